@@ -1,0 +1,61 @@
+# Quick start: `make run` starts Ferrovane, `make test` builds and runs every test.
+# Both install the Debian packages the build needs when they are missing.
+
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+JOBS       ?= $(shell nproc)
+CMAKE_ARGS ?=
+
+PACKAGES := build-essential cmake ninja-build pkg-config googletest libgtest-dev libgmock-dev \
+            libbenchmark-dev libpugixml-dev qt6-base-dev qt6-svg-dev libgl1-mesa-dev \
+            xvfb xauth
+
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: all deps build run test test-unit test-asan bench clean format
+
+all: build
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do \
+	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; \
+	  done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing: $$missing"; \
+	  $(SUDO) apt-get update -qq && \
+	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+
+build: deps
+	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_ARGS) >/dev/null
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	  echo "No display found. Ferrovane is a desktop program; to start it without a screen use:"; \
+	  echo "  xvfb-run -a $(BUILD)/bin/ferrovane"; \
+	  exit 1; \
+	fi
+	$(BUILD)/bin/ferrovane
+
+# Every test: the normal build, then the unit tests again under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
+test: test-unit test-asan
+
+test-unit: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+test-asan: deps
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFERROVANE_SANITIZE=ON \
+	  -DFERROVANE_GUI=OFF -DFERROVANE_BENCH=OFF -DFERROVANE_WERROR=ON $(CMAKE_ARGS)
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	bench/run.sh $(BUILD)
+
+format:
+	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

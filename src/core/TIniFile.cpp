@@ -1,0 +1,80 @@
+#include "core/TIniFile.h"
+
+#include <optional>
+
+#include "core/IniDocument.h"
+
+EIniFileError::EIniFileError(const std::string& fileName)
+    : std::runtime_error("Unable to write to " + fileName) {}
+
+std::optional<std::int32_t> ParseIniInteger(const std::string& text) {
+  std::string_view digits = text;
+  bool negative = false;
+  if (!digits.empty() && (digits.front() == '-' || digits.front() == '+')) {
+    negative = digits.front() == '-';
+    digits.remove_prefix(1);
+  }
+  int base = 10;
+  if (digits.size() > 2 && digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X')) {
+    base = 16;
+    digits.remove_prefix(2);
+  } else if (!digits.empty() && digits.front() == '$') {
+    base = 16;
+    digits.remove_prefix(1);
+  }
+  if (digits.empty()) return std::nullopt;
+  std::uint64_t value = 0;
+  const std::uint64_t limit = base == 16 ? 0xFFFFFFFFull : (negative ? 0x80000000ull : 0x7FFFFFFFull);
+  for (char c : digits) {
+    int digit;
+    if (c >= '0' && c <= '9') digit = c - '0';
+    else if (base == 16 && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
+    else if (base == 16 && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+    else return std::nullopt;
+    value = value * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digit);
+    if (value > limit) return std::nullopt;
+  }
+  std::uint32_t bits = static_cast<std::uint32_t>(value);
+  if (negative) bits = 0u - bits;
+  return static_cast<std::int32_t>(bits);
+}
+
+std::string IniIntegerText(std::int32_t value) { return std::to_string(value); }
+
+std::string TIniFile::ReadString(const std::string& section, const std::string& key,
+                                 const std::string& defaultValue) const {
+  auto document = IniDocument::load(FileName);
+  std::optional<std::string> value;
+  if (document) value = document->read(section, key);
+  if (!value) return defaultValue.substr(0, IniDocument::kMaxValueLength);
+  return *value;
+}
+
+std::int32_t TIniFile::ReadInteger(const std::string& section, const std::string& key,
+                                   std::int32_t defaultValue) const {
+  return ParseIniInteger(ReadString(section, key, "")).value_or(defaultValue);
+}
+
+bool TIniFile::ReadBool(const std::string& section, const std::string& key,
+                        bool defaultValue) const {
+  return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
+}
+
+void TIniFile::WriteString(const std::string& section, const std::string& key,
+                           const std::string& value) {
+  auto document = IniDocument::load(FileName);
+  if (!document) throw EIniFileError(FileName);
+  const std::string before = document->text();
+  document->write(section, key, value);
+  if (document->text() == before && !before.empty()) return;
+  if (!document->save(FileName)) throw EIniFileError(FileName);
+}
+
+void TIniFile::WriteInteger(const std::string& section, const std::string& key,
+                            std::int32_t value) {
+  WriteString(section, key, IniIntegerText(value));
+}
+
+void TIniFile::WriteBool(const std::string& section, const std::string& key, bool value) {
+  WriteString(section, key, value ? "1" : "0");
+}

@@ -1,0 +1,39 @@
+#pragma once
+// Access to one INI file by the rules of IniDocument. Nothing is cached: every read and every
+// write goes to the file, so a value written through one object is seen by any other object for
+// the same file. A write replaces the file atomically.
+
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+// Raised when an INI file cannot be written: "Unable to write to <file>".
+class EIniFileError : public std::runtime_error {
+ public:
+  explicit EIniFileError(const std::string& fileName);
+};
+
+class TIniFile {
+ public:
+  explicit TIniFile(std::string fileName) : FileName(std::move(fileName)) {}
+
+  std::string ReadString(const std::string& section, const std::string& key,
+                         const std::string& defaultValue) const;
+  std::int32_t ReadInteger(const std::string& section, const std::string& key,
+                           std::int32_t defaultValue) const;
+  bool ReadBool(const std::string& section, const std::string& key, bool defaultValue) const;
+
+  void WriteString(const std::string& section, const std::string& key, const std::string& value);
+  void WriteInteger(const std::string& section, const std::string& key, std::int32_t value);
+  void WriteBool(const std::string& section, const std::string& key, bool value);
+
+  const std::string FileName;
+};
+
+// Converts a stored integer: decimal, or hexadecimal after "$", "0x" or "0X", with an optional
+// sign; a signed 32-bit value (hexadecimal may use all 32 bits). Null when the text does not
+// convert.
+std::optional<std::int32_t> ParseIniInteger(const std::string& text);
+// The stored text of an integer or Boolean.
+std::string IniIntegerText(std::int32_t value);

@@ -1,0 +1,22 @@
+#pragma once
+// One wipe job: a file, a folder, or the free space of a drive.
+
+#include <cstdint>
+#include <string>
+
+enum TWipeItemKind : std::uint8_t {
+  wkFile = 0,       // Path is a file to wipe
+  wkFolder = 1,     // Path is a folder to wipe with all its files and subfolders
+  wkFreeSpace = 2,  // Path lies on the drive whose free space is wiped
+};
+
+class TWipeItem {
+ public:
+  TWipeItem() = default;
+  TWipeItem(TWipeItemKind kind, std::string path, std::string caption = {})
+      : Kind(kind), Caption(std::move(caption)), Path(std::move(path)) {}
+
+  TWipeItemKind Kind = wkFile;
+  std::string Caption;  // shown instead of Path while the job runs, when not empty
+  std::string Path;
+};

@@ -1,0 +1,135 @@
+#include "core/TWipeMethod.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "core/Helpers.h"
+#include "core/IniDocument.h"
+#include "core/TIniFile.h"
+#include "platform/FileSystem.h"
+
+namespace {
+
+const char kMethodSection[] = "Method";
+
+std::string passSection(std::int64_t number) { return "Pass" + std::to_string(number); }
+
+// Reads of one snapshot of the method file, with the defaults and conversions of TIniFile.
+class MethodReader {
+ public:
+  explicit MethodReader(const IniDocument& document) : snapshot_(document) {}
+
+  std::string text(const std::string& section, const char* key) const {
+    return snapshot_.read(section, key).value_or("");
+  }
+  std::int32_t integer(const std::string& section, const char* key) const {
+    return ParseIniInteger(text(section, key)).value_or(0);
+  }
+  std::uint8_t byte(const std::string& section, const char* key) const {
+    return static_cast<std::uint8_t>(integer(section, key) & 0xFF);
+  }
+
+ private:
+  IniDocument::Snapshot snapshot_;
+};
+
+}  // namespace
+
+void TWipeMethod::ClearPasses() {
+  Passes.clear();
+  NextPassNumber = 1;
+}
+
+TPass* TWipeMethod::GetPass(std::int64_t index) const {
+  if (index < 0 || index >= static_cast<std::int64_t>(Passes.size())) return nullptr;
+  return Passes[static_cast<std::size_t>(index)].get();
+}
+
+std::unique_ptr<TPass> TWipeMethod::NewPass() {
+  auto pass = std::make_unique<TPass>();
+  pass->Name = "pass" + std::to_string(NextPassNumber);
+  ++NextPassNumber;
+  return pass;
+}
+
+TPass* TWipeMethod::AddPass(std::unique_ptr<TPass> pass) {
+  Passes.push_back(std::move(pass));
+  return Passes.back().get();
+}
+
+void TWipeMethod::DeletePass(const TPass* pass) {
+  auto it = std::find_if(Passes.begin(), Passes.end(),
+                         [pass](const std::unique_ptr<TPass>& p) { return p.get() == pass; });
+  if (it != Passes.end()) Passes.erase(it);
+}
+
+void TWipeMethod::Assign(const TWipeMethod& source) {
+  if (&source == this) return;
+  Name = source.Name;
+  Description = source.Description;
+  ClearPasses();
+  for (const auto& sourcePass : source.Passes) {
+    TPass* pass = AddPass(NewPass());
+    pass->Assign(*sourcePass);
+  }
+  NextPassNumber = PassCount() + 1;
+}
+
+void TWipeMethod::LoadFromFile() {
+  // The file is read once; every key is then looked up in that text, so a file with many
+  // sections cannot make loading slow.
+  std::optional<IniDocument> document;
+  if (auto info = platform::fs().info(FileName);
+      info && info->kind == platform::EntryKind::File && info->size <= kMaxFileSize) {
+    document = IniDocument::load(FileName);
+  }
+  const MethodReader reader(document ? *document : IniDocument());
+
+  Name = reader.text(kMethodSection, "Name");
+  Description = UnescapeLineBreaks(reader.text(kMethodSection, "Description"));
+  const std::int32_t count = std::min(reader.integer(kMethodSection, "Passes"), kMaxPasses);
+  for (std::int32_t n = 1; n <= count; ++n) {
+    const std::string section = passSection(n);
+    auto pass = std::make_unique<TPass>();
+    pass->Name = reader.text(section, "Name");
+    pass->CheckWipe = reader.integer(section, "CheckWipe") != 0;
+    pass->WipeWith = reader.byte(section, "WipeWith");
+    pass->BytePatternValue = reader.byte(section, "BytePatternValue");
+    pass->TextPatternValue = reader.text(section, "TextPatternValue");
+    pass->RandomBytesValue1 = reader.byte(section, "RandomBytesValue1");
+    pass->RandomBytesValue2 = reader.byte(section, "RandomBytesValue2");
+    pass->RandomCharacterValue1 = reader.byte(section, "RandomCharacterValue1");
+    pass->RandomCharacterValue2 = reader.byte(section, "RandomCharacterValue2");
+    AddPass(std::move(pass));
+  }
+}
+
+void TWipeMethod::SaveToFile() const {
+  // All keys are written into one copy of the file's text, which then replaces the file in one
+  // step: the result is the same as writing key after key, and a failure leaves the old file.
+  auto document = IniDocument::load(FileName);
+  if (!document) throw EIniFileError(FileName);
+  const std::string before = document->text();
+  auto writeInt = [&](const std::string& section, const char* key, std::int32_t value) {
+    document->write(section, key, IniIntegerText(value));
+  };
+  document->write(kMethodSection, "Name", Name);
+  document->write(kMethodSection, "Description", EscapeLineBreaks(Description));
+  writeInt(kMethodSection, "Passes", PassCount());
+  for (int i = 0; i < PassCount(); ++i) {
+    const TPass& pass = *Passes[static_cast<std::size_t>(i)];
+    const std::string section = passSection(i + 1);
+    document->write(section, "Name", pass.Name);
+    document->write(section, "CheckWipe", pass.CheckWipe ? "1" : "0");
+    writeInt(section, "WipeWith", pass.WipeWith);
+    writeInt(section, "BytePatternValue", pass.BytePatternValue);
+    document->write(section, "TextPatternValue", pass.TextPatternValue);
+    writeInt(section, "RandomBytesValue1", pass.RandomBytesValue1);
+    writeInt(section, "RandomBytesValue2", pass.RandomBytesValue2);
+    writeInt(section, "RandomCharacterValue1", pass.RandomCharacterValue1);
+    writeInt(section, "RandomCharacterValue2", pass.RandomCharacterValue2);
+  }
+  const bool exists = platform::fs().info(FileName).has_value();
+  if (exists && document->text() == before) return;
+  if (!document->save(FileName)) throw EIniFileError(FileName);
+}

@@ -1,0 +1,47 @@
+#pragma once
+// A named wipe method: a description and an ordered list of passes, stored one per ".mtd" file.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/TPass.h"
+
+class TWipeMethod {
+ public:
+  // Most passes read from a method file; a "Passes" count above it reads only this many. The
+  // longest published method has 35 passes.
+  static constexpr std::int32_t kMaxPasses = 1000;
+  // Largest method file that is read; a larger one reads as an empty method.
+  static constexpr std::uint64_t kMaxFileSize = 4ull << 20;
+
+  TWipeMethod() = default;
+  TWipeMethod(const TWipeMethod&) = delete;
+  TWipeMethod& operator=(const TWipeMethod&) = delete;
+
+  std::int32_t NextPassNumber = 1;
+  std::vector<std::unique_ptr<TPass>> Passes;
+  std::string FileName;
+  std::string Name = "New method";
+  std::string Description = "New method Description";
+
+  void ClearPasses();
+  // The pass at the zero-based index, or null when there is none.
+  TPass* GetPass(std::int64_t index) const;
+  int PassCount() const { return static_cast<int>(Passes.size()); }
+  // A new pass named "pass<NextPassNumber>"; the caller appends it.
+  std::unique_ptr<TPass> NewPass();
+  // Appends a pass; the method owns it from then on.
+  TPass* AddPass(std::unique_ptr<TPass> pass);
+  // Removes and frees the pass if it belongs to this method.
+  void DeletePass(const TPass* pass);
+  // Copies name, description and passes (not FileName).
+  void Assign(const TWipeMethod& source);
+
+  // Reads the method file named by FileName and appends its passes. A missing or unreadable
+  // file reads as an empty name and description and no passes.
+  void LoadFromFile();
+  // Writes the method to FileName, updating the file in place. Raises EIniFileError.
+  void SaveToFile() const;
+};

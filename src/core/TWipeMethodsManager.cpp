@@ -1,0 +1,144 @@
+#include "core/TWipeMethodsManager.h"
+
+#include <algorithm>
+
+#include "core/Helpers.h"
+#include "core/IniDocument.h"
+#include "core/TIniFile.h"
+
+TWipeMethodsManager* WipeMethodsManager = nullptr;
+
+namespace {
+
+const char kEngines[] = "Engines";
+const char kSettings[] = "Settings";
+
+bool sameFileName(const std::string& a, const std::string& b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           auto fold = [](char c) {
+             return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+           };
+           return fold(x) == fold(y);
+         });
+}
+
+std::string bareName(const std::string& path) {
+  auto slash = path.find_last_of("/\\");
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace
+
+void TCustomWipeMethodsManager::LoadMethods() {
+  const std::string folder = GetMethodsFolder();
+  for (const std::string& name : ListFiles(folder, "**.mtd")) {
+    auto method = std::make_unique<TWipeMethod>();
+    method->FileName = folder + name;
+    method->LoadFromFile();
+    Methods.push_back(std::move(method));
+  }
+}
+
+void TCustomWipeMethodsManager::SaveMethods() {
+  for (const auto& method : Methods) method->SaveToFile();
+}
+
+TWipeMethod* TCustomWipeMethodsManager::MethodByFileName(const std::string& path) const {
+  for (const auto& method : Methods) {
+    if (sameFileName(method->FileName, path)) return method.get();
+  }
+  return nullptr;
+}
+
+TWipeMethod* TCustomWipeMethodsManager::AddMethod(std::unique_ptr<TWipeMethod> method) {
+  if (!method) return nullptr;
+  Methods.push_back(std::move(method));
+  return Methods.back().get();
+}
+
+void TCustomWipeMethodsManager::RemoveMethod(const TWipeMethod* method) {
+  auto it = std::find_if(Methods.begin(), Methods.end(),
+                         [method](const auto& m) { return m.get() == method; });
+  if (it != Methods.end()) Methods.erase(it);
+}
+
+TWipeMethodsManager::TWipeMethodsManager()
+    : FilesEngine(std::make_unique<TWipeEngine>("FilesEngine")),
+      DrivesEngine(std::make_unique<TWipeEngine>("DrivesEngine")) {}
+
+std::string TWipeMethodsManager::SettingsFileName() { return GetAppFolder() + "Ferrovane.ini"; }
+
+TWipeMethod* TWipeMethodsManager::MethodForEngine(TWipeEngine& engine) const {
+  TWipeMethod* candidate = Methods.empty() ? nullptr : Methods.front().get();
+  const std::string chosen = TIniFile(SettingsFileName()).ReadString(kEngines, engine.Name, "");
+  if (!chosen.empty()) {
+    candidate = MethodByFileName(GetMethodsFolder() + chosen);
+    engine.Method = candidate;
+  }
+  return candidate;
+}
+
+void TWipeMethodsManager::SetEngineMethod(TWipeEngine& engine, TWipeMethod* method) {
+  engine.Method = method;
+  TIniFile(SettingsFileName())
+      .WriteString(kEngines, engine.Name, method ? bareName(method->FileName) : std::string());
+}
+
+void TWipeMethodsManager::LoadSettings() {
+  const TIniFile ini(SettingsFileName());
+  WipeWithCurrentMethod = ini.ReadBool(kSettings, "WipeWithCurrentMethod", true);
+  WipeSlackSpace = ini.ReadBool(kSettings, "WipeSlackSpace", true);
+  DeleteToRecycleBin = ini.ReadBool(kSettings, "DeleteToRecycleBin", false);
+  ScrambleFile = ini.ReadBool(kSettings, "ScrambleFile", true);
+  WriteSignature = ini.ReadBool(kSettings, "WriteSignature", false);
+  Signature = ini.ReadString(kSettings, "Signature", "");
+  ConfirmEraseFile = ini.ReadBool(kSettings, "ConfirmEraseFile", false);
+  ConfirmEraseAllFiles = ini.ReadBool(kSettings, "ConfirmEraseAllFiles", true);
+  ConfirmEraseFolder = ini.ReadBool(kSettings, "ConfirmEraseFolder", false);
+  ConfirmErrorOccur = ini.ReadBool(kSettings, "ConfirmErrorOccur", true);
+  BufferSize = ini.ReadInteger(kSettings, "BufferSize", 524288);
+}
+
+void TWipeMethodsManager::SaveSettings() const {
+  // Written into one copy of the file's text and stored in one step; other sections and keys
+  // stay as they are.
+  const std::string fileName = SettingsFileName();
+  auto document = IniDocument::load(fileName);
+  if (!document) throw EIniFileError(fileName);
+  auto flag = [&](const char* key, bool value) { document->write(kSettings, key, value ? "1" : "0"); };
+  flag("WipeWithCurrentMethod", WipeWithCurrentMethod);
+  flag("WipeSlackSpace", WipeSlackSpace);
+  flag("DeleteToRecycleBin", DeleteToRecycleBin);
+  flag("ScrambleFile", ScrambleFile);
+  flag("WriteSignature", WriteSignature);
+  document->write(kSettings, "Signature", Signature);
+  flag("ConfirmEraseFile", ConfirmEraseFile);
+  flag("ConfirmEraseAllFiles", ConfirmEraseAllFiles);
+  flag("ConfirmEraseFolder", ConfirmEraseFolder);
+  flag("ConfirmErrorOccur", ConfirmErrorOccur);
+  document->write(kSettings, "BufferSize", IniIntegerText(BufferSize));
+  if (!document->save(fileName)) throw EIniFileError(fileName);
+}
+
+void StartWipeMethodsManager() {
+  delete WipeMethodsManager;
+  WipeMethodsManager = new TWipeMethodsManager();
+  try {
+    WipeMethodsManager->LoadMethods();
+    WipeMethodsManager->LoadSettings();
+  } catch (...) {
+    // Start-up goes on with what was loaded.
+  }
+}
+
+void FinishWipeMethodsManager() {
+  if (!WipeMethodsManager) return;
+  try {
+    WipeMethodsManager->SaveMethods();
+    WipeMethodsManager->SaveSettings();
+  } catch (...) {
+    // Nothing can be reported at this point; the files keep their earlier contents.
+  }
+  delete WipeMethodsManager;
+  WipeMethodsManager = nullptr;
+}

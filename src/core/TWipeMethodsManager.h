@@ -1,0 +1,81 @@
+#pragma once
+// The catalogue of wipe methods, the method of each engine and the wipe settings. One global
+// catalogue, WipeMethodsManager, lives from program start to program end.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/TWipeEngine.h"
+#include "core/TWipeMethod.h"
+
+class TCustomWipeMethodsManager {
+ public:
+  TCustomWipeMethodsManager() = default;
+  TCustomWipeMethodsManager(const TCustomWipeMethodsManager&) = delete;
+  TCustomWipeMethodsManager& operator=(const TCustomWipeMethodsManager&) = delete;
+
+  // Every loaded method in listing order; methods made later are appended.
+  std::vector<std::unique_ptr<TWipeMethod>> Methods;
+
+  // Fills Methods from the ".mtd" files of the Methods folder. An error stops the loop and is
+  // passed on; the methods loaded so far stay.
+  void LoadMethods();
+  // Writes every method to its file in list order; the first error stops and is passed on.
+  void SaveMethods();
+  // The first method whose FileName equals the path, letters A-Z compared without case.
+  TWipeMethod* MethodByFileName(const std::string& path) const;
+  // Appends a method; the catalogue owns it from then on.
+  TWipeMethod* AddMethod(std::unique_ptr<TWipeMethod> method);
+  // Takes the method out of the list and frees it.
+  void RemoveMethod(const TWipeMethod* method);
+};
+
+class TWipeMethodsManager : public TCustomWipeMethodsManager {
+ public:
+  // The engines of the catalogue itself are named "FilesEngine" and "DrivesEngine". The
+  // settings start as BufferSize 512000, WriteSignature true, Signature "Wiped by ME!" and every
+  // other setting false, until LoadSettings replaces them.
+  TWipeMethodsManager();
+
+  bool WipeWithCurrentMethod = false;
+  bool WipeSlackSpace = false;
+  bool DeleteToRecycleBin = false;
+  bool ScrambleFile = false;
+  bool WriteSignature = true;
+  std::string Signature = "Wiped by ME!";
+  bool ConfirmEraseFile = false;
+  bool ConfirmEraseAllFiles = false;
+  bool ConfirmEraseFolder = false;
+  bool ConfirmErrorOccur = false;
+  std::int32_t BufferSize = 512000;
+  std::unique_ptr<TWipeEngine> FilesEngine;
+  std::unique_ptr<TWipeEngine> DrivesEngine;
+
+  // The method the engine is to use: the one that "Engines" names for it in the settings file
+  // (read afresh on every call), else the first method; none when "Engines" names a file that is
+  // not loaded. Records the named method in the engine's Method field.
+  TWipeMethod* MethodForEngine(TWipeEngine& engine) const;
+  // Records the method for the engine, in the engine and in the settings file. Raises
+  // EIniFileError.
+  void SetEngineMethod(TWipeEngine& engine, TWipeMethod* method);
+  // Reads every setting; a missing key gives its default.
+  void LoadSettings();
+  // Writes every setting. Raises EIniFileError.
+  void SaveSettings() const;
+
+  // The settings file "Ferrovane.ini" in the program folder.
+  static std::string SettingsFileName();
+};
+
+// The global catalogue: set up by StartWipeMethodsManager, saved and freed by
+// FinishWipeMethodsManager. Tests may install their own.
+extern TWipeMethodsManager* WipeMethodsManager;
+
+// Creates the global catalogue, loads the methods and then the settings; an error ends the
+// sequence silently and the catalogue keeps what was done.
+void StartWipeMethodsManager();
+// Saves the methods and then the settings (an error ends the sequence silently) and frees the
+// catalogue.
+void FinishWipeMethodsManager();

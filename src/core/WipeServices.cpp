@@ -1,0 +1,32 @@
+#include "core/WipeServices.h"
+
+namespace {
+
+class SilentProgress final : public IWipeProgress {
+ public:
+  void SetFileRange(std::uint64_t) override {}
+  void SetFilePosition(std::uint64_t) override {}
+  void SetPassRange(std::uint64_t) override {}
+  void SetPassPosition(std::uint64_t) override {}
+  void ShowFile(const std::string&) override {}
+  void ShowPass(int, int) override {}
+  void Advance(std::uint64_t) override {}
+};
+
+class SilentServices final : public IWipeServices {
+ public:
+  std::unique_ptr<IWipeProgress> OpenProgress(TWipeEngine&) override {
+    return std::make_unique<SilentProgress>();
+  }
+  bool ConfirmWipeExecutable(const std::string&) override { return false; }
+  void ProcessMessages() override {}
+};
+
+SilentServices silent;
+IWipeServices* installed = nullptr;
+
+}  // namespace
+
+IWipeServices& WipeServices() { return installed ? *installed : silent; }
+
+void SetWipeServices(IWipeServices* services) { installed = services; }

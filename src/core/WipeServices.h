@@ -1,0 +1,44 @@
+#pragma once
+// Services that a wipe run needs from the windows: the progress window, the question about
+// executables and letting the windows handle pending events. The windows install their
+// implementation with SetWipeServices; without one, a run shows nothing and answers No.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class TWipeEngine;
+
+// The progress window of one run, as the engine drives it. Ranges and positions are byte
+// counts (or percentages for a free-space fill); the window scales them to its bars.
+class IWipeProgress {
+ public:
+  virtual ~IWipeProgress() = default;
+  virtual void SetFileRange(std::uint64_t maximum) = 0;
+  virtual void SetFilePosition(std::uint64_t position) = 0;
+  virtual void SetPassRange(std::uint64_t maximum) = 0;
+  virtual void SetPassPosition(std::uint64_t position) = 0;
+  // The file line: the path, shortened to fit.
+  virtual void ShowFile(const std::string& text) = 0;
+  // The pass line: "Pass <number> of <total>".
+  virtual void ShowPass(int number, int total) = 0;
+  // Adds the bytes to the position of both bars.
+  virtual void Advance(std::uint64_t bytes) = 0;
+};
+
+class IWipeServices {
+ public:
+  virtual ~IWipeServices() = default;
+  // Shows the progress window of a run of the engine, in front of the other windows; its Cancel
+  // sets the engine's Aborted flag. The window closes when the returned object is destroyed.
+  virtual std::unique_ptr<IWipeProgress> OpenProgress(TWipeEngine& engine) = 0;
+  // Asks whether the executable file may be wiped; true only for Yes.
+  virtual bool ConfirmWipeExecutable(const std::string& path) = 0;
+  // Lets the windows handle pending events (repaint, Cancel, Stop).
+  virtual void ProcessMessages() = 0;
+};
+
+// The services in use; never null.
+IWipeServices& WipeServices();
+// Installs services (null puts back the silent ones). The caller keeps ownership.
+void SetWipeServices(IWipeServices* services);

@@ -1,0 +1,182 @@
+// Drives on Linux: the mount points of real file systems, read from a mountinfo table.
+
+#include <algorithm>
+#include <fstream>
+#include <set>
+#include <sstream>
+
+#include "platform/Drives.h"
+
+namespace platform {
+namespace {
+
+// Mountinfo escapes blanks, tabs, newlines and backslashes as \ooo octal.
+std::string unescapeMountField(const std::string& field) {
+  std::string result;
+  for (std::size_t i = 0; i < field.size(); ++i) {
+    if (field[i] == '\\' && i + 3 < field.size()) {
+      const char a = field[i + 1], b = field[i + 2], c = field[i + 3];
+      if (a >= '0' && a <= '3' && b >= '0' && b <= '7' && c >= '0' && c <= '7') {
+        result += static_cast<char>((a - '0') * 64 + (b - '0') * 8 + (c - '0'));
+        i += 3;
+        continue;
+      }
+    }
+    result += field[i];
+  }
+  return result;
+}
+
+std::string readWholeFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return {};
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+std::string withoutTrailingSeparator(std::string path) {
+  while (path.size() > 1 && path.back() == '/') path.pop_back();
+  return path;
+}
+
+std::string withTrailingSeparator(std::string path) {
+  if (!path.empty() && path.back() != '/') path += '/';
+  return path;
+}
+
+bool inSet(const std::string& value, std::initializer_list<const char*> names) {
+  return std::any_of(names.begin(), names.end(), [&](const char* n) { return value == n; });
+}
+
+}  // namespace
+
+std::vector<Mount> parseMountInfo(const std::string& text) {
+  std::vector<Mount> mounts;
+  std::istringstream lines(text);
+  std::string line;
+  while (std::getline(lines, line)) {
+    std::istringstream fields(line);
+    std::vector<std::string> parts;
+    std::string part;
+    while (fields >> part) parts.push_back(part);
+    // id parent major:minor root mountpoint options [optional...] - fstype source superoptions
+    auto dash = std::find(parts.begin(), parts.end(), "-");
+    if (parts.size() < 7 || dash == parts.end() || dash - parts.begin() < 6 ||
+        parts.end() - dash < 3) {
+      continue;
+    }
+    Mount mount;
+    const std::string& device = parts[2];
+    auto colon = device.find(':');
+    if (colon == std::string::npos) continue;
+    try {
+      mount.major = static_cast<unsigned>(std::stoul(device.substr(0, colon)));
+      mount.minor = static_cast<unsigned>(std::stoul(device.substr(colon + 1)));
+    } catch (...) {
+      continue;
+    }
+    mount.mountPoint = withoutTrailingSeparator(unescapeMountField(parts[4]));
+    if (mount.mountPoint.empty() || mount.mountPoint[0] != '/') continue;
+    mount.fsType = *(dash + 1);
+    mount.source = unescapeMountField(*(dash + 2));
+    mounts.push_back(std::move(mount));
+  }
+  return mounts;
+}
+
+DriveTable::DriveTable(std::string mountInfoPath, std::string sysBlockPath)
+    : mountInfoPath_(std::move(mountInfoPath)), sysBlockPath_(std::move(sysBlockPath)) {}
+
+std::vector<Mount> DriveTable::mounts() const {
+  return parseMountInfo(readWholeFile(mountInfoPath_));
+}
+
+bool DriveTable::isRemovable(const Mount& mount) const {
+  if (mount.major == 0) return false;
+  const std::string device =
+      sysBlockPath_ + "/" + std::to_string(mount.major) + ":" + std::to_string(mount.minor);
+  // A partition has no flag of its own; its disk (the parent folder) has.
+  for (const std::string& flag : {device + "/removable", device + "/../removable"}) {
+    std::string value = readWholeFile(flag);
+    if (!value.empty()) return value[0] == '1';
+  }
+  return false;
+}
+
+int DriveTable::kindOf(const Mount& mount) const {
+  const std::string& type = mount.fsType;
+  if (inSet(type, {"tmpfs", "ramfs"})) return DriveRam;
+  if (inSet(type, {"iso9660", "udf"})) return DriveOptical;
+  if (inSet(type, {"nfs", "nfs4", "cifs", "smb3", "smbfs", "sshfs", "fuse.sshfs", "afs", "ceph",
+                   "glusterfs", "fuse.glusterfs", "9p", "davfs", "fuse.rclone"})) {
+    return DriveRemote;
+  }
+  if (inSet(type, {"ext2", "ext3", "ext4", "xfs", "btrfs", "f2fs", "vfat", "msdos", "exfat",
+                   "ntfs", "ntfs3", "fuseblk", "jfs", "reiserfs", "zfs", "hfsplus", "bcachefs",
+                   "nilfs2", "overlay"})) {
+    return isRemovable(mount) ? DriveRemovable : DriveFixed;
+  }
+  return DriveUnknown;
+}
+
+const Mount* DriveTable::findMount(const std::vector<Mount>& all, const std::string& root) const {
+  const std::string wanted = withoutTrailingSeparator(root);
+  // The last mount on a point is the one that is visible.
+  for (auto it = all.rbegin(); it != all.rend(); ++it) {
+    if (it->mountPoint == wanted) return &*it;
+  }
+  return nullptr;
+}
+
+std::vector<std::string> DriveTable::driveRoots() const {
+  const std::vector<Mount> all = mounts();
+  std::set<std::string> roots;
+  for (const Mount& mount : all) {
+    const Mount* visible = findMount(all, mount.mountPoint);
+    if (visible == &mount && kindOf(mount) != DriveUnknown) {
+      roots.insert(withTrailingSeparator(mount.mountPoint));
+    }
+  }
+  return {roots.begin(), roots.end()};
+}
+
+int DriveTable::driveKind(const std::string& root) const {
+  const std::vector<Mount> all = mounts();
+  const Mount* mount = findMount(all, root);
+  return mount ? kindOf(*mount) : DriveUnknown;
+}
+
+std::string DriveTable::fileSystem(const std::string& root) const {
+  const std::vector<Mount> all = mounts();
+  const Mount* mount = findMount(all, root);
+  return mount ? mount->fsType : std::string();
+}
+
+std::string DriveTable::rootOf(const std::string& path) const {
+  if (path.empty() || path[0] != '/') return {};
+  const std::vector<Mount> all = mounts();
+  std::string best;
+  for (const Mount& mount : all) {
+    const std::string& point = mount.mountPoint;
+    bool contains = point == "/" || path == point ||
+                    (path.size() > point.size() && path.compare(0, point.size(), point) == 0 &&
+                     path[point.size()] == '/');
+    if (contains && point.size() > best.size()) best = point;
+  }
+  if (best.empty()) best = "/";
+  return withTrailingSeparator(best);
+}
+
+namespace {
+DriveTable& tableInUse() {
+  static DriveTable table;
+  return table;
+}
+}  // namespace
+
+DriveTable& drives() { return tableInUse(); }
+
+void setDriveTable(const DriveTable& table) { tableInUse() = table; }
+
+}  // namespace platform
