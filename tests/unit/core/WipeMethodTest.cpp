@@ -1,0 +1,259 @@
+#include <gtest/gtest.h>
+
+#include "core/ProgramRandom.h"
+#include "core/TIniFile.h"
+#include "core/TWipeMethod.h"
+#include "support/FaultyFileSystem.h"
+#include "support/TestFolder.h"
+
+namespace {
+
+std::vector<int> bytes(const std::string& buffer) {
+  return std::vector<int>(reinterpret_cast<const unsigned char*>(buffer.data()),
+                          reinterpret_cast<const unsigned char*>(buffer.data()) + buffer.size());
+}
+
+TPass randomBytes(std::uint8_t low, std::uint8_t high) {
+  TPass pass;
+  pass.WipeWith = wwRandomBytes;
+  pass.RandomBytesValue1 = low;
+  pass.RandomBytesValue2 = high;
+  return pass;
+}
+
+// Each test starts the generator where the program starts it.
+struct FreshGenerator : ::testing::Test {
+  void SetUp() override { SetRandomSeed(0); }
+};
+
+}  // namespace
+
+TEST_F(FreshGenerator, RandomBytesRightAfterStartFollowTheProgramsSequence) {
+  EXPECT_EQ(bytes(randomBytes(0, 255).BuildBuffer(8)),
+            (std::vector<int>{0, 8, 220, 51, 69, 171, 81, 41}));
+}
+
+TEST_F(FreshGenerator, RandomBytesStayWithinTheirBoundsEvenWhenTheBoundsAreSwapped) {
+  for (auto [low, high] : {std::pair<int, int>{10, 12}, {12, 10}, {255, 255}, {200, 3}}) {
+    std::string buffer = randomBytes(static_cast<std::uint8_t>(low), static_cast<std::uint8_t>(high))
+                             .BuildBuffer(4096);
+    const int lo = std::min(low, high), hi = std::max(low, high);
+    for (int b : bytes(buffer)) {
+      ASSERT_GE(b, lo);
+      ASSERT_LE(b, hi);
+    }
+  }
+}
+
+TEST_F(FreshGenerator, RandomCharacterDrawsOnceEvenForAnEmptyBuffer) {
+  TPass pass;
+  pass.WipeWith = wwRandomCharacter;
+  pass.RandomCharacterValue1 = 65;
+  pass.RandomCharacterValue2 = 65;
+  EXPECT_EQ(pass.BuildBuffer(5), "AAAAA");
+  const std::uint32_t before = RandomSeed();
+  EXPECT_EQ(pass.BuildBuffer(0), "");
+  EXPECT_NE(RandomSeed(), before);
+  pass.RandomCharacterValue1 = 90;  // swapped bounds end too
+  pass.RandomCharacterValue2 = 80;
+  const std::string swapped = pass.BuildBuffer(3);
+  EXPECT_TRUE(swapped[0] >= 80 && swapped[0] <= 90 && swapped == std::string(3, swapped[0]));
+}
+
+TEST(Pass, PatternBuffers) {
+  TPass pass;
+  pass.BytePatternValue = 0xAA;
+  EXPECT_EQ(pass.BuildBuffer(3), "\xAA\xAA\xAA");
+  EXPECT_EQ(pass.BuildBuffer(0), "");
+  EXPECT_EQ(pass.BuildBuffer(-5), "");
+  pass.WipeWith = wwTextPattern;
+  pass.TextPatternValue = "abc";
+  EXPECT_EQ(pass.BuildBuffer(10), "abcabcabca");
+  EXPECT_EQ(pass.BuildBuffer(2), "ab");
+  pass.TextPatternValue = "";
+  EXPECT_THROW(pass.BuildBuffer(10), EPassBufferError);
+  pass.WipeWith = 7;
+  EXPECT_EQ(pass.BuildBuffer(10), "");
+  EXPECT_EQ(RepeatToLength("Wiped by ME!", 30), "Wiped by ME!Wiped by ME!Wiped ");
+}
+
+TEST(WipeMethod, NewPassNumberingAfterLoadAndAssign) {
+  TWipeMethod method;
+  EXPECT_EQ(method.Name, "New method");
+  EXPECT_EQ(method.Description, "New method Description");
+  for (const char* expected : {"pass1", "pass2", "pass3"}) {
+    EXPECT_EQ(method.AddPass(method.NewPass())->Name, expected);
+  }
+  TWipeMethod copy;
+  copy.Assign(method);
+  EXPECT_EQ(copy.PassCount(), 3);
+  EXPECT_EQ(copy.NewPass()->Name, "pass4");
+  EXPECT_EQ(copy.FileName, "");
+
+  TestFolder t;
+  method.FileName = t / "three.mtd";
+  method.SaveToFile();
+  TWipeMethod loaded;
+  loaded.FileName = method.FileName;
+  loaded.LoadFromFile();
+  EXPECT_EQ(loaded.PassCount(), 3);
+  EXPECT_EQ(loaded.NewPass()->Name, "pass1");
+}
+
+TEST(WipeMethod, PassListOperations) {
+  TWipeMethod method;
+  TPass* a = method.AddPass(method.NewPass());
+  TPass* b = method.AddPass(method.NewPass());
+  EXPECT_EQ(method.GetPass(1), b);
+  EXPECT_EQ(method.GetPass(2), nullptr);
+  EXPECT_EQ(method.GetPass(-1), nullptr);
+  TPass stranger;
+  method.DeletePass(&stranger);
+  EXPECT_EQ(method.PassCount(), 2);
+  method.DeletePass(a);
+  EXPECT_EQ(method.GetPass(0), b);
+  method.ClearPasses();
+  EXPECT_EQ(method.PassCount(), 0);
+  EXPECT_EQ(method.NewPass()->Name, "pass1");
+}
+
+TEST(MethodFile, RoundTripKeepsEveryFieldAndTheLowEightBits) {
+  TestFolder t;
+  TWipeMethod method;
+  method.FileName = t / "m.mtd";
+  method.Name = "Mine";
+  method.Description = "Line one\r\nLine two";
+  TPass* p = method.AddPass(method.NewPass());
+  p->CheckWipe = true;
+  p->WipeWith = wwTextPattern;
+  p->TextPatternValue = "\x92I$";
+  TPass* q = method.AddPass(method.NewPass());
+  q->WipeWith = wwRandomCharacter;
+  q->RandomBytesValue1 = 1;
+  q->RandomBytesValue2 = 2;
+  q->RandomCharacterValue1 = 3;
+  q->RandomCharacterValue2 = 250;
+  q->BytePatternValue = 255;
+  method.SaveToFile();
+  EXPECT_NE(readFileBytes(method.FileName).find("Description=Line one#13#10Line two\n"),
+            std::string::npos);
+
+  TWipeMethod loaded;
+  loaded.FileName = method.FileName;
+  loaded.LoadFromFile();
+  EXPECT_EQ(loaded.Name, "Mine");
+  EXPECT_EQ(loaded.Description, "Line one\r\nLine two");
+  ASSERT_EQ(loaded.PassCount(), 2);
+  EXPECT_EQ(loaded.GetPass(0)->Name, "pass1");
+  EXPECT_TRUE(loaded.GetPass(0)->CheckWipe);
+  EXPECT_EQ(loaded.GetPass(0)->TextPatternValue, "\x92I$");
+  const TPass& r = *loaded.GetPass(1);
+  EXPECT_EQ(r.WipeWith, wwRandomCharacter);
+  EXPECT_EQ(r.BytePatternValue, 255);
+  EXPECT_EQ(r.RandomBytesValue1, 1);
+  EXPECT_EQ(r.RandomBytesValue2, 2);
+  EXPECT_EQ(r.RandomCharacterValue1, 3);
+  EXPECT_EQ(r.RandomCharacterValue2, 250);
+
+  TIniFile(method.FileName).WriteInteger("Pass1", "BytePatternValue", 300);
+  TIniFile(method.FileName).WriteInteger("Pass1", "WipeWith", -1);
+  TWipeMethod wrapped;
+  wrapped.FileName = method.FileName;
+  wrapped.LoadFromFile();
+  EXPECT_EQ(wrapped.GetPass(0)->BytePatternValue, 44);
+  EXPECT_EQ(wrapped.GetPass(0)->WipeWith, 255);
+}
+
+TEST(MethodFile, ShrinkingLeavesStaleSectionsThatAreNotRead) {
+  TestFolder t;
+  TWipeMethod method;
+  method.FileName = t / "m.mtd";
+  for (int i = 0; i < 4; ++i) method.AddPass(method.NewPass());
+  method.SaveToFile();
+  method.DeletePass(method.GetPass(3));
+  method.SaveToFile();
+  EXPECT_NE(readFileBytes(method.FileName).find("[Pass4]"), std::string::npos);
+  TWipeMethod loaded;
+  loaded.FileName = method.FileName;
+  loaded.LoadFromFile();
+  EXPECT_EQ(loaded.PassCount(), 3);
+}
+
+TEST(MethodFile, TextPatternWithALineBreakReadsBackUpToTheBreak) {
+  TestFolder t;
+  TWipeMethod method;
+  method.FileName = t / "m.mtd";
+  method.AddPass(method.NewPass())->TextPatternValue = "abc\r\ndef";
+  method.SaveToFile();
+  TWipeMethod loaded;
+  loaded.FileName = method.FileName;
+  loaded.LoadFromFile();
+  EXPECT_EQ(loaded.GetPass(0)->TextPatternValue, "abc");
+}
+
+TEST(MethodFile, MissingSectionsAndFilesGiveDefaults) {
+  TestFolder t;
+  TWipeMethod method;
+  method.FileName = t.write("m.mtd", "[Method]\nName=Two\nPasses=2\n[Pass1]\nName=first\n");
+  method.LoadFromFile();
+  ASSERT_EQ(method.PassCount(), 2);
+  EXPECT_EQ(method.GetPass(1)->Name, "");
+  EXPECT_EQ(method.GetPass(1)->WipeWith, wwBytePattern);
+  EXPECT_FALSE(method.GetPass(1)->CheckWipe);
+
+  TWipeMethod missing;
+  missing.FileName = t / "none.mtd";
+  missing.LoadFromFile();
+  EXPECT_EQ(missing.Name, "");
+  EXPECT_EQ(missing.Description, "");
+  EXPECT_EQ(missing.PassCount(), 0);
+}
+
+TEST(MethodFile, HostileFilesLoadQuicklyIntoSomethingHarmless) {
+  TestFolder t;
+  auto load = [&](const std::string& name) {
+    auto method = std::make_unique<TWipeMethod>();
+    method->FileName = t / name;
+    method->LoadFromFile();
+    return method;
+  };
+  t.write("huge.mtd", "[Method]\nName=Huge\nPasses=2147483647\n");
+  EXPECT_EQ(load("huge.mtd")->PassCount(), TWipeMethod::kMaxPasses);
+  t.write("negative.mtd", "[Method]\nPasses=-5\n");
+  EXPECT_EQ(load("negative.mtd")->PassCount(), 0);
+  t.write("garbage.mtd", "[Method]\nPasses=lots\nName\n=\n[[[\n");
+  EXPECT_EQ(load("garbage.mtd")->PassCount(), 0);
+  std::string binary(100000, '\0');
+  for (std::size_t i = 0; i < binary.size(); ++i) binary[i] = static_cast<char>(i * 7919 % 256);
+  t.write("binary.mtd", binary);
+  EXPECT_LE(load("binary.mtd")->PassCount(), TWipeMethod::kMaxPasses);
+  t.write("big.mtd", "[Method]\nName=Big\nPasses=1\n" +
+                         std::string(TWipeMethod::kMaxFileSize, ';'));
+  EXPECT_EQ(load("big.mtd")->Name, "");
+  t.makeFolder("folder.mtd");
+  EXPECT_EQ(load("folder.mtd")->PassCount(), 0);
+}
+
+TEST(MethodFile, SaveFailureRaisesTheWriteErrorAndKeepsTheOldFile) {
+  TestFolder t;
+  TWipeMethod method;
+  method.FileName = t.write("m.mtd", "[Method]\nName=Old\n");
+  method.Name = "New";
+  FaultyFileSystem faulty;
+  faulty.failAtomicWrite.insert(method.FileName);
+  platform::ScopedFileSystem use(faulty);
+  EXPECT_THROW(method.SaveToFile(), EIniFileError);
+  EXPECT_EQ(readFileBytes(method.FileName), "[Method]\nName=Old\n");
+}
+
+TEST(MethodFile, SavingAnUnchangedMethodLeavesTheFileAsItIs) {
+  TestFolder t;
+  TWipeMethod method;
+  method.FileName = t / "m.mtd";
+  method.AddPass(method.NewPass());
+  method.SaveToFile();
+  FaultyFileSystem faulty;
+  faulty.failAtomicWrite.insert(method.FileName);
+  platform::ScopedFileSystem use(faulty);
+  EXPECT_NO_THROW(method.SaveToFile());
+}

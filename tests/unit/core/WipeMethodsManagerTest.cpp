@@ -1,0 +1,185 @@
+#include <gtest/gtest.h>
+
+#include "core/Helpers.h"
+#include "core/TIniFile.h"
+#include "core/TWipeMethodsManager.h"
+#include "support/FaultyFileSystem.h"
+#include "support/TestFolder.h"
+
+namespace {
+
+struct Catalogue : ::testing::Test {
+  TestFolder t;
+  TWipeMethodsManager manager;
+  std::string settings = t.programFolder() + "Ferrovane.ini";
+
+  std::string method(const std::string& file, const std::string& name, int passes = 1) {
+    return t.write("program/Methods/" + file,
+                   "[Method]\nName=" + name + "\nPasses=" + std::to_string(passes) + "\n");
+  }
+};
+
+}  // namespace
+
+TEST_F(Catalogue, CreateSetsItsOwnValuesUntilTheSettingsAreLoaded) {
+  EXPECT_EQ(manager.BufferSize, 512000);
+  EXPECT_TRUE(manager.WriteSignature);
+  EXPECT_EQ(manager.Signature, "Wiped by ME!");
+  EXPECT_FALSE(manager.WipeSlackSpace);
+  EXPECT_EQ(manager.FilesEngine->Name, "FilesEngine");
+  EXPECT_EQ(manager.DrivesEngine->Name, "DrivesEngine");
+
+  manager.LoadSettings();  // no settings file: every default
+  EXPECT_TRUE(manager.WipeWithCurrentMethod);
+  EXPECT_TRUE(manager.WipeSlackSpace);
+  EXPECT_FALSE(manager.DeleteToRecycleBin);
+  EXPECT_TRUE(manager.ScrambleFile);
+  EXPECT_FALSE(manager.WriteSignature);
+  EXPECT_EQ(manager.Signature, "");
+  EXPECT_FALSE(manager.ConfirmEraseFile);
+  EXPECT_TRUE(manager.ConfirmEraseAllFiles);
+  EXPECT_FALSE(manager.ConfirmEraseFolder);
+  EXPECT_TRUE(manager.ConfirmErrorOccur);
+  EXPECT_EQ(manager.BufferSize, 524288);
+  EXPECT_FALSE(pathExists(settings));
+}
+
+TEST_F(Catalogue, SettingsRoundTripAndOtherContentSurvives) {
+  t.write("program/Ferrovane.ini",
+          "; mine\n[Engines]\nWipeFiles=x.mtd\n[Settings]\nBufferSize=0x10000\nSignature= \"  padded \" \n"
+          "Unknown=kept\n[Extra]\nA=1\n");
+  manager.LoadSettings();
+  EXPECT_EQ(manager.BufferSize, 65536);
+  EXPECT_EQ(manager.Signature, "  padded ");
+  manager.WipeSlackSpace = false;
+  manager.SaveSettings();
+  const std::string text = readFileBytes(settings);
+  for (const char* kept : {"; mine\n", "WipeFiles=x.mtd\n", "Unknown=kept\n", "[Extra]\nA=1\n",
+                           "BufferSize=65536\n", "WipeSlackSpace=0\n"}) {
+    EXPECT_NE(text.find(kept), std::string::npos) << kept;
+  }
+  TWipeMethodsManager again;
+  again.LoadSettings();
+  EXPECT_FALSE(again.WipeSlackSpace);
+  EXPECT_EQ(again.BufferSize, 65536);
+}
+
+TEST_F(Catalogue, MethodsLoadInSortedOrderAndTheFirstIsTheDefault) {
+  method("b.mtd", "Bee");
+  method("A.mtd", "Ay");
+  method("c.MTD", "Cee");
+  t.write("program/Methods/readme.txt", "");
+  manager.LoadMethods();
+  ASSERT_EQ(manager.Methods.size(), 3u);
+  EXPECT_EQ(manager.Methods[0]->Name, "Ay");
+  EXPECT_EQ(manager.Methods[0]->FileName, t.methodsFolder() + "A.mtd");
+  EXPECT_EQ(manager.Methods[2]->Name, "Cee");
+
+  TWipeEngine engine("WipeFiles");
+  EXPECT_EQ(manager.MethodForEngine(engine), manager.Methods[0].get());
+  EXPECT_EQ(engine.Method, nullptr);  // without an entry the field is left as it was
+}
+
+TEST_F(Catalogue, EnginesSectionChoosesTheMethodAndIsReadAfreshEveryTime) {
+  method("a.mtd", "A");
+  method("Seven.mtd", "Seven");
+  manager.LoadMethods();
+  TWipeEngine engine("WipeFiles");
+  TWipeMethod* seven = manager.MethodByFileName(t.methodsFolder() + "SEVEN.MTD");
+  ASSERT_NE(seven, nullptr);
+  manager.SetEngineMethod(engine, seven);
+  EXPECT_EQ(engine.Method, seven);
+  EXPECT_EQ(TIniFile(settings).ReadString("Engines", "WipeFiles", ""), "Seven.mtd");
+  EXPECT_EQ(manager.MethodForEngine(engine), seven);
+
+  // Another program (or the user) changes the file: the next call sees it.
+  TIniFile(settings).WriteString("Engines", "WipeFiles", "gone.mtd");
+  EXPECT_EQ(manager.MethodForEngine(engine), nullptr);
+  EXPECT_EQ(engine.Method, nullptr);
+  TIniFile(settings).WriteString("Engines", "WipeFiles", "");
+  EXPECT_EQ(manager.MethodForEngine(engine), manager.Methods[0].get());
+}
+
+TEST_F(Catalogue, EmptyOrMissingMethodsFolderGivesNoMethod) {
+  manager.LoadMethods();
+  TWipeEngine engine("WipeFiles");
+  EXPECT_TRUE(manager.Methods.empty());
+  EXPECT_EQ(manager.MethodForEngine(engine), nullptr);
+  EXPECT_EQ(manager.MethodByFileName("anything"), nullptr);
+}
+
+TEST_F(Catalogue, StartAndFinishRunTheirSequencesAndStopAtTheFirstError) {
+  method("a.mtd", "A");
+  const std::string b = method("b.mtd", "B");
+  t.write("program/Ferrovane.ini", "[Settings]\nBufferSize=4096\n");
+  StartWipeMethodsManager();
+  ASSERT_NE(WipeMethodsManager, nullptr);
+  EXPECT_EQ(WipeMethodsManager->Methods.size(), 2u);
+  EXPECT_EQ(WipeMethodsManager->BufferSize, 4096);
+  WipeMethodsManager->Methods[0]->Name = "A2";
+  WipeMethodsManager->Methods[1]->Name = "B2";
+  WipeMethodsManager->BufferSize = 8192;
+
+  // The second method cannot be written: the first is saved, the settings are not.
+  FaultyFileSystem faulty;
+  faulty.failAtomicWrite.insert(b);
+  {
+    platform::ScopedFileSystem use(faulty);
+    FinishWipeMethodsManager();
+  }
+  EXPECT_EQ(WipeMethodsManager, nullptr);
+  EXPECT_NE(readFileBytes(t.methodsFolder() + "a.mtd").find("Name=A2"), std::string::npos);
+  EXPECT_NE(readFileBytes(b).find("Name=B\n"), std::string::npos);
+  EXPECT_EQ(TIniFile(settings).ReadInteger("Settings", "BufferSize", 0), 4096);
+}
+
+TEST_F(Catalogue, FinishWritesSettingsWhenNoFileExisted) {
+  StartWipeMethodsManager();
+  FinishWipeMethodsManager();
+  EXPECT_EQ(TIniFile(settings).ReadInteger("Settings", "BufferSize", 0), 524288);
+  EXPECT_EQ(readFileBytes(settings).find("[Engines]"), std::string::npos);
+}
+
+TEST(ShippedMethods, EveryShippedMethodLoadsWithItsPasses) {
+  TWipeMethodsManager manager;
+  // The shipped files sit in methods/ of the source tree, not in Methods/ beside a program.
+  for (const std::string& name : ListFiles(std::string(FERROVANE_SOURCE_DIR) + "/methods", "**.mtd")) {
+    auto method = std::make_unique<TWipeMethod>();
+    method->FileName = std::string(FERROVANE_SOURCE_DIR) + "/methods/" + name;
+    method->LoadFromFile();
+    manager.AddMethod(std::move(method));
+  }
+  ASSERT_EQ(manager.Methods.size(), 5u);
+  auto passes = [&](int i) { return manager.Methods[static_cast<std::size_t>(i)].get(); };
+
+  EXPECT_EQ(passes(0)->Name, "Random data (1 pass)");  // sorts first: the default
+  ASSERT_EQ(passes(0)->PassCount(), 1);
+  EXPECT_EQ(passes(0)->GetPass(0)->WipeWith, wwRandomBytes);
+  EXPECT_EQ(passes(0)->GetPass(0)->RandomBytesValue2, 255);
+
+  EXPECT_EQ(passes(1)->GetPass(0)->WipeWith, wwBytePattern);
+  EXPECT_EQ(passes(1)->GetPass(0)->BytePatternValue, 0);
+
+  ASSERT_EQ(passes(2)->PassCount(), 3);
+  EXPECT_EQ(passes(2)->GetPass(1)->BytePatternValue, 0xFF);
+  EXPECT_EQ(passes(2)->GetPass(2)->WipeWith, wwRandomBytes);
+
+  ASSERT_EQ(passes(3)->PassCount(), 7);
+  EXPECT_EQ(passes(3)->GetPass(6)->BytePatternValue, 0xAA);
+
+  const TWipeMethod& gutmann = *passes(4);
+  ASSERT_EQ(gutmann.PassCount(), 35);
+  for (int i : {0, 1, 2, 3, 31, 32, 33, 34}) EXPECT_EQ(gutmann.GetPass(i)->WipeWith, wwRandomBytes);
+  EXPECT_EQ(gutmann.GetPass(4)->BytePatternValue, 0x55);
+  EXPECT_EQ(gutmann.GetPass(5)->BytePatternValue, 0xAA);
+  EXPECT_EQ(gutmann.GetPass(6)->TextPatternValue, "\x92\x49\x24");
+  EXPECT_EQ(gutmann.GetPass(8)->TextPatternValue, "\x24\x92\x49");
+  for (int k = 0; k < 16; ++k) {
+    EXPECT_EQ(gutmann.GetPass(9 + k)->WipeWith, wwBytePattern);
+    EXPECT_EQ(gutmann.GetPass(9 + k)->BytePatternValue, 0x11 * k);
+  }
+  EXPECT_EQ(gutmann.GetPass(25)->TextPatternValue, "\x92\x49\x24");
+  EXPECT_EQ(gutmann.GetPass(28)->TextPatternValue, "\x6D\xB6\xDB");
+  EXPECT_EQ(gutmann.GetPass(30)->TextPatternValue, "\xDB\x6D\xB6");
+  for (const auto& method : manager.Methods) EXPECT_GT(method->Description.size(), 60u);
+}

@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include "platform/Drives.h"
+#include "support/TestFolder.h"
+
+using namespace platform;
+
+namespace {
+
+const char kTable[] =
+    "22 27 0:21 / /proc rw,relatime - proc proc rw\n"
+    "25 24 0:23 / /dev/shm rw,relatime - tmpfs tmpfs rw\n"
+    "27 1 254:0 / / rw,relatime - ext4 /dev/vda rw\n"
+    "30 25 0:27 / /dev/shm rw,relatime - tmpfs tmpfs rw\n"
+    "40 27 8:17 / /media/usb\\040stick rw shared:5 - vfat /dev/sdb1 rw\n"
+    "41 27 0:50 / /mnt/share rw - nfs4 server:/export rw\n"
+    "42 27 11:0 / /media/cdrom ro - iso9660 /dev/sr0 ro\n"
+    "43 27 259:1 / /home rw shared:1 master:2 - btrfs /dev/nvme0n1p1 rw\n"
+    "44 27 7:0 / /snap/core squashfs - squashfs /dev/loop0 ro\n"
+    "garbage line\n"
+    "45 27 0:60 / relative rw - ext4 /dev/x rw\n";
+
+struct DriveTableTest : ::testing::Test {
+  TestFolder t;
+  DriveTable table{t.write("mountinfo", kTable), t.makeFolder("sys")};
+
+  void SetUp() override {
+    // /dev/sdb1 (8:17) is a partition of a removable disk; the NVMe disk is not removable.
+    t.write("sys/8:17/../removable", "1\n");
+    t.makeFolder("sys/8:17");
+    t.write("sys/removable", "1\n");
+    t.write("sys/259:1/removable", "0\n");
+  }
+};
+
+}  // namespace
+
+TEST(MountInfo, ParsesFieldsAndUnescapesBlanks) {
+  auto mounts = parseMountInfo(kTable);
+  ASSERT_EQ(mounts.size(), 9u);  // the garbage line and the relative mount point are skipped
+  EXPECT_EQ(mounts[4].mountPoint, "/media/usb stick");
+  EXPECT_EQ(mounts[4].fsType, "vfat");
+  EXPECT_EQ(mounts[4].source, "/dev/sdb1");
+  EXPECT_EQ(mounts[4].major, 8u);
+  EXPECT_EQ(mounts[4].minor, 17u);
+  EXPECT_EQ(mounts[7].fsType, "btrfs");  // optional fields before the dash are skipped
+}
+
+TEST_F(DriveTableTest, KindsFollowTheFileSystemAndTheDisk) {
+  EXPECT_EQ(table.driveKind("/"), DriveFixed);
+  EXPECT_EQ(table.driveKind("/home/"), DriveFixed);
+  EXPECT_EQ(table.driveKind("/media/usb stick/"), DriveRemovable);
+  EXPECT_EQ(table.driveKind("/mnt/share"), DriveRemote);
+  EXPECT_EQ(table.driveKind("/media/cdrom/"), DriveOptical);
+  EXPECT_EQ(table.driveKind("/dev/shm/"), DriveRam);
+  EXPECT_EQ(table.driveKind("/proc/"), DriveUnknown);
+  EXPECT_EQ(table.driveKind("/snap/core/"), DriveUnknown);
+  EXPECT_EQ(table.driveKind("/not/mounted/"), DriveUnknown);
+  EXPECT_EQ(table.fileSystem("/home/"), "btrfs");
+  EXPECT_EQ(table.fileSystem("/nowhere/"), "");
+}
+
+TEST_F(DriveTableTest, RootsAreRealFileSystemsOnceEachSortedWithTrailingSeparator) {
+  EXPECT_EQ(table.driveRoots(),
+            (std::vector<std::string>{"/", "/dev/shm/", "/home/", "/media/cdrom/",
+                                      "/media/usb stick/", "/mnt/share/"}));
+}
+
+TEST_F(DriveTableTest, RootOfAPathIsItsLongestMountPoint) {
+  EXPECT_EQ(table.rootOf("/home/user/file.txt"), "/home/");
+  EXPECT_EQ(table.rootOf("/home"), "/home/");
+  EXPECT_EQ(table.rootOf("/homework/x"), "/");
+  EXPECT_EQ(table.rootOf("/media/usb stick/a"), "/media/usb stick/");
+  EXPECT_EQ(table.rootOf("relative/path"), "");
+}
+
+TEST(DriveTableMissing, AnUnreadableTableGivesNoDrives) {
+  DriveTable table("/nonexistent/mountinfo", "/nonexistent");
+  EXPECT_TRUE(table.driveRoots().empty());
+  EXPECT_EQ(table.driveKind("/"), DriveUnknown);
+}

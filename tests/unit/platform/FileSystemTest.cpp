@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "platform/FileSystem.h"
+#include "support/TestFolder.h"
+
+using platform::EntryKind;
+using platform::fs;
+
+namespace {
+
+std::vector<std::string> names(const std::vector<platform::DirEntry>& entries) {
+  std::vector<std::string> result;
+  for (const auto& e : entries) result.push_back(e.name);
+  return result;
+}
+
+const platform::DirEntry* entry(const std::vector<platform::DirEntry>& entries,
+                                const std::string& name) {
+  auto it = std::find_if(entries.begin(), entries.end(),
+                         [&](const platform::DirEntry& e) { return e.name == name; });
+  return it == entries.end() ? nullptr : &*it;
+}
+
+}  // namespace
+
+TEST(FileSystem, ListingShowsEveryEntrySortedWithItsKind) {
+  TestFolder t;
+  const std::string dir = t.makeFolder("list");
+  t.write("list/b.txt", "bb");
+  t.write("list/.dot", "");
+  t.write("list/\xff\xfe-not-text", "x");
+  t.write("list/locked", "1234");
+  ::chmod((dir + "/locked").c_str(), 0444);
+  t.makeFolder("list/sub");
+  std::filesystem::create_symlink("/etc/hostname", dir + "/link");
+
+  auto entries = fs().listFolder(dir);
+  ASSERT_TRUE(entries);
+  EXPECT_EQ(names(*entries), (std::vector<std::string>{".dot", "b.txt", "link", "locked", "sub",
+                                                       "\xff\xfe-not-text"}));
+  EXPECT_EQ(entry(*entries, "b.txt")->size, 2u);
+  EXPECT_EQ(entry(*entries, "sub")->kind, EntryKind::Folder);
+  EXPECT_TRUE(entry(*entries, "sub")->attributes & platform::AttrDirectory);
+  EXPECT_EQ(entry(*entries, "link")->kind, EntryKind::Link);
+  EXPECT_TRUE(entry(*entries, ".dot")->attributes & platform::AttrHidden);
+  EXPECT_TRUE(entry(*entries, "locked")->attributes & platform::AttrReadOnly);
+  EXPECT_FALSE(entry(*entries, "b.txt")->attributes & platform::AttrReadOnly);
+
+  EXPECT_FALSE(fs().listFolder(t / "missing"));
+  EXPECT_FALSE(fs().listFolder(""));
+}
+
+TEST(FileSystem, ClearingReadOnlyGivesTheOwnerWriteAccess) {
+  TestFolder t;
+  const std::string file = t.write("ro.txt", "x");
+  ASSERT_TRUE(fs().setAttributes(file, platform::AttrReadOnly));
+  EXPECT_TRUE(fs().info(file)->attributes & platform::AttrReadOnly);
+  ASSERT_TRUE(fs().setAttributes(file, 0));
+  EXPECT_FALSE(fs().info(file)->attributes & platform::AttrReadOnly);
+}
+
+TEST(FileSystem, OpenExistingWritesInPlaceAndRefusesLinksFoldersAndPipes) {
+  TestFolder t;
+  const std::string file = t.write("data.bin", "abcdef");
+  {
+    auto f = fs().openExisting(file);
+    ASSERT_TRUE(f);
+    EXPECT_EQ(f->size(), 6u);
+    ASSERT_TRUE(f->seek(2));
+    ASSERT_TRUE(f->write("XY", 2));
+    EXPECT_EQ(f->position(), 4u);
+    EXPECT_TRUE(f->flush());
+  }
+  EXPECT_EQ(readFileBytes(file), "abXYef");
+
+  const std::string link = t / "link";
+  std::filesystem::create_symlink(file, link);
+  EXPECT_FALSE(fs().openExisting(link));
+  EXPECT_FALSE(fs().openExisting(t.makeFolder("folder")));
+  const std::string fifo = t / "fifo";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_FALSE(fs().openExisting(fifo));  // must not block waiting for a reader
+  EXPECT_FALSE(fs().openExisting(t / "missing"));
+  EXPECT_FALSE(fs().createAlways(link));
+  EXPECT_EQ(readFileBytes(file), "abXYef");
+}
+
+TEST(FileSystem, RenameNeverReplacesAndDeleteRemovesOnlyTheLink) {
+  TestFolder t;
+  const std::string a = t.write("a", "A");
+  const std::string b = t.write("b", "B");
+  EXPECT_FALSE(fs().rename(a, b));
+  EXPECT_EQ(readFileBytes(b), "B");
+  EXPECT_TRUE(fs().rename(a, t / "c"));
+  EXPECT_FALSE(pathExists(a));
+
+  const std::string link = t / "link";
+  std::filesystem::create_symlink(b, link);
+  EXPECT_TRUE(fs().deleteFile(link));
+  EXPECT_FALSE(pathExists(link));
+  EXPECT_EQ(readFileBytes(b), "B");
+
+  const std::string folder = t.makeFolder("f");
+  EXPECT_FALSE(fs().deleteFile(folder));
+  t.write("f/inside", "");
+  EXPECT_FALSE(fs().removeFolder(folder));
+  EXPECT_TRUE(fs().deleteFile(folder + "/inside"));
+  EXPECT_TRUE(fs().removeFolder(folder));
+}
+
+TEST(FileSystem, AtomicWriteReplacesTheFileKeepingItsPermissionsAndLeavesNoTemporaryFile) {
+  TestFolder t;
+  const std::string file = t.write("settings.ini", "old");
+  ::chmod(file.c_str(), 0640);
+  ASSERT_TRUE(fs().writeFileAtomic(file, "new contents"));
+  EXPECT_EQ(readFileBytes(file), "new contents");
+  struct stat st {};
+  ::stat(file.c_str(), &st);
+  EXPECT_EQ(st.st_mode & 0777, 0640u);
+  EXPECT_EQ(fs().listFolder(t.path())->size(), 4u);  // program, temp, config, the file
+
+  // Through a link the target is written and the link stays.
+  const std::string link = t / "link.ini";
+  std::filesystem::create_symlink(file, link);
+  ASSERT_TRUE(fs().writeFileAtomic(link, "via link"));
+  EXPECT_EQ(fs().info(link)->kind, EntryKind::Link);
+  EXPECT_EQ(readFileBytes(file), "via link");
+
+  EXPECT_FALSE(fs().writeFileAtomic(t.makeFolder("dir.ini"), "x"));
+  EXPECT_FALSE(fs().writeFileAtomic(t / "no/such/folder/x.ini", "x"));
+}
+
+TEST(FileSystem, ReadFileHonoursItsLimit) {
+  TestFolder t;
+  const std::string file = t.write("f", std::string(1000, 'x'));
+  EXPECT_EQ(fs().readFile(file, 1000)->size(), 1000u);
+  EXPECT_FALSE(fs().readFile(file, 999));
+  EXPECT_FALSE(fs().readFile(t / "missing", 10));
+}
+
+TEST(FileSystem, DiskSpaceOfAPathThatDoesNotExistYetIsThatOfItsFolder) {
+  TestFolder t;
+  auto here = fs().diskSpace(t.path());
+  auto later = fs().diskSpace(t / "not/yet/there.tmp");
+  ASSERT_TRUE(here && later);
+  EXPECT_GT(here->clusterSize, 0u);
+  EXPECT_EQ(here->clusterSize, later->clusterSize);
+  EXPECT_EQ(here->total, later->total);
+  EXPECT_FALSE(fs().diskSpace(""));
+}
