@@ -7,8 +7,8 @@
 #include "platform/Folders.h"
 #include "ui/DriveFunctions.h"
 
-std::string GetShellDisplayName(const std::string& path) {
-  if (platform::drives().driveKind(path) != platform::DriveUnknown) {
+std::string GetShellDisplayName(const std::string& path, bool folder) {
+  if (folder && platform::drives().driveKind(path) != platform::DriveUnknown) {
     return GetDriveDisplayName(AddTrailingBackslash(path));
   }
   const std::string trimmed = path.size() > 1 ? RemoveTrailingBackslash(path) : path;

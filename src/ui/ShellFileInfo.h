@@ -4,8 +4,9 @@
 #include <QIcon>
 #include <string>
 
-// The name to show: a drive's display name for a drive root, else the last name of the path.
-std::string GetShellDisplayName(const std::string& path);
+// The name to show: a drive's display name for a folder that is a drive root, else the last
+// name of the path.
+std::string GetShellDisplayName(const std::string& path, bool folder);
 // The folder part of the path, up to and including its last separator; empty without one.
 std::string FolderPartOf(const std::string& path);
 // The desktop's icon for a file or a folder.

@@ -3,6 +3,7 @@
 #include "ui/TMainForm.h"
 
 #include <QCloseEvent>
+#include <QHeaderView>
 #include <QTabBar>
 #include <algorithm>
 #include <QScreen>
@@ -39,6 +40,7 @@ TMainForm::TMainForm(const TWipeEngineSet& engines, TRegistryTextReader registry
   resize(std::max(width(), ui->MainPage->tabBar()->sizeHint().width() + 16), height());
   ui->lvFiles->setColumnWidth(0, 180);
   ui->lvFolders->setColumnWidth(0, 180);
+  arrangeDriveColumns();
   connectHandlers();
 
   FillDriveList();
@@ -51,6 +53,21 @@ TMainForm::TMainForm(const TWipeEngineSet& engines, TRegistryTextReader registry
 }
 
 TMainForm::~TMainForm() = default;
+
+void TMainForm::arrangeDriveColumns() {
+  // The name takes the free width; the figures keep a fixed one, aligned as numbers are.
+  QTreeWidget* list = ui->lvDriveList;
+  QHeaderView* header = list->header();
+  header->setStretchLastSection(false);
+  header->setSectionResizeMode(0, QHeaderView::Stretch);
+  for (int column = 1; column < 4; ++column) {
+    header->setSectionResizeMode(column, QHeaderView::Fixed);
+    list->setColumnWidth(column, 100);
+  }
+  list->headerItem()->setTextAlignment(1, Qt::AlignCenter);
+  list->headerItem()->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+  list->headerItem()->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
+}
 
 void TMainForm::SetEngineRunner(TEngineRunner runner) { runner_ = std::move(runner); }
 

@@ -78,6 +78,7 @@ class TMainForm : public QWidget {
 
  private:
   void connectHandlers();
+  void arrangeDriveColumns();
   void addRow(QTreeWidget* list, TWipeItem* item, bool folder);
   void removeSelectedRows(QTreeWidget* list, TWipeEngine& engine);
   void startShred(TWipeEngine& engine);

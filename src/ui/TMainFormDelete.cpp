@@ -2,6 +2,7 @@
 // jobs, with Add, Remove, Start and Stop.
 
 #include <QSignalBlocker>
+#include <tuple>
 
 #include "core/Helpers.h"
 #include "platform/Folders.h"
@@ -43,7 +44,7 @@ void TMainForm::addRow(QTreeWidget* list, TWipeItem* item, bool folder) {
   const std::string location =
       FolderPartOf(folder && item->Path.size() > 1 ? RemoveTrailingBackslash(item->Path)
                                                    : item->Path);
-  row->setText(0, QString::fromLocal8Bit(GetShellDisplayName(item->Path)));
+  row->setText(0, QString::fromLocal8Bit(GetShellDisplayName(item->Path, folder)));
   row->setText(1, QString::fromLocal8Bit(location));
   row->setToolTip(0, QString::fromLocal8Bit(item->Path));
   row->setToolTip(1, row->toolTip(0));
@@ -124,7 +125,8 @@ void TMainForm::btnRemoveFoldersClick() {
 }
 
 void TMainForm::startShred(TWipeEngine& engine) {
-  if (engine.Running()) return;
+  // No second run of a busy engine, and no new run once the window is waiting to close.
+  if (engine.Running() || closePending_) return;
   engine.WarnOnExecutable = ui->chkWipeWarn->isChecked();
   runEngine(engine);
   const bool aborted = engine.Aborted;

@@ -32,21 +32,11 @@ void TMainForm::FillDriveList() {
     row->setCheckState(0, Qt::Checked);
     list->addTopLevelItem(row);
   }
-  QHeaderView* header = list->header();
-  header->setStretchLastSection(false);
-  header->setSectionResizeMode(0, QHeaderView::Stretch);
-  for (int column = 1; column < 4; ++column) {
-    header->setSectionResizeMode(column, QHeaderView::Fixed);
-    list->setColumnWidth(column, 100);
-  }
-  list->headerItem()->setTextAlignment(1, Qt::AlignCenter);
-  list->headerItem()->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
-  list->headerItem()->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
 }
 
 void TMainForm::btnFreeExecuteClick() {
   TWipeEngine* engine = engines_.WipeFreeSpace;
-  if (!engine || engine->Running()) return;
+  if (!engine || engine->Running() || closePending_) return;
   // The checked rows are the whole job: nothing else, such as a drive of an earlier run or of
   // the configuration, is wiped without being shown and checked.
   engine->ClearItems();
