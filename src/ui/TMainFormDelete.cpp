@@ -135,19 +135,10 @@ void TMainForm::startShred(TWipeEngine& engine) {
   RefreshDeleteLists();
   if (finishPendingClose()) return;
 
-  if (aborted) {
-    QString text = QStringLiteral("The wipe task has been aborted!");
-    if (!failures.empty()) text = WipeFailureReport(text, failures);
-    Prompts().MessageDialog(TMessageKind::Warning, text);
-  } else if (!failures.empty()) {
-    Prompts().MessageDialog(
-        TMessageKind::Warning,
-        WipeFailureReport(QStringLiteral("The wipe task has not been completed: these were "
-                                         "left behind."),
-                          failures));
-  } else {
-    Prompts().PlainMessage(QStringLiteral("The wipe task has been completed successfully!"));
-  }
+  ShowRunOutcome({QStringLiteral("The wipe task has been aborted!"),
+                  QStringLiteral("The wipe task has not been completed: these were left behind."),
+                  QStringLiteral("The wipe task has been completed successfully!")},
+                 aborted, failures);
 }
 
 void TMainForm::btnStartShredFilesClick() {

@@ -3,7 +3,6 @@
 
 #include "platform/Drives.h"
 #include "ui/DriveFunctions.h"
-#include "ui/PromptService.h"
 #include "ui/SizeFunctions.h"
 #include "ui/TMainForm.h"
 #include "ui/TPathRow.h"
@@ -53,18 +52,9 @@ void TMainForm::btnFreeExecuteClick() {
   engine->ClearItems();
   if (finishPendingClose()) return;
 
-  if (aborted) {
-    QString text = QStringLiteral("The Wipe free space task has been aborted!");
-    if (!failures.empty()) text = WipeFailureReport(text, failures);
-    Prompts().MessageDialog(TMessageKind::Warning, text);
-  } else if (!failures.empty()) {
-    Prompts().MessageDialog(
-        TMessageKind::Warning,
-        WipeFailureReport(QStringLiteral("The free space of these drives has not been wiped "
-                                         "completely:"),
-                          failures));
-  } else {
-    Prompts().PlainMessage(
-        QStringLiteral("The Wipe free space task has been completed successfully!"));
-  }
+  ShowRunOutcome(
+      {QStringLiteral("The Wipe free space task has been aborted!"),
+       QStringLiteral("The free space of these drives has not been wiped completely:"),
+       QStringLiteral("The Wipe free space task has been completed successfully!")},
+      aborted, failures);
 }

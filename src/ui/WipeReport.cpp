@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include "ui/PromptService.h"
+
 namespace {
 // More lines than this would make the message box taller than the screen.
 constexpr std::size_t kMaxListed = 20;
@@ -17,4 +19,18 @@ QString WipeFailureReport(const QString& lead, const std::vector<TWipeFailure>& 
     lines << QStringLiteral("... and %1 more.").arg(failures.size() - kMaxListed);
   }
   return lead + QStringLiteral("\n\n") + lines.join(QLatin1Char('\n'));
+}
+
+void ShowRunOutcome(const TRunTexts& texts, bool aborted,
+                    const std::vector<TWipeFailure>& failures) {
+  if (aborted) {
+    Prompts().MessageDialog(TMessageKind::Warning,
+                            failures.empty() ? texts.aborted
+                                             : WipeFailureReport(texts.aborted, failures));
+  } else if (!failures.empty()) {
+    Prompts().MessageDialog(TMessageKind::Warning,
+                            WipeFailureReport(texts.failureLead, failures));
+  } else {
+    Prompts().PlainMessage(texts.success);
+  }
 }
