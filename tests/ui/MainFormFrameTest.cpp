@@ -59,7 +59,6 @@ class MainFormFrameTest : public QObject {
   void updaterStartsOnlyWhenPresent();
   void rolloverShowsItsOverPictureWhileTheMouseIsIn();
   void executableQuestionGoesThroughThePrompts();
-  void closingWithoutRunCloses();
 };
 
 void MainFormFrameTest::formatSize_data() {
@@ -255,23 +254,6 @@ void MainFormFrameTest::executableQuestionGoesThroughThePrompts() {
   QCOMPARE(prompts.messages[0].text,
            QStringLiteral("/tmp/Setup.exe is a executable file. Are you sure to wipe it?"));
 
-  // The progress window comes from the factory; without one the run still has a window object.
-  TWipeEngine engine("WipeFiles");
-  QVERIFY(services.OpenProgress(engine) != nullptr);
-  TWipeEngine* seen = nullptr;
-  services.SetProgressFactory([&](TWipeEngine& e) -> std::unique_ptr<IWipeProgress> {
-    seen = &e;
-    return nullptr;
-  });
-  QVERIFY(services.OpenProgress(engine) != nullptr);
-  QCOMPARE(seen, &engine);
-}
-
-void MainFormFrameTest::closingWithoutRunCloses() {
-  MainFormFixture f;
-  f.form().show();
-  QVERIFY(f.form().close());
-  QVERIFY(!f.form().isVisible());
 }
 
 QTEST_MAIN(MainFormFrameTest)
