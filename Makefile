@@ -33,7 +33,7 @@ build: deps
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
 	  echo "No display found. Ferrovane is a desktop program; to start it without a screen use:"; \
-	  echo "  xvfb-run -a $(BUILD)/bin/ferrovane"; \
+	  echo "  xvfb-run -a -s '-screen 0 1280x900x24' $(BUILD)/bin/ferrovane"; \
 	  exit 1; \
 	fi
 	$(BUILD)/bin/ferrovane

@@ -1,0 +1,51 @@
+#include "ui/DriveFunctions.h"
+
+#include "core/Helpers.h"
+#include "platform/Drives.h"
+#include "platform/FileSystem.h"
+
+namespace {
+
+const char* kindName(int kind) {
+  switch (kind) {
+    case platform::DriveFixed:
+      return "Local Disk";
+    case platform::DriveRemovable:
+      return "Removable Disk";
+    case platform::DriveRemote:
+      return "Network Drive";
+    case platform::DriveOptical:
+      return "CD Drive";
+    case platform::DriveRam:
+      return "RAM Disk";
+    default:
+      return "Drive";
+  }
+}
+
+}  // namespace
+
+std::string GetDriveDisplayName(const std::string& root) {
+  std::string mountPoint = root.size() > 1 ? RemoveTrailingBackslash(root) : root;
+  return std::string(kindName(platform::drives().driveKind(root))) + " (" + mountPoint + ")";
+}
+
+std::string GetDriveFileSystem(const std::string& root) {
+  return platform::drives().fileSystem(root);
+}
+
+bool GetDriveSpace(const std::string& root, std::int64_t& freeBytes, std::int64_t& totalBytes) {
+  // A root that is not there (a drive that went away) must not report the drive above it.
+  const auto info = root.empty() ? std::nullopt : platform::fs().info(root);
+  const auto space = info && info->kind == platform::EntryKind::Folder
+                         ? platform::fs().diskSpace(root)
+                         : std::nullopt;
+  if (!space) {
+    freeBytes = -1;
+    totalBytes = -1;
+    return false;
+  }
+  freeBytes = static_cast<std::int64_t>(space->available);
+  totalBytes = static_cast<std::int64_t>(space->total);
+  return true;
+}

@@ -1,0 +1,14 @@
+#pragma once
+// What the main window shows about a drive. A drive is named by its root: the mount point with
+// a trailing separator.
+
+#include <cstdint>
+#include <string>
+
+// The kind's name and the mount point in brackets, for example "Local Disk (/mnt/data)".
+std::string GetDriveDisplayName(const std::string& root);
+// The file-system type ("ext4"); empty when the root is not a mount point.
+std::string GetDriveFileSystem(const std::string& root);
+// Free bytes available to the user and total bytes of the drive; both -1 and false when the
+// drive cannot be asked.
+bool GetDriveSpace(const std::string& root, std::int64_t& freeBytes, std::int64_t& totalBytes);

@@ -1,0 +1,14 @@
+#include "ui/PromptService.h"
+
+#include "ui/QtPromptService.h"
+
+namespace {
+IPromptService* installed = nullptr;
+}  // namespace
+
+IPromptService& Prompts() {
+  static QtPromptService qtDialogs;
+  return installed ? *installed : qtDialogs;
+}
+
+void SetPromptService(IPromptService* service) { installed = service; }

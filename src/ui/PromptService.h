@@ -1,0 +1,53 @@
+#pragma once
+// Every question and message the windows put to the user goes through the prompt service in
+// use: the message boxes, the file and folder dialogs and the input prompt. The program uses
+// the Qt dialogs; tests install a service that answers from a script.
+
+#include <QString>
+#include <optional>
+#include <string>
+#include <vector>
+
+// The message dialog's two kinds: caption "Warning" with the warning icon, or "Information"
+// with the information icon.
+enum class TMessageKind { Warning, Information };
+
+// Icons of the system message box.
+enum class TSystemIcon { Information, Error, Question };
+
+class IPromptService {
+ public:
+  virtual ~IPromptService() = default;
+
+  // The message dialog: caption and icon of the kind, one OK button.
+  virtual void MessageDialog(TMessageKind kind, const QString& text) = 0;
+  // A plain message with the application title as caption and one OK button.
+  virtual void PlainMessage(const QString& text) = 0;
+  // The system message box captioned with the application title. With the question icon it
+  // offers Yes and No and answers true only for Yes; otherwise it has one OK button and
+  // answers true.
+  virtual bool SystemMessage(TSystemIcon icon, const QString& text) = 0;
+  // The standard confirmation: caption "Confirm", question icon, Yes (the default) and No.
+  // True only for Yes; Escape counts as No.
+  virtual bool Confirm(const QString& text) = 0;
+
+  // The file-open dialog with several files allowed; the files must exist. The chosen paths,
+  // in the dialog's order, or nothing when cancelled.
+  virtual std::vector<std::string> OpenFiles(const QString& title, const QString& filter) = 0;
+  // The folder browser with the text above it; nothing when cancelled.
+  virtual std::optional<std::string> BrowseFolder(const QString& text) = 0;
+  // The file-save dialog opened in the folder; the default suffix is added to a name without
+  // one. Nothing when cancelled.
+  virtual std::optional<std::string> SaveFile(const QString& title, const QString& filter,
+                                              const QString& defaultSuffix,
+                                              const std::string& folder) = 0;
+  // A one-line input prompt with a caption, a prompt text and the initial value; nothing when
+  // cancelled.
+  virtual std::optional<QString> InputText(const QString& caption, const QString& prompt,
+                                           const QString& value) = 0;
+};
+
+// The service in use; never null (the Qt dialogs unless another is installed).
+IPromptService& Prompts();
+// Installs a service (null puts back the Qt dialogs). The caller keeps ownership.
+void SetPromptService(IPromptService* service);

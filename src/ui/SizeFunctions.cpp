@@ -1,0 +1,39 @@
+#include "ui/SizeFunctions.h"
+
+#include "core/Helpers.h"
+#include "platform/FileSystem.h"
+
+QString FormatSize(std::int64_t size, const QLocale& locale) {
+  constexpr std::int64_t kKilo = 1024;
+  constexpr std::int64_t kMega = kKilo * 1024;
+  constexpr std::int64_t kGiga = kMega * 1024;
+  const double value = static_cast<double>(size);
+  if (size < kKilo) return QStringLiteral("%1 Bytes").arg(size);
+  if (size < kMega) return locale.toString(value / kKilo, 'f', 0) + QStringLiteral(" KB");
+  if (size < kGiga) return locale.toString(value / kMega, 'f', 0) + QStringLiteral(" MB");
+  return locale.toString(value / kGiga, 'f', 2) + QStringLiteral(" GB");
+}
+
+std::int64_t GetFileSize(const std::string& path) {
+  if (path.empty()) return -1;
+  const auto info = platform::fs().info(path);
+  if (!info) return -1;
+  if (info->kind == platform::EntryKind::Folder) return 0;
+  return static_cast<std::int64_t>(info->size);
+}
+
+std::int64_t GetFolderSize(const std::string& path, bool recursive) {
+  if (path.empty()) return 0;
+  const std::string folder = AddTrailingBackslash(path);
+  const auto entries = platform::fs().listFolder(folder);
+  if (!entries) return 0;
+  std::int64_t total = 0;
+  for (const platform::DirEntry& entry : *entries) {
+    if (!entry.isFolder()) {
+      total += static_cast<std::int64_t>(entry.size);
+    } else if (recursive && entry.name[0] != '.') {
+      total += GetFolderSize(folder + entry.name, true);
+    }
+  }
+  return total;
+}

@@ -1,0 +1,69 @@
+#include "ui/TRolloverImage.h"
+
+#include <QIcon>
+#include <QMouseEvent>
+
+TRolloverImage::TRolloverImage(QWidget* parent) : QLabel(parent) {
+  setCursor(Qt::PointingHandCursor);
+  setAlignment(Qt::AlignCenter);
+}
+
+QPixmap TRolloverImage::render(const QString& file) const {
+  if (file.isEmpty()) return {};
+  return QIcon(file).pixmap(size(), devicePixelRatioF());
+}
+
+void TRolloverImage::renderPictures() {
+  if (!picture_.isEmpty()) {
+    normalBitmap_ = render(picture_);
+    if (!over_) setPixmap(normalBitmap_);
+  }
+  if (!overPicture_.isEmpty()) {
+    overBitmap_ = render(overPicture_);
+    if (over_) setPixmap(overBitmap_);
+  }
+}
+
+void TRolloverImage::setPicture(const QString& file) {
+  picture_ = file;
+  renderPictures();
+}
+
+void TRolloverImage::setOverPicture(const QString& file) {
+  overPicture_ = file;
+  renderPictures();
+}
+
+void TRolloverImage::SetOverBitmap(const QPixmap& bitmap) {
+  overBitmap_ = bitmap.copy();
+  if (over_) setPixmap(overBitmap_);
+  update();
+}
+
+void TRolloverImage::enterEvent(QEnterEvent* event) {
+  QLabel::enterEvent(event);
+  if (over_) return;
+  over_ = true;
+  normalBitmap_ = pixmap();
+  if (!overBitmap_.isNull()) setPixmap(overBitmap_);
+}
+
+void TRolloverImage::leaveEvent(QEvent* event) {
+  QLabel::leaveEvent(event);
+  if (!over_) return;
+  over_ = false;
+  setPixmap(normalBitmap_);
+}
+
+void TRolloverImage::mouseReleaseEvent(QMouseEvent* event) {
+  QLabel::mouseReleaseEvent(event);
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+    emit clicked();
+  }
+}
+
+void TRolloverImage::showEvent(QShowEvent* event) {
+  QLabel::showEvent(event);
+  // The pixel ratio is known for certain once the control is on its screen.
+  renderPictures();
+}

@@ -1,0 +1,45 @@
+#pragma once
+// A picture button: shows its picture, swaps in OverBitmap while the mouse is over it, and
+// reports a click. Pictures are drawn from SVG files at the screen's pixel ratio.
+
+#include <QLabel>
+#include <QPixmap>
+
+class TRolloverImage : public QLabel {
+  Q_OBJECT
+  Q_PROPERTY(QString picture READ picture WRITE setPicture)
+  Q_PROPERTY(QString overPicture READ overPicture WRITE setOverPicture)
+  Q_PROPERTY(QPixmap OverBitmap READ OverBitmap WRITE SetOverBitmap)
+
+ public:
+  explicit TRolloverImage(QWidget* parent = nullptr);
+
+  // The SVG file shown normally, and the one shown while the mouse is over the control.
+  QString picture() const { return picture_; }
+  void setPicture(const QString& file);
+  QString overPicture() const { return overPicture_; }
+  void setOverPicture(const QString& file);
+
+  // The picture shown while the mouse is over the control; assigning it copies the picture.
+  QPixmap OverBitmap() const { return overBitmap_; }
+  void SetOverBitmap(const QPixmap& bitmap);
+
+ signals:
+  void clicked();
+
+ protected:
+  void enterEvent(QEnterEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  QPixmap render(const QString& file) const;
+  void renderPictures();
+
+  QString picture_;
+  QString overPicture_;
+  QPixmap overBitmap_;
+  QPixmap normalBitmap_;  // the picture shown before the mouse came in
+  bool over_ = false;
+};

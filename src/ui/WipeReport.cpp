@@ -1,0 +1,36 @@
+#include "ui/WipeReport.h"
+
+#include <QStringList>
+
+#include "ui/PromptService.h"
+
+namespace {
+// More lines than this would make the message box taller than the screen.
+constexpr std::size_t kMaxListed = 20;
+}  // namespace
+
+QString WipeFailureReport(const QString& lead, const std::vector<TWipeFailure>& failures) {
+  QStringList lines;
+  for (std::size_t i = 0; i < failures.size() && i < kMaxListed; ++i) {
+    lines << QString::fromLocal8Bit(failures[i].Path) + QStringLiteral(": ") +
+                 QString::fromLocal8Bit(WipeFailureText(failures[i].Reason));
+  }
+  if (failures.size() > kMaxListed) {
+    lines << QStringLiteral("... and %1 more.").arg(failures.size() - kMaxListed);
+  }
+  return lead + QStringLiteral("\n\n") + lines.join(QLatin1Char('\n'));
+}
+
+void ShowRunOutcome(const TRunTexts& texts, bool aborted,
+                    const std::vector<TWipeFailure>& failures) {
+  if (aborted) {
+    Prompts().MessageDialog(TMessageKind::Warning,
+                            failures.empty() ? texts.aborted
+                                             : WipeFailureReport(texts.aborted, failures));
+  } else if (!failures.empty()) {
+    Prompts().MessageDialog(TMessageKind::Warning,
+                            WipeFailureReport(texts.failureLead, failures));
+  } else {
+    Prompts().PlainMessage(texts.success);
+  }
+}

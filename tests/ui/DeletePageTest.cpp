@@ -1,0 +1,364 @@
+// The Delete-with-wiping page: the two lists as views of their engines' jobs, the buttons'
+// states, Add, Remove, Start and Stop, and what the user is told after a run.
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QtTest>
+
+#include "MainFormFixture.h"
+#include "core/TWipeMethodsManager.h"
+#include "ui/QtWipeServices.h"
+
+namespace {
+
+// The tests that need the engine's real run are written against its declared behaviour and
+// enabled once the run has landed on this branch.
+constexpr bool kEngineRunsForReal = false;
+#define REQUIRE_REAL_RUN()                                                              \
+  if (!kEngineRunsForReal) QSKIP("needs the wiping engine's real run (TWipeEngine::Execute)")
+
+struct ButtonStates {
+  bool remove, start, stop;
+};
+
+ButtonStates filesButtons(MainFormFixture& f) {
+  return {f.find<QPushButton>("btnRemoveFiles")->isEnabled(),
+          f.find<QPushButton>("btnStartShredFiles")->isEnabled(),
+          f.find<QPushButton>("btnStopShredFiles")->isEnabled()};
+}
+
+void click(MainFormFixture& f, const char* button) {
+  QTest::mouseClick(f.find<QPushButton>(button), Qt::LeftButton);
+}
+
+}  // namespace
+
+class DeletePageTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void addFilesKeepsPathBytesAndEnablesButtons();
+  void removeTakesEverySelectedRowAdjacentOnesToo();
+  void addFolderShowsNameAndParentAndDriveRoots();
+  void cancelledOrRelativeChoicesAddNothing();
+  void jobsAlreadyInTheEnginesAreShownAtStart();
+  void startRunsOnlyItsListAndReportsSuccess();
+  void stopDuringRunReportsAbortedAndOtherListKeepsRunning();
+  void runThatLeftFilesBehindListsThemInsteadOfSuccess();
+  void realRunWipesFilesAndFolders();
+  void executableQuestionFollowsTheCheckBox();
+  void secondStartAddAndRemoveRefusedWhileRunning();
+  void closingDuringRunStopsItFirst();
+};
+
+void DeletePageTest::addFilesKeepsPathBytesAndEnablesButtons() {
+  MainFormFixture f;
+  QVERIFY(f.find<QPushButton>("btnAddFiles")->isEnabled());
+  QVERIFY(!filesButtons(f).remove && !filesButtons(f).start && !filesButtons(f).stop);
+
+  // A name that is not valid text, and the same file twice.
+  const std::string odd = f.folder.write("caf\xe9 \xff.bin", "x");
+  const std::string plain = f.folder.write("docs/report.txt", "y");
+  f.prompts.openFiles.push_back({odd, plain, plain});
+  click(f, "btnAddFiles");
+
+  QCOMPARE(f.rowPaths("lvFiles"), (std::vector<std::string>{odd, plain, plain}));
+  QCOMPARE(MainFormFixture::itemPaths(f.files), (std::vector<std::string>{odd, plain, plain}));
+  QVERIFY(f.folders.Items.empty());
+  for (const auto& item : f.files.Items) QCOMPARE(item->Kind, wkFile);
+  auto* list = f.find<QTreeWidget>("lvFiles");
+  QCOMPARE(list->topLevelItem(1)->text(0), QStringLiteral("report.txt"));
+  QCOMPARE(list->topLevelItem(1)->text(1),
+           QString::fromLocal8Bit(f.folder.path() + "docs/"));
+  // Rows with jobs but none selected: Start and Stop, not Remove.
+  QVERIFY(!filesButtons(f).remove && filesButtons(f).start && filesButtons(f).stop);
+
+  list->topLevelItem(0)->setSelected(true);
+  QVERIFY(filesButtons(f).remove);
+  list->clearSelection();
+  QVERIFY(!filesButtons(f).remove);
+  QVERIFY(f.prompts.unexpected.empty());
+}
+
+void DeletePageTest::removeTakesEverySelectedRowAdjacentOnesToo() {
+  MainFormFixture f;
+  std::vector<std::string> paths;
+  for (int i = 0; i < 6; ++i) paths.push_back(f.folder.write("f" + std::to_string(i), "x"));
+  f.prompts.openFiles.push_back(paths);
+  click(f, "btnAddFiles");
+
+  auto* list = f.find<QTreeWidget>("lvFiles");
+  for (int row : {1, 2, 3, 5}) list->topLevelItem(row)->setSelected(true);
+  click(f, "btnRemoveFiles");
+
+  const std::vector<std::string> kept{paths[0], paths[4]};
+  QCOMPARE(f.rowPaths("lvFiles"), kept);
+  QCOMPARE(MainFormFixture::itemPaths(f.files), kept);
+  // Each remaining row still stands for its own job.
+  for (int i = 0; i < list->topLevelItemCount(); ++i) {
+    QCOMPARE(static_cast<TPathRow*>(list->topLevelItem(i))->Item, f.files.Items[i].get());
+  }
+  QVERIFY(!filesButtons(f).remove && filesButtons(f).start);
+
+  list->selectAll();
+  click(f, "btnRemoveFiles");
+  QCOMPARE(list->topLevelItemCount(), 0);
+  QVERIFY(f.files.Items.empty());
+  QVERIFY(!filesButtons(f).remove && !filesButtons(f).start && !filesButtons(f).stop);
+}
+
+void DeletePageTest::addFolderShowsNameAndParentAndDriveRoots() {
+  TestFolder scratch;  // a mount point for the drive table, known before the window exists
+  const std::string disk = scratch.makeFolder("disk");
+  MainFormFixture f(mountLine(30, "8:1", disk, "ext4"));
+  const std::string photos = f.folder.makeFolder("home/photos");
+  f.prompts.folders.push_back(photos);
+  f.prompts.folders.push_back(disk);
+  click(f, "btnAddFolder");
+  click(f, "btnAddFolder");
+
+  QCOMPARE(f.rowPaths("lvFolders"), (std::vector<std::string>{photos, disk}));
+  for (const auto& item : f.folders.Items) QCOMPARE(item->Kind, wkFolder);
+  auto* list = f.find<QTreeWidget>("lvFolders");
+  QCOMPARE(list->topLevelItem(0)->text(0), QStringLiteral("photos"));
+  QCOMPARE(list->topLevelItem(0)->text(1), QString::fromLocal8Bit(f.folder.path() + "home/"));
+  QCOMPARE(list->topLevelItem(1)->text(0), QString::fromLocal8Bit("Local Disk (" + disk + ")"));
+  QVERIFY(f.files.Items.empty());
+  QVERIFY(f.find<QPushButton>("btnStartShredFolders")->isEnabled());
+}
+
+void DeletePageTest::cancelledOrRelativeChoicesAddNothing() {
+  MainFormFixture f;
+  f.prompts.openFiles.push_back({});
+  f.prompts.openFiles.push_back({"relative/file.txt", ""});
+  f.prompts.folders.push_back(std::nullopt);
+  f.prompts.folders.push_back(std::string("some/folder"));
+  click(f, "btnAddFiles");
+  click(f, "btnAddFiles");
+  click(f, "btnAddFolder");
+  click(f, "btnAddFolder");
+  QVERIFY(f.files.Items.empty() && f.folders.Items.empty());
+  QCOMPARE(f.find<QTreeWidget>("lvFiles")->topLevelItemCount(), 0);
+  QCOMPARE(f.find<QTreeWidget>("lvFolders")->topLevelItemCount(), 0);
+  QVERIFY(f.prompts.unexpected.empty());
+}
+
+void DeletePageTest::jobsAlreadyInTheEnginesAreShownAtStart() {
+  MainFormFixture f;
+  f.files.AddItem(std::make_unique<TWipeItem>(wkFile, f.folder / "preloaded.txt"));
+  f.folders.AddItem(std::make_unique<TWipeItem>(wkFolder, f.folder / "old"));
+  QCOMPARE(f.rowPaths("lvFiles"), (std::vector<std::string>{f.folder / "preloaded.txt"}));
+  QCOMPARE(f.rowPaths("lvFolders"), (std::vector<std::string>{f.folder / "old"}));
+  QVERIFY(filesButtons(f).start && f.find<QPushButton>("btnStartShredFolders")->isEnabled());
+}
+
+void DeletePageTest::startRunsOnlyItsListAndReportsSuccess() {
+  MainFormFixture f;
+  f.prompts.openFiles.push_back({f.folder / "a", f.folder / "b"});
+  f.prompts.folders.push_back(f.folder / "keep");
+  click(f, "btnAddFiles");
+  click(f, "btnAddFolder");
+
+  std::vector<std::string> ran;
+  std::vector<std::string> jobs;
+  bool warned = false;
+  f.form().SetEngineRunner(fakeRun([&](TWipeEngine& engine) {
+    ran.push_back(engine.Name);
+    warned = engine.WarnOnExecutable;
+    jobs = MainFormFixture::itemPaths(engine);
+  }));
+  f.find<QCheckBox>("chkWipeWarn")->setChecked(true);
+  click(f, "btnStartShredFiles");
+
+  QCOMPARE(ran, std::vector<std::string>{"WipeFiles"});
+  QCOMPARE(jobs, (std::vector<std::string>{f.folder / "a", f.folder / "b"}));
+  QVERIFY(warned);
+  QVERIFY(f.files.Items.empty());
+  QCOMPARE(f.find<QTreeWidget>("lvFiles")->topLevelItemCount(), 0);
+  QCOMPARE(f.rowPaths("lvFolders"), std::vector<std::string>{f.folder / "keep"});
+  QCOMPARE(f.folders.Items.size(), std::size_t{1});
+  QCOMPARE(f.prompts.messages.size(), std::size_t{1});
+  QCOMPARE(f.prompts.messages[0].caption, QStringLiteral("Ferrovane"));
+  QCOMPARE(f.prompts.messages[0].text,
+           QStringLiteral("The wipe task has been completed successfully!"));
+
+  // Unchecked, the next run does not ask about executables.
+  f.find<QCheckBox>("chkWipeWarn")->setChecked(false);
+  click(f, "btnStartShredFolders");
+  QCOMPARE(ran, (std::vector<std::string>{"WipeFiles", "WipeFolders"}));
+  QVERIFY(!warned);
+  QVERIFY(f.folders.Items.empty());
+}
+
+void DeletePageTest::stopDuringRunReportsAbortedAndOtherListKeepsRunning() {
+  MainFormFixture f;
+  f.prompts.openFiles.push_back({f.folder / "a"});
+  f.prompts.folders.push_back(f.folder / "dir");
+  click(f, "btnAddFiles");
+  click(f, "btnAddFolder");
+
+  bool folderRunStopped = true;
+  f.form().SetEngineRunner(fakeRun([&](TWipeEngine& engine) {
+    if (engine.Name == "WipeFolders") {
+      // The other list's Stop does not reach this run; this list's does.
+      click(f, "btnStopShredFiles");
+      folderRunStopped = engine.Aborted;
+      click(f, "btnStopShredFolders");
+    }
+  }));
+  click(f, "btnStartShredFolders");
+
+  QVERIFY(!folderRunStopped);
+  QVERIFY(f.folders.Items.empty());  // jobs the stopped run did not reach are dropped too
+  QCOMPARE(f.rowPaths("lvFiles"), std::vector<std::string>{f.folder / "a"});
+  QCOMPARE(f.prompts.messages.size(), std::size_t{1});
+  QCOMPARE(f.prompts.messages[0].caption, QStringLiteral("Warning"));
+  QCOMPARE(f.prompts.messages[0].text, QStringLiteral("The wipe task has been aborted!"));
+}
+
+void DeletePageTest::runThatLeftFilesBehindListsThemInsteadOfSuccess() {
+  MainFormFixture f;
+  const std::string locked = f.folder / "locked.db";
+  const std::string stuck = f.folder / "stuck \xe9.txt";
+  f.prompts.openFiles.push_back({locked, stuck, f.folder / "fine.txt"});
+  click(f, "btnAddFiles");
+  f.form().SetEngineRunner(fakeRun([&](TWipeEngine& engine) {
+    engine.Failures.push_back({locked, TWipeFailureReason::CannotOpen});
+    engine.Failures.push_back({stuck, TWipeFailureReason::CannotDelete});
+  }));
+  click(f, "btnStartShredFiles");
+
+  QCOMPARE(f.prompts.messages.size(), std::size_t{1});
+  const auto& shown = f.prompts.messages[0];
+  QCOMPARE(shown.caption, QStringLiteral("Warning"));
+  QVERIFY(!shown.text.contains(QStringLiteral("successfully")));
+  const QStringList lines = shown.text.split(QLatin1Char('\n'));
+  QVERIFY(lines.contains(QString::fromLocal8Bit(locked) + QStringLiteral(": ") +
+                         QString::fromStdString(WipeFailureText(TWipeFailureReason::CannotOpen))));
+  QVERIFY(lines.contains(QString::fromLocal8Bit(stuck) + QStringLiteral(": ") +
+                         QString::fromStdString(
+                             WipeFailureText(TWipeFailureReason::CannotDelete))));
+  QVERIFY(!shown.text.contains(QStringLiteral("fine.txt")));
+  QVERIFY(f.files.Items.empty());
+}
+
+// A catalogue with one pass of zeros, installed for the real-run tests.
+class OneMethodCatalogue {
+ public:
+  explicit OneMethodCatalogue(const TestFolder& folder) {
+    folder.write("program/Methods/zeros.mtd",
+                 "[Method]\nName=Zeros\nPasses=1\n[Pass1]\nWipeWith=0\nBytePatternValue=0\n");
+    StartWipeMethodsManager();
+    SetWipeServices(&services_);
+  }
+  ~OneMethodCatalogue() {
+    SetWipeServices(nullptr);
+    FinishWipeMethodsManager();
+  }
+
+ private:
+  QtWipeServices services_;
+};
+
+void DeletePageTest::realRunWipesFilesAndFolders() {
+  REQUIRE_REAL_RUN();
+  MainFormFixture f;
+  OneMethodCatalogue catalogue(f.folder);
+  const std::string a = f.folder.write("data/a.txt", "secret a");
+  const std::string b = f.folder.write("data/b.txt", "secret b");
+  const std::string tree = f.folder.makeFolder("tree");
+  f.folder.write("tree/sub/c.txt", "secret c");
+  f.prompts.openFiles.push_back({a, b});
+  f.prompts.folders.push_back(tree);
+  click(f, "btnAddFiles");
+  click(f, "btnAddFolder");
+
+  click(f, "btnStartShredFiles");
+  QVERIFY(!pathExists(a) && !pathExists(b));
+  QVERIFY(pathExists(tree));  // the other list is not run
+  click(f, "btnStartShredFolders");
+  QVERIFY(!pathExists(tree));
+  QCOMPARE(f.prompts.messages.size(), std::size_t{2});
+  for (const auto& shown : f.prompts.messages) {
+    QCOMPARE(shown.text, QStringLiteral("The wipe task has been completed successfully!"));
+  }
+}
+
+void DeletePageTest::executableQuestionFollowsTheCheckBox() {
+  REQUIRE_REAL_RUN();
+  MainFormFixture f;
+  OneMethodCatalogue catalogue(f.folder);
+  const std::string kept = f.folder.write("Setup.exe", "program");
+  const std::string wiped = f.folder.write("TOOL.EXE", "program");
+  f.prompts.openFiles.push_back({kept, wiped});
+  click(f, "btnAddFiles");
+  f.find<QCheckBox>("chkWipeWarn")->setChecked(true);
+  f.prompts.confirmations = {false, true};
+  click(f, "btnStartShredFiles");
+
+  QCOMPARE(f.prompts.messages[0].caption, QStringLiteral("Confirm"));
+  QCOMPARE(f.prompts.messages[0].text,
+           QString::fromLocal8Bit(kept) +
+               QStringLiteral(" is a executable file. Are you sure to wipe it?"));
+  QVERIFY(pathExists(kept));
+  QVERIFY(!pathExists(wiped));
+  // The file the user kept is listed as left behind, not reported as wiped.
+  QCOMPARE(f.prompts.messages.back().caption, QStringLiteral("Warning"));
+  QVERIFY(f.prompts.messages.back().text.contains(QString::fromLocal8Bit(kept)));
+
+  // Unchecked: no question.
+  f.prompts.messages.clear();
+  f.prompts.openFiles.push_back({kept});
+  click(f, "btnAddFiles");
+  f.find<QCheckBox>("chkWipeWarn")->setChecked(false);
+  click(f, "btnStartShredFiles");
+  QVERIFY(!pathExists(kept));
+  QCOMPARE(f.prompts.messages.size(), std::size_t{1});
+}
+
+void DeletePageTest::secondStartAddAndRemoveRefusedWhileRunning() {
+  REQUIRE_REAL_RUN();
+  MainFormFixture f;
+  OneMethodCatalogue catalogue(f.folder);
+  const std::string a = f.folder.write("a.txt", std::string(1 << 20, 'a'));
+  f.prompts.openFiles.push_back({a});
+  click(f, "btnAddFiles");
+
+  int startsDuringRun = 0;
+  // While the run lets events through, the user presses Start, Add and Remove again.
+  QTimer::singleShot(0, [&] {
+    if (!f.files.Running()) return;
+    f.prompts.openFiles.push_back({f.folder / "late.txt"});
+    click(f, "btnAddFiles");
+    f.find<QTreeWidget>("lvFiles")->selectAll();
+    click(f, "btnRemoveFiles");
+    click(f, "btnStartShredFiles");
+    startsDuringRun = static_cast<int>(f.files.Items.size());
+  });
+  click(f, "btnStartShredFiles");
+  QCOMPARE(startsDuringRun, 1);  // neither added nor removed during the run
+  QVERIFY(!pathExists(a));
+  QCOMPARE(f.prompts.messages.size(), std::size_t{1});
+}
+
+void DeletePageTest::closingDuringRunStopsItFirst() {
+  REQUIRE_REAL_RUN();
+  MainFormFixture f;
+  OneMethodCatalogue catalogue(f.folder);
+  std::vector<std::string> paths;
+  for (int i = 0; i < 20; ++i) paths.push_back(f.folder.write("many/" + std::to_string(i), "x"));
+  f.prompts.openFiles.push_back(paths);
+  click(f, "btnAddFiles");
+  f.form().show();
+  QTimer::singleShot(0, &f.form(), &QWidget::close);
+  click(f, "btnStartShredFiles");
+
+  QVERIFY(f.files.Aborted);
+  QVERIFY(f.files.Items.empty());
+  QTRY_VERIFY(!f.form().isVisible());  // closed once the run had returned
+  QVERIFY(f.prompts.messages.empty());
+  QVERIFY(pathExists(paths.back()));  // the run stopped before the end
+}
+
+QTEST_MAIN(DeletePageTest)
+#include "DeletePageTest.moc"

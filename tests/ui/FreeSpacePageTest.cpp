@@ -1,0 +1,189 @@
+// The Wipe-free-space page: the drive list built from the drive table, the run over the checked
+// drives, and what the user is told afterwards.
+
+#include <QPushButton>
+#include <cstdlib>
+#include <QtTest>
+
+#include "MainFormFixture.h"
+#include "core/TWipeMethodsManager.h"
+#include "platform/FileSystem.h"
+#include "ui/DriveFunctions.h"
+#include "ui/QtWipeServices.h"
+#include "ui/SizeFunctions.h"
+
+namespace {
+
+constexpr bool kEngineRunsForReal = false;
+#define REQUIRE_REAL_RUN()                                                              \
+  if (!kEngineRunsForReal) QSKIP("needs the wiping engine's real run (TWipeEngine::Execute)")
+
+struct Row {
+  QString name, fileSystem, freeSpace, total;
+  bool checked;
+  std::string root;
+};
+
+std::vector<Row> driveRows(MainFormFixture& f) {
+  std::vector<Row> rows;
+  auto* list = f.find<QTreeWidget>("lvDriveList");
+  for (int i = 0; i < list->topLevelItemCount(); ++i) {
+    auto* row = static_cast<TPathRow*>(list->topLevelItem(i));
+    rows.push_back({row->text(0), row->text(1), row->text(2), row->text(3),
+                    row->checkState(0) == Qt::Checked, row->Path});
+  }
+  return rows;
+}
+
+}  // namespace
+
+class FreeSpacePageTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void listsFixedDrivesOnlyInPathOrderAllChecked();
+  void runWipesCheckedDrivesOnlyAndEmptiesTheEngine();
+  void driveLeftUnwipedIsReportedNotSuccess();
+  void abortedRunSaysSo();
+  void realRunOnAMountedFileSystem();
+};
+
+void FreeSpacePageTest::listsFixedDrivesOnlyInPathOrderAllChecked() {
+  TestFolder disks;
+  const std::string data = disks.makeFolder("data disk");
+  const std::string backup = disks.makeFolder("backup");
+  const std::string gone = disks / "gone";  // in the table, but not there
+  const std::string stick = disks.makeFolder("stick");
+  const std::string table =
+      mountLine(20, "8:1", data, "ext4") + mountLine(21, "11:0", disks / "cdrom", "iso9660") +
+      mountLine(22, "0:40", disks / "ram", "tmpfs") + mountLine(23, "8:17", backup, "xfs") +
+      mountLine(24, "0:5", disks / "proc", "proc") + mountLine(25, "8:49", gone, "btrfs") +
+      mountLine(26, "8:33", stick, "vfat") + mountLine(27, "0:50", disks / "share", "nfs4");
+  MainFormFixture f(table);
+  // The stick's disk says it is removable.
+  f.folder.write("sys/8:33/removable", "1\n");
+
+  const std::vector<Row> rows = driveRows(f);
+  QCOMPARE(rows.size(), std::size_t{3});
+  QCOMPARE(rows[0].root, backup + "/");
+  QCOMPARE(rows[1].root, data + "/");
+  QCOMPARE(rows[2].root, gone + "/");
+  QCOMPARE(rows[0].name, QString::fromLocal8Bit("Local Disk (" + backup + ")"));
+  QCOMPARE(rows[1].name, QString::fromLocal8Bit("Local Disk (" + data + ")"));
+  QCOMPARE(rows[0].fileSystem, QStringLiteral("xfs"));
+  QCOMPARE(rows[1].fileSystem, QStringLiteral("ext4"));
+  for (const Row& row : rows) QVERIFY(row.checked);
+
+  const auto space = platform::fs().diskSpace(data);
+  QVERIFY(space.has_value());
+  QCOMPARE(rows[1].freeSpace, FormatSize(static_cast<std::int64_t>(space->available)));
+  QCOMPARE(rows[1].total, FormatSize(static_cast<std::int64_t>(space->total)));
+  // A drive that cannot be asked is still listed, with -1 for both figures.
+  QCOMPARE(rows[2].freeSpace, QStringLiteral("-1 Bytes"));
+  QCOMPARE(rows[2].total, QStringLiteral("-1 Bytes"));
+}
+
+void FreeSpacePageTest::runWipesCheckedDrivesOnlyAndEmptiesTheEngine() {
+  TestFolder disks;
+  const std::string one = disks.makeFolder("one");
+  const std::string two = disks.makeFolder("two");
+  const std::string three = disks.makeFolder("three");
+  MainFormFixture f(mountLine(20, "8:1", one, "ext4") + mountLine(21, "8:2", two, "ext4") +
+                    mountLine(22, "8:3", three, "ext4"));
+  // A drive left in the engine from elsewhere is not wiped behind the user's back.
+  f.freeSpace.AddItem(std::make_unique<TWipeItem>(wkFreeSpace, "/elsewhere/"));
+  auto* list = f.find<QTreeWidget>("lvDriveList");
+  list->topLevelItem(2)->setCheckState(0, Qt::Unchecked);  // "two", the last in path order
+
+  std::vector<std::vector<std::string>> runs;
+  f.form().SetEngineRunner(fakeRun([&](TWipeEngine& engine) {
+    for (const auto& item : engine.Items) QCOMPARE(item->Kind, wkFreeSpace);
+    runs.push_back(MainFormFixture::itemPaths(engine));
+  }));
+  QTest::mouseClick(f.find<QPushButton>("btnFreeExecute"), Qt::LeftButton);
+  QCOMPARE(runs.size(), std::size_t{1});
+  QCOMPARE(runs[0], (std::vector<std::string>{one + "/", three + "/"}));
+  QVERIFY(f.freeSpace.Items.empty());
+  QCOMPARE(f.prompts.messages.back().caption, QStringLiteral("Ferrovane"));
+  QCOMPARE(f.prompts.messages.back().text,
+           QStringLiteral("The Wipe free space task has been completed successfully!"));
+
+  // Nothing checked: nothing is wiped, not even the drives of the run before.
+  for (int i = 0; i < list->topLevelItemCount(); ++i) {
+    list->topLevelItem(i)->setCheckState(0, Qt::Unchecked);
+  }
+  QTest::mouseClick(f.find<QPushButton>("btnFreeExecute"), Qt::LeftButton);
+  QCOMPARE(runs.size(), std::size_t{2});
+  QVERIFY(runs[1].empty());
+  QCOMPARE(f.prompts.messages.size(), std::size_t{2});
+  QVERIFY(f.files.Items.empty() && f.folders.Items.empty());
+}
+
+void FreeSpacePageTest::driveLeftUnwipedIsReportedNotSuccess() {
+  TestFolder disks;
+  const std::string full = disks.makeFolder("full");
+  const std::string fine = disks.makeFolder("fine");
+  MainFormFixture f(mountLine(20, "8:1", full, "ext4") + mountLine(21, "8:2", fine, "ext4"));
+  f.form().SetEngineRunner(fakeRun([&](TWipeEngine& engine) {
+    engine.Failures.push_back({full + "/", TWipeFailureReason::NoFreeSpace});
+  }));
+  QTest::mouseClick(f.find<QPushButton>("btnFreeExecute"), Qt::LeftButton);
+
+  QCOMPARE(f.prompts.messages.size(), std::size_t{1});
+  const auto& shown = f.prompts.messages[0];
+  QCOMPARE(shown.caption, QStringLiteral("Warning"));
+  QVERIFY(!shown.text.contains(QStringLiteral("successfully")));
+  QVERIFY(shown.text.split(QLatin1Char('\n'))
+              .contains(QString::fromLocal8Bit(full + "/: ") +
+                        QString::fromStdString(WipeFailureText(TWipeFailureReason::NoFreeSpace))));
+  QVERIFY(!shown.text.contains(QString::fromLocal8Bit(fine)));
+  QVERIFY(f.freeSpace.Items.empty());
+}
+
+void FreeSpacePageTest::abortedRunSaysSo() {
+  TestFolder disks;
+  const std::string one = disks.makeFolder("one");
+  MainFormFixture f(mountLine(20, "8:1", one, "ext4"));
+  f.form().SetEngineRunner(fakeRun([](TWipeEngine& engine) { engine.Aborted = true; }));
+  QTest::mouseClick(f.find<QPushButton>("btnFreeExecute"), Qt::LeftButton);
+  QCOMPARE(f.prompts.messages.size(), std::size_t{1});
+  QCOMPARE(f.prompts.messages[0].caption, QStringLiteral("Warning"));
+  QCOMPARE(f.prompts.messages[0].text,
+           QStringLiteral("The Wipe free space task has been aborted!"));
+  QVERIFY(f.freeSpace.Items.empty());
+}
+
+void FreeSpacePageTest::realRunOnAMountedFileSystem() {
+  REQUIRE_REAL_RUN();
+  TestFolder disks;
+  const std::string point = disks.makeFolder("small");
+  // A small tmpfs stands in for a fixed disk: the table the window reads calls it ext4.
+  if (std::system(("mount -t tmpfs -o size=2m ferrovane-test '" + point + "' 2>/dev/null")
+                      .c_str()) != 0) {
+    QSKIP("cannot mount a small tmpfs here (needs root and mount rights)");
+  }
+  struct Unmount {
+    std::string point;
+    ~Unmount() { (void)std::system(("umount '" + point + "'").c_str()); }
+  } unmount{point};
+  disks.write("small/kept.txt", "still here");
+
+  MainFormFixture f(mountLine(20, "8:1", point, "ext4"));
+  f.folder.write("program/Methods/zeros.mtd",
+                 "[Method]\nName=Zeros\nPasses=1\n[Pass1]\nWipeWith=0\nBytePatternValue=0\n");
+  StartWipeMethodsManager();
+  QtWipeServices services;
+  SetWipeServices(&services);
+  QTest::mouseClick(f.find<QPushButton>("btnFreeExecute"), Qt::LeftButton);
+  SetWipeServices(nullptr);
+  FinishWipeMethodsManager();
+
+  QCOMPARE(f.prompts.messages.back().text,
+           QStringLiteral("The Wipe free space task has been completed successfully!"));
+  QVERIFY(!pathExists(point + "/tem1.tmp"));
+  QCOMPARE(readFileBytes(point + "/kept.txt"), std::string("still here"));
+  QVERIFY(f.freeSpace.Items.empty());
+}
+
+QTEST_MAIN(FreeSpacePageTest)
+#include "FreeSpacePageTest.moc"

@@ -1,0 +1,260 @@
+// The main window's frame and the functions its pages share: sizes and their texts, the Opera
+// profile, the readme, the pages and the picture buttons, and closing.
+
+#include <QCheckBox>
+#include <QEnterEvent>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QtTest>
+#include <filesystem>
+
+#include "MainFormFixture.h"
+#include "ui/DesktopShell.h"
+#include "ui/OperaProfile.h"
+#include "ui/QtWipeServices.h"
+#include "ui/SizeFunctions.h"
+#include "ui/TLinkLabel.h"
+#include "ui/TRolloverImage.h"
+
+namespace {
+
+// Records what the window asks the desktop to open or start.
+struct RecordingShell {
+  RecordingShell() {
+    SetShellHandlers([this](const QUrl& url) { opened.push_back(url); },
+                     [this](const std::string& program) { started.push_back(program); });
+  }
+  ~RecordingShell() { SetShellHandlers({}, {}); }
+  std::vector<QUrl> opened;
+  std::vector<std::string> started;
+};
+
+// A registry of the current user holding the given values ("key|value" -> text).
+TRegistryTextReader registryOf(std::map<std::string, std::string> values) {
+  return [values](const std::string& key, const std::string& value) -> std::optional<std::string> {
+    auto it = values.find(key + "|" + value);
+    if (it == values.end()) return std::nullopt;
+    return it->second;
+  };
+}
+
+const std::string kOperaKey = "\\Software\\Opera Software|Last CommandLine v2";
+const std::string kAppDataKey =
+    "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders|AppData";
+
+}  // namespace
+
+class MainFormFrameTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void formatSize_data();
+  void formatSize();
+  void fileSizesAreTrueAboveTwoGigabytes();
+  void folderSizeLeavesOutDotFoldersAndLinks();
+  void operaProfile();
+  void readmeFillsTheAboutPageAndMayBeMissing();
+  void pagesCaptionsAndTheAboutButton();
+  void linksStayOnTheExampleDomain();
+  void updaterStartsOnlyWhenPresent();
+  void rolloverShowsItsOverPictureWhileTheMouseIsIn();
+  void executableQuestionGoesThroughThePrompts();
+};
+
+void MainFormFrameTest::formatSize_data() {
+  QTest::addColumn<qint64>("size");
+  QTest::addColumn<QString>("english");
+  QTest::addColumn<QString>("german");
+  QTest::newRow("zero") << qint64(0) << "0 Bytes" << "0 Bytes";
+  QTest::newRow("missing") << qint64(-1) << "-1 Bytes" << "-1 Bytes";
+  QTest::newRow("below 1 KB") << qint64(1023) << "1023 Bytes" << "1023 Bytes";
+  QTest::newRow("1 KB") << qint64(1024) << "1 KB" << "1 KB";
+  QTest::newRow("rounds up") << qint64(1536) << "2 KB" << "2 KB";
+  QTest::newRow("below 1 MB") << qint64(1048575) << "1,024 KB" << "1.024 KB";
+  QTest::newRow("below 1 GB") << qint64(1073741823) << "1,024 MB" << "1.024 MB";
+  QTest::newRow("1 GB") << qint64(1073741824) << "1.00 GB" << "1,00 GB";
+  QTest::newRow("5 GiB") << qint64(5368709120) << "5.00 GB" << "5,00 GB";
+  QTest::newRow("2 TiB") << qint64(2199023255552) << "2,048.00 GB" << "2.048,00 GB";
+}
+
+void MainFormFrameTest::formatSize() {
+  QFETCH(qint64, size);
+  QFETCH(QString, english);
+  QFETCH(QString, german);
+  QCOMPARE(FormatSize(size, QLocale(QLocale::English, QLocale::UnitedStates)), english);
+  QCOMPARE(FormatSize(size, QLocale(QLocale::German, QLocale::Germany)), german);
+}
+
+void MainFormFrameTest::fileSizesAreTrueAboveTwoGigabytes() {
+  TestFolder folder;
+  const std::string big = folder.write("big.img", "");
+  std::filesystem::resize_file(big, 3ULL << 30);  // sparse: takes no room
+  QCOMPARE(GetFileSize(big), std::int64_t(3) << 30);
+  QCOMPARE(GetFileSize(folder / "missing"), std::int64_t{-1});
+  QCOMPARE(GetFileSize(folder.makeFolder("dir")), std::int64_t{0});
+  QCOMPARE(GetFolderSize(folder.path(), true), std::int64_t(3) << 30);
+  QCOMPARE(FormatSize(GetFileSize(folder / "missing")), QStringLiteral("-1 Bytes"));
+}
+
+void MainFormFrameTest::folderSizeLeavesOutDotFoldersAndLinks() {
+  TestFolder folder;
+  folder.write("top/a", std::string(10, 'a'));
+  folder.write("top/.profile", std::string(5, 'p'));  // a dot file counts
+  folder.write("top/sub/b", std::string(20, 'b'));
+  folder.write("top/sub/deeper/c", std::string(40, 'c'));
+  folder.write("top/.cache/big", std::string(1000, 'x'));
+  folder.write("top/sub/.git/objects", std::string(2000, 'g'));
+  folder.write("outside/huge", std::string(4000, 'h'));
+  std::filesystem::create_directory_symlink(folder / "outside", folder / "top/link");
+  std::filesystem::create_symlink(folder / "outside/huge", folder / "top/filelink");
+
+  QCOMPARE(GetFolderSize(folder / "top", true), std::int64_t{75});
+  QCOMPARE(GetFolderSize(folder / "top/", true), std::int64_t{75});
+  QCOMPARE(GetFolderSize(folder / "top", false), std::int64_t{15});
+  QCOMPARE(GetFolderSize(folder / "nothing", true), std::int64_t{0});
+  QCOMPARE(GetFolderSize("", true), std::int64_t{0});
+}
+
+void MainFormFrameTest::operaProfile() {
+  TestFolder folder;
+  const std::string opera = folder.makeFolder("apps/Opera");
+  folder.makeFolder("apps/Opera/profile");
+  const std::string appData = folder.makeFolder("appdata");
+  folder.makeFolder("appdata/Opera");
+
+  // The profile beside the program of the last command line.
+  QCOMPARE(FindOperaProfile(registryOf({{kOperaKey, opera + "/opera.bin -newwindow"}})),
+           opera + "/profile");
+  // Without a full stop, the last separator ends the folder.
+  QCOMPARE(FindOperaProfile(registryOf({{kOperaKey, opera + "/opera"}})), opera + "/profile");
+  // Command line of no use (no full stop and no separator; quoted; relative; empty): the
+  // application-data folder decides.
+  for (const std::string& commandLine :
+       {std::string("opera"), "\"" + opera + "/opera.bin\"", std::string("apps/Opera/opera.bin"),
+        std::string()}) {
+    QCOMPARE(FindOperaProfile(registryOf({{kOperaKey, commandLine}, {kAppDataKey, appData}})),
+             appData + "/Opera/profile");
+    QCOMPARE(FindOperaProfile(registryOf({{kOperaKey, commandLine}})), std::string());
+  }
+  // A command line whose profile folder is missing.
+  std::filesystem::remove(opera + "/profile");
+  QCOMPARE(FindOperaProfile(registryOf({{kOperaKey, opera + "/opera.bin"}})), std::string());
+  // Nothing in the registry; an empty application-data value never means the root folder.
+  QCOMPARE(FindOperaProfile(registryOf({})), std::string());
+  QCOMPARE(FindOperaProfile(registryOf({{kAppDataKey, ""}})), std::string());
+  QCOMPARE(FindOperaProfile({}), std::string());
+}
+
+void MainFormFrameTest::readmeFillsTheAboutPageAndMayBeMissing() {
+  {
+    MainFormFixture f;
+    QVERIFY(f.find<QPlainTextEdit>("readmeMemo")->toPlainText().isEmpty());
+  }
+  MainFormFixture f;
+  f.folder.write("program/readme.txt", "Ferrovane\r\n\r\nWipes files.\r\n");
+  auto* memo = f.find<QPlainTextEdit>("readmeMemo");
+  QCOMPARE(memo->toPlainText(), QStringLiteral("Ferrovane\n\nWipes files.\n"));
+  QVERIFY(memo->isReadOnly());
+}
+
+void MainFormFrameTest::pagesCaptionsAndTheAboutButton() {
+  MainFormFixture f;
+  auto* pages = f.find<QTabWidget>("MainPage");
+  const QStringList names{"tabDelete", "tabWipeFree", "tabWipeSpecial",
+                          "tabClearRecent", "tabOptions", "tabAbout"};
+  const QStringList captions{"&Delete with Wiping", "&Wipe free space",
+                             "Wipe &special folders", "&Clear recently used files", "&Options"};
+  QCOMPARE(pages->count(), 6);
+  for (int i = 0; i < 6; ++i) {
+    QCOMPARE(pages->widget(i)->objectName(), names[i]);
+    QCOMPARE(pages->isTabVisible(i), i < 5);
+    if (i < 5) {
+      QCOMPARE(pages->tabText(i), captions[i]);
+      QVERIFY(!pages->tabIcon(i).isNull());
+    }
+  }
+  QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("tabDelete"));
+  QCOMPARE(pages->iconSize(), QSize(32, 32));
+  for (const char* name : {"lvFiles", "lvFolders", "lvDriveList"}) QVERIFY(f.find<QTreeWidget>(name));
+  QVERIFY(f.find<QCheckBox>("chkWipeWarn") && !f.find<QCheckBox>("chkWipeWarn")->isChecked());
+
+  QTest::mouseClick(f.find<TRolloverImage>("AboutPageRollover"), Qt::LeftButton);
+  QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("tabAbout"));
+}
+
+void MainFormFrameTest::linksStayOnTheExampleDomain() {
+  MainFormFixture f;
+  RecordingShell shell;
+  for (const char* name : {"helpRollover", "SupportRollover", "websiteRollover"}) {
+    QTest::mouseClick(f.find<TRolloverImage>(name), Qt::LeftButton);
+  }
+  for (const char* name : {"websiteValue", "emailValue"}) {
+    QTest::mouseClick(f.find<TLinkLabel>(name), Qt::LeftButton);
+  }
+  QCOMPARE(shell.opened.size(), std::size_t{5});
+  QCOMPARE(shell.opened[0].path(), QStringLiteral("/faq/index.php"));
+  QCOMPARE(shell.opened[0].query(), QStringLiteral("catid=24"));
+  QCOMPARE(shell.opened[1].path(), QStringLiteral("/support.php"));
+  QCOMPARE(shell.opened[1].query(), QStringLiteral("prod=Ferrovane"));
+  for (int i = 0; i < 4; ++i) {
+    QCOMPARE(shell.opened[i].scheme(), QStringLiteral("https"));
+    QCOMPARE(shell.opened[i].host(), QStringLiteral("ferrovane.example.org"));
+  }
+  const QUrl mail = shell.opened[4];
+  QCOMPARE(mail.scheme(), QStringLiteral("mailto"));
+  QCOMPARE(mail.path(), QStringLiteral("support@ferrovane.example.org"));
+  QCOMPARE(QUrlQuery(mail).queryItemValue(QStringLiteral("subject"), QUrl::FullyDecoded),
+           QStringLiteral("Support Question - %1").arg(QGuiApplication::applicationDisplayName()));
+  QVERIFY(shell.started.empty());
+}
+
+void MainFormFrameTest::updaterStartsOnlyWhenPresent() {
+  MainFormFixture f;
+  RecordingShell shell;
+  auto* update = f.find<TRolloverImage>("UpdateRollover");
+  QTest::mouseClick(update, Qt::LeftButton);
+  QVERIFY(shell.started.empty() && shell.opened.empty());
+
+  // The updater lives in the parent folder of the program folder; a folder of that name is
+  // not a program.
+  const std::string updater = f.folder / "HalvorineUpdater";
+  f.folder.makeFolder("HalvorineUpdater");
+  QTest::mouseClick(update, Qt::LeftButton);
+  QVERIFY(shell.started.empty());
+  std::filesystem::remove(updater);
+  f.folder.write("HalvorineUpdater", "#!/bin/sh\n");
+  QTest::mouseClick(update, Qt::LeftButton);
+  QCOMPARE(shell.started, std::vector<std::string>{updater});
+}
+
+void MainFormFrameTest::rolloverShowsItsOverPictureWhileTheMouseIsIn() {
+  MainFormFixture f;
+  f.form().show();
+  auto* help = f.find<TRolloverImage>("helpRollover");
+  const QImage normal = help->pixmap().toImage();
+  QVERIFY(!normal.isNull() && !help->OverBitmap().isNull());
+  QVERIFY(normal != help->OverBitmap().toImage());
+
+  QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+  QApplication::sendEvent(help, &enter);
+  QCOMPARE(help->pixmap().toImage(), help->OverBitmap().toImage());
+  QEvent leave(QEvent::Leave);
+  QApplication::sendEvent(help, &leave);
+  QCOMPARE(help->pixmap().toImage(), normal);
+}
+
+void MainFormFrameTest::executableQuestionGoesThroughThePrompts() {
+  ScriptedPrompts prompts;
+  QtWipeServices services;
+  prompts.confirmations = {true, false};
+  QVERIFY(services.ConfirmWipeExecutable("/tmp/Setup.exe"));
+  QVERIFY(!services.ConfirmWipeExecutable("/tmp/caf\xe9.EXE"));
+  QCOMPARE(prompts.messages.size(), std::size_t{2});
+  QCOMPARE(prompts.messages[0].caption, QStringLiteral("Confirm"));
+  QCOMPARE(prompts.messages[0].text,
+           QStringLiteral("/tmp/Setup.exe is a executable file. Are you sure to wipe it?"));
+
+}
+
+QTEST_MAIN(MainFormFrameTest)
+#include "MainFormFrameTest.moc"

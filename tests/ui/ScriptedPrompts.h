@@ -1,0 +1,81 @@
+#pragma once
+// A prompt service for window tests: dialogs answer from a script the test fills in advance,
+// and every message shown is recorded. A dialog without a scripted answer counts as cancelled
+// and is recorded as unexpected.
+
+#include <QString>
+#include <deque>
+#include <optional>
+#include <string>
+#include <type_traits>
+#include <vector>
+
+#include "ui/PromptService.h"
+
+class ScriptedPrompts final : public IPromptService {
+ public:
+  struct Message {
+    QString caption;  // "Warning", "Information", "Confirm" or the application title
+    QString text;
+  };
+
+  ScriptedPrompts() { SetPromptService(this); }
+  ~ScriptedPrompts() override { SetPromptService(nullptr); }
+  ScriptedPrompts(const ScriptedPrompts&) = delete;
+  ScriptedPrompts& operator=(const ScriptedPrompts&) = delete;
+
+  // Answers, used in order.
+  std::deque<std::vector<std::string>> openFiles;
+  std::deque<std::optional<std::string>> folders;
+  std::deque<bool> confirmations;
+
+  // What was shown.
+  std::vector<Message> messages;
+  std::vector<QString> unexpected;
+
+  void MessageDialog(TMessageKind kind, const QString& text) override {
+    messages.push_back({kind == TMessageKind::Warning ? QStringLiteral("Warning")
+                                                      : QStringLiteral("Information"),
+                        text});
+  }
+  void PlainMessage(const QString& text) override {
+    messages.push_back({QStringLiteral("Ferrovane"), text});
+  }
+  bool SystemMessage(TSystemIcon icon, const QString& text) override {
+    messages.push_back({QStringLiteral("Ferrovane"), text});
+    if (icon != TSystemIcon::Question) return true;
+    return next(confirmations, false, text);
+  }
+  bool Confirm(const QString& text) override {
+    messages.push_back({QStringLiteral("Confirm"), text});
+    return next(confirmations, false, text);
+  }
+  std::vector<std::string> OpenFiles(const QString& title, const QString&) override {
+    return next(openFiles, {}, title);
+  }
+  std::optional<std::string> BrowseFolder(const QString& text) override {
+    return next(folders, std::nullopt, text);
+  }
+  std::optional<std::string> SaveFile(const QString& title, const QString&, const QString&,
+                                      const std::string&) override {
+    unexpected.push_back(title);
+    return std::nullopt;
+  }
+  std::optional<QString> InputText(const QString& caption, const QString&,
+                                   const QString&) override {
+    unexpected.push_back(caption);
+    return std::nullopt;
+  }
+
+ private:
+  template <typename T>
+  T next(std::deque<T>& answers, std::type_identity_t<T> cancelled, const QString& what) {
+    if (answers.empty()) {
+      unexpected.push_back(what);
+      return cancelled;
+    }
+    T answer = std::move(answers.front());
+    answers.pop_front();
+    return answer;
+  }
+};
