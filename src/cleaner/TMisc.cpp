@@ -35,5 +35,9 @@ void TMisc::Load(const pugi::xml_node& element) {
 void TMisc::Save(pugi::xml_node& element) const {
   pugi::xml_node shortCuts = element.append_child("Misc").append_child("ShortCuts");
   const TShortCut fields[] = {QuickClean, CleanAndReboot, CleanAndShutDown, StopTask};
-  for (int i = 0; i < 4; ++i) WriteText(shortCuts, kNames[i], ShortCutToText(fields[i]));
+  for (int i = 0; i < 4; ++i) {
+    // An empty text would read back as "keep the default"; "None" reads back as no shortcut.
+    const std::string text = ShortCutToText(fields[i]);
+    WriteText(shortCuts, kNames[i], text.empty() ? "None" : text);
+  }
 }

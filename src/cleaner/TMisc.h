@@ -26,6 +26,7 @@ class TMisc {
   // Reads Misc/ShortCuts of the Configuration element: an empty text keeps the shortcut, a text
   // that names no key gives 0. Raises EConvertError when an attribute is missing.
   virtual void Load(const pugi::xml_node& element);
-  // Appends Misc with its ShortCuts element to element.
+  // Appends Misc with its ShortCuts element to element; a shortcut without text is written
+  // "None", which reads back as no shortcut.
   virtual void Save(pugi::xml_node& element) const;
 };
