@@ -1,7 +1,6 @@
 #include "cleaner/TEraseFiles.h"
 
 #include "cleaner/FileMask.h"
-#include "cleaner/PrefsValues.h"
 #include "cleaner/TCustomEraserEngine.h"
 #include "core/Helpers.h"
 #include "core/WipeServices.h"
@@ -176,25 +175,11 @@ void TEraseFiles::Erase() {
 
 void TEraseFiles::Load(const pugi::xml_node& element) {
   TEraser::Load(element);
-  try {
-    pugi::xml_node list = element.child(Name.c_str()).child("Exclude");
-    if (!list) return;
-    Exclusions.clear();
-    for (pugi::xml_node child : list.children()) {
-      if (child.type() != pugi::node_element) continue;
-      Exclusions.push_back(ReadText(child, "FileName"));
-    }
-  } catch (const std::exception&) {
-    // The list ends at the entry that could not be read; the document goes on.
-  }
+  LoadTextList(element, "Exclude", "FileName", Exclusions);
 }
 
 pugi::xml_node TEraseFiles::Save(pugi::xml_node& element) const {
   pugi::xml_node own = TEraser::Save(element);
-  pugi::xml_node list = own.append_child("Exclude");
-  for (const std::string& exclusion : Exclusions) {
-    pugi::xml_node item = list.append_child("Item");
-    WriteText(item, "FileName", exclusion);
-  }
+  SaveTextList(own, "Exclude", "FileName", Exclusions);
   return own;
 }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "cleaner/PrefsValues.h"
 
 void TEraseRegistry::AddKey(platform::RegistryRoot rootKey, const std::string& key) {
   auto item = std::make_unique<TEraserItem>();
@@ -50,25 +49,11 @@ void TEraseRegistry::Erase() {
 
 void TEraseRegistry::Load(const pugi::xml_node& element) {
   TEraser::Load(element);
-  try {
-    pugi::xml_node list = element.child(Name.c_str()).child("ExcludedValues");
-    if (!list) return;
-    ExcludedValues.clear();
-    for (pugi::xml_node child : list.children()) {
-      if (child.type() != pugi::node_element) continue;
-      ExcludedValues.push_back(ReadText(child, "Value"));
-    }
-  } catch (const std::exception&) {
-    // The list ends at the entry that could not be read; the document goes on.
-  }
+  LoadTextList(element, "ExcludedValues", "Value", ExcludedValues);
 }
 
 pugi::xml_node TEraseRegistry::Save(pugi::xml_node& element) const {
   pugi::xml_node own = TEraser::Save(element);
-  pugi::xml_node list = own.append_child("ExcludedValues");
-  for (const std::string& value : ExcludedValues) {
-    pugi::xml_node item = list.append_child("Item");
-    WriteText(item, "Value", value);
-  }
+  SaveTextList(own, "ExcludedValues", "Value", ExcludedValues);
   return own;
 }

@@ -30,3 +30,27 @@ TEraserItem* TEraser::AddItem(std::unique_ptr<TEraserItem> item) {
 }
 
 bool TEraser::Cancelled() const { return Engine && Engine->Cancelled; }
+
+void TEraser::LoadTextList(const pugi::xml_node& element, const char* listTag,
+                           const char* attribute, std::vector<std::string>& list) const {
+  try {
+    pugi::xml_node listElement = element.child(Name.c_str()).child(listTag);
+    if (!listElement) return;
+    list.clear();
+    for (pugi::xml_node child : listElement.children()) {
+      if (child.type() != pugi::node_element) continue;
+      list.push_back(ReadText(child, attribute));
+    }
+  } catch (const std::exception&) {
+    // The list ends at the entry that could not be read; the document goes on.
+  }
+}
+
+void TEraser::SaveTextList(pugi::xml_node& own, const char* listTag, const char* attribute,
+                           const std::vector<std::string>& list) {
+  pugi::xml_node listElement = own.append_child(listTag);
+  for (const std::string& text : list) {
+    pugi::xml_node item = listElement.append_child("Item");
+    WriteText(item, attribute, text);
+  }
+}

@@ -40,4 +40,14 @@ class TEraser {
   TEraserItem* AddItem(std::unique_ptr<TEraserItem> item);
   // True when the owning engine asks the running work to stop.
   bool Cancelled() const;
+
+ protected:
+  // Reads a text list kept in the item's element: when the child listTag exists, the list is
+  // replaced by the attribute of each of its children in document order. A child without the
+  // attribute ends the list there; that is not an error of the document.
+  void LoadTextList(const pugi::xml_node& element, const char* listTag, const char* attribute,
+                    std::vector<std::string>& list) const;
+  // Appends listTag to the item's element with one Item per entry (an empty list included).
+  static void SaveTextList(pugi::xml_node& own, const char* listTag, const char* attribute,
+                           const std::vector<std::string>& list);
 };

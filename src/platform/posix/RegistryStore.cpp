@@ -40,6 +40,20 @@ RunRelation relationToRun(RegistryRoot root, const std::vector<std::string>& nam
 
 bool validRoot(RegistryRoot root) { return root == kCurrentUser || root == kLocalMachine; }
 
+// A key path taken apart: its names below the root and where it lies relative to the Run key.
+struct KeyPath {
+  std::vector<std::string> names;
+  RunRelation relation;
+};
+
+std::optional<KeyPath> locate(RegistryRoot root, const std::string& key) {
+  if (!validRoot(root)) return std::nullopt;
+  auto names = regstore::splitKeyPath(key);
+  if (!names) return std::nullopt;
+  const RunRelation relation = relationToRun(root, *names);
+  return KeyPath{std::move(*names), relation};
+}
+
 bool validNewName(const std::string& name) {
   return !name.empty() && name.size() <= regstore::kMaxKeyNameLength &&
          name.find_first_of(std::string("\r\n\0", 3)) == std::string::npos;
@@ -221,10 +235,11 @@ Key* createStored(Tree& tree, RegistryRoot root, const std::vector<std::string>&
 }  // namespace
 
 bool RegistryStore::keyExists(RegistryRoot root, const std::string& key) {
-  auto names = regstore::splitKeyPath(key);
-  if (!names || !validRoot(root)) return false;
+  auto path = locate(root, key);
+  if (!path) return false;
   regstore::AutostartFolder autostart(autostartFolder());
-  switch (relationToRun(root, *names)) {
+  const auto* names = &path->names;
+  switch (path->relation) {
     case RunRelation::Run: return autostart.exists();
     case RunRelation::Below: return false;
     case RunRelation::Ancestor:
@@ -236,9 +251,10 @@ bool RegistryStore::keyExists(RegistryRoot root, const std::string& key) {
 }
 
 bool RegistryStore::createKey(RegistryRoot root, const std::string& key) {
-  auto names = regstore::splitKeyPath(key);
-  if (!names || !validRoot(root)) return false;
-  switch (relationToRun(root, *names)) {
+  auto path = locate(root, key);
+  if (!path) return false;
+  const auto* names = &path->names;
+  switch (path->relation) {
     case RunRelation::Run: {
       const std::string folder = autostartFolder();
       return !folder.empty() && ensureFolder(folder.substr(0, folder.size() - 1));
@@ -255,10 +271,11 @@ bool RegistryStore::createKey(RegistryRoot root, const std::string& key) {
 
 std::optional<std::vector<std::string>> RegistryStore::subkeyNames(RegistryRoot root,
                                                                    const std::string& key) {
-  auto names = regstore::splitKeyPath(key);
-  if (!names || !validRoot(root)) return std::nullopt;
+  auto path = locate(root, key);
+  if (!path) return std::nullopt;
   regstore::AutostartFolder autostart(autostartFolder());
-  const RunRelation relation = relationToRun(root, *names);
+  const RunRelation relation = path->relation;
+  const auto* names = &path->names;
   if (relation == RunRelation::Below) return std::nullopt;
   if (relation == RunRelation::Run) {
     if (!autostart.exists()) return std::nullopt;
@@ -283,10 +300,11 @@ std::optional<std::vector<std::string>> RegistryStore::subkeyNames(RegistryRoot 
 
 std::optional<std::vector<std::string>> RegistryStore::valueNames(RegistryRoot root,
                                                                   const std::string& key) {
-  auto names = regstore::splitKeyPath(key);
-  if (!names || !validRoot(root)) return std::nullopt;
+  auto path = locate(root, key);
+  if (!path) return std::nullopt;
   regstore::AutostartFolder autostart(autostartFolder());
-  const RunRelation relation = relationToRun(root, *names);
+  const RunRelation relation = path->relation;
+  const auto* names = &path->names;
   if (relation == RunRelation::Below) return std::nullopt;
   if (relation == RunRelation::Run) {
     if (!autostart.exists()) return std::nullopt;
@@ -304,9 +322,10 @@ std::optional<std::vector<std::string>> RegistryStore::valueNames(RegistryRoot r
 
 bool RegistryStore::valueExists(RegistryRoot root, const std::string& key,
                                 const std::string& name) {
-  auto names = regstore::splitKeyPath(key);
-  if (!names || !validRoot(root)) return false;
-  const RunRelation relation = relationToRun(root, *names);
+  auto path = locate(root, key);
+  if (!path) return false;
+  const RunRelation relation = path->relation;
+  const auto* names = &path->names;
   if (relation == RunRelation::Run) {
     return regstore::AutostartFolder(autostartFolder()).read(name).has_value();
   }
@@ -317,9 +336,10 @@ bool RegistryStore::valueExists(RegistryRoot root, const std::string& key,
 
 std::optional<std::string> RegistryStore::readString(RegistryRoot root, const std::string& key,
                                                      const std::string& name) {
-  auto names = regstore::splitKeyPath(key);
-  if (!names || !validRoot(root)) return std::nullopt;
-  const RunRelation relation = relationToRun(root, *names);
+  auto path = locate(root, key);
+  if (!path) return std::nullopt;
+  const RunRelation relation = path->relation;
+  const auto* names = &path->names;
   if (relation == RunRelation::Run) return regstore::AutostartFolder(autostartFolder()).read(name);
   if (relation == RunRelation::Below) return std::nullopt;
   Key* stored = storedKey(*current().tree, root, *names);
@@ -330,10 +350,9 @@ std::optional<std::string> RegistryStore::readString(RegistryRoot root, const st
 
 std::optional<std::int32_t> RegistryStore::readInteger(RegistryRoot root, const std::string& key,
                                                        const std::string& name) {
-  auto names = regstore::splitKeyPath(key);
-  if (!names || !validRoot(root) || relationToRun(root, *names) >= RunRelation::Run) {
-    return std::nullopt;
-  }
+  auto path = locate(root, key);
+  if (!path || path->relation >= RunRelation::Run) return std::nullopt;
+  const auto* names = &path->names;
   Key* stored = storedKey(*current().tree, root, *names);
   const Value* value = stored ? stored->value(name) : nullptr;
   if (!value || value->type != Value::Type::Integer) return std::nullopt;
@@ -358,9 +377,10 @@ Key* writableKey(Tree& tree, RegistryRoot root, const std::vector<std::string>& 
 
 bool RegistryStore::writeString(RegistryRoot root, const std::string& key, const std::string& name,
                                 const std::string& value) {
-  auto names = regstore::splitKeyPath(key);
-  if (!names || !validRoot(root)) return false;
-  const RunRelation relation = relationToRun(root, *names);
+  auto path = locate(root, key);
+  if (!path) return false;
+  const RunRelation relation = path->relation;
+  const auto* names = &path->names;
   if (relation == RunRelation::Run) {
     return regstore::AutostartFolder(autostartFolder()).write(name, value);
   }
@@ -379,9 +399,10 @@ bool RegistryStore::writeString(RegistryRoot root, const std::string& key, const
 
 bool RegistryStore::writeInteger(RegistryRoot root, const std::string& key,
                                  const std::string& name, std::int32_t value) {
-  auto names = regstore::splitKeyPath(key);
-  if (!names || !validRoot(root)) return false;
-  const RunRelation relation = relationToRun(root, *names);
+  auto path = locate(root, key);
+  if (!path) return false;
+  const RunRelation relation = path->relation;
+  const auto* names = &path->names;
   if (relation == RunRelation::Run || relation == RunRelation::Below) return false;
   State& s = current();
   if (!s.problem.empty()) return false;
@@ -397,9 +418,10 @@ bool RegistryStore::writeInteger(RegistryRoot root, const std::string& key,
 
 bool RegistryStore::deleteValue(RegistryRoot root, const std::string& key,
                                 const std::string& name) {
-  auto names = regstore::splitKeyPath(key);
-  if (!names || !validRoot(root)) return false;
-  const RunRelation relation = relationToRun(root, *names);
+  auto path = locate(root, key);
+  if (!path) return false;
+  const RunRelation relation = path->relation;
+  const auto* names = &path->names;
   if (relation == RunRelation::Run) return regstore::AutostartFolder(autostartFolder()).remove(name);
   if (relation == RunRelation::Below) return false;
   State& s = current();
@@ -411,10 +433,11 @@ bool RegistryStore::deleteValue(RegistryRoot root, const std::string& key,
 }
 
 bool RegistryStore::deleteKeyTree(RegistryRoot root, const std::string& key) {
-  auto names = regstore::splitKeyPath(key);
+  auto path = locate(root, key);
   // A root is never deleted, and the autostart folder is the desktop's, not this store's.
-  if (!names || names->empty() || !validRoot(root)) return false;
-  const RunRelation relation = relationToRun(root, *names);
+  if (!path || path->names.empty()) return false;
+  const RunRelation relation = path->relation;
+  const auto* names = &path->names;
   if (relation == RunRelation::Run || relation == RunRelation::Below) return false;
   State& s = current();
   if (!s.problem.empty()) return false;
