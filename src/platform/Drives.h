@@ -45,6 +45,10 @@ class DriveTable {
   // The drive root (mount point with trailing separator) of the file system holding the path.
   std::string rootOf(const std::string& path) const;
 
+  // Mount point of every mounted file system, whatever its kind (without trailing separator,
+  // except "/"). Folder walks use it to stay on the file system they started on.
+  std::vector<std::string> mountPoints() const;
+
   // Kind of a mount by its file-system type and device.
   int kindOf(const Mount& mount) const;
 

@@ -141,6 +141,12 @@ std::vector<std::string> DriveTable::driveRoots() const {
   return {roots.begin(), roots.end()};
 }
 
+std::vector<std::string> DriveTable::mountPoints() const {
+  std::set<std::string> points;
+  for (const Mount& mount : mounts()) points.insert(mount.mountPoint);
+  return {points.begin(), points.end()};
+}
+
 int DriveTable::driveKind(const std::string& root) const {
   const std::vector<Mount> all = mounts();
   const Mount* mount = findMount(all, root);

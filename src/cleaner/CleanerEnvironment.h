@@ -1,0 +1,60 @@
+#pragma once
+// What the trace cleaners ask of the machine and of the windows: the shell's special folders, the
+// family of the system, and the clipboard. Each answer can be replaced (tests point the folders
+// into their own temporary folder; the windows install the clipboard).
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+
+// The shell's special folders that the cleaners use, with the system's identifiers.
+enum TSpecialFolder : int {
+  sfRecent = 8,           // recently used documents
+  sfAppData = 26,         // application data
+  sfInternetCache = 32,   // Temporary Internet Files
+  sfCookies = 33,
+  sfHistory = 34,
+};
+
+// The clipboard of the windows.
+class IClipboard {
+ public:
+  virtual ~IClipboard() = default;
+  // Empties the clipboard; failures are ignored.
+  virtual void Empty() = 0;
+};
+
+// A repeating timer of the windows; its ticks arrive on the user-interface thread.
+class ITimer {
+ public:
+  virtual ~ITimer() = default;
+  virtual void SetEnabled(bool enabled) = 0;
+  virtual bool Enabled() const = 0;
+};
+
+using TTimerFactory =
+    std::function<std::unique_ptr<ITimer>(int intervalMs, std::function<void()> onTick)>;
+
+struct TCleanerEnvironment {
+  // Folders that replace the system's answer (without trailing separator; empty: none).
+  std::map<int, std::string> SpecialFolders;
+  // Replaces the system's family when set.
+  std::optional<bool> NTFamily;
+  // Installed by the windows; without one, emptying the clipboard does nothing.
+  IClipboard* Clipboard = nullptr;
+  // Installed by the windows; without one, timers only remember whether they run.
+  TTimerFactory TimerFactory;
+};
+
+// The replacements in use.
+TCleanerEnvironment& CleanerEnvironment();
+
+// The special folder without trailing separator; empty where the system has none. On Linux the
+// application data folder is the user's configuration folder and the others do not exist.
+std::string GetSpecialFolder(TSpecialFolder folder);
+// A timer from the installed factory (stopped at first).
+std::unique_ptr<ITimer> CreateTimer(int intervalMs, std::function<void()> onTick);
+// True on the NT family of Windows and on every system that is not Windows 9x.
+bool IsNTFamily();

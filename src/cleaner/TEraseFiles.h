@@ -1,0 +1,55 @@
+#pragma once
+// A cleanable item that deletes files and walks folders. Files are deleted plainly (nothing is
+// overwritten); a file that cannot be deleted goes to the engine's post-erase list. Walks never
+// follow symbolic links and never leave the file system they started on.
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "cleaner/TEraser.h"
+
+class TEraseFiles : public TEraser {
+ public:
+  // File names or masks that are never deleted, compared with the file-name part of a path.
+  std::vector<std::string> Exclusions;
+
+  // Appends a folder walk. A path that is not absolute (an unknown location) is skipped.
+  void AddFolder(const std::string& path, const std::string& mask, bool keepFolder,
+                 bool recursive);
+  // Appends a file unless its name is excluded. A path that is not absolute is skipped.
+  void AddFile(const std::string& path);
+  void AddExclusion(const std::string& text);
+  // Whether the file-name part of the path matches an exclusion as a mask or equals one
+  // (letter case ignored).
+  bool IsExcluded(const std::string& path) const;
+
+  // Walks the folder for files matching the mask (hidden ones and links included): within a
+  // folder its files first, then its subfolders in listing order. Each path goes into the list
+  // when one is given, otherwise through AddFile. Stops when the engine is cancelled.
+  void CollectFiles(const std::string& folder, const std::string& mask,
+                    std::vector<std::string>* list, bool recursive);
+  // Deletes the file (clearing read-only first). False when there is no such file or it could
+  // not be deleted; the latter is recorded in the engine's post-erase list.
+  bool EraseFile(const std::string& path);
+  // Deletes the folder's files that match the mask and are not excluded, walks its subfolders (which are removed once
+  // empty) when recursive, and removes the folder itself when it is empty and not kept. Ends at
+  // once when the engine is cancelled.
+  void EraseFolder(const std::string& path, const std::string& mask, bool keepFolder,
+                   bool recursive);
+
+  void Erase() override;
+  // Reads Enabled, then the Exclude list (when present it replaces Exclusions; a child without
+  // FileName ends the list there and is not an error of the document).
+  void Load(const pugi::xml_node& element) override;
+  pugi::xml_node Save(pugi::xml_node& element) const override;
+
+ private:
+  using MountPoints = std::set<std::string>;
+  void CollectIn(const std::string& folder, const std::string& mask,
+                 std::vector<std::string>* list, bool recursive, const MountPoints& mounts,
+                 bool& stop);
+  void EraseIn(const std::string& path, const std::string& mask, bool keepFolder, bool recursive,
+               const MountPoints& mounts);
+  static MountPoints CurrentMountPoints();
+};

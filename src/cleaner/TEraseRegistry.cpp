@@ -1,0 +1,59 @@
+#include "cleaner/TEraseRegistry.h"
+
+#include <algorithm>
+
+
+void TEraseRegistry::AddKey(platform::RegistryRoot rootKey, const std::string& key) {
+  auto item = std::make_unique<TEraserItem>();
+  item->Kind = ekRegKey;
+  item->RootKey = rootKey;
+  item->Key = key;
+  AddItem(std::move(item));
+}
+
+void TEraseRegistry::AddValue(platform::RegistryRoot rootKey, const std::string& key,
+                              const std::string& valueName) {
+  if (std::find(ExcludedValues.begin(), ExcludedValues.end(), valueName) != ExcludedValues.end()) {
+    return;
+  }
+  auto item = std::make_unique<TEraserItem>();
+  item->Kind = ekRegValue;
+  item->RootKey = rootKey;
+  item->Key = key;
+  item->ValueName = valueName;
+  AddItem(std::move(item));
+}
+
+void TEraseRegistry::DeleteKey(platform::RegistryRoot rootKey, const std::string& key) {
+  platform::Registry& registry = platform::registry();
+  if (registry.keyExists(rootKey, key)) registry.deleteKeyTree(rootKey, key);
+}
+
+void TEraseRegistry::DeleteValue(platform::RegistryRoot rootKey, const std::string& key,
+                                 const std::string& valueName) {
+  platform::Registry& registry = platform::registry();
+  if (registry.keyExists(rootKey, key)) registry.deleteValue(rootKey, key, valueName);
+}
+
+void TEraseRegistry::Erase() {
+  TEraser::Erase();
+  for (const auto& item : Items) {
+    if (Cancelled()) break;
+    if (item->Kind == ekRegKey) {
+      DeleteKey(item->RootKey, item->Key);
+    } else if (item->Kind == ekRegValue) {
+      DeleteValue(item->RootKey, item->Key, item->ValueName);
+    }
+  }
+}
+
+void TEraseRegistry::Load(const pugi::xml_node& element) {
+  TEraser::Load(element);
+  LoadTextList(element, "ExcludedValues", "Value", ExcludedValues);
+}
+
+pugi::xml_node TEraseRegistry::Save(pugi::xml_node& element) const {
+  pugi::xml_node own = TEraser::Save(element);
+  SaveTextList(own, "ExcludedValues", "Value", ExcludedValues);
+  return own;
+}

@@ -1,0 +1,263 @@
+#include "cleaner/TEraserEngine.h"
+
+#include <pugixml.hpp>
+
+#include "cleaner/BrowserTraces.h"
+#include "cleaner/CleanerEnvironment.h"
+#include "cleaner/PrefsValues.h"
+#include "cleaner/WindowsTraces.h"
+#include "core/Helpers.h"
+#include "platform/FileSystem.h"
+#include "platform/Folders.h"
+#include "platform/Registry.h"
+
+namespace {
+
+using platform::kCurrentUser;
+
+// The item groups of the document, as ranges of the catalogue.
+struct Group {
+  const char* tag;
+  std::size_t first;
+  std::size_t count;
+};
+constexpr Group kWindowsGroup{"Windows", 0, 14};
+constexpr Group kBrowserGroups[] = {
+    {"IE", 14, 9}, {"NetscapeMozilla", 23, 4}, {"AOL", 27, 4}, {"Opera", 31, 4}};
+
+constexpr const char* kExplorer = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\";
+constexpr const char* kApplets = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\";
+
+// A work of the Mozilla or Opera items: something for each profile folder found afresh.
+template <typename Profiles, typename Work>
+std::function<void(TEraser&)> PerProfile(Profiles profiles, Work work) {
+  return [profiles, work](TEraser& eraser) {
+    auto& item = static_cast<TEraseFiles&>(eraser);
+    for (const std::string& profile : profiles(item)) work(item, profile);
+  };
+}
+
+void AddWholeFolder(TEraseFiles& item, const std::string& folder) {
+  item.AddFolder(folder, "*.*", true, true);
+}
+
+}  // namespace
+
+TEraserEngine::TEraserEngine() {
+  Cancelled = false;
+  LoadAtStartup = false;
+  BuildCatalogue();
+  Shredder = std::make_unique<TShredder>();
+  PluginManager = std::make_unique<TPluginManager>();
+  Misc = std::make_unique<TMisc>();
+  Scheduler = std::make_unique<TScheduler>();
+}
+
+TEraserEngine::~TEraserEngine() = default;
+
+TEraseFiles* TEraserEngine::AddFileEraser(const std::string& name, const std::string& caption) {
+  auto item = std::make_unique<TEraseFiles>();
+  item->Name = name;
+  item->Caption = caption;
+  return static_cast<TEraseFiles*>(AddEraser(std::move(item)));
+}
+
+TEraseRegistry* TEraserEngine::AddRegistryEraser(const std::string& name,
+                                                 const std::string& caption) {
+  auto item = std::make_unique<TEraseRegistry>();
+  item->Name = name;
+  item->Caption = caption;
+  return static_cast<TEraseRegistry*>(AddEraser(std::move(item)));
+}
+
+void TEraserEngine::BuildCatalogue() {
+  auto files = [this](TEraseFiles*& field, const char* name, const char* caption, bool enabled) {
+    field = AddFileEraser(name, caption);
+    field->Enabled = enabled;
+    return field;
+  };
+  auto keys = [this](TEraseRegistry*& field, const char* name, const char* caption, bool enabled) {
+    field = AddRegistryEraser(name, caption);
+    field->Enabled = enabled;
+    return field;
+  };
+  auto registryWork = [](void (*collect)(TEraseRegistry&)) {
+    return [collect](TEraser& item) { collect(static_cast<TEraseRegistry&>(item)); };
+  };
+  auto fileWork = [](void (*collect)(TEraseFiles&)) {
+    return [collect](TEraser& item) { collect(static_cast<TEraseFiles&>(item)); };
+  };
+  auto searchHistory = [](std::string ntKey, std::string key9x) {
+    return [ntKey, key9x](TEraser& item) {
+      try {
+        CollectSearchHistory(static_cast<TEraseRegistry&>(item), ntKey, key9x);
+      } catch (const std::exception&) {
+      }
+    };
+  };
+  auto guarded = [](std::function<void(TEraser&)> work) {
+    return [work](TEraser& item) {
+      try {
+        work(item);
+      } catch (const std::exception&) {
+        // A failing collection keeps the entries collected before it.
+      }
+    };
+  };
+
+  // Windows.
+  files(EraseStartMenuRecentDocuments, "EraseStartMenuRecentDocuments", "Recent Document List",
+        true);
+  if (const std::string recent = GetSpecialFolder(sfRecent); !recent.empty()) {
+    AddWholeFolder(*EraseStartMenuRecentDocuments, recent);
+  }
+  keys(EraseRunHistory, "EraseRunHistory", "Run History From Start Menu->Run", true)
+      ->AddKey(kCurrentUser, std::string(kExplorer) + "RunMRU");
+  keys(EraseFindComputer, "EraseFindComputer", "Find History From Start Menu->Find Computer", true)
+      ->OnErase = searchHistory("\\Software\\Microsoft\\Search Assistant\\ACMru\\5647",
+                                std::string(kExplorer) + "FindComputerMRU");
+  keys(EraseFindFilesFolders, "EraseFindFilesFolders",
+       "Find History From Start Menu->Find Files/Folders", true)
+      ->OnErase = searchHistory("\\Software\\Microsoft\\Search Assistant\\ACMru\\5603",
+                                std::string(kExplorer) + "Doc Find Spec MRU");
+  keys(EraseWindowsOpenSaveHistory, "EraseWindowsOpenSaveHistory", "Windows Open/Save History", true)
+      ->OnErase = guarded(registryWork(CollectOpenSaveHistory));
+  keys(EraseRegistryStreams, "EraseRegistryStreams", "Windows Registry Streams", false)->OnErase =
+      guarded(registryWork(CollectRegistryStreams));
+  files(EraseWindowsClipboard, "EraseWindowsClipboard", "Windows Clipboard", true)->OnErase =
+      guarded(EmptyClipboard);
+  files(EraseRecycleBin, "EraseRecycleBin", "Windows Recycle Bin", false)->OnErase =
+      fileWork(CollectRecycleBins);
+  files(EraseWindowsTemp, "EraseWindowsTemp", "Windows Temporary Files Directory", false);
+  AddWholeFolder(*EraseWindowsTemp, GetTempFolder());
+  if (!GetWindowsTempFolder().empty()) {
+    AddWholeFolder(*EraseWindowsTemp, AddTrailingBackslash(GetWindowsTempFolder()));
+  }
+  files(EraseWindowsSWAP, "EraseWindowsSWAP", "Windows SWAP File", false)->OnErase =
+      fileWork(ArrangeSwapFileClearing);
+  files(EraseScanDiskFiles, "EraseScanDiskFiles", "Windows Scandisk File Fragments (*.CHK)", false)
+      ->OnErase = fileWork(CollectCheckDiskFragments);
+  keys(ErasePaintRecentFileList, "ErasePaintRecentFileList", "Windows Paint Recent File List", true)
+      ->AddKey(kCurrentUser, std::string(kApplets) + "Paint\\Recent File List");
+  keys(EraseWordpadRecentFileList, "EraseWordpadRecentFileList", "Windows Wordpad Recent File List",
+       true)
+      ->AddKey(kCurrentUser, std::string(kApplets) + "Wordpad\\Recent File List");
+  keys(EraseMediaPlayerRecentFileList, "EraseMediaPlayerRecentFileList",
+       "Windows MediaPlayer Recent File List", true)
+      ->AddKey(kCurrentUser, "\\Software\\Microsoft\\MediaPlayer\\Player\\RecentFileList");
+
+  // Internet Explorer.
+  files(IEEraseCache, "IEEraseCache", "Internet Explorer Cache", true)->OnErase =
+      fileWork(CollectInternetCache);
+  files(IEEraseHistory, "IEEraseHistory", "Internet Explorer History", true)->OnErase =
+      fileWork(CollectInternetHistory);
+  files(IEEraseCookies, "IEEraseCookies", "Internet Explorer Cookies", true)->OnErase =
+      fileWork(CollectInternetCookies);
+  keys(IEEraseLocationBarURLs, "IEEraseLocationBarURLs", "Internet Explorer Location Bar URLs", true);
+  keys(IEEraseTypedURLs, "IEEraseTypedURLs", "Internet Explorer Typed URLs", true)->OnErase =
+      guarded(registryWork(CollectTypedUrls));
+  files(IEEraseIndexDAT, "IEEraseIndexDAT", "Internet Explorer Index.dat", false)->OnErase =
+      fileWork(CollectInternetCacheIndex);
+  keys(IEEraseAutoCompleteFormsData, "IEEraseAutoCompleteFormsData",
+       "Internet Explorer Auto Complete Forms Data", false);
+  keys(IEEraseAutoCompletePaswords, "IEEraseAutoCompletePaswords",
+       "Internet Explorer Auto Complete Paswords", true);
+  files(IEEraseDownloadedProgramFilesDirectory, "IEEraseDownloadedProgramFilesDirectory",
+        "Downloaded Program Files Directory", false)
+      ->OnErase = fileWork(CollectDownloadedProgramFiles);
+
+  // Netscape and Mozilla.
+  files(NetscapeMozillaCache, "NetscapeMozillaCache", "Netscape/Mozilla Cache", false)->OnErase =
+      PerProfile(MozillaProfiles, [](TEraseFiles& item, const std::string& profile) {
+        AddWholeFolder(item, profile + "Cache/");
+      });
+  auto mozillaFile = [](const char* file) {
+    return PerProfile(MozillaProfiles, [file](TEraseFiles& item, const std::string& profile) {
+      item.AddFile(profile + file);
+    });
+  };
+  files(NetscapeMozillaLocationBar, "NetscapeMozillaLocationBar",
+        "Netscape/Mozilla History, Location Bar URLs", false)
+      ->OnErase = mozillaFile("history.dat");
+  files(NetscapeMozillaCookies, "NetscapeMozillaCookies", "Netscape/Mozilla Cookies", false)->OnErase =
+      mozillaFile("cookies.txt");
+  files(NetscapeMozillaFormsData, "NetscapeMozillaFormsData",
+        "Netscape/Mozilla Auto Complete Forms and Passwords Data", false)
+      ->OnErase = mozillaFile("formhistory.dat");
+
+  // AOL.
+  files(AOLCache, "AOLCache", "AOL Cache", false);
+  files(AOLLocationBar, "AOLLocationBar", "AOL Location Bar", false);
+  files(AOLCookies, "AOLCookies", "AOL Cookies", false);
+  files(AOLFormsData, "AOLFormsData", "AOL Forms Data", false);
+
+  // Opera.
+  files(OperaCache, "OperaCache", "Opera Cache", false)->OnErase =
+      PerProfile(OperaProfiles, [](TEraseFiles& item, const std::string& profile) {
+        AddWholeFolder(item, profile + "cache4");
+      });
+  files(OperaLocationBar, "OperaLocationBar", "Opera History, Location Bar URLs", false)->OnErase =
+      PerProfile(OperaProfiles, [](TEraseFiles& item, const std::string& profile) {
+        for (const char* file : {"global.dat", "opera.dir", "vlink4.dat", "download.dat"}) {
+          item.AddFile(profile + file);
+        }
+        AddWholeFolder(item, profile + "sessions");
+      });
+  auto operaFile = [](const char* file) {
+    return PerProfile(OperaProfiles, [file](TEraseFiles& item, const std::string& profile) {
+      item.AddFile(profile + file);
+    });
+  };
+  files(OperaCookies, "OperaCookies", "Opera Cookies", false)->OnErase = operaFile("cookies4.dat");
+  files(OperaFormsData, "OperaFormsData", "Opera Auto Complete Forms and Passwords Data", false)
+      ->OnErase = operaFile("wand.dat");
+}
+
+void TEraserEngine::SetLoadAtStartup(bool value) {
+  platform::Registry& registry = platform::registry();
+  if (registry.keyExists(kCurrentUser, platform::kRunKey)) {
+    if (!value) {
+      registry.deleteValue(kCurrentUser, platform::kRunKey, "Ferrovane");
+    } else if (const std::string program = platform::programPath(); !program.empty()) {
+      registry.writeString(kCurrentUser, platform::kRunKey, "Ferrovane",
+                           platform::runCommandFor(program));
+    }
+  }
+  LoadAtStartup = value;
+}
+
+void TEraserEngine::LoadFromFile(const std::string& fileName) {
+  if (fileName.empty() || !platform::fs().info(fileName)) return;
+  try {
+    std::optional<std::string> text = platform::fs().readFile(fileName, kMaxPrefsFileSize);
+    if (!text) return;
+    pugi::xml_document document;
+    if (!document.load_buffer(text->data(), text->size(), pugi::parse_default)) return;
+    pugi::xml_node configuration = document.child("Configuration");
+    if (!configuration) return;
+
+    if (pugi::xml_node options = configuration.child("Options")) {
+      SetLoadAtStartup(ReadBool(options, "LoadAtStartup"));
+      StartInSystemTray = ReadBool(options, "StartInSystemTray");
+      AutoCleanAtWindowsStart = ReadBool(options, "AutoCleanAtWindowsStart");
+      AutoCleanAtWindowsShutdown = ReadBool(options, "AutoCleanAtWindowsShutdown");
+    }
+    auto loadGroup = [this](const pugi::xml_node& element, const Group& group) {
+      for (std::size_t i = group.first; i < group.first + group.count; ++i) Erasers[i]->Load(element);
+    };
+    if (pugi::xml_node windows = configuration.child(kWindowsGroup.tag)) {
+      loadGroup(windows, kWindowsGroup);
+    }
+    if (pugi::xml_node browsers = configuration.child("Browsers")) {
+      for (const Group& group : kBrowserGroups) {
+        if (pugi::xml_node element = browsers.child(group.tag)) loadGroup(element, group);
+      }
+    }
+    Shredder->Load(configuration);
+    PluginManager->Load(configuration);
+    Misc->Load(configuration);
+    Scheduler->Load(configuration);
+  } catch (const std::exception&) {
+    // A failure ends the reading; what was read so far stays.
+  }
+}

@@ -1,0 +1,87 @@
+#pragma once
+// The trace-cleaning engine: the catalogue of 35 cleanable items, the program options, and the
+// Shredder, plug-in, Misc and Scheduler sections, all configured from "prefs.dat".
+
+#include <memory>
+#include <string>
+
+#include "cleaner/TCustomEraserEngine.h"
+#include "cleaner/TEraseFiles.h"
+#include "cleaner/TEraseRegistry.h"
+#include "cleaner/TMisc.h"
+#include "cleaner/TPluginManager.h"
+#include "cleaner/TScheduler.h"
+#include "cleaner/TShredder.h"
+
+class TEraserEngine : public TCustomEraserEngine {
+ public:
+  // Builds the catalogue (fixed entries resolved now), then the Shredder, plug-in, Misc and
+  // Scheduler sections in that order.
+  TEraserEngine();
+  ~TEraserEngine() override;
+
+  bool LoadAtStartup = false;  // the program is started with the user's session
+  bool StartInSystemTray = false;
+  bool AutoCleanAtWindowsStart = false;
+  bool AutoCleanAtWindowsShutdown = false;
+
+  // The catalogue, in the order of Erasers (which owns them). Group "Windows":
+  TEraseFiles* EraseStartMenuRecentDocuments = nullptr;
+  TEraseRegistry* EraseRunHistory = nullptr;
+  TEraseRegistry* EraseFindComputer = nullptr;
+  TEraseRegistry* EraseFindFilesFolders = nullptr;
+  TEraseRegistry* EraseWindowsOpenSaveHistory = nullptr;
+  TEraseRegistry* EraseRegistryStreams = nullptr;
+  TEraseFiles* EraseWindowsClipboard = nullptr;
+  TEraseFiles* EraseRecycleBin = nullptr;
+  TEraseFiles* EraseWindowsTemp = nullptr;
+  TEraseFiles* EraseWindowsSWAP = nullptr;
+  TEraseFiles* EraseScanDiskFiles = nullptr;
+  TEraseRegistry* ErasePaintRecentFileList = nullptr;
+  TEraseRegistry* EraseWordpadRecentFileList = nullptr;
+  TEraseRegistry* EraseMediaPlayerRecentFileList = nullptr;
+  // Group "IE":
+  TEraseFiles* IEEraseCache = nullptr;
+  TEraseFiles* IEEraseHistory = nullptr;
+  TEraseFiles* IEEraseCookies = nullptr;
+  TEraseRegistry* IEEraseLocationBarURLs = nullptr;
+  TEraseRegistry* IEEraseTypedURLs = nullptr;
+  TEraseFiles* IEEraseIndexDAT = nullptr;
+  TEraseRegistry* IEEraseAutoCompleteFormsData = nullptr;
+  TEraseRegistry* IEEraseAutoCompletePaswords = nullptr;
+  TEraseFiles* IEEraseDownloadedProgramFilesDirectory = nullptr;
+  // Group "NetscapeMozilla":
+  TEraseFiles* NetscapeMozillaCache = nullptr;
+  TEraseFiles* NetscapeMozillaLocationBar = nullptr;
+  TEraseFiles* NetscapeMozillaCookies = nullptr;
+  TEraseFiles* NetscapeMozillaFormsData = nullptr;
+  // Group "AOL":
+  TEraseFiles* AOLCache = nullptr;
+  TEraseFiles* AOLLocationBar = nullptr;
+  TEraseFiles* AOLCookies = nullptr;
+  TEraseFiles* AOLFormsData = nullptr;
+  // Group "Opera":
+  TEraseFiles* OperaCache = nullptr;
+  TEraseFiles* OperaLocationBar = nullptr;
+  TEraseFiles* OperaCookies = nullptr;
+  TEraseFiles* OperaFormsData = nullptr;
+
+  std::unique_ptr<TShredder> Shredder;
+  std::unique_ptr<TPluginManager> PluginManager;
+  std::unique_ptr<TMisc> Misc;
+  std::unique_ptr<TScheduler> Scheduler;
+
+  TEraseFiles* AddFileEraser(const std::string& name, const std::string& caption);
+  TEraseRegistry* AddRegistryEraser(const std::string& name, const std::string& caption);
+
+  // Reads "prefs.dat" (or another file of that form). A missing file changes nothing. Reading
+  // stops silently at the first failure (unreadable file, text that is not XML, no
+  // Configuration element, a value that does not convert); what was read before it stays.
+  void LoadFromFile(const std::string& fileName);
+  // Writes (true) or removes (false) the Run value "Ferrovane" with the command that starts this
+  // program, when the Run key exists, and stores the flag. Registry failures are ignored.
+  void SetLoadAtStartup(bool value);
+
+ private:
+  void BuildCatalogue();
+};

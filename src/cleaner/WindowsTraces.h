@@ -1,0 +1,30 @@
+#pragma once
+// The work of the catalogue's Windows items that collect their entries when they run.
+
+#include "cleaner/TEraseFiles.h"
+#include "cleaner/TEraseRegistry.h"
+
+// Raised by the swap-file item when it cannot arrange the clearing.
+class ECleanerError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// The list-order value "MRUList" and the numbered values of a search history, in number order
+// up to the first missing number: "000", "001", ... on the NT family, "a", "b", ... on 9x.
+void CollectSearchHistory(TEraseRegistry& item, const std::string& ntKey,
+                          const std::string& key9x);
+// The subkeys and values of the Open/Save dialog history (NT family only).
+void CollectOpenSaveHistory(TEraseRegistry& item);
+// The values of the registry streams key.
+void CollectRegistryStreams(TEraseRegistry& item);
+// Empties the clipboard through the windows; adds no entries.
+void EmptyClipboard(TEraser& item);
+// The contents of the "Recycled" folder of every drive.
+void CollectRecycleBins(TEraseFiles& item);
+// Arranges for the swap file to be cleared when the system shuts down and records how to undo
+// it in the post-erase list; adds no entries. Raises ECleanerError when the setting cannot be
+// written.
+void ArrangeSwapFileClearing(TEraseFiles& item);
+// The "*.chk" files of every fixed drive, except "edb.chk" and "softokn3.chk".
+void CollectCheckDiskFragments(TEraseFiles& item);

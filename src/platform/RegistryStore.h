@@ -1,0 +1,66 @@
+#pragma once
+// The registry as a text file of the user's own (REGEDIT5 format, by default
+// "<configuration folder>/ferrovane/registry.reg"), with the Run key of the current user kept in
+// the desktop's autostart folder: the value NAME is the file NAME.desktop of that folder and its
+// text is the file's Exec line. The Run key (and the keys above it) exist when that folder exists.
+//
+// The file is read when first needed and again only when it has changed on disk; every change
+// replaces it in one step (a temporary file renamed over it). A file that cannot be read or is
+// damaged is reported by problem() and left exactly as it is: the store then reads as empty and
+// refuses every change, so the user's file is never overwritten.
+
+#include <memory>
+#include <string>
+
+#include "platform/Registry.h"
+
+namespace platform {
+
+class RegistryStore final : public Registry {
+ public:
+  // The user's store: both paths follow the configuration folder in use at each call.
+  RegistryStore();
+  // A store at the given file, with the Run key in the given folder.
+  RegistryStore(std::string storePath, std::string autostartFolder);
+  ~RegistryStore() override;
+  RegistryStore(const RegistryStore&) = delete;
+  RegistryStore& operator=(const RegistryStore&) = delete;
+
+  bool keyExists(RegistryRoot root, const std::string& key) override;
+  bool createKey(RegistryRoot root, const std::string& key) override;
+  std::optional<std::vector<std::string>> subkeyNames(RegistryRoot root,
+                                                      const std::string& key) override;
+  std::optional<std::vector<std::string>> valueNames(RegistryRoot root,
+                                                     const std::string& key) override;
+  bool valueExists(RegistryRoot root, const std::string& key, const std::string& name) override;
+  std::optional<std::string> readString(RegistryRoot root, const std::string& key,
+                                        const std::string& name) override;
+  std::optional<std::int32_t> readInteger(RegistryRoot root, const std::string& key,
+                                          const std::string& name) override;
+  bool writeString(RegistryRoot root, const std::string& key, const std::string& name,
+                   const std::string& value) override;
+  bool writeInteger(RegistryRoot root, const std::string& key, const std::string& name,
+                    std::int32_t value) override;
+  bool deleteValue(RegistryRoot root, const std::string& key, const std::string& name) override;
+  bool deleteKeyTree(RegistryRoot root, const std::string& key) override;
+  std::string problem() override;
+
+  // The store file and the autostart folder (with trailing separator) in use now; empty when
+  // the configuration folder is unknown.
+  std::string storePath() const;
+  std::string autostartFolder() const;
+
+  // How often the store file has been read, for tests of the reading rule.
+  int loadCount() const;
+
+ private:
+  struct State;
+  // The state brought up to date with the file (read again only when it changed on disk).
+  State& current();
+  // Writes the tree to the file; on failure the next call reads the file again.
+  bool save();
+
+  std::unique_ptr<State> state_;
+};
+
+}  // namespace platform

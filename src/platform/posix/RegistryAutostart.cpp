@@ -1,0 +1,168 @@
+#include "platform/posix/RegistryAutostart.h"
+
+#include <map>
+
+#include "platform/FileSystem.h"
+#include "platform/posix/RegistryTree.h"
+
+namespace platform::regstore {
+namespace {
+
+constexpr std::string_view kSuffix = ".desktop";
+constexpr std::uint64_t kMaxEntrySize = 1 << 20;
+
+bool validName(const std::string& name) {
+  return !name.empty() && name.find('/') == std::string::npos &&
+         name.find('\0') == std::string::npos;
+}
+
+std::string trim(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r')) {
+    text.remove_suffix(1);
+  }
+  return std::string(text);
+}
+
+// The keys of the [Desktop Entry] group (first of duplicates wins), raw.
+std::map<std::string, std::string> entryKeys(const std::string& text) {
+  std::map<std::string, std::string> keys;
+  bool inGroup = false;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    std::string line = trim(std::string_view(text).substr(start, end - start));
+    start = end + 1;
+    if (line.empty() || line[0] == '#') continue;
+    if (line[0] == '[') {
+      inGroup = line == "[Desktop Entry]";
+      continue;
+    }
+    std::size_t equals = line.find('=');
+    if (!inGroup || equals == std::string::npos) continue;
+    keys.emplace(trim(std::string_view(line).substr(0, equals)),
+                 trim(std::string_view(line).substr(equals + 1)));
+  }
+  return keys;
+}
+
+std::optional<std::map<std::string, std::string>> readEntry(const std::string& path) {
+  auto text = fs().readFile(path, kMaxEntrySize);
+  if (!text) return std::nullopt;
+  return entryKeys(*text);
+}
+
+bool isHidden(const std::map<std::string, std::string>& keys) {
+  auto it = keys.find("Hidden");
+  return it != keys.end() && it->second == "true";
+}
+
+}  // namespace
+
+std::string desktopUnescape(const std::string& text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\\' && i + 1 < text.size()) {
+      char next = text[++i];
+      switch (next) {
+        case 's': out += ' '; break;
+        case 'n': out += '\n'; break;
+        case 't': out += '\t'; break;
+        case 'r': out += '\r'; break;
+        case '\\': out += '\\'; break;
+        default:
+          out += '\\';
+          out += next;
+      }
+      continue;
+    }
+    out += text[i];
+  }
+  return out;
+}
+
+std::string desktopEscape(const std::string& text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    char c = text[i];
+    switch (c) {
+      case '\\': out += "\\\\"; break;
+      case '\n': out += "\\n"; break;
+      case '\t': out += "\\t"; break;
+      case '\r': out += "\\r"; break;
+      case ' ': out += (i == 0 ? "\\s" : " "); break;  // a leading blank would be trimmed
+      default: out += c;
+    }
+  }
+  return out;
+}
+
+bool AutostartFolder::exists() const {
+  if (folder_.empty()) return false;
+  auto info = fs().info(folder_);
+  return info && info->kind == EntryKind::Folder;
+}
+
+std::vector<std::string> AutostartFolder::valueNames() const {
+  std::vector<std::string> names;
+  if (!exists()) return names;
+  auto entries = fs().listFolder(folder_);
+  if (!entries) return names;
+  for (const DirEntry& entry : *entries) {
+    if (entry.kind != EntryKind::File && entry.kind != EntryKind::Link) continue;
+    if (entry.name.size() <= kSuffix.size() ||
+        entry.name.compare(entry.name.size() - kSuffix.size(), kSuffix.size(), kSuffix) != 0) {
+      continue;
+    }
+    auto keys = readEntry(folder_ + entry.name);
+    if (!keys || isHidden(*keys)) continue;
+    names.push_back(entry.name.substr(0, entry.name.size() - kSuffix.size()));
+  }
+  return names;
+}
+
+std::string AutostartFolder::entryOf(const std::string& name) const {
+  if (!validName(name) || !exists()) return {};
+  auto entries = fs().listFolder(folder_);
+  if (!entries) return {};
+  const std::string wanted = name + std::string(kSuffix);
+  // An entry of exactly that name wins over one that differs only in case.
+  for (const DirEntry& entry : *entries) {
+    if (entry.name == wanted) return folder_ + entry.name;
+  }
+  for (const DirEntry& entry : *entries) {
+    if (equalsNoCase(entry.name, wanted)) return folder_ + entry.name;
+  }
+  return {};
+}
+
+std::optional<std::string> AutostartFolder::read(const std::string& name) const {
+  std::string path = entryOf(name);
+  if (path.empty()) return std::nullopt;
+  auto keys = readEntry(path);
+  if (!keys || isHidden(*keys)) return std::nullopt;
+  auto exec = keys->find("Exec");
+  return exec == keys->end() ? std::string() : desktopUnescape(exec->second);
+}
+
+bool AutostartFolder::write(const std::string& name, const std::string& command) const {
+  if (!validName(name) || !exists()) return false;
+  std::string path = entryOf(name);
+  if (path.empty()) path = folder_ + name + std::string(kSuffix);
+  auto info = fs().info(path);
+  if (info && info->kind == EntryKind::Link && !fs().deleteFile(path)) return false;
+  if (info && info->kind != EntryKind::File && info->kind != EntryKind::Link) return false;
+  const std::string text = "[Desktop Entry]\nType=Application\nName=" + desktopEscape(name) +
+                           "\nExec=" + desktopEscape(command) + "\nX-GNOME-Autostart-enabled=true\n";
+  return fs().writeFileAtomic(path, text);
+}
+
+bool AutostartFolder::remove(const std::string& name) const {
+  if (!exists()) return false;
+  std::string path = entryOf(name);
+  if (path.empty()) return true;
+  return fs().deleteFile(path);
+}
+
+}  // namespace platform::regstore

@@ -1,0 +1,452 @@
+// The registry store on Linux: a REGEDIT5 text file of the user, and the autostart folder for
+// the Run key.
+
+#include "platform/RegistryStore.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <array>
+#include <functional>
+
+#include "platform/FileSystem.h"
+#include "platform/Folders.h"
+#include "platform/posix/RegistryAutostart.h"
+#include "platform/posix/RegistryTree.h"
+
+namespace platform {
+namespace {
+
+using regstore::Key;
+using regstore::Tree;
+using regstore::Value;
+
+constexpr std::uint64_t kMaxStoreSize = 64ull << 20;
+constexpr std::array<std::string_view, 5> kRunNames = {"Software", "Microsoft", "Windows",
+                                                       "CurrentVersion", "Run"};
+
+// Where a key path lies relative to the Run key of the current user.
+enum class RunRelation { None, Ancestor, Run, Below };
+
+RunRelation relationToRun(RegistryRoot root, const std::vector<std::string>& names) {
+  if (root != kCurrentUser) return RunRelation::None;
+  const std::size_t common = std::min(names.size(), kRunNames.size());
+  for (std::size_t i = 0; i < common; ++i) {
+    if (!regstore::equalsNoCase(names[i], kRunNames[i])) return RunRelation::None;
+  }
+  if (names.size() < kRunNames.size()) return RunRelation::Ancestor;
+  return names.size() == kRunNames.size() ? RunRelation::Run : RunRelation::Below;
+}
+
+bool validRoot(RegistryRoot root) { return root == kCurrentUser || root == kLocalMachine; }
+
+// A key path taken apart: its names below the root and where it lies relative to the Run key.
+struct KeyPath {
+  std::vector<std::string> names;
+  RunRelation relation;
+};
+
+std::optional<KeyPath> locate(RegistryRoot root, const std::string& key) {
+  if (!validRoot(root)) return std::nullopt;
+  auto names = regstore::splitKeyPath(key);
+  if (!names) return std::nullopt;
+  const RunRelation relation = relationToRun(root, *names);
+  return KeyPath{std::move(*names), relation};
+}
+
+bool validNewName(const std::string& name) {
+  return !name.empty() && name.size() <= regstore::kMaxKeyNameLength &&
+         name.find_first_of(std::string("\r\n\0", 3)) == std::string::npos;
+}
+
+// What identifies one version of the store file on disk.
+struct Stamp {
+  bool exists = false;
+  dev_t device = 0;
+  ino_t inode = 0;
+  off_t size = 0;
+  std::int64_t modified = 0;
+  std::int64_t changed = 0;
+  bool operator==(const Stamp&) const = default;
+};
+
+std::optional<Stamp> stampOf(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) {
+    if (errno == ENOENT || errno == ENOTDIR) return Stamp{};
+    return std::nullopt;
+  }
+  Stamp stamp;
+  stamp.exists = true;
+  stamp.device = st.st_dev;
+  stamp.inode = st.st_ino;
+  stamp.size = st.st_size;
+  stamp.modified = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+  stamp.changed = static_cast<std::int64_t>(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
+  return stamp;
+}
+
+// Creates the folder and the missing folders above it.
+bool ensureFolder(const std::string& folder) {
+  if (folder.empty() || folder[0] != '/') return false;
+  std::string path;
+  std::size_t start = 1;
+  while (start <= folder.size()) {
+    std::size_t slash = folder.find('/', start);
+    if (slash == std::string::npos) slash = folder.size();
+    path = folder.substr(0, slash);
+    start = slash + 1;
+    if (path.size() <= 1) continue;
+    auto info = fs().info(path);
+    if (info && info->kind == EntryKind::Folder) continue;
+    if (info && info->kind == EntryKind::Link) {
+      auto target = fs().listFolder(path);  // a link to a folder serves as the folder
+      if (target) continue;
+    }
+    if (!fs().createFolder(path)) return false;
+  }
+  return true;
+}
+
+std::string parentFolder(const std::string& path) {
+  auto slash = path.rfind('/');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+}  // namespace
+
+struct RegistryStore::State {
+  bool fixedPaths = false;
+  std::string storePath;
+  std::string autostartFolder;
+
+  std::string loadedPath;
+  bool loaded = false;
+  Stamp stamp;
+  std::unique_ptr<Tree> tree = std::make_unique<Tree>();
+  std::string problem;
+  int loads = 0;
+};
+
+RegistryStore::RegistryStore() : state_(std::make_unique<State>()) {}
+
+RegistryStore::RegistryStore(std::string storePath, std::string autostartFolder)
+    : state_(std::make_unique<State>()) {
+  state_->fixedPaths = true;
+  state_->storePath = std::move(storePath);
+  state_->autostartFolder = std::move(autostartFolder);
+  if (!state_->autostartFolder.empty() && state_->autostartFolder.back() != '/') {
+    state_->autostartFolder += '/';
+  }
+}
+
+RegistryStore::~RegistryStore() = default;
+
+std::string RegistryStore::storePath() const {
+  if (state_->fixedPaths) return state_->storePath;
+  const std::string config = configFolder();
+  return config.empty() ? std::string() : config + "ferrovane/registry.reg";
+}
+
+std::string RegistryStore::autostartFolder() const {
+  if (state_->fixedPaths) return state_->autostartFolder;
+  const std::string config = configFolder();
+  return config.empty() ? std::string() : config + "autostart/";
+}
+
+int RegistryStore::loadCount() const { return state_->loads; }
+
+RegistryStore::State& RegistryStore::current() {
+  State& s = *state_;
+  const std::string path = storePath();
+  if (path.empty()) {
+    s.loaded = false;
+    s.tree = std::make_unique<Tree>();
+    s.problem = "The registry store has no place: the user's configuration folder is unknown.";
+    return s;
+  }
+  std::optional<Stamp> stamp = stampOf(path);
+  if (s.loaded && stamp && s.loadedPath == path && *stamp == s.stamp) return s;
+  s.tree = std::make_unique<Tree>();
+  s.problem.clear();
+  s.loadedPath = path;
+  s.loaded = stamp.has_value();
+  s.stamp = stamp.value_or(Stamp{});
+  ++s.loads;
+  const std::string store = "The registry store \"" + path + "\" ";
+  const std::string left =
+      " It was left as it is, and no change is written to it until it is repaired or removed.";
+  if (!stamp) {
+    s.problem = store + "cannot be examined." + left;
+    return s;
+  }
+  if (!stamp->exists) return s;
+  std::optional<std::string> text = fs().readFile(path, kMaxStoreSize);
+  if (!text) {
+    s.problem = store + "cannot be read." + left;
+    return s;
+  }
+  regstore::ParseResult parsed = regstore::parseText(*text);
+  if (!parsed.tree) {
+    s.problem = store + "is damaged (line " + std::to_string(parsed.line) + ": " + parsed.reason +
+                ")." + left;
+    return s;
+  }
+  s.tree = std::move(parsed.tree);
+  return s;
+}
+
+bool RegistryStore::save() {
+  State& s = *state_;
+  const std::string path = storePath();
+  bool ok = !path.empty() && path == s.loadedPath && ensureFolder(parentFolder(path)) &&
+            fs().writeFileAtomic(path, regstore::toText(*s.tree));
+  std::optional<Stamp> stamp = ok ? stampOf(path) : std::nullopt;
+  if (!stamp) {
+    s.loaded = false;  // read the file again before the next use
+    return ok;
+  }
+  s.stamp = *stamp;
+  return true;
+}
+
+namespace {
+
+// A stored key, or null.
+Key* storedKey(Tree& tree, RegistryRoot root, const std::vector<std::string>& names) {
+  return validRoot(root) ? tree.find(root, names) : nullptr;
+}
+
+// The stored key, created with the keys above it.
+Key* createStored(Tree& tree, RegistryRoot root, const std::vector<std::string>& names) {
+  if (!validRoot(root) || names.size() > regstore::kMaxKeyDepth) return nullptr;
+  Key* key = tree.root(root);
+  for (const std::string& name : names) {
+    Key* child = key->child(name);
+    if (!child) {
+      if (!validNewName(name)) return nullptr;
+      child = &key->ensureChild(name);
+    }
+    key = child;
+  }
+  return key;
+}
+
+}  // namespace
+
+bool RegistryStore::keyExists(RegistryRoot root, const std::string& key) {
+  auto path = locate(root, key);
+  if (!path) return false;
+  regstore::AutostartFolder autostart(autostartFolder());
+  const auto* names = &path->names;
+  switch (path->relation) {
+    case RunRelation::Run: return autostart.exists();
+    case RunRelation::Below: return false;
+    case RunRelation::Ancestor:
+      if (autostart.exists()) return true;
+      break;
+    case RunRelation::None: break;
+  }
+  return storedKey(*current().tree, root, *names) != nullptr;
+}
+
+bool RegistryStore::createKey(RegistryRoot root, const std::string& key) {
+  auto path = locate(root, key);
+  if (!path) return false;
+  const auto* names = &path->names;
+  switch (path->relation) {
+    case RunRelation::Run: {
+      const std::string folder = autostartFolder();
+      return !folder.empty() && ensureFolder(folder.substr(0, folder.size() - 1));
+    }
+    case RunRelation::Below: return false;
+    default: break;
+  }
+  State& s = current();
+  if (!s.problem.empty()) return false;
+  if (storedKey(*s.tree, root, *names)) return true;
+  if (!createStored(*s.tree, root, *names)) return false;
+  return save();
+}
+
+std::optional<std::vector<std::string>> RegistryStore::subkeyNames(RegistryRoot root,
+                                                                   const std::string& key) {
+  auto path = locate(root, key);
+  if (!path) return std::nullopt;
+  regstore::AutostartFolder autostart(autostartFolder());
+  const RunRelation relation = path->relation;
+  const auto* names = &path->names;
+  if (relation == RunRelation::Below) return std::nullopt;
+  if (relation == RunRelation::Run) {
+    if (!autostart.exists()) return std::nullopt;
+    return std::vector<std::string>{};
+  }
+  Key* stored = storedKey(*current().tree, root, *names);
+  std::vector<std::string> result;
+  if (stored) result = stored->childNames();
+  if (relation == RunRelation::Ancestor && autostart.exists()) {
+    const std::string next(kRunNames[names->size()]);
+    if (!stored || !stored->child(next)) {
+      result.push_back(next);
+      std::sort(result.begin(), result.end(), [](const std::string& a, const std::string& b) {
+        return regstore::foldCase(a) < regstore::foldCase(b);
+      });
+    }
+    return result;
+  }
+  if (!stored) return std::nullopt;
+  return result;
+}
+
+std::optional<std::vector<std::string>> RegistryStore::valueNames(RegistryRoot root,
+                                                                  const std::string& key) {
+  auto path = locate(root, key);
+  if (!path) return std::nullopt;
+  regstore::AutostartFolder autostart(autostartFolder());
+  const RunRelation relation = path->relation;
+  const auto* names = &path->names;
+  if (relation == RunRelation::Below) return std::nullopt;
+  if (relation == RunRelation::Run) {
+    if (!autostart.exists()) return std::nullopt;
+    return autostart.valueNames();
+  }
+  Key* stored = storedKey(*current().tree, root, *names);
+  if (!stored) {
+    if (relation == RunRelation::Ancestor && autostart.exists()) return std::vector<std::string>{};
+    return std::nullopt;
+  }
+  std::vector<std::string> result;
+  for (const Value& value : stored->values()) result.push_back(value.name);
+  return result;
+}
+
+bool RegistryStore::valueExists(RegistryRoot root, const std::string& key,
+                                const std::string& name) {
+  auto path = locate(root, key);
+  if (!path) return false;
+  const RunRelation relation = path->relation;
+  const auto* names = &path->names;
+  if (relation == RunRelation::Run) {
+    return regstore::AutostartFolder(autostartFolder()).read(name).has_value();
+  }
+  if (relation == RunRelation::Below) return false;
+  Key* stored = storedKey(*current().tree, root, *names);
+  return stored && stored->value(name);
+}
+
+std::optional<std::string> RegistryStore::readString(RegistryRoot root, const std::string& key,
+                                                     const std::string& name) {
+  auto path = locate(root, key);
+  if (!path) return std::nullopt;
+  const RunRelation relation = path->relation;
+  const auto* names = &path->names;
+  if (relation == RunRelation::Run) return regstore::AutostartFolder(autostartFolder()).read(name);
+  if (relation == RunRelation::Below) return std::nullopt;
+  Key* stored = storedKey(*current().tree, root, *names);
+  const Value* value = stored ? stored->value(name) : nullptr;
+  if (!value || value->type != Value::Type::String) return std::nullopt;
+  return value->text;
+}
+
+std::optional<std::int32_t> RegistryStore::readInteger(RegistryRoot root, const std::string& key,
+                                                       const std::string& name) {
+  auto path = locate(root, key);
+  if (!path || path->relation >= RunRelation::Run) return std::nullopt;
+  const auto* names = &path->names;
+  Key* stored = storedKey(*current().tree, root, *names);
+  const Value* value = stored ? stored->value(name) : nullptr;
+  if (!value || value->type != Value::Type::Integer) return std::nullopt;
+  return static_cast<std::int32_t>(value->number);
+}
+
+namespace {
+
+// The stored key that a value may be written to: an existing one, or one of the keys above the
+// Run key while the autostart folder makes it exist.
+Key* writableKey(Tree& tree, RegistryRoot root, const std::vector<std::string>& names,
+                 RunRelation relation, const std::string& autostartFolder) {
+  Key* key = storedKey(tree, root, names);
+  if (!key && relation == RunRelation::Ancestor &&
+      regstore::AutostartFolder(autostartFolder).exists()) {
+    key = createStored(tree, root, names);
+  }
+  return key;
+}
+
+}  // namespace
+
+bool RegistryStore::writeString(RegistryRoot root, const std::string& key, const std::string& name,
+                                const std::string& value) {
+  auto path = locate(root, key);
+  if (!path) return false;
+  const RunRelation relation = path->relation;
+  const auto* names = &path->names;
+  if (relation == RunRelation::Run) {
+    return regstore::AutostartFolder(autostartFolder()).write(name, value);
+  }
+  if (relation == RunRelation::Below) return false;
+  State& s = current();
+  if (!s.problem.empty()) return false;
+  Key* target = writableKey(*s.tree, root, *names, relation, autostartFolder());
+  if (!target) return false;
+  Value stored;
+  stored.name = name;
+  stored.type = Value::Type::String;
+  stored.text = value;
+  target->setValue(std::move(stored));
+  return save();
+}
+
+bool RegistryStore::writeInteger(RegistryRoot root, const std::string& key,
+                                 const std::string& name, std::int32_t value) {
+  auto path = locate(root, key);
+  if (!path) return false;
+  const RunRelation relation = path->relation;
+  const auto* names = &path->names;
+  if (relation == RunRelation::Run || relation == RunRelation::Below) return false;
+  State& s = current();
+  if (!s.problem.empty()) return false;
+  Key* target = writableKey(*s.tree, root, *names, relation, autostartFolder());
+  if (!target) return false;
+  Value stored;
+  stored.name = name;
+  stored.type = Value::Type::Integer;
+  stored.number = static_cast<std::uint32_t>(value);
+  target->setValue(std::move(stored));
+  return save();
+}
+
+bool RegistryStore::deleteValue(RegistryRoot root, const std::string& key,
+                                const std::string& name) {
+  auto path = locate(root, key);
+  if (!path) return false;
+  const RunRelation relation = path->relation;
+  const auto* names = &path->names;
+  if (relation == RunRelation::Run) return regstore::AutostartFolder(autostartFolder()).remove(name);
+  if (relation == RunRelation::Below) return false;
+  State& s = current();
+  if (!s.problem.empty()) return false;
+  Key* stored = storedKey(*s.tree, root, *names);
+  if (!stored) return relation == RunRelation::Ancestor && keyExists(root, key);
+  if (!stored->removeValue(name)) return true;
+  return save();
+}
+
+bool RegistryStore::deleteKeyTree(RegistryRoot root, const std::string& key) {
+  auto path = locate(root, key);
+  // A root is never deleted, and the autostart folder is the desktop's, not this store's.
+  if (!path || path->names.empty()) return false;
+  const RunRelation relation = path->relation;
+  const auto* names = &path->names;
+  if (relation == RunRelation::Run || relation == RunRelation::Below) return false;
+  State& s = current();
+  if (!s.problem.empty()) return false;
+  std::vector<std::string> parentNames(names->begin(), names->end() - 1);
+  Key* parent = storedKey(*s.tree, root, parentNames);
+  if (!parent || !parent->removeChild(names->back())) return false;
+  return save();
+}
+
+std::string RegistryStore::problem() { return current().problem; }
+
+}  // namespace platform

@@ -1,0 +1,20 @@
+#pragma once
+// A drive list of a test's own: the drive table reads a mount table written into the test
+// folder, so cleaners that walk "every drive" only ever see folders of the test. The real table
+// is put back when the object ends.
+
+#include <string>
+#include <utility>
+#include <vector>
+
+class TestFolder;
+
+class ScopedTestDrives {
+ public:
+  // Each mount: a folder (absolute) and its file-system type, e.g. {"/tmp/x/c", "ext4"}.
+  ScopedTestDrives(const TestFolder& folder,
+                   const std::vector<std::pair<std::string, std::string>>& mounts);
+  ~ScopedTestDrives();
+  ScopedTestDrives(const ScopedTestDrives&) = delete;
+  ScopedTestDrives& operator=(const ScopedTestDrives&) = delete;
+};

@@ -1,0 +1,269 @@
+#include <filesystem>
+
+#include "CleanerFixture.h"
+#include "support/TestDrives.h"
+
+namespace {
+
+namespace fsys = std::filesystem;
+using platform::kCurrentUser;
+using platform::kLocalMachine;
+using Texts = std::vector<std::string>;
+
+class CatalogueTest : public CleanerTest {
+ protected:
+  platform::RegistryStore& store() { return registry.store(); }
+
+  // "path" of file and folder entries, "key|value" of registry entries.
+  static Texts Entries(const TEraser& item) {
+    Texts entries;
+    for (const auto& entry : item.Items) {
+      if (entry->Kind == ekFile || entry->Kind == ekFolder) entries.push_back(entry->Path);
+      else entries.push_back(entry->Key + "|" + entry->ValueName);
+    }
+    return entries;
+  }
+
+  void Values(platform::RegistryRoot root, const std::string& key, const Texts& names) {
+    ASSERT_TRUE(store().createKey(root, key));
+    for (const std::string& name : names) ASSERT_TRUE(store().writeString(root, key, name, "v"));
+  }
+};
+
+TEST_F(CatalogueTest, TheCatalogueHoldsTheItemsInOrderWithTheirDefaults) {
+  struct Expected {
+    const char* name;
+    bool registry;
+    bool enabled;
+  };
+  const Expected expected[] = {
+      {"EraseStartMenuRecentDocuments", false, true}, {"EraseRunHistory", true, true},
+      {"EraseFindComputer", true, true}, {"EraseFindFilesFolders", true, true},
+      {"EraseWindowsOpenSaveHistory", true, true}, {"EraseRegistryStreams", true, false},
+      {"EraseWindowsClipboard", false, true}, {"EraseRecycleBin", false, false},
+      {"EraseWindowsTemp", false, false}, {"EraseWindowsSWAP", false, false},
+      {"EraseScanDiskFiles", false, false}, {"ErasePaintRecentFileList", true, true},
+      {"EraseWordpadRecentFileList", true, true}, {"EraseMediaPlayerRecentFileList", true, true},
+      {"IEEraseCache", false, true}, {"IEEraseHistory", false, true},
+      {"IEEraseCookies", false, true}, {"IEEraseLocationBarURLs", true, true},
+      {"IEEraseTypedURLs", true, true}, {"IEEraseIndexDAT", false, false},
+      {"IEEraseAutoCompleteFormsData", true, false}, {"IEEraseAutoCompletePaswords", true, true},
+      {"IEEraseDownloadedProgramFilesDirectory", false, false},
+      {"NetscapeMozillaCache", false, false}, {"NetscapeMozillaLocationBar", false, false},
+      {"NetscapeMozillaCookies", false, false}, {"NetscapeMozillaFormsData", false, false},
+      {"AOLCache", false, false}, {"AOLLocationBar", false, false}, {"AOLCookies", false, false},
+      {"AOLFormsData", false, false}, {"OperaCache", false, false},
+      {"OperaLocationBar", false, false}, {"OperaCookies", false, false},
+      {"OperaFormsData", false, false}};
+  TEraserEngine engine;
+  ASSERT_EQ(engine.Erasers.size(), 35u);
+  for (std::size_t i = 0; i < 35; ++i) {
+    const TEraser& item = *engine.Erasers[i];
+    SCOPED_TRACE(expected[i].name);
+    EXPECT_EQ(item.Name, expected[i].name);
+    EXPECT_EQ(dynamic_cast<const TEraseRegistry*>(&item) != nullptr, expected[i].registry);
+    EXPECT_EQ(item.Enabled, expected[i].enabled);
+    EXPECT_EQ(item.Engine, &engine);
+  }
+  EXPECT_EQ(engine.EraseFindComputer->Caption, "Find History From Start Menu->Find Computer");
+  EXPECT_EQ(engine.EraseScanDiskFiles->Caption, "Windows Scandisk File Fragments (*.CHK)");
+  EXPECT_EQ(engine.IEEraseAutoCompletePaswords->Caption, "Internet Explorer Auto Complete Paswords");
+  EXPECT_EQ(engine.OperaFormsData, engine.Erasers[34].get());
+}
+
+TEST_F(CatalogueTest, FixedEntriesAreResolvedAtConstructionAndUnknownPlacesSkipped) {
+  TEraserEngine plain;
+  EXPECT_EQ(Entries(*plain.EraseStartMenuRecentDocuments), Texts{});  // no Recent folder here
+  EXPECT_EQ(Entries(*plain.EraseWindowsTemp), Texts{folder.tempFolder()});
+  EXPECT_TRUE(plain.EraseWindowsTemp->Items[0]->KeepFolder);
+  EXPECT_EQ(Entries(*plain.EraseRunHistory),
+            Texts{"\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RunMRU|"});
+  EXPECT_EQ(plain.EraseRunHistory->Items[0]->Kind, ekRegKey);
+  EXPECT_EQ(Entries(*plain.EraseMediaPlayerRecentFileList),
+            Texts{"\\Software\\Microsoft\\MediaPlayer\\Player\\RecentFileList|"});
+  for (TEraser* item : {static_cast<TEraser*>(plain.IEEraseCache), static_cast<TEraser*>(plain.IEEraseHistory),
+                        static_cast<TEraser*>(plain.IEEraseIndexDAT),
+                        static_cast<TEraser*>(plain.IEEraseDownloadedProgramFilesDirectory)}) {
+    item->Erase();
+    EXPECT_EQ(Entries(*item), Texts{}) << item->Name;
+  }
+
+  CleanerEnvironment().SpecialFolders[sfRecent] = folder.makeFolder("Recent");
+  TEraserEngine withRecent;
+  EXPECT_EQ(Entries(*withRecent.EraseStartMenuRecentDocuments), Texts{folder / "Recent"});
+}
+
+TEST_F(CatalogueTest, SearchHistoriesCollectNumberedValuesUpToTheFirstGap) {
+  const std::string nt = "\\Software\\Microsoft\\Search Assistant\\ACMru\\5647";
+  Values(kCurrentUser, nt, {"000", "001", "005", "MRUList"});
+  TEraserEngine engine;
+  engine.EraseFindComputer->Erase();
+  EXPECT_EQ(Entries(*engine.EraseFindComputer), (Texts{nt + "|MRUList", nt + "|000", nt + "|001"}));
+  EXPECT_EQ(store().valueNames(kCurrentUser, nt), Texts{"005"});
+
+  const std::string old = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Doc Find Spec MRU";
+  Values(kCurrentUser, old, {"a", "b", "c", "e"});
+  CleanerEnvironment().NTFamily = false;
+  engine.EraseFindFilesFolders->ExcludedValues = {"MRUList", "B"};
+  engine.EraseFindFilesFolders->Erase();
+  EXPECT_EQ(Entries(*engine.EraseFindFilesFolders), (Texts{old + "|a", old + "|b", old + "|c"}));
+  EXPECT_EQ(store().valueNames(kCurrentUser, old), Texts{"e"});
+}
+
+TEST_F(CatalogueTest, OpenSaveHistoryTakesSubkeysAndValuesOnTheNTFamilyOnly) {
+  const std::string key = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\ComDlg32\\OpenSaveMRU\\";
+  Values(kCurrentUser, key + "doc", {"a"});
+  Values(kCurrentUser, key + "*", {"a"});
+  Values(kCurrentUser, key, {"MRUList", "x"});
+  TEraserEngine engine;
+  CleanerEnvironment().NTFamily = false;
+  engine.EraseWindowsOpenSaveHistory->Erase();
+  EXPECT_EQ(Entries(*engine.EraseWindowsOpenSaveHistory), Texts{});
+
+  CleanerEnvironment().NTFamily = true;
+  engine.EraseWindowsOpenSaveHistory->Erase();
+  EXPECT_EQ(Entries(*engine.EraseWindowsOpenSaveHistory),
+            (Texts{key + "*|", key + "doc|", key + "|MRUList", key + "|x"}));
+  EXPECT_EQ(store().subkeyNames(kCurrentUser, key), Texts{});
+  EXPECT_EQ(store().valueNames(kCurrentUser, key), Texts{});
+
+  const std::string streams = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StreamMRU\\";
+  Values(kCurrentUser, streams + "Sub", {"kept"});
+  Values(kCurrentUser, streams, {"0", "1"});
+  engine.EraseRegistryStreams->Erase();
+  EXPECT_EQ(store().valueNames(kCurrentUser, streams), Texts{});
+  EXPECT_EQ(store().valueNames(kCurrentUser, streams + "Sub"), Texts{"kept"});
+}
+
+TEST_F(CatalogueTest, RegistryRunsStopBeforeTheNextEntryOnceCancelled) {
+  Values(kCurrentUser, "Software\\Microsoft\\Internet Explorer\\TypedURLs", {"url1", "url2"});
+  TEraserEngine engine;
+  engine.Cancelled = true;
+  engine.IEEraseTypedURLs->Erase();
+  EXPECT_EQ(engine.IEEraseTypedURLs->Items.size(), 2u);
+  EXPECT_EQ(store().valueNames(kCurrentUser, "Software\\Microsoft\\Internet Explorer\\TypedURLs")->size(), 2u);
+  engine.Cancelled = false;
+  engine.IEEraseTypedURLs->Erase();
+  EXPECT_EQ(store().valueNames(kCurrentUser, "Software\\Microsoft\\Internet Explorer\\TypedURLs"), Texts{});
+}
+
+TEST_F(CatalogueTest, SwapFileItemChangesTheSettingAndRecordsHowToUndoIt) {
+  const std::string key = "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management";
+  TEraserEngine engine;
+  engine.EraseWindowsSWAP->Erase();
+  EXPECT_TRUE(engine.PostEraser->Items.empty());
+  EXPECT_FALSE(store().keyExists(kLocalMachine, key));
+
+  ASSERT_TRUE(store().createKey(kLocalMachine, key));
+  engine.EraseWindowsSWAP->Erase();
+  EXPECT_EQ(store().readInteger(kLocalMachine, key, "ClearPageFileAtShutdown"), 1);
+  EXPECT_TRUE(engine.EraseWindowsSWAP->Items.empty());
+  ASSERT_EQ(engine.PostEraser->Items.size(), 1u);
+  const TPostEraserItem& entry = *engine.PostEraser->Items[0];
+  EXPECT_EQ(entry.Kind, pkRestoreValue);
+  EXPECT_EQ(entry.RootKey, kLocalMachine);
+  EXPECT_EQ(entry.ValueName, "ClearPageFileAtShutdown");
+  EXPECT_EQ(entry.RestoreText, "0");
+
+  CleanerEnvironment().NTFamily = false;  // no Windows folder here: nothing to arrange
+  engine.EraseWindowsSWAP->Erase();
+  EXPECT_EQ(engine.PostEraser->Items.size(), 1u);
+}
+
+TEST_F(CatalogueTest, ClipboardIsEmptiedThroughTheWindows) {
+  struct Clipboard : IClipboard {
+    int emptied = 0;
+    void Empty() override { ++emptied; }
+  } clipboard;
+  TEraserEngine engine;
+  engine.EraseWindowsClipboard->Erase();  // no clipboard installed: nothing happens
+  CleanerEnvironment().Clipboard = &clipboard;
+  engine.EraseWindowsClipboard->Erase();
+  EXPECT_EQ(clipboard.emptied, 1);
+  EXPECT_TRUE(engine.EraseWindowsClipboard->Items.empty());
+}
+
+TEST_F(CatalogueTest, RecycleBinsAndCheckDiskFragmentsComeFromTheDriveList) {
+  folder.write("c/Recycled/old.doc", "x");
+  folder.write("c/Recycled/D1/inner.txt", "x");
+  folder.makeFolder("d");
+  fsys::create_directory_symlink(folder / "c/Recycled", folder / "d/Recycled");
+  for (const char* file : {"c/a.chk", "c/dir/B.CHK", "c/EDB.CHK", "c/x/softokn3.chk", "c/keep.txt",
+                           "ram/r.chk", "net/n.chk"}) {
+    folder.write(file, "x");
+  }
+  ScopedTestDrives drives(folder, {{folder / "c", "ext4"}, {folder / "d", "xfs"},
+                                   {folder / "ram", "tmpfs"}, {folder / "net", "nfs"}});
+  TEraserEngine engine;
+  engine.EraseRecycleBin->Erase();
+  EXPECT_EQ(Entries(*engine.EraseRecycleBin), Texts{folder / "c/Recycled/"});
+  EXPECT_TRUE(pathExists(folder / "c/Recycled"));
+  EXPECT_FALSE(pathExists(folder / "c/Recycled/D1"));
+  EXPECT_FALSE(pathExists(folder / "c/Recycled/old.doc"));
+
+  engine.EraseScanDiskFiles->Erase();
+  EXPECT_EQ(Entries(*engine.EraseScanDiskFiles), (Texts{folder / "c/a.chk", folder / "c/dir/B.CHK"}));
+  for (const char* kept : {"c/EDB.CHK", "c/x/softokn3.chk", "c/keep.txt", "ram/r.chk", "net/n.chk"}) {
+    EXPECT_TRUE(pathExists(folder / kept)) << kept;
+  }
+  engine.EraseScanDiskFiles->Erase();
+  EXPECT_EQ(engine.EraseScanDiskFiles->Exclusions,
+            (Texts{"edb.chk", "softokn3.chk", "edb.chk", "softokn3.chk"}));
+}
+
+TEST_F(CatalogueTest, BrowserProfilesAreFoundByTheirMarkerFiles) {
+  const std::string mozilla = folder.configFolder() + "Mozilla/";
+  folder.write("config/Mozilla/Profiles/p1/prefs.js", "");
+  folder.write("config/Mozilla/Profiles/p2/prefs.js", "");
+  folder.write("config/Mozilla/Profiles/p2/sub/prefs.js", "");
+  folder.write("config/Mozilla/Profiles/p1/Cache/entry", "x");
+  folder.write("config/Mozilla/Profiles/p1/Cache/d/entry", "x");
+  TEraserEngine engine;
+  engine.NetscapeMozillaLocationBar->Erase();
+  EXPECT_EQ(Entries(*engine.NetscapeMozillaLocationBar),
+            (Texts{mozilla + "Profiles/p1/history.dat", mozilla + "Profiles/p2/history.dat",
+                   mozilla + "Profiles/p2/sub/history.dat"}));
+  engine.NetscapeMozillaCache->Erase();
+  EXPECT_EQ(engine.NetscapeMozillaCache->Items.size(), 3u);
+  EXPECT_TRUE(pathExists(mozilla + "Profiles/p1/Cache"));
+  EXPECT_FALSE(pathExists(mozilla + "Profiles/p1/Cache/d"));
+  EXPECT_FALSE(pathExists(mozilla + "Profiles/p1/Cache/entry"));
+
+  for (TEraser* item : {static_cast<TEraser*>(engine.OperaCache), static_cast<TEraser*>(engine.OperaLocationBar)}) {
+    item->Erase();
+    EXPECT_EQ(Entries(*item), Texts{});
+  }
+  folder.write("config/Opera/Opera/opera6.ini", "");
+  engine.OperaLocationBar->Erase();
+  const std::string opera = folder.configFolder() + "Opera/Opera/";
+  EXPECT_EQ(Entries(*engine.OperaLocationBar),
+            (Texts{opera + "global.dat", opera + "opera.dir", opera + "vlink4.dat",
+                   opera + "download.dat", opera + "sessions"}));
+}
+
+TEST_F(CatalogueTest, InternetExplorerItemsWorkInTheirSpecialFolders) {
+  CleanerEnvironment().SpecialFolders[sfInternetCache] = folder / "tif";
+  CleanerEnvironment().SpecialFolders[sfCookies] = folder / "cookies";
+  folder.write("tif/index.dat", "i");
+  folder.write("tif/Content.IE5/index.dat", "i");
+  folder.write("tif/Content.IE5/ABC/page.htm", "p");
+  folder.write("cookies/user@site.txt", "c");
+  folder.write("cookies/sub/user@other.txt", "c");
+  TEraserEngine engine;
+
+  engine.IEEraseCache->Erase();
+  EXPECT_TRUE(pathExists(folder / "tif/index.dat"));
+  EXPECT_TRUE(pathExists(folder / "tif/Content.IE5/index.dat"));
+  EXPECT_FALSE(pathExists(folder / "tif/Content.IE5/ABC"));
+
+  engine.IEEraseIndexDAT->Erase();
+  EXPECT_FALSE(pathExists(folder / "tif/Content.IE5/index.dat"));
+  EXPECT_TRUE(pathExists(folder / "tif/index.dat"));
+
+  engine.IEEraseCookies->Erase();
+  EXPECT_FALSE(pathExists(folder / "cookies/sub/user@other.txt"));
+  EXPECT_FALSE(pathExists(folder / "cookies/user@site.txt"));
+  EXPECT_TRUE(pathExists(folder / "cookies/sub"));
+}
+
+}  // namespace

@@ -1,0 +1,52 @@
+#pragma once
+// The common ground of the cleaner tests: a test folder (program, temporary and configuration
+// folders), a registry store of its own, and the cleaner's environment put back afterwards.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "cleaner/CleanerEnvironment.h"
+#include "cleaner/TEraserEngine.h"
+#include "core/WipeServices.h"
+#include "platform/Folders.h"
+#include "support/TestFolder.h"
+#include "support/TestRegistry.h"
+
+class CleanerTest : public ::testing::Test {
+ protected:
+  CleanerTest() : registry(folder) {}
+  ~CleanerTest() override {
+    CleanerEnvironment() = TCleanerEnvironment();
+    SetWipeServices(nullptr);
+  }
+
+  // A fresh engine that has read the document.
+  std::unique_ptr<TEraserEngine> LoadEngine(const std::string& prefs) {
+    auto engine = std::make_unique<TEraserEngine>();
+    engine->LoadFromFile(folder.write("program/prefs.dat", prefs));
+    return engine;
+  }
+
+  static std::string RunKey() { return platform::kRunKey; }
+  std::string RunValue() {
+    return registry.store()
+        .readString(platform::kCurrentUser, platform::kRunKey, "Ferrovane")
+        .value_or("<none>");
+  }
+
+  TestFolder folder;
+  ScopedTestRegistry registry;
+};
+
+// Calls a function at every "process pending messages" of a walk.
+class HookedServices : public IWipeServices {
+ public:
+  std::function<void()> onMessages;
+  std::unique_ptr<IWipeProgress> OpenProgress(TWipeEngine&) override { return nullptr; }
+  bool ConfirmWipeExecutable(const std::string&) override { return false; }
+  void ProcessMessages() override {
+    if (onMessages) onMessages();
+  }
+};

@@ -1,0 +1,193 @@
+#include "cleaner/TEraserEngine.h"
+
+#include "CleanerFixture.h"
+#include "cleaner/PrefsValues.h"
+
+namespace {
+
+class EraserEngineTest : public CleanerTest {};
+
+std::string Document(const std::string& body) { return "<Configuration>" + body + "</Configuration>"; }
+
+const char* kOptions =
+    R"(<Options LoadAtStartup="False" StartInSystemTray="True" AutoCleanAtWindowsStart="1" AutoCleanAtWindowsShutdown="true"/>)";
+
+TEST(PrefsValues, BooleansAreTrueFalseInAnyCaseOrNumbers) {
+  for (const char* text : {"True", "TRUE", "true", "1", "-3", "2.5", "0x10", " True "}) {
+    EXPECT_TRUE(ParseBool(text)) << text;
+  }
+  for (const char* text : {"False", "fALSE", "0", "0.0", "-0"}) EXPECT_FALSE(ParseBool(text)) << text;
+  for (const char* text : {"yes", "", "on", "1a", "Truee", "."}) {
+    EXPECT_THROW(ParseBool(text), EConvertError) << text;
+  }
+  EXPECT_EQ(ParseInteger("-12"), -12);
+  EXPECT_THROW(ParseInteger("12 apples"), EConvertError);
+}
+
+TEST_F(EraserEngineTest, MissingOrUnreadableDocumentsChangeNothing) {
+  folder.makeFolder("autostart");
+  ASSERT_TRUE(registry.store().writeString(platform::kCurrentUser, RunKey(), "Ferrovane", "kept"));
+  std::string deep, closed;
+  for (int i = 0; i < 200000; ++i) deep += "<a>";
+  for (int i = 0; i < 200000; ++i) closed += "</a>";
+  const std::vector<std::string> documents = {
+      "",
+      "not xml at all",
+      "<Configuration><Options LoadAtStartup=\"True\"",  // cut short
+      "<Settings><Options LoadAtStartup=\"True\" StartInSystemTray=\"True\"/></Settings>",
+      "<Configuration>" + deep,
+      "<Configuration><Options>" + deep + closed + "</Options><Windows>" + deep + closed +
+          "</Windows></Configuration>",
+      std::string("\xFF\xFE<\0C\0", 6),
+  };
+  for (const std::string& text : documents) {
+    auto engine = LoadEngine(text);
+    EXPECT_FALSE(engine->StartInSystemTray);
+    EXPECT_TRUE(engine->EraseRunHistory->Enabled);
+    EXPECT_FALSE(engine->EraseRecycleBin->Enabled);
+  }
+  TEraserEngine missing;
+  missing.LoadFromFile(folder / "program/absent.dat");
+  folder.makeFolder("program/folder.dat");
+  missing.LoadFromFile(folder / "program/folder.dat");
+  EXPECT_EQ(RunValue(), "kept");
+}
+
+TEST_F(EraserEngineTest, OptionsAreReadAndTheRunValueFollowsLoadAtStartup) {
+  folder.makeFolder("autostart");
+  auto engine = LoadEngine(Document(
+      R"(<Options LoadAtStartup="true" StartInSystemTray="True" AutoCleanAtWindowsStart="0" AutoCleanAtWindowsShutdown="1"/>)"));
+  EXPECT_TRUE(engine->LoadAtStartup);
+  EXPECT_TRUE(engine->StartInSystemTray);
+  EXPECT_FALSE(engine->AutoCleanAtWindowsStart);
+  EXPECT_TRUE(engine->AutoCleanAtWindowsShutdown);
+  EXPECT_EQ(RunValue(), platform::runCommandFor(platform::programPath()));
+
+  engine = LoadEngine(Document(kOptions));
+  EXPECT_FALSE(engine->LoadAtStartup);
+  EXPECT_EQ(RunValue(), "<none>");
+}
+
+TEST_F(EraserEngineTest, WithoutTheRunKeyOnlyTheFlagIsStored) {
+  TEraserEngine engine;
+  engine.SetLoadAtStartup(true);
+  EXPECT_TRUE(engine.LoadAtStartup);
+  EXPECT_FALSE(pathExists(registry.autostartFolder()));
+}
+
+TEST_F(EraserEngineTest, AnIncompleteOptionsElementStopsTheLoadAfterWhatItHeld) {
+  folder.makeFolder("autostart");
+  auto engine = LoadEngine(Document(R"(<Options LoadAtStartup="True"/>
+      <Windows><EraseRecycleBin Enabled="True"/></Windows>
+      <Shredder CleanFreeSpaceEnabled="True"><WipeFiles><Item FileName="/f"/></WipeFiles></Shredder>
+      <Misc><ShortCuts QuickClean="Alt+Q" CleanAndReboot="" CleanAndShutDown="" StopTask=""/></Misc>)"));
+  EXPECT_TRUE(engine->LoadAtStartup);
+  EXPECT_NE(RunValue(), "<none>");
+  EXPECT_FALSE(engine->EraseRecycleBin->Enabled);
+  EXPECT_TRUE(engine->Shredder->WipeFiles->Items.empty());
+  EXPECT_EQ(engine->Misc->QuickClean, 0xC051);
+}
+
+TEST_F(EraserEngineTest, ItemFlagsAreReadByGroupAndAnUnconvertibleFlagEndsTheLoad) {
+  auto engine = LoadEngine(Document(std::string(kOptions) + R"(
+      <Windows><EraseRecycleBin Name="EraseRecycleBin" Enabled="TRUE"/><NoSuchItem Enabled="True"/>
+        <EraseRunHistory Enabled="0"/></Windows>
+      <IE><IEEraseIndexDAT Enabled="True"/></IE>
+      <Browsers><IE><IEEraseCache Enabled="false"/></IE><Opera><OperaCookies Enabled="1"/></Opera>
+        <AOL><AOLCache Enabled="yes"/></AOL></Browsers>
+      <Plugins><CheckedPlugins><Item FileName="p.dll"/></CheckedPlugins></Plugins>)"));
+  EXPECT_TRUE(engine->StartInSystemTray);
+  EXPECT_TRUE(engine->EraseRecycleBin->Enabled);
+  EXPECT_FALSE(engine->EraseRunHistory->Enabled);
+  EXPECT_TRUE(engine->EraseFindComputer->Enabled);   // no element: its default
+  EXPECT_FALSE(engine->IEEraseIndexDAT->Enabled);    // an IE group outside Browsers is not read
+  EXPECT_FALSE(engine->IEEraseCache->Enabled);
+  EXPECT_FALSE(engine->AOLCache->Enabled);
+  EXPECT_FALSE(engine->OperaCookies->Enabled);       // AOL's "yes" ended the load before Opera
+  EXPECT_TRUE(engine->PluginManager->CheckedPlugins.empty());
+
+  engine = LoadEngine(Document("<Windows/>"));
+  EXPECT_TRUE(engine->EraseRunHistory->Enabled);
+}
+
+TEST_F(EraserEngineTest, AnUnreadableExclusionEndsOnlyItsList) {
+  auto engine = LoadEngine(Document(R"(<Windows>
+      <EraseScanDiskFiles Enabled="True"><Exclude><Item FileName="a.chk"/><Item Value="x"/>
+        <Item FileName="never.chk"/></Exclude></EraseScanDiskFiles>
+      <EraseRunHistory Enabled="True"><ExcludedValues><Item Value="MRUList"/><Item/></ExcludedValues>
+      </EraseRunHistory></Windows>
+      <Plugins><CheckedPlugins><Item FileName="p.dll"/></CheckedPlugins></Plugins>)"));
+  EXPECT_EQ(engine->EraseScanDiskFiles->Exclusions, (std::vector<std::string>{"a.chk"}));
+  EXPECT_EQ(engine->EraseRunHistory->ExcludedValues, (std::vector<std::string>{"MRUList"}));
+  EXPECT_EQ(engine->PluginManager->CheckedPlugins, (std::vector<std::string>{"p.dll"}));
+}
+
+TEST_F(EraserEngineTest, ThousandsOfEntriesAreRead) {
+  std::string jobs;
+  for (int i = 0; i < 20000; ++i) jobs += "<Item FileName=\"/f" + std::to_string(i) + "\"/>";
+  auto engine = LoadEngine(Document(R"(<Shredder CleanFreeSpaceEnabled="True"><WipeFiles>)" + jobs +
+                                    "</WipeFiles></Shredder>"));
+  ASSERT_EQ(engine->Shredder->WipeFiles->Items.size(), 20000u);
+  EXPECT_EQ(engine->Shredder->WipeFiles->Items.back()->Path, "/f19999");
+}
+
+// The document of every section and item, as their Save operations write it.
+std::string SavedDocument(const TEraserEngine& engine) {
+  pugi::xml_document document;
+  pugi::xml_node configuration = document.append_child("Configuration");
+  pugi::xml_node windows = configuration.append_child("Windows");
+  pugi::xml_node browsers = configuration.append_child("Browsers");
+  const char* groups[] = {"IE", "NetscapeMozilla", "AOL", "Opera"};
+  const std::size_t starts[] = {14, 23, 27, 31, 35};
+  for (std::size_t i = 0; i < 14; ++i) engine.Erasers[i]->Save(windows);
+  for (std::size_t g = 0; g < 4; ++g) {
+    pugi::xml_node group = browsers.append_child(groups[g]);
+    for (std::size_t i = starts[g]; i < starts[g + 1]; ++i) engine.Erasers[i]->Save(group);
+  }
+  engine.Shredder->Save(configuration);
+  engine.PluginManager->Save(configuration);
+  engine.Misc->Save(configuration);
+  engine.Scheduler->Save(configuration);
+  std::ostringstream text;
+  document.save(text);
+  return text.str();
+}
+
+TEST_F(EraserEngineTest, WhatTheSectionsAndItemsSaveLoadsToTheSameState) {
+  auto engine = LoadEngine(Document(R"(
+      <Windows><EraseRecycleBin Enabled="True"/><EraseRunHistory Enabled="False">
+        <ExcludedValues><Item Value="MRUList"/><Item Value="a"/></ExcludedValues></EraseRunHistory>
+        <EraseScanDiskFiles Enabled="1"><Exclude><Item FileName="*.keep"/></Exclude></EraseScanDiskFiles>
+      </Windows>
+      <Browsers><Opera><OperaCache Enabled="True"/></Opera></Browsers>
+      <Shredder CleanFreeSpaceEnabled="True"><WipeFiles><Item FileName="/a"/><Item FileName="/b"/>
+        </WipeFiles><WipeFolders><Item Folder="/c"/></WipeFolders>
+        <WipeFreeSpace><Item Drive="/"/></WipeFreeSpace></Shredder>
+      <Plugins><CheckedPlugins><Item FileName="x.dll"/><Item FileName="x.dll"/><Item FileName=""/>
+      </CheckedPlugins></Plugins>
+      <Misc><ShortCuts QuickClean="Shift+Ctrl+F5" CleanAndReboot="" CleanAndShutDown="Alt+Del" StopTask="nothing"/></Misc>
+      <Scheduler Enabled="False" Inverval="5" LastRun="2020-01-01">
+        <Once Date="2024-03-05 17:30:00"/><Every Minutes="7"/><Hourly Hours="2" Minutes="30"/>
+        <Daily Days="3" Hour="10:00:00"/>
+        <Weekly Weeks="2" Hour="08:15:30" Monday="True" Tuesday="False" Wednesday="True"
+          Thursday="False" Friday="False" Saturday="False" Sunday="True"/>
+        <Monthly Hour="23:59:59" AtDay="False" Day="31" DayIndexOf="5" DayOf="7" Jan="True"
+          Feb="False" Mar="False" Apr="False" May="False" Jun="False" Jul="True" Aug="False"
+          Sep="False" Oct="False" Nov="False" Dec="True"/></Scheduler>)"));
+  EXPECT_EQ(engine->Misc->StopTask, 0);
+  EXPECT_EQ(engine->Scheduler->Interval, Monthly);
+  EXPECT_EQ(engine->Scheduler->MonthlyDayIndexOf, 5);
+  const std::string saved = SavedDocument(*engine);
+  EXPECT_NE(saved.find("CleanFreeSpaceEnabled=\"True\""), std::string::npos);
+
+  auto again = LoadEngine(saved);
+  EXPECT_EQ(SavedDocument(*again), saved);
+  EXPECT_TRUE(again->EraseRecycleBin->Enabled);
+  EXPECT_EQ(again->EraseRunHistory->ExcludedValues, (std::vector<std::string>{"MRUList", "a"}));
+  EXPECT_EQ(again->Shredder->WipeFiles->Items.size(), 2u);
+  EXPECT_EQ(again->Misc->QuickClean, scShift | scCtrl | 0x74);
+  EXPECT_EQ(again->Scheduler->OnceDate, EncodeDateTime(2024, 3, 5, 17, 30, 0));
+  EXPECT_EQ(again->Scheduler->MonthlyMonths[6], true);
+}
+
+}  // namespace
