@@ -22,10 +22,13 @@ class SilentServices final : public IWipeServices {
   void ProcessMessages() override {}
 };
 
+SilentProgress noProgress;
 SilentServices silent;
 IWipeServices* installed = nullptr;
 
 }  // namespace
+
+IWipeProgress& NoWipeProgress() { return noProgress; }
 
 IWipeServices& WipeServices() { return installed ? *installed : silent; }
 
