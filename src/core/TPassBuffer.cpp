@@ -31,6 +31,7 @@ TPassBuffer::TPassBuffer(const TPass& pass, const std::string& text, std::int64_
       held_ = std::move(repeated);
     }
   } else if (isText) {
+    if (pattern.empty()) throw EPassBufferError("A text pattern without text cannot fill a buffer");
     // Whole copies of the text, so that every piece starts where the text starts.
     const std::size_t copies = std::max<std::size_t>(1, maxHeld / std::max<std::size_t>(pattern.size(), 1));
     held_ = RepeatToLength(pattern, static_cast<std::int64_t>(copies * pattern.size()));
