@@ -1,18 +1,21 @@
 #pragma once
 // The bytes one pass writes over a file.
 //
-// A pass fills a buffer of BufferSize bytes once (TPass::BuildBuffer, or the signature text
+// A pass fills a buffer of BufferSize bytes (TPass::BuildBuffer, or the signature text
 // repeated) and writes that buffer again and again from offset 0, so byte k of the file gets
-// byte (k mod BufferSize) of the buffer. TPassBuffer gives those bytes piece by piece while
-// holding at most `maxHeld` bytes in memory, so that a BufferSize of up to 2 GiB never fails for
-// lack of memory. What reaches the file does not depend on the cap:
-// - a buffer that fits is built exactly once, and repeated in memory up to `writeSize` bytes when
-//   it is small, so that small buffers still give large writes;
-// - a larger byte-pattern or random-character buffer is the same byte throughout, and a larger
-//   text buffer holds whole copies of the text, so a piece of it is the buffer's own bytes;
-// - a larger random-bytes buffer is drawn piece by piece from the program's random generator and
-//   drawn again from the same starting point for every later repetition. Finish() then leaves the
-//   generator exactly where building the whole buffer at once would have left it.
+// byte (k mod BufferSize) of the buffer. TPassBuffer gives exactly those bytes, piece by piece,
+// while making only what is written and holding at most `maxHeld` bytes in memory, so that a
+// BufferSize of up to 2 GiB never fails for lack of memory and a small file does not pay for a
+// large buffer:
+// - byte patterns and random characters are one byte value throughout; text patterns repeat
+//   their text, so any whole number of copies of the text stands for the buffer;
+// - random bytes are drawn from the program's random generator in order, as far as the file
+//   needs them. A buffer that fits is kept and written again for every later block; a larger
+//   one is drawn again from the same starting point for every block. Finish() then moves the
+//   generator on to exactly where building the whole buffer would have left it, so every later
+//   draw of the program is the same as well.
+// A buffer smaller than `writeSize` is repeated in memory once the file needs it again, so that
+// small buffers still give large writes.
 
 #include <cstddef>
 #include <cstdint>
@@ -23,14 +26,14 @@
 
 class TPassBuffer {
  public:
-  // Most bytes held in memory for one pass.
+  // Most bytes of a buffer held in memory.
   static constexpr std::size_t kMaxHeld = 16u << 20;
   // Small buffers are repeated in memory up to this many bytes per write.
   static constexpr std::size_t kWriteSize = 1u << 20;
 
   // The buffer of `blockLength` bytes of the pass, or of `text` repeated when `text` is not
-  // empty. Draws from the random generator as BuildBuffer(blockLength) would. Raises
-  // EPassBufferError for a text pattern without text (as BuildBuffer does).
+  // empty. A random-character pass draws its value here, even for a blockLength of 0 or less.
+  // Raises EPassBufferError for a text pattern without text (as BuildBuffer does).
   TPassBuffer(const TPass& pass, const std::string& text, std::int64_t blockLength,
               std::size_t maxHeld = kMaxHeld, std::size_t writeSize = kWriteSize);
   // Finishes the pass if Finish() was not called.
@@ -40,7 +43,7 @@ class TPassBuffer {
 
   // The length of one repetition of the buffer; 0 when the buffer is empty (BufferSize of 0 or
   // less, or a pass kind that fills nothing), so the pass has no block to write.
-  std::uint64_t BlockLength() const { return empty_ ? 0 : blockLength_; }
+  std::uint64_t BlockLength() const { return kind_ == Kind::None ? 0 : blockLength_; }
 
   // The bytes for the file from `offset` on: between 1 and `maxLength` bytes (maxLength > 0).
   // Offsets must be asked for in increasing order without gaps, starting at 0.
@@ -51,17 +54,28 @@ class TPassBuffer {
   void Finish();
 
  private:
-  void DrawNextPiece();
+  enum class Kind { None, Uniform, Text, Random };
 
-  TPass pass_;
+  // Grows the held bytes to `size`, continuing the buffer where they end.
+  void Extend(std::uint64_t size);
+  std::string_view HeldWhole(std::uint64_t inBlock, std::uint64_t block, std::uint64_t maxLength);
+  std::string_view HeldPeriodic(std::uint64_t inBlock, std::uint64_t maxLength);
+  std::string_view DrawnPieces(std::uint64_t inBlock, std::uint64_t block,
+                               std::uint64_t maxLength);
+
+  Kind kind_ = Kind::None;
+  TPass pass_;                    // draws random bytes
+  char value_ = 0;                // the byte of a uniform buffer
+  std::string text_;              // the text of a text buffer
   std::uint64_t blockLength_ = 0;
-  bool empty_ = true;
-  std::string held_;  // what is in memory; see pieceStart_
-  // A random-bytes buffer larger than the cap is drawn piece by piece.
-  bool drawn_ = false;
-  std::size_t pieceLength_ = 0;
-  std::uint64_t block_ = 0;       // which repetition the held piece belongs to
-  std::uint64_t pieceStart_ = 0;  // offset of the held piece within its repetition
+  bool whole_ = false;            // the whole buffer may be held
+  std::uint64_t limit_ = 0;       // most bytes held at once
+  std::size_t writeSize_ = 0;
+  std::string held_;              // buffer bytes from pieceStart_ on
+  std::uint64_t pieceStart_ = 0;
+  std::string copies_;            // whole copies of a small buffer
+  // Random bytes.
+  std::uint64_t block_ = 0;       // the repetition being drawn
   std::uint32_t seedAtStart_ = 0;
   std::uint32_t seedAtEnd_ = 0;
   bool seedAtEndKnown_ = false;

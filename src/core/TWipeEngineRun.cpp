@@ -152,11 +152,11 @@ void TWipeEngine::WipeFile(const TWipeItem& item) {
     RemoveLink(path);
     return;
   }
-  if (info) {
-    platform::fs().setAttributes(
-        path, info->attributes &
-                  ~std::uint32_t(platform::AttrReadOnly | platform::AttrHidden |
-                                 platform::AttrSystem));
+  // Read-only, hidden and system cleared; only asked for when one of them is set.
+  const std::uint32_t protective =
+      platform::AttrReadOnly | platform::AttrHidden | platform::AttrSystem;
+  if (info && (info->attributes & protective)) {
+    platform::fs().setAttributes(path, info->attributes & ~protective);
   }
   if (OverwriteFile(item) != 0 || Aborted) return;
   DeleteWipedFile(path);

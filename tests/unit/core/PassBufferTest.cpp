@@ -12,9 +12,10 @@ namespace {
 // most `step` bytes, and the seed after Finish.
 std::pair<std::string, std::uint32_t> Stream(const TPass& pass, const std::string& text,
                                              std::int64_t block, std::size_t maxHeld,
-                                             std::uint64_t length, std::uint64_t step) {
+                                             std::uint64_t length, std::uint64_t step,
+                                             std::size_t writeSize = 1) {
   SetRandomSeed(12345);
-  TPassBuffer buffer(pass, text, block, maxHeld, 1);
+  TPassBuffer buffer(pass, text, block, maxHeld, writeSize);
   std::string out;
   while (out.size() < length) {
     const auto piece = buffer.Bytes(out.size(), std::min<std::uint64_t>(step, length - out.size()));
@@ -44,6 +45,9 @@ TEST(PassBufferTest, PiecesAreTheBytesOfTheWholeBuffer) {
   random.WipeWith = wwRandomBytes;
   random.RandomBytesValue1 = 3;  // draws are rejected now and then
   random.RandomBytesValue2 = 200;
+  TPass anyByte;
+  anyByte.WipeWith = wwRandomBytes;
+  anyByte.RandomBytesValue2 = 255;  // one draw per byte
   TPass character;
   character.WipeWith = wwRandomCharacter;
   character.RandomCharacterValue1 = 65;
@@ -58,8 +62,8 @@ TEST(PassBufferTest, PiecesAreTheBytesOfTheWholeBuffer) {
     const TPass* pass;
     std::string text;
   };
-  const Source sources[] = {{&random, ""}, {&character, ""}, {&text, ""}, {&bytes, ""},
-                            {&bytes, "Wiped by ME!"}};
+  const Source sources[] = {{&random, ""}, {&anyByte, ""}, {&character, ""},
+                            {&text, ""},   {&bytes, ""},   {&bytes, "Wiped by ME!"}};
   for (const Source& source : sources) {
     for (const std::int64_t block : {1, 10, 100, 1000}) {
       for (const std::size_t maxHeld : {1, 3, 7, 64, 4096}) {
@@ -67,8 +71,10 @@ TEST(PassBufferTest, PiecesAreTheBytesOfTheWholeBuffer) {
           SCOPED_TRACE(testing::Message() << "kind " << int(source.pass->WipeWith) << " block "
                                           << block << " held " << maxHeld << " step " << step);
           const std::uint64_t length = 3 * block + block / 2;
-          EXPECT_EQ(Stream(*source.pass, source.text, block, maxHeld, length, step),
-                    Whole(*source.pass, source.text, block, length));
+          const auto whole = Whole(*source.pass, source.text, block, length);
+          EXPECT_EQ(Stream(*source.pass, source.text, block, maxHeld, length, step), whole);
+          // Small buffers repeated in memory for larger writes.
+          EXPECT_EQ(Stream(*source.pass, source.text, block, maxHeld, length, step, 2500), whole);
         }
       }
     }
@@ -79,10 +85,28 @@ TEST(PassBufferTest, UnfinishedPassLeavesTheGeneratorAsTheWholeBufferWould) {
   TPass random;
   random.WipeWith = wwRandomBytes;
   random.RandomBytesValue2 = 255;
-  for (const std::uint64_t length : {0, 1, 99, 250}) {
-    SCOPED_TRACE(length);
-    EXPECT_EQ(Stream(random, "", 1000, 64, length, 17).second, Whole(random, "", 1000, 0).second);
+  TPass rejecting = random;
+  rejecting.RandomBytesValue1 = 100;
+  for (const TPass& pass : {random, rejecting}) {
+    for (const std::size_t maxHeld : {64, 4096}) {
+      for (const std::uint64_t length : {0, 1, 99, 250}) {
+        SCOPED_TRACE(testing::Message() << length << " " << maxHeld);
+        EXPECT_EQ(Stream(pass, "", 1000, maxHeld, length, 17).second,
+                  Whole(pass, "", 1000, 0).second);
+      }
+    }
   }
+  // A large buffer of which a few bytes are drawn: the rest is skipped, not drawn.
+  const std::int64_t large = 3000017;
+  SetRandomSeed(5);
+  {
+    TPassBuffer buffer(random, "", large, 1024);
+    EXPECT_EQ(buffer.Bytes(0, 10).size(), 10u);
+  }
+  const std::uint32_t skipped = RandomSeed();
+  SetRandomSeed(5);
+  for (std::int64_t i = 0; i < large; ++i) Random(256);
+  EXPECT_EQ(RandomSeed(), skipped);
 }
 
 TEST(PassBufferTest, SmallBuffersAreRepeatedIntoLargerWrites) {
