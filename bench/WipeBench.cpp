@@ -36,27 +36,19 @@ int Usage() {
 
 using Clock = std::chrono::steady_clock;
 
-// No windows; notes when the run last let them handle events.
+// No windows (those of the silent services); notes when the run last let them handle events.
 class TimingServices : public IWipeServices {
  public:
+  explicit TimingServices(IWipeServices& silent) : silent_(silent) {}
   Clock::time_point lastLook = Clock::now();
-  std::unique_ptr<IWipeProgress> OpenProgress(TWipeEngine&) override {
-    return std::make_unique<NoProgress>();
+  std::unique_ptr<IWipeProgress> OpenProgress(TWipeEngine& engine) override {
+    return silent_.OpenProgress(engine);
   }
   bool ConfirmWipeExecutable(const std::string&) override { return true; }
   void ProcessMessages() override { lastLook = Clock::now(); }
 
  private:
-  class NoProgress : public IWipeProgress {
-   public:
-    void SetFileRange(std::uint64_t) override {}
-    void SetFilePosition(std::uint64_t) override {}
-    void SetPassRange(std::uint64_t) override {}
-    void SetPassPosition(std::uint64_t) override {}
-    void ShowFile(const std::string&) override {}
-    void ShowPass(int, int) override {}
-    void Advance(std::uint64_t) override {}
-  };
+  IWipeServices& silent_;
 };
 
 // The settings file the program ships with.
@@ -116,7 +108,7 @@ int main(int argc, char** argv) {
   manager.BufferSize = bufferSize;
   WipeMethodsManager = &manager;
 
-  TimingServices services;
+  TimingServices services(WipeServices());
   SetWipeServices(&services);
   TWipeEngine engine("WipeFiles");
   for (int i = first; i < argc; ++i) engine.AddItem(std::make_unique<TWipeItem>(wkFile, argv[i]));

@@ -72,7 +72,7 @@ void SkipSteps(std::uint64_t steps) {
 
 std::string_view Slice(const std::string& bytes, std::uint64_t start, std::uint64_t length) {
   return std::string_view(bytes).substr(static_cast<std::size_t>(start),
-                                         static_cast<std::size_t>(length));
+                                        static_cast<std::size_t>(length));
 }
 
 }  // namespace
@@ -195,8 +195,7 @@ std::string_view TPassBuffer::HeldPeriodic(std::uint64_t inBlock, std::uint64_t 
   const std::uint64_t wanted = (maxLength + 2 * period - 1) / period * period;
   Extend(std::min(limit_, std::max<std::uint64_t>(wanted, held_.size())));
   const std::uint64_t start = inBlock % held_.size();
-  const std::uint64_t length =
-      std::min({held_.size() - start, blockLength_ - inBlock, maxLength});
+  const std::uint64_t length = std::min({held_.size() - start, blockLength_ - inBlock, maxLength});
   return Slice(held_, start, length);
 }
 

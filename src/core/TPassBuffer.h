@@ -60,22 +60,21 @@ class TPassBuffer {
   void Extend(std::uint64_t size);
   std::string_view HeldWhole(std::uint64_t inBlock, std::uint64_t block, std::uint64_t maxLength);
   std::string_view HeldPeriodic(std::uint64_t inBlock, std::uint64_t maxLength);
-  std::string_view DrawnPieces(std::uint64_t inBlock, std::uint64_t block,
-                               std::uint64_t maxLength);
+  std::string_view DrawnPieces(std::uint64_t inBlock, std::uint64_t block, std::uint64_t maxLength);
 
   Kind kind_ = Kind::None;
-  TPass pass_;                    // draws random bytes
-  char value_ = 0;                // the byte of a uniform buffer
-  std::string text_;              // the text of a text buffer
+  TPass pass_;        // draws random bytes
+  char value_ = 0;    // the byte of a uniform buffer
+  std::string text_;  // the text of a text buffer
   std::uint64_t blockLength_ = 0;
-  bool whole_ = false;            // the whole buffer may be held
-  std::uint64_t limit_ = 0;       // most bytes held at once
+  bool whole_ = false;       // the whole buffer may be held
+  std::uint64_t limit_ = 0;  // most bytes held at once
   std::size_t writeSize_ = 0;
-  std::string held_;              // buffer bytes from pieceStart_ on
+  std::string held_;  // buffer bytes from pieceStart_ on
   std::uint64_t pieceStart_ = 0;
-  std::string copies_;            // whole copies of a small buffer
+  std::string copies_;  // whole copies of a small buffer
   // Random bytes.
-  std::uint64_t block_ = 0;       // the repetition being drawn
+  std::uint64_t block_ = 0;  // the repetition being drawn
   std::uint32_t seedAtStart_ = 0;
   std::uint32_t seedAtEnd_ = 0;
   bool seedAtEndKnown_ = false;

@@ -49,9 +49,9 @@ class TWipeEngine {
   std::vector<std::unique_ptr<TWipeItem>> Items;  // the jobs of the next run, in order
   IWipeProgress* Progress = nullptr;              // the progress window while a run is on
   bool WarnOnExecutable = false;
-  std::string Name;                // key of the engine in the settings' "Engines" section
-  TWipeMethod* Method = nullptr;   // the method last recorded for the engine, not owned
-  bool Aborted = false;            // stop request; stays set after the run
+  std::string Name;               // key of the engine in the settings' "Engines" section
+  TWipeMethod* Method = nullptr;  // the method last recorded for the engine, not owned
+  bool Aborted = false;           // stop request; stays set after the run
 
   // Appends the job; the engine owns it from then on.
   TWipeItem* AddItem(std::unique_ptr<TWipeItem> item);
@@ -94,7 +94,7 @@ class TWipeEngine {
   // The file OverwriteFile is working on.
   struct OpenFile {
     platform::File* file = nullptr;
-    std::uint64_t size = 0;          // its size when opened
+    std::uint64_t size = 0;  // its size when opened
     std::uint32_t clusterSize = 1;
     bool passFailed = false;
   };

@@ -6,7 +6,9 @@
 #include "platform/Folders.h"
 #include "platform/Wildcard.h"
 
-void TWipeEngine::WipeFolder(const TWipeItem& item) { WipeDirectory(item.Path, "*.*", true, false); }
+void TWipeEngine::WipeFolder(const TWipeItem& item) {
+  WipeDirectory(item.Path, "*.*", true, false);
+}
 
 bool TWipeEngine::WipeDirectory(const std::string& folder, const std::string& mask, bool recurse,
                                 bool keepFolders) {

@@ -89,9 +89,13 @@ void TWipeEngine::Fail(const std::string& path, TWipeFailureReason reason) {
   Failures.push_back({path, reason});
 }
 
-IWipeProgress& TWipeEngine::progress() { return Progress ? *Progress : NoWipeProgress(); }
+IWipeProgress& TWipeEngine::progress() {
+  return Progress ? *Progress : NoWipeProgress();
+}
 
-void TWipeEngine::ProcessMessages() { WipeServices().ProcessMessages(); }
+void TWipeEngine::ProcessMessages() {
+  WipeServices().ProcessMessages();
+}
 
 void TWipeEngine::Execute() {
   if (running_) return;
@@ -142,8 +146,7 @@ void TWipeEngine::WipeFile(const TWipeItem& item) {
     Fail(path, TWipeFailureReason::CannotOpen);
     return;
   }
-  if (WarnOnExecutable && LooksExecutable(path) &&
-      !WipeServices().ConfirmWipeExecutable(path)) {
+  if (WarnOnExecutable && LooksExecutable(path) && !WipeServices().ConfirmWipeExecutable(path)) {
     Fail(path, TWipeFailureReason::KeptByUser);
     return;
   }

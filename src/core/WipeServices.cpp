@@ -28,8 +28,14 @@ IWipeServices* installed = nullptr;
 
 }  // namespace
 
-IWipeProgress& NoWipeProgress() { return noProgress; }
+IWipeProgress& NoWipeProgress() {
+  return noProgress;
+}
 
-IWipeServices& WipeServices() { return installed ? *installed : silent; }
+IWipeServices& WipeServices() {
+  return installed ? *installed : silent;
+}
 
-void SetWipeServices(IWipeServices* services) { installed = services; }
+void SetWipeServices(IWipeServices* services) {
+  installed = services;
+}

@@ -14,9 +14,8 @@
 #include "ui_TfProgress.h"
 
 TfProgress::TfProgress(QWidget* parent)
-    : QDialog(parent,
-              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                  Qt::WindowStaysOnTopHint),
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowStaysOnTopHint),
       ui_(std::make_unique<Ui::TfProgress>()) {
   ui_->setupUi(this);
   setWindowTitle("Delete Files and Folders");
@@ -33,11 +32,22 @@ TfProgress::TfProgress(QWidget* parent)
 
 TfProgress::~TfProgress() = default;
 
+std::unique_ptr<TfProgress> TfProgress::Open(TWipeEngine& engine) {
+  auto window = std::make_unique<TfProgress>();
+  window->Engine = &engine;
+  window->show();
+  window->raise();
+  window->activateWindow();
+  return window;
+}
+
 void TfProgress::btnCancelClick() {
   if (Engine) Engine->Aborted = true;
 }
 
-void TfProgress::reject() { btnCancelClick(); }
+void TfProgress::reject() {
+  btnCancelClick();
+}
 
 void TfProgress::closeEvent(QCloseEvent* event) {
   // The run owns the window; closing it by hand only asks the run to stop.

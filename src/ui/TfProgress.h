@@ -23,6 +23,10 @@ class TfProgress : public QDialog, public IWipeProgress {
   explicit TfProgress(QWidget* parent = nullptr);
   ~TfProgress() override;
 
+  // The window of a run of the engine: shown without blocking the other windows, in front of
+  // them. The run closes it by destroying it.
+  static std::unique_ptr<TfProgress> Open(TWipeEngine& engine);
+
   // The engine that Cancel stops; not owned. None: Cancel does nothing.
   TWipeEngine* Engine = nullptr;
 

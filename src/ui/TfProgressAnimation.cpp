@@ -64,8 +64,7 @@ void TfProgressAnimation::paintFolder(QPainter& painter, const QRectF& box) cons
   painter.drawRect(QRectF(box.left() + 9, box.top() + 3, box.width() - 16, 14));
   painter.setPen(Qt::NoPen);
   painter.setBrush(kFolderFront);
-  painter.drawRoundedRect(QRectF(box.left(), box.top() + 11, box.width(), box.height() - 11), 3,
-                          3);
+  painter.drawRoundedRect(QRectF(box.left(), box.top() + 11, box.width(), box.height() - 11), 3, 3);
 }
 
 void TfProgressAnimation::paintSheet(QPainter& painter, double phase) const {
@@ -95,16 +94,14 @@ void TfProgressAnimation::paintSheet(QPainter& painter, double phase) const {
 }
 
 void TfProgressAnimation::paintShredder(QPainter& painter, double time) const {
-  // Strips falling out below, moving down and fading.
-  const double stripTop = kShredder.bottom();
-  for (int i = 0; i < 7; ++i) {
-    const double x = kShredder.left() + 8 + i * 7.5;
-    const double offset = std::fmod(time * 22 + i * 5.3, 14.0);
-    QColor strip = kPaper;
-    strip.setAlphaF(1.0 - offset / 16.0);
-    painter.setPen(QPen(kPaperEdge, 0.6));
-    painter.setBrush(strip);
-    painter.drawRect(QRectF(x, stripTop - 2 + offset, 3, 8));
+  // Strips of paper coming out below, each growing from the body and dropping off in turn.
+  const double stripTop = kShredder.bottom() - 2;
+  painter.setPen(QPen(kPaperEdge, 0.6));
+  painter.setBrush(kPaper);
+  for (int i = 0; i < 9; ++i) {
+    const double x = kShredder.left() + 8 + i * 5.5;
+    const double length = 3 + std::fmod(time * 9 + i * 3.7, 10.0);
+    painter.drawRect(QRectF(x, stripTop, 2.6, length));
   }
   // The body, with its slot and a light that says it is working.
   QLinearGradient shade(kShredder.topLeft(), kShredder.bottomLeft());

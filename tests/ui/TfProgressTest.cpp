@@ -36,11 +36,17 @@ class TfProgressTest : public QObject {
   }
 
   void cancelAsksTheEngineToStopAndKeepsTheWindowOpen() {
-    TfProgress window;
-    window.show();
-    QTest::mouseClick(control<QPushButton>(window, "btnCancel"), Qt::LeftButton);  // no engine
+    {
+      TfProgress alone;
+      alone.show();
+      QTest::mouseClick(control<QPushButton>(alone, "btnCancel"), Qt::LeftButton);  // ignored
+    }
     TWipeEngine engine("WipeFiles");
-    window.Engine = &engine;
+    const auto opened = TfProgress::Open(engine);
+    TfProgress& window = *opened;
+    QVERIFY(window.isVisible());
+    QCOMPARE(window.Engine, &engine);
+    QVERIFY(!window.isModal());
     auto* cancel = control<QPushButton>(window, "btnCancel");
     QTest::mouseClick(cancel, Qt::LeftButton);
     QVERIFY(engine.Aborted);

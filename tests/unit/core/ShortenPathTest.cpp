@@ -24,10 +24,10 @@ TEST(ShortenPathTest, FolderNamesGoFromTheFrontUntilTheFileNameIsLeft) {
             (std::vector<std::string>{"C:\\Program Files\\Data\\Sub\\file.txt",
                                       "C:\\...\\Data\\Sub\\file.txt", "C:\\...\\Sub\\file.txt",
                                       "C:\\...\\file.txt", "...\\file.txt", "file.txt"}));
-  EXPECT_EQ(Forms("/Program Files/Data/Sub/file.txt", '/'),
-            (std::vector<std::string>{"/Program Files/Data/Sub/file.txt",
-                                      "/.../Data/Sub/file.txt", "/.../Sub/file.txt",
-                                      "/.../file.txt", ".../file.txt", "file.txt"}));
+  EXPECT_EQ(
+      Forms("/Program Files/Data/Sub/file.txt", '/'),
+      (std::vector<std::string>{"/Program Files/Data/Sub/file.txt", "/.../Data/Sub/file.txt",
+                                "/.../Sub/file.txt", "/.../file.txt", ".../file.txt", "file.txt"}));
   // No drive where the separator is "/"; relative folders and files in the root end too.
   EXPECT_EQ(Forms("C:/a/f", '/'), (std::vector<std::string>{"C:/a/f", ".../a/f", ".../f", "f"}));
   EXPECT_EQ(Forms("/file", '/'), (std::vector<std::string>{"/file", "file"}));

@@ -50,7 +50,9 @@ TPass TextPass(const std::string& text) {
   return pass;
 }
 
-std::string LongName() { return std::string(245, 'a') + ".aaa"; }
+std::string LongName() {
+  return std::string(245, 'a') + ".aaa";
+}
 
 WipeEngineTest::WipeEngineTest() {
   // A fixed cluster size for every path of the test, whatever disk the test runs on.
@@ -110,7 +112,7 @@ TmpfsMount::TmpfsMount(const std::string& mountPoint, const std::string& size)
 
 TmpfsMount::~TmpfsMount() {
   if (!mounted_) return;
-  const std::string command = "umount '" + mountPoint_ + "' 2>/dev/null || umount -l '" +
-                              mountPoint_ + "' 2>/dev/null";
+  const std::string command =
+      "umount '" + mountPoint_ + "' 2>/dev/null || umount -l '" + mountPoint_ + "' 2>/dev/null";
   [[maybe_unused]] const int ignored = std::system(command.c_str());
 }

@@ -38,10 +38,10 @@ TEST_F(WipeEngineTest, PassCoversTheFileInBlocksAndStopsAtItsEnd) {
   };
   // BufferSize 524288, clusters of 4096 bytes, slack space on.
   const Case cases[] = {
-      {10000, 10000, 12288},          // no whole block; the rest stops at the end
-      {524287, 524288, 524288},       // one whole block grows the file by one byte
-      {1048576, 1048576, 1052672},    // two whole blocks; of the rest nothing is written
-      {4096, 4096, 8192},             // one cluster more than the file, no whole block
+      {10000, 10000, 12288},        // no whole block; the rest stops at the end
+      {524287, 524288, 524288},     // one whole block grows the file by one byte
+      {1048576, 1048576, 1052672},  // two whole blocks; of the rest nothing is written
+      {4096, 4096, 8192},           // one cluster more than the file, no whole block
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.size);
@@ -73,7 +73,10 @@ TEST_F(WipeEngineTest, PatternsStartAgainAtEveryBlock) {
   AddMethod("text.mtd", {TextPass("abc")});
   Run(wkFile, folder.write("file", std::string(25, 'x')));
   ASSERT_EQ(WipedContents().size(), 1u);
-  EXPECT_EQ(WipedContents()[0], "abcabcabca" "abcabcabca" "abcab");
+  EXPECT_EQ(WipedContents()[0],
+            "abcabcabca"
+            "abcabcabca"
+            "abcab");
 
   // Random bytes: one buffer drawn per pass and file, repeated block after block.
   manager.BufferSize = 4096;

@@ -29,8 +29,8 @@ TEST_F(WipeFolderTest, FilesComeBeforeSubfoldersAndEveryFolderIsRemoved) {
   fsys::permissions(hidden, fsys::perms::owner_read);
   folder.makeFolder("top/empty");
   Run(wkFolder, top);
-  const std::vector<std::string> order = {top + "/.hidden", top + "/b", top + "/z",
-                                          top + "/sub/c", top + "/sub/deeper/d"};
+  const std::vector<std::string> order = {top + "/.hidden", top + "/b", top + "/z", top + "/sub/c",
+                                          top + "/sub/deeper/d"};
   EXPECT_EQ(RenamedFrom(), order);
   EXPECT_FALSE(pathExists(top));
   EXPECT_TRUE(engine.Failures.empty());

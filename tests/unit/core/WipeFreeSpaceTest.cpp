@@ -18,9 +18,11 @@ class WipeFreeSpaceTest : public WipeEngineTest {
   // free space the test says. Nothing is mounted.
   std::string FakeDrive(const std::string& name, std::uint64_t available) {
     const std::string root = folder.makeFolder(name) + "/";
-    const std::string table = folder.write(
-        "mountinfo", "1 0 8:1 / / rw - ext4 /dev/sda1 rw\n"
-                     "2 1 8:2 / " + root.substr(0, root.size() - 1) + " rw - ext4 /dev/sda2 rw\n");
+    const std::string table =
+        folder.write("mountinfo",
+                     "1 0 8:1 / / rw - ext4 /dev/sda1 rw\n"
+                     "2 1 8:2 / " +
+                         root.substr(0, root.size() - 1) + " rw - ext4 /dev/sda2 rw\n");
     platform::setDriveTable(platform::DriveTable(table, folder / "noblock"));
     files.diskSpaceOf.clear();
     files.diskSpaceOf[root] = {available, 1u << 30, kCluster};
@@ -48,9 +50,10 @@ class WipeFreeSpaceTest : public WipeEngineTest {
   std::unique_ptr<TmpfsMount> mount_;
 };
 
-#define SKIP_WITHOUT_TMPFS(root)                                                          \
-  if ((root).empty()) GTEST_SKIP() << "mounting a tmpfs needs root (mount -t tmpfs); the " \
-                                      "free-space wipe is not tried here"
+#define SKIP_WITHOUT_TMPFS(root)                                       \
+  if ((root).empty())                                                  \
+  GTEST_SKIP() << "mounting a tmpfs needs root (mount -t tmpfs); the " \
+                  "free-space wipe is not tried here"
 
 TEST_F(WipeFreeSpaceTest, ThreeFreeClustersAreFilledWipedAndDeleted) {
   const std::string root = MountTmpfs("12k");
@@ -67,9 +70,10 @@ TEST_F(WipeFreeSpaceTest, ThreeFreeClustersAreFilledWipedAndDeleted) {
     EXPECT_EQ(fill[i].length, lengths[i]);
   }
   const std::vector<std::uint64_t> bars = {34, 67, 100, 100, 100};
-  EXPECT_EQ(services.log.passPositions.size() >= 5 ? std::vector<std::uint64_t>(
-                services.log.passPositions.begin(), services.log.passPositions.begin() + 5)
-                                                   : services.log.passPositions,
+  EXPECT_EQ(services.log.passPositions.size() >= 5
+                ? std::vector<std::uint64_t>(services.log.passPositions.begin(),
+                                             services.log.passPositions.begin() + 5)
+                : services.log.passPositions,
             bars);
   EXPECT_EQ(services.log.files.front(), "Creating temporary file...");
   // Then wiped with the method's pass and deleted.
