@@ -109,15 +109,6 @@ TEST(PassBufferTest, UnfinishedPassLeavesTheGeneratorAsTheWholeBufferWould) {
   EXPECT_EQ(RandomSeed(), skipped);
 }
 
-TEST(PassBufferTest, SmallBuffersAreRepeatedIntoLargerWrites) {
-  TPassBuffer buffer(TPass(), "xyz", 10, TPassBuffer::kMaxHeld, 95);
-  std::string nine;
-  for (int i = 0; i < 9; ++i) nine += "xyzxyzxyzx";
-  EXPECT_EQ(buffer.Bytes(0, 1000), nine);
-  EXPECT_EQ(buffer.Bytes(45, 1000), nine.substr(5));
-  EXPECT_EQ(buffer.Bytes(90, 3), "xyz");
-}
-
 TEST(PassBufferTest, NothingToWriteWithoutABlock) {
   TPass character;
   character.WipeWith = wwRandomCharacter;

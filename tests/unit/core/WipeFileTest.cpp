@@ -42,6 +42,7 @@ TEST_F(WipeEngineTest, PassCoversTheFileInBlocksAndStopsAtItsEnd) {
       {524287, 524288, 524288},     // one whole block grows the file by one byte
       {1048576, 1048576, 1052672},  // two whole blocks; of the rest nothing is written
       {4096, 4096, 8192},           // one cluster more than the file, no whole block
+      {0, 0, 0},                    // an empty file gets no write and is still deleted
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.size);
@@ -294,18 +295,6 @@ TEST_F(WipeEngineTest, FullDiskFailsThePassUnlessOnlyTheSlackIsLeft) {
   EXPECT_TRUE(engine.Failures.empty());
   ASSERT_EQ(WipedContents().size(), 1u);
   EXPECT_EQ(WipedContents()[0], std::string(4096, '\x01'));
-}
-
-TEST_F(WipeEngineTest, EmptyFileGetsNoWriteAndIsDeleted) {
-  AddMethod("one.mtd", {BytePass(9)});
-  for (const bool slack : {false, true}) {
-    manager.WipeSlackSpace = slack;
-    files.writes.clear();
-    const std::string path = folder.write("empty", "");
-    Run(wkFile, path);
-    EXPECT_TRUE(files.writes.empty());
-    EXPECT_FALSE(pathExists(path));
-  }
 }
 
 TEST_F(WipeEngineTest, CancelStopsAfterTheCurrentBlock) {

@@ -78,21 +78,6 @@ TEST_F(WipeFolderTest, CancelKeepsWhatWasNotWipedYet) {
   EXPECT_TRUE(engine.Failures.empty());
 }
 
-TEST_F(WipeFolderTest, MaskSelectsFilesAndKeepFoldersLeavesTheFolders) {
-  const std::string top = folder.makeFolder("top");
-  folder.write("top/one.TXT", "1");
-  folder.write("top/two.bin", "2");
-  folder.write("top/sub/three.txt", "3");
-  EXPECT_TRUE(engine.WipeDirectory(top, "*.txt", true, true));
-  EXPECT_FALSE(pathExists(top + "/one.TXT"));
-  EXPECT_FALSE(pathExists(top + "/sub/three.txt"));
-  EXPECT_EQ(readFileBytes(top + "/two.bin"), "2");
-  // The folder itself stays; a subfolder's own walk removes it once it is empty.
-  EXPECT_TRUE(fsys::is_directory(top));
-  EXPECT_FALSE(pathExists(top + "/sub"));
-  EXPECT_TRUE(engine.Failures.empty());
-}
-
 TEST_F(WipeFolderTest, LinksInsideAreRemovedWithoutFollowingThem) {
   const std::string outsideFile = folder.write("outside/file", "precious");
   const std::string top = folder.makeFolder("top");
