@@ -16,4 +16,6 @@ void TWipeEngine::RemoveItem(const TWipeItem* item) {
   if (it != Items.end()) Items.erase(it);
 }
 
-void TWipeEngine::ClearItems() { Items.clear(); }
+void TWipeEngine::ClearItems() {
+  Items.clear();
+}

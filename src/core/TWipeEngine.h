@@ -1,6 +1,7 @@
 #pragma once
 // A named wipe engine with the list of jobs its next run carries out.
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -9,6 +10,7 @@
 
 class TWipeMethod;
 class TPass;
+class TPassBuffer;
 class IWipeProgress;
 namespace platform {
 class File;
@@ -30,6 +32,7 @@ enum class TWipeFailureReason {
 struct TWipeFailure {
   std::string Path;
   TWipeFailureReason Reason;
+  bool operator==(const TWipeFailure&) const = default;
 };
 
 // A short text that says why, for the list shown after a run ("could not be opened", ...).
@@ -46,9 +49,9 @@ class TWipeEngine {
   std::vector<std::unique_ptr<TWipeItem>> Items;  // the jobs of the next run, in order
   IWipeProgress* Progress = nullptr;              // the progress window while a run is on
   bool WarnOnExecutable = false;
-  std::string Name;                // key of the engine in the settings' "Engines" section
-  TWipeMethod* Method = nullptr;   // the method last recorded for the engine, not owned
-  bool Aborted = false;            // stop request; stays set after the run
+  std::string Name;               // key of the engine in the settings' "Engines" section
+  TWipeMethod* Method = nullptr;  // the method last recorded for the engine, not owned
+  bool Aborted = false;           // stop request; stays set after the run
 
   // Appends the job; the engine owns it from then on.
   TWipeItem* AddItem(std::unique_ptr<TWipeItem> item);
@@ -65,15 +68,48 @@ class TWipeEngine {
   // What the last run left behind, in the order met.
   std::vector<TWipeFailure> Failures;
 
+  // Wipes one file: the executable question, the protective attributes cleared, every pass
+  // written, then the file renamed to a long meaningless name and deleted. A symbolic link is
+  // removed as a link; its target is never touched.
   void WipeFile(const TWipeItem& item);
   // 0 when all passes were run (or the run was cancelled in between), 1 when the file could not
   // be wiped.
   int OverwriteFile(const TWipeItem& item);
+  // One pass over the file that OverwriteFile has open, from its current position (offset 0):
+  // the pass's buffer of BufferSize bytes (or `text` repeated, when not empty) written block
+  // after block, then forced to the device. False when the pass could not cover the file's
+  // bytes (or when no file is open).
+  bool WritePass(const TPass& pass, const std::string& text);
   void WipeFolder(const TWipeItem& item);
+  // Wipes the files of the folder that match the mask, then (with recurse) its subfolders,
+  // depth first, and removes the emptied folders unless keepFolders. False when the folder
+  // itself could not be removed.
   bool WipeDirectory(const std::string& folder, const std::string& mask, bool recurse,
                      bool keepFolders);
+  // Fills the free space of the drive holding Item.Path with a temporary file in the drive's
+  // root, wipes that file with every pass and deletes it.
   void WipeDriveFreeSpace(const TWipeItem& item);
 
  private:
+  // The file OverwriteFile is working on.
+  struct OpenFile {
+    platform::File* file = nullptr;
+    std::uint64_t size = 0;  // its size when opened
+    std::uint32_t clusterSize = 1;
+    bool passFailed = false;
+  };
+
+  void Fail(const std::string& path, TWipeFailureReason reason);
+  IWipeProgress& progress();
+  void ProcessMessages();
+  // Writes the pass's bytes from `from` up to `to`, in pieces. Returns false on a write error.
+  bool WriteRange(TPassBuffer& buffer, std::uint64_t from, std::uint64_t to,
+                  std::uint64_t& sinceWriteback);
+  // Renames the overwritten file to the long name and deletes it.
+  void DeleteWipedFile(const std::string& path);
+  // Removes a symbolic link as a link; false (and recorded) when it cannot be removed.
+  bool RemoveLink(const std::string& path);
+
   bool running_ = false;
+  OpenFile* open_ = nullptr;
 };

@@ -22,11 +22,20 @@ class SilentServices final : public IWipeServices {
   void ProcessMessages() override {}
 };
 
+SilentProgress noProgress;
 SilentServices silent;
 IWipeServices* installed = nullptr;
 
 }  // namespace
 
-IWipeServices& WipeServices() { return installed ? *installed : silent; }
+IWipeProgress& NoWipeProgress() {
+  return noProgress;
+}
 
-void SetWipeServices(IWipeServices* services) { installed = services; }
+IWipeServices& WipeServices() {
+  return installed ? *installed : silent;
+}
+
+void SetWipeServices(IWipeServices* services) {
+  installed = services;
+}

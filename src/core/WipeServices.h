@@ -38,6 +38,9 @@ class IWipeServices {
   virtual void ProcessMessages() = 0;
 };
 
+// A progress window that shows nothing, for work done outside a run.
+IWipeProgress& NoWipeProgress();
+
 // The services in use; never null.
 IWipeServices& WipeServices();
 // Installs services (null puts back the silent ones). The caller keeps ownership.

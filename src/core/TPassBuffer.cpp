@@ -1,0 +1,265 @@
+#include "core/TPassBuffer.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "core/ProgramRandom.h"
+
+namespace {
+
+// The program's random generator is linear congruential: seed = seed * a + c (mod 2^32). Its a
+// and c are read off two of its own steps, so that drawing can go on here in a tight loop and
+// skipping ahead can be done by squaring, both giving exactly the generator's own sequence.
+struct Generator {
+  std::uint32_t a;
+  std::uint32_t c;
+};
+
+const Generator& ProgramGenerator() {
+  static const Generator generator = [] {
+    const std::uint32_t seed = RandomSeed();
+    SetRandomSeed(0);
+    Random(1);
+    const std::uint32_t c = RandomSeed();
+    SetRandomSeed(1);
+    Random(1);
+    const std::uint32_t a = RandomSeed() - c;
+    SetRandomSeed(seed);
+    return Generator{a, c};
+  }();
+  return generator;
+}
+
+// Appends `count` bytes drawn as TPass::BuildBuffer draws random bytes between the two bounds:
+// below the upper bound + 1, drawn again while below the lower one.
+void DrawRandomBytes(std::string& out, std::size_t count, std::uint8_t bound1,
+                     std::uint8_t bound2) {
+  const Generator& g = ProgramGenerator();
+  const std::uint32_t low = std::min(bound1, bound2);
+  const std::uint64_t range = std::uint64_t(std::max(bound1, bound2)) + 1;
+  std::uint32_t seed = RandomSeed();
+  const std::size_t start = out.size();
+  out.resize(start + count);
+  char* bytes = out.data() + start;
+  for (std::size_t i = 0; i < count; ++i) {
+    std::uint32_t r;
+    do {
+      seed = seed * g.a + g.c;
+      r = static_cast<std::uint32_t>((std::uint64_t(seed) * range) >> 32);
+    } while (r < low);
+    bytes[i] = static_cast<char>(r);
+  }
+  SetRandomSeed(seed);
+}
+
+// Moves the generator on by `steps` draws without making them.
+void SkipSteps(std::uint64_t steps) {
+  const Generator& g = ProgramGenerator();
+  std::uint32_t multiplier = 1;
+  std::uint32_t increment = 0;
+  std::uint32_t stepMultiplier = g.a;
+  std::uint32_t stepIncrement = g.c;
+  for (; steps > 0; steps >>= 1) {
+    if (steps & 1) {
+      multiplier *= stepMultiplier;
+      increment = increment * stepMultiplier + stepIncrement;
+    }
+    stepIncrement = (stepMultiplier + 1) * stepIncrement;
+    stepMultiplier *= stepMultiplier;
+  }
+  SetRandomSeed(multiplier * RandomSeed() + increment);
+}
+
+std::string_view Slice(const std::string& bytes, std::uint64_t start, std::uint64_t length) {
+  return std::string_view(bytes).substr(static_cast<std::size_t>(start),
+                                        static_cast<std::size_t>(length));
+}
+
+}  // namespace
+
+TPassBuffer::TPassBuffer(const TPass& pass, const std::string& text, std::int64_t blockLength,
+                         std::size_t maxHeld, std::size_t writeSize)
+    : pass_(pass), writeSize_(writeSize) {
+  maxHeld = std::max<std::size_t>(maxHeld, 1);
+  if (blockLength <= 0) {
+    // Nothing to write; a random-character pass still draws its value.
+    if (text.empty()) pass.BuildBuffer(blockLength);
+    finished_ = true;
+    return;
+  }
+  blockLength_ = static_cast<std::uint64_t>(blockLength);
+  if (!text.empty()) {
+    kind_ = Kind::Text;
+    text_ = text;
+  } else {
+    switch (pass.WipeWith) {
+      case wwBytePattern:
+        kind_ = Kind::Uniform;
+        value_ = static_cast<char>(pass.BytePatternValue);
+        break;
+      case wwRandomCharacter:
+        kind_ = Kind::Uniform;
+        value_ = pass.BuildBuffer(1)[0];  // the one draw of the pass
+        break;
+      case wwTextPattern:
+        if (pass.TextPatternValue.empty()) pass.BuildBuffer(blockLength);  // raises
+        kind_ = Kind::Text;
+        text_ = pass.TextPatternValue;
+        break;
+      case wwRandomBytes:
+        kind_ = Kind::Random;
+        seedAtStart_ = RandomSeed();
+        break;
+      default:
+        break;
+    }
+  }
+  // A text at least as long as the buffer is in memory already; its start is the buffer.
+  whole_ = blockLength_ <= maxHeld || (kind_ == Kind::Text && text_.size() >= blockLength_);
+  if (whole_) {
+    limit_ = blockLength_;
+  } else if (kind_ == Kind::Text) {
+    limit_ = std::max<std::uint64_t>(1, maxHeld / text_.size()) * text_.size();
+  } else {
+    limit_ = maxHeld;
+  }
+  finished_ = kind_ != Kind::Random;
+}
+
+TPassBuffer::~TPassBuffer() {
+  try {
+    Finish();
+  } catch (...) {
+    // Out of memory while drawing: the generator simply stays where it is.
+  }
+}
+
+void TPassBuffer::Extend(std::uint64_t size) {
+  const std::size_t old = held_.size();
+  if (size <= old) return;
+  const auto target = static_cast<std::size_t>(size);
+  switch (kind_) {
+    case Kind::Uniform:
+      held_.resize(target, value_);
+      break;
+    case Kind::Text: {
+      // Held bytes always start where the text starts, so the text goes on from old mod its
+      // length; once one copy is there the rest is copied from what is held already.
+      held_.resize(target);
+      std::size_t at = old;
+      for (; at < target && at < text_.size(); ++at) held_[at] = text_[at];
+      while (at < target) {
+        const std::size_t period = at / text_.size() * text_.size();
+        const std::size_t chunk = std::min(period, target - at);
+        std::memcpy(held_.data() + at, held_.data() + at - period, chunk);
+        at += chunk;
+      }
+      break;
+    }
+    case Kind::Random:
+      DrawRandomBytes(held_, target - old, pass_.RandomBytesValue1, pass_.RandomBytesValue2);
+      if (block_ == 0 && pieceStart_ + held_.size() == blockLength_) {
+        seedAtEnd_ = RandomSeed();
+        seedAtEndKnown_ = true;
+      }
+      break;
+    case Kind::None:
+      break;
+  }
+}
+
+std::string_view TPassBuffer::HeldWhole(std::uint64_t inBlock, std::uint64_t block,
+                                        std::uint64_t maxLength) {
+  const std::uint64_t toBlockEnd = blockLength_ - inBlock;
+  if (block == 0 && maxLength <= toBlockEnd) {
+    Extend(inBlock + maxLength);
+    return Slice(held_, inBlock, maxLength);
+  }
+  // The file goes on past this block: the whole buffer is written again.
+  Extend(blockLength_);
+  if (blockLength_ < writeSize_ && writeSize_ / blockLength_ >= 2) {
+    if (copies_.empty()) {
+      const std::size_t count = writeSize_ / static_cast<std::size_t>(blockLength_);
+      copies_.reserve(count * held_.size());
+      for (std::size_t i = 0; i < count; ++i) copies_ += held_;
+    }
+    return Slice(copies_, inBlock, std::min<std::uint64_t>(maxLength, copies_.size() - inBlock));
+  }
+  return Slice(held_, inBlock, std::min(maxLength, toBlockEnd));
+}
+
+std::string_view TPassBuffer::HeldPeriodic(std::uint64_t inBlock, std::uint64_t maxLength) {
+  // Whole copies of the text (or any number of the one byte) stand for the buffer, because
+  // the held length is always a multiple of the text's.
+  const std::uint64_t period = kind_ == Kind::Text ? text_.size() : 1;
+  const std::uint64_t wanted = (maxLength + 2 * period - 1) / period * period;
+  Extend(std::min(limit_, std::max<std::uint64_t>(wanted, held_.size())));
+  const std::uint64_t start = inBlock % held_.size();
+  const std::uint64_t length = std::min({held_.size() - start, blockLength_ - inBlock, maxLength});
+  return Slice(held_, start, length);
+}
+
+std::string_view TPassBuffer::DrawnPieces(std::uint64_t inBlock, std::uint64_t block,
+                                          std::uint64_t maxLength) {
+  if (block != block_) {
+    // The next repetition: the same bytes, drawn again from the same starting point.
+    SetRandomSeed(seedAtStart_);
+    block_ = block;
+    pieceStart_ = 0;
+    held_.clear();
+  }
+  const std::uint64_t wantedEnd = std::min(inBlock + maxLength, blockLength_);
+  for (;;) {
+    const std::uint64_t end = pieceStart_ + held_.size();
+    if (inBlock < end && (end >= wantedEnd || held_.size() >= limit_)) break;
+    if (held_.size() >= limit_) {
+      pieceStart_ = end;
+      held_.clear();
+      continue;
+    }
+    Extend(std::min(limit_, wantedEnd - pieceStart_));
+  }
+  const std::uint64_t start = inBlock - pieceStart_;
+  return Slice(held_, start, std::min(held_.size() - start, maxLength));
+}
+
+std::string_view TPassBuffer::Bytes(std::uint64_t offset, std::uint64_t maxLength) {
+  if (kind_ == Kind::None || maxLength == 0 || (finished_ && kind_ == Kind::Random)) return {};
+  const std::uint64_t inBlock = offset % blockLength_;
+  const std::uint64_t block = offset / blockLength_;
+  if (whole_) return HeldWhole(inBlock, block, maxLength);
+  if (kind_ == Kind::Random) return DrawnPieces(inBlock, block, maxLength);
+  return HeldPeriodic(inBlock, maxLength);
+}
+
+void TPassBuffer::Finish() {
+  if (finished_) return;
+  finished_ = true;
+  if (!seedAtEndKnown_) {
+    // Still within the first repetition (a later one starts only when the first is whole):
+    // make the draws the rest of it would have taken.
+    std::uint64_t drawn = pieceStart_ + held_.size();
+    if (block_ != 0) {
+      SetRandomSeed(seedAtStart_);
+      drawn = 0;
+    }
+    const std::uint64_t rest = blockLength_ - drawn;
+    const std::uint8_t lowest = std::min(pass_.RandomBytesValue1, pass_.RandomBytesValue2);
+    if (lowest == 0) {
+      SkipSteps(rest);  // every byte takes exactly one draw
+    } else {
+      // How many draws the bytes take depends on the values drawn.
+      std::string scratch;
+      for (std::uint64_t left = rest; left > 0;) {
+        const std::size_t count = static_cast<std::size_t>(std::min<std::uint64_t>(left, 1u << 20));
+        scratch.clear();
+        DrawRandomBytes(scratch, count, pass_.RandomBytesValue1, pass_.RandomBytesValue2);
+        left -= count;
+      }
+    }
+    seedAtEnd_ = RandomSeed();
+  }
+  SetRandomSeed(seedAtEnd_);
+  held_.clear();
+  copies_.clear();
+}

@@ -1,0 +1,125 @@
+#include "ui/TfProgress.h"
+
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QLayout>
+#include <QProgressBar>
+#include <QScreen>
+#include <QStyle>
+#include <limits>
+
+#include "core/ShortenPath.h"
+#include "core/TWipeEngine.h"
+#include "ui_TfProgress.h"
+
+TfProgress::TfProgress(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowStaysOnTopHint),
+      ui_(std::make_unique<Ui::TfProgress>()) {
+  ui_->setupUi(this);
+  setWindowTitle("Delete Files and Folders");
+  ui_->lblFile->clear();
+  ui_->lblPass->clear();
+  ui_->btnCancel->setText("&Cancel");
+  ui_->btnCancel->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+  connect(ui_->btnCancel, &QPushButton::clicked, this, &TfProgress::btnCancelClick);
+  Paint(ui_->FileProgressBar, file_);
+  Paint(ui_->PassProgressBar, pass_);
+  // Lays the controls out now, so that the file line knows its width before the first show.
+  layout()->activate();
+}
+
+TfProgress::~TfProgress() = default;
+
+std::unique_ptr<TfProgress> TfProgress::Open(TWipeEngine& engine) {
+  auto window = std::make_unique<TfProgress>();
+  window->Engine = &engine;
+  window->show();
+  window->raise();
+  window->activateWindow();
+  return window;
+}
+
+void TfProgress::btnCancelClick() {
+  if (Engine) Engine->Aborted = true;
+}
+
+void TfProgress::reject() {
+  btnCancelClick();
+}
+
+void TfProgress::closeEvent(QCloseEvent* event) {
+  // The run owns the window; closing it by hand only asks the run to stop.
+  event->ignore();
+  btnCancelClick();
+}
+
+void TfProgress::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  CentreOnScreen();
+}
+
+void TfProgress::CentreOnScreen() {
+  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+  if (!screen) return;
+  QRect frame = frameGeometry();
+  frame.moveCenter(screen->availableGeometry().center());
+  move(frame.topLeft());
+}
+
+void TfProgress::Paint(QProgressBar* bar, const ByteRange& range) {
+  // Byte counts above what an int holds are shifted right until the range fits.
+  int shift = 0;
+  while ((range.maximum >> shift) > std::uint64_t(std::numeric_limits<int>::max())) ++shift;
+  const std::uint64_t position = std::min(range.position, range.maximum);
+  bar->setRange(0, static_cast<int>(range.maximum >> shift));
+  bar->setValue(static_cast<int>(position >> shift));
+}
+
+void TfProgress::SetFileRange(std::uint64_t maximum) {
+  file_.maximum = maximum;
+  Paint(ui_->FileProgressBar, file_);
+}
+
+void TfProgress::SetFilePosition(std::uint64_t position) {
+  file_.position = position;
+  Paint(ui_->FileProgressBar, file_);
+}
+
+void TfProgress::SetPassRange(std::uint64_t maximum) {
+  pass_.maximum = maximum;
+  Paint(ui_->PassProgressBar, pass_);
+}
+
+void TfProgress::SetPassPosition(std::uint64_t position) {
+  pass_.position = position;
+  Paint(ui_->PassProgressBar, pass_);
+}
+
+void TfProgress::Advance(std::uint64_t bytes) {
+  const auto add = [bytes](std::uint64_t value) {
+    return value > std::numeric_limits<std::uint64_t>::max() - bytes
+               ? std::numeric_limits<std::uint64_t>::max()
+               : value + bytes;
+  };
+  file_.position = add(file_.position);
+  pass_.position = add(pass_.position);
+  Paint(ui_->FileProgressBar, file_);
+  Paint(ui_->PassProgressBar, pass_);
+}
+
+void TfProgress::ShowFile(const std::string& text) {
+  QLabel* label = ui_->lblFile;
+  const QFontMetrics metrics(label->font());
+  const int width = label->contentsRect().width();
+  const std::string shown = ShortenPath(text, [&](const std::string& candidate) {
+    return metrics.horizontalAdvance(QString::fromLocal8Bit(candidate)) <= width;
+  });
+  label->setText(QString::fromLocal8Bit(shown));
+  label->setToolTip(QString::fromLocal8Bit(text));
+}
+
+void TfProgress::ShowPass(int number, int total) {
+  ui_->lblPass->setText(QString("Pass %1 of %2").arg(number).arg(total));
+}

@@ -1,0 +1,66 @@
+#pragma once
+// The progress window of a wipe run: an animation, the file being wiped, the pass being written,
+// a bar for the whole file and one for the pass, and Cancel. The engine drives all of it through
+// IWipeProgress; the window's own action is to ask the engine to stop.
+
+#include <QDialog>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "core/WipeServices.h"
+
+class QProgressBar;
+class TWipeEngine;
+namespace Ui {
+class TfProgress;
+}
+
+class TfProgress : public QDialog, public IWipeProgress {
+  Q_OBJECT
+
+ public:
+  explicit TfProgress(QWidget* parent = nullptr);
+  ~TfProgress() override;
+
+  // The window of a run of the engine: shown without blocking the other windows, in front of
+  // them. The run closes it by destroying it.
+  static std::unique_ptr<TfProgress> Open(TWipeEngine& engine);
+
+  // The engine that Cancel stops; not owned. None: Cancel does nothing.
+  TWipeEngine* Engine = nullptr;
+
+  void SetFileRange(std::uint64_t maximum) override;
+  void SetFilePosition(std::uint64_t position) override;
+  void SetPassRange(std::uint64_t maximum) override;
+  void SetPassPosition(std::uint64_t position) override;
+  // The path in the file line, folder names cut from the front until it fits.
+  void ShowFile(const std::string& text) override;
+  // "Pass <number> of <total>".
+  void ShowPass(int number, int total) override;
+  void Advance(std::uint64_t bytes) override;
+
+  // Centres the window on the screen it opens on.
+  void CentreOnScreen();
+
+ public slots:
+  void btnCancelClick();
+  // Escape asks to stop, like Cancel; the window closes only when the run ends.
+  void reject() override;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  // A bar's range and position in bytes; the bar itself holds them scaled to fit an int.
+  struct ByteRange {
+    std::uint64_t maximum = 0;
+    std::uint64_t position = 0;
+  };
+  static void Paint(QProgressBar* bar, const ByteRange& range);
+
+  std::unique_ptr<Ui::TfProgress> ui_;
+  ByteRange file_;
+  ByteRange pass_;
+};

@@ -1,0 +1,94 @@
+#pragma once
+// What the engine tests share: a wipe engine with its own folder, catalogue, methods, recording
+// file system and scripted window services, and a tmpfs the test mounts for itself.
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/TPass.h"
+#include "core/TWipeEngine.h"
+#include "core/TWipeMethodsManager.h"
+#include "core/WipeServices.h"
+#include "platform/FileSystem.h"
+#include "support/FaultyFileSystem.h"
+#include "support/TestFolder.h"
+
+// What the progress windows of a run were told, kept after they close.
+struct ProgressLog {
+  int opened = 0;
+  int closed = 0;
+  std::vector<std::string> files;
+  std::vector<std::pair<int, int>> passes;
+  std::vector<std::uint64_t> filePositions;
+  std::vector<std::uint64_t> passPositions;
+  std::vector<std::uint64_t> fileRanges;
+  std::uint64_t advanced = 0;
+};
+
+class ScriptedServices : public IWipeServices {
+ public:
+  ProgressLog log;
+  std::vector<std::string> asked;  // paths of the executable questions
+  bool answer = true;
+  int processed = 0;  // ProcessMessages calls so far
+  // Runs on every ProcessMessages call, after `processed` is counted.
+  std::function<void()> onProcess;
+
+  std::unique_ptr<IWipeProgress> OpenProgress(TWipeEngine& engine) override;
+  bool ConfirmWipeExecutable(const std::string& path) override;
+  void ProcessMessages() override;
+};
+
+// A byte-pattern pass.
+TPass BytePass(std::uint8_t value);
+// A text-pattern pass.
+TPass TextPass(const std::string& text);
+
+class WipeEngineTest : public ::testing::Test {
+ protected:
+  static constexpr std::uint32_t kCluster = 4096;
+
+  WipeEngineTest();
+  ~WipeEngineTest() override;
+
+  // Writes a method file with the passes into the test's Methods folder and loads the catalogue
+  // again from that folder.
+  void AddMethod(const std::string& fileName, const std::vector<TPass>& passes);
+  // Runs the engine over one job.
+  void Run(TWipeItemKind kind, const std::string& path);
+  // The bytes of the deleted file whose path ends in the long name, in order of deletion.
+  std::vector<std::string> WipedContents() const;
+  // True when the failure list holds exactly this path with this reason.
+  bool HasFailure(const std::string& path, TWipeFailureReason reason) const;
+
+  TestFolder folder;
+  FaultyFileSystem files;
+  ScriptedServices services;
+  TWipeMethodsManager manager;
+  TWipeEngine engine{"WipeFiles"};
+
+ private:
+  platform::ScopedFileSystem scopedFiles_{files};
+};
+
+// The name a wiped file gets before it is deleted.
+std::string LongName();
+
+// A tmpfs mounted on a folder for the life of the object; unmounted in every case.
+class TmpfsMount {
+ public:
+  TmpfsMount(const std::string& mountPoint, const std::string& size);
+  ~TmpfsMount();
+  TmpfsMount(const TmpfsMount&) = delete;
+  TmpfsMount& operator=(const TmpfsMount&) = delete;
+  bool mounted() const { return mounted_; }
+
+ private:
+  std::string mountPoint_;
+  bool mounted_ = false;
+};

@@ -1,0 +1,369 @@
+// Wiping single files: the bytes each pass leaves, the rename and deletion, the question about
+// executables, Cancel, and what a run records when it leaves a file behind.
+
+#include <filesystem>
+#include <fstream>
+
+#include "WipeEngineFixture.h"
+#include "core/ProgramRandom.h"
+
+namespace fsys = std::filesystem;
+
+namespace {
+
+std::uint64_t EndOfWrites(const FaultyFileSystem& files, const std::string& path) {
+  std::uint64_t end = 0;
+  for (const auto& write : files.writes) {
+    if (write.path == path) end = std::max(end, write.offset + write.length);
+  }
+  return end;
+}
+
+std::uint64_t BytesWritten(const FaultyFileSystem& files, const std::string& path) {
+  std::uint64_t total = 0;
+  for (const auto& write : files.writes) {
+    if (write.path == path) total += write.length;
+  }
+  return total;
+}
+
+}  // namespace
+
+TEST_F(WipeEngineTest, PassCoversTheFileInBlocksAndStopsAtItsEnd) {
+  AddMethod("one.mtd", {BytePass(0xAB)});
+  struct Case {
+    std::uint64_t size;
+    std::uint64_t sizeAfter;  // what the pass leaves: never more than one whole block grows it
+    std::uint64_t advanced;
+  };
+  // BufferSize 524288, clusters of 4096 bytes, slack space on.
+  const Case cases[] = {
+      {10000, 10000, 12288},        // no whole block; the rest stops at the end
+      {524287, 524288, 524288},     // one whole block grows the file by one byte
+      {1048576, 1048576, 1052672},  // two whole blocks; of the rest nothing is written
+      {4096, 4096, 8192},           // one cluster more than the file, no whole block
+      {0, 0, 0},                    // an empty file gets no write and is still deleted
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.size);
+    files.writes.clear();
+    files.deleted.clear();
+    services.log = {};
+    const std::string path = folder.write("file", std::string(c.size, 'x'));
+    Run(wkFile, path);
+    EXPECT_EQ(EndOfWrites(files, path), c.sizeAfter);
+    EXPECT_EQ(BytesWritten(files, path), c.sizeAfter);
+    EXPECT_EQ(services.log.advanced, c.advanced);
+    ASSERT_EQ(WipedContents().size(), 1u);
+    EXPECT_EQ(WipedContents()[0], std::string(c.sizeAfter, '\xAB'));
+    EXPECT_FALSE(pathExists(path));
+    EXPECT_TRUE(engine.Failures.empty());
+  }
+  // The file of 10,000 bytes got one write of exactly its length.
+  files.writes.clear();
+  const std::string path = folder.write("small", std::string(10000, 'x'));
+  Run(wkFile, path);
+  ASSERT_EQ(files.writes.size(), 1u);
+  EXPECT_EQ(files.writes[0].offset, 0u);
+  EXPECT_EQ(files.writes[0].length, 10000u);
+}
+
+TEST_F(WipeEngineTest, PatternsStartAgainAtEveryBlock) {
+  manager.WipeSlackSpace = false;
+  manager.BufferSize = 10;
+  AddMethod("text.mtd", {TextPass("abc")});
+  Run(wkFile, folder.write("file", std::string(25, 'x')));
+  ASSERT_EQ(WipedContents().size(), 1u);
+  EXPECT_EQ(WipedContents()[0],
+            "abcabcabca"
+            "abcabcabca"
+            "abcab");
+
+  // Random bytes: one buffer drawn per pass and file, repeated block after block.
+  manager.BufferSize = 4096;
+  TPass random;
+  random.WipeWith = wwRandomBytes;
+  random.RandomBytesValue1 = 10;
+  random.RandomBytesValue2 = 250;
+  AddMethod("text.mtd", {random});
+  files.deleted.clear();
+  SetRandomSeed(7);
+  Run(wkFile, folder.write("file", std::string(3 * 4096 + 100, 'x')));
+  const std::uint32_t seedAfterRun = RandomSeed();
+  SetRandomSeed(7);
+  const std::string buffer = random.BuildBuffer(4096);
+  EXPECT_EQ(RandomSeed(), seedAfterRun);
+  ASSERT_EQ(WipedContents().size(), 1u);
+  EXPECT_EQ(WipedContents()[0], buffer + buffer + buffer + buffer.substr(0, 100));
+}
+
+TEST_F(WipeEngineTest, SignaturePassComesLastAndEveryPassIsFlushed) {
+  AddMethod("three.mtd", {BytePass(1), BytePass(2), BytePass(3)});
+  manager.WriteSignature = true;
+  manager.Signature = "Wiped by ME!";
+  const std::string path = folder.write("file", std::string(30, 'x'));
+  Run(wkFile, path);
+  const std::vector<std::pair<int, int>> passes = {{1, 4}, {2, 4}, {3, 4}, {4, 4}};
+  EXPECT_EQ(services.log.passes, passes);
+  EXPECT_EQ(services.log.fileRanges, std::vector<std::uint64_t>{120});
+  EXPECT_EQ(services.log.files, std::vector<std::string>{path});
+  EXPECT_EQ(std::count(files.flushes.begin(), files.flushes.end(), path), 4);
+  ASSERT_EQ(WipedContents().size(), 1u);
+  EXPECT_EQ(WipedContents()[0], "Wiped by ME!Wiped by ME!Wiped ");
+
+  // Without signature text the signature pass writes zeros.
+  manager.Signature.clear();
+  files.deleted.clear();
+  Run(wkFile, folder.write("file", std::string(30, 'x')));
+  ASSERT_EQ(WipedContents().size(), 1u);
+  EXPECT_EQ(WipedContents()[0], std::string(30, '\0'));
+}
+
+TEST_F(WipeEngineTest, BufferSizeOutsideMemoryLimitsNeverCrashes) {
+  AddMethod("one.mtd", {BytePass(0x5A)});
+  // 0 or less: nothing is written, the file is still deleted, and the run says so.
+  for (const std::int32_t size : {0, -5}) {
+    SCOPED_TRACE(size);
+    manager.BufferSize = size;
+    files.writes.clear();
+    const std::string path = folder.write("file", std::string(100, 'x'));
+    Run(wkFile, path);
+    EXPECT_TRUE(files.writes.empty());
+    EXPECT_FALSE(pathExists(path));
+    EXPECT_TRUE(HasFailure(path, TWipeFailureReason::PassFailed));
+  }
+  // An empty file had nothing to overwrite.
+  Run(wkFile, folder.write("empty", ""));
+  EXPECT_TRUE(engine.Failures.empty());
+
+  // The largest BufferSize: the bytes are those of a buffer that size, held in small pieces.
+  manager.BufferSize = 2147483647;
+  manager.WipeSlackSpace = false;
+  files.deleted.clear();
+  Run(wkFile, folder.write("big", std::string(100000, 'x')));
+  ASSERT_EQ(WipedContents().size(), 1u);
+  EXPECT_EQ(WipedContents()[0], std::string(100000, '\x5A'));
+  AddMethod("one.mtd", {TextPass("abcdefg")});
+  files.deleted.clear();
+  Run(wkFile, folder.write("big", std::string(100000, 'x')));
+  ASSERT_EQ(WipedContents().size(), 1u);
+  EXPECT_EQ(WipedContents()[0], RepeatToLength("abcdefg", 100000));
+}
+
+TEST_F(WipeEngineTest, WipedFileIsRenamedToTheLongNameThenDeleted) {
+  AddMethod("one.mtd", {BytePass(0)});
+  const std::string first = folder.write("dir/first", "1111");
+  const std::string second = folder.write("dir/second", "2222");
+  engine.AddItem(std::make_unique<TWipeItem>(wkFile, first));
+  engine.AddItem(std::make_unique<TWipeItem>(wkFile, second));
+  engine.Execute();
+  // Both got the same long name, so the first was gone before the second was renamed.
+  const std::string longPath = folder / "dir/" + LongName();
+  ASSERT_EQ(files.renames.size(), 2u);
+  EXPECT_EQ(files.renames[0], std::make_pair(first, longPath));
+  EXPECT_EQ(files.renames[1], std::make_pair(second, longPath));
+  EXPECT_EQ(WipedContents().size(), 2u);
+  EXPECT_FALSE(pathExists(longPath));
+  EXPECT_EQ(engine.Items.size(), 2u);  // the caller empties the list
+
+  // When the rename fails, the file is deleted under its own name.
+  const std::string third = folder.write("dir/third", "3333");
+  files.failRename.insert(third);
+  Run(wkFile, third);
+  ASSERT_FALSE(files.deleted.empty());
+  EXPECT_EQ(files.deleted.back().path, third);
+  EXPECT_EQ(files.deleted.back().contents, std::string(4, '\0'));
+  EXPECT_TRUE(engine.Failures.empty());
+}
+
+TEST_F(WipeEngineTest, FileThatCannotBeDeletedStaysOverwrittenUnderItsOwnName) {
+  AddMethod("one.mtd", {BytePass(0x77)});
+  const std::string path = folder.write("file", "secret");
+  files.failDelete.insert(folder / LongName());
+  Run(wkFile, path);
+  EXPECT_EQ(readFileBytes(path), std::string(6, '\x77'));
+  EXPECT_FALSE(pathExists(folder / LongName()));
+  EXPECT_TRUE(HasFailure(path, TWipeFailureReason::CannotDelete));
+
+  files.failRename.insert(path);
+  files.failDelete.insert(path);
+  Run(wkFile, path);
+  EXPECT_TRUE(pathExists(path));
+  EXPECT_TRUE(HasFailure(path, TWipeFailureReason::CannotDelete));
+}
+
+TEST_F(WipeEngineTest, ExecutablesAreAskedAboutByTheirLastThreeCharacters) {
+  AddMethod("one.mtd", {BytePass(0)});
+  engine.WarnOnExecutable = true;
+  services.answer = false;
+  const std::string lower = folder.write("Setup.exe", "a");
+  const std::string upper = folder.write("SETUP.EXE", "b");
+  const std::string mixed = folder.write("Setup.Exe", "c");
+  const std::string bare = folder.write("notexe", "d");
+  fsys::permissions(lower, fsys::perms::owner_read);
+  for (const auto& path : {lower, upper, mixed, bare}) {
+    engine.AddItem(std::make_unique<TWipeItem>(wkFile, path));
+  }
+  engine.Execute();
+  EXPECT_EQ(services.asked, (std::vector<std::string>{lower, upper, bare}));
+  // Answered No: untouched, attributes too; the run went on with the next file.
+  EXPECT_EQ(readFileBytes(lower), "a");
+  EXPECT_EQ(fsys::status(lower).permissions(), fsys::perms::owner_read);
+  EXPECT_EQ(readFileBytes(upper), "b");
+  EXPECT_EQ(readFileBytes(bare), "d");
+  EXPECT_FALSE(pathExists(mixed));
+  EXPECT_TRUE(HasFailure(lower, TWipeFailureReason::KeptByUser));
+  EXPECT_EQ(engine.Failures.size(), 3u);
+
+  // Answered Yes: wiped like any other file. Not asked at all without WarnOnExecutable.
+  services.answer = true;
+  engine.Execute();
+  EXPECT_FALSE(pathExists(lower));
+  EXPECT_FALSE(pathExists(upper));
+  engine.WarnOnExecutable = false;
+  services.asked.clear();
+  Run(wkFile, folder.write("other.exe", "e"));
+  EXPECT_TRUE(services.asked.empty());
+  EXPECT_FALSE(pathExists(folder / "other.exe"));
+}
+
+TEST_F(WipeEngineTest, ReadOnlyHiddenFileIsWipedAndDeleted) {
+  AddMethod("one.mtd", {BytePass(0x42)});
+  const std::string path = folder.write(".hidden", "data");
+  fsys::permissions(path, fsys::perms::owner_read | fsys::perms::group_read);
+  Run(wkFile, path);
+  EXPECT_FALSE(pathExists(path));
+  ASSERT_EQ(WipedContents().size(), 1u);
+  EXPECT_EQ(WipedContents()[0], "BBBB");
+}
+
+TEST_F(WipeEngineTest, FileThatCannotBeWipedStaysAndIsReported) {
+  AddMethod("one.mtd", {BytePass(0)});
+  const std::string locked = folder.write("locked", "keep");
+  const std::string next = folder.write("next", "gone");
+  files.failOpen.insert(locked);
+  engine.AddItem(std::make_unique<TWipeItem>(wkFile, locked));
+  engine.AddItem(std::make_unique<TWipeItem>(wkFile, next));
+  engine.Execute();
+  EXPECT_EQ(readFileBytes(locked), "keep");
+  EXPECT_FALSE(pathExists(next));
+  EXPECT_EQ(engine.OverwriteFile(TWipeItem(wkFile, locked)), 1);
+  EXPECT_TRUE(HasFailure(locked, TWipeFailureReason::CannotOpen));
+  EXPECT_EQ(WipeFailureText(TWipeFailureReason::CannotOpen), "could not be opened");
+
+  // Missing files and paths that are not full paths are never touched.
+  Run(wkFile, folder / "missing");
+  EXPECT_TRUE(HasFailure(folder / "missing", TWipeFailureReason::CannotOpen));
+  files.deleted.clear();
+  Run(wkFile, "locked");
+  EXPECT_TRUE(files.deleted.empty());
+  EXPECT_EQ(engine.Failures.size(), 1u);  // each run starts a new list
+
+  // Without a method every file stays: an empty catalogue, or one the settings do not name.
+  manager.Methods.clear();
+  Run(wkFile, next);
+  Run(wkFile, folder.write("next", "stays"));
+  EXPECT_EQ(readFileBytes(next), "stays");
+  EXPECT_TRUE(HasFailure(next, TWipeFailureReason::NoMethod));
+  AddMethod("one.mtd", {BytePass(0)});
+  folder.write("program/Ferrovane.ini", "[Engines]\nWipeFiles=gone.mtd\n");
+  Run(wkFile, next);
+  EXPECT_EQ(readFileBytes(next), "stays");
+  EXPECT_TRUE(HasFailure(next, TWipeFailureReason::NoMethod));
+}
+
+TEST_F(WipeEngineTest, FullDiskFailsThePassUnlessOnlyTheSlackIsLeft) {
+  AddMethod("two.mtd", {BytePass(1), BytePass(2)});
+  // The disk fills within the file: the pass fails, the next pass still runs from the start,
+  // and the file is deleted as usual; the run says the file was not overwritten completely.
+  std::string path = folder.write("file", std::string(10000, 'x'));
+  files.bytesLeft = 1000;
+  Run(wkFile, path);
+  EXPECT_TRUE(HasFailure(path, TWipeFailureReason::PassFailed));
+  EXPECT_EQ(std::count(engine.Failures.begin(), engine.Failures.end(),
+                       TWipeFailure{path, TWipeFailureReason::PassFailed}),
+            1);
+  EXPECT_FALSE(pathExists(path));
+
+  // The disk fills only where a whole block grows the file: every byte of it was overwritten.
+  AddMethod("two.mtd", {BytePass(1)});
+  manager.BufferSize = 8192;
+  files.deleted.clear();
+  path = folder.write("file", std::string(4096, 'x'));
+  files.bytesLeft = 4096;
+  Run(wkFile, path);
+  EXPECT_TRUE(engine.Failures.empty());
+  ASSERT_EQ(WipedContents().size(), 1u);
+  EXPECT_EQ(WipedContents()[0], std::string(4096, '\x01'));
+}
+
+TEST_F(WipeEngineTest, CancelStopsAfterTheCurrentBlock) {
+  AddMethod("three.mtd", {BytePass(0x11), BytePass(0x22), BytePass(0x33)});
+  manager.WipeSlackSpace = false;
+  manager.BufferSize = 4096;
+  const std::size_t size = 3u << 20;
+  const std::string path = folder.write("file", std::string(size, 'x'));
+  const std::string later = folder.write("later", "untouched");
+  engine.AddItem(std::make_unique<TWipeItem>(wkFile, path));
+  engine.AddItem(std::make_unique<TWipeItem>(wkFile, later));
+  // Cancel as soon as the second pass has written something.
+  services.onProcess = [&] {
+    if (services.log.passes.size() == 2) engine.Aborted = true;
+  };
+  engine.Execute();
+  EXPECT_TRUE(engine.Aborted);
+  const std::string contents = readFileBytes(path);
+  ASSERT_EQ(contents.size(), size);
+  EXPECT_EQ(contents.front(), '\x22');
+  EXPECT_EQ(contents.back(), '\x11');
+  EXPECT_EQ(contents.find('\x33'), std::string::npos);
+  EXPECT_EQ(readFileBytes(later), "untouched");
+  EXPECT_TRUE(files.renames.empty());
+  EXPECT_TRUE(engine.Failures.empty());
+  EXPECT_EQ(services.log.closed, 1);
+
+  // The next run starts afresh.
+  services.onProcess = nullptr;
+  engine.Execute();
+  EXPECT_FALSE(engine.Aborted);
+  EXPECT_FALSE(pathExists(path));
+}
+
+TEST_F(WipeEngineTest, ExecuteIsRefusedWhileTheEngineRuns) {
+  AddMethod("one.mtd", {BytePass(0)});
+  const std::string path = folder.write("file", "data");
+  int nested = 0;
+  services.onProcess = [&] {
+    if (nested++ == 0) {
+      EXPECT_TRUE(engine.Running());
+      engine.Execute();
+    }
+  };
+  Run(wkFile, path);
+  EXPECT_FALSE(engine.Running());
+  EXPECT_EQ(services.log.opened, 1);
+  EXPECT_EQ(files.renames.size(), 1u);
+  EXPECT_FALSE(pathExists(path));
+}
+
+TEST_F(WipeEngineTest, LinksAreRemovedAsLinksAndTheirTargetsKept) {
+  AddMethod("one.mtd", {BytePass(0)});
+  const std::string target = folder.write("outside/target", "precious");
+  const std::string link = folder / "link";
+  fsys::create_symlink(target, link);
+  Run(wkFile, link);
+  EXPECT_FALSE(pathExists(link));
+  EXPECT_EQ(readFileBytes(target), "precious");
+  EXPECT_TRUE(files.writes.empty());
+  EXPECT_TRUE(engine.Failures.empty());
+
+  // A folder job that names a link to a folder, with or without a final separator.
+  for (const std::string suffix : {"", "/"}) {
+    const std::string folderLink = folder / "folderlink";
+    fsys::create_directory_symlink(folder / "outside", folderLink);
+    Run(wkFolder, folderLink + suffix);
+    EXPECT_FALSE(pathExists(folderLink));
+    EXPECT_EQ(readFileBytes(target), "precious");
+  }
+  EXPECT_TRUE(files.writes.empty());
+}
