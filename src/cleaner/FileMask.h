@@ -1,11 +1,13 @@
 #pragma once
-// File-name masks of the exclusion lists: "*" stands for any run of characters, "?" for one
-// character, "[abc]" or "[a-z]" for one character of the set and "[!...]" for one outside it;
-// letters compare without regard to case (ASCII). "*.*" and a final ".*" also match names without
-// a full stop, as in folder listings.
+// File-name masks of the exclusion lists: the masks of folder listings, with sets ("[abc]",
+// "[a-z]", "[!...]").
 
 #include <optional>
 #include <string_view>
 
+#include "platform/Wildcard.h"
+
 // Whether the name matches the mask; null when the mask is malformed (a set never closed).
-std::optional<bool> MatchesFileMask(std::string_view name, std::string_view mask);
+inline std::optional<bool> MatchesFileMask(std::string_view name, std::string_view mask) {
+  return platform::matchesMaskWithSets(name, mask);
+}

@@ -26,9 +26,7 @@ std::string TPass::BuildBuffer(std::int64_t size) const {
     case wwRandomBytes: {
       if (size <= 0) return {};
       std::string buffer(static_cast<std::size_t>(size), '\0');
-      for (char& byte : buffer) {
-        byte = static_cast<char>(RandomInRange(RandomBytesValue1, RandomBytesValue2));
-      }
+      RandomBytes(buffer.data(), buffer.size(), RandomBytesValue1, RandomBytesValue2);
       return buffer;
     }
     case wwRandomCharacter: {

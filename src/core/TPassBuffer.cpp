@@ -7,67 +7,12 @@
 
 namespace {
 
-// The program's random generator is linear congruential: seed = seed * a + c (mod 2^32). Its a
-// and c are read off two of its own steps, so that drawing can go on here in a tight loop and
-// skipping ahead can be done by squaring, both giving exactly the generator's own sequence.
-struct Generator {
-  std::uint32_t a;
-  std::uint32_t c;
-};
-
-const Generator& ProgramGenerator() {
-  static const Generator generator = [] {
-    const std::uint32_t seed = RandomSeed();
-    SetRandomSeed(0);
-    Random(1);
-    const std::uint32_t c = RandomSeed();
-    SetRandomSeed(1);
-    Random(1);
-    const std::uint32_t a = RandomSeed() - c;
-    SetRandomSeed(seed);
-    return Generator{a, c};
-  }();
-  return generator;
-}
-
-// Appends `count` bytes drawn as TPass::BuildBuffer draws random bytes between the two bounds:
-// below the upper bound + 1, drawn again while below the lower one.
+// Appends `count` random bytes between the two bounds, drawn from the program's generator.
 void DrawRandomBytes(std::string& out, std::size_t count, std::uint8_t bound1,
                      std::uint8_t bound2) {
-  const Generator& g = ProgramGenerator();
-  const std::uint32_t low = std::min(bound1, bound2);
-  const std::uint64_t range = std::uint64_t(std::max(bound1, bound2)) + 1;
-  std::uint32_t seed = RandomSeed();
   const std::size_t start = out.size();
   out.resize(start + count);
-  char* bytes = out.data() + start;
-  for (std::size_t i = 0; i < count; ++i) {
-    std::uint32_t r;
-    do {
-      seed = seed * g.a + g.c;
-      r = static_cast<std::uint32_t>((std::uint64_t(seed) * range) >> 32);
-    } while (r < low);
-    bytes[i] = static_cast<char>(r);
-  }
-  SetRandomSeed(seed);
-}
-
-// Moves the generator on by `steps` draws without making them.
-void SkipSteps(std::uint64_t steps) {
-  const Generator& g = ProgramGenerator();
-  std::uint32_t multiplier = 1;
-  std::uint32_t increment = 0;
-  std::uint32_t stepMultiplier = g.a;
-  std::uint32_t stepIncrement = g.c;
-  for (; steps > 0; steps >>= 1) {
-    if (steps & 1) {
-      multiplier *= stepMultiplier;
-      increment = increment * stepMultiplier + stepIncrement;
-    }
-    stepIncrement = (stepMultiplier + 1) * stepIncrement;
-    stepMultiplier *= stepMultiplier;
-  }
-  SetRandomSeed(multiplier * RandomSeed() + increment);
+  RandomBytes(out.data() + start, count, bound1, bound2);
 }
 
 std::string_view Slice(const std::string& bytes, std::uint64_t start, std::uint64_t length) {
@@ -246,7 +191,7 @@ void TPassBuffer::Finish() {
     const std::uint64_t rest = blockLength_ - drawn;
     const std::uint8_t lowest = std::min(pass_.RandomBytesValue1, pass_.RandomBytesValue2);
     if (lowest == 0) {
-      SkipSteps(rest);  // every byte takes exactly one draw
+      SkipRandom(rest);  // every byte takes exactly one draw
     } else {
       // How many draws the bytes take depends on the values drawn.
       std::string scratch;

@@ -1,5 +1,7 @@
 #include "support/FaultyFileSystem.h"
 
+#include <gtest/gtest.h>
+
 #include "support/TestFolder.h"
 
 namespace {
@@ -41,6 +43,15 @@ class RecordingFile : public platform::File {
   std::string path_;
 };
 
+bool FaultyFileSystem::allowed(const std::string& path) const {
+  if (confinedTo.empty()) return true;
+  const bool inside = path.size() > confinedTo.size() &&
+                      path.compare(0, confinedTo.size(), confinedTo) == 0 &&
+                      path.find("/../") == std::string::npos;
+  if (!inside) ADD_FAILURE() << "a test tried to change " << path << " outside " << confinedTo;
+  return inside;
+}
+
 std::unique_ptr<platform::File> FaultyFileSystem::wrap(std::unique_ptr<platform::File> file,
                                                        const std::string& path) {
   if (!file) return nullptr;
@@ -48,12 +59,12 @@ std::unique_ptr<platform::File> FaultyFileSystem::wrap(std::unique_ptr<platform:
 }
 
 std::unique_ptr<platform::File> FaultyFileSystem::openExisting(const std::string& path) {
-  if (failOpen.count(path)) return nullptr;
+  if (failOpen.count(path) || !allowed(path)) return nullptr;
   return wrap(real().openExisting(path), path);
 }
 
 std::unique_ptr<platform::File> FaultyFileSystem::createAlways(const std::string& path) {
-  if (failOpen.count(path)) return nullptr;
+  if (failOpen.count(path) || !allowed(path)) return nullptr;
   return wrap(real().createAlways(path), path);
 }
 
@@ -62,28 +73,31 @@ std::optional<platform::FileInfo> FaultyFileSystem::info(const std::string& path
 }
 
 bool FaultyFileSystem::setAttributes(const std::string& path, std::uint32_t attributes) {
+  if (!allowed(path)) return false;
   return real().setAttributes(path, attributes);
 }
 
 bool FaultyFileSystem::rename(const std::string& from, const std::string& to) {
-  if (failRename.count(from)) return false;
+  if (failRename.count(from) || !allowed(from) || !allowed(to)) return false;
   if (!real().rename(from, to)) return false;
   renames.emplace_back(from, to);
   return true;
 }
 
 bool FaultyFileSystem::deleteFile(const std::string& path) {
-  if (failDelete.count(path)) return false;
+  if (failDelete.count(path) || !allowed(path)) return false;
   std::string contents = readFileBytes(path);
   if (!real().deleteFile(path)) return false;
   deleted.push_back({path, std::move(contents)});
   return true;
 }
 
-bool FaultyFileSystem::createFolder(const std::string& path) { return real().createFolder(path); }
+bool FaultyFileSystem::createFolder(const std::string& path) {
+  return allowed(path) && real().createFolder(path);
+}
 
 bool FaultyFileSystem::removeFolder(const std::string& path) {
-  if (failRemoveFolder.count(path)) return false;
+  if (failRemoveFolder.count(path) || !allowed(path)) return false;
   return real().removeFolder(path);
 }
 
@@ -99,7 +113,7 @@ std::optional<std::string> FaultyFileSystem::readFile(const std::string& path,
 }
 
 bool FaultyFileSystem::writeFileAtomic(const std::string& path, const std::string& contents) {
-  if (failAtomicWrite.count(path)) return false;
+  if (failAtomicWrite.count(path) || !allowed(path)) return false;
   return real().writeFileAtomic(path, contents);
 }
 

@@ -34,6 +34,9 @@ class FaultyFileSystem : public platform::FileSystem {
   std::int64_t bytesLeft = -1;
   // Free space reported instead of the real one, when set.
   std::map<std::string, platform::DiskSpace> diskSpaceOf;
+  // When set, every operation that creates, writes, renames or removes something outside this
+  // folder fails and fails the test: a test can never change anything but its own files.
+  std::string confinedTo;
 
   // What happened.
   std::vector<Write> writes;
@@ -55,6 +58,8 @@ class FaultyFileSystem : public platform::FileSystem {
   std::optional<platform::DiskSpace> diskSpace(const std::string& path) override;
 
  private:
+  // False (and a test failure) when the path lies outside the confinement.
+  bool allowed(const std::string& path) const;
   std::unique_ptr<platform::File> wrap(std::unique_ptr<platform::File> file,
                                        const std::string& path);
   friend class RecordingFile;

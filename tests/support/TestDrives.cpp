@@ -19,7 +19,8 @@ std::string escapeField(const std::string& text) {
 }  // namespace
 
 ScopedTestDrives::ScopedTestDrives(const TestFolder& folder,
-                                   const std::vector<std::pair<std::string, std::string>>& mounts) {
+                                   const std::vector<std::pair<std::string, std::string>>& mounts)
+    : previous_(std::make_unique<platform::DriveTable>(platform::drives())) {
   std::string table;
   int id = 100;
   for (const auto& [point, type] : mounts) {
@@ -33,4 +34,4 @@ ScopedTestDrives::ScopedTestDrives(const TestFolder& folder,
   platform::setDriveTable(platform::DriveTable(path, folder / "drives/sys"));
 }
 
-ScopedTestDrives::~ScopedTestDrives() { platform::setDriveTable(platform::DriveTable()); }
+ScopedTestDrives::~ScopedTestDrives() { platform::setDriveTable(*previous_); }

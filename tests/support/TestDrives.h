@@ -1,13 +1,17 @@
 #pragma once
 // A drive list of a test's own: the drive table reads a mount table written into the test
-// folder, so cleaners that walk "every drive" only ever see folders of the test. The real table
-// is put back when the object ends.
+// folder, so cleaners that walk "every drive" only ever see folders of the test. The table in
+// use before is put back when the object ends (scopes must end in the reverse order).
 
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 class TestFolder;
+namespace platform {
+class DriveTable;
+}
 
 class ScopedTestDrives {
  public:
@@ -17,4 +21,7 @@ class ScopedTestDrives {
   ~ScopedTestDrives();
   ScopedTestDrives(const ScopedTestDrives&) = delete;
   ScopedTestDrives& operator=(const ScopedTestDrives&) = delete;
+
+ private:
+  std::unique_ptr<platform::DriveTable> previous_;
 };

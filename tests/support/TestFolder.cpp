@@ -10,8 +10,12 @@
 
 namespace fsys = std::filesystem;
 
+std::string TestFolder::prefix() {
+  return (fsys::temp_directory_path() / "ferrovane-test-").string();
+}
+
 TestFolder::TestFolder() {
-  std::string pattern = (fsys::temp_directory_path() / "ferrovane-test-XXXXXX").string();
+  std::string pattern = prefix() + "XXXXXX";
   if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a test folder");
   path_ = pattern + "/";
   fsys::create_directories(programFolder());

@@ -13,6 +13,9 @@ class TestFolder {
   TestFolder(const TestFolder&) = delete;
   TestFolder& operator=(const TestFolder&) = delete;
 
+  // The start of every test folder's path ("/tmp/ferrovane-test-").
+  static std::string prefix();
+
   // The folder itself, with trailing separator.
   const std::string& path() const { return path_; }
   // A path inside the folder.

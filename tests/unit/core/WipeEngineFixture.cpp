@@ -56,6 +56,7 @@ std::string LongName() {
 
 WipeEngineTest::WipeEngineTest() {
   // A fixed cluster size for every path of the test, whatever disk the test runs on.
+  files.confinedTo = folder.path();
   files.diskSpaceOf[folder.path()] = {std::uint64_t(1) << 30, std::uint64_t(1) << 32, kCluster};
   manager.LoadSettings();  // the defaults: BufferSize 524288, slack space on, no signature
   WipeMethodsManager = &manager;

@@ -6,24 +6,21 @@
 
 #include "WipeEngineFixture.h"
 #include "platform/Drives.h"
+#include "support/TestDrives.h"
 
 namespace fsys = std::filesystem;
 
 class WipeFreeSpaceTest : public WipeEngineTest {
  protected:
   WipeFreeSpaceTest() { AddMethod("zeros.mtd", {BytePass(0xEE)}); }
-  ~WipeFreeSpaceTest() override { platform::setDriveTable(platform::DriveTable()); }
 
   // Makes the folder a drive of its own: a mount table in which it is a mount point, with the
   // free space the test says. Nothing is mounted.
   std::string FakeDrive(const std::string& name, std::uint64_t available) {
     const std::string root = folder.makeFolder(name) + "/";
-    const std::string table =
-        folder.write("mountinfo",
-                     "1 0 8:1 / / rw - ext4 /dev/sda1 rw\n"
-                     "2 1 8:2 / " +
-                         root.substr(0, root.size() - 1) + " rw - ext4 /dev/sda2 rw\n");
-    platform::setDriveTable(platform::DriveTable(table, folder / "noblock"));
+    drives_.reset();  // the earlier table goes first, so the real one is never put back between
+    drives_ = std::make_unique<ScopedTestDrives>(
+        folder, std::vector<std::pair<std::string, std::string>>{{"/", "ext4"}, {root, "ext4"}});
     files.diskSpaceOf.clear();
     // A small total: a fill that failed to stop would end there, not on the real disk.
     files.diskSpaceOf[root] = {available, available + (8u << 20), kCluster};
@@ -49,6 +46,7 @@ class WipeFreeSpaceTest : public WipeEngineTest {
 
  private:
   std::unique_ptr<TmpfsMount> mount_;
+  std::unique_ptr<ScopedTestDrives> drives_;
 };
 
 #define SKIP_WITHOUT_TMPFS(root)                                       \

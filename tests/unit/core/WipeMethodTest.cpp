@@ -257,3 +257,14 @@ TEST(MethodFile, SavingAnUnchangedMethodLeavesTheFileAsItIs) {
   platform::ScopedFileSystem use(faulty);
   EXPECT_NO_THROW(method.SaveToFile());
 }
+
+TEST_F(FreshGenerator, SkippingDrawsLandsWhereDrawingThemWould) {
+  for (std::uint64_t steps : {0ull, 1ull, 7ull, 524288ull, 1000003ull}) {
+    SetRandomSeed(12345);
+    for (std::uint64_t i = 0; i < steps; ++i) Random(256);
+    const std::uint32_t drawn = RandomSeed();
+    SetRandomSeed(12345);
+    SkipRandom(steps);
+    EXPECT_EQ(RandomSeed(), drawn) << steps;
+  }
+}
