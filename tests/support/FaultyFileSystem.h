@@ -20,7 +20,7 @@ class FaultyFileSystem : public platform::FileSystem {
   };
   struct Deleted {
     std::string path;
-    std::string contents;  // the bytes the file held when it was deleted
+    std::string contents;  // the bytes the file held when it was deleted (up to 64 MiB)
   };
 
   // Failures to inject.
