@@ -200,9 +200,13 @@ void TMainForm::showEvent(QShowEvent* event) {
   if (shown_) return;
   shown_ = true;
   if (screen()) {
+    // Centred, and never larger than the screen (a large scale factor on a small screen): the
+    // lists shrink and the tabs scroll instead.
+    const QRect available = screen()->availableGeometry();
+    resize(size().boundedTo(available.size() - (frameGeometry().size() - size())));
     QRect frame = frameGeometry();
-    frame.moveCenter(screen()->availableGeometry().center());
-    move(frame.topLeft());
+    frame.moveCenter(available.center());
+    move(std::max(frame.left(), available.left()), std::max(frame.top(), available.top()));
   }
   // Once the window is up, so that the warning stands in front of it.
   QTimer::singleShot(0, this, &TMainForm::reportRegistryProblem);
