@@ -2,6 +2,7 @@
 
 #include "platform/FileSystem.h"
 #include "platform/Folders.h"
+#include "platform/Registry.h"
 
 namespace {
 
@@ -42,4 +43,10 @@ std::string FindOperaProfile(const TRegistryTextReader& readUserValue) {
     }
   }
   return {};
+}
+
+TRegistryTextReader UserRegistryReader() {
+  return [](const std::string& key, const std::string& value) {
+    return platform::registry().readString(platform::kCurrentUser, key, value);
+  };
 }

@@ -14,3 +14,6 @@ using TRegistryTextReader =
 // The profile folder: beside the program named by Opera's last command line, else below the
 // user's application-data folder; empty when neither exists. Only absolute folders qualify.
 std::string FindOperaProfile(const TRegistryTextReader& readUserValue);
+
+// Reads text values of the current user from the registry in use (platform::registry()).
+TRegistryTextReader UserRegistryReader();

@@ -4,21 +4,10 @@
 #include <QString>
 
 #include "ui/PromptService.h"
+#include "ui/TfProgress.h"
 
-namespace {
-
-class NoProgress final : public IWipeProgress {
- public:
-  void SetFileRange(std::uint64_t) override {}
-  void SetFilePosition(std::uint64_t) override {}
-  void SetPassRange(std::uint64_t) override {}
-  void SetPassPosition(std::uint64_t) override {}
-  void ShowFile(const std::string&) override {}
-  void ShowPass(int, int) override {}
-  void Advance(std::uint64_t) override {}
-};
-
-}  // namespace
+QtWipeServices::QtWipeServices()
+    : progressFactory_([](TWipeEngine& engine) { return TfProgress::Open(engine); }) {}
 
 QtWipeServices::QtWipeServices(TProgressFactory progressFactory)
     : progressFactory_(std::move(progressFactory)) {}
@@ -28,10 +17,8 @@ void QtWipeServices::SetProgressFactory(TProgressFactory progressFactory) {
 }
 
 std::unique_ptr<IWipeProgress> QtWipeServices::OpenProgress(TWipeEngine& engine) {
-  std::unique_ptr<IWipeProgress> progress;
-  if (progressFactory_) progress = progressFactory_(engine);
-  if (!progress) progress = std::make_unique<NoProgress>();
-  return progress;
+  // Without a window the engine reports to NoWipeProgress().
+  return progressFactory_ ? progressFactory_(engine) : nullptr;
 }
 
 bool QtWipeServices::ConfirmWipeExecutable(const std::string& path) {

@@ -1,7 +1,7 @@
 #pragma once
-// What a wipe run needs from the windows, done with Qt: the progress window (made by a factory
-// that the program entry sets), the question about executables (through the prompt service)
-// and letting Qt handle pending events between blocks.
+// What a wipe run needs from the windows, done with Qt: the progress window (TfProgress unless
+// another factory is set), the question about executables (through the prompt service) and
+// letting Qt handle pending events between blocks.
 
 #include <functional>
 #include <memory>
@@ -14,7 +14,8 @@ class QtWipeServices final : public IWipeServices {
   // then shows no progress.
   using TProgressFactory = std::function<std::unique_ptr<IWipeProgress>(TWipeEngine&)>;
 
-  explicit QtWipeServices(TProgressFactory progressFactory = {});
+  QtWipeServices();
+  explicit QtWipeServices(TProgressFactory progressFactory);
 
   void SetProgressFactory(TProgressFactory progressFactory);
 

@@ -10,10 +10,14 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "cleaner/TEraserEngine.h"
 #include "core/Helpers.h"
 #include "platform/FileSystem.h"
+#include "platform/Registry.h"
 #include "ui/DesktopShell.h"
+#include "ui/OperaProfile.h"
 #include "ui/ProgramResources.h"
+#include "ui/PromptService.h"
 #include "ui_TMainForm.h"
 
 namespace {
@@ -26,11 +30,9 @@ constexpr std::uint64_t kMaxReadmeBytes = 4 << 20;
 
 }  // namespace
 
-TMainForm::TMainForm(const TWipeEngineSet& engines, TRegistryTextReader registry,
-                     QWidget* parent)
+TMainForm::TMainForm(QWidget* parent)
     : QWidget(parent),
       ui(std::make_unique<Ui::TMainForm>()),
-      engines_(engines),
       runner_([](TWipeEngine& engine) { engine.Execute(); }) {
   InitProgramResources();
   ui->setupUi(this);
@@ -44,15 +46,26 @@ TMainForm::TMainForm(const TWipeEngineSet& engines, TRegistryTextReader registry
   connectHandlers();
 
   FillDriveList();
-  operaProfileFolder_ = FindOperaProfile(registry);
-  // Jobs that the configuration put into the engines are shown, so nothing is wiped that the
-  // user cannot see.
+  // The rows of the special folders and of the recycle bin's folders are filled here, before
+  // the cleaner is created, once the special-folders page has them.
+
+  cleanerEngine_ = std::make_unique<TEraserEngine>();
+  cleanerEngine_->LoadFromFile(GetAppFolder() + "prefs.dat");
+  operaProfileFolder_ = FindOperaProfile(UserRegistryReader());
+  // The Opera rows of the special-folders list are appended here when a profile was found.
+  freeSpaceEngine_ = cleanerEngine_->Shredder->WipeFreeSpace.get();
+  // Jobs that prefs.dat put into the engines are shown, so nothing is wiped that the user
+  // cannot see.
   RefreshDeleteLists();
   ui->MainPage->setCurrentWidget(ui->tabDelete);
   LoadReadme();
 }
 
 TMainForm::~TMainForm() = default;
+
+TWipeEngine& TMainForm::WipeFiles() const { return *cleanerEngine_->Shredder->WipeFiles; }
+
+TWipeEngine& TMainForm::WipeFolders() const { return *cleanerEngine_->Shredder->WipeFolders; }
 
 void TMainForm::arrangeDriveColumns() {
   // The name takes the free width; the figures keep a fixed one, aligned as numbers are.
@@ -147,9 +160,8 @@ void TMainForm::emailValueClick() {
 }
 
 bool TMainForm::anyEngineRunning() const {
-  for (const TWipeEngine* engine :
-       {engines_.WipeFiles, engines_.WipeFolders, engines_.WipeFreeSpace}) {
-    if (engine && engine->Running()) return true;
+  for (const TWipeEngine* engine : {&WipeFiles(), &WipeFolders(), &FreeSpaceEngine()}) {
+    if (engine->Running()) return true;
   }
   return false;
 }
@@ -167,8 +179,8 @@ void TMainForm::closeEvent(QCloseEvent* event) {
   }
   // A run is on lower down the call stack; it cannot end before this handler returns. Stop it,
   // and close once it has returned (finishPendingClose).
-  for (TWipeEngine* engine : {engines_.WipeFiles, engines_.WipeFolders, engines_.WipeFreeSpace}) {
-    if (engine && engine->Running()) engine->Aborted = true;
+  for (TWipeEngine* engine : {&WipeFiles(), &WipeFolders(), &FreeSpaceEngine()}) {
+    if (engine->Running()) engine->Aborted = true;
   }
   closePending_ = true;
   event->ignore();
@@ -185,9 +197,23 @@ bool TMainForm::finishPendingClose() {
 
 void TMainForm::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  if (centred_ || !screen()) return;
-  centred_ = true;
-  QRect frame = frameGeometry();
-  frame.moveCenter(screen()->availableGeometry().center());
-  move(frame.topLeft());
+  if (shown_) return;
+  shown_ = true;
+  if (screen()) {
+    // Centred, and never larger than the screen (a large scale factor on a small screen): the
+    // lists shrink and the tabs scroll instead.
+    const QRect available = screen()->availableGeometry();
+    resize(size().boundedTo(available.size() - (frameGeometry().size() - size())));
+    QRect frame = frameGeometry();
+    frame.moveCenter(available.center());
+    move(std::max(frame.left(), available.left()), std::max(frame.top(), available.top()));
+  }
+  // Once the window is up, so that the warning stands in front of it.
+  QTimer::singleShot(0, this, &TMainForm::reportRegistryProblem);
+}
+
+void TMainForm::reportRegistryProblem() {
+  const std::string problem = platform::registry().problem();
+  if (problem.empty()) return;
+  Prompts().MessageDialog(TMessageKind::Warning, QString::fromLocal8Bit(problem));
 }

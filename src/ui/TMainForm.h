@@ -1,6 +1,7 @@
 #pragma once
 // The main window: the header, the pages of MainPage, the strip of picture buttons and the
-// About page. The pages' work is done by the three wipe engines it is given.
+// About page. It owns the trace-cleaning engine, whose Shredder section holds the three wipe
+// engines that do the pages' work.
 
 #include <QWidget>
 #include <functional>
@@ -9,26 +10,30 @@
 #include <vector>
 
 #include "core/TWipeEngine.h"
-#include "ui/OperaProfile.h"
-#include "ui/TWipeEngineSet.h"
 
 namespace Ui {
 class TMainForm;
 }
 class QTreeWidget;
+class TEraserEngine;
 class TPathRow;
 
 class TMainForm : public QWidget {
   Q_OBJECT
 
  public:
-  // The engines stay their owner's; the registry reader finds the Opera profile (none: no
-  // profile).
-  explicit TMainForm(const TWipeEngineSet& engines, TRegistryTextReader registry = {},
-                     QWidget* parent = nullptr);
+  // Start-up: the drive list, then the trace-cleaning engine loaded from "prefs.dat" of the
+  // program folder, then the Opera profile (read from the registry in use).
+  explicit TMainForm(QWidget* parent = nullptr);
   ~TMainForm() override;
 
-  const TWipeEngineSet& Engines() const { return engines_; }
+  // The trace-cleaning engine; it lives as long as the window.
+  TEraserEngine& CleanerEngine() const { return *cleanerEngine_; }
+  // The engines of the pages, from the cleaner's Shredder section.
+  TWipeEngine& WipeFiles() const;
+  TWipeEngine& WipeFolders() const;
+  // The engine of the Wipe-free-space page.
+  TWipeEngine& FreeSpaceEngine() const { return *freeSpaceEngine_; }
   // The Opera profile folder found at start-up; empty when there is none.
   const std::string& OperaProfileFolder() const { return operaProfileFolder_; }
 
@@ -87,11 +92,14 @@ class TMainForm : public QWidget {
   bool anyEngineRunning() const;
   // After a run: closes the window if a close was asked for while it ran.
   bool finishPendingClose();
+  // Tells the user once when the registry store cannot be used (a damaged file).
+  void reportRegistryProblem();
 
   std::unique_ptr<Ui::TMainForm> ui;
-  TWipeEngineSet engines_;
+  std::unique_ptr<TEraserEngine> cleanerEngine_;
+  TWipeEngine* freeSpaceEngine_ = nullptr;
   TEngineRunner runner_;
   std::string operaProfileFolder_;
   bool closePending_ = false;
-  bool centred_ = false;
+  bool shown_ = false;
 };

@@ -58,14 +58,12 @@ void TMainForm::AddFolderRow(TWipeItem* item) { addRow(ui->lvFolders, item, true
 
 void TMainForm::RefreshDeleteLists() {
   for (auto [list, engine, folder] :
-       {std::tuple{ui->lvFiles, engines_.WipeFiles, false},
-        std::tuple{ui->lvFolders, engines_.WipeFolders, true}}) {
+       {std::tuple{ui->lvFiles, &WipeFiles(), false},
+        std::tuple{ui->lvFolders, &WipeFolders(), true}}) {
     const QSignalBlocker quiet(list);
     list->setUpdatesEnabled(false);
     list->clear();
-    if (engine) {
-      for (const auto& item : engine->Items) addRow(list, item.get(), folder);
-    }
+    for (const auto& item : engine->Items) addRow(list, item.get(), folder);
     list->setUpdatesEnabled(true);
   }
   UpdateDeleteButtons();
@@ -74,24 +72,24 @@ void TMainForm::RefreshDeleteLists() {
 void TMainForm::lvFilesSelectItem() { UpdateDeleteButtons(); }
 
 void TMainForm::btnAddFilesClick() {
-  TWipeEngine* engine = engines_.WipeFiles;
-  if (engine && !engine->Running()) {
+  TWipeEngine& engine = WipeFiles();
+  if (!engine.Running()) {
     for (const std::string& path :
          Prompts().OpenFiles(QStringLiteral("Select files to shred"),
                              QStringLiteral("All Files (*)"))) {
       if (!usablePath(path)) continue;
-      AddFileRow(engine->AddItem(std::make_unique<TWipeItem>(wkFile, path)));
+      AddFileRow(engine.AddItem(std::make_unique<TWipeItem>(wkFile, path)));
     }
   }
   UpdateDeleteButtons();
 }
 
 void TMainForm::btnAddFolderClick() {
-  TWipeEngine* engine = engines_.WipeFolders;
-  if (engine && !engine->Running()) {
+  TWipeEngine& engine = WipeFolders();
+  if (!engine.Running()) {
     const auto folder = Prompts().BrowseFolder(QStringLiteral("Select Folder"));
     if (folder && usablePath(*folder)) {
-      AddFolderRow(engine->AddItem(std::make_unique<TWipeItem>(wkFolder, *folder)));
+      AddFolderRow(engine.AddItem(std::make_unique<TWipeItem>(wkFolder, *folder)));
     }
   }
   UpdateDeleteButtons();
@@ -117,11 +115,11 @@ void TMainForm::removeSelectedRows(QTreeWidget* list, TWipeEngine& engine) {
 }
 
 void TMainForm::btnRemoveFilesClick() {
-  if (engines_.WipeFiles) removeSelectedRows(ui->lvFiles, *engines_.WipeFiles);
+  removeSelectedRows(ui->lvFiles, WipeFiles());
 }
 
 void TMainForm::btnRemoveFoldersClick() {
-  if (engines_.WipeFolders) removeSelectedRows(ui->lvFolders, *engines_.WipeFolders);
+  removeSelectedRows(ui->lvFolders, WipeFolders());
 }
 
 void TMainForm::startShred(TWipeEngine& engine) {
@@ -142,17 +140,17 @@ void TMainForm::startShred(TWipeEngine& engine) {
 }
 
 void TMainForm::btnStartShredFilesClick() {
-  if (engines_.WipeFiles) startShred(*engines_.WipeFiles);
+  startShred(WipeFiles());
 }
 
 void TMainForm::btnStartShredFoldersClick() {
-  if (engines_.WipeFolders) startShred(*engines_.WipeFolders);
+  startShred(WipeFolders());
 }
 
 void TMainForm::btnStopShredFilesClick() {
-  if (engines_.WipeFiles) engines_.WipeFiles->Aborted = true;
+  WipeFiles().Aborted = true;
 }
 
 void TMainForm::btnStopShredFoldersClick() {
-  if (engines_.WipeFolders) engines_.WipeFolders->Aborted = true;
+  WipeFolders().Aborted = true;
 }

@@ -34,22 +34,22 @@ void TMainForm::FillDriveList() {
 }
 
 void TMainForm::btnFreeExecuteClick() {
-  TWipeEngine* engine = engines_.WipeFreeSpace;
-  if (!engine || engine->Running() || closePending_) return;
+  TWipeEngine& engine = FreeSpaceEngine();
+  if (engine.Running() || closePending_) return;
   // The checked rows are the whole job: nothing else, such as a drive of an earlier run or of
   // the configuration, is wiped without being shown and checked.
-  engine->ClearItems();
+  engine.ClearItems();
   QTreeWidget* list = ui->lvDriveList;
   for (int index = 0; index < list->topLevelItemCount(); ++index) {
     auto* row = static_cast<TPathRow*>(list->topLevelItem(index));
     if (row->checkState(0) == Qt::Checked) {
-      engine->AddItem(std::make_unique<TWipeItem>(wkFreeSpace, row->Path));
+      engine.AddItem(std::make_unique<TWipeItem>(wkFreeSpace, row->Path));
     }
   }
-  runEngine(*engine);
-  const bool aborted = engine->Aborted;
-  const std::vector<TWipeFailure> failures = engine->Failures;
-  engine->ClearItems();
+  runEngine(engine);
+  const bool aborted = engine.Aborted;
+  const std::vector<TWipeFailure> failures = engine.Failures;
+  engine.ClearItems();
   if (finishPendingClose()) return;
 
   ShowRunOutcome(

@@ -8,11 +8,28 @@ void TSvgPicture::setPicture(const QString& file) {
   picture_ = file;
   renderer_.load(file);
   renderer_.setAspectRatioMode(Qt::IgnoreAspectRatio);
+  updateGeometry();
   update();
+}
+
+void TSvgPicture::setKeepRightEdge(bool keep) {
+  keepRightEdge_ = keep;
+  updateGeometry();
+  update();
+}
+
+QSize TSvgPicture::sizeHint() const {
+  return keepRightEdge_ && renderer_.isValid() ? renderer_.defaultSize() : QWidget::sizeHint();
 }
 
 void TSvgPicture::paintEvent(QPaintEvent*) {
   if (!renderer_.isValid()) return;
   QPainter painter(this);
-  renderer_.render(&painter, QRectF(rect()));
+  QRectF target(rect());
+  const QSizeF own = renderer_.viewBoxF().size();
+  if (keepRightEdge_ && own.height() > 0) {
+    const qreal width = own.width() * height() / own.height();
+    target = QRectF(this->width() - width, 0, width, height());
+  }
+  renderer_.render(&painter, target);
 }

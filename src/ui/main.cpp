@@ -3,37 +3,17 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <memory>
 
-#include "core/TWipeEngine.h"
 #include "core/TWipeMethodsManager.h"
 #include "dialogs/TfEditMethod.h"
 #include "dialogs/TfMethodsForm.h"
 #include "ui/ProgramResources.h"
-#include "ui/PromptService.h"
+#include "ui/QtCleanerEnvironment.h"
 #include "ui/QtWipeServices.h"
 #include "ui/TMainForm.h"
 #include "ui/TfmAddReg.h"
 #include "ui/TfmItemProps.h"
 #include "ui/TfmShowFiles.h"
-
-namespace {
-
-// Owns the three wipe engines of the pages, each with the method the catalogue chose for it.
-struct StandaloneEngines {
-  StandaloneEngines() {
-    for (TWipeEngine* engine : {&WipeFiles, &WipeFolders, &WipeFreeSpace}) {
-      engine->Method = WipeMethodsManager->MethodForEngine(*engine);
-    }
-  }
-  TWipeEngineSet Set() { return {&WipeFiles, &WipeFolders, &WipeFreeSpace}; }
-
-  TWipeEngine WipeFiles{"WipeFiles"};
-  TWipeEngine WipeFolders{"WipeFolders"};
-  TWipeEngine WipeFreeSpace{"WipeFreeSpace"};
-};
-
-}  // namespace
 
 int main(int argc, char* argv[]) {
   StartWipeMethodsManager();
@@ -47,20 +27,25 @@ int main(int argc, char* argv[]) {
     InitProgramResources();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/ferrovane.svg")));
 
-    // The progress window is made per run by the factory; without one a run shows none.
+    // What the engines ask of the windows: the progress window of each run, the question about
+    // executables, the clipboard and the timers. Installed before the main window creates the
+    // trace-cleaning engine, whose scheduler takes its timer at once.
     QtWipeServices wipeServices;
     SetWipeServices(&wipeServices);
+    QtCleanerEnvironment cleanerEnvironment;
 
-    StandaloneEngines engines;
-    TMainForm mainForm(engines.Set());
-    TfmItemProps itemProps(&mainForm);
-    TfmShowFiles showFiles(&mainForm);
-    TfmAddReg addReg(&mainForm);
-    TfMethodsForm methodsForm(&mainForm);
-    TfEditMethod editMethod(&mainForm);
+    {
+      TMainForm mainForm;
+      TfmItemProps itemProps(&mainForm);
+      TfmShowFiles showFiles(&mainForm);
+      TfmAddReg addReg(&mainForm);
+      // The progress window is made for each run by the wipe services.
+      TfMethodsForm methodsForm(&mainForm);
+      TfEditMethod editMethod(&mainForm);
 
-    mainForm.show();
-    result = QApplication::exec();
+      mainForm.show();
+      result = QApplication::exec();
+    }
     SetWipeServices(nullptr);
   }
 

@@ -6,16 +6,10 @@
 #include <QtTest>
 
 #include "MainFormFixture.h"
-#include "core/TWipeMethodsManager.h"
-#include "ui/QtWipeServices.h"
+#include "support/FaultyFileSystem.h"
+#include "ui/TfProgress.h"
 
 namespace {
-
-// The tests that need the engine's real run are written against its declared behaviour and
-// enabled once the run has landed on this branch.
-constexpr bool kEngineRunsForReal = false;
-#define REQUIRE_REAL_RUN()                                                              \
-  if (!kEngineRunsForReal) QSKIP("needs the wiping engine's real run (TWipeEngine::Execute)")
 
 struct ButtonStates {
   bool remove, start, stop;
@@ -46,6 +40,8 @@ class DeletePageTest : public QObject {
   void stopDuringRunReportsAbortedAndOtherListKeepsRunning();
   void runThatLeftFilesBehindListsThemInsteadOfSuccess();
   void realRunWipesFilesAndFolders();
+  void stopAndCancelDuringARealRunAbortIt();
+  void realFailuresAreListedInTheWarning();
   void executableQuestionFollowsTheCheckBox();
   void secondStartAddAndRemoveRefusedWhileRunning();
   void closingDuringRunStopsItFirst();
@@ -63,9 +59,9 @@ void DeletePageTest::addFilesKeepsPathBytesAndEnablesButtons() {
   click(f, "btnAddFiles");
 
   QCOMPARE(f.rowPaths("lvFiles"), (std::vector<std::string>{odd, plain, plain}));
-  QCOMPARE(MainFormFixture::itemPaths(f.files), (std::vector<std::string>{odd, plain, plain}));
-  QVERIFY(f.folders.Items.empty());
-  for (const auto& item : f.files.Items) QCOMPARE(item->Kind, wkFile);
+  QCOMPARE(MainFormFixture::itemPaths(f.files()), (std::vector<std::string>{odd, plain, plain}));
+  QVERIFY(f.folders().Items.empty());
+  for (const auto& item : f.files().Items) QCOMPARE(item->Kind, wkFile);
   auto* list = f.find<QTreeWidget>("lvFiles");
   QCOMPARE(list->topLevelItem(1)->text(0), QStringLiteral("report.txt"));
   QCOMPARE(list->topLevelItem(1)->text(1),
@@ -93,17 +89,17 @@ void DeletePageTest::removeTakesEverySelectedRowAdjacentOnesToo() {
 
   const std::vector<std::string> kept{paths[0], paths[4]};
   QCOMPARE(f.rowPaths("lvFiles"), kept);
-  QCOMPARE(MainFormFixture::itemPaths(f.files), kept);
+  QCOMPARE(MainFormFixture::itemPaths(f.files()), kept);
   // Each remaining row still stands for its own job.
   for (int i = 0; i < list->topLevelItemCount(); ++i) {
-    QCOMPARE(static_cast<TPathRow*>(list->topLevelItem(i))->Item, f.files.Items[i].get());
+    QCOMPARE(static_cast<TPathRow*>(list->topLevelItem(i))->Item, f.files().Items[i].get());
   }
   QVERIFY(!filesButtons(f).remove && filesButtons(f).start);
 
   list->selectAll();
   click(f, "btnRemoveFiles");
   QCOMPARE(list->topLevelItemCount(), 0);
-  QVERIFY(f.files.Items.empty());
+  QVERIFY(f.files().Items.empty());
   QVERIFY(!filesButtons(f).remove && !filesButtons(f).start && !filesButtons(f).stop);
 }
 
@@ -118,12 +114,12 @@ void DeletePageTest::addFolderShowsNameAndParentAndDriveRoots() {
   click(f, "btnAddFolder");
 
   QCOMPARE(f.rowPaths("lvFolders"), (std::vector<std::string>{photos, disk}));
-  for (const auto& item : f.folders.Items) QCOMPARE(item->Kind, wkFolder);
+  for (const auto& item : f.folders().Items) QCOMPARE(item->Kind, wkFolder);
   auto* list = f.find<QTreeWidget>("lvFolders");
   QCOMPARE(list->topLevelItem(0)->text(0), QStringLiteral("photos"));
   QCOMPARE(list->topLevelItem(0)->text(1), QString::fromLocal8Bit(f.folder.path() + "home/"));
   QCOMPARE(list->topLevelItem(1)->text(0), QString::fromLocal8Bit("Local Disk (" + disk + ")"));
-  QVERIFY(f.files.Items.empty());
+  QVERIFY(f.files().Items.empty());
   QVERIFY(f.find<QPushButton>("btnStartShredFolders")->isEnabled());
 }
 
@@ -137,19 +133,32 @@ void DeletePageTest::cancelledOrRelativeChoicesAddNothing() {
   click(f, "btnAddFiles");
   click(f, "btnAddFolder");
   click(f, "btnAddFolder");
-  QVERIFY(f.files.Items.empty() && f.folders.Items.empty());
+  QVERIFY(f.files().Items.empty() && f.folders().Items.empty());
   QCOMPARE(f.find<QTreeWidget>("lvFiles")->topLevelItemCount(), 0);
   QCOMPARE(f.find<QTreeWidget>("lvFolders")->topLevelItemCount(), 0);
   QVERIFY(f.prompts.unexpected.empty());
 }
 
 void DeletePageTest::jobsAlreadyInTheEnginesAreShownAtStart() {
+  // Jobs that prefs.dat preloads are listed at start-up, and Start wipes what the list shows.
   MainFormFixture f;
-  f.files.AddItem(std::make_unique<TWipeItem>(wkFile, f.folder / "preloaded.txt"));
-  f.folders.AddItem(std::make_unique<TWipeItem>(wkFolder, f.folder / "old"));
-  QCOMPARE(f.rowPaths("lvFiles"), (std::vector<std::string>{f.folder / "preloaded.txt"}));
-  QCOMPARE(f.rowPaths("lvFolders"), (std::vector<std::string>{f.folder / "old"}));
+  f.withCatalogue();
+  const std::string preloaded = f.folder.write("preloaded.txt", "old secret");
+  const std::string old = f.folder.makeFolder("old");
+  f.folder.write("old/inner.txt", "old secret");
+  f.writePrefs("<WipeFiles><Item FileName=\"" + preloaded + "\"/></WipeFiles>"
+               "<WipeFolders><Item Folder=\"" + old + "\"/></WipeFolders>");
+  QCOMPARE(f.rowPaths("lvFiles"), std::vector<std::string>{preloaded});
+  QCOMPARE(f.rowPaths("lvFolders"), std::vector<std::string>{old});
   QVERIFY(filesButtons(f).start && f.find<QPushButton>("btnStartShredFolders")->isEnabled());
+
+  click(f, "btnStartShredFiles");
+  QVERIFY(!pathExists(preloaded));
+  QVERIFY(pathExists(old));
+  QCOMPARE(f.rowPaths("lvFolders"), std::vector<std::string>{old});
+  click(f, "btnStartShredFolders");
+  QVERIFY(!pathExists(old));
+  QCOMPARE(f.find<QTreeWidget>("lvFolders")->topLevelItemCount(), 0);
 }
 
 void DeletePageTest::startRunsOnlyItsListAndReportsSuccess() {
@@ -173,10 +182,10 @@ void DeletePageTest::startRunsOnlyItsListAndReportsSuccess() {
   QCOMPARE(ran, std::vector<std::string>{"WipeFiles"});
   QCOMPARE(jobs, (std::vector<std::string>{f.folder / "a", f.folder / "b"}));
   QVERIFY(warned);
-  QVERIFY(f.files.Items.empty());
+  QVERIFY(f.files().Items.empty());
   QCOMPARE(f.find<QTreeWidget>("lvFiles")->topLevelItemCount(), 0);
   QCOMPARE(f.rowPaths("lvFolders"), std::vector<std::string>{f.folder / "keep"});
-  QCOMPARE(f.folders.Items.size(), std::size_t{1});
+  QCOMPARE(f.folders().Items.size(), std::size_t{1});
   QCOMPARE(f.prompts.messages.size(), std::size_t{1});
   QCOMPARE(f.prompts.messages[0].caption, QStringLiteral("Ferrovane"));
   QCOMPARE(f.prompts.messages[0].text,
@@ -187,7 +196,7 @@ void DeletePageTest::startRunsOnlyItsListAndReportsSuccess() {
   click(f, "btnStartShredFolders");
   QCOMPARE(ran, (std::vector<std::string>{"WipeFiles", "WipeFolders"}));
   QVERIFY(!warned);
-  QVERIFY(f.folders.Items.empty());
+  QVERIFY(f.folders().Items.empty());
 }
 
 void DeletePageTest::stopDuringRunReportsAbortedAndOtherListKeepsRunning() {
@@ -209,7 +218,7 @@ void DeletePageTest::stopDuringRunReportsAbortedAndOtherListKeepsRunning() {
   click(f, "btnStartShredFolders");
 
   QVERIFY(!folderRunStopped);
-  QVERIFY(f.folders.Items.empty());  // jobs the stopped run did not reach are dropped too
+  QVERIFY(f.folders().Items.empty());  // jobs the stopped run did not reach are dropped too
   QCOMPARE(f.rowPaths("lvFiles"), std::vector<std::string>{f.folder / "a"});
   QCOMPARE(f.prompts.messages.size(), std::size_t{1});
   QCOMPARE(f.prompts.messages[0].caption, QStringLiteral("Warning"));
@@ -239,33 +248,16 @@ void DeletePageTest::runThatLeftFilesBehindListsThemInsteadOfSuccess() {
                          QString::fromStdString(
                              WipeFailureText(TWipeFailureReason::CannotDelete))));
   QVERIFY(!shown.text.contains(QStringLiteral("fine.txt")));
-  QVERIFY(f.files.Items.empty());
+  QVERIFY(f.files().Items.empty());
 }
 
-// A catalogue with one pass of zeros, installed for the real-run tests.
-class OneMethodCatalogue {
- public:
-  explicit OneMethodCatalogue(const TestFolder& folder) {
-    folder.write("program/Methods/zeros.mtd",
-                 "[Method]\nName=Zeros\nPasses=1\n[Pass1]\nWipeWith=0\nBytePatternValue=0\n");
-    StartWipeMethodsManager();
-    SetWipeServices(&services_);
-  }
-  ~OneMethodCatalogue() {
-    SetWipeServices(nullptr);
-    FinishWipeMethodsManager();
-  }
-
- private:
-  QtWipeServices services_;
-};
-
 void DeletePageTest::realRunWipesFilesAndFolders() {
-  REQUIRE_REAL_RUN();
   MainFormFixture f;
-  OneMethodCatalogue catalogue(f.folder);
+  f.withCatalogue();
+  FaultyFileSystem disk;  // records the bytes each file held when it was deleted
+  platform::ScopedFileSystem recording(disk);
   const std::string a = f.folder.write("data/a.txt", "secret a");
-  const std::string b = f.folder.write("data/b.txt", "secret b");
+  const std::string b = f.folder.write("data/b.txt", std::string(100000, 's'));
   const std::string tree = f.folder.makeFolder("tree");
   f.folder.write("tree/sub/c.txt", "secret c");
   f.prompts.openFiles.push_back({a, b});
@@ -282,12 +274,97 @@ void DeletePageTest::realRunWipesFilesAndFolders() {
   for (const auto& shown : f.prompts.messages) {
     QCOMPARE(shown.text, QStringLiteral("The wipe task has been completed successfully!"));
   }
+  // Every file held nothing but the pass's zeros when it went, and under another name.
+  QCOMPARE(disk.deleted.size(), std::size_t{3});
+  for (const auto& gone : disk.deleted) {
+    QVERIFY(gone.path != a && gone.path != b);
+    QVERIFY(!gone.contents.empty());
+    QCOMPARE(gone.contents.find_first_not_of('\0'), std::string::npos);
+  }
+  QVERIFY(disk.deleted[1].contents.size() >= 100000);
+}
+
+void DeletePageTest::stopAndCancelDuringARealRunAbortIt() {
+  MainFormFixture f;
+  f.withCatalogue();
+  std::vector<std::string> paths;
+  for (int i = 0; i < 5; ++i) paths.push_back(f.folder.write("f" + std::to_string(i), "data"));
+  f.prompts.openFiles.push_back(paths);
+  click(f, "btnAddFiles");
+
+  // Stop of this list, pressed while the run lets events through; the other list's Stop first.
+  bool stoppedByOtherList = true;
+  QTimer::singleShot(0, [&] {
+    click(f, "btnStopShredFolders");
+    stoppedByOtherList = f.files().Aborted;
+    click(f, "btnStopShredFiles");
+  });
+  click(f, "btnStartShredFiles");
+  QVERIFY(!stoppedByOtherList);
+  QVERIFY(pathExists(paths.back()));  // not reached
+  QVERIFY(f.files().Items.empty());   // and not kept either
+  QCOMPARE(f.find<QTreeWidget>("lvFiles")->topLevelItemCount(), 0);
+  QCOMPARE(f.prompts.messages.back().caption, QStringLiteral("Warning"));
+  QCOMPARE(f.prompts.messages.back().text, QStringLiteral("The wipe task has been aborted!"));
+
+  // Cancel of the progress window that the run shows does the same.
+  f.prompts.openFiles.push_back(paths);
+  click(f, "btnAddFiles");
+  bool progressShown = false;
+  QTimer::singleShot(0, [&] {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      auto* progress = qobject_cast<TfProgress*>(window);
+      if (!progress || !progress->isVisible()) continue;
+      progressShown = progress->Engine == &f.files();
+      QTest::mouseClick(progress->findChild<QPushButton*>(QStringLiteral("btnCancel")),
+                        Qt::LeftButton);
+    }
+  });
+  click(f, "btnStartShredFiles");
+  QVERIFY(progressShown);
+  QVERIFY(pathExists(paths.back()));
+  QCOMPARE(f.prompts.messages.back().text, QStringLiteral("The wipe task has been aborted!"));
+  for (QWidget* window : QApplication::topLevelWidgets()) QVERIFY(!qobject_cast<TfProgress*>(window));
+}
+
+void DeletePageTest::realFailuresAreListedInTheWarning() {
+  MainFormFixture f;
+  f.withCatalogue();
+  FaultyFileSystem disk;
+  platform::ScopedFileSystem faulty(disk);
+  const std::string locked = f.folder.write("locked \xe9.db", "secret");
+  const std::string fine = f.folder.write("fine.txt", "secret");
+  const std::string stuck = f.folder.makeFolder("stuck");
+  f.folder.write("stuck/inner.txt", "secret");
+  disk.failOpen.insert(locked);
+  disk.failRemoveFolder.insert(stuck);
+  f.prompts.openFiles.push_back({locked, fine});
+  f.prompts.folders.push_back(stuck);
+  click(f, "btnAddFiles");
+  click(f, "btnAddFolder");
+
+  auto reportLine = [](const std::string& path, TWipeFailureReason reason) {
+    return QString::fromLocal8Bit(path) + QStringLiteral(": ") +
+           QString::fromLocal8Bit(WipeFailureText(reason));
+  };
+  click(f, "btnStartShredFiles");
+  QVERIFY(pathExists(locked) && !pathExists(fine));
+  QCOMPARE(f.prompts.messages.back().caption, QStringLiteral("Warning"));
+  QStringList lines = f.prompts.messages.back().text.split(QLatin1Char('\n'));
+  QVERIFY(lines.contains(reportLine(locked, TWipeFailureReason::CannotOpen)));
+  QVERIFY(!f.prompts.messages.back().text.contains(QStringLiteral("fine.txt")));
+
+  click(f, "btnStartShredFolders");
+  QVERIFY(!pathExists(f.folder / "stuck/inner.txt"));
+  lines = f.prompts.messages.back().text.split(QLatin1Char('\n'));
+  QVERIFY(lines.contains(reportLine(stuck, TWipeFailureReason::FolderNotRemoved)));
+  QCOMPARE(f.prompts.messages.size(), std::size_t{2});
+  QVERIFY(f.files().Items.empty() && f.folders().Items.empty());
 }
 
 void DeletePageTest::executableQuestionFollowsTheCheckBox() {
-  REQUIRE_REAL_RUN();
   MainFormFixture f;
-  OneMethodCatalogue catalogue(f.folder);
+  f.withCatalogue();
   const std::string kept = f.folder.write("Setup.exe", "program");
   const std::string wiped = f.folder.write("TOOL.EXE", "program");
   f.prompts.openFiles.push_back({kept, wiped});
@@ -317,9 +394,8 @@ void DeletePageTest::executableQuestionFollowsTheCheckBox() {
 }
 
 void DeletePageTest::secondStartAddAndRemoveRefusedWhileRunning() {
-  REQUIRE_REAL_RUN();
   MainFormFixture f;
-  OneMethodCatalogue catalogue(f.folder);
+  f.withCatalogue();
   const std::string a = f.folder.write("a.txt", std::string(1 << 20, 'a'));
   f.prompts.openFiles.push_back({a});
   click(f, "btnAddFiles");
@@ -327,13 +403,13 @@ void DeletePageTest::secondStartAddAndRemoveRefusedWhileRunning() {
   int startsDuringRun = 0;
   // While the run lets events through, the user presses Start, Add and Remove again.
   QTimer::singleShot(0, [&] {
-    if (!f.files.Running()) return;
+    if (!f.files().Running()) return;
     f.prompts.openFiles.push_back({f.folder / "late.txt"});
     click(f, "btnAddFiles");
     f.find<QTreeWidget>("lvFiles")->selectAll();
     click(f, "btnRemoveFiles");
     click(f, "btnStartShredFiles");
-    startsDuringRun = static_cast<int>(f.files.Items.size());
+    startsDuringRun = static_cast<int>(f.files().Items.size());
   });
   click(f, "btnStartShredFiles");
   QCOMPARE(startsDuringRun, 1);  // neither added nor removed during the run
@@ -342,9 +418,8 @@ void DeletePageTest::secondStartAddAndRemoveRefusedWhileRunning() {
 }
 
 void DeletePageTest::closingDuringRunStopsItFirst() {
-  REQUIRE_REAL_RUN();
   MainFormFixture f;
-  OneMethodCatalogue catalogue(f.folder);
+  f.withCatalogue();
   std::vector<std::string> paths;
   for (int i = 0; i < 20; ++i) paths.push_back(f.folder.write("many/" + std::to_string(i), "x"));
   f.prompts.openFiles.push_back(paths);
@@ -353,8 +428,8 @@ void DeletePageTest::closingDuringRunStopsItFirst() {
   QTimer::singleShot(0, &f.form(), &QWidget::close);
   click(f, "btnStartShredFiles");
 
-  QVERIFY(f.files.Aborted);
-  QVERIFY(f.files.Items.empty());
+  QVERIFY(f.files().Aborted);
+  QVERIFY(f.files().Items.empty());
   QTRY_VERIFY(!f.form().isVisible());  // closed once the run had returned
   QVERIFY(f.prompts.messages.empty());
   QVERIFY(pathExists(paths.back()));  // the run stopped before the end

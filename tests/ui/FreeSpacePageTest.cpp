@@ -6,17 +6,12 @@
 #include <QtTest>
 
 #include "MainFormFixture.h"
-#include "core/TWipeMethodsManager.h"
+#include "support/FaultyFileSystem.h"
 #include "platform/FileSystem.h"
 #include "ui/DriveFunctions.h"
-#include "ui/QtWipeServices.h"
 #include "ui/SizeFunctions.h"
 
 namespace {
-
-constexpr bool kEngineRunsForReal = false;
-#define REQUIRE_REAL_RUN()                                                              \
-  if (!kEngineRunsForReal) QSKIP("needs the wiping engine's real run (TWipeEngine::Execute)")
 
 struct Row {
   QString name, fileSystem, freeSpace, total;
@@ -90,8 +85,12 @@ void FreeSpacePageTest::runWipesCheckedDrivesOnlyAndEmptiesTheEngine() {
   const std::string three = disks.makeFolder("three");
   MainFormFixture f(mountLine(20, "8:1", one, "ext4") + mountLine(21, "8:2", two, "ext4") +
                     mountLine(22, "8:3", three, "ext4"));
-  // A drive left in the engine from elsewhere is not wiped behind the user's back.
-  f.freeSpace.AddItem(std::make_unique<TWipeItem>(wkFreeSpace, "/elsewhere/"));
+  // Drives that prefs.dat put into the engine are not wiped behind the user's back: one that
+  // the page does not list, and one it lists (wiped once, as a checked row).
+  f.writePrefs("<WipeFreeSpace><Item Drive=\"/elsewhere/\"/><Item Drive=\"" + one +
+               "/\"/></WipeFreeSpace>");
+  QCOMPARE(MainFormFixture::itemPaths(f.freeSpace()),
+           (std::vector<std::string>{"/elsewhere/", one + "/"}));
   auto* list = f.find<QTreeWidget>("lvDriveList");
   list->topLevelItem(2)->setCheckState(0, Qt::Unchecked);  // "two", the last in path order
 
@@ -103,7 +102,7 @@ void FreeSpacePageTest::runWipesCheckedDrivesOnlyAndEmptiesTheEngine() {
   QTest::mouseClick(f.find<QPushButton>("btnFreeExecute"), Qt::LeftButton);
   QCOMPARE(runs.size(), std::size_t{1});
   QCOMPARE(runs[0], (std::vector<std::string>{one + "/", three + "/"}));
-  QVERIFY(f.freeSpace.Items.empty());
+  QVERIFY(f.freeSpace().Items.empty());
   QCOMPARE(f.prompts.messages.back().caption, QStringLiteral("Ferrovane"));
   QCOMPARE(f.prompts.messages.back().text,
            QStringLiteral("The Wipe free space task has been completed successfully!"));
@@ -116,7 +115,7 @@ void FreeSpacePageTest::runWipesCheckedDrivesOnlyAndEmptiesTheEngine() {
   QCOMPARE(runs.size(), std::size_t{2});
   QVERIFY(runs[1].empty());
   QCOMPARE(f.prompts.messages.size(), std::size_t{2});
-  QVERIFY(f.files.Items.empty() && f.folders.Items.empty());
+  QVERIFY(f.files().Items.empty() && f.folders().Items.empty());
 }
 
 void FreeSpacePageTest::driveLeftUnwipedIsReportedNotSuccess() {
@@ -137,7 +136,7 @@ void FreeSpacePageTest::driveLeftUnwipedIsReportedNotSuccess() {
               .contains(QString::fromLocal8Bit(full + "/: ") +
                         QString::fromStdString(WipeFailureText(TWipeFailureReason::NoFreeSpace))));
   QVERIFY(!shown.text.contains(QString::fromLocal8Bit(fine)));
-  QVERIFY(f.freeSpace.Items.empty());
+  QVERIFY(f.freeSpace().Items.empty());
 }
 
 void FreeSpacePageTest::abortedRunSaysSo() {
@@ -150,11 +149,10 @@ void FreeSpacePageTest::abortedRunSaysSo() {
   QCOMPARE(f.prompts.messages[0].caption, QStringLiteral("Warning"));
   QCOMPARE(f.prompts.messages[0].text,
            QStringLiteral("The Wipe free space task has been aborted!"));
-  QVERIFY(f.freeSpace.Items.empty());
+  QVERIFY(f.freeSpace().Items.empty());
 }
 
 void FreeSpacePageTest::realRunOnAMountedFileSystem() {
-  REQUIRE_REAL_RUN();
   TestFolder disks;
   const std::string point = disks.makeFolder("small");
   // A small tmpfs stands in for a fixed disk: the table the window reads calls it ext4.
@@ -166,23 +164,26 @@ void FreeSpacePageTest::realRunOnAMountedFileSystem() {
     std::string point;
     ~Unmount() { (void)std::system(("umount '" + point + "'").c_str()); }
   } unmount{point};
+  // Never fill a real disk: the run goes ahead only on the small file system.
+  const auto space = platform::fs().diskSpace(point);
+  QVERIFY(space && space->total <= (8u << 20));
   disks.write("small/kept.txt", "still here");
 
   MainFormFixture f(mountLine(20, "8:1", point, "ext4"));
-  f.folder.write("program/Methods/zeros.mtd",
-                 "[Method]\nName=Zeros\nPasses=1\n[Pass1]\nWipeWith=0\nBytePatternValue=0\n");
-  StartWipeMethodsManager();
-  QtWipeServices services;
-  SetWipeServices(&services);
+  f.withCatalogue();
+  FaultyFileSystem disk;  // records what the temporary file held when it was deleted
+  platform::ScopedFileSystem recording(disk);
   QTest::mouseClick(f.find<QPushButton>("btnFreeExecute"), Qt::LeftButton);
-  SetWipeServices(nullptr);
-  FinishWipeMethodsManager();
 
   QCOMPARE(f.prompts.messages.back().text,
            QStringLiteral("The Wipe free space task has been completed successfully!"));
   QVERIFY(!pathExists(point + "/tem1.tmp"));
   QCOMPARE(readFileBytes(point + "/kept.txt"), std::string("still here"));
-  QVERIFY(f.freeSpace.Items.empty());
+  QVERIFY(f.freeSpace().Items.empty());
+  // The free space was filled and overwritten with the pass's zeros before the file went.
+  QCOMPARE(disk.deleted.size(), std::size_t{1});
+  QVERIFY(disk.deleted[0].contents.size() >= space->available / 2);
+  QCOMPARE(disk.deleted[0].contents.find_first_not_of('\0'), std::string::npos);
 }
 
 QTEST_MAIN(FreeSpacePageTest)

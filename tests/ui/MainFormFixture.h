@@ -1,15 +1,20 @@
 #pragma once
 // What a main-window test needs: its own temporary folder (program, temporary and settings
-// folders inside it), scripted prompts, a drive table read from its own mountinfo file, three
-// wipe engines and the window built over them.
+// folders inside it) with its own prefs.dat and registry store, scripted prompts, a drive table
+// read from its own mountinfo file, and the window, whose trace-cleaning engine holds the three
+// wipe engines. Real runs need the method catalogue and the Qt wipe services (withCatalogue).
 
 #include <QTreeWidget>
 #include <memory>
 #include <string>
 
+#include "cleaner/TEraserEngine.h"
 #include "core/TWipeEngine.h"
+#include "core/TWipeMethodsManager.h"
 #include "platform/Drives.h"
 #include "support/TestFolder.h"
+#include "support/TestRegistry.h"
+#include "ui/QtWipeServices.h"
 #include "ui/TMainForm.h"
 #include "ui/TPathRow.h"
 #include "ScriptedPrompts.h"
@@ -24,13 +29,38 @@ class MainFormFixture {
   }
   ~MainFormFixture() {
     form_.reset();
+    if (catalogue_) {
+      SetWipeServices(nullptr);
+      FinishWipeMethodsManager();
+    }
     platform::setDriveTable(platform::DriveTable());
   }
 
+  // The method catalogue with one method, a pass of zeros, and the Qt wipe services (progress
+  // window included), for tests whose runs wipe for real. Call before the window is made.
+  void withCatalogue() {
+    folder.write("program/Methods/zeros.mtd",
+                 "[Method]\nName=Zeros\nPasses=1\n[Pass1]\nWipeWith=0\nBytePatternValue=0\n");
+    StartWipeMethodsManager();
+    catalogue_ = true;
+    SetWipeServices(&services);
+  }
+  // prefs.dat of the program folder, with the Shredder section's job lists (the XML inside
+  // <Shredder>).
+  void writePrefs(const std::string& shredderJobs) {
+    folder.write("program/prefs.dat",
+                 "<?xml version=\"1.0\"?>\n<Configuration><Shredder CleanFreeSpaceEnabled=\"False\">" +
+                     shredderJobs + "</Shredder></Configuration>\n");
+  }
+
   TMainForm& form() {
-    if (!form_) form_ = std::make_unique<TMainForm>(TWipeEngineSet{&files, &folders, &freeSpace});
+    if (!form_) form_ = std::make_unique<TMainForm>();
     return *form_;
   }
+  TWipeEngine& files() { return form().WipeFiles(); }
+  TWipeEngine& folders() { return form().WipeFolders(); }
+  TWipeEngine& freeSpace() { return form().FreeSpaceEngine(); }
+
   template <typename T>
   T* find(const char* name) {
     return form().findChild<T*>(QString::fromLatin1(name));
@@ -51,12 +81,12 @@ class MainFormFixture {
   }
 
   TestFolder folder;
+  ScopedTestRegistry registry{folder};
   ScriptedPrompts prompts;
-  TWipeEngine files{"WipeFiles"};
-  TWipeEngine folders{"WipeFolders"};
-  TWipeEngine freeSpace{"WipeFreeSpace"};
+  QtWipeServices services;
 
  private:
+  bool catalogue_ = false;
   std::unique_ptr<TMainForm> form_;
 };
 

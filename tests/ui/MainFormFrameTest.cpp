@@ -2,6 +2,7 @@
 // profile, the readme, the pages and the picture buttons, and closing.
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QEnterEvent>
 #include <QPlainTextEdit>
 #include <QTabWidget>
@@ -11,6 +12,7 @@
 #include "MainFormFixture.h"
 #include "ui/DesktopShell.h"
 #include "ui/OperaProfile.h"
+#include "ui/QtCleanerEnvironment.h"
 #include "ui/QtWipeServices.h"
 #include "ui/SizeFunctions.h"
 #include "ui/TLinkLabel.h"
@@ -59,6 +61,9 @@ class MainFormFrameTest : public QObject {
   void updaterStartsOnlyWhenPresent();
   void rolloverShowsItsOverPictureWhileTheMouseIsIn();
   void executableQuestionGoesThroughThePrompts();
+  void startUpReadsPrefsAndTheRegistryStore();
+  void damagedRegistryStoreIsReportedOnceAtStartUp();
+  void cleanerGetsTheClipboardAndTimersOfQt();
 };
 
 void MainFormFrameTest::formatSize_data() {
@@ -254,6 +259,77 @@ void MainFormFrameTest::executableQuestionGoesThroughThePrompts() {
   QCOMPARE(prompts.messages[0].text,
            QStringLiteral("/tmp/Setup.exe is a executable file. Are you sure to wipe it?"));
 
+}
+
+void MainFormFrameTest::startUpReadsPrefsAndTheRegistryStore() {
+  MainFormFixture f;
+  const std::string opera = f.folder.makeFolder("apps/Opera");
+  f.folder.makeFolder("apps/Opera/profile");
+  auto& store = f.registry.store();
+  QVERIFY(store.createKey(platform::kCurrentUser, "Software\\Opera Software"));
+  QVERIFY(store.writeString(platform::kCurrentUser, "Software\\Opera Software",
+                            "Last CommandLine v2", opera + "/opera.bin"));
+  f.folder.makeFolder("autostart");  // the Run key exists
+  f.folder.write("program/prefs.dat",
+                 "<Configuration><Options LoadAtStartup=\"True\" StartInSystemTray=\"False\""
+                 " AutoCleanAtWindowsStart=\"False\" AutoCleanAtWindowsShutdown=\"False\"/>"
+                 "<Shredder CleanFreeSpaceEnabled=\"True\"><WipeFreeSpace><Item Drive=\"/\"/>"
+                 "</WipeFreeSpace></Shredder></Configuration>");
+
+  QCOMPARE(f.form().OperaProfileFolder(), opera + "/profile");
+  // The free-space page's engine is the cleaner's, preloaded from prefs.dat.
+  TShredder& shredder = *f.form().CleanerEngine().Shredder;
+  QCOMPARE(&f.form().FreeSpaceEngine(), shredder.WipeFreeSpace.get());
+  QVERIFY(shredder.CleanFreeSpaceEnabled);
+  QCOMPARE(MainFormFixture::itemPaths(f.freeSpace()), std::vector<std::string>{"/"});
+  // Reading prefs.dat wrote the Run value.
+  QVERIFY(f.form().CleanerEngine().LoadAtStartup);
+  QVERIFY(store.readString(platform::kCurrentUser, platform::kRunKey, "Ferrovane").has_value());
+}
+
+void MainFormFrameTest::damagedRegistryStoreIsReportedOnceAtStartUp() {
+  {
+    MainFormFixture f;
+    f.form().show();
+    QTest::qWait(20);
+    QVERIFY(f.prompts.messages.empty());
+  }
+  MainFormFixture f;
+  const std::string store = f.folder.write("registry/registry.reg", "this is no registry\n");
+  f.form().show();
+  QTRY_COMPARE(f.prompts.messages.size(), std::size_t{1});
+  QCOMPARE(f.prompts.messages[0].caption, QStringLiteral("Warning"));
+  QVERIFY(f.prompts.messages[0].text.contains(QString::fromLocal8Bit(store)));
+  f.form().hide();
+  f.form().show();
+  QTest::qWait(20);
+  QCOMPARE(f.prompts.messages.size(), std::size_t{1});
+  QCOMPARE(readFileBytes(store), std::string("this is no registry\n"));
+}
+
+void MainFormFrameTest::cleanerGetsTheClipboardAndTimersOfQt() {
+  QVERIFY(!CleanerEnvironment().Clipboard);
+  {
+    QtCleanerEnvironment environment;
+    QGuiApplication::clipboard()->setText(QStringLiteral("copied secret"));
+    QVERIFY(CleanerEnvironment().Clipboard);
+    CleanerEnvironment().Clipboard->Empty();
+    QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
+
+    int ticks = 0;
+    const auto timer = CreateTimer(5, [&] { ++ticks; });
+    QVERIFY(!timer->Enabled());
+    timer->SetEnabled(true);
+    QVERIFY(timer->Enabled());
+    QTRY_VERIFY(ticks >= 2);
+    timer->SetEnabled(false);
+    const int stoppedAt = ticks;
+    QTest::qWait(30);
+    QCOMPARE(ticks, stoppedAt);
+  }
+  // Put back as it was.
+  QVERIFY(!CleanerEnvironment().Clipboard);
+  QVERIFY(!CleanerEnvironment().TimerFactory);
 }
 
 QTEST_MAIN(MainFormFrameTest)
