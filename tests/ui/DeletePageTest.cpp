@@ -255,6 +255,7 @@ void DeletePageTest::realRunWipesFilesAndFolders() {
   MainFormFixture f;
   f.withCatalogue();
   FaultyFileSystem disk;  // records the bytes each file held when it was deleted
+  disk.confinedTo = TestFolder::prefix();
   platform::ScopedFileSystem recording(disk);
   const std::string a = f.folder.write("data/a.txt", "secret a");
   const std::string b = f.folder.write("data/b.txt", std::string(100000, 's'));
@@ -331,6 +332,7 @@ void DeletePageTest::realFailuresAreListedInTheWarning() {
   MainFormFixture f;
   f.withCatalogue();
   FaultyFileSystem disk;
+  disk.confinedTo = TestFolder::prefix();
   platform::ScopedFileSystem faulty(disk);
   const std::string locked = f.folder.write("locked \xe9.db", "secret");
   const std::string fine = f.folder.write("fine.txt", "secret");

@@ -172,6 +172,7 @@ void FreeSpacePageTest::realRunOnAMountedFileSystem() {
   MainFormFixture f(mountLine(20, "8:1", point, "ext4"));
   f.withCatalogue();
   FaultyFileSystem disk;  // records what the temporary file held when it was deleted
+  disk.confinedTo = TestFolder::prefix();
   platform::ScopedFileSystem recording(disk);
   QTest::mouseClick(f.find<QPushButton>("btnFreeExecute"), Qt::LeftButton);
 

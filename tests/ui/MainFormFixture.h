@@ -12,6 +12,7 @@
 #include "core/TWipeEngine.h"
 #include "core/TWipeMethodsManager.h"
 #include "platform/Drives.h"
+#include "support/Confinement.h"
 #include "support/TestFolder.h"
 #include "support/TestRegistry.h"
 #include "ui/QtWipeServices.h"
@@ -80,6 +81,7 @@ class MainFormFixture {
     return paths;
   }
 
+  TestConfinement confinement;  // nothing outside the test folders is ever changed
   TestFolder folder;
   ScopedTestRegistry registry{folder};
   ScriptedPrompts prompts;
