@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "core/TIniFile.h"
+#include "platform/TextCase.h"
 
 namespace {
 
@@ -11,17 +12,6 @@ std::string Trimmed(const std::string& text) {
   while (begin < end && (text[begin] == ' ' || text[begin] == '\t')) ++begin;
   while (end > begin && (text[end - 1] == ' ' || text[end - 1] == '\t')) --end;
   return text.substr(begin, end - begin);
-}
-
-bool EqualsNoCase(const std::string& a, const char* b) {
-  std::size_t i = 0;
-  for (; i < a.size() && b[i]; ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i]))) {
-      return false;
-    }
-  }
-  return i == a.size() && b[i] == '\0';
 }
 
 // A plain decimal number: sign, digits, an optional fraction and exponent. Whether it is zero.
@@ -57,8 +47,8 @@ bool ParseNumber(const std::string& text, bool& isZero) {
 
 bool ParseBool(const std::string& text) {
   const std::string value = Trimmed(text);
-  if (EqualsNoCase(value, "true")) return true;
-  if (EqualsNoCase(value, "false")) return false;
+  if (platform::equalsNoCase(value, "true")) return true;
+  if (platform::equalsNoCase(value, "false")) return false;
   if (auto number = ParseIniInteger(value)) return *number != 0;
   bool isZero = false;
   if (ParseNumber(value, isZero)) return !isZero;

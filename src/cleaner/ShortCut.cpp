@@ -1,4 +1,5 @@
 #include "cleaner/ShortCut.h"
+#include "platform/TextCase.h"
 
 #include <string_view>
 
@@ -15,18 +16,8 @@ constexpr NamedKey kNamedKeys[] = {
     {0x26, "Up"},    {0x27, "Right"}, {0x28, "Down"}, {0x2D, "Ins"},   {0x2E, "Del"},
 };
 
-char Fold(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (Fold(a[i]) != Fold(b[i])) return false;
-  }
-  return true;
-}
-
 bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
-  return text.size() >= prefix.size() && EqualsNoCase(text.substr(0, prefix.size()), prefix);
+  return text.size() >= prefix.size() && platform::equalsNoCase(text.substr(0, prefix.size()), prefix);
 }
 
 std::string KeyName(std::uint8_t code) {
@@ -67,7 +58,7 @@ TShortCut TextToShortCut(const std::string& text) {
   if (rest.empty()) return 0;
   for (unsigned code = 1; code <= 0xFF; ++code) {
     const std::string name = KeyName(static_cast<std::uint8_t>(code));
-    if (!name.empty() && EqualsNoCase(rest, name)) return static_cast<TShortCut>(modifiers | code);
+    if (!name.empty() && platform::equalsNoCase(rest, name)) return static_cast<TShortCut>(modifiers | code);
   }
   return 0;
 }

@@ -8,17 +8,9 @@
 #include "platform/FileSystem.h"
 #include "platform/Folders.h"
 #include "platform/Wildcard.h"
+#include "platform/TextCase.h"
 
 namespace {
-
-bool EqualsNoCase(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    auto fold = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
-    if (fold(a[i]) != fold(b[i])) return false;
-  }
-  return true;
-}
 
 std::string FileNameOf(const std::string& path) {
   auto separator = path.rfind(platform::kSeparator);
@@ -61,7 +53,7 @@ void TEraseFiles::AddExclusion(const std::string& text) { Exclusions.push_back(t
 bool TEraseFiles::IsExcluded(const std::string& path) const {
   const std::string name = FileNameOf(path);
   for (const std::string& exclusion : Exclusions) {
-    if (MatchesFileMask(name, exclusion).value_or(false) || EqualsNoCase(name, exclusion)) {
+    if (MatchesFileMask(name, exclusion).value_or(false) || platform::equalsNoCase(name, exclusion)) {
       return true;
     }
   }

@@ -5,6 +5,7 @@
 
 #include "platform/FileSystem.h"
 #include "platform/Folders.h"
+#include "platform/TextCase.h"
 
 namespace {
 
@@ -34,17 +35,6 @@ std::string_view trim(std::string_view text) {
   while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
   while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
   return text;
-}
-
-bool sameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-    if (x != y) return false;
-  }
-  return true;
 }
 
 // The section name of a header line, or null when the line is no header.
@@ -89,7 +79,7 @@ Found find(const std::string& text, const std::vector<Line>& lines, std::string_
     std::string_view line(text.data() + lines[i].start, lines[i].end - lines[i].start);
     if (auto name = sectionName(line)) {
       if (inSection) break;  // the first section of that name wins
-      if (sameName(*name, trim(section))) {
+      if (platform::equalsNoCase(*name, trim(section))) {
         inSection = true;
         found.section = true;
         found.sectionLine = i;
@@ -100,7 +90,7 @@ Found find(const std::string& text, const std::vector<Line>& lines, std::string_
     if (!inSection) continue;
     if (!trim(line).empty()) found.lastContent = i;
     if (found.key) continue;
-    if (auto kv = keyLine(line); kv && sameName(kv->key, trim(key))) {
+    if (auto kv = keyLine(line); kv && platform::equalsNoCase(kv->key, trim(key))) {
       found.key = true;
       found.keyLineIndex = i;
       found.keyValue = *kv;
@@ -109,13 +99,7 @@ Found find(const std::string& text, const std::vector<Line>& lines, std::string_
   return found;
 }
 
-std::string folded(std::string_view name) {
-  std::string result(trim(name));
-  for (char& c : result) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return result;
-}
+std::string folded(std::string_view name) { return platform::foldCase(trim(name)); }
 
 // A value as a read gives it back: without enclosing quotes, cut to the longest value.
 std::string readValue(std::string_view value) {

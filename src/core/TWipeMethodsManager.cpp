@@ -5,6 +5,7 @@
 #include "core/Helpers.h"
 #include "core/IniDocument.h"
 #include "core/TIniFile.h"
+#include "platform/TextCase.h"
 
 TWipeMethodsManager* WipeMethodsManager = nullptr;
 
@@ -12,15 +13,6 @@ namespace {
 
 const char kEngines[] = "Engines";
 const char kSettings[] = "Settings";
-
-bool sameFileName(const std::string& a, const std::string& b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           auto fold = [](char c) {
-             return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-           };
-           return fold(x) == fold(y);
-         });
-}
 
 std::string bareName(const std::string& path) {
   auto slash = path.find_last_of("/\\");
@@ -45,7 +37,7 @@ void TCustomWipeMethodsManager::SaveMethods() {
 
 TWipeMethod* TCustomWipeMethodsManager::MethodByFileName(const std::string& path) const {
   for (const auto& method : Methods) {
-    if (sameFileName(method->FileName, path)) return method.get();
+    if (platform::equalsNoCase(method->FileName, path)) return method.get();
   }
   return nullptr;
 }

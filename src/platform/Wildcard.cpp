@@ -1,4 +1,5 @@
 #include "platform/Wildcard.h"
+#include "platform/TextCase.h"
 
 #include <bitset>
 #include <vector>
@@ -6,7 +7,9 @@
 namespace platform {
 namespace {
 
-unsigned char fold(unsigned char c) { return (c >= 'A' && c <= 'Z') ? c - 'A' + 'a' : c; }
+unsigned char fold(unsigned char c) {
+  return static_cast<unsigned char>(foldAscii(static_cast<char>(c)));
+}
 
 struct Token {
   enum Kind { Star, Any, Set } kind;

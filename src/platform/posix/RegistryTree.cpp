@@ -1,4 +1,5 @@
 #include "platform/posix/RegistryTree.h"
+#include "platform/TextCase.h"
 
 #include <algorithm>
 
@@ -9,8 +10,6 @@ constexpr std::string_view kHeader5 = "Windows Registry Editor Version 5.00";
 constexpr std::string_view kHeader4 = "REGEDIT4";
 constexpr std::string_view kCurrentUserName = "HKEY_CURRENT_USER";
 constexpr std::string_view kLocalMachineName = "HKEY_LOCAL_MACHINE";
-
-char fold(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -250,17 +249,6 @@ void writeKey(std::string& out, const Key& key, const std::string& path, bool is
 }
 
 }  // namespace
-
-std::string foldCase(std::string_view text) {
-  std::string result(text);
-  for (char& c : result) c = fold(c);
-  return result;
-}
-
-bool equalsNoCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return fold(x) == fold(y); });
-}
 
 std::optional<std::vector<std::string>> splitKeyPath(std::string_view path) {
   while (!path.empty() && path.front() == '\\') path.remove_prefix(1);

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/Registry.h"
+#include "platform/TextCase.h"
 
 namespace platform::regstore {
 
@@ -22,8 +23,8 @@ inline constexpr std::size_t kMaxKeyDepth = 512;
 // Longest key name accepted.
 inline constexpr std::size_t kMaxKeyNameLength = 255;
 
-std::string foldCase(std::string_view text);
-bool equalsNoCase(std::string_view a, std::string_view b);
+using platform::equalsNoCase;
+using platform::foldCase;
 
 // The names of a key path: leading and trailing "\" are ignored; null when a name inside the path
 // is empty. The empty path (the root) gives no names.
