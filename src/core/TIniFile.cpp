@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "core/IniDocument.h"
+#include "platform/FileSystem.h"
 
 EIniFileError::EIniFileError(const std::string& fileName)
     : std::runtime_error("Unable to write to " + fileName) {}
@@ -41,6 +42,15 @@ std::optional<std::int32_t> ParseIniInteger(const std::string& text) {
 
 std::string IniIntegerText(std::int32_t value) { return std::to_string(value); }
 
+void UpdateIniFile(const std::string& fileName, const std::function<void(IniDocument&)>& change) {
+  auto document = IniDocument::load(fileName);
+  if (!document) throw EIniFileError(fileName);
+  const std::string before = document->text();
+  change(*document);
+  if (document->text() == before && platform::fs().info(fileName)) return;
+  if (!document->save(fileName)) throw EIniFileError(fileName);
+}
+
 std::string TIniFile::ReadString(const std::string& section, const std::string& key,
                                  const std::string& defaultValue) const {
   auto document = IniDocument::load(FileName);
@@ -62,12 +72,7 @@ bool TIniFile::ReadBool(const std::string& section, const std::string& key,
 
 void TIniFile::WriteString(const std::string& section, const std::string& key,
                            const std::string& value) {
-  auto document = IniDocument::load(FileName);
-  if (!document) throw EIniFileError(FileName);
-  const std::string before = document->text();
-  document->write(section, key, value);
-  if (document->text() == before && !before.empty()) return;
-  if (!document->save(FileName)) throw EIniFileError(FileName);
+  UpdateIniFile(FileName, [&](IniDocument& document) { document.write(section, key, value); });
 }
 
 void TIniFile::WriteInteger(const std::string& section, const std::string& key,

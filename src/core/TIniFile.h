@@ -4,6 +4,7 @@
 // the same file. A write replaces the file atomically.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -30,6 +31,13 @@ class TIniFile {
 
   const std::string FileName;
 };
+
+class IniDocument;
+
+// Applies the changes to one copy of the file's text and stores it in one step; the file is left
+// as it is when the text did not change. Raises EIniFileError when the file cannot be read or
+// written.
+void UpdateIniFile(const std::string& fileName, const std::function<void(IniDocument&)>& change);
 
 // Converts a stored integer: decimal, or hexadecimal after "$", "0x" or "0X", with an optional
 // sign; a signed 32-bit value (hexadecimal may use all 32 bits). Null when the text does not

@@ -107,29 +107,25 @@ void TWipeMethod::LoadFromFile() {
 void TWipeMethod::SaveToFile() const {
   // All keys are written into one copy of the file's text, which then replaces the file in one
   // step: the result is the same as writing key after key, and a failure leaves the old file.
-  auto document = IniDocument::load(FileName);
-  if (!document) throw EIniFileError(FileName);
-  const std::string before = document->text();
-  auto writeInt = [&](const std::string& section, const char* key, std::int32_t value) {
-    document->write(section, key, IniIntegerText(value));
-  };
-  document->write(kMethodSection, "Name", Name);
-  document->write(kMethodSection, "Description", EscapeLineBreaks(Description));
-  writeInt(kMethodSection, "Passes", PassCount());
-  for (int i = 0; i < PassCount(); ++i) {
-    const TPass& pass = *Passes[static_cast<std::size_t>(i)];
-    const std::string section = passSection(i + 1);
-    document->write(section, "Name", pass.Name);
-    document->write(section, "CheckWipe", pass.CheckWipe ? "1" : "0");
-    writeInt(section, "WipeWith", pass.WipeWith);
-    writeInt(section, "BytePatternValue", pass.BytePatternValue);
-    document->write(section, "TextPatternValue", pass.TextPatternValue);
-    writeInt(section, "RandomBytesValue1", pass.RandomBytesValue1);
-    writeInt(section, "RandomBytesValue2", pass.RandomBytesValue2);
-    writeInt(section, "RandomCharacterValue1", pass.RandomCharacterValue1);
-    writeInt(section, "RandomCharacterValue2", pass.RandomCharacterValue2);
-  }
-  const bool exists = platform::fs().info(FileName).has_value();
-  if (exists && document->text() == before) return;
-  if (!document->save(FileName)) throw EIniFileError(FileName);
+  UpdateIniFile(FileName, [this](IniDocument& document) {
+    auto writeInt = [&](const std::string& section, const char* key, std::int32_t value) {
+      document.write(section, key, IniIntegerText(value));
+    };
+    document.write(kMethodSection, "Name", Name);
+    document.write(kMethodSection, "Description", EscapeLineBreaks(Description));
+    writeInt(kMethodSection, "Passes", PassCount());
+    for (int i = 0; i < PassCount(); ++i) {
+      const TPass& pass = *Passes[static_cast<std::size_t>(i)];
+      const std::string section = passSection(i + 1);
+      document.write(section, "Name", pass.Name);
+      document.write(section, "CheckWipe", pass.CheckWipe ? "1" : "0");
+      writeInt(section, "WipeWith", pass.WipeWith);
+      writeInt(section, "BytePatternValue", pass.BytePatternValue);
+      document.write(section, "TextPatternValue", pass.TextPatternValue);
+      writeInt(section, "RandomBytesValue1", pass.RandomBytesValue1);
+      writeInt(section, "RandomBytesValue2", pass.RandomBytesValue2);
+      writeInt(section, "RandomCharacterValue1", pass.RandomCharacterValue1);
+      writeInt(section, "RandomCharacterValue2", pass.RandomCharacterValue2);
+    }
+  });
 }

@@ -94,22 +94,22 @@ void TWipeMethodsManager::LoadSettings() {
 void TWipeMethodsManager::SaveSettings() const {
   // Written into one copy of the file's text and stored in one step; other sections and keys
   // stay as they are.
-  const std::string fileName = SettingsFileName();
-  auto document = IniDocument::load(fileName);
-  if (!document) throw EIniFileError(fileName);
-  auto flag = [&](const char* key, bool value) { document->write(kSettings, key, value ? "1" : "0"); };
-  flag("WipeWithCurrentMethod", WipeWithCurrentMethod);
-  flag("WipeSlackSpace", WipeSlackSpace);
-  flag("DeleteToRecycleBin", DeleteToRecycleBin);
-  flag("ScrambleFile", ScrambleFile);
-  flag("WriteSignature", WriteSignature);
-  document->write(kSettings, "Signature", Signature);
-  flag("ConfirmEraseFile", ConfirmEraseFile);
-  flag("ConfirmEraseAllFiles", ConfirmEraseAllFiles);
-  flag("ConfirmEraseFolder", ConfirmEraseFolder);
-  flag("ConfirmErrorOccur", ConfirmErrorOccur);
-  document->write(kSettings, "BufferSize", IniIntegerText(BufferSize));
-  if (!document->save(fileName)) throw EIniFileError(fileName);
+  UpdateIniFile(SettingsFileName(), [this](IniDocument& document) {
+    auto flag = [&](const char* key, bool value) {
+      document.write(kSettings, key, value ? "1" : "0");
+    };
+    flag("WipeWithCurrentMethod", WipeWithCurrentMethod);
+    flag("WipeSlackSpace", WipeSlackSpace);
+    flag("DeleteToRecycleBin", DeleteToRecycleBin);
+    flag("ScrambleFile", ScrambleFile);
+    flag("WriteSignature", WriteSignature);
+    document.write(kSettings, "Signature", Signature);
+    flag("ConfirmEraseFile", ConfirmEraseFile);
+    flag("ConfirmEraseAllFiles", ConfirmEraseAllFiles);
+    flag("ConfirmEraseFolder", ConfirmEraseFolder);
+    flag("ConfirmErrorOccur", ConfirmErrorOccur);
+    document.write(kSettings, "BufferSize", IniIntegerText(BufferSize));
+  });
 }
 
 void StartWipeMethodsManager() {

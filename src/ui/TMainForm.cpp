@@ -166,11 +166,7 @@ bool TMainForm::anyEngineRunning() const {
   return false;
 }
 
-bool TMainForm::runEngine(TWipeEngine& engine) {
-  if (engine.Running()) return false;
-  runner_(engine);
-  return true;
-}
+void TMainForm::runEngine(TWipeEngine& engine) { runner_(engine); }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
   if (!anyEngineRunning()) {

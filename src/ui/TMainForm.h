@@ -87,8 +87,9 @@ class TMainForm : public QWidget {
   void addRow(QTreeWidget* list, TWipeItem* item, bool folder);
   void removeSelectedRows(QTreeWidget* list, TWipeEngine& engine);
   void startShred(TWipeEngine& engine);
-  // Runs the engine unless it is already running; false when refused.
-  bool runEngine(TWipeEngine& engine);
+  // Runs the engine through the runner (Execute, or a test's stand-in); callers check first that
+  // it is not running.
+  void runEngine(TWipeEngine& engine);
   bool anyEngineRunning() const;
   // After a run: closes the window if a close was asked for while it ran.
   bool finishPendingClose();

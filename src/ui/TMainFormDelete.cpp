@@ -23,11 +23,6 @@ void updateListButtons(const QTreeWidget* list, QPushButton* remove, QPushButton
   stop->setEnabled(hasRows);
 }
 
-// Only full paths are ever handed to an engine.
-bool usablePath(const std::string& path) {
-  return !path.empty() && platform::isAbsolutePath(path);
-}
-
 }  // namespace
 
 void TMainForm::UpdateDeleteButtons() {
@@ -77,7 +72,7 @@ void TMainForm::btnAddFilesClick() {
     for (const std::string& path :
          Prompts().OpenFiles(QStringLiteral("Select files to shred"),
                              QStringLiteral("All Files (*)"))) {
-      if (!usablePath(path)) continue;
+      if (!platform::isAbsolutePath(path)) continue;  // only full paths reach an engine
       AddFileRow(engine.AddItem(std::make_unique<TWipeItem>(wkFile, path)));
     }
   }
@@ -88,7 +83,7 @@ void TMainForm::btnAddFolderClick() {
   TWipeEngine& engine = WipeFolders();
   if (!engine.Running()) {
     const auto folder = Prompts().BrowseFolder(QStringLiteral("Select Folder"));
-    if (folder && usablePath(*folder)) {
+    if (folder && platform::isAbsolutePath(*folder)) {
       AddFolderRow(engine.AddItem(std::make_unique<TWipeItem>(wkFolder, *folder)));
     }
   }
