@@ -5,6 +5,9 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
+# A compiler cache, when the machine has one, makes rebuilds of other checkouts cheap.
+CCACHE     := $(shell command -v ccache 2>/dev/null)
+CACHE_ARGS := $(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE))
 
 PACKAGES := build-essential cmake ninja-build pkg-config googletest libgtest-dev libgmock-dev \
             libbenchmark-dev libpugixml-dev qt6-base-dev qt6-svg-dev libgl1-mesa-dev \
@@ -27,7 +30,7 @@ deps:
 	fi
 
 build: deps
-	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_ARGS) >/dev/null
+	cmake -S . -B $(BUILD) -G Ninja $(CACHE_ARGS) $(CMAKE_ARGS) >/dev/null
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
@@ -47,7 +50,7 @@ test-unit: build
 
 test-asan: deps
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFERROVANE_SANITIZE=ON \
-	  -DFERROVANE_GUI=OFF -DFERROVANE_BENCH=OFF -DFERROVANE_WERROR=ON $(CMAKE_ARGS)
+	  -DFERROVANE_GUI=OFF -DFERROVANE_BENCH=OFF -DFERROVANE_WERROR=ON $(CACHE_ARGS) $(CMAKE_ARGS)
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
 

@@ -123,7 +123,7 @@ int main(int argc, char** argv) {
   fsys::remove_all(program, ignored);
   std::printf("%.4f %.4f\n", total.count(), overwrite.count());
   for (const TWipeFailure& failure : engine.Failures) {
-    std::fprintf(stderr, "%s %s\n", failure.Path.c_str(), WipeFailureText(failure.Reason).c_str());
+    std::fprintf(stderr, "%s %s\n", failure.Path.c_str(), DescribeFailure(failure).c_str());
   }
   return engine.Failures.empty() ? 0 : 1;
 }

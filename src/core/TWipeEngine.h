@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "core/TWipeItem.h"
@@ -16,7 +17,7 @@ namespace platform {
 class File;
 }
 
-// Why a run left a chosen file or folder behind.
+// Why a run left a chosen file or folder behind, or what else the user must know of a job.
 enum class TWipeFailureReason {
   NoMethod,                 // no wipe method is chosen for the engine
   CannotOpen,               // the file could not be opened for writing
@@ -27,16 +28,34 @@ enum class TWipeFailureReason {
   FreeSpaceFileNotCreated,  // the temporary file for the free space could not be created
   FreeSpaceFillFailed,      // the free space could not be filled completely
   NoFreeSpace,              // the drive had no free space to wipe
+  SharedContent,            // the file has other hard links: its content is shared, left whole
+  Changed,                  // the entry was replaced while the run went on (another file, a link)
+  CannotList,               // the folder could not be listed: what it holds was not reached
+  NotFound,                 // the path no longer existed when its turn came (nothing was left)
+  DeletedUnwiped,           // deleted without being overwritten: the method has no passes
+  MethodNotReadWhole,       // the method's file could not be read whole, so it is not used
+  NoLongerMounted,          // the drive listed is no longer mounted there: nothing was written
+  ReserveUnreachable,       // free space reserved for the administrator could not be reached
+  NeedsAdministrator,       // no folder of the file system may be written without root
+  Interrupted,              // the run ended on an unexpected error while this job was on
 };
 
 struct TWipeFailure {
   std::string Path;
   TWipeFailureReason Reason;
+  std::error_code Error;  // the system's reason, when the system gave one
+  std::string Detail;     // more words for the user (how much was unreachable, ...), or empty
   bool operator==(const TWipeFailure&) const = default;
 };
 
 // A short text that says why, for the list shown after a run ("could not be opened", ...).
 std::string WipeFailureText(TWipeFailureReason reason);
+// The whole reason of one entry: the short text, the detail after a colon, and the system's
+// reason in brackets ("could not be opened (Permission denied)").
+std::string DescribeFailure(const TWipeFailure& failure);
+// False for what the user should hear of but that did not leave anything chosen behind (a
+// path that no longer existed); true for everything else.
+bool LeavesSomethingBehind(const TWipeFailure& failure);
 
 class TWipeEngine {
  public:
@@ -99,7 +118,8 @@ class TWipeEngine {
     bool passFailed = false;
   };
 
-  void Fail(const std::string& path, TWipeFailureReason reason);
+  void Fail(const std::string& path, TWipeFailureReason reason, std::error_code error = {},
+            std::string detail = {});
   IWipeProgress& progress();
   void ProcessMessages();
   // Writes the pass's bytes from `from` up to `to`, in pieces. Returns false on a write error.

@@ -81,12 +81,44 @@ std::string WipeFailureText(TWipeFailureReason reason) {
       return "free space could not be filled";
     case TWipeFailureReason::NoFreeSpace:
       return "had no free space";
+    case TWipeFailureReason::SharedContent:
+      return "has other hard links; its content is shared";
+    case TWipeFailureReason::Changed:
+      return "was replaced while it was being wiped";
+    case TWipeFailureReason::CannotList:
+      return "could not be listed";
+    case TWipeFailureReason::NotFound:
+      return "was not found";
+    case TWipeFailureReason::DeletedUnwiped:
+      return "was deleted without being overwritten: the method has no passes";
+    case TWipeFailureReason::MethodNotReadWhole:
+      return "method file could not be read whole";
+    case TWipeFailureReason::NoLongerMounted:
+      return "is no longer mounted";
+    case TWipeFailureReason::ReserveUnreachable:
+      return "free space reserved for the administrator was not wiped";
+    case TWipeFailureReason::NeedsAdministrator:
+      return "needs administrator rights: no folder of its file system may be written";
+    case TWipeFailureReason::Interrupted:
+      return "was not finished: the run ended on an error";
   }
   return "was not wiped";
 }
 
-void TWipeEngine::Fail(const std::string& path, TWipeFailureReason reason) {
-  Failures.push_back({path, reason});
+std::string DescribeFailure(const TWipeFailure& failure) {
+  std::string text = WipeFailureText(failure.Reason);
+  if (!failure.Detail.empty()) text += ": " + failure.Detail;
+  if (failure.Error) text += " (" + failure.Error.message() + ")";
+  return text;
+}
+
+bool LeavesSomethingBehind(const TWipeFailure& failure) {
+  return failure.Reason != TWipeFailureReason::NotFound;
+}
+
+void TWipeEngine::Fail(const std::string& path, TWipeFailureReason reason, std::error_code error,
+                       std::string detail) {
+  Failures.push_back({path, reason, error, std::move(detail)});
 }
 
 IWipeProgress& TWipeEngine::progress() {

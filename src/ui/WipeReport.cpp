@@ -13,7 +13,7 @@ QString WipeFailureReport(const QString& lead, const std::vector<TWipeFailure>& 
   QStringList lines;
   for (std::size_t i = 0; i < failures.size() && i < kMaxListed; ++i) {
     lines << QString::fromLocal8Bit(failures[i].Path) + QStringLiteral(": ") +
-                 QString::fromLocal8Bit(WipeFailureText(failures[i].Reason));
+                 QString::fromLocal8Bit(DescribeFailure(failures[i]));
   }
   if (failures.size() > kMaxListed) {
     lines << QStringLiteral("... and %1 more.").arg(failures.size() - kMaxListed);
