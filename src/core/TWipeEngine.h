@@ -43,8 +43,8 @@ enum class TWipeFailureReason {
 struct TWipeFailure {
   std::string Path;
   TWipeFailureReason Reason;
-  std::error_code Error;  // the system's reason, when the system gave one
-  std::string Detail;     // more words for the user (how much was unreachable, ...), or empty
+  std::error_code Error{};  // the system's reason, when the system gave one
+  std::string Detail{};     // more words for the user (how much was unreachable, ...), or empty
   bool operator==(const TWipeFailure&) const = default;
 };
 

@@ -2,12 +2,13 @@
 // drives, and what the user is told afterwards.
 
 #include <QPushButton>
-#include <cstdlib>
 #include <QtTest>
+#include <cstdlib>
 
 #include "MainFormFixture.h"
-#include "support/FaultyFileSystem.h"
 #include "platform/FileSystem.h"
+#include "support/FaultyFileSystem.h"
+#include "support/ScopedMount.h"
 #include "ui/DriveFunctions.h"
 #include "ui/SizeFunctions.h"
 
@@ -156,14 +157,8 @@ void FreeSpacePageTest::realRunOnAMountedFileSystem() {
   TestFolder disks;
   const std::string point = disks.makeFolder("small");
   // A small tmpfs stands in for a fixed disk: the table the window reads calls it ext4.
-  if (std::system(("mount -t tmpfs -o size=2m ferrovane-test '" + point + "' 2>/dev/null")
-                      .c_str()) != 0) {
-    QSKIP("cannot mount a small tmpfs here (needs root and mount rights)");
-  }
-  struct Unmount {
-    std::string point;
-    ~Unmount() { (void)std::system(("umount '" + point + "'").c_str()); }
-  } unmount{point};
+  ScopedMount small(point, ScopedMount::Kind::Tmpfs, 2);
+  if (!small.mounted()) QSKIP(small.reason().c_str());
   // Never fill a real disk: the run goes ahead only on the small file system.
   const auto space = platform::fs().diskSpace(point);
   QVERIFY(space && space->total <= (8u << 20));

@@ -1,0 +1,43 @@
+#pragma once
+// A small file system that a test mounts itself: a tmpfs, or an ext4 image file attached to a
+// loop device. The first mount of a test program moves the program into a mount namespace of its
+// own (with private propagation), so every mount it makes vanishes with the process, even when
+// the test crashes, and no other process ever sees it. Mounting needs root; a test that cannot
+// mount skips with reason().
+
+#include <string>
+
+class ScopedMount {
+ public:
+  enum class Kind { Tmpfs, Ext4Image };
+
+  // Mounts a file system of the given size at `point` (an existing, empty folder). For an ext4
+  // image, the image file is `point` followed by ".img" and mkfsOptions go to mkfs.ext4 (for
+  // example "-O fast_commit" or "-J size=4").
+  ScopedMount(const std::string& point, Kind kind, unsigned megabytes,
+              const std::string& mkfsOptions = {});
+  ~ScopedMount();
+  ScopedMount(const ScopedMount&) = delete;
+  ScopedMount& operator=(const ScopedMount&) = delete;
+
+  bool mounted() const { return mounted_; }
+  // Why the file system could not be mounted; empty when it was.
+  const std::string& reason() const { return reason_; }
+  // The image file of an ext4 mount (empty for a tmpfs).
+  const std::string& image() const { return image_; }
+  const std::string& point() const { return point_; }
+
+  // Unmounts now (the image file stays, for a test that reads the raw device). True when the
+  // file system is no longer mounted.
+  bool unmount();
+
+ private:
+  std::string point_;
+  std::string image_;
+  std::string reason_;
+  bool mounted_ = false;
+};
+
+// Moves this process into a mount namespace of its own, once; false (with the reason) when it
+// cannot.
+bool EnterPrivateMountNamespace(std::string* reason = nullptr);
