@@ -22,11 +22,18 @@ std::string tempFolder();
 std::string configFolder();
 // The user's home folder, empty when unknown.
 std::string homeFolder();
+// The user's data folder ($XDG_DATA_HOME, else ~/.local/share/), empty when unknown.
+std::string dataFolder();
+// The user's cache folder ($XDG_CACHE_HOME, else ~/.cache/), empty when unknown.
+std::string cacheFolder();
 
 // Overrides for tests; an empty text restores the real folder.
 void setProgramFolder(const std::string& folder);
 void setTempFolder(const std::string& folder);
 void setConfigFolder(const std::string& folder);
+void setHomeFolder(const std::string& folder);
+void setDataFolder(const std::string& folder);
+void setCacheFolder(const std::string& folder);
 
 // True when the path is absolute (starts at the root of the file system).
 bool isAbsolutePath(const std::string& path);

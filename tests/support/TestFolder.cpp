@@ -21,15 +21,22 @@ TestFolder::TestFolder() {
   fsys::create_directories(programFolder());
   fsys::create_directories(tempFolder());
   fsys::create_directories(configFolder());
+  fsys::create_directories(homeFolder());
   platform::setProgramFolder(programFolder());
   platform::setTempFolder(tempFolder());
   platform::setConfigFolder(configFolder());
+  platform::setHomeFolder(homeFolder());
+  platform::setDataFolder(dataFolder());
+  platform::setCacheFolder(cacheFolder());
 }
 
 TestFolder::~TestFolder() {
   platform::setProgramFolder("");
   platform::setTempFolder("");
   platform::setConfigFolder("");
+  platform::setHomeFolder("");
+  platform::setDataFolder("");
+  platform::setCacheFolder("");
   std::error_code ignored;
   // Read-only folders would keep their contents from being removed.
   for (auto it = fsys::recursive_directory_iterator(path_, ignored);

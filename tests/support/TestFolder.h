@@ -1,7 +1,8 @@
 #pragma once
 // A temporary folder of one test, removed with everything in it when the test ends. While it
-// lives, the program folder, the temporary folder and the configuration folder of the program
-// are folders inside it, so no test ever reads or writes the user's real ones.
+// lives, the program folder, the temporary folder, the configuration folder and the user's home,
+// data and cache folders are folders inside it, so no test ever reads or writes the user's real
+// ones.
 
 #include <cstdint>
 #include <string>
@@ -25,6 +26,11 @@ class TestFolder {
   std::string methodsFolder() const { return programFolder() + "Methods/"; }
   std::string tempFolder() const { return path_ + "temp/"; }
   std::string configFolder() const { return path_ + "config/"; }
+  // The user's home, data and cache folders of the test (the data and cache folders lie in the
+  // home folder, where they are by default).
+  std::string homeFolder() const { return path_ + "home/"; }
+  std::string dataFolder() const { return homeFolder() + ".local/share/"; }
+  std::string cacheFolder() const { return homeFolder() + ".cache/"; }
 
   // Writes a file (creating its folders) and returns its path.
   std::string write(const std::string& relative, const std::string& contents) const;

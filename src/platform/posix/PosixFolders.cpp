@@ -13,6 +13,9 @@ namespace {
 std::string programFolderOverride;
 std::string tempFolderOverride;
 std::string configFolderOverride;
+std::string homeFolderOverride;
+std::string dataFolderOverride;
+std::string cacheFolderOverride;
 
 std::string withSeparator(std::string folder) {
   if (!folder.empty() && folder.back() != kSeparator) folder += kSeparator;
@@ -22,6 +25,15 @@ std::string withSeparator(std::string folder) {
 std::string environment(const char* name) {
   const char* value = std::getenv(name);
   return value ? std::string(value) : std::string();
+}
+
+// A folder named by an XDG variable when it holds an absolute path, else the given folder below
+// the home folder.
+std::string xdgFolder(const char* variable, const char* belowHome) {
+  std::string folder = environment(variable);
+  if (isAbsolutePath(folder)) return withSeparator(folder);
+  std::string home = homeFolder();
+  return home.empty() ? std::string() : home + belowHome;
 }
 
 }  // namespace
@@ -50,6 +62,7 @@ std::string tempFolder() {
 }
 
 std::string homeFolder() {
+  if (!homeFolderOverride.empty()) return homeFolderOverride;
   std::string home = environment("HOME");
   if (isAbsolutePath(home)) return withSeparator(home);
   if (const passwd* entry = ::getpwuid(::getuid()); entry && entry->pw_dir) {
@@ -61,16 +74,40 @@ std::string homeFolder() {
 
 std::string configFolder() {
   if (!configFolderOverride.empty()) return configFolderOverride;
-  std::string folder = environment("XDG_CONFIG_HOME");
-  if (isAbsolutePath(folder)) return withSeparator(folder);
-  std::string home = homeFolder();
-  return home.empty() ? std::string() : home + ".config/";
+  return xdgFolder("XDG_CONFIG_HOME", ".config/");
 }
 
-void setProgramFolder(const std::string& folder) { programFolderOverride = withSeparator(folder); }
-void setTempFolder(const std::string& folder) { tempFolderOverride = withSeparator(folder); }
-void setConfigFolder(const std::string& folder) { configFolderOverride = withSeparator(folder); }
+std::string dataFolder() {
+  if (!dataFolderOverride.empty()) return dataFolderOverride;
+  return xdgFolder("XDG_DATA_HOME", ".local/share/");
+}
 
-bool isAbsolutePath(const std::string& path) { return !path.empty() && path[0] == '/'; }
+std::string cacheFolder() {
+  if (!cacheFolderOverride.empty()) return cacheFolderOverride;
+  return xdgFolder("XDG_CACHE_HOME", ".cache/");
+}
+
+void setProgramFolder(const std::string& folder) {
+  programFolderOverride = withSeparator(folder);
+}
+void setTempFolder(const std::string& folder) {
+  tempFolderOverride = withSeparator(folder);
+}
+void setConfigFolder(const std::string& folder) {
+  configFolderOverride = withSeparator(folder);
+}
+void setHomeFolder(const std::string& folder) {
+  homeFolderOverride = withSeparator(folder);
+}
+void setDataFolder(const std::string& folder) {
+  dataFolderOverride = withSeparator(folder);
+}
+void setCacheFolder(const std::string& folder) {
+  cacheFolderOverride = withSeparator(folder);
+}
+
+bool isAbsolutePath(const std::string& path) {
+  return !path.empty() && path[0] == '/';
+}
 
 }  // namespace platform
