@@ -122,7 +122,7 @@ TEST(FileSystem, AtomicWriteReplacesTheFileKeepingItsPermissionsAndLeavesNoTempo
   struct stat st {};
   ::stat(file.c_str(), &st);
   EXPECT_EQ(st.st_mode & 0777, 0640u);
-  EXPECT_EQ(fs().listFolder(t.path())->size(), 4u);  // program, temp, config, the file
+  EXPECT_EQ(fs().listFolder(t.path())->size(), 5u);  // program, temp, config, home, the file
 
   // Through a link the target is written and the link stays.
   const std::string link = t / "link.ini";
