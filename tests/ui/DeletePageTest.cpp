@@ -241,13 +241,13 @@ void DeletePageTest::runThatLeftFilesBehindListsThemInsteadOfSuccess() {
   const auto& shown = f.prompts.messages[0];
   QCOMPARE(shown.caption, QStringLiteral("Warning"));
   QVERIFY(!shown.text.contains(QStringLiteral("successfully")));
-  const QStringList lines = shown.text.split(QLatin1Char('\n'));
+  const QStringList lines = shown.details.split(QLatin1Char('\n'));
   QVERIFY(lines.contains(QString::fromLocal8Bit(locked) + QStringLiteral(": ") +
                          QString::fromStdString(WipeFailureText(TWipeFailureReason::CannotOpen))));
   QVERIFY(lines.contains(QString::fromLocal8Bit(stuck) + QStringLiteral(": ") +
                          QString::fromStdString(
                              WipeFailureText(TWipeFailureReason::CannotDelete))));
-  QVERIFY(!shown.text.contains(QStringLiteral("fine.txt")));
+  QVERIFY(!shown.details.contains(QStringLiteral("fine.txt")));
   QVERIFY(f.files().Items.empty());
 }
 
@@ -352,13 +352,13 @@ void DeletePageTest::realFailuresAreListedInTheWarning() {
   click(f, "btnStartShredFiles");
   QVERIFY(pathExists(locked) && !pathExists(fine));
   QCOMPARE(f.prompts.messages.back().caption, QStringLiteral("Warning"));
-  QStringList lines = f.prompts.messages.back().text.split(QLatin1Char('\n'));
+  QStringList lines = f.prompts.messages.back().details.split(QLatin1Char('\n'));
   QVERIFY(lines.contains(reportLine(locked, TWipeFailureReason::CannotOpen)));
-  QVERIFY(!f.prompts.messages.back().text.contains(QStringLiteral("fine.txt")));
+  QVERIFY(!f.prompts.messages.back().details.contains(QStringLiteral("fine.txt")));
 
   click(f, "btnStartShredFolders");
   QVERIFY(!pathExists(f.folder / "stuck/inner.txt"));
-  lines = f.prompts.messages.back().text.split(QLatin1Char('\n'));
+  lines = f.prompts.messages.back().details.split(QLatin1Char('\n'));
   QVERIFY(lines.contains(reportLine(stuck, TWipeFailureReason::FolderNotRemoved)));
   QCOMPARE(f.prompts.messages.size(), std::size_t{2});
   QVERIFY(f.files().Items.empty() && f.folders().Items.empty());
@@ -383,7 +383,7 @@ void DeletePageTest::executableQuestionFollowsTheCheckBox() {
   QVERIFY(!pathExists(wiped));
   // The file the user kept is listed as left behind, not reported as wiped.
   QCOMPARE(f.prompts.messages.back().caption, QStringLiteral("Warning"));
-  QVERIFY(f.prompts.messages.back().text.contains(QString::fromLocal8Bit(kept)));
+  QVERIFY(f.prompts.messages.back().details.contains(QString::fromLocal8Bit(kept)));
 
   // Unchecked: no question.
   f.prompts.messages.clear();
