@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
@@ -130,8 +131,14 @@ void QtPromptService::DetailedMessage(TReportKind kind, const QString& text,
                 QMessageBox::Ok);
   box.setPlainInformativeText(informative);
   box.setDetailedText(details);
-  // One entry per line, however long: the field scrolls sideways instead of breaking reasons.
-  for (auto* field : box.findChildren<QTextEdit*>()) field->setLineWrapMode(QTextEdit::NoWrap);
+  // One entry per line, however long: the field scrolls sideways instead of breaking reasons,
+  // and it is large enough to read a list in.
+  for (auto* field : box.findChildren<QTextEdit*>()) {
+    field->setLineWrapMode(QTextEdit::NoWrap);
+    const QFontMetrics metrics(field->font());
+    field->setMinimumWidth(metrics.averageCharWidth() * 80);
+    field->setFixedHeight(metrics.lineSpacing() * 14);
+  }
   box.run();
 }
 
