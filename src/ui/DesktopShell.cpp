@@ -9,7 +9,9 @@ TShellOpenHandler openHandler;
 TShellRunHandler runHandler;
 }  // namespace
 
-QString ProductSite() { return QStringLiteral("https://ferrovane.example.org"); }
+QString ProductSite() {
+  return QStringLiteral("https://ferrovane.example.org");
+}
 
 void ShellOpen(const QUrl& target) {
   if (openHandler) {

@@ -20,10 +20,14 @@ std::vector<QWidget*>& promptParents() {
   return windows;
 }
 
-QString applicationTitle() { return QGuiApplication::applicationDisplayName(); }
+QString applicationTitle() {
+  return QGuiApplication::applicationDisplayName();
+}
 
 // Paths leave the dialogs as the bytes the file system knows them by.
-std::string pathBytes(const QString& path) { return QFile::encodeName(path).toStdString(); }
+std::string pathBytes(const QString& path) {
+  return QFile::encodeName(path).toStdString();
+}
 
 // Modal, and above the owner also when the owner stays on top of the other windows.
 void placeAboveOwner(QDialog& dialog) {
@@ -111,10 +115,9 @@ bool QtPromptService::Confirm(const QString& text) {
                  QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
 }
 
-bool QtPromptService::AskWithCheckBox(const QString& text, const QString& checkBox,
-                                      bool& checked) {
-  TPlainBox box(QMessageBox::Question, applicationTitle(), text,
-                QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+bool QtPromptService::AskWithCheckBox(const QString& text, const QString& checkBox, bool& checked) {
+  TPlainBox box(QMessageBox::Question, applicationTitle(), text, QMessageBox::Yes | QMessageBox::No,
+                QMessageBox::Yes);
   auto* tick = new QCheckBox(checkBox, &box);
   tick->setChecked(checked);
   box.setCheckBox(tick);

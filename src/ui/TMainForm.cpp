@@ -79,7 +79,9 @@ TWipeEngine& TMainForm::WipeFiles() const { return *cleanerEngine_->Shredder->Wi
 
 TWipeEngine& TMainForm::WipeFolders() const { return *cleanerEngine_->Shredder->WipeFolders; }
 
-bool TMainForm::WarnOnExecutable() const { return optionsPage_->WarnOnExecutable(); }
+bool TMainForm::WarnOnExecutable() const {
+  return optionsPage_->WarnOnExecutable();
+}
 
 void TMainForm::SetEngineRunner(TEngineRunner runner) { runner_ = std::move(runner); }
 
@@ -119,9 +121,13 @@ void TMainForm::UpdateRolloverClick() {
   if (info && info->kind == platform::EntryKind::File) ShellRun(updater);
 }
 
-void TMainForm::websiteRolloverClick() { ShellOpen(QUrl(ProductSite() + QStringLiteral("/"))); }
+void TMainForm::websiteRolloverClick() {
+  ShellOpen(QUrl(ProductSite() + QStringLiteral("/")));
+}
 
-void TMainForm::AboutPageRolloverClick() { ui->MainPage->setCurrentWidget(aboutPage_); }
+void TMainForm::AboutPageRolloverClick() {
+  ui->MainPage->setCurrentWidget(aboutPage_);
+}
 
 bool TMainForm::anyEngineRunning() const {
   for (const TWipeEngine* engine : {&WipeFiles(), &WipeFolders(), &FreeSpaceEngine()}) {

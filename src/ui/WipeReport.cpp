@@ -3,12 +3,14 @@
 #include <QStringList>
 #include <algorithm>
 
-#include "ui/ShellFileInfo.h"
 #include "platform/FileSystem.h"
+#include "ui/ShellFileInfo.h"
 
 namespace {
 
-QString text(const std::string& bytes) { return QString::fromLocal8Bit(bytes); }
+QString text(const std::string& bytes) {
+  return QString::fromLocal8Bit(bytes);
+}
 
 QString failureLine(const TWipeFailure& failure) {
   return text(failure.Path) + QStringLiteral(": ") + text(DescribeFailure(failure));

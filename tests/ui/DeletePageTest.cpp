@@ -544,12 +544,11 @@ void DeletePageTest::reportAfterARunFollowsWhatWasLeftBehind_data() {
   const int cannotOpen = int(TWipeFailureReason::CannotOpen);
   const QString done = QStringLiteral("The wipe task has been completed successfully!");
   const QString aborted = QStringLiteral("The wipe task has been aborted!");
-  QTest::newRow("all wiped") << false << QList<int>{} << "Ferrovane" << done << ""
-                             << QStringList{};
+  QTest::newRow("all wiped") << false << QList<int>{} << "Ferrovane" << done << "" << QStringList{};
   // A path that no longer existed is named, but the run still succeeded.
-  QTest::newRow("one not found")
-      << false << QList<int>{notFound} << "Ferrovane" << done
-      << "Not found when their turn came: 1." << QStringList{"Not found:", "a: was not found"};
+  QTest::newRow("one not found") << false << QList<int>{notFound} << "Ferrovane" << done
+                                 << "Not found when their turn came: 1."
+                                 << QStringList{"Not found:", "a: was not found"};
   QTest::newRow("left behind and not found")
       << false << QList<int>{notFound, cannotOpen, cannotOpen} << "Warning"
       << "The wipe task has not been completed. Left behind: 2."
@@ -558,7 +557,8 @@ void DeletePageTest::reportAfterARunFollowsWhatWasLeftBehind_data() {
                      "Not found:", "a: was not found"};
   // A stand-in run reaches none of its three jobs.
   QTest::newRow("stopped") << true << QList<int>{} << "Warning" << aborted
-                           << "Jobs not reached: 3 of 3." << QStringList{"Not reached:", "a", "b", "c"};
+                           << "Jobs not reached: 3 of 3."
+                           << QStringList{"Not reached:", "a", "b", "c"};
   QTest::newRow("stopped, something left behind")
       << true << QList<int>{cannotOpen} << "Warning" << aborted
       << "Jobs not reached: 3 of 3.\nLeft behind: 1."
@@ -626,10 +626,9 @@ void DeletePageTest::stoppedRunNamesTheFileItWasOverwritingAndTheJobsNotReached(
            QStringLiteral("It stopped while overwriting \"big <i>report.bin\": that file is "
                           "left under its own name, not completely overwritten.\n"
                           "Jobs not reached: 2 of 3."));
-  QCOMPARE(shown.details,
-           QStringLiteral("Left partly overwritten when the run stopped:\n") +
-               QString::fromLocal8Bit(big) + QStringLiteral("\n\nNot reached:\n") +
-               QString::fromLocal8Bit(second + "\n" + third));
+  QCOMPARE(shown.details, QStringLiteral("Left partly overwritten when the run stopped:\n") +
+                              QString::fromLocal8Bit(big) + QStringLiteral("\n\nNot reached:\n") +
+                              QString::fromLocal8Bit(second + "\n" + third));
 }
 
 void DeletePageTest::executableQuestionStandsAboveTheProgressWindowAsPlainText() {
@@ -688,8 +687,8 @@ void DeletePageTest::longPathsAreCutInTheMiddleWithTheWholePathAsTooltip() {
   f.prompts.folders.push_back(deep + "photos");
   click(f, "btnAddFiles");
   click(f, "btnAddFolder");
-  for (const auto& [name, path] : {std::pair{"lvFiles", deep + "report.pdf"},
-                                   std::pair{"lvFolders", deep + "photos"}}) {
+  for (const auto& [name, path] :
+       {std::pair{"lvFiles", deep + "report.pdf"}, std::pair{"lvFolders", deep + "photos"}}) {
     auto* list = f.find<QTreeWidget>(name);
     QCOMPARE(list->textElideMode(), Qt::ElideMiddle);
     QCOMPARE(list->topLevelItem(0)->text(1), QString::fromLocal8Bit(deep));

@@ -72,9 +72,13 @@ void PromptServiceTest::everyPromptShowsItsTextsAsTheyAre() {
       {"confirm", [&] { prompts.Confirm(kMarkup); }},
       {"check box", [&] { prompts.AskWithCheckBox(kMarkup, QStringLiteral("<i>x</i>"), ticked); }},
       {"report text",
-       [&] { prompts.DetailedMessage(TReportKind::Warning, kMarkup, QString(), QStringLiteral("-")); }},
+       [&] {
+         prompts.DetailedMessage(TReportKind::Warning, kMarkup, QString(), QStringLiteral("-"));
+       }},
       {"report lines",
-       [&] { prompts.DetailedMessage(TReportKind::Plain, QStringLiteral("Done"), kMarkup, QString()); }},
+       [&] {
+         prompts.DetailedMessage(TReportKind::Plain, QStringLiteral("Done"), kMarkup, QString());
+       }},
       {"input", [&] { prompts.InputText(QStringLiteral("Pass name"), kMarkup, QString()); }},
   };
   for (const auto& [name, show] : cases) {
@@ -108,8 +112,8 @@ void PromptServiceTest::detailsAreTheWholeListOneEntryPerLine() {
     shown = field->toPlainText();
     readOnly = field->isReadOnly();
     wraps = field->lineWrapMode() != QTextEdit::NoWrap;
-    informative = showsAsItIs(dialog, QStringLiteral("<i>two</i>")) ? QStringLiteral("plain")
-                                                                      : QString();
+    informative =
+        showsAsItIs(dialog, QStringLiteral("<i>two</i>")) ? QStringLiteral("plain") : QString();
   });
   prompts.DetailedMessage(TReportKind::Warning, QStringLiteral("The wipe task has been aborted!"),
                           QStringLiteral("Jobs not reached: <i>two</i>."), details);
@@ -130,8 +134,8 @@ void PromptServiceTest::checkBoxAnswerComesBack() {
       if (yes) static_cast<QMessageBox&>(dialog).button(QMessageBox::Yes)->click();
     });
     bool ticked = false;
-    const bool answer =
-        prompts.AskWithCheckBox(QStringLiteral("Wipe 2 files?"), QStringLiteral("Do not ask again"), ticked);
+    const bool answer = prompts.AskWithCheckBox(QStringLiteral("Wipe 2 files?"),
+                                                QStringLiteral("Do not ask again"), ticked);
     QVERIFY(ticked);
     QCOMPARE(answer, yes);
   }

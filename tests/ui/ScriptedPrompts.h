@@ -64,9 +64,9 @@ class ScriptedPrompts final : public IPromptService {
   }
   void DetailedMessage(TReportKind kind, const QString& text, const QString& informative,
                        const QString& details) override {
-    messages.push_back({kind == TReportKind::Warning ? QStringLiteral("Warning")
-                                                     : QStringLiteral("Ferrovane"),
-                        text, informative, details});
+    messages.push_back(
+        {kind == TReportKind::Warning ? QStringLiteral("Warning") : QStringLiteral("Ferrovane"),
+         text, informative, details});
   }
   std::vector<std::string> OpenFiles(const QString& title, const QString&) override {
     return next(openFiles, {}, title);

@@ -32,7 +32,9 @@ void TAboutPage::LoadReadme() {
   ui->readmeMemo->setPlainText(lines);
 }
 
-void TAboutPage::websiteValueClick() { ShellOpen(QUrl(ProductSite() + QStringLiteral("/ferrovane/"))); }
+void TAboutPage::websiteValueClick() {
+  ShellOpen(QUrl(ProductSite() + QStringLiteral("/ferrovane/")));
+}
 
 void TAboutPage::emailValueClick() {
   ShellOpen(QUrl(QStringLiteral("mailto:") + ui->emailValue->text() +

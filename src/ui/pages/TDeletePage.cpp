@@ -42,19 +42,15 @@ TDeletePage::TDeletePage(TPageHost& host, QWidget* parent)
   connect(ui->btnRemoveFiles, &QPushButton::clicked, this, &TDeletePage::btnRemoveFilesClick);
   connect(ui->btnStartShredFiles, &QPushButton::clicked, this,
           &TDeletePage::btnStartShredFilesClick);
-  connect(ui->btnStopShredFiles, &QPushButton::clicked, this,
-          &TDeletePage::btnStopShredFilesClick);
+  connect(ui->btnStopShredFiles, &QPushButton::clicked, this, &TDeletePage::btnStopShredFilesClick);
   connect(ui->btnAddFolder, &QPushButton::clicked, this, &TDeletePage::btnAddFolderClick);
-  connect(ui->btnRemoveFolders, &QPushButton::clicked, this,
-          &TDeletePage::btnRemoveFoldersClick);
+  connect(ui->btnRemoveFolders, &QPushButton::clicked, this, &TDeletePage::btnRemoveFoldersClick);
   connect(ui->btnStartShredFolders, &QPushButton::clicked, this,
           &TDeletePage::btnStartShredFoldersClick);
   connect(ui->btnStopShredFolders, &QPushButton::clicked, this,
           &TDeletePage::btnStopShredFoldersClick);
-  connect(ui->lvFiles, &QTreeWidget::itemSelectionChanged, this,
-          &TDeletePage::lvFilesSelectItem);
-  connect(ui->lvFolders, &QTreeWidget::itemSelectionChanged, this,
-          &TDeletePage::lvFilesSelectItem);
+  connect(ui->lvFiles, &QTreeWidget::itemSelectionChanged, this, &TDeletePage::lvFilesSelectItem);
+  connect(ui->lvFolders, &QTreeWidget::itemSelectionChanged, this, &TDeletePage::lvFilesSelectItem);
 }
 
 TDeletePage::~TDeletePage() = default;
@@ -62,17 +58,15 @@ TDeletePage::~TDeletePage() = default;
 void TDeletePage::UpdateDeleteButtons() {
   ui->btnAddFiles->setEnabled(true);
   ui->btnAddFolder->setEnabled(true);
-  updateListButtons(ui->lvFiles, ui->btnRemoveFiles, ui->btnStartShredFiles,
-                    ui->btnStopShredFiles);
+  updateListButtons(ui->lvFiles, ui->btnRemoveFiles, ui->btnStartShredFiles, ui->btnStopShredFiles);
   updateListButtons(ui->lvFolders, ui->btnRemoveFolders, ui->btnStartShredFolders,
                     ui->btnStopShredFolders);
 }
 
 void TDeletePage::addRow(QTreeWidget* list, TWipeItem* item, bool folder) {
   auto* row = new TPathRow(item->Path, item);
-  const std::string location =
-      FolderPartOf(folder && item->Path.size() > 1 ? RemoveTrailingBackslash(item->Path)
-                                                   : item->Path);
+  const std::string location = FolderPartOf(
+      folder && item->Path.size() > 1 ? RemoveTrailingBackslash(item->Path) : item->Path);
   row->setText(0, QString::fromLocal8Bit(GetShellDisplayName(item->Path, folder)));
   row->setText(1, QString::fromLocal8Bit(location));
   // The list cuts long texts in the middle; the whole path is the tooltip.
@@ -82,14 +76,17 @@ void TDeletePage::addRow(QTreeWidget* list, TWipeItem* item, bool folder) {
   list->addTopLevelItem(row);
 }
 
-void TDeletePage::AddFileRow(TWipeItem* item) { addRow(ui->lvFiles, item, false); }
+void TDeletePage::AddFileRow(TWipeItem* item) {
+  addRow(ui->lvFiles, item, false);
+}
 
-void TDeletePage::AddFolderRow(TWipeItem* item) { addRow(ui->lvFolders, item, true); }
+void TDeletePage::AddFolderRow(TWipeItem* item) {
+  addRow(ui->lvFolders, item, true);
+}
 
 void TDeletePage::RefreshDeleteLists() {
-  for (auto [list, engine, folder] :
-       {std::tuple{ui->lvFiles, &host_.WipeFiles(), false},
-        std::tuple{ui->lvFolders, &host_.WipeFolders(), true}}) {
+  for (auto [list, engine, folder] : {std::tuple{ui->lvFiles, &host_.WipeFiles(), false},
+                                      std::tuple{ui->lvFolders, &host_.WipeFolders(), true}}) {
     const QSignalBlocker quiet(list);
     list->setUpdatesEnabled(false);
     list->clear();
@@ -99,14 +96,15 @@ void TDeletePage::RefreshDeleteLists() {
   UpdateDeleteButtons();
 }
 
-void TDeletePage::lvFilesSelectItem() { UpdateDeleteButtons(); }
+void TDeletePage::lvFilesSelectItem() {
+  UpdateDeleteButtons();
+}
 
 void TDeletePage::btnAddFilesClick() {
   TWipeEngine& engine = host_.WipeFiles();
   if (!engine.Running()) {
-    for (const std::string& path :
-         Prompts().OpenFiles(QStringLiteral("Select files to shred"),
-                             QStringLiteral("All Files (*)"))) {
+    for (const std::string& path : Prompts().OpenFiles(QStringLiteral("Select files to shred"),
+                                                       QStringLiteral("All Files (*)"))) {
       if (!platform::isAbsolutePath(path)) continue;  // only full paths reach an engine
       AddFileRow(engine.AddItem(std::make_unique<TWipeItem>(wkFile, path)));
     }
@@ -171,7 +169,9 @@ bool TDeletePage::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-void TDeletePage::btnRemoveFilesClick() { removeSelectedRows(ui->lvFiles, host_.WipeFiles()); }
+void TDeletePage::btnRemoveFilesClick() {
+  removeSelectedRows(ui->lvFiles, host_.WipeFiles());
+}
 
 void TDeletePage::btnRemoveFoldersClick() {
   removeSelectedRows(ui->lvFolders, host_.WipeFolders());
@@ -210,10 +210,18 @@ void TDeletePage::startShred(TWipeEngine& engine) {
                  outcome);
 }
 
-void TDeletePage::btnStartShredFilesClick() { startShred(host_.WipeFiles()); }
+void TDeletePage::btnStartShredFilesClick() {
+  startShred(host_.WipeFiles());
+}
 
-void TDeletePage::btnStartShredFoldersClick() { startShred(host_.WipeFolders()); }
+void TDeletePage::btnStartShredFoldersClick() {
+  startShred(host_.WipeFolders());
+}
 
-void TDeletePage::btnStopShredFilesClick() { host_.WipeFiles().Aborted = true; }
+void TDeletePage::btnStopShredFilesClick() {
+  host_.WipeFiles().Aborted = true;
+}
 
-void TDeletePage::btnStopShredFoldersClick() { host_.WipeFolders().Aborted = true; }
+void TDeletePage::btnStopShredFoldersClick() {
+  host_.WipeFolders().Aborted = true;
+}

@@ -9,4 +9,6 @@ TOptionsPage::TOptionsPage(QWidget* parent)
 
 TOptionsPage::~TOptionsPage() = default;
 
-bool TOptionsPage::WarnOnExecutable() const { return ui->chkWipeWarn->isChecked(); }
+bool TOptionsPage::WarnOnExecutable() const {
+  return ui->chkWipeWarn->isChecked();
+}

@@ -2,7 +2,8 @@
 
 #include "ui_TRecentFilesPage.h"
 
-TRecentFilesPage::TRecentFilesPage(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TRecentFilesPage>()) {
+TRecentFilesPage::TRecentFilesPage(QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::TRecentFilesPage>()) {
   ui->setupUi(this);
 }
 

@@ -2,7 +2,8 @@
 
 #include "ui_TSpecialFoldersPage.h"
 
-TSpecialFoldersPage::TSpecialFoldersPage(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TSpecialFoldersPage>()) {
+TSpecialFoldersPage::TSpecialFoldersPage(QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::TSpecialFoldersPage>()) {
   ui->setupUi(this);
 }
 
