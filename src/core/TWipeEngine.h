@@ -86,6 +86,10 @@ class TWipeEngine {
   bool Running() const { return running_; }
   // What the last run left behind, in the order met.
   std::vector<TWipeFailure> Failures;
+  // Of the last run: how many of its jobs it began, and the file it was overwriting when it was
+  // stopped (kept under its own name, not completely overwritten), or empty.
+  std::size_t ItemsReached() const { return itemsReached_; }
+  const std::string& StoppedInFile() const { return stoppedInFile_; }
 
   // Wipes one file: the executable question, the protective attributes cleared, every pass
   // written, then the file renamed to a long meaningless name and deleted. A symbolic link is
@@ -132,4 +136,6 @@ class TWipeEngine {
 
   bool running_ = false;
   OpenFile* open_ = nullptr;
+  std::size_t itemsReached_ = 0;
+  std::string stoppedInFile_;
 };

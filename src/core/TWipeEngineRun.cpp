@@ -134,6 +134,8 @@ void TWipeEngine::Execute() {
   running_ = true;
   Aborted = false;
   Failures.clear();
+  itemsReached_ = 0;
+  stoppedInFile_.clear();
   std::unique_ptr<IWipeProgress> window;
   try {
     window = WipeServices().OpenProgress(*this);
@@ -142,6 +144,7 @@ void TWipeEngine::Execute() {
     for (std::size_t i = 0; i < Items.size(); ++i) {
       ProcessMessages();
       if (Aborted || i >= Items.size()) break;
+      itemsReached_ = i + 1;
       const TWipeItem item = *Items[i];
       switch (item.Kind) {
         case wkFile:
@@ -193,7 +196,11 @@ void TWipeEngine::WipeFile(const TWipeItem& item) {
   if (info && (info->attributes & protective)) {
     platform::fs().setAttributes(path, info->attributes & ~protective);
   }
-  if (OverwriteFile(item) != 0 || Aborted) return;
+  if (OverwriteFile(item) != 0) return;
+  if (Aborted) {
+    stoppedInFile_ = path;
+    return;
+  }
   DeleteWipedFile(path);
 }
 

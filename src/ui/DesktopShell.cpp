@@ -9,6 +9,10 @@ TShellOpenHandler openHandler;
 TShellRunHandler runHandler;
 }  // namespace
 
+QString ProductSite() {
+  return QStringLiteral("https://ferrovane.example.org");
+}
+
 void ShellOpen(const QUrl& target) {
   if (openHandler) {
     openHandler(target);

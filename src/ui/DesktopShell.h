@@ -2,9 +2,13 @@
 // Opening web pages, mail addresses and program files with the desktop. Tests install their
 // own handlers so that nothing is opened for real.
 
+#include <QString>
 #include <QUrl>
 #include <functional>
 #include <string>
+
+// The maker's web site, without a trailing separator.
+QString ProductSite();
 
 // Opens a web page, a mail address, a file or a folder with the desktop's default program.
 void ShellOpen(const QUrl& target);

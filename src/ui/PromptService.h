@@ -1,7 +1,8 @@
 #pragma once
 // Every question and message the windows put to the user goes through the prompt service in
 // use: the message boxes, the file and folder dialogs and the input prompt. The program uses
-// the Qt dialogs; tests install a service that answers from a script.
+// the Qt dialogs; tests install a service that answers from a script. Texts are shown as they
+// are: a path that looks like markup is never rendered as markup.
 
 #include <QString>
 #include <optional>
@@ -14,6 +15,10 @@ enum class TMessageKind { Warning, Information };
 
 // Icons of the system message box.
 enum class TSystemIcon { Information, Error, Question };
+
+// How a message with details is captioned: like the message dialog's warning, or like the
+// plain message (the application title, no icon).
+enum class TReportKind { Warning, Plain };
 
 class IPromptService {
  public:
@@ -30,6 +35,13 @@ class IPromptService {
   // The standard confirmation: caption "Confirm", question icon, Yes (the default) and No.
   // True only for Yes; Escape counts as No.
   virtual bool Confirm(const QString& text) = 0;
+  // The system question (Yes and No) with a check box under the text. True only for Yes;
+  // `checked` tells whether the box was ticked when the question closed.
+  virtual bool AskWithCheckBox(const QString& text, const QString& checkBox, bool& checked) = 0;
+  // A message with a one-line text, the informative lines under it (may be empty), and a list
+  // that the box shows on demand, scrollable and selectable, one entry per line.
+  virtual void DetailedMessage(TReportKind kind, const QString& text, const QString& informative,
+                               const QString& details) = 0;
 
   // The file-open dialog with several files allowed; the files must exist. The chosen paths,
   // in the dialog's order, or nothing when cancelled.

@@ -1,30 +1,85 @@
 #include "ui/QtPromptService.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
+#include <QTextEdit>
+#include <algorithm>
+#include <vector>
 
 namespace {
 
-QWidget* owner() { return QApplication::activeWindow(); }
+// The windows of the TPromptParent objects alive, the latest last.
+std::vector<QWidget*>& promptParents() {
+  static std::vector<QWidget*> windows;
+  return windows;
+}
 
-QString applicationTitle() { return QGuiApplication::applicationDisplayName(); }
+QString applicationTitle() {
+  return QGuiApplication::applicationDisplayName();
+}
 
 // Paths leave the dialogs as the bytes the file system knows them by.
-std::string pathBytes(const QString& path) { return QFile::encodeName(path).toStdString(); }
+std::string pathBytes(const QString& path) {
+  return QFile::encodeName(path).toStdString();
+}
+
+// Modal, and above the owner also when the owner stays on top of the other windows.
+void placeAboveOwner(QDialog& dialog) {
+  dialog.setWindowModality(Qt::ApplicationModal);
+  const QWidget* owner = dialog.parentWidget();
+  if (owner && owner->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) {
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+  }
+}
+
+// A message box whose texts are shown as they are, never as markup.
+class TPlainBox : public QMessageBox {
+ public:
+  TPlainBox(Icon icon, const QString& caption, const QString& text, StandardButtons buttons,
+            StandardButton defaultButton)
+      : QMessageBox(icon, caption, text, buttons, PromptOwner()) {
+    setTextFormat(Qt::PlainText);
+    setDefaultButton(defaultButton);
+    if (buttons.testFlag(No)) setEscapeButton(No);
+    placeAboveOwner(*this);
+  }
+  void setPlainInformativeText(const QString& text) {
+    setInformativeText(text);
+    if (auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel"))) {
+      label->setTextFormat(Qt::PlainText);
+    }
+  }
+  StandardButton run() { return static_cast<StandardButton>(exec()); }
+};
 
 QMessageBox::StandardButton showBox(QMessageBox::Icon icon, const QString& caption,
                                     const QString& text, QMessageBox::StandardButtons buttons,
                                     QMessageBox::StandardButton defaultButton) {
-  QMessageBox box(icon, caption, text, buttons, owner());
-  box.setDefaultButton(defaultButton);
-  if (buttons.testFlag(QMessageBox::No)) box.setEscapeButton(QMessageBox::No);
-  return static_cast<QMessageBox::StandardButton>(box.exec());
+  return TPlainBox(icon, caption, text, buttons, defaultButton).run();
 }
 
 }  // namespace
+
+TPromptParent::TPromptParent(QWidget* window) : window_(window) {
+  promptParents().push_back(window);
+}
+
+TPromptParent::~TPromptParent() {
+  auto& windows = promptParents();
+  const auto it = std::find(windows.rbegin(), windows.rend(), window_);
+  if (it != windows.rend()) windows.erase(std::next(it).base());
+}
+
+QWidget* PromptOwner() {
+  const auto& windows = promptParents();
+  return windows.empty() ? QApplication::activeWindow() : windows.back();
+}
 
 void QtPromptService::MessageDialog(TMessageKind kind, const QString& text) {
   if (kind == TMessageKind::Warning) {
@@ -60,27 +115,65 @@ bool QtPromptService::Confirm(const QString& text) {
                  QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
 }
 
-std::vector<std::string> QtPromptService::OpenFiles(const QString& title, const QString& filter) {
-  std::vector<std::string> paths;
-  for (const QString& file : QFileDialog::getOpenFileNames(owner(), title, QString(), filter)) {
-    paths.push_back(pathBytes(file));
+bool QtPromptService::AskWithCheckBox(const QString& text, const QString& checkBox, bool& checked) {
+  TPlainBox box(QMessageBox::Question, applicationTitle(), text, QMessageBox::Yes | QMessageBox::No,
+                QMessageBox::Yes);
+  auto* tick = new QCheckBox(checkBox, &box);
+  tick->setChecked(checked);
+  box.setCheckBox(tick);
+  const bool yes = box.run() == QMessageBox::Yes;
+  checked = tick->isChecked();
+  return yes;
+}
+
+void QtPromptService::DetailedMessage(TReportKind kind, const QString& text,
+                                      const QString& informative, const QString& details) {
+  const bool warning = kind == TReportKind::Warning;
+  TPlainBox box(warning ? QMessageBox::Warning : QMessageBox::NoIcon,
+                warning ? QStringLiteral("Warning") : applicationTitle(), text, QMessageBox::Ok,
+                QMessageBox::Ok);
+  box.setPlainInformativeText(informative);
+  box.setDetailedText(details);
+  // One entry per line, however long: the field scrolls sideways instead of breaking reasons,
+  // and it is large enough to read a list in.
+  for (auto* field : box.findChildren<QTextEdit*>()) {
+    field->setLineWrapMode(QTextEdit::NoWrap);
+    const QFontMetrics metrics(field->font());
+    field->setMinimumWidth(metrics.averageCharWidth() * 80);
+    field->setFixedHeight(metrics.lineSpacing() * 14);
   }
+  box.run();
+}
+
+std::vector<std::string> QtPromptService::OpenFiles(const QString& title, const QString& filter) {
+  QFileDialog dialog(PromptOwner(), title, QString(), filter);
+  dialog.setFileMode(QFileDialog::ExistingFiles);
+  placeAboveOwner(dialog);
+  std::vector<std::string> paths;
+  if (dialog.exec() != QDialog::Accepted) return paths;
+  for (const QString& file : dialog.selectedFiles()) paths.push_back(pathBytes(file));
   return paths;
 }
 
 std::optional<std::string> QtPromptService::BrowseFolder(const QString& text) {
-  const QString folder = QFileDialog::getExistingDirectory(owner(), text);
-  if (folder.isEmpty()) return std::nullopt;
-  return pathBytes(folder);
+  QFileDialog dialog(PromptOwner(), text);
+  dialog.setFileMode(QFileDialog::Directory);
+  dialog.setOption(QFileDialog::ShowDirsOnly);
+  placeAboveOwner(dialog);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    return std::nullopt;
+  }
+  return pathBytes(dialog.selectedFiles().constFirst());
 }
 
 std::optional<std::string> QtPromptService::SaveFile(const QString& title, const QString& filter,
                                                      const QString& defaultSuffix,
                                                      const std::string& folder) {
-  QFileDialog dialog(owner(), title, QFile::decodeName(QByteArray::fromStdString(folder)),
+  QFileDialog dialog(PromptOwner(), title, QFile::decodeName(QByteArray::fromStdString(folder)),
                      filter);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(defaultSuffix);
+  placeAboveOwner(dialog);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
     return std::nullopt;
   }
@@ -89,9 +182,12 @@ std::optional<std::string> QtPromptService::SaveFile(const QString& title, const
 
 std::optional<QString> QtPromptService::InputText(const QString& caption, const QString& prompt,
                                                   const QString& value) {
-  bool ok = false;
-  const QString text =
-      QInputDialog::getText(owner(), caption, prompt, QLineEdit::Normal, value, &ok);
-  if (!ok) return std::nullopt;
-  return text;
+  QInputDialog dialog(PromptOwner());
+  dialog.setWindowTitle(caption);
+  dialog.setLabelText(prompt);
+  dialog.setTextValue(value);
+  for (auto* label : dialog.findChildren<QLabel*>()) label->setTextFormat(Qt::PlainText);
+  placeAboveOwner(dialog);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.textValue();
 }

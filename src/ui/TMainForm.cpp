@@ -1,14 +1,13 @@
-// The main window's frame: start-up, the header and strip, the About page and closing.
+// The main window's frame: start-up, the pages, the header and strip, and closing.
 
 #include "ui/TMainForm.h"
 
 #include <QCloseEvent>
-#include <QHeaderView>
-#include <QTabBar>
-#include <algorithm>
 #include <QScreen>
+#include <QTabBar>
 #include <QTimer>
 #include <QUrl>
+#include <algorithm>
 
 #include "cleaner/TEraserEngine.h"
 #include "core/Helpers.h"
@@ -18,15 +17,18 @@
 #include "ui/OperaProfile.h"
 #include "ui/ProgramResources.h"
 #include "ui/PromptService.h"
+#include "ui/pages/TAboutPage.h"
+#include "ui/pages/TDeletePage.h"
+#include "ui/pages/TFreeSpacePage.h"
+#include "ui/pages/TOptionsPage.h"
+#include "ui/pages/TRecentFilesPage.h"
+#include "ui/pages/TSpecialFoldersPage.h"
 #include "ui_TMainForm.h"
 
 namespace {
 
-const QString kSite = QStringLiteral("https://ferrovane.example.org");
 const QString kProductName = QStringLiteral("Ferrovane");
 const char* const kUpdaterName = "HalvorineUpdater";
-// readme.txt is a short text; anything larger is not it.
-constexpr std::uint64_t kMaxReadmeBytes = 4 << 20;
 
 }  // namespace
 
@@ -36,16 +38,20 @@ TMainForm::TMainForm(QWidget* parent)
       runner_([](TWipeEngine& engine) { engine.Execute(); }) {
   InitProgramResources();
   ui->setupUi(this);
-  // The About page is reached through the About button only.
-  ui->MainPage->setTabVisible(ui->MainPage->indexOf(ui->tabAbout), false);
+  // The pages in the order of their tabs; the About page is reached through the About button
+  // only.
+  deletePage_ = addPage(new TDeletePage(*this));
+  freeSpacePage_ = addPage(new TFreeSpacePage(*this));
+  specialFoldersPage_ = addPage(new TSpecialFoldersPage);
+  recentFilesPage_ = addPage(new TRecentFilesPage);
+  optionsPage_ = addPage(new TOptionsPage);
+  aboutPage_ = addPage(new TAboutPage);
+  ui->MainPage->setTabVisible(ui->MainPage->indexOf(aboutPage_), false);
   // Wide enough for every tab, whatever the font.
   resize(std::max(width(), ui->MainPage->tabBar()->sizeHint().width() + 16), height());
-  ui->lvFiles->setColumnWidth(0, 180);
-  ui->lvFolders->setColumnWidth(0, 180);
-  arrangeDriveColumns();
   connectHandlers();
 
-  FillDriveList();
+  freeSpacePage_->FillDriveList();
   // The rows of the special folders and of the recycle bin's folders are filled here, before
   // the cleaner is created, once the special-folders page has them.
 
@@ -56,50 +62,30 @@ TMainForm::TMainForm(QWidget* parent)
   freeSpaceEngine_ = cleanerEngine_->Shredder->WipeFreeSpace.get();
   // Jobs that prefs.dat put into the engines are shown, so nothing is wiped that the user
   // cannot see.
-  RefreshDeleteLists();
-  ui->MainPage->setCurrentWidget(ui->tabDelete);
-  LoadReadme();
+  deletePage_->RefreshDeleteLists();
+  ui->MainPage->setCurrentWidget(deletePage_);
+  aboutPage_->LoadReadme();
 }
 
 TMainForm::~TMainForm() = default;
+
+template <typename Page>
+Page* TMainForm::addPage(Page* page) {
+  ui->MainPage->addTab(page, page->windowIcon(), page->windowTitle());
+  return page;
+}
 
 TWipeEngine& TMainForm::WipeFiles() const { return *cleanerEngine_->Shredder->WipeFiles; }
 
 TWipeEngine& TMainForm::WipeFolders() const { return *cleanerEngine_->Shredder->WipeFolders; }
 
-void TMainForm::arrangeDriveColumns() {
-  // The name takes the free width; the figures keep a fixed one, aligned as numbers are.
-  QTreeWidget* list = ui->lvDriveList;
-  QHeaderView* header = list->header();
-  header->setStretchLastSection(false);
-  header->setSectionResizeMode(0, QHeaderView::Stretch);
-  for (int column = 1; column < 4; ++column) {
-    header->setSectionResizeMode(column, QHeaderView::Fixed);
-    list->setColumnWidth(column, 100);
-  }
-  list->headerItem()->setTextAlignment(1, Qt::AlignCenter);
-  list->headerItem()->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
-  list->headerItem()->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
+bool TMainForm::WarnOnExecutable() const {
+  return optionsPage_->WarnOnExecutable();
 }
 
 void TMainForm::SetEngineRunner(TEngineRunner runner) { runner_ = std::move(runner); }
 
 void TMainForm::connectHandlers() {
-  connect(ui->btnAddFiles, &QPushButton::clicked, this, &TMainForm::btnAddFilesClick);
-  connect(ui->btnRemoveFiles, &QPushButton::clicked, this, &TMainForm::btnRemoveFilesClick);
-  connect(ui->btnStartShredFiles, &QPushButton::clicked, this,
-          &TMainForm::btnStartShredFilesClick);
-  connect(ui->btnStopShredFiles, &QPushButton::clicked, this, &TMainForm::btnStopShredFilesClick);
-  connect(ui->btnAddFolder, &QPushButton::clicked, this, &TMainForm::btnAddFolderClick);
-  connect(ui->btnRemoveFolders, &QPushButton::clicked, this, &TMainForm::btnRemoveFoldersClick);
-  connect(ui->btnStartShredFolders, &QPushButton::clicked, this,
-          &TMainForm::btnStartShredFoldersClick);
-  connect(ui->btnStopShredFolders, &QPushButton::clicked, this,
-          &TMainForm::btnStopShredFoldersClick);
-  connect(ui->lvFiles, &QTreeWidget::itemSelectionChanged, this, &TMainForm::lvFilesSelectItem);
-  connect(ui->lvFolders, &QTreeWidget::itemSelectionChanged, this,
-          &TMainForm::lvFilesSelectItem);
-  connect(ui->btnFreeExecute, &QPushButton::clicked, this, &TMainForm::btnFreeExecuteClick);
   connect(ui->helpRollover, &TRolloverImage::clicked, this, &TMainForm::helpRolloverClick);
   connect(ui->SupportRollover, &TRolloverImage::clicked, this,
           &TMainForm::SupportRolloverClick);
@@ -108,16 +94,6 @@ void TMainForm::connectHandlers() {
           &TMainForm::websiteRolloverClick);
   connect(ui->AboutPageRollover, &TRolloverImage::clicked, this,
           &TMainForm::AboutPageRolloverClick);
-  connect(ui->websiteValue, &TLinkLabel::clicked, this, &TMainForm::websiteValueClick);
-  connect(ui->emailValue, &TLinkLabel::clicked, this, &TMainForm::emailValueClick);
-}
-
-void TMainForm::LoadReadme() {
-  const auto text = platform::fs().readFile(GetAppFolder() + "readme.txt", kMaxReadmeBytes);
-  if (!text) return;
-  QString lines = QString::fromLocal8Bit(*text);
-  lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  ui->readmeMemo->setPlainText(lines);
 }
 
 std::string TMainForm::UpdaterPath() {
@@ -129,11 +105,11 @@ std::string TMainForm::UpdaterPath() {
 }
 
 void TMainForm::helpRolloverClick() {
-  ShellOpen(QUrl(kSite + QStringLiteral("/faq/index.php?catid=24")));
+  ShellOpen(QUrl(ProductSite() + QStringLiteral("/faq/index.php?catid=24")));
 }
 
 void TMainForm::SupportRolloverClick() {
-  QUrl url(kSite + QStringLiteral("/support.php"));
+  QUrl url(ProductSite() + QStringLiteral("/support.php"));
   url.setQuery(QStringLiteral("prod=") + QString::fromLatin1(QUrl::toPercentEncoding(kProductName)));
   ShellOpen(url);
 }
@@ -145,18 +121,12 @@ void TMainForm::UpdateRolloverClick() {
   if (info && info->kind == platform::EntryKind::File) ShellRun(updater);
 }
 
-void TMainForm::websiteRolloverClick() { ShellOpen(QUrl(kSite + QStringLiteral("/"))); }
-
-void TMainForm::AboutPageRolloverClick() { ui->MainPage->setCurrentWidget(ui->tabAbout); }
-
-void TMainForm::websiteValueClick() {
-  ShellOpen(QUrl(kSite + QStringLiteral("/ferrovane/")));
+void TMainForm::websiteRolloverClick() {
+  ShellOpen(QUrl(ProductSite() + QStringLiteral("/")));
 }
 
-void TMainForm::emailValueClick() {
-  ShellOpen(QUrl(QStringLiteral("mailto:") + ui->emailValue->text() +
-                 QStringLiteral("?subject=Support Question - ") +
-                 QGuiApplication::applicationDisplayName()));
+void TMainForm::AboutPageRolloverClick() {
+  ui->MainPage->setCurrentWidget(aboutPage_);
 }
 
 bool TMainForm::anyEngineRunning() const {
@@ -166,7 +136,15 @@ bool TMainForm::anyEngineRunning() const {
   return false;
 }
 
-void TMainForm::runEngine(TWipeEngine& engine) { runner_(engine); }
+bool TMainForm::MayRun(const TWipeEngine& engine) const {
+  return !engine.Running() && !closePending_;
+}
+
+bool TMainForm::RunEngine(TWipeEngine& engine) {
+  if (!MayRun(engine)) return false;
+  runner_(engine);
+  return true;
+}
 
 void TMainForm::closeEvent(QCloseEvent* event) {
   if (!anyEngineRunning()) {
@@ -174,7 +152,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     return;
   }
   // A run is on lower down the call stack; it cannot end before this handler returns. Stop it,
-  // and close once it has returned (finishPendingClose).
+  // and close once it has returned (CloseAfterRun).
   for (TWipeEngine* engine : {&WipeFiles(), &WipeFolders(), &FreeSpaceEngine()}) {
     if (engine->Running()) engine->Aborted = true;
   }
@@ -182,7 +160,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
   event->ignore();
 }
 
-bool TMainForm::finishPendingClose() {
+bool TMainForm::CloseAfterRun() {
   if (!closePending_) return false;
   if (!anyEngineRunning()) {
     closePending_ = false;

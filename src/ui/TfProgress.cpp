@@ -57,7 +57,13 @@ void TfProgress::closeEvent(QCloseEvent* event) {
 
 void TfProgress::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
+  if (!promptParent_) promptParent_.emplace(this);
   CentreOnScreen();
+}
+
+void TfProgress::hideEvent(QHideEvent* event) {
+  promptParent_.reset();
+  QDialog::hideEvent(event);
 }
 
 void TfProgress::CentreOnScreen() {
@@ -116,7 +122,7 @@ void TfProgress::ShowFile(const std::string& text) {
   const std::string shown = ShortenPath(text, [&](const std::string& candidate) {
     return metrics.horizontalAdvance(QString::fromLocal8Bit(candidate)) <= width;
   });
-  label->setText(QString::fromLocal8Bit(shown));
+  label->setText(metrics.elidedText(QString::fromLocal8Bit(shown), Qt::ElideMiddle, width));
   label->setToolTip(QString::fromLocal8Bit(text));
 }
 

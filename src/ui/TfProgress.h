@@ -6,9 +6,11 @@
 #include <QDialog>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "core/WipeServices.h"
+#include "ui/QtPromptService.h"
 
 class QProgressBar;
 class TWipeEngine;
@@ -34,7 +36,8 @@ class TfProgress : public QDialog, public IWipeProgress {
   void SetFilePosition(std::uint64_t position) override;
   void SetPassRange(std::uint64_t maximum) override;
   void SetPassPosition(std::uint64_t position) override;
-  // The path in the file line, folder names cut from the front until it fits.
+  // The path in the file line, folder names cut from the front until it fits; a name that
+  // does not fit alone is cut in the middle. The whole path is the line's tooltip.
   void ShowFile(const std::string& text) override;
   // "Pass <number> of <total>".
   void ShowPass(int number, int total) override;
@@ -50,7 +53,9 @@ class TfProgress : public QDialog, public IWipeProgress {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // While the window is shown, prompts open modal to it and above it.
   void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 
  private:
   // A bar's range and position in bytes; the bar itself holds them scaled to fit an int.
@@ -63,4 +68,5 @@ class TfProgress : public QDialog, public IWipeProgress {
   std::unique_ptr<Ui::TfProgress> ui_;
   ByteRange file_;
   ByteRange pass_;
+  std::optional<TPromptParent> promptParent_;
 };

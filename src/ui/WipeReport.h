@@ -1,23 +1,42 @@
 #pragma once
-// The texts shown after a wipe run.
+// What the user is told after a wipe run: a one-line summary, a few lines under it, and the
+// whole list of what the run did not do in the box's details.
 
 #include <QString>
+#include <string>
 #include <vector>
 
 #include "core/TWipeEngine.h"
+#include "ui/PromptService.h"
 
-// The warning after a run that left something behind: the lead text, then one line per path
-// with the reason ("<path>: <reason>"). Long lists are cut after a screenful, with a count of
-// the rest.
-QString WipeFailureReport(const QString& lead, const std::vector<TWipeFailure>& failures);
+// What the engine's last run came to; taken before its jobs are cleared.
+struct TRunOutcome {
+  bool aborted = false;
+  std::vector<TWipeFailure> failures;
+  // After a stop: the file that was being overwritten, still there under its own name; empty
+  // when the run stopped between files.
+  std::string stoppedIn;
+  // After a stop: the jobs the run did not begin, and how many jobs it had.
+  std::vector<std::string> notReached;
+  std::size_t jobs = 0;
+};
+TRunOutcome RunOutcomeOf(const TWipeEngine& engine);
 
-// What a page tells the user after a run: the aborted text as a warning (with what was left
-// behind, if anything); else, when something was left behind, a warning with the failure lead
-// and the list; else the success text as a plain message.
+// The texts of a page: the aborted text; the summary of a run that left something behind, with
+// %1 for how many entries; the success text.
 struct TRunTexts {
   QString aborted;
   QString failureLead;
   QString success;
 };
-void ShowRunOutcome(const TRunTexts& texts, bool aborted,
-                    const std::vector<TWipeFailure>& failures);
+
+// The message after a run: a warning after a stop or when something was left behind, else the
+// success text as a plain message.
+struct TRunReport {
+  TReportKind kind;
+  QString text;
+  QString informative;
+  QString details;
+};
+TRunReport DescribeRunOutcome(const TRunTexts& texts, const TRunOutcome& outcome);
+void ShowRunOutcome(const TRunTexts& texts, const TRunOutcome& outcome);

@@ -2,12 +2,16 @@
 // states, Add, Remove, Start and Stop, and what the user is told after a run.
 
 #include <QCheckBox>
+#include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
 
 #include "MainFormFixture.h"
 #include "support/FaultyFileSystem.h"
+#include "ui/QtPromptService.h"
 #include "ui/TfProgress.h"
+#include "ui/pages/TDeletePage.h"
 
 namespace {
 
@@ -23,6 +27,15 @@ ButtonStates filesButtons(MainFormFixture& f) {
 
 void click(MainFormFixture& f, const char* button) {
   QTest::mouseClick(f.find<QPushButton>(button), Qt::LeftButton);
+}
+
+// The progress window on the screen, if any.
+TfProgress* openProgressWindow() {
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    auto* progress = qobject_cast<TfProgress*>(window);
+    if (progress && progress->isVisible()) return progress;
+  }
+  return nullptr;
 }
 
 }  // namespace
@@ -45,6 +58,13 @@ class DeletePageTest : public QObject {
   void executableQuestionFollowsTheCheckBox();
   void secondStartAddAndRemoveRefusedWhileRunning();
   void closingDuringRunStopsItFirst();
+  void startAsksFirstWhenTheSettingsSaySo();
+  void removeKeepsTheKeyboardInTheListAndTheDeleteKeyRemoves();
+  void reportAfterARunFollowsWhatWasLeftBehind_data();
+  void reportAfterARunFollowsWhatWasLeftBehind();
+  void stoppedRunNamesTheFileItWasOverwritingAndTheJobsNotReached();
+  void executableQuestionStandsAboveTheProgressWindowAsPlainText();
+  void longPathsAreCutInTheMiddleWithTheWholePathAsTooltip();
 };
 
 void DeletePageTest::addFilesKeepsPathBytesAndEnablesButtons() {
@@ -241,13 +261,13 @@ void DeletePageTest::runThatLeftFilesBehindListsThemInsteadOfSuccess() {
   const auto& shown = f.prompts.messages[0];
   QCOMPARE(shown.caption, QStringLiteral("Warning"));
   QVERIFY(!shown.text.contains(QStringLiteral("successfully")));
-  const QStringList lines = shown.text.split(QLatin1Char('\n'));
+  const QStringList lines = shown.details.split(QLatin1Char('\n'));
   QVERIFY(lines.contains(QString::fromLocal8Bit(locked) + QStringLiteral(": ") +
                          QString::fromStdString(WipeFailureText(TWipeFailureReason::CannotOpen))));
   QVERIFY(lines.contains(QString::fromLocal8Bit(stuck) + QStringLiteral(": ") +
                          QString::fromStdString(
                              WipeFailureText(TWipeFailureReason::CannotDelete))));
-  QVERIFY(!shown.text.contains(QStringLiteral("fine.txt")));
+  QVERIFY(!shown.details.contains(QStringLiteral("fine.txt")));
   QVERIFY(f.files().Items.empty());
 }
 
@@ -352,13 +372,13 @@ void DeletePageTest::realFailuresAreListedInTheWarning() {
   click(f, "btnStartShredFiles");
   QVERIFY(pathExists(locked) && !pathExists(fine));
   QCOMPARE(f.prompts.messages.back().caption, QStringLiteral("Warning"));
-  QStringList lines = f.prompts.messages.back().text.split(QLatin1Char('\n'));
+  QStringList lines = f.prompts.messages.back().details.split(QLatin1Char('\n'));
   QVERIFY(lines.contains(reportLine(locked, TWipeFailureReason::CannotOpen)));
-  QVERIFY(!f.prompts.messages.back().text.contains(QStringLiteral("fine.txt")));
+  QVERIFY(!f.prompts.messages.back().details.contains(QStringLiteral("fine.txt")));
 
   click(f, "btnStartShredFolders");
   QVERIFY(!pathExists(f.folder / "stuck/inner.txt"));
-  lines = f.prompts.messages.back().text.split(QLatin1Char('\n'));
+  lines = f.prompts.messages.back().details.split(QLatin1Char('\n'));
   QVERIFY(lines.contains(reportLine(stuck, TWipeFailureReason::FolderNotRemoved)));
   QCOMPARE(f.prompts.messages.size(), std::size_t{2});
   QVERIFY(f.files().Items.empty() && f.folders().Items.empty());
@@ -383,7 +403,7 @@ void DeletePageTest::executableQuestionFollowsTheCheckBox() {
   QVERIFY(!pathExists(wiped));
   // The file the user kept is listed as left behind, not reported as wiped.
   QCOMPARE(f.prompts.messages.back().caption, QStringLiteral("Warning"));
-  QVERIFY(f.prompts.messages.back().text.contains(QString::fromLocal8Bit(kept)));
+  QVERIFY(f.prompts.messages.back().details.contains(QString::fromLocal8Bit(kept)));
 
   // Unchecked: no question.
   f.prompts.messages.clear();
@@ -435,6 +455,247 @@ void DeletePageTest::closingDuringRunStopsItFirst() {
   QTRY_VERIFY(!f.form().isVisible());  // closed once the run had returned
   QVERIFY(f.prompts.messages.empty());
   QVERIFY(pathExists(paths.back()));  // the run stopped before the end
+}
+
+void DeletePageTest::startAsksFirstWhenTheSettingsSaySo() {
+  MainFormFixture f;
+  f.withCatalogue(true);
+  f.prompts.openFiles.push_back({f.folder / "a", f.folder / "b"});
+  f.prompts.folders.push_back(f.folder / "dir");
+  click(f, "btnAddFiles");
+  click(f, "btnAddFolder");
+  // A file job in the folders engine too, as another page may leave there.
+  f.folders().AddItem(std::make_unique<TWipeItem>(wkFile, f.folder / "c"));
+  f.find<TDeletePage>("tabDelete")->RefreshDeleteLists();
+  std::vector<std::string> ran;
+  f.form().SetEngineRunner(fakeRun([&](TWipeEngine& engine) { ran.push_back(engine.Name); }));
+
+  // No, with "Do not ask again" ticked: nothing runs, nothing changes.
+  f.prompts.confirmations = {false};
+  f.prompts.checkBoxes = {true};
+  click(f, "btnStartShredFiles");
+  QVERIFY(ran.empty());
+  QCOMPARE(f.files().Items.size(), std::size_t{2});
+  QCOMPARE(f.prompts.messages.size(), std::size_t{1});
+  QCOMPARE(f.prompts.messages[0].caption, QStringLiteral("Ferrovane"));
+  QCOMPARE(f.prompts.messages[0].text, QStringLiteral("Wipe 2 files? This cannot be undone."));
+  QVERIFY(WipeMethodsManager->ConfirmEraseAllFiles);
+
+  // Yes: the run goes ahead; the box ticked stops the question from then on.
+  f.prompts.confirmations = {true};
+  f.prompts.checkBoxes = {true};
+  click(f, "btnStartShredFolders");
+  QCOMPARE(f.prompts.messages[1].text,
+           QStringLiteral("Wipe 1 file and 1 folder? This cannot be undone."));
+  QCOMPARE(ran, std::vector<std::string>{"WipeFolders"});
+  QVERIFY(!WipeMethodsManager->ConfirmEraseAllFiles);
+  click(f, "btnStartShredFiles");
+  QCOMPARE(ran, (std::vector<std::string>{"WipeFolders", "WipeFiles"}));
+  QVERIFY(f.prompts.unexpected.empty());
+}
+
+void DeletePageTest::removeKeepsTheKeyboardInTheListAndTheDeleteKeyRemoves() {
+  MainFormFixture f;
+  std::vector<std::string> paths;
+  for (int i = 0; i < 4; ++i) paths.push_back(f.folder / ("f" + std::to_string(i)));
+  f.prompts.openFiles.push_back(paths);
+  f.prompts.folders.push_back(f.folder / "dir");
+  click(f, "btnAddFiles");
+  click(f, "btnAddFolder");
+  f.form().show();
+  auto* list = f.find<QTreeWidget>("lvFiles");
+  auto* remove = f.find<QPushButton>("btnRemoveFiles");
+
+  list->topLevelItem(1)->setSelected(true);
+  remove->setFocus();
+  click(f, "btnRemoveFiles");
+  QCOMPARE(f.rowPaths("lvFiles"), (std::vector<std::string>{paths[0], paths[2], paths[3]}));
+  // Not on Start, where the next Space would start a wipe: in the list, where the row was.
+  QCOMPARE(f.form().focusWidget(), list);
+  QCOMPARE(list->currentItem(), list->topLevelItem(1));
+  QVERIFY(list->selectedItems().isEmpty());
+
+  // Delete removes the selected rows of the list it is pressed in, and only there.
+  list->topLevelItem(0)->setSelected(true);
+  list->topLevelItem(2)->setSelected(true);
+  QTest::keyClick(list, Qt::Key_Delete);
+  QCOMPARE(f.rowPaths("lvFiles"), std::vector<std::string>{paths[2]});
+  QCOMPARE(MainFormFixture::itemPaths(f.files()), std::vector<std::string>{paths[2]});
+  QCOMPARE(f.folders().Items.size(), std::size_t{1});
+  // With nothing selected, Delete removes nothing.
+  list->clearSelection();
+  QTest::keyClick(list, Qt::Key_Delete);
+  QCOMPARE(f.files().Items.size(), std::size_t{1});
+  auto* folders = f.find<QTreeWidget>("lvFolders");
+  folders->selectAll();
+  QTest::keyClick(folders, Qt::Key_Delete);
+  QVERIFY(f.folders().Items.empty());
+  QCOMPARE(f.files().Items.size(), std::size_t{1});
+}
+
+void DeletePageTest::reportAfterARunFollowsWhatWasLeftBehind_data() {
+  QTest::addColumn<bool>("aborted");
+  QTest::addColumn<QList<int>>("reasons");  // one failure per reason, of the paths a, b, ...
+  QTest::addColumn<QString>("caption");
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<QString>("informative");
+  QTest::addColumn<QStringList>("detailLines");
+  const int notFound = int(TWipeFailureReason::NotFound);
+  const int cannotOpen = int(TWipeFailureReason::CannotOpen);
+  const QString done = QStringLiteral("The wipe task has been completed successfully!");
+  const QString aborted = QStringLiteral("The wipe task has been aborted!");
+  QTest::newRow("all wiped") << false << QList<int>{} << "Ferrovane" << done << "" << QStringList{};
+  // A path that no longer existed is named, but the run still succeeded.
+  QTest::newRow("one not found") << false << QList<int>{notFound} << "Ferrovane" << done
+                                 << "Not found when their turn came: 1."
+                                 << QStringList{"Not found:", "a: was not found"};
+  QTest::newRow("left behind and not found")
+      << false << QList<int>{notFound, cannotOpen, cannotOpen} << "Warning"
+      << "The wipe task has not been completed. Left behind: 2."
+      << "Not found when their turn came: 1."
+      << QStringList{"Left behind:", "b: could not be opened", "c: could not be opened",
+                     "Not found:", "a: was not found"};
+  // A stand-in run reaches none of its three jobs.
+  QTest::newRow("stopped") << true << QList<int>{} << "Warning" << aborted
+                           << "Jobs not reached: 3 of 3."
+                           << QStringList{"Not reached:", "a", "b", "c"};
+  QTest::newRow("stopped, something left behind")
+      << true << QList<int>{cannotOpen} << "Warning" << aborted
+      << "Jobs not reached: 3 of 3.\nLeft behind: 1."
+      << QStringList{"Not reached:", "a", "b", "c", "Left behind:", "a: could not be opened"};
+}
+
+void DeletePageTest::reportAfterARunFollowsWhatWasLeftBehind() {
+  QFETCH(bool, aborted);
+  QFETCH(QList<int>, reasons);
+  MainFormFixture f;
+  const std::vector<std::string> paths{f.folder / "a", f.folder / "b", f.folder / "c"};
+  f.prompts.openFiles.push_back(paths);
+  click(f, "btnAddFiles");
+  f.form().SetEngineRunner(fakeRun([&](TWipeEngine& engine) {
+    for (int i = 0; i < reasons.size(); ++i) {
+      engine.Failures.push_back({paths[i], TWipeFailureReason(reasons[i])});
+    }
+    engine.Aborted = aborted;
+  }));
+  click(f, "btnStartShredFiles");
+
+  QCOMPARE(f.prompts.messages.size(), std::size_t{1});
+  const auto& shown = f.prompts.messages[0];
+  QTEST(shown.caption, "caption");
+  QTEST(shown.text, "text");
+  QTEST(shown.informative, "informative");
+  // The paths of the test folder left out, for short rows.
+  QString details = shown.details;
+  details.replace(QString::fromLocal8Bit(f.folder.path()), QString());
+  QStringList lines = details.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+  QTEST(lines, "detailLines");
+}
+
+void DeletePageTest::stoppedRunNamesTheFileItWasOverwritingAndTheJobsNotReached() {
+  MainFormFixture f;
+  f.withCatalogue();
+  // Big enough for the run to let events through several times while it overwrites it.
+  const std::string big = f.folder.write("docs/big <i>report.bin", std::string(4 << 20, 's'));
+  const std::string second = f.folder.write("second.txt", "secret");
+  const std::string third = f.folder.write("third.txt", "secret");
+  f.prompts.openFiles.push_back({big, second, third});
+  click(f, "btnAddFiles");
+
+  // Stop, pressed once the run has begun the first job.
+  QTimer stopper;
+  stopper.setInterval(0);
+  connect(&stopper, &QTimer::timeout, [&] {
+    if (f.files().ItemsReached() < 1) return;
+    stopper.stop();
+    click(f, "btnStopShredFiles");
+  });
+  stopper.start();
+  click(f, "btnStartShredFiles");
+
+  // Left under its own name, its beginning overwritten and its end not yet.
+  const std::string left = readFileBytes(big);
+  QCOMPARE(left.size(), std::size_t{4 << 20});
+  QCOMPARE(left.front(), '\0');
+  QCOMPARE(left.back(), 's');
+  QVERIFY(pathExists(second) && pathExists(third));
+  const auto& shown = f.prompts.messages.back();
+  QCOMPARE(shown.caption, QStringLiteral("Warning"));
+  QCOMPARE(shown.text, QStringLiteral("The wipe task has been aborted!"));
+  QCOMPARE(shown.informative,
+           QStringLiteral("It stopped while overwriting \"big <i>report.bin\": that file is "
+                          "left under its own name, not completely overwritten.\n"
+                          "Jobs not reached: 2 of 3."));
+  QCOMPARE(shown.details, QStringLiteral("Left partly overwritten when the run stopped:\n") +
+                              QString::fromLocal8Bit(big) + QStringLiteral("\n\nNot reached:\n") +
+                              QString::fromLocal8Bit(second + "\n" + third));
+}
+
+void DeletePageTest::executableQuestionStandsAboveTheProgressWindowAsPlainText() {
+  MainFormFixture f;
+  f.withCatalogue();
+  // A path that reads as markup: a folder "<b>plan<" holding "b>.exe".
+  const std::string program = f.folder.write("<b>plan</b>.exe", "program");
+  f.prompts.openFiles.push_back({program});
+  click(f, "btnAddFiles");
+  f.find<QCheckBox>("chkWipeWarn")->setChecked(true);
+
+  // The question of the run goes to the Qt prompts; what follows the run to the test's again.
+  QtPromptService qtPrompts;
+  SetPromptService(&qtPrompts);
+  QWidget* parent = nullptr;
+  QWidget* progress = nullptr;
+  bool above = false;
+  bool modal = false;
+  QString label;
+  QTimer watcher;
+  watcher.setInterval(0);
+  connect(&watcher, &QTimer::timeout, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box || !box->isVisible()) return;
+    watcher.stop();
+    parent = box->parentWidget();
+    progress = openProgressWindow();
+    above = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    modal = box->isModal();
+    for (const QLabel* shown : box->findChildren<QLabel*>()) {
+      if (shown->textFormat() == Qt::PlainText && shown->text().contains("plan")) {
+        label = shown->text();
+      }
+    }
+    SetPromptService(&f.prompts);
+    box->button(QMessageBox::No)->click();
+  });
+  watcher.start();
+  click(f, "btnStartShredFiles");
+  SetPromptService(&f.prompts);
+
+  QVERIFY(progress);
+  QCOMPARE(parent, progress);
+  QVERIFY(above && modal);
+  QCOMPARE(label, QString::fromLocal8Bit(program) +
+                      QStringLiteral(" is a executable file. Are you sure to wipe it?"));
+  QVERIFY(pathExists(program));
+  QCOMPARE(f.prompts.messages.back().caption, QStringLiteral("Warning"));
+}
+
+void DeletePageTest::longPathsAreCutInTheMiddleWithTheWholePathAsTooltip() {
+  MainFormFixture f;
+  std::string deep = f.folder.path();
+  for (int i = 0; i < 30; ++i) deep += "folder" + std::to_string(i) + "/";
+  f.prompts.openFiles.push_back({deep + "report.pdf"});
+  f.prompts.folders.push_back(deep + "photos");
+  click(f, "btnAddFiles");
+  click(f, "btnAddFolder");
+  for (const auto& [name, path] :
+       {std::pair{"lvFiles", deep + "report.pdf"}, std::pair{"lvFolders", deep + "photos"}}) {
+    auto* list = f.find<QTreeWidget>(name);
+    QCOMPARE(list->textElideMode(), Qt::ElideMiddle);
+    QCOMPARE(list->topLevelItem(0)->text(1), QString::fromLocal8Bit(deep));
+    for (int column : {0, 1}) {
+      QCOMPARE(list->topLevelItem(0)->toolTip(column), QString::fromLocal8Bit(path));
+    }
+  }
 }
 
 QTEST_MAIN(DeletePageTest)

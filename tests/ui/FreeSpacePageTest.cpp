@@ -133,10 +133,10 @@ void FreeSpacePageTest::driveLeftUnwipedIsReportedNotSuccess() {
   const auto& shown = f.prompts.messages[0];
   QCOMPARE(shown.caption, QStringLiteral("Warning"));
   QVERIFY(!shown.text.contains(QStringLiteral("successfully")));
-  QVERIFY(shown.text.split(QLatin1Char('\n'))
+  QVERIFY(shown.details.split(QLatin1Char('\n'))
               .contains(QString::fromLocal8Bit(full + "/: ") +
                         QString::fromStdString(WipeFailureText(TWipeFailureReason::NoFreeSpace))));
-  QVERIFY(!shown.text.contains(QString::fromLocal8Bit(fine)));
+  QVERIFY(!shown.details.contains(QString::fromLocal8Bit(fine)));
   QVERIFY(f.freeSpace().Items.empty());
 }
 

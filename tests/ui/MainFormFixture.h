@@ -17,7 +17,7 @@
 #include "support/TestRegistry.h"
 #include "ui/QtWipeServices.h"
 #include "ui/TMainForm.h"
-#include "ui/TPathRow.h"
+#include "ui/widgets/TPathRow.h"
 #include "ScriptedPrompts.h"
 
 class MainFormFixture {
@@ -39,9 +39,12 @@ class MainFormFixture {
 
   // The method catalogue with one method, a pass of zeros, and the Qt wipe services (progress
   // window included), for tests whose runs wipe for real. Call before the window is made.
-  void withCatalogue() {
+  // confirmStart: whether the settings ask before a Start of the Delete-with-wiping page.
+  void withCatalogue(bool confirmStart = false) {
     folder.write("program/Methods/zeros.mtd",
                  "[Method]\nName=Zeros\nPasses=1\n[Pass1]\nWipeWith=0\nBytePatternValue=0\n");
+    folder.write("program/Ferrovane.ini", std::string("[Settings]\nConfirmEraseAllFiles=") +
+                                              (confirmStart ? "1" : "0") + "\n");
     StartWipeMethodsManager();
     catalogue_ = true;
     SetWipeServices(&services);

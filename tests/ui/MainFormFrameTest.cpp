@@ -15,8 +15,8 @@
 #include "ui/QtCleanerEnvironment.h"
 #include "ui/QtWipeServices.h"
 #include "ui/SizeFunctions.h"
-#include "ui/TLinkLabel.h"
-#include "ui/TRolloverImage.h"
+#include "ui/widgets/TLinkLabel.h"
+#include "ui/widgets/TRolloverImage.h"
 
 namespace {
 

@@ -17,6 +17,8 @@ class ScriptedPrompts final : public IPromptService {
   struct Message {
     QString caption;  // "Warning", "Information", "Confirm" or the application title
     QString text;
+    QString informative{};  // the lines under the text of a message with details
+    QString details{};      // the list a message with details shows on demand
   };
 
   ScriptedPrompts() { SetPromptService(this); }
@@ -28,6 +30,8 @@ class ScriptedPrompts final : public IPromptService {
   std::deque<std::vector<std::string>> openFiles;
   std::deque<std::optional<std::string>> folders;
   std::deque<bool> confirmations;
+  // Whether the check box of a question is ticked when it closes (unticked when none is left).
+  std::deque<bool> checkBoxes;
 
   // What was shown.
   std::vector<Message> messages;
@@ -49,6 +53,20 @@ class ScriptedPrompts final : public IPromptService {
   bool Confirm(const QString& text) override {
     messages.push_back({QStringLiteral("Confirm"), text});
     return next(confirmations, false, text);
+  }
+  bool AskWithCheckBox(const QString& text, const QString&, bool& checked) override {
+    messages.push_back({QStringLiteral("Ferrovane"), text});
+    if (!checkBoxes.empty()) {
+      checked = checkBoxes.front();
+      checkBoxes.pop_front();
+    }
+    return next(confirmations, false, text);
+  }
+  void DetailedMessage(TReportKind kind, const QString& text, const QString& informative,
+                       const QString& details) override {
+    messages.push_back(
+        {kind == TReportKind::Warning ? QStringLiteral("Warning") : QStringLiteral("Ferrovane"),
+         text, informative, details});
   }
   std::vector<std::string> OpenFiles(const QString& title, const QString&) override {
     return next(openFiles, {}, title);

@@ -1,4 +1,4 @@
-#include "ui/TLinkLabel.h"
+#include "ui/widgets/TLinkLabel.h"
 
 #include <QMouseEvent>
 

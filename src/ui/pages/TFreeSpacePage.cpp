@@ -1,15 +1,41 @@
-// The Wipe-free-space page: the fixed drives with their file system, free space and size, and
-// a run over the checked ones.
+#include "ui/pages/TFreeSpacePage.h"
 
+#include <QHeaderView>
+
+#include "core/TWipeEngine.h"
 #include "platform/Drives.h"
 #include "ui/DriveFunctions.h"
 #include "ui/SizeFunctions.h"
-#include "ui/TMainForm.h"
-#include "ui/TPathRow.h"
 #include "ui/WipeReport.h"
-#include "ui_TMainForm.h"
+#include "ui/pages/TPageHost.h"
+#include "ui/widgets/TPathRow.h"
+#include "ui_TFreeSpacePage.h"
 
-void TMainForm::FillDriveList() {
+TFreeSpacePage::TFreeSpacePage(TPageHost& host, QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::TFreeSpacePage>()), host_(host) {
+  ui->setupUi(this);
+  arrangeDriveColumns();
+  connect(ui->btnFreeExecute, &QPushButton::clicked, this, &TFreeSpacePage::btnFreeExecuteClick);
+}
+
+TFreeSpacePage::~TFreeSpacePage() = default;
+
+void TFreeSpacePage::arrangeDriveColumns() {
+  // The name takes the free width; the figures keep a fixed one, aligned as numbers are.
+  QTreeWidget* list = ui->lvDriveList;
+  QHeaderView* header = list->header();
+  header->setStretchLastSection(false);
+  header->setSectionResizeMode(0, QHeaderView::Stretch);
+  for (int column = 1; column < 4; ++column) {
+    header->setSectionResizeMode(column, QHeaderView::Fixed);
+    list->setColumnWidth(column, 100);
+  }
+  list->headerItem()->setTextAlignment(1, Qt::AlignCenter);
+  list->headerItem()->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+  list->headerItem()->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
+}
+
+void TFreeSpacePage::FillDriveList() {
   const std::vector<std::string> roots = platform::drives().driveRoots();
   if (roots.empty()) return;
   QTreeWidget* list = ui->lvDriveList;
@@ -24,6 +50,8 @@ void TMainForm::FillDriveList() {
     row->setText(1, QString::fromLocal8Bit(GetDriveFileSystem(root)));
     row->setText(2, FormatSize(freeBytes));
     row->setText(3, FormatSize(totalBytes));
+    // The list cuts a long name in the middle; the whole one is the tooltip.
+    row->setToolTip(0, row->text(0));
     row->setTextAlignment(1, Qt::AlignCenter);
     row->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
     row->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
@@ -33,9 +61,9 @@ void TMainForm::FillDriveList() {
   }
 }
 
-void TMainForm::btnFreeExecuteClick() {
-  TWipeEngine& engine = FreeSpaceEngine();
-  if (engine.Running() || closePending_) return;
+void TFreeSpacePage::btnFreeExecuteClick() {
+  TWipeEngine& engine = host_.FreeSpaceEngine();
+  if (!host_.MayRun(engine)) return;
   // The checked rows are the whole job: nothing else, such as a drive of an earlier run or of
   // the configuration, is wiped without being shown and checked.
   engine.ClearItems();
@@ -46,15 +74,14 @@ void TMainForm::btnFreeExecuteClick() {
       engine.AddItem(std::make_unique<TWipeItem>(wkFreeSpace, row->Path));
     }
   }
-  runEngine(engine);
-  const bool aborted = engine.Aborted;
-  const std::vector<TWipeFailure> failures = engine.Failures;
+  if (!host_.RunEngine(engine)) return;
+  const TRunOutcome outcome = RunOutcomeOf(engine);
   engine.ClearItems();
-  if (finishPendingClose()) return;
+  if (host_.CloseAfterRun()) return;
 
   ShowRunOutcome(
       {QStringLiteral("The Wipe free space task has been aborted!"),
-       QStringLiteral("The free space of these drives has not been wiped completely:"),
+       QStringLiteral("The free space of some drives has not been wiped completely. Drives: %1."),
        QStringLiteral("The Wipe free space task has been completed successfully!")},
-      aborted, failures);
+      outcome);
 }

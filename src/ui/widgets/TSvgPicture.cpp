@@ -1,4 +1,4 @@
-#include "ui/TSvgPicture.h"
+#include "ui/widgets/TSvgPicture.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "ui/TRolloverImage.h"
+#include "ui/widgets/TRolloverImage.h"
 
 #include <QIcon>
 #include <QMouseEvent>

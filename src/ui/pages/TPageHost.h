@@ -1,0 +1,28 @@
+#pragma once
+// What a page of the main window gets from the window around it: the wipe engines, which the
+// window owns, the state of the Options page's executable warning, and the runs of the engines,
+// which the window guards (no second run of a busy engine, none once the window is closing).
+
+class TWipeEngine;
+
+class TPageHost {
+ public:
+  virtual ~TPageHost() = default;
+
+  // The engines of the cleaner's Shredder section.
+  virtual TWipeEngine& WipeFiles() const = 0;
+  virtual TWipeEngine& WipeFolders() const = 0;
+  virtual TWipeEngine& FreeSpaceEngine() const = 0;
+
+  // Whether "Warn on deleting an executable file" is checked.
+  virtual bool WarnOnExecutable() const = 0;
+
+  // Whether a run of the engine may start now: not while it is running, nor once the window
+  // waits to close.
+  virtual bool MayRun(const TWipeEngine& engine) const = 0;
+  // Runs a page's engine when it may run (false, without running, otherwise).
+  virtual bool RunEngine(TWipeEngine& engine) = 0;
+  // After a run: true when a close was asked for during it. The window then closes once no run
+  // is left, and the page tells the user nothing of the run.
+  virtual bool CloseAfterRun() = 0;
+};

@@ -1,0 +1,180 @@
+// The Qt prompts: texts shown as they are (never as markup) in every kind of prompt, the
+// details of a report, and prompts raised while a progress window is open standing modal to it
+// and above it.
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+#include "core/TWipeEngine.h"
+#include "ui/QtPromptService.h"
+#include "ui/TfProgress.h"
+
+namespace {
+
+const QString kMarkup = QStringLiteral("/home/user/<b>plan</b>.exe");
+
+// Once the next modal prompt is up: hands it to `inspect`, then closes it as cancelled unless
+// `inspect` answered it.
+void whenPromptOpens(std::function<void(QDialog&)> inspect) {
+  auto* timer = new QTimer;
+  timer->setInterval(0);
+  QObject::connect(timer, &QTimer::timeout, [timer, inspect] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (!dialog || !dialog->isVisible()) return;
+    timer->stop();
+    timer->deleteLater();
+    inspect(*dialog);
+    if (dialog->isVisible()) dialog->reject();
+  });
+  timer->start();
+}
+
+// Every label that shows the text shows it as plain text; at least one does.
+bool showsAsItIs(const QDialog& dialog, const QString& text) {
+  bool shown = false;
+  for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+    if (!label->text().contains(text)) continue;
+    if (label->textFormat() != Qt::PlainText) return false;
+    shown = true;
+  }
+  return shown;
+}
+
+}  // namespace
+
+class PromptServiceTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void everyPromptShowsItsTextsAsTheyAre();
+  void detailsAreTheWholeListOneEntryPerLine();
+  void checkBoxAnswerComesBack();
+  void promptsWhileAProgressWindowIsOpenAreModalToItAndAboveIt();
+};
+
+void PromptServiceTest::everyPromptShowsItsTextsAsTheyAre() {
+  QtPromptService prompts;
+  bool ticked = false;
+  const std::vector<std::pair<const char*, std::function<void()>>> cases{
+      {"warning", [&] { prompts.MessageDialog(TMessageKind::Warning, kMarkup); }},
+      {"information", [&] { prompts.MessageDialog(TMessageKind::Information, kMarkup); }},
+      {"plain", [&] { prompts.PlainMessage(kMarkup); }},
+      {"question", [&] { prompts.SystemMessage(TSystemIcon::Question, kMarkup); }},
+      {"error", [&] { prompts.SystemMessage(TSystemIcon::Error, kMarkup); }},
+      {"confirm", [&] { prompts.Confirm(kMarkup); }},
+      {"check box", [&] { prompts.AskWithCheckBox(kMarkup, QStringLiteral("<i>x</i>"), ticked); }},
+      {"report text",
+       [&] {
+         prompts.DetailedMessage(TReportKind::Warning, kMarkup, QString(), QStringLiteral("-"));
+       }},
+      {"report lines",
+       [&] {
+         prompts.DetailedMessage(TReportKind::Plain, QStringLiteral("Done"), kMarkup, QString());
+       }},
+      {"input", [&] { prompts.InputText(QStringLiteral("Pass name"), kMarkup, QString()); }},
+  };
+  for (const auto& [name, show] : cases) {
+    bool asItIs = false;
+    bool above = true;
+    whenPromptOpens([&](QDialog& dialog) {
+      asItIs = showsAsItIs(dialog, kMarkup);
+      // Without a progress window there is nothing to stay above.
+      above = dialog.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    });
+    show();
+    QVERIFY2(asItIs, name);
+    QVERIFY2(!above, name);
+  }
+}
+
+void PromptServiceTest::detailsAreTheWholeListOneEntryPerLine() {
+  QtPromptService prompts;
+  QString details = QStringLiteral("Left behind:");
+  for (int i = 0; i < 200; ++i) {
+    details += QStringLiteral("\n/data/<b>%1</b>/file.bin: could not be opened (Permission denied)")
+                   .arg(i);
+  }
+  QString shown;
+  bool readOnly = false;
+  bool wraps = true;
+  QString informative;
+  whenPromptOpens([&](QDialog& dialog) {
+    const auto* field = dialog.findChild<QTextEdit*>();
+    QVERIFY(field);
+    shown = field->toPlainText();
+    readOnly = field->isReadOnly();
+    wraps = field->lineWrapMode() != QTextEdit::NoWrap;
+    informative =
+        showsAsItIs(dialog, QStringLiteral("<i>two</i>")) ? QStringLiteral("plain") : QString();
+  });
+  prompts.DetailedMessage(TReportKind::Warning, QStringLiteral("The wipe task has been aborted!"),
+                          QStringLiteral("Jobs not reached: <i>two</i>."), details);
+  QCOMPARE(shown, details);  // every entry, none cut off
+  QVERIFY(readOnly);
+  QVERIFY(!wraps);
+  QCOMPARE(informative, QStringLiteral("plain"));
+}
+
+void PromptServiceTest::checkBoxAnswerComesBack() {
+  QtPromptService prompts;
+  for (const bool yes : {true, false}) {
+    whenPromptOpens([yes](QDialog& dialog) {
+      auto* box = dialog.findChild<QCheckBox*>();
+      QVERIFY(box && !box->isChecked());
+      QCOMPARE(box->text(), QStringLiteral("Do not ask again"));
+      box->setChecked(true);
+      if (yes) static_cast<QMessageBox&>(dialog).button(QMessageBox::Yes)->click();
+    });
+    bool ticked = false;
+    const bool answer = prompts.AskWithCheckBox(QStringLiteral("Wipe 2 files?"),
+                                                QStringLiteral("Do not ask again"), ticked);
+    QVERIFY(ticked);
+    QCOMPARE(answer, yes);
+  }
+}
+
+void PromptServiceTest::promptsWhileAProgressWindowIsOpenAreModalToItAndAboveIt() {
+  QtPromptService prompts;
+  TWipeEngine first("WipeFiles");
+  TWipeEngine second("WipeFolders");
+  std::unique_ptr<TfProgress> outer = TfProgress::Open(first);
+  QWidget* parent = nullptr;
+  bool above = false;
+  Qt::WindowModality modality = Qt::NonModal;
+  const auto inspect = [&](QDialog& dialog) {
+    parent = dialog.parentWidget();
+    above = dialog.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    modality = dialog.windowModality();
+  };
+  whenPromptOpens(inspect);
+  prompts.Confirm(kMarkup);
+  QCOMPARE(parent, outer.get());
+  QVERIFY(above);
+  QCOMPARE(modality, Qt::ApplicationModal);
+
+  // A run inside the run (another list's Start): its window is the one in front.
+  {
+    std::unique_ptr<TfProgress> inner = TfProgress::Open(second);
+    whenPromptOpens(inspect);
+    prompts.MessageDialog(TMessageKind::Warning, kMarkup);
+    QCOMPARE(parent, inner.get());
+  }
+  whenPromptOpens(inspect);
+  prompts.PlainMessage(kMarkup);
+  QCOMPARE(parent, outer.get());
+
+  // With the windows gone, the prompts no longer look for them.
+  outer.reset();
+  QCOMPARE(PromptOwner(), QApplication::activeWindow());
+}
+
+QTEST_MAIN(PromptServiceTest)
+#include "PromptServiceTest.moc"
