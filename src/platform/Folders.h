@@ -27,6 +27,9 @@ std::string homeFolder();
 void setProgramFolder(const std::string& folder);
 void setTempFolder(const std::string& folder);
 void setConfigFolder(const std::string& folder);
+// Overrides the home folder the same way; returns the override it replaces (empty for none), so
+// that a test puts back exactly what was there.
+std::string setHomeFolder(const std::string& folder);
 
 // True when the path is absolute (starts at the root of the file system).
 bool isAbsolutePath(const std::string& path);

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <utility>
 
 #include "platform/Folders.h"
 
@@ -13,6 +14,7 @@ namespace {
 std::string programFolderOverride;
 std::string tempFolderOverride;
 std::string configFolderOverride;
+std::string homeFolderOverride;
 
 std::string withSeparator(std::string folder) {
   if (!folder.empty() && folder.back() != kSeparator) folder += kSeparator;
@@ -50,6 +52,7 @@ std::string tempFolder() {
 }
 
 std::string homeFolder() {
+  if (!homeFolderOverride.empty()) return homeFolderOverride;
   std::string home = environment("HOME");
   if (isAbsolutePath(home)) return withSeparator(home);
   if (const passwd* entry = ::getpwuid(::getuid()); entry && entry->pw_dir) {
@@ -70,6 +73,9 @@ std::string configFolder() {
 void setProgramFolder(const std::string& folder) { programFolderOverride = withSeparator(folder); }
 void setTempFolder(const std::string& folder) { tempFolderOverride = withSeparator(folder); }
 void setConfigFolder(const std::string& folder) { configFolderOverride = withSeparator(folder); }
+std::string setHomeFolder(const std::string& folder) {
+  return std::exchange(homeFolderOverride, withSeparator(folder));
+}
 
 bool isAbsolutePath(const std::string& path) { return !path.empty() && path[0] == '/'; }
 
