@@ -1,5 +1,5 @@
-// Wiping the free space of a drive: a temporary file in the drive's root fills the space the
-// user may still write, and is then wiped with every pass and deleted.
+// Wiping the free space of a drive: a temporary file on the file system that was listed fills
+// all the space the caller may write, and is then wiped with every pass and deleted.
 
 #include <algorithm>
 
@@ -23,14 +23,80 @@ std::uint64_t UsedShare(std::uint64_t remaining, std::uint64_t initial) {
   return left >= 100 ? 0 : 100 - left;
 }
 
+std::string Bytes(std::uint64_t count) {
+  return std::to_string(count) + " bytes";
+}
+
+// Where the temporary file goes: the drive's root when the caller may create files there, else
+// the first of the home folder and the temporary folder that lies on the same file system and
+// may be written. Empty when there is none.
+std::string FolderForTemporaryFile(platform::FileSystem& files, const std::string& root,
+                                   const platform::DiskSpace& rootSpace) {
+  if (rootSpace.writable) return root;
+  for (const std::string& candidate : {platform::homeFolder(), platform::tempFolder()}) {
+    if (!platform::isAbsolutePath(candidate)) continue;
+    const auto info = files.info(candidate);
+    if (!info || info->kind != platform::EntryKind::Folder) continue;
+    const auto space = files.diskSpace(candidate);
+    if (space && space->writable && space->id.device == rootSpace.id.device) {
+      return AddTrailingBackslash(candidate);
+    }
+  }
+  return {};
+}
+
 }  // namespace
 
 void TWipeEngine::WipeDriveFreeSpace(const TWipeItem& item) {
   if (!platform::isAbsolutePath(item.Path)) return;
-  const std::string root = platform::drives().rootOf(item.Path);
-  if (root.empty()) return;
+  const std::string root = AddTrailingBackslash(item.Path);
   platform::FileSystem& files = platform::fs();
-  const std::string temporary = root + kTemporaryName;
+
+  // The job is bound to the file system that was listed: the root must still be its mount
+  // point. Asking for the drive that holds the path instead would fill whatever file system lies
+  // under a drive that was unmounted in the meantime.
+  const auto here = files.info(root);
+  const bool mountPoint =
+      here && here->kind == platform::EntryKind::Folder && platform::drives().isMountPoint(root);
+  const auto bound = mountPoint ? files.diskSpace(root) : std::nullopt;
+  if (!mountPoint || (bound && item.Volume.device != 0 && bound->id != item.Volume)) {
+    Fail(root, TWipeFailureReason::NoLongerMounted);
+    return;
+  }
+  if (!bound) {
+    Fail(root, TWipeFailureReason::FreeSpaceFillFailed);
+    return;
+  }
+  // The figures of the bound file system; null when they cannot be asked for, or when another
+  // file system has taken the root's place (`moved`).
+  bool moved = false;
+  auto ask = [&]() -> std::optional<platform::DiskSpace> {
+    auto now = files.diskSpace(root);
+    if (now && now->id != bound->id) {
+      moved = true;
+      return std::nullopt;
+    }
+    return now;
+  };
+  // Free space the fill could not reach: the administrator's reserve when the caller may not
+  // write into it, and what the file system kept back when it said it was full.
+  auto reportUnreached = [&](const platform::DiskSpace& left, bool full, std::uint64_t cluster) {
+    if (left.free > left.available) {
+      Fail(root, TWipeFailureReason::ReserveUnreachable, {}, Bytes(left.free - left.available));
+    }
+    if (full && left.available >= cluster) {
+      Fail(root, TWipeFailureReason::FreeSpaceFillFailed,
+           std::make_error_code(std::errc::no_space_on_device),
+           Bytes(left.available) + " the file system keeps back could not be written");
+    }
+  };
+
+  const std::string folder = FolderForTemporaryFile(files, root, *bound);
+  if (folder.empty()) {
+    Fail(root, TWipeFailureReason::NeedsAdministrator);
+    return;
+  }
+  const std::string temporary = folder + kTemporaryName;
   const std::uint64_t cluster = GetClusterSize(root);
   // While much space is left the file grows by BufferSize rounded down to whole clusters; the
   // last stretch goes one cluster at a time, asking for the free space before each write, so
@@ -50,27 +116,39 @@ void TWipeEngine::WipeDriveFreeSpace(const TWipeItem& item) {
   window.ShowFile("Creating temporary file...");
   window.SetFileRange(100);
   window.SetPassRange(100);
-  const auto space = files.diskSpace(root);
+  const auto space = ask();
+  if (moved) {
+    Fail(root, TWipeFailureReason::NoLongerMounted);
+    return;
+  }
   if (!space || space->available == 0) {
     file.reset();
     files.deleteFile(temporary);
-    Fail(root, space ? TWipeFailureReason::NoFreeSpace : TWipeFailureReason::FreeSpaceFillFailed);
+    if (!space) {
+      Fail(root, TWipeFailureReason::FreeSpaceFillFailed);
+      return;
+    }
+    Fail(root, TWipeFailureReason::NoFreeSpace);
+    reportUnreached(*space, false, cluster);
     return;
   }
   const std::uint64_t initial = space->available;
 
   bool filled = true;
+  bool full = false;  // the file system refused more as full
+  std::error_code error;
   std::uint64_t previous = 0;
   std::uint64_t written = 0;
   for (;;) {
-    const auto now = files.diskSpace(root);
+    ProcessMessages();
+    if (Aborted) break;
+    // Asked right before each write: the figures must still be those of the bound file system.
+    const auto now = ask();
     if (!now) {
       filled = false;
       break;
     }
     const std::uint64_t free = now->available;
-    ProcessMessages();
-    if (Aborted) break;
     std::uint64_t length = cluster;
     bool last = false;
     if (free < cluster) {
@@ -81,7 +159,10 @@ void TWipeEngine::WipeDriveFreeSpace(const TWipeItem& item) {
       length = large;
     }
     if (!file->write(block.data(), static_cast<std::size_t>(length))) {
-      filled = false;
+      // No space left is where the fill ends, even when the figures promised more.
+      error = file->lastError();
+      full = error == std::errc::no_space_on_device;
+      filled = full;
       break;
     }
     written += length;
@@ -92,13 +173,22 @@ void TWipeEngine::WipeDriveFreeSpace(const TWipeItem& item) {
     // A file system whose free space does not shrink as the file grows would never end.
     if (last || (space->total > 0 && written > space->total)) break;
   }
+  // What is still free while the file holds all it could take.
+  const auto left = filled && !Aborted ? ask() : std::nullopt;
   file.reset();
+  if (moved) {
+    // Another file system has taken the root's place: the path names a file there now, which
+    // is neither wiped nor deleted.
+    Fail(root, TWipeFailureReason::NoLongerMounted);
+    return;
+  }
   if (!filled) {
     files.deleteFile(temporary);
-    Fail(root, TWipeFailureReason::FreeSpaceFillFailed);
+    Fail(root, TWipeFailureReason::FreeSpaceFillFailed, error);
     return;
   }
   if (!Aborted) WipeFile(TWipeItem(wkFile, temporary));
   // After a cancel this removes the unwiped file; after the wipe there is nothing left.
   files.deleteFile(temporary);
+  if (left && !Aborted) reportUnreached(*left, full, cluster);
 }

@@ -4,10 +4,12 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/FileSystem.h"
+
 enum TWipeItemKind : std::uint8_t {
   wkFile = 0,       // Path is a file to wipe
   wkFolder = 1,     // Path is a folder to wipe with all its files and subfolders
-  wkFreeSpace = 2,  // Path lies on the drive whose free space is wiped
+  wkFreeSpace = 2,  // Path is the root of the drive whose free space is wiped
 };
 
 class TWipeItem {
@@ -19,4 +21,8 @@ class TWipeItem {
   TWipeItemKind Kind = wkFile;
   std::string Caption;  // shown instead of Path while the job runs, when not empty
   std::string Path;
+  // For a free-space job: the file system that was mounted at Path when the drive was listed;
+  // the job wipes nothing unless that file system is still mounted there. Unknown (device 0)
+  // when the job was not made from a list: its Path must then still be a mount point.
+  platform::FileSystemId Volume;
 };

@@ -36,8 +36,12 @@ class DriveTable {
   explicit DriveTable(std::string mountInfoPath = "/proc/self/mountinfo",
                       std::string sysBlockPath = "/sys/dev/block");
 
-  // Roots of every drive whose kind is not unknown, each once, sorted by path.
+  // Roots of every drive whose kind is not unknown, sorted by path. A file system mounted at
+  // several points is listed once, at its shortest mount point; a mount point that is not a
+  // folder (a file bind-mounted over a file) is no drive.
   std::vector<std::string> driveRoots() const;
+  // True when the root (trailing separator allowed) is the mount point of a mounted file system.
+  bool isMountPoint(const std::string& root) const;
   // Kind of the drive whose mount point is exactly the given root (trailing separator allowed).
   int driveKind(const std::string& root) const;
   // File-system type of that drive, empty when the root is not a mount point.

@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace platform {
@@ -38,10 +39,27 @@ struct DirEntry {
   bool isFolder() const { return kind == EntryKind::Folder; }
 };
 
+// What tells one mounted file system from another: the device number, which the system hands
+// out again once a file system is unmounted, together with the file system's own id and the
+// birth time of the folder asked about (a new mount, or another disk, brings its own root folder).
+struct FileSystemId {
+  std::uint64_t device = 0;  // 0: unknown
+  std::uint64_t fsid = 0;
+  std::int64_t birth = 0;  // nanoseconds since the epoch, 0 when the file system keeps none
+  bool operator==(const FileSystemId&) const = default;
+};
+
 struct DiskSpace {
   std::uint64_t available = 0;  // bytes the calling user may still write
   std::uint64_t total = 0;
   std::uint32_t clusterSize = 0;
+  // Every free byte, the part reserved for the administrator included. Above `available` when
+  // the caller may not use that reserve.
+  std::uint64_t free = 0;
+  // The file system of the folder asked about (folders of one file system share `id.device`),
+  // and whether the caller may create files in that folder.
+  FileSystemId id{};
+  bool writable = false;
 };
 
 // An open file. Writes are all-or-nothing: a short write is reported as failure.
@@ -57,6 +75,8 @@ class File {
   // Starts writing back what was written so far without waiting for it, so that a later
   // flush has little left to do.
   virtual void startWriteback() = 0;
+  // The system's reason for the last write that failed (no space left, an input/output error).
+  virtual std::error_code lastError() const { return {}; }
 };
 
 class FileSystem {
@@ -66,8 +86,9 @@ class FileSystem {
   // Opens an existing file for writing, sharing it with others. Never follows a symbolic link
   // and never opens anything but an ordinary file. Null on failure.
   virtual std::unique_ptr<File> openExisting(const std::string& path) = 0;
-  // Creates the file for reading and writing, replacing an ordinary file of that name. Never
-  // follows a symbolic link. Null on failure.
+  // Creates the file for reading and writing, emptying an ordinary file of that name that has
+  // no other hard link. Never follows a symbolic link, and touches no other entry of that name
+  // (a link, a folder, a file shared with other names). Null on failure.
   virtual std::unique_ptr<File> createAlways(const std::string& path) = 0;
 
   // What the path names, without following a final symbolic link.
@@ -90,7 +111,9 @@ class FileSystem {
   // forced to the device and renamed over the file. The file keeps its permissions.
   virtual bool writeFileAtomic(const std::string& path, const std::string& contents) = 0;
 
-  // Space of the file system that holds the path. Null when it cannot be asked.
+  // Space of the file system that holds the path; a path that does not exist yet is answered
+  // for its nearest existing folder (which `id` and `writable` then describe). Null when it
+  // cannot be asked.
   virtual std::optional<DiskSpace> diskSpace(const std::string& path) = 0;
 };
 

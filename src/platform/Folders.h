@@ -31,9 +31,11 @@ std::string cacheFolder();
 void setProgramFolder(const std::string& folder);
 void setTempFolder(const std::string& folder);
 void setConfigFolder(const std::string& folder);
-void setHomeFolder(const std::string& folder);
-void setDataFolder(const std::string& folder);
-void setCacheFolder(const std::string& folder);
+// Each returns the override it replaces (empty for none), so that a test puts back exactly what
+// was there.
+std::string setHomeFolder(const std::string& folder);
+std::string setDataFolder(const std::string& folder);
+std::string setCacheFolder(const std::string& folder);
 
 // True when the path is absolute (starts at the root of the file system).
 bool isAbsolutePath(const std::string& path);

@@ -23,6 +23,13 @@ const char* kindName(int kind) {
   }
 }
 
+std::optional<platform::DiskSpace> RootSpace(const std::string& root) {
+  // A root that is not there (a drive that went away) must not report the drive above it.
+  const auto info = root.empty() ? std::nullopt : platform::fs().info(root);
+  return info && info->kind == platform::EntryKind::Folder ? platform::fs().diskSpace(root)
+                                                           : std::nullopt;
+}
+
 }  // namespace
 
 std::string GetDriveDisplayName(const std::string& root) {
@@ -34,12 +41,13 @@ std::string GetDriveFileSystem(const std::string& root) {
   return platform::drives().fileSystem(root);
 }
 
+platform::FileSystemId GetDriveVolume(const std::string& root) {
+  const auto space = RootSpace(root);
+  return space ? space->id : platform::FileSystemId{};
+}
+
 bool GetDriveSpace(const std::string& root, std::int64_t& freeBytes, std::int64_t& totalBytes) {
-  // A root that is not there (a drive that went away) must not report the drive above it.
-  const auto info = root.empty() ? std::nullopt : platform::fs().info(root);
-  const auto space = info && info->kind == platform::EntryKind::Folder
-                         ? platform::fs().diskSpace(root)
-                         : std::nullopt;
+  const auto space = RootSpace(root);
   if (!space) {
     freeBytes = -1;
     totalBytes = -1;

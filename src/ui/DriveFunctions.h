@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/FileSystem.h"
+
 // The kind's name and the mount point in brackets, for example "Local Disk (/mnt/data)".
 std::string GetDriveDisplayName(const std::string& root);
 // The file-system type ("ext4"); empty when the root is not a mount point.
@@ -12,3 +14,6 @@ std::string GetDriveFileSystem(const std::string& root);
 // Free bytes available to the user and total bytes of the drive; both -1 and false when the
 // drive cannot be asked.
 bool GetDriveSpace(const std::string& root, std::int64_t& freeBytes, std::int64_t& totalBytes);
+// The file system mounted at the drive's root folder now; unknown (device 0) when no folder is
+// there.
+platform::FileSystemId GetDriveVolume(const std::string& root);

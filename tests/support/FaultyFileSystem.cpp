@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "support/TestFolder.h"
 
 namespace {
@@ -21,9 +23,13 @@ class RecordingFile : public platform::File {
       if (fits > 0) file_->write(data, fits);
       owner_.bytesLeft = 0;
       owner_.writes.push_back({path_, offset, fits});
+      error_ = owner_.fullDiskError;
       return false;
     }
-    if (!file_->write(data, length)) return false;
+    if (!file_->write(data, length)) {
+      error_ = file_->lastError();
+      return false;
+    }
     if (owner_.bytesLeft >= 0) owner_.bytesLeft -= static_cast<std::int64_t>(length);
     owner_.writes.push_back({path_, offset, length});
     return true;
@@ -36,11 +42,13 @@ class RecordingFile : public platform::File {
     return file_->flush();
   }
   void startWriteback() override { file_->startWriteback(); }
+  std::error_code lastError() const override { return error_; }
 
  private:
   FaultyFileSystem& owner_;
   std::unique_ptr<platform::File> file_;
   std::string path_;
+  std::error_code error_;
 };
 
 bool FaultyFileSystem::allowed(const std::string& path) const {
@@ -120,8 +128,28 @@ bool FaultyFileSystem::writeFileAtomic(const std::string& path, const std::strin
 }
 
 std::optional<platform::DiskSpace> FaultyFileSystem::diskSpace(const std::string& path) {
-  for (const auto& [prefix, space] : diskSpaceOf) {
-    if (path.compare(0, prefix.size(), prefix) == 0) return space;
+  auto startsWith = [&](const std::string& prefix) {
+    return path.compare(0, prefix.size(), prefix) == 0;
+  };
+  auto space = real().diskSpace(path);
+  for (const auto& [prefix, figures] : diskSpaceOf) {
+    if (!startsWith(prefix)) continue;
+    platform::DiskSpace injected = figures;
+    if (space) {
+      injected.id = space->id;
+      injected.writable = space->writable;
+    }
+    injected.free = std::max(injected.free, injected.available);
+    space = injected;
+    break;
   }
-  return real().diskSpace(path);
+  if (!space) return space;
+  space->free += reserveOutOfReach;
+  for (const auto& [prefix, device] : deviceOf) {
+    if (startsWith(prefix)) space->id.device = device;
+  }
+  std::string folder = path;
+  while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+  if (notWritable.count(folder) || notWritable.count(folder + "/")) space->writable = false;
+  return space;
 }

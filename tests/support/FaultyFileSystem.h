@@ -32,11 +32,23 @@ class FaultyFileSystem : public platform::FileSystem {
   std::set<std::string> failAtomicWrite;   // writeFileAtomic fails
   // Bytes that may still be written in all before writes fail as on a full disk; -1: no limit.
   std::int64_t bytesLeft = -1;
-  // Free space reported instead of the real one, when set.
+  // Free space reported instead of the real one for paths that start with the key (the first
+  // key that fits, in key order). Only the figures are replaced; the device and whether the folder
+  // may be written stay the real ones. A `free` below `available` counts as `available`.
   std::map<std::string, platform::DiskSpace> diskSpaceOf;
   // When set, every operation that creates, writes, renames or removes something outside this
   // folder fails and fails the test: a test can never change anything but its own files.
   std::string confinedTo;
+  // The error a write reports when bytesLeft runs out: a full disk unless a test says otherwise.
+  std::error_code fullDiskError = std::make_error_code(std::errc::no_space_on_device);
+  // Bytes that every disk reports free beyond what the caller may write, as the administrator's
+  // reserve is for an ordinary user.
+  std::uint64_t reserveOutOfReach = 0;
+  // Folders (as asked for, trailing separator or not) in which the caller may not create files.
+  std::set<std::string> notWritable;
+  // Device numbers reported for paths that start with the key (the longest key that fits),
+  // instead of the real ones.
+  std::map<std::string, std::uint64_t> deviceOf;
 
   // What happened.
   std::vector<Write> writes;

@@ -47,9 +47,12 @@ bool EnterPrivateMountNamespace(std::string* reason) {
 
 ScopedMount::ScopedMount(const std::string& point, Kind kind, unsigned megabytes,
                          const std::string& mkfsOptions)
+    : ScopedMount(point, kind, std::to_string(megabytes) + "m", mkfsOptions) {}
+
+ScopedMount::ScopedMount(const std::string& point, Kind kind, const std::string& size,
+                         const std::string& mkfsOptions)
     : point_(point) {
   if (!EnterPrivateMountNamespace(&reason_)) return;
-  const std::string size = std::to_string(megabytes) + "m";
   if (kind == Kind::Tmpfs) {
     if (!run("mount -t tmpfs -o size=" + size + " ferrovane-test " + quoted(point))) {
       reason_ = "cannot mount a tmpfs";

@@ -16,6 +16,9 @@ class ScopedMount {
   // example "-O fast_commit" or "-J size=4").
   ScopedMount(const std::string& point, Kind kind, unsigned megabytes,
               const std::string& mkfsOptions = {});
+  // The same with the size as mount and truncate take it ("12k", "2052k", "16m").
+  ScopedMount(const std::string& point, Kind kind, const std::string& size,
+              const std::string& mkfsOptions = {});
   ~ScopedMount();
   ScopedMount(const ScopedMount&) = delete;
   ScopedMount& operator=(const ScopedMount&) = delete;

@@ -31,6 +31,29 @@ std::vector<Row> driveRows(MainFormFixture& f) {
   return rows;
 }
 
+// A small tmpfs that the window, made at once, lists as a fixed disk (the table it reads calls
+// it ext4), with the method catalogue for real runs and a recording file system confined to the
+// test folders. Where nothing can be mounted, mount.mounted() is false and there is no window.
+struct SmallDrive {
+  explicit SmallDrive(unsigned megabytes)
+      : mount(point, ScopedMount::Kind::Tmpfs, megabytes),
+        f(mount.mounted() ? std::make_unique<MainFormFixture>(mountLine(20, "8:1", point, "ext4"))
+                          : nullptr) {
+    if (f) {
+      f->withCatalogue();
+      f->form();
+    }
+    disk.confinedTo = TestFolder::prefix();
+  }
+
+  TestFolder disks;
+  const std::string point = disks.makeFolder("small");
+  ScopedMount mount;
+  std::unique_ptr<MainFormFixture> f;
+  FaultyFileSystem disk;  // installed over the window's own, after it
+  platform::ScopedFileSystem recording{disk};
+};
+
 }  // namespace
 
 class FreeSpacePageTest : public QObject {
@@ -42,6 +65,7 @@ class FreeSpacePageTest : public QObject {
   void driveLeftUnwipedIsReportedNotSuccess();
   void abortedRunSaysSo();
   void realRunOnAMountedFileSystem();
+  void driveUnmountedAfterListingIsNotWipedAndSaysSo();
 };
 
 void FreeSpacePageTest::listsFixedDrivesOnlyInPathOrderAllChecked() {
@@ -50,11 +74,16 @@ void FreeSpacePageTest::listsFixedDrivesOnlyInPathOrderAllChecked() {
   const std::string backup = disks.makeFolder("backup");
   const std::string gone = disks / "gone";  // in the table, but not there
   const std::string stick = disks.makeFolder("stick");
+  // Not drives of their own: the data disk mounted a second time further down, and a file
+  // mounted over a file.
+  const std::string again = disks.makeFolder("data disk/again");
+  const std::string hostname = disks.write("hostname", "");
   const std::string table =
       mountLine(20, "8:1", data, "ext4") + mountLine(21, "11:0", disks / "cdrom", "iso9660") +
       mountLine(22, "0:40", disks / "ram", "tmpfs") + mountLine(23, "8:17", backup, "xfs") +
       mountLine(24, "0:5", disks / "proc", "proc") + mountLine(25, "8:49", gone, "btrfs") +
-      mountLine(26, "8:33", stick, "vfat") + mountLine(27, "0:50", disks / "share", "nfs4");
+      mountLine(26, "8:33", stick, "vfat") + mountLine(27, "0:50", disks / "share", "nfs4") +
+      mountLine(28, "8:1", again, "ext4") + mountLine(29, "8:3", hostname, "ext4");
   MainFormFixture f(table);
   // The stick's disk says it is removable.
   f.folder.write("sys/8:33/removable", "1\n");
@@ -154,32 +183,40 @@ void FreeSpacePageTest::abortedRunSaysSo() {
 }
 
 void FreeSpacePageTest::realRunOnAMountedFileSystem() {
-  TestFolder disks;
-  const std::string point = disks.makeFolder("small");
-  // A small tmpfs stands in for a fixed disk: the table the window reads calls it ext4.
-  ScopedMount small(point, ScopedMount::Kind::Tmpfs, 2);
-  if (!small.mounted()) QSKIP(small.reason().c_str());
+  SmallDrive small(2);
+  if (!small.mount.mounted()) QSKIP(small.mount.reason().c_str());
   // Never fill a real disk: the run goes ahead only on the small file system.
-  const auto space = platform::fs().diskSpace(point);
+  const auto space = platform::fs().diskSpace(small.point);
   QVERIFY(space && space->total <= (8u << 20));
-  disks.write("small/kept.txt", "still here");
+  small.disks.write("small/kept.txt", "still here");
 
-  MainFormFixture f(mountLine(20, "8:1", point, "ext4"));
-  f.withCatalogue();
-  FaultyFileSystem disk;  // records what the temporary file held when it was deleted
-  disk.confinedTo = TestFolder::prefix();
-  platform::ScopedFileSystem recording(disk);
-  QTest::mouseClick(f.find<QPushButton>("btnFreeExecute"), Qt::LeftButton);
-
-  QCOMPARE(f.prompts.messages.back().text,
+  QTest::mouseClick(small.f->find<QPushButton>("btnFreeExecute"), Qt::LeftButton);
+  QCOMPARE(small.f->prompts.messages.back().text,
            QStringLiteral("The Wipe free space task has been completed successfully!"));
-  QVERIFY(!pathExists(point + "/tem1.tmp"));
-  QCOMPARE(readFileBytes(point + "/kept.txt"), std::string("still here"));
-  QVERIFY(f.freeSpace().Items.empty());
+  QVERIFY(!pathExists(small.point + "/tem1.tmp"));
+  QCOMPARE(readFileBytes(small.point + "/kept.txt"), std::string("still here"));
+  QVERIFY(small.f->freeSpace().Items.empty());
   // The free space was filled and overwritten with the pass's zeros before the file went.
-  QCOMPARE(disk.deleted.size(), std::size_t{1});
-  QVERIFY(disk.deleted[0].contents.size() >= space->available / 2);
-  QCOMPARE(disk.deleted[0].contents.find_first_not_of('\0'), std::string::npos);
+  QCOMPARE(small.disk.deleted.size(), std::size_t{1});
+  QVERIFY(small.disk.deleted[0].contents.size() >= space->available / 2);
+  QCOMPARE(small.disk.deleted[0].contents.find_first_not_of('\0'), std::string::npos);
+}
+
+void FreeSpacePageTest::driveUnmountedAfterListingIsNotWipedAndSaysSo() {
+  SmallDrive small(1);
+  if (!small.mount.mounted()) QSKIP(small.mount.reason().c_str());
+  QVERIFY(small.mount.unmount());  // after the window has read the drive list
+  small.disk.bytesLeft = 1 << 20;  // a fill in the folder below would end here
+
+  QTest::mouseClick(small.f->find<QPushButton>("btnFreeExecute"), Qt::LeftButton);
+  const auto& shown = small.f->prompts.messages.back();
+  QCOMPARE(shown.caption, QStringLiteral("Warning"));
+  QVERIFY(
+      shown.details.split(QLatin1Char('\n'))
+          .contains(QString::fromLocal8Bit(small.point + "/: ") +
+                    QString::fromStdString(WipeFailureText(TWipeFailureReason::NoLongerMounted))));
+  QVERIFY(small.disk.writes.empty());
+  QVERIFY(!pathExists(small.point + "/tem1.tmp"));
 }
 
 QTEST_MAIN(FreeSpacePageTest)

@@ -1,7 +1,10 @@
 // Drives on Linux: the mount points of real file systems, read from a mountinfo table.
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <fstream>
+#include <map>
 #include <set>
 #include <sstream>
 
@@ -43,6 +46,13 @@ std::string withoutTrailingSeparator(std::string path) {
 std::string withTrailingSeparator(std::string path) {
   if (!path.empty() && path.back() != '/') path += '/';
   return path;
+}
+
+// True when something other than a folder is known to be at the path. A path that cannot be
+// looked at is given the benefit of the doubt.
+bool isNotAFolder(const std::string& path) {
+  struct stat st {};
+  return ::lstat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
 }
 
 bool inSet(const std::string& value, std::initializer_list<const char*> names) {
@@ -131,14 +141,29 @@ const Mount* DriveTable::findMount(const std::vector<Mount>& all, const std::str
 
 std::vector<std::string> DriveTable::driveRoots() const {
   const std::vector<Mount> all = mounts();
-  std::set<std::string> roots;
+  // The shortest mount point of each file system (by device), the first by path among equals.
+  std::map<std::pair<unsigned, unsigned>, std::string> pointOf;
   for (const Mount& mount : all) {
     const Mount* visible = findMount(all, mount.mountPoint);
-    if (visible == &mount && kindOf(mount) != DriveUnknown) {
-      roots.insert(withTrailingSeparator(mount.mountPoint));
+    if (visible != &mount || kindOf(mount) == DriveUnknown || isNotAFolder(mount.mountPoint)) {
+      continue;
+    }
+    auto [it, added] = pointOf.try_emplace({mount.major, mount.minor}, mount.mountPoint);
+    const std::string& kept = it->second;
+    if (!added && (mount.mountPoint.size() < kept.size() ||
+                   (mount.mountPoint.size() == kept.size() && mount.mountPoint < kept))) {
+      it->second = mount.mountPoint;
     }
   }
+  std::set<std::string> roots;
+  for (const auto& [device, point] : pointOf) roots.insert(withTrailingSeparator(point));
   return {roots.begin(), roots.end()};
+}
+
+bool DriveTable::isMountPoint(const std::string& root) const {
+  if (root.empty() || root[0] != '/') return false;
+  const std::vector<Mount> all = mounts();
+  return findMount(all, root) != nullptr;
 }
 
 std::vector<std::string> DriveTable::mountPoints() const {

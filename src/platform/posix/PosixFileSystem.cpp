@@ -72,7 +72,10 @@ class PosixFile final : public File {
     while (done < length) {
       ssize_t n = ::write(fd_, bytes + done, length - done);
       if (n < 0 && errno == EINTR) continue;
-      if (n <= 0) return false;
+      if (n <= 0) {
+        error_ = std::error_code(n < 0 ? errno : ENOSPC, std::generic_category());
+        return false;
+      }
       done += static_cast<std::size_t>(n);
       position_ += static_cast<std::uint64_t>(n);
     }
@@ -92,6 +95,7 @@ class PosixFile final : public File {
   }
 
   std::uint64_t position() const override { return position_; }
+  std::error_code lastError() const override { return error_; }
 
   bool flush() override {
     written_back_ = 0;
@@ -113,6 +117,7 @@ class PosixFile final : public File {
   int fd_;
   std::uint64_t position_ = 0;
   std::uint64_t written_back_ = 0;
+  std::error_code error_;
 };
 
 class PosixFileSystem final : public FileSystem {
@@ -128,8 +133,14 @@ class PosixFileSystem final : public FileSystem {
     if (path.empty()) return nullptr;
     struct stat st {};
     if (::lstat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) return nullptr;
-    int fd = openRegular(path, O_RDWR | O_CREAT | O_TRUNC | O_NOFOLLOW, 0600);
+    // Emptied only once the descriptor is known to name an ordinary file that no other name
+    // shares: truncating a hard link would destroy the other name's content.
+    int fd = openRegular(path, O_RDWR | O_CREAT | O_NOFOLLOW | O_NOCTTY, 0600);
     if (fd < 0) return nullptr;
+    if (::fstat(fd, &st) != 0 || st.st_nlink != 1 || (st.st_size != 0 && ::ftruncate(fd, 0) != 0)) {
+      ::close(fd);
+      return nullptr;
+    }
     return std::make_unique<PosixFile>(fd);
   }
 
@@ -272,18 +283,39 @@ class PosixFileSystem final : public FileSystem {
   std::optional<DiskSpace> diskSpace(const std::string& path) override {
     if (path.empty()) return std::nullopt;
     std::string probe = path;
-    struct statvfs sv {};
+    int fd;
     // A path that does not exist yet is asked about through its nearest existing folder.
-    while (::statvfs(probe.c_str(), &sv) != 0) {
+    while ((fd = ::open(probe.c_str(), O_PATH | O_CLOEXEC)) < 0) {
       if (errno != ENOENT && errno != ENOTDIR) return std::nullopt;
       std::string parent = parentOf(probe);
       if (parent == probe || parent == ".") return std::nullopt;
       probe = parent;
     }
+    // One descriptor for every figure, so they all describe the same folder.
+    struct statvfs sv {};
+    struct stat st {};
+    const bool asked = ::fstatvfs(fd, &sv) == 0 && ::fstat(fd, &st) == 0;
+    struct statx sx {};
+    const bool born =
+        ::statx(fd, "", AT_EMPTY_PATH, STATX_BTIME, &sx) == 0 && (sx.stx_mask & STATX_BTIME) != 0;
+    ::close(fd);
+    if (!asked) return std::nullopt;
+    // The administrator may write into the blocks the file system keeps in reserve.
+    const bool reserveReachable = ::geteuid() == 0;
     DiskSpace space;
-    space.available = static_cast<std::uint64_t>(sv.f_bavail) * sv.f_frsize;
+    space.free = static_cast<std::uint64_t>(sv.f_bfree) * sv.f_frsize;
+    space.available =
+        static_cast<std::uint64_t>(reserveReachable ? sv.f_bfree : sv.f_bavail) * sv.f_frsize;
     space.total = static_cast<std::uint64_t>(sv.f_blocks) * sv.f_frsize;
     space.clusterSize = static_cast<std::uint32_t>(sv.f_frsize);
+    space.id.device = static_cast<std::uint64_t>(st.st_dev);
+    space.id.fsid = static_cast<std::uint64_t>(sv.f_fsid);
+    if (born) {
+      space.id.birth =
+          static_cast<std::int64_t>(sx.stx_btime.tv_sec) * 1000000000 + sx.stx_btime.tv_nsec;
+    }
+    space.writable =
+        S_ISDIR(st.st_mode) && ::faccessat(AT_FDCWD, probe.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
     return space;
   }
 };

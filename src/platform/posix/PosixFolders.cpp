@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <utility>
 
 #include "platform/Folders.h"
 
@@ -96,14 +97,14 @@ void setTempFolder(const std::string& folder) {
 void setConfigFolder(const std::string& folder) {
   configFolderOverride = withSeparator(folder);
 }
-void setHomeFolder(const std::string& folder) {
-  homeFolderOverride = withSeparator(folder);
+std::string setHomeFolder(const std::string& folder) {
+  return std::exchange(homeFolderOverride, withSeparator(folder));
 }
-void setDataFolder(const std::string& folder) {
-  dataFolderOverride = withSeparator(folder);
+std::string setDataFolder(const std::string& folder) {
+  return std::exchange(dataFolderOverride, withSeparator(folder));
 }
-void setCacheFolder(const std::string& folder) {
-  cacheFolderOverride = withSeparator(folder);
+std::string setCacheFolder(const std::string& folder) {
+  return std::exchange(cacheFolderOverride, withSeparator(folder));
 }
 
 bool isAbsolutePath(const std::string& path) {

@@ -46,6 +46,7 @@ void TFreeSpacePage::FillDriveList() {
     std::int64_t totalBytes = -1;
     GetDriveSpace(root, freeBytes, totalBytes);
     auto* row = new TPathRow(root);
+    row->Volume = GetDriveVolume(root);  // the run wipes this file system and no other
     row->setText(0, QString::fromLocal8Bit(GetDriveDisplayName(root)));
     row->setText(1, QString::fromLocal8Bit(GetDriveFileSystem(root)));
     row->setText(2, FormatSize(freeBytes));
@@ -71,7 +72,9 @@ void TFreeSpacePage::btnFreeExecuteClick() {
   for (int index = 0; index < list->topLevelItemCount(); ++index) {
     auto* row = static_cast<TPathRow*>(list->topLevelItem(index));
     if (row->checkState(0) == Qt::Checked) {
-      engine.AddItem(std::make_unique<TWipeItem>(wkFreeSpace, row->Path));
+      auto item = std::make_unique<TWipeItem>(wkFreeSpace, row->Path);
+      item->Volume = row->Volume;
+      engine.AddItem(std::move(item));
     }
   }
   if (!host_.RunEngine(engine)) return;

@@ -5,6 +5,8 @@
 #include <QTreeWidgetItem>
 #include <string>
 
+#include "platform/FileSystem.h"
+
 class TWipeItem;
 
 class TPathRow : public QTreeWidgetItem {
@@ -13,5 +15,6 @@ class TPathRow : public QTreeWidgetItem {
       : Path(std::move(path)), Item(item) {}
 
   std::string Path;
-  TWipeItem* Item;  // owned by its engine
+  TWipeItem* Item;                // owned by its engine
+  platform::FileSystemId Volume;  // a drive's row: the file system listed at Path
 };

@@ -1,7 +1,5 @@
 #include "WipeEngineFixture.h"
 
-#include <cstdlib>
-
 namespace {
 
 class RecordingProgress : public IWipeProgress {
@@ -102,18 +100,4 @@ bool WipeEngineTest::HasFailure(const std::string& path, TWipeFailureReason reas
     if (failure.Path == path && failure.Reason == reason) return true;
   }
   return false;
-}
-
-TmpfsMount::TmpfsMount(const std::string& mountPoint, const std::string& size)
-    : mountPoint_(mountPoint) {
-  const std::string command =
-      "mount -t tmpfs -o size=" + size + " ferrovane-test '" + mountPoint + "' 2>/dev/null";
-  mounted_ = std::system(command.c_str()) == 0;
-}
-
-TmpfsMount::~TmpfsMount() {
-  if (!mounted_) return;
-  const std::string command =
-      "umount '" + mountPoint_ + "' 2>/dev/null || umount -l '" + mountPoint_ + "' 2>/dev/null";
-  [[maybe_unused]] const int ignored = std::system(command.c_str());
 }

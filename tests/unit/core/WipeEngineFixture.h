@@ -1,6 +1,6 @@
 #pragma once
 // What the engine tests share: a wipe engine with its own folder, catalogue, methods, recording
-// file system and scripted window services, and a tmpfs the test mounts for itself.
+// file system and scripted window services.
 
 #include <gtest/gtest.h>
 
@@ -79,16 +79,7 @@ class WipeEngineTest : public ::testing::Test {
 // The name a wiped file gets before it is deleted.
 std::string LongName();
 
-// A tmpfs mounted on a folder for the life of the object; unmounted in every case.
-class TmpfsMount {
- public:
-  TmpfsMount(const std::string& mountPoint, const std::string& size);
-  ~TmpfsMount();
-  TmpfsMount(const TmpfsMount&) = delete;
-  TmpfsMount& operator=(const TmpfsMount&) = delete;
-  bool mounted() const { return mounted_; }
-
- private:
-  std::string mountPoint_;
-  bool mounted_ = false;
-};
+// Failures read as the user would read them when a comparison fails.
+inline void PrintTo(const TWipeFailure& failure, std::ostream* out) {
+  *out << failure.Path << ": " << DescribeFailure(failure);
+}

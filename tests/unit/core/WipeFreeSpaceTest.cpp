@@ -1,14 +1,38 @@
-// Wiping the free space of a drive: on a small tmpfs the test mounts itself for the real fill,
-// and on a test folder posing as a drive for the failures.
+// Wiping the free space of a drive: on small file systems the test mounts itself for the real
+// fill, and on a test folder posing as a drive for the failures.
+
+#include <sys/statvfs.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <set>
 
 #include "WipeEngineFixture.h"
 #include "platform/Drives.h"
+#include "platform/Folders.h"
+#include "support/ScopedMount.h"
 #include "support/TestDrives.h"
 
 namespace fsys = std::filesystem;
+
+namespace {
+
+// The home folder of the program for the life of the object; what was there before comes back.
+class ScopedHomeFolder {
+ public:
+  explicit ScopedHomeFolder(const std::string& folder)
+      : previous_(platform::setHomeFolder(folder)) {}
+  ~ScopedHomeFolder() { platform::setHomeFolder(previous_); }
+  ScopedHomeFolder(const ScopedHomeFolder&) = delete;
+  ScopedHomeFolder& operator=(const ScopedHomeFolder&) = delete;
+
+ private:
+  std::string previous_;
+};
+
+}  // namespace
 
 class WipeFreeSpaceTest : public WipeEngineTest {
  protected:
@@ -27,13 +51,44 @@ class WipeFreeSpaceTest : public WipeEngineTest {
     return root;
   }
 
-  // Mounts a tmpfs of the size in the test folder; empty when that is not possible here.
-  std::string MountTmpfs(const std::string& size) {
-    const std::string point = folder.makeFolder("drive");
-    mount_ = std::make_unique<TmpfsMount>(point, size);
-    if (!mount_->mounted()) return {};
-    files.diskSpaceOf.clear();  // the real free space of the tmpfs
+  // A fake drive that reports three free clusters whatever is written: a fill stops after
+  // four writes (more than its total), which is all the tests of where the file goes need.
+  std::string TinyFakeDrive(const std::string& name) {
+    const std::string root = FakeDrive(name, 0);
+    files.diskSpaceOf[root] = {3 * kCluster, 3 * kCluster, kCluster};
+    return root;
+  }
+
+  // Mounts a small file system of the given size ("12k", "16m") on a new folder of the test;
+  // empty when that is not possible here (mountSkip() says why). The drive table is the real
+  // one, which sees the mount.
+  std::string Mount(const std::string& name, ScopedMount::Kind kind, const std::string& size,
+                    const std::string& mkfsOptions = {}) {
+    const std::string point = folder.makeFolder(name);
+    mounts_.push_back(std::make_unique<ScopedMount>(point, kind, size, mkfsOptions));
+    if (!mounts_.back()->mounted()) {
+      skip_ = mounts_.back()->reason();
+      return {};
+    }
+    files.diskSpaceOf.clear();  // the real free space of the file system
     return point + "/";
+  }
+  ScopedMount& LastMount() { return *mounts_.back(); }
+  const std::string& mountSkip() const { return skip_; }
+
+  // Runs a free-space job made as the drive list makes it: bound to the file system listed.
+  // What earlier runs wrote is forgotten.
+  void RunListed(const std::string& root, const platform::FileSystemId& volume) {
+    files.writes.clear();
+    engine.ClearItems();
+    auto item = std::make_unique<TWipeItem>(wkFreeSpace, root);
+    item->Volume = volume;
+    engine.AddItem(std::move(item));
+    engine.Execute();
+  }
+
+  static platform::FileSystemId VolumeOf(const std::string& path) {
+    return platform::realFileSystem().diskSpace(path)->id;
   }
 
   std::vector<FaultyFileSystem::Write> WritesTo(const std::string& path) const {
@@ -44,22 +99,30 @@ class WipeFreeSpaceTest : public WipeEngineTest {
     return result;
   }
 
+  // The bytes written from the start of the file without a gap, by the fill.
+  std::uint64_t Filled(const std::string& path) const {
+    std::uint64_t filled = 0;
+    for (const auto& write : WritesTo(path)) {
+      if (write.offset == filled) filled += write.length;
+    }
+    return filled;
+  }
+
  private:
-  std::unique_ptr<TmpfsMount> mount_;
+  std::vector<std::unique_ptr<ScopedMount>> mounts_;
+  std::string skip_;
   std::unique_ptr<ScopedTestDrives> drives_;
 };
 
-#define SKIP_WITHOUT_TMPFS(root)                                       \
-  if ((root).empty())                                                  \
-  GTEST_SKIP() << "mounting a tmpfs needs root (mount -t tmpfs); the " \
-                  "free-space wipe is not tried here"
+#define SKIP_UNLESS_MOUNTED(root) \
+  if ((root).empty()) GTEST_SKIP() << "the free-space wipe is not tried here: " << mountSkip()
 
 TEST_F(WipeFreeSpaceTest, ThreeFreeClustersAreFilledWipedAndDeleted) {
-  const std::string root = MountTmpfs("12k");
-  SKIP_WITHOUT_TMPFS(root);
+  const std::string root = Mount("drive", ScopedMount::Kind::Tmpfs, "12k");
+  SKIP_UNLESS_MOUNTED(root);
   // A file left by an earlier run is replaced.
   std::ofstream(root + "tem1.tmp") << "left over";
-  Run(wkFreeSpace, root + "some/folder");
+  Run(wkFreeSpace, root);
   const std::string temporary = root + "tem1.tmp";
   const auto fill = WritesTo(temporary);
   ASSERT_GE(fill.size(), 5u);
@@ -84,19 +147,14 @@ TEST_F(WipeFreeSpaceTest, ThreeFreeClustersAreFilledWipedAndDeleted) {
 TEST_F(WipeFreeSpaceTest, LargeBlocksStillEndExactlyAtTheEndOfTheSpace) {
   // 513 pages: an odd number of clusters, so the last whole block of a pass would grow the
   // file on a full disk.
-  const std::string root = MountTmpfs("2052k");
-  SKIP_WITHOUT_TMPFS(root);
+  const std::string root = Mount("drive", ScopedMount::Kind::Tmpfs, "2052k");
+  SKIP_UNLESS_MOUNTED(root);
   manager.BufferSize = 8192 + 100;  // two clusters per block in the fill, whole blocks in passes
   const auto before = platform::realFileSystem().diskSpace(root);
   ASSERT_TRUE(before);
   Run(wkFreeSpace, root);
-  const auto fill = WritesTo(root + "tem1.tmp");
-  std::uint64_t filled = 0;
-  for (const auto& write : fill) {
-    if (write.offset == filled) filled += write.length;
-  }
-  EXPECT_EQ(filled, before->available);
-  EXPECT_EQ(fill.front().length, 8192u);
+  EXPECT_EQ(Filled(root + "tem1.tmp"), before->available);
+  EXPECT_EQ(WritesTo(root + "tem1.tmp").front().length, 8192u);
   ASSERT_EQ(WipedContents().size(), 1u);
   EXPECT_EQ(WipedContents()[0], std::string(before->available, '\xEE'));
   EXPECT_TRUE(engine.Failures.empty());
@@ -122,14 +180,17 @@ TEST_F(WipeFreeSpaceTest, DriveThatCannotBeFilledEndsCleanlyAndIsReported) {
   EXPECT_FALSE(pathExists(root + "tem1.tmp"));
   EXPECT_EQ(engine.Failures, (std::vector<TWipeFailure>{{root, TWipeFailureReason::NoFreeSpace}}));
 
-  // The disk fills sooner than the free space said.
+  // A write fails for another reason than a full disk: the wipe of the drive ends there, with
+  // the system's reason.
   root = FakeDrive("drive", 4u << 20);
   files.bytesLeft = 10000;
+  files.fullDiskError = std::make_error_code(std::errc::io_error);
   Run(wkFreeSpace, root);
   EXPECT_FALSE(pathExists(root + "tem1.tmp"));
   EXPECT_TRUE(files.renames.empty());
   EXPECT_EQ(engine.Failures,
-            (std::vector<TWipeFailure>{{root, TWipeFailureReason::FreeSpaceFillFailed}}));
+            (std::vector<TWipeFailure>{{root, TWipeFailureReason::FreeSpaceFillFailed,
+                                        std::make_error_code(std::errc::io_error)}}));
 
   // The temporary file cannot be created; a folder of that name is left alone.
   files.bytesLeft = -1;
@@ -146,4 +207,174 @@ TEST_F(WipeFreeSpaceTest, PathThatIsNotAbsoluteDoesNothing) {
   EXPECT_TRUE(files.writes.empty());
   EXPECT_TRUE(engine.Failures.empty());
   EXPECT_EQ(services.log.opened, 1);
+}
+
+TEST_F(WipeFreeSpaceTest, ExistingTemporaryEntrySharedWithAnotherNameIsLeftAlone) {
+  struct Case {
+    const char* what;
+    void (*make)(const std::string& entry, const std::string& other);
+  };
+  const Case cases[] = {
+      {"a hard link to another file",
+       [](const std::string& entry, const std::string& other) {
+         fsys::create_hard_link(other, entry);
+       }},
+      {"a symbolic link to another file",
+       [](const std::string& entry, const std::string& other) {
+         fsys::create_symlink(other, entry);
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::string root = TinyFakeDrive(std::string("drive ") + c.what);
+    const std::string other = folder.write(std::string("elsewhere/") + c.what, "precious");
+    c.make(root + "tem1.tmp", other);
+    files.writes.clear();
+    Run(wkFreeSpace, root);
+    EXPECT_EQ(engine.Failures,
+              (std::vector<TWipeFailure>{{root, TWipeFailureReason::FreeSpaceFileNotCreated}}));
+    EXPECT_TRUE(files.writes.empty());
+    EXPECT_EQ(readFileBytes(other), "precious");
+    EXPECT_EQ(readFileBytes(root + "tem1.tmp"), "precious");  // the entry itself is still there
+  }
+}
+
+TEST_F(WipeFreeSpaceTest, JobWipesNothingUnlessTheFileSystemListedIsStillMountedThere) {
+  const std::string root = Mount("drive", ScopedMount::Kind::Tmpfs, "1m");
+  SKIP_UNLESS_MOUNTED(root);
+  const platform::FileSystemId listed = VolumeOf(root);
+  files.bytesLeft = 1 << 20;  // a fill in the wrong place would end here, not on the real disk
+  auto expectNothingWritten = [&](const std::string& path) {
+    EXPECT_EQ(engine.Failures,
+              (std::vector<TWipeFailure>{{path, TWipeFailureReason::NoLongerMounted}}));
+    EXPECT_TRUE(files.writes.empty());
+    EXPECT_FALSE(pathExists(root + "tem1.tmp"));
+  };
+  {
+    SCOPED_TRACE("a folder inside the drive is not the drive's root");
+    const std::string inside = folder.makeFolder("drive/inside") + "/";
+    RunListed(inside, listed);
+    expectNothingWritten(inside);
+  }
+  ASSERT_TRUE(LastMount().unmount());
+  {
+    SCOPED_TRACE("another file system mounted in its place");
+    const std::string other = Mount("drive", ScopedMount::Kind::Tmpfs, "1m");
+    ASSERT_EQ(other, root);
+    RunListed(root, listed);
+    expectNothingWritten(root);
+    ASSERT_TRUE(LastMount().unmount());
+  }
+  {
+    SCOPED_TRACE("unmounted");
+    RunListed(root, listed);
+    expectNothingWritten(root);
+  }
+  {
+    SCOPED_TRACE("unmounted, while a stale mount table still lists it");
+    ScopedTestDrives stale(folder, {{"/", "ext4"}, {root, "ext4"}});
+    RunListed(root, listed);
+    expectNothingWritten(root);
+  }
+}
+
+TEST_F(WipeFreeSpaceTest, FileSystemReplacedDuringTheFillEndsTheJobWithoutTouchingTheNewOne) {
+  const std::string root = FakeDrive("drive", 4u << 20);
+  services.onProcess = [&] {
+    if (files.writes.size() == 2) files.deviceOf[root] = VolumeOf(root).device + 1;
+  };
+  Run(wkFreeSpace, root);
+  EXPECT_EQ(engine.Failures,
+            (std::vector<TWipeFailure>{{root, TWipeFailureReason::NoLongerMounted}}));
+  EXPECT_EQ(files.writes.size(), 2u);
+  EXPECT_TRUE(files.renames.empty());
+  EXPECT_TRUE(files.deleted.empty());  // the path may name another file by now
+}
+
+TEST_F(WipeFreeSpaceTest, AdministratorFillsTheReserveAndHearsOfWhatTheFileSystemKeptBack) {
+  const std::string root = Mount("disk", ScopedMount::Kind::Ext4Image, "16m", "-m 5");
+  SKIP_UNLESS_MOUNTED(root);
+  ASSERT_EQ(::geteuid(), 0u);  // mounting needs root
+  struct statvfs before {};
+  ASSERT_EQ(::statvfs(root.c_str(), &before), 0);
+  const std::uint64_t block = before.f_frsize;
+  const std::uint64_t forUsers = before.f_bavail * block;
+  const std::uint64_t allFree = before.f_bfree * block;
+  ASSERT_GT(allFree - forUsers, 5 * before.f_blocks * block / 100 - block);
+
+  Run(wkFreeSpace, root);
+  const std::uint64_t filled = Filled(root + "tem1.tmp");
+  // Beyond what an ordinary user may write: the blocks reserved for root were filled too.
+  EXPECT_GT(filled, forUsers + 4 * before.f_blocks * block / 100);
+  ASSERT_EQ(WipedContents().size(), 1u);
+  EXPECT_GE(WipedContents()[0].size(), filled);
+  EXPECT_EQ(WipedContents()[0].find_first_not_of('\xEE'), std::string::npos);
+  EXPECT_FALSE(pathExists(root + "tem1.tmp"));
+  // ext4 keeps a few blocks back even from root; the run says how many instead of succeeding.
+  ASSERT_EQ(engine.Failures.size(), 1u);
+  const TWipeFailure& kept = engine.Failures[0];
+  EXPECT_EQ(kept.Path, root);
+  EXPECT_EQ(kept.Reason, TWipeFailureReason::FreeSpaceFillFailed);
+  EXPECT_EQ(kept.Error, std::make_error_code(std::errc::no_space_on_device));
+  const std::uint64_t unreached = std::stoull(kept.Detail);
+  EXPECT_GT(unreached, 0u);
+  EXPECT_LT(unreached, allFree - forUsers);
+  // Together they account for the free space, but for the blocks the file's own index took.
+  EXPECT_LE(filled + unreached, allFree);
+  EXPECT_GE(filled + unreached, allFree - before.f_blocks * block / 100);
+}
+
+TEST_F(WipeFreeSpaceTest, OrdinaryUserIsToldOfTheReserveItCouldNotReach) {
+  const std::string root = Mount("drive", ScopedMount::Kind::Tmpfs, "1m");
+  SKIP_UNLESS_MOUNTED(root);
+  // What an ext4 file system reports to a user: free blocks beyond those the user may write.
+  files.reserveOutOfReach = 5 * kCluster;
+  const auto before = files.diskSpace(root);
+  ASSERT_TRUE(before);
+  Run(wkFreeSpace, root);
+  ASSERT_EQ(WipedContents().size(), 1u);
+  EXPECT_EQ(WipedContents()[0].size(), before->available);
+  EXPECT_EQ(engine.Failures,
+            (std::vector<TWipeFailure>{
+                {root, TWipeFailureReason::ReserveUnreachable, {}, "20480 bytes"}}));
+}
+
+TEST_F(WipeFreeSpaceTest, TemporaryFileGoesWhereTheUserMayWriteOnTheSameFileSystem) {
+  const std::string home = folder.makeFolder("home") + "/";
+  const std::string temp = folder.tempFolder();
+  const ScopedHomeFolder scopedHome(home);
+  struct Case {
+    const char* what;
+    std::set<std::string> notWritable;  // besides the drive's root
+    std::map<std::string, std::uint64_t> elsewhere;
+    std::string expected;  // the folder of the temporary file; empty: none may be used
+  };
+  const std::uint64_t other = VolumeOf(folder.path()).device + 1;
+  const Case cases[] = {
+      {"the home folder first", {}, {}, home},
+      {"the home folder on another file system", {}, {{home, other}}, temp},
+      {"the home folder read-only", {home}, {}, temp},
+      {"neither may be used", {home}, {{temp, other}}, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::string root = TinyFakeDrive("drive");
+    files.notWritable = c.notWritable;
+    files.notWritable.insert(root);
+    files.deviceOf = c.elsewhere;
+    files.writes.clear();
+    files.deleted.clear();
+    Run(wkFreeSpace, root);
+    EXPECT_FALSE(pathExists(root + "tem1.tmp"));
+    if (c.expected.empty()) {
+      EXPECT_EQ(engine.Failures,
+                (std::vector<TWipeFailure>{{root, TWipeFailureReason::NeedsAdministrator}}));
+      EXPECT_TRUE(files.writes.empty());
+      continue;
+    }
+    EXPECT_TRUE(engine.Failures.empty());
+    EXPECT_FALSE(WritesTo(c.expected + "tem1.tmp").empty());
+    ASSERT_EQ(WipedContents().size(), 1u);
+    EXPECT_EQ(files.deleted.back().path, c.expected + LongName());
+  }
 }

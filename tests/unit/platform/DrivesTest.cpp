@@ -79,3 +79,28 @@ TEST(DriveTableMissing, AnUnreadableTableGivesNoDrives) {
   EXPECT_TRUE(table.driveRoots().empty());
   EXPECT_EQ(table.driveKind("/"), DriveUnknown);
 }
+
+TEST(DriveTableRoots, EachFileSystemOnceAtItsShortestMountPointAndOnlyFolders) {
+  TestFolder t;
+  const std::string data = t.makeFolder("data");
+  const std::string bound = t.makeFolder("srv/www");  // the same file system bind-mounted again
+  const std::string c1 = t.makeFolder("c1");          // two mount points of equal length
+  const std::string c0 = t.makeFolder("c0");
+  const std::string hosts = t.write("hosts", "");  // a file bind-mounted over a file
+  const std::string ram = t.makeFolder("ram");
+  auto mount = [](int id, const char* device, const std::string& point, const char* type) {
+    return std::to_string(id) + " 1 " + device + " / " + point + " rw - " + type + " src rw\n";
+  };
+  const std::string mountInfo = mount(30, "8:1", bound, "ext4") + mount(31, "8:1", data, "ext4") +
+                                mount(32, "8:2", c1, "xfs") + mount(33, "8:2", c0, "xfs") +
+                                mount(34, "8:3", hosts, "ext4") + mount(35, "0:44", ram, "tmpfs") +
+                                mount(36, "0:45", t / "missing", "ext4");
+  DriveTable table(t.write("mountinfo", mountInfo), t.makeFolder("sys"));
+  EXPECT_EQ(table.driveRoots(),
+            (std::vector<std::string>{c0 + "/", data + "/", t / "missing/", ram + "/"}));
+  // Each point is still a mount point of its own, and keeps its kind.
+  EXPECT_TRUE(table.isMountPoint(bound + "/"));
+  EXPECT_EQ(table.driveKind(bound), DriveFixed);
+  EXPECT_FALSE(table.isMountPoint(data + "/inside"));
+  EXPECT_FALSE(table.isMountPoint("relative"));
+}

@@ -3,9 +3,11 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 
 #include "platform/FileSystem.h"
+#include "support/ScopedMount.h"
 #include "support/TestFolder.h"
 
 using platform::EntryKind;
@@ -152,4 +154,27 @@ TEST(FileSystem, DiskSpaceOfAPathThatDoesNotExistYetIsThatOfItsFolder) {
   EXPECT_EQ(here->clusterSize, later->clusterSize);
   EXPECT_EQ(here->total, later->total);
   EXPECT_FALSE(fs().diskSpace(""));
+}
+
+TEST(FileSystem, DiskSpaceTellsFileSystemsApartAndWhetherTheFolderMayBeWritten) {
+  TestFolder t;
+  const std::string point = t.makeFolder("mnt");
+  const auto outside = fs().diskSpace(t.path());
+  ASSERT_TRUE(outside);
+  ScopedMount first(point, ScopedMount::Kind::Tmpfs, 1);
+  if (!first.mounted()) GTEST_SKIP() << first.reason();
+  const auto mounted = fs().diskSpace(point);
+  ASSERT_TRUE(mounted);
+  EXPECT_NE(mounted->id.device, outside->id.device);
+  EXPECT_EQ(fs().diskSpace(point + "/not/yet/there")->id, mounted->id);
+  EXPECT_TRUE(mounted->writable);
+
+  // The next file system mounted there may get the same device number; it is still another.
+  ASSERT_TRUE(first.unmount());
+  ScopedMount second(point, ScopedMount::Kind::Tmpfs, 1);
+  ASSERT_TRUE(second.mounted());
+  EXPECT_NE(fs().diskSpace(point)->id, mounted->id);
+
+  ASSERT_EQ(std::system(("mount -o remount,ro '" + point + "'").c_str()), 0);
+  EXPECT_FALSE(fs().diskSpace(point)->writable);
 }
