@@ -4,11 +4,11 @@
 #include "cleaner/TCustomEraserEngine.h"
 #include "core/Helpers.h"
 #include "core/WipeServices.h"
-#include "platform/Drives.h"
 #include "platform/FileSystem.h"
+#include "platform/Folder.h"
 #include "platform/Folders.h"
-#include "platform/Wildcard.h"
 #include "platform/TextCase.h"
+#include "platform/Wildcard.h"
 
 namespace {
 
@@ -17,13 +17,35 @@ std::string FileNameOf(const std::string& path) {
   return separator == std::string::npos ? path : path.substr(separator + 1);
 }
 
-// A folder walk starts only at a real folder, never at a symbolic link to one.
-bool IsRealFolder(const std::string& path) {
-  if (!platform::isAbsolutePath(path)) return false;
-  std::string folder = path;
-  while (folder.size() > 1 && folder.back() == platform::kSeparator) folder.pop_back();
-  auto info = platform::fs().info(folder);
-  return info && info->kind == platform::EntryKind::Folder;
+// The folder where a walk starts, open, with the folder that holds it (none for the root).
+struct WalkRoot {
+  std::unique_ptr<platform::Folder> parent;
+  std::string name;
+  std::unique_ptr<platform::Folder> folder;
+  platform::FileInfo info;
+};
+
+// A walk starts only at a real folder, never at a symbolic link to one.
+std::optional<WalkRoot> OpenWalkRoot(const std::string& path) {
+  if (!platform::isAbsolutePath(path)) return std::nullopt;
+  auto place = platform::openContainingFolder(path);
+  if (!place) return std::nullopt;
+  WalkRoot root;
+  root.name = place->name;
+  if (root.name.empty()) {
+    root.folder = std::move(place->folder);
+  } else {
+    root.parent = std::move(place->folder);
+    const auto listed = root.parent->entry(root.name);
+    if (!listed || !listed->isFolder()) return std::nullopt;
+    auto folder = root.parent->openFolder(root.name, listed->id);
+    if (!folder) return std::nullopt;
+    root.folder = folder.release();
+  }
+  auto info = root.folder->info();
+  if (!info) return std::nullopt;
+  root.info = *info;
+  return root;
 }
 
 }  // namespace
@@ -60,31 +82,29 @@ bool TEraseFiles::IsExcluded(const std::string& path) const {
   return false;
 }
 
-TEraseFiles::MountPoints TEraseFiles::CurrentMountPoints() {
-  std::vector<std::string> points = platform::drives().mountPoints();
-  return {points.begin(), points.end()};
+bool TEraseFiles::OnStartFileSystem(const platform::FileInfo& folder, const WalkStart& start) {
+  if (folder.id.device != start.device) return false;
+  // A bind mount of the same device is another place all the same.
+  return folder.mount == 0 || start.mount == 0 || folder.mount == start.mount;
 }
 
 void TEraseFiles::CollectFiles(const std::string& folder, const std::string& mask,
                                std::vector<std::string>* list, bool recursive) {
-  if (!IsRealFolder(folder)) return;
-  bool stop = false;
-  CollectIn(folder, mask, list, recursive, CurrentMountPoints(), stop);
+  auto root = OpenWalkRoot(folder);
+  if (!root) return;
+  CollectIn(*root->folder, AddTrailingBackslash(folder), mask, list, recursive,
+            {root->info.id.device, root->info.mount});
 }
 
-void TEraseFiles::CollectIn(const std::string& folder, const std::string& mask,
-                            std::vector<std::string>* list, bool recursive,
-                            const MountPoints& mounts, bool& stop) {
-  const std::string base = AddTrailingBackslash(folder);
-  auto entries = platform::fs().listFolder(base);
-  if (!entries) return;
+bool TEraseFiles::CollectIn(platform::Folder& folder, const std::string& base,
+                            const std::string& mask, std::vector<std::string>* list, bool recursive,
+                            const WalkStart& start) {
+  const auto entries = folder.list();
+  if (!entries) return true;
   for (const platform::DirEntry& entry : *entries) {
     if (!platform::matchesMask(entry.name, mask)) continue;
     WipeServices().ProcessMessages();
-    if (Cancelled()) {
-      stop = true;
-      return;
-    }
+    if (Cancelled()) return false;
     if (entry.isFolder()) continue;
     if (list) {
       list->push_back(base + entry.name);
@@ -92,28 +112,35 @@ void TEraseFiles::CollectIn(const std::string& folder, const std::string& mask,
       AddFile(base + entry.name);
     }
   }
-  if (!recursive) return;
+  if (!recursive) return true;
   for (const platform::DirEntry& entry : *entries) {
     WipeServices().ProcessMessages();
-    if (Cancelled()) {
-      stop = true;
-      return;
+    if (Cancelled()) return false;
+    if (!entry.isFolder() || !OnStartFileSystem(entry, start)) continue;
+    auto sub = folder.openFolder(entry.name, entry.id);
+    if (!sub) continue;
+    if (!CollectIn(*sub, base + entry.name + platform::kSeparator, mask, list, recursive, start)) {
+      return false;
     }
-    const std::string child = base + entry.name;
-    if (!entry.isFolder() || mounts.count(child)) continue;
-    CollectIn(child, mask, list, recursive, mounts, stop);
-    if (stop) return;
   }
+  return true;
 }
 
 bool TEraseFiles::EraseFile(const std::string& path) {
   if (!platform::isAbsolutePath(path)) return false;
-  auto info = platform::fs().info(path);
-  if (!info || info->kind == platform::EntryKind::Folder) return false;
-  if (info->attributes & platform::AttrReadOnly) {
-    platform::fs().setAttributes(path, info->attributes & ~std::uint32_t{platform::AttrReadOnly});
+  auto place = platform::openContainingFolder(path);
+  if (!place || place->name.empty()) return false;
+  const auto listed = place->folder->entry(place->name);
+  if (!listed || listed->isFolder()) return false;
+  return EraseEntry(*place->folder, path, place->name, *listed);
+}
+
+bool TEraseFiles::EraseEntry(platform::Folder& folder, const std::string& path,
+                             const std::string& name, const platform::FileInfo& listed) {
+  if (listed.attributes & platform::AttrReadOnly) {
+    folder.setAttributes(name, listed.attributes & ~std::uint32_t{platform::AttrReadOnly});
   }
-  if (platform::fs().deleteFile(path)) return true;
+  if (folder.removeFile(name)) return true;
   if (Engine) {
     auto entry = std::make_unique<TPostEraserItem>();
     entry->Kind = pkDeleteFile;
@@ -125,32 +152,41 @@ bool TEraseFiles::EraseFile(const std::string& path) {
 
 void TEraseFiles::EraseFolder(const std::string& path, const std::string& mask, bool keepFolder,
                               bool recursive) {
-  if (!IsRealFolder(path)) return;
-  EraseIn(path, mask, keepFolder, recursive, CurrentMountPoints());
+  auto root = OpenWalkRoot(path);
+  if (!root) return;
+  const bool finished = EraseIn(*root->folder, AddTrailingBackslash(path), mask, recursive,
+                                {root->info.id.device, root->info.mount});
+  root->folder.reset();
+  if (finished && !keepFolder && root->parent) root->parent->removeFolder(root->name);
 }
 
-void TEraseFiles::EraseIn(const std::string& path, const std::string& mask, bool keepFolder,
-                          bool recursive, const MountPoints& mounts) {
-  const std::string base = AddTrailingBackslash(path);
-  auto entries = platform::fs().listFolder(base);
-  if (entries) {
-    for (const platform::DirEntry& entry : *entries) {
-      if (!platform::matchesMask(entry.name, mask)) continue;
-      WipeServices().ProcessMessages();
-      if (Cancelled()) return;
-      if (!entry.isFolder() && !IsExcluded(entry.name)) EraseFile(base + entry.name);
+bool TEraseFiles::EraseIn(platform::Folder& folder, const std::string& base,
+                          const std::string& mask, bool recursive, const WalkStart& start) {
+  const auto entries = folder.list();
+  if (!entries) return true;
+  for (const platform::DirEntry& entry : *entries) {
+    if (!platform::matchesMask(entry.name, mask)) continue;
+    WipeServices().ProcessMessages();
+    if (Cancelled()) return false;
+    if (!entry.isFolder() && !IsExcluded(entry.name)) {
+      EraseEntry(folder, base + entry.name, entry.name, entry);
     }
   }
-  if (recursive && entries) {
-    for (const platform::DirEntry& entry : *entries) {
-      WipeServices().ProcessMessages();
-      if (Cancelled()) return;
-      const std::string child = base + entry.name;
-      if (!entry.isFolder() || mounts.count(child)) continue;
-      EraseIn(child, mask, false, recursive, mounts);
+  if (!recursive) return true;
+  for (const platform::DirEntry& entry : *entries) {
+    WipeServices().ProcessMessages();
+    if (Cancelled()) return false;
+    if (!entry.isFolder() || !OnStartFileSystem(entry, start)) continue;
+    auto sub = folder.openFolder(entry.name, entry.id);
+    if (!sub) continue;
+    if (!EraseIn(*sub, base + entry.name + platform::kSeparator, mask, recursive, start)) {
+      return false;
     }
+    sub.reset();
+    // Removes only an empty folder; one that still holds something stays.
+    folder.removeFolder(entry.name);
   }
-  if (!keepFolder) platform::fs().removeFolder(RemoveTrailingBackslash(path));
+  return true;
 }
 
 void TEraseFiles::Erase() {

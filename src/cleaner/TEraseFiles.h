@@ -1,13 +1,19 @@
 #pragma once
 // A cleanable item that deletes files and walks folders. Files are deleted plainly (nothing is
 // overwritten); a file that cannot be deleted goes to the engine's post-erase list. Walks never
-// follow symbolic links and never leave the file system they started on.
+// follow symbolic links and never leave the file system they started on: they go from open
+// folder to open folder, and a folder on another device (or another mount) is not entered.
 
-#include <set>
+#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "cleaner/TEraser.h"
+
+namespace platform {
+class Folder;
+struct FileInfo;
+}  // namespace platform
 
 class TEraseFiles : public TEraser {
  public:
@@ -32,9 +38,9 @@ class TEraseFiles : public TEraser {
   // Deletes the file (clearing read-only first). False when there is no such file or it could
   // not be deleted; the latter is recorded in the engine's post-erase list.
   bool EraseFile(const std::string& path);
-  // Deletes the folder's files that match the mask and are not excluded, walks its subfolders (which are removed once
-  // empty) when recursive, and removes the folder itself when it is empty and not kept. Ends at
-  // once when the engine is cancelled.
+  // Deletes the folder's files that match the mask and are not excluded, walks its subfolders
+  // (which are removed once empty) when recursive, and removes the folder itself when it is
+  // empty and not kept. Ends at once when the engine is cancelled.
   void EraseFolder(const std::string& path, const std::string& mask, bool keepFolder,
                    bool recursive);
 
@@ -45,11 +51,22 @@ class TEraseFiles : public TEraser {
   pugi::xml_node Save(pugi::xml_node& element) const override;
 
  private:
-  using MountPoints = std::set<std::string>;
-  void CollectIn(const std::string& folder, const std::string& mask,
-                 std::vector<std::string>* list, bool recursive, const MountPoints& mounts,
-                 bool& stop);
-  void EraseIn(const std::string& path, const std::string& mask, bool keepFolder, bool recursive,
-               const MountPoints& mounts);
-  static MountPoints CurrentMountPoints();
+  // The file system a walk started on: the device of its first folder and the mount it was
+  // reached through (0 when the system does not tell).
+  struct WalkStart {
+    std::uint64_t device = 0;
+    std::uint64_t mount = 0;
+  };
+  static bool OnStartFileSystem(const platform::FileInfo& folder, const WalkStart& start);
+  // Collects in the open folder (`base` is its path with a final separator). False when the
+  // engine was cancelled.
+  bool CollectIn(platform::Folder& folder, const std::string& base, const std::string& mask,
+                 std::vector<std::string>* list, bool recursive, const WalkStart& start);
+  // Erases in the open folder and in its subfolders, which are removed once empty. False when
+  // the engine was cancelled.
+  bool EraseIn(platform::Folder& folder, const std::string& base, const std::string& mask,
+               bool recursive, const WalkStart& start);
+  // Deletes the listed file of the open folder, clearing read-only first.
+  bool EraseEntry(platform::Folder& folder, const std::string& path, const std::string& name,
+                  const platform::FileInfo& listed);
 };
