@@ -1,6 +1,7 @@
 #include "ui/WipeReport.h"
 
 #include <QStringList>
+#include <algorithm>
 
 #include "ui/PromptService.h"
 
@@ -23,13 +24,16 @@ QString WipeFailureReport(const QString& lead, const std::vector<TWipeFailure>& 
 
 void ShowRunOutcome(const TRunTexts& texts, bool aborted,
                     const std::vector<TWipeFailure>& failures) {
+  const bool leftBehind = std::any_of(failures.begin(), failures.end(), LeavesSomethingBehind);
   if (aborted) {
-    Prompts().MessageDialog(TMessageKind::Warning,
-                            failures.empty() ? texts.aborted
-                                             : WipeFailureReport(texts.aborted, failures));
+    Prompts().MessageDialog(
+        TMessageKind::Warning,
+        failures.empty() ? texts.aborted : WipeFailureReport(texts.aborted, failures));
+  } else if (leftBehind) {
+    Prompts().MessageDialog(TMessageKind::Warning, WipeFailureReport(texts.failureLead, failures));
   } else if (!failures.empty()) {
-    Prompts().MessageDialog(TMessageKind::Warning,
-                            WipeFailureReport(texts.failureLead, failures));
+    // Nothing chosen was left; what was already gone is still named.
+    Prompts().PlainMessage(WipeFailureReport(texts.success, failures));
   } else {
     Prompts().PlainMessage(texts.success);
   }

@@ -13,7 +13,8 @@ QString WipeFailureReport(const QString& lead, const std::vector<TWipeFailure>& 
 
 // What a page tells the user after a run: the aborted text as a warning (with what was left
 // behind, if anything); else, when something was left behind, a warning with the failure lead
-// and the list; else the success text as a plain message.
+// and the list; else the success text as a plain message, followed by the paths that were
+// already gone when their turn came, if any.
 struct TRunTexts {
   QString aborted;
   QString failureLead;

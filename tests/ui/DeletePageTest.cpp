@@ -39,6 +39,7 @@ class DeletePageTest : public QObject {
   void startRunsOnlyItsListAndReportsSuccess();
   void stopDuringRunReportsAbortedAndOtherListKeepsRunning();
   void runThatLeftFilesBehindListsThemInsteadOfSuccess();
+  void pathsNotFoundAreNamedWithoutTurningSuccessIntoAWarning();
   void realRunWipesFilesAndFolders();
   void stopAndCancelDuringARealRunAbortIt();
   void realFailuresAreListedInTheWarning();
@@ -251,6 +252,37 @@ void DeletePageTest::runThatLeftFilesBehindListsThemInsteadOfSuccess() {
   QVERIFY(f.files().Items.empty());
 }
 
+void DeletePageTest::pathsNotFoundAreNamedWithoutTurningSuccessIntoAWarning() {
+  const std::string gone = "/nowhere/gone.txt";
+  const std::string locked = "/nowhere/locked.db";
+  struct Case {
+    std::vector<TWipeFailure> failures;
+    QString caption;
+    QString lead;
+  };
+  const Case cases[] = {
+      {{{gone, TWipeFailureReason::NotFound}},
+       QStringLiteral("Ferrovane"),
+       QStringLiteral("The wipe task has been completed successfully!")},
+      {{{gone, TWipeFailureReason::NotFound}, {locked, TWipeFailureReason::CannotOpen}},
+       QStringLiteral("Warning"),
+       QStringLiteral("The wipe task has not been completed: these were left behind.")},
+  };
+  for (const Case& c : cases) {
+    MainFormFixture f;
+    f.prompts.openFiles.push_back({f.folder / "file"});
+    click(f, "btnAddFiles");
+    f.form().SetEngineRunner(fakeRun([&](TWipeEngine& engine) { engine.Failures = c.failures; }));
+    click(f, "btnStartShredFiles");
+    QCOMPARE(f.prompts.messages.size(), std::size_t{1});
+    const auto& shown = f.prompts.messages[0];
+    QCOMPARE(shown.caption, c.caption);
+    const QStringList lines = shown.text.split(QLatin1Char('\n'));
+    QCOMPARE(lines.front(), c.lead);
+    QVERIFY(lines.contains(QString::fromLocal8Bit(gone) + QStringLiteral(": was not found")));
+  }
+}
+
 void DeletePageTest::realRunWipesFilesAndFolders() {
   MainFormFixture f;
   f.withCatalogue();
@@ -345,9 +377,10 @@ void DeletePageTest::realFailuresAreListedInTheWarning() {
   click(f, "btnAddFiles");
   click(f, "btnAddFolder");
 
-  auto reportLine = [](const std::string& path, TWipeFailureReason reason) {
+  // Each line names the path, why, and the system's reason.
+  auto reportLine = [&](const std::string& path, TWipeFailureReason reason) {
     return QString::fromLocal8Bit(path) + QStringLiteral(": ") +
-           QString::fromLocal8Bit(WipeFailureText(reason));
+           QString::fromLocal8Bit(DescribeFailure({path, reason, disk.injectedError}));
   };
   click(f, "btnStartShredFiles");
   QVERIFY(pathExists(locked) && !pathExists(fine));
