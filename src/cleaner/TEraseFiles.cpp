@@ -92,25 +92,28 @@ void TEraseFiles::CollectFiles(const std::string& folder, const std::string& mas
                                std::vector<std::string>* list, bool recursive) {
   auto root = OpenWalkRoot(folder);
   if (!root) return;
-  CollectIn(*root->folder, AddTrailingBackslash(folder), mask, list, recursive,
-            {root->info.id.device, root->info.mount});
+  const FileVisit collect = [&](platform::Folder&, const std::string& path,
+                                const platform::DirEntry&) {
+    if (list) {
+      list->push_back(path);
+    } else {
+      AddFile(path);
+    }
+  };
+  WalkIn(*root->folder, AddTrailingBackslash(folder), mask, recursive,
+         {root->info.id.device, root->info.mount}, collect, false);
 }
 
-bool TEraseFiles::CollectIn(platform::Folder& folder, const std::string& base,
-                            const std::string& mask, std::vector<std::string>* list, bool recursive,
-                            const WalkStart& start) {
+bool TEraseFiles::WalkIn(platform::Folder& folder, const std::string& base, const std::string& mask,
+                         bool recursive, const WalkStart& start, const FileVisit& visit,
+                         bool removeEmptied) {
   const auto entries = folder.list();
   if (!entries) return true;
   for (const platform::DirEntry& entry : *entries) {
     if (!platform::matchesMask(entry.name, mask)) continue;
     WipeServices().ProcessMessages();
     if (Cancelled()) return false;
-    if (entry.isFolder()) continue;
-    if (list) {
-      list->push_back(base + entry.name);
-    } else {
-      AddFile(base + entry.name);
-    }
+    if (!entry.isFolder()) visit(folder, base + entry.name, entry);
   }
   if (!recursive) return true;
   for (const platform::DirEntry& entry : *entries) {
@@ -119,9 +122,11 @@ bool TEraseFiles::CollectIn(platform::Folder& folder, const std::string& base,
     if (!entry.isFolder() || !OnStartFileSystem(entry, start)) continue;
     auto sub = folder.openFolder(entry.name, entry.id);
     if (!sub) continue;
-    if (!CollectIn(*sub, base + entry.name + platform::kSeparator, mask, list, recursive, start)) {
-      return false;
-    }
+    const std::string subBase = base + entry.name + platform::kSeparator;
+    if (!WalkIn(*sub, subBase, mask, recursive, start, visit, removeEmptied)) return false;
+    sub.reset();
+    // Removes only an empty folder; one that still holds something stays.
+    if (removeEmptied) folder.removeFolder(entry.name);
   }
   return true;
 }
@@ -154,39 +159,14 @@ void TEraseFiles::EraseFolder(const std::string& path, const std::string& mask, 
                               bool recursive) {
   auto root = OpenWalkRoot(path);
   if (!root) return;
-  const bool finished = EraseIn(*root->folder, AddTrailingBackslash(path), mask, recursive,
-                                {root->info.id.device, root->info.mount});
+  const FileVisit erase = [&](platform::Folder& folder, const std::string& file,
+                              const platform::DirEntry& entry) {
+    if (!IsExcluded(entry.name)) EraseEntry(folder, file, entry.name, entry);
+  };
+  const bool finished = WalkIn(*root->folder, AddTrailingBackslash(path), mask, recursive,
+                               {root->info.id.device, root->info.mount}, erase, true);
   root->folder.reset();
   if (finished && !keepFolder && root->parent) root->parent->removeFolder(root->name);
-}
-
-bool TEraseFiles::EraseIn(platform::Folder& folder, const std::string& base,
-                          const std::string& mask, bool recursive, const WalkStart& start) {
-  const auto entries = folder.list();
-  if (!entries) return true;
-  for (const platform::DirEntry& entry : *entries) {
-    if (!platform::matchesMask(entry.name, mask)) continue;
-    WipeServices().ProcessMessages();
-    if (Cancelled()) return false;
-    if (!entry.isFolder() && !IsExcluded(entry.name)) {
-      EraseEntry(folder, base + entry.name, entry.name, entry);
-    }
-  }
-  if (!recursive) return true;
-  for (const platform::DirEntry& entry : *entries) {
-    WipeServices().ProcessMessages();
-    if (Cancelled()) return false;
-    if (!entry.isFolder() || !OnStartFileSystem(entry, start)) continue;
-    auto sub = folder.openFolder(entry.name, entry.id);
-    if (!sub) continue;
-    if (!EraseIn(*sub, base + entry.name + platform::kSeparator, mask, recursive, start)) {
-      return false;
-    }
-    sub.reset();
-    // Removes only an empty folder; one that still holds something stays.
-    folder.removeFolder(entry.name);
-  }
-  return true;
 }
 
 void TEraseFiles::Erase() {

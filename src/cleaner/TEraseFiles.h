@@ -5,6 +5,7 @@
 // folder to open folder, and a folder on another device (or another mount) is not entered.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@
 namespace platform {
 class Folder;
 struct FileInfo;
+struct DirEntry;
 }  // namespace platform
 
 class TEraseFiles : public TEraser {
@@ -58,14 +60,15 @@ class TEraseFiles : public TEraser {
     std::uint64_t mount = 0;
   };
   static bool OnStartFileSystem(const platform::FileInfo& folder, const WalkStart& start);
-  // Collects in the open folder (`base` is its path with a final separator). False when the
-  // engine was cancelled.
-  bool CollectIn(platform::Folder& folder, const std::string& base, const std::string& mask,
-                 std::vector<std::string>* list, bool recursive, const WalkStart& start);
-  // Erases in the open folder and in its subfolders, which are removed once empty. False when
-  // the engine was cancelled.
-  bool EraseIn(platform::Folder& folder, const std::string& base, const std::string& mask,
-               bool recursive, const WalkStart& start);
+  // What a walk does with each file that matches its mask: the open folder that holds it, its
+  // path for the user, and the entry as listed.
+  using FileVisit =
+      std::function<void(platform::Folder&, const std::string&, const platform::DirEntry&)>;
+  // Visits the matching files of the open folder (`base` is its path with a final separator),
+  // then, when recursive, its subfolders on the starting file system, depth first, removing
+  // each once it is empty when asked to. False when the engine was cancelled.
+  bool WalkIn(platform::Folder& folder, const std::string& base, const std::string& mask,
+              bool recursive, const WalkStart& start, const FileVisit& visit, bool removeEmptied);
   // Deletes the listed file of the open folder, clearing read-only first.
   bool EraseEntry(platform::Folder& folder, const std::string& path, const std::string& name,
                   const platform::FileInfo& listed);

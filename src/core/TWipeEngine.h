@@ -125,8 +125,9 @@ class TWipeEngine {
     bool passFailed = false;
     std::error_code error;  // why the last pass that failed did
   };
-  // How the overwrite of one file ended.
-  enum class Overwrite { Failed, Done, WithoutPasses };
+  // How the overwrite of one file ended: not written (and named), gone before it could be
+  // opened, every pass written, or nothing to write (a method without passes).
+  enum class Overwrite { Failed, Gone, Done, WithoutPasses };
   // How the walk of a folder ended: everything in it gone, something left (and named), or the
   // folder could not be listed (named too).
   enum class WalkEnd { Emptied, LeftSome, NotListed };

@@ -49,6 +49,17 @@ bool LooksExecutable(const std::string& path) {
   return tail == "exe" || tail == "EXE";
 }
 
+// What the exception being handled says, for the list of what a run left.
+std::string WhatEscaped() {
+  try {
+    throw;
+  } catch (const std::exception& error) {
+    return error.what();
+  } catch (...) {
+    return "an unknown error";
+  }
+}
+
 // Releases the engine's hold on the file OverwriteFile opened, however it ends.
 template <typename T>
 class ResetOnExit {
@@ -153,9 +164,9 @@ void TWipeEngine::Execute() {
   std::unique_ptr<IWipeProgress> window;
   try {
     window = WipeServices().OpenProgress(*this);
-  } catch (const std::exception& error) {
-    for (const auto& item : Items)
-      Fail(item->Path, TWipeFailureReason::Interrupted, {}, error.what());
+  } catch (...) {
+    const std::string what = WhatEscaped();
+    for (const auto& item : Items) Fail(item->Path, TWipeFailureReason::Interrupted, {}, what);
     running_ = false;
     return;
   }
@@ -172,10 +183,9 @@ void TWipeEngine::Execute() {
       running = item.Path;
       if (!done.emplace(item.Kind, RemoveTrailingBackslash(item.Path)).second) continue;
       RunItem(item);
-    } catch (const std::exception& error) {
-      Fail(running, TWipeFailureReason::Interrupted, {}, error.what());
     } catch (...) {
-      Fail(running, TWipeFailureReason::Interrupted, {}, "an unknown error");
+      // The job is named with what went wrong; the run goes on with the next one.
+      Fail(running, TWipeFailureReason::Interrupted, {}, WhatEscaped());
     }
   }
   Progress = nullptr;
@@ -263,10 +273,8 @@ bool TWipeEngine::WipeEntry(platform::Folder& folder, const std::string& path,
     folder.setAttributes(name, listed.attributes & ~protective);
   }
   const Overwrite overwritten = OverwriteEntry(folder, path, name, listed.id, caption);
-  if (overwritten == Overwrite::Failed) {
-    // Named already; a file that was gone in the meantime left nothing.
-    return Failures.empty() || Failures.back().Reason != TWipeFailureReason::NotFound;
-  }
+  if (overwritten == Overwrite::Failed) return true;
+  if (overwritten == Overwrite::Gone) return false;
   if (Aborted) return true;
   if (!DeleteWipedFile(folder, path, name)) return true;
   if (overwritten == Overwrite::WithoutPasses) Fail(path, TWipeFailureReason::DeletedUnwiped);
@@ -307,7 +315,7 @@ int TWipeEngine::OverwriteFile(const TWipeItem& item) {
   }
   const Overwrite overwritten =
       OverwriteEntry(*place->folder, item.Path, place->name, listed->id, item.Caption);
-  return overwritten == Overwrite::Failed ? 1 : 0;
+  return overwritten == Overwrite::Failed || overwritten == Overwrite::Gone ? 1 : 0;
 }
 
 TWipeEngine::Overwrite TWipeEngine::OverwriteEntry(platform::Folder& folder,
@@ -328,8 +336,8 @@ TWipeEngine::Overwrite TWipeEngine::OverwriteEntry(platform::Folder& folder,
 
     auto file = folder.openFile(name, listed);
     if (!file) {
-      FailReaching(path, file.error(), TWipeFailureReason::CannotOpen);
-      return Overwrite::Failed;
+      const bool remains = FailReaching(path, file.error(), TWipeFailureReason::CannotOpen);
+      return remains ? Overwrite::Failed : Overwrite::Gone;
     }
     // The link count that counts is the one of the file now open.
     const auto now = file->info();
