@@ -4,11 +4,11 @@
 #include "cleaner/TCustomEraserEngine.h"
 #include "core/Helpers.h"
 #include "core/WipeServices.h"
-#include "platform/Drives.h"
 #include "platform/FileSystem.h"
+#include "platform/Folder.h"
 #include "platform/Folders.h"
-#include "platform/Wildcard.h"
 #include "platform/TextCase.h"
+#include "platform/Wildcard.h"
 
 namespace {
 
@@ -17,13 +17,35 @@ std::string FileNameOf(const std::string& path) {
   return separator == std::string::npos ? path : path.substr(separator + 1);
 }
 
-// A folder walk starts only at a real folder, never at a symbolic link to one.
-bool IsRealFolder(const std::string& path) {
-  if (!platform::isAbsolutePath(path)) return false;
-  std::string folder = path;
-  while (folder.size() > 1 && folder.back() == platform::kSeparator) folder.pop_back();
-  auto info = platform::fs().info(folder);
-  return info && info->kind == platform::EntryKind::Folder;
+// The folder where a walk starts, open, with the folder that holds it (none for the root).
+struct WalkRoot {
+  std::unique_ptr<platform::Folder> parent;
+  std::string name;
+  std::unique_ptr<platform::Folder> folder;
+  platform::FileInfo info;
+};
+
+// A walk starts only at a real folder, never at a symbolic link to one.
+std::optional<WalkRoot> OpenWalkRoot(const std::string& path) {
+  if (!platform::isAbsolutePath(path)) return std::nullopt;
+  auto place = platform::openContainingFolder(path);
+  if (!place) return std::nullopt;
+  WalkRoot root;
+  root.name = place->name;
+  if (root.name.empty()) {
+    root.folder = std::move(place->folder);
+  } else {
+    root.parent = std::move(place->folder);
+    const auto listed = root.parent->entry(root.name);
+    if (!listed || !listed->isFolder()) return std::nullopt;
+    auto folder = root.parent->openFolder(root.name, listed->id);
+    if (!folder) return std::nullopt;
+    root.folder = folder.release();
+  }
+  auto info = root.folder->info();
+  if (!info) return std::nullopt;
+  root.info = *info;
+  return root;
 }
 
 }  // namespace
@@ -60,60 +82,70 @@ bool TEraseFiles::IsExcluded(const std::string& path) const {
   return false;
 }
 
-TEraseFiles::MountPoints TEraseFiles::CurrentMountPoints() {
-  std::vector<std::string> points = platform::drives().mountPoints();
-  return {points.begin(), points.end()};
+bool TEraseFiles::OnStartFileSystem(const platform::FileInfo& folder, const WalkStart& start) {
+  if (folder.id.device != start.device) return false;
+  // A bind mount of the same device is another place all the same.
+  return folder.mount == 0 || start.mount == 0 || folder.mount == start.mount;
 }
 
 void TEraseFiles::CollectFiles(const std::string& folder, const std::string& mask,
                                std::vector<std::string>* list, bool recursive) {
-  if (!IsRealFolder(folder)) return;
-  bool stop = false;
-  CollectIn(folder, mask, list, recursive, CurrentMountPoints(), stop);
+  auto root = OpenWalkRoot(folder);
+  if (!root) return;
+  const FileVisit collect = [&](platform::Folder&, const std::string& path,
+                                const platform::DirEntry&) {
+    if (list) {
+      list->push_back(path);
+    } else {
+      AddFile(path);
+    }
+  };
+  WalkIn(*root->folder, AddTrailingBackslash(folder), mask, recursive,
+         {root->info.id.device, root->info.mount}, collect, false);
 }
 
-void TEraseFiles::CollectIn(const std::string& folder, const std::string& mask,
-                            std::vector<std::string>* list, bool recursive,
-                            const MountPoints& mounts, bool& stop) {
-  const std::string base = AddTrailingBackslash(folder);
-  auto entries = platform::fs().listFolder(base);
-  if (!entries) return;
+bool TEraseFiles::WalkIn(platform::Folder& folder, const std::string& base, const std::string& mask,
+                         bool recursive, const WalkStart& start, const FileVisit& visit,
+                         bool removeEmptied) {
+  const auto entries = folder.list();
+  if (!entries) return true;
   for (const platform::DirEntry& entry : *entries) {
     if (!platform::matchesMask(entry.name, mask)) continue;
     WipeServices().ProcessMessages();
-    if (Cancelled()) {
-      stop = true;
-      return;
-    }
-    if (entry.isFolder()) continue;
-    if (list) {
-      list->push_back(base + entry.name);
-    } else {
-      AddFile(base + entry.name);
-    }
+    if (Cancelled()) return false;
+    if (!entry.isFolder()) visit(folder, base + entry.name, entry);
   }
-  if (!recursive) return;
+  if (!recursive) return true;
   for (const platform::DirEntry& entry : *entries) {
     WipeServices().ProcessMessages();
-    if (Cancelled()) {
-      stop = true;
-      return;
-    }
-    const std::string child = base + entry.name;
-    if (!entry.isFolder() || mounts.count(child)) continue;
-    CollectIn(child, mask, list, recursive, mounts, stop);
-    if (stop) return;
+    if (Cancelled()) return false;
+    if (!entry.isFolder() || !OnStartFileSystem(entry, start)) continue;
+    auto sub = folder.openFolder(entry.name, entry.id);
+    if (!sub) continue;
+    const std::string subBase = base + entry.name + platform::kSeparator;
+    if (!WalkIn(*sub, subBase, mask, recursive, start, visit, removeEmptied)) return false;
+    sub.reset();
+    // Removes only an empty folder; one that still holds something stays.
+    if (removeEmptied) folder.removeFolder(entry.name);
   }
+  return true;
 }
 
 bool TEraseFiles::EraseFile(const std::string& path) {
   if (!platform::isAbsolutePath(path)) return false;
-  auto info = platform::fs().info(path);
-  if (!info || info->kind == platform::EntryKind::Folder) return false;
-  if (info->attributes & platform::AttrReadOnly) {
-    platform::fs().setAttributes(path, info->attributes & ~std::uint32_t{platform::AttrReadOnly});
+  auto place = platform::openContainingFolder(path);
+  if (!place || place->name.empty()) return false;
+  const auto listed = place->folder->entry(place->name);
+  if (!listed || listed->isFolder()) return false;
+  return EraseEntry(*place->folder, path, place->name, *listed);
+}
+
+bool TEraseFiles::EraseEntry(platform::Folder& folder, const std::string& path,
+                             const std::string& name, const platform::FileInfo& listed) {
+  if (listed.attributes & platform::AttrReadOnly) {
+    folder.setAttributes(name, listed.attributes & ~std::uint32_t{platform::AttrReadOnly});
   }
-  if (platform::fs().deleteFile(path)) return true;
+  if (folder.removeFile(name)) return true;
   if (Engine) {
     auto entry = std::make_unique<TPostEraserItem>();
     entry->Kind = pkDeleteFile;
@@ -125,32 +157,16 @@ bool TEraseFiles::EraseFile(const std::string& path) {
 
 void TEraseFiles::EraseFolder(const std::string& path, const std::string& mask, bool keepFolder,
                               bool recursive) {
-  if (!IsRealFolder(path)) return;
-  EraseIn(path, mask, keepFolder, recursive, CurrentMountPoints());
-}
-
-void TEraseFiles::EraseIn(const std::string& path, const std::string& mask, bool keepFolder,
-                          bool recursive, const MountPoints& mounts) {
-  const std::string base = AddTrailingBackslash(path);
-  auto entries = platform::fs().listFolder(base);
-  if (entries) {
-    for (const platform::DirEntry& entry : *entries) {
-      if (!platform::matchesMask(entry.name, mask)) continue;
-      WipeServices().ProcessMessages();
-      if (Cancelled()) return;
-      if (!entry.isFolder() && !IsExcluded(entry.name)) EraseFile(base + entry.name);
-    }
-  }
-  if (recursive && entries) {
-    for (const platform::DirEntry& entry : *entries) {
-      WipeServices().ProcessMessages();
-      if (Cancelled()) return;
-      const std::string child = base + entry.name;
-      if (!entry.isFolder() || mounts.count(child)) continue;
-      EraseIn(child, mask, false, recursive, mounts);
-    }
-  }
-  if (!keepFolder) platform::fs().removeFolder(RemoveTrailingBackslash(path));
+  auto root = OpenWalkRoot(path);
+  if (!root) return;
+  const FileVisit erase = [&](platform::Folder& folder, const std::string& file,
+                              const platform::DirEntry& entry) {
+    if (!IsExcluded(entry.name)) EraseEntry(folder, file, entry.name, entry);
+  };
+  const bool finished = WalkIn(*root->folder, AddTrailingBackslash(path), mask, recursive,
+                               {root->info.id.device, root->info.mount}, erase, true);
+  root->folder.reset();
+  if (finished && !keepFolder && root->parent) root->parent->removeFolder(root->name);
 }
 
 void TEraseFiles::Erase() {

@@ -1,13 +1,21 @@
 #pragma once
 // A cleanable item that deletes files and walks folders. Files are deleted plainly (nothing is
 // overwritten); a file that cannot be deleted goes to the engine's post-erase list. Walks never
-// follow symbolic links and never leave the file system they started on.
+// follow symbolic links and never leave the file system they started on: they go from open
+// folder to open folder, and a folder on another device (or another mount) is not entered.
 
-#include <set>
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "cleaner/TEraser.h"
+
+namespace platform {
+class Folder;
+struct FileInfo;
+struct DirEntry;
+}  // namespace platform
 
 class TEraseFiles : public TEraser {
  public:
@@ -32,9 +40,9 @@ class TEraseFiles : public TEraser {
   // Deletes the file (clearing read-only first). False when there is no such file or it could
   // not be deleted; the latter is recorded in the engine's post-erase list.
   bool EraseFile(const std::string& path);
-  // Deletes the folder's files that match the mask and are not excluded, walks its subfolders (which are removed once
-  // empty) when recursive, and removes the folder itself when it is empty and not kept. Ends at
-  // once when the engine is cancelled.
+  // Deletes the folder's files that match the mask and are not excluded, walks its subfolders
+  // (which are removed once empty) when recursive, and removes the folder itself when it is
+  // empty and not kept. Ends at once when the engine is cancelled.
   void EraseFolder(const std::string& path, const std::string& mask, bool keepFolder,
                    bool recursive);
 
@@ -45,11 +53,23 @@ class TEraseFiles : public TEraser {
   pugi::xml_node Save(pugi::xml_node& element) const override;
 
  private:
-  using MountPoints = std::set<std::string>;
-  void CollectIn(const std::string& folder, const std::string& mask,
-                 std::vector<std::string>* list, bool recursive, const MountPoints& mounts,
-                 bool& stop);
-  void EraseIn(const std::string& path, const std::string& mask, bool keepFolder, bool recursive,
-               const MountPoints& mounts);
-  static MountPoints CurrentMountPoints();
+  // The file system a walk started on: the device of its first folder and the mount it was
+  // reached through (0 when the system does not tell).
+  struct WalkStart {
+    std::uint64_t device = 0;
+    std::uint64_t mount = 0;
+  };
+  static bool OnStartFileSystem(const platform::FileInfo& folder, const WalkStart& start);
+  // What a walk does with each file that matches its mask: the open folder that holds it, its
+  // path for the user, and the entry as listed.
+  using FileVisit =
+      std::function<void(platform::Folder&, const std::string&, const platform::DirEntry&)>;
+  // Visits the matching files of the open folder (`base` is its path with a final separator),
+  // then, when recursive, its subfolders on the starting file system, depth first, removing
+  // each once it is empty when asked to. False when the engine was cancelled.
+  bool WalkIn(platform::Folder& folder, const std::string& base, const std::string& mask,
+              bool recursive, const WalkStart& start, const FileVisit& visit, bool removeEmptied);
+  // Deletes the listed file of the open folder, clearing read-only first.
+  bool EraseEntry(platform::Folder& folder, const std::string& path, const std::string& name,
+                  const platform::FileInfo& listed);
 };

@@ -15,7 +15,10 @@ class TPassBuffer;
 class IWipeProgress;
 namespace platform {
 class File;
-}
+class Folder;
+struct FileInfo;
+struct EntryId;
+}  // namespace platform
 
 // Why a run left a chosen file or folder behind, or what else the user must know of a job.
 enum class TWipeFailureReason {
@@ -37,7 +40,7 @@ enum class TWipeFailureReason {
   NoLongerMounted,          // the drive listed is no longer mounted there: nothing was written
   ReserveUnreachable,       // free space reserved for the administrator could not be reached
   NeedsAdministrator,       // no folder of the file system may be written without root
-  Interrupted,              // the run ended on an unexpected error while this job was on
+  Interrupted,              // an unexpected error stopped the job (or the file) part-way
 };
 
 struct TWipeFailure {
@@ -81,7 +84,8 @@ class TWipeEngine {
 
   // Runs every job in order, showing the progress window. Refused (does nothing) while a run
   // of this engine is already going on. The jobs stay in the list; Aborted tells whether the
-  // run was stopped, Failures what it left behind.
+  // run was stopped, Failures what it left behind. A path given twice is run once; a job that
+  // ends on an unexpected error is named (Interrupted) and the run goes on with the next.
   void Execute();
   bool Running() const { return running_; }
   // What the last run left behind, in the order met.
@@ -93,7 +97,9 @@ class TWipeEngine {
 
   // Wipes one file: the executable question, the protective attributes cleared, every pass
   // written, then the file renamed to a long meaningless name and deleted. A symbolic link is
-  // removed as a link; its target is never touched.
+  // removed as a link; its target is never touched. A file with other hard links is left
+  // whole. Everything after the folder is looked up works relative to the open folder, and the
+  // file is written only if it is still the entry that was looked at.
   void WipeFile(const TWipeItem& item);
   // 0 when all passes were run (or the run was cancelled in between), 1 when the file could not
   // be wiped.
@@ -106,7 +112,8 @@ class TWipeEngine {
   void WipeFolder(const TWipeItem& item);
   // Wipes the files of the folder that match the mask, then (with recurse) its subfolders,
   // depth first, and removes the emptied folders unless keepFolders. False when the folder
-  // itself could not be removed.
+  // itself could not be removed. The walk goes from open folder to open folder and never
+  // follows a link; an entry replaced after it was listed is left and named.
   bool WipeDirectory(const std::string& folder, const std::string& mask, bool recurse,
                      bool keepFolders);
   // Fills the free space of the drive holding Item.Path with a temporary file in the drive's
@@ -120,19 +127,51 @@ class TWipeEngine {
     std::uint64_t size = 0;  // its size when opened
     std::uint32_t clusterSize = 1;
     bool passFailed = false;
+    std::error_code error;  // why the last pass that failed did
   };
+  // How the overwrite of one file ended: not written (and named), gone before it could be
+  // opened, every pass written, or nothing to write (a method without passes).
+  enum class Overwrite { Failed, Gone, Done, WithoutPasses };
+  // How the walk of a folder ended: everything in it gone, something left (and named), or the
+  // folder could not be listed (named too).
+  enum class WalkEnd { Emptied, LeftSome, NotListed };
 
   void Fail(const std::string& path, TWipeFailureReason reason, std::error_code error = {},
             std::string detail = {});
+  // Records why an entry could not be reached: replaced, gone, or `otherwise` with the system's
+  // reason. False when nothing is left of it (it was gone).
+  bool FailReaching(const std::string& path, const std::error_code& error,
+                    TWipeFailureReason otherwise);
   IWipeProgress& progress();
   void ProcessMessages();
+  // Runs one job of the list.
+  void RunItem(const TWipeItem& item);
+  // Wipes the entry `name` of the open folder (`path` names it for the user), which was
+  // `listed` a moment ago: a link is removed as a link, a file is overwritten and deleted. True
+  // when the entry is still there afterwards (and named in Failures).
+  bool WipeEntry(platform::Folder& folder, const std::string& path, const std::string& name,
+                 const platform::FileInfo& listed, const std::string& caption);
+  Overwrite OverwriteEntry(platform::Folder& folder, const std::string& path,
+                           const std::string& name, const platform::EntryId& listed,
+                           const std::string& caption);
+  // Wipes what the open folder holds (its path for the user ends in a separator).
+  WalkEnd WipeIn(platform::Folder& folder, const std::string& base, const std::string& mask,
+                 bool recurse);
+  // Opens the folder `name` of `parent` if it is still the one listed, wipes what it holds and
+  // removes it. True when it is still there afterwards.
+  bool WipeSubfolder(platform::Folder& parent, const std::string& path, const std::string& name,
+                     const platform::EntryId& listed, const std::string& mask, bool recurse);
+  // Removes the emptied folder if it is still the one walked. False (and named) when it stays.
+  bool RemoveWalkedFolder(platform::Folder& parent, const std::string& path,
+                          const std::string& name, const platform::EntryId& walked, WalkEnd walk);
   // Writes the pass's bytes from `from` up to `to`, in pieces. Returns false on a write error.
   bool WriteRange(TPassBuffer& buffer, std::uint64_t from, std::uint64_t to,
                   std::uint64_t& sinceWriteback);
-  // Renames the overwritten file to the long name and deletes it.
-  void DeleteWipedFile(const std::string& path);
-  // Removes a symbolic link as a link; false (and recorded) when it cannot be removed.
-  bool RemoveLink(const std::string& path);
+  // Renames the overwritten file to the long name and deletes it. False (and named) when it
+  // stays.
+  bool DeleteWipedFile(platform::Folder& folder, const std::string& path, const std::string& name);
+  // Removes a symbolic link as a link. False (and named) when it cannot be removed.
+  bool RemoveLink(platform::Folder& folder, const std::string& path, const std::string& name);
 
   bool running_ = false;
   OpenFile* open_ = nullptr;

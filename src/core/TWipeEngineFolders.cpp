@@ -1,10 +1,21 @@
-// Wiping a folder with everything in it.
+// Wiping a folder with everything in it. The walk goes from open folder to open folder: every
+// entry is reached relative to the folder that listed it and only while it is still the entry
+// listed, so a folder swapped for a link or for another folder during the run can never lead the
+// walk anywhere else, and trees of any depth are reached whole.
 
 #include "core/Helpers.h"
 #include "core/TWipeEngine.h"
 #include "platform/FileSystem.h"
+#include "platform/Folder.h"
 #include "platform/Folders.h"
 #include "platform/Wildcard.h"
+
+namespace {
+
+// Why a folder stays when the walk left something in it.
+constexpr char kHoldsLeftovers[] = "it still holds what was left behind";
+
+}  // namespace
 
 void TWipeEngine::WipeFolder(const TWipeItem& item) {
   WipeDirectory(item.Path, "*.*", true, false);
@@ -12,45 +23,109 @@ void TWipeEngine::WipeFolder(const TWipeItem& item) {
 
 bool TWipeEngine::WipeDirectory(const std::string& folder, const std::string& mask, bool recurse,
                                 bool keepFolders) {
-  platform::FileSystem& files = platform::fs();
   // Only a full path is ever walked.
   if (!platform::isAbsolutePath(folder)) {
     Fail(folder, TWipeFailureReason::FolderNotRemoved);
     return false;
   }
-  // Asked without the final separator, so that a link to a folder shows as a link: it is removed
-  // as a link and never walked.
-  std::string own = RemoveTrailingBackslash(folder);
-  if (own.empty()) own = folder;
-  const auto info = files.info(own);
-  if (info && info->kind == platform::EntryKind::Link) return RemoveLink(own);
+  auto place = platform::openContainingFolder(folder);
+  if (!place) {
+    FailReaching(folder, place.error(), TWipeFailureReason::CannotList);
+    return false;
+  }
+  platform::Folder& parent = *place->folder;
+  if (place->name.empty()) {
+    // The root folder: walked, never removed.
+    const WalkEnd walk = WipeIn(parent, AddTrailingBackslash(folder), mask, recurse);
+    if (walk == WalkEnd::NotListed) return false;
+    if (keepFolders || Aborted) return true;
+    Fail(folder, TWipeFailureReason::FolderNotRemoved,
+         std::make_error_code(std::errc::device_or_resource_busy));
+    return false;
+  }
+  // Looked at without following a link: a link to a folder is removed as a link, never walked.
+  const auto listed = parent.entry(place->name);
+  if (!listed) {
+    FailReaching(folder, listed.error(), TWipeFailureReason::CannotList);
+    return false;
+  }
+  if (listed->kind == platform::EntryKind::Link) {
+    return RemoveLink(parent, RemoveTrailingBackslash(folder), place->name);
+  }
+  if (!listed->isFolder()) {
+    Fail(folder, TWipeFailureReason::CannotList, std::make_error_code(std::errc::not_a_directory));
+    return false;
+  }
+  auto own = parent.openFolder(place->name, listed->id);
+  if (!own) {
+    FailReaching(folder, own.error(), TWipeFailureReason::CannotList);
+    return false;
+  }
+  const WalkEnd walk =
+      WipeIn(*own, AddTrailingBackslash(RemoveTrailingBackslash(folder)), mask, recurse);
+  own.reset();
+  if (Aborted || keepFolders) return walk != WalkEnd::NotListed;
+  return RemoveWalkedFolder(parent, folder, place->name, listed->id, walk);
+}
 
-  const std::string base = AddTrailingBackslash(own);
+TWipeEngine::WalkEnd TWipeEngine::WipeIn(platform::Folder& folder, const std::string& base,
+                                         const std::string& mask, bool recurse) {
+  const auto entries = folder.list();
+  if (!entries) {
+    Fail(RemoveTrailingBackslash(base), TWipeFailureReason::CannotList, entries.error());
+    return WalkEnd::NotListed;
+  }
+  bool leftSome = false;
   // Files first (links and other entries that are not folders included), in listing order.
-  if (const auto entries = files.listFolder(base)) {
-    for (const platform::DirEntry& entry : *entries) {
-      if (entry.isFolder() || !platform::matchesMask(entry.name, mask)) continue;
-      WipeFile(TWipeItem(wkFile, base + entry.name));
-      ProcessMessages();
-      if (Aborted) return true;
-    }
+  for (const platform::DirEntry& entry : *entries) {
+    if (entry.isFolder() || !platform::matchesMask(entry.name, mask)) continue;
+    if (WipeEntry(folder, base + entry.name, entry.name, entry, std::string())) leftSome = true;
+    ProcessMessages();
+    if (Aborted) return WalkEnd::LeftSome;
   }
   // Then the subfolders, depth first, each removed once it is empty.
   if (recurse) {
-    if (const auto entries = files.listFolder(base)) {
-      for (const platform::DirEntry& entry : *entries) {
-        ProcessMessages();
-        if (Aborted) return true;
-        if (!entry.isFolder()) continue;
-        const std::string sub = base + entry.name;
-        WipeDirectory(sub, mask, recurse, false);
-        // Usually already removed by its own walk; a second try changes nothing.
-        if (!keepFolders) files.removeFolder(sub);
+    for (const platform::DirEntry& entry : *entries) {
+      ProcessMessages();
+      if (Aborted) return WalkEnd::LeftSome;
+      if (!entry.isFolder()) continue;
+      if (WipeSubfolder(folder, base + entry.name, entry.name, entry.id, mask, recurse)) {
+        leftSome = true;
       }
     }
   }
-  if (keepFolders) return true;
-  if (files.removeFolder(own)) return true;
-  Fail(folder, TWipeFailureReason::FolderNotRemoved);
+  return leftSome ? WalkEnd::LeftSome : WalkEnd::Emptied;
+}
+
+bool TWipeEngine::WipeSubfolder(platform::Folder& parent, const std::string& path,
+                                const std::string& name, const platform::EntryId& listed,
+                                const std::string& mask, bool recurse) {
+  auto sub = parent.openFolder(name, listed);
+  if (!sub) return FailReaching(path, sub.error(), TWipeFailureReason::CannotList);
+  const WalkEnd walk = WipeIn(*sub, path + platform::kSeparator, mask, recurse);
+  sub.reset();
+  if (Aborted) return true;
+  return !RemoveWalkedFolder(parent, path, name, listed, walk);
+}
+
+bool TWipeEngine::RemoveWalkedFolder(platform::Folder& parent, const std::string& path,
+                                     const std::string& name, const platform::EntryId& walked,
+                                     WalkEnd walk) {
+  // A folder that could not be listed is named already.
+  if (walk == WalkEnd::NotListed) return false;
+  if (walk == WalkEnd::LeftSome) {
+    Fail(path, TWipeFailureReason::FolderNotRemoved, {}, kHoldsLeftovers);
+    return false;
+  }
+  // Only the folder that was walked: a link or another folder put in its place stays.
+  const auto now = parent.entry(name);
+  if (!now) return !FailReaching(path, now.error(), TWipeFailureReason::FolderNotRemoved);
+  if (!now->isFolder() || now->id != walked) {
+    Fail(path, TWipeFailureReason::Changed);
+    return false;
+  }
+  const platform::Status removed = parent.removeFolder(name);
+  if (removed) return true;
+  Fail(path, TWipeFailureReason::FolderNotRemoved, removed.error());
   return false;
 }

@@ -158,9 +158,10 @@ void TWipeEngine::WipeDriveFreeSpace(const TWipeItem& item) {
     } else if (free >= 2 * large) {
       length = large;
     }
-    if (!file->write(block.data(), static_cast<std::size_t>(length))) {
+    if (const platform::Status wrote = file->write(block.data(), static_cast<std::size_t>(length));
+        !wrote) {
       // No space left is where the fill ends, even when the figures promised more.
-      error = file->lastError();
+      error = wrote.error();
       full = error == std::errc::no_space_on_device;
       filled = full;
       break;

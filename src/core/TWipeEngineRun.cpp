@@ -4,6 +4,8 @@
 #include <exception>
 #include <limits>
 #include <optional>
+#include <set>
+#include <utility>
 
 #include "core/Helpers.h"
 #include "core/TPass.h"
@@ -12,6 +14,7 @@
 #include "core/TWipeMethodsManager.h"
 #include "core/WipeServices.h"
 #include "platform/FileSystem.h"
+#include "platform/Folder.h"
 #include "platform/Folders.h"
 
 namespace {
@@ -44,6 +47,17 @@ bool LooksExecutable(const std::string& path) {
   if (path.size() < 3) return false;
   const std::string tail = path.substr(path.size() - 3);
   return tail == "exe" || tail == "EXE";
+}
+
+// What the exception being handled says, for the list of what a run left.
+std::string WhatEscaped() {
+  try {
+    throw;
+  } catch (const std::exception& error) {
+    return error.what();
+  } catch (...) {
+    return "an unknown error";
+  }
 }
 
 // Releases the engine's hold on the file OverwriteFile opened, however it ends.
@@ -100,7 +114,7 @@ std::string WipeFailureText(TWipeFailureReason reason) {
     case TWipeFailureReason::NeedsAdministrator:
       return "needs administrator rights: no folder of its file system may be written";
     case TWipeFailureReason::Interrupted:
-      return "was not finished: the run ended on an error";
+      return "was not finished: an unexpected error stopped it";
   }
   return "was not wiped";
 }
@@ -121,6 +135,19 @@ void TWipeEngine::Fail(const std::string& path, TWipeFailureReason reason, std::
   Failures.push_back({path, reason, error, std::move(detail)});
 }
 
+bool TWipeEngine::FailReaching(const std::string& path, const std::error_code& error,
+                               TWipeFailureReason otherwise) {
+  if (error == platform::FileError::Changed) {
+    Fail(path, TWipeFailureReason::Changed);
+  } else if (error == std::errc::no_such_file_or_directory) {
+    Fail(path, TWipeFailureReason::NotFound);
+    return false;
+  } else {
+    Fail(path, otherwise, error);
+  }
+  return true;
+}
+
 IWipeProgress& TWipeEngine::progress() {
   return Progress ? *Progress : NoWipeProgress();
 }
@@ -139,38 +166,57 @@ void TWipeEngine::Execute() {
   std::unique_ptr<IWipeProgress> window;
   try {
     window = WipeServices().OpenProgress(*this);
-    Progress = window.get();
-    // By index and on a copy of each job: the windows handle events between jobs.
-    for (std::size_t i = 0; i < Items.size(); ++i) {
+  } catch (...) {
+    const std::string what = WhatEscaped();
+    for (const auto& item : Items) Fail(item->Path, TWipeFailureReason::Interrupted, {}, what);
+    running_ = false;
+    return;
+  }
+  Progress = window.get();
+  // The jobs already run, so that a path given twice is wiped (and reported) once.
+  std::set<std::pair<TWipeItemKind, std::string>> done;
+  // By index and on a copy of each job: the windows handle events between jobs.
+  for (std::size_t i = 0; i < Items.size(); ++i) {
+    std::string running = Items[i]->Path;
+    try {
       ProcessMessages();
       if (Aborted || i >= Items.size()) break;
       itemsReached_ = i + 1;
       const TWipeItem item = *Items[i];
-      switch (item.Kind) {
-        case wkFile:
-          WipeFile(item);
-          break;
-        case wkFolder:
-          WipeFolder(item);
-          break;
-        case wkFreeSpace:
-          WipeDriveFreeSpace(item);
-          break;
-        default:
-          break;
-      }
+      running = item.Path;
+      if (!done.emplace(item.Kind, RemoveTrailingBackslash(item.Path)).second) continue;
+      RunItem(item);
+    } catch (...) {
+      // The job is named with what went wrong; the run goes on with the next one.
+      Fail(running, TWipeFailureReason::Interrupted, {}, WhatEscaped());
     }
-  } catch (...) {
-    // The run ends here; the window is closed below like after any run.
   }
   Progress = nullptr;
   window.reset();
   running_ = false;
 }
 
-bool TWipeEngine::RemoveLink(const std::string& path) {
-  if (platform::fs().deleteFile(path)) return true;
-  Fail(path, TWipeFailureReason::CannotDelete);
+void TWipeEngine::RunItem(const TWipeItem& item) {
+  switch (item.Kind) {
+    case wkFile:
+      WipeFile(item);
+      break;
+    case wkFolder:
+      WipeFolder(item);
+      break;
+    case wkFreeSpace:
+      WipeDriveFreeSpace(item);
+      break;
+    default:
+      break;
+  }
+}
+
+bool TWipeEngine::RemoveLink(platform::Folder& folder, const std::string& path,
+                             const std::string& name) {
+  const platform::Status removed = folder.removeFile(name);
+  if (removed) return true;
+  Fail(path, TWipeFailureReason::CannotDelete, removed.error());
   return false;
 }
 
@@ -181,64 +227,134 @@ void TWipeEngine::WipeFile(const TWipeItem& item) {
     Fail(path, TWipeFailureReason::CannotOpen);
     return;
   }
-  if (WarnOnExecutable && LooksExecutable(path) && !WipeServices().ConfirmWipeExecutable(path)) {
-    Fail(path, TWipeFailureReason::KeptByUser);
+  auto place = platform::openContainingFolder(path);
+  if (!place) {
+    FailReaching(path, place.error(), TWipeFailureReason::CannotOpen);
     return;
   }
-  const auto info = platform::fs().info(path);
-  if (info && info->kind == platform::EntryKind::Link) {
-    RemoveLink(path);
+  if (place->name.empty()) {
+    Fail(path, TWipeFailureReason::CannotOpen, std::make_error_code(std::errc::is_a_directory));
     return;
+  }
+  const auto listed = place->folder->entry(place->name);
+  if (!listed) {
+    FailReaching(path, listed.error(), TWipeFailureReason::CannotOpen);
+    return;
+  }
+  WipeEntry(*place->folder, path, place->name, *listed, item.Caption);
+}
+
+bool TWipeEngine::WipeEntry(platform::Folder& folder, const std::string& path,
+                            const std::string& name, const platform::FileInfo& listed,
+                            const std::string& caption) {
+  if (WarnOnExecutable && LooksExecutable(path) && !WipeServices().ConfirmWipeExecutable(path)) {
+    Fail(path, TWipeFailureReason::KeptByUser);
+    return true;
+  }
+  switch (listed.kind) {
+    case platform::EntryKind::Link:
+      return !RemoveLink(folder, path, name);
+    case platform::EntryKind::File:
+      break;
+    case platform::EntryKind::Folder:
+      Fail(path, TWipeFailureReason::CannotOpen, std::make_error_code(std::errc::is_a_directory));
+      return true;
+    case platform::EntryKind::Other:
+      Fail(path, TWipeFailureReason::CannotOpen, platform::FileError::NotAFile);
+      return true;
+  }
+  // Other names share the content: overwriting it would destroy what they name. Asked again on
+  // the open file, which is what counts.
+  if (listed.links > 1) {
+    Fail(path, TWipeFailureReason::SharedContent);
+    return true;
   }
   // Read-only, hidden and system cleared; only asked for when one of them is set.
   const std::uint32_t protective =
       platform::AttrReadOnly | platform::AttrHidden | platform::AttrSystem;
-  if (info && (info->attributes & protective)) {
-    platform::fs().setAttributes(path, info->attributes & ~protective);
+  if (listed.attributes & protective) {
+    folder.setAttributes(name, listed.attributes & ~protective);
   }
-  if (OverwriteFile(item) != 0) return;
+  const Overwrite overwritten = OverwriteEntry(folder, path, name, listed.id, caption);
+  if (overwritten == Overwrite::Failed) return true;
+  if (overwritten == Overwrite::Gone) return false;
   if (Aborted) {
     stoppedInFile_ = path;
-    return;
+    return true;
   }
-  DeleteWipedFile(path);
+  if (!DeleteWipedFile(folder, path, name)) return true;
+  if (overwritten == Overwrite::WithoutPasses) Fail(path, TWipeFailureReason::DeletedUnwiped);
+  return false;
 }
 
-void TWipeEngine::DeleteWipedFile(const std::string& path) {
-  platform::FileSystem& files = platform::fs();
-  const std::string longPath = AddTrailingBackslash(FolderOf(path)) + LongName();
-  if (files.rename(path, longPath)) {
-    if (files.deleteFile(longPath)) return;
+bool TWipeEngine::DeleteWipedFile(platform::Folder& folder, const std::string& path,
+                                  const std::string& name) {
+  const platform::Status renamed = folder.rename(name, LongName());
+  if (renamed) {
+    const platform::Status removed = folder.removeFile(LongName());
+    if (removed) return true;
     // Left behind: under its own name, so that the user finds it.
-    if (!files.rename(longPath, path)) {
-      Fail(longPath, TWipeFailureReason::CannotDelete);
-      return;
+    if (!folder.rename(LongName(), name)) {
+      Fail(AddTrailingBackslash(FolderOf(path)) + LongName(), TWipeFailureReason::CannotDelete,
+           removed.error());
+      return false;
     }
-  } else if (files.deleteFile(path)) {
-    return;
+    Fail(path, TWipeFailureReason::CannotDelete, removed.error());
+    return false;
   }
-  Fail(path, TWipeFailureReason::CannotDelete);
+  const platform::Status removed = folder.removeFile(name);
+  if (removed) return true;
+  Fail(path, TWipeFailureReason::CannotDelete, removed.error());
+  return false;
 }
 
 int TWipeEngine::OverwriteFile(const TWipeItem& item) {
+  if (!platform::isAbsolutePath(item.Path)) {
+    Fail(item.Path, TWipeFailureReason::CannotOpen);
+    return 1;
+  }
+  auto place = platform::openContainingFolder(item.Path);
+  const auto listed = place ? place->folder->entry(place->name) : place.error();
+  if (!listed) {
+    FailReaching(item.Path, listed.error(), TWipeFailureReason::CannotOpen);
+    return 1;
+  }
+  const Overwrite overwritten =
+      OverwriteEntry(*place->folder, item.Path, place->name, listed->id, item.Caption);
+  return overwritten == Overwrite::Failed || overwritten == Overwrite::Gone ? 1 : 0;
+}
+
+TWipeEngine::Overwrite TWipeEngine::OverwriteEntry(platform::Folder& folder,
+                                                   const std::string& path, const std::string& name,
+                                                   const platform::EntryId& listed,
+                                                   const std::string& caption) {
   OpenFile opened;
-  std::unique_ptr<platform::File> file;
   try {
     TWipeMethod* method = WipeMethodsManager ? WipeMethodsManager->MethodForEngine(*this) : nullptr;
     if (!method) {
-      Fail(item.Path, TWipeFailureReason::NoMethod);
-      return 1;
+      Fail(path, TWipeFailureReason::NoMethod);
+      return Overwrite::Failed;
     }
     // A copy: the method may be edited while the windows handle events during the run.
     std::vector<TPass> passes;
     for (const auto& pass : method->Passes) passes.push_back(*pass);
-    opened.clusterSize = GetClusterSize(item.Path);
+    opened.clusterSize = GetClusterSize(path);
 
-    file = platform::fs().openExisting(item.Path);
-    const auto size = file ? file->size() : std::nullopt;
+    auto file = folder.openFile(name, listed);
+    if (!file) {
+      const bool remains = FailReaching(path, file.error(), TWipeFailureReason::CannotOpen);
+      return remains ? Overwrite::Failed : Overwrite::Gone;
+    }
+    // The link count that counts is the one of the file now open.
+    const auto now = file->info();
+    if (now && now->links > 1) {
+      Fail(path, TWipeFailureReason::SharedContent);
+      return Overwrite::Failed;
+    }
+    const auto size = now ? file->size() : platform::Result<std::uint64_t>(now.error());
     if (!size) {
-      Fail(item.Path, TWipeFailureReason::CannotOpen);
-      return 1;
+      Fail(path, TWipeFailureReason::CannotOpen, size.error());
+      return Overwrite::Failed;
     }
     opened.file = file.get();
     opened.size = *size;
@@ -249,29 +365,33 @@ int TWipeEngine::OverwriteFile(const TWipeItem& item) {
     IWipeProgress& window = progress();
     window.SetFileRange(SaturatingProduct(static_cast<std::uint64_t>(total), opened.size));
     window.SetPassRange(opened.size);
-    window.ShowFile(item.Caption.empty() ? item.Path : item.Caption);
+    window.ShowFile(caption.empty() ? path : caption);
     window.SetFilePosition(0);
 
+    // Every pass starts at the first byte.
+    const auto runPass = [&](const TPass& pass, const std::string& text) {
+      const platform::Status rewound = file->seek(0);
+      if (!rewound) opened.error = rewound.error();
+      if (!rewound || !WritePass(pass, text)) opened.passFailed = true;
+    };
     for (std::size_t i = 0; i < passes.size(); ++i) {
       window.SetPassPosition(0);
       window.ShowPass(static_cast<int>(i) + 1, total);
-      if (!file->seek(0) || !WritePass(passes[i], std::string())) opened.passFailed = true;
+      runPass(passes[i], std::string());
       ProcessMessages();
       if (Aborted) break;
     }
     if (signature && !Aborted) {
       window.SetPassPosition(0);
       window.ShowPass(total, total);
-      const TPass zeros;
-      if (!file->seek(0) || !WritePass(zeros, WipeMethodsManager->Signature)) {
-        opened.passFailed = true;
-      }
+      runPass(TPass(), WipeMethodsManager->Signature);  // a default pass: bytes of value 0
     }
-    if (opened.passFailed && !Aborted) Fail(item.Path, TWipeFailureReason::PassFailed);
-    return 0;
-  } catch (const std::exception&) {
-    Fail(item.Path, opened.file ? TWipeFailureReason::PassFailed : TWipeFailureReason::CannotOpen);
-    return 1;
+    if (opened.passFailed && !Aborted) Fail(path, TWipeFailureReason::PassFailed, opened.error);
+    return total == 0 ? Overwrite::WithoutPasses : Overwrite::Done;
+  } catch (const std::exception& error) {
+    // The file stays; the walk goes on with the next one.
+    Fail(path, TWipeFailureReason::Interrupted, {}, error.what());
+    return Overwrite::Failed;
   }
 }
 
@@ -280,7 +400,12 @@ bool TWipeEngine::WriteRange(TPassBuffer& buffer, std::uint64_t from, std::uint6
   platform::File& file = *open_->file;
   for (std::uint64_t offset = from; offset < to && !Aborted;) {
     const std::string_view piece = buffer.Bytes(offset, to - offset);
-    if (piece.empty() || !file.write(piece.data(), piece.size())) return false;
+    if (piece.empty()) return false;
+    const platform::Status written = file.write(piece.data(), piece.size());
+    if (!written) {
+      open_->error = written.error();
+      return false;
+    }
     offset += piece.size();
     progress().Advance(piece.size());
     sinceWriteback += piece.size();
@@ -328,7 +453,8 @@ bool TWipeEngine::WritePass(const TPass& pass, const std::string& text) {
     if (written) progress().Advance(rest - upTo);
   }
   buffer->Finish();
-  const bool flushed = file.flush();
+  const platform::Status flushed = file.flush();
+  if (!flushed) open_->error = flushed.error();
   // A write that failed only past the file's old end (growing it into its last cluster on a
   // full disk) still left every byte of the file overwritten.
   return flushed && (written || file.position() >= start + size);

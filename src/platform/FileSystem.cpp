@@ -1,8 +1,34 @@
 #include "platform/FileSystem.h"
 
+#include "platform/Folder.h"
+#include "platform/Folders.h"
+
 namespace platform {
 namespace {
+
 FileSystem* installed = nullptr;
+
+class FileErrorCategory final : public std::error_category {
+ public:
+  const char* name() const noexcept override { return "ferrovane.file"; }
+  std::string message(int value) const override {
+    switch (static_cast<FileError>(value)) {
+      case FileError::Changed:
+        return "it was replaced while the run went on";
+      case FileError::NotAFile:
+        return "not an ordinary file";
+      case FileError::Shared:
+        return "it has other hard links";
+    }
+    return "unknown file error";
+  }
+};
+
+}  // namespace
+
+const std::error_category& fileErrorCategory() {
+  static const FileErrorCategory category;
+  return category;
 }
 
 FileSystem& fs() { return installed ? *installed : realFileSystem(); }
@@ -13,6 +39,38 @@ ScopedFileSystem::ScopedFileSystem(FileSystem& fileSystem) : previous_(installed
   installed = &fileSystem;
 }
 
-ScopedFileSystem::~ScopedFileSystem() { installed = previous_; }
+ScopedFileSystem::~ScopedFileSystem() {
+  installed = previous_;
+}
+
+Folder::Folder(std::string path) : path_(std::move(path)) {}
+
+std::string Folder::pathOf(const std::string& name) const {
+  if (!path_.empty() && path_.back() == kSeparator) return path_ + name;
+  return path_ + kSeparator + name;
+}
+
+Result<ContainingFolder> openContainingFolder(const std::string& path) {
+  if (!isAbsolutePath(path)) return std::make_error_code(std::errc::invalid_argument);
+  std::string own = path;
+  while (own.size() > 1 && own.back() == kSeparator) own.pop_back();
+  const auto separator = own.rfind(kSeparator);
+  ContainingFolder result;
+  if (own.size() == 1) {
+    // The root holds itself.
+    auto root = fs().openFolder(own);
+    if (!root) return root.error();
+    result.folder = root.release();
+    return result;
+  }
+  result.name = own.substr(separator + 1);
+  if (result.name == "." || result.name == "..") {
+    return std::make_error_code(std::errc::invalid_argument);
+  }
+  auto folder = fs().openFolder(separator == 0 ? own.substr(0, 1) : own.substr(0, separator));
+  if (!folder) return folder.error();
+  result.folder = folder.release();
+  return result;
+}
 
 }  // namespace platform

@@ -1,7 +1,8 @@
 #pragma once
 // File-system access of the whole program. Everything that reads, writes, lists or removes
 // files goes through the FileSystem in use (platform::fs()), so that tests can put a
-// fault-injecting one in its place. Paths are byte strings and are never re-encoded.
+// fault-injecting one in its place. Paths are byte strings and are never re-encoded. Walks that
+// change what they find work relative to open folders (platform/Folder.h).
 
 #include <cstddef>
 #include <cstdint>
@@ -10,6 +11,8 @@
 #include <string>
 #include <system_error>
 #include <vector>
+
+#include "platform/Result.h"
 
 namespace platform {
 
@@ -25,18 +28,25 @@ enum Attribute : std::uint32_t {
 
 enum class EntryKind { File, Folder, Link, Other };
 
+// Which file an entry is: the device of its file system and its number there.
+struct EntryId {
+  std::uint64_t device = 0;
+  std::uint64_t inode = 0;
+  bool operator==(const EntryId&) const = default;
+};
+
 struct FileInfo {
   EntryKind kind = EntryKind::Other;
   std::uint64_t size = 0;
   std::uint32_t attributes = 0;  // Attribute bits; AttrDirectory for folders
+  EntryId id;
+  std::uint64_t links = 0;  // how many names (hard links) the file has
+  std::uint64_t mount = 0;  // the mount it was reached through; 0 when the system does not say
+  bool isFolder() const { return kind == EntryKind::Folder; }
 };
 
-struct DirEntry {
+struct DirEntry : FileInfo {
   std::string name;  // bare name, never "." or ".."
-  EntryKind kind = EntryKind::Other;
-  std::uint64_t size = 0;
-  std::uint32_t attributes = 0;
-  bool isFolder() const { return kind == EntryKind::Folder; }
 };
 
 // What tells one mounted file system from another: the device number, which the system hands
@@ -66,50 +76,57 @@ struct DiskSpace {
 class File {
  public:
   virtual ~File() = default;
-  virtual bool write(const void* data, std::size_t length) = 0;
-  virtual bool seek(std::uint64_t position) = 0;
-  virtual std::optional<std::uint64_t> size() = 0;
+  virtual Status write(const void* data, std::size_t length) = 0;
+  virtual Status seek(std::uint64_t position) = 0;
+  virtual Result<std::uint64_t> size() = 0;
   virtual std::uint64_t position() const = 0;
+  // What the open file is now: which file, its kind and how many names it has.
+  virtual Result<FileInfo> info() = 0;
   // Forces what was written so far to the device (fdatasync).
-  virtual bool flush() = 0;
+  virtual Status flush() = 0;
   // Starts writing back what was written so far without waiting for it, so that a later
   // flush has little left to do.
   virtual void startWriteback() = 0;
-  // The system's reason for the last write that failed (no space left, an input/output error).
-  virtual std::error_code lastError() const { return {}; }
 };
 
+class Folder;
+
+// Every call that fails says why (the system's error number, or a FileError).
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
 
   // Opens an existing file for writing, sharing it with others. Never follows a symbolic link
-  // and never opens anything but an ordinary file. Null on failure.
-  virtual std::unique_ptr<File> openExisting(const std::string& path) = 0;
+  // and never opens anything but an ordinary file.
+  virtual Result<std::unique_ptr<File>> openExisting(const std::string& path) = 0;
   // Creates the file for reading and writing, emptying an ordinary file of that name that has
   // no other hard link. Never follows a symbolic link, and touches no other entry of that name
-  // (a link, a folder, a file shared with other names). Null on failure.
-  virtual std::unique_ptr<File> createAlways(const std::string& path) = 0;
+  // (a link, a folder, a file shared with other names).
+  virtual Result<std::unique_ptr<File>> createAlways(const std::string& path) = 0;
+  // Opens the folder for a walk that works relative to it (see Folder). The path is resolved
+  // as the system resolves paths, links included; a walk that must not start at a link looks
+  // at its first folder from the folder that holds it (openContainingFolder).
+  virtual Result<std::unique_ptr<Folder>> openFolder(const std::string& path) = 0;
 
   // What the path names, without following a final symbolic link.
-  virtual std::optional<FileInfo> info(const std::string& path) = 0;
-  virtual bool setAttributes(const std::string& path, std::uint32_t attributes) = 0;
+  virtual Result<FileInfo> info(const std::string& path) = 0;
+  virtual Status setAttributes(const std::string& path, std::uint32_t attributes) = 0;
   // Renames within the file system; fails when the target exists.
-  virtual bool rename(const std::string& from, const std::string& to) = 0;
+  virtual Status rename(const std::string& from, const std::string& to) = 0;
   // Removes a file or a symbolic link (never the target of the link).
-  virtual bool deleteFile(const std::string& path) = 0;
-  virtual bool createFolder(const std::string& path) = 0;
+  virtual Status deleteFile(const std::string& path) = 0;
+  virtual Status createFolder(const std::string& path) = 0;
   // Removes an empty folder.
-  virtual bool removeFolder(const std::string& path) = 0;
+  virtual Status removeFolder(const std::string& path) = 0;
   // Every entry of the folder ("." and ".." left out), dot files and names that are not valid
-  // text included, sorted by name bytes. Null when the folder cannot be listed.
-  virtual std::optional<std::vector<DirEntry>> listFolder(const std::string& path) = 0;
+  // text included, sorted by name bytes.
+  virtual Result<std::vector<DirEntry>> listFolder(const std::string& path) = 0;
 
-  // The whole file, or null when it cannot be read or is longer than maxBytes.
-  virtual std::optional<std::string> readFile(const std::string& path, std::uint64_t maxBytes) = 0;
+  // The whole file; fails when it cannot be read or is longer than maxBytes.
+  virtual Result<std::string> readFile(const std::string& path, std::uint64_t maxBytes) = 0;
   // Replaces the file with the contents as one step: a temporary file beside it is written,
   // forced to the device and renamed over the file. The file keeps its permissions.
-  virtual bool writeFileAtomic(const std::string& path, const std::string& contents) = 0;
+  virtual Status writeFileAtomic(const std::string& path, const std::string& contents) = 0;
 
   // Space of the file system that holds the path; a path that does not exist yet is answered
   // for its nearest existing folder (which `id` and `writable` then describe). Null when it

@@ -3,9 +3,16 @@
 #include "support/FaultyFileSystem.h"
 #include "support/TestFolder.h"
 
-TestConfinement::TestConfinement() : files_(std::make_unique<FaultyFileSystem>()) {
-  files_->confinedTo = TestFolder::prefix();
-  platform::setFileSystem(files_.get());
+namespace {
+
+std::unique_ptr<FaultyFileSystem> confined() {
+  auto files = std::make_unique<FaultyFileSystem>();
+  files->confinedTo = TestFolder::prefix();
+  return files;
 }
 
-TestConfinement::~TestConfinement() { platform::setFileSystem(nullptr); }
+}  // namespace
+
+TestConfinement::TestConfinement() : files_(confined()), scope_(*files_) {}
+
+TestConfinement::~TestConfinement() = default;

@@ -5,6 +5,8 @@
 
 #include <memory>
 
+#include "platform/FileSystem.h"
+
 class FaultyFileSystem;
 
 class TestConfinement {
@@ -16,4 +18,5 @@ class TestConfinement {
 
  private:
   std::unique_ptr<FaultyFileSystem> files_;
+  platform::ScopedFileSystem scope_;  // puts back the file system in use before
 };

@@ -7,7 +7,18 @@
 #include "support/TestFolder.h"
 
 namespace {
-platform::FileSystem& real() { return platform::realFileSystem(); }
+
+platform::FileSystem& real() {
+  return platform::realFileSystem();
+}
+
+constexpr std::uint64_t kMaxKeptBytes = 64u << 20;
+
+// What a file held before it goes, when it is small enough to keep.
+std::string contentsOf(const std::optional<platform::FileInfo>& info, const std::string& path) {
+  return info && info->size <= kMaxKeptBytes ? readFileBytes(path) : std::string();
+}
+
 }  // namespace
 
 class RecordingFile : public platform::File {
@@ -15,7 +26,7 @@ class RecordingFile : public platform::File {
   RecordingFile(FaultyFileSystem& owner, std::unique_ptr<platform::File> file, std::string path)
       : owner_(owner), file_(std::move(file)), path_(std::move(path)) {}
 
-  bool write(const void* data, std::size_t length) override {
+  platform::Status write(const void* data, std::size_t length) override {
     const std::uint64_t offset = file_->position();
     if (owner_.bytesLeft >= 0 && static_cast<std::uint64_t>(owner_.bytesLeft) < length) {
       // A full disk: what fits is written, then the write fails.
@@ -23,32 +34,80 @@ class RecordingFile : public platform::File {
       if (fits > 0) file_->write(data, fits);
       owner_.bytesLeft = 0;
       owner_.writes.push_back({path_, offset, fits});
-      error_ = owner_.fullDiskError;
-      return false;
+      return owner_.fullDiskError;
     }
-    if (!file_->write(data, length)) {
-      error_ = file_->lastError();
-      return false;
-    }
+    const platform::Status written = file_->write(data, length);
+    if (!written) return written;
     if (owner_.bytesLeft >= 0) owner_.bytesLeft -= static_cast<std::int64_t>(length);
     owner_.writes.push_back({path_, offset, length});
-    return true;
+    return {};
   }
-  bool seek(std::uint64_t position) override { return file_->seek(position); }
-  std::optional<std::uint64_t> size() override { return file_->size(); }
+  platform::Status seek(std::uint64_t position) override { return file_->seek(position); }
+  platform::Result<std::uint64_t> size() override { return file_->size(); }
   std::uint64_t position() const override { return file_->position(); }
-  bool flush() override {
+  platform::Result<platform::FileInfo> info() override { return file_->info(); }
+  platform::Status flush() override {
     owner_.flushes.push_back(path_);
     return file_->flush();
   }
   void startWriteback() override { file_->startWriteback(); }
-  std::error_code lastError() const override { return error_; }
 
  private:
   FaultyFileSystem& owner_;
   std::unique_ptr<platform::File> file_;
   std::string path_;
-  std::error_code error_;
+};
+
+class FaultyFolder : public platform::Folder {
+ public:
+  FaultyFolder(FaultyFileSystem& owner, std::unique_ptr<platform::Folder> folder)
+      : Folder(folder->path()), owner_(owner), folder_(std::move(folder)) {}
+
+  platform::Result<platform::FileInfo> info() override { return folder_->info(); }
+  platform::Result<std::vector<platform::DirEntry>> list() override {
+    if (owner_.failList.count(path()) || owner_.failList.count(path() + "/")) {
+      return owner_.injectedError;
+    }
+    return folder_->list();
+  }
+  platform::Result<platform::FileInfo> entry(const std::string& name) override {
+    return folder_->entry(name);
+  }
+  platform::Result<std::unique_ptr<platform::Folder>> openFolder(
+      const std::string& name, const platform::EntryId& expected) override {
+    return owner_.wrap(folder_->openFolder(name, expected));
+  }
+  platform::Result<std::unique_ptr<platform::File>> openFile(
+      const std::string& name, const platform::EntryId& expected) override {
+    if (auto error = owner_.refused(owner_.failOpen, pathOf(name))) return error;
+    return owner_.wrap(folder_->openFile(name, expected), pathOf(name));
+  }
+  platform::Status setAttributes(const std::string& name, std::uint32_t attributes) override {
+    if (auto error = owner_.refused({}, pathOf(name))) return error;
+    return folder_->setAttributes(name, attributes);
+  }
+  platform::Status rename(const std::string& from, const std::string& to) override {
+    if (auto error = owner_.refused(owner_.failRename, pathOf(from))) return error;
+    if (auto error = owner_.refused({}, pathOf(to))) return error;
+    const platform::Status renamed = folder_->rename(from, to);
+    if (renamed) owner_.renames.emplace_back(pathOf(from), pathOf(to));
+    return renamed;
+  }
+  platform::Status removeFile(const std::string& name) override {
+    if (auto error = owner_.refused(owner_.failDelete, pathOf(name))) return error;
+    std::string contents = contentsOf(folder_->entry(name), pathOf(name));
+    const platform::Status removed = folder_->removeFile(name);
+    if (removed) owner_.recordDeleted(pathOf(name), std::move(contents));
+    return removed;
+  }
+  platform::Status removeFolder(const std::string& name) override {
+    if (auto error = owner_.refused(owner_.failRemoveFolder, pathOf(name))) return error;
+    return folder_->removeFolder(name);
+  }
+
+ private:
+  FaultyFileSystem& owner_;
+  std::unique_ptr<platform::Folder> folder_;
 };
 
 bool FaultyFileSystem::allowed(const std::string& path) const {
@@ -60,70 +119,96 @@ bool FaultyFileSystem::allowed(const std::string& path) const {
   return inside;
 }
 
-std::unique_ptr<platform::File> FaultyFileSystem::wrap(std::unique_ptr<platform::File> file,
-                                                       const std::string& path) {
-  if (!file) return nullptr;
-  return std::make_unique<RecordingFile>(*this, std::move(file), path);
+std::error_code FaultyFileSystem::refused(const std::set<std::string>& failing,
+                                          const std::string& path) const {
+  if (failing.count(path)) return injectedError;
+  if (!allowed(path)) return std::make_error_code(std::errc::operation_not_permitted);
+  return {};
 }
 
-std::unique_ptr<platform::File> FaultyFileSystem::openExisting(const std::string& path) {
-  if (failOpen.count(path) || !allowed(path)) return nullptr;
+platform::Result<std::unique_ptr<platform::File>> FaultyFileSystem::wrap(
+    platform::Result<std::unique_ptr<platform::File>> file, const std::string& path) {
+  if (!file) return file;
+  return std::make_unique<RecordingFile>(*this, file.release(), path);
+}
+
+platform::Result<std::unique_ptr<platform::Folder>> FaultyFileSystem::wrap(
+    platform::Result<std::unique_ptr<platform::Folder>> folder) {
+  if (!folder) return folder;
+  return std::make_unique<FaultyFolder>(*this, folder.release());
+}
+
+void FaultyFileSystem::recordDeleted(const std::string& path, std::string contents) {
+  deleted.push_back({path, std::move(contents)});
+}
+
+platform::Result<std::unique_ptr<platform::File>> FaultyFileSystem::openExisting(
+    const std::string& path) {
+  if (auto error = refused(failOpen, path)) return error;
   return wrap(real().openExisting(path), path);
 }
 
-std::unique_ptr<platform::File> FaultyFileSystem::createAlways(const std::string& path) {
-  if (failOpen.count(path) || !allowed(path)) return nullptr;
+platform::Result<std::unique_ptr<platform::File>> FaultyFileSystem::createAlways(
+    const std::string& path) {
+  if (auto error = refused(failOpen, path)) return error;
   return wrap(real().createAlways(path), path);
 }
 
-std::optional<platform::FileInfo> FaultyFileSystem::info(const std::string& path) {
+platform::Result<std::unique_ptr<platform::Folder>> FaultyFileSystem::openFolder(
+    const std::string& path) {
+  return wrap(real().openFolder(path));
+}
+
+platform::Result<platform::FileInfo> FaultyFileSystem::info(const std::string& path) {
   return real().info(path);
 }
 
-bool FaultyFileSystem::setAttributes(const std::string& path, std::uint32_t attributes) {
-  if (!allowed(path)) return false;
+platform::Status FaultyFileSystem::setAttributes(const std::string& path,
+                                                 std::uint32_t attributes) {
+  if (auto error = refused({}, path)) return error;
   return real().setAttributes(path, attributes);
 }
 
-bool FaultyFileSystem::rename(const std::string& from, const std::string& to) {
-  if (failRename.count(from) || !allowed(from) || !allowed(to)) return false;
-  if (!real().rename(from, to)) return false;
-  renames.emplace_back(from, to);
-  return true;
+platform::Status FaultyFileSystem::rename(const std::string& from, const std::string& to) {
+  if (auto error = refused(failRename, from)) return error;
+  if (auto error = refused({}, to)) return error;
+  const platform::Status renamed = real().rename(from, to);
+  if (renamed) renames.emplace_back(from, to);
+  return renamed;
 }
 
-bool FaultyFileSystem::deleteFile(const std::string& path) {
-  if (failDelete.count(path) || !allowed(path)) return false;
-  // Only what a test can look at is kept; a large file is deleted without keeping its bytes.
-  std::string contents;
-  if (auto info = real().info(path); info && info->size <= (64u << 20)) contents = readFileBytes(path);
-  if (!real().deleteFile(path)) return false;
-  deleted.push_back({path, std::move(contents)});
-  return true;
+platform::Status FaultyFileSystem::deleteFile(const std::string& path) {
+  if (auto error = refused(failDelete, path)) return error;
+  std::string contents = contentsOf(real().info(path), path);
+  const platform::Status removed = real().deleteFile(path);
+  if (removed) recordDeleted(path, std::move(contents));
+  return removed;
 }
 
-bool FaultyFileSystem::createFolder(const std::string& path) {
-  return allowed(path) && real().createFolder(path);
+platform::Status FaultyFileSystem::createFolder(const std::string& path) {
+  if (auto error = refused({}, path)) return error;
+  return real().createFolder(path);
 }
 
-bool FaultyFileSystem::removeFolder(const std::string& path) {
-  if (failRemoveFolder.count(path) || !allowed(path)) return false;
+platform::Status FaultyFileSystem::removeFolder(const std::string& path) {
+  if (auto error = refused(failRemoveFolder, path)) return error;
   return real().removeFolder(path);
 }
 
-std::optional<std::vector<platform::DirEntry>> FaultyFileSystem::listFolder(
+platform::Result<std::vector<platform::DirEntry>> FaultyFileSystem::listFolder(
     const std::string& path) {
-  if (failList.count(path)) return std::nullopt;
+  if (failList.count(path)) return injectedError;
   return real().listFolder(path);
 }
 
-std::optional<std::string> FaultyFileSystem::readFile(const std::string& path,
-                                                      std::uint64_t maxBytes) {
+platform::Result<std::string> FaultyFileSystem::readFile(const std::string& path,
+                                                         std::uint64_t maxBytes) {
   return real().readFile(path, maxBytes);
 }
 
-bool FaultyFileSystem::writeFileAtomic(const std::string& path, const std::string& contents) {
-  if (failAtomicWrite.count(path) || !allowed(path)) return false;
+platform::Status FaultyFileSystem::writeFileAtomic(const std::string& path,
+                                                   const std::string& contents) {
+  if (auto error = refused(failAtomicWrite, path)) return error;
   return real().writeFileAtomic(path, contents);
 }
 

@@ -2,14 +2,18 @@
 // A file system for tests: it passes every call to the real one, records what happens, and fails
 // the operations a test asks it to fail (a file that will not open, a disk that fills, a file
 // that will not delete). Root ignores permission bits, so this is how tests show those failures.
+// Folders opened through it (openFolder) are wrapped the same way, so walks that work relative to
+// open folders are recorded, fail on request and stay confined like every other call.
 
 #include <cstdint>
 #include <map>
 #include <set>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "platform/FileSystem.h"
+#include "platform/Folder.h"
 
 class FaultyFileSystem : public platform::FileSystem {
  public:
@@ -23,13 +27,15 @@ class FaultyFileSystem : public platform::FileSystem {
     std::string contents;  // the bytes the file held when it was deleted (up to 64 MiB)
   };
 
-  // Failures to inject.
-  std::set<std::string> failOpen;          // openExisting and createAlways fail for these paths
-  std::set<std::string> failDelete;        // deleteFile fails
-  std::set<std::string> failRename;        // rename fails when the source is one of these
-  std::set<std::string> failRemoveFolder;  // removeFolder fails
-  std::set<std::string> failList;          // listFolder fails
+  // Failures to inject, by full path (a folder's own calls see the path of the entry).
+  std::set<std::string> failOpen;          // files do not open for writing or creating
+  std::set<std::string> failDelete;        // deleting a file fails
+  std::set<std::string> failRename;        // renaming fails when the source is one of these
+  std::set<std::string> failRemoveFolder;  // removing a folder fails
+  std::set<std::string> failList;          // listing a folder fails (with or without final "/")
   std::set<std::string> failAtomicWrite;   // writeFileAtomic fails
+  // The reason every injected failure gives, as the system gives it for what may not be changed.
+  std::error_code injectedError = std::make_error_code(std::errc::permission_denied);
   // Bytes that may still be written in all before writes fail as on a full disk; -1: no limit.
   std::int64_t bytesLeft = -1;
   // Free space reported instead of the real one for paths that start with the key (the first
@@ -56,23 +62,33 @@ class FaultyFileSystem : public platform::FileSystem {
   std::vector<std::pair<std::string, std::string>> renames;
   std::vector<std::string> flushes;
 
-  std::unique_ptr<platform::File> openExisting(const std::string& path) override;
-  std::unique_ptr<platform::File> createAlways(const std::string& path) override;
-  std::optional<platform::FileInfo> info(const std::string& path) override;
-  bool setAttributes(const std::string& path, std::uint32_t attributes) override;
-  bool rename(const std::string& from, const std::string& to) override;
-  bool deleteFile(const std::string& path) override;
-  bool createFolder(const std::string& path) override;
-  bool removeFolder(const std::string& path) override;
-  std::optional<std::vector<platform::DirEntry>> listFolder(const std::string& path) override;
-  std::optional<std::string> readFile(const std::string& path, std::uint64_t maxBytes) override;
-  bool writeFileAtomic(const std::string& path, const std::string& contents) override;
+  platform::Result<std::unique_ptr<platform::File>> openExisting(const std::string& path) override;
+  platform::Result<std::unique_ptr<platform::File>> createAlways(const std::string& path) override;
+  platform::Result<std::unique_ptr<platform::Folder>> openFolder(const std::string& path) override;
+  platform::Result<platform::FileInfo> info(const std::string& path) override;
+  platform::Status setAttributes(const std::string& path, std::uint32_t attributes) override;
+  platform::Status rename(const std::string& from, const std::string& to) override;
+  platform::Status deleteFile(const std::string& path) override;
+  platform::Status createFolder(const std::string& path) override;
+  platform::Status removeFolder(const std::string& path) override;
+  platform::Result<std::vector<platform::DirEntry>> listFolder(const std::string& path) override;
+  platform::Result<std::string> readFile(const std::string& path, std::uint64_t maxBytes) override;
+  platform::Status writeFileAtomic(const std::string& path, const std::string& contents) override;
   std::optional<platform::DiskSpace> diskSpace(const std::string& path) override;
 
  private:
+  friend class RecordingFile;
+  friend class FaultyFolder;
+
   // False (and a test failure) when the path lies outside the confinement.
   bool allowed(const std::string& path) const;
-  std::unique_ptr<platform::File> wrap(std::unique_ptr<platform::File> file,
-                                       const std::string& path);
-  friend class RecordingFile;
+  // The error of a failure injected for the path, or of a change outside the confinement;
+  // empty when the call may go on.
+  std::error_code refused(const std::set<std::string>& failing, const std::string& path) const;
+  platform::Result<std::unique_ptr<platform::File>> wrap(
+      platform::Result<std::unique_ptr<platform::File>> file, const std::string& path);
+  platform::Result<std::unique_ptr<platform::Folder>> wrap(
+      platform::Result<std::unique_ptr<platform::Folder>> folder);
+  // Records the deletion of the file, with its bytes while it is small.
+  void recordDeleted(const std::string& path, std::string contents);
 };

@@ -365,9 +365,10 @@ void DeletePageTest::realFailuresAreListedInTheWarning() {
   click(f, "btnAddFiles");
   click(f, "btnAddFolder");
 
-  auto reportLine = [](const std::string& path, TWipeFailureReason reason) {
+  // Each line names the path, why, and the system's reason.
+  auto reportLine = [&](const std::string& path, TWipeFailureReason reason) {
     return QString::fromLocal8Bit(path) + QStringLiteral(": ") +
-           QString::fromLocal8Bit(WipeFailureText(reason));
+           QString::fromLocal8Bit(DescribeFailure({path, reason, disk.injectedError}));
   };
   click(f, "btnStartShredFiles");
   QVERIFY(pathExists(locked) && !pathExists(fine));

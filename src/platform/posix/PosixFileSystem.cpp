@@ -1,20 +1,23 @@
 // The Linux file system behind platform::FileSystem.
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <stdio.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 
 #include "platform/FileSystem.h"
+#include "platform/posix/PosixFile.h"
+#include "platform/posix/PosixFolder.h"
 
 namespace platform {
 namespace {
+
+using posix::lastError;
+using posix::PosixFile;
 
 std::string baseName(const std::string& path) {
   std::string trimmed = path;
@@ -30,234 +33,150 @@ std::string parentOf(const std::string& path) {
   return path.substr(0, slash);
 }
 
-EntryKind kindOfMode(mode_t mode) {
-  if (S_ISREG(mode)) return EntryKind::File;
-  if (S_ISDIR(mode)) return EntryKind::Folder;
-  if (S_ISLNK(mode)) return EntryKind::Link;
-  return EntryKind::Other;
+std::error_code noPath() {
+  return std::make_error_code(std::errc::invalid_argument);
 }
 
-std::uint32_t attributesOf(const std::string& name, const struct stat& st) {
-  std::uint32_t attributes = 0;
-  if (S_ISDIR(st.st_mode)) attributes |= AttrDirectory;
-  if (!S_ISLNK(st.st_mode) && !(st.st_mode & S_IWUSR)) attributes |= AttrReadOnly;
-  if (!name.empty() && name[0] == '.') attributes |= AttrHidden;
-  if (attributes == 0) attributes = AttrNormal;
-  return attributes;
+Status fromCall(int result) {
+  return result == 0 ? Status() : Status(lastError());
 }
-
-// Opens without blocking on FIFOs or devices, then keeps the descriptor only for an ordinary file.
-int openRegular(const std::string& path, int flags, mode_t mode = 0) {
-  int fd = ::open(path.c_str(), flags | O_CLOEXEC | O_NONBLOCK, mode);
-  if (fd < 0) return -1;
-  struct stat st {};
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    ::close(fd);
-    errno = EINVAL;
-    return -1;
-  }
-  int current = ::fcntl(fd, F_GETFL);
-  if (current >= 0) ::fcntl(fd, F_SETFL, current & ~O_NONBLOCK);
-  return fd;
-}
-
-class PosixFile final : public File {
- public:
-  explicit PosixFile(int fd) : fd_(fd) {}
-  ~PosixFile() override { ::close(fd_); }
-
-  bool write(const void* data, std::size_t length) override {
-    const char* bytes = static_cast<const char*>(data);
-    std::size_t done = 0;
-    while (done < length) {
-      ssize_t n = ::write(fd_, bytes + done, length - done);
-      if (n < 0 && errno == EINTR) continue;
-      if (n <= 0) {
-        error_ = std::error_code(n < 0 ? errno : ENOSPC, std::generic_category());
-        return false;
-      }
-      done += static_cast<std::size_t>(n);
-      position_ += static_cast<std::uint64_t>(n);
-    }
-    return true;
-  }
-
-  bool seek(std::uint64_t position) override {
-    if (::lseek(fd_, static_cast<off_t>(position), SEEK_SET) < 0) return false;
-    position_ = position;
-    return true;
-  }
-
-  std::optional<std::uint64_t> size() override {
-    struct stat st {};
-    if (::fstat(fd_, &st) != 0) return std::nullopt;
-    return static_cast<std::uint64_t>(st.st_size);
-  }
-
-  std::uint64_t position() const override { return position_; }
-  std::error_code lastError() const override { return error_; }
-
-  bool flush() override {
-    written_back_ = 0;
-    return ::fdatasync(fd_) == 0;
-  }
-
-  void startWriteback() override {
-    if (position_ <= written_back_) {
-      written_back_ = 0;  // the position went back to the start of a new pass
-    }
-    if (position_ > written_back_) {
-      ::sync_file_range(fd_, static_cast<off_t>(written_back_),
-                        static_cast<off_t>(position_ - written_back_), SYNC_FILE_RANGE_WRITE);
-      written_back_ = position_;
-    }
-  }
-
- private:
-  int fd_;
-  std::uint64_t position_ = 0;
-  std::uint64_t written_back_ = 0;
-  std::error_code error_;
-};
 
 class PosixFileSystem final : public FileSystem {
  public:
-  std::unique_ptr<File> openExisting(const std::string& path) override {
-    if (path.empty()) return nullptr;
-    int fd = openRegular(path, O_WRONLY | O_NOFOLLOW);
-    if (fd < 0) return nullptr;
-    return std::make_unique<PosixFile>(fd);
+  Result<std::unique_ptr<File>> openExisting(const std::string& path) override {
+    if (path.empty()) return noPath();
+    const auto fd = posix::openRegularAt(AT_FDCWD, path.c_str(), O_WRONLY | O_NOFOLLOW);
+    if (!fd) return fd.error();
+    return std::make_unique<PosixFile>(*fd);
   }
 
-  std::unique_ptr<File> createAlways(const std::string& path) override {
-    if (path.empty()) return nullptr;
+  Result<std::unique_ptr<File>> createAlways(const std::string& path) override {
+    if (path.empty()) return noPath();
     struct stat st {};
-    if (::lstat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) return nullptr;
+    if (::lstat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) return FileError::NotAFile;
     // Emptied only once the descriptor is known to name an ordinary file that no other name
     // shares: truncating a hard link would destroy the other name's content.
-    int fd = openRegular(path, O_RDWR | O_CREAT | O_NOFOLLOW | O_NOCTTY, 0600);
-    if (fd < 0) return nullptr;
-    if (::fstat(fd, &st) != 0 || st.st_nlink != 1 || (st.st_size != 0 && ::ftruncate(fd, 0) != 0)) {
-      ::close(fd);
-      return nullptr;
+    const auto fd =
+        posix::openRegularAt(AT_FDCWD, path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NOCTTY, 0600);
+    if (!fd) return fd.error();
+    if (::fstat(*fd, &st) != 0) {
+      const std::error_code error = lastError();
+      ::close(*fd);
+      return error;
     }
-    return std::make_unique<PosixFile>(fd);
+    if (st.st_nlink != 1) {
+      ::close(*fd);
+      return FileError::Shared;
+    }
+    if (st.st_size != 0 && ::ftruncate(*fd, 0) != 0) {
+      const std::error_code error = lastError();
+      ::close(*fd);
+      return error;
+    }
+    return std::make_unique<PosixFile>(*fd);
   }
 
-  std::optional<FileInfo> info(const std::string& path) override {
-    struct stat st {};
-    if (path.empty() || ::lstat(path.c_str(), &st) != 0) return std::nullopt;
-    FileInfo result;
-    result.kind = kindOfMode(st.st_mode);
-    result.size = S_ISREG(st.st_mode) ? static_cast<std::uint64_t>(st.st_size) : 0;
-    result.attributes = attributesOf(baseName(path), st);
-    return result;
+  Result<std::unique_ptr<Folder>> openFolder(const std::string& path) override {
+    std::string own = path;
+    while (own.size() > 1 && own.back() == '/') own.pop_back();
+    if (own.empty()) return noPath();
+    const int fd = ::open(own.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return lastError();
+    return std::make_unique<posix::PosixFolder>(fd, own);
   }
 
-  bool setAttributes(const std::string& path, std::uint32_t attributes) override {
+  Result<FileInfo> info(const std::string& path) override {
+    if (path.empty()) return noPath();
+    return posix::statAt(AT_FDCWD, path.c_str(), AT_SYMLINK_NOFOLLOW, baseName(path));
+  }
+
+  Status setAttributes(const std::string& path, std::uint32_t attributes) override {
     struct stat st {};
-    if (path.empty() || ::lstat(path.c_str(), &st) != 0) return false;
-    if (S_ISLNK(st.st_mode)) return true;  // a link has no permissions of its own
+    if (path.empty()) return noPath();
+    if (::lstat(path.c_str(), &st) != 0) return lastError();
+    if (S_ISLNK(st.st_mode)) return {};  // a link has no permissions of its own
     mode_t mode = st.st_mode & 07777;
     mode_t wanted = (attributes & AttrReadOnly) ? (mode & ~mode_t(S_IWUSR | S_IWGRP | S_IWOTH))
                                                 : (mode | S_IWUSR);
-    if (wanted == mode) return true;
-    return ::chmod(path.c_str(), wanted) == 0;
+    if (wanted == mode) return {};
+    return fromCall(::chmod(path.c_str(), wanted));
   }
 
-  bool rename(const std::string& from, const std::string& to) override {
-    if (from.empty() || to.empty()) return false;
-    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
-      return true;
-    if (errno != EINVAL && errno != ENOSYS) return false;
+  Status rename(const std::string& from, const std::string& to) override {
+    if (from.empty() || to.empty()) return noPath();
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
+      return {};
+    }
+    if (errno != EINVAL && errno != ENOSYS) return lastError();
     // File systems without RENAME_NOREPLACE: check first, then rename.
     struct stat st {};
-    if (::lstat(to.c_str(), &st) == 0) return false;
-    return ::rename(from.c_str(), to.c_str()) == 0;
+    if (::lstat(to.c_str(), &st) == 0) return std::make_error_code(std::errc::file_exists);
+    return fromCall(::rename(from.c_str(), to.c_str()));
   }
 
-  bool deleteFile(const std::string& path) override {
-    return !path.empty() && ::unlink(path.c_str()) == 0;
+  Status deleteFile(const std::string& path) override {
+    if (path.empty()) return noPath();
+    return fromCall(::unlink(path.c_str()));
   }
 
-  bool createFolder(const std::string& path) override {
-    return !path.empty() && ::mkdir(path.c_str(), 0777) == 0;
+  Status createFolder(const std::string& path) override {
+    if (path.empty()) return noPath();
+    return fromCall(::mkdir(path.c_str(), 0777));
   }
 
-  bool removeFolder(const std::string& path) override {
-    return !path.empty() && ::rmdir(path.c_str()) == 0;
+  Status removeFolder(const std::string& path) override {
+    if (path.empty()) return noPath();
+    return fromCall(::rmdir(path.c_str()));
   }
 
-  std::optional<std::vector<DirEntry>> listFolder(const std::string& path) override {
-    if (path.empty()) return std::nullopt;
-    int dirFd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd < 0) return std::nullopt;
-    DIR* dir = ::fdopendir(dirFd);
-    if (!dir) {
-      ::close(dirFd);
-      return std::nullopt;
-    }
-    std::vector<DirEntry> entries;
-    errno = 0;
-    while (struct dirent* d = ::readdir(dir)) {
-      std::string name = d->d_name;
-      if (name == "." || name == "..") continue;
-      DirEntry entry;
-      entry.name = name;
-      struct stat st {};
-      if (::fstatat(dirFd, d->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0) {
-        entry.kind = kindOfMode(st.st_mode);
-        entry.size = S_ISREG(st.st_mode) ? static_cast<std::uint64_t>(st.st_size) : 0;
-        entry.attributes = attributesOf(name, st);
-      }
-      entries.push_back(std::move(entry));
-    }
-    ::closedir(dir);
-    std::sort(entries.begin(), entries.end(),
-              [](const DirEntry& a, const DirEntry& b) { return a.name < b.name; });
-    return entries;
+  Result<std::vector<DirEntry>> listFolder(const std::string& path) override {
+    if (path.empty()) return noPath();
+    // A link to a folder lists as the folder.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return lastError();
+    return posix::PosixFolder(fd, path).list();
   }
 
-  std::optional<std::string> readFile(const std::string& path, std::uint64_t maxBytes) override {
-    if (path.empty()) return std::nullopt;
-    int fd = openRegular(path, O_RDONLY);
-    if (fd < 0) return std::nullopt;
+  Result<std::string> readFile(const std::string& path, std::uint64_t maxBytes) override {
+    if (path.empty()) return noPath();
+    const auto fd = posix::openRegularAt(AT_FDCWD, path.c_str(), O_RDONLY);
+    if (!fd) return fd.error();
     std::string contents;
     char buffer[65536];
-    bool ok = true;
+    std::error_code error;
     for (;;) {
-      ssize_t n = ::read(fd, buffer, sizeof buffer);
+      ssize_t n = ::read(*fd, buffer, sizeof buffer);
       if (n < 0 && errno == EINTR) continue;
       if (n < 0) {
-        ok = false;
+        error = lastError();
         break;
       }
       if (n == 0) break;
       if (contents.size() + static_cast<std::size_t>(n) > maxBytes) {
-        ok = false;
+        error = std::make_error_code(std::errc::file_too_large);
         break;
       }
       contents.append(buffer, static_cast<std::size_t>(n));
     }
-    ::close(fd);
-    if (!ok) return std::nullopt;
+    ::close(*fd);
+    if (error) return error;
     return contents;
   }
 
-  bool writeFileAtomic(const std::string& path, const std::string& contents) override {
-    if (path.empty()) return false;
+  Status writeFileAtomic(const std::string& path, const std::string& contents) override {
+    if (path.empty()) return noPath();
     std::string target = path;
     struct stat st {};
     bool exists = ::lstat(path.c_str(), &st) == 0;
     if (exists && S_ISLNK(st.st_mode)) {
       // Write through a link to the file it names, so the link stays a link.
       char* resolved = ::realpath(path.c_str(), nullptr);
-      if (!resolved) return false;
+      if (!resolved) return lastError();
       target = resolved;
       std::free(resolved);
       exists = ::stat(target.c_str(), &st) == 0;
     }
-    if (exists && !S_ISREG(st.st_mode)) return false;
+    if (exists && !S_ISREG(st.st_mode)) return FileError::NotAFile;
     mode_t mode;
     if (exists) {
       mode = st.st_mode & 07777;
@@ -269,15 +188,16 @@ class PosixFileSystem final : public FileSystem {
 
     std::string temp = parentOf(target) + "/." + baseName(target) + ".XXXXXX";
     int fd = ::mkstemp(temp.data());
-    if (fd < 0) return false;
-    bool ok = ::fchmod(fd, mode) == 0;
+    if (fd < 0) return lastError();
+    Status written = fromCall(::fchmod(fd, mode));
     {
       PosixFile file(fd);  // closes the descriptor
-      ok = ok && file.write(contents.data(), contents.size()) && file.flush();
+      if (written) written = file.write(contents.data(), contents.size());
+      if (written) written = file.flush();
     }
-    if (ok) ok = ::rename(temp.c_str(), target.c_str()) == 0;
-    if (!ok) ::unlink(temp.c_str());
-    return ok;
+    if (written) written = fromCall(::rename(temp.c_str(), target.c_str()));
+    if (!written) ::unlink(temp.c_str());
+    return written;
   }
 
   std::optional<DiskSpace> diskSpace(const std::string& path) override {

@@ -4,7 +4,9 @@
 
 #include "CleanerFixture.h"
 #include "cleaner/FileMask.h"
+#include "support/DeepTree.h"
 #include "support/FaultyFileSystem.h"
+#include "support/ScopedMount.h"
 #include "support/TestDrives.h"
 
 namespace {
@@ -115,17 +117,26 @@ TEST_F(EraseFilesTest, WalksNeverFollowLinksNorLeaveTheirFileSystem) {
   folder.write("w/file.txt", "f");
   fsys::create_directory_symlink(folder / "outside", folder / "w/link");
   fsys::create_directory_symlink(folder / "outside", folder / "top");
+  // A file system mounted inside the tree, and the tree reached through a linked folder, so the
+  // path of the walk is not the path the mount table names.
+  ScopedMount mounted(folder.makeFolder("w/mounted"), ScopedMount::Kind::Tmpfs, 1);
+  if (!mounted.mounted()) GTEST_SKIP() << mounted.reason();
   folder.write("w/mounted/other.txt", "o");
-  ScopedTestDrives drives(folder, {{folder / "w/mounted", "ext4"}});
+  folder.write("w/mounted/deeper/more.txt", "o");
+  fsys::create_directory_symlink(folder.path(), folder / "via");
 
   item->AddExclusion("excluded.txt");
   folder.write("w/excluded.txt", "e");
-  item->EraseFolder(folder / "w", "*.*", true, true);
-  EXPECT_EQ(Remaining("w"), (Paths{"excluded.txt", "mounted", "mounted/other.txt"}));
+  item->EraseFolder(folder / "via/w", "*.*", true, true);
+  EXPECT_EQ(Remaining("w"), (Paths{"excluded.txt", "mounted", "mounted/deeper",
+                                   "mounted/deeper/more.txt", "mounted/other.txt"}));
   EXPECT_EQ(readFileBytes(outside), "p");
+  Paths found;
+  item->CollectFiles(folder / "via/w", "*.txt", &found, true);
+  EXPECT_EQ(found, Paths{folder / "via/w/excluded.txt"});
+  found.clear();
 
   item->EraseFolder(folder / "top", "*.*", false, true);
-  Paths found;
   item->CollectFiles(folder / "top", "*.*", &found, true);
   EXPECT_EQ(found, Paths{});
   EXPECT_EQ(readFileBytes(outside), "p");
@@ -170,6 +181,37 @@ TEST_F(EraseFilesTest, CancellingStopsEveryWalkButNotTheFileEntries) {
   Paths found;
   item->CollectFiles(folder / "w", "*", &found, true);
   EXPECT_EQ(found, Paths{});
+}
+
+TEST_F(EraseFilesTest, FolderSwappedForALinkMidWalkNeverLeadsOutside) {
+  const std::string outside = folder.write("outside/2", "precious");
+  folder.write("w/a/1", "x");
+  folder.write("w/a/2", "x");
+  HookedServices services;
+  bool swapped = false;
+  services.onMessages = [&] {
+    if (swapped || pathExists(folder / "w/a/1")) return;
+    fsys::rename(folder / "w/a", folder / "moved");
+    fsys::create_directory_symlink(folder / "outside", folder / "w/a");
+    swapped = true;
+  };
+  SetWipeServices(&services);
+  item->EraseFolder(folder / "w", "*", false, true);
+  ASSERT_TRUE(swapped);
+  EXPECT_EQ(readFileBytes(outside), "precious");
+  EXPECT_EQ(fsys::symlink_status(folder / "w/a").type(), fsys::file_type::symlink);
+}
+
+TEST_F(EraseFilesTest, TreesDeeperThanTheLongestPathAreWalkedWhole) {
+  const std::string top = folder.makeFolder("deep");
+  MakeDeepTree(top, 200, std::string(40, 'd'));
+  Paths found;
+  item->CollectFiles(top, "*", &found, true);
+  EXPECT_EQ(found.size(), 200u);
+  EXPECT_TRUE(found == FilesBelow(top));
+  item->EraseFolder(top, "*", true, true);
+  EXPECT_EQ(FilesBelow(top).size(), 0u);
+  EXPECT_TRUE(pathExists(top));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,11 @@
 #include "platform/FileSystem.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TestFolder.h"
+
+// A failure in a test's output, as the user reads it.
+inline void PrintTo(const TWipeFailure& failure, std::ostream* out) {
+  *out << failure.Path << ": " << DescribeFailure(failure);
+}
 
 // What the progress windows of a run were told, kept after they close.
 struct ProgressLog {
@@ -79,7 +85,3 @@ class WipeEngineTest : public ::testing::Test {
 // The name a wiped file gets before it is deleted.
 std::string LongName();
 
-// Failures read as the user would read them when a comparison fails.
-inline void PrintTo(const TWipeFailure& failure, std::ostream* out) {
-  *out << failure.Path << ": " << DescribeFailure(failure);
-}

@@ -251,9 +251,9 @@ TEST_F(WipeEngineTest, FileThatCannotBeWipedStaysAndIsReported) {
   EXPECT_TRUE(HasFailure(locked, TWipeFailureReason::CannotOpen));
   EXPECT_EQ(WipeFailureText(TWipeFailureReason::CannotOpen), "could not be opened");
 
-  // Missing files and paths that are not full paths are never touched.
+  // Missing files are named as not found; paths that are not full paths are never touched.
   Run(wkFile, folder / "missing");
-  EXPECT_TRUE(HasFailure(folder / "missing", TWipeFailureReason::CannotOpen));
+  EXPECT_TRUE(HasFailure(folder / "missing", TWipeFailureReason::NotFound));
   files.deleted.clear();
   Run(wkFile, "locked");
   EXPECT_TRUE(files.deleted.empty());
@@ -280,8 +280,11 @@ TEST_F(WipeEngineTest, FullDiskFailsThePassUnlessOnlyTheSlackIsLeft) {
   files.bytesLeft = 1000;
   Run(wkFile, path);
   EXPECT_TRUE(HasFailure(path, TWipeFailureReason::PassFailed));
-  EXPECT_EQ(std::count(engine.Failures.begin(), engine.Failures.end(),
-                       TWipeFailure{path, TWipeFailureReason::PassFailed}),
+  EXPECT_EQ(std::count_if(engine.Failures.begin(), engine.Failures.end(),
+                          [&](const TWipeFailure& failure) {
+                            return failure.Path == path &&
+                                   failure.Reason == TWipeFailureReason::PassFailed;
+                          }),
             1);
   EXPECT_FALSE(pathExists(path));
 

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "WipeEngineFixture.h"
+#include "support/DeepTree.h"
 
 namespace fsys = std::filesystem;
 
@@ -47,10 +48,11 @@ TEST_F(WipeFolderTest, FolderHoldingAFileThatCannotBeWipedStays) {
   EXPECT_EQ(readFileBytes(kept), "keep");
   EXPECT_FALSE(pathExists(top + "/sub/other"));
   EXPECT_FALSE(pathExists(top + "/sibling"));
+  const std::string holds = "it still holds what was left behind";
   const std::vector<TWipeFailure> expected = {
-      {kept, TWipeFailureReason::CannotOpen},
-      {top + "/sub", TWipeFailureReason::FolderNotRemoved},
-      {top + "/", TWipeFailureReason::FolderNotRemoved},
+      {kept, TWipeFailureReason::CannotOpen, files.injectedError},
+      {top + "/sub", TWipeFailureReason::FolderNotRemoved, {}, holds},
+      {top + "/", TWipeFailureReason::FolderNotRemoved, {}, holds},
   };
   EXPECT_EQ(engine.Failures, expected);
 
@@ -90,5 +92,23 @@ TEST_F(WipeFolderTest, LinksInsideAreRemovedWithoutFollowingThem) {
   EXPECT_EQ(readFileBytes(outsideFile), "precious");
   EXPECT_EQ(RenamedFrom(), std::vector<std::string>{top + "/own"});
   for (const auto& write : files.writes) EXPECT_EQ(write.path, top + "/own");
+  EXPECT_TRUE(engine.Failures.empty());
+}
+
+TEST_F(WipeFolderTest, TreeDeeperThanTheLongestPathIsWipedWhole) {
+  const std::string top = folder.makeFolder("deep");
+  MakeDeepTree(top, 200, std::string(40, 'd'));
+  ASSERT_EQ(FilesBelow(top).size(), 200u);
+  Run(wkFolder, top);
+  const std::vector<std::string> left = FilesBelow(top);
+  // Whatever a run leaves is named, however long its path.
+  const auto unnamed = std::count_if(left.begin(), left.end(), [&](const std::string& path) {
+    return !std::any_of(engine.Failures.begin(), engine.Failures.end(),
+                        [&](const TWipeFailure& failure) { return failure.Path == path; });
+  });
+  EXPECT_EQ(unnamed, 0);
+  EXPECT_EQ(left.size(), 0u);
+  EXPECT_FALSE(pathExists(top));
+  EXPECT_EQ(WipedContents().size(), 200u);
   EXPECT_TRUE(engine.Failures.empty());
 }

@@ -1,0 +1,70 @@
+#pragma once
+// An open folder, for walks that change what they find. Every call names an entry of this very
+// folder and works relative to it, never through a path resolved again: a folder that is
+// swapped for a link or another folder while the walk goes on can never lead the walk outside,
+// and trees deeper than the longest path the system takes in one call are reached whole.
+//
+// Entries are opened without following links, and only when they are still the entry that was
+// listed (same device and number); otherwise the call fails with FileError::Changed.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/FileSystem.h"
+
+namespace platform {
+
+class Folder {
+ public:
+  virtual ~Folder() = default;
+  Folder(const Folder&) = delete;
+  Folder& operator=(const Folder&) = delete;
+
+  // The path the folder was reached by, for messages; it names the folder only as long as no
+  // folder above it is moved.
+  const std::string& path() const { return path_; }
+  // The path of an entry of the folder, for messages.
+  std::string pathOf(const std::string& name) const;
+
+  // What the folder itself is now (its device, number and mount).
+  virtual Result<FileInfo> info() = 0;
+  // Every entry ("." and ".." left out), links as links, sorted by name bytes. An entry that
+  // vanishes while the folder is being listed is left out.
+  virtual Result<std::vector<DirEntry>> list() = 0;
+  // One entry, without following a link.
+  virtual Result<FileInfo> entry(const std::string& name) = 0;
+  // Opens a folder of this folder, if it is still the one expected.
+  virtual Result<std::unique_ptr<Folder>> openFolder(const std::string& name,
+                                                     const EntryId& expected) = 0;
+  // Opens an ordinary file of this folder for writing, if it is still the one expected. Never
+  // waits on a pipe or device that was put in its place.
+  virtual Result<std::unique_ptr<File>> openFile(const std::string& name,
+                                                 const EntryId& expected) = 0;
+  // Read-only bit of an entry (see Attribute); a link is never changed, nor what it points to.
+  virtual Status setAttributes(const std::string& name, std::uint32_t attributes) = 0;
+  // Renames an entry within this folder; fails when the target exists.
+  virtual Status rename(const std::string& from, const std::string& to) = 0;
+  // Removes a file or a link (never what a link points to).
+  virtual Status removeFile(const std::string& name) = 0;
+  // Removes an empty folder.
+  virtual Status removeFolder(const std::string& name) = 0;
+
+ protected:
+  explicit Folder(std::string path);
+
+ private:
+  std::string path_;
+};
+
+// The folder that holds what a path names, opened, and the name of the entry in it. The folder
+// part is resolved as the system resolves paths (links in it are followed: the user chose the
+// path); the entry itself is then looked at without following anything. For the root folder
+// the name is empty and the folder is the root itself.
+struct ContainingFolder {
+  std::unique_ptr<Folder> folder;
+  std::string name;
+};
+Result<ContainingFolder> openContainingFolder(const std::string& path);
+
+}  // namespace platform

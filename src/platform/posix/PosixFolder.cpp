@@ -1,0 +1,162 @@
+#include "platform/posix/PosixFolder.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <stdio.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+
+#include "platform/posix/PosixFile.h"
+
+namespace platform::posix {
+namespace {
+
+// A name of an entry of this very folder: never empty, never a path, never "." or "..".
+bool isEntryName(const std::string& name) {
+  return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos &&
+         name.find('\0') == std::string::npos;
+}
+
+std::error_code notAnEntryName() {
+  return std::make_error_code(std::errc::invalid_argument);
+}
+
+std::string lastPart(const std::string& path) {
+  const auto separator = path.rfind('/');
+  return separator == std::string::npos ? path : path.substr(separator + 1);
+}
+
+}  // namespace
+
+PosixFolder::PosixFolder(int fd, std::string path) : Folder(std::move(path)), fd_(fd) {}
+
+PosixFolder::~PosixFolder() {
+  ::close(fd_);
+}
+
+Result<FileInfo> PosixFolder::info() {
+  return statAt(fd_, "", AT_EMPTY_PATH, lastPart(path()));
+}
+
+Result<std::vector<DirEntry>> PosixFolder::list() {
+  // A descriptor of its own, so that every listing starts at the first entry.
+  const int listing = ::openat(fd_, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (listing < 0) return lastError();
+  DIR* dir = ::fdopendir(listing);
+  if (!dir) {
+    const std::error_code error = lastError();
+    ::close(listing);
+    return error;
+  }
+  std::vector<DirEntry> entries;
+  std::error_code failed;
+  for (;;) {
+    errno = 0;
+    const dirent* d = ::readdir(dir);
+    if (!d) {
+      if (errno != 0) failed = lastError();
+      break;
+    }
+    const std::string name = d->d_name;
+    if (name == "." || name == "..") continue;
+    auto info = statAt(fd_, d->d_name, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT, name);
+    if (!info && info.error() == std::errc::no_such_file_or_directory) continue;
+    DirEntry entry;
+    if (info) static_cast<FileInfo&>(entry) = *info;
+    entry.name = name;
+    entries.push_back(std::move(entry));
+  }
+  ::closedir(dir);
+  if (failed) return failed;
+  std::sort(entries.begin(), entries.end(),
+            [](const DirEntry& a, const DirEntry& b) { return a.name < b.name; });
+  return entries;
+}
+
+Result<FileInfo> PosixFolder::entry(const std::string& name) {
+  if (!isEntryName(name)) return notAnEntryName();
+  return statAt(fd_, name.c_str(), AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT, name);
+}
+
+std::error_code PosixFolder::whyNotOpened(const std::string& name, const EntryId& expected,
+                                          EntryKind wanted, std::error_code openError) {
+  const auto now = entry(name);
+  if (!now) return now.error();
+  if (now->kind == EntryKind::Other) return FileError::NotAFile;
+  if (now->id != expected || now->kind != wanted) return FileError::Changed;
+  return openError;
+}
+
+Result<std::unique_ptr<Folder>> PosixFolder::openFolder(const std::string& name,
+                                                        const EntryId& expected) {
+  if (!isEntryName(name)) return notAnEntryName();
+  const int fd = ::openat(fd_, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+  if (fd < 0) return whyNotOpened(name, expected, EntryKind::Folder, lastError());
+  auto folder = std::make_unique<PosixFolder>(fd, pathOf(name));
+  const auto opened = folder->info();
+  if (!opened) return opened.error();
+  if (opened->id != expected) return FileError::Changed;
+  return folder;
+}
+
+Result<std::unique_ptr<File>> PosixFolder::openFile(const std::string& name,
+                                                    const EntryId& expected) {
+  if (!isEntryName(name)) return notAnEntryName();
+  const auto fd = openRegularAt(fd_, name.c_str(), O_WRONLY | O_NOFOLLOW);
+  if (!fd) return whyNotOpened(name, expected, EntryKind::File, fd.error());
+  auto file = std::make_unique<PosixFile>(*fd);
+  const auto opened = file->info();
+  if (!opened) return opened.error();
+  if (opened->id != expected) return FileError::Changed;
+  return file;
+}
+
+Status PosixFolder::setAttributes(const std::string& name, std::uint32_t attributes) {
+  if (!isEntryName(name)) return notAnEntryName();
+  struct stat st {};
+  if (::fstatat(fd_, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) return lastError();
+  if (S_ISLNK(st.st_mode)) return {};  // a link has no permissions of its own
+  const mode_t mode = st.st_mode & 07777;
+  const mode_t wanted = (attributes & AttrReadOnly) ? (mode & ~mode_t(S_IWUSR | S_IWGRP | S_IWOTH))
+                                                    : (mode | S_IWUSR);
+  if (wanted == mode) return {};
+  if (::fchmodat(fd_, name.c_str(), wanted, AT_SYMLINK_NOFOLLOW) == 0) return {};
+  if (errno != EOPNOTSUPP && errno != ENOTSUP) return lastError();
+  // Without a way to change an entry without following it: through a descriptor of it.
+  const int fd = ::openat(fd_, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return lastError();
+  const bool changed = ::fchmod(fd, wanted) == 0;
+  const std::error_code error = changed ? std::error_code() : lastError();
+  ::close(fd);
+  return error;
+}
+
+Status PosixFolder::rename(const std::string& from, const std::string& to) {
+  if (!isEntryName(from) || !isEntryName(to)) return notAnEntryName();
+  if (::renameat2(fd_, from.c_str(), fd_, to.c_str(), RENAME_NOREPLACE) == 0) return {};
+  if (errno != EINVAL && errno != ENOSYS) return lastError();
+  // File systems without RENAME_NOREPLACE: check first, then rename.
+  struct stat st {};
+  if (::fstatat(fd_, to.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0) {
+    return std::make_error_code(std::errc::file_exists);
+  }
+  if (::renameat(fd_, from.c_str(), fd_, to.c_str()) != 0) return lastError();
+  return {};
+}
+
+Status PosixFolder::removeFile(const std::string& name) {
+  if (!isEntryName(name)) return notAnEntryName();
+  if (::unlinkat(fd_, name.c_str(), 0) != 0) return lastError();
+  return {};
+}
+
+Status PosixFolder::removeFolder(const std::string& name) {
+  if (!isEntryName(name)) return notAnEntryName();
+  if (::unlinkat(fd_, name.c_str(), AT_REMOVEDIR) != 0) return lastError();
+  return {};
+}
+
+}  // namespace platform::posix

@@ -1,0 +1,212 @@
+// Open folders: entries reached relative to the folder that listed them, never through a link
+// and only while they are still the entry listed; and the system's reason of every failure.
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <functional>
+
+#include "platform/Folder.h"
+#include "support/TestFolder.h"
+
+namespace fsys = std::filesystem;
+using platform::EntryKind;
+using platform::fs;
+
+namespace {
+
+std::unique_ptr<platform::Folder> Open(const std::string& path) {
+  auto folder = fs().openFolder(path);
+  if (!folder) ADD_FAILURE() << "cannot open " << path << ": " << folder.error().message();
+  return folder.release();
+}
+
+const platform::DirEntry* Find(const std::vector<platform::DirEntry>& entries,
+                               const std::string& name) {
+  for (const auto& entry : entries) {
+    if (entry.name == name) return &entry;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+TEST(Folder, ListingTellsKindIdentityAndLinkCount) {
+  TestFolder t;
+  const std::string file = t.write("f/file", "12345");
+  fsys::create_hard_link(file, t / "f/second");
+  fsys::create_directory_symlink(t / "f", t / "f/link");
+  auto folder = Open(t / "f/");
+  ASSERT_TRUE(folder);
+  EXPECT_EQ(folder->pathOf("file"), t / "f/file");
+  const auto entries = folder->list();
+  ASSERT_TRUE(entries);
+  struct stat st {};
+  ASSERT_EQ(::stat(file.c_str(), &st), 0);
+  const auto* listed = Find(*entries, "file");
+  ASSERT_TRUE(listed);
+  EXPECT_EQ(listed->links, 2u);
+  EXPECT_EQ(listed->id, (platform::EntryId{st.st_dev, st.st_ino}));
+  EXPECT_EQ(Find(*entries, "link")->kind, EntryKind::Link);
+
+  // The link count of the open file is the one at this moment.
+  auto opened = folder->openFile("file", listed->id);
+  ASSERT_TRUE(opened);
+  fsys::remove(t / "f/second");
+  EXPECT_EQ(opened->info()->links, 1u);
+}
+
+TEST(Folder, EntriesOpenOnlyWhileTheyAreWhatWasListed) {
+  TestFolder t;
+  const std::string outside = t.write("outside/file", "precious");
+  t.write("f/file", "mine");
+  t.makeFolder("f/sub");
+  auto folder = Open(t / "f");
+  ASSERT_TRUE(folder);
+  const platform::EntryId file = folder->entry("file")->id;
+  const platform::EntryId sub = folder->entry("sub")->id;
+  const std::error_code changed = platform::FileError::Changed;
+
+  struct Case {
+    const char* what;
+    std::function<void()> change;  // what happens between the listing and the open
+    std::error_code fileError;     // empty: the file opens
+    std::error_code folderError;   // empty: the folder opens
+  };
+  const Case cases[] = {
+      {"nothing", [] {}, {}, {}},
+      // Each replacement is made before the entry it replaces goes, as a swap is.
+      {"replaced by links to the outside",
+       [&] {
+         fsys::create_symlink(outside, t / "f/file.new");
+         fsys::rename(t / "f/file.new", t / "f/file");
+         fsys::rename(t / "f/sub", t / "f/sub.old");
+         fsys::create_directory_symlink(t / "outside", t / "f/sub");
+       },
+       changed, changed},
+      {"replaced by other entries of the same kind",
+       [&] {
+         t.write("f/file.new", "planted");
+         fsys::rename(t / "f/file.new", t / "f/file");
+         fsys::remove(t / "f/sub");  // the link of the case before
+         t.makeFolder("f/sub");
+       },
+       changed, changed},
+      {"gone",
+       [&] {
+         fsys::remove(t / "f/file");
+         fsys::remove(t / "f/sub");
+       },
+       std::make_error_code(std::errc::no_such_file_or_directory),
+       std::make_error_code(std::errc::no_such_file_or_directory)},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    c.change();
+    auto opened = folder->openFile("file", file);
+    EXPECT_EQ(opened.error(), c.fileError) << opened.error().message();
+    auto openedFolder = folder->openFolder("sub", sub);
+    EXPECT_EQ(openedFolder.error(), c.folderError) << openedFolder.error().message();
+  }
+  EXPECT_EQ(readFileBytes(outside), "precious");
+
+  // A pipe in a file's place is refused without waiting for a reader; names that are not
+  // entries of the folder are refused outright.
+  const std::string fifo = t / "f/fifo";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_EQ(folder->openFile("fifo", folder->entry("fifo")->id).error(),
+            std::error_code(platform::FileError::NotAFile));
+  auto real = platform::realFileSystem().openFolder(t / "f");
+  for (const char* name : {"", ".", "..", "../outside"}) {
+    EXPECT_EQ(real->removeFile(name).error(), std::errc::invalid_argument) << name;
+  }
+}
+
+TEST(Folder, ChangesStayInTheFolderAndSayWhyTheyFail) {
+  TestFolder t;
+  const std::string target = t.write("outside/target", "precious");
+  t.write("f/a", "A");
+  t.write("f/b", "B");
+  t.write("f/full/inside", "x");
+  fsys::create_symlink(target, t / "f/link");
+  fsys::permissions(target, fsys::perms::owner_read);
+  auto folder = Open(t / "f");
+  ASSERT_TRUE(folder);
+
+  EXPECT_EQ(folder->rename("a", "b").error(), std::errc::file_exists);
+  EXPECT_EQ(readFileBytes(t / "f/b"), "B");
+  EXPECT_TRUE(folder->rename("a", "c"));
+  EXPECT_FALSE(pathExists(t / "f/a"));
+
+  // A link is removed as a link; its permissions and its target's stay.
+  EXPECT_TRUE(folder->setAttributes("link", 0));
+  EXPECT_EQ(fsys::status(target).permissions(), fsys::perms::owner_read);
+  EXPECT_TRUE(folder->removeFile("link"));
+  EXPECT_EQ(readFileBytes(target), "precious");
+
+  fsys::permissions(t / "f/b", fsys::perms::owner_read);
+  EXPECT_TRUE(folder->entry("b")->attributes & platform::AttrReadOnly);
+  EXPECT_TRUE(folder->setAttributes("b", 0));
+  EXPECT_FALSE(folder->entry("b")->attributes & platform::AttrReadOnly);
+
+  EXPECT_EQ(folder->removeFolder("full").error(), std::errc::directory_not_empty);
+  EXPECT_EQ(folder->removeFile("full").error(), std::errc::is_a_directory);
+}
+
+TEST(Folder, ContainingFolderOfAPath) {
+  TestFolder t;
+  t.makeFolder("real/inner");
+  fsys::create_directory_symlink(t / "real", t / "via");
+  struct Case {
+    std::string path;
+    std::string folder;  // empty: fails
+    std::string name;
+  };
+  const Case cases[] = {
+      {t / "via/inner", t / "via", "inner"},  // links before the entry are followed
+      {t / "real/inner//", t / "real", "inner"},
+      {t / "via", t.path().substr(0, t.path().size() - 1), "via"},  // the entry itself is not
+      {"/", "/", ""},
+      {"relative/path", "", ""},
+      {t / "real/..", "", ""},
+      {t / "missing/x", "", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.path);
+    auto place = platform::openContainingFolder(c.path);
+    ASSERT_EQ(bool(place), !c.folder.empty()) << place.error().message();
+    if (!place) continue;
+    EXPECT_EQ(place->folder->path(), c.folder);
+    EXPECT_EQ(place->name, c.name);
+  }
+  EXPECT_EQ(platform::openContainingFolder(t / "missing/x").error(),
+            std::errc::no_such_file_or_directory);
+}
+
+TEST(FileSystem, FailuresCarryTheSystemsReason) {
+  TestFolder t;
+  const std::string file = t.write("file", std::string(100, 'x'));
+  const std::string folder = t.makeFolder("folder");
+  t.write("folder/inside", "");
+  const std::string link = t / "link";
+  fsys::create_symlink(file, link);
+  const std::string missing = t / "missing";
+  using std::errc;
+  const std::pair<std::error_code, std::error_code> cases[] = {
+      {fs().openExisting(missing).error(), std::make_error_code(errc::no_such_file_or_directory)},
+      {fs().openExisting(link).error(), std::make_error_code(errc::too_many_symbolic_link_levels)},
+      {fs().openExisting(folder).error(), std::make_error_code(errc::is_a_directory)},
+      {fs().createAlways(link).error(), platform::FileError::NotAFile},
+      {fs().deleteFile(missing).error(), std::make_error_code(errc::no_such_file_or_directory)},
+      {fs().removeFolder(folder).error(), std::make_error_code(errc::directory_not_empty)},
+      {fs().rename(link, file).error(), std::make_error_code(errc::file_exists)},
+      {fs().listFolder(file).error(), std::make_error_code(errc::not_a_directory)},
+      {fs().readFile(file, 99).error(), std::make_error_code(errc::file_too_large)},
+      {fs().writeFileAtomic(folder, "x").error(), platform::FileError::NotAFile},
+      {fs().openFolder(missing).error(), std::make_error_code(errc::no_such_file_or_directory)},
+  };
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    EXPECT_EQ(cases[i].first, cases[i].second) << "case " << i << ": " << cases[i].first.message();
+  }
+}
