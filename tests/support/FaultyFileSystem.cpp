@@ -125,3 +125,7 @@ std::optional<platform::DiskSpace> FaultyFileSystem::diskSpace(const std::string
   }
   return real().diskSpace(path);
 }
+
+std::optional<platform::FileIdentity> FaultyFileSystem::identity(const std::string& path) {
+  return real().identity(path);
+}

@@ -56,6 +56,7 @@ class FaultyFileSystem : public platform::FileSystem {
   std::optional<std::string> readFile(const std::string& path, std::uint64_t maxBytes) override;
   bool writeFileAtomic(const std::string& path, const std::string& contents) override;
   std::optional<platform::DiskSpace> diskSpace(const std::string& path) override;
+  std::optional<platform::FileIdentity> identity(const std::string& path) override;
 
  private:
   // False (and a test failure) when the path lies outside the confinement.

@@ -212,6 +212,11 @@ class PosixFileSystem final : public FileSystem {
     int fd = openRegular(path, O_RDONLY);
     if (fd < 0) return std::nullopt;
     std::string contents;
+    // Room for the whole file at once: growing the text step by step would take twice its size.
+    if (struct stat st{};
+        ::fstat(fd, &st) == 0 && static_cast<std::uint64_t>(st.st_size) <= maxBytes) {
+      contents.reserve(static_cast<std::size_t>(st.st_size));
+    }
     char buffer[65536];
     bool ok = true;
     for (;;) {
@@ -285,6 +290,15 @@ class PosixFileSystem final : public FileSystem {
     space.total = static_cast<std::uint64_t>(sv.f_blocks) * sv.f_frsize;
     space.clusterSize = static_cast<std::uint32_t>(sv.f_frsize);
     return space;
+  }
+
+  std::optional<FileIdentity> identity(const std::string& path) override {
+    struct stat st {};
+    if (path.empty() || ::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+    return FileIdentity{
+        static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino),
+        static_cast<std::uint64_t>(st.st_size),
+        static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
   }
 };
 
