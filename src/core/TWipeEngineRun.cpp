@@ -222,6 +222,10 @@ int TWipeEngine::OverwriteFile(const TWipeItem& item) {
       Fail(item.Path, TWipeFailureReason::NoMethod);
       return 1;
     }
+    if (!method->ReadWhole) {
+      Fail(item.Path, TWipeFailureReason::MethodNotReadWhole);
+      return 1;
+    }
     // A copy: the method may be edited while the windows handle events during the run.
     std::vector<TPass> passes;
     for (const auto& pass : method->Passes) passes.push_back(*pass);
