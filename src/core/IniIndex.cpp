@@ -1,14 +1,35 @@
 #include "core/IniIndex.h"
 
 #include <limits>
+#include <random>
 
 #include "core/IniSyntax.h"
+#include "platform/TextCase.h"
 
 namespace {
 
 // Positions are kept in 32 bits; a larger text is not indexed (files are read only up to a far
 // smaller size).
 constexpr std::size_t kMaxIndexedText = std::numeric_limits<std::uint32_t>::max() - 1;
+
+// A hash of a name that ignores the case of A-Z, as names compare. It starts from a value drawn
+// when the program starts, so that no file can be made whose names all fall on one place of
+// the tables (which would make reading it take time that grows with the square of its size).
+std::uint32_t nameHash(std::string_view name) {
+  static const std::uint64_t seed = [] {
+    std::random_device entropy;
+    return (static_cast<std::uint64_t>(entropy()) << 32) ^ entropy();
+  }();
+  std::uint64_t hash = seed ^ 14695981039346656037ull;
+  for (char c : name) {
+    hash ^= static_cast<unsigned char>(platform::foldAscii(c));
+    hash *= 1099511628211ull;
+  }
+  hash ^= hash >> 33;  // every bit of the state reaches the 32 bits kept
+  hash *= 0xff51afd7ed558ccdull;
+  hash ^= hash >> 33;
+  return static_cast<std::uint32_t>(hash);
+}
 
 std::string_view sectionOf(std::string_view text, std::size_t line) {
   return ini::sectionName(ini::content(text, ini::lineAt(text, line))).value_or("");
@@ -41,7 +62,7 @@ std::size_t IniIndex::NameTable::home(std::uint32_t hash) const {
 void IniIndex::NameTable::add(std::string_view text, std::size_t line, std::string_view name,
                               NameOf nameOf) {
   if (slots_.empty()) return;
-  const std::uint32_t hash = ini::nameHash(name);
+  const std::uint32_t hash = nameHash(name);
   for (std::size_t i = home(hash);; i = (i + 1 == slots_.size()) ? 0 : i + 1) {
     Slot& slot = slots_[i];
     if (slot.line == 0) {
@@ -55,7 +76,7 @@ void IniIndex::NameTable::add(std::string_view text, std::size_t line, std::stri
 std::optional<std::size_t> IniIndex::NameTable::find(std::string_view text, std::string_view name,
                                                      NameOf nameOf) const {
   if (slots_.empty()) return std::nullopt;
-  const std::uint32_t hash = ini::nameHash(name);
+  const std::uint32_t hash = nameHash(name);
   for (std::size_t i = home(hash);; i = (i + 1 == slots_.size()) ? 0 : i + 1) {
     const Slot& slot = slots_[i];
     if (slot.line == 0) return std::nullopt;

@@ -13,8 +13,6 @@
 #include <optional>
 #include <string_view>
 
-#include "platform/TextCase.h"
-
 namespace ini {
 
 // Longest value a read gives back.
@@ -84,16 +82,6 @@ inline std::string_view unquote(std::string_view value) {
     value = value.substr(1, value.size() - 2);
   }
   return value;
-}
-
-// A hash of a name that ignores the case of A-Z, as names compare.
-inline std::uint32_t nameHash(std::string_view name) {
-  std::uint32_t hash = 2166136261u;
-  for (char c : name) {
-    hash ^= static_cast<unsigned char>(platform::foldAscii(c));
-    hash *= 16777619u;
-  }
-  return hash;
 }
 
 }  // namespace ini
