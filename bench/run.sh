@@ -10,9 +10,19 @@
 # engine's times are those of its run (the program's start is not counted); the tools' are
 # those of their processes, about a millisecond more than their work.
 #
+# Before those, the INI files (bench/IniBench.cpp), each figure against its target:
+#   a settings file of 64 MiB read      under 0.5 s of processor time (the time on the clock is
+#                                       shown too: on a busy machine it includes waiting)
+#   a settings lookup, file unchanged   under 50 microseconds (a wipe run does one per file)
+#   peak memory of that read            under 3 times the file's size
+#   saving a method of 1000 passes, a method file of 4 MiB, the settings into the 64 MiB file:
+#                                       times that grow with the size (linear), under 0.1 s,
+#                                       0.5 s and 5 s
+#
 # Usage: bench/run.sh [BUILD_DIR]          (make bench)
 # Environment: BENCH_LARGE_MIB (256), BENCH_SMALL_FILES (2000), BENCH_ROUNDS (3),
-#              BENCH_DISK_DIR (a folder on the disk to measure; default BUILD_DIR/bench-disk)
+#              BENCH_DISK_DIR (a folder on the disk to measure; default BUILD_DIR/bench-disk),
+#              BENCH_INI_MIB (64), BENCH_PARTS ("ini wipe": which parts to run)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -21,8 +31,12 @@ LARGE_MIB=${BENCH_LARGE_MIB:-256}
 SMALL_FILES=${BENCH_SMALL_FILES:-2000}
 ROUNDS=${BENCH_ROUNDS:-3}
 
-cmake --build "$BUILD" --target WipeBench >/dev/null
+INI_MIB=${BENCH_INI_MIB:-64}
+PARTS=${BENCH_PARTS:-ini wipe}
+
+cmake --build "$BUILD" --target WipeBench IniBench >/dev/null
 ENGINE=$(realpath "$BUILD/bench/WipeBench")
+INIBENCH=$(realpath "$BUILD/bench/IniBench")
 DISK_DIR=$(realpath -m "${BENCH_DISK_DIR:-$BUILD/bench-disk}")
 TMPFS_DIR=$(realpath -m "$BUILD/bench-tmpfs")
 MOUNTED=
@@ -132,9 +146,50 @@ measure() {  # where label
   done
 }
 
+# The median of field N of the lines on standard input.
+median_of() { awk -v n="$1" '{ print $n }' | median; }
+
+verdict() {  # value target: met when below the target
+  awk -v v="$1" -v t="$2" 'BEGIN { print (v < t) ? "met" : "MISSED" }'
+}
+
+ini_row() {  # name value unit target
+  printf '  %-50s %10s %-3s %10s  %s\n' "$1" "$2" "$3" "< $4" "$(verdict "$2" "$4")"
+}
+
+measure_ini() {
+  local r reads=() saves=()
+  printf '\nINI files, median of %s rounds\n' "$ROUNDS"
+  printf '  %-50s %14s %12s\n' case measured target
+  for ((r = 0; r < ROUNDS; r++)); do
+    reads+=("$("$INIBENCH" read "$INI_MIB")")
+    saves+=("$("$INIBENCH" save)")
+  done
+  local wall cpu lookup peak size
+  wall=$(printf '%s\n' "${reads[@]}" | median_of 1)
+  cpu=$(printf '%s\n' "${reads[@]}" | median_of 2)
+  lookup=$(printf '%s\n' "${reads[@]}" | median_of 3)
+  peak=$(printf '%s\n' "${reads[@]}" | median_of 4)
+  size=$(printf '%s\n' "${reads[@]}" | median_of 5)
+  ini_row "${INI_MIB} MiB settings file read (processor time)" "$cpu" s 0.5
+  printf '  %-50s %10s %-3s\n' "  the same on the clock (includes waiting)" "$wall" s
+  ini_row "settings lookup, file unchanged" "$lookup" us 50
+  ini_row "peak memory of the read, times the file's size" \
+    "$(awk -v p="$peak" -v s="$size" 'BEGIN { printf "%.2f", p / s }')" x 3
+  ini_row "saving a method of 1000 passes" "$(printf '%s\n' "${saves[@]}" | median_of 1)" s 0.1
+  ini_row "saving a 4 MiB method file with 3 passes" "$(printf '%s\n' "${saves[@]}" | median_of 2)" s 0.5
+  ini_row "saving the settings into a 64 MiB settings file" \
+    "$(printf '%s\n' "${saves[@]}" | median_of 3)" s 5
+}
+
+echo "Ferrovane benchmark: $(nproc) cores, $(free -g | awk '/Mem:/ { print $2 }') GiB memory," \
+  "load $(cut -d' ' -f1 /proc/loadavg)"
+case " $PARTS " in *" ini "*) measure_ini ;; esac
+case " $PARTS " in *" wipe "*) ;; *) exit 0 ;; esac
+
 mkdir -p "$DISK_DIR"
-echo "Ferrovane wipe benchmark: $(nproc) cores, $(free -g | awk '/Mem:/ { print $2 }') GiB memory," \
-  "median of $ROUNDS rounds"
+echo
+echo "Wiping, median of $ROUNDS rounds"
 measure "$DISK_DIR" "working disk: $(df -T "$DISK_DIR" | awk 'NR == 2 { print $2 " on " $1 }')"
 
 mkdir -p "$TMPFS_DIR"

@@ -6,6 +6,7 @@
 #include "cleaner/CleanerEnvironment.h"
 #include "cleaner/PrefsValues.h"
 #include "cleaner/WindowsTraces.h"
+#include "cleaner/XmlReader.h"
 #include "core/Helpers.h"
 #include "platform/FileSystem.h"
 #include "platform/Folders.h"
@@ -120,7 +121,8 @@ void TEraserEngine::BuildCatalogue() {
        "Find History From Start Menu->Find Files/Folders", true)
       ->OnErase = searchHistory("\\Software\\Microsoft\\Search Assistant\\ACMru\\5603",
                                 std::string(kExplorer) + "Doc Find Spec MRU");
-  keys(EraseWindowsOpenSaveHistory, "EraseWindowsOpenSaveHistory", "Windows Open/Save History", true)
+  keys(EraseWindowsOpenSaveHistory, "EraseWindowsOpenSaveHistory", "Windows Open/Save History",
+       true)
       ->OnErase = guarded(registryWork(CollectOpenSaveHistory));
   keys(EraseRegistryStreams, "EraseRegistryStreams", "Windows Registry Streams", false)->OnErase =
       guarded(registryWork(CollectRegistryStreams));
@@ -153,7 +155,8 @@ void TEraserEngine::BuildCatalogue() {
       fileWork(CollectInternetHistory);
   files(IEEraseCookies, "IEEraseCookies", "Internet Explorer Cookies", true)->OnErase =
       fileWork(CollectInternetCookies);
-  keys(IEEraseLocationBarURLs, "IEEraseLocationBarURLs", "Internet Explorer Location Bar URLs", true);
+  keys(IEEraseLocationBarURLs, "IEEraseLocationBarURLs", "Internet Explorer Location Bar URLs",
+       true);
   keys(IEEraseTypedURLs, "IEEraseTypedURLs", "Internet Explorer Typed URLs", true)->OnErase =
       guarded(registryWork(CollectTypedUrls));
   files(IEEraseIndexDAT, "IEEraseIndexDAT", "Internet Explorer Index.dat", false)->OnErase =
@@ -179,8 +182,8 @@ void TEraserEngine::BuildCatalogue() {
   files(NetscapeMozillaLocationBar, "NetscapeMozillaLocationBar",
         "Netscape/Mozilla History, Location Bar URLs", false)
       ->OnErase = mozillaFile("history.dat");
-  files(NetscapeMozillaCookies, "NetscapeMozillaCookies", "Netscape/Mozilla Cookies", false)->OnErase =
-      mozillaFile("cookies.txt");
+  files(NetscapeMozillaCookies, "NetscapeMozillaCookies", "Netscape/Mozilla Cookies", false)
+      ->OnErase = mozillaFile("cookies.txt");
   files(NetscapeMozillaFormsData, "NetscapeMozillaFormsData",
         "Netscape/Mozilla Auto Complete Forms and Passwords Data", false)
       ->OnErase = mozillaFile("formhistory.dat");
@@ -232,7 +235,7 @@ void TEraserEngine::LoadFromFile(const std::string& fileName) {
     std::optional<std::string> text = platform::fs().readFile(fileName, kMaxPrefsFileSize);
     if (!text) return;
     pugi::xml_document document;
-    if (!document.load_buffer(text->data(), text->size(), pugi::parse_default)) return;
+    if (!LoadXmlDocument(*text, document)) return;
     pugi::xml_node configuration = document.child("Configuration");
     if (!configuration) return;
 
@@ -243,7 +246,8 @@ void TEraserEngine::LoadFromFile(const std::string& fileName) {
       AutoCleanAtWindowsShutdown = ReadBool(options, "AutoCleanAtWindowsShutdown");
     }
     auto loadGroup = [this](const pugi::xml_node& element, const Group& group) {
-      for (std::size_t i = group.first; i < group.first + group.count; ++i) Erasers[i]->Load(element);
+      for (std::size_t i = group.first; i < group.first + group.count; ++i)
+        Erasers[i]->Load(element);
     };
     if (pugi::xml_node windows = configuration.child(kWindowsGroup.tag)) {
       loadGroup(windows, kWindowsGroup);

@@ -1,142 +1,63 @@
 #include "core/IniDocument.h"
 
-#include <cstdint>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "platform/FileSystem.h"
 #include "platform/Folders.h"
 #include "platform/TextCase.h"
 
+// The writes not yet applied, by section in the order first written; within a section, the
+// keys in the order first written, each with its last value.
+struct IniDocument::Changes {
+  struct Entry {
+    std::string key;
+    std::string value;
+    bool done = false;  // replaced in place
+  };
+  struct Section {
+    std::string name;
+    std::vector<Entry> entries;
+    std::unordered_map<std::string, std::size_t> byKey;  // folded key -> entry
+    bool found = false;                                  // the text holds the section
+  };
+  std::vector<Section> sections;
+  std::unordered_map<std::string, std::size_t> byName;  // folded name -> section
+
+  void add(std::string_view section, std::string_view key, std::string_view value) {
+    auto [s, newSection] = byName.try_emplace(platform::foldCase(section), sections.size());
+    if (newSection) sections.push_back({std::string(section), {}, {}, false});
+    Section& target = sections[s->second];
+    auto [k, newKey] = target.byKey.try_emplace(platform::foldCase(key), target.entries.size());
+    if (newKey) {
+      target.entries.push_back({std::string(key), std::string(value)});
+    } else {
+      target.entries[k->second].value = value;
+    }
+  }
+
+  Section* section(std::string_view name) {
+    auto it = byName.find(platform::foldCase(name));
+    return it == byName.end() ? nullptr : &sections[it->second];
+  }
+};
+
 namespace {
 
-struct Line {
-  std::size_t start;    // first character
-  std::size_t end;      // one past the last character, line break excluded
-  std::size_t next;     // start of the following line
-};
-
-std::vector<Line> splitLines(const std::string& text) {
-  std::vector<Line> lines;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t lf = text.find('\n', start);
-    std::size_t next = lf == std::string::npos ? text.size() : lf + 1;
-    std::size_t end = lf == std::string::npos ? text.size() : lf;
-    if (end > start && text[end - 1] == '\r') --end;
-    lines.push_back({start, end, next});
-    start = next;
-  }
-  return lines;
-}
-
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
-
-std::string_view trim(std::string_view text) {
-  while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
-
-// The section name of a header line, or null when the line is no header.
-std::optional<std::string_view> sectionName(std::string_view line) {
-  line = trim(line);
-  if (line.empty() || line.front() != '[') return std::nullopt;
-  std::size_t close = line.rfind(']');
-  if (close == std::string_view::npos || close == 0) return std::nullopt;
-  return trim(line.substr(1, close - 1));
-}
-
-struct KeyLine {
-  std::string_view key;
-  std::string_view value;
-};
-
-// The key and value of a "key=value" line, or null for comments and lines without "=".
-std::optional<KeyLine> keyLine(std::string_view line) {
-  std::string_view trimmed = trim(line);
-  if (trimmed.empty() || trimmed.front() == ';') return std::nullopt;
-  std::size_t equals = trimmed.find('=');
-  if (equals == std::string_view::npos) return std::nullopt;
-  std::string_view key = trim(trimmed.substr(0, equals));
-  if (key.empty()) return std::nullopt;
-  return KeyLine{key, trim(trimmed.substr(equals + 1))};
-}
-
-struct Found {
-  bool section = false;
-  std::size_t sectionLine = 0;  // index of the header line
-  std::size_t lastContent = 0;  // index of the last non-blank line of the section
-  bool key = false;
-  std::size_t keyLineIndex = 0;
-  KeyLine keyValue{};
-};
-
-Found find(const std::string& text, const std::vector<Line>& lines, std::string_view section,
-           std::string_view key) {
-  Found found;
-  bool inSection = false;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    std::string_view line(text.data() + lines[i].start, lines[i].end - lines[i].start);
-    if (auto name = sectionName(line)) {
-      if (inSection) break;  // the first section of that name wins
-      if (platform::equalsNoCase(*name, trim(section))) {
-        inSection = true;
-        found.section = true;
-        found.sectionLine = i;
-        found.lastContent = i;
-      }
-      continue;
-    }
-    if (!inSection) continue;
-    if (!trim(line).empty()) found.lastContent = i;
-    if (found.key) continue;
-    if (auto kv = keyLine(line); kv && platform::equalsNoCase(kv->key, trim(key))) {
-      found.key = true;
-      found.keyLineIndex = i;
-      found.keyValue = *kv;
-    }
-  }
-  return found;
-}
-
-std::string folded(std::string_view name) { return platform::foldCase(trim(name)); }
-
-// A value as a read gives it back: without enclosing quotes, cut to the longest value.
-std::string readValue(std::string_view value) {
-  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-      value.back() == value.front()) {
-    value = value.substr(1, value.size() - 2);
-  }
-  if (value.size() > IniDocument::kMaxValueLength) value = value.substr(0, IniDocument::kMaxValueLength);
-  return std::string(value);
+// The line break of the text: that of its first line, or the platform's for a text without one.
+std::string lineBreakOf(const std::string& text) {
+  const std::size_t lf = text.find('\n');
+  if (lf == std::string::npos) return platform::kLineBreak;
+  return (lf > 0 && text[lf - 1] == '\r') ? "\r\n" : "\n";
 }
 
 }  // namespace
 
-IniDocument::Snapshot::Snapshot(const IniDocument& document) {
-  const std::string& text = document.text_;
-  std::unordered_map<std::string, std::string>* current = nullptr;
-  for (const Line& line : splitLines(text)) {
-    std::string_view content(text.data() + line.start, line.end - line.start);
-    if (auto name = sectionName(content)) {
-      // Only the first section of a name counts.
-      auto [it, added] = sections_.try_emplace(folded(*name));
-      current = added ? &it->second : nullptr;
-      continue;
-    }
-    if (!current) continue;
-    if (auto kv = keyLine(content)) current->try_emplace(folded(kv->key), readValue(kv->value));
-  }
-}
-
-std::optional<std::string> IniDocument::Snapshot::read(std::string_view section,
-                                                       std::string_view key) const {
-  auto s = sections_.find(folded(section));
-  if (s == sections_.end()) return std::nullopt;
-  auto k = s->second.find(folded(key));
-  if (k == s->second.end()) return std::nullopt;
-  return k->second;
-}
+IniDocument::IniDocument(std::string text) : text_(std::move(text)) {}
+IniDocument::~IniDocument() = default;
+IniDocument::IniDocument(IniDocument&&) noexcept = default;
+IniDocument& IniDocument::operator=(IniDocument&&) noexcept = default;
 
 std::optional<IniDocument> IniDocument::load(const std::string& path) {
   auto info = platform::fs().info(path);
@@ -147,53 +68,107 @@ std::optional<IniDocument> IniDocument::load(const std::string& path) {
 }
 
 bool IniDocument::save(const std::string& path) const {
-  return platform::fs().writeFileAtomic(path, text_);
-}
-
-std::optional<std::string> IniDocument::read(std::string_view section, std::string_view key) const {
-  const std::vector<Line> lines = splitLines(text_);
-  Found found = find(text_, lines, section, key);
-  if (!found.key) return std::nullopt;
-  return readValue(found.keyValue.value);
-}
-
-std::string IniDocument::lineBreak() const {
-  std::size_t lf = text_.find('\n');
-  if (lf == std::string::npos) return platform::kLineBreak;
-  return (lf > 0 && text_[lf - 1] == '\r') ? "\r\n" : "\n";
+  return platform::fs().writeFileAtomic(path, text());
 }
 
 void IniDocument::write(std::string_view section, std::string_view key, std::string_view value) {
-  const std::vector<Line> lines = splitLines(text_);
-  const std::string br = lineBreak();
-  section = trim(section);
-  key = trim(key);
-  Found found = find(text_, lines, section, key);
+  if (!pending_) pending_ = std::make_unique<Changes>();
+  pending_->add(ini::trim(section), ini::trim(key), value);
+}
 
-  if (found.key) {
-    const Line& line = lines[found.keyLineIndex];
-    std::string replacement = std::string(found.keyValue.key) + "=" + std::string(value);
-    text_.replace(line.start, line.end - line.start, replacement);
-    return;
-  }
+const std::string& IniDocument::text() const {
+  apply();
+  return text_;
+}
 
-  const std::string entry = std::string(key) + "=" + std::string(value);
-  if (found.section) {
-    // The new key goes right after the last line of the section that is not blank.
-    const Line& after = lines[found.lastContent];
-    if (after.next == after.end) {  // the file ends without a line break
-      text_.insert(after.end, br + entry + br);
-    } else {
-      text_.insert(after.next, entry + br);
+bool IniDocument::changed() const {
+  apply();
+  return changed_;
+}
+
+void IniDocument::apply() const {
+  if (!pending_) return;
+  Changes changes = std::move(*pending_);
+  pending_.reset();
+  const std::string br = lineBreakOf(text_);
+  const std::string_view text = text_;
+  std::string out;
+  out.reserve(text.size() + text.size() / 8 + 256);
+
+  // The section being copied when it is one the writes change, and where in `out` its missing
+  // keys go: after its last line that is not blank.
+  Changes::Section* open = nullptr;
+  std::size_t insertAt = 0;
+  bool lastHasBreak = true;
+  auto closeSection = [&] {
+    if (!open) return;
+    std::string added;
+    for (const Changes::Entry& entry : open->entries) {
+      if (entry.done) continue;
+      if (added.empty() && !lastHasBreak) added += br;
+      added += entry.key + "=" + entry.value + br;
     }
-    return;
-  }
+    if (!added.empty()) {
+      out.insert(insertAt, added);
+      changed_ = true;
+    }
+    open = nullptr;
+  };
 
-  std::string addition;
-  if (!text_.empty()) {
-    if (text_.back() != '\n') addition += br;
-    addition += br;
+  for (std::size_t start = 0; start < text.size();) {
+    const ini::Line line = ini::lineAt(text, start);
+    const std::string_view content = ini::content(text, line);
+    const std::string_view ending = text.substr(line.end, line.next - line.end);
+    start = line.next;
+    if (auto name = ini::sectionName(content)) {
+      closeSection();
+      Changes::Section* section = changes.section(*name);
+      if (section && !section->found) {  // only the first section of a name is changed
+        section->found = true;
+        open = section;
+      }
+      out += content;
+      out += ending;
+      if (open) {
+        insertAt = out.size();
+        lastHasBreak = line.hasBreak();
+      }
+      continue;
+    }
+    bool replaced = false;
+    if (open) {
+      if (auto kv = ini::keyLine(content)) {
+        auto it = open->byKey.find(platform::foldCase(kv->key));
+        if (it != open->byKey.end() && !open->entries[it->second].done) {
+          Changes::Entry& entry = open->entries[it->second];
+          entry.done = true;
+          const std::size_t before = out.size();
+          out += kv->key;
+          out += '=';
+          out += entry.value;
+          changed_ = changed_ || std::string_view(out).substr(before) != content;
+          replaced = true;
+        }
+      }
+    }
+    if (!replaced) out += content;
+    out += ending;
+    if (open && !ini::trim(content).empty()) {
+      insertAt = out.size();
+      lastHasBreak = line.hasBreak();
+    }
   }
-  addition += "[" + std::string(section) + "]" + br + entry + br;
-  text_ += addition;
+  closeSection();
+
+  for (const Changes::Section& section : changes.sections) {
+    if (section.found) continue;
+    if (!out.empty()) {
+      if (out.back() != '\n') out += br;
+      out += br;
+    }
+    out += "[" + section.name + "]" + br;
+    for (const Changes::Entry& entry : section.entries) out += entry.key + "=" + entry.value + br;
+    changed_ = true;
+  }
+  text_ = std::move(out);
 }

@@ -1,29 +1,38 @@
 #pragma once
-// The text of one INI file and the profile-file rules for reading and changing it:
+// The text of one INI file and the profile-file rules for changing it (IniSyntax.h gives the
+// rules for its lines, IniIndex reads values):
 // - section and key names are compared without regard to case, and the first of duplicate
-//   sections or keys wins;
-// - values are trimmed of surrounding blanks, and a value enclosed in matching double or single
-//   quotes loses them;
+//   sections or keys is the one changed;
 // - comment lines (";") and lines that are not understood are kept untouched by every change;
 // - a change replaces a value in place and keeps every other line, the order and the line breaks;
-//   a missing key or section is added;
-// - CR LF and LF line breaks read the same.
+//   a missing key is added after the last line of its section that is not blank, a missing
+//   section at the end of the file;
+// - CR LF and LF line breaks read the same; added lines get the file's own line break.
+//
+// Writes are gathered and applied to the text together, in one pass over it, when the text is
+// next needed: any number of writes costs about as much as one. The result is the same as that
+// of applying them one after the other.
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+
+#include "core/IniSyntax.h"
 
 class IniDocument {
  public:
   // Longest value a read gives back.
-  static constexpr std::size_t kMaxValueLength = 2047;
+  static constexpr std::size_t kMaxValueLength = ini::kMaxValueLength;
   // Largest file that is read; a larger one counts as unreadable.
   static constexpr std::uint64_t kMaxFileSize = 64ull << 20;
 
-  explicit IniDocument(std::string text = {}) : text_(std::move(text)) {}
+  explicit IniDocument(std::string text = {});
+  ~IniDocument();
+  IniDocument(IniDocument&&) noexcept;
+  IniDocument& operator=(IniDocument&&) noexcept;
 
   // The file's text; an empty document when the file does not exist; null when it exists but
   // cannot be read (a folder, no permission, too large).
@@ -31,24 +40,19 @@ class IniDocument {
   // Replaces the file with this text atomically. False when it could not be written.
   bool save(const std::string& path) const;
 
-  std::optional<std::string> read(std::string_view section, std::string_view key) const;
+  // Sets the value of the key in the section (names trimmed of blanks).
   void write(std::string_view section, std::string_view key, std::string_view value);
 
-  const std::string& text() const { return text_; }
-
-  // Every value of the document, looked up without scanning the text again: the reads of a
-  // large file cost one pass over it.
-  class Snapshot {
-   public:
-    explicit Snapshot(const IniDocument& document);
-    std::optional<std::string> read(std::string_view section, std::string_view key) const;
-
-   private:
-    std::unordered_map<std::string, std::unordered_map<std::string, std::string>> sections_;
-  };
+  // The text with every write applied.
+  const std::string& text() const;
+  // True when the writes so far changed the text.
+  bool changed() const;
 
  private:
-  std::string lineBreak() const;
+  struct Changes;
+  void apply() const;
 
-  std::string text_;
+  mutable std::string text_;
+  mutable std::unique_ptr<Changes> pending_;
+  mutable bool changed_ = false;
 };

@@ -3,6 +3,8 @@
 #include <optional>
 
 #include "core/IniDocument.h"
+#include "core/IniFileCache.h"
+#include "core/IniIndex.h"
 #include "platform/FileSystem.h"
 
 EIniFileError::EIniFileError(const std::string& fileName)
@@ -25,13 +27,18 @@ std::optional<std::int32_t> ParseIniInteger(const std::string& text) {
   }
   if (digits.empty()) return std::nullopt;
   std::uint64_t value = 0;
-  const std::uint64_t limit = base == 16 ? 0xFFFFFFFFull : (negative ? 0x80000000ull : 0x7FFFFFFFull);
+  const std::uint64_t limit =
+      base == 16 ? 0xFFFFFFFFull : (negative ? 0x80000000ull : 0x7FFFFFFFull);
   for (char c : digits) {
     int digit;
-    if (c >= '0' && c <= '9') digit = c - '0';
-    else if (base == 16 && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-    else if (base == 16 && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
-    else return std::nullopt;
+    if (c >= '0' && c <= '9')
+      digit = c - '0';
+    else if (base == 16 && c >= 'a' && c <= 'f')
+      digit = c - 'a' + 10;
+    else if (base == 16 && c >= 'A' && c <= 'F')
+      digit = c - 'A' + 10;
+    else
+      return std::nullopt;
     value = value * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digit);
     if (value > limit) return std::nullopt;
   }
@@ -40,22 +47,23 @@ std::optional<std::int32_t> ParseIniInteger(const std::string& text) {
   return static_cast<std::int32_t>(bits);
 }
 
-std::string IniIntegerText(std::int32_t value) { return std::to_string(value); }
+std::string IniIntegerText(std::int32_t value) {
+  return std::to_string(value);
+}
 
 void UpdateIniFile(const std::string& fileName, const std::function<void(IniDocument&)>& change) {
   auto document = IniDocument::load(fileName);
   if (!document) throw EIniFileError(fileName);
-  const std::string before = document->text();
   change(*document);
-  if (document->text() == before && platform::fs().info(fileName)) return;
+  if (!document->changed() && platform::fs().info(fileName)) return;
+  IniFileCache::forget(fileName);
   if (!document->save(fileName)) throw EIniFileError(fileName);
 }
 
 std::string TIniFile::ReadString(const std::string& section, const std::string& key,
                                  const std::string& defaultValue) const {
-  auto document = IniDocument::load(FileName);
   std::optional<std::string> value;
-  if (document) value = document->read(section, key);
+  if (auto index = IniFileCache::current(FileName)) value = index->read(section, key);
   if (!value) return defaultValue.substr(0, IniDocument::kMaxValueLength);
   return *value;
 }

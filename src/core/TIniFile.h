@@ -1,7 +1,8 @@
 #pragma once
-// Access to one INI file by the rules of IniDocument. Nothing is cached: every read and every
-// write goes to the file, so a value written through one object is seen by any other object for
-// the same file. A write replaces the file atomically.
+// Access to one INI file by the rules of IniDocument and IniIndex. Every read and every write
+// goes to the file as it is on disk, so a value written through one object is seen by any other
+// object for the same file; an unchanged file is not parsed again (IniFileCache). A write
+// replaces the file atomically.
 
 #include <cstdint>
 #include <functional>

@@ -335,6 +335,10 @@ TWipeEngine::Overwrite TWipeEngine::OverwriteEntry(platform::Folder& folder,
       Fail(path, TWipeFailureReason::NoMethod);
       return Overwrite::Failed;
     }
+    if (!method->ReadWhole) {
+      Fail(path, TWipeFailureReason::MethodNotReadWhole);
+      return Overwrite::Failed;
+    }
     // A copy: the method may be edited while the windows handle events during the run.
     std::vector<TPass> passes;
     for (const auto& pass : method->Passes) passes.push_back(*pass);

@@ -5,6 +5,7 @@
 
 #include "core/Helpers.h"
 #include "core/IniDocument.h"
+#include "core/IniIndex.h"
 #include "core/TIniFile.h"
 #include "platform/FileSystem.h"
 
@@ -12,25 +13,33 @@ namespace {
 
 const char kMethodSection[] = "Method";
 
-std::string passSection(std::int64_t number) { return "Pass" + std::to_string(number); }
+std::string passSection(std::int64_t number) {
+  return "Pass" + std::to_string(number);
+}
 
-// Reads of one snapshot of the method file, with the defaults and conversions of TIniFile.
+// Reads of one method file, with the defaults and conversions of TIniFile. Notes whether
+// every text was read whole.
 class MethodReader {
  public:
-  explicit MethodReader(const IniDocument& document) : snapshot_(document) {}
+  explicit MethodReader(std::string text) : index_(std::move(text)) {}
 
-  std::string text(const std::string& section, const char* key) const {
-    return snapshot_.read(section, key).value_or("");
+  std::string text(const std::string& section, const char* key) {
+    const auto value = index_.find(section, key);
+    if (!value) return std::string();
+    if (value->size() > TWipeMethod::kMaxTextLength) textsWhole = false;
+    return std::string(value->substr(0, TWipeMethod::kMaxTextLength));
   }
-  std::int32_t integer(const std::string& section, const char* key) const {
+  std::int32_t integer(const std::string& section, const char* key) {
     return ParseIniInteger(text(section, key)).value_or(0);
   }
-  std::uint8_t byte(const std::string& section, const char* key) const {
+  std::uint8_t byte(const std::string& section, const char* key) {
     return static_cast<std::uint8_t>(integer(section, key) & 0xFF);
   }
 
+  bool textsWhole = true;
+
  private:
-  IniDocument::Snapshot snapshot_;
+  IniIndex index_;
 };
 
 }  // namespace
@@ -73,21 +82,24 @@ void TWipeMethod::Assign(const TWipeMethod& source) {
     pass->Assign(*sourcePass);
   }
   NextPassNumber = PassCount() + 1;
+  ReadWhole = true;
 }
 
 void TWipeMethod::LoadFromFile() {
   // The file is read once; every key is then looked up in that text, so a file with many
   // sections cannot make loading slow.
-  std::optional<IniDocument> document;
+  std::optional<std::string> text;
   if (auto info = platform::fs().info(FileName);
       info && info->kind == platform::EntryKind::File && info->size <= kMaxFileSize) {
-    document = IniDocument::load(FileName);
+    text = platform::fs().readFile(FileName, kMaxFileSize);
   }
-  const MethodReader reader(document ? *document : IniDocument());
+  const bool fileRead = text.has_value();
+  MethodReader reader(fileRead ? std::move(*text) : std::string());
 
   Name = reader.text(kMethodSection, "Name");
   Description = UnescapeLineBreaks(reader.text(kMethodSection, "Description"));
-  const std::int32_t count = std::min(reader.integer(kMethodSection, "Passes"), kMaxPasses);
+  const std::int32_t stored = reader.integer(kMethodSection, "Passes");
+  const std::int32_t count = std::min(stored, kMaxPasses);
   for (std::int32_t n = 1; n <= count; ++n) {
     const std::string section = passSection(n);
     auto pass = std::make_unique<TPass>();
@@ -102,6 +114,7 @@ void TWipeMethod::LoadFromFile() {
     pass->RandomCharacterValue2 = reader.byte(section, "RandomCharacterValue2");
     AddPass(std::move(pass));
   }
+  ReadWhole = fileRead && stored <= kMaxPasses && reader.textsWhole;
 }
 
 void TWipeMethod::SaveToFile() const {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/IniSyntax.h"
 #include "core/TPass.h"
 
 class TWipeMethod {
@@ -15,6 +16,8 @@ class TWipeMethod {
   static constexpr std::int32_t kMaxPasses = 1000;
   // Largest method file that is read; a larger one reads as an empty method.
   static constexpr std::uint64_t kMaxFileSize = 4ull << 20;
+  // Longest text that is read from a method file (name, description, pass name, text pattern).
+  static constexpr std::size_t kMaxTextLength = ini::kMaxValueLength;
 
   TWipeMethod() = default;
   TWipeMethod(const TWipeMethod&) = delete;
@@ -25,6 +28,12 @@ class TWipeMethod {
   std::string FileName;
   std::string Name = "New method";
   std::string Description = "New method Description";
+  // False when LoadFromFile could not take in the whole file: it is missing or cannot be read,
+  // it is larger than kMaxFileSize, it has more passes than kMaxPasses, or a text in it is
+  // longer than kMaxTextLength. Such a method is listed but never used by an engine, and it is
+  // not written back when the program ends, so the file keeps what could not be read. Assign
+  // (how an edit is stored) makes the method whole again.
+  bool ReadWhole = true;
 
   void ClearPasses();
   // The pass at the zero-based index, or null when there is none.
@@ -36,11 +45,12 @@ class TWipeMethod {
   TPass* AddPass(std::unique_ptr<TPass> pass);
   // Removes and frees the pass if it belongs to this method.
   void DeletePass(const TPass* pass);
-  // Copies name, description and passes (not FileName).
+  // Copies name, description and passes (not FileName). The method then holds what was
+  // assigned, so it counts as read whole.
   void Assign(const TWipeMethod& source);
 
-  // Reads the method file named by FileName and appends its passes. A missing or unreadable
-  // file reads as an empty name and description and no passes.
+  // Reads the method file named by FileName and appends its passes, and sets ReadWhole. A
+  // missing or unreadable file reads as an empty name and description and no passes.
   void LoadFromFile();
   // Writes the method to FileName, updating the file in place. Raises EIniFileError.
   void SaveToFile() const;

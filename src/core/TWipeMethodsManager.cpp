@@ -32,12 +32,21 @@ void TCustomWipeMethodsManager::LoadMethods() {
 }
 
 void TCustomWipeMethodsManager::SaveMethods() {
-  for (const auto& method : Methods) method->SaveToFile();
+  for (const auto& method : Methods) {
+    if (method->ReadWhole) method->SaveToFile();
+  }
 }
 
 TWipeMethod* TCustomWipeMethodsManager::MethodByFileName(const std::string& path) const {
   for (const auto& method : Methods) {
     if (platform::equalsNoCase(method->FileName, path)) return method.get();
+  }
+  return nullptr;
+}
+
+TWipeMethod* TCustomWipeMethodsManager::DefaultMethod() const {
+  for (const auto& method : Methods) {
+    if (method->ReadWhole) return method.get();
   }
   return nullptr;
 }
@@ -58,10 +67,12 @@ TWipeMethodsManager::TWipeMethodsManager()
     : FilesEngine(std::make_unique<TWipeEngine>("FilesEngine")),
       DrivesEngine(std::make_unique<TWipeEngine>("DrivesEngine")) {}
 
-std::string TWipeMethodsManager::SettingsFileName() { return GetAppFolder() + "Ferrovane.ini"; }
+std::string TWipeMethodsManager::SettingsFileName() {
+  return GetAppFolder() + "Ferrovane.ini";
+}
 
 TWipeMethod* TWipeMethodsManager::MethodForEngine(TWipeEngine& engine) const {
-  TWipeMethod* candidate = Methods.empty() ? nullptr : Methods.front().get();
+  TWipeMethod* candidate = DefaultMethod();
   const std::string chosen = TIniFile(SettingsFileName()).ReadString(kEngines, engine.Name, "");
   if (!chosen.empty()) {
     candidate = MethodByFileName(GetMethodsFolder() + chosen);

@@ -22,10 +22,13 @@ class TCustomWipeMethodsManager {
   // Fills Methods from the ".mtd" files of the Methods folder. An error stops the loop and is
   // passed on; the methods loaded so far stay.
   void LoadMethods();
-  // Writes every method to its file in list order; the first error stops and is passed on.
+  // Writes every method to its file in list order; the first error stops and is passed on. A
+  // method that was not read whole is left out: its file keeps what could not be read.
   void SaveMethods();
   // The first method whose FileName equals the path, letters A-Z compared without case.
   TWipeMethod* MethodByFileName(const std::string& path) const;
+  // The method of an engine without an entry of its own: the first method that was read whole.
+  TWipeMethod* DefaultMethod() const;
   // Appends a method; the catalogue owns it from then on.
   TWipeMethod* AddMethod(std::unique_ptr<TWipeMethod> method);
   // Takes the method out of the list and frees it.
@@ -54,8 +57,9 @@ class TWipeMethodsManager : public TCustomWipeMethodsManager {
   std::unique_ptr<TWipeEngine> DrivesEngine;
 
   // The method the engine is to use: the one that "Engines" names for it in the settings file
-  // (read afresh on every call), else the first method; none when "Engines" names a file that is
-  // not loaded. Records the named method in the engine's Method field.
+  // (read afresh on every call), else DefaultMethod; none when "Engines" names a file that is
+  // not loaded. Records the named method in the engine's Method field. A named method that was
+  // not read whole is returned as it is; the engine refuses to use it.
   TWipeMethod* MethodForEngine(TWipeEngine& engine) const;
   // Records the method for the engine, in the engine and in the settings file. Raises
   // EIniFileError.

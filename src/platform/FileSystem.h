@@ -89,6 +89,16 @@ class File {
   virtual void startWriteback() = 0;
 };
 
+// What tells one version of a file from another: the file replaced, or written to, has another
+// identity (unless written twice within the file system's timestamp granularity).
+struct FileIdentity {
+  std::uint64_t device = 0;
+  std::uint64_t inode = 0;
+  std::uint64_t size = 0;
+  std::int64_t modifiedNs = 0;  // last modification, in nanoseconds since 1970
+  bool operator==(const FileIdentity&) const = default;
+};
+
 class Folder;
 
 // Every call that fails says why (the system's error number, or a FileError).
@@ -132,6 +142,10 @@ class FileSystem {
   // for its nearest existing folder (which `id` and `writable` then describe). Null when it
   // cannot be asked.
   virtual std::optional<DiskSpace> diskSpace(const std::string& path) = 0;
+
+  // The identity of the ordinary file the path names (following symbolic links). Null when the
+  // path names no ordinary file or cannot be examined.
+  virtual std::optional<FileIdentity> identity(const std::string& path) = 0;
 };
 
 // The file system in use: the real one unless a test has installed another.

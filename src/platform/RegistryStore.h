@@ -7,7 +7,9 @@
 // The file is read when first needed and again only when it has changed on disk; every change
 // replaces it in one step (a temporary file renamed over it). A file that cannot be read or is
 // damaged is reported by problem() and left exactly as it is: the store then reads as empty and
-// refuses every change, so the user's file is never overwritten.
+// refuses every change, so the user's file is never overwritten. A change after which the file
+// would be larger than the store reads back is refused and the file kept; problem() says so
+// until a later change is stored.
 
 #include <memory>
 #include <string>
@@ -18,10 +20,15 @@ namespace platform {
 
 class RegistryStore final : public Registry {
  public:
+  // Largest store file that is read, and so the largest that is written.
+  static constexpr std::uint64_t kMaxStoreBytes = 64ull << 20;
+
   // The user's store: both paths follow the configuration folder in use at each call.
   RegistryStore();
-  // A store at the given file, with the Run key in the given folder.
-  RegistryStore(std::string storePath, std::string autostartFolder);
+  // A store at the given file, with the Run key in the given folder, read and written up to
+  // maxBytes.
+  RegistryStore(std::string storePath, std::string autostartFolder,
+                std::uint64_t maxBytes = kMaxStoreBytes);
   ~RegistryStore() override;
   RegistryStore(const RegistryStore&) = delete;
   RegistryStore& operator=(const RegistryStore&) = delete;

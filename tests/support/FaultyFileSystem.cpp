@@ -238,3 +238,7 @@ std::optional<platform::DiskSpace> FaultyFileSystem::diskSpace(const std::string
   if (notWritable.count(folder) || notWritable.count(folder + "/")) space->writable = false;
   return space;
 }
+
+std::optional<platform::FileIdentity> FaultyFileSystem::identity(const std::string& path) {
+  return real().identity(path);
+}

@@ -75,6 +75,7 @@ class FaultyFileSystem : public platform::FileSystem {
   platform::Result<std::string> readFile(const std::string& path, std::uint64_t maxBytes) override;
   platform::Status writeFileAtomic(const std::string& path, const std::string& contents) override;
   std::optional<platform::DiskSpace> diskSpace(const std::string& path) override;
+  std::optional<platform::FileIdentity> identity(const std::string& path) override;
 
  private:
   friend class RecordingFile;

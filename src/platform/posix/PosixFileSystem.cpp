@@ -142,6 +142,11 @@ class PosixFileSystem final : public FileSystem {
     const auto fd = posix::openRegularAt(AT_FDCWD, path.c_str(), O_RDONLY);
     if (!fd) return fd.error();
     std::string contents;
+    // Room for the whole file at once: growing the text step by step would take twice its size.
+    if (struct stat st{};
+        ::fstat(*fd, &st) == 0 && static_cast<std::uint64_t>(st.st_size) <= maxBytes) {
+      contents.reserve(static_cast<std::size_t>(st.st_size));
+    }
     char buffer[65536];
     std::error_code error;
     for (;;) {
@@ -237,6 +242,15 @@ class PosixFileSystem final : public FileSystem {
     space.writable =
         S_ISDIR(st.st_mode) && ::faccessat(AT_FDCWD, probe.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
     return space;
+  }
+
+  std::optional<FileIdentity> identity(const std::string& path) override {
+    struct stat st {};
+    if (path.empty() || ::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+    return FileIdentity{
+        static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino),
+        static_cast<std::uint64_t>(st.st_size),
+        static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
   }
 };
 

@@ -21,7 +21,6 @@ using regstore::Key;
 using regstore::Tree;
 using regstore::Value;
 
-constexpr std::uint64_t kMaxStoreSize = 64ull << 20;
 constexpr std::array<std::string_view, 5> kRunNames = {"Software", "Microsoft", "Windows",
                                                        "CurrentVersion", "Run"};
 
@@ -38,7 +37,9 @@ RunRelation relationToRun(RegistryRoot root, const std::vector<std::string>& nam
   return names.size() == kRunNames.size() ? RunRelation::Run : RunRelation::Below;
 }
 
-bool validRoot(RegistryRoot root) { return root == kCurrentUser || root == kLocalMachine; }
+bool validRoot(RegistryRoot root) {
+  return root == kCurrentUser || root == kLocalMachine;
+}
 
 // A key path taken apart: its names below the root and where it lies relative to the Run key.
 struct KeyPath {
@@ -117,6 +118,7 @@ std::string parentFolder(const std::string& path) {
 
 struct RegistryStore::State {
   bool fixedPaths = false;
+  std::uint64_t maxBytes = RegistryStore::kMaxStoreBytes;
   std::string storePath;
   std::string autostartFolder;
 
@@ -125,14 +127,17 @@ struct RegistryStore::State {
   Stamp stamp;
   std::unique_ptr<Tree> tree = std::make_unique<Tree>();
   std::string problem;
+  std::string refused;  // why the last change was refused, until a change is stored
   int loads = 0;
 };
 
 RegistryStore::RegistryStore() : state_(std::make_unique<State>()) {}
 
-RegistryStore::RegistryStore(std::string storePath, std::string autostartFolder)
+RegistryStore::RegistryStore(std::string storePath, std::string autostartFolder,
+                             std::uint64_t maxBytes)
     : state_(std::make_unique<State>()) {
   state_->fixedPaths = true;
+  state_->maxBytes = maxBytes;
   state_->storePath = std::move(storePath);
   state_->autostartFolder = std::move(autostartFolder);
   if (!state_->autostartFolder.empty() && state_->autostartFolder.back() != '/') {
@@ -154,7 +159,9 @@ std::string RegistryStore::autostartFolder() const {
   return config.empty() ? std::string() : config + "autostart/";
 }
 
-int RegistryStore::loadCount() const { return state_->loads; }
+int RegistryStore::loadCount() const {
+  return state_->loads;
+}
 
 RegistryStore::State& RegistryStore::current() {
   State& s = *state_;
@@ -181,7 +188,7 @@ RegistryStore::State& RegistryStore::current() {
     return s;
   }
   if (!stamp->exists) return s;
-  std::optional<std::string> text = fs().readFile(path, kMaxStoreSize);
+  std::optional<std::string> text = fs().readFile(path, s.maxBytes);
   if (!text) {
     s.problem = store + "cannot be read." + left;
     return s;
@@ -199,9 +206,21 @@ RegistryStore::State& RegistryStore::current() {
 bool RegistryStore::save() {
   State& s = *state_;
   const std::string path = storePath();
+  std::optional<std::string> text = regstore::toText(*s.tree, s.maxBytes);
+  if (!text) {
+    // The store could not be read back with the change: the change is dropped (the file is
+    // read again) and the file stays as it is.
+    s.refused = "The registry store \"" + path + "\" would grow past " +
+                std::to_string(s.maxBytes) +
+                " bytes, the most it can read back; the change was refused and the file left as it "
+                "is.";
+    s.loaded = false;
+    return false;
+  }
   bool ok = !path.empty() && path == s.loadedPath && ensureFolder(parentFolder(path)) &&
-            fs().writeFileAtomic(path, regstore::toText(*s.tree));
+            fs().writeFileAtomic(path, *text);
   std::optional<Stamp> stamp = ok ? stampOf(path) : std::nullopt;
+  if (ok) s.refused.clear();
   if (!stamp) {
     s.loaded = false;  // read the file again before the next use
     return ok;
@@ -240,12 +259,15 @@ bool RegistryStore::keyExists(RegistryRoot root, const std::string& key) {
   regstore::AutostartFolder autostart(autostartFolder());
   const auto* names = &path->names;
   switch (path->relation) {
-    case RunRelation::Run: return autostart.exists();
-    case RunRelation::Below: return false;
+    case RunRelation::Run:
+      return autostart.exists();
+    case RunRelation::Below:
+      return false;
     case RunRelation::Ancestor:
       if (autostart.exists()) return true;
       break;
-    case RunRelation::None: break;
+    case RunRelation::None:
+      break;
   }
   return storedKey(*current().tree, root, *names) != nullptr;
 }
@@ -259,8 +281,10 @@ bool RegistryStore::createKey(RegistryRoot root, const std::string& key) {
       const std::string folder = autostartFolder();
       return !folder.empty() && ensureFolder(folder.substr(0, folder.size() - 1));
     }
-    case RunRelation::Below: return false;
-    default: break;
+    case RunRelation::Below:
+      return false;
+    default:
+      break;
   }
   State& s = current();
   if (!s.problem.empty()) return false;
@@ -397,8 +421,8 @@ bool RegistryStore::writeString(RegistryRoot root, const std::string& key, const
   return save();
 }
 
-bool RegistryStore::writeInteger(RegistryRoot root, const std::string& key,
-                                 const std::string& name, std::int32_t value) {
+bool RegistryStore::writeInteger(RegistryRoot root, const std::string& key, const std::string& name,
+                                 std::int32_t value) {
   auto path = locate(root, key);
   if (!path) return false;
   const RunRelation relation = path->relation;
@@ -422,7 +446,8 @@ bool RegistryStore::deleteValue(RegistryRoot root, const std::string& key,
   if (!path) return false;
   const RunRelation relation = path->relation;
   const auto* names = &path->names;
-  if (relation == RunRelation::Run) return regstore::AutostartFolder(autostartFolder()).remove(name);
+  if (relation == RunRelation::Run)
+    return regstore::AutostartFolder(autostartFolder()).remove(name);
   if (relation == RunRelation::Below) return false;
   State& s = current();
   if (!s.problem.empty()) return false;
@@ -447,6 +472,9 @@ bool RegistryStore::deleteKeyTree(RegistryRoot root, const std::string& key) {
   return save();
 }
 
-std::string RegistryStore::problem() { return current().problem; }
+std::string RegistryStore::problem() {
+  const State& s = current();
+  return s.problem.empty() ? s.refused : s.problem;
+}
 
 }  // namespace platform

@@ -11,7 +11,9 @@ constexpr std::string_view kHeader4 = "REGEDIT4";
 constexpr std::string_view kCurrentUserName = "HKEY_CURRENT_USER";
 constexpr std::string_view kLocalMachineName = "HKEY_LOCAL_MACHINE";
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+  return c == ' ' || c == '\t';
+}
 
 std::string_view trimRight(std::string_view text) {
   while (!text.empty() && (isBlank(text.back()) || text.back() == '\r')) text.remove_suffix(1);
@@ -46,11 +48,21 @@ std::optional<std::string> readQuoted(std::string_view text, std::string_view& r
     if (c == '\\' && i + 1 < text.size()) {
       char next = text[++i];
       switch (next) {
-        case '\\': result += '\\'; break;
-        case '"': result += '"'; break;
-        case 'n': result += '\n'; break;
-        case 'r': result += '\r'; break;
-        case '0': result += '\0'; break;
+        case '\\':
+          result += '\\';
+          break;
+        case '"':
+          result += '"';
+          break;
+        case 'n':
+          result += '\n';
+          break;
+        case 'r':
+          result += '\r';
+          break;
+        case '0':
+          result += '\0';
+          break;
         default:  // not an escape: both characters stand for themselves
           result += '\\';
           result += next;
@@ -158,7 +170,8 @@ class Parser {
       value.text = std::move(*text);
     } else if (rest.substr(0, 6) == "dword:") {
       std::string_view digits = rest.substr(6);
-      if (digits.empty() || digits.size() > 8 || !std::all_of(digits.begin(), digits.end(), isHex)) {
+      if (digits.empty() || digits.size() > 8 ||
+          !std::all_of(digits.begin(), digits.end(), isHex)) {
         return failed("a dword value that is not 1 to 8 hexadecimal digits");
       }
       value.type = Value::Type::Integer;
@@ -187,7 +200,8 @@ class Parser {
     std::string_view data = first.substr(colon + 1);
     while (true) {
       for (char c : data) {
-        if (!isHex(c) && c != ',' && c != '\\' && !isBlank(c)) return failed("a hex value with other characters");
+        if (!isHex(c) && c != ',' && c != '\\' && !isBlank(c))
+          return failed("a hex value with other characters");
       }
       if (trimRight(data).empty() || trimRight(data).back() != '\\') break;
       if (index_ + 1 >= lines_.size()) return failed("a hex value continued past the end");
@@ -235,17 +249,33 @@ void writeValue(std::string& out, const Value& value) {
   out += '\n';
 }
 
-void writeKey(std::string& out, const Key& key, const std::string& path, bool isRoot) {
-  if (!isRoot || !key.values().empty()) {
+// Writes the key and those below it. `path` holds the key's path while it is written (one
+// buffer for the whole tree, so the time is that of the text written). A key gets a line of
+// its own only when it holds values or nothing at all: a key that only holds keys is rebuilt
+// from theirs. False once the text would pass `limit`.
+bool writeKey(std::string& out, const Key& key, std::string& path, bool isRoot, std::size_t limit) {
+  const bool needed =
+      isRoot ? !key.values().empty() : !key.values().empty() || key.children().empty();
+  if (needed) {
     out += '[';
     out += path;
     out += "]\n";
-    for (const Value& value : key.values()) writeValue(out, value);
+    for (const Value& value : key.values()) {
+      writeValue(out, value);
+      if (out.size() > limit) return false;
+    }
     out += '\n';
+    if (out.size() > limit) return false;
   }
   for (const auto& [folded, child] : key.children()) {
-    writeKey(out, *child, path + '\\' + child->name, false);
+    const std::size_t length = path.size();
+    path += '\\';
+    path += child->name;
+    const bool ok = writeKey(out, *child, path, false, limit);
+    path.resize(length);
+    if (!ok) return false;
   }
+  return true;
 }
 
 }  // namespace
@@ -279,7 +309,9 @@ Key& Key::ensureChild(const std::string& name) {
   return *slot;
 }
 
-bool Key::removeChild(std::string_view name) { return children_.erase(foldCase(name)) > 0; }
+bool Key::removeChild(std::string_view name) {
+  return children_.erase(foldCase(name)) > 0;
+}
 
 std::vector<std::string> Key::childNames() const {
   std::vector<std::string> names;
@@ -324,7 +356,9 @@ Key* Tree::root(RegistryRoot root) {
   return nullptr;
 }
 
-const Key* Tree::root(RegistryRoot root) const { return const_cast<Tree*>(this)->root(root); }
+const Key* Tree::root(RegistryRoot root) const {
+  return const_cast<Tree*>(this)->root(root);
+}
 
 Key* Tree::find(RegistryRoot rootKey, const std::vector<std::string>& names) {
   Key* key = root(rootKey);
@@ -335,13 +369,18 @@ Key* Tree::find(RegistryRoot rootKey, const std::vector<std::string>& names) {
   return key;
 }
 
-ParseResult parseText(std::string_view text) { return Parser(text).run(); }
+ParseResult parseText(std::string_view text) {
+  return Parser(text).run();
+}
 
-std::string toText(const Tree& tree) {
+std::optional<std::string> toText(const Tree& tree, std::size_t limit) {
   std::string out(kHeader5);
   out += "\n\n";
-  writeKey(out, *tree.root(kCurrentUser), std::string(kCurrentUserName), true);
-  writeKey(out, *tree.root(kLocalMachine), std::string(kLocalMachineName), true);
+  for (RegistryRoot root : {kCurrentUser, kLocalMachine}) {
+    const Key& key = *tree.root(root);
+    std::string path = key.name;
+    if (!writeKey(out, key, path, true, limit)) return std::nullopt;
+  }
   return out;
 }
 
@@ -350,12 +389,23 @@ std::string escapeString(std::string_view text) {
   out.reserve(text.size());
   for (char c : text) {
     switch (c) {
-      case '\\': out += "\\\\"; break;
-      case '"': out += "\\\""; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\0': out += "\\0"; break;
-      default: out += c;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '"':
+        out += "\\\"";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\0':
+        out += "\\0";
+        break;
+      default:
+        out += c;
     }
   }
   return out;

@@ -1,6 +1,7 @@
 #pragma once
 // The keys and values of the registry store in memory, and their text form: a REGEDIT5 file
-// ("Windows Registry Editor Version 5.00"), one "[ROOT\path]" line per key followed by its values.
+// ("Windows Registry Editor Version 5.00"), a "[ROOT\path]" line followed by the key's values
+// for each key that holds values or nothing at all (the keys above them follow from their paths).
 // Text values are written "name"="text" with \\ and \" escaped (line breaks as \n and \r),
 // integers "name"=dword:0000000a; other value types (hex:, hex(2): ...) are kept as written.
 
@@ -81,8 +82,8 @@ struct ParseResult {
 
 // Reads the text of a store. Empty text (or blanks only) is an empty store.
 ParseResult parseText(std::string_view text);
-// The text of a store.
-std::string toText(const Tree& tree);
+// The text of a store; null when it would be longer than `limit` bytes (it is not made whole).
+std::optional<std::string> toText(const Tree& tree, std::size_t limit);
 
 // A text value as written between the quotes, and back.
 std::string escapeString(std::string_view text);

@@ -7,7 +7,9 @@ namespace {
 
 class EraserEngineTest : public CleanerTest {};
 
-std::string Document(const std::string& body) { return "<Configuration>" + body + "</Configuration>"; }
+std::string Document(const std::string& body) {
+  return "<Configuration>" + body + "</Configuration>";
+}
 
 const char* kOptions =
     R"(<Options LoadAtStartup="False" StartInSystemTray="True" AutoCleanAtWindowsStart="1" AutoCleanAtWindowsShutdown="true"/>)";
@@ -16,7 +18,8 @@ TEST(PrefsValues, BooleansAreTrueFalseInAnyCaseOrNumbers) {
   for (const char* text : {"True", "TRUE", "true", "1", "-3", "2.5", "0x10", " True "}) {
     EXPECT_TRUE(ParseBool(text)) << text;
   }
-  for (const char* text : {"False", "fALSE", "0", "0.0", "-0"}) EXPECT_FALSE(ParseBool(text)) << text;
+  for (const char* text : {"False", "fALSE", "0", "0.0", "-0"})
+    EXPECT_FALSE(ParseBool(text)) << text;
   for (const char* text : {"yes", "", "on", "1a", "Truee", "."}) {
     EXPECT_THROW(ParseBool(text), EConvertError) << text;
   }
@@ -51,6 +54,66 @@ TEST_F(EraserEngineTest, MissingOrUnreadableDocumentsChangeNothing) {
   folder.makeFolder("program/folder.dat");
   missing.LoadFromFile(folder / "program/folder.dat");
   EXPECT_EQ(RunValue(), "kept");
+}
+
+TEST_F(EraserEngineTest, DocumentsThatAreNotWellFormedXmlAreIgnored) {
+  // Each would apply its Options if it were read.
+  const std::string options = R"(<Options LoadAtStartup="False" StartInSystemTray="True" )"
+                              R"(AutoCleanAtWindowsStart="1" AutoCleanAtWindowsShutdown="1")";
+  const std::vector<std::string> documents = {
+      Document(options + "/>") + "<Configuration/>",           // two root elements
+      Document(options + "/>") + "trailing text",              // text after the root
+      Document(options + R"( StartInSystemTray="True"/>)"),    // a duplicated attribute
+      Document(options + "/><Windows>&undefined;</Windows>"),  // an undefined entity
+      Document(options + R"(/><Windows><EraseRunHistory Enabled="a<b"/></Windows>)"),  // "<"
+      Document(options + "/>") + "<!-- unclosed comment",
+      "<!DOCTYPE Configuration SYSTEM \"other.dtd\">" +                     // an entity declared
+          Document(options + "/><Windows>&outside;</Windows>"),             // elsewhere: unknown
+      "<!DOCTYPE Configuration [<!ENTITY file SYSTEM \"/etc/passwd\">]>" +  // another file
+          Document(options + "/><Windows>&file;</Windows>"),
+  };
+  for (const std::string& text : documents) {
+    SCOPED_TRACE(text);
+    auto engine = LoadEngine(text);
+    EXPECT_FALSE(engine->StartInSystemTray);
+    EXPECT_FALSE(engine->AutoCleanAtWindowsStart);
+  }
+
+  // What a conforming parser accepts is read: declarations, comments, instructions, character
+  // references, entities the document declares, another encoding.
+  const std::vector<std::string> wellFormed = {
+      "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<!-- prefs -->\n<?app x?>" +
+          Document(
+              R"(<Options LoadAtStartup="False" StartInSystemTray="&#84;rue" )"
+              R"(AutoCleanAtWindowsStart="1" AutoCleanAtWindowsShutdown="0"/>)"
+              "<Shredder CleanFreeSpaceEnabled=\"True\"><WipeFiles><Item FileName=\"/caf\xE9\"/>"
+              "</WipeFiles></Shredder>"),
+      "<!DOCTYPE Configuration [<!ENTITY yes \"True\">]>" +
+          Document(R"(<Options LoadAtStartup="False" StartInSystemTray="&yes;" )"
+                   R"(AutoCleanAtWindowsStart="1" AutoCleanAtWindowsShutdown="0"/>)"),
+  };
+  for (const std::string& text : wellFormed) {
+    SCOPED_TRACE(text);
+    auto engine = LoadEngine(text);
+    EXPECT_TRUE(engine->StartInSystemTray);
+    EXPECT_TRUE(engine->AutoCleanAtWindowsStart);
+  }
+  EXPECT_EQ(LoadEngine(wellFormed[0])->Shredder->WipeFiles->Items.at(0)->Path, "/caf\xC3\xA9");
+}
+
+TEST_F(EraserEngineTest, EntitiesThatExpandWithoutEndAreRefused) {
+  // Each entity holds ten of the one before: the last would be 4 * 10^11 bytes.
+  std::string declarations = "<!ENTITY a0 \"True\">";
+  for (int i = 1; i < 12; ++i) {
+    std::string tenOfTheLast;
+    for (int k = 0; k < 10; ++k) tenOfTheLast += "&a" + std::to_string(i - 1) + ";";
+    declarations += "<!ENTITY a" + std::to_string(i) + " \"" + tenOfTheLast + "\">";
+  }
+  auto engine = LoadEngine("<!DOCTYPE Configuration [" + declarations + "]>" +
+                           Document(R"(<Options LoadAtStartup="False" StartInSystemTray="True" )"
+                                    R"(AutoCleanAtWindowsStart="1" AutoCleanAtWindowsShutdown="1">)"
+                                    "<x a=\"&a11;\"/></Options>"));
+  EXPECT_FALSE(engine->StartInSystemTray);
 }
 
 TEST_F(EraserEngineTest, OptionsAreReadAndTheRunValueFollowsLoadAtStartup) {
@@ -99,11 +162,11 @@ TEST_F(EraserEngineTest, ItemFlagsAreReadByGroupAndAnUnconvertibleFlagEndsTheLoa
   EXPECT_TRUE(engine->StartInSystemTray);
   EXPECT_TRUE(engine->EraseRecycleBin->Enabled);
   EXPECT_FALSE(engine->EraseRunHistory->Enabled);
-  EXPECT_TRUE(engine->EraseFindComputer->Enabled);   // no element: its default
-  EXPECT_FALSE(engine->IEEraseIndexDAT->Enabled);    // an IE group outside Browsers is not read
+  EXPECT_TRUE(engine->EraseFindComputer->Enabled);  // no element: its default
+  EXPECT_FALSE(engine->IEEraseIndexDAT->Enabled);   // an IE group outside Browsers is not read
   EXPECT_FALSE(engine->IEEraseCache->Enabled);
   EXPECT_FALSE(engine->AOLCache->Enabled);
-  EXPECT_FALSE(engine->OperaCookies->Enabled);       // AOL's "yes" ended the load before Opera
+  EXPECT_FALSE(engine->OperaCookies->Enabled);  // AOL's "yes" ended the load before Opera
   EXPECT_TRUE(engine->PluginManager->CheckedPlugins.empty());
 
   engine = LoadEngine(Document("<Windows/>"));

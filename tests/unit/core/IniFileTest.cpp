@@ -1,5 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <chrono>
+#include <filesystem>
+
+#include "core/IniDocument.h"
+#include "core/IniFileCache.h"
+#include "core/IniIndex.h"
 #include "core/TIniFile.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TestFolder.h"
@@ -24,8 +31,9 @@ TEST_F(IniFileTest, NamesIgnoreCaseAndTheFirstDuplicateWins) {
 }
 
 TEST_F(IniFileTest, ValuesAreTrimmedAndLoseMatchingQuotes) {
-  file("[S]\n  spaced  =   value with  inner  \nq1=\"quoted \"\nq2='single'\n"
-       "odd=\"open\nmixed=\"a'\nempty=\nbare\n;comment=no\n");
+  file(
+      "[S]\n  spaced  =   value with  inner  \nq1=\"quoted \"\nq2='single'\n"
+      "odd=\"open\nmixed=\"a'\nempty=\nbare\n;comment=no\n");
   EXPECT_EQ(ini.ReadString("S", "spaced", ""), "value with  inner");
   EXPECT_EQ(ini.ReadString("S", "q1", ""), "quoted ");
   EXPECT_EQ(ini.ReadString("S", "q2", ""), "single");
@@ -49,8 +57,9 @@ TEST_F(IniFileTest, ReadsAreLimitedTo2047Characters) {
 }
 
 TEST_F(IniFileTest, IntegersAndBooleans) {
-  file("[N]\nhex=0x1F\ndollar=$1F\nneg=-12\nplus=+7\ntrail=12abc\nbig=2147483648\n"
-       "min=-2147483648\nallbits=$FFFFFFFF\nzero=0\ntwo=2\nx=0x\n");
+  file(
+      "[N]\nhex=0x1F\ndollar=$1F\nneg=-12\nplus=+7\ntrail=12abc\nbig=2147483648\n"
+      "min=-2147483648\nallbits=$FFFFFFFF\nzero=0\ntwo=2\nx=0x\n");
   EXPECT_EQ(ini.ReadInteger("N", "hex", 0), 31);
   EXPECT_EQ(ini.ReadInteger("N", "dollar", 0), 31);
   EXPECT_EQ(ini.ReadInteger("N", "neg", 0), -12);
@@ -68,8 +77,9 @@ TEST_F(IniFileTest, IntegersAndBooleans) {
 }
 
 TEST_F(IniFileTest, WritesReplaceInPlaceAndKeepEverythingElse) {
-  file("; settings of the test\r\n[Engines]\r\nWipeFiles = old.mtd\r\nodd line\r\n\r\n"
-       "[Settings]\r\nBufferSize=1\r\n");
+  file(
+      "; settings of the test\r\n[Engines]\r\nWipeFiles = old.mtd\r\nodd line\r\n\r\n"
+      "[Settings]\r\nBufferSize=1\r\n");
   ini.WriteString("engines", "WIPEFILES", "Seven.mtd");
   ini.WriteInteger("Settings", "BufferSize", 65536);
   ini.WriteString("Engines", "WipeFolders", "One.mtd");
@@ -117,4 +127,109 @@ TEST_F(IniFileTest, AFolderInPlaceOfTheFileReadsDefaultsAndCannotBeWritten) {
   t.makeFolder("test.ini");
   EXPECT_EQ(ini.ReadString("S", "K", "d"), "d");
   EXPECT_THROW(ini.WriteString("S", "K", "v"), EIniFileError);
+}
+
+namespace {
+
+// The text after applying the writes to the text one at a time, and all of them at once.
+std::pair<std::string, std::string> WrittenBothWays(
+    const std::string& text, const std::vector<std::array<std::string, 3>>& writes) {
+  std::string oneByOne = text;
+  for (const auto& [section, key, value] : writes) {
+    IniDocument single(oneByOne);
+    single.write(section, key, value);
+    oneByOne = single.text();
+  }
+  IniDocument together(text);
+  for (const auto& [section, key, value] : writes) together.write(section, key, value);
+  return {oneByOne, together.text()};
+}
+
+}  // namespace
+
+TEST(IniDocumentWrites, ManyWritesAtOnceGiveWhatWritingOneByOneGives) {
+  const std::vector<std::string> texts = {
+      "",
+      "[Method]\nName=Old\nPasses=9",  // no final line break
+      "; header\r\n[method]\r\n  name = Old  \r\n\r\n\r\n[Pass1]\r\nName=p\r\n",  // CR LF, blanks
+      "[Pass1]\nWipeWith=1\n[Method]\nName=a\n[METHOD]\nName=dup\nPasses=4\n",
+      "loose=1\n[Pass2]\n; a comment\nodd line\n\n[Other]\nx=y\n",
+      "[Method]\nName=a\nName=second\n[Pass1]\n",  // duplicate key, empty last section
+      "[Method]\nName=a\r",                        // a final CR without LF
+  };
+  const std::vector<std::array<std::string, 3>> writes = {
+      {"Method", "Name", "New"},   {"Method", "Passes", "2"},       {"Pass1", "Name", "first"},
+      {"Pass1", "WipeWith", "3"},  {" pass2 ", " Name ", "second"}, {"Pass2", "WipeWith", "0"},
+      {"METHOD", "name", "Newer"}, {"New Section", "Key", "v"},     {"Pass1", "WIPEWITH", "2"},
+      {"Other", "x", "y"},
+  };
+  for (const std::string& text : texts) {
+    SCOPED_TRACE(text);
+    const auto [oneByOne, together] = WrittenBothWays(text, writes);
+    EXPECT_EQ(together, oneByOne);
+  }
+  // Writing what is already there changes nothing; anything else does.
+  IniDocument same("[S]\nK=v\n");
+  same.write("s", "k", "v");
+  EXPECT_FALSE(same.changed());
+  same.write("S", "New", "");
+  EXPECT_TRUE(same.changed());
+}
+
+TEST(IniIndexReads, EveryKeyOfManySectionsIsFoundAndTheFirstDuplicateWins) {
+  std::string text;
+  for (int s = 0; s < 3000; ++s) {
+    text += "[Section" + std::to_string(s) + "]\n";
+    for (int k = 0; k < 4; ++k)
+      text += "Key" + std::to_string(k) + "=" + std::to_string(s * 10 + k) + "\n";
+    text += "key0=duplicate\n";
+  }
+  text += "[SECTION7]\nKey0=later section\n";
+  const IniIndex index(text);
+  for (int s = 0; s < 3000; s += 7) {
+    for (int k = 0; k < 4; ++k) {
+      ASSERT_EQ(index.read("section" + std::to_string(s), "KEY" + std::to_string(k)),
+                std::to_string(s * 10 + k));
+    }
+  }
+  EXPECT_EQ(index.read("Section7", "Key0"), "70");
+  EXPECT_EQ(index.read("Section3000", "Key0"), std::nullopt);
+  EXPECT_EQ(index.read("Section1", "Key4"), std::nullopt);
+  EXPECT_EQ(index.read("Section1", ""), std::nullopt);
+}
+
+TEST_F(IniFileTest, AnUnchangedFileIsParsedOnceAndEveryChangeIsSeen) {
+  // A file last changed a while ago, as the settings are between two runs.
+  auto settle = [&] {
+    std::filesystem::last_write_time(
+        path, std::filesystem::file_time_type::clock::now() - std::chrono::minutes(10));
+  };
+  file("[Engines]\nWipeFiles=one.mtd\n");
+  settle();
+  const int before = IniFileCache::reads();
+  for (int i = 0; i < 100; ++i) ASSERT_EQ(ini.ReadString("Engines", "WipeFiles", ""), "one.mtd");
+  EXPECT_EQ(IniFileCache::reads(), before + 1);
+
+  // Changed behind the program's back, to the same size: read again.
+  file("[Engines]\nWipeFiles=two.mtd\n");
+  settle();
+  EXPECT_EQ(ini.ReadString("Engines", "WipeFiles", ""), "two.mtd");
+  EXPECT_EQ(IniFileCache::reads(), before + 2);
+  // Changed by the program itself.
+  ini.WriteString("Engines", "WipeFiles", "six.mtd");
+  EXPECT_EQ(ini.ReadString("Engines", "WipeFiles", ""), "six.mtd");
+
+  // A file changed moments ago may change again without its time moving: it is read each time.
+  file("[Engines]\nWipeFiles=new.mtd\n");
+  const int fresh = IniFileCache::reads();
+  EXPECT_EQ(ini.ReadString("Engines", "WipeFiles", ""), "new.mtd");
+  EXPECT_EQ(ini.ReadString("Engines", "WipeFiles", ""), "new.mtd");
+  EXPECT_EQ(IniFileCache::reads(), fresh + 2);
+
+  // Gone, or too large to read: the defaults.
+  std::filesystem::remove(path);
+  EXPECT_EQ(ini.ReadString("Engines", "WipeFiles", "d"), "d");
+  file("[Engines]\nWipeFiles=x\n" + std::string(IniDocument::kMaxFileSize, ';'));
+  settle();
+  EXPECT_EQ(ini.ReadString("Engines", "WipeFiles", "d"), "d");
 }

@@ -370,3 +370,16 @@ TEST_F(WipeEngineTest, LinksAreRemovedAsLinksAndTheirTargetsKept) {
   }
   EXPECT_TRUE(files.writes.empty());
 }
+
+TEST_F(WipeEngineTest, AMethodNotReadWholeLeavesEveryFileAsItIs) {
+  // Its file names more passes than are read: the passes that were read are not the method.
+  folder.write("program/Methods/part.mtd",
+               "[Method]\nName=Part\nPasses=5000\n[Pass1]\nWipeWith=0\n");
+  AddMethod("whole.mtd", {BytePass(1)});
+  folder.write("program/Ferrovane.ini", "[Engines]\nWipeFiles=part.mtd\n");
+  const std::string path = folder.write("file", "kept");
+  Run(wkFile, path);
+  EXPECT_EQ(readFileBytes(path), "kept");
+  EXPECT_TRUE(HasFailure(path, TWipeFailureReason::MethodNotReadWhole));
+  EXPECT_EQ(DescribeFailure(engine.Failures.at(0)), "method file could not be read whole");
+}

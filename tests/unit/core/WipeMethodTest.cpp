@@ -35,8 +35,9 @@ TEST_F(FreshGenerator, RandomBytesRightAfterStartFollowTheProgramsSequence) {
 
 TEST_F(FreshGenerator, RandomBytesStayWithinTheirBoundsEvenWhenTheBoundsAreSwapped) {
   for (auto [low, high] : {std::pair<int, int>{10, 12}, {12, 10}, {255, 255}, {200, 3}}) {
-    std::string buffer = randomBytes(static_cast<std::uint8_t>(low), static_cast<std::uint8_t>(high))
-                             .BuildBuffer(4096);
+    std::string buffer =
+        randomBytes(static_cast<std::uint8_t>(low), static_cast<std::uint8_t>(high))
+            .BuildBuffer(4096);
     const int lo = std::min(low, high), hi = std::max(low, high);
     for (int b : bytes(buffer)) {
       ASSERT_GE(b, lo);
@@ -227,11 +228,53 @@ TEST(MethodFile, HostileFilesLoadQuicklyIntoSomethingHarmless) {
   for (std::size_t i = 0; i < binary.size(); ++i) binary[i] = static_cast<char>(i * 7919 % 256);
   t.write("binary.mtd", binary);
   EXPECT_LE(load("binary.mtd")->PassCount(), TWipeMethod::kMaxPasses);
-  t.write("big.mtd", "[Method]\nName=Big\nPasses=1\n" +
-                         std::string(TWipeMethod::kMaxFileSize, ';'));
+  t.write("big.mtd",
+          "[Method]\nName=Big\nPasses=1\n" + std::string(TWipeMethod::kMaxFileSize, ';'));
   EXPECT_EQ(load("big.mtd")->Name, "");
   t.makeFolder("folder.mtd");
   EXPECT_EQ(load("folder.mtd")->PassCount(), 0);
+}
+
+TEST(MethodFile, AFileNotReadWholeIsMarkedUntilTheMethodIsAssigned) {
+  TestFolder t;
+  const std::string three =
+      "[Method]\nName=Three\nPasses=3\n[Pass1]\n[Pass2]\n[Pass3]\nWipeWith=2\n";
+  struct Case {
+    const char* name;
+    std::string text;
+    bool whole;
+  };
+  const std::vector<Case> cases = {
+      {"three.mtd", three, true},
+      {"all passes.mtd", "[Method]\nPasses=" + std::to_string(TWipeMethod::kMaxPasses) + "\n",
+       true},
+      {"more passes.mtd", "[Method]\nPasses=" + std::to_string(TWipeMethod::kMaxPasses + 1) + "\n",
+       false},
+      {"large comment.mtd", three + std::string(TWipeMethod::kMaxFileSize, ';') + "\n", false},
+      {"longest name.mtd", "[Method]\nName=" + std::string(TWipeMethod::kMaxTextLength, 'n') + "\n",
+       true},
+      {"longer name.mtd",
+       "[Method]\nName=" + std::string(TWipeMethod::kMaxTextLength + 1, 'n') + "\n", false},
+      {"long pattern.mtd", three + "TextPatternValue=\"" + std::string(3000, 'p') + "\"\n", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TWipeMethod method;
+    method.FileName = t.write(c.name, c.text);
+    method.LoadFromFile();
+    EXPECT_EQ(method.ReadWhole, c.whole);
+  }
+  TWipeMethod missing;
+  missing.FileName = t / "missing.mtd";
+  missing.LoadFromFile();
+  EXPECT_FALSE(missing.ReadWhole);
+
+  // What the user confirms in the editor is stored with Assign: the method is whole again.
+  TWipeMethod edited;
+  edited.Name = "Repaired";
+  missing.Assign(edited);
+  EXPECT_TRUE(missing.ReadWhole);
+  EXPECT_TRUE(TWipeMethod().ReadWhole);
 }
 
 TEST(MethodFile, SaveFailureRaisesTheWriteErrorAndKeepsTheOldFile) {

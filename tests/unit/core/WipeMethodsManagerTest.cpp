@@ -46,7 +46,8 @@ TEST_F(Catalogue, CreateSetsItsOwnValuesUntilTheSettingsAreLoaded) {
 
 TEST_F(Catalogue, SettingsRoundTripAndOtherContentSurvives) {
   t.write("program/Ferrovane.ini",
-          "; mine\n[Engines]\nWipeFiles=x.mtd\n[Settings]\nBufferSize=0x10000\nSignature= \"  padded \" \n"
+          "; mine\n[Engines]\nWipeFiles=x.mtd\n[Settings]\nBufferSize=0x10000\nSignature= \"  "
+          "padded \" \n"
           "Unknown=kept\n[Extra]\nA=1\n");
   manager.LoadSettings();
   EXPECT_EQ(manager.BufferSize, 65536);
@@ -140,10 +141,50 @@ TEST_F(Catalogue, FinishWritesSettingsWhenNoFileExisted) {
   EXPECT_EQ(readFileBytes(settings).find("[Engines]"), std::string::npos);
 }
 
+TEST_F(Catalogue, AMethodNotReadWholeIsNeverTheDefaultNorWrittenBack) {
+  // A real three-pass method followed by a large comment: too large to read, and first in order.
+  const std::string big = t.write("program/Methods/A big.mtd",
+                                  "[Method]\nName=Big\nPasses=3\n[Pass1]\n[Pass2]\n[Pass3]\n" +
+                                      std::string(TWipeMethod::kMaxFileSize, ';') + "\n");
+  method("b.mtd", "Bee");
+  StartWipeMethodsManager();
+  ASSERT_EQ(WipeMethodsManager->Methods.size(), 2u);
+  TWipeMethod* unread = WipeMethodsManager->Methods[0].get();
+  TWipeMethod* bee = WipeMethodsManager->Methods[1].get();
+  EXPECT_FALSE(unread->ReadWhole);
+
+  TWipeEngine engine("WipeFiles");
+  EXPECT_EQ(WipeMethodsManager->MethodForEngine(engine), bee);
+  // Chosen for the engine by name, it is what the engine gets (and refuses to use).
+  TIniFile(settings).WriteString("Engines", "WipeFiles", "A big.mtd");
+  EXPECT_EQ(WipeMethodsManager->MethodForEngine(engine), unread);
+
+  const std::string before = readFileBytes(big);
+  FinishWipeMethodsManager();
+  EXPECT_EQ(readFileBytes(big), before);
+
+  // Once edited, it is written like any other method.
+  StartWipeMethodsManager();
+  TWipeMethod repaired;
+  repaired.Name = "Repaired";
+  WipeMethodsManager->Methods[0]->Assign(repaired);
+  FinishWipeMethodsManager();
+  EXPECT_NE(readFileBytes(big).find("Name=Repaired\n"), std::string::npos);
+}
+
+TEST_F(Catalogue, WithoutAMethodReadWholeThereIsNoDefault) {
+  t.write("program/Methods/a.mtd", "[Method]\nPasses=99999\n");
+  manager.LoadMethods();
+  ASSERT_EQ(manager.Methods.size(), 1u);
+  TWipeEngine engine("WipeFiles");
+  EXPECT_EQ(manager.MethodForEngine(engine), nullptr);
+}
+
 TEST(ShippedMethods, EveryShippedMethodLoadsWithItsPasses) {
   TWipeMethodsManager manager;
   // The shipped files sit in methods/ of the source tree, not in Methods/ beside a program.
-  for (const std::string& name : ListFiles(std::string(FERROVANE_SOURCE_DIR) + "/methods", "**.mtd")) {
+  for (const std::string& name :
+       ListFiles(std::string(FERROVANE_SOURCE_DIR) + "/methods", "**.mtd")) {
     auto method = std::make_unique<TWipeMethod>();
     method->FileName = std::string(FERROVANE_SOURCE_DIR) + "/methods/" + name;
     method->LoadFromFile();
@@ -181,5 +222,8 @@ TEST(ShippedMethods, EveryShippedMethodLoadsWithItsPasses) {
   EXPECT_EQ(gutmann.GetPass(25)->TextPatternValue, "\x92\x49\x24");
   EXPECT_EQ(gutmann.GetPass(28)->TextPatternValue, "\x6D\xB6\xDB");
   EXPECT_EQ(gutmann.GetPass(30)->TextPatternValue, "\xDB\x6D\xB6");
-  for (const auto& method : manager.Methods) EXPECT_GT(method->Description.size(), 60u);
+  for (const auto& method : manager.Methods) {
+    EXPECT_GT(method->Description.size(), 60u);
+    EXPECT_TRUE(method->ReadWhole);
+  }
 }

@@ -114,8 +114,9 @@ TEST_F(RegistryStoreTest, ReadsTheFileAgainOnlyWhenItChanged) {
   EXPECT_EQ(store.loadCount(), loads);
 
   // Another program replaces the file: the next read sees its content.
-  folder.write("store/registry.reg",
-               "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\K]\r\n\"v\"=\"2\"\r\n");
+  folder.write(
+      "store/registry.reg",
+      "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\K]\r\n\"v\"=\"2\"\r\n");
   EXPECT_EQ(store.readString(kCurrentUser, "K", "v"), "2");
   EXPECT_EQ(store.loadCount(), loads + 1);
 }
@@ -133,8 +134,8 @@ TEST_F(RegistryStoreTest, ValuesOfOtherTypesSurviveARewrite) {
   EXPECT_EQ(store.readString(kLocalMachine, "SYSTEM\\Memory Management", ""), "default");
   EXPECT_TRUE(store.valueExists(kLocalMachine, "SYSTEM\\Memory Management", "bin"));
   EXPECT_EQ(store.readString(kLocalMachine, "SYSTEM\\Memory Management", "Bin"), std::nullopt);
-  ASSERT_TRUE(store.writeInteger(kLocalMachine, "SYSTEM\\Memory Management",
-                                 "ClearPageFileAtShutdown", 1));
+  ASSERT_TRUE(
+      store.writeInteger(kLocalMachine, "SYSTEM\\Memory Management", "ClearPageFileAtShutdown", 1));
   const std::string rewritten = readFileBytes(storeFile());
   EXPECT_NE(rewritten.find("\"Bin\"=hex:01,02,03,\\\n  04,05\n\"Paths\"=hex(7):41,00,00,00\n"
                            "@=\"default\"\n\"ClearPageFileAtShutdown\"=dword:00000001\n"),
@@ -143,15 +144,15 @@ TEST_F(RegistryStoreTest, ValuesOfOtherTypesSurviveARewrite) {
 
 TEST_F(RegistryStoreTest, DamagedStoreIsReportedAndLeftAsItIs) {
   const std::vector<std::string> damaged = {
-      "[HKEY_CURRENT_USER\\K]\n\"v\"=\"1\"\n",                                   // no header
-      "REGEDIT4\n\"v\"=\"1\"\n",                                                  // value first
-      "REGEDIT4\n[HKEY_CURRENT_USER\\K]\n\"v\"=dword:123456789\n",               // too long
-      "REGEDIT4\n[HKEY_CURRENT_USER\\K]\n\"v\"=\"open\n",                        // unclosed
-      "REGEDIT4\n[-HKEY_CURRENT_USER\\K]\n",                                      // a deletion
-      "REGEDIT4\n[HKEY_USERS\\K]\n",                                              // other root
-      "REGEDIT4\n[HKEY_CURRENT_USER\\K\\\\L]\n",                                  // empty name
-      "REGEDIT4\n[HKEY_CURRENT_USER\\K]\n\"v\"=hex:01,\\",                        // cut short
-      "\xFF\xFEW\0i\0n\0",                                                        // UTF-16
+      "[HKEY_CURRENT_USER\\K]\n\"v\"=\"1\"\n",                      // no header
+      "REGEDIT4\n\"v\"=\"1\"\n",                                    // value first
+      "REGEDIT4\n[HKEY_CURRENT_USER\\K]\n\"v\"=dword:123456789\n",  // too long
+      "REGEDIT4\n[HKEY_CURRENT_USER\\K]\n\"v\"=\"open\n",           // unclosed
+      "REGEDIT4\n[-HKEY_CURRENT_USER\\K]\n",                        // a deletion
+      "REGEDIT4\n[HKEY_USERS\\K]\n",                                // other root
+      "REGEDIT4\n[HKEY_CURRENT_USER\\K\\\\L]\n",                    // empty name
+      "REGEDIT4\n[HKEY_CURRENT_USER\\K]\n\"v\"=hex:01,\\",          // cut short
+      "\xFF\xFEW\0i\0n\0",                                          // UTF-16
   };
   for (const std::string& text : damaged) {
     SCOPED_TRACE(text);
@@ -192,6 +193,53 @@ TEST_F(RegistryStoreTest, DeepPathsAreRefusedWithoutHarm) {
   for (int i = 0; i < 5000; ++i) text += "[HKEY_CURRENT_USER\\Many\\k" + std::to_string(i) + "]\n";
   folder.write("store/registry.reg", text);
   ASSERT_EQ(store.subkeyNames(kCurrentUser, "Many")->size(), 5000u);
+}
+
+TEST_F(RegistryStoreTest, TheFileHoldsOnlyTheKeysThatRebuildTheTree) {
+  // A key 511 deep of names 255 long: one line, not one line for every key above it.
+  std::string deep;
+  for (int i = 1; i <= 511; ++i) deep += "\\" + std::string(253, 'k') + std::to_string(i % 90 + 10);
+  ASSERT_TRUE(store.createKey(kCurrentUser, deep));
+  ASSERT_TRUE(store.createKey(kCurrentUser, "Empty"));
+  ASSERT_TRUE(store.createKey(kCurrentUser, "Software\\Vendor\\App"));
+  ASSERT_TRUE(store.writeString(kCurrentUser, "Software\\Vendor", "v", "1"));
+  EXPECT_LT(readFileBytes(storeFile()).size(), 2 * deep.size());
+  EXPECT_EQ(readFileBytes(storeFile()).find("[HKEY_CURRENT_USER\\Software]"), std::string::npos);
+
+  platform::RegistryStore other(storeFile(), autostart());
+  EXPECT_EQ(other.problem(), "");
+  EXPECT_TRUE(other.keyExists(kCurrentUser, deep));
+  EXPECT_TRUE(other.keyExists(kCurrentUser, "Empty"));
+  EXPECT_EQ(other.subkeyNames(kCurrentUser, "")->size(), 3u);
+  EXPECT_EQ(other.subkeyNames(kCurrentUser, "Software"), (Names{"Vendor"}));
+  EXPECT_EQ(other.readString(kCurrentUser, "Software\\Vendor", "v"), "1");
+  EXPECT_EQ(other.subkeyNames(kCurrentUser, "Software\\Vendor"), (Names{"App"}));
+}
+
+TEST_F(RegistryStoreTest, AChangeTheStoreCouldNotReadBackIsRefusedAndTheFileKept) {
+  constexpr std::uint64_t kLimit = 4096;
+  platform::RegistryStore small(storeFile(), autostart(), kLimit);
+  ASSERT_TRUE(small.createKey(kCurrentUser, "Big"));
+  ASSERT_TRUE(small.writeString(kCurrentUser, "Big", "a", std::string(3500, 'a')));
+  const std::string before = readFileBytes(storeFile());
+  for (int i = 0; i < 2; ++i) {  // both a new key and a new value
+    EXPECT_FALSE(
+        i == 0 ? small.createKey(kCurrentUser, std::string(255, 'k') + "\\" + std::string(255, 'k'))
+               : small.writeString(kCurrentUser, "Big", "b", std::string(1200, 'b')));
+    EXPECT_NE(small.problem().find("refused"), std::string::npos);
+    EXPECT_EQ(readFileBytes(storeFile()), before);
+  }
+  // The store is what the file holds.
+  EXPECT_FALSE(small.valueExists(kCurrentUser, "Big", "b"));
+  EXPECT_EQ(small.subkeyNames(kCurrentUser, ""), (Names{"Big"}));
+
+  // A change that fits is stored, and the store works as before.
+  EXPECT_TRUE(small.deleteValue(kCurrentUser, "Big", "a"));
+  EXPECT_EQ(small.problem(), "");
+  EXPECT_TRUE(small.writeString(kCurrentUser, "Big", "b", std::string(1200, 'b')));
+  platform::RegistryStore other(storeFile(), autostart(), kLimit);
+  EXPECT_EQ(other.problem(), "");
+  EXPECT_EQ(other.valueNames(kCurrentUser, "Big"), (Names{"b"}));
 }
 
 TEST_F(RegistryStoreTest, AFailedWriteLeavesTheFileAndTheStoreAsOnDisk) {
