@@ -96,6 +96,7 @@ struct Cleaning {
   const char* name;
   const char* mkfsOptions;
   std::optional<JournalWay> way;  // none: the journal is left as it is
+  friend void PrintTo(const Cleaning& c, std::ostream* out) { *out << c.name; }
 };
 
 struct JournalCleaningWays : JournalCleaningTest, ::testing::WithParamInterface<Cleaning> {};
