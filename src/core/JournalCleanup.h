@@ -21,7 +21,8 @@ std::string DescribeJournalOutcome(const platform::JournalOutcome& outcome);
 
 class JournalCleanup {
  public:
-  // The text to show and how far the work on the current file system is (done of total bytes).
+  // The text to show and how far the work on the current file system is (done of total bytes;
+  // total is 0 while it is not known).
   using Progress =
       std::function<void(const std::string& text, std::uint64_t done, std::uint64_t total)>;
   // Asked between commits; true stops the work.
