@@ -16,8 +16,10 @@ namespace {
 constexpr std::size_t kMostReportBytes = 64 * 1024;
 // The stop request is asked this often while scratch files are made.
 constexpr std::uint64_t kFilesBetweenStopChecks = 256;
-// Steps of the fast-commit fill before giving up on seeing the area full.
-constexpr std::uint64_t kMostFillSteps = 20000;
+// Steps of the fast-commit fill before giving up on seeing the area full, and steps in a row
+// without any fast commit (every change going into full commits instead).
+constexpr std::uint64_t kMostFillSteps = 4096;
+constexpr std::uint64_t kMostStepsWithoutFastCommit = 16;
 
 std::string fileName(std::uint64_t index) {
   return std::to_string(index);
@@ -267,7 +269,10 @@ bool JournalRewrite::fillFastCommitArea(JournalOutcome& outcome) {
   }
   const std::uint64_t logDone = done_;
   FastCommitFill fill;
-  for (std::uint64_t step = 0; step < kMostFillSteps && fill.total() <= logBlocks_; ++step) {
+  std::uint64_t withoutFastCommit = 0;
+  for (std::uint64_t step = 0; step < kMostFillSteps && fill.total() <= logBlocks_ &&
+                               withoutFastCommit < kMostStepsWithoutFastCommit;
+       ++step) {
     if (stopped()) {
       outcome = failure(JournalResult::Stopped, 0, {});
       return false;
@@ -283,6 +288,7 @@ bool JournalRewrite::fillFastCommitArea(JournalOutcome& outcome) {
     auto after = parseFastCommitReport(readReportFile(reports_.fastCommits));
     if (!commitsAfter || !after) break;
     if (fill.step(*commitsBefore, *before, *commitsAfter, *after)) return true;
+    withoutFastCommit = after->blocks == before->blocks ? withoutFastCommit + 1 : 0;
     done_ = logDone + fill.total();
     report();
   }
