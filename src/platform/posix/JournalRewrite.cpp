@@ -109,7 +109,7 @@ JournalOutcome JournalRewrite::work() {
                                        static_cast<std::uint64_t>(space.f_bavail) * space.f_frsize);
   if (plan.maxFiles < plan.leastBlocks) {
     return failure(plan.inodesLimit ? JournalResult::NoInodes : JournalResult::NoSpace, 0,
-                   std::to_string(plan.leastBlocks) + " scratch files are needed");
+                   "at least " + std::to_string(plan.leastBlocks) + " scratch files are needed");
   }
   target_ = plan.targetBlocks;
   total_ = target_;
@@ -119,15 +119,18 @@ JournalOutcome JournalRewrite::work() {
   outcome.way = JournalWay::Rewrite;
   if (!makeScratchFolder(outcome) || !makeScratchFiles(plan, outcome)) return outcome;
   if (chosen_.size() < plan.leastBlocks) {
-    return failure(plan.inodesLimit ? JournalResult::NoInodes : JournalResult::NoSpace,
-                   outcome.error.value(),
+    // Stopped by the file system (no inode or no space left), or by the plan's own limit.
+    bool inodes = plan.inodesLimit;
+    if (outcome.error && ::fstatvfs(folder_, &space) == 0) inodes = space.f_favail == 0;
+    return failure(inodes ? JournalResult::NoInodes : JournalResult::NoSpace, outcome.error.value(),
                    "only " + std::to_string(chosen_.size()) + " of the " +
                        std::to_string(plan.leastBlocks) + " scratch files needed could be made");
   }
   anchor_ =
       ::openat(scratch_, fileName(chosen_.front()).c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-  if (anchor_ < 0)
+  if (anchor_ < 0) {
     return failure(JournalResult::Failed, errno, "a scratch file could not be opened");
+  }
 
   fastCommits_ = info_.fastCommit == FastCommit::On ||
                  (info_.fastCommit == FastCommit::Unknown && fastCommitsInUse());
@@ -138,8 +141,7 @@ JournalOutcome JournalRewrite::work() {
   if (!rewriteLog(outcome)) return outcome;
   if (fastCommits_ && !fillFastCommitArea(outcome)) return outcome;
   outcome.result = JournalResult::Cleaned;
-  done_ = std::max(done_, total_);
-  report();
+  if (request_.progress) request_.progress(total_ * info_.blockSize, total_ * info_.blockSize);
   return outcome;
 }
 
@@ -300,23 +302,25 @@ bool JournalRewrite::fillFastCommitArea(JournalOutcome& outcome) {
 bool JournalRewrite::removeScratch(JournalOutcome& outcome) {
   if (anchor_ >= 0) ::close(anchor_);
   anchor_ = -1;
-  if (scratch_ < 0) return true;
+  if (scratchName_.empty()) return true;
   int error = 0;
-  for (std::uint64_t index = 0; index < created_; ++index) {
-    if (::unlinkat(scratch_, fileName(index).c_str(), 0) != 0 && errno != ENOENT && !error) {
-      error = errno;
+  if (scratch_ >= 0) {
+    for (std::uint64_t index = 0; index < created_; ++index) {
+      if (::unlinkat(scratch_, fileName(index).c_str(), 0) != 0 && errno != ENOENT && !error) {
+        error = errno;
+      }
     }
+    ::close(scratch_);
   }
   created_ = 0;
-  ::close(scratch_);
   scratch_ = -1;
   if (::unlinkat(folder_, scratchName_.c_str(), AT_REMOVEDIR) != 0 && !error) error = errno;
   if (error) {
     outcome = failure(JournalResult::Failed, error,
                       "the scratch folder \"" + scratchName_ + "\" could not be removed");
-    return false;
   }
-  return true;
+  scratchName_.clear();
+  return error == 0;
 }
 
 }  // namespace platform::journal
