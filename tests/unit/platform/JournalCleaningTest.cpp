@@ -2,9 +2,7 @@
 // distinctive names are written and deleted, the journal is cleared (or not), and the raw image
 // is searched for the names afterwards.
 
-#include <grp.h>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -12,6 +10,7 @@
 
 #include "platform/FileSystem.h"
 #include "platform/Journal.h"
+#include "support/DropPrivileges.h"
 #include "support/ScopedMount.h"
 #include "support/TestFolder.h"
 
@@ -154,10 +153,7 @@ TEST_F(JournalCleaningTest, WithoutPrivilegesTheScratchCommitsClearTheJournal) {
   // In a child that runs as nobody: the administrator's way is refused, Auto takes the other.
   EXPECT_EXIT(
       {
-        if (::setgroups(0, nullptr) != 0 || ::setresgid(65534, 65534, 65534) != 0 ||
-            ::setresuid(65534, 65534, 65534) != 0) {
-          std::_Exit(10);
-        }
+        if (!DropToNobody()) std::_Exit(10);
         JournalRequest request;
         request.folder = folder;
         request.way = JournalWay::Checkpoint;
