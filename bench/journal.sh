@@ -25,6 +25,7 @@ cleanup() {
   rm -rf "$WORK"
 }
 trap cleanup EXIT
+trap 'exit 1' INT TERM
 mkdir -p "$POINT"
 
 now() { date +%s.%N; }
@@ -60,7 +61,8 @@ measure() {  # journal-MiB mkfs-options way
   fi
   umount "$POINT"
   local left
-  left=$(grep -a -o "$PREFIX" "$IMAGE" | wc -l || true)
+  # Lines end at zero bytes (-z), so grep never holds more than a short run of the image.
+  left=$(LC_ALL=C grep -a -o -z "$PREFIX" "$IMAGE" | tr -cd '\0' | wc -c || true)
   echo "$del $clear $written $left $outcome"
 }
 
