@@ -87,6 +87,9 @@ class Journals {
   virtual std::optional<std::uint64_t> volumeOf(const std::string& path) = 0;
   // What journal keeps the file system of the folder; reads only.
   virtual JournalInfo inspect(const std::string& folder) = 0;
+  // True when the file system of the folder may be asked to empty its journal (the Checkpoint
+  // way: the kernel offers it and the caller is permitted); asks without doing it.
+  virtual bool canEmpty(const std::string& folder) = 0;
   // Clears the old copies of names from the journal of the folder's file system, then forces
   // the file system to the device.
   virtual JournalOutcome clean(const JournalRequest& request) = 0;

@@ -33,6 +33,7 @@ namespace platform {
 namespace {
 
 constexpr __u32 kCheckpointZeroOut = 2;
+constexpr __u32 kCheckpointDryRun = 4;
 // Owner of inode-table blocks in the space map (ext4 uses the codes XFS defined; the system
 // headers carry only the generic ones).
 constexpr std::uint64_t kOwnerInodes = FMR_OWNER('X', 5);
@@ -203,6 +204,14 @@ class PosixJournals final : public Journals {
   JournalInfo inspect(const std::string& folder) override {
     Descriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     return fd.get() < 0 ? JournalInfo{} : inspectOpen(fd.get());
+  }
+
+  bool canEmpty(const std::string& folder) override {
+    Descriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.get() < 0 || !inspectOpen(fd.get()).journal) return false;
+    // The kernel checks the caller's privilege before it looks at the dry-run flag.
+    __u32 flags = kCheckpointZeroOut | kCheckpointDryRun;
+    return ::ioctl(fd.get(), EXT4_IOC_CHECKPOINT, &flags) == 0;
   }
 
   JournalOutcome clean(const JournalRequest& request) override {

@@ -28,6 +28,7 @@ class FakeJournals final : public platform::Journals {
     return it == folders.end() ? std::nullopt : std::optional(it->second);
   }
   platform::JournalInfo inspect(const std::string&) override { return {}; }
+  bool canEmpty(const std::string&) override { return false; }
   JournalOutcome clean(const JournalRequest& request) override {
     calls.push_back({request.folder, request.volume, request.way});
     if (answer) return answer(request);

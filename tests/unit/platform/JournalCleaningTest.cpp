@@ -119,6 +119,9 @@ TEST_P(JournalCleaningWays, NamesOfDeletedFilesAreGoneFromTheImageOnlyWhenCleare
   request.progress = [&](std::uint64_t done, std::uint64_t total) {
     steps.emplace_back(done, total);
   };
+  if (*c.way != JournalWay::Rewrite) {
+    EXPECT_TRUE(journals().canEmpty(folder));
+  }
   const JournalOutcome outcome = journals().clean(request);
   ASSERT_EQ(outcome.result, JournalResult::Cleaned)
       << outcome.detail << " " << outcome.error.message();
@@ -154,15 +157,16 @@ TEST_F(JournalCleaningTest, WithoutPrivilegesTheScratchCommitsClearTheJournal) {
   EXPECT_EXIT(
       {
         if (!DropToNobody()) std::_Exit(10);
+        if (journals().canEmpty(folder)) std::_Exit(11);
         JournalRequest request;
         request.folder = folder;
         request.way = JournalWay::Checkpoint;
-        if (journals().clean(request).result != JournalResult::NotPermitted) std::_Exit(11);
+        if (journals().clean(request).result != JournalResult::NotPermitted) std::_Exit(12);
         request.way = JournalWay::Auto;
         const JournalOutcome outcome = journals().clean(request);
         std::_Exit(outcome.result == JournalResult::Cleaned && outcome.way == JournalWay::Rewrite
                        ? 0
-                       : 12);
+                       : 13);
       },
       ::testing::ExitedWithCode(0), "");
   EXPECT_EQ(NamesLeftAfterUnmount(), 0u);
@@ -240,6 +244,7 @@ TEST_F(JournalCleaningTest, InspectionTellsTheJournalBlockAndInodeSizes) {
 TEST_F(JournalCleaningTest, OtherFileSystemsAndAnotherVolumeAreRefused) {
   if (!Mount("", ScopedMount::Kind::Tmpfs)) GTEST_SKIP() << mount->reason();
   EXPECT_FALSE(journals().inspect(folder).ext4);
+  EXPECT_FALSE(journals().canEmpty(folder));
   JournalRequest request;
   request.folder = folder;
   EXPECT_EQ(journals().clean(request).result, JournalResult::NotExt4);
