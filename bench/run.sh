@@ -6,6 +6,8 @@
 #   one large file, three random passes engine vs shred -n 3; target: at most 1.00 x
 #   many 4 KiB files, one random pass   engine vs one shred -n 1 -u over all of them;
 #                                       target: at most 1.00 x
+# Then, as root, the clearing of deleted files' names from ext4 journals of 4, 32 and 128 MiB,
+# both ways, next to the time of deleting the files (bench/journal.sh).
 # Every case runs a few rounds, alternating who goes first; the median of each is compared. The
 # engine's times are those of its run (the program's start is not counted); the tools' are
 # those of their processes, about a millisecond more than their work.
@@ -22,7 +24,8 @@
 # Usage: bench/run.sh [BUILD_DIR]          (make bench)
 # Environment: BENCH_LARGE_MIB (256), BENCH_SMALL_FILES (2000), BENCH_ROUNDS (3),
 #              BENCH_DISK_DIR (a folder on the disk to measure; default BUILD_DIR/bench-disk),
-#              BENCH_INI_MIB (64), BENCH_PARTS ("ini wipe": which parts to run)
+#              BENCH_INI_MIB (64), BENCH_PARTS ("ini wipe journal": which parts to run)
+#              BENCH_JOURNAL_MIB ("4 32 128"), BENCH_JOURNAL_FILES (1000)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -32,7 +35,7 @@ SMALL_FILES=${BENCH_SMALL_FILES:-2000}
 ROUNDS=${BENCH_ROUNDS:-3}
 
 INI_MIB=${BENCH_INI_MIB:-64}
-PARTS=${BENCH_PARTS:-ini wipe}
+PARTS=${BENCH_PARTS:-ini wipe journal}
 
 cmake --build "$BUILD" --target WipeBench IniBench >/dev/null
 ENGINE=$(realpath "$BUILD/bench/WipeBench")
@@ -182,24 +185,38 @@ measure_ini() {
     "$(printf '%s\n' "${saves[@]}" | median_of 3)" s 5
 }
 
+measure_wipe() {
+  mkdir -p "$DISK_DIR"
+  echo
+  echo "Wiping, median of $ROUNDS rounds"
+  measure "$DISK_DIR" "working disk: $(df -T "$DISK_DIR" | awk 'NR == 2 { print $2 " on " $1 }')"
+
+  mkdir -p "$TMPFS_DIR"
+  if mount -t tmpfs -o size=$((LARGE_MIB + 64))m ferrovane-bench "$TMPFS_DIR" 2>/dev/null; then
+    MOUNTED=1
+    measure "$TMPFS_DIR" "tmpfs"
+  elif [ -d /dev/shm ] && [ -w /dev/shm ]; then
+    SHM=$(mktemp -d /dev/shm/ferrovane-bench.XXXXXX)
+    measure "$SHM" "tmpfs (/dev/shm)"
+    rm -rf "$SHM"
+  else
+    echo "No tmpfs to measure on (mounting one needs root, and /dev/shm is not writable)."
+  fi
+}
+
+measure_journal() {
+  # The journal images are mounted in a mount namespace of their own, so nothing stays mounted
+  # when the benchmark is interrupted.
+  cmake --build "$BUILD" --target JournalBench >/dev/null
+  if [ "$(id -u)" = 0 ] && unshare -m --propagation private true 2>/dev/null; then
+    unshare -m --propagation private bench/journal.sh "$BUILD"
+  else
+    echo "ext4 journal clearing: not measured (mounting loop images needs root)"
+  fi
+}
+
 echo "Ferrovane benchmark: $(nproc) cores, $(free -g | awk '/Mem:/ { print $2 }') GiB memory," \
   "load $(cut -d' ' -f1 /proc/loadavg)"
 case " $PARTS " in *" ini "*) measure_ini ;; esac
-case " $PARTS " in *" wipe "*) ;; *) exit 0 ;; esac
-
-mkdir -p "$DISK_DIR"
-echo
-echo "Wiping, median of $ROUNDS rounds"
-measure "$DISK_DIR" "working disk: $(df -T "$DISK_DIR" | awk 'NR == 2 { print $2 " on " $1 }')"
-
-mkdir -p "$TMPFS_DIR"
-if mount -t tmpfs -o size=$((LARGE_MIB + 64))m ferrovane-bench "$TMPFS_DIR" 2>/dev/null; then
-  MOUNTED=1
-  measure "$TMPFS_DIR" "tmpfs"
-elif [ -d /dev/shm ] && [ -w /dev/shm ]; then
-  SHM=$(mktemp -d /dev/shm/ferrovane-bench.XXXXXX)
-  measure "$SHM" "tmpfs (/dev/shm)"
-  rm -rf "$SHM"
-else
-  echo "No tmpfs to measure on (mounting one needs root, and /dev/shm is not writable)."
-fi
+case " $PARTS " in *" wipe "*) measure_wipe ;; esac
+case " $PARTS " in *" journal "*) measure_journal ;; esac

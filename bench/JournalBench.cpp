@@ -1,0 +1,52 @@
+// Clears the old copies of file names from the journal of the file system holding a folder, and
+// prints the seconds it took and the journal bytes it put through, for bench/run.sh.
+//
+// Usage: JournalBench inspect FOLDER
+//        JournalBench checkpoint|rewrite|auto FOLDER
+// Prints "<seconds> <bytes> <outcome>"; the exit status is 0 when the journal was cleared.
+
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "core/JournalCleanup.h"
+#include "platform/Journal.h"
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: %s inspect|checkpoint|rewrite|auto FOLDER\n", argv[0]);
+    return 2;
+  }
+  const std::string how = argv[1];
+  const std::string folder = argv[2];
+  if (how == "inspect") {
+    const platform::JournalInfo info = platform::journals().inspect(folder);
+    std::printf(
+        "ext4=%d journal=%d internal=%d journalBytes=%llu blockSize=%u inodeSize=%u "
+        "fastCommit=%s device=%s\n",
+        info.ext4, info.journal, info.internal, static_cast<unsigned long long>(info.journalBytes),
+        info.blockSize, info.inodeSize,
+        info.fastCommit == platform::FastCommit::On    ? "on"
+        : info.fastCommit == platform::FastCommit::Off ? "off"
+                                                       : "unknown",
+        info.device.c_str());
+    return info.ext4 ? 0 : 1;
+  }
+  platform::JournalRequest request;
+  request.folder = folder;
+  if (how == "checkpoint") {
+    request.way = platform::JournalWay::Checkpoint;
+  } else if (how == "rewrite") {
+    request.way = platform::JournalWay::Rewrite;
+  } else if (how != "auto") {
+    std::fprintf(stderr, "unknown way: %s\n", how.c_str());
+    return 2;
+  }
+  const auto start = std::chrono::steady_clock::now();
+  const platform::JournalOutcome outcome = platform::journals().clean(request);
+  const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
+  std::printf("%.4f %llu %s\n", seconds.count(), static_cast<unsigned long long>(outcome.bytes),
+              DescribeJournalOutcome(outcome).c_str());
+  return outcome.result == platform::JournalResult::Cleaned ? 0 : 1;
+}

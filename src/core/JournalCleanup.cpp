@@ -1,0 +1,134 @@
+#include "core/JournalCleanup.h"
+
+#include <algorithm>
+
+#include "platform/Folders.h"
+
+using platform::JournalResult;
+
+const char* const kClearingJournalText = "Clearing file names from the journal…";
+
+namespace {
+
+// Keeps a few folders per file system, in case the first ones are gone by the end of the run.
+constexpr std::size_t kFoldersPerVolume = 4;
+
+std::string withoutTrailingSeparator(std::string path) {
+  while (path.size() > 1 && path.back() == platform::kSeparator) path.pop_back();
+  return path;
+}
+
+// The folder holding the path; empty for the root or a bare name.
+std::string parentOf(const std::string& path) {
+  const std::string trimmed = withoutTrailingSeparator(path);
+  const std::size_t slash = trimmed.rfind(platform::kSeparator);
+  if (slash == std::string::npos || trimmed.size() <= 1) return {};
+  return slash == 0 ? trimmed.substr(0, 1) : trimmed.substr(0, slash);
+}
+
+}  // namespace
+
+std::string JournalResultText(JournalResult result) {
+  switch (result) {
+    case JournalResult::Cleaned:
+      return "file names cleared from the journal";
+    case JournalResult::NoJournal:
+      return "the file system keeps no journal";
+    case JournalResult::NotExt4:
+      return "not an ext4 file system: file names are not cleared there";
+    case JournalResult::ExternalJournal:
+      return "the journal is kept on another device";
+    case JournalResult::NotPermitted:
+      return "emptying the journal needs the administrator";
+    case JournalResult::Unsupported:
+      return "the system cannot empty the journal";
+    case JournalResult::NoSpace:
+      return "too little free space for the scratch files";
+    case JournalResult::NoInodes:
+      return "too few free inodes for the scratch files";
+    case JournalResult::Stopped:
+      return "stopped before the journal was cleared";
+    case JournalResult::Changed:
+      return "no folder of the file system could be reached any more";
+    case JournalResult::Failed:
+      break;
+  }
+  return "the journal could not be cleared";
+}
+
+std::string DescribeJournalOutcome(const platform::JournalOutcome& outcome) {
+  std::string text = JournalResultText(outcome.result);
+  if (!outcome.detail.empty()) text += ": " + outcome.detail;
+  if (outcome.error) text += " (" + outcome.error.message() + ")";
+  return text;
+}
+
+void JournalCleanup::NoteDeletion(const std::string& folder) {
+  std::string path = withoutTrailingSeparator(folder);
+  std::optional<std::uint64_t> id;
+  while (!path.empty() && !(id = platform::journals().volumeOf(path))) path = parentOf(path);
+  if (!id) return;
+  auto volume =
+      std::find_if(volumes_.begin(), volumes_.end(), [&](const Volume& v) { return v.id == *id; });
+  if (volume == volumes_.end()) {
+    volumes_.push_back({*id, {path}});
+  } else if (volume->folders.size() < kFoldersPerVolume &&
+             std::find(volume->folders.begin(), volume->folders.end(), path) ==
+                 volume->folders.end()) {
+    volume->folders.push_back(path);
+  }
+}
+
+std::string JournalCleanup::reachableFolder(const Volume& volume) const {
+  // A noted folder itself, else the nearest of its parents still on the same file system.
+  for (const std::string& folder : volume.folders) {
+    if (platform::journals().volumeOf(folder) == volume.id) return folder;
+  }
+  for (const std::string& folder : volume.folders) {
+    for (std::string path = parentOf(folder); !path.empty(); path = parentOf(path)) {
+      const auto id = platform::journals().volumeOf(path);
+      if (id == volume.id) return path;
+      if (id) break;  // another file system: the noted one is not above this
+    }
+  }
+  return {};
+}
+
+std::vector<JournalCleanup::Result> JournalCleanup::Finish(const Progress& progress,
+                                                           const Stop& stop) {
+  std::vector<Volume> volumes;
+  volumes.swap(volumes_);
+  std::vector<Result> results;
+  bool stopped = false;
+  for (const Volume& volume : volumes) {
+    Result result{volume.folders.front(), {}};
+    stopped = stopped || (stop && stop());
+    if (stopped) {
+      result.Outcome.result = JournalResult::Stopped;
+      results.push_back(std::move(result));
+      continue;
+    }
+    const std::string folder = reachableFolder(volume);
+    if (folder.empty()) {
+      result.Outcome.result = JournalResult::Changed;
+      results.push_back(std::move(result));
+      continue;
+    }
+    result.Folder = folder;
+    platform::JournalRequest request;
+    request.folder = folder;
+    request.way = way_;
+    request.volume = volume.id;
+    request.stop = stop;
+    if (progress) {
+      progress(kClearingJournalText, 0, 0);
+      request.progress = [&progress](std::uint64_t done, std::uint64_t total) {
+        progress(kClearingJournalText, done, total);
+      };
+    }
+    result.Outcome = platform::journals().clean(request);
+    stopped = result.Outcome.result == JournalResult::Stopped;
+    results.push_back(std::move(result));
+  }
+  return results;
+}

@@ -1,0 +1,59 @@
+#pragma once
+// Clears the old copies of deleted files' names from the journals of the file systems a run
+// deleted on. The run tells it of every deletion as it happens; when the run ends, Finish clears
+// the journal of each of those file systems once.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/Journal.h"
+
+// The progress window's text while a journal is being cleared.
+extern const char* const kClearingJournalText;
+
+// A short text that says what happened to a journal ("file names cleared from the journal", ...).
+std::string JournalResultText(platform::JournalResult result);
+// The whole outcome: the short text, the detail after a colon and the system's reason in
+// brackets.
+std::string DescribeJournalOutcome(const platform::JournalOutcome& outcome);
+
+class JournalCleanup {
+ public:
+  // The text to show and how far the work on the current file system is (done of total bytes;
+  // total is 0 while it is not known).
+  using Progress =
+      std::function<void(const std::string& text, std::uint64_t done, std::uint64_t total)>;
+  // Asked between commits; true stops the work.
+  using Stop = std::function<bool()>;
+
+  struct Result {
+    std::string Folder;  // the folder the file system was reached through
+    platform::JournalOutcome Outcome;
+  };
+
+  explicit JournalCleanup(platform::JournalWay way = platform::JournalWay::Auto) : way_(way) {}
+
+  // Something was deleted in the folder (or the folder itself was deleted: then its nearest
+  // folder that still exists counts).
+  void NoteDeletion(const std::string& folder);
+  // True when a deletion has been noted since the last Finish.
+  bool Pending() const { return !volumes_.empty(); }
+
+  // Clears the journal of every file system noted, once each, in the order they were first
+  // noted, and forgets the notes. After a stop, the file systems not reached yet are reported
+  // as stopped.
+  std::vector<Result> Finish(const Progress& progress, const Stop& stop);
+
+ private:
+  struct Volume {
+    std::uint64_t id = 0;
+    std::vector<std::string> folders;  // where deletions were noted, first ones first
+  };
+  // A folder of the volume that still exists there, or empty.
+  std::string reachableFolder(const Volume& volume) const;
+
+  platform::JournalWay way_;
+  std::vector<Volume> volumes_;
+};

@@ -1,0 +1,326 @@
+#include "platform/posix/JournalRewrite.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <random>
+#include <unordered_set>
+
+namespace platform::journal {
+namespace {
+
+constexpr std::size_t kMostReportBytes = 64 * 1024;
+// The stop request is asked this often while scratch files are made.
+constexpr std::uint64_t kFilesBetweenStopChecks = 256;
+// Steps of the fast-commit fill before giving up on seeing the area full, and steps in a row
+// without any fast commit (every change going into full commits instead).
+constexpr std::uint64_t kMostFillSteps = 4096;
+constexpr std::uint64_t kMostStepsWithoutFastCommit = 16;
+
+std::string fileName(std::uint64_t index) {
+  return std::to_string(index);
+}
+
+std::string randomSuffix() {
+  std::random_device device;
+  static const char digits[] = "0123456789abcdef";
+  std::string text;
+  for (int i = 0; i < 12; ++i) text += digits[device() % 16];
+  return text;
+}
+
+}  // namespace
+
+std::string readReportFile(const std::string& path) {
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return {};
+  std::string text;
+  char buffer[4096];
+  while (text.size() < kMostReportBytes) {
+    ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    text.append(buffer, static_cast<std::size_t>(n));
+  }
+  ::close(fd);
+  return text;
+}
+
+JournalRewrite::JournalRewrite(int folder, const JournalInfo& info, ReportFiles reports,
+                               const JournalRequest& request)
+    : folder_(folder), info_(info), reports_(std::move(reports)), request_(request) {
+  logBlocks_ = info_.blockSize ? info_.journalBytes / info_.blockSize : 0;
+}
+
+JournalRewrite::~JournalRewrite() {
+  JournalOutcome ignored;
+  removeScratch(ignored);
+}
+
+JournalOutcome JournalRewrite::failure(JournalResult result, int error, std::string detail) {
+  JournalOutcome outcome;
+  outcome.result = result;
+  outcome.way = JournalWay::Rewrite;
+  if (error) outcome.error = std::error_code(error, std::generic_category());
+  outcome.detail = std::move(detail);
+  return outcome;
+}
+
+bool JournalRewrite::stopped() const {
+  return request_.stop && request_.stop();
+}
+
+void JournalRewrite::report() {
+  if (request_.progress) {
+    request_.progress(std::min(done_, total_) * info_.blockSize, total_ * info_.blockSize);
+  }
+}
+
+JournalOutcome JournalRewrite::run() {
+  JournalOutcome outcome = work();
+  JournalOutcome removal;
+  if (!removeScratch(removal) && outcome.result == JournalResult::Cleaned) outcome = removal;
+  // What the work committed and the removal of the scratch folder reach the device.
+  if (::syncfs(folder_) != 0 && outcome.result == JournalResult::Cleaned) {
+    outcome =
+        failure(JournalResult::Failed, errno, "the file system could not be forced to the device");
+  }
+  outcome.bytes = done_ * info_.blockSize;
+  return outcome;
+}
+
+JournalOutcome JournalRewrite::work() {
+  if (logBlocks_ == 0) return failure(JournalResult::Failed, 0, "the journal's size is unknown");
+  // The deletions' changes are committed first, so everything written from here on comes after
+  // the copies of their names.
+  if (::syncfs(folder_) != 0) {
+    return failure(JournalResult::Failed, errno,
+                   "the file system could not be forced to the device");
+  }
+  struct statvfs space {};
+  if (::fstatvfs(folder_, &space) != 0) {
+    return failure(JournalResult::Failed, errno, "the free space could not be read");
+  }
+  const RewritePlan plan = planRewrite(logBlocks_, info_.blockSize, info_.inodeSize, space.f_favail,
+                                       static_cast<std::uint64_t>(space.f_bavail) * space.f_frsize);
+  if (plan.maxFiles < plan.leastBlocks) {
+    return failure(plan.inodesLimit ? JournalResult::NoInodes : JournalResult::NoSpace, 0,
+                   "at least " + std::to_string(plan.leastBlocks) + " scratch files are needed");
+  }
+  target_ = plan.targetBlocks;
+  total_ = target_;
+  report();
+
+  JournalOutcome outcome;
+  outcome.way = JournalWay::Rewrite;
+  if (!makeScratchFolder(outcome) || !makeScratchFiles(plan, outcome)) return outcome;
+  if (chosen_.size() < plan.leastBlocks) {
+    // Stopped by the file system (no inode or no space left), or by the plan's own limit.
+    bool inodes = plan.inodesLimit;
+    if (outcome.error && ::fstatvfs(folder_, &space) == 0) inodes = space.f_favail == 0;
+    return failure(inodes ? JournalResult::NoInodes : JournalResult::NoSpace, outcome.error.value(),
+                   "only " + std::to_string(chosen_.size()) + " of the " +
+                       std::to_string(plan.leastBlocks) + " scratch files needed could be made");
+  }
+  anchor_ =
+      ::openat(scratch_, fileName(chosen_.front()).c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+  if (anchor_ < 0) {
+    return failure(JournalResult::Failed, errno, "a scratch file could not be opened");
+  }
+
+  fastCommits_ = info_.fastCommit == FastCommit::On ||
+                 (info_.fastCommit == FastCommit::Unknown && fastCommitsInUse());
+  if (fastCommits_) {
+    // The fill is counted as a sixty-fourth of the log, the size the tools give the area.
+    total_ += std::max<std::uint64_t>(1, logBlocks_ / 64);
+  }
+  if (!rewriteLog(outcome)) return outcome;
+  if (fastCommits_ && !fillFastCommitArea(outcome)) return outcome;
+  outcome.result = JournalResult::Cleaned;
+  if (request_.progress) request_.progress(total_ * info_.blockSize, total_ * info_.blockSize);
+  return outcome;
+}
+
+bool JournalRewrite::makeScratchFolder(JournalOutcome& outcome) {
+  struct stat folder {};
+  if (::fstat(folder_, &folder) != 0) {
+    outcome = failure(JournalResult::Failed, errno, "the folder could not be read");
+    return false;
+  }
+  for (int attempt = 0; attempt < 8 && scratch_ < 0; ++attempt) {
+    const std::string name = ".ferrovane-journal-" + randomSuffix();
+    if (::mkdirat(folder_, name.c_str(), 0700) != 0) {
+      if (errno == EEXIST) continue;
+      outcome = failure(
+          errno == ENOSPC || errno == EDQUOT ? JournalResult::NoSpace : JournalResult::Failed,
+          errno, "the scratch folder could not be made");
+      return false;
+    }
+    scratchName_ = name;
+    scratch_ = ::openat(folder_, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    struct stat made {};
+    if (scratch_ < 0 || ::fstat(scratch_, &made) != 0 || made.st_dev != folder.st_dev) {
+      outcome = failure(JournalResult::Failed, scratch_ < 0 ? errno : 0,
+                        "the scratch folder could not be opened on the file system");
+      return false;
+    }
+  }
+  if (scratch_ < 0) {
+    outcome = failure(JournalResult::Failed, EEXIST, "no free name for the scratch folder");
+    return false;
+  }
+  return true;
+}
+
+bool JournalRewrite::makeScratchFiles(const RewritePlan& plan, JournalOutcome& outcome) {
+  std::unordered_set<std::uint64_t> blocks;
+  for (std::uint64_t index = 0; index < plan.maxFiles && chosen_.size() < plan.wantedBlocks;
+       ++index) {
+    if (index % kFilesBetweenStopChecks == 0 && stopped()) {
+      outcome = failure(JournalResult::Stopped, 0, {});
+      return false;
+    }
+    const int fd = ::openat(scratch_, fileName(index).c_str(),
+                            O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0) {
+      // Out of inodes or space: what was made may still be enough.
+      if (errno == ENOSPC || errno == EDQUOT) {
+        outcome.error = std::error_code(errno, std::generic_category());
+        break;
+      }
+      outcome = failure(JournalResult::Failed, errno, "a scratch file could not be made");
+      return false;
+    }
+    created_ = index + 1;
+    struct stat file {};
+    const bool known = ::fstat(fd, &file) == 0;
+    ::close(fd);
+    if (!known) {
+      outcome = failure(JournalResult::Failed, errno, "a scratch file could not be read");
+      return false;
+    }
+    // Inode numbers start at 1 and fill the inode table in order, so inodes whose numbers
+    // differ in this quotient lie on distinct blocks.
+    if (blocks.insert((static_cast<std::uint64_t>(file.st_ino) - 1) / plan.inodesPerBlock).second) {
+      chosen_.push_back(index);
+    }
+  }
+  return true;
+}
+
+bool JournalRewrite::touch() {
+  ++round_;
+  // A new modification time each round, so every inode really changes.
+  struct timespec times[2] = {{0, UTIME_OMIT}, {1'000'000'000 + round_, 0}};
+  for (std::uint64_t index : chosen_) {
+    if (::utimensat(scratch_, fileName(index).c_str(), times, AT_SYMLINK_NOFOLLOW) != 0) {
+      return false;
+    }
+  }
+  return true;
+}
+
+bool JournalRewrite::fastCommitsInUse() {
+  // Without fast commits the kernel never counts one; with them, an fsync of a changed file
+  // makes one (or falls back to a full commit, counted as well). A full commit that happens to
+  // come between the change and the fsync leaves it nothing to do, hence a few tries.
+  auto before = parseFastCommitReport(readReportFile(reports_.fastCommits));
+  if (!before) return false;
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    if (!touch() || ::fsync(anchor_) != 0) return false;
+    auto after = parseFastCommitReport(readReportFile(reports_.fastCommits));
+    if (!after) return false;
+    if (after->commits != before->commits || after->ineligible != before->ineligible) return true;
+  }
+  return false;
+}
+
+bool JournalRewrite::rewriteLog(JournalOutcome& outcome) {
+  std::uint64_t committed = 0;
+  while (committed < target_) {
+    if (stopped()) {
+      outcome = failure(JournalResult::Stopped, 0, {});
+      return false;
+    }
+    if (!touch()) {
+      outcome = failure(JournalResult::Failed, errno, "a scratch file could not be changed");
+      return false;
+    }
+    // An fsync commits everything the round changed; with fast commits it would only write
+    // the fast-commit area, so syncfs forces a full commit instead.
+    if ((fastCommits_ ? ::syncfs(scratch_) : ::fsync(anchor_)) != 0) {
+      outcome = failure(JournalResult::Failed, errno, "a commit failed");
+      return false;
+    }
+    committed += chosen_.size();
+    done_ = committed;
+    report();
+  }
+  return true;
+}
+
+bool JournalRewrite::fillFastCommitArea(JournalOutcome& outcome) {
+  // A full commit first: fast commits start again from the beginning of the area.
+  if (::syncfs(scratch_) != 0) {
+    outcome = failure(JournalResult::Failed, errno, "a commit failed");
+    return false;
+  }
+  const std::uint64_t logDone = done_;
+  FastCommitFill fill;
+  std::uint64_t withoutFastCommit = 0;
+  for (std::uint64_t step = 0; step < kMostFillSteps && fill.total() <= logBlocks_ &&
+                               withoutFastCommit < kMostStepsWithoutFastCommit;
+       ++step) {
+    if (stopped()) {
+      outcome = failure(JournalResult::Stopped, 0, {});
+      return false;
+    }
+    auto commitsBefore = parseCommitReport(readReportFile(reports_.commits));
+    auto before = parseFastCommitReport(readReportFile(reports_.fastCommits));
+    if (!commitsBefore || !before) break;
+    if (!touch() || ::fsync(anchor_) != 0) {
+      outcome = failure(JournalResult::Failed, errno, "a scratch file could not be committed");
+      return false;
+    }
+    auto commitsAfter = parseCommitReport(readReportFile(reports_.commits));
+    auto after = parseFastCommitReport(readReportFile(reports_.fastCommits));
+    if (!commitsAfter || !after) break;
+    if (fill.step(*commitsBefore, *before, *commitsAfter, *after)) return true;
+    withoutFastCommit = after->blocks == before->blocks ? withoutFastCommit + 1 : 0;
+    done_ = logDone + fill.total();
+    report();
+  }
+  outcome = failure(JournalResult::Failed, 0,
+                    "the fast-commit area could not be seen written over completely");
+  return false;
+}
+
+bool JournalRewrite::removeScratch(JournalOutcome& outcome) {
+  if (anchor_ >= 0) ::close(anchor_);
+  anchor_ = -1;
+  if (scratchName_.empty()) return true;
+  int error = 0;
+  if (scratch_ >= 0) {
+    for (std::uint64_t index = 0; index < created_; ++index) {
+      if (::unlinkat(scratch_, fileName(index).c_str(), 0) != 0 && errno != ENOENT && !error) {
+        error = errno;
+      }
+    }
+    ::close(scratch_);
+  }
+  created_ = 0;
+  scratch_ = -1;
+  if (::unlinkat(folder_, scratchName_.c_str(), AT_REMOVEDIR) != 0 && !error) error = errno;
+  if (error) {
+    outcome = failure(JournalResult::Failed, error,
+                      "the scratch folder \"" + scratchName_ + "\" could not be removed");
+  }
+  scratchName_.clear();
+  return error == 0;
+}
+
+}  // namespace platform::journal

@@ -1,0 +1,74 @@
+#pragma once
+// Writes an ext4 journal over with commits of the program's own, without any privilege: a hidden
+// scratch folder on the file system gets scratch files whose inodes lie on distinct blocks of the
+// inode table; changing their times and committing puts one journal block per such inode through
+// the log, round after round, until the log's size and a twentieth more has gone through it. A
+// file system with fast commits gets its commits forced with syncfs (an fsync would go to the
+// fast-commit area), then fast commits until the fast-commit area has been filled once. The
+// scratch folder is removed in the end, also when stopped or failed, and the file system is
+// forced to the device.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/Journal.h"
+#include "platform/posix/JournalReports.h"
+
+namespace platform::journal {
+
+// The kernel's reports on the journal of one file system.
+struct ReportFiles {
+  std::string commits;      // /proc/fs/jbd2/<device>-8/info
+  std::string fastCommits;  // /proc/fs/ext4/<device>/fc_info
+};
+
+// The text of one of those reports; empty when it cannot be read.
+std::string readReportFile(const std::string& path);
+
+class JournalRewrite {
+ public:
+  // folder: an open descriptor of a folder of the file system, where the scratch folder is made.
+  JournalRewrite(int folder, const JournalInfo& info, ReportFiles reports,
+                 const JournalRequest& request);
+  ~JournalRewrite();
+  JournalRewrite(const JournalRewrite&) = delete;
+  JournalRewrite& operator=(const JournalRewrite&) = delete;
+
+  JournalOutcome run();
+
+ private:
+  JournalOutcome work();
+  JournalOutcome failure(JournalResult result, int error, std::string detail);
+  bool makeScratchFolder(JournalOutcome& outcome);
+  bool makeScratchFiles(const RewritePlan& plan, JournalOutcome& outcome);
+  // Changes the times of every chosen scratch file; errno is kept on failure.
+  bool touch();
+  bool fastCommitsInUse();
+  bool rewriteLog(JournalOutcome& outcome);
+  bool fillFastCommitArea(JournalOutcome& outcome);
+  // Removes the scratch files and folder; false (with the reason in outcome) when some remain.
+  bool removeScratch(JournalOutcome& outcome);
+  bool stopped() const;
+  void report();
+
+  int folder_;
+  JournalInfo info_;
+  ReportFiles reports_;
+  const JournalRequest& request_;
+  std::uint64_t logBlocks_ = 0;
+  std::uint64_t target_ = 0;  // blocks to commit through the log
+
+  std::string scratchName_;
+  int scratch_ = -1;
+  int anchor_ = -1;                    // one chosen scratch file, whose fsync commits a round
+  std::uint64_t created_ = 0;          // scratch files made, named 0 .. created_-1
+  std::vector<std::uint64_t> chosen_;  // the files on distinct inode-table blocks
+  std::int64_t round_ = 0;
+  bool fastCommits_ = false;
+
+  std::uint64_t done_ = 0;  // blocks put through the journal
+  std::uint64_t total_ = 0;
+};
+
+}  // namespace platform::journal
