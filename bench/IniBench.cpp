@@ -80,12 +80,7 @@ void WriteLargeSettings(const fsys::path& path, std::uint64_t bytes) {
 // A program folder of its own, removed again when the benchmark ends.
 class ProgramFolder {
  public:
-  ProgramFolder() {
-    std::random_device entropy;
-    path_ = fsys::temp_directory_path() / ("ferrovane-inibench-" + std::to_string(entropy()));
-    fsys::create_directories(path_ / "Methods");
-    platform::setProgramFolder(path_.string());
-  }
+  ProgramFolder() : path_(newFolder()), installed_(path_.string()) {}
   ~ProgramFolder() {
     std::error_code ignored;
     fsys::remove_all(path_, ignored);
@@ -93,7 +88,16 @@ class ProgramFolder {
   const fsys::path& path() const { return path_; }
 
  private:
+  static fsys::path newFolder() {
+    std::random_device entropy;
+    fsys::path path =
+        fsys::temp_directory_path() / ("ferrovane-inibench-" + std::to_string(entropy()));
+    fsys::create_directories(path / "Methods");
+    return path;
+  }
+
   fsys::path path_;
+  platform::ScopedProgramFolder installed_;
 };
 
 int Read(std::uint64_t mib) {

@@ -94,7 +94,7 @@ int main(int argc, char** argv) {
   const fsys::path program =
       fsys::temp_directory_path() / ("ferrovane-bench-" + std::to_string(entropy()));
   fsys::create_directories(program / "Methods");
-  platform::setProgramFolder(program.string());
+  const platform::ScopedProgramFolder programFolder(program.string());
   std::ofstream(program / "Ferrovane.ini") << kSettings;
   {
     TWipeMethod method;
@@ -106,19 +106,17 @@ int main(int argc, char** argv) {
   manager.LoadMethods();
   manager.LoadSettings();
   manager.BufferSize = bufferSize;
-  WipeMethodsManager = &manager;
+  const ScopedWipeMethodsManager installedManager(manager);
 
   TimingServices services(WipeServices());
-  SetWipeServices(&services);
+  const ScopedWipeServices installedServices(services);
   TWipeEngine engine("WipeFiles");
   for (int i = first; i < argc; ++i) engine.AddItem(std::make_unique<TWipeItem>(wkFile, argv[i]));
   const auto start = Clock::now();
   engine.Execute();
   const std::chrono::duration<double> total = Clock::now() - start;
   const std::chrono::duration<double> overwrite = services.lastLook - start;
-  SetWipeServices(nullptr);
 
-  WipeMethodsManager = nullptr;
   std::error_code ignored;
   fsys::remove_all(program, ignored);
   std::printf("%.4f %.4f\n", total.count(), overwrite.count());

@@ -3,6 +3,7 @@
 #include "cleaner/CleanerEnvironment.h"
 #include "core/Helpers.h"
 #include "platform/Folders.h"
+#include "platform/PathText.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ std::vector<std::string> FindProfiles(TEraseFiles& item, const std::string& base
   item.CollectFiles(baseFolder, markerFile, &markers, true);
   std::vector<std::string> profiles;
   for (const std::string& marker : markers) {
-    profiles.push_back(marker.substr(0, marker.rfind(platform::kSeparator) + 1));
+    profiles.push_back(platform::folderPartOf(marker));
   }
   return profiles;
 }

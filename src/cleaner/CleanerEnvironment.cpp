@@ -1,11 +1,17 @@
 #include "cleaner/CleanerEnvironment.h"
 
+#include <utility>
+
 #include "core/Helpers.h"
 #include "platform/Folders.h"
 
 TCleanerEnvironment& CleanerEnvironment() {
   static TCleanerEnvironment environment;
   return environment;
+}
+
+TCleanerEnvironment SetCleanerEnvironment(TCleanerEnvironment environment) {
+  return std::exchange(CleanerEnvironment(), std::move(environment));
 }
 
 std::string GetSpecialFolder(TSpecialFolder folder) {

@@ -9,6 +9,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/ScopedOverride.h"
+
 // The shell's special folders that the cleaners use, with the system's identifiers.
 enum TSpecialFolder : int {
   sfRecent = 8,           // recently used documents
@@ -50,6 +52,12 @@ struct TCleanerEnvironment {
 
 // The replacements in use.
 TCleanerEnvironment& CleanerEnvironment();
+// Installs an environment and returns the one it replaces.
+TCleanerEnvironment SetCleanerEnvironment(TCleanerEnvironment environment);
+// Installs an environment for the lifetime of the object, then puts back the one before. A
+// scope made from CleanerEnvironment() itself keeps what is in use and lets the caller change it
+// until the scope ends.
+using ScopedCleanerEnvironment = platform::ScopedOverride<&SetCleanerEnvironment>;
 
 // The special folder without trailing separator; empty where the system has none. On Linux the
 // application data folder is the user's configuration folder and the others do not exist.

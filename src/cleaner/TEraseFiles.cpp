@@ -7,15 +7,11 @@
 #include "platform/FileSystem.h"
 #include "platform/Folder.h"
 #include "platform/Folders.h"
+#include "platform/PathText.h"
 #include "platform/TextCase.h"
 #include "platform/Wildcard.h"
 
 namespace {
-
-std::string FileNameOf(const std::string& path) {
-  auto separator = path.rfind(platform::kSeparator);
-  return separator == std::string::npos ? path : path.substr(separator + 1);
-}
 
 // The folder where a walk starts, open, with the folder that holds it (none for the root).
 struct WalkRoot {
@@ -73,7 +69,7 @@ void TEraseFiles::AddFile(const std::string& path) {
 void TEraseFiles::AddExclusion(const std::string& text) { Exclusions.push_back(text); }
 
 bool TEraseFiles::IsExcluded(const std::string& path) const {
-  const std::string name = FileNameOf(path);
+  const std::string name = platform::fileNameOf(path);
   for (const std::string& exclusion : Exclusions) {
     if (MatchesFileMask(name, exclusion).value_or(false) || platform::equalsNoCase(name, exclusion)) {
       return true;

@@ -3,6 +3,7 @@
 #include "platform/Drives.h"
 #include "platform/FileSystem.h"
 #include "platform/Folders.h"
+#include "platform/PathText.h"
 #include "platform/Wildcard.h"
 
 namespace {
@@ -22,13 +23,11 @@ std::string replaceAll(std::string text, const std::string& from, const std::str
 }  // namespace
 
 std::string AddTrailingBackslash(const std::string& text) {
-  if (text.empty() || text.back() == platform::kSeparator) return text;
-  return text + platform::kSeparator;
+  return platform::withTrailingSeparator(text);
 }
 
 std::string RemoveTrailingBackslash(const std::string& text) {
-  if (!text.empty() && text.back() == platform::kSeparator) return text.substr(0, text.size() - 1);
-  return text;
+  return platform::withoutTrailingSeparator(text);
 }
 
 std::string GetTempFolder() { return platform::tempFolder(); }

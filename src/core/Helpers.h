@@ -1,8 +1,11 @@
 #pragma once
-// Path and text helpers shared by the whole program.
+// Helpers shared by the whole program: folders of the program and the system, line breaks kept
+// in settings, the files of a folder. The path and text helpers of every layer are in
+// platform/PathText.h.
 //
 // The names speak of backslashes because stored settings and callers know them by these names;
-// they use the platform's separator ('/' on Linux).
+// they use the platform's separator and are platform::withTrailingSeparator and
+// platform::withoutTrailingSeparator.
 
 #include <cstdint>
 #include <string>

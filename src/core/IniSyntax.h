@@ -13,6 +13,8 @@
 #include <optional>
 #include <string_view>
 
+#include "platform/PathText.h"
+
 namespace ini {
 
 // Longest value a read gives back.
@@ -39,14 +41,11 @@ inline std::string_view content(std::string_view text, const Line& line) {
   return text.substr(line.start, line.end - line.start);
 }
 
-inline bool isBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
-}
+// What counts as blank around names and values.
+inline constexpr std::string_view kBlanks = " \t\r\v\f";
 
 inline std::string_view trim(std::string_view text) {
-  while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
-  return text;
+  return platform::trim(text, kBlanks);
 }
 
 // The section name of a header line, or null when the line is no header.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/Folders.h"
+#include "platform/PathText.h"
 
 using platform::JournalResult;
 
@@ -12,19 +13,6 @@ namespace {
 
 // Keeps a few folders per file system, in case the first ones are gone by the end of the run.
 constexpr std::size_t kFoldersPerVolume = 4;
-
-std::string withoutTrailingSeparator(std::string path) {
-  while (path.size() > 1 && path.back() == platform::kSeparator) path.pop_back();
-  return path;
-}
-
-// The folder holding the path; empty for the root or a bare name.
-std::string parentOf(const std::string& path) {
-  const std::string trimmed = withoutTrailingSeparator(path);
-  const std::size_t slash = trimmed.rfind(platform::kSeparator);
-  if (slash == std::string::npos || trimmed.size() <= 1) return {};
-  return slash == 0 ? trimmed.substr(0, 1) : trimmed.substr(0, slash);
-}
 
 }  // namespace
 
@@ -64,9 +52,10 @@ std::string DescribeJournalOutcome(const platform::JournalOutcome& outcome) {
 }
 
 void JournalCleanup::NoteDeletion(const std::string& folder) {
-  std::string path = withoutTrailingSeparator(folder);
+  std::string path = platform::trimSeparators(folder);
   std::optional<std::uint64_t> id;
-  while (!path.empty() && !(id = platform::journals().volumeOf(path))) path = parentOf(path);
+  while (!path.empty() && !(id = platform::journals().volumeOf(path)))
+    path = platform::parentFolderOf(path);
   if (!id) return;
   auto volume =
       std::find_if(volumes_.begin(), volumes_.end(), [&](const Volume& v) { return v.id == *id; });
@@ -85,7 +74,8 @@ std::string JournalCleanup::reachableFolder(const Volume& volume) const {
     if (platform::journals().volumeOf(folder) == volume.id) return folder;
   }
   for (const std::string& folder : volume.folders) {
-    for (std::string path = parentOf(folder); !path.empty(); path = parentOf(path)) {
+    for (std::string path = platform::parentFolderOf(folder); !path.empty();
+         path = platform::parentFolderOf(path)) {
       const auto id = platform::journals().volumeOf(path);
       if (id == volume.id) return path;
       if (id) break;  // another file system: the noted one is not above this

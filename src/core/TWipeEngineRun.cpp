@@ -16,6 +16,7 @@
 #include "platform/FileSystem.h"
 #include "platform/Folder.h"
 #include "platform/Folders.h"
+#include "platform/PathText.h"
 
 namespace {
 
@@ -34,12 +35,6 @@ std::uint64_t SaturatingProduct(std::uint64_t a, std::uint64_t b) {
     return std::numeric_limits<std::uint64_t>::max();
   }
   return a * b;
-}
-
-// The folder part of a path, up to and including its last separator.
-std::string FolderOf(const std::string& path) {
-  const auto slash = path.rfind(platform::kSeparator);
-  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
 // The question about executables is asked for paths ending exactly in "exe" or "EXE".
@@ -295,8 +290,8 @@ bool TWipeEngine::DeleteWipedFile(platform::Folder& folder, const std::string& p
     if (removed) return true;
     // Left behind: under its own name, so that the user finds it.
     if (!folder.rename(LongName(), name)) {
-      Fail(AddTrailingBackslash(FolderOf(path)) + LongName(), TWipeFailureReason::CannotDelete,
-           removed.error());
+      Fail(AddTrailingBackslash(platform::folderPartOf(path)) + LongName(),
+           TWipeFailureReason::CannotDelete, removed.error());
       return false;
     }
     Fail(path, TWipeFailureReason::CannotDelete, removed.error());

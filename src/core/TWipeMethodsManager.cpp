@@ -1,23 +1,24 @@
 #include "core/TWipeMethodsManager.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "core/Helpers.h"
 #include "core/IniDocument.h"
 #include "core/TIniFile.h"
+#include "platform/PathText.h"
 #include "platform/TextCase.h"
 
 TWipeMethodsManager* WipeMethodsManager = nullptr;
+
+TWipeMethodsManager* SetWipeMethodsManager(TWipeMethodsManager* manager) {
+  return std::exchange(WipeMethodsManager, manager);
+}
 
 namespace {
 
 const char kEngines[] = "Engines";
 const char kSettings[] = "Settings";
-
-std::string bareName(const std::string& path) {
-  auto slash = path.find_last_of("/\\");
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 }  // namespace
 
@@ -84,7 +85,8 @@ TWipeMethod* TWipeMethodsManager::MethodForEngine(TWipeEngine& engine) const {
 void TWipeMethodsManager::SetEngineMethod(TWipeEngine& engine, TWipeMethod* method) {
   engine.Method = method;
   TIniFile(SettingsFileName())
-      .WriteString(kEngines, engine.Name, method ? bareName(method->FileName) : std::string());
+      .WriteString(kEngines, engine.Name,
+                   method ? platform::fileNameOf(method->FileName) : std::string());
 }
 
 void TWipeMethodsManager::LoadSettings() {

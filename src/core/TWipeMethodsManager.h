@@ -9,6 +9,7 @@
 
 #include "core/TWipeEngine.h"
 #include "core/TWipeMethod.h"
+#include "platform/ScopedOverride.h"
 
 class TCustomWipeMethodsManager {
  public:
@@ -76,6 +77,11 @@ class TWipeMethodsManager : public TCustomWipeMethodsManager {
 // The global catalogue: set up by StartWipeMethodsManager, saved and freed by
 // FinishWipeMethodsManager. Tests may install their own.
 extern TWipeMethodsManager* WipeMethodsManager;
+// Installs a catalogue in WipeMethodsManager and returns the one it replaces. The caller keeps
+// ownership.
+TWipeMethodsManager* SetWipeMethodsManager(TWipeMethodsManager* manager);
+// Installs a catalogue for the lifetime of the object, then puts back the one before.
+using ScopedWipeMethodsManager = platform::ScopedOverride<&SetWipeMethodsManager>;
 
 // Creates the global catalogue, loads the methods and then the settings; an error ends the
 // sequence silently and the catalogue keeps what was done.

@@ -1,5 +1,7 @@
 #include "core/WipeServices.h"
 
+#include <utility>
+
 namespace {
 
 class SilentProgress final : public IWipeProgress {
@@ -36,6 +38,6 @@ IWipeServices& WipeServices() {
   return installed ? *installed : silent;
 }
 
-void SetWipeServices(IWipeServices* services) {
-  installed = services;
+IWipeServices* SetWipeServices(IWipeServices* services) {
+  return std::exchange(installed, services);
 }

@@ -7,6 +7,8 @@
 #include <memory>
 #include <string>
 
+#include "platform/ScopedOverride.h"
+
 class TWipeEngine;
 
 // The progress window of one run, as the engine drives it. Ranges and positions are byte
@@ -43,5 +45,9 @@ IWipeProgress& NoWipeProgress();
 
 // The services in use; never null.
 IWipeServices& WipeServices();
-// Installs services (null puts back the silent ones). The caller keeps ownership.
-void SetWipeServices(IWipeServices* services);
+// Installs services (null puts back the silent ones) and returns the ones they replace. The
+// caller keeps ownership.
+IWipeServices* SetWipeServices(IWipeServices* services);
+
+// Installs services for the lifetime of the object, then puts back the ones before.
+using ScopedWipeServices = platform::ScopedOverride<&SetWipeServices>;

@@ -1,10 +1,12 @@
 #pragma once
-// The drives of the machine: on Linux, the mount points of real file systems. A drive root is a
-// mount point with a trailing separator. The table they are read from is a parameter so that
-// tests feed their own.
+// The drives of the machine: the mount points of real file systems. A drive root is a mount
+// point with a trailing separator. The tables they are read from are a parameter so that tests
+// feed their own.
 
 #include <string>
 #include <vector>
+
+#include "platform/ScopedOverride.h"
 
 namespace platform {
 
@@ -18,23 +20,17 @@ enum DriveKind : int {
   DriveRam = 6,
 };
 
-struct Mount {
-  std::string mountPoint;  // unescaped, without trailing separator (except "/")
-  std::string fsType;
-  std::string source;
-  unsigned major = 0;
-  unsigned minor = 0;
-};
-
-// Parses a mountinfo table (the format of /proc/self/mountinfo). Malformed lines are skipped.
-std::vector<Mount> parseMountInfo(const std::string& text);
+// One mounted file system, as the platform's table of mounts describes it.
+struct Mount;
 
 class DriveTable {
  public:
-  // mountInfoPath: the table to read; sysBlockPath: the folder holding the block devices'
-  // "removable" flags (for /sys/block/<disk>/removable).
-  explicit DriveTable(std::string mountInfoPath = "/proc/self/mountinfo",
-                      std::string sysBlockPath = "/sys/dev/block");
+  // The system's own tables.
+  DriveTable();
+  // mountTable: the file holding the table of mounts, in the system's format; deviceFolder: the
+  // folder that holds each block device's flags ("<major>:<minor>/removable", the disk's own
+  // one folder up for a partition).
+  DriveTable(std::string mountTable, std::string deviceFolder);
 
   // Roots of every drive whose kind is not unknown, sorted by path. A file system mounted at
   // several points is listed once, at its shortest mount point; a mount point that is not a
@@ -53,20 +49,23 @@ class DriveTable {
   // except "/"). Folder walks use it to stay on the file system they started on.
   std::vector<std::string> mountPoints() const;
 
+ private:
   // Kind of a mount by its file-system type and device.
   int kindOf(const Mount& mount) const;
-
- private:
   std::vector<Mount> mounts() const;
   const Mount* findMount(const std::vector<Mount>& mounts, const std::string& root) const;
   bool isRemovable(const Mount& mount) const;
 
-  std::string mountInfoPath_;
-  std::string sysBlockPath_;
+  std::string mountTable_;
+  std::string deviceFolder_;
 };
 
 // The table used by the program; tests may point it at their own files.
 DriveTable& drives();
-void setDriveTable(const DriveTable& table);
+// Installs a table and returns the one it replaces.
+DriveTable setDriveTable(DriveTable table);
+
+// Installs a table for the lifetime of the object, then puts back the one before.
+using ScopedDriveTable = ScopedOverride<&setDriveTable>;
 
 }  // namespace platform

@@ -1,7 +1,10 @@
 #include "platform/FileSystem.h"
 
+#include <utility>
+
 #include "platform/Folder.h"
 #include "platform/Folders.h"
+#include "platform/PathText.h"
 
 namespace platform {
 namespace {
@@ -31,16 +34,12 @@ const std::error_category& fileErrorCategory() {
   return category;
 }
 
-FileSystem& fs() { return installed ? *installed : realFileSystem(); }
-
-void setFileSystem(FileSystem* fileSystem) { installed = fileSystem; }
-
-ScopedFileSystem::ScopedFileSystem(FileSystem& fileSystem) : previous_(installed) {
-  installed = &fileSystem;
+FileSystem& fs() {
+  return installed ? *installed : realFileSystem();
 }
 
-ScopedFileSystem::~ScopedFileSystem() {
-  installed = previous_;
+FileSystem* setFileSystem(FileSystem* fileSystem) {
+  return std::exchange(installed, fileSystem);
 }
 
 Folder::Folder(std::string path) : path_(std::move(path)) {}
@@ -52,9 +51,7 @@ std::string Folder::pathOf(const std::string& name) const {
 
 Result<ContainingFolder> openContainingFolder(const std::string& path) {
   if (!isAbsolutePath(path)) return std::make_error_code(std::errc::invalid_argument);
-  std::string own = path;
-  while (own.size() > 1 && own.back() == kSeparator) own.pop_back();
-  const auto separator = own.rfind(kSeparator);
+  const std::string own = trimSeparators(path);
   ContainingFolder result;
   if (own.size() == 1) {
     // The root holds itself.
@@ -63,11 +60,11 @@ Result<ContainingFolder> openContainingFolder(const std::string& path) {
     result.folder = root.release();
     return result;
   }
-  result.name = own.substr(separator + 1);
+  result.name = fileNameOf(own);
   if (result.name == "." || result.name == "..") {
     return std::make_error_code(std::errc::invalid_argument);
   }
-  auto folder = fs().openFolder(separator == 0 ? own.substr(0, 1) : own.substr(0, separator));
+  auto folder = fs().openFolder(parentFolderOf(own));
   if (!folder) return folder.error();
   result.folder = folder.release();
   return result;

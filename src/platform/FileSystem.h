@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/Result.h"
+#include "platform/ScopedOverride.h"
 
 namespace platform {
 
@@ -152,19 +153,11 @@ class FileSystem {
 FileSystem& fs();
 // The real file system of this platform.
 FileSystem& realFileSystem();
-// Installs a file system (null puts the real one back). The caller keeps ownership.
-void setFileSystem(FileSystem* fileSystem);
+// Installs a file system (null puts the real one back) and returns the one it replaces. The
+// caller keeps ownership.
+FileSystem* setFileSystem(FileSystem* fileSystem);
 
-// Installs a file system for the lifetime of the object.
-class ScopedFileSystem {
- public:
-  explicit ScopedFileSystem(FileSystem& fileSystem);
-  ~ScopedFileSystem();
-  ScopedFileSystem(const ScopedFileSystem&) = delete;
-  ScopedFileSystem& operator=(const ScopedFileSystem&) = delete;
-
- private:
-  FileSystem* previous_;
-};
+// Installs a file system for the lifetime of the object, then puts back the one before.
+using ScopedFileSystem = ScopedOverride<&setFileSystem>;
 
 }  // namespace platform

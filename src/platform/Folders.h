@@ -5,37 +5,42 @@
 
 #include <string>
 
-namespace platform {
+#include "backend/Conventions.h"  // kSeparator and kLineBreak of the system
+#include "platform/ScopedOverride.h"
 
-// The path separator of this platform.
-inline constexpr char kSeparator = '/';
-// The line break that new text files get on this platform.
-inline constexpr const char* kLineBreak = "\n";
+namespace platform {
 
 // The folder of the running program file.
 std::string programFolder();
 // The full path of the running program file.
 std::string programPath();
-// The user's temporary folder ($TMPDIR, else /tmp/).
+// The user's temporary folder.
 std::string tempFolder();
-// The user's configuration folder ($XDG_CONFIG_HOME, else ~/.config/).
+// The user's configuration folder.
 std::string configFolder();
 // The user's home folder, empty when unknown.
 std::string homeFolder();
-// The user's data folder ($XDG_DATA_HOME, else ~/.local/share/), empty when unknown.
+// The user's data folder, empty when unknown.
 std::string dataFolder();
-// The user's cache folder ($XDG_CACHE_HOME, else ~/.cache/), empty when unknown.
+// The user's cache folder, empty when unknown.
 std::string cacheFolder();
 
-// Overrides for tests; an empty text restores the real folder.
-void setProgramFolder(const std::string& folder);
-void setTempFolder(const std::string& folder);
-void setConfigFolder(const std::string& folder);
-// Each returns the override it replaces (empty for none), so that a test puts back exactly what
-// was there.
-std::string setHomeFolder(const std::string& folder);
-std::string setDataFolder(const std::string& folder);
-std::string setCacheFolder(const std::string& folder);
+// Overrides for tests; an empty text stands for the real folder. Each returns the override it
+// replaces (empty for none), so that a scope puts back exactly what was there.
+std::string setProgramFolder(std::string folder);
+std::string setTempFolder(std::string folder);
+std::string setConfigFolder(std::string folder);
+std::string setHomeFolder(std::string folder);
+std::string setDataFolder(std::string folder);
+std::string setCacheFolder(std::string folder);
+
+// Each installs its folder for the lifetime of the object, then puts back the one before.
+using ScopedProgramFolder = ScopedOverride<&setProgramFolder>;
+using ScopedTempFolder = ScopedOverride<&setTempFolder>;
+using ScopedConfigFolder = ScopedOverride<&setConfigFolder>;
+using ScopedHomeFolder = ScopedOverride<&setHomeFolder>;
+using ScopedDataFolder = ScopedOverride<&setDataFolder>;
+using ScopedCacheFolder = ScopedOverride<&setCacheFolder>;
 
 // True when the path is absolute (starts at the root of the file system).
 bool isAbsolutePath(const std::string& path);

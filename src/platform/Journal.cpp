@@ -1,5 +1,7 @@
 #include "platform/Journal.h"
 
+#include <utility>
+
 namespace platform {
 namespace {
 Journals* installed = nullptr;
@@ -9,16 +11,8 @@ Journals& journals() {
   return installed ? *installed : realJournals();
 }
 
-void setJournals(Journals* journals) {
-  installed = journals;
-}
-
-ScopedJournals::ScopedJournals(Journals& journals) : previous_(installed) {
-  installed = &journals;
-}
-
-ScopedJournals::~ScopedJournals() {
-  installed = previous_;
+Journals* setJournals(Journals* journals) {
+  return std::exchange(installed, journals);
 }
 
 }  // namespace platform

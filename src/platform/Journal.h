@@ -17,6 +17,8 @@
 #include <string>
 #include <system_error>
 
+#include "platform/ScopedOverride.h"
+
 namespace platform {
 
 enum class FastCommit {
@@ -98,19 +100,11 @@ class Journals {
 // The journals in use: the real ones unless a test has installed others.
 Journals& journals();
 Journals& realJournals();
-// Installs journals (null puts the real ones back). The caller keeps ownership.
-void setJournals(Journals* journals);
+// Installs journals (null puts the real ones back) and returns the ones they replace. The caller
+// keeps ownership.
+Journals* setJournals(Journals* journals);
 
 // Installs journals for the lifetime of the object, then puts back the ones installed before.
-class ScopedJournals {
- public:
-  explicit ScopedJournals(Journals& journals);
-  ~ScopedJournals();
-  ScopedJournals(const ScopedJournals&) = delete;
-  ScopedJournals& operator=(const ScopedJournals&) = delete;
-
- private:
-  Journals* previous_;
-};
+using ScopedJournals = ScopedOverride<&setJournals>;
 
 }  // namespace platform

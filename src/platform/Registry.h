@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/ScopedOverride.h"
+
 namespace platform {
 
 // The predefined roots, with the handle values the program stores.
@@ -63,20 +65,12 @@ class Registry {
 
 // The registry in use: the user's own store unless a test has installed another.
 Registry& registry();
-// Installs a registry (null puts the user's store back). The caller keeps ownership.
-void setRegistry(Registry* replacement);
+// Installs a registry (null puts the user's store back) and returns the one it replaces. The
+// caller keeps ownership.
+Registry* setRegistry(Registry* replacement);
 
-// Installs a registry for the lifetime of the object.
-class ScopedRegistry {
- public:
-  explicit ScopedRegistry(Registry& replacement);
-  ~ScopedRegistry();
-  ScopedRegistry(const ScopedRegistry&) = delete;
-  ScopedRegistry& operator=(const ScopedRegistry&) = delete;
-
- private:
-  Registry* previous_;
-};
+// Installs a registry for the lifetime of the object, then puts back the one before.
+using ScopedRegistry = ScopedOverride<&setRegistry>;
 
 // The command line that starts the program file, as a value of the Run key holds it.
 std::string runCommandFor(const std::string& programPath);

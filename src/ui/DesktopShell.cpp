@@ -3,10 +3,10 @@
 #include <QDesktopServices>
 #include <QFile>
 #include <QProcess>
+#include <utility>
 
 namespace {
-TShellOpenHandler openHandler;
-TShellRunHandler runHandler;
+TShellHandlers installed;
 }  // namespace
 
 QString ProductSite() {
@@ -14,22 +14,21 @@ QString ProductSite() {
 }
 
 void ShellOpen(const QUrl& target) {
-  if (openHandler) {
-    openHandler(target);
+  if (installed.Open) {
+    installed.Open(target);
   } else {
     QDesktopServices::openUrl(target);
   }
 }
 
 void ShellRun(const std::string& program) {
-  if (runHandler) {
-    runHandler(program);
+  if (installed.Run) {
+    installed.Run(program);
   } else {
     QProcess::startDetached(QFile::decodeName(QByteArray::fromStdString(program)), {});
   }
 }
 
-void SetShellHandlers(TShellOpenHandler open, TShellRunHandler run) {
-  openHandler = std::move(open);
-  runHandler = std::move(run);
+TShellHandlers SetShellHandlers(TShellHandlers handlers) {
+  return std::exchange(installed, std::move(handlers));
 }

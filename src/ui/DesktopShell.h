@@ -7,6 +7,8 @@
 #include <functional>
 #include <string>
 
+#include "platform/ScopedOverride.h"
+
 // The maker's web site, without a trailing separator.
 QString ProductSite();
 
@@ -17,5 +19,13 @@ void ShellRun(const std::string& program);
 
 using TShellOpenHandler = std::function<void(const QUrl&)>;
 using TShellRunHandler = std::function<void(const std::string&)>;
-// Installs handlers in place of the desktop; empty handlers put the desktop back.
-void SetShellHandlers(TShellOpenHandler open, TShellRunHandler run);
+// What stands in place of the desktop; an empty handler leaves its part to the desktop.
+struct TShellHandlers {
+  TShellOpenHandler Open;
+  TShellRunHandler Run;
+};
+// Installs handlers and returns the ones they replace.
+TShellHandlers SetShellHandlers(TShellHandlers handlers);
+
+// Installs handlers for the lifetime of the object, then puts back the ones before.
+using ScopedShellHandlers = platform::ScopedOverride<&SetShellHandlers>;

@@ -1,5 +1,7 @@
 #include "ui/PromptService.h"
 
+#include <utility>
+
 #include "ui/QtPromptService.h"
 
 namespace {
@@ -11,4 +13,6 @@ IPromptService& Prompts() {
   return installed ? *installed : qtDialogs;
 }
 
-void SetPromptService(IPromptService* service) { installed = service; }
+IPromptService* SetPromptService(IPromptService* service) {
+  return std::exchange(installed, service);
+}

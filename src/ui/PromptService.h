@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/ScopedOverride.h"
+
 // The message dialog's two kinds: caption "Warning" with the warning icon, or "Information"
 // with the information icon.
 enum class TMessageKind { Warning, Information };
@@ -61,5 +63,9 @@ class IPromptService {
 
 // The service in use; never null (the Qt dialogs unless another is installed).
 IPromptService& Prompts();
-// Installs a service (null puts back the Qt dialogs). The caller keeps ownership.
-void SetPromptService(IPromptService* service);
+// Installs a service (null puts back the Qt dialogs) and returns the one it replaces. The caller
+// keeps ownership.
+IPromptService* SetPromptService(IPromptService* service);
+
+// Installs a service for the lifetime of the object, then puts back the one before.
+using ScopedPromptService = platform::ScopedOverride<&SetPromptService>;

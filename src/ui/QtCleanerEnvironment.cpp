@@ -34,19 +34,19 @@ class QtTimer final : public ITimer {
   QTimer timer_;
 };
 
+// The environment in use with the clipboard and the timers of Qt.
+TCleanerEnvironment withQt(IClipboard* clipboard) {
+  TCleanerEnvironment environment = CleanerEnvironment();
+  environment.Clipboard = clipboard;
+  environment.TimerFactory = [](int intervalMs, std::function<void()> onTick) {
+    return std::make_unique<QtTimer>(intervalMs, std::move(onTick));
+  };
+  return environment;
+}
+
 }  // namespace
 
 QtCleanerEnvironment::QtCleanerEnvironment()
-    : clipboard_(std::make_unique<QtClipboard>()),
-      previousClipboard_(CleanerEnvironment().Clipboard),
-      previousTimerFactory_(CleanerEnvironment().TimerFactory) {
-  CleanerEnvironment().Clipboard = clipboard_.get();
-  CleanerEnvironment().TimerFactory = [](int intervalMs, std::function<void()> onTick) {
-    return std::make_unique<QtTimer>(intervalMs, std::move(onTick));
-  };
-}
+    : clipboard_(std::make_unique<QtClipboard>()), installed_(withQt(clipboard_.get())) {}
 
-QtCleanerEnvironment::~QtCleanerEnvironment() {
-  CleanerEnvironment().Clipboard = previousClipboard_;
-  CleanerEnvironment().TimerFactory = std::move(previousTimerFactory_);
-}
+QtCleanerEnvironment::~QtCleanerEnvironment() = default;

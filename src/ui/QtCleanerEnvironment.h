@@ -1,7 +1,7 @@
 #pragma once
 // What the trace-cleaning engine needs from the windows, done with Qt: emptying the clipboard
 // and repeating timers whose ticks arrive through the event loop. Installed in the cleaner's
-// environment while the object lives; the previous ones are put back afterwards.
+// environment while the object lives; the environment in use before is put back afterwards.
 
 #include <memory>
 
@@ -16,6 +16,5 @@ class QtCleanerEnvironment {
 
  private:
   std::unique_ptr<IClipboard> clipboard_;
-  IClipboard* previousClipboard_;
-  TTimerFactory previousTimerFactory_;
+  ScopedCleanerEnvironment installed_;
 };

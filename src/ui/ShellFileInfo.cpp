@@ -4,7 +4,7 @@
 
 #include "core/Helpers.h"
 #include "platform/Drives.h"
-#include "platform/Folders.h"
+#include "platform/PathText.h"
 #include "ui/DriveFunctions.h"
 
 std::string GetShellDisplayName(const std::string& path, bool folder) {
@@ -12,14 +12,7 @@ std::string GetShellDisplayName(const std::string& path, bool folder) {
     return GetDriveDisplayName(AddTrailingBackslash(path));
   }
   const std::string trimmed = path.size() > 1 ? RemoveTrailingBackslash(path) : path;
-  const std::size_t separator = trimmed.rfind(platform::kSeparator);
-  if (separator == std::string::npos || trimmed.size() == 1) return trimmed;
-  return trimmed.substr(separator + 1);
-}
-
-std::string FolderPartOf(const std::string& path) {
-  const std::size_t separator = path.rfind(platform::kSeparator);
-  return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
+  return trimmed.size() == 1 ? trimmed : platform::fileNameOf(trimmed);
 }
 
 QIcon GetShellIcon(bool folder) {

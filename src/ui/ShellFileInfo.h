@@ -7,7 +7,5 @@
 // The name to show: a drive's display name for a folder that is a drive root, else the last
 // name of the path.
 std::string GetShellDisplayName(const std::string& path, bool folder);
-// The folder part of the path, up to and including its last separator; empty without one.
-std::string FolderPartOf(const std::string& path);
 // The desktop's icon for a file or a folder.
 QIcon GetShellIcon(bool folder);

@@ -12,6 +12,7 @@
 #include "cleaner/TEraserEngine.h"
 #include "core/Helpers.h"
 #include "platform/FileSystem.h"
+#include "platform/PathText.h"
 #include "platform/Registry.h"
 #include "ui/DesktopShell.h"
 #include "ui/OperaProfile.h"
@@ -97,9 +98,7 @@ void TMainForm::connectHandlers() {
 }
 
 std::string TMainForm::UpdaterPath() {
-  std::string folder = RemoveTrailingBackslash(GetAppFolder());
-  const std::size_t separator = folder.rfind('/');
-  folder = separator == std::string::npos ? std::string() : folder.substr(0, separator + 1);
+  const std::string folder = platform::folderPartOf(RemoveTrailingBackslash(GetAppFolder()));
   if (folder.empty()) return {};
   return folder + kUpdaterName;
 }

@@ -31,7 +31,7 @@ int main(int argc, char* argv[]) {
     // executables, the clipboard and the timers. Installed before the main window creates the
     // trace-cleaning engine, whose scheduler takes its timer at once.
     QtWipeServices wipeServices;
-    SetWipeServices(&wipeServices);
+    const ScopedWipeServices installedWipeServices(wipeServices);
     QtCleanerEnvironment cleanerEnvironment;
 
     {
@@ -46,7 +46,6 @@ int main(int argc, char* argv[]) {
       mainForm.show();
       result = QApplication::exec();
     }
-    SetWipeServices(nullptr);
   }
 
   FinishWipeMethodsManager();

@@ -7,6 +7,8 @@
 
 #include <stdexcept>
 
+#include "platform/PathText.h"
+
 namespace {
 
 int OpenFolderAt(int parent, const char* name) {
@@ -68,9 +70,7 @@ std::vector<std::string> FilesBelow(const std::string& top) {
   std::vector<std::string> files;
   const int folder = ::open(top.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (folder < 0) return files;
-  std::string path = top;
-  while (path.size() > 1 && path.back() == '/') path.pop_back();
-  Collect(folder, path, files);
+  Collect(folder, platform::trimSeparators(top), files);
   ::close(folder);
   return files;
 }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "platform/PathText.h"
 #include "support/TestFolder.h"
 
 namespace {
@@ -233,8 +234,7 @@ std::optional<platform::DiskSpace> FaultyFileSystem::diskSpace(const std::string
   for (const auto& [prefix, device] : deviceOf) {
     if (startsWith(prefix)) space->id.device = device;
   }
-  std::string folder = path;
-  while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+  const std::string folder = platform::trimSeparators(path);
   if (notWritable.count(folder) || notWritable.count(folder + "/")) space->writable = false;
   return space;
 }

@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/PathText.h"
+
 namespace {
 
 std::string quoted(const std::string& text) {
@@ -59,9 +61,7 @@ ScopedMount::ScopedMount(const std::string& point, Kind kind, const std::string&
       return;
     }
   } else {
-    std::string folder = point;
-    while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
-    image_ = folder + ".img";
+    image_ = platform::trimSeparators(point) + ".img";
     if (!run("truncate -s " + size + " " + quoted(image_)) ||
         !run("mkfs.ext4 -q -F " + mkfsOptions + " " + quoted(image_))) {
       reason_ = "cannot make an ext4 image (mkfs.ext4 missing?)";

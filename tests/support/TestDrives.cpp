@@ -1,6 +1,6 @@
 #include "support/TestDrives.h"
 
-#include "platform/Drives.h"
+#include "platform/PathText.h"
 #include "support/TestFolder.h"
 
 namespace {
@@ -8,30 +8,39 @@ namespace {
 std::string escapeField(const std::string& text) {
   std::string out;
   for (char c : text) {
-    if (c == ' ') out += "\\040";
-    else if (c == '\t') out += "\\011";
-    else if (c == '\\') out += "\\134";
-    else out += c;
+    if (c == ' ')
+      out += "\\040";
+    else if (c == '\t')
+      out += "\\011";
+    else if (c == '\\')
+      out += "\\134";
+    else
+      out += c;
   }
   return out;
+}
+
+// A drive table that reads a mount table of the given mounts, written into the test folder.
+platform::DriveTable tableOf(const TestFolder& folder,
+                             const std::vector<std::pair<std::string, std::string>>& mounts) {
+  std::string table;
+  int id = 100;
+  for (const auto& [point, type] : mounts) {
+    const std::string trimmed = platform::trimSeparators(point);
+    table += std::to_string(id) + " 1 0:" + std::to_string(id) + " / " + escapeField(trimmed) +
+             " rw,relatime - " + type + " testdev" + std::to_string(id) + " rw\n";
+    ++id;
+  }
+  // A file of its own, so that a table made inside another's scope leaves that one's file alone.
+  static int tables = 0;
+  const std::string path = folder.write("drives/mountinfo-" + std::to_string(++tables), table);
+  return platform::DriveTable(path, folder / "drives/sys");
 }
 
 }  // namespace
 
 ScopedTestDrives::ScopedTestDrives(const TestFolder& folder,
                                    const std::vector<std::pair<std::string, std::string>>& mounts)
-    : previous_(std::make_unique<platform::DriveTable>(platform::drives())) {
-  std::string table;
-  int id = 100;
-  for (const auto& [point, type] : mounts) {
-    std::string trimmed = point;
-    while (trimmed.size() > 1 && trimmed.back() == '/') trimmed.pop_back();
-    table += std::to_string(id) + " 1 0:" + std::to_string(id) + " / " + escapeField(trimmed) +
-             " rw,relatime - " + type + " testdev" + std::to_string(id) + " rw\n";
-    ++id;
-  }
-  const std::string path = folder.write("drives/mountinfo", table);
-  platform::setDriveTable(platform::DriveTable(path, folder / "drives/sys"));
-}
+    : installed_(tableOf(folder, mounts)) {}
 
-ScopedTestDrives::~ScopedTestDrives() { platform::setDriveTable(*previous_); }
+ScopedTestDrives::~ScopedTestDrives() = default;

@@ -3,15 +3,13 @@
 // folder, so cleaners that walk "every drive" only ever see folders of the test. The table in
 // use before is put back when the object ends (scopes must end in the reverse order).
 
-#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "platform/Drives.h"
+
 class TestFolder;
-namespace platform {
-class DriveTable;
-}
 
 class ScopedTestDrives {
  public:
@@ -23,5 +21,5 @@ class ScopedTestDrives {
   ScopedTestDrives& operator=(const ScopedTestDrives&) = delete;
 
  private:
-  std::unique_ptr<platform::DriveTable> previous_;
+  platform::ScopedDriveTable installed_;
 };

@@ -6,37 +6,38 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "platform/Folders.h"
-
 namespace fsys = std::filesystem;
 
 std::string TestFolder::prefix() {
   return (fsys::temp_directory_path() / "ferrovane-test-").string();
 }
 
-TestFolder::TestFolder() {
-  std::string pattern = prefix() + "XXXXXX";
+namespace {
+
+std::string newTestFolder() {
+  std::string pattern = TestFolder::prefix() + "XXXXXX";
   if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a test folder");
-  path_ = pattern + "/";
-  fsys::create_directories(programFolder());
-  fsys::create_directories(tempFolder());
-  fsys::create_directories(configFolder());
-  fsys::create_directories(homeFolder());
-  platform::setProgramFolder(programFolder());
-  platform::setTempFolder(tempFolder());
-  platform::setConfigFolder(configFolder());
-  platform::setHomeFolder(homeFolder());
-  platform::setDataFolder(dataFolder());
-  platform::setCacheFolder(cacheFolder());
+  return pattern + "/";
 }
 
+// Creates the folder and gives it back.
+std::string created(const std::string& folder) {
+  fsys::create_directories(folder);
+  return folder;
+}
+
+}  // namespace
+
+TestFolder::TestFolder()
+    : path_(newTestFolder()),
+      program_(created(programFolder())),
+      temp_(created(tempFolder())),
+      config_(created(configFolder())),
+      home_(created(homeFolder())),
+      data_(dataFolder()),
+      cache_(cacheFolder()) {}
+
 TestFolder::~TestFolder() {
-  platform::setProgramFolder("");
-  platform::setTempFolder("");
-  platform::setConfigFolder("");
-  platform::setHomeFolder("");
-  platform::setDataFolder("");
-  platform::setCacheFolder("");
   std::error_code ignored;
   // Read-only folders would keep their contents from being removed.
   for (auto it = fsys::recursive_directory_iterator(path_, ignored);

@@ -2,10 +2,13 @@
 // A temporary folder of one test, removed with everything in it when the test ends. While it
 // lives, the program folder, the temporary folder, the configuration folder and the user's home,
 // data and cache folders are folders inside it, so no test ever reads or writes the user's real
-// ones.
+// ones. When it ends, the folders in use before it (those of an enclosing test folder, or the
+// real ones) are put back.
 
 #include <cstdint>
 #include <string>
+
+#include "platform/Folders.h"
 
 class TestFolder {
  public:
@@ -39,6 +42,12 @@ class TestFolder {
 
  private:
   std::string path_;
+  platform::ScopedProgramFolder program_;
+  platform::ScopedTempFolder temp_;
+  platform::ScopedConfigFolder config_;
+  platform::ScopedHomeFolder home_;
+  platform::ScopedDataFolder data_;
+  platform::ScopedCacheFolder cache_;
 };
 
 // Reads a whole file; empty when it cannot be read.

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "platform/Registry.h"
-#include "platform/RegistryStore.h"
+#include "platform/posix/RegistryStore.h"
 
 class TestFolder;
 

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
+#include <optional>
 
 #include "MainFormFixture.h"
 #include "support/FaultyFileSystem.h"
@@ -325,8 +326,8 @@ void DeletePageTest::stopAndCancelDuringARealRunAbortIt() {
   QVERIFY(pathExists(paths.back()));  // not reached
   QVERIFY(f.files().Items.empty());   // and not kept either
   QCOMPARE(f.find<QTreeWidget>("lvFiles")->topLevelItemCount(), 0);
-  QCOMPARE(f.prompts.messages.back().caption, QStringLiteral("Warning"));
-  QCOMPARE(f.prompts.messages.back().text, QStringLiteral("The wipe task has been aborted!"));
+  QCOMPARE(f.prompts.lastMessage().caption, QStringLiteral("Warning"));
+  QCOMPARE(f.prompts.lastMessage().text, QStringLiteral("The wipe task has been aborted!"));
 
   // Cancel of the progress window that the run shows does the same.
   f.prompts.openFiles.push_back(paths);
@@ -344,7 +345,7 @@ void DeletePageTest::stopAndCancelDuringARealRunAbortIt() {
   click(f, "btnStartShredFiles");
   QVERIFY(progressShown);
   QVERIFY(pathExists(paths.back()));
-  QCOMPARE(f.prompts.messages.back().text, QStringLiteral("The wipe task has been aborted!"));
+  QCOMPARE(f.prompts.lastMessage().text, QStringLiteral("The wipe task has been aborted!"));
   for (QWidget* window : QApplication::topLevelWidgets()) QVERIFY(!qobject_cast<TfProgress*>(window));
 }
 
@@ -372,14 +373,14 @@ void DeletePageTest::realFailuresAreListedInTheWarning() {
   };
   click(f, "btnStartShredFiles");
   QVERIFY(pathExists(locked) && !pathExists(fine));
-  QCOMPARE(f.prompts.messages.back().caption, QStringLiteral("Warning"));
-  QStringList lines = f.prompts.messages.back().details.split(QLatin1Char('\n'));
+  QCOMPARE(f.prompts.lastMessage().caption, QStringLiteral("Warning"));
+  QStringList lines = f.prompts.lastMessage().details.split(QLatin1Char('\n'));
   QVERIFY(lines.contains(reportLine(locked, TWipeFailureReason::CannotOpen)));
-  QVERIFY(!f.prompts.messages.back().details.contains(QStringLiteral("fine.txt")));
+  QVERIFY(!f.prompts.lastMessage().details.contains(QStringLiteral("fine.txt")));
 
   click(f, "btnStartShredFolders");
   QVERIFY(!pathExists(f.folder / "stuck/inner.txt"));
-  lines = f.prompts.messages.back().details.split(QLatin1Char('\n'));
+  lines = f.prompts.lastMessage().details.split(QLatin1Char('\n'));
   QVERIFY(lines.contains(reportLine(stuck, TWipeFailureReason::FolderNotRemoved)));
   QCOMPARE(f.prompts.messages.size(), std::size_t{2});
   QVERIFY(f.files().Items.empty() && f.folders().Items.empty());
@@ -396,6 +397,7 @@ void DeletePageTest::executableQuestionFollowsTheCheckBox() {
   f.prompts.confirmations = {false, true};
   click(f, "btnStartShredFiles");
 
+  QVERIFY(!f.prompts.messages.empty());
   QCOMPARE(f.prompts.messages[0].caption, QStringLiteral("Confirm"));
   QCOMPARE(f.prompts.messages[0].text,
            QString::fromLocal8Bit(kept) +
@@ -403,8 +405,8 @@ void DeletePageTest::executableQuestionFollowsTheCheckBox() {
   QVERIFY(pathExists(kept));
   QVERIFY(!pathExists(wiped));
   // The file the user kept is listed as left behind, not reported as wiped.
-  QCOMPARE(f.prompts.messages.back().caption, QStringLiteral("Warning"));
-  QVERIFY(f.prompts.messages.back().details.contains(QString::fromLocal8Bit(kept)));
+  QCOMPARE(f.prompts.lastMessage().caption, QStringLiteral("Warning"));
+  QVERIFY(f.prompts.lastMessage().details.contains(QString::fromLocal8Bit(kept)));
 
   // Unchecked: no question.
   f.prompts.messages.clear();
@@ -620,7 +622,7 @@ void DeletePageTest::stoppedRunNamesTheFileItWasOverwritingAndTheJobsNotReached(
   QCOMPARE(left.front(), '\0');
   QCOMPARE(left.back(), 's');
   QVERIFY(pathExists(second) && pathExists(third));
-  const auto& shown = f.prompts.messages.back();
+  const auto& shown = f.prompts.lastMessage();
   QCOMPARE(shown.caption, QStringLiteral("Warning"));
   QCOMPARE(shown.text, QStringLiteral("The wipe task has been aborted!"));
   QCOMPARE(shown.informative,
@@ -643,7 +645,8 @@ void DeletePageTest::executableQuestionStandsAboveTheProgressWindowAsPlainText()
 
   // The question of the run goes to the Qt prompts; what follows the run to the test's again.
   QtPromptService qtPrompts;
-  SetPromptService(&qtPrompts);
+  std::optional<ScopedPromptService> runPrompts;
+  runPrompts.emplace(qtPrompts);
   QWidget* parent = nullptr;
   QWidget* progress = nullptr;
   bool above = false;
@@ -664,12 +667,12 @@ void DeletePageTest::executableQuestionStandsAboveTheProgressWindowAsPlainText()
         label = shown->text();
       }
     }
-    SetPromptService(&f.prompts);
+    runPrompts.reset();
     box->button(QMessageBox::No)->click();
   });
   watcher.start();
   click(f, "btnStartShredFiles");
-  SetPromptService(&f.prompts);
+  runPrompts.reset();
 
   QVERIFY(progress);
   QCOMPARE(parent, progress);
@@ -677,7 +680,7 @@ void DeletePageTest::executableQuestionStandsAboveTheProgressWindowAsPlainText()
   QCOMPARE(label, QString::fromLocal8Bit(program) +
                       QStringLiteral(" is a executable file. Are you sure to wipe it?"));
   QVERIFY(pathExists(program));
-  QCOMPARE(f.prompts.messages.back().caption, QStringLiteral("Warning"));
+  QCOMPARE(f.prompts.lastMessage().caption, QStringLiteral("Warning"));
 }
 
 void DeletePageTest::longPathsAreCutInTheMiddleWithTheWholePathAsTooltip() {

@@ -133,8 +133,8 @@ void FreeSpacePageTest::runWipesCheckedDrivesOnlyAndEmptiesTheEngine() {
   QCOMPARE(runs.size(), std::size_t{1});
   QCOMPARE(runs[0], (std::vector<std::string>{one + "/", three + "/"}));
   QVERIFY(f.freeSpace().Items.empty());
-  QCOMPARE(f.prompts.messages.back().caption, QStringLiteral("Ferrovane"));
-  QCOMPARE(f.prompts.messages.back().text,
+  QCOMPARE(f.prompts.lastMessage().caption, QStringLiteral("Ferrovane"));
+  QCOMPARE(f.prompts.lastMessage().text,
            QStringLiteral("The Wipe free space task has been completed successfully!"));
 
   // Nothing checked: nothing is wiped, not even the drives of the run before.
@@ -191,7 +191,7 @@ void FreeSpacePageTest::realRunOnAMountedFileSystem() {
   small.disks.write("small/kept.txt", "still here");
 
   QTest::mouseClick(small.f->find<QPushButton>("btnFreeExecute"), Qt::LeftButton);
-  QCOMPARE(small.f->prompts.messages.back().text,
+  QCOMPARE(small.f->prompts.lastMessage().text,
            QStringLiteral("The Wipe free space task has been completed successfully!"));
   QVERIFY(!pathExists(small.point + "/tem1.tmp"));
   QCOMPARE(readFileBytes(small.point + "/kept.txt"), std::string("still here"));
@@ -209,7 +209,7 @@ void FreeSpacePageTest::driveUnmountedAfterListingIsNotWipedAndSaysSo() {
   small.disk.bytesLeft = 1 << 20;  // a fill in the folder below would end here
 
   QTest::mouseClick(small.f->find<QPushButton>("btnFreeExecute"), Qt::LeftButton);
-  const auto& shown = small.f->prompts.messages.back();
+  const auto& shown = small.f->prompts.lastMessage();
   QCOMPARE(shown.caption, QStringLiteral("Warning"));
   QVERIFY(
       shown.details.split(QLatin1Char('\n'))

@@ -6,11 +6,14 @@
 
 #include <QTreeWidget>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "ScriptedPrompts.h"
 #include "cleaner/TEraserEngine.h"
 #include "core/TWipeEngine.h"
 #include "core/TWipeMethodsManager.h"
+#include "core/WipeServices.h"
 #include "platform/Drives.h"
 #include "support/Confinement.h"
 #include "support/TestFolder.h"
@@ -18,23 +21,18 @@
 #include "ui/QtWipeServices.h"
 #include "ui/TMainForm.h"
 #include "ui/widgets/TPathRow.h"
-#include "ScriptedPrompts.h"
 
 class MainFormFixture {
  public:
   // mountInfo: the drive table the window sees (none by default).
-  explicit MainFormFixture(const std::string& mountInfo = {}) {
-    folder.write("mountinfo", mountInfo);
-    folder.makeFolder("sys");
-    platform::setDriveTable(platform::DriveTable(folder / "mountinfo", folder / "sys"));
-  }
+  explicit MainFormFixture(const std::string& mountInfo = {})
+      : drives_(driveTable(folder, mountInfo)) {}
   ~MainFormFixture() {
     form_.reset();
     if (catalogue_) {
-      SetWipeServices(nullptr);
+      installedServices_.reset();
       FinishWipeMethodsManager();
     }
-    platform::setDriveTable(platform::DriveTable());
   }
 
   // The method catalogue with one method, a pass of zeros, and the Qt wipe services (progress
@@ -47,14 +45,15 @@ class MainFormFixture {
                                               (confirmStart ? "1" : "0") + "\n");
     StartWipeMethodsManager();
     catalogue_ = true;
-    SetWipeServices(&services);
+    installedServices_.emplace(services);
   }
   // prefs.dat of the program folder, with the Shredder section's job lists (the XML inside
   // <Shredder>).
   void writePrefs(const std::string& shredderJobs) {
-    folder.write("program/prefs.dat",
-                 "<?xml version=\"1.0\"?>\n<Configuration><Shredder CleanFreeSpaceEnabled=\"False\">" +
-                     shredderJobs + "</Shredder></Configuration>\n");
+    folder.write(
+        "program/prefs.dat",
+        "<?xml version=\"1.0\"?>\n<Configuration><Shredder CleanFreeSpaceEnabled=\"False\">" +
+            shredderJobs + "</Shredder></Configuration>\n");
   }
 
   TMainForm& form() {
@@ -91,7 +90,16 @@ class MainFormFixture {
   QtWipeServices services;
 
  private:
+  // The drive table of the window: the mount table given, read from the test folder.
+  static platform::DriveTable driveTable(const TestFolder& folder, const std::string& mountInfo) {
+    folder.write("mountinfo", mountInfo);
+    folder.makeFolder("sys");
+    return platform::DriveTable(folder / "mountinfo", folder / "sys");
+  }
+
+  platform::ScopedDriveTable drives_;
   bool catalogue_ = false;
+  std::optional<ScopedWipeServices> installedServices_;
   std::unique_ptr<TMainForm> form_;
 };
 
@@ -111,6 +119,6 @@ inline std::string mountLine(int id, const std::string& device, const std::strin
                              const std::string& type) {
   std::string escaped;
   for (char c : point) escaped += c == ' ' ? std::string("\\040") : std::string(1, c);
-  return std::to_string(id) + " 1 " + device + " / " + escaped + " rw,relatime shared:1 - " +
-         type + " /dev/test" + std::to_string(id) + " rw\n";
+  return std::to_string(id) + " 1 " + device + " / " + escaped + " rw,relatime shared:1 - " + type +
+         " /dev/test" + std::to_string(id) + " rw\n";
 }

@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "MainFormFixture.h"
+#include "support/TestDrives.h"
 #include "ui/DesktopShell.h"
 #include "ui/OperaProfile.h"
 #include "ui/QtCleanerEnvironment.h"
@@ -22,13 +23,11 @@ namespace {
 
 // Records what the window asks the desktop to open or start.
 struct RecordingShell {
-  RecordingShell() {
-    SetShellHandlers([this](const QUrl& url) { opened.push_back(url); },
-                     [this](const std::string& program) { started.push_back(program); });
-  }
-  ~RecordingShell() { SetShellHandlers({}, {}); }
   std::vector<QUrl> opened;
   std::vector<std::string> started;
+  ScopedShellHandlers installed{
+      TShellHandlers{[this](const QUrl& url) { opened.push_back(url); },
+                     [this](const std::string& program) { started.push_back(program); }}};
 };
 
 // A registry of the current user holding the given values ("key|value" -> text).
@@ -64,6 +63,7 @@ class MainFormFrameTest : public QObject {
   void startUpReadsPrefsAndTheRegistryStore();
   void damagedRegistryStoreIsReportedOnceAtStartUp();
   void cleanerGetsTheClipboardAndTimersOfQt();
+  void aWindowTestPutsBackWhatItFound();
 };
 
 void MainFormFrameTest::formatSize_data() {
@@ -330,6 +330,23 @@ void MainFormFrameTest::cleanerGetsTheClipboardAndTimersOfQt() {
   // Put back as it was.
   QVERIFY(!CleanerEnvironment().Clipboard);
   QVERIFY(!CleanerEnvironment().TimerFactory);
+}
+
+void MainFormFrameTest::aWindowTestPutsBackWhatItFound() {
+  TestFolder outer;
+  const std::string disk = outer.makeFolder("disk");
+  const ScopedTestDrives drives(outer, {{disk, "ext4"}});
+  IPromptService* const prompts = &Prompts();
+  IWipeServices* const services = &WipeServices();
+  {
+    MainFormFixture f(mountLine(40, "8:1", outer.makeFolder("other"), "ext4"));
+    f.withCatalogue();
+    QCOMPARE(&WipeServices(), static_cast<IWipeServices*>(&f.services));
+  }
+  QCOMPARE(platform::drives().driveRoots(), std::vector<std::string>{disk + "/"});
+  QCOMPARE(platform::programFolder(), outer.programFolder());
+  QCOMPARE(&Prompts(), prompts);
+  QCOMPARE(&WipeServices(), services);
 }
 
 QTEST_MAIN(MainFormFrameTest)

@@ -21,8 +21,8 @@ class ScriptedPrompts final : public IPromptService {
     QString details{};      // the list a message with details shows on demand
   };
 
-  ScriptedPrompts() { SetPromptService(this); }
-  ~ScriptedPrompts() override { SetPromptService(nullptr); }
+  // Installed while it lives; the service in use before is put back afterwards.
+  ScriptedPrompts() : installed_(*this) {}
   ScriptedPrompts(const ScriptedPrompts&) = delete;
   ScriptedPrompts& operator=(const ScriptedPrompts&) = delete;
 
@@ -35,6 +35,11 @@ class ScriptedPrompts final : public IPromptService {
 
   // What was shown.
   std::vector<Message> messages;
+  // The last message shown; an empty one, which no test expects, when there was none.
+  const Message& lastMessage() const {
+    static const Message none{};
+    return messages.empty() ? none : messages.back();
+  }
   std::vector<QString> unexpected;
 
   void MessageDialog(TMessageKind kind, const QString& text) override {
@@ -96,4 +101,6 @@ class ScriptedPrompts final : public IPromptService {
     answers.pop_front();
     return answer;
   }
+
+  ScopedPromptService installed_;
 };

@@ -5,19 +5,13 @@
 #include <cmath>
 #include <string>
 
+#include "platform/PathText.h"
+
 namespace platform::journal {
 namespace {
 
 // The reports are a few hundred bytes; anything far longer is not one of them.
 constexpr std::size_t kMostReportBytes = 64 * 1024;
-
-std::string_view trim(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r')) {
-    text.remove_suffix(1);
-  }
-  return text;
-}
 
 // Reads the decimal number at the start of text and moves past it.
 std::optional<std::uint64_t> takeNumber(std::string_view& text) {
@@ -30,10 +24,10 @@ std::optional<std::uint64_t> takeNumber(std::string_view& text) {
 
 // True when text starts with word, and moves past it.
 bool takeWord(std::string_view& text, std::string_view word) {
-  text = trim(text);
+  text = trimLine(text);
   if (text.substr(0, word.size()) != word) return false;
   text.remove_prefix(word.size());
-  text = trim(text);
+  text = trimLine(text);
   return true;
 }
 
@@ -41,7 +35,7 @@ template <typename Visit>
 void forEachLine(std::string_view text, Visit visit) {
   while (!text.empty()) {
     const std::size_t end = text.find('\n');
-    visit(trim(text.substr(0, end)));
+    visit(trimLine(text.substr(0, end)));
     if (end == std::string_view::npos) break;
     text.remove_prefix(end + 1);
   }
@@ -51,7 +45,7 @@ void forEachLine(std::string_view text, Visit visit) {
 
 std::optional<CommitReport> parseCommitReport(std::string_view text) {
   if (text.size() > kMostReportBytes) return std::nullopt;
-  std::string_view line = trim(text.substr(0, text.find('\n')));
+  std::string_view line = trimLine(text.substr(0, text.find('\n')));
   CommitReport report;
   auto transactions = takeNumber(line);
   if (!transactions || !takeWord(line, "transactions") || !takeWord(line, "(")) {
@@ -81,7 +75,7 @@ std::optional<FastCommitReport> parseFastCommitReport(std::string_view text) {
       const std::size_t colon = line.rfind("\":");
       if (line.empty() || line.front() != '"' || colon == std::string_view::npos) return;
       const std::string_view name = line.substr(1, colon - 1);
-      std::string_view count = trim(line.substr(colon + 2));
+      std::string_view count = trimLine(line.substr(colon + 2));
       auto value = takeNumber(count);
       if (value && name != "FC Commit Failed") report.reasons += *value;
       return;

@@ -1,4 +1,5 @@
-// Drives on Linux: the mount points of real file systems, read from a mountinfo table.
+// Drives on Linux: the mount points of real file systems, read from /proc/self/mountinfo, and
+// whether their disks are removable, from /sys/dev/block.
 
 #include <sys/stat.h>
 
@@ -7,28 +8,14 @@
 #include <map>
 #include <set>
 #include <sstream>
+#include <utility>
 
 #include "platform/Drives.h"
+#include "platform/PathText.h"
+#include "platform/posix/MountInfo.h"
 
 namespace platform {
 namespace {
-
-// Mountinfo escapes blanks, tabs, newlines and backslashes as \ooo octal.
-std::string unescapeMountField(const std::string& field) {
-  std::string result;
-  for (std::size_t i = 0; i < field.size(); ++i) {
-    if (field[i] == '\\' && i + 3 < field.size()) {
-      const char a = field[i + 1], b = field[i + 2], c = field[i + 3];
-      if (a >= '0' && a <= '3' && b >= '0' && b <= '7' && c >= '0' && c <= '7') {
-        result += static_cast<char>((a - '0') * 64 + (b - '0') * 8 + (c - '0'));
-        i += 3;
-        continue;
-      }
-    }
-    result += field[i];
-  }
-  return result;
-}
 
 std::string readWholeFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -36,16 +23,6 @@ std::string readWholeFile(const std::string& path) {
   std::ostringstream text;
   text << in.rdbuf();
   return text.str();
-}
-
-std::string withoutTrailingSeparator(std::string path) {
-  while (path.size() > 1 && path.back() == '/') path.pop_back();
-  return path;
-}
-
-std::string withTrailingSeparator(std::string path) {
-  if (!path.empty() && path.back() != '/') path += '/';
-  return path;
 }
 
 // True when something other than a folder is known to be at the path. A path that cannot be
@@ -61,51 +38,19 @@ bool inSet(const std::string& value, std::initializer_list<const char*> names) {
 
 }  // namespace
 
-std::vector<Mount> parseMountInfo(const std::string& text) {
-  std::vector<Mount> mounts;
-  std::istringstream lines(text);
-  std::string line;
-  while (std::getline(lines, line)) {
-    std::istringstream fields(line);
-    std::vector<std::string> parts;
-    std::string part;
-    while (fields >> part) parts.push_back(part);
-    // id parent major:minor root mountpoint options [optional...] - fstype source superoptions
-    auto dash = std::find(parts.begin(), parts.end(), "-");
-    if (parts.size() < 7 || dash == parts.end() || dash - parts.begin() < 6 ||
-        parts.end() - dash < 3) {
-      continue;
-    }
-    Mount mount;
-    const std::string& device = parts[2];
-    auto colon = device.find(':');
-    if (colon == std::string::npos) continue;
-    try {
-      mount.major = static_cast<unsigned>(std::stoul(device.substr(0, colon)));
-      mount.minor = static_cast<unsigned>(std::stoul(device.substr(colon + 1)));
-    } catch (...) {
-      continue;
-    }
-    mount.mountPoint = withoutTrailingSeparator(unescapeMountField(parts[4]));
-    if (mount.mountPoint.empty() || mount.mountPoint[0] != '/') continue;
-    mount.fsType = *(dash + 1);
-    mount.source = unescapeMountField(*(dash + 2));
-    mounts.push_back(std::move(mount));
-  }
-  return mounts;
-}
+DriveTable::DriveTable() : DriveTable("/proc/self/mountinfo", "/sys/dev/block") {}
 
-DriveTable::DriveTable(std::string mountInfoPath, std::string sysBlockPath)
-    : mountInfoPath_(std::move(mountInfoPath)), sysBlockPath_(std::move(sysBlockPath)) {}
+DriveTable::DriveTable(std::string mountTable, std::string deviceFolder)
+    : mountTable_(std::move(mountTable)), deviceFolder_(std::move(deviceFolder)) {}
 
 std::vector<Mount> DriveTable::mounts() const {
-  return parseMountInfo(readWholeFile(mountInfoPath_));
+  return parseMountInfo(readWholeFile(mountTable_));
 }
 
 bool DriveTable::isRemovable(const Mount& mount) const {
   if (mount.major == 0) return false;
   const std::string device =
-      sysBlockPath_ + "/" + std::to_string(mount.major) + ":" + std::to_string(mount.minor);
+      deviceFolder_ + "/" + std::to_string(mount.major) + ":" + std::to_string(mount.minor);
   // A partition has no flag of its own; its disk (the parent folder) has.
   for (const std::string& flag : {device + "/removable", device + "/../removable"}) {
     std::string value = readWholeFile(flag);
@@ -122,16 +67,16 @@ int DriveTable::kindOf(const Mount& mount) const {
                    "glusterfs", "fuse.glusterfs", "9p", "davfs", "fuse.rclone"})) {
     return DriveRemote;
   }
-  if (inSet(type, {"ext2", "ext3", "ext4", "xfs", "btrfs", "f2fs", "vfat", "msdos", "exfat",
-                   "ntfs", "ntfs3", "fuseblk", "jfs", "reiserfs", "zfs", "hfsplus", "bcachefs",
-                   "nilfs2", "overlay"})) {
+  if (inSet(type, {"ext2", "ext3", "ext4", "xfs", "btrfs", "f2fs", "vfat", "msdos", "exfat", "ntfs",
+                   "ntfs3", "fuseblk", "jfs", "reiserfs", "zfs", "hfsplus", "bcachefs", "nilfs2",
+                   "overlay"})) {
     return isRemovable(mount) ? DriveRemovable : DriveFixed;
   }
   return DriveUnknown;
 }
 
 const Mount* DriveTable::findMount(const std::vector<Mount>& all, const std::string& root) const {
-  const std::string wanted = withoutTrailingSeparator(root);
+  const std::string wanted = trimSeparators(root);
   // The last mount on a point is the one that is visible.
   for (auto it = all.rbegin(); it != all.rend(); ++it) {
     if (it->mountPoint == wanted) return &*it;
@@ -206,8 +151,12 @@ DriveTable& tableInUse() {
 }
 }  // namespace
 
-DriveTable& drives() { return tableInUse(); }
+DriveTable& drives() {
+  return tableInUse();
+}
 
-void setDriveTable(const DriveTable& table) { tableInUse() = table; }
+DriveTable setDriveTable(DriveTable table) {
+  return std::exchange(tableInUse(), std::move(table));
+}
 
 }  // namespace platform

@@ -10,6 +10,7 @@
 #include <cstdlib>
 
 #include "platform/FileSystem.h"
+#include "platform/PathText.h"
 #include "platform/posix/PosixFile.h"
 #include "platform/posix/PosixFolder.h"
 
@@ -19,18 +20,9 @@ namespace {
 using posix::lastError;
 using posix::PosixFile;
 
+// The name of the entry the path names, separators at its end passed over.
 std::string baseName(const std::string& path) {
-  std::string trimmed = path;
-  while (trimmed.size() > 1 && trimmed.back() == '/') trimmed.pop_back();
-  auto slash = trimmed.rfind('/');
-  return slash == std::string::npos ? trimmed : trimmed.substr(slash + 1);
-}
-
-std::string parentOf(const std::string& path) {
-  auto slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  if (slash == 0) return "/";
-  return path.substr(0, slash);
+  return fileNameOf(trimSeparators(path));
 }
 
 std::error_code noPath() {
@@ -77,8 +69,7 @@ class PosixFileSystem final : public FileSystem {
   }
 
   Result<std::unique_ptr<Folder>> openFolder(const std::string& path) override {
-    std::string own = path;
-    while (own.size() > 1 && own.back() == '/') own.pop_back();
+    std::string own = trimSeparators(path);
     if (own.empty()) return noPath();
     const int fd = ::open(own.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return lastError();
@@ -191,7 +182,9 @@ class PosixFileSystem final : public FileSystem {
       mode = 0666 & ~mask;
     }
 
-    std::string temp = parentOf(target) + "/." + baseName(target) + ".XXXXXX";
+    std::string folder = parentFolderOf(target);
+    if (folder.empty()) folder = ".";
+    std::string temp = folder + "/." + baseName(target) + ".XXXXXX";
     int fd = ::mkstemp(temp.data());
     if (fd < 0) return lastError();
     Status written = fromCall(::fchmod(fd, mode));
@@ -212,8 +205,8 @@ class PosixFileSystem final : public FileSystem {
     // A path that does not exist yet is asked about through its nearest existing folder.
     while ((fd = ::open(probe.c_str(), O_PATH | O_CLOEXEC)) < 0) {
       if (errno != ENOENT && errno != ENOTDIR) return std::nullopt;
-      std::string parent = parentOf(probe);
-      if (parent == probe || parent == ".") return std::nullopt;
+      std::string parent = parentFolderOf(probe);
+      if (parent.empty()) return std::nullopt;
       probe = parent;
     }
     // One descriptor for every figure, so they all describe the same folder.

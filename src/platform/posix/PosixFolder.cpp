@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cerrno>
 
+#include "platform/PathText.h"
 #include "platform/posix/PosixFile.h"
 
 namespace platform::posix {
@@ -24,11 +25,6 @@ std::error_code notAnEntryName() {
   return std::make_error_code(std::errc::invalid_argument);
 }
 
-std::string lastPart(const std::string& path) {
-  const auto separator = path.rfind('/');
-  return separator == std::string::npos ? path : path.substr(separator + 1);
-}
-
 }  // namespace
 
 PosixFolder::PosixFolder(int fd, std::string path) : Folder(std::move(path)), fd_(fd) {}
@@ -38,7 +34,7 @@ PosixFolder::~PosixFolder() {
 }
 
 Result<FileInfo> PosixFolder::info() {
-  return statAt(fd_, "", AT_EMPTY_PATH, lastPart(path()));
+  return statAt(fd_, "", AT_EMPTY_PATH, fileNameOf(path()));
 }
 
 Result<std::vector<DirEntry>> PosixFolder::list() {

@@ -1,4 +1,7 @@
-// Well-known folders on Linux.
+// Well-known folders on Linux: the temporary folder is $TMPDIR, else /tmp/; the configuration,
+// data and cache folders are $XDG_CONFIG_HOME, $XDG_DATA_HOME and $XDG_CACHE_HOME, else
+// ~/.config/, ~/.local/share/ and ~/.cache/; the home folder is $HOME, else the user's entry in
+// the password database.
 
 #include <pwd.h>
 #include <unistd.h>
@@ -7,6 +10,7 @@
 #include <utility>
 
 #include "platform/Folders.h"
+#include "platform/PathText.h"
 
 namespace platform {
 namespace {
@@ -18,11 +22,6 @@ std::string homeFolderOverride;
 std::string dataFolderOverride;
 std::string cacheFolderOverride;
 
-std::string withSeparator(std::string folder) {
-  if (!folder.empty() && folder.back() != kSeparator) folder += kSeparator;
-  return folder;
-}
-
 std::string environment(const char* name) {
   const char* value = std::getenv(name);
   return value ? std::string(value) : std::string();
@@ -32,7 +31,7 @@ std::string environment(const char* name) {
 // the home folder.
 std::string xdgFolder(const char* variable, const char* belowHome) {
   std::string folder = environment(variable);
-  if (isAbsolutePath(folder)) return withSeparator(folder);
+  if (isAbsolutePath(folder)) return withTrailingSeparator(folder);
   std::string home = homeFolder();
   return home.empty() ? std::string() : home + belowHome;
 }
@@ -49,26 +48,23 @@ std::string programPath() {
 
 std::string programFolder() {
   if (!programFolderOverride.empty()) return programFolderOverride;
-  std::string path = programPath();
-  auto slash = path.rfind(kSeparator);
-  if (slash == std::string::npos) return {};
-  return path.substr(0, slash + 1);
+  return folderPartOf(programPath());
 }
 
 std::string tempFolder() {
   if (!tempFolderOverride.empty()) return tempFolderOverride;
   std::string folder = environment("TMPDIR");
   if (!isAbsolutePath(folder)) folder = "/tmp";
-  return withSeparator(folder);
+  return withTrailingSeparator(folder);
 }
 
 std::string homeFolder() {
   if (!homeFolderOverride.empty()) return homeFolderOverride;
   std::string home = environment("HOME");
-  if (isAbsolutePath(home)) return withSeparator(home);
+  if (isAbsolutePath(home)) return withTrailingSeparator(home);
   if (const passwd* entry = ::getpwuid(::getuid()); entry && entry->pw_dir) {
     std::string dir = entry->pw_dir;
-    if (isAbsolutePath(dir)) return withSeparator(dir);
+    if (isAbsolutePath(dir)) return withTrailingSeparator(dir);
   }
   return {};
 }
@@ -88,23 +84,23 @@ std::string cacheFolder() {
   return xdgFolder("XDG_CACHE_HOME", ".cache/");
 }
 
-void setProgramFolder(const std::string& folder) {
-  programFolderOverride = withSeparator(folder);
+std::string setProgramFolder(std::string folder) {
+  return std::exchange(programFolderOverride, withTrailingSeparator(folder));
 }
-void setTempFolder(const std::string& folder) {
-  tempFolderOverride = withSeparator(folder);
+std::string setTempFolder(std::string folder) {
+  return std::exchange(tempFolderOverride, withTrailingSeparator(folder));
 }
-void setConfigFolder(const std::string& folder) {
-  configFolderOverride = withSeparator(folder);
+std::string setConfigFolder(std::string folder) {
+  return std::exchange(configFolderOverride, withTrailingSeparator(folder));
 }
-std::string setHomeFolder(const std::string& folder) {
-  return std::exchange(homeFolderOverride, withSeparator(folder));
+std::string setHomeFolder(std::string folder) {
+  return std::exchange(homeFolderOverride, withTrailingSeparator(folder));
 }
-std::string setDataFolder(const std::string& folder) {
-  return std::exchange(dataFolderOverride, withSeparator(folder));
+std::string setDataFolder(std::string folder) {
+  return std::exchange(dataFolderOverride, withTrailingSeparator(folder));
 }
-std::string setCacheFolder(const std::string& folder) {
-  return std::exchange(cacheFolderOverride, withSeparator(folder));
+std::string setCacheFolder(std::string folder) {
+  return std::exchange(cacheFolderOverride, withTrailingSeparator(folder));
 }
 
 bool isAbsolutePath(const std::string& path) {

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "platform/Journal.h"
+#include "platform/PathText.h"
 #include "platform/posix/JournalReports.h"
 #include "platform/posix/JournalRewrite.h"
 
@@ -63,8 +64,7 @@ std::string deviceName(dev_t device) {
   char target[4096];
   const ssize_t length = ::readlink(link.c_str(), target, sizeof target - 1);
   if (length <= 0) return {};
-  const std::string path(target, static_cast<std::size_t>(length));
-  return path.substr(path.rfind('/') + 1);
+  return fileNameOf(std::string_view(target, static_cast<std::size_t>(length)));
 }
 
 bool exists(const std::string& path) {

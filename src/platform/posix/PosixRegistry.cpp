@@ -1,7 +1,9 @@
 // The registry in use on Linux: the user's store unless a test installed another.
 
+#include <utility>
+
 #include "platform/Registry.h"
-#include "platform/RegistryStore.h"
+#include "platform/posix/RegistryStore.h"
 
 namespace platform {
 namespace {
@@ -18,15 +20,13 @@ constexpr std::string_view kReserved = " \t\n\"'\\><~|&;$*?#()`";
 
 }  // namespace
 
-Registry& registry() { return installed ? *installed : userStore(); }
-
-void setRegistry(Registry* replacement) { installed = replacement; }
-
-ScopedRegistry::ScopedRegistry(Registry& replacement) : previous_(installed) {
-  installed = &replacement;
+Registry& registry() {
+  return installed ? *installed : userStore();
 }
 
-ScopedRegistry::~ScopedRegistry() { installed = previous_; }
+Registry* setRegistry(Registry* replacement) {
+  return std::exchange(installed, replacement);
+}
 
 std::string runCommandFor(const std::string& programPath) {
   const bool quote = programPath.find_first_of(kReserved) != std::string::npos;

@@ -8,19 +8,15 @@
 
 #include "platform/Drives.h"
 #include "platform/Folders.h"
+#include "platform/PathText.h"
 #include "platform/Trash.h"
 
 namespace platform {
 namespace {
 
-std::string withoutSeparator(std::string path) {
-  while (path.size() > 1 && path.back() == '/') path.pop_back();
-  return path;
-}
-
 // A real folder (not a link) owned by the user: what is below it may be emptied.
 bool isOwnFolder(const std::string& path, struct stat& st) {
-  return ::lstat(withoutSeparator(path).c_str(), &st) == 0 && S_ISDIR(st.st_mode) &&
+  return ::lstat(trimSeparators(path).c_str(), &st) == 0 && S_ISDIR(st.st_mode) &&
          st.st_uid == ::getuid();
 }
 
@@ -35,7 +31,7 @@ std::vector<std::string> trashFolders() {
     const auto identity = std::make_pair(st.st_dev, st.st_ino);
     if (std::find(seen.begin(), seen.end(), identity) != seen.end()) return;
     seen.push_back(identity);
-    folders.push_back(withoutSeparator(folder) + "/");
+    folders.push_back(trimSeparators(folder) + "/");
   };
 
   if (const std::string data = dataFolder(); !data.empty()) add(data + "Trash");

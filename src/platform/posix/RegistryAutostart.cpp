@@ -3,6 +3,7 @@
 #include <map>
 
 #include "platform/FileSystem.h"
+#include "platform/PathText.h"
 #include "platform/posix/RegistryTree.h"
 
 namespace platform::regstore {
@@ -16,14 +17,6 @@ bool validName(const std::string& name) {
          name.find('\0') == std::string::npos;
 }
 
-std::string trim(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r')) {
-    text.remove_suffix(1);
-  }
-  return std::string(text);
-}
-
 // The keys of the [Desktop Entry] group (first of duplicates wins), raw.
 std::map<std::string, std::string> entryKeys(const std::string& text) {
   std::map<std::string, std::string> keys;
@@ -32,7 +25,7 @@ std::map<std::string, std::string> entryKeys(const std::string& text) {
   while (start < text.size()) {
     std::size_t end = text.find('\n', start);
     if (end == std::string::npos) end = text.size();
-    std::string line = trim(std::string_view(text).substr(start, end - start));
+    std::string line(trimLine(std::string_view(text).substr(start, end - start)));
     start = end + 1;
     if (line.empty() || line[0] == '#') continue;
     if (line[0] == '[') {
@@ -41,8 +34,8 @@ std::map<std::string, std::string> entryKeys(const std::string& text) {
     }
     std::size_t equals = line.find('=');
     if (!inGroup || equals == std::string::npos) continue;
-    keys.emplace(trim(std::string_view(line).substr(0, equals)),
-                 trim(std::string_view(line).substr(equals + 1)));
+    keys.emplace(trimLine(std::string_view(line).substr(0, equals)),
+                 trimLine(std::string_view(line).substr(equals + 1)));
   }
   return keys;
 }

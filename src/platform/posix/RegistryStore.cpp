@@ -1,7 +1,7 @@
 // The registry store on Linux: a REGEDIT5 text file of the user, and the autostart folder for
 // the Run key.
 
-#include "platform/RegistryStore.h"
+#include "platform/posix/RegistryStore.h"
 
 #include <sys/stat.h>
 
@@ -11,6 +11,7 @@
 
 #include "platform/FileSystem.h"
 #include "platform/Folders.h"
+#include "platform/PathText.h"
 #include "platform/posix/RegistryAutostart.h"
 #include "platform/posix/RegistryTree.h"
 
@@ -109,11 +110,6 @@ bool ensureFolder(const std::string& folder) {
   return true;
 }
 
-std::string parentFolder(const std::string& path) {
-  auto slash = path.rfind('/');
-  return slash == std::string::npos ? std::string() : path.substr(0, slash);
-}
-
 }  // namespace
 
 struct RegistryStore::State {
@@ -139,10 +135,7 @@ RegistryStore::RegistryStore(std::string storePath, std::string autostartFolder,
   state_->fixedPaths = true;
   state_->maxBytes = maxBytes;
   state_->storePath = std::move(storePath);
-  state_->autostartFolder = std::move(autostartFolder);
-  if (!state_->autostartFolder.empty() && state_->autostartFolder.back() != '/') {
-    state_->autostartFolder += '/';
-  }
+  state_->autostartFolder = withTrailingSeparator(autostartFolder);
 }
 
 RegistryStore::~RegistryStore() = default;
@@ -217,7 +210,7 @@ bool RegistryStore::save() {
     s.loaded = false;
     return false;
   }
-  bool ok = !path.empty() && path == s.loadedPath && ensureFolder(parentFolder(path)) &&
+  bool ok = !path.empty() && path == s.loadedPath && ensureFolder(parentFolderOf(path)) &&
             fs().writeFileAtomic(path, *text);
   std::optional<Stamp> stamp = ok ? stampOf(path) : std::nullopt;
   if (ok) s.refused.clear();

@@ -1,7 +1,9 @@
 #include "platform/posix/RegistryTree.h"
-#include "platform/TextCase.h"
 
 #include <algorithm>
+
+#include "platform/PathText.h"
+#include "platform/TextCase.h"
 
 namespace platform::regstore {
 namespace {
@@ -13,16 +15,6 @@ constexpr std::string_view kLocalMachineName = "HKEY_LOCAL_MACHINE";
 
 bool isBlank(char c) {
   return c == ' ' || c == '\t';
-}
-
-std::string_view trimRight(std::string_view text) {
-  while (!text.empty() && (isBlank(text.back()) || text.back() == '\r')) text.remove_suffix(1);
-  return text;
-}
-
-std::string_view trimLeft(std::string_view text) {
-  while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-  return text;
 }
 
 bool isHex(char c) {
@@ -92,8 +84,8 @@ class Parser {
     tree_ = tree.get();
     bool headerSeen = false;
     for (index_ = 0; index_ < lines_.size(); ++index_) {
-      std::string_view line = trimRight(lines_[index_]);
-      std::string_view content = trimLeft(line);
+      std::string_view line = trimEnd(lines_[index_], kLineEndBlanks);
+      std::string_view content = trimStart(line);
       if (content.empty()) continue;
       if (!headerSeen) {
         if (content != kHeader5 && content != kHeader4) {
@@ -158,14 +150,14 @@ class Parser {
     } else {
       return failed("a line that is neither a key nor a value");
     }
-    rest = trimLeft(rest);
+    rest = trimStart(rest);
     if (rest.empty() || rest.front() != '=') return failed("a value without =");
-    rest = trimLeft(rest.substr(1));
+    rest = trimStart(rest.substr(1));
     if (!rest.empty() && rest.front() == '"') {
       std::string_view after;
       auto text = readQuoted(rest, after);
       if (!text) return failed("a text value without its closing quote");
-      if (!trimLeft(after).empty()) return failed("characters after a text value");
+      if (!trimStart(after).empty()) return failed("characters after a text value");
       value.type = Value::Type::String;
       value.text = std::move(*text);
     } else if (rest.substr(0, 6) == "dword:") {
@@ -203,9 +195,10 @@ class Parser {
         if (!isHex(c) && c != ',' && c != '\\' && !isBlank(c))
           return failed("a hex value with other characters");
       }
-      if (trimRight(data).empty() || trimRight(data).back() != '\\') break;
+      if (trimEnd(data, kLineEndBlanks).empty() || trimEnd(data, kLineEndBlanks).back() != '\\')
+        break;
       if (index_ + 1 >= lines_.size()) return failed("a hex value continued past the end");
-      data = trimRight(lines_[++index_]);
+      data = trimEnd(lines_[++index_], kLineEndBlanks);
       raw += '\n';
       raw += data;
     }

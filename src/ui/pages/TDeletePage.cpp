@@ -7,6 +7,7 @@
 #include "core/Helpers.h"
 #include "core/TWipeMethodsManager.h"
 #include "platform/Folders.h"
+#include "platform/PathText.h"
 #include "ui/PromptService.h"
 #include "ui/ShellFileInfo.h"
 #include "ui/WipeReport.h"
@@ -65,7 +66,7 @@ void TDeletePage::UpdateDeleteButtons() {
 
 void TDeletePage::addRow(QTreeWidget* list, TWipeItem* item, bool folder) {
   auto* row = new TPathRow(item->Path, item);
-  const std::string location = FolderPartOf(
+  const std::string location = platform::folderPartOf(
       folder && item->Path.size() > 1 ? RemoveTrailingBackslash(item->Path) : item->Path);
   row->setText(0, QString::fromLocal8Bit(GetShellDisplayName(item->Path, folder)));
   row->setText(1, QString::fromLocal8Bit(location));

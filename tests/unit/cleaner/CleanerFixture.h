@@ -1,6 +1,7 @@
 #pragma once
 // The common ground of the cleaner tests: a test folder (program, temporary and configuration
-// folders), a registry store of its own, and the cleaner's environment put back afterwards.
+// folders), a registry store of its own, and the cleaner's environment put
+// back afterwards as it was before (a test changes CleanerEnvironment() freely).
 
 #include <gtest/gtest.h>
 
@@ -17,10 +18,6 @@
 class CleanerTest : public ::testing::Test {
  protected:
   CleanerTest() : registry(folder) {}
-  ~CleanerTest() override {
-    CleanerEnvironment() = TCleanerEnvironment();
-    SetWipeServices(nullptr);
-  }
 
   // A fresh engine that has read the document.
   std::unique_ptr<TEraserEngine> LoadEngine(const std::string& prefs) {
@@ -38,6 +35,7 @@ class CleanerTest : public ::testing::Test {
 
   TestFolder folder;
   ScopedTestRegistry registry;
+  ScopedCleanerEnvironment environment{CleanerEnvironment()};
 };
 
 // Calls a function at every "process pending messages" of a walk.

@@ -170,7 +170,7 @@ TEST_F(EraseFilesTest, CancellingStopsEveryWalkButNotTheFileEntries) {
   services.onMessages = [&] {
     if (++calls == 2) engine.Cancelled = true;
   };
-  SetWipeServices(&services);
+  const ScopedWipeServices installed(services);
   item->AddFolder(folder / "w/a", "*.*", false, true);
   item->AddFile(single);
   item->AddFolder(folder / "w/b", "*.*", false, true);
@@ -195,7 +195,7 @@ TEST_F(EraseFilesTest, FolderSwappedForALinkMidWalkNeverLeadsOutside) {
     fsys::create_directory_symlink(folder / "outside", folder / "w/a");
     swapped = true;
   };
-  SetWipeServices(&services);
+  const ScopedWipeServices installed(services);
   item->EraseFolder(folder / "w", "*", false, true);
   ASSERT_TRUE(swapped);
   EXPECT_EQ(readFileBytes(outside), "precious");

@@ -15,11 +15,8 @@ class ShredderTest : public ::testing::Test {
     folder.write("program/Methods/a.mtd", "[Method]\nName=First\nPasses=0\n");
     folder.write("program/Methods/b.mtd", "[Method]\nName=Second\nPasses=0\n");
     folder.write("program/Ferrovane.ini", "[Engines]\nWipeFolders=b.mtd\nWipeFreeSpace=gone.mtd\n");
-    StartWipeMethodsManager();
-  }
-  void TearDown() override {
-    delete WipeMethodsManager;
-    WipeMethodsManager = nullptr;
+    manager.LoadMethods();
+    manager.LoadSettings();
   }
 
   // Loads a prefs document into a fresh engine.
@@ -36,6 +33,8 @@ class ShredderTest : public ::testing::Test {
   }
 
   TestFolder folder;
+  TWipeMethodsManager manager;
+  ScopedWipeMethodsManager installed{manager};
 };
 
 TEST_F(ShredderTest, EnginesAreNamedAndGetTheMethodsOfTheSettings) {
@@ -59,11 +58,11 @@ TEST_F(ShredderTest, JobListsAreReadInDocumentOrderWhateverTheTag) {
       <WipeFreeSpace><Item Drive="/mnt/data/"/></WipeFreeSpace>
     </Shredder></Configuration>)");
   TShredder& shredder = *engine->Shredder;
-  EXPECT_EQ(Paths(*shredder.WipeFiles), (std::vector<std::string>{"/a/one", "/a/two"}));
+  ASSERT_EQ(Paths(*shredder.WipeFiles), (std::vector<std::string>{"/a/one", "/a/two"}));
   EXPECT_EQ(shredder.WipeFiles->Items[1]->Kind, wkFile);
-  EXPECT_EQ(Paths(*shredder.WipeFolders), (std::vector<std::string>{"/b"}));
+  ASSERT_EQ(Paths(*shredder.WipeFolders), (std::vector<std::string>{"/b"}));
   EXPECT_EQ(shredder.WipeFolders->Items[0]->Kind, wkFolder);
-  EXPECT_EQ(Paths(*shredder.WipeFreeSpace), (std::vector<std::string>{"/mnt/data/"}));
+  ASSERT_EQ(Paths(*shredder.WipeFreeSpace), (std::vector<std::string>{"/mnt/data/"}));
   EXPECT_EQ(shredder.WipeFreeSpace->Items[0]->Kind, wkFreeSpace);
   EXPECT_TRUE(shredder.CleanFreeSpaceEnabled);
   EXPECT_EQ(shredder.WipeFiles->Items[0]->Caption, "");

@@ -57,14 +57,9 @@ WipeEngineTest::WipeEngineTest() {
   files.confinedTo = folder.path();
   files.diskSpaceOf[folder.path()] = {std::uint64_t(1) << 30, std::uint64_t(1) << 32, kCluster};
   manager.LoadSettings();  // the defaults: BufferSize 524288, slack space on, no signature
-  WipeMethodsManager = &manager;
-  SetWipeServices(&services);
 }
 
-WipeEngineTest::~WipeEngineTest() {
-  SetWipeServices(nullptr);
-  WipeMethodsManager = nullptr;
-}
+WipeEngineTest::~WipeEngineTest() = default;
 
 void WipeEngineTest::AddMethod(const std::string& fileName, const std::vector<TPass>& passes) {
   TWipeMethod method;

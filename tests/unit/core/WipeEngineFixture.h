@@ -80,6 +80,8 @@ class WipeEngineTest : public ::testing::Test {
 
  private:
   platform::ScopedFileSystem scopedFiles_{files};
+  ScopedWipeMethodsManager scopedManager_{manager};
+  ScopedWipeServices scopedServices_{services};
 };
 
 // The name a wiped file gets before it is deleted.

@@ -17,23 +17,6 @@
 
 namespace fsys = std::filesystem;
 
-namespace {
-
-// The home folder of the program for the life of the object; what was there before comes back.
-class ScopedHomeFolder {
- public:
-  explicit ScopedHomeFolder(const std::string& folder)
-      : previous_(platform::setHomeFolder(folder)) {}
-  ~ScopedHomeFolder() { platform::setHomeFolder(previous_); }
-  ScopedHomeFolder(const ScopedHomeFolder&) = delete;
-  ScopedHomeFolder& operator=(const ScopedHomeFolder&) = delete;
-
- private:
-  std::string previous_;
-};
-
-}  // namespace
-
 class WipeFreeSpaceTest : public WipeEngineTest {
  protected:
   WipeFreeSpaceTest() { AddMethod("zeros.mtd", {BytePass(0xEE)}); }
@@ -134,8 +117,10 @@ TEST_F(WipeFreeSpaceTest, ThreeFreeClustersAreFilledWipedAndDeleted) {
   // Both bars follow the share of the initial free space; the wipe then sets them again.
   const std::vector<std::uint64_t> bars = {34, 67, 100, 100, 100};
   ASSERT_GE(services.log.passPositions.size(), bars.size());
+  ASSERT_GE(services.log.filePositions.size(), bars.size());
   EXPECT_TRUE(std::equal(bars.begin(), bars.end(), services.log.passPositions.begin()));
   EXPECT_TRUE(std::equal(bars.begin(), bars.end(), services.log.filePositions.begin()));
+  ASSERT_FALSE(services.log.files.empty());
   EXPECT_EQ(services.log.files.front(), "Creating temporary file...");
   // Then wiped with the method's pass and deleted.
   ASSERT_EQ(WipedContents().size(), 1u);
@@ -154,7 +139,9 @@ TEST_F(WipeFreeSpaceTest, LargeBlocksStillEndExactlyAtTheEndOfTheSpace) {
   ASSERT_TRUE(before);
   Run(wkFreeSpace, root);
   EXPECT_EQ(Filled(root + "tem1.tmp"), before->available);
-  EXPECT_EQ(WritesTo(root + "tem1.tmp").front().length, 8192u);
+  const auto writes = WritesTo(root + "tem1.tmp");
+  ASSERT_FALSE(writes.empty());
+  EXPECT_EQ(writes.front().length, 8192u);
   ASSERT_EQ(WipedContents().size(), 1u);
   EXPECT_EQ(WipedContents()[0], std::string(before->available, '\xEE'));
   EXPECT_TRUE(engine.Failures.empty());
@@ -342,7 +329,7 @@ TEST_F(WipeFreeSpaceTest, OrdinaryUserIsToldOfTheReserveItCouldNotReach) {
 TEST_F(WipeFreeSpaceTest, TemporaryFileGoesWhereTheUserMayWriteOnTheSameFileSystem) {
   const std::string home = folder.makeFolder("home") + "/";
   const std::string temp = folder.tempFolder();
-  const ScopedHomeFolder scopedHome(home);
+  const platform::ScopedHomeFolder scopedHome(home);
   struct Case {
     const char* what;
     std::set<std::string> notWritable;  // besides the drive's root

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/Drives.h"
+#include "platform/posix/MountInfo.h"
 #include "support/TestFolder.h"
 
 using namespace platform;

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "platform/RegistryStore.h"
+#include "platform/posix/RegistryStore.h"
 #include "support/TestFolder.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/RegistryStore.h"
+#include "platform/posix/RegistryStore.h"
 
 #include <gtest/gtest.h>
 
