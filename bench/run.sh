@@ -27,6 +27,12 @@
 #              BENCH_INI_MIB (64), BENCH_PARTS ("ini wipe journal": which parts to run)
 #              BENCH_JOURNAL_MIB ("4 32 128"), BENCH_JOURNAL_FILES (1000)
 set -euo pipefail
+# As root the whole benchmark runs in a mount namespace of its own, so the tmpfs it mounts
+# vanishes with it, even when it is killed.
+if [ "$(id -u)" = 0 ] && [ -z "${FERROVANE_BENCH_NAMESPACE:-}" ] &&
+  unshare -m --propagation private true 2>/dev/null; then
+  FERROVANE_BENCH_NAMESPACE=1 exec unshare -m --propagation private "$(realpath "$0")" "$@"
+fi
 cd "$(dirname "$0")/.."
 
 BUILD=${1:-build}

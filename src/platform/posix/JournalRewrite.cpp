@@ -118,7 +118,7 @@ JournalOutcome JournalRewrite::work() {
   JournalOutcome outcome;
   outcome.way = JournalWay::Rewrite;
   if (!makeScratchFolder(outcome) || !makeScratchFiles(plan, outcome)) return outcome;
-  if (chosen_.size() < plan.leastBlocks) {
+  if (chosen_.empty() || chosen_.size() < plan.leastBlocks) {
     // Stopped by the file system (no inode or no space left), or by the plan's own limit.
     bool inodes = plan.inodesLimit;
     if (outcome.error && ::fstatvfs(folder_, &space) == 0) inodes = space.f_favail == 0;

@@ -74,9 +74,9 @@ TEST_F(CatalogueTest, TheCatalogueHoldsTheItemsInOrderWithTheirDefaults) {
 TEST_F(CatalogueTest, FixedEntriesAreResolvedAtConstructionAndUnknownPlacesSkipped) {
   TEraserEngine plain;
   EXPECT_EQ(Entries(*plain.EraseStartMenuRecentDocuments), Texts{});  // no Recent folder here
-  EXPECT_EQ(Entries(*plain.EraseWindowsTemp), Texts{folder.tempFolder()});
+  ASSERT_EQ(Entries(*plain.EraseWindowsTemp), Texts{folder.tempFolder()});
   EXPECT_TRUE(plain.EraseWindowsTemp->Items[0]->KeepFolder);
-  EXPECT_EQ(Entries(*plain.EraseRunHistory),
+  ASSERT_EQ(Entries(*plain.EraseRunHistory),
             Texts{"\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RunMRU|"});
   EXPECT_EQ(plain.EraseRunHistory->Items[0]->Kind, ekRegKey);
   EXPECT_EQ(Entries(*plain.EraseMediaPlayerRecentFileList),

@@ -165,6 +165,7 @@ TEST_F(Catalogue, AMethodNotReadWholeIsNeverTheDefaultNorWrittenBack) {
 
   // Once edited, it is written like any other method.
   StartWipeMethodsManager();
+  ASSERT_FALSE(WipeMethodsManager->Methods.empty());
   TWipeMethod repaired;
   repaired.Name = "Repaired";
   WipeMethodsManager->Methods[0]->Assign(repaired);
