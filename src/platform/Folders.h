@@ -37,6 +37,9 @@ std::string setHomeFolder(const std::string& folder);
 std::string setDataFolder(const std::string& folder);
 std::string setCacheFolder(const std::string& folder);
 
+// The current folder of the program, with trailing separator; empty when it cannot be named.
+std::string currentFolder();
+
 // True when the path is absolute (starts at the root of the file system).
 bool isAbsolutePath(const std::string& path);
 

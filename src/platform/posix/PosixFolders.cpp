@@ -3,7 +3,9 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
+#include <string>
 #include <utility>
 
 #include "platform/Folders.h"
@@ -105,6 +107,16 @@ std::string setDataFolder(const std::string& folder) {
 }
 std::string setCacheFolder(const std::string& folder) {
   return std::exchange(cacheFolderOverride, withSeparator(folder));
+}
+
+std::string currentFolder() {
+  std::string buffer(4096, '\0');
+  while (::getcwd(buffer.data(), buffer.size()) == nullptr) {
+    if (errno != ERANGE || buffer.size() >= (1u << 20)) return {};
+    buffer.resize(buffer.size() * 2);
+  }
+  buffer.resize(std::char_traits<char>::length(buffer.c_str()));
+  return isAbsolutePath(buffer) ? withSeparator(buffer) : std::string();
 }
 
 bool isAbsolutePath(const std::string& path) {
