@@ -2,10 +2,10 @@
 
 #include <QFileIconProvider>
 
+#include "core/DriveFunctions.h"
 #include "core/Helpers.h"
 #include "platform/Drives.h"
 #include "platform/Folders.h"
-#include "ui/DriveFunctions.h"
 
 std::string GetShellDisplayName(const std::string& path, bool folder) {
   if (folder && platform::drives().driveKind(path) != platform::DriveUnknown) {
