@@ -1,5 +1,5 @@
-# Quick start: `make run` starts Ferrovane, `make test` builds and runs every test.
-# Both install the Debian packages the build needs when they are missing.
+# Quick start: `make run` starts Ferrovane, `make test` builds and runs every test, `make deb`
+# makes a Debian package. They install the Debian packages they need when they are missing.
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
@@ -11,11 +11,13 @@ CACHE_ARGS := $(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE))
 
 PACKAGES := build-essential cmake ninja-build pkg-config googletest libgtest-dev libgmock-dev \
             libbenchmark-dev libpugixml-dev libexpat1-dev qt6-base-dev qt6-svg-dev libgl1-mesa-dev \
-            xvfb xauth
+            libcli11-dev help2man appstream xvfb xauth
+# What `make deb` needs besides: dpkg-shlibdeps (the package's dependencies) and lintian.
+DEB_PACKAGES := dpkg-dev lintian
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run test test-unit test-asan bench clean format
+.PHONY: all deps build run test test-unit test-asan bench deb clean format
 
 all: build
 
@@ -56,6 +58,13 @@ test-asan: deps
 
 bench: build
 	bench/run.sh $(BUILD)
+
+# A Debian package of the installed tree (CPack), checked by lintian.
+deb: build
+	@$(MAKE) --no-print-directory deps PACKAGES="$(DEB_PACKAGES)"
+	rm -f $(BUILD)/ferrovane_*.deb
+	cd $(BUILD) && cpack -G DEB
+	lintian --fail-on error $(BUILD)/ferrovane_*.deb
 
 format:
 	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i

@@ -6,6 +6,8 @@
 #   one large file, three random passes engine vs shred -n 3; target: at most 1.00 x
 #   many 4 KiB files, one random pass   engine vs one shred -n 1 -u over all of them;
 #                                       target: at most 1.00 x
+# Then the command line: the whole ferrovane-cli process, its start-up included, on the same
+# files, next to the engine's own time and dd; target: at most 1.10 x the engine.
 # Then, as root, the clearing of deleted files' names from ext4 journals of 4, 32 and 128 MiB,
 # both ways, next to the time of deleting the files (bench/journal.sh).
 # Every case runs a few rounds, alternating who goes first; the median of each is compared. The
@@ -24,7 +26,7 @@
 # Usage: bench/run.sh [BUILD_DIR]          (make bench)
 # Environment: BENCH_LARGE_MIB (256), BENCH_SMALL_FILES (2000), BENCH_ROUNDS (3),
 #              BENCH_DISK_DIR (a folder on the disk to measure; default BUILD_DIR/bench-disk),
-#              BENCH_INI_MIB (64), BENCH_PARTS ("ini wipe journal": which parts to run)
+#              BENCH_INI_MIB (64), BENCH_PARTS ("ini wipe cli journal": which parts to run)
 #              BENCH_JOURNAL_MIB ("4 32 128"), BENCH_JOURNAL_FILES (1000)
 set -euo pipefail
 # As root the whole benchmark runs in a mount namespace of its own, so the tmpfs it mounts
@@ -41,17 +43,22 @@ SMALL_FILES=${BENCH_SMALL_FILES:-2000}
 ROUNDS=${BENCH_ROUNDS:-3}
 
 INI_MIB=${BENCH_INI_MIB:-64}
-PARTS=${BENCH_PARTS:-ini wipe journal}
+PARTS=${BENCH_PARTS:-ini wipe cli journal}
 
-cmake --build "$BUILD" --target WipeBench IniBench >/dev/null
+cmake --build "$BUILD" --target WipeBench IniBench ferrovane-cli >/dev/null
 ENGINE=$(realpath "$BUILD/bench/WipeBench")
 INIBENCH=$(realpath "$BUILD/bench/IniBench")
 DISK_DIR=$(realpath -m "${BENCH_DISK_DIR:-$BUILD/bench-disk}")
 TMPFS_DIR=$(realpath -m "$BUILD/bench-tmpfs")
 MOUNTED=
 
+# The command line runs as a portable copy with a program folder of its own: the methods of the
+# engine's cases and the settings the program ships.
+CLI_DIR=$(realpath -m "$BUILD/bench-cli")
+CLI=$CLI_DIR/ferrovane-cli
+
 cleanup() {
-  rm -rf "$DISK_DIR"
+  rm -rf "$DISK_DIR" "$CLI_DIR"
   if [ -n "$MOUNTED" ]; then umount "$TMPFS_DIR" 2>/dev/null || true; fi
   rm -rf "$TMPFS_DIR" 2>/dev/null || true
 }
@@ -91,17 +98,27 @@ run_case() {  # where case who
       make_large "$dir/large"
       if [ "$who" = engine ]; then
         "$ENGINE" zeros "$dir/large"
+      elif [ "$who" = cli ]; then
+        timed "$CLI" wipe -q -m zeros "$dir/large"
       else
         write=$(timed dd if=/dev/zero of="$dir/large" bs=1M count="$LARGE_MIB" conv=notrunc,fdatasync)
         echo "$write $(timed rm "$dir/large")"
       fi ;;
     random3)
       make_large "$dir/large"
-      if [ "$who" = engine ]; then "$ENGINE" random3 "$dir/large"; else timed shred -n 3 "$dir/large"; fi ;;
+      if [ "$who" = engine ]; then
+        "$ENGINE" random3 "$dir/large"
+      elif [ "$who" = cli ]; then
+        timed "$CLI" wipe -q -m random3 "$dir/large"
+      else
+        timed shred -n 3 "$dir/large"
+      fi ;;
     small)
       make_small "$dir/small"
       if [ "$who" = engine ]; then
         "$ENGINE" random "$dir"/small/*
+      elif [ "$who" = cli ]; then
+        timed "$CLI" wipe -q -m random "$dir"/small/*
       else
         timed shred -n 1 -u "$dir"/small/*
       fi ;;
@@ -210,6 +227,74 @@ measure_wipe() {
   fi
 }
 
+# A method file of `passes` passes of zeros (kind 0) or random bytes (kind 2).
+write_method() {  # file name passes kind
+  local i
+  {
+    printf '[Method]\nName=%s\nDescription=\nPasses=%s\n' "$2" "$3"
+    for ((i = 1; i <= $3; i++)); do
+      printf '\n[Pass%s]\nName=pass%s\nCheckWipe=0\nWipeWith=%s\nBytePatternValue=0\n' "$i" "$i" "$4"
+      printf 'TextPatternValue=\nRandomBytesValue1=0\nRandomBytesValue2=255\n'
+      printf 'RandomCharacterValue1=0\nRandomCharacterValue2=0\n'
+    done
+  } >"$1"
+}
+
+prepare_cli() {
+  rm -rf "$CLI_DIR"
+  mkdir -p "$CLI_DIR/Methods"
+  cp "$BUILD/bin/ferrovane-cli" "$CLI"
+  cp methods/Ferrovane.ini "$CLI_DIR/"
+  write_method "$CLI_DIR/Methods/zeros.mtd" zeros 1 0
+  write_method "$CLI_DIR/Methods/random.mtd" random 1 2
+  write_method "$CLI_DIR/Methods/random3.mtd" random3 3 2
+}
+
+# The engine's time, the whole command line's, and dd's for the large file of zeros.
+measure_cli_on() {  # where label
+  local where=$1 label=$2 case r first
+  printf '\n%s\n' "$label"
+  printf '  %-40s %9s %9s %6s %7s  %-6s %s\n' case engine cli ratio target "" "dd (zeros)"
+  for case in zeros random3 small; do
+    local -a engine=() cli=() dd=()
+    for ((r = 0; r < ROUNDS; r++)); do
+      local e c d
+      if ((r % 2 == 0)); then
+        e=$(run_case "$where" $case engine); c=$(run_case "$where" $case cli)
+      else
+        c=$(run_case "$where" $case cli); e=$(run_case "$where" $case engine)
+      fi
+      read -r first _ <<<"$e"
+      engine+=("$first") cli+=("$c")
+      if [ $case = zeros ]; then
+        d=$(run_case "$where" zeros reference)
+        dd+=("$(awk '{ print $1 + $2 }' <<<"$d")")
+      fi
+    done
+    local e c ratio reference=""
+    e=$(printf '%s\n' "${engine[@]}" | median)
+    c=$(printf '%s\n' "${cli[@]}" | median)
+    ratio=$(awk -v e="$e" -v c="$c" 'BEGIN { printf "%.2f", c / e }')
+    [ $case = zeros ] && reference=$(printf '%.3fs' "$(printf '%s\n' "${dd[@]}" | median)")
+    local name
+    case $case in
+      zeros) name="${LARGE_MIB} MiB, 1 pass of zeros, with deletion" ;;
+      random3) name="${LARGE_MIB} MiB, 3 random passes" ;;
+      small) name="${SMALL_FILES} files of 4 KiB, 1 random pass" ;;
+    esac
+    printf '  %-40s %8.3fs %8.3fs %6s %7s  %-6s %s\n' "$name" "$e" "$c" "$ratio" "<= 1.10" \
+      "$(awk -v r="$ratio" 'BEGIN { print (r <= 1.10) ? "met" : "MISSED" }')" "$reference"
+  done
+}
+
+measure_cli() {
+  prepare_cli
+  mkdir -p "$DISK_DIR"
+  echo
+  echo "The command line (whole process, start-up included), median of $ROUNDS rounds"
+  measure_cli_on "$DISK_DIR" "working disk: $(df -T "$DISK_DIR" | awk 'NR == 2 { print $2 " on " $1 }')"
+}
+
 measure_journal() {
   # The journal images are mounted in a mount namespace of their own, so nothing stays mounted
   # when the benchmark is interrupted.
@@ -225,4 +310,5 @@ echo "Ferrovane benchmark: $(nproc) cores, $(free -g | awk '/Mem:/ { print $2 }'
   "load $(cut -d' ' -f1 /proc/loadavg)"
 case " $PARTS " in *" ini "*) measure_ini ;; esac
 case " $PARTS " in *" wipe "*) measure_wipe ;; esac
+case " $PARTS " in *" cli "*) measure_cli ;; esac
 case " $PARTS " in *" journal "*) measure_journal ;; esac

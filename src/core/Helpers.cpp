@@ -1,5 +1,6 @@
 #include "core/Helpers.h"
 
+#include "core/SettingsFolder.h"
 #include "platform/Drives.h"
 #include "platform/FileSystem.h"
 #include "platform/Folders.h"
@@ -54,7 +55,7 @@ std::string UnescapeLineBreaks(const std::string& text) {
 
 std::string GetAppFolder() { return platform::programFolder(); }
 
-std::string GetMethodsFolder() { return AddTrailingBackslash(GetAppFolder() + "Methods"); }
+std::string GetMethodsFolder() { return AddTrailingBackslash(GetSettingsFolder() + "Methods"); }
 
 std::vector<std::string> ListFiles(const std::string& folder, const std::string& mask) {
   std::vector<std::string> names;

@@ -35,7 +35,8 @@ std::string UnescapeLineBreaks(const std::string& text);
 
 // The folder of the program file, with trailing separator.
 std::string GetAppFolder();
-// The folder "Methods" beside the program, with trailing separator.
+// The folder "Methods" in the settings folder in use (core/SettingsFolder.h): beside the
+// program, or the user's own. With trailing separator.
 std::string GetMethodsFolder();
 
 // Bare names of the ordinary files of the folder that match the mask: hidden files, folders,

@@ -5,6 +5,7 @@
 
 #include "core/Helpers.h"
 #include "core/IniDocument.h"
+#include "core/SettingsFolder.h"
 #include "core/TIniFile.h"
 #include "platform/PathText.h"
 #include "platform/TextCase.h"
@@ -69,10 +70,22 @@ TWipeMethodsManager::TWipeMethodsManager()
       DrivesEngine(std::make_unique<TWipeEngine>("DrivesEngine")) {}
 
 std::string TWipeMethodsManager::SettingsFileName() {
-  return GetAppFolder() + "Ferrovane.ini";
+  return GetSettingsFolder() + "Ferrovane.ini";
+}
+
+void TWipeMethodsManager::ChooseForRun(const TWipeEngine& engine, TWipeMethod* method) {
+  if (method) {
+    chosenForRun_[engine.Name] = method->FileName;
+  } else {
+    chosenForRun_.erase(engine.Name);
+  }
 }
 
 TWipeMethod* TWipeMethodsManager::MethodForEngine(TWipeEngine& engine) const {
+  if (const auto chosen = chosenForRun_.find(engine.Name); chosen != chosenForRun_.end()) {
+    engine.Method = MethodByFileName(chosen->second);
+    return engine.Method;
+  }
   TWipeMethod* candidate = DefaultMethod();
   const std::string chosen = TIniFile(SettingsFileName()).ReadString(kEngines, engine.Name, "");
   if (!chosen.empty()) {

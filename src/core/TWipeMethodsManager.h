@@ -3,6 +3,7 @@
 // catalogue, WipeMethodsManager, lives from program start to program end.
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -57,7 +58,8 @@ class TWipeMethodsManager : public TCustomWipeMethodsManager {
   std::unique_ptr<TWipeEngine> FilesEngine;
   std::unique_ptr<TWipeEngine> DrivesEngine;
 
-  // The method the engine is to use: the one that "Engines" names for it in the settings file
+  // The method the engine is to use: the one chosen for this run (ChooseForRun), else the one
+  // that "Engines" names for it in the settings file
   // (read afresh on every call), else DefaultMethod; none when "Engines" names a file that is
   // not loaded. Records the named method in the engine's Method field. A named method that was
   // not read whole is returned as it is; the engine refuses to use it.
@@ -70,8 +72,17 @@ class TWipeMethodsManager : public TCustomWipeMethodsManager {
   // Writes every setting. Raises EIniFileError.
   void SaveSettings() const;
 
-  // The settings file "Ferrovane.ini" in the program folder.
+  // Makes engines of this name use the method (found by its file) for the rest of this program
+  // run, whatever "Engines" says; nothing is written to the settings file. Null takes the choice
+  // back. A method taken out of the catalogue afterwards leaves the engine without a method.
+  void ChooseForRun(const TWipeEngine& engine, TWipeMethod* method);
+
+  // The settings file "Ferrovane.ini" in the settings folder in use (beside the program, or the
+  // user's own; core/SettingsFolder.h).
   static std::string SettingsFileName();
+
+ private:
+  std::map<std::string, std::string> chosenForRun_;  // engine name -> method file
 };
 
 // The global catalogue: set up by StartWipeMethodsManager, saved and freed by

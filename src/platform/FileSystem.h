@@ -149,6 +149,10 @@ class FileSystem {
   virtual std::optional<FileIdentity> identity(const std::string& path) = 0;
 };
 
+// Creates the folder (an absolute path) and the missing folders above it, through the file
+// system in use; a link to a folder serves as the folder. False when one could not be made.
+bool ensureFolder(const std::string& folder);
+
 // The file system in use: the real one unless a test has installed another.
 FileSystem& fs();
 // The real file system of this platform.

@@ -42,6 +42,9 @@ using ScopedHomeFolder = ScopedOverride<&setHomeFolder>;
 using ScopedDataFolder = ScopedOverride<&setDataFolder>;
 using ScopedCacheFolder = ScopedOverride<&setCacheFolder>;
 
+// The current folder of the program, with trailing separator; empty when it cannot be named.
+std::string currentFolder();
+
 // True when the path is absolute (starts at the root of the file system).
 bool isAbsolutePath(const std::string& path);
 

@@ -2,10 +2,11 @@
 
 #include <QFileIconProvider>
 
+#include "core/DriveFunctions.h"
 #include "core/Helpers.h"
 #include "platform/Drives.h"
+#include "platform/Folders.h"
 #include "platform/PathText.h"
-#include "ui/DriveFunctions.h"
 
 std::string GetShellDisplayName(const std::string& path, bool folder) {
   if (folder && platform::drives().driveKind(path) != platform::DriveUnknown) {

@@ -11,6 +11,7 @@
 
 #include "cleaner/TEraserEngine.h"
 #include "core/Helpers.h"
+#include "core/SettingsFolder.h"
 #include "platform/FileSystem.h"
 #include "platform/PathText.h"
 #include "platform/Registry.h"
@@ -57,7 +58,7 @@ TMainForm::TMainForm(QWidget* parent)
   // the cleaner is created, once the special-folders page has them.
 
   cleanerEngine_ = std::make_unique<TEraserEngine>();
-  cleanerEngine_->LoadFromFile(GetAppFolder() + "prefs.dat");
+  cleanerEngine_->LoadFromFile(GetSettingsFolder() + "prefs.dat");
   operaProfileFolder_ = FindOperaProfile(UserRegistryReader());
   // The Opera rows of the special-folders list are appended here when a profile was found.
   freeSpaceEngine_ = cleanerEngine_->Shredder->WipeFreeSpace.get();

@@ -27,7 +27,7 @@ class TMainForm : public QWidget, public TPageHost {
 
  public:
   // Start-up: the pages, the drive list, then the trace-cleaning engine loaded from
-  // "prefs.dat" of the program folder, then the Opera profile (read from the registry in use).
+  // "prefs.dat" of the settings folder, then the Opera profile (read from the registry in use).
   explicit TMainForm(QWidget* parent = nullptr);
   ~TMainForm() override;
 

@@ -3,7 +3,6 @@
 #include <QStringList>
 #include <algorithm>
 
-#include "platform/FileSystem.h"
 #include "ui/ShellFileInfo.h"
 
 namespace {
@@ -23,23 +22,6 @@ void addSection(QStringList& sections, const QString& title, const QStringList& 
 }
 
 }  // namespace
-
-TRunOutcome RunOutcomeOf(const TWipeEngine& engine) {
-  TRunOutcome outcome;
-  outcome.aborted = engine.Aborted;
-  outcome.failures = engine.Failures;
-  outcome.jobs = engine.Items.size();
-  if (!engine.Aborted) return outcome;
-  // Named only when it is still there: a file the run removes itself after a stop (the
-  // free-space fill) is not left behind.
-  if (!engine.StoppedInFile().empty() && platform::fs().info(engine.StoppedInFile())) {
-    outcome.stoppedIn = engine.StoppedInFile();
-  }
-  for (std::size_t i = engine.ItemsReached(); i < engine.Items.size(); ++i) {
-    outcome.notReached.push_back(engine.Items[i]->Path);
-  }
-  return outcome;
-}
 
 TRunReport DescribeRunOutcome(const TRunTexts& texts, const TRunOutcome& outcome) {
   QStringList leftBehind;

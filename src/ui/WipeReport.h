@@ -6,21 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "core/RunOutcome.h"
 #include "core/TWipeEngine.h"
 #include "ui/PromptService.h"
-
-// What the engine's last run came to; taken before its jobs are cleared.
-struct TRunOutcome {
-  bool aborted = false;
-  std::vector<TWipeFailure> failures;
-  // After a stop: the file that was being overwritten, still there under its own name; empty
-  // when the run stopped between files.
-  std::string stoppedIn;
-  // After a stop: the jobs the run did not begin, and how many jobs it had.
-  std::vector<std::string> notReached;
-  std::size_t jobs = 0;
-};
-TRunOutcome RunOutcomeOf(const TWipeEngine& engine);
 
 // The texts of a page: the aborted text; the summary of a run that left something behind, with
 // %1 for how many entries; the success text.

@@ -1,12 +1,15 @@
 // Ferrovane: the program entry. The method catalogue starts before any window and is saved
-// after the last one has gone.
+// after the last one has gone. Where no display can be opened, the program says so and ends.
 
 #include <QApplication>
 #include <QIcon>
+#include <memory>
 
+#include "core/SettingsFolder.h"
 #include "core/TWipeMethodsManager.h"
 #include "dialogs/TfEditMethod.h"
 #include "dialogs/TfMethodsForm.h"
+#include "ui/DisplayCheck.h"
 #include "ui/ProgramResources.h"
 #include "ui/QtCleanerEnvironment.h"
 #include "ui/QtWipeServices.h"
@@ -16,11 +19,19 @@
 #include "ui/TfmShowFiles.h"
 
 int main(int argc, char* argv[]) {
+  if (!DisplayNamed()) {
+    ReportNoDisplay();
+    return 1;
+  }
+  // The same settings folder as the command line's: beside the program, or the user's own.
+  ChooseSettingsFolder();
   StartWipeMethodsManager();
 
   int result = 0;
   {
+    auto noDisplayGuard = std::make_unique<TNoDisplayGuard>();
     QApplication application(argc, argv);
+    noDisplayGuard.reset();
     QApplication::setApplicationName(QStringLiteral("Ferrovane"));
     QApplication::setApplicationDisplayName(QStringLiteral("Ferrovane"));
     QApplication::setDesktopFileName(QStringLiteral("ferrovane"));

@@ -6,10 +6,10 @@
 #include <cstdlib>
 
 #include "MainFormFixture.h"
+#include "core/DriveFunctions.h"
 #include "platform/FileSystem.h"
 #include "support/FaultyFileSystem.h"
 #include "support/ScopedMount.h"
-#include "ui/DriveFunctions.h"
 #include "ui/SizeFunctions.h"
 
 namespace {

@@ -6,7 +6,9 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
+#include <string>
 #include <utility>
 
 #include "platform/Folders.h"
@@ -101,6 +103,16 @@ std::string setDataFolder(std::string folder) {
 }
 std::string setCacheFolder(std::string folder) {
   return std::exchange(cacheFolderOverride, withTrailingSeparator(folder));
+}
+
+std::string currentFolder() {
+  std::string buffer(4096, '\0');
+  while (::getcwd(buffer.data(), buffer.size()) == nullptr) {
+    if (errno != ERANGE || buffer.size() >= (1u << 20)) return {};
+    buffer.resize(buffer.size() * 2);
+  }
+  buffer.resize(std::char_traits<char>::length(buffer.c_str()));
+  return isAbsolutePath(buffer) ? withTrailingSeparator(buffer) : std::string();
 }
 
 bool isAbsolutePath(const std::string& path) {

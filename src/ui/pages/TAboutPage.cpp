@@ -4,7 +4,7 @@
 #include <QGuiApplication>
 #include <QUrl>
 
-#include "core/Helpers.h"
+#include "core/SettingsFolder.h"
 #include "platform/FileSystem.h"
 #include "ui/DesktopShell.h"
 #include "ui_TAboutPage.h"
@@ -25,7 +25,7 @@ TAboutPage::TAboutPage(QWidget* parent) : QWidget(parent), ui(std::make_unique<U
 TAboutPage::~TAboutPage() = default;
 
 void TAboutPage::LoadReadme() {
-  const auto text = platform::fs().readFile(GetAppFolder() + "readme.txt", kMaxReadmeBytes);
+  const auto text = platform::fs().readFile(GetShippedFolder() + "readme.txt", kMaxReadmeBytes);
   if (!text) return;
   QString lines = QString::fromLocal8Bit(*text);
   lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

@@ -15,7 +15,8 @@ class TAboutPage : public QWidget {
   explicit TAboutPage(QWidget* parent = nullptr);
   ~TAboutPage() override;
 
-  // Loads readme.txt of the program folder; without one the text stays empty.
+  // Loads readme.txt of the shipped files (beside the program, or of the install); without one
+  // the text stays empty.
   void LoadReadme();
 
  private slots:

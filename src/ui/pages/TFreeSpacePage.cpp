@@ -2,9 +2,9 @@
 
 #include <QHeaderView>
 
+#include "core/DriveFunctions.h"
 #include "core/TWipeEngine.h"
 #include "platform/Drives.h"
-#include "ui/DriveFunctions.h"
 #include "ui/SizeFunctions.h"
 #include "ui/WipeReport.h"
 #include "ui/pages/TPageHost.h"

@@ -101,6 +101,27 @@ TEST_F(Catalogue, EnginesSectionChoosesTheMethodAndIsReadAfreshEveryTime) {
   EXPECT_EQ(manager.MethodForEngine(engine), manager.Methods[0].get());
 }
 
+TEST_F(Catalogue, AMethodChosenForTheRunGoesAheadOfTheSettingsAndIsNeverWritten) {
+  method("a.mtd", "A");
+  method("b.mtd", "B");
+  t.write("program/Ferrovane.ini", "[Engines]\nWipeFiles=a.mtd\n");
+  manager.LoadMethods();
+  TWipeEngine files("WipeFiles");
+  TWipeEngine folders("WipeFolders");
+  TWipeMethod* b = manager.Methods[1].get();
+  manager.ChooseForRun(files, b);
+  EXPECT_EQ(manager.MethodForEngine(files), b);
+  EXPECT_EQ(files.Method, b);
+  EXPECT_EQ(manager.MethodForEngine(folders), manager.Methods[0].get());  // others as before
+  EXPECT_EQ(readFileBytes(settings), "[Engines]\nWipeFiles=a.mtd\n");
+
+  // A method taken out of the catalogue is not used in its place.
+  manager.RemoveMethod(b);
+  EXPECT_EQ(manager.MethodForEngine(files), nullptr);
+  manager.ChooseForRun(files, nullptr);
+  EXPECT_EQ(manager.MethodForEngine(files), manager.Methods[0].get());
+}
+
 TEST_F(Catalogue, EmptyOrMissingMethodsFolderGivesNoMethod) {
   manager.LoadMethods();
   TWipeEngine engine("WipeFiles");

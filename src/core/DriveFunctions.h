@@ -1,6 +1,6 @@
 #pragma once
-// What the main window shows about a drive. A drive is named by its root: the mount point with
-// a trailing separator.
+// What the program shows about a drive (the window and the command line). A drive is named by
+// its root: the mount point with a trailing separator.
 
 #include <cstdint>
 #include <string>

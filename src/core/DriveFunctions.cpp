@@ -1,4 +1,4 @@
-#include "ui/DriveFunctions.h"
+#include "core/DriveFunctions.h"
 
 #include "core/Helpers.h"
 #include "platform/Drives.h"

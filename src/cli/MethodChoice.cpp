@@ -1,0 +1,87 @@
+#include "cli/MethodChoice.h"
+
+#include <cstdio>
+
+#include "cli/ExitStatus.h"
+#include "cli/TCliOutput.h"
+#include "core/TPass.h"
+#include "core/TWipeMethodsManager.h"
+#include "platform/TextCase.h"
+
+namespace {
+
+std::string byteText(unsigned value) {
+  char text[8];
+  std::snprintf(text, sizeof text, "0x%02X", value & 0xFF);
+  return text;
+}
+
+std::string rangeText(unsigned from, unsigned to) {
+  return byteText(from) + "-" + byteText(to);
+}
+
+}  // namespace
+
+std::string MethodFileName(const TWipeMethod& method) {
+  const auto separator = method.FileName.find_last_of('/');
+  return separator == std::string::npos ? method.FileName : method.FileName.substr(separator + 1);
+}
+
+TMethodLookup FindMethod(const TCustomWipeMethodsManager& catalogue, const std::string& text) {
+  if (text.empty()) return {nullptr, "an empty text names no method"};
+  for (const std::string& fileName : {text, text + ".mtd"}) {
+    for (const auto& method : catalogue.Methods) {
+      if (platform::equalsNoCase(MethodFileName(*method), fileName)) return {method.get(), {}};
+    }
+  }
+  TWipeMethod* named = nullptr;
+  for (const auto& method : catalogue.Methods) {
+    if (!platform::equalsNoCase(method->Name, text)) continue;
+    if (named) {
+      return {nullptr, "several methods are named \"" + text + "\"; give the file name of one"};
+    }
+    named = method.get();
+  }
+  if (!named) return {nullptr, "no method is named \"" + text + "\" (see ferrovane-cli methods)"};
+  return {named, {}};
+}
+
+TWipeMethod* UsableMethod(TCliOutput& output, const std::string& text, int& status) {
+  const TMethodLookup lookup = FindMethod(*WipeMethodsManager, text);
+  if (!lookup.method) {
+    output.Problem(lookup.problem);
+    status = ExitUsageError;
+    return nullptr;
+  }
+  if (!lookup.method->ReadWhole) {
+    output.Problem(MethodFileName(*lookup.method) + ": " +
+                   WipeFailureText(TWipeFailureReason::MethodNotReadWhole));
+    status = ExitSomethingLeft;
+    return nullptr;
+  }
+  return lookup.method;
+}
+
+std::string PassCountText(int passes) {
+  return std::to_string(passes) + (passes == 1 ? " pass" : " passes");
+}
+
+std::string DescribeMethod(const TWipeMethod& method) {
+  return MethodFileName(method) + " (" + PassCountText(method.PassCount()) + "): " + method.Name;
+}
+
+std::string DescribePass(const TPass& pass) {
+  switch (pass.WipeWith) {
+    case wwBytePattern:
+      return "the byte " + byteText(pass.BytePatternValue);
+    case wwTextPattern:
+      return "the text \"" + pass.TextPatternValue + "\"";
+    case wwRandomBytes:
+      return "random bytes " + rangeText(pass.RandomBytesValue1, pass.RandomBytesValue2);
+    case wwRandomCharacter:
+      return "one random byte " +
+             rangeText(pass.RandomCharacterValue1, pass.RandomCharacterValue2) + ", repeated";
+    default:
+      return "nothing (an unknown kind of pass)";
+  }
+}

@@ -1,0 +1,34 @@
+#include "cli/RunReport.h"
+
+#include "cli/TCliOutput.h"
+#include "cli/TCliWipeServices.h"
+
+bool ReportRun(TCliOutput& output, const TRunOutcome& outcome) {
+  bool left = false;
+  for (const TWipeFailure& failure : outcome.failures) {
+    output.Problem(failure.Path + ": " + DescribeFailure(failure));
+    left = left || LeavesSomethingBehind(failure);
+  }
+  if (!outcome.stoppedIn.empty()) {
+    output.Problem(outcome.stoppedIn +
+                   ": left under its own name, not completely overwritten: the run was stopped");
+    left = true;
+  }
+  for (const std::string& path : outcome.notReached) {
+    output.Problem(path + ": not reached: the run was stopped");
+    left = true;
+  }
+  return left;
+}
+
+bool RunAndReport(TCliOutput& output, TWipeEngine& engine) {
+  if (engine.Items.empty()) return false;
+  if (TCliWipeServices::StopRequested()) {
+    TRunOutcome outcome;
+    outcome.aborted = true;
+    for (const auto& item : engine.Items) outcome.notReached.push_back(item->Path);
+    return ReportRun(output, outcome);
+  }
+  engine.Execute();
+  return ReportRun(output, RunOutcomeOf(engine));
+}

@@ -1,0 +1,17 @@
+#pragma once
+// What the command line says after a run: every path left behind with its reason, on standard
+// error.
+
+#include "core/RunOutcome.h"
+
+class TCliOutput;
+class TWipeEngine;
+
+// Names every path of the outcome that the run did not wipe: what it left behind and why, the
+// file it stopped in, the jobs it did not reach, and the paths that were gone when their turn
+// came. True when anything chosen was left behind.
+bool ReportRun(TCliOutput& output, const TRunOutcome& outcome);
+
+// Runs the engine's jobs, unless a stop signal came before, and reports what the run left. True
+// when anything chosen was left behind (every job, when the run was not started).
+bool RunAndReport(TCliOutput& output, TWipeEngine& engine);

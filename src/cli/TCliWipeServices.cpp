@@ -1,0 +1,48 @@
+#include "cli/TCliWipeServices.h"
+
+#include "cli/TCliOutput.h"
+#include "cli/TTerminalProgress.h"
+#include "core/TWipeEngine.h"
+#include "platform/Signals.h"
+
+namespace {
+
+// The engine's progress for the terminal; the run it belongs to ends with it.
+class RunProgress : public TTerminalProgress {
+ public:
+  RunProgress(TCliOutput& output, TWipeEngine*& running, TWipeEngine& engine)
+      : TTerminalProgress(output), running_(running) {
+    running_ = &engine;
+  }
+  ~RunProgress() override { running_ = nullptr; }
+
+ private:
+  TWipeEngine*& running_;
+};
+
+}  // namespace
+
+TCliWipeServices::TCliWipeServices(TCliOutput& output)
+    : output_(output), previous_(&WipeServices()) {
+  SetWipeServices(this);
+}
+
+TCliWipeServices::~TCliWipeServices() {
+  SetWipeServices(previous_);
+}
+
+std::unique_ptr<IWipeProgress> TCliWipeServices::OpenProgress(TWipeEngine& engine) {
+  return std::make_unique<RunProgress>(output_, running_, engine);
+}
+
+bool TCliWipeServices::ConfirmWipeExecutable(const std::string&) {
+  return false;
+}
+
+void TCliWipeServices::ProcessMessages() {
+  if (running_ && StopRequested()) running_->Aborted = true;
+}
+
+bool TCliWipeServices::StopRequested() {
+  return platform::stopSignal() != 0;
+}

@@ -1,0 +1,116 @@
+#include "cli/TFreeSpaceCommand.h"
+
+#include <memory>
+
+#include "cli/ArgumentPath.h"
+#include "cli/ExitStatus.h"
+#include "cli/MethodChoice.h"
+#include "cli/RunReport.h"
+#include "cli/TCliOutput.h"
+#include "cli/TCliWipeServices.h"
+#include "core/DriveFunctions.h"
+#include "core/Helpers.h"
+#include "core/TWipeEngine.h"
+#include "core/TWipeMethodsManager.h"
+#include "platform/Drives.h"
+#include "platform/Signals.h"
+
+namespace {
+
+const char* kindProblem(int kind) {
+  switch (kind) {
+    case platform::DriveRemovable:
+      return "is a removable drive: only fixed drives are wiped";
+    case platform::DriveRemote:
+      return "is a network drive: only fixed drives are wiped";
+    case platform::DriveOptical:
+      return "is an optical drive: only fixed drives are wiped";
+    case platform::DriveRam:
+      return "is a RAM disk: only fixed drives are wiped";
+    default:
+      return "is not a drive: only fixed drives are wiped";
+  }
+}
+
+}  // namespace
+
+std::vector<TFreeSpaceTarget> ClassifyMountPoints(const std::vector<std::string>& mountPoints) {
+  std::vector<TFreeSpaceTarget> targets;
+  std::vector<platform::FileSystemId> taken;
+  for (const std::string& given : mountPoints) {
+    TFreeSpaceTarget target;
+    const std::string path = AbsoluteArgument(given);
+    target.root = path.empty() ? given : AddTrailingBackslash(path);
+    const auto info = path.empty() ? std::nullopt : platform::fs().info(target.root);
+    if (path.empty()) {
+      target.problem = given.empty() ? "an empty path names nothing"
+                                     : "the current folder cannot be named, so the path is unclear";
+    } else if (!info) {
+      target.problem = "not found";
+    } else if (!info->isFolder() || !platform::drives().isMountPoint(target.root)) {
+      const std::string holder = platform::drives().rootOf(path);
+      target.problem =
+          "is not a mount point" +
+          (holder.empty() ? std::string() : " (it lies on the drive at " + holder + ")");
+    } else if (const int kind = platform::drives().driveKind(target.root);
+               kind != platform::DriveFixed) {
+      target.problem = kindProblem(kind);
+    } else {
+      target.volume = GetDriveVolume(target.root);
+      if (target.volume.device == 0) {
+        target.problem = "could not be examined";
+      } else {
+        bool again = false;
+        for (const platform::FileSystemId& volume : taken) again = again || volume == target.volume;
+        if (again) continue;
+        taken.push_back(target.volume);
+      }
+    }
+    targets.push_back(std::move(target));
+  }
+  return targets;
+}
+
+TFreeSpaceCommand::TFreeSpaceCommand(TCliOutput& output, TFreeSpaceRequest request)
+    : output_(output), request_(std::move(request)) {}
+
+int TFreeSpaceCommand::Run() {
+  TWipeEngine engine("WipeFreeSpace");
+  if (!request_.method.empty()) {
+    int status = ExitAllDone;
+    TWipeMethod* method = UsableMethod(output_, request_.method, status);
+    if (!method) return status;
+    WipeMethodsManager->ChooseForRun(engine, method);
+  }
+
+  bool left = false;
+  for (const TFreeSpaceTarget& target : ClassifyMountPoints(request_.mountPoints)) {
+    if (!target.problem.empty()) {
+      output_.Problem(target.root + ": " + target.problem);
+      left = true;
+      continue;
+    }
+    auto item = std::make_unique<TWipeItem>(wkFreeSpace, target.root);
+    item->Volume = target.volume;
+    engine.AddItem(std::move(item));
+  }
+  if (engine.Items.empty()) return left ? ExitSomethingLeft : ExitAllDone;
+  TWipeMethod* method = WipeMethodsManager->MethodForEngine(engine);
+  output_.Detail("free space: " + (method ? DescribeMethod(*method) : std::string("no method")));
+
+  if (request_.dryRun) {
+    for (const auto& item : engine.Items) {
+      std::int64_t freeBytes = -1;
+      std::int64_t totalBytes = -1;
+      GetDriveSpace(item->Path, freeBytes, totalBytes);
+      output_.Result(item->Path + " (" + GetDriveFileSystem(item->Path) + ", " +
+                     std::to_string(freeBytes) + " bytes free)");
+    }
+    return left ? ExitSomethingLeft : ExitAllDone;
+  }
+
+  TCliWipeServices services(output_);
+  left = RunAndReport(output_, engine) || left;
+  if (const int signal = platform::stopSignal()) return platform::exitStatusForSignal(signal);
+  return left ? ExitSomethingLeft : ExitAllDone;
+}

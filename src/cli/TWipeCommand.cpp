@@ -1,0 +1,169 @@
+#include "cli/TWipeCommand.h"
+
+#include <memory>
+
+#include "cli/ArgumentPath.h"
+#include "cli/ExitStatus.h"
+#include "cli/MethodChoice.h"
+#include "cli/RunReport.h"
+#include "cli/TCliOutput.h"
+#include "cli/TCliWipeServices.h"
+#include "core/TWipeEngine.h"
+#include "core/TWipeMethodsManager.h"
+#include "platform/FileSystem.h"
+#include "platform/Folder.h"
+#include "platform/Signals.h"
+
+namespace {
+
+std::string reasonOf(const std::error_code& error) {
+  return " (" + error.message() + ")";
+}
+
+// Lists the entries of an open folder the way the folders engine goes through them: the files
+// first, then each subfolder with what it holds, then the folder itself. True when something
+// would be left.
+bool listFolder(TCliOutput& output, platform::Folder& folder, const std::string& path) {
+  auto entries = folder.list();
+  if (!entries) {
+    output.Problem(path + ": would be left: could not be listed" + reasonOf(entries.error()));
+    return true;
+  }
+  bool left = false;
+  for (const platform::DirEntry& entry : *entries) {
+    if (entry.isFolder()) continue;
+    const std::string entryPath = folder.pathOf(entry.name);
+    if (entry.kind == platform::EntryKind::File && entry.links > 1) {
+      output.Problem(entryPath + ": would be left: " +
+                     DescribeFailure({entryPath, TWipeFailureReason::SharedContent}));
+      left = true;
+    } else if (entry.kind == platform::EntryKind::Other) {
+      output.Problem(entryPath + ": would be left: not an ordinary file");
+      left = true;
+    } else {
+      output.Result(entryPath);
+    }
+  }
+  for (const platform::DirEntry& entry : *entries) {
+    if (!entry.isFolder()) continue;
+    const std::string entryPath = folder.pathOf(entry.name);
+    auto sub = folder.openFolder(entry.name, entry.id);
+    if (!sub) {
+      output.Problem(entryPath + ": would be left: could not be opened" + reasonOf(sub.error()));
+      left = true;
+      continue;
+    }
+    left = listFolder(output, *sub, entryPath) || left;
+  }
+  if (!left) output.Result(path);
+  return left;
+}
+
+}  // namespace
+
+std::vector<TWipeTarget> ClassifyTargets(const std::vector<std::string>& paths, bool recursive) {
+  std::vector<TWipeTarget> targets;
+  for (const std::string& given : paths) {
+    TWipeTarget target;
+    target.path = AbsoluteArgument(given);
+    if (target.path.empty()) {
+      target.path = given;
+      target.problem = given.empty() ? "an empty path names nothing"
+                                     : "the current folder cannot be named, so the path is unclear";
+    } else if (EndsInDotName(given)) {
+      target.path = given;
+      target.problem = "names a folder by \".\" or \"..\"; give its name instead";
+    } else if (auto info = platform::fs().info(target.path); !info) {
+      target.problem = info.error() == std::errc::no_such_file_or_directory
+                           ? "not found"
+                           : "could not be examined" + reasonOf(info.error());
+    } else if (!info->isFolder()) {
+      target.kind = TTargetKind::File;
+    } else if (target.path == "/") {
+      target.problem = "is the root folder: it is never wiped";
+    } else if (!recursive) {
+      target.problem = "is a folder; give -r to wipe it with everything in it";
+    } else {
+      target.kind = TTargetKind::Folder;
+    }
+    targets.push_back(std::move(target));
+  }
+  return targets;
+}
+
+TWipeCommand::TWipeCommand(TCliOutput& output, TWipeRequest request)
+    : output_(output), request_(std::move(request)) {}
+
+bool TWipeCommand::listTarget(const TWipeTarget& target) {
+  if (target.kind == TTargetKind::File) {
+    const auto info = platform::fs().info(target.path);
+    if (info && info->kind == platform::EntryKind::File && info->links > 1) {
+      output_.Problem(target.path + ": would be left: " +
+                      DescribeFailure({target.path, TWipeFailureReason::SharedContent}));
+      return true;
+    }
+    if (info && info->kind == platform::EntryKind::Other) {
+      output_.Problem(target.path + ": would be left: not an ordinary file");
+      return true;
+    }
+    output_.Result(target.path);
+    return false;
+  }
+  auto folder = platform::fs().openFolder(target.path);
+  if (!folder) {
+    output_.Problem(target.path + ": would be left: could not be opened" +
+                    reasonOf(folder.error()));
+    return true;
+  }
+  return listFolder(output_, *folder, target.path);
+}
+
+int TWipeCommand::Run() {
+  TWipeEngine files("WipeFiles");
+  TWipeEngine folders("WipeFolders");
+  if (!request_.method.empty()) {
+    int status = ExitAllDone;
+    TWipeMethod* method = UsableMethod(output_, request_.method, status);
+    if (!method) return status;
+    WipeMethodsManager->ChooseForRun(files, method);
+    WipeMethodsManager->ChooseForRun(folders, method);
+  }
+
+  bool left = false;
+  for (const TWipeTarget& target : ClassifyTargets(request_.paths, request_.recursive)) {
+    switch (target.kind) {
+      case TTargetKind::Refused:
+        output_.Problem(target.path + ": " + target.problem);
+        left = true;
+        break;
+      case TTargetKind::File:
+        files.AddItem(std::make_unique<TWipeItem>(wkFile, target.path));
+        break;
+      case TTargetKind::Folder:
+        folders.AddItem(std::make_unique<TWipeItem>(wkFolder, target.path));
+        break;
+    }
+  }
+  for (TWipeEngine* engine : {&files, &folders}) {
+    if (engine->Items.empty()) continue;
+    TWipeMethod* method = WipeMethodsManager->MethodForEngine(*engine);
+    output_.Detail((engine == &files ? "files: " : "folders: ") +
+                   (method ? DescribeMethod(*method) : std::string("no method")));
+  }
+
+  if (request_.dryRun) {
+    for (const TWipeEngine* engine : {&files, &folders}) {
+      for (const auto& item : engine->Items) {
+        left = listTarget(
+                   {item->Path, engine == &files ? TTargetKind::File : TTargetKind::Folder, {}}) ||
+               left;
+      }
+    }
+    return left ? ExitSomethingLeft : ExitAllDone;
+  }
+
+  TCliWipeServices services(output_);
+  for (TWipeEngine* engine : {&files, &folders}) left = RunAndReport(output_, *engine) || left;
+  if (const int signal = platform::stopSignal()) return platform::exitStatusForSignal(signal);
+  return left ? ExitSomethingLeft : ExitAllDone;
+}

@@ -1,0 +1,46 @@
+#pragma once
+// `ferrovane-cli wipe [-m METHOD] [-r] PATH...`: files, and with -r folders with everything in
+// them, wiped by the engines of the Delete-with-wiping page ("WipeFiles", "WipeFolders") with
+// the method chosen for each, or the one named.
+
+#include <string>
+#include <vector>
+
+class TCliOutput;
+
+struct TWipeRequest {
+  std::string method;  // a method named with -m; empty for the one chosen for each engine
+  bool recursive = false;
+  bool dryRun = false;
+  std::vector<std::string> paths;
+};
+
+// How a path given to `wipe` is taken.
+enum class TTargetKind {
+  File,     // a file, a link (removed as a link) or another entry: the files engine
+  Folder,   // a folder, with -r: the folders engine
+  Refused,  // not taken; `problem` says why
+};
+
+struct TWipeTarget {
+  std::string path;  // absolute, as the engine gets it (or as given, when refused)
+  TTargetKind kind = TTargetKind::Refused;
+  std::string problem;
+};
+
+// Looks at every path once, without following a final link.
+std::vector<TWipeTarget> ClassifyTargets(const std::vector<std::string>& paths, bool recursive);
+
+class TWipeCommand {
+ public:
+  TWipeCommand(TCliOutput& output, TWipeRequest request);
+  // Wipes (or, with --dry-run, lists) the paths; returns the exit status.
+  int Run();
+
+ private:
+  // Lists what wiping the target would remove; true when something of it would be left.
+  bool listTarget(const TWipeTarget& target);
+
+  TCliOutput& output_;
+  TWipeRequest request_;
+};

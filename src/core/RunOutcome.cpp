@@ -1,0 +1,20 @@
+#include "core/RunOutcome.h"
+
+#include "platform/FileSystem.h"
+
+TRunOutcome RunOutcomeOf(const TWipeEngine& engine) {
+  TRunOutcome outcome;
+  outcome.aborted = engine.Aborted;
+  outcome.failures = engine.Failures;
+  outcome.jobs = engine.Items.size();
+  if (!engine.Aborted) return outcome;
+  // Named only when it is still there: a file the run removes itself after a stop (the
+  // free-space fill) is not left behind.
+  if (!engine.StoppedInFile().empty() && platform::fs().info(engine.StoppedInFile())) {
+    outcome.stoppedIn = engine.StoppedInFile();
+  }
+  for (std::size_t i = engine.ItemsReached(); i < engine.Items.size(); ++i) {
+    outcome.notReached.push_back(engine.Items[i]->Path);
+  }
+  return outcome;
+}

@@ -1,0 +1,21 @@
+#pragma once
+// What a wipe engine's last run came to, taken before its jobs are cleared: the window's report
+// and the command line's are both made from it.
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "core/TWipeEngine.h"
+
+struct TRunOutcome {
+  bool aborted = false;
+  std::vector<TWipeFailure> failures;
+  // After a stop: the file that was being overwritten, still there under its own name; empty
+  // when the run stopped between files.
+  std::string stoppedIn;
+  // After a stop: the jobs the run did not begin, and how many jobs it had.
+  std::vector<std::string> notReached;
+  std::size_t jobs = 0;
+};
+TRunOutcome RunOutcomeOf(const TWipeEngine& engine);

@@ -1,0 +1,197 @@
+// ferrovane-cli run as a program on scratch folders: what each subcommand does, what it says,
+// and the exit statuses a script relies on.
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <map>
+
+#include "CliProcess.h"
+#include "support/TestFolder.h"
+
+namespace fsys = std::filesystem;
+
+namespace {
+
+struct CommandLine : ::testing::Test {
+  TestFolder t;
+  std::string cli = PortableCli(t);
+
+  CliResult run(const std::vector<std::string>& args) { return RunCli(t, cli, args); }
+
+  // Every path below the folder with its bytes (folders with "/"), to show nothing changed.
+  std::map<std::string, std::string> snapshot(const std::string& folder) {
+    std::map<std::string, std::string> all;
+    for (const auto& entry : fsys::recursive_directory_iterator(folder)) {
+      const std::string path = entry.path().string();
+      all[path] = entry.is_symlink()     ? "-> " + fsys::read_symlink(entry.path()).string()
+                  : entry.is_directory() ? "/"
+                                         : readFileBytes(path);
+    }
+    return all;
+  }
+};
+
+}  // namespace
+
+TEST_F(CommandLine, WhatIsNotUnderstoodEndsWithStatusTwoAndTouchesNothing) {
+  const std::string file = t.write("data/file", "keep");
+  const std::vector<std::vector<std::string>> cases = {
+      {},
+      {"bogus"},
+      {"wipe"},
+      {"wipe", "--"},
+      {"wipe", "--bogus", file},
+      {"wipe", "-m"},
+      {"-q", "-v", "wipe", file},
+      {"free-space"},
+      {"methods", "--set-engine", "files"},
+      {"methods", "extra", "--", "more"},
+      {"wipe", "-m", "no such method", file},
+      {"methods", "--set-engine", "everything", "02-zeros"},
+  };
+  for (const auto& args : cases) {
+    const CliResult result = run(args);
+    std::string line;
+    for (const std::string& arg : args) line += " " + arg;
+    EXPECT_EQ(result.status, 2) << line;
+    EXPECT_FALSE(result.err.empty()) << line;
+    EXPECT_EQ(result.out, "") << line;
+  }
+  EXPECT_EQ(readFileBytes(file), "keep");
+  EXPECT_EQ(readFileBytes(t.programFolder() + "Ferrovane.ini"),
+            readFileBytes(FERROVANE_SOURCE_DIR "/methods/Ferrovane.ini"));
+}
+
+TEST_F(CommandLine, EverySubcommandHasHelpAndTheProgramAVersion) {
+  for (const char* subcommand : {"wipe", "free-space", "methods"}) {
+    const CliResult result = run({subcommand, "--help"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_NE(result.out.find(std::string("Usage: ferrovane-cli ") + subcommand),
+              std::string::npos);
+  }
+  const CliResult help = run({"--help"});
+  EXPECT_EQ(help.status, 0);
+  for (const char* subcommand : {"wipe", "free-space", "methods"}) {
+    EXPECT_NE(help.out.find(subcommand), std::string::npos);
+  }
+  EXPECT_EQ(help.out.find("clean"), std::string::npos);
+  const CliResult version = run({"--version"});
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out.rfind("ferrovane-cli ", 0), 0u) << version.out;
+}
+
+TEST_F(CommandLine, FilesAndFoldersAreWipedSilentlyWhateverTheirNames) {
+  const std::string outside = t.write("outside", "not chosen");
+  t.write("data/plain", "one");
+  t.write("data/-dash", "two");
+  t.write("data/name\xff\xfe", "three");
+  t.write("data/tree/.hidden", "four");
+  t.write("data/tree/deep/er/file\x01", "five");
+  fsys::create_symlink(outside, t / "data/tree/link");
+  fsys::permissions(t / "data/tree/deep/er/file\x01", fsys::perms::owner_read);
+
+  // Relative paths are taken from the current folder; "--" lets a path start with "-".
+  CliProcess inData(t, cli, {"wipe", "-r", "plain", "name\xff\xfe", "tree", "--", "-dash"}, {},
+                    false, t / "data");
+  const CliResult wiped = inData.finish();
+  EXPECT_EQ(wiped.status, 0) << wiped.err;
+  EXPECT_EQ(wiped.out, "");
+  EXPECT_EQ(wiped.err, "");
+  EXPECT_TRUE(fsys::is_empty(t / "data"));
+  EXPECT_EQ(readFileBytes(outside), "not chosen");
+}
+
+TEST_F(CommandLine, EveryPathLeftBehindIsNamedWithItsReason) {
+  const std::string shared = t.write("data/shared\xff", "also elsewhere");
+  fsys::create_hard_link(shared, t / "other name");
+  t.write("data/folder/shared2", "x");
+  fsys::create_hard_link(t / "data/folder/shared2", t / "other name 2");
+  const std::string gone = t / "data/gone";
+  const std::string wiped = t.write("data/wiped", "bye");
+
+  const CliResult plain = run({"wipe", shared, gone, t / "data/folder", wiped});
+  EXPECT_EQ(plain.status, 1);
+  EXPECT_NE(plain.err.find("ferrovane-cli: " + shared +
+                           ": has other hard links; its content is "
+                           "shared\n"),
+            std::string::npos)
+      << plain.err;
+  EXPECT_NE(plain.err.find("ferrovane-cli: " + gone + ": not found\n"), std::string::npos);
+  EXPECT_NE(plain.err.find(t / "data/folder" + ": is a folder; give -r"), std::string::npos);
+  EXPECT_EQ(readFileBytes(shared), "also elsewhere");
+  EXPECT_FALSE(pathExists(wiped));
+
+  const CliResult recursive = run({"wipe", "-r", t / "data/folder"});
+  EXPECT_EQ(recursive.status, 1);
+  EXPECT_NE(recursive.err.find(t / "data/folder/shared2: has other hard links"), std::string::npos);
+  EXPECT_NE(recursive.err.find(t / "data/folder: could not be removed"), std::string::npos);
+  EXPECT_EQ(readFileBytes(t / "other name 2"), "x");
+}
+
+TEST_F(CommandLine, ADryRunListsWhatWouldGoAndChangesNothing) {
+  t.write("data/b", "2");
+  t.write("data/tree/z", "3");
+  t.write("data/tree/sub/y", "4");
+  fsys::create_symlink("/etc/hostname", t / "data/tree/link");
+  t.write("data/tree/shared", "5");
+  fsys::create_hard_link(t / "data/tree/shared", t / "data/twin");
+  const auto before = snapshot(t / "data");
+
+  const CliResult listed = run({"wipe", "--dry-run", "-r", t / "data/b", t / "data/tree/sub"});
+  EXPECT_EQ(listed.status, 0) << listed.err;
+  EXPECT_EQ(listed.out, t / "data/b\n" + t / "data/tree/sub/y\n" + t / "data/tree/sub\n");
+
+  const CliResult left = run({"-n", "wipe", "-r", t / "data/tree"});
+  EXPECT_EQ(left.status, 1);
+  // The files first, then each subfolder with what it holds; a folder that would keep something
+  // is not listed.
+  EXPECT_EQ(left.out, t / "data/tree/link\n" + t / "data/tree/z\n" + t / "data/tree/sub/y\n" +
+                          t / "data/tree/sub\n");
+  EXPECT_NE(left.err.find(t / "data/tree/shared: would be left: has other hard links"),
+            std::string::npos);
+  EXPECT_EQ(snapshot(t / "data"), before);
+}
+
+TEST_F(CommandLine, MethodsAreListedAndAnEnginesChoiceIsRecordedForBothPrograms) {
+  const CliResult listed = run({"methods"});
+  EXPECT_EQ(listed.status, 0);
+  EXPECT_NE(listed.out.find("Settings folder: " + t.programFolder() + "\n"), std::string::npos);
+  auto lineOf = [&](const std::string& start) {
+    const auto at = listed.out.find("\n  " + start);
+    return at == std::string::npos
+               ? std::string()
+               : listed.out.substr(at + 3, listed.out.find('\n', at + 1) - at - 3);
+  };
+  EXPECT_NE(lineOf("05-gutmann.mtd").find(" 35 passes  Peter Gutmann (35 passes)"),
+            std::string::npos)
+      << listed.out;
+  EXPECT_NE(lineOf("01-random.mtd").find(" 1 pass  Random data (1 pass)  [default]"),
+            std::string::npos);
+  EXPECT_EQ(lineOf("02-zeros.mtd").find("[default]"), std::string::npos);
+  EXPECT_NE(lineOf("free-space").find("01-random.mtd (1 pass): Random data (1 pass)  [the default"),
+            std::string::npos);
+
+  const std::string settings = t.programFolder() + "Ferrovane.ini";
+  const std::string shipped = readFileBytes(settings);
+  EXPECT_EQ(run({"-n", "methods", "--set-engine", "folders", "02-zeros"}).status, 0);
+  EXPECT_EQ(readFileBytes(settings), shipped);
+  EXPECT_EQ(run({"methods", "--set-engine", "folders", "Zeros (1 pass)"}).status, 0);
+  EXPECT_NE(readFileBytes(settings).find("[Engines]\nWipeFolders=02-zeros.mtd\n"),
+            std::string::npos);
+
+  t.write("data/dir/f", "x");
+  const CliResult used = run({"-v", "-n", "wipe", "-r", t / "data/dir", t / "data/dir/f"});
+  EXPECT_NE(used.err.find("files: 01-random.mtd (1 pass)"), std::string::npos) << used.err;
+  EXPECT_NE(used.err.find("folders: 02-zeros.mtd (1 pass)"), std::string::npos);
+  const CliResult named = run({"-v", "-n", "wipe", "-m", "03-DOD-5220-22-M", t / "data/dir/f"});
+  EXPECT_NE(named.err.find("files: 03-dod-5220-22-m.mtd (3 passes)"), std::string::npos);
+
+  // A method file that could not be read whole is listed, but no engine takes it.
+  t.write("program/Methods/06-broken.mtd", "[Method]\nPasses=5000\n");
+  const CliResult damaged = run({"wipe", "-m", "06-broken", t / "data/dir/f"});
+  EXPECT_EQ(damaged.status, 1);
+  EXPECT_TRUE(pathExists(t / "data/dir/f"));
+  EXPECT_EQ(run({"methods", "--set-engine", "files", "06-broken"}).status, 1);
+}

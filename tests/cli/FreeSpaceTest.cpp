@@ -1,0 +1,106 @@
+// ferrovane-cli free-space on file systems the test mounts itself: only fixed drives, the free
+// space really overwritten, and the temporary file gone however the run ends.
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+
+#include "CliProcess.h"
+#include "support/ScopedMount.h"
+#include "support/TestFolder.h"
+
+namespace fsys = std::filesystem;
+
+namespace {
+
+struct FreeSpace : ::testing::Test {
+  TestFolder t;
+  std::string cli = PortableCli(t);
+  std::string point = t.makeFolder("disk");
+};
+
+// Counts the places where the marker is found in the file.
+std::size_t occurrences(const std::string& file, const std::string& marker) {
+  const std::string bytes = readFileBytes(file);
+  std::size_t count = 0;
+  for (std::size_t at = bytes.find(marker); at != std::string::npos;
+       at = bytes.find(marker, at + 1)) {
+    ++count;
+  }
+  return count;
+}
+
+}  // namespace
+
+TEST_F(FreeSpace, TheContentOfDeletedFilesIsOverwrittenAndTheTemporaryFileRemoved) {
+  ScopedMount disk(point, ScopedMount::Kind::Ext4Image, 16);
+  if (!disk.mounted()) GTEST_SKIP() << disk.reason();
+  const std::string marker = "FERROVANE-DELETED-CONTENT-MARKER";
+  std::string content;
+  while (content.size() < (1u << 20)) content += marker;
+  t.write("disk/deleted", content);
+  t.write("disk/kept", "kept");
+  ::sync();
+  fsys::remove(point + "/deleted");
+  ::sync();
+
+  const CliResult result = RunCli(t, cli, {"free-space", "-m", "02-zeros", point + "/"});
+  // ext4 keeps a little space back from files even for root, and the run says how much.
+  if (result.status != 0) {
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.err.find(" the file system keeps back could not be written"),
+              std::string::npos)
+        << result.err;
+  }
+  EXPECT_FALSE(pathExists(point + "/tem1.tmp"));
+  EXPECT_EQ(readFileBytes(point + "/kept"), "kept");
+  ASSERT_TRUE(disk.unmount());
+  EXPECT_EQ(occurrences(disk.image(), marker), 0u);
+}
+
+TEST_F(FreeSpace, OnlyTheMountPointsOfFixedDrivesAreTaken) {
+  ScopedMount disk(point, ScopedMount::Kind::Ext4Image, 16);
+  if (!disk.mounted()) GTEST_SKIP() << disk.reason();
+  const std::string ram = t.makeFolder("ram");
+  ScopedMount tmpfs(ram, ScopedMount::Kind::Tmpfs, 4);
+  ASSERT_TRUE(tmpfs.mounted()) << tmpfs.reason();
+  const std::string folder = t.makeFolder("disk/folder");
+
+  const CliResult listed = RunCli(t, cli, {"free-space", "--dry-run", point, ram, folder});
+  EXPECT_EQ(listed.status, 1);
+  EXPECT_EQ(listed.out.rfind(point + "/ (ext4, ", 0), 0u) << listed.out;
+  EXPECT_NE(listed.err.find(ram + "/: is a RAM disk: only fixed drives are wiped"),
+            std::string::npos);
+  EXPECT_NE(
+      listed.err.find(folder + "/: is not a mount point (it lies on the drive at " + point + "/)"),
+      std::string::npos)
+      << listed.err;
+  EXPECT_FALSE(pathExists(point + "/tem1.tmp"));
+
+  const CliResult refused = RunCli(t, cli, {"free-space", ram});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_TRUE(fsys::is_empty(ram));
+}
+
+TEST_F(FreeSpace, AStoppedRunLeavesNoTemporaryFile) {
+  ScopedMount disk(point, ScopedMount::Kind::Ext4Image, 48);
+  if (!disk.mounted()) GTEST_SKIP() << disk.reason();
+  const struct {
+    int signal;
+    std::string waitFor;  // the moment of the signal
+    int status;
+  } cases[] = {
+      {SIGTERM, "Creating temporary file...\n", 143},  // while it fills (or just after)
+      {SIGINT, point + "/tem1.tmp\n", 130},            // while the temporary file is wiped
+  };
+  for (const auto& c : cases) {
+    CliProcess run(t, cli, {"-v", "free-space", "-m", "05-gutmann", point});
+    ASSERT_TRUE(run.waitForError(c.waitFor));
+    run.signal(c.signal);
+    const CliResult result = run.finish();
+    EXPECT_EQ(result.status, c.status) << result.err;
+    EXPECT_FALSE(pathExists(point + "/tem1.tmp"));
+    EXPECT_TRUE(fsys::is_empty(point + "/lost+found"));
+  }
+}
