@@ -11,12 +11,12 @@
 
 #include "cleaner/TEraserEngine.h"
 #include "core/Helpers.h"
+#include "dialogs/PromptService.h"
 #include "platform/FileSystem.h"
 #include "platform/Registry.h"
 #include "ui/DesktopShell.h"
 #include "ui/OperaProfile.h"
 #include "ui/ProgramResources.h"
-#include "ui/PromptService.h"
 #include "ui/pages/TAboutPage.h"
 #include "ui/pages/TDeletePage.h"
 #include "ui/pages/TFreeSpacePage.h"

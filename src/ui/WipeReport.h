@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/TWipeEngine.h"
-#include "ui/PromptService.h"
+#include "dialogs/PromptService.h"
 
 // What the engine's last run came to; taken before its jobs are cleared.
 struct TRunOutcome {

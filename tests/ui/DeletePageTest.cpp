@@ -8,8 +8,8 @@
 #include <QtTest>
 
 #include "MainFormFixture.h"
+#include "dialogs/QtPromptService.h"
 #include "support/FaultyFileSystem.h"
-#include "ui/QtPromptService.h"
 #include "ui/TfProgress.h"
 #include "ui/pages/TDeletePage.h"
 

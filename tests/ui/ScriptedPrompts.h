@@ -10,7 +10,7 @@
 #include <type_traits>
 #include <vector>
 
-#include "ui/PromptService.h"
+#include "dialogs/PromptService.h"
 
 class ScriptedPrompts final : public IPromptService {
  public:

@@ -1,6 +1,6 @@
-#include "ui/PromptService.h"
+#include "dialogs/PromptService.h"
 
-#include "ui/QtPromptService.h"
+#include "dialogs/QtPromptService.h"
 
 namespace {
 IPromptService* installed = nullptr;
