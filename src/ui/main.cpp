@@ -5,8 +5,6 @@
 #include <QIcon>
 
 #include "core/TWipeMethodsManager.h"
-#include "dialogs/TfEditMethod.h"
-#include "dialogs/TfMethodsForm.h"
 #include "ui/ProgramResources.h"
 #include "ui/QtCleanerEnvironment.h"
 #include "ui/QtWipeServices.h"
@@ -39,9 +37,8 @@ int main(int argc, char* argv[]) {
       TfmItemProps itemProps(&mainForm);
       TfmShowFiles showFiles(&mainForm);
       TfmAddReg addReg(&mainForm);
-      // The progress window is made for each run by the wipe services.
-      TfMethodsForm methodsForm(&mainForm);
-      TfEditMethod editMethod(&mainForm);
+      // The progress window is made for each run by the wipe services; the method dialogs by
+      // the main window.
 
       mainForm.show();
       result = QApplication::exec();
