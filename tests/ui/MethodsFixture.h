@@ -17,6 +17,7 @@
 #include "core/TIniFile.h"
 #include "core/TWipeEngine.h"
 #include "core/TWipeMethodsManager.h"
+#include "core/WipeServices.h"
 #include "support/Confinement.h"
 #include "support/TestFolder.h"
 
@@ -49,6 +50,38 @@ void WhenOpen(std::function<void(Dialog&)> steps) {
     steps(*dialog);
   });
 }
+
+class SilentProgress : public IWipeProgress {
+ public:
+  void SetFileRange(std::uint64_t) override {}
+  void SetFilePosition(std::uint64_t) override {}
+  void SetPassRange(std::uint64_t) override {}
+  void SetPassPosition(std::uint64_t) override {}
+  void ShowFile(const std::string&) override {}
+  void ShowPass(int, int) override {}
+  void Advance(std::uint64_t) override {}
+};
+
+// Wipe services whose event handling runs the test's steps once, in the middle of a run.
+class StepsDuringRun : public IWipeServices {
+ public:
+  explicit StepsDuringRun(std::function<void()> steps)
+      : steps_(std::move(steps)), previous_(&WipeServices()) {
+    SetWipeServices(this);
+  }
+  ~StepsDuringRun() override { SetWipeServices(previous_); }
+  std::unique_ptr<IWipeProgress> OpenProgress(TWipeEngine&) override {
+    return std::make_unique<SilentProgress>();
+  }
+  bool ConfirmWipeExecutable(const std::string&) override { return false; }
+  void ProcessMessages() override {
+    if (auto steps = std::exchange(steps_, {})) steps();
+  }
+
+ private:
+  std::function<void()> steps_;
+  IWipeServices* previous_;
+};
 
 class MethodsFixture {
  public:
