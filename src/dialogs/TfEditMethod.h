@@ -1,10 +1,16 @@
 #pragma once
-// The method editor: one wipe method with its passes. The caller sets the caption.
-// Created hidden at start-up and reused; its controls follow.
+// The method editor: the name, the description and the passes of one wipe method. It works on a
+// copy of its own (WorkMethod), filled by SetMethod before it is shown; every change in a field
+// is written into that copy at once, and the caller takes the result with GetMethod only when the
+// editor ended with OK. The caller sets the caption. Created once and reused. The pictures of
+// its buttons come from the program's resources.
 
 #include <QDialog>
 #include <memory>
 
+#include "core/TWipeMethod.h"
+
+class QListWidgetItem;
 namespace Ui {
 class TfEditMethod;
 }
@@ -16,6 +22,47 @@ class TfEditMethod : public QDialog {
   explicit TfEditMethod(QWidget* parent = nullptr);
   ~TfEditMethod() override;
 
+  // WorkMethod becomes a copy of the method: name, description and every pass.
+  void SetMethod(const TWipeMethod& method);
+  // The method receives the edited name, description and passes; its file name stays.
+  void GetMethod(TWipeMethod& method) const;
+
+  // The copy being edited, and the pass shown in the pass group (null when none is).
+  const TWipeMethod& WorkMethod() const { return workMethod_; }
+  const TPass* CurrentPass() const { return currentPass_; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private slots:
+  void lvPassesClick();
+  void txtMethodNameChange();
+  void txtMethodDescriptionChange();
+  void chkCheckWipeClick();
+  void txtBytePatternChange();
+  void txtRandomBytes1Change();
+  void txtRandomBytes2Change();
+  void txtRandomCharacter1Change();
+  void txtRandomCharacter2Change();
+  void txtTextPatternChange();
+  void btnAddPassClick();
+  void btnEditPassClick();
+  void btnDeletePassClick();
+  void btnOKClick();
+
  private:
+  // Fills the fields and the pass list from WorkMethod and shows its first pass.
+  void FormActivate();
+  void connectHandlers();
+  // Shows the pass in the pass group; the fields do not write back what they are given.
+  void showPass(TPass& pass);
+  // No pass is current: the pass group and the pass buttons are disabled.
+  void noPassCurrent();
+  QListWidgetItem* selectedRow() const;
+  // The kind the radio button stands for becomes the current pass's.
+  void wipeWithClick(std::uint8_t wipeWith, bool checked);
+
   std::unique_ptr<Ui::TfEditMethod> ui;
+  TWipeMethod workMethod_;
+  TPass* currentPass_ = nullptr;
 };

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QString>
 
-#include "ui/PromptService.h"
+#include "dialogs/PromptService.h"
 #include "ui/TfProgress.h"
 
 QtWipeServices::QtWipeServices()

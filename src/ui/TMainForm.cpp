@@ -12,13 +12,15 @@
 #include "cleaner/TEraserEngine.h"
 #include "core/Helpers.h"
 #include "core/SettingsFolder.h"
+#include "dialogs/PromptService.h"
+#include "dialogs/TfEditMethod.h"
+#include "dialogs/TfMethodsForm.h"
 #include "platform/FileSystem.h"
 #include "platform/PathText.h"
 #include "platform/Registry.h"
 #include "ui/DesktopShell.h"
 #include "ui/OperaProfile.h"
 #include "ui/ProgramResources.h"
-#include "ui/PromptService.h"
 #include "ui/pages/TAboutPage.h"
 #include "ui/pages/TDeletePage.h"
 #include "ui/pages/TFreeSpacePage.h"
@@ -40,13 +42,17 @@ TMainForm::TMainForm(QWidget* parent)
       runner_([](TWipeEngine& engine) { engine.Execute(); }) {
   InitProgramResources();
   ui->setupUi(this);
+  // The method dialogs, made once and reused; the Options page and the methods dialog share the
+  // editor.
+  methodEditor_ = new TfEditMethod(this);
+  methodsForm_ = new TfMethodsForm(*methodEditor_, this);
   // The pages in the order of their tabs; the About page is reached through the About button
   // only.
   deletePage_ = addPage(new TDeletePage(*this));
   freeSpacePage_ = addPage(new TFreeSpacePage(*this));
   specialFoldersPage_ = addPage(new TSpecialFoldersPage);
   recentFilesPage_ = addPage(new TRecentFilesPage);
-  optionsPage_ = addPage(new TOptionsPage);
+  optionsPage_ = addPage(new TOptionsPage(*this));
   aboutPage_ = addPage(new TAboutPage);
   ui->MainPage->setTabVisible(ui->MainPage->indexOf(aboutPage_), false);
   // Wide enough for every tab, whatever the font.
@@ -62,6 +68,8 @@ TMainForm::TMainForm(QWidget* parent)
   operaProfileFolder_ = FindOperaProfile(UserRegistryReader());
   // The Opera rows of the special-folders list are appended here when a profile was found.
   freeSpaceEngine_ = cleanerEngine_->Shredder->WipeFreeSpace.get();
+  methodsForm_->Engine = &WipeFolders();
+  methodsForm_->Engines = {&WipeFiles(), &WipeFolders(), &FreeSpaceEngine()};
   // Jobs that prefs.dat put into the engines are shown, so nothing is wiped that the user
   // cannot see.
   deletePage_->RefreshDeleteLists();
@@ -144,6 +152,11 @@ bool TMainForm::RunEngine(TWipeEngine& engine) {
   if (!MayRun(engine)) return false;
   runner_(engine);
   return true;
+}
+
+bool TMainForm::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate) optionsPage_->FormActivate();
+  return QWidget::event(event);
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {

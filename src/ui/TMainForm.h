@@ -15,6 +15,8 @@ namespace Ui {
 class TMainForm;
 }
 class TEraserEngine;
+class TfEditMethod;
+class TfMethodsForm;
 class TAboutPage;
 class TDeletePage;
 class TFreeSpacePage;
@@ -42,6 +44,9 @@ class TMainForm : public QWidget, public TPageHost {
   const std::string& OperaProfileFolder() const { return operaProfileFolder_; }
 
   bool WarnOnExecutable() const override;
+  TfEditMethod& MethodEditor() const override { return *methodEditor_; }
+  // The methods dialog, set to choose the method of the WipeFolders engine.
+  TfMethodsForm& MethodsForm() const { return *methodsForm_; }
   bool MayRun(const TWipeEngine& engine) const override;
   bool RunEngine(TWipeEngine& engine) override;
   bool CloseAfterRun() override;
@@ -56,6 +61,8 @@ class TMainForm : public QWidget, public TPageHost {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // Each time the window becomes active, the Options page rebuilds its method list.
+  bool event(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
  private slots:
@@ -75,6 +82,8 @@ class TMainForm : public QWidget, public TPageHost {
   void reportRegistryProblem();
 
   std::unique_ptr<Ui::TMainForm> ui;
+  TfEditMethod* methodEditor_ = nullptr;
+  TfMethodsForm* methodsForm_ = nullptr;
   TDeletePage* deletePage_ = nullptr;
   TFreeSpacePage* freeSpacePage_ = nullptr;
   TSpecialFoldersPage* specialFoldersPage_ = nullptr;

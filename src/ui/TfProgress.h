@@ -10,7 +10,7 @@
 #include <string>
 
 #include "core/WipeServices.h"
-#include "ui/QtPromptService.h"
+#include "dialogs/QtPromptService.h"
 
 class QProgressBar;
 class TWipeEngine;

@@ -8,7 +8,7 @@
 
 #include "core/RunOutcome.h"
 #include "core/TWipeEngine.h"
-#include "ui/PromptService.h"
+#include "dialogs/PromptService.h"
 
 // The texts of a page: the aborted text; the summary of a run that left something behind, with
 // %1 for how many entries; the success text.

@@ -7,8 +7,6 @@
 
 #include "core/SettingsFolder.h"
 #include "core/TWipeMethodsManager.h"
-#include "dialogs/TfEditMethod.h"
-#include "dialogs/TfMethodsForm.h"
 #include "ui/DisplayCheck.h"
 #include "ui/ProgramResources.h"
 #include "ui/QtCleanerEnvironment.h"
@@ -50,9 +48,8 @@ int main(int argc, char* argv[]) {
       TfmItemProps itemProps(&mainForm);
       TfmShowFiles showFiles(&mainForm);
       TfmAddReg addReg(&mainForm);
-      // The progress window is made for each run by the wipe services.
-      TfMethodsForm methodsForm(&mainForm);
-      TfEditMethod editMethod(&mainForm);
+      // The progress window is made for each run by the wipe services; the method dialogs by
+      // the main window.
 
       mainForm.show();
       result = QApplication::exec();

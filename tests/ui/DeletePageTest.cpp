@@ -9,8 +9,8 @@
 #include <optional>
 
 #include "MainFormFixture.h"
+#include "dialogs/QtPromptService.h"
 #include "support/FaultyFileSystem.h"
-#include "ui/QtPromptService.h"
 #include "ui/TfProgress.h"
 #include "ui/pages/TDeletePage.h"
 

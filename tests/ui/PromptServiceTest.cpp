@@ -14,7 +14,7 @@
 #include <memory>
 
 #include "core/TWipeEngine.h"
-#include "ui/QtPromptService.h"
+#include "dialogs/QtPromptService.h"
 #include "ui/TfProgress.h"
 
 namespace {

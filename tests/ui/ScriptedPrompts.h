@@ -10,7 +10,7 @@
 #include <type_traits>
 #include <vector>
 
-#include "ui/PromptService.h"
+#include "dialogs/PromptService.h"
 
 class ScriptedPrompts final : public IPromptService {
  public:
@@ -19,6 +19,11 @@ class ScriptedPrompts final : public IPromptService {
     QString text;
     QString informative{};  // the lines under the text of a message with details
     QString details{};      // the list a message with details shows on demand
+    std::optional<TSystemIcon> icon{};  // the icon of a system message box
+  };
+  // What an input prompt showed.
+  struct Input {
+    QString caption, prompt, value;
   };
 
   // Installed while it lives; the service in use before is put back afterwards.
@@ -32,6 +37,8 @@ class ScriptedPrompts final : public IPromptService {
   std::deque<bool> confirmations;
   // Whether the check box of a question is ticked when it closes (unticked when none is left).
   std::deque<bool> checkBoxes;
+  std::deque<std::optional<std::string>> saveFiles;
+  std::deque<std::optional<QString>> inputTexts;
 
   // What was shown.
   std::vector<Message> messages;
@@ -41,6 +48,8 @@ class ScriptedPrompts final : public IPromptService {
     return messages.empty() ? none : messages.back();
   }
   std::vector<QString> unexpected;
+  std::vector<std::string> saveFolders;  // the folder each save dialog opened in
+  std::vector<Input> inputs;
 
   void MessageDialog(TMessageKind kind, const QString& text) override {
     messages.push_back({kind == TMessageKind::Warning ? QStringLiteral("Warning")
@@ -51,7 +60,7 @@ class ScriptedPrompts final : public IPromptService {
     messages.push_back({QStringLiteral("Ferrovane"), text});
   }
   bool SystemMessage(TSystemIcon icon, const QString& text) override {
-    messages.push_back({QStringLiteral("Ferrovane"), text});
+    messages.push_back({QStringLiteral("Ferrovane"), text, {}, {}, icon});
     if (icon != TSystemIcon::Question) return true;
     return next(confirmations, false, text);
   }
@@ -80,14 +89,14 @@ class ScriptedPrompts final : public IPromptService {
     return next(folders, std::nullopt, text);
   }
   std::optional<std::string> SaveFile(const QString& title, const QString&, const QString&,
-                                      const std::string&) override {
-    unexpected.push_back(title);
-    return std::nullopt;
+                                      const std::string& folder) override {
+    saveFolders.push_back(folder);
+    return next(saveFiles, std::nullopt, title);
   }
-  std::optional<QString> InputText(const QString& caption, const QString&,
-                                   const QString&) override {
-    unexpected.push_back(caption);
-    return std::nullopt;
+  std::optional<QString> InputText(const QString& caption, const QString& prompt,
+                                   const QString& value) override {
+    inputs.push_back({caption, prompt, value});
+    return next(inputTexts, std::nullopt, caption);
   }
 
  private:

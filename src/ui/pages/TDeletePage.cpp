@@ -6,9 +6,9 @@
 
 #include "core/Helpers.h"
 #include "core/TWipeMethodsManager.h"
+#include "dialogs/PromptService.h"
 #include "platform/Folders.h"
 #include "platform/PathText.h"
-#include "ui/PromptService.h"
 #include "ui/ShellFileInfo.h"
 #include "ui/WipeReport.h"
 #include "ui/pages/TPageHost.h"

@@ -1,14 +1,74 @@
 #include "ui/pages/TOptionsPage.h"
 
+#include <QKeyEvent>
+
+#include "core/TWipeMethodsManager.h"
+#include "dialogs/TMethodList.h"
+#include "ui/pages/TPageHost.h"
 #include "ui_TOptionsPage.h"
 
-TOptionsPage::TOptionsPage(QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::TOptionsPage>()) {
+TOptionsPage::TOptionsPage(TPageHost& host, QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::TOptionsPage>()), host_(host) {
   ui->setupUi(this);
+  ui->lvMethods->header()->setStretchLastSection(true);
+  methods_ = new TMethodList(*ui->lvMethods, *ui->txtDescription, *ui->btnEditMethod,
+                             *ui->btnDeleteMethod, host_.MethodEditor(), this);
+  connect(ui->btnNewMethod, &QPushButton::clicked, methods_, &TMethodList::NewMethod);
+  connect(ui->btnEditMethod, &QPushButton::clicked, methods_, &TMethodList::EditMethod);
+  connect(ui->btnDeleteMethod, &QPushButton::clicked, methods_, &TMethodList::DeleteMethod);
+  connect(ui->cbWipeType, &QComboBox::currentIndexChanged, this, &TOptionsPage::cbWipeTypeChange);
+  connect(ui->chkWipeWarn, &QCheckBox::clicked, this, &TOptionsPage::chkWipeWarnClick);
+  connect(ui->btnClose, &QPushButton::clicked, this, &TOptionsPage::btnApplyClick);
 }
 
 TOptionsPage::~TOptionsPage() = default;
 
 bool TOptionsPage::WarnOnExecutable() const {
   return ui->chkWipeWarn->isChecked();
+}
+
+TWipeEngine& TOptionsPage::selectedEngine() const {
+  switch (ui->cbWipeType->currentIndex()) {
+    case 1:
+      return host_.WipeFolders();
+    case 2:
+      return host_.FreeSpaceEngine();
+    default:
+      return host_.WipeFiles();
+  }
+}
+
+const TWipeMethod* TOptionsPage::selectedEngineMethod() const {
+  return WipeMethodsManager ? WipeMethodsManager->MethodForEngine(selectedEngine()) : nullptr;
+}
+
+void TOptionsPage::FormActivate() {
+  methods_->SetEngines({&host_.WipeFiles(), &host_.WipeFolders(), &host_.FreeSpaceEngine()});
+  const TWipeMethod* selected = filled_ ? methods_->SelectedMethod() : nullptr;
+  if (!selected) selected = selectedEngineMethod();
+  methods_->Fill(selected);
+  filled_ = true;
+}
+
+void TOptionsPage::cbWipeTypeChange() {
+  // The list shows what the kind of wipe uses now, so Apply changes only what the user picks.
+  if (filled_) methods_->Select(selectedEngineMethod());
+  ui->btnClose->setEnabled(true);
+}
+
+void TOptionsPage::chkWipeWarnClick() {
+  ui->btnClose->setEnabled(true);
+}
+
+void TOptionsPage::btnApplyClick() {
+  methods_->RecordForEngine(selectedEngine());
+}
+
+void TOptionsPage::keyPressEvent(QKeyEvent* event) {
+  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+      ui->btnClose->isEnabled()) {
+    ui->btnClose->click();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }

@@ -1,10 +1,14 @@
 #pragma once
-// The Options page: "Warn on deleting an executable file", which the Start buttons of the
-// Delete-with-wiping page read.
+// The Options page: the catalogue's wipe methods with New, Edit and Delete, the method of each
+// kind of wipe (chosen with "Wipe Type" and recorded with Apply), and "Warn on deleting an
+// executable file", which the Start buttons of the Delete-with-wiping page read.
 
 #include <QWidget>
 #include <memory>
 
+class TMethodList;
+class TPageHost;
+class TWipeEngine;
 namespace Ui {
 class TOptionsPage;
 }
@@ -13,12 +17,33 @@ class TOptionsPage : public QWidget {
   Q_OBJECT
 
  public:
-  explicit TOptionsPage(QWidget* parent = nullptr);
+  explicit TOptionsPage(TPageHost& host, QWidget* parent = nullptr);
   ~TOptionsPage() override;
 
   // The state of "Warn on deleting an executable file" (unchecked at every start).
   bool WarnOnExecutable() const;
+  // Each time the main window becomes active: the list is rebuilt from the catalogue. The
+  // method selected before stays selected while it exists; otherwise the method of the kind of
+  // wipe that "Wipe Type" shows is.
+  void FormActivate();
+
+ protected:
+  // Enter presses Apply, the page's default button.
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private slots:
+  void cbWipeTypeChange();
+  void chkWipeWarnClick();
+  void btnApplyClick();
 
  private:
+  // The engine of the kind of wipe that "Wipe Type" shows.
+  TWipeEngine& selectedEngine() const;
+  // The method that engine uses now.
+  const class TWipeMethod* selectedEngineMethod() const;
+
   std::unique_ptr<Ui::TOptionsPage> ui;
+  TPageHost& host_;
+  TMethodList* methods_;
+  bool filled_ = false;
 };

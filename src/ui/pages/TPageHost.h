@@ -1,8 +1,10 @@
 #pragma once
 // What a page of the main window gets from the window around it: the wipe engines, which the
-// window owns, the state of the Options page's executable warning, and the runs of the engines,
-// which the window guards (no second run of a busy engine, none once the window is closing).
+// window owns, the state of the Options page's executable warning, the method editor, and the
+// runs of the engines, which the window guards (no second run of a busy engine, none once the
+// window is closing).
 
+class TfEditMethod;
 class TWipeEngine;
 
 class TPageHost {
@@ -16,6 +18,8 @@ class TPageHost {
 
   // Whether "Warn on deleting an executable file" is checked.
   virtual bool WarnOnExecutable() const = 0;
+  // The method editor, one for the whole program.
+  virtual TfEditMethod& MethodEditor() const = 0;
 
   // Whether a run of the engine may start now: not while it is running, nor once the window
   // waits to close.

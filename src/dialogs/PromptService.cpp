@@ -1,8 +1,8 @@
-#include "ui/PromptService.h"
+#include "dialogs/PromptService.h"
 
 #include <utility>
 
-#include "ui/QtPromptService.h"
+#include "dialogs/QtPromptService.h"
 
 namespace {
 IPromptService* installed = nullptr;

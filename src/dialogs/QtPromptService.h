@@ -3,7 +3,7 @@
 // window given by the innermost TPromptParent alive (the progress window of a run, so that a
 // question asked during a run is never hidden behind it), else to the active window.
 
-#include "ui/PromptService.h"
+#include "dialogs/PromptService.h"
 
 class QWidget;
 

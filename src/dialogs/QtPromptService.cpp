@@ -1,4 +1,4 @@
-#include "ui/QtPromptService.h"
+#include "dialogs/QtPromptService.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,0 +1,350 @@
+#include "dialogs/TMethodList.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QTreeWidget>
+#include <algorithm>
+#include <exception>
+#include <utility>
+
+#include "core/Helpers.h"
+#include "core/IniDocument.h"
+#include "core/TIniFile.h"
+#include "core/TWipeEngine.h"
+#include "core/TWipeMethodsManager.h"
+#include "dialogs/MethodText.h"
+#include "dialogs/PromptService.h"
+#include "dialogs/TfEditMethod.h"
+#include "platform/FileSystem.h"
+#include "platform/Folders.h"
+#include "platform/TextCase.h"
+
+namespace {
+
+const char kEngines[] = "Engines";
+const char kExtension[] = ".mtd";
+
+TWipeMethod* methodOf(const QTreeWidgetItem* row) {
+  return row ? reinterpret_cast<TWipeMethod*>(row->data(0, Qt::UserRole).value<quintptr>())
+             : nullptr;
+}
+
+QString shownPath(const std::string& path) {
+  return QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size()));
+}
+
+void showError(const QString& text) {
+  Prompts().SystemMessage(TSystemIcon::Error, text);
+}
+
+void showError(const std::exception& error) {
+  showError(QString::fromLocal8Bit(error.what()));
+}
+
+// "A", "A and B", "A, B and C".
+QString listed(const QStringList& items) {
+  if (items.size() < 2) return items.join(QString());
+  return items.mid(0, items.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") +
+         items.constLast();
+}
+
+bool endsWithNoCase(const std::string& text, const std::string& end) {
+  return text.size() >= end.size() &&
+         platform::equalsNoCase(std::string_view(text).substr(text.size() - end.size()), end);
+}
+
+}  // namespace
+
+QString WipeKindCaption(const std::string& engineName) {
+  static const std::pair<const char*, const char*> kKinds[] = {
+      {"WipeFiles", "Wipe Files"},
+      {"WipeFolders", "Wipe Folders"},
+      {"WipeFreeSpace", "Wipe Free Space"},
+  };
+  for (const auto& [name, caption] : kKinds) {
+    if (engineName == name) return QString::fromLatin1(caption);
+  }
+  return QString::fromLocal8Bit(engineName);
+}
+
+TMethodList::TMethodList(QTreeWidget& list, QPlainTextEdit& description, QAbstractButton& edit,
+                         QAbstractButton& remove, TfEditMethod& editor, QObject* parent)
+    : QObject(parent),
+      list_(list),
+      description_(description),
+      edit_(edit),
+      remove_(remove),
+      editor_(editor) {
+  connect(&list_, &QTreeWidget::itemSelectionChanged, this, &TMethodList::SelectionChanged);
+  connect(&list_, &QTreeWidget::itemDoubleClicked, this, &TMethodList::EditMethod);
+}
+
+void TMethodList::Fill(const TWipeMethod* selected) {
+  {
+    const QSignalBlocker quiet(list_);
+    list_.clear();
+    if (WipeMethodsManager) {
+      for (const auto& method : WipeMethodsManager->Methods) {
+        QTreeWidgetItem* row = AddMethodRow(*method);
+        if (method.get() == selected) list_.setCurrentItem(row);
+      }
+    }
+    if (list_.selectedItems().isEmpty() && list_.topLevelItemCount() > 0) {
+      list_.setCurrentItem(list_.topLevelItem(0));
+    }
+  }
+  SelectionChanged();
+}
+
+QTreeWidgetItem* TMethodList::AddMethodRow(TWipeMethod& method) {
+  auto* row = new QTreeWidgetItem;
+  row->setData(0, Qt::UserRole, QVariant::fromValue(reinterpret_cast<quintptr>(&method)));
+  showRow(*row, method);
+  list_.addTopLevelItem(row);
+  return row;
+}
+
+void TMethodList::showRow(QTreeWidgetItem& row, const TWipeMethod& method) const {
+  row.setText(0, ShownText(method.Name));
+  if (method.ReadWhole) {
+    row.setIcon(0, QIcon(QStringLiteral(":/icons/method.svg")));
+    row.setToolTip(0, QString());
+  } else {
+    row.setIcon(0, QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning));
+    row.setToolTip(0, QStringLiteral("The file of this method could not be read whole, so no "
+                                     "wipe uses it. Edit it and press OK to store what was read "
+                                     "as a whole method."));
+  }
+}
+
+TWipeMethod* TMethodList::SelectedMethod() const {
+  const QList<QTreeWidgetItem*> selected = list_.selectedItems();
+  return selected.isEmpty() ? nullptr : methodOf(selected.constFirst());
+}
+
+QTreeWidgetItem* TMethodList::rowOf(const TWipeMethod* method) const {
+  for (int index = 0; index < list_.topLevelItemCount(); ++index) {
+    QTreeWidgetItem* row = list_.topLevelItem(index);
+    if (method && methodOf(row) == method) return row;
+  }
+  return nullptr;
+}
+
+void TMethodList::Select(const TWipeMethod* method) {
+  if (QTreeWidgetItem* row = rowOf(method)) {
+    list_.setCurrentItem(row);
+  } else {
+    list_.clearSelection();
+  }
+}
+
+void TMethodList::SelectionChanged() {
+  const TWipeMethod* method = SelectedMethod();
+  QString text;
+  if (method) {
+    text = ShownDescription(method->Description);
+    if (!method->ReadWhole) text.prepend(rowOf(method)->toolTip(0) + QStringLiteral("\n\n"));
+  }
+  description_.setPlainText(text);
+  edit_.setEnabled(method != nullptr);
+  remove_.setEnabled(method != nullptr);
+}
+
+bool TMethodList::refusedWhileRunning(const TWipeMethod& method, const QString& change) const {
+  QStringList kinds;
+  for (TWipeEngine* engine : engines_) {
+    if (!engine->Running()) continue;
+    if (engine->Method == &method ||
+        (WipeMethodsManager && WipeMethodsManager->MethodForEngine(*engine) == &method)) {
+      kinds << WipeKindCaption(engine->Name);
+    }
+  }
+  if (kinds.isEmpty()) return false;
+  Prompts().SystemMessage(
+      TSystemIcon::Information,
+      QStringLiteral("The method \"%1\" cannot be %2 now: %3 is running with it.\nTry again once "
+                     "the wipe has ended.")
+          .arg(ShownText(method.Name), change, listed(kinds)));
+  return true;
+}
+
+std::string TMethodList::askNewFileName() const {
+  const std::string methodsFolder = GetMethodsFolder();
+  const std::optional<std::string> chosen =
+      Prompts().SaveFile(QStringLiteral("Save As"),
+                         QStringLiteral("Ferrovane wipe method files (*%1)").arg(kExtension),
+                         QStringLiteral("mtd"), methodsFolder);
+  if (!chosen) return {};
+  const std::size_t separator = chosen->rfind(platform::kSeparator);
+  const std::string folder =
+      separator == std::string::npos ? std::string() : chosen->substr(0, separator + 1);
+  std::string name = separator == std::string::npos ? *chosen : chosen->substr(separator + 1);
+  if (name.empty()) return {};
+  // Only ".mtd" files are loaded at start: a method saved under another name would be lost.
+  if (!endsWithNoCase(name, kExtension)) name += kExtension;
+  if (folder != methodsFolder) {
+    Prompts().SystemMessage(
+        TSystemIcon::Information,
+        QStringLiteral("Method files can be saved only in \"%1\".\n\"%2\" will be saved in this "
+                       "folder.")
+            .arg(shownPath(methodsFolder), shownPath(name)));
+  }
+  return methodsFolder + name;
+}
+
+bool TMethodList::storeEdit(TWipeMethod& method) {
+  TWipeMethod edited;
+  editor_.GetMethod(edited);
+  edited.FileName = method.FileName;
+  try {
+    edited.SaveToFile();
+  } catch (const std::exception& error) {
+    showError(error);
+    return false;
+  }
+  method.Assign(edited);
+  return true;
+}
+
+void TMethodList::NewMethod() {
+  if (!WipeMethodsManager) return;
+  const std::string fileName = askNewFileName();
+  if (fileName.empty()) return;
+  // A file that a loaded method already has: the new method takes that method's place.
+  if (const TWipeMethod* existing = WipeMethodsManager->MethodByFileName(fileName)) {
+    if (refusedWhileRunning(*existing, QStringLiteral("replaced"))) return;
+    const QString question =
+        QStringLiteral(
+            "\"%1\" is the file of the method \"%2\".\nReplace that method with the "
+            "new one?")
+            .arg(shownPath(existing->FileName), ShownText(existing->Name));
+    if (!Prompts().SystemMessage(TSystemIcon::Question, question)) return;
+  }
+
+  auto method = std::make_unique<TWipeMethod>();
+  editor_.setWindowTitle(QStringLiteral("New Method"));
+  editor_.SetMethod(*method);
+  if (editor_.exec() != QDialog::Accepted) return;
+
+  if (TWipeMethod* existing = WipeMethodsManager->MethodByFileName(fileName)) {
+    if (refusedWhileRunning(*existing, QStringLiteral("replaced")) || !storeEdit(*existing)) {
+      return;
+    }
+    if (QTreeWidgetItem* row = rowOf(existing)) showRow(*row, *existing);
+    SelectionChanged();
+    return;
+  }
+  editor_.GetMethod(*method);
+  method->FileName = fileName;
+  try {
+    method->SaveToFile();
+  } catch (const std::exception& error) {
+    showError(error);
+    return;
+  }
+  AddMethodRow(*WipeMethodsManager->AddMethod(std::move(method)));
+}
+
+void TMethodList::EditMethod() {
+  TWipeMethod* method = SelectedMethod();
+  if (!method || refusedWhileRunning(*method, QStringLiteral("edited"))) return;
+  editor_.setWindowTitle(QStringLiteral("Edit Method"));
+  editor_.SetMethod(*method);
+  if (editor_.exec() != QDialog::Accepted) return;
+  if (refusedWhileRunning(*method, QStringLiteral("edited")) || !storeEdit(*method)) return;
+  if (QTreeWidgetItem* row = rowOf(method)) showRow(*row, *method);
+  SelectionChanged();
+}
+
+void TMethodList::DeleteMethod() {
+  TWipeMethod* method = SelectedMethod();
+  if (!method || !WipeMethodsManager || refusedWhileRunning(*method, QStringLiteral("deleted"))) {
+    return;
+  }
+  TWipeMethodsManager& catalogue = *WipeMethodsManager;
+  // The kinds of wipe that the settings file sets to this method.
+  std::vector<const TWipeEngine*> users;
+  QStringList kinds;
+  const TIniFile settings(TWipeMethodsManager::SettingsFileName());
+  for (const TWipeEngine* engine : engines_) {
+    const std::string entry = settings.ReadString(kEngines, engine->Name, "");
+    if (!entry.empty() && catalogue.MethodByFileName(GetMethodsFolder() + entry) == method) {
+      users.push_back(engine);
+      kinds << WipeKindCaption(engine->Name);
+    }
+  }
+  QString question =
+      QStringLiteral("Are you sure you want to delete method \"%1\"?").arg(ShownText(method->Name));
+  if (!users.empty()) {
+    const TWipeMethod* fallback = nullptr;
+    for (const auto& other : catalogue.Methods) {
+      if (other.get() != method && other->ReadWhole) {
+        fallback = other.get();
+        break;
+      }
+    }
+    question += QStringLiteral("\n\n%1 %2 set to use it, and will ")
+                    .arg(listed(kinds), QLatin1String(users.size() == 1 ? "is" : "are"));
+    question += fallback ? QStringLiteral("use \"%1\" instead.").arg(ShownText(fallback->Name))
+                         : QStringLiteral(
+                               "have no method, and wipe nothing, until another is "
+                               "chosen.");
+  }
+  if (!Prompts().SystemMessage(TSystemIcon::Question, question)) return;
+
+  const platform::Status deleted = platform::fs().deleteFile(method->FileName);
+  if (!deleted && deleted.error() != std::errc::no_such_file_or_directory) {
+    showError(
+        QStringLiteral("Unable to delete %1 (%2).")
+            .arg(shownPath(method->FileName), QString::fromLocal8Bit(deleted.error().message())));
+    return;
+  }
+  // No engine keeps the deleted method: the ones that held it, or were set to it, hold what they
+  // use now.
+  std::vector<TWipeEngine*> affected;
+  for (TWipeEngine* engine : engines_) {
+    if (engine->Method == method || std::find(users.begin(), users.end(), engine) != users.end()) {
+      affected.push_back(engine);
+    }
+  }
+  delete rowOf(method);
+  list_.clearSelection();
+  catalogue.RemoveMethod(method);
+  method = nullptr;
+  try {
+    if (!users.empty()) {
+      UpdateIniFile(TWipeMethodsManager::SettingsFileName(), [&users](IniDocument& document) {
+        for (const TWipeEngine* engine : users) document.write(kEngines, engine->Name, "");
+      });
+    }
+  } catch (const std::exception& error) {
+    showError(error);
+  }
+  for (TWipeEngine* engine : affected) engine->Method = catalogue.MethodForEngine(*engine);
+  SelectionChanged();
+}
+
+bool TMethodList::RecordForEngine(TWipeEngine& engine) {
+  TWipeMethod* method = SelectedMethod();
+  if (!method || !WipeMethodsManager) return false;
+  if (!method->ReadWhole) {
+    Prompts().SystemMessage(
+        TSystemIcon::Information,
+        QStringLiteral("The method \"%1\" cannot be used: its file could not be read whole.\n"
+                       "Edit it and press OK to store what was read as a whole method.")
+            .arg(ShownText(method->Name)));
+    return false;
+  }
+  TWipeMethod* before = engine.Method;
+  try {
+    WipeMethodsManager->SetEngineMethod(engine, method);
+  } catch (const std::exception& error) {
+    engine.Method = before;
+    showError(error);
+    return false;
+  }
+  return true;
+}
