@@ -41,6 +41,7 @@ TEST_F(Catalogue, CreateSetsItsOwnValuesUntilTheSettingsAreLoaded) {
   EXPECT_FALSE(manager.ConfirmEraseFolder);
   EXPECT_TRUE(manager.ConfirmErrorOccur);
   EXPECT_EQ(manager.BufferSize, 524288);
+  EXPECT_TRUE(manager.DiscardFreeBlocks);
   EXPECT_FALSE(pathExists(settings));
 }
 
@@ -53,15 +54,17 @@ TEST_F(Catalogue, SettingsRoundTripAndOtherContentSurvives) {
   EXPECT_EQ(manager.BufferSize, 65536);
   EXPECT_EQ(manager.Signature, "  padded ");
   manager.WipeSlackSpace = false;
+  manager.DiscardFreeBlocks = false;
   manager.SaveSettings();
   const std::string text = readFileBytes(settings);
   for (const char* kept : {"; mine\n", "WipeFiles=x.mtd\n", "Unknown=kept\n", "[Extra]\nA=1\n",
-                           "BufferSize=65536\n", "WipeSlackSpace=0\n"}) {
+                           "BufferSize=65536\n", "WipeSlackSpace=0\n", "DiscardFreeBlocks=0\n"}) {
     EXPECT_NE(text.find(kept), std::string::npos) << kept;
   }
   TWipeMethodsManager again;
   again.LoadSettings();
   EXPECT_FALSE(again.WipeSlackSpace);
+  EXPECT_FALSE(again.DiscardFreeBlocks);
   EXPECT_EQ(again.BufferSize, 65536);
 }
 
