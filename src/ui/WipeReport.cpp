@@ -28,6 +28,7 @@ TRunOutcome RunOutcomeOf(const TWipeEngine& engine) {
   TRunOutcome outcome;
   outcome.aborted = engine.Aborted;
   outcome.failures = engine.Failures;
+  outcome.notes = engine.Notes;
   outcome.jobs = engine.Items.size();
   if (!engine.Aborted) return outcome;
   // Named only when it is still there: a file the run removes itself after a stop (the
@@ -44,9 +45,11 @@ TRunOutcome RunOutcomeOf(const TWipeEngine& engine) {
 TRunReport DescribeRunOutcome(const TRunTexts& texts, const TRunOutcome& outcome) {
   QStringList leftBehind;
   QStringList notFound;
+  QStringList notes;
   for (const TWipeFailure& failure : outcome.failures) {
     (LeavesSomethingBehind(failure) ? leftBehind : notFound) << failureLine(failure);
   }
+  for (const TWipeFailure& note : outcome.notes) notes << failureLine(note);
   QStringList notReached;
   for (const std::string& path : outcome.notReached) notReached << text(path);
 
@@ -68,6 +71,8 @@ TRunReport DescribeRunOutcome(const TRunTexts& texts, const TRunOutcome& outcome
   if (!notFound.isEmpty()) {
     informative << QStringLiteral("Not found when their turn came: %1.").arg(notFound.size());
   }
+  // Few and short: said in full.
+  informative << notes;
 
   QStringList sections;
   if (!outcome.stoppedIn.empty()) {

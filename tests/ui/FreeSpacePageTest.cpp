@@ -191,8 +191,12 @@ void FreeSpacePageTest::realRunOnAMountedFileSystem() {
   small.disks.write("small/kept.txt", "still here");
 
   QTest::mouseClick(small.f->find<QPushButton>("btnFreeExecute"), Qt::LeftButton);
-  QCOMPARE(small.f->prompts.messages.back().text,
-           QStringLiteral("The Wipe free space task has been completed successfully!"));
+  const auto& shown = small.f->prompts.messages.back();
+  QCOMPARE(shown.text, QStringLiteral("The Wipe free space task has been completed successfully!"));
+  // A tmpfs has no blocks to discard: said once, beside the success.
+  QCOMPARE(shown.informative,
+           QString::fromLocal8Bit(small.point + "/: free blocks were not discarded: the file "
+                                                "system or its device does not support it"));
   QVERIFY(!pathExists(small.point + "/tem1.tmp"));
   QCOMPARE(readFileBytes(small.point + "/kept.txt"), std::string("still here"));
   QVERIFY(small.f->freeSpace().Items.empty());
