@@ -2,19 +2,32 @@
 // one job per file, the settings file the program ships with (BufferSize 524288, slack space on,
 // no signature).
 //
-//   WipeBench <zeros|random|random3> [--buffer BYTES] FILE...
+//   WipeBench <zeros|random|random3|random-verified> [--buffer BYTES] [--gaps] FILE...
+//   WipeBench freespace ROOT
 //
 // Prints two numbers: the seconds the whole run took (Execute: overwriting, renaming and
 // deleting every file), and the seconds until the last pass was written and forced to the
-// device (the run's last look at the windows' events, before the last file is renamed). The
-// method and the settings are written to a program folder of its own, so the user's settings
-// and methods are never read.
+// device (the run's last look at the windows' events, before the last file is renamed). With
+// --gaps two more follow: the 99th percentile and the longest of the gaps between the run's
+// looks at the windows' events, in milliseconds (from the start of Execute to its end), which
+// is how long a window would have waited for a repaint or a click on Cancel.
+//
+// "freespace" wipes the free space of the mounted file system at ROOT with one random pass and
+// prints: the seconds of the whole run, the seconds of the fill (until the temporary file is
+// full and the first pass begins), the bytes the fill took from the free space, then the 99th
+// percentile and the longest gap during the fill, and the same for the whole run (milliseconds).
+//
+// The method and the settings are written to a program folder of its own, so the user's
+// settings and methods are never read.
 
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -23,6 +36,7 @@
 #include "core/TWipeEngine.h"
 #include "core/TWipeMethodsManager.h"
 #include "core/WipeServices.h"
+#include "platform/FileSystem.h"
 #include "platform/Folders.h"
 
 namespace fsys = std::filesystem;
@@ -30,26 +44,80 @@ namespace fsys = std::filesystem;
 namespace {
 
 int Usage() {
-  std::fprintf(stderr, "usage: WipeBench <zeros|random|random3> [--buffer BYTES] FILE...\n");
+  std::fprintf(stderr,
+               "usage: WipeBench <zeros|random|random3|random-verified> [--buffer BYTES] [--gaps] "
+               "FILE...\n       WipeBench freespace ROOT\n");
   return 2;
 }
 
 using Clock = std::chrono::steady_clock;
 
-// No windows (those of the silent services); notes when the run last let them handle events.
-class TimingServices : public IWipeServices {
+// The gaps between the run's looks at the windows' events, from a starting point on.
+class GapProbe {
  public:
-  explicit TimingServices(IWipeServices& silent) : silent_(silent) {}
-  Clock::time_point lastLook = Clock::now();
-  std::unique_ptr<IWipeProgress> OpenProgress(TWipeEngine& engine) override {
-    return silent_.OpenProgress(engine);
+  void Start(Clock::time_point at) {
+    last_ = at;
+    gaps_.clear();
   }
-  bool ConfirmWipeExecutable(const std::string&) override { return true; }
-  void ProcessMessages() override { lastLook = Clock::now(); }
+  void Look(Clock::time_point at) {
+    gaps_.push_back(std::chrono::duration<double, std::milli>(at - last_).count());
+    last_ = at;
+  }
+  // The 99th percentile and the longest gap, in milliseconds.
+  std::pair<double, double> Figures() const {
+    if (gaps_.empty()) return {0, 0};
+    std::vector<double> sorted = gaps_;
+    std::sort(sorted.begin(), sorted.end());
+    const auto rank = static_cast<std::size_t>(std::ceil(0.99 * static_cast<double>(sorted.size())));
+    return {sorted[std::max<std::size_t>(rank, 1) - 1], sorted.back()};
+  }
 
  private:
-  IWipeServices& silent_;
+  Clock::time_point last_;
+  std::vector<double> gaps_;
 };
+
+// No windows; notes when the run last let them handle events, every gap between two looks,
+// and when the file line changed: a free-space run shows "Creating temporary file..." while it
+// fills and the temporary file's path once it wipes it.
+class TimingServices : public IWipeServices {
+ public:
+  Clock::time_point lastLook = Clock::now();
+  GapProbe run;   // from the start of Execute
+  GapProbe fill;  // from the start of a free-space fill until its first pass begins
+  std::vector<Clock::time_point> files;
+
+  std::unique_ptr<IWipeProgress> OpenProgress(TWipeEngine&) override;
+  bool ConfirmWipeExecutable(const std::string&) override { return true; }
+  void ProcessMessages() override {
+    lastLook = Clock::now();
+    run.Look(lastLook);
+    if (files.size() == 1) fill.Look(lastLook);
+  }
+  void FileShown() {
+    files.push_back(Clock::now());
+    if (files.size() == 2) fill.Look(files.back());
+  }
+};
+
+class ProbeProgress : public IWipeProgress {
+ public:
+  explicit ProbeProgress(TimingServices& services) : services_(services) {}
+  void SetFileRange(std::uint64_t) override {}
+  void SetFilePosition(std::uint64_t) override {}
+  void SetPassRange(std::uint64_t) override {}
+  void SetPassPosition(std::uint64_t) override {}
+  void ShowFile(const std::string&) override { services_.FileShown(); }
+  void ShowPass(int, int) override {}
+  void Advance(std::uint64_t) override {}
+
+ private:
+  TimingServices& services_;
+};
+
+std::unique_ptr<IWipeProgress> TimingServices::OpenProgress(TWipeEngine&) {
+  return std::make_unique<ProbeProgress>(*this);
+}
 
 // The settings file the program ships with.
 const char kSettings[] =
@@ -57,10 +125,11 @@ const char kSettings[] =
     "ScrambleFile=1\nWriteSignature=0\nSignature=\nConfirmEraseFile=0\n"
     "ConfirmEraseAllFiles=1\nConfirmEraseFolder=0\nConfirmErrorOccur=1\nBufferSize=524288\n";
 
-TPass MakePass(bool random) {
+TPass MakePass(bool random, bool verified) {
   TPass pass;
   pass.WipeWith = random ? wwRandomBytes : wwBytePattern;
   pass.RandomBytesValue2 = 255;
+  pass.CheckWipe = verified;
   return pass;
 }
 
@@ -69,24 +138,33 @@ TPass MakePass(bool random) {
 int main(int argc, char** argv) {
   if (argc < 3) return Usage();
   const std::string kind = argv[1];
-  int passes = 0;
-  bool random = false;
+  int passes = 1;
+  bool random = true;
+  bool verified = false;
+  const bool freeSpace = kind == "freespace";
   if (kind == "zeros") {
-    passes = 1;
-  } else if (kind == "random") {
-    passes = 1;
-    random = true;
+    random = false;
   } else if (kind == "random3") {
     passes = 3;
-    random = true;
-  } else {
+  } else if (kind == "random-verified") {
+    verified = true;
+  } else if (kind != "random" && !freeSpace) {
     return Usage();
   }
   int first = 2;
   std::int32_t bufferSize = 524288;
-  if (std::string(argv[first]) == "--buffer" && argc > first + 2) {
-    bufferSize = static_cast<std::int32_t>(std::strtol(argv[first + 1], nullptr, 10));
-    first += 2;
+  bool gaps = false;
+  for (;;) {
+    const std::string option = argv[first];
+    if (option == "--buffer" && argc > first + 2) {
+      bufferSize = static_cast<std::int32_t>(std::strtol(argv[first + 1], nullptr, 10));
+      first += 2;
+    } else if (option == "--gaps" && argc > first + 1) {
+      gaps = true;
+      first += 1;
+    } else {
+      break;
+    }
   }
 
   // A program folder of its own, with the one method in it.
@@ -99,7 +177,9 @@ int main(int argc, char** argv) {
   {
     TWipeMethod method;
     method.FileName = (program / "Methods" / "bench.mtd").string();
-    for (int i = 0; i < passes; ++i) method.AddPass(std::make_unique<TPass>(MakePass(random)));
+    for (int i = 0; i < passes; ++i) {
+      method.AddPass(std::make_unique<TPass>(MakePass(random, verified)));
+    }
     method.SaveToFile();
   }
   TWipeMethodsManager manager;
@@ -108,18 +188,45 @@ int main(int argc, char** argv) {
   manager.BufferSize = bufferSize;
   const ScopedWipeMethodsManager installedManager(manager);
 
-  TimingServices services(WipeServices());
+  TimingServices services;
   const ScopedWipeServices installedServices(services);
-  TWipeEngine engine("WipeFiles");
-  for (int i = first; i < argc; ++i) engine.AddItem(std::make_unique<TWipeItem>(wkFile, argv[i]));
+  TWipeEngine engine(freeSpace ? "WipeFreeSpace" : "WipeFiles");
+  std::optional<platform::DiskSpace> before;
+  if (freeSpace) {
+    before = platform::fs().diskSpace(argv[first]);
+    auto item = std::make_unique<TWipeItem>(wkFreeSpace, argv[first]);
+    if (before) item->Volume = before->id;
+    engine.AddItem(std::move(item));
+  } else {
+    for (int i = first; i < argc; ++i) {
+      engine.AddItem(std::make_unique<TWipeItem>(wkFile, argv[i]));
+    }
+  }
   const auto start = Clock::now();
+  services.run.Start(start);
+  services.fill.Start(start);
   engine.Execute();
-  const std::chrono::duration<double> total = Clock::now() - start;
+  const auto end = Clock::now();
+  services.run.Look(end);
+  const std::chrono::duration<double> total = end - start;
   const std::chrono::duration<double> overwrite = services.lastLook - start;
 
   std::error_code ignored;
   fsys::remove_all(program, ignored);
-  std::printf("%.4f %.4f\n", total.count(), overwrite.count());
+  const auto [runP99, runWorst] = services.run.Figures();
+  if (freeSpace) {
+    // The fill ends where the temporary file's wipe begins (the second file line).
+    const Clock::time_point fillEnd = services.files.size() >= 2 ? services.files[1] : end;
+    const std::chrono::duration<double> fill = fillEnd - start;
+    const auto [fillP99, fillWorst] = services.fill.Figures();
+    std::printf("%.4f %.4f %llu %.2f %.2f %.2f %.2f\n", total.count(), fill.count(),
+                static_cast<unsigned long long>(before ? before->available : 0), fillP99,
+                fillWorst, runP99, runWorst);
+  } else if (gaps) {
+    std::printf("%.4f %.4f %.2f %.2f\n", total.count(), overwrite.count(), runP99, runWorst);
+  } else {
+    std::printf("%.4f %.4f\n", total.count(), overwrite.count());
+  }
   for (const TWipeFailure& failure : engine.Failures) {
     std::fprintf(stderr, "%s %s\n", failure.Path.c_str(), DescribeFailure(failure).c_str());
   }

@@ -10,6 +10,14 @@
 # files, next to the engine's own time and dd; target: at most 1.10 x the engine.
 # Then, as root, the clearing of deleted files' names from ext4 journals of 4, 32 and 128 MiB,
 # both ways, next to the time of deleting the files (bench/journal.sh).
+# Then how long the windows wait for the engine, with a probe at every look at their events:
+#   one 1 GiB file, 3 random passes     gaps between looks: 99th percentile under 100 ms,
+#                                       longest under 250 ms
+#   one 1 GiB file, 1 random pass read  time against the same pass unverified: at most 2.20 x
+#   back (verified)
+#   the free space of a 2 GiB ext4      the same gap targets during the fill and the whole run;
+#   loop image (as root)                the fill's rate against dd if=/dev/zero bs=1M
+#                                       conv=fdatasync: at least 0.95 x (bench/freespace.sh)
 # Every case runs a few rounds, alternating who goes first; the median of each is compared. The
 # engine's times are those of its run (the program's start is not counted); the tools' are
 # those of their processes, about a millisecond more than their work.
@@ -28,6 +36,7 @@
 #              BENCH_DISK_DIR (a folder on the disk to measure; default BUILD_DIR/bench-disk),
 #              BENCH_INI_MIB (64), BENCH_PARTS ("ini wipe cli journal": which parts to run)
 #              BENCH_JOURNAL_MIB ("4 32 128"), BENCH_JOURNAL_FILES (1000)
+#              BENCH_STALL_MIB (1024), BENCH_FILL_MIB (2048); part "stalls"
 set -euo pipefail
 # As root the whole benchmark runs in a mount namespace of its own, so the tmpfs it mounts
 # vanishes with it, even when it is killed.
@@ -43,7 +52,8 @@ SMALL_FILES=${BENCH_SMALL_FILES:-2000}
 ROUNDS=${BENCH_ROUNDS:-3}
 
 INI_MIB=${BENCH_INI_MIB:-64}
-PARTS=${BENCH_PARTS:-ini wipe cli journal}
+PARTS=${BENCH_PARTS:-ini wipe cli journal stalls}
+STALL_MIB=${BENCH_STALL_MIB:-1024}
 
 cmake --build "$BUILD" --target WipeBench IniBench ferrovane-cli >/dev/null
 ENGINE=$(realpath "$BUILD/bench/WipeBench")
@@ -306,9 +316,66 @@ measure_journal() {
   fi
 }
 
+# A file of the given MiB of zeros, forced to the device.
+make_file() {  # path MiB
+  head -c "${2}M" /dev/zero >"$1"
+  sync "$1"
+}
+
+# Runs the engine over a fresh file of STALL_MIB in the disk folder; prints its figures.
+engine_on_file() {  # WipeBench arguments before the file
+  local file=$DISK_DIR/stall/large
+  rm -rf "$DISK_DIR/stall"
+  mkdir -p "$DISK_DIR/stall"
+  make_file "$file" "$STALL_MIB"
+  "$ENGINE" "$@" "$file"
+  rm -rf "$DISK_DIR/stall"
+}
+
+measure_stalls() {
+  local r gaps=() plain=() verified=()
+  mkdir -p "$DISK_DIR"
+  printf '\nResponsiveness and verification on the working disk (%s), %s rounds\n' \
+    "$(df -T "$DISK_DIR" | awk 'NR == 2 { print $2 " on " $1 }')" "$ROUNDS"
+  printf '  %-52s %9s %-5s %9s\n' case measured "" target
+  for ((r = 0; r < ROUNDS; r++)); do
+    gaps+=("$(engine_on_file random3 --gaps)")
+    if ((r % 2 == 0)); then
+      plain+=("$(engine_on_file random)"); verified+=("$(engine_on_file random-verified)")
+    else
+      verified+=("$(engine_on_file random-verified)"); plain+=("$(engine_on_file random)")
+    fi
+  done
+  local p99 worst ratio
+  p99=$(printf '%s\n' "${gaps[@]}" | median_of 3)
+  worst=$(printf '%s\n' "${gaps[@]}" | awk '{ print $4 }' | sort -g | tail -n 1)
+  ratio=$(awk -v v="$(printf '%s\n' "${verified[@]}" | median_of 1)" \
+    -v p="$(printf '%s\n' "${plain[@]}" | median_of 1)" 'BEGIN { printf "%.2f", v / p }')
+  stall_row "${STALL_MIB} MiB, 3 random passes: p99 gap (median)" "$p99" ms "< 100" 100 below
+  stall_row "${STALL_MIB} MiB, 3 random passes: longest gap (of all)" "$worst" ms "< 250" 250 below
+  printf '  %-52s %9s %-5s\n' "${STALL_MIB} MiB, 1 random pass (median)" \
+    "$(printf '%s\n' "${plain[@]}" | median_of 1)" s
+  printf '  %-52s %9s %-5s\n' "${STALL_MIB} MiB, 1 random pass, verified (median)" \
+    "$(printf '%s\n' "${verified[@]}" | median_of 1)" s
+  stall_row "verified / unverified" "$ratio" x "<= 2.20" 2.2 atmost
+
+  if [ "$(id -u)" = 0 ] && unshare -m --propagation private true 2>/dev/null; then
+    unshare -m --propagation private bench/freespace.sh "$BUILD"
+  else
+    echo "Free-space fill: not measured (mounting a loop image needs root)"
+  fi
+}
+
+stall_row() {  # name value unit target-text target below|atmost
+  local met
+  met=$(awk -v v="$2" -v t="$5" -v w="$6" 'BEGIN { print ((w == "below") ? (v < t) : (v <= t)) ? "met" : "MISSED" }')
+  printf '  %-52s %9s %-5s %9s  %s\n' "$1" "$2" "$3" "$4" "$met"
+}
+
 echo "Ferrovane benchmark: $(nproc) cores, $(free -g | awk '/Mem:/ { print $2 }') GiB memory," \
   "load $(cut -d' ' -f1 /proc/loadavg)"
 case " $PARTS " in *" ini "*) measure_ini ;; esac
 case " $PARTS " in *" wipe "*) measure_wipe ;; esac
 case " $PARTS " in *" cli "*) measure_cli ;; esac
 case " $PARTS " in *" journal "*) measure_journal ;; esac
+case " $PARTS " in *" stalls "*) measure_stalls ;; esac

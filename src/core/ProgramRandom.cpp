@@ -24,9 +24,14 @@ std::uint8_t RandomInRange(std::uint8_t low, std::uint8_t high) {
 }
 
 void RandomBytes(char* out, std::size_t count, std::uint8_t low, std::uint8_t high) {
+  RandomBytesFrom(seed, out, count, low, high);
+}
+
+void RandomBytesFrom(std::uint32_t& state, char* out, std::size_t count, std::uint8_t low,
+                     std::uint8_t high) {
   if (low > high) std::swap(low, high);
   const std::uint64_t range = std::uint64_t(high) + 1;
-  std::uint32_t s = seed;  // kept in a register while a buffer is drawn
+  std::uint32_t s = state;  // kept in a register while a buffer is drawn
   for (std::size_t i = 0; i < count; ++i) {
     std::uint32_t r;
     do {
@@ -35,10 +40,14 @@ void RandomBytes(char* out, std::size_t count, std::uint8_t low, std::uint8_t hi
     } while (r < low);
     out[i] = static_cast<char>(r);
   }
-  seed = s;
+  state = s;
 }
 
 void SkipRandom(std::uint64_t steps) {
+  SkipRandomFrom(seed, steps);
+}
+
+void SkipRandomFrom(std::uint32_t& state, std::uint64_t steps) {
   // Composes the step with itself by squaring: after k steps the seed is
   // seed * multiplier + increment.
   std::uint32_t multiplier = 1, increment = 0;
@@ -51,8 +60,12 @@ void SkipRandom(std::uint64_t steps) {
     stepIncrement = (stepMultiplier + 1) * stepIncrement;
     stepMultiplier *= stepMultiplier;
   }
-  seed = seed * multiplier + increment;
+  state = state * multiplier + increment;
 }
 
-std::uint32_t RandomSeed() { return seed; }
-void SetRandomSeed(std::uint32_t value) { seed = value; }
+std::uint32_t RandomSeed() {
+  return seed;
+}
+void SetRandomSeed(std::uint32_t value) {
+  seed = value;
+}

@@ -16,6 +16,13 @@ void RandomBytes(char* out, std::size_t count, std::uint8_t low, std::uint8_t hi
 // Moves the generator on by `steps` draws without making them.
 void SkipRandom(std::uint64_t steps);
 
+// The same two on a state of the caller's, which starts as a copy of the program's seed: the
+// bytes are those the program's generator would draw from that seed, and the program's own
+// sequence is not touched.
+void RandomBytesFrom(std::uint32_t& state, char* out, std::size_t count, std::uint8_t low,
+                     std::uint8_t high);
+void SkipRandomFrom(std::uint32_t& state, std::uint64_t steps);
+
 // The generator's state, for tests and for going back to a known point.
 std::uint32_t RandomSeed();
 void SetRandomSeed(std::uint32_t seed);

@@ -6,6 +6,7 @@ TRunOutcome RunOutcomeOf(const TWipeEngine& engine) {
   TRunOutcome outcome;
   outcome.aborted = engine.Aborted;
   outcome.failures = engine.Failures;
+  outcome.notes = engine.Notes;
   outcome.jobs = engine.Items.size();
   if (!engine.Aborted) return outcome;
   // Named only when it is still there: a file the run removes itself after a stop (the

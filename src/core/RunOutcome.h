@@ -11,6 +11,8 @@
 struct TRunOutcome {
   bool aborted = false;
   std::vector<TWipeFailure> failures;
+  // What else the user should know, that left nothing behind (the engine's notes).
+  std::vector<TWipeFailure> notes;
   // After a stop: the file that was being overwritten, still there under its own name; empty
   // when the run stopped between files.
   std::string stoppedIn;

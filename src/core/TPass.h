@@ -22,7 +22,7 @@ class EPassBufferError : public std::runtime_error {
 class TPass {
  public:
   std::string Name;
-  bool CheckWipe = false;  // kept and stored with the pass; the wipe does not act on it
+  bool CheckWipe = false;  // the pass is read back from the device and compared once written
   std::uint8_t WipeWith = wwBytePattern;
   std::uint8_t BytePatternValue = 0;
   std::string TextPatternValue;

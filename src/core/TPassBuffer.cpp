@@ -7,12 +7,12 @@
 
 namespace {
 
-// Appends `count` random bytes between the two bounds, drawn from the program's generator.
-void DrawRandomBytes(std::string& out, std::size_t count, std::uint8_t bound1,
+// Appends `count` random bytes between the two bounds, drawn from the generator state.
+void DrawRandomBytes(std::uint32_t& state, std::string& out, std::size_t count, std::uint8_t bound1,
                      std::uint8_t bound2) {
   const std::size_t start = out.size();
   out.resize(start + count);
-  RandomBytes(out.data() + start, count, bound1, bound2);
+  RandomBytesFrom(state, out.data() + start, count, bound1, bound2);
 }
 
 std::string_view Slice(const std::string& bytes, std::uint64_t start, std::uint64_t length) {
@@ -54,6 +54,7 @@ TPassBuffer::TPassBuffer(const TPass& pass, const std::string& text, std::int64_
       case wwRandomBytes:
         kind_ = Kind::Random;
         seedAtStart_ = RandomSeed();
+        seed_ = seedAtStart_;
         break;
       default:
         break;
@@ -69,6 +70,24 @@ TPassBuffer::TPassBuffer(const TPass& pass, const std::string& text, std::int64_
     limit_ = maxHeld;
   }
   finished_ = kind_ != Kind::Random;
+}
+
+TPassBuffer::TPassBuffer(const TPassBuffer& written, ReplayOf)
+    : kind_(written.kind_),
+      pass_(written.pass_),
+      value_(written.value_),
+      text_(written.text_),
+      blockLength_(written.blockLength_),
+      whole_(written.whole_),
+      limit_(written.limit_),
+      writeSize_(written.writeSize_),
+      seed_(written.seedAtStart_),
+      seedAtStart_(written.seedAtStart_),
+      finished_(written.kind_ != Kind::Random),
+      replay_(true) {}
+
+std::unique_ptr<TPassBuffer> TPassBuffer::Replay() const {
+  return std::unique_ptr<TPassBuffer>(new TPassBuffer(*this, ReplayOf{}));
 }
 
 TPassBuffer::~TPassBuffer() {
@@ -102,9 +121,9 @@ void TPassBuffer::Extend(std::uint64_t size) {
       break;
     }
     case Kind::Random:
-      DrawRandomBytes(held_, target - old, pass_.RandomBytesValue1, pass_.RandomBytesValue2);
+      DrawRandomBytes(seed_, held_, target - old, pass_.RandomBytesValue1, pass_.RandomBytesValue2);
       if (block_ == 0 && pieceStart_ + held_.size() == blockLength_) {
-        seedAtEnd_ = RandomSeed();
+        seedAtEnd_ = seed_;
         seedAtEndKnown_ = true;
       }
       break;
@@ -148,7 +167,7 @@ std::string_view TPassBuffer::DrawnPieces(std::uint64_t inBlock, std::uint64_t b
                                           std::uint64_t maxLength) {
   if (block != block_) {
     // The next repetition: the same bytes, drawn again from the same starting point.
-    SetRandomSeed(seedAtStart_);
+    seed_ = seedAtStart_;
     block_ = block;
     pieceStart_ = 0;
     held_.clear();
@@ -180,29 +199,34 @@ std::string_view TPassBuffer::Bytes(std::uint64_t offset, std::uint64_t maxLengt
 void TPassBuffer::Finish() {
   if (finished_) return;
   finished_ = true;
+  if (replay_) {
+    held_.clear();
+    copies_.clear();
+    return;
+  }
   if (!seedAtEndKnown_) {
     // Still within the first repetition (a later one starts only when the first is whole):
     // make the draws the rest of it would have taken.
     std::uint64_t drawn = pieceStart_ + held_.size();
     if (block_ != 0) {
-      SetRandomSeed(seedAtStart_);
+      seed_ = seedAtStart_;
       drawn = 0;
     }
     const std::uint64_t rest = blockLength_ - drawn;
     const std::uint8_t lowest = std::min(pass_.RandomBytesValue1, pass_.RandomBytesValue2);
     if (lowest == 0) {
-      SkipRandom(rest);  // every byte takes exactly one draw
+      SkipRandomFrom(seed_, rest);  // every byte takes exactly one draw
     } else {
       // How many draws the bytes take depends on the values drawn.
       std::string scratch;
       for (std::uint64_t left = rest; left > 0;) {
         const std::size_t count = static_cast<std::size_t>(std::min<std::uint64_t>(left, 1u << 20));
         scratch.clear();
-        DrawRandomBytes(scratch, count, pass_.RandomBytesValue1, pass_.RandomBytesValue2);
+        DrawRandomBytes(seed_, scratch, count, pass_.RandomBytesValue1, pass_.RandomBytesValue2);
         left -= count;
       }
     }
-    seedAtEnd_ = RandomSeed();
+    seedAtEnd_ = seed_;
   }
   SetRandomSeed(seedAtEnd_);
   held_.clear();

@@ -9,16 +9,20 @@
 // large buffer:
 // - byte patterns and random characters are one byte value throughout; text patterns repeat
 //   their text, so any whole number of copies of the text stands for the buffer;
-// - random bytes are drawn from the program's random generator in order, as far as the file
-//   needs them. A buffer that fits is kept and written again for every later block; a larger
-//   one is drawn again from the same starting point for every block. Finish() then moves the
-//   generator on to exactly where building the whole buffer would have left it, so every later
-//   draw of the program is the same as well.
+// - random bytes are drawn in order from the program's random generator's sequence, as far as
+//   the file needs them, on a copy of its state taken when the buffer is made. A buffer that
+//   fits is kept and written again for every later block; a larger one is drawn again from the
+//   same starting point for every block. Finish() then moves the program's generator on to
+//   exactly where building the whole buffer would have left it, so every later draw of the
+//   program is the same as well.
+// Replay() gives the same bytes once more (to compare with what a file reads back) without
+// touching the program's generator at all.
 // A buffer smaller than `writeSize` is repeated in memory once the file needs it again, so that
 // small buffers still give large writes.
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -50,11 +54,17 @@ class TPassBuffer {
   std::string_view Bytes(std::uint64_t offset, std::uint64_t maxLength);
 
   // Leaves the random generator where building the whole buffer at once would have left it.
-  // Call once when the pass is done, however far it got.
+  // Call once when the pass is done, however far it got. A replay leaves it alone.
   void Finish();
+
+  // The same bytes again from offset 0, asked for as from this buffer; making and reading the
+  // replay never moves the program's random generator. May be made before or after Finish().
+  std::unique_ptr<TPassBuffer> Replay() const;
 
  private:
   enum class Kind { None, Uniform, Text, Random };
+  struct ReplayOf {};
+  TPassBuffer(const TPassBuffer& written, ReplayOf);
 
   // Grows the held bytes to `size`, continuing the buffer where they end.
   void Extend(std::uint64_t size);
@@ -75,8 +85,10 @@ class TPassBuffer {
   std::string copies_;  // whole copies of a small buffer
   // Random bytes.
   std::uint64_t block_ = 0;  // the repetition being drawn
+  std::uint32_t seed_ = 0;   // the generator's state for the next byte of this buffer
   std::uint32_t seedAtStart_ = 0;
   std::uint32_t seedAtEnd_ = 0;
   bool seedAtEndKnown_ = false;
   bool finished_ = false;
+  bool replay_ = false;  // never moves the program's generator
 };

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -41,6 +42,8 @@ enum class TWipeFailureReason {
   ReserveUnreachable,       // free space reserved for the administrator could not be reached
   NeedsAdministrator,       // no folder of the file system may be written without root
   Interrupted,              // an unexpected error stopped the job (or the file) part-way
+  VerificationFailed,       // a pass read back differs from what it wrote, or could not be read
+  NotDiscarded,             // a note: the free blocks could not be discarded after the wipe
 };
 
 struct TWipeFailure {
@@ -54,11 +57,24 @@ struct TWipeFailure {
 // A short text that says why, for the list shown after a run ("could not be opened", ...).
 std::string WipeFailureText(TWipeFailureReason reason);
 // The whole reason of one entry: the short text, the detail after a colon, and the system's
-// reason in brackets ("could not be opened (Permission denied)").
+// reason in brackets ("could not be opened (Permission denied)"); a failed verification says
+// where ("verification failed at byte 4096").
 std::string DescribeFailure(const TWipeFailure& failure);
 // False for what the user should hear of but that did not leave anything chosen behind (a
-// path that no longer existed); true for everything else.
+// path that no longer existed, a note); true for everything else.
 bool LeavesSomethingBehind(const TWipeFailure& failure);
+
+// A temporary file of a free-space wipe that is still there: one that a run killed part-way
+// (power loss, kill -9) left behind, filling the drive.
+struct TLeftoverFile {
+  std::string Path;
+  std::uint64_t Size = 0;
+};
+// The free-space wipe's temporary files found for the drive at `root`: an ordinary file with a
+// single name, named as the temporary file, in the drive's root or in a folder that a run puts
+// the file in when the root may not be written (the home and the temporary folder, where they
+// lie on that drive).
+std::vector<TLeftoverFile> FindFreeSpaceLeftovers(const std::string& root);
 
 class TWipeEngine {
  public:
@@ -90,6 +106,13 @@ class TWipeEngine {
   bool Running() const { return running_; }
   // What the last run left behind, in the order met.
   std::vector<TWipeFailure> Failures;
+  // What else the user should know of the last run, that left nothing behind (free blocks that
+  // could not be discarded).
+  std::vector<TWipeFailure> Notes;
+  // Files larger than this are shrunk in steps of this many bytes before they are deleted, the
+  // windows handling events between steps: the system frees a large file's blocks in one long
+  // call otherwise.
+  std::uint64_t GiveBackStep = std::uint64_t(32) << 20;
   // Of the last run: how many of its jobs it began, and the file it was overwriting when it was
   // stopped (kept under its own name, not completely overwritten), or empty.
   std::size_t ItemsReached() const { return itemsReached_; }
@@ -128,6 +151,11 @@ class TWipeEngine {
     std::uint32_t clusterSize = 1;
     bool passFailed = false;
     std::error_code error;  // why the last pass that failed did
+    int passNumber = 0;     // the pass being written, counted from 1, and how many there are
+    int passTotal = 0;
+    // The first difference (or read error) a verification met, when one did.
+    std::optional<std::uint64_t> unverifiedAt;
+    std::error_code verifyError;
   };
   // How the overwrite of one file ended: not written (and named), gone before it could be
   // opened, every pass written, or nothing to write (a method without passes).
@@ -167,9 +195,34 @@ class TWipeEngine {
   // Writes the pass's bytes from `from` up to `to`, in pieces. Returns false on a write error.
   bool WriteRange(TPassBuffer& buffer, std::uint64_t from, std::uint64_t to,
                   std::uint64_t& sinceWriteback);
+  // After writing `written` bytes: starts write-back now and then, and keeps what has not
+  // reached the device bounded.
+  void PaceWrites(platform::File& file, std::uint64_t written, std::uint64_t& sinceWriteback);
+  // Waits, in steps with the windows handling events between them, until what was written
+  // last (`recent` bytes before the position) has reached the device, so that the flush that
+  // follows is short.
+  void SettleWrites(platform::File& file, std::uint64_t recent);
+  // Forces what was written to the device, the windows handling events while it goes on.
+  platform::Status Flush(platform::File& file);
+  // Lets the windows handle events, then gives the device a moment.
+  void WaitForDevice();
+  // Reads the pass just written and flushed back from `start` up to `end` and compares it with
+  // the buffer's bytes; the first difference or read error is kept for the file.
+  void VerifyPass(const TPassBuffer& written, std::uint64_t start, std::uint64_t end);
+  // Shrinks the open file to nothing in steps of GiveBackStep, handling events between them,
+  // when it is larger than one step.
+  void GiveBack(platform::File& file);
   // Renames the overwritten file to the long name and deletes it. False (and named) when it
   // stays.
-  bool DeleteWipedFile(platform::Folder& folder, const std::string& path, const std::string& name);
+  bool DeleteWipedFile(platform::Folder& folder, const std::string& path, const std::string& name,
+                       const platform::EntryId& id);
+  // Removes the entry `name` of the folder, giving a large file back in steps first if it is
+  // still the file `id`.
+  platform::Status RemoveWipedEntry(platform::Folder& folder, const std::string& name,
+                                    const platform::EntryId& id);
+  // Asks the file system at `root` (`total` bytes large) to discard its free blocks, in steps;
+  // a note when it cannot.
+  void DiscardFreeBlocks(const std::string& root, std::uint64_t total);
   // Removes a symbolic link as a link. False (and named) when it cannot be removed.
   bool RemoveLink(platform::Folder& folder, const std::string& path, const std::string& name);
 

@@ -2,6 +2,9 @@
 // all the space the caller may write, and is then wiped with every pass and deleted.
 
 #include <algorithm>
+#include <limits>
+#include <utility>
+#include <vector>
 
 #include "core/Helpers.h"
 #include "core/TPassBuffer.h"
@@ -15,6 +18,9 @@
 namespace {
 
 constexpr char kTemporaryName[] = "tem1.tmp";
+// The free blocks are discarded this many bytes of the file system at a time, handling events
+// between the steps.
+constexpr std::uint64_t kDiscardStep = std::uint64_t(256) << 20;
 
 // The share of the initial free space in use once `remaining` bytes are left, 0 to 100.
 std::uint64_t UsedShare(std::uint64_t remaining, std::uint64_t initial) {
@@ -27,25 +33,88 @@ std::string Bytes(std::uint64_t count) {
   return std::to_string(count) + " bytes";
 }
 
-// Where the temporary file goes: the drive's root when the caller may create files there, else
-// the first of the home folder and the temporary folder that lies on the same file system and
-// may be written. Empty when there is none.
-std::string FolderForTemporaryFile(platform::FileSystem& files, const std::string& root,
-                                   const platform::DiskSpace& rootSpace) {
-  if (rootSpace.writable) return root;
+// The folders besides the root where the temporary file goes when the root may not be written:
+// the home folder and the temporary folder, those that lie on the root's file system.
+std::vector<std::pair<std::string, platform::DiskSpace>> FallbackFolders(
+    platform::FileSystem& files, const platform::DiskSpace& rootSpace) {
+  std::vector<std::pair<std::string, platform::DiskSpace>> folders;
   for (const std::string& candidate : {platform::homeFolder(), platform::tempFolder()}) {
     if (!platform::isAbsolutePath(candidate)) continue;
     const auto info = files.info(candidate);
     if (!info || info->kind != platform::EntryKind::Folder) continue;
     const auto space = files.diskSpace(candidate);
-    if (space && space->writable && space->id.device == rootSpace.id.device) {
-      return AddTrailingBackslash(candidate);
+    if (space && space->id.device == rootSpace.id.device) {
+      folders.emplace_back(AddTrailingBackslash(candidate), *space);
     }
+  }
+  return folders;
+}
+
+// Where the temporary file goes: the drive's root when the caller may create files there, else
+// the first of the fallback folders that may be written. Empty when there is none.
+std::string FolderForTemporaryFile(platform::FileSystem& files, const std::string& root,
+                                   const platform::DiskSpace& rootSpace) {
+  if (rootSpace.writable) return root;
+  for (const auto& [folder, space] : FallbackFolders(files, rootSpace)) {
+    if (space.writable) return folder;
+  }
+  return {};
+}
+
+// Why free blocks were not discarded, in the user's words where the reason is a usual one.
+std::string WhyNotDiscarded(const std::error_code& error) {
+  if (error == std::errc::inappropriate_io_control_operation ||
+      error == std::errc::operation_not_supported || error == std::errc::invalid_argument) {
+    return "the file system or its device does not support it";
+  }
+  if (error == std::errc::operation_not_permitted || error == std::errc::permission_denied) {
+    return "only the administrator may ask for it";
   }
   return {};
 }
 
 }  // namespace
+
+std::vector<TLeftoverFile> FindFreeSpaceLeftovers(const std::string& root) {
+  std::vector<TLeftoverFile> found;
+  if (!platform::isAbsolutePath(root)) return found;
+  platform::FileSystem& files = platform::fs();
+  const auto rootSpace = files.diskSpace(root);
+  if (!rootSpace) return found;
+  std::vector<std::string> folders{AddTrailingBackslash(root)};
+  for (const auto& fallback : FallbackFolders(files, *rootSpace)) folders.push_back(fallback.first);
+  for (const std::string& folder : folders) {
+    const std::string path = folder + kTemporaryName;
+    const auto info = files.info(path);
+    // Only what a run could have made and would replace: never a link, a folder or a file
+    // whose content other names share.
+    if (!info || info->kind != platform::EntryKind::File || info->links != 1) continue;
+    const bool seen = std::any_of(found.begin(), found.end(),
+                                  [&](const TLeftoverFile& file) { return file.Path == path; });
+    if (!seen) found.push_back({path, info->size});
+  }
+  return found;
+}
+
+void TWipeEngine::DiscardFreeBlocks(const std::string& root, std::uint64_t total) {
+  progress().ShowFile("Discarding free blocks...");
+  for (std::uint64_t start = 0; !Aborted; start += kDiscardStep) {
+    // The last step reaches to the file system's end, whatever its figures left out.
+    const bool last = total <= kDiscardStep || start >= total - kDiscardStep;
+    const platform::Status done = platform::fs().discardFreeBlocks(
+        root, start, last ? std::numeric_limits<std::uint64_t>::max() : kDiscardStep);
+    if (!done) {
+      // A start past the end of a file system smaller than its figures said: all is done.
+      if (start > 0 && done.error() == std::errc::invalid_argument) return;
+      const std::string why = WhyNotDiscarded(done.error());
+      Notes.push_back({root, TWipeFailureReason::NotDiscarded,
+                       why.empty() ? done.error() : std::error_code(), why});
+      return;
+    }
+    ProcessMessages();
+    if (last) return;
+  }
+}
 
 void TWipeEngine::WipeDriveFreeSpace(const TWipeItem& item) {
   if (!platform::isAbsolutePath(item.Path)) return;
@@ -139,6 +208,7 @@ void TWipeEngine::WipeDriveFreeSpace(const TWipeItem& item) {
   std::error_code error;
   std::uint64_t previous = 0;
   std::uint64_t written = 0;
+  std::uint64_t sinceWriteback = 0;
   for (;;) {
     ProcessMessages();
     if (Aborted) break;
@@ -167,6 +237,7 @@ void TWipeEngine::WipeDriveFreeSpace(const TWipeItem& item) {
       break;
     }
     written += length;
+    PaceWrites(*file, length, sinceWriteback);
     const std::uint64_t share = UsedShare(free - length, initial);
     window.SetFilePosition(share);
     window.SetPassPosition(share);
@@ -176,6 +247,13 @@ void TWipeEngine::WipeDriveFreeSpace(const TWipeItem& item) {
   }
   // What is still free while the file holds all it could take.
   const auto left = filled && !Aborted ? ask() : std::nullopt;
+  if (filled && !Aborted && !moved) {
+    // On the device before the first pass starts, so that the pass does not wait for it.
+    SettleWrites(*file, written);
+    Flush(*file);
+  } else if (!moved) {
+    GiveBack(*file);  // deleted below without being wiped
+  }
   file.reset();
   if (moved) {
     // Another file system has taken the root's place: the path names a file there now, which
@@ -192,4 +270,10 @@ void TWipeEngine::WipeDriveFreeSpace(const TWipeItem& item) {
   // After a cancel this removes the unwiped file; after the wipe there is nothing left.
   files.deleteFile(temporary);
   if (left && !Aborted) reportUnreached(*left, full, cluster);
+  // The blocks the wiped file held are free again: an SSD may now be told so, on the file
+  // system that was wiped.
+  const bool discard = WipeMethodsManager && WipeMethodsManager->DiscardFreeBlocks;
+  if (discard && !Aborted && !files.info(temporary) && ask() && !moved) {
+    DiscardFreeBlocks(root, bound->total);
+  }
 }

@@ -1,10 +1,12 @@
 // The run of a wipe engine and the wipe of one file.
 
 #include <algorithm>
+#include <chrono>
 #include <exception>
 #include <limits>
 #include <optional>
 #include <set>
+#include <thread>
 #include <utility>
 
 #include "core/Helpers.h"
@@ -22,7 +24,17 @@ namespace {
 
 // Write-back of a pass is started every this many bytes, so that the flush at the end of the
 // pass has little left to do and the windows never wait long for it.
-constexpr std::uint64_t kWritebackInterval = 8u << 20;
+constexpr std::uint64_t kWritebackInterval = 2u << 20;
+// At most this much of what a pass wrote waits in the system's cache for the device. Without a
+// bound, a write now and then waits long for the system to make room, and the flush at the end
+// waits for all that is left.
+constexpr std::uint64_t kMostUnwritten = 32u << 20;
+// The last of it is waited for in steps of this many bytes, handling events between them.
+constexpr std::uint64_t kSettleStep = 2u << 20;
+// How often the engine looks whether the device has caught up, while it waits.
+constexpr std::chrono::milliseconds kDevicePoll{1};
+// A pass is read back in pieces of this many bytes.
+constexpr std::size_t kReadBackPiece = 4u << 20;
 
 // The name a wiped file gets before it is deleted: 245 letters "a", a full stop and "aaa".
 const std::string& LongName() {
@@ -110,19 +122,26 @@ std::string WipeFailureText(TWipeFailureReason reason) {
       return "needs administrator rights: no folder of its file system may be written";
     case TWipeFailureReason::Interrupted:
       return "was not finished: an unexpected error stopped it";
+    case TWipeFailureReason::VerificationFailed:
+      return "verification failed";
+    case TWipeFailureReason::NotDiscarded:
+      return "free blocks were not discarded";
   }
   return "was not wiped";
 }
 
 std::string DescribeFailure(const TWipeFailure& failure) {
   std::string text = WipeFailureText(failure.Reason);
-  if (!failure.Detail.empty()) text += ": " + failure.Detail;
+  // Where a verification failed reads on from the text ("verification failed at byte 512").
+  const char* joint = failure.Reason == TWipeFailureReason::VerificationFailed ? " " : ": ";
+  if (!failure.Detail.empty()) text += joint + failure.Detail;
   if (failure.Error) text += " (" + failure.Error.message() + ")";
   return text;
 }
 
 bool LeavesSomethingBehind(const TWipeFailure& failure) {
-  return failure.Reason != TWipeFailureReason::NotFound;
+  return failure.Reason != TWipeFailureReason::NotFound &&
+         failure.Reason != TWipeFailureReason::NotDiscarded;
 }
 
 void TWipeEngine::Fail(const std::string& path, TWipeFailureReason reason, std::error_code error,
@@ -156,6 +175,7 @@ void TWipeEngine::Execute() {
   running_ = true;
   Aborted = false;
   Failures.clear();
+  Notes.clear();
   itemsReached_ = 0;
   stoppedInFile_.clear();
   std::unique_ptr<IWipeProgress> window;
@@ -277,16 +297,34 @@ bool TWipeEngine::WipeEntry(platform::Folder& folder, const std::string& path,
     stoppedInFile_ = path;
     return true;
   }
-  if (!DeleteWipedFile(folder, path, name)) return true;
+  if (!DeleteWipedFile(folder, path, name, listed.id)) return true;
   if (overwritten == Overwrite::WithoutPasses) Fail(path, TWipeFailureReason::DeletedUnwiped);
   return false;
 }
 
+void TWipeEngine::GiveBack(platform::File& file) {
+  const auto size = file.size();
+  if (!size || GiveBackStep == 0 || *size <= GiveBackStep) return;
+  // From the end, one step at a time, down to nothing.
+  for (std::uint64_t keep = (*size - 1) / GiveBackStep * GiveBackStep;; keep -= GiveBackStep) {
+    if (!file.truncate(keep)) return;
+    ProcessMessages();
+    if (keep == 0) return;
+  }
+}
+
+platform::Status TWipeEngine::RemoveWipedEntry(platform::Folder& folder, const std::string& name,
+                                               const platform::EntryId& id) {
+  // Only the file that was wiped is shrunk; whatever the name holds is removed as before.
+  if (auto file = folder.openFile(name, id)) GiveBack(*file);
+  return folder.removeFile(name);
+}
+
 bool TWipeEngine::DeleteWipedFile(platform::Folder& folder, const std::string& path,
-                                  const std::string& name) {
+                                  const std::string& name, const platform::EntryId& id) {
   const platform::Status renamed = folder.rename(name, LongName());
   if (renamed) {
-    const platform::Status removed = folder.removeFile(LongName());
+    const platform::Status removed = RemoveWipedEntry(folder, LongName(), id);
     if (removed) return true;
     // Left behind: under its own name, so that the user finds it.
     if (!folder.rename(LongName(), name)) {
@@ -297,7 +335,7 @@ bool TWipeEngine::DeleteWipedFile(platform::Folder& folder, const std::string& p
     Fail(path, TWipeFailureReason::CannotDelete, removed.error());
     return false;
   }
-  const platform::Status removed = folder.removeFile(name);
+  const platform::Status removed = RemoveWipedEntry(folder, name, id);
   if (removed) return true;
   Fail(path, TWipeFailureReason::CannotDelete, removed.error());
   return false;
@@ -368,24 +406,28 @@ TWipeEngine::Overwrite TWipeEngine::OverwriteEntry(platform::Folder& folder,
     window.SetFilePosition(0);
 
     // Every pass starts at the first byte.
-    const auto runPass = [&](const TPass& pass, const std::string& text) {
+    opened.passTotal = total;
+    const auto runPass = [&](int number, const TPass& pass, const std::string& text) {
+      opened.passNumber = number;
+      window.SetPassPosition(0);
+      window.ShowPass(number, total);
       const platform::Status rewound = file->seek(0);
       if (!rewound) opened.error = rewound.error();
       if (!rewound || !WritePass(pass, text)) opened.passFailed = true;
     };
     for (std::size_t i = 0; i < passes.size(); ++i) {
-      window.SetPassPosition(0);
-      window.ShowPass(static_cast<int>(i) + 1, total);
-      runPass(passes[i], std::string());
+      runPass(static_cast<int>(i) + 1, passes[i], std::string());
       ProcessMessages();
       if (Aborted) break;
     }
     if (signature && !Aborted) {
-      window.SetPassPosition(0);
-      window.ShowPass(total, total);
-      runPass(TPass(), WipeMethodsManager->Signature);  // a default pass: bytes of value 0
+      runPass(total, TPass(), WipeMethodsManager->Signature);  // a default pass: bytes of value 0
     }
     if (opened.passFailed && !Aborted) Fail(path, TWipeFailureReason::PassFailed, opened.error);
+    if (opened.unverifiedAt) {
+      Fail(path, TWipeFailureReason::VerificationFailed, opened.verifyError,
+           "at byte " + std::to_string(*opened.unverifiedAt));
+    }
     return total == 0 ? Overwrite::WithoutPasses : Overwrite::Done;
   } catch (const std::exception& error) {
     // The file stays; the walk goes on with the next one.
@@ -407,14 +449,83 @@ bool TWipeEngine::WriteRange(TPassBuffer& buffer, std::uint64_t from, std::uint6
     }
     offset += piece.size();
     progress().Advance(piece.size());
-    sinceWriteback += piece.size();
-    if (sinceWriteback >= kWritebackInterval) {
-      file.startWriteback();
-      sinceWriteback = 0;
-    }
+    PaceWrites(file, piece.size(), sinceWriteback);
     ProcessMessages();
   }
   return true;
+}
+
+void TWipeEngine::PaceWrites(platform::File& file, std::uint64_t written,
+                             std::uint64_t& sinceWriteback) {
+  sinceWriteback += written;
+  if (sinceWriteback >= kWritebackInterval) {
+    file.startWriteback();
+    sinceWriteback = 0;
+  }
+  // The device is behind: the windows handle events while it catches up.
+  while (file.unwrittenBeyond(kMostUnwritten) && !Aborted) WaitForDevice();
+}
+
+void TWipeEngine::SettleWrites(platform::File& file, std::uint64_t recent) {
+  for (std::uint64_t behind = std::min(recent, kMostUnwritten); behind > 0;) {
+    behind = behind > kSettleStep ? behind - kSettleStep : 0;
+    while (file.unwrittenBeyond(behind)) WaitForDevice();
+    ProcessMessages();
+  }
+}
+
+platform::Status TWipeEngine::Flush(platform::File& file) {
+  if (const platform::Status started = file.startFlush(); !started) return started;
+  for (;;) {
+    if (const auto ended = file.flushEnded()) return *ended;
+    WaitForDevice();
+  }
+}
+
+void TWipeEngine::WaitForDevice() {
+  ProcessMessages();
+  std::this_thread::sleep_for(kDevicePoll);
+}
+
+void TWipeEngine::VerifyPass(const TPassBuffer& written, std::uint64_t start, std::uint64_t end) {
+  platform::File& file = *open_->file;
+  const auto differs = [this](std::uint64_t at, std::error_code error = {}) {
+    open_->unverifiedAt = at;
+    open_->verifyError = error;
+  };
+  IWipeProgress& window = progress();
+  window.ShowVerifying(open_->passNumber, open_->passTotal);
+  window.SetPassPosition(0);
+  if (const platform::Status started = file.startReadBack(); !started) {
+    differs(start, started.error());
+    return;
+  }
+  // The same bytes again, drawn on a copy of the generator's state: the program's sequence of
+  // random numbers is the same with verification as without.
+  const std::unique_ptr<TPassBuffer> expected = written.Replay();
+  for (std::uint64_t offset = start; offset < end && !Aborted;) {
+    const auto read = file.readBack(
+        offset, static_cast<std::size_t>(std::min<std::uint64_t>(kReadBackPiece, end - offset)));
+    if (!read || read->empty()) {
+      // A read error, or the file ends before what the pass wrote does.
+      differs(offset, read ? std::error_code() : read.error());
+      return;
+    }
+    for (std::string_view rest = *read; !rest.empty();) {
+      const std::uint64_t at = offset + (read->size() - rest.size());
+      const std::string_view want = expected->Bytes(at - start, rest.size());
+      const std::string_view have = rest.substr(0, want.size());
+      if (want.empty() || have != want) {
+        const auto mismatch = std::mismatch(have.begin(), have.end(), want.begin(), want.end());
+        differs(at + static_cast<std::uint64_t>(mismatch.first - have.begin()));
+        return;
+      }
+      rest.remove_prefix(want.size());
+    }
+    offset += read->size();
+    window.SetPassPosition(offset - start);
+    ProcessMessages();
+  }
 }
 
 bool TWipeEngine::WritePass(const TPass& pass, const std::string& text) {
@@ -452,9 +563,15 @@ bool TWipeEngine::WritePass(const TPass& pass, const std::string& text) {
     if (written) progress().Advance(rest - upTo);
   }
   buffer->Finish();
-  const platform::Status flushed = file.flush();
+  SettleWrites(file, file.position() - start);
+  const platform::Status flushed = Flush(file);
   if (!flushed) open_->error = flushed.error();
   // A write that failed only past the file's old end (growing it into its last cluster on a
   // full disk) still left every byte of the file overwritten.
-  return flushed && (written || file.position() >= start + size);
+  const bool covered = flushed && (written || file.position() >= start + size);
+  // Read back once it is on the device; one difference is enough to name the file.
+  if (covered && pass.CheckWipe && !Aborted && !open_->unverifiedAt) {
+    VerifyPass(*buffer, start, file.position());
+  }
+  return covered;
 }

@@ -115,6 +115,7 @@ void TWipeMethodsManager::LoadSettings() {
   ConfirmEraseFolder = ini.ReadBool(kSettings, "ConfirmEraseFolder", false);
   ConfirmErrorOccur = ini.ReadBool(kSettings, "ConfirmErrorOccur", true);
   BufferSize = ini.ReadInteger(kSettings, "BufferSize", 524288);
+  DiscardFreeBlocks = ini.ReadBool(kSettings, "DiscardFreeBlocks", true);
 }
 
 void TWipeMethodsManager::SaveSettings() const {
@@ -135,6 +136,7 @@ void TWipeMethodsManager::SaveSettings() const {
     flag("ConfirmEraseFolder", ConfirmEraseFolder);
     flag("ConfirmErrorOccur", ConfirmErrorOccur);
     document.write(kSettings, "BufferSize", IniIntegerText(BufferSize));
+    flag("DiscardFreeBlocks", DiscardFreeBlocks);
   });
 }
 

@@ -40,8 +40,8 @@ class TCustomWipeMethodsManager {
 class TWipeMethodsManager : public TCustomWipeMethodsManager {
  public:
   // The engines of the catalogue itself are named "FilesEngine" and "DrivesEngine". The
-  // settings start as BufferSize 512000, WriteSignature true, Signature "Wiped by ME!" and every
-  // other setting false, until LoadSettings replaces them.
+  // settings start as BufferSize 512000, WriteSignature true, Signature "Wiped by ME!",
+  // DiscardFreeBlocks true and every other setting false, until LoadSettings replaces them.
   TWipeMethodsManager();
 
   bool WipeWithCurrentMethod = false;
@@ -55,6 +55,8 @@ class TWipeMethodsManager : public TCustomWipeMethodsManager {
   bool ConfirmEraseFolder = false;
   bool ConfirmErrorOccur = false;
   std::int32_t BufferSize = 512000;
+  // After a free-space wipe, tell the device which blocks are free (TRIM), for SSDs.
+  bool DiscardFreeBlocks = true;
   std::unique_ptr<TWipeEngine> FilesEngine;
   std::unique_ptr<TWipeEngine> DrivesEngine;
 

@@ -24,6 +24,13 @@ class IWipeProgress {
   virtual void ShowFile(const std::string& text) = 0;
   // The pass line: "Pass <number> of <total>".
   virtual void ShowPass(int number, int total) = 0;
+  // The pass line while a pass is read back and compared with what it wrote: "Verifying pass
+  // <number> of <total>". The pass bar then follows the bytes compared. A window that has no
+  // such line may leave it out.
+  virtual void ShowVerifying(int number, int total) {
+    (void)number;
+    (void)total;
+  }
   // Adds the bytes to the position of both bars.
   virtual void Advance(std::uint64_t bytes) = 0;
 };

@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <system_error>
 #include <vector>
 
@@ -85,9 +86,29 @@ class File {
   virtual Result<FileInfo> info() = 0;
   // Forces what was written so far to the device (fdatasync).
   virtual Status flush() = 0;
+  // The same without waiting for it: startFlush starts it, flushEnded tells whether it has
+  // ended (with its outcome) or is still going on. The file is not written to in between.
+  virtual Status startFlush() = 0;
+  virtual std::optional<Status> flushEnded() = 0;
   // Starts writing back what was written so far without waiting for it, so that a later
   // flush has little left to do.
   virtual void startWriteback() = 0;
+  // Whether more than `behind` of the bytes written before the position are still on their way
+  // to the device; starts their write-back where it has not started yet. Asked as the writing
+  // goes on (waiting while it says so), it keeps what the system holds of the file bounded, so
+  // that no write waits long for the system to make room and the flush at the end is short.
+  // Where the system cannot tell without waiting, it waits for those bytes and answers false.
+  virtual bool unwrittenBeyond(std::uint64_t behind) = 0;
+  // Shrinks the file to `size` bytes.
+  virtual Status truncate(std::uint64_t size) = 0;
+
+  // Reading back what was written and flushed, from the device itself where the file system
+  // allows it (not from the system's cache of the file): startReadBack prepares a read-back
+  // (again before every new one), then readBack gives the file's bytes from `offset` on, at
+  // most `maxLength` of them and fewer only where the file ends (none past its end). The bytes
+  // stay valid until the next call.
+  virtual Status startReadBack() = 0;
+  virtual Result<std::string_view> readBack(std::uint64_t offset, std::size_t maxLength) = 0;
 };
 
 // What tells one version of a file from another: the file replaced, or written to, has another
@@ -147,6 +168,14 @@ class FileSystem {
   // The identity of the ordinary file the path names (following symbolic links). Null when the
   // path names no ordinary file or cannot be examined.
   virtual std::optional<FileIdentity> identity(const std::string& path) = 0;
+
+  // Tells the device which blocks of the file system mounted at `mountPoint` are free (TRIM),
+  // for the part of the file system from byte `start` on, `length` bytes long (the rest of it
+  // when `length` reaches past its end). Fails with the system's reason where the file system or
+  // its device cannot, or the caller may not (only the administrator may). A start past the
+  // file system's end fails with std::errc::invalid_argument.
+  virtual Status discardFreeBlocks(const std::string& mountPoint, std::uint64_t start,
+                                   std::uint64_t length) = 0;
 };
 
 // Creates the folder (an absolute path) and the missing folders above it, through the file

@@ -85,23 +85,27 @@ Page* TMainForm::addPage(Page* page) {
   return page;
 }
 
-TWipeEngine& TMainForm::WipeFiles() const { return *cleanerEngine_->Shredder->WipeFiles; }
+TWipeEngine& TMainForm::WipeFiles() const {
+  return *cleanerEngine_->Shredder->WipeFiles;
+}
 
-TWipeEngine& TMainForm::WipeFolders() const { return *cleanerEngine_->Shredder->WipeFolders; }
+TWipeEngine& TMainForm::WipeFolders() const {
+  return *cleanerEngine_->Shredder->WipeFolders;
+}
 
 bool TMainForm::WarnOnExecutable() const {
   return optionsPage_->WarnOnExecutable();
 }
 
-void TMainForm::SetEngineRunner(TEngineRunner runner) { runner_ = std::move(runner); }
+void TMainForm::SetEngineRunner(TEngineRunner runner) {
+  runner_ = std::move(runner);
+}
 
 void TMainForm::connectHandlers() {
   connect(ui->helpRollover, &TRolloverImage::clicked, this, &TMainForm::helpRolloverClick);
-  connect(ui->SupportRollover, &TRolloverImage::clicked, this,
-          &TMainForm::SupportRolloverClick);
+  connect(ui->SupportRollover, &TRolloverImage::clicked, this, &TMainForm::SupportRolloverClick);
   connect(ui->UpdateRollover, &TRolloverImage::clicked, this, &TMainForm::UpdateRolloverClick);
-  connect(ui->websiteRollover, &TRolloverImage::clicked, this,
-          &TMainForm::websiteRolloverClick);
+  connect(ui->websiteRollover, &TRolloverImage::clicked, this, &TMainForm::websiteRolloverClick);
   connect(ui->AboutPageRollover, &TRolloverImage::clicked, this,
           &TMainForm::AboutPageRolloverClick);
 }
@@ -118,7 +122,8 @@ void TMainForm::helpRolloverClick() {
 
 void TMainForm::SupportRolloverClick() {
   QUrl url(ProductSite() + QStringLiteral("/support.php"));
-  url.setQuery(QStringLiteral("prod=") + QString::fromLatin1(QUrl::toPercentEncoding(kProductName)));
+  url.setQuery(QStringLiteral("prod=") +
+               QString::fromLatin1(QUrl::toPercentEncoding(kProductName)));
   ShellOpen(url);
 }
 
@@ -195,8 +200,9 @@ void TMainForm::showEvent(QShowEvent* event) {
     frame.moveCenter(available.center());
     move(std::max(frame.left(), available.left()), std::max(frame.top(), available.top()));
   }
-  // Once the window is up, so that the warning stands in front of it.
+  // Once the window is up, so that the warning and the questions stand in front of it.
   QTimer::singleShot(0, this, &TMainForm::reportRegistryProblem);
+  QTimer::singleShot(0, freeSpacePage_, &TFreeSpacePage::OfferLeftoverWipe);
 }
 
 void TMainForm::reportRegistryProblem() {

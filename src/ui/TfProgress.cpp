@@ -129,3 +129,7 @@ void TfProgress::ShowFile(const std::string& text) {
 void TfProgress::ShowPass(int number, int total) {
   ui_->lblPass->setText(QString("Pass %1 of %2").arg(number).arg(total));
 }
+
+void TfProgress::ShowVerifying(int number, int total) {
+  ui_->lblPass->setText(QString("Verifying pass %1 of %2").arg(number).arg(total));
+}

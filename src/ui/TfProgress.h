@@ -41,6 +41,8 @@ class TfProgress : public QDialog, public IWipeProgress {
   void ShowFile(const std::string& text) override;
   // "Pass <number> of <total>".
   void ShowPass(int number, int total) override;
+  // "Verifying pass <number> of <total>".
+  void ShowVerifying(int number, int total) override;
   void Advance(std::uint64_t bytes) override;
 
   // Centres the window on the screen it opens on.

@@ -26,9 +26,11 @@ void addSection(QStringList& sections, const QString& title, const QStringList& 
 TRunReport DescribeRunOutcome(const TRunTexts& texts, const TRunOutcome& outcome) {
   QStringList leftBehind;
   QStringList notFound;
+  QStringList notes;
   for (const TWipeFailure& failure : outcome.failures) {
     (LeavesSomethingBehind(failure) ? leftBehind : notFound) << failureLine(failure);
   }
+  for (const TWipeFailure& note : outcome.notes) notes << failureLine(note);
   QStringList notReached;
   for (const std::string& path : outcome.notReached) notReached << text(path);
 
@@ -50,6 +52,8 @@ TRunReport DescribeRunOutcome(const TRunTexts& texts, const TRunOutcome& outcome
   if (!notFound.isEmpty()) {
     informative << QStringLiteral("Not found when their turn came: %1.").arg(notFound.size());
   }
+  // Few and short: said in full.
+  informative << notes;
 
   QStringList sections;
   if (!outcome.stoppedIn.empty()) {

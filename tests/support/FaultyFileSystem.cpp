@@ -51,12 +51,41 @@ class RecordingFile : public platform::File {
     owner_.flushes.push_back(path_);
     return file_->flush();
   }
+  platform::Status startFlush() override {
+    owner_.flushes.push_back(path_);
+    return file_->startFlush();
+  }
+  std::optional<platform::Status> flushEnded() override { return file_->flushEnded(); }
   void startWriteback() override { file_->startWriteback(); }
+  bool unwrittenBeyond(std::uint64_t behind) override { return file_->unwrittenBeyond(behind); }
+  platform::Status truncate(std::uint64_t size) override {
+    owner_.truncations.emplace_back(path_, size);
+    return file_->truncate(size);
+  }
+  platform::Status startReadBack() override {
+    owner_.readBacks.push_back(path_);
+    if (owner_.failReadBack.count(path_)) return owner_.readBackError;
+    return file_->startReadBack();
+  }
+  platform::Result<std::string_view> readBack(std::uint64_t offset,
+                                              std::size_t maxLength) override {
+    if (owner_.failReadBack.count(path_)) return owner_.readBackError;
+    auto bytes = file_->readBack(offset, maxLength);
+    const auto changed = owner_.changedOnRead.find(path_);
+    if (!bytes || changed == owner_.changedOnRead.end() || changed->second < offset ||
+        changed->second - offset >= bytes->size()) {
+      return bytes;
+    }
+    altered_.assign(bytes->data(), bytes->size());
+    altered_[static_cast<std::size_t>(changed->second - offset)] ^= '\xFF';
+    return std::string_view(altered_);
+  }
 
  private:
   FaultyFileSystem& owner_;
   std::unique_ptr<platform::File> file_;
   std::string path_;
+  std::string altered_;
 };
 
 class FaultyFolder : public platform::Folder {
@@ -241,4 +270,20 @@ std::optional<platform::DiskSpace> FaultyFileSystem::diskSpace(const std::string
 
 std::optional<platform::FileIdentity> FaultyFileSystem::identity(const std::string& path) {
   return real().identity(path);
+}
+
+platform::Status FaultyFileSystem::discardFreeBlocks(const std::string& mountPoint,
+                                                     std::uint64_t start, std::uint64_t length) {
+  discards.push_back({mountPoint, start, length});
+  if (discardError) return *discardError;
+  std::string point = mountPoint;
+  while (point.size() > 1 && point.back() == '/') point.pop_back();
+  const auto slash = point.rfind('/');
+  const auto self = real().info(point);
+  const auto parent = real().info(slash == 0 ? "/" : point.substr(0, slash));
+  const bool mountedByTest = !confinedTo.empty() &&
+                             point.compare(0, confinedTo.size(), confinedTo) == 0 && self &&
+                             parent && self->id.device != parent->id.device;
+  if (!mountedByTest) return std::make_error_code(std::errc::operation_not_supported);
+  return real().discardFreeBlocks(mountPoint, start, length);
 }

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <system_error>
@@ -55,12 +56,30 @@ class FaultyFileSystem : public platform::FileSystem {
   // Device numbers reported for paths that start with the key (the longest key that fits),
   // instead of the real ones.
   std::map<std::string, std::uint64_t> deviceOf;
+  // Files (by the path they were opened by) whose byte at the offset reads back other than it
+  // is (its bits inverted), as a failing disk would return it.
+  std::map<std::string, std::uint64_t> changedOnRead;
+  // Files whose read-back fails with readBackError.
+  std::set<std::string> failReadBack;
+  std::error_code readBackError = std::make_error_code(std::errc::io_error);
+  // When set, every discard of free blocks fails with it. Otherwise a discard reaches the system
+  // only for a file system mounted inside the confinement (one a test mounted itself); any other
+  // fails as unsupported, so that no test ever discards the blocks of a real disk.
+  std::optional<std::error_code> discardError;
 
   // What happened.
   std::vector<Write> writes;
   std::vector<Deleted> deleted;
   std::vector<std::pair<std::string, std::string>> renames;
   std::vector<std::string> flushes;
+  std::vector<std::pair<std::string, std::uint64_t>> truncations;  // path, new size
+  std::vector<std::string> readBacks;  // a path for every read-back started
+  struct Discard {
+    std::string mountPoint;
+    std::uint64_t start;
+    std::uint64_t length;
+  };
+  std::vector<Discard> discards;
 
   platform::Result<std::unique_ptr<platform::File>> openExisting(const std::string& path) override;
   platform::Result<std::unique_ptr<platform::File>> createAlways(const std::string& path) override;
@@ -76,6 +95,8 @@ class FaultyFileSystem : public platform::FileSystem {
   platform::Status writeFileAtomic(const std::string& path, const std::string& contents) override;
   std::optional<platform::DiskSpace> diskSpace(const std::string& path) override;
   std::optional<platform::FileIdentity> identity(const std::string& path) override;
+  platform::Status discardFreeBlocks(const std::string& mountPoint, std::uint64_t start,
+                                     std::uint64_t length) override;
 
  private:
   friend class RecordingFile;

@@ -66,6 +66,7 @@ class FreeSpacePageTest : public QObject {
   void abortedRunSaysSo();
   void realRunOnAMountedFileSystem();
   void driveUnmountedAfterListingIsNotWipedAndSaysSo();
+  void leftoverOfAnInterruptedRunIsOfferedForWipingOnce();
 };
 
 void FreeSpacePageTest::listsFixedDrivesOnlyInPathOrderAllChecked() {
@@ -191,8 +192,12 @@ void FreeSpacePageTest::realRunOnAMountedFileSystem() {
   small.disks.write("small/kept.txt", "still here");
 
   QTest::mouseClick(small.f->find<QPushButton>("btnFreeExecute"), Qt::LeftButton);
-  QCOMPARE(small.f->prompts.lastMessage().text,
-           QStringLiteral("The Wipe free space task has been completed successfully!"));
+  const auto& shown = small.f->prompts.lastMessage();
+  QCOMPARE(shown.text, QStringLiteral("The Wipe free space task has been completed successfully!"));
+  // A tmpfs has no blocks to discard: said once, beside the success.
+  QCOMPARE(shown.informative,
+           QString::fromLocal8Bit(small.point + "/: free blocks were not discarded: the file "
+                                                "system or its device does not support it"));
   QVERIFY(!pathExists(small.point + "/tem1.tmp"));
   QCOMPARE(readFileBytes(small.point + "/kept.txt"), std::string("still here"));
   QVERIFY(small.f->freeSpace().Items.empty());
@@ -217,6 +222,43 @@ void FreeSpacePageTest::driveUnmountedAfterListingIsNotWipedAndSaysSo() {
                     QString::fromStdString(WipeFailureText(TWipeFailureReason::NoLongerMounted))));
   QVERIFY(small.disk.writes.empty());
   QVERIFY(!pathExists(small.point + "/tem1.tmp"));
+}
+
+void FreeSpacePageTest::leftoverOfAnInterruptedRunIsOfferedForWipingOnce() {
+  for (const bool yes : {true, false}) {
+    TestFolder disks;
+    const std::string one = disks.makeFolder("one");
+    const std::string two = disks.makeFolder("two");
+    const std::string leftover = disks.write("one/tem1.tmp", std::string(3000, 'd'));
+    disks.write("two/tem2.tmp", "not ours");
+    MainFormFixture f(mountLine(20, "8:1", one, "ext4") + mountLine(21, "8:2", two, "ext4"));
+    f.withCatalogue();
+    f.files().AddItem(std::make_unique<TWipeItem>(wkFile, disks / "listed.txt"));
+    f.prompts.confirmations.push_back(yes);
+    auto& recorded = f.prompts.messages;
+    // Asked once the window is up, and not again when it shows again.
+    f.form().show();
+    QTRY_VERIFY(!recorded.empty());
+    f.form().hide();
+    f.form().show();
+    QCoreApplication::processEvents();
+    QVERIFY(f.prompts.unexpected.empty());
+    QCOMPARE(recorded[0].text,
+             QStringLiteral("A temporary file of an interrupted free-space wipe was found on "
+                            "Local Disk (%1) (%2). Wipe and remove it now?")
+                 .arg(QString::fromLocal8Bit(one), FormatSize(3000)));
+    if (!yes) {
+      QCOMPARE(recorded.size(), std::size_t{1});
+      QCOMPARE(readFileBytes(leftover), std::string(3000, 'd'));
+      continue;
+    }
+    // Wiped as a file of its own; the Delete-with-wiping list is left as it was.
+    QCOMPARE(recorded.size(), std::size_t{2});
+    QCOMPARE(recorded[1].text, QStringLiteral("The wipe task has been completed successfully!"));
+    QVERIFY(!pathExists(leftover));
+    QCOMPARE(MainFormFixture::itemPaths(f.files()), std::vector<std::string>{disks / "listed.txt"});
+    QVERIFY(pathExists(two + "/tem2.tmp"));
+  }
 }
 
 QTEST_MAIN(FreeSpacePageTest)

@@ -68,6 +68,8 @@ class TfProgressTest : public QObject {
     auto* file = control<QLabel>(window, "lblFile");
     window.ShowPass(2, 3);
     QCOMPARE(control<QLabel>(window, "lblPass")->text(), QString("Pass 2 of 3"));
+    window.ShowVerifying(2, 3);
+    QCOMPARE(control<QLabel>(window, "lblPass")->text(), QString("Verifying pass 2 of 3"));
     window.ShowFile("/home/user/notes.txt");
     QCOMPARE(file->text(), QString("/home/user/notes.txt"));
 

@@ -2,13 +2,43 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 
 namespace platform::posix {
 namespace {
+
+// Reads that bypass the cache start, end and land on multiples of this (the largest logical
+// block size of common devices).
+constexpr std::uint64_t kDirectAlignment = 4096;
+// The most a read-back reads in one call.
+constexpr std::size_t kMostReadBack = 8u << 20;
+
+// cachestat (Linux 6.5): how many pages of a range of a file are cached, dirty, being written.
+#if defined(SYS_cachestat)
+constexpr long kCachestatCall = SYS_cachestat;
+#elif defined(__x86_64__) || defined(__i386__) || defined(__aarch64__) || defined(__arm__) || \
+    defined(__riscv)
+constexpr long kCachestatCall = 451;
+#else
+constexpr long kCachestatCall = -1;
+#endif
+struct CacheRange {
+  std::uint64_t off;
+  std::uint64_t len;
+};
+struct CacheStat {
+  std::uint64_t cached;
+  std::uint64_t dirty;
+  std::uint64_t writeback;
+  std::uint64_t evicted;
+  std::uint64_t recentlyEvicted;
+};
 
 EntryKind kindOfMode(mode_t mode) {
   if (S_ISREG(mode)) return EntryKind::File;
@@ -67,6 +97,12 @@ Result<int> openRegularAt(int folderFd, const char* path, int flags, mode_t mode
 }
 
 PosixFile::~PosixFile() {
+  // The descriptor may not go while the system still flushes through it.
+  while (flushStarted_ && !flushEnded()) {
+    const aiocb* pending[] = {&flushing_};
+    ::aio_suspend(pending, 1, nullptr);
+  }
+  if (reader_ >= 0) ::close(reader_);
   ::close(fd_);
 }
 
@@ -87,6 +123,9 @@ Status PosixFile::write(const void* data, std::size_t length) {
 Status PosixFile::seek(std::uint64_t position) {
   if (::lseek(fd_, static_cast<off_t>(position), SEEK_SET) < 0) return lastError();
   position_ = position;
+  // What is written from here on has no write-back of its own yet.
+  written_back_ = position;
+  settled_ = position;
   return {};
 }
 
@@ -101,20 +140,136 @@ Result<FileInfo> PosixFile::info() {
 }
 
 Status PosixFile::flush() {
-  written_back_ = 0;
   if (::fdatasync(fd_) != 0) return lastError();
+  written_back_ = position_;
+  settled_ = position_;
   return {};
 }
 
-void PosixFile::startWriteback() {
-  if (position_ <= written_back_) {
-    written_back_ = 0;  // the position went back to the start of a new pass
+Status PosixFile::startFlush() {
+  if (flushStarted_) return {};
+  flushOutcome_.reset();
+  flushing_ = aiocb{};
+  flushing_.aio_fildes = fd_;
+  flushing_.aio_sigevent.sigev_notify = SIGEV_NONE;
+  if (::aio_fsync(O_DSYNC, &flushing_) == 0) {
+    flushStarted_ = true;
+  } else {
+    flushOutcome_ = flush();  // no flush without waiting here: this one waits
   }
+  return {};
+}
+
+std::optional<Status> PosixFile::flushEnded() {
+  if (!flushStarted_) return flushOutcome_ ? flushOutcome_ : Status();
+  const int error = ::aio_error(&flushing_);
+  if (error == EINPROGRESS) return std::nullopt;
+  flushStarted_ = false;
+  ::aio_return(&flushing_);
+  if (error != 0) {
+    flushOutcome_ = Status(std::error_code(error, std::generic_category()));
+  } else {
+    written_back_ = position_;
+    settled_ = position_;
+    flushOutcome_ = Status();
+  }
+  return flushOutcome_;
+}
+
+void PosixFile::startWriteback() {
   if (position_ > written_back_) {
     ::sync_file_range(fd_, static_cast<off_t>(written_back_),
                       static_cast<off_t>(position_ - written_back_), SYNC_FILE_RANGE_WRITE);
     written_back_ = position_;
   }
+}
+
+bool PosixFile::unwrittenBeyond(std::uint64_t behind) {
+  if (position_ <= settled_ || position_ - settled_ <= behind) return false;
+  const std::uint64_t upTo = position_ - behind;
+  const auto from = static_cast<off_t>(settled_);
+  const auto length = static_cast<off_t>(upTo - settled_);
+  written_back_ = std::max(written_back_, upTo);
+  if (canAskCache_ && kCachestatCall >= 0) {
+    // Starts what is dirty and not yet on its way, without waiting for anything under way.
+    ::sync_file_range(fd_, from, length, SYNC_FILE_RANGE_WRITE);
+    CacheRange range{settled_, upTo - settled_};
+    CacheStat stat{};
+    if (::syscall(kCachestatCall, fd_, &range, &stat, 0) == 0) {
+      if (stat.writeback > 0) return true;
+      // Written; or dirty pages that nothing writes back (a file system in memory).
+      settled_ = upTo;
+      return false;
+    }
+    canAskCache_ = false;
+  }
+  // Waits for all of it to reach the device.
+  ::sync_file_range(
+      fd_, from, length,
+      SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE | SYNC_FILE_RANGE_WAIT_AFTER);
+  settled_ = upTo;
+  return false;
+}
+
+Status PosixFile::truncate(std::uint64_t size) {
+  if (::ftruncate(fd_, static_cast<off_t>(size)) != 0) return lastError();
+  return {};
+}
+
+Status PosixFile::openReader(bool direct) {
+  if (reader_ >= 0) ::close(reader_);
+  // The same open file once more, for reading: the file written is open for writing only, and
+  // a path could name another file by now.
+  const std::string self = "/proc/self/fd/" + std::to_string(fd_);
+  reader_ = direct ? ::open(self.c_str(), O_RDONLY | O_DIRECT | O_CLOEXEC) : -1;
+  direct_ = reader_ >= 0;
+  if (reader_ < 0 && (!direct || errno == EINVAL)) {
+    reader_ = ::open(self.c_str(), O_RDONLY | O_CLOEXEC);  // no O_DIRECT on this file system
+  }
+  if (reader_ < 0) return lastError();
+  // Without O_DIRECT the cached pages, clean after the flush, are dropped, so that the reads
+  // come from the device.
+  if (!direct_) ::posix_fadvise(reader_, 0, 0, POSIX_FADV_DONTNEED);
+  return {};
+}
+
+Status PosixFile::startReadBack() {
+  if (reader_ < 0) return openReader(true);
+  if (!direct_) ::posix_fadvise(reader_, 0, 0, POSIX_FADV_DONTNEED);
+  return {};
+}
+
+Result<std::string_view> PosixFile::readBack(std::uint64_t offset, std::size_t maxLength) {
+  if (reader_ < 0) {
+    if (const Status started = startReadBack(); !started) return started.error();
+  }
+  maxLength = std::min(maxLength, kMostReadBack);
+  // Whole aligned blocks around what is asked for, read into an aligned buffer.
+  const std::uint64_t start = offset / kDirectAlignment * kDirectAlignment;
+  const auto skip = static_cast<std::size_t>(offset - start);
+  const std::size_t wanted =
+      (skip + maxLength + kDirectAlignment - 1) / kDirectAlignment * kDirectAlignment;
+  if (readBuffer_.size() < wanted + kDirectAlignment) readBuffer_.resize(wanted + kDirectAlignment);
+  const auto address = reinterpret_cast<std::uintptr_t>(readBuffer_.data());
+  char* buffer =
+      readBuffer_.data() + (kDirectAlignment - address % kDirectAlignment) % kDirectAlignment;
+  std::size_t got = 0;
+  while (got < wanted) {
+    const ssize_t n = ::pread(reader_, buffer + got, wanted - got, static_cast<off_t>(start + got));
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0 && errno == EINVAL && direct_) {
+      // The file system took O_DIRECT but refuses these reads: read through the cache, emptied.
+      if (const Status reopened = openReader(false); !reopened) return reopened.error();
+      continue;
+    }
+    if (n < 0) return lastError();
+    if (n == 0) break;
+    got += static_cast<std::size_t>(n);
+    // A direct read ends short only at the end of the file.
+    if (direct_ && static_cast<std::uint64_t>(n) % kDirectAlignment != 0) break;
+  }
+  if (got <= skip) return std::string_view();
+  return std::string_view(buffer + skip, std::min(got - skip, maxLength));
 }
 
 }  // namespace platform::posix

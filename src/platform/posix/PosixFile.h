@@ -2,9 +2,11 @@
 // An open file of the Linux file system, and what the backend shares about entries: their
 // kind, attributes and identity from statx, and errno as std::error_code.
 
+#include <aio.h>
 #include <sys/types.h>
 
 #include <string>
+#include <vector>
 
 #include "platform/FileSystem.h"
 
@@ -34,12 +36,31 @@ class PosixFile final : public File {
   std::uint64_t position() const override { return position_; }
   Result<FileInfo> info() override;
   Status flush() override;
+  Status startFlush() override;
+  std::optional<Status> flushEnded() override;
   void startWriteback() override;
+  bool unwrittenBeyond(std::uint64_t behind) override;
+  Status truncate(std::uint64_t size) override;
+  Status startReadBack() override;
+  Result<std::string_view> readBack(std::uint64_t offset, std::size_t maxLength) override;
 
  private:
+  // Opens the descriptor that reads back: past the system's cache (O_DIRECT) when asked and the
+  // file system allows, else through the cache, which is emptied of the file first.
+  Status openReader(bool direct);
+
   int fd_;
   std::uint64_t position_ = 0;
-  std::uint64_t written_back_ = 0;
+  std::uint64_t written_back_ = 0;  // write-back has been started up to here
+  std::uint64_t settled_ = 0;       // written to the device up to here
+  bool canAskCache_ = true;         // the system tells what of the file is still to be written
+  int reader_ = -1;
+  bool direct_ = false;  // the reader bypasses the cache (O_DIRECT)
+  std::vector<char> readBuffer_;
+  // The flush going on without waiting, or the outcome of one that had to wait.
+  aiocb flushing_{};
+  bool flushStarted_ = false;
+  std::optional<Status> flushOutcome_;
 };
 
 }  // namespace platform::posix

@@ -1,13 +1,16 @@
 // The Linux file system behind platform::FileSystem.
 
 #include <fcntl.h>
+#include <linux/fs.h>
 #include <stdio.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
+#include <limits>
 
 #include "platform/FileSystem.h"
 #include "platform/PathText.h"
@@ -48,8 +51,8 @@ class PosixFileSystem final : public FileSystem {
     if (::lstat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) return FileError::NotAFile;
     // Emptied only once the descriptor is known to name an ordinary file that no other name
     // shares: truncating a hard link would destroy the other name's content.
-    const auto fd =
-        posix::openRegularAt(AT_FDCWD, path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NOCTTY, 0600);
+    const auto fd = posix::openRegularAt(AT_FDCWD, path.c_str(),
+                                         O_RDWR | O_CREAT | O_NOFOLLOW | O_NOCTTY, 0600);
     if (!fd) return fd.error();
     if (::fstat(*fd, &st) != 0) {
       const std::error_code error = lastError();
@@ -244,6 +247,20 @@ class PosixFileSystem final : public FileSystem {
         static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino),
         static_cast<std::uint64_t>(st.st_size),
         static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+  }
+
+  Status discardFreeBlocks(const std::string& mountPoint, std::uint64_t start,
+                           std::uint64_t length) override {
+    if (mountPoint.empty()) return noPath();
+    const int fd = ::open(mountPoint.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return lastError();
+    fstrim_range range{};
+    range.start = start;
+    range.len = std::min<std::uint64_t>(length, std::numeric_limits<std::uint64_t>::max() - start);
+    range.minlen = 0;
+    const Status trimmed = fromCall(::ioctl(fd, FITRIM, &range));
+    ::close(fd);
+    return trimmed;
   }
 };
 

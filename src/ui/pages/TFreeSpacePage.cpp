@@ -1,10 +1,12 @@
 #include "ui/pages/TFreeSpacePage.h"
 
 #include <QHeaderView>
+#include <algorithm>
 
 #include "core/DriveFunctions.h"
 #include "core/TWipeEngine.h"
 #include "platform/Drives.h"
+#include "dialogs/PromptService.h"
 #include "ui/SizeFunctions.h"
 #include "ui/WipeReport.h"
 #include "ui/pages/TPageHost.h"
@@ -35,22 +37,28 @@ void TFreeSpacePage::arrangeDriveColumns() {
   list->headerItem()->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
 }
 
+void TFreeSpacePage::showDriveFigures(QTreeWidgetItem* row, const std::string& root) {
+  std::int64_t freeBytes = -1;
+  std::int64_t totalBytes = -1;
+  GetDriveSpace(root, freeBytes, totalBytes);
+  row->setText(2, FormatSize(freeBytes));
+  row->setText(3, FormatSize(totalBytes));
+}
+
 void TFreeSpacePage::FillDriveList() {
   const std::vector<std::string> roots = platform::drives().driveRoots();
   if (roots.empty()) return;
   QTreeWidget* list = ui->lvDriveList;
   list->clear();
+  leftovers_.clear();
   for (const std::string& root : roots) {
     if (platform::drives().driveKind(root) != platform::DriveFixed) continue;
-    std::int64_t freeBytes = -1;
-    std::int64_t totalBytes = -1;
-    GetDriveSpace(root, freeBytes, totalBytes);
     auto* row = new TPathRow(root);
     row->Volume = GetDriveVolume(root);  // the run wipes this file system and no other
-    row->setText(0, QString::fromLocal8Bit(GetDriveDisplayName(root)));
+    const std::string name = GetDriveDisplayName(root);
+    row->setText(0, QString::fromLocal8Bit(name));
     row->setText(1, QString::fromLocal8Bit(GetDriveFileSystem(root)));
-    row->setText(2, FormatSize(freeBytes));
-    row->setText(3, FormatSize(totalBytes));
+    showDriveFigures(row, root);
     // The list cuts a long name in the middle; the whole one is the tooltip.
     row->setToolTip(0, row->text(0));
     row->setTextAlignment(1, Qt::AlignCenter);
@@ -59,7 +67,56 @@ void TFreeSpacePage::FillDriveList() {
     row->setFlags(row->flags() | Qt::ItemIsUserCheckable);
     row->setCheckState(0, Qt::Checked);
     list->addTopLevelItem(row);
+    // A drive that a killed run left filled. A file in a folder shared by several listed file
+    // systems' figures is named once, for the first.
+    for (const TLeftoverFile& file : FindFreeSpaceLeftovers(root)) {
+      const bool known = std::any_of(leftovers_.begin(), leftovers_.end(),
+                                     [&](const Leftover& seen) { return seen.path == file.Path; });
+      if (!known) leftovers_.push_back({file.Path, file.Size, name});
+    }
   }
+}
+
+void TFreeSpacePage::OfferLeftoverWipe() {
+  const std::vector<Leftover> found = std::move(leftovers_);
+  leftovers_.clear();
+  bool wiped = false;
+  for (const Leftover& file : found) {
+    const QString question =
+        QStringLiteral(
+            "A temporary file of an interrupted free-space wipe was found on %1 (%2). Wipe and "
+            "remove it now?")
+            .arg(QString::fromLocal8Bit(file.drive),
+                 FormatSize(static_cast<std::int64_t>(file.size)));
+    if (!Prompts().SystemMessage(TSystemIcon::Question, question)) continue;
+    wipeLeftover(file.path);
+    wiped = true;
+  }
+  if (!wiped) return;
+  // The space the files held is free again.
+  QTreeWidget* list = ui->lvDriveList;
+  for (int index = 0; index < list->topLevelItemCount(); ++index) {
+    auto* row = static_cast<TPathRow*>(list->topLevelItem(index));
+    showDriveFigures(row, row->Path);
+  }
+}
+
+void TFreeSpacePage::wipeLeftover(const std::string& path) {
+  TWipeEngine& engine = host_.WipeFiles();
+  if (!host_.MayRun(engine)) return;
+  // The jobs listed for the engine wait aside (no list takes jobs while it runs) and come back
+  // as they were.
+  std::vector<std::unique_ptr<TWipeItem>> listed = std::move(engine.Items);
+  engine.Items.clear();
+  engine.AddItem(std::make_unique<TWipeItem>(wkFile, path));
+  const bool ran = host_.RunEngine(engine);
+  const TRunOutcome outcome = RunOutcomeOf(engine);
+  engine.Items = std::move(listed);
+  if (!ran || host_.CloseAfterRun()) return;
+  ShowRunOutcome({QStringLiteral("The wipe task has been aborted!"),
+                  QStringLiteral("The wipe task has not been completed. Left behind: %1."),
+                  QStringLiteral("The wipe task has been completed successfully!")},
+                 outcome);
 }
 
 void TFreeSpacePage::btnFreeExecuteClick() {

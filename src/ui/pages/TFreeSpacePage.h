@@ -3,8 +3,12 @@
 // a run over the checked ones.
 
 #include <QWidget>
+#include <cstdint>
 #include <memory>
+#include <string>
+#include <vector>
 
+class QTreeWidgetItem;
 class TPageHost;
 namespace Ui {
 class TFreeSpacePage;
@@ -17,15 +21,33 @@ class TFreeSpacePage : public QWidget {
   explicit TFreeSpacePage(TPageHost& host, QWidget* parent = nullptr);
   ~TFreeSpacePage() override;
 
-  // One checked row per fixed drive.
+  // One checked row per fixed drive. Notes the temporary files of interrupted free-space wipes
+  // found for the drives listed, which OfferLeftoverWipe asks about.
   void FillDriveList();
+
+ public slots:
+  // Asks about each temporary file of an interrupted free-space wipe found when the list was
+  // filled, and wipes and removes those the user says Yes to as file jobs of the files engine.
+  // Called once the main window is up, so that the questions stand in front of it.
+  void OfferLeftoverWipe();
 
  private slots:
   void btnFreeExecuteClick();
 
  private:
+  struct Leftover {
+    std::string path;
+    std::uint64_t size;
+    std::string drive;  // the display name of the drive it fills
+  };
+
   void arrangeDriveColumns();
+  // Fills the free-space and size cells of a row from the drive's figures now.
+  static void showDriveFigures(QTreeWidgetItem* row, const std::string& root);
+  // Wipes the file alone with the files engine; the jobs of the Delete-with-wiping list wait.
+  void wipeLeftover(const std::string& path);
 
   std::unique_ptr<Ui::TFreeSpacePage> ui;
   TPageHost& host_;
+  std::vector<Leftover> leftovers_;
 };

@@ -124,3 +124,43 @@ TEST(PassBufferTest, NothingToWriteWithoutABlock) {
   emptyText.WipeWith = wwTextPattern;
   EXPECT_THROW(TPassBuffer(emptyText, "", 100, 10), EPassBufferError);
 }
+
+TEST(PassBufferTest, ReplayGivesTheSameBytesWithoutMovingTheGenerator) {
+  TPass random;
+  random.WipeWith = wwRandomBytes;
+  random.RandomBytesValue1 = 3;
+  random.RandomBytesValue2 = 200;
+  TPass character;
+  character.WipeWith = wwRandomCharacter;
+  character.RandomCharacterValue2 = 255;
+  TPass text;
+  text.WipeWith = wwTextPattern;
+  text.TextPatternValue = "abcdefg";
+  for (const TPass* pass : {&random, &character, &text}) {
+    // Held whole, and drawn again in pieces for every repetition.
+    for (const std::size_t maxHeld : {7, 4096}) {
+      SCOPED_TRACE(testing::Message() << "kind " << int(pass->WipeWith) << " held " << maxHeld);
+      const std::uint64_t length = 3 * 1000 + 500;
+      const auto written = Stream(*pass, "", 1000, maxHeld, length, 333);
+      SetRandomSeed(12345);
+      TPassBuffer buffer(*pass, "", 1000, maxHeld);
+      buffer.Finish();
+      const std::uint32_t after = RandomSeed();
+      ASSERT_EQ(after, written.second);
+      // Made after the pass, read twice over (two replays), never touching the generator.
+      for (int round = 0; round < 2; ++round) {
+        const auto replay = buffer.Replay();
+        std::string out;
+        while (out.size() < length) {
+          const auto piece =
+              replay->Bytes(out.size(), std::min<std::uint64_t>(333, length - out.size()));
+          ASSERT_FALSE(piece.empty());
+          out.append(piece);
+        }
+        replay->Finish();
+        EXPECT_EQ(out, written.first);
+        EXPECT_EQ(RandomSeed(), after);
+      }
+    }
+  }
+}

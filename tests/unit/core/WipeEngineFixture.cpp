@@ -12,6 +12,7 @@ class RecordingProgress : public IWipeProgress {
   void SetPassPosition(std::uint64_t position) override { log_.passPositions.push_back(position); }
   void ShowFile(const std::string& text) override { log_.files.push_back(text); }
   void ShowPass(int number, int total) override { log_.passes.emplace_back(number, total); }
+  void ShowVerifying(int number, int total) override { log_.verifying.emplace_back(number, total); }
   void Advance(std::uint64_t bytes) override { log_.advanced += bytes; }
 
  private:

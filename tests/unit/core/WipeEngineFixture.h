@@ -30,6 +30,7 @@ struct ProgressLog {
   int closed = 0;
   std::vector<std::string> files;
   std::vector<std::pair<int, int>> passes;
+  std::vector<std::pair<int, int>> verifying;
   std::vector<std::uint64_t> filePositions;
   std::vector<std::uint64_t> passPositions;
   std::vector<std::uint64_t> fileRanges;
@@ -86,4 +87,3 @@ class WipeEngineTest : public ::testing::Test {
 
 // The name a wiped file gets before it is deleted.
 std::string LongName();
-

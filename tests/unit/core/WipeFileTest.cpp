@@ -383,3 +383,37 @@ TEST_F(WipeEngineTest, AMethodNotReadWholeLeavesEveryFileAsItIs) {
   EXPECT_TRUE(HasFailure(path, TWipeFailureReason::MethodNotReadWhole));
   EXPECT_EQ(DescribeFailure(engine.Failures.at(0)), "method file could not be read whole");
 }
+
+TEST_F(WipeEngineTest, LargeWipedFilesAreGivenBackInStepsBeforeTheyGo) {
+  AddMethod("one.mtd", {BytePass(0x3C)});
+  engine.GiveBackStep = 4096;
+  struct Case {
+    const char* what;
+    std::uint64_t size;
+    std::vector<std::uint64_t> steps;  // the sizes the file is shrunk to, in order
+  };
+  const Case cases[] = {
+      {"one step or less: deleted at once", 4096, {}},
+      {"a part step left at the end", 10000, {8192, 4096, 0}},
+      {"whole steps", 12288, {8192, 4096, 0}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    files.truncations.clear();
+    files.deleted.clear();
+    const int before = services.processed;
+    const std::string path = folder.write("file", std::string(c.size, 'x'));
+    Run(wkFile, path);
+    EXPECT_TRUE(engine.Failures.empty()) << ::testing::PrintToString(engine.Failures);
+    std::vector<std::uint64_t> steps;
+    for (const auto& [shrunk, size] : files.truncations) {
+      EXPECT_EQ(shrunk, folder / LongName());
+      steps.push_back(size);
+    }
+    EXPECT_EQ(steps, c.steps);
+    // The windows handle events between the steps.
+    EXPECT_GE(services.processed - before, static_cast<int>(c.steps.size()));
+    EXPECT_FALSE(pathExists(path));
+    ASSERT_EQ(files.deleted.size(), 1u);
+  }
+}

@@ -1,12 +1,14 @@
 // Wiping the free space of a drive: on small file systems the test mounts itself for the real
 // fill, and on a test folder posing as a drive for the failures.
 
+#include <fcntl.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <optional>
 #include <set>
 
 #include "WipeEngineFixture.h"
@@ -364,4 +366,160 @@ TEST_F(WipeFreeSpaceTest, TemporaryFileGoesWhereTheUserMayWriteOnTheSameFileSyst
     ASSERT_EQ(WipedContents().size(), 1u);
     EXPECT_EQ(files.deleted.back().path, c.expected + LongName());
   }
+}
+
+TEST_F(WipeFreeSpaceTest, FreeBlocksAreDiscardedAfterTheWipeOrTheUserHearsWhyNotOnce) {
+  struct Case {
+    const char* what;
+    bool option;
+    std::optional<std::error_code> error;  // none: what the tmpfs itself answers
+    std::string note;                      // empty: no note
+  };
+  const Case cases[] = {
+      {"a file system without it", true, std::nullopt,
+       "free blocks were not discarded: the file system or its device does not support it"},
+      {"a user who may not", true, std::make_error_code(std::errc::operation_not_permitted),
+       "free blocks were not discarded: only the administrator may ask for it"},
+      {"another reason", true, std::make_error_code(std::errc::io_error),
+       "free blocks were not discarded (Input/output error)"},
+      {"switched off", false, std::nullopt, ""},
+  };
+  const std::string root = Mount("drive", ScopedMount::Kind::Tmpfs, "1m");
+  SKIP_UNLESS_MOUNTED(root);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    manager.DiscardFreeBlocks = c.option;
+    files.discardError = c.error;
+    files.discards.clear();
+    Run(wkFreeSpace, root);
+    EXPECT_TRUE(engine.Failures.empty()) << ::testing::PrintToString(engine.Failures);
+    EXPECT_FALSE(pathExists(root + "tem1.tmp"));
+    if (c.note.empty()) {
+      EXPECT_TRUE(files.discards.empty());
+      EXPECT_TRUE(engine.Notes.empty());
+      continue;
+    }
+    ASSERT_EQ(files.discards.size(), 1u);
+    EXPECT_EQ(files.discards[0].mountPoint, root);
+    EXPECT_EQ(files.discards[0].start, 0u);
+    ASSERT_EQ(engine.Notes.size(), 1u);
+    EXPECT_EQ(engine.Notes[0].Path, root);
+    EXPECT_FALSE(LeavesSomethingBehind(engine.Notes[0]));
+    EXPECT_EQ(DescribeFailure(engine.Notes[0]), c.note);
+  }
+  // Nothing is discarded after a cancel.
+  manager.DiscardFreeBlocks = true;
+  files.discards.clear();
+  services.onProcess = [&] { engine.Aborted = true; };
+  Run(wkFreeSpace, root);
+  EXPECT_TRUE(files.discards.empty());
+  EXPECT_TRUE(engine.Notes.empty());
+}
+
+TEST_F(WipeFreeSpaceTest, DiscardOnALoopMountedExt4ImageCoversTheWholeFileSystemInSteps) {
+  // 300 MiB: more than one step of the discard, which the windows handle events between.
+  const std::string root = Mount("disk", ScopedMount::Kind::Ext4Image, "300m");
+  SKIP_UNLESS_MOUNTED(root);
+  // Only the discard is of interest here: an almost full file system is filled quickly.
+  const auto space = platform::realFileSystem().diskSpace(root);
+  ASSERT_TRUE(space);
+  {
+    const int ballast = ::open((root + "ballast").c_str(), O_WRONLY | O_CREAT, 0600);
+    ASSERT_GE(ballast, 0);
+    EXPECT_EQ(::posix_fallocate(ballast, 0, static_cast<off_t>(space->available - (16u << 20))), 0);
+    ::close(ballast);
+  }
+  Run(wkFreeSpace, root);
+  EXPECT_TRUE(engine.Notes.empty()) << ::testing::PrintToString(engine.Notes);
+  ASSERT_GE(files.discards.size(), 2u);
+  // One step after the other, the last reaching to the end.
+  std::uint64_t next = 0;
+  for (const auto& discard : files.discards) {
+    EXPECT_EQ(discard.start, next);
+    next += discard.length;
+  }
+  EXPECT_GE(files.discards.back().length, space->total - files.discards.back().start);
+}
+
+TEST_F(WipeFreeSpaceTest, TheTemporaryFileIsVerifiedLikeAnyFile) {
+  AddMethod("verified.mtd", {[] {
+              TPass pass = BytePass(0x5A);
+              pass.CheckWipe = true;
+              return pass;
+            }()});
+  const std::string root = Mount("drive", ScopedMount::Kind::Tmpfs, "1m");
+  SKIP_UNLESS_MOUNTED(root);
+  const std::string temporary = root + "tem1.tmp";
+  for (const bool damaged : {false, true}) {
+    SCOPED_TRACE(damaged ? "a byte reads back changed" : "all reads back as written");
+    files.readBacks.clear();
+    files.changedOnRead.clear();
+    if (damaged) files.changedOnRead[temporary] = 8195;
+    Run(wkFreeSpace, root);
+    EXPECT_EQ(files.readBacks, std::vector<std::string>{temporary});
+    EXPECT_EQ(services.log.verifying.back(), (std::pair<int, int>{1, 1}));
+    EXPECT_FALSE(pathExists(temporary));
+    if (!damaged) {
+      EXPECT_TRUE(engine.Failures.empty()) << ::testing::PrintToString(engine.Failures);
+      continue;
+    }
+    ASSERT_EQ(engine.Failures.size(), 1u);
+    EXPECT_EQ(engine.Failures[0].Path, temporary);
+    EXPECT_EQ(DescribeFailure(engine.Failures[0]), "verification failed at byte 8195");
+  }
+}
+
+TEST_F(WipeFreeSpaceTest, LeftoverTemporaryFilesAreFoundWhereARunPutsThem) {
+  const std::string home = folder.makeFolder("home") + "/";
+  const platform::ScopedHomeFolder scopedHome(home);
+  struct Case {
+    const char* what;
+    void (*make)(const std::string& entry, const std::string& other);
+    bool found;
+  };
+  const Case cases[] = {
+      {"an ordinary file",
+       [](const std::string& entry, const std::string&) {
+         std::ofstream(entry) << std::string(5000, 'x');
+       },
+       true},
+      {"a hard link to another file",
+       [](const std::string& entry, const std::string& other) {
+         fsys::create_hard_link(other, entry);
+       },
+       false},
+      {"a symbolic link to another file",
+       [](const std::string& entry, const std::string& other) {
+         fsys::create_symlink(other, entry);
+       },
+       false},
+      {"a folder",
+       [](const std::string& entry, const std::string&) { fsys::create_directory(entry); }, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::string root = TinyFakeDrive(std::string("drive ") + c.what);
+    const std::string other = folder.write(std::string("elsewhere/") + c.what, "precious");
+    c.make(root + "tem1.tmp", other);
+    const auto found = FindFreeSpaceLeftovers(root);
+    if (!c.found) {
+      EXPECT_TRUE(found.empty());
+      continue;
+    }
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].Path, root + "tem1.tmp");
+    EXPECT_EQ(found[0].Size, 5000u);
+  }
+
+  // The home folder, where a run that may not write the root puts the file, when it lies on
+  // the drive; not otherwise.
+  const std::string root = TinyFakeDrive("drive with a home");
+  std::ofstream(home + "tem1.tmp") << "abc";
+  const auto found = FindFreeSpaceLeftovers(root);
+  ASSERT_EQ(found.size(), 1u);
+  EXPECT_EQ(found[0].Path, home + "tem1.tmp");
+  EXPECT_EQ(found[0].Size, 3u);
+  files.deviceOf[home] = VolumeOf(root).device + 1;
+  EXPECT_TRUE(FindFreeSpaceLeftovers(root).empty());
+  EXPECT_TRUE(FindFreeSpaceLeftovers("relative/").empty());
 }

@@ -41,6 +41,7 @@ TEST_F(Catalogue, CreateSetsItsOwnValuesUntilTheSettingsAreLoaded) {
   EXPECT_FALSE(manager.ConfirmEraseFolder);
   EXPECT_TRUE(manager.ConfirmErrorOccur);
   EXPECT_EQ(manager.BufferSize, 524288);
+  EXPECT_TRUE(manager.DiscardFreeBlocks);
   EXPECT_FALSE(pathExists(settings));
 }
 
@@ -53,15 +54,17 @@ TEST_F(Catalogue, SettingsRoundTripAndOtherContentSurvives) {
   EXPECT_EQ(manager.BufferSize, 65536);
   EXPECT_EQ(manager.Signature, "  padded ");
   manager.WipeSlackSpace = false;
+  manager.DiscardFreeBlocks = false;
   manager.SaveSettings();
   const std::string text = readFileBytes(settings);
   for (const char* kept : {"; mine\n", "WipeFiles=x.mtd\n", "Unknown=kept\n", "[Extra]\nA=1\n",
-                           "BufferSize=65536\n", "WipeSlackSpace=0\n"}) {
+                           "BufferSize=65536\n", "WipeSlackSpace=0\n", "DiscardFreeBlocks=0\n"}) {
     EXPECT_NE(text.find(kept), std::string::npos) << kept;
   }
   TWipeMethodsManager again;
   again.LoadSettings();
   EXPECT_FALSE(again.WipeSlackSpace);
+  EXPECT_FALSE(again.DiscardFreeBlocks);
   EXPECT_EQ(again.BufferSize, 65536);
 }
 
@@ -212,25 +215,32 @@ TEST(ShippedMethods, EveryShippedMethodLoadsWithItsPasses) {
     method->LoadFromFile();
     manager.AddMethod(std::move(method));
   }
-  ASSERT_EQ(manager.Methods.size(), 5u);
+  ASSERT_EQ(manager.Methods.size(), 6u);
   auto passes = [&](int i) { return manager.Methods[static_cast<std::size_t>(i)].get(); };
 
   EXPECT_EQ(passes(0)->Name, "Random data (1 pass)");  // sorts first: the default
   ASSERT_EQ(passes(0)->PassCount(), 1);
   EXPECT_EQ(passes(0)->GetPass(0)->WipeWith, wwRandomBytes);
   EXPECT_EQ(passes(0)->GetPass(0)->RandomBytesValue2, 255);
+  EXPECT_FALSE(passes(0)->GetPass(0)->CheckWipe);
 
-  EXPECT_EQ(passes(1)->GetPass(0)->WipeWith, wwBytePattern);
-  EXPECT_EQ(passes(1)->GetPass(0)->BytePatternValue, 0);
+  // Right after the default: the same pass, read back.
+  ASSERT_EQ(passes(1)->PassCount(), 1);
+  EXPECT_EQ(passes(1)->GetPass(0)->WipeWith, wwRandomBytes);
+  EXPECT_EQ(passes(1)->GetPass(0)->RandomBytesValue2, 255);
+  EXPECT_TRUE(passes(1)->GetPass(0)->CheckWipe);
 
-  ASSERT_EQ(passes(2)->PassCount(), 3);
-  EXPECT_EQ(passes(2)->GetPass(1)->BytePatternValue, 0xFF);
-  EXPECT_EQ(passes(2)->GetPass(2)->WipeWith, wwRandomBytes);
+  EXPECT_EQ(passes(2)->GetPass(0)->WipeWith, wwBytePattern);
+  EXPECT_EQ(passes(2)->GetPass(0)->BytePatternValue, 0);
 
-  ASSERT_EQ(passes(3)->PassCount(), 7);
-  EXPECT_EQ(passes(3)->GetPass(6)->BytePatternValue, 0xAA);
+  ASSERT_EQ(passes(3)->PassCount(), 3);
+  EXPECT_EQ(passes(3)->GetPass(1)->BytePatternValue, 0xFF);
+  EXPECT_EQ(passes(3)->GetPass(2)->WipeWith, wwRandomBytes);
 
-  const TWipeMethod& gutmann = *passes(4);
+  ASSERT_EQ(passes(4)->PassCount(), 7);
+  EXPECT_EQ(passes(4)->GetPass(6)->BytePatternValue, 0xAA);
+
+  const TWipeMethod& gutmann = *passes(5);
   ASSERT_EQ(gutmann.PassCount(), 35);
   for (int i : {0, 1, 2, 3, 31, 32, 33, 34}) EXPECT_EQ(gutmann.GetPass(i)->WipeWith, wwRandomBytes);
   EXPECT_EQ(gutmann.GetPass(4)->BytePatternValue, 0x55);
