@@ -1,6 +1,7 @@
 // The Wipe-free-space page: the drive list built from the drive table, the run over the checked
 // drives, and what the user is told afterwards.
 
+#include <QCheckBox>
 #include <QPushButton>
 #include <QtTest>
 #include <cstdlib>
@@ -67,6 +68,7 @@ class FreeSpacePageTest : public QObject {
   void realRunOnAMountedFileSystem();
   void driveUnmountedAfterListingIsNotWipedAndSaysSo();
   void leftoverOfAnInterruptedRunIsOfferedForWipingOnce();
+  void discardOptionShowsAndChangesTheStoredSetting();
 };
 
 void FreeSpacePageTest::listsFixedDrivesOnlyInPathOrderAllChecked() {
@@ -259,6 +261,20 @@ void FreeSpacePageTest::leftoverOfAnInterruptedRunIsOfferedForWipingOnce() {
     QCOMPARE(MainFormFixture::itemPaths(f.files()), std::vector<std::string>{disks / "listed.txt"});
     QVERIFY(pathExists(two + "/tem2.tmp"));
   }
+}
+
+void FreeSpacePageTest::discardOptionShowsAndChangesTheStoredSetting() {
+  MainFormFixture f;
+  f.folder.write("program/Ferrovane.ini", "[Settings]\nDiscardFreeBlocks=0\n");
+  StartWipeMethodsManager();
+  auto* box = f.find<QCheckBox>("chkDiscardFreeBlocks");
+  QVERIFY(box->isEnabled());
+  QVERIFY(!box->isChecked());
+  box->click();
+  QVERIFY(WipeMethodsManager->DiscardFreeBlocks);
+  FinishWipeMethodsManager();  // saves the settings, as the program does when it ends
+  QVERIFY(readFileBytes(f.folder / "program/Ferrovane.ini").find("DiscardFreeBlocks=1\n") !=
+          std::string::npos);
 }
 
 QTEST_MAIN(FreeSpacePageTest)

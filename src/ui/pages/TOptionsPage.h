@@ -1,7 +1,8 @@
 #pragma once
 // The Options page: the catalogue's wipe methods with New, Edit and Delete, the method of each
 // kind of wipe (chosen with "Wipe Type" and recorded with Apply), and "Warn on deleting an
-// executable file", which the Start buttons of the Delete-with-wiping page read.
+// executable file", which the Start buttons of the Delete-with-wiping page read, and "Discard
+// free blocks after wiping free space (SSDs)", the catalogue's DiscardFreeBlocks setting.
 
 #include <QWidget>
 #include <memory>
