@@ -43,7 +43,7 @@ TMainForm::TMainForm(QWidget* parent)
   // only.
   deletePage_ = addPage(new TDeletePage(*this));
   freeSpacePage_ = addPage(new TFreeSpacePage(*this));
-  specialFoldersPage_ = addPage(new TSpecialFoldersPage);
+  specialFoldersPage_ = addPage(new TSpecialFoldersPage(*this));
   recentFilesPage_ = addPage(new TRecentFilesPage);
   optionsPage_ = addPage(new TOptionsPage);
   aboutPage_ = addPage(new TAboutPage);
@@ -53,13 +53,13 @@ TMainForm::TMainForm(QWidget* parent)
   connectHandlers();
 
   freeSpacePage_->FillDriveList();
-  // The rows of the special folders and of the recycle bin's folders are filled here, before
-  // the cleaner is created, once the special-folders page has them.
+  specialFoldersPage_->FillSpecialFolders();
+  specialFoldersPage_->FillRecycleBinFolders();
 
   cleanerEngine_ = std::make_unique<TEraserEngine>();
   cleanerEngine_->LoadFromFile(GetAppFolder() + "prefs.dat");
   operaProfileFolder_ = FindOperaProfile(UserRegistryReader());
-  // The Opera rows of the special-folders list are appended here when a profile was found.
+  specialFoldersPage_->AddOperaRows(operaProfileFolder_);
   freeSpaceEngine_ = cleanerEngine_->Shredder->WipeFreeSpace.get();
   // Jobs that prefs.dat put into the engines are shown, so nothing is wiped that the user
   // cannot see.
@@ -76,25 +76,32 @@ Page* TMainForm::addPage(Page* page) {
   return page;
 }
 
-TWipeEngine& TMainForm::WipeFiles() const { return *cleanerEngine_->Shredder->WipeFiles; }
+TWipeEngine& TMainForm::WipeFiles() const {
+  return *cleanerEngine_->Shredder->WipeFiles;
+}
 
-TWipeEngine& TMainForm::WipeFolders() const { return *cleanerEngine_->Shredder->WipeFolders; }
+TWipeEngine& TMainForm::WipeFolders() const {
+  return *cleanerEngine_->Shredder->WipeFolders;
+}
 
 bool TMainForm::WarnOnExecutable() const {
   return optionsPage_->WarnOnExecutable();
 }
 
-void TMainForm::SetEngineRunner(TEngineRunner runner) { runner_ = std::move(runner); }
+void TMainForm::SetEngineRunner(TEngineRunner runner) {
+  runner_ = std::move(runner);
+}
 
 void TMainForm::connectHandlers() {
   connect(ui->helpRollover, &TRolloverImage::clicked, this, &TMainForm::helpRolloverClick);
-  connect(ui->SupportRollover, &TRolloverImage::clicked, this,
-          &TMainForm::SupportRolloverClick);
+  connect(ui->SupportRollover, &TRolloverImage::clicked, this, &TMainForm::SupportRolloverClick);
   connect(ui->UpdateRollover, &TRolloverImage::clicked, this, &TMainForm::UpdateRolloverClick);
-  connect(ui->websiteRollover, &TRolloverImage::clicked, this,
-          &TMainForm::websiteRolloverClick);
+  connect(ui->websiteRollover, &TRolloverImage::clicked, this, &TMainForm::websiteRolloverClick);
   connect(ui->AboutPageRollover, &TRolloverImage::clicked, this,
           &TMainForm::AboutPageRolloverClick);
+  // The special-folders run shares the engines with the Delete-with-wiping lists.
+  connect(specialFoldersPage_, &TSpecialFoldersPage::wipeRunEnded, deletePage_,
+          &TDeletePage::RefreshDeleteLists);
 }
 
 std::string TMainForm::UpdaterPath() {
@@ -109,7 +116,8 @@ void TMainForm::helpRolloverClick() {
 
 void TMainForm::SupportRolloverClick() {
   QUrl url(ProductSite() + QStringLiteral("/support.php"));
-  url.setQuery(QStringLiteral("prod=") + QString::fromLatin1(QUrl::toPercentEncoding(kProductName)));
+  url.setQuery(QStringLiteral("prod=") +
+               QString::fromLatin1(QUrl::toPercentEncoding(kProductName)));
   ShellOpen(url);
 }
 
