@@ -11,7 +11,6 @@
 #include "ui/QtCleanerEnvironment.h"
 #include "ui/QtWipeServices.h"
 #include "ui/TMainForm.h"
-#include "ui/TfmAddReg.h"
 #include "ui/TfmItemProps.h"
 #include "ui/TfmShowFiles.h"
 
@@ -38,7 +37,6 @@ int main(int argc, char* argv[]) {
       TMainForm mainForm;
       TfmItemProps itemProps(&mainForm);
       TfmShowFiles showFiles(&mainForm);
-      TfmAddReg addReg(&mainForm);
       // The progress window is made for each run by the wipe services.
       TfMethodsForm methodsForm(&mainForm);
       TfEditMethod editMethod(&mainForm);
