@@ -12,7 +12,6 @@
 #include "ui/QtWipeServices.h"
 #include "ui/TMainForm.h"
 #include "ui/TfmItemProps.h"
-#include "ui/TfmShowFiles.h"
 
 int main(int argc, char* argv[]) {
   StartWipeMethodsManager();
@@ -36,7 +35,6 @@ int main(int argc, char* argv[]) {
     {
       TMainForm mainForm;
       TfmItemProps itemProps(&mainForm);
-      TfmShowFiles showFiles(&mainForm);
       // The progress window is made for each run by the wipe services.
       TfMethodsForm methodsForm(&mainForm);
       TfEditMethod editMethod(&mainForm);
