@@ -144,6 +144,9 @@ void TSpecialFoldersPage::AddOperaRows(const std::string& profileFolder) {
 
 void TSpecialFoldersPage::refreshSizes() {
   QTreeWidget* list = ui->lvAllItems;
+  // Wide enough for every caption.
+  list->resizeColumnToContents(0);
+  list->setColumnWidth(0, std::max(list->columnWidth(0), 180));
   for (int index = 0; index < list->topLevelItemCount(); ++index) {
     auto* row = static_cast<TPathRow*>(list->topLevelItem(index));
     const bool isFile = row->data(0, kIsFileRole).toBool();
