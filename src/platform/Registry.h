@@ -61,6 +61,25 @@ class Registry {
   // Empty while the registry works; otherwise a sentence for the user that says what is wrong
   // (for example a damaged store file, which is then left as it is and not written to).
   virtual std::string problem() = 0;
+
+  // Many changes as one: while a batch is open, changes are kept and the registry is written
+  // once, when the outermost batch ends. If that write fails, none of the batch's changes
+  // remain. Batches may nest. A registry that writes nothing of its own ignores them.
+  virtual void beginBatch() {}
+  // Ends a batch; false when its changes could not be written (and were dropped).
+  virtual bool endBatch() { return true; }
+};
+
+// A batch for the lifetime of the object (see beginBatch).
+class RegistryBatch {
+ public:
+  explicit RegistryBatch(Registry& registry) : registry_(registry) { registry_.beginBatch(); }
+  ~RegistryBatch() { registry_.endBatch(); }
+  RegistryBatch(const RegistryBatch&) = delete;
+  RegistryBatch& operator=(const RegistryBatch&) = delete;
+
+ private:
+  Registry& registry_;
 };
 
 // The registry in use: the user's own store unless a test has installed another.

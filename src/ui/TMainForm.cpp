@@ -50,7 +50,7 @@ TMainForm::TMainForm(QWidget* parent)
   // only.
   deletePage_ = addPage(new TDeletePage(*this));
   freeSpacePage_ = addPage(new TFreeSpacePage(*this));
-  specialFoldersPage_ = addPage(new TSpecialFoldersPage);
+  specialFoldersPage_ = addPage(new TSpecialFoldersPage(*this));
   recentFilesPage_ = addPage(new TRecentFilesPage);
   optionsPage_ = addPage(new TOptionsPage(*this));
   aboutPage_ = addPage(new TAboutPage);
@@ -60,13 +60,13 @@ TMainForm::TMainForm(QWidget* parent)
   connectHandlers();
 
   freeSpacePage_->FillDriveList();
-  // The rows of the special folders and of the recycle bin's folders are filled here, before
-  // the cleaner is created, once the special-folders page has them.
+  specialFoldersPage_->FillSpecialFolders();
+  specialFoldersPage_->FillRecycleBinFolders();
 
   cleanerEngine_ = std::make_unique<TEraserEngine>();
   cleanerEngine_->LoadFromFile(GetSettingsFolder() + "prefs.dat");
   operaProfileFolder_ = FindOperaProfile(UserRegistryReader());
-  // The Opera rows of the special-folders list are appended here when a profile was found.
+  specialFoldersPage_->AddOperaRows(operaProfileFolder_);
   freeSpaceEngine_ = cleanerEngine_->Shredder->WipeFreeSpace.get();
   methodsForm_->Engine = &WipeFolders();
   methodsForm_->Engines = {&WipeFiles(), &WipeFolders(), &FreeSpaceEngine()};
@@ -108,6 +108,14 @@ void TMainForm::connectHandlers() {
   connect(ui->websiteRollover, &TRolloverImage::clicked, this, &TMainForm::websiteRolloverClick);
   connect(ui->AboutPageRollover, &TRolloverImage::clicked, this,
           &TMainForm::AboutPageRolloverClick);
+  // The special-folders run shares the engines with the Delete-with-wiping lists.
+  connect(specialFoldersPage_, &TSpecialFoldersPage::wipeRunEnded, deletePage_,
+          &TDeletePage::RefreshDeleteLists);
+  // The special-folders page's Options chooses the method of the folders engine.
+  connect(specialFoldersPage_, &TSpecialFoldersPage::optionsRequested, this, [this] {
+    methodsForm_->Engine = &WipeFolders();
+    methodsForm_->exec();
+  });
 }
 
 std::string TMainForm::UpdaterPath() {

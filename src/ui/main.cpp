@@ -12,9 +12,7 @@
 #include "ui/QtCleanerEnvironment.h"
 #include "ui/QtWipeServices.h"
 #include "ui/TMainForm.h"
-#include "ui/TfmAddReg.h"
 #include "ui/TfmItemProps.h"
-#include "ui/TfmShowFiles.h"
 
 int main(int argc, char* argv[]) {
   if (!DisplayNamed()) {
@@ -46,8 +44,6 @@ int main(int argc, char* argv[]) {
     {
       TMainForm mainForm;
       TfmItemProps itemProps(&mainForm);
-      TfmShowFiles showFiles(&mainForm);
-      TfmAddReg addReg(&mainForm);
       // The progress window is made for each run by the wipe services; the method dialogs by
       // the main window.
 

@@ -106,9 +106,12 @@ class ScriptedPrompts final : public IPromptService {
       unexpected.push_back(what);
       return cancelled;
     }
-    T answer = std::move(answers.front());
-    answers.pop_front();
-    return answer;
+    // The answer is moved out first, and the emptied entry dropped once it has been.
+    struct DropFront {
+      std::deque<T>& queue;
+      ~DropFront() { queue.pop_front(); }
+    } drop{answers};
+    return std::move(answers.front());
   }
 
   ScopedPromptService installed_;

@@ -191,6 +191,11 @@ class PosixFileSystem final : public FileSystem {
     int fd = ::mkstemp(temp.data());
     if (fd < 0) return lastError();
     Status written = fromCall(::fchmod(fd, mode));
+    // The file keeps its owner too (the administrator writing a user's file); when that cannot
+    // be done, the file is left as it was rather than handed to another owner.
+    if (written && exists && (st.st_uid != ::geteuid() || st.st_gid != ::getegid())) {
+      written = fromCall(::fchown(fd, st.st_uid, st.st_gid));
+    }
     {
       PosixFile file(fd);  // closes the descriptor
       if (written) written = file.write(contents.data(), contents.size());

@@ -103,6 +103,9 @@ struct RegistryStore::State {
   std::string problem;
   std::string refused;  // why the last change was refused, until a change is stored
   int loads = 0;
+  int saves = 0;
+  int batchDepth = 0;
+  bool batchChanged = false;  // the open batch holds changes not written yet
 };
 
 RegistryStore::RegistryStore() : state_(std::make_unique<State>()) {}
@@ -143,6 +146,8 @@ RegistryStore::State& RegistryStore::current() {
     s.problem = "The registry store has no place: the user's configuration folder is unknown.";
     return s;
   }
+  // Changes of an open batch live only here until it ends.
+  if (s.batchChanged) return s;
   std::optional<Stamp> stamp = stampOf(path);
   if (s.loaded && stamp && s.loadedPath == path && *stamp == s.stamp) return s;
   s.tree = std::make_unique<Tree>();
@@ -174,8 +179,30 @@ RegistryStore::State& RegistryStore::current() {
   return s;
 }
 
+int RegistryStore::saveCount() const {
+  return state_->saves;
+}
+
+void RegistryStore::beginBatch() {
+  ++state_->batchDepth;
+}
+
+bool RegistryStore::endBatch() {
+  State& s = *state_;
+  if (s.batchDepth == 0 || --s.batchDepth > 0 || !s.batchChanged) return true;
+  s.batchChanged = false;
+  if (save()) return true;
+  s.loaded = false;  // the batch's changes are dropped: the file is read again
+  return false;
+}
+
 bool RegistryStore::save() {
   State& s = *state_;
+  if (s.batchDepth > 0) {
+    s.batchChanged = true;
+    return true;
+  }
+  ++s.saves;
   const std::string path = storePath();
   std::optional<std::string> text = regstore::toText(*s.tree, s.maxBytes);
   if (!text) {

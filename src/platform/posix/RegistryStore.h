@@ -9,7 +9,7 @@
 // damaged is reported by problem() and left exactly as it is: the store then reads as empty and
 // refuses every change, so the user's file is never overwritten. A change after which the file
 // would be larger than the store reads back is refused and the file kept; problem() says so
-// until a later change is stored.
+// until a later change is stored. Changes made in a batch are written together when it ends.
 
 #include <memory>
 #include <string>
@@ -51,14 +51,18 @@ class RegistryStore final : public Registry {
   bool deleteValue(RegistryRoot root, const std::string& key, const std::string& name) override;
   bool deleteKeyTree(RegistryRoot root, const std::string& key) override;
   std::string problem() override;
+  void beginBatch() override;
+  bool endBatch() override;
 
   // The store file and the autostart folder (with trailing separator) in use now; empty when
   // the configuration folder is unknown.
   std::string storePath() const;
   std::string autostartFolder() const;
 
-  // How often the store file has been read, for tests of the reading rule.
+  // How often the store file has been read and written, for tests of the reading and writing
+  // rules.
   int loadCount() const;
+  int saveCount() const;
 
  private:
   struct State;

@@ -1,9 +1,16 @@
 #pragma once
-// The Clear-recently-used-files page (its lists and run come later).
+// The Clear-recently-used-files page: the known lists of recently used files that Windows and
+// its applets keep in the registry, the desktop's own list of recently used files, and lists of
+// other programs found by a search of the registry or added by hand. Clean deletes what the
+// checked rows hold; Stop ends a clean or a search at the next value or key.
 
 #include <QWidget>
 #include <memory>
+#include <string>
+#include <vector>
 
+class QTreeWidgetItem;
+class TfmAddReg;
 namespace Ui {
 class TRecentFilesPage;
 }
@@ -15,6 +22,43 @@ class TRecentFilesPage : public QWidget {
   explicit TRecentFilesPage(QWidget* parent = nullptr);
   ~TRecentFilesPage() override;
 
+  // The dialog of Add Existing Key.
+  TfmAddReg& AddRegDialog() const { return *addReg_; }
+  // The stop request of a clean or search.
+  bool RecentStopRequested = false;
+
+  // Rows whose list holds nothing on this system are disabled; called at start and after a
+  // clean.
+  void UpdateKnownRows();
+
+ private slots:
+  void chkMRUClick();
+  void chkOtherMRUClick();
+  void lvOtherMRUClick();
+  void btnRegSearchClick();
+  void btnAddKeyClick();
+  void btnRemoveSelectedClick();
+  void btnRecentExecuteClick();
+  void btnRecentCloseClick();
+
  private:
+  // Deletes every value of the key; the label shows prefix + "->" + the value's name.
+  void ClearRegistryValues(const std::string& key, const std::string& prefix);
+  // Deletes every subkey of the key; the label shows prefix + the subkey's name.
+  void ClearRegistrySubkeys(const std::string& key, const std::string& prefix);
+  // Deletes the values of MountPoints2 whose names begin with "##".
+  void ClearMountPoints();
+  void ClearOtherMruKey(const std::string& key);
+  void SearchOtherMruLists();
+  void SearchMruKey(const std::string& path);
+  // Shows the text and lets the window process its messages; true when Stop was pressed.
+  bool progressStep(const QString& text);
+  void addOtherRow(const std::string& key, bool checked);
+  // What a clean could not delete, for the message at its end.
+  void failed(const std::string& what, const std::string& reason);
+
   std::unique_ptr<Ui::TRecentFilesPage> ui;
+  TfmAddReg* addReg_;
+  bool busy_ = false;
+  std::vector<std::string> failures_;
 };

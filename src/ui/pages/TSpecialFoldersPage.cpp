@@ -1,10 +1,298 @@
 #include "ui/pages/TSpecialFoldersPage.h"
 
+#include <QHeaderView>
+
+#include "core/TWipeEngine.h"
+#include "platform/FileSystem.h"
+#include "platform/Folder.h"
+#include "platform/Folders.h"
+#include "platform/PathText.h"
+#include "platform/Registry.h"
+#include "platform/Trash.h"
+#include "dialogs/PromptService.h"
+#include "ui/SizeFunctions.h"
+#include "ui/WipeReport.h"
+#include "ui/pages/TPageHost.h"
+#include "ui/widgets/TPathRow.h"
 #include "ui_TSpecialFoldersPage.h"
 
-TSpecialFoldersPage::TSpecialFoldersPage(QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::TSpecialFoldersPage>()) {
+namespace {
+
+const char* const kShellFolders =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+const int kTotalColumn = 2;
+const int kBinTotalColumn = 1;
+// Per row: whether it is a file (wiped by the files engine) rather than a folder.
+constexpr int kIsFileRole = Qt::UserRole;
+// Per recycle-bin row: the trash entries that describe what the row holds, wiped with it.
+constexpr int kCompanionFoldersRole = Qt::UserRole + 1;
+constexpr int kCompanionFilesRole = Qt::UserRole + 2;
+
+QString notAvailable() {
+  return QStringLiteral("not available");
+}
+
+std::string join(const std::string& folder, const char* name) {
+  return platform::withTrailingSeparator(folder) + name;
+}
+
+QVariant bytesList(std::initializer_list<std::string> paths) {
+  QByteArrayList list;
+  for (const std::string& path : paths) list << QByteArray::fromStdString(path);
+  return QVariant::fromValue(list);
+}
+
+bool isChecked(const QTreeWidgetItem* row) {
+  return (row->flags() & Qt::ItemIsEnabled) && row->checkState(0) == Qt::Checked;
+}
+
+// Sets the engine's own jobs aside for one run of this page, so that only what the page shows
+// checked is wiped, and puts them back (in their order) when the run is over.
+class SetAside {
+ public:
+  explicit SetAside(TWipeEngine& engine) : engine_(engine), jobs_(std::move(engine.Items)) {
+    engine_.Items.clear();
+  }
+  ~SetAside() {
+    engine_.ClearItems();
+    engine_.Items = std::move(jobs_);
+  }
+  SetAside(const SetAside&) = delete;
+  SetAside& operator=(const SetAside&) = delete;
+
+ private:
+  TWipeEngine& engine_;
+  std::vector<std::unique_ptr<TWipeItem>> jobs_;
+};
+
+void mergeInto(TRunOutcome& total, const TRunOutcome& part) {
+  total.aborted = total.aborted || part.aborted;
+  total.failures.insert(total.failures.end(), part.failures.begin(), part.failures.end());
+  if (total.stoppedIn.empty()) total.stoppedIn = part.stoppedIn;
+  total.notReached.insert(total.notReached.end(), part.notReached.begin(), part.notReached.end());
+  total.jobs += part.jobs;
+}
+
+}  // namespace
+
+TSpecialFoldersPage::TSpecialFoldersPage(TPageHost& host, QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::TSpecialFoldersPage>()), host_(host) {
   ui->setupUi(this);
+  for (auto [list, total] :
+       {std::pair{ui->lvAllItems, kTotalColumn}, std::pair{ui->lvRecycleBin, kBinTotalColumn}}) {
+    QHeaderView* header = list->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(total - 1, QHeaderView::Stretch);
+    header->setSectionResizeMode(total, QHeaderView::Fixed);
+    list->setColumnWidth(total, 90);
+    list->headerItem()->setTextAlignment(total, Qt::AlignRight | Qt::AlignVCenter);
+  }
+  ui->lvAllItems->header()->setSectionResizeMode(0, QHeaderView::Interactive);
+  ui->lvAllItems->setColumnWidth(0, 180);
+  connect(ui->chkSelectAll, &QCheckBox::clicked, this, &TSpecialFoldersPage::chkSelectAllClick);
+  connect(ui->chkRecycleBin, &QCheckBox::clicked, this, &TSpecialFoldersPage::chkRecycleBinClick);
+  connect(ui->btnSpecialExecute, &QPushButton::clicked, this,
+          &TSpecialFoldersPage::btnSpecialExecuteClick);
+  connect(ui->btnSpecialClose, &QPushButton::clicked, this,
+          &TSpecialFoldersPage::btnSpecialCloseClick);
 }
 
 TSpecialFoldersPage::~TSpecialFoldersPage() = default;
+
+void TSpecialFoldersPage::addLocationRow(const QString& caption, const std::string& location,
+                                         bool isFile) {
+  auto* row = new TPathRow(location);
+  row->setText(0, caption);
+  row->setText(1, QString::fromLocal8Bit(location));
+  row->setToolTip(1, row->text(1));
+  row->setIcon(0, style()->standardIcon(isFile ? QStyle::SP_FileIcon : QStyle::SP_DirIcon));
+  row->setData(0, kIsFileRole, isFile);
+  row->setTextAlignment(kTotalColumn, Qt::AlignRight | Qt::AlignVCenter);
+  row->setFlags(row->flags() | Qt::ItemIsUserCheckable);
+  row->setCheckState(0, Qt::Unchecked);
+  ui->lvAllItems->addTopLevelItem(row);
+}
+
+void TSpecialFoldersPage::FillSpecialFolders() {
+  ui->lvAllItems->clear();
+  platform::Registry& registry = platform::registry();
+  const auto value = [&](const char* name) {
+    return registry.readString(platform::kCurrentUser, kShellFolders, name).value_or("");
+  };
+  // A missing value gives no location at all, never a path relative to nowhere.
+  const auto below = [](const std::string& folder, const char* name) {
+    return folder.empty() ? std::string() : join(folder, name);
+  };
+  const std::string local = value("Local Settings");
+  addLocationRow(QStringLiteral("Temporary Internet Files"),
+                 below(local, "Temporary Internet Files"), false);
+  addLocationRow(QStringLiteral("History"), value("History"), false);
+  addLocationRow(QStringLiteral("Cookies"), value("Cookies"), false);
+  addLocationRow(QStringLiteral("Favorites"), value("Favorites"), false);
+  addLocationRow(QStringLiteral("Temp"), below(local, "Temp"), false);
+  refreshSizes();
+}
+
+void TSpecialFoldersPage::AddOperaRows(const std::string& profileFolder) {
+  if (profileFolder.empty()) return;
+  addLocationRow(QStringLiteral("Opera Cookies"), join(profileFolder, "cookies4.dat"), true);
+  addLocationRow(QStringLiteral("Opera Internet Cache"), join(profileFolder, "cache4"), false);
+  addLocationRow(QStringLiteral("Opera History"), join(profileFolder, "global.dat"), true);
+  addLocationRow(QStringLiteral("Opera Images"), join(profileFolder, "images"), false);
+  refreshSizes();
+}
+
+void TSpecialFoldersPage::refreshSizes() {
+  QTreeWidget* list = ui->lvAllItems;
+  // Wide enough for every caption.
+  list->resizeColumnToContents(0);
+  list->setColumnWidth(0, std::max(list->columnWidth(0), 180));
+  for (int index = 0; index < list->topLevelItemCount(); ++index) {
+    auto* row = static_cast<TPathRow*>(list->topLevelItem(index));
+    const bool isFile = row->data(0, kIsFileRole).toBool();
+    const auto info = platform::isAbsolutePath(row->Path)
+                          ? platform::fs().info(row->Path)
+                          : platform::Result<platform::FileInfo>(std::nullopt);
+    // Only what the row stands for can be wiped: a folder for a folder row, a file for a file
+    // row, never a link in its place.
+    const bool available =
+        info && info->kind == (isFile ? platform::EntryKind::File : platform::EntryKind::Folder);
+    if (!available) {
+      row->setText(kTotalColumn, notAvailable());
+      row->setCheckState(0, Qt::Unchecked);
+      row->setFlags(row->flags() & ~(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable));
+      row->setToolTip(0, QStringLiteral("Not found on this system: there is nothing to wipe."));
+      continue;
+    }
+    row->setFlags(row->flags() | Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+    row->setToolTip(0, QString());
+    row->setText(kTotalColumn,
+                 FormatSize(isFile ? GetFileSize(row->Path) : GetFolderSize(row->Path, true)));
+  }
+}
+
+void TSpecialFoldersPage::FillRecycleBinFolders() {
+  QTreeWidget* list = ui->lvRecycleBin;
+  list->setUpdatesEnabled(false);
+  list->clear();
+  for (const std::string& trash : platform::trashFolders()) {
+    addRecycleBinFolders(trash, trash, 0);
+  }
+  list->setUpdatesEnabled(true);
+}
+
+void TSpecialFoldersPage::addRecycleBinFolders(const std::string& trash, const std::string& folder,
+                                               int depth) {
+  auto open = platform::fs().openFolder(folder);
+  if (!open) return;
+  std::unique_ptr<platform::Folder> current = open.release();
+  const auto entries = current->list();
+  if (!entries) return;
+  const std::string base = platform::withTrailingSeparator(folder);
+  for (const platform::DirEntry& entry : *entries) {
+    if (!entry.isFolder()) continue;  // links to folders are not folders of the trash
+    const std::string path = base + entry.name;
+    auto* row = new TPathRow(path);
+    row->setText(0, QString::fromLocal8Bit(path));
+    row->setToolTip(0, row->text(0));
+    row->setIcon(0, style()->standardIcon(QStyle::SP_DirIcon));
+    row->setTextAlignment(kBinTotalColumn, Qt::AlignRight | Qt::AlignVCenter);
+    row->setText(kBinTotalColumn, FormatSize(GetFolderSize(path, true)));
+    row->setFlags(row->flags() | Qt::ItemIsUserCheckable);
+    row->setCheckState(0, Qt::Unchecked);
+    // Emptying the trashed files empties the descriptions of them too, and a trashed folder
+    // takes its description along, so that no entry of the trash describes nothing.
+    if (depth == 0 && entry.name == "files") {
+      row->setData(0, kCompanionFoldersRole, bytesList({trash + "info"}));
+      row->setData(0, kCompanionFilesRole, bytesList({trash + "directorysizes"}));
+    } else if (depth == 1 &&
+               platform::fileNameOf(platform::withoutTrailingSeparator(base)) == "files") {
+      row->setData(0, kCompanionFilesRole,
+                   bytesList({trash + "info" + platform::kSeparator + entry.name + ".trashinfo"}));
+    }
+    ui->lvRecycleBin->addTopLevelItem(row);
+    // Only a folder that is still the one listed is walked (never one swapped for a link).
+    auto sub = current->openFolder(entry.name, entry.id);
+    if (!sub) continue;
+    sub.reset();
+    addRecycleBinFolders(trash, path, depth + 1);
+  }
+}
+
+void TSpecialFoldersPage::setCheckable(QTreeWidget* list, Qt::CheckState state) {
+  for (int index = 0; index < list->topLevelItemCount(); ++index) {
+    QTreeWidgetItem* row = list->topLevelItem(index);
+    if (row->flags() & Qt::ItemIsUserCheckable) row->setCheckState(0, state);
+  }
+}
+
+void TSpecialFoldersPage::chkRecycleBinClick() {
+  setCheckable(ui->lvRecycleBin, ui->chkRecycleBin->isChecked() ? Qt::Checked : Qt::Unchecked);
+}
+
+void TSpecialFoldersPage::chkSelectAllClick() {
+  const bool all = ui->chkSelectAll->isChecked();
+  setCheckable(ui->lvAllItems, all ? Qt::Checked : Qt::Unchecked);
+  ui->chkRecycleBin->setChecked(all);
+  chkRecycleBinClick();
+}
+
+void TSpecialFoldersPage::btnSpecialCloseClick() {
+  emit optionsRequested();
+}
+
+void TSpecialFoldersPage::btnSpecialExecuteClick() {
+  TWipeEngine& folders = host_.WipeFolders();
+  TWipeEngine& files = host_.WipeFiles();
+  if (!host_.MayRun(folders) || !host_.MayRun(files)) return;
+  TRunOutcome outcome;
+  {
+    const SetAside folderJobs(folders);
+    const SetAside fileJobs(files);
+    const auto add = [&](bool isFile, const std::string& path) {
+      // Only full paths reach an engine.
+      if (!platform::isAbsolutePath(path)) return;
+      (isFile ? files : folders)
+          .AddItem(std::make_unique<TWipeItem>(isFile ? wkFile : wkFolder, path));
+    };
+    for (int index = 0; index < ui->lvAllItems->topLevelItemCount(); ++index) {
+      auto* row = static_cast<TPathRow*>(ui->lvAllItems->topLevelItem(index));
+      if (isChecked(row)) add(row->data(0, kIsFileRole).toBool(), row->Path);
+    }
+    for (int index = 0; index < ui->lvRecycleBin->topLevelItemCount(); ++index) {
+      auto* row = static_cast<TPathRow*>(ui->lvRecycleBin->topLevelItem(index));
+      if (!isChecked(row)) continue;
+      add(false, row->Path);
+      for (const QByteArray& path : row->data(0, kCompanionFoldersRole).value<QByteArrayList>()) {
+        add(false, path.toStdString());
+      }
+      for (const QByteArray& path : row->data(0, kCompanionFilesRole).value<QByteArrayList>()) {
+        const auto info = platform::fs().info(path.toStdString());
+        if (info && info->kind == platform::EntryKind::File) add(true, path.toStdString());
+      }
+    }
+
+    if (!host_.RunEngine(folders)) return;
+    outcome = RunOutcomeOf(folders);
+    // After a stopped folders run the files are not wiped.
+    if (!outcome.aborted && host_.RunEngine(files)) mergeInto(outcome, RunOutcomeOf(files));
+  }
+  emit wipeRunEnded();
+  // What was wiped is gone from the lists: the trash is listed again and the sizes read again.
+  FillRecycleBinFolders();
+  ui->chkRecycleBin->setChecked(false);
+  refreshSizes();
+  if (host_.CloseAfterRun()) return;
+
+  if (!outcome.aborted && outcome.failures.empty()) {
+    Prompts().MessageDialog(
+        TMessageKind::Information,
+        QStringLiteral("The Wipe special folders task has been completed successfully!"));
+    return;
+  }
+  ShowRunOutcome(
+      {QStringLiteral("The Wipe special folders task has been aborted!"),
+       QStringLiteral("The Wipe special folders task has not been completed. Left behind: %1."),
+       QStringLiteral("The Wipe special folders task has been completed successfully!")},
+      outcome);
+}

@@ -1,9 +1,15 @@
 #pragma once
-// The Wipe-special-folders page (its rows and run come later).
+// The Wipe-special-folders page: the trace folders of the user (from the shell's folders in the
+// registry) and of Opera, and the folders of the user's trash, each with its size; the checked
+// ones are wiped by the folders engine and then the files engine.
 
 #include <QWidget>
 #include <memory>
+#include <string>
 
+class QTreeWidget;
+class QTreeWidgetItem;
+class TPageHost;
 namespace Ui {
 class TSpecialFoldersPage;
 }
@@ -12,9 +18,36 @@ class TSpecialFoldersPage : public QWidget {
   Q_OBJECT
 
  public:
-  explicit TSpecialFoldersPage(QWidget* parent = nullptr);
+  explicit TSpecialFoldersPage(TPageHost& host, QWidget* parent = nullptr);
   ~TSpecialFoldersPage() override;
 
+  // The five trace folders named by the shell's folders of the registry in use. A location that
+  // is unknown or missing is shown greyed as "not available" and cannot be checked.
+  void FillSpecialFolders();
+  // The folders below each trash folder of the user, depth first, each followed by its own.
+  void FillRecycleBinFolders();
+  // Appends the rows of Opera's files and folders in the profile folder.
+  void AddOperaRows(const std::string& profileFolder);
+
+ signals:
+  // Options: the methods dialog is to choose the folders engine's method.
+  void optionsRequested();
+  // A run has ended; the engines' job lists have changed.
+  void wipeRunEnded();
+
+ private slots:
+  void chkSelectAllClick();
+  void chkRecycleBinClick();
+  void btnSpecialExecuteClick();
+  void btnSpecialCloseClick();
+
  private:
+  void addLocationRow(const QString& caption, const std::string& location, bool isFile);
+  // The sizes of the rows of both lists, read again.
+  void refreshSizes();
+  void addRecycleBinFolders(const std::string& trash, const std::string& folder, int depth);
+  static void setCheckable(QTreeWidget* list, Qt::CheckState state);
+
   std::unique_ptr<Ui::TSpecialFoldersPage> ui;
+  TPageHost& host_;
 };

@@ -121,6 +121,48 @@ TEST_F(RegistryStoreTest, ReadsTheFileAgainOnlyWhenItChanged) {
   EXPECT_EQ(store.loadCount(), loads + 1);
 }
 
+TEST_F(RegistryStoreTest, ABatchWritesItsChangesOnceOrNotAtAll) {
+  ASSERT_TRUE(store.createKey(kCurrentUser, "MRU"));
+  {
+    platform::RegistryBatch filling(store);
+    for (int i = 0; i < 2000; ++i) {
+      ASSERT_TRUE(store.writeString(kCurrentUser, "MRU", "v" + std::to_string(i), "x"));
+    }
+  }
+  const int saves = store.saveCount();
+  const std::string full = readFileBytes(storeFile());
+  ASSERT_NE(full.find("\"v1999\"=\"x\""), std::string::npos);
+
+  {
+    platform::RegistryBatch outer(store);
+    {
+      platform::RegistryBatch inner(store);
+      for (int i = 0; i < 2000; ++i) {
+        ASSERT_TRUE(store.deleteValue(kCurrentUser, "MRU", "v" + std::to_string(i)));
+      }
+    }
+    // Until the outermost batch ends the file holds everything, while reads see the changes.
+    EXPECT_EQ(readFileBytes(storeFile()), full);
+    EXPECT_EQ(store.valueNames(kCurrentUser, "MRU")->size(), 0u);
+  }
+  EXPECT_EQ(store.saveCount(), saves + 1);
+  EXPECT_EQ(readFileBytes(storeFile()).find("\"v0\""), std::string::npos);
+
+  // A batch whose write fails leaves the file as it was, and none of its changes in use.
+  ASSERT_TRUE(store.writeString(kCurrentUser, "MRU", "a", "1"));
+  const std::string before = readFileBytes(storeFile());
+  FaultyFileSystem faulty;
+  platform::ScopedFileSystem scope(&faulty);
+  faulty.failAtomicWrite.insert(storeFile());
+  store.beginBatch();
+  ASSERT_TRUE(store.deleteValue(kCurrentUser, "MRU", "a"));
+  ASSERT_TRUE(store.createKey(kCurrentUser, "MRU\\New"));
+  EXPECT_FALSE(store.endBatch());
+  EXPECT_EQ(readFileBytes(storeFile()), before);
+  EXPECT_EQ(store.readString(kCurrentUser, "MRU", "a"), "1");
+  EXPECT_FALSE(store.keyExists(kCurrentUser, "MRU\\New"));
+}
+
 TEST_F(RegistryStoreTest, ValuesOfOtherTypesSurviveARewrite) {
   const std::string text =
       "\xEF\xBB\xBFWindows Registry Editor Version 5.00\n\n"
