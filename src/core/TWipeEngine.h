@@ -3,10 +3,12 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <system_error>
 #include <vector>
 
+#include "core/JournalCleanup.h"
 #include "core/TWipeItem.h"
 
 class TWipeMethod;
@@ -41,6 +43,7 @@ enum class TWipeFailureReason {
   ReserveUnreachable,       // free space reserved for the administrator could not be reached
   NeedsAdministrator,       // no folder of the file system may be written without root
   Interrupted,              // an unexpected error stopped the job (or the file) part-way
+  JournalNotCleared,        // old copies of deleted names stay in the file system's journal
 };
 
 struct TWipeFailure {
@@ -57,7 +60,7 @@ std::string WipeFailureText(TWipeFailureReason reason);
 // reason in brackets ("could not be opened (Permission denied)").
 std::string DescribeFailure(const TWipeFailure& failure);
 // False for what the user should hear of but that did not leave anything chosen behind (a
-// path that no longer existed); true for everything else.
+// path that no longer existed, a journal that was not cleared); true for everything else.
 bool LeavesSomethingBehind(const TWipeFailure& failure);
 
 class TWipeEngine {
@@ -85,7 +88,10 @@ class TWipeEngine {
   // Runs every job in order, showing the progress window. Refused (does nothing) while a run
   // of this engine is already going on. The jobs stay in the list; Aborted tells whether the
   // run was stopped, Failures what it left behind. A path given twice is run once; a job that
-  // ends on an unexpected error is named (Interrupted) and the run goes on with the next.
+  // ends on an unexpected error is named (Interrupted) and the run goes on with the next. With
+  // the catalogue's EraseJournalNames on, the run ends by clearing the old copies of the names
+  // it deleted from the journal of each file system it deleted on; a journal that could not be
+  // cleared is named (JournalNotCleared) without counting as something left behind.
   void Execute();
   bool Running() const { return running_; }
   // What the last run left behind, in the order met.
@@ -138,6 +144,10 @@ class TWipeEngine {
 
   void Fail(const std::string& path, TWipeFailureReason reason, std::error_code error = {},
             std::string detail = {});
+  // Something in the open folder was deleted: its file system's journal is cleared at the end.
+  void NoteDeletion(const platform::Folder& folder);
+  // After the run's last deletion: clears the journals noted, the progress window showing it.
+  void ClearJournals();
   // Records why an entry could not be reached: replaced, gone, or `otherwise` with the system's
   // reason. False when nothing is left of it (it was gone).
   bool FailReaching(const std::string& path, const std::error_code& error,
@@ -174,6 +184,7 @@ class TWipeEngine {
   bool RemoveLink(platform::Folder& folder, const std::string& path, const std::string& name);
 
   bool running_ = false;
+  std::optional<JournalCleanup> journal_;  // while a run that clears journals is on
   OpenFile* open_ = nullptr;
   std::size_t itemsReached_ = 0;
   std::string stoppedInFile_;

@@ -125,7 +125,10 @@ bool TWipeEngine::RemoveWalkedFolder(platform::Folder& parent, const std::string
     return false;
   }
   const platform::Status removed = parent.removeFolder(name);
-  if (removed) return true;
+  if (removed) {
+    NoteDeletion(parent);
+    return true;
+  }
   Fail(path, TWipeFailureReason::FolderNotRemoved, removed.error());
   return false;
 }

@@ -6,6 +6,7 @@
 #include "core/Helpers.h"
 #include "core/IniDocument.h"
 #include "core/TIniFile.h"
+#include "platform/Journal.h"
 #include "platform/PathText.h"
 #include "platform/TextCase.h"
 
@@ -19,6 +20,7 @@ namespace {
 
 const char kEngines[] = "Engines";
 const char kSettings[] = "Settings";
+const char kEraseJournalNames[] = "EraseJournalNames";
 
 }  // namespace
 
@@ -72,6 +74,10 @@ std::string TWipeMethodsManager::SettingsFileName() {
   return GetAppFolder() + "Ferrovane.ini";
 }
 
+bool TWipeMethodsManager::DefaultEraseJournalNames() {
+  return platform::journals().canEmpty(GetAppFolder());
+}
+
 TWipeMethod* TWipeMethodsManager::MethodForEngine(TWipeEngine& engine) const {
   TWipeMethod* candidate = DefaultMethod();
   const std::string chosen = TIniFile(SettingsFileName()).ReadString(kEngines, engine.Name, "");
@@ -102,6 +108,13 @@ void TWipeMethodsManager::LoadSettings() {
   ConfirmEraseFolder = ini.ReadBool(kSettings, "ConfirmEraseFolder", false);
   ConfirmErrorOccur = ini.ReadBool(kSettings, "ConfirmErrorOccur", true);
   BufferSize = ini.ReadInteger(kSettings, "BufferSize", 524288);
+  journalDefault_.reset();
+  if (ini.ReadString(kSettings, kEraseJournalNames, "").empty()) {
+    journalDefault_ = DefaultEraseJournalNames();
+    EraseJournalNames = *journalDefault_;
+  } else {
+    EraseJournalNames = ini.ReadBool(kSettings, kEraseJournalNames, false);
+  }
 }
 
 void TWipeMethodsManager::SaveSettings() const {
@@ -122,6 +135,7 @@ void TWipeMethodsManager::SaveSettings() const {
     flag("ConfirmEraseFolder", ConfirmEraseFolder);
     flag("ConfirmErrorOccur", ConfirmErrorOccur);
     document.write(kSettings, "BufferSize", IniIntegerText(BufferSize));
+    if (journalDefault_ != EraseJournalNames) flag(kEraseJournalNames, EraseJournalNames);
   });
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,9 @@ class TWipeMethodsManager : public TCustomWipeMethodsManager {
   bool ConfirmEraseFolder = false;
   bool ConfirmErrorOccur = false;
   std::int32_t BufferSize = 512000;
+  // "Erase old copies of file names from the file system journal (ext4)": a run ends by
+  // clearing the journals of the file systems it deleted on.
+  bool EraseJournalNames = false;
   std::unique_ptr<TWipeEngine> FilesEngine;
   std::unique_ptr<TWipeEngine> DrivesEngine;
 
@@ -72,6 +76,15 @@ class TWipeMethodsManager : public TCustomWipeMethodsManager {
 
   // The settings file "Ferrovane.ini" in the program folder.
   static std::string SettingsFileName();
+  // EraseJournalNames where the settings do not say: on where the file system of the program
+  // folder may be asked to empty its journal (quick), off where it would take the rewrite
+  // (seconds, and about the journal's size in writes).
+  static bool DefaultEraseJournalNames();
+
+ private:
+  // The default EraseJournalNames had when the settings did not say; saved only once changed,
+  // so that a default of this machine and user is not kept as a choice.
+  std::optional<bool> journalDefault_;
 };
 
 // The global catalogue: set up by StartWipeMethodsManager, saved and freed by

@@ -41,6 +41,8 @@ class TfProgress : public QDialog, public IWipeProgress {
   void ShowFile(const std::string& text) override;
   // "Pass <number> of <total>".
   void ShowPass(int number, int total) override;
+  // The step's text in the file line, the pass line empty.
+  void ShowStep(const std::string& text) override;
   void Advance(std::uint64_t bytes) override;
 
   // Centres the window on the screen it opens on.

@@ -44,8 +44,13 @@ TRunOutcome RunOutcomeOf(const TWipeEngine& engine) {
 TRunReport DescribeRunOutcome(const TRunTexts& texts, const TRunOutcome& outcome) {
   QStringList leftBehind;
   QStringList notFound;
+  QStringList journals;
   for (const TWipeFailure& failure : outcome.failures) {
-    (LeavesSomethingBehind(failure) ? leftBehind : notFound) << failureLine(failure);
+    if (failure.Reason == TWipeFailureReason::JournalNotCleared) {
+      journals << failureLine(failure);
+    } else {
+      (LeavesSomethingBehind(failure) ? leftBehind : notFound) << failureLine(failure);
+    }
   }
   QStringList notReached;
   for (const std::string& path : outcome.notReached) notReached << text(path);
@@ -68,6 +73,10 @@ TRunReport DescribeRunOutcome(const TRunTexts& texts, const TRunOutcome& outcome
   if (!notFound.isEmpty()) {
     informative << QStringLiteral("Not found when their turn came: %1.").arg(notFound.size());
   }
+  if (!journals.isEmpty()) {
+    informative << QStringLiteral("Journals not cleared of old copies of file names: %1.")
+                       .arg(journals.size());
+  }
 
   QStringList sections;
   if (!outcome.stoppedIn.empty()) {
@@ -77,6 +86,7 @@ TRunReport DescribeRunOutcome(const TRunTexts& texts, const TRunOutcome& outcome
   addSection(sections, QStringLiteral("Not reached:"), notReached);
   addSection(sections, QStringLiteral("Left behind:"), leftBehind);
   addSection(sections, QStringLiteral("Not found:"), notFound);
+  addSection(sections, QStringLiteral("Journals not cleared:"), journals);
 
   TRunReport report{TReportKind::Warning, texts.aborted, informative.join(QLatin1Char('\n')),
                     sections.join(QStringLiteral("\n\n"))};
