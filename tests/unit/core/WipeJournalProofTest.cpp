@@ -2,10 +2,9 @@
 // journal option on, none of their names can be read from the raw image afterwards; with it
 // off, the journal still holds copies of them. The file system checks whole either way.
 
-#include <filesystem>
-
 #include "WipeEngineFixture.h"
 #include "core/JournalCleanup.h"
+#include "platform/Folder.h"
 #include "platform/Journal.h"
 #include "support/JournalImage.h"
 #include "support/ScopedMount.h"
@@ -37,7 +36,8 @@ class WipeJournalProofTest : public WipeEngineTest {
            platform::fs().createFolder(work);
   }
 
-  // Files with distinctive names, each forced to the device, half of them in a subfolder.
+  // Files with distinctive names, each forced to the device, half of them in a subfolder; then
+  // the whole file system is, so that the folders' own blocks hold the names on the device too.
   void WriteFiles() {
     ASSERT_TRUE(platform::fs().createFolder(work + "/sub"));
     for (int i = 0; i < kFiles; ++i) {
@@ -46,6 +46,8 @@ class WipeJournalProofTest : public WipeEngineTest {
       auto file = platform::fs().createAlways(path);
       ASSERT_TRUE(file && file->write("secret", 6) && file->flush()) << path;
     }
+    auto folder = platform::fs().openFolder(work);
+    ASSERT_TRUE(folder && folder->syncFileSystem());
   }
 
   std::unique_ptr<ScopedMount> mount;
