@@ -1,6 +1,7 @@
 #pragma once
 // The Options page: "Warn on deleting an executable file", which the Start buttons of the
-// Delete-with-wiping page read.
+// Delete-with-wiping page read, and the journal option of the catalogue's settings, which every
+// wipe run reads (saved with the settings when the program ends).
 
 #include <QWidget>
 #include <memory>
