@@ -4,6 +4,9 @@
 // Usage: JournalBench inspect FOLDER
 //        JournalBench checkpoint|rewrite|auto FOLDER
 // Prints "<seconds> <bytes> <outcome>"; the exit status is 0 when the journal was cleared.
+//        JournalBench wipe-on|wipe-off FOLDER
+// Wipes the folder with everything in it through the engine (one pass of zeros), with the
+// journal option on or off, and prints "<seconds> <notes>".
 
 #include <chrono>
 #include <cstdio>
@@ -11,15 +14,45 @@
 #include <string>
 
 #include "core/JournalCleanup.h"
+#include "core/TPass.h"
+#include "core/TWipeMethodsManager.h"
 #include "platform/Journal.h"
+
+namespace {
+
+int wipe(const std::string& folder, bool option) {
+  TWipeMethodsManager manager;
+  ScopedWipeMethodsManager installed(manager);
+  auto method = std::make_unique<TWipeMethod>();
+  method->AddPass(std::make_unique<TPass>());  // bytes of value 0
+  manager.AddMethod(std::move(method));
+  manager.WipeSlackSpace = false;
+  manager.WriteSignature = false;
+  manager.EraseJournalNames = option;
+  TWipeEngine engine("JournalBench");
+  engine.AddItem(std::make_unique<TWipeItem>(wkFolder, folder));
+  const auto start = std::chrono::steady_clock::now();
+  engine.Execute();
+  const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
+  std::printf("%.4f", seconds.count());
+  for (const TWipeFailure& failure : engine.Failures) {
+    std::printf(" [%s: %s]", failure.Path.c_str(), DescribeFailure(failure).c_str());
+  }
+  std::printf("\n");
+  return engine.Failures.empty() ? 0 : 1;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   if (argc != 3) {
-    std::fprintf(stderr, "usage: %s inspect|checkpoint|rewrite|auto FOLDER\n", argv[0]);
+    std::fprintf(stderr, "usage: %s inspect|checkpoint|rewrite|auto|wipe-on|wipe-off FOLDER\n",
+                 argv[0]);
     return 2;
   }
   const std::string how = argv[1];
   const std::string folder = argv[2];
+  if (how == "wipe-on" || how == "wipe-off") return wipe(folder, how == "wipe-on");
   if (how == "inspect") {
     const platform::JournalInfo info = platform::journals().inspect(folder);
     std::printf(

@@ -7,6 +7,7 @@
 
 #include "cleaner/TEraser.h"
 #include "cleaner/TPostEraser.h"
+#include "core/JournalCleanup.h"
 
 class TCustomEraserEngine {
  public:
@@ -18,6 +19,9 @@ class TCustomEraserEngine {
   std::vector<std::unique_ptr<TEraser>> Erasers;  // owned, in the order added
   bool Cancelled = false;  // stop request, polled by the folder walks and registry runs
   std::unique_ptr<TPostEraser> PostEraser;
+  // The folders the erasers deleted in. Whoever runs the erasers ends, when the journal option
+  // is on, with Journal.Finish, which clears the old copies of the names from the journals.
+  JournalCleanup Journal;
 
   // Makes this engine the item's owner and appends it.
   TEraser* AddEraser(std::unique_ptr<TEraser> item);

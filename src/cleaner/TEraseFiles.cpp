@@ -122,9 +122,13 @@ bool TEraseFiles::WalkIn(platform::Folder& folder, const std::string& base, cons
     if (!WalkIn(*sub, subBase, mask, recursive, start, visit, removeEmptied)) return false;
     sub.reset();
     // Removes only an empty folder; one that still holds something stays.
-    if (removeEmptied) folder.removeFolder(entry.name);
+    if (removeEmptied && folder.removeFolder(entry.name)) NoteDeletion(folder);
   }
   return true;
+}
+
+void TEraseFiles::NoteDeletion(const platform::Folder& folder) {
+  if (Engine) Engine->Journal.NoteDeletion(folder.path());
 }
 
 bool TEraseFiles::EraseFile(const std::string& path) {
@@ -141,7 +145,10 @@ bool TEraseFiles::EraseEntry(platform::Folder& folder, const std::string& path,
   if (listed.attributes & platform::AttrReadOnly) {
     folder.setAttributes(name, listed.attributes & ~std::uint32_t{platform::AttrReadOnly});
   }
-  if (folder.removeFile(name)) return true;
+  if (folder.removeFile(name)) {
+    NoteDeletion(folder);
+    return true;
+  }
   if (Engine) {
     auto entry = std::make_unique<TPostEraserItem>();
     entry->Kind = pkDeleteFile;
@@ -162,7 +169,9 @@ void TEraseFiles::EraseFolder(const std::string& path, const std::string& mask, 
   const bool finished = WalkIn(*root->folder, AddTrailingBackslash(path), mask, recursive,
                                {root->info.id.device, root->info.mount}, erase, true);
   root->folder.reset();
-  if (finished && !keepFolder && root->parent) root->parent->removeFolder(root->name);
+  if (finished && !keepFolder && root->parent && root->parent->removeFolder(root->name)) {
+    NoteDeletion(*root->parent);
+  }
 }
 
 void TEraseFiles::Erase() {

@@ -69,6 +69,8 @@ class TEraseFiles : public TEraser {
   // each once it is empty when asked to. False when the engine was cancelled.
   bool WalkIn(platform::Folder& folder, const std::string& base, const std::string& mask,
               bool recursive, const WalkStart& start, const FileVisit& visit, bool removeEmptied);
+  // Something in the open folder was deleted: noted for the engine's journal cleaning.
+  void NoteDeletion(const platform::Folder& folder);
   // Deletes the listed file of the open folder, clearing read-only first.
   bool EraseEntry(platform::Folder& folder, const std::string& path, const std::string& name,
                   const platform::FileInfo& listed);

@@ -9,6 +9,11 @@ bool ReportRun(TCliOutput& output, const TRunOutcome& outcome) {
     output.Problem(failure.Path + ": " + DescribeFailure(failure));
     left = left || LeavesSomethingBehind(failure);
   }
+  // What the user should know that left nothing behind (free blocks not discarded, a journal
+  // not cleared).
+  for (const TWipeFailure& note : outcome.notes) {
+    output.Problem((note.Path.empty() ? std::string() : note.Path + ": ") + DescribeFailure(note));
+  }
   if (!outcome.stoppedIn.empty()) {
     output.Problem(outcome.stoppedIn +
                    ": left under its own name, not completely overwritten: the run was stopped");

@@ -73,6 +73,13 @@ int TCommandLine::Run(int argc, char** argv) {
                    "for folders the one of the folders engine");
   wipe->add_flag("-r,--recursive", options.wipe.recursive,
                  "Wipe folders too, with everything in them");
+  wipe->add_flag_callback(
+      "--journal", [&options] { options.wipe.journal = 1; },
+      "Then erase old copies of the file names from the file system journal (ext4); default: "
+      "as recorded in Ferrovane.ini (on where the file system can empty its journal at once)");
+  wipe->add_flag_callback(
+      "--no-journal", [&options] { options.wipe.journal = -1; },
+      "Leave the journal as it is, whatever Ferrovane.ini says");
   wipe->add_option("PATH", options.wipe.paths,
                    "Files and folders to wipe ('--' before paths that start with '-')");
 

@@ -129,6 +129,8 @@ int TWipeCommand::Run() {
     WipeMethodsManager->ChooseForRun(folders, method);
   }
 
+  if (request_.journal != 0) WipeMethodsManager->EraseJournalNames = request_.journal > 0;
+
   bool left = false;
   for (const TWipeTarget& target : ClassifyTargets(request_.paths, request_.recursive)) {
     switch (target.kind) {

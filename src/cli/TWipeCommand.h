@@ -12,6 +12,9 @@ struct TWipeRequest {
   std::string method;  // a method named with -m; empty for the one chosen for each engine
   bool recursive = false;
   bool dryRun = false;
+  // --journal / --no-journal: clear (or not) the old copies of the deleted names from the ext4
+  // journals for this run; 0 keeps what Ferrovane.ini says.
+  int journal = 0;
   std::vector<std::string> paths;
 };
 

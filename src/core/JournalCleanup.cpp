@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/StaleScratchFolders.h"
 #include "platform/Folders.h"
 #include "platform/PathText.h"
 
@@ -52,6 +53,8 @@ std::string DescribeJournalOutcome(const platform::JournalOutcome& outcome) {
 }
 
 void JournalCleanup::NoteDeletion(const std::string& folder) {
+  if (!volumes_.empty() && folder == lastNoted_) return;
+  lastNoted_ = folder;
   std::string path = platform::trimSeparators(folder);
   std::optional<std::uint64_t> id;
   while (!path.empty() && !(id = platform::journals().volumeOf(path)))
@@ -88,6 +91,7 @@ std::vector<JournalCleanup::Result> JournalCleanup::Finish(const Progress& progr
                                                            const Stop& stop) {
   std::vector<Volume> volumes;
   volumes.swap(volumes_);
+  lastNoted_.clear();
   std::vector<Result> results;
   bool stopped = false;
   for (const Volume& volume : volumes) {
@@ -115,6 +119,9 @@ std::vector<JournalCleanup::Result> JournalCleanup::Finish(const Progress& progr
       request.progress = [&progress](std::uint64_t done, std::uint64_t total) {
         progress(kClearingJournalText, done, total);
       };
+    }
+    if (platform::journals().inspect(folder).ext4) {
+      RemoveStaleScratchFolders(folder, StaleScratchAge);
     }
     result.Outcome = platform::journals().clean(request);
     stopped = result.Outcome.result == JournalResult::Stopped;

@@ -3,6 +3,7 @@
 // deleted on. The run tells it of every deletion as it happens; when the run ends, Finish clears
 // the journal of each of those file systems once.
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -35,6 +36,10 @@ class JournalCleanup {
 
   explicit JournalCleanup(platform::JournalWay way = platform::JournalWay::Auto) : way_(way) {}
 
+  // Scratch folders of an earlier cleaning that was killed are removed from the folder a
+  // journal is cleared through, once they have been left unchanged this long.
+  std::chrono::nanoseconds StaleScratchAge = std::chrono::minutes(10);
+
   // Something was deleted in the folder (or the folder itself was deleted: then its nearest
   // folder that still exists counts).
   void NoteDeletion(const std::string& folder);
@@ -56,4 +61,5 @@ class JournalCleanup {
 
   platform::JournalWay way_;
   std::vector<Volume> volumes_;
+  std::string lastNoted_;  // the folder noted last, which a run notes many times in a row
 };

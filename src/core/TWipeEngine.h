@@ -8,6 +8,7 @@
 #include <system_error>
 #include <vector>
 
+#include "core/JournalCleanup.h"
 #include "core/TWipeItem.h"
 
 class TWipeMethod;
@@ -44,6 +45,7 @@ enum class TWipeFailureReason {
   Interrupted,              // an unexpected error stopped the job (or the file) part-way
   VerificationFailed,       // a pass read back differs from what it wrote, or could not be read
   NotDiscarded,             // a note: the free blocks could not be discarded after the wipe
+  JournalNotCleared,        // old copies of deleted names stay in the file system's journal
 };
 
 struct TWipeFailure {
@@ -61,7 +63,7 @@ std::string WipeFailureText(TWipeFailureReason reason);
 // where ("verification failed at byte 4096").
 std::string DescribeFailure(const TWipeFailure& failure);
 // False for what the user should hear of but that did not leave anything chosen behind (a
-// path that no longer existed, a note); true for everything else.
+// path that no longer existed, a note such as a journal not cleared); true for everything else.
 bool LeavesSomethingBehind(const TWipeFailure& failure);
 
 // A temporary file of a free-space wipe that is still there: one that a run killed part-way
@@ -101,7 +103,10 @@ class TWipeEngine {
   // Runs every job in order, showing the progress window. Refused (does nothing) while a run
   // of this engine is already going on. The jobs stay in the list; Aborted tells whether the
   // run was stopped, Failures what it left behind. A path given twice is run once; a job that
-  // ends on an unexpected error is named (Interrupted) and the run goes on with the next.
+  // ends on an unexpected error is named (Interrupted) and the run goes on with the next. With
+  // the catalogue's EraseJournalNames on, the run ends by clearing the old copies of the names
+  // it deleted from the journal of each file system it deleted on; a journal that could not be
+  // cleared is named (JournalNotCleared) without counting as something left behind.
   void Execute();
   bool Running() const { return running_; }
   // What the last run left behind, in the order met.
@@ -166,6 +171,10 @@ class TWipeEngine {
 
   void Fail(const std::string& path, TWipeFailureReason reason, std::error_code error = {},
             std::string detail = {});
+  // Something in the open folder was deleted: its file system's journal is cleared at the end.
+  void NoteDeletion(const platform::Folder& folder);
+  // After the run's last deletion: clears the journals noted, the progress window showing it.
+  void ClearJournals();
   // Records why an entry could not be reached: replaced, gone, or `otherwise` with the system's
   // reason. False when nothing is left of it (it was gone).
   bool FailReaching(const std::string& path, const std::error_code& error,
@@ -227,6 +236,7 @@ class TWipeEngine {
   bool RemoveLink(platform::Folder& folder, const std::string& path, const std::string& name);
 
   bool running_ = false;
+  std::optional<JournalCleanup> journal_;  // while a run that clears journals is on
   OpenFile* open_ = nullptr;
   std::size_t itemsReached_ = 0;
   std::string stoppedInFile_;

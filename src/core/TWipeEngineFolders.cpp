@@ -124,8 +124,16 @@ bool TWipeEngine::RemoveWalkedFolder(platform::Folder& parent, const std::string
     Fail(path, TWipeFailureReason::Changed);
     return false;
   }
+  // The folder's blocks may have reached the device with the names in them before the run, and
+  // once the folder is removed the file system never writes those blocks again: with the
+  // journal option on, the file system is forced to the device first, which writes the blocks
+  // with the names gone.
+  if (journal_) parent.syncFileSystem();
   const platform::Status removed = parent.removeFolder(name);
-  if (removed) return true;
+  if (removed) {
+    NoteDeletion(parent);
+    return true;
+  }
   Fail(path, TWipeFailureReason::FolderNotRemoved, removed.error());
   return false;
 }

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "core/Helpers.h"
+#include "core/JournalCleanup.h"
 #include "core/TPass.h"
 #include "core/TPassBuffer.h"
 #include "core/TWipeEngine.h"
@@ -126,6 +127,8 @@ std::string WipeFailureText(TWipeFailureReason reason) {
       return "verification failed";
     case TWipeFailureReason::NotDiscarded:
       return "free blocks were not discarded";
+    case TWipeFailureReason::JournalNotCleared:
+      return "journal not cleared";
   }
   return "was not wiped";
 }
@@ -141,7 +144,8 @@ std::string DescribeFailure(const TWipeFailure& failure) {
 
 bool LeavesSomethingBehind(const TWipeFailure& failure) {
   return failure.Reason != TWipeFailureReason::NotFound &&
-         failure.Reason != TWipeFailureReason::NotDiscarded;
+         failure.Reason != TWipeFailureReason::NotDiscarded &&
+         failure.Reason != TWipeFailureReason::JournalNotCleared;
 }
 
 void TWipeEngine::Fail(const std::string& path, TWipeFailureReason reason, std::error_code error,
@@ -188,6 +192,9 @@ void TWipeEngine::Execute() {
     return;
   }
   Progress = window.get();
+  if (WipeMethodsManager && WipeMethodsManager->EraseJournalNames) {
+    journal_.emplace();
+  }
   // The jobs already run, so that a path given twice is wiped (and reported) once.
   std::set<std::pair<TWipeItemKind, std::string>> done;
   // By index and on a copy of each job: the windows handle events between jobs.
@@ -206,9 +213,49 @@ void TWipeEngine::Execute() {
       Fail(running, TWipeFailureReason::Interrupted, {}, WhatEscaped());
     }
   }
+  if (journal_) {
+    try {
+      ClearJournals();
+    } catch (...) {
+      Notes.push_back({std::string(), TWipeFailureReason::JournalNotCleared, {}, WhatEscaped()});
+    }
+    journal_.reset();
+  }
   Progress = nullptr;
   window.reset();
   running_ = false;
+}
+
+void TWipeEngine::NoteDeletion(const platform::Folder& folder) {
+  if (journal_) journal_->NoteDeletion(folder.path());
+}
+
+void TWipeEngine::ClearJournals() {
+  if (!journal_->Pending()) return;
+  IWipeProgress& window = progress();
+  window.ShowStep(kClearingJournalText);
+  const auto progressed = [&](const std::string&, std::uint64_t done, std::uint64_t total) {
+    window.SetFileRange(total);
+    window.SetPassRange(total);
+    window.SetFilePosition(done);
+    window.SetPassPosition(done);
+  };
+  // Asked between commits; a stop before this point (Aborted already set) clears nothing.
+  const auto stop = [this] {
+    ProcessMessages();
+    return Aborted;
+  };
+  for (const JournalCleanup::Result& result : journal_->Finish(progressed, stop)) {
+    const platform::JournalOutcome& outcome = result.Outcome;
+    if (outcome.result == platform::JournalResult::Cleaned ||
+        outcome.result == platform::JournalResult::NoJournal) {
+      continue;
+    }
+    std::string detail = JournalResultText(outcome.result);
+    if (!outcome.detail.empty()) detail += ": " + outcome.detail;
+    Notes.push_back(
+        {result.Folder, TWipeFailureReason::JournalNotCleared, outcome.error, std::move(detail)});
+  }
 }
 
 void TWipeEngine::RunItem(const TWipeItem& item) {
@@ -230,7 +277,10 @@ void TWipeEngine::RunItem(const TWipeItem& item) {
 bool TWipeEngine::RemoveLink(platform::Folder& folder, const std::string& path,
                              const std::string& name) {
   const platform::Status removed = folder.removeFile(name);
-  if (removed) return true;
+  if (removed) {
+    NoteDeletion(folder);
+    return true;
+  }
   Fail(path, TWipeFailureReason::CannotDelete, removed.error());
   return false;
 }
@@ -325,7 +375,10 @@ bool TWipeEngine::DeleteWipedFile(platform::Folder& folder, const std::string& p
   const platform::Status renamed = folder.rename(name, LongName());
   if (renamed) {
     const platform::Status removed = RemoveWipedEntry(folder, LongName(), id);
-    if (removed) return true;
+    if (removed) {
+      NoteDeletion(folder);
+      return true;
+    }
     // Left behind: under its own name, so that the user finds it.
     if (!folder.rename(LongName(), name)) {
       Fail(AddTrailingBackslash(platform::folderPartOf(path)) + LongName(),
@@ -336,7 +389,10 @@ bool TWipeEngine::DeleteWipedFile(platform::Folder& folder, const std::string& p
     return false;
   }
   const platform::Status removed = RemoveWipedEntry(folder, name, id);
-  if (removed) return true;
+  if (removed) {
+    NoteDeletion(folder);
+    return true;
+  }
   Fail(path, TWipeFailureReason::CannotDelete, removed.error());
   return false;
 }

@@ -7,6 +7,7 @@
 #include "core/IniDocument.h"
 #include "core/SettingsFolder.h"
 #include "core/TIniFile.h"
+#include "platform/Journal.h"
 #include "platform/PathText.h"
 #include "platform/TextCase.h"
 
@@ -20,6 +21,7 @@ namespace {
 
 const char kEngines[] = "Engines";
 const char kSettings[] = "Settings";
+const char kEraseJournalNames[] = "EraseJournalNames";
 
 }  // namespace
 
@@ -81,6 +83,10 @@ void TWipeMethodsManager::ChooseForRun(const TWipeEngine& engine, TWipeMethod* m
   }
 }
 
+bool TWipeMethodsManager::DefaultEraseJournalNames() {
+  return platform::journals().canEmpty(GetAppFolder());
+}
+
 TWipeMethod* TWipeMethodsManager::MethodForEngine(TWipeEngine& engine) const {
   if (const auto chosen = chosenForRun_.find(engine.Name); chosen != chosenForRun_.end()) {
     engine.Method = MethodByFileName(chosen->second);
@@ -116,6 +122,13 @@ void TWipeMethodsManager::LoadSettings() {
   ConfirmErrorOccur = ini.ReadBool(kSettings, "ConfirmErrorOccur", true);
   BufferSize = ini.ReadInteger(kSettings, "BufferSize", 524288);
   DiscardFreeBlocks = ini.ReadBool(kSettings, "DiscardFreeBlocks", true);
+  journalDefault_.reset();
+  if (ini.ReadString(kSettings, kEraseJournalNames, "").empty()) {
+    journalDefault_ = DefaultEraseJournalNames();
+    EraseJournalNames = *journalDefault_;
+  } else {
+    EraseJournalNames = ini.ReadBool(kSettings, kEraseJournalNames, false);
+  }
 }
 
 void TWipeMethodsManager::SaveSettings() const {
@@ -137,6 +150,7 @@ void TWipeMethodsManager::SaveSettings() const {
     flag("ConfirmErrorOccur", ConfirmErrorOccur);
     document.write(kSettings, "BufferSize", IniIntegerText(BufferSize));
     flag("DiscardFreeBlocks", DiscardFreeBlocks);
+    if (journalDefault_ != EraseJournalNames) flag(kEraseJournalNames, EraseJournalNames);
   });
 }
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,9 @@ class TWipeMethodsManager : public TCustomWipeMethodsManager {
   std::int32_t BufferSize = 512000;
   // After a free-space wipe, tell the device which blocks are free (TRIM), for SSDs.
   bool DiscardFreeBlocks = true;
+  // "Erase old copies of file names from the file system journal (ext4)": a run ends by
+  // clearing the journals of the file systems it deleted on.
+  bool EraseJournalNames = false;
   std::unique_ptr<TWipeEngine> FilesEngine;
   std::unique_ptr<TWipeEngine> DrivesEngine;
 
@@ -82,9 +86,16 @@ class TWipeMethodsManager : public TCustomWipeMethodsManager {
   // The settings file "Ferrovane.ini" in the settings folder in use (beside the program, or the
   // user's own; core/SettingsFolder.h).
   static std::string SettingsFileName();
+  // EraseJournalNames where the settings do not say: on where the file system of the program
+  // folder may be asked to empty its journal (quick), off where it would take the rewrite
+  // (seconds, and about the journal's size in writes).
+  static bool DefaultEraseJournalNames();
 
  private:
   std::map<std::string, std::string> chosenForRun_;  // engine name -> method file
+  // The default EraseJournalNames had when the settings did not say; saved only once changed,
+  // so that a default of this machine and user is not kept as a choice.
+  std::optional<bool> journalDefault_;
 };
 
 // The global catalogue: set up by StartWipeMethodsManager, saved and freed by

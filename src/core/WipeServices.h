@@ -33,6 +33,9 @@ class IWipeProgress {
   }
   // Adds the bytes to the position of both bars.
   virtual void Advance(std::uint64_t bytes) = 0;
+  // A step of the run that is not the wipe of a file, such as clearing a journal: its text in
+  // the file line, the pass line empty.
+  virtual void ShowStep(const std::string& text) { ShowFile(text); }
 };
 
 class IWipeServices {

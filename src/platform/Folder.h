@@ -49,6 +49,8 @@ class Folder {
   virtual Status removeFile(const std::string& name) = 0;
   // Removes an empty folder.
   virtual Status removeFolder(const std::string& name) = 0;
+  // Forces everything the file system holding this folder has changed to its device.
+  virtual Status syncFileSystem() = 0;
 
  protected:
   explicit Folder(std::string path);

@@ -15,6 +15,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 #include "platform/ScopedOverride.h"
@@ -96,6 +97,15 @@ class Journals {
   // the file system to the device.
   virtual JournalOutcome clean(const JournalRequest& request) = 0;
 };
+
+// The scratch folders of the Rewrite way are named with this prefix followed by
+// kScratchSuffixLength lowercase hexadecimal digits.
+inline constexpr std::string_view kScratchFolderPrefix = ".ferrovane-journal-";
+inline constexpr std::size_t kScratchSuffixLength = 12;
+// True for a name the Rewrite way gives its scratch folders.
+bool isScratchFolderName(std::string_view name);
+// True for a name the Rewrite way gives the files in its scratch folder (decimal numbers).
+bool isScratchFileName(std::string_view name);
 
 // The journals in use: the real ones unless a test has installed others.
 Journals& journals();

@@ -126,6 +126,12 @@ void TfProgress::ShowFile(const std::string& text) {
   label->setToolTip(QString::fromLocal8Bit(text));
 }
 
+void TfProgress::ShowStep(const std::string& text) {
+  ui_->lblFile->setText(QString::fromUtf8(text));
+  ui_->lblFile->setToolTip(QString());
+  ui_->lblPass->clear();
+}
+
 void TfProgress::ShowPass(int number, int total) {
   ui_->lblPass->setText(QString("Pass %1 of %2").arg(number).arg(total));
 }

@@ -43,6 +43,8 @@ class TfProgress : public QDialog, public IWipeProgress {
   void ShowPass(int number, int total) override;
   // "Verifying pass <number> of <total>".
   void ShowVerifying(int number, int total) override;
+  // The step's text in the file line, the pass line empty.
+  void ShowStep(const std::string& text) override;
   void Advance(std::uint64_t bytes) override;
 
   // Centres the window on the screen it opens on.

@@ -1,7 +1,42 @@
 #include "support/Confinement.h"
 
+#include <gtest/gtest.h>
+
+#include "platform/PathText.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TestFolder.h"
+
+// The real journals, but only for the file systems that tests mount in their own folders.
+class ConfinedJournals final : public platform::Journals {
+ public:
+  std::optional<std::uint64_t> volumeOf(const std::string& path) override {
+    return real().volumeOf(path);
+  }
+  platform::JournalInfo inspect(const std::string& folder) override {
+    return real().inspect(folder);
+  }
+  bool canEmpty(const std::string& folder) override {
+    return mountedByTest(folder) && real().canEmpty(folder);
+  }
+  platform::JournalOutcome clean(const platform::JournalRequest& request) override {
+    if (mountedByTest(request.folder)) return real().clean(request);
+    ADD_FAILURE() << "a test tried to clear the journal of " << request.folder;
+    platform::JournalOutcome outcome;
+    outcome.result = platform::JournalResult::NotPermitted;
+    return outcome;
+  }
+
+ private:
+  static platform::Journals& real() { return platform::realJournals(); }
+  static bool mountedByTest(const std::string& folder) {
+    const std::string prefix = TestFolder::prefix();
+    if (folder.compare(0, prefix.size(), prefix) != 0 || folder.find("/../") != std::string::npos) {
+      return false;
+    }
+    const auto volume = real().volumeOf(folder);
+    return volume && volume != real().volumeOf(platform::parentFolderOf(prefix));
+  }
+};
 
 namespace {
 
@@ -13,6 +48,10 @@ std::unique_ptr<FaultyFileSystem> confined() {
 
 }  // namespace
 
-TestConfinement::TestConfinement() : files_(confined()), scope_(*files_) {}
+TestConfinement::TestConfinement()
+    : files_(confined()),
+      scope_(*files_),
+      journals_(std::make_unique<ConfinedJournals>()),
+      journalScope_(*journals_) {}
 
 TestConfinement::~TestConfinement() = default;

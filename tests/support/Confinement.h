@@ -1,13 +1,17 @@
 #pragma once
 // Keeps a whole test program inside the test folders: while the guard lives, the file system in
 // use refuses (and reports as a test failure) any change outside the folders that TestFolder
-// makes. Tests that install a file system of their own confine it themselves.
+// makes, and the journals in use refuse to clear (and report) any journal but that of a file
+// system a test mounted itself in its folder; asked whether they may empty one elsewhere, they
+// say no. Tests that install a file system or journals of their own confine them themselves.
 
 #include <memory>
 
 #include "platform/FileSystem.h"
+#include "platform/Journal.h"
 
 class FaultyFileSystem;
+class ConfinedJournals;
 
 class TestConfinement {
  public:
@@ -19,4 +23,6 @@ class TestConfinement {
  private:
   std::unique_ptr<FaultyFileSystem> files_;
   platform::ScopedFileSystem scope_;  // puts back the file system in use before
+  std::unique_ptr<ConfinedJournals> journals_;
+  platform::ScopedJournals journalScope_;  // puts back the journals in use before
 };

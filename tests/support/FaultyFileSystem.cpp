@@ -134,6 +134,7 @@ class FaultyFolder : public platform::Folder {
     if (auto error = owner_.refused(owner_.failRemoveFolder, pathOf(name))) return error;
     return folder_->removeFolder(name);
   }
+  platform::Status syncFileSystem() override { return folder_->syncFileSystem(); }
 
  private:
   FaultyFileSystem& owner_;

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QEnterEvent>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QtTest>
@@ -60,6 +61,7 @@ class MainFormFrameTest : public QObject {
   void updaterStartsOnlyWhenPresent();
   void rolloverShowsItsOverPictureWhileTheMouseIsIn();
   void executableQuestionGoesThroughThePrompts();
+  void journalOptionIsTheCataloguesSetting();
   void startUpReadsPrefsAndTheRegistryStore();
   void damagedRegistryStoreIsReportedOnceAtStartUp();
   void cleanerGetsTheClipboardAndTimersOfQt();
@@ -246,6 +248,19 @@ void MainFormFrameTest::rolloverShowsItsOverPictureWhileTheMouseIsIn() {
   QEvent leave(QEvent::Leave);
   QApplication::sendEvent(help, &leave);
   QCOMPARE(help->pixmap().toImage(), normal);
+}
+
+void MainFormFrameTest::journalOptionIsTheCataloguesSetting() {
+  MainFormFixture f;
+  f.withCatalogue();
+  // Only the rewrite is open to tests: off unless chosen, and its cost is told.
+  QVERIFY(!WipeMethodsManager->EraseJournalNames);
+  WipeMethodsManager->EraseJournalNames = true;
+  auto* option = f.find<QCheckBox>("chkEraseJournalNames");
+  QVERIFY(option && option->isChecked());
+  QVERIFY(f.find<QLabel>("lblJournalCost")->isVisibleTo(option->parentWidget()));
+  option->click();
+  QVERIFY(!WipeMethodsManager->EraseJournalNames);
 }
 
 void MainFormFrameTest::executableQuestionGoesThroughThePrompts() {

@@ -29,7 +29,7 @@ std::string randomSuffix() {
   std::random_device device;
   static const char digits[] = "0123456789abcdef";
   std::string text;
-  for (int i = 0; i < 12; ++i) text += digits[device() % 16];
+  for (std::size_t i = 0; i < kScratchSuffixLength; ++i) text += digits[device() % 16];
   return text;
 }
 
@@ -152,7 +152,7 @@ bool JournalRewrite::makeScratchFolder(JournalOutcome& outcome) {
     return false;
   }
   for (int attempt = 0; attempt < 8 && scratch_ < 0; ++attempt) {
-    const std::string name = ".ferrovane-journal-" + randomSuffix();
+    const std::string name = std::string(kScratchFolderPrefix) + randomSuffix();
     if (::mkdirat(folder_, name.c_str(), 0700) != 0) {
       if (errno == EEXIST) continue;
       outcome = failure(

@@ -155,4 +155,9 @@ Status PosixFolder::removeFolder(const std::string& name) {
   return {};
 }
 
+Status PosixFolder::syncFileSystem() {
+  if (::syncfs(fd_) != 0) return lastError();
+  return {};
+}
+
 }  // namespace platform::posix

@@ -24,6 +24,7 @@ class PosixFolder final : public Folder {
   Status rename(const std::string& from, const std::string& to) override;
   Status removeFile(const std::string& name) override;
   Status removeFolder(const std::string& name) override;
+  Status syncFileSystem() override;
 
  private:
   // Why an entry could not be opened: gone, FileError::Changed when it is no longer the entry

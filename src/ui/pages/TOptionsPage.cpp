@@ -25,6 +25,12 @@ TOptionsPage::TOptionsPage(TPageHost& host, QWidget* parent)
   connect(ui->chkDiscardFreeBlocks, &QCheckBox::toggled, this, [](bool on) {
     if (WipeMethodsManager) WipeMethodsManager->DiscardFreeBlocks = on;
   });
+  ui->chkEraseJournalNames->setChecked(WipeMethodsManager && WipeMethodsManager->EraseJournalNames);
+  // The cost is told where the quick way is not open and the option is off unless chosen.
+  ui->lblJournalCost->setVisible(!TWipeMethodsManager::DefaultEraseJournalNames());
+  connect(ui->chkEraseJournalNames, &QCheckBox::toggled, this, [](bool checked) {
+    if (WipeMethodsManager) WipeMethodsManager->EraseJournalNames = checked;
+  });
 }
 
 TOptionsPage::~TOptionsPage() = default;

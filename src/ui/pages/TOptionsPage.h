@@ -2,7 +2,8 @@
 // The Options page: the catalogue's wipe methods with New, Edit and Delete, the method of each
 // kind of wipe (chosen with "Wipe Type" and recorded with Apply), and "Warn on deleting an
 // executable file", which the Start buttons of the Delete-with-wiping page read, and "Discard
-// free blocks after wiping free space (SSDs)", the catalogue's DiscardFreeBlocks setting.
+// free blocks after wiping free space (SSDs)" and the journal option, settings of the catalogue
+// that every run reads (saved with the settings when the program ends).
 
 #include <QWidget>
 #include <memory>

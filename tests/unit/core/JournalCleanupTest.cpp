@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
+#include "support/FakeJournals.h"
 
 using platform::JournalOutcome;
 using platform::JournalRequest;
@@ -10,33 +10,6 @@ using platform::JournalResult;
 using platform::JournalWay;
 
 namespace {
-
-// File systems made of the folders listed, each with the volume it is on.
-class FakeJournals final : public platform::Journals {
- public:
-  std::map<std::string, std::uint64_t> folders;
-  struct Call {
-    std::string folder;
-    std::optional<std::uint64_t> volume;
-    JournalWay way;
-  };
-  std::vector<Call> calls;
-  std::function<JournalOutcome(const JournalRequest&)> answer;
-
-  std::optional<std::uint64_t> volumeOf(const std::string& path) override {
-    auto it = folders.find(path);
-    return it == folders.end() ? std::nullopt : std::optional(it->second);
-  }
-  platform::JournalInfo inspect(const std::string&) override { return {}; }
-  bool canEmpty(const std::string&) override { return false; }
-  JournalOutcome clean(const JournalRequest& request) override {
-    calls.push_back({request.folder, request.volume, request.way});
-    if (answer) return answer(request);
-    JournalOutcome outcome;
-    outcome.result = JournalResult::Cleaned;
-    return outcome;
-  }
-};
 
 struct JournalCleanupTest : ::testing::Test {
   FakeJournals fake;

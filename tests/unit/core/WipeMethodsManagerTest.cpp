@@ -3,6 +3,7 @@
 #include "core/Helpers.h"
 #include "core/TIniFile.h"
 #include "core/TWipeMethodsManager.h"
+#include "support/FakeJournals.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TestFolder.h"
 
@@ -66,6 +67,37 @@ TEST_F(Catalogue, SettingsRoundTripAndOtherContentSurvives) {
   EXPECT_FALSE(again.WipeSlackSpace);
   EXPECT_FALSE(again.DiscardFreeBlocks);
   EXPECT_EQ(again.BufferSize, 65536);
+}
+
+TEST_F(Catalogue, JournalOptionDefaultsToWhatTheSystemPermitsAndIsStoredOnlyOnceChosen) {
+  FakeJournals journals;
+  platform::ScopedJournals installed{journals};
+  struct Case {
+    const char* name;
+    const char* stored;  // the key's value in the file, or none
+    bool emptiable;      // the quick way is permitted here
+    bool expected;
+  };
+  for (const Case& c :
+       {Case{"unset, quick way permitted", nullptr, true, true},
+        Case{"unset, only the rewrite", nullptr, false, false},
+        Case{"chosen off", "0", true, false}, Case{"chosen on", "1", false, true}}) {
+    SCOPED_TRACE(c.name);
+    journals.emptiable = c.emptiable;
+    t.write("program/Ferrovane.ini",
+            std::string("[Settings]\n") +
+                (c.stored ? std::string("EraseJournalNames=") + c.stored + "\n" : ""));
+    manager.LoadSettings();
+    EXPECT_EQ(manager.EraseJournalNames, c.expected);
+    // A default of this machine and user is not written back as if it had been chosen.
+    manager.SaveSettings();
+    EXPECT_EQ(TIniFile(settings).ReadString("Settings", "EraseJournalNames", "none"),
+              c.stored ? c.stored : "none");
+    manager.EraseJournalNames = !c.expected;
+    manager.SaveSettings();
+    EXPECT_EQ(TIniFile(settings).ReadBool("Settings", "EraseJournalNames", c.expected),
+              !c.expected);
+  }
 }
 
 TEST_F(Catalogue, MethodsLoadInSortedOrderAndTheFirstIsTheDefault) {

@@ -11,6 +11,7 @@
 #include "platform/FileSystem.h"
 #include "platform/Journal.h"
 #include "support/DropPrivileges.h"
+#include "support/JournalImage.h"
 #include "support/ScopedMount.h"
 #include "support/TestFolder.h"
 
@@ -23,21 +24,6 @@ constexpr int kNames = 60;
 
 std::string nameOf(int i) {
   return kNamePrefix + std::to_string(1000 + i) + ".txt";
-}
-
-// How often the distinctive names occur in the bytes of the image.
-std::size_t countNames(const std::string& image) {
-  const std::string bytes = readFileBytes(image);
-  std::size_t count = 0;
-  for (std::size_t at = bytes.find(kNamePrefix); at != std::string::npos;
-       at = bytes.find(kNamePrefix, at + 1)) {
-    ++count;
-  }
-  return count;
-}
-
-bool checkedClean(const std::string& image) {
-  return std::system(("e2fsck -fn '" + image + "' >/dev/null 2>&1").c_str()) == 0;
 }
 
 bool hasScratchFolder(const std::string& folder) {
@@ -81,8 +67,8 @@ struct JournalCleaningTest : ::testing::Test {
 
   std::size_t NamesLeftAfterUnmount() {
     EXPECT_TRUE(mount->unmount());
-    EXPECT_TRUE(checkedClean(mount->image()));
-    return countNames(mount->image());
+    EXPECT_TRUE(CheckedClean(mount->image()));
+    return CountInImage(mount->image(), kNamePrefix);
   }
 };
 

@@ -1,0 +1,67 @@
+#include "core/StaleScratchFolders.h"
+
+#include <optional>
+#include <vector>
+
+#include "platform/FileSystem.h"
+#include "platform/Folder.h"
+#include "platform/Journal.h"
+
+namespace {
+
+bool OwnAndStill(const platform::FileInfo& info, std::int64_t before) {
+  return info.ownedByCaller && info.changed <= before;
+}
+
+// The files of the open scratch folder when all it holds are the program's own scratch files,
+// none of them changed lately; none otherwise.
+std::optional<std::vector<platform::DirEntry>> ScratchFiles(platform::Folder& scratch,
+                                                            std::int64_t before) {
+  const auto self = scratch.info();
+  if (!self || !OwnAndStill(*self, before)) return std::nullopt;
+  auto entries = scratch.list();
+  if (!entries) return std::nullopt;
+  for (const platform::DirEntry& entry : *entries) {
+    if (entry.kind != platform::EntryKind::File || !platform::isScratchFileName(entry.name) ||
+        entry.links != 1 || entry.id.device != self->id.device || !OwnAndStill(entry, before)) {
+      return std::nullopt;
+    }
+  }
+  return std::move(*entries);
+}
+
+}  // namespace
+
+std::size_t RemoveStaleScratchFolders(const std::string& path, std::chrono::nanoseconds age) {
+  const std::int64_t before = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                  std::chrono::system_clock::now().time_since_epoch() - age)
+                                  .count();
+  auto folder = platform::fs().openFolder(path);
+  if (!folder) return 0;
+  const auto self = folder->info();
+  const auto entries = folder->list();
+  if (!self || !entries) return 0;
+  std::size_t removed = 0;
+  for (const platform::DirEntry& entry : *entries) {
+    if (!entry.isFolder() || !platform::isScratchFolderName(entry.name) || !entry.ownedByCaller ||
+        entry.id.device != self->id.device) {
+      continue;
+    }
+    auto scratch = folder->openFolder(entry.name, entry.id);
+    if (!scratch) continue;
+    const auto files = ScratchFiles(*scratch, before);
+    if (!files) continue;
+    bool emptied = true;
+    for (const platform::DirEntry& file : *files) {
+      if (!scratch->removeFile(file.name)) emptied = false;
+    }
+    scratch.reset();
+    // Only the folder that was emptied: anything put in its place stays.
+    const auto now = folder->entry(entry.name);
+    if (emptied && now && now->isFolder() && now->id == entry.id &&
+        folder->removeFolder(entry.name)) {
+      ++removed;
+    }
+  }
+  return removed;
+}

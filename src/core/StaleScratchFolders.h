@@ -1,0 +1,14 @@
+#pragma once
+// Scratch folders that the journal cleaning left behind when the program was killed during it.
+// Only folders that are the program's own are removed: named as the cleaning names them, owned
+// by the user the program runs as, holding nothing but scratch files of that user, and left
+// unchanged for a while (a cleaning still at work keeps changing its files).
+
+#include <chrono>
+#include <cstddef>
+#include <string>
+
+// Removes the stale scratch folders directly in the folder; returns how many were removed. The
+// folder is walked through open folders and nothing is followed; a scratch folder or file that
+// changed within `age` is left, and so is a folder that holds anything else.
+std::size_t RemoveStaleScratchFolders(const std::string& folder, std::chrono::nanoseconds age);

@@ -1,0 +1,147 @@
+// The journal cleaning at the end of a wipe run: which file systems are cleared, what the
+// progress window shows, how a stop and a journal that cannot be cleared end up in the outcome.
+
+#include "WipeEngineFixture.h"
+#include "core/JournalCleanup.h"
+#include "platform/PathText.h"
+#include "support/FakeJournals.h"
+
+using platform::JournalOutcome;
+using platform::JournalRequest;
+using platform::JournalResult;
+
+namespace {
+
+constexpr std::uint64_t kTestVolume = 7;
+
+class WipeJournalTest : public WipeEngineTest {
+ protected:
+  WipeJournalTest() {
+    AddMethod("one.mtd", {BytePass(0)});
+    manager.EraseJournalNames = true;
+    // Every folder of the test is on one file system; nothing else is reached.
+    const std::string root = platform::trimSeparators(folder.path());
+    journals.otherVolumes = [root](const std::string& path) -> std::optional<std::uint64_t> {
+      if (path.compare(0, root.size(), root) == 0) return kTestVolume;
+      return std::nullopt;
+    };
+  }
+
+  std::size_t JournalNotes() const {
+    return std::count_if(engine.Notes.begin(), engine.Notes.end(), [](const auto& f) {
+      return f.Reason == TWipeFailureReason::JournalNotCleared;
+    });
+  }
+
+  FakeJournals journals;
+  platform::ScopedJournals scopedJournals_{journals};
+};
+
+}  // namespace
+
+TEST_F(WipeJournalTest, OneCleaningPerRunAfterItsDeletionsOnlyWhenTheOptionIsOn) {
+  struct Case {
+    const char* name;
+    bool option;
+    bool deletes;  // the run deletes something (else its only file is missing)
+    std::size_t cleanings;
+  };
+  for (const Case& c : {Case{"on", true, true, 1}, Case{"off", false, true, 0},
+                        Case{"nothing deleted", true, false, 0}}) {
+    SCOPED_TRACE(c.name);
+    journals.calls.clear();
+    services.log = {};
+    manager.EraseJournalNames = c.option;
+    const std::string top = folder.makeFolder(std::string("top-") + c.name);
+    folder.write(std::string("top-") + c.name + "/a", "a");
+    folder.write(std::string("top-") + c.name + "/sub/b", "b");
+    const std::string loose = folder.path() + "loose-" + c.name;
+    if (c.deletes) folder.write("loose-" + std::string(c.name), "c");
+    engine.ClearItems();
+    engine.AddItem(std::make_unique<TWipeItem>(wkFile, loose));
+    if (c.deletes) engine.AddItem(std::make_unique<TWipeItem>(wkFolder, top));
+    engine.Execute();
+    ASSERT_EQ(journals.calls.size(), c.cleanings);
+    const bool shown = std::find(services.log.files.begin(), services.log.files.end(),
+                                 kClearingJournalText) != services.log.files.end();
+    EXPECT_EQ(shown, c.cleanings > 0);
+    EXPECT_EQ(JournalNotes(), 0u);
+    if (c.cleanings == 0) continue;
+    // Cleared through the folder where the first deletion was, checked against its volume.
+    EXPECT_EQ(journals.calls[0].folder, platform::trimSeparators(folder.path()));
+    EXPECT_EQ(journals.calls[0].volume, kTestVolume);
+    EXPECT_EQ(services.log.files.back(), kClearingJournalText);  // the last step of the run
+    EXPECT_FALSE(engine.Aborted);
+  }
+}
+
+TEST_F(WipeJournalTest, AJournalNotClearedIsANoteNotSomethingLeftBehind) {
+  struct Case {
+    JournalResult result;
+    bool noted;
+  };
+  for (const Case& c :
+       {Case{JournalResult::Cleaned, false}, Case{JournalResult::NoJournal, false},
+        Case{JournalResult::NotExt4, true}, Case{JournalResult::ExternalJournal, true},
+        Case{JournalResult::NoSpace, true}, Case{JournalResult::Failed, true}}) {
+    SCOPED_TRACE(JournalResultText(c.result));
+    journals.answer = [&](const JournalRequest&) {
+      JournalOutcome outcome;
+      outcome.result = c.result;
+      outcome.detail = c.result == JournalResult::Failed ? "a commit failed" : "";
+      outcome.error = c.result == JournalResult::Failed ? std::make_error_code(std::errc::io_error)
+                                                        : std::error_code();
+      return outcome;
+    };
+    const std::string file = folder.write("f", "x");
+    Run(wkFile, file);
+    ASSERT_FALSE(pathExists(file));
+    EXPECT_TRUE(engine.Failures.empty());
+    ASSERT_EQ(engine.Notes.size(), c.noted ? 1u : 0u);
+    if (!c.noted) continue;
+    const TWipeFailure& note = engine.Notes[0];
+    EXPECT_EQ(note.Reason, TWipeFailureReason::JournalNotCleared);
+    EXPECT_FALSE(LeavesSomethingBehind(note));
+    EXPECT_EQ(note.Path, platform::trimSeparators(folder.path()));
+    // The user reads why: the result's own words, then the detail and the system's reason.
+    const std::string text = DescribeFailure(note);
+    EXPECT_NE(text.find(JournalResultText(c.result)), std::string::npos) << text;
+    if (c.result == JournalResult::Failed) {
+      EXPECT_NE(text.find("a commit failed ("), std::string::npos) << text;
+    }
+  }
+}
+
+TEST_F(WipeJournalTest, StopEndsTheCleaningAndAStopDuringTheWipeSkipsIt) {
+  // Stop pressed while the journal is being cleared: the cleaning asks between commits.
+  const std::string first = folder.write("first", "x");
+  bool asked = false;
+  journals.answer = [&](const JournalRequest& request) {
+    services.onProcess = [&] { engine.Aborted = true; };
+    asked = request.stop && request.stop();
+    JournalOutcome outcome;
+    outcome.result = asked ? JournalResult::Stopped : JournalResult::Cleaned;
+    return outcome;
+  };
+  Run(wkFile, first);
+  EXPECT_TRUE(asked);
+  EXPECT_TRUE(engine.Aborted);
+  ASSERT_EQ(JournalNotes(), 1u);
+  EXPECT_NE(DescribeFailure(engine.Notes.back()).find("stopped"), std::string::npos);
+
+  // Stop pressed during the wipe itself: the journal is left, and the outcome says so.
+  journals.calls.clear();
+  services.onProcess = {};
+  const std::string second = folder.write("second", "x");
+  const std::string third = folder.write("third", "x");
+  services.onProcess = [&] {
+    if (!pathExists(second)) engine.Aborted = true;
+  };
+  engine.ClearItems();
+  engine.AddItem(std::make_unique<TWipeItem>(wkFile, second));
+  engine.AddItem(std::make_unique<TWipeItem>(wkFile, third));
+  engine.Execute();
+  EXPECT_TRUE(journals.calls.empty());
+  EXPECT_TRUE(pathExists(third));
+  EXPECT_EQ(JournalNotes(), 1u);
+}
