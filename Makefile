@@ -10,7 +10,7 @@ CCACHE     := $(shell command -v ccache 2>/dev/null)
 CACHE_ARGS := $(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE))
 
 PACKAGES := build-essential cmake ninja-build pkg-config googletest libgtest-dev libgmock-dev \
-            libbenchmark-dev libpugixml-dev libexpat1-dev qt6-base-dev qt6-svg-dev libgl1-mesa-dev \
+            libbenchmark-dev libpugixml-dev libexpat1-dev libsqlite3-dev qt6-base-dev qt6-svg-dev libgl1-mesa-dev \
             xvfb xauth
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)

@@ -44,6 +44,9 @@ Result<FileInfo> statAt(int folderFd, const char* name, int flags, const std::st
   info.id = {static_cast<std::uint64_t>(makedev(st.stx_dev_major, st.stx_dev_minor)), st.stx_ino};
   info.links = st.stx_nlink;
   info.mount = (st.stx_mask & STATX_MNT_ID) ? st.stx_mnt_id : 0;
+  info.owner = st.stx_uid;
+  info.modifiedNs =
+      static_cast<std::int64_t>(st.stx_mtime.tv_sec) * 1000000000 + st.stx_mtime.tv_nsec;
   return info;
 }
 

@@ -88,28 +88,6 @@ std::optional<Stamp> stampOf(const std::string& path) {
   return stamp;
 }
 
-// Creates the folder and the missing folders above it.
-bool ensureFolder(const std::string& folder) {
-  if (folder.empty() || folder[0] != '/') return false;
-  std::string path;
-  std::size_t start = 1;
-  while (start <= folder.size()) {
-    std::size_t slash = folder.find('/', start);
-    if (slash == std::string::npos) slash = folder.size();
-    path = folder.substr(0, slash);
-    start = slash + 1;
-    if (path.size() <= 1) continue;
-    auto info = fs().info(path);
-    if (info && info->kind == EntryKind::Folder) continue;
-    if (info && info->kind == EntryKind::Link) {
-      auto target = fs().listFolder(path);  // a link to a folder serves as the folder
-      if (target) continue;
-    }
-    if (!fs().createFolder(path)) return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 struct RegistryStore::State {
@@ -210,7 +188,7 @@ bool RegistryStore::save() {
     s.loaded = false;
     return false;
   }
-  bool ok = !path.empty() && path == s.loadedPath && ensureFolder(parentFolderOf(path)) &&
+  bool ok = !path.empty() && path == s.loadedPath && regstore::ensureFolder(parentFolderOf(path)) &&
             fs().writeFileAtomic(path, *text);
   std::optional<Stamp> stamp = ok ? stampOf(path) : std::nullopt;
   if (ok) s.refused.clear();
@@ -272,7 +250,7 @@ bool RegistryStore::createKey(RegistryRoot root, const std::string& key) {
   switch (path->relation) {
     case RunRelation::Run: {
       const std::string folder = autostartFolder();
-      return !folder.empty() && ensureFolder(folder.substr(0, folder.size() - 1));
+      return !folder.empty() && regstore::ensureFolder(folder.substr(0, folder.size() - 1));
     }
     case RunRelation::Below:
       return false;

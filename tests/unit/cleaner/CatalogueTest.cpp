@@ -1,6 +1,7 @@
 #include <filesystem>
 
 #include "CleanerFixture.h"
+#include "platform/Processes.h"
 #include "support/TestDrives.h"
 
 namespace {
@@ -18,8 +19,10 @@ class CatalogueTest : public CleanerTest {
   static Texts Entries(const TEraser& item) {
     Texts entries;
     for (const auto& entry : item.Items) {
-      if (entry->Kind == ekFile || entry->Kind == ekFolder) entries.push_back(entry->Path);
-      else entries.push_back(entry->Key + "|" + entry->ValueName);
+      if (entry->Kind == ekFile || entry->Kind == ekFolder)
+        entries.push_back(entry->Path);
+      else
+        entries.push_back(entry->Key + "|" + entry->ValueName);
     }
     return entries;
   }
@@ -36,25 +39,41 @@ TEST_F(CatalogueTest, TheCatalogueHoldsTheItemsInOrderWithTheirDefaults) {
     bool registry;
     bool enabled;
   };
-  const Expected expected[] = {
-      {"EraseStartMenuRecentDocuments", false, true}, {"EraseRunHistory", true, true},
-      {"EraseFindComputer", true, true}, {"EraseFindFilesFolders", true, true},
-      {"EraseWindowsOpenSaveHistory", true, true}, {"EraseRegistryStreams", true, false},
-      {"EraseWindowsClipboard", false, true}, {"EraseRecycleBin", false, false},
-      {"EraseWindowsTemp", false, false}, {"EraseWindowsSWAP", false, false},
-      {"EraseScanDiskFiles", false, false}, {"ErasePaintRecentFileList", true, true},
-      {"EraseWordpadRecentFileList", true, true}, {"EraseMediaPlayerRecentFileList", true, true},
-      {"IEEraseCache", false, true}, {"IEEraseHistory", false, true},
-      {"IEEraseCookies", false, true}, {"IEEraseLocationBarURLs", true, true},
-      {"IEEraseTypedURLs", true, true}, {"IEEraseIndexDAT", false, false},
-      {"IEEraseAutoCompleteFormsData", true, false}, {"IEEraseAutoCompletePaswords", true, true},
-      {"IEEraseDownloadedProgramFilesDirectory", false, false},
-      {"NetscapeMozillaCache", false, false}, {"NetscapeMozillaLocationBar", false, false},
-      {"NetscapeMozillaCookies", false, false}, {"NetscapeMozillaFormsData", false, false},
-      {"AOLCache", false, false}, {"AOLLocationBar", false, false}, {"AOLCookies", false, false},
-      {"AOLFormsData", false, false}, {"OperaCache", false, false},
-      {"OperaLocationBar", false, false}, {"OperaCookies", false, false},
-      {"OperaFormsData", false, false}};
+  const Expected expected[] = {{"EraseStartMenuRecentDocuments", false, true},
+                               {"EraseRunHistory", true, true},
+                               {"EraseFindComputer", true, true},
+                               {"EraseFindFilesFolders", true, true},
+                               {"EraseWindowsOpenSaveHistory", true, true},
+                               {"EraseRegistryStreams", true, false},
+                               {"EraseWindowsClipboard", false, true},
+                               {"EraseRecycleBin", false, false},
+                               {"EraseWindowsTemp", false, false},
+                               {"EraseWindowsSWAP", false, false},
+                               {"EraseScanDiskFiles", false, false},
+                               {"ErasePaintRecentFileList", true, true},
+                               {"EraseWordpadRecentFileList", true, true},
+                               {"EraseMediaPlayerRecentFileList", true, true},
+                               {"IEEraseCache", false, true},
+                               {"IEEraseHistory", false, true},
+                               {"IEEraseCookies", false, true},
+                               {"IEEraseLocationBarURLs", true, true},
+                               {"IEEraseTypedURLs", true, true},
+                               {"IEEraseIndexDAT", false, false},
+                               {"IEEraseAutoCompleteFormsData", true, false},
+                               {"IEEraseAutoCompletePaswords", true, true},
+                               {"IEEraseDownloadedProgramFilesDirectory", false, false},
+                               {"NetscapeMozillaCache", false, false},
+                               {"NetscapeMozillaLocationBar", false, false},
+                               {"NetscapeMozillaCookies", false, false},
+                               {"NetscapeMozillaFormsData", false, false},
+                               {"AOLCache", false, false},
+                               {"AOLLocationBar", false, false},
+                               {"AOLCookies", false, false},
+                               {"AOLFormsData", false, false},
+                               {"OperaCache", false, false},
+                               {"OperaLocationBar", false, false},
+                               {"OperaCookies", false, false},
+                               {"OperaFormsData", false, false}};
   TEraserEngine engine;
   ASSERT_EQ(engine.Erasers.size(), 35u);
   for (std::size_t i = 0; i < 35; ++i) {
@@ -67,23 +86,26 @@ TEST_F(CatalogueTest, TheCatalogueHoldsTheItemsInOrderWithTheirDefaults) {
   }
   EXPECT_EQ(engine.EraseFindComputer->Caption, "Find History From Start Menu->Find Computer");
   EXPECT_EQ(engine.EraseScanDiskFiles->Caption, "Windows Scandisk File Fragments (*.CHK)");
-  EXPECT_EQ(engine.IEEraseAutoCompletePaswords->Caption, "Internet Explorer Auto Complete Paswords");
+  EXPECT_EQ(engine.IEEraseAutoCompletePaswords->Caption,
+            "Internet Explorer Auto Complete Paswords");
   EXPECT_EQ(engine.OperaFormsData, engine.Erasers[34].get());
 }
 
 TEST_F(CatalogueTest, FixedEntriesAreResolvedAtConstructionAndUnknownPlacesSkipped) {
   TEraserEngine plain;
   EXPECT_EQ(Entries(*plain.EraseStartMenuRecentDocuments), Texts{});  // no Recent folder here
-  ASSERT_EQ(Entries(*plain.EraseWindowsTemp), Texts{folder.tempFolder()});
+  plain.EraseWindowsTemp->Erase();
+  ASSERT_EQ(Entries(*plain.EraseWindowsTemp), (Texts{folder.tempFolder(), folder / "vartmp/"}));
   EXPECT_TRUE(plain.EraseWindowsTemp->Items[0]->KeepFolder);
   ASSERT_EQ(Entries(*plain.EraseRunHistory),
             Texts{"\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RunMRU|"});
   EXPECT_EQ(plain.EraseRunHistory->Items[0]->Kind, ekRegKey);
   EXPECT_EQ(Entries(*plain.EraseMediaPlayerRecentFileList),
             Texts{"\\Software\\Microsoft\\MediaPlayer\\Player\\RecentFileList|"});
-  for (TEraser* item : {static_cast<TEraser*>(plain.IEEraseCache), static_cast<TEraser*>(plain.IEEraseHistory),
-                        static_cast<TEraser*>(plain.IEEraseIndexDAT),
-                        static_cast<TEraser*>(plain.IEEraseDownloadedProgramFilesDirectory)}) {
+  for (TEraser* item :
+       {static_cast<TEraser*>(plain.IEEraseCache), static_cast<TEraser*>(plain.IEEraseHistory),
+        static_cast<TEraser*>(plain.IEEraseIndexDAT),
+        static_cast<TEraser*>(plain.IEEraseDownloadedProgramFilesDirectory)}) {
     item->Erase();
     EXPECT_EQ(Entries(*item), Texts{}) << item->Name;
   }
@@ -101,7 +123,8 @@ TEST_F(CatalogueTest, SearchHistoriesCollectNumberedValuesUpToTheFirstGap) {
   EXPECT_EQ(Entries(*engine.EraseFindComputer), (Texts{nt + "|MRUList", nt + "|000", nt + "|001"}));
   EXPECT_EQ(store().valueNames(kCurrentUser, nt), Texts{"005"});
 
-  const std::string old = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Doc Find Spec MRU";
+  const std::string old =
+      "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Doc Find Spec MRU";
   Values(kCurrentUser, old, {"a", "b", "c", "e"});
   CleanerEnvironment().NTFamily = false;
   engine.EraseFindFilesFolders->ExcludedValues = {"MRUList", "B"};
@@ -111,7 +134,8 @@ TEST_F(CatalogueTest, SearchHistoriesCollectNumberedValuesUpToTheFirstGap) {
 }
 
 TEST_F(CatalogueTest, OpenSaveHistoryTakesSubkeysAndValuesOnTheNTFamilyOnly) {
-  const std::string key = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\ComDlg32\\OpenSaveMRU\\";
+  const std::string key =
+      "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\ComDlg32\\OpenSaveMRU\\";
   Values(kCurrentUser, key + "doc", {"a"});
   Values(kCurrentUser, key + "*", {"a"});
   Values(kCurrentUser, key, {"MRUList", "x"});
@@ -127,7 +151,8 @@ TEST_F(CatalogueTest, OpenSaveHistoryTakesSubkeysAndValuesOnTheNTFamilyOnly) {
   EXPECT_EQ(store().subkeyNames(kCurrentUser, key), Texts{});
   EXPECT_EQ(store().valueNames(kCurrentUser, key), Texts{});
 
-  const std::string streams = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StreamMRU\\";
+  const std::string streams =
+      "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StreamMRU\\";
   Values(kCurrentUser, streams + "Sub", {"kept"});
   Values(kCurrentUser, streams, {"0", "1"});
   engine.EraseRegistryStreams->Erase();
@@ -141,10 +166,13 @@ TEST_F(CatalogueTest, RegistryRunsStopBeforeTheNextEntryOnceCancelled) {
   engine.Cancelled = true;
   engine.IEEraseTypedURLs->Erase();
   EXPECT_EQ(engine.IEEraseTypedURLs->Items.size(), 2u);
-  EXPECT_EQ(store().valueNames(kCurrentUser, "Software\\Microsoft\\Internet Explorer\\TypedURLs")->size(), 2u);
+  EXPECT_EQ(
+      store().valueNames(kCurrentUser, "Software\\Microsoft\\Internet Explorer\\TypedURLs")->size(),
+      2u);
   engine.Cancelled = false;
   engine.IEEraseTypedURLs->Erase();
-  EXPECT_EQ(store().valueNames(kCurrentUser, "Software\\Microsoft\\Internet Explorer\\TypedURLs"), Texts{});
+  EXPECT_EQ(store().valueNames(kCurrentUser, "Software\\Microsoft\\Internet Explorer\\TypedURLs"),
+            Texts{});
 }
 
 TEST_F(CatalogueTest, SwapFileItemChangesTheSettingAndRecordsHowToUndoIt) {
@@ -173,72 +201,56 @@ TEST_F(CatalogueTest, SwapFileItemChangesTheSettingAndRecordsHowToUndoIt) {
 TEST_F(CatalogueTest, ClipboardIsEmptiedThroughTheWindows) {
   struct Clipboard : IClipboard {
     int emptied = 0;
-    void Empty() override { ++emptied; }
+    bool holds = true;
+    void Empty() override {
+      ++emptied;
+      holds = false;
+    }
+    bool HasContent() override { return holds; }
   } clipboard;
   TEraserEngine engine;
   engine.EraseWindowsClipboard->Erase();  // no clipboard installed: nothing happens
   CleanerEnvironment().Clipboard = &clipboard;
+  engine.Preview = true;
   engine.EraseWindowsClipboard->Erase();
+  EXPECT_EQ(clipboard.emptied, 0);
+  EXPECT_EQ(engine.Removed.size(), 1u);
+  engine.Preview = false;
+  engine.EraseWindowsClipboard->Erase();
+  engine.EraseWindowsClipboard->Erase();  // already empty: nothing to do
   EXPECT_EQ(clipboard.emptied, 1);
+  EXPECT_EQ(engine.Removed.size(), 2u);
   EXPECT_TRUE(engine.EraseWindowsClipboard->Items.empty());
 }
 
-TEST_F(CatalogueTest, RecycleBinsAndCheckDiskFragmentsComeFromTheDriveList) {
-  folder.write("c/Recycled/old.doc", "x");
-  folder.write("c/Recycled/D1/inner.txt", "x");
-  folder.makeFolder("d");
-  fsys::create_directory_symlink(folder / "c/Recycled", folder / "d/Recycled");
-  for (const char* file : {"c/a.chk", "c/dir/B.CHK", "c/EDB.CHK", "c/x/softokn3.chk", "c/keep.txt",
-                           "ram/r.chk", "net/n.chk"}) {
-    folder.write(file, "x");
+TEST_F(CatalogueTest, RecycleBinsEmptyTheTrashFoldersFilesAndDescriptionsTogether) {
+  const std::string uid = std::to_string(platform::currentUserId());
+  for (const std::string& trash :
+       {std::string("home/.local/share/Trash/"), "c/.Trash-" + uid + "/"}) {
+    folder.write(trash + "files/old.doc", "x");
+    folder.write(trash + "files/D1/inner.txt", "x");
+    folder.makeFolder(trash + "files/Empty");
+    for (const char* name : {"old.doc", "D1", "Empty"}) {
+      folder.write(trash + "info/" + name + ".trashinfo", "[Trash Info]\n");
+    }
+    folder.write(trash + "directorysizes", "");
   }
-  ScopedTestDrives drives(folder, {{folder / "c", "ext4"}, {folder / "d", "xfs"},
-                                   {folder / "ram", "tmpfs"}, {folder / "net", "nfs"}});
+  folder.write("c/Recycled/old.doc", "x");  // no trash of this system: stays
+  folder.write("c/keep.txt", "x");
+  ScopedTestDrives drives(folder, {{folder / "c", "ext4"}});
   TEraserEngine engine;
   engine.EraseRecycleBin->Erase();
-  EXPECT_EQ(Entries(*engine.EraseRecycleBin), Texts{folder / "c/Recycled/"});
-  EXPECT_TRUE(pathExists(folder / "c/Recycled"));
-  EXPECT_FALSE(pathExists(folder / "c/Recycled/D1"));
-  EXPECT_FALSE(pathExists(folder / "c/Recycled/old.doc"));
-
-  engine.EraseScanDiskFiles->Erase();
-  EXPECT_EQ(Entries(*engine.EraseScanDiskFiles), (Texts{folder / "c/a.chk", folder / "c/dir/B.CHK"}));
-  for (const char* kept : {"c/EDB.CHK", "c/x/softokn3.chk", "c/keep.txt", "ram/r.chk", "net/n.chk"}) {
-    EXPECT_TRUE(pathExists(folder / kept)) << kept;
+  for (const std::string& trash :
+       {folder.dataFolder() + "Trash/", folder / "c/.Trash-" + uid + "/"}) {
+    SCOPED_TRACE(trash);
+    EXPECT_TRUE(pathExists(trash + "files"));
+    EXPECT_TRUE(pathExists(trash + "info"));
+    EXPECT_TRUE(fsys::is_empty(trash + "files"));
+    EXPECT_TRUE(fsys::is_empty(trash + "info"));
+    EXPECT_FALSE(pathExists(trash + "directorysizes"));
   }
-  engine.EraseScanDiskFiles->Erase();
-  EXPECT_EQ(engine.EraseScanDiskFiles->Exclusions,
-            (Texts{"edb.chk", "softokn3.chk", "edb.chk", "softokn3.chk"}));
-}
-
-TEST_F(CatalogueTest, BrowserProfilesAreFoundByTheirMarkerFiles) {
-  const std::string mozilla = folder.configFolder() + "Mozilla/";
-  folder.write("config/Mozilla/Profiles/p1/prefs.js", "");
-  folder.write("config/Mozilla/Profiles/p2/prefs.js", "");
-  folder.write("config/Mozilla/Profiles/p2/sub/prefs.js", "");
-  folder.write("config/Mozilla/Profiles/p1/Cache/entry", "x");
-  folder.write("config/Mozilla/Profiles/p1/Cache/d/entry", "x");
-  TEraserEngine engine;
-  engine.NetscapeMozillaLocationBar->Erase();
-  EXPECT_EQ(Entries(*engine.NetscapeMozillaLocationBar),
-            (Texts{mozilla + "Profiles/p1/history.dat", mozilla + "Profiles/p2/history.dat",
-                   mozilla + "Profiles/p2/sub/history.dat"}));
-  engine.NetscapeMozillaCache->Erase();
-  EXPECT_EQ(engine.NetscapeMozillaCache->Items.size(), 3u);
-  EXPECT_TRUE(pathExists(mozilla + "Profiles/p1/Cache"));
-  EXPECT_FALSE(pathExists(mozilla + "Profiles/p1/Cache/d"));
-  EXPECT_FALSE(pathExists(mozilla + "Profiles/p1/Cache/entry"));
-
-  for (TEraser* item : {static_cast<TEraser*>(engine.OperaCache), static_cast<TEraser*>(engine.OperaLocationBar)}) {
-    item->Erase();
-    EXPECT_EQ(Entries(*item), Texts{});
-  }
-  folder.write("config/Opera/Opera/opera6.ini", "");
-  engine.OperaLocationBar->Erase();
-  const std::string opera = folder.configFolder() + "Opera/Opera/";
-  EXPECT_EQ(Entries(*engine.OperaLocationBar),
-            (Texts{opera + "global.dat", opera + "opera.dir", opera + "vlink4.dat",
-                   opera + "download.dat", opera + "sessions"}));
+  EXPECT_TRUE(pathExists(folder / "c/Recycled/old.doc"));
+  EXPECT_TRUE(pathExists(folder / "c/keep.txt"));
 }
 
 TEST_F(CatalogueTest, InternetExplorerItemsWorkInTheirSpecialFolders) {
