@@ -146,9 +146,14 @@ void CollectTemporaryFiles(TEraseFiles& item) {
 }
 
 void ArrangeSwapFileClearing(TEraseFiles& item) {
+  const bool preview = item.Engine && item.Engine->Preview;
   if (IsNTFamily()) {
     platform::Registry& registry = platform::registry();
     if (!registry.keyExists(kLocalMachine, kMemoryKey)) return;
+    if (preview) {
+      item.Engine->RecordRemoved(item, "the swap file, cleared when the system shuts down");
+      return;
+    }
     if (!registry.writeInteger(kLocalMachine, kMemoryKey, "ClearPageFileAtShutdown", 1)) {
       throw ECleanerError("The swap file setting cannot be written.");
     }
@@ -167,6 +172,10 @@ void ArrangeSwapFileClearing(TEraseFiles& item) {
   const std::string windows = GetShortPath(GetWindowsFolder());
   if (windows.empty()) return;
   const std::string line = "del " + AddTrailingBackslash(windows) + "win386.swp";
+  if (preview) {
+    item.Engine->RecordRemoved(item, "the swap file, deleted at the next start");
+    return;
+  }
   auto text = platform::fs().readFile(kAutoexec, 16u << 20);
   if (!text) throw ECleanerError(std::string("Cannot read ") + kAutoexec);
   if (!text->empty() && text->back() != '\n') *text += "\r\n";

@@ -19,6 +19,7 @@
 #include "ui/ProgramResources.h"
 #include "ui/PromptService.h"
 #include "ui/pages/TAboutPage.h"
+#include "ui/pages/TCleanTracesPage.h"
 #include "ui/pages/TDeletePage.h"
 #include "ui/pages/TFreeSpacePage.h"
 #include "ui/pages/TOptionsPage.h"
@@ -45,6 +46,7 @@ TMainForm::TMainForm(QWidget* parent)
   freeSpacePage_ = addPage(new TFreeSpacePage(*this));
   specialFoldersPage_ = addPage(new TSpecialFoldersPage);
   recentFilesPage_ = addPage(new TRecentFilesPage);
+  cleanTracesPage_ = addPage(new TCleanTracesPage(*this));
   optionsPage_ = addPage(new TOptionsPage);
   aboutPage_ = addPage(new TAboutPage);
   ui->MainPage->setTabVisible(ui->MainPage->indexOf(aboutPage_), false);
@@ -61,6 +63,7 @@ TMainForm::TMainForm(QWidget* parent)
   operaProfileFolder_ = FindOperaProfile(UserRegistryReader());
   // The Opera rows of the special-folders list are appended here when a profile was found.
   freeSpaceEngine_ = cleanerEngine_->Shredder->WipeFreeSpace.get();
+  cleanTracesPage_->Attach(*cleanerEngine_);
   // Jobs that prefs.dat put into the engines are shown, so nothing is wiped that the user
   // cannot see.
   deletePage_->RefreshDeleteLists();
@@ -76,23 +79,27 @@ Page* TMainForm::addPage(Page* page) {
   return page;
 }
 
-TWipeEngine& TMainForm::WipeFiles() const { return *cleanerEngine_->Shredder->WipeFiles; }
+TWipeEngine& TMainForm::WipeFiles() const {
+  return *cleanerEngine_->Shredder->WipeFiles;
+}
 
-TWipeEngine& TMainForm::WipeFolders() const { return *cleanerEngine_->Shredder->WipeFolders; }
+TWipeEngine& TMainForm::WipeFolders() const {
+  return *cleanerEngine_->Shredder->WipeFolders;
+}
 
 bool TMainForm::WarnOnExecutable() const {
   return optionsPage_->WarnOnExecutable();
 }
 
-void TMainForm::SetEngineRunner(TEngineRunner runner) { runner_ = std::move(runner); }
+void TMainForm::SetEngineRunner(TEngineRunner runner) {
+  runner_ = std::move(runner);
+}
 
 void TMainForm::connectHandlers() {
   connect(ui->helpRollover, &TRolloverImage::clicked, this, &TMainForm::helpRolloverClick);
-  connect(ui->SupportRollover, &TRolloverImage::clicked, this,
-          &TMainForm::SupportRolloverClick);
+  connect(ui->SupportRollover, &TRolloverImage::clicked, this, &TMainForm::SupportRolloverClick);
   connect(ui->UpdateRollover, &TRolloverImage::clicked, this, &TMainForm::UpdateRolloverClick);
-  connect(ui->websiteRollover, &TRolloverImage::clicked, this,
-          &TMainForm::websiteRolloverClick);
+  connect(ui->websiteRollover, &TRolloverImage::clicked, this, &TMainForm::websiteRolloverClick);
   connect(ui->AboutPageRollover, &TRolloverImage::clicked, this,
           &TMainForm::AboutPageRolloverClick);
 }
@@ -109,7 +116,8 @@ void TMainForm::helpRolloverClick() {
 
 void TMainForm::SupportRolloverClick() {
   QUrl url(ProductSite() + QStringLiteral("/support.php"));
-  url.setQuery(QStringLiteral("prod=") + QString::fromLatin1(QUrl::toPercentEncoding(kProductName)));
+  url.setQuery(QStringLiteral("prod=") +
+               QString::fromLatin1(QUrl::toPercentEncoding(kProductName)));
   ShellOpen(url);
 }
 
@@ -132,7 +140,7 @@ bool TMainForm::anyEngineRunning() const {
   for (const TWipeEngine* engine : {&WipeFiles(), &WipeFolders(), &FreeSpaceEngine()}) {
     if (engine->Running()) return true;
   }
-  return false;
+  return cleanTracesPage_ && cleanTracesPage_->Running();
 }
 
 bool TMainForm::MayRun(const TWipeEngine& engine) const {
@@ -155,6 +163,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
   for (TWipeEngine* engine : {&WipeFiles(), &WipeFolders(), &FreeSpaceEngine()}) {
     if (engine->Running()) engine->Aborted = true;
   }
+  cleanTracesPage_->Stop();
   closePending_ = true;
   event->ignore();
 }

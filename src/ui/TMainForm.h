@@ -16,6 +16,7 @@ class TMainForm;
 }
 class TEraserEngine;
 class TAboutPage;
+class TCleanTracesPage;
 class TDeletePage;
 class TFreeSpacePage;
 class TOptionsPage;
@@ -79,6 +80,7 @@ class TMainForm : public QWidget, public TPageHost {
   TFreeSpacePage* freeSpacePage_ = nullptr;
   TSpecialFoldersPage* specialFoldersPage_ = nullptr;
   TRecentFilesPage* recentFilesPage_ = nullptr;
+  TCleanTracesPage* cleanTracesPage_ = nullptr;
   TOptionsPage* optionsPage_ = nullptr;
   TAboutPage* aboutPage_ = nullptr;
   std::unique_ptr<TEraserEngine> cleanerEngine_;
