@@ -103,6 +103,10 @@ void TEraserEngine::BuildCatalogue() {
   if (const std::string recent = GetSpecialFolder(sfRecent); !recent.empty()) {
     AddWholeFolder(*EraseStartMenuRecentDocuments, recent);
   }
+  // The desktop's own folder of links to recent documents.
+  if (const std::string data = platform::dataFolder(); !data.empty()) {
+    AddWholeFolder(*EraseStartMenuRecentDocuments, data + "RecentDocuments");
+  }
   keys(EraseRunHistory, "EraseRunHistory", "Run History From Start Menu->Run", true)
       ->AddKey(kCurrentUser, std::string(kExplorer) + "RunMRU");
   keys(EraseFindComputer, "EraseFindComputer", "Find History From Start Menu->Find Computer", true)

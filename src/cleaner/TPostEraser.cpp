@@ -2,8 +2,7 @@
 
 #include "core/Helpers.h"
 
-TPostEraser::TPostEraser()
-    : PostEraseFile(AddTrailingBackslash(GetAppFolder()) + "posterase.dat") {}
+TPostEraser::TPostEraser() : PostEraseFile(AddTrailingBackslash(GetAppFolder()) + "posterase.dat") {}
 
 TPostEraserItem* TPostEraser::Add(std::unique_ptr<TPostEraserItem> item) {
   if (!item) return nullptr;

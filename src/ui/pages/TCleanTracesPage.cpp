@@ -207,13 +207,16 @@ void TCleanTracesPage::showRecords(bool preview) {
   ui->lblCleaningStatus->setText(status);
 }
 
+bool TCleanTracesPage::mayStart() {
+  if (!engine_ || Running()) return false;
+  if (!checkedItems().empty()) return true;
+  ui->lvCleanOutcome->clear();
+  ui->lblCleaningStatus->setText(tr("Check a trace that has something to clean."));
+  return false;
+}
+
 void TCleanTracesPage::btnPreviewTracesClick() {
-  if (!engine_ || Running()) return;
-  if (checkedItems().empty()) {
-    ui->lvCleanOutcome->clear();
-    ui->lblCleaningStatus->setText(tr("Check a trace that has something to clean."));
-    return;
-  }
+  if (!mayStart()) return;
   const bool finished = runChecked(true);
   if (host_.CloseAfterRun()) return;
   showRecords(true);
@@ -222,12 +225,7 @@ void TCleanTracesPage::btnPreviewTracesClick() {
 }
 
 void TCleanTracesPage::btnCleanTracesClick() {
-  if (!engine_ || Running()) return;
-  if (checkedItems().empty()) {
-    ui->lvCleanOutcome->clear();
-    ui->lblCleaningStatus->setText(tr("Check a trace that has something to clean."));
-    return;
-  }
+  if (!mayStart()) return;
   const bool finished = runChecked(false);
   if (host_.CloseAfterRun()) return;
   showRecords(false);

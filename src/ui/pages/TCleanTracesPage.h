@@ -45,6 +45,8 @@ class TCleanTracesPage : public QWidget {
  private:
   // The checked items that have something to clean, in catalogue order.
   std::vector<TEraser*> checkedItems() const;
+  // False (and the user told why) when nothing checked has something to clean, or a run is on.
+  bool mayStart();
   // Runs the checked items; true when the run was not stopped.
   bool runChecked(bool preview);
   void showRecords(bool preview);

@@ -19,10 +19,8 @@ class CatalogueTest : public CleanerTest {
   static Texts Entries(const TEraser& item) {
     Texts entries;
     for (const auto& entry : item.Items) {
-      if (entry->Kind == ekFile || entry->Kind == ekFolder)
-        entries.push_back(entry->Path);
-      else
-        entries.push_back(entry->Key + "|" + entry->ValueName);
+      if (entry->Kind == ekFile || entry->Kind == ekFolder) entries.push_back(entry->Path);
+      else entries.push_back(entry->Key + "|" + entry->ValueName);
     }
     return entries;
   }
@@ -39,41 +37,25 @@ TEST_F(CatalogueTest, TheCatalogueHoldsTheItemsInOrderWithTheirDefaults) {
     bool registry;
     bool enabled;
   };
-  const Expected expected[] = {{"EraseStartMenuRecentDocuments", false, true},
-                               {"EraseRunHistory", true, true},
-                               {"EraseFindComputer", true, true},
-                               {"EraseFindFilesFolders", true, true},
-                               {"EraseWindowsOpenSaveHistory", true, true},
-                               {"EraseRegistryStreams", true, false},
-                               {"EraseWindowsClipboard", false, true},
-                               {"EraseRecycleBin", false, false},
-                               {"EraseWindowsTemp", false, false},
-                               {"EraseWindowsSWAP", false, false},
-                               {"EraseScanDiskFiles", false, false},
-                               {"ErasePaintRecentFileList", true, true},
-                               {"EraseWordpadRecentFileList", true, true},
-                               {"EraseMediaPlayerRecentFileList", true, true},
-                               {"IEEraseCache", false, true},
-                               {"IEEraseHistory", false, true},
-                               {"IEEraseCookies", false, true},
-                               {"IEEraseLocationBarURLs", true, true},
-                               {"IEEraseTypedURLs", true, true},
-                               {"IEEraseIndexDAT", false, false},
-                               {"IEEraseAutoCompleteFormsData", true, false},
-                               {"IEEraseAutoCompletePaswords", true, true},
-                               {"IEEraseDownloadedProgramFilesDirectory", false, false},
-                               {"NetscapeMozillaCache", false, false},
-                               {"NetscapeMozillaLocationBar", false, false},
-                               {"NetscapeMozillaCookies", false, false},
-                               {"NetscapeMozillaFormsData", false, false},
-                               {"AOLCache", false, false},
-                               {"AOLLocationBar", false, false},
-                               {"AOLCookies", false, false},
-                               {"AOLFormsData", false, false},
-                               {"OperaCache", false, false},
-                               {"OperaLocationBar", false, false},
-                               {"OperaCookies", false, false},
-                               {"OperaFormsData", false, false}};
+  const Expected expected[] = {
+      {"EraseStartMenuRecentDocuments", false, true}, {"EraseRunHistory", true, true},
+      {"EraseFindComputer", true, true}, {"EraseFindFilesFolders", true, true},
+      {"EraseWindowsOpenSaveHistory", true, true}, {"EraseRegistryStreams", true, false},
+      {"EraseWindowsClipboard", false, true}, {"EraseRecycleBin", false, false},
+      {"EraseWindowsTemp", false, false}, {"EraseWindowsSWAP", false, false},
+      {"EraseScanDiskFiles", false, false}, {"ErasePaintRecentFileList", true, true},
+      {"EraseWordpadRecentFileList", true, true}, {"EraseMediaPlayerRecentFileList", true, true},
+      {"IEEraseCache", false, true}, {"IEEraseHistory", false, true},
+      {"IEEraseCookies", false, true}, {"IEEraseLocationBarURLs", true, true},
+      {"IEEraseTypedURLs", true, true}, {"IEEraseIndexDAT", false, false},
+      {"IEEraseAutoCompleteFormsData", true, false}, {"IEEraseAutoCompletePaswords", true, true},
+      {"IEEraseDownloadedProgramFilesDirectory", false, false},
+      {"NetscapeMozillaCache", false, false}, {"NetscapeMozillaLocationBar", false, false},
+      {"NetscapeMozillaCookies", false, false}, {"NetscapeMozillaFormsData", false, false},
+      {"AOLCache", false, false}, {"AOLLocationBar", false, false}, {"AOLCookies", false, false},
+      {"AOLFormsData", false, false}, {"OperaCache", false, false},
+      {"OperaLocationBar", false, false}, {"OperaCookies", false, false},
+      {"OperaFormsData", false, false}};
   TEraserEngine engine;
   ASSERT_EQ(engine.Erasers.size(), 35u);
   for (std::size_t i = 0; i < 35; ++i) {
@@ -86,14 +68,15 @@ TEST_F(CatalogueTest, TheCatalogueHoldsTheItemsInOrderWithTheirDefaults) {
   }
   EXPECT_EQ(engine.EraseFindComputer->Caption, "Find History From Start Menu->Find Computer");
   EXPECT_EQ(engine.EraseScanDiskFiles->Caption, "Windows Scandisk File Fragments (*.CHK)");
-  EXPECT_EQ(engine.IEEraseAutoCompletePaswords->Caption,
-            "Internet Explorer Auto Complete Paswords");
+  EXPECT_EQ(engine.IEEraseAutoCompletePaswords->Caption, "Internet Explorer Auto Complete Paswords");
   EXPECT_EQ(engine.OperaFormsData, engine.Erasers[34].get());
 }
 
 TEST_F(CatalogueTest, FixedEntriesAreResolvedAtConstructionAndUnknownPlacesSkipped) {
   TEraserEngine plain;
-  EXPECT_EQ(Entries(*plain.EraseStartMenuRecentDocuments), Texts{});  // no Recent folder here
+  // No Recent folder here, only the desktop's folder of recent documents.
+  EXPECT_EQ(Entries(*plain.EraseStartMenuRecentDocuments),
+            Texts{folder.dataFolder() + "RecentDocuments"});
   plain.EraseWindowsTemp->Erase();
   ASSERT_EQ(Entries(*plain.EraseWindowsTemp), (Texts{folder.tempFolder(), folder / "vartmp/"}));
   EXPECT_TRUE(plain.EraseWindowsTemp->Items[0]->KeepFolder);
@@ -102,17 +85,17 @@ TEST_F(CatalogueTest, FixedEntriesAreResolvedAtConstructionAndUnknownPlacesSkipp
   EXPECT_EQ(plain.EraseRunHistory->Items[0]->Kind, ekRegKey);
   EXPECT_EQ(Entries(*plain.EraseMediaPlayerRecentFileList),
             Texts{"\\Software\\Microsoft\\MediaPlayer\\Player\\RecentFileList|"});
-  for (TEraser* item :
-       {static_cast<TEraser*>(plain.IEEraseCache), static_cast<TEraser*>(plain.IEEraseHistory),
-        static_cast<TEraser*>(plain.IEEraseIndexDAT),
-        static_cast<TEraser*>(plain.IEEraseDownloadedProgramFilesDirectory)}) {
+  for (TEraser* item : {static_cast<TEraser*>(plain.IEEraseCache), static_cast<TEraser*>(plain.IEEraseHistory),
+                        static_cast<TEraser*>(plain.IEEraseIndexDAT),
+                        static_cast<TEraser*>(plain.IEEraseDownloadedProgramFilesDirectory)}) {
     item->Erase();
     EXPECT_EQ(Entries(*item), Texts{}) << item->Name;
   }
 
   CleanerEnvironment().SpecialFolders[sfRecent] = folder.makeFolder("Recent");
   TEraserEngine withRecent;
-  EXPECT_EQ(Entries(*withRecent.EraseStartMenuRecentDocuments), Texts{folder / "Recent"});
+  EXPECT_EQ(Entries(*withRecent.EraseStartMenuRecentDocuments),
+            (Texts{folder / "Recent", folder.dataFolder() + "RecentDocuments"}));
 }
 
 TEST_F(CatalogueTest, SearchHistoriesCollectNumberedValuesUpToTheFirstGap) {
@@ -123,8 +106,7 @@ TEST_F(CatalogueTest, SearchHistoriesCollectNumberedValuesUpToTheFirstGap) {
   EXPECT_EQ(Entries(*engine.EraseFindComputer), (Texts{nt + "|MRUList", nt + "|000", nt + "|001"}));
   EXPECT_EQ(store().valueNames(kCurrentUser, nt), Texts{"005"});
 
-  const std::string old =
-      "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Doc Find Spec MRU";
+  const std::string old = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Doc Find Spec MRU";
   Values(kCurrentUser, old, {"a", "b", "c", "e"});
   CleanerEnvironment().NTFamily = false;
   engine.EraseFindFilesFolders->ExcludedValues = {"MRUList", "B"};
@@ -134,8 +116,7 @@ TEST_F(CatalogueTest, SearchHistoriesCollectNumberedValuesUpToTheFirstGap) {
 }
 
 TEST_F(CatalogueTest, OpenSaveHistoryTakesSubkeysAndValuesOnTheNTFamilyOnly) {
-  const std::string key =
-      "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\ComDlg32\\OpenSaveMRU\\";
+  const std::string key = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\ComDlg32\\OpenSaveMRU\\";
   Values(kCurrentUser, key + "doc", {"a"});
   Values(kCurrentUser, key + "*", {"a"});
   Values(kCurrentUser, key, {"MRUList", "x"});
@@ -151,8 +132,7 @@ TEST_F(CatalogueTest, OpenSaveHistoryTakesSubkeysAndValuesOnTheNTFamilyOnly) {
   EXPECT_EQ(store().subkeyNames(kCurrentUser, key), Texts{});
   EXPECT_EQ(store().valueNames(kCurrentUser, key), Texts{});
 
-  const std::string streams =
-      "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StreamMRU\\";
+  const std::string streams = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StreamMRU\\";
   Values(kCurrentUser, streams + "Sub", {"kept"});
   Values(kCurrentUser, streams, {"0", "1"});
   engine.EraseRegistryStreams->Erase();
@@ -166,13 +146,10 @@ TEST_F(CatalogueTest, RegistryRunsStopBeforeTheNextEntryOnceCancelled) {
   engine.Cancelled = true;
   engine.IEEraseTypedURLs->Erase();
   EXPECT_EQ(engine.IEEraseTypedURLs->Items.size(), 2u);
-  EXPECT_EQ(
-      store().valueNames(kCurrentUser, "Software\\Microsoft\\Internet Explorer\\TypedURLs")->size(),
-      2u);
+  EXPECT_EQ(store().valueNames(kCurrentUser, "Software\\Microsoft\\Internet Explorer\\TypedURLs")->size(), 2u);
   engine.Cancelled = false;
   engine.IEEraseTypedURLs->Erase();
-  EXPECT_EQ(store().valueNames(kCurrentUser, "Software\\Microsoft\\Internet Explorer\\TypedURLs"),
-            Texts{});
+  EXPECT_EQ(store().valueNames(kCurrentUser, "Software\\Microsoft\\Internet Explorer\\TypedURLs"), Texts{});
 }
 
 TEST_F(CatalogueTest, SwapFileItemChangesTheSettingAndRecordsHowToUndoIt) {

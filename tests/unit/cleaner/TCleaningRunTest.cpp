@@ -4,6 +4,8 @@
 
 #include "CleanerFixture.h"
 #include "cleaner/WindowsTraces.h"
+#include "core/TWipeEngine.h"
+#include "core/TWipeMethodsManager.h"
 
 namespace {
 
@@ -74,6 +76,28 @@ TEST_F(CleaningRunTest, AnItemThatFailsIsNamedAndTheRunGoesOn) {
   EXPECT_EQ(engine.Left[0].Reason, "The setting cannot be written.");
   EXPECT_EQ(run.Summary("failing").Left, 1u);
   EXPECT_EQ(FilesLeft("after"), 0u);
+}
+
+TEST_F(CleaningRunTest, OverwritingUsesTheFileEnginesMethodAndSaysWhyAFileStayed) {
+  TWipeMethodsManager manager;  // no method yet
+  const ScopedWipeMethodsManager installed(manager);
+  TWipeEngine overwrite("WipeFiles");
+  engine.Overwrite = &overwrite;
+  std::vector<TEraser*> items = {Item("one")};
+  EXPECT_TRUE(run.Run(items, false));
+  EXPECT_EQ(FilesLeft("one"), 3u);
+  ASSERT_EQ(engine.Left.size(), 3u);
+  EXPECT_EQ(engine.Left[0].Reason,
+            DescribeFailure({folder / "one/a", TWipeFailureReason::NoMethod}));
+  EXPECT_EQ(engine.PostEraser->Items.size(), 3u);
+
+  folder.write("program/Methods/zeros.mtd",
+               "[Method]\nName=Zeros\nPasses=1\n[Pass1]\nWipeWith=0\nBytePatternValue=0\n");
+  manager.LoadMethods();
+  EXPECT_TRUE(run.Run(items, false));
+  EXPECT_EQ(FilesLeft("one"), 0u);
+  EXPECT_TRUE(engine.Left.empty());
+  EXPECT_EQ(run.Summary("one").Count, 3u);
 }
 
 }  // namespace
