@@ -79,27 +79,23 @@ Page* TMainForm::addPage(Page* page) {
   return page;
 }
 
-TWipeEngine& TMainForm::WipeFiles() const {
-  return *cleanerEngine_->Shredder->WipeFiles;
-}
+TWipeEngine& TMainForm::WipeFiles() const { return *cleanerEngine_->Shredder->WipeFiles; }
 
-TWipeEngine& TMainForm::WipeFolders() const {
-  return *cleanerEngine_->Shredder->WipeFolders;
-}
+TWipeEngine& TMainForm::WipeFolders() const { return *cleanerEngine_->Shredder->WipeFolders; }
 
 bool TMainForm::WarnOnExecutable() const {
   return optionsPage_->WarnOnExecutable();
 }
 
-void TMainForm::SetEngineRunner(TEngineRunner runner) {
-  runner_ = std::move(runner);
-}
+void TMainForm::SetEngineRunner(TEngineRunner runner) { runner_ = std::move(runner); }
 
 void TMainForm::connectHandlers() {
   connect(ui->helpRollover, &TRolloverImage::clicked, this, &TMainForm::helpRolloverClick);
-  connect(ui->SupportRollover, &TRolloverImage::clicked, this, &TMainForm::SupportRolloverClick);
+  connect(ui->SupportRollover, &TRolloverImage::clicked, this,
+          &TMainForm::SupportRolloverClick);
   connect(ui->UpdateRollover, &TRolloverImage::clicked, this, &TMainForm::UpdateRolloverClick);
-  connect(ui->websiteRollover, &TRolloverImage::clicked, this, &TMainForm::websiteRolloverClick);
+  connect(ui->websiteRollover, &TRolloverImage::clicked, this,
+          &TMainForm::websiteRolloverClick);
   connect(ui->AboutPageRollover, &TRolloverImage::clicked, this,
           &TMainForm::AboutPageRolloverClick);
 }
@@ -116,8 +112,7 @@ void TMainForm::helpRolloverClick() {
 
 void TMainForm::SupportRolloverClick() {
   QUrl url(ProductSite() + QStringLiteral("/support.php"));
-  url.setQuery(QStringLiteral("prod=") +
-               QString::fromLatin1(QUrl::toPercentEncoding(kProductName)));
+  url.setQuery(QStringLiteral("prod=") + QString::fromLatin1(QUrl::toPercentEncoding(kProductName)));
   ShellOpen(url);
 }
 
