@@ -138,7 +138,7 @@ class FileSystem {
   // The whole file; fails when it cannot be read or is longer than maxBytes.
   virtual Result<std::string> readFile(const std::string& path, std::uint64_t maxBytes) = 0;
   // Replaces the file with the contents as one step: a temporary file beside it is written,
-  // forced to the device and renamed over the file. The file keeps its permissions.
+  // forced to the device and renamed over the file. The file keeps its owner and permissions.
   virtual Status writeFileAtomic(const std::string& path, const std::string& contents) = 0;
 
   // Space of the file system that holds the path; a path that does not exist yet is answered

@@ -48,8 +48,8 @@ class PosixFileSystem final : public FileSystem {
     if (::lstat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) return FileError::NotAFile;
     // Emptied only once the descriptor is known to name an ordinary file that no other name
     // shares: truncating a hard link would destroy the other name's content.
-    const auto fd =
-        posix::openRegularAt(AT_FDCWD, path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NOCTTY, 0600);
+    const auto fd = posix::openRegularAt(AT_FDCWD, path.c_str(),
+                                         O_RDWR | O_CREAT | O_NOFOLLOW | O_NOCTTY, 0600);
     if (!fd) return fd.error();
     if (::fstat(*fd, &st) != 0) {
       const std::error_code error = lastError();
@@ -188,6 +188,11 @@ class PosixFileSystem final : public FileSystem {
     int fd = ::mkstemp(temp.data());
     if (fd < 0) return lastError();
     Status written = fromCall(::fchmod(fd, mode));
+    // The file keeps its owner too (the administrator writing a user's file); when that cannot
+    // be done, the file is left as it was rather than handed to another owner.
+    if (written && exists && (st.st_uid != ::geteuid() || st.st_gid != ::getegid())) {
+      written = fromCall(::fchown(fd, st.st_uid, st.st_gid));
+    }
     {
       PosixFile file(fd);  // closes the descriptor
       if (written) written = file.write(contents.data(), contents.size());

@@ -137,6 +137,19 @@ TEST(FileSystem, AtomicWriteReplacesTheFileKeepingItsPermissionsAndLeavesNoTempo
   EXPECT_FALSE(fs().writeFileAtomic(t / "no/such/folder/x.ini", "x"));
 }
 
+TEST(FileSystem, AtomicWriteByTheAdministratorKeepsTheFilesOwner) {
+  if (::geteuid() != 0) GTEST_SKIP() << "only the administrator can hand a file to another owner";
+  TestFolder t;
+  const std::string file = t.write("recent.xbel", "old");
+  ASSERT_EQ(::chown(file.c_str(), 65534, 65534), 0);
+  ASSERT_TRUE(fs().writeFileAtomic(file, "new"));
+  struct stat st {};
+  ASSERT_EQ(::stat(file.c_str(), &st), 0);
+  EXPECT_EQ(st.st_uid, 65534u);
+  EXPECT_EQ(st.st_gid, 65534u);
+  EXPECT_EQ(readFileBytes(file), "new");
+}
+
 TEST(FileSystem, ReadFileHonoursItsLimit) {
   TestFolder t;
   const std::string file = t.write("f", std::string(1000, 'x'));
