@@ -29,10 +29,6 @@ constexpr Group kBrowserGroups[] = {
 constexpr const char* kExplorer = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\";
 constexpr const char* kApplets = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\";
 
-void AddWholeFolder(TEraseFiles& item, const std::string& folder) {
-  item.AddFolder(folder, "*.*", true, true);
-}
-
 }  // namespace
 
 TEraserEngine::TEraserEngine() {
@@ -99,14 +95,8 @@ void TEraserEngine::BuildCatalogue() {
 
   // Windows.
   files(EraseStartMenuRecentDocuments, "EraseStartMenuRecentDocuments", "Recent Document List",
-        true);
-  if (const std::string recent = GetSpecialFolder(sfRecent); !recent.empty()) {
-    AddWholeFolder(*EraseStartMenuRecentDocuments, recent);
-  }
-  // The desktop's own folder of links to recent documents.
-  if (const std::string data = platform::dataFolder(); !data.empty()) {
-    AddWholeFolder(*EraseStartMenuRecentDocuments, data + "RecentDocuments");
-  }
+        true)
+      ->OnErase = fileWork(ClearRecentDocuments);
   keys(EraseRunHistory, "EraseRunHistory", "Run History From Start Menu->Run", true)
       ->AddKey(kCurrentUser, std::string(kExplorer) + "RunMRU");
   keys(EraseFindComputer, "EraseFindComputer", "Find History From Start Menu->Find Computer", true)

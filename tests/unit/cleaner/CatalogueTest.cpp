@@ -72,11 +72,33 @@ TEST_F(CatalogueTest, TheCatalogueHoldsTheItemsInOrderWithTheirDefaults) {
   EXPECT_EQ(engine.OperaFormsData, engine.Erasers[34].get());
 }
 
+TEST_F(CatalogueTest, RecentDocumentsEmptyTheDesktopsListsAndAPreviewOnlyNamesThem) {
+  const std::string list = folder.write("home/.local/share/recently-used.xbel",
+                                        "<?xml version=\"1.0\"?>\n<xbel version=\"1.0\">"
+                                        "<bookmark href=\"file:///secret.txt\"/></xbel>\n");
+  folder.write("home/.local/share/RecentDocuments/secret.txt.desktop", "[Desktop Entry]\n");
+  TEraserEngine engine;
+  engine.Preview = true;
+  engine.EraseStartMenuRecentDocuments->Erase();
+  EXPECT_EQ(engine.Removed.size(), 1u);
+  EXPECT_NE(readFileBytes(list).find("secret.txt"), std::string::npos);
+  engine.Preview = false;
+  engine.ClearRecords();
+  engine.EraseStartMenuRecentDocuments->Erase();
+  EXPECT_EQ(engine.Removed.size(), 2u);  // the list, and the folder's entries
+  EXPECT_EQ(readFileBytes(list).find("secret.txt"), std::string::npos);
+  EXPECT_NE(readFileBytes(list).find("<xbel"), std::string::npos);
+  EXPECT_FALSE(pathExists(folder.dataFolder() + "RecentDocuments/secret.txt.desktop"));
+  engine.ClearRecords();
+  engine.Preview = true;
+  engine.EraseStartMenuRecentDocuments->Erase();
+  EXPECT_TRUE(engine.Removed.empty());
+}
+
 TEST_F(CatalogueTest, FixedEntriesAreResolvedAtConstructionAndUnknownPlacesSkipped) {
   TEraserEngine plain;
-  // No Recent folder here, only the desktop's folder of recent documents.
-  EXPECT_EQ(Entries(*plain.EraseStartMenuRecentDocuments),
-            Texts{folder.dataFolder() + "RecentDocuments"});
+  plain.EraseStartMenuRecentDocuments->Erase();
+  EXPECT_EQ(Entries(*plain.EraseStartMenuRecentDocuments), Texts{});  // no Recent folder here
   plain.EraseWindowsTemp->Erase();
   ASSERT_EQ(Entries(*plain.EraseWindowsTemp), (Texts{folder.tempFolder(), folder / "vartmp/"}));
   EXPECT_TRUE(plain.EraseWindowsTemp->Items[0]->KeepFolder);
@@ -94,8 +116,8 @@ TEST_F(CatalogueTest, FixedEntriesAreResolvedAtConstructionAndUnknownPlacesSkipp
 
   CleanerEnvironment().SpecialFolders[sfRecent] = folder.makeFolder("Recent");
   TEraserEngine withRecent;
-  EXPECT_EQ(Entries(*withRecent.EraseStartMenuRecentDocuments),
-            (Texts{folder / "Recent", folder.dataFolder() + "RecentDocuments"}));
+  withRecent.EraseStartMenuRecentDocuments->Erase();
+  EXPECT_EQ(Entries(*withRecent.EraseStartMenuRecentDocuments), Texts{folder / "Recent"});
 }
 
 TEST_F(CatalogueTest, SearchHistoriesCollectNumberedValuesUpToTheFirstGap) {
