@@ -10,7 +10,8 @@ CCACHE     := $(shell command -v ccache 2>/dev/null)
 CACHE_ARGS := $(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE))
 
 PACKAGES := build-essential cmake ninja-build pkg-config googletest libgtest-dev libgmock-dev \
-            libbenchmark-dev libpugixml-dev libexpat1-dev qt6-base-dev qt6-svg-dev libgl1-mesa-dev \
+            libbenchmark-dev libpugixml-dev libexpat1-dev libsqlite3-dev \
+            qt6-base-dev qt6-svg-dev libgl1-mesa-dev \
             libcli11-dev help2man appstream xvfb xauth
 # What `make deb` needs besides: dpkg-shlibdeps (the package's dependencies) and lintian.
 DEB_PACKAGES := dpkg-dev lintian

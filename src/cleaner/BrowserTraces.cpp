@@ -1,7 +1,11 @@
 #include "cleaner/BrowserTraces.h"
 
+#include "cleaner/BrowserProfiles.h"
 #include "cleaner/CleanerEnvironment.h"
+#include "cleaner/PlacesHistory.h"
+#include "cleaner/TCustomEraserEngine.h"
 #include "core/Helpers.h"
+#include "platform/FileSystem.h"
 #include "platform/Folders.h"
 #include "platform/PathText.h"
 
@@ -9,33 +13,104 @@ namespace {
 
 constexpr const char* kTypedUrlsKey = "Software\\Microsoft\\Internet Explorer\\TypedURLs";
 
-std::vector<std::string> ProfilesBelow(TEraseFiles& item, const std::string& browserFolder,
-                                       const std::string& markerFile) {
-  const std::string appData = GetSpecialFolder(sfAppData);
-  if (appData.empty()) return {};
-  return FindProfiles(item, AddTrailingBackslash(AddTrailingBackslash(appData) + browserFolder),
-                      markerFile);
+// Runs the work for each profile that no browser holds; a held one is named and left alone.
+template <typename Work>
+void ForFreeProfiles(TEraseFiles& item, const std::vector<TBrowserProfile>& profiles, Work work) {
+  for (const TBrowserProfile& profile : profiles) {
+    if (item.Cancelled()) return;
+    if (ProfileInUse(profile)) {
+      if (item.Engine) {
+        item.Engine->RecordLeft(item, profile.Folder,
+                                "the browser is running with this profile; close it first");
+      }
+      continue;
+    }
+    work(profile);
+  }
+}
+
+void AddFiles(TEraseFiles& item, const std::string& folder,
+              std::initializer_list<const char*> names) {
+  for (const char* name : names) item.AddFile(folder + name);
+}
+
+void AddCache(TEraseFiles& item, const std::string& folder) {
+  if (!folder.empty()) item.AddFolder(folder, "*", true, true);
 }
 
 }  // namespace
 
-std::vector<std::string> FindProfiles(TEraseFiles& item, const std::string& baseFolder,
-                                      const std::string& markerFile) {
-  std::vector<std::string> markers;
-  item.CollectFiles(baseFolder, markerFile, &markers, true);
-  std::vector<std::string> profiles;
-  for (const std::string& marker : markers) {
-    profiles.push_back(platform::folderPartOf(marker));
-  }
-  return profiles;
+void CollectMozillaCache(TEraseFiles& item) {
+  ForFreeProfiles(item, FindMozillaProfiles(), [&](const TBrowserProfile& profile) {
+    AddCache(item, profile.Folder + "cache2/");
+    if (!profile.Cache.empty()) AddCache(item, profile.Cache + "cache2/");
+  });
 }
 
-std::vector<std::string> MozillaProfiles(TEraseFiles& item) {
-  return ProfilesBelow(item, "Mozilla", "prefs.js");
+void ClearMozillaHistory(TEraseFiles& item) {
+  const bool preview = item.Engine && item.Engine->Preview;
+  ForFreeProfiles(item, FindMozillaProfiles(), [&](const TBrowserProfile& profile) {
+    const std::string places = profile.Folder + "places.sqlite";
+    auto info = platform::fs().info(places);
+    if (!info || info->kind != platform::EntryKind::File) return;
+    const TPlacesHistory history = ClearPlacesHistory(places, preview);
+    if (!item.Engine) return;
+    if (!history.Ok) {
+      item.Engine->RecordLeft(item, places,
+                              "the history could not be removed (" + history.Error + ")");
+    } else if (history.Visits + history.Pages > 0) {
+      item.Engine->RecordRemoved(item, places + ": " + std::to_string(history.Visits) +
+                                           " visits, " + std::to_string(history.Pages) + " pages");
+    }
+  });
 }
 
-std::vector<std::string> OperaProfiles(TEraseFiles& item) {
-  return ProfilesBelow(item, "Opera", "opera6.ini");
+void CollectMozillaCookies(TEraseFiles& item) {
+  ForFreeProfiles(item, FindMozillaProfiles(), [&](const TBrowserProfile& profile) {
+    AddFiles(item, profile.Folder, {"cookies.sqlite", "cookies.sqlite-wal", "cookies.sqlite-shm"});
+  });
+}
+
+void CollectMozillaFormHistory(TEraseFiles& item) {
+  ForFreeProfiles(item, FindMozillaProfiles(), [&](const TBrowserProfile& profile) {
+    AddFiles(item, profile.Folder,
+             {"formhistory.sqlite", "formhistory.sqlite-wal", "formhistory.sqlite-shm"});
+  });
+}
+
+void CollectOperaCache(TEraseFiles& item) {
+  ForFreeProfiles(item, FindOperaProfiles(), [&](const TBrowserProfile& profile) {
+    AddCache(item, profile.Cache);
+    AddCache(item, profile.Folder + "cache/");
+    AddCache(item, profile.Folder + "cache4/");
+  });
+}
+
+void CollectOperaHistory(TEraseFiles& item) {
+  ForFreeProfiles(item, FindOperaProfiles(), [&](const TBrowserProfile& profile) {
+    AddFiles(
+        item, profile.Folder,
+        {"History", "History-journal", "Visited Links", "Top Sites", "Top Sites-journal",
+         "Shortcuts", "Shortcuts-journal", "Current Session", "Current Tabs", "Last Session",
+         "Last Tabs", "global_history.dat", "typed_history.xml", "vlink4.dat", "download.dat"});
+    AddCache(item, profile.Folder + "Sessions/");
+    AddCache(item, profile.Folder + "sessions/");
+  });
+}
+
+void CollectOperaCookies(TEraseFiles& item) {
+  ForFreeProfiles(item, FindOperaProfiles(), [&](const TBrowserProfile& profile) {
+    AddFiles(item, profile.Folder,
+             {"Cookies", "Cookies-journal", "Network/Cookies", "Network/Cookies-journal",
+              "cookies4.dat"});
+  });
+}
+
+void CollectOperaFormsData(TEraseFiles& item) {
+  ForFreeProfiles(item, FindOperaProfiles(), [&](const TBrowserProfile& profile) {
+    AddFiles(item, profile.Folder,
+             {"Web Data", "Web Data-journal", "Login Data", "Login Data-journal", "wand.dat"});
+  });
 }
 
 void CollectInternetCache(TEraseFiles& item) {
@@ -56,7 +131,8 @@ void CollectInternetCookies(TEraseFiles& item) {
 
 void CollectTypedUrls(TEraseRegistry& item) {
   if (auto values = platform::registry().valueNames(platform::kCurrentUser, kTypedUrlsKey)) {
-    for (const std::string& name : *values) item.AddValue(platform::kCurrentUser, kTypedUrlsKey, name);
+    for (const std::string& name : *values)
+      item.AddValue(platform::kCurrentUser, kTypedUrlsKey, name);
   }
 }
 

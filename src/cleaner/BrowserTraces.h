@@ -7,13 +7,19 @@
 #include "cleaner/TEraseFiles.h"
 #include "cleaner/TEraseRegistry.h"
 
-// The profile folders (with trailing separator) below the base folder: the folders that hold the
-// marker file, in the order a walk finds them (a folder's own files before its subfolders).
-std::vector<std::string> FindProfiles(TEraseFiles& item, const std::string& baseFolder,
-                                      const std::string& markerFile);
-// The Mozilla and Opera profile folders below the application data folder.
-std::vector<std::string> MozillaProfiles(TEraseFiles& item);
-std::vector<std::string> OperaProfiles(TEraseFiles& item);
+// The Firefox and Thunderbird items: for every profile found afresh that no browser holds (a
+// held one is skipped and named in the engine's records), the cache ("cache2" in the profile
+// and in the user's cache folder), the cookies and the form history (the databases with their
+// journal files), and the history, removed inside "places.sqlite" so that the bookmarks stay.
+void CollectMozillaCache(TEraseFiles& item);
+void ClearMozillaHistory(TEraseFiles& item);
+void CollectMozillaCookies(TEraseFiles& item);
+void CollectMozillaFormHistory(TEraseFiles& item);
+// The Opera items, for the current Opera and the older one, the same way.
+void CollectOperaCache(TEraseFiles& item);
+void CollectOperaHistory(TEraseFiles& item);
+void CollectOperaCookies(TEraseFiles& item);
+void CollectOperaFormsData(TEraseFiles& item);
 
 void CollectInternetCache(TEraseFiles& item);
 void CollectInternetHistory(TEraseFiles& item);

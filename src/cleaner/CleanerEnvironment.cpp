@@ -21,7 +21,14 @@ std::string GetSpecialFolder(TSpecialFolder folder) {
   return {};
 }
 
-bool IsNTFamily() { return CleanerEnvironment().NTFamily.value_or(true); }
+std::string GetSharedTempFolder() {
+  const std::string& folder = CleanerEnvironment().SharedTempFolder;
+  return AddTrailingBackslash(folder.empty() ? std::string("/var/tmp") : folder);
+}
+
+bool IsNTFamily() {
+  return CleanerEnvironment().NTFamily.value_or(true);
+}
 
 namespace {
 

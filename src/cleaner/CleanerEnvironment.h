@@ -13,9 +13,9 @@
 
 // The shell's special folders that the cleaners use, with the system's identifiers.
 enum TSpecialFolder : int {
-  sfRecent = 8,           // recently used documents
-  sfAppData = 26,         // application data
-  sfInternetCache = 32,   // Temporary Internet Files
+  sfRecent = 8,          // recently used documents
+  sfAppData = 26,        // application data
+  sfInternetCache = 32,  // Temporary Internet Files
   sfCookies = 33,
   sfHistory = 34,
 };
@@ -26,6 +26,8 @@ class IClipboard {
   virtual ~IClipboard() = default;
   // Empties the clipboard; failures are ignored.
   virtual void Empty() = 0;
+  // True when the clipboard holds something.
+  virtual bool HasContent() = 0;
 };
 
 // A repeating timer of the windows; its ticks arrive on the user-interface thread.
@@ -48,6 +50,11 @@ struct TCleanerEnvironment {
   IClipboard* Clipboard = nullptr;
   // Installed by the windows; without one, timers only remember whether they run.
   TTimerFactory TimerFactory;
+  // The folder that lists the running processes (empty: the system's own).
+  std::string ProcessFolder;
+  // The temporary folder shared by the users of the machine, kept across restarts (empty: the
+  // system's own).
+  std::string SharedTempFolder;
 };
 
 // The replacements in use.
@@ -64,5 +71,7 @@ using ScopedCleanerEnvironment = platform::ScopedOverride<&SetCleanerEnvironment
 std::string GetSpecialFolder(TSpecialFolder folder);
 // A timer from the installed factory (stopped at first).
 std::unique_ptr<ITimer> CreateTimer(int intervalMs, std::function<void()> onTick);
+// The shared temporary folder with trailing separator.
+std::string GetSharedTempFolder();
 // True on the NT family of Windows and on every system that is not Windows 9x.
 bool IsNTFamily();

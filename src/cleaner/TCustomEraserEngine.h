@@ -2,12 +2,24 @@
 // The base of the trace-cleaning engine: the items in the order added, the shared stop request
 // and the list of actions left over from a run.
 
+#include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "cleaner/TEraser.h"
 #include "cleaner/TPostEraser.h"
 #include "core/JournalCleanup.h"
+
+class TWipeEngine;
+
+// One thing a run removed (in a preview: would remove), or left behind and why.
+struct TCleanRecord {
+  std::string Item;        // Name of the item that met it
+  std::string What;        // a path, a registry key or value, or a description
+  std::uint64_t Size = 0;  // bytes of a file, 0 otherwise
+  std::string Reason;      // why it was left behind; empty for what was removed
+};
 
 class TCustomEraserEngine {
  public:
@@ -22,6 +34,20 @@ class TCustomEraserEngine {
   // The folders the erasers deleted in. Whoever runs the erasers ends, when the journal option
   // is on, with Journal.Finish, which clears the old copies of the names from the journals.
   JournalCleanup Journal;
+
+  // When set, the items only list what they would remove (in Removed) and change nothing.
+  bool Preview = false;
+  // When set, files are overwritten with this engine's method before they go, instead of being
+  // deleted plainly. Not owned.
+  TWipeEngine* Overwrite = nullptr;
+  // What the runs since the last ClearRecords removed (or would remove), and what they left.
+  std::vector<TCleanRecord> Removed;
+  std::vector<TCleanRecord> Left;
+  // What else the user should hear of, that left nothing behind (a journal not cleared).
+  std::vector<TCleanRecord> Notes;
+  void ClearRecords();
+  void RecordRemoved(const TEraser& item, std::string what, std::uint64_t size = 0);
+  void RecordLeft(const TEraser& item, std::string what, std::string reason);
 
   // Makes this engine the item's owner and appends it.
   TEraser* AddEraser(std::unique_ptr<TEraser> item);

@@ -3,6 +3,7 @@
 #include "cleaner/FileMask.h"
 #include "cleaner/TCustomEraserEngine.h"
 #include "core/Helpers.h"
+#include "core/TWipeEngine.h"
 #include "core/WipeServices.h"
 #include "platform/FileSystem.h"
 #include "platform/Folder.h"
@@ -66,12 +67,15 @@ void TEraseFiles::AddFile(const std::string& path) {
   AddItem(std::move(item));
 }
 
-void TEraseFiles::AddExclusion(const std::string& text) { Exclusions.push_back(text); }
+void TEraseFiles::AddExclusion(const std::string& text) {
+  Exclusions.push_back(text);
+}
 
 bool TEraseFiles::IsExcluded(const std::string& path) const {
   const std::string name = platform::fileNameOf(path);
   for (const std::string& exclusion : Exclusions) {
-    if (MatchesFileMask(name, exclusion).value_or(false) || platform::equalsNoCase(name, exclusion)) {
+    if (MatchesFileMask(name, exclusion).value_or(false) ||
+        platform::equalsNoCase(name, exclusion)) {
       return true;
     }
   }
@@ -109,22 +113,31 @@ bool TEraseFiles::WalkIn(platform::Folder& folder, const std::string& base, cons
     if (!platform::matchesMask(entry.name, mask)) continue;
     WipeServices().ProcessMessages();
     if (Cancelled()) return false;
-    if (!entry.isFolder()) visit(folder, base + entry.name, entry);
+    if (!entry.isFolder() && (!Admits || Admits(entry))) visit(folder, base + entry.name, entry);
   }
   if (!recursive) return true;
   for (const platform::DirEntry& entry : *entries) {
     WipeServices().ProcessMessages();
     if (Cancelled()) return false;
     if (!entry.isFolder() || !OnStartFileSystem(entry, start)) continue;
+    if (Admits && !Admits(entry)) continue;
     auto sub = folder.openFolder(entry.name, entry.id);
     if (!sub) continue;
     const std::string subBase = base + entry.name + platform::kSeparator;
+    const std::size_t before = removedCount_;
     if (!WalkIn(*sub, subBase, mask, recursive, start, visit, removeEmptied)) return false;
     sub.reset();
-    // Removes only an empty folder; one that still holds something stays.
-    if (removeEmptied && folder.removeFolder(entry.name)) NoteDeletion(folder);
+    if (removeEmptied) RemoveWalkedFolder(folder, entry.name, before);
   }
   return true;
+}
+
+void TEraseFiles::RemoveWalkedFolder(platform::Folder& parent, const std::string& name,
+                                     std::size_t before) {
+  if (Engine && Engine->Preview) return;
+  if (RemoveOnlyEmptiedFolders && removedCount_ == before) return;
+  // Removes only an empty folder; one that still holds something stays.
+  if (parent.removeFolder(name)) NoteDeletion(parent);
 }
 
 void TEraseFiles::NoteDeletion(const platform::Folder& folder) {
@@ -142,14 +155,44 @@ bool TEraseFiles::EraseFile(const std::string& path) {
 
 bool TEraseFiles::EraseEntry(platform::Folder& folder, const std::string& path,
                              const std::string& name, const platform::FileInfo& listed) {
-  if (listed.attributes & platform::AttrReadOnly) {
-    folder.setAttributes(name, listed.attributes & ~std::uint32_t{platform::AttrReadOnly});
-  }
-  if (folder.removeFile(name)) {
-    NoteDeletion(folder);
+  if (Engine && Engine->Preview) {
+    Engine->RecordRemoved(*this, path, listed.size);
+    ++removedCount_;
     return true;
   }
+  std::string reason;
+  if (Engine && Engine->Overwrite && listed.kind == platform::EntryKind::File) {
+    TWipeEngine& wipe = *Engine->Overwrite;
+    wipe.Failures.clear();
+    const bool stays = wipe.WipeEntry(folder, path, name, listed, {});
+    if (!stays) NoteDeletion(folder);
+    if (!stays && wipe.Failures.empty()) {
+      Engine->RecordRemoved(*this, path, listed.size);
+      ++removedCount_;
+      return true;
+    }
+    reason = wipe.Failures.empty() ? "could not be wiped" : DescribeFailure(wipe.Failures.front());
+    if (!stays) {
+      // Gone, but with something to tell (deleted without being overwritten, ...).
+      Engine->RecordLeft(*this, path, reason);
+      ++removedCount_;
+      return true;
+    }
+  } else {
+    if (listed.attributes & platform::AttrReadOnly) {
+      folder.setAttributes(name, listed.attributes & ~std::uint32_t{platform::AttrReadOnly});
+    }
+    const platform::Status removed = folder.removeFile(name);
+    if (removed) {
+      NoteDeletion(folder);
+      if (Engine) Engine->RecordRemoved(*this, path, listed.size);
+      ++removedCount_;
+      return true;
+    }
+    reason = "could not be deleted (" + removed.error().message() + ")";
+  }
   if (Engine) {
+    Engine->RecordLeft(*this, path, reason);
     auto entry = std::make_unique<TPostEraserItem>();
     entry->Kind = pkDeleteFile;
     entry->Path = path;
@@ -162,6 +205,7 @@ void TEraseFiles::EraseFolder(const std::string& path, const std::string& mask, 
                               bool recursive) {
   auto root = OpenWalkRoot(path);
   if (!root) return;
+  const std::size_t before = removedCount_;
   const FileVisit erase = [&](platform::Folder& folder, const std::string& file,
                               const platform::DirEntry& entry) {
     if (!IsExcluded(entry.name)) EraseEntry(folder, file, entry.name, entry);
@@ -169,9 +213,8 @@ void TEraseFiles::EraseFolder(const std::string& path, const std::string& mask, 
   const bool finished = WalkIn(*root->folder, AddTrailingBackslash(path), mask, recursive,
                                {root->info.id.device, root->info.mount}, erase, true);
   root->folder.reset();
-  if (finished && !keepFolder && root->parent && root->parent->removeFolder(root->name)) {
-    NoteDeletion(*root->parent);
-  }
+  if (finished && !keepFolder && root->parent)
+    RemoveWalkedFolder(*root->parent, root->name, before);
 }
 
 void TEraseFiles::Erase() {

@@ -21,10 +21,15 @@ class TEraseFiles : public TEraser {
  public:
   // File names or masks that are never deleted, compared with the file-name part of a path.
   std::vector<std::string> Exclusions;
+  // When set, a folder walk deletes only the files it admits and enters only the folders it
+  // admits (others are passed over without a word: they were never the item's to clean).
+  std::function<bool(const platform::DirEntry&)> Admits;
+  // When set, a walk removes only the folders it emptied itself: a folder that was empty
+  // before stays.
+  bool RemoveOnlyEmptiedFolders = false;
 
   // Appends a folder walk. A path that is not absolute (an unknown location) is skipped.
-  void AddFolder(const std::string& path, const std::string& mask, bool keepFolder,
-                 bool recursive);
+  void AddFolder(const std::string& path, const std::string& mask, bool keepFolder, bool recursive);
   // Appends a file unless its name is excluded. A path that is not absolute is skipped.
   void AddFile(const std::string& path);
   void AddExclusion(const std::string& text);
@@ -74,4 +79,9 @@ class TEraseFiles : public TEraser {
   // Deletes the listed file of the open folder, clearing read-only first.
   bool EraseEntry(platform::Folder& folder, const std::string& path, const std::string& name,
                   const platform::FileInfo& listed);
+  // Removes the emptied folder `name` of `parent` (never in a preview).
+  void RemoveWalkedFolder(platform::Folder& parent, const std::string& name, std::size_t before);
+
+  // Files removed by this item so far; tells a walk whether it emptied a folder itself.
+  std::size_t removedCount_ = 0;
 };

@@ -2,6 +2,19 @@
 
 #include <algorithm>
 
+#include "cleaner/TCustomEraserEngine.h"
+
+namespace {
+
+std::string RootName(platform::RegistryRoot root) {
+  return root == platform::kLocalMachine ? "HKEY_LOCAL_MACHINE" : "HKEY_CURRENT_USER";
+}
+
+std::string KeyText(platform::RegistryRoot root, const std::string& key) {
+  return RootName(root) + (key.empty() || key.front() != '\\' ? "\\" : "") + key;
+}
+
+}  // namespace
 
 void TEraseRegistry::AddKey(platform::RegistryRoot rootKey, const std::string& key) {
   auto item = std::make_unique<TEraserItem>();
@@ -26,13 +39,29 @@ void TEraseRegistry::AddValue(platform::RegistryRoot rootKey, const std::string&
 
 void TEraseRegistry::DeleteKey(platform::RegistryRoot rootKey, const std::string& key) {
   platform::Registry& registry = platform::registry();
-  if (registry.keyExists(rootKey, key)) registry.deleteKeyTree(rootKey, key);
+  if (!registry.keyExists(rootKey, key)) return;
+  const std::string what = KeyText(rootKey, key);
+  if (Engine && Engine->Preview) {
+    Engine->RecordRemoved(*this, what);
+  } else if (registry.deleteKeyTree(rootKey, key)) {
+    if (Engine) Engine->RecordRemoved(*this, what);
+  } else if (Engine) {
+    Engine->RecordLeft(*this, what, "could not be deleted");
+  }
 }
 
 void TEraseRegistry::DeleteValue(platform::RegistryRoot rootKey, const std::string& key,
                                  const std::string& valueName) {
   platform::Registry& registry = platform::registry();
-  if (registry.keyExists(rootKey, key)) registry.deleteValue(rootKey, key, valueName);
+  if (!registry.keyExists(rootKey, key) || !registry.valueExists(rootKey, key, valueName)) return;
+  const std::string what = KeyText(rootKey, key) + " : " + valueName;
+  if (Engine && Engine->Preview) {
+    Engine->RecordRemoved(*this, what);
+  } else if (registry.deleteValue(rootKey, key, valueName)) {
+    if (Engine) Engine->RecordRemoved(*this, what);
+  } else if (Engine) {
+    Engine->RecordLeft(*this, what, "could not be deleted");
+  }
 }
 
 void TEraseRegistry::Erase() {

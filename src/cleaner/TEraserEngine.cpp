@@ -29,19 +29,6 @@ constexpr Group kBrowserGroups[] = {
 constexpr const char* kExplorer = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\";
 constexpr const char* kApplets = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\";
 
-// A work of the Mozilla or Opera items: something for each profile folder found afresh.
-template <typename Profiles, typename Work>
-std::function<void(TEraser&)> PerProfile(Profiles profiles, Work work) {
-  return [profiles, work](TEraser& eraser) {
-    auto& item = static_cast<TEraseFiles&>(eraser);
-    for (const std::string& profile : profiles(item)) work(item, profile);
-  };
-}
-
-void AddWholeFolder(TEraseFiles& item, const std::string& folder) {
-  item.AddFolder(folder, "*.*", true, true);
-}
-
 }  // namespace
 
 TEraserEngine::TEraserEngine() {
@@ -108,10 +95,8 @@ void TEraserEngine::BuildCatalogue() {
 
   // Windows.
   files(EraseStartMenuRecentDocuments, "EraseStartMenuRecentDocuments", "Recent Document List",
-        true);
-  if (const std::string recent = GetSpecialFolder(sfRecent); !recent.empty()) {
-    AddWholeFolder(*EraseStartMenuRecentDocuments, recent);
-  }
+        true)
+      ->OnErase = fileWork(ClearRecentDocuments);
   keys(EraseRunHistory, "EraseRunHistory", "Run History From Start Menu->Run", true)
       ->AddKey(kCurrentUser, std::string(kExplorer) + "RunMRU");
   keys(EraseFindComputer, "EraseFindComputer", "Find History From Start Menu->Find Computer", true)
@@ -130,11 +115,8 @@ void TEraserEngine::BuildCatalogue() {
       guarded(EmptyClipboard);
   files(EraseRecycleBin, "EraseRecycleBin", "Windows Recycle Bin", false)->OnErase =
       fileWork(CollectRecycleBins);
-  files(EraseWindowsTemp, "EraseWindowsTemp", "Windows Temporary Files Directory", false);
-  AddWholeFolder(*EraseWindowsTemp, GetTempFolder());
-  if (!GetWindowsTempFolder().empty()) {
-    AddWholeFolder(*EraseWindowsTemp, AddTrailingBackslash(GetWindowsTempFolder()));
-  }
+  files(EraseWindowsTemp, "EraseWindowsTemp", "Windows Temporary Files Directory", false)->OnErase =
+      fileWork(CollectTemporaryFiles);
   files(EraseWindowsSWAP, "EraseWindowsSWAP", "Windows SWAP File", false)->OnErase =
       fileWork(ArrangeSwapFileClearing);
   files(EraseScanDiskFiles, "EraseScanDiskFiles", "Windows Scandisk File Fragments (*.CHK)", false)
@@ -169,24 +151,17 @@ void TEraserEngine::BuildCatalogue() {
         "Downloaded Program Files Directory", false)
       ->OnErase = fileWork(CollectDownloadedProgramFiles);
 
-  // Netscape and Mozilla.
+  // Netscape and Mozilla: the Firefox and Thunderbird profiles.
   files(NetscapeMozillaCache, "NetscapeMozillaCache", "Netscape/Mozilla Cache", false)->OnErase =
-      PerProfile(MozillaProfiles, [](TEraseFiles& item, const std::string& profile) {
-        AddWholeFolder(item, profile + "Cache/");
-      });
-  auto mozillaFile = [](const char* file) {
-    return PerProfile(MozillaProfiles, [file](TEraseFiles& item, const std::string& profile) {
-      item.AddFile(profile + file);
-    });
-  };
+      fileWork(CollectMozillaCache);
   files(NetscapeMozillaLocationBar, "NetscapeMozillaLocationBar",
         "Netscape/Mozilla History, Location Bar URLs", false)
-      ->OnErase = mozillaFile("history.dat");
+      ->OnErase = fileWork(ClearMozillaHistory);
   files(NetscapeMozillaCookies, "NetscapeMozillaCookies", "Netscape/Mozilla Cookies", false)
-      ->OnErase = mozillaFile("cookies.txt");
+      ->OnErase = fileWork(CollectMozillaCookies);
   files(NetscapeMozillaFormsData, "NetscapeMozillaFormsData",
         "Netscape/Mozilla Auto Complete Forms and Passwords Data", false)
-      ->OnErase = mozillaFile("formhistory.dat");
+      ->OnErase = fileWork(CollectMozillaFormHistory);
 
   // AOL.
   files(AOLCache, "AOLCache", "AOL Cache", false);
@@ -195,25 +170,13 @@ void TEraserEngine::BuildCatalogue() {
   files(AOLFormsData, "AOLFormsData", "AOL Forms Data", false);
 
   // Opera.
-  files(OperaCache, "OperaCache", "Opera Cache", false)->OnErase =
-      PerProfile(OperaProfiles, [](TEraseFiles& item, const std::string& profile) {
-        AddWholeFolder(item, profile + "cache4");
-      });
+  files(OperaCache, "OperaCache", "Opera Cache", false)->OnErase = fileWork(CollectOperaCache);
   files(OperaLocationBar, "OperaLocationBar", "Opera History, Location Bar URLs", false)->OnErase =
-      PerProfile(OperaProfiles, [](TEraseFiles& item, const std::string& profile) {
-        for (const char* file : {"global.dat", "opera.dir", "vlink4.dat", "download.dat"}) {
-          item.AddFile(profile + file);
-        }
-        AddWholeFolder(item, profile + "sessions");
-      });
-  auto operaFile = [](const char* file) {
-    return PerProfile(OperaProfiles, [file](TEraseFiles& item, const std::string& profile) {
-      item.AddFile(profile + file);
-    });
-  };
-  files(OperaCookies, "OperaCookies", "Opera Cookies", false)->OnErase = operaFile("cookies4.dat");
+      fileWork(CollectOperaHistory);
+  files(OperaCookies, "OperaCookies", "Opera Cookies", false)->OnErase =
+      fileWork(CollectOperaCookies);
   files(OperaFormsData, "OperaFormsData", "Opera Auto Complete Forms and Passwords Data", false)
-      ->OnErase = operaFile("wand.dat");
+      ->OnErase = fileWork(CollectOperaFormsData);
 }
 
 void TEraserEngine::SetLoadAtStartup(bool value) {

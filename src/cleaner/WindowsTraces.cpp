@@ -1,12 +1,20 @@
 #include "cleaner/WindowsTraces.h"
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 
 #include "cleaner/CleanerEnvironment.h"
+#include "cleaner/DesktopRecentFiles.h"
 #include "cleaner/TCustomEraserEngine.h"
 #include "core/Helpers.h"
 #include "platform/Drives.h"
 #include "platform/FileSystem.h"
+#include "platform/Folder.h"
+#include "platform/Folders.h"
+#include "platform/Processes.h"
+#include "platform/TextCase.h"
+#include "platform/Trash.h"
 
 namespace {
 
@@ -30,12 +38,54 @@ std::string NumberedName(int n, bool ntFamily) {
   return std::string(1, static_cast<char>(97 + n));
 }
 
-bool IsFolder(const std::string& path) {
-  auto info = platform::fs().info(path);
-  return info && info->kind == platform::EntryKind::Folder;
+// A name made of `prefix`, `digits` decimal digits and `suffix`, letter case ignored.
+bool IsNumberedName(const std::string& name, std::string_view prefix, std::size_t digits,
+                    std::string_view suffix) {
+  if (name.size() != prefix.size() + digits + suffix.size()) return false;
+  if (!platform::equalsNoCase(name.substr(0, prefix.size()), std::string(prefix))) return false;
+  for (std::size_t i = prefix.size(); i < prefix.size() + digits; ++i) {
+    if (name[i] < '0' || name[i] > '9') return false;
+  }
+  return platform::equalsNoCase(name.substr(prefix.size() + digits), std::string(suffix));
 }
 
+// File systems whose disk checkers put the pieces they find in FOUND.nnn of the root folder.
+bool KeepsCheckDiskFragments(const std::string& fileSystem) {
+  for (const char* type : {"vfat", "msdos", "fat", "exfat", "ntfs", "ntfs3", "fuseblk"}) {
+    if (fileSystem == type) return true;
+  }
+  return false;
+}
+
+constexpr std::chrono::hours kTemporaryFileAge{24};
+
 }  // namespace
+
+void ClearRecentDocuments(TEraseFiles& item) {
+  if (const std::string recent = GetSpecialFolder(sfRecent); !recent.empty()) {
+    item.AddFolder(recent, "*.*", true, true);
+  }
+  TCustomEraserEngine* engine = item.Engine;
+  if (engine && engine->Preview) {
+    if (DesktopRecentFiles::HasSomethingToClear()) {
+      engine->RecordRemoved(item, DesktopRecentFiles::ListPath() + ", " +
+                                      DesktopRecentFiles::DocumentsFolder() +
+                                      ": the recently used files");
+    }
+    return;
+  }
+  const DesktopRecentFiles::Outcome outcome =
+      DesktopRecentFiles::Clear([&item] { return item.Cancelled(); });
+  if (!engine) return;
+  if (outcome.ListEmptied) engine->RecordRemoved(item, DesktopRecentFiles::ListPath());
+  if (outcome.RemovedEntries > 0) {
+    engine->RecordRemoved(item, DesktopRecentFiles::DocumentsFolder() + ": " +
+                                    std::to_string(outcome.RemovedEntries) + " entries");
+  }
+  for (const DesktopRecentFiles::Failure& failure : outcome.Failures) {
+    engine->RecordLeft(item, failure.Path, failure.Reason);
+  }
+}
 
 void CollectSearchHistory(TEraseRegistry& item, const std::string& ntKey,
                           const std::string& key9x) {
@@ -70,21 +120,67 @@ void CollectRegistryStreams(TEraseRegistry& item) {
   }
 }
 
-void EmptyClipboard(TEraser&) {
-  if (IClipboard* clipboard = CleanerEnvironment().Clipboard) clipboard->Empty();
+void EmptyClipboard(TEraser& item) {
+  IClipboard* clipboard = CleanerEnvironment().Clipboard;
+  if (!clipboard || !clipboard->HasContent()) return;
+  if (!item.Engine || !item.Engine->Preview) clipboard->Empty();
+  if (item.Engine) item.Engine->RecordRemoved(item, "the contents of the clipboard");
 }
 
 void CollectRecycleBins(TEraseFiles& item) {
-  for (const std::string& root : platform::drives().driveRoots()) {
-    const std::string folder = AddTrailingBackslash(root) + "Recycled";
-    if (IsFolder(folder)) item.AddFolder(AddTrailingBackslash(folder), "*.*", true, true);
+  for (const std::string& trash : platform::trashFolders()) {
+    const std::string files = trash + "files" + platform::kSeparator;
+    const std::string info = trash + "info" + platform::kSeparator;
+    auto entries = platform::fs().listFolder(files);
+    if (!entries) continue;
+    // Each trashed thing goes with its description, so that the trash never lists a file
+    // whose contents are gone.
+    for (const platform::DirEntry& entry : *entries) {
+      if (entry.isFolder()) {
+        item.AddFolder(files + entry.name + platform::kSeparator, "*", false, true);
+      } else {
+        item.AddFile(files + entry.name);
+      }
+      item.AddFile(info + entry.name + ".trashinfo");
+    }
+    item.AddFile(trash + "directorysizes");
   }
 }
 
+void CollectTemporaryFiles(TEraseFiles& item) {
+  const std::uint32_t user = platform::currentUserId();
+  auto open = std::make_shared<std::vector<platform::EntryId>>(
+      platform::openFileIds(CleanerEnvironment().ProcessFolder));
+  auto byId = [](const platform::EntryId& a, const platform::EntryId& b) {
+    return a.device != b.device ? a.device < b.device : a.inode < b.inode;
+  };
+  std::sort(open->begin(), open->end(), byId);
+  const auto now = std::chrono::system_clock::now().time_since_epoch();
+  const std::int64_t newest =
+      std::chrono::duration_cast<std::chrono::nanoseconds>(now - kTemporaryFileAge).count();
+  item.RemoveOnlyEmptiedFolders = true;
+  item.Admits = [user, open, newest, byId](const platform::DirEntry& entry) {
+    if (entry.owner != user) return false;
+    if (entry.isFolder()) return true;
+    return entry.kind == platform::EntryKind::File && entry.links == 1 &&
+           entry.modifiedNs <= newest &&
+           !std::binary_search(open->begin(), open->end(), entry.id, byId);
+  };
+  const std::string own = AddTrailingBackslash(GetTempFolder());
+  const std::string shared = GetSharedTempFolder();
+  item.AddFolder(own, "*", true, true);
+  if (shared != own) item.AddFolder(shared, "*", true, true);
+}
+
 void ArrangeSwapFileClearing(TEraseFiles& item) {
+  const bool preview = item.Engine && item.Engine->Preview;
   if (IsNTFamily()) {
     platform::Registry& registry = platform::registry();
     if (!registry.keyExists(kLocalMachine, kMemoryKey)) return;
+    if (preview) {
+      item.Engine->RecordRemoved(item, "the swap file, cleared when the system shuts down");
+      return;
+    }
     if (!registry.writeInteger(kLocalMachine, kMemoryKey, "ClearPageFileAtShutdown", 1)) {
       throw ECleanerError("The swap file setting cannot be written.");
     }
@@ -103,6 +199,10 @@ void ArrangeSwapFileClearing(TEraseFiles& item) {
   const std::string windows = GetShortPath(GetWindowsFolder());
   if (windows.empty()) return;
   const std::string line = "del " + AddTrailingBackslash(windows) + "win386.swp";
+  if (preview) {
+    item.Engine->RecordRemoved(item, "the swap file, deleted at the next start");
+    return;
+  }
   auto text = platform::fs().readFile(kAutoexec, 16u << 20);
   if (!text) throw ECleanerError(std::string("Cannot read ") + kAutoexec);
   if (!text->empty() && text->back() != '\n') *text += "\r\n";
@@ -120,11 +220,23 @@ void ArrangeSwapFileClearing(TEraseFiles& item) {
 void CollectCheckDiskFragments(TEraseFiles& item) {
   item.AddExclusion("edb.chk");
   item.AddExclusion("softokn3.chk");
+  item.RemoveOnlyEmptiedFolders = true;
+  item.Admits = [](const platform::DirEntry& entry) {
+    return entry.kind == platform::EntryKind::File && entry.links == 1 &&
+           IsNumberedName(entry.name, "FILE", 4, ".CHK");
+  };
   for (const std::string& root : platform::drives().driveRoots()) {
-    try {
-      if (GetDriveKind(root) == platform::DriveFixed) item.CollectFiles(root, "*.chk", nullptr, true);
-    } catch (const std::exception&) {
-      // A drive that cannot be walked is passed over.
+    if (GetDriveKind(root) != platform::DriveFixed) continue;
+    if (!KeepsCheckDiskFragments(platform::drives().fileSystem(root))) continue;
+    auto folder = platform::fs().openFolder(root);
+    if (!folder) continue;
+    auto entries = folder->list();
+    if (!entries) continue;
+    for (const platform::DirEntry& entry : *entries) {
+      if (entry.isFolder() && IsNumberedName(entry.name, "FOUND.", 3, "")) {
+        item.AddFolder(AddTrailingBackslash(root) + entry.name + platform::kSeparator, "*", false,
+                       false);
+      }
     }
   }
 }

@@ -138,6 +138,11 @@ class TWipeEngine {
   // bytes (or when no file is open).
   bool WritePass(const TPass& pass, const std::string& text);
   void WipeFolder(const TWipeItem& item);
+  // Wipes the entry `name` of the open folder (`path` names it for the user), which was
+  // `listed` a moment ago: a link is removed as a link, a file is overwritten and deleted. True
+  // when the entry is still there afterwards (and named in Failures).
+  bool WipeEntry(platform::Folder& folder, const std::string& path, const std::string& name,
+                 const platform::FileInfo& listed, const std::string& caption);
   // Wipes the files of the folder that match the mask, then (with recurse) its subfolders,
   // depth first, and removes the emptied folders unless keepFolders. False when the folder
   // itself could not be removed. The walk goes from open folder to open folder and never
@@ -183,11 +188,6 @@ class TWipeEngine {
   void ProcessMessages();
   // Runs one job of the list.
   void RunItem(const TWipeItem& item);
-  // Wipes the entry `name` of the open folder (`path` names it for the user), which was
-  // `listed` a moment ago: a link is removed as a link, a file is overwritten and deleted. True
-  // when the entry is still there afterwards (and named in Failures).
-  bool WipeEntry(platform::Folder& folder, const std::string& path, const std::string& name,
-                 const platform::FileInfo& listed, const std::string& caption);
   Overwrite OverwriteEntry(platform::Folder& folder, const std::string& path,
                            const std::string& name, const platform::EntryId& listed,
                            const std::string& caption);

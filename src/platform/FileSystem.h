@@ -46,6 +46,8 @@ struct FileInfo {
   std::uint64_t mount = 0;     // the mount it was reached through; 0 when the system does not say
   bool ownedByCaller = false;  // it belongs to the user the program runs as
   std::int64_t changed = 0;    // last change of the entry itself, in nanoseconds since the epoch
+  std::uint32_t owner = 0;        // the user who owns it
+  std::int64_t modifiedNs = 0;    // last change of its contents, in nanoseconds since 1970
   bool isFolder() const { return kind == EntryKind::Folder; }
 };
 

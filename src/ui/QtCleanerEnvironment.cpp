@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QMimeData>
 #include <QTimer>
 
 namespace {
@@ -9,7 +10,20 @@ namespace {
 class QtClipboard final : public IClipboard {
  public:
   void Empty() override {
-    if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->clear();
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard) return;
+    clipboard->clear(QClipboard::Clipboard);
+    if (clipboard->supportsSelection()) clipboard->clear(QClipboard::Selection);
+  }
+  bool HasContent() override {
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard) return false;
+    auto holds = [clipboard](QClipboard::Mode mode) {
+      const QMimeData* data = clipboard->mimeData(mode);
+      return data && !data->formats().isEmpty();
+    };
+    return holds(QClipboard::Clipboard) ||
+           (clipboard->supportsSelection() && holds(QClipboard::Selection));
   }
 };
 

@@ -22,6 +22,7 @@
 #include "ui/OperaProfile.h"
 #include "ui/ProgramResources.h"
 #include "ui/pages/TAboutPage.h"
+#include "ui/pages/TCleanTracesPage.h"
 #include "ui/pages/TDeletePage.h"
 #include "ui/pages/TFreeSpacePage.h"
 #include "ui/pages/TOptionsPage.h"
@@ -52,6 +53,7 @@ TMainForm::TMainForm(QWidget* parent)
   freeSpacePage_ = addPage(new TFreeSpacePage(*this));
   specialFoldersPage_ = addPage(new TSpecialFoldersPage(*this));
   recentFilesPage_ = addPage(new TRecentFilesPage);
+  cleanTracesPage_ = addPage(new TCleanTracesPage(*this));
   optionsPage_ = addPage(new TOptionsPage(*this));
   aboutPage_ = addPage(new TAboutPage);
   ui->MainPage->setTabVisible(ui->MainPage->indexOf(aboutPage_), false);
@@ -70,6 +72,7 @@ TMainForm::TMainForm(QWidget* parent)
   freeSpaceEngine_ = cleanerEngine_->Shredder->WipeFreeSpace.get();
   methodsForm_->Engine = &WipeFolders();
   methodsForm_->Engines = {&WipeFiles(), &WipeFolders(), &FreeSpaceEngine()};
+  cleanTracesPage_->Attach(*cleanerEngine_);
   // Jobs that prefs.dat put into the engines are shown, so nothing is wiped that the user
   // cannot see.
   deletePage_->RefreshDeleteLists();
@@ -154,7 +157,7 @@ bool TMainForm::anyEngineRunning() const {
   for (const TWipeEngine* engine : {&WipeFiles(), &WipeFolders(), &FreeSpaceEngine()}) {
     if (engine->Running()) return true;
   }
-  return false;
+  return cleanTracesPage_ && cleanTracesPage_->Running();
 }
 
 bool TMainForm::MayRun(const TWipeEngine& engine) const {
@@ -182,6 +185,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
   for (TWipeEngine* engine : {&WipeFiles(), &WipeFolders(), &FreeSpaceEngine()}) {
     if (engine->Running()) engine->Aborted = true;
   }
+  cleanTracesPage_->Stop();
   closePending_ = true;
   event->ignore();
 }

@@ -18,6 +18,7 @@ class TEraserEngine;
 class TfEditMethod;
 class TfMethodsForm;
 class TAboutPage;
+class TCleanTracesPage;
 class TDeletePage;
 class TFreeSpacePage;
 class TOptionsPage;
@@ -88,6 +89,7 @@ class TMainForm : public QWidget, public TPageHost {
   TFreeSpacePage* freeSpacePage_ = nullptr;
   TSpecialFoldersPage* specialFoldersPage_ = nullptr;
   TRecentFilesPage* recentFilesPage_ = nullptr;
+  TCleanTracesPage* cleanTracesPage_ = nullptr;
   TOptionsPage* optionsPage_ = nullptr;
   TAboutPage* aboutPage_ = nullptr;
   std::unique_ptr<TEraserEngine> cleanerEngine_;

@@ -167,15 +167,15 @@ void MainFormFrameTest::readmeFillsTheAboutPageAndMayBeMissing() {
 void MainFormFrameTest::pagesCaptionsAndTheAboutButton() {
   MainFormFixture f;
   auto* pages = f.find<QTabWidget>("MainPage");
-  const QStringList names{"tabDelete", "tabWipeFree", "tabWipeSpecial",
-                          "tabClearRecent", "tabOptions", "tabAbout"};
-  const QStringList captions{"&Delete with Wiping", "&Wipe free space",
-                             "Wipe &special folders", "&Clear recently used files", "&Options"};
-  QCOMPARE(pages->count(), 6);
-  for (int i = 0; i < 6; ++i) {
+  const QStringList names{"tabDelete", "tabWipeFree", "tabWipeSpecial", "tabClearRecent",
+                          "tabCleanTraces", "tabOptions", "tabAbout"};
+  const QStringList captions{"&Delete with Wiping", "&Wipe free space", "Wipe &special folders",
+                             "&Clear recently used files", "Clean &traces", "&Options"};
+  QCOMPARE(pages->count(), 7);
+  for (int i = 0; i < 7; ++i) {
     QCOMPARE(pages->widget(i)->objectName(), names[i]);
-    QCOMPARE(pages->isTabVisible(i), i < 5);
-    if (i < 5) {
+    QCOMPARE(pages->isTabVisible(i), i < 6);
+    if (i < 6) {
       QCOMPARE(pages->tabText(i), captions[i]);
       QVERIFY(!pages->tabIcon(i).isNull());
     }

@@ -77,6 +77,9 @@ Result<FileInfo> statAt(int folderFd, const char* name, int flags, const std::st
   info.ownedByCaller = st.stx_uid == ::geteuid();
   info.changed =
       static_cast<std::int64_t>(st.stx_ctime.tv_sec) * 1'000'000'000 + st.stx_ctime.tv_nsec;
+  info.owner = st.stx_uid;
+  info.modifiedNs =
+      static_cast<std::int64_t>(st.stx_mtime.tv_sec) * 1000000000 + st.stx_mtime.tv_nsec;
   return info;
 }
 

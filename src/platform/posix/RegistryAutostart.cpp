@@ -53,17 +53,49 @@ bool isHidden(const std::map<std::string, std::string>& keys) {
 
 }  // namespace
 
+// Creates the folder and the missing folders above it.
+bool ensureFolder(const std::string& folder) {
+  if (folder.empty() || folder[0] != '/') return false;
+  std::string path;
+  std::size_t start = 1;
+  while (start <= folder.size()) {
+    std::size_t slash = folder.find('/', start);
+    if (slash == std::string::npos) slash = folder.size();
+    path = folder.substr(0, slash);
+    start = slash + 1;
+    if (path.size() <= 1) continue;
+    auto info = fs().info(path);
+    if (info && info->kind == EntryKind::Folder) continue;
+    if (info && info->kind == EntryKind::Link) {
+      auto target = fs().listFolder(path);  // a link to a folder serves as the folder
+      if (target) continue;
+    }
+    if (!fs().createFolder(path)) return false;
+  }
+  return true;
+}
+
 std::string desktopUnescape(const std::string& text) {
   std::string out;
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] == '\\' && i + 1 < text.size()) {
       char next = text[++i];
       switch (next) {
-        case 's': out += ' '; break;
-        case 'n': out += '\n'; break;
-        case 't': out += '\t'; break;
-        case 'r': out += '\r'; break;
-        case '\\': out += '\\'; break;
+        case 's':
+          out += ' ';
+          break;
+        case 'n':
+          out += '\n';
+          break;
+        case 't':
+          out += '\t';
+          break;
+        case 'r':
+          out += '\r';
+          break;
+        case '\\':
+          out += '\\';
+          break;
         default:
           out += '\\';
           out += next;
@@ -80,12 +112,23 @@ std::string desktopEscape(const std::string& text) {
   for (std::size_t i = 0; i < text.size(); ++i) {
     char c = text[i];
     switch (c) {
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\t': out += "\\t"; break;
-      case '\r': out += "\\r"; break;
-      case ' ': out += (i == 0 ? "\\s" : " "); break;  // a leading blank would be trimmed
-      default: out += c;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case ' ':
+        out += (i == 0 ? "\\s" : " ");
+        break;  // a leading blank would be trimmed
+      default:
+        out += c;
     }
   }
   return out;
@@ -93,8 +136,11 @@ std::string desktopEscape(const std::string& text) {
 
 bool AutostartFolder::exists() const {
   if (folder_.empty()) return false;
-  auto info = fs().info(folder_);
-  return info && info->kind == EntryKind::Folder;
+  // A folder that is not there yet is made by the first value written.
+  auto info = fs().info(trimSeparators(folder_));
+  if (!info) return info.error() == std::errc::no_such_file_or_directory;
+  if (info->kind == EntryKind::Folder) return true;
+  return info->kind == EntryKind::Link && fs().listFolder(folder_).has_value();
 }
 
 std::vector<std::string> AutostartFolder::valueNames() const {
@@ -141,13 +187,15 @@ std::optional<std::string> AutostartFolder::read(const std::string& name) const 
 
 bool AutostartFolder::write(const std::string& name, const std::string& command) const {
   if (!validName(name) || !exists()) return false;
+  if (!ensureFolder(trimSeparators(folder_))) return false;
   std::string path = entryOf(name);
   if (path.empty()) path = folder_ + name + std::string(kSuffix);
   auto info = fs().info(path);
   if (info && info->kind == EntryKind::Link && !fs().deleteFile(path)) return false;
   if (info && info->kind != EntryKind::File && info->kind != EntryKind::Link) return false;
   const std::string text = "[Desktop Entry]\nType=Application\nName=" + desktopEscape(name) +
-                           "\nExec=" + desktopEscape(command) + "\nX-GNOME-Autostart-enabled=true\n";
+                           "\nExec=" + desktopEscape(command) +
+                           "\nX-GNOME-Autostart-enabled=true\n";
   return fs().writeFileAtomic(path, text);
 }
 

@@ -14,6 +14,8 @@ class AutostartFolder {
   // folder: with trailing separator; empty means there is no such folder.
   explicit AutostartFolder(std::string folder) : folder_(std::move(folder)) {}
 
+  // True when the folder is known and nothing but a folder is in its place: it need not be
+  // there yet, since the first value written makes it.
   bool exists() const;
   std::vector<std::string> valueNames() const;
   std::optional<std::string> read(const std::string& name) const;
@@ -29,6 +31,9 @@ class AutostartFolder {
 
   std::string folder_;
 };
+
+// Creates the folder and the missing folders above it (a link to a folder serves as one).
+bool ensureFolder(const std::string& folder);
 
 // The Exec text of a desktop entry, and back (the escapes of the desktop-entry string type).
 std::string desktopUnescape(const std::string& text);

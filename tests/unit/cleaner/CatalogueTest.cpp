@@ -1,6 +1,7 @@
 #include <filesystem>
 
 #include "CleanerFixture.h"
+#include "platform/Processes.h"
 #include "support/TestDrives.h"
 
 namespace {
@@ -71,10 +72,35 @@ TEST_F(CatalogueTest, TheCatalogueHoldsTheItemsInOrderWithTheirDefaults) {
   EXPECT_EQ(engine.OperaFormsData, engine.Erasers[34].get());
 }
 
+TEST_F(CatalogueTest, RecentDocumentsEmptyTheDesktopsListsAndAPreviewOnlyNamesThem) {
+  const std::string list = folder.write("home/.local/share/recently-used.xbel",
+                                        "<?xml version=\"1.0\"?>\n<xbel version=\"1.0\">"
+                                        "<bookmark href=\"file:///secret.txt\"/></xbel>\n");
+  folder.write("home/.local/share/RecentDocuments/secret.txt.desktop", "[Desktop Entry]\n");
+  TEraserEngine engine;
+  engine.Preview = true;
+  engine.EraseStartMenuRecentDocuments->Erase();
+  EXPECT_EQ(engine.Removed.size(), 1u);
+  EXPECT_NE(readFileBytes(list).find("secret.txt"), std::string::npos);
+  engine.Preview = false;
+  engine.ClearRecords();
+  engine.EraseStartMenuRecentDocuments->Erase();
+  EXPECT_EQ(engine.Removed.size(), 2u);  // the list, and the folder's entries
+  EXPECT_EQ(readFileBytes(list).find("secret.txt"), std::string::npos);
+  EXPECT_NE(readFileBytes(list).find("<xbel"), std::string::npos);
+  EXPECT_FALSE(pathExists(folder.dataFolder() + "RecentDocuments/secret.txt.desktop"));
+  engine.ClearRecords();
+  engine.Preview = true;
+  engine.EraseStartMenuRecentDocuments->Erase();
+  EXPECT_TRUE(engine.Removed.empty());
+}
+
 TEST_F(CatalogueTest, FixedEntriesAreResolvedAtConstructionAndUnknownPlacesSkipped) {
   TEraserEngine plain;
+  plain.EraseStartMenuRecentDocuments->Erase();
   EXPECT_EQ(Entries(*plain.EraseStartMenuRecentDocuments), Texts{});  // no Recent folder here
-  ASSERT_EQ(Entries(*plain.EraseWindowsTemp), Texts{folder.tempFolder()});
+  plain.EraseWindowsTemp->Erase();
+  ASSERT_EQ(Entries(*plain.EraseWindowsTemp), (Texts{folder.tempFolder(), folder / "vartmp/"}));
   EXPECT_TRUE(plain.EraseWindowsTemp->Items[0]->KeepFolder);
   ASSERT_EQ(Entries(*plain.EraseRunHistory),
             Texts{"\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RunMRU|"});
@@ -90,6 +116,7 @@ TEST_F(CatalogueTest, FixedEntriesAreResolvedAtConstructionAndUnknownPlacesSkipp
 
   CleanerEnvironment().SpecialFolders[sfRecent] = folder.makeFolder("Recent");
   TEraserEngine withRecent;
+  withRecent.EraseStartMenuRecentDocuments->Erase();
   EXPECT_EQ(Entries(*withRecent.EraseStartMenuRecentDocuments), Texts{folder / "Recent"});
 }
 
@@ -173,72 +200,56 @@ TEST_F(CatalogueTest, SwapFileItemChangesTheSettingAndRecordsHowToUndoIt) {
 TEST_F(CatalogueTest, ClipboardIsEmptiedThroughTheWindows) {
   struct Clipboard : IClipboard {
     int emptied = 0;
-    void Empty() override { ++emptied; }
+    bool holds = true;
+    void Empty() override {
+      ++emptied;
+      holds = false;
+    }
+    bool HasContent() override { return holds; }
   } clipboard;
   TEraserEngine engine;
   engine.EraseWindowsClipboard->Erase();  // no clipboard installed: nothing happens
   CleanerEnvironment().Clipboard = &clipboard;
+  engine.Preview = true;
   engine.EraseWindowsClipboard->Erase();
+  EXPECT_EQ(clipboard.emptied, 0);
+  EXPECT_EQ(engine.Removed.size(), 1u);
+  engine.Preview = false;
+  engine.EraseWindowsClipboard->Erase();
+  engine.EraseWindowsClipboard->Erase();  // already empty: nothing to do
   EXPECT_EQ(clipboard.emptied, 1);
+  EXPECT_EQ(engine.Removed.size(), 2u);
   EXPECT_TRUE(engine.EraseWindowsClipboard->Items.empty());
 }
 
-TEST_F(CatalogueTest, RecycleBinsAndCheckDiskFragmentsComeFromTheDriveList) {
-  folder.write("c/Recycled/old.doc", "x");
-  folder.write("c/Recycled/D1/inner.txt", "x");
-  folder.makeFolder("d");
-  fsys::create_directory_symlink(folder / "c/Recycled", folder / "d/Recycled");
-  for (const char* file : {"c/a.chk", "c/dir/B.CHK", "c/EDB.CHK", "c/x/softokn3.chk", "c/keep.txt",
-                           "ram/r.chk", "net/n.chk"}) {
-    folder.write(file, "x");
+TEST_F(CatalogueTest, RecycleBinsEmptyTheTrashFoldersFilesAndDescriptionsTogether) {
+  const std::string uid = std::to_string(platform::currentUserId());
+  for (const std::string& trash :
+       {std::string("home/.local/share/Trash/"), "c/.Trash-" + uid + "/"}) {
+    folder.write(trash + "files/old.doc", "x");
+    folder.write(trash + "files/D1/inner.txt", "x");
+    folder.makeFolder(trash + "files/Empty");
+    for (const char* name : {"old.doc", "D1", "Empty"}) {
+      folder.write(trash + "info/" + name + ".trashinfo", "[Trash Info]\n");
+    }
+    folder.write(trash + "directorysizes", "");
   }
-  ScopedTestDrives drives(folder, {{folder / "c", "ext4"}, {folder / "d", "xfs"},
-                                   {folder / "ram", "tmpfs"}, {folder / "net", "nfs"}});
+  folder.write("c/Recycled/old.doc", "x");  // no trash of this system: stays
+  folder.write("c/keep.txt", "x");
+  ScopedTestDrives drives(folder, {{folder / "c", "ext4"}});
   TEraserEngine engine;
   engine.EraseRecycleBin->Erase();
-  EXPECT_EQ(Entries(*engine.EraseRecycleBin), Texts{folder / "c/Recycled/"});
-  EXPECT_TRUE(pathExists(folder / "c/Recycled"));
-  EXPECT_FALSE(pathExists(folder / "c/Recycled/D1"));
-  EXPECT_FALSE(pathExists(folder / "c/Recycled/old.doc"));
-
-  engine.EraseScanDiskFiles->Erase();
-  EXPECT_EQ(Entries(*engine.EraseScanDiskFiles), (Texts{folder / "c/a.chk", folder / "c/dir/B.CHK"}));
-  for (const char* kept : {"c/EDB.CHK", "c/x/softokn3.chk", "c/keep.txt", "ram/r.chk", "net/n.chk"}) {
-    EXPECT_TRUE(pathExists(folder / kept)) << kept;
+  for (const std::string& trash :
+       {folder.dataFolder() + "Trash/", folder / "c/.Trash-" + uid + "/"}) {
+    SCOPED_TRACE(trash);
+    EXPECT_TRUE(pathExists(trash + "files"));
+    EXPECT_TRUE(pathExists(trash + "info"));
+    EXPECT_TRUE(fsys::is_empty(trash + "files"));
+    EXPECT_TRUE(fsys::is_empty(trash + "info"));
+    EXPECT_FALSE(pathExists(trash + "directorysizes"));
   }
-  engine.EraseScanDiskFiles->Erase();
-  EXPECT_EQ(engine.EraseScanDiskFiles->Exclusions,
-            (Texts{"edb.chk", "softokn3.chk", "edb.chk", "softokn3.chk"}));
-}
-
-TEST_F(CatalogueTest, BrowserProfilesAreFoundByTheirMarkerFiles) {
-  const std::string mozilla = folder.configFolder() + "Mozilla/";
-  folder.write("config/Mozilla/Profiles/p1/prefs.js", "");
-  folder.write("config/Mozilla/Profiles/p2/prefs.js", "");
-  folder.write("config/Mozilla/Profiles/p2/sub/prefs.js", "");
-  folder.write("config/Mozilla/Profiles/p1/Cache/entry", "x");
-  folder.write("config/Mozilla/Profiles/p1/Cache/d/entry", "x");
-  TEraserEngine engine;
-  engine.NetscapeMozillaLocationBar->Erase();
-  EXPECT_EQ(Entries(*engine.NetscapeMozillaLocationBar),
-            (Texts{mozilla + "Profiles/p1/history.dat", mozilla + "Profiles/p2/history.dat",
-                   mozilla + "Profiles/p2/sub/history.dat"}));
-  engine.NetscapeMozillaCache->Erase();
-  EXPECT_EQ(engine.NetscapeMozillaCache->Items.size(), 3u);
-  EXPECT_TRUE(pathExists(mozilla + "Profiles/p1/Cache"));
-  EXPECT_FALSE(pathExists(mozilla + "Profiles/p1/Cache/d"));
-  EXPECT_FALSE(pathExists(mozilla + "Profiles/p1/Cache/entry"));
-
-  for (TEraser* item : {static_cast<TEraser*>(engine.OperaCache), static_cast<TEraser*>(engine.OperaLocationBar)}) {
-    item->Erase();
-    EXPECT_EQ(Entries(*item), Texts{});
-  }
-  folder.write("config/Opera/Opera/opera6.ini", "");
-  engine.OperaLocationBar->Erase();
-  const std::string opera = folder.configFolder() + "Opera/Opera/";
-  EXPECT_EQ(Entries(*engine.OperaLocationBar),
-            (Texts{opera + "global.dat", opera + "opera.dir", opera + "vlink4.dat",
-                   opera + "download.dat", opera + "sessions"}));
+  EXPECT_TRUE(pathExists(folder / "c/Recycled/old.doc"));
+  EXPECT_TRUE(pathExists(folder / "c/keep.txt"));
 }
 
 TEST_F(CatalogueTest, InternetExplorerItemsWorkInTheirSpecialFolders) {

@@ -17,7 +17,11 @@
 
 class CleanerTest : public ::testing::Test {
  protected:
-  CleanerTest() : registry(folder) {}
+  // The shared temporary folder is one of the test's own, so that no run of the temporary-files
+  // item ever reaches the machine's.
+  CleanerTest() : registry(folder) {
+    CleanerEnvironment().SharedTempFolder = folder.makeFolder("vartmp");
+  }
 
   // A fresh engine that has read the document.
   std::unique_ptr<TEraserEngine> LoadEngine(const std::string& prefs) {

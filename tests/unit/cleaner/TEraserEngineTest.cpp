@@ -131,11 +131,12 @@ TEST_F(EraserEngineTest, OptionsAreReadAndTheRunValueFollowsLoadAtStartup) {
   EXPECT_EQ(RunValue(), "<none>");
 }
 
-TEST_F(EraserEngineTest, WithoutTheRunKeyOnlyTheFlagIsStored) {
+TEST_F(EraserEngineTest, OnAFreshAccountTheRunValueMakesTheAutostartFolder) {
+  ASSERT_FALSE(pathExists(registry.autostartFolder()));
   TEraserEngine engine;
   engine.SetLoadAtStartup(true);
   EXPECT_TRUE(engine.LoadAtStartup);
-  EXPECT_FALSE(pathExists(registry.autostartFolder()));
+  EXPECT_EQ(RunValue(), platform::runCommandFor(platform::programPath()));
 }
 
 TEST_F(EraserEngineTest, AnIncompleteOptionsElementStopsTheLoadAfterWhatItHeld) {

@@ -21,13 +21,15 @@ class RegistryRunKeyTest : public ::testing::Test {
   platform::RegistryStore store{storeFile(), autostart()};
 };
 
-TEST_F(RegistryRunKeyTest, TheRunKeyExistsExactlyWhenTheAutostartFolderDoes) {
-  EXPECT_FALSE(store.keyExists(kCurrentUser, kRun));
-  EXPECT_FALSE(store.writeString(kCurrentUser, kRun, "Ferrovane", "/opt/ferrovane"));
-  EXPECT_FALSE(store.keyExists(kCurrentUser, "Software\\Microsoft"));
+TEST_F(RegistryRunKeyTest, TheRunKeyAlwaysExistsAndItsFirstValueMakesTheAutostartFolder) {
+  EXPECT_TRUE(store.keyExists(kCurrentUser, kRun));
+  EXPECT_EQ(store.valueNames(kCurrentUser, kRun), Names{});
   EXPECT_FALSE(pathExists(autostart()));
+  EXPECT_TRUE(store.writeString(kCurrentUser, kRun, "Ferrovane", "/opt/ferrovane"));
+  EXPECT_EQ(store.readString(kCurrentUser, kRun, "Ferrovane"), "/opt/ferrovane");
+  EXPECT_TRUE(pathExists(autostart() + "Ferrovane.desktop"));
+  EXPECT_TRUE(store.deleteValue(kCurrentUser, kRun, "Ferrovane"));
 
-  folder.makeFolder("autostart");
   EXPECT_TRUE(store.keyExists(kCurrentUser, "software\\microsoft\\windows\\currentversion\\run\\"));
   EXPECT_TRUE(store.keyExists(kCurrentUser, "Software\\Microsoft"));
   EXPECT_EQ(store.subkeyNames(kCurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion"),
@@ -35,6 +37,13 @@ TEST_F(RegistryRunKeyTest, TheRunKeyExistsExactlyWhenTheAutostartFolderDoes) {
   EXPECT_EQ(store.subkeyNames(kCurrentUser, kRun), Names{});
   EXPECT_FALSE(store.keyExists(platform::kLocalMachine, kRun));
   EXPECT_FALSE(pathExists(storeFile()));  // nothing of it is kept in the store file
+}
+
+TEST_F(RegistryRunKeyTest, AFileInThePlaceOfTheAutostartFolderMeansThereIsNoRunKey) {
+  folder.write("autostart", "not a folder");
+  EXPECT_FALSE(store.keyExists(kCurrentUser, kRun));
+  EXPECT_FALSE(store.writeString(kCurrentUser, kRun, "Ferrovane", "/opt/ferrovane"));
+  EXPECT_EQ(readFileBytes(folder / "autostart"), "not a folder");
 }
 
 TEST_F(RegistryRunKeyTest, ValuesAreDesktopEntriesWhoseExecIsTheValue) {

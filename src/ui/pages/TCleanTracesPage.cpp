@@ -1,0 +1,280 @@
+#include "ui/pages/TCleanTracesPage.h"
+
+#include <QHeaderView>
+#include <QShowEvent>
+
+#include "cleaner/TEraserEngine.h"
+#include "core/TIniFile.h"
+#include "core/TWipeEngine.h"
+#include "core/TWipeMethodsManager.h"
+#include "ui/SizeFunctions.h"
+#include "ui/pages/TPageHost.h"
+#include "ui_TCleanTracesPage.h"
+
+namespace {
+
+const char* const kSection = "CleanTraces";
+const char* const kOverwriteKey = "OverwriteFiles";
+
+// The groups of the catalogue, as ranges of its items.
+struct Group {
+  const char* caption;
+  std::size_t first;
+  std::size_t count;
+};
+constexpr Group kGroups[] = {{"Windows", 0, 14},
+                             {"Internet Explorer", 14, 9},
+                             {"Netscape/Mozilla (Firefox, Thunderbird)", 23, 4},
+                             {"AOL", 27, 4},
+                             {"Opera", 31, 4}};
+
+QString Text(const std::string& text) {
+  return QString::fromLocal8Bit(text);
+}
+
+QString CountText(std::size_t count, std::int64_t bytes) {
+  QString text = count == 1 ? QObject::tr("1 item") : QObject::tr("%1 items").arg(count);
+  if (bytes > 0) text += QStringLiteral(", ") + FormatSize(bytes);
+  return text;
+}
+
+TIniFile Settings() {
+  return TIniFile(TWipeMethodsManager::SettingsFileName());
+}
+
+}  // namespace
+
+TCleanTracesPage::TCleanTracesPage(TPageHost& host, QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::TCleanTracesPage>()), host_(host) {
+  ui->setupUi(this);
+  ui->tvTraceItems->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+  ui->tvTraceItems->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+  ui->tvTraceItems->header()->setStretchLastSection(false);
+  ui->lvCleanOutcome->header()->setSectionResizeMode(1, QHeaderView::Stretch);
+  ui->lvCleanOutcome->header()->setStretchLastSection(false);
+  ui->splCleanTraces->setStretchFactor(0, 3);
+  ui->splCleanTraces->setStretchFactor(1, 2);
+  ui->pbCleaning->setVisible(false);
+  connect(ui->btnPreviewTraces, &QPushButton::clicked, this,
+          &TCleanTracesPage::btnPreviewTracesClick);
+  connect(ui->btnCleanTraces, &QPushButton::clicked, this, &TCleanTracesPage::btnCleanTracesClick);
+  connect(ui->btnStopCleaning, &QPushButton::clicked, this,
+          &TCleanTracesPage::btnStopCleaningClick);
+  connect(ui->tvTraceItems, &QTreeWidget::itemChanged, this,
+          &TCleanTracesPage::tvTraceItemsChanged);
+  connect(ui->chkOverwriteTraces, &QCheckBox::toggled, this,
+          &TCleanTracesPage::chkOverwriteTracesToggled);
+}
+
+TCleanTracesPage::~TCleanTracesPage() = default;
+
+void TCleanTracesPage::Attach(TEraserEngine& engine) {
+  engine_ = &engine;
+  run_ = std::make_unique<TCleaningRun>(engine);
+  filling_ = true;
+  ui->tvTraceItems->clear();
+  rows_.clear();
+  const TIniFile settings = Settings();
+  for (const Group& group : kGroups) {
+    auto* top = new QTreeWidgetItem(ui->tvTraceItems, {tr(group.caption)});
+    top->setFlags(Qt::ItemIsEnabled);
+    top->setFirstColumnSpanned(true);
+    for (std::size_t i = group.first; i < group.first + group.count && i < engine.Erasers.size();
+         ++i) {
+      TEraser& item = *engine.Erasers[i];
+      auto* row = new QTreeWidgetItem(top, {Text(item.Caption)});
+      row->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+      const bool checked = settings.ReadBool(kSection, item.Name, item.Enabled);
+      row->setCheckState(0, checked ? Qt::Checked : Qt::Unchecked);
+      rows_.push_back(row);
+    }
+  }
+  ui->tvTraceItems->expandAll();
+  ui->chkOverwriteTraces->setChecked(settings.ReadBool(kSection, kOverwriteKey, false));
+  filling_ = false;
+}
+
+void TCleanTracesPage::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!looked_ && engine_) {
+    looked_ = true;
+    RefreshAvailability();
+  }
+}
+
+void TCleanTracesPage::RefreshAvailability() {
+  if (!engine_ || Running()) return;
+  std::vector<TEraser*> all;
+  for (const auto& item : engine_->Erasers) all.push_back(item.get());
+  ui->lblCleaningStatus->setText(tr("Looking for traces..."));
+  setRunning(true);
+  run_->Run(all, true);
+  setRunning(false);
+  filling_ = true;
+  for (std::size_t i = 0; i < rows_.size() && i < all.size(); ++i) {
+    const TItemSummary summary = run_->Summary(all[i]->Name);
+    QTreeWidgetItem* row = rows_[i];
+    const bool found = summary.Count > 0 || summary.Left > 0;
+    row->setDisabled(!found);
+    if (found) {
+      QString text = summary.Count > 0 ? CountText(summary.Count, summary.Bytes) : QString();
+      if (summary.Left > 0) {
+        if (!text.isEmpty()) text += QStringLiteral("; ");
+        text += tr("%1 in use or out of reach").arg(summary.Left);
+      }
+      row->setText(1, text);
+      row->setToolTip(0, QString());
+    } else {
+      row->setText(1, tr("nothing to clean"));
+      row->setToolTip(0, tr("Nothing of this kind was found on this system."));
+    }
+  }
+  filling_ = false;
+  engine_->ClearRecords();
+  ui->lblCleaningStatus->clear();
+}
+
+std::vector<TEraser*> TCleanTracesPage::checkedItems() const {
+  std::vector<TEraser*> items;
+  if (!engine_) return items;
+  for (std::size_t i = 0; i < rows_.size() && i < engine_->Erasers.size(); ++i) {
+    if (!rows_[i]->isDisabled() && rows_[i]->checkState(0) == Qt::Checked) {
+      items.push_back(engine_->Erasers[i].get());
+    }
+  }
+  return items;
+}
+
+void TCleanTracesPage::setRunning(bool running) {
+  ui->pbCleaning->setVisible(running);
+  ui->btnPreviewTraces->setEnabled(!running);
+  ui->btnCleanTraces->setEnabled(!running);
+  ui->btnStopCleaning->setEnabled(running);
+}
+
+bool TCleanTracesPage::runChecked(bool preview) {
+  const std::vector<TEraser*> items = checkedItems();
+  ui->lvCleanOutcome->clear();
+  // An engine of its own that wipes with the file engine's method (found by its name), so that a
+  // run of the Delete page is never disturbed.
+  TWipeEngine overwrite(host_.WipeFiles().Name);
+  engine_->Overwrite = !preview && ui->chkOverwriteTraces->isChecked() ? &overwrite : nullptr;
+  ui->pbCleaning->setRange(0, static_cast<int>(items.size()));
+  setRunning(true);
+  run_->ClearJournals = WipeMethodsManager && WipeMethodsManager->EraseJournalNames;
+  const bool finished = run_->Run(
+      items, preview,
+      [this](std::size_t index, const TEraser& item) {
+        ui->pbCleaning->setValue(static_cast<int>(index));
+        ui->lblCleaningStatus->setText(Text(item.Caption));
+      },
+      [this] { ui->lblCleaningStatus->setText(QString::fromUtf8(kClearingJournalText)); });
+  ui->pbCleaning->setValue(finished ? ui->pbCleaning->maximum() : ui->pbCleaning->value());
+  setRunning(false);
+  engine_->Overwrite = nullptr;
+  return finished;
+}
+
+void TCleanTracesPage::showRecords(bool preview) {
+  std::int64_t bytes = 0;
+  auto captionOf = [this](const std::string& name) {
+    for (const auto& item : engine_->Erasers) {
+      if (item->Name == name) return Text(item->Caption);
+    }
+    return Text(name);
+  };
+  QList<QTreeWidgetItem*> rows;
+  for (const TCleanRecord& record : engine_->Left) {
+    auto* row =
+        new QTreeWidgetItem({captionOf(record.Item), Text(record.What), Text(record.Reason)});
+    row->setForeground(2, palette().brush(QPalette::Active, QPalette::Link));
+    row->setToolTip(1, Text(record.What));
+    rows.push_back(row);
+  }
+  for (const TCleanRecord& record : engine_->Removed) {
+    bytes += static_cast<std::int64_t>(record.Size);
+    auto* row = new QTreeWidgetItem(
+        {captionOf(record.Item), Text(record.What),
+         record.Size > 0 ? FormatSize(static_cast<std::int64_t>(record.Size)) : QString()});
+    row->setToolTip(1, Text(record.What));
+    rows.push_back(row);
+  }
+  ui->lvCleanOutcome->addTopLevelItems(rows);
+  ui->lvCleanOutcome->resizeColumnToContents(0);
+  const QString removed = CountText(engine_->Removed.size(), bytes);
+  QString status = preview ? tr("Would remove %1.").arg(removed) : tr("Removed %1.").arg(removed);
+  if (!engine_->Left.empty()) {
+    status += QStringLiteral(" ") + (preview ? tr("%1 cannot be removed now (listed first).")
+                                             : tr("%1 could not be removed (listed first)."))
+                                        .arg(engine_->Left.size());
+  }
+  for (const TCleanRecord& note : engine_->Notes) {
+    status += QStringLiteral("\n") + Text(note.What) + QStringLiteral(": ") + Text(note.Reason);
+  }
+  ui->lblCleaningStatus->setText(status);
+}
+
+bool TCleanTracesPage::mayStart() {
+  if (!engine_ || Running()) return false;
+  if (!checkedItems().empty()) return true;
+  ui->lvCleanOutcome->clear();
+  ui->lblCleaningStatus->setText(tr("Check a trace that has something to clean."));
+  return false;
+}
+
+void TCleanTracesPage::btnPreviewTracesClick() {
+  if (!mayStart()) return;
+  const bool finished = runChecked(true);
+  if (host_.CloseAfterRun()) return;
+  showRecords(true);
+  if (!finished)
+    ui->lblCleaningStatus->setText(tr("Preview stopped. ") + ui->lblCleaningStatus->text());
+}
+
+void TCleanTracesPage::btnCleanTracesClick() {
+  if (!mayStart()) return;
+  const bool finished = runChecked(false);
+  if (host_.CloseAfterRun()) return;
+  showRecords(false);
+  const QString outcome = ui->lblCleaningStatus->text();
+  const auto left = engine_->Left;
+  const auto removed = engine_->Removed;
+  RefreshAvailability();
+  // The availability check replaced the records; the outcome stays what the run did.
+  engine_->Left = left;
+  engine_->Removed = removed;
+  ui->lblCleaningStatus->setText((finished ? QString() : tr("Stopped. ")) + outcome);
+}
+
+void TCleanTracesPage::btnStopCleaningClick() {
+  Stop();
+}
+
+void TCleanTracesPage::Stop() {
+  if (run_) run_->Stop();
+}
+
+void TCleanTracesPage::tvTraceItemsChanged(QTreeWidgetItem* row, int column) {
+  if (filling_ || column != 0 || !engine_) return;
+  for (std::size_t i = 0; i < rows_.size(); ++i) {
+    if (rows_[i] != row) continue;
+    TEraser& item = *engine_->Erasers[i];
+    item.Enabled = row->checkState(0) == Qt::Checked;
+    try {
+      TIniFile settings = Settings();
+      settings.WriteBool(kSection, item.Name, item.Enabled);
+    } catch (const std::exception&) {
+      // The choice holds for this session; the settings file could not keep it.
+    }
+    return;
+  }
+}
+
+void TCleanTracesPage::chkOverwriteTracesToggled(bool checked) {
+  if (filling_) return;
+  try {
+    TIniFile settings = Settings();
+    settings.WriteBool(kSection, kOverwriteKey, checked);
+  } catch (const std::exception&) {
+  }
+}

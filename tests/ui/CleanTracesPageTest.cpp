@@ -1,0 +1,149 @@
+// The Clean-traces page: the catalogue in its groups, greyed where nothing is found, a preview
+// that removes nothing, a clean that removes what the preview listed, and check states kept in
+// the program's settings.
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+#include <chrono>
+#include <filesystem>
+
+#include "MainFormFixture.h"
+#include "cleaner/CleanerEnvironment.h"
+#include "ui/pages/TCleanTracesPage.h"
+
+namespace {
+
+namespace fsys = std::filesystem;
+
+// A window over a test home with one Firefox profile (cookies and form history) and an old
+// temporary file; the shared temporary folder and the process table are the test's own.
+struct TracesFixture {
+  TracesFixture() {
+    CleanerEnvironment().SharedTempFolder = f.folder.makeFolder("vartmp");
+    CleanerEnvironment().ProcessFolder = f.folder.makeFolder("proc");
+    profile = f.folder.makeFolder("home/.mozilla/firefox/p.default") + "/";
+    f.folder.write("home/.mozilla/firefox/p.default/prefs.js", "");
+    f.folder.write("home/.mozilla/firefox/p.default/cookies.sqlite", "12345678");
+    f.folder.write("home/.mozilla/firefox/p.default/formhistory.sqlite", "1234");
+    oldTemp = f.folder.write("temp/old.tmp", "x");
+    fsys::last_write_time(oldTemp, fsys::file_time_type::clock::now() - std::chrono::hours(48));
+  }
+
+  QTreeWidget* tree() { return f.find<QTreeWidget>("tvTraceItems"); }
+  TCleanTracesPage* page() { return f.find<TCleanTracesPage>("tabCleanTraces"); }
+  // The row of an item by its caption.
+  QTreeWidgetItem* row(const QString& caption) {
+    const auto found = tree()->findItems(caption, Qt::MatchExactly | Qt::MatchRecursive);
+    return found.isEmpty() ? nullptr : found.first();
+  }
+  QStringList outcome(int column) {
+    QStringList texts;
+    auto* list = f.find<QTreeWidget>("lvCleanOutcome");
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+      texts << list->topLevelItem(i)->text(column);
+    return texts;
+  }
+
+  ScopedCleanerEnvironment environment{CleanerEnvironment()};
+  MainFormFixture f;
+  std::string profile;
+  std::string oldTemp;
+};
+
+}  // namespace
+
+class CleanTracesPageTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void itemsAreGroupedAndGreyedWhereNothingIsFound() {
+    TracesFixture t;
+    t.page()->RefreshAvailability();
+    QCOMPARE(t.tree()->topLevelItemCount(), 5);
+    const int counts[] = {14, 9, 4, 4, 4};
+    for (int i = 0; i < 5; ++i) QCOMPARE(t.tree()->topLevelItem(i)->childCount(), counts[i]);
+
+    QTreeWidgetItem* cookies = t.row("Netscape/Mozilla Cookies");
+    QVERIFY(cookies && !cookies->isDisabled());
+    QVERIFY(cookies->text(1).startsWith("1 item"));
+    for (const char* none : {"Internet Explorer Cache", "AOL Cookies", "Opera Cookies",
+                             "Run History From Start Menu->Run"}) {
+      QTreeWidgetItem* row = t.row(none);
+      QVERIFY2(row && row->isDisabled(), none);
+      QCOMPARE(row->text(1), QString("nothing to clean"));
+    }
+  }
+
+  void previewRemovesNothingAndCleanRemovesWhatItListed() {
+    TracesFixture t;
+    t.page()->RefreshAvailability();
+    for (QTreeWidgetItem* row :
+         {t.row("Netscape/Mozilla Cookies"), t.row("Windows Temporary Files Directory")}) {
+      row->setCheckState(0, Qt::Checked);
+    }
+    t.row("Netscape/Mozilla Auto Complete Forms and Passwords Data")
+        ->setCheckState(0, Qt::Unchecked);
+
+    t.f.find<QPushButton>("btnPreviewTraces")->click();
+    const QStringList previewed = t.outcome(1);
+    QCOMPARE(previewed.size(), 2);
+    QVERIFY(previewed.contains(QString::fromStdString(t.profile + "cookies.sqlite")));
+    QVERIFY(previewed.contains(QString::fromStdString(t.oldTemp)));
+    QVERIFY(pathExists(t.profile + "cookies.sqlite"));
+    QVERIFY(pathExists(t.oldTemp));
+    QVERIFY(t.f.find<QLabel>("lblCleaningStatus")->text().startsWith("Would remove 2 items"));
+
+    t.f.find<QPushButton>("btnCleanTraces")->click();
+    QCOMPARE(t.outcome(1), previewed);
+    QVERIFY(!pathExists(t.profile + "cookies.sqlite"));
+    QVERIFY(!pathExists(t.oldTemp));
+    QVERIFY(pathExists(t.profile + "formhistory.sqlite"));
+    QVERIFY(t.f.find<QLabel>("lblCleaningStatus")->text().startsWith("Removed 2 items"));
+    // Nothing is left of the cookies: the row is greyed now.
+    QVERIFY(t.row("Netscape/Mozilla Cookies")->isDisabled());
+  }
+
+  void aHeldProfileIsNamedWithItsReason() {
+    TracesFixture t;
+    fsys::create_symlink("127.0.0.1:+4242", t.profile + "lock");
+    t.f.folder.makeFolder("proc/4242");
+    t.page()->RefreshAvailability();
+    t.row("Netscape/Mozilla Cookies")->setCheckState(0, Qt::Checked);
+    t.f.find<QPushButton>("btnCleanTraces")->click();
+    QCOMPARE(t.outcome(1), QStringList{QString::fromStdString(t.profile)});
+    QVERIFY(t.outcome(2).first().contains("running"));
+    QVERIFY(pathExists(t.profile + "cookies.sqlite"));
+  }
+
+  void checkStatesAreKeptInTheSettingsNotInPrefs() {
+    {
+      TracesFixture t;
+      t.row("Netscape/Mozilla Cookies")->setCheckState(0, Qt::Checked);
+      t.row("Recent Document List")->setCheckState(0, Qt::Unchecked);
+      t.f.find<QCheckBox>("chkOverwriteTraces")->setChecked(true);
+      const std::string ini = readFileBytes(t.f.folder / "program/Ferrovane.ini");
+      QVERIFY(ini.find("[CleanTraces]") != std::string::npos);
+      QVERIFY(ini.find("NetscapeMozillaCookies=1") != std::string::npos);
+      QVERIFY(ini.find("EraseStartMenuRecentDocuments=0") != std::string::npos);
+      QVERIFY(ini.find("OverwriteFiles=1") != std::string::npos);
+      QVERIFY(!pathExists(t.f.folder / "program/prefs.dat"));
+
+      // A window made again shows the same choices.
+      MainFormFixture again;
+      again.folder.write("program/Ferrovane.ini", ini);
+      auto* tree = again.find<QTreeWidget>("tvTraceItems");
+      const auto cookies =
+          tree->findItems("Netscape/Mozilla Cookies", Qt::MatchExactly | Qt::MatchRecursive);
+      const auto recent =
+          tree->findItems("Recent Document List", Qt::MatchExactly | Qt::MatchRecursive);
+      QCOMPARE(cookies.first()->checkState(0), Qt::Checked);
+      QCOMPARE(recent.first()->checkState(0), Qt::Unchecked);
+      QVERIFY(again.find<QCheckBox>("chkOverwriteTraces")->isChecked());
+    }
+  }
+};
+
+QTEST_MAIN(CleanTracesPageTest)
+#include "CleanTracesPageTest.moc"

@@ -1,0 +1,145 @@
+#include "cleaner/TCleaningRun.h"
+
+#include <filesystem>
+
+#include "CleanerFixture.h"
+#include "cleaner/WindowsTraces.h"
+#include "core/TWipeEngine.h"
+#include "core/TWipeMethodsManager.h"
+#include "platform/Journal.h"
+#include "support/FakeJournals.h"
+
+namespace {
+
+class CleaningRunTest : public CleanerTest {
+ protected:
+  // An item that deletes everything in its own folder of three files.
+  TEraseFiles* Item(const std::string& name) {
+    auto* item = static_cast<TEraseFiles*>(engine.AddEraser(std::make_unique<TEraseFiles>()));
+    item->Name = name;
+    for (const char* file : {"/a", "/b", "/c"}) folder.write(name + file, "12345");
+    item->AddFolder(folder / name, "*", true, true);
+    return item;
+  }
+  std::size_t FilesLeft(const std::string& name) {
+    return std::distance(std::filesystem::directory_iterator(folder / name),
+                         std::filesystem::directory_iterator());
+  }
+
+  TCustomEraserEngine engine;
+  TCleaningRun run{engine};
+};
+
+TEST_F(CleaningRunTest, APreviewCountsWhatTheCleanThenRemoves) {
+  std::vector<TEraser*> items = {Item("one"), Item("two")};
+  EXPECT_TRUE(run.Run(items, true));
+  EXPECT_EQ(FilesLeft("one") + FilesLeft("two"), 6u);
+  const TItemSummary previewed = run.Summary("one");
+  EXPECT_EQ(previewed.Count, 3u);
+  EXPECT_EQ(previewed.Bytes, 15u);
+  EXPECT_TRUE(run.Run(items, false));
+  EXPECT_EQ(run.Summary("one").Count, previewed.Count);
+  EXPECT_EQ(run.Summary("one").Bytes, previewed.Bytes);
+  EXPECT_EQ(FilesLeft("one") + FilesLeft("two"), 0u);
+  EXPECT_FALSE(engine.Preview);
+}
+
+TEST_F(CleaningRunTest, StopEndsTheWalkAtItsNextEntryAndNoLaterItemStarts) {
+  std::vector<TEraser*> items = {Item("one"), Item("two"), Item("three")};
+  HookedServices services;
+  const ScopedWipeServices installed(services);
+  int entries = 0;
+  services.onMessages = [&] {
+    if (++entries == 8) run.Stop();  // in the second item, after its first file
+  };
+  std::vector<std::size_t> started;
+  EXPECT_FALSE(
+      run.Run(items, false, [&](std::size_t index, const TEraser&) { started.push_back(index); }));
+  EXPECT_EQ(started, (std::vector<std::size_t>{0, 1}));
+  EXPECT_EQ(FilesLeft("one"), 0u);
+  EXPECT_EQ(FilesLeft("two"), 2u);
+  EXPECT_EQ(FilesLeft("three"), 3u);
+
+  // The next run starts afresh.
+  services.onMessages = nullptr;
+  EXPECT_TRUE(run.Run(items, false));
+  EXPECT_EQ(FilesLeft("three"), 0u);
+}
+
+TEST_F(CleaningRunTest, AnItemThatFailsIsNamedAndTheRunGoesOn) {
+  auto* failing = static_cast<TEraseFiles*>(engine.AddEraser(std::make_unique<TEraseFiles>()));
+  failing->Name = "failing";
+  failing->Caption = "Failing item";
+  failing->OnErase = [](TEraser&) { throw ECleanerError("The setting cannot be written."); };
+  std::vector<TEraser*> items = {failing, Item("after")};
+  EXPECT_TRUE(run.Run(items, false));
+  ASSERT_EQ(engine.Left.size(), 1u);
+  EXPECT_EQ(engine.Left[0].What, "Failing item");
+  EXPECT_EQ(engine.Left[0].Reason, "The setting cannot be written.");
+  EXPECT_EQ(run.Summary("failing").Left, 1u);
+  EXPECT_EQ(FilesLeft("after"), 0u);
+}
+
+TEST_F(CleaningRunTest, OverwritingUsesTheFileEnginesMethodAndSaysWhyAFileStayed) {
+  TWipeMethodsManager manager;  // no method yet
+  const ScopedWipeMethodsManager installed(manager);
+  TWipeEngine overwrite("WipeFiles");
+  engine.Overwrite = &overwrite;
+  std::vector<TEraser*> items = {Item("one")};
+  EXPECT_TRUE(run.Run(items, false));
+  EXPECT_EQ(FilesLeft("one"), 3u);
+  ASSERT_EQ(engine.Left.size(), 3u);
+  EXPECT_EQ(engine.Left[0].Reason,
+            DescribeFailure({folder / "one/a", TWipeFailureReason::NoMethod}));
+  EXPECT_EQ(engine.PostEraser->Items.size(), 3u);
+
+  folder.write("program/Methods/zeros.mtd",
+               "[Method]\nName=Zeros\nPasses=1\n[Pass1]\nWipeWith=0\nBytePatternValue=0\n");
+  manager.LoadMethods();
+  EXPECT_TRUE(run.Run(items, false));
+  EXPECT_EQ(FilesLeft("one"), 0u);
+  EXPECT_TRUE(engine.Left.empty());
+  EXPECT_EQ(run.Summary("one").Count, 3u);
+}
+
+}  // namespace
+
+TEST_F(CleaningRunTest, ACleanThatDeletedClearsTheJournalsOnceWhenAskedAndNotesWhatFailed) {
+  FakeJournals journals;
+  const std::string root = folder.path();
+  journals.otherVolumes = [root](const std::string& path) -> std::optional<std::uint64_t> {
+    if (path.compare(0, root.size(), root) == 0) return 7;
+    return std::nullopt;
+  };
+  const platform::ScopedJournals scoped(journals);
+  struct Case {
+    const char* name;
+    bool option;
+    bool preview;
+    platform::JournalResult answer;
+    std::size_t cleanings;
+    std::size_t notes;
+  };
+  using platform::JournalResult;
+  for (const Case& c : {Case{"off", false, false, JournalResult::Cleaned, 0, 0},
+                        Case{"preview", true, true, JournalResult::Cleaned, 0, 0},
+                        Case{"cleaned", true, false, JournalResult::Cleaned, 1, 0},
+                        Case{"not ext4", true, false, JournalResult::NotExt4, 1, 1}}) {
+    SCOPED_TRACE(c.name);
+    journals.calls.clear();
+    journals.answer = [&](const platform::JournalRequest&) {
+      platform::JournalOutcome outcome;
+      outcome.result = c.answer;
+      return outcome;
+    };
+    engine.Erasers.clear();
+    run.ClearJournals = c.option;
+    bool told = false;
+    EXPECT_TRUE(run.Run({Item(c.name), Item(std::string(c.name) + "-2")}, c.preview, {},
+                        [&] { told = true; }));
+    EXPECT_EQ(journals.calls.size(), c.cleanings);
+    EXPECT_EQ(told, c.cleanings > 0);
+    EXPECT_EQ(engine.Notes.size(), c.notes);
+    EXPECT_FALSE(engine.Journal.Pending());  // nothing carried into the next run
+  }
+}
