@@ -12,13 +12,13 @@ CACHE_ARGS := $(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE))
 PACKAGES := build-essential cmake ninja-build pkg-config googletest libgtest-dev libgmock-dev \
             libbenchmark-dev libpugixml-dev libexpat1-dev libsqlite3-dev \
             qt6-base-dev qt6-svg-dev libgl1-mesa-dev \
-            libcli11-dev help2man appstream xvfb xauth
+            libcli11-dev help2man appstream clang-format xvfb xauth
 # What `make deb` needs besides: dpkg-shlibdeps (the package's dependencies) and lintian.
 DEB_PACKAGES := dpkg-dev lintian
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run test test-unit test-asan bench deb clean format
+.PHONY: all deps build run test test-unit test-asan bench deb clean format format-check
 
 all: build
 
@@ -67,8 +67,14 @@ deb: build
 	cd $(BUILD) && cpack -G DEB
 	lintian --fail-on error $(BUILD)/ferrovane_*.deb
 
+FORMAT_FILES = git ls-files 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp' 'bench/*.h'
+
 format:
-	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+	$(FORMAT_FILES) | xargs clang-format -i
+
+# Fails when a source file differs from what clang-format makes of it.
+format-check: deps
+	$(FORMAT_FILES) | xargs clang-format --dry-run -Werror
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

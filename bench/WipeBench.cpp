@@ -68,7 +68,8 @@ class GapProbe {
     if (gaps_.empty()) return {0, 0};
     std::vector<double> sorted = gaps_;
     std::sort(sorted.begin(), sorted.end());
-    const auto rank = static_cast<std::size_t>(std::ceil(0.99 * static_cast<double>(sorted.size())));
+    const auto rank =
+        static_cast<std::size_t>(std::ceil(0.99 * static_cast<double>(sorted.size())));
     return {sorted[std::max<std::size_t>(rank, 1) - 1], sorted.back()};
   }
 
@@ -220,8 +221,8 @@ int main(int argc, char** argv) {
     const std::chrono::duration<double> fill = fillEnd - start;
     const auto [fillP99, fillWorst] = services.fill.Figures();
     std::printf("%.4f %.4f %llu %.2f %.2f %.2f %.2f\n", total.count(), fill.count(),
-                static_cast<unsigned long long>(before ? before->available : 0), fillP99,
-                fillWorst, runP99, runWorst);
+                static_cast<unsigned long long>(before ? before->available : 0), fillP99, fillWorst,
+                runP99, runWorst);
   } else if (gaps) {
     std::printf("%.4f %.4f %.2f %.2f\n", total.count(), overwrite.count(), runP99, runWorst);
   } else {

@@ -33,7 +33,9 @@ void CivilFromDays(std::int64_t z, int& year, int& month, int& day) {
   year = static_cast<int>(static_cast<std::int64_t>(yoe) + era * 400 + (month <= 2));
 }
 
-std::int64_t DayNumber(TDateTime value) { return static_cast<std::int64_t>(std::trunc(value)); }
+std::int64_t DayNumber(TDateTime value) {
+  return static_cast<std::int64_t>(std::trunc(value));
+}
 
 bool IsDigits(const std::string& text, std::size_t from, std::size_t to) {
   if (from >= to) return false;
@@ -62,9 +64,8 @@ bool ReadNumbers(const std::string& text, char separator, int* numbers, int minC
 }  // namespace
 
 TDateTime EncodeDate(int year, int month, int day) {
-  return static_cast<TDateTime>(DaysFromCivil(year, static_cast<unsigned>(month),
-                                              static_cast<unsigned>(day)) +
-                                kEpochOffset);
+  return static_cast<TDateTime>(
+      DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) + kEpochOffset);
 }
 
 TDateTime EncodeTime(int hour, int minute, int second, int millisecond) {
@@ -127,9 +128,13 @@ int WeekOfTheMonth(TDateTime value) {
   return (k + 6) / 7;
 }
 
-TDateTime TimeOf(TDateTime value) { return std::fabs(value - std::trunc(value)); }
+TDateTime TimeOf(TDateTime value) {
+  return std::fabs(value - std::trunc(value));
+}
 
-TDateTime DateOf(TDateTime value) { return std::trunc(value); }
+TDateTime DateOf(TDateTime value) {
+  return std::trunc(value);
+}
 
 std::int64_t MinutesBetween(TDateTime a, TDateTime b) {
   return static_cast<std::int64_t>(std::trunc(std::fabs(a - b) * 1440.0));
@@ -205,7 +210,8 @@ std::optional<TDateTime> TextToDateTime(const std::string& text) {
 TDateTime SystemNow() {
   const auto now = std::chrono::system_clock::now();
   const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
-  const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()) % 1000;
+  const auto ms =
+      std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()) % 1000;
   const std::tm* local = std::localtime(&seconds);
   if (!local) return 0;
   return EncodeDate(local->tm_year + 1900, local->tm_mon + 1, local->tm_mday) +

@@ -74,7 +74,9 @@ std::int32_t ReadInteger(const pugi::xml_node& element, const char* name) {
   return ParseInteger(ReadText(element, name));
 }
 
-const char* BoolText(bool value) { return value ? "True" : "False"; }
+const char* BoolText(bool value) {
+  return value ? "True" : "False";
+}
 
 void WriteText(pugi::xml_node& element, const char* name, const std::string& value) {
   element.append_attribute(name).set_value(value.c_str());

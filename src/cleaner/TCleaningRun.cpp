@@ -2,8 +2,8 @@
 
 #include <exception>
 
-bool TCleaningRun::Run(const std::vector<TEraser*>& items, bool preview,
-                       const TProgress& progress, const std::function<void()>& clearing) {
+bool TCleaningRun::Run(const std::vector<TEraser*>& items, bool preview, const TProgress& progress,
+                       const std::function<void()>& clearing) {
   if (running_) return false;
   running_ = true;
   engine_.ClearRecords();

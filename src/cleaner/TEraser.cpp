@@ -29,7 +29,9 @@ TEraserItem* TEraser::AddItem(std::unique_ptr<TEraserItem> item) {
   return Items.back().get();
 }
 
-bool TEraser::Cancelled() const { return Engine && Engine->Cancelled; }
+bool TEraser::Cancelled() const {
+  return Engine && Engine->Cancelled;
+}
 
 void TEraser::LoadTextList(const pugi::xml_node& element, const char* listTag,
                            const char* attribute, std::vector<std::string>& list) const {

@@ -2,7 +2,8 @@
 
 #include "core/Helpers.h"
 
-TPostEraser::TPostEraser() : PostEraseFile(AddTrailingBackslash(GetAppFolder()) + "posterase.dat") {}
+TPostEraser::TPostEraser()
+    : PostEraseFile(AddTrailingBackslash(GetAppFolder()) + "posterase.dat") {}
 
 TPostEraserItem* TPostEraser::Add(std::unique_ptr<TPostEraserItem> item) {
   if (!item) return nullptr;

@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr const char* kWeekDays[] = {"Monday", "Tuesday", "Wednesday", "Thursday",
+constexpr const char* kWeekDays[] = {"Monday", "Tuesday",  "Wednesday", "Thursday",
                                      "Friday", "Saturday", "Sunday"};
 constexpr const char* kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                    "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
@@ -128,7 +128,8 @@ void TScheduler::Load(const pugi::xml_node& element) {
   pugi::xml_node weekly = RequiredChild(scheduler, "Weekly");
   WeeklyWeeks = ReadInteger(weekly, "Weeks");
   ReadGuarded(WeeklyHour, [&] { return TimeAttribute(weekly, "Hour"); });
-  for (std::size_t i = 0; i < WeeklyDays.size(); ++i) WeeklyDays[i] = ReadBool(weekly, kWeekDays[i]);
+  for (std::size_t i = 0; i < WeeklyDays.size(); ++i)
+    WeeklyDays[i] = ReadBool(weekly, kWeekDays[i]);
 
   pugi::xml_node monthly = RequiredChild(scheduler, "Monthly");
   ReadGuarded(MonthlyHour, [&] { return TimeAttribute(monthly, "Hour"); });
@@ -136,7 +137,8 @@ void TScheduler::Load(const pugi::xml_node& element) {
   MonthlyDay = ReadInteger(monthly, "Day");
   MonthlyDayIndexOf = ReadInteger(monthly, "DayIndexOf");
   MonthlyDayOf = ReadInteger(monthly, "DayOf");
-  for (std::size_t i = 0; i < MonthlyMonths.size(); ++i) MonthlyMonths[i] = ReadBool(monthly, kMonths[i]);
+  for (std::size_t i = 0; i < MonthlyMonths.size(); ++i)
+    MonthlyMonths[i] = ReadBool(monthly, kMonths[i]);
 
   SetEnabled(ReadBool(scheduler, "Enabled"));
 }
@@ -160,12 +162,14 @@ void TScheduler::Save(pugi::xml_node& element) const {
   pugi::xml_node weekly = scheduler.append_child("Weekly");
   WriteInteger(weekly, "Weeks", WeeklyWeeks);
   WriteText(weekly, "Hour", TimeToText(WeeklyHour));
-  for (std::size_t i = 0; i < WeeklyDays.size(); ++i) WriteBool(weekly, kWeekDays[i], WeeklyDays[i]);
+  for (std::size_t i = 0; i < WeeklyDays.size(); ++i)
+    WriteBool(weekly, kWeekDays[i], WeeklyDays[i]);
   pugi::xml_node monthly = scheduler.append_child("Monthly");
   WriteText(monthly, "Hour", TimeToText(MonthlyHour));
   WriteBool(monthly, "AtDay", MonthlyAtDay);
   WriteInteger(monthly, "Day", MonthlyDay);
   WriteInteger(monthly, "DayIndexOf", MonthlyDayIndexOf);
   WriteInteger(monthly, "DayOf", MonthlyDayOf);
-  for (std::size_t i = 0; i < MonthlyMonths.size(); ++i) WriteBool(monthly, kMonths[i], MonthlyMonths[i]);
+  for (std::size_t i = 0; i < MonthlyMonths.size(); ++i)
+    WriteBool(monthly, kMonths[i], MonthlyMonths[i]);
 }

@@ -48,8 +48,8 @@ class TScheduler {
   TDateTime MonthlyHour = 0;
   bool MonthlyAtDay = true;
   std::int32_t MonthlyDay = 1;
-  std::int32_t MonthlyDayIndexOf = 1;  // week of the month, 1 = first
-  std::int32_t MonthlyDayOf = 1;       // 1 = Monday ... 7 = Sunday
+  std::int32_t MonthlyDayIndexOf = 1;    // week of the month, 1 = first
+  std::int32_t MonthlyDayOf = 1;         // 1 = Monday ... 7 = Sunday
   std::array<bool, 12> MonthlyMonths{};  // January first
 
   TClock Clock;

@@ -31,9 +31,13 @@ std::string RemoveTrailingBackslash(const std::string& text) {
   return platform::withoutTrailingSeparator(text);
 }
 
-std::string GetTempFolder() { return platform::tempFolder(); }
+std::string GetTempFolder() {
+  return platform::tempFolder();
+}
 
-std::string GetWindowsFolder() { return {}; }
+std::string GetWindowsFolder() {
+  return {};
+}
 
 std::string GetWindowsTempFolder() {
   const std::string windows = GetWindowsFolder();
@@ -41,9 +45,13 @@ std::string GetWindowsTempFolder() {
   return AddTrailingBackslash(windows) + "Temp";
 }
 
-std::string GetShortPath(const std::string&) { return {}; }
+std::string GetShortPath(const std::string&) {
+  return {};
+}
 
-int GetDriveKind(const std::string& root) { return platform::drives().driveKind(root); }
+int GetDriveKind(const std::string& root) {
+  return platform::drives().driveKind(root);
+}
 
 std::string EscapeLineBreaks(const std::string& text) {
   return replaceAll(replaceAll(text, "\r", "#13"), "\n", "#10");
@@ -53,9 +61,13 @@ std::string UnescapeLineBreaks(const std::string& text) {
   return replaceAll(replaceAll(text, "#13", "\r"), "#10", "\n");
 }
 
-std::string GetAppFolder() { return platform::programFolder(); }
+std::string GetAppFolder() {
+  return platform::programFolder();
+}
 
-std::string GetMethodsFolder() { return AddTrailingBackslash(GetSettingsFolder() + "Methods"); }
+std::string GetMethodsFolder() {
+  return AddTrailingBackslash(GetSettingsFolder() + "Methods");
+}
 
 std::vector<std::string> ListFiles(const std::string& folder, const std::string& mask) {
   std::vector<std::string> names;

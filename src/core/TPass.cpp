@@ -2,7 +2,9 @@
 
 #include "core/ProgramRandom.h"
 
-void TPass::Assign(const TPass& source) { *this = source; }
+void TPass::Assign(const TPass& source) {
+  *this = source;
+}
 
 std::string RepeatToLength(const std::string& text, std::int64_t size) {
   if (size <= 0) return {};

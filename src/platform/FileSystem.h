@@ -42,12 +42,12 @@ struct FileInfo {
   std::uint64_t size = 0;
   std::uint32_t attributes = 0;  // Attribute bits; AttrDirectory for folders
   EntryId id;
-  std::uint64_t links = 0;     // how many names (hard links) the file has
-  std::uint64_t mount = 0;     // the mount it was reached through; 0 when the system does not say
-  bool ownedByCaller = false;  // it belongs to the user the program runs as
-  std::int64_t changed = 0;    // last change of the entry itself, in nanoseconds since the epoch
-  std::uint32_t owner = 0;        // the user who owns it
-  std::int64_t modifiedNs = 0;    // last change of its contents, in nanoseconds since 1970
+  std::uint64_t links = 0;      // how many names (hard links) the file has
+  std::uint64_t mount = 0;      // the mount it was reached through; 0 when the system does not say
+  bool ownedByCaller = false;   // it belongs to the user the program runs as
+  std::int64_t changed = 0;     // last change of the entry itself, in nanoseconds since the epoch
+  std::uint32_t owner = 0;      // the user who owns it
+  std::int64_t modifiedNs = 0;  // last change of its contents, in nanoseconds since 1970
   bool isFolder() const { return kind == EntryKind::Folder; }
 };
 

@@ -19,8 +19,7 @@ bool folderExists(const std::string& path) {
 std::string programFolderOf(const std::string& commandLine) {
   std::size_t end = commandLine.find('.');
   if (end == std::string::npos) end = commandLine.size();
-  const std::size_t separator =
-      end == 0 ? std::string::npos : commandLine.rfind(kSep, end - 1);
+  const std::size_t separator = end == 0 ? std::string::npos : commandLine.rfind(kSep, end - 1);
   if (separator == std::string::npos) return {};
   return commandLine.substr(0, separator);
 }
@@ -29,8 +28,7 @@ std::string programFolderOf(const std::string& commandLine) {
 
 std::string FindOperaProfile(const TRegistryTextReader& readUserValue) {
   if (!readUserValue) return {};
-  if (const auto commandLine =
-          readUserValue("\\Software\\Opera Software", "Last CommandLine v2")) {
+  if (const auto commandLine = readUserValue("\\Software\\Opera Software", "Last CommandLine v2")) {
     const std::string folder = programFolderOf(*commandLine);
     const std::string profile = folder + kSep + "profile";
     if (!folder.empty() && folderExists(profile)) return profile;

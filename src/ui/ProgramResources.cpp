@@ -2,4 +2,6 @@
 
 #include <QtGlobal>
 
-void InitProgramResources() { Q_INIT_RESOURCE(ferrovane); }
+void InitProgramResources() {
+  Q_INIT_RESOURCE(ferrovane);
+}

@@ -26,4 +26,6 @@ bool QtWipeServices::ConfirmWipeExecutable(const std::string& path) {
                            QStringLiteral(" is a executable file. Are you sure to wipe it?"));
 }
 
-void QtWipeServices::ProcessMessages() { QCoreApplication::processEvents(); }
+void QtWipeServices::ProcessMessages() {
+  QCoreApplication::processEvents();
+}

@@ -85,8 +85,7 @@ void DeletePageTest::addFilesKeepsPathBytesAndEnablesButtons() {
   for (const auto& item : f.files().Items) QCOMPARE(item->Kind, wkFile);
   auto* list = f.find<QTreeWidget>("lvFiles");
   QCOMPARE(list->topLevelItem(1)->text(0), QStringLiteral("report.txt"));
-  QCOMPARE(list->topLevelItem(1)->text(1),
-           QString::fromLocal8Bit(f.folder.path() + "docs/"));
+  QCOMPARE(list->topLevelItem(1)->text(1), QString::fromLocal8Bit(f.folder.path() + "docs/"));
   // Rows with jobs but none selected: Start and Stop, not Remove.
   QVERIFY(!filesButtons(f).remove && filesButtons(f).start && filesButtons(f).stop);
 
@@ -167,8 +166,10 @@ void DeletePageTest::jobsAlreadyInTheEnginesAreShownAtStart() {
   const std::string preloaded = f.folder.write("preloaded.txt", "old secret");
   const std::string old = f.folder.makeFolder("old");
   f.folder.write("old/inner.txt", "old secret");
-  f.writePrefs("<WipeFiles><Item FileName=\"" + preloaded + "\"/></WipeFiles>"
-               "<WipeFolders><Item Folder=\"" + old + "\"/></WipeFolders>");
+  f.writePrefs("<WipeFiles><Item FileName=\"" + preloaded +
+               "\"/></WipeFiles>"
+               "<WipeFolders><Item Folder=\"" +
+               old + "\"/></WipeFolders>");
   QCOMPARE(f.rowPaths("lvFiles"), std::vector<std::string>{preloaded});
   QCOMPARE(f.rowPaths("lvFolders"), std::vector<std::string>{old});
   QVERIFY(filesButtons(f).start && f.find<QPushButton>("btnStartShredFolders")->isEnabled());
@@ -265,9 +266,9 @@ void DeletePageTest::runThatLeftFilesBehindListsThemInsteadOfSuccess() {
   const QStringList lines = shown.details.split(QLatin1Char('\n'));
   QVERIFY(lines.contains(QString::fromLocal8Bit(locked) + QStringLiteral(": ") +
                          QString::fromStdString(WipeFailureText(TWipeFailureReason::CannotOpen))));
-  QVERIFY(lines.contains(QString::fromLocal8Bit(stuck) + QStringLiteral(": ") +
-                         QString::fromStdString(
-                             WipeFailureText(TWipeFailureReason::CannotDelete))));
+  QVERIFY(
+      lines.contains(QString::fromLocal8Bit(stuck) + QStringLiteral(": ") +
+                     QString::fromStdString(WipeFailureText(TWipeFailureReason::CannotDelete))));
   QVERIFY(!shown.details.contains(QStringLiteral("fine.txt")));
   QVERIFY(f.files().Items.empty());
 }
@@ -346,7 +347,8 @@ void DeletePageTest::stopAndCancelDuringARealRunAbortIt() {
   QVERIFY(progressShown);
   QVERIFY(pathExists(paths.back()));
   QCOMPARE(f.prompts.lastMessage().text, QStringLiteral("The wipe task has been aborted!"));
-  for (QWidget* window : QApplication::topLevelWidgets()) QVERIFY(!qobject_cast<TfProgress*>(window));
+  for (QWidget* window : QApplication::topLevelWidgets())
+    QVERIFY(!qobject_cast<TfProgress*>(window));
 }
 
 void DeletePageTest::realFailuresAreListedInTheWarning() {

@@ -72,16 +72,26 @@ void MainFormFrameTest::formatSize_data() {
   QTest::addColumn<qint64>("size");
   QTest::addColumn<QString>("english");
   QTest::addColumn<QString>("german");
-  QTest::newRow("zero") << qint64(0) << "0 Bytes" << "0 Bytes";
-  QTest::newRow("missing") << qint64(-1) << "-1 Bytes" << "-1 Bytes";
-  QTest::newRow("below 1 KB") << qint64(1023) << "1023 Bytes" << "1023 Bytes";
-  QTest::newRow("1 KB") << qint64(1024) << "1 KB" << "1 KB";
-  QTest::newRow("rounds up") << qint64(1536) << "2 KB" << "2 KB";
-  QTest::newRow("below 1 MB") << qint64(1048575) << "1,024 KB" << "1.024 KB";
-  QTest::newRow("below 1 GB") << qint64(1073741823) << "1,024 MB" << "1.024 MB";
-  QTest::newRow("1 GB") << qint64(1073741824) << "1.00 GB" << "1,00 GB";
-  QTest::newRow("5 GiB") << qint64(5368709120) << "5.00 GB" << "5,00 GB";
-  QTest::newRow("2 TiB") << qint64(2199023255552) << "2,048.00 GB" << "2.048,00 GB";
+  QTest::newRow("zero") << qint64(0) << "0 Bytes"
+                        << "0 Bytes";
+  QTest::newRow("missing") << qint64(-1) << "-1 Bytes"
+                           << "-1 Bytes";
+  QTest::newRow("below 1 KB") << qint64(1023) << "1023 Bytes"
+                              << "1023 Bytes";
+  QTest::newRow("1 KB") << qint64(1024) << "1 KB"
+                        << "1 KB";
+  QTest::newRow("rounds up") << qint64(1536) << "2 KB"
+                             << "2 KB";
+  QTest::newRow("below 1 MB") << qint64(1048575) << "1,024 KB"
+                              << "1.024 KB";
+  QTest::newRow("below 1 GB") << qint64(1073741823) << "1,024 MB"
+                              << "1.024 MB";
+  QTest::newRow("1 GB") << qint64(1073741824) << "1.00 GB"
+                        << "1,00 GB";
+  QTest::newRow("5 GiB") << qint64(5368709120) << "5.00 GB"
+                         << "5,00 GB";
+  QTest::newRow("2 TiB") << qint64(2199023255552) << "2,048.00 GB"
+                         << "2.048,00 GB";
 }
 
 void MainFormFrameTest::formatSize() {
@@ -136,9 +146,8 @@ void MainFormFrameTest::operaProfile() {
   QCOMPARE(FindOperaProfile(registryOf({{kOperaKey, opera + "/opera"}})), opera + "/profile");
   // Command line of no use (no full stop and no separator; quoted; relative; empty): the
   // application-data folder decides.
-  for (const std::string& commandLine :
-       {std::string("opera"), "\"" + opera + "/opera.bin\"", std::string("apps/Opera/opera.bin"),
-        std::string()}) {
+  for (const std::string& commandLine : {std::string("opera"), "\"" + opera + "/opera.bin\"",
+                                         std::string("apps/Opera/opera.bin"), std::string()}) {
     QCOMPARE(FindOperaProfile(registryOf({{kOperaKey, commandLine}, {kAppDataKey, appData}})),
              appData + "/Opera/profile");
     QCOMPARE(FindOperaProfile(registryOf({{kOperaKey, commandLine}})), std::string());
@@ -167,10 +176,11 @@ void MainFormFrameTest::readmeFillsTheAboutPageAndMayBeMissing() {
 void MainFormFrameTest::pagesCaptionsAndTheAboutButton() {
   MainFormFixture f;
   auto* pages = f.find<QTabWidget>("MainPage");
-  const QStringList names{"tabDelete", "tabWipeFree", "tabWipeSpecial", "tabClearRecent",
-                          "tabCleanTraces", "tabOptions", "tabAbout"};
-  const QStringList captions{"&Delete with Wiping", "&Wipe free space", "Wipe &special folders",
-                             "&Clear recently used files", "Clean &traces", "&Options"};
+  const QStringList names{"tabDelete",      "tabWipeFree", "tabWipeSpecial", "tabClearRecent",
+                          "tabCleanTraces", "tabOptions",  "tabAbout"};
+  const QStringList captions{"&Delete with Wiping",   "&Wipe free space",
+                             "Wipe &special folders", "&Clear recently used files",
+                             "Clean &traces",         "&Options"};
   QCOMPARE(pages->count(), 7);
   for (int i = 0; i < 7; ++i) {
     QCOMPARE(pages->widget(i)->objectName(), names[i]);
@@ -182,7 +192,8 @@ void MainFormFrameTest::pagesCaptionsAndTheAboutButton() {
   }
   QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("tabDelete"));
   QCOMPARE(pages->iconSize(), QSize(32, 32));
-  for (const char* name : {"lvFiles", "lvFolders", "lvDriveList"}) QVERIFY(f.find<QTreeWidget>(name));
+  for (const char* name : {"lvFiles", "lvFolders", "lvDriveList"})
+    QVERIFY(f.find<QTreeWidget>(name));
   QVERIFY(f.find<QCheckBox>("chkWipeWarn") && !f.find<QCheckBox>("chkWipeWarn")->isChecked());
 
   QTest::mouseClick(f.find<TRolloverImage>("AboutPageRollover"), Qt::LeftButton);
@@ -273,7 +284,6 @@ void MainFormFrameTest::executableQuestionGoesThroughThePrompts() {
   QCOMPARE(prompts.messages[0].caption, QStringLiteral("Confirm"));
   QCOMPARE(prompts.messages[0].text,
            QStringLiteral("/tmp/Setup.exe is a executable file. Are you sure to wipe it?"));
-
 }
 
 void MainFormFrameTest::startUpReadsPrefsAndTheRegistryStore() {

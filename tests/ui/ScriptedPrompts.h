@@ -17,8 +17,8 @@ class ScriptedPrompts final : public IPromptService {
   struct Message {
     QString caption;  // "Warning", "Information", "Confirm" or the application title
     QString text;
-    QString informative{};  // the lines under the text of a message with details
-    QString details{};      // the list a message with details shows on demand
+    QString informative{};              // the lines under the text of a message with details
+    QString details{};                  // the list a message with details shows on demand
     std::optional<TSystemIcon> icon{};  // the icon of a system message box
   };
   // What an input prompt showed.
@@ -52,9 +52,9 @@ class ScriptedPrompts final : public IPromptService {
   std::vector<Input> inputs;
 
   void MessageDialog(TMessageKind kind, const QString& text) override {
-    messages.push_back({kind == TMessageKind::Warning ? QStringLiteral("Warning")
-                                                      : QStringLiteral("Information"),
-                        text});
+    messages.push_back(
+        {kind == TMessageKind::Warning ? QStringLiteral("Warning") : QStringLiteral("Information"),
+         text});
   }
   void PlainMessage(const QString& text) override {
     messages.push_back({QStringLiteral("Ferrovane"), text});

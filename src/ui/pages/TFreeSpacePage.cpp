@@ -5,8 +5,8 @@
 
 #include "core/DriveFunctions.h"
 #include "core/TWipeEngine.h"
-#include "platform/Drives.h"
 #include "dialogs/PromptService.h"
+#include "platform/Drives.h"
 #include "ui/SizeFunctions.h"
 #include "ui/WipeReport.h"
 #include "ui/pages/TPageHost.h"

@@ -21,7 +21,8 @@ TOptionsPage::TOptionsPage(TPageHost& host, QWidget* parent)
   connect(ui->btnClose, &QPushButton::clicked, this, &TOptionsPage::btnApplyClick);
   // The catalogue's setting, saved with the other settings when the program ends.
   ui->chkDiscardFreeBlocks->setEnabled(WipeMethodsManager != nullptr);
-  if (WipeMethodsManager) ui->chkDiscardFreeBlocks->setChecked(WipeMethodsManager->DiscardFreeBlocks);
+  if (WipeMethodsManager)
+    ui->chkDiscardFreeBlocks->setChecked(WipeMethodsManager->DiscardFreeBlocks);
   connect(ui->chkDiscardFreeBlocks, &QCheckBox::toggled, this, [](bool on) {
     if (WipeMethodsManager) WipeMethodsManager->DiscardFreeBlocks = on;
   });

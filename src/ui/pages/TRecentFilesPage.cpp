@@ -6,8 +6,8 @@
 #include <array>
 
 #include "cleaner/DesktopRecentFiles.h"
-#include "platform/Registry.h"
 #include "dialogs/PromptService.h"
+#include "platform/Registry.h"
 #include "ui/TfmAddReg.h"
 #include "ui/widgets/TPathRow.h"
 #include "ui_TRecentFilesPage.h"

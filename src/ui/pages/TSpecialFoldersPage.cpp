@@ -3,13 +3,13 @@
 #include <QHeaderView>
 
 #include "core/TWipeEngine.h"
+#include "dialogs/PromptService.h"
 #include "platform/FileSystem.h"
 #include "platform/Folder.h"
 #include "platform/Folders.h"
 #include "platform/PathText.h"
 #include "platform/Registry.h"
 #include "platform/Trash.h"
-#include "dialogs/PromptService.h"
 #include "ui/SizeFunctions.h"
 #include "ui/WipeReport.h"
 #include "ui/pages/TPageHost.h"

@@ -19,8 +19,10 @@ class CatalogueTest : public CleanerTest {
   static Texts Entries(const TEraser& item) {
     Texts entries;
     for (const auto& entry : item.Items) {
-      if (entry->Kind == ekFile || entry->Kind == ekFolder) entries.push_back(entry->Path);
-      else entries.push_back(entry->Key + "|" + entry->ValueName);
+      if (entry->Kind == ekFile || entry->Kind == ekFolder)
+        entries.push_back(entry->Path);
+      else
+        entries.push_back(entry->Key + "|" + entry->ValueName);
     }
     return entries;
   }
@@ -37,25 +39,41 @@ TEST_F(CatalogueTest, TheCatalogueHoldsTheItemsInOrderWithTheirDefaults) {
     bool registry;
     bool enabled;
   };
-  const Expected expected[] = {
-      {"EraseStartMenuRecentDocuments", false, true}, {"EraseRunHistory", true, true},
-      {"EraseFindComputer", true, true}, {"EraseFindFilesFolders", true, true},
-      {"EraseWindowsOpenSaveHistory", true, true}, {"EraseRegistryStreams", true, false},
-      {"EraseWindowsClipboard", false, true}, {"EraseRecycleBin", false, false},
-      {"EraseWindowsTemp", false, false}, {"EraseWindowsSWAP", false, false},
-      {"EraseScanDiskFiles", false, false}, {"ErasePaintRecentFileList", true, true},
-      {"EraseWordpadRecentFileList", true, true}, {"EraseMediaPlayerRecentFileList", true, true},
-      {"IEEraseCache", false, true}, {"IEEraseHistory", false, true},
-      {"IEEraseCookies", false, true}, {"IEEraseLocationBarURLs", true, true},
-      {"IEEraseTypedURLs", true, true}, {"IEEraseIndexDAT", false, false},
-      {"IEEraseAutoCompleteFormsData", true, false}, {"IEEraseAutoCompletePaswords", true, true},
-      {"IEEraseDownloadedProgramFilesDirectory", false, false},
-      {"NetscapeMozillaCache", false, false}, {"NetscapeMozillaLocationBar", false, false},
-      {"NetscapeMozillaCookies", false, false}, {"NetscapeMozillaFormsData", false, false},
-      {"AOLCache", false, false}, {"AOLLocationBar", false, false}, {"AOLCookies", false, false},
-      {"AOLFormsData", false, false}, {"OperaCache", false, false},
-      {"OperaLocationBar", false, false}, {"OperaCookies", false, false},
-      {"OperaFormsData", false, false}};
+  const Expected expected[] = {{"EraseStartMenuRecentDocuments", false, true},
+                               {"EraseRunHistory", true, true},
+                               {"EraseFindComputer", true, true},
+                               {"EraseFindFilesFolders", true, true},
+                               {"EraseWindowsOpenSaveHistory", true, true},
+                               {"EraseRegistryStreams", true, false},
+                               {"EraseWindowsClipboard", false, true},
+                               {"EraseRecycleBin", false, false},
+                               {"EraseWindowsTemp", false, false},
+                               {"EraseWindowsSWAP", false, false},
+                               {"EraseScanDiskFiles", false, false},
+                               {"ErasePaintRecentFileList", true, true},
+                               {"EraseWordpadRecentFileList", true, true},
+                               {"EraseMediaPlayerRecentFileList", true, true},
+                               {"IEEraseCache", false, true},
+                               {"IEEraseHistory", false, true},
+                               {"IEEraseCookies", false, true},
+                               {"IEEraseLocationBarURLs", true, true},
+                               {"IEEraseTypedURLs", true, true},
+                               {"IEEraseIndexDAT", false, false},
+                               {"IEEraseAutoCompleteFormsData", true, false},
+                               {"IEEraseAutoCompletePaswords", true, true},
+                               {"IEEraseDownloadedProgramFilesDirectory", false, false},
+                               {"NetscapeMozillaCache", false, false},
+                               {"NetscapeMozillaLocationBar", false, false},
+                               {"NetscapeMozillaCookies", false, false},
+                               {"NetscapeMozillaFormsData", false, false},
+                               {"AOLCache", false, false},
+                               {"AOLLocationBar", false, false},
+                               {"AOLCookies", false, false},
+                               {"AOLFormsData", false, false},
+                               {"OperaCache", false, false},
+                               {"OperaLocationBar", false, false},
+                               {"OperaCookies", false, false},
+                               {"OperaFormsData", false, false}};
   TEraserEngine engine;
   ASSERT_EQ(engine.Erasers.size(), 35u);
   for (std::size_t i = 0; i < 35; ++i) {
@@ -68,7 +86,8 @@ TEST_F(CatalogueTest, TheCatalogueHoldsTheItemsInOrderWithTheirDefaults) {
   }
   EXPECT_EQ(engine.EraseFindComputer->Caption, "Find History From Start Menu->Find Computer");
   EXPECT_EQ(engine.EraseScanDiskFiles->Caption, "Windows Scandisk File Fragments (*.CHK)");
-  EXPECT_EQ(engine.IEEraseAutoCompletePaswords->Caption, "Internet Explorer Auto Complete Paswords");
+  EXPECT_EQ(engine.IEEraseAutoCompletePaswords->Caption,
+            "Internet Explorer Auto Complete Paswords");
   EXPECT_EQ(engine.OperaFormsData, engine.Erasers[34].get());
 }
 
@@ -107,9 +126,10 @@ TEST_F(CatalogueTest, FixedEntriesAreResolvedAtConstructionAndUnknownPlacesSkipp
   EXPECT_EQ(plain.EraseRunHistory->Items[0]->Kind, ekRegKey);
   EXPECT_EQ(Entries(*plain.EraseMediaPlayerRecentFileList),
             Texts{"\\Software\\Microsoft\\MediaPlayer\\Player\\RecentFileList|"});
-  for (TEraser* item : {static_cast<TEraser*>(plain.IEEraseCache), static_cast<TEraser*>(plain.IEEraseHistory),
-                        static_cast<TEraser*>(plain.IEEraseIndexDAT),
-                        static_cast<TEraser*>(plain.IEEraseDownloadedProgramFilesDirectory)}) {
+  for (TEraser* item :
+       {static_cast<TEraser*>(plain.IEEraseCache), static_cast<TEraser*>(plain.IEEraseHistory),
+        static_cast<TEraser*>(plain.IEEraseIndexDAT),
+        static_cast<TEraser*>(plain.IEEraseDownloadedProgramFilesDirectory)}) {
     item->Erase();
     EXPECT_EQ(Entries(*item), Texts{}) << item->Name;
   }
@@ -128,7 +148,8 @@ TEST_F(CatalogueTest, SearchHistoriesCollectNumberedValuesUpToTheFirstGap) {
   EXPECT_EQ(Entries(*engine.EraseFindComputer), (Texts{nt + "|MRUList", nt + "|000", nt + "|001"}));
   EXPECT_EQ(store().valueNames(kCurrentUser, nt), Texts{"005"});
 
-  const std::string old = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Doc Find Spec MRU";
+  const std::string old =
+      "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Doc Find Spec MRU";
   Values(kCurrentUser, old, {"a", "b", "c", "e"});
   CleanerEnvironment().NTFamily = false;
   engine.EraseFindFilesFolders->ExcludedValues = {"MRUList", "B"};
@@ -138,7 +159,8 @@ TEST_F(CatalogueTest, SearchHistoriesCollectNumberedValuesUpToTheFirstGap) {
 }
 
 TEST_F(CatalogueTest, OpenSaveHistoryTakesSubkeysAndValuesOnTheNTFamilyOnly) {
-  const std::string key = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\ComDlg32\\OpenSaveMRU\\";
+  const std::string key =
+      "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\ComDlg32\\OpenSaveMRU\\";
   Values(kCurrentUser, key + "doc", {"a"});
   Values(kCurrentUser, key + "*", {"a"});
   Values(kCurrentUser, key, {"MRUList", "x"});
@@ -154,7 +176,8 @@ TEST_F(CatalogueTest, OpenSaveHistoryTakesSubkeysAndValuesOnTheNTFamilyOnly) {
   EXPECT_EQ(store().subkeyNames(kCurrentUser, key), Texts{});
   EXPECT_EQ(store().valueNames(kCurrentUser, key), Texts{});
 
-  const std::string streams = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StreamMRU\\";
+  const std::string streams =
+      "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StreamMRU\\";
   Values(kCurrentUser, streams + "Sub", {"kept"});
   Values(kCurrentUser, streams, {"0", "1"});
   engine.EraseRegistryStreams->Erase();
@@ -168,10 +191,13 @@ TEST_F(CatalogueTest, RegistryRunsStopBeforeTheNextEntryOnceCancelled) {
   engine.Cancelled = true;
   engine.IEEraseTypedURLs->Erase();
   EXPECT_EQ(engine.IEEraseTypedURLs->Items.size(), 2u);
-  EXPECT_EQ(store().valueNames(kCurrentUser, "Software\\Microsoft\\Internet Explorer\\TypedURLs")->size(), 2u);
+  EXPECT_EQ(
+      store().valueNames(kCurrentUser, "Software\\Microsoft\\Internet Explorer\\TypedURLs")->size(),
+      2u);
   engine.Cancelled = false;
   engine.IEEraseTypedURLs->Erase();
-  EXPECT_EQ(store().valueNames(kCurrentUser, "Software\\Microsoft\\Internet Explorer\\TypedURLs"), Texts{});
+  EXPECT_EQ(store().valueNames(kCurrentUser, "Software\\Microsoft\\Internet Explorer\\TypedURLs"),
+            Texts{});
 }
 
 TEST_F(CatalogueTest, SwapFileItemChangesTheSettingAndRecordsHowToUndoIt) {

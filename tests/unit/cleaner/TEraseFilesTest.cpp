@@ -163,7 +163,8 @@ TEST_F(EraseFilesTest, CollectFilesListsEachFoldersFilesBeforeItsSubfolders) {
 }
 
 TEST_F(EraseFilesTest, CancellingStopsEveryWalkButNotTheFileEntries) {
-  for (const char* name : {"a/1", "a/2", "a/s/3", "b/4"}) folder.write(std::string("w/") + name, "x");
+  for (const char* name : {"a/1", "a/2", "a/s/3", "b/4"})
+    folder.write(std::string("w/") + name, "x");
   const std::string single = folder.write("single.txt", "x");
   HookedServices services;
   int calls = 0;

@@ -24,7 +24,9 @@ class SchedulerTest : public ::testing::Test {
   TScheduler scheduler{[this] { return now; }};
 };
 
-bool Near(TDateTime a, TDateTime b) { return std::fabs(a - b) < 1.5 * kSecond; }
+bool Near(TDateTime a, TDateTime b) {
+  return std::fabs(a - b) < 1.5 * kSecond;
+}
 
 TEST(DateTime, CalendarAndWeekOfTheMonth) {
   EXPECT_EQ(EncodeDate(1899, 12, 30), 0);
@@ -106,16 +108,18 @@ TEST_F(SchedulerTest, DailyAndWeeklyNeedWholeSpansAndTheirTimeOfDay) {
   scheduler.LastRun = 0;
   scheduler.DailyDays = 0;
   scheduler.DailyHour = EncodeTime(23, 57, 30);
-  EXPECT_EQ(Run(EncodeDateTime(2024, 1, 5, 23, 57, 0), EncodeDateTime(2024, 1, 6, 0, 1, 0),
-                60 * kSecond).size(),
-            2u);
+  EXPECT_EQ(
+      Run(EncodeDateTime(2024, 1, 5, 23, 57, 0), EncodeDateTime(2024, 1, 6, 0, 1, 0), 60 * kSecond)
+          .size(),
+      2u);
 
   scheduler.LastRun = 0;
   scheduler.Interval = Weekly;
   scheduler.WeeklyWeeks = 1;
   scheduler.WeeklyHour = EncodeTime(8, 0, 0);
   scheduler.WeeklyDays = {true, false, true, false, false, false, false};
-  due = Run(EncodeDateTime(2023, 12, 31, 12, 0, 0), EncodeDateTime(2024, 1, 16, 12, 0, 0), 600 * kSecond);
+  due = Run(EncodeDateTime(2023, 12, 31, 12, 0, 0), EncodeDateTime(2024, 1, 16, 12, 0, 0),
+            600 * kSecond);
   ASSERT_EQ(due.size(), 2u);
   // The first chosen day a whole week after the first tick is Monday the 8th; the Wednesday two
   // days later is not due, the next Monday is.
@@ -160,7 +164,8 @@ TEST_F(SchedulerTest, MonthlyFallsDueOnlyExactlyOneMonthOnAndOnTheChosenDay) {
 
 TEST_F(SchedulerTest, LoadStartsTheTimerAndIgnoresTheStoredLastRun) {
   pugi::xml_document document;
-  document.load_string(R"(<Configuration><Scheduler Enabled="True" Inverval="257" LastRun="2020-01-01">
+  document.load_string(
+      R"(<Configuration><Scheduler Enabled="True" Inverval="257" LastRun="2020-01-01">
       <Once Date="garbage"/><Every Minutes="15"/><Hourly Hours="1" Minutes="0"/>
       <Daily Days="1" Hour="not a time"/>
       <Weekly Weeks="1" Hour="10:00" Monday="True" Tuesday="False" Wednesday="False"
