@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/ExitStatus.h"
+#include "cli/TCleanCommand.h"
 #include "cli/TCliOutput.h"
 #include "cli/TFreeSpaceCommand.h"
 #include "cli/TMethodsCommand.h"
@@ -41,6 +42,7 @@ struct Options {
   TWipeRequest wipe;
   TFreeSpaceRequest freeSpace;
   TMethodsRequest methods;
+  TCleanRequest clean;
 };
 
 }  // namespace
@@ -104,6 +106,18 @@ int TCommandLine::Run(int argc, char** argv) {
       ->type_name("ENGINE");
   methods->add_option("METHOD", options.methods.method, "With --set-engine: the method to record");
 
+  CLI::App* clean = app.add_subcommand(
+      "clean",
+      "Remove the usage traces of the trace-cleaning items: recent documents, temporary files, "
+      "the trash, browser caches, cookies and history, registry lists... Files are deleted "
+      "plainly; history inside a browser's database is removed with the database's own means, "
+      "so bookmarks stay.");
+  clean->add_flag("--preview", options.clean.preview,
+                  "List what the items would remove, with sizes; remove nothing (as --dry-run)");
+  clean->add_option("ITEM", options.clean.items,
+                    "Items by number (1 to 35, in the order of the Clean traces page) or by name "
+                    "or caption; default: the items checked on that page");
+
   // Everything after the first "--" is a path, whatever it looks like. CLI11 is given only what
   // comes before it: within a subcommand it takes "--" only before the first path.
   int optionCount = argc;
@@ -153,6 +167,9 @@ int TCommandLine::Run(int argc, char** argv) {
     } else if (*freeSpace) {
       options.freeSpace.dryRun = options.dryRun;
       status = TFreeSpaceCommand(output, options.freeSpace).Run();
+    } else if (*clean) {
+      options.clean.preview = options.clean.preview || options.dryRun;
+      status = TCleanCommand(output, options.clean).Run();
     } else if (*methods) {
       options.methods.dryRun = options.dryRun;
       status = TMethodsCommand(output, options.methods).Run();

@@ -3,10 +3,12 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QStringList>
 #include <memory>
 
 #include "core/SettingsFolder.h"
 #include "core/TWipeMethodsManager.h"
+#include "dialogs/PromptService.h"
 #include "ui/DisplayCheck.h"
 #include "ui/ProgramResources.h"
 #include "ui/QtCleanerEnvironment.h"
@@ -20,7 +22,7 @@ int main(int argc, char* argv[]) {
     return 1;
   }
   // The same settings folder as the command line's: beside the program, or the user's own.
-  ChooseSettingsFolder();
+  const TSettingsChoice settings = ChooseSettingsFolder();
   StartWipeMethodsManager();
 
   int result = 0;
@@ -48,6 +50,17 @@ int main(int argc, char* argv[]) {
       // the main window.
 
       mainForm.show();
+      if (!settings.Problems.empty()) {
+        QStringList problems;
+        for (const std::string& problem : settings.Problems) {
+          problems << QString::fromLocal8Bit(problem.c_str());
+        }
+        Prompts().DetailedMessage(
+            TReportKind::Warning,
+            QStringLiteral("The settings folder could not be prepared: changed settings and "
+                           "methods may not be saved."),
+            QString::fromLocal8Bit(settings.Folder.c_str()), problems.join(QLatin1Char('\n')));
+      }
       result = QApplication::exec();
     }
   }

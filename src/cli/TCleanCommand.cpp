@@ -1,0 +1,130 @@
+#include "cli/TCleanCommand.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "cleaner/TCleaningRun.h"
+#include "cleaner/TEraserEngine.h"
+#include "cli/ExitStatus.h"
+#include "cli/TCliOutput.h"
+#include "core/SettingsFolder.h"
+#include "core/TIniFile.h"
+#include "core/TWipeMethodsManager.h"
+#include "platform/Signals.h"
+#include "platform/TextCase.h"
+
+namespace {
+
+// Where the Clean traces page records which items are checked.
+const char* const kPageSection = "CleanTraces";
+
+std::string SizeText(std::uint64_t bytes) {
+  return std::to_string(bytes) + (bytes == 1 ? " byte" : " bytes");
+}
+
+}  // namespace
+
+std::vector<TEraser*> ChooseTraceItems(const TEraserEngine& engine,
+                                       const std::vector<std::string>& words,
+                                       std::vector<std::string>& unknown) {
+  std::vector<bool> chosen(engine.Erasers.size(), false);
+  for (const std::string& word : words) {
+    std::size_t number = 0;
+    const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), number);
+    if (error == std::errc() && end == word.data() + word.size()) {
+      if (number >= 1 && number <= chosen.size()) {
+        chosen[number - 1] = true;
+      } else {
+        unknown.push_back(word);
+      }
+      continue;
+    }
+    bool found = false;
+    for (std::size_t i = 0; i < engine.Erasers.size(); ++i) {
+      const TEraser& item = *engine.Erasers[i];
+      if (platform::equalsNoCase(item.Name, word) || platform::equalsNoCase(item.Caption, word)) {
+        chosen[i] = true;
+        found = true;
+      }
+    }
+    if (!found) unknown.push_back(word);
+  }
+  std::vector<TEraser*> items;
+  for (std::size_t i = 0; i < chosen.size(); ++i) {
+    if (chosen[i]) items.push_back(engine.Erasers[i].get());
+  }
+  return items;
+}
+
+TCleanCommand::TCleanCommand(TCliOutput& output, TCleanRequest request)
+    : output_(output), request_(std::move(request)) {}
+
+int TCleanCommand::Run() {
+  TEraserEngine engine;
+  engine.LoadFromFile(GetSettingsFolder() + "prefs.dat");
+
+  std::vector<TEraser*> items;
+  if (request_.items.empty()) {
+    const TIniFile settings(TWipeMethodsManager::SettingsFileName());
+    for (const auto& item : engine.Erasers) {
+      if (settings.ReadBool(kPageSection, item->Name, item->Enabled)) items.push_back(item.get());
+    }
+  } else {
+    std::vector<std::string> unknown;
+    items = ChooseTraceItems(engine, request_.items, unknown);
+    for (const std::string& word : unknown) {
+      output_.Problem("no trace item is named " + word + " (see clean --help)");
+    }
+    if (!unknown.empty()) return ExitUsageError;
+  }
+  if (items.empty()) {
+    output_.Result("No trace item is chosen.");
+    return ExitAllDone;
+  }
+
+  TCleaningRun run(engine);
+  run.ClearJournals =
+      !request_.preview && WipeMethodsManager && WipeMethodsManager->EraseJournalNames;
+  run.Run(
+      items, request_.preview,
+      [&](std::size_t, const TEraser& item) {
+        if (platform::stopSignal()) {
+          run.Stop();
+          return;
+        }
+        output_.Detail(item.Caption);
+        output_.Progress(item.Caption);
+      },
+      [&] { output_.Progress(kClearingJournalText); });
+  output_.ClearProgress();
+
+  // Records name their item by its tag; the user knows it by its caption.
+  const auto caption = [&engine](const std::string& name) {
+    for (const auto& item : engine.Erasers) {
+      if (item->Name == name) return item->Caption;
+    }
+    return name;
+  };
+  std::uint64_t bytes = 0;
+  for (const TCleanRecord& record : engine.Removed) {
+    bytes += record.Size;
+    if (request_.preview) {
+      output_.Result(caption(record.Item) + ": " + record.What +
+                     (record.Size > 0 ? " (" + SizeText(record.Size) + ")" : std::string()));
+    } else {
+      output_.Detail("removed: " + record.What);
+    }
+  }
+  for (const TCleanRecord& record : engine.Left) {
+    output_.Problem(caption(record.Item) + ": " + record.What + ": " + record.Reason);
+  }
+  for (const TCleanRecord& note : engine.Notes) output_.Problem(note.What + ": " + note.Reason);
+  output_.Result(std::string(request_.preview ? "Would remove " : "Removed ") +
+                 std::to_string(engine.Removed.size()) + " (" + SizeText(bytes) + ")" +
+                 (engine.Left.empty()
+                      ? std::string(".")
+                      : "; " + std::to_string(engine.Left.size()) + " could not be removed."));
+
+  if (const int signal = platform::stopSignal()) return platform::exitStatusForSignal(signal);
+  return engine.Left.empty() ? ExitAllDone : ExitSomethingLeft;
+}

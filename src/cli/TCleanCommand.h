@@ -1,0 +1,35 @@
+#pragma once
+// `ferrovane-cli clean [--preview] [ITEM...]`: the trace-cleaning items of the catalogue
+// ("prefs.dat"), named by number (1 to 35, in the catalogue's order) or by name or caption; with
+// none named, the items checked on the window's Clean traces page (their Enabled flag until the
+// page has recorded a choice). --preview (or --dry-run) lists what they would remove and removes
+// nothing.
+
+#include <string>
+#include <vector>
+
+class TCliOutput;
+class TEraser;
+class TEraserEngine;
+
+struct TCleanRequest {
+  bool preview = false;
+  std::vector<std::string> items;
+};
+
+// The items the words name, in the catalogue's order, each once; `unknown` gets the words that
+// name none.
+std::vector<TEraser*> ChooseTraceItems(const TEraserEngine& engine,
+                                       const std::vector<std::string>& words,
+                                       std::vector<std::string>& unknown);
+
+class TCleanCommand {
+ public:
+  TCleanCommand(TCliOutput& output, TCleanRequest request);
+  // Cleans (or lists) the items; returns the exit status.
+  int Run();
+
+ private:
+  TCliOutput& output_;
+  TCleanRequest request_;
+};
