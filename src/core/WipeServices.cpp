@@ -34,6 +34,10 @@ IWipeProgress& NoWipeProgress() {
   return noProgress;
 }
 
+std::unique_ptr<IWipeProgress> SilentWipeProgress() {
+  return std::make_unique<SilentProgress>();
+}
+
 IWipeServices& WipeServices() {
   return installed ? *installed : silent;
 }

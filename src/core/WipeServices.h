@@ -52,6 +52,8 @@ class IWipeServices {
 
 // A progress window that shows nothing, for work done outside a run.
 IWipeProgress& NoWipeProgress();
+// A progress window of its own that shows nothing, for services that show no progress.
+std::unique_ptr<IWipeProgress> SilentWipeProgress();
 
 // The services in use; never null.
 IWipeServices& WipeServices();

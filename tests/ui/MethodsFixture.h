@@ -51,17 +51,6 @@ void WhenOpen(std::function<void(Dialog&)> steps) {
   });
 }
 
-class SilentProgress : public IWipeProgress {
- public:
-  void SetFileRange(std::uint64_t) override {}
-  void SetFilePosition(std::uint64_t) override {}
-  void SetPassRange(std::uint64_t) override {}
-  void SetPassPosition(std::uint64_t) override {}
-  void ShowFile(const std::string&) override {}
-  void ShowPass(int, int) override {}
-  void Advance(std::uint64_t) override {}
-};
-
 // Wipe services whose event handling runs the test's steps once, in the middle of a run.
 class StepsDuringRun : public IWipeServices {
  public:
@@ -71,7 +60,7 @@ class StepsDuringRun : public IWipeServices {
   }
   ~StepsDuringRun() override { SetWipeServices(previous_); }
   std::unique_ptr<IWipeProgress> OpenProgress(TWipeEngine&) override {
-    return std::make_unique<SilentProgress>();
+    return SilentWipeProgress();
   }
   bool ConfirmWipeExecutable(const std::string&) override { return false; }
   void ProcessMessages() override {

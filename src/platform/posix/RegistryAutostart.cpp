@@ -53,28 +53,6 @@ bool isHidden(const std::map<std::string, std::string>& keys) {
 
 }  // namespace
 
-// Creates the folder and the missing folders above it.
-bool ensureFolder(const std::string& folder) {
-  if (folder.empty() || folder[0] != '/') return false;
-  std::string path;
-  std::size_t start = 1;
-  while (start <= folder.size()) {
-    std::size_t slash = folder.find('/', start);
-    if (slash == std::string::npos) slash = folder.size();
-    path = folder.substr(0, slash);
-    start = slash + 1;
-    if (path.size() <= 1) continue;
-    auto info = fs().info(path);
-    if (info && info->kind == EntryKind::Folder) continue;
-    if (info && info->kind == EntryKind::Link) {
-      auto target = fs().listFolder(path);  // a link to a folder serves as the folder
-      if (target) continue;
-    }
-    if (!fs().createFolder(path)) return false;
-  }
-  return true;
-}
-
 std::string desktopUnescape(const std::string& text) {
   std::string out;
   for (std::size_t i = 0; i < text.size(); ++i) {

@@ -32,9 +32,6 @@ class AutostartFolder {
   std::string folder_;
 };
 
-// Creates the folder and the missing folders above it (a link to a folder serves as one).
-bool ensureFolder(const std::string& folder);
-
 // The Exec text of a desktop entry, and back (the escapes of the desktop-entry string type).
 std::string desktopUnescape(const std::string& text);
 std::string desktopEscape(const std::string& text);

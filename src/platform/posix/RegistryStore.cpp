@@ -215,7 +215,7 @@ bool RegistryStore::save() {
     s.loaded = false;
     return false;
   }
-  bool ok = !path.empty() && path == s.loadedPath && regstore::ensureFolder(parentFolderOf(path)) &&
+  bool ok = !path.empty() && path == s.loadedPath && platform::ensureFolder(parentFolderOf(path)) &&
             fs().writeFileAtomic(path, *text);
   std::optional<Stamp> stamp = ok ? stampOf(path) : std::nullopt;
   if (ok) s.refused.clear();
@@ -277,7 +277,7 @@ bool RegistryStore::createKey(RegistryRoot root, const std::string& key) {
   switch (path->relation) {
     case RunRelation::Run: {
       const std::string folder = autostartFolder();
-      return !folder.empty() && regstore::ensureFolder(folder.substr(0, folder.size() - 1));
+      return !folder.empty() && platform::ensureFolder(folder.substr(0, folder.size() - 1));
     }
     case RunRelation::Below:
       return false;
