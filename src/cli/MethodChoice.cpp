@@ -55,7 +55,10 @@ TWipeMethod* UsableMethod(TCliOutput& output, const std::string& text, int& stat
   }
   if (!lookup.method->ReadWhole) {
     output.Problem(MethodFileName(*lookup.method) + ": " +
-                   WipeFailureText(TWipeFailureReason::MethodNotReadWhole));
+                   DescribeFailure({lookup.method->FileName,
+                                    TWipeFailureReason::MethodNotReadWhole,
+                                    {},
+                                    lookup.method->ReadProblem}));
     status = ExitSomethingLeft;
     return nullptr;
   }

@@ -158,6 +158,9 @@ int TCommandLine::Run(int argc, char** argv) {
   output.Detail("settings folder: " + settings.Folder);
   for (const std::string& file : settings.Seeded) output.Detail("copied from the install: " + file);
   StartWipeMethodsManager();
+  if (WipeMethodsManager) {
+    for (const std::string& problem : WipeMethodsManager->SettingsProblems) output.Problem(problem);
+  }
 
   int status = ExitSomethingLeft;
   try {

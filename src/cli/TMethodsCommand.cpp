@@ -56,7 +56,9 @@ int TMethodsCommand::list() {
     std::string line =
         "  " + padded(MethodFileName(*method), width) + "  " + count + "  " + method->Name;
     if (method.get() == fallback) line += "  [default]";
-    if (!method->ReadWhole) line += "  [its file could not be read whole: not used]";
+    if (!method->ReadWhole) {
+      line += "  [not used: its file could not be read: " + method->ReadProblem + "]";
+    }
     output_.Result(line);
     if (output_.Verbose()) {
       for (int index = 0; index < passes; ++index) {

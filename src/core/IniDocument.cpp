@@ -67,7 +67,7 @@ std::optional<IniDocument> IniDocument::load(const std::string& path) {
   return IniDocument(std::move(*text));
 }
 
-bool IniDocument::save(const std::string& path) const {
+platform::Status IniDocument::save(const std::string& path) const {
   return platform::fs().writeFileAtomic(path, text());
 }
 

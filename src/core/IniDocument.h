@@ -21,6 +21,7 @@
 #include <string_view>
 
 #include "core/IniSyntax.h"
+#include "platform/Result.h"
 
 class IniDocument {
  public:
@@ -37,8 +38,9 @@ class IniDocument {
   // The file's text; an empty document when the file does not exist; null when it exists but
   // cannot be read (a folder, no permission, too large).
   static std::optional<IniDocument> load(const std::string& path);
-  // Replaces the file with this text atomically. False when it could not be written.
-  bool save(const std::string& path) const;
+  // Replaces the file with this text atomically. Fails, with the system's reason, when it could
+  // not be written (a file marked read-only is never replaced).
+  platform::Status save(const std::string& path) const;
 
   // Sets the value of the key in the section (names trimmed of blanks).
   void write(std::string_view section, std::string_view key, std::string_view value);

@@ -48,43 +48,87 @@ std::string reasonOf(const std::error_code& error) {
   return error ? " (" + error.message() + ")" : std::string();
 }
 
-// Copies the shipped file to the target unless something is there already. A file too large to
-// be read is not copied at all, so no copy is ever cut short.
-void seedFile(const std::string& from, const std::string& to, std::uint64_t maxBytes,
-              TSettingsChoice& choice) {
+enum class Copied { Done, NoSource, Failed };
+
+// Copies the shipped file to the target. A file too large to be read is not copied at all, so
+// no copy is ever cut short. A failure is named in the choice's problems.
+Copied copyShipped(const std::string& from, const std::string& to, std::uint64_t maxBytes,
+                   TSettingsChoice& choice) {
   platform::FileSystem& files = platform::fs();
-  const auto there = files.info(to);
-  if (there || there.error() != std::errc::no_such_file_or_directory) return;
   const auto contents = files.readFile(from, maxBytes);
   if (!contents) {
-    if (contents.error() != std::errc::no_such_file_or_directory) {
-      choice.Problems.push_back(from + ": could not be read" + reasonOf(contents.error()));
-    }
-    return;
+    if (contents.error() == std::errc::no_such_file_or_directory) return Copied::NoSource;
+    choice.Problems.push_back(from + ": could not be read" + reasonOf(contents.error()));
+    return Copied::Failed;
   }
   if (const platform::Status wrote = files.writeFileAtomic(to, *contents); !wrote) {
     choice.Problems.push_back(to + ": could not be written" + reasonOf(wrote.error()));
-    return;
+    return Copied::Failed;
   }
-  choice.Seeded.push_back(to);
+  return Copied::Done;
 }
 
-// Gives the user's folder the shipped files it lacks. The methods are copied only when the
-// user's folder has no "Methods" folder yet: methods the user deleted do not come back.
-void seed(const std::string& folder, const std::string& shipped, TSettingsChoice& choice) {
-  const std::string methods = folder + "Methods";
-  const auto methodsThere = platform::fs().info(methods);
-  if (!methodsThere && methodsThere.error() == std::errc::no_such_file_or_directory) {
-    if (const platform::Status made = platform::fs().createFolder(methods); !made) {
-      choice.Problems.push_back(methods + ": could not be made" + reasonOf(made.error()));
-    } else {
-      const std::string from = shipped + "Methods/";
-      for (const std::string& name : ListFiles(from, "**.mtd")) {
-        seedFile(from + name, AddTrailingBackslash(methods) + name, TWipeMethod::kMaxFileSize,
-                 choice);
-      }
+// Copies the shipped file to the target unless something is there already.
+void seedFile(const std::string& from, const std::string& to, std::uint64_t maxBytes,
+              TSettingsChoice& choice) {
+  const auto there = platform::fs().info(to);
+  if (there || there.error() != std::errc::no_such_file_or_directory) return;
+  if (copyShipped(from, to, maxBytes, choice) == Copied::Done) choice.Seeded.push_back(to);
+}
+
+// Removes the folder the methods are gathered in, with the files in it: what a start that did
+// not finish left there is only a part of the shipped methods. Links in it are removed as links.
+void removeGathering(const std::string& gathering) {
+  platform::FileSystem& files = platform::fs();
+  if (const auto entries = files.listFolder(gathering)) {
+    for (const platform::DirEntry& entry : *entries) {
+      if (!entry.isFolder()) files.deleteFile(AddTrailingBackslash(gathering) + entry.name);
     }
   }
+  files.removeFolder(gathering);
+}
+
+// Gives the user's folder the shipped methods when it has no "Methods" folder yet (methods the
+// user deleted do not come back). They are gathered in a folder of their own, which gets the
+// name "Methods" only once every one is there: a start that runs out of space or is stopped
+// part-way never leaves a "Methods" folder with part of them, and the next start tries again.
+void seedMethods(const std::string& folder, const std::string& shipped, TSettingsChoice& choice) {
+  const std::string methods = folder + "Methods";
+  const auto methodsThere = platform::fs().info(methods);
+  if (methodsThere || methodsThere.error() != std::errc::no_such_file_or_directory) return;
+  const std::string gathering = folder + ".Methods.seeding";
+  removeGathering(gathering);
+  if (const platform::Status made = platform::fs().createFolder(gathering); !made) {
+    choice.Problems.push_back(gathering + ": could not be made" + reasonOf(made.error()));
+    return;
+  }
+  const std::string from = shipped + "Methods/";
+  std::vector<std::string> copied;
+  for (const std::string& name : ListFiles(from, "**.mtd")) {
+    const Copied outcome = copyShipped(from + name, AddTrailingBackslash(gathering) + name,
+                                       TWipeMethod::kMaxFileSize, choice);
+    if (outcome == Copied::Failed) {
+      removeGathering(gathering);
+      choice.Problems.push_back(methods +
+                                ": the shipped methods were not copied; the next start "
+                                "tries again");
+      return;
+    }
+    if (outcome == Copied::Done) copied.push_back(name);
+  }
+  if (const platform::Status named = platform::fs().rename(gathering, methods); !named) {
+    removeGathering(gathering);
+    choice.Problems.push_back(methods + ": could not be made" + reasonOf(named.error()));
+    return;
+  }
+  for (const std::string& name : copied) {
+    choice.Seeded.push_back(AddTrailingBackslash(methods) + name);
+  }
+}
+
+// Gives the user's folder the shipped files it lacks.
+void seed(const std::string& folder, const std::string& shipped, TSettingsChoice& choice) {
+  seedMethods(folder, shipped, choice);
   seedFile(shipped + "Ferrovane.ini", folder + "Ferrovane.ini", IniDocument::kMaxFileSize, choice);
   seedFile(shipped + "prefs.dat", folder + "prefs.dat", IniDocument::kMaxFileSize, choice);
 }

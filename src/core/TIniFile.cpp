@@ -7,8 +7,9 @@
 #include "core/IniIndex.h"
 #include "platform/FileSystem.h"
 
-EIniFileError::EIniFileError(const std::string& fileName)
-    : std::runtime_error("Unable to write to " + fileName) {}
+EIniFileError::EIniFileError(const std::string& fileName, const std::error_code& reason)
+    : std::runtime_error("Unable to write to " + fileName +
+                         (reason ? " (" + reason.message() + ")" : std::string())) {}
 
 std::optional<std::int32_t> ParseIniInteger(const std::string& text) {
   std::string_view digits = text;
@@ -57,7 +58,9 @@ void UpdateIniFile(const std::string& fileName, const std::function<void(IniDocu
   change(*document);
   if (!document->changed() && platform::fs().info(fileName)) return;
   IniFileCache::forget(fileName);
-  if (!document->save(fileName)) throw EIniFileError(fileName);
+  if (const platform::Status saved = document->save(fileName); !saved) {
+    throw EIniFileError(fileName, saved.error());
+  }
 }
 
 std::string TIniFile::ReadString(const std::string& section, const std::string& key,

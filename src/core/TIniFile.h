@@ -9,11 +9,13 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <system_error>
 
 // Raised when an INI file cannot be written: "Unable to write to <file>".
 class EIniFileError : public std::runtime_error {
  public:
-  explicit EIniFileError(const std::string& fileName);
+  // "Unable to write to <file>", followed by the system's reason in brackets when there is one.
+  explicit EIniFileError(const std::string& fileName, const std::error_code& reason = {});
 };
 
 class TIniFile {

@@ -26,7 +26,7 @@ struct EntryId;
 enum class TWipeFailureReason {
   NoMethod,                 // no wipe method is chosen for the engine
   CannotOpen,               // the file could not be opened for writing
-  PassFailed,               // a pass could not be written completely
+  PassFailed,               // a pass could not be written completely: the file is kept
   CannotDelete,             // the file was overwritten but could not be deleted
   FolderNotRemoved,         // the folder could not be removed (it still holds something)
   KeptByUser,               // the user chose not to wipe an executable file
@@ -46,6 +46,7 @@ enum class TWipeFailureReason {
   VerificationFailed,       // a pass read back differs from what it wrote, or could not be read
   NotDiscarded,             // a note: the free blocks could not be discarded after the wipe
   JournalNotCleared,        // old copies of deleted names stay in the file system's journal
+  FreeSpaceNotWiped,        // a pass over the free space's temporary file failed (file removed)
 };
 
 struct TWipeFailure {
@@ -159,10 +160,19 @@ class TWipeEngine {
     platform::File* file = nullptr;
     std::uint64_t size = 0;  // its size when opened
     std::uint32_t clusterSize = 1;
-    bool passFailed = false;
-    std::error_code error;  // why the last pass that failed did
-    int passNumber = 0;     // the pass being written, counted from 1, and how many there are
+    int passNumber = 0;  // the pass being written, counted from 1, and how many there are
     int passTotal = 0;
+    // The first pass that could not cover the file: where it stopped and why.
+    struct PassFailure {
+      int pass = 0;
+      std::uint64_t at = 0;   // the first byte of the pass not known to be on the device
+      std::error_code error;  // the system's reason, when the system gave one
+      std::string why;        // the engine's own reason otherwise
+    };
+    std::optional<PassFailure> failure;
+    // Where the last failed write of the pass left the file, and the system's reason.
+    std::uint64_t writeFailedAt = 0;
+    std::error_code writeError;
     // The first difference (or read error) a verification met, when one did.
     std::optional<std::uint64_t> unverifiedAt;
     std::error_code verifyError;
@@ -201,6 +211,9 @@ class TWipeEngine {
   // Removes the emptied folder if it is still the one walked. False (and named) when it stays.
   bool RemoveWalkedFolder(platform::Folder& parent, const std::string& path,
                           const std::string& name, const platform::EntryId& walked, WalkEnd walk);
+  // Keeps the first failure of the open file's overwrite: the pass being written, the byte
+  // (counted from the pass's start) and the reason.
+  void NotePassFailure(std::uint64_t at, std::error_code error, std::string why = {});
   // Writes the pass's bytes from `from` up to `to`, in pieces. Returns false on a write error.
   bool WriteRange(TPassBuffer& buffer, std::uint64_t from, std::uint64_t to,
                   std::uint64_t& sinceWriteback);

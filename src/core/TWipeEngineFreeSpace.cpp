@@ -178,7 +178,7 @@ void TWipeEngine::WipeDriveFreeSpace(const TWipeItem& item) {
 
   auto file = files.createAlways(temporary);
   if (!file) {
-    Fail(root, TWipeFailureReason::FreeSpaceFileNotCreated);
+    Fail(root, TWipeFailureReason::FreeSpaceFileNotCreated, file.error());
     return;
   }
   IWipeProgress& window = progress();
@@ -266,9 +266,19 @@ void TWipeEngine::WipeDriveFreeSpace(const TWipeItem& item) {
     Fail(root, TWipeFailureReason::FreeSpaceFillFailed, error);
     return;
   }
+  const std::size_t failedBefore = Failures.size();
   if (!Aborted) WipeFile(TWipeItem(wkFile, temporary));
-  // After a cancel this removes the unwiped file; after the wipe there is nothing left.
-  files.deleteFile(temporary);
+  // After a cancel this removes the unwiped file; after the wipe there is nothing left. A
+  // temporary file whose pass failed is removed too (it holds only what the run wrote), and the
+  // drive is named with the pass that failed.
+  if (files.deleteFile(temporary)) {
+    for (std::size_t i = failedBefore; i < Failures.size(); ++i) {
+      TWipeFailure& failure = Failures[i];
+      if (failure.Path != temporary || failure.Reason != TWipeFailureReason::PassFailed) continue;
+      failure.Path = root;
+      failure.Reason = TWipeFailureReason::FreeSpaceNotWiped;
+    }
+  }
   if (left && !Aborted) reportUnreached(*left, full, cluster);
   // The blocks the wiped file held are free again: an SSD may now be told so, on the file
   // system that was wiped.

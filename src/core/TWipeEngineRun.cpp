@@ -4,6 +4,7 @@
 #include <chrono>
 #include <exception>
 #include <limits>
+#include <new>
 #include <optional>
 #include <set>
 #include <thread>
@@ -90,7 +91,7 @@ std::string WipeFailureText(TWipeFailureReason reason) {
     case TWipeFailureReason::CannotOpen:
       return "could not be opened";
     case TWipeFailureReason::PassFailed:
-      return "could not be overwritten completely";
+      return "was not deleted";
     case TWipeFailureReason::CannotDelete:
       return "could not be deleted";
     case TWipeFailureReason::FolderNotRemoved:
@@ -114,7 +115,7 @@ std::string WipeFailureText(TWipeFailureReason reason) {
     case TWipeFailureReason::DeletedUnwiped:
       return "was deleted without being overwritten: the method has no passes";
     case TWipeFailureReason::MethodNotReadWhole:
-      return "method file could not be read whole";
+      return "method file could not be read";
     case TWipeFailureReason::NoLongerMounted:
       return "is no longer mounted";
     case TWipeFailureReason::ReserveUnreachable:
@@ -129,6 +130,8 @@ std::string WipeFailureText(TWipeFailureReason reason) {
       return "free blocks were not discarded";
     case TWipeFailureReason::JournalNotCleared:
       return "journal not cleared";
+    case TWipeFailureReason::FreeSpaceNotWiped:
+      return "free space was not wiped completely";
   }
   return "was not wiped";
 }
@@ -425,7 +428,7 @@ TWipeEngine::Overwrite TWipeEngine::OverwriteEntry(platform::Folder& folder,
       return Overwrite::Failed;
     }
     if (!method->ReadWhole) {
-      Fail(path, TWipeFailureReason::MethodNotReadWhole);
+      Fail(path, TWipeFailureReason::MethodNotReadWhole, {}, method->ReadProblem);
       return Overwrite::Failed;
     }
     // A copy: the method may be edited while the windows handle events during the run.
@@ -468,8 +471,11 @@ TWipeEngine::Overwrite TWipeEngine::OverwriteEntry(platform::Folder& folder,
       window.SetPassPosition(0);
       window.ShowPass(number, total);
       const platform::Status rewound = file->seek(0);
-      if (!rewound) opened.error = rewound.error();
-      if (!rewound || !WritePass(pass, text)) opened.passFailed = true;
+      if (!rewound) {
+        NotePassFailure(0, rewound.error());
+        return;
+      }
+      WritePass(pass, text);
     };
     for (std::size_t i = 0; i < passes.size(); ++i) {
       runPass(static_cast<int>(i) + 1, passes[i], std::string());
@@ -479,10 +485,18 @@ TWipeEngine::Overwrite TWipeEngine::OverwriteEntry(platform::Folder& folder,
     if (signature && !Aborted) {
       runPass(total, TPass(), WipeMethodsManager->Signature);  // a default pass: bytes of value 0
     }
-    if (opened.passFailed && !Aborted) Fail(path, TWipeFailureReason::PassFailed, opened.error);
     if (opened.unverifiedAt) {
       Fail(path, TWipeFailureReason::VerificationFailed, opened.verifyError,
            "at byte " + std::to_string(*opened.unverifiedAt));
+    }
+    // A stopped run keeps the file as well, and names it as the file it stopped in.
+    if (opened.failure && !Aborted) {
+      const OpenFile::PassFailure& failed = *opened.failure;
+      std::string detail =
+          "pass " + std::to_string(failed.pass) + " failed at byte " + std::to_string(failed.at);
+      if (!failed.error && !failed.why.empty()) detail += " (" + failed.why + ")";
+      Fail(path, TWipeFailureReason::PassFailed, failed.error, std::move(detail));
+      return Overwrite::Failed;
     }
     return total == 0 ? Overwrite::WithoutPasses : Overwrite::Done;
   } catch (const std::exception& error) {
@@ -492,15 +506,26 @@ TWipeEngine::Overwrite TWipeEngine::OverwriteEntry(platform::Folder& folder,
   }
 }
 
+void TWipeEngine::NotePassFailure(std::uint64_t at, std::error_code error, std::string why) {
+  if (!open_ || open_->failure) return;
+  open_->failure = OpenFile::PassFailure{open_->passNumber, at, error, std::move(why)};
+}
+
 bool TWipeEngine::WriteRange(TPassBuffer& buffer, std::uint64_t from, std::uint64_t to,
                              std::uint64_t& sinceWriteback) {
   platform::File& file = *open_->file;
   for (std::uint64_t offset = from; offset < to && !Aborted;) {
     const std::string_view piece = buffer.Bytes(offset, to - offset);
-    if (piece.empty()) return false;
+    if (piece.empty()) {
+      open_->writeFailedAt = file.position();
+      open_->writeError = {};
+      return false;
+    }
     const platform::Status written = file.write(piece.data(), piece.size());
     if (!written) {
-      open_->error = written.error();
+      // What the write took before it failed is on the file; the rest of the pass is not.
+      open_->writeFailedAt = file.position();
+      open_->writeError = written.error();
       return false;
     }
     offset += piece.size();
@@ -599,11 +624,29 @@ bool TWipeEngine::WritePass(const TPass& pass, const std::string& text) {
   std::optional<TPassBuffer> buffer;
   try {
     buffer.emplace(pass, text, bufferSize);
-  } catch (const std::exception&) {
-    return length == 0;  // a text pattern without text has nothing to write with
+  } catch (const EPassBufferError&) {
+    if (length == 0) return true;
+    NotePassFailure(0, {}, "its text pattern is empty");
+    return false;
+  } catch (const std::bad_alloc&) {
+    if (length == 0) return true;
+    NotePassFailure(0, std::make_error_code(std::errc::not_enough_memory));
+    return false;
+  } catch (const std::exception& error) {
+    if (length == 0) return true;
+    NotePassFailure(0, {}, error.what());
+    return false;
   }
   const std::uint64_t block = buffer->BlockLength();
-  if (block == 0) return length == 0;
+  if (block == 0) {
+    if (length == 0) return true;
+    NotePassFailure(
+        0, {},
+        bufferSize < 1
+            ? "the buffer size " + std::to_string(bufferSize) + " is not usable"
+            : "it is of an unknown kind (" + std::to_string(unsigned{pass.WipeWith}) + ")");
+    return false;
+  }
 
   // Whole blocks first, growing the file when the last one passes its end; then the rest of
   // the pass, which stops at the file's current end.
@@ -621,10 +664,18 @@ bool TWipeEngine::WritePass(const TPass& pass, const std::string& text) {
   buffer->Finish();
   SettleWrites(file, file.position() - start);
   const platform::Status flushed = Flush(file);
-  if (!flushed) open_->error = flushed.error();
   // A write that failed only past the file's old end (growing it into its last cluster on a
   // full disk) still left every byte of the file overwritten.
-  const bool covered = flushed && (written || file.position() >= start + size);
+  const bool reached = written || file.position() >= start + size;
+  if (!reached) {
+    const std::uint64_t at = open_->writeFailedAt > start ? open_->writeFailedAt - start : 0;
+    NotePassFailure(at, open_->writeError,
+                    open_->writeError ? std::string() : "its buffer gave no bytes");
+  } else if (!flushed) {
+    // What the pass wrote may not have reached the device, from its first byte on.
+    NotePassFailure(0, flushed.error());
+  }
+  const bool covered = flushed && reached;
   // Read back once it is on the device; one difference is enough to name the file.
   if (covered && pass.CheckWipe && !Aborted && !open_->unverifiedAt) {
     VerifyPass(*buffer, start, file.position());

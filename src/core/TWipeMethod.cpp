@@ -35,12 +35,47 @@ class MethodReader {
   std::uint8_t byte(const std::string& section, const char* key) {
     return static_cast<std::uint8_t>(integer(section, key) & 0xFF);
   }
+  // The value as it is written, or nothing when the key is missing.
+  std::optional<std::string> raw(const std::string& section, const char* key) {
+    const auto value = index_.find(section, key);
+    if (!value) return std::nullopt;
+    return text(section, key);
+  }
 
   bool textsWhole = true;
 
  private:
   IniIndex index_;
 };
+
+// A value from the file as the user is shown it: cut short when long.
+std::string Quoted(const std::string& value) {
+  constexpr std::size_t kShown = 24;
+  return value.size() > kShown ? value.substr(0, kShown) + "..." : value;
+}
+
+// True for bytes no method file holds as text: control characters other than tab and line
+// ends.
+bool HoldsBinary(const std::string& text) {
+  return std::any_of(text.begin(), text.end(), [](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return (byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r') || byte == 0x7F;
+  });
+}
+
+// Why the pass just read cannot be written, or empty when it can.
+std::string PassProblem(MethodReader& reader, const std::string& section, const TPass& pass) {
+  if (const auto kind = reader.raw(section, "WipeWith")) {
+    const auto number = ParseIniInteger(*kind);
+    if (!number || *number < wwBytePattern || *number > wwRandomCharacter) {
+      return section + " is of an unknown kind (WipeWith=" + Quoted(*kind) + ")";
+    }
+  }
+  if (pass.WipeWith == wwTextPattern && pass.TextPatternValue.empty()) {
+    return section + " has a text pattern without text";
+  }
+  return {};
+}
 
 }  // namespace
 
@@ -83,22 +118,47 @@ void TWipeMethod::Assign(const TWipeMethod& source) {
   }
   NextPassNumber = PassCount() + 1;
   ReadWhole = true;
+  ReadProblem.clear();
 }
 
 void TWipeMethod::LoadFromFile() {
   // The file is read once; every key is then looked up in that text, so a file with many
   // sections cannot make loading slow.
   std::optional<std::string> text;
-  if (auto info = platform::fs().info(FileName);
-      info && info->kind == platform::EntryKind::File && info->size <= kMaxFileSize) {
-    text = platform::fs().readFile(FileName, kMaxFileSize);
+  ReadProblem.clear();
+  const auto refuse = [this](std::string why) {
+    if (ReadProblem.empty()) ReadProblem = std::move(why);
+  };
+  if (auto info = platform::fs().info(FileName); !info) {
+    refuse("it could not be opened (" + info.error().message() + ")");
+  } else if (info->kind != platform::EntryKind::File) {
+    refuse("it is not a file");
+  } else if (info->size > kMaxFileSize) {
+    refuse("it is larger than " + std::to_string(kMaxFileSize >> 20) + " MiB");
+  } else if (auto read = platform::fs().readFile(FileName, kMaxFileSize); !read) {
+    refuse("it could not be read (" + read.error().message() + ")");
+  } else if (HoldsBinary(*read)) {
+    refuse("it holds binary content, not text");
+  } else {
+    text = std::move(*read);
   }
   const bool fileRead = text.has_value();
   MethodReader reader(fileRead ? std::move(*text) : std::string());
 
   Name = reader.text(kMethodSection, "Name");
   Description = UnescapeLineBreaks(reader.text(kMethodSection, "Description"));
-  const std::int32_t stored = reader.integer(kMethodSection, "Passes");
+  // Only a count written in the file gives a method without passes.
+  const std::optional<std::string> written = reader.raw(kMethodSection, "Passes");
+  std::int32_t stored = 0;
+  if (!written) {
+    if (fileRead) refuse("it does not say how many passes it has");
+  } else if (const std::optional<std::int32_t> number = ParseIniInteger(*written);
+             !number || *number < 0) {
+    refuse("Passes=" + Quoted(*written) + " is not a number of passes");
+  } else {
+    stored = *number;
+  }
+  if (stored > kMaxPasses) refuse("it has more than " + std::to_string(kMaxPasses) + " passes");
   const std::int32_t count = std::min(stored, kMaxPasses);
   for (std::int32_t n = 1; n <= count; ++n) {
     const std::string section = passSection(n);
@@ -112,9 +172,15 @@ void TWipeMethod::LoadFromFile() {
     pass->RandomBytesValue2 = reader.byte(section, "RandomBytesValue2");
     pass->RandomCharacterValue1 = reader.byte(section, "RandomCharacterValue1");
     pass->RandomCharacterValue2 = reader.byte(section, "RandomCharacterValue2");
+    if (const std::string problem = PassProblem(reader, section, *pass); !problem.empty()) {
+      refuse(problem);
+    }
     AddPass(std::move(pass));
   }
-  ReadWhole = fileRead && stored <= kMaxPasses && reader.textsWhole;
+  if (!reader.textsWhole) {
+    refuse("a text in it is longer than " + std::to_string(kMaxTextLength) + " bytes");
+  }
+  ReadWhole = ReadProblem.empty();
 }
 
 void TWipeMethod::SaveToFile() const {

@@ -34,6 +34,12 @@ class TWipeMethod {
   // not written back when the program ends, so the file keeps what could not be read. Assign
   // (how an edit is stored) makes the method whole again.
   bool ReadWhole = true;
+  // Why LoadFromFile did not take the file, for the user ("Passes=-1 is not a number of
+  // passes"); empty while the method is whole. Besides what cannot be read whole, a file is
+  // refused that would make a method that writes nothing: one without a "Passes" count or with
+  // one that is not a number from 0 to kMaxPasses, a pass of an unknown kind or a text pattern
+  // without text, or binary content (control characters other than tab and line ends).
+  std::string ReadProblem;
 
   void ClearPasses();
   // The pass at the zero-based index, or null when there is none.

@@ -120,7 +120,20 @@ void TWipeMethodsManager::LoadSettings() {
   ConfirmEraseAllFiles = ini.ReadBool(kSettings, "ConfirmEraseAllFiles", true);
   ConfirmEraseFolder = ini.ReadBool(kSettings, "ConfirmEraseFolder", false);
   ConfirmErrorOccur = ini.ReadBool(kSettings, "ConfirmErrorOccur", true);
-  BufferSize = ini.ReadInteger(kSettings, "BufferSize", 524288);
+  SettingsProblems.clear();
+  BufferSize = kDefaultBufferSize;
+  if (const std::string size = ini.ReadString(kSettings, "BufferSize", ""); !size.empty()) {
+    const auto parsed = ParseIniInteger(size);
+    if (parsed && *parsed >= 1) {
+      BufferSize = *parsed;
+    } else {
+      // A wipe with it would write nothing; the file is left as the user wrote it.
+      SettingsProblems.push_back(platform::fileNameOf(SettingsFileName()) + ": BufferSize=" +
+                                 (size.size() > 24 ? size.substr(0, 24) + "..." : size) +
+                                 " is not usable (it must be a number from 1 to 2147483647); " +
+                                 std::to_string(kDefaultBufferSize) + " is used instead");
+    }
+  }
   DiscardFreeBlocks = ini.ReadBool(kSettings, "DiscardFreeBlocks", true);
   journalDefault_.reset();
   if (ini.ReadString(kSettings, kEraseJournalNames, "").empty()) {

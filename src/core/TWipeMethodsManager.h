@@ -73,8 +73,15 @@ class TWipeMethodsManager : public TCustomWipeMethodsManager {
   // Records the method for the engine, in the engine and in the settings file. Raises
   // EIniFileError.
   void SetEngineMethod(TWipeEngine& engine, TWipeMethod* method);
-  // Reads every setting; a missing key gives its default.
+  // Reads every setting; a missing key gives its default. A value that would make a wipe write
+  // nothing (a BufferSize below 1 or not a 32-bit number) gives the default too, and is named
+  // in SettingsProblems.
   void LoadSettings();
+  // What the last LoadSettings found unusable in the settings file and replaced by the default,
+  // one line each for the user ("Ferrovane.ini: BufferSize=0 is not usable; ...").
+  std::vector<std::string> SettingsProblems;
+  // The buffer size used where the settings file does not give a usable one.
+  static constexpr std::int32_t kDefaultBufferSize = 524288;
   // Writes every setting. Raises EIniFileError.
   void SaveSettings() const;
 

@@ -114,9 +114,10 @@ void TMethodList::showRow(QTreeWidgetItem& row, const TWipeMethod& method) const
     row.setToolTip(0, QString());
   } else {
     row.setIcon(0, QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning));
-    row.setToolTip(0, QStringLiteral("The file of this method could not be read whole, so no "
-                                     "wipe uses it. Edit it and press OK to store what was read "
-                                     "as a whole method."));
+    row.setToolTip(0, QStringLiteral("The file of this method could not be read whole (%1), so "
+                                     "no wipe uses it. Edit it and press OK to store what was "
+                                     "read as a whole method.")
+                          .arg(QString::fromLocal8Bit(method.ReadProblem)));
   }
 }
 

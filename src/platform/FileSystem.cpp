@@ -22,6 +22,8 @@ class FileErrorCategory final : public std::error_category {
         return "not an ordinary file";
       case FileError::Shared:
         return "it has other hard links";
+      case FileError::ReadOnly:
+        return "the file is read-only";
     }
     return "unknown file error";
   }

@@ -162,6 +162,8 @@ class FileSystem {
   virtual Result<std::string> readFile(const std::string& path, std::uint64_t maxBytes) = 0;
   // Replaces the file with the contents as one step: a temporary file beside it is written,
   // forced to the device and renamed over the file. The file keeps its owner and permissions.
+  // A file marked read-only (FileError::ReadOnly) or that the caller may not write is left as
+  // it is.
   virtual Status writeFileAtomic(const std::string& path, const std::string& contents) = 0;
 
   // Space of the file system that holds the path; a path that does not exist yet is answered

@@ -15,6 +15,7 @@ enum class FileError {
   Changed = 1,  // the entry is no longer the one that was listed (replaced, or a link now)
   NotAFile,     // not an ordinary file (a device, a pipe, a socket)
   Shared,       // the file has other hard links: its content belongs to other names too
+  ReadOnly,     // the file is marked read-only (no owner write bit): it is not replaced
 };
 const std::error_category& fileErrorCategory();
 inline std::error_code make_error_code(FileError error) {

@@ -61,6 +61,14 @@ int main(int argc, char* argv[]) {
                            "methods may not be saved."),
             QString::fromLocal8Bit(settings.Folder.c_str()), problems.join(QLatin1Char('\n')));
       }
+      // Said once, at start: a value of the settings file that the wipes do not use.
+      if (WipeMethodsManager && !WipeMethodsManager->SettingsProblems.empty()) {
+        QStringList unusable;
+        for (const std::string& problem : WipeMethodsManager->SettingsProblems) {
+          unusable << QString::fromLocal8Bit(problem.c_str());
+        }
+        Prompts().MessageDialog(TMessageKind::Warning, unusable.join(QLatin1Char('\n')));
+      }
       result = QApplication::exec();
     }
   }

@@ -192,5 +192,32 @@ TEST_F(CommandLine, MethodsAreListedAndAnEnginesChoiceIsRecordedForBothPrograms)
   const CliResult damaged = run({"wipe", "-m", "06-broken", t / "data/dir/f"});
   EXPECT_EQ(damaged.status, 1);
   EXPECT_TRUE(pathExists(t / "data/dir/f"));
+  EXPECT_NE(damaged.err.find("06-broken.mtd: method file could not be read: it has more than "
+                             "1000 passes\n"),
+            std::string::npos)
+      << damaged.err;
   EXPECT_EQ(run({"methods", "--set-engine", "files", "06-broken"}).status, 1);
+
+  // A settings file the user made read-only is not replaced, and the choice is not recorded.
+  fsys::permissions(settings, fsys::perms::owner_read | fsys::perms::group_read);
+  const std::string readOnly = readFileBytes(settings);
+  const CliResult refused = run({"methods", "--set-engine", "files", "02-zeros"});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_NE(refused.err.find("Unable to write to " + settings + " (the file is read-only)"),
+            std::string::npos)
+      << refused.err;
+  EXPECT_EQ(readFileBytes(settings), readOnly);
+}
+
+TEST_F(CommandLine, AnUnusableBufferSizeIsNamedOnceAndTheDefaultIsUsed) {
+  t.write("program/Ferrovane.ini", "[Settings]\nBufferSize=0\n");
+  const std::string file = t.write("data/f", std::string(5000, 's'));
+  const CliResult wiped = run({"wipe", file});
+  EXPECT_EQ(wiped.status, 0) << wiped.err;
+  EXPECT_FALSE(pathExists(file));
+  const std::string said = "Ferrovane.ini: BufferSize=0 is not usable";
+  const auto first = wiped.err.find(said);
+  EXPECT_NE(first, std::string::npos) << wiped.err;
+  EXPECT_EQ(wiped.err.find(said, first + 1), std::string::npos);
+  EXPECT_EQ(readFileBytes(t.programFolder() + "Ferrovane.ini"), "[Settings]\nBufferSize=0\n");
 }

@@ -49,10 +49,12 @@ class RecordingFile : public platform::File {
   platform::Result<platform::FileInfo> info() override { return file_->info(); }
   platform::Status flush() override {
     owner_.flushes.push_back(path_);
-    return file_->flush();
+    const platform::Status flushed = file_->flush();
+    return owner_.failFlush.count(path_) ? owner_.flushError : flushed;
   }
   platform::Status startFlush() override {
     owner_.flushes.push_back(path_);
+    if (owner_.failFlush.count(path_)) return owner_.flushError;
     return file_->startFlush();
   }
   std::optional<platform::Status> flushEnded() override { return file_->flushEnded(); }

@@ -59,6 +59,10 @@ class FaultyFileSystem : public platform::FileSystem {
   // Files (by the path they were opened by) whose byte at the offset reads back other than it
   // is (its bits inverted), as a failing disk would return it.
   std::map<std::string, std::uint64_t> changedOnRead;
+  // Files (by the path they were opened by) whose flush to the device fails with flushError,
+  // as a device that reports a lost write does.
+  std::set<std::string> failFlush;
+  std::error_code flushError = std::make_error_code(std::errc::io_error);
   // Files whose read-back fails with readBackError.
   std::set<std::string> failReadBack;
   std::error_code readBackError = std::make_error_code(std::errc::io_error);

@@ -176,6 +176,11 @@ class PosixFileSystem final : public FileSystem {
       exists = ::stat(target.c_str(), &st) == 0;
     }
     if (exists && !S_ISREG(st.st_mode)) return FileError::NotAFile;
+    // A file the user made read-only, or may not write, is not replaced behind its back: the
+    // rename below would need only the folder's permission. The owner write bit is the mark,
+    // even for the administrator, whom permission bits do not stop.
+    if (exists && (st.st_mode & S_IWUSR) == 0) return FileError::ReadOnly;
+    if (exists && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return lastError();
     mode_t mode;
     if (exists) {
       mode = st.st_mode & 07777;

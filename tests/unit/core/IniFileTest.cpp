@@ -118,7 +118,7 @@ TEST_F(IniFileTest, AFileThatCannotBeWrittenRaisesAndStaysAsItWas) {
     ini.WriteString("S", "K", "lost");
     FAIL() << "no error";
   } catch (const EIniFileError& e) {
-    EXPECT_EQ(std::string(e.what()), "Unable to write to " + path);
+    EXPECT_EQ(std::string(e.what()), "Unable to write to " + path + " (Permission denied)");
   }
   EXPECT_EQ(text(), "[S]\nK=kept\n");
 }

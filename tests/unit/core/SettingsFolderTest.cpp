@@ -117,12 +117,37 @@ TEST_F(SettingsFolder, WhenTheUsersFolderCannotBeMadeTheShippedFilesAreUsedAsThe
   EXPECT_EQ(GetMethodsFolder(), t.methodsFolder());
 }
 
-TEST_F(SettingsFolder, ASeedThatCannotBeWrittenIsNamedWithItsReason) {
+TEST_F(SettingsFolder, MethodsThatCannotAllBeCopiedLeaveNoMethodsFolderAndComeOnTheNextStart) {
   programNotWritable();
-  files.failAtomicWrite.insert(own + "Methods/01-random.mtd");
-  const TSettingsChoice choice = ChooseSettingsFolder();
-  ASSERT_EQ(choice.Problems.size(), 1u);
-  EXPECT_EQ(choice.Problems[0],
-            own + "Methods/01-random.mtd: could not be written (Permission denied)");
-  EXPECT_TRUE(pathExists(own + "Methods/02-zeros.mtd"));
+  // The disk fills at the second method: the first one was copied already.
+  const std::string gathering = own + ".Methods.seeding/";
+  files.failAtomicWrite.insert(gathering + "02-zeros.mtd");
+  files.injectedError = std::make_error_code(std::errc::no_space_on_device);
+  const TSettingsChoice first = ChooseSettingsFolder();
+  EXPECT_EQ(first.Problems,
+            (std::vector<std::string>{
+                gathering + "02-zeros.mtd: could not be written (No space left on device)",
+                own + "Methods: the shipped methods were not copied; the next start tries again"}));
+  EXPECT_FALSE(pathExists(own + "Methods"));
+  EXPECT_FALSE(pathExists(gathering));
+  EXPECT_EQ(first.Seeded, std::vector<std::string>{own + "Ferrovane.ini"});
+
+  // A start stopped part-way left some of them gathered; the next start gets them all.
+  files.failAtomicWrite.clear();
+  t.write("config/ferrovane/.Methods.seeding/01-random.mtd", "[Method]\nName=Ran");
+  const TSettingsChoice second = ChooseSettingsFolder();
+  EXPECT_TRUE(second.Problems.empty());
+  EXPECT_EQ(second.Seeded, (std::vector<std::string>{own + "Methods/01-random.mtd",
+                                                     own + "Methods/02-zeros.mtd"}));
+  EXPECT_EQ(readFileBytes(own + "Methods/01-random.mtd"), "[Method]\nName=Random\nPasses=0\n");
+  EXPECT_FALSE(pathExists(gathering));
+
+  // A folder of that name that cannot be made into the methods folder is named too.
+  std::filesystem::remove_all(own + "Methods");
+  files.failRename.insert(own + ".Methods.seeding");
+  const TSettingsChoice third = ChooseSettingsFolder();
+  ASSERT_EQ(third.Problems.size(), 1u);
+  EXPECT_EQ(third.Problems[0], own + "Methods: could not be made (No space left on device)");
+  EXPECT_FALSE(pathExists(own + "Methods"));
+  EXPECT_FALSE(pathExists(gathering));
 }

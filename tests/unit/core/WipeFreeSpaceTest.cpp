@@ -187,7 +187,21 @@ TEST_F(WipeFreeSpaceTest, DriveThatCannotBeFilledEndsCleanlyAndIsReported) {
   Run(wkFreeSpace, root);
   EXPECT_TRUE(fsys::is_directory(root + "tem1.tmp"));
   EXPECT_EQ(engine.Failures,
-            (std::vector<TWipeFailure>{{root, TWipeFailureReason::FreeSpaceFileNotCreated}}));
+            (std::vector<TWipeFailure>{{root, TWipeFailureReason::FreeSpaceFileNotCreated,
+                                        platform::FileError::NotAFile}}));
+  EXPECT_EQ(DescribeFailure(engine.Failures[0]),
+            "temporary file could not be created (not an ordinary file)");
+}
+
+TEST_F(WipeFreeSpaceTest, ATemporaryFileWhosePassFailedIsRemovedAndTheDriveNamed) {
+  const std::string root = FakeDrive("drive", 1u << 20);
+  files.failFlush.insert(root + "tem1.tmp");
+  Run(wkFreeSpace, root);
+  EXPECT_FALSE(pathExists(root + "tem1.tmp"));
+  EXPECT_EQ(engine.Failures,
+            (std::vector<TWipeFailure>{{root, TWipeFailureReason::FreeSpaceNotWiped,
+                                        std::make_error_code(std::errc::io_error),
+                                        "pass 1 failed at byte 0"}}));
 }
 
 TEST_F(WipeFreeSpaceTest, PathThatIsNotAbsoluteDoesNothing) {
@@ -202,16 +216,19 @@ TEST_F(WipeFreeSpaceTest, ExistingTemporaryEntrySharedWithAnotherNameIsLeftAlone
   struct Case {
     const char* what;
     void (*make)(const std::string& entry, const std::string& other);
+    std::error_code error;  // the reason the run gives
   };
   const Case cases[] = {
       {"a hard link to another file",
        [](const std::string& entry, const std::string& other) {
          fsys::create_hard_link(other, entry);
-       }},
+       },
+       platform::FileError::Shared},
       {"a symbolic link to another file",
        [](const std::string& entry, const std::string& other) {
          fsys::create_symlink(other, entry);
-       }},
+       },
+       platform::FileError::NotAFile},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -220,8 +237,9 @@ TEST_F(WipeFreeSpaceTest, ExistingTemporaryEntrySharedWithAnotherNameIsLeftAlone
     c.make(root + "tem1.tmp", other);
     files.writes.clear();
     Run(wkFreeSpace, root);
-    EXPECT_EQ(engine.Failures,
-              (std::vector<TWipeFailure>{{root, TWipeFailureReason::FreeSpaceFileNotCreated}}));
+    EXPECT_EQ(
+        engine.Failures,
+        (std::vector<TWipeFailure>{{root, TWipeFailureReason::FreeSpaceFileNotCreated, c.error}}));
     EXPECT_TRUE(files.writes.empty());
     EXPECT_EQ(readFileBytes(other), "precious");
     EXPECT_EQ(readFileBytes(root + "tem1.tmp"), "precious");  // the entry itself is still there

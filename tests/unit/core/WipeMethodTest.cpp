@@ -3,6 +3,7 @@
 #include "core/ProgramRandom.h"
 #include "core/TIniFile.h"
 #include "core/TWipeMethod.h"
+#include "core/TWipeMethodsManager.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TestFolder.h"
 
@@ -251,8 +252,8 @@ TEST(MethodFile, AFileNotReadWholeIsMarkedUntilTheMethodIsAssigned) {
       {"more passes.mtd", "[Method]\nPasses=" + std::to_string(TWipeMethod::kMaxPasses + 1) + "\n",
        false},
       {"large comment.mtd", three + std::string(TWipeMethod::kMaxFileSize, ';') + "\n", false},
-      {"longest name.mtd", "[Method]\nName=" + std::string(TWipeMethod::kMaxTextLength, 'n') + "\n",
-       true},
+      {"longest name.mtd",
+       "[Method]\nPasses=0\nName=" + std::string(TWipeMethod::kMaxTextLength, 'n') + "\n", true},
       {"longer name.mtd",
        "[Method]\nName=" + std::string(TWipeMethod::kMaxTextLength + 1, 'n') + "\n", false},
       {"long pattern.mtd", three + "TextPatternValue=\"" + std::string(3000, 'p') + "\"\n", false},
@@ -275,6 +276,54 @@ TEST(MethodFile, AFileNotReadWholeIsMarkedUntilTheMethodIsAssigned) {
   missing.Assign(edited);
   EXPECT_TRUE(missing.ReadWhole);
   EXPECT_TRUE(TWipeMethod().ReadWhole);
+}
+
+TEST(MethodFile, AFileThatWouldWriteNothingIsRefusedWithItsReason) {
+  TestFolder t;
+  const std::string head = "[Method]\nName=M\n";
+  const std::string two = head + "Passes=2\n[Pass1]\nWipeWith=2\n[Pass2]\n";
+  struct Case {
+    const char* name;
+    std::string text;
+    std::string problem;  // empty: read whole
+  };
+  const std::vector<Case> cases = {
+      {"no passes written.mtd", head + "Passes=0\n", ""},
+      {"a text pattern.mtd", two + "WipeWith=1\nTextPatternValue=abc\n", ""},
+      {"every kind.mtd",
+       head + "Passes=4\n[Pass1]\nWipeWith=0\n[Pass2]\nWipeWith=1\nTextPatternValue=x\n"
+              "[Pass3]\nWipeWith=2\n[Pass4]\nWipeWith=0x3\n",
+       ""},
+      {"no count.mtd", head, "it does not say how many passes it has"},
+      {"negative.mtd", head + "Passes=-1\n", "Passes=-1 is not a number of passes"},
+      {"beyond 32 bits.mtd", head + "Passes=4294967297\n",
+       "Passes=4294967297 is not a number of passes"},
+      {"all ones.mtd", head + "Passes=0xFFFFFFFF\n", "Passes=0xFFFFFFFF is not a number of passes"},
+      {"not a number.mtd", head + "Passes=lots\n", "Passes=lots is not a number of passes"},
+      {"unknown kind.mtd", two + "WipeWith=99\n", "Pass2 is of an unknown kind (WipeWith=99)"},
+      {"kind beyond a byte.mtd", two + "WipeWith=259\n",
+       "Pass2 is of an unknown kind (WipeWith=259)"},
+      {"kind in words.mtd", two + "WipeWith=zeros\n",
+       "Pass2 is of an unknown kind (WipeWith=zeros)"},
+      {"empty text.mtd", two + "WipeWith=1\nTextPatternValue=\n",
+       "Pass2 has a text pattern without text"},
+      {"no text.mtd", two + "WipeWith=1\n", "Pass2 has a text pattern without text"},
+      {"binary.mtd", two + std::string("WipeWith=0\n\0\x01\x02", 14),
+       "it holds binary content, not text"},
+      {"missing.mtd", "", "it could not be opened (No such file or directory)"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto method = std::make_unique<TWipeMethod>();
+    method->FileName = c.text.empty() ? t / c.name : t.write(c.name, c.text);
+    method->LoadFromFile();
+    EXPECT_EQ(method->ReadProblem, c.problem);
+    EXPECT_EQ(method->ReadWhole, c.problem.empty());
+    // Such a method is never the one an engine falls back to.
+    TCustomWipeMethodsManager catalogue;
+    TWipeMethod* loaded = catalogue.AddMethod(std::move(method));
+    EXPECT_EQ(catalogue.DefaultMethod(), c.problem.empty() ? loaded : nullptr);
+  }
 }
 
 TEST(MethodFile, SaveFailureRaisesTheWriteErrorAndKeepsTheOldFile) {

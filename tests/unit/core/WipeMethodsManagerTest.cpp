@@ -69,6 +69,44 @@ TEST_F(Catalogue, SettingsRoundTripAndOtherContentSurvives) {
   EXPECT_EQ(again.BufferSize, 65536);
 }
 
+TEST_F(Catalogue, ABufferSizeThatWouldWriteNothingGivesTheDefaultAndIsNamed) {
+  struct Case {
+    const char* stored;
+    std::int32_t used;
+    bool named;
+  };
+  const Case cases[] = {
+      {"1", 1, false},
+      {"2147483647", 2147483647, false},
+      {"0x10000", 65536, false},
+      {"0", 524288, true},
+      {"-5", 524288, true},
+      {"2147483648", 524288, true},
+      {"99999999999", 524288, true},
+      {"lots", 524288, true},
+      {"0xFFFFFFFF", 524288, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.stored);
+    const std::string text = std::string("[Settings]\nBufferSize=") + c.stored + "\n";
+    t.write("program/Ferrovane.ini", text);
+    manager.LoadSettings();
+    EXPECT_EQ(manager.BufferSize, c.used);
+    ASSERT_EQ(manager.SettingsProblems.size(), c.named ? 1u : 0u);
+    if (c.named) {
+      EXPECT_EQ(manager.SettingsProblems[0],
+                std::string("Ferrovane.ini: BufferSize=") + c.stored +
+                    " is not usable (it must be a number from 1 to 2147483647); 524288 is used "
+                    "instead");
+    }
+    EXPECT_EQ(readFileBytes(settings), text);  // reading leaves the file as the user wrote it
+  }
+  // Read again without the value: nothing is named any more.
+  t.write("program/Ferrovane.ini", "[Settings]\n");
+  manager.LoadSettings();
+  EXPECT_TRUE(manager.SettingsProblems.empty());
+}
+
 TEST_F(Catalogue, JournalOptionDefaultsToWhatTheSystemPermitsAndIsStoredOnlyOnceChosen) {
   FakeJournals journals;
   platform::ScopedJournals installed{journals};

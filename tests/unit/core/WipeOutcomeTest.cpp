@@ -3,9 +3,12 @@
 // was left behind.
 
 #include <filesystem>
+#include <fstream>
+#include <functional>
 #include <stdexcept>
 
 #include "WipeEngineFixture.h"
+#include "support/ScopedMount.h"
 
 namespace fsys = std::filesystem;
 
@@ -68,6 +71,91 @@ TEST_F(WipeOutcomeTest, FailuresCarryTheSystemsReason) {
   ASSERT_EQ(engine.Failures.size(), 1u);
   EXPECT_EQ(engine.Failures[0].Reason, TWipeFailureReason::PassFailed);
   EXPECT_EQ(engine.Failures[0].Error, std::errc::no_space_on_device);
+}
+
+TEST_F(WipeOutcomeTest, AFileNotCompletelyOverwrittenKeepsItsNameAndSaysWhereThePassFailed) {
+  fsys::remove(folder.methodsFolder() + "one.mtd");  // the method of the run is the one below
+  manager.WipeSlackSpace = false;
+  const auto enospc = std::make_error_code(std::errc::no_space_on_device);
+  const auto eio = std::make_error_code(std::errc::io_error);
+  struct Case {
+    const char* what;
+    std::function<void(const std::string& path)> arrange;
+    std::error_code error;
+    std::string detail;
+  };
+  const Case cases[] = {
+      {"the disk fills within the file", [&](const std::string&) { files.bytesLeft = 1000; },
+       enospc, "pass 1 failed at byte 1000"},
+      {"the flush reports a lost write",
+       [&](const std::string& path) { files.failFlush.insert(path); }, eio,
+       "pass 1 failed at byte 0"},
+      {"the signature pass fills the disk",
+       [&](const std::string&) {
+         manager.Methods[0]->Passes.resize(1);
+         manager.WriteSignature = true;
+         files.bytesLeft = 10000 + 50;
+       },
+       enospc, "pass 2 failed at byte 50"},
+      {"a pass of an unknown kind",
+       [&](const std::string&) { manager.Methods[0]->Passes[1]->WipeWith = 99; },
+       {},
+       "pass 2 failed at byte 0 (it is of an unknown kind (99))"},
+      {"a text pattern without text",
+       [&](const std::string&) {
+         manager.Methods[0]->Passes[0]->WipeWith = wwTextPattern;
+         manager.Methods[0]->Passes[0]->TextPatternValue.clear();
+       },
+       {},
+       "pass 1 failed at byte 0 (its text pattern is empty)"},
+      {"a buffer size that holds nothing",
+       [&](const std::string&) { manager.BufferSize = 0; },
+       {},
+       "pass 1 failed at byte 0 (the buffer size 0 is not usable)"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    AddMethod("two.mtd", {BytePass(1), BytePass(2)});
+    manager.WriteSignature = false;
+    manager.BufferSize = 4096;
+    files.bytesLeft = -1;
+    files.failFlush.clear();
+    files.renames.clear();
+    files.deleted.clear();
+    const std::string path = folder.write("file", std::string(10000, 'x'));
+    c.arrange(path);
+    Run(wkFile, path);
+    EXPECT_TRUE(pathExists(path));
+    EXPECT_EQ(fsys::file_size(path), 10000u);
+    EXPECT_TRUE(files.renames.empty());
+    EXPECT_TRUE(files.deleted.empty());
+    EXPECT_EQ(
+        engine.Failures,
+        (std::vector<TWipeFailure>{{path, TWipeFailureReason::PassFailed, c.error, c.detail}}));
+    EXPECT_TRUE(LeavesSomethingBehind(engine.Failures.at(0)));
+  }
+  manager.BufferSize = 4096;
+  files.bytesLeft = 1000;
+  Run(wkFile, folder.write("full", std::string(10000, 'x')));
+  EXPECT_EQ(DescribeFailure(engine.Failures.at(0)),
+            "was not deleted: pass 1 failed at byte 1000 (No space left on device)");
+}
+
+TEST_F(WipeOutcomeTest, ASparseFileThatFillsItsDiskIsKept) {
+  const std::string point = folder.makeFolder("small");
+  const ScopedMount mount(point, ScopedMount::Kind::Tmpfs, "256k");
+  if (!mount.mounted()) GTEST_SKIP() << "no small file system here: " << mount.reason();
+  // Four times what the file system holds, and taking none of it until written.
+  const std::string path = point + "/sparse";
+  { std::ofstream(path) << "secret"; }
+  fsys::resize_file(path, 1u << 20);
+  Run(wkFile, path);
+  ASSERT_EQ(engine.Failures.size(), 1u);
+  EXPECT_EQ(engine.Failures[0].Reason, TWipeFailureReason::PassFailed);
+  EXPECT_EQ(engine.Failures[0].Error, std::errc::no_space_on_device);
+  EXPECT_EQ(engine.Failures[0].Detail.rfind("pass 1 failed at byte ", 0), 0u);
+  EXPECT_EQ(fsys::file_size(path), 1u << 20);
+  EXPECT_TRUE(files.renames.empty());
 }
 
 TEST_F(WipeOutcomeTest, AMethodWithoutPassesDeletesAndSaysSo) {
