@@ -8,6 +8,7 @@
 #include <map>
 
 #include "CliProcess.h"
+#include "support/ScopedMount.h"
 #include "support/TestFolder.h"
 
 namespace fsys = std::filesystem;
@@ -207,6 +208,21 @@ TEST_F(CommandLine, MethodsAreListedAndAnEnginesChoiceIsRecordedForBothPrograms)
             std::string::npos)
       << refused.err;
   EXPECT_EQ(readFileBytes(settings), readOnly);
+}
+
+TEST_F(CommandLine, AFileThatCouldNotBeOverwrittenIsKeptAndThePassNamed) {
+  const std::string point = t.makeFolder("small");
+  ScopedMount disk(point, ScopedMount::Kind::Tmpfs, "256k");
+  if (!disk.mounted()) GTEST_SKIP() << disk.reason();
+  // A sparse file four times the size of its file system: the first pass fills the disk.
+  const std::string file = t.write("small/sparse", "secret");
+  fsys::resize_file(file, 1u << 20);
+  const CliResult result = run({"wipe", "-m", "02-zeros", file});
+  EXPECT_EQ(result.status, 1);
+  EXPECT_NE(result.err.find(file + ": was not deleted: pass 1 failed at byte "), std::string::npos)
+      << result.err;
+  EXPECT_NE(result.err.find(" (No space left on device)\n"), std::string::npos);
+  EXPECT_EQ(fsys::file_size(file), 1u << 20);
 }
 
 TEST_F(CommandLine, AnUnusableBufferSizeIsNamedOnceAndTheDefaultIsUsed) {

@@ -135,6 +135,16 @@ TEST(FileSystem, AtomicWriteReplacesTheFileKeepingItsPermissionsAndLeavesNoTempo
 
   EXPECT_FALSE(fs().writeFileAtomic(t.makeFolder("dir.ini"), "x"));
   EXPECT_FALSE(fs().writeFileAtomic(t / "no/such/folder/x.ini", "x"));
+
+  // A file made read-only is not replaced, by the administrator either, nor through a link.
+  ::chmod(file.c_str(), 0444);
+  const std::size_t entries = fs().listFolder(t.path())->size();
+  for (const std::string& path : {file, link}) {
+    const platform::Status refused = fs().writeFileAtomic(path, "replaced");
+    EXPECT_EQ(refused.error(), platform::FileError::ReadOnly);
+    EXPECT_EQ(readFileBytes(file), "via link");
+  }
+  EXPECT_EQ(fs().listFolder(t.path())->size(), entries);
 }
 
 TEST(FileSystem, AtomicWriteByTheAdministratorKeepsTheFilesOwner) {
