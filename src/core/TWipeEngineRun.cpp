@@ -489,7 +489,8 @@ TWipeEngine::Overwrite TWipeEngine::OverwriteEntry(platform::Folder& folder,
       Fail(path, TWipeFailureReason::VerificationFailed, opened.verifyError,
            "at byte " + std::to_string(*opened.unverifiedAt));
     }
-    // A stopped run keeps the file as well, and names it as the file it stopped in.
+    // The file keeps its name and place, so that the wipe can be run again. (A stopped run
+    // keeps it too, and names it as the file it stopped in.)
     if (opened.failure && !Aborted) {
       const OpenFile::PassFailure& failed = *opened.failure;
       std::string detail =
