@@ -128,7 +128,10 @@ class TWipeEngine {
   // written, then the file renamed to a long meaningless name and deleted. A symbolic link is
   // removed as a link; its target is never touched. A file with other hard links is left
   // whole. Everything after the folder is looked up works relative to the open folder, and the
-  // file is written only if it is still the entry that was looked at.
+  // file is written only if it is still the entry that was looked at. A file that a pass could
+  // not cover (a write or flush that failed, a pass that has nothing to write with) keeps its
+  // name and place, and is named (PassFailed) with the first pass that failed, the byte it
+  // failed at and the reason.
   void WipeFile(const TWipeItem& item);
   // 0 when all passes were run (or the run was cancelled in between), 1 when the file could not
   // be wiped.
