@@ -3,12 +3,10 @@
 // was left behind.
 
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <stdexcept>
 
 #include "WipeEngineFixture.h"
-#include "support/ScopedMount.h"
 
 namespace fsys = std::filesystem;
 
@@ -139,23 +137,6 @@ TEST_F(WipeOutcomeTest, AFileNotCompletelyOverwrittenKeepsItsNameAndSaysWhereThe
   Run(wkFile, folder.write("full", std::string(10000, 'x')));
   EXPECT_EQ(DescribeFailure(engine.Failures.at(0)),
             "was not deleted: pass 1 failed at byte 1000 (No space left on device)");
-}
-
-TEST_F(WipeOutcomeTest, ASparseFileThatFillsItsDiskIsKept) {
-  const std::string point = folder.makeFolder("small");
-  const ScopedMount mount(point, ScopedMount::Kind::Tmpfs, "256k");
-  if (!mount.mounted()) GTEST_SKIP() << "no small file system here: " << mount.reason();
-  // Four times what the file system holds, and taking none of it until written.
-  const std::string path = point + "/sparse";
-  { std::ofstream(path) << "secret"; }
-  fsys::resize_file(path, 1u << 20);
-  Run(wkFile, path);
-  ASSERT_EQ(engine.Failures.size(), 1u);
-  EXPECT_EQ(engine.Failures[0].Reason, TWipeFailureReason::PassFailed);
-  EXPECT_EQ(engine.Failures[0].Error, std::errc::no_space_on_device);
-  EXPECT_EQ(engine.Failures[0].Detail.rfind("pass 1 failed at byte ", 0), 0u);
-  EXPECT_EQ(fsys::file_size(path), 1u << 20);
-  EXPECT_TRUE(files.renames.empty());
 }
 
 TEST_F(WipeOutcomeTest, AMethodWithoutPassesDeletesAndSaysSo) {
