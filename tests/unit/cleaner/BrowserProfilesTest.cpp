@@ -302,6 +302,28 @@ TEST_F(BrowserProfilesTest, AHistoryFileThatIsNoHistoryDatabaseIsLeftAndNamed) {
   EXPECT_EQ(readFileBytes(places), "garbage text");
 }
 
+TEST_F(BrowserProfilesTest, AHistoryThatAnotherConnectionKeepsBusyIsLeftWithTheReason) {
+  folder.write("home/.mozilla/firefox/p/prefs.js", "");
+  const std::string places = folder / "home/.mozilla/firefox/p/places.sqlite";
+  Sql(places,
+      "CREATE TABLE moz_places (id INTEGER PRIMARY KEY, url TEXT);"
+      "CREATE TABLE moz_historyvisits (id INTEGER PRIMARY KEY, place_id INTEGER);"
+      "INSERT INTO moz_places VALUES (1, 'https://busy.example/');");
+  sqlite3* busy = nullptr;
+  ASSERT_EQ(sqlite3_open(places.c_str(), &busy), SQLITE_OK);
+  ASSERT_EQ(
+      sqlite3_exec(busy, "BEGIN EXCLUSIVE; DELETE FROM moz_places;", nullptr, nullptr, nullptr),
+      SQLITE_OK);
+  TEraserEngine engine;
+  engine.NetscapeMozillaLocationBar->Erase();
+  sqlite3_close(busy);
+  ASSERT_EQ(engine.Left.size(), 1u);
+  EXPECT_EQ(engine.Left[0].What, places);
+  EXPECT_NE(engine.Left[0].Reason.find("database is locked"), std::string::npos)
+      << engine.Left[0].Reason;
+  EXPECT_EQ(Count(places, "SELECT count(*) FROM moz_places"), 1);
+}
+
 TEST_F(BrowserProfilesTest, OperaTracesGoAndItsBookmarksStay) {
   const Texts traces = {"config/opera/History",           "config/opera/Cookies",
                         "config/opera/Network/Cookies",   "config/opera/Web Data",
