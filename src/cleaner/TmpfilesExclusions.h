@@ -20,12 +20,10 @@ class TmpfilesExclusions {
   // only the path itself on the system; here it keeps what lies below as well.
   bool Excludes(const std::string& path) const;
 
-  // The patterns in use: absolute paths whose components may hold "*", "?" and "[...]".
-  const std::vector<std::string>& Patterns() const { return patterns_; }
-
   // The exclusion patterns of the text of one tmpfiles.d file, in order.
   static std::vector<std::string> PatternsIn(const std::string& text);
 
  private:
+  // Absolute paths whose components may hold "*", "?" and "[...]".
   std::vector<std::string> patterns_;
 };
