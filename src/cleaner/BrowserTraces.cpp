@@ -5,6 +5,7 @@
 #include "cleaner/PlacesHistory.h"
 #include "cleaner/TCustomEraserEngine.h"
 #include "core/Helpers.h"
+#include "core/WipeServices.h"
 #include "platform/FileSystem.h"
 #include "platform/Folders.h"
 #include "platform/PathText.h"
@@ -17,6 +18,9 @@ constexpr const char* kTypedUrlsKey = "Software\\Microsoft\\Internet Explorer\\T
 template <typename Work>
 void ForFreeProfiles(TEraseFiles& item, const std::vector<TBrowserProfile>& profiles, Work work) {
   for (const TBrowserProfile& profile : profiles) {
+    // A profile's work can take a while (a database the browser keeps busy): a stop asked
+    // for meanwhile is seen before the next one.
+    WipeServices().ProcessMessages();
     if (item.Cancelled()) return;
     if (ProfileInUse(profile)) {
       if (item.Engine) {

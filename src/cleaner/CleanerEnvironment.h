@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/ScopedOverride.h"
 
@@ -55,6 +56,9 @@ struct TCleanerEnvironment {
   // The temporary folder shared by the users of the machine, kept across restarts (empty: the
   // system's own).
   std::string SharedTempFolder;
+  // The folders of the system's tmpfiles.d files, which name what the temporary folders keep
+  // (empty: the system's own).
+  std::vector<std::string> TmpfilesFolders;
 };
 
 // The replacements in use.

@@ -65,6 +65,11 @@ TPlacesHistory ClearPlacesHistory(const std::string& path, bool previewOnly) {
     return result;
   }
   sqlite3_busy_timeout(raw, kBusyTimeoutMs);
+  // A database that cannot be read (busy, damaged) says why, before its tables are looked for.
+  if (!Number(raw, "SELECT count(*) FROM sqlite_master")) {
+    result.Error = ErrorOf(raw);
+    return result;
+  }
   if (!HasTable(raw, "moz_places") || !HasTable(raw, "moz_historyvisits")) {
     result.Error = "holds no browsing history";
     return result;

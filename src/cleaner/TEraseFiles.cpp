@@ -113,6 +113,7 @@ bool TEraseFiles::WalkIn(platform::Folder& folder, const std::string& base, cons
     if (!platform::matchesMask(entry.name, mask)) continue;
     WipeServices().ProcessMessages();
     if (Cancelled()) return false;
+    if (PassesOver && PassesOver(base + entry.name)) continue;
     if (!entry.isFolder() && (!Admits || Admits(entry))) visit(folder, base + entry.name, entry);
   }
   if (!recursive) return true;
@@ -121,6 +122,7 @@ bool TEraseFiles::WalkIn(platform::Folder& folder, const std::string& base, cons
     if (Cancelled()) return false;
     if (!entry.isFolder() || !OnStartFileSystem(entry, start)) continue;
     if (Admits && !Admits(entry)) continue;
+    if (PassesOver && PassesOver(base + entry.name)) continue;
     auto sub = folder.openFolder(entry.name, entry.id);
     if (!sub) continue;
     const std::string subBase = base + entry.name + platform::kSeparator;

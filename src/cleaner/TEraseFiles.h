@@ -27,6 +27,9 @@ class TEraseFiles : public TEraser {
   // When set, a walk removes only the folders it emptied itself: a folder that was empty
   // before stays.
   bool RemoveOnlyEmptiedFolders = false;
+  // When set, a folder walk passes over every entry whose full path it names (such a folder is
+  // not entered).
+  std::function<bool(const std::string& path)> PassesOver;
 
   // Appends a folder walk. A path that is not absolute (an unknown location) is skipped.
   void AddFolder(const std::string& path, const std::string& mask, bool keepFolder, bool recursive);

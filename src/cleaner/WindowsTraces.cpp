@@ -7,6 +7,7 @@
 #include "cleaner/CleanerEnvironment.h"
 #include "cleaner/DesktopRecentFiles.h"
 #include "cleaner/TCustomEraserEngine.h"
+#include "cleaner/TmpfilesExclusions.h"
 #include "core/Helpers.h"
 #include "platform/Drives.h"
 #include "platform/FileSystem.h"
@@ -58,6 +59,8 @@ bool KeepsCheckDiskFragments(const std::string& fileSystem) {
 }
 
 constexpr std::chrono::hours kTemporaryFileAge{24};
+// The user the system's own services run as.
+constexpr std::uint32_t kAdministrator = 0;
 
 }  // namespace
 
@@ -168,8 +171,21 @@ void CollectTemporaryFiles(TEraseFiles& item) {
   };
   const std::string own = AddTrailingBackslash(GetTempFolder());
   const std::string shared = GetSharedTempFolder();
-  item.AddFolder(own, "*", true, true);
-  if (shared != own) item.AddFolder(shared, "*", true, true);
+  std::vector<std::string> folders = {own};
+  // The shared folder holds the system's own files; the administrator cleans it only when it is
+  // the temporary folder in use.
+  if (shared != own && user != kAdministrator) folders.push_back(shared);
+  std::vector<std::string> configFolders = CleanerEnvironment().TmpfilesFolders;
+  if (configFolders.empty()) configFolders = TmpfilesExclusions::SystemFolders();
+  auto exclusions = std::make_shared<TmpfilesExclusions>(
+      configFolders, std::vector<std::string>{RemoveTrailingBackslash(own),
+                                              RemoveTrailingBackslash(shared), "/tmp", "/var/tmp"});
+  item.PassesOver = [exclusions](const std::string& path) { return exclusions->Excludes(path); };
+  for (const std::string& folder : folders) {
+    if (!exclusions->Excludes(RemoveTrailingBackslash(folder))) {
+      item.AddFolder(folder, "*", true, true);
+    }
+  }
 }
 
 void ArrangeSwapFileClearing(TEraseFiles& item) {

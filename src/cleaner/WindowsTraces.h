@@ -29,6 +29,9 @@ void CollectRecycleBins(TEraseFiles& item);
 // The user's own temporary files in the temporary folder and the shared one: only ordinary
 // files of the user with one name, not held open by any process the user can see and unchanged
 // for a day. Folders of others are not entered; a folder goes only when the walk emptied it.
+// What the system's cleaner of temporary folders keeps (the X server's locks and sockets, the
+// services' private folders, what its tmpfiles.d files exclude) stays too, and the administrator
+// leaves the shared folder alone unless it is the temporary folder in use.
 void CollectTemporaryFiles(TEraseFiles& item);
 // Arranges for the swap file to be cleared when the system shuts down and records how to undo
 // it in the post-erase list; adds no entries. Raises ECleanerError when the setting cannot be

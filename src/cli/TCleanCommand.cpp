@@ -10,6 +10,7 @@
 #include "core/SettingsFolder.h"
 #include "core/TIniFile.h"
 #include "core/TWipeMethodsManager.h"
+#include "core/WipeServices.h"
 #include "platform/Signals.h"
 #include "platform/TextCase.h"
 
@@ -17,6 +18,24 @@ namespace {
 
 // Where the Clean traces page records which items are checked.
 const char* const kPageSection = "CleanTraces";
+
+// Turns a stop signal into a stop of the running clean: the walks and the browser items ask for
+// pending events between entries and profiles, so the item in hand ends there and no later
+// item starts.
+class StopOnSignal final : public IWipeServices {
+ public:
+  explicit StopOnSignal(TCleaningRun& run) : run_(run) {}
+  std::unique_ptr<IWipeProgress> OpenProgress(TWipeEngine&) override {
+    return SilentWipeProgress();
+  }
+  bool ConfirmWipeExecutable(const std::string&) override { return false; }
+  void ProcessMessages() override {
+    if (platform::stopSignal()) run_.Stop();
+  }
+
+ private:
+  TCleaningRun& run_;
+};
 
 std::string SizeText(std::uint64_t bytes) {
   return std::to_string(bytes) + (bytes == 1 ? " byte" : " bytes");
@@ -83,6 +102,8 @@ int TCleanCommand::Run() {
   }
 
   TCleaningRun run(engine);
+  StopOnSignal stopOnSignal(run);
+  const ScopedWipeServices services(&stopOnSignal);
   run.ClearJournals =
       !request_.preview && WipeMethodsManager && WipeMethodsManager->EraseJournalNames;
   run.Run(

@@ -48,12 +48,16 @@ void TTerminalProgress::ShowFile(const std::string& text) {
   pass_ = 0;
   passes_ = 0;
   output_.Detail(text);
+  lastDrawn_ = -1;
   draw();
 }
 
 void TTerminalProgress::ShowPass(int number, int total) {
+  // A new pass is shown at once, however soon it follows the last drawing.
+  const bool changed = number != pass_ || total != passes_;
   pass_ = number;
   passes_ = total;
+  if (changed) lastDrawn_ = -1;
   draw();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The progress of a run as the command line shows it: a line on the terminal that the engine's
-// calls keep up to date (at most ten times a second), and with --verbose a line for every file
-// as its overwrite begins.
+// calls keep up to date (at most ten times a second, and at once for a new file or pass), and with
+// --verbose a line for every file as its overwrite begins.
 
 #include <cstdint>
 #include <functional>
@@ -33,7 +33,8 @@ class TTerminalProgress : public IWipeProgress {
   TProgressFigures Figures() const;
 
  private:
-  // Draws the line unless it was drawn less than a tenth of a second ago.
+  // Draws the line unless it was drawn less than a tenth of a second ago (a new file or a new
+  // pass is drawn at once).
   void draw();
 
   TCliOutput& output_;

@@ -24,7 +24,7 @@ bool processRuns(const std::string& processFolder, long processId);
 
 // The text a symbolic link holds; null when the path is no link.
 std::optional<std::string> linkTarget(const std::string& path);
-// True when another process holds a record lock on the file.
+// True when another process holds a lock on the file (a record lock or a whole-file lock).
 bool lockedByOther(const std::string& path);
 
 }  // namespace platform

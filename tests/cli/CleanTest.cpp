@@ -1,11 +1,20 @@
 // ferrovane-cli clean on a home of the test's own: a preview removes nothing and names what the
 // clean then removes; items are chosen by number or name, and a word that names none is a usage
-// error that touches nothing.
+// error that touches nothing. A stop signal ends the clean after the item in hand, and anything
+// left makes the exit status say so.
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <chrono>
+#include <csignal>
+#include <filesystem>
 
 #include "CliProcess.h"
+#include "support/ScopedReadOnlyBind.h"
 #include "support/TestFolder.h"
+
+namespace fsys = std::filesystem;
 
 namespace {
 
@@ -17,12 +26,37 @@ struct Clean : ::testing::Test {
       t.write("home/.local/share/RecentDocuments/report.odt.desktop", "[Desktop Entry]\n");
   std::string kept = t.write("home/.local/share/kept.txt", "not a trace");
 
-  CliResult run(const std::vector<std::string>& args) {
-    return RunCli(t, cli, args,
-                  {"HOME=" + home, "XDG_DATA_HOME=" + home + "/.local/share",
-                   "XDG_CONFIG_HOME=" + home + "/.config", "XDG_CACHE_HOME=" + home + "/.cache",
-                   "TMPDIR=" + t.makeFolder("tmp")});
+  std::vector<std::string> environment() const {
+    return {"HOME=" + home, "XDG_DATA_HOME=" + home + "/.local/share",
+            "XDG_CONFIG_HOME=" + home + "/.config", "XDG_CACHE_HOME=" + home + "/.cache",
+            "TMPDIR=" + t.makeFolder("tmp")};
   }
+  CliResult run(const std::vector<std::string>& args) {
+    return RunCli(t, cli, args, environment());
+  }
+};
+
+// A database held by a connection of the test that keeps every other one out (as a browser
+// writing to it does), until the object ends.
+class BusyDatabase {
+ public:
+  explicit BusyDatabase(const std::string& path) {
+    sqlite3_open(path.c_str(), &db_);
+    busy_ =
+        sqlite3_exec(db_,
+                     "CREATE TABLE IF NOT EXISTS moz_places (id INTEGER PRIMARY KEY, url TEXT);"
+                     "CREATE TABLE IF NOT EXISTS moz_historyvisits (id INTEGER PRIMARY KEY);"
+                     "BEGIN EXCLUSIVE; INSERT INTO moz_places VALUES (1, 'https://a.example/');",
+                     nullptr, nullptr, nullptr) == SQLITE_OK;
+  }
+  ~BusyDatabase() { sqlite3_close(db_); }
+  BusyDatabase(const BusyDatabase&) = delete;
+  BusyDatabase& operator=(const BusyDatabase&) = delete;
+  bool busy() const { return busy_; }
+
+ private:
+  sqlite3* db_ = nullptr;
+  bool busy_ = false;
 };
 
 }  // namespace
@@ -51,4 +85,53 @@ TEST_F(Clean, AWordThatNamesNoItemIsAUsageErrorAndNothingIsRemoved) {
     EXPECT_NE(result.err.find("no trace item is named"), std::string::npos) << result.err;
     EXPECT_TRUE(pathExists(recent));
   }
+}
+
+TEST_F(Clean, AStopSignalDuringAnItemLeavesTheLaterItemsUntouched) {
+  const struct {
+    int signal;
+    int status;
+  } cases[] = {{SIGINT, 130}, {SIGTERM, 143}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.signal);
+    // Three profiles whose history the browser keeps busy: the history item waits on each.
+    std::vector<std::string> cookies;
+    std::vector<std::unique_ptr<BusyDatabase>> busy;
+    for (const char* name : {"a.default", "b.default", "c.default"}) {
+      const std::string profile = "home/.mozilla/firefox/" + std::string(name) + "/";
+      t.write(profile + "prefs.js", "");
+      cookies.push_back(t.write(profile + "cookies.sqlite", "cookies"));
+      busy.push_back(std::make_unique<BusyDatabase>(t / (profile + "places.sqlite")));
+      ASSERT_TRUE(busy.back()->busy());
+    }
+    CliProcess clean(t, cli, {"-v", "clean", "25", "26"}, environment());
+    ASSERT_TRUE(clean.waitForError("Netscape/Mozilla History, Location Bar URLs\n"));
+    clean.signal(c.signal);
+    const CliResult result = clean.finish();
+    EXPECT_EQ(result.status, c.status) << result.err;
+    for (const std::string& path : cookies) EXPECT_EQ(readFileBytes(path), "cookies") << path;
+    EXPECT_EQ(result.err.find("Netscape/Mozilla Cookies"), std::string::npos) << result.err;
+  }
+}
+
+TEST_F(Clean, AnItemWhoseFileCannotBeDeletedEndsWithStatusOne) {
+  // A temporary file old enough to go, beside the recent document.
+  const std::string temporary = t.write("tmp/old.txt", "old");
+  fsys::last_write_time(temporary, fsys::file_time_type::clock::now() - std::chrono::hours(48));
+  const struct {
+    const char* item;
+    std::string folder;
+    std::string file;
+  } cases[] = {{"1", home + "/.local/share/RecentDocuments", recent}, {"9", t / "tmp", temporary}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.item);
+    const std::string before = readFileBytes(c.file);
+    const ScopedReadOnlyBind readOnly(c.folder);
+    if (!readOnly.mounted()) GTEST_SKIP() << readOnly.reason();
+    const CliResult result = run({"clean", c.item});
+    EXPECT_EQ(result.status, 1) << result.err;
+    EXPECT_EQ(readFileBytes(c.file), before);
+    EXPECT_NE(result.err.find(c.file.substr(c.folder.size())), std::string::npos) << result.err;
+  }
+  EXPECT_EQ(readFileBytes(kept), "not a trace");
 }

@@ -19,6 +19,11 @@ class TestFolder {
 
   // The start of every test folder's path ("/tmp/ferrovane-test-").
   static std::string prefix();
+  // Removes the test folders that a test program left when it ended without its destructors (a
+  // crash, an abort, a kill): those whose lock file ("<folder>.lock", locked while the folder
+  // lives) no program holds any more. Folders of running programs stay. Called at the start of
+  // every test program.
+  static void removeLeftovers();
 
   // The folder itself, with trailing separator.
   const std::string& path() const { return path_; }
@@ -42,6 +47,7 @@ class TestFolder {
 
  private:
   std::string path_;
+  int lock_ = -1;  // the held lock file that tells the folder is in use
   platform::ScopedProgramFolder program_;
   platform::ScopedTempFolder temp_;
   platform::ScopedConfigFolder config_;

@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "support/Confinement.h"
+#include "support/TestFolder.h"
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
+  // What an earlier run left when it crashed goes now.
+  TestFolder::removeLeftovers();
   TestConfinement confinement;
   return RUN_ALL_TESTS();
 }

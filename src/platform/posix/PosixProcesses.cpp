@@ -2,10 +2,12 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cctype>
+#include <cerrno>
 
 #include "platform/Processes.h"
 
@@ -80,7 +82,10 @@ bool lockedByOther(const std::string& path) {
   struct flock lock {};
   lock.l_type = F_WRLCK;
   lock.l_whence = SEEK_SET;
-  const bool held = ::fcntl(fd, F_GETLK, &lock) == 0 && lock.l_type != F_UNLCK;
+  bool held = ::fcntl(fd, F_GETLK, &lock) == 0 && lock.l_type != F_UNLCK;
+  // A whole-file lock (flock) is separate from record locks and cannot be asked about: trying
+  // for it without waiting tells whether another holds it. Closing gives it back at once.
+  if (!held && ::flock(fd, LOCK_EX | LOCK_NB) != 0) held = errno == EWOULDBLOCK;
   ::close(fd);
   return held;
 }

@@ -1,7 +1,10 @@
 // The browser items on profiles shaped like those of Firefox, Thunderbird and Opera, with
 // databases the tests make: the traces go, the bookmarks and everything else stay.
 
+#include <fcntl.h>
 #include <sqlite3.h>
+#include <sys/file.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -39,6 +42,54 @@ std::int64_t Count(const std::string& path, const std::string& query) {
   sqlite3_close(db);
   return count;
 }
+
+// A child process that holds a lock on the file, as a running browser holds its profile's
+// ".parentlock": a record lock (fcntl) or a whole-file lock (flock). The lock goes with the object.
+class LockHolder {
+ public:
+  LockHolder(const std::string& path, bool wholeFile) {
+    int ready[2];
+    int release[2];
+    if (::pipe(ready) != 0 || ::pipe(release) != 0) return;
+    pid_ = ::fork();
+    if (pid_ == 0) {
+      ::close(ready[0]);
+      ::close(release[1]);
+      const int fd = ::open(path.c_str(), O_RDWR | O_CREAT, 0644);
+      bool held = fd >= 0;
+      if (held && wholeFile) {
+        held = ::flock(fd, LOCK_EX) == 0;
+      } else if (held) {
+        struct flock lock {};
+        lock.l_type = F_WRLCK;
+        lock.l_whence = SEEK_SET;
+        held = ::fcntl(fd, F_SETLK, &lock) == 0;
+      }
+      char byte = held ? '1' : '0';
+      if (::write(ready[1], &byte, 1) == 1) {
+        while (::read(release[0], &byte, 1) > 0) {
+        }
+      }
+      ::_exit(0);
+    }
+    ::close(ready[1]);
+    ::close(release[0]);
+    char byte = 0;
+    held_ = ::read(ready[0], &byte, 1) == 1 && byte == '1';
+    ::close(ready[0]);
+    release_ = release[1];
+  }
+  ~LockHolder() {
+    ::close(release_);
+    if (pid_ > 0) ::waitpid(pid_, nullptr, 0);
+  }
+  bool held() const { return held_; }
+
+ private:
+  pid_t pid_ = -1;
+  int release_ = -1;
+  bool held_ = false;
+};
 
 // The tables of a Firefox history database that the cleaning touches, with two visited pages
 // (one bookmarked), a page used by a keyword, and what hangs on them.
@@ -188,6 +239,58 @@ TEST_F(BrowserProfilesTest, AProfileTheBrowserHoldsIsSkippedAndNamed) {
   EXPECT_EQ(Count(stale + "places.sqlite", "SELECT count(*) FROM moz_historyvisits"), 0);
 }
 
+TEST_F(BrowserProfilesTest, AProfileKnownOnlyByItsParentLockIsSkippedWhileAProcessHoldsIt) {
+  for (const bool wholeFile : {false, true}) {
+    SCOPED_TRACE(wholeFile ? "flock" : "fcntl");
+    const std::string profile =
+        FirefoxProfile("home/.mozilla/firefox/", wholeFile ? "flock" : "fcntl", "");
+    fsys::create_symlink("no process named here", profile + "lock");
+    TEraserEngine engine;
+    {
+      const LockHolder browser(profile + ".parentlock", wholeFile);
+      ASSERT_TRUE(browser.held());
+      const auto [removed, left] = RunMozilla(engine, false);
+      ASSERT_EQ(left.size(), 4u);
+      for (const TCleanRecord& record : left) EXPECT_EQ(record.What, profile);
+      EXPECT_TRUE(pathExists(profile + "cookies.sqlite"));
+      EXPECT_EQ(Count(profile + "places.sqlite", "SELECT count(*) FROM moz_historyvisits"), 3);
+    }
+    // The browser has ended: its profile is cleaned.
+    const auto [removed, left] = RunMozilla(engine, false);
+    EXPECT_TRUE(left.empty());
+    EXPECT_FALSE(pathExists(profile + "cookies.sqlite"));
+    EXPECT_EQ(Count(profile + "places.sqlite", "SELECT count(*) FROM moz_historyvisits"), 0);
+  }
+}
+
+TEST_F(BrowserProfilesTest, ClearedAddressesLeaveNoBytesInTheDatabaseOrItsLog) {
+  const std::string profile = FirefoxProfile("home/.mozilla/firefox/", "raw", "");
+  const std::string places = profile + "places.sqlite";
+  // A browser that ended without copying its log into the database: a visit of the cleared
+  // site waits in the log, and the old rows in the file.
+  sqlite3* db = nullptr;
+  ASSERT_EQ(sqlite3_open(places.c_str(), &db), SQLITE_OK);
+  sqlite3_db_config(db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+  EXPECT_EQ(sqlite3_exec(db,
+                         "PRAGMA secure_delete=OFF;"
+                         "INSERT INTO moz_places VALUES (4, 'https://secret.example/in-log', "
+                         "'Logged', 1, 300, 2);"
+                         "INSERT INTO moz_historyvisits VALUES (4, 4, 40);",
+                         nullptr, nullptr, nullptr),
+            SQLITE_OK);
+  sqlite3_close(db);
+  ASSERT_NE(readFileBytes(places + "-wal").find("secret.example/in-log"), std::string::npos);
+  ASSERT_NE(readFileBytes(places).find("secret.example/page"), std::string::npos);
+
+  TEraserEngine engine;
+  engine.NetscapeMozillaLocationBar->Erase();
+  EXPECT_TRUE(engine.Left.empty());
+  for (const char* file : {"", "-wal", "-journal"}) {
+    EXPECT_EQ(readFileBytes(places + file).find("secret.example"), std::string::npos) << file;
+  }
+  EXPECT_NE(readFileBytes(places).find("kept.example"), std::string::npos);
+}
+
 TEST_F(BrowserProfilesTest, AHistoryFileThatIsNoHistoryDatabaseIsLeftAndNamed) {
   const std::string profile = folder.makeFolder("home/.mozilla/firefox/p") + "/";
   folder.write("home/.mozilla/firefox/p/prefs.js", "");
@@ -197,6 +300,28 @@ TEST_F(BrowserProfilesTest, AHistoryFileThatIsNoHistoryDatabaseIsLeftAndNamed) {
   ASSERT_EQ(engine.Left.size(), 1u);
   EXPECT_EQ(engine.Left[0].What, places);
   EXPECT_EQ(readFileBytes(places), "garbage text");
+}
+
+TEST_F(BrowserProfilesTest, AHistoryThatAnotherConnectionKeepsBusyIsLeftWithTheReason) {
+  folder.write("home/.mozilla/firefox/p/prefs.js", "");
+  const std::string places = folder / "home/.mozilla/firefox/p/places.sqlite";
+  Sql(places,
+      "CREATE TABLE moz_places (id INTEGER PRIMARY KEY, url TEXT);"
+      "CREATE TABLE moz_historyvisits (id INTEGER PRIMARY KEY, place_id INTEGER);"
+      "INSERT INTO moz_places VALUES (1, 'https://busy.example/');");
+  sqlite3* busy = nullptr;
+  ASSERT_EQ(sqlite3_open(places.c_str(), &busy), SQLITE_OK);
+  ASSERT_EQ(
+      sqlite3_exec(busy, "BEGIN EXCLUSIVE; DELETE FROM moz_places;", nullptr, nullptr, nullptr),
+      SQLITE_OK);
+  TEraserEngine engine;
+  engine.NetscapeMozillaLocationBar->Erase();
+  sqlite3_close(busy);
+  ASSERT_EQ(engine.Left.size(), 1u);
+  EXPECT_EQ(engine.Left[0].What, places);
+  EXPECT_NE(engine.Left[0].Reason.find("database is locked"), std::string::npos)
+      << engine.Left[0].Reason;
+  EXPECT_EQ(Count(places, "SELECT count(*) FROM moz_places"), 1);
 }
 
 TEST_F(BrowserProfilesTest, OperaTracesGoAndItsBookmarksStay) {

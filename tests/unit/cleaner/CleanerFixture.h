@@ -18,9 +18,10 @@
 class CleanerTest : public ::testing::Test {
  protected:
   // The shared temporary folder is one of the test's own, so that no run of the temporary-files
-  // item ever reaches the machine's.
+  // item ever reaches the machine's; so is the folder of tmpfiles.d files it reads.
   CleanerTest() : registry(folder) {
     CleanerEnvironment().SharedTempFolder = folder.makeFolder("vartmp");
+    CleanerEnvironment().TmpfilesFolders = {folder.makeFolder("tmpfiles.d")};
   }
 
   // A fresh engine that has read the document.

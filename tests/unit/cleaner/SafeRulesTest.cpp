@@ -60,8 +60,12 @@ class SafeRulesTest : public CleanerTest {
 
 TEST_F(SafeRulesTest, TemporaryFilesLeaveWhatOthersStillUseOrOwn) {
   const std::string temp = folder.tempFolder();
-  const std::string removed[] = {Aged("temp/old.txt", 48), Aged("temp/dir/deep/old.txt", 30),
-                                 Aged("temp/mixed/old.txt", 25), Aged("vartmp/old.log", 100)};
+  const bool root = ::geteuid() == 0;
+  // The administrator leaves the shared folder to the system.
+  const std::string shared = Aged("vartmp/old.log", 100);
+  Texts removed = {Aged("temp/old.txt", 48), Aged("temp/dir/deep/old.txt", 30),
+                   Aged("temp/mixed/old.txt", 25)};
+  if (!root) removed.push_back(shared);
   Aged("temp/recent.txt", 2);
   Aged("temp/mixed/recent.txt", 23);
   const std::string linked = Aged("temp/linked.txt", 48);
@@ -78,7 +82,6 @@ TEST_F(SafeRulesTest, TemporaryFilesLeaveWhatOthersStillUseOrOwn) {
   ASSERT_LT(socketPath.size(), sizeof address.sun_path);
   std::copy(socketPath.begin(), socketPath.end(), address.sun_path);
   ASSERT_EQ(::bind(socketFd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-  const bool root = ::geteuid() == 0;
   if (root) {
     ASSERT_EQ(::chown(Aged("temp/others.txt", 48).c_str(), 65534, 65534), 0);
     Aged("temp/others-folder/mine.txt", 48);
@@ -92,7 +95,7 @@ TEST_F(SafeRulesTest, TemporaryFilesLeaveWhatOthersStillUseOrOwn) {
   const auto [previewed, cleaned] = PreviewThenClean(*engine.EraseWindowsTemp);
   ::close(socketFd);
 
-  Texts expected(std::begin(removed), std::end(removed));
+  Texts expected = removed;
   std::sort(expected.begin(), expected.end());
   EXPECT_EQ(previewed, expected);
   EXPECT_EQ(cleaned, expected);
@@ -109,10 +112,73 @@ TEST_F(SafeRulesTest, TemporaryFilesLeaveWhatOthersStillUseOrOwn) {
                 "temp/sock",
                 "temp",
                 "vartmp"};
-  if (root) kept.insert(kept.end(), {"temp/others.txt", "temp/others-folder/mine.txt"});
+  if (root) {
+    kept.insert(kept.end(), {"temp/others.txt", "temp/others-folder/mine.txt", "vartmp/old.log"});
+  }
   for (const std::string& path : kept) EXPECT_TRUE(pathExists(folder / path)) << path;
   // Emptied by the run itself: gone.
   EXPECT_FALSE(pathExists(temp + "dir"));
+}
+
+TEST_F(SafeRulesTest, TemporaryFilesLeaveWhatTheSystemsOwnCleanerKeeps) {
+  const std::string temp = folder.tempFolder();
+  folder.write("tmpfiles.d/keep.conf",
+               "# what this machine keeps\n"
+               "x  " +
+                   temp +
+                   "keep-*  -  -  -  -\n"
+                   "X! " +
+                   temp +
+                   "session-%b\n"
+                   "x- \"" +
+                   temp +
+                   "with space\"\n"
+                   "d  " +
+                   temp +
+                   "made-daily 1777 root root 1d\n"
+                   "R  " +
+                   temp + "old.txt\n");
+  folder.write("tmpfiles.d/not-read.txt", "x " + temp + "gone-*\n");
+  const Texts kept = {
+      "temp/.X0-lock",       "temp/.X11-unix/X0",
+      "temp/.ICE-unix/1234", "temp/systemd-private-0a1b-colord.service-Qx2/tmp/state",
+      "temp/keep-this.txt",  "temp/keep-folder/deep/file",
+      "temp/session-4f2a9c", "temp/session-4f2a9c2/inside",
+      "temp/with space",     "vartmp/.X1-lock"};
+  const Texts gone = {"temp/old.txt",
+                      "temp/gone-1",
+                      "temp/made-daily/old",
+                      "temp/x/keep-1",
+                      "temp/.X11-unix-not/file",
+                      "temp/sub/.X0-lock"};
+  for (const std::string& path : kept) Aged(path, 48);
+  for (const std::string& path : gone) Aged(path, 48);
+
+  TEraserEngine engine;
+  const auto [previewed, cleaned] = PreviewThenClean(*engine.EraseWindowsTemp);
+  Texts expected;
+  for (const std::string& path : gone) expected.push_back(folder / path);
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(cleaned, expected);
+  for (const std::string& path : kept) EXPECT_TRUE(pathExists(folder / path)) << path;
+
+  // The whole temporary folder named: nothing in it is touched.
+  const std::string last = Aged("temp/last.txt", 48);
+  folder.write("tmpfiles.d/all.conf", "x " + folder.path() + "temp\n");
+  engine.EraseWindowsTemp->Erase();
+  EXPECT_TRUE(pathExists(last));
+}
+
+TEST_F(SafeRulesTest, TheAdministratorCleansTheSharedFolderOnlyWhenItIsTheTemporaryFolder) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs the administrator";
+  const std::string shared = Aged("vartmp/old.log", 100);
+  TEraserEngine engine;
+  engine.EraseWindowsTemp->Erase();
+  EXPECT_TRUE(pathExists(shared));
+  platform::ScopedTempFolder inShared(folder / "vartmp/");
+  engine.EraseWindowsTemp->Erase();
+  EXPECT_FALSE(pathExists(shared));
+  EXPECT_TRUE(pathExists(folder / "vartmp"));
 }
 
 TEST_F(SafeRulesTest, TemporaryFilesHeldOpenByARealProcessStay) {

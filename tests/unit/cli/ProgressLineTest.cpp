@@ -146,6 +146,24 @@ TEST_F(Progress, TheLineIsRedrawnAtMostTenTimesASecondAndClearedAtTheEnd) {
   EXPECT_EQ(text.substr(text.size() - 4), "\r\x1b[K");
 }
 
+TEST_F(Progress, ANewFileOrPassIsShownAtOnceHoweverFastTheRunIs) {
+  // No time passes at all: only the limit on redrawing could hide these.
+  progress.SetFileRange(100);
+  progress.ShowFile("/data/first");
+  progress.ShowPass(1, 3);
+  progress.Advance(50);
+  progress.ShowPass(2, 3);
+  progress.ShowPass(2, 3);
+  progress.SetFileRange(10);
+  progress.ShowFile("/data/second");
+  const std::string text = written();
+  for (const char* line :
+       {"\r/data/first  pass 1 of 3  0%", "\r/data/first  pass 2 of 3  50%", "\r/data/second"}) {
+    EXPECT_NE(text.find(line), std::string::npos) << line << " in " << text;
+  }
+  EXPECT_EQ(text.find("/data/first  pass 2 of 3  50%"), text.rfind("/data/first  pass 2 of 3"));
+}
+
 TEST(CliOutput, ControlCharactersReachATerminalOnlyAsQuestionMarks) {
   TestFolder t;
   std::FILE* out = std::fopen((t / "out").c_str(), "w");

@@ -1,0 +1,73 @@
+// The test folders clean up after a test program that crashed: the next program removes what
+// the dead one left, and never a folder whose program still runs.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <string>
+
+#include "support/TestFolder.h"
+
+namespace {
+
+// A child process with a test folder of its own. With `crash`, it ends at once without its
+// destructors, as a crashed test program does; otherwise it keeps its folder until released.
+class FolderOwner {
+ public:
+  explicit FolderOwner(bool crash) {
+    int ready[2];
+    int release[2];
+    if (::pipe(ready) != 0 || ::pipe(release) != 0) return;
+    pid_ = ::fork();
+    if (pid_ == 0) {
+      ::close(ready[0]);
+      ::close(release[1]);
+      {
+        TestFolder own;
+        own.write("left/behind.txt", "x");
+        const std::string& path = own.path();
+        if (::write(ready[1], path.data(), path.size()) < 0 || crash) ::_exit(0);
+        char byte = 0;
+        while (::read(release[0], &byte, 1) > 0) {
+        }
+      }
+      ::_exit(0);
+    }
+    ::close(ready[1]);
+    ::close(release[0]);
+    char buffer[512];
+    const ssize_t got = ::read(ready[0], buffer, sizeof buffer);
+    if (got > 0) path_.assign(buffer, static_cast<std::size_t>(got));
+    ::close(ready[0]);
+    release_ = release[1];
+    if (crash) ::waitpid(pid_, nullptr, 0);
+  }
+  ~FolderOwner() {
+    ::close(release_);
+    if (pid_ > 0) ::waitpid(pid_, nullptr, 0);
+  }
+  const std::string& path() const { return path_; }
+
+ private:
+  pid_t pid_ = -1;
+  int release_ = -1;
+  std::string path_;
+};
+
+}  // namespace
+
+TEST(TestFolder, TheFoldersOfACrashedProgramGoAtTheNextStartAndLiveOnesStay) {
+  TestFolder mine;
+  const FolderOwner crashed(true);
+  const FolderOwner running(false);
+  ASSERT_FALSE(crashed.path().empty());
+  ASSERT_FALSE(running.path().empty());
+  ASSERT_TRUE(pathExists(crashed.path() + "left/behind.txt"));
+
+  TestFolder::removeLeftovers();
+  EXPECT_FALSE(pathExists(crashed.path()));
+  EXPECT_FALSE(pathExists(crashed.path().substr(0, crashed.path().size() - 1) + ".lock"));
+  EXPECT_TRUE(pathExists(running.path() + "left/behind.txt"));
+  EXPECT_TRUE(pathExists(mine.path()));
+}
