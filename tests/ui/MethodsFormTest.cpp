@@ -278,7 +278,8 @@ void MethodsFormTest::unwritableFileChangesNothing() {
   NameAndSave(QStringLiteral("Mine"));
   d.click("btnNewMethod");
   QCOMPARE(f.prompts.messages.at(0).text,
-           QString::fromStdString("Unable to write to " + f.methodPath("mine.mtd")));
+           QString::fromStdString("Unable to write to " + f.methodPath("mine.mtd") +
+                                  " (Permission denied)"));
   QCOMPARE(f.prompts.messages.at(0).icon, std::optional(TSystemIcon::Error));
   QCOMPARE(d.rows().size(), 5);
   QCOMPARE(f.catalogue().Methods.size(), std::size_t{5});
@@ -291,7 +292,8 @@ void MethodsFormTest::unwritableFileChangesNothing() {
   });
   d.click("btnEditMethod");
   QCOMPARE(f.prompts.messages.at(1).text,
-           QString::fromStdString("Unable to write to " + f.methodPath("b-two.mtd")));
+           QString::fromStdString("Unable to write to " + f.methodPath("b-two.mtd") +
+                                  " (Permission denied)"));
   QCOMPARE(d.rows().at(1), QStringLiteral("Two"));
   QCOMPARE(f.catalogue().Methods[1]->Name, std::string("Two"));
   QCOMPARE(f.catalogue().Methods[1]->PassCount(), 2);

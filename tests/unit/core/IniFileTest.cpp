@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <array>
 #include <chrono>
 #include <filesystem>
+#include <vector>
 
 #include "core/IniDocument.h"
 #include "core/IniFileCache.h"
@@ -118,9 +121,44 @@ TEST_F(IniFileTest, AFileThatCannotBeWrittenRaisesAndStaysAsItWas) {
     ini.WriteString("S", "K", "lost");
     FAIL() << "no error";
   } catch (const EIniFileError& e) {
-    EXPECT_EQ(std::string(e.what()), "Unable to write to " + path);
+    EXPECT_EQ(std::string(e.what()), "Unable to write to " + path + " (Permission denied)");
   }
   EXPECT_EQ(text(), "[S]\nK=kept\n");
+}
+
+TEST_F(IniFileTest, AFileThatIsThereButCannotBeReadIsNeverReplacedByAWrite) {
+  // Were it taken for an empty file, a write would leave it holding only the new key.
+  const std::string kept = "[S]\nK=kept\n[Engines]\nWipeFiles=mine.mtd\n";
+  struct Case {
+    const char* name;
+    void (*fault)(FaultyFileSystem&, const std::string&);
+  };
+  for (const Case& c : {
+           Case{"read error",
+                [](FaultyFileSystem&f, const std::string&p) { f.failRead.insert(p); }},
+           Case{"cannot be examined",
+                [](FaultyFileSystem&f, const std::string&p) { f.failExamine.insert(p); }},
+       }) {
+    SCOPED_TRACE(c.name);
+    file(kept);
+    FaultyFileSystem faulty;
+    c.fault(faulty, path);
+    platform::ScopedFileSystem use(faulty);
+    EXPECT_NE(IniFileProblem(path), std::nullopt);
+    EXPECT_THROW(ini.WriteString("S", "New", "v"), EIniFileError);
+    EXPECT_THROW(ini.WriteString("S", "K", "changed"), EIniFileError);
+    EXPECT_EQ(text(), kept);
+  }
+  EXPECT_EQ(IniFileProblem(path), std::nullopt);
+  EXPECT_EQ(IniFileProblem(t / "missing.ini"), std::nullopt);  // none is no damage
+
+  // Over the size limit: named with the system's reason, never cut down to the new key.
+  const std::string large = "[S]\nK=kept\n" + std::string(IniDocument::kMaxFileSize, ';');
+  file(large);
+  EXPECT_EQ(IniFileProblem(path), std::make_error_code(std::errc::file_too_large).message());
+  EXPECT_THROW(ini.WriteString("S", "K", "lost"), EIniFileError);
+  EXPECT_EQ(text().size(), large.size());
+  EXPECT_EQ(text() == large, true);
 }
 
 TEST_F(IniFileTest, AFolderInPlaceOfTheFileReadsDefaultsAndCannotBeWritten) {
@@ -232,4 +270,74 @@ TEST_F(IniFileTest, AnUnchangedFileIsParsedOnceAndEveryChangeIsSeen) {
   file("[Engines]\nWipeFiles=x\n" + std::string(IniDocument::kMaxFileSize, ';'));
   settle();
   EXPECT_EQ(ini.ReadString("Engines", "WipeFiles", "d"), "d");
+}
+
+TEST_F(IniFileTest, WritesOfProcessesAtOnceAreAllKept) {
+  // Each process writes keys of its own into the same file, again and again. A write that read
+  // the file before another's write landed, and replaced it after, would lose that write.
+  constexpr int kProcesses = 4;
+  constexpr int kWrites = 30;
+  file("[Hand]\nEdited=yes\n");
+  std::vector<pid_t> children;
+  for (int p = 0; p < kProcesses; ++p) {
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      int failed = 0;
+      for (int w = 0; w < kWrites; ++w) {
+        try {
+          TIniFile(path).WriteInteger("P" + std::to_string(p), "W" + std::to_string(w), w);
+        } catch (const std::exception&) {
+          failed = 1;
+        }
+      }
+      ::_exit(failed);
+    }
+    children.push_back(child);
+  }
+  for (const pid_t child : children) {
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  }
+  int lost = 0;
+  for (int p = 0; p < kProcesses; ++p) {
+    for (int w = 0; w < kWrites; ++w) {
+      lost += ini.ReadInteger("P" + std::to_string(p), "W" + std::to_string(w), -1) != w;
+    }
+  }
+  EXPECT_EQ(lost, 0);
+  EXPECT_EQ(ini.ReadString("Hand", "Edited", ""), "yes");
+}
+
+TEST(IniHostileText, ReadingAndWritingEndWhateverTheTextHolds) {
+  // Texts built to trip a walk over lines: nothing but line breaks, CRs without LF, NUL bytes,
+  // brackets and "=" with no names, one endless line, many sections of one name.
+  std::string sameName;
+  for (int i = 0; i < 20000; ++i) sameName += "[S]\nK=" + std::to_string(i) + "\n";
+  const std::vector<std::string> texts = {
+      std::string(200000, '\n'),
+      std::string(200000, '\r'),
+      std::string(200000, '\0'),
+      std::string(200000, '['),
+      std::string(200000, '='),
+      std::string(200000, ']'),
+      "\r\n\r\n\r\r\n\n\r" + std::string(100000, ' '),
+      sameName,
+  };
+  for (const std::string& hostile : texts) {
+    SCOPED_TRACE(hostile.substr(0, 8));
+    // The hostile part, then a section that must still be found after it.
+    const std::string text = hostile + "\n[Last]\nKey=found\n";
+    const IniIndex index(text);
+    EXPECT_EQ(index.read("Last", "Key"), "found");
+    EXPECT_EQ(index.read("Missing", "Key"), std::nullopt);
+    IniDocument document(text);
+    document.write("Last", "Key", "changed");
+    document.write("Added", "Key", "new");
+    const IniIndex written(document.text());
+    EXPECT_EQ(written.read("Last", "Key"), "changed");
+    EXPECT_EQ(written.read("Added", "Key"), "new");
+  }
+  EXPECT_EQ(IniIndex(sameName).read("s", "k"), "0");  // the first of many is the one read
 }
