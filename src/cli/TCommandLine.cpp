@@ -13,6 +13,7 @@
 #include "cli/TMethodsCommand.h"
 #include "cli/TWipeCommand.h"
 #include "core/SettingsFolder.h"
+#include "core/StoredFileProblem.h"
 #include "core/TWipeMethodsManager.h"
 #include "platform/Signals.h"
 
@@ -158,6 +159,14 @@ int TCommandLine::Run(int argc, char** argv) {
   output.Detail("settings folder: " + settings.Folder);
   for (const std::string& file : settings.Seeded) output.Detail("copied from the install: " + file);
   StartWipeMethodsManager();
+  // Every command reads the settings: one that cannot be read is named, the run goes on with the
+  // defaults, and the exit status says that not everything was as chosen.
+  const bool settingsUnread = !WipeMethodsManager->SettingsProblem.empty();
+  if (settingsUnread) {
+    output.Problem(StoredFileProblem(TWipeMethodsManager::SettingsFileName(),
+                                     WipeMethodsManager->SettingsProblem,
+                                     "the default settings and methods are used"));
+  }
 
   int status = ExitSomethingLeft;
   try {
@@ -180,5 +189,6 @@ int TCommandLine::Run(int argc, char** argv) {
   // Nothing is saved at the end: the command line changes only what --set-engine records.
   delete WipeMethodsManager;
   WipeMethodsManager = nullptr;
+  if (settingsUnread && status == ExitAllDone) status = ExitSomethingLeft;
   return status;
 }
