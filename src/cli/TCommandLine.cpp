@@ -29,7 +29,8 @@ constexpr char kDescription[] =
 
 constexpr char kFooter[] =
     "Exit status: 0 when everything was wiped, 1 when anything was left (each path is named on "
-    "standard error with the reason), 2 when the command line was not understood, 130 and 143 "
+    "standard error with the reason) or a stored file the run needed could not be read (named "
+    "with what is used instead), 2 when the command line was not understood, 130 and 143 "
     "when an interrupt (Ctrl+C) or a request to terminate stopped the run after its current "
     "block.\n\n"
     "Methods and settings: beside the program when its folder may be written, else in "
