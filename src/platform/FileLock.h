@@ -21,7 +21,8 @@ class FileLock {
 
   // Waits until the lock of `file` is free, then holds it until the object ends. The lock file
   // is made when missing and left in place afterwards. Fails with the system's reason when the
-  // lock file cannot be made or opened (a folder that is missing or may not be written).
+  // lock file cannot be made or opened (a folder that is missing or may not be written). On a
+  // file system that keeps no locks at all, the lock is given without keeping anyone out.
   static Result<FileLock> acquire(const std::string& file);
   // The lock file that belongs to `file`: ".<name>.lock" in the same folder.
   static std::string lockFileOf(const std::string& file);

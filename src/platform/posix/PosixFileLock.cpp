@@ -45,8 +45,17 @@ Result<FileLock> FileLock::acquire(const std::string& file) {
   struct stat st {};
   if (::fstat(fd, &st) != 0) return posix::lastError();
   if (!S_ISREG(st.st_mode)) return FileError::NotAFile;
+  // Readable by all whatever the umask: the administrator's program may make the lock file of a
+  // user's settings, which the user's own program must then still open. It holds nothing.
+  if (st.st_uid == ::geteuid() && (st.st_mode & 0644) != 0644) {
+    ::fchmod(fd, (st.st_mode & 07777) | 0644);
+  }
   while (::flock(fd, LOCK_EX) != 0) {
-    if (errno != EINTR) return posix::lastError();
+    if (errno == EINTR) continue;
+    // A file system that keeps no locks (some network and FUSE ones) cannot keep other processes
+    // out; the change goes on as it would without a lock rather than never being written.
+    if (errno == ENOLCK || errno == EOPNOTSUPP || errno == ENOSYS) break;
+    return posix::lastError();
   }
   return Result<FileLock>(std::move(lock));
 }
