@@ -1,6 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <array>
 #include <chrono>
@@ -270,44 +268,6 @@ TEST_F(IniFileTest, AnUnchangedFileIsParsedOnceAndEveryChangeIsSeen) {
   file("[Engines]\nWipeFiles=x\n" + std::string(IniDocument::kMaxFileSize, ';'));
   settle();
   EXPECT_EQ(ini.ReadString("Engines", "WipeFiles", "d"), "d");
-}
-
-TEST_F(IniFileTest, WritesOfProcessesAtOnceAreAllKept) {
-  // Each process writes keys of its own into the same file, again and again. A write that read
-  // the file before another's write landed, and replaced it after, would lose that write.
-  constexpr int kProcesses = 4;
-  constexpr int kWrites = 30;
-  file("[Hand]\nEdited=yes\n");
-  std::vector<pid_t> children;
-  for (int p = 0; p < kProcesses; ++p) {
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-      int failed = 0;
-      for (int w = 0; w < kWrites; ++w) {
-        try {
-          TIniFile(path).WriteInteger("P" + std::to_string(p), "W" + std::to_string(w), w);
-        } catch (const std::exception&) {
-          failed = 1;
-        }
-      }
-      ::_exit(failed);
-    }
-    children.push_back(child);
-  }
-  for (const pid_t child : children) {
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-  }
-  int lost = 0;
-  for (int p = 0; p < kProcesses; ++p) {
-    for (int w = 0; w < kWrites; ++w) {
-      lost += ini.ReadInteger("P" + std::to_string(p), "W" + std::to_string(w), -1) != w;
-    }
-  }
-  EXPECT_EQ(lost, 0);
-  EXPECT_EQ(ini.ReadString("Hand", "Edited", ""), "yes");
 }
 
 TEST(IniHostileText, ReadingAndWritingEndWhateverTheTextHolds) {
