@@ -77,6 +77,14 @@ int TCleanCommand::Run() {
   }
 
   std::vector<TEraser*> items;
+  // Which items are checked is kept in the settings file. When it cannot be read, the defaults
+  // would clean items the user may have unchecked: only named items, or a preview, go on.
+  if (request_.items.empty() && !request_.preview && WipeMethodsManager &&
+      !WipeMethodsManager->SettingsProblem.empty()) {
+    output_.Problem("nothing is cleaned: the items checked on the Clean traces page are kept in " +
+                    TWipeMethodsManager::SettingsFileName() + "; name the items to clean");
+    return ExitSomethingLeft;
+  }
   if (request_.items.empty()) {
     const TIniFile settings(TWipeMethodsManager::SettingsFileName());
     for (const auto& item : engine.Erasers) {

@@ -121,6 +121,11 @@ TEST_F(StoredFiles, SettingsOverTheSizeLimitAreNamedAndNeverReplaced) {
                              "); the default settings and methods are used"),
             std::string::npos)
       << listing.err;
+  // The items checked for cleaning are not known: none is cleaned unless named.
+  const CliResult clean = run({"clean"});
+  EXPECT_EQ(clean.status, 1);
+  EXPECT_NE(clean.err.find("nothing is cleaned"), std::string::npos) << clean.err;
+  EXPECT_TRUE(pathExists(recent));
   const CliResult recording = run({"methods", "--set-engine", "folders", "02-zeros"});
   EXPECT_EQ(recording.status, 1);
   EXPECT_NE(recording.err.find("Unable to write to " + settings), std::string::npos);
