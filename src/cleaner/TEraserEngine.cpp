@@ -182,28 +182,53 @@ void TEraserEngine::BuildCatalogue() {
 void TEraserEngine::SetLoadAtStartup(bool value) {
   platform::Registry& registry = platform::registry();
   if (registry.keyExists(kCurrentUser, platform::kRunKey)) {
+    const auto entry = registry.readString(kCurrentUser, platform::kRunKey, "Ferrovane");
     if (!value) {
-      registry.deleteValue(kCurrentUser, platform::kRunKey, "Ferrovane");
+      if (entry) registry.deleteValue(kCurrentUser, platform::kRunKey, "Ferrovane");
     } else if (const std::string program = platform::programPath(); !program.empty()) {
-      registry.writeString(kCurrentUser, platform::kRunKey, "Ferrovane",
-                           platform::runCommandFor(program));
+      const std::string command = platform::runCommandFor(program);
+      if (entry != command) {
+        registry.writeString(kCurrentUser, platform::kRunKey, "Ferrovane", command);
+      }
     }
   }
   LoadAtStartup = value;
 }
 
+void TEraserEngine::ApplyLoadAtStartup() {
+  if (loadAtStartupRead_) SetLoadAtStartup(LoadAtStartup);
+}
+
 void TEraserEngine::LoadFromFile(const std::string& fileName) {
-  if (fileName.empty() || !platform::fs().info(fileName)) return;
+  LoadProblem.clear();
+  loadAtStartupRead_ = false;
+  if (fileName.empty()) return;
+  if (const auto there = platform::fs().info(fileName); !there) {
+    if (there.error() != std::errc::no_such_file_or_directory) {
+      LoadProblem = there.error().message();
+    }
+    return;
+  }
   try {
-    std::optional<std::string> text = platform::fs().readFile(fileName, kMaxPrefsFileSize);
-    if (!text) return;
+    platform::Result<std::string> text = platform::fs().readFile(fileName, kMaxPrefsFileSize);
+    if (!text) {
+      LoadProblem = text.error().message();
+      return;
+    }
     pugi::xml_document document;
-    if (!LoadXmlDocument(*text, document)) return;
+    if (!LoadXmlDocument(*text, document)) {
+      LoadProblem = "it is not a well-formed XML document";
+      return;
+    }
     pugi::xml_node configuration = document.child("Configuration");
-    if (!configuration) return;
+    if (!configuration) {
+      LoadProblem = "it has no Configuration element";
+      return;
+    }
 
     if (pugi::xml_node options = configuration.child("Options")) {
-      SetLoadAtStartup(ReadBool(options, "LoadAtStartup"));
+      LoadAtStartup = ReadBool(options, "LoadAtStartup");
+      loadAtStartupRead_ = true;
       StartInSystemTray = ReadBool(options, "StartInSystemTray");
       AutoCleanAtWindowsStart = ReadBool(options, "AutoCleanAtWindowsStart");
       AutoCleanAtWindowsShutdown = ReadBool(options, "AutoCleanAtWindowsShutdown");
@@ -224,7 +249,8 @@ void TEraserEngine::LoadFromFile(const std::string& fileName) {
     PluginManager->Load(configuration);
     Misc->Load(configuration);
     Scheduler->Load(configuration);
-  } catch (const std::exception&) {
+  } catch (const std::exception& error) {
     // A failure ends the reading; what was read so far stays.
+    LoadProblem = error.what();
   }
 }

@@ -75,13 +75,27 @@ class TEraserEngine : public TCustomEraserEngine {
   TEraseRegistry* AddRegistryEraser(const std::string& name, const std::string& caption);
 
   // Reads "prefs.dat" (or another file of that form). A missing file changes nothing. Reading
-  // stops silently at the first failure (unreadable file, text that is not XML, no
-  // Configuration element, a value that does not convert); what was read before it stays.
+  // stops at the first failure (unreadable file, text that is not XML, no Configuration
+  // element, a value that does not convert); what was read before it stays, and LoadProblem
+  // says why. Reading changes nothing outside the engine: the LoadAtStartup option is only
+  // taken in (ApplyLoadAtStartup makes the Run value follow it), so a preview, a dry run or the
+  // command line never add or remove the entry that starts the program with the session.
   void LoadFromFile(const std::string& fileName);
   // Writes (true) or removes (false) the Run value "Ferrovane" with the command that starts this
-  // program, when the Run key exists, and stores the flag. Registry failures are ignored.
+  // program, when the Run key exists, and stores the flag. Registry failures are ignored. Only
+  // the window calls it, so the entry always starts the window.
   void SetLoadAtStartup(bool value);
+  // Makes the Run value follow the LoadAtStartup option that the last LoadFromFile read, when it
+  // read one, and leaves it alone otherwise. The value is written only when it differs from the
+  // wanted one. For the window, once its settings are read.
+  void ApplyLoadAtStartup();
+
+  // Why the last LoadFromFile stopped before the end of the file (the system's reason, or what
+  // was wrong with the text); empty when it read the file whole or there was none.
+  std::string LoadProblem;
 
  private:
   void BuildCatalogue();
+
+  bool loadAtStartupRead_ = false;  // the last LoadFromFile read the option
 };

@@ -8,9 +8,11 @@
 #include "cli/ExitStatus.h"
 #include "cli/TCliOutput.h"
 #include "core/SettingsFolder.h"
+#include "core/StoredFileProblem.h"
 #include "core/TIniFile.h"
 #include "core/TWipeMethodsManager.h"
 #include "core/WipeServices.h"
+#include "platform/Registry.h"
 #include "platform/Signals.h"
 #include "platform/TextCase.h"
 
@@ -80,9 +82,28 @@ TCleanCommand::TCleanCommand(TCliOutput& output, TCleanRequest request)
 
 int TCleanCommand::Run() {
   TEraserEngine engine;
-  engine.LoadFromFile(GetSettingsFolder() + "prefs.dat");
+  const std::string prefs = GetSettingsFolder() + "prefs.dat";
+  engine.LoadFromFile(prefs);
+  // A damaged prefs.dat is named. Its exclusion lists may not have been read, so nothing is
+  // removed on the strength of the rest: only a preview goes on, with what could be read.
+  const bool prefsUnread = !engine.LoadProblem.empty();
+  if (prefsUnread) {
+    output_.Problem(StoredFileProblem(
+        prefs, engine.LoadProblem,
+        request_.preview ? "what was read before the fault is shown, the rest at its defaults"
+                         : "nothing is cleaned, so that no exclusion it holds is passed over"));
+    if (!request_.preview) return ExitSomethingLeft;
+  }
 
   std::vector<TEraser*> items;
+  // Which items are checked is kept in the settings file. When it cannot be read, the defaults
+  // would clean items the user may have unchecked: only named items, or a preview, go on.
+  if (request_.items.empty() && !request_.preview && WipeMethodsManager &&
+      !WipeMethodsManager->SettingsProblem.empty()) {
+    output_.Problem("nothing is cleaned: the items checked on the Clean traces page are kept in " +
+                    TWipeMethodsManager::SettingsFileName() + "; name the items to clean");
+    return ExitSomethingLeft;
+  }
   if (request_.items.empty()) {
     const TIniFile settings(TWipeMethodsManager::SettingsFileName());
     for (const auto& item : engine.Erasers) {
@@ -99,6 +120,17 @@ int TCleanCommand::Run() {
   if (items.empty()) {
     output_.Result("No trace item is chosen.");
     return ExitAllDone;
+  }
+
+  // Registry items read the registry store: one that cannot be read is named (it then reads as
+  // empty and is never written), and the run cannot be called complete.
+  bool registryUnread = false;
+  if (std::any_of(items.begin(), items.end(),
+                  [](const TEraser* item) { return dynamic_cast<const TEraseRegistry*>(item); })) {
+    if (const std::string problem = platform::registry().problem(); !problem.empty()) {
+      output_.Problem(problem);
+      registryUnread = true;
+    }
   }
 
   TCleaningRun run(engine);
@@ -147,5 +179,5 @@ int TCleanCommand::Run() {
                       : "; " + std::to_string(engine.Left.size()) + " could not be removed."));
 
   if (const int signal = platform::stopSignal()) return platform::exitStatusForSignal(signal);
-  return engine.Left.empty() ? ExitAllDone : ExitSomethingLeft;
+  return engine.Left.empty() && !prefsUnread && !registryUnread ? ExitAllDone : ExitSomethingLeft;
 }

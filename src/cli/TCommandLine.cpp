@@ -13,6 +13,7 @@
 #include "cli/TMethodsCommand.h"
 #include "cli/TWipeCommand.h"
 #include "core/SettingsFolder.h"
+#include "core/StoredFileProblem.h"
 #include "core/TWipeMethodsManager.h"
 #include "platform/Signals.h"
 
@@ -28,7 +29,8 @@ constexpr char kDescription[] =
 
 constexpr char kFooter[] =
     "Exit status: 0 when everything was wiped, 1 when anything was left (each path is named on "
-    "standard error with the reason), 2 when the command line was not understood, 130 and 143 "
+    "standard error with the reason) or a stored file the run needed could not be read (named "
+    "with what is used instead), 2 when the command line was not understood, 130 and 143 "
     "when an interrupt (Ctrl+C) or a request to terminate stopped the run after its current "
     "block.\n\n"
     "Methods and settings: beside the program when its folder may be written, else in "
@@ -158,9 +160,16 @@ int TCommandLine::Run(int argc, char** argv) {
   output.Detail("settings folder: " + settings.Folder);
   for (const std::string& file : settings.Seeded) output.Detail("copied from the install: " + file);
   StartWipeMethodsManager();
-  if (WipeMethodsManager) {
-    for (const std::string& problem : WipeMethodsManager->SettingsProblems) output.Problem(problem);
+  // Every command reads the settings: one that cannot be read is named, the run goes on with the
+  // defaults, and the exit status says that not everything was as chosen.
+  const bool settingsUnread = !WipeMethodsManager->SettingsProblem.empty();
+  if (settingsUnread) {
+    output.Problem(StoredFileProblem(TWipeMethodsManager::SettingsFileName(),
+                                     WipeMethodsManager->SettingsProblem,
+                                     "the default settings and methods are used"));
   }
+  // A value that would make a wipe write nothing has been replaced by its default: said once.
+  for (const std::string& problem : WipeMethodsManager->SettingsProblems) output.Problem(problem);
 
   int status = ExitSomethingLeft;
   try {
@@ -183,5 +192,6 @@ int TCommandLine::Run(int argc, char** argv) {
   // Nothing is saved at the end: the command line changes only what --set-engine records.
   delete WipeMethodsManager;
   WipeMethodsManager = nullptr;
+  if (settingsUnread && status == ExitAllDone) status = ExitSomethingLeft;
   return status;
 }

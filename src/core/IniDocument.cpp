@@ -59,11 +59,16 @@ IniDocument::~IniDocument() = default;
 IniDocument::IniDocument(IniDocument&&) noexcept = default;
 IniDocument& IniDocument::operator=(IniDocument&&) noexcept = default;
 
-std::optional<IniDocument> IniDocument::load(const std::string& path) {
+platform::Result<IniDocument> IniDocument::load(const std::string& path) {
   auto info = platform::fs().info(path);
-  if (!info) return IniDocument();  // no file yet: nothing to read, everything to create
+  if (!info) {
+    // No file yet: nothing to read, everything to create.
+    if (info.error() == std::errc::no_such_file_or_directory) return IniDocument();
+    return info.error();
+  }
+  if (info->size > kMaxFileSize) return std::make_error_code(std::errc::file_too_large);
   auto text = platform::fs().readFile(path, kMaxFileSize);
-  if (!text) return std::nullopt;
+  if (!text) return text.error();
   return IniDocument(std::move(*text));
 }
 
@@ -119,7 +124,7 @@ void IniDocument::apply() const {
     const ini::Line line = ini::lineAt(text, start);
     const std::string_view content = ini::content(text, line);
     const std::string_view ending = text.substr(line.end, line.next - line.end);
-    start = line.next;
+    start = ini::nextStart(line, start);
     if (auto name = ini::sectionName(content)) {
       closeSection();
       Changes::Section* section = changes.section(*name);

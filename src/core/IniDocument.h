@@ -35,11 +35,12 @@ class IniDocument {
   IniDocument(IniDocument&&) noexcept;
   IniDocument& operator=(IniDocument&&) noexcept;
 
-  // The file's text; an empty document when the file does not exist; null when it exists but
-  // cannot be read (a folder, no permission, too large).
-  static std::optional<IniDocument> load(const std::string& path);
-  // Replaces the file with this text atomically. Fails, with the system's reason, when it could
-  // not be written (a file marked read-only is never replaced).
+  // The file's text; an empty document only when the file does not exist. Any other failure
+  // (a folder, no permission, too large, a read error, a folder above that cannot be examined)
+  // gives the system's reason, so that a file that is there is never taken for an empty one.
+  static platform::Result<IniDocument> load(const std::string& path);
+  // Replaces the file with this text atomically. Fails with the system's reason (a file marked
+  // read-only is never replaced).
   platform::Status save(const std::string& path) const;
 
   // Sets the value of the key in the section (names trimmed of blanks).

@@ -47,7 +47,7 @@ void eachLine(std::string_view text, std::size_t from, Visit visit) {
   for (std::size_t start = from; start < text.size();) {
     const ini::Line line = ini::lineAt(text, start);
     if (!visit(line, ini::sectionName(ini::content(text, line)))) return;
-    start = line.next;
+    start = ini::nextStart(line, start);
   }
 }
 
@@ -63,7 +63,10 @@ void IniIndex::NameTable::add(std::string_view text, std::size_t line, std::stri
                               NameOf nameOf) {
   if (slots_.empty()) return;
   const std::uint32_t hash = nameHash(name);
-  for (std::size_t i = home(hash);; i = (i + 1 == slots_.size()) ? 0 : i + 1) {
+  // At most one look at each slot: a full table ends the search instead of circling.
+  std::size_t i = home(hash);
+  for (std::size_t step = 0; step < slots_.size();
+       ++step, i = (i + 1 == slots_.size()) ? 0 : i + 1) {
     Slot& slot = slots_[i];
     if (slot.line == 0) {
       slot = {hash, static_cast<std::uint32_t>(line + 1)};
@@ -77,13 +80,16 @@ std::optional<std::size_t> IniIndex::NameTable::find(std::string_view text, std:
                                                      NameOf nameOf) const {
   if (slots_.empty()) return std::nullopt;
   const std::uint32_t hash = nameHash(name);
-  for (std::size_t i = home(hash);; i = (i + 1 == slots_.size()) ? 0 : i + 1) {
+  std::size_t i = home(hash);
+  for (std::size_t step = 0; step < slots_.size();
+       ++step, i = (i + 1 == slots_.size()) ? 0 : i + 1) {
     const Slot& slot = slots_[i];
     if (slot.line == 0) return std::nullopt;
     if (slot.hash == hash && platform::equalsNoCase(nameOf(text, slot.line - 1), name)) {
       return slot.line - 1;
     }
   }
+  return std::nullopt;
 }
 
 IniIndex::IniIndex(std::string text) : text_(std::move(text)) {

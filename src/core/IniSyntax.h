@@ -37,6 +37,13 @@ inline Line lineAt(std::string_view text, std::size_t start) {
   return {start, end, next};
 }
 
+// Where the line after `line` starts: never at or before `start`, so that every step of a walk
+// over the lines takes at least one character and a walk ends after at most as many steps as
+// the text has characters, whatever the text holds.
+inline std::size_t nextStart(const Line& line, std::size_t start) {
+  return line.next > start ? line.next : start + 1;
+}
+
 inline std::string_view content(std::string_view text, const Line& line) {
   return text.substr(line.start, line.end - line.start);
 }

@@ -5,9 +5,10 @@
 #include "core/IniDocument.h"
 #include "core/IniFileCache.h"
 #include "core/IniIndex.h"
+#include "platform/FileLock.h"
 #include "platform/FileSystem.h"
 
-EIniFileError::EIniFileError(const std::string& fileName, const std::error_code& reason)
+EIniFileError::EIniFileError(const std::string& fileName, std::error_code reason)
     : std::runtime_error("Unable to write to " + fileName +
                          (reason ? " (" + reason.message() + ")" : std::string())) {}
 
@@ -53,14 +54,22 @@ std::string IniIntegerText(std::int32_t value) {
 }
 
 void UpdateIniFile(const std::string& fileName, const std::function<void(IniDocument&)>& change) {
+  const auto lock = platform::FileLock::acquire(fileName);
+  if (!lock) throw EIniFileError(fileName, lock.error());
   auto document = IniDocument::load(fileName);
-  if (!document) throw EIniFileError(fileName);
+  if (!document) throw EIniFileError(fileName, document.error());
   change(*document);
   if (!document->changed() && platform::fs().info(fileName)) return;
   IniFileCache::forget(fileName);
   if (const platform::Status saved = document->save(fileName); !saved) {
     throw EIniFileError(fileName, saved.error());
   }
+}
+
+std::optional<std::string> IniFileProblem(const std::string& fileName) {
+  const auto document = IniDocument::load(fileName);
+  if (document) return std::nullopt;
+  return document.error().message();
 }
 
 std::string TIniFile::ReadString(const std::string& section, const std::string& key,

@@ -11,11 +11,11 @@
 #include <string>
 #include <system_error>
 
-// Raised when an INI file cannot be written: "Unable to write to <file>".
+// Raised when an INI file cannot be written: "Unable to write to <file>", followed by the
+// system's reason in brackets when there is one.
 class EIniFileError : public std::runtime_error {
  public:
-  // "Unable to write to <file>", followed by the system's reason in brackets when there is one.
-  explicit EIniFileError(const std::string& fileName, const std::error_code& reason = {});
+  explicit EIniFileError(const std::string& fileName, std::error_code reason = {});
 };
 
 class TIniFile {
@@ -38,9 +38,15 @@ class TIniFile {
 class IniDocument;
 
 // Applies the changes to one copy of the file's text and stores it in one step; the file is left
-// as it is when the text did not change. Raises EIniFileError when the file cannot be read or
-// written.
+// as it is when the text did not change. The file is read, changed and replaced while its lock
+// (platform/FileLock.h) is held, so that changes of other processes made meanwhile are kept
+// and only the keys written here change. Raises EIniFileError when the file cannot be locked,
+// read or written; a file that is there but cannot be read is never replaced.
 void UpdateIniFile(const std::string& fileName, const std::function<void(IniDocument&)>& change);
+
+// Why a settings file that is there cannot be read (too large, a read error, not a file), as the
+// system says it; null when it can be read or does not exist.
+std::optional<std::string> IniFileProblem(const std::string& fileName);
 
 // Converts a stored integer: decimal, or hexadecimal after "$", "0x" or "0X", with an optional
 // sign; a signed 32-bit value (hexadecimal may use all 32 bits). Null when the text does not

@@ -109,7 +109,9 @@ void TWipeMethodsManager::SetEngineMethod(TWipeEngine& engine, TWipeMethod* meth
 }
 
 void TWipeMethodsManager::LoadSettings() {
-  const TIniFile ini(SettingsFileName());
+  const std::string fileName = SettingsFileName();
+  SettingsProblem = IniFileProblem(fileName).value_or("");
+  const TIniFile ini(fileName);
   WipeWithCurrentMethod = ini.ReadBool(kSettings, "WipeWithCurrentMethod", true);
   WipeSlackSpace = ini.ReadBool(kSettings, "WipeSlackSpace", true);
   DeleteToRecycleBin = ini.ReadBool(kSettings, "DeleteToRecycleBin", false);
@@ -135,36 +137,48 @@ void TWipeMethodsManager::LoadSettings() {
     }
   }
   DiscardFreeBlocks = ini.ReadBool(kSettings, "DiscardFreeBlocks", true);
-  journalDefault_.reset();
   if (ini.ReadString(kSettings, kEraseJournalNames, "").empty()) {
-    journalDefault_ = DefaultEraseJournalNames();
-    EraseJournalNames = *journalDefault_;
+    EraseJournalNames = DefaultEraseJournalNames();
   } else {
     EraseJournalNames = ini.ReadBool(kSettings, kEraseJournalNames, false);
   }
+  // What was read counts as unchanged: a value stored in another form ("0x10000", " 1 ") is
+  // not rewritten merely because it was read.
+  storedTexts_.clear();
+  for (auto& [key, text] : settingTexts()) storedTexts_[key] = std::move(text);
 }
 
-void TWipeMethodsManager::SaveSettings() const {
-  // Written into one copy of the file's text and stored in one step; other sections and keys
-  // stay as they are.
-  UpdateIniFile(SettingsFileName(), [this](IniDocument& document) {
-    auto flag = [&](const char* key, bool value) {
-      document.write(kSettings, key, value ? "1" : "0");
-    };
-    flag("WipeWithCurrentMethod", WipeWithCurrentMethod);
-    flag("WipeSlackSpace", WipeSlackSpace);
-    flag("DeleteToRecycleBin", DeleteToRecycleBin);
-    flag("ScrambleFile", ScrambleFile);
-    flag("WriteSignature", WriteSignature);
-    document.write(kSettings, "Signature", Signature);
-    flag("ConfirmEraseFile", ConfirmEraseFile);
-    flag("ConfirmEraseAllFiles", ConfirmEraseAllFiles);
-    flag("ConfirmEraseFolder", ConfirmEraseFolder);
-    flag("ConfirmErrorOccur", ConfirmErrorOccur);
-    document.write(kSettings, "BufferSize", IniIntegerText(BufferSize));
-    flag("DiscardFreeBlocks", DiscardFreeBlocks);
-    if (journalDefault_ != EraseJournalNames) flag(kEraseJournalNames, EraseJournalNames);
+std::vector<std::pair<const char*, std::string>> TWipeMethodsManager::settingTexts() const {
+  auto flag = [](bool value) { return std::string(value ? "1" : "0"); };
+  return {
+      {"WipeWithCurrentMethod", flag(WipeWithCurrentMethod)},
+      {"WipeSlackSpace", flag(WipeSlackSpace)},
+      {"DeleteToRecycleBin", flag(DeleteToRecycleBin)},
+      {"ScrambleFile", flag(ScrambleFile)},
+      {"WriteSignature", flag(WriteSignature)},
+      {"Signature", Signature},
+      {"ConfirmEraseFile", flag(ConfirmEraseFile)},
+      {"ConfirmEraseAllFiles", flag(ConfirmEraseAllFiles)},
+      {"ConfirmEraseFolder", flag(ConfirmEraseFolder)},
+      {"ConfirmErrorOccur", flag(ConfirmErrorOccur)},
+      {"BufferSize", IniIntegerText(BufferSize)},
+      {"DiscardFreeBlocks", flag(DiscardFreeBlocks)},
+      {kEraseJournalNames, flag(EraseJournalNames)},
+  };
+}
+
+void TWipeMethodsManager::SaveSettings() {
+  std::vector<std::pair<const char*, std::string>> changed;
+  for (auto& [key, text] : settingTexts()) {
+    const auto stored = storedTexts_.find(key);
+    if (stored == storedTexts_.end() || stored->second != text) changed.emplace_back(key, text);
+  }
+  if (changed.empty()) return;
+  // Written into the file as it is now, in one step; other sections and keys stay as they are.
+  UpdateIniFile(SettingsFileName(), [&changed](IniDocument& document) {
+    for (const auto& [key, text] : changed) document.write(kSettings, key, text);
   });
+  for (auto& [key, text] : changed) storedTexts_[key] = std::move(text);
 }
 
 void StartWipeMethodsManager() {
@@ -178,14 +192,15 @@ void StartWipeMethodsManager() {
   }
 }
 
-void FinishWipeMethodsManager() {
-  if (!WipeMethodsManager) return;
+std::string FinishWipeMethodsManager() {
+  if (!WipeMethodsManager) return {};
+  std::string problem;
   try {
-    WipeMethodsManager->SaveMethods();
     WipeMethodsManager->SaveSettings();
-  } catch (...) {
-    // Nothing can be reported at this point; the files keep their earlier contents.
+  } catch (const std::exception& error) {
+    problem = error.what();  // the file keeps its earlier contents
   }
   delete WipeMethodsManager;
   WipeMethodsManager = nullptr;
+  return problem;
 }

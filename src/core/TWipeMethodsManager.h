@@ -26,7 +26,9 @@ class TCustomWipeMethodsManager {
   // passed on; the methods loaded so far stay.
   void LoadMethods();
   // Writes every method to its file in list order; the first error stops and is passed on. A
-  // method that was not read whole is left out: its file keeps what could not be read.
+  // method that was not read whole is left out: its file keeps what could not be read. The
+  // program itself writes a method only when it is edited (the method dialogs), never all of
+  // them at the end, so a hand edit or a deletion by someone else is never undone.
   void SaveMethods();
   // The first method whose FileName equals the path, letters A-Z compared without case.
   TWipeMethod* MethodByFileName(const std::string& path) const;
@@ -73,17 +75,25 @@ class TWipeMethodsManager : public TCustomWipeMethodsManager {
   // Records the method for the engine, in the engine and in the settings file. Raises
   // EIniFileError.
   void SetEngineMethod(TWipeEngine& engine, TWipeMethod* method);
-  // Reads every setting; a missing key gives its default. A value that would make a wipe write
-  // nothing (a BufferSize below 1 or not a 32-bit number) gives the default too, and is named
-  // in SettingsProblems.
+  // Reads every setting; a missing key gives its default. A settings file that is there but
+  // cannot be read leaves every setting at its default and is named in SettingsProblem. A value
+  // that would make a wipe write nothing (a BufferSize below 1 or not a 32-bit number) gives the
+  // default too, and is named in SettingsProblems.
   void LoadSettings();
+  // Writes the settings this process changed since they were loaded (or last saved), and no
+  // other: the file is read again under its lock, those keys are set and the file replaced in
+  // one step (UpdateIniFile), so changes of other processes and hand edits stay. Nothing
+  // changed, nothing is written. Raises EIniFileError; the file is then left as it was.
+  void SaveSettings();
+
+  // Why the settings file could not be read at the last LoadSettings (the system's reason);
+  // empty when it was read or does not exist.
+  std::string SettingsProblem;
   // What the last LoadSettings found unusable in the settings file and replaced by the default,
   // one line each for the user ("Ferrovane.ini: BufferSize=0 is not usable; ...").
   std::vector<std::string> SettingsProblems;
   // The buffer size used where the settings file does not give a usable one.
   static constexpr std::int32_t kDefaultBufferSize = 524288;
-  // Writes every setting. Raises EIniFileError.
-  void SaveSettings() const;
 
   // Makes engines of this name use the method (found by its file) for the rest of this program
   // run, whatever "Engines" says; nothing is written to the settings file. Null takes the choice
@@ -100,9 +110,12 @@ class TWipeMethodsManager : public TCustomWipeMethodsManager {
 
  private:
   std::map<std::string, std::string> chosenForRun_;  // engine name -> method file
-  // The default EraseJournalNames had when the settings did not say; saved only once changed,
-  // so that a default of this machine and user is not kept as a choice.
-  std::optional<bool> journalDefault_;
+  // The stored text of each setting as last loaded or saved, by key: a save writes only the
+  // settings whose text differs. A default of this machine and user (EraseJournalNames where
+  // the settings do not say) is thereby not kept as a choice until it is changed.
+  std::map<std::string, std::string> storedTexts_;
+  // Each setting's key with the text its value is stored as, in the order they are written.
+  std::vector<std::pair<const char*, std::string>> settingTexts() const;
 };
 
 // The global catalogue: set up by StartWipeMethodsManager, saved and freed by
@@ -117,6 +130,7 @@ using ScopedWipeMethodsManager = platform::ScopedOverride<&SetWipeMethodsManager
 // Creates the global catalogue, loads the methods and then the settings; an error ends the
 // sequence silently and the catalogue keeps what was done.
 void StartWipeMethodsManager();
-// Saves the methods and then the settings (an error ends the sequence silently) and frees the
-// catalogue.
-void FinishWipeMethodsManager();
+// Saves the settings this process changed (SaveSettings; methods were written when they were
+// edited) and frees the catalogue. Gives the reason when the settings could not be saved, empty
+// text otherwise.
+std::string FinishWipeMethodsManager();

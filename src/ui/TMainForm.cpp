@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QScreen>
+#include <QStringList>
 #include <QTabBar>
 #include <QTimer>
 #include <QUrl>
@@ -12,6 +13,8 @@
 #include "cleaner/TEraserEngine.h"
 #include "core/Helpers.h"
 #include "core/SettingsFolder.h"
+#include "core/StoredFileProblem.h"
+#include "core/TWipeMethodsManager.h"
 #include "dialogs/PromptService.h"
 #include "dialogs/TfEditMethod.h"
 #include "dialogs/TfMethodsForm.h"
@@ -67,6 +70,9 @@ TMainForm::TMainForm(QWidget* parent)
 
   cleanerEngine_ = std::make_unique<TEraserEngine>();
   cleanerEngine_->LoadFromFile(GetSettingsFolder() + "prefs.dat");
+  // The window is what starts with the session, so the window alone makes the entry follow
+  // the option; reading the file elsewhere changes nothing.
+  cleanerEngine_->ApplyLoadAtStartup();
   operaProfileFolder_ = FindOperaProfile(UserRegistryReader());
   specialFoldersPage_->AddOperaRows(operaProfileFolder_);
   freeSpaceEngine_ = cleanerEngine_->Shredder->WipeFreeSpace.get();
@@ -213,12 +219,29 @@ void TMainForm::showEvent(QShowEvent* event) {
     move(std::max(frame.left(), available.left()), std::max(frame.top(), available.top()));
   }
   // Once the window is up, so that the warning and the questions stand in front of it.
-  QTimer::singleShot(0, this, &TMainForm::reportRegistryProblem);
+  QTimer::singleShot(0, this, &TMainForm::reportStoredFileProblems);
   QTimer::singleShot(0, freeSpacePage_, &TFreeSpacePage::OfferLeftoverWipe);
 }
 
-void TMainForm::reportRegistryProblem() {
-  const std::string problem = platform::registry().problem();
-  if (problem.empty()) return;
-  Prompts().MessageDialog(TMessageKind::Warning, QString::fromLocal8Bit(problem));
+void TMainForm::reportStoredFileProblems() {
+  std::vector<std::string> problems;
+  if (WipeMethodsManager && !WipeMethodsManager->SettingsProblem.empty()) {
+    problems.push_back(StoredFileProblem(TWipeMethodsManager::SettingsFileName(),
+                                         WipeMethodsManager->SettingsProblem,
+                                         "the default settings and methods are used, and the "
+                                         "file is not written to"));
+  }
+  if (!cleanerEngine_->LoadProblem.empty()) {
+    problems.push_back(StoredFileProblem(GetSettingsFolder() + "prefs.dat",
+                                         cleanerEngine_->LoadProblem,
+                                         "what was read before the fault is used, the rest "
+                                         "keeps its defaults"));
+  }
+  if (std::string problem = platform::registry().problem(); !problem.empty()) {
+    problems.push_back(std::move(problem));
+  }
+  if (problems.empty()) return;
+  QStringList lines;
+  for (const std::string& problem : problems) lines << QString::fromLocal8Bit(problem);
+  Prompts().MessageDialog(TMessageKind::Warning, lines.join(QLatin1Char('\n')));
 }

@@ -79,8 +79,10 @@ class TMainForm : public QWidget, public TPageHost {
   Page* addPage(Page* page);
   void connectHandlers();
   bool anyEngineRunning() const;
-  // Tells the user once when the registry store cannot be used (a damaged file).
-  void reportRegistryProblem();
+  // Tells the user once, in one warning, of every stored file that is there but could not be
+  // read (the registry store, the settings, "prefs.dat"), and what is used instead. None of
+  // them is written over.
+  void reportStoredFileProblems();
 
   std::unique_ptr<Ui::TMainForm> ui;
   TfEditMethod* methodEditor_ = nullptr;

@@ -1,5 +1,6 @@
-// Ferrovane: the program entry. The method catalogue starts before any window and is saved
-// after the last one has gone. Where no display can be opened, the program says so and ends.
+// Ferrovane: the program entry. The method catalogue starts before any window; the settings
+// the user changed are saved after the last window has gone (methods are saved when edited). Where
+// no display can be opened, the program says so and ends.
 
 #include <QApplication>
 #include <QIcon>
@@ -70,6 +71,15 @@ int main(int argc, char* argv[]) {
         Prompts().MessageDialog(TMessageKind::Warning, unusable.join(QLatin1Char('\n')));
       }
       result = QApplication::exec();
+    }
+    // The settings this run changed, and only those, while a warning can still be shown; a
+    // window opened and closed without a change writes nothing.
+    try {
+      if (WipeMethodsManager) WipeMethodsManager->SaveSettings();
+    } catch (const std::exception& error) {
+      Prompts().MessageDialog(TMessageKind::Warning,
+                              QStringLiteral("The changed settings could not be saved: %1")
+                                  .arg(QString::fromLocal8Bit(error.what())));
     }
   }
 

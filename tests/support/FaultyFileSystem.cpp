@@ -193,6 +193,7 @@ platform::Result<std::unique_ptr<platform::Folder>> FaultyFileSystem::openFolder
 }
 
 platform::Result<platform::FileInfo> FaultyFileSystem::info(const std::string& path) {
+  if (failExamine.count(path)) return readError;
   return real().info(path);
 }
 
@@ -236,6 +237,7 @@ platform::Result<std::vector<platform::DirEntry>> FaultyFileSystem::listFolder(
 
 platform::Result<std::string> FaultyFileSystem::readFile(const std::string& path,
                                                          std::uint64_t maxBytes) {
+  if (failRead.count(path)) return readError;
   return real().readFile(path, maxBytes);
 }
 

@@ -35,6 +35,9 @@ class FaultyFileSystem : public platform::FileSystem {
   std::set<std::string> failRemoveFolder;  // removing a folder fails
   std::set<std::string> failList;          // listing a folder fails (with or without final "/")
   std::set<std::string> failAtomicWrite;   // writeFileAtomic fails
+  std::set<std::string> failRead;          // readFile fails with readError, as a failing disk
+  std::set<std::string> failExamine;       // info fails with readError: the entry is there
+  std::error_code readError = std::make_error_code(std::errc::io_error);
   // The reason every injected failure gives, as the system gives it for what may not be changed.
   std::error_code injectedError = std::make_error_code(std::errc::permission_denied);
   // Bytes that may still be written in all before writes fail as on a full disk; -1: no limit.

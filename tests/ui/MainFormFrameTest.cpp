@@ -11,6 +11,7 @@
 #include <filesystem>
 
 #include "MainFormFixture.h"
+#include "support/FaultyFileSystem.h"
 #include "support/TestDrives.h"
 #include "ui/DesktopShell.h"
 #include "ui/OperaProfile.h"
@@ -64,6 +65,8 @@ class MainFormFrameTest : public QObject {
   void journalOptionIsTheCataloguesSetting();
   void startUpReadsPrefsAndTheRegistryStore();
   void damagedRegistryStoreIsReportedOnceAtStartUp();
+  void unreadableSettingsAndPrefsAreNamedInOneWarning();
+  void openingAndClosingTheWindowWritesNothing();
   void cleanerGetsTheClipboardAndTimersOfQt();
   void aWindowTestPutsBackWhatItFound();
 };
@@ -330,6 +333,55 @@ void MainFormFrameTest::damagedRegistryStoreIsReportedOnceAtStartUp() {
   QTest::qWait(20);
   QCOMPARE(f.prompts.messages.size(), std::size_t{1});
   QCOMPARE(readFileBytes(store), std::string("this is no registry\n"));
+}
+
+void MainFormFrameTest::unreadableSettingsAndPrefsAreNamedInOneWarning() {
+  MainFormFixture f;
+  const std::string settings =
+      f.folder.write("program/Ferrovane.ini", "[Settings]\nBufferSize=1\n");
+  const std::string prefs = f.folder.write("program/prefs.dat", "<Configuration><Options");
+  FaultyFileSystem disk;
+  disk.failRead.insert(settings);
+  const platform::ScopedFileSystem installed(disk);
+  StartWipeMethodsManager();
+  f.form().show();
+  QTRY_COMPARE(f.prompts.messages.size(), std::size_t{1});
+  const QString text = f.prompts.messages[0].text;
+  QCOMPARE(f.prompts.messages[0].caption, QStringLiteral("Warning"));
+  QVERIFY2(text.contains(QString::fromLocal8Bit(settings + ": could not be read (")),
+           qPrintable(text));
+  QVERIFY2(text.contains(QString::fromLocal8Bit(prefs + ": could not be read (")),
+           qPrintable(text));
+  f.form().hide();
+  f.form().show();
+  QTest::qWait(20);
+  QCOMPARE(f.prompts.messages.size(), std::size_t{1});
+  // A changed setting is not written over the file that could not be read.
+  WipeMethodsManager->DiscardFreeBlocks = !WipeMethodsManager->DiscardFreeBlocks;
+  QVERIFY(!FinishWipeMethodsManager().empty());
+  QCOMPARE(readFileBytes(settings), std::string("[Settings]\nBufferSize=1\n"));
+  QCOMPARE(readFileBytes(prefs), std::string("<Configuration><Options"));
+}
+
+void MainFormFrameTest::openingAndClosingTheWindowWritesNothing() {
+  MainFormFixture f;
+  const std::string zeros = f.folder.write("program/Methods/02-zeros.mtd",
+                                           "[Method]\nName=Zeros\nPasses=1\n[Pass1]\nWipeWith=0\n");
+  const std::string vsitr = f.folder.write("program/Methods/04-vsitr.mtd",
+                                           "[Method]\nName=VSITR\nPasses=1\n[Pass1]\nWipeWith=1\n");
+  const std::string settings =
+      f.folder.write("program/Ferrovane.ini", "[Settings]\nDiscardFreeBlocks=1\n");
+  StartWipeMethodsManager();
+  f.form().show();
+  // While the window is open, the user edits by hand and deletes a method.
+  f.folder.write("program/Methods/02-zeros.mtd", "[Method]\nName=Hand edit\nPasses=1\n");
+  f.folder.write("program/Ferrovane.ini", "[Settings]\nDiscardFreeBlocks=0\n");
+  std::filesystem::remove(vsitr);
+  f.form().close();
+  QVERIFY(FinishWipeMethodsManager().empty());  // what the program does when it ends
+  QCOMPARE(readFileBytes(zeros), std::string("[Method]\nName=Hand edit\nPasses=1\n"));
+  QCOMPARE(readFileBytes(settings), std::string("[Settings]\nDiscardFreeBlocks=0\n"));
+  QVERIFY(!pathExists(vsitr));
 }
 
 void MainFormFrameTest::cleanerGetsTheClipboardAndTimersOfQt() {

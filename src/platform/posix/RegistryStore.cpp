@@ -7,7 +7,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <functional>
+#include <system_error>
 
 #include "platform/FileSystem.h"
 #include "platform/Folders.h"
@@ -149,6 +151,7 @@ RegistryStore::State& RegistryStore::current() {
   // Changes of an open batch live only here until it ends.
   if (s.batchChanged) return s;
   std::optional<Stamp> stamp = stampOf(path);
+  const int stampError = errno;
   if (s.loaded && stamp && s.loadedPath == path && *stamp == s.stamp) return s;
   s.tree = std::make_unique<Tree>();
   s.problem.clear();
@@ -156,23 +159,26 @@ RegistryStore::State& RegistryStore::current() {
   s.loaded = stamp.has_value();
   s.stamp = stamp.value_or(Stamp{});
   ++s.loads;
-  const std::string store = "The registry store \"" + path + "\" ";
-  const std::string left =
-      " It was left as it is, and no change is written to it until it is repaired or removed.";
+  // Named as every stored file that cannot be used is: the file, why, and what is used instead.
+  const auto unreadable = [&](const std::string& reason) {
+    return path + ": could not be read (" + reason +
+           "); an empty registry is used, and the file is left as it is and not written to until "
+           "it is repaired or removed";
+  };
   if (!stamp) {
-    s.problem = store + "cannot be examined." + left;
+    s.problem = unreadable("it cannot be examined: " +
+                           std::error_code(stampError, std::generic_category()).message());
     return s;
   }
   if (!stamp->exists) return s;
-  std::optional<std::string> text = fs().readFile(path, s.maxBytes);
+  Result<std::string> text = fs().readFile(path, s.maxBytes);
   if (!text) {
-    s.problem = store + "cannot be read." + left;
+    s.problem = unreadable(text.error().message());
     return s;
   }
   regstore::ParseResult parsed = regstore::parseText(*text);
   if (!parsed.tree) {
-    s.problem = store + "is damaged (line " + std::to_string(parsed.line) + ": " + parsed.reason +
-                ")." + left;
+    s.problem = unreadable("damaged at line " + std::to_string(parsed.line) + ": " + parsed.reason);
     return s;
   }
   s.tree = std::move(parsed.tree);

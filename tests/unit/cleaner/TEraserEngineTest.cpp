@@ -48,12 +48,22 @@ TEST_F(EraserEngineTest, MissingOrUnreadableDocumentsChangeNothing) {
     EXPECT_FALSE(engine->StartInSystemTray);
     EXPECT_TRUE(engine->EraseRunHistory->Enabled);
     EXPECT_FALSE(engine->EraseRecycleBin->Enabled);
+    // Named, never skipped in silence; and the file is left as it was.
+    EXPECT_NE(engine->LoadProblem, "") << text.substr(0, 60);
+    EXPECT_EQ(readFileBytes(folder / "program/prefs.dat"), text);
   }
   TEraserEngine missing;
   missing.LoadFromFile(folder / "program/absent.dat");
+  EXPECT_EQ(missing.LoadProblem, "");  // no file is no damage
   folder.makeFolder("program/folder.dat");
   missing.LoadFromFile(folder / "program/folder.dat");
+  EXPECT_NE(missing.LoadProblem, "");
+  missing.ApplyLoadAtStartup();  // nothing read, nothing applied
   EXPECT_EQ(RunValue(), "kept");
+
+  // A value that does not convert stops the load and says which.
+  auto engine = LoadEngine(Document(R"(<Options LoadAtStartup="maybe"/>)"));
+  EXPECT_NE(engine->LoadProblem, "");
 }
 
 TEST_F(EraserEngineTest, DocumentsThatAreNotWellFormedXmlAreIgnored) {
@@ -116,19 +126,35 @@ TEST_F(EraserEngineTest, EntitiesThatExpandWithoutEndAreRefused) {
   EXPECT_FALSE(engine->StartInSystemTray);
 }
 
-TEST_F(EraserEngineTest, OptionsAreReadAndTheRunValueFollowsLoadAtStartup) {
+TEST_F(EraserEngineTest, ReadingTheOptionsNeverTouchesTheRunValueOnlyApplyingThemDoes) {
   folder.makeFolder("autostart");
-  auto engine = LoadEngine(Document(
-      R"(<Options LoadAtStartup="true" StartInSystemTray="True" AutoCleanAtWindowsStart="0" AutoCleanAtWindowsShutdown="1"/>)"));
-  EXPECT_TRUE(engine->LoadAtStartup);
-  EXPECT_TRUE(engine->StartInSystemTray);
-  EXPECT_FALSE(engine->AutoCleanAtWindowsStart);
-  EXPECT_TRUE(engine->AutoCleanAtWindowsShutdown);
-  EXPECT_EQ(RunValue(), platform::runCommandFor(platform::programPath()));
-
-  engine = LoadEngine(Document(kOptions));
-  EXPECT_FALSE(engine->LoadAtStartup);
-  EXPECT_EQ(RunValue(), "<none>");
+  const std::string program = platform::runCommandFor(platform::programPath());
+  struct Case {
+    const char* loadAtStartup;
+    const char* before;  // the Run value before, or null for none
+    const char* after;   // the Run value once applied
+  };
+  for (const Case& c : {Case{"true", nullptr, "program"}, Case{"True", "the user's own", "program"},
+                        Case{"False", "the user's own", nullptr}, Case{"0", nullptr, nullptr}}) {
+    SCOPED_TRACE(c.loadAtStartup);
+    registry.store().deleteValue(platform::kCurrentUser, RunKey(), "Ferrovane");
+    if (c.before) {
+      ASSERT_TRUE(
+          registry.store().writeString(platform::kCurrentUser, RunKey(), "Ferrovane", c.before));
+    }
+    auto engine = LoadEngine(Document(std::string(R"(<Options LoadAtStartup=")") + c.loadAtStartup +
+                                      R"(" StartInSystemTray="True" AutoCleanAtWindowsStart="0" )"
+                                      R"(AutoCleanAtWindowsShutdown="1"/>)"));
+    EXPECT_EQ(engine->LoadAtStartup, c.after != nullptr);
+    EXPECT_TRUE(engine->StartInSystemTray);
+    EXPECT_FALSE(engine->AutoCleanAtWindowsStart);
+    EXPECT_TRUE(engine->AutoCleanAtWindowsShutdown);
+    EXPECT_EQ(engine->LoadProblem, "");
+    // Looking (a preview, the command line) leaves the entry as it was.
+    EXPECT_EQ(RunValue(), c.before ? c.before : "<none>");
+    engine->ApplyLoadAtStartup();
+    EXPECT_EQ(RunValue(), c.after ? program : "<none>");
+  }
 }
 
 TEST_F(EraserEngineTest, OnAFreshAccountTheRunValueMakesTheAutostartFolder) {
@@ -146,6 +172,8 @@ TEST_F(EraserEngineTest, AnIncompleteOptionsElementStopsTheLoadAfterWhatItHeld) 
       <Shredder CleanFreeSpaceEnabled="True"><WipeFiles><Item FileName="/f"/></WipeFiles></Shredder>
       <Misc><ShortCuts QuickClean="Alt+Q" CleanAndReboot="" CleanAndShutDown="" StopTask=""/></Misc>)"));
   EXPECT_TRUE(engine->LoadAtStartup);
+  EXPECT_NE(engine->LoadProblem, "");
+  engine->ApplyLoadAtStartup();
   EXPECT_NE(RunValue(), "<none>");
   EXPECT_FALSE(engine->EraseRecycleBin->Enabled);
   EXPECT_TRUE(engine->Shredder->WipeFiles->Items.empty());

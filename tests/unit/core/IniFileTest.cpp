@@ -3,6 +3,7 @@
 #include <array>
 #include <chrono>
 #include <filesystem>
+#include <vector>
 
 #include "core/IniDocument.h"
 #include "core/IniFileCache.h"
@@ -123,6 +124,41 @@ TEST_F(IniFileTest, AFileThatCannotBeWrittenRaisesAndStaysAsItWas) {
   EXPECT_EQ(text(), "[S]\nK=kept\n");
 }
 
+TEST_F(IniFileTest, AFileThatIsThereButCannotBeReadIsNeverReplacedByAWrite) {
+  // Were it taken for an empty file, a write would leave it holding only the new key.
+  const std::string kept = "[S]\nK=kept\n[Engines]\nWipeFiles=mine.mtd\n";
+  struct Case {
+    const char* name;
+    void (*fault)(FaultyFileSystem&, const std::string&);
+  };
+  for (const Case& c : {
+           Case{"read error",
+                [](FaultyFileSystem&f, const std::string&p) { f.failRead.insert(p); }},
+           Case{"cannot be examined",
+                [](FaultyFileSystem&f, const std::string&p) { f.failExamine.insert(p); }},
+       }) {
+    SCOPED_TRACE(c.name);
+    file(kept);
+    FaultyFileSystem faulty;
+    c.fault(faulty, path);
+    platform::ScopedFileSystem use(faulty);
+    EXPECT_NE(IniFileProblem(path), std::nullopt);
+    EXPECT_THROW(ini.WriteString("S", "New", "v"), EIniFileError);
+    EXPECT_THROW(ini.WriteString("S", "K", "changed"), EIniFileError);
+    EXPECT_EQ(text(), kept);
+  }
+  EXPECT_EQ(IniFileProblem(path), std::nullopt);
+  EXPECT_EQ(IniFileProblem(t / "missing.ini"), std::nullopt);  // none is no damage
+
+  // Over the size limit: named with the system's reason, never cut down to the new key.
+  const std::string large = "[S]\nK=kept\n" + std::string(IniDocument::kMaxFileSize, ';');
+  file(large);
+  EXPECT_EQ(IniFileProblem(path), std::make_error_code(std::errc::file_too_large).message());
+  EXPECT_THROW(ini.WriteString("S", "K", "lost"), EIniFileError);
+  EXPECT_EQ(text().size(), large.size());
+  EXPECT_EQ(text() == large, true);
+}
+
 TEST_F(IniFileTest, AFolderInPlaceOfTheFileReadsDefaultsAndCannotBeWritten) {
   t.makeFolder("test.ini");
   EXPECT_EQ(ini.ReadString("S", "K", "d"), "d");
@@ -232,4 +268,36 @@ TEST_F(IniFileTest, AnUnchangedFileIsParsedOnceAndEveryChangeIsSeen) {
   file("[Engines]\nWipeFiles=x\n" + std::string(IniDocument::kMaxFileSize, ';'));
   settle();
   EXPECT_EQ(ini.ReadString("Engines", "WipeFiles", "d"), "d");
+}
+
+TEST(IniHostileText, ReadingAndWritingEndWhateverTheTextHolds) {
+  // Texts built to trip a walk over lines: nothing but line breaks, CRs without LF, NUL bytes,
+  // brackets and "=" with no names, one endless line, many sections of one name.
+  std::string sameName;
+  for (int i = 0; i < 20000; ++i) sameName += "[S]\nK=" + std::to_string(i) + "\n";
+  const std::vector<std::string> texts = {
+      std::string(200000, '\n'),
+      std::string(200000, '\r'),
+      std::string(200000, '\0'),
+      std::string(200000, '['),
+      std::string(200000, '='),
+      std::string(200000, ']'),
+      "\r\n\r\n\r\r\n\n\r" + std::string(100000, ' '),
+      sameName,
+  };
+  for (const std::string& hostile : texts) {
+    SCOPED_TRACE(hostile.substr(0, 8));
+    // The hostile part, then a section that must still be found after it.
+    const std::string text = hostile + "\n[Last]\nKey=found\n";
+    const IniIndex index(text);
+    EXPECT_EQ(index.read("Last", "Key"), "found");
+    EXPECT_EQ(index.read("Missing", "Key"), std::nullopt);
+    IniDocument document(text);
+    document.write("Last", "Key", "changed");
+    document.write("Added", "Key", "new");
+    const IniIndex written(document.text());
+    EXPECT_EQ(written.read("Last", "Key"), "changed");
+    EXPECT_EQ(written.read("Added", "Key"), "new");
+  }
+  EXPECT_EQ(IniIndex(sameName).read("s", "k"), "0");  // the first of many is the one read
 }

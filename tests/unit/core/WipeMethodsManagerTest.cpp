@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "core/Helpers.h"
 #include "core/TIniFile.h"
 #include "core/TWipeMethodsManager.h"
@@ -58,8 +60,9 @@ TEST_F(Catalogue, SettingsRoundTripAndOtherContentSurvives) {
   manager.DiscardFreeBlocks = false;
   manager.SaveSettings();
   const std::string text = readFileBytes(settings);
+  // Only what changed is written: a value read in another form keeps that form.
   for (const char* kept : {"; mine\n", "WipeFiles=x.mtd\n", "Unknown=kept\n", "[Extra]\nA=1\n",
-                           "BufferSize=65536\n", "WipeSlackSpace=0\n", "DiscardFreeBlocks=0\n"}) {
+                           "BufferSize=0x10000\n", "WipeSlackSpace=0\n", "DiscardFreeBlocks=0\n"}) {
     EXPECT_NE(text.find(kept), std::string::npos) << kept;
   }
   TWipeMethodsManager again;
@@ -203,36 +206,66 @@ TEST_F(Catalogue, EmptyOrMissingMethodsFolderGivesNoMethod) {
   EXPECT_EQ(manager.MethodByFileName("anything"), nullptr);
 }
 
-TEST_F(Catalogue, StartAndFinishRunTheirSequencesAndStopAtTheFirstError) {
-  method("a.mtd", "A");
+TEST_F(Catalogue, FinishWritesOnlyTheSettingsThisProcessChangedAndNoMethod) {
+  const std::string a = method("a.mtd", "A");
   const std::string b = method("b.mtd", "B");
-  t.write("program/Ferrovane.ini", "[Settings]\nBufferSize=4096\n");
+  t.write("program/Ferrovane.ini", "[Settings]\nBufferSize=4096\nDiscardFreeBlocks=1\n");
   StartWipeMethodsManager();
   ASSERT_NE(WipeMethodsManager, nullptr);
   EXPECT_EQ(WipeMethodsManager->Methods.size(), 2u);
   EXPECT_EQ(WipeMethodsManager->BufferSize, 4096);
-  WipeMethodsManager->Methods[0]->Name = "A2";
-  WipeMethodsManager->Methods[1]->Name = "B2";
-  WipeMethodsManager->BufferSize = 8192;
+  EXPECT_EQ(WipeMethodsManager->SettingsProblem, "");
+  WipeMethodsManager->Methods[0]->Name = "A2";  // changed in memory only, never edited
+  WipeMethodsManager->WipeSlackSpace = false;
 
-  // The second method cannot be written: the first is saved, the settings are not.
-  FaultyFileSystem faulty;
-  faulty.failAtomicWrite.insert(b);
-  {
-    platform::ScopedFileSystem use(faulty);
-    FinishWipeMethodsManager();
-  }
+  // Meanwhile others edit by hand, delete a method and change settings of their own.
+  t.write("program/Methods/b.mtd", "[Method]\nName=Edited by hand\nPasses=1\n");
+  std::filesystem::remove(a);
+  TIniFile(settings).WriteString("Settings", "DiscardFreeBlocks", "0");
+  TIniFile(settings).WriteString("Engines", "WipeFiles", "b.mtd");
+
+  EXPECT_EQ(FinishWipeMethodsManager(), "");
   EXPECT_EQ(WipeMethodsManager, nullptr);
-  EXPECT_NE(readFileBytes(t.methodsFolder() + "a.mtd").find("Name=A2"), std::string::npos);
-  EXPECT_NE(readFileBytes(b).find("Name=B\n"), std::string::npos);
-  EXPECT_EQ(TIniFile(settings).ReadInteger("Settings", "BufferSize", 0), 4096);
+  EXPECT_FALSE(pathExists(a));  // not brought back
+  EXPECT_EQ(readFileBytes(b), "[Method]\nName=Edited by hand\nPasses=1\n");
+  EXPECT_EQ(readFileBytes(settings),
+            "[Settings]\nBufferSize=4096\nDiscardFreeBlocks=0\nWipeSlackSpace=0\n\n"
+            "[Engines]\nWipeFiles=b.mtd\n");
 }
 
-TEST_F(Catalogue, FinishWritesSettingsWhenNoFileExisted) {
+TEST_F(Catalogue, AProgramRunWithoutChangesWritesNothing) {
+  method("a.mtd", "A");
+  for (const char* stored :
+       {static_cast<const char*>(nullptr), "; by hand\n[Settings]\nSignature= x \n"}) {
+    SCOPED_TRACE(stored ? stored : "no settings file");
+    if (stored) t.write("program/Ferrovane.ini", stored);
+    StartWipeMethodsManager();
+    EXPECT_EQ(FinishWipeMethodsManager(), "");
+    if (stored) {
+      EXPECT_EQ(readFileBytes(settings), stored);
+    } else {
+      EXPECT_FALSE(pathExists(settings));
+    }
+  }
+}
+
+TEST_F(Catalogue, ASettingsFileThatCannotBeReadIsNamedAndNeverWritten) {
+  method("a.mtd", "A");
+  const std::string stored = "[Engines]\nWipeFiles=a.mtd\n[Settings]\nBufferSize=4096\n";
+  t.write("program/Ferrovane.ini", stored);
+  FaultyFileSystem faulty;
+  faulty.failRead.insert(settings);
+  platform::ScopedFileSystem use(faulty);
   StartWipeMethodsManager();
-  FinishWipeMethodsManager();
-  EXPECT_EQ(TIniFile(settings).ReadInteger("Settings", "BufferSize", 0), 524288);
-  EXPECT_EQ(readFileBytes(settings).find("[Engines]"), std::string::npos);
+  EXPECT_EQ(WipeMethodsManager->SettingsProblem,
+            std::make_error_code(std::errc::io_error).message());
+  EXPECT_EQ(WipeMethodsManager->BufferSize, 524288);  // the defaults are used
+  WipeMethodsManager->DiscardFreeBlocks = !WipeMethodsManager->DiscardFreeBlocks;
+  TWipeEngine engine("WipeFolders");
+  EXPECT_THROW(WipeMethodsManager->SetEngineMethod(engine, WipeMethodsManager->Methods[0].get()),
+               EIniFileError);
+  EXPECT_NE(FinishWipeMethodsManager(), "");  // the save fails, and says so
+  EXPECT_EQ(readFileBytes(settings), stored);
 }
 
 TEST_F(Catalogue, AMethodNotReadWholeIsNeverTheDefaultNorWrittenBack) {
@@ -263,6 +296,7 @@ TEST_F(Catalogue, AMethodNotReadWholeIsNeverTheDefaultNorWrittenBack) {
   TWipeMethod repaired;
   repaired.Name = "Repaired";
   WipeMethodsManager->Methods[0]->Assign(repaired);
+  WipeMethodsManager->SaveMethods();
   FinishWipeMethodsManager();
   EXPECT_NE(readFileBytes(big).find("Name=Repaired\n"), std::string::npos);
 }
