@@ -172,6 +172,19 @@ int TCommandLine::Run(int argc, char** argv) {
   for (const std::string& problem : WipeMethodsManager->SettingsProblems) output.Problem(problem);
 
   int status = ExitSomethingLeft;
+  // The method chosen for an engine is kept in the settings file: when that file could not be
+  // read, a wipe would fall back to the default method, which may be weaker than the user's
+  // choice. It runs only with a method named on the command line (a dry run changes nothing).
+  const bool methodUnknown = settingsUnread && !options.dryRun &&
+                             ((*wipe && options.wipe.method.empty()) ||
+                              (*freeSpace && options.freeSpace.method.empty()));
+  if (methodUnknown) {
+    output.Problem("the method chosen for this engine is unknown: nothing was wiped; name one "
+                   "with --method");
+    delete WipeMethodsManager;
+    WipeMethodsManager = nullptr;
+    return ExitSomethingLeft;
+  }
   try {
     if (*wipe) {
       options.wipe.dryRun = options.dryRun;

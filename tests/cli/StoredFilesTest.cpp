@@ -126,6 +126,14 @@ TEST_F(StoredFiles, SettingsOverTheSizeLimitAreNamedAndNeverReplaced) {
   EXPECT_EQ(clean.status, 1);
   EXPECT_NE(clean.err.find("nothing is cleaned"), std::string::npos) << clean.err;
   EXPECT_TRUE(pathExists(recent));
+  // The method chosen for the engine is not known either: a wipe runs only with one named.
+  const std::string victim = t.write("victim.txt", "still here");
+  const CliResult unnamed = run({"wipe", victim});
+  EXPECT_EQ(unnamed.status, 1);
+  EXPECT_NE(unnamed.err.find("name one with --method"), std::string::npos) << unnamed.err;
+  EXPECT_EQ(readFileBytes(victim), "still here");
+  EXPECT_EQ(run({"wipe", "--method", "02-zeros", victim}).status, 1);  // wiped; settings named
+  EXPECT_FALSE(pathExists(victim));
   const CliResult recording = run({"methods", "--set-engine", "folders", "02-zeros"});
   EXPECT_EQ(recording.status, 1);
   EXPECT_NE(recording.err.find("Unable to write to " + settings), std::string::npos);
