@@ -46,6 +46,8 @@ enum class TWipeFailureReason {
   VerificationFailed,       // a pass read back differs from what it wrote, or could not be read
   NotDiscarded,             // a note: the free blocks could not be discarded after the wipe
   JournalNotCleared,        // old copies of deleted names stay in the file system's journal
+  MountedReadOnly,          // the drive is mounted read-only: nothing was written
+  LeftoverRemoved,          // a note: an interrupted free-space wipe's temporary file was removed
 };
 
 struct TWipeFailure {
@@ -122,6 +124,9 @@ class TWipeEngine {
   // stopped (kept under its own name, not completely overwritten), or empty.
   std::size_t ItemsReached() const { return itemsReached_; }
   const std::string& StoppedInFile() const { return stoppedInFile_; }
+  // The drive whose free-space wipe the last run was stopped in (its free space not completely
+  // wiped), or empty.
+  const std::string& StoppedInDrive() const { return stoppedInDrive_; }
 
   // Wipes one file: the executable question, the protective attributes cleared, every pass
   // written, then the file renamed to a long meaningless name and deleted. A symbolic link is
@@ -240,4 +245,5 @@ class TWipeEngine {
   OpenFile* open_ = nullptr;
   std::size_t itemsReached_ = 0;
   std::string stoppedInFile_;
+  std::string stoppedInDrive_;
 };

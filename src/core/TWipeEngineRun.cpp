@@ -129,6 +129,10 @@ std::string WipeFailureText(TWipeFailureReason reason) {
       return "free blocks were not discarded";
     case TWipeFailureReason::JournalNotCleared:
       return "journal not cleared";
+    case TWipeFailureReason::MountedReadOnly:
+      return "is mounted read-only: nothing written";
+    case TWipeFailureReason::LeftoverRemoved:
+      return "was left by an interrupted free-space wipe: removed";
   }
   return "was not wiped";
 }
@@ -145,7 +149,8 @@ std::string DescribeFailure(const TWipeFailure& failure) {
 bool LeavesSomethingBehind(const TWipeFailure& failure) {
   return failure.Reason != TWipeFailureReason::NotFound &&
          failure.Reason != TWipeFailureReason::NotDiscarded &&
-         failure.Reason != TWipeFailureReason::JournalNotCleared;
+         failure.Reason != TWipeFailureReason::JournalNotCleared &&
+         failure.Reason != TWipeFailureReason::LeftoverRemoved;
 }
 
 void TWipeEngine::Fail(const std::string& path, TWipeFailureReason reason, std::error_code error,
@@ -182,6 +187,7 @@ void TWipeEngine::Execute() {
   Notes.clear();
   itemsReached_ = 0;
   stoppedInFile_.clear();
+  stoppedInDrive_.clear();
   std::unique_ptr<IWipeProgress> window;
   try {
     window = WipeServices().OpenProgress(*this);

@@ -22,6 +22,8 @@ class FileErrorCategory final : public std::error_category {
         return "not an ordinary file";
       case FileError::Shared:
         return "it has other hard links";
+      case FileError::NotOwn:
+        return "it is another user's, or lies in a folder others may write";
     }
     return "unknown file error";
   }

@@ -15,6 +15,7 @@ enum class FileError {
   Changed = 1,  // the entry is no longer the one that was listed (replaced, or a link now)
   NotAFile,     // not an ordinary file (a device, a pipe, a socket)
   Shared,       // the file has other hard links: its content belongs to other names too
+  NotOwn,       // not the caller's own: another user's file, or in a folder others may write
 };
 const std::error_category& fileErrorCategory();
 inline std::error_code make_error_code(FileError error) {
