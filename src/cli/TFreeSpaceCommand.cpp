@@ -4,6 +4,7 @@
 
 #include "cli/ArgumentPath.h"
 #include "cli/ExitStatus.h"
+#include "cli/LeftoverFiles.h"
 #include "cli/MethodChoice.h"
 #include "cli/RunReport.h"
 #include "cli/TCliOutput.h"
@@ -98,7 +99,10 @@ int TFreeSpaceCommand::Run() {
   TWipeMethod* method = WipeMethodsManager->MethodForEngine(engine);
   output_.Detail("free space: " + (method ? DescribeMethod(*method) : std::string("no method")));
 
+  std::vector<std::string> roots;
+  for (const auto& item : engine.Items) roots.push_back(item->Path);
   if (request_.dryRun) {
+    MentionLeftoverFiles(output_, roots, "the run removes it");
     for (const auto& item : engine.Items) {
       std::int64_t freeBytes = -1;
       std::int64_t totalBytes = -1;
