@@ -58,8 +58,11 @@ std::vector<TFreeSpaceTarget> ClassifyMountPoints(const std::vector<std::string>
       target.problem = kindProblem(kind);
     } else {
       target.volume = GetDriveVolume(target.root);
+      const auto space = platform::fs().diskSpace(target.root);
       if (target.volume.device == 0) {
         target.problem = "could not be examined";
+      } else if (space && space->readOnly) {
+        target.problem = "is mounted read-only: nothing written";
       } else {
         bool again = false;
         for (const platform::FileSystemId& volume : taken) again = again || volume == target.volume;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
@@ -152,7 +153,7 @@ TEST_F(FreeSpace, ALeftoverTemporaryFileIsNamedByWipeAndRemovedByFreeSpace) {
   EXPECT_FALSE(pathExists(leftover));
 }
 
-TEST_F(FreeSpace, AMountPointRefusedBesideOneWipedStillMakesTheRunEndAsIncomplete) {
+TEST_F(FreeSpace, AMountPointRefusedBesideOneWipedMakesTheRunIncompleteAndSaysWhy) {
   ScopedMount disk(point, ScopedMount::Kind::Ext4Image, 16, "-m 0");
   if (!disk.mounted()) GTEST_SKIP() << disk.reason();
   if (!GiveUpReservedClusters(point)) GTEST_SKIP() << "the reserved clusters cannot be given up";
@@ -166,4 +167,11 @@ TEST_F(FreeSpace, AMountPointRefusedBesideOneWipedStillMakesTheRunEndAsIncomplet
   EXPECT_EQ(both.err, "ferrovane-cli: " + folder +
                           "/: is not a mount point (it lies on the drive at " + point + "/)\n");
   EXPECT_FALSE(pathExists(point + "/tem1.tmp"));
+
+  // Mounted read-only, the drive is named as such; that it may not be written is no question of
+  // rights.
+  ASSERT_EQ(std::system(("mount -o remount,ro '" + point + "'").c_str()), 0);
+  const CliResult readOnly = RunCli(t, cli, {"free-space", "-m", "02-zeros", point});
+  EXPECT_EQ(readOnly.status, 1);
+  EXPECT_EQ(readOnly.err, "ferrovane-cli: " + point + "/: is mounted read-only: nothing written\n");
 }
