@@ -8,7 +8,7 @@
 class TCliOutput;
 
 // Names, on standard error, every leftover temporary file of this user found for the drives
-// at `roots` (each named once), followed by `what` tells what becomes of it. The drives are
+// at `roots` (each named once), followed by `what`, which says what becomes of it. The drives are
 // only looked at; nothing is changed.
 void MentionLeftoverFiles(TCliOutput& output, const std::vector<std::string>& roots,
                           const std::string& what);
