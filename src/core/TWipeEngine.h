@@ -74,10 +74,10 @@ struct TLeftoverFile {
   std::string Path;
   std::uint64_t Size = 0;
 };
-// The free-space wipe's temporary files found for the drive at `root`: an ordinary file with a
-// single name, named as the temporary file, in the drive's root or in a folder that a run puts
-// the file in when the root may not be written (the home and the temporary folder, where they
-// lie on that drive).
+// The free-space wipe's temporary files found for the drive at `root`: an ordinary file of the
+// caller's with a single name, named as the temporary file, in the drive's root or in a folder
+// that a run puts the file in when the root may not be written (the home and the temporary
+// folder, where they are reached through the drive's own mount).
 std::vector<TLeftoverFile> FindFreeSpaceLeftovers(const std::string& root);
 
 class TWipeEngine {
@@ -155,7 +155,9 @@ class TWipeEngine {
   bool WipeDirectory(const std::string& folder, const std::string& mask, bool recurse,
                      bool keepFolders);
   // Fills the free space of the drive holding Item.Path with a temporary file in the drive's
-  // root, wipes that file with every pass and deletes it.
+  // root, wipes that file with every pass and deletes it. The caller's own temporary files of
+  // interrupted runs on that drive are removed first (each a note); an entry of that name that
+  // is not the caller's own is never written, and a read-only mount is not written at all.
   void WipeDriveFreeSpace(const TWipeItem& item);
 
  private:

@@ -2,6 +2,7 @@
 // all the space the caller may write, and is then wiped with every pass and deleted.
 
 #include <algorithm>
+#include <functional>
 #include <limits>
 #include <utility>
 #include <vector>
@@ -85,11 +86,16 @@ std::string WhyNotDiscarded(const std::error_code& error) {
   return {};
 }
 
+// Removes an entry of an open folder that is still the file `id`, a large file given back in
+// steps first (the engine's own way of removing what it wiped).
+using RemoveEntry = std::function<platform::Status(platform::Folder&, const std::string& name,
+                                                   const platform::EntryId& id)>;
+
 // Removes the temporary files that interrupted runs of this user left for the drive, so that
 // their space is filled and wiped with the rest; each is re-checked where it lies before its
 // name goes. What was removed comes back as notes, what could not be as failures.
-void RemoveLeftovers(const std::string& root, std::vector<TWipeFailure>& notes,
-                     std::vector<TWipeFailure>& failures) {
+void RemoveLeftovers(const std::string& root, const RemoveEntry& remove,
+                     std::vector<TWipeFailure>& notes, std::vector<TWipeFailure>& failures) {
   for (const TLeftoverFile& leftover : FindFreeSpaceLeftovers(root)) {
     auto containing = platform::openContainingFolder(leftover.Path);
     if (!containing) {
@@ -102,7 +108,7 @@ void RemoveLeftovers(const std::string& root, std::vector<TWipeFailure>& notes,
         !entry->ownedByCaller) {
       continue;  // no longer a leftover of this user's: left alone
     }
-    if (const platform::Status removed = folder.removeFile(containing->name); !removed) {
+    if (const platform::Status removed = remove(folder, containing->name, entry->id); !removed) {
       failures.push_back({leftover.Path, TWipeFailureReason::CannotDelete, removed.error(), {}});
       continue;
     }
@@ -214,7 +220,13 @@ void TWipeEngine::WipeDriveFreeSpace(const TWipeItem& item) {
     return;
   }
   // A temporary file that an interrupted run left fills part of the space: it goes first.
-  RemoveLeftovers(root, Notes, Failures);
+  // A leftover fills much of the drive: it is given back in steps, the windows handling events.
+  RemoveLeftovers(
+      root,
+      [this](platform::Folder& in, const std::string& name, const platform::EntryId& id) {
+        return RemoveWipedEntry(in, name, id);
+      },
+      Notes, Failures);
   const std::string temporary = folder + kTemporaryName;
   const std::uint64_t cluster = GetClusterSize(root);
   // While much space is left the file grows by BufferSize rounded down to whole clusters; the

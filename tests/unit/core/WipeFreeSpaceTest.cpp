@@ -612,7 +612,12 @@ TEST_F(WipeFreeSpaceTest, LeftoversOfTheUsersInterruptedRunsAreRemovedAsPartOfTh
   std::ofstream(root + "tem1.tmp") << std::string(5000, 'x');
   std::ofstream(home + "tem1.tmp") << "abc";
   manager.DiscardFreeBlocks = false;  // only the leftovers' notes are of interest
+  engine.GiveBackStep = 2048;
   Run(wkFreeSpace, root);
+  // The larger one was given back in steps before it went, as a drive-filling file would be.
+  ASSERT_GE(files.truncations.size(), 3u);
+  EXPECT_EQ(files.truncations[0], std::make_pair(root + "tem1.tmp", std::uint64_t{4096}));
+  EXPECT_EQ(files.truncations[2], std::make_pair(root + "tem1.tmp", std::uint64_t{0}));
   EXPECT_TRUE(engine.Failures.empty()) << ::testing::PrintToString(engine.Failures);
   EXPECT_EQ(engine.Notes,
             (std::vector<TWipeFailure>{{root + "tem1.tmp", TWipeFailureReason::LeftoverRemoved},
