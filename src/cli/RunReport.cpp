@@ -19,6 +19,11 @@ bool ReportRun(TCliOutput& output, const TRunOutcome& outcome) {
                    ": left under its own name, not completely overwritten: the run was stopped");
     left = true;
   }
+  if (!outcome.stoppedInDrive.empty()) {
+    output.Problem(outcome.stoppedInDrive +
+                   ": free space not completely wiped: the run was stopped");
+    left = true;
+  }
   for (const std::string& path : outcome.notReached) {
     output.Problem(path + ": not reached: the run was stopped");
     left = true;

@@ -4,6 +4,7 @@
 
 #include "cli/ArgumentPath.h"
 #include "cli/ExitStatus.h"
+#include "cli/LeftoverFiles.h"
 #include "cli/MethodChoice.h"
 #include "cli/RunReport.h"
 #include "cli/TCliOutput.h"
@@ -57,8 +58,11 @@ std::vector<TFreeSpaceTarget> ClassifyMountPoints(const std::vector<std::string>
       target.problem = kindProblem(kind);
     } else {
       target.volume = GetDriveVolume(target.root);
+      const auto space = platform::fs().diskSpace(target.root);
       if (target.volume.device == 0) {
         target.problem = "could not be examined";
+      } else if (space && space->readOnly) {
+        target.problem = "is mounted read-only: nothing written";
       } else {
         bool again = false;
         for (const platform::FileSystemId& volume : taken) again = again || volume == target.volume;
@@ -98,7 +102,10 @@ int TFreeSpaceCommand::Run() {
   TWipeMethod* method = WipeMethodsManager->MethodForEngine(engine);
   output_.Detail("free space: " + (method ? DescribeMethod(*method) : std::string("no method")));
 
+  std::vector<std::string> roots;
+  for (const auto& item : engine.Items) roots.push_back(item->Path);
   if (request_.dryRun) {
+    MentionLeftoverFiles(output_, roots, "the run removes it");
     for (const auto& item : engine.Items) {
       std::int64_t freeBytes = -1;
       std::int64_t totalBytes = -1;

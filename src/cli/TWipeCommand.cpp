@@ -1,15 +1,18 @@
 #include "cli/TWipeCommand.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "cli/ArgumentPath.h"
 #include "cli/ExitStatus.h"
+#include "cli/LeftoverFiles.h"
 #include "cli/MethodChoice.h"
 #include "cli/RunReport.h"
 #include "cli/TCliOutput.h"
 #include "cli/TCliWipeServices.h"
 #include "core/TWipeEngine.h"
 #include "core/TWipeMethodsManager.h"
+#include "platform/Drives.h"
 #include "platform/FileSystem.h"
 #include "platform/Folder.h"
 #include "platform/Signals.h"
@@ -146,6 +149,19 @@ int TWipeCommand::Run() {
         break;
     }
   }
+  // The drives touched: a temporary file that an interrupted free-space wipe left there is
+  // named, since it fills part of the drive until it is removed.
+  std::vector<std::string> roots;
+  for (const TWipeEngine* engine : {&files, &folders}) {
+    for (const auto& item : engine->Items) {
+      const std::string root = platform::drives().rootOf(item->Path);
+      if (!root.empty() && std::find(roots.begin(), roots.end(), root) == roots.end()) {
+        roots.push_back(root);
+      }
+    }
+  }
+  MentionLeftoverFiles(output_, roots,
+                       "it fills part of the drive until \"free-space\" removes it");
   for (TWipeEngine* engine : {&files, &folders}) {
     if (engine->Items.empty()) continue;
     TWipeMethod* method = WipeMethodsManager->MethodForEngine(*engine);

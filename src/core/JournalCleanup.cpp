@@ -120,10 +120,25 @@ std::vector<JournalCleanup::Result> JournalCleanup::Finish(const Progress& progr
         progress(kClearingJournalText, done, total);
       };
     }
+    std::vector<TScratchFolderLeft> staleLeft;
     if (platform::journals().inspect(folder).ext4) {
-      RemoveStaleScratchFolders(folder, StaleScratchAge);
+      RemoveStaleScratchFolders(folder, StaleScratchAge, &staleLeft);
     }
     result.Outcome = platform::journals().clean(request);
+    // A scratch folder of an earlier cleaning that stays is left on the user's file system:
+    // the outcome says so and names it, whatever the cleaning itself came to.
+    for (const TScratchFolderLeft& stale : staleLeft) {
+      platform::JournalOutcome& outcome = result.Outcome;
+      const std::string what = "the scratch folder " + stale.Path + " could not be removed";
+      if (outcome.result == JournalResult::Cleaned) {
+        outcome.result = JournalResult::Failed;
+        outcome.detail = what;
+        outcome.error = stale.Error;
+      } else {
+        outcome.detail += (outcome.detail.empty() ? "" : "; ") + what;
+        if (!outcome.error) outcome.error = stale.Error;
+      }
+    }
     stopped = result.Outcome.result == JournalResult::Stopped;
     results.push_back(std::move(result));
   }

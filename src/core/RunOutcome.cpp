@@ -14,6 +14,7 @@ TRunOutcome RunOutcomeOf(const TWipeEngine& engine) {
   if (!engine.StoppedInFile().empty() && platform::fs().info(engine.StoppedInFile())) {
     outcome.stoppedIn = engine.StoppedInFile();
   }
+  outcome.stoppedInDrive = engine.StoppedInDrive();
   for (std::size_t i = engine.ItemsReached(); i < engine.Items.size(); ++i) {
     outcome.notReached.push_back(engine.Items[i]->Path);
   }

@@ -16,6 +16,9 @@ struct TRunOutcome {
   // After a stop: the file that was being overwritten, still there under its own name; empty
   // when the run stopped between files.
   std::string stoppedIn;
+  // After a stop: the drive whose free-space wipe was under way, its free space not completely
+  // wiped; empty when the run was not in one.
+  std::string stoppedInDrive;
   // After a stop: the jobs the run did not begin, and how many jobs it had.
   std::vector<std::string> notReached;
   std::size_t jobs = 0;

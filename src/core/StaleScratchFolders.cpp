@@ -32,7 +32,8 @@ std::optional<std::vector<platform::DirEntry>> ScratchFiles(platform::Folder& sc
 
 }  // namespace
 
-std::size_t RemoveStaleScratchFolders(const std::string& path, std::chrono::nanoseconds age) {
+std::size_t RemoveStaleScratchFolders(const std::string& path, std::chrono::nanoseconds age,
+                                      std::vector<TScratchFolderLeft>* left) {
   const std::int64_t before = std::chrono::duration_cast<std::chrono::nanoseconds>(
                                   std::chrono::system_clock::now().time_since_epoch() - age)
                                   .count();
@@ -51,16 +52,24 @@ std::size_t RemoveStaleScratchFolders(const std::string& path, std::chrono::nano
     if (!scratch) continue;
     const auto files = ScratchFiles(*scratch, before);
     if (!files) continue;
-    bool emptied = true;
+    std::error_code notEmptied;
     for (const platform::DirEntry& file : *files) {
-      if (!scratch->removeFile(file.name)) emptied = false;
+      const platform::Status gone = scratch->removeFile(file.name);
+      if (!gone && !notEmptied) notEmptied = gone.error();
     }
     scratch.reset();
+    const std::string scratchPath = folder->pathOf(entry.name);
+    if (notEmptied) {
+      if (left) left->push_back({scratchPath, notEmptied});
+      continue;
+    }
     // Only the folder that was emptied: anything put in its place stays.
     const auto now = folder->entry(entry.name);
-    if (emptied && now && now->isFolder() && now->id == entry.id &&
-        folder->removeFolder(entry.name)) {
+    if (!now || !now->isFolder() || now->id != entry.id) continue;
+    if (const platform::Status gone = folder->removeFolder(entry.name); gone) {
       ++removed;
+    } else if (left) {
+      left->push_back({scratchPath, gone.error()});
     }
   }
   return removed;

@@ -7,8 +7,19 @@
 #include <chrono>
 #include <cstddef>
 #include <string>
+#include <system_error>
+#include <vector>
+
+// A stale scratch folder that could not be removed, and the system's reason.
+struct TScratchFolderLeft {
+  std::string Path;
+  std::error_code Error;
+  bool operator==(const TScratchFolderLeft&) const = default;
+};
 
 // Removes the stale scratch folders directly in the folder; returns how many were removed. The
 // folder is walked through open folders and nothing is followed; a scratch folder or file that
-// changed within `age` is left, and so is a folder that holds anything else.
-std::size_t RemoveStaleScratchFolders(const std::string& folder, std::chrono::nanoseconds age);
+// changed within `age` is left, and so is a folder that holds anything else. A stale scratch
+// folder that could not be removed (or emptied) is added to `left` when given.
+std::size_t RemoveStaleScratchFolders(const std::string& folder, std::chrono::nanoseconds age,
+                                      std::vector<TScratchFolderLeft>* left = nullptr);

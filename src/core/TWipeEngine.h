@@ -47,6 +47,8 @@ enum class TWipeFailureReason {
   NotDiscarded,             // a note: the free blocks could not be discarded after the wipe
   JournalNotCleared,        // old copies of deleted names stay in the file system's journal
   FreeSpaceNotWiped,        // a pass over the free space's temporary file failed (file removed)
+  MountedReadOnly,          // the drive is mounted read-only: nothing was written
+  LeftoverRemoved,          // a note: an interrupted free-space wipe's temporary file was removed
 };
 
 struct TWipeFailure {
@@ -73,10 +75,10 @@ struct TLeftoverFile {
   std::string Path;
   std::uint64_t Size = 0;
 };
-// The free-space wipe's temporary files found for the drive at `root`: an ordinary file with a
-// single name, named as the temporary file, in the drive's root or in a folder that a run puts
-// the file in when the root may not be written (the home and the temporary folder, where they
-// lie on that drive).
+// The free-space wipe's temporary files found for the drive at `root`: an ordinary file of the
+// caller's with a single name, named as the temporary file, in the drive's root or in a folder
+// that a run puts the file in when the root may not be written (the home and the temporary
+// folder, where they are reached through the drive's own mount).
 std::vector<TLeftoverFile> FindFreeSpaceLeftovers(const std::string& root);
 
 class TWipeEngine {
@@ -123,6 +125,9 @@ class TWipeEngine {
   // stopped (kept under its own name, not completely overwritten), or empty.
   std::size_t ItemsReached() const { return itemsReached_; }
   const std::string& StoppedInFile() const { return stoppedInFile_; }
+  // The drive whose free-space wipe the last run was stopped in (its free space not completely
+  // wiped), or empty.
+  const std::string& StoppedInDrive() const { return stoppedInDrive_; }
 
   // Wipes one file: the executable question, the protective attributes cleared, every pass
   // written, then the file renamed to a long meaningless name and deleted. A symbolic link is
@@ -154,7 +159,9 @@ class TWipeEngine {
   bool WipeDirectory(const std::string& folder, const std::string& mask, bool recurse,
                      bool keepFolders);
   // Fills the free space of the drive holding Item.Path with a temporary file in the drive's
-  // root, wipes that file with every pass and deletes it.
+  // root, wipes that file with every pass and deletes it. The caller's own temporary files of
+  // interrupted runs on that drive are removed first (each a note); an entry of that name that
+  // is not the caller's own is never written, and a read-only mount is not written at all.
   void WipeDriveFreeSpace(const TWipeItem& item);
 
  private:
@@ -256,4 +263,5 @@ class TWipeEngine {
   OpenFile* open_ = nullptr;
   std::size_t itemsReached_ = 0;
   std::string stoppedInFile_;
+  std::string stoppedInDrive_;
 };

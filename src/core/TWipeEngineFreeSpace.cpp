@@ -2,6 +2,7 @@
 // all the space the caller may write, and is then wiped with every pass and deleted.
 
 #include <algorithm>
+#include <functional>
 #include <limits>
 #include <utility>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "core/WipeServices.h"
 #include "platform/Drives.h"
 #include "platform/FileSystem.h"
+#include "platform/Folder.h"
 #include "platform/Folders.h"
 
 namespace {
@@ -34,14 +36,19 @@ std::string Bytes(std::uint64_t count) {
 }
 
 // The folders besides the root where the temporary file goes when the root may not be written:
-// the home folder and the temporary folder, those that lie on the root's file system.
+// the home folder and the temporary folder, those reached through the very mount of the root
+// (`rootMount`). A folder of the same file system reached through another mount (a bind mount,
+// which may be read-only, or may show only a part of the file system) is not used: the job
+// writes through the mount it names and no other. No folder is used when the system does not
+// say which mount a folder is reached through.
 std::vector<std::pair<std::string, platform::DiskSpace>> FallbackFolders(
-    platform::FileSystem& files, const platform::DiskSpace& rootSpace) {
+    platform::FileSystem& files, const platform::DiskSpace& rootSpace, std::uint64_t rootMount) {
   std::vector<std::pair<std::string, platform::DiskSpace>> folders;
+  if (rootMount == 0) return folders;
   for (const std::string& candidate : {platform::homeFolder(), platform::tempFolder()}) {
     if (!platform::isAbsolutePath(candidate)) continue;
     const auto info = files.info(candidate);
-    if (!info || info->kind != platform::EntryKind::Folder) continue;
+    if (!info || info->kind != platform::EntryKind::Folder || info->mount != rootMount) continue;
     const auto space = files.diskSpace(candidate);
     if (space && space->id.device == rootSpace.id.device) {
       folders.emplace_back(AddTrailingBackslash(candidate), *space);
@@ -50,12 +57,18 @@ std::vector<std::pair<std::string, platform::DiskSpace>> FallbackFolders(
   return folders;
 }
 
+// The mount the root folder of a drive is reached through; 0 when it cannot be told.
+std::uint64_t MountOf(platform::FileSystem& files, const std::string& root) {
+  const auto info = files.info(root);
+  return info && info->isFolder() ? info->mount : 0;
+}
+
 // Where the temporary file goes: the drive's root when the caller may create files there, else
 // the first of the fallback folders that may be written. Empty when there is none.
 std::string FolderForTemporaryFile(platform::FileSystem& files, const std::string& root,
-                                   const platform::DiskSpace& rootSpace) {
+                                   const platform::DiskSpace& rootSpace, std::uint64_t rootMount) {
   if (rootSpace.writable) return root;
-  for (const auto& [folder, space] : FallbackFolders(files, rootSpace)) {
+  for (const auto& [folder, space] : FallbackFolders(files, rootSpace, rootMount)) {
     if (space.writable) return folder;
   }
   return {};
@@ -73,6 +86,36 @@ std::string WhyNotDiscarded(const std::error_code& error) {
   return {};
 }
 
+// Removes an entry of an open folder that is still the file `id`, a large file given back in
+// steps first (the engine's own way of removing what it wiped).
+using RemoveEntry = std::function<platform::Status(platform::Folder&, const std::string& name,
+                                                   const platform::EntryId& id)>;
+
+// Removes the temporary files that interrupted runs of this user left for the drive, so that
+// their space is filled and wiped with the rest; each is re-checked where it lies before its
+// name goes. What was removed comes back as notes, what could not be as failures.
+void RemoveLeftovers(const std::string& root, const RemoveEntry& remove,
+                     std::vector<TWipeFailure>& notes, std::vector<TWipeFailure>& failures) {
+  for (const TLeftoverFile& leftover : FindFreeSpaceLeftovers(root)) {
+    auto containing = platform::openContainingFolder(leftover.Path);
+    if (!containing) {
+      failures.push_back({leftover.Path, TWipeFailureReason::CannotDelete, containing.error(), {}});
+      continue;
+    }
+    platform::Folder& folder = *containing->folder;
+    const auto entry = folder.entry(containing->name);
+    if (!entry || entry->kind != platform::EntryKind::File || entry->links != 1 ||
+        !entry->ownedByCaller) {
+      continue;  // no longer a leftover of this user's: left alone
+    }
+    if (const platform::Status removed = remove(folder, containing->name, entry->id); !removed) {
+      failures.push_back({leftover.Path, TWipeFailureReason::CannotDelete, removed.error(), {}});
+      continue;
+    }
+    notes.push_back({leftover.Path, TWipeFailureReason::LeftoverRemoved});
+  }
+}
+
 }  // namespace
 
 std::vector<TLeftoverFile> FindFreeSpaceLeftovers(const std::string& root) {
@@ -82,13 +125,18 @@ std::vector<TLeftoverFile> FindFreeSpaceLeftovers(const std::string& root) {
   const auto rootSpace = files.diskSpace(root);
   if (!rootSpace) return found;
   std::vector<std::string> folders{AddTrailingBackslash(root)};
-  for (const auto& fallback : FallbackFolders(files, *rootSpace)) folders.push_back(fallback.first);
+  for (const auto& fallback : FallbackFolders(files, *rootSpace, MountOf(files, root))) {
+    folders.push_back(fallback.first);
+  }
   for (const std::string& folder : folders) {
     const std::string path = folder + kTemporaryName;
     const auto info = files.info(path);
-    // Only what a run could have made and would replace: never a link, a folder or a file
-    // whose content other names share.
-    if (!info || info->kind != platform::EntryKind::File || info->links != 1) continue;
+    // Only what a run of this user could have made: never a link, a folder, a file whose
+    // content other names share, or another user's file.
+    if (!info || info->kind != platform::EntryKind::File || info->links != 1 ||
+        !info->ownedByCaller) {
+      continue;
+    }
     const bool seen = std::any_of(found.begin(), found.end(),
                                   [&](const TLeftoverFile& file) { return file.Path == path; });
     if (!seen) found.push_back({path, info->size});
@@ -136,6 +184,12 @@ void TWipeEngine::WipeDriveFreeSpace(const TWipeItem& item) {
     Fail(root, TWipeFailureReason::FreeSpaceFillFailed);
     return;
   }
+  if (bound->readOnly) {
+    Fail(root, TWipeFailureReason::MountedReadOnly);
+    return;
+  }
+  // The mount the job writes through: the temporary file must lie on it, wherever it goes.
+  const std::uint64_t rootMount = here->mount;
   // The figures of the bound file system; null when they cannot be asked for, or when another
   // file system has taken the root's place (`moved`).
   bool moved = false;
@@ -160,11 +214,19 @@ void TWipeEngine::WipeDriveFreeSpace(const TWipeItem& item) {
     }
   };
 
-  const std::string folder = FolderForTemporaryFile(files, root, *bound);
+  const std::string folder = FolderForTemporaryFile(files, root, *bound, rootMount);
   if (folder.empty()) {
     Fail(root, TWipeFailureReason::NeedsAdministrator);
     return;
   }
+  // A temporary file that an interrupted run left fills part of the space: it goes first.
+  // A leftover fills much of the drive: it is given back in steps, the windows handling events.
+  RemoveLeftovers(
+      root,
+      [this](platform::Folder& in, const std::string& name, const platform::EntryId& id) {
+        return RemoveWipedEntry(in, name, id);
+      },
+      Notes, Failures);
   const std::string temporary = folder + kTemporaryName;
   const std::uint64_t cluster = GetClusterSize(root);
   // While much space is left the file grows by BufferSize rounded down to whole clusters; the
@@ -176,9 +238,20 @@ void TWipeEngine::WipeDriveFreeSpace(const TWipeItem& item) {
   const std::uint64_t large = std::max(wanted / cluster * cluster, cluster);
   const std::string block(static_cast<std::size_t>(large), '0');
 
-  auto file = files.createAlways(temporary);
+  // The program's own new file: an entry of that name that is not this user's leftover (a
+  // link, another user's file, a file in a folder everyone may write) is never written.
+  auto file = files.createOwnFile(temporary);
   if (!file) {
-    Fail(root, TWipeFailureReason::FreeSpaceFileNotCreated, file.error());
+    Fail(root, TWipeFailureReason::FreeSpaceFileNotCreated, file.error(), temporary);
+    return;
+  }
+  // Made through the mount the job names, as the folder was chosen: a folder swapped for a
+  // link to another mount in between would put the fill elsewhere.
+  if (const auto made = file->info(); rootMount != 0 && (!made || made->mount != rootMount)) {
+    file.reset();
+    const auto there = files.info(temporary);
+    if (made && there && there->id == made->id && there->size == 0) files.deleteFile(temporary);
+    Fail(root, TWipeFailureReason::NoLongerMounted);
     return;
   }
   IWipeProgress& window = progress();
@@ -279,11 +352,15 @@ void TWipeEngine::WipeDriveFreeSpace(const TWipeItem& item) {
       failure.Reason = TWipeFailureReason::FreeSpaceNotWiped;
     }
   }
-  if (left && !Aborted) reportUnreached(*left, full, cluster);
+  if (Aborted) {
+    stoppedInDrive_ = root;
+    return;
+  }
+  if (left) reportUnreached(*left, full, cluster);
   // The blocks the wiped file held are free again: an SSD may now be told so, on the file
   // system that was wiped.
   const bool discard = WipeMethodsManager && WipeMethodsManager->DiscardFreeBlocks;
-  if (discard && !Aborted && !files.info(temporary) && ask() && !moved) {
+  if (discard && !files.info(temporary) && ask() && !moved) {
     DiscardFreeBlocks(root, bound->total);
   }
 }

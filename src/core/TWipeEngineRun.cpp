@@ -132,6 +132,10 @@ std::string WipeFailureText(TWipeFailureReason reason) {
       return "journal not cleared";
     case TWipeFailureReason::FreeSpaceNotWiped:
       return "free space was not wiped completely";
+    case TWipeFailureReason::MountedReadOnly:
+      return "is mounted read-only: nothing written";
+    case TWipeFailureReason::LeftoverRemoved:
+      return "was left by an interrupted free-space wipe: removed";
   }
   return "was not wiped";
 }
@@ -148,7 +152,8 @@ std::string DescribeFailure(const TWipeFailure& failure) {
 bool LeavesSomethingBehind(const TWipeFailure& failure) {
   return failure.Reason != TWipeFailureReason::NotFound &&
          failure.Reason != TWipeFailureReason::NotDiscarded &&
-         failure.Reason != TWipeFailureReason::JournalNotCleared;
+         failure.Reason != TWipeFailureReason::JournalNotCleared &&
+         failure.Reason != TWipeFailureReason::LeftoverRemoved;
 }
 
 void TWipeEngine::Fail(const std::string& path, TWipeFailureReason reason, std::error_code error,
@@ -185,6 +190,7 @@ void TWipeEngine::Execute() {
   Notes.clear();
   itemsReached_ = 0;
   stoppedInFile_.clear();
+  stoppedInDrive_.clear();
   std::unique_ptr<IWipeProgress> window;
   try {
     window = WipeServices().OpenProgress(*this);

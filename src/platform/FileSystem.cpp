@@ -24,6 +24,8 @@ class FileErrorCategory final : public std::error_category {
         return "it has other hard links";
       case FileError::ReadOnly:
         return "the file is read-only";
+      case FileError::NotOwn:
+        return "it is another user's, or lies in a folder others may write";
     }
     return "unknown file error";
   }

@@ -76,6 +76,8 @@ struct DiskSpace {
   // and whether the caller may create files in that folder.
   FileSystemId id{};
   bool writable = false;
+  // The file system is mounted read-only there: nothing may be written through that mount.
+  bool readOnly = false;
 };
 
 // An open file. Writes are all-or-nothing: a short write is reported as failure.
@@ -139,6 +141,12 @@ class FileSystem {
   // no other hard link. Never follows a symbolic link, and touches no other entry of that name
   // (a link, a folder, a file shared with other names).
   virtual Result<std::unique_ptr<File>> createAlways(const std::string& path) = 0;
+  // Creates a new file of the caller's own for reading and writing: never follows a link and
+  // never opens an entry that is already there (O_CREAT | O_EXCL | O_NOFOLLOW). An existing
+  // entry of that name is taken over (emptied) only when it is an ordinary file with a single
+  // name, owned by the caller, in a folder that not everyone may write; otherwise it is left
+  // as it is and the call fails (FileError::NotOwn, FileError::Shared, FileError::NotAFile).
+  virtual Result<std::unique_ptr<File>> createOwnFile(const std::string& path) = 0;
   // Opens the folder for a walk that works relative to it (see Folder). The path is resolved
   // as the system resolves paths, links included; a walk that must not start at a link looks
   // at its first folder from the folder that holds it (openContainingFolder).

@@ -16,6 +16,7 @@ enum class FileError {
   NotAFile,     // not an ordinary file (a device, a pipe, a socket)
   Shared,       // the file has other hard links: its content belongs to other names too
   ReadOnly,     // the file is marked read-only (no owner write bit): it is not replaced
+  NotOwn,       // not the caller's own: another user's file, or in a folder others may write
 };
 const std::error_category& fileErrorCategory();
 inline std::error_code make_error_code(FileError error) {

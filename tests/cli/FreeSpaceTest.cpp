@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
 #include "CliProcess.h"
 #include "support/ScopedMount.h"
@@ -29,6 +31,20 @@ std::size_t occurrences(const std::string& file, const std::string& marker) {
     ++count;
   }
   return count;
+}
+
+// Lets files take every free block of the ext4 file system mounted at the point: the blocks
+// ext4 otherwise keeps back from everyone (its reserved clusters) are given up, so that a fill
+// of it can end without anything left over. False when that cannot be done here.
+bool GiveUpReservedClusters(const std::string& point) {
+  std::ifstream mounts("/proc/self/mounts");
+  std::string source, mountPoint, rest;
+  while (mounts >> source >> mountPoint && std::getline(mounts, rest)) {
+    if (mountPoint != point || source.rfind("/dev/", 0) != 0) continue;
+    std::ofstream flag("/sys/fs/ext4/" + source.substr(5) + "/reserved_clusters");
+    return static_cast<bool>(flag << 0 << std::flush);
+  }
+  return false;
 }
 
 }  // namespace
@@ -100,7 +116,62 @@ TEST_F(FreeSpace, AStoppedRunLeavesNoTemporaryFile) {
     run.signal(c.signal);
     const CliResult result = run.finish();
     EXPECT_EQ(result.status, c.status) << result.err;
+    // The drive it stopped in is named.
+    EXPECT_NE(result.err.find(point + "/: free space not completely wiped: the run was stopped"),
+              std::string::npos)
+        << result.err;
     EXPECT_FALSE(pathExists(point + "/tem1.tmp"));
     EXPECT_TRUE(fsys::is_empty(point + "/lost+found"));
   }
+}
+
+TEST_F(FreeSpace, ALeftoverTemporaryFileIsNamedByWipeAndRemovedByFreeSpace) {
+  ScopedMount disk(point, ScopedMount::Kind::Ext4Image, 16);
+  if (!disk.mounted()) GTEST_SKIP() << disk.reason();
+  const std::string leftover = t.write("disk/tem1.tmp", std::string(1u << 20, 'x'));
+  const std::string file = t.write("disk/file", "data");
+  const std::string named = leftover +
+                            ": an interrupted free-space wipe left this temporary file (1048576 "
+                            "bytes) on " +
+                            point + "/; ";
+
+  const CliResult wiped = RunCli(t, cli, {"wipe", "-m", "02-zeros", file});
+  EXPECT_EQ(wiped.status, 0) << wiped.err;
+  EXPECT_NE(wiped.err.find(named + "it fills part of the drive until \"free-space\" removes it"),
+            std::string::npos)
+      << wiped.err;
+  EXPECT_FALSE(pathExists(file));
+
+  const CliResult listed = RunCli(t, cli, {"free-space", "--dry-run", point});
+  EXPECT_NE(listed.err.find(named + "the run removes it"), std::string::npos) << listed.err;
+  EXPECT_TRUE(pathExists(leftover));
+
+  const CliResult run = RunCli(t, cli, {"free-space", "-m", "02-zeros", point});
+  EXPECT_NE(run.err.find(leftover + ": was left by an interrupted free-space wipe: removed"),
+            std::string::npos)
+      << run.err;
+  EXPECT_FALSE(pathExists(leftover));
+}
+
+TEST_F(FreeSpace, AMountPointRefusedBesideOneWipedMakesTheRunIncompleteAndSaysWhy) {
+  ScopedMount disk(point, ScopedMount::Kind::Ext4Image, 16, "-m 0");
+  if (!disk.mounted()) GTEST_SKIP() << disk.reason();
+  if (!GiveUpReservedClusters(point)) GTEST_SKIP() << "the reserved clusters cannot be given up";
+  const std::string folder = t.makeFolder("disk/folder");
+  // The drive alone is wiped completely.
+  const CliResult alone = RunCli(t, cli, {"free-space", "-m", "02-zeros", point});
+  ASSERT_EQ(alone.status, 0) << alone.err;
+
+  const CliResult both = RunCli(t, cli, {"free-space", "-m", "02-zeros", point, folder});
+  EXPECT_EQ(both.status, 1);
+  EXPECT_EQ(both.err, "ferrovane-cli: " + folder +
+                          "/: is not a mount point (it lies on the drive at " + point + "/)\n");
+  EXPECT_FALSE(pathExists(point + "/tem1.tmp"));
+
+  // Mounted read-only, the drive is named as such; that it may not be written is no question of
+  // rights.
+  ASSERT_EQ(std::system(("mount -o remount,ro '" + point + "'").c_str()), 0);
+  const CliResult readOnly = RunCli(t, cli, {"free-space", "-m", "02-zeros", point});
+  EXPECT_EQ(readOnly.status, 1);
+  EXPECT_EQ(readOnly.err, "ferrovane-cli: " + point + "/: is mounted read-only: nothing written\n");
 }

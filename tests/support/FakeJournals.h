@@ -16,6 +16,7 @@ class FakeJournals final : public platform::Journals {
   // The volume of a path that `folders` does not list; none when unset.
   std::function<std::optional<std::uint64_t>(const std::string&)> otherVolumes;
   bool emptiable = false;  // what canEmpty answers
+  bool ext4 = false;       // what inspect answers: whether every file system is an ext4 one
   struct Call {
     std::string folder;
     std::optional<std::uint64_t> volume;
@@ -29,7 +30,11 @@ class FakeJournals final : public platform::Journals {
     if (it != folders.end()) return it->second;
     return otherVolumes ? otherVolumes(path) : std::nullopt;
   }
-  platform::JournalInfo inspect(const std::string&) override { return {}; }
+  platform::JournalInfo inspect(const std::string&) override {
+    platform::JournalInfo info;
+    info.ext4 = ext4;
+    return info;
+  }
   bool canEmpty(const std::string&) override { return emptiable; }
   platform::JournalOutcome clean(const platform::JournalRequest& request) override {
     calls.push_back({request.folder, request.volume, request.way});

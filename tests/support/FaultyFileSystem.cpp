@@ -187,6 +187,12 @@ platform::Result<std::unique_ptr<platform::File>> FaultyFileSystem::createAlways
   return wrap(real().createAlways(path), path);
 }
 
+platform::Result<std::unique_ptr<platform::File>> FaultyFileSystem::createOwnFile(
+    const std::string& path) {
+  if (auto error = refused(failOpen, path)) return error;
+  return wrap(real().createOwnFile(path), path);
+}
+
 platform::Result<std::unique_ptr<platform::Folder>> FaultyFileSystem::openFolder(
     const std::string& path) {
   return wrap(real().openFolder(path));
@@ -258,6 +264,7 @@ std::optional<platform::DiskSpace> FaultyFileSystem::diskSpace(const std::string
     if (space) {
       injected.id = space->id;
       injected.writable = space->writable;
+      injected.readOnly = space->readOnly;
     }
     injected.free = std::max(injected.free, injected.available);
     space = injected;

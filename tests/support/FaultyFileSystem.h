@@ -90,6 +90,7 @@ class FaultyFileSystem : public platform::FileSystem {
 
   platform::Result<std::unique_ptr<platform::File>> openExisting(const std::string& path) override;
   platform::Result<std::unique_ptr<platform::File>> createAlways(const std::string& path) override;
+  platform::Result<std::unique_ptr<platform::File>> createOwnFile(const std::string& path) override;
   platform::Result<std::unique_ptr<platform::Folder>> openFolder(const std::string& path) override;
   platform::Result<platform::FileInfo> info(const std::string& path) override;
   platform::Status setAttributes(const std::string& path, std::uint32_t attributes) override;

@@ -71,6 +71,57 @@ class PosixFileSystem final : public FileSystem {
     return std::make_unique<PosixFile>(*fd);
   }
 
+  Result<std::unique_ptr<File>> createOwnFile(const std::string& path) override {
+    const std::string own = trimSeparators(path);
+    const std::string name = fileNameOf(own);
+    std::string parent = parentFolderOf(own);
+    if (name.empty() || parent.empty() || name == "." || name == "..") return noPath();
+    const int folder = ::open(parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder < 0) return lastError();
+    const int made = ::openat(folder, name.c_str(),
+                              O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, 0600);
+    if (made >= 0 || errno != EEXIST) {
+      const std::error_code error = made < 0 ? lastError() : std::error_code();
+      ::close(folder);
+      if (error) return error;
+      return std::make_unique<PosixFile>(made);
+    }
+    // The name is taken. Where others may write the folder, whatever is there may be theirs,
+    // or be swapped for theirs while the file is in use: it is never taken over there.
+    struct stat st {};
+    if (::fstat(folder, &st) != 0) {
+      const std::error_code error = lastError();
+      ::close(folder);
+      return error;
+    }
+    if (st.st_mode & S_IWOTH) {
+      ::close(folder);
+      return FileError::NotOwn;
+    }
+    // Looked at on the open descriptor: what is emptied is what was checked.
+    auto fd = posix::openRegularAt(folder, name.c_str(), O_RDWR | O_NOFOLLOW | O_NOCTTY);
+    ::close(folder);
+    if (!fd)
+      return fd.error() == std::errc::too_many_symbolic_link_levels
+                 ? std::error_code(FileError::NotAFile)
+                 : fd.error();
+    std::error_code refused;
+    if (::fstat(*fd, &st) != 0) {
+      refused = lastError();
+    } else if (st.st_nlink != 1) {
+      refused = FileError::Shared;
+    } else if (st.st_uid != ::geteuid()) {
+      refused = FileError::NotOwn;
+    } else if (st.st_size != 0 && ::ftruncate(*fd, 0) != 0) {
+      refused = lastError();
+    }
+    if (refused) {
+      ::close(*fd);
+      return refused;
+    }
+    return std::make_unique<PosixFile>(*fd);
+  }
+
   Result<std::unique_ptr<Folder>> openFolder(const std::string& path) override {
     std::string own = trimSeparators(path);
     if (own.empty()) return noPath();
@@ -247,6 +298,7 @@ class PosixFileSystem final : public FileSystem {
     }
     space.writable =
         S_ISDIR(st.st_mode) && ::faccessat(AT_FDCWD, probe.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
+    space.readOnly = (sv.f_flag & ST_RDONLY) != 0;
     return space;
   }
 

@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "platform/PathText.h"
 #include "support/FakeJournals.h"
+#include "support/FaultyFileSystem.h"
+#include "support/TestFolder.h"
 
 using platform::JournalOutcome;
 using platform::JournalRequest;
@@ -122,5 +127,48 @@ TEST_F(JournalCleanupTest, AStopEndsTheWorkAndTheFileSystemsNotReachedAreReporte
     EXPECT_EQ(fake.calls.size(), c.cleaned);
     ASSERT_EQ(results.size(), 3u);
     for (const auto& result : results) EXPECT_EQ(result.Outcome.result, JournalResult::Stopped);
+  }
+}
+
+TEST_F(JournalCleanupTest, AStaleScratchFolderThatStaysMakesTheOutcomeAFailureNamingIt) {
+  TestFolder t;
+  const std::string scratch = t / ".ferrovane-journal-0123456789ab";
+  FaultyFileSystem files;
+  const platform::ScopedFileSystem installedFiles(files);
+  files.failDelete = {scratch + "/0"};
+  const std::string folder = platform::trimSeparators(t.path());
+  fake.folders[folder] = 4;
+  fake.ext4 = true;
+  struct Case {
+    const char* what;
+    JournalResult cleaning;
+    std::string detail;  // what the outcome says
+  };
+  const std::string stays = "the scratch folder " + scratch + " could not be removed";
+  const Case cases[] = {
+      {"the cleaning worked", JournalResult::Cleaned, stays},
+      {"the cleaning failed too", JournalResult::NoSpace, "too little room; " + stays},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::filesystem::create_directories(scratch);
+    t.write(".ferrovane-journal-0123456789ab/0", "");
+    fake.answer = [&](const JournalRequest&) {
+      JournalOutcome outcome;
+      outcome.result = c.cleaning;
+      if (c.cleaning != JournalResult::Cleaned) outcome.detail = "too little room";
+      return outcome;
+    };
+    JournalCleanup cleanup;
+    cleanup.StaleScratchAge = std::chrono::nanoseconds(0);
+    cleanup.NoteDeletion(folder);
+    const auto results = cleanup.Finish({}, {});
+    ASSERT_EQ(results.size(), 1u);
+    const JournalOutcome& outcome = results[0].Outcome;
+    EXPECT_EQ(outcome.result,
+              c.cleaning == JournalResult::Cleaned ? JournalResult::Failed : c.cleaning);
+    EXPECT_EQ(outcome.detail, c.detail);
+    EXPECT_EQ(outcome.error, files.injectedError);
+    EXPECT_TRUE(std::filesystem::exists(scratch + "/0"));
   }
 }

@@ -10,7 +10,9 @@
 #include <fstream>
 #include <functional>
 #include <iostream>
+#include <set>
 
+#include "support/FaultyFileSystem.h"
 #include "support/TestFolder.h"
 
 namespace fsys = std::filesystem;
@@ -111,4 +113,29 @@ TEST(StaleScratchFolders, OnlyTheProgramsOwnFoldersOfScratchFilesAreRemoved) {
     EXPECT_TRUE(fsys::exists(folder + name));
   }
   EXPECT_EQ(RemoveStaleScratchFolders(t / "missing", 0s), 0u);
+}
+
+TEST(StaleScratchFolders, AFolderThatCannotBeEmptiedOrRemovedIsNamedWithTheReason) {
+  TestFolder t;
+  FaultyFileSystem files;
+  const platform::ScopedFileSystem installed(files);
+  const struct {
+    const char* what;
+    std::set<std::string> FaultyFileSystem::*failing;
+    const char* failingPath;  // inside the folder of the case
+  } cases[] = {
+      {"a scratch file stays", &FaultyFileSystem::failDelete, "/1"},
+      {"the emptied folder stays", &FaultyFileSystem::failRemoveFolder, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::string folder = t.makeFolder(c.what) + "/";
+    scratchWithFiles(folder);
+    files.*c.failing = {folder + kScratch + c.failingPath};
+    std::vector<TScratchFolderLeft> left;
+    EXPECT_EQ(RemoveStaleScratchFolders(folder, 0s, &left), 0u);
+    EXPECT_EQ(left, (std::vector<TScratchFolderLeft>{{folder + kScratch, files.injectedError}}));
+    EXPECT_TRUE(fsys::exists(folder + kScratch));
+    files.*c.failing = {};
+  }
 }

@@ -2,16 +2,19 @@
 // fill, and on a test folder posing as a drive for the failures.
 
 #include <fcntl.h>
+#include <sys/mount.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <map>
 #include <optional>
 #include <set>
 
 #include "WipeEngineFixture.h"
+#include "core/RunOutcome.h"
 #include "platform/Drives.h"
 #include "platform/Folders.h"
 #include "support/ScopedMount.h"
@@ -107,6 +110,7 @@ TEST_F(WipeFreeSpaceTest, ThreeFreeClustersAreFilledWipedAndDeleted) {
   SKIP_UNLESS_MOUNTED(root);
   // A file left by an earlier run is replaced.
   std::ofstream(root + "tem1.tmp") << "left over";
+  manager.DiscardFreeBlocks = false;  // only the leftover's note is of interest
   Run(wkFreeSpace, root);
   const std::string temporary = root + "tem1.tmp";
   const auto fill = WritesTo(temporary);
@@ -129,6 +133,9 @@ TEST_F(WipeFreeSpaceTest, ThreeFreeClustersAreFilledWipedAndDeleted) {
   EXPECT_EQ(WipedContents()[0], std::string(12288, '\xEE'));
   EXPECT_FALSE(pathExists(temporary));
   EXPECT_TRUE(engine.Failures.empty());
+  // The leftover went first, and the user hears of it.
+  EXPECT_EQ(engine.Notes,
+            (std::vector<TWipeFailure>{{temporary, TWipeFailureReason::LeftoverRemoved}}));
 }
 
 TEST_F(WipeFreeSpaceTest, LargeBlocksStillEndExactlyAtTheEndOfTheSpace) {
@@ -161,6 +168,25 @@ TEST_F(WipeFreeSpaceTest, CancelDuringTheFillDeletesTheUnwipedFile) {
   EXPECT_TRUE(files.renames.empty());
   EXPECT_EQ(files.writes.size(), 3u);
   EXPECT_EQ(files.writes[0].length, 524288u);  // BufferSize in whole clusters
+  // The run says which drive it stopped in, though no file of it is left.
+  const TRunOutcome outcome = RunOutcomeOf(engine);
+  EXPECT_EQ(outcome.stoppedInDrive, root);
+  EXPECT_EQ(outcome.stoppedIn, "");
+
+  // A stop while the filled file is wiped names the drive too; a run that ends names none.
+  services.onProcess = [&] {
+    // The pass has begun: a second write from the file's start.
+    const auto fromStart = std::count_if(files.writes.begin(), files.writes.end(),
+                                         [](const auto& write) { return write.offset == 0; });
+    if (fromStart >= 2) engine.Aborted = true;
+  };
+  Run(wkFreeSpace, root);
+  EXPECT_EQ(RunOutcomeOf(engine).stoppedInDrive, root);
+  EXPECT_FALSE(pathExists(root + "tem1.tmp"));
+  services.onProcess = nullptr;
+  Run(wkFreeSpace, root);
+  EXPECT_FALSE(engine.Aborted);
+  EXPECT_EQ(RunOutcomeOf(engine).stoppedInDrive, "");
 }
 
 TEST_F(WipeFreeSpaceTest, DriveThatCannotBeFilledEndsCleanlyAndIsReported) {
@@ -188,9 +214,8 @@ TEST_F(WipeFreeSpaceTest, DriveThatCannotBeFilledEndsCleanlyAndIsReported) {
   EXPECT_TRUE(fsys::is_directory(root + "tem1.tmp"));
   EXPECT_EQ(engine.Failures,
             (std::vector<TWipeFailure>{{root, TWipeFailureReason::FreeSpaceFileNotCreated,
-                                        platform::FileError::NotAFile}}));
-  EXPECT_EQ(DescribeFailure(engine.Failures[0]),
-            "temporary file could not be created (not an ordinary file)");
+                                        std::make_error_code(std::errc::is_a_directory),
+                                        root + "tem1.tmp"}}));
 }
 
 TEST_F(WipeFreeSpaceTest, ATemporaryFileWhosePassFailedIsRemovedAndTheDriveNamed) {
@@ -212,38 +237,77 @@ TEST_F(WipeFreeSpaceTest, PathThatIsNotAbsoluteDoesNothing) {
   EXPECT_EQ(services.log.opened, 1);
 }
 
-TEST_F(WipeFreeSpaceTest, ExistingTemporaryEntrySharedWithAnotherNameIsLeftAlone) {
+TEST_F(WipeFreeSpaceTest, TemporaryNameTakenByWhatIsNotTheUsersOwnFileIsNeverWritten) {
   struct Case {
     const char* what;
-    void (*make)(const std::string& entry, const std::string& other);
-    std::error_code error;  // the reason the run gives
+    // Makes the entry in the root; false when the case cannot be made here.
+    bool (*make)(const std::string& entry, const std::string& other);
+    std::error_code error;
+    bool openToAll = false;     // the root is world-writable (1777)
+    bool notRemovable = false;  // the user's own leftover cannot be removed first
+  };
+  const auto ownLeftover = [](const std::string& entry, const std::string&) {
+    std::ofstream(entry) << "precious";
+    return true;
+  };
+  const auto othersFile = [](const std::string& entry, const std::string&) {
+    std::ofstream(entry) << "precious";
+    return ::geteuid() == 0 && ::chown(entry.c_str(), 65534, 65534) == 0;
   };
   const Case cases[] = {
       {"a hard link to another file",
        [](const std::string& entry, const std::string& other) {
          fsys::create_hard_link(other, entry);
+         return true;
        },
        platform::FileError::Shared},
       {"a symbolic link to another file",
        [](const std::string& entry, const std::string& other) {
          fsys::create_symlink(other, entry);
+         return true;
        },
        platform::FileError::NotAFile},
+      {"another user's file", othersFile, platform::FileError::NotOwn},
+      {"another user's file planted where everyone may write", othersFile,
+       platform::FileError::NotOwn, true},
+      {"the user's own file that stays, where everyone may write", ownLeftover,
+       platform::FileError::NotOwn, true, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     const std::string root = TinyFakeDrive(std::string("drive ") + c.what);
     const std::string other = folder.write(std::string("elsewhere/") + c.what, "precious");
-    c.make(root + "tem1.tmp", other);
+    if (!c.make(root + "tem1.tmp", other)) {
+      std::cout << "[ SKIPPED  ] " << c.what << ": needs root\n";
+      continue;
+    }
+    if (c.openToAll) fsys::permissions(root, fsys::perms::all | fsys::perms::sticky_bit);
+    files.failDelete.clear();
+    if (c.notRemovable) files.failDelete.insert(root + "tem1.tmp");
     files.writes.clear();
     Run(wkFreeSpace, root);
-    EXPECT_EQ(
-        engine.Failures,
-        (std::vector<TWipeFailure>{{root, TWipeFailureReason::FreeSpaceFileNotCreated, c.error}}));
+    std::vector<TWipeFailure> expected{
+        {root, TWipeFailureReason::FreeSpaceFileNotCreated, c.error, root + "tem1.tmp"}};
+    if (c.notRemovable) {
+      expected.insert(expected.begin(),
+                      {root + "tem1.tmp", TWipeFailureReason::CannotDelete, files.injectedError});
+    }
+    EXPECT_EQ(engine.Failures, expected);
     EXPECT_TRUE(files.writes.empty());
     EXPECT_EQ(readFileBytes(other), "precious");
     EXPECT_EQ(readFileBytes(root + "tem1.tmp"), "precious");  // the entry itself is still there
   }
+
+  // The user's own leftover that cannot be removed, in a folder only the user may write, is
+  // taken over: emptied, filled and wiped.
+  const std::string root = TinyFakeDrive("own drive");
+  std::ofstream(root + "tem1.tmp") << "left over";
+  files.failDelete = {root + "tem1.tmp"};
+  files.writes.clear();
+  Run(wkFreeSpace, root);
+  EXPECT_EQ(Filled(root + "tem1.tmp"), 4 * kCluster);
+  ASSERT_EQ(WipedContents().size(), 1u);
+  EXPECT_EQ(WipedContents()[0], std::string(4 * kCluster, '\xEE'));
 }
 
 TEST_F(WipeFreeSpaceTest, JobWipesNothingUnlessTheFileSystemListedIsStillMountedThere) {
@@ -275,6 +339,11 @@ TEST_F(WipeFreeSpaceTest, JobWipesNothingUnlessTheFileSystemListedIsStillMounted
   {
     SCOPED_TRACE("unmounted");
     RunListed(root, listed);
+    expectNothingWritten(root);
+  }
+  {
+    SCOPED_TRACE("unmounted, a job whose file system was not known when it was made");
+    RunListed(root, {});
     expectNothingWritten(root);
   }
   {
@@ -396,6 +465,9 @@ TEST_F(WipeFreeSpaceTest, FreeBlocksAreDiscardedAfterTheWipeOrTheUserHearsWhyNot
   const Case cases[] = {
       {"a file system without it", true, std::nullopt,
        "free blocks were not discarded: the file system or its device does not support it"},
+      {"a file system that calls the request invalid from its start", true,
+       std::make_error_code(std::errc::invalid_argument),
+       "free blocks were not discarded: the file system or its device does not support it"},
       {"a user who may not", true, std::make_error_code(std::errc::operation_not_permitted),
        "free blocks were not discarded: only the administrator may ask for it"},
       {"another reason", true, std::make_error_code(std::errc::io_error),
@@ -475,6 +547,7 @@ TEST_F(WipeFreeSpaceTest, TheTemporaryFileIsVerifiedLikeAnyFile) {
     if (damaged) files.changedOnRead[temporary] = 8195;
     Run(wkFreeSpace, root);
     EXPECT_EQ(files.readBacks, std::vector<std::string>{temporary});
+    ASSERT_FALSE(services.log.verifying.empty());
     EXPECT_EQ(services.log.verifying.back(), (std::pair<int, int>{1, 1}));
     EXPECT_FALSE(pathExists(temporary));
     if (!damaged) {
@@ -540,4 +613,91 @@ TEST_F(WipeFreeSpaceTest, LeftoverTemporaryFilesAreFoundWhereARunPutsThem) {
   files.deviceOf[home] = VolumeOf(root).device + 1;
   EXPECT_TRUE(FindFreeSpaceLeftovers(root).empty());
   EXPECT_TRUE(FindFreeSpaceLeftovers("relative/").empty());
+}
+
+TEST_F(WipeFreeSpaceTest, LeftoversOfTheUsersInterruptedRunsAreRemovedAsPartOfTheRun) {
+  const std::string home = folder.makeFolder("home") + "/";
+  const platform::ScopedHomeFolder scopedHome(home);
+  const std::string root = TinyFakeDrive("drive");
+  // One where the run puts its file now, one where a run that could not write the root put it.
+  std::ofstream(root + "tem1.tmp") << std::string(5000, 'x');
+  std::ofstream(home + "tem1.tmp") << "abc";
+  manager.DiscardFreeBlocks = false;  // only the leftovers' notes are of interest
+  engine.GiveBackStep = 2048;
+  Run(wkFreeSpace, root);
+  // The larger one was given back in steps before it went, as a drive-filling file would be.
+  ASSERT_GE(files.truncations.size(), 3u);
+  EXPECT_EQ(files.truncations[0], std::make_pair(root + "tem1.tmp", std::uint64_t{4096}));
+  EXPECT_EQ(files.truncations[2], std::make_pair(root + "tem1.tmp", std::uint64_t{0}));
+  EXPECT_TRUE(engine.Failures.empty()) << ::testing::PrintToString(engine.Failures);
+  EXPECT_EQ(engine.Notes,
+            (std::vector<TWipeFailure>{{root + "tem1.tmp", TWipeFailureReason::LeftoverRemoved},
+                                       {home + "tem1.tmp", TWipeFailureReason::LeftoverRemoved}}));
+  EXPECT_FALSE(pathExists(home + "tem1.tmp"));
+  EXPECT_FALSE(pathExists(root + "tem1.tmp"));
+  // The new file began empty: what the leftover held is not counted as filled.
+  EXPECT_EQ(Filled(root + "tem1.tmp"), 4 * kCluster);
+
+  // Another user's file of that name is neither removed nor called a leftover.
+  if (::geteuid() != 0) GTEST_SKIP() << "another user's file needs root to make";
+  std::ofstream(home + "tem1.tmp") << "theirs";
+  ASSERT_EQ(::chown((home + "tem1.tmp").c_str(), 65534, 65534), 0);
+  EXPECT_TRUE(FindFreeSpaceLeftovers(root).empty());
+  Run(wkFreeSpace, root);
+  EXPECT_TRUE(engine.Notes.empty());
+  EXPECT_EQ(readFileBytes(home + "tem1.tmp"), "theirs");
+}
+
+TEST_F(WipeFreeSpaceTest, AJobWritesThroughTheMountItNamesAndNoOther) {
+  const std::string disk = Mount("disk", ScopedMount::Kind::Tmpfs, "1m");
+  SKIP_UNLESS_MOUNTED(disk);
+  const std::string home = folder.makeFolder("disk/home") + "/";
+  folder.makeFolder("disk/shared");
+  // Second mounts of folders of the drive, gone again before the test's folder is removed.
+  struct Binds {
+    std::vector<std::string> points;
+    ~Binds() {
+      for (auto it = points.rbegin(); it != points.rend(); ++it) ::umount2(it->c_str(), MNT_DETACH);
+    }
+  } binds;
+  auto bind = [&](const std::string& from, const std::string& name, bool readOnly) {
+    const std::string point = folder.makeFolder(name);
+    EXPECT_EQ(::mount(from.c_str(), point.c_str(), nullptr, MS_BIND, nullptr), 0);
+    binds.points.push_back(point);
+    if (readOnly) {
+      EXPECT_EQ(::mount(nullptr, point.c_str(), nullptr, MS_BIND | MS_REMOUNT | MS_RDONLY, nullptr),
+                0);
+    }
+    return point + "/";
+  };
+  auto expectNothingWritten = [&](const std::string& root, TWipeFailureReason reason) {
+    EXPECT_EQ(engine.Failures, (std::vector<TWipeFailure>{{root, reason}}));
+    EXPECT_TRUE(files.writes.empty());
+    EXPECT_TRUE(fsys::is_empty(home));
+  };
+  {
+    SCOPED_TRACE("a read-only view of a folder of the drive, the home folder on the drive");
+    const platform::ScopedHomeFolder scopedHome(home);
+    const std::string view = bind(disk + "shared", "view", true);
+    files.writes.clear();
+    Run(wkFreeSpace, view);
+    expectNothingWritten(view, TWipeFailureReason::MountedReadOnly);
+  }
+  {
+    SCOPED_TRACE("the root may not be written, the home folder reached through another mount");
+    const platform::ScopedHomeFolder scopedHome(bind(home, "home view", false));
+    files.notWritable = {disk};
+    files.writes.clear();
+    Run(wkFreeSpace, disk);
+    expectNothingWritten(disk, TWipeFailureReason::NeedsAdministrator);
+    files.notWritable.clear();
+  }
+  {
+    SCOPED_TRACE("the drive itself mounted read-only");
+    ASSERT_EQ(::mount(nullptr, disk.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0);
+    files.writes.clear();
+    Run(wkFreeSpace, disk);
+    expectNothingWritten(disk, TWipeFailureReason::MountedReadOnly);
+    EXPECT_EQ(DescribeFailure(engine.Failures[0]), "is mounted read-only: nothing written");
+  }
 }
