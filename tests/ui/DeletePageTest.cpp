@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "MainFormFixture.h"
+#include "core/RunOutcome.h"
 #include "dialogs/QtPromptService.h"
 #include "support/FaultyFileSystem.h"
 #include "ui/TfProgress.h"
@@ -66,6 +67,8 @@ class DeletePageTest : public QObject {
   void stoppedRunNamesTheFileItWasOverwritingAndTheJobsNotReached();
   void executableQuestionStandsAboveTheProgressWindowAsPlainText();
   void longPathsAreCutInTheMiddleWithTheWholePathAsTooltip();
+  void jobsStayListedWhenTheRunLeftSomethingOfThem_data();
+  void jobsStayListedWhenTheRunLeftSomethingOfThem();
 };
 
 void DeletePageTest::addFilesKeepsPathBytesAndEnablesButtons() {
@@ -240,7 +243,9 @@ void DeletePageTest::stopDuringRunReportsAbortedAndOtherListKeepsRunning() {
   click(f, "btnStartShredFolders");
 
   QVERIFY(!folderRunStopped);
-  QVERIFY(f.folders().Items.empty());  // jobs the stopped run did not reach are dropped too
+  // The job the stopped run did not reach stays listed, for a retry.
+  QCOMPARE(f.rowPaths("lvFolders"), std::vector<std::string>{f.folder / "dir"});
+  QCOMPARE(MainFormFixture::itemPaths(f.folders()), std::vector<std::string>{f.folder / "dir"});
   QCOMPARE(f.rowPaths("lvFiles"), std::vector<std::string>{f.folder / "a"});
   QCOMPARE(f.prompts.messages.size(), std::size_t{1});
   QCOMPARE(f.prompts.messages[0].caption, QStringLiteral("Warning"));
@@ -270,7 +275,9 @@ void DeletePageTest::runThatLeftFilesBehindListsThemInsteadOfSuccess() {
       lines.contains(QString::fromLocal8Bit(stuck) + QStringLiteral(": ") +
                      QString::fromStdString(WipeFailureText(TWipeFailureReason::CannotDelete))));
   QVERIFY(!shown.details.contains(QStringLiteral("fine.txt")));
-  QVERIFY(f.files().Items.empty());
+  // What was left stays listed, so that a retry is one click; what was wiped is gone.
+  QCOMPARE(f.rowPaths("lvFiles"), (std::vector<std::string>{locked, stuck}));
+  QCOMPARE(MainFormFixture::itemPaths(f.files()), (std::vector<std::string>{locked, stuck}));
 }
 
 void DeletePageTest::realRunWipesFilesAndFolders() {
@@ -325,14 +332,14 @@ void DeletePageTest::stopAndCancelDuringARealRunAbortIt() {
   click(f, "btnStartShredFiles");
   QVERIFY(!stoppedByOtherList);
   QVERIFY(pathExists(paths.back()));  // not reached
-  QVERIFY(f.files().Items.empty());   // and not kept either
-  QCOMPARE(f.find<QTreeWidget>("lvFiles")->topLevelItemCount(), 0);
+  // What was not reached stays listed for a retry; what was wiped is gone from the list.
+  QVERIFY(!f.files().Items.empty());
+  QCOMPARE(f.rowPaths("lvFiles"), MainFormFixture::itemPaths(f.files()));
+  for (const std::string& path : f.rowPaths("lvFiles")) QVERIFY(pathExists(path));
   QCOMPARE(f.prompts.lastMessage().caption, QStringLiteral("Warning"));
   QCOMPARE(f.prompts.lastMessage().text, QStringLiteral("The wipe task has been aborted!"));
 
-  // Cancel of the progress window that the run shows does the same.
-  f.prompts.openFiles.push_back(paths);
-  click(f, "btnAddFiles");
+  // Cancel of the progress window that the run shows does the same, on the jobs left.
   bool progressShown = false;
   QTimer::singleShot(0, [&] {
     for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -385,7 +392,9 @@ void DeletePageTest::realFailuresAreListedInTheWarning() {
   lines = f.prompts.lastMessage().details.split(QLatin1Char('\n'));
   QVERIFY(lines.contains(reportLine(stuck, TWipeFailureReason::FolderNotRemoved)));
   QCOMPARE(f.prompts.messages.size(), std::size_t{2});
-  QVERIFY(f.files().Items.empty() && f.folders().Items.empty());
+  // What was left stays listed; what was wiped is gone.
+  QCOMPARE(MainFormFixture::itemPaths(f.files()), std::vector<std::string>{locked});
+  QCOMPARE(MainFormFixture::itemPaths(f.folders()), std::vector<std::string>{stuck});
 }
 
 void DeletePageTest::executableQuestionFollowsTheCheckBox() {
@@ -456,7 +465,7 @@ void DeletePageTest::closingDuringRunStopsItFirst() {
   click(f, "btnStartShredFiles");
 
   QVERIFY(f.files().Aborted);
-  QVERIFY(f.files().Items.empty());
+  for (const std::string& path : MainFormFixture::itemPaths(f.files())) QVERIFY(pathExists(path));
   QTRY_VERIFY(!f.form().isVisible());  // closed once the run had returned
   QVERIFY(f.prompts.messages.empty());
   QVERIFY(pathExists(paths.back()));  // the run stopped before the end
@@ -634,6 +643,8 @@ void DeletePageTest::stoppedRunNamesTheFileItWasOverwritingAndTheJobsNotReached(
   QCOMPARE(shown.details, QStringLiteral("Left partly overwritten when the run stopped:\n") +
                               QString::fromLocal8Bit(big) + QStringLiteral("\n\nNot reached:\n") +
                               QString::fromLocal8Bit(second + "\n" + third));
+  // All three are still there, and still listed.
+  QCOMPARE(f.rowPaths("lvFiles"), (std::vector<std::string>{big, second, third}));
 }
 
 void DeletePageTest::executableQuestionStandsAboveTheProgressWindowAsPlainText() {
@@ -702,6 +713,41 @@ void DeletePageTest::longPathsAreCutInTheMiddleWithTheWholePathAsTooltip() {
       QCOMPARE(list->topLevelItem(0)->toolTip(column), QString::fromLocal8Bit(path));
     }
   }
+}
+
+void DeletePageTest::jobsStayListedWhenTheRunLeftSomethingOfThem_data() {
+  QTest::addColumn<bool>("folder");
+  QTest::addColumn<QString>("left");
+  QTest::addColumn<int>("reason");
+  QTest::addColumn<bool>("stays");
+  const int cannotDelete = static_cast<int>(TWipeFailureReason::CannotDelete);
+  QTest::newRow("file left") << false << "/d/a" << cannotDelete << true;
+  QTest::newRow("folder job, a file inside left") << true << "/d/a/x/y" << cannotDelete << true;
+  QTest::newRow("folder job, named with separator") << true << "/d/a/" << cannotDelete << true;
+  QTest::newRow("file job, a name that only begins alike")
+      << false << "/d/ab" << cannotDelete << false;
+  QTest::newRow("folder job, a sibling left") << true << "/d/ab/x" << cannotDelete << false;
+  QTest::newRow("file job, a path below it") << false << "/d/a/x" << cannotDelete << false;
+  QTest::newRow("gone before its turn")
+      << false << "/d/a" << static_cast<int>(TWipeFailureReason::NotFound) << false;
+  QTest::newRow("deleted without passes")
+      << true << "/d/a/x" << static_cast<int>(TWipeFailureReason::DeletedUnwiped) << false;
+}
+
+void DeletePageTest::jobsStayListedWhenTheRunLeftSomethingOfThem() {
+  QFETCH(bool, folder);
+  QFETCH(QString, left);
+  QFETCH(int, reason);
+  QFETCH(bool, stays);
+  const TWipeItem item(folder ? wkFolder : wkFile, "/d/a");
+  TRunOutcome outcome;
+  outcome.failures.push_back({left.toStdString(), static_cast<TWipeFailureReason>(reason)});
+  QCOMPARE(TDeletePage::LeftByRun(item, outcome), stays);
+  // Not reached by a stopped run: it stays whatever else happened.
+  TRunOutcome stopped;
+  stopped.aborted = true;
+  stopped.notReached = {"/d/a"};
+  QVERIFY(TDeletePage::LeftByRun(item, stopped));
 }
 
 QTEST_MAIN(DeletePageTest)

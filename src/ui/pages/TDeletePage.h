@@ -9,6 +9,7 @@ class QTreeWidget;
 class TPageHost;
 class TWipeEngine;
 class TWipeItem;
+struct TRunOutcome;
 namespace Ui {
 class TDeletePage;
 }
@@ -25,6 +26,9 @@ class TDeletePage : public QWidget {
   void AddFolderRow(TWipeItem* item);
   // Rebuilds both lists from the engines' jobs.
   void RefreshDeleteLists();
+  // Whether a run left the job, or something inside it, behind, or did not reach it: such a
+  // job stays listed after the run.
+  static bool LeftByRun(const TWipeItem& item, const TRunOutcome& outcome);
 
  protected:
   // The Delete key in a list removes its selected rows, like Remove.
