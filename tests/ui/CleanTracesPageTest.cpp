@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QtTest>
 #include <chrono>
 #include <filesystem>
@@ -146,6 +147,25 @@ class CleanTracesPageTest : public QObject {
     QVERIFY(!pathExists(t.profile + "cookies.sqlite"));
     QVERIFY(!pathExists(t.oldTemp));
     QVERIFY(t.f.prompts.unexpected.empty());
+  }
+
+  void foundIsWorkedOutAgainOnRequestAndWhenShown() {
+    TracesFixture t;
+    t.page()->RefreshAvailability();
+    QTreeWidgetItem* cookies = t.row("Netscape/Mozilla Cookies");
+    QVERIFY(!cookies->isDisabled());
+    // The browser cleared its cookies meanwhile: Look again greys the row.
+    QVERIFY(fsys::remove(t.profile + "cookies.sqlite"));
+    t.f.find<QPushButton>("btnRefreshTraces")->click();
+    QVERIFY(cookies->isDisabled());
+    QCOMPARE(cookies->text(1), QStringLiteral("nothing to clean"));
+    // New cookies: the row can be checked once the page is shown again.
+    t.f.folder.write("home/.mozilla/firefox/p.default/cookies.sqlite", "12345678");
+    t.f.form().show();
+    auto* tabs = t.f.find<QTabWidget>("MainPage");
+    tabs->setCurrentWidget(t.page());
+    QVERIFY(!cookies->isDisabled());
+    QVERIFY(cookies->text(1).startsWith("1 item"));
   }
 
   void checkStatesAreKeptInTheSettingsNotInPrefs() {

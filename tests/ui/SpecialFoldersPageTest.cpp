@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTimer>
 #include <QtTest>
 #include <filesystem>
@@ -82,6 +83,7 @@ class SpecialFoldersPageTest : public QObject {
   void theDeleteListsTakeNothingWhileTheRunHoldsTheirEngines();
   void wipeStartAsksWithTheCountAndSizeOfWhatGoes();
   void emptyingTheTrashKeepsItsFilesAndInfoFolders();
+  void sizesAndTheTrashAreReadAgainWhenThePageIsShown();
 };
 
 void SpecialFoldersPageTest::rowsComeFromTheShellFoldersAndUnknownPlacesCannotBeChecked() {
@@ -350,6 +352,37 @@ void SpecialFoldersPageTest::emptyingTheTrashKeepsItsFilesAndInfoFolders() {
     QVERIFY2(fsys::is_directory(folder), kept);
     QVERIFY2(fsys::is_empty(folder), kept);
   }
+}
+
+void SpecialFoldersPageTest::sizesAndTheTrashAreReadAgainWhenThePageIsShown() {
+  MainFormFixture f;
+  const std::string trash = f.folder.dataFolder() + "Trash/";
+  f.folder.makeFolder("home/.local/share/Trash/files/A");
+  const std::string favorites = f.folder.makeFolder("fav");
+  f.folder.write("fav/one", std::string(100, 'x'));
+  auto& store = f.registry.store();
+  QVERIFY(store.createKey(platform::kCurrentUser, kShellFolders));
+  store.writeString(platform::kCurrentUser, kShellFolders, "Favorites", favorites);
+  auto* page = f.form().findChild<TSpecialFoldersPage*>();
+  QCOMPARE(rows(f, "lvAllItems")[3].total, FormatSize(100));
+  const auto rowOf = [&](const std::string& path) {
+    const std::vector<std::string> paths = f.rowPaths("lvRecycleBin");
+    const auto found = std::find(paths.begin(), paths.end(), path);
+    return found == paths.end() ? -1 : static_cast<int>(found - paths.begin());
+  };
+  check(f, "lvRecycleBin", rowOf(trash + "files/A"));
+
+  // Meanwhile the favourites grow and something else is trashed.
+  f.folder.write("fav/two", std::string(900, 'y'));
+  f.folder.makeFolder("home/.local/share/Trash/files/B");
+  f.form().show();
+  f.find<QTabWidget>("MainPage")->setCurrentWidget(page);
+  QCOMPARE(rows(f, "lvAllItems")[3].total, FormatSize(1000));
+  QVERIFY(rowOf(trash + "files/B") >= 0);
+  // The check mark of a folder still there stays.
+  auto* bin = f.find<QTreeWidget>("lvRecycleBin");
+  QCOMPARE(bin->topLevelItem(rowOf(trash + "files/A"))->checkState(0), Qt::Checked);
+  QCOMPARE(bin->topLevelItem(rowOf(trash + "files/B"))->checkState(0), Qt::Unchecked);
 }
 
 QTEST_MAIN(SpecialFoldersPageTest)

@@ -59,6 +59,8 @@ TCleanTracesPage::TCleanTracesPage(TPageHost& host, QWidget* parent)
   connect(ui->btnPreviewTraces, &QPushButton::clicked, this,
           &TCleanTracesPage::btnPreviewTracesClick);
   connect(ui->btnCleanTraces, &QPushButton::clicked, this, &TCleanTracesPage::btnCleanTracesClick);
+  connect(ui->btnRefreshTraces, &QPushButton::clicked, this,
+          &TCleanTracesPage::RefreshAvailability);
   connect(ui->btnStopCleaning, &QPushButton::clicked, this,
           &TCleanTracesPage::btnStopCleaningClick);
   connect(ui->tvTraceItems, &QTreeWidget::itemChanged, this,
@@ -150,6 +152,7 @@ std::vector<TEraser*> TCleanTracesPage::checkedItems() const {
 void TCleanTracesPage::setRunning(bool running) {
   ui->pbCleaning->setVisible(running);
   ui->btnPreviewTraces->setEnabled(!running);
+  ui->btnRefreshTraces->setEnabled(!running);
   ui->btnCleanTraces->setEnabled(!running);
   ui->btnStopCleaning->setEnabled(running);
 }

@@ -20,14 +20,15 @@
 
 namespace {
 
-// free: whether the list's engine may change now (no run holds it).
-void updateListButtons(const QTreeWidget* list, bool free, QPushButton* add, QPushButton* remove,
-                       QPushButton* start, QPushButton* stop) {
+// free: whether the list's engine may change now (no run holds it); running: whether this page
+// runs it now.
+void updateListButtons(const QTreeWidget* list, bool free, bool running, QPushButton* add,
+                       QPushButton* remove, QPushButton* start, QPushButton* stop) {
   const bool hasRows = list->topLevelItemCount() > 0;
   add->setEnabled(free);
   remove->setEnabled(free && !list->selectedItems().isEmpty());
   start->setEnabled(free && hasRows);
-  stop->setEnabled(hasRows);
+  stop->setEnabled(running);
 }
 
 }  // namespace
@@ -79,10 +80,15 @@ TDeletePage::~TDeletePage() = default;
 void TDeletePage::UpdateDeleteButtons() {
   // While a run holds an engine (a run of this page, or of another page that uses the engine),
   // its list takes no new job, gives none up and cannot be started again.
-  updateListButtons(ui->lvFiles, host_.MayRun(host_.WipeFiles()), ui->btnAddFiles,
-                    ui->btnRemoveFiles, ui->btnStartShredFiles, ui->btnStopShredFiles);
-  updateListButtons(ui->lvFolders, host_.MayRun(host_.WipeFolders()), ui->btnAddFolder,
-                    ui->btnRemoveFolders, ui->btnStartShredFolders, ui->btnStopShredFolders);
+  const auto runs = [this](const TWipeEngine& engine) {
+    return std::find(running_.begin(), running_.end(), &engine) != running_.end();
+  };
+  updateListButtons(ui->lvFiles, host_.MayRun(host_.WipeFiles()), runs(host_.WipeFiles()),
+                    ui->btnAddFiles, ui->btnRemoveFiles, ui->btnStartShredFiles,
+                    ui->btnStopShredFiles);
+  updateListButtons(ui->lvFolders, host_.MayRun(host_.WipeFolders()), runs(host_.WipeFolders()),
+                    ui->btnAddFolder, ui->btnRemoveFolders, ui->btnStartShredFolders,
+                    ui->btnStopShredFolders);
 }
 
 void TDeletePage::addRow(QTreeWidget* list, TWipeItem* item, bool folder) {
@@ -215,7 +221,12 @@ void TDeletePage::startShred(TWipeEngine& engine) {
   // No second run of a busy engine, and no new run once the window is waiting to close.
   if (!host_.MayRun(engine) || !confirmStart(engine)) return;
   engine.WarnOnExecutable = host_.WarnOnExecutable();
-  if (!host_.RunEngine(engine)) return;
+  // Stop is there while this page's run is.
+  running_.push_back(&engine);
+  const bool ran = host_.RunEngine(engine);
+  running_.erase(std::find(running_.begin(), running_.end(), &engine));
+  UpdateDeleteButtons();
+  if (!ran) return;
   const TRunOutcome outcome = RunOutcomeOf(engine);
   // What was wiped leaves the list; what the run left behind or did not reach stays, so that a
   // retry is one click.

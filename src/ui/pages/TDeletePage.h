@@ -4,6 +4,7 @@
 
 #include <QWidget>
 #include <memory>
+#include <vector>
 
 class QTreeWidget;
 class TPageHost;
@@ -54,4 +55,6 @@ class TDeletePage : public QWidget {
 
   std::unique_ptr<Ui::TDeletePage> ui;
   TPageHost& host_;
+  // The engines this page runs now.
+  std::vector<const TWipeEngine*> running_;
 };

@@ -110,6 +110,7 @@ TRecentFilesPage::TRecentFilesPage(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TRecentFilesPage>()), addReg_(new TfmAddReg(this)) {
   ui->setupUi(this);
   ui->btnRemoveSelected->setEnabled(false);
+  ui->btnRecentClose->setEnabled(false);  // Stop is there while a clean or search runs
   const QIcon icon = style()->standardIcon(QStyle::SP_FileDialogDetailedView);
   for (const TKnownList& list : knownLists()) {
     auto* row = new QTreeWidgetItem(ui->lvMRU, QStringList(QString::fromLatin1(list.caption)));
@@ -211,6 +212,7 @@ void TRecentFilesPage::setBusy(bool busy) {
            ui->chkMRU, ui->chkOtherMRU, ui->btnRegSearch, ui->btnAddKey, ui->btnRecentExecute}) {
     control->setEnabled(!busy);
   }
+  ui->btnRecentClose->setEnabled(busy);
   // Check marks are read when a clean starts; the rows stay readable but cannot change.
   for (QTreeWidget* list : {ui->lvMRU, ui->lvOtherMRU}) {
     for (int index = 0; index < list->topLevelItemCount(); ++index) {
