@@ -117,7 +117,9 @@ void DeletePageTest::removeTakesEverySelectedRowAdjacentOnesToo() {
   for (int i = 0; i < list->topLevelItemCount(); ++i) {
     QCOMPARE(static_cast<TPathRow*>(list->topLevelItem(i))->Item, f.files().Items[i].get());
   }
-  QVERIFY(!filesButtons(f).remove && filesButtons(f).start);
+  // The row now at the first removed place is selected, ready for the next Remove.
+  QCOMPARE(list->selectedItems(), QList<QTreeWidgetItem*>{list->topLevelItem(1)});
+  QVERIFY(filesButtons(f).remove && filesButtons(f).start);
 
   list->selectAll();
   click(f, "btnRemoveFiles");
@@ -511,7 +513,7 @@ void DeletePageTest::startAsksFirstWhenTheSettingsSaySo() {
 void DeletePageTest::removeKeepsTheKeyboardInTheListAndTheDeleteKeyRemoves() {
   MainFormFixture f;
   std::vector<std::string> paths;
-  for (int i = 0; i < 4; ++i) paths.push_back(f.folder / ("f" + std::to_string(i)));
+  for (int i = 0; i < 5; ++i) paths.push_back(f.folder / ("f" + std::to_string(i)));
   f.prompts.openFiles.push_back(paths);
   f.prompts.folders.push_back(f.folder / "dir");
   click(f, "btnAddFiles");
@@ -523,18 +525,23 @@ void DeletePageTest::removeKeepsTheKeyboardInTheListAndTheDeleteKeyRemoves() {
   list->topLevelItem(1)->setSelected(true);
   remove->setFocus();
   click(f, "btnRemoveFiles");
-  QCOMPARE(f.rowPaths("lvFiles"), (std::vector<std::string>{paths[0], paths[2], paths[3]}));
-  // Not on Start, where the next Space would start a wipe: in the list, where the row was.
+  QCOMPARE(f.rowPaths("lvFiles"),
+           (std::vector<std::string>{paths[0], paths[2], paths[3], paths[4]}));
+  // Not on Start, where the next Space would start a wipe: in the list, where the row was, with
+  // the next row selected, so that Delete can be pressed again.
   QCOMPARE(f.form().focusWidget(), list);
   QCOMPARE(list->currentItem(), list->topLevelItem(1));
-  QVERIFY(list->selectedItems().isEmpty());
+  QCOMPARE(list->selectedItems(), QList<QTreeWidgetItem*>{list->topLevelItem(1)});
+  QTest::keyClick(list, Qt::Key_Delete);
+  QCOMPARE(f.rowPaths("lvFiles"), (std::vector<std::string>{paths[0], paths[3], paths[4]}));
 
   // Delete removes the selected rows of the list it is pressed in, and only there.
+  list->clearSelection();
   list->topLevelItem(0)->setSelected(true);
   list->topLevelItem(2)->setSelected(true);
   QTest::keyClick(list, Qt::Key_Delete);
-  QCOMPARE(f.rowPaths("lvFiles"), std::vector<std::string>{paths[2]});
-  QCOMPARE(MainFormFixture::itemPaths(f.files()), std::vector<std::string>{paths[2]});
+  QCOMPARE(f.rowPaths("lvFiles"), std::vector<std::string>{paths[3]});
+  QCOMPARE(MainFormFixture::itemPaths(f.files()), std::vector<std::string>{paths[3]});
   QCOMPARE(f.folders().Items.size(), std::size_t{1});
   // With nothing selected, Delete removes nothing.
   list->clearSelection();

@@ -171,6 +171,10 @@ void RecentFilesPageTest::addExistingKeyAndRemoveSelected() {
   QVERIFY(remove->isEnabled());
   click(f, "btnRemoveSelected");
   QCOMPARE(otherRows(f), (Rows{{"\\Software\\C", false}}));
+  // The next row is selected, ready for the next Remove; with none left, Remove is disabled.
+  QVERIFY(remove->isEnabled());
+  click(f, "btnRemoveSelected");
+  QVERIFY(otherRows(f).empty());
   QVERIFY(!remove->isEnabled());
 }
 

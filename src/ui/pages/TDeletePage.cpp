@@ -170,12 +170,13 @@ void TDeletePage::removeSelectedRows(QTreeWidget* list, TWipeEngine& engine) {
     }
   }
   // The keyboard stays in the list, at the first removed row's place, before Remove is
-  // disabled: otherwise the focus would pass on to Start, and Space would start a wipe.
+  // disabled: otherwise the focus would pass on to Start, and Space would start a wipe. The row
+  // now in that place is selected, so that Delete can be pressed again.
   list->setFocus();
   const int rows = list->topLevelItemCount();
   if (current >= 0 && rows > 0) {
     list->setCurrentItem(list->topLevelItem(std::min(current, rows - 1)), 0,
-                         QItemSelectionModel::NoUpdate);
+                         QItemSelectionModel::ClearAndSelect);
   }
   UpdateDeleteButtons();
 }

@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QShowEvent>
 #include <QStyle>
+#include <algorithm>
 #include <array>
 
 #include "cleaner/DesktopRecentFiles.h"
@@ -412,6 +413,14 @@ void TRecentFilesPage::btnRemoveSelectedClick() {
   if (busy_) return;
   const auto selected = ui->lvOtherMRU->selectedItems();
   if (selected.isEmpty()) return;
+  QTreeWidget* list = ui->lvOtherMRU;
+  const int place = list->indexOfTopLevelItem(selected.first());
   delete selected.first();
+  // The row now in that place is selected, so that Remove can be pressed again.
+  const int rows = list->topLevelItemCount();
+  if (rows > 0) {
+    list->setCurrentItem(list->topLevelItem(std::min(place, rows - 1)), 0,
+                         QItemSelectionModel::ClearAndSelect);
+  }
   lvOtherMRUClick();
 }
