@@ -214,7 +214,8 @@ void DeletePageTest::startRunsOnlyItsListAndReportsSuccess() {
   QCOMPARE(f.rowPaths("lvFolders"), std::vector<std::string>{f.folder / "keep"});
   QCOMPARE(f.folders().Items.size(), std::size_t{1});
   QCOMPARE(f.prompts.messages.size(), std::size_t{1});
-  QCOMPARE(f.prompts.messages[0].caption, QStringLiteral("Ferrovane"));
+  // With the information icon, as every page's success.
+  QCOMPARE(f.prompts.messages[0].caption, QStringLiteral("Information"));
   QCOMPARE(f.prompts.messages[0].text,
            QStringLiteral("The wipe task has been completed successfully!"));
 
@@ -565,24 +566,29 @@ void DeletePageTest::reportAfterARunFollowsWhatWasLeftBehind_data() {
   const int cannotOpen = int(TWipeFailureReason::CannotOpen);
   const QString done = QStringLiteral("The wipe task has been completed successfully!");
   const QString aborted = QStringLiteral("The wipe task has been aborted!");
-  QTest::newRow("all wiped") << false << QList<int>{} << "Ferrovane" << done << "" << QStringList{};
+  QTest::newRow("all wiped") << false << QList<int>{} << "Information" << done << ""
+                             << QStringList{};
   // A path that no longer existed is named, but the run still succeeded.
   QTest::newRow("one not found") << false << QList<int>{notFound} << "Ferrovane" << done
                                  << "Not found when their turn came: 1."
                                  << QStringList{"Not found:", "a: was not found"};
   QTest::newRow("left behind and not found")
       << false << QList<int>{notFound, cannotOpen, cannotOpen} << "Warning"
-      << "The wipe task has not been completed. Left behind: 2."
+      << "The wipe task has not been completed. Left behind: 2 files."
       << "Not found when their turn came: 1."
       << QStringList{"Left behind:", "b: could not be opened", "c: could not be opened",
                      "Not found:", "a: was not found"};
+  QTest::newRow("a file and a folder left")
+      << false << QList<int>{int(TWipeFailureReason::FolderNotRemoved), cannotOpen} << "Warning"
+      << "The wipe task has not been completed. Left behind: 1 file and 1 folder."
+      << "" << QStringList{"Left behind:", "a: could not be removed", "b: could not be opened"};
   // A stand-in run reaches none of its three jobs.
   QTest::newRow("stopped") << true << QList<int>{} << "Warning" << aborted
                            << "Jobs not reached: 3 of 3."
                            << QStringList{"Not reached:", "a", "b", "c"};
   QTest::newRow("stopped, something left behind")
       << true << QList<int>{cannotOpen} << "Warning" << aborted
-      << "Jobs not reached: 3 of 3.\nLeft behind: 1."
+      << "Jobs not reached: 3 of 3.\nLeft behind: 1 file."
       << QStringList{"Not reached:", "a", "b", "c", "Left behind:", "a: could not be opened"};
 }
 

@@ -138,7 +138,7 @@ void FreeSpacePageTest::runWipesCheckedDrivesOnlyAndEmptiesTheEngine() {
   QCOMPARE(runs.size(), std::size_t{1});
   QCOMPARE(runs[0], (std::vector<std::string>{one + "/", three + "/"}));
   QVERIFY(f.freeSpace().Items.empty());
-  QCOMPARE(f.prompts.lastMessage().caption, QStringLiteral("Ferrovane"));
+  QCOMPARE(f.prompts.lastMessage().caption, QStringLiteral("Information"));
   QCOMPARE(f.prompts.lastMessage().text,
            QStringLiteral("The Wipe free space task has been completed successfully!"));
 

@@ -76,22 +76,24 @@ void MainFormFrameTest::formatSize_data() {
                         << "0 Bytes";
   QTest::newRow("missing") << qint64(-1) << "-1 Bytes"
                            << "-1 Bytes";
-  QTest::newRow("below 1 KB") << qint64(1023) << "1023 Bytes"
-                              << "1023 Bytes";
-  QTest::newRow("1 KB") << qint64(1024) << "1 KB"
-                        << "1 KB";
-  QTest::newRow("rounds up") << qint64(1536) << "2 KB"
-                             << "2 KB";
-  QTest::newRow("below 1 MB") << qint64(1048575) << "1,024 KB"
-                              << "1.024 KB";
-  QTest::newRow("below 1 GB") << qint64(1073741823) << "1,024 MB"
-                              << "1.024 MB";
-  QTest::newRow("1 GB") << qint64(1073741824) << "1.00 GB"
-                        << "1,00 GB";
-  QTest::newRow("5 GiB") << qint64(5368709120) << "5.00 GB"
-                         << "5,00 GB";
-  QTest::newRow("2 TiB") << qint64(2199023255552) << "2,048.00 GB"
-                         << "2.048,00 GB";
+  QTest::newRow("below 1 KiB") << qint64(1023) << "1023 Bytes"
+                               << "1023 Bytes";
+  QTest::newRow("1 KiB") << qint64(1024) << "1 KiB"
+                         << "1 KiB";
+  QTest::newRow("rounds up") << qint64(1536) << "2 KiB"
+                             << "2 KiB";
+  QTest::newRow("below 1 MiB") << qint64(1048575) << "1,024 KiB"
+                               << "1.024 KiB";
+  QTest::newRow("below 1 GiB") << qint64(1073741823) << "1,024 MiB"
+                               << "1.024 MiB";
+  QTest::newRow("1 GiB") << qint64(1073741824) << "1.00 GiB"
+                         << "1,00 GiB";
+  QTest::newRow("5 GiB") << qint64(5368709120) << "5.00 GiB"
+                         << "5,00 GiB";
+  QTest::newRow("below 1 TiB") << qint64(1099511627775) << "1,024.00 GiB"
+                               << "1.024,00 GiB";
+  QTest::newRow("2 TiB") << qint64(2199023255552) << "2.00 TiB"
+                         << "2,00 TiB";
 }
 
 void MainFormFrameTest::formatSize() {

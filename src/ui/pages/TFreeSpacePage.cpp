@@ -197,6 +197,6 @@ void TFreeSpacePage::btnFreeExecuteClick() {
   ShowRunOutcome(
       {QStringLiteral("The Wipe free space task has been aborted!"),
        QStringLiteral("The free space of some drives has not been wiped completely. Drives: %1."),
-       QStringLiteral("The Wipe free space task has been completed successfully!")},
+       QStringLiteral("The Wipe free space task has been completed successfully!"), false},
       outcome);
 }
