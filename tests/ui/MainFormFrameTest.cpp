@@ -52,6 +52,7 @@ class MainFormFrameTest : public QObject {
  private slots:
   void formatSize_data();
   void formatSize();
+  void everyPageFitsASmallWorkArea();
   void fileSizesAreTrueAboveTwoGigabytes();
   void folderSizeLeavesOutDotFoldersAndLinks();
   void operaProfile();
@@ -173,6 +174,20 @@ void MainFormFrameTest::readmeFillsTheAboutPageAndMayBeMissing() {
   auto* memo = f.find<QPlainTextEdit>("readmeMemo");
   QCOMPARE(memo->toPlainText(), QStringLiteral("Ferrovane\n\nWipes files.\n"));
   QVERIFY(memo->isReadOnly());
+}
+
+void MainFormFrameTest::everyPageFitsASmallWorkArea() {
+  // A laptop screen at 125 % with a panel, or a 1080-pixel screen at scale 2, leaves about
+  // 1280 x 540 logical pixels: every page's lists shrink and scroll, and its buttons stay.
+  MainFormFixture f;
+  auto* pages = f.find<QTabWidget>("MainPage");
+  for (int index = 0; index < pages->count(); ++index) {
+    pages->setCurrentIndex(index);
+    const QSize least = f.form().minimumSizeHint().expandedTo(f.form().minimumSize());
+    QVERIFY2(least.height() <= 540 && least.width() <= 1280,
+             qPrintable(pages->tabText(index) +
+                        QStringLiteral(": %1 x %2").arg(least.width()).arg(least.height())));
+  }
 }
 
 void MainFormFrameTest::pagesCaptionsAndTheAboutButton() {
