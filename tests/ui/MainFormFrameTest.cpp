@@ -61,6 +61,7 @@ class MainFormFrameTest : public QObject {
   void linksStayOnTheExampleDomain();
   void updaterStartsOnlyWhenPresent();
   void rolloverShowsItsOverPictureWhileTheMouseIsIn();
+  void footerButtonsAreReachedWithTabAndPressedWithSpace();
   void executableQuestionGoesThroughThePrompts();
   void journalOptionIsTheCataloguesSetting();
   void startUpReadsPrefsAndTheRegistryStore();
@@ -276,6 +277,27 @@ void MainFormFrameTest::rolloverShowsItsOverPictureWhileTheMouseIsIn() {
   QEvent leave(QEvent::Leave);
   QApplication::sendEvent(help, &leave);
   QCOMPARE(help->pixmap().toImage(), normal);
+}
+
+void MainFormFrameTest::footerButtonsAreReachedWithTabAndPressedWithSpace() {
+  MainFormFixture f;
+  f.form().show();
+  QApplication::setActiveWindow(&f.form());
+  auto* support = f.find<TRolloverImage>("SupportRollover");
+  auto* update = f.find<TRolloverImage>("UpdateRollover");
+  auto* about = f.find<TRolloverImage>("AboutPageRollover");
+  support->setFocus(Qt::TabFocusReason);
+  QCOMPARE(QApplication::focusWidget(), support);
+  // The keyboard on it shows it as the mouse does.
+  QCOMPARE(support->pixmap().toImage(), support->OverBitmap().toImage());
+  QTest::keyClick(support, Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget(), update);
+  QTest::keyClick(update, Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget(), about);
+  QVERIFY(support->pixmap().toImage() != support->OverBitmap().toImage());
+  QTest::keyClick(about, Qt::Key_Space);
+  QCOMPARE(f.find<QTabWidget>("MainPage")->currentWidget()->objectName(),
+           QStringLiteral("tabAbout"));
 }
 
 void MainFormFrameTest::journalOptionIsTheCataloguesSetting() {
