@@ -7,11 +7,14 @@ QString FormatSize(std::int64_t size, const QLocale& locale) {
   constexpr std::int64_t kKilo = 1024;
   constexpr std::int64_t kMega = kKilo * 1024;
   constexpr std::int64_t kGiga = kMega * 1024;
+  constexpr std::int64_t kTera = kGiga * 1024;
+  // Binary multiples, with the binary units' names.
   const double value = static_cast<double>(size);
   if (size < kKilo) return QStringLiteral("%1 Bytes").arg(size);
-  if (size < kMega) return locale.toString(value / kKilo, 'f', 0) + QStringLiteral(" KB");
-  if (size < kGiga) return locale.toString(value / kMega, 'f', 0) + QStringLiteral(" MB");
-  return locale.toString(value / kGiga, 'f', 2) + QStringLiteral(" GB");
+  if (size < kMega) return locale.toString(value / kKilo, 'f', 0) + QStringLiteral(" KiB");
+  if (size < kGiga) return locale.toString(value / kMega, 'f', 0) + QStringLiteral(" MiB");
+  if (size < kTera) return locale.toString(value / kGiga, 'f', 2) + QStringLiteral(" GiB");
+  return locale.toString(value / kTera, 'f', 2) + QStringLiteral(" TiB");
 }
 
 std::int64_t GetFileSize(const std::string& path) {

@@ -27,6 +27,7 @@
 #include "ui/pages/TAboutPage.h"
 #include "ui/pages/TCleanTracesPage.h"
 #include "ui/pages/TDeletePage.h"
+#include "ui/pages/TEngineHold.h"
 #include "ui/pages/TFreeSpacePage.h"
 #include "ui/pages/TOptionsPage.h"
 #include "ui/pages/TRecentFilesPage.h"
@@ -163,17 +164,29 @@ bool TMainForm::anyEngineRunning() const {
   for (const TWipeEngine* engine : {&WipeFiles(), &WipeFolders(), &FreeSpaceEngine()}) {
     if (engine->Running()) return true;
   }
-  return cleanTracesPage_ && cleanTracesPage_->Running();
+  return !held_.empty() || (cleanTracesPage_ && cleanTracesPage_->Running());
 }
 
 bool TMainForm::MayRun(const TWipeEngine& engine) const {
-  return !engine.Running() && !closePending_;
+  return !engine.Running() && !closePending_ &&
+         std::find(held_.begin(), held_.end(), &engine) == held_.end();
 }
 
 bool TMainForm::RunEngine(TWipeEngine& engine) {
-  if (!MayRun(engine)) return false;
+  if (engine.Running() || closePending_) return false;
+  const TEngineHold hold(*this, {&engine});
   runner_(engine);
   return true;
+}
+
+void TMainForm::HoldEngine(const TWipeEngine& engine, bool hold) {
+  if (hold) {
+    held_.push_back(&engine);
+  } else if (const auto found = std::find(held_.begin(), held_.end(), &engine);
+             found != held_.end()) {
+    held_.erase(found);
+  }
+  if (deletePage_) deletePage_->UpdateDeleteButtons();
 }
 
 bool TMainForm::event(QEvent* event) {

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/TWipeEngine.h"
 #include "ui/pages/TPageHost.h"
@@ -51,6 +52,7 @@ class TMainForm : public QWidget, public TPageHost {
   bool MayRun(const TWipeEngine& engine) const override;
   bool RunEngine(TWipeEngine& engine) override;
   bool CloseAfterRun() override;
+  void HoldEngine(const TWipeEngine& engine, bool hold) override;
 
   // Runs an engine. The program runs it for real; tests stand in for the run.
   using TEngineRunner = std::function<void(TWipeEngine&)>;
@@ -98,6 +100,8 @@ class TMainForm : public QWidget, public TPageHost {
   TWipeEngine* freeSpaceEngine_ = nullptr;
   TEngineRunner runner_;
   std::string operaProfileFolder_;
+  // The engines held for runs, once per hold.
+  std::vector<const TWipeEngine*> held_;
   bool closePending_ = false;
   bool shown_ = false;
 };

@@ -1,6 +1,7 @@
 #include "ui/TfProgress.h"
 
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLayout>
@@ -11,6 +12,7 @@
 
 #include "core/ShortenPath.h"
 #include "core/TWipeEngine.h"
+#include "ui/TRunProgress.h"
 #include "ui_TfProgress.h"
 
 TfProgress::TfProgress(QWidget* parent)
@@ -24,8 +26,7 @@ TfProgress::TfProgress(QWidget* parent)
   ui_->btnCancel->setText("&Cancel");
   ui_->btnCancel->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
   connect(ui_->btnCancel, &QPushButton::clicked, this, &TfProgress::btnCancelClick);
-  Paint(ui_->FileProgressBar, file_);
-  Paint(ui_->PassProgressBar, pass_);
+  redraw();
   // Lays the controls out now, so that the file line knows its width before the first show.
   layout()->activate();
 }
@@ -35,6 +36,11 @@ TfProgress::~TfProgress() = default;
 std::unique_ptr<TfProgress> TfProgress::Open(TWipeEngine& engine) {
   auto window = std::make_unique<TfProgress>();
   window->Engine = &engine;
+  window->setWindowTitle(TRunProgress::Title(engine));
+  auto clock = std::make_shared<QElapsedTimer>();
+  clock->start();
+  window->Clock = [clock] { return static_cast<std::int64_t>(clock->elapsed()); };
+  window->redraw();
   window->show();
   window->raise();
   window->activateWindow();
@@ -83,24 +89,50 @@ void TfProgress::Paint(QProgressBar* bar, const ByteRange& range) {
   bar->setValue(static_cast<int>(position >> shift));
 }
 
+void TfProgress::redraw() {
+  if (Clock) {
+    const std::int64_t now = Clock();
+    if (started_ < 0) started_ = now;
+    if (drawn_ >= 0 && now - drawn_ < 100) return;
+    drawn_ = now;
+  }
+  Paint(ui_->FileProgressBar, file_);
+  Paint(ui_->PassProgressBar, pass_);
+  TRunProgress::TFigures figures;
+  if (Engine) {
+    figures.jobs = Engine->Items.size();
+    figures.reached = Engine->ItemsReached();
+  }
+  figures.jobFraction = file_.maximum > 0
+                            ? static_cast<double>(std::min(file_.position, file_.maximum)) /
+                                  static_cast<double>(file_.maximum)
+                            : 0;
+  figures.written = written_;
+  figures.elapsedMs = Clock ? drawn_ - started_ : -1;
+  ui_->OverallProgressBar->setValue(
+      static_cast<int>(TRunProgress::Fraction(figures) * ui_->OverallProgressBar->maximum()));
+  ui_->lblOverall->setText(
+      TRunProgress::Text(figures, Engine ? TRunProgress::UnitOf(*Engine) : QStringLiteral("Job")));
+}
+
 void TfProgress::SetFileRange(std::uint64_t maximum) {
   file_.maximum = maximum;
-  Paint(ui_->FileProgressBar, file_);
+  redraw();
 }
 
 void TfProgress::SetFilePosition(std::uint64_t position) {
   file_.position = position;
-  Paint(ui_->FileProgressBar, file_);
+  redraw();
 }
 
 void TfProgress::SetPassRange(std::uint64_t maximum) {
   pass_.maximum = maximum;
-  Paint(ui_->PassProgressBar, pass_);
+  redraw();
 }
 
 void TfProgress::SetPassPosition(std::uint64_t position) {
   pass_.position = position;
-  Paint(ui_->PassProgressBar, pass_);
+  redraw();
 }
 
 void TfProgress::Advance(std::uint64_t bytes) {
@@ -111,8 +143,8 @@ void TfProgress::Advance(std::uint64_t bytes) {
   };
   file_.position = add(file_.position);
   pass_.position = add(pass_.position);
-  Paint(ui_->FileProgressBar, file_);
-  Paint(ui_->PassProgressBar, pass_);
+  written_ = add(written_);
+  redraw();
 }
 
 void TfProgress::ShowFile(const std::string& text) {

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -29,8 +30,13 @@ class TfProgress : public QDialog, public IWipeProgress {
   // them. The run closes it by destroying it.
   static std::unique_ptr<TfProgress> Open(TWipeEngine& engine);
 
-  // The engine that Cancel stops; not owned. None: Cancel does nothing.
+  // The engine that Cancel stops, and whose jobs the overall line counts; not owned. None:
+  // Cancel does nothing and the overall line shows only the bytes written.
   TWipeEngine* Engine = nullptr;
+  // Milliseconds from a fixed point. With a clock, the bars and lines are redrawn at most ten
+  // times a second (the last change waits for the next redraw), and the rate and the time left
+  // are shown; without one (a window made alone), every change is drawn at once.
+  std::function<std::int64_t()> Clock;
 
   void SetFileRange(std::uint64_t maximum) override;
   void SetFilePosition(std::uint64_t position) override;
@@ -68,9 +74,15 @@ class TfProgress : public QDialog, public IWipeProgress {
     std::uint64_t position = 0;
   };
   static void Paint(QProgressBar* bar, const ByteRange& range);
+  // Draws the bars and the overall line, unless the last drawing is less than a tenth of a
+  // second old.
+  void redraw();
 
   std::unique_ptr<Ui::TfProgress> ui_;
   ByteRange file_;
   ByteRange pass_;
+  std::uint64_t written_ = 0;
+  std::int64_t started_ = -1;
+  std::int64_t drawn_ = -1;
   std::optional<TPromptParent> promptParent_;
 };

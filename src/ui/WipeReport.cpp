@@ -21,6 +21,24 @@ void addSection(QStringList& sections, const QString& title, const QStringList& 
   sections << title + QLatin1Char('\n') + lines.join(QLatin1Char('\n'));
 }
 
+// "1 file", "2 files and 1 folder": what the failures left, a folder for each folder that
+// could not be removed.
+QString leftText(const std::vector<TWipeFailure>& failures) {
+  std::size_t files = 0;
+  std::size_t folders = 0;
+  for (const TWipeFailure& failure : failures) {
+    if (!LeavesSomethingBehind(failure)) continue;
+    ++(failure.Reason == TWipeFailureReason::FolderNotRemoved ? folders : files);
+  }
+  const auto count = [](std::size_t number, const char* one, const char* many) {
+    return QStringLiteral("%1 %2").arg(number).arg(QLatin1String(number == 1 ? one : many));
+  };
+  QStringList parts;
+  if (files > 0) parts << count(files, "file", "files");
+  if (folders > 0) parts << count(folders, "folder", "folders");
+  return parts.join(QStringLiteral(" and "));
+}
+
 }  // namespace
 
 TRunReport DescribeRunOutcome(const TRunTexts& texts, const TRunOutcome& outcome) {
@@ -47,7 +65,7 @@ TRunReport DescribeRunOutcome(const TRunTexts& texts, const TRunOutcome& outcome
                        .arg(std::max(outcome.jobs, outcome.notReached.size()));
   }
   if (outcome.aborted && !leftBehind.isEmpty()) {
-    informative << QStringLiteral("Left behind: %1.").arg(leftBehind.size());
+    informative << QStringLiteral("Left behind: %1.").arg(leftText(outcome.failures));
   }
   if (!notFound.isEmpty()) {
     informative << QStringLiteral("Not found when their turn came: %1.").arg(notFound.size());
@@ -68,7 +86,8 @@ TRunReport DescribeRunOutcome(const TRunTexts& texts, const TRunOutcome& outcome
                     sections.join(QStringLiteral("\n\n"))};
   if (outcome.aborted) return report;
   if (!leftBehind.isEmpty()) {
-    report.text = texts.failureLead.arg(leftBehind.size());
+    report.text = texts.filesAndFolders ? texts.failureLead.arg(leftText(outcome.failures))
+                                        : texts.failureLead.arg(leftBehind.size());
   } else {
     report.kind = TReportKind::Plain;
     report.text = texts.success;
@@ -82,7 +101,8 @@ void ShowRunOutcome(const TRunTexts& texts, const TRunOutcome& outcome) {
     if (report.kind == TReportKind::Warning) {
       Prompts().MessageDialog(TMessageKind::Warning, report.text);
     } else {
-      Prompts().PlainMessage(report.text);
+      // The information icon, as every page's success has.
+      Prompts().MessageDialog(TMessageKind::Information, report.text);
     }
     return;
   }

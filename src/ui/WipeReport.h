@@ -11,15 +11,17 @@
 #include "dialogs/PromptService.h"
 
 // The texts of a page: the aborted text; the summary of a run that left something behind, with
-// %1 for how many entries; the success text.
+// %1 for what was left ("2 files and 1 folder", or a bare count when the page's entries are not
+// files and folders); the success text.
 struct TRunTexts {
   QString aborted;
   QString failureLead;
   QString success;
+  bool filesAndFolders = true;
 };
 
 // The message after a run: a warning after a stop or when something was left behind, else the
-// success text as a plain message.
+// success text as information.
 struct TRunReport {
   TReportKind kind;
   QString text;

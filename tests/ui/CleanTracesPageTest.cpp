@@ -5,12 +5,14 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QtTest>
 #include <chrono>
 #include <filesystem>
 
 #include "MainFormFixture.h"
 #include "cleaner/CleanerEnvironment.h"
+#include "ui/SizeFunctions.h"
 #include "ui/pages/TCleanTracesPage.h"
 
 namespace {
@@ -115,6 +117,55 @@ class CleanTracesPageTest : public QObject {
     QCOMPARE(t.outcome(1), QStringList{QString::fromStdString(t.profile)});
     QVERIFY(t.outcome(2).first().contains("running"));
     QVERIFY(pathExists(t.profile + "cookies.sqlite"));
+  }
+
+  void cleanAsksNamingTheItemsAndWhatTheyFound() {
+    TracesFixture t;
+    t.f.withCatalogue(true);
+    t.page()->RefreshAvailability();
+    t.row("Netscape/Mozilla Cookies")->setCheckState(0, Qt::Checked);
+    t.row("Windows Temporary Files Directory")->setCheckState(0, Qt::Checked);
+    t.row("Netscape/Mozilla Auto Complete Forms and Passwords Data")
+        ->setCheckState(0, Qt::Unchecked);
+
+    t.f.prompts.confirmations = {false};
+    t.f.find<QPushButton>("btnCleanTraces")->click();
+    QCOMPARE(t.f.prompts.messages.size(), std::size_t{1});
+    QCOMPARE(t.f.prompts.messages[0].text,
+             QStringLiteral("Remove 2 traces, %1, found by 2 items (Windows Temporary Files "
+                            "Directory and Netscape/Mozilla Cookies)? This cannot be undone.\n"
+                            "Preview lists each trace first.")
+                 .arg(FormatSize(9)));
+    QVERIFY(pathExists(t.profile + "cookies.sqlite"));
+    QVERIFY(pathExists(t.oldTemp));
+
+    // The preview asks nothing; Yes cleans.
+    t.f.find<QPushButton>("btnPreviewTraces")->click();
+    QCOMPARE(t.f.prompts.messages.size(), std::size_t{1});
+    t.f.prompts.confirmations = {true};
+    t.f.find<QPushButton>("btnCleanTraces")->click();
+    QVERIFY(!pathExists(t.profile + "cookies.sqlite"));
+    QVERIFY(!pathExists(t.oldTemp));
+    QVERIFY(t.f.prompts.unexpected.empty());
+  }
+
+  void foundIsWorkedOutAgainOnRequestAndWhenShown() {
+    TracesFixture t;
+    t.page()->RefreshAvailability();
+    QTreeWidgetItem* cookies = t.row("Netscape/Mozilla Cookies");
+    QVERIFY(!cookies->isDisabled());
+    // The browser cleared its cookies meanwhile: Look again greys the row.
+    QVERIFY(fsys::remove(t.profile + "cookies.sqlite"));
+    t.f.find<QPushButton>("btnRefreshTraces")->click();
+    QVERIFY(cookies->isDisabled());
+    QCOMPARE(cookies->text(1), QStringLiteral("nothing to clean"));
+    // New cookies: the row can be checked once the page is shown again.
+    t.f.folder.write("home/.mozilla/firefox/p.default/cookies.sqlite", "12345678");
+    t.f.form().show();
+    auto* tabs = t.f.find<QTabWidget>("MainPage");
+    tabs->setCurrentWidget(t.page());
+    QVERIFY(!cookies->isDisabled());
+    QVERIFY(cookies->text(1).startsWith("1 item"));
   }
 
   void checkStatesAreKeptInTheSettingsNotInPrefs() {

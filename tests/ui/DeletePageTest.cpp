@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "MainFormFixture.h"
+#include "core/RunOutcome.h"
 #include "dialogs/QtPromptService.h"
 #include "support/FaultyFileSystem.h"
 #include "ui/TfProgress.h"
@@ -66,6 +67,8 @@ class DeletePageTest : public QObject {
   void stoppedRunNamesTheFileItWasOverwritingAndTheJobsNotReached();
   void executableQuestionStandsAboveTheProgressWindowAsPlainText();
   void longPathsAreCutInTheMiddleWithTheWholePathAsTooltip();
+  void jobsStayListedWhenTheRunLeftSomethingOfThem_data();
+  void jobsStayListedWhenTheRunLeftSomethingOfThem();
 };
 
 void DeletePageTest::addFilesKeepsPathBytesAndEnablesButtons() {
@@ -86,8 +89,8 @@ void DeletePageTest::addFilesKeepsPathBytesAndEnablesButtons() {
   auto* list = f.find<QTreeWidget>("lvFiles");
   QCOMPARE(list->topLevelItem(1)->text(0), QStringLiteral("report.txt"));
   QCOMPARE(list->topLevelItem(1)->text(1), QString::fromLocal8Bit(f.folder.path() + "docs/"));
-  // Rows with jobs but none selected: Start and Stop, not Remove.
-  QVERIFY(!filesButtons(f).remove && filesButtons(f).start && filesButtons(f).stop);
+  // Rows with jobs but none selected: Start, not Remove; Stop only while the list runs.
+  QVERIFY(!filesButtons(f).remove && filesButtons(f).start && !filesButtons(f).stop);
 
   list->topLevelItem(0)->setSelected(true);
   QVERIFY(filesButtons(f).remove);
@@ -114,7 +117,9 @@ void DeletePageTest::removeTakesEverySelectedRowAdjacentOnesToo() {
   for (int i = 0; i < list->topLevelItemCount(); ++i) {
     QCOMPARE(static_cast<TPathRow*>(list->topLevelItem(i))->Item, f.files().Items[i].get());
   }
-  QVERIFY(!filesButtons(f).remove && filesButtons(f).start);
+  // The row now at the first removed place is selected, ready for the next Remove.
+  QCOMPARE(list->selectedItems(), QList<QTreeWidgetItem*>{list->topLevelItem(1)});
+  QVERIFY(filesButtons(f).remove && filesButtons(f).start);
 
   list->selectAll();
   click(f, "btnRemoveFiles");
@@ -209,7 +214,8 @@ void DeletePageTest::startRunsOnlyItsListAndReportsSuccess() {
   QCOMPARE(f.rowPaths("lvFolders"), std::vector<std::string>{f.folder / "keep"});
   QCOMPARE(f.folders().Items.size(), std::size_t{1});
   QCOMPARE(f.prompts.messages.size(), std::size_t{1});
-  QCOMPARE(f.prompts.messages[0].caption, QStringLiteral("Ferrovane"));
+  // With the information icon, as every page's success.
+  QCOMPARE(f.prompts.messages[0].caption, QStringLiteral("Information"));
   QCOMPARE(f.prompts.messages[0].text,
            QStringLiteral("The wipe task has been completed successfully!"));
 
@@ -240,7 +246,9 @@ void DeletePageTest::stopDuringRunReportsAbortedAndOtherListKeepsRunning() {
   click(f, "btnStartShredFolders");
 
   QVERIFY(!folderRunStopped);
-  QVERIFY(f.folders().Items.empty());  // jobs the stopped run did not reach are dropped too
+  // The job the stopped run did not reach stays listed, for a retry.
+  QCOMPARE(f.rowPaths("lvFolders"), std::vector<std::string>{f.folder / "dir"});
+  QCOMPARE(MainFormFixture::itemPaths(f.folders()), std::vector<std::string>{f.folder / "dir"});
   QCOMPARE(f.rowPaths("lvFiles"), std::vector<std::string>{f.folder / "a"});
   QCOMPARE(f.prompts.messages.size(), std::size_t{1});
   QCOMPARE(f.prompts.messages[0].caption, QStringLiteral("Warning"));
@@ -270,7 +278,9 @@ void DeletePageTest::runThatLeftFilesBehindListsThemInsteadOfSuccess() {
       lines.contains(QString::fromLocal8Bit(stuck) + QStringLiteral(": ") +
                      QString::fromStdString(WipeFailureText(TWipeFailureReason::CannotDelete))));
   QVERIFY(!shown.details.contains(QStringLiteral("fine.txt")));
-  QVERIFY(f.files().Items.empty());
+  // What was left stays listed, so that a retry is one click; what was wiped is gone.
+  QCOMPARE(f.rowPaths("lvFiles"), (std::vector<std::string>{locked, stuck}));
+  QCOMPARE(MainFormFixture::itemPaths(f.files()), (std::vector<std::string>{locked, stuck}));
 }
 
 void DeletePageTest::realRunWipesFilesAndFolders() {
@@ -325,14 +335,14 @@ void DeletePageTest::stopAndCancelDuringARealRunAbortIt() {
   click(f, "btnStartShredFiles");
   QVERIFY(!stoppedByOtherList);
   QVERIFY(pathExists(paths.back()));  // not reached
-  QVERIFY(f.files().Items.empty());   // and not kept either
-  QCOMPARE(f.find<QTreeWidget>("lvFiles")->topLevelItemCount(), 0);
+  // What was not reached stays listed for a retry; what was wiped is gone from the list.
+  QVERIFY(!f.files().Items.empty());
+  QCOMPARE(f.rowPaths("lvFiles"), MainFormFixture::itemPaths(f.files()));
+  for (const std::string& path : f.rowPaths("lvFiles")) QVERIFY(pathExists(path));
   QCOMPARE(f.prompts.lastMessage().caption, QStringLiteral("Warning"));
   QCOMPARE(f.prompts.lastMessage().text, QStringLiteral("The wipe task has been aborted!"));
 
-  // Cancel of the progress window that the run shows does the same.
-  f.prompts.openFiles.push_back(paths);
-  click(f, "btnAddFiles");
+  // Cancel of the progress window that the run shows does the same, on the jobs left.
   bool progressShown = false;
   QTimer::singleShot(0, [&] {
     for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -385,7 +395,9 @@ void DeletePageTest::realFailuresAreListedInTheWarning() {
   lines = f.prompts.lastMessage().details.split(QLatin1Char('\n'));
   QVERIFY(lines.contains(reportLine(stuck, TWipeFailureReason::FolderNotRemoved)));
   QCOMPARE(f.prompts.messages.size(), std::size_t{2});
-  QVERIFY(f.files().Items.empty() && f.folders().Items.empty());
+  // What was left stays listed; what was wiped is gone.
+  QCOMPARE(MainFormFixture::itemPaths(f.files()), std::vector<std::string>{locked});
+  QCOMPARE(MainFormFixture::itemPaths(f.folders()), std::vector<std::string>{stuck});
 }
 
 void DeletePageTest::executableQuestionFollowsTheCheckBox() {
@@ -456,7 +468,7 @@ void DeletePageTest::closingDuringRunStopsItFirst() {
   click(f, "btnStartShredFiles");
 
   QVERIFY(f.files().Aborted);
-  QVERIFY(f.files().Items.empty());
+  for (const std::string& path : MainFormFixture::itemPaths(f.files())) QVERIFY(pathExists(path));
   QTRY_VERIFY(!f.form().isVisible());  // closed once the run had returned
   QVERIFY(f.prompts.messages.empty());
   QVERIFY(pathExists(paths.back()));  // the run stopped before the end
@@ -502,7 +514,7 @@ void DeletePageTest::startAsksFirstWhenTheSettingsSaySo() {
 void DeletePageTest::removeKeepsTheKeyboardInTheListAndTheDeleteKeyRemoves() {
   MainFormFixture f;
   std::vector<std::string> paths;
-  for (int i = 0; i < 4; ++i) paths.push_back(f.folder / ("f" + std::to_string(i)));
+  for (int i = 0; i < 5; ++i) paths.push_back(f.folder / ("f" + std::to_string(i)));
   f.prompts.openFiles.push_back(paths);
   f.prompts.folders.push_back(f.folder / "dir");
   click(f, "btnAddFiles");
@@ -514,18 +526,23 @@ void DeletePageTest::removeKeepsTheKeyboardInTheListAndTheDeleteKeyRemoves() {
   list->topLevelItem(1)->setSelected(true);
   remove->setFocus();
   click(f, "btnRemoveFiles");
-  QCOMPARE(f.rowPaths("lvFiles"), (std::vector<std::string>{paths[0], paths[2], paths[3]}));
-  // Not on Start, where the next Space would start a wipe: in the list, where the row was.
+  QCOMPARE(f.rowPaths("lvFiles"),
+           (std::vector<std::string>{paths[0], paths[2], paths[3], paths[4]}));
+  // Not on Start, where the next Space would start a wipe: in the list, where the row was, with
+  // the next row selected, so that Delete can be pressed again.
   QCOMPARE(f.form().focusWidget(), list);
   QCOMPARE(list->currentItem(), list->topLevelItem(1));
-  QVERIFY(list->selectedItems().isEmpty());
+  QCOMPARE(list->selectedItems(), QList<QTreeWidgetItem*>{list->topLevelItem(1)});
+  QTest::keyClick(list, Qt::Key_Delete);
+  QCOMPARE(f.rowPaths("lvFiles"), (std::vector<std::string>{paths[0], paths[3], paths[4]}));
 
   // Delete removes the selected rows of the list it is pressed in, and only there.
+  list->clearSelection();
   list->topLevelItem(0)->setSelected(true);
   list->topLevelItem(2)->setSelected(true);
   QTest::keyClick(list, Qt::Key_Delete);
-  QCOMPARE(f.rowPaths("lvFiles"), std::vector<std::string>{paths[2]});
-  QCOMPARE(MainFormFixture::itemPaths(f.files()), std::vector<std::string>{paths[2]});
+  QCOMPARE(f.rowPaths("lvFiles"), std::vector<std::string>{paths[3]});
+  QCOMPARE(MainFormFixture::itemPaths(f.files()), std::vector<std::string>{paths[3]});
   QCOMPARE(f.folders().Items.size(), std::size_t{1});
   // With nothing selected, Delete removes nothing.
   list->clearSelection();
@@ -549,24 +566,29 @@ void DeletePageTest::reportAfterARunFollowsWhatWasLeftBehind_data() {
   const int cannotOpen = int(TWipeFailureReason::CannotOpen);
   const QString done = QStringLiteral("The wipe task has been completed successfully!");
   const QString aborted = QStringLiteral("The wipe task has been aborted!");
-  QTest::newRow("all wiped") << false << QList<int>{} << "Ferrovane" << done << "" << QStringList{};
+  QTest::newRow("all wiped") << false << QList<int>{} << "Information" << done << ""
+                             << QStringList{};
   // A path that no longer existed is named, but the run still succeeded.
   QTest::newRow("one not found") << false << QList<int>{notFound} << "Ferrovane" << done
                                  << "Not found when their turn came: 1."
                                  << QStringList{"Not found:", "a: was not found"};
   QTest::newRow("left behind and not found")
       << false << QList<int>{notFound, cannotOpen, cannotOpen} << "Warning"
-      << "The wipe task has not been completed. Left behind: 2."
+      << "The wipe task has not been completed. Left behind: 2 files."
       << "Not found when their turn came: 1."
       << QStringList{"Left behind:", "b: could not be opened", "c: could not be opened",
                      "Not found:", "a: was not found"};
+  QTest::newRow("a file and a folder left")
+      << false << QList<int>{int(TWipeFailureReason::FolderNotRemoved), cannotOpen} << "Warning"
+      << "The wipe task has not been completed. Left behind: 1 file and 1 folder."
+      << "" << QStringList{"Left behind:", "a: could not be removed", "b: could not be opened"};
   // A stand-in run reaches none of its three jobs.
   QTest::newRow("stopped") << true << QList<int>{} << "Warning" << aborted
                            << "Jobs not reached: 3 of 3."
                            << QStringList{"Not reached:", "a", "b", "c"};
   QTest::newRow("stopped, something left behind")
       << true << QList<int>{cannotOpen} << "Warning" << aborted
-      << "Jobs not reached: 3 of 3.\nLeft behind: 1."
+      << "Jobs not reached: 3 of 3.\nLeft behind: 1 file."
       << QStringList{"Not reached:", "a", "b", "c", "Left behind:", "a: could not be opened"};
 }
 
@@ -634,6 +656,8 @@ void DeletePageTest::stoppedRunNamesTheFileItWasOverwritingAndTheJobsNotReached(
   QCOMPARE(shown.details, QStringLiteral("Left partly overwritten when the run stopped:\n") +
                               QString::fromLocal8Bit(big) + QStringLiteral("\n\nNot reached:\n") +
                               QString::fromLocal8Bit(second + "\n" + third));
+  // All three are still there, and still listed.
+  QCOMPARE(f.rowPaths("lvFiles"), (std::vector<std::string>{big, second, third}));
 }
 
 void DeletePageTest::executableQuestionStandsAboveTheProgressWindowAsPlainText() {
@@ -702,6 +726,41 @@ void DeletePageTest::longPathsAreCutInTheMiddleWithTheWholePathAsTooltip() {
       QCOMPARE(list->topLevelItem(0)->toolTip(column), QString::fromLocal8Bit(path));
     }
   }
+}
+
+void DeletePageTest::jobsStayListedWhenTheRunLeftSomethingOfThem_data() {
+  QTest::addColumn<bool>("folder");
+  QTest::addColumn<QString>("left");
+  QTest::addColumn<int>("reason");
+  QTest::addColumn<bool>("stays");
+  const int cannotDelete = static_cast<int>(TWipeFailureReason::CannotDelete);
+  QTest::newRow("file left") << false << "/d/a" << cannotDelete << true;
+  QTest::newRow("folder job, a file inside left") << true << "/d/a/x/y" << cannotDelete << true;
+  QTest::newRow("folder job, named with separator") << true << "/d/a/" << cannotDelete << true;
+  QTest::newRow("file job, a name that only begins alike")
+      << false << "/d/ab" << cannotDelete << false;
+  QTest::newRow("folder job, a sibling left") << true << "/d/ab/x" << cannotDelete << false;
+  QTest::newRow("file job, a path below it") << false << "/d/a/x" << cannotDelete << false;
+  QTest::newRow("gone before its turn")
+      << false << "/d/a" << static_cast<int>(TWipeFailureReason::NotFound) << false;
+  QTest::newRow("deleted without passes")
+      << true << "/d/a/x" << static_cast<int>(TWipeFailureReason::DeletedUnwiped) << false;
+}
+
+void DeletePageTest::jobsStayListedWhenTheRunLeftSomethingOfThem() {
+  QFETCH(bool, folder);
+  QFETCH(QString, left);
+  QFETCH(int, reason);
+  QFETCH(bool, stays);
+  const TWipeItem item(folder ? wkFolder : wkFile, "/d/a");
+  TRunOutcome outcome;
+  outcome.failures.push_back({left.toStdString(), static_cast<TWipeFailureReason>(reason)});
+  QCOMPARE(TDeletePage::LeftByRun(item, outcome), stays);
+  // Not reached by a stopped run: it stays whatever else happened.
+  TRunOutcome stopped;
+  stopped.aborted = true;
+  stopped.notReached = {"/d/a"};
+  QVERIFY(TDeletePage::LeftByRun(item, stopped));
 }
 
 QTEST_MAIN(DeletePageTest)

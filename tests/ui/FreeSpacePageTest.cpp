@@ -69,6 +69,8 @@ class FreeSpacePageTest : public QObject {
   void driveUnmountedAfterListingIsNotWipedAndSaysSo();
   void leftoverOfAnInterruptedRunIsOfferedForWipingOnce();
   void discardOptionShowsAndChangesTheStoredSetting();
+  void startAsksNamingEachDriveWithTheSpaceItFills();
+  void driveListFollowsTheMountsAndKeepsTheChecks();
 };
 
 void FreeSpacePageTest::listsFixedDrivesOnlyInPathOrderAllChecked() {
@@ -136,7 +138,7 @@ void FreeSpacePageTest::runWipesCheckedDrivesOnlyAndEmptiesTheEngine() {
   QCOMPARE(runs.size(), std::size_t{1});
   QCOMPARE(runs[0], (std::vector<std::string>{one + "/", three + "/"}));
   QVERIFY(f.freeSpace().Items.empty());
-  QCOMPARE(f.prompts.lastMessage().caption, QStringLiteral("Ferrovane"));
+  QCOMPARE(f.prompts.lastMessage().caption, QStringLiteral("Information"));
   QCOMPARE(f.prompts.lastMessage().text,
            QStringLiteral("The Wipe free space task has been completed successfully!"));
 
@@ -275,6 +277,77 @@ void FreeSpacePageTest::discardOptionShowsAndChangesTheStoredSetting() {
   FinishWipeMethodsManager();  // saves the settings, as the program does when it ends
   QVERIFY(readFileBytes(f.folder / "program/Ferrovane.ini").find("DiscardFreeBlocks=1\n") !=
           std::string::npos);
+}
+
+void FreeSpacePageTest::startAsksNamingEachDriveWithTheSpaceItFills() {
+  TestFolder disks;
+  const std::string one = disks.makeFolder("one");
+  const std::string two = disks.makeFolder("two");
+  MainFormFixture f(mountLine(20, "8:1", one, "ext4") + mountLine(21, "8:2", two, "ext4"));
+  f.withCatalogue(true);
+  std::vector<std::vector<std::string>> runs;
+  f.form().SetEngineRunner(
+      fakeRun([&](TWipeEngine& engine) { runs.push_back(MainFormFixture::itemPaths(engine)); }));
+  const auto freeOf = [](const std::string& point) {
+    const auto space = platform::fs().diskSpace(point);
+    return space ? FormatSize(static_cast<std::int64_t>(space->available)) : QString();
+  };
+
+  // No, with the box ticked: nothing runs and the question stays.
+  f.prompts.confirmations = {false};
+  f.prompts.checkBoxes = {true};
+  QTest::mouseClick(f.find<QPushButton>("btnFreeExecute"), Qt::LeftButton);
+  QVERIFY(runs.empty());
+  QCOMPARE(f.prompts.messages.size(), std::size_t{1});
+  QCOMPARE(f.prompts.messages[0].text,
+           QString::fromLocal8Bit("Wipe the free space of 2 drives (" + one + " ") + freeOf(one) +
+               QString::fromLocal8Bit(", " + two + " ") + freeOf(two) +
+               QStringLiteral(")? Other programs cannot write to them until it ends."));
+  QVERIFY(WipeMethodsManager->ConfirmEraseAllFiles);
+
+  // Yes for one drive: it runs, and the box ticked ends the questions.
+  f.find<QTreeWidget>("lvDriveList")->topLevelItem(1)->setCheckState(0, Qt::Unchecked);
+  f.prompts.confirmations = {true};
+  f.prompts.checkBoxes = {true};
+  QTest::mouseClick(f.find<QPushButton>("btnFreeExecute"), Qt::LeftButton);
+  QCOMPARE(f.prompts.messages[1].text,
+           QString::fromLocal8Bit("Wipe the free space of 1 drive (" + one + " ") + freeOf(one) +
+               QStringLiteral(")? Other programs cannot write to it until it ends."));
+  QCOMPARE(runs, (std::vector<std::vector<std::string>>{{one + "/"}}));
+  QVERIFY(!WipeMethodsManager->ConfirmEraseAllFiles);
+  QTest::mouseClick(f.find<QPushButton>("btnFreeExecute"), Qt::LeftButton);
+  QCOMPARE(runs.size(), std::size_t{2});
+  QVERIFY(f.prompts.unexpected.empty());
+}
+
+void FreeSpacePageTest::driveListFollowsTheMountsAndKeepsTheChecks() {
+  // The window watches the mounts of the namespace the test mounts in.
+  std::string why;
+  if (!EnterPrivateMountNamespace(&why)) QSKIP(why.c_str());
+  TestFolder disks;
+  const std::string one = disks.makeFolder("one");
+  const std::string two = disks.makeFolder("two");
+  const std::string three = disks.makeFolder("three");
+  const std::string four = disks.makeFolder("four");
+  MainFormFixture f(mountLine(20, "8:1", four, "ext4") + mountLine(21, "8:2", one, "ext4") +
+                    mountLine(22, "8:3", two, "ext4"));
+  f.find<QTreeWidget>("lvDriveList")->topLevelItem(2)->setCheckState(0, Qt::Unchecked);  // two
+
+  // "four" goes and "three" comes; a mount of the test's own tells the window the table changed.
+  f.folder.write("mountinfo", mountLine(21, "8:2", one, "ext4") +
+                                  mountLine(22, "8:3", two, "ext4") +
+                                  mountLine(23, "8:4", three, "ext4"));
+  ScopedMount trigger(disks.makeFolder("trigger"), ScopedMount::Kind::Tmpfs, 1);
+  if (!trigger.mounted()) QSKIP(qPrintable(QString::fromStdString(trigger.reason())));
+  const auto shown = [&f] {
+    std::vector<std::pair<std::string, bool>> rows;
+    for (const Row& row : driveRows(f)) rows.emplace_back(row.root, row.checked);
+    return rows;
+  };
+  // Kept as the user left them; the new drive waits for the user's check.
+  const std::vector<std::pair<std::string, bool>> expected = {
+      {one + "/", true}, {three + "/", false}, {two + "/", false}};
+  QTRY_VERIFY(shown() == expected);
 }
 
 QTEST_MAIN(FreeSpacePageTest)

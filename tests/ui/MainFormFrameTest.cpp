@@ -53,6 +53,7 @@ class MainFormFrameTest : public QObject {
  private slots:
   void formatSize_data();
   void formatSize();
+  void everyPageFitsASmallWorkArea();
   void fileSizesAreTrueAboveTwoGigabytes();
   void folderSizeLeavesOutDotFoldersAndLinks();
   void operaProfile();
@@ -61,6 +62,7 @@ class MainFormFrameTest : public QObject {
   void linksStayOnTheExampleDomain();
   void updaterStartsOnlyWhenPresent();
   void rolloverShowsItsOverPictureWhileTheMouseIsIn();
+  void footerButtonsAreReachedWithTabAndPressedWithSpace();
   void executableQuestionGoesThroughThePrompts();
   void journalOptionIsTheCataloguesSetting();
   void startUpReadsPrefsAndTheRegistryStore();
@@ -79,22 +81,24 @@ void MainFormFrameTest::formatSize_data() {
                         << "0 Bytes";
   QTest::newRow("missing") << qint64(-1) << "-1 Bytes"
                            << "-1 Bytes";
-  QTest::newRow("below 1 KB") << qint64(1023) << "1023 Bytes"
-                              << "1023 Bytes";
-  QTest::newRow("1 KB") << qint64(1024) << "1 KB"
-                        << "1 KB";
-  QTest::newRow("rounds up") << qint64(1536) << "2 KB"
-                             << "2 KB";
-  QTest::newRow("below 1 MB") << qint64(1048575) << "1,024 KB"
-                              << "1.024 KB";
-  QTest::newRow("below 1 GB") << qint64(1073741823) << "1,024 MB"
-                              << "1.024 MB";
-  QTest::newRow("1 GB") << qint64(1073741824) << "1.00 GB"
-                        << "1,00 GB";
-  QTest::newRow("5 GiB") << qint64(5368709120) << "5.00 GB"
-                         << "5,00 GB";
-  QTest::newRow("2 TiB") << qint64(2199023255552) << "2,048.00 GB"
-                         << "2.048,00 GB";
+  QTest::newRow("below 1 KiB") << qint64(1023) << "1023 Bytes"
+                               << "1023 Bytes";
+  QTest::newRow("1 KiB") << qint64(1024) << "1 KiB"
+                         << "1 KiB";
+  QTest::newRow("rounds up") << qint64(1536) << "2 KiB"
+                             << "2 KiB";
+  QTest::newRow("below 1 MiB") << qint64(1048575) << "1,024 KiB"
+                               << "1.024 KiB";
+  QTest::newRow("below 1 GiB") << qint64(1073741823) << "1,024 MiB"
+                               << "1.024 MiB";
+  QTest::newRow("1 GiB") << qint64(1073741824) << "1.00 GiB"
+                         << "1,00 GiB";
+  QTest::newRow("5 GiB") << qint64(5368709120) << "5.00 GiB"
+                         << "5,00 GiB";
+  QTest::newRow("below 1 TiB") << qint64(1099511627775) << "1,024.00 GiB"
+                               << "1.024,00 GiB";
+  QTest::newRow("2 TiB") << qint64(2199023255552) << "2.00 TiB"
+                         << "2,00 TiB";
 }
 
 void MainFormFrameTest::formatSize() {
@@ -174,6 +178,20 @@ void MainFormFrameTest::readmeFillsTheAboutPageAndMayBeMissing() {
   auto* memo = f.find<QPlainTextEdit>("readmeMemo");
   QCOMPARE(memo->toPlainText(), QStringLiteral("Ferrovane\n\nWipes files.\n"));
   QVERIFY(memo->isReadOnly());
+}
+
+void MainFormFrameTest::everyPageFitsASmallWorkArea() {
+  // A laptop screen at 125 % with a panel, or a 1080-pixel screen at scale 2, leaves about
+  // 1280 x 540 logical pixels: every page's lists shrink and scroll, and its buttons stay.
+  MainFormFixture f;
+  auto* pages = f.find<QTabWidget>("MainPage");
+  for (int index = 0; index < pages->count(); ++index) {
+    pages->setCurrentIndex(index);
+    const QSize least = f.form().minimumSizeHint().expandedTo(f.form().minimumSize());
+    QVERIFY2(least.height() <= 540 && least.width() <= 1280,
+             qPrintable(pages->tabText(index) +
+                        QStringLiteral(": %1 x %2").arg(least.width()).arg(least.height())));
+  }
 }
 
 void MainFormFrameTest::pagesCaptionsAndTheAboutButton() {
@@ -262,6 +280,27 @@ void MainFormFrameTest::rolloverShowsItsOverPictureWhileTheMouseIsIn() {
   QEvent leave(QEvent::Leave);
   QApplication::sendEvent(help, &leave);
   QCOMPARE(help->pixmap().toImage(), normal);
+}
+
+void MainFormFrameTest::footerButtonsAreReachedWithTabAndPressedWithSpace() {
+  MainFormFixture f;
+  f.form().show();
+  QApplication::setActiveWindow(&f.form());
+  auto* support = f.find<TRolloverImage>("SupportRollover");
+  auto* update = f.find<TRolloverImage>("UpdateRollover");
+  auto* about = f.find<TRolloverImage>("AboutPageRollover");
+  support->setFocus(Qt::TabFocusReason);
+  QCOMPARE(QApplication::focusWidget(), support);
+  // The keyboard on it shows it as the mouse does.
+  QCOMPARE(support->pixmap().toImage(), support->OverBitmap().toImage());
+  QTest::keyClick(support, Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget(), update);
+  QTest::keyClick(update, Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget(), about);
+  QVERIFY(support->pixmap().toImage() != support->OverBitmap().toImage());
+  QTest::keyClick(about, Qt::Key_Space);
+  QCOMPARE(f.find<QTabWidget>("MainPage")->currentWidget()->objectName(),
+           QStringLiteral("tabAbout"));
 }
 
 void MainFormFrameTest::journalOptionIsTheCataloguesSetting() {

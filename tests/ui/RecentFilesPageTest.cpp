@@ -82,6 +82,9 @@ class RecentFilesPageTest : public QObject {
   void addExistingKeyAndRemoveSelected();
   void aCleanOfManyValuesWritesTheStoreOnceAndStopEndsIt();
   void stopEndsASearchOfManyKeys();
+  void nothingChangesTheListsWhileACleanRuns();
+  void aCleanLooksAtTheListsWhenItStartsAndNamesWhatFilledMeanwhile();
+  void cleanAsksNamingTheListsItClears();
 };
 
 void RecentFilesPageTest::knownListsAreClearedAndRowsWithNothingAreDisabled() {
@@ -168,6 +171,10 @@ void RecentFilesPageTest::addExistingKeyAndRemoveSelected() {
   QVERIFY(remove->isEnabled());
   click(f, "btnRemoveSelected");
   QCOMPARE(otherRows(f), (Rows{{"\\Software\\C", false}}));
+  // The next row is selected, ready for the next Remove; with none left, Remove is disabled.
+  QVERIFY(remove->isEnabled());
+  click(f, "btnRemoveSelected");
+  QVERIFY(otherRows(f).empty());
   QVERIFY(!remove->isEnabled());
 }
 
@@ -231,6 +238,120 @@ void RecentFilesPageTest::stopEndsASearchOfManyKeys() {
   timer.stop();
   QCOMPARE(label(f), QStringLiteral("Search stopped."));
   QVERIFY(otherRows(f).size() < 3000);
+}
+
+void RecentFilesPageTest::nothingChangesTheListsWhileACleanRuns() {
+  MainFormFixture f;
+  const std::string key = "Software\\Big\\Recent File List";
+  makeKey(f, key);
+  {
+    platform::RegistryBatch filling(f.registry.store());
+    for (int i = 0; i < 2000; ++i) {
+      f.registry.store().writeString(kCurrentUser, key, "v" + std::to_string(i), "x");
+    }
+  }
+  answerAddKey(f, QString::fromStdString("\\" + key), true);
+  click(f, "btnAddKey");
+  auto* list = f.find<QTreeWidget>("lvOtherMRU");
+  list->topLevelItem(0)->setCheckState(0, Qt::Checked);
+  auto* page = f.form().findChild<TRecentFilesPage*>();
+
+  // While the clean runs, the user selects the row being cleaned and tries to remove it (by the
+  // button and by its handler), to search again and to uncheck it.
+  int steps = 0;
+  bool removeEnabled = true, searchEnabled = true, rowCheckable = true;
+  int rowsDuringClean = -1;
+  QTimer timer;
+  QObject::connect(&timer, &QTimer::timeout, page, [&] {
+    if (++steps != 3) return;
+    list->topLevelItem(0)->setSelected(true);
+    removeEnabled = f.find<QPushButton>("btnRemoveSelected")->isEnabled();
+    searchEnabled = f.find<QPushButton>("btnRegSearch")->isEnabled();
+    rowCheckable = (list->topLevelItem(0)->flags() & Qt::ItemIsUserCheckable) != 0;
+    QMetaObject::invokeMethod(page, "btnRemoveSelectedClick");
+    QMetaObject::invokeMethod(page, "btnRegSearchClick");
+    rowsDuringClean = list->topLevelItemCount();
+  });
+  timer.start(0);
+  click(f, "btnRecentExecute");
+  timer.stop();
+  QVERIFY(steps >= 3);
+  QCOMPARE(rowsDuringClean, 1);
+  QVERIFY(!removeEnabled);
+  QVERIFY(!searchEnabled);
+  QVERIFY(!rowCheckable);
+  QCOMPARE(values(f, key), Names{});
+  QCOMPARE(f.prompts.lastMessage().text,
+           QStringLiteral("The Clear recently used files task has been completed successfully!"));
+  // Once the clean is over, the row can be removed.
+  QVERIFY(f.find<QPushButton>("btnRemoveSelected")->isEnabled());
+  click(f, "btnRemoveSelected");
+  QCOMPARE(list->topLevelItemCount(), 0);
+}
+
+void RecentFilesPageTest::aCleanLooksAtTheListsWhenItStartsAndNamesWhatFilledMeanwhile() {
+  MainFormFixture f;
+  makeKey(f, kWordpad);
+  auto* page = f.form().findChild<TRecentFilesPage*>();
+  QVERIFY(!enabledRows(f)[1]);  // empty when the page was filled
+
+  // Filled since: the clean looks again and clears it.
+  QVERIFY(f.registry.store().writeString(kCurrentUser, kWordpad, "File1", "x"));
+  click(f, "btnRecentExecute");
+  QCOMPARE(values(f, kWordpad), Names{});
+  QCOMPARE(f.prompts.lastMessage().caption, QStringLiteral("Information"));
+
+  // Filled again while a later list is cleaned: the clean does not call itself complete.
+  const std::string key = "Software\\Big\\Recent File List";
+  makeKey(f, key);
+  for (int i = 0; i < 200; ++i) {
+    f.registry.store().writeString(kCurrentUser, key, "v" + std::to_string(i), "x");
+  }
+  answerAddKey(f, QString::fromStdString("\\" + key), true);
+  click(f, "btnAddKey");
+  f.find<QTreeWidget>("lvOtherMRU")->topLevelItem(0)->setCheckState(0, Qt::Checked);
+  QVERIFY(f.registry.store().writeString(kCurrentUser, kWordpad, "File1", "x"));
+  int steps = 0;
+  QTimer timer;
+  QObject::connect(&timer, &QTimer::timeout, page, [&] {
+    if (++steps == 10) f.registry.store().writeString(kCurrentUser, kWordpad, "Late", "x");
+  });
+  timer.start(0);
+  click(f, "btnRecentExecute");
+  timer.stop();
+  QVERIFY(steps >= 10);
+  QCOMPARE(values(f, key), Names{});
+  QCOMPARE(values(f, kWordpad), Names{"Late"});
+  QCOMPARE(f.prompts.lastMessage().caption, QStringLiteral("Warning"));
+  QCOMPARE(f.prompts.lastMessage().details,
+           QStringLiteral("WordPad (still holds entries after the clean)"));
+  QVERIFY(enabledRows(f)[1]);
+}
+
+void RecentFilesPageTest::cleanAsksNamingTheListsItClears() {
+  MainFormFixture f;
+  f.withCatalogue(true);
+  makeKey(f, kWordpad, {"File1"});
+  makeKey(f, kExplorer + "\\RunMRU", {"a"});
+  answerAddKey(f, QStringLiteral("\\Software\\Editor\\Recent Files"), true);
+  click(f, "btnAddKey");
+  f.find<QTreeWidget>("lvOtherMRU")->topLevelItem(0)->setCheckState(0, Qt::Checked);
+
+  f.prompts.confirmations = {false};
+  click(f, "btnRecentExecute");
+  QCOMPARE(f.prompts.messages.size(), std::size_t{1});
+  QCOMPARE(f.prompts.messages[0].text,
+           QStringLiteral("Clear 3 lists of recently used files (WordPad, Run MRU and "
+                          "\\Software\\Editor\\Recent Files)? This cannot be undone."));
+  QCOMPARE(values(f, kWordpad), Names{"File1"});
+  QCOMPARE(label(f), QString());
+
+  f.prompts.confirmations = {true};
+  click(f, "btnRecentExecute");
+  QCOMPARE(values(f, kWordpad), Names{});
+  QCOMPARE(values(f, kExplorer + "\\RunMRU"), Names{});
+  QCOMPARE(f.prompts.lastMessage().caption, QStringLiteral("Information"));
+  QVERIFY(f.prompts.unexpected.empty());
 }
 
 QTEST_MAIN(RecentFilesPageTest)

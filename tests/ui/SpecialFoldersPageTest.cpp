@@ -7,12 +7,14 @@
 #include <QCheckBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTimer>
 #include <QtTest>
 #include <filesystem>
 
 #include "MainFormFixture.h"
 #include "dialogs/TfMethodsForm.h"
+#include "ui/SizeFunctions.h"
 #include "ui/pages/TDeletePage.h"
 #include "ui/pages/TSpecialFoldersPage.h"
 
@@ -78,6 +80,10 @@ class SpecialFoldersPageTest : public QObject {
   void runWipesFoldersThenFilesAndOnlyThisPagesJobs();
   void stoppedFoldersRunLeavesTheFilesUnrun();
   void optionsAsksForTheMethodsDialog();
+  void theDeleteListsTakeNothingWhileTheRunHoldsTheirEngines();
+  void wipeStartAsksWithTheCountAndSizeOfWhatGoes();
+  void emptyingTheTrashKeepsItsFilesAndInfoFolders();
+  void sizesAndTheTrashAreReadAgainWhenThePageIsShown();
 };
 
 void SpecialFoldersPageTest::rowsComeFromTheShellFoldersAndUnknownPlacesCannotBeChecked() {
@@ -256,6 +262,127 @@ void SpecialFoldersPageTest::optionsAsksForTheMethodsDialog() {
   QTest::mouseClick(f.find<QPushButton>("btnSpecialClose"), Qt::LeftButton);
   QVERIFY(shown != nullptr);
   QCOMPARE(engine, &f.folders());
+}
+
+void SpecialFoldersPageTest::theDeleteListsTakeNothingWhileTheRunHoldsTheirEngines() {
+  MainFormFixture f;
+  const std::string opera = f.folder.makeFolder("opera");
+  f.folder.write("opera/global.dat", "x");
+  f.folder.makeFolder("opera/cache4");
+  f.form().findChild<TSpecialFoldersPage*>()->AddOperaRows(opera);
+  const std::string late = f.folder.write("late.txt", "keep");
+  auto* deletePage = f.find<TDeletePage>("tabDelete");
+  RunLog log;
+  TWipeEngine* folders = &f.folders();
+  std::vector<bool> enabledDuringRun;
+  // While the folders step runs (the files step still to come), the user adds a file on the
+  // Delete page, by its button and by its handler, and starts that list.
+  f.form().SetEngineRunner(fakeRun([&](TWipeEngine& engine) {
+    std::vector<std::string> jobs;
+    for (const auto& item : engine.Items) jobs.push_back(item->Path);
+    log.runs.push_back({&engine == folders ? "folders" : "files", jobs});
+    if (&engine != folders) return;
+    for (const char* button : {"btnAddFiles", "btnStartShredFiles", "btnAddFolder"}) {
+      enabledDuringRun.push_back(f.find<QPushButton>(button)->isEnabled());
+    }
+    f.prompts.openFiles.push_back({late});
+    QTest::mouseClick(f.find<QPushButton>("btnAddFiles"), Qt::LeftButton);
+    QMetaObject::invokeMethod(deletePage, "btnAddFilesClick");
+    QMetaObject::invokeMethod(deletePage, "btnStartShredFilesClick");
+  }));
+  check(f, "lvAllItems", 6);  // Opera Internet Cache
+  check(f, "lvAllItems", 7);  // Opera History
+  QTest::mouseClick(f.find<QPushButton>("btnSpecialExecute"), Qt::LeftButton);
+
+  using Runs = decltype(log.runs);
+  const Runs expected = {{"folders", {opera + "/cache4"}}, {"files", {opera + "/global.dat"}}};
+  QCOMPARE(log.runs, expected);
+  QCOMPARE(enabledDuringRun, (std::vector<bool>{false, false, false}));
+  QVERIFY(f.files().Items.empty());
+  QCOMPARE(f.rowPaths("lvFiles"), std::vector<std::string>{});
+  QVERIFY(f.find<QPushButton>("btnAddFiles")->isEnabled());
+}
+
+void SpecialFoldersPageTest::wipeStartAsksWithTheCountAndSizeOfWhatGoes() {
+  MainFormFixture f;
+  f.withCatalogue(true);
+  const std::string opera = f.folder.makeFolder("opera");
+  f.folder.write("opera/global.dat", std::string(1000, 'g'));
+  f.folder.write("opera/cache4/a", std::string(3000, 'a'));
+  f.folder.write("opera/cache4/sub/b", std::string(500, 'b'));
+  f.form().findChild<TSpecialFoldersPage*>()->AddOperaRows(opera);
+  RunLog log;
+  recordRuns(f, log);
+  check(f, "lvAllItems", 6);  // Opera Internet Cache
+  check(f, "lvAllItems", 7);  // Opera History
+
+  f.prompts.confirmations = {false, true};
+  QTest::mouseClick(f.find<QPushButton>("btnSpecialExecute"), Qt::LeftButton);
+  QVERIFY(log.runs.empty());
+  QCOMPARE(f.prompts.lastMessage().text,
+           QStringLiteral("Wipe 1 folder and 1 file (%1)? This cannot be undone.")
+               .arg(FormatSize(4500)));
+  // The jobs of the declined run are not left in the engines.
+  QVERIFY(f.files().Items.empty() && f.folders().Items.empty());
+
+  QTest::mouseClick(f.find<QPushButton>("btnSpecialExecute"), Qt::LeftButton);
+  QCOMPARE(log.runs.size(), std::size_t{2});
+  QCOMPARE(f.prompts.messages.size(), std::size_t{3});  // two questions, then the outcome
+  QVERIFY(f.prompts.unexpected.empty());
+}
+
+void SpecialFoldersPageTest::emptyingTheTrashKeepsItsFilesAndInfoFolders() {
+  MainFormFixture f;
+  f.withCatalogue();
+  const std::string trash = f.folder.dataFolder() + "Trash/";
+  f.folder.write("home/.local/share/Trash/files/A/inside.txt", "a");
+  f.folder.write("home/.local/share/Trash/files/loose.txt", "b");
+  f.folder.write("home/.local/share/Trash/info/A.trashinfo", "[Trash Info]");
+  f.folder.write("home/.local/share/Trash/info/loose.txt.trashinfo", "[Trash Info]");
+  f.form().findChild<TSpecialFoldersPage*>()->FillRecycleBinFolders();
+  const std::vector<std::string> listed = f.rowPaths("lvRecycleBin");
+  const auto filesRow = std::find(listed.begin(), listed.end(), trash + "files");
+  QVERIFY(filesRow != listed.end());
+  check(f, "lvRecycleBin", static_cast<int>(filesRow - listed.begin()));
+  QTest::mouseClick(f.find<QPushButton>("btnSpecialExecute"), Qt::LeftButton);
+
+  QCOMPARE(f.prompts.lastMessage().caption, QStringLiteral("Information"));
+  for (const char* kept : {"files", "info"}) {
+    const std::string folder = trash + kept;
+    QVERIFY2(fsys::is_directory(folder), kept);
+    QVERIFY2(fsys::is_empty(folder), kept);
+  }
+}
+
+void SpecialFoldersPageTest::sizesAndTheTrashAreReadAgainWhenThePageIsShown() {
+  MainFormFixture f;
+  const std::string trash = f.folder.dataFolder() + "Trash/";
+  f.folder.makeFolder("home/.local/share/Trash/files/A");
+  const std::string favorites = f.folder.makeFolder("fav");
+  f.folder.write("fav/one", std::string(100, 'x'));
+  auto& store = f.registry.store();
+  QVERIFY(store.createKey(platform::kCurrentUser, kShellFolders));
+  store.writeString(platform::kCurrentUser, kShellFolders, "Favorites", favorites);
+  auto* page = f.form().findChild<TSpecialFoldersPage*>();
+  QCOMPARE(rows(f, "lvAllItems")[3].total, FormatSize(100));
+  const auto rowOf = [&](const std::string& path) {
+    const std::vector<std::string> paths = f.rowPaths("lvRecycleBin");
+    const auto found = std::find(paths.begin(), paths.end(), path);
+    return found == paths.end() ? -1 : static_cast<int>(found - paths.begin());
+  };
+  check(f, "lvRecycleBin", rowOf(trash + "files/A"));
+
+  // Meanwhile the favourites grow and something else is trashed.
+  f.folder.write("fav/two", std::string(900, 'y'));
+  f.folder.makeFolder("home/.local/share/Trash/files/B");
+  f.form().show();
+  f.find<QTabWidget>("MainPage")->setCurrentWidget(page);
+  QCOMPARE(rows(f, "lvAllItems")[3].total, FormatSize(1000));
+  QVERIFY(rowOf(trash + "files/B") >= 0);
+  // The check mark of a folder still there stays.
+  auto* bin = f.find<QTreeWidget>("lvRecycleBin");
+  QCOMPARE(bin->topLevelItem(rowOf(trash + "files/A"))->checkState(0), Qt::Checked);
+  QCOMPARE(bin->topLevelItem(rowOf(trash + "files/B"))->checkState(0), Qt::Unchecked);
 }
 
 QTEST_MAIN(SpecialFoldersPageTest)

@@ -9,6 +9,7 @@
 #include "core/TWipeMethodsManager.h"
 #include "ui/SizeFunctions.h"
 #include "ui/pages/TPageHost.h"
+#include "ui/pages/TRunQuestion.h"
 #include "ui_TCleanTracesPage.h"
 
 namespace {
@@ -58,6 +59,8 @@ TCleanTracesPage::TCleanTracesPage(TPageHost& host, QWidget* parent)
   connect(ui->btnPreviewTraces, &QPushButton::clicked, this,
           &TCleanTracesPage::btnPreviewTracesClick);
   connect(ui->btnCleanTraces, &QPushButton::clicked, this, &TCleanTracesPage::btnCleanTracesClick);
+  connect(ui->btnRefreshTraces, &QPushButton::clicked, this,
+          &TCleanTracesPage::RefreshAvailability);
   connect(ui->btnStopCleaning, &QPushButton::clicked, this,
           &TCleanTracesPage::btnStopCleaningClick);
   connect(ui->tvTraceItems, &QTreeWidget::itemChanged, this,
@@ -96,10 +99,9 @@ void TCleanTracesPage::Attach(TEraserEngine& engine) {
 
 void TCleanTracesPage::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  if (!looked_ && engine_) {
-    looked_ = true;
-    RefreshAvailability();
-  }
+  // What the items find is worked out again each time the page is shown: a run of another page,
+  // or the programs the user ran meanwhile, may have changed it.
+  if (engine_) RefreshAvailability();
 }
 
 void TCleanTracesPage::RefreshAvailability() {
@@ -111,8 +113,10 @@ void TCleanTracesPage::RefreshAvailability() {
   run_->Run(all, true);
   setRunning(false);
   filling_ = true;
+  found_.assign(rows_.size(), TItemSummary{});
   for (std::size_t i = 0; i < rows_.size() && i < all.size(); ++i) {
     const TItemSummary summary = run_->Summary(all[i]->Name);
+    found_[i] = summary;
     QTreeWidgetItem* row = rows_[i];
     const bool found = summary.Count > 0 || summary.Left > 0;
     row->setDisabled(!found);
@@ -148,6 +152,7 @@ std::vector<TEraser*> TCleanTracesPage::checkedItems() const {
 void TCleanTracesPage::setRunning(bool running) {
   ui->pbCleaning->setVisible(running);
   ui->btnPreviewTraces->setEnabled(!running);
+  ui->btnRefreshTraces->setEnabled(!running);
   ui->btnCleanTraces->setEnabled(!running);
   ui->btnStopCleaning->setEnabled(running);
 }
@@ -231,8 +236,30 @@ void TCleanTracesPage::btnPreviewTracesClick() {
     ui->lblCleaningStatus->setText(tr("Preview stopped. ") + ui->lblCleaningStatus->text());
 }
 
+bool TCleanTracesPage::confirmClean() {
+  if (!TRunQuestion::Asking()) return true;
+  std::size_t count = 0;
+  std::uint64_t bytes = 0;
+  QStringList names;
+  for (std::size_t i = 0; i < rows_.size() && i < engine_->Erasers.size(); ++i) {
+    if (rows_[i]->isDisabled() || rows_[i]->checkState(0) != Qt::Checked) continue;
+    names << Text(engine_->Erasers[i]->Caption);
+    if (i < found_.size()) {
+      count += found_[i].Count;
+      bytes += found_[i].Bytes;
+    }
+  }
+  QString found = TRunQuestion::CountOf(count, "trace", "traces");
+  if (bytes > 0) found += QStringLiteral(", ") + FormatSize(static_cast<std::int64_t>(bytes));
+  return TRunQuestion::Ask(
+      tr("Remove %1, found by %2 (%3)? This cannot be undone.\nPreview lists each trace first.")
+          .arg(found,
+               TRunQuestion::CountOf(static_cast<std::size_t>(names.size()), "item", "items"),
+               TRunQuestion::ListOf(names)));
+}
+
 void TCleanTracesPage::btnCleanTracesClick() {
-  if (!mayStart()) return;
+  if (!mayStart() || !confirmClean()) return;
   const bool finished = runChecked(false);
   if (host_.CloseAfterRun()) return;
   showRecords(false);

@@ -51,13 +51,15 @@ class TCleanTracesPage : public QWidget {
   bool runChecked(bool preview);
   void showRecords(bool preview);
   void setRunning(bool running);
+  // Asks before a clean of the checked items, naming them with what they found; true for Yes.
+  bool confirmClean();
 
   std::unique_ptr<Ui::TCleanTracesPage> ui;
   TPageHost& host_;
   TEraserEngine* engine_ = nullptr;
   std::unique_ptr<TCleaningRun> run_;
-  // The row of each item, in catalogue order.
+  // The row of each item, in catalogue order, and what the item found when last looked at.
   std::vector<QTreeWidgetItem*> rows_;
+  std::vector<TItemSummary> found_;
   bool filling_ = false;
-  bool looked_ = false;
 };

@@ -2,9 +2,11 @@
 
 #include <QKeyEvent>
 #include <QSignalBlocker>
+#include <algorithm>
 #include <tuple>
 
 #include "core/Helpers.h"
+#include "core/RunOutcome.h"
 #include "core/TWipeMethodsManager.h"
 #include "dialogs/PromptService.h"
 #include "platform/Folders.h"
@@ -12,25 +14,44 @@
 #include "ui/ShellFileInfo.h"
 #include "ui/WipeReport.h"
 #include "ui/pages/TPageHost.h"
+#include "ui/pages/TRunQuestion.h"
 #include "ui/widgets/TPathRow.h"
 #include "ui_TDeletePage.h"
 
 namespace {
 
-void updateListButtons(const QTreeWidget* list, QPushButton* remove, QPushButton* start,
-                       QPushButton* stop) {
+// free: whether the list's engine may change now (no run holds it); running: whether this page
+// runs it now.
+void updateListButtons(const QTreeWidget* list, bool free, bool running, QPushButton* add,
+                       QPushButton* remove, QPushButton* start, QPushButton* stop) {
   const bool hasRows = list->topLevelItemCount() > 0;
-  remove->setEnabled(!list->selectedItems().isEmpty());
-  start->setEnabled(hasRows);
-  stop->setEnabled(hasRows);
-}
-
-// "1 file", "2 folders".
-QString countOf(std::size_t count, const char* one, const char* many) {
-  return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? one : many));
+  add->setEnabled(free);
+  remove->setEnabled(free && !list->selectedItems().isEmpty());
+  start->setEnabled(free && hasRows);
+  stop->setEnabled(running);
 }
 
 }  // namespace
+
+bool TDeletePage::LeftByRun(const TWipeItem& item, const TRunOutcome& outcome) {
+  const std::string top = platform::withTrailingSeparator(item.Path);
+  // The job itself, or something inside a folder job.
+  const auto within = [&](const std::string& path) {
+    return path == item.Path || path == top ||
+           (item.Kind == wkFolder && path.compare(0, top.size(), top) == 0);
+  };
+  for (const TWipeFailure& failure : outcome.failures) {
+    // A path that was gone, or went without being overwritten, is not there to retry.
+    if (failure.Reason == TWipeFailureReason::NotFound ||
+        failure.Reason == TWipeFailureReason::DeletedUnwiped) {
+      continue;
+    }
+    if (within(failure.Path)) return true;
+  }
+  if (!outcome.stoppedIn.empty() && within(outcome.stoppedIn)) return true;
+  return std::find(outcome.notReached.begin(), outcome.notReached.end(), item.Path) !=
+         outcome.notReached.end();
+}
 
 TDeletePage::TDeletePage(TPageHost& host, QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TDeletePage>()), host_(host) {
@@ -57,10 +78,16 @@ TDeletePage::TDeletePage(TPageHost& host, QWidget* parent)
 TDeletePage::~TDeletePage() = default;
 
 void TDeletePage::UpdateDeleteButtons() {
-  ui->btnAddFiles->setEnabled(true);
-  ui->btnAddFolder->setEnabled(true);
-  updateListButtons(ui->lvFiles, ui->btnRemoveFiles, ui->btnStartShredFiles, ui->btnStopShredFiles);
-  updateListButtons(ui->lvFolders, ui->btnRemoveFolders, ui->btnStartShredFolders,
+  // While a run holds an engine (a run of this page, or of another page that uses the engine),
+  // its list takes no new job, gives none up and cannot be started again.
+  const auto runs = [this](const TWipeEngine& engine) {
+    return std::find(running_.begin(), running_.end(), &engine) != running_.end();
+  };
+  updateListButtons(ui->lvFiles, host_.MayRun(host_.WipeFiles()), runs(host_.WipeFiles()),
+                    ui->btnAddFiles, ui->btnRemoveFiles, ui->btnStartShredFiles,
+                    ui->btnStopShredFiles);
+  updateListButtons(ui->lvFolders, host_.MayRun(host_.WipeFolders()), runs(host_.WipeFolders()),
+                    ui->btnAddFolder, ui->btnRemoveFolders, ui->btnStartShredFolders,
                     ui->btnStopShredFolders);
 }
 
@@ -103,7 +130,7 @@ void TDeletePage::lvFilesSelectItem() {
 
 void TDeletePage::btnAddFilesClick() {
   TWipeEngine& engine = host_.WipeFiles();
-  if (!engine.Running()) {
+  if (host_.MayRun(engine)) {
     for (const std::string& path : Prompts().OpenFiles(QStringLiteral("Select files to shred"),
                                                        QStringLiteral("All Files (*)"))) {
       if (!platform::isAbsolutePath(path)) continue;  // only full paths reach an engine
@@ -115,7 +142,7 @@ void TDeletePage::btnAddFilesClick() {
 
 void TDeletePage::btnAddFolderClick() {
   TWipeEngine& engine = host_.WipeFolders();
-  if (!engine.Running()) {
+  if (host_.MayRun(engine)) {
     const auto folder = Prompts().BrowseFolder(QStringLiteral("Select Folder"));
     if (folder && platform::isAbsolutePath(*folder)) {
       AddFolderRow(engine.AddItem(std::make_unique<TWipeItem>(wkFolder, *folder)));
@@ -125,7 +152,7 @@ void TDeletePage::btnAddFolderClick() {
 }
 
 void TDeletePage::removeSelectedRows(QTreeWidget* list, TWipeEngine& engine) {
-  if (engine.Running()) return;
+  if (!host_.MayRun(engine)) return;
   int current = -1;
   {
     const QSignalBlocker quiet(list);
@@ -143,12 +170,13 @@ void TDeletePage::removeSelectedRows(QTreeWidget* list, TWipeEngine& engine) {
     }
   }
   // The keyboard stays in the list, at the first removed row's place, before Remove is
-  // disabled: otherwise the focus would pass on to Start, and Space would start a wipe.
+  // disabled: otherwise the focus would pass on to Start, and Space would start a wipe. The row
+  // now in that place is selected, so that Delete can be pressed again.
   list->setFocus();
   const int rows = list->topLevelItemCount();
   if (current >= 0 && rows > 0) {
     list->setCurrentItem(list->topLevelItem(std::min(current, rows - 1)), 0,
-                         QItemSelectionModel::NoUpdate);
+                         QItemSelectionModel::ClearAndSelect);
   }
   UpdateDeleteButtons();
 }
@@ -179,29 +207,31 @@ void TDeletePage::btnRemoveFoldersClick() {
 }
 
 bool TDeletePage::confirmStart(const TWipeEngine& engine) {
-  if (!WipeMethodsManager || !WipeMethodsManager->ConfirmEraseAllFiles) return true;
+  if (!TRunQuestion::Asking()) return true;
   std::size_t files = 0;
   std::size_t folders = 0;
   for (const auto& item : engine.Items) ++(item->Kind == wkFolder ? folders : files);
   QStringList parts;
-  if (files > 0 || folders == 0) parts << countOf(files, "file", "files");
-  if (folders > 0) parts << countOf(folders, "folder", "folders");
-  bool doNotAskAgain = false;
-  const bool yes = Prompts().AskWithCheckBox(
-      QStringLiteral("Wipe %1? This cannot be undone.").arg(parts.join(QStringLiteral(" and "))),
-      QStringLiteral("Do not ask again"), doNotAskAgain);
-  // The box only counts with Yes: No leaves everything as it was.
-  if (yes && doNotAskAgain) WipeMethodsManager->ConfirmEraseAllFiles = false;
-  return yes;
+  if (files > 0 || folders == 0) parts << TRunQuestion::CountOf(files, "file", "files");
+  if (folders > 0) parts << TRunQuestion::CountOf(folders, "folder", "folders");
+  return TRunQuestion::Ask(
+      QStringLiteral("Wipe %1? This cannot be undone.").arg(parts.join(QStringLiteral(" and "))));
 }
 
 void TDeletePage::startShred(TWipeEngine& engine) {
   // No second run of a busy engine, and no new run once the window is waiting to close.
   if (!host_.MayRun(engine) || !confirmStart(engine)) return;
   engine.WarnOnExecutable = host_.WarnOnExecutable();
-  if (!host_.RunEngine(engine)) return;
+  // Stop is there while this page's run is.
+  running_.push_back(&engine);
+  const bool ran = host_.RunEngine(engine);
+  running_.erase(std::find(running_.begin(), running_.end(), &engine));
+  UpdateDeleteButtons();
+  if (!ran) return;
   const TRunOutcome outcome = RunOutcomeOf(engine);
-  engine.ClearItems();
+  // What was wiped leaves the list; what the run left behind or did not reach stays, so that a
+  // retry is one click.
+  std::erase_if(engine.Items, [&](const auto& item) { return !LeftByRun(*item, outcome); });
   RefreshDeleteLists();
   if (host_.CloseAfterRun()) return;
 

@@ -4,11 +4,13 @@
 
 #include <QWidget>
 #include <memory>
+#include <vector>
 
 class QTreeWidget;
 class TPageHost;
 class TWipeEngine;
 class TWipeItem;
+struct TRunOutcome;
 namespace Ui {
 class TDeletePage;
 }
@@ -25,6 +27,9 @@ class TDeletePage : public QWidget {
   void AddFolderRow(TWipeItem* item);
   // Rebuilds both lists from the engines' jobs.
   void RefreshDeleteLists();
+  // Whether a run left the job, or something inside it, behind, or did not reach it: such a
+  // job stays listed after the run.
+  static bool LeftByRun(const TWipeItem& item, const TRunOutcome& outcome);
 
  protected:
   // The Delete key in a list removes its selected rows, like Remove.
@@ -50,4 +55,6 @@ class TDeletePage : public QWidget {
 
   std::unique_ptr<Ui::TDeletePage> ui;
   TPageHost& host_;
+  // The engines this page runs now.
+  std::vector<const TWipeEngine*> running_;
 };

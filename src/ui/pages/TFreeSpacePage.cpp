@@ -1,15 +1,19 @@
 #include "ui/pages/TFreeSpacePage.h"
 
 #include <QHeaderView>
+#include <QSocketNotifier>
 #include <algorithm>
 
 #include "core/DriveFunctions.h"
+#include "core/Helpers.h"
 #include "core/TWipeEngine.h"
 #include "dialogs/PromptService.h"
 #include "platform/Drives.h"
+#include "platform/MountWatch.h"
 #include "ui/SizeFunctions.h"
 #include "ui/WipeReport.h"
 #include "ui/pages/TPageHost.h"
+#include "ui/pages/TRunQuestion.h"
 #include "ui/widgets/TPathRow.h"
 #include "ui_TFreeSpacePage.h"
 
@@ -18,9 +22,21 @@ TFreeSpacePage::TFreeSpacePage(TPageHost& host, QWidget* parent)
   ui->setupUi(this);
   arrangeDriveColumns();
   connect(ui->btnFreeExecute, &QPushButton::clicked, this, &TFreeSpacePage::btnFreeExecuteClick);
+  // The list follows the drives while the program runs.
+  mountWatch_ = std::make_unique<platform::MountWatch>();
+  if (mountWatch_->descriptor() >= 0) {
+    auto* notifier =
+        new QSocketNotifier(mountWatch_->descriptor(), QSocketNotifier::Exception, this);
+    connect(notifier, &QSocketNotifier::activated, this, &TFreeSpacePage::RefreshDriveList);
+  }
 }
 
 TFreeSpacePage::~TFreeSpacePage() = default;
+
+void TFreeSpacePage::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  RefreshDriveList();
+}
 
 void TFreeSpacePage::arrangeDriveColumns() {
   // The name takes the free width; the figures keep a fixed one, aligned as numbers are.
@@ -46,11 +62,26 @@ void TFreeSpacePage::showDriveFigures(QTreeWidgetItem* row, const std::string& r
 }
 
 void TFreeSpacePage::FillDriveList() {
+  leftovers_.clear();
+  fillRows({}, true, true);
+}
+
+void TFreeSpacePage::RefreshDriveList() {
+  std::vector<std::pair<std::string, bool>> checks;
+  QTreeWidget* list = ui->lvDriveList;
+  for (int index = 0; index < list->topLevelItemCount(); ++index) {
+    auto* row = static_cast<TPathRow*>(list->topLevelItem(index));
+    checks.emplace_back(row->Path, row->checkState(0) == Qt::Checked);
+  }
+  fillRows(checks, false, false);
+}
+
+void TFreeSpacePage::fillRows(const std::vector<std::pair<std::string, bool>>& checks,
+                              bool checkNew, bool leftovers) {
   const std::vector<std::string> roots = platform::drives().driveRoots();
-  if (roots.empty()) return;
+  if (roots.empty() && leftovers) return;
   QTreeWidget* list = ui->lvDriveList;
   list->clear();
-  leftovers_.clear();
   for (const std::string& root : roots) {
     if (platform::drives().driveKind(root) != platform::DriveFixed) continue;
     auto* row = new TPathRow(root);
@@ -65,8 +96,12 @@ void TFreeSpacePage::FillDriveList() {
     row->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
     row->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
     row->setFlags(row->flags() | Qt::ItemIsUserCheckable);
-    row->setCheckState(0, Qt::Checked);
+    const auto seen = std::find_if(checks.begin(), checks.end(),
+                                   [&](const auto& check) { return check.first == root; });
+    const bool checked = seen != checks.end() ? seen->second : checkNew;
+    row->setCheckState(0, checked ? Qt::Checked : Qt::Unchecked);
     list->addTopLevelItem(row);
+    if (!leftovers) continue;
     // A drive that a killed run left filled. A file in a folder shared by several listed file
     // systems' figures is named once, for the first.
     for (const TLeftoverFile& file : FindFreeSpaceLeftovers(root)) {
@@ -119,29 +154,49 @@ void TFreeSpacePage::wipeLeftover(const std::string& path) {
                  outcome);
 }
 
+QString TFreeSpacePage::wipeQuestion(const std::vector<TPathRow*>& rows) {
+  QStringList drives;
+  for (const TPathRow* row : rows) {
+    // The mount point and the free space now, which the run fills.
+    std::int64_t freeBytes = -1;
+    std::int64_t totalBytes = -1;
+    GetDriveSpace(row->Path, freeBytes, totalBytes);
+    const std::string point = row->Path.size() > 1 ? RemoveTrailingBackslash(row->Path) : row->Path;
+    drives << QString::fromLocal8Bit(point) + QLatin1Char(' ') + FormatSize(freeBytes);
+  }
+  return QStringLiteral(
+             "Wipe the free space of %1 (%2)? Other programs cannot write to %3 until it ends.")
+      .arg(TRunQuestion::CountOf(rows.size(), "drive", "drives"), drives.join(QStringLiteral(", ")),
+           QLatin1String(rows.size() == 1 ? "it" : "them"));
+}
+
 void TFreeSpacePage::btnFreeExecuteClick() {
   TWipeEngine& engine = host_.FreeSpaceEngine();
   if (!host_.MayRun(engine)) return;
+  QTreeWidget* list = ui->lvDriveList;
+  std::vector<TPathRow*> checked;
+  for (int index = 0; index < list->topLevelItemCount(); ++index) {
+    auto* row = static_cast<TPathRow*>(list->topLevelItem(index));
+    if (row->checkState(0) == Qt::Checked) checked.push_back(row);
+  }
+  if (!checked.empty() && !TRunQuestion::Ask(wipeQuestion(checked))) return;
   // The checked rows are the whole job: nothing else, such as a drive of an earlier run or of
   // the configuration, is wiped without being shown and checked.
   engine.ClearItems();
-  QTreeWidget* list = ui->lvDriveList;
-  for (int index = 0; index < list->topLevelItemCount(); ++index) {
-    auto* row = static_cast<TPathRow*>(list->topLevelItem(index));
-    if (row->checkState(0) == Qt::Checked) {
-      auto item = std::make_unique<TWipeItem>(wkFreeSpace, row->Path);
-      item->Volume = row->Volume;
-      engine.AddItem(std::move(item));
-    }
+  for (const TPathRow* row : checked) {
+    auto item = std::make_unique<TWipeItem>(wkFreeSpace, row->Path);
+    item->Volume = row->Volume;
+    engine.AddItem(std::move(item));
   }
   if (!host_.RunEngine(engine)) return;
   const TRunOutcome outcome = RunOutcomeOf(engine);
   engine.ClearItems();
   if (host_.CloseAfterRun()) return;
+  RefreshDriveList();  // the figures after the run
 
   ShowRunOutcome(
       {QStringLiteral("The Wipe free space task has been aborted!"),
        QStringLiteral("The free space of some drives has not been wiped completely. Drives: %1."),
-       QStringLiteral("The Wipe free space task has been completed successfully!")},
+       QStringLiteral("The Wipe free space task has been completed successfully!"), false},
       outcome);
 }

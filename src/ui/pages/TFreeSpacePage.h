@@ -6,10 +6,16 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
+class QShowEvent;
 class QTreeWidgetItem;
+namespace platform {
+class MountWatch;
+}
 class TPageHost;
+class TPathRow;
 namespace Ui {
 class TFreeSpacePage;
 }
@@ -24,12 +30,20 @@ class TFreeSpacePage : public QWidget {
   // One checked row per fixed drive. Notes the temporary files of interrupted free-space wipes
   // found for the drives listed, which OfferLeftoverWipe asks about.
   void FillDriveList();
+  // Lists the fixed drives again, with their figures now: a drive listed before keeps its check
+  // mark; one that was not listed comes unchecked, so that nothing is wiped that the user has
+  // not seen checked. Called when the page is shown, after a run, and when the system's table
+  // of mounts changes.
+  void RefreshDriveList();
 
  public slots:
   // Asks about each temporary file of an interrupted free-space wipe found when the list was
   // filled, and wipes and removes those the user says Yes to as file jobs of the files engine.
   // Called once the main window is up, so that the questions stand in front of it.
   void OfferLeftoverWipe();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
 
  private slots:
   void btnFreeExecuteClick();
@@ -42,12 +56,19 @@ class TFreeSpacePage : public QWidget {
   };
 
   void arrangeDriveColumns();
+  // Fills the list from the drive table; the checks of the roots given stay, other rows take
+  // `checkNew`. With `leftovers`, notes the temporary files of interrupted runs.
+  void fillRows(const std::vector<std::pair<std::string, bool>>& checks, bool checkNew,
+                bool leftovers);
   // Fills the free-space and size cells of a row from the drive's figures now.
   static void showDriveFigures(QTreeWidgetItem* row, const std::string& root);
+  // The question before a run over the rows: each drive with the free space it would fill.
+  static QString wipeQuestion(const std::vector<TPathRow*>& rows);
   // Wipes the file alone with the files engine; the jobs of the Delete-with-wiping list wait.
   void wipeLeftover(const std::string& path);
 
   std::unique_ptr<Ui::TFreeSpacePage> ui;
   TPageHost& host_;
   std::vector<Leftover> leftovers_;
+  std::unique_ptr<platform::MountWatch> mountWatch_;
 };

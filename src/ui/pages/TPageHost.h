@@ -21,11 +21,15 @@ class TPageHost {
   // The method editor, one for the whole program.
   virtual TfEditMethod& MethodEditor() const = 0;
 
-  // Whether a run of the engine may start now: not while it is running, nor once the window
-  // waits to close.
+  // Whether a run of the engine may start, and its jobs may change, now: not while it is running
+  // or held for a run of several steps, nor once the window waits to close.
   virtual bool MayRun(const TWipeEngine& engine) const = 0;
-  // Runs a page's engine when it may run (false, without running, otherwise).
+  // Runs a page's engine unless it is running or the window waits to close (false, without
+  // running, then). The engine is held while it runs.
   virtual bool RunEngine(TWipeEngine& engine) = 0;
+  // Holds the engine (true) for a page's run of several steps, from its first step to its last,
+  // or lets it go (false); holds nest. The pages' controls follow.
+  virtual void HoldEngine(const TWipeEngine& engine, bool hold) = 0;
   // After a run: true when a close was asked for during it. The window then closes once no run
   // is left, and the page tells the user nothing of the run.
   virtual bool CloseAfterRun() = 0;

@@ -2,13 +2,16 @@
 
 #include <QCoreApplication>
 #include <QHeaderView>
+#include <QShowEvent>
 #include <QStyle>
+#include <algorithm>
 #include <array>
 
 #include "cleaner/DesktopRecentFiles.h"
 #include "dialogs/PromptService.h"
 #include "platform/Registry.h"
 #include "ui/TfmAddReg.h"
+#include "ui/pages/TRunQuestion.h"
 #include "ui/widgets/TPathRow.h"
 #include "ui_TRecentFilesPage.h"
 
@@ -108,6 +111,7 @@ TRecentFilesPage::TRecentFilesPage(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TRecentFilesPage>()), addReg_(new TfmAddReg(this)) {
   ui->setupUi(this);
   ui->btnRemoveSelected->setEnabled(false);
+  ui->btnRecentClose->setEnabled(false);  // Stop is there while a clean or search runs
   const QIcon icon = style()->standardIcon(QStyle::SP_FileDialogDetailedView);
   for (const TKnownList& list : knownLists()) {
     auto* row = new QTreeWidgetItem(ui->lvMRU, QStringList(QString::fromLatin1(list.caption)));
@@ -198,48 +202,104 @@ void TRecentFilesPage::ClearOtherMruKey(const std::string& key) {
   ClearRegistryValues(key, key);
 }
 
+void TRecentFilesPage::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!busy_) UpdateKnownRows();
+}
+
+void TRecentFilesPage::setBusy(bool busy) {
+  busy_ = busy;
+  for (QWidget* control : std::initializer_list<QWidget*>{
+           ui->chkMRU, ui->chkOtherMRU, ui->btnRegSearch, ui->btnAddKey, ui->btnRecentExecute}) {
+    control->setEnabled(!busy);
+  }
+  ui->btnRecentClose->setEnabled(busy);
+  // Check marks are read when a clean starts; the rows stay readable but cannot change.
+  for (QTreeWidget* list : {ui->lvMRU, ui->lvOtherMRU}) {
+    for (int index = 0; index < list->topLevelItemCount(); ++index) {
+      QTreeWidgetItem* row = list->topLevelItem(index);
+      row->setFlags(busy ? row->flags() & ~Qt::ItemIsUserCheckable
+                         : row->flags() | Qt::ItemIsUserCheckable);
+    }
+  }
+  lvOtherMRUClick();
+}
+
+void TRecentFilesPage::cleanTask(TCleanTask& task) {
+  const std::size_t before = failures_.size();
+  if (task.known == kOtherList) {
+    ClearOtherMruKey(task.key);
+  } else {
+    const TKnownList& list = knownLists()[task.known];
+    switch (list.routine) {
+      case TRoutine::None:
+        break;
+      case TRoutine::Values:
+        ClearRegistryValues(list.key, list.prefix);
+        break;
+      case TRoutine::ValuesAndSubkeys:
+        ClearRegistryValues(list.key, list.prefix);
+        if (!RecentStopRequested) ClearRegistrySubkeys(list.key, std::string(list.prefix) + "->");
+        break;
+      case TRoutine::MountPoints:
+        ClearMountPoints();
+        break;
+      case TRoutine::Desktop: {
+        const auto outcome = DesktopRecentFiles::Clear(
+            [this] { return progressStep(QStringLiteral("Recently used files (desktop)")); });
+        for (const auto& failure : outcome.Failures) failed(failure.Path, failure.Reason);
+        break;
+      }
+    }
+  }
+  task.failed = failures_.size() > before;
+}
+
+bool TRecentFilesPage::stillHolds(const TCleanTask& task) {
+  if (task.known != kOtherList) return holdsSomething(knownLists()[task.known]);
+  const auto names = reg().valueNames(platform::kCurrentUser, task.key);
+  return names && !names->empty();
+}
+
+std::string TRecentFilesPage::taskName(const TCleanTask& task) {
+  return task.known == kOtherList ? task.key : knownLists()[task.known].caption;
+}
+
 void TRecentFilesPage::btnRecentExecuteClick() {
   if (busy_) return;
-  busy_ = true;
+  // What each list holds is looked at now, not as it was when the page was filled.
+  UpdateKnownRows();
+  std::vector<TCleanTask> tasks;
+  for (std::size_t index = 0; index < knownLists().size(); ++index) {
+    const QTreeWidgetItem* row = ui->lvMRU->topLevelItem(static_cast<int>(index));
+    if (!row->isDisabled() && row->checkState(0) == Qt::Checked) tasks.push_back({index, {}});
+  }
+  for (int index = 0; index < ui->lvOtherMRU->topLevelItemCount(); ++index) {
+    const auto* row = static_cast<TPathRow*>(ui->lvOtherMRU->topLevelItem(index));
+    if (row->checkState(0) == Qt::Checked) tasks.push_back({kOtherList, row->Path});
+  }
+  if (!tasks.empty()) {
+    QStringList names;
+    for (const TCleanTask& task : tasks) names << q(taskName(task));
+    const QString question =
+        QStringLiteral("Clear %1 (%2)? This cannot be undone.")
+            .arg(TRunQuestion::CountOf(tasks.size(), "list of recently used files",
+                                       "lists of recently used files"),
+                 TRunQuestion::ListOf(names));
+    if (!TRunQuestion::Ask(question)) return;
+  }
+  setBusy(true);
   RecentStopRequested = false;
   failures_.clear();
   // Every deletion of the clean is written to the registry store in one step at its end.
   reg().beginBatch();
-  {
-    for (std::size_t index = 0; index < knownLists().size() && !RecentStopRequested; ++index) {
-      const TKnownList& list = knownLists()[index];
-      const QTreeWidgetItem* row = ui->lvMRU->topLevelItem(static_cast<int>(index));
-      if (row->isDisabled() || row->checkState(0) != Qt::Checked) continue;
-      switch (list.routine) {
-        case TRoutine::None:
-          break;
-        case TRoutine::Values:
-          ClearRegistryValues(list.key, list.prefix);
-          break;
-        case TRoutine::ValuesAndSubkeys:
-          ClearRegistryValues(list.key, list.prefix);
-          if (!RecentStopRequested) ClearRegistrySubkeys(list.key, std::string(list.prefix) + "->");
-          break;
-        case TRoutine::MountPoints:
-          ClearMountPoints();
-          break;
-        case TRoutine::Desktop: {
-          const auto outcome = DesktopRecentFiles::Clear(
-              [this] { return progressStep(QStringLiteral("Recently used files (desktop)")); });
-          for (const auto& failure : outcome.Failures) failed(failure.Path, failure.Reason);
-          break;
-        }
-      }
-    }
-    for (int index = 0; index < ui->lvOtherMRU->topLevelItemCount() && !RecentStopRequested;
-         ++index) {
-      const auto* row = static_cast<TPathRow*>(ui->lvOtherMRU->topLevelItem(index));
-      if (row->checkState(0) == Qt::Checked) ClearOtherMruKey(row->Path);
-      QCoreApplication::processEvents();
-    }
+  for (TCleanTask& task : tasks) {
+    if (RecentStopRequested) break;
+    cleanTask(task);
+    QCoreApplication::processEvents();
   }
   const bool stored = reg().endBatch();
-  busy_ = false;
+  setBusy(false);
   UpdateKnownRows();
   if (!stored) {
     ui->lblProgress4->clear();
@@ -252,6 +312,12 @@ void TRecentFilesPage::btnRecentExecuteClick() {
   if (RecentStopRequested) {
     ui->lblProgress4->setText(QStringLiteral("Stopped."));
     return;
+  }
+  // A list that filled again while the clean ran is not clean: it is named, never passed over.
+  for (const TCleanTask& task : tasks) {
+    if (!task.failed && stillHolds(task)) {
+      failed(taskName(task), "still holds entries after the clean");
+    }
   }
   ui->lblProgress4->setText(QStringLiteral("Done."));
   if (!failures_.empty()) {
@@ -288,7 +354,7 @@ void TRecentFilesPage::chkOtherMRUClick() {
 }
 
 void TRecentFilesPage::lvOtherMRUClick() {
-  ui->btnRemoveSelected->setEnabled(!ui->lvOtherMRU->selectedItems().isEmpty());
+  ui->btnRemoveSelected->setEnabled(!busy_ && !ui->lvOtherMRU->selectedItems().isEmpty());
 }
 
 void TRecentFilesPage::addOtherRow(const std::string& key, bool checked) {
@@ -303,11 +369,10 @@ void TRecentFilesPage::addOtherRow(const std::string& key, bool checked) {
 
 void TRecentFilesPage::btnRegSearchClick() {
   if (busy_) return;
-  busy_ = true;
+  setBusy(true);
   RecentStopRequested = false;
   SearchOtherMruLists();
-  busy_ = false;
-  lvOtherMRUClick();
+  setBusy(false);
 }
 
 void TRecentFilesPage::SearchOtherMruLists() {
@@ -337,14 +402,25 @@ void TRecentFilesPage::SearchMruKey(const std::string& path) {
 }
 
 void TRecentFilesPage::btnAddKeyClick() {
+  if (busy_) return;
   addReg_->exec();
   const std::string key = addReg_->KeyName();
   if (addReg_->Accepted && !key.empty()) addOtherRow(key, false);
 }
 
 void TRecentFilesPage::btnRemoveSelectedClick() {
+  // A clean or a search holds on to the list's keys: nothing is removed while either runs.
+  if (busy_) return;
   const auto selected = ui->lvOtherMRU->selectedItems();
   if (selected.isEmpty()) return;
+  QTreeWidget* list = ui->lvOtherMRU;
+  const int place = list->indexOfTopLevelItem(selected.first());
   delete selected.first();
+  // The row now in that place is selected, so that Remove can be pressed again.
+  const int rows = list->topLevelItemCount();
+  if (rows > 0) {
+    list->setCurrentItem(list->topLevelItem(std::min(place, rows - 1)), 0,
+                         QItemSelectionModel::ClearAndSelect);
+  }
   lvOtherMRUClick();
 }

@@ -27,9 +27,14 @@ class TRecentFilesPage : public QWidget {
   // The stop request of a clean or search.
   bool RecentStopRequested = false;
 
-  // Rows whose list holds nothing on this system are disabled; called at start and after a
-  // clean.
+  // Rows whose list holds nothing on this system are disabled; called at start, when the page
+  // is shown, when a clean starts and after it.
   void UpdateKnownRows();
+  // Whether a clean or a search is going on.
+  bool Busy() const { return busy_; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
 
  private slots:
   void chkMRUClick();
@@ -54,6 +59,20 @@ class TRecentFilesPage : public QWidget {
   // Shows the text and lets the window process its messages; true when Stop was pressed.
   bool progressStep(const QString& text);
   void addOtherRow(const std::string& key, bool checked);
+  // While a clean or a search runs, the controls that change the lists it reads are disabled.
+  void setBusy(bool busy);
+  // One list of a clean: a known list (by its index) or a key of the other lists, copied when
+  // the clean starts so that nothing the user changes meanwhile is read.
+  struct TCleanTask {
+    std::size_t known;
+    std::string key;
+    bool failed = false;  // a failure of its own was recorded
+  };
+  static constexpr std::size_t kOtherList = static_cast<std::size_t>(-1);
+  void cleanTask(TCleanTask& task);
+  // Whether the list of the task holds anything now.
+  static bool stillHolds(const TCleanTask& task);
+  static std::string taskName(const TCleanTask& task);
   // What a clean could not delete, for the message at its end.
   void failed(const std::string& what, const std::string& reason);
 

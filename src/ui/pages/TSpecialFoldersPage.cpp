@@ -1,6 +1,8 @@
 #include "ui/pages/TSpecialFoldersPage.h"
 
 #include <QHeaderView>
+#include <QShowEvent>
+#include <algorithm>
 
 #include "core/TWipeEngine.h"
 #include "dialogs/PromptService.h"
@@ -12,7 +14,9 @@
 #include "platform/Trash.h"
 #include "ui/SizeFunctions.h"
 #include "ui/WipeReport.h"
+#include "ui/pages/TEngineHold.h"
 #include "ui/pages/TPageHost.h"
+#include "ui/pages/TRunQuestion.h"
 #include "ui/widgets/TPathRow.h"
 #include "ui_TSpecialFoldersPage.h"
 
@@ -27,6 +31,8 @@ constexpr int kIsFileRole = Qt::UserRole;
 // Per recycle-bin row: the trash entries that describe what the row holds, wiped with it.
 constexpr int kCompanionFoldersRole = Qt::UserRole + 1;
 constexpr int kCompanionFilesRole = Qt::UserRole + 2;
+// Per recycle-bin row: a folder of the trash's own, which is emptied and kept.
+constexpr int kContentsOnlyRole = Qt::UserRole + 3;
 
 QString notAvailable() {
   return QStringLiteral("not available");
@@ -173,12 +179,32 @@ void TSpecialFoldersPage::refreshSizes() {
 
 void TSpecialFoldersPage::FillRecycleBinFolders() {
   QTreeWidget* list = ui->lvRecycleBin;
+  // A folder still there keeps its check mark.
+  std::vector<std::string> checked;
+  for (int index = 0; index < list->topLevelItemCount(); ++index) {
+    auto* row = static_cast<TPathRow*>(list->topLevelItem(index));
+    if (row->checkState(0) == Qt::Checked) checked.push_back(row->Path);
+  }
   list->setUpdatesEnabled(false);
   list->clear();
   for (const std::string& trash : platform::trashFolders()) {
     addRecycleBinFolders(trash, trash, 0);
   }
+  for (int index = 0; index < list->topLevelItemCount(); ++index) {
+    auto* row = static_cast<TPathRow*>(list->topLevelItem(index));
+    if (std::find(checked.begin(), checked.end(), row->Path) != checked.end()) {
+      row->setCheckState(0, Qt::Checked);
+    }
+  }
   list->setUpdatesEnabled(true);
+}
+
+void TSpecialFoldersPage::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // What the folders and the trash hold now; not while a run holds the engines.
+  if (!host_.MayRun(host_.WipeFolders()) || !host_.MayRun(host_.WipeFiles())) return;
+  FillRecycleBinFolders();
+  refreshSizes();
 }
 
 void TSpecialFoldersPage::addRecycleBinFolders(const std::string& trash, const std::string& folder,
@@ -202,6 +228,7 @@ void TSpecialFoldersPage::addRecycleBinFolders(const std::string& trash, const s
     row->setCheckState(0, Qt::Unchecked);
     // Emptying the trashed files empties the descriptions of them too, and a trashed folder
     // takes its description along, so that no entry of the trash describes nothing.
+    row->setData(0, kContentsOnlyRole, depth == 0);
     if (depth == 0 && entry.name == "files") {
       row->setData(0, kCompanionFoldersRole, bytesList({trash + "info"}));
       row->setData(0, kCompanionFilesRole, bytesList({trash + "directorysizes"}));
@@ -241,19 +268,72 @@ void TSpecialFoldersPage::btnSpecialCloseClick() {
   emit optionsRequested();
 }
 
+QString TSpecialFoldersPage::wipeQuestion(const TWipeEngine& folders, const TWipeEngine& files) {
+  // A folder inside another one of the run is counted with it, not twice.
+  const auto inside = [&](const std::string& path) {
+    return std::any_of(folders.Items.begin(), folders.Items.end(), [&](const auto& other) {
+      const std::string top = platform::withTrailingSeparator(other->Path);
+      return path.size() > top.size() && path.compare(0, top.size(), top) == 0;
+    });
+  };
+  std::int64_t bytes = 0;
+  for (const auto& item : folders.Items) {
+    if (!inside(item->Path)) bytes += std::max<std::int64_t>(0, GetFolderSize(item->Path, true));
+  }
+  for (const auto& item : files.Items) {
+    if (!inside(item->Path)) bytes += std::max<std::int64_t>(0, GetFileSize(item->Path));
+  }
+  QStringList parts;
+  if (!folders.Items.empty()) {
+    parts << TRunQuestion::CountOf(folders.Items.size(), "folder", "folders");
+  }
+  if (!files.Items.empty()) parts << TRunQuestion::CountOf(files.Items.size(), "file", "files");
+  return QStringLiteral("Wipe %1 (%2)? This cannot be undone.")
+      .arg(parts.join(QStringLiteral(" and ")), FormatSize(bytes));
+}
+
 void TSpecialFoldersPage::btnSpecialExecuteClick() {
   TWipeEngine& folders = host_.WipeFolders();
   TWipeEngine& files = host_.WipeFiles();
   if (!host_.MayRun(folders) || !host_.MayRun(files)) return;
   TRunOutcome outcome;
   {
+    // From the first step to the last, no other page starts the engines or changes their jobs.
+    const TEngineHold hold(host_, {&folders, &files});
     const SetAside folderJobs(folders);
     const SetAside fileJobs(files);
     const auto add = [&](bool isFile, const std::string& path) {
       // Only full paths reach an engine.
       if (!platform::isAbsolutePath(path)) return;
+      TWipeEngine& engine = isFile ? files : folders;
+      const bool listed = std::any_of(engine.Items.begin(), engine.Items.end(),
+                                      [&](const auto& item) { return item->Path == path; });
+      if (listed) return;
       (isFile ? files : folders)
           .AddItem(std::make_unique<TWipeItem>(isFile ? wkFile : wkFolder, path));
+    };
+    // A folder of the trash's own (files/, info/) stays: what it holds is wiped, entry by entry.
+    std::vector<TWipeFailure> notListed;
+    const auto addEntries = [&](const std::string& folder) {
+      const auto info = platform::fs().info(folder);
+      if (!info && info.error() == std::errc::no_such_file_or_directory) return;
+      if (!info || !info->isFolder()) {
+        notListed.push_back({folder, TWipeFailureReason::CannotList, info.error()});
+        return;
+      }
+      auto open = platform::fs().openFolder(folder);
+      if (!open) {
+        notListed.push_back({folder, TWipeFailureReason::CannotList, open.error()});
+        return;
+      }
+      const std::unique_ptr<platform::Folder> opened = open.release();
+      const auto entries = opened->list();
+      if (!entries) {
+        notListed.push_back({folder, TWipeFailureReason::CannotList, entries.error()});
+        return;
+      }
+      const std::string base = platform::withTrailingSeparator(folder);
+      for (const platform::DirEntry& entry : *entries) add(!entry.isFolder(), base + entry.name);
     };
     for (int index = 0; index < ui->lvAllItems->topLevelItemCount(); ++index) {
       auto* row = static_cast<TPathRow*>(ui->lvAllItems->topLevelItem(index));
@@ -262,9 +342,13 @@ void TSpecialFoldersPage::btnSpecialExecuteClick() {
     for (int index = 0; index < ui->lvRecycleBin->topLevelItemCount(); ++index) {
       auto* row = static_cast<TPathRow*>(ui->lvRecycleBin->topLevelItem(index));
       if (!isChecked(row)) continue;
-      add(false, row->Path);
+      if (row->data(0, kContentsOnlyRole).toBool()) {
+        addEntries(row->Path);
+      } else {
+        add(false, row->Path);
+      }
       for (const QByteArray& path : row->data(0, kCompanionFoldersRole).value<QByteArrayList>()) {
-        add(false, path.toStdString());
+        addEntries(path.toStdString());
       }
       for (const QByteArray& path : row->data(0, kCompanionFilesRole).value<QByteArrayList>()) {
         const auto info = platform::fs().info(path.toStdString());
@@ -272,13 +356,18 @@ void TSpecialFoldersPage::btnSpecialExecuteClick() {
       }
     }
 
+    if (!folders.Items.empty() || !files.Items.empty()) {
+      if (!TRunQuestion::Ask(wipeQuestion(folders, files))) return;
+    }
     if (!host_.RunEngine(folders)) return;
     outcome = RunOutcomeOf(folders);
     // After a stopped folders run the files are not wiped.
     if (!outcome.aborted && host_.RunEngine(files)) mergeInto(outcome, RunOutcomeOf(files));
+    outcome.failures.insert(outcome.failures.end(), notListed.begin(), notListed.end());
   }
   emit wipeRunEnded();
   // What was wiped is gone from the lists: the trash is listed again and the sizes read again.
+  ui->lvRecycleBin->clear();
   FillRecycleBinFolders();
   ui->chkRecycleBin->setChecked(false);
   refreshSizes();

@@ -10,6 +10,7 @@
 class QTreeWidget;
 class QTreeWidgetItem;
 class TPageHost;
+class TWipeEngine;
 namespace Ui {
 class TSpecialFoldersPage;
 }
@@ -35,6 +36,10 @@ class TSpecialFoldersPage : public QWidget {
   // A run has ended; the engines' job lists have changed.
   void wipeRunEnded();
 
+ protected:
+  // The sizes and the trash are read again each time the page is shown.
+  void showEvent(QShowEvent* event) override;
+
  private slots:
   void chkSelectAllClick();
   void chkRecycleBinClick();
@@ -46,6 +51,8 @@ class TSpecialFoldersPage : public QWidget {
   // The sizes of the rows of both lists, read again.
   void refreshSizes();
   void addRecycleBinFolders(const std::string& trash, const std::string& folder, int depth);
+  // The question before a run of the engines' jobs: how many folders and files, and their size.
+  static QString wipeQuestion(const TWipeEngine& folders, const TWipeEngine& files);
   static void setCheckable(QTreeWidget* list, Qt::CheckState state);
 
   std::unique_ptr<Ui::TSpecialFoldersPage> ui;

@@ -1,11 +1,14 @@
 #include "ui/widgets/TRolloverImage.h"
 
+#include <QFocusEvent>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 TRolloverImage::TRolloverImage(QWidget* parent) : QLabel(parent) {
   setCursor(Qt::PointingHandCursor);
   setAlignment(Qt::AlignCenter);
+  setFocusPolicy(Qt::TabFocus);
 }
 
 QPixmap TRolloverImage::render(const QString& file) const {
@@ -40,19 +43,47 @@ void TRolloverImage::SetOverBitmap(const QPixmap& bitmap) {
   update();
 }
 
+void TRolloverImage::showHighlight(bool on) {
+  if (on == over_) return;
+  over_ = on;
+  if (on) {
+    normalBitmap_ = pixmap();
+    if (!overBitmap_.isNull()) setPixmap(overBitmap_);
+  } else {
+    setPixmap(normalBitmap_);
+  }
+}
+
 void TRolloverImage::enterEvent(QEnterEvent* event) {
   QLabel::enterEvent(event);
-  if (over_) return;
-  over_ = true;
-  normalBitmap_ = pixmap();
-  if (!overBitmap_.isNull()) setPixmap(overBitmap_);
+  showHighlight(true);
 }
 
 void TRolloverImage::leaveEvent(QEvent* event) {
   QLabel::leaveEvent(event);
-  if (!over_) return;
-  over_ = false;
-  setPixmap(normalBitmap_);
+  showHighlight(hasFocus());
+}
+
+void TRolloverImage::focusInEvent(QFocusEvent* event) {
+  QLabel::focusInEvent(event);
+  showHighlight(true);
+}
+
+void TRolloverImage::focusOutEvent(QFocusEvent* event) {
+  QLabel::focusOutEvent(event);
+  showHighlight(underMouse());
+}
+
+void TRolloverImage::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      emit clicked();
+      return;
+    default:
+      QLabel::keyPressEvent(event);
+  }
 }
 
 void TRolloverImage::mouseReleaseEvent(QMouseEvent* event) {

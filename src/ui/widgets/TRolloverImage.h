@@ -1,6 +1,7 @@
 #pragma once
-// A picture button: shows its picture, swaps in OverBitmap while the mouse is over it, and
-// reports a click. Pictures are drawn from SVG files at the screen's pixel ratio.
+// A picture button: shows its picture, swaps in OverBitmap while the mouse is over it or the
+// keyboard is on it, and reports a click (or Space or Enter pressed on it). Tab reaches it.
+// Pictures are drawn from SVG files at the screen's pixel ratio.
 
 #include <QLabel>
 #include <QPixmap>
@@ -31,11 +32,16 @@ class TRolloverImage : public QLabel {
   void enterEvent(QEnterEvent* event) override;
   void leaveEvent(QEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
  private:
   QPixmap render(const QString& file) const;
   void renderPictures();
+  // Shows the over picture while the mouse is in or the keyboard is on the control.
+  void showHighlight(bool on);
 
   QString picture_;
   QString overPicture_;

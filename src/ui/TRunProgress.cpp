@@ -1,0 +1,98 @@
+#include "ui/TRunProgress.h"
+
+#include <QLocale>
+#include <QStringList>
+#include <algorithm>
+#include <cmath>
+
+#include "core/TWipeEngine.h"
+#include "ui/SizeFunctions.h"
+
+namespace {
+
+QString count(std::size_t number, const char* one, const char* many) {
+  return QStringLiteral("%1 %2").arg(QLocale().toString(static_cast<qulonglong>(number)),
+                                     QLatin1String(number == 1 ? one : many));
+}
+
+// The mount point of a free-space job: its root without the trailing separator ("/" stays).
+QString pointOf(const std::string& root) {
+  std::string point = root;
+  while (point.size() > 1 && point.back() == '/') point.pop_back();
+  return QString::fromLocal8Bit(point);
+}
+
+}  // namespace
+
+double TRunProgress::Fraction(const TFigures& figures) {
+  if (figures.jobs == 0 || figures.reached == 0) return 0;
+  const double fraction = std::clamp(figures.jobFraction, 0.0, 1.0);
+  const double done = static_cast<double>(std::min(figures.reached, figures.jobs) - 1) + fraction;
+  return std::clamp(done / static_cast<double>(figures.jobs), 0.0, 1.0);
+}
+
+QString TRunProgress::TimeLeft(std::int64_t seconds) {
+  if (seconds < 60)
+    return QStringLiteral("about %1 s left").arg(std::max<std::int64_t>(seconds, 1));
+  const std::int64_t minutes = (seconds + 59) / 60;
+  if (minutes < 60) return QStringLiteral("about %1 min left").arg(minutes);
+  return QStringLiteral("about %1 h %2 min left").arg(minutes / 60).arg(minutes % 60);
+}
+
+QString TRunProgress::Text(const TFigures& figures, const QString& unit) {
+  QStringList parts;
+  const std::size_t current = std::min(std::max<std::size_t>(figures.reached, 1), figures.jobs);
+  if (figures.jobs > 0) {
+    parts << QStringLiteral("%1 %2 of %3")
+                 .arg(unit, QLocale().toString(static_cast<qulonglong>(current)),
+                      QLocale().toString(static_cast<qulonglong>(figures.jobs)));
+  }
+  parts << QStringLiteral("%1 written").arg(FormatSize(static_cast<std::int64_t>(figures.written)));
+  if (figures.elapsedMs >= 1000) {
+    const double rate =
+        static_cast<double>(figures.written) * 1000.0 / static_cast<double>(figures.elapsedMs);
+    parts << FormatSize(static_cast<std::int64_t>(rate)) + QStringLiteral("/s");
+  }
+  const double fraction = Fraction(figures);
+  if (figures.elapsedMs >= 3000 && fraction > 0 && fraction < 1) {
+    const double seconds =
+        static_cast<double>(figures.elapsedMs) / 1000.0 * (1 - fraction) / fraction;
+    parts << TimeLeft(static_cast<std::int64_t>(std::ceil(seconds)));
+  }
+  return parts.join(QStringLiteral(" \u00b7 "));
+}
+
+QString TRunProgress::UnitOf(const TWipeEngine& engine) {
+  const auto all = [&](TWipeItemKind kind) {
+    return !engine.Items.empty() &&
+           std::all_of(engine.Items.begin(), engine.Items.end(),
+                       [kind](const auto& item) { return item->Kind == kind; });
+  };
+  if (all(wkFile)) return QStringLiteral("File");
+  if (all(wkFolder)) return QStringLiteral("Folder");
+  if (all(wkFreeSpace)) return QStringLiteral("Drive");
+  return QStringLiteral("Job");
+}
+
+QString TRunProgress::Title(const TWipeEngine& engine) {
+  std::size_t files = 0;
+  std::size_t folders = 0;
+  QStringList drives;
+  for (const auto& item : engine.Items) {
+    if (item->Kind == wkFreeSpace) {
+      drives << pointOf(item->Path);
+    } else {
+      ++(item->Kind == wkFolder ? folders : files);
+    }
+  }
+  QStringList parts;
+  if (files > 0) parts << count(files, "file", "files");
+  if (folders > 0) parts << count(folders, "folder", "folders");
+  if (drives.size() == 1) parts << QStringLiteral("free space of %1").arg(drives.front());
+  if (drives.size() > 1) {
+    parts << QStringLiteral("free space of %1")
+                 .arg(count(static_cast<std::size_t>(drives.size()), "drive", "drives"));
+  }
+  if (parts.isEmpty()) return QStringLiteral("Wiping");
+  return QStringLiteral("Wiping ") + parts.join(QStringLiteral(" and "));
+}

@@ -1,0 +1,32 @@
+#include "ui/pages/TRunQuestion.h"
+
+#include "core/TWipeMethodsManager.h"
+#include "dialogs/PromptService.h"
+
+bool TRunQuestion::Asking() {
+  return WipeMethodsManager && WipeMethodsManager->ConfirmEraseAllFiles;
+}
+
+bool TRunQuestion::Ask(const QString& question) {
+  if (!Asking()) return true;
+  bool doNotAskAgain = false;
+  const bool yes =
+      Prompts().AskWithCheckBox(question, QStringLiteral("Do not ask again"), doNotAskAgain);
+  // The box only counts with Yes: No leaves everything as it was.
+  if (yes && doNotAskAgain) WipeMethodsManager->ConfirmEraseAllFiles = false;
+  return yes;
+}
+
+QString TRunQuestion::CountOf(std::size_t count, const char* one, const char* many) {
+  return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? one : many));
+}
+
+QString TRunQuestion::ListOf(const QStringList& entries, int shown) {
+  if (entries.isEmpty()) return {};
+  QStringList head = entries.mid(0, shown);
+  const qsizetype more = entries.size() - head.size();
+  if (more > 0) head << QStringLiteral("%1 more").arg(more);
+  if (head.size() == 1) return head.front();
+  const QString last = head.takeLast();
+  return head.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+}

@@ -1,0 +1,21 @@
+#pragma once
+// The question before a destructive run: it names what the run will remove and carries
+// "Do not ask again". It is asked while the settings ask before wiping; ticking the box with
+// Yes stops the questions of every page from then on, and No leaves everything as it was.
+
+#include <QString>
+#include <QStringList>
+#include <cstddef>
+
+class TRunQuestion {
+ public:
+  // Whether the run may go ahead: true when the settings ask nothing, or the user says Yes.
+  static bool Ask(const QString& question);
+  // Whether the settings ask before a run.
+  static bool Asking();
+
+  // "1 file", "2 folders".
+  static QString CountOf(std::size_t count, const char* one, const char* many);
+  // "a, b and c"; the first `shown` entries and then "and 3 more".
+  static QString ListOf(const QStringList& entries, int shown = 6);
+};
