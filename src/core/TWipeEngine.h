@@ -46,6 +46,7 @@ enum class TWipeFailureReason {
   VerificationFailed,       // a pass read back differs from what it wrote, or could not be read
   NotDiscarded,             // a note: the free blocks could not be discarded after the wipe
   JournalNotCleared,        // old copies of deleted names stay in the file system's journal
+  SystemFileSystem,         // on a file system of the system (proc, sysfs, ...): never written
 };
 
 struct TWipeFailure {
@@ -234,6 +235,8 @@ class TWipeEngine {
   void DiscardFreeBlocks(const std::string& root, std::uint64_t total);
   // Removes a symbolic link as a link. False (and named) when it cannot be removed.
   bool RemoveLink(platform::Folder& folder, const std::string& path, const std::string& name);
+  // True (and named) when the folder lies on a system file system, where nothing is touched.
+  bool OnSystemFileSystem(platform::Folder& folder, const std::string& path);
 
   bool running_ = false;
   std::optional<JournalCleanup> journal_;  // while a run that clears journals is on

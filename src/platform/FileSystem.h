@@ -143,6 +143,10 @@ class FileSystem {
   // as the system resolves paths, links included; a walk that must not start at a link looks
   // at its first folder from the folder that holds it (openContainingFolder).
   virtual Result<std::unique_ptr<Folder>> openFolder(const std::string& path) = 0;
+  // Opens the folder an absolute path names for a step that changes what is in it: no
+  // symbolic link is followed in any component of the path (FileError::Link), and below the
+  // mount point of the file system that holds the folder no other mount is crossed.
+  virtual Result<std::unique_ptr<Folder>> openFolderWithoutLinks(const std::string& path) = 0;
 
   // What the path names, without following a final symbolic link.
   virtual Result<FileInfo> info(const std::string& path) = 0;

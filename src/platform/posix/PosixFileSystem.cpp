@@ -14,6 +14,7 @@
 
 #include "platform/FileSystem.h"
 #include "platform/PathText.h"
+#include "platform/posix/LinkFreeOpen.h"
 #include "platform/posix/PosixFile.h"
 #include "platform/posix/PosixFolder.h"
 
@@ -77,6 +78,14 @@ class PosixFileSystem final : public FileSystem {
     const int fd = ::open(own.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return lastError();
     return std::make_unique<posix::PosixFolder>(fd, own);
+  }
+
+  Result<std::unique_ptr<Folder>> openFolderWithoutLinks(const std::string& path) override {
+    std::string own = trimSeparators(path);
+    if (own.empty()) return noPath();
+    const auto fd = posix::openFolderWithoutLinks(own);
+    if (!fd) return fd.error();
+    return std::make_unique<posix::PosixFolder>(*fd, own);
   }
 
   Result<FileInfo> info(const std::string& path) override {
