@@ -7,12 +7,10 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <fstream>
-#include <sstream>
 #include <utility>
 
 #include "platform/PathText.h"
-#include "platform/posix/MountInfo.h"
+#include "platform/posix/CurrentMounts.h"
 #include "platform/posix/PosixFile.h"
 
 namespace platform::posix {
@@ -24,7 +22,7 @@ bool openat2Tried = true;
 constexpr int kRaceRetries = 8;
 
 // openat2 with the given rules: the descriptor, or -1 with errno set (ENOSYS where the system
-// lacks the call).
+// lacks the call or does not let the program use it).
 int openat2Folder(int from, const char* path, std::uint64_t resolve) {
   if (!openat2Tried) {
     errno = ENOSYS;
@@ -36,6 +34,9 @@ int openat2Folder(int from, const char* path, std::uint64_t resolve) {
   for (int attempt = 0;; ++attempt) {
     const long fd = ::syscall(SYS_openat2, from, path, &how, sizeof how);
     if (fd >= 0) return static_cast<int>(fd);
+    // Kernels before openat2, and sandboxes whose filters do not know it (they answer EPERM;
+    // opening a folder is otherwise refused with EACCES), take the folder-by-folder way.
+    if (errno == EPERM || errno == E2BIG) errno = ENOSYS;
     if (errno != EAGAIN || attempt >= kRaceRetries) return -1;
   }
 }
@@ -103,19 +104,11 @@ Result<int> walkFolders(int from, const std::string& relative, bool sameMount) {
   return current;
 }
 
-std::string readMountTable() {
-  std::ifstream in("/proc/self/mountinfo", std::ios::binary);
-  if (!in) return {};
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 // The mount point that holds the path: the longest mount point that is the path or a folder
 // above it. Empty when the mount table cannot be read.
 std::string anchorOf(const std::string& path) {
   std::string best;
-  for (const Mount& mount : parseMountInfo(readMountTable())) {
+  for (const Mount& mount : currentMounts()) {
     const std::string& point = mount.mountPoint;
     const bool holds = point == "/" || path == point ||
                        (path.size() > point.size() && path.compare(0, point.size(), point) == 0 &&
@@ -144,10 +137,10 @@ Result<int> openFolderBelow(int from, const std::string& relative) {
 Result<int> openFolderWithoutLinks(const std::string& path) {
   const std::string own = trimSeparators(path);
   if (own.empty() || own[0] != '/') return std::make_error_code(std::errc::invalid_argument);
-  std::string anchor = anchorOf(own);
+  const std::string found = anchorOf(own);
   // Without a mount table, the whole path is the part below "/", crossing mounts where it does.
-  const bool sameMount = !anchor.empty();
-  if (anchor.empty()) anchor = "/";
+  const bool sameMount = !found.empty();
+  const std::string anchor = sameMount ? found : std::string(1, '/');
   // The anchor is a mount point as the system lists it; the mounts above it are crossed.
   int top = openat2Folder(AT_FDCWD, anchor.c_str(), RESOLVE_NO_SYMLINKS);
   if (top < 0 && errno != ENOSYS) return linkOr(lastError());
@@ -159,9 +152,9 @@ Result<int> openFolderWithoutLinks(const std::string& path) {
     if (!walked) return walked.error();
     top = *walked;
   }
-  const std::string below = own.size() > anchor.size() ? own.substr(anchor.size()) : std::string();
-  std::string relative = below;
-  while (!relative.empty() && relative[0] == '/') relative.erase(0, 1);
+  std::size_t skip = anchor.size();
+  while (skip < own.size() && own[skip] == '/') ++skip;
+  const std::string relative = skip < own.size() ? own.substr(skip) : std::string();
   if (relative.empty()) return top;
   Result<int> opened = std::make_error_code(std::errc::invalid_argument);
   if (sameMount) {

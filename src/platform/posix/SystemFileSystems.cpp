@@ -3,11 +3,8 @@
 #include <linux/magic.h>
 #include <sys/vfs.h>
 
-#include <fstream>
-#include <sstream>
-
+#include "platform/posix/CurrentMounts.h"
 #include "platform/posix/LinkFreeOpen.h"
-#include "platform/posix/MountInfo.h"
 
 namespace platform::posix {
 namespace {
@@ -31,11 +28,7 @@ constexpr Known kSystemFileSystems[] = {
 bool onDeviceFileSystem(int fd) {
   const std::uint64_t mount = mountOf(fd);
   if (mount == 0) return false;
-  std::ifstream in("/proc/self/mountinfo", std::ios::binary);
-  if (!in) return false;
-  std::ostringstream text;
-  text << in.rdbuf();
-  for (const Mount& entry : parseMountInfo(text.str())) {
+  for (const Mount& entry : currentMounts()) {
     if (entry.id == mount) return entry.fsType == "devtmpfs";
   }
   return false;
