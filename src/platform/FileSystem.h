@@ -132,8 +132,9 @@ class FileSystem {
  public:
   virtual ~FileSystem() = default;
 
-  // Opens an existing file for writing, sharing it with others. Never follows a symbolic link
-  // and never opens anything but an ordinary file.
+  // Opens an existing file for writing, sharing it with others. Never follows a symbolic link,
+  // never opens anything but an ordinary file, and never one on a system file system
+  // (FileError::SystemFileSystem).
   virtual Result<std::unique_ptr<File>> openExisting(const std::string& path) = 0;
   // Creates the file for reading and writing, emptying an ordinary file of that name that has
   // no other hard link. Never follows a symbolic link, and touches no other entry of that name

@@ -17,6 +17,7 @@
 #include "platform/posix/LinkFreeOpen.h"
 #include "platform/posix/PosixFile.h"
 #include "platform/posix/PosixFolder.h"
+#include "platform/posix/SystemFileSystems.h"
 
 namespace platform {
 namespace {
@@ -43,6 +44,10 @@ class PosixFileSystem final : public FileSystem {
     if (path.empty()) return noPath();
     const auto fd = posix::openRegularAt(AT_FDCWD, path.c_str(), O_WRONLY | O_NOFOLLOW);
     if (!fd) return fd.error();
+    if (!posix::systemFileSystemOf(*fd).empty()) {
+      ::close(*fd);
+      return FileError::SystemFileSystem;
+    }
     return std::make_unique<PosixFile>(*fd);
   }
 
@@ -63,6 +68,10 @@ class PosixFileSystem final : public FileSystem {
     if (st.st_nlink != 1) {
       ::close(*fd);
       return FileError::Shared;
+    }
+    if (!posix::systemFileSystemOf(*fd).empty()) {
+      ::close(*fd);
+      return FileError::SystemFileSystem;
     }
     if (st.st_size != 0 && ::ftruncate(*fd, 0) != 0) {
       const std::error_code error = lastError();

@@ -266,6 +266,8 @@ TEST(Folder, SystemFileSystemsAreNamedAndNothingOnThemIsChanged) {
   EXPECT_EQ(proc->openFile("comm", comm->id).error(), platform::FileError::SystemFileSystem);
   EXPECT_EQ(proc->removeFile("comm").error(), platform::FileError::SystemFileSystem);
   EXPECT_EQ(proc->removeFolder("fd").error(), platform::FileError::SystemFileSystem);
+  EXPECT_EQ(platform::realFileSystem().openExisting("/proc/self/comm").error(),
+            platform::FileError::SystemFileSystem);
   if (auto sys = platform::realFileSystem().openFolder("/sys/kernel")) {
     EXPECT_EQ(sys->systemFileSystem(), "sysfs");
   }
