@@ -65,16 +65,21 @@ class Clearing {
     outcome_.ListEmptied = true;
   }
 
+  void Fail(const std::string& path, const std::string& reason) {
+    outcome_.Failures.push_back({path, reason});
+  }
+
   // Removes every entry of the open folder, the entries of its subfolders first. A subfolder on
-  // another file system (a mount) is not entered.
-  void RemoveEntries(platform::Folder& folder, std::uint64_t device) {
+  // another file system (a mount, a bind mount of the same device included) is not entered.
+  void RemoveEntries(platform::Folder& folder, const platform::FileInfo& top) {
     const auto entries = folder.list();
     if (!entries) return Fail(folder.path(), entries.error());
     for (const platform::DirEntry& entry : *entries) {
       if (Stop()) return;
       if (entry.isFolder()) {
-        if (entry.id.device != device) {
-          Fail(folder.pathOf(entry.name), std::make_error_code(std::errc::cross_device_link));
+        if (entry.id.device != top.id.device ||
+            (entry.mount != 0 && top.mount != 0 && entry.mount != top.mount)) {
+          Fail(folder.pathOf(entry.name), "another file system is mounted here: not entered");
           continue;
         }
         auto sub = folder.openFolder(entry.name, entry.id);
@@ -82,7 +87,7 @@ class Clearing {
           Fail(folder.pathOf(entry.name), sub.error());
           continue;
         }
-        RemoveEntries(*sub, device);
+        RemoveEntries(*sub, top);
         sub.reset();
         if (Stop()) return;
         if (const platform::Status removed = folder.removeFolder(entry.name)) {
@@ -154,6 +159,6 @@ DesktopRecentFiles::Outcome DesktopRecentFiles::Clear(const std::function<bool()
     clearing.Fail(folder->path(), own.error());
     return outcome;
   }
-  clearing.RemoveEntries(*folder, own->id.device);
+  clearing.RemoveEntries(*folder, *own);
   return outcome;
 }

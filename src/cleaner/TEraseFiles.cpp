@@ -22,11 +22,17 @@ struct WalkRoot {
   platform::FileInfo info;
 };
 
-// A walk starts only at a real folder, never at a symbolic link to one.
-std::optional<WalkRoot> OpenWalkRoot(const std::string& path) {
+// A walk starts only at a real folder, never at a symbolic link to one, and reaches it without
+// following a link on the way (from its own top folder `anchor` when it has one).
+std::optional<WalkRoot> OpenWalkRoot(const std::string& path, const std::string& anchor,
+                                     std::error_code& error) {
   if (!platform::isAbsolutePath(path)) return std::nullopt;
-  auto place = platform::openContainingFolder(path);
-  if (!place) return std::nullopt;
+  auto place = anchor.empty() ? platform::openContainingFolder(path)
+                              : platform::openContainingFolderBeneath(anchor, path);
+  if (!place) {
+    error = place.error();
+    return std::nullopt;
+  }
   WalkRoot root;
   root.name = place->name;
   if (root.name.empty()) {
@@ -34,9 +40,20 @@ std::optional<WalkRoot> OpenWalkRoot(const std::string& path) {
   } else {
     root.parent = std::move(place->folder);
     const auto listed = root.parent->entry(root.name);
-    if (!listed || !listed->isFolder()) return std::nullopt;
+    if (!listed) {
+      error = listed.error();
+      return std::nullopt;
+    }
+    if (listed->kind == platform::EntryKind::Link) {
+      error = platform::FileError::Link;
+      return std::nullopt;
+    }
+    if (!listed->isFolder()) return std::nullopt;
     auto folder = root.parent->openFolder(root.name, listed->id);
-    if (!folder) return std::nullopt;
+    if (!folder) {
+      error = folder.error();
+      return std::nullopt;
+    }
     root.folder = folder.release();
   }
   auto info = root.folder->info();
@@ -53,6 +70,7 @@ void TEraseFiles::AddFolder(const std::string& path, const std::string& mask, bo
   auto item = std::make_unique<TEraserItem>();
   item->Kind = ekFolder;
   item->Path = path;
+  item->Anchor = Beneath;
   item->Mask = mask;
   item->KeepFolder = keepFolder;
   item->Recursive = recursive;
@@ -64,6 +82,7 @@ void TEraseFiles::AddFile(const std::string& path) {
   auto item = std::make_unique<TEraserItem>();
   item->Kind = ekFile;
   item->Path = path;
+  item->Anchor = Beneath;
   AddItem(std::move(item));
 }
 
@@ -90,7 +109,8 @@ bool TEraseFiles::OnStartFileSystem(const platform::FileInfo& folder, const Walk
 
 void TEraseFiles::CollectFiles(const std::string& folder, const std::string& mask,
                                std::vector<std::string>* list, bool recursive) {
-  auto root = OpenWalkRoot(folder);
+  std::error_code unreached;
+  auto root = OpenWalkRoot(folder, {}, unreached);
   if (!root) return;
   const FileVisit collect = [&](platform::Folder&, const std::string& path,
                                 const platform::DirEntry&) {
@@ -124,7 +144,7 @@ bool TEraseFiles::WalkIn(platform::Folder& folder, const std::string& base, cons
     if (Admits && !Admits(entry)) continue;
     if (PassesOver && PassesOver(base + entry.name)) continue;
     auto sub = folder.openFolder(entry.name, entry.id);
-    if (!sub) continue;
+    if (!sub || !sub->systemFileSystem().empty()) continue;
     const std::string subBase = base + entry.name + platform::kSeparator;
     const std::size_t before = removedCount_;
     if (!WalkIn(*sub, subBase, mask, recursive, start, visit, removeEmptied)) return false;
@@ -146,10 +166,28 @@ void TEraseFiles::NoteDeletion(const platform::Folder& folder) {
   if (Engine) Engine->Journal.NoteDeletion(folder.path());
 }
 
+void TEraseFiles::RecordUnreached(const std::string& path, const std::error_code& error) {
+  if (!Engine || !error || error == std::errc::no_such_file_or_directory) return;
+  if (error == platform::FileError::Link) {
+    Engine->RecordLeft(*this, path, "is a link: not followed");
+  } else {
+    Engine->RecordLeft(*this, path, "could not be reached (" + error.message() + ")");
+  }
+}
+
 bool TEraseFiles::EraseFile(const std::string& path) {
+  return EraseFile(path, {});
+}
+
+bool TEraseFiles::EraseFile(const std::string& path, const std::string& anchor) {
   if (!platform::isAbsolutePath(path)) return false;
-  auto place = platform::openContainingFolder(path);
-  if (!place || place->name.empty()) return false;
+  auto place = anchor.empty() ? platform::openContainingFolder(path)
+                              : platform::openContainingFolderBeneath(anchor, path);
+  if (!place) {
+    RecordUnreached(path, place.error());
+    return false;
+  }
+  if (place->name.empty()) return false;
   const auto listed = place->folder->entry(place->name);
   if (!listed || listed->isFolder()) return false;
   return EraseEntry(*place->folder, path, place->name, *listed);
@@ -204,9 +242,19 @@ bool TEraseFiles::EraseEntry(platform::Folder& folder, const std::string& path,
 }
 
 void TEraseFiles::EraseFolder(const std::string& path, const std::string& mask, bool keepFolder,
-                              bool recursive) {
-  auto root = OpenWalkRoot(path);
-  if (!root) return;
+                              bool recursive, const std::string& anchor) {
+  std::error_code unreached;
+  auto root = OpenWalkRoot(path, anchor, unreached);
+  if (!root) {
+    RecordUnreached(path, unreached);
+    return;
+  }
+  if (const std::string system = root->folder->systemFileSystem(); !system.empty()) {
+    if (Engine) {
+      Engine->RecordLeft(*this, path, "is on a system file system (" + system + "): not walked");
+    }
+    return;
+  }
   const std::size_t before = removedCount_;
   const FileVisit erase = [&](platform::Folder& folder, const std::string& file,
                               const platform::DirEntry& entry) {
@@ -224,9 +272,9 @@ void TEraseFiles::Erase() {
   for (const auto& item : Items) {
     if (item->Path.empty()) continue;
     if (item->Kind == ekFile) {
-      EraseFile(item->Path);
+      EraseFile(item->Path, item->Anchor);
     } else if (item->Kind == ekFolder) {
-      EraseFolder(item->Path, item->Mask, item->KeepFolder, item->Recursive);
+      EraseFolder(item->Path, item->Mask, item->KeepFolder, item->Recursive, item->Anchor);
     }
   }
 }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "cleaner/TEraser.h"
@@ -30,6 +31,9 @@ class TEraseFiles : public TEraser {
   // When set, a folder walk passes over every entry whose full path it names (such a folder is
   // not entered).
   std::function<bool(const std::string& path)> PassesOver;
+  // When set, every file and folder added from then on is reached from this folder (its own top
+  // folder, such as a trash folder) and never above it; a link on the way is not followed.
+  std::string Beneath;
 
   // Appends a folder walk. A path that is not absolute (an unknown location) is skipped.
   void AddFolder(const std::string& path, const std::string& mask, bool keepFolder, bool recursive);
@@ -48,11 +52,13 @@ class TEraseFiles : public TEraser {
   // Deletes the file (clearing read-only first). False when there is no such file or it could
   // not be deleted; the latter is recorded in the engine's post-erase list.
   bool EraseFile(const std::string& path);
+  // The same for a path reached from its own top folder (empty: none).
+  bool EraseFile(const std::string& path, const std::string& anchor);
   // Deletes the folder's files that match the mask and are not excluded, walks its subfolders
   // (which are removed once empty) when recursive, and removes the folder itself when it is
   // empty and not kept. Ends at once when the engine is cancelled.
   void EraseFolder(const std::string& path, const std::string& mask, bool keepFolder,
-                   bool recursive);
+                   bool recursive, const std::string& anchor = {});
 
   void Erase() override;
   // Reads Enabled, then the Exclude list (when present it replaces Exclusions; a child without
@@ -82,6 +88,9 @@ class TEraseFiles : public TEraser {
   // Deletes the listed file of the open folder, clearing read-only first.
   bool EraseEntry(platform::Folder& folder, const std::string& path, const std::string& name,
                   const platform::FileInfo& listed);
+  // Names what was left where the path could not be reached (a link on the way, a system
+  // file system, ...); a path that no longer exists left nothing.
+  void RecordUnreached(const std::string& path, const std::error_code& error);
   // Removes the emptied folder `name` of `parent` (never in a preview).
   void RemoveWalkedFolder(platform::Folder& parent, const std::string& name, std::size_t before);
 

@@ -17,6 +17,9 @@ class TEraserItem {
  public:
   TEraserItemKind Kind = ekFile;
   std::string Path;
+  // The item's own top folder (a trash folder), when it has one: the path is reached from it,
+  // never above it and never through a link. Empty: from the mount that holds the path.
+  std::string Anchor;
   std::string Mask;
   bool KeepFolder = false;
   bool Recursive = false;

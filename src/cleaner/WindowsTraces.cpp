@@ -131,11 +131,38 @@ void EmptyClipboard(TEraser& item) {
 }
 
 void CollectRecycleBins(TEraseFiles& item) {
+  TCustomEraserEngine* engine = item.Engine;
+  const auto notFollowed = [&](const std::string& path, const std::error_code& error) {
+    if (!engine || error == std::errc::no_such_file_or_directory) return;
+    engine->RecordLeft(item, path,
+                       error == platform::FileError::Link
+                           ? std::string("is a link: not followed")
+                           : "could not be listed (" + error.message() + ")");
+  };
   for (const std::string& trash : platform::trashFolders()) {
+    // Everything of a trash is reached from its own top folder and never through a link: on a
+    // file system that keeps no owners anyone may have put a link in place of any part of it.
+    auto top = platform::fs().openFolderWithoutLinks(trash);
+    if (!top) {
+      notFollowed(trash, top.error());
+      continue;
+    }
     const std::string files = trash + "files" + platform::kSeparator;
     const std::string info = trash + "info" + platform::kSeparator;
-    auto entries = platform::fs().listFolder(files);
-    if (!entries) continue;
+    auto listing = top->openBeneath("files");
+    if (!listing) {
+      notFollowed(files, listing.error());
+      continue;
+    }
+    auto entries = listing->list();
+    if (!entries) {
+      notFollowed(files, entries.error());
+      continue;
+    }
+    // The descriptions are removed only where their folder is a real one.
+    auto descriptions = top->openBeneath("info");
+    if (!descriptions) notFollowed(info, descriptions.error());
+    item.Beneath = trash;
     // Each trashed thing goes with its description, so that the trash never lists a file
     // whose contents are gone.
     for (const platform::DirEntry& entry : *entries) {
@@ -144,9 +171,10 @@ void CollectRecycleBins(TEraseFiles& item) {
       } else {
         item.AddFile(files + entry.name);
       }
-      item.AddFile(info + entry.name + ".trashinfo");
+      if (descriptions) item.AddFile(info + entry.name + ".trashinfo");
     }
     item.AddFile(trash + "directorysizes");
+    item.Beneath.clear();
   }
 }
 

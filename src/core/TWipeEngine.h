@@ -49,6 +49,7 @@ enum class TWipeFailureReason {
   FreeSpaceNotWiped,        // a pass over the free space's temporary file failed (file removed)
   MountedReadOnly,          // the drive is mounted read-only: nothing was written
   LeftoverRemoved,          // a note: an interrupted free-space wipe's temporary file was removed
+  SystemFileSystem,         // on a file system of the system (proc, sysfs, ...): never written
 };
 
 struct TWipeFailure {
@@ -257,6 +258,8 @@ class TWipeEngine {
   void DiscardFreeBlocks(const std::string& root, std::uint64_t total);
   // Removes a symbolic link as a link. False (and named) when it cannot be removed.
   bool RemoveLink(platform::Folder& folder, const std::string& path, const std::string& name);
+  // True (and named) when the folder lies on a system file system, where nothing is touched.
+  bool OnSystemFileSystem(platform::Folder& folder, const std::string& path);
 
   bool running_ = false;
   std::optional<JournalCleanup> journal_;  // while a run that clears journals is on

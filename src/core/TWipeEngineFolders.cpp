@@ -35,6 +35,7 @@ bool TWipeEngine::WipeDirectory(const std::string& folder, const std::string& ma
   }
   platform::Folder& parent = *place->folder;
   if (place->name.empty()) {
+    if (OnSystemFileSystem(parent, folder)) return false;
     // The root folder: walked, never removed.
     const WalkEnd walk = WipeIn(parent, AddTrailingBackslash(folder), mask, recurse);
     if (walk == WalkEnd::NotListed) return false;
@@ -61,6 +62,8 @@ bool TWipeEngine::WipeDirectory(const std::string& folder, const std::string& ma
     FailReaching(folder, own.error(), TWipeFailureReason::CannotList);
     return false;
   }
+  // A folder of the system (a mount of proc, sysfs, ...) is neither walked nor removed.
+  if (OnSystemFileSystem(*own, folder)) return false;
   const WalkEnd walk =
       WipeIn(*own, AddTrailingBackslash(RemoveTrailingBackslash(folder)), mask, recurse);
   own.reset();
@@ -102,6 +105,7 @@ bool TWipeEngine::WipeSubfolder(platform::Folder& parent, const std::string& pat
                                 const std::string& mask, bool recurse) {
   auto sub = parent.openFolder(name, listed);
   if (!sub) return FailReaching(path, sub.error(), TWipeFailureReason::CannotList);
+  if (OnSystemFileSystem(*sub, path)) return true;
   const WalkEnd walk = WipeIn(*sub, path + platform::kSeparator, mask, recurse);
   sub.reset();
   if (Aborted) return true;

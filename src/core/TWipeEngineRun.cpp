@@ -136,12 +136,19 @@ std::string WipeFailureText(TWipeFailureReason reason) {
       return "is mounted read-only: nothing written";
     case TWipeFailureReason::LeftoverRemoved:
       return "was left by an interrupted free-space wipe: removed";
+    case TWipeFailureReason::SystemFileSystem:
+      return "is on a system file system";
   }
   return "was not wiped";
 }
 
 std::string DescribeFailure(const TWipeFailure& failure) {
   std::string text = WipeFailureText(failure.Reason);
+  // Which system file system it is, in brackets ("is on a system file system (sysfs): not wiped").
+  if (failure.Reason == TWipeFailureReason::SystemFileSystem) {
+    if (!failure.Detail.empty()) text += " (" + failure.Detail + ")";
+    return text + ": not wiped";
+  }
   // Where a verification failed reads on from the text ("verification failed at byte 512").
   const char* joint = failure.Reason == TWipeFailureReason::VerificationFailed ? " " : ": ";
   if (!failure.Detail.empty()) text += joint + failure.Detail;
@@ -165,6 +172,8 @@ bool TWipeEngine::FailReaching(const std::string& path, const std::error_code& e
                                TWipeFailureReason otherwise) {
   if (error == platform::FileError::Changed) {
     Fail(path, TWipeFailureReason::Changed);
+  } else if (error == platform::FileError::SystemFileSystem) {
+    Fail(path, TWipeFailureReason::SystemFileSystem);
   } else if (error == std::errc::no_such_file_or_directory) {
     Fail(path, TWipeFailureReason::NotFound);
     return false;
@@ -321,6 +330,8 @@ void TWipeEngine::WipeFile(const TWipeItem& item) {
 bool TWipeEngine::WipeEntry(platform::Folder& folder, const std::string& path,
                             const std::string& name, const platform::FileInfo& listed,
                             const std::string& caption) {
+  // Kernel settings and firmware variables look like files there: nothing is written or removed.
+  if (OnSystemFileSystem(folder, path)) return true;
   if (WarnOnExecutable && LooksExecutable(path) && !WipeServices().ConfirmWipeExecutable(path)) {
     Fail(path, TWipeFailureReason::KeptByUser);
     return true;
@@ -359,6 +370,13 @@ bool TWipeEngine::WipeEntry(platform::Folder& folder, const std::string& path,
   if (!DeleteWipedFile(folder, path, name, listed.id)) return true;
   if (overwritten == Overwrite::WithoutPasses) Fail(path, TWipeFailureReason::DeletedUnwiped);
   return false;
+}
+
+bool TWipeEngine::OnSystemFileSystem(platform::Folder& folder, const std::string& path) {
+  const std::string system = folder.systemFileSystem();
+  if (system.empty()) return false;
+  Fail(path, TWipeFailureReason::SystemFileSystem, {}, system);
+  return true;
 }
 
 void TWipeEngine::GiveBack(platform::File& file) {

@@ -26,6 +26,10 @@ class FileErrorCategory final : public std::error_category {
         return "the file is read-only";
       case FileError::NotOwn:
         return "it is another user's, or lies in a folder others may write";
+      case FileError::Link:
+        return "is a link: not followed";
+      case FileError::SystemFileSystem:
+        return "it is on a system file system";
     }
     return "unknown file error";
   }
@@ -80,7 +84,7 @@ Result<ContainingFolder> openContainingFolder(const std::string& path) {
   ContainingFolder result;
   if (own.size() == 1) {
     // The root holds itself.
-    auto root = fs().openFolder(own);
+    auto root = fs().openFolderWithoutLinks(own);
     if (!root) return root.error();
     result.folder = root.release();
     return result;
@@ -89,9 +93,40 @@ Result<ContainingFolder> openContainingFolder(const std::string& path) {
   if (result.name == "." || result.name == "..") {
     return std::make_error_code(std::errc::invalid_argument);
   }
-  auto folder = fs().openFolder(parentFolderOf(own));
+  auto folder = fs().openFolderWithoutLinks(parentFolderOf(own));
   if (!folder) return folder.error();
   result.folder = folder.release();
+  return result;
+}
+
+}  // namespace platform
+
+namespace platform {
+
+Result<ContainingFolder> openContainingFolderBeneath(const std::string& top,
+                                                     const std::string& path) {
+  const std::string anchor = trimSeparators(top);
+  const std::string own = trimSeparators(path);
+  const bool below = isAbsolutePath(anchor) && own.size() > anchor.size() + 1 &&
+                     own.compare(0, anchor.size(), anchor) == 0 &&
+                     (anchor.size() == 1 || own[anchor.size()] == kSeparator);
+  if (!below) return std::make_error_code(std::errc::invalid_argument);
+  ContainingFolder result;
+  result.name = fileNameOf(own);
+  if (result.name == "." || result.name == "..") {
+    return std::make_error_code(std::errc::invalid_argument);
+  }
+  auto folder = fs().openFolderWithoutLinks(anchor);
+  if (!folder) return folder.error();
+  const std::string parent = parentFolderOf(own);
+  if (parent.size() > anchor.size()) {
+    const std::size_t skip = anchor.size() == 1 ? 1 : anchor.size() + 1;
+    auto beneath = folder.get()->openBeneath(parent.substr(skip));
+    if (!beneath) return beneath.error();
+    result.folder = beneath.release();
+  } else {
+    result.folder = folder.release();
+  }
   return result;
 }
 

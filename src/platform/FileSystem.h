@@ -134,8 +134,9 @@ class FileSystem {
  public:
   virtual ~FileSystem() = default;
 
-  // Opens an existing file for writing, sharing it with others. Never follows a symbolic link
-  // and never opens anything but an ordinary file.
+  // Opens an existing file for writing, sharing it with others. Never follows a symbolic link,
+  // never opens anything but an ordinary file, and never one on a system file system
+  // (FileError::SystemFileSystem).
   virtual Result<std::unique_ptr<File>> openExisting(const std::string& path) = 0;
   // Creates the file for reading and writing, emptying an ordinary file of that name that has
   // no other hard link. Never follows a symbolic link, and touches no other entry of that name
@@ -151,6 +152,10 @@ class FileSystem {
   // as the system resolves paths, links included; a walk that must not start at a link looks
   // at its first folder from the folder that holds it (openContainingFolder).
   virtual Result<std::unique_ptr<Folder>> openFolder(const std::string& path) = 0;
+  // Opens the folder an absolute path names for a step that changes what is in it: no
+  // symbolic link is followed in any component of the path (FileError::Link), and below the
+  // mount point of the file system that holds the folder no other mount is crossed.
+  virtual Result<std::unique_ptr<Folder>> openFolderWithoutLinks(const std::string& path) = 0;
 
   // What the path names, without following a final symbolic link.
   virtual Result<FileInfo> info(const std::string& path) = 0;

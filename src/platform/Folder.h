@@ -37,6 +37,14 @@ class Folder {
   // Opens a folder of this folder, if it is still the one expected.
   virtual Result<std::unique_ptr<Folder>> openFolder(const std::string& name,
                                                      const EntryId& expected) = 0;
+  // Opens a folder below this one by its path relative to it ("files", "a/b"), without
+  // following a link in any component (FileError::Link), without crossing into another mount and
+  // never above this folder.
+  virtual Result<std::unique_ptr<Folder>> openBeneath(const std::string& relative) = 0;
+  // The name of the system file system the folder lies on ("proc", "sysfs", "efivarfs", ...),
+  // where nothing is ever written, renamed or removed (such calls fail with
+  // FileError::SystemFileSystem); empty for every other file system.
+  virtual std::string systemFileSystem() = 0;
   // Opens an ordinary file of this folder for writing, if it is still the one expected. Never
   // waits on a pipe or device that was put in its place.
   virtual Result<std::unique_ptr<File>> openFile(const std::string& name,
@@ -60,13 +68,20 @@ class Folder {
 };
 
 // The folder that holds what a path names, opened, and the name of the entry in it. The folder
-// part is resolved as the system resolves paths (links in it are followed: the user chose the
-// path); the entry itself is then looked at without following anything. For the root folder
-// the name is empty and the folder is the root itself.
+// part is opened without following a link in any of its components and without leaving the
+// file system that holds it (FileSystem::openFolderWithoutLinks): a link planted anywhere on the
+// way fails with FileError::Link. The entry itself is then looked at without following
+// anything. For the root folder the name is empty and the folder is the root itself.
 struct ContainingFolder {
   std::unique_ptr<Folder> folder;
   std::string name;
 };
 Result<ContainingFolder> openContainingFolder(const std::string& path);
+// The same for a path that must stay beneath the folder `top` (an item's own top folder, such
+// as a trash folder): `top` is opened without following a link, and the rest of the folder
+// part from it, never above it, never through a link, never into another mount. A path that is
+// not below `top` fails with std::errc::invalid_argument.
+Result<ContainingFolder> openContainingFolderBeneath(const std::string& top,
+                                                     const std::string& path);
 
 }  // namespace platform

@@ -12,11 +12,13 @@ namespace platform {
 
 // Reasons of this layer's own, for failures the system has no error number for.
 enum class FileError {
-  Changed = 1,  // the entry is no longer the one that was listed (replaced, or a link now)
-  NotAFile,     // not an ordinary file (a device, a pipe, a socket)
-  Shared,       // the file has other hard links: its content belongs to other names too
-  ReadOnly,     // the file is marked read-only (no owner write bit): it is not replaced
-  NotOwn,       // not the caller's own: another user's file, or in a folder others may write
+  Changed = 1,       // the entry is no longer the one that was listed (replaced, or a link now)
+  NotAFile,          // not an ordinary file (a device, a pipe, a socket)
+  Shared,            // the file has other hard links: its content belongs to other names too
+  ReadOnly,          // the file is marked read-only (no owner write bit): it is not replaced
+  NotOwn,            // not the caller's own: another user's file, or in a folder others may write
+  Link,              // a symbolic link stood where a folder of the path was expected; not followed
+  SystemFileSystem,  // it lies on a file system of the system (proc, sysfs, ...): never written
 };
 const std::error_category& fileErrorCategory();
 inline std::error_code make_error_code(FileError error) {

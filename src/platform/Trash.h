@@ -1,7 +1,10 @@
 #pragma once
 // The user's trash (the desktop's recycle bin): the home trash in the data folder, and the
 // per-user trash folders at the top of every fixed drive. Only folders that exist and that are
-// safe to empty are returned: real folders (never links) owned by the user.
+// safe to empty are returned: real folders (never links) owned by the user. On a file system
+// that keeps no owners (vfat, exfat, ntfs3, ntfs-3g, or one mounted with uid=) the owner says
+// nothing about who made the folder, so whatever empties a trash reaches its parts only from the
+// trash folder itself, without following a link (openContainingFolderBeneath).
 
 #include <string>
 #include <vector>

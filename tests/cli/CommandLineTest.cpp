@@ -2,6 +2,7 @@
 // and the exit statuses a script relies on.
 
 #include <gtest/gtest.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 
 #include <filesystem>
@@ -236,4 +237,41 @@ TEST_F(CommandLine, AnUnusableBufferSizeIsNamedOnceAndTheDefaultIsUsed) {
   EXPECT_NE(first, std::string::npos) << wiped.err;
   EXPECT_EQ(wiped.err.find(said, first + 1), std::string::npos);
   EXPECT_EQ(readFileBytes(t.programFolder() + "Ferrovane.ini"), "[Settings]\nBufferSize=0\n");
+}
+
+TEST_F(CommandLine, AFileOnASystemFileSystemIsRefusedAndNothingIsWritten) {
+  std::string reason;
+  if (!EnterPrivateMountNamespace(&reason)) GTEST_SKIP() << reason;
+  // The kernel's own file systems, mounted read-only in the test's own namespace: the program
+  // could write nothing there even if it tried.
+  struct Case {
+    const char* type;
+    const char* file;  // an entry that always exists
+  };
+  bool mounted = false;
+  for (const Case& c : {Case{"sysfs", "kernel/uevent_seqnum"}, Case{"proc", "version"}}) {
+    SCOPED_TRACE(c.type);
+    const std::string point = t.makeFolder(std::string("system-") + c.type);
+    if (::mount(c.type, point.c_str(), c.type, MS_RDONLY | MS_NOSUID | MS_NODEV | MS_NOEXEC,
+                nullptr) != 0) {
+      continue;
+    }
+    mounted = true;
+    const std::string file = point + "/" + c.file;
+    const std::string before = readFileBytes(file);
+    const CliResult refused = run({"wipe", file});
+    const CliResult walked = run({"wipe", "-r", point});
+    ::umount2(point.c_str(), MNT_DETACH);
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find(file + ": is on a system file system (" + c.type + "): not wiped"),
+              std::string::npos)
+        << refused.err;
+    EXPECT_EQ(walked.status, 1);
+    EXPECT_NE(walked.err.find(point + ": is on a system file system (" + c.type + "): not wiped"),
+              std::string::npos)
+        << walked.err;
+    EXPECT_EQ(refused.out.find("wiped"), std::string::npos);
+    EXPECT_FALSE(before.empty());
+  }
+  if (!mounted) GTEST_SKIP() << "no system file system could be mounted";
 }

@@ -109,9 +109,17 @@ class FaultyFolder : public platform::Folder {
       const std::string& name, const platform::EntryId& expected) override {
     return owner_.wrap(folder_->openFolder(name, expected));
   }
+  platform::Result<std::unique_ptr<platform::Folder>> openBeneath(
+      const std::string& relative) override {
+    return owner_.wrap(folder_->openBeneath(relative));
+  }
+  std::string systemFileSystem() override { return folder_->systemFileSystem(); }
   platform::Result<std::unique_ptr<platform::File>> openFile(
       const std::string& name, const platform::EntryId& expected) override {
     if (auto error = owner_.refused(owner_.failOpen, pathOf(name))) return error;
+    if (const auto hook = owner_.beforeOpen.find(pathOf(name)); hook != owner_.beforeOpen.end()) {
+      hook->second();
+    }
     return owner_.wrap(folder_->openFile(name, expected), pathOf(name));
   }
   platform::Status setAttributes(const std::string& name, std::uint32_t attributes) override {
@@ -196,6 +204,11 @@ platform::Result<std::unique_ptr<platform::File>> FaultyFileSystem::createOwnFil
 platform::Result<std::unique_ptr<platform::Folder>> FaultyFileSystem::openFolder(
     const std::string& path) {
   return wrap(real().openFolder(path));
+}
+
+platform::Result<std::unique_ptr<platform::Folder>> FaultyFileSystem::openFolderWithoutLinks(
+    const std::string& path) {
+  return wrap(real().openFolderWithoutLinks(path));
 }
 
 platform::Result<platform::FileInfo> FaultyFileSystem::info(const std::string& path) {

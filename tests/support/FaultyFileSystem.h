@@ -6,6 +6,7 @@
 // open folders are recorded, fail on request and stay confined like every other call.
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -73,6 +74,9 @@ class FaultyFileSystem : public platform::FileSystem {
   // only for a file system mounted inside the confinement (one a test mounted itself); any other
   // fails as unsupported, so that no test ever discards the blocks of a real disk.
   std::optional<std::error_code> discardError;
+  // Run just before an open folder opens the file (by full path) for writing: what a test does
+  // there happens between the file's listing and its opening, as another process would do it.
+  std::map<std::string, std::function<void()>> beforeOpen;
 
   // What happened.
   std::vector<Write> writes;
@@ -92,6 +96,8 @@ class FaultyFileSystem : public platform::FileSystem {
   platform::Result<std::unique_ptr<platform::File>> createAlways(const std::string& path) override;
   platform::Result<std::unique_ptr<platform::File>> createOwnFile(const std::string& path) override;
   platform::Result<std::unique_ptr<platform::Folder>> openFolder(const std::string& path) override;
+  platform::Result<std::unique_ptr<platform::Folder>> openFolderWithoutLinks(
+      const std::string& path) override;
   platform::Result<platform::FileInfo> info(const std::string& path) override;
   platform::Status setAttributes(const std::string& path, std::uint32_t attributes) override;
   platform::Status rename(const std::string& from, const std::string& to) override;

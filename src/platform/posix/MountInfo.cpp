@@ -49,6 +49,7 @@ std::vector<Mount> parseMountInfo(const std::string& text) {
     try {
       mount.major = static_cast<unsigned>(std::stoul(device.substr(0, colon)));
       mount.minor = static_cast<unsigned>(std::stoul(device.substr(colon + 1)));
+      mount.id = std::stoull(parts[0]);
     } catch (...) {
       continue;
     }

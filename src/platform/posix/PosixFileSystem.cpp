@@ -14,8 +14,10 @@
 
 #include "platform/FileSystem.h"
 #include "platform/PathText.h"
+#include "platform/posix/LinkFreeOpen.h"
 #include "platform/posix/PosixFile.h"
 #include "platform/posix/PosixFolder.h"
+#include "platform/posix/SystemFileSystems.h"
 
 namespace platform {
 namespace {
@@ -42,6 +44,10 @@ class PosixFileSystem final : public FileSystem {
     if (path.empty()) return noPath();
     const auto fd = posix::openRegularAt(AT_FDCWD, path.c_str(), O_WRONLY | O_NOFOLLOW);
     if (!fd) return fd.error();
+    if (!posix::systemFileSystemOf(*fd).empty()) {
+      ::close(*fd);
+      return FileError::SystemFileSystem;
+    }
     return std::make_unique<PosixFile>(*fd);
   }
 
@@ -62,6 +68,10 @@ class PosixFileSystem final : public FileSystem {
     if (st.st_nlink != 1) {
       ::close(*fd);
       return FileError::Shared;
+    }
+    if (!posix::systemFileSystemOf(*fd).empty()) {
+      ::close(*fd);
+      return FileError::SystemFileSystem;
     }
     if (st.st_size != 0 && ::ftruncate(*fd, 0) != 0) {
       const std::error_code error = lastError();
@@ -128,6 +138,14 @@ class PosixFileSystem final : public FileSystem {
     const int fd = ::open(own.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return lastError();
     return std::make_unique<posix::PosixFolder>(fd, own);
+  }
+
+  Result<std::unique_ptr<Folder>> openFolderWithoutLinks(const std::string& path) override {
+    std::string own = trimSeparators(path);
+    if (own.empty()) return noPath();
+    const auto fd = posix::openFolderWithoutLinks(own);
+    if (!fd) return fd.error();
+    return std::make_unique<posix::PosixFolder>(*fd, own);
   }
 
   Result<FileInfo> info(const std::string& path) override {

@@ -10,7 +10,9 @@
 #include <cerrno>
 
 #include "platform/PathText.h"
+#include "platform/posix/LinkFreeOpen.h"
 #include "platform/posix/PosixFile.h"
+#include "platform/posix/SystemFileSystems.h"
 
 namespace platform::posix {
 namespace {
@@ -98,12 +100,33 @@ Result<std::unique_ptr<Folder>> PosixFolder::openFolder(const std::string& name,
   return folder;
 }
 
+Result<std::unique_ptr<Folder>> PosixFolder::openBeneath(const std::string& relative) {
+  const auto fd = openFolderBelow(fd_, relative);
+  if (!fd) return fd.error();
+  return std::make_unique<PosixFolder>(*fd, relative.empty() ? path() : pathOf(relative));
+}
+
+std::string PosixFolder::systemFileSystem() {
+  if (!systemFileSystem_) systemFileSystem_ = systemFileSystemOf(fd_);
+  return *systemFileSystem_;
+}
+
+std::error_code PosixFolder::refusedHere() {
+  if (!systemFileSystem().empty()) return FileError::SystemFileSystem;
+  return {};
+}
+
 Result<std::unique_ptr<File>> PosixFolder::openFile(const std::string& name,
                                                     const EntryId& expected) {
   if (!isEntryName(name)) return notAnEntryName();
+  if (const std::error_code refused = refusedHere()) return refused;
   const auto fd = openRegularAt(fd_, name.c_str(), O_WRONLY | O_NOFOLLOW);
   if (!fd) return whyNotOpened(name, expected, EntryKind::File, fd.error());
   auto file = std::make_unique<PosixFile>(*fd);
+  // A file mounted over the entry lies on a file system of its own.
+  if (mountOf(*fd) != mountOf(fd_) && !systemFileSystemOf(*fd).empty()) {
+    return FileError::SystemFileSystem;
+  }
   const auto opened = file->info();
   if (!opened) return opened.error();
   if (opened->id != expected) return FileError::Changed;
@@ -112,6 +135,7 @@ Result<std::unique_ptr<File>> PosixFolder::openFile(const std::string& name,
 
 Status PosixFolder::setAttributes(const std::string& name, std::uint32_t attributes) {
   if (!isEntryName(name)) return notAnEntryName();
+  if (const std::error_code refused = refusedHere()) return refused;
   struct stat st {};
   if (::fstatat(fd_, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) return lastError();
   if (S_ISLNK(st.st_mode)) return {};  // a link has no permissions of its own
@@ -132,6 +156,7 @@ Status PosixFolder::setAttributes(const std::string& name, std::uint32_t attribu
 
 Status PosixFolder::rename(const std::string& from, const std::string& to) {
   if (!isEntryName(from) || !isEntryName(to)) return notAnEntryName();
+  if (const std::error_code refused = refusedHere()) return refused;
   if (::renameat2(fd_, from.c_str(), fd_, to.c_str(), RENAME_NOREPLACE) == 0) return {};
   if (errno != EINVAL && errno != ENOSYS) return lastError();
   // File systems without RENAME_NOREPLACE: check first, then rename.
@@ -145,12 +170,14 @@ Status PosixFolder::rename(const std::string& from, const std::string& to) {
 
 Status PosixFolder::removeFile(const std::string& name) {
   if (!isEntryName(name)) return notAnEntryName();
+  if (const std::error_code refused = refusedHere()) return refused;
   if (::unlinkat(fd_, name.c_str(), 0) != 0) return lastError();
   return {};
 }
 
 Status PosixFolder::removeFolder(const std::string& name) {
   if (!isEntryName(name)) return notAnEntryName();
+  if (const std::error_code refused = refusedHere()) return refused;
   if (::unlinkat(fd_, name.c_str(), AT_REMOVEDIR) != 0) return lastError();
   return {};
 }

@@ -2,6 +2,7 @@
 // An open folder of the Linux file system: every call is relative to its descriptor
 // (openat, statx, renameat2, unlinkat), so nothing is resolved again by path.
 
+#include <optional>
 #include <string>
 
 #include "platform/Folder.h"
@@ -19,6 +20,8 @@ class PosixFolder final : public Folder {
   Result<FileInfo> entry(const std::string& name) override;
   Result<std::unique_ptr<Folder>> openFolder(const std::string& name,
                                              const EntryId& expected) override;
+  Result<std::unique_ptr<Folder>> openBeneath(const std::string& relative) override;
+  std::string systemFileSystem() override;
   Result<std::unique_ptr<File>> openFile(const std::string& name, const EntryId& expected) override;
   Status setAttributes(const std::string& name, std::uint32_t attributes) override;
   Status rename(const std::string& from, const std::string& to) override;
@@ -33,7 +36,11 @@ class PosixFolder final : public Folder {
   std::error_code whyNotOpened(const std::string& name, const EntryId& expected, EntryKind wanted,
                                std::error_code openError);
 
+  // FileError::SystemFileSystem when the folder lies on a system file system.
+  std::error_code refusedHere();
+
   int fd_;
+  std::optional<std::string> systemFileSystem_;  // asked once: a folder stays where it is
 };
 
 }  // namespace platform::posix

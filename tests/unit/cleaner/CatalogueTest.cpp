@@ -1,6 +1,8 @@
 #include <filesystem>
 
 #include "CleanerFixture.h"
+#include "cleaner/WindowsTraces.h"
+#include "platform/PathText.h"
 #include "platform/Processes.h"
 #include "support/TestDrives.h"
 
@@ -279,6 +281,62 @@ TEST_F(CatalogueTest, RecycleBinsEmptyTheTrashFoldersFilesAndDescriptionsTogethe
   }
   EXPECT_TRUE(pathExists(folder / "c/Recycled/old.doc"));
   EXPECT_TRUE(pathExists(folder / "c/keep.txt"));
+}
+
+TEST_F(CatalogueTest, TrashIsEmptiedOnlyBeneathItsOwnFolderAndNoLinkInItIsFollowed) {
+  // On a drive that keeps no owners (ntfs-3g shows every file as the administrator's) anyone
+  // may plant a link in the administrator's trash, to a folder of the administrator's.
+  const std::string uid = std::to_string(platform::currentUserId());
+  struct Case {
+    const char* name;
+    const char* planted;  // the part of the trash that is a link to the chosen folder
+    const char* named;    // what the run names as not followed; empty: nothing
+    bool afterListing;    // planted once the trash was listed, before its entries are removed
+  };
+  const Case cases[] = {
+      {"files", "files", "files/", false},
+      {"info", "info", "info/", false},
+      {"trash folder", "", "", false},
+      {"files, once listed", "files", "files/old.doc", true},
+  };
+  int n = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string drive = "c" + std::to_string(n) + "/";
+    const std::string chosen = "chosen" + std::to_string(n++) + "/";
+    folder.write(chosen + "files/old.doc", "the administrator's");
+    folder.write(chosen + "info/old.doc.trashinfo", "the administrator's");
+    const std::string trash = folder / drive + ".Trash-" + uid + "/";
+    const std::string planted = trash + c.planted;
+    const std::string target = folder / chosen + c.planted;
+    folder.write(drive + ".Trash-" + uid + "/files/old.doc", "trashed");
+    folder.write(drive + ".Trash-" + uid + "/info/old.doc.trashinfo", "[Trash Info]\n");
+    const auto plant = [&] {
+      fsys::remove_all(planted);
+      fsys::create_directory_symlink(platform::trimSeparators(target),
+                                     platform::trimSeparators(planted));
+    };
+    if (!c.afterListing) plant();
+    ScopedTestDrives drives(folder, {{folder / drive, "ext4"}});
+    TEraserEngine engine;
+    if (c.afterListing) {
+      engine.EraseRecycleBin->OnErase = [&](TEraser& item) {
+        CollectRecycleBins(static_cast<TEraseFiles&>(item));
+        plant();
+      };
+    }
+    engine.EraseRecycleBin->Erase();
+    EXPECT_EQ(readFileBytes(folder / chosen + "files/old.doc"), "the administrator's");
+    EXPECT_EQ(readFileBytes(folder / chosen + "info/old.doc.trashinfo"), "the administrator's");
+    Texts left;
+    for (const TCleanRecord& record : engine.Left)
+      left.push_back(record.What + ": " + record.Reason);
+    if (*c.named) {
+      EXPECT_EQ(left, Texts{trash + c.named + ": is a link: not followed"});
+    } else {
+      EXPECT_EQ(left, Texts{});
+    }
+  }
 }
 
 TEST_F(CatalogueTest, InternetExplorerItemsWorkInTheirSpecialFolders) {

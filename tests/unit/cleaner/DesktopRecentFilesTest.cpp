@@ -1,5 +1,6 @@
 #include "cleaner/DesktopRecentFiles.h"
 
+#include <sys/mount.h>
 #include <sys/stat.h>
 
 #include <gtest/gtest.h>
@@ -7,6 +8,7 @@
 #include <filesystem>
 
 #include "support/FaultyFileSystem.h"
+#include "support/ScopedMount.h"
 #include "support/TestFolder.h"
 
 namespace {
@@ -119,3 +121,26 @@ TEST_F(DesktopRecentFilesTest, StopsAtTheNextEntryAndReportsWhatCouldNotBeRemove
 }
 
 }  // namespace
+
+TEST_F(DesktopRecentFilesTest, NothingIsRemovedInsideAFileSystemMountedBelowTheDocuments) {
+  t.write("home/.local/share/RecentDocuments/a.pdf.desktop", "[Desktop Entry]");
+  // Another file system, and another place of the same file system (a bind mount).
+  ScopedMount other(t.makeFolder("home/.local/share/RecentDocuments/sub"), ScopedMount::Kind::Tmpfs,
+                    1);
+  if (!other.mounted()) GTEST_SKIP() << other.reason();
+  const std::string kept = t.write("home/.local/share/RecentDocuments/sub/kept.desktop", "x");
+  const std::string elsewhere = t.write("elsewhere/kept.desktop", "x");
+  const std::string bound = t.makeFolder("home/.local/share/RecentDocuments/bound");
+  ASSERT_EQ(::mount((t / "elsewhere").c_str(), bound.c_str(), nullptr, MS_BIND, nullptr), 0);
+  const auto outcome = DesktopRecentFiles::Clear();
+  ::umount2(bound.c_str(), MNT_DETACH);
+  EXPECT_EQ(readFileBytes(kept), "x");
+  EXPECT_EQ(readFileBytes(elsewhere), "x");
+  EXPECT_FALSE(pathExists(Docs() + "a.pdf.desktop"));
+  std::vector<std::string> named;
+  for (const auto& failure : outcome.Failures)
+    named.push_back(failure.Path + ": " + failure.Reason);
+  const std::string crossing = ": another file system is mounted here: not entered";
+  EXPECT_EQ(named,
+            (std::vector<std::string>{Docs() + "bound" + crossing, Docs() + "sub" + crossing}));
+}

@@ -117,8 +117,7 @@ TEST_F(EraseFilesTest, WalksNeverFollowLinksNorLeaveTheirFileSystem) {
   folder.write("w/file.txt", "f");
   fsys::create_directory_symlink(folder / "outside", folder / "w/link");
   fsys::create_directory_symlink(folder / "outside", folder / "top");
-  // A file system mounted inside the tree, and the tree reached through a linked folder, so the
-  // path of the walk is not the path the mount table names.
+  // A file system mounted inside the tree, and a linked folder on the way to the tree.
   ScopedMount mounted(folder.makeFolder("w/mounted"), ScopedMount::Kind::Tmpfs, 1);
   if (!mounted.mounted()) GTEST_SKIP() << mounted.reason();
   folder.write("w/mounted/other.txt", "o");
@@ -127,13 +126,18 @@ TEST_F(EraseFilesTest, WalksNeverFollowLinksNorLeaveTheirFileSystem) {
 
   item->AddExclusion("excluded.txt");
   folder.write("w/excluded.txt", "e");
+  // Reached through the link, nothing is walked at all.
+  Paths found;
+  item->CollectFiles(folder / "via/w", "*.txt", &found, true);
+  EXPECT_EQ(found, Paths{});
   item->EraseFolder(folder / "via/w", "*.*", true, true);
+  EXPECT_TRUE(pathExists(folder / "w/file.txt"));
+  item->EraseFolder(folder / "w", "*.*", true, true);
   EXPECT_EQ(Remaining("w"), (Paths{"excluded.txt", "mounted", "mounted/deeper",
                                    "mounted/deeper/more.txt", "mounted/other.txt"}));
   EXPECT_EQ(readFileBytes(outside), "p");
-  Paths found;
-  item->CollectFiles(folder / "via/w", "*.txt", &found, true);
-  EXPECT_EQ(found, Paths{folder / "via/w/excluded.txt"});
+  item->CollectFiles(folder / "w", "*.txt", &found, true);
+  EXPECT_EQ(found, Paths{folder / "w/excluded.txt"});
   found.clear();
 
   item->EraseFolder(folder / "top", "*.*", false, true);

@@ -1,9 +1,13 @@
 // What a wipe must never do: reach outside the chosen tree when a folder or file is swapped
 // while the run goes on, or destroy content that other names share.
 
+#include <sched.h>
+#include <sys/mount.h>
+
 #include <filesystem>
 
 #include "WipeEngineFixture.h"
+#include "support/ScopedMount.h"
 
 namespace fsys = std::filesystem;
 
@@ -117,4 +121,63 @@ TEST_F(WipeSafetyTest, HardLinkedFilesAreLeftWholeAndTheirFolderStaysAndSaysWhy)
   Run(wkFile, linked);
   EXPECT_FALSE(pathExists(linked));
   EXPECT_TRUE(engine.Failures.empty());
+}
+
+TEST_F(WipeSafetyTest, ALinkOnTheWayToAJobIsNeverFollowed) {
+  const std::string secret = folder.write("outside/sub/secret", "precious");
+  folder.write("top/real/sub/secret", "mine");
+  const std::string top = folder / "top";
+  fsys::create_directory_symlink(folder / "outside", top + "/via");
+  // A file job and a folder job whose paths pass through the link: the link is a middle
+  // component, so the entry itself is not a link and would be wiped where the link leads.
+  for (const auto& [kind, path] :
+       {std::pair{wkFile, top + "/via/sub/secret"}, std::pair{wkFolder, top + "/via/sub"}}) {
+    SCOPED_TRACE(path);
+    Run(kind, path);
+    EXPECT_EQ(readFileBytes(secret), "precious");
+    EXPECT_TRUE(NothingWrittenUnder(folder / "outside"));
+    ASSERT_TRUE(FailureOf(path));
+    EXPECT_EQ(FailureOf(path)->Error, platform::FileError::Link);
+  }
+  // The same path without the link is wiped.
+  Run(wkFile, top + "/real/sub/secret");
+  EXPECT_TRUE(engine.Failures.empty());
+  EXPECT_FALSE(pathExists(top + "/real/sub/secret"));
+}
+
+TEST_F(WipeSafetyTest, AFileThatGainsAHardLinkBetweenListingAndOpeningIsLeftWhole) {
+  const std::string top = folder.makeFolder("top");
+  const std::string file = folder.write("top/file", "shared from now on");
+  const std::string other = folder / "outside-name";
+  // Listed with one name; another process links it before the engine opens it.
+  files.beforeOpen[file] = [&] {
+    if (!pathExists(other)) fsys::create_hard_link(file, other);
+  };
+  for (const auto& [kind, path] : {std::pair{wkFolder, top}, std::pair{wkFile, file}}) {
+    SCOPED_TRACE(path);
+    Run(kind, path);
+    EXPECT_EQ(readFileBytes(other), "shared from now on");
+    EXPECT_TRUE(NothingWrittenUnder(file));
+    EXPECT_TRUE(HasFailure(file, TWipeFailureReason::SharedContent));
+    fsys::remove(other);
+  }
+}
+
+TEST_F(WipeSafetyTest, ASystemFileSystemInsideATreeIsNeitherWalkedNorRemoved) {
+  // A message-queue file system of a namespace of the test's own: empty, and nothing else's.
+  std::string reason;
+  if (!EnterPrivateMountNamespace(&reason)) GTEST_SKIP() << reason;
+  if (::unshare(CLONE_NEWIPC) != 0) GTEST_SKIP() << "no namespace of its own for message queues";
+  const std::string top = folder.makeFolder("top");
+  folder.write("top/own", "mine");
+  const std::string queues = folder.makeFolder("top/queues");
+  if (::mount("mqueue", queues.c_str(), "mqueue", 0, nullptr) != 0) {
+    GTEST_SKIP() << "cannot mount a message-queue file system";
+  }
+  Run(wkFolder, top);
+  ::umount2(queues.c_str(), MNT_DETACH);
+  EXPECT_FALSE(pathExists(top + "/own"));
+  ASSERT_TRUE(FailureOf(queues));
+  EXPECT_EQ(DescribeFailure(*FailureOf(queues)), "is on a system file system (mqueue): not wiped");
+  EXPECT_TRUE(HasFailure(top, TWipeFailureReason::FolderNotRemoved));
 }

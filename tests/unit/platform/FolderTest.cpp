@@ -8,6 +8,8 @@
 #include <functional>
 
 #include "platform/Folder.h"
+#include "platform/posix/LinkFreeOpen.h"
+#include "support/ScopedMount.h"
 #include "support/TestFolder.h"
 
 namespace fsys = std::filesystem;
@@ -164,7 +166,7 @@ TEST(Folder, ContainingFolderOfAPath) {
     std::string name;
   };
   const Case cases[] = {
-      {t / "via/inner", t / "via", "inner"},  // links before the entry are followed
+      {t / "via/inner", "", ""},  // no link on the way is followed
       {t / "real/inner//", t / "real", "inner"},
       {t / "via", t.path().substr(0, t.path().size() - 1), "via"},  // the entry itself is not
       {"/", "/", ""},
@@ -182,6 +184,93 @@ TEST(Folder, ContainingFolderOfAPath) {
   }
   EXPECT_EQ(platform::openContainingFolder(t / "missing/x").error(),
             std::errc::no_such_file_or_directory);
+  EXPECT_EQ(platform::openContainingFolder(t / "via/inner").error(), platform::FileError::Link);
+}
+
+// Both ways of opening without links: openat2, and folder by folder where the system lacks it.
+class NoLinkOpenTest : public ::testing::TestWithParam<bool> {
+ protected:
+  platform::posix::ScopedOpenat2Tried openat2{GetParam()};
+};
+
+TEST_P(NoLinkOpenTest, ALinkAnywhereOnTheWayEndsTheOpen) {
+  TestFolder t;
+  t.makeFolder("real/inner/deep");
+  t.makeFolder("outside/inner/deep");
+  fsys::create_directory_symlink(t / "outside", t / "real/planted");
+  fsys::create_directory_symlink(t / "outside", t / "via");
+  struct Case {
+    std::string path;
+    std::error_code error;  // empty: opens
+  };
+  const std::error_code link = platform::FileError::Link;
+  const Case cases[] = {
+      {t / "real/inner/deep", {}},
+      {t / "real/inner/deep/", {}},
+      {t / "via", link},                 // the folder itself
+      {t / "via/inner/deep", link},      // the first folder below the test's own
+      {t / "real/planted/inner", link},  // a middle one
+      {t / "real/missing", std::make_error_code(std::errc::no_such_file_or_directory)},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.path);
+    auto folder = fs().openFolderWithoutLinks(c.path);
+    EXPECT_EQ(folder.error(), c.error) << folder.error().message();
+    if (folder) {
+      EXPECT_EQ(folder->info()->id, fs().info(t / "real/inner/deep")->id);
+    }
+  }
+
+  // Below an open folder: the same, and never above it.
+  auto top = fs().openFolderWithoutLinks(t / "real");
+  ASSERT_TRUE(top);
+  EXPECT_TRUE(top->openBeneath("inner/deep"));
+  EXPECT_EQ(top->openBeneath("planted").error(), link);
+  EXPECT_EQ(top->openBeneath("planted/inner").error(), link);
+  EXPECT_FALSE(top->openBeneath("inner/../../outside"));
+  EXPECT_FALSE(top->openBeneath(t / "real/inner"));
+}
+
+TEST_P(NoLinkOpenTest, BelowItsMountPointNoOtherMountIsCrossed) {
+  TestFolder t;
+  const std::string point = t.makeFolder("real/mnt");
+  ScopedMount mounted(point, ScopedMount::Kind::Tmpfs, 1);
+  if (!mounted.mounted()) GTEST_SKIP() << mounted.reason();
+  t.makeFolder("real/mnt/sub");
+  // A path is opened from the mount point that holds it ...
+  auto sub = fs().openFolderWithoutLinks(point + "/sub");
+  ASSERT_TRUE(sub) << sub.error().message();
+  EXPECT_EQ(sub->info()->id, fs().info(point + "/sub")->id);
+  // ... and an open below a folder stays on that folder's mount.
+  auto top = fs().openFolderWithoutLinks(t / "real");
+  ASSERT_TRUE(top);
+  EXPECT_EQ(top->openBeneath("mnt/sub").error(), std::errc::cross_device_link);
+}
+
+INSTANTIATE_TEST_SUITE_P(Folder, NoLinkOpenTest, ::testing::Values(true, false),
+                         [](const auto& info) {
+                           return info.param ? "Openat2" : "FolderByFolder";
+                         });
+
+TEST(Folder, SystemFileSystemsAreNamedAndNothingOnThemIsChanged) {
+  TestFolder t;
+  EXPECT_EQ(Open(t.path())->systemFileSystem(), "");
+  // Only refusals are asked of the process's own kernel entries: opening one for writing writes
+  // nothing, and the kernel refuses their removal in any case. The real file system is used
+  // directly, as the test's own refuses every change outside the test folder.
+  auto proc = platform::realFileSystem().openFolder("/proc/self");
+  if (!proc) GTEST_SKIP() << "no proc file system at /proc";
+  EXPECT_EQ(proc->systemFileSystem(), "proc");
+  const auto comm = proc->entry("comm");
+  ASSERT_TRUE(comm);
+  EXPECT_EQ(proc->openFile("comm", comm->id).error(), platform::FileError::SystemFileSystem);
+  EXPECT_EQ(proc->removeFile("comm").error(), platform::FileError::SystemFileSystem);
+  EXPECT_EQ(proc->removeFolder("fd").error(), platform::FileError::SystemFileSystem);
+  EXPECT_EQ(platform::realFileSystem().openExisting("/proc/self/comm").error(),
+            platform::FileError::SystemFileSystem);
+  if (auto sys = platform::realFileSystem().openFolder("/sys/kernel")) {
+    EXPECT_EQ(sys->systemFileSystem(), "sysfs");
+  }
 }
 
 TEST(FileSystem, FailuresCarryTheSystemsReason) {
