@@ -78,7 +78,7 @@ TEST_F(Clean, APreviewNamesWhatTheCleanThenRemoves) {
 
 TEST_F(Clean, AWordThatNamesNoItemIsAUsageErrorAndNothingIsRemoved) {
   for (const std::vector<std::string>& args : {std::vector<std::string>{"clean", "1", "0"},
-                                               {"clean", "36", "1"},
+                                               {"clean", "46", "1"},
                                                {"clean", "no-such-item", "1"}}) {
     const CliResult result = run(args);
     EXPECT_EQ(result.status, 2) << args.back();
