@@ -1,6 +1,7 @@
 #include "cleaner/ChromiumProfiles.h"
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string_view>
 
@@ -148,10 +149,16 @@ class JsonReader {
           value += '\f';
           break;
         case 'u': {
-          if (at_ + 4 > text_.size()) return std::nullopt;
-          const unsigned long code = std::stoul(std::string(text_.substr(at_, 4)), nullptr, 16);
-          at_ += 4;
-          value += code < 0x80 ? static_cast<char>(code) : '?';
+          auto code = Hex4();
+          if (!code) return std::nullopt;
+          // A pair of surrogates stands for one character beyond the first plane.
+          if (*code >= 0xD800 && *code < 0xDC00 && text_.substr(at_, 2) == "\\u") {
+            at_ += 2;
+            const auto low = Hex4();
+            if (!low || *low < 0xDC00 || *low > 0xDFFF) return std::nullopt;
+            code = 0x10000 + ((*code - 0xD800) << 10) + (*low - 0xDC00);
+          }
+          AppendUtf8(value, *code);
           break;
         }
         default:
@@ -160,8 +167,11 @@ class JsonReader {
     }
     return std::nullopt;
   }
+  // Called with each member whose value is a string, at any depth, by SkipValue.
+  using MemberVisit = std::function<void(const std::string& name, const std::string& value)>;
+
   // Skips one value of any kind. False on text that is not JSON.
-  bool SkipValue(int depth = 0) {
+  bool SkipValue(int depth = 0, const MemberVisit& visit = {}) {
     if (depth > 64) return false;
     SkipSpace();
     if (at_ >= text_.size()) return false;
@@ -172,8 +182,15 @@ class JsonReader {
       ++at_;
       if (Take(close)) return true;
       do {
-        if (c == '{' && (!String() || !Take(':'))) return false;
-        if (!SkipValue(depth + 1)) return false;
+        std::optional<std::string> name;
+        if (c == '{' && (!(name = String()) || !Take(':'))) return false;
+        if (name && visit && Peek('"')) {
+          const auto value = String();
+          if (!value) return false;
+          visit(*name, *value);
+          continue;
+        }
+        if (!SkipValue(depth + 1, visit)) return false;
       } while (Take(','));
       return Take(close);
     }
@@ -210,6 +227,40 @@ class JsonReader {
   }
 
  private:
+  std::optional<unsigned long> Hex4() {
+    if (at_ + 4 > text_.size()) return std::nullopt;
+    unsigned long code = 0;
+    for (int i = 0; i < 4; ++i) {
+      const char h = text_[at_++];
+      code <<= 4;
+      if (h >= '0' && h <= '9') {
+        code |= static_cast<unsigned long>(h - '0');
+      } else if ((h | 0x20) >= 'a' && (h | 0x20) <= 'f') {
+        code |= static_cast<unsigned long>((h | 0x20) - 'a' + 10);
+      } else {
+        return std::nullopt;
+      }
+    }
+    return code;
+  }
+  static void AppendUtf8(std::string& text, unsigned long code) {
+    if (code < 0x80) {
+      text += static_cast<char>(code);
+    } else if (code < 0x800) {
+      text += static_cast<char>(0xC0 | (code >> 6));
+      text += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+      text += static_cast<char>(0xE0 | (code >> 12));
+      text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+      text += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+      text += static_cast<char>(0xF0 | (code >> 18));
+      text += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+      text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+      text += static_cast<char>(0x80 | (code & 0x3F));
+    }
+  }
+
   std::string_view text_;
   std::size_t at_ = 0;
 };
@@ -229,7 +280,7 @@ std::vector<std::string> ProfilesInLocalState(const std::string& json) {
       profiles.push_back(std::move(name));
     }
   } catch (const std::exception&) {
-    // A malformed escape: the names read before it stand.
+    // Out of memory: the names read before stand.
   }
   return profiles;
 }
@@ -258,6 +309,17 @@ std::vector<TChromiumProfile> FindChromiumProfiles() {
     for (const std::string& name : listed) add(install, name + "/");
   }
   return profiles;
+}
+
+std::optional<std::vector<std::string>> BookmarkedAddresses(const std::string& json) {
+  std::vector<std::string> addresses;
+  JsonReader reader(json);
+  const bool read = reader.SkipValue(0, [&](const std::string& name, const std::string& value) {
+    if (name == "url") addresses.push_back(value);
+  });
+  if (!read) return std::nullopt;
+  reader.SkipSpace();
+  return addresses;
 }
 
 bool ChromiumProfileInUse(const TChromiumProfile& profile) {

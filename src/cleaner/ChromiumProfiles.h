@@ -13,6 +13,7 @@
 //   <cache folder>/<profile>/Cache, Code Cache
 // Opera keeps its only profile in the user data folder itself (~/.config/opera/History).
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,10 @@ std::vector<TChromiumProfile> FindChromiumProfiles();
 // The profile folder names that a Local State text lists, in the order written. Names that
 // would leave the user data folder (a separator, "..") are left out.
 std::vector<std::string> ProfilesInLocalState(const std::string& json);
+
+// Every address that a Bookmarks text (JSON: "roots" with folders of "children", each bookmark
+// with its "url") holds, in the order written; null when the text is not JSON.
+std::optional<std::vector<std::string>> BookmarkedAddresses(const std::string& json);
 
 // True when a browser is running with the profile's user data folder.
 bool ChromiumProfileInUse(const TChromiumProfile& profile);

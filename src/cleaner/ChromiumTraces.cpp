@@ -61,6 +61,8 @@ const std::vector<TRowSelection> kFormRows = {
     {"contact_info", {}},
 };
 
+constexpr std::uint64_t kMaxBookmarks = 64u << 20;
+
 bool IsFile(const std::string& path) {
   auto info = platform::fs().info(path);
   return info && info->kind == platform::EntryKind::File;
@@ -100,11 +102,57 @@ void ClearRows(TEraseFiles& item, const std::string& database, const std::string
   }
 }
 
+// SQL text of a list of texts: ('a', 'b''s').
+std::string SqlList(const std::vector<std::string>& texts) {
+  std::string list = "(";
+  for (const std::string& text : texts) {
+    if (list.size() > 1) list += ", ";
+    list += '\'';
+    for (char c : text) {
+      list += c;
+      if (c == '\'') list += '\'';
+    }
+    list += '\'';
+  }
+  return list + ")";
+}
+
+// "Favicons" (Chromium 120: favicons, favicon_bitmaps, icon_mapping): the icons of the pages
+// visited, except those of bookmarked pages. Without readable bookmarks nothing is removed, so
+// that no bookmark loses its icon.
+void ClearFavicons(TEraseFiles& item, const TChromiumProfile& profile) {
+  const std::string favicons = profile.Folder + "Favicons";
+  if (!IsFile(favicons)) return;
+  std::vector<std::string> bookmarked;
+  const std::string bookmarks = profile.Folder + "Bookmarks";
+  if (IsFile(bookmarks)) {
+    const auto text = platform::fs().readFile(bookmarks, kMaxBookmarks);
+    const auto addresses = text ? BookmarkedAddresses(*text) : std::nullopt;
+    if (!addresses) {
+      if (item.Engine) {
+        item.Engine->RecordLeft(item, favicons,
+                                "the icons of visited pages stay: the bookmarks, whose icons "
+                                "must stay, could not be read");
+      }
+      return;
+    }
+    bookmarked = *addresses;
+  }
+  const std::string kept =
+      "(SELECT icon_id FROM icon_mapping WHERE page_url IN " + SqlList(bookmarked) + ")";
+  ClearRows(item, favicons, "icon_mapping",
+            {{"icon_mapping", "page_url NOT IN " + SqlList(bookmarked)},
+             {"favicon_bitmaps", "icon_id NOT IN " + kept},
+             {"favicons", "id NOT IN " + kept}},
+            "page icons");
+}
+
 }  // namespace
 
 void ClearChromiumHistory(TEraseFiles& item) {
   ForFreeProfiles(item, [&](const TChromiumProfile& profile) {
     ClearRows(item, profile.Folder + "History", "urls", kHistoryRows, "history entries");
+    ClearFavicons(item, profile);
     for (const char* name : kHistoryCopies) item.AddFile(profile.Folder + name);
   });
 }

@@ -7,7 +7,8 @@
 #include "cleaner/TEraseFiles.h"
 
 // "History": visits, addresses, downloads and search terms; with them the files that only
-// repeat the history (visited links, top sites, address-bar shortcuts).
+// repeat the history (visited links, top sites, address-bar shortcuts) and the icons of the
+// pages visited ("Favicons"), except those of bookmarked pages.
 void ClearChromiumHistory(TEraseFiles& item);
 // "Cookies" (older) and "Network/Cookies" (newer): every cookie.
 void ClearChromiumCookies(TEraseFiles& item);

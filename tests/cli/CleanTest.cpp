@@ -135,3 +135,16 @@ TEST_F(Clean, AnItemWhoseFileCannotBeDeletedEndsWithStatusOne) {
   }
   EXPECT_EQ(readFileBytes(kept), "not a trace");
 }
+
+TEST_F(Clean, AGroupWordCleansEveryItemOfItsGroupAndNoOther) {
+  const std::string thumbnail = t.write("home/.cache/thumbnails/normal/0a1b.png", "PNG");
+  const std::string history = t.write("home/.bash_history", "secret command\n");
+  const std::string cookies = t.write("home/.config/google-chrome/Default/Cookies", "not sqlite");
+  const CliResult result = run({"clean", "desktop"});
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_FALSE(pathExists(thumbnail));
+  EXPECT_TRUE(pathExists(history));
+  EXPECT_EQ(readFileBytes(history), "");
+  EXPECT_EQ(readFileBytes(cookies), "not sqlite");
+  EXPECT_TRUE(pathExists(recent));
+}

@@ -95,6 +95,24 @@ constexpr const char* kWebData = R"(
   INSERT INTO keywords VALUES (2, 'Search', 'search.example', '', 'https://search.example/?q={searchTerms}');
 )";
 
+// "Favicons": the icon of the bookmarked page and the icon of a page only visited.
+constexpr const char* kFavicons = R"(
+  CREATE TABLE meta(key LONGVARCHAR NOT NULL UNIQUE PRIMARY KEY, value LONGVARCHAR);
+  CREATE TABLE favicons(id INTEGER PRIMARY KEY, url LONGVARCHAR NOT NULL,
+      icon_type INTEGER DEFAULT 1);
+  CREATE TABLE favicon_bitmaps(id INTEGER PRIMARY KEY, icon_id INTEGER NOT NULL,
+      last_updated INTEGER DEFAULT 0, image_data BLOB, width INTEGER DEFAULT 0,
+      height INTEGER DEFAULT 0, last_requested INTEGER DEFAULT 0);
+  CREATE TABLE icon_mapping(id INTEGER PRIMARY KEY, page_url LONGVARCHAR NOT NULL,
+      icon_id INTEGER, page_url_type INTEGER DEFAULT 0);
+  INSERT INTO favicons VALUES (1, 'https://bookmarked.example/favicon.ico', 1),
+                              (2, 'https://secret.example/favicon.ico', 1);
+  INSERT INTO favicon_bitmaps VALUES (1, 1, 0, x'89504e47', 16, 16, 0),
+                                     (2, 2, 0, x'89504e47', 16, 16, 0);
+  INSERT INTO icon_mapping VALUES (1, 'https://bookmarked.example/', 1, 0),
+                                  (2, 'https://secret.example/page', 2, 0);
+)";
+
 constexpr const char* kBookmarks = R"({
    "checksum": "0f3e",
    "roots": {
@@ -125,10 +143,7 @@ class ChromiumTracesTest : public CleanerTest {
     Exec(profile + "Login Data",
          "CREATE TABLE logins(origin_url VARCHAR NOT NULL, username_value VARCHAR,"
          " password_value BLOB); INSERT INTO logins VALUES ('https://a.example/', 'me', x'01');");
-    Exec(profile + "Favicons",
-         "CREATE TABLE icon_mapping(id INTEGER PRIMARY KEY, page_url LONGVARCHAR NOT NULL,"
-         " icon_id INTEGER); INSERT INTO icon_mapping VALUES (1, 'https://bookmarked.example/', "
-         "1);");
+    Exec(profile + "Favicons", kFavicons);
     folder.write(relative + "/Bookmarks", kBookmarks);
     folder.write(relative + "/Preferences", R"({"profile":{"name":"Person 1"}})");
     folder.write(relative + "/Visited Links", "visited");
@@ -140,7 +155,7 @@ class ChromiumTracesTest : public CleanerTest {
   // What stays in every profile, as it was before the run.
   static std::map<std::string, std::string> Kept(const std::string& profile) {
     std::map<std::string, std::string> kept;
-    for (const char* name : {"Bookmarks", "Preferences", "Login Data", "Favicons"}) {
+    for (const char* name : {"Bookmarks", "Preferences", "Login Data"}) {
       kept[name] = readFileBytes(profile + name);
     }
     return kept;
@@ -190,6 +205,15 @@ TEST(LocalState, NamesTheProfilesOfItsInfoCacheAndNothingOutsideTheUserDataFolde
     SCOPED_TRACE(c.json);
     EXPECT_EQ(ProfilesInLocalState(c.json), c.profiles);
   }
+}
+
+TEST(Bookmarks, AddressesAreReadAtEveryDepthWithTheirEscapes) {
+  EXPECT_EQ(BookmarkedAddresses(kBookmarks), Texts{"https://bookmarked.example/"});
+  EXPECT_EQ(BookmarkedAddresses(R"({"roots":{"other":{"children":[{"children":[
+               {"type":"url","url":"https://caf\u00e9.example/\ud83d\ude00"}],"type":"folder"},
+               {"url":"https://b.example/?a=\"1\"","name":"url"}]}}})"),
+            (Texts{"https://caf\xc3\xa9.example/\xf0\x9f\x98\x80", "https://b.example/?a=\"1\""}));
+  EXPECT_EQ(BookmarkedAddresses(R"({"roots": {"bookmark_bar": {"children": [)"), std::nullopt);
 }
 
 TEST_F(ChromiumTracesTest, TracesGoInsideTheDatabasesOfEveryInstallAndTheRestStays) {
@@ -246,6 +270,11 @@ TEST_F(ChromiumTracesTest, TracesGoInsideTheDatabasesOfEveryInstallAndTheRestSta
     EXPECT_EQ(Count(webData, "SELECT count(*) FROM credit_cards"), 1);
     EXPECT_EQ(Count(webData, "SELECT count(*) FROM keywords"), 1);
     EXPECT_EQ(Kept(profile), before[profile]);
+    const std::string favicons = profile + "Favicons";
+    EXPECT_EQ(Count(favicons, "SELECT count(*) FROM icon_mapping WHERE icon_id = 1"), 1);
+    EXPECT_EQ(Count(favicons, "SELECT count(*) FROM favicons"), 1);
+    EXPECT_EQ(Count(favicons, "SELECT count(*) FROM favicon_bitmaps WHERE icon_id = 1"), 1);
+    EXPECT_EQ(readFileBytes(favicons).find("secret.example"), std::string::npos);
     EXPECT_FALSE(pathExists(profile + "Visited Links"));
     EXPECT_FALSE(pathExists(profile + "Top Sites"));
     EXPECT_FALSE(pathExists(profile + "Code Cache/js/index"));
@@ -289,12 +318,17 @@ TEST_F(ChromiumTracesTest, ADatabaseOfAnotherKindIsLeftAsItIsAndNamed) {
   fsys::remove(profile + "Network/Cookies");
   Exec(profile + "Network/Cookies", "CREATE TABLE other(x); INSERT INTO other VALUES (1);");
   const std::string otherCookies = readFileBytes(profile + "Network/Cookies");
+  // Bookmarks that cannot be read: no icon can be told to belong to a bookmark.
+  folder.write("config/microsoft-edge/Default/Bookmarks", "{\"roots\": {");
+  const std::string icons = readFileBytes(profile + "Favicons");
   TEraserEngine engine;
   engine.ChromiumHistory->Erase();
   engine.ChromiumCookies->Erase();
-  ASSERT_EQ(engine.Left.size(), 2u);
+  ASSERT_EQ(engine.Left.size(), 3u);
   EXPECT_EQ(engine.Left[0].What, history);
-  EXPECT_EQ(engine.Left[1].What, profile + "Network/Cookies");
+  EXPECT_EQ(engine.Left[1].What, profile + "Favicons");
+  EXPECT_EQ(engine.Left[2].What, profile + "Network/Cookies");
+  EXPECT_EQ(readFileBytes(profile + "Favicons"), icons);
   EXPECT_EQ(readFileBytes(history), "not sqlite");
   EXPECT_EQ(readFileBytes(profile + "Network/Cookies"), otherCookies);
 }
