@@ -100,6 +100,7 @@ void ClearRows(TEraseFiles& item, const std::string& database, const std::string
   } else if (cleared.Rows > 0) {
     item.Engine->RecordRemoved(item, database + ": " + std::to_string(cleared.Rows) + " " + noun);
   }
+  if (!cleared.Note.empty()) item.Engine->Notes.push_back({item.Name, database, 0, cleared.Note});
 }
 
 // SQL text of a list of texts: ('a', 'b''s').

@@ -56,4 +56,5 @@ void ClearKdeActivities(TEraseFiles& item) {
     item.Engine->RecordRemoved(
         item, database + ": " + std::to_string(cleared.Rows) + " activity records");
   }
+  if (!cleared.Note.empty()) item.Engine->Notes.push_back({item.Name, database, 0, cleared.Note});
 }

@@ -2,8 +2,13 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
+#include <vector>
+
+#include "platform/FileSystem.h"
+#include "platform/Folder.h"
 
 namespace {
 
@@ -61,6 +66,43 @@ std::string Condition(const TRowSelection& rows) {
   return rows.Where.empty() ? std::string() : " WHERE " + rows.Where;
 }
 
+// The first column of the first row, as text; empty when the query fails.
+std::string Text(sqlite3* db, const std::string& sql) {
+  sqlite3_stmt* raw = nullptr;
+  if (sqlite3_prepare_v2(db, sql.c_str(), -1, &raw, nullptr) != SQLITE_OK) return {};
+  std::unique_ptr<sqlite3_stmt, FinalizeStatement> statement(raw);
+  if (sqlite3_step(raw) != SQLITE_ROW) return {};
+  const unsigned char* text = sqlite3_column_text(raw, 0);
+  return text ? reinterpret_cast<const char*>(text) : "";
+}
+
+// Overwrites the journal with zeros, forces that to the device and empties it. Nothing when
+// there is no journal; a journal that is not a plain file of one name is not touched.
+std::string OverwriteJournal(const std::string& journal) {
+  auto place = platform::openContainingFolder(journal);
+  if (!place || place->name.empty()) return {};
+  const auto listed = place->folder->entry(place->name);
+  if (!listed || listed->kind == platform::EntryKind::Folder) return {};
+  if (listed->kind != platform::EntryKind::File || listed->links > 1) {
+    return "the journal is not a plain file of its own";
+  }
+  auto opened = place->folder->openFile(place->name, listed->id);
+  if (!opened) return opened.error().message();
+  const std::unique_ptr<platform::File> file = opened.release();
+  const std::vector<char> zeros(64u << 10, 0);
+  for (std::uint64_t done = 0; done < listed->size;) {
+    const std::size_t length =
+        static_cast<std::size_t>(std::min<std::uint64_t>(zeros.size(), listed->size - done));
+    if (auto written = file->write(zeros.data(), length); !written) {
+      return written.error().message();
+    }
+    done += length;
+  }
+  if (auto flushed = file->flush(); !flushed) return flushed.error().message();
+  if (auto emptied = file->truncate(0); !emptied) return emptied.error().message();
+  return {};
+}
+
 }  // namespace
 
 TRowsCleared ClearSqliteRows(const std::string& path, const std::string& requiredTable,
@@ -92,6 +134,13 @@ TRowsCleared ClearSqliteRows(const std::string& path, const std::string& require
   }
 
   std::string error;
+  // A rollback journal (any mode but a write-ahead log) is kept after the commit by this
+  // connection, so that it can be overwritten below; the mode holds for this connection only.
+  const bool rollbackJournal = !previewOnly && Text(raw, "PRAGMA journal_mode") != "wal";
+  if (rollbackJournal && !Run(raw, "PRAGMA journal_mode=PERSIST", error)) {
+    result.Error = error;
+    return result;
+  }
   if (!previewOnly &&
       (!Run(raw, "PRAGMA secure_delete=ON", error) || !Run(raw, "BEGIN IMMEDIATE", error))) {
     result.Error = error;
@@ -121,8 +170,24 @@ TRowsCleared ClearSqliteRows(const std::string& path, const std::string& require
     }
   }
   if (!Run(raw, "COMMIT", error)) return fail(error);
-  // The old pages in the write-ahead log go into the file (overwritten there) and the log ends.
   std::string ignored;
+  if (rollbackJournal) {
+    // The journal holds the pages as they were before the rows went. It is overwritten while
+    // a reserved lock keeps every other writer (and so every use of the journal) out.
+    if (Run(raw, "BEGIN IMMEDIATE", error)) {
+      if (const std::string why = OverwriteJournal(path + "-journal"); !why.empty()) {
+        result.Note =
+            "the journal that held the removed rows could not be overwritten (" + why + ")";
+      }
+      Run(raw, "ROLLBACK", ignored);
+    } else {
+      result.Note =
+          "the journal that held the removed rows could not be overwritten (" + error + ")";
+    }
+    // Leaving the kept journal behind removes its (now empty) file.
+    Run(raw, "PRAGMA journal_mode=DELETE", ignored);
+  }
+  // The old pages in the write-ahead log go into the file (overwritten there) and the log ends.
   Run(raw, "PRAGMA wal_checkpoint(TRUNCATE)", ignored);
   result.Ok = true;
   return result;

@@ -1,8 +1,10 @@
 #pragma once
 // Rows removed inside an SQLite database that other programs own (a browser's history, the
 // desktop's activity log): the file stays, only the chosen rows go. Deleted content is
-// overwritten in the file (secure_delete), and a write-ahead log is folded back into the file and
-// truncated, so the removed rows survive neither in the free pages nor in the log.
+// overwritten in the file (secure_delete), a write-ahead log is folded back into the file and
+// truncated, and a rollback journal, which receives the pages as they were before, is
+// overwritten before it is emptied: the removed rows survive neither in the free pages nor in
+// the log or the journal.
 
 #include <cstdint>
 #include <string>
@@ -19,6 +21,8 @@ struct TRowsCleared {
   bool Ok = false;
   std::uint64_t Rows = 0;  // rows removed (in a preview: that would be)
   std::string Error;       // why nothing was changed, when not Ok
+  // When Ok: what could not be done after the rows went (the journal not overwritten), or empty.
+  std::string Note;
 };
 
 // Removes the selected rows in one transaction (with previewOnly: counts them, opening the file

@@ -3,6 +3,9 @@
 // caches go, and the bookmarks, saved passwords and cards, search engines and settings stay
 // byte for byte.
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <filesystem>
 
 #include "CleanerFixture.h"
@@ -293,6 +296,30 @@ TEST_F(ChromiumTracesTest, TracesGoInsideTheDatabasesOfEveryInstallAndTheRestSta
 
   const auto [again, leftAgain] = Run(engine, true);
   EXPECT_TRUE(again.empty()) << WhatOf(again).front();
+}
+
+TEST_F(ChromiumTracesTest, TheRemovedRowsLeaveNoCopyInTheDatabasesJournal) {
+  const std::string profile = Profile("config/chromium/Default");
+  const std::string history = profile + "History";
+  // A journal kept from an earlier change (its header zeroed: nothing to roll back), which the
+  // next change writes the pages as they were into. The test holds it open to see that.
+  Exec(history, "PRAGMA journal_mode=PERSIST; UPDATE meta SET value = '67';");
+  const int journal = ::open((history + "-journal").c_str(), O_RDONLY);
+  ASSERT_GE(journal, 0);
+  TEraserEngine engine;
+  engine.ChromiumHistory->Erase();
+  EXPECT_TRUE(engine.Left.empty());
+  EXPECT_TRUE(engine.Notes.empty());
+  std::string written;
+  char block[4096];
+  for (ssize_t got; (got = ::pread(journal, block, sizeof block, written.size())) > 0;) {
+    written.append(block, static_cast<std::size_t>(got));
+  }
+  ::close(journal);
+  EXPECT_EQ(written.find("secret"), std::string::npos);
+  EXPECT_EQ(readFileBytes(history).find("secret"), std::string::npos);
+  EXPECT_FALSE(pathExists(history + "-journal"));
+  EXPECT_EQ(Count(history, "SELECT count(*) FROM meta"), 1);
 }
 
 TEST_F(ChromiumTracesTest, AProfileWhoseBrowserRunsIsSkippedAndNamedByEveryItem) {
