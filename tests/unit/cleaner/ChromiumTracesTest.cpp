@@ -298,6 +298,34 @@ TEST_F(ChromiumTracesTest, TracesGoInsideTheDatabasesOfEveryInstallAndTheRestSta
   EXPECT_TRUE(again.empty()) << WhatOf(again).front();
 }
 
+TEST_F(ChromiumTracesTest, ProfilesAreFoundInEachInstallWithTheirCachesAndNoLinkOnThePath) {
+  folder.makeFolder("home/snap/brave/245/.config/BraveSoftware/Brave-Browser/Default");
+  fsys::create_symlink("245", folder / "home/snap/brave/current");
+  // A snap whose "current" leads out of its folder is not followed.
+  folder.makeFolder("elsewhere/.config/vivaldi/Default");
+  folder.makeFolder("home/snap/vivaldi");
+  fsys::create_symlink("../../elsewhere", folder / "home/snap/vivaldi/current");
+  folder.makeFolder("home/.var/app/com.google.Chrome/config/google-chrome/Profile 3");
+  folder.write("home/.var/app/com.google.Chrome/config/google-chrome/Local State",
+               R"({"profile":{"info_cache":{"Profile 3":{},"Gone":{}}}})");
+  folder.write("config/opera/Preferences", "{}");
+
+  std::vector<std::string> found;
+  for (const TChromiumProfile& profile : FindChromiumProfiles()) {
+    found.push_back(profile.Folder + " | " + profile.Cache + " | " + profile.UserData);
+  }
+  const std::string home = folder / "home/";
+  const std::string brave = home + "snap/brave/245/.config/BraveSoftware/Brave-Browser/";
+  const std::string chrome = home + ".var/app/com.google.Chrome/config/google-chrome/";
+  EXPECT_EQ(
+      found,
+      (Texts{chrome + "Profile 3/ | " + home +
+                 ".var/app/com.google.Chrome/cache/google-chrome/Profile 3/ | " + chrome,
+             brave + "Default/ | " + home +
+                 "snap/brave/245/.cache/BraveSoftware/Brave-Browser/Default/ | " + brave,
+             folder / "config/opera/ | " + home + ".cache/opera/ | " + folder / "config/opera/"}));
+}
+
 TEST_F(ChromiumTracesTest, TheRemovedRowsLeaveNoCopyInTheDatabasesJournal) {
   const std::string profile = Profile("config/chromium/Default");
   const std::string history = profile + "History";
