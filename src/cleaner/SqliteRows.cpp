@@ -89,6 +89,9 @@ std::string OverwriteJournal(const std::string& journal) {
   auto opened = place->folder->openFile(place->name, listed->id);
   if (!opened) return opened.error().message();
   const std::unique_ptr<platform::File> file = opened.release();
+  if (const auto now = file->info(); !now || now->links > 1) {
+    return "the journal is not a plain file of its own";
+  }
   const std::vector<char> zeros(64u << 10, 0);
   for (std::uint64_t done = 0; done < listed->size;) {
     const std::size_t length =

@@ -55,6 +55,10 @@ void EmptyFileInPlace(TEraseFiles& item, const std::string& path) {
   auto opened = place->folder->openFile(place->name, listed->id);
   if (!opened) return Left(item, path, Because("could not be opened", opened.error()));
   const std::unique_ptr<platform::File> file = opened.release();
+  // A name added since the entry was looked at shares the content just the same.
+  if (const auto now = file->info(); !now || now->links > 1) {
+    return Left(item, path, "it has other names (hard links): its content is shared, left whole");
+  }
   if (engine && engine->Overwrite) {
     if (auto overwritten = Overwrite(*file, listed->size); !overwritten) {
       return Left(item, path, Because("could not be overwritten", overwritten.error()));
