@@ -21,6 +21,15 @@ std::string Joined(const std::string& base, const std::string& relative) {
 void CollectThumbnails(TEraseFiles& item) {
   const std::string thumbnails = Joined(platform::cacheFolder(), "thumbnails");
   if (!thumbnails.empty()) item.AddFolder(thumbnails, "*", true, true);
+  // A flatpak application keeps the thumbnails it makes in its own cache folder.
+  const std::string flatpaks = Joined(platform::homeFolder(), ".var/app/");
+  if (flatpaks.empty()) return;
+  if (auto apps = platform::fs().listFolder(flatpaks)) {
+    for (const platform::DirEntry& app : *apps) {
+      if (app.isFolder())
+        item.AddFolder(flatpaks + app.name + "/cache/thumbnails", "*", true, true);
+    }
+  }
 }
 
 void EmptyShellHistories(TEraseFiles& item) {

@@ -5,7 +5,8 @@
 #include "cleaner/TEraseFiles.h"
 
 // ~/.cache/thumbnails (freedesktop.org thumbnail spec 0.9: normal/, large/, x-large/,
-// xx-large/ and fail/<program>/, one PNG per file shown): every thumbnail.
+// xx-large/ and fail/<program>/, one PNG per file shown), and the same folder of each flatpak
+// application (~/.var/app/<id>/cache/thumbnails): every thumbnail.
 void CollectThumbnails(TEraseFiles& item);
 // The histories of bash, zsh, fish, python, less, sqlite3 and node, emptied in place: a shell
 // that holds its history open goes on writing to the same, now empty, file, which keeps its

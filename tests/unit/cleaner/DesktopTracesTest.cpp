@@ -31,16 +31,19 @@ TEST_F(DesktopTracesTest, ThumbnailsOfEverySizeGoAndTheirFolderStays) {
                            "fail/gnome-thumbnail-factory/4e5f.png"}) {
     folder.write(std::string("home/.cache/thumbnails/") + file, "PNG");
   }
+  const std::string flatpak =
+      folder.write("home/.var/app/org.gnome.Loupe/cache/thumbnails/large/6a7b.png", "PNG");
   const std::string other = folder.write("home/.cache/other/keep.png", "PNG");
   TEraserEngine engine;
   engine.Preview = true;
   engine.DesktopThumbnails->Erase();
   engine.Preview = false;
-  EXPECT_EQ(engine.Removed.size(), 4u);
+  EXPECT_EQ(engine.Removed.size(), 5u);
   EXPECT_TRUE(pathExists(thumbnails + "/normal/0a1b.png"));
   engine.DesktopThumbnails->Erase();
   EXPECT_TRUE(engine.Left.empty());
   EXPECT_TRUE(fsys::is_empty(thumbnails));
+  EXPECT_FALSE(pathExists(flatpak));
   EXPECT_EQ(readFileBytes(other), "PNG");
 }
 
