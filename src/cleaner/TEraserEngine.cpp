@@ -2,8 +2,11 @@
 
 #include <pugixml.hpp>
 
+#include "cleaner/ApplicationTraces.h"
 #include "cleaner/BrowserTraces.h"
+#include "cleaner/ChromiumTraces.h"
 #include "cleaner/CleanerEnvironment.h"
+#include "cleaner/DesktopTraces.h"
 #include "cleaner/PrefsValues.h"
 #include "cleaner/WindowsTraces.h"
 #include "cleaner/XmlReader.h"
@@ -35,6 +38,7 @@ TEraserEngine::TEraserEngine() {
   Cancelled = false;
   LoadAtStartup = false;
   BuildCatalogue();
+  BuildLinuxItems();
   Shredder = std::make_unique<TShredder>();
   PluginManager = std::make_unique<TPluginManager>();
   Misc = std::make_unique<TMisc>();
@@ -177,6 +181,46 @@ void TEraserEngine::BuildCatalogue() {
       fileWork(CollectOperaCookies);
   files(OperaFormsData, "OperaFormsData", "Opera Auto Complete Forms and Passwords Data", false)
       ->OnErase = fileWork(CollectOperaFormsData);
+}
+
+const std::vector<TTraceGroup>& TEraserEngine::Groups() {
+  static const std::vector<TTraceGroup> groups = {
+      {"windows", "Windows", 0, 14},
+      {"ie", "Internet Explorer", 14, 9},
+      {"mozilla", "Netscape/Mozilla (Firefox, Thunderbird)", 23, 4},
+      {"aol", "AOL", 27, 4},
+      {"opera", "Opera", 31, 4},
+      {"chromium", "Chromium-family browsers (Chrome, Chromium, Brave, Edge, Vivaldi, Opera)", 35,
+       4},
+      {"desktop", "Desktop", 39, 3},
+      {"applications", "Applications", 42, 3},
+  };
+  return groups;
+}
+
+void TEraserEngine::BuildLinuxItems() {
+  // Items that only find something where the program uses such files; none is checked until
+  // the user chooses it.
+  auto files = [this](TEraseFiles*& field, const char* name, const char* caption,
+                      void (*work)(TEraseFiles&)) {
+    field = AddFileEraser(name, caption);
+    field->Enabled = false;
+    field->OnErase = [work](TEraser& item) { work(static_cast<TEraseFiles&>(item)); };
+  };
+  files(ChromiumHistory, "ChromiumHistory", "Chromium-family History, Downloads and Searches",
+        ClearChromiumHistory);
+  files(ChromiumCookies, "ChromiumCookies", "Chromium-family Cookies", ClearChromiumCookies);
+  files(ChromiumCache, "ChromiumCache", "Chromium-family Cache", CollectChromiumCache);
+  files(ChromiumFormData, "ChromiumFormData", "Chromium-family Auto Complete Forms Data",
+        ClearChromiumFormData);
+  files(DesktopThumbnails, "DesktopThumbnails", "Thumbnails of Pictures and Documents",
+        CollectThumbnails);
+  files(ShellHistories, "ShellHistories", "Shell and Tool Histories", EmptyShellHistories);
+  files(KdeActivities, "KdeActivities", "KDE Activity History", ClearKdeActivities);
+  files(LibreOfficeRecentDocuments, "LibreOfficeRecentDocuments", "LibreOffice Recent Documents",
+        ClearLibreOfficeRecentDocuments);
+  files(VlcRecentMedia, "VlcRecentMedia", "VLC Recent Media", ClearVlcRecentMedia);
+  files(GimpRecentDocuments, "GimpRecentDocuments", "GIMP Recent Documents", ClearGimpDocuments);
 }
 
 void TEraserEngine::SetLoadAtStartup(bool value) {

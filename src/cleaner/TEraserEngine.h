@@ -1,9 +1,12 @@
 #pragma once
 // The trace-cleaning engine: the catalogue of 35 cleanable items, the program options, and the
-// Shredder, plug-in, Misc and Scheduler sections, all configured from "prefs.dat".
+// Shredder, plug-in, Misc and Scheduler sections, all configured from "prefs.dat"; after the
+// catalogue, the items of the traces a Linux desktop leaves (Chromium-family browsers, Desktop,
+// Applications), which "prefs.dat" does not hold.
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "cleaner/TCustomEraserEngine.h"
 #include "cleaner/TEraseFiles.h"
@@ -13,8 +16,22 @@
 #include "cleaner/TScheduler.h"
 #include "cleaner/TShredder.h"
 
+// A group of items as the Clean traces page shows it: a range of Erasers. `Key` names the whole
+// group on the command line.
+struct TTraceGroup {
+  const char* Key;
+  const char* Caption;
+  std::size_t First;
+  std::size_t Count;
+};
+
 class TEraserEngine : public TCustomEraserEngine {
  public:
+  // The number of items that "prefs.dat" describes; those after them are the Linux items.
+  static constexpr std::size_t kCatalogueSize = 35;
+  // Every group, in the order of Erasers.
+  static const std::vector<TTraceGroup>& Groups();
+
   // Builds the catalogue (fixed entries resolved now), then the Shredder, plug-in, Misc and
   // Scheduler sections in that order.
   TEraserEngine();
@@ -65,6 +82,19 @@ class TEraserEngine : public TCustomEraserEngine {
   TEraseFiles* OperaLocationBar = nullptr;
   TEraseFiles* OperaCookies = nullptr;
   TEraseFiles* OperaFormsData = nullptr;
+  // Group "Chromium-family browsers":
+  TEraseFiles* ChromiumHistory = nullptr;
+  TEraseFiles* ChromiumCookies = nullptr;
+  TEraseFiles* ChromiumCache = nullptr;
+  TEraseFiles* ChromiumFormData = nullptr;
+  // Group "Desktop":
+  TEraseFiles* DesktopThumbnails = nullptr;
+  TEraseFiles* ShellHistories = nullptr;
+  TEraseFiles* KdeActivities = nullptr;
+  // Group "Applications":
+  TEraseFiles* LibreOfficeRecentDocuments = nullptr;
+  TEraseFiles* VlcRecentMedia = nullptr;
+  TEraseFiles* GimpRecentDocuments = nullptr;
 
   std::unique_ptr<TShredder> Shredder;
   std::unique_ptr<TPluginManager> PluginManager;
@@ -96,6 +126,7 @@ class TEraserEngine : public TCustomEraserEngine {
 
  private:
   void BuildCatalogue();
+  void BuildLinuxItems();
 
   bool loadAtStartupRead_ = false;  // the last LoadFromFile read the option
 };

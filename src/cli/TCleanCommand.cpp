@@ -61,6 +61,13 @@ std::vector<TEraser*> ChooseTraceItems(const TEraserEngine& engine,
       continue;
     }
     bool found = false;
+    // A group's key stands for every item of the group.
+    for (const TTraceGroup& group : TEraserEngine::Groups()) {
+      if (!platform::equalsNoCase(group.Key, word)) continue;
+      for (std::size_t i = group.First; i < group.First + group.Count && i < chosen.size(); ++i)
+        chosen[i] = true;
+      found = true;
+    }
     for (std::size_t i = 0; i < engine.Erasers.size(); ++i) {
       const TEraser& item = *engine.Erasers[i];
       if (platform::equalsNoCase(item.Name, word) || platform::equalsNoCase(item.Caption, word)) {

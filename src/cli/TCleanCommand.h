@@ -1,6 +1,7 @@
 #pragma once
-// `ferrovane-cli clean [--preview] [ITEM...]`: the trace-cleaning items of the catalogue
-// ("prefs.dat"), named by number (1 to 35, in the catalogue's order) or by name or caption; with
+// `ferrovane-cli clean [--preview] [ITEM...]`: the trace-cleaning items (the catalogue of
+// "prefs.dat", then the Linux items), named by number (from 1, in the order of the Clean traces
+// page), by name or caption, or by the key of their group ("chromium", "desktop", ...); with
 // none named, the items checked on the window's Clean traces page (their Enabled flag until the
 // page has recorded a choice). --preview (or --dry-run) lists what they would remove and removes
 // nothing.

@@ -117,8 +117,9 @@ int TCommandLine::Run(int argc, char** argv) {
   clean->add_flag("--preview", options.clean.preview,
                   "List what the items would remove, with sizes; remove nothing (as --dry-run)");
   clean->add_option("ITEM", options.clean.items,
-                    "Items by number (1 to 35, in the order of the Clean traces page) or by name "
-                    "or caption; default: the items checked on that page");
+                    "Items by number (1 to 45, in the order of the Clean traces page), by name "
+                    "or caption, or by group (windows, ie, mozilla, aol, opera, chromium, "
+                    "desktop, applications); default: the items checked on that page");
 
   // Everything after the first "--" is a path, whatever it looks like. CLI11 is given only what
   // comes before it: within a subcommand it takes "--" only before the first path.

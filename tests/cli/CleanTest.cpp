@@ -78,7 +78,7 @@ TEST_F(Clean, APreviewNamesWhatTheCleanThenRemoves) {
 
 TEST_F(Clean, AWordThatNamesNoItemIsAUsageErrorAndNothingIsRemoved) {
   for (const std::vector<std::string>& args : {std::vector<std::string>{"clean", "1", "0"},
-                                               {"clean", "36", "1"},
+                                               {"clean", "46", "1"},
                                                {"clean", "no-such-item", "1"}}) {
     const CliResult result = run(args);
     EXPECT_EQ(result.status, 2) << args.back();
@@ -134,4 +134,17 @@ TEST_F(Clean, AnItemWhoseFileCannotBeDeletedEndsWithStatusOne) {
     EXPECT_NE(result.err.find(c.file.substr(c.folder.size())), std::string::npos) << result.err;
   }
   EXPECT_EQ(readFileBytes(kept), "not a trace");
+}
+
+TEST_F(Clean, AGroupWordCleansEveryItemOfItsGroupAndNoOther) {
+  const std::string thumbnail = t.write("home/.cache/thumbnails/normal/0a1b.png", "PNG");
+  const std::string history = t.write("home/.bash_history", "secret command\n");
+  const std::string cookies = t.write("home/.config/google-chrome/Default/Cookies", "not sqlite");
+  const CliResult result = run({"clean", "desktop"});
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_FALSE(pathExists(thumbnail));
+  EXPECT_TRUE(pathExists(history));
+  EXPECT_EQ(readFileBytes(history), "");
+  EXPECT_EQ(readFileBytes(cookies), "not sqlite");
+  EXPECT_TRUE(pathExists(recent));
 }

@@ -63,9 +63,11 @@ class CleanTracesPageTest : public QObject {
   void itemsAreGroupedAndGreyedWhereNothingIsFound() {
     TracesFixture t;
     t.page()->RefreshAvailability();
-    QCOMPARE(t.tree()->topLevelItemCount(), 5);
-    const int counts[] = {14, 9, 4, 4, 4};
-    for (int i = 0; i < 5; ++i) QCOMPARE(t.tree()->topLevelItem(i)->childCount(), counts[i]);
+    // The catalogue's five groups, then Chromium-family browsers, Desktop and Applications.
+    QCOMPARE(t.tree()->topLevelItemCount(), 8);
+    const int counts[] = {14, 9, 4, 4, 4, 4, 3, 3};
+    for (int i = 0; i < 8; ++i) QCOMPARE(t.tree()->topLevelItem(i)->childCount(), counts[i]);
+    QVERIFY(t.tree()->topLevelItem(6)->text(0) == "Desktop");
 
     QTreeWidgetItem* cookies = t.row("Netscape/Mozilla Cookies");
     QVERIFY(cookies && !cookies->isDisabled());
@@ -173,11 +175,13 @@ class CleanTracesPageTest : public QObject {
       TracesFixture t;
       t.row("Netscape/Mozilla Cookies")->setCheckState(0, Qt::Checked);
       t.row("Recent Document List")->setCheckState(0, Qt::Unchecked);
+      t.row("Chromium-family Cookies")->setCheckState(0, Qt::Checked);
       t.f.find<QCheckBox>("chkOverwriteTraces")->setChecked(true);
       const std::string ini = readFileBytes(t.f.folder / "program/Ferrovane.ini");
       QVERIFY(ini.find("[CleanTraces]") != std::string::npos);
       QVERIFY(ini.find("NetscapeMozillaCookies=1") != std::string::npos);
       QVERIFY(ini.find("EraseStartMenuRecentDocuments=0") != std::string::npos);
+      QVERIFY(ini.find("ChromiumCookies=1") != std::string::npos);
       QVERIFY(ini.find("OverwriteFiles=1") != std::string::npos);
       QVERIFY(!pathExists(t.f.folder / "program/prefs.dat"));
 

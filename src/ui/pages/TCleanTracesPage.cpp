@@ -17,18 +17,6 @@ namespace {
 const char* const kSection = "CleanTraces";
 const char* const kOverwriteKey = "OverwriteFiles";
 
-// The groups of the catalogue, as ranges of its items.
-struct Group {
-  const char* caption;
-  std::size_t first;
-  std::size_t count;
-};
-constexpr Group kGroups[] = {{"Windows", 0, 14},
-                             {"Internet Explorer", 14, 9},
-                             {"Netscape/Mozilla (Firefox, Thunderbird)", 23, 4},
-                             {"AOL", 27, 4},
-                             {"Opera", 31, 4}};
-
 QString Text(const std::string& text) {
   return QString::fromLocal8Bit(text);
 }
@@ -78,11 +66,11 @@ void TCleanTracesPage::Attach(TEraserEngine& engine) {
   ui->tvTraceItems->clear();
   rows_.clear();
   const TIniFile settings = Settings();
-  for (const Group& group : kGroups) {
-    auto* top = new QTreeWidgetItem(ui->tvTraceItems, {tr(group.caption)});
+  for (const TTraceGroup& group : TEraserEngine::Groups()) {
+    auto* top = new QTreeWidgetItem(ui->tvTraceItems, {tr(group.Caption)});
     top->setFlags(Qt::ItemIsEnabled);
     top->setFirstColumnSpanned(true);
-    for (std::size_t i = group.first; i < group.first + group.count && i < engine.Erasers.size();
+    for (std::size_t i = group.First; i < group.First + group.Count && i < engine.Erasers.size();
          ++i) {
       TEraser& item = *engine.Erasers[i];
       auto* row = new QTreeWidgetItem(top, {Text(item.Caption)});

@@ -1,0 +1,197 @@
+#include "cleaner/SqliteRows.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "platform/FileSystem.h"
+#include "platform/Folder.h"
+
+namespace {
+
+constexpr int kBusyTimeoutMs = 2000;
+
+struct CloseDatabase {
+  void operator()(sqlite3* db) const { sqlite3_close_v2(db); }
+};
+struct FinalizeStatement {
+  void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
+};
+
+std::string ErrorOf(sqlite3* db) {
+  return db ? sqlite3_errmsg(db) : "out of memory";
+}
+
+std::optional<std::int64_t> Number(sqlite3* db, const std::string& sql) {
+  sqlite3_stmt* raw = nullptr;
+  if (sqlite3_prepare_v2(db, sql.c_str(), -1, &raw, nullptr) != SQLITE_OK) return std::nullopt;
+  std::unique_ptr<sqlite3_stmt, FinalizeStatement> statement(raw);
+  if (sqlite3_step(raw) != SQLITE_ROW) return std::nullopt;
+  return sqlite3_column_int64(raw, 0);
+}
+
+bool HasTable(sqlite3* db, const std::string& table) {
+  sqlite3_stmt* raw = nullptr;
+  if (sqlite3_prepare_v2(db, "SELECT count(*) FROM sqlite_master WHERE type='table' AND name=?1",
+                         -1, &raw, nullptr) != SQLITE_OK) {
+    return false;
+  }
+  std::unique_ptr<sqlite3_stmt, FinalizeStatement> statement(raw);
+  sqlite3_bind_text(raw, 1, table.c_str(), -1, SQLITE_TRANSIENT);
+  return sqlite3_step(raw) == SQLITE_ROW && sqlite3_column_int64(raw, 0) > 0;
+}
+
+bool Run(sqlite3* db, const std::string& sql, std::string& error) {
+  char* message = nullptr;
+  if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &message) == SQLITE_OK) return true;
+  error = message ? message : ErrorOf(db);
+  sqlite3_free(message);
+  return false;
+}
+
+// The table name quoted for SQL ("..." with inner quotes doubled).
+std::string Quoted(const std::string& table) {
+  std::string quoted = "\"";
+  for (char c : table) {
+    quoted += c;
+    if (c == '"') quoted += '"';
+  }
+  return quoted + "\"";
+}
+
+std::string Condition(const TRowSelection& rows) {
+  return rows.Where.empty() ? std::string() : " WHERE " + rows.Where;
+}
+
+// The first column of the first row, as text; empty when the query fails.
+std::string Text(sqlite3* db, const std::string& sql) {
+  sqlite3_stmt* raw = nullptr;
+  if (sqlite3_prepare_v2(db, sql.c_str(), -1, &raw, nullptr) != SQLITE_OK) return {};
+  std::unique_ptr<sqlite3_stmt, FinalizeStatement> statement(raw);
+  if (sqlite3_step(raw) != SQLITE_ROW) return {};
+  const unsigned char* text = sqlite3_column_text(raw, 0);
+  return text ? reinterpret_cast<const char*>(text) : "";
+}
+
+// Overwrites the journal with zeros, forces that to the device and empties it. Nothing when
+// there is no journal; a journal that is not a plain file of one name is not touched.
+std::string OverwriteJournal(const std::string& journal) {
+  auto place = platform::openContainingFolder(journal);
+  if (!place || place->name.empty()) return {};
+  const auto listed = place->folder->entry(place->name);
+  if (!listed || listed->kind == platform::EntryKind::Folder) return {};
+  if (listed->kind != platform::EntryKind::File || listed->links > 1) {
+    return "the journal is not a plain file of its own";
+  }
+  auto opened = place->folder->openFile(place->name, listed->id);
+  if (!opened) return opened.error().message();
+  const std::unique_ptr<platform::File> file = opened.release();
+  if (const auto now = file->info(); !now || now->links > 1) {
+    return "the journal is not a plain file of its own";
+  }
+  const std::vector<char> zeros(64u << 10, 0);
+  for (std::uint64_t done = 0; done < listed->size;) {
+    const std::size_t length =
+        static_cast<std::size_t>(std::min<std::uint64_t>(zeros.size(), listed->size - done));
+    if (auto written = file->write(zeros.data(), length); !written) {
+      return written.error().message();
+    }
+    done += length;
+  }
+  if (auto flushed = file->flush(); !flushed) return flushed.error().message();
+  if (auto emptied = file->truncate(0); !emptied) return emptied.error().message();
+  return {};
+}
+
+}  // namespace
+
+TRowsCleared ClearSqliteRows(const std::string& path, const std::string& requiredTable,
+                             const std::vector<TRowSelection>& rows, bool previewOnly,
+                             const std::string& notThatKind) {
+  TRowsCleared result;
+  sqlite3* raw = nullptr;
+  const int flags =
+      (previewOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOFOLLOW;
+  const int opened = sqlite3_open_v2(path.c_str(), &raw, flags, nullptr);
+  std::unique_ptr<sqlite3, CloseDatabase> db(raw);
+  if (opened != SQLITE_OK) {
+    result.Error = ErrorOf(raw);
+    return result;
+  }
+  sqlite3_busy_timeout(raw, kBusyTimeoutMs);
+  // A database that cannot be read (busy, damaged, not a database) says why.
+  if (!Number(raw, "SELECT count(*) FROM sqlite_master")) {
+    result.Error = ErrorOf(raw);
+    return result;
+  }
+  if (!HasTable(raw, requiredTable)) {
+    result.Error = notThatKind;
+    return result;
+  }
+  std::vector<const TRowSelection*> present;
+  for (const TRowSelection& selection : rows) {
+    if (HasTable(raw, selection.Table)) present.push_back(&selection);
+  }
+
+  std::string error;
+  // A rollback journal (any mode but a write-ahead log) is kept after the commit by this
+  // connection, so that it can be overwritten below; the mode holds for this connection only.
+  const bool rollbackJournal = !previewOnly && Text(raw, "PRAGMA journal_mode") != "wal";
+  if (rollbackJournal && !Run(raw, "PRAGMA journal_mode=PERSIST", error)) {
+    result.Error = error;
+    return result;
+  }
+  if (!previewOnly &&
+      (!Run(raw, "PRAGMA secure_delete=ON", error) || !Run(raw, "BEGIN IMMEDIATE", error))) {
+    result.Error = error;
+    return result;
+  }
+  const auto fail = [&](std::string why) {
+    std::string ignored;
+    if (!previewOnly) Run(raw, "ROLLBACK", ignored);
+    result.Rows = 0;
+    result.Error = std::move(why);
+    return result;
+  };
+  for (const TRowSelection* selection : present) {
+    const auto count =
+        Number(raw, "SELECT count(*) FROM " + Quoted(selection->Table) + Condition(*selection));
+    if (!count) return fail(ErrorOf(raw));
+    result.Rows += static_cast<std::uint64_t>(*count);
+  }
+  if (previewOnly) {
+    result.Ok = true;
+    return result;
+  }
+  // Tables in the order given: a condition may look at rows of a table removed after it.
+  for (const TRowSelection* selection : present) {
+    if (!Run(raw, "DELETE FROM " + Quoted(selection->Table) + Condition(*selection), error)) {
+      return fail(error);
+    }
+  }
+  if (!Run(raw, "COMMIT", error)) return fail(error);
+  std::string ignored;
+  if (rollbackJournal) {
+    // The journal holds the pages as they were before the rows went. It is overwritten while
+    // a reserved lock keeps every other writer (and so every use of the journal) out.
+    if (Run(raw, "BEGIN IMMEDIATE", error)) {
+      if (const std::string why = OverwriteJournal(path + "-journal"); !why.empty()) {
+        result.Note =
+            "the journal that held the removed rows could not be overwritten (" + why + ")";
+      }
+      Run(raw, "ROLLBACK", ignored);
+    } else {
+      result.Note =
+          "the journal that held the removed rows could not be overwritten (" + error + ")";
+    }
+    // Leaving the kept journal behind removes its (now empty) file.
+    Run(raw, "PRAGMA journal_mode=DELETE", ignored);
+  }
+  // The old pages in the write-ahead log go into the file (overwritten there) and the log ends.
+  Run(raw, "PRAGMA wal_checkpoint(TRUNCATE)", ignored);
+  result.Ok = true;
+  return result;
+}

@@ -1,0 +1,118 @@
+#include "cleaner/TraceFileEdits.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "cleaner/TCustomEraserEngine.h"
+#include "cleaner/TEraseFiles.h"
+#include "platform/FileSystem.h"
+#include "platform/Folder.h"
+#include "platform/Folders.h"
+#include "platform/PathText.h"
+
+namespace {
+
+constexpr std::size_t kZeroBlock = 64u << 10;
+
+void Left(TEraseFiles& item, const std::string& path, const std::string& reason) {
+  if (item.Engine) item.Engine->RecordLeft(item, path, reason);
+}
+
+std::string Because(const std::string& what, const std::error_code& error) {
+  return what + " (" + error.message() + ")";
+}
+
+// Overwrites the first `size` bytes of the open file with zeros and forces them to the device.
+platform::Status Overwrite(platform::File& file, std::uint64_t size) {
+  const std::vector<char> zeros(kZeroBlock, 0);
+  if (auto sought = file.seek(0); !sought) return sought;
+  for (std::uint64_t done = 0; done < size;) {
+    const std::size_t length =
+        static_cast<std::size_t>(std::min<std::uint64_t>(zeros.size(), size - done));
+    if (auto written = file.write(zeros.data(), length); !written) return written;
+    done += length;
+  }
+  return file.flush();
+}
+
+}  // namespace
+
+void EmptyFileInPlace(TEraseFiles& item, const std::string& path) {
+  if (!platform::isAbsolutePath(path)) return;
+  auto place = platform::openContainingFolder(path);
+  if (!place || place->name.empty()) return;
+  const auto listed = place->folder->entry(place->name);
+  // A link (a history sent to /dev/null, say) names a file of someone else's choosing.
+  if (!listed || listed->kind != platform::EntryKind::File || listed->size == 0) return;
+  if (listed->links > 1) {
+    return Left(item, path, "it has other names (hard links): its content is shared, left whole");
+  }
+  TCustomEraserEngine* engine = item.Engine;
+  if (engine && engine->Preview) {
+    engine->RecordRemoved(item, path, listed->size);
+    return;
+  }
+  auto opened = place->folder->openFile(place->name, listed->id);
+  if (!opened) return Left(item, path, Because("could not be opened", opened.error()));
+  const std::unique_ptr<platform::File> file = opened.release();
+  // A name added since the entry was looked at shares the content just the same.
+  if (const auto now = file->info(); !now || now->links > 1) {
+    return Left(item, path, "it has other names (hard links): its content is shared, left whole");
+  }
+  if (engine && engine->Overwrite) {
+    if (auto overwritten = Overwrite(*file, listed->size); !overwritten) {
+      return Left(item, path, Because("could not be overwritten", overwritten.error()));
+    }
+  }
+  if (auto emptied = file->truncate(0); !emptied) {
+    return Left(item, path, Because("could not be emptied", emptied.error()));
+  }
+  if (auto flushed = file->flush(); !flushed) {
+    return Left(item, path, Because("was emptied but not forced to the device", flushed.error()));
+  }
+  if (engine) {
+    engine->Journal.NoteDeletion(place->folder->path());
+    engine->RecordRemoved(item, path, listed->size);
+  }
+}
+
+void RewriteListFile(TEraseFiles& item, const std::string& path, const TListEdit& edit,
+                     const std::string& noun, std::uint64_t maxSize) {
+  if (!platform::isAbsolutePath(path)) return;
+  const auto info = platform::fs().info(path);
+  if (!info || info->kind != platform::EntryKind::File) return;
+  // Replacing a file that has other names would leave the list under those names.
+  if (info->links > 1) {
+    return Left(item, path, "it has other names (hard links): its content is shared, left whole");
+  }
+  const auto text = platform::fs().readFile(path, maxSize);
+  if (!text) return Left(item, path, Because("could not be read", text.error()));
+  std::size_t removed = 0;
+  const std::optional<std::string> cleaned = edit(*text, removed);
+  if (!cleaned) return Left(item, path, "it is not in the form expected; left as it is");
+  if (removed == 0) return;
+  TCustomEraserEngine* engine = item.Engine;
+  const std::string what = path + ": " + std::to_string(removed) + " " + noun;
+  if (engine && engine->Preview) {
+    engine->RecordRemoved(item, what);
+    return;
+  }
+  if (auto written = platform::fs().writeFileAtomic(path, *cleaned); !written) {
+    return Left(item, path, Because("could not be rewritten", written.error()));
+  }
+  // What is on the device now must read as the list without its entries.
+  const auto again = platform::fs().readFile(path, maxSize);
+  std::size_t remaining = 0;
+  const auto recheck = again ? edit(*again, remaining) : std::nullopt;
+  if (!again || !recheck || remaining != 0 || *recheck != *again) {
+    return Left(item, path, "was rewritten but does not read back as expected");
+  }
+  if (!engine) return;
+  engine->Journal.NoteDeletion(platform::parentFolderOf(path));
+  engine->RecordRemoved(item, what);
+  if (engine->Overwrite) {
+    engine->Notes.push_back({item.Name, path, 0,
+                             "the earlier copy of this file was replaced, not overwritten; a "
+                             "free-space wipe of its drive reaches it"});
+  }
+}
