@@ -2,6 +2,7 @@
 
 #include "cleaner/PrefsValues.h"
 #include "core/TWipeMethodsManager.h"
+#include "platform/Folders.h"
 
 namespace {
 
@@ -21,7 +22,10 @@ void LoadJobs(const pugi::xml_node& shredder, const JobList& list, TWipeEngine& 
   if (!jobs) return;
   for (pugi::xml_node job : jobs.children()) {
     if (job.type() != pugi::node_element) continue;
-    engine.AddItem(std::make_unique<TWipeItem>(list.kind, ReadText(job, list.attribute)));
+    // A file or folder is spelled without links on the way to it, as a path the user chooses is.
+    std::string path = ReadText(job, list.attribute);
+    if (list.kind != wkFreeSpace) path = platform::withoutLinksAbove(path);
+    engine.AddItem(std::make_unique<TWipeItem>(list.kind, std::move(path)));
   }
 }
 

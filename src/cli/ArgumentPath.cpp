@@ -11,7 +11,7 @@ std::string AbsoluteArgument(const std::string& argument) {
     path = current + path;
   }
   while (path.size() > 1 && path.back() == platform::kSeparator) path.pop_back();
-  return path;
+  return platform::withoutLinksAbove(path);
 }
 
 bool EndsInDotName(const std::string& path) {

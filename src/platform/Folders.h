@@ -48,4 +48,11 @@ std::string currentFolder();
 // True when the path is absolute (starts at the root of the file system).
 bool isAbsolutePath(const std::string& path);
 
+// A path the user chose, spelled with the links on the way to its last component resolved (a
+// home folder reached through a linked /home, say). Destructive steps never follow a link on the
+// way to their target, so a path is spelled this way once, when the user names it; a link planted
+// later is then refused. The last component is kept as it is (a link chosen itself is removed as
+// a link). Unchanged when the folder part cannot be resolved.
+std::string withoutLinksAbove(const std::string& path);
+
 }  // namespace platform

@@ -104,6 +104,19 @@ TEST_F(CommandLine, FilesAndFoldersAreWipedSilentlyWhateverTheirNames) {
   EXPECT_EQ(readFileBytes(outside), "not chosen");
 }
 
+TEST_F(CommandLine, APathGivenThroughALinkedFolderIsWipedWhereTheLinkLedWhenItWasGiven) {
+  // A home folder reached through a linked /home, say: the user names the file by that path.
+  t.write("real/home/notes", "secret");
+  t.write("real/home/dir/inside", "secret");
+  fsys::create_directory_symlink(t / "real", t / "via");
+  const CliResult wiped = run({"wipe", "-r", t / "via/home/notes", t / "via/home/dir"});
+  EXPECT_EQ(wiped.status, 0) << wiped.err;
+  EXPECT_FALSE(pathExists(t / "real/home/notes"));
+  EXPECT_FALSE(pathExists(t / "real/home/dir"));
+  EXPECT_TRUE(fsys::is_symlink(t / "via"));
+  EXPECT_TRUE(fsys::is_directory(t / "real/home"));
+}
+
 TEST_F(CommandLine, EveryPathLeftBehindIsNamedWithItsReason) {
   const std::string shared = t.write("data/shared\xff", "also elsewhere");
   fsys::create_hard_link(shared, t / "other name");

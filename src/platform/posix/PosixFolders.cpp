@@ -24,6 +24,16 @@ std::string homeFolderOverride;
 std::string dataFolderOverride;
 std::string cacheFolderOverride;
 
+// The folder with the links on its way resolved, so that what is later reached through it without
+// following links is what the user's setting names; as given when it cannot be resolved.
+std::string resolvedFolder(const std::string& folder) {
+  char* resolved = ::realpath(folder.c_str(), nullptr);
+  if (!resolved) return folder;
+  std::string path = resolved;
+  std::free(resolved);
+  return withTrailingSeparator(path);
+}
+
 std::string environment(const char* name) {
   const char* value = std::getenv(name);
   return value ? std::string(value) : std::string();
@@ -33,7 +43,7 @@ std::string environment(const char* name) {
 // the home folder.
 std::string xdgFolder(const char* variable, const char* belowHome) {
   std::string folder = environment(variable);
-  if (isAbsolutePath(folder)) return withTrailingSeparator(folder);
+  if (isAbsolutePath(folder)) return resolvedFolder(withTrailingSeparator(folder));
   std::string home = homeFolder();
   return home.empty() ? std::string() : home + belowHome;
 }
@@ -57,16 +67,16 @@ std::string tempFolder() {
   if (!tempFolderOverride.empty()) return tempFolderOverride;
   std::string folder = environment("TMPDIR");
   if (!isAbsolutePath(folder)) folder = "/tmp";
-  return withTrailingSeparator(folder);
+  return resolvedFolder(withTrailingSeparator(folder));
 }
 
 std::string homeFolder() {
   if (!homeFolderOverride.empty()) return homeFolderOverride;
   std::string home = environment("HOME");
-  if (isAbsolutePath(home)) return withTrailingSeparator(home);
+  if (isAbsolutePath(home)) return resolvedFolder(withTrailingSeparator(home));
   if (const passwd* entry = ::getpwuid(::getuid()); entry && entry->pw_dir) {
     std::string dir = entry->pw_dir;
-    if (isAbsolutePath(dir)) return withTrailingSeparator(dir);
+    if (isAbsolutePath(dir)) return resolvedFolder(withTrailingSeparator(dir));
   }
   return {};
 }
@@ -117,6 +127,16 @@ std::string currentFolder() {
 
 bool isAbsolutePath(const std::string& path) {
   return !path.empty() && path[0] == '/';
+}
+
+std::string withoutLinksAbove(const std::string& path) {
+  if (!isAbsolutePath(path)) return path;
+  std::string own = path;
+  while (own.size() > 1 && own.back() == '/') own.pop_back();
+  const auto separator = own.rfind('/');
+  if (separator == 0 || separator == std::string::npos) return path;
+  const std::string folder = resolvedFolder(own.substr(0, separator + 1));
+  return folder + own.substr(separator + 1);
 }
 
 }  // namespace platform

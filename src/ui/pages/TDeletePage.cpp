@@ -134,7 +134,8 @@ void TDeletePage::btnAddFilesClick() {
     for (const std::string& path : Prompts().OpenFiles(QStringLiteral("Select files to shred"),
                                                        QStringLiteral("All Files (*)"))) {
       if (!platform::isAbsolutePath(path)) continue;  // only full paths reach an engine
-      AddFileRow(engine.AddItem(std::make_unique<TWipeItem>(wkFile, path)));
+      AddFileRow(
+          engine.AddItem(std::make_unique<TWipeItem>(wkFile, platform::withoutLinksAbove(path))));
     }
   }
   UpdateDeleteButtons();
@@ -145,7 +146,8 @@ void TDeletePage::btnAddFolderClick() {
   if (host_.MayRun(engine)) {
     const auto folder = Prompts().BrowseFolder(QStringLiteral("Select Folder"));
     if (folder && platform::isAbsolutePath(*folder)) {
-      AddFolderRow(engine.AddItem(std::make_unique<TWipeItem>(wkFolder, *folder)));
+      AddFolderRow(engine.AddItem(
+          std::make_unique<TWipeItem>(wkFolder, platform::withoutLinksAbove(*folder))));
     }
   }
   UpdateDeleteButtons();

@@ -39,6 +39,15 @@ TEST_F(InTestFolder, ArgumentsBecomeAbsolutePathsWithoutFinalSeparators) {
   };
   for (const auto& c : cases) EXPECT_EQ(AbsoluteArgument(c.given), c.path) << c.given;
 
+  // A linked folder on the way is spelled as the folder it names, once, when the path is given:
+  // the wipe then reaches it without following a link. A link given itself stays the link.
+  t.makeFolder("real/inner");
+  std::filesystem::create_directory_symlink(t / "real", t / "via");
+  EXPECT_EQ(AbsoluteArgument("via/inner/file"), t / "real/inner/file");
+  EXPECT_EQ(AbsoluteArgument("via/inner"), t / "real/inner");
+  EXPECT_EQ(AbsoluteArgument("via"), t / "via");
+  EXPECT_EQ(AbsoluteArgument("via/"), t / "via");
+
   for (const char* dotted : {".", "..", "a/.", "a/..", "a/../", "/x/./"}) {
     EXPECT_TRUE(EndsInDotName(dotted)) << dotted;
   }
