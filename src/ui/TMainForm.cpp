@@ -21,6 +21,7 @@
 #include "ui/DesktopShell.h"
 #include "ui/OperaProfile.h"
 #include "ui/ProgramResources.h"
+#include "ui/TWindowRequest.h"
 #include "ui/pages/TAboutPage.h"
 #include "ui/pages/TCleanTracesPage.h"
 #include "ui/pages/TDeletePage.h"
@@ -147,6 +148,17 @@ void TMainForm::UpdateRolloverClick() {
 
 void TMainForm::websiteRolloverClick() {
   ShellOpen(QUrl(ProductSite() + QStringLiteral("/")));
+}
+
+void TMainForm::TakeRequest(const TWindowRequest& request) {
+  if (isMinimized()) showNormal();
+  raise();
+  activateWindow();
+  if (request.freeSpacePage) ui->MainPage->setCurrentWidget(freeSpacePage_);
+  if (!request.paths.empty()) {
+    ui->MainPage->setCurrentWidget(deletePage_);
+    deletePage_->QueuePaths(request.paths, request.base);
+  }
 }
 
 void TMainForm::AboutPageRolloverClick() {

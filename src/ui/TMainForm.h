@@ -24,6 +24,7 @@ class TFreeSpacePage;
 class TOptionsPage;
 class TRecentFilesPage;
 class TSpecialFoldersPage;
+struct TWindowRequest;
 
 class TMainForm : public QWidget, public TPageHost {
   Q_OBJECT
@@ -55,6 +56,11 @@ class TMainForm : public QWidget, public TPageHost {
   // Runs an engine. The program runs it for real; tests stand in for the run.
   using TEngineRunner = std::function<void(TWipeEngine&)>;
   void SetEngineRunner(TEngineRunner runner);
+
+  // A start's request (this one's command line, or a later start's): its paths are queued on the
+  // Delete-with-wiping page, or the Wipe-free-space page is shown; the window comes to the
+  // front. Nothing is wiped until the user starts a list and answers its question.
+  void TakeRequest(const TWindowRequest& request);
 
   // The updater program that the Update button starts when it is there: the parent folder of
   // the program folder.
