@@ -25,15 +25,48 @@ if [ -x "$prefix/bin/ferrovane" ]; then
     share/metainfo/org.example.ferrovane.metainfo.xml share/man/man1/ferrovane.1.gz; do
     [ -f "$prefix/$file" ] || fail "the install has no $file"
   done
-  grep -qx "Exec=$prefix/bin/ferrovane" "$prefix/share/applications/ferrovane.desktop" ||
-    fail "the menu entry does not start the installed program"
+  entry=$prefix/share/applications/ferrovane.desktop
+  grep -qx "Exec=$prefix/bin/ferrovane %F" "$entry" ||
+    fail "the menu entry does not start the installed program with the chosen files"
+  grep -qx "MimeType=application/octet-stream;inode/directory;" "$entry" ||
+    fail "the menu entry does not open files and folders"
+  grep -qx "Exec=$prefix/bin/ferrovane --free-space" "$entry" ||
+    fail "the menu entry has no action that wipes free space"
+  # The file-manager entries start the installed window with the selection; none wipes itself.
+  service_menu=$prefix/share/kio/servicemenus/ferrovane-wipe.desktop
+  nemo=$prefix/share/nemo/actions/ferrovane-wipe.nemo_action
+  script="$prefix/share/ferrovane/filemanagers/Wipe with Ferrovane"
+  thunar=$prefix/share/ferrovane/filemanagers/thunar-action.xml
+  for file in "$service_menu" "$nemo" "$script" "$thunar"; do
+    [ -f "$file" ] || fail "the install has no $file"
+    [ "$(grep -c "$prefix/bin/ferrovane" "$file")" = 1 ] || fail "$file does not start the window"
+    ! grep -q "ferrovane-cli" "$file" || fail "$file wipes without the window's question"
+  done
+  grep -qx "Exec=$prefix/bin/ferrovane -- %F" "$service_menu" || fail "the service menu is wrong"
+  grep -qx "Exec='$prefix/bin/ferrovane' -- %F" "$nemo" || fail "the Nemo action is wrong"
+  [ -x "$script" ] || fail "the Nautilus script cannot be run"
+  sh -n "$script" || fail "the Nautilus script is no shell script"
+  if command -v xmllint >/dev/null; then
+    xmllint --noout "$thunar" || fail "the Thunar action is no XML"
+  fi
+  # The script hands its arguments, names with blanks and dashes kept whole, to the program.
+  mkdir -p "$work/fake/bin"
+  sed "s|'$prefix/bin/ferrovane'|'$work/fake/bin/ferrovane'|" "$script" >"$work/fake/script"
+  printf '#!/bin/sh\nfor a in "$@"; do printf "[%%s]" "$a"; done\n' >"$work/fake/bin/ferrovane"
+  chmod +x "$work/fake/bin/ferrovane"
+  handed=$(sh "$work/fake/script" "a b" -x)
+  [ "$handed" = "[--][a b][-x]" ] || fail "the Nautilus script handed over $handed"
   if command -v appstreamcli >/dev/null; then
     appstreamcli validate --no-net "$prefix/share/metainfo/org.example.ferrovane.metainfo.xml" >/dev/null ||
       fail "appstreamcli does not accept the AppStream file"
   fi
   if command -v desktop-file-validate >/dev/null; then
-    desktop-file-validate "$prefix/share/applications/ferrovane.desktop" ||
-      fail "the menu entry is not valid"
+    desktop-file-validate "$entry" || fail "the menu entry is not valid"
+    # A service menu is of KDE's own type "Service", whose MimeType and Actions the validator
+    # knows only for applications: those two findings are expected, any other is a fault.
+    others=$(desktop-file-validate --no-hints "$service_menu" 2>&1 |
+      grep -v 'but the type is "Service" while this key is only valid for type "Application"' || true)
+    [ -z "$others" ] || fail "the service menu is not valid: $others"
   fi
 fi
 
