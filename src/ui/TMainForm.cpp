@@ -3,6 +3,7 @@
 #include "ui/TMainForm.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QTabBar>
 #include <QTimer>
@@ -11,6 +12,7 @@
 
 #include "cleaner/TEraserEngine.h"
 #include "core/Helpers.h"
+#include "core/RunOutcome.h"
 #include "core/SettingsFolder.h"
 #include "dialogs/PromptService.h"
 #include "dialogs/TfEditMethod.h"
@@ -21,6 +23,7 @@
 #include "ui/DesktopShell.h"
 #include "ui/OperaProfile.h"
 #include "ui/ProgramResources.h"
+#include "ui/TRunNotifier.h"
 #include "ui/TWindowRequest.h"
 #include "ui/pages/TAboutPage.h"
 #include "ui/pages/TCleanTracesPage.h"
@@ -150,10 +153,20 @@ void TMainForm::websiteRolloverClick() {
   ShellOpen(QUrl(ProductSite() + QStringLiteral("/")));
 }
 
-void TMainForm::TakeRequest(const TWindowRequest& request) {
+void TMainForm::bringToFront() {
   if (isMinimized()) showNormal();
   raise();
   activateWindow();
+}
+
+void TMainForm::SetRunNotifier(TRunNotifier* notifier) {
+  if (runNotifier_) disconnect(runNotifier_, nullptr, this, nullptr);
+  runNotifier_ = notifier;
+  if (notifier) connect(notifier, &TRunNotifier::activated, this, &TMainForm::bringToFront);
+}
+
+void TMainForm::TakeRequest(const TWindowRequest& request) {
+  bringToFront();
   if (request.freeSpacePage) ui->MainPage->setCurrentWidget(freeSpacePage_);
   if (!request.paths.empty()) {
     ui->MainPage->setCurrentWidget(deletePage_);
@@ -178,7 +191,14 @@ bool TMainForm::MayRun(const TWipeEngine& engine) const {
 
 bool TMainForm::RunEngine(TWipeEngine& engine) {
   if (!MayRun(engine)) return false;
+  if (runNotifier_) runNotifier_->RunStarted();
   runner_(engine);
+  // The progress window of the run has just closed: whether the user is looking is asked of
+  // the whole program, not of this window alone.
+  if (runNotifier_) {
+    runNotifier_->RunEnded(RunOutcomeOf(engine),
+                           QGuiApplication::applicationState() == Qt::ApplicationActive);
+  }
   return true;
 }
 

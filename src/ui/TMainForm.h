@@ -25,6 +25,7 @@ class TOptionsPage;
 class TRecentFilesPage;
 class TSpecialFoldersPage;
 struct TWindowRequest;
+class TRunNotifier;
 
 class TMainForm : public QWidget, public TPageHost {
   Q_OBJECT
@@ -61,6 +62,9 @@ class TMainForm : public QWidget, public TPageHost {
   // Delete-with-wiping page, or the Wipe-free-space page is shown; the window comes to the
   // front. Nothing is wiped until the user starts a list and answers its question.
   void TakeRequest(const TWindowRequest& request);
+  // Tells the desktop when a long run ends while the window is behind others; clicking its
+  // notification brings the window to the front. None by default (the caller keeps ownership).
+  void SetRunNotifier(TRunNotifier* notifier);
 
   // The updater program that the Update button starts when it is there: the parent folder of
   // the program folder.
@@ -98,7 +102,10 @@ class TMainForm : public QWidget, public TPageHost {
   TCleanTracesPage* cleanTracesPage_ = nullptr;
   TOptionsPage* optionsPage_ = nullptr;
   TAboutPage* aboutPage_ = nullptr;
+  void bringToFront();
+
   std::unique_ptr<TEraserEngine> cleanerEngine_;
+  TRunNotifier* runNotifier_ = nullptr;
   TWipeEngine* freeSpaceEngine_ = nullptr;
   TEngineRunner runner_;
   std::string operaProfileFolder_;

@@ -18,6 +18,7 @@
 #include "ui/QtCleanerEnvironment.h"
 #include "ui/QtWipeServices.h"
 #include "ui/TMainForm.h"
+#include "ui/TRunNotifier.h"
 #include "ui/TSingleInstance.h"
 #include "ui/TWindowRequest.h"
 #include "ui/TfmItemProps.h"
@@ -86,6 +87,9 @@ int main(int argc, char* argv[]) {
       }
       // What this start was given, then what later starts hand over.
       if (!arguments.request->Empty()) mainForm.TakeRequest(*arguments.request);
+      // A long run that ends while the window is behind others is told on the desktop.
+      TRunNotifier runNotifier;
+      mainForm.SetRunNotifier(&runNotifier);
       instance.SetHandler(
           [&mainForm](const TWindowRequest& request) { mainForm.TakeRequest(request); });
       result = QApplication::exec();
