@@ -56,6 +56,14 @@ if [ -x "$prefix/bin/ferrovane" ]; then
   chmod +x "$work/fake/bin/ferrovane"
   handed=$(sh "$work/fake/script" "a b" -x)
   [ "$handed" = "[--][a b][-x]" ] || fail "the Nautilus script handed over $handed"
+  # Every screenshot the AppStream file names is one taken from the program, kept with the
+  # sources (the web site serves the same files).
+  metainfo=$prefix/share/metainfo/org.example.ferrovane.metainfo.xml
+  shots=$(grep -o 'https://[^<]*/screenshots/[^<]*[.]png' "$metainfo" || true)
+  [ -n "$shots" ] || fail "the AppStream file shows no screenshot"
+  for url in $shots; do
+    [ -f "$(dirname "$0")/../../dist/screenshots/${url##*/}" ] || fail "no screenshot ${url##*/}"
+  done
   if command -v appstreamcli >/dev/null; then
     appstreamcli validate --no-net "$prefix/share/metainfo/org.example.ferrovane.metainfo.xml" >/dev/null ||
       fail "appstreamcli does not accept the AppStream file"
