@@ -3,6 +3,8 @@
 // user's Start and its question.
 
 #include <QDropEvent>
+#include <QFile>
+#include <QLocalSocket>
 #include <QMimeData>
 #include <QProcess>
 #include <QPushButton>
@@ -85,10 +87,17 @@ void HandedPathsTest::commandLinePathsAreQueuedAndAskedAboutBeforeAnyWipe() {
   std::vector<std::string> ran;
   f.form().SetEngineRunner(fakeRun([&](TWipeEngine& engine) { ran.push_back(engine.Name); }));
 
-  // Relative paths are taken from the folder the program was started in.
+  // A link to a folder is queued as a file: the link goes, its target is not walked.
+  QVERIFY(
+      QFile::link(QString::fromStdString(folder), QString::fromStdString(f.folder / "work/link")));
+
+  // Relative paths are taken from the folder the program was started in; a device is no file.
   f.form().TakeRequest(
-      TWindowRequest{{odd, "notes.txt", "tree/", f.folder / "missing"}, f.folder / "work/", false});
-  QCOMPARE(f.itemPaths(f.files()), (std::vector<std::string>{odd, f.folder / "work/notes.txt"}));
+      TWindowRequest{{odd, "notes.txt", "tree/", "link", f.folder / "missing", "/dev/null"},
+                     f.folder / "work/",
+                     false});
+  QCOMPARE(f.itemPaths(f.files()),
+           (std::vector<std::string>{odd, f.folder / "work/notes.txt", f.folder / "work/link"}));
   QCOMPARE(f.itemPaths(f.folders()), std::vector<std::string>{f.folder / "work/tree"});
   QCOMPARE(f.rowPaths("lvFiles"), f.itemPaths(f.files()));
   QCOMPARE(f.rowPaths("lvFolders"), f.itemPaths(f.folders()));
@@ -98,15 +107,17 @@ void HandedPathsTest::commandLinePathsAreQueuedAndAskedAboutBeforeAnyWipe() {
   QCOMPARE(f.prompts.messages.size(), std::size_t{1});
   QCOMPARE(f.prompts.lastMessage().caption, QStringLiteral("Warning"));
   QVERIFY(f.prompts.lastMessage().details.contains(QStringLiteral("missing: No such file")));
+  QVERIFY(
+      f.prompts.lastMessage().details.contains(QStringLiteral("/dev/null: not a file or folder")));
   QVERIFY(ran.empty());
   QVERIFY(readFileBytes(odd) == "x");
 
   // No to the question: nothing is wiped and the jobs stay queued.
   f.prompts.confirmations = {false};
   QTest::mouseClick(f.find<QPushButton>("btnStartShredFiles"), Qt::LeftButton);
-  QCOMPARE(f.prompts.lastMessage().text, QStringLiteral("Wipe 2 files? This cannot be undone."));
+  QCOMPARE(f.prompts.lastMessage().text, QStringLiteral("Wipe 3 files? This cannot be undone."));
   QVERIFY(ran.empty());
-  QCOMPARE(f.files().Items.size(), std::size_t{2});
+  QCOMPARE(f.files().Items.size(), std::size_t{3});
   // Yes: the list runs; the other list, also handed over, still asks.
   f.prompts.confirmations = {true};
   QTest::mouseClick(f.find<QPushButton>("btnStartShredFiles"), Qt::LeftButton);
@@ -188,9 +199,22 @@ void HandedPathsTest::aSecondStartHandsItsPathsToTheFirst() {
   // The session's runtime folder is the test's own, for this window and the second start.
   const std::string runtime = f.folder.makeFolder("runtime");
   qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(runtime));
-  TSingleInstance instance(TSingleInstance::DefaultChannel());
+  const QString channel = TSingleInstance::DefaultChannel();
+  QVERIFY(channel.startsWith(QString::fromStdString(runtime)));
+  // Nobody listens yet: the request is not taken.
+  QVERIFY(!TSingleInstance::HandOver(channel, TWindowRequest{{file}, {}, false}));
+  TSingleInstance instance(channel);
   QVERIFY(instance.Listen());
   instance.SetHandler([&f](const TWindowRequest& request) { f.form().TakeRequest(request); });
+
+  // Another program's bytes on the channel are dropped with its connection.
+  QLocalSocket stranger;
+  stranger.connectToServer(channel);
+  QVERIFY(stranger.waitForConnected());
+  stranger.write("GET / HTTP/1.0\r\n\r\n");
+  QSignalSpy dropped(&stranger, &QLocalSocket::disconnected);
+  QVERIFY(dropped.wait());
+  QVERIFY(f.files().Items.empty());
 
   QProcess second;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
