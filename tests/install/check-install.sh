@@ -20,6 +20,16 @@ for file in bin/ferrovane-cli share/ferrovane/Ferrovane.ini share/ferrovane/read
   [ -f "$prefix/$file" ] || fail "the install has no $file"
 done
 gzip -t "$prefix/share/man/man1/ferrovane-cli.1.gz" || fail "the manual page is damaged"
+# The polkit action lets administrators' rights be asked for the installed command line only.
+policy=$prefix/share/polkit-1/actions/org.ferrovane.wipe.policy
+[ -f "$policy" ] || fail "the install has no polkit action"
+grep -q '<action id="org.ferrovane.wipe">' "$policy" || fail "the polkit action has another id"
+grep -q "<allow_active>auth_admin</allow_active>" "$policy" || fail "the polkit action asks no password"
+grep -q "exec.path\">$prefix/bin/ferrovane-cli</annotate>" "$policy" ||
+  fail "the polkit action does not name the installed command line"
+if command -v xmllint >/dev/null; then
+  xmllint --noout "$policy" || fail "the polkit action is no XML"
+fi
 if [ -x "$prefix/bin/ferrovane" ]; then
   for file in share/applications/ferrovane.desktop share/icons/hicolor/scalable/apps/ferrovane.svg \
     share/metainfo/org.example.ferrovane.metainfo.xml share/man/man1/ferrovane.1.gz; do

@@ -7,6 +7,7 @@
 #include "core/TWipeEngine.h"
 #include "dialogs/PromptService.h"
 #include "platform/Drives.h"
+#include "ui/AdministratorRun.h"
 #include "ui/SizeFunctions.h"
 #include "ui/WipeReport.h"
 #include "ui/pages/TPageHost.h"
@@ -139,9 +140,11 @@ void TFreeSpacePage::btnFreeExecuteClick() {
   engine.ClearItems();
   if (host_.CloseAfterRun()) return;
 
-  ShowRunOutcome(
-      {QStringLiteral("The Wipe free space task has been aborted!"),
-       QStringLiteral("The free space of some drives has not been wiped completely. Drives: %1."),
-       QStringLiteral("The Wipe free space task has been completed successfully!")},
-      outcome);
+  const TRunTexts texts{
+      QStringLiteral("The Wipe free space task has been aborted!"),
+      QStringLiteral("The free space of some drives has not been wiped completely. Drives: %1."),
+      QStringLiteral("The Wipe free space task has been completed successfully!")};
+  ShowRunOutcome(texts, outcome);
+  // Drives that only the administrator may fill are offered to a run with those rights.
+  OfferAdministratorFreeSpaceRun(texts, outcome, engine);
 }
