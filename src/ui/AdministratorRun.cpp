@@ -78,8 +78,11 @@ std::optional<TRunOutcome> RunWithProgressStream(const QString& launcher,
     if (error == QProcess::FailedToStart) loop.quit();
   });
   process.start(launcher, arguments);
-  // The window goes on painting while the run, with its own rights, goes on elsewhere.
-  if (process.state() != QProcess::NotRunning) loop.exec();
+  // The window goes on painting while the run goes on with other rights, but takes no clicks
+  // or keys meanwhile: no other run starts and the window does not close under it. (The user
+  // cannot stop a process of the administrator; pkexec's own password question is another
+  // program's window.)
+  if (process.state() != QProcess::NotRunning) loop.exec(QEventLoop::ExcludeUserInputEvents);
   readLines();
   progress.reset();
   if (!outcome) {
