@@ -99,23 +99,19 @@ std::optional<TRunOutcome> RunWithProgressStream(const QString& launcher,
   return outcome;
 }
 
-void OfferAdministratorFreeSpaceRun(const TRunTexts& texts, const TRunOutcome& outcome,
-                                    TWipeEngine& engine) {
-  std::vector<std::string> mounts;
-  for (const TWipeFailure& failure : outcome.failures) {
-    if (failure.Reason == TWipeFailureReason::NeedsAdministrator) mounts.push_back(failure.Path);
-  }
+namespace {
+
+// Asks, runs the command line with the arguments and the paths through the launcher, and
+// reports its outcome.
+void offerRun(const QString& question, std::vector<std::string> args,
+              const std::vector<std::string>& paths, const TRunTexts& texts, TWipeEngine& engine) {
   const QString launcher = AdministratorLauncher();
-  if (mounts.empty() || launcher.isEmpty()) return;
+  if (paths.empty() || launcher.isEmpty()) return;
   QStringList names;
-  for (const std::string& mount : mounts) names << QString::fromLocal8Bit(mount);
-  if (!Prompts().Confirm(QStringLiteral("Wiping the free space of %1 needs administrator rights. "
-                                        "Run as administrator?")
-                             .arg(names.join(QStringLiteral(", "))))) {
-    return;
-  }
-  std::vector<std::string> args{"free-space", "--"};
-  args.insert(args.end(), mounts.begin(), mounts.end());
+  for (const std::string& path : paths) names << QString::fromLocal8Bit(path);
+  if (!Prompts().Confirm(question.arg(names.join(QStringLiteral(", "))))) return;
+  args.push_back("--");
+  args.insert(args.end(), paths.begin(), paths.end());
   QString problem;
   const auto elevated =
       RunWithProgressStream(launcher, CommandLineProgram(), args, engine, problem);
@@ -124,4 +120,31 @@ void OfferAdministratorFreeSpaceRun(const TRunTexts& texts, const TRunOutcome& o
     return;
   }
   ShowRunOutcome(texts, *elevated);
+}
+
+}  // namespace
+
+void OfferAdministratorFreeSpaceRun(const TRunTexts& texts, const TRunOutcome& outcome,
+                                    TWipeEngine& engine) {
+  std::vector<std::string> mounts;
+  for (const TWipeFailure& failure : outcome.failures) {
+    if (failure.Reason == TWipeFailureReason::NeedsAdministrator) mounts.push_back(failure.Path);
+  }
+  offerRun(QStringLiteral("Wiping the free space of %1 needs administrator rights. "
+                          "Run as administrator?"),
+           {"free-space"}, mounts, texts, engine);
+}
+
+void OfferAdministratorWipeRun(const TRunTexts& texts, const TRunOutcome& outcome,
+                               TWipeEngine& engine) {
+  std::vector<std::string> paths;
+  for (const TWipeFailure& failure : outcome.failures) {
+    const bool refused = failure.Error == std::errc::permission_denied ||
+                         failure.Error == std::errc::operation_not_permitted;
+    if (refused && !failure.Path.empty()) paths.push_back(failure.Path);
+  }
+  // Folders left behind go with everything in them, as the folders list wipes them.
+  offerRun(QStringLiteral("%1 could not be wiped without administrator rights. Run as "
+                          "administrator?"),
+           {"wipe", "-r"}, paths, texts, engine);
 }

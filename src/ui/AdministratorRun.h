@@ -33,3 +33,7 @@ std::optional<TRunOutcome> RunWithProgressStream(const QString& launcher,
 // rights are offered to a run with those rights, whose outcome is reported with the texts.
 void OfferAdministratorFreeSpaceRun(const TRunTexts& texts, const TRunOutcome& outcome,
                                     TWipeEngine& engine);
+// After a wipe of files or folders: what was left behind because the system refused the user
+// (permission denied, operation not permitted) is offered to a run with administrator rights.
+void OfferAdministratorWipeRun(const TRunTexts& texts, const TRunOutcome& outcome,
+                               TWipeEngine& engine);

@@ -30,6 +30,7 @@ class AdministratorRunTest : public QObject {
  private slots:
   void offeredOnlyForDrivesThatNeedItAndOnlyWithALauncher();
   void aRunWithoutAnOutcomeIsReportedAsSuch();
+  void wipesRefusedByTheSystemAreOfferedToo();
 };
 
 void AdministratorRunTest::offeredOnlyForDrivesThatNeedItAndOnlyWithALauncher() {
@@ -105,6 +106,38 @@ void AdministratorRunTest::aRunWithoutAnOutcomeIsReportedAsSuch() {
   QCOMPARE(f.prompts.lastMessage().caption, QStringLiteral("Warning"));
   QVERIFY(f.prompts.lastMessage().text.contains(QStringLiteral("without an outcome")));
   QVERIFY(f.prompts.lastMessage().text.contains(QStringLiteral("126")));
+  SetAdministratorLauncher(before);
+}
+
+void AdministratorRunTest::wipesRefusedByTheSystemAreOfferedToo() {
+  MainFormFixture f;
+  const std::string locked = f.folder.write("locked", "x");
+  const std::string busy = f.folder.write("busy", "y");
+  const std::string gone = f.folder.write("gone", "z");
+  f.prompts.openFiles.push_back({locked, busy, gone});
+  QTest::mouseClick(f.find<QPushButton>("btnAddFiles"), Qt::LeftButton);
+  f.form().SetEngineRunner(fakeRun([&](TWipeEngine& engine) {
+    engine.Failures = {
+        {locked, TWipeFailureReason::CannotOpen,
+         std::make_error_code(std::errc::permission_denied)},
+        {busy, TWipeFailureReason::CannotDelete,
+         std::make_error_code(std::errc::operation_not_permitted)},
+        // Not a matter of rights: not offered.
+        {gone, TWipeFailureReason::CannotOpen, std::make_error_code(std::errc::io_error)},
+    };
+  }));
+  const QString before = SetAdministratorLauncher(
+      QString::fromStdString(fakeLauncher(f.folder, ProgressOutcomeLine({}) + "\n", 0)));
+  f.prompts.confirmations = {true};
+  QTest::mouseClick(f.find<QPushButton>("btnStartShredFiles"), Qt::LeftButton);
+  QCOMPARE(f.prompts.messages.size(), std::size_t{3});
+  QVERIFY(f.prompts.messages[1].text.contains(QString::fromStdString(locked)));
+  QVERIFY(!f.prompts.messages[1].text.contains(QString::fromStdString(gone)));
+  QCOMPARE(
+      readFileBytes(f.folder / "asked"),
+      CommandLineProgram() + "\n--progress=json\nwipe\n-r\n--\n" + locked + "\n" + busy + "\n");
+  QCOMPARE(f.prompts.lastMessage().text,
+           QStringLiteral("The wipe task has been completed successfully!"));
   SetAdministratorLauncher(before);
 }
 

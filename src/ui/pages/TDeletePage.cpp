@@ -11,6 +11,7 @@
 #include "dialogs/PromptService.h"
 #include "platform/Folders.h"
 #include "platform/PathText.h"
+#include "ui/AdministratorRun.h"
 #include "ui/ShellFileInfo.h"
 #include "ui/WipeReport.h"
 #include "ui/pages/TPageHost.h"
@@ -264,10 +265,12 @@ void TDeletePage::startShred(TWipeEngine& engine) {
   RefreshDeleteLists();
   if (host_.CloseAfterRun()) return;
 
-  ShowRunOutcome({QStringLiteral("The wipe task has been aborted!"),
-                  QStringLiteral("The wipe task has not been completed. Left behind: %1."),
-                  QStringLiteral("The wipe task has been completed successfully!")},
-                 outcome);
+  const TRunTexts texts{QStringLiteral("The wipe task has been aborted!"),
+                        QStringLiteral("The wipe task has not been completed. Left behind: %1."),
+                        QStringLiteral("The wipe task has been completed successfully!")};
+  ShowRunOutcome(texts, outcome);
+  // What the system refused the user is offered to a run with administrator rights.
+  OfferAdministratorWipeRun(texts, outcome, engine);
 }
 
 void TDeletePage::btnStartShredFilesClick() {
