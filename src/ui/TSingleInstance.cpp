@@ -93,5 +93,18 @@ void TSingleInstance::readFrom(QLocalSocket* socket) {
   // Answered first: the sender ends at once, while the window may ask the user things.
   socket->write(kTaken);
   socket->flush();
-  if (handler_) handler_(*request);
+  if (handler_) {
+    handler_(*request);
+  } else {
+    waiting_.push_back(*request);
+  }
+}
+
+void TSingleInstance::SetHandler(THandler handler) {
+  handler_ = std::move(handler);
+  std::vector<TWindowRequest> waiting;
+  waiting.swap(waiting_);
+  if (handler_) {
+    for (const TWindowRequest& request : waiting) handler_(request);
+  }
 }

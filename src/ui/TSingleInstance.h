@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <vector>
 
 #include "ui/TWindowRequest.h"
 
@@ -32,8 +33,9 @@ class TSingleInstance : public QObject {
   // Starts listening, replacing a channel left behind by a window that has ended. False when the
   // channel cannot be made.
   bool Listen();
-  // What is done with each request that arrives.
-  void SetHandler(THandler handler) { handler_ = std::move(handler); }
+  // What is done with each request that arrives; requests taken before there was one (while the
+  // window was being made) are handed to it at once, in their order.
+  void SetHandler(THandler handler);
 
  private:
   void takeConnection();
@@ -42,4 +44,5 @@ class TSingleInstance : public QObject {
   QString channel_;
   QLocalServer* server_ = nullptr;
   THandler handler_;
+  std::vector<TWindowRequest> waiting_;
 };

@@ -216,6 +216,23 @@ void HandedPathsTest::aSecondStartHandsItsPathsToTheFirst() {
   QVERIFY(dropped.wait());
   QVERIFY(f.files().Items.empty());
 
+  // A request that comes while the window is still being made waits for it.
+  TSingleInstance early(channel + QStringLiteral("-early"));
+  QVERIFY(early.Listen());
+  QLocalSocket sender;
+  sender.connectToServer(channel + QStringLiteral("-early"));
+  QVERIFY(sender.waitForConnected());
+  const std::string request = TWindowRequest{{file}, {}, false}.Encode();
+  sender.write(QByteArray::number(qsizetype(request.size())) + '\n' +
+               QByteArray::fromStdString(request));
+  QSignalSpy answered(&sender, &QLocalSocket::readyRead);
+  QVERIFY(answered.wait());
+  QCOMPARE(sender.readAll(), QByteArray("ok\n"));
+  std::vector<TWindowRequest> taken;
+  early.SetHandler([&taken](const TWindowRequest& request) { taken.push_back(request); });
+  QCOMPARE(taken.size(), std::size_t{1});
+  QCOMPARE(taken[0].paths, std::vector<std::string>{file});
+
   QProcess second;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.insert(QStringLiteral("HOME"), QString::fromStdString(f.folder.homeFolder()));
