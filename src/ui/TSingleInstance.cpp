@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QStandardPaths>
 
 #include "platform/Processes.h"
 
@@ -18,10 +19,10 @@ const QByteArray kTaken = QByteArrayLiteral("ok\n");
 }  // namespace
 
 QString TSingleInstance::DefaultChannel() {
-  const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-  if (!runtime.isEmpty() && QDir::isAbsolutePath(runtime)) {
-    return QDir(runtime).filePath(QStringLiteral("ferrovane-window"));
-  }
+  // $XDG_RUNTIME_DIR, or where it is not set a folder of Qt's own that it makes for the user
+  // alone and checks: never a place where another user could listen first.
+  const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+  if (!runtime.isEmpty()) return QDir(runtime).filePath(QStringLiteral("ferrovane-window"));
   return QStringLiteral("ferrovane-window-%1").arg(platform::currentUserId());
 }
 

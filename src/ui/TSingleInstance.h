@@ -20,8 +20,8 @@ class TSingleInstance : public QObject {
  public:
   using THandler = std::function<void(const TWindowRequest&)>;
 
-  // The channel of the user's session: "ferrovane-window" in $XDG_RUNTIME_DIR, or, without
-  // one, a name that holds the user's id in Qt's own place for such channels.
+  // The channel of the user's session: "ferrovane-window" in the user's runtime folder
+  // ($XDG_RUNTIME_DIR, else the private one Qt makes).
   static QString DefaultChannel();
   // Gives the request to the window listening on the channel and waits for it to take it; false
   // when no window listens there (or it did not answer).

@@ -11,6 +11,7 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QtTest>
+#include <filesystem>
 
 #include "MainFormFixture.h"
 #include "ui/TSingleInstance.h"
@@ -198,6 +199,8 @@ void HandedPathsTest::aSecondStartHandsItsPathsToTheFirst() {
   const std::string file = f.folder.write("from the second start", "x");
   // The session's runtime folder is the test's own, for this window and the second start.
   const std::string runtime = f.folder.makeFolder("runtime");
+  // The user's alone, as a session's runtime folder is (another is not trusted).
+  std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
   qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(runtime));
   const QString channel = TSingleInstance::DefaultChannel();
   QVERIFY(channel.startsWith(QString::fromStdString(runtime)));
