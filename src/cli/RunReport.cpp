@@ -2,6 +2,7 @@
 
 #include "cli/TCliOutput.h"
 #include "cli/TCliWipeServices.h"
+#include "core/ProgressStream.h"
 
 bool ReportRun(TCliOutput& output, const TRunOutcome& outcome) {
   bool left = false;
@@ -37,8 +38,12 @@ bool RunAndReport(TCliOutput& output, TWipeEngine& engine) {
     TRunOutcome outcome;
     outcome.aborted = true;
     for (const auto& item : engine.Items) outcome.notReached.push_back(item->Path);
+    outcome.jobs = engine.Items.size();
+    if (output.JsonProgress()) output.JsonLine(ProgressOutcomeLine(outcome));
     return ReportRun(output, outcome);
   }
   engine.Execute();
-  return ReportRun(output, RunOutcomeOf(engine));
+  const TRunOutcome outcome = RunOutcomeOf(engine);
+  if (output.JsonProgress()) output.JsonLine(ProgressOutcomeLine(outcome));
+  return ReportRun(output, outcome);
 }

@@ -51,6 +51,12 @@ void TCliOutput::Result(const std::string& line) {
   if (outTerminal_) std::fflush(out_);
 }
 
+void TCliOutput::JsonLine(const std::string& line) {
+  const std::string text = line + "\n";
+  std::fwrite(text.data(), 1, text.size(), out_);
+  std::fflush(out_);
+}
+
 void TCliOutput::Detail(const std::string& line) {
   if (!verbose_) return;
   ClearProgress();

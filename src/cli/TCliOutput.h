@@ -19,7 +19,13 @@ class TCliOutput {
   bool Quiet() const { return quiet_; }
   bool Verbose() const { return verbose_; }
   // True when a progress line is shown: standard error is a terminal and --quiet is not given.
-  bool ShowsProgress() const { return errTerminal_ && !quiet_; }
+  bool ShowsProgress() const { return errTerminal_ && !quiet_ && !jsonProgress_; }
+  // With --progress=json: the run's progress and outcome go to standard output as JSON lines
+  // (core/ProgressStream.h) for a program that shows the run, and no progress line is drawn.
+  void SetJsonProgress(bool on) { jsonProgress_ = on; }
+  bool JsonProgress() const { return jsonProgress_; }
+  // One line of that stream, passed on at once.
+  void JsonLine(const std::string& line);
   // Columns of the terminal on standard error (80 when it does not say).
   unsigned Columns() const;
 
@@ -45,6 +51,7 @@ class TCliOutput {
   bool outTerminal_;
   std::FILE* err_;
   bool errTerminal_;
+  bool jsonProgress_ = false;
   bool progressShown_ = false;
 };
 

@@ -1,6 +1,7 @@
 #include "cli/TCliWipeServices.h"
 
 #include "cli/TCliOutput.h"
+#include "cli/TJsonProgress.h"
 #include "cli/TTerminalProgress.h"
 #include "core/TWipeEngine.h"
 #include "platform/Signals.h"
@@ -20,6 +21,19 @@ class RunProgress : public TTerminalProgress {
   TWipeEngine*& running_;
 };
 
+// The same for a program that reads the progress as JSON lines.
+class JsonRunProgress : public TJsonProgress {
+ public:
+  JsonRunProgress(TCliOutput& output, TWipeEngine*& running, TWipeEngine& engine)
+      : TJsonProgress(output), running_(running) {
+    running_ = &engine;
+  }
+  ~JsonRunProgress() override { running_ = nullptr; }
+
+ private:
+  TWipeEngine*& running_;
+};
+
 }  // namespace
 
 TCliWipeServices::TCliWipeServices(TCliOutput& output)
@@ -32,6 +46,7 @@ TCliWipeServices::~TCliWipeServices() {
 }
 
 std::unique_ptr<IWipeProgress> TCliWipeServices::OpenProgress(TWipeEngine& engine) {
+  if (output_.JsonProgress()) return std::make_unique<JsonRunProgress>(output_, running_, engine);
   return std::make_unique<RunProgress>(output_, running_, engine);
 }
 

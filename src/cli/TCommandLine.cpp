@@ -41,6 +41,7 @@ struct Options {
   bool dryRun = false;
   bool quiet = false;
   bool verbose = false;
+  std::string progress;
   TWipeRequest wipe;
   TFreeSpaceRequest freeSpace;
   TMethodsRequest methods;
@@ -65,6 +66,12 @@ int TCommandLine::Run(int argc, char** argv) {
                "No progress line; write only what was left behind and why");
   app.add_flag("-v,--verbose", options.verbose,
                "Also name the method of each engine and every file as its wipe begins");
+
+  app.add_option("--progress", options.progress,
+                 "With json: the progress and the outcome of each run as JSON lines on standard "
+                 "output, for a program that shows the run")
+      ->check(CLI::IsMember({"json"}))
+      ->type_name("FORMAT");
 
   CLI::App* wipe = app.add_subcommand(
       "wipe",
@@ -156,6 +163,7 @@ int TCommandLine::Run(int argc, char** argv) {
   // From here on a stop signal ends the run after its current block, not the program at once.
   platform::catchStopSignals();
   TCliOutput output(options.quiet, options.verbose);
+  output.SetJsonProgress(options.progress == "json");
   const TSettingsChoice settings = ChooseSettingsFolder();
   for (const std::string& problem : settings.Problems) output.Problem(problem);
   output.Detail("settings folder: " + settings.Folder);

@@ -3,6 +3,7 @@
 #include "ui/TMainForm.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QStringList>
 #include <QTabBar>
@@ -12,6 +13,7 @@
 
 #include "cleaner/TEraserEngine.h"
 #include "core/Helpers.h"
+#include "core/RunOutcome.h"
 #include "core/SettingsFolder.h"
 #include "core/StoredFileProblem.h"
 #include "core/TWipeMethodsManager.h"
@@ -24,6 +26,8 @@
 #include "ui/DesktopShell.h"
 #include "ui/OperaProfile.h"
 #include "ui/ProgramResources.h"
+#include "ui/TRunNotifier.h"
+#include "ui/TWindowRequest.h"
 #include "ui/pages/TAboutPage.h"
 #include "ui/pages/TCleanTracesPage.h"
 #include "ui/pages/TDeletePage.h"
@@ -156,6 +160,27 @@ void TMainForm::websiteRolloverClick() {
   ShellOpen(QUrl(ProductSite() + QStringLiteral("/")));
 }
 
+void TMainForm::bringToFront() {
+  if (isMinimized()) showNormal();
+  raise();
+  activateWindow();
+}
+
+void TMainForm::SetRunNotifier(TRunNotifier* notifier) {
+  if (runNotifier_) disconnect(runNotifier_, nullptr, this, nullptr);
+  runNotifier_ = notifier;
+  if (notifier) connect(notifier, &TRunNotifier::activated, this, &TMainForm::bringToFront);
+}
+
+void TMainForm::TakeRequest(const TWindowRequest& request) {
+  bringToFront();
+  if (request.freeSpacePage) ui->MainPage->setCurrentWidget(freeSpacePage_);
+  if (!request.paths.empty()) {
+    ui->MainPage->setCurrentWidget(deletePage_);
+    deletePage_->QueuePaths(request.paths, request.base);
+  }
+}
+
 void TMainForm::AboutPageRolloverClick() {
   ui->MainPage->setCurrentWidget(aboutPage_);
 }
@@ -175,7 +200,14 @@ bool TMainForm::MayRun(const TWipeEngine& engine) const {
 bool TMainForm::RunEngine(TWipeEngine& engine) {
   if (engine.Running() || closePending_) return false;
   const TEngineHold hold(*this, {&engine});
+  if (runNotifier_) runNotifier_->RunStarted();
   runner_(engine);
+  // The progress window of the run has just closed: whether the user is looking is asked of
+  // the whole program, not of this window alone.
+  if (runNotifier_) {
+    runNotifier_->RunEnded(RunOutcomeOf(engine),
+                           QGuiApplication::applicationState() == Qt::ApplicationActive);
+  }
   return true;
 }
 

@@ -25,6 +25,8 @@ class TFreeSpacePage;
 class TOptionsPage;
 class TRecentFilesPage;
 class TSpecialFoldersPage;
+struct TWindowRequest;
+class TRunNotifier;
 
 class TMainForm : public QWidget, public TPageHost {
   Q_OBJECT
@@ -57,6 +59,14 @@ class TMainForm : public QWidget, public TPageHost {
   // Runs an engine. The program runs it for real; tests stand in for the run.
   using TEngineRunner = std::function<void(TWipeEngine&)>;
   void SetEngineRunner(TEngineRunner runner);
+
+  // A start's request (this one's command line, or a later start's): its paths are queued on the
+  // Delete-with-wiping page, or the Wipe-free-space page is shown; the window comes to the
+  // front. Nothing is wiped until the user starts a list and answers its question.
+  void TakeRequest(const TWindowRequest& request);
+  // Tells the desktop when a long run ends while the window is behind others; clicking its
+  // notification brings the window to the front. None by default (the caller keeps ownership).
+  void SetRunNotifier(TRunNotifier* notifier);
 
   // The updater program that the Update button starts when it is there: the parent folder of
   // the program folder.
@@ -96,7 +106,10 @@ class TMainForm : public QWidget, public TPageHost {
   TCleanTracesPage* cleanTracesPage_ = nullptr;
   TOptionsPage* optionsPage_ = nullptr;
   TAboutPage* aboutPage_ = nullptr;
+  void bringToFront();
+
   std::unique_ptr<TEraserEngine> cleanerEngine_;
+  TRunNotifier* runNotifier_ = nullptr;
   TWipeEngine* freeSpaceEngine_ = nullptr;
   TEngineRunner runner_;
   std::string operaProfileFolder_;

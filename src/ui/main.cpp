@@ -5,16 +5,23 @@
 #include <QApplication>
 #include <QIcon>
 #include <QStringList>
+#include <cstdio>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "core/SettingsFolder.h"
 #include "core/TWipeMethodsManager.h"
 #include "dialogs/PromptService.h"
+#include "platform/Folders.h"
 #include "ui/DisplayCheck.h"
 #include "ui/ProgramResources.h"
 #include "ui/QtCleanerEnvironment.h"
 #include "ui/QtWipeServices.h"
 #include "ui/TMainForm.h"
+#include "ui/TRunNotifier.h"
+#include "ui/TSingleInstance.h"
+#include "ui/TWindowRequest.h"
 #include "ui/TfmItemProps.h"
 
 int main(int argc, char* argv[]) {
@@ -36,6 +43,23 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(QStringLiteral("ferrovane"));
     InitProgramResources();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/ferrovane.svg")));
+
+    // The paths of the command line as the bytes given (Qt has taken out its own options).
+    const TWindowArguments arguments = ParseWindowArguments(
+        std::vector<std::string>(argv + 1, argv + argc), platform::currentFolder());
+    if (!arguments.request) {
+      std::fprintf(stderr, "ferrovane: %s\n", arguments.error.c_str());
+      FinishWipeMethodsManager();
+      return 2;
+    }
+    // A window of this user runs already: it takes the request and comes to the front.
+    const QString channel = TSingleInstance::DefaultChannel();
+    if (TSingleInstance::HandOver(channel, *arguments.request)) {
+      FinishWipeMethodsManager();
+      return 0;
+    }
+    TSingleInstance instance(channel);
+    instance.Listen();
 
     // What the engines ask of the windows: the progress window of each run, the question about
     // executables, the clipboard and the timers. Installed before the main window creates the
@@ -70,6 +94,13 @@ int main(int argc, char* argv[]) {
         }
         Prompts().MessageDialog(TMessageKind::Warning, unusable.join(QLatin1Char('\n')));
       }
+      // What this start was given, then what later starts hand over.
+      if (!arguments.request->Empty()) mainForm.TakeRequest(*arguments.request);
+      // A long run that ends while the window is behind others is told on the desktop.
+      TRunNotifier runNotifier;
+      mainForm.SetRunNotifier(&runNotifier);
+      instance.SetHandler(
+          [&mainForm](const TWindowRequest& request) { mainForm.TakeRequest(request); });
       result = QApplication::exec();
     }
     // The settings this run changed, and only those, while a warning can still be shown; a

@@ -20,20 +20,71 @@ for file in bin/ferrovane-cli share/ferrovane/Ferrovane.ini share/ferrovane/read
   [ -f "$prefix/$file" ] || fail "the install has no $file"
 done
 gzip -t "$prefix/share/man/man1/ferrovane-cli.1.gz" || fail "the manual page is damaged"
+# The polkit action lets administrators' rights be asked for the installed command line only.
+policy=$prefix/share/polkit-1/actions/org.ferrovane.wipe.policy
+[ -f "$policy" ] || fail "the install has no polkit action"
+grep -q '<action id="org.ferrovane.wipe">' "$policy" || fail "the polkit action has another id"
+grep -q "<allow_active>auth_admin</allow_active>" "$policy" || fail "the polkit action asks no password"
+grep -q "exec.path\">$prefix/bin/ferrovane-cli</annotate>" "$policy" ||
+  fail "the polkit action does not name the installed command line"
+if command -v xmllint >/dev/null; then
+  xmllint --noout "$policy" || fail "the polkit action is no XML"
+fi
 if [ -x "$prefix/bin/ferrovane" ]; then
   for file in share/applications/ferrovane.desktop share/icons/hicolor/scalable/apps/ferrovane.svg \
     share/metainfo/org.example.ferrovane.metainfo.xml share/man/man1/ferrovane.1.gz; do
     [ -f "$prefix/$file" ] || fail "the install has no $file"
   done
-  grep -qx "Exec=$prefix/bin/ferrovane" "$prefix/share/applications/ferrovane.desktop" ||
-    fail "the menu entry does not start the installed program"
+  entry=$prefix/share/applications/ferrovane.desktop
+  grep -qx "Exec=$prefix/bin/ferrovane %F" "$entry" ||
+    fail "the menu entry does not start the installed program with the chosen files"
+  grep -qx "MimeType=application/octet-stream;inode/directory;" "$entry" ||
+    fail "the menu entry does not open files and folders"
+  grep -qx "Exec=$prefix/bin/ferrovane --free-space" "$entry" ||
+    fail "the menu entry has no action that wipes free space"
+  # The file-manager entries start the installed window with the selection; none wipes itself.
+  service_menu=$prefix/share/kio/servicemenus/ferrovane-wipe.desktop
+  nemo=$prefix/share/nemo/actions/ferrovane-wipe.nemo_action
+  script="$prefix/share/ferrovane/filemanagers/Wipe with Ferrovane"
+  thunar=$prefix/share/ferrovane/filemanagers/thunar-action.xml
+  for file in "$service_menu" "$nemo" "$script" "$thunar"; do
+    [ -f "$file" ] || fail "the install has no $file"
+    [ "$(grep -c "$prefix/bin/ferrovane" "$file")" = 1 ] || fail "$file does not start the window"
+    ! grep -q "ferrovane-cli" "$file" || fail "$file wipes without the window's question"
+  done
+  grep -qx "Exec=$prefix/bin/ferrovane -- %F" "$service_menu" || fail "the service menu is wrong"
+  grep -qx "Exec='$prefix/bin/ferrovane' -- %F" "$nemo" || fail "the Nemo action is wrong"
+  [ -x "$script" ] || fail "the Nautilus script cannot be run"
+  sh -n "$script" || fail "the Nautilus script is no shell script"
+  if command -v xmllint >/dev/null; then
+    xmllint --noout "$thunar" || fail "the Thunar action is no XML"
+  fi
+  # The script hands its arguments, names with blanks and dashes kept whole, to the program.
+  mkdir -p "$work/fake/bin"
+  sed "s|'$prefix/bin/ferrovane'|'$work/fake/bin/ferrovane'|" "$script" >"$work/fake/script"
+  printf '#!/bin/sh\nfor a in "$@"; do printf "[%%s]" "$a"; done\n' >"$work/fake/bin/ferrovane"
+  chmod +x "$work/fake/bin/ferrovane"
+  handed=$(sh "$work/fake/script" "a b" -x)
+  [ "$handed" = "[--][a b][-x]" ] || fail "the Nautilus script handed over $handed"
+  # Every screenshot the AppStream file names is one taken from the program, kept with the
+  # sources (the web site serves the same files).
+  metainfo=$prefix/share/metainfo/org.example.ferrovane.metainfo.xml
+  shots=$(grep -o 'https://[^<]*/screenshots/[^<]*[.]png' "$metainfo" || true)
+  [ -n "$shots" ] || fail "the AppStream file shows no screenshot"
+  for url in $shots; do
+    [ -f "$(dirname "$0")/../../dist/screenshots/${url##*/}" ] || fail "no screenshot ${url##*/}"
+  done
   if command -v appstreamcli >/dev/null; then
     appstreamcli validate --no-net "$prefix/share/metainfo/org.example.ferrovane.metainfo.xml" >/dev/null ||
       fail "appstreamcli does not accept the AppStream file"
   fi
   if command -v desktop-file-validate >/dev/null; then
-    desktop-file-validate "$prefix/share/applications/ferrovane.desktop" ||
-      fail "the menu entry is not valid"
+    desktop-file-validate "$entry" || fail "the menu entry is not valid"
+    # A service menu is of KDE's own type "Service", whose MimeType and Actions the validator
+    # knows only for applications: those two findings are expected, any other is a fault.
+    others=$(desktop-file-validate --no-hints "$service_menu" 2>&1 |
+      grep -v 'but the type is "Service" while this key is only valid for type "Application"' || true)
+    [ -z "$others" ] || fail "the service menu is not valid: $others"
   fi
 fi
 

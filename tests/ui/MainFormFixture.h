@@ -18,6 +18,7 @@
 #include "support/Confinement.h"
 #include "support/TestFolder.h"
 #include "support/TestRegistry.h"
+#include "ui/AdministratorRun.h"
 #include "ui/QtWipeServices.h"
 #include "ui/TMainForm.h"
 #include "ui/widgets/TPathRow.h"
@@ -26,8 +27,12 @@ class MainFormFixture {
  public:
   // mountInfo: the drive table the window sees (none by default).
   explicit MainFormFixture(const std::string& mountInfo = {})
-      : drives_(driveTable(folder, mountInfo)) {}
+      : drives_(driveTable(folder, mountInfo)),
+        // No run with administrator rights is offered unless a test installs a launcher,
+        // whether or not pkexec is installed where the tests run.
+        launcherBefore_(SetAdministratorLauncher(QString())) {}
   ~MainFormFixture() {
+    SetAdministratorLauncher(launcherBefore_);
     form_.reset();
     if (catalogue_) {
       installedServices_.reset();
@@ -98,6 +103,7 @@ class MainFormFixture {
   }
 
   platform::ScopedDriveTable drives_;
+  QString launcherBefore_;
   bool catalogue_ = false;
   std::optional<ScopedWipeServices> installedServices_;
   std::unique_ptr<TMainForm> form_;

@@ -5,16 +5,20 @@
 #include <algorithm>
 #include <tuple>
 
+#include "core/FileUrl.h"
 #include "core/Helpers.h"
 #include "core/RunOutcome.h"
+#include "core/QueuedPaths.h"
 #include "core/TWipeMethodsManager.h"
 #include "dialogs/PromptService.h"
 #include "platform/Folders.h"
 #include "platform/PathText.h"
+#include "ui/AdministratorRun.h"
 #include "ui/ShellFileInfo.h"
 #include "ui/WipeReport.h"
 #include "ui/pages/TPageHost.h"
 #include "ui/pages/TRunQuestion.h"
+#include "ui/widgets/TPathDropTarget.h"
 #include "ui/widgets/TPathRow.h"
 #include "ui_TDeletePage.h"
 
@@ -59,6 +63,8 @@ TDeletePage::TDeletePage(TPageHost& host, QWidget* parent)
   for (QTreeWidget* list : {ui->lvFiles, ui->lvFolders}) {
     list->setColumnWidth(0, 180);
     list->installEventFilter(this);
+    new TPathDropTarget(list->viewport(),
+                        [this](const TUriListPaths& dropped) { takeDrop(dropped); });
   }
   connect(ui->btnAddFiles, &QPushButton::clicked, this, &TDeletePage::btnAddFilesClick);
   connect(ui->btnRemoveFiles, &QPushButton::clicked, this, &TDeletePage::btnRemoveFilesClick);
@@ -208,8 +214,59 @@ void TDeletePage::btnRemoveFoldersClick() {
   removeSelectedRows(ui->lvFolders, host_.WipeFolders());
 }
 
+void TDeletePage::QueuePaths(const std::vector<std::string>& paths, const std::string& base) {
+  addPaths(paths, base, true, {});
+}
+
+void TDeletePage::takeDrop(const TUriListPaths& dropped) {
+  QStringList refused;
+  for (const std::string& url : dropped.refused) {
+    refused << QStringLiteral("%1: not a file or folder of this computer")
+                   .arg(QString::fromLocal8Bit(url));
+  }
+  addPaths(dropped.paths, {}, false, refused);
+}
+
+void TDeletePage::addPaths(const std::vector<std::string>& paths, const std::string& base,
+                           bool fromOutside, QStringList refused) {
+  const TQueuedPaths sorted = SortQueuedPaths(paths, base);
+  for (const auto& refusal : sorted.refused) {
+    refused << QStringLiteral("%1: %2").arg(QString::fromLocal8Bit(refusal.path),
+                                            QString::fromLocal8Bit(refusal.reason));
+  }
+  for (auto [list, engine, kind, fromOutsideFlag] :
+       {std::tuple{&sorted.files, &host_.WipeFiles(), wkFile, &filesFromOutside_},
+        std::tuple{&sorted.folders, &host_.WipeFolders(), wkFolder, &foldersFromOutside_}}) {
+    if (list->empty()) continue;
+    // The jobs of a running (or held) engine are what it reads: nothing is added meanwhile.
+    if (!host_.MayRun(*engine)) {
+      for (const std::string& path : *list) {
+        refused
+            << QStringLiteral("%1: its list is being wiped now").arg(QString::fromLocal8Bit(path));
+      }
+      continue;
+    }
+    for (const std::string& path : *list) {
+      TWipeItem* item = engine->AddItem(std::make_unique<TWipeItem>(kind, path));
+      kind == wkFolder ? AddFolderRow(item) : AddFileRow(item);
+    }
+    if (fromOutside) *fromOutsideFlag = true;
+  }
+  UpdateDeleteButtons();
+  if (!refused.isEmpty()) {
+    Prompts().DetailedMessage(
+        TReportKind::Warning,
+        QStringLiteral("%1 of the items handed over could not be added.").arg(refused.size()),
+        QStringLiteral("Only existing files and folders of this computer "
+                       "can be wiped."),
+        refused.join(QLatin1Char('\n')));
+  }
+}
+
 bool TDeletePage::confirmStart(const TWipeEngine& engine) {
-  if (!TRunQuestion::Asking()) return true;
+  // Paths handed over from outside are never wiped without the question.
+  const bool fromOutside = &engine == &host_.WipeFiles() ? filesFromOutside_ : foldersFromOutside_;
+  if (!fromOutside && !TRunQuestion::Asking()) return true;
   std::size_t files = 0;
   std::size_t folders = 0;
   for (const auto& item : engine.Items) ++(item->Kind == wkFolder ? folders : files);
@@ -234,13 +291,16 @@ void TDeletePage::startShred(TWipeEngine& engine) {
   // What was wiped leaves the list; what the run left behind or did not reach stays, so that a
   // retry is one click.
   std::erase_if(engine.Items, [&](const auto& item) { return !LeftByRun(*item, outcome); });
+  (&engine == &host_.WipeFiles() ? filesFromOutside_ : foldersFromOutside_) = false;
   RefreshDeleteLists();
   if (host_.CloseAfterRun()) return;
 
-  ShowRunOutcome({QStringLiteral("The wipe task has been aborted!"),
-                  QStringLiteral("The wipe task has not been completed. Left behind: %1."),
-                  QStringLiteral("The wipe task has been completed successfully!")},
-                 outcome);
+  const TRunTexts texts{QStringLiteral("The wipe task has been aborted!"),
+                        QStringLiteral("The wipe task has not been completed. Left behind: %1."),
+                        QStringLiteral("The wipe task has been completed successfully!")};
+  ShowRunOutcome(texts, outcome);
+  // What the system refused the user is offered to a run with administrator rights.
+  OfferAdministratorWipeRun(texts, outcome, engine);
 }
 
 void TDeletePage::btnStartShredFilesClick() {

@@ -10,6 +10,7 @@
 #include "dialogs/PromptService.h"
 #include "platform/Drives.h"
 #include "platform/MountWatch.h"
+#include "ui/AdministratorRun.h"
 #include "ui/SizeFunctions.h"
 #include "ui/WipeReport.h"
 #include "ui/pages/TPageHost.h"
@@ -194,9 +195,11 @@ void TFreeSpacePage::btnFreeExecuteClick() {
   if (host_.CloseAfterRun()) return;
   RefreshDriveList();  // the figures after the run
 
-  ShowRunOutcome(
-      {QStringLiteral("The Wipe free space task has been aborted!"),
-       QStringLiteral("The free space of some drives has not been wiped completely. Drives: %1."),
-       QStringLiteral("The Wipe free space task has been completed successfully!"), false},
-      outcome);
+  const TRunTexts texts{
+      QStringLiteral("The Wipe free space task has been aborted!"),
+      QStringLiteral("The free space of some drives has not been wiped completely. Drives: %1."),
+      QStringLiteral("The Wipe free space task has been completed successfully!"), false};
+  ShowRunOutcome(texts, outcome);
+  // Drives that only the administrator may fill are offered to a run with those rights.
+  OfferAdministratorFreeSpaceRun(texts, outcome, engine);
 }

@@ -1,9 +1,13 @@
 #include "ui/pages/TOptionsPage.h"
 
 #include <QKeyEvent>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 #include "core/TWipeMethodsManager.h"
 #include "dialogs/TMethodList.h"
+#include "platform/Folders.h"
+#include "ui/FileManagerOffer.h"
 #include "ui/pages/TPageHost.h"
 #include "ui_TOptionsPage.h"
 
@@ -32,6 +36,13 @@ TOptionsPage::TOptionsPage(TPageHost& host, QWidget* parent)
   connect(ui->chkEraseJournalNames, &QCheckBox::toggled, this, [](bool checked) {
     if (WipeMethodsManager) WipeMethodsManager->EraseJournalNames = checked;
   });
+  // The file-manager entries for this copy of the program, for the user.
+  auto* fileManagers =
+      new QPushButton(QStringLiteral("Add \"Wipe with Ferrovane\" to file managers..."), this);
+  fileManagers->setObjectName(QStringLiteral("btnFileManagerEntries"));
+  ui->layOptions->addWidget(fileManagers, 0, Qt::AlignLeft);
+  connect(fileManagers, &QPushButton::clicked, this,
+          [] { OfferFileManagerEntries(platform::programPath()); });
 }
 
 TOptionsPage::~TOptionsPage() = default;

@@ -1,0 +1,48 @@
+#pragma once
+// One window per user session. The first start listens on a local channel; a later start hands
+// its request (the paths of its command line) to that window and ends, and the window queues
+// them and comes to the front. The channel lies in the user's runtime folder, which only the
+// user may enter, and is made for the user alone.
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <vector>
+
+#include "ui/TWindowRequest.h"
+
+class QLocalServer;
+class QLocalSocket;
+
+class TSingleInstance : public QObject {
+  Q_OBJECT
+
+ public:
+  using THandler = std::function<void(const TWindowRequest&)>;
+
+  // The channel of the user's session: "ferrovane-window" in the user's runtime folder
+  // ($XDG_RUNTIME_DIR, else the private one Qt makes).
+  static QString DefaultChannel();
+  // Gives the request to the window listening on the channel and waits for it to take it; false
+  // when no window listens there (or it did not answer).
+  static bool HandOver(const QString& channel, const TWindowRequest& request);
+
+  explicit TSingleInstance(QString channel, QObject* parent = nullptr);
+  ~TSingleInstance() override;
+
+  // Starts listening, replacing a channel left behind by a window that has ended. False when the
+  // channel cannot be made.
+  bool Listen();
+  // What is done with each request that arrives; requests taken before there was one (while the
+  // window was being made) are handed to it at once, in their order.
+  void SetHandler(THandler handler);
+
+ private:
+  void takeConnection();
+  void readFrom(QLocalSocket* socket);
+
+  QString channel_;
+  QLocalServer* server_ = nullptr;
+  THandler handler_;
+  std::vector<TWindowRequest> waiting_;
+};

@@ -1,0 +1,31 @@
+#pragma once
+// What a start of the window asks for: paths to queue on the Delete-with-wiping page (as the
+// bytes the command line gave, with the folder they were given in), or the Wipe-free-space
+// page. A second start hands its request to the window already running, encoded as bytes.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+struct TWindowRequest {
+  std::vector<std::string> paths;
+  std::string base;  // the folder relative paths were given in, with trailing separator
+  bool freeSpacePage = false;
+
+  bool Empty() const { return paths.empty() && !freeSpacePage; }
+  bool operator==(const TWindowRequest&) const = default;
+
+  // The bytes of the request for the single-instance channel, and back; null for bytes that
+  // are no request (another program's, or cut short).
+  std::string Encode() const;
+  static std::optional<TWindowRequest> Decode(const std::string& bytes);
+};
+
+// The window's command line: `ferrovane [--free-space] [--] [PATH...]` (args without the
+// program name). An error text for an unknown option.
+struct TWindowArguments {
+  std::optional<TWindowRequest> request;
+  std::string error;
+};
+TWindowArguments ParseWindowArguments(const std::vector<std::string>& args,
+                                      const std::string& base);

@@ -1,0 +1,13 @@
+#pragma once
+// Thunar's custom actions (uca.xml of its configuration folder): the program's own action is
+// put in, or brought up to date, and every other action of the user is kept as it was.
+
+#include <optional>
+#include <string>
+
+// The program's action in Thunar's format: one <action> element.
+// `actionXml` holds it; the document comes back with exactly one action of the same unique id
+// (an earlier one replaced in place, else the new one appended), or null when the user's
+// document cannot be read as Thunar's (it is then left alone). An empty document is a new one.
+std::optional<std::string> MergeThunarAction(const std::string& document,
+                                             const std::string& actionXml);

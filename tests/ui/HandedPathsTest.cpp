@@ -1,0 +1,258 @@
+// Paths handed to the window from outside: its command line, a second start of the program,
+// and files dropped on the Delete-with-wiping lists. They are queued, never wiped before the
+// user's Start and its question.
+
+#include <QDropEvent>
+#include <QFile>
+#include <QLocalSocket>
+#include <QMimeData>
+#include <QProcess>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QtTest>
+#include <filesystem>
+
+#include "MainFormFixture.h"
+#include "ui/TSingleInstance.h"
+#include "ui/TWindowRequest.h"
+#include "ui/pages/TDeletePage.h"
+
+namespace {
+
+// Drops a "text/uri-list" holding the bytes on a list, as a file manager would.
+void dropUris(MainFormFixture& f, const char* list, const QByteArray& uris) {
+  QWidget* viewport = f.find<QTreeWidget>(list)->viewport();
+  QMimeData data;
+  data.setData(QStringLiteral("text/uri-list"), uris);
+  QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton,
+                        Qt::NoModifier);
+  QApplication::sendEvent(viewport, &enter);
+  QVERIFY(enter.isAccepted());
+  QCOMPARE(enter.dropAction(), Qt::CopyAction);  // the files stay where they are
+  QDropEvent drop(QPointF(5, 5), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton,
+                  Qt::NoModifier);
+  QApplication::sendEvent(viewport, &drop);
+  QVERIFY(drop.isAccepted());
+  QCoreApplication::processEvents();  // the drop is handled once it has ended
+}
+
+QByteArray fileUrl(const std::string& path) {
+  return QByteArrayLiteral("file://") +
+         QByteArray(path.data(), qsizetype(path.size())).toPercentEncoding("/");
+}
+
+}  // namespace
+
+class HandedPathsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void argumentsAndRequestsKeepTheirBytes();
+  void commandLinePathsAreQueuedAndAskedAboutBeforeAnyWipe();
+  void dropsOnEitherListGoToTheirOwnListAndOtherSchemesAreRefused();
+  void nothingIsAddedToARunningList();
+  void aSecondStartHandsItsPathsToTheFirst();
+};
+
+void HandedPathsTest::argumentsAndRequestsKeepTheirBytes() {
+  const std::string odd = "caf\xe9\xff";
+  TWindowArguments parsed =
+      ParseWindowArguments({"--free-space", odd, "", "--", "--free-space", "-x"}, "/base/");
+  QVERIFY(parsed.request);
+  QCOMPARE(parsed.request->paths, (std::vector<std::string>{odd, "--free-space", "-x"}));
+  QVERIFY(parsed.request->freeSpacePage);
+  QCOMPARE(parsed.request->base, std::string("/base/"));
+  // An option the window does not know is an error, not a file to queue.
+  parsed = ParseWindowArguments({"--wipe-now", "/tmp/x"}, "/base/");
+  QVERIFY(!parsed.request);
+  QVERIFY(parsed.error.find("--wipe-now") != std::string::npos);
+
+  // Through the channel and back unchanged; cut short or foreign, it is no request.
+  const std::string bytes = ParseWindowArguments({odd, "/a b"}, "/w/").request->Encode();
+  QCOMPARE(TWindowRequest::Decode(bytes),
+           std::optional(TWindowRequest{{odd, "/a b"}, "/w/", false}));
+  QCOMPARE(TWindowRequest::Decode(bytes.substr(0, bytes.size() - 1)), std::nullopt);
+  QCOMPARE(TWindowRequest::Decode("GET / HTTP/1.0\r\n"), std::nullopt);
+  QCOMPARE(TWindowRequest::Decode(std::string("ferrovane-window-request-1\0X\0/\0", 31)),
+           std::nullopt);
+}
+
+void HandedPathsTest::commandLinePathsAreQueuedAndAskedAboutBeforeAnyWipe() {
+  MainFormFixture f;
+  // The settings do not ask before a Start; paths from outside are asked about all the same.
+  f.withCatalogue(false);
+  const std::string odd = f.folder.write("caf\xe9 \xff.bin", "x");
+  f.folder.write("work/notes.txt", "y");
+  const std::string folder = f.folder.makeFolder("work/tree");
+  std::vector<std::string> ran;
+  f.form().SetEngineRunner(fakeRun([&](TWipeEngine& engine) { ran.push_back(engine.Name); }));
+
+  // A link to a folder is queued as a file: the link goes, its target is not walked.
+  QVERIFY(
+      QFile::link(QString::fromStdString(folder), QString::fromStdString(f.folder / "work/link")));
+
+  // Relative paths are taken from the folder the program was started in; a device is no file.
+  f.form().TakeRequest(
+      TWindowRequest{{odd, "notes.txt", "tree/", "link", f.folder / "missing", "/dev/null"},
+                     f.folder / "work/",
+                     false});
+  QCOMPARE(f.itemPaths(f.files()),
+           (std::vector<std::string>{odd, f.folder / "work/notes.txt", f.folder / "work/link"}));
+  QCOMPARE(f.itemPaths(f.folders()), std::vector<std::string>{f.folder / "work/tree"});
+  QCOMPARE(f.rowPaths("lvFiles"), f.itemPaths(f.files()));
+  QCOMPARE(f.rowPaths("lvFolders"), f.itemPaths(f.folders()));
+  QCOMPARE(f.find<QTabWidget>("MainPage")->currentWidget(), f.find<TDeletePage>("tabDelete"));
+  QVERIFY(f.find<QPushButton>("btnStartShredFiles")->isEnabled());
+  // The missing path is named with the system's reason; nothing was run.
+  QCOMPARE(f.prompts.messages.size(), std::size_t{1});
+  QCOMPARE(f.prompts.lastMessage().caption, QStringLiteral("Warning"));
+  QVERIFY(f.prompts.lastMessage().details.contains(QStringLiteral("missing: No such file")));
+  QVERIFY(
+      f.prompts.lastMessage().details.contains(QStringLiteral("/dev/null: not a file or folder")));
+  QVERIFY(ran.empty());
+  QVERIFY(readFileBytes(odd) == "x");
+
+  // No to the question: nothing is wiped and the jobs stay queued.
+  f.prompts.confirmations = {false};
+  QTest::mouseClick(f.find<QPushButton>("btnStartShredFiles"), Qt::LeftButton);
+  QCOMPARE(f.prompts.lastMessage().text, QStringLiteral("Wipe 3 files? This cannot be undone."));
+  QVERIFY(ran.empty());
+  QCOMPARE(f.files().Items.size(), std::size_t{3});
+  // Yes: the list runs; the other list, also handed over, still asks.
+  f.prompts.confirmations = {true};
+  QTest::mouseClick(f.find<QPushButton>("btnStartShredFiles"), Qt::LeftButton);
+  QCOMPARE(ran, std::vector<std::string>{"WipeFiles"});
+  const std::size_t shown = f.prompts.messages.size();
+  f.prompts.confirmations = {false};
+  QTest::mouseClick(f.find<QPushButton>("btnStartShredFolders"), Qt::LeftButton);
+  QCOMPARE(f.prompts.messages.size(), shown + 1);
+  QCOMPARE(ran, std::vector<std::string>{"WipeFiles"});
+
+  // Files added in the window itself afterwards follow the settings again: no question.
+  f.prompts.openFiles.push_back({odd});
+  QTest::mouseClick(f.find<QPushButton>("btnAddFiles"), Qt::LeftButton);
+  QTest::mouseClick(f.find<QPushButton>("btnStartShredFiles"), Qt::LeftButton);
+  QCOMPARE(ran, (std::vector<std::string>{"WipeFiles", "WipeFiles"}));
+  QCOMPARE(f.prompts.messages.size(), shown + 2);  // only the report of the run
+  QVERIFY(f.prompts.unexpected.empty());
+
+  // The free-space action shows its page.
+  f.form().TakeRequest(TWindowRequest{{}, {}, true});
+  QCOMPARE(f.find<QTabWidget>("MainPage")->currentWidget()->objectName(),
+           QStringLiteral("tabWipeFree"));
+}
+
+void HandedPathsTest::dropsOnEitherListGoToTheirOwnListAndOtherSchemesAreRefused() {
+  for (const char* list : {"lvFiles", "lvFolders"}) {
+    MainFormFixture f;
+    const std::string odd = f.folder.write("na\xefve \xff.txt", "x");
+    const std::string folder = f.folder.makeFolder("photos");
+    dropUris(f, list,
+             fileUrl(odd) + "\r\n" + fileUrl(folder) + "/\r\nhttp://example.org/page.html\r\n");
+    QCOMPARE(f.itemPaths(f.files()), std::vector<std::string>{odd});
+    QCOMPARE(f.itemPaths(f.folders()), std::vector<std::string>{f.folder / "photos"});
+    QCOMPARE(f.rowPaths("lvFiles"), std::vector<std::string>{odd});
+    QCOMPARE(f.rowPaths("lvFolders"), std::vector<std::string>{f.folder / "photos"});
+    QCOMPARE(f.files().Items[0]->Kind, wkFile);
+    QCOMPARE(f.folders().Items[0]->Kind, wkFolder);
+    QCOMPARE(f.prompts.messages.size(), std::size_t{1});
+    QCOMPARE(f.prompts.lastMessage().caption, QStringLiteral("Warning"));
+    QVERIFY(
+        f.prompts.lastMessage().details.contains(QStringLiteral("http://example.org/page.html")));
+    QVERIFY(readFileBytes(odd) == "x");
+  }
+  // Something that is no list of URLs is not taken at all.
+  MainFormFixture f;
+  QMimeData text;
+  text.setText(QStringLiteral("/etc/passwd"));
+  QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(f.find<QTreeWidget>("lvFiles")->viewport(), &enter);
+  QVERIFY(!enter.isAccepted());
+}
+
+void HandedPathsTest::nothingIsAddedToARunningList() {
+  MainFormFixture f;
+  f.withCatalogue();
+  const std::string first = f.folder.write("first", std::string(1 << 20, 'a'));
+  const std::string later = f.folder.write("later", "y");
+  f.prompts.openFiles.push_back({first});
+  QTest::mouseClick(f.find<QPushButton>("btnAddFiles"), Qt::LeftButton);
+  std::size_t jobsDuringRun = 0;
+  // A second start hands a file over while the files list runs.
+  QTimer::singleShot(0, [&] {
+    if (!f.files().Running()) return;
+    f.form().TakeRequest(TWindowRequest{{later}, {}, false});
+    jobsDuringRun = f.files().Items.size();
+  });
+  QTest::mouseClick(f.find<QPushButton>("btnStartShredFiles"), Qt::LeftButton);
+  QCOMPARE(jobsDuringRun, std::size_t{1});
+  QVERIFY(!pathExists(first));
+  QCOMPARE(readFileBytes(later), std::string("y"));
+  QVERIFY(f.prompts.messages.size() >= 1);
+  QVERIFY(f.prompts.messages[0].details.contains(QStringLiteral("later: its list is being wiped")));
+  QVERIFY(f.files().Items.empty());
+}
+
+void HandedPathsTest::aSecondStartHandsItsPathsToTheFirst() {
+  MainFormFixture f;
+  const std::string file = f.folder.write("from the second start", "x");
+  // The session's runtime folder is the test's own, for this window and the second start.
+  const std::string runtime = f.folder.makeFolder("runtime");
+  // The user's alone, as a session's runtime folder is (another is not trusted).
+  std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
+  qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(runtime));
+  const QString channel = TSingleInstance::DefaultChannel();
+  QVERIFY(channel.startsWith(QString::fromStdString(runtime)));
+  // Nobody listens yet: the request is not taken.
+  QVERIFY(!TSingleInstance::HandOver(channel, TWindowRequest{{file}, {}, false}));
+  TSingleInstance instance(channel);
+  QVERIFY(instance.Listen());
+  instance.SetHandler([&f](const TWindowRequest& request) { f.form().TakeRequest(request); });
+
+  // Another program's bytes on the channel are dropped with its connection.
+  QLocalSocket stranger;
+  stranger.connectToServer(channel);
+  QVERIFY(stranger.waitForConnected());
+  stranger.write("GET / HTTP/1.0\r\n\r\n");
+  QSignalSpy dropped(&stranger, &QLocalSocket::disconnected);
+  QVERIFY(dropped.wait());
+  QVERIFY(f.files().Items.empty());
+
+  // A request that comes while the window is still being made waits for it.
+  TSingleInstance early(channel + QStringLiteral("-early"));
+  QVERIFY(early.Listen());
+  QLocalSocket sender;
+  sender.connectToServer(channel + QStringLiteral("-early"));
+  QVERIFY(sender.waitForConnected());
+  const std::string request = TWindowRequest{{file}, {}, false}.Encode();
+  sender.write(QByteArray::number(qsizetype(request.size())) + '\n' +
+               QByteArray::fromStdString(request));
+  QSignalSpy answered(&sender, &QLocalSocket::readyRead);
+  QVERIFY(answered.wait());
+  QCOMPARE(sender.readAll(), QByteArray("ok\n"));
+  std::vector<TWindowRequest> taken;
+  early.SetHandler([&taken](const TWindowRequest& request) { taken.push_back(request); });
+  QCOMPARE(taken.size(), std::size_t{1});
+  QCOMPARE(taken[0].paths, std::vector<std::string>{file});
+
+  QProcess second;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(QStringLiteral("HOME"), QString::fromStdString(f.folder.homeFolder()));
+  environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                     QString::fromStdString(f.folder.configFolder()));
+  environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  second.setProcessEnvironment(environment);
+  second.setWorkingDirectory(QString::fromStdString(f.folder.path()));
+  QSignalSpy ended(&second, &QProcess::finished);
+  second.start(QStringLiteral(FERROVANE_WINDOW), {QStringLiteral("from the second start")});
+  QVERIFY(ended.wait(30000));  // ends as soon as this window has taken the path
+  QCOMPARE(second.exitCode(), 0);
+  QCOMPARE(f.itemPaths(f.files()), std::vector<std::string>{file});
+  QVERIFY(f.prompts.messages.empty());
+  QVERIFY(readFileBytes(file) == "x");
+  qunsetenv("XDG_RUNTIME_DIR");
+}
+
+QTEST_MAIN(HandedPathsTest)
+#include "HandedPathsTest.moc"
