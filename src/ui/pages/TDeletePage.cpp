@@ -7,8 +7,8 @@
 
 #include "core/FileUrl.h"
 #include "core/Helpers.h"
-#include "core/RunOutcome.h"
 #include "core/QueuedPaths.h"
+#include "core/RunOutcome.h"
 #include "core/TWipeMethodsManager.h"
 #include "dialogs/PromptService.h"
 #include "platform/Folders.h"
@@ -274,7 +274,8 @@ bool TDeletePage::confirmStart(const TWipeEngine& engine) {
   if (files > 0 || folders == 0) parts << TRunQuestion::CountOf(files, "file", "files");
   if (folders > 0) parts << TRunQuestion::CountOf(folders, "folder", "folders");
   return TRunQuestion::Ask(
-      QStringLiteral("Wipe %1? This cannot be undone.").arg(parts.join(QStringLiteral(" and "))));
+      QStringLiteral("Wipe %1? This cannot be undone.").arg(parts.join(QStringLiteral(" and "))),
+      fromOutside);
 }
 
 void TDeletePage::startShred(TWipeEngine& engine) {

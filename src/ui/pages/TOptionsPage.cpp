@@ -2,7 +2,6 @@
 
 #include <QKeyEvent>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "core/TWipeMethodsManager.h"
 #include "dialogs/TMethodList.h"
@@ -37,11 +36,7 @@ TOptionsPage::TOptionsPage(TPageHost& host, QWidget* parent)
     if (WipeMethodsManager) WipeMethodsManager->EraseJournalNames = checked;
   });
   // The file-manager entries for this copy of the program, for the user.
-  auto* fileManagers =
-      new QPushButton(QStringLiteral("Add \"Wipe with Ferrovane\" to file managers..."), this);
-  fileManagers->setObjectName(QStringLiteral("btnFileManagerEntries"));
-  ui->layOptions->addWidget(fileManagers, 0, Qt::AlignLeft);
-  connect(fileManagers, &QPushButton::clicked, this,
+  connect(ui->btnFileManagerEntries, &QPushButton::clicked, this,
           [] { OfferFileManagerEntries(platform::programPath()); });
 }
 

@@ -7,13 +7,13 @@ bool TRunQuestion::Asking() {
   return WipeMethodsManager && WipeMethodsManager->ConfirmEraseAllFiles;
 }
 
-bool TRunQuestion::Ask(const QString& question) {
-  if (!Asking()) return true;
+bool TRunQuestion::Ask(const QString& question, bool always) {
+  if (!always && !Asking()) return true;
   bool doNotAskAgain = false;
   const bool yes =
       Prompts().AskWithCheckBox(question, QStringLiteral("Do not ask again"), doNotAskAgain);
   // The box only counts with Yes: No leaves everything as it was.
-  if (yes && doNotAskAgain) WipeMethodsManager->ConfirmEraseAllFiles = false;
+  if (yes && doNotAskAgain && WipeMethodsManager) WipeMethodsManager->ConfirmEraseAllFiles = false;
   return yes;
 }
 

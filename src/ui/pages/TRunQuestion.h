@@ -10,7 +10,8 @@
 class TRunQuestion {
  public:
   // Whether the run may go ahead: true when the settings ask nothing, or the user says Yes.
-  static bool Ask(const QString& question);
+  // `always` asks whatever the settings say (jobs handed over from outside the window).
+  static bool Ask(const QString& question, bool always = false);
   // Whether the settings ask before a run.
   static bool Asking();
 
