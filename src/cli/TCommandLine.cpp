@@ -116,6 +116,10 @@ int TCommandLine::Run(int argc, char** argv) {
       "so bookmarks stay.");
   clean->add_flag("--preview", options.clean.preview,
                   "List what the items would remove, with sizes; remove nothing (as --dry-run)");
+  clean->add_flag("--scheduled", options.clean.scheduled,
+                  "Clean the items chosen for the schedule (Schedule... on the Clean traces page) "
+                  "when the schedule is on and due, asking nothing, and record the outcome in "
+                  "scheduled-clean.log in the settings folder; the timer of the schedule runs it");
   clean->add_option("ITEM", options.clean.items,
                     "Items by number (1 to 35, in the order of the Clean traces page) or by name "
                     "or caption; default: the items checked on that page");
@@ -142,6 +146,8 @@ int TCommandLine::Run(int argc, char** argv) {
       std::vector<std::string>& mounts = options.freeSpace.mountPoints;
       mounts.insert(mounts.end(), afterMark.begin(), afterMark.end());
       if (mounts.empty()) throw CLI::RequiredError("MOUNT");
+    } else if (*clean && options.clean.scheduled && !options.clean.items.empty()) {
+      throw CLI::ValidationError("--scheduled cleans the items of the schedule; name no ITEM");
     } else if (!afterMark.empty()) {
       throw CLI::ExtrasError(afterMark);
     } else if (options.methods.engine.empty() != options.methods.method.empty()) {
