@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
 #include <cstdio>
 #include <map>
 #include <numeric>
+#include <optional>
 #include <set>
 
 namespace {

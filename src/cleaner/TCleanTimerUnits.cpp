@@ -109,8 +109,8 @@ TScheduleMode TCleanTimerUnits::Apply(const TScheduleSettings& settings) {
 void TCleanTimerUnits::Remove() {
   const std::string folder = platform::userUnitFolder();
   platform::FileSystem& files = platform::fs();
-  const bool present = files.info(folder + TimerName).has_value() ||
-                       files.info(folder + ServiceName).has_value();
+  const bool present =
+      files.info(folder + TimerName).has_value() || files.info(folder + ServiceName).has_value();
   if (!present) return;
   platform::UserServices& services = platform::userServices();
   if (services.running()) {

@@ -1,7 +1,8 @@
 #pragma once
 // The record of the scheduled cleans ("scheduled-clean.log" in the settings folder): one line
 // per clean with its moment, how much it removed, how much it left, whether it ran and what
-// stopped it, newest last. The command line appends to it; the Clean traces page shows the last line.
+// stopped it, newest last. The command line appends to it; the Clean traces page shows the last
+// line.
 
 #include <cstddef>
 #include <optional>
@@ -10,7 +11,7 @@
 #include "cleaner/DateTime.h"
 
 struct TScheduledClean {
-  TDateTime When = 0;     // local date and time the clean started
+  TDateTime When = 0;  // local date and time the clean started
   std::size_t Removed = 0;
   std::size_t Left = 0;
   std::string Problem;  // why nothing (or not all) was cleaned, beyond what was left; or empty

@@ -40,7 +40,6 @@ struct TSchedule {
   std::int32_t MonthlyDayIndexOf = 1;    // week of the month, 1 = first
   std::int32_t MonthlyDayOf = 1;         // 1 = Monday ... 7 = Sunday
   std::array<bool, 12> MonthlyMonths{};  // January first
-
 };
 
 class TScheduler : public TSchedule {
@@ -56,7 +55,7 @@ class TScheduler : public TSchedule {
   bool Enabled = false;
   std::function<void(TScheduler&)> OnSchedule;  // raised when the schedule falls due
   std::unique_ptr<ITimer> Timer;                // 1000 ms, ticks run CheckSchedule
-  TDateTime LastRun = 0;  // the last due moment; 0: none yet
+  TDateTime LastRun = 0;                        // the last due moment; 0: none yet
 
   TClock Clock;
 

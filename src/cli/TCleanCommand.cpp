@@ -6,8 +6,8 @@
 #include "cleaner/ScheduleCalendar.h"
 #include "cleaner/ScheduleSettings.h"
 #include "cleaner/TCleaningRun.h"
-#include "cleaner/TScheduledCleanLog.h"
 #include "cleaner/TEraserEngine.h"
+#include "cleaner/TScheduledCleanLog.h"
 #include "cli/ExitStatus.h"
 #include "cli/TCliOutput.h"
 #include "core/SettingsFolder.h"
@@ -83,8 +83,8 @@ std::vector<TEraser*> ChooseTraceItems(const TEraserEngine& engine,
 TCleanCommand::TCleanCommand(TCliOutput& output, TCleanRequest request)
     : output_(output), request_(std::move(request)) {}
 
-std::vector<TEraser*> TCleanCommand::scheduledItems(const TEraserEngine& engine,
-                                                   std::string& why, bool& due) {
+std::vector<TEraser*> TCleanCommand::scheduledItems(const TEraserEngine& engine, std::string& why,
+                                                    bool& due) {
   // The schedule and its items are kept in the settings file: when it cannot be read, nothing
   // is known to be chosen.
   if (WipeMethodsManager && !WipeMethodsManager->SettingsProblem.empty()) {
@@ -116,8 +116,8 @@ int TCleanCommand::Run() {
   const auto logged = [&](int status) -> int {
     if (!request_.scheduled || request_.preview) return status;
     if (const std::string problem = TScheduledCleanLog().Append(outcome); !problem.empty()) {
-      output_.Problem(TScheduledCleanLog().Path() + ": the outcome could not be recorded: " +
-                      problem);
+      output_.Problem(TScheduledCleanLog().Path() +
+                      ": the outcome could not be recorded: " + problem);
       if (status == ExitAllDone) return ExitSomethingLeft;
     }
     return status;

@@ -33,8 +33,7 @@ class TCleanCommand {
 
  private:
   // The items chosen for the schedule; empty (with `why` said) when none may be cleaned now.
-  std::vector<TEraser*> scheduledItems(const TEraserEngine& engine, std::string& why,
-                                       bool& due);
+  std::vector<TEraser*> scheduledItems(const TEraserEngine& engine, std::string& why, bool& due);
 
   TCliOutput& output_;
   TCleanRequest request_;

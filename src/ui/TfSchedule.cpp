@@ -36,13 +36,12 @@ TDateTime DateTimeValue(const QDateTime& value) {
 
 }  // namespace
 
-TfSchedule::TfSchedule(QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::TfSchedule>()) {
+TfSchedule::TfSchedule(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TfSchedule>()) {
   ui->setupUi(this);
   connect(ui->btnsSchedule, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(ui->btnsSchedule, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  for (QRadioButton* kind : {ui->radOnce, ui->radEvery, ui->radHourly, ui->radDaily,
-                             ui->radWeekly, ui->radMonthly}) {
+  for (QRadioButton* kind :
+       {ui->radOnce, ui->radEvery, ui->radHourly, ui->radDaily, ui->radWeekly, ui->radMonthly}) {
     connect(kind, &QRadioButton::toggled, this, &TfSchedule::radKindToggled);
   }
   connect(ui->chkScheduleOn, &QCheckBox::toggled, this, &TfSchedule::controlsChanged);
@@ -96,8 +95,8 @@ void TfSchedule::SetSchedule(const TScheduleSettings& settings, const std::vecto
   for (const TItem& item : items) {
     auto* row = new QListWidgetItem(QString::fromLocal8Bit(item.second), ui->lvScheduleItems);
     row->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-    const bool chosen = std::find(settings.Items.begin(), settings.Items.end(), item.first) !=
-                        settings.Items.end();
+    const bool chosen =
+        std::find(settings.Items.begin(), settings.Items.end(), item.first) != settings.Items.end();
     row->setCheckState(chosen ? Qt::Checked : Qt::Unchecked);
   }
   filling_ = false;
@@ -108,10 +107,10 @@ TScheduleSettings TfSchedule::Schedule() const {
   TScheduleSettings settings;
   TSchedule& s = settings.Schedule;
   settings.Enabled = ui->chkScheduleOn->isChecked();
-  s.Interval = ui->radEvery->isChecked()    ? Every
-               : ui->radHourly->isChecked() ? Hourly
-               : ui->radDaily->isChecked()  ? Daily
-               : ui->radWeekly->isChecked() ? Weekly
+  s.Interval = ui->radEvery->isChecked()     ? Every
+               : ui->radHourly->isChecked()  ? Hourly
+               : ui->radDaily->isChecked()   ? Daily
+               : ui->radWeekly->isChecked()  ? Weekly
                : ui->radMonthly->isChecked() ? Monthly
                                              : Once;
   s.OnceDate = DateTimeValue(ui->dtOnceDate->dateTime());

@@ -153,8 +153,9 @@ TEST_F(Clean, AScheduledCleanRemovesOnlyTheScheduledItemsAndRecordsItsOutcome) {
 
   // On: the temporary files go; the recent documents, checked on the page, stay.
   t.write("program/Ferrovane.ini",
-          settings + "[CleanTraces]\nEraseStartMenuRecentDocuments=1\n[Schedule]\nEnabled=1\n"
-                     "Kind=1\nEveryMinutes=15\nItems=EraseWindowsTemp\n");
+          settings +
+              "[CleanTraces]\nEraseStartMenuRecentDocuments=1\n[Schedule]\nEnabled=1\n"
+              "Kind=1\nEveryMinutes=15\nItems=EraseWindowsTemp\n");
   const CliResult on = run({"clean", "--scheduled"});
   EXPECT_EQ(on.status, 0) << on.err;
   EXPECT_FALSE(pathExists(temporary));

@@ -16,7 +16,7 @@ class FakeUserServices final : public platform::UserServices {
     for (const std::string& word : arguments) call += (call.empty() ? "" : " ") + word;
     Calls.push_back(call);
     return call.find(FailOn.empty() ? std::string("\n") : FailOn) != std::string::npos ? Failure
-                                                                                        : "";
+                                                                                       : "";
   }
 
   bool Running;

@@ -2,14 +2,14 @@
 // A temporary folder of one test, removed with everything in it when the test ends. While it
 // lives, the program folder, the temporary folder, the configuration folder and the user's home,
 // data and cache folders are folders inside it, so no test ever reads or writes the user's real
-// ones, and the user's service manager is a fake that does not run. When it ends, the folders in use before it (those of an enclosing test folder, or the
-// real ones) are put back.
+// ones, and the user's service manager is a fake that does not run. When it ends, the folders in
+// use before it (those of an enclosing test folder, or the real ones) are put back.
 
 #include <cstdint>
 #include <string>
 
-#include "support/FakeUserServices.h"
 #include "platform/Folders.h"
+#include "support/FakeUserServices.h"
 
 class TestFolder {
  public:

@@ -68,8 +68,9 @@ class SystemdUserServices final : public UserServices {
     if (WIFEXITED(status) && WEXITSTATUS(status) == 0) return {};
     while (!said.empty() && (said.back() == '\n' || said.back() == ' ')) said.pop_back();
     if (said.empty()) {
-      said = WIFEXITED(status) ? "systemctl ended with status " + std::to_string(WEXITSTATUS(status))
-                               : "systemctl was ended by a signal";
+      said = WIFEXITED(status)
+                 ? "systemctl ended with status " + std::to_string(WEXITSTATUS(status))
+                 : "systemctl was ended by a signal";
     }
     return said;
   }

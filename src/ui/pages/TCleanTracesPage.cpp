@@ -1,6 +1,7 @@
 #include "ui/pages/TCleanTracesPage.h"
 
 #include <QHeaderView>
+#include <QPointer>
 #include <QShowEvent>
 
 #include "cleaner/TEraserEngine.h"
@@ -70,13 +71,7 @@ TCleanTracesPage::TCleanTracesPage(TPageHost& host, QWidget* parent)
   connect(ui->btnSchedule, &QPushButton::clicked, this, &TCleanTracesPage::btnScheduleClick);
 }
 
-TCleanTracesPage::~TCleanTracesPage() {
-  // The engine may outlive the page: its timer must not call back into it.
-  if (engine_ && engine_->Scheduler) {
-    engine_->Scheduler->SetEnabled(false);
-    engine_->Scheduler->OnSchedule = nullptr;
-  }
-}
+TCleanTracesPage::~TCleanTracesPage() = default;
 
 void TCleanTracesPage::Attach(TEraserEngine& engine) {
   engine_ = &engine;
@@ -268,7 +263,10 @@ void TCleanTracesPage::loadSchedule() {
 void TCleanTracesPage::startWindowTimer() {
   TScheduler& scheduler = *engine_->Scheduler;
   schedule_.ApplyTo(scheduler);
-  scheduler.OnSchedule = [this](TScheduler&) { runScheduledClean(); };
+  // The window frees the engine before its pages; a page gone first is never called.
+  scheduler.OnSchedule = [page = QPointer<TCleanTracesPage>(this)](TScheduler&) {
+    if (page) page->runScheduledClean();
+  };
   // Stopped first, so that a new schedule is measured from now.
   scheduler.SetEnabled(false);
   scheduler.SetEnabled(scheduleMode_ == TScheduleMode::WindowTimer);
@@ -286,8 +284,9 @@ void TCleanTracesPage::showScheduleState(const QString& problem) {
                  .arg(QString::fromLatin1(TCleanTimerUnits::TimerName));
       break;
     case TScheduleMode::WindowTimer:
-      text = tr("No user service manager runs: scheduled cleans are started by this window's "
-                "timer while it is open.");
+      text =
+          tr("No user service manager runs: scheduled cleans are started by this window's "
+             "timer while it is open.");
       break;
     case TScheduleMode::Never:
       text = tr("The schedule is on but never falls due: choose a day or a month.");

@@ -128,8 +128,7 @@ TEST(ScheduleCalendar, SystemdReadsEveryEvent) {
   }
   for (const CalendarCase& c : CalendarCases()) {
     for (const std::string& expression : OnCalendarExpressions(c.schedule)) {
-      const std::string command =
-          "systemd-analyze calendar '" + expression + "' >/dev/null 2>&1";
+      const std::string command = "systemd-analyze calendar '" + expression + "' >/dev/null 2>&1";
       EXPECT_EQ(std::system(command.c_str()), 0) << c.name << ": " << expression;
     }
   }
@@ -162,8 +161,7 @@ TEST(ScheduleCalendar, ScheduledCleansKeepTheirSpacing) {
        true},
       {"15 minutes: a run between", Every(15), at(2026, 12, 8, 10, 0), at(2026, 12, 8, 10, 5),
        false},
-      {"25 hours: 24 passed", Hourly(25, 0), at(2026, 12, 8, 10, 0), at(2026, 12, 9, 10, 0),
-       false},
+      {"25 hours: 24 passed", Hourly(25, 0), at(2026, 12, 8, 10, 0), at(2026, 12, 9, 10, 0), false},
       {"25 hours passed", Hourly(25, 0), at(2026, 12, 8, 10, 0), at(2026, 12, 9, 11, 0), true},
       {"3 days: 2 passed", Daily(3, 0), at(2026, 12, 7, 3, 0, 30), at(2026, 12, 9, 3, 0), false},
       {"3 days passed", Daily(3, 0), at(2026, 12, 7, 3, 0, 30), at(2026, 12, 10, 3, 0), true},
@@ -181,8 +179,8 @@ TEST(ScheduleCalendar, ScheduledCleansKeepTheirSpacing) {
        at(2024, 1, 29, 3, 0), false},
       {"first Monday of March: 26 February 2024 is February's", MonthlyNth(1, 1, {3}), 0,
        at(2024, 2, 26, 3, 0), false},
-      {"first Monday of March: 26 February 2029", MonthlyNth(1, 1, {3}), 0,
-       at(2029, 2, 26, 3, 0), true},
+      {"first Monday of March: 26 February 2029", MonthlyNth(1, 1, {3}), 0, at(2029, 2, 26, 3, 0),
+       true},
   };
   for (const SpacingCase& c : cases) {
     EXPECT_EQ(ScheduledRunAllowed(c.schedule, c.lastRun, c.now), c.allowed) << c.name;

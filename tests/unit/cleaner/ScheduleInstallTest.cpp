@@ -93,13 +93,14 @@ TEST_F(ScheduleInstall, ASchedulesUnitsAreWrittenWhenOnAndRemovedWhenOff) {
             std::string::npos)
       << serviceText;
   // The clean reads the settings of this configuration folder, wherever the manager runs it.
-  EXPECT_NE(serviceText.find("Environment=\"XDG_CONFIG_HOME=" + folder.configFolder().substr(
-                                 0, folder.configFolder().size() - 1) +
-                             "\"\n"),
-            std::string::npos)
+  EXPECT_NE(
+      serviceText.find("Environment=\"XDG_CONFIG_HOME=" +
+                       folder.configFolder().substr(0, folder.configFolder().size() - 1) + "\"\n"),
+      std::string::npos)
       << serviceText;
-  EXPECT_EQ(manager.Calls, (std::vector<std::string>{"daemon-reload", "enable ferrovane-clean.timer",
-                                                     "restart ferrovane-clean.timer"}));
+  EXPECT_EQ(manager.Calls,
+            (std::vector<std::string>{"daemon-reload", "enable ferrovane-clean.timer",
+                                      "restart ferrovane-clean.timer"}));
 
   manager.Calls.clear();
   TScheduleSettings off = WeeklySchedule();
@@ -153,8 +154,7 @@ TEST(ScheduledCleanLog, TheLastCleanIsShownAndTheLogKeepsTheNewestLines) {
   const TScheduledCleanLog log(folder.configFolder() + "scheduled-clean.log");
   EXPECT_FALSE(log.Last());
   for (std::size_t i = 0; i < TScheduledCleanLog::kKeptLines + 5; ++i) {
-    ASSERT_EQ(log.Append({EncodeDateTime(2026, 12, 8, 3, 0, 0) + static_cast<double>(i), i, 0,
-                          ""}),
+    ASSERT_EQ(log.Append({EncodeDateTime(2026, 12, 8, 3, 0, 0) + static_cast<double>(i), i, 0, ""}),
               "");
   }
   TScheduledClean last{EncodeDateTime(2026, 12, 8, 3, 0, 0), 412, 2, "stopped\tbefore\nthe end"};
