@@ -1,5 +1,7 @@
 #include "cleaner/ScheduleSettings.h"
 
+#include <stdexcept>
+
 #include "cleaner/TCustomEraserEngine.h"
 #include "cleaner/TEraser.h"
 #include "core/IniDocument.h"
@@ -76,6 +78,12 @@ bool TScheduleSettings::Read(const TIniFile& settings) {
 
 void TScheduleSettings::Write(const std::string& settingsFile) const {
   const TSchedule& s = Schedule;
+  // A longer value would be cut when read back and name fewer traces than were chosen.
+  const std::string items = JoinNames(Items);
+  if (items.size() > IniDocument::kMaxValueLength)
+    throw std::length_error(
+        "the names of the traces chosen for the schedule are longer than a "
+        "settings value may be");
   UpdateIniFile(settingsFile, [&](IniDocument& document) {
     const auto put = [&](const char* key, const std::string& value) {
       document.write(Section, key, value);
@@ -97,7 +105,7 @@ void TScheduleSettings::Write(const std::string& settingsFile) const {
     put("MonthlyDayIndexOf", IniIntegerText(s.MonthlyDayIndexOf));
     put("MonthlyDayOf", IniIntegerText(s.MonthlyDayOf));
     put("MonthlyMonths", FlagsText(s.MonthlyMonths));
-    put("Items", JoinNames(Items));
+    put("Items", items);
   });
 }
 

@@ -23,7 +23,8 @@ struct TScheduleSettings {
 
   // Reads the section; false (and nothing changed) when the file holds no schedule.
   bool Read(const TIniFile& settings);
-  // Writes every key of the section in one step (raises EIniFileError when it cannot).
+  // Writes every key of the section in one step (raises EIniFileError when it cannot, and
+  // std::length_error, writing nothing, when the item names do not fit in one value).
   void Write(const std::string& settingsFile) const;
   // The schedule loaded from "prefs.dat" (whether it is on included); the items are left as
   // they are.

@@ -310,9 +310,12 @@ void TCleanTracesPage::btnScheduleClick() {
   std::vector<TfSchedule::TItem> items;
   for (const auto& item : engine_->Erasers) items.emplace_back(item->Name, item->Caption);
   TScheduleSettings shown = schedule_;
-  // A schedule without traces of its own starts from the traces checked on the page.
+  // A schedule without traces of its own starts from the traces checked on the page, those
+  // that find nothing today included: a schedule is for the traces of later days.
   if (shown.Items.empty()) {
-    for (const TEraser* item : checkedItems()) shown.Items.push_back(item->Name);
+    for (std::size_t i = 0; i < rows_.size() && i < engine_->Erasers.size(); ++i) {
+      if (rows_[i]->checkState(0) == Qt::Checked) shown.Items.push_back(engine_->Erasers[i]->Name);
+    }
   }
   TfSchedule& dialog = ScheduleDialog();
   dialog.SetSchedule(shown, items);

@@ -77,6 +77,13 @@ TEST_F(ScheduleInstall, TheSettingsFileKeepsEveryKindAndPrefsStaysTheStartWithou
   EXPECT_EQ(b.MonthlyMonths, a.MonthlyMonths);
   EXPECT_EQ(read.Items, written.Items);
   EXPECT_FALSE(pathExists(folder.programFolder() + "prefs.dat"));
+
+  // Names that would not fit in one value are refused whole, never cut to fewer traces.
+  const std::string before = readFileBytes(ini);
+  TScheduleSettings tooMany = written;
+  tooMany.Items.assign(100, "EraseMediaPlayerRecentFileList");
+  EXPECT_THROW(tooMany.Write(ini), std::length_error);
+  EXPECT_EQ(readFileBytes(ini), before);
 }
 
 TEST_F(ScheduleInstall, ASchedulesUnitsAreWrittenWhenOnAndRemovedWhenOff) {
