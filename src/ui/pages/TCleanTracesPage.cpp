@@ -321,15 +321,19 @@ void TCleanTracesPage::btnScheduleClick() {
   dialog.SetSchedule(shown, items);
   if (dialog.exec() != QDialog::Accepted) return;
 
-  schedule_ = dialog.Schedule();
-  QStringList problems;
+  const TScheduleSettings chosen = dialog.Schedule();
+  // The timer's clean reads the settings file: a schedule it could not keep changes nothing.
   try {
-    schedule_.Write(TWipeMethodsManager::SettingsFileName());
+    chosen.Write(TWipeMethodsManager::SettingsFileName());
   } catch (const std::exception& error) {
-    problems << tr("The schedule could not be kept: %1").arg(Text(error.what()));
+    showScheduleState(
+        tr("The schedule could not be kept, nothing changed: %1").arg(Text(error.what())));
+    return;
   }
+  schedule_ = chosen;
   TCleanTimerUnits units(platform::programFolder() + "ferrovane-cli");
   scheduleMode_ = units.Apply(schedule_);
+  QStringList problems;
   for (const std::string& problem : units.Problems) problems << Text(problem);
   startWindowTimer();
   showScheduleState(problems.join(QStringLiteral("\n")));
