@@ -3,6 +3,9 @@
 // configuration folder, with a fake service manager), and the log of scheduled cleans.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstdlib>
 
 #include "cleaner/ScheduleSettings.h"
 #include "cleaner/TCleanTimerUnits.h"
@@ -154,6 +157,30 @@ TEST_F(ScheduleInstall, AProgramPathIsQuotedAndFailuresAreNamed) {
   EXPECT_NE(units.Problems[0].find("enable ferrovane-clean.timer: Failed to connect to bus"),
             std::string::npos)
       << units.Problems[0];
+}
+
+TEST_F(ScheduleInstall, SystemdFindsNothingToSayAboutTheUnits) {
+  if (std::system("systemd-analyze --version >/dev/null 2>&1") != 0) {
+    GTEST_SKIP() << "systemd-analyze is not installed";
+  }
+  // The program the service starts must be there and executable for the check.
+  const std::string program = folder.write("program/ferrovane-cli", "#!/bin/sh\n");
+  ASSERT_EQ(::chmod(program.c_str(), 0755), 0);
+  TScheduleSettings monthly = WeeklySchedule();
+  monthly.Schedule.Interval = Monthly;
+  monthly.Schedule.MonthlyAtDay = false;
+  monthly.Schedule.MonthlyMonths[0] = monthly.Schedule.MonthlyMonths[2] = true;
+  TCleanTimerUnits units(program);
+  ASSERT_EQ(units.Apply(monthly), TScheduleMode::ServiceManager);
+  // Offline, in the test's own runtime, home and configuration folders; warnings are printed
+  // (unknown keys, calendars it cannot read) though the status stays 0.
+  const std::string said = folder.tempFolder() + "verify.txt";
+  const std::string command =
+      "XDG_RUNTIME_DIR=" + folder.makeFolder("runtime") + " HOME=" + folder.homeFolder() +
+      " XDG_CONFIG_HOME=" + folder.configFolder() + " systemd-analyze verify --user '" + timer +
+      "' '" + service + "' >'" + said + "' 2>&1";
+  EXPECT_EQ(std::system(command.c_str()), 0);
+  EXPECT_EQ(readFileBytes(said), "");
 }
 
 TEST(ScheduledCleanLog, TheLastCleanIsShownAndTheLogKeepsTheNewestLines) {
