@@ -72,6 +72,10 @@ TScheduleMode TCleanTimerUnits::ModeFor(const TScheduleSettings& settings) {
                                             : TScheduleMode::WindowTimer;
 }
 
+bool TCleanTimerUnits::Installed() {
+  return platform::fs().info(platform::userUnitFolder() + TimerName).has_value();
+}
+
 TScheduleMode TCleanTimerUnits::Apply(const TScheduleSettings& settings) {
   Problems.clear();
   const TScheduleMode mode = ModeFor(settings);

@@ -32,6 +32,9 @@ class TCleanTimerUnits {
   // Who runs the clean for these settings, as the machine is now; changes nothing.
   static TScheduleMode ModeFor(const TScheduleSettings& settings);
 
+  // Whether the timer unit is in the user's unit folder.
+  static bool Installed();
+
   // The text of the units.
   std::string TimerText(const std::vector<std::string>& calendar) const;
   std::string ServiceText() const;

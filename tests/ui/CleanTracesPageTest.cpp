@@ -178,15 +178,16 @@ class CleanTracesPageTest : public QObject {
             std::string::npos);
   }
 
-  // The dialog starts from the schedule of prefs.dat, keeps what it is given in the settings
-  // file (never in prefs.dat), and the user's service manager gets the timer while it is on.
+  // The dialog starts from the schedule of prefs.dat (run by the window's timer until a timer of
+  // the service manager is installed), keeps what it is given in the settings file (never in
+  // prefs.dat), and the user's service manager gets the timer while it is on.
   void theDialogKeepsTheScheduleAndInstallsTheTimer() {
     TracesFixture t;
     FakeUserServices manager(true);
     platform::ScopedUserServices services(manager);
     const std::string prefs =
         "<?xml version=\"1.0\"?>\n<Configuration>"
-        "<Scheduler Enabled=\"False\" Inverval=\"3\" LastRun=\"\"><Once Date=\"2026-01-01\"/>"
+        "<Scheduler Enabled=\"True\" Inverval=\"3\" LastRun=\"\"><Once Date=\"2026-01-01\"/>"
         "<Every Minutes=\"15\"/><Hourly Hours=\"1\" Minutes=\"0\"/>"
         "<Daily Days=\"2\" Hour=\"04:10:00\"/><Weekly Weeks=\"1\" Hour=\"00:00:00\" "
         "Monday=\"False\" Tuesday=\"False\" Wednesday=\"False\" Thursday=\"False\" "
@@ -198,10 +199,15 @@ class CleanTracesPageTest : public QObject {
     const std::string timer = t.f.folder.configFolder() + "systemd/user/ferrovane-clean.timer";
     const std::string service = t.f.folder.configFolder() + "systemd/user/ferrovane-clean.service";
     TfSchedule& dialog = t.page()->ScheduleDialog();
+    // prefs.dat's schedule is on, but no timer of the service manager was ever installed.
+    QVERIFY2(t.f.find<QLabel>("lblScheduleState")->text().contains("this window's timer"),
+             qPrintable(t.f.find<QLabel>("lblScheduleState")->text()));
+    t.f.form().CleanerEngine().Scheduler->Timer->SetEnabled(false);
 
     bool shownFromPrefs = false;
     QTimer::singleShot(0, [&] {
-      shownFromPrefs = dialog.findChild<QRadioButton*>("radDaily")->isChecked() &&
+      shownFromPrefs = dialog.findChild<QCheckBox*>("chkScheduleOn")->isChecked() &&
+                       dialog.findChild<QRadioButton*>("radDaily")->isChecked() &&
                        dialog.findChild<QSpinBox*>("spnDailyDays")->value() == 2 &&
                        dialog.findChild<QTimeEdit*>("tmDailyHour")->time() == QTime(4, 10);
       dialog.findChild<QCheckBox*>("chkScheduleOn")->setChecked(true);
@@ -230,6 +236,18 @@ class CleanTracesPageTest : public QObject {
     QVERIFY2(state->text().contains("service manager"), qPrintable(state->text()));
     // The service manager runs it: the window's timer does not run it a second time.
     QVERIFY(!t.f.form().CleanerEngine().Scheduler->Timer->Enabled());
+
+    // A window made again finds the timer installed and leaves the schedule to it.
+    {
+      MainFormFixture again;
+      FakeUserServices running(true);
+      platform::ScopedUserServices scoped(running);
+      again.folder.write("program/Ferrovane.ini", ini);
+      fsys::create_directories(again.folder.configFolder() + "systemd/user");
+      fsys::copy_file(timer, again.folder.configFolder() + "systemd/user/ferrovane-clean.timer");
+      QVERIFY(again.find<QLabel>("lblScheduleState")->text().contains("service manager"));
+      QVERIFY(!again.form().CleanerEngine().Scheduler->Timer->Enabled());
+    }
 
     QTimer::singleShot(0, [&] {
       dialog.findChild<QCheckBox*>("chkScheduleOn")->setChecked(false);

@@ -256,6 +256,10 @@ void TCleanTracesPage::loadSchedule() {
   schedule_ = TScheduleSettings();
   if (!schedule_.Read(Settings())) schedule_.TakeFrom(*engine_->Scheduler);
   scheduleMode_ = TCleanTimerUnits::ModeFor(schedule_);
+  // A schedule whose timer was never installed (the one of prefs.dat, a settings file brought
+  // from elsewhere) runs from this window until the dialog installs it.
+  if (scheduleMode_ == TScheduleMode::ServiceManager && !TCleanTimerUnits::Installed())
+    scheduleMode_ = TScheduleMode::WindowTimer;
   startWindowTimer();
   showScheduleState();
 }
