@@ -177,3 +177,30 @@ TEST_F(Clean, AScheduledCleanRemovesOnlyTheScheduledItemsAndRecordsItsOutcome) {
   EXPECT_EQ(run({"clean", "--scheduled", "1"}).status, 2);
   EXPECT_TRUE(pathExists(recent));
 }
+
+TEST_F(Clean, AScheduledCleanThatCannotKnowItsItemsCleansNothingAndSaysSo) {
+  const std::string temporary = t.write("tmp/old.txt", "old");
+  fsys::last_write_time(temporary, fsys::file_time_type::clock::now() - std::chrono::hours(48));
+  const std::string settings = readFileBytes(t.programFolder() + "Ferrovane.ini") +
+                               "[Schedule]\nEnabled=1\nKind=1\nEveryMinutes=15\n"
+                               "Items=EraseWindowsTemp\n";
+  const std::string log = t.programFolder() + "scheduled-clean.log";
+  // A damaged prefs.dat (its exclusions unknown), then settings that cannot be read at all.
+  t.write("program/Ferrovane.ini", settings);
+  t.write("program/prefs.dat", "<Configuration><Options");
+  const CliResult damagedPrefs = run({"clean", "--scheduled"});
+  EXPECT_EQ(damagedPrefs.status, 1) << damagedPrefs.err;
+  fsys::remove(t.programFolder() + "prefs.dat");
+  fsys::remove(t.programFolder() + "Ferrovane.ini");
+  fsys::create_directory(t.programFolder() + "Ferrovane.ini");
+  const CliResult unreadable = run({"clean", "--scheduled"});
+  EXPECT_EQ(unreadable.status, 1) << unreadable.err;
+  EXPECT_NE(unreadable.err.find("nothing was cleaned"), std::string::npos) << unreadable.err;
+
+  EXPECT_TRUE(pathExists(temporary));
+  const std::string logged = readFileBytes(log);
+  EXPECT_EQ(std::count(logged.begin(), logged.end(), '\n'), 2) << logged;
+  EXPECT_NE(logged.find("\t0\t0\trefused\tprefs.dat could not be read"), std::string::npos)
+      << logged;
+  EXPECT_NE(logged.find("\t0\t0\trefused\tthe schedule is kept in"), std::string::npos) << logged;
+}
