@@ -21,21 +21,10 @@ enum TScheduleInterval : std::uint8_t {
   Monthly = 5,  // monthly at MonthlyHour on a day of the month or an n-th week day
 };
 
-class TScheduler {
- public:
-  using TClock = std::function<TDateTime()>;
-
-  // clock: gives "now" (the local date and time); tests pass their own.
-  explicit TScheduler(TClock clock = SystemNow);
-  TScheduler(const TScheduler&) = delete;
-  TScheduler& operator=(const TScheduler&) = delete;
-  virtual ~TScheduler();
-
-  bool Enabled = false;
-  std::function<void(TScheduler&)> OnSchedule;  // raised when the schedule falls due
-  std::unique_ptr<ITimer> Timer;                // 1000 ms, ticks run CheckSchedule
+// What a schedule says, apart from whether it is on: the kind in force and the settings of all
+// six kinds, side by side.
+struct TSchedule {
   TScheduleInterval Interval = Once;
-  TDateTime LastRun = 0;  // the last due moment; 0: none yet
   TDateTime OnceDate = 0;
   std::int32_t EveryMinutes = 15;
   std::int32_t HourlyHours = 1;
@@ -51,6 +40,22 @@ class TScheduler {
   std::int32_t MonthlyDayIndexOf = 1;    // week of the month, 1 = first
   std::int32_t MonthlyDayOf = 1;         // 1 = Monday ... 7 = Sunday
   std::array<bool, 12> MonthlyMonths{};  // January first
+};
+
+class TScheduler : public TSchedule {
+ public:
+  using TClock = std::function<TDateTime()>;
+
+  // clock: gives "now" (the local date and time); tests pass their own.
+  explicit TScheduler(TClock clock = SystemNow);
+  TScheduler(const TScheduler&) = delete;
+  TScheduler& operator=(const TScheduler&) = delete;
+  virtual ~TScheduler();
+
+  bool Enabled = false;
+  std::function<void(TScheduler&)> OnSchedule;  // raised when the schedule falls due
+  std::unique_ptr<ITimer> Timer;                // 1000 ms, ticks run CheckSchedule
+  TDateTime LastRun = 0;                        // the last due moment; 0: none yet
 
   TClock Clock;
 

@@ -3,8 +3,11 @@
 #include <algorithm>
 #include <charconv>
 
+#include "cleaner/ScheduleCalendar.h"
+#include "cleaner/ScheduleSettings.h"
 #include "cleaner/TCleaningRun.h"
 #include "cleaner/TEraserEngine.h"
+#include "cleaner/TScheduledCleanLog.h"
 #include "cli/ExitStatus.h"
 #include "cli/TCliOutput.h"
 #include "core/SettingsFolder.h"
@@ -87,7 +90,46 @@ std::vector<TEraser*> ChooseTraceItems(const TEraserEngine& engine,
 TCleanCommand::TCleanCommand(TCliOutput& output, TCleanRequest request)
     : output_(output), request_(std::move(request)) {}
 
+std::vector<TEraser*> TCleanCommand::scheduledItems(const TEraserEngine& engine, std::string& why,
+                                                    bool& due) {
+  // The schedule and its items are kept in the settings file: when it cannot be read, nothing
+  // is known to be chosen.
+  if (WipeMethodsManager && !WipeMethodsManager->SettingsProblem.empty()) {
+    why = "the schedule is kept in " + TWipeMethodsManager::SettingsFileName() +
+          ", which could not be read";
+    return {};
+  }
+  TScheduleSettings schedule;
+  if (!schedule.Read(TIniFile(TWipeMethodsManager::SettingsFileName())) || !schedule.Enabled) {
+    why = "no schedule is on";
+    return {};
+  }
+  if (!request_.preview) {
+    const std::optional<TScheduledClean> last = TScheduledCleanLog().Last(true);
+    if (!ScheduledRunAllowed(schedule.Schedule, last ? last->When : 0, SystemNow())) {
+      due = false;
+      return {};
+    }
+  }
+  std::vector<TEraser*> items = schedule.ChosenItems(engine);
+  if (items.empty()) why = "no item is chosen for the schedule";
+  return items;
+}
+
 int TCleanCommand::Run() {
+  // A scheduled clean leaves its outcome in the log, whatever ends it.
+  TScheduledClean outcome;
+  outcome.When = SystemNow();
+  const auto logged = [&](int status) -> int {
+    if (!request_.scheduled || request_.preview) return status;
+    if (const std::string problem = TScheduledCleanLog().Append(outcome); !problem.empty()) {
+      output_.Problem(TScheduledCleanLog().Path() +
+                      ": the outcome could not be recorded: " + problem);
+      if (status == ExitAllDone) return ExitSomethingLeft;
+    }
+    return status;
+  };
+
   TEraserEngine engine;
   const std::string prefs = GetSettingsFolder() + "prefs.dat";
   engine.LoadFromFile(prefs);
@@ -99,19 +141,45 @@ int TCleanCommand::Run() {
         prefs, engine.LoadProblem,
         request_.preview ? "what was read before the fault is shown, the rest at its defaults"
                          : "nothing is cleaned, so that no exclusion it holds is passed over"));
-    if (!request_.preview) return ExitSomethingLeft;
+    if (!request_.preview) {
+      outcome.Problem = "prefs.dat could not be read; nothing was cleaned";
+      outcome.Ran = false;
+      return logged(ExitSomethingLeft);
+    }
   }
 
   std::vector<TEraser*> items;
-  // Which items are checked is kept in the settings file. When it cannot be read, the defaults
-  // would clean items the user may have unchecked: only named items, or a preview, go on.
-  if (request_.items.empty() && !request_.preview && WipeMethodsManager &&
-      !WipeMethodsManager->SettingsProblem.empty()) {
+  if (request_.scheduled) {
+    std::string why;
+    bool due = true;
+    items = scheduledItems(engine, why, due);
+    if (!due) {
+      output_.Result("The schedule is not due yet: nothing was cleaned.");
+      return ExitAllDone;
+    }
+    if (items.empty()) {
+      // A schedule that is off or has no items is a choice; unreadable settings are a fault.
+      const bool fault = !WipeMethodsManager || !WipeMethodsManager->SettingsProblem.empty();
+      if (fault) {
+        output_.Problem("nothing was cleaned: " + why);
+      } else {
+        output_.Result("Nothing was cleaned: " + why + ".");
+      }
+      // A refusal is recorded; a schedule that is off or empty has nothing to record.
+      if (!fault) return ExitAllDone;
+      outcome.Problem = why;
+      outcome.Ran = false;
+      return logged(ExitSomethingLeft);
+    }
+  } else if (request_.items.empty() && !request_.preview && WipeMethodsManager &&
+             !WipeMethodsManager->SettingsProblem.empty()) {
+    // Which items are checked is kept in the settings file. When it cannot be read, the
+    // defaults would clean items the user may have unchecked: only named items, or a preview,
+    // go on.
     output_.Problem("nothing is cleaned: the items checked on the Clean traces page are kept in " +
                     TWipeMethodsManager::SettingsFileName() + "; name the items to clean");
     return ExitSomethingLeft;
-  }
-  if (request_.items.empty()) {
+  } else if (request_.items.empty()) {
     const TIniFile settings(TWipeMethodsManager::SettingsFileName());
     for (const auto& item : engine.Erasers) {
       if (settings.ReadBool(kPageSection, item->Name, item->Enabled)) items.push_back(item.get());
@@ -185,6 +253,13 @@ int TCleanCommand::Run() {
                       ? std::string(".")
                       : "; " + std::to_string(engine.Left.size()) + " could not be removed."));
 
-  if (const int signal = platform::stopSignal()) return platform::exitStatusForSignal(signal);
-  return engine.Left.empty() && !prefsUnread && !registryUnread ? ExitAllDone : ExitSomethingLeft;
+  outcome.Removed = engine.Removed.size();
+  outcome.Left = engine.Left.size();
+  if (registryUnread) outcome.Problem = "the registry store could not be read";
+  if (const int signal = platform::stopSignal()) {
+    outcome.Problem = "stopped before the end";
+    return logged(platform::exitStatusForSignal(signal));
+  }
+  return logged(engine.Left.empty() && !prefsUnread && !registryUnread ? ExitAllDone
+                                                                       : ExitSomethingLeft);
 }

@@ -4,7 +4,8 @@
 // page), by name or caption, or by the key of their group ("chromium", "desktop", ...); with
 // none named, the items checked on the window's Clean traces page (their Enabled flag until the
 // page has recorded a choice). --preview (or --dry-run) lists what they would remove and removes
-// nothing.
+// nothing. --scheduled cleans the items chosen for the schedule, when the schedule's spacing
+// allows, and records the outcome in the log of scheduled cleans.
 
 #include <string>
 #include <vector>
@@ -15,6 +16,7 @@ class TEraserEngine;
 
 struct TCleanRequest {
   bool preview = false;
+  bool scheduled = false;  // the items of the schedule, as the timer starts it
   std::vector<std::string> items;
 };
 
@@ -31,6 +33,9 @@ class TCleanCommand {
   int Run();
 
  private:
+  // The items chosen for the schedule; empty (with `why` said) when none may be cleaned now.
+  std::vector<TEraser*> scheduledItems(const TEraserEngine& engine, std::string& why, bool& due);
+
   TCliOutput& output_;
   TCleanRequest request_;
 };

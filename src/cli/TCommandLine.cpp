@@ -123,6 +123,10 @@ int TCommandLine::Run(int argc, char** argv) {
       "so bookmarks stay.");
   clean->add_flag("--preview", options.clean.preview,
                   "List what the items would remove, with sizes; remove nothing (as --dry-run)");
+  clean->add_flag("--scheduled", options.clean.scheduled,
+                  "Clean the items chosen for the schedule (Schedule... on the Clean traces page) "
+                  "when the schedule is on and due, asking nothing, and record the outcome in "
+                  "scheduled-clean.log in the settings folder; the timer of the schedule runs it");
   clean->add_option("ITEM", options.clean.items,
                     "Items by number (1 to 45, in the order of the Clean traces page), by name "
                     "or caption, or by group (windows, ie, mozilla, aol, opera, chromium, "
@@ -150,6 +154,8 @@ int TCommandLine::Run(int argc, char** argv) {
       std::vector<std::string>& mounts = options.freeSpace.mountPoints;
       mounts.insert(mounts.end(), afterMark.begin(), afterMark.end());
       if (mounts.empty()) throw CLI::RequiredError("MOUNT");
+    } else if (*clean && options.clean.scheduled && !options.clean.items.empty()) {
+      throw CLI::ValidationError("--scheduled cleans the items of the schedule; name no ITEM");
     } else if (!afterMark.empty()) {
       throw CLI::ExtrasError(afterMark);
     } else if (options.methods.engine.empty() != options.methods.method.empty()) {
@@ -184,12 +190,13 @@ int TCommandLine::Run(int argc, char** argv) {
   // The method chosen for an engine is kept in the settings file: when that file could not be
   // read, a wipe would fall back to the default method, which may be weaker than the user's
   // choice. It runs only with a method named on the command line (a dry run changes nothing).
-  const bool methodUnknown = settingsUnread && !options.dryRun &&
-                             ((*wipe && options.wipe.method.empty()) ||
-                              (*freeSpace && options.freeSpace.method.empty()));
+  const bool methodUnknown =
+      settingsUnread && !options.dryRun &&
+      ((*wipe && options.wipe.method.empty()) || (*freeSpace && options.freeSpace.method.empty()));
   if (methodUnknown) {
-    output.Problem("the method chosen for this engine is unknown: nothing was wiped; name one "
-                   "with --method");
+    output.Problem(
+        "the method chosen for this engine is unknown: nothing was wiped; name one "
+        "with --method");
     delete WipeMethodsManager;
     WipeMethodsManager = nullptr;
     return ExitSomethingLeft;

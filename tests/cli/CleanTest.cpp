@@ -148,3 +148,71 @@ TEST_F(Clean, AGroupWordCleansEveryItemOfItsGroupAndNoOther) {
   EXPECT_EQ(readFileBytes(cookies), "not sqlite");
   EXPECT_TRUE(pathExists(recent));
 }
+TEST_F(Clean, AScheduledCleanRemovesOnlyTheScheduledItemsAndRecordsItsOutcome) {
+  const std::string temporary = t.write("tmp/old.txt", "old");
+  fsys::last_write_time(temporary, fsys::file_time_type::clock::now() - std::chrono::hours(48));
+  const std::string ini = t.programFolder() + "Ferrovane.ini";
+  const std::string settings = readFileBytes(ini);
+  const std::string log = t.programFolder() + "scheduled-clean.log";
+
+  // Off: the timer may still start it once; nothing is cleaned.
+  t.write("program/Ferrovane.ini",
+          settings + "[Schedule]\nEnabled=0\nKind=1\nEveryMinutes=15\nItems=EraseWindowsTemp\n");
+  CliResult off = run({"clean", "--scheduled"});
+  EXPECT_EQ(off.status, 0) << off.err;
+  EXPECT_TRUE(pathExists(temporary));
+  EXPECT_TRUE(pathExists(recent));
+
+  // On: the temporary files go; the recent documents, checked on the page, stay.
+  t.write("program/Ferrovane.ini",
+          settings +
+              "[CleanTraces]\nEraseStartMenuRecentDocuments=1\n[Schedule]\nEnabled=1\n"
+              "Kind=1\nEveryMinutes=15\nItems=EraseWindowsTemp\n");
+  const CliResult on = run({"clean", "--scheduled"});
+  EXPECT_EQ(on.status, 0) << on.err;
+  EXPECT_FALSE(pathExists(temporary));
+  EXPECT_TRUE(pathExists(recent));
+  EXPECT_EQ(readFileBytes(kept), "not a trace");
+  const std::string logged = readFileBytes(log);
+  EXPECT_NE(logged.find("\t1\t0\tran\t\n"), std::string::npos) << logged;
+
+  // Started again within the 15 minutes: not due, nothing cleaned, nothing logged.
+  const std::string again = t.write("tmp/again.txt", "old");
+  fsys::last_write_time(again, fsys::file_time_type::clock::now() - std::chrono::hours(48));
+  const CliResult early = run({"clean", "--scheduled"});
+  EXPECT_EQ(early.status, 0) << early.err;
+  EXPECT_NE(early.out.find("not due"), std::string::npos) << early.out;
+  EXPECT_TRUE(pathExists(again));
+  EXPECT_EQ(readFileBytes(log), logged);
+
+  // The items of the schedule are its own: naming others is a usage error.
+  EXPECT_EQ(run({"clean", "--scheduled", "1"}).status, 2);
+  EXPECT_TRUE(pathExists(recent));
+}
+
+TEST_F(Clean, AScheduledCleanThatCannotKnowItsItemsCleansNothingAndSaysSo) {
+  const std::string temporary = t.write("tmp/old.txt", "old");
+  fsys::last_write_time(temporary, fsys::file_time_type::clock::now() - std::chrono::hours(48));
+  const std::string settings = readFileBytes(t.programFolder() + "Ferrovane.ini") +
+                               "[Schedule]\nEnabled=1\nKind=1\nEveryMinutes=15\n"
+                               "Items=EraseWindowsTemp\n";
+  const std::string log = t.programFolder() + "scheduled-clean.log";
+  // A damaged prefs.dat (its exclusions unknown), then settings that cannot be read at all.
+  t.write("program/Ferrovane.ini", settings);
+  t.write("program/prefs.dat", "<Configuration><Options");
+  const CliResult damagedPrefs = run({"clean", "--scheduled"});
+  EXPECT_EQ(damagedPrefs.status, 1) << damagedPrefs.err;
+  fsys::remove(t.programFolder() + "prefs.dat");
+  fsys::remove(t.programFolder() + "Ferrovane.ini");
+  fsys::create_directory(t.programFolder() + "Ferrovane.ini");
+  const CliResult unreadable = run({"clean", "--scheduled"});
+  EXPECT_EQ(unreadable.status, 1) << unreadable.err;
+  EXPECT_NE(unreadable.err.find("nothing was cleaned"), std::string::npos) << unreadable.err;
+
+  EXPECT_TRUE(pathExists(temporary));
+  const std::string logged = readFileBytes(log);
+  EXPECT_EQ(std::count(logged.begin(), logged.end(), '\n'), 2) << logged;
+  EXPECT_NE(logged.find("\t0\t0\trefused\tprefs.dat could not be read"), std::string::npos)
+      << logged;
+  EXPECT_NE(logged.find("\t0\t0\trefused\tthe schedule is kept in"), std::string::npos) << logged;
+}

@@ -2,13 +2,14 @@
 // A temporary folder of one test, removed with everything in it when the test ends. While it
 // lives, the program folder, the temporary folder, the configuration folder and the user's home,
 // data and cache folders are folders inside it, so no test ever reads or writes the user's real
-// ones. When it ends, the folders in use before it (those of an enclosing test folder, or the
-// real ones) are put back.
+// ones, and the user's service manager is a fake that does not run. When it ends, the folders in
+// use before it (those of an enclosing test folder, or the real ones) are put back.
 
 #include <cstdint>
 #include <string>
 
 #include "platform/Folders.h"
+#include "support/FakeUserServices.h"
 
 class TestFolder {
  public:
@@ -54,6 +55,9 @@ class TestFolder {
   platform::ScopedHomeFolder home_;
   platform::ScopedDataFolder data_;
   platform::ScopedCacheFolder cache_;
+  // No test reaches the user's real service manager: by default there is none.
+  FakeUserServices noServiceManager_{false};
+  platform::ScopedUserServices services_{noServiceManager_};
 };
 
 // Reads a whole file; empty when it cannot be read.

@@ -4,8 +4,12 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTimeEdit>
 #include <QtTest>
 #include <chrono>
 #include <filesystem>
@@ -13,6 +17,9 @@
 #include "MainFormFixture.h"
 #include "cleaner/CleanerEnvironment.h"
 #include "ui/SizeFunctions.h"
+#include "platform/UserServices.h"
+#include "support/FakeUserServices.h"
+#include "ui/TfSchedule.h"
 #include "ui/pages/TCleanTracesPage.h"
 
 namespace {
@@ -197,6 +204,115 @@ class CleanTracesPageTest : public QObject {
       QCOMPARE(recent.first()->checkState(0), Qt::Unchecked);
       QVERIFY(again.find<QCheckBox>("chkOverwriteTraces")->isChecked());
     }
+  }
+
+  // Without a user service manager the window's timer runs the schedule: a due tick cleans the
+  // traces chosen for it and nothing else, asks nothing, and the page shows the log.
+  void theWindowTimerCleansOnlyTheScheduledTraces() {
+    TracesFixture t;
+    t.f.folder.write("program/Ferrovane.ini",
+                     "[CleanTraces]\nNetscapeMozillaFormsData=1\nEraseWindowsTemp=1\n"
+                     "[Schedule]\nEnabled=1\nKind=1\nEveryMinutes=0\n"
+                     "Items=NetscapeMozillaCookies\n");
+    TScheduler& scheduler = *t.f.form().CleanerEngine().Scheduler;
+    auto* state = t.f.find<QLabel>("lblScheduleState");
+    QVERIFY2(state->text().contains("this window's timer"), qPrintable(state->text()));
+    QVERIFY(scheduler.Timer->Enabled());
+    // The test ticks by itself: the real one-second timer stops before it could tick.
+    scheduler.Timer->SetEnabled(false);
+    QVERIFY(!pathExists(t.f.folder / "program/scheduled-clean.log"));
+
+    scheduler.CheckSchedule();  // the timer's tick; a count of 0 falls due at once
+    QVERIFY(!pathExists(t.profile + "cookies.sqlite"));
+    QVERIFY(pathExists(t.profile + "formhistory.sqlite"));
+    QVERIFY(pathExists(t.oldTemp));
+    QVERIFY2(state->text().contains("Last scheduled clean: ") &&
+                 state->text().contains("removed 1 item"),
+             qPrintable(state->text()));
+    QVERIFY(readFileBytes(t.f.folder / "program/scheduled-clean.log").find("\t1\t0\tran\t") !=
+            std::string::npos);
+  }
+
+  // The dialog starts from the schedule of prefs.dat (run by the window's timer until a timer of
+  // the service manager is installed), keeps what it is given in the settings file (never in
+  // prefs.dat), and the user's service manager gets the timer while it is on.
+  void theDialogKeepsTheScheduleAndInstallsTheTimer() {
+    TracesFixture t;
+    FakeUserServices manager(true);
+    platform::ScopedUserServices services(manager);
+    const std::string prefs =
+        "<?xml version=\"1.0\"?>\n<Configuration>"
+        "<Scheduler Enabled=\"True\" Inverval=\"3\" LastRun=\"\"><Once Date=\"2026-01-01\"/>"
+        "<Every Minutes=\"15\"/><Hourly Hours=\"1\" Minutes=\"0\"/>"
+        "<Daily Days=\"2\" Hour=\"04:10:00\"/><Weekly Weeks=\"1\" Hour=\"00:00:00\" "
+        "Monday=\"False\" Tuesday=\"False\" Wednesday=\"False\" Thursday=\"False\" "
+        "Friday=\"False\" Saturday=\"False\" Sunday=\"False\"/><Monthly Hour=\"00:00:00\" "
+        "AtDay=\"True\" Day=\"1\" DayIndexOf=\"1\" DayOf=\"1\" Jan=\"False\" Feb=\"False\" "
+        "Mar=\"False\" Apr=\"False\" May=\"False\" Jun=\"False\" Jul=\"False\" Aug=\"False\" "
+        "Sep=\"False\" Oct=\"False\" Nov=\"False\" Dec=\"False\"/></Scheduler></Configuration>\n";
+    t.f.folder.write("program/prefs.dat", prefs);
+    const std::string timer = t.f.folder.configFolder() + "systemd/user/ferrovane-clean.timer";
+    const std::string service = t.f.folder.configFolder() + "systemd/user/ferrovane-clean.service";
+    TfSchedule& dialog = t.page()->ScheduleDialog();
+    // prefs.dat's schedule is on, but no timer of the service manager was ever installed.
+    QVERIFY2(t.f.find<QLabel>("lblScheduleState")->text().contains("this window's timer"),
+             qPrintable(t.f.find<QLabel>("lblScheduleState")->text()));
+    t.f.form().CleanerEngine().Scheduler->Timer->SetEnabled(false);
+
+    bool shownFromPrefs = false;
+    QTimer::singleShot(0, [&] {
+      shownFromPrefs = dialog.findChild<QCheckBox*>("chkScheduleOn")->isChecked() &&
+                       dialog.findChild<QRadioButton*>("radDaily")->isChecked() &&
+                       dialog.findChild<QSpinBox*>("spnDailyDays")->value() == 2 &&
+                       dialog.findChild<QTimeEdit*>("tmDailyHour")->time() == QTime(4, 10);
+      dialog.findChild<QCheckBox*>("chkScheduleOn")->setChecked(true);
+      dialog.findChild<QTimeEdit*>("tmDailyHour")->setTime(QTime(3, 0));
+      auto* items = dialog.findChild<QListWidget*>("lvScheduleItems");
+      for (int i = 0; i < items->count(); ++i) {
+        items->item(i)->setCheckState(
+            items->item(i)->text() == "Netscape/Mozilla Cookies" ? Qt::Checked : Qt::Unchecked);
+      }
+      dialog.accept();
+    });
+    t.f.find<QPushButton>("btnSchedule")->click();
+    QVERIFY(shownFromPrefs);
+
+    const std::string ini = readFileBytes(t.f.folder / "program/Ferrovane.ini");
+    QVERIFY2(ini.find("[Schedule]") != std::string::npos &&
+                 ini.find("Kind=3") != std::string::npos &&
+                 ini.find("DailyHour=03:00:00") != std::string::npos &&
+                 ini.find("Items=NetscapeMozillaCookies\n") != std::string::npos,
+             ini.c_str());
+    QCOMPARE(readFileBytes(t.f.folder / "program/prefs.dat"), prefs);
+    QVERIFY(readFileBytes(timer).find("OnCalendar=*-*-* 03:00:00\n") != std::string::npos);
+    QVERIFY(readFileBytes(service).find("clean --scheduled") != std::string::npos);
+    QVERIFY(manager.Calls.size() == 3 && manager.Calls[1] == "enable ferrovane-clean.timer");
+    auto* state = t.f.find<QLabel>("lblScheduleState");
+    QVERIFY2(state->text().contains("service manager"), qPrintable(state->text()));
+    // The service manager runs it: the window's timer does not run it a second time.
+    QVERIFY(!t.f.form().CleanerEngine().Scheduler->Timer->Enabled());
+
+    // A window made again finds the timer installed and leaves the schedule to it.
+    {
+      MainFormFixture again;
+      FakeUserServices running(true);
+      platform::ScopedUserServices scoped(running);
+      again.folder.write("program/Ferrovane.ini", ini);
+      fsys::create_directories(again.folder.configFolder() + "systemd/user");
+      fsys::copy_file(timer, again.folder.configFolder() + "systemd/user/ferrovane-clean.timer");
+      QVERIFY(again.find<QLabel>("lblScheduleState")->text().contains("service manager"));
+      QVERIFY(!again.form().CleanerEngine().Scheduler->Timer->Enabled());
+    }
+
+    QTimer::singleShot(0, [&] {
+      dialog.findChild<QCheckBox*>("chkScheduleOn")->setChecked(false);
+      dialog.accept();
+    });
+    t.f.find<QPushButton>("btnSchedule")->click();
+    QVERIFY(!pathExists(timer));
+    QVERIFY(!pathExists(service));
+    QCOMPARE(manager.Calls.back(), std::string("daemon-reload"));
+    QVERIFY(state->text().startsWith("No scheduled clean."));
   }
 };
 

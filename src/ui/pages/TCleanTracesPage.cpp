@@ -1,13 +1,17 @@
 #include "ui/pages/TCleanTracesPage.h"
 
 #include <QHeaderView>
+#include <QPointer>
 #include <QShowEvent>
 
 #include "cleaner/TEraserEngine.h"
+#include "cleaner/TScheduledCleanLog.h"
 #include "core/TIniFile.h"
 #include "core/TWipeEngine.h"
 #include "core/TWipeMethodsManager.h"
+#include "platform/Folders.h"
 #include "ui/SizeFunctions.h"
+#include "ui/TfSchedule.h"
 #include "ui/pages/TPageHost.h"
 #include "ui/pages/TRunQuestion.h"
 #include "ui_TCleanTracesPage.h"
@@ -55,6 +59,7 @@ TCleanTracesPage::TCleanTracesPage(TPageHost& host, QWidget* parent)
           &TCleanTracesPage::tvTraceItemsChanged);
   connect(ui->chkOverwriteTraces, &QCheckBox::toggled, this,
           &TCleanTracesPage::chkOverwriteTracesToggled);
+  connect(ui->btnSchedule, &QPushButton::clicked, this, &TCleanTracesPage::btnScheduleClick);
 }
 
 TCleanTracesPage::~TCleanTracesPage() = default;
@@ -83,6 +88,7 @@ void TCleanTracesPage::Attach(TEraserEngine& engine) {
   ui->tvTraceItems->expandAll();
   ui->chkOverwriteTraces->setChecked(settings.ReadBool(kSection, kOverwriteKey, false));
   filling_ = false;
+  loadSchedule();
 }
 
 void TCleanTracesPage::showEvent(QShowEvent* event) {
@@ -259,6 +265,132 @@ void TCleanTracesPage::btnCleanTracesClick() {
   engine_->Left = left;
   engine_->Removed = removed;
   ui->lblCleaningStatus->setText((finished ? QString() : tr("Stopped. ")) + outcome);
+}
+
+void TCleanTracesPage::loadSchedule() {
+  schedule_ = TScheduleSettings();
+  if (!schedule_.Read(Settings())) schedule_.TakeFrom(*engine_->Scheduler);
+  scheduleMode_ = TCleanTimerUnits::ModeFor(schedule_);
+  // A schedule whose timer was never installed (the one of prefs.dat, a settings file brought
+  // from elsewhere) runs from this window until the dialog installs it.
+  if (scheduleMode_ == TScheduleMode::ServiceManager && !TCleanTimerUnits::Installed())
+    scheduleMode_ = TScheduleMode::WindowTimer;
+  startWindowTimer();
+  showScheduleState();
+}
+
+void TCleanTracesPage::startWindowTimer() {
+  TScheduler& scheduler = *engine_->Scheduler;
+  schedule_.ApplyTo(scheduler);
+  // The window frees the engine before its pages; a page gone first is never called.
+  scheduler.OnSchedule = [page = QPointer<TCleanTracesPage>(this)](TScheduler&) {
+    if (page) page->runScheduledClean();
+  };
+  // Stopped first, so that a new schedule is measured from now.
+  scheduler.SetEnabled(false);
+  scheduler.SetEnabled(scheduleMode_ == TScheduleMode::WindowTimer);
+}
+
+void TCleanTracesPage::showScheduleState(const QString& problem) {
+  QString text;
+  switch (scheduleMode_) {
+    case TScheduleMode::Off:
+      text = tr("No scheduled clean.");
+      break;
+    case TScheduleMode::ServiceManager:
+      text = tr("Scheduled cleans are started by the user's service manager (systemd timer "
+                "%1), also while Ferrovane is closed.")
+                 .arg(QString::fromLatin1(TCleanTimerUnits::TimerName));
+      break;
+    case TScheduleMode::WindowTimer:
+      text =
+          tr("No user service manager runs: scheduled cleans are started by this window's "
+             "timer while it is open.");
+      break;
+    case TScheduleMode::Never:
+      text = tr("The schedule is on but never falls due: choose a day or a month.");
+      break;
+  }
+  if (scheduleMode_ != TScheduleMode::Off && schedule_.Items.empty())
+    text += QStringLiteral(" ") + tr("No trace is chosen for it.");
+  if (const std::optional<TScheduledClean> last = TScheduledCleanLog().Last())
+    text += QStringLiteral("\n") + Text(last->Summary());
+  if (!problem.isEmpty()) text += QStringLiteral("\n") + problem;
+  ui->lblScheduleState->setText(text);
+}
+
+TfSchedule& TCleanTracesPage::ScheduleDialog() {
+  if (!scheduleDialog_) scheduleDialog_ = std::make_unique<TfSchedule>(this);
+  return *scheduleDialog_;
+}
+
+void TCleanTracesPage::btnScheduleClick() {
+  if (!engine_) return;
+  std::vector<TfSchedule::TItem> items;
+  for (const auto& item : engine_->Erasers) items.emplace_back(item->Name, item->Caption);
+  TScheduleSettings shown = schedule_;
+  // A schedule without traces of its own starts from the traces checked on the page, those
+  // that find nothing today included: a schedule is for the traces of later days.
+  if (shown.Items.empty()) {
+    for (std::size_t i = 0; i < rows_.size() && i < engine_->Erasers.size(); ++i) {
+      if (rows_[i]->checkState(0) == Qt::Checked) shown.Items.push_back(engine_->Erasers[i]->Name);
+    }
+  }
+  TfSchedule& dialog = ScheduleDialog();
+  dialog.SetSchedule(shown, items);
+  if (dialog.exec() != QDialog::Accepted) return;
+
+  const TScheduleSettings chosen = dialog.Schedule();
+  // The timer's clean reads the settings file: a schedule it could not keep changes nothing.
+  try {
+    chosen.Write(TWipeMethodsManager::SettingsFileName());
+  } catch (const std::exception& error) {
+    showScheduleState(
+        tr("The schedule could not be kept, nothing changed: %1").arg(Text(error.what())));
+    return;
+  }
+  schedule_ = chosen;
+  TCleanTimerUnits units(platform::programFolder() + "ferrovane-cli");
+  scheduleMode_ = units.Apply(schedule_);
+  QStringList problems;
+  for (const std::string& problem : units.Problems) problems << Text(problem);
+  startWindowTimer();
+  showScheduleState(problems.join(QStringLiteral("\n")));
+}
+
+void TCleanTracesPage::runScheduledClean() {
+  // A run of the page is on: this moment passes, the next one comes.
+  if (!engine_ || Running()) return;
+  const std::vector<TEraser*> items = schedule_.ChosenItems(*engine_);
+  if (items.empty()) return;
+  TScheduledClean outcome;
+  outcome.When = SystemNow();
+  ui->lvCleanOutcome->clear();
+  engine_->Overwrite = nullptr;
+  ui->pbCleaning->setRange(0, static_cast<int>(items.size()));
+  setRunning(true);
+  run_->ClearJournals = WipeMethodsManager && WipeMethodsManager->EraseJournalNames;
+  const bool finished = run_->Run(items, false, [this](std::size_t index, const TEraser& item) {
+    ui->pbCleaning->setValue(static_cast<int>(index));
+    ui->lblCleaningStatus->setText(tr("Scheduled clean: %1").arg(Text(item.Caption)));
+  });
+  setRunning(false);
+  outcome.Removed = engine_->Removed.size();
+  outcome.Left = engine_->Left.size();
+  if (!finished) outcome.Problem = "stopped before the end";
+  const std::string logProblem = TScheduledCleanLog().Append(outcome);
+  if (host_.CloseAfterRun()) return;
+  showRecords(false);
+  const QString status = tr("Scheduled clean: ") + ui->lblCleaningStatus->text();
+  const auto left = engine_->Left;
+  const auto removed = engine_->Removed;
+  RefreshAvailability();
+  engine_->Left = left;
+  engine_->Removed = removed;
+  ui->lblCleaningStatus->setText(status);
+  showScheduleState(logProblem.empty()
+                        ? QString()
+                        : tr("The outcome could not be recorded: %1").arg(Text(logProblem)));
 }
 
 void TCleanTracesPage::btnStopCleaningClick() {

@@ -3,17 +3,23 @@
 // with the reason, when it finds nothing on this system), a preview of what the checked items
 // would remove, and a run that removes it with progress, Stop and an outcome naming what stayed
 // and why. The check states and the overwrite choice are kept in the program's settings.
+// "Schedule..." edits the schedule of the trace cleaning; the page says who runs it (the user's
+// service manager, or this window's timer while it is open) and how the last scheduled clean
+// went.
 
 #include <QWidget>
 #include <memory>
 #include <vector>
 
+#include "cleaner/ScheduleSettings.h"
+#include "cleaner/TCleanTimerUnits.h"
 #include "cleaner/TCleaningRun.h"
 
 class TEraser;
 class TEraserEngine;
 class TPageHost;
 class QTreeWidgetItem;
+class TfSchedule;
 namespace Ui {
 class TCleanTracesPage;
 }
@@ -32,6 +38,12 @@ class TCleanTracesPage : public QWidget {
   bool Running() const { return run_ && run_->Running(); }
   void Stop();
 
+  // The schedule in force, and who runs it.
+  const TScheduleSettings& Schedule() const { return schedule_; }
+  TScheduleMode ScheduleMode() const { return scheduleMode_; }
+  // The dialog "Schedule..." opens (made on first use).
+  TfSchedule& ScheduleDialog();
+
  protected:
   void showEvent(QShowEvent* event) override;
 
@@ -41,6 +53,7 @@ class TCleanTracesPage : public QWidget {
   void btnStopCleaningClick();
   void tvTraceItemsChanged(QTreeWidgetItem* row, int column);
   void chkOverwriteTracesToggled(bool checked);
+  void btnScheduleClick();
 
  private:
   // The checked items that have something to clean, in catalogue order.
@@ -53,6 +66,14 @@ class TCleanTracesPage : public QWidget {
   void setRunning(bool running);
   // Asks before a clean of the checked items, naming them with what they found; true for Yes.
   bool confirmClean();
+  // Reads the schedule (the settings file's, else the one of "prefs.dat") and starts the
+  // window's timer when no service manager runs it.
+  void loadSchedule();
+  void startWindowTimer();
+  // The window timer's clean: the items chosen for the schedule, nothing asked, the outcome
+  // recorded in the log of scheduled cleans.
+  void runScheduledClean();
+  void showScheduleState(const QString& problem = {});
 
   std::unique_ptr<Ui::TCleanTracesPage> ui;
   TPageHost& host_;
@@ -62,4 +83,7 @@ class TCleanTracesPage : public QWidget {
   std::vector<QTreeWidgetItem*> rows_;
   std::vector<TItemSummary> found_;
   bool filling_ = false;
+  TScheduleSettings schedule_;
+  TScheduleMode scheduleMode_ = TScheduleMode::Off;
+  std::unique_ptr<TfSchedule> scheduleDialog_;
 };
