@@ -1,7 +1,9 @@
 #include "platform/posix/PosixFile.h"
 
 #include <fcntl.h>
+#include <pthread.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <sys/syscall.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -58,6 +60,17 @@ std::uint32_t attributesOf(const std::string& name, mode_t mode) {
 
 }  // namespace
 
+uid_t callerUser() {
+  // Asked once: the program does not change its user while it runs. A child that a fork made
+  // (and that may give up its rights) asks again.
+  static uid_t known = [] {
+    ::pthread_atfork(nullptr, nullptr, [] { known = static_cast<uid_t>(-1); });
+    return static_cast<uid_t>(-1);
+  }();
+  if (known == static_cast<uid_t>(-1)) known = ::geteuid();
+  return known;
+}
+
 std::error_code lastError() {
   return std::error_code(errno != 0 ? errno : EIO, std::generic_category());
 }
@@ -74,7 +87,7 @@ Result<FileInfo> statAt(int folderFd, const char* name, int flags, const std::st
   info.id = {static_cast<std::uint64_t>(makedev(st.stx_dev_major, st.stx_dev_minor)), st.stx_ino};
   info.links = st.stx_nlink;
   info.mount = (st.stx_mask & STATX_MNT_ID) ? st.stx_mnt_id : 0;
-  info.ownedByCaller = st.stx_uid == ::geteuid();
+  info.ownedByCaller = st.stx_uid == callerUser();
   info.changed =
       static_cast<std::int64_t>(st.stx_ctime.tv_sec) * 1'000'000'000 + st.stx_ctime.tv_nsec;
   info.owner = st.stx_uid;
@@ -83,22 +96,35 @@ Result<FileInfo> statAt(int folderFd, const char* name, int flags, const std::st
   return info;
 }
 
-Result<int> openRegularAt(int folderFd, const char* path, int flags, mode_t mode) {
+Result<int> openRegularAt(int folderFd, const char* path, int flags, mode_t mode,
+                          FileInfo* opened) {
   const int fd = ::openat(folderFd, path, flags | O_CLOEXEC | O_NONBLOCK, mode);
   if (fd < 0) return lastError();
-  struct stat st {};
   std::error_code refused;
-  if (::fstat(fd, &st) != 0) {
-    refused = lastError();
-  } else if (!S_ISREG(st.st_mode)) {
-    refused = FileError::NotAFile;
+  if (opened) {
+    // What the caller wants to know of the open file anyway answers whether it is one.
+    auto info = statAt(fd, "", AT_EMPTY_PATH, std::string());
+    if (!info) {
+      refused = info.error();
+    } else if (info->kind != EntryKind::File) {
+      refused = FileError::NotAFile;
+    } else {
+      *opened = *info;
+    }
+  } else {
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+      refused = lastError();
+    } else if (!S_ISREG(st.st_mode)) {
+      refused = FileError::NotAFile;
+    }
   }
   if (refused) {
     ::close(fd);
     return refused;
   }
-  const int current = ::fcntl(fd, F_GETFL);
-  if (current >= 0) ::fcntl(fd, F_SETFL, current & ~O_NONBLOCK);
+  // The flags are the ones asked for: setting them back without O_NONBLOCK needs no question.
+  ::fcntl(fd, F_SETFL, (flags | O_CLOEXEC) & ~O_NONBLOCK);
   return fd;
 }
 
@@ -145,6 +171,12 @@ Result<FileInfo> PosixFile::info() {
   return statAt(fd_, "", AT_EMPTY_PATH, std::string());
 }
 
+std::uint32_t PosixFile::clusterSize() {
+  struct statvfs sv {};
+  if (::fstatvfs(fd_, &sv) != 0) return 0;
+  return static_cast<std::uint32_t>(sv.f_frsize);
+}
+
 Status PosixFile::flush() {
   if (::fdatasync(fd_) != 0) return lastError();
   written_back_ = position_;
@@ -180,6 +212,30 @@ std::optional<Status> PosixFile::flushEnded() {
     flushOutcome_ = Status();
   }
   return flushOutcome_;
+}
+
+std::optional<Status> PosixFile::waitFlush(std::chrono::milliseconds timeout) {
+  if (flushStarted_ && ::aio_error(&flushing_) == EINPROGRESS) {
+    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(timeout);
+    const timespec limit{
+        static_cast<time_t>(seconds.count()),
+        static_cast<long>(
+            std::chrono::duration_cast<std::chrono::nanoseconds>(timeout - seconds).count())};
+    const aiocb* pending[] = {&flushing_};
+    // Returns when the flush ends, when the time is up or on a signal; flushEnded tells which.
+    ::aio_suspend(pending, 1, &limit);
+  }
+  return flushEnded();
+}
+
+void PosixFile::waitWritten(std::uint64_t most) {
+  if (position_ <= settled_ || most == 0) return;
+  const std::uint64_t upTo = std::min(position_, settled_ + most);
+  ::sync_file_range(
+      fd_, static_cast<off_t>(settled_), static_cast<off_t>(upTo - settled_),
+      SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE | SYNC_FILE_RANGE_WAIT_AFTER);
+  written_back_ = std::max(written_back_, upTo);
+  settled_ = upTo;
 }
 
 void PosixFile::startWriteback() {

@@ -5,6 +5,7 @@
 #include <aio.h>
 #include <sys/types.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,9 +20,14 @@ std::error_code lastError();
 // AT_EMPTY_PATH asks about the descriptor itself. `ownName` gives the hidden attribute.
 Result<FileInfo> statAt(int folderFd, const char* name, int flags, const std::string& ownName);
 
+// The user the program runs as (its effective user id).
+uid_t callerUser();
+
 // Opens without blocking on FIFOs or devices, then keeps the descriptor only for an ordinary
-// file; fails with FileError::NotAFile otherwise.
-Result<int> openRegularAt(int folderFd, const char* path, int flags, mode_t mode = 0);
+// file; fails with FileError::NotAFile otherwise. With `opened`, what the open file is (as
+// statAt tells it) is given there.
+Result<int> openRegularAt(int folderFd, const char* path, int flags, mode_t mode = 0,
+                          FileInfo* opened = nullptr);
 
 class PosixFile final : public File {
  public:
@@ -35,11 +41,14 @@ class PosixFile final : public File {
   Result<std::uint64_t> size() override;
   std::uint64_t position() const override { return position_; }
   Result<FileInfo> info() override;
+  std::uint32_t clusterSize() override;
   Status flush() override;
   Status startFlush() override;
   std::optional<Status> flushEnded() override;
+  std::optional<Status> waitFlush(std::chrono::milliseconds timeout) override;
   void startWriteback() override;
   bool unwrittenBeyond(std::uint64_t behind) override;
+  void waitWritten(std::uint64_t most) override;
   Status truncate(std::uint64_t size) override;
   Status startReadBack() override;
   Result<std::string_view> readBack(std::uint64_t offset, std::size_t maxLength) override;

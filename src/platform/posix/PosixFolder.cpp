@@ -101,12 +101,11 @@ Result<std::unique_ptr<Folder>> PosixFolder::openFolder(const std::string& name,
 Result<std::unique_ptr<File>> PosixFolder::openFile(const std::string& name,
                                                     const EntryId& expected) {
   if (!isEntryName(name)) return notAnEntryName();
-  const auto fd = openRegularAt(fd_, name.c_str(), O_WRONLY | O_NOFOLLOW);
+  FileInfo opened;
+  const auto fd = openRegularAt(fd_, name.c_str(), O_WRONLY | O_NOFOLLOW, 0, &opened);
   if (!fd) return whyNotOpened(name, expected, EntryKind::File, fd.error());
   auto file = std::make_unique<PosixFile>(*fd);
-  const auto opened = file->info();
-  if (!opened) return opened.error();
-  if (opened->id != expected) return FileError::Changed;
+  if (opened.id != expected) return FileError::Changed;
   return file;
 }
 

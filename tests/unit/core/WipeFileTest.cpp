@@ -119,6 +119,37 @@ TEST_F(WipeEngineTest, SignaturePassComesLastAndEveryPassIsFlushed) {
   EXPECT_EQ(WipedContents()[0], std::string(30, '\0'));
 }
 
+TEST_F(WipeEngineTest, FlushesOfAFewBlocksAreDirectAndLongOnesLetTheWindowsHandleEvents) {
+  AddMethod("two.mtd", {BytePass(1), BytePass(2)});
+  // Every flush started without waiting is still going on at its first three waits.
+  files.slowFlushTurns = 3;
+  struct Case {
+    std::size_t size;
+    bool waited;  // handed to the device without waiting, and waited for in turns
+  };
+  const Case cases[] = {{0, false}, {4096, false}, {40000, false}, {1u << 20, true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.size);
+    files.flushes.clear();
+    files.startedFlushes.clear();
+    files.flushWaits = 0;
+    // The waits that had ended, each time the windows handled events.
+    std::vector<int> seen;
+    services.onProcess = [&] { seen.push_back(files.flushWaits); };
+    const std::string path = folder.write("file", std::string(c.size, 'x'));
+    Run(wkFile, path);
+    EXPECT_TRUE(engine.Failures.empty());
+    EXPECT_FALSE(pathExists(path));
+    EXPECT_EQ(files.flushes, std::vector<std::string>(2, path));
+    EXPECT_EQ(files.startedFlushes.size(), c.waited ? 2u : 0u);
+    EXPECT_EQ(files.flushWaits, c.waited ? 6 : 0);
+    // Between two waits on the device the windows handled their events.
+    for (int wait = 1; wait <= files.flushWaits; ++wait) {
+      EXPECT_NE(std::find(seen.begin(), seen.end(), wait), seen.end()) << "after wait " << wait;
+    }
+  }
+}
+
 TEST_F(WipeEngineTest, BufferSizeOutsideMemoryLimitsNeverCrashes) {
   AddMethod("one.mtd", {BytePass(0x5A)});
   // 0 or less: nothing is written, so the file keeps its name and place, and the run says so.

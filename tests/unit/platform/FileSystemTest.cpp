@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 
@@ -200,4 +201,34 @@ TEST(FileSystem, DiskSpaceTellsFileSystemsApartAndWhetherTheFolderMayBeWritten) 
 
   ASSERT_EQ(std::system(("mount -o remount,ro '" + point + "'").c_str()), 0);
   EXPECT_FALSE(fs().diskSpace(point)->writable);
+}
+
+TEST(FileSystem, WaitsForTheDeviceEndWithWhatWasWrittenOnIt) {
+  TestFolder t;
+  const std::string path = t.write("large", std::string(8u << 20, 'x'));
+  auto file = fs().openExisting(path);
+  ASSERT_TRUE(file);
+  const std::string block(1u << 20, 'y');
+  for (int i = 0; i < 8; ++i) ASSERT_TRUE(file->write(block.data(), block.size()));
+
+  // Waiting for the written bytes, a piece at a time, leaves none of them on their way.
+  file->startWriteback();
+  for (int i = 0; i < 8; ++i) file->waitWritten(1u << 20);
+  EXPECT_FALSE(file->unwrittenBeyond(0));
+
+  // A flush waited for in turns ends with its outcome; no wait answers before it has ended.
+  ASSERT_TRUE(file->seek(0));
+  for (int i = 0; i < 8; ++i) ASSERT_TRUE(file->write(block.data(), block.size()));
+  ASSERT_TRUE(file->startFlush());
+  std::optional<platform::Status> ended;
+  for (int turn = 0; turn < 100000 && !ended; ++turn) {
+    ended = file->waitFlush(std::chrono::milliseconds(16));
+  }
+  ASSERT_TRUE(ended);
+  EXPECT_TRUE(*ended);
+  EXPECT_FALSE(file->unwrittenBeyond(0));
+  // Nothing going on: answered at once, with the last outcome.
+  const auto again = file->waitFlush(std::chrono::milliseconds(16));
+  ASSERT_TRUE(again);
+  EXPECT_TRUE(*again);
 }
