@@ -175,13 +175,12 @@ int TCommandLine::Run(int argc, char** argv) {
   // The method chosen for an engine is kept in the settings file: when that file could not be
   // read, a wipe would fall back to the default method, which may be weaker than the user's
   // choice. It runs only with a method named on the command line (a dry run changes nothing).
-  const bool methodUnknown =
-      settingsUnread && !options.dryRun &&
-      ((*wipe && options.wipe.method.empty()) || (*freeSpace && options.freeSpace.method.empty()));
+  const bool methodUnknown = settingsUnread && !options.dryRun &&
+                             ((*wipe && options.wipe.method.empty()) ||
+                              (*freeSpace && options.freeSpace.method.empty()));
   if (methodUnknown) {
-    output.Problem(
-        "the method chosen for this engine is unknown: nothing was wiped; name one "
-        "with --method");
+    output.Problem("the method chosen for this engine is unknown: nothing was wiped; name one "
+                   "with --method");
     delete WipeMethodsManager;
     WipeMethodsManager = nullptr;
     return ExitSomethingLeft;
