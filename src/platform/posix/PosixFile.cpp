@@ -153,7 +153,10 @@ Status PosixFile::write(const void* data, std::size_t length) {
 }
 
 Status PosixFile::seek(std::uint64_t position) {
-  if (::lseek(fd_, static_cast<off_t>(position), SEEK_SET) < 0) return lastError();
+  // Only this object moves the descriptor's offset, so it is known to be there already.
+  if (position != position_ && ::lseek(fd_, static_cast<off_t>(position), SEEK_SET) < 0) {
+    return lastError();
+  }
   position_ = position;
   // What is written from here on has no write-back of its own yet.
   written_back_ = position;

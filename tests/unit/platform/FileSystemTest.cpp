@@ -232,3 +232,14 @@ TEST(FileSystem, WaitsForTheDeviceEndWithWhatWasWrittenOnIt) {
   ASSERT_TRUE(again);
   EXPECT_TRUE(*again);
 }
+
+TEST(FileSystem, AnOpenFileTellsTheClusterSizeOfItsFileSystem) {
+  TestFolder t;
+  const std::string path = t.write("file", "12345");
+  auto file = fs().openExisting(path);
+  ASSERT_TRUE(file);
+  const auto space = fs().diskSpace(path);
+  ASSERT_TRUE(space);
+  EXPECT_NE(file->clusterSize(), 0u);
+  EXPECT_EQ(file->clusterSize(), space->clusterSize);
+}
