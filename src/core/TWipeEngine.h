@@ -235,11 +235,8 @@ class TWipeEngine {
   // last (`recent` bytes before the position) has reached the device, so that the flush that
   // follows is short.
   void SettleWrites(platform::File& file, std::uint64_t recent);
-  // Forces what was written to the device, the windows handling events while it goes on; the
-  // last `recent` bytes written are what the device has not been asked to take yet, and a few
-  // blocks of them are forced at once.
-  platform::Status Flush(platform::File& file,
-                         std::uint64_t recent = std::numeric_limits<std::uint64_t>::max());
+  // Forces what was written to the device, the windows handling events while it goes on.
+  platform::Status Flush(platform::File& file);
   // Lets the windows handle events, then waits until the device has taken the next piece of
   // what is on its way to it.
   void WaitForDevice(platform::File& file);

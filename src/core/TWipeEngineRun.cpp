@@ -37,10 +37,6 @@ constexpr std::chrono::milliseconds kEventTurn{16};
 // What the device has to finish before the windows handle events again, while the engine waits
 // for write-back: about a frame's worth of writing on a slow disk.
 constexpr std::uint64_t kWaitPiece = 1u << 20;
-// A pass of at most this many bytes is forced to the device at once, on this thread: the
-// device answers a flush of a few blocks quickly, and handing it to another thread and waiting
-// for that thread costs more than the flush itself.
-constexpr std::uint64_t kDirectFlushBytes = 64u << 10;
 // A pass is read back in pieces of this many bytes.
 constexpr std::size_t kReadBackPiece = 4u << 20;
 
@@ -578,8 +574,7 @@ void TWipeEngine::SettleWrites(platform::File& file, std::uint64_t recent) {
   }
 }
 
-platform::Status TWipeEngine::Flush(platform::File& file, std::uint64_t recent) {
-  if (recent <= kDirectFlushBytes) return file.flush();
+platform::Status TWipeEngine::Flush(platform::File& file) {
   if (const platform::Status started = file.startFlush(); !started) return started;
   for (;;) {
     if (const auto ended = file.waitFlush(kEventTurn)) return *ended;
@@ -686,9 +681,8 @@ bool TWipeEngine::WritePass(const TPass& pass, const std::string& text) {
     if (written) progress().Advance(rest - upTo);
   }
   buffer->Finish();
-  const std::uint64_t recent = file.position() - start;
-  SettleWrites(file, recent);
-  const platform::Status flushed = Flush(file, recent);
+  SettleWrites(file, file.position() - start);
+  const platform::Status flushed = Flush(file);
   // A write that failed only past the file's old end (growing it into its last cluster on a
   // full disk) still left every byte of the file overwritten.
   const bool reached = written || file.position() >= start + size;

@@ -1,11 +1,12 @@
 #include "platform/posix/PosixFile.h"
 
 #include <fcntl.h>
+#include <linux/magic.h>
 #include <pthread.h>
 #include <sys/stat.h>
-#include <sys/statvfs.h>
 #include <sys/syscall.h>
 #include <sys/sysmacros.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -175,9 +176,15 @@ Result<FileInfo> PosixFile::info() {
 }
 
 std::uint32_t PosixFile::clusterSize() {
-  struct statvfs sv {};
-  if (::fstatvfs(fd_, &sv) != 0) return 0;
-  return static_cast<std::uint32_t>(sv.f_frsize);
+  struct statfs sf {};
+  if (::fstatfs(fd_, &sf) != 0) return 0;
+  inMemory_ = sf.f_type == TMPFS_MAGIC || sf.f_type == RAMFS_MAGIC;
+  return static_cast<std::uint32_t>(sf.f_frsize);
+}
+
+bool PosixFile::inMemory() {
+  if (!inMemory_) clusterSize();
+  return inMemory_.value_or(false);
 }
 
 Status PosixFile::flush() {
@@ -193,7 +200,11 @@ Status PosixFile::startFlush() {
   flushing_ = aiocb{};
   flushing_.aio_fildes = fd_;
   flushing_.aio_sigevent.sigev_notify = SIGEV_NONE;
-  if (::aio_fsync(O_DSYNC, &flushing_) == 0) {
+  // A file system in memory has no device to wait for: its flush ends at once, and handing it
+  // to another thread would cost more than the flush.
+  if (inMemory()) {
+    flushOutcome_ = flush();
+  } else if (::aio_fsync(O_DSYNC, &flushing_) == 0) {
     flushStarted_ = true;
   } else {
     flushOutcome_ = flush();  // no flush without waiting here: this one waits

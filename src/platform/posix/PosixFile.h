@@ -54,6 +54,8 @@ class PosixFile final : public File {
   Result<std::string_view> readBack(std::uint64_t offset, std::size_t maxLength) override;
 
  private:
+  // Whether the file lies on a file system in memory (tmpfs, ramfs), asked once.
+  bool inMemory();
   // Opens the descriptor that reads back: past the system's cache (O_DIRECT) when asked and the
   // file system allows, else through the cache, which is emptied of the file first.
   Status openReader(bool direct);
@@ -62,7 +64,9 @@ class PosixFile final : public File {
   std::uint64_t position_ = 0;
   std::uint64_t written_back_ = 0;  // write-back has been started up to here
   std::uint64_t settled_ = 0;       // written to the device up to here
-  bool canAskCache_ = true;         // the system tells what of the file is still to be written
+  bool canAskCache_ = true;
+  std::optional<bool> inMemory_;  // the file system is in memory; null until asked         // the
+                                  // system tells what of the file is still to be written
   int reader_ = -1;
   bool direct_ = false;  // the reader bypasses the cache (O_DIRECT)
   std::vector<char> readBuffer_;

@@ -243,3 +243,20 @@ TEST(FileSystem, AnOpenFileTellsTheClusterSizeOfItsFileSystem) {
   EXPECT_NE(file->clusterSize(), 0u);
   EXPECT_EQ(file->clusterSize(), space->clusterSize);
 }
+
+TEST(FileSystem, AFlushInMemoryHasEndedWhenItIsStarted) {
+  TestFolder t;
+  const std::string point = t.makeFolder("memory");
+  ScopedMount memory(point, ScopedMount::Kind::Tmpfs, 1);
+  if (!memory.mounted()) GTEST_SKIP() << memory.reason();
+  const std::string path = t.write("memory/file", std::string(8192, 'x'));
+  auto file = fs().openExisting(path);
+  ASSERT_TRUE(file);
+  ASSERT_TRUE(file->write("abcd", 4));
+  // No other thread takes it: its outcome is there at once.
+  ASSERT_TRUE(file->startFlush());
+  const auto ended = file->flushEnded();
+  ASSERT_TRUE(ended);
+  EXPECT_TRUE(*ended);
+  EXPECT_FALSE(file->unwrittenBeyond(0));
+}
