@@ -84,7 +84,8 @@ class GapProbe {
 class TimingServices : public IWipeServices {
  public:
   Clock::time_point lastLook = Clock::now();
-  GapProbe run;   // from the start of Execute
+  std::vector<Clock::time_point> looks;  // every look, in order
+  GapProbe run;                          // from the start of Execute
   GapProbe fill;  // from the start of a free-space fill until its first pass begins
   std::vector<Clock::time_point> files;
 
@@ -92,6 +93,7 @@ class TimingServices : public IWipeServices {
   bool ConfirmWipeExecutable(const std::string&) override { return true; }
   void ProcessMessages() override {
     lastLook = Clock::now();
+    looks.push_back(lastLook);
     run.Look(lastLook);
     if (files.size() == 1) fill.Look(lastLook);
   }
@@ -208,6 +210,12 @@ int main(int argc, char** argv) {
       engine.AddItem(std::make_unique<TWipeItem>(wkFile, argv[i]));
     }
   }
+  // The size of the last file as the run finds it (its passes do not grow a file past the
+  // end of its last block, which the steps of giving back do not depend on).
+  std::uint64_t lastSize = 0;
+  if (!freeSpace) {
+    if (const auto info = platform::fs().info(argv[argc - 1])) lastSize = info->size;
+  }
   const auto start = Clock::now();
   services.run.Start(start);
   services.fill.Start(start);
@@ -215,7 +223,17 @@ int main(int argc, char** argv) {
   const auto end = Clock::now();
   services.run.Look(end);
   const std::chrono::duration<double> total = end - start;
-  const std::chrono::duration<double> overwrite = services.lastLook - start;
+  // The last file's last pass ends at the look that follows it. A file larger than the
+  // engine's step of giving back space is then shrunk step by step, with a look after each
+  // step, before it is deleted: those looks are not part of the overwriting.
+  std::size_t givenBack = 0;
+  if (lastSize > engine.GiveBackStep && engine.GiveBackStep > 0) {
+    givenBack = static_cast<std::size_t>((lastSize - 1) / engine.GiveBackStep + 1);
+  }
+  const Clock::time_point overwriteEnd = services.looks.size() > givenBack
+                                             ? services.looks[services.looks.size() - 1 - givenBack]
+                                             : services.lastLook;
+  const std::chrono::duration<double> overwrite = overwriteEnd - start;
 
   std::error_code ignored;
   fsys::remove_all(program, ignored);
