@@ -3,6 +3,7 @@
 // no signature).
 //
 //   WipeBench <zeros|random|random3|random-verified> [--buffer BYTES] [--gaps] FILE...
+//   (an argument @LIST names a file that lists the files, one path a line)
 //   WipeBench freespace ROOT
 //
 // Prints two numbers: the seconds the whole run took (Execute: overwriting, renaming and
@@ -207,14 +208,24 @@ int main(int argc, char** argv) {
     engine.AddItem(std::move(item));
   } else {
     for (int i = first; i < argc; ++i) {
-      engine.AddItem(std::make_unique<TWipeItem>(wkFile, argv[i]));
+      const std::string given = argv[i];
+      if (given.size() > 1 && given[0] == '@') {
+        // A list of files, one path a line: more than a command line holds.
+        std::ifstream list(given.substr(1));
+        for (std::string line; std::getline(list, line);) {
+          if (!line.empty()) engine.AddItem(std::make_unique<TWipeItem>(wkFile, line));
+        }
+      } else {
+        engine.AddItem(std::make_unique<TWipeItem>(wkFile, given));
+      }
     }
   }
   // The size of the last file as the run finds it (its passes do not grow a file past the
   // end of its last block, which the steps of giving back do not depend on).
   std::uint64_t lastSize = 0;
   if (!freeSpace) {
-    if (const auto info = platform::fs().info(argv[argc - 1])) lastSize = info->size;
+    const std::string last = engine.Items.empty() ? std::string() : engine.Items.back()->Path;
+    if (const auto info = platform::fs().info(last)) lastSize = info->size;
   }
   const auto start = Clock::now();
   services.run.Start(start);
