@@ -3,6 +3,7 @@
 // no signature).
 //
 //   WipeBench <zeros|random|random3|random-verified> [--buffer BYTES] [--gaps] FILE...
+//   (an argument @LIST names a file that lists the files, one path a line)
 //   WipeBench freespace ROOT
 //
 // Prints two numbers: the seconds the whole run took (Execute: overwriting, renaming and
@@ -84,7 +85,8 @@ class GapProbe {
 class TimingServices : public IWipeServices {
  public:
   Clock::time_point lastLook = Clock::now();
-  GapProbe run;   // from the start of Execute
+  std::vector<Clock::time_point> looks;  // every look, in order
+  GapProbe run;                          // from the start of Execute
   GapProbe fill;  // from the start of a free-space fill until its first pass begins
   std::vector<Clock::time_point> files;
 
@@ -92,6 +94,7 @@ class TimingServices : public IWipeServices {
   bool ConfirmWipeExecutable(const std::string&) override { return true; }
   void ProcessMessages() override {
     lastLook = Clock::now();
+    looks.push_back(lastLook);
     run.Look(lastLook);
     if (files.size() == 1) fill.Look(lastLook);
   }
@@ -183,6 +186,11 @@ int main(int argc, char** argv) {
     }
     method.SaveToFile();
   }
+  // Written long ago, as the program finds them: a file changed moments before it is read is
+  // read again at every lookup, which would count against every file of the run.
+  const auto past = fsys::file_time_type::clock::now() - std::chrono::minutes(10);
+  fsys::last_write_time(program / "Ferrovane.ini", past);
+  fsys::last_write_time(program / "Methods" / "bench.mtd", past);
   TWipeMethodsManager manager;
   manager.LoadMethods();
   manager.LoadSettings();
@@ -200,8 +208,24 @@ int main(int argc, char** argv) {
     engine.AddItem(std::move(item));
   } else {
     for (int i = first; i < argc; ++i) {
-      engine.AddItem(std::make_unique<TWipeItem>(wkFile, argv[i]));
+      const std::string given = argv[i];
+      if (given.size() > 1 && given[0] == '@') {
+        // A list of files, one path a line: more than a command line holds.
+        std::ifstream list(given.substr(1));
+        for (std::string line; std::getline(list, line);) {
+          if (!line.empty()) engine.AddItem(std::make_unique<TWipeItem>(wkFile, line));
+        }
+      } else {
+        engine.AddItem(std::make_unique<TWipeItem>(wkFile, given));
+      }
     }
+  }
+  // The size of the last file as the run finds it (its passes do not grow a file past the
+  // end of its last block, which the steps of giving back do not depend on).
+  std::uint64_t lastSize = 0;
+  if (!freeSpace) {
+    const std::string last = engine.Items.empty() ? std::string() : engine.Items.back()->Path;
+    if (const auto info = platform::fs().info(last)) lastSize = info->size;
   }
   const auto start = Clock::now();
   services.run.Start(start);
@@ -210,7 +234,17 @@ int main(int argc, char** argv) {
   const auto end = Clock::now();
   services.run.Look(end);
   const std::chrono::duration<double> total = end - start;
-  const std::chrono::duration<double> overwrite = services.lastLook - start;
+  // The last file's last pass ends at the look that follows it. A file larger than the
+  // engine's step of giving back space is then shrunk step by step, with a look after each
+  // step, before it is deleted: those looks are not part of the overwriting.
+  std::size_t givenBack = 0;
+  if (lastSize > engine.GiveBackStep && engine.GiveBackStep > 0) {
+    givenBack = static_cast<std::size_t>((lastSize - 1) / engine.GiveBackStep + 1);
+  }
+  const Clock::time_point overwriteEnd = services.looks.size() > givenBack
+                                             ? services.looks[services.looks.size() - 1 - givenBack]
+                                             : services.lastLook;
+  const std::chrono::duration<double> overwrite = overwriteEnd - start;
 
   std::error_code ignored;
   fsys::remove_all(program, ignored);

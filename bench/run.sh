@@ -37,6 +37,9 @@
 #              BENCH_INI_MIB (64), BENCH_PARTS ("ini wipe cli journal": which parts to run)
 #              BENCH_JOURNAL_MIB ("4 32 128"), BENCH_JOURNAL_FILES (1000)
 #              BENCH_STALL_MIB (1024), BENCH_FILL_MIB (2048); part "stalls"
+#              BENCH_CALL_FILES (200): part "calls", the system calls per small file next to
+#              shred's; BENCH_SCALE_FILES ("20000 200000"): part "scale", the cost per file as
+#              the number of files grows
 set -euo pipefail
 # As root the whole benchmark runs in a mount namespace of its own, so the tmpfs it mounts
 # vanishes with it, even when it is killed.
@@ -52,7 +55,7 @@ SMALL_FILES=${BENCH_SMALL_FILES:-2000}
 ROUNDS=${BENCH_ROUNDS:-3}
 
 INI_MIB=${BENCH_INI_MIB:-64}
-PARTS=${BENCH_PARTS:-ini wipe cli journal stalls}
+PARTS=${BENCH_PARTS:-ini wipe calls scale cli journal stalls}
 STALL_MIB=${BENCH_STALL_MIB:-1024}
 
 cmake --build "$BUILD" --target WipeBench IniBench ferrovane-cli >/dev/null
@@ -372,10 +375,89 @@ stall_row() {  # name value unit target-text target below|atmost
   printf '  %-52s %9s %-5s %9s  %s\n' "$1" "$2" "$3" "$4" "$met"
 }
 
+# The system calls of `strace -c -f` over a run, one "name count" line per call.
+syscall_counts() {  # command...
+  local log
+  log=$(mktemp)
+  strace -c -f -o "$log" "$@" >/dev/null 2>&1 || true
+  # Lines of the table: % time, seconds, usecs/call, calls, [errors,] name.
+  awk '$1 ~ /^[0-9.]+$/ && NF >= 5 && $NF != "total" { print $NF, $4 }' "$log"
+  rm -f "$log"
+}
+
+# The calls per file of a contender over 4 KiB files: the counts over 2N files less those over
+# N, divided by N, so that what a process does once (start-up, loading) is left out.
+calls_per_file() {  # where who n
+  local where=$1 who=$2 n=$3 round
+  local -a logs=()
+  for round in 1 2; do
+    local dir=$where/calls count=$((n * round)) i
+    rm -rf "$dir"
+    mkdir -p "$dir"
+    for ((i = 0; i < count; i++)); do printf '%4096s' '' >"$dir/f$i"; done
+    sync
+    logs+=("$(mktemp)")
+    if [ "$who" = engine ]; then
+      syscall_counts "$ENGINE" random "$dir"/f* >"${logs[-1]}"
+    else
+      syscall_counts shred -n 1 -u "$dir"/f* >"${logs[-1]}"
+    fi
+    rm -rf "$dir"
+  done
+  awk -v n="$n" 'FNR == NR { once[$1] = $2; next }
+    { twice[$1] = $2 }
+    END {
+      for (c in twice) { d = (twice[c] - once[c]) / n; if (d >= 0.05) { per[c] = d; total += d } }
+      printf "%.1f", total
+      for (c in per) printf " %s=%.2f", c, per[c]
+      printf "\n"
+    }' "${logs[0]}" "${logs[1]}"
+  rm -f "${logs[@]}"
+}
+
+measure_calls() {
+  local n=${BENCH_CALL_FILES:-200} engine shred
+  mkdir -p "$DISK_DIR"
+  if ! command -v strace >/dev/null; then
+    echo "System calls per file: not measured (no strace)"
+    return
+  fi
+  printf '
+System calls per 4 KiB file, 1 random pass (strace -c -f; %s and %s files)
+' \
+    "$n" $((2 * n))
+  engine=$(calls_per_file "$DISK_DIR" engine "$n")
+  shred=$(calls_per_file "$DISK_DIR" shred "$n")
+  printf '  %-12s %6s  %s\n' engine "${engine%% *}" "$(tr ' ' '\n' <<<"${engine#* }" | sort -t= -k2 -gr | tr '\n' ' ')"
+  printf '  %-12s %6s  %s\n' "shred -n 1 -u" "${shred%% *}" "$(tr ' ' '\n' <<<"${shred#* }" | sort -t= -k2 -gr | tr '\n' ' ')"
+}
+
+# How the cost per file grows with the number of files: the engine over all of them, and shred
+# over all of them (in as few processes as the command line allows), once each, on the working
+# disk (200,000 files of 4 KiB take about 800 MiB while they last).
+measure_scale() {
+  local n where=$DISK_DIR e t
+  for n in ${BENCH_SCALE_FILES:-20000 200000}; do
+    rm -rf "$where/scale"
+    mkdir -p "$where/scale"
+    SMALL_FILES=$n make_small "$where/scale/small"
+    find "$where/scale/small" -type f >"$where/scale/list"
+    read -r e _ <<<"$("$ENGINE" random "@$where/scale/list" 2>/dev/null)"
+    SMALL_FILES=$n make_small "$where/scale/small"
+    t=$(timed sh -c 'find "$1" -type f -print0 | xargs -0 shred -n 1 -u' sh "$where/scale/small")
+    row "$n files of 4 KiB, 1 random pass" "$e" "$t" 1.00 "shred -n 1 -u (through xargs)"
+    awk -v n="$n" -v e="$e" -v t="$t" \
+      'BEGIN { printf "  %-44s %8.1fus %8.1fus\n", "  per file", e / n * 1e6, t / n * 1e6 }'
+    rm -rf "$where/scale"
+  done
+}
+
 echo "Ferrovane benchmark: $(nproc) cores, $(free -g | awk '/Mem:/ { print $2 }') GiB memory," \
   "load $(cut -d' ' -f1 /proc/loadavg)"
 case " $PARTS " in *" ini "*) measure_ini ;; esac
 case " $PARTS " in *" wipe "*) measure_wipe ;; esac
+case " $PARTS " in *" calls "*) measure_calls ;; esac
+case " $PARTS " in *" scale "*) printf '\nSmall files by the thousand (working disk)\n'; measure_scale ;; esac
 case " $PARTS " in *" cli "*) measure_cli ;; esac
 case " $PARTS " in *" journal "*) measure_journal ;; esac
 case " $PARTS " in *" stalls "*) measure_stalls ;; esac

@@ -2,6 +2,7 @@
 // A named wipe engine with the list of jobs its next run carries out.
 
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <string>
@@ -237,8 +238,9 @@ class TWipeEngine {
   void SettleWrites(platform::File& file, std::uint64_t recent);
   // Forces what was written to the device, the windows handling events while it goes on.
   platform::Status Flush(platform::File& file);
-  // Lets the windows handle events, then gives the device a moment.
-  void WaitForDevice();
+  // Lets the windows handle events, then waits until the device has taken the next piece of
+  // what is on its way to it.
+  void WaitForDevice(platform::File& file);
   // Reads the pass just written and flushed back from `start` up to `end` and compares it with
   // the buffer's bytes; the first difference or read error is kept for the file.
   void VerifyPass(const TPassBuffer& written, std::uint64_t start, std::uint64_t end);
@@ -264,6 +266,8 @@ class TWipeEngine {
   bool running_ = false;
   std::optional<JournalCleanup> journal_;  // while a run that clears journals is on
   OpenFile* open_ = nullptr;
+  // The size of the file last overwritten, when it was known (the largest value otherwise).
+  std::uint64_t wipedSize_ = std::numeric_limits<std::uint64_t>::max();
   std::size_t itemsReached_ = 0;
   std::string stoppedInFile_;
   std::string stoppedInDrive_;

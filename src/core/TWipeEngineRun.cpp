@@ -7,7 +7,6 @@
 #include <new>
 #include <optional>
 #include <set>
-#include <thread>
 #include <utility>
 
 #include "core/Helpers.h"
@@ -33,8 +32,11 @@ constexpr std::uint64_t kWritebackInterval = 2u << 20;
 constexpr std::uint64_t kMostUnwritten = 32u << 20;
 // The last of it is waited for in steps of this many bytes, handling events between them.
 constexpr std::uint64_t kSettleStep = 2u << 20;
-// How often the engine looks whether the device has caught up, while it waits.
-constexpr std::chrono::milliseconds kDevicePoll{1};
+// The longest the engine waits on a flush before the windows handle events again (a frame).
+constexpr std::chrono::milliseconds kEventTurn{16};
+// What the device has to finish before the windows handle events again, while the engine waits
+// for write-back: about a frame's worth of writing on a slow disk.
+constexpr std::uint64_t kWaitPiece = 1u << 20;
 // A pass is read back in pieces of this many bytes.
 constexpr std::size_t kReadBackPiece = 4u << 20;
 
@@ -392,8 +394,11 @@ void TWipeEngine::GiveBack(platform::File& file) {
 
 platform::Status TWipeEngine::RemoveWipedEntry(platform::Folder& folder, const std::string& name,
                                                const platform::EntryId& id) {
-  // Only the file that was wiped is shrunk; whatever the name holds is removed as before.
-  if (auto file = folder.openFile(name, id)) GiveBack(*file);
+  // Only the file that was wiped is shrunk; whatever the name holds is removed as before. A file
+  // of at most one step goes in one call anyway, without being opened again.
+  if (GiveBackStep != 0 && wipedSize_ > GiveBackStep) {
+    if (auto file = folder.openFile(name, id)) GiveBack(*file);
+  }
   return folder.removeFile(name);
 }
 
@@ -445,6 +450,7 @@ TWipeEngine::Overwrite TWipeEngine::OverwriteEntry(platform::Folder& folder,
                                                    const platform::EntryId& listed,
                                                    const std::string& caption) {
   OpenFile opened;
+  wipedSize_ = std::numeric_limits<std::uint64_t>::max();
   try {
     TWipeMethod* method = WipeMethodsManager ? WipeMethodsManager->MethodForEngine(*this) : nullptr;
     if (!method) {
@@ -458,8 +464,6 @@ TWipeEngine::Overwrite TWipeEngine::OverwriteEntry(platform::Folder& folder,
     // A copy: the method may be edited while the windows handle events during the run.
     std::vector<TPass> passes;
     for (const auto& pass : method->Passes) passes.push_back(*pass);
-    opened.clusterSize = GetClusterSize(path);
-
     auto file = folder.openFile(name, listed);
     if (!file) {
       const bool remains = FailReaching(path, file.error(), TWipeFailureReason::CannotOpen);
@@ -471,13 +475,17 @@ TWipeEngine::Overwrite TWipeEngine::OverwriteEntry(platform::Folder& folder,
       Fail(path, TWipeFailureReason::SharedContent);
       return Overwrite::Failed;
     }
-    const auto size = now ? file->size() : platform::Result<std::uint64_t>(now.error());
-    if (!size) {
-      Fail(path, TWipeFailureReason::CannotOpen, size.error());
+    if (!now) {
+      Fail(path, TWipeFailureReason::CannotOpen, now.error());
       return Overwrite::Failed;
     }
+    // The file system that holds the open file tells its cluster size; asked by path where it
+    // cannot.
+    const std::uint32_t cluster = file->clusterSize();
+    opened.clusterSize = cluster ? cluster : GetClusterSize(path);
     opened.file = file.get();
-    opened.size = *size;
+    opened.size = now->size;
+    wipedSize_ = opened.size;
     ResetOnExit<OpenFile> hold(open_, &opened);
 
     const bool signature = WipeMethodsManager->WriteSignature;
@@ -509,6 +517,8 @@ TWipeEngine::Overwrite TWipeEngine::OverwriteEntry(platform::Folder& folder,
     if (signature && !Aborted) {
       runPass(total, TPass(), WipeMethodsManager->Signature);  // a default pass: bytes of value 0
     }
+    // A pass grows the file by at most what it wrote past the old end.
+    wipedSize_ = std::max(opened.size, file->position());
     if (opened.unverifiedAt) {
       Fail(path, TWipeFailureReason::VerificationFailed, opened.verifyError,
            "at byte " + std::to_string(*opened.unverifiedAt));
@@ -569,13 +579,15 @@ void TWipeEngine::PaceWrites(platform::File& file, std::uint64_t written,
     sinceWriteback = 0;
   }
   // The device is behind: the windows handle events while it catches up.
-  while (file.unwrittenBeyond(kMostUnwritten) && !Aborted) WaitForDevice();
+  while (file.unwrittenBeyond(kMostUnwritten) && !Aborted) WaitForDevice(file);
 }
 
 void TWipeEngine::SettleWrites(platform::File& file, std::uint64_t recent) {
+  // Less than a step: the flush that follows waits for it as briefly.
+  if (recent <= kSettleStep) return;
   for (std::uint64_t behind = std::min(recent, kMostUnwritten); behind > 0;) {
     behind = behind > kSettleStep ? behind - kSettleStep : 0;
-    while (file.unwrittenBeyond(behind)) WaitForDevice();
+    while (file.unwrittenBeyond(behind)) WaitForDevice(file);
     ProcessMessages();
   }
 }
@@ -583,14 +595,14 @@ void TWipeEngine::SettleWrites(platform::File& file, std::uint64_t recent) {
 platform::Status TWipeEngine::Flush(platform::File& file) {
   if (const platform::Status started = file.startFlush(); !started) return started;
   for (;;) {
-    if (const auto ended = file.flushEnded()) return *ended;
-    WaitForDevice();
+    if (const auto ended = file.waitFlush(kEventTurn)) return *ended;
+    ProcessMessages();
   }
 }
 
-void TWipeEngine::WaitForDevice() {
+void TWipeEngine::WaitForDevice(platform::File& file) {
   ProcessMessages();
-  std::this_thread::sleep_for(kDevicePoll);
+  file.waitWritten(kWaitPiece);
 }
 
 void TWipeEngine::VerifyPass(const TPassBuffer& written, std::uint64_t start, std::uint64_t end) {

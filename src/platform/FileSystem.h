@@ -4,6 +4,7 @@
 // fault-injecting one in its place. Paths are byte strings and are never re-encoded. Walks that
 // change what they find work relative to open folders (platform/Folder.h).
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -90,12 +91,21 @@ class File {
   virtual std::uint64_t position() const = 0;
   // What the open file is now: which file, its kind and how many names it has.
   virtual Result<FileInfo> info() = 0;
+  // The cluster size of the file system that holds the file, 0 when it cannot be told.
+  virtual std::uint32_t clusterSize() { return 0; }
   // Forces what was written so far to the device (fdatasync).
   virtual Status flush() = 0;
   // The same without waiting for it: startFlush starts it, flushEnded tells whether it has
   // ended (with its outcome) or is still going on. The file is not written to in between.
   virtual Status startFlush() = 0;
   virtual std::optional<Status> flushEnded() = 0;
+  // Waits for the flush that startFlush started, at most `timeout`, and wakes the moment it
+  // ends: its outcome then, null when it still goes on. Without a flush going on it answers at
+  // once, as flushEnded does.
+  virtual std::optional<Status> waitFlush(std::chrono::milliseconds timeout) {
+    (void)timeout;
+    return flushEnded();
+  }
   // Starts writing back what was written so far without waiting for it, so that a later
   // flush has little left to do.
   virtual void startWriteback() = 0;
@@ -105,6 +115,10 @@ class File {
   // that no write waits long for the system to make room and the flush at the end is short.
   // Where the system cannot tell without waiting, it waits for those bytes and answers false.
   virtual bool unwrittenBeyond(std::uint64_t behind) = 0;
+  // Waits until the oldest bytes that unwrittenBeyond counts as still on their way, at most
+  // `most` of them, have reached the device, starting their write-back where it has not
+  // started: the wait ends when the device is done with them, never on a timer.
+  virtual void waitWritten(std::uint64_t most) { (void)most; }
   // Shrinks the file to `size` bytes.
   virtual Status truncate(std::uint64_t size) = 0;
 

@@ -47,6 +47,11 @@ class RecordingFile : public platform::File {
   platform::Result<std::uint64_t> size() override { return file_->size(); }
   std::uint64_t position() const override { return file_->position(); }
   platform::Result<platform::FileInfo> info() override { return file_->info(); }
+  // The cluster size the test gave the file's folder, if it gave one.
+  std::uint32_t clusterSize() override {
+    const auto space = owner_.diskSpace(path_);
+    return space ? space->clusterSize : file_->clusterSize();
+  }
   platform::Status flush() override {
     owner_.flushes.push_back(path_);
     const platform::Status flushed = file_->flush();
@@ -54,12 +59,24 @@ class RecordingFile : public platform::File {
   }
   platform::Status startFlush() override {
     owner_.flushes.push_back(path_);
+    owner_.startedFlushes.push_back(path_);
+    pendingTurns_ = owner_.slowFlushTurns;
     if (owner_.failFlush.count(path_)) return owner_.flushError;
     return file_->startFlush();
   }
   std::optional<platform::Status> flushEnded() override { return file_->flushEnded(); }
+  std::optional<platform::Status> waitFlush(std::chrono::milliseconds timeout) override {
+    // A slow device: the first waits of every flush end with it still going on.
+    if (pendingTurns_ > 0) {
+      --pendingTurns_;
+      ++owner_.flushWaits;
+      return std::nullopt;
+    }
+    return file_->waitFlush(timeout);
+  }
   void startWriteback() override { file_->startWriteback(); }
   bool unwrittenBeyond(std::uint64_t behind) override { return file_->unwrittenBeyond(behind); }
+  void waitWritten(std::uint64_t most) override { file_->waitWritten(most); }
   platform::Status truncate(std::uint64_t size) override {
     owner_.truncations.emplace_back(path_, size);
     return file_->truncate(size);
@@ -88,6 +105,7 @@ class RecordingFile : public platform::File {
   std::unique_ptr<platform::File> file_;
   std::string path_;
   std::string altered_;
+  int pendingTurns_ = 0;
 };
 
 class FaultyFolder : public platform::Folder {

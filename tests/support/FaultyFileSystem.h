@@ -67,6 +67,9 @@ class FaultyFileSystem : public platform::FileSystem {
   // as a device that reports a lost write does.
   std::set<std::string> failFlush;
   std::error_code flushError = std::make_error_code(std::errc::io_error);
+  // A slow device: every flush started without waiting is still going on at the first this
+  // many waits for it.
+  int slowFlushTurns = 0;
   // Files whose read-back fails with readBackError.
   std::set<std::string> failReadBack;
   std::error_code readBackError = std::make_error_code(std::errc::io_error);
@@ -82,7 +85,9 @@ class FaultyFileSystem : public platform::FileSystem {
   std::vector<Write> writes;
   std::vector<Deleted> deleted;
   std::vector<std::pair<std::string, std::string>> renames;
-  std::vector<std::string> flushes;
+  std::vector<std::string> flushes;         // every flush, waited for or started
+  std::vector<std::string> startedFlushes;  // the flushes started without waiting
+  int flushWaits = 0;                       // waits that ended with the flush still going on
   std::vector<std::pair<std::string, std::uint64_t>> truncations;  // path, new size
   std::vector<std::string> readBacks;  // a path for every read-back started
   struct Discard {

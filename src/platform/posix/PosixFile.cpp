@@ -1,9 +1,12 @@
 #include "platform/posix/PosixFile.h"
 
 #include <fcntl.h>
+#include <linux/magic.h>
+#include <pthread.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/sysmacros.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -58,6 +61,17 @@ std::uint32_t attributesOf(const std::string& name, mode_t mode) {
 
 }  // namespace
 
+uid_t callerUser() {
+  // Asked once: the program does not change its user while it runs. A child that a fork made
+  // (and that may give up its rights) asks again.
+  static uid_t known = [] {
+    ::pthread_atfork(nullptr, nullptr, [] { known = static_cast<uid_t>(-1); });
+    return static_cast<uid_t>(-1);
+  }();
+  if (known == static_cast<uid_t>(-1)) known = ::geteuid();
+  return known;
+}
+
 std::error_code lastError() {
   return std::error_code(errno != 0 ? errno : EIO, std::generic_category());
 }
@@ -74,7 +88,7 @@ Result<FileInfo> statAt(int folderFd, const char* name, int flags, const std::st
   info.id = {static_cast<std::uint64_t>(makedev(st.stx_dev_major, st.stx_dev_minor)), st.stx_ino};
   info.links = st.stx_nlink;
   info.mount = (st.stx_mask & STATX_MNT_ID) ? st.stx_mnt_id : 0;
-  info.ownedByCaller = st.stx_uid == ::geteuid();
+  info.ownedByCaller = st.stx_uid == callerUser();
   info.changed =
       static_cast<std::int64_t>(st.stx_ctime.tv_sec) * 1'000'000'000 + st.stx_ctime.tv_nsec;
   info.owner = st.stx_uid;
@@ -83,22 +97,35 @@ Result<FileInfo> statAt(int folderFd, const char* name, int flags, const std::st
   return info;
 }
 
-Result<int> openRegularAt(int folderFd, const char* path, int flags, mode_t mode) {
+Result<int> openRegularAt(int folderFd, const char* path, int flags, mode_t mode,
+                          FileInfo* opened) {
   const int fd = ::openat(folderFd, path, flags | O_CLOEXEC | O_NONBLOCK, mode);
   if (fd < 0) return lastError();
-  struct stat st {};
   std::error_code refused;
-  if (::fstat(fd, &st) != 0) {
-    refused = lastError();
-  } else if (!S_ISREG(st.st_mode)) {
-    refused = FileError::NotAFile;
+  if (opened) {
+    // What the caller wants to know of the open file anyway answers whether it is one.
+    auto info = statAt(fd, "", AT_EMPTY_PATH, std::string());
+    if (!info) {
+      refused = info.error();
+    } else if (info->kind != EntryKind::File) {
+      refused = FileError::NotAFile;
+    } else {
+      *opened = *info;
+    }
+  } else {
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+      refused = lastError();
+    } else if (!S_ISREG(st.st_mode)) {
+      refused = FileError::NotAFile;
+    }
   }
   if (refused) {
     ::close(fd);
     return refused;
   }
-  const int current = ::fcntl(fd, F_GETFL);
-  if (current >= 0) ::fcntl(fd, F_SETFL, current & ~O_NONBLOCK);
+  // The flags are the ones asked for: setting them back without O_NONBLOCK needs no question.
+  ::fcntl(fd, F_SETFL, (flags | O_CLOEXEC) & ~O_NONBLOCK);
   return fd;
 }
 
@@ -127,7 +154,10 @@ Status PosixFile::write(const void* data, std::size_t length) {
 }
 
 Status PosixFile::seek(std::uint64_t position) {
-  if (::lseek(fd_, static_cast<off_t>(position), SEEK_SET) < 0) return lastError();
+  // Only this object moves the descriptor's offset, so it is known to be there already.
+  if (position != position_ && ::lseek(fd_, static_cast<off_t>(position), SEEK_SET) < 0) {
+    return lastError();
+  }
   position_ = position;
   // What is written from here on has no write-back of its own yet.
   written_back_ = position;
@@ -145,6 +175,18 @@ Result<FileInfo> PosixFile::info() {
   return statAt(fd_, "", AT_EMPTY_PATH, std::string());
 }
 
+std::uint32_t PosixFile::clusterSize() {
+  struct statfs sf {};
+  if (::fstatfs(fd_, &sf) != 0) return 0;
+  inMemory_ = sf.f_type == TMPFS_MAGIC || sf.f_type == RAMFS_MAGIC;
+  return static_cast<std::uint32_t>(sf.f_frsize);
+}
+
+bool PosixFile::inMemory() {
+  if (!inMemory_) clusterSize();
+  return inMemory_.value_or(false);
+}
+
 Status PosixFile::flush() {
   if (::fdatasync(fd_) != 0) return lastError();
   written_back_ = position_;
@@ -158,7 +200,11 @@ Status PosixFile::startFlush() {
   flushing_ = aiocb{};
   flushing_.aio_fildes = fd_;
   flushing_.aio_sigevent.sigev_notify = SIGEV_NONE;
-  if (::aio_fsync(O_DSYNC, &flushing_) == 0) {
+  // A file system in memory has no device to wait for: its flush ends at once, and handing it
+  // to another thread would cost more than the flush.
+  if (inMemory()) {
+    flushOutcome_ = flush();
+  } else if (::aio_fsync(O_DSYNC, &flushing_) == 0) {
     flushStarted_ = true;
   } else {
     flushOutcome_ = flush();  // no flush without waiting here: this one waits
@@ -180,6 +226,30 @@ std::optional<Status> PosixFile::flushEnded() {
     flushOutcome_ = Status();
   }
   return flushOutcome_;
+}
+
+std::optional<Status> PosixFile::waitFlush(std::chrono::milliseconds timeout) {
+  if (flushStarted_ && ::aio_error(&flushing_) == EINPROGRESS) {
+    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(timeout);
+    const timespec limit{
+        static_cast<time_t>(seconds.count()),
+        static_cast<long>(
+            std::chrono::duration_cast<std::chrono::nanoseconds>(timeout - seconds).count())};
+    const aiocb* pending[] = {&flushing_};
+    // Returns when the flush ends, when the time is up or on a signal; flushEnded tells which.
+    ::aio_suspend(pending, 1, &limit);
+  }
+  return flushEnded();
+}
+
+void PosixFile::waitWritten(std::uint64_t most) {
+  if (position_ <= settled_ || most == 0) return;
+  const std::uint64_t upTo = std::min(position_, settled_ + most);
+  ::sync_file_range(
+      fd_, static_cast<off_t>(settled_), static_cast<off_t>(upTo - settled_),
+      SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE | SYNC_FILE_RANGE_WAIT_AFTER);
+  written_back_ = std::max(written_back_, upTo);
+  settled_ = upTo;
 }
 
 void PosixFile::startWriteback() {

@@ -5,6 +5,7 @@
 #include <aio.h>
 #include <sys/types.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,9 +20,14 @@ std::error_code lastError();
 // AT_EMPTY_PATH asks about the descriptor itself. `ownName` gives the hidden attribute.
 Result<FileInfo> statAt(int folderFd, const char* name, int flags, const std::string& ownName);
 
+// The user the program runs as (its effective user id).
+uid_t callerUser();
+
 // Opens without blocking on FIFOs or devices, then keeps the descriptor only for an ordinary
-// file; fails with FileError::NotAFile otherwise.
-Result<int> openRegularAt(int folderFd, const char* path, int flags, mode_t mode = 0);
+// file; fails with FileError::NotAFile otherwise. With `opened`, what the open file is (as
+// statAt tells it) is given there.
+Result<int> openRegularAt(int folderFd, const char* path, int flags, mode_t mode = 0,
+                          FileInfo* opened = nullptr);
 
 class PosixFile final : public File {
  public:
@@ -35,16 +41,21 @@ class PosixFile final : public File {
   Result<std::uint64_t> size() override;
   std::uint64_t position() const override { return position_; }
   Result<FileInfo> info() override;
+  std::uint32_t clusterSize() override;
   Status flush() override;
   Status startFlush() override;
   std::optional<Status> flushEnded() override;
+  std::optional<Status> waitFlush(std::chrono::milliseconds timeout) override;
   void startWriteback() override;
   bool unwrittenBeyond(std::uint64_t behind) override;
+  void waitWritten(std::uint64_t most) override;
   Status truncate(std::uint64_t size) override;
   Status startReadBack() override;
   Result<std::string_view> readBack(std::uint64_t offset, std::size_t maxLength) override;
 
  private:
+  // Whether the file lies on a file system in memory (tmpfs, ramfs), asked once.
+  bool inMemory();
   // Opens the descriptor that reads back: past the system's cache (O_DIRECT) when asked and the
   // file system allows, else through the cache, which is emptied of the file first.
   Status openReader(bool direct);
@@ -53,7 +64,9 @@ class PosixFile final : public File {
   std::uint64_t position_ = 0;
   std::uint64_t written_back_ = 0;  // write-back has been started up to here
   std::uint64_t settled_ = 0;       // written to the device up to here
-  bool canAskCache_ = true;         // the system tells what of the file is still to be written
+  bool canAskCache_ = true;
+  std::optional<bool> inMemory_;  // the file system is in memory; null until asked         // the
+                                  // system tells what of the file is still to be written
   int reader_ = -1;
   bool direct_ = false;  // the reader bypasses the cache (O_DIRECT)
   std::vector<char> readBuffer_;

@@ -120,7 +120,7 @@ class PosixFileSystem final : public FileSystem {
       refused = lastError();
     } else if (st.st_nlink != 1) {
       refused = FileError::Shared;
-    } else if (st.st_uid != ::geteuid()) {
+    } else if (st.st_uid != posix::callerUser()) {
       refused = FileError::NotOwn;
     } else if (st.st_size != 0 && ::ftruncate(*fd, 0) != 0) {
       refused = lastError();
@@ -301,7 +301,7 @@ class PosixFileSystem final : public FileSystem {
     ::close(fd);
     if (!asked) return std::nullopt;
     // The administrator may write into the blocks the file system keeps in reserve.
-    const bool reserveReachable = ::geteuid() == 0;
+    const bool reserveReachable = posix::callerUser() == 0;
     DiskSpace space;
     space.free = static_cast<std::uint64_t>(sv.f_bfree) * sv.f_frsize;
     space.available =

@@ -120,16 +120,15 @@ Result<std::unique_ptr<File>> PosixFolder::openFile(const std::string& name,
                                                     const EntryId& expected) {
   if (!isEntryName(name)) return notAnEntryName();
   if (const std::error_code refused = refusedHere()) return refused;
-  const auto fd = openRegularAt(fd_, name.c_str(), O_WRONLY | O_NOFOLLOW);
+  FileInfo opened;
+  const auto fd = openRegularAt(fd_, name.c_str(), O_WRONLY | O_NOFOLLOW, 0, &opened);
   if (!fd) return whyNotOpened(name, expected, EntryKind::File, fd.error());
   auto file = std::make_unique<PosixFile>(*fd);
   // A file mounted over the entry lies on a file system of its own.
-  if (mountOf(*fd) != mountOf(fd_) && !systemFileSystemOf(*fd).empty()) {
+  if (opened.mount != mountOf(fd_) && !systemFileSystemOf(*fd).empty()) {
     return FileError::SystemFileSystem;
   }
-  const auto opened = file->info();
-  if (!opened) return opened.error();
-  if (opened->id != expected) return FileError::Changed;
+  if (opened.id != expected) return FileError::Changed;
   return file;
 }
 

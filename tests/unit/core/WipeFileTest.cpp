@@ -119,6 +119,31 @@ TEST_F(WipeEngineTest, SignaturePassComesLastAndEveryPassIsFlushed) {
   EXPECT_EQ(WipedContents()[0], std::string(30, '\0'));
 }
 
+TEST_F(WipeEngineTest, WhileTheDeviceFlushesAPassTheWindowsHandleEventsBetweenWaits) {
+  AddMethod("two.mtd", {BytePass(1), BytePass(2)});
+  // Every flush is still going on at its first three waits.
+  files.slowFlushTurns = 3;
+  for (const std::size_t size : {std::size_t{0}, std::size_t{4096}, std::size_t{1} << 20}) {
+    SCOPED_TRACE(size);
+    files.flushes.clear();
+    files.startedFlushes.clear();
+    files.flushWaits = 0;
+    // The waits that had ended, each time the windows handled events.
+    std::vector<int> seen;
+    services.onProcess = [&] { seen.push_back(files.flushWaits); };
+    const std::string path = folder.write("file", std::string(size, 'x'));
+    Run(wkFile, path);
+    EXPECT_TRUE(engine.Failures.empty());
+    EXPECT_FALSE(pathExists(path));
+    EXPECT_EQ(files.startedFlushes, std::vector<std::string>(2, path));
+    EXPECT_EQ(files.flushWaits, 6);
+    // Between two waits on the device the windows handled their events.
+    for (int wait = 1; wait <= files.flushWaits; ++wait) {
+      EXPECT_NE(std::find(seen.begin(), seen.end(), wait), seen.end()) << "after wait " << wait;
+    }
+  }
+}
+
 TEST_F(WipeEngineTest, BufferSizeOutsideMemoryLimitsNeverCrashes) {
   AddMethod("one.mtd", {BytePass(0x5A)});
   // 0 or less: nothing is written, so the file keeps its name and place, and the run says so.

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 
@@ -200,4 +201,62 @@ TEST(FileSystem, DiskSpaceTellsFileSystemsApartAndWhetherTheFolderMayBeWritten) 
 
   ASSERT_EQ(std::system(("mount -o remount,ro '" + point + "'").c_str()), 0);
   EXPECT_FALSE(fs().diskSpace(point)->writable);
+}
+
+TEST(FileSystem, WaitsForTheDeviceEndWithWhatWasWrittenOnIt) {
+  TestFolder t;
+  const std::string path = t.write("large", std::string(8u << 20, 'x'));
+  auto file = fs().openExisting(path);
+  ASSERT_TRUE(file);
+  const std::string block(1u << 20, 'y');
+  for (int i = 0; i < 8; ++i) ASSERT_TRUE(file->write(block.data(), block.size()));
+
+  // Waiting for the written bytes, a piece at a time, leaves none of them on their way.
+  file->startWriteback();
+  for (int i = 0; i < 8; ++i) file->waitWritten(1u << 20);
+  EXPECT_FALSE(file->unwrittenBeyond(0));
+
+  // A flush waited for in turns ends with its outcome; no wait answers before it has ended.
+  ASSERT_TRUE(file->seek(0));
+  for (int i = 0; i < 8; ++i) ASSERT_TRUE(file->write(block.data(), block.size()));
+  ASSERT_TRUE(file->startFlush());
+  std::optional<platform::Status> ended;
+  for (int turn = 0; turn < 100000 && !ended; ++turn) {
+    ended = file->waitFlush(std::chrono::milliseconds(16));
+  }
+  ASSERT_TRUE(ended);
+  EXPECT_TRUE(*ended);
+  EXPECT_FALSE(file->unwrittenBeyond(0));
+  // Nothing going on: answered at once, with the last outcome.
+  const auto again = file->waitFlush(std::chrono::milliseconds(16));
+  ASSERT_TRUE(again);
+  EXPECT_TRUE(*again);
+}
+
+TEST(FileSystem, AnOpenFileTellsTheClusterSizeOfItsFileSystem) {
+  TestFolder t;
+  const std::string path = t.write("file", "12345");
+  auto file = fs().openExisting(path);
+  ASSERT_TRUE(file);
+  const auto space = fs().diskSpace(path);
+  ASSERT_TRUE(space);
+  EXPECT_NE(file->clusterSize(), 0u);
+  EXPECT_EQ(file->clusterSize(), space->clusterSize);
+}
+
+TEST(FileSystem, AFlushInMemoryHasEndedWhenItIsStarted) {
+  TestFolder t;
+  const std::string point = t.makeFolder("memory");
+  ScopedMount memory(point, ScopedMount::Kind::Tmpfs, 1);
+  if (!memory.mounted()) GTEST_SKIP() << memory.reason();
+  const std::string path = t.write("memory/file", std::string(8192, 'x'));
+  auto file = fs().openExisting(path);
+  ASSERT_TRUE(file);
+  ASSERT_TRUE(file->write("abcd", 4));
+  // No other thread takes it: its outcome is there at once.
+  ASSERT_TRUE(file->startFlush());
+  const auto ended = file->flushEnded();
+  ASSERT_TRUE(ended);
+  EXPECT_TRUE(*ended);
+  EXPECT_FALSE(file->unwrittenBeyond(0));
 }
