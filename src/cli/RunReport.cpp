@@ -26,14 +26,18 @@ bool ReportRun(TCliOutput& output, const TRunOutcome& outcome) {
   return left;
 }
 
-bool RunAndReport(TCliOutput& output, TWipeEngine& engine) {
-  if (engine.Items.empty()) return false;
+TRunOutcome RunEngine(TWipeEngine& engine) {
   if (TCliWipeServices::StopRequested()) {
     TRunOutcome outcome;
     outcome.aborted = true;
     for (const auto& item : engine.Items) outcome.notReached.push_back(item->Path);
-    return ReportRun(output, outcome);
+    return outcome;
   }
   engine.Execute();
-  return ReportRun(output, RunOutcomeOf(engine));
+  return RunOutcomeOf(engine);
+}
+
+bool RunAndReport(TCliOutput& output, TWipeEngine& engine) {
+  if (engine.Items.empty()) return false;
+  return ReportRun(output, RunEngine(engine));
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/JournalCleanup.h"
+#include "core/OverwriteReach.h"
 #include "core/TWipeItem.h"
 
 class TWipeMethod;
@@ -47,6 +48,11 @@ enum class TWipeFailureReason {
   NotDiscarded,             // a note: the free blocks could not be discarded after the wipe
   JournalNotCleared,        // old copies of deleted names stay in the file system's journal
   FreeSpaceNotWiped,        // a pass over the free space's temporary file failed (file removed)
+  // Deleted, but the file system wrote the passes to other blocks: the old content lies in its
+  // free space until that is wiped (FreeSpaceRoot names the drive).
+  NotOverwrittenInPlace,
+  // Deleted, but its blocks belong to a snapshot or another file too: its content stays there.
+  SharedBlocks,
 };
 
 struct TWipeFailure {
@@ -54,6 +60,8 @@ struct TWipeFailure {
   TWipeFailureReason Reason;
   std::error_code Error{};  // the system's reason, when the system gave one
   std::string Detail{};     // more words for the user (how much was unreachable, ...), or empty
+  // The root of the drive whose free-space wipe finishes what the run could not reach, or empty.
+  std::string FreeSpaceRoot{};
   bool operator==(const TWipeFailure&) const = default;
 };
 
@@ -188,7 +196,7 @@ class TWipeEngine {
   enum class WalkEnd { Emptied, LeftSome, NotListed };
 
   void Fail(const std::string& path, TWipeFailureReason reason, std::error_code error = {},
-            std::string detail = {});
+            std::string detail = {}, std::string freeSpaceRoot = {});
   // Something in the open folder was deleted: its file system's journal is cleared at the end.
   void NoteDeletion(const platform::Folder& folder);
   // After the run's last deletion: clears the journals noted, the progress window showing it.
@@ -251,7 +259,15 @@ class TWipeEngine {
   // Removes a symbolic link as a link. False (and named) when it cannot be removed.
   bool RemoveLink(platform::Folder& folder, const std::string& path, const std::string& name);
 
+  // Records what the file system did with the overwrite of the file just deleted, when its old
+  // blocks were not reached.
+  void NoteReach(const std::string& path, const TReachVerdict& verdict);
+
   bool running_ = false;
+  // Whether a file's layout is looked at around its passes (not for the free space's own file),
+  // and the verdict on the last file overwritten.
+  bool checkReach_ = true;
+  TReachVerdict reach_;
   std::optional<JournalCleanup> journal_;  // while a run that clears journals is on
   OpenFile* open_ = nullptr;
   std::size_t itemsReached_ = 0;

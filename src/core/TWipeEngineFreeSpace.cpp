@@ -267,7 +267,12 @@ void TWipeEngine::WipeDriveFreeSpace(const TWipeItem& item) {
     return;
   }
   const std::size_t failedBefore = Failures.size();
-  if (!Aborted) WipeFile(TWipeItem(wkFile, temporary));
+  if (!Aborted) {
+    // The fill itself wrote the free space: where the passes over its file land is no matter.
+    const bool checked = std::exchange(checkReach_, false);
+    WipeFile(TWipeItem(wkFile, temporary));
+    checkReach_ = checked;
+  }
   // After a cancel this removes the unwiped file; after the wipe there is nothing left. A
   // temporary file whose pass failed is removed too (it holds only what the run wrote), and the
   // drive is named with the pass that failed.

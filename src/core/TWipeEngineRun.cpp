@@ -17,6 +17,7 @@
 #include "core/TWipeEngine.h"
 #include "core/TWipeMethodsManager.h"
 #include "core/WipeServices.h"
+#include "platform/Drives.h"
 #include "platform/FileSystem.h"
 #include "platform/Folder.h"
 #include "platform/Folders.h"
@@ -132,6 +133,11 @@ std::string WipeFailureText(TWipeFailureReason reason) {
       return "journal not cleared";
     case TWipeFailureReason::FreeSpaceNotWiped:
       return "free space was not wiped completely";
+    case TWipeFailureReason::NotOverwrittenInPlace:
+      return "was deleted, but its old blocks were not overwritten";
+    case TWipeFailureReason::SharedBlocks:
+      return "was deleted, but a snapshot or another file shares its blocks: its content stays "
+             "there";
   }
   return "was not wiped";
 }
@@ -139,7 +145,10 @@ std::string WipeFailureText(TWipeFailureReason reason) {
 std::string DescribeFailure(const TWipeFailure& failure) {
   std::string text = WipeFailureText(failure.Reason);
   // Where a verification failed reads on from the text ("verification failed at byte 512").
-  const char* joint = failure.Reason == TWipeFailureReason::VerificationFailed ? " " : ": ";
+  const char* joint = failure.Reason == TWipeFailureReason::VerificationFailed ||
+                              failure.Reason == TWipeFailureReason::NotOverwrittenInPlace
+                          ? " "
+                          : ": ";
   if (!failure.Detail.empty()) text += joint + failure.Detail;
   if (failure.Error) text += " (" + failure.Error.message() + ")";
   return text;
@@ -152,8 +161,8 @@ bool LeavesSomethingBehind(const TWipeFailure& failure) {
 }
 
 void TWipeEngine::Fail(const std::string& path, TWipeFailureReason reason, std::error_code error,
-                       std::string detail) {
-  Failures.push_back({path, reason, error, std::move(detail)});
+                       std::string detail, std::string freeSpaceRoot) {
+  Failures.push_back({path, reason, error, std::move(detail), std::move(freeSpaceRoot)});
 }
 
 bool TWipeEngine::FailReaching(const std::string& path, const std::error_code& error,
@@ -350,9 +359,26 @@ bool TWipeEngine::WipeEntry(platform::Folder& folder, const std::string& path,
     stoppedInFile_ = path;
     return true;
   }
+  const TReachVerdict reach = reach_;
   if (!DeleteWipedFile(folder, path, name, listed.id)) return true;
   if (overwritten == Overwrite::WithoutPasses) Fail(path, TWipeFailureReason::DeletedUnwiped);
+  if (overwritten == Overwrite::Done) NoteReach(path, reach);
   return false;
+}
+
+void TWipeEngine::NoteReach(const std::string& path, const TReachVerdict& verdict) {
+  if (verdict.Reach == TOverwriteReach::Shared) {
+    Fail(path, TWipeFailureReason::SharedBlocks);
+    return;
+  }
+  if (verdict.Reach != TOverwriteReach::Elsewhere) return;
+  // The free space of the drive that held the file now holds the old blocks.
+  const std::string root = platform::drives().rootOf(path);
+  const std::string shown = root.size() > 1 ? RemoveTrailingBackslash(root) : root;
+  Fail(path, TWipeFailureReason::NotOverwrittenInPlace, {},
+       "(" + verdict.Why + "): wipe the free space of " +
+           (shown.empty() ? std::string("its drive") : shown) + " to finish",
+       root);
 }
 
 void TWipeEngine::GiveBack(platform::File& file) {
@@ -455,6 +481,10 @@ TWipeEngine::Overwrite TWipeEngine::OverwriteEntry(platform::Folder& folder,
     opened.file = file.get();
     opened.size = *size;
     ResetOnExit<OpenFile> hold(open_, &opened);
+    // Where the old content lies, to tell afterwards whether the passes reached it.
+    reach_ = {};
+    std::optional<platform::FileLayout> before;
+    if (checkReach_) before = file->layout();
 
     const bool signature = WipeMethodsManager->WriteSignature;
     const int total = static_cast<int>(passes.size()) + (signature ? 1 : 0);
@@ -499,6 +529,7 @@ TWipeEngine::Overwrite TWipeEngine::OverwriteEntry(platform::Folder& folder,
       Fail(path, TWipeFailureReason::PassFailed, failed.error, std::move(detail));
       return Overwrite::Failed;
     }
+    if (before && total > 0 && !Aborted) reach_ = JudgeOverwrite(before, file->layout());
     return total == 0 ? Overwrite::WithoutPasses : Overwrite::Done;
   } catch (const std::exception& error) {
     // The file stays; the walk goes on with the next one.

@@ -70,6 +70,9 @@ class FaultyFileSystem : public platform::FileSystem {
   // only for a file system mounted inside the confinement (one a test mounted itself); any other
   // fails as unsupported, so that no test ever discards the blocks of a real disk.
   std::optional<std::error_code> discardError;
+  // Layouts a file (by the path it was opened by) reports instead of its real one, one per
+  // asking, in order; once they are used up it reports its real one.
+  std::map<std::string, std::vector<platform::FileLayout>> layoutsOf;
 
   // What happened.
   std::vector<Write> writes;

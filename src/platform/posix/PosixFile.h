@@ -43,6 +43,7 @@ class PosixFile final : public File {
   Status truncate(std::uint64_t size) override;
   Status startReadBack() override;
   Result<std::string_view> readBack(std::uint64_t offset, std::size_t maxLength) override;
+  Result<FileLayout> layout() override;
 
  private:
   // Opens the descriptor that reads back: past the system's cache (O_DIRECT) when asked and the
