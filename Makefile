@@ -12,7 +12,7 @@ CACHE_ARGS := $(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE))
 PACKAGES := build-essential cmake ninja-build pkg-config googletest libgtest-dev libgmock-dev \
             libbenchmark-dev libpugixml-dev libexpat1-dev libsqlite3-dev \
             qt6-base-dev qt6-svg-dev libgl1-mesa-dev \
-            libcli11-dev help2man appstream clang-format xvfb xauth
+            libcli11-dev help2man appstream clang-format xvfb xauth btrfs-progs xfsprogs
 # What `make deb` needs besides: dpkg-shlibdeps (the package's dependencies) and lintian.
 DEB_PACKAGES := dpkg-dev lintian
 

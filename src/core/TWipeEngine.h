@@ -53,6 +53,12 @@ enum class TWipeFailureReason {
   NotOverwrittenInPlace,
   // Deleted, but its blocks belong to a snapshot or another file too: its content stays there.
   SharedBlocks,
+  // A note: the space a copy-on-write file system keeps for its own metadata, which no file can
+  // fill (Detail says how much).
+  KeptForMetadata,
+  // A note: on a file system that writes every change to new blocks, the free space was
+  // overwritten once, by the fill; passes over the filled file would have gone nowhere else.
+  FilledOnce,
 };
 
 struct TWipeFailure {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/Helpers.h"
+#include "core/OverwriteReach.h"
 #include "core/TPassBuffer.h"
 #include "core/TWipeEngine.h"
 #include "core/TWipeMethodsManager.h"
@@ -147,13 +148,23 @@ void TWipeEngine::WipeDriveFreeSpace(const TWipeItem& item) {
     }
     return now;
   };
+  // A file system that writes every change to new blocks: the fill is what overwrites its free
+  // space, and passes over the filled file would find no free blocks to go to.
+  const std::string fileSystem = platform::drives().fileSystem(root);
+  const bool copyOnWrite = WritesElsewhere(fileSystem);
   // Free space the fill could not reach: the administrator's reserve when the caller may not
   // write into it, and what the file system kept back when it said it was full.
   auto reportUnreached = [&](const platform::DiskSpace& left, bool full, std::uint64_t cluster) {
     if (left.free > left.available) {
       Fail(root, TWipeFailureReason::ReserveUnreachable, {}, Bytes(left.free - left.available));
     }
-    if (full && left.available >= cluster) {
+    if (full && left.available >= cluster && copyOnWrite) {
+      // What stays free is the room the file system keeps for its metadata.
+      Notes.push_back({root,
+                       TWipeFailureReason::KeptForMetadata,
+                       {},
+                       Bytes(left.available) + " of " + fileSystem});
+    } else if (full && left.available >= cluster) {
       Fail(root, TWipeFailureReason::FreeSpaceFillFailed,
            std::make_error_code(std::errc::no_space_on_device),
            Bytes(left.available) + " the file system keeps back could not be written");
@@ -267,7 +278,12 @@ void TWipeEngine::WipeDriveFreeSpace(const TWipeItem& item) {
     return;
   }
   const std::size_t failedBefore = Failures.size();
-  if (!Aborted) {
+  if (!Aborted && copyOnWrite) {
+    Notes.push_back({root,
+                     TWipeFailureReason::FilledOnce,
+                     {},
+                     fileSystem + " writes every pass over a file to new blocks"});
+  } else if (!Aborted) {
     // The fill itself wrote the free space: where the passes over its file land is no matter.
     const bool checked = std::exchange(checkReach_, false);
     WipeFile(TWipeItem(wkFile, temporary));

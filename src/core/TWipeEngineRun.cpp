@@ -138,6 +138,10 @@ std::string WipeFailureText(TWipeFailureReason reason) {
     case TWipeFailureReason::SharedBlocks:
       return "was deleted, but a snapshot or another file shares its blocks: its content stays "
              "there";
+    case TWipeFailureReason::KeptForMetadata:
+      return "space kept for the file system's metadata cannot be filled by a file";
+    case TWipeFailureReason::FilledOnce:
+      return "free space was overwritten once, by the fill";
   }
   return "was not wiped";
 }
@@ -157,7 +161,9 @@ std::string DescribeFailure(const TWipeFailure& failure) {
 bool LeavesSomethingBehind(const TWipeFailure& failure) {
   return failure.Reason != TWipeFailureReason::NotFound &&
          failure.Reason != TWipeFailureReason::NotDiscarded &&
-         failure.Reason != TWipeFailureReason::JournalNotCleared;
+         failure.Reason != TWipeFailureReason::JournalNotCleared &&
+         failure.Reason != TWipeFailureReason::KeptForMetadata &&
+         failure.Reason != TWipeFailureReason::FilledOnce;
 }
 
 void TWipeEngine::Fail(const std::string& path, TWipeFailureReason reason, std::error_code error,
