@@ -132,7 +132,7 @@ int TWipeCommand::Run() {
     WipeMethodsManager->ChooseForRun(folders, method);
   }
 
-  if (request_.journal != 0) WipeMethodsManager->EraseJournalNames = request_.journal > 0;
+  if (request_.journal != 0) WipeMethodsManager->ChooseJournalForRun(request_.journal > 0);
 
   bool left = false;
   for (const TWipeTarget& target : ClassifyTargets(request_.paths, request_.recursive)) {

@@ -47,7 +47,10 @@ enum class TWipeFailureReason {
   VerificationFailed,       // a pass read back differs from what it wrote, or could not be read
   NotDiscarded,             // a note: the free blocks could not be discarded after the wipe
   JournalNotCleared,        // old copies of deleted names stay in the file system's journal
-  FreeSpaceNotWiped,        // a pass over the free space's temporary file failed (file removed)
+  // The file system journals file contents too (data=journal) and its journal could not be
+  // cleared: copies of the content of the files deleted there remain in it.
+  JournalContentRemains,
+  FreeSpaceNotWiped,  // a pass over the free space's temporary file failed (file removed)
   // Deleted, but the file system wrote the passes to other blocks: the old content lies in its
   // free space until that is wiped (FreeSpaceRoot names the drive).
   NotOverwrittenInPlace,
@@ -274,7 +277,12 @@ class TWipeEngine {
   // and the verdict on the last file overwritten.
   bool checkReach_ = true;
   TReachVerdict reach_;
-  std::optional<JournalCleanup> journal_;  // while a run that clears journals is on
+  std::optional<JournalCleanup> journal_;  // while a run is on
+  // Whose journals the run clears of names: every file system it deleted on, none, or those
+  // that may be asked to empty theirs (the default). Journals that hold file contents
+  // (data=journal) are cleared in every case.
+  enum class JournalNames { All, None, WhereQuick };
+  JournalNames journalNames_ = JournalNames::None;
   OpenFile* open_ = nullptr;
   std::size_t itemsReached_ = 0;
   std::string stoppedInFile_;

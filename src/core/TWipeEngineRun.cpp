@@ -138,6 +138,8 @@ std::string WipeFailureText(TWipeFailureReason reason) {
     case TWipeFailureReason::SharedBlocks:
       return "was deleted, but a snapshot or another file shares its blocks: its content stays "
              "there";
+    case TWipeFailureReason::JournalContentRemains:
+      return "copies of the content of files deleted here remain in the file system journal";
     case TWipeFailureReason::KeptForMetadata:
       return "space kept for the file system's metadata cannot be filled by a file";
     case TWipeFailureReason::FilledOnce:
@@ -210,9 +212,28 @@ void TWipeEngine::Execute() {
     return;
   }
   Progress = window.get();
-  if (WipeMethodsManager && WipeMethodsManager->EraseJournalNames) {
-    journal_.emplace();
+  // Every run notes where it deletes: a file system that journals file contents has its
+  // journal cleared whatever the option says.
+  journal_.emplace();
+  if (!WipeMethodsManager) {
+    journalNames_ = JournalNames::None;
+  } else if (WipeMethodsManager->JournalNamesChosen()) {
+    journalNames_ = WipeMethodsManager->EraseJournalNames ? JournalNames::All : JournalNames::None;
+  } else {
+    journalNames_ = JournalNames::WhereQuick;
   }
+  journal_->Wanted = [this](const std::string& folder) {
+    if (platform::journals().inspect(folder).dataJournal) return true;
+    switch (journalNames_) {
+      case JournalNames::All:
+        return true;
+      case JournalNames::None:
+        return false;
+      case JournalNames::WhereQuick:
+        return platform::journals().canEmpty(folder);
+    }
+    return false;
+  };
   // The jobs already run, so that a path given twice is wiped (and reported) once.
   std::set<std::pair<TWipeItemKind, std::string>> done;
   // By index and on a copy of each job: the windows handle events between jobs.
@@ -251,8 +272,11 @@ void TWipeEngine::NoteDeletion(const platform::Folder& folder) {
 void TWipeEngine::ClearJournals() {
   if (!journal_->Pending()) return;
   IWipeProgress& window = progress();
-  window.ShowStep(kClearingJournalText);
+  // Shown once a journal is really being cleared.
+  bool shown = false;
   const auto progressed = [&](const std::string&, std::uint64_t done, std::uint64_t total) {
+    if (!shown) window.ShowStep(kClearingJournalText);
+    shown = true;
     window.SetFileRange(total);
     window.SetPassRange(total);
     window.SetFilePosition(done);
@@ -271,6 +295,12 @@ void TWipeEngine::ClearJournals() {
     }
     std::string detail = JournalResultText(outcome.result);
     if (!outcome.detail.empty()) detail += ": " + outcome.detail;
+    if (platform::journals().inspect(result.Folder).dataJournal) {
+      // Not a matter of names alone: the content of what was wiped there is still readable.
+      Fail(result.Folder, TWipeFailureReason::JournalContentRemains, outcome.error,
+           std::move(detail));
+      continue;
+    }
     Notes.push_back(
         {result.Folder, TWipeFailureReason::JournalNotCleared, outcome.error, std::move(detail)});
   }

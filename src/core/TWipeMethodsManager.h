@@ -97,12 +97,25 @@ class TWipeMethodsManager : public TCustomWipeMethodsManager {
   // folder may be asked to empty its journal (quick), off where it would take the rewrite
   // (seconds, and about the journal's size in writes).
   static bool DefaultEraseJournalNames();
+  // Whether EraseJournalNames is a choice (of the settings file, the Options page or this run)
+  // rather than the default; where it is the default, each run decides per file system it
+  // deletes on (on where that file system may be asked to empty its journal).
+  bool JournalNamesChosen() const {
+    return journalChosenForRun_ || !journalDefault_ || *journalDefault_ != EraseJournalNames;
+  }
+  // Sets EraseJournalNames as a choice for the rest of this program run (--journal,
+  // --no-journal); nothing is written to the settings file.
+  void ChooseJournalForRun(bool erase) {
+    EraseJournalNames = erase;
+    journalChosenForRun_ = true;
+  }
 
  private:
   std::map<std::string, std::string> chosenForRun_;  // engine name -> method file
   // The default EraseJournalNames had when the settings did not say; saved only once changed,
   // so that a default of this machine and user is not kept as a choice.
   std::optional<bool> journalDefault_;
+  bool journalChosenForRun_ = false;
 };
 
 // The global catalogue: set up by StartWipeMethodsManager, saved and freed by

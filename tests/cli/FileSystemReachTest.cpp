@@ -161,3 +161,17 @@ TEST_F(FileSystemReach, OnXfsAndExt4TheContentIsOverwrittenInPlace) {
     EXPECT_TRUE(Shell(std::string(c.check) + " '" + disk.image() + "'"));
   }
 }
+
+TEST_F(FileSystemReach, OnExt4WithADataJournalTheJournalIsClearedWhateverTheOptionSays) {
+  ScopedMount disk(point, ScopedMount::Kind::Ext4Image, 32, "-J size=4", "data=journal");
+  if (!disk.mounted()) GTEST_SKIP() << disk.reason();
+  const std::string file = t.write("disk/file", MarkedContent(256 << 10));
+  ::sync();
+  // --no-journal: the names are left, but the contents in the journal are not.
+  const CliResult result = Wipe({file});
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_FALSE(pathExists(file));
+  ASSERT_TRUE(disk.unmount());
+  EXPECT_EQ(CountInImage(disk.image(), kMarker), 0u);
+  EXPECT_TRUE(CheckedClean(disk.image()));
+}

@@ -29,7 +29,9 @@ class FakeJournals final : public platform::Journals {
     if (it != folders.end()) return it->second;
     return otherVolumes ? otherVolumes(path) : std::nullopt;
   }
-  platform::JournalInfo inspect(const std::string&) override { return {}; }
+  // What inspect answers for every folder.
+  platform::JournalInfo inspected;
+  platform::JournalInfo inspect(const std::string&) override { return inspected; }
   bool canEmpty(const std::string&) override { return emptiable; }
   platform::JournalOutcome clean(const platform::JournalRequest& request) override {
     calls.push_back({request.folder, request.volume, request.way});
