@@ -1,5 +1,7 @@
 #include "core/TWipeMethodsManager.h"
 
+#include "core/ReserveLowering.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -170,6 +172,8 @@ void TWipeMethodsManager::SaveSettings() const {
 void StartWipeMethodsManager() {
   delete WipeMethodsManager;
   WipeMethodsManager = new TWipeMethodsManager();
+  // A free-space run that was killed while ext4's reserve was lowered: it is put back now.
+  RestoreLoweredReserves(ReserveRecordFile());
   try {
     WipeMethodsManager->LoadMethods();
     WipeMethodsManager->LoadSettings();
