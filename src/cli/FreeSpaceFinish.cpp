@@ -16,12 +16,8 @@ bool InFreeSpaceOf(const TWipeFailure& failure, const std::string& root) {
 std::vector<std::string> RootsToFinish(const std::vector<TRunOutcome>& outcomes) {
   std::vector<std::string> roots;
   for (const TRunOutcome& outcome : outcomes) {
-    for (const TWipeFailure& failure : outcome.failures) {
-      if (failure.Reason != TWipeFailureReason::NotOverwrittenInPlace) continue;
-      if (failure.FreeSpaceRoot.empty()) continue;
-      if (std::find(roots.begin(), roots.end(), failure.FreeSpaceRoot) == roots.end()) {
-        roots.push_back(failure.FreeSpaceRoot);
-      }
+    for (const std::string& root : FreeSpaceRootsToFinish(outcome)) {
+      if (std::find(roots.begin(), roots.end(), root) == roots.end()) roots.push_back(root);
     }
   }
   return roots;

@@ -9,6 +9,7 @@ class QTreeWidget;
 class TPageHost;
 class TWipeEngine;
 class TWipeItem;
+struct TRunOutcome;
 namespace Ui {
 class TDeletePage;
 }
@@ -47,6 +48,10 @@ class TDeletePage : public QWidget {
   // Asks before a run when the settings say so; false when the user declines.
   bool confirmStart(const TWipeEngine& engine);
   void startShred(TWipeEngine& engine);
+  // After a run that deleted files whose old blocks lie in the free space of their drive (the
+  // file system wrote the passes elsewhere): asks, drive by drive, whether to wipe its free
+  // space now, and does it with the free-space engine.
+  void offerFreeSpaceWipe(const TRunOutcome& outcome);
 
   std::unique_ptr<Ui::TDeletePage> ui;
   TPageHost& host_;
