@@ -122,9 +122,13 @@ class TWipeEngine {
   // of this engine is already going on. The jobs stay in the list; Aborted tells whether the
   // run was stopped, Failures what it left behind. A path given twice is run once; a job that
   // ends on an unexpected error is named (Interrupted) and the run goes on with the next. With
-  // the catalogue's EraseJournalNames on, the run ends by clearing the old copies of the names
-  // it deleted from the journal of each file system it deleted on; a journal that could not be
-  // cleared is named (JournalNotCleared) without counting as something left behind.
+  // the catalogue's EraseJournalNames chosen on (or left at its default, where the file system
+  // may be asked to empty its journal at once), the run ends by clearing the old copies of the
+  // names it deleted from the journal of each file system it deleted on; a journal that could
+  // not be cleared is named (JournalNotCleared) without counting as something left behind. A
+  // file system that journals file contents (data=journal) has its journal cleared in every
+  // case, and one that could not be is named (JournalContentRemains). A file whose overwrite
+  // did not reach its old blocks is deleted and named (NotOverwrittenInPlace, SharedBlocks).
   void Execute();
   bool Running() const { return running_; }
   // What the last run left behind, in the order met.
