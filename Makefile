@@ -13,7 +13,8 @@ PACKAGES := build-essential cmake ninja-build pkg-config googletest libgtest-dev
             libbenchmark-dev libpugixml-dev libexpat1-dev libsqlite3-dev \
             qt6-base-dev qt6-svg-dev libgl1-mesa-dev \
             libcli11-dev help2man appstream clang-format xvfb xauth \
-            desktop-file-utils dbus-daemon
+            desktop-file-utils dbus-daemon \
+            btrfs-progs xfsprogs
 # What `make deb` needs besides: dpkg-shlibdeps (the package's dependencies) and lintian.
 DEB_PACKAGES := dpkg-dev lintian
 

@@ -5,6 +5,8 @@
 #include "core/ProgressStream.h"
 
 bool ReportRun(TCliOutput& output, const TRunOutcome& outcome) {
+  // A program that shows the run reads the outcome as one line of the progress stream.
+  if (output.JsonProgress()) output.JsonLine(ProgressOutcomeLine(outcome));
   bool left = false;
   for (const TWipeFailure& failure : outcome.failures) {
     output.Problem(failure.Path + ": " + DescribeFailure(failure));
@@ -32,18 +34,19 @@ bool ReportRun(TCliOutput& output, const TRunOutcome& outcome) {
   return left;
 }
 
-bool RunAndReport(TCliOutput& output, TWipeEngine& engine) {
-  if (engine.Items.empty()) return false;
+TRunOutcome RunEngine(TWipeEngine& engine) {
   if (TCliWipeServices::StopRequested()) {
     TRunOutcome outcome;
     outcome.aborted = true;
     for (const auto& item : engine.Items) outcome.notReached.push_back(item->Path);
     outcome.jobs = engine.Items.size();
-    if (output.JsonProgress()) output.JsonLine(ProgressOutcomeLine(outcome));
-    return ReportRun(output, outcome);
+    return outcome;
   }
   engine.Execute();
-  const TRunOutcome outcome = RunOutcomeOf(engine);
-  if (output.JsonProgress()) output.JsonLine(ProgressOutcomeLine(outcome));
-  return ReportRun(output, outcome);
+  return RunOutcomeOf(engine);
+}
+
+bool RunAndReport(TCliOutput& output, TWipeEngine& engine) {
+  if (engine.Items.empty()) return false;
+  return ReportRun(output, RunEngine(engine));
 }

@@ -12,6 +12,10 @@ class TWipeEngine;
 // came. True when anything chosen was left behind.
 bool ReportRun(TCliOutput& output, const TRunOutcome& outcome);
 
+// Runs the engine's jobs, unless a stop signal came before (then every job counts as not
+// reached), and gives what the run came to.
+TRunOutcome RunEngine(TWipeEngine& engine);
+
 // Runs the engine's jobs, unless a stop signal came before, and reports what the run left. True
 // when anything chosen was left behind (every job, when the run was not started).
 bool RunAndReport(TCliOutput& output, TWipeEngine& engine);

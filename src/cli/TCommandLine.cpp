@@ -91,6 +91,11 @@ int TCommandLine::Run(int argc, char** argv) {
   wipe->add_flag_callback(
       "--no-journal", [&options] { options.wipe.journal = -1; },
       "Leave the journal as it is, whatever Ferrovane.ini says");
+  wipe->add_flag("--free-space-after", options.wipe.freeSpaceAfter,
+                 "Then wipe the free space of every drive whose file system wrote the passes to "
+                 "other blocks (btrfs and other copy-on-write file systems), so that the old "
+                 "blocks of the deleted files are overwritten too; without it such files are "
+                 "named and the exit status is 1");
   wipe->add_option("PATH", options.wipe.paths,
                    "Files and folders to wipe ('--' before paths that start with '-')");
 

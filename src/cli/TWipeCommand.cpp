@@ -6,10 +6,12 @@
 #include "cli/ArgumentPath.h"
 #include "cli/ExitStatus.h"
 #include "cli/LeftoverFiles.h"
+#include "cli/FreeSpaceFinish.h"
 #include "cli/MethodChoice.h"
 #include "cli/RunReport.h"
 #include "cli/TCliOutput.h"
 #include "cli/TCliWipeServices.h"
+#include "cli/TFreeSpaceCommand.h"
 #include "core/TWipeEngine.h"
 #include "core/TWipeMethodsManager.h"
 #include "platform/Drives.h"
@@ -124,15 +126,16 @@ bool TWipeCommand::listTarget(const TWipeTarget& target) {
 int TWipeCommand::Run() {
   TWipeEngine files("WipeFiles");
   TWipeEngine folders("WipeFolders");
+  TWipeMethod* method = nullptr;
   if (!request_.method.empty()) {
     int status = ExitAllDone;
-    TWipeMethod* method = UsableMethod(output_, request_.method, status);
+    method = UsableMethod(output_, request_.method, status);
     if (!method) return status;
     WipeMethodsManager->ChooseForRun(files, method);
     WipeMethodsManager->ChooseForRun(folders, method);
   }
 
-  if (request_.journal != 0) WipeMethodsManager->EraseJournalNames = request_.journal > 0;
+  if (request_.journal != 0) WipeMethodsManager->ChooseJournalForRun(request_.journal > 0);
 
   bool left = false;
   for (const TWipeTarget& target : ClassifyTargets(request_.paths, request_.recursive)) {
@@ -181,7 +184,42 @@ int TWipeCommand::Run() {
   }
 
   TCliWipeServices services(output_);
-  for (TWipeEngine* engine : {&files, &folders}) left = RunAndReport(output_, *engine) || left;
+  std::vector<TRunOutcome> outcomes;
+  for (TWipeEngine* engine : {&files, &folders}) {
+    if (!engine->Items.empty()) outcomes.push_back(RunEngine(*engine));
+  }
+  std::optional<TRunOutcome> finishing;
+  if (request_.freeSpaceAfter && !TCliWipeServices::StopRequested()) {
+    finishing = finishFreeSpace(outcomes, method, left);
+  }
+  for (const TRunOutcome& outcome : outcomes) left = ReportRun(output_, outcome) || left;
+  if (finishing) left = ReportRun(output_, *finishing) || left;
   if (const int signal = platform::stopSignal()) return platform::exitStatusForSignal(signal);
   return left ? ExitSomethingLeft : ExitAllDone;
+}
+
+std::optional<TRunOutcome> TWipeCommand::finishFreeSpace(std::vector<TRunOutcome>& outcomes,
+                                                         TWipeMethod* method, bool& left) {
+  const std::vector<std::string> roots = RootsToFinish(outcomes);
+  if (roots.empty()) return std::nullopt;
+  TWipeEngine engine("WipeFreeSpace");
+  if (method) WipeMethodsManager->ChooseForRun(engine, method);
+  for (const TFreeSpaceTarget& target : ClassifyMountPoints(roots)) {
+    if (!target.problem.empty()) {
+      output_.Problem(target.root + ": its free space cannot be wiped: " + target.problem);
+      left = true;
+      continue;
+    }
+    auto item = std::make_unique<TWipeItem>(wkFreeSpace, target.root);
+    item->Volume = target.volume;
+    engine.AddItem(std::move(item));
+  }
+  if (engine.Items.empty()) return std::nullopt;
+  TWipeMethod* used = WipeMethodsManager->MethodForEngine(engine);
+  output_.Detail("free space: " + (used ? DescribeMethod(*used) : std::string("no method")));
+  TRunOutcome outcome = RunEngine(engine);
+  for (const std::string& root : roots) {
+    if (FreeSpaceWiped(outcome, root)) MarkFinished(outcomes, root);
+  }
+  return outcome;
 }

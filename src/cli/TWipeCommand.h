@@ -3,10 +3,14 @@
 // them, wiped by the engines of the Delete-with-wiping page ("WipeFiles", "WipeFolders") with
 // the method chosen for each, or the one named.
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "core/RunOutcome.h"
+
 class TCliOutput;
+class TWipeMethod;
 
 struct TWipeRequest {
   std::string method;  // a method named with -m; empty for the one chosen for each engine
@@ -15,6 +19,9 @@ struct TWipeRequest {
   // --journal / --no-journal: clear (or not) the old copies of the deleted names from the ext4
   // journals for this run; 0 keeps what Ferrovane.ini says.
   int journal = 0;
+  // --free-space-after: once the files are done, wipe the free space of every drive whose file
+  // system wrote the passes elsewhere, so that the old blocks of those files are overwritten.
+  bool freeSpaceAfter = false;
   std::vector<std::string> paths;
 };
 
@@ -43,6 +50,12 @@ class TWipeCommand {
  private:
   // Lists what wiping the target would remove; true when something of it would be left.
   bool listTarget(const TWipeTarget& target);
+  // Wipes the free space of the drives that still hold old blocks of files the run deleted
+  // (with `method` when one was named); those files then count as finished. The free-space
+  // run's outcome, or null when there was nothing to finish. Sets `left` for a drive whose free
+  // space cannot be wiped.
+  std::optional<TRunOutcome> finishFreeSpace(std::vector<TRunOutcome>& outcomes,
+                                             TWipeMethod* method, bool& left);
 
   TCliOutput& output_;
   TWipeRequest request_;

@@ -95,6 +95,10 @@ std::vector<JournalCleanup::Result> JournalCleanup::Finish(const Progress& progr
   std::vector<Result> results;
   bool stopped = false;
   for (const Volume& volume : volumes) {
+    if (Wanted) {
+      const std::string folder = reachableFolder(volume);
+      if (folder.empty() || !Wanted(folder)) continue;
+    }
     Result result{volume.folders.front(), {}};
     stopped = stopped || (stop && stop());
     if (stopped) {

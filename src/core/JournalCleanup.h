@@ -39,6 +39,9 @@ class JournalCleanup {
   // Scratch folders of an earlier cleaning that was killed are removed from the folder a
   // journal is cleared through, once they have been left unchanged this long.
   std::chrono::nanoseconds StaleScratchAge = std::chrono::minutes(10);
+  // Which file systems, by a folder of theirs, Finish clears; every one noted when not set.
+  // A file system not wanted (or no longer reachable, then) is passed over without a result.
+  std::function<bool(const std::string& folder)> Wanted;
 
   // Something was deleted in the folder (or the folder itself was deleted: then its nearest
   // folder that still exists counts).

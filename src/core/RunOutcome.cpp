@@ -1,6 +1,20 @@
 #include "core/RunOutcome.h"
 
+#include <algorithm>
+
 #include "platform/FileSystem.h"
+
+std::vector<std::string> FreeSpaceRootsToFinish(const TRunOutcome& outcome) {
+  std::vector<std::string> roots;
+  for (const TWipeFailure& failure : outcome.failures) {
+    if (failure.Reason != TWipeFailureReason::NotOverwrittenInPlace) continue;
+    if (failure.FreeSpaceRoot.empty()) continue;
+    if (std::find(roots.begin(), roots.end(), failure.FreeSpaceRoot) == roots.end()) {
+      roots.push_back(failure.FreeSpaceRoot);
+    }
+  }
+  return roots;
+}
 
 TRunOutcome RunOutcomeOf(const TWipeEngine& engine) {
   TRunOutcome outcome;

@@ -24,3 +24,7 @@ struct TRunOutcome {
   std::size_t jobs = 0;
 };
 TRunOutcome RunOutcomeOf(const TWipeEngine& engine);
+// The drive roots, once each in the order first met, whose free space holds the old blocks of
+// files the run deleted (their file system wrote the passes elsewhere): a free-space wipe of
+// each finishes them.
+std::vector<std::string> FreeSpaceRootsToFinish(const TRunOutcome& outcome);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/JournalCleanup.h"
+#include "core/OverwriteReach.h"
 #include "core/TWipeItem.h"
 
 class TWipeMethod;
@@ -51,6 +52,20 @@ enum class TWipeFailureReason {
   MountedReadOnly,          // the drive is mounted read-only: nothing was written
   LeftoverRemoved,          // a note: an interrupted free-space wipe's temporary file was removed
   SystemFileSystem,         // on a file system of the system (proc, sysfs, ...): never written
+  // The file system journals file contents too (data=journal) and its journal could not be
+  // cleared: copies of the content of the files deleted there remain in it.
+  JournalContentRemains,
+  // Deleted, but the file system wrote the passes to other blocks: the old content lies in its
+  // free space until that is wiped (FreeSpaceRoot names the drive).
+  NotOverwrittenInPlace,
+  // Deleted, but its blocks belong to a snapshot or another file too: its content stays there.
+  SharedBlocks,
+  // A note: the space a copy-on-write file system keeps for its own metadata, which no file can
+  // fill (Detail says how much).
+  KeptForMetadata,
+  // A note: on a file system that writes every change to new blocks, the free space was
+  // overwritten once, by the fill; passes over the filled file would have gone nowhere else.
+  FilledOnce,
 };
 
 struct TWipeFailure {
@@ -58,6 +73,8 @@ struct TWipeFailure {
   TWipeFailureReason Reason;
   std::error_code Error{};  // the system's reason, when the system gave one
   std::string Detail{};     // more words for the user (how much was unreachable, ...), or empty
+  // The root of the drive whose free-space wipe finishes what the run could not reach, or empty.
+  std::string FreeSpaceRoot{};
   bool operator==(const TWipeFailure&) const = default;
 };
 
@@ -109,9 +126,13 @@ class TWipeEngine {
   // of this engine is already going on. The jobs stay in the list; Aborted tells whether the
   // run was stopped, Failures what it left behind. A path given twice is run once; a job that
   // ends on an unexpected error is named (Interrupted) and the run goes on with the next. With
-  // the catalogue's EraseJournalNames on, the run ends by clearing the old copies of the names
-  // it deleted from the journal of each file system it deleted on; a journal that could not be
-  // cleared is named (JournalNotCleared) without counting as something left behind.
+  // the catalogue's EraseJournalNames chosen on (or left at its default, where the file system
+  // may be asked to empty its journal at once), the run ends by clearing the old copies of the
+  // names it deleted from the journal of each file system it deleted on; a journal that could
+  // not be cleared is named (JournalNotCleared) without counting as something left behind. A
+  // file system that journals file contents (data=journal) has its journal cleared in every
+  // case, and one that could not be is named (JournalContentRemains). A file whose overwrite
+  // did not reach its old blocks is deleted and named (NotOverwrittenInPlace, SharedBlocks).
   void Execute();
   bool Running() const { return running_; }
   // What the last run left behind, in the order met.
@@ -197,7 +218,7 @@ class TWipeEngine {
   enum class WalkEnd { Emptied, LeftSome, NotListed };
 
   void Fail(const std::string& path, TWipeFailureReason reason, std::error_code error = {},
-            std::string detail = {});
+            std::string detail = {}, std::string freeSpaceRoot = {});
   // Something in the open folder was deleted: its file system's journal is cleared at the end.
   void NoteDeletion(const platform::Folder& folder);
   // After the run's last deletion: clears the journals noted, the progress window showing it.
@@ -263,8 +284,21 @@ class TWipeEngine {
   // True (and named) when the folder lies on a system file system, where nothing is touched.
   bool OnSystemFileSystem(platform::Folder& folder, const std::string& path);
 
+  // Records what the file system did with the overwrite of the file just deleted, when its old
+  // blocks were not reached.
+  void NoteReach(const std::string& path, const TReachVerdict& verdict);
+
   bool running_ = false;
-  std::optional<JournalCleanup> journal_;  // while a run that clears journals is on
+  // Whether a file's layout is looked at around its passes (not for the free space's own file),
+  // and the verdict on the last file overwritten.
+  bool checkReach_ = true;
+  TReachVerdict reach_;
+  std::optional<JournalCleanup> journal_;  // while a run is on
+  // Whose journals the run clears of names: every file system it deleted on, none, or those
+  // that may be asked to empty theirs (the default). Journals that hold file contents
+  // (data=journal) are cleared in every case.
+  enum class JournalNames { All, None, WhereQuick };
+  JournalNames journalNames_ = JournalNames::None;
   OpenFile* open_ = nullptr;
   // The size of the file last overwritten, when it was known (the largest value otherwise).
   std::uint64_t wipedSize_ = std::numeric_limits<std::uint64_t>::max();

@@ -132,7 +132,7 @@ bool TWipeEngine::RemoveWalkedFolder(platform::Folder& parent, const std::string
   // once the folder is removed the file system never writes those blocks again: with the
   // journal option on, the file system is forced to the device first, which writes the blocks
   // with the names gone.
-  if (journal_) parent.syncFileSystem();
+  if (journal_ && journalNames_ != JournalNames::None) parent.syncFileSystem();
   const platform::Status removed = parent.removeFolder(name);
   if (removed) {
     NoteDeletion(parent);

@@ -8,14 +8,18 @@
 #include <vector>
 
 #include "core/Helpers.h"
+#include "core/OverwriteReach.h"
+#include "core/ReserveLowering.h"
 #include "core/TPassBuffer.h"
 #include "core/TWipeEngine.h"
 #include "core/TWipeMethodsManager.h"
 #include "core/WipeServices.h"
 #include "platform/Drives.h"
+#include "platform/Ext4Reserve.h"
 #include "platform/FileSystem.h"
 #include "platform/Folder.h"
 #include "platform/Folders.h"
+#include "platform/Journal.h"
 
 namespace {
 
@@ -201,13 +205,25 @@ void TWipeEngine::WipeDriveFreeSpace(const TWipeItem& item) {
     }
     return now;
   };
+  // A file system that writes every change to new blocks: the fill is what overwrites its free
+  // space, and passes over the filled file would find no free blocks to go to.
+  const std::string fileSystem = platform::drives().fileSystem(root);
+  const bool copyOnWrite = WritesElsewhere(fileSystem);
+  // What ext4 keeps back for its own metadata stays free when its reserve could not be lowered.
+  const bool keptByExt4 = fileSystem == "ext4" || fileSystem == "ext3" || fileSystem == "ext2";
   // Free space the fill could not reach: the administrator's reserve when the caller may not
   // write into it, and what the file system kept back when it said it was full.
   auto reportUnreached = [&](const platform::DiskSpace& left, bool full, std::uint64_t cluster) {
     if (left.free > left.available) {
       Fail(root, TWipeFailureReason::ReserveUnreachable, {}, Bytes(left.free - left.available));
     }
-    if (full && left.available >= cluster) {
+    if (full && left.available >= cluster && (copyOnWrite || keptByExt4)) {
+      // What stays free is the room the file system keeps for its metadata.
+      Notes.push_back({root,
+                       TWipeFailureReason::KeptForMetadata,
+                       {},
+                       Bytes(left.available) + " of " + fileSystem});
+    } else if (full && left.available >= cluster) {
       Fail(root, TWipeFailureReason::FreeSpaceFillFailed,
            std::make_error_code(std::errc::no_space_on_device),
            Bytes(left.available) + " the file system keeps back could not be written");
@@ -274,7 +290,15 @@ void TWipeEngine::WipeDriveFreeSpace(const TWipeItem& item) {
     reportUnreached(*space, false, cluster);
     return;
   }
-  const std::uint64_t initial = space->available;
+  // The clusters ext4 keeps back from everyone are given to the fill while it runs (where the
+  // caller may change that: the administrator), and kept back again straight after.
+  std::optional<TReserveLowering> reserve;
+  if (const platform::JournalInfo kind = platform::journals().inspect(root); kind.ext4) {
+    reserve.emplace(kind.device, platform::ext4ReserveFolder(), ReserveRecordFile());
+  }
+  const auto widened = reserve && reserve->Lowered() ? ask() : std::nullopt;
+  const std::uint64_t initial =
+      widened ? std::max(widened->available, space->available) : space->available;
 
   bool filled = true;
   bool full = false;  // the file system refused more as full
@@ -320,6 +344,7 @@ void TWipeEngine::WipeDriveFreeSpace(const TWipeItem& item) {
   }
   // What is still free while the file holds all it could take.
   const auto left = filled && !Aborted ? ask() : std::nullopt;
+  if (reserve) reserve->Restore();
   if (filled && !Aborted && !moved) {
     // On the device before the first pass starts, so that the pass does not wait for it.
     SettleWrites(*file, written);
@@ -340,7 +365,17 @@ void TWipeEngine::WipeDriveFreeSpace(const TWipeItem& item) {
     return;
   }
   const std::size_t failedBefore = Failures.size();
-  if (!Aborted) WipeFile(TWipeItem(wkFile, temporary));
+  if (!Aborted && copyOnWrite) {
+    Notes.push_back({root,
+                     TWipeFailureReason::FilledOnce,
+                     {},
+                     fileSystem + " writes every pass over a file to new blocks"});
+  } else if (!Aborted) {
+    // The fill itself wrote the free space: where the passes over its file land is no matter.
+    const bool checked = std::exchange(checkReach_, false);
+    WipeFile(TWipeItem(wkFile, temporary));
+    checkReach_ = checked;
+  }
   // After a cancel this removes the unwiped file; after the wipe there is nothing left. A
   // temporary file whose pass failed is removed too (it holds only what the run wrote), and the
   // drive is named with the pass that failed.

@@ -16,6 +16,7 @@
 #include "core/TWipeEngine.h"
 #include "core/TWipeMethodsManager.h"
 #include "core/WipeServices.h"
+#include "platform/Drives.h"
 #include "platform/FileSystem.h"
 #include "platform/Folder.h"
 #include "platform/Folders.h"
@@ -140,6 +141,17 @@ std::string WipeFailureText(TWipeFailureReason reason) {
       return "was left by an interrupted free-space wipe: removed";
     case TWipeFailureReason::SystemFileSystem:
       return "is on a system file system";
+    case TWipeFailureReason::NotOverwrittenInPlace:
+      return "was deleted, but its old blocks were not overwritten";
+    case TWipeFailureReason::SharedBlocks:
+      return "was deleted, but a snapshot or another file shares its blocks: its content stays "
+             "there";
+    case TWipeFailureReason::JournalContentRemains:
+      return "copies of the content of files deleted here remain in the file system journal";
+    case TWipeFailureReason::KeptForMetadata:
+      return "space kept for the file system's metadata cannot be filled by a file";
+    case TWipeFailureReason::FilledOnce:
+      return "free space was overwritten once, by the fill";
   }
   return "was not wiped";
 }
@@ -152,7 +164,10 @@ std::string DescribeFailure(const TWipeFailure& failure) {
     return text + ": not wiped";
   }
   // Where a verification failed reads on from the text ("verification failed at byte 512").
-  const char* joint = failure.Reason == TWipeFailureReason::VerificationFailed ? " " : ": ";
+  const char* joint = failure.Reason == TWipeFailureReason::VerificationFailed ||
+                              failure.Reason == TWipeFailureReason::NotOverwrittenInPlace
+                          ? " "
+                          : ": ";
   if (!failure.Detail.empty()) text += joint + failure.Detail;
   if (failure.Error) text += " (" + failure.Error.message() + ")";
   return text;
@@ -162,12 +177,14 @@ bool LeavesSomethingBehind(const TWipeFailure& failure) {
   return failure.Reason != TWipeFailureReason::NotFound &&
          failure.Reason != TWipeFailureReason::NotDiscarded &&
          failure.Reason != TWipeFailureReason::JournalNotCleared &&
-         failure.Reason != TWipeFailureReason::LeftoverRemoved;
+         failure.Reason != TWipeFailureReason::LeftoverRemoved &&
+         failure.Reason != TWipeFailureReason::KeptForMetadata &&
+         failure.Reason != TWipeFailureReason::FilledOnce;
 }
 
 void TWipeEngine::Fail(const std::string& path, TWipeFailureReason reason, std::error_code error,
-                       std::string detail) {
-  Failures.push_back({path, reason, error, std::move(detail)});
+                       std::string detail, std::string freeSpaceRoot) {
+  Failures.push_back({path, reason, error, std::move(detail), std::move(freeSpaceRoot)});
 }
 
 bool TWipeEngine::FailReaching(const std::string& path, const std::error_code& error,
@@ -212,9 +229,28 @@ void TWipeEngine::Execute() {
     return;
   }
   Progress = window.get();
-  if (WipeMethodsManager && WipeMethodsManager->EraseJournalNames) {
-    journal_.emplace();
+  // Every run notes where it deletes: a file system that journals file contents has its
+  // journal cleared whatever the option says.
+  journal_.emplace();
+  if (!WipeMethodsManager) {
+    journalNames_ = JournalNames::None;
+  } else if (WipeMethodsManager->JournalNamesChosen()) {
+    journalNames_ = WipeMethodsManager->EraseJournalNames ? JournalNames::All : JournalNames::None;
+  } else {
+    journalNames_ = JournalNames::WhereQuick;
   }
+  journal_->Wanted = [this](const std::string& folder) {
+    if (platform::journals().inspect(folder).dataJournal) return true;
+    switch (journalNames_) {
+      case JournalNames::All:
+        return true;
+      case JournalNames::None:
+        return false;
+      case JournalNames::WhereQuick:
+        return platform::journals().canEmpty(folder);
+    }
+    return false;
+  };
   // The jobs already run, so that a path given twice is wiped (and reported) once.
   std::set<std::pair<TWipeItemKind, std::string>> done;
   // By index and on a copy of each job: the windows handle events between jobs.
@@ -253,8 +289,11 @@ void TWipeEngine::NoteDeletion(const platform::Folder& folder) {
 void TWipeEngine::ClearJournals() {
   if (!journal_->Pending()) return;
   IWipeProgress& window = progress();
-  window.ShowStep(kClearingJournalText);
+  // Shown once a journal is really being cleared.
+  bool shown = false;
   const auto progressed = [&](const std::string&, std::uint64_t done, std::uint64_t total) {
+    if (!shown) window.ShowStep(kClearingJournalText);
+    shown = true;
     window.SetFileRange(total);
     window.SetPassRange(total);
     window.SetFilePosition(done);
@@ -273,6 +312,12 @@ void TWipeEngine::ClearJournals() {
     }
     std::string detail = JournalResultText(outcome.result);
     if (!outcome.detail.empty()) detail += ": " + outcome.detail;
+    if (platform::journals().inspect(result.Folder).dataJournal) {
+      // Not a matter of names alone: the content of what was wiped there is still readable.
+      Fail(result.Folder, TWipeFailureReason::JournalContentRemains, outcome.error,
+           std::move(detail));
+      continue;
+    }
     Notes.push_back(
         {result.Folder, TWipeFailureReason::JournalNotCleared, outcome.error, std::move(detail)});
   }
@@ -369,8 +414,10 @@ bool TWipeEngine::WipeEntry(platform::Folder& folder, const std::string& path,
     stoppedInFile_ = path;
     return true;
   }
+  const TReachVerdict reach = reach_;
   if (!DeleteWipedFile(folder, path, name, listed.id)) return true;
   if (overwritten == Overwrite::WithoutPasses) Fail(path, TWipeFailureReason::DeletedUnwiped);
+  if (overwritten == Overwrite::Done) NoteReach(path, reach);
   return false;
 }
 
@@ -379,6 +426,21 @@ bool TWipeEngine::OnSystemFileSystem(platform::Folder& folder, const std::string
   if (system.empty()) return false;
   Fail(path, TWipeFailureReason::SystemFileSystem, {}, system);
   return true;
+}
+
+void TWipeEngine::NoteReach(const std::string& path, const TReachVerdict& verdict) {
+  if (verdict.Reach == TOverwriteReach::Shared) {
+    Fail(path, TWipeFailureReason::SharedBlocks);
+    return;
+  }
+  if (verdict.Reach != TOverwriteReach::Elsewhere) return;
+  // The free space of the drive that held the file now holds the old blocks.
+  const std::string root = platform::drives().rootOf(path);
+  const std::string shown = root.size() > 1 ? RemoveTrailingBackslash(root) : root;
+  Fail(path, TWipeFailureReason::NotOverwrittenInPlace, {},
+       "(" + verdict.Why + "): wipe the free space of " +
+           (shown.empty() ? std::string("its drive") : shown) + " to finish",
+       root);
 }
 
 void TWipeEngine::GiveBack(platform::File& file) {
@@ -487,6 +549,10 @@ TWipeEngine::Overwrite TWipeEngine::OverwriteEntry(platform::Folder& folder,
     opened.size = now->size;
     wipedSize_ = opened.size;
     ResetOnExit<OpenFile> hold(open_, &opened);
+    // Where the old content lies, to tell afterwards whether the passes reached it.
+    reach_ = {};
+    std::optional<platform::FileLayout> before;
+    if (checkReach_) before = file->layout();
 
     const bool signature = WipeMethodsManager->WriteSignature;
     const int total = static_cast<int>(passes.size()) + (signature ? 1 : 0);
@@ -533,6 +599,7 @@ TWipeEngine::Overwrite TWipeEngine::OverwriteEntry(platform::Folder& folder,
       Fail(path, TWipeFailureReason::PassFailed, failed.error, std::move(detail));
       return Overwrite::Failed;
     }
+    if (before && total > 0 && !Aborted) reach_ = JudgeOverwrite(before, file->layout());
     return total == 0 ? Overwrite::WithoutPasses : Overwrite::Done;
   } catch (const std::exception& error) {
     // The file stays; the walk goes on with the next one.

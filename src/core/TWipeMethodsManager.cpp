@@ -1,5 +1,7 @@
 #include "core/TWipeMethodsManager.h"
 
+#include "core/ReserveLowering.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -137,8 +139,10 @@ void TWipeMethodsManager::LoadSettings() {
     }
   }
   DiscardFreeBlocks = ini.ReadBool(kSettings, "DiscardFreeBlocks", true);
+  journalDefault_.reset();
   if (ini.ReadString(kSettings, kEraseJournalNames, "").empty()) {
-    EraseJournalNames = DefaultEraseJournalNames();
+    journalDefault_ = DefaultEraseJournalNames();
+    EraseJournalNames = *journalDefault_;
   } else {
     EraseJournalNames = ini.ReadBool(kSettings, kEraseJournalNames, false);
   }
@@ -184,6 +188,8 @@ void TWipeMethodsManager::SaveSettings() {
 void StartWipeMethodsManager() {
   delete WipeMethodsManager;
   WipeMethodsManager = new TWipeMethodsManager();
+  // A free-space run that was killed while ext4's reserve was lowered: it is put back now.
+  RestoreLoweredReserves(ReserveRecordFile());
   try {
     WipeMethodsManager->LoadMethods();
     WipeMethodsManager->LoadSettings();

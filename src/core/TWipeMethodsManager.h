@@ -107,6 +107,18 @@ class TWipeMethodsManager : public TCustomWipeMethodsManager {
   // folder may be asked to empty its journal (quick), off where it would take the rewrite
   // (seconds, and about the journal's size in writes).
   static bool DefaultEraseJournalNames();
+  // Whether EraseJournalNames is a choice (of the settings file, the Options page or this run)
+  // rather than the default; where it is the default, each run decides per file system it
+  // deletes on (on where that file system may be asked to empty its journal).
+  bool JournalNamesChosen() const {
+    return journalChosenForRun_ || !journalDefault_ || *journalDefault_ != EraseJournalNames;
+  }
+  // Sets EraseJournalNames as a choice for the rest of this program run (--journal,
+  // --no-journal); nothing is written to the settings file.
+  void ChooseJournalForRun(bool erase) {
+    EraseJournalNames = erase;
+    journalChosenForRun_ = true;
+  }
 
  private:
   std::map<std::string, std::string> chosenForRun_;  // engine name -> method file
@@ -116,6 +128,10 @@ class TWipeMethodsManager : public TCustomWipeMethodsManager {
   std::map<std::string, std::string> storedTexts_;
   // Each setting's key with the text its value is stored as, in the order they are written.
   std::vector<std::pair<const char*, std::string>> settingTexts() const;
+  // The default EraseJournalNames had when the settings did not say (none when they did): each
+  // run then decides per file system until the value is changed.
+  std::optional<bool> journalDefault_;
+  bool journalChosenForRun_ = false;
 };
 
 // The global catalogue: set up by StartWipeMethodsManager, saved and freed by

@@ -14,6 +14,7 @@
 #include <system_error>
 #include <vector>
 
+#include "platform/FileLayout.h"
 #include "platform/Result.h"
 #include "platform/ScopedOverride.h"
 
@@ -129,6 +130,13 @@ class File {
   // stay valid until the next call.
   virtual Status startReadBack() = 0;
   virtual Result<std::string_view> readBack(std::uint64_t offset, std::size_t maxLength) = 0;
+
+  // Where the file's bytes lie on the device now (what was written is placed first) and what
+  // kind of file system holds it. Fails where the system tells neither; a file system that only
+  // refuses to tell the extents gives its kind, with `mapped` false.
+  virtual Result<FileLayout> layout() {
+    return std::make_error_code(std::errc::operation_not_supported);
+  }
 };
 
 // What tells one version of a file from another: the file replaced, or written to, has another

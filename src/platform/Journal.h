@@ -36,6 +36,9 @@ struct JournalInfo {
   std::uint32_t blockSize = 0;
   std::uint32_t inodeSize = 0;  // 0 when unknown
   FastCommit fastCommit = FastCommit::Unknown;
+  // File contents pass through the journal too (mounted data=journal): old copies of what was
+  // overwritten stay there until the journal is cleared.
+  bool dataJournal = false;
   std::string device;  // the kernel's name of the device ("sda1", "dm-0")
 };
 

@@ -7,6 +7,7 @@
 
 #include <memory>
 
+#include "platform/Ext4Reserve.h"
 #include "platform/FileSystem.h"
 #include "platform/Journal.h"
 
@@ -25,4 +26,6 @@ class TestConfinement {
   platform::ScopedFileSystem scope_;  // puts back the file system in use before
   std::unique_ptr<ConfinedJournals> journals_;
   platform::ScopedJournals journalScope_;  // puts back the journals in use before
+  // No reserve of a real file system is lowered; a test that wants one names its own folder.
+  platform::ScopedExt4ReserveFolder reserveScope_{std::string()};
 };

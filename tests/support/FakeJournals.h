@@ -30,9 +30,11 @@ class FakeJournals final : public platform::Journals {
     if (it != folders.end()) return it->second;
     return otherVolumes ? otherVolumes(path) : std::nullopt;
   }
+  // What inspect answers for every folder (an ext4 journal when `ext4` is set).
+  platform::JournalInfo inspected;
   platform::JournalInfo inspect(const std::string&) override {
-    platform::JournalInfo info;
-    info.ext4 = ext4;
+    platform::JournalInfo info = inspected;
+    if (ext4) info.ext4 = true;
     return info;
   }
   bool canEmpty(const std::string&) override { return emptiable; }

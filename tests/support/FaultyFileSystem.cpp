@@ -99,6 +99,13 @@ class RecordingFile : public platform::File {
     altered_[static_cast<std::size_t>(changed->second - offset)] ^= '\xFF';
     return std::string_view(altered_);
   }
+  platform::Result<platform::FileLayout> layout() override {
+    auto scripted = owner_.layoutsOf.find(path_);
+    if (scripted == owner_.layoutsOf.end() || scripted->second.empty()) return file_->layout();
+    platform::FileLayout next = scripted->second.front();
+    scripted->second.erase(scripted->second.begin());
+    return next;
+  }
 
  private:
   FaultyFileSystem& owner_;

@@ -80,6 +80,9 @@ class FaultyFileSystem : public platform::FileSystem {
   // Run just before an open folder opens the file (by full path) for writing: what a test does
   // there happens between the file's listing and its opening, as another process would do it.
   std::map<std::string, std::function<void()>> beforeOpen;
+  // Layouts a file (by the path it was opened by) reports instead of its real one, one per
+  // asking, in order; once they are used up it reports its real one.
+  std::map<std::string, std::vector<platform::FileLayout>> layoutsOf;
 
   // What happened.
   std::vector<Write> writes;

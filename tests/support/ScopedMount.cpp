@@ -48,11 +48,11 @@ bool EnterPrivateMountNamespace(std::string* reason) {
 }
 
 ScopedMount::ScopedMount(const std::string& point, Kind kind, unsigned megabytes,
-                         const std::string& mkfsOptions)
-    : ScopedMount(point, kind, std::to_string(megabytes) + "m", mkfsOptions) {}
+                         const std::string& mkfsOptions, const std::string& mountOptions)
+    : ScopedMount(point, kind, std::to_string(megabytes) + "m", mkfsOptions, mountOptions) {}
 
 ScopedMount::ScopedMount(const std::string& point, Kind kind, const std::string& size,
-                         const std::string& mkfsOptions)
+                         const std::string& mkfsOptions, const std::string& mountOptions)
     : point_(point) {
   if (!EnterPrivateMountNamespace(&reason_)) return;
   if (kind == Kind::Tmpfs) {
@@ -61,14 +61,21 @@ ScopedMount::ScopedMount(const std::string& point, Kind kind, const std::string&
       return;
     }
   } else {
+    const char* type = kind == Kind::BtrfsImage ? "btrfs" : kind == Kind::XfsImage ? "xfs" : "ext4";
+    const std::string mkfs = kind == Kind::BtrfsImage ? "mkfs.btrfs -q -f "
+                             : kind == Kind::XfsImage ? "mkfs.xfs -q -f "
+                                                      : "mkfs.ext4 -q -F ";
     image_ = platform::trimSeparators(point) + ".img";
     if (!run("truncate -s " + size + " " + quoted(image_)) ||
-        !run("mkfs.ext4 -q -F " + mkfsOptions + " " + quoted(image_))) {
-      reason_ = "cannot make an ext4 image (mkfs.ext4 missing?)";
+        !run(mkfs + mkfsOptions + " " + quoted(image_))) {
+      reason_ = std::string("cannot make an ") + type + " image (mkfs." + type + " missing?)";
       return;
     }
-    if (!run("mount -o loop " + quoted(image_) + " " + quoted(point))) {
-      reason_ = "cannot mount an ext4 image on a loop device";
+    const std::string options = mountOptions.empty() ? "loop" : "loop," + mountOptions;
+    if (!run("mount -t " + std::string(type) + " -o " + options + " " + quoted(image_) + " " +
+             quoted(point))) {
+      reason_ = std::string("cannot mount an ") + type + " image on a loop device (" + options +
+                "; does the kernel have " + type + "?)";
       return;
     }
   }

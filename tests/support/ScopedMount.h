@@ -1,24 +1,25 @@
 #pragma once
-// A small file system that a test mounts itself: a tmpfs, or an ext4 image file attached to a
-// loop device. The first mount of a test program moves the program into a mount namespace of its
-// own (with private propagation), so every mount it makes vanishes with the process, even when
-// the test crashes, and no other process ever sees it. Mounting needs root; a test that cannot
-// mount skips with reason().
+// A small file system that a test mounts itself: a tmpfs, or an ext4, btrfs or XFS image file
+// attached to a loop device. The first mount of a test program moves the program into a mount
+// namespace of its own (with private propagation), so every mount it makes vanishes with the
+// process, even when the test crashes, and no other process ever sees it. Mounting needs root; a
+// test that cannot mount skips with reason().
 
 #include <string>
 
 class ScopedMount {
  public:
-  enum class Kind { Tmpfs, Ext4Image };
+  enum class Kind { Tmpfs, Ext4Image, BtrfsImage, XfsImage };
 
-  // Mounts a file system of the given size at `point` (an existing, empty folder). For an ext4
-  // image, the image file is `point` followed by ".img" and mkfsOptions go to mkfs.ext4 (for
-  // example "-O fast_commit" or "-J size=4").
+  // Mounts a file system of the given size at `point` (an existing, empty folder). For an
+  // image, the image file is `point` followed by ".img", mkfsOptions go to its mkfs (for example
+  // "-O fast_commit" or "-J size=4" for ext4) and mountOptions to mount -o (for example
+  // "data=journal", "compress=zstd").
   ScopedMount(const std::string& point, Kind kind, unsigned megabytes,
-              const std::string& mkfsOptions = {});
+              const std::string& mkfsOptions = {}, const std::string& mountOptions = {});
   // The same with the size as mount and truncate take it ("12k", "2052k", "16m").
   ScopedMount(const std::string& point, Kind kind, const std::string& size,
-              const std::string& mkfsOptions = {});
+              const std::string& mkfsOptions = {}, const std::string& mountOptions = {});
   ~ScopedMount();
   ScopedMount(const ScopedMount&) = delete;
   ScopedMount& operator=(const ScopedMount&) = delete;
@@ -26,7 +27,7 @@ class ScopedMount {
   bool mounted() const { return mounted_; }
   // Why the file system could not be mounted; empty when it was.
   const std::string& reason() const { return reason_; }
-  // The image file of an ext4 mount (empty for a tmpfs).
+  // The image file of an image mount (empty for a tmpfs).
   const std::string& image() const { return image_; }
   const std::string& point() const { return point_; }
 

@@ -54,6 +54,7 @@ class DeletePageTest : public QObject {
   void startRunsOnlyItsListAndReportsSuccess();
   void stopDuringRunReportsAbortedAndOtherListKeepsRunning();
   void runThatLeftFilesBehindListsThemInsteadOfSuccess();
+  void oldBlocksLeftInFreeSpaceAreOfferedAWipeOfThatFreeSpaceDriveByDrive();
   void realRunWipesFilesAndFolders();
   void stopAndCancelDuringARealRunAbortIt();
   void realFailuresAreListedInTheWarning();
@@ -281,6 +282,50 @@ void DeletePageTest::runThatLeftFilesBehindListsThemInsteadOfSuccess() {
   // What was left stays listed, so that a retry is one click; what was wiped is gone.
   QCOMPARE(f.rowPaths("lvFiles"), (std::vector<std::string>{locked, stuck}));
   QCOMPARE(MainFormFixture::itemPaths(f.files()), (std::vector<std::string>{locked, stuck}));
+}
+
+void DeletePageTest::oldBlocksLeftInFreeSpaceAreOfferedAWipeOfThatFreeSpaceDriveByDrive() {
+  MainFormFixture f;
+  const std::string home = f.folder.makeFolder("home") + "/";
+  const std::string data = f.folder.makeFolder("data") + "/";
+  const std::vector<std::pair<std::string, std::string>> deleted{
+      {home + "a", home}, {data + "b", data}, {home + "c", home}};
+  f.prompts.openFiles.push_back({deleted[0].first, deleted[1].first, deleted[2].first});
+  click(f, "btnAddFiles");
+  std::vector<std::vector<std::string>> freeSpaceRuns;
+  f.form().SetEngineRunner(fakeRun([&](TWipeEngine& engine) {
+    if (&engine == &f.freeSpace()) {
+      freeSpaceRuns.push_back(MainFormFixture::itemPaths(engine));
+      return;
+    }
+    for (const auto& [path, root] : deleted) {
+      engine.Failures.push_back({path,
+                                 TWipeFailureReason::NotOverwrittenInPlace,
+                                 {},
+                                 "(btrfs writes elsewhere): wipe the free space to finish",
+                                 root});
+    }
+    engine.Failures.push_back({home + "snapshot", TWipeFailureReason::SharedBlocks});
+  }));
+  // Yes for the first drive, no for the second: each is asked once.
+  f.prompts.confirmations = {true, false};
+  click(f, "btnStartShredFiles");
+
+  QCOMPARE(freeSpaceRuns, (std::vector<std::vector<std::string>>{{home}}));
+  QVERIFY(f.freeSpace().Items.empty());
+  std::vector<QString> questions;
+  for (const auto& message : f.prompts.messages) {
+    if (message.text.startsWith(QStringLiteral("Wipe the free space of "))) {
+      questions.push_back(message.text);
+    }
+  }
+  QCOMPARE(questions.size(), std::size_t{2});
+  const QString homeShown = QString::fromLocal8Bit(home.substr(0, home.size() - 1));
+  QVERIFY2(questions[0].startsWith(QStringLiteral("Wipe the free space of ") + homeShown +
+                                   QStringLiteral(" now? (")),
+           qPrintable(questions[0]));
+  QVERIFY(questions[1].contains(QString::fromLocal8Bit(data.substr(0, data.size() - 1))));
+  QVERIFY(f.prompts.confirmations.empty());
 }
 
 void DeletePageTest::realRunWipesFilesAndFolders() {

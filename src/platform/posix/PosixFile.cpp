@@ -1,5 +1,7 @@
 #include "platform/posix/PosixFile.h"
 
+#include "platform/posix/FileExtents.h"
+
 #include <fcntl.h>
 #include <linux/magic.h>
 #include <pthread.h>
@@ -346,6 +348,10 @@ Result<std::string_view> PosixFile::readBack(std::uint64_t offset, std::size_t m
   }
   if (got <= skip) return std::string_view();
   return std::string_view(buffer + skip, std::min(got - skip, maxLength));
+}
+
+Result<FileLayout> PosixFile::layout() {
+  return readFileLayout(fd_);
 }
 
 }  // namespace platform::posix

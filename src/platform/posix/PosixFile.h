@@ -52,6 +52,7 @@ class PosixFile final : public File {
   Status truncate(std::uint64_t size) override;
   Status startReadBack() override;
   Result<std::string_view> readBack(std::uint64_t offset, std::size_t maxLength) override;
+  Result<FileLayout> layout() override;
 
  private:
   // Whether the file lies on a file system in memory (tmpfs, ramfs), asked once.

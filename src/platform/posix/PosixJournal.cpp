@@ -144,6 +144,10 @@ JournalInfo inspectOpen(int fd) {
         journal::readReportFile("/proc/fs/ext4/" + info.device + "/options");
     info.journal = options.find("\ndata=") != std::string::npos || options.rfind("data=", 0) == 0;
   }
+  // The mount's options as the file system reports them, with how it journals data.
+  const std::string options = journal::readReportFile("/proc/fs/ext4/" + info.device + "/options");
+  info.dataJournal =
+      options.find("\ndata=journal") != std::string::npos || options.rfind("data=journal", 0) == 0;
   if (auto fast = journal::parseFastCommitReport(journal::readReportFile(reports.fastCommits))) {
     info.fastCommit = fast->commits || fast->ineligible ? FastCommit::On : FastCommit::Unknown;
   } else {

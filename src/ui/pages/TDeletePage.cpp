@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <tuple>
 
+#include "core/DriveFunctions.h"
 #include "core/FileUrl.h"
 #include "core/Helpers.h"
 #include "core/QueuedPaths.h"
@@ -15,6 +16,7 @@
 #include "platform/PathText.h"
 #include "ui/AdministratorRun.h"
 #include "ui/ShellFileInfo.h"
+#include "ui/SizeFunctions.h"
 #include "ui/WipeReport.h"
 #include "ui/pages/TPageHost.h"
 #include "ui/pages/TRunQuestion.h"
@@ -302,6 +304,39 @@ void TDeletePage::startShred(TWipeEngine& engine) {
   ShowRunOutcome(texts, outcome);
   // What the system refused the user is offered to a run with administrator rights.
   OfferAdministratorWipeRun(texts, outcome, engine);
+  offerFreeSpaceWipe(outcome);
+}
+
+void TDeletePage::offerFreeSpaceWipe(const TRunOutcome& outcome) {
+  for (const std::string& root : FreeSpaceRootsToFinish(outcome)) {
+    std::int64_t freeBytes = -1;
+    std::int64_t totalBytes = -1;
+    GetDriveSpace(root, freeBytes, totalBytes);
+    const QString shown =
+        QString::fromLocal8Bit(root.size() > 1 ? RemoveTrailingBackslash(root) : root);
+    if (!Prompts().SystemMessage(TSystemIcon::Question,
+                                 QStringLiteral("Wipe the free space of %1 now? (%2 free)")
+                                     .arg(shown, FormatSize(freeBytes)))) {
+      continue;
+    }
+    TWipeEngine& engine = host_.FreeSpaceEngine();
+    if (!host_.MayRun(engine)) return;
+    engine.ClearItems();
+    auto item = std::make_unique<TWipeItem>(wkFreeSpace, root);
+    item->Volume = GetDriveVolume(root);
+    engine.AddItem(std::move(item));
+    if (!host_.RunEngine(engine)) return;
+    const TRunOutcome wiped = RunOutcomeOf(engine);
+    engine.ClearItems();
+    if (host_.CloseAfterRun()) return;
+    ShowRunOutcome(
+        {QStringLiteral("The wipe of the free space has been aborted!"),
+         QStringLiteral("The free space has not been wiped completely. Left behind: %1."),
+         QStringLiteral("The free space of %1 has been wiped: the old blocks of the "
+                        "files deleted there are overwritten.")
+             .arg(shown)},
+        wiped);
+  }
 }
 
 void TDeletePage::btnStartShredFilesClick() {

@@ -65,6 +65,10 @@ class TDeletePage : public QWidget {
                 QStringList refused);
   // Files and folders dropped on either list, each added to its own list.
   void takeDrop(const TUriListPaths& dropped);
+  // After a run that deleted files whose old blocks lie in the free space of their drive (the
+  // file system wrote the passes elsewhere): asks, drive by drive, whether to wipe its free
+  // space now, and does it with the free-space engine.
+  void offerFreeSpaceWipe(const TRunOutcome& outcome);
 
   std::unique_ptr<Ui::TDeletePage> ui;
   TPageHost& host_;

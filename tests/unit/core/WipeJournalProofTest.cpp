@@ -68,7 +68,7 @@ TEST_P(WipeJournalProof, NamesOfWipedFilesAreGoneFromTheImageOnlyWithTheOption) 
   const Proof& p = GetParam();
   MOUNT_OR_SKIP(p.mkfsOptions);
   WriteFiles();
-  manager.EraseJournalNames = p.option;
+  manager.ChooseJournalForRun(p.option);
   engine.ClearItems();
   // A file on its own, then the folder with everything left in it.
   engine.AddItem(std::make_unique<TWipeItem>(wkFile, work + "/" + kNamePrefix + "1000.txt"));

@@ -145,3 +145,49 @@ TEST_F(WipeJournalTest, StopEndsTheCleaningAndAStopDuringTheWipeSkipsIt) {
   EXPECT_TRUE(pathExists(third));
   EXPECT_EQ(JournalNotes(), 1u);
 }
+
+TEST_F(WipeJournalTest, TheDefaultFollowsTheFileSystemDeletedOnAndContentJournalsAreAlwaysCleared) {
+  struct Case {
+    const char* name;
+    int choice;      // 0: the default (the settings do not say), 1 on, -1 off, for this run
+    bool emptiable;  // the file system deleted on may be asked to empty its journal
+    bool contents;   // it journals file contents (data=journal)
+    std::size_t cleanings;
+  };
+  // The defaults first: a choice for the run stays for the rest of it.
+  const Case cases[] = {
+      {"default where the journal can be emptied", 0, true, false, 1},
+      {"default where it cannot", 0, false, false, 0},
+      {"default where it cannot, contents journalled", 0, false, true, 1},
+      {"on where it cannot", 1, false, false, 1},
+      {"off where it can", -1, true, false, 0},
+      {"off, contents journalled", -1, false, true, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    journals.calls.clear();
+    journals.emptiable = c.emptiable;
+    journals.inspected.dataJournal = c.contents;
+    if (c.choice == 0) {
+      manager.LoadSettings();  // the test's settings file says nothing of the journal
+      ASSERT_FALSE(manager.JournalNamesChosen());
+    } else {
+      manager.ChooseJournalForRun(c.choice > 0);
+    }
+    Run(wkFile, folder.write(std::string("file-") + c.name, "x"));
+    EXPECT_EQ(journals.calls.size(), c.cleanings);
+    EXPECT_TRUE(engine.Failures.empty()) << ::testing::PrintToString(engine.Failures);
+  }
+
+  // A journal holding contents that cannot be cleared leaves them readable: not a mere note.
+  journals.answer = [](const JournalRequest&) {
+    JournalOutcome outcome;
+    outcome.result = JournalResult::NotPermitted;
+    return outcome;
+  };
+  Run(wkFile, folder.write("kept-in-journal", "x"));
+  ASSERT_EQ(engine.Failures.size(), 1u);
+  EXPECT_EQ(engine.Failures[0].Reason, TWipeFailureReason::JournalContentRemains);
+  EXPECT_TRUE(LeavesSomethingBehind(engine.Failures[0]));
+  EXPECT_EQ(JournalNotes(), 0u);
+}

@@ -1,0 +1,20 @@
+#pragma once
+// What `wipe --free-space-after` finishes: the drives whose free space still holds the old
+// blocks of files the run deleted (their file system wrote the passes elsewhere), and, once the
+// free space of such a drive has been wiped, its files told as finished rather than left.
+
+#include <string>
+#include <vector>
+
+#include "core/RunOutcome.h"
+
+// The drive roots, once each in the order first met, of the files whose old blocks lie in the
+// free space of their drive.
+std::vector<std::string> RootsToFinish(const std::vector<TRunOutcome>& outcomes);
+
+// True when the free-space run wiped the drive at `root` and left nothing of it behind.
+bool FreeSpaceWiped(const TRunOutcome& freeSpace, const std::string& root);
+
+// The files whose old blocks lay in the free space of `root`, which has now been wiped, become
+// notes that say so: they are no longer counted as left behind.
+void MarkFinished(std::vector<TRunOutcome>& outcomes, const std::string& root);

@@ -1,0 +1,67 @@
+// What `wipe --free-space-after` counts as finished: only the files whose old blocks lay in the
+// free space of a drive that was then wiped without leaving anything of it behind.
+
+#include <gtest/gtest.h>
+
+#include "cli/FreeSpaceFinish.h"
+
+namespace {
+
+TWipeFailure Elsewhere(const std::string& path, const std::string& root) {
+  return {path,
+          TWipeFailureReason::NotOverwrittenInPlace,
+          {},
+          "(btrfs writes elsewhere): wipe the free space of " + root + " to finish",
+          root + "/"};
+}
+
+}  // namespace
+
+TEST(FreeSpaceFinishTest, OnlyDrivesWipedWithoutLeavingAnythingFinishTheirFiles) {
+  TRunOutcome files;
+  files.failures = {Elsewhere("/home/a", "/home"),
+                    Elsewhere("/data/b", "/data"),
+                    {"/home/c", TWipeFailureReason::SharedBlocks},
+                    Elsewhere("/home/d", "/home")};
+  TRunOutcome folders;
+  folders.failures = {Elsewhere("/data/e", "/data")};
+  std::vector<TRunOutcome> outcomes{files, folders};
+  EXPECT_EQ(RootsToFinish(outcomes), (std::vector<std::string>{"/home/", "/data/"}));
+
+  struct Case {
+    const char* what;
+    TRunOutcome freeSpace;
+    bool home, data;
+  };
+  TRunOutcome clean;
+  clean.notes = {{"/home/", TWipeFailureReason::FilledOnce},
+                 {"/home/", TWipeFailureReason::NotDiscarded}};
+  TRunOutcome reserve;
+  reserve.failures = {{"/home/", TWipeFailureReason::ReserveUnreachable}};
+  TRunOutcome stopped;
+  stopped.aborted = true;
+  TRunOutcome notReached;
+  notReached.notReached = {"/data/"};
+  const Case cases[] = {
+      {"notes only", clean, true, true},
+      {"the reserve of one drive not reached", reserve, false, true},
+      {"stopped", stopped, false, false},
+      {"one drive not reached", notReached, true, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(FreeSpaceWiped(c.freeSpace, "/home/"), c.home);
+    EXPECT_EQ(FreeSpaceWiped(c.freeSpace, "/data/"), c.data);
+  }
+
+  MarkFinished(outcomes, "/home/");
+  // The shared file stays left behind; the two finished ones become notes that say why.
+  ASSERT_EQ(outcomes[0].failures.size(), 2u);
+  EXPECT_EQ(outcomes[0].failures[0].Path, "/data/b");
+  EXPECT_EQ(outcomes[0].failures[1].Reason, TWipeFailureReason::SharedBlocks);
+  ASSERT_EQ(outcomes[0].notes.size(), 2u);
+  EXPECT_EQ(DescribeFailure(outcomes[0].notes[1]),
+            "was deleted, but its old blocks were not overwritten (btrfs writes elsewhere): the "
+            "free space of /home was wiped after it");
+  EXPECT_EQ(outcomes[1].failures.size(), 1u);
+}

@@ -1,0 +1,45 @@
+// ext4's reserve lowered for a fill: recorded before it is changed, put back afterwards, and put
+// back at the next start after a run that was killed; nothing but a reserve file is written.
+
+#include <gtest/gtest.h>
+
+#include "core/ReserveLowering.h"
+#include "platform/Ext4Reserve.h"
+#include "support/TestFolder.h"
+
+TEST(ReserveLoweringTest, TheOldValueIsRecordedFirstAndPutBackAfterwardsOrAtTheNextStart) {
+  TestFolder t;
+  const std::string ext4 = t.makeFolder("ext4") + "/";
+  const std::string reserve = t.write("ext4/loop7/reserved_clusters", "4096\n");
+  t.write("ext4/loop8/reserved_clusters", "0\n");
+  const std::string record = t.path() + "reserve-lowered";
+  platform::ScopedExt4ReserveFolder folder(ext4);
+  {
+    TReserveLowering lowering("loop7", ext4, record);
+    ASSERT_TRUE(lowering.Lowered());
+    EXPECT_EQ(readFileBytes(reserve), "0\n");
+    EXPECT_EQ(readFileBytes(record), reserve + " 4096\n");
+    EXPECT_TRUE(lowering.Restore());
+    EXPECT_EQ(readFileBytes(reserve), "4096\n");
+    EXPECT_FALSE(pathExists(record));
+  }
+  // Nothing to lower: no device, a reserve of 0 already, no folder in use.
+  for (const auto& [device, folderInUse] :
+       {std::pair<std::string, std::string>{"", ext4}, {"loop8", ext4}, {"loop7", ""}}) {
+    TReserveLowering lowering(device, folderInUse, record);
+    EXPECT_FALSE(lowering.Lowered());
+    EXPECT_FALSE(pathExists(record));
+  }
+
+  // A run killed while the reserve was lowered: the destructor never ran.
+  auto killed = std::make_unique<TReserveLowering>("loop7", ext4, record);
+  ASSERT_TRUE(killed->Lowered());
+  const std::string outside = t.write("elsewhere/reserved_clusters", "7\n");
+  t.write("reserve-lowered",
+          readFileBytes(record) + outside + " 99\n" + ext4 + "../ext4x/reserved_clusters 5\n");
+  EXPECT_TRUE(RestoreLoweredReserves(record));
+  EXPECT_EQ(readFileBytes(reserve), "4096\n");
+  EXPECT_EQ(readFileBytes(outside), "7\n");  // never written: not a reserve of the folder in use
+  EXPECT_FALSE(pathExists(record));
+  killed.release();  // as a killed run would
+}
