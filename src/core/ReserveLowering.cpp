@@ -25,13 +25,7 @@ std::optional<std::uint64_t> ReadValue(const std::string& file) {
 
 // Writes the value into the kernel's file in place (it cannot be replaced by another file).
 platform::Status WriteValue(const std::string& file, std::uint64_t value) {
-  auto open = platform::fs().openExisting(file);
-  if (!open) return open.error();
-  const std::string text = std::to_string(value) + "\n";
-  const platform::Status written = open->write(text.data(), text.size());
-  // The kernel takes the value whole; a plain file standing in for it is cut after the value.
-  if (written) open->truncate(text.size());
-  return written;
+  return platform::writeExt4Reserve(file, std::to_string(value) + "\n");
 }
 
 }  // namespace

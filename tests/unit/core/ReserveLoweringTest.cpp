@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "core/ReserveLowering.h"
 #include "platform/Ext4Reserve.h"
 #include "support/TestFolder.h"
@@ -42,4 +44,24 @@ TEST(ReserveLoweringTest, TheOldValueIsRecordedFirstAndPutBackAfterwardsOrAtTheN
   EXPECT_EQ(readFileBytes(outside), "7\n");  // never written: not a reserve of the folder in use
   EXPECT_FALSE(pathExists(record));
   killed.release();  // as a killed run would
+}
+
+TEST(ReserveLoweringTest, OnlyTheReserveFileOfADeviceInTheFolderInUseIsEverWritten) {
+  TestFolder t;
+  const std::string ext4 = t.makeFolder("ext4") + "/";
+  const std::string reserve = t.write("ext4/loop7/reserved_clusters", "4096\n");
+  const std::string other = t.write("ext4/loop7/other", "1\n");
+  const std::string outside = t.write("outside/reserved_clusters", "2\n");
+  t.write("ext4/loop7/sub/reserved_clusters", "3\n");
+  std::filesystem::create_directory_symlink(t.path() + "outside", ext4 + "loop9");
+  platform::ScopedExt4ReserveFolder folder(ext4);
+  for (const std::string& refused :
+       {other, outside, ext4 + "loop7/sub/reserved_clusters", ext4 + "../outside/reserved_clusters",
+        ext4 + "/reserved_clusters", ext4 + "loop9/reserved_clusters"}) {
+    EXPECT_FALSE(platform::writeExt4Reserve(refused, "0\n")) << refused;
+  }
+  EXPECT_EQ(readFileBytes(other), "1\n");
+  EXPECT_EQ(readFileBytes(outside), "2\n");
+  EXPECT_TRUE(platform::writeExt4Reserve(reserve, "0\n"));
+  EXPECT_EQ(readFileBytes(reserve), "0\n");
 }
