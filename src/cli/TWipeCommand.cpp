@@ -5,8 +5,8 @@
 
 #include "cli/ArgumentPath.h"
 #include "cli/ExitStatus.h"
-#include "cli/LeftoverFiles.h"
 #include "cli/FreeSpaceFinish.h"
+#include "cli/LeftoverFiles.h"
 #include "cli/MethodChoice.h"
 #include "cli/RunReport.h"
 #include "cli/TCliOutput.h"

@@ -6,9 +6,9 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTimeEdit>
 #include <QtTest>
 #include <chrono>
@@ -16,9 +16,9 @@
 
 #include "MainFormFixture.h"
 #include "cleaner/CleanerEnvironment.h"
-#include "ui/SizeFunctions.h"
 #include "platform/UserServices.h"
 #include "support/FakeUserServices.h"
+#include "ui/SizeFunctions.h"
 #include "ui/TfSchedule.h"
 #include "ui/pages/TCleanTracesPage.h"
 
