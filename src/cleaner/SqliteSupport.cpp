@@ -1,0 +1,24 @@
+#include "cleaner/SqliteSupport.h"
+
+std::string SqliteErrorOf(sqlite3* db) {
+  return db ? sqlite3_errmsg(db) : "out of memory";
+}
+
+std::optional<std::int64_t> SqliteNumber(sqlite3* db, const std::string& sql) {
+  sqlite3_stmt* raw = nullptr;
+  if (sqlite3_prepare_v2(db, sql.c_str(), -1, &raw, nullptr) != SQLITE_OK) return std::nullopt;
+  std::unique_ptr<sqlite3_stmt, FinalizeStatement> statement(raw);
+  if (sqlite3_step(raw) != SQLITE_ROW) return std::nullopt;
+  return sqlite3_column_int64(raw, 0);
+}
+
+bool SqliteHasTable(sqlite3* db, const std::string& table) {
+  sqlite3_stmt* raw = nullptr;
+  if (sqlite3_prepare_v2(db, "SELECT count(*) FROM sqlite_master WHERE type='table' AND name=?1",
+                         -1, &raw, nullptr) != SQLITE_OK) {
+    return false;
+  }
+  std::unique_ptr<sqlite3_stmt, FinalizeStatement> statement(raw);
+  sqlite3_bind_text(raw, 1, table.c_str(), -1, SQLITE_TRANSIENT);
+  return sqlite3_step(raw) == SQLITE_ROW && sqlite3_column_int64(raw, 0) > 0;
+}
