@@ -61,19 +61,29 @@ ScopedMount::ScopedMount(const std::string& point, Kind kind, const std::string&
       return;
     }
   } else {
-    const char* type = kind == Kind::BtrfsImage ? "btrfs" : kind == Kind::XfsImage ? "xfs" : "ext4";
+    const bool ntfs = kind == Kind::NtfsImage;
+    const char* type = kind == Kind::BtrfsImage ? "btrfs"
+                       : kind == Kind::XfsImage ? "xfs"
+                       : ntfs                   ? "ntfs-3g"
+                                                : "ext4";
     const std::string mkfs = kind == Kind::BtrfsImage ? "mkfs.btrfs -q -f "
                              : kind == Kind::XfsImage ? "mkfs.xfs -q -f "
+                             : ntfs                   ? "mkntfs -q -F -f "
                                                       : "mkfs.ext4 -q -F ";
     image_ = platform::trimSeparators(point) + ".img";
     if (!run("truncate -s " + size + " " + quoted(image_)) ||
         !run(mkfs + mkfsOptions + " " + quoted(image_))) {
-      reason_ = std::string("cannot make an ") + type + " image (mkfs." + type + " missing?)";
+      reason_ = std::string("cannot make an ") + type + " image (" +
+                (ntfs ? std::string("mkntfs") : "mkfs." + std::string(type)) + " missing?)";
       return;
     }
-    const std::string options = mountOptions.empty() ? "loop" : "loop," + mountOptions;
-    if (!run("mount -t " + std::string(type) + " -o " + options + " " + quoted(image_) + " " +
-             quoted(point))) {
+    // ntfs-3g reads the image itself; the kernel's file systems need a loop device.
+    const std::string loop = ntfs ? "" : "loop";
+    const std::string options = mountOptions.empty() ? loop
+                                : loop.empty()       ? mountOptions
+                                                     : loop + "," + mountOptions;
+    if (!run("mount -t " + std::string(type) + (options.empty() ? "" : " -o " + options) + " " +
+             quoted(image_) + " " + quoted(point))) {
       reason_ = std::string("cannot mount an ") + type + " image on a loop device (" + options +
                 "; does the kernel have " + type + "?)";
       return;

@@ -9,7 +9,8 @@
 
 class ScopedMount {
  public:
-  enum class Kind { Tmpfs, Ext4Image, BtrfsImage, XfsImage };
+  // NtfsImage is mounted through ntfs-3g (FUSE), as desktops mount NTFS data partitions.
+  enum class Kind { Tmpfs, Ext4Image, BtrfsImage, XfsImage, NtfsImage };
 
   // Mounts a file system of the given size at `point` (an existing, empty folder). For an
   // image, the image file is `point` followed by ".img", mkfsOptions go to its mkfs (for example

@@ -4,6 +4,7 @@
 #include "cleaner/WindowsTraces.h"
 #include "platform/PathText.h"
 #include "platform/Processes.h"
+#include "support/ScopedMount.h"
 #include "support/TestDrives.h"
 
 namespace {
@@ -348,6 +349,36 @@ TEST_F(CatalogueTest, TrashIsEmptiedOnlyBeneathItsOwnFolderAndNoLinkInItIsFollow
       EXPECT_EQ(left, Texts{});
     }
   }
+}
+
+TEST_F(CatalogueTest, AnNtfsTrashIsEmptiedButALinkPlantedInItIsNotFollowed) {
+  // ntfs-3g shows every file as the administrator's, whoever made it: the owner of the trash says
+  // nothing, so only the way it is reached keeps the run inside it.
+  const std::string uid = std::to_string(platform::currentUserId());
+  const std::string point = folder.makeFolder("ntfs");
+  ScopedMount disk(point, ScopedMount::Kind::NtfsImage, 8);
+  if (!disk.mounted()) GTEST_SKIP() << disk.reason() << " (ntfs-3g and FUSE are needed)";
+  const std::string trash = point + "/.Trash-" + uid + "/";
+  folder.write("ntfs/.Trash-" + uid + "/files/old.doc", "trashed");
+  folder.write("ntfs/.Trash-" + uid + "/info/old.doc.trashinfo", "[Trash Info]\n");
+  folder.write("chosen/files/kept.doc", "the administrator's");
+  ScopedTestDrives drives(folder, {{point + "/", "fuseblk"}});
+  {
+    TEraserEngine engine;
+    engine.EraseRecycleBin->Erase();
+    EXPECT_FALSE(pathExists(trash + "files/old.doc"));
+    EXPECT_FALSE(pathExists(trash + "info/old.doc.trashinfo"));
+  }
+  // Another user plants files/ as a link to a folder of the administrator's.
+  fsys::remove_all(trash + "files");
+  fsys::create_directory_symlink(folder / "chosen/files", trash + "files");
+  ASSERT_TRUE(fsys::is_symlink(trash + "files"));
+  TEraserEngine engine;
+  engine.EraseRecycleBin->Erase();
+  EXPECT_EQ(readFileBytes(folder / "chosen/files/kept.doc"), "the administrator's");
+  Texts left;
+  for (const TCleanRecord& record : engine.Left) left.push_back(record.What + ": " + record.Reason);
+  EXPECT_EQ(left, Texts{trash + "files/: is a link: not followed"});
 }
 
 TEST_F(CatalogueTest, InternetExplorerItemsWorkInTheirSpecialFolders) {
