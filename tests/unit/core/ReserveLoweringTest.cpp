@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <new>
 
 #include "core/ReserveLowering.h"
 #include "platform/Ext4Reserve.h"
@@ -33,8 +34,10 @@ TEST(ReserveLoweringTest, TheOldValueIsRecordedFirstAndPutBackAfterwardsOrAtTheN
     EXPECT_FALSE(pathExists(record));
   }
 
-  // A run killed while the reserve was lowered: the destructor never ran.
-  auto killed = std::make_unique<TReserveLowering>("loop7", ext4, record);
+  // A run killed while the reserve was lowered: the destructor never runs. The object lives in
+  // storage of its own that stays reachable, as a killed run's memory is simply gone.
+  alignas(TReserveLowering) static unsigned char storage[sizeof(TReserveLowering)];
+  auto* killed = new (storage) TReserveLowering("loop7", ext4, record);
   ASSERT_TRUE(killed->Lowered());
   const std::string outside = t.write("elsewhere/reserved_clusters", "7\n");
   t.write("reserve-lowered",
@@ -43,7 +46,6 @@ TEST(ReserveLoweringTest, TheOldValueIsRecordedFirstAndPutBackAfterwardsOrAtTheN
   EXPECT_EQ(readFileBytes(reserve), "4096\n");
   EXPECT_EQ(readFileBytes(outside), "7\n");  // never written: not a reserve of the folder in use
   EXPECT_FALSE(pathExists(record));
-  killed.release();  // as a killed run would
 }
 
 TEST(ReserveLoweringTest, OnlyTheReserveFileOfADeviceInTheFolderInUseIsEverWritten) {
