@@ -7,6 +7,7 @@
 
 #include "cleaner/AppFolders.h"
 #include "cleaner/TraceFileEdits.h"
+#include "cleaner/TracePaths.h"
 #include "cleaner/XmlReader.h"
 #include "core/Helpers.h"
 #include "platform/FileSystem.h"
@@ -19,11 +20,6 @@ constexpr const char* kPickLists[] = {
     "org.openoffice.Office.Histories:HistoryInfo['PickList']",
     "/org.openoffice.Office.Common/History/PickList",
 };
-
-std::string Joined(const std::string& base, const std::string& relative) {
-  if (base.empty()) return {};
-  return AddTrailingBackslash(base) + relative;
-}
 
 std::string Replaced(std::string text, const std::string& from, const std::string& to) {
   for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at)) {

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "cleaner/CleanerEnvironment.h"
+#include "cleaner/TracePaths.h"
 #include "core/Helpers.h"
 #include "platform/FileSystem.h"
 #include "platform/Folders.h"
@@ -20,21 +21,6 @@ struct InstallFolder {
   std::string profiles;
   std::string caches;
 };
-
-bool IsFolder(const std::string& path) {
-  auto info = platform::fs().info(path);
-  return info && info->isFolder();
-}
-
-bool IsFile(const std::string& path) {
-  auto info = platform::fs().info(path);
-  return info && info->kind == platform::EntryKind::File;
-}
-
-std::string Joined(const std::string& base, const std::string& relative) {
-  if (base.empty()) return {};
-  return AddTrailingBackslash(base) + relative;
-}
 
 std::vector<InstallFolder> MozillaInstallFolders() {
   const std::string home = platform::homeFolder();

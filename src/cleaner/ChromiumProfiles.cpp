@@ -7,6 +7,7 @@
 
 #include "cleaner/AppFolders.h"
 #include "cleaner/BrowserProfiles.h"
+#include "cleaner/TracePaths.h"
 #include "core/Helpers.h"
 #include "platform/FileSystem.h"
 #include "platform/Folders.h"
@@ -50,21 +51,6 @@ constexpr Browser kBrowsers[] = {
     {"opera-beta", nullptr, false, nullptr},
     {"opera-developer", nullptr, false, nullptr},
 };
-
-bool IsFolder(const std::string& path) {
-  auto info = platform::fs().info(path);
-  return info && info->isFolder();
-}
-
-bool IsFile(const std::string& path) {
-  auto info = platform::fs().info(path);
-  return info && info->kind == platform::EntryKind::File;
-}
-
-std::string Joined(const std::string& base, const std::string& relative) {
-  if (base.empty()) return {};
-  return AddTrailingBackslash(base) + relative;
-}
 
 std::vector<Install> Installs() {
   const std::string home = platform::homeFolder();

@@ -5,6 +5,7 @@
 #include "cleaner/ChromiumProfiles.h"
 #include "cleaner/SqliteRows.h"
 #include "cleaner/TCustomEraserEngine.h"
+#include "cleaner/TracePaths.h"
 #include "core/WipeServices.h"
 #include "platform/FileSystem.h"
 
@@ -62,11 +63,6 @@ const std::vector<TRowSelection> kFormRows = {
 };
 
 constexpr std::uint64_t kMaxBookmarks = 64u << 20;
-
-bool IsFile(const std::string& path) {
-  auto info = platform::fs().info(path);
-  return info && info->kind == platform::EntryKind::File;
-}
 
 // Runs the work for each profile whose browser is not running; a running one is named.
 template <typename Work>

@@ -5,18 +5,10 @@
 #include "cleaner/SqliteRows.h"
 #include "cleaner/TCustomEraserEngine.h"
 #include "cleaner/TraceFileEdits.h"
+#include "cleaner/TracePaths.h"
 #include "core/Helpers.h"
 #include "platform/FileSystem.h"
 #include "platform/Folders.h"
-
-namespace {
-
-std::string Joined(const std::string& base, const std::string& relative) {
-  if (base.empty()) return {};
-  return AddTrailingBackslash(base) + relative;
-}
-
-}  // namespace
 
 void CollectThumbnails(TEraseFiles& item) {
   const std::string thumbnails = Joined(platform::cacheFolder(), "thumbnails");
