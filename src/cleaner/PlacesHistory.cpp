@@ -9,41 +9,19 @@
 
 namespace {
 
-constexpr int kBusyTimeoutMs = 2000;
-
 bool HasColumn(sqlite3* db, const std::string& table, const std::string& column) {
   return SqliteNumber(db, "SELECT count(*) FROM pragma_table_info('" + table + "') WHERE name='" +
                               column + "'")
              .value_or(0) > 0;
 }
 
-bool Run(sqlite3* db, const std::string& sql, std::string& error) {
-  char* message = nullptr;
-  if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &message) == SQLITE_OK) return true;
-  error = message ? message : SqliteErrorOf(db);
-  sqlite3_free(message);
-  return false;
-}
-
 }  // namespace
 
 TPlacesHistory ClearPlacesHistory(const std::string& path, bool previewOnly) {
   TPlacesHistory result;
-  sqlite3* raw = nullptr;
-  const int flags =
-      (previewOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOFOLLOW;
-  const int opened = sqlite3_open_v2(path.c_str(), &raw, flags, nullptr);
-  Database db(raw);
-  if (opened != SQLITE_OK) {
-    result.Error = SqliteErrorOf(raw);
-    return result;
-  }
-  sqlite3_busy_timeout(raw, kBusyTimeoutMs);
-  // A database that cannot be read (busy, damaged) says why, before its tables are looked for.
-  if (!SqliteNumber(raw, "SELECT count(*) FROM sqlite_master")) {
-    result.Error = SqliteErrorOf(raw);
-    return result;
-  }
+  const Database db = OpenSqliteDatabase(path, previewOnly, result.Error);
+  if (!db) return result;
+  sqlite3* const raw = db.get();
   if (!SqliteHasTable(raw, "moz_places") || !SqliteHasTable(raw, "moz_historyvisits")) {
     result.Error = "holds no browsing history";
     return result;
@@ -58,8 +36,8 @@ TPlacesHistory ClearPlacesHistory(const std::string& path, bool previewOnly) {
   const std::string unused = "FROM moz_places WHERE NOT (" + kept + ")";
 
   std::string error;
-  if (!previewOnly &&
-      (!Run(raw, "PRAGMA secure_delete=ON", error) || !Run(raw, "BEGIN IMMEDIATE", error))) {
+  if (!previewOnly && (!SqliteRun(raw, "PRAGMA secure_delete=ON", error) ||
+                       !SqliteRun(raw, "BEGIN IMMEDIATE", error))) {
     result.Error = error;
     return result;
   }
@@ -68,7 +46,7 @@ TPlacesHistory ClearPlacesHistory(const std::string& path, bool previewOnly) {
   if (!visits || !pages) {
     result.Error = SqliteErrorOf(raw);
     std::string ignored;
-    if (!previewOnly) Run(raw, "ROLLBACK", ignored);
+    if (!previewOnly) SqliteRun(raw, "ROLLBACK", ignored);
     return result;
   }
   result.Visits = static_cast<std::uint64_t>(*visits);
@@ -95,15 +73,15 @@ TPlacesHistory ClearPlacesHistory(const std::string& path, bool previewOnly) {
         "DELETE FROM moz_origins WHERE id NOT IN "
         "(SELECT origin_id FROM moz_places WHERE origin_id IS NOT NULL);";
   }
-  if (!Run(raw, sql, error) || !Run(raw, "COMMIT", error)) {
+  if (!SqliteRun(raw, sql, error) || !SqliteRun(raw, "COMMIT", error)) {
     std::string ignored;
-    Run(raw, "ROLLBACK", ignored);
+    SqliteRun(raw, "ROLLBACK", ignored);
     result.Error = error;
     return result;
   }
   // The old pages in the write-ahead log go into the file (overwritten there) and the log ends.
   std::string ignored;
-  Run(raw, "PRAGMA wal_checkpoint(TRUNCATE)", ignored);
+  SqliteRun(raw, "PRAGMA wal_checkpoint(TRUNCATE)", ignored);
   result.Ok = true;
   return result;
 }

@@ -14,16 +14,6 @@
 
 namespace {
 
-constexpr int kBusyTimeoutMs = 2000;
-
-bool Run(sqlite3* db, const std::string& sql, std::string& error) {
-  char* message = nullptr;
-  if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &message) == SQLITE_OK) return true;
-  error = message ? message : SqliteErrorOf(db);
-  sqlite3_free(message);
-  return false;
-}
-
 // The table name quoted for SQL ("..." with inner quotes doubled).
 std::string Quoted(const std::string& table) {
   std::string quoted = "\"";
@@ -84,21 +74,9 @@ TRowsCleared ClearSqliteRows(const std::string& path, const std::string& require
                              const std::vector<TRowSelection>& rows, bool previewOnly,
                              const std::string& notThatKind) {
   TRowsCleared result;
-  sqlite3* raw = nullptr;
-  const int flags =
-      (previewOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOFOLLOW;
-  const int opened = sqlite3_open_v2(path.c_str(), &raw, flags, nullptr);
-  std::unique_ptr<sqlite3, CloseDatabase> db(raw);
-  if (opened != SQLITE_OK) {
-    result.Error = SqliteErrorOf(raw);
-    return result;
-  }
-  sqlite3_busy_timeout(raw, kBusyTimeoutMs);
-  // A database that cannot be read (busy, damaged, not a database) says why.
-  if (!SqliteNumber(raw, "SELECT count(*) FROM sqlite_master")) {
-    result.Error = SqliteErrorOf(raw);
-    return result;
-  }
+  const Database db = OpenSqliteDatabase(path, previewOnly, result.Error);
+  if (!db) return result;
+  sqlite3* const raw = db.get();
   if (!SqliteHasTable(raw, requiredTable)) {
     result.Error = notThatKind;
     return result;
@@ -112,18 +90,18 @@ TRowsCleared ClearSqliteRows(const std::string& path, const std::string& require
   // A rollback journal (any mode but a write-ahead log) is kept after the commit by this
   // connection, so that it can be overwritten below; the mode holds for this connection only.
   const bool rollbackJournal = !previewOnly && Text(raw, "PRAGMA journal_mode") != "wal";
-  if (rollbackJournal && !Run(raw, "PRAGMA journal_mode=PERSIST", error)) {
+  if (rollbackJournal && !SqliteRun(raw, "PRAGMA journal_mode=PERSIST", error)) {
     result.Error = error;
     return result;
   }
-  if (!previewOnly &&
-      (!Run(raw, "PRAGMA secure_delete=ON", error) || !Run(raw, "BEGIN IMMEDIATE", error))) {
+  if (!previewOnly && (!SqliteRun(raw, "PRAGMA secure_delete=ON", error) ||
+                       !SqliteRun(raw, "BEGIN IMMEDIATE", error))) {
     result.Error = error;
     return result;
   }
   const auto fail = [&](std::string why) {
     std::string ignored;
-    if (!previewOnly) Run(raw, "ROLLBACK", ignored);
+    if (!previewOnly) SqliteRun(raw, "ROLLBACK", ignored);
     result.Rows = 0;
     result.Error = std::move(why);
     return result;
@@ -140,30 +118,30 @@ TRowsCleared ClearSqliteRows(const std::string& path, const std::string& require
   }
   // Tables in the order given: a condition may look at rows of a table removed after it.
   for (const TRowSelection* selection : present) {
-    if (!Run(raw, "DELETE FROM " + Quoted(selection->Table) + Condition(*selection), error)) {
+    if (!SqliteRun(raw, "DELETE FROM " + Quoted(selection->Table) + Condition(*selection), error)) {
       return fail(error);
     }
   }
-  if (!Run(raw, "COMMIT", error)) return fail(error);
+  if (!SqliteRun(raw, "COMMIT", error)) return fail(error);
   std::string ignored;
   if (rollbackJournal) {
     // The journal holds the pages as they were before the rows went. It is overwritten while
     // a reserved lock keeps every other writer (and so every use of the journal) out.
-    if (Run(raw, "BEGIN IMMEDIATE", error)) {
+    if (SqliteRun(raw, "BEGIN IMMEDIATE", error)) {
       if (const std::string why = OverwriteJournal(path + "-journal"); !why.empty()) {
         result.Note =
             "the journal that held the removed rows could not be overwritten (" + why + ")";
       }
-      Run(raw, "ROLLBACK", ignored);
+      SqliteRun(raw, "ROLLBACK", ignored);
     } else {
       result.Note =
           "the journal that held the removed rows could not be overwritten (" + error + ")";
     }
     // Leaving the kept journal behind removes its (now empty) file.
-    Run(raw, "PRAGMA journal_mode=DELETE", ignored);
+    SqliteRun(raw, "PRAGMA journal_mode=DELETE", ignored);
   }
   // The old pages in the write-ahead log go into the file (overwritten there) and the log ends.
-  Run(raw, "PRAGMA wal_checkpoint(TRUNCATE)", ignored);
+  SqliteRun(raw, "PRAGMA wal_checkpoint(TRUNCATE)", ignored);
   result.Ok = true;
   return result;
 }

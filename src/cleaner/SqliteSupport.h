@@ -27,3 +27,11 @@ std::optional<std::int64_t> SqliteNumber(sqlite3* db, const std::string& sql);
 
 // Whether the database holds a table of that name.
 bool SqliteHasTable(sqlite3* db, const std::string& table);
+
+// Runs the statements; false with the database's reason in `error` when one fails.
+bool SqliteRun(sqlite3* db, const std::string& sql, std::string& error);
+
+// Opens the database file (read-only for a look that changes nothing; never through a link),
+// waits a while for a browser that holds it busy, and checks that it can be read at all (not
+// damaged, not a database of another kind). Null, with the database's reason in `error`, when not.
+Database OpenSqliteDatabase(const std::string& path, bool readOnly, std::string& error);
