@@ -17,6 +17,7 @@
 #include "core/TWipeMethodsManager.h"
 #include "dialogs/MethodText.h"
 #include "dialogs/PromptService.h"
+#include "dialogs/ShippedMethods.h"
 #include "dialogs/TfEditMethod.h"
 #include "platform/FileSystem.h"
 #include "platform/Folders.h"
@@ -111,7 +112,10 @@ void TMethodList::showRow(QTreeWidgetItem& row, const TWipeMethod& method) const
   row.setText(0, ShownText(method.Name));
   if (method.ReadWhole) {
     row.setIcon(0, QIcon(QStringLiteral(":/icons/method.svg")));
-    row.setToolTip(0, QString());
+    row.setToolTip(0, IsShippedMethod(method)
+                          ? QStringLiteral("Comes with Ferrovane: Edit shows it, and Copy there "
+                                           "makes a copy you can change.")
+                          : QString());
   } else {
     row.setIcon(0, QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning));
     row.setToolTip(0, QStringLiteral("The file of this method could not be read whole (%1), so "
@@ -216,6 +220,14 @@ void TMethodList::NewMethod() {
   if (fileName.empty()) return;
   // A file that a loaded method already has: the new method takes that method's place.
   if (const TWipeMethod* existing = WipeMethodsManager->MethodByFileName(fileName)) {
+    if (IsShippedMethod(*existing)) {
+      Prompts().SystemMessage(
+          TSystemIcon::Information,
+          QStringLiteral("\"%1\" is the file of \"%2\", which comes with Ferrovane and is not "
+                         "replaced.\nChoose another file name.")
+              .arg(shownPath(existing->FileName), ShownText(existing->Name)));
+      return;
+    }
     if (refusedWhileRunning(*existing, QStringLiteral("replaced"))) return;
     const QString question =
         QStringLiteral(
@@ -226,7 +238,15 @@ void TMethodList::NewMethod() {
   }
 
   auto method = std::make_unique<TWipeMethod>();
-  editor_.setWindowTitle(QStringLiteral("New Method"));
+  // The user writes the description; a stock text would be kept unread.
+  method->Description.clear();
+  addEdited(std::move(method), fileName, QStringLiteral("New Method"));
+}
+
+void TMethodList::addEdited(std::unique_ptr<TWipeMethod> method, const std::string& fileName,
+                            const QString& caption) {
+  editor_.setWindowTitle(caption);
+  editor_.SetReadOnly(false);
   editor_.SetMethod(*method);
   if (editor_.exec() != QDialog::Accepted) return;
 
@@ -234,7 +254,10 @@ void TMethodList::NewMethod() {
     if (refusedWhileRunning(*existing, QStringLiteral("replaced")) || !storeEdit(*existing)) {
       return;
     }
-    if (QTreeWidgetItem* row = rowOf(existing)) showRow(*row, *existing);
+    if (QTreeWidgetItem* row = rowOf(existing)) {
+      showRow(*row, *existing);
+      list_.setCurrentItem(row);
+    }
     SelectionChanged();
     return;
   }
@@ -246,13 +269,37 @@ void TMethodList::NewMethod() {
     showError(error);
     return;
   }
-  AddMethodRow(*WipeMethodsManager->AddMethod(std::move(method)));
+  // The new method is the one selected, ready for Edit or to be chosen.
+  QTreeWidgetItem* row = AddMethodRow(*WipeMethodsManager->AddMethod(std::move(method)));
+  list_.setCurrentItem(row);
+  list_.scrollToItem(row);
+}
+
+void TMethodList::copyMethod(const TWipeMethod& shipped) {
+  if (!WipeMethodsManager) return;
+  auto copy = std::make_unique<TWipeMethod>();
+  copy->Assign(shipped);
+  copy->Name = shipped.Name + " (copy)";
+  const std::string fileName = GetMethodsFolder() + CopyFileName(shipped);
+  addEdited(std::move(copy), fileName, QStringLiteral("Copy of Method"));
 }
 
 void TMethodList::EditMethod() {
   TWipeMethod* method = SelectedMethod();
-  if (!method || refusedWhileRunning(*method, QStringLiteral("edited"))) return;
+  if (!method) return;
+  if (IsShippedMethod(*method)) {
+    // Shown as it is; Copy gives the user a method of their own to change.
+    editor_.setWindowTitle(QStringLiteral("Method (read-only)"));
+    editor_.SetReadOnly(true);
+    editor_.SetMethod(*method);
+    const int result = editor_.exec();
+    editor_.SetReadOnly(false);
+    if (result == TfEditMethod::CopyRequested) copyMethod(*method);
+    return;
+  }
+  if (refusedWhileRunning(*method, QStringLiteral("edited"))) return;
   editor_.setWindowTitle(QStringLiteral("Edit Method"));
+  editor_.SetReadOnly(false);
   editor_.SetMethod(*method);
   if (editor_.exec() != QDialog::Accepted) return;
   if (refusedWhileRunning(*method, QStringLiteral("edited")) || !storeEdit(*method)) return;

@@ -4,9 +4,11 @@
 // editor. A method file that cannot be written changes nothing; a method that a running wipe
 // uses is neither edited nor deleted; deleting a method that kinds of wipe were set to use says
 // so and sets them back to the default method. A method whose file could not be read whole is
-// marked: it can be edited (which stores it whole) but not chosen for a wipe.
+// marked: it can be edited (which stores it whole) but not chosen for a wipe. The methods that
+// come with the program open read-only, with Copy to make an editable copy.
 
 #include <QObject>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -63,6 +65,12 @@ class TMethodList : public QObject {
   // False, after telling the user, when the file could not be written: the method stays as it
   // was.
   bool storeEdit(TWipeMethod& method);
+  // Shows the editor on a method not yet in the catalogue; on OK stores it under the file name
+  // (taking the place of a loaded method that has that file), adds it and selects its row.
+  void addEdited(std::unique_ptr<TWipeMethod> method, const std::string& fileName,
+                 const QString& caption);
+  // An editable copy of a shipped method, under a free file name of its own.
+  void copyMethod(const TWipeMethod& shipped);
 
   QTreeWidget& list_;
   QPlainTextEdit& description_;

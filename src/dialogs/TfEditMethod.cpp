@@ -1,12 +1,16 @@
 #include "dialogs/TfEditMethod.h"
 
 #include <QFontDatabase>
+#include <QLabel>
+#include <QPushButton>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <exception>
 
 #include "dialogs/MethodText.h"
+#include "dialogs/PassSummary.h"
 #include "dialogs/PromptService.h"
+#include "dialogs/TSummaryDelegate.h"
 #include "ui_TfEditMethod.h"
 
 namespace {
@@ -15,9 +19,16 @@ TPass* passOf(const QListWidgetItem* row) {
   return row ? reinterpret_cast<TPass*>(row->data(Qt::UserRole).value<quintptr>()) : nullptr;
 }
 
+void showSummary(QListWidgetItem& row, const TPass& pass) {
+  const QString summary = PassSummary(pass);
+  row.setData(TSummaryDelegate::SummaryRole, summary);
+  row.setToolTip(summary);
+}
+
 QListWidgetItem* rowFor(TPass& pass) {
   auto* row = new QListWidgetItem(ShownText(pass.Name));
   row->setData(Qt::UserRole, QVariant::fromValue(reinterpret_cast<quintptr>(&pass)));
+  showSummary(*row, pass);
   return row;
 }
 
@@ -47,6 +58,24 @@ TfEditMethod::TfEditMethod(QWidget* parent)
   ui->txtTextPattern->setFont(pattern);
   ui->btnEditPass->setEnabled(false);
   ui->btnDeletePass->setEnabled(false);
+  ui->lvPasses->setItemDelegate(new TSummaryDelegate(ui->lvPasses));
+  ui->txtMethodDescription->setPlaceholderText(
+      QStringLiteral("What the method is for, and when to choose it"));
+  // Shown for a read-only method only.
+  readOnlyNote_ = new QLabel(
+      QStringLiteral("This method comes with Ferrovane and cannot be changed. Copy makes a copy "
+                     "of it that you can edit."),
+      this);
+  readOnlyNote_->setObjectName(QStringLiteral("lblReadOnly"));
+  readOnlyNote_->setWordWrap(true);
+  readOnlyNote_->hide();
+  ui->layEditMethod->insertWidget(0, readOnlyNote_);
+  btnCopy_ = new QPushButton(QStringLiteral("C&opy"), this);
+  btnCopy_->setObjectName(QStringLiteral("btnCopy"));
+  btnCopy_->setAutoDefault(false);
+  btnCopy_->hide();
+  ui->layButtons->insertWidget(1, btnCopy_);
+  connect(btnCopy_, &QPushButton::clicked, this, [this] { done(CopyRequested); });
   connectHandlers();
 }
 
@@ -94,6 +123,18 @@ void TfEditMethod::GetMethod(TWipeMethod& method) const {
   method.Assign(workMethod_);
 }
 
+void TfEditMethod::SetReadOnly(bool readOnly) {
+  readOnly_ = readOnly;
+  ui->txtMethodName->setReadOnly(readOnly);
+  ui->txtMethodDescription->setReadOnly(readOnly);
+  ui->btnAddPass->setEnabled(!readOnly);
+  ui->btnOK->setVisible(!readOnly);
+  ui->btnCancel->setText(readOnly ? QStringLiteral("&Close") : QStringLiteral("&Cancel"));
+  btnCopy_->setVisible(readOnly);
+  readOnlyNote_->setVisible(readOnly);
+  lvPassesClick();
+}
+
 void TfEditMethod::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (!event->spontaneous()) FormActivate();
@@ -128,10 +169,21 @@ void TfEditMethod::lvPassesClick() {
     return;
   }
   ui->grpPass->setEnabled(true);
-  ui->btnEditPass->setEnabled(true);
-  ui->btnDeletePass->setEnabled(true);
+  // A read-only method shows its passes without letting them change.
+  ui->chkCheckWipe->setEnabled(!readOnly_);
+  ui->grpWipeWith->setEnabled(!readOnly_);
+  ui->btnEditPass->setEnabled(!readOnly_);
+  ui->btnDeletePass->setEnabled(!readOnly_);
   currentPass_ = pass;
   showPass(*pass);
+}
+
+void TfEditMethod::showCurrentSummary() {
+  if (!currentPass_) return;
+  for (int index = 0; index < ui->lvPasses->count(); ++index) {
+    QListWidgetItem* row = ui->lvPasses->item(index);
+    if (passOf(row) == currentPass_) showSummary(*row, *currentPass_);
+  }
 }
 
 void TfEditMethod::showPass(TPass& pass) {
@@ -188,45 +240,62 @@ void TfEditMethod::txtMethodDescriptionChange() {
 
 void TfEditMethod::chkCheckWipeClick() {
   if (currentPass_) currentPass_->CheckWipe = ui->chkCheckWipe->isChecked();
+  showCurrentSummary();
 }
 
 void TfEditMethod::wipeWithClick(std::uint8_t wipeWith, bool checked) {
   if (currentPass_ && checked) currentPass_->WipeWith = wipeWith;
+  showCurrentSummary();
 }
 
 // The byte fields keep the low 8 bits of the field's number.
 void TfEditMethod::txtBytePatternChange() {
   if (currentPass_) currentPass_->BytePatternValue = ui->txtBytePattern->Number() & 0xFF;
+  showCurrentSummary();
 }
 
 void TfEditMethod::txtRandomBytes1Change() {
   if (currentPass_) currentPass_->RandomBytesValue1 = ui->txtRandomBytes1->Number() & 0xFF;
+  showCurrentSummary();
 }
 
 void TfEditMethod::txtRandomBytes2Change() {
   if (currentPass_) currentPass_->RandomBytesValue2 = ui->txtRandomBytes2->Number() & 0xFF;
+  showCurrentSummary();
 }
 
 void TfEditMethod::txtRandomCharacter1Change() {
   if (currentPass_) {
     currentPass_->RandomCharacterValue1 = ui->txtRandomCharacter1->Number() & 0xFF;
   }
+  showCurrentSummary();
 }
 
 void TfEditMethod::txtRandomCharacter2Change() {
   if (currentPass_) {
     currentPass_->RandomCharacterValue2 = ui->txtRandomCharacter2->Number() & 0xFF;
   }
+  showCurrentSummary();
 }
 
 void TfEditMethod::txtTextPatternChange() {
   if (currentPass_) currentPass_->TextPatternValue = fittedLine(*ui->txtTextPattern);
+  showCurrentSummary();
 }
 
 void TfEditMethod::btnAddPassClick() {
-  TPass* pass = workMethod_.AddPass(workMethod_.NewPass());
-  const QSignalBlocker quiet(ui->lvPasses);
-  ui->lvPasses->addItem(rowFor(*pass));
+  if (readOnly_) return;
+  std::unique_ptr<TPass> added = workMethod_.NewPass();
+  // A random range starts over every byte value: chosen as it is, it writes random data, not
+  // a range of one value.
+  added->RandomBytesValue2 = 255;
+  added->RandomCharacterValue2 = 255;
+  TPass* pass = workMethod_.AddPass(std::move(added));
+  QListWidgetItem* row = rowFor(*pass);
+  ui->lvPasses->addItem(row);
+  // The new pass is the one shown, ready to be set.
+  ui->lvPasses->setCurrentItem(row);
+  ui->lvPasses->scrollToItem(row);
 }
 
 void TfEditMethod::btnEditPassClick() {
@@ -263,6 +332,7 @@ void TfEditMethod::btnDeletePassClick() {
 }
 
 void TfEditMethod::btnOKClick() {
+  if (readOnly_) return;
   if (workMethod_.PassCount() == 0 &&
       !Prompts().SystemMessage(
           TSystemIcon::Question,

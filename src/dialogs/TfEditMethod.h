@@ -10,7 +10,9 @@
 
 #include "core/TWipeMethod.h"
 
+class QLabel;
 class QListWidgetItem;
+class QPushButton;
 namespace Ui {
 class TfEditMethod;
 }
@@ -26,6 +28,14 @@ class TfEditMethod : public QDialog {
   void SetMethod(const TWipeMethod& method);
   // The method receives the edited name, description and passes; its file name stays.
   void GetMethod(TWipeMethod& method) const;
+
+  // The result of a read-only showing whose user asked for an editable copy.
+  static constexpr int CopyRequested = 2;
+  // Shows the method without letting it change (a method shipped with the program): the passes
+  // can be looked through, Close ends, and Copy ends with CopyRequested. Off for every editing
+  // caller; it holds until it is set again.
+  void SetReadOnly(bool readOnly);
+  bool ReadOnly() const { return readOnly_; }
 
   // The copy being edited, and the pass shown in the pass group (null when none is).
   const TWipeMethod& WorkMethod() const { return workMethod_; }
@@ -61,8 +71,13 @@ class TfEditMethod : public QDialog {
   QListWidgetItem* selectedRow() const;
   // The kind the radio button stands for becomes the current pass's.
   void wipeWithClick(std::uint8_t wipeWith, bool checked);
+  // The current pass's row shows what the pass writes now.
+  void showCurrentSummary();
 
   std::unique_ptr<Ui::TfEditMethod> ui;
   TWipeMethod workMethod_;
   TPass* currentPass_ = nullptr;
+  bool readOnly_ = false;
+  QLabel* readOnlyNote_ = nullptr;
+  QPushButton* btnCopy_ = nullptr;
 };

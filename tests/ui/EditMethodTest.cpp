@@ -18,7 +18,9 @@
 #include "core/Helpers.h"
 #include "core/TPass.h"
 #include "core/TWipeMethod.h"
+#include "dialogs/PassSummary.h"
 #include "dialogs/TSpinField.h"
+#include "dialogs/TSummaryDelegate.h"
 #include "dialogs/TfEditMethod.h"
 #include "support/TestFolder.h"
 #include "ui/ProgramResources.h"
@@ -59,6 +61,10 @@ struct Editor {
     return control;
   }
   QListWidget* list() { return get<QListWidget>("lvPasses"); }
+  // What the row says the pass writes.
+  QString summary(int row) {
+    return list()->item(row)->data(TSummaryDelegate::SummaryRole).toString();
+  }
   // Shows the method, with the row given selected (none for -1).
   void open(const TWipeMethod& method, int row = 0) {
     dialog.SetMethod(method);
@@ -111,7 +117,105 @@ class EditMethodTest : public QObject {
   void okGivesTheCallerTheEditsAndKeepsItsFile();
   void aMethodWithoutPassesIsKeptOnlyWhenTheUserSaysSo();
   void textsStayWithinWhatTheMethodFileReadsBack();
+  void passSummaries_data();
+  void passSummaries();
+  void rowsFollowWhatTheirPassWrites();
+  void aReadOnlyMethodIsLookedAtAndCopiedOnly();
 };
+
+void EditMethodTest::passSummaries_data() {
+  QTest::addColumn<int>("kind");
+  QTest::addColumn<int>("first");
+  QTest::addColumn<int>("second");
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<bool>("check");
+  QTest::addColumn<QString>("summary");
+  QTest::newRow("byte") << int(wwBytePattern) << 0x55 << 0 << QString() << false << "Bytes 0x55";
+  QTest::newRow("zero byte, read back")
+      << int(wwBytePattern) << 0 << 0 << QString() << true << "Bytes 0x00, read back";
+  QTest::newRow("all random") << int(wwRandomBytes) << 0 << 255 << QString() << false
+                              << "Random bytes";
+  QTest::newRow("bounds either way")
+      << int(wwRandomBytes) << 0x7E << 0x20 << QString() << false << "Random bytes 0x20-0x7E";
+  QTest::newRow("one value") << int(wwRandomCharacter) << 0 << 255 << QString() << false
+                             << "One random byte value";
+  QTest::newRow("one value in a range") << int(wwRandomCharacter) << 0x41 << 0x5A << QString()
+                                        << false << "One random byte value in 0x41-0x5A";
+  QTest::newRow("text") << int(wwTextPattern) << 0 << 0 << "x" << false << "Text 'x'";
+  QTest::newRow("empty text") << int(wwTextPattern) << 0 << 0 << QString() << false
+                              << "Text (empty: the pass cannot be written)";
+  QTest::newRow("unknown kind") << 9 << 0 << 0 << QString() << false
+                                << "Unknown kind 9: writes nothing";
+}
+
+void EditMethodTest::passSummaries() {
+  QFETCH(int, kind);
+  QFETCH(int, first);
+  QFETCH(int, second);
+  QFETCH(QString, text);
+  QFETCH(bool, check);
+  QFETCH(QString, summary);
+  TPass pass;
+  pass.WipeWith = std::uint8_t(kind);
+  pass.CheckWipe = check;
+  pass.BytePatternValue = std::uint8_t(first);
+  pass.RandomBytesValue1 = pass.RandomCharacterValue1 = std::uint8_t(first);
+  pass.RandomBytesValue2 = pass.RandomCharacterValue2 = std::uint8_t(second);
+  pass.TextPatternValue = text.toStdString();
+  QCOMPARE(PassSummary(pass), summary);
+}
+
+void EditMethodTest::rowsFollowWhatTheirPassWrites() {
+  Editor e;
+  e.open(*threePasses(), 1);
+  QCOMPARE(e.summary(0), QStringLiteral("Bytes 0x01"));
+  QCOMPARE(e.summary(1), QStringLiteral("One random byte value in 0x14-0x1E"));
+  // Each change in the pass group shows in the row at once; the other rows stay.
+  e.get<QRadioButton>("radTextPattern")->click();
+  e.type("txtTextPattern", QStringLiteral("ab"));
+  QCOMPARE(e.summary(1), QStringLiteral("Text 'ab'"));
+  e.get<QCheckBox>("chkCheckWipe")->click();
+  QCOMPARE(e.summary(1), QStringLiteral("Text 'ab', read back"));
+  e.get<QRadioButton>("radBytePattern")->click();
+  e.type("txtBytePattern", QStringLiteral("170"));
+  QCOMPARE(e.summary(1), QStringLiteral("Bytes 0xAA, read back"));
+  QCOMPARE(e.summary(0), QStringLiteral("Bytes 0x01"));
+  QCOMPARE(e.summary(2), QStringLiteral("Bytes 0x03"));
+  QCOMPARE(e.rows(), (QStringList{"pass1", "pass2", "pass3"}));
+}
+
+void EditMethodTest::aReadOnlyMethodIsLookedAtAndCopiedOnly() {
+  Editor e;
+  e.dialog.SetReadOnly(true);
+  e.open(*threePasses(), 1);
+  // The passes can be looked through; nothing can be changed.
+  QCOMPARE(e.dialog.CurrentPass(), &e.pass(1));
+  QVERIFY(e.get<QLineEdit>("txtMethodName")->isReadOnly());
+  QVERIFY(e.get<QPlainTextEdit>("txtMethodDescription")->isReadOnly());
+  for (const char* control : {"grpWipeWith", "chkCheckWipe"}) {
+    QVERIFY2(!e.get<QWidget>(control)->isEnabled(), control);
+  }
+  for (const char* button : {"btnAddPass", "btnEditPass", "btnDeletePass"}) {
+    QVERIFY2(!e.get<QToolButton>(button)->isEnabled(), button);
+  }
+  QVERIFY(!e.get<QPushButton>("btnOK")->isVisible());
+  QVERIFY(e.get<QWidget>("lblReadOnly")->isVisible());
+  e.get<QToolButton>("btnAddPass")->click();
+  QCOMPARE(e.rows().size(), 3);
+  // Copy ends the showing with its own result.
+  e.get<QPushButton>("btnCopy")->click();
+  QCOMPARE(e.dialog.result(), TfEditMethod::CopyRequested);
+  QVERIFY(!e.dialog.isVisible());
+
+  // Set back for an edit: every control is open again.
+  e.dialog.SetReadOnly(false);
+  e.open(*threePasses(), 0);
+  QVERIFY(!e.get<QLineEdit>("txtMethodName")->isReadOnly());
+  QVERIFY(e.get<QWidget>("grpWipeWith")->isEnabled());
+  QVERIFY(e.get<QPushButton>("btnOK")->isVisible());
+  QVERIFY(!e.get<QPushButton>("btnCopy")->isVisible());
+  QVERIFY(!e.get<QWidget>("lblReadOnly")->isVisible());
+}
 
 void EditMethodTest::newMethodShowsItsDefaultsAndNoPass() {
   Editor e;
@@ -124,14 +228,21 @@ void EditMethodTest::newMethodShowsItsDefaultsAndNoPass() {
   QVERIFY(!e.get<QToolButton>("btnEditPass")->isEnabled());
   QVERIFY(!e.get<QToolButton>("btnDeletePass")->isEnabled());
   QCOMPARE(e.dialog.CurrentPass(), nullptr);
-  // A pass added to the empty list is not selected: the group waits for a click.
+  // A pass added is the one selected and shown, ready to be set.
   e.get<QToolButton>("btnAddPass")->click();
   QCOMPARE(e.rows(), QStringList{QStringLiteral("pass1")});
-  QVERIFY(e.list()->selectedItems().isEmpty());
-  QVERIFY(!e.passGroupOn());
-  e.list()->setCurrentRow(0);
+  QCOMPARE(e.list()->currentRow(), 0);
   QVERIFY(e.passGroupOn());
   QCOMPARE(e.dialog.CurrentPass(), &e.pass(0));
+  // Its random ranges cover every byte value: choosing a random kind writes random data.
+  QCOMPARE(e.pass(0).WipeWith, std::uint8_t{wwBytePattern});
+  QCOMPARE(e.pass(0).RandomBytesValue1, std::uint8_t{0});
+  QCOMPARE(e.pass(0).RandomBytesValue2, std::uint8_t{255});
+  QCOMPARE(e.pass(0).RandomCharacterValue1, std::uint8_t{0});
+  QCOMPARE(e.pass(0).RandomCharacterValue2, std::uint8_t{255});
+  e.get<QRadioButton>("radRandomBytes")->click();
+  QCOMPARE(e.get<TSpinField>("txtRandomBytes2")->text(), QStringLiteral("255"));
+  QCOMPARE(e.summary(0), QStringLiteral("Random bytes"));
 }
 
 void EditMethodTest::passesAreNumberedOnFromTheCopy() {
@@ -142,9 +253,10 @@ void EditMethodTest::passesAreNumberedOnFromTheCopy() {
   auto* add = e.get<QToolButton>("btnAddPass");
   add->click();
   QCOMPARE(e.rows(), (QStringList{"pass1", "pass2", "pass3", "pass4"}));
-  // Adding changes neither the selection nor the pass shown.
-  QCOMPARE(e.list()->currentRow(), 1);
-  QCOMPARE(e.dialog.CurrentPass(), &e.pass(1));
+  // The added pass is the one selected and shown.
+  QCOMPARE(e.list()->currentRow(), 3);
+  QCOMPARE(e.dialog.CurrentPass(), &e.pass(3));
+  e.list()->setCurrentRow(1);
   e.get<QToolButton>("btnDeletePass")->click();
   add->click();
   QCOMPARE(e.rows(), (QStringList{"pass1", "pass3", "pass4", "pass5"}));

@@ -61,6 +61,9 @@ struct Dialog {
 void NameAndSave(const QString& name) {
   WhenOpen<TfEditMethod>([name](TfEditMethod& editor) {
     QCOMPARE(editor.windowTitle(), QStringLiteral("New Method"));
+    // The user writes the description; none is made up.
+    QVERIFY(editor.findChild<QPlainTextEdit*>("txtMethodDescription")->toPlainText().isEmpty());
+    QVERIFY(!editor.ReadOnly());
     auto* field = editor.findChild<QLineEdit*>("txtMethodName");
     field->selectAll();
     QTest::keyClicks(field, name);
@@ -99,7 +102,71 @@ class MethodsFormTest : public QObject {
   void deletingAMethodKindsOfWipeUseSetsThemBack();
   void methodOfARunningWipeIsNeitherEditedNorDeleted();
   void methodNotReadWholeIsListedButNotChosen();
+  void shippedMethodsOpenReadOnlyAndCopyMakesAnEditableOne();
 };
+
+void MethodsFormTest::shippedMethodsOpenReadOnlyAndCopyMakesAnEditableOne() {
+  const std::string gutmann = MethodFileText("Gutmann", 3);
+  MethodsFixture f({{"05-gutmann.mtd", gutmann}, {"mine.mtd", MethodFileText("Mine", 1)}});
+  Dialog d(f);
+  // The user's own method opens for editing as before.
+  d.select(1);
+  WhenOpen<TfEditMethod>([](TfEditMethod& editor) {
+    QVERIFY(!editor.ReadOnly());
+    editor.reject();
+  });
+  d.click("btnEditMethod");
+
+  // A shipped one is shown read-only; closing it changes nothing.
+  d.select(0);
+  WhenOpen<TfEditMethod>([](TfEditMethod& editor) {
+    QVERIFY(editor.ReadOnly());
+    editor.reject();
+  });
+  d.click("btnEditMethod");
+  QCOMPARE(d.rows(), (QStringList{"Gutmann", "Mine"}));
+
+  // Copy, then OK in the editor that opens on the copy: a new method under a file of its own,
+  // selected; the shipped file stays as it was.
+  for (const char* expectedFile : {"05-gutmann-copy.mtd", "05-gutmann-copy-2.mtd"}) {
+    d.select(0);
+    WhenOpen<TfEditMethod>([](TfEditMethod& editor) {
+      // The editor that opens next, on the copy, is an editable one.
+      auto* poll = new QTimer;
+      poll->setInterval(0);
+      QObject::connect(poll, &QTimer::timeout, [poll] {
+        auto* copy = qobject_cast<TfEditMethod*>(QApplication::activeModalWidget());
+        if (!copy || !copy->isVisible() || copy->ReadOnly()) return;
+        poll->stop();
+        poll->deleteLater();
+        QCOMPARE(copy->windowTitle(), QStringLiteral("Copy of Method"));
+        QCOMPARE(copy->WorkMethod().PassCount(), 3);
+        copy->findChild<QPushButton*>("btnOK")->click();
+      });
+      QVERIFY(editor.ReadOnly());
+      editor.findChild<QPushButton*>("btnCopy")->click();
+      poll->start();
+    });
+    d.click("btnEditMethod");
+    const TWipeMethod& copy = *f.catalogue().Methods.back();
+    QCOMPARE(copy.FileName, f.methodPath(expectedFile));
+    QCOMPARE(copy.Name, std::string("Gutmann (copy)"));
+    QCOMPARE(copy.PassCount(), 3);
+    QVERIFY(readFileBytes(copy.FileName).find("Name=Gutmann (copy)") != std::string::npos);
+    QCOMPARE(d.selectedRow(), d.rows().size() - 1);
+  }
+  QCOMPARE(readFileBytes(f.methodPath("05-gutmann.mtd")), gutmann);
+
+  // New onto the shipped file is refused before any editor opens.
+  d.select(1);
+  f.prompts.saveFiles = {f.methodPath("05-gutmann.mtd")};
+  NoDialogOpens();
+  d.click("btnNewMethod");
+  QTest::qWait(0);
+  QVERIFY(f.prompts.lastMessage().text.contains(QStringLiteral("comes with Ferrovane")));
+  QCOMPARE(readFileBytes(f.methodPath("05-gutmann.mtd")), gutmann);
+  QCOMPARE(d.rows().size(), 4);
+}
 
 void MethodsFormTest::opensOnTheMethodTheEngineUses() {
   struct Case {
@@ -160,12 +227,12 @@ void MethodsFormTest::newMethodIsSavedInTheMethodsFolder() {
       QCOMPARE(f.prompts.messages[0].icon, std::optional(TSystemIcon::Information));
       QVERIFY(!pathExists(f.folder / c.chosen));
     }
-    // Appended to the catalogue and the list, written, not selected, not chosen.
+    // Appended to the catalogue and the list, written and selected, not chosen.
     QCOMPARE(d.rows(), (QStringList{"One", "Two", "Three", "Four", "Five", "Mine"}));
     const TWipeMethod& added = *f.catalogue().Methods.back();
     QVERIFY2(added.FileName == f.methodPath(c.stored), c.what);
     QVERIFY2(readFileBytes(added.FileName).find("Name=Mine") != std::string::npos, c.what);
-    QCOMPARE(d.selectedRow(), 1);
+    QCOMPARE(d.selectedRow(), 5);
     QCOMPARE(f.entry("WipeFolders"), std::string("-"));
   }
 }
