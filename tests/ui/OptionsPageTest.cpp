@@ -115,19 +115,25 @@ void OptionsPageTest::applyRecordsTheMethodOfEachKind() {
     const char* engine;
     int row;
     const char* file;
+    const char* said;  // what Apply tells the user it recorded
   };
   const Case cases[] = {
-      {0, "WipeFiles", 2, "c-three.mtd"},
-      {1, "WipeFolders", 1, "b-two.mtd"},
-      {2, "WipeFreeSpace", 3, "zeros.mtd"},
+      {0, "WipeFiles", 2, "c-three.mtd", "Files will be wiped with \"Three\"."},
+      {1, "WipeFolders", 1, "b-two.mtd", "Folders will be wiped with \"Two\"."},
+      {2, "WipeFreeSpace", 3, "zeros.mtd",
+       "The free space of drives will be wiped with \"Zeros\"."},
   };
   Page p;
   p.activate();
   for (const Case& c : cases) {
     p.chooseType(c.type);
     p.select(c.row);
+    const std::size_t before = p.f.prompts.messages.size();
     p.get<QPushButton>("btnClose")->click();
     QCOMPARE(p.entry(c.engine), std::string(c.file));
+    QCOMPARE(p.f.prompts.messages.size(), before + 1);
+    QCOMPARE(p.f.prompts.lastMessage().text, QString::fromLatin1(c.said));
+    QCOMPARE(p.f.prompts.lastMessage().caption, QStringLiteral("Information"));
   }
   QCOMPARE(p.f.files().Method->Name, std::string("Three"));
   QCOMPARE(p.f.folders().Method->Name, std::string("Two"));

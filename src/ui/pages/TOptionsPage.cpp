@@ -3,7 +3,11 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
+#include <algorithm>
+
 #include "core/TWipeMethodsManager.h"
+#include "dialogs/MethodText.h"
+#include "dialogs/PromptService.h"
 #include "dialogs/TMethodList.h"
 #include "platform/Folders.h"
 #include "ui/FileManagerOffer.h"
@@ -80,7 +84,16 @@ void TOptionsPage::chkWipeWarnClick() {
 }
 
 void TOptionsPage::btnApplyClick() {
-  methods_->RecordForEngine(selectedEngine());
+  TWipeEngine& engine = selectedEngine();
+  if (!methods_->RecordForEngine(engine)) return;
+  // Said back, so that the user sees which kind of wipe got which method.
+  static const char* const kWiped[] = {"Files", "Folders", "The free space of drives"};
+  const int kind = std::clamp(ui->cbWipeType->currentIndex(), 0, 2);
+  const TWipeMethod* method = methods_->SelectedMethod();
+  Prompts().MessageDialog(
+      TMessageKind::Information,
+      QStringLiteral("%1 will be wiped with \"%2\".")
+          .arg(QLatin1String(kWiped[kind]), method ? ShownText(method->Name) : QString()));
 }
 
 void TOptionsPage::keyPressEvent(QKeyEvent* event) {
