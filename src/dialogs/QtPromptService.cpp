@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "dialogs/TReportDialog.h"
+
 namespace {
 
 // The windows of the TPromptParent objects alive, the latest last.
@@ -129,20 +131,12 @@ bool QtPromptService::AskWithCheckBox(const QString& text, const QString& checkB
 void QtPromptService::DetailedMessage(TReportKind kind, const QString& text,
                                       const QString& informative, const QString& details) {
   const bool warning = kind == TReportKind::Warning;
-  TPlainBox box(warning ? QMessageBox::Warning : QMessageBox::NoIcon,
-                warning ? QStringLiteral("Warning") : applicationTitle(), text, QMessageBox::Ok,
-                QMessageBox::Ok);
-  box.setPlainInformativeText(informative);
-  box.setDetailedText(details);
-  // One entry per line, however long: the field scrolls sideways instead of breaking reasons,
-  // and it is large enough to read a list in.
-  for (auto* field : box.findChildren<QTextEdit*>()) {
-    field->setLineWrapMode(QTextEdit::NoWrap);
-    const QFontMetrics metrics(field->font());
-    field->setMinimumWidth(metrics.averageCharWidth() * 80);
-    field->setFixedHeight(metrics.lineSpacing() * 14);
-  }
-  box.run();
+  // A report that all went well has the information icon, as every other success has.
+  TReportDialog box(warning ? TReportDialog::Icon::Warning : TReportDialog::Icon::Information,
+                    warning ? QStringLiteral("Warning") : applicationTitle(), text, informative,
+                    details, PromptOwner());
+  placeAboveOwner(box);
+  box.exec();
 }
 
 std::vector<std::string> QtPromptService::OpenFiles(const QString& title, const QString& filter) {

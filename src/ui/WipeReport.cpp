@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <algorithm>
+#include <set>
 
 #include "ui/ShellFileInfo.h"
 
@@ -21,6 +22,18 @@ void addSection(QStringList& sections, const QString& title, const QStringList& 
   sections << title + QLatin1Char('\n') + lines.join(QLatin1Char('\n'));
 }
 
+QString countOf(std::size_t number, const char* one, const char* many);
+
+// "1 drive", "2 drives": the drives the failures left not wiped, each once however many
+// failures it had.
+QString drivesLeftText(const std::vector<TWipeFailure>& failures) {
+  std::set<std::string> drives;
+  for (const TWipeFailure& failure : failures) {
+    if (LeavesSomethingBehind(failure)) drives.insert(failure.Path);
+  }
+  return countOf(drives.size(), "drive", "drives");
+}
+
 // "1 file", "2 files and 1 folder": what the failures left, a folder for each folder that
 // could not be removed.
 QString leftText(const std::vector<TWipeFailure>& failures) {
@@ -30,16 +43,36 @@ QString leftText(const std::vector<TWipeFailure>& failures) {
     if (!LeavesSomethingBehind(failure)) continue;
     ++(failure.Reason == TWipeFailureReason::FolderNotRemoved ? folders : files);
   }
-  const auto count = [](std::size_t number, const char* one, const char* many) {
-    return QStringLiteral("%1 %2").arg(number).arg(QLatin1String(number == 1 ? one : many));
-  };
   QStringList parts;
-  if (files > 0) parts << count(files, "file", "files");
-  if (folders > 0) parts << count(folders, "folder", "folders");
+  if (files > 0) parts << countOf(files, "file", "files");
+  if (folders > 0) parts << countOf(folders, "folder", "folders");
   return parts.join(QStringLiteral(" and "));
 }
 
+QString countOf(std::size_t number, const char* one, const char* many) {
+  return QStringLiteral("%1 %2").arg(number).arg(QLatin1String(number == 1 ? one : many));
+}
+
 }  // namespace
+
+bool LeftPartlyWiped(const TWipeFailure& failure) {
+  switch (failure.Reason) {
+    case TWipeFailureReason::PassFailed:
+    case TWipeFailureReason::Interrupted:
+    case TWipeFailureReason::VerificationFailed:
+    case TWipeFailureReason::FreeSpaceFillFailed:
+    case TWipeFailureReason::FreeSpaceNotWiped:
+    case TWipeFailureReason::ReserveUnreachable:
+      return true;
+    default:
+      return false;
+  }
+}
+
+TRunTexts FreeSpaceRunTexts(const QString& aborted, const QString& success) {
+  return {aborted, QStringLiteral("The free space of %1 has not been wiped."), success, false,
+          QStringLiteral("The free space of %1 has not been wiped completely.")};
+}
 
 TRunReport DescribeRunOutcome(const TRunTexts& texts, const TRunOutcome& outcome) {
   QStringList leftBehind;
@@ -65,7 +98,9 @@ TRunReport DescribeRunOutcome(const TRunTexts& texts, const TRunOutcome& outcome
                        .arg(std::max(outcome.jobs, outcome.notReached.size()));
   }
   if (outcome.aborted && !leftBehind.isEmpty()) {
-    informative << QStringLiteral("Left behind: %1.").arg(leftText(outcome.failures));
+    informative << QStringLiteral("Left behind: %1.")
+                       .arg(texts.filesAndFolders ? leftText(outcome.failures)
+                                                  : drivesLeftText(outcome.failures));
   }
   if (!notFound.isEmpty()) {
     informative << QStringLiteral("Not found when their turn came: %1.").arg(notFound.size());
@@ -86,8 +121,14 @@ TRunReport DescribeRunOutcome(const TRunTexts& texts, const TRunOutcome& outcome
                     sections.join(QStringLiteral("\n\n"))};
   if (outcome.aborted) return report;
   if (!leftBehind.isEmpty()) {
-    report.text = texts.filesAndFolders ? texts.failureLead.arg(leftText(outcome.failures))
-                                        : texts.failureLead.arg(leftBehind.size());
+    const bool partly = std::any_of(
+        outcome.failures.begin(), outcome.failures.end(), [](const TWipeFailure& failure) {
+          return LeavesSomethingBehind(failure) && LeftPartlyWiped(failure);
+        });
+    const QString& lead =
+        partly && !texts.partialLead.isEmpty() ? texts.partialLead : texts.failureLead;
+    report.text = texts.filesAndFolders ? lead.arg(leftText(outcome.failures))
+                                        : lead.arg(drivesLeftText(outcome.failures));
   } else {
     report.kind = TReportKind::Plain;
     report.text = texts.success;

@@ -11,14 +11,23 @@
 #include "dialogs/PromptService.h"
 
 // The texts of a page: the aborted text; the summary of a run that left something behind, with
-// %1 for what was left ("2 files and 1 folder", or a bare count when the page's entries are not
-// files and folders); the success text.
+// %1 for what was left ("2 files and 1 folder", or "1 drive" when the page's entries are drives
+// rather than files and folders); the success text; and, when some of what was left behind was
+// overwritten in part (a pass or a fill that began and did not finish), the summary said then
+// instead (empty: the first summary serves for both).
 struct TRunTexts {
   QString aborted;
   QString failureLead;
   QString success;
   bool filesAndFolders = true;
+  QString partialLead{};
 };
+
+// The failure left its file or drive overwritten in part: something began and did not finish.
+bool LeftPartlyWiped(const TWipeFailure& failure);
+// The texts of a run over the free space of drives: "has not been wiped" for drives where
+// nothing was written, "not wiped completely" only where a fill began.
+TRunTexts FreeSpaceRunTexts(const QString& aborted, const QString& success);
 
 // The message after a run: a warning after a stop or when something was left behind, else the
 // success text as information.

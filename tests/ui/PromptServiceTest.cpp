@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
 #include <QTextEdit>
 #include <QtTest>
 #include <functional>
@@ -104,23 +105,47 @@ void PromptServiceTest::detailsAreTheWholeListOneEntryPerLine() {
   }
   QString shown;
   bool readOnly = false;
-  bool wraps = true;
+  bool wraps = false;
+  bool resized = false;
   QString informative;
   whenPromptOpens([&](QDialog& dialog) {
-    const auto* field = dialog.findChild<QTextEdit*>();
+    auto* field = dialog.findChild<QTextEdit*>();
     QVERIFY(field);
     shown = field->toPlainText();
     readOnly = field->isReadOnly();
-    wraps = field->lineWrapMode() != QTextEdit::NoWrap;
+    wraps = field->lineWrapMode() == QTextEdit::WidgetWidth;
     informative =
         showsAsItIs(dialog, QStringLiteral("<i>two</i>")) ? QStringLiteral("plain") : QString();
+    // The user can make the box larger to read the list, the list growing with it.
+    dialog.findChild<QPushButton*>("btnShowDetails")->click();
+    QVERIFY(field->isVisible());
+    const QSize before = field->size();
+    dialog.resize(dialog.size() + QSize(300, 200));
+    QCoreApplication::processEvents();
+    resized = dialog.isSizeGripEnabled() && field->width() > before.width() &&
+              field->height() > before.height();
   });
   prompts.DetailedMessage(TReportKind::Warning, QStringLiteral("The wipe task has been aborted!"),
                           QStringLiteral("Jobs not reached: <i>two</i>."), details);
   QCOMPARE(shown, details);  // every entry, none cut off
   QVERIFY(readOnly);
-  QVERIFY(!wraps);
+  QVERIFY(wraps);  // a long path and its reason stay in view
+  QVERIFY(resized);
   QCOMPARE(informative, QStringLiteral("plain"));
+
+  // A report that all went well has the information icon, as a plain success has.
+  for (const auto kind : {TReportKind::Plain, TReportKind::Warning}) {
+    QImage icon;
+    whenPromptOpens(
+        [&](QDialog& dialog) { icon = dialog.findChild<QLabel*>("lblIcon")->pixmap().toImage(); });
+    prompts.DetailedMessage(kind, QStringLiteral("Done"), QStringLiteral("1 note"), QString());
+    const QStyle::StandardPixmap expected = kind == TReportKind::Plain
+                                                ? QStyle::SP_MessageBoxInformation
+                                                : QStyle::SP_MessageBoxWarning;
+    const int side = QApplication::style()->pixelMetric(QStyle::PM_MessageBoxIconSize);
+    QVERIFY(!icon.isNull());
+    QCOMPARE(icon, QApplication::style()->standardIcon(expected).pixmap(side, side).toImage());
+  }
 }
 
 void PromptServiceTest::checkBoxAnswerComesBack() {

@@ -329,13 +329,12 @@ void TDeletePage::offerFreeSpaceWipe(const TRunOutcome& outcome) {
     const TRunOutcome wiped = RunOutcomeOf(engine);
     engine.ClearItems();
     if (host_.CloseAfterRun()) return;
-    ShowRunOutcome(
-        {QStringLiteral("The wipe of the free space has been aborted!"),
-         QStringLiteral("The free space has not been wiped completely. Left behind: %1."),
-         QStringLiteral("The free space of %1 has been wiped: the old blocks of the "
-                        "files deleted there are overwritten.")
-             .arg(shown)},
-        wiped);
+    ShowRunOutcome(FreeSpaceRunTexts(QStringLiteral("The wipe of the free space has been aborted!"),
+                                     QStringLiteral("The free space of %1 has been wiped: the old "
+                                                    "blocks of the files deleted there are "
+                                                    "overwritten.")
+                                         .arg(shown)),
+                   wiped);
   }
 }
 

@@ -195,10 +195,9 @@ void TFreeSpacePage::btnFreeExecuteClick() {
   if (host_.CloseAfterRun()) return;
   RefreshDriveList();  // the figures after the run
 
-  const TRunTexts texts{
+  const TRunTexts texts = FreeSpaceRunTexts(
       QStringLiteral("The Wipe free space task has been aborted!"),
-      QStringLiteral("The free space of some drives has not been wiped completely. Drives: %1."),
-      QStringLiteral("The Wipe free space task has been completed successfully!"), false};
+      QStringLiteral("The Wipe free space task has been completed successfully!"));
   ShowRunOutcome(texts, outcome);
   // Drives that only the administrator may fill are offered to a run with those rights.
   OfferAdministratorFreeSpaceRun(texts, outcome, engine);
