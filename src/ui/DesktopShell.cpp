@@ -13,12 +13,10 @@ QString ProductSite() {
   return QStringLiteral("https://ferrovane.example.org");
 }
 
-void ShellOpen(const QUrl& target) {
-  if (installed.Open) {
-    installed.Open(target);
-  } else {
-    QDesktopServices::openUrl(target);
-  }
+bool ShellOpen(const QUrl& target) {
+  if (!installed.Open) return QDesktopServices::openUrl(target);
+  installed.Open(target);
+  return !installed.Opened || installed.Opened(target);
 }
 
 void ShellRun(const std::string& program) {

@@ -13,16 +13,19 @@
 QString ProductSite();
 
 // Opens a web page, a mail address, a file or a folder with the desktop's default program.
-void ShellOpen(const QUrl& target);
+// False when no program could be started for it (no browser, no desktop).
+bool ShellOpen(const QUrl& target);
 // Starts a program file, detached from this program.
 void ShellRun(const std::string& program);
 
 using TShellOpenHandler = std::function<void(const QUrl&)>;
 using TShellRunHandler = std::function<void(const std::string&)>;
-// What stands in place of the desktop; an empty handler leaves its part to the desktop.
+// What stands in place of the desktop; an empty handler leaves its part to the desktop. Opened
+// answers whether an opened target found a program (always, when it is empty).
 struct TShellHandlers {
   TShellOpenHandler Open;
   TShellRunHandler Run;
+  std::function<bool(const QUrl&)> Opened{};
 };
 // Installs handlers and returns the ones they replace.
 TShellHandlers SetShellHandlers(TShellHandlers handlers);

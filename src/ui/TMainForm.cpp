@@ -2,9 +2,12 @@
 
 #include "ui/TMainForm.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QShortcut>
 #include <QStringList>
 #include <QTabBar>
 #include <QTimer>
@@ -28,6 +31,7 @@
 #include "ui/ProgramResources.h"
 #include "ui/TRunNotifier.h"
 #include "ui/TWindowRequest.h"
+#include "ui/TfReadme.h"
 #include "ui/pages/TAboutPage.h"
 #include "ui/pages/TCleanTracesPage.h"
 #include "ui/pages/TDeletePage.h"
@@ -36,6 +40,7 @@
 #include "ui/pages/TOptionsPage.h"
 #include "ui/pages/TRecentFilesPage.h"
 #include "ui/pages/TSpecialFoldersPage.h"
+#include "ui/widgets/TEmptyListFocus.h"
 #include "ui_TMainForm.h"
 
 namespace {
@@ -68,6 +73,10 @@ TMainForm::TMainForm(QWidget* parent)
   // Wide enough for every tab, whatever the font.
   resize(std::max(width(), ui->MainPage->tabBar()->sizeHint().width() + 16), height());
   connectHandlers();
+  // Every list shows that it has the keyboard, rows or none.
+  for (QAbstractItemView* list : findChildren<QAbstractItemView*>()) {
+    TEmptyListFocus::Install(*list);
+  }
 
   freeSpacePage_->FillDriveList();
   specialFoldersPage_->FillSpecialFolders();
@@ -89,6 +98,7 @@ TMainForm::TMainForm(QWidget* parent)
   deletePage_->RefreshDeleteLists();
   ui->MainPage->setCurrentWidget(deletePage_);
   aboutPage_->LoadReadme();
+  showUpdaterButton();
 }
 
 TMainForm::~TMainForm() = default;
@@ -122,6 +132,9 @@ void TMainForm::connectHandlers() {
   connect(ui->websiteRollover, &TRolloverImage::clicked, this, &TMainForm::websiteRolloverClick);
   connect(ui->AboutPageRollover, &TRolloverImage::clicked, this,
           &TMainForm::AboutPageRolloverClick);
+  // F1 is Help on every page.
+  auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  connect(help, &QShortcut::activated, this, &TMainForm::helpRolloverClick);
   // The special-folders run shares the engines with the Delete-with-wiping lists.
   connect(specialFoldersPage_, &TSpecialFoldersPage::wipeRunEnded, deletePage_,
           &TDeletePage::RefreshDeleteLists);
@@ -138,15 +151,46 @@ std::string TMainForm::UpdaterPath() {
   return folder + kUpdaterName;
 }
 
+void TMainForm::openHelpPage(const QUrl& page) {
+  if (ShellOpen(page)) return;
+  const QString address = page.toDisplayString();
+  if (!readme_) readme_ = new TfReadme(this);
+  if (readme_->ShowReadme(
+          QStringLiteral("No web browser could be started for %1, so the readme that came with "
+                         "Ferrovane is shown here.")
+              .arg(address))) {
+    return;
+  }
+  Prompts().MessageDialog(
+      TMessageKind::Warning,
+      QStringLiteral("No web browser could be started, and the readme (readme.txt) was not "
+                     "found either.\nHelp is at %1")
+          .arg(address));
+}
+
 void TMainForm::helpRolloverClick() {
-  ShellOpen(QUrl(ProductSite() + QStringLiteral("/faq/index.php?catid=24")));
+  openHelpPage(QUrl(ProductSite() + QStringLiteral("/faq/index.php?catid=24")));
 }
 
 void TMainForm::SupportRolloverClick() {
   QUrl url(ProductSite() + QStringLiteral("/support.php"));
   url.setQuery(QStringLiteral("prod=") +
                QString::fromLatin1(QUrl::toPercentEncoding(kProductName)));
-  ShellOpen(url);
+  openHelpPage(url);
+}
+
+void TMainForm::showUpdaterButton() {
+  const std::string updater = UpdaterPath();
+  bool there = false;
+  if (!updater.empty()) {
+    const auto info = platform::fs().info(updater);
+    there = info && info->kind == platform::EntryKind::File;
+  }
+  ui->UpdateRollover->setVisible(there);
+  if (there) {
+    ui->UpdateRollover->setToolTip(QStringLiteral("Check for updates: starts the updater %1")
+                                       .arg(QString::fromLocal8Bit(updater)));
+  }
 }
 
 void TMainForm::UpdateRolloverClick() {
@@ -162,8 +206,12 @@ void TMainForm::websiteRolloverClick() {
 
 void TMainForm::bringToFront() {
   if (isMinimized()) showNormal();
+  if (!isVisible()) show();
   raise();
   activateWindow();
+  // Where the desktop keeps another program's window in front (focus stealing prevention), the
+  // window at least asks for the user's attention in the task bar.
+  QApplication::alert(this);
 }
 
 void TMainForm::SetRunNotifier(TRunNotifier* notifier) {
@@ -222,7 +270,10 @@ void TMainForm::HoldEngine(const TWipeEngine& engine, bool hold) {
 }
 
 bool TMainForm::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate) optionsPage_->FormActivate();
+  if (event->type() == QEvent::WindowActivate) {
+    optionsPage_->FormActivate();
+    showUpdaterButton();
+  }
   return QWidget::event(event);
 }
 

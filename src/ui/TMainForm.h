@@ -27,6 +27,8 @@ class TRecentFilesPage;
 class TSpecialFoldersPage;
 struct TWindowRequest;
 class TRunNotifier;
+class TfReadme;
+class QUrl;
 
 class TMainForm : public QWidget, public TPageHost {
   Q_OBJECT
@@ -86,6 +88,11 @@ class TMainForm : public QWidget, public TPageHost {
   void AboutPageRolloverClick();
 
  private:
+  // Opens a page of the web site; where no browser can be started, the readme is shown in a
+  // window of the program instead.
+  void openHelpPage(const QUrl& page);
+  // The Update button is there only when the updater it starts is.
+  void showUpdaterButton();
   // Adds a page with the caption and icon its form gives it.
   template <typename Page>
   Page* addPage(Page* page);
@@ -106,6 +113,7 @@ class TMainForm : public QWidget, public TPageHost {
   TCleanTracesPage* cleanTracesPage_ = nullptr;
   TOptionsPage* optionsPage_ = nullptr;
   TAboutPage* aboutPage_ = nullptr;
+  TfReadme* readme_ = nullptr;
   void bringToFront();
 
   std::unique_ptr<TEraserEngine> cleanerEngine_;

@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDialog>
 #include <QEnterEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -18,19 +19,39 @@
 #include "ui/QtCleanerEnvironment.h"
 #include "ui/QtWipeServices.h"
 #include "ui/SizeFunctions.h"
+#include "ui/widgets/TEmptyListFocus.h"
 #include "ui/widgets/TLinkLabel.h"
 #include "ui/widgets/TRolloverImage.h"
 
 namespace {
 
-// Records what the window asks the desktop to open or start.
+// Records what the window asks the desktop to open or start; `browser`: whether a program
+// opens web pages.
 struct RecordingShell {
+  bool browser = true;
   std::vector<QUrl> opened;
   std::vector<std::string> started;
   ScopedShellHandlers installed{
       TShellHandlers{[this](const QUrl& url) { opened.push_back(url); },
-                     [this](const std::string& program) { started.push_back(program); }}};
+                     [this](const std::string& program) { started.push_back(program); },
+                     [this](const QUrl&) { return browser; }}};
 };
+
+// The lightness of the picture's middle pixel.
+int middleLightness(const QImage& picture) {
+  return picture.pixelColor(picture.width() / 2, picture.height() / 2).lightness();
+}
+// The lightness of the picture's lightest drawn pixel.
+int lightestDrawn(const QImage& picture) {
+  int lightest = -1;
+  for (int y = 0; y < picture.height(); ++y) {
+    for (int x = 0; x < picture.width(); ++x) {
+      const QColor colour = picture.pixelColor(x, y);
+      if (colour.alpha() > 200) lightest = std::max(lightest, colour.lightness());
+    }
+  }
+  return lightest;
+}
 
 // A registry of the current user holding the given values ("key|value" -> text).
 TRegistryTextReader registryOf(std::map<std::string, std::string> values) {
@@ -71,7 +92,136 @@ class MainFormFrameTest : public QObject {
   void openingAndClosingTheWindowWritesNothing();
   void cleanerGetsTheClipboardAndTimersOfQt();
   void aWindowTestPutsBackWhatItFound();
+  void helpShowsTheReadmeWhereNoBrowserStarts();
+  void updateButtonIsThereOnlyWithItsUpdater();
+  void aboutNamesVersionLicenceFoldersAndPages();
+  void emptyListsShowTheyHaveTheKeyboard();
+  void altOOpensOptionsFromEveryPage();
+  void footerFollowsADarkPalette();
 };
+
+void MainFormFrameTest::helpShowsTheReadmeWhereNoBrowserStarts() {
+  MainFormFixture f;
+  RecordingShell shell;
+  f.form().show();
+  QApplication::setActiveWindow(&f.form());
+  // With a browser, the page opens there and nothing else.
+  QTest::keyClick(&f.form(), Qt::Key_F1);
+  QCOMPARE(shell.opened.size(), std::size_t{1});
+  QCOMPARE(shell.opened[0].path(), QStringLiteral("/faq/index.php"));
+  QVERIFY(!f.form().findChild<QDialog*>("TfReadme"));
+
+  // Without one: no readme either, so the user is told where help is.
+  shell.browser = false;
+  QTest::mouseClick(f.find<TRolloverImage>("helpRollover"), Qt::LeftButton);
+  QCOMPARE(f.prompts.messages.size(), std::size_t{1});
+  QCOMPARE(f.prompts.messages[0].caption, QStringLiteral("Warning"));
+  QVERIFY(f.prompts.messages[0].text.contains(QStringLiteral("/faq/index.php")));
+
+  // With the readme: Help, Support and F1 show it in a window of the program.
+  f.folder.write("program/readme.txt", "Ferrovane\r\n\r\nWipes files.\r\n");
+  for (int way = 0; way < 3; ++way) {
+    if (auto* open = f.form().findChild<QDialog*>("TfReadme")) open->close();
+    if (way == 0) QTest::mouseClick(f.find<TRolloverImage>("helpRollover"), Qt::LeftButton);
+    if (way == 1) QTest::mouseClick(f.find<TRolloverImage>("SupportRollover"), Qt::LeftButton);
+    if (way == 2) {
+      QApplication::setActiveWindow(&f.form());
+      QTest::keyClick(&f.form(), Qt::Key_F1);
+    }
+    auto* readme = f.form().findChild<QDialog*>("TfReadme");
+    QVERIFY2(readme && readme->isVisible(), qPrintable(QString::number(way)));
+    QCOMPARE(readme->findChild<QPlainTextEdit*>("readmeText")->toPlainText(),
+             QStringLiteral("Ferrovane\n\nWipes files.\n"));
+    QVERIFY(readme->findChild<QLabel*>("lblWhy")->text().contains(
+        way == 1 ? QStringLiteral("/support.php") : QStringLiteral("/faq/index.php")));
+  }
+  QCOMPARE(f.prompts.messages.size(), std::size_t{1});
+  QCOMPARE(shell.opened.size(), std::size_t{5});
+}
+
+void MainFormFrameTest::updateButtonIsThereOnlyWithItsUpdater() {
+  MainFormFixture f;
+  auto* update = f.find<TRolloverImage>("UpdateRollover");
+  QVERIFY(!update->isVisibleTo(&f.form()));
+  f.folder.write("HalvorineUpdater", "#!/bin/sh\n");
+  QEvent activation(QEvent::WindowActivate);
+  QApplication::sendEvent(&f.form(), &activation);
+  QVERIFY(update->isVisibleTo(&f.form()));
+  QVERIFY(update->toolTip().contains(QString::fromStdString(f.folder / "HalvorineUpdater")));
+}
+
+void MainFormFrameTest::aboutNamesVersionLicenceFoldersAndPages() {
+  MainFormFixture f;
+  const QString text = f.find<QLabel>("lblAboutProgram")->text();
+  QVERIFY2(text.startsWith(QStringLiteral("Ferrovane ")), qPrintable(text));
+  QVERIFY(text.contains(QStringLiteral("Licence")));
+  // Where things are kept now: the test's own program folder.
+  QVERIFY(text.contains(QString::fromStdString("kept in " + f.folder.programFolder())));
+  QVERIFY(text.contains(QString::fromStdString("kept in " + f.folder.methodsFolder())));
+  auto* pages = f.find<QTabWidget>("MainPage");
+  for (int index = 0; index < pages->count(); ++index) {
+    if (!pages->isTabVisible(index)) continue;
+    const QString page = pages->tabText(index).remove(QLatin1Char('&')).trimmed();
+    QVERIFY2(text.contains(page + QLatin1Char(':'), Qt::CaseInsensitive), qPrintable(page));
+  }
+}
+
+void MainFormFrameTest::emptyListsShowTheyHaveTheKeyboard() {
+  MainFormFixture f;
+  f.form().show();
+  QApplication::setActiveWindow(&f.form());
+  auto* files = f.find<QTreeWidget>("lvFiles");
+  auto* mark = files->findChild<TEmptyListFocus*>();
+  QVERIFY(mark);
+  files->setFocus(Qt::TabFocusReason);
+  QVERIFY(mark->Shown());
+  const QImage focused = files->grab().toImage();
+  // A row carries the focus itself; the mark goes, and comes back once the list is empty.
+  files->addTopLevelItem(new QTreeWidgetItem(QStringList{QStringLiteral("a")}));
+  QVERIFY(!mark->Shown());
+  delete files->takeTopLevelItem(0);
+  QVERIFY(mark->Shown());
+  f.find<QTreeWidget>("lvFolders")->setFocus(Qt::TabFocusReason);
+  QVERIFY(!mark->Shown());
+  QVERIFY(files->grab().toImage() != focused);
+  QVERIFY(f.find<QTreeWidget>("lvFolders")->findChild<TEmptyListFocus*>()->Shown());
+}
+
+void MainFormFrameTest::altOOpensOptionsFromEveryPage() {
+  MainFormFixture f;
+  f.form().show();
+  QApplication::setActiveWindow(&f.form());
+  auto* pages = f.find<QTabWidget>("MainPage");
+  for (int index = 0; index < pages->count(); ++index) {
+    pages->setCurrentIndex(index);
+    QWidget* page = pages->currentWidget();
+    QTest::keyClick(&f.form(), Qt::Key_O, Qt::AltModifier);
+    QVERIFY2(pages->currentWidget()->objectName() == QStringLiteral("tabOptions"),
+             qPrintable(page->objectName()));
+  }
+}
+
+void MainFormFrameTest::footerFollowsADarkPalette() {
+  MainFormFixture f;
+  f.form().show();
+  auto* strip = f.find<QWidget>("imgStripBack");
+  auto* help = f.find<TRolloverImage>("helpRollover");
+  QVERIFY(middleLightness(strip->grab().toImage()) > 160);  // drawn for a light window
+  QPalette dark;
+  for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) {
+    dark.setColor(role, QColor(0x2a, 0x2a, 0x2e));
+  }
+  for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+    dark.setColor(role, QColor(0xee, 0xee, 0xee));
+  }
+  dark.setColor(QPalette::Mid, QColor(0x44, 0x44, 0x48));
+  f.form().setPalette(dark);
+  QVERIFY(middleLightness(strip->grab().toImage()) < 100);
+  // The button texts are drawn light on it.
+  QVERIFY(lightestDrawn(help->pixmap().toImage()) > 180);
+  f.form().setPalette(QPalette());
+  QVERIFY(middleLightness(strip->grab().toImage()) > 160);
+}
 
 void MainFormFrameTest::formatSize_data() {
   QTest::addColumn<qint64>("size");
@@ -284,6 +434,7 @@ void MainFormFrameTest::rolloverShowsItsOverPictureWhileTheMouseIsIn() {
 
 void MainFormFrameTest::footerButtonsAreReachedWithTabAndPressedWithSpace() {
   MainFormFixture f;
+  f.folder.write("HalvorineUpdater", "#!/bin/sh\n");  // Update is there with its updater only
   f.form().show();
   QApplication::setActiveWindow(&f.form());
   auto* support = f.find<TRolloverImage>("SupportRollover");

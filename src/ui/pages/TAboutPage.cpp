@@ -2,34 +2,65 @@
 
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QStringList>
 #include <QUrl>
 
+#include "core/Helpers.h"
 #include "core/SettingsFolder.h"
 #include "platform/FileSystem.h"
 #include "ui/DesktopShell.h"
+#include "ui/ReadmeText.h"
 #include "ui_TAboutPage.h"
 
-namespace {
-// readme.txt is a short text; anything larger is not it.
-constexpr std::uint64_t kMaxReadmeBytes = 4 << 20;
-}  // namespace
+#ifndef FERROVANE_VERSION
+#define FERROVANE_VERSION "0"
+#endif
 
 TAboutPage::TAboutPage(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TAboutPage>()) {
   ui->setupUi(this);
   // The readme lines up its lists and underlines with blanks and characters.
   ui->readmeMemo->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  ui->lblAboutProgram->setText(ProgramText());
   connect(ui->websiteValue, &TLinkLabel::clicked, this, &TAboutPage::websiteValueClick);
   connect(ui->emailValue, &TLinkLabel::clicked, this, &TAboutPage::emailValueClick);
 }
 
 TAboutPage::~TAboutPage() = default;
 
+QString TAboutPage::ProgramText() {
+  const auto path = [](const std::string& folder) { return QString::fromLocal8Bit(folder); };
+  QStringList lines;
+  lines << QStringLiteral("Ferrovane %1").arg(QLatin1String(FERROVANE_VERSION))
+        << QStringLiteral(
+               "Licence: distributed by its developers under the terms published at "
+               "%1/ (the package's copyright file says the same).")
+               .arg(ProductSite())
+        << QStringLiteral("Settings (Ferrovane.ini, prefs.dat) are kept in %1")
+               .arg(path(GetSettingsFolder()))
+        << QStringLiteral("Wipe methods are kept in %1").arg(path(GetMethodsFolder())) << QString()
+        << QStringLiteral(
+               "Delete with Wiping: the files and folders you list are overwritten "
+               "with their method, pass after pass, and deleted.")
+        << QStringLiteral(
+               "Wipe free space: the free space of the drives you check is filled and "
+               "overwritten, so files deleted earlier cannot be recovered from it.")
+        << QStringLiteral(
+               "Wipe special folders: the temporary, browser and trash folders you "
+               "check are wiped with the folders' method.")
+        << QStringLiteral(
+               "Clear recently used files: the lists of recently used files that the "
+               "desktop and programs keep are removed.")
+        << QStringLiteral(
+               "Clean traces: traces of use (caches, histories, cookies) are found "
+               "and removed; Preview lists them first.")
+        << QStringLiteral(
+               "Options: wipe methods are made, looked at and changed, and each kind "
+               "of wipe is given its method.");
+  return lines.join(QLatin1Char('\n'));
+}
+
 void TAboutPage::LoadReadme() {
-  const auto text = platform::fs().readFile(GetShippedFolder() + "readme.txt", kMaxReadmeBytes);
-  if (!text) return;
-  QString lines = QString::fromLocal8Bit(*text);
-  lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  ui->readmeMemo->setPlainText(lines);
+  if (const auto text = ReadmeText()) ui->readmeMemo->setPlainText(*text);
 }
 
 void TAboutPage::websiteValueClick() {

@@ -1,5 +1,6 @@
 #pragma once
-// The About page: the links to the web site and the support address, and the readme.
+// The About page: the links to the web site and the support address; the version, the licence,
+// where the settings and the methods are kept, and what each page does; then the readme.
 
 #include <QWidget>
 #include <memory>
@@ -18,6 +19,8 @@ class TAboutPage : public QWidget {
   // Loads readme.txt of the shipped files (beside the program, or of the install); without one
   // the text stays empty.
   void LoadReadme();
+  // The version, the licence, the folders in use and the pages, as the page shows them.
+  static QString ProgramText();
 
  private slots:
   void websiteValueClick();

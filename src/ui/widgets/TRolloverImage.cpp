@@ -4,6 +4,10 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include "ui/widgets/PaletteSvg.h"
 
 TRolloverImage::TRolloverImage(QWidget* parent) : QLabel(parent) {
   setCursor(Qt::PointingHandCursor);
@@ -13,7 +17,24 @@ TRolloverImage::TRolloverImage(QWidget* parent) : QLabel(parent) {
 
 QPixmap TRolloverImage::render(const QString& file) const {
   if (file.isEmpty()) return {};
-  return QIcon(file).pixmap(size(), devicePixelRatioF());
+  // Drawn in the palette's colours, at the screen's pixel ratio.
+  QSvgRenderer renderer(PaletteSvg(file, palette()));
+  if (!renderer.isValid()) return QIcon(file).pixmap(size(), devicePixelRatioF());
+  const qreal ratio = devicePixelRatioF();
+  QPixmap picture(size() * ratio);
+  picture.setDevicePixelRatio(ratio);
+  picture.fill(Qt::transparent);
+  QPainter painter(&picture);
+  const QSizeF own = renderer.defaultSize();
+  QRectF target(QPointF(0, 0), own.scaled(size(), Qt::KeepAspectRatio));
+  target.moveCenter(QRectF(rect()).center());
+  renderer.render(&painter, target);
+  return picture;
+}
+
+void TRolloverImage::changeEvent(QEvent* event) {
+  QLabel::changeEvent(event);
+  if (event->type() == QEvent::PaletteChange) renderPictures();
 }
 
 void TRolloverImage::renderPictures() {

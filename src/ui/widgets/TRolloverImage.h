@@ -1,7 +1,8 @@
 #pragma once
 // A picture button: shows its picture, swaps in OverBitmap while the mouse is over it or the
 // keyboard is on it, and reports a click (or Space or Enter pressed on it). Tab reaches it.
-// Pictures are drawn from SVG files at the screen's pixel ratio.
+// Pictures are drawn from SVG files at the screen's pixel ratio, in the palette's colours
+// (PaletteSvg.h).
 
 #include <QLabel>
 #include <QPixmap>
@@ -36,6 +37,7 @@ class TRolloverImage : public QLabel {
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   QPixmap render(const QString& file) const;

@@ -1,15 +1,30 @@
 #include "ui/widgets/TSvgPicture.h"
 
+#include <QEvent>
 #include <QPainter>
+
+#include "ui/widgets/PaletteSvg.h"
 
 TSvgPicture::TSvgPicture(QWidget* parent) : QWidget(parent) {}
 
 void TSvgPicture::setPicture(const QString& file) {
   picture_ = file;
-  renderer_.load(file);
-  renderer_.setAspectRatioMode(Qt::IgnoreAspectRatio);
+  loadPicture();
   updateGeometry();
   update();
+}
+
+void TSvgPicture::loadPicture() {
+  renderer_.load(PaletteSvg(picture_, palette()));
+  renderer_.setAspectRatioMode(Qt::IgnoreAspectRatio);
+}
+
+void TSvgPicture::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::PaletteChange && !picture_.isEmpty()) {
+    loadPicture();
+    update();
+  }
 }
 
 void TSvgPicture::setKeepRightEdge(bool keep) {

@@ -2,7 +2,8 @@
 // A picture drawn from an SVG file, stretched over the whole control at the screen's pixel
 // ratio. Other controls may stand on it (the header and the bottom strip). A picture that keeps
 // its right edge is drawn in its own proportions at the control's right edge instead, and is cut
-// off at the left when the control is narrower.
+// off at the left when the control is narrower. Under a dark palette the picture takes the
+// palette's colours (PaletteSvg.h).
 
 #include <QSvgRenderer>
 #include <QWidget>
@@ -24,8 +25,11 @@ class TSvgPicture : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
+  void loadPicture();
+
   QString picture_;
   bool keepRightEdge_ = false;
   QSvgRenderer renderer_;
