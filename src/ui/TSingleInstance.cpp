@@ -14,6 +14,8 @@ namespace {
 // once it has taken it. Requests larger than this are another program's, not ours.
 constexpr qsizetype kLargestRequest = 64 * 1024 * 1024;
 constexpr int kAnswerWaitMs = 10000;
+// How long a channel that is there may take to answer before it counts as left behind.
+constexpr int kProbeWaitMs = 1000;
 const QByteArray kTaken = QByteArrayLiteral("ok\n");
 
 }  // namespace
@@ -54,10 +56,16 @@ TSingleInstance::TSingleInstance(QString channel, QObject* parent)
 TSingleInstance::~TSingleInstance() = default;
 
 bool TSingleInstance::Listen() {
+  // A window that started at the same moment may have begun to listen since this start tried to
+  // hand over: its channel is never taken from it (Qt would put a new one in its place).
+  {
+    QLocalSocket probe;
+    probe.connectToServer(channel_);
+    if (probe.waitForConnected(kProbeWaitMs)) return false;
+  }
   if (server_->listen(channel_)) return true;
   if (server_->serverError() != QAbstractSocket::AddressInUseError) return false;
-  // Nobody took the hand-over on this channel, so it is a window's that ended without removing
-  // it.
+  // Nobody answers on this channel, so it is a window's that ended without removing it.
   QLocalServer::removeServer(channel_);
   return server_->listen(channel_);
 }

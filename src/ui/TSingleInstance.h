@@ -31,7 +31,8 @@ class TSingleInstance : public QObject {
   ~TSingleInstance() override;
 
   // Starts listening, replacing a channel left behind by a window that has ended. False when the
-  // channel cannot be made.
+  // channel cannot be made, or when another window listens on it (a start at the same moment):
+  // its channel is left to it.
   bool Listen();
   // What is done with each request that arrives; requests taken before there was one (while the
   // window was being made) are handed to it at once, in their order.

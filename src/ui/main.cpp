@@ -1,4 +1,5 @@
-// Ferrovane: the program entry. The method catalogue starts before any window; the settings
+// Ferrovane: the program entry. A start while a window of the user runs hands its request to
+// that window and ends; otherwise the method catalogue starts before any window, and the settings
 // the user changed are saved after the last window has gone (methods are saved when edited). Where
 // no display can be opened, the program says so and ends.
 
@@ -29,10 +30,6 @@ int main(int argc, char* argv[]) {
     ReportNoDisplay();
     return 1;
   }
-  // The same settings folder as the command line's: beside the program, or the user's own.
-  const TSettingsChoice settings = ChooseSettingsFolder();
-  StartWipeMethodsManager();
-
   int result = 0;
   {
     auto noDisplayGuard = std::make_unique<TNoDisplayGuard>();
@@ -49,17 +46,21 @@ int main(int argc, char* argv[]) {
         std::vector<std::string>(argv + 1, argv + argc), platform::currentFolder());
     if (!arguments.request) {
       std::fprintf(stderr, "ferrovane: %s\n", arguments.error.c_str());
-      FinishWipeMethodsManager();
       return 2;
     }
-    // A window of this user runs already: it takes the request and comes to the front.
+    // A window of this user runs already: it takes the request and comes to the front. This
+    // start has read nothing of the settings and ends without writing them; it puts back no
+    // reserve that the running window's free-space wipe holds lowered.
     const QString channel = TSingleInstance::DefaultChannel();
-    if (TSingleInstance::HandOver(channel, *arguments.request)) {
-      FinishWipeMethodsManager();
-      return 0;
-    }
+    if (TSingleInstance::HandOver(channel, *arguments.request)) return 0;
     TSingleInstance instance(channel);
-    instance.Listen();
+    // A window that began to listen in the meantime takes the request after all.
+    if (!instance.Listen() && TSingleInstance::HandOver(channel, *arguments.request)) return 0;
+
+    // The same settings folder as the command line's: beside the program, or the user's own.
+    // Read by the one window only.
+    const TSettingsChoice settings = ChooseSettingsFolder();
+    StartWipeMethodsManager();
 
     // What the engines ask of the windows: the progress window of each run, the question about
     // executables, the clipboard and the timers. Installed before the main window creates the

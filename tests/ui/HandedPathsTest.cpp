@@ -12,6 +12,7 @@
 #include <QTabWidget>
 #include <QtTest>
 #include <filesystem>
+#include <thread>
 
 #include "MainFormFixture.h"
 #include "ui/TSingleInstance.h"
@@ -53,7 +54,38 @@ class HandedPathsTest : public QObject {
   void dropsOnEitherListGoToTheirOwnListAndOtherSchemesAreRefused();
   void nothingIsAddedToARunningList();
   void aSecondStartHandsItsPathsToTheFirst();
+  void aWindowListeningIsNeverTakenFrom();
 };
+
+void HandedPathsTest::aWindowListeningIsNeverTakenFrom() {
+  TestFolder folder;
+  const std::string runtime = folder.makeFolder("runtime");
+  std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
+  const QString channel = QString::fromStdString(runtime + "/ferrovane-window");
+  std::vector<TWindowRequest> first;
+  auto running = std::make_unique<TSingleInstance>(channel);
+  QVERIFY(running->Listen());
+  running->SetHandler([&first](const TWindowRequest& request) { first.push_back(request); });
+  // A start at the same moment, past its own hand-over: it does not take the channel.
+  TSingleInstance late(channel);
+  std::vector<TWindowRequest> second;
+  late.SetHandler([&second](const TWindowRequest& request) { second.push_back(request); });
+  QVERIFY(!late.Listen());
+  // Later starts still reach the first window. (Handed over from another thread's point of
+  // view: this thread must keep serving the channel while the request waits for its answer.)
+  const TWindowRequest request{{"/tmp/x"}, "/tmp/", false};
+  bool taken = false;
+  std::thread sender([&] { taken = TSingleInstance::HandOver(channel, request); });
+  QTRY_COMPARE(first.size(), std::size_t{1});
+  sender.join();
+  QVERIFY(taken);
+  QVERIFY(second.empty());
+  // A channel left behind by a window that has ended is taken over.
+  running.reset();
+  folder.write("runtime/ferrovane-window", "");  // a leftover that nobody answers on
+  TSingleInstance next(channel);
+  QVERIFY(next.Listen());
+}
 
 void HandedPathsTest::argumentsAndRequestsKeepTheirBytes() {
   const std::string odd = "caf\xe9\xff";
