@@ -70,6 +70,9 @@ TMainForm::TMainForm(QWidget* parent)
   optionsPage_ = addPage(new TOptionsPage(*this));
   aboutPage_ = addPage(new TAboutPage);
   ui->MainPage->setTabVisible(ui->MainPage->indexOf(aboutPage_), false);
+  // The About page has no tab to show an icon in: the tab bar would draw it over the first tab
+  // while the page is shown.
+  ui->MainPage->setTabIcon(ui->MainPage->indexOf(aboutPage_), QIcon());
   // Wide enough for every tab, whatever the font.
   resize(std::max(width(), ui->MainPage->tabBar()->sizeHint().width() + 16), height());
   connectHandlers();

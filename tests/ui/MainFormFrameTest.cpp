@@ -16,6 +16,7 @@
 #include "support/TestDrives.h"
 #include "ui/DesktopShell.h"
 #include "ui/OperaProfile.h"
+#include "ui/ProgramResources.h"
 #include "ui/QtCleanerEnvironment.h"
 #include "ui/QtWipeServices.h"
 #include "ui/SizeFunctions.h"
@@ -345,6 +346,9 @@ void MainFormFrameTest::everyPageFitsASmallWorkArea() {
 }
 
 void MainFormFrameTest::pagesCaptionsAndTheAboutButton() {
+  // The program's icon, as the program sets it; a page without an icon of its own has it.
+  InitProgramResources();
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/ferrovane.svg")));
   MainFormFixture f;
   auto* pages = f.find<QTabWidget>("MainPage");
   const QStringList names{"tabDelete",      "tabWipeFree", "tabWipeSpecial", "tabClearRecent",
@@ -367,8 +371,21 @@ void MainFormFrameTest::pagesCaptionsAndTheAboutButton() {
     QVERIFY(f.find<QTreeWidget>(name));
   QVERIFY(f.find<QCheckBox>("chkWipeWarn") && !f.find<QCheckBox>("chkWipeWarn")->isChecked());
 
+  f.form().show();
+  f.form().resize(1000, 600);  // every tab in view
+  pages->setCurrentIndex(5);
   QTest::mouseClick(f.find<TRolloverImage>("AboutPageRollover"), Qt::LeftButton);
   QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("tabAbout"));
+  // With no tab of its own selected, no tab is raised: the top of the tab bar shows nothing
+  // coloured (no icon drawn outside the tabs).
+  QCoreApplication::processEvents();
+  const QImage bar = pages->tabBar()->grab().toImage();
+  int coloured = 0;
+  for (int y = 0; y < 3; ++y) {
+    for (int x = 0; x < bar.width(); ++x) coloured += bar.pixelColor(x, y).hsvSaturation() > 90;
+  }
+  QCOMPARE(coloured, 0);
+  QApplication::setWindowIcon(QIcon());
 }
 
 void MainFormFrameTest::linksStayOnTheExampleDomain() {
