@@ -268,6 +268,16 @@ void HandedPathsTest::aSecondStartHandsItsPathsToTheFirst() {
   QCOMPARE(taken.size(), std::size_t{1});
   QCOMPARE(taken[0].paths, std::vector<std::string>{file});
 
+  // The second start is a copy of the program in this test's program folder, which is then its
+  // settings folder too. It finds a record of a lowered reserve there (the running window's
+  // free-space wipe would have written it) and settings without some of their keys: it hands
+  // over and ends without touching either.
+  const std::string program = f.folder.programFolder() + "ferrovane";
+  std::filesystem::copy_file(FERROVANE_WINDOW, program);
+  const std::string record =
+      f.folder.write("program/reserve-lowered", "/nowhere/reserved_clusters 4096\n");
+  const std::string settings =
+      f.folder.write("program/Ferrovane.ini", "[Settings]\nBufferSize=4096\n");
   QProcess second;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.insert(QStringLiteral("HOME"), QString::fromStdString(f.folder.homeFolder()));
@@ -277,12 +287,14 @@ void HandedPathsTest::aSecondStartHandsItsPathsToTheFirst() {
   second.setProcessEnvironment(environment);
   second.setWorkingDirectory(QString::fromStdString(f.folder.path()));
   QSignalSpy ended(&second, &QProcess::finished);
-  second.start(QStringLiteral(FERROVANE_WINDOW), {QStringLiteral("from the second start")});
+  second.start(QString::fromStdString(program), {QStringLiteral("from the second start")});
   QVERIFY(ended.wait(30000));  // ends as soon as this window has taken the path
   QCOMPARE(second.exitCode(), 0);
   QCOMPARE(f.itemPaths(f.files()), std::vector<std::string>{file});
   QVERIFY(f.prompts.messages.empty());
   QVERIFY(readFileBytes(file) == "x");
+  QCOMPARE(readFileBytes(record), std::string("/nowhere/reserved_clusters 4096\n"));
+  QCOMPARE(readFileBytes(settings), std::string("[Settings]\nBufferSize=4096\n"));
   qunsetenv("XDG_RUNTIME_DIR");
 }
 
