@@ -60,7 +60,7 @@ class TWipeMethodsManager : public TCustomWipeMethodsManager {
   std::int32_t BufferSize = 512000;
   // After a free-space wipe, tell the device which blocks are free (TRIM), for SSDs.
   bool DiscardFreeBlocks = true;
-  // "Erase old copies of file names from the file system journal (ext4)": a run ends by
+  // "Erase old copies of file names from the file system journal (ext4, XFS)": a run ends by
   // clearing the journals of the file systems it deleted on.
   bool EraseJournalNames = false;
   std::unique_ptr<TWipeEngine> FilesEngine;
