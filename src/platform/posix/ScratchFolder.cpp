@@ -12,8 +12,6 @@
 namespace platform::journal {
 namespace {
 
-// How many files are made between two questions whether to stop.
-constexpr std::uint64_t kFilesBetweenStopChecks = 256;
 // Times far in the past that no one else gives a file: each round sets the next second.
 constexpr std::int64_t kFirstTime = 1'000'000'000;
 
@@ -51,27 +49,27 @@ int ScratchFolder::make() {
   return EEXIST;
 }
 
-int ScratchFolder::makeFiles(std::uint64_t count, const std::function<bool()>& stop) {
-  while (files_ < count) {
-    if (files_ % kFilesBetweenStopChecks == 0 && stop && stop()) return ECANCELED;
-    const int fd = ::openat(folder_, std::to_string(files_).c_str(),
-                            O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (fd < 0) return errno;
-    ::close(fd);
-    ++files_;
-  }
-  return 0;
+int ScratchFolder::makeFile(std::uint64_t* inode) {
+  const int fd = ::openat(folder_, std::to_string(files_).c_str(),
+                          O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0600);
+  if (fd < 0) return errno;
+  ++files_;
+  struct stat file {};
+  const int error = inode && ::fstat(fd, &file) != 0 ? errno : 0;
+  ::close(fd);
+  if (inode && !error) *inode = static_cast<std::uint64_t>(file.st_ino);
+  return error;
 }
 
-int ScratchFolder::openFirst() const {
-  return ::openat(folder_, "0", O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+int ScratchFolder::openFile(std::uint64_t index) const {
+  return ::openat(folder_, std::to_string(index).c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
 }
 
-int ScratchFolder::touchAll() {
+int ScratchFolder::touch(const std::vector<std::uint64_t>& files) {
   ++round_;
   const struct timespec times[2] = {{0, UTIME_OMIT}, {kFirstTime + round_, 0}};
-  for (std::uint64_t index = files_; index-- > 0;) {
-    if (::utimensat(folder_, std::to_string(index).c_str(), times, AT_SYMLINK_NOFOLLOW) != 0) {
+  for (auto index = files.rbegin(); index != files.rend(); ++index) {
+    if (::utimensat(folder_, std::to_string(*index).c_str(), times, AT_SYMLINK_NOFOLLOW) != 0) {
       return errno;
     }
   }

@@ -1,13 +1,13 @@
 #pragma once
 // A hidden scratch folder of the program's own, made in a folder of a file system to put
-// commits of its own through that file system's log: numbered empty files whose times are
+// commits of its own through that file system's journal: numbered empty files whose times are
 // changed round after round. Named as the journal cleaning names its scratch folders, so that
 // one left by a killed run is recognised and removed later. Everything in it is removed when
 // the object goes, also after a stop or a failure.
 
 #include <cstdint>
-#include <functional>
 #include <string>
+#include <vector>
 
 namespace platform::journal {
 
@@ -19,17 +19,19 @@ class ScratchFolder {
   ScratchFolder(const ScratchFolder&) = delete;
   ScratchFolder& operator=(const ScratchFolder&) = delete;
 
-  // Makes the folder under a fresh name, on the file system of the parent; 0, or the errno.
+  // Makes the folder under a fresh name, on the file system of the parent; 0, or the errno
+  // (EEXIST when no fresh name was found, EXDEV when the folder is not on that file system).
   int make();
-  // Makes files until there are `count`; stops early (returning its errno) when the file system
-  // has no room or inode left for another, and when `stop` says so (returning ECANCELED). Any
-  // other failure also returns its errno. files() says how many there are.
-  int makeFiles(std::uint64_t count, const std::function<bool()>& stop);
+  // Makes the next file, named by its number (from 0); 0, or the errno. With `inode`, the file's
+  // inode number is given back; a file made whose inode could not be read counts in files().
+  int makeFile(std::uint64_t* inode = nullptr);
+  // The files made, numbered 0 to files() - 1.
   std::uint64_t files() const { return files_; }
-  // Opens the first file for reading; the descriptor is the caller's, -1 (errno set) on failure.
-  int openFirst() const;
-  // Gives every file a new modification time, the first file last; 0, or the errno.
-  int touchAll();
+  // Opens a file for reading; the descriptor is the caller's, -1 (errno set) on failure.
+  int openFile(std::uint64_t index) const;
+  // Gives the files listed a modification time none of them had before, the first one last, so
+  // that its fsync commits the changes of all of them; 0, or the errno.
+  int touch(const std::vector<std::uint64_t>& files);
   // Removes the files and the folder; 0, or the errno of the first step that failed.
   int remove();
   const std::string& name() const { return name_; }

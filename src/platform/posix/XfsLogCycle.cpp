@@ -9,6 +9,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <numeric>
+#include <vector>
 
 #include "platform/posix/JournalRewrite.h"
 
@@ -65,6 +67,9 @@ JournalOutcome failure(JournalResult result, int error, std::string detail) {
   outcome.detail = std::move(detail);
   return outcome;
 }
+
+// How many scratch files are made between two questions whether to stop.
+constexpr std::uint64_t kFilesBetweenStopChecks = 256;
 
 bool full(int error) {
   return error == ENOSPC || error == EDQUOT;
@@ -125,8 +130,14 @@ JournalOutcome XfsLogCycle::work(ScratchFolder& scratch, std::uint64_t& done) {
     return failure(full(error) ? JournalResult::NoSpace : JournalResult::Failed, error,
                    "the scratch folder could not be made");
   }
-  const int made = scratch.makeFiles(kFiles, request_.stop);
-  if (made == ECANCELED) return failure(JournalResult::Stopped, 0, {});
+  int made = 0;
+  while (scratch.files() < kFiles) {
+    if (scratch.files() % kFilesBetweenStopChecks == 0 && stopped()) {
+      return failure(JournalResult::Stopped, 0, {});
+    }
+    // Out of inodes or space: what was made may still be enough.
+    if ((made = scratch.makeFile()) != 0) break;
+  }
   if (made && !full(made)) {
     return failure(JournalResult::Failed, made, "a scratch file could not be made");
   }
@@ -137,7 +148,9 @@ JournalOutcome XfsLogCycle::work(ScratchFolder& scratch, std::uint64_t& done) {
                    "only " + std::to_string(scratch.files()) + " of the " +
                        std::to_string(kLeastFiles) + " scratch files needed could be made");
   }
-  const Descriptor anchor(scratch.openFirst());
+  std::vector<std::uint64_t> files(scratch.files());
+  std::iota(files.begin(), files.end(), std::uint64_t{0});
+  const Descriptor anchor(scratch.openFile(files.front()));
   if (anchor.get() < 0) {
     return failure(JournalResult::Failed, errno, "a scratch file could not be opened");
   }
@@ -151,7 +164,7 @@ JournalOutcome XfsLogCycle::work(ScratchFolder& scratch, std::uint64_t& done) {
   report();
   while (!budget.finished()) {
     if (stopped()) return failure(JournalResult::Stopped, 0, {});
-    if (const int error = scratch.touchAll()) {
+    if (const int error = scratch.touch(files)) {
       return failure(JournalResult::Failed, error, "a scratch file could not be changed");
     }
     // The fsync forces the log up to the last change, the first file's: the whole round.
