@@ -148,3 +148,21 @@ TEST_F(XfsLogCycleTest, AStopRemovesTheScratchFolderAndLeavesTheFileSystemWhole)
   EXPECT_FALSE(hasScratchFolder(folder));
   EXPECT_GT(NamesLeftAfterUnmount(), 0u);  // checked whole by xfs_repair in there
 }
+
+TEST_F(XfsLogCycleTest, AFullFileSystemHasItsLogCycledWithTheScratchFilesItHasRoomFor) {
+  MOUNT_OR_SKIP();
+  WriteAndDeleteNames();
+  // Every free block taken by one file, written until the file system refuses more: only the
+  // free inodes of the inode chunks already there are left for scratch files.
+  const std::string fill = mount->point() + "/fill";
+  ASSERT_NE(std::system(("dd if=/dev/zero of='" + fill + "' bs=1M >/dev/null 2>&1").c_str()), 0);
+  EXPECT_TRUE(journals().canEmpty(folder));
+  JournalRequest request;
+  request.folder = folder;
+  const JournalOutcome outcome = journals().clean(request);
+  EXPECT_EQ(outcome.result, JournalResult::Cleaned)
+      << outcome.detail << " " << outcome.error.message();
+  EXPECT_GE(outcome.bytes, kLogBytes + kLogBytes / 20);
+  EXPECT_FALSE(hasScratchFolder(folder));
+  EXPECT_EQ(NamesLeftAfterUnmount(), 0u);
+}
