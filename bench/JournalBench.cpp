@@ -56,15 +56,15 @@ int main(int argc, char** argv) {
   if (how == "inspect") {
     const platform::JournalInfo info = platform::journals().inspect(folder);
     std::printf(
-        "ext4=%d journal=%d internal=%d journalBytes=%llu blockSize=%u inodeSize=%u "
-        "fastCommit=%s device=%s\n",
-        info.ext4, info.journal, info.internal, static_cast<unsigned long long>(info.journalBytes),
-        info.blockSize, info.inodeSize,
+        "ext4=%d xfs=%d journal=%d internal=%d journalBytes=%llu blockSize=%u inodeSize=%u "
+        "fastCommit=%s device=%s canEmpty=%d\n",
+        info.ext4, info.xfs, info.journal, info.internal,
+        static_cast<unsigned long long>(info.journalBytes), info.blockSize, info.inodeSize,
         info.fastCommit == platform::FastCommit::On    ? "on"
         : info.fastCommit == platform::FastCommit::Off ? "off"
                                                        : "unknown",
-        info.device.c_str());
-    return info.ext4 ? 0 : 1;
+        info.device.c_str(), platform::journals().canEmpty(folder));
+    return info.ext4 || info.xfs ? 0 : 1;
   }
   platform::JournalRequest request;
   request.folder = folder;

@@ -9,7 +9,8 @@
 # Then the command line: the whole ferrovane-cli process, its start-up included, on the same
 # files, next to the engine's own time and dd; target: at most 1.10 x the engine.
 # Then, as root, the clearing of deleted files' names from ext4 journals of 4, 32 and 128 MiB,
-# both ways, next to the time of deleting the files (bench/journal.sh).
+# both ways, next to the time of deleting the files (bench/journal.sh); and the cycle of the XFS
+# log for logs of 10 and 64 MiB next to the wipe's own time (bench/xfslog.sh).
 # Then how long the windows wait for the engine, with a probe at every look at their events:
 #   one 1 GiB file, 3 random passes     gaps between looks: 99th percentile under 100 ms,
 #                                       longest under 250 ms
@@ -36,6 +37,7 @@
 #              BENCH_DISK_DIR (a folder on the disk to measure; default BUILD_DIR/bench-disk),
 #              BENCH_INI_MIB (64), BENCH_PARTS ("ini wipe cli journal": which parts to run)
 #              BENCH_JOURNAL_MIB ("4 32 128"), BENCH_JOURNAL_FILES (1000)
+#              BENCH_XFSLOG_MIB ("10 64"), BENCH_XFSLOG_FILES (1000); part "xfslog"
 #              BENCH_STALL_MIB (1024), BENCH_FILL_MIB (2048); part "stalls"
 #              BENCH_CALL_FILES (200): part "calls", the system calls per small file next to
 #              shred's; BENCH_SCALE_FILES ("20000 200000"): part "scale", the cost per file as
@@ -55,7 +57,7 @@ SMALL_FILES=${BENCH_SMALL_FILES:-2000}
 ROUNDS=${BENCH_ROUNDS:-3}
 
 INI_MIB=${BENCH_INI_MIB:-64}
-PARTS=${BENCH_PARTS:-ini wipe calls scale cli journal stalls}
+PARTS=${BENCH_PARTS:-ini wipe calls scale cli journal xfslog stalls}
 STALL_MIB=${BENCH_STALL_MIB:-1024}
 
 cmake --build "$BUILD" --target WipeBench IniBench ferrovane-cli >/dev/null
@@ -319,6 +321,16 @@ measure_journal() {
   fi
 }
 
+measure_xfslog() {
+  cmake --build "$BUILD" --target JournalBench >/dev/null
+  if [ "$(id -u)" = 0 ] && unshare -m --propagation private true 2>/dev/null &&
+    command -v mkfs.xfs >/dev/null && grep -qw xfs /proc/filesystems; then
+    unshare -m --propagation private bench/xfslog.sh "$BUILD"
+  else
+    echo "XFS log cycle: not measured (needs root, mkfs.xfs and a kernel with XFS)"
+  fi
+}
+
 # A file of the given MiB of zeros, forced to the device.
 make_file() {  # path MiB
   head -c "${2}M" /dev/zero >"$1"
@@ -460,4 +472,5 @@ case " $PARTS " in *" calls "*) measure_calls ;; esac
 case " $PARTS " in *" scale "*) printf '\nSmall files by the thousand (working disk)\n'; measure_scale ;; esac
 case " $PARTS " in *" cli "*) measure_cli ;; esac
 case " $PARTS " in *" journal "*) measure_journal ;; esac
+case " $PARTS " in *" xfslog "*) measure_xfslog ;; esac
 case " $PARTS " in *" stalls "*) measure_stalls ;; esac

@@ -86,8 +86,9 @@ int TCommandLine::Run(int argc, char** argv) {
                  "Wipe folders too, with everything in them");
   wipe->add_flag_callback(
       "--journal", [&options] { options.wipe.journal = 1; },
-      "Then erase old copies of the file names from the file system journal (ext4); default: "
-      "as recorded in Ferrovane.ini (on where the file system can empty its journal at once)");
+      "Then erase old copies of the file names from the file system journal (ext4, XFS); "
+      "default: as recorded in Ferrovane.ini (on where the file system can clear its journal at "
+      "once)");
   wipe->add_flag_callback(
       "--no-journal", [&options] { options.wipe.journal = -1; },
       "Leave the journal as it is, whatever Ferrovane.ini says");

@@ -24,7 +24,7 @@ std::string JournalResultText(JournalResult result) {
     case JournalResult::NoJournal:
       return "the file system keeps no journal";
     case JournalResult::NotExt4:
-      return "not an ext4 file system: file names are not cleared there";
+      return "not an ext4 or XFS file system: file names are not cleared there";
     case JournalResult::ExternalJournal:
       return "the journal is kept on another device";
     case JournalResult::NotPermitted:
@@ -125,7 +125,8 @@ std::vector<JournalCleanup::Result> JournalCleanup::Finish(const Progress& progr
       };
     }
     std::vector<TScratchFolderLeft> staleLeft;
-    if (platform::journals().inspect(folder).ext4) {
+    if (const platform::JournalInfo kind = platform::journals().inspect(folder);
+        kind.ext4 || kind.xfs) {
       RemoveStaleScratchFolders(folder, StaleScratchAge, &staleLeft);
     }
     result.Outcome = platform::journals().clean(request);

@@ -60,7 +60,7 @@ class TWipeMethodsManager : public TCustomWipeMethodsManager {
   std::int32_t BufferSize = 512000;
   // After a free-space wipe, tell the device which blocks are free (TRIM), for SSDs.
   bool DiscardFreeBlocks = true;
-  // "Erase old copies of file names from the file system journal (ext4)": a run ends by
+  // "Erase old copies of file names from the file system journal (ext4, XFS)": a run ends by
   // clearing the journals of the file systems it deleted on.
   bool EraseJournalNames = false;
   std::unique_ptr<TWipeEngine> FilesEngine;
@@ -104,8 +104,9 @@ class TWipeMethodsManager : public TCustomWipeMethodsManager {
   // user's own; core/SettingsFolder.h).
   static std::string SettingsFileName();
   // EraseJournalNames where the settings do not say: on where the file system of the program
-  // folder may be asked to empty its journal (quick), off where it would take the rewrite
-  // (seconds, and about the journal's size in writes).
+  // folder may be asked to empty its journal (quick) or is an XFS whose log the caller may
+  // cycle, off where an ext4 journal would take the rewrite (seconds, and about the journal's
+  // size in writes).
   static bool DefaultEraseJournalNames();
   // Whether EraseJournalNames is a choice (of the settings file, the Options page or this run)
   // rather than the default; where it is the default, each run decides per file system it

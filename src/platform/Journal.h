@@ -6,10 +6,11 @@
 // that journal over, so the names of deleted files are gone from the device as well.
 //
 // Two ways: the file system is asked to empty its journal and fill it with zeros (needs the
-// administrator and a kernel that offers it), or the journal is written over with commits of
-// the program's own: the inodes of scratch files in a hidden folder are changed and committed
-// until more than the journal's size has gone through it. Neither way writes anything a user
-// chose; the scratch folder is removed afterwards, also when the work is stopped.
+// administrator and a kernel that offers it; ext4 only), or the journal is written over with
+// commits of the program's own: the inodes of scratch files in a hidden folder are changed and
+// committed until more than the journal's size has gone through it (ext4, and the log of XFS).
+// Neither way writes anything a user chose; the scratch folder is removed afterwards, also when the
+// work is stopped.
 
 #include <cstdint>
 #include <functional>
@@ -30,6 +31,7 @@ enum class FastCommit {
 
 struct JournalInfo {
   bool ext4 = false;               // a file system of the ext4 driver (ext2, ext3 or ext4)
+  bool xfs = false;                // an XFS file system (whose journal is its log)
   bool journal = false;            // it keeps a journal
   bool internal = false;           // the journal is inside the file system (not on another device)
   std::uint64_t journalBytes = 0;  // size of the log of an internal journal (0 when unknown)
@@ -51,7 +53,7 @@ enum class JournalWay {
 enum class JournalResult {
   Cleaned,          // the journal was emptied or written over
   NoJournal,        // the file system keeps no journal: there are no copies to clear
-  NotExt4,          // another kind of file system: its names are not cleared
+  NotExt4,          // neither ext4 nor XFS: its names are not cleared
   ExternalJournal,  // the journal lies on another device, which only the administrator may clear
   NotPermitted,     // emptying the journal needs the administrator
   Unsupported,      // the kernel cannot empty the journal
@@ -93,8 +95,10 @@ class Journals {
   virtual std::optional<std::uint64_t> volumeOf(const std::string& path) = 0;
   // What journal keeps the file system of the folder; reads only.
   virtual JournalInfo inspect(const std::string& folder) = 0;
-  // True when the file system of the folder may be asked to empty its journal (the Checkpoint
-  // way: the kernel offers it and the caller is permitted); asks without doing it.
+  // True when the journal of the folder's file system can be cleared at once and at little cost,
+  // which makes clearing it the default: on ext4 it may be asked to empty its journal (the
+  // Checkpoint way: the kernel offers it and the caller is permitted); on XFS, whose log only
+  // the commits of scratch files clear, the caller may make them there. Asks without doing it.
   virtual bool canEmpty(const std::string& folder) = 0;
   // Clears the old copies of names from the journal of the folder's file system, then forces
   // the file system to the device.

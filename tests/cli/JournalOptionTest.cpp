@@ -14,7 +14,7 @@ TEST(JournalOption, TheChoiceHoldsForTheRunAndANoteLeavesTheStatusAlone) {
   // A file system without a journal of its own: the note is certain and nothing real is touched.
   ScopedMount ram(point, ScopedMount::Kind::Tmpfs, 4);
   if (!ram.mounted()) GTEST_SKIP() << ram.reason();
-  const std::string note = "not an ext4 file system";
+  const std::string note = "not an ext4 or XFS file system";
   struct Case {
     const char* flag;
     bool noted;

@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <random>
 #include <unordered_set>
 
 namespace platform::journal {
@@ -20,18 +19,6 @@ constexpr std::uint64_t kFilesBetweenStopChecks = 256;
 // without any fast commit (every change going into full commits instead).
 constexpr std::uint64_t kMostFillSteps = 4096;
 constexpr std::uint64_t kMostStepsWithoutFastCommit = 16;
-
-std::string fileName(std::uint64_t index) {
-  return std::to_string(index);
-}
-
-std::string randomSuffix() {
-  std::random_device device;
-  static const char digits[] = "0123456789abcdef";
-  std::string text;
-  for (std::size_t i = 0; i < kScratchSuffixLength; ++i) text += digits[device() % 16];
-  return text;
-}
 
 }  // namespace
 
@@ -52,7 +39,11 @@ std::string readReportFile(const std::string& path) {
 
 JournalRewrite::JournalRewrite(int folder, const JournalInfo& info, ReportFiles reports,
                                const JournalRequest& request)
-    : folder_(folder), info_(info), reports_(std::move(reports)), request_(request) {
+    : folder_(folder),
+      info_(info),
+      reports_(std::move(reports)),
+      request_(request),
+      scratch_(folder) {
   logBlocks_ = info_.blockSize ? info_.journalBytes / info_.blockSize : 0;
 }
 
@@ -126,8 +117,7 @@ JournalOutcome JournalRewrite::work() {
                    "only " + std::to_string(chosen_.size()) + " of the " +
                        std::to_string(plan.leastBlocks) + " scratch files needed could be made");
   }
-  anchor_ =
-      ::openat(scratch_, fileName(chosen_.front()).c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+  anchor_ = scratch_.openFile(chosen_.front());
   if (anchor_ < 0) {
     return failure(JournalResult::Failed, errno, "a scratch file could not be opened");
   }
@@ -146,34 +136,14 @@ JournalOutcome JournalRewrite::work() {
 }
 
 bool JournalRewrite::makeScratchFolder(JournalOutcome& outcome) {
-  struct stat folder {};
-  if (::fstat(folder_, &folder) != 0) {
-    outcome = failure(JournalResult::Failed, errno, "the folder could not be read");
-    return false;
-  }
-  for (int attempt = 0; attempt < 8 && scratch_ < 0; ++attempt) {
-    const std::string name = std::string(kScratchFolderPrefix) + randomSuffix();
-    if (::mkdirat(folder_, name.c_str(), 0700) != 0) {
-      if (errno == EEXIST) continue;
-      outcome = failure(
-          errno == ENOSPC || errno == EDQUOT ? JournalResult::NoSpace : JournalResult::Failed,
-          errno, "the scratch folder could not be made");
-      return false;
-    }
-    scratchName_ = name;
-    scratch_ = ::openat(folder_, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    struct stat made {};
-    if (scratch_ < 0 || ::fstat(scratch_, &made) != 0 || made.st_dev != folder.st_dev) {
-      outcome = failure(JournalResult::Failed, scratch_ < 0 ? errno : 0,
-                        "the scratch folder could not be opened on the file system");
-      return false;
-    }
-  }
-  if (scratch_ < 0) {
-    outcome = failure(JournalResult::Failed, EEXIST, "no free name for the scratch folder");
-    return false;
-  }
-  return true;
+  const int error = scratch_.make();
+  if (error == 0) return true;
+  outcome = failure(
+      error == ENOSPC || error == EDQUOT ? JournalResult::NoSpace : JournalResult::Failed, error,
+      error == EEXIST  ? "no free name for the scratch folder"
+      : error == EXDEV ? "the scratch folder could not be opened on the file system"
+                       : "the scratch folder could not be made");
+  return false;
 }
 
 bool JournalRewrite::makeScratchFiles(const RewritePlan& plan, JournalOutcome& outcome) {
@@ -184,42 +154,32 @@ bool JournalRewrite::makeScratchFiles(const RewritePlan& plan, JournalOutcome& o
       outcome = failure(JournalResult::Stopped, 0, {});
       return false;
     }
-    const int fd = ::openat(scratch_, fileName(index).c_str(),
-                            O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (fd < 0) {
+    // The scratch folder names each file by its number: this one is `index`.
+    std::uint64_t inode = 0;
+    if (const int error = scratch_.makeFile(&inode)) {
+      const bool made = scratch_.files() > index;
       // Out of inodes or space: what was made may still be enough.
-      if (errno == ENOSPC || errno == EDQUOT) {
-        outcome.error = std::error_code(errno, std::generic_category());
+      if (!made && (error == ENOSPC || error == EDQUOT)) {
+        outcome.error = std::error_code(error, std::generic_category());
         break;
       }
-      outcome = failure(JournalResult::Failed, errno, "a scratch file could not be made");
-      return false;
-    }
-    created_ = index + 1;
-    struct stat file {};
-    const bool known = ::fstat(fd, &file) == 0;
-    ::close(fd);
-    if (!known) {
-      outcome = failure(JournalResult::Failed, errno, "a scratch file could not be read");
+      outcome =
+          failure(JournalResult::Failed, error,
+                  made ? "a scratch file could not be read" : "a scratch file could not be made");
       return false;
     }
     // Inode numbers start at 1 and fill the inode table in order, so inodes whose numbers
     // differ in this quotient lie on distinct blocks.
-    if (blocks.insert((static_cast<std::uint64_t>(file.st_ino) - 1) / plan.inodesPerBlock).second) {
-      chosen_.push_back(index);
-    }
+    if (blocks.insert((inode - 1) / plan.inodesPerBlock).second) chosen_.push_back(index);
   }
   return true;
 }
 
 bool JournalRewrite::touch() {
-  ++round_;
   // A new modification time each round, so every inode really changes.
-  struct timespec times[2] = {{0, UTIME_OMIT}, {1'000'000'000 + round_, 0}};
-  for (std::uint64_t index : chosen_) {
-    if (::utimensat(scratch_, fileName(index).c_str(), times, AT_SYMLINK_NOFOLLOW) != 0) {
-      return false;
-    }
+  if (const int error = scratch_.touch(chosen_)) {
+    errno = error;
+    return false;
   }
   return true;
 }
@@ -252,7 +212,7 @@ bool JournalRewrite::rewriteLog(JournalOutcome& outcome) {
     }
     // An fsync commits everything the round changed; with fast commits it would only write
     // the fast-commit area, so syncfs forces a full commit instead.
-    if ((fastCommits_ ? ::syncfs(scratch_) : ::fsync(anchor_)) != 0) {
+    if ((fastCommits_ ? ::syncfs(folder_) : ::fsync(anchor_)) != 0) {
       outcome = failure(JournalResult::Failed, errno, "a commit failed");
       return false;
     }
@@ -265,7 +225,7 @@ bool JournalRewrite::rewriteLog(JournalOutcome& outcome) {
 
 bool JournalRewrite::fillFastCommitArea(JournalOutcome& outcome) {
   // A full commit first: fast commits start again from the beginning of the area.
-  if (::syncfs(scratch_) != 0) {
+  if (::syncfs(folder_) != 0) {
     outcome = failure(JournalResult::Failed, errno, "a commit failed");
     return false;
   }
@@ -302,24 +262,12 @@ bool JournalRewrite::fillFastCommitArea(JournalOutcome& outcome) {
 bool JournalRewrite::removeScratch(JournalOutcome& outcome) {
   if (anchor_ >= 0) ::close(anchor_);
   anchor_ = -1;
-  if (scratchName_.empty()) return true;
-  int error = 0;
-  if (scratch_ >= 0) {
-    for (std::uint64_t index = 0; index < created_; ++index) {
-      if (::unlinkat(scratch_, fileName(index).c_str(), 0) != 0 && errno != ENOENT && !error) {
-        error = errno;
-      }
-    }
-    ::close(scratch_);
-  }
-  created_ = 0;
-  scratch_ = -1;
-  if (::unlinkat(folder_, scratchName_.c_str(), AT_REMOVEDIR) != 0 && !error) error = errno;
+  const std::string name = scratch_.name();
+  const int error = scratch_.remove();
   if (error) {
     outcome = failure(JournalResult::Failed, error,
-                      "the scratch folder \"" + scratchName_ + "\" could not be removed");
+                      "the scratch folder \"" + name + "\" could not be removed");
   }
-  scratchName_.clear();
   return error == 0;
 }
 

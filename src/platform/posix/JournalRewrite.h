@@ -14,6 +14,7 @@
 
 #include "platform/Journal.h"
 #include "platform/posix/JournalReports.h"
+#include "platform/posix/ScratchFolder.h"
 
 namespace platform::journal {
 
@@ -59,12 +60,9 @@ class JournalRewrite {
   std::uint64_t logBlocks_ = 0;
   std::uint64_t target_ = 0;  // blocks to commit through the log
 
-  std::string scratchName_;
-  int scratch_ = -1;
+  ScratchFolder scratch_;
   int anchor_ = -1;                    // one chosen scratch file, whose fsync commits a round
-  std::uint64_t created_ = 0;          // scratch files made, named 0 .. created_-1
   std::vector<std::uint64_t> chosen_;  // the files on distinct inode-table blocks
-  std::int64_t round_ = 0;
   bool fastCommits_ = false;
 
   std::uint64_t done_ = 0;  // blocks put through the journal

@@ -2,7 +2,9 @@
 // /proc (its log size, its commits and fast commits) and by the space map of the file system
 // (FS_IOC_GETFSMAP, for the inode size); all of them can be read without privileges. The
 // administrator's way to clear it is EXT4_IOC_CHECKPOINT with the zero-out flag, which empties
-// the journal and writes zeros over all of it; everybody else's is JournalRewrite.
+// the journal and writes zeros over all of it; everybody else's is JournalRewrite. An XFS log is
+// described by the file system's geometry and its head by the kernel's report in /sys; no call
+// empties it, so it is written over with XfsLogCycle, by anybody who may write the folder.
 
 #include <fcntl.h>
 #include <linux/fsmap.h>
@@ -24,6 +26,7 @@
 #include "platform/PathText.h"
 #include "platform/posix/JournalReports.h"
 #include "platform/posix/JournalRewrite.h"
+#include "platform/posix/XfsLogCycle.h"
 
 // Linux 5.14 and later; older system headers do not have it.
 #ifndef EXT4_IOC_CHECKPOINT
@@ -118,13 +121,40 @@ journal::ReportFiles reportFiles(const std::string& device) {
   return {"/proc/fs/jbd2/" + device + "-8/info", "/proc/fs/ext4/" + device + "/fc_info"};
 }
 
+std::string xfsHeadReport(const std::string& device) {
+  return "/sys/fs/xfs/" + device + "/log/log_head_lsn";
+}
+
+JournalInfo inspectXfs(int fd, const struct stat& st) {
+  JournalInfo info;
+  info.xfs = true;
+  info.journal = true;  // XFS always keeps a log
+  info.device = deviceName(st.st_dev);
+  if (const auto geometry = journal::readXfsGeometry(fd)) {
+    info.internal = geometry->internalLog;
+    info.journalBytes = geometry->internalLog ? geometry->logBytes : 0;
+    info.blockSize = geometry->blockSize;
+    info.inodeSize = geometry->inodeSize;
+  }
+  return info;
+}
+
+// Whether the log cycle can run in the folder: the log is inside the file system and its size
+// known, and the caller may make the scratch folder there.
+bool canCycleXfsLog(int fd, const JournalInfo& info) {
+  struct statvfs space {};
+  return info.internal && info.journalBytes > 0 && ::fstatvfs(fd, &space) == 0 &&
+         !(space.f_flag & ST_RDONLY) && space.f_favail > journal::XfsLogCycle::kLeastFiles &&
+         ::faccessat(fd, ".", W_OK | X_OK, AT_EACCESS) == 0;
+}
+
 JournalInfo inspectOpen(int fd) {
   JournalInfo info;
   struct statfs type {};
   struct stat st {};
-  if (::fstatfs(fd, &type) != 0 || type.f_type != EXT4_SUPER_MAGIC || ::fstat(fd, &st) != 0) {
-    return info;
-  }
+  if (::fstatfs(fd, &type) != 0 || ::fstat(fd, &st) != 0) return info;
+  if (type.f_type == XFS_SUPER_MAGIC) return inspectXfs(fd, st);
+  if (type.f_type != EXT4_SUPER_MAGIC) return info;
   info.device = deviceName(st.st_dev);
   // The ext2 driver reports the same magic number but keeps no folder in /proc/fs/ext4.
   if (info.device.empty() || !exists("/proc/fs/ext4/" + info.device)) return info;
@@ -212,7 +242,10 @@ class PosixJournals final : public Journals {
 
   bool canEmpty(const std::string& folder) override {
     Descriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (fd.get() < 0 || !inspectOpen(fd.get()).journal) return false;
+    if (fd.get() < 0) return false;
+    const JournalInfo info = inspectOpen(fd.get());
+    if (info.xfs) return canCycleXfsLog(fd.get(), info);
+    if (!info.journal) return false;
     // The kernel checks the caller's privilege before it looks at the dry-run flag.
     __u32 flags = kCheckpointZeroOut | kCheckpointDryRun;
     return ::ioctl(fd.get(), EXT4_IOC_CHECKPOINT, &flags) == 0;
@@ -233,6 +266,15 @@ class PosixJournals final : public Journals {
       return outcomeOf(JournalResult::Changed, JournalWay::Auto);
     }
     const JournalInfo info = inspectOpen(fd.get());
+    if (info.xfs) {
+      if (request.way == JournalWay::Checkpoint) {
+        return outcomeOf(JournalResult::Unsupported, JournalWay::Checkpoint, 0,
+                         "XFS offers no call that empties its log");
+      }
+      if (!info.internal) return outcomeOf(JournalResult::ExternalJournal, JournalWay::Rewrite);
+      journal::XfsLogCycle cycle(fd.get(), info.journalBytes, xfsHeadReport(info.device), request);
+      return cycle.run();
+    }
     if (!info.ext4) return outcomeOf(JournalResult::NotExt4, JournalWay::Auto);
     if (!info.journal) return outcomeOf(JournalResult::NoJournal, JournalWay::Auto);
 

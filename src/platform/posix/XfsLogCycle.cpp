@@ -1,0 +1,183 @@
+#include "platform/posix/XfsLogCycle.h"
+
+#include <fcntl.h>
+#include <linux/magic.h>
+#include <linux/types.h>
+#include <sys/ioctl.h>
+#include <sys/statfs.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <numeric>
+#include <vector>
+
+#include "platform/posix/JournalRewrite.h"
+
+namespace platform::journal {
+namespace {
+
+// The first form of the geometry XFS reports, which every kernel that mounts XFS answers; the
+// later forms only add fields after these. Declared here as the kernel defines it, so that the
+// build needs no XFS development headers.
+struct XfsGeometryV1 {
+  __u32 blocksize;
+  __u32 rtextsize;
+  __u32 agblocks;
+  __u32 agcount;
+  __u32 logblocks;  // size of the log, in file-system blocks
+  __u32 sectsize;
+  __u32 inodesize;
+  __u32 imaxpct;
+  __u64 datablocks;
+  __u64 rtblocks;
+  __u64 rtextents;
+  __u64 logstart;  // first block of an internal log; 0 when the log is on another device
+  unsigned char uuid[16];
+  __u32 sunit;
+  __u32 swidth;
+  __s32 version;
+  __u32 flags;
+  __u32 logsectsize;
+  __u32 rtsectsize;
+  __u32 dirblocksize;
+};
+static_assert(sizeof(XfsGeometryV1) == 112, "the kernel's layout of xfs_fsop_geom_v1");
+constexpr unsigned long kXfsGeometryV1 = _IOR('X', 100, XfsGeometryV1);
+
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  ~Descriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  int get() const { return fd_; }
+
+ private:
+  int fd_;
+};
+
+JournalOutcome failure(JournalResult result, int error, std::string detail) {
+  JournalOutcome outcome;
+  outcome.result = result;
+  outcome.way = JournalWay::Rewrite;
+  if (error) outcome.error = std::error_code(error, std::generic_category());
+  outcome.detail = std::move(detail);
+  return outcome;
+}
+
+// How many scratch files are made between two questions whether to stop.
+constexpr std::uint64_t kFilesBetweenStopChecks = 256;
+
+bool full(int error) {
+  return error == ENOSPC || error == EDQUOT;
+}
+
+}  // namespace
+
+std::optional<XfsGeometry> readXfsGeometry(int fd) {
+  struct statfs type {};
+  if (::fstatfs(fd, &type) != 0 || type.f_type != XFS_SUPER_MAGIC) return std::nullopt;
+  XfsGeometryV1 geometry{};
+  if (::ioctl(fd, kXfsGeometryV1, &geometry) != 0 || geometry.blocksize == 0) return std::nullopt;
+  XfsGeometry result;
+  result.blockSize = geometry.blocksize;
+  result.inodeSize = geometry.inodesize;
+  result.logBytes = static_cast<std::uint64_t>(geometry.logblocks) * geometry.blocksize;
+  result.internalLog = geometry.logstart != 0;
+  return result;
+}
+
+XfsLogCycle::XfsLogCycle(int folder, std::uint64_t logBytes, std::string headReport,
+                         const JournalRequest& request)
+    : folder_(folder), logBytes_(logBytes), headReport_(std::move(headReport)), request_(request) {}
+
+std::optional<LogPosition> XfsLogCycle::readHead() const {
+  return parseLogPosition(readReportFile(headReport_));
+}
+
+JournalOutcome XfsLogCycle::run() {
+  std::uint64_t done = 0;
+  ScratchFolder scratch(folder_);
+  JournalOutcome outcome = work(scratch, done);
+  const std::string name = scratch.name();
+  if (const int error = scratch.remove(); error && outcome.result == JournalResult::Cleaned) {
+    outcome = failure(JournalResult::Failed, error,
+                      "the scratch folder \"" + name + "\" could not be removed");
+  }
+  // What the work committed and the removal of the scratch folder reach the device.
+  if (::syncfs(folder_) != 0 && outcome.result == JournalResult::Cleaned) {
+    outcome =
+        failure(JournalResult::Failed, errno, "the file system could not be forced to the device");
+  }
+  outcome.bytes = done;
+  return outcome;
+}
+
+JournalOutcome XfsLogCycle::work(ScratchFolder& scratch, std::uint64_t& done) {
+  if (logBytes_ == 0) return failure(JournalResult::Failed, 0, "the log's size is unknown");
+  // The deletions are committed first, so everything written from here on comes after the
+  // copies of their names; the head is counted from there.
+  if (::syncfs(folder_) != 0) {
+    return failure(JournalResult::Failed, errno,
+                   "the file system could not be forced to the device");
+  }
+  const std::optional<LogPosition> start = readHead();
+
+  if (const int error = scratch.make()) {
+    return failure(full(error) ? JournalResult::NoSpace : JournalResult::Failed, error,
+                   "the scratch folder could not be made");
+  }
+  int made = 0;
+  while (scratch.files() < kFiles) {
+    if (scratch.files() % kFilesBetweenStopChecks == 0 && stopped()) {
+      return failure(JournalResult::Stopped, 0, {});
+    }
+    // Out of inodes or space: what was made may still be enough.
+    if ((made = scratch.makeFile()) != 0) break;
+  }
+  if (made && !full(made)) {
+    return failure(JournalResult::Failed, made, "a scratch file could not be made");
+  }
+  if (scratch.files() < kLeastFiles) {
+    struct statvfs space {};
+    const bool inodes = ::fstatvfs(folder_, &space) == 0 && space.f_favail == 0;
+    return failure(inodes ? JournalResult::NoInodes : JournalResult::NoSpace, made,
+                   "only " + std::to_string(scratch.files()) + " of the " +
+                       std::to_string(kLeastFiles) + " scratch files needed could be made");
+  }
+  std::vector<std::uint64_t> files(scratch.files());
+  std::iota(files.begin(), files.end(), std::uint64_t{0});
+  const Descriptor anchor(scratch.openFile(files.front()));
+  if (anchor.get() < 0) {
+    return failure(JournalResult::Failed, errno, "a scratch file could not be opened");
+  }
+
+  XfsLogBudget budget(logBytes_, scratch.files() * kLeastBytesPerFile);
+  budget.start(start);
+  const auto report = [&] {
+    done = budget.done();
+    if (request_.progress) request_.progress(std::min(done, budget.target()), budget.target());
+  };
+  report();
+  while (!budget.finished()) {
+    if (stopped()) return failure(JournalResult::Stopped, 0, {});
+    if (const int error = scratch.touch(files)) {
+      return failure(JournalResult::Failed, error, "a scratch file could not be changed");
+    }
+    // The fsync forces the log up to the last change, the first file's: the whole round.
+    if (::fsync(anchor.get()) != 0) {
+      return failure(JournalResult::Failed, errno, "a commit failed");
+    }
+    budget.committed(readHead());
+    report();
+  }
+  JournalOutcome outcome;
+  outcome.result = JournalResult::Cleaned;
+  outcome.way = JournalWay::Rewrite;
+  return outcome;
+}
+
+}  // namespace platform::journal
