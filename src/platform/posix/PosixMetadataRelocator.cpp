@@ -1,7 +1,7 @@
 // Moving the metadata block groups of a btrfs file system: BTRFS_IOC_BALANCE_V2 with the
-// metadata filter and no other condition, so every such group is moved. Data block groups left
-// empty (by an earlier fill, say) are given back first, so that the moved groups find
-// unallocated space to go to. The call
+// metadata filter and no other condition, so every such group is moved. Empty data block
+// groups are not given back first: their space, which may hold old file contents, would then
+// take the moved metadata, where no fill reaches. The call
 // blocks until all are moved, so it runs on a thread of its own while the caller waits on it in
 // bounded steps, reading its progress (BTRFS_IOC_BALANCE_PROGRESS) and cancelling it on request
 // (BTRFS_IOC_BALANCE_CTL), which the file system honours after the group it is moving.
@@ -49,7 +49,6 @@ class Descriptor {
 
 // Which block groups a step moves.
 enum class Groups {
-  EmptyData,     // data block groups holding nothing (moving one gives it back)
   Metadata,      // every metadata block group
   MixedMetadata  // every group, where data and metadata share them
 };
@@ -58,11 +57,6 @@ enum class Groups {
 int moveBlockGroups(int fd, Groups groups) {
   btrfs_ioctl_balance_args args{};
   switch (groups) {
-    case Groups::EmptyData:
-      args.flags = BTRFS_BALANCE_DATA;
-      args.data.flags = BTRFS_BALANCE_ARGS_USAGE;
-      args.data.usage = 0;  // used by less than one byte
-      break;
     case Groups::Metadata:
       args.flags = BTRFS_BALANCE_METADATA;
       break;
@@ -93,15 +87,10 @@ class PosixMetadataRelocator final : public MetadataRelocator {
     if (static_cast<unsigned long>(kind.f_type) != BTRFS_SUPER_MAGIC) {
       return std::make_error_code(std::errc::not_supported);
     }
-    // Room first: a failure here (a file system with mixed groups refuses it) leaves the
-    // moving of the metadata to say what stands in its way.
-    int error = run(top.get(), Groups::EmptyData, request);
-    if (error != EPERM && error != EACCES && error != ECANCELED && error != EINPROGRESS) {
-      error = run(top.get(), Groups::Metadata, request);
-      // Where data and metadata share block groups (small file systems made "mixed"), the file
-      // system moves them only together.
-      if (error == EINVAL) error = run(top.get(), Groups::MixedMetadata, request);
-    }
+    int error = run(top.get(), Groups::Metadata, request);
+    // Where data and metadata share block groups (small file systems made "mixed"), the file
+    // system moves them only together.
+    if (error == EINVAL) error = run(top.get(), Groups::MixedMetadata, request);
     if (error == 0) return {};
     if (error == EPERM || error == EACCES) {
       return std::make_error_code(std::errc::operation_not_permitted);
