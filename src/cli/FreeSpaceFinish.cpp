@@ -39,6 +39,10 @@ bool FreeSpaceWiped(const TRunOutcome& freeSpace, const std::string& root) {
 void MarkFinished(std::vector<TRunOutcome>& outcomes, const std::string& root) {
   const std::string shown = root.size() > 1 ? RemoveTrailingBackslash(root) : root;
   for (TRunOutcome& outcome : outcomes) {
+    // What may remain of names there is said by the free-space wipe itself.
+    std::erase_if(outcome.notes, [&](const TWipeFailure& note) {
+      return note.Reason == TWipeFailureReason::NamesInMetadata && note.FreeSpaceRoot == root;
+    });
     auto& failures = outcome.failures;
     for (auto it = failures.begin(); it != failures.end();) {
       if (!InFreeSpaceOf(*it, root)) {

@@ -66,7 +66,14 @@ enum class TWipeFailureReason {
   // A note: on a file system that writes every change to new blocks, the free space was
   // overwritten once, by the fill; passes over the filled file would have gone nowhere else.
   FilledOnce,
+  // A note: old copies of deleted names may stay in the metadata of a file system that writes
+  // every change to new blocks (btrfs); Detail says what the run did about them, or could not.
+  NamesInMetadata,
 };
+
+// The progress window's text while a file system's metadata is moved before its free space is
+// filled.
+extern const char* const kMovingMetadataText;
 
 struct TWipeFailure {
   std::string Path;
@@ -288,11 +295,34 @@ class TWipeEngine {
   // blocks were not reached.
   void NoteReach(const std::string& path, const TReachVerdict& verdict);
 
+  // Whether the metadata of a drive's file system was moved before its free space was filled,
+  // and the system's reason when it was not.
+  struct MetadataMove {
+    bool tried = false;  // the file system keeps names where a fill may reach them once moved
+    std::error_code error{};
+  };
+  // On btrfs, before the fill: moves every metadata block group of the file system mounted at
+  // `root` (`device`, reached through `mount`), so that the blocks holding old copies of names
+  // become space the fill writes over. The progress window shows it; Stop cancels it (Aborted
+  // is then set).
+  MetadataMove MoveMetadata(const std::string& root, const std::string& fileSystem,
+                            std::uint64_t device, std::uint64_t mount);
+  // After a free-space wipe of `root`: says what may remain of names in its metadata.
+  void NoteNamesInMetadata(const std::string& root, const std::string& fileSystem,
+                           const MetadataMove& move);
+  // At the end of a run: names the btrfs drives files were deleted on whose free space the run
+  // did not wipe afterwards.
+  void NoteNamesLeftByFiles();
+
   bool running_ = false;
   // Whether a file's layout is looked at around its passes (not for the free space's own file),
   // and the verdict on the last file overwritten.
   bool checkReach_ = true;
   TReachVerdict reach_;
+  // The kind of file system that held the file last overwritten (empty when not told), and the
+  // btrfs drives files were deleted on since their free space was last wiped in this run.
+  std::string reachFileSystem_;
+  std::vector<std::string> namesLeftOn_;
   std::optional<JournalCleanup> journal_;  // while a run is on
   // Whose journals the run clears of names: every file system it deleted on, none, or those
   // that may be asked to empty theirs (the default). Journals that hold file contents

@@ -270,6 +270,8 @@ void TWipeEngine::WipeDriveFreeSpace(const TWipeItem& item) {
     Fail(root, TWipeFailureReason::NoLongerMounted);
     return;
   }
+  // btrfs moves its metadata first, so that the fill reaches where old names were.
+  const MetadataMove metadata = MoveMetadata(root, fileSystem, bound->id.device, rootMount);
   IWipeProgress& window = progress();
   window.ShowFile("Creating temporary file...");
   window.SetFileRange(100);
@@ -398,4 +400,5 @@ void TWipeEngine::WipeDriveFreeSpace(const TWipeItem& item) {
   if (discard && !files.info(temporary) && ask() && !moved) {
     DiscardFreeBlocks(root, bound->total);
   }
+  NoteNamesInMetadata(root, fileSystem, metadata);
 }

@@ -152,6 +152,8 @@ std::string WipeFailureText(TWipeFailureReason reason) {
       return "space kept for the file system's metadata cannot be filled by a file";
     case TWipeFailureReason::FilledOnce:
       return "free space was overwritten once, by the fill";
+    case TWipeFailureReason::NamesInMetadata:
+      return "names may remain in the file system's metadata";
   }
   return "was not wiped";
 }
@@ -164,10 +166,12 @@ std::string DescribeFailure(const TWipeFailure& failure) {
     return text + ": not wiped";
   }
   // Where a verification failed reads on from the text ("verification failed at byte 512").
+  // What may remain of names reads on as one sentence ("...; a drive that ... keeps them").
   const char* joint = failure.Reason == TWipeFailureReason::VerificationFailed ||
                               failure.Reason == TWipeFailureReason::NotOverwrittenInPlace
                           ? " "
-                          : ": ";
+                      : failure.Reason == TWipeFailureReason::NamesInMetadata ? "; "
+                                                                              : ": ";
   if (!failure.Detail.empty()) text += joint + failure.Detail;
   if (failure.Error) text += " (" + failure.Error.message() + ")";
   return text;
@@ -179,7 +183,8 @@ bool LeavesSomethingBehind(const TWipeFailure& failure) {
          failure.Reason != TWipeFailureReason::JournalNotCleared &&
          failure.Reason != TWipeFailureReason::LeftoverRemoved &&
          failure.Reason != TWipeFailureReason::KeptForMetadata &&
-         failure.Reason != TWipeFailureReason::FilledOnce;
+         failure.Reason != TWipeFailureReason::FilledOnce &&
+         failure.Reason != TWipeFailureReason::NamesInMetadata;
 }
 
 void TWipeEngine::Fail(const std::string& path, TWipeFailureReason reason, std::error_code error,
@@ -216,6 +221,7 @@ void TWipeEngine::Execute() {
   Aborted = false;
   Failures.clear();
   Notes.clear();
+  namesLeftOn_.clear();
   itemsReached_ = 0;
   stoppedInFile_.clear();
   stoppedInDrive_.clear();
@@ -269,6 +275,7 @@ void TWipeEngine::Execute() {
       Fail(running, TWipeFailureReason::Interrupted, {}, WhatEscaped());
     }
   }
+  NoteNamesLeftByFiles();
   if (journal_) {
     try {
       ClearJournals();
@@ -429,6 +436,14 @@ bool TWipeEngine::OnSystemFileSystem(platform::Folder& folder, const std::string
 }
 
 void TWipeEngine::NoteReach(const std::string& path, const TReachVerdict& verdict) {
+  // Its name stays in the file system's metadata until a free-space wipe moves that.
+  if (reachFileSystem_ == "btrfs") {
+    const std::string root = platform::drives().rootOf(path);
+    if (!root.empty() &&
+        std::find(namesLeftOn_.begin(), namesLeftOn_.end(), root) == namesLeftOn_.end()) {
+      namesLeftOn_.push_back(root);
+    }
+  }
   if (verdict.Reach == TOverwriteReach::Shared) {
     Fail(path, TWipeFailureReason::SharedBlocks);
     return;
@@ -553,6 +568,7 @@ TWipeEngine::Overwrite TWipeEngine::OverwriteEntry(platform::Folder& folder,
     reach_ = {};
     std::optional<platform::FileLayout> before;
     if (checkReach_) before = file->layout();
+    reachFileSystem_ = before ? before->fileSystem : std::string();
 
     const bool signature = WipeMethodsManager->WriteSignature;
     const int total = static_cast<int>(passes.size()) + (signature ? 1 : 0);

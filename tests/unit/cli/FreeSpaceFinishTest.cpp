@@ -65,3 +65,22 @@ TEST(FreeSpaceFinishTest, OnlyDrivesWipedWithoutLeavingAnythingFinishTheirFiles)
             "free space of /home was wiped after it");
   EXPECT_EQ(outcomes[1].failures.size(), 1u);
 }
+
+TEST(FreeSpaceFinishTest, TheFreeSpaceWipeAnswersForNamesLeftInTheMetadataOfItsDriveAlone) {
+  const auto names = [](const std::string& root) {
+    return TWipeFailure{root,
+                        TWipeFailureReason::NamesInMetadata,
+                        {},
+                        "wipe the free space of " + root + " to remove most of them",
+                        root};
+  };
+  TRunOutcome files;
+  files.failures = {Elsewhere("/home/a", "/home")};
+  files.notes = {names("/home/"), names("/data/")};
+  std::vector<TRunOutcome> outcomes{files};
+  MarkFinished(outcomes, "/home/");
+  // The drive wiped says itself what may remain there; the other drive's note stays.
+  ASSERT_EQ(outcomes[0].notes.size(), 2u);
+  EXPECT_EQ(outcomes[0].notes[0], names("/data/"));
+  EXPECT_EQ(outcomes[0].notes[1].Reason, TWipeFailureReason::NotOverwrittenInPlace);
+}
