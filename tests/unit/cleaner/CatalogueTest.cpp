@@ -87,7 +87,20 @@ TEST_F(CatalogueTest, TheCatalogueHoldsTheItemsInOrderWithTheirDefaults) {
                                {"KdeActivities", false, false},
                                {"LibreOfficeRecentDocuments", false, false},
                                {"VlcRecentMedia", false, false},
-                               {"GimpRecentDocuments", false, false}};
+                               {"GimpRecentDocuments", false, false},
+                               // The recently used lists of their page.
+                               {"RecentWordPad", true, false},
+                               {"RecentPaint", true, false},
+                               {"RecentMediaPlayer", true, false},
+                               {"RecentMediaPlayerUrls", true, false},
+                               {"RecentExplorerDocuments", true, false},
+                               {"RecentOpenSave", true, false},
+                               {"RecentLastVisited", true, false},
+                               {"RecentRun", true, false},
+                               {"RecentTypedUrls", true, false},
+                               {"RecentMountPoints", true, false},
+                               {"RecentMapNetworkDrive", true, false},
+                               {"RecentDesktopFiles", false, false}};
   TEraserEngine engine;
   ASSERT_EQ(engine.Erasers.size(), std::size(expected));
   for (std::size_t i = 0; i < std::size(expected); ++i) {
