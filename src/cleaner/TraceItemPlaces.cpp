@@ -33,6 +33,18 @@ const TPlace kPlaces[] = {
 
 // The groups of items that name places of Windows only, by the start of their names.
 const char* const kWindowsOnlyPrefixes[] = {"IEErase", "AOL"};
+// The items of the Windows group that read lists and settings only Windows keeps in its
+// registry (on Linux they reach the program's own registry store, which holds them only when a
+// registry was imported into it).
+const char* const kWindowsRegistryItems[] = {"EraseRunHistory",
+                                             "EraseFindComputer",
+                                             "EraseFindFilesFolders",
+                                             "EraseWindowsOpenSaveHistory",
+                                             "EraseRegistryStreams",
+                                             "EraseWindowsSWAP",
+                                             "ErasePaintRecentFileList",
+                                             "EraseWordpadRecentFileList",
+                                             "EraseMediaPlayerRecentFileList"};
 
 }  // namespace
 
@@ -49,6 +61,9 @@ std::string TraceItemPlaces::PlaceOf(const std::string& itemName) {
 bool TraceItemPlaces::WindowsOnly(const std::string& itemName) {
   for (const char* prefix : kWindowsOnlyPrefixes) {
     if (itemName.compare(0, std::strlen(prefix), prefix) == 0) return true;
+  }
+  for (const char* name : kWindowsRegistryItems) {
+    if (itemName == name) return true;
   }
   for (const TRecentList& list : RecentLists::All()) {
     if (*list.Name && itemName == list.Name) return !list.LinuxPlace;

@@ -1,7 +1,7 @@
 #pragma once
 // Where the trace items whose captions name Windows places reach on Linux, and which items
-// name places that Linux never has (Internet Explorer, AOL, and the lists Windows keeps in its
-// registry). The captions stay as they are; the windows show the place beside them.
+// name places that Linux never has (Internet Explorer, AOL, and the lists and settings Windows
+// keeps in its registry). The captions stay as they are; the windows show the place beside them.
 
 #include <string>
 

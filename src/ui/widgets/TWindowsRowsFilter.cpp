@@ -34,7 +34,7 @@ bool ApplyTo(QTreeWidgetItem* row, bool show) {
 TWindowsRowsFilter::TWindowsRowsFilter(QWidget* neighbour, const QString& boxName,
                                        std::vector<QTreeWidget*> lists)
     : QObject(neighbour), lists_(std::move(lists)) {
-  box_ = new QCheckBox(tr("Show &Windows items"), neighbour->parentWidget());
+  box_ = new QCheckBox(tr("Show Wi&ndows items"), neighbour->parentWidget());
   box_->setObjectName(boxName);
   box_->setToolTip(tr("Show the rows of places that only Windows has"));
   auto* layout = qobject_cast<QBoxLayout*>(neighbour->parentWidget()->layout());
