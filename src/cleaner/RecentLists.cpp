@@ -39,13 +39,17 @@ std::optional<std::string> WithoutBookmarks(const std::string& text, std::size_t
   return std::string(DesktopRecentFiles::kEmptyList);
 }
 
-void ClearDesktopLists(TEraseFiles& item) {
+}  // namespace
+
+void RecentLists::ClearDesktopLists(TEraseFiles& item) {
   const std::string list = DesktopRecentFiles::ListPath();
   if (!list.empty()) RewriteListFile(item, list, WithoutBookmarks, "recently used files");
   // The folder itself stays: the desktop expects to find it.
   const std::string documents = DesktopRecentFiles::DocumentsFolder();
   if (IsFolder(documents)) item.AddFolder(documents, "*", true, true);
 }
+
+namespace {
 
 void CollectValues(TEraseRegistry& item, const std::string& key, bool mountPointsOnly) {
   const auto names = platform::registry().valueNames(kCurrentUser, key);
@@ -120,7 +124,9 @@ TEraser* RecentLists::AddItem(TCustomEraserEngine& engine, const TRecentList& li
       return nullptr;
     case TRecentListKind::Desktop:
       item = std::make_unique<TEraseFiles>();
-      item->OnErase = [](TEraser& self) { ClearDesktopLists(static_cast<TEraseFiles&>(self)); };
+      item->OnErase = [](TEraser& self) {
+        RecentLists::ClearDesktopLists(static_cast<TEraseFiles&>(self));
+      };
       break;
     case TRecentListKind::Values:
     case TRecentListKind::MountPoints: {

@@ -10,6 +10,7 @@
 #include <vector>
 
 class TCustomEraserEngine;
+class TEraseFiles;
 class TEraser;
 
 // What an item of a list deletes.
@@ -45,6 +46,11 @@ class RecentLists {
   // Appends an item that deletes every value of a key of another program's list (found by a
   // search or added by hand); its caption is the key.
   static TEraser* AddKeyItem(TCustomEraserEngine& engine, const std::string& key);
+
+  // The work of the desktop's list, for any item that clears it: the bookmark file is rewritten
+  // without its bookmarks (an empty document of the same form, replaced as one step), and the
+  // entries of the documents folder are deleted by the item's walk (the folder stays).
+  static void ClearDesktopLists(TEraseFiles& item);
 
   // Whether the list holds something to clear now.
   static bool Holds(const TRecentList& list);
