@@ -222,6 +222,11 @@ void TRecentFilesPage::btnRecentExecuteClick() {
   }
   const bool stored = reg().endBatch();
   for (const TCleanRecord& left : engine.Left) failed(left.What, left.Reason);
+  // What else the user should hear of (a journal that kept the old names, say).
+  QString notes;
+  for (const TCleanRecord& note : engine.Notes) {
+    notes += q(note.What + ": " + note.Reason) + QLatin1Char('\n');
+  }
   for (TCleanTask& task : tasks) {
     const std::string name = task.known == kOtherList ? task.key : knownLists()[task.known].Name;
     task.failed = run.Summary(name).Left > 0;
@@ -250,6 +255,7 @@ void TRecentFilesPage::btnRecentExecuteClick() {
   if (!failures_.empty()) {
     QString details;
     for (const std::string& failure : failures_) details += q(failure) + QLatin1Char('\n');
+    details += notes;
     Prompts().DetailedMessage(
         TReportKind::Warning,
         QStringLiteral("The Clear recently used files task has not been completed. Left: %1.")
@@ -257,9 +263,13 @@ void TRecentFilesPage::btnRecentExecuteClick() {
         QString(), details.trimmed());
     return;
   }
-  Prompts().MessageDialog(
-      TMessageKind::Information,
-      QStringLiteral("The Clear recently used files task has been completed successfully!"));
+  const QString done =
+      QStringLiteral("The Clear recently used files task has been completed successfully!");
+  if (!notes.isEmpty()) {
+    Prompts().DetailedMessage(TReportKind::Plain, done, QString(), notes.trimmed());
+    return;
+  }
+  Prompts().MessageDialog(TMessageKind::Information, done);
 }
 
 void TRecentFilesPage::btnRecentCloseClick() {
