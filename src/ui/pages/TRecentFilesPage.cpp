@@ -9,6 +9,8 @@
 
 #include "cleaner/RecentLists.h"
 #include "cleaner/TCleaningRun.h"
+#include "core/TIniFile.h"
+#include "core/TWipeEngine.h"
 #include "core/TWipeMethodsManager.h"
 #include "core/WipeServices.h"
 #include "dialogs/PromptService.h"
@@ -51,6 +53,11 @@ platform::Registry& reg() {
 QString q(const std::string& text) {
   return QString::fromLocal8Bit(text);
 }
+
+// The overwrite choice of the Clean traces page, and the engine whose method it uses.
+const char* const kTracesSection = "CleanTraces";
+const char* const kOverwriteKey = "OverwriteFiles";
+const char* const kFilesEngine = "WipeFiles";
 
 // The names a search looks for below each key, in order of preference.
 const std::array<const char*, 3> kMruNames = {"Recent File List", "Recent Files", "File Name MRU"};
@@ -206,6 +213,13 @@ void TRecentFilesPage::btnRecentExecuteClick() {
     items.push_back(task.known == kOtherList
                         ? RecentLists::AddKeyItem(engine, task.key)
                         : RecentLists::AddItem(engine, knownLists()[task.known]));
+  }
+  // The overwrite choice of the Clean traces page holds for these lists too: their files are
+  // then wiped with the method of the Delete-with-wiping engine, by an engine of their own.
+  TWipeEngine overwrite(kFilesEngine);
+  if (TIniFile(TWipeMethodsManager::SettingsFileName())
+          .ReadBool(kTracesSection, kOverwriteKey, false)) {
+    engine.Overwrite = &overwrite;
   }
   TCleaningRun run(engine);
   run.ClearJournals = WipeMethodsManager && WipeMethodsManager->EraseJournalNames;

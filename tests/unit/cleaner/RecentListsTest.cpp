@@ -74,24 +74,6 @@ class RecentListsTest : public CleanerTest {
 
 const std::string kExplorer = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer";
 
-TEST_F(RecentListsTest, TheGroupHoldsOneItemPerListWithARoutineAfterTheLinuxItems) {
-  TEraserEngine engine;
-  const TTraceGroup& recent = TEraserEngine::Groups().back();
-  EXPECT_STREQ(recent.Key, "recent");
-  EXPECT_EQ(recent.First, 45u);
-  ASSERT_EQ(recent.First + recent.Count, engine.Erasers.size());
-  std::size_t next = recent.First;
-  for (const TRecentList& list : RecentLists::All()) {
-    if (list.Kind == TRecentListKind::None) continue;
-    SCOPED_TRACE(list.Caption);
-    EXPECT_EQ(engine.Erasers[next]->Name, list.Name);
-    EXPECT_EQ(engine.Erasers[next]->Caption, list.Caption);
-    EXPECT_FALSE(engine.Erasers[next]->Enabled);
-    ++next;
-  }
-  EXPECT_EQ(next, engine.Erasers.size());
-}
-
 TEST_F(RecentListsTest, EachRegistryListLosesItsEntriesAndNothingElse) {
   struct Case {
     const char* caption;
@@ -191,16 +173,6 @@ TEST_F(RecentListsTest, ABookmarkFileOfAnotherFormIsLeftAsItIsAndNamed) {
   ASSERT_EQ(engine.Left.size(), 1u);
   EXPECT_EQ(engine.Left.front().What, list);
   EXPECT_EQ(readFileBytes(list), "<html><bookmark/></html>");
-}
-
-TEST_F(RecentListsTest, AListOfAnotherProgramLosesEveryValueOfItsKey) {
-  Values("Software\\Editor\\Recent File List", {"File1", "File2"});
-  EXPECT_TRUE(RecentLists::KeyHolds("Software\\Editor\\Recent File List"));
-  TCustomEraserEngine engine;
-  RecentLists::AddKeyItem(engine, "Software\\Editor\\Recent File List")->Erase();
-  EXPECT_EQ(engine.Removed.size(), 2u);
-  EXPECT_EQ(ValuesOf("Software\\Editor\\Recent File List"), Names{});
-  EXPECT_FALSE(RecentLists::KeyHolds("Software\\Editor\\Recent File List"));
 }
 
 }  // namespace
