@@ -1,6 +1,18 @@
 #include "cleaner/TCleaningRun.h"
 
+#include <algorithm>
 #include <exception>
+
+#include "platform/Registry.h"
+
+namespace {
+
+// The records of registry keys and values begin with the name of their root.
+bool IsRegistryRecord(const TCleanRecord& record) {
+  return record.What.rfind("HKEY_", 0) == 0;
+}
+
+}  // namespace
 
 bool TCleaningRun::Run(const std::vector<TEraser*>& items, bool preview, const TProgress& progress,
                        const std::function<void()>& clearing) {
@@ -9,6 +21,11 @@ bool TCleaningRun::Run(const std::vector<TEraser*>& items, bool preview, const T
   engine_.ClearRecords();
   engine_.Cancelled = false;
   engine_.Preview = preview;
+  // The registry deletions of a clean are written to the registry store in one step at its end,
+  // not once per value: a list of thousands of values would otherwise rewrite the store as
+  // many times.
+  platform::Registry& registry = platform::registry();
+  if (!preview) registry.beginBatch();
   for (std::size_t i = 0; i < items.size() && !engine_.Cancelled; ++i) {
     TEraser& item = *items[i];
     if (progress) progress(i, item);
@@ -20,6 +37,7 @@ bool TCleaningRun::Run(const std::vector<TEraser*>& items, bool preview, const T
     }
   }
   engine_.Preview = false;
+  if (!preview && !registry.endBatch()) KeepUnwrittenRegistryRecords(registry.problem());
   if (ClearJournals && !engine_.Cancelled && engine_.Journal.Pending()) {
     if (clearing) clearing();
     const auto stop = [this] { return engine_.Cancelled; };
@@ -34,6 +52,17 @@ bool TCleaningRun::Run(const std::vector<TEraser*>& items, bool preview, const T
   engine_.Journal = JournalCleanup();
   running_ = false;
   return !engine_.Cancelled;
+}
+
+void TCleaningRun::KeepUnwrittenRegistryRecords(const std::string& problem) {
+  // None of the run's registry deletions remain: what was recorded as removed stays.
+  const std::string reason = "the registry store could not be written" +
+                             (problem.empty() ? std::string() : ": " + problem);
+  auto& removed = engine_.Removed;
+  for (const TCleanRecord& record : removed) {
+    if (IsRegistryRecord(record)) engine_.Left.push_back({record.Item, record.What, 0, reason});
+  }
+  removed.erase(std::remove_if(removed.begin(), removed.end(), IsRegistryRecord), removed.end());
 }
 
 TItemSummary TCleaningRun::Summary(const std::string& itemName) const {

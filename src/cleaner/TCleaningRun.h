@@ -25,7 +25,9 @@ class TCleaningRun {
   // Called before each item with its place in the run.
   using TProgress = std::function<void(std::size_t index, const TEraser& item)>;
 
-  // Forgets the records of earlier runs, then runs the items in order. An item that fails
+  // Forgets the records of earlier runs, then runs the items in order. A clean writes its
+  // registry deletions to the store once, at its end; when that write fails, none of them
+  // remain and each is recorded as left, with the reason. An item that fails
   // (raises) is named in the records with the reason, and the run goes on. False when the run
   // was stopped.
   // A real clean that deleted something ends by clearing the old copies of the deleted names
@@ -42,6 +44,10 @@ class TCleaningRun {
   TItemSummary Summary(const std::string& itemName) const;
 
  private:
+  // The registry store refused the run's changes: its registry records move from Removed to
+  // Left with the reason.
+  void KeepUnwrittenRegistryRecords(const std::string& problem);
+
   TCustomEraserEngine& engine_;
   bool running_ = false;
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "cleaner/TCustomEraserEngine.h"
+#include "core/WipeServices.h"
 
 namespace {
 
@@ -67,6 +68,8 @@ void TEraseRegistry::DeleteValue(platform::RegistryRoot rootKey, const std::stri
 void TEraseRegistry::Erase() {
   TEraser::Erase();
   for (const auto& item : Items) {
+    // A list of thousands of values lets the windows repaint and see Stop between them.
+    WipeServices().ProcessMessages();
     if (Cancelled()) break;
     if (item->Kind == ekRegKey) {
       DeleteKey(item->RootKey, item->Key);

@@ -8,6 +8,7 @@
 #include "cleaner/CleanerEnvironment.h"
 #include "cleaner/DesktopTraces.h"
 #include "cleaner/PrefsValues.h"
+#include "cleaner/RecentLists.h"
 #include "cleaner/WindowsTraces.h"
 #include "cleaner/XmlReader.h"
 #include "core/Helpers.h"
@@ -194,6 +195,7 @@ const std::vector<TTraceGroup>& TEraserEngine::Groups() {
        4},
       {"desktop", "Desktop", 39, 3},
       {"applications", "Applications", 42, 3},
+      {"recent", "Recently used lists", 45, RecentLists::ItemCount()},
   };
   return groups;
 }
@@ -221,6 +223,8 @@ void TEraserEngine::BuildLinuxItems() {
         ClearLibreOfficeRecentDocuments);
   files(VlcRecentMedia, "VlcRecentMedia", "VLC Recent Media", ClearVlcRecentMedia);
   files(GimpRecentDocuments, "GimpRecentDocuments", "GIMP Recent Documents", ClearGimpDocuments);
+  // The lists of the Clear-recently-used-files page, one item each.
+  RecentLists::AddItems(*this);
 }
 
 void TEraserEngine::SetLoadAtStartup(bool value) {

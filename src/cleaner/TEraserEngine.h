@@ -2,7 +2,8 @@
 // The trace-cleaning engine: the catalogue of 35 cleanable items, the program options, and the
 // Shredder, plug-in, Misc and Scheduler sections, all configured from "prefs.dat"; after the
 // catalogue, the items of the traces a Linux desktop leaves (Chromium-family browsers, Desktop,
-// Applications), which "prefs.dat" does not hold.
+// Applications, and the recently used lists of the Clear-recently-used-files page), which
+// "prefs.dat" does not hold.
 
 #include <memory>
 #include <string>

@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "cleaner/CleanerEnvironment.h"
-#include "cleaner/DesktopRecentFiles.h"
+#include "cleaner/RecentLists.h"
 #include "cleaner/TCustomEraserEngine.h"
 #include "cleaner/TmpfilesExclusions.h"
 #include "core/Helpers.h"
@@ -68,26 +68,7 @@ void ClearRecentDocuments(TEraseFiles& item) {
   if (const std::string recent = GetSpecialFolder(sfRecent); !recent.empty()) {
     item.AddFolder(recent, "*.*", true, true);
   }
-  TCustomEraserEngine* engine = item.Engine;
-  if (engine && engine->Preview) {
-    if (DesktopRecentFiles::HasSomethingToClear()) {
-      engine->RecordRemoved(item, DesktopRecentFiles::ListPath() + ", " +
-                                      DesktopRecentFiles::DocumentsFolder() +
-                                      ": the recently used files");
-    }
-    return;
-  }
-  const DesktopRecentFiles::Outcome outcome =
-      DesktopRecentFiles::Clear([&item] { return item.Cancelled(); });
-  if (!engine) return;
-  if (outcome.ListEmptied) engine->RecordRemoved(item, DesktopRecentFiles::ListPath());
-  if (outcome.RemovedEntries > 0) {
-    engine->RecordRemoved(item, DesktopRecentFiles::DocumentsFolder() + ": " +
-                                    std::to_string(outcome.RemovedEntries) + " entries");
-  }
-  for (const DesktopRecentFiles::Failure& failure : outcome.Failures) {
-    engine->RecordLeft(item, failure.Path, failure.Reason);
-  }
+  RecentLists::ClearDesktopLists(item);
 }
 
 void CollectSearchHistory(TEraseRegistry& item, const std::string& ntKey,

@@ -11,8 +11,8 @@ class ECleanerError : public std::runtime_error {
 };
 
 // The shell's Recent folder (where the system has one), and the desktop's own lists: the
-// recently-used bookmark file, emptied to a valid document, and the RecentDocuments folder. In a
-// preview the desktop's lists are only named when they hold something.
+// recently-used bookmark file, emptied to a valid document, and the entries of the
+// RecentDocuments folder, as the item of the recently used lists clears them.
 void ClearRecentDocuments(TEraseFiles& item);
 // The list-order value "MRUList" and the numbered values of a search history, in number order
 // up to the first missing number: "000", "001", ... on the NT family, "a", "b", ... on 9x.

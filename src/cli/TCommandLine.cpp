@@ -134,9 +134,9 @@ int TCommandLine::Run(int argc, char** argv) {
                   "when the schedule is on and due, asking nothing, and record the outcome in "
                   "scheduled-clean.log in the settings folder; the timer of the schedule runs it");
   clean->add_option("ITEM", options.clean.items,
-                    "Items by number (1 to 45, in the order of the Clean traces page), by name "
+                    "Items by number (1 to 57, in the order of the Clean traces page), by name "
                     "or caption, or by group (windows, ie, mozilla, aol, opera, chromium, "
-                    "desktop, applications); default: the items checked on that page");
+                    "desktop, applications, recent); default: the items checked on that page");
 
   // Everything after the first "--" is a path, whatever it looks like. CLI11 is given only what
   // comes before it: within a subcommand it takes "--" only before the first path.

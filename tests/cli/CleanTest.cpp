@@ -78,7 +78,7 @@ TEST_F(Clean, APreviewNamesWhatTheCleanThenRemoves) {
 
 TEST_F(Clean, AWordThatNamesNoItemIsAUsageErrorAndNothingIsRemoved) {
   for (const std::vector<std::string>& args : {std::vector<std::string>{"clean", "1", "0"},
-                                               {"clean", "46", "1"},
+                                               {"clean", "58", "1"},
                                                {"clean", "no-such-item", "1"}}) {
     const CliResult result = run(args);
     EXPECT_EQ(result.status, 2) << args.back();
@@ -148,6 +148,42 @@ TEST_F(Clean, AGroupWordCleansEveryItemOfItsGroupAndNoOther) {
   EXPECT_EQ(readFileBytes(cookies), "not sqlite");
   EXPECT_TRUE(pathExists(recent));
 }
+TEST_F(Clean, TheRecentGroupClearsTheDesktopsListsAndLeavesTheRestByteForByte) {
+  const std::string bookmarks =
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<xbel version=\"1.0\"\n"
+      "      xmlns:bookmark=\"http://www.freedesktop.org/standards/desktop-bookmarks\"\n"
+      "      xmlns:mime=\"http://www.freedesktop.org/standards/shared-mime-info\"\n>\n"
+      "  <bookmark href=\"file:///home/u/secret.pdf\" added=\"2026-12-01T10:00:00.1Z\" "
+      "modified=\"2026-12-01T10:00:00.1Z\" visited=\"2026-12-01T10:00:00.1Z\">\n"
+      "    <info><metadata owner=\"http://freedesktop.org\">"
+      "<mime:mime-type type=\"application/pdf\"/></metadata></info>\n"
+      "  </bookmark>\n</xbel>\n";
+  const std::string list = t.write("home/.local/share/recently-used.xbel", bookmarks);
+  const std::string places = t.write("home/.local/share/user-places.xbel", bookmarks);
+  const std::string trashed = t.write("home/.local/share/Trash/files/old.txt", "trashed");
+  const std::string history = t.write("home/.bash_history", "a command\n");
+
+  // Item 57, the last, is the desktop's list; a preview by number changes nothing.
+  const CliResult preview = run({"clean", "--preview", "57"});
+  EXPECT_EQ(preview.status, 0) << preview.err;
+  EXPECT_NE(preview.out.find(list + ": 1 recently used files"), std::string::npos) << preview.out;
+  EXPECT_EQ(readFileBytes(list), bookmarks);
+  EXPECT_TRUE(pathExists(recent));
+
+  const CliResult clean = run({"clean", "recent"});
+  EXPECT_EQ(clean.status, 0) << clean.err;
+  EXPECT_EQ(readFileBytes(list).find("secret.pdf"), std::string::npos);
+  EXPECT_NE(readFileBytes(list).find("<xbel"), std::string::npos);
+  EXPECT_FALSE(pathExists(recent));
+  EXPECT_TRUE(fsys::is_directory(home + "/.local/share/RecentDocuments"));
+  for (const auto& [path, bytes] :
+       {std::pair{places, bookmarks}, std::pair{trashed, std::string("trashed")},
+        std::pair{history, std::string("a command\n")},
+        std::pair{kept, std::string("not a trace")}}) {
+    EXPECT_EQ(readFileBytes(path), bytes) << path;
+  }
+}
+
 TEST_F(Clean, AScheduledCleanRemovesOnlyTheScheduledItemsAndRecordsItsOutcome) {
   const std::string temporary = t.write("tmp/old.txt", "old");
   fsys::last_write_time(temporary, fsys::file_time_type::clock::now() - std::chrono::hours(48));

@@ -70,10 +70,11 @@ class CleanTracesPageTest : public QObject {
   void itemsAreGroupedAndGreyedWhereNothingIsFound() {
     TracesFixture t;
     t.page()->RefreshAvailability();
-    // The catalogue's five groups, then Chromium-family browsers, Desktop and Applications.
-    QCOMPARE(t.tree()->topLevelItemCount(), 8);
-    const int counts[] = {14, 9, 4, 4, 4, 4, 3, 3};
-    for (int i = 0; i < 8; ++i) QCOMPARE(t.tree()->topLevelItem(i)->childCount(), counts[i]);
+    // The catalogue's five groups, then Chromium-family browsers, Desktop, Applications and the
+    // recently used lists.
+    QCOMPARE(t.tree()->topLevelItemCount(), 9);
+    const int counts[] = {14, 9, 4, 4, 4, 4, 3, 3, 12};
+    for (int i = 0; i < 9; ++i) QCOMPARE(t.tree()->topLevelItem(i)->childCount(), counts[i]);
     QVERIFY(t.tree()->topLevelItem(6)->text(0) == "Desktop");
 
     QTreeWidgetItem* cookies = t.row("Netscape/Mozilla Cookies");

@@ -85,6 +85,7 @@ class RecentFilesPageTest : public QObject {
   void nothingChangesTheListsWhileACleanRuns();
   void aCleanLooksAtTheListsWhenItStartsAndNamesWhatFilledMeanwhile();
   void cleanAsksNamingTheListsItClears();
+  void theOverwriteChoiceOfCleanTracesHoldsForTheDesktopsLists();
 };
 
 void RecentFilesPageTest::knownListsAreClearedAndRowsWithNothingAreDisabled() {
@@ -352,6 +353,31 @@ void RecentFilesPageTest::cleanAsksNamingTheListsItClears() {
   QCOMPARE(values(f, kExplorer + "\\RunMRU"), Names{});
   QCOMPARE(f.prompts.lastMessage().caption, QStringLiteral("Information"));
   QVERIFY(f.prompts.unexpected.empty());
+}
+
+void RecentFilesPageTest::theOverwriteChoiceOfCleanTracesHoldsForTheDesktopsLists() {
+  for (const bool overwrite : {false, true}) {
+    MainFormFixture f;
+    f.withCatalogue();
+    f.folder.write(
+        "program/Ferrovane.ini",
+        std::string("[Settings]\nConfirmEraseAllFiles=0\n[CleanTraces]\nOverwriteFiles=") +
+            (overwrite ? "1" : "0") + "\n");
+    const std::string list = f.folder.write("home/.local/share/recently-used.xbel",
+                                            "<xbel><bookmark href=\"file:///x\"/></xbel>");
+    const std::string entry =
+        f.folder.write("home/.local/share/RecentDocuments/x.desktop", "[Desktop Entry]\n");
+    f.prompts.confirmations = {true};
+    click(f, "btnRecentExecute");
+    QVERIFY(!pathExists(entry));
+    QCOMPARE(readFileBytes(list), std::string(DesktopRecentFiles::kEmptyList));
+    // The bookmark file is replaced, not overwritten: with the choice on, the page says so.
+    const auto& message = f.prompts.lastMessage();
+    QCOMPARE(message.text,
+             QStringLiteral("The Clear recently used files task has been completed successfully!"));
+    QCOMPARE(message.details.contains(QStringLiteral("replaced, not overwritten")), overwrite);
+    QCOMPARE(message.details.contains(QString::fromStdString(list)), overwrite);
+  }
 }
 
 QTEST_MAIN(RecentFilesPageTest)

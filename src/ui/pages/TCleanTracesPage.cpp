@@ -6,6 +6,7 @@
 
 #include "cleaner/TEraserEngine.h"
 #include "cleaner/TScheduledCleanLog.h"
+#include "cleaner/TraceItemPlaces.h"
 #include "core/TIniFile.h"
 #include "core/TWipeEngine.h"
 #include "core/TWipeMethodsManager.h"
@@ -14,6 +15,7 @@
 #include "ui/TfSchedule.h"
 #include "ui/pages/TPageHost.h"
 #include "ui/pages/TRunQuestion.h"
+#include "ui/widgets/TWindowsRowsFilter.h"
 #include "ui_TCleanTracesPage.h"
 
 namespace {
@@ -33,6 +35,15 @@ QString CountText(std::size_t count, std::int64_t bytes) {
 
 TIniFile Settings() {
   return TIniFile(TWipeMethodsManager::SettingsFileName());
+}
+
+// The row's tip: what it found, and where an item whose caption names a Windows place reaches
+// on this system.
+QString PlaceTip(const TEraser& item, const QString& found) {
+  const std::string place = TraceItemPlaces::PlaceOf(item.Name);
+  if (place.empty()) return found;
+  const QString reach = QObject::tr("On this system: %1").arg(QString::fromUtf8(place));
+  return found.isEmpty() ? reach : found + QLatin1Char('\n') + reach;
 }
 
 }  // namespace
@@ -60,6 +71,8 @@ TCleanTracesPage::TCleanTracesPage(TPageHost& host, QWidget* parent)
   connect(ui->chkOverwriteTraces, &QCheckBox::toggled, this,
           &TCleanTracesPage::chkOverwriteTracesToggled);
   connect(ui->btnSchedule, &QPushButton::clicked, this, &TCleanTracesPage::btnScheduleClick);
+  windowsRows_ = new TWindowsRowsFilter(ui->chkOverwriteTraces,
+                                        QStringLiteral("chkShowWindowsTraces"), {ui->tvTraceItems});
 }
 
 TCleanTracesPage::~TCleanTracesPage() = default;
@@ -82,10 +95,13 @@ void TCleanTracesPage::Attach(TEraserEngine& engine) {
       row->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
       const bool checked = settings.ReadBool(kSection, item.Name, item.Enabled);
       row->setCheckState(0, checked ? Qt::Checked : Qt::Unchecked);
+      row->setToolTip(0, PlaceTip(item, {}));
+      TWindowsRowsFilter::MarkWindowsOnly(row, TraceItemPlaces::WindowsOnly(item.Name));
       rows_.push_back(row);
     }
   }
   ui->tvTraceItems->expandAll();
+  windowsRows_->Apply();
   ui->chkOverwriteTraces->setChecked(settings.ReadBool(kSection, kOverwriteKey, false));
   filling_ = false;
   loadSchedule();
@@ -95,6 +111,7 @@ void TCleanTracesPage::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   // What the items find is worked out again each time the page is shown: a run of another page,
   // or the programs the user ran meanwhile, may have changed it.
+  windowsRows_->Reload();
   if (engine_) RefreshAvailability();
 }
 
@@ -114,6 +131,8 @@ void TCleanTracesPage::RefreshAvailability() {
     QTreeWidgetItem* row = rows_[i];
     const bool found = summary.Count > 0 || summary.Left > 0;
     row->setDisabled(!found);
+    // An item of a place only Windows has stays out of sight unless it found something.
+    TWindowsRowsFilter::MarkWindowsOnly(row, !found && TraceItemPlaces::WindowsOnly(all[i]->Name));
     if (found) {
       QString text = summary.Count > 0 ? CountText(summary.Count, summary.Bytes) : QString();
       if (summary.Left > 0) {
@@ -121,12 +140,13 @@ void TCleanTracesPage::RefreshAvailability() {
         text += tr("%1 in use or out of reach").arg(summary.Left);
       }
       row->setText(1, text);
-      row->setToolTip(0, QString());
+      row->setToolTip(0, PlaceTip(*all[i], QString()));
     } else {
       row->setText(1, tr("nothing to clean"));
-      row->setToolTip(0, tr("Nothing of this kind was found on this system."));
+      row->setToolTip(0, PlaceTip(*all[i], tr("Nothing of this kind was found on this system.")));
     }
   }
+  windowsRows_->Apply();
   filling_ = false;
   engine_->ClearRecords();
   ui->lblCleaningStatus->clear();
@@ -136,7 +156,9 @@ std::vector<TEraser*> TCleanTracesPage::checkedItems() const {
   std::vector<TEraser*> items;
   if (!engine_) return items;
   for (std::size_t i = 0; i < rows_.size() && i < engine_->Erasers.size(); ++i) {
-    if (!rows_[i]->isDisabled() && rows_[i]->checkState(0) == Qt::Checked) {
+    // A row out of sight is not cleaned: the user cannot see that it is checked.
+    if (!rows_[i]->isDisabled() && !TWindowsRowsFilter::OutOfSight(rows_[i]) &&
+        rows_[i]->checkState(0) == Qt::Checked) {
       items.push_back(engine_->Erasers[i].get());
     }
   }

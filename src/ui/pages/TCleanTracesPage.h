@@ -20,6 +20,7 @@ class TEraserEngine;
 class TPageHost;
 class QTreeWidgetItem;
 class TfSchedule;
+class TWindowsRowsFilter;
 namespace Ui {
 class TCleanTracesPage;
 }
@@ -86,4 +87,6 @@ class TCleanTracesPage : public QWidget {
   TScheduleSettings schedule_;
   TScheduleMode scheduleMode_ = TScheduleMode::Off;
   std::unique_ptr<TfSchedule> scheduleDialog_;
+  // Items of places only Windows has are shown only with "Show Windows items".
+  TWindowsRowsFilter* windowsRows_;
 };

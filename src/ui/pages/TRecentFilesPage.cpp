@@ -7,102 +7,63 @@
 #include <algorithm>
 #include <array>
 
-#include "cleaner/DesktopRecentFiles.h"
+#include "cleaner/RecentLists.h"
+#include "cleaner/TCleaningRun.h"
+#include "core/TIniFile.h"
+#include "core/TWipeEngine.h"
+#include "core/TWipeMethodsManager.h"
+#include "core/WipeServices.h"
 #include "dialogs/PromptService.h"
 #include "platform/Registry.h"
 #include "ui/TfmAddReg.h"
 #include "ui/pages/TRunQuestion.h"
 #include "ui/widgets/TPathRow.h"
+#include "ui/widgets/TWindowsRowsFilter.h"
 #include "ui_TRecentFilesPage.h"
 
 namespace {
 
-const std::string kExplorer = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer";
-const std::string kApplets = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Applets";
+// The page's own run lets the windows process their events between registry values and files,
+// and turns Stop into a stop of the run; the progress window and questions stay those in use.
+class PageEvents final : public IWipeServices {
+ public:
+  PageEvents(IWipeServices& outer, TCleaningRun& run, const bool& stop)
+      : outer_(outer), run_(run), stop_(stop) {}
+  std::unique_ptr<IWipeProgress> OpenProgress(TWipeEngine& engine) override {
+    return outer_.OpenProgress(engine);
+  }
+  bool ConfirmWipeExecutable(const std::string& path) override {
+    return outer_.ConfirmWipeExecutable(path);
+  }
+  void ProcessMessages() override {
+    QCoreApplication::processEvents();
+    if (stop_) run_.Stop();
+  }
 
-// What the routine of a known row deletes.
-enum class TRoutine { None, Values, ValuesAndSubkeys, MountPoints, Desktop };
-
-struct TKnownList {
-  const char* caption;
-  TRoutine routine;
-  std::string key;
-  const char* prefix;
+ private:
+  IWipeServices& outer_;
+  TCleaningRun& run_;
+  const bool& stop_;
 };
-
-const std::array<TKnownList, 17>& knownLists() {
-  static const std::array<TKnownList, 17> lists = {{
-      {"MS Word", TRoutine::None, {}, ""},
-      {"WordPad", TRoutine::Values, kApplets + "\\Wordpad\\Recent File List",
-       "..\\Wordpad\\Recent File List"},
-      {"Microsoft Paint", TRoutine::Values, kApplets + "\\Paint\\Recent File List",
-       "..\\Paint\\Recent File List"},
-      {"Media Player", TRoutine::Values,
-       "\\Software\\Microsoft\\MediaPlayer\\Player\\RecentFileList",
-       "..\\MediaPlayer\\Player\\RecentFileList"},
-      {"Media Player URLs", TRoutine::Values,
-       "\\Software\\Microsoft\\MediaPlayer\\Player\\RecentURLList",
-       "..\\MediaPlayer\\Player\\RecentURLList"},
-      {"Recent folder", TRoutine::None, {}, ""},
-      {"Nethood folder", TRoutine::None, {}, ""},
-      {"MS Office Recent", TRoutine::None, {}, ""},
-      {"Explorer Recent Documents", TRoutine::ValuesAndSubkeys, kExplorer + "\\RecentDocs",
-       "..\\CurrentVersion\\Explorer\\RecentDocs"},
-      {"Open/Save MRU", TRoutine::ValuesAndSubkeys, kExplorer + "\\ComDlg32\\OpenSaveMRU",
-       "..\\CurrentVersion\\Explorer\\ComDlg32\\OpenSaveMRU"},
-      {"Last Visited MRU", TRoutine::Values, kExplorer + "\\ComDlg32\\LastVisitedMRU",
-       "..\\CurrentVersion\\Explorer\\ComDlg32\\LastVisitedMRU"},
-      {"Run MRU", TRoutine::Values, kExplorer + "\\RunMRU", "..\\CurrentVersion\\Explorer\\RunMRU"},
-      {"Internet Explorer Typed URLs", TRoutine::Values,
-       "\\Software\\Microsoft\\Internet Explorer\\TypedURLs",
-       "..\\Microsoft\\Internet Explorer\\TypedURLs"},
-      {"Opera's URL history", TRoutine::None, {}, ""},
-      {"Mount Points", TRoutine::MountPoints, kExplorer + "\\MountPoints2",
-       "..\\CurrentVersion\\Explorer\\MountPoints2->"},
-      {"Map Network Drive MRU", TRoutine::Values, kExplorer + "\\Map Network Drive MRU",
-       "..\\CurrentVersion\\Explorer\\Map Network Drive MRU"},
-      {"Recently used files (desktop)", TRoutine::Desktop, {}, ""},
-  }};
-  return lists;
-}
-
-// The names a search looks for below each key, in order of preference.
-const std::array<const char*, 3> kMruNames = {"Recent File List", "Recent Files", "File Name MRU"};
 
 platform::Registry& reg() {
   return platform::registry();
 }
 
-bool isMountPointName(const std::string& name) {
-  return name.size() >= 2 && name[0] == '#' && name[1] == '#';
-}
-
-// Whether the routine of a known list has anything to delete here.
-bool holdsSomething(const TKnownList& list) {
-  switch (list.routine) {
-    case TRoutine::None:
-      return false;
-    case TRoutine::Desktop:
-      return DesktopRecentFiles::HasSomethingToClear();
-    case TRoutine::MountPoints: {
-      const auto names = reg().valueNames(platform::kCurrentUser, list.key);
-      return names && std::any_of(names->begin(), names->end(), isMountPointName);
-    }
-    case TRoutine::ValuesAndSubkeys: {
-      const auto keys = reg().subkeyNames(platform::kCurrentUser, list.key);
-      if (keys && !keys->empty()) return true;
-      [[fallthrough]];
-    }
-    case TRoutine::Values: {
-      const auto names = reg().valueNames(platform::kCurrentUser, list.key);
-      return names && !names->empty();
-    }
-  }
-  return false;
-}
-
 QString q(const std::string& text) {
   return QString::fromLocal8Bit(text);
+}
+
+// The overwrite choice of the Clean traces page, and the engine whose method it uses.
+const char* const kTracesSection = "CleanTraces";
+const char* const kOverwriteKey = "OverwriteFiles";
+const char* const kFilesEngine = "WipeFiles";
+
+// The names a search looks for below each key, in order of preference.
+const std::array<const char*, 3> kMruNames = {"Recent File List", "Recent Files", "File Name MRU"};
+
+const std::vector<TRecentList>& knownLists() {
+  return RecentLists::All();
 }
 
 }  // namespace
@@ -113,12 +74,25 @@ TRecentFilesPage::TRecentFilesPage(QWidget* parent)
   ui->btnRemoveSelected->setEnabled(false);
   ui->btnRecentClose->setEnabled(false);  // Stop is there while a clean or search runs
   const QIcon icon = style()->standardIcon(QStyle::SP_FileDialogDetailedView);
-  for (const TKnownList& list : knownLists()) {
-    auto* row = new QTreeWidgetItem(ui->lvMRU, QStringList(QString::fromLatin1(list.caption)));
+  // A second column says where a list is kept on this system.
+  ui->lvMRU->setColumnCount(2);
+  ui->lvMRU->setHeaderLabels({tr("Name"), tr("On this system")});
+  ui->lvMRU->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+  ui->lvMRU->header()->setStretchLastSection(true);
+  for (const TRecentList& list : knownLists()) {
+    auto* row = new QTreeWidgetItem(ui->lvMRU, QStringList(QString::fromLatin1(list.Caption)));
     row->setIcon(0, icon);
     row->setFlags(row->flags() | Qt::ItemIsUserCheckable);
     row->setCheckState(0, Qt::Checked);
+    if (list.LinuxPlace) {
+      row->setText(1, QString::fromUtf8(list.LinuxPlace));
+    } else {
+      row->setText(1, list.Kind == TRecentListKind::None ? tr("kept only by Windows")
+                                                         : tr("Windows registry list"));
+    }
   }
+  windowsRows_ =
+      new TWindowsRowsFilter(ui->chkMRU, QStringLiteral("chkShowWindowsRecent"), {ui->lvMRU});
   UpdateKnownRows();
   connect(ui->chkMRU, &QCheckBox::clicked, this, &TRecentFilesPage::chkMRUClick);
   connect(ui->chkOtherMRU, &QCheckBox::clicked, this, &TRecentFilesPage::chkOtherMRUClick);
@@ -137,21 +111,24 @@ TRecentFilesPage::~TRecentFilesPage() = default;
 
 void TRecentFilesPage::UpdateKnownRows() {
   for (std::size_t index = 0; index < knownLists().size(); ++index) {
-    const TKnownList& list = knownLists()[index];
+    const TRecentList& list = knownLists()[index];
     QTreeWidgetItem* row = ui->lvMRU->topLevelItem(static_cast<int>(index));
-    const bool something = holdsSomething(list);
+    const bool something = RecentLists::Holds(list);
+    // A list only Windows keeps is out of sight unless it holds something here after all.
+    TWindowsRowsFilter::MarkWindowsOnly(row, !list.LinuxPlace && !something);
     // The check mark stays as the user left it; a disabled row is passed over by a clean.
     row->setDisabled(!something);
     if (something) {
       row->setToolTip(0, QString());
-    } else if (list.routine == TRoutine::Desktop) {
+    } else if (list.Kind == TRecentListKind::Desktop) {
       row->setToolTip(0, QStringLiteral("The desktop's lists of recently used files are empty."));
-    } else if (list.routine == TRoutine::None) {
+    } else if (list.Kind == TRecentListKind::None) {
       row->setToolTip(0, QStringLiteral("This list is not kept on this system."));
     } else {
       row->setToolTip(0, QStringLiteral("This list holds nothing on this system."));
     }
   }
+  windowsRows_->Apply();
 }
 
 bool TRecentFilesPage::progressStep(const QString& text) {
@@ -164,53 +141,19 @@ void TRecentFilesPage::failed(const std::string& what, const std::string& reason
   failures_.push_back(what + " (" + reason + ")");
 }
 
-void TRecentFilesPage::ClearRegistryValues(const std::string& key, const std::string& prefix) {
-  const auto names = reg().valueNames(platform::kCurrentUser, key);
-  if (!names) return;
-  for (const std::string& name : *names) {
-    if (progressStep(q(prefix + "->" + name))) return;
-    if (!reg().deleteValue(platform::kCurrentUser, key, name)) {
-      failed(key + "->" + name, "could not be deleted");
-    }
-  }
-}
-
-void TRecentFilesPage::ClearRegistrySubkeys(const std::string& key, const std::string& prefix) {
-  const auto names = reg().subkeyNames(platform::kCurrentUser, key);
-  if (!names) return;
-  for (const std::string& name : *names) {
-    if (progressStep(q(prefix + name))) return;
-    if (!reg().deleteKeyTree(platform::kCurrentUser, key + "\\" + name)) {
-      failed(key + "\\" + name, "could not be deleted");
-    }
-  }
-}
-
-void TRecentFilesPage::ClearMountPoints() {
-  const TKnownList& list = knownLists()[14];
-  const auto names = reg().valueNames(platform::kCurrentUser, list.key);
-  if (!names) return;
-  for (const std::string& name : *names) {
-    if (progressStep(q(list.prefix + name))) return;
-    if (isMountPointName(name) && !reg().deleteValue(platform::kCurrentUser, list.key, name)) {
-      failed(list.key + "->" + name, "could not be deleted");
-    }
-  }
-}
-
-void TRecentFilesPage::ClearOtherMruKey(const std::string& key) {
-  ClearRegistryValues(key, key);
-}
-
 void TRecentFilesPage::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  if (!busy_) UpdateKnownRows();
+  if (!busy_) {
+    windowsRows_->Reload();
+    UpdateKnownRows();
+  }
 }
 
 void TRecentFilesPage::setBusy(bool busy) {
   busy_ = busy;
   for (QWidget* control : std::initializer_list<QWidget*>{
-           ui->chkMRU, ui->chkOtherMRU, ui->btnRegSearch, ui->btnAddKey, ui->btnRecentExecute}) {
+           ui->chkMRU, ui->chkOtherMRU, ui->btnRegSearch, ui->btnAddKey, ui->btnRecentExecute,
+           static_cast<QWidget*>(windowsRows_->Box())}) {
     control->setEnabled(!busy);
   }
   ui->btnRecentClose->setEnabled(busy);
@@ -225,44 +168,13 @@ void TRecentFilesPage::setBusy(bool busy) {
   lvOtherMRUClick();
 }
 
-void TRecentFilesPage::cleanTask(TCleanTask& task) {
-  const std::size_t before = failures_.size();
-  if (task.known == kOtherList) {
-    ClearOtherMruKey(task.key);
-  } else {
-    const TKnownList& list = knownLists()[task.known];
-    switch (list.routine) {
-      case TRoutine::None:
-        break;
-      case TRoutine::Values:
-        ClearRegistryValues(list.key, list.prefix);
-        break;
-      case TRoutine::ValuesAndSubkeys:
-        ClearRegistryValues(list.key, list.prefix);
-        if (!RecentStopRequested) ClearRegistrySubkeys(list.key, std::string(list.prefix) + "->");
-        break;
-      case TRoutine::MountPoints:
-        ClearMountPoints();
-        break;
-      case TRoutine::Desktop: {
-        const auto outcome = DesktopRecentFiles::Clear(
-            [this] { return progressStep(QStringLiteral("Recently used files (desktop)")); });
-        for (const auto& failure : outcome.Failures) failed(failure.Path, failure.Reason);
-        break;
-      }
-    }
-  }
-  task.failed = failures_.size() > before;
-}
-
 bool TRecentFilesPage::stillHolds(const TCleanTask& task) {
-  if (task.known != kOtherList) return holdsSomething(knownLists()[task.known]);
-  const auto names = reg().valueNames(platform::kCurrentUser, task.key);
-  return names && !names->empty();
+  if (task.known != kOtherList) return RecentLists::Holds(knownLists()[task.known]);
+  return RecentLists::KeyHolds(task.key);
 }
 
 std::string TRecentFilesPage::taskName(const TCleanTask& task) {
-  return task.known == kOtherList ? task.key : knownLists()[task.known].caption;
+  return task.known == kOtherList ? task.key : knownLists()[task.known].Caption;
 }
 
 void TRecentFilesPage::btnRecentExecuteClick() {
@@ -272,7 +184,10 @@ void TRecentFilesPage::btnRecentExecuteClick() {
   std::vector<TCleanTask> tasks;
   for (std::size_t index = 0; index < knownLists().size(); ++index) {
     const QTreeWidgetItem* row = ui->lvMRU->topLevelItem(static_cast<int>(index));
-    if (!row->isDisabled() && row->checkState(0) == Qt::Checked) tasks.push_back({index, {}});
+    // A list out of sight is not cleaned: the user cannot see that it is checked.
+    if (!row->isDisabled() && !row->isHidden() && row->checkState(0) == Qt::Checked) {
+      tasks.push_back({index, {}});
+    }
   }
   for (int index = 0; index < ui->lvOtherMRU->topLevelItemCount(); ++index) {
     const auto* row = static_cast<TPathRow*>(ui->lvOtherMRU->topLevelItem(index));
@@ -291,14 +206,45 @@ void TRecentFilesPage::btnRecentExecuteClick() {
   setBusy(true);
   RecentStopRequested = false;
   failures_.clear();
-  // Every deletion of the clean is written to the registry store in one step at its end.
-  reg().beginBatch();
-  for (TCleanTask& task : tasks) {
-    if (RecentStopRequested) break;
-    cleanTask(task);
-    QCoreApplication::processEvents();
+  // The cleaner's items of the lists, in an engine of this clean's own.
+  TCustomEraserEngine engine;
+  std::vector<TEraser*> items;
+  for (const TCleanTask& task : tasks) {
+    items.push_back(task.known == kOtherList
+                        ? RecentLists::AddKeyItem(engine, task.key)
+                        : RecentLists::AddItem(engine, knownLists()[task.known]));
+  }
+  // The overwrite choice of the Clean traces page holds for these lists too: their files are
+  // then wiped with the method of the Delete-with-wiping engine, by an engine of their own.
+  TWipeEngine overwrite(kFilesEngine);
+  if (TIniFile(TWipeMethodsManager::SettingsFileName())
+          .ReadBool(kTracesSection, kOverwriteKey, false)) {
+    engine.Overwrite = &overwrite;
+  }
+  TCleaningRun run(engine);
+  run.ClearJournals = WipeMethodsManager && WipeMethodsManager->EraseJournalNames;
+  PageEvents events(WipeServices(), run, RecentStopRequested);
+  {
+    const ScopedWipeServices installed(&events);
+    run_ = &run;
+    // Every deletion of the clean is written to the registry store in one step at its end.
+    reg().beginBatch();
+    run.Run(items, false, [&](std::size_t, const TEraser& item) {
+      if (progressStep(q(item.Caption))) run.Stop();
+    });
+    run_ = nullptr;
   }
   const bool stored = reg().endBatch();
+  for (const TCleanRecord& left : engine.Left) failed(left.What, left.Reason);
+  // What else the user should hear of (a journal that kept the old names, say).
+  QString notes;
+  for (const TCleanRecord& note : engine.Notes) {
+    notes += q(note.What + ": " + note.Reason) + QLatin1Char('\n');
+  }
+  for (TCleanTask& task : tasks) {
+    const std::string name = task.known == kOtherList ? task.key : knownLists()[task.known].Name;
+    task.failed = run.Summary(name).Left > 0;
+  }
   setBusy(false);
   UpdateKnownRows();
   if (!stored) {
@@ -323,6 +269,7 @@ void TRecentFilesPage::btnRecentExecuteClick() {
   if (!failures_.empty()) {
     QString details;
     for (const std::string& failure : failures_) details += q(failure) + QLatin1Char('\n');
+    details += notes;
     Prompts().DetailedMessage(
         TReportKind::Warning,
         QStringLiteral("The Clear recently used files task has not been completed. Left: %1.")
@@ -330,13 +277,18 @@ void TRecentFilesPage::btnRecentExecuteClick() {
         QString(), details.trimmed());
     return;
   }
-  Prompts().MessageDialog(
-      TMessageKind::Information,
-      QStringLiteral("The Clear recently used files task has been completed successfully!"));
+  const QString done =
+      QStringLiteral("The Clear recently used files task has been completed successfully!");
+  if (!notes.isEmpty()) {
+    Prompts().DetailedMessage(TReportKind::Plain, done, QString(), notes.trimmed());
+    return;
+  }
+  Prompts().MessageDialog(TMessageKind::Information, done);
 }
 
 void TRecentFilesPage::btnRecentCloseClick() {
   RecentStopRequested = true;
+  if (run_) run_->Stop();
 }
 
 void TRecentFilesPage::chkMRUClick() {

@@ -1,8 +1,10 @@
 #pragma once
 // The Clear-recently-used-files page: the known lists of recently used files that Windows and
 // its applets keep in the registry, the desktop's own list of recently used files, and lists of
-// other programs found by a search of the registry or added by hand. Clean deletes what the
-// checked rows hold; Stop ends a clean or a search at the next value or key.
+// other programs found by a search of the registry or added by hand. Clean runs the cleaner's
+// items of the checked rows (the same items `clean recent` runs); Stop ends a clean at the next
+// value or entry, and a search at the next key. The lists only Windows keeps are hidden unless
+// "Show Windows items" is ticked; the desktop's list says where it is.
 
 #include <QWidget>
 #include <memory>
@@ -10,7 +12,9 @@
 #include <vector>
 
 class QTreeWidgetItem;
+class TCleaningRun;
 class TfmAddReg;
+class TWindowsRowsFilter;
 namespace Ui {
 class TRecentFilesPage;
 }
@@ -47,13 +51,6 @@ class TRecentFilesPage : public QWidget {
   void btnRecentCloseClick();
 
  private:
-  // Deletes every value of the key; the label shows prefix + "->" + the value's name.
-  void ClearRegistryValues(const std::string& key, const std::string& prefix);
-  // Deletes every subkey of the key; the label shows prefix + the subkey's name.
-  void ClearRegistrySubkeys(const std::string& key, const std::string& prefix);
-  // Deletes the values of MountPoints2 whose names begin with "##".
-  void ClearMountPoints();
-  void ClearOtherMruKey(const std::string& key);
   void SearchOtherMruLists();
   void SearchMruKey(const std::string& path);
   // Shows the text and lets the window process its messages; true when Stop was pressed.
@@ -69,7 +66,6 @@ class TRecentFilesPage : public QWidget {
     bool failed = false;  // a failure of its own was recorded
   };
   static constexpr std::size_t kOtherList = static_cast<std::size_t>(-1);
-  void cleanTask(TCleanTask& task);
   // Whether the list of the task holds anything now.
   static bool stillHolds(const TCleanTask& task);
   static std::string taskName(const TCleanTask& task);
@@ -78,6 +74,8 @@ class TRecentFilesPage : public QWidget {
 
   std::unique_ptr<Ui::TRecentFilesPage> ui;
   TfmAddReg* addReg_;
+  TWindowsRowsFilter* windowsRows_;
+  TCleaningRun* run_ = nullptr;  // the clean going on
   bool busy_ = false;
   std::vector<std::string> failures_;
 };

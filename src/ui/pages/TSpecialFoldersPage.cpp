@@ -18,6 +18,7 @@
 #include "ui/pages/TPageHost.h"
 #include "ui/pages/TRunQuestion.h"
 #include "ui/widgets/TPathRow.h"
+#include "ui/widgets/TWindowsRowsFilter.h"
 #include "ui_TSpecialFoldersPage.h"
 
 namespace {
@@ -25,6 +26,8 @@ namespace {
 const char* const kShellFolders =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 const int kTotalColumn = 2;
+// The first rows: the shell's folders, which only Windows names.
+const int kShellFolderRows = 5;
 const int kBinTotalColumn = 1;
 // Per row: whether it is a file (wiped by the files engine) rather than a folder.
 constexpr int kIsFileRole = Qt::UserRole;
@@ -49,7 +52,8 @@ QVariant bytesList(std::initializer_list<std::string> paths) {
 }
 
 bool isChecked(const QTreeWidgetItem* row) {
-  return (row->flags() & Qt::ItemIsEnabled) && row->checkState(0) == Qt::Checked;
+  return (row->flags() & Qt::ItemIsEnabled) && !TWindowsRowsFilter::OutOfSight(row) &&
+         row->checkState(0) == Qt::Checked;
 }
 
 // Sets the engine's own jobs aside for one run of this page, so that only what the page shows
@@ -95,6 +99,8 @@ TSpecialFoldersPage::TSpecialFoldersPage(TPageHost& host, QWidget* parent)
   }
   ui->lvAllItems->header()->setSectionResizeMode(0, QHeaderView::Interactive);
   ui->lvAllItems->setColumnWidth(0, 180);
+  windowsRows_ = new TWindowsRowsFilter(ui->chkSelectAll, QStringLiteral("chkShowWindowsFolders"),
+                                        {ui->lvAllItems});
   connect(ui->chkSelectAll, &QCheckBox::clicked, this, &TSpecialFoldersPage::chkSelectAllClick);
   connect(ui->chkRecycleBin, &QCheckBox::clicked, this, &TSpecialFoldersPage::chkRecycleBinClick);
   connect(ui->btnSpecialExecute, &QPushButton::clicked, this,
@@ -163,6 +169,8 @@ void TSpecialFoldersPage::refreshSizes() {
     // row, never a link in its place.
     const bool available =
         info && info->kind == (isFile ? platform::EntryKind::File : platform::EntryKind::Folder);
+    // A shell folder that names nothing here is a place only Windows has.
+    if (index < kShellFolderRows) TWindowsRowsFilter::MarkWindowsOnly(row, !available);
     if (!available) {
       row->setText(kTotalColumn, notAvailable());
       row->setCheckState(0, Qt::Unchecked);
@@ -175,6 +183,7 @@ void TSpecialFoldersPage::refreshSizes() {
     row->setText(kTotalColumn,
                  FormatSize(isFile ? GetFileSize(row->Path) : GetFolderSize(row->Path, true)));
   }
+  windowsRows_->Apply();
 }
 
 void TSpecialFoldersPage::FillRecycleBinFolders() {
@@ -203,6 +212,7 @@ void TSpecialFoldersPage::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   // What the folders and the trash hold now; not while a run holds the engines.
   if (!host_.MayRun(host_.WipeFolders()) || !host_.MayRun(host_.WipeFiles())) return;
+  windowsRows_->Reload();
   FillRecycleBinFolders();
   refreshSizes();
 }

@@ -11,6 +11,7 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class TPageHost;
 class TWipeEngine;
+class TWindowsRowsFilter;
 namespace Ui {
 class TSpecialFoldersPage;
 }
@@ -57,4 +58,6 @@ class TSpecialFoldersPage : public QWidget {
 
   std::unique_ptr<Ui::TSpecialFoldersPage> ui;
   TPageHost& host_;
+  // The shell's folders that name nothing here are shown only with "Show Windows items".
+  TWindowsRowsFilter* windowsRows_;
 };

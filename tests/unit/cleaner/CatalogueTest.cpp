@@ -87,7 +87,20 @@ TEST_F(CatalogueTest, TheCatalogueHoldsTheItemsInOrderWithTheirDefaults) {
                                {"KdeActivities", false, false},
                                {"LibreOfficeRecentDocuments", false, false},
                                {"VlcRecentMedia", false, false},
-                               {"GimpRecentDocuments", false, false}};
+                               {"GimpRecentDocuments", false, false},
+                               // The recently used lists of their page.
+                               {"RecentWordPad", true, false},
+                               {"RecentPaint", true, false},
+                               {"RecentMediaPlayer", true, false},
+                               {"RecentMediaPlayerUrls", true, false},
+                               {"RecentExplorerDocuments", true, false},
+                               {"RecentOpenSave", true, false},
+                               {"RecentLastVisited", true, false},
+                               {"RecentRun", true, false},
+                               {"RecentTypedUrls", true, false},
+                               {"RecentMountPoints", true, false},
+                               {"RecentMapNetworkDrive", true, false},
+                               {"RecentDesktopFiles", false, false}};
   TEraserEngine engine;
   ASSERT_EQ(engine.Erasers.size(), std::size(expected));
   for (std::size_t i = 0; i < std::size(expected); ++i) {
@@ -113,7 +126,7 @@ TEST_F(CatalogueTest, RecentDocumentsEmptyTheDesktopsListsAndAPreviewOnlyNamesTh
   TEraserEngine engine;
   engine.Preview = true;
   engine.EraseStartMenuRecentDocuments->Erase();
-  EXPECT_EQ(engine.Removed.size(), 1u);
+  EXPECT_EQ(engine.Removed.size(), 2u);  // the list, and the folder's entry
   EXPECT_NE(readFileBytes(list).find("secret.txt"), std::string::npos);
   engine.Preview = false;
   engine.ClearRecords();

@@ -8,6 +8,7 @@
 #include "core/TWipeMethodsManager.h"
 #include "platform/Journal.h"
 #include "support/FakeJournals.h"
+#include "support/ScopedReadOnlyBind.h"
 
 namespace {
 
@@ -103,6 +104,51 @@ TEST_F(CleaningRunTest, OverwritingUsesTheFileEnginesMethodAndSaysWhyAFileStayed
 }
 
 }  // namespace
+
+TEST_F(CleaningRunTest, RegistryDeletionsAreWrittenOnceAndKeptAsLeftWhenTheStoreRefusesThem) {
+  const std::string key = "Software\\Editor\\Recent File List";
+  auto& store = registry.store();
+  const auto fill = [&] {
+    platform::RegistryBatch filling(store);
+    ASSERT_TRUE(store.createKey(platform::kCurrentUser, key));
+    for (int i = 0; i < 500; ++i) {
+      store.writeString(platform::kCurrentUser, key, "v" + std::to_string(i), "x");
+    }
+  };
+  const auto valuesLeft = [&] {
+    return store.valueNames(platform::kCurrentUser, key)
+        .value_or(std::vector<std::string>{})
+        .size();
+  };
+  TEraseRegistry* item =
+      static_cast<TEraseRegistry*>(engine.AddEraser(std::make_unique<TEraseRegistry>()));
+  item->Name = "List";
+  item->OnErase = [&key](TEraser& self) {
+    for (int i = 0; i < 500; ++i) {
+      static_cast<TEraseRegistry&>(self).AddValue(platform::kCurrentUser, key,
+                                                  "v" + std::to_string(i));
+    }
+  };
+
+  fill();
+  int saves = store.saveCount();
+  ASSERT_TRUE(run.Run({item}, false));
+  EXPECT_EQ(store.saveCount(), saves + 1);
+  EXPECT_EQ(valuesLeft(), 0u);
+  EXPECT_EQ(engine.Removed.size(), 500u);
+
+  fill();
+  const std::string storeFolder = std::filesystem::path(store.storePath()).parent_path();
+  const ScopedReadOnlyBind readOnly(storeFolder);
+  if (!readOnly.mounted()) GTEST_SKIP() << readOnly.reason();
+  ASSERT_TRUE(run.Run({item}, false));
+  EXPECT_EQ(valuesLeft(), 500u);
+  EXPECT_TRUE(engine.Removed.empty());
+  ASSERT_EQ(engine.Left.size(), 500u);
+  EXPECT_EQ(engine.Left.front().Item, "List");
+  EXPECT_NE(engine.Left.front().Reason.find("the registry store could not be written"),
+            std::string::npos);
+}
 
 TEST_F(CleaningRunTest, ACleanThatDeletedClearsTheJournalsOnceWhenAskedAndNotesWhatFailed) {
   FakeJournals journals;

@@ -28,8 +28,11 @@ TEST(TraceItemChoice, AGroupKeyChoosesAllItsItemsAndTheNumbersGoOnAfterTheCatalo
   EXPECT_EQ(chosen({"applications", "35"}), (Texts{"OperaFormsData", "LibreOfficeRecentDocuments",
                                                    "VlcRecentMedia", "GimpRecentDocuments"}));
   EXPECT_TRUE(unknown.empty());
-  EXPECT_TRUE(chosen({"45", "46"}) == Texts{"GimpRecentDocuments"});
-  EXPECT_EQ(unknown, Texts{"46"});
+  // The recently used lists come last: the desktop's list is the last item.
+  EXPECT_EQ(chosen({"recent"}).size(), 12u);
+  EXPECT_TRUE(chosen({"45", "46", "57", "58"}) ==
+              (Texts{"GimpRecentDocuments", "RecentWordPad", "RecentDesktopFiles"}));
+  EXPECT_EQ(unknown, Texts{"58"});
   // The groups cover every item once, in order.
   std::size_t next = 0;
   for (const TTraceGroup& group : TEraserEngine::Groups()) {
