@@ -61,6 +61,7 @@ std::vector<TFreeSpaceTarget> ClassifyMountPoints(const std::vector<std::string>
       const auto space = platform::fs().diskSpace(target.root);
       if (target.volume.device == 0) {
         target.problem = "could not be examined";
+        if (!space) target.problem += " (" + space.error().message() + ")";
       } else if (space && space->readOnly) {
         target.problem = "is mounted read-only: nothing written";
       } else {

@@ -301,6 +301,7 @@ platform::Result<platform::DiskSpace> FaultyFileSystem::diskSpace(const std::str
   auto startsWith = [&](const std::string& prefix) {
     return path.compare(0, prefix.size(), prefix) == 0;
   };
+  if (failDiskSpace.count(path)) return readError;
   auto space = real().diskSpace(path);
   for (const auto& [prefix, figures] : diskSpaceOf) {
     if (!startsWith(prefix)) continue;

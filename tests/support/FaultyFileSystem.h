@@ -39,6 +39,7 @@ class FaultyFileSystem : public platform::FileSystem {
   std::set<std::string> failRead;           // readFile fails with readError, as a failing disk
   std::set<std::string> failExamine;        // info fails with readError: the entry is there
   std::set<std::string> failSetAttributes;  // changing a file's attributes fails
+  std::set<std::string> failDiskSpace;      // asking for the space fails with readError
   // Folders (by full path, no trailing separator) whose file system cannot be forced to the
   // device (syncFileSystem fails with flushError), as a device that reports a lost write does.
   std::set<std::string> failSync;
