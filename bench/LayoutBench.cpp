@@ -44,7 +44,9 @@ int main(int argc, char** argv) {
     mapped += (before && before->mapped) + (after && after->mapped);
   }
   const std::chrono::duration<double, std::micro> took = std::chrono::steady_clock::now() - start;
-  for (const std::string& path : paths) files.deleteFile(path);
+  for (const std::string& path : paths) {
+    if (!files.deleteFile(path)) std::fprintf(stderr, "%s: could not be removed\n", path.c_str());
+  }
   std::printf("%.1f us per file (%zu of %d looks mapped)\n", took.count() / count, mapped,
               2 * count);
   return 0;

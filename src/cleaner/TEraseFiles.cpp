@@ -219,8 +219,10 @@ bool TEraseFiles::EraseEntry(platform::Folder& folder, const std::string& path,
       return true;
     }
   } else {
+    platform::Status cleared;
     if (listed.attributes & platform::AttrReadOnly) {
-      folder.setAttributes(name, listed.attributes & ~std::uint32_t{platform::AttrReadOnly});
+      cleared =
+          folder.setAttributes(name, listed.attributes & ~std::uint32_t{platform::AttrReadOnly});
     }
     const platform::Status removed = folder.removeFile(name);
     if (removed) {
@@ -230,6 +232,10 @@ bool TEraseFiles::EraseEntry(platform::Folder& folder, const std::string& path,
       return true;
     }
     reason = "could not be deleted (" + removed.error().message() + ")";
+    // The read-only mark is named too when it could not be cleared: it may be what kept it.
+    if (!cleared) {
+      reason += "; its read-only mark could not be cleared (" + cleared.error().message() + ")";
+    }
   }
   if (Engine) {
     Engine->RecordLeft(*this, path, reason);

@@ -63,125 +63,150 @@ TEraseRegistry* TEraserEngine::AddRegistryEraser(const std::string& name,
   return static_cast<TEraseRegistry*>(AddEraser(std::move(item)));
 }
 
+namespace {
+
+// The work of a catalogue item: a collector for its kind of item.
+std::function<void(TEraser&)> RegistryWork(void (*collect)(TEraseRegistry&)) {
+  return [collect](TEraser& item) { collect(static_cast<TEraseRegistry&>(item)); };
+}
+
+std::function<void(TEraser&)> FileWork(void (*collect)(TEraseFiles&)) {
+  return [collect](TEraser& item) { collect(static_cast<TEraseFiles&>(item)); };
+}
+
+// A collection that fails keeps the entries collected before it, which are then erased, and is
+// recorded as left behind with what went wrong.
+std::function<void(TEraser&)> Guarded(std::function<void(TEraser&)> work) {
+  return [work = std::move(work)](TEraser& item) {
+    try {
+      work(item);
+    } catch (const std::exception& error) {
+      if (item.Engine) item.Engine->RecordLeft(item, item.Caption, error.what());
+    }
+  };
+}
+
+std::function<void(TEraser&)> SearchHistory(std::string ntKey, std::string key9x) {
+  return Guarded([ntKey = std::move(ntKey), key9x = std::move(key9x)](TEraser& item) {
+    CollectSearchHistory(static_cast<TEraseRegistry&>(item), ntKey, key9x);
+  });
+}
+
+}  // namespace
+
+TEraseFiles* TEraserEngine::AddFileItem(TEraseFiles*& field, const char* name, const char* caption,
+                                        bool enabled) {
+  field = AddFileEraser(name, caption);
+  field->Enabled = enabled;
+  return field;
+}
+
+TEraseRegistry* TEraserEngine::AddRegistryItem(TEraseRegistry*& field, const char* name,
+                                               const char* caption, bool enabled) {
+  field = AddRegistryEraser(name, caption);
+  field->Enabled = enabled;
+  return field;
+}
+
 void TEraserEngine::BuildCatalogue() {
-  auto files = [this](TEraseFiles*& field, const char* name, const char* caption, bool enabled) {
-    field = AddFileEraser(name, caption);
-    field->Enabled = enabled;
-    return field;
-  };
-  auto keys = [this](TEraseRegistry*& field, const char* name, const char* caption, bool enabled) {
-    field = AddRegistryEraser(name, caption);
-    field->Enabled = enabled;
-    return field;
-  };
-  auto registryWork = [](void (*collect)(TEraseRegistry&)) {
-    return [collect](TEraser& item) { collect(static_cast<TEraseRegistry&>(item)); };
-  };
-  auto fileWork = [](void (*collect)(TEraseFiles&)) {
-    return [collect](TEraser& item) { collect(static_cast<TEraseFiles&>(item)); };
-  };
-  auto searchHistory = [](std::string ntKey, std::string key9x) {
-    return [ntKey, key9x](TEraser& item) {
-      try {
-        CollectSearchHistory(static_cast<TEraseRegistry&>(item), ntKey, key9x);
-      } catch (const std::exception&) {
-      }
-    };
-  };
-  auto guarded = [](std::function<void(TEraser&)> work) {
-    return [work](TEraser& item) {
-      try {
-        work(item);
-      } catch (const std::exception&) {
-        // A failing collection keeps the entries collected before it.
-      }
-    };
-  };
+  BuildWindowsItems();
+  BuildInternetExplorerItems();
+  BuildOtherBrowserItems();
+}
 
-  // Windows.
-  files(EraseStartMenuRecentDocuments, "EraseStartMenuRecentDocuments", "Recent Document List",
-        true)
-      ->OnErase = fileWork(ClearRecentDocuments);
-  keys(EraseRunHistory, "EraseRunHistory", "Run History From Start Menu->Run", true)
+void TEraserEngine::BuildWindowsItems() {
+  AddFileItem(EraseStartMenuRecentDocuments, "EraseStartMenuRecentDocuments",
+              "Recent Document List", true)
+      ->OnErase = FileWork(ClearRecentDocuments);
+  AddRegistryItem(EraseRunHistory, "EraseRunHistory", "Run History From Start Menu->Run", true)
       ->AddKey(kCurrentUser, std::string(kExplorer) + "RunMRU");
-  keys(EraseFindComputer, "EraseFindComputer", "Find History From Start Menu->Find Computer", true)
-      ->OnErase = searchHistory("\\Software\\Microsoft\\Search Assistant\\ACMru\\5647",
+  AddRegistryItem(EraseFindComputer, "EraseFindComputer",
+                  "Find History From Start Menu->Find Computer", true)
+      ->OnErase = SearchHistory("\\Software\\Microsoft\\Search Assistant\\ACMru\\5647",
                                 std::string(kExplorer) + "FindComputerMRU");
-  keys(EraseFindFilesFolders, "EraseFindFilesFolders",
-       "Find History From Start Menu->Find Files/Folders", true)
-      ->OnErase = searchHistory("\\Software\\Microsoft\\Search Assistant\\ACMru\\5603",
+  AddRegistryItem(EraseFindFilesFolders, "EraseFindFilesFolders",
+                  "Find History From Start Menu->Find Files/Folders", true)
+      ->OnErase = SearchHistory("\\Software\\Microsoft\\Search Assistant\\ACMru\\5603",
                                 std::string(kExplorer) + "Doc Find Spec MRU");
-  keys(EraseWindowsOpenSaveHistory, "EraseWindowsOpenSaveHistory", "Windows Open/Save History",
-       true)
-      ->OnErase = guarded(registryWork(CollectOpenSaveHistory));
-  keys(EraseRegistryStreams, "EraseRegistryStreams", "Windows Registry Streams", false)->OnErase =
-      guarded(registryWork(CollectRegistryStreams));
-  files(EraseWindowsClipboard, "EraseWindowsClipboard", "Windows Clipboard", true)->OnErase =
-      guarded(EmptyClipboard);
-  files(EraseRecycleBin, "EraseRecycleBin", "Windows Recycle Bin", false)->OnErase =
-      fileWork(CollectRecycleBins);
-  files(EraseWindowsTemp, "EraseWindowsTemp", "Windows Temporary Files Directory", false)->OnErase =
-      fileWork(CollectTemporaryFiles);
-  files(EraseWindowsSWAP, "EraseWindowsSWAP", "Windows SWAP File", false)->OnErase =
-      fileWork(ArrangeSwapFileClearing);
-  files(EraseScanDiskFiles, "EraseScanDiskFiles", "Windows Scandisk File Fragments (*.CHK)", false)
-      ->OnErase = fileWork(CollectCheckDiskFragments);
-  keys(ErasePaintRecentFileList, "ErasePaintRecentFileList", "Windows Paint Recent File List", true)
+  AddRegistryItem(EraseWindowsOpenSaveHistory, "EraseWindowsOpenSaveHistory",
+                  "Windows Open/Save History", true)
+      ->OnErase = Guarded(RegistryWork(CollectOpenSaveHistory));
+  AddRegistryItem(EraseRegistryStreams, "EraseRegistryStreams", "Windows Registry Streams", false)
+      ->OnErase = Guarded(RegistryWork(CollectRegistryStreams));
+  AddFileItem(EraseWindowsClipboard, "EraseWindowsClipboard", "Windows Clipboard", true)->OnErase =
+      Guarded(EmptyClipboard);
+  AddFileItem(EraseRecycleBin, "EraseRecycleBin", "Windows Recycle Bin", false)->OnErase =
+      FileWork(CollectRecycleBins);
+  AddFileItem(EraseWindowsTemp, "EraseWindowsTemp", "Windows Temporary Files Directory", false)
+      ->OnErase = FileWork(CollectTemporaryFiles);
+  AddFileItem(EraseWindowsSWAP, "EraseWindowsSWAP", "Windows SWAP File", false)->OnErase =
+      FileWork(ArrangeSwapFileClearing);
+  AddFileItem(EraseScanDiskFiles, "EraseScanDiskFiles", "Windows Scandisk File Fragments (*.CHK)",
+              false)
+      ->OnErase = FileWork(CollectCheckDiskFragments);
+  AddRegistryItem(ErasePaintRecentFileList, "ErasePaintRecentFileList",
+                  "Windows Paint Recent File List", true)
       ->AddKey(kCurrentUser, std::string(kApplets) + "Paint\\Recent File List");
-  keys(EraseWordpadRecentFileList, "EraseWordpadRecentFileList", "Windows Wordpad Recent File List",
-       true)
+  AddRegistryItem(EraseWordpadRecentFileList, "EraseWordpadRecentFileList",
+                  "Windows Wordpad Recent File List", true)
       ->AddKey(kCurrentUser, std::string(kApplets) + "Wordpad\\Recent File List");
-  keys(EraseMediaPlayerRecentFileList, "EraseMediaPlayerRecentFileList",
-       "Windows MediaPlayer Recent File List", true)
+  AddRegistryItem(EraseMediaPlayerRecentFileList, "EraseMediaPlayerRecentFileList",
+                  "Windows MediaPlayer Recent File List", true)
       ->AddKey(kCurrentUser, "\\Software\\Microsoft\\MediaPlayer\\Player\\RecentFileList");
+}
 
-  // Internet Explorer.
-  files(IEEraseCache, "IEEraseCache", "Internet Explorer Cache", true)->OnErase =
-      fileWork(CollectInternetCache);
-  files(IEEraseHistory, "IEEraseHistory", "Internet Explorer History", true)->OnErase =
-      fileWork(CollectInternetHistory);
-  files(IEEraseCookies, "IEEraseCookies", "Internet Explorer Cookies", true)->OnErase =
-      fileWork(CollectInternetCookies);
-  keys(IEEraseLocationBarURLs, "IEEraseLocationBarURLs", "Internet Explorer Location Bar URLs",
-       true);
-  keys(IEEraseTypedURLs, "IEEraseTypedURLs", "Internet Explorer Typed URLs", true)->OnErase =
-      guarded(registryWork(CollectTypedUrls));
-  files(IEEraseIndexDAT, "IEEraseIndexDAT", "Internet Explorer Index.dat", false)->OnErase =
-      fileWork(CollectInternetCacheIndex);
-  keys(IEEraseAutoCompleteFormsData, "IEEraseAutoCompleteFormsData",
-       "Internet Explorer Auto Complete Forms Data", false);
-  keys(IEEraseAutoCompletePaswords, "IEEraseAutoCompletePaswords",
-       "Internet Explorer Auto Complete Paswords", true);
-  files(IEEraseDownloadedProgramFilesDirectory, "IEEraseDownloadedProgramFilesDirectory",
-        "Downloaded Program Files Directory", false)
-      ->OnErase = fileWork(CollectDownloadedProgramFiles);
+void TEraserEngine::BuildInternetExplorerItems() {
+  AddFileItem(IEEraseCache, "IEEraseCache", "Internet Explorer Cache", true)->OnErase =
+      FileWork(CollectInternetCache);
+  AddFileItem(IEEraseHistory, "IEEraseHistory", "Internet Explorer History", true)->OnErase =
+      FileWork(CollectInternetHistory);
+  AddFileItem(IEEraseCookies, "IEEraseCookies", "Internet Explorer Cookies", true)->OnErase =
+      FileWork(CollectInternetCookies);
+  AddRegistryItem(IEEraseLocationBarURLs, "IEEraseLocationBarURLs",
+                  "Internet Explorer Location Bar URLs", true);
+  AddRegistryItem(IEEraseTypedURLs, "IEEraseTypedURLs", "Internet Explorer Typed URLs", true)
+      ->OnErase = Guarded(RegistryWork(CollectTypedUrls));
+  AddFileItem(IEEraseIndexDAT, "IEEraseIndexDAT", "Internet Explorer Index.dat", false)->OnErase =
+      FileWork(CollectInternetCacheIndex);
+  AddRegistryItem(IEEraseAutoCompleteFormsData, "IEEraseAutoCompleteFormsData",
+                  "Internet Explorer Auto Complete Forms Data", false);
+  AddRegistryItem(IEEraseAutoCompletePaswords, "IEEraseAutoCompletePaswords",
+                  "Internet Explorer Auto Complete Paswords", true);
+  AddFileItem(IEEraseDownloadedProgramFilesDirectory, "IEEraseDownloadedProgramFilesDirectory",
+              "Downloaded Program Files Directory", false)
+      ->OnErase = FileWork(CollectDownloadedProgramFiles);
+}
 
-  // Netscape and Mozilla: the Firefox and Thunderbird profiles.
-  files(NetscapeMozillaCache, "NetscapeMozillaCache", "Netscape/Mozilla Cache", false)->OnErase =
-      fileWork(CollectMozillaCache);
-  files(NetscapeMozillaLocationBar, "NetscapeMozillaLocationBar",
-        "Netscape/Mozilla History, Location Bar URLs", false)
-      ->OnErase = fileWork(ClearMozillaHistory);
-  files(NetscapeMozillaCookies, "NetscapeMozillaCookies", "Netscape/Mozilla Cookies", false)
-      ->OnErase = fileWork(CollectMozillaCookies);
-  files(NetscapeMozillaFormsData, "NetscapeMozillaFormsData",
-        "Netscape/Mozilla Auto Complete Forms and Passwords Data", false)
-      ->OnErase = fileWork(CollectMozillaFormHistory);
+// Netscape and Mozilla (the Firefox and Thunderbird profiles), AOL and Opera.
+void TEraserEngine::BuildOtherBrowserItems() {
+  // Netscape and Mozilla.
+  AddFileItem(NetscapeMozillaCache, "NetscapeMozillaCache", "Netscape/Mozilla Cache", false)
+      ->OnErase = FileWork(CollectMozillaCache);
+  AddFileItem(NetscapeMozillaLocationBar, "NetscapeMozillaLocationBar",
+              "Netscape/Mozilla History, Location Bar URLs", false)
+      ->OnErase = FileWork(ClearMozillaHistory);
+  AddFileItem(NetscapeMozillaCookies, "NetscapeMozillaCookies", "Netscape/Mozilla Cookies", false)
+      ->OnErase = FileWork(CollectMozillaCookies);
+  AddFileItem(NetscapeMozillaFormsData, "NetscapeMozillaFormsData",
+              "Netscape/Mozilla Auto Complete Forms and Passwords Data", false)
+      ->OnErase = FileWork(CollectMozillaFormHistory);
 
   // AOL.
-  files(AOLCache, "AOLCache", "AOL Cache", false);
-  files(AOLLocationBar, "AOLLocationBar", "AOL Location Bar", false);
-  files(AOLCookies, "AOLCookies", "AOL Cookies", false);
-  files(AOLFormsData, "AOLFormsData", "AOL Forms Data", false);
+  AddFileItem(AOLCache, "AOLCache", "AOL Cache", false);
+  AddFileItem(AOLLocationBar, "AOLLocationBar", "AOL Location Bar", false);
+  AddFileItem(AOLCookies, "AOLCookies", "AOL Cookies", false);
+  AddFileItem(AOLFormsData, "AOLFormsData", "AOL Forms Data", false);
 
   // Opera.
-  files(OperaCache, "OperaCache", "Opera Cache", false)->OnErase = fileWork(CollectOperaCache);
-  files(OperaLocationBar, "OperaLocationBar", "Opera History, Location Bar URLs", false)->OnErase =
-      fileWork(CollectOperaHistory);
-  files(OperaCookies, "OperaCookies", "Opera Cookies", false)->OnErase =
-      fileWork(CollectOperaCookies);
-  files(OperaFormsData, "OperaFormsData", "Opera Auto Complete Forms and Passwords Data", false)
-      ->OnErase = fileWork(CollectOperaFormsData);
+  AddFileItem(OperaCache, "OperaCache", "Opera Cache", false)->OnErase =
+      FileWork(CollectOperaCache);
+  AddFileItem(OperaLocationBar, "OperaLocationBar", "Opera History, Location Bar URLs", false)
+      ->OnErase = FileWork(CollectOperaHistory);
+  AddFileItem(OperaCookies, "OperaCookies", "Opera Cookies", false)->OnErase =
+      FileWork(CollectOperaCookies);
+  AddFileItem(OperaFormsData, "OperaFormsData", "Opera Auto Complete Forms and Passwords Data",
+              false)
+      ->OnErase = FileWork(CollectOperaFormsData);
 }
 
 const std::vector<TTraceGroup>& TEraserEngine::Groups() {

@@ -127,7 +127,15 @@ class TEraserEngine : public TCustomEraserEngine {
 
  private:
   void BuildCatalogue();
+  void BuildWindowsItems();
+  void BuildInternetExplorerItems();
+  void BuildOtherBrowserItems();
   void BuildLinuxItems();
+  // Adds a catalogue item, sets its field and its default Enabled flag, and returns it.
+  TEraseFiles* AddFileItem(TEraseFiles*& field, const char* name, const char* caption,
+                           bool enabled);
+  TEraseRegistry* AddRegistryItem(TEraseRegistry*& field, const char* name, const char* caption,
+                                  bool enabled);
 
   bool loadAtStartupRead_ = false;  // the last LoadFromFile read the option
 };

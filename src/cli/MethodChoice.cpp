@@ -5,6 +5,7 @@
 #include "cli/ExitStatus.h"
 #include "cli/TCliOutput.h"
 #include "core/TPass.h"
+#include "core/TWipeEngine.h"
 #include "core/TWipeMethodsManager.h"
 #include "platform/TextCase.h"
 
@@ -63,6 +64,22 @@ TWipeMethod* UsableMethod(TCliOutput& output, const std::string& text, int& stat
     return nullptr;
   }
   return lookup.method;
+}
+
+TMethodChoice ChooseNamedMethod(TCliOutput& output, const std::string& text,
+                                std::initializer_list<TWipeEngine*> engines) {
+  TMethodChoice choice;
+  if (text.empty()) return choice;
+  choice.method = UsableMethod(output, text, choice.exitStatus);
+  choice.usable = choice.method != nullptr;
+  if (!choice.usable) return choice;
+  for (TWipeEngine* engine : engines) WipeMethodsManager->ChooseForRun(*engine, choice.method);
+  return choice;
+}
+
+void DetailEngineMethod(TCliOutput& output, const std::string& label, TWipeEngine& engine) {
+  const TWipeMethod* method = WipeMethodsManager->MethodForEngine(engine);
+  output.Detail(label + (method ? DescribeMethod(*method) : std::string("no method")));
 }
 
 std::string PassCountText(int passes) {

@@ -2,10 +2,12 @@
 // Naming a wipe method on the command line, and the words the command line uses for methods and
 // their passes.
 
+#include <initializer_list>
 #include <string>
 
 class TCliOutput;
 class TPass;
+class TWipeEngine;
 class TWipeMethod;
 class TCustomWipeMethodsManager;
 
@@ -22,6 +24,20 @@ TMethodLookup FindMethod(const TCustomWipeMethodsManager& catalogue, const std::
 // `status` set to the exit status to end with: a usage error when the text names no method, 1
 // when the method's file could not be read whole.
 TWipeMethod* UsableMethod(TCliOutput& output, const std::string& text, int& status);
+
+// What came of a method named with --method.
+struct TMethodChoice {
+  bool usable = true;             // false: the run must not start; `exitStatus` is what to end with
+  int exitStatus = 0;             // as UsableMethod sets it
+  TWipeMethod* method = nullptr;  // the method chosen; null when none was named
+};
+// The method the text names chosen for this run of every engine given (UsableMethod). An empty
+// text names none: the engines keep the methods chosen for them.
+TMethodChoice ChooseNamedMethod(TCliOutput& output, const std::string& text,
+                                std::initializer_list<TWipeEngine*> engines);
+// Names the method the engine will use, after `label` ("files: 05-gutmann.mtd (35 passes): ..."),
+// as a detail of the run.
+void DetailEngineMethod(TCliOutput& output, const std::string& label, TWipeEngine& engine);
 
 // The bare file name of the method's file.
 std::string MethodFileName(const TWipeMethod& method);

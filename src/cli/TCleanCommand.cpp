@@ -116,98 +116,100 @@ std::vector<TEraser*> TCleanCommand::scheduledItems(const TEraserEngine& engine,
   return items;
 }
 
-int TCleanCommand::Run() {
-  // A scheduled clean leaves its outcome in the log, whatever ends it.
-  TScheduledClean outcome;
-  outcome.When = SystemNow();
-  const auto logged = [&](int status) -> int {
-    if (!request_.scheduled || request_.preview) return status;
-    if (const std::string problem = TScheduledCleanLog().Append(outcome); !problem.empty()) {
-      output_.Problem(TScheduledCleanLog().Path() +
-                      ": the outcome could not be recorded: " + problem);
-      if (status == ExitAllDone) return ExitSomethingLeft;
-    }
-    return status;
-  };
+int TCleanCommand::logged(int status) {
+  if (!request_.scheduled || request_.preview) return status;
+  if (const std::string problem = TScheduledCleanLog().Append(outcome_); !problem.empty()) {
+    output_.Problem(TScheduledCleanLog().Path() +
+                    ": the outcome could not be recorded: " + problem);
+    if (status == ExitAllDone) return ExitSomethingLeft;
+  }
+  return status;
+}
 
-  TEraserEngine engine;
+TCleanCommand::Ending TCleanCommand::loadPrefs(TEraserEngine& engine) {
   const std::string prefs = GetSettingsFolder() + "prefs.dat";
   engine.LoadFromFile(prefs);
   // A damaged prefs.dat is named. Its exclusion lists may not have been read, so nothing is
   // removed on the strength of the rest: only a preview goes on, with what could be read.
-  const bool prefsUnread = !engine.LoadProblem.empty();
-  if (prefsUnread) {
-    output_.Problem(StoredFileProblem(
-        prefs, engine.LoadProblem,
-        request_.preview ? "what was read before the fault is shown, the rest at its defaults"
-                         : "nothing is cleaned, so that no exclusion it holds is passed over"));
-    if (!request_.preview) {
-      outcome.Problem = "prefs.dat could not be read; nothing was cleaned";
-      outcome.Ran = false;
-      return logged(ExitSomethingLeft);
-    }
-  }
+  prefsUnread_ = !engine.LoadProblem.empty();
+  if (!prefsUnread_) return std::nullopt;
+  output_.Problem(StoredFileProblem(
+      prefs, engine.LoadProblem,
+      request_.preview ? "what was read before the fault is shown, the rest at its defaults"
+                       : "nothing is cleaned, so that no exclusion it holds is passed over"));
+  if (request_.preview) return std::nullopt;
+  outcome_.Problem = "prefs.dat could not be read; nothing was cleaned";
+  outcome_.Ran = false;
+  return logged(ExitSomethingLeft);
+}
 
-  std::vector<TEraser*> items;
-  if (request_.scheduled) {
-    std::string why;
-    bool due = true;
-    items = scheduledItems(engine, why, due);
-    if (!due) {
-      output_.Result("The schedule is not due yet: nothing was cleaned.");
-      return ExitAllDone;
-    }
-    if (items.empty()) {
-      // A schedule that is off or has no items is a choice; unreadable settings are a fault.
-      const bool fault = !WipeMethodsManager || !WipeMethodsManager->SettingsProblem.empty();
-      if (fault) {
-        output_.Problem("nothing was cleaned: " + why);
-      } else {
-        output_.Result("Nothing was cleaned: " + why + ".");
-      }
-      // A refusal is recorded; a schedule that is off or empty has nothing to record.
-      if (!fault) return ExitAllDone;
-      outcome.Problem = why;
-      outcome.Ran = false;
-      return logged(ExitSomethingLeft);
-    }
-  } else if (request_.items.empty() && !request_.preview && WipeMethodsManager &&
-             !WipeMethodsManager->SettingsProblem.empty()) {
+TCleanCommand::Ending TCleanCommand::chooseScheduled(const TEraserEngine& engine,
+                                                     std::vector<TEraser*>& items) {
+  std::string why;
+  bool due = true;
+  items = scheduledItems(engine, why, due);
+  if (!due) {
+    output_.Result("The schedule is not due yet: nothing was cleaned.");
+    return ExitAllDone;
+  }
+  if (!items.empty()) return std::nullopt;
+  // A schedule that is off or has no items is a choice; unreadable settings are a fault.
+  const bool fault = !WipeMethodsManager || !WipeMethodsManager->SettingsProblem.empty();
+  if (!fault) {
+    // A schedule that is off or empty has nothing to record.
+    output_.Result("Nothing was cleaned: " + why + ".");
+    return ExitAllDone;
+  }
+  // A refusal is recorded.
+  output_.Problem("nothing was cleaned: " + why);
+  outcome_.Problem = why;
+  outcome_.Ran = false;
+  return logged(ExitSomethingLeft);
+}
+
+TCleanCommand::Ending TCleanCommand::chooseItems(const TEraserEngine& engine,
+                                                 std::vector<TEraser*>& items) {
+  if (request_.scheduled) return chooseScheduled(engine, items);
+  if (request_.items.empty() && !request_.preview && WipeMethodsManager &&
+      !WipeMethodsManager->SettingsProblem.empty()) {
     // Which items are checked is kept in the settings file. When it cannot be read, the
     // defaults would clean items the user may have unchecked: only named items, or a preview,
     // go on.
     output_.Problem("nothing is cleaned: the items checked on the Clean traces page are kept in " +
                     TWipeMethodsManager::SettingsFileName() + "; name the items to clean");
     return ExitSomethingLeft;
-  } else if (request_.items.empty()) {
+  }
+  if (request_.items.empty()) {
     const TIniFile settings(TWipeMethodsManager::SettingsFileName());
     for (const auto& item : engine.Erasers) {
       if (settings.ReadBool(kPageSection, item->Name, item->Enabled)) items.push_back(item.get());
     }
-  } else {
-    std::vector<std::string> unknown;
-    items = ChooseTraceItems(engine, request_.items, unknown);
-    for (const std::string& word : unknown) {
-      output_.Problem("no trace item is named " + word + " (see clean --help)");
-    }
-    if (!unknown.empty()) return ExitUsageError;
+    return std::nullopt;
   }
-  if (items.empty()) {
-    output_.Result("No trace item is chosen.");
-    return ExitAllDone;
+  std::vector<std::string> unknown;
+  items = ChooseTraceItems(engine, request_.items, unknown);
+  for (const std::string& word : unknown) {
+    output_.Problem("no trace item is named " + word + " (see clean --help)");
   }
+  if (!unknown.empty()) return ExitUsageError;
+  return std::nullopt;
+}
 
+bool TCleanCommand::registryUnread(const std::vector<TEraser*>& items) {
   // Registry items read the registry store: one that cannot be read is named (it then reads as
   // empty and is never written), and the run cannot be called complete.
-  bool registryUnread = false;
-  if (std::any_of(items.begin(), items.end(),
-                  [](const TEraser* item) { return dynamic_cast<const TEraseRegistry*>(item); })) {
-    if (const std::string problem = platform::registry().problem(); !problem.empty()) {
-      output_.Problem(problem);
-      registryUnread = true;
-    }
+  if (std::none_of(items.begin(), items.end(), [](const TEraser* item) {
+        return dynamic_cast<const TEraseRegistry*>(item) != nullptr;
+      })) {
+    return false;
   }
+  const std::string problem = platform::registry().problem();
+  if (problem.empty()) return false;
+  output_.Problem(problem);
+  return true;
+}
 
+void TCleanCommand::runItems(TEraserEngine& engine, const std::vector<TEraser*>& items) {
   TCleaningRun run(engine);
   StopOnSignal stopOnSignal(run);
   const ScopedWipeServices services(&stopOnSignal);
@@ -225,7 +227,9 @@ int TCleanCommand::Run() {
       },
       [&] { output_.Progress(kClearingJournalText); });
   output_.ClearProgress();
+}
 
+void TCleanCommand::reportRecords(const TEraserEngine& engine) {
   // Records name their item by its tag; the user knows it by its caption.
   const auto caption = [&engine](const std::string& name) {
     for (const auto& item : engine.Erasers) {
@@ -252,14 +256,31 @@ int TCleanCommand::Run() {
                  (engine.Left.empty()
                       ? std::string(".")
                       : "; " + std::to_string(engine.Left.size()) + " could not be removed."));
+}
 
-  outcome.Removed = engine.Removed.size();
-  outcome.Left = engine.Left.size();
-  if (registryUnread) outcome.Problem = "the registry store could not be read";
+int TCleanCommand::Run() {
+  // A scheduled clean leaves its outcome in the log, whatever ends it.
+  outcome_ = TScheduledClean();
+  outcome_.When = SystemNow();
+  TEraserEngine engine;
+  if (const Ending ended = loadPrefs(engine)) return *ended;
+  std::vector<TEraser*> items;
+  if (const Ending ended = chooseItems(engine, items)) return *ended;
+  if (items.empty()) {
+    output_.Result("No trace item is chosen.");
+    return ExitAllDone;
+  }
+  const bool registryFailed = registryUnread(items);
+  runItems(engine, items);
+  reportRecords(engine);
+
+  outcome_.Removed = engine.Removed.size();
+  outcome_.Left = engine.Left.size();
+  if (registryFailed) outcome_.Problem = "the registry store could not be read";
   if (const int signal = platform::stopSignal()) {
-    outcome.Problem = "stopped before the end";
+    outcome_.Problem = "stopped before the end";
     return logged(platform::exitStatusForSignal(signal));
   }
-  return logged(engine.Left.empty() && !prefsUnread && !registryUnread ? ExitAllDone
-                                                                       : ExitSomethingLeft);
+  return logged(engine.Left.empty() && !prefsUnread_ && !registryFailed ? ExitAllDone
+                                                                        : ExitSomethingLeft);
 }

@@ -7,8 +7,11 @@
 // nothing. --scheduled cleans the items chosen for the schedule, when the schedule's spacing
 // allows, and records the outcome in the log of scheduled cleans.
 
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "cleaner/TScheduledCleanLog.h"
 
 class TCliOutput;
 class TEraser;
@@ -33,9 +36,27 @@ class TCleanCommand {
   int Run();
 
  private:
+  // The exit status of a command that ends before anything is cleaned; none when it goes on.
+  using Ending = std::optional<int>;
+
   // The items chosen for the schedule; empty (with `why` said) when none may be cleaned now.
   std::vector<TEraser*> scheduledItems(const TEraserEngine& engine, std::string& why, bool& due);
+  // Reads prefs.dat into the engine; one that cannot be read ends all but a preview.
+  Ending loadPrefs(TEraserEngine& engine);
+  // The items to clean: those named, those of the schedule, or those checked on the page.
+  Ending chooseItems(const TEraserEngine& engine, std::vector<TEraser*>& items);
+  Ending chooseScheduled(const TEraserEngine& engine, std::vector<TEraser*>& items);
+  // Whether a registry item is chosen while the registry store cannot be read (named if so).
+  bool registryUnread(const std::vector<TEraser*>& items);
+  // Cleans (or previews) the items, a stop signal ending the run after the entry in hand.
+  void runItems(TEraserEngine& engine, const std::vector<TEraser*>& items);
+  // Names what was removed (or would be) and what was left, with the totals.
+  void reportRecords(const TEraserEngine& engine);
+  // The status, after a scheduled clean has recorded its outcome in the log.
+  int logged(int status);
 
   TCliOutput& output_;
   TCleanRequest request_;
+  TScheduledClean outcome_;
+  bool prefsUnread_ = false;
 };

@@ -48,11 +48,16 @@ struct Options {
   TCleanRequest clean;
 };
 
-}  // namespace
+// The subcommands as CLI11 holds them: the one given tests true after the parse.
+struct Subcommands {
+  CLI::App* wipe = nullptr;
+  CLI::App* freeSpace = nullptr;
+  CLI::App* methods = nullptr;
+  CLI::App* clean = nullptr;
+};
 
-int TCommandLine::Run(int argc, char** argv) {
-  Options options;
-  CLI::App app(kDescription, "ferrovane-cli");
+// The program itself: its description, version and the options of every subcommand.
+void AddProgramOptions(CLI::App& app, Options& options) {
   app.get_formatter()->column_width(24);
   app.footer(kFooter);
   app.set_version_flag("--version", std::string("ferrovane-cli ") + FERROVANE_VERSION,
@@ -66,116 +71,128 @@ int TCommandLine::Run(int argc, char** argv) {
                "No progress line; write only what was left behind and why");
   app.add_flag("-v,--verbose", options.verbose,
                "Also name the method of each engine and every file as its wipe begins");
-
   app.add_option("--progress", options.progress,
                  "With json: the progress and the outcome of each run as JSON lines on standard "
                  "output, for a program that shows the run")
       ->check(CLI::IsMember({"json"}))
       ->type_name("FORMAT");
+}
 
+CLI::App* AddWipeCommand(CLI::App& app, TWipeRequest& request) {
   CLI::App* wipe = app.add_subcommand(
       "wipe",
       "Overwrite files (and with -r folders with everything in them) with every pass of the "
       "method, then rename and delete them. A symbolic link is removed as a link; its target is "
       "not touched. A file with other hard links is left whole.");
-  wipe->add_option("-m,--method", options.wipe.method,
+  wipe->add_option("-m,--method", request.method,
                    "The method to use: a file name in the Methods folder (.mtd may be left off) "
                    "or a method's name; default: the method chosen for the files engine, and "
                    "for folders the one of the folders engine");
-  wipe->add_flag("-r,--recursive", options.wipe.recursive,
-                 "Wipe folders too, with everything in them");
+  wipe->add_flag("-r,--recursive", request.recursive, "Wipe folders too, with everything in them");
   wipe->add_flag_callback(
-      "--journal", [&options] { options.wipe.journal = 1; },
+      "--journal", [&request] { request.journal = 1; },
       "Then erase old copies of the file names from the file system journal (ext4, XFS); "
       "default: as recorded in Ferrovane.ini (on where the file system can clear its journal at "
       "once)");
   wipe->add_flag_callback(
-      "--no-journal", [&options] { options.wipe.journal = -1; },
+      "--no-journal", [&request] { request.journal = -1; },
       "Leave the journal as it is, whatever Ferrovane.ini says");
-  wipe->add_flag("--free-space-after", options.wipe.freeSpaceAfter,
+  wipe->add_flag("--free-space-after", request.freeSpaceAfter,
                  "Then wipe the free space of every drive whose file system wrote the passes to "
                  "other blocks (btrfs and other copy-on-write file systems), so that the old "
                  "blocks of the deleted files are overwritten too; without it such files are "
                  "named and the exit status is 1");
-  wipe->add_option("PATH", options.wipe.paths,
+  wipe->add_option("PATH", request.paths,
                    "Files and folders to wipe ('--' before paths that start with '-')");
+  return wipe;
+}
 
+CLI::App* AddFreeSpaceCommand(CLI::App& app, TFreeSpaceRequest& request) {
   CLI::App* freeSpace = app.add_subcommand(
       "free-space",
       "Fill the free space of fixed drives with a temporary file, wipe it with every pass of "
       "the method and delete it. Only the file system mounted at the point now is wiped.");
-  freeSpace->add_option("-m,--method", options.freeSpace.method,
+  freeSpace->add_option("-m,--method", request.method,
                         "The method to use (as for wipe); default: the method chosen for the "
                         "free-space engine");
-  freeSpace->add_option("MOUNT", options.freeSpace.mountPoints,
+  freeSpace->add_option("MOUNT", request.mountPoints,
                         "Mount points of fixed drives, for example / or /home");
+  return freeSpace;
+}
 
+CLI::App* AddMethodsCommand(CLI::App& app, TMethodsRequest& request) {
   CLI::App* methods = app.add_subcommand(
       "methods",
       "List the wipe methods with their passes (each pass with -v), the default method and the "
       "method of each engine, and the folder they are kept in.");
   methods
-      ->add_option("--set-engine", options.methods.engine,
+      ->add_option("--set-engine", request.engine,
                    "Record METHOD as the method that ENGINE (files, folders or free-space) "
                    "uses, in Ferrovane.ini")
       ->type_name("ENGINE");
-  methods->add_option("METHOD", options.methods.method, "With --set-engine: the method to record");
+  methods->add_option("METHOD", request.method, "With --set-engine: the method to record");
+  return methods;
+}
 
+CLI::App* AddCleanCommand(CLI::App& app, TCleanRequest& request) {
   CLI::App* clean = app.add_subcommand(
       "clean",
       "Remove the usage traces of the trace-cleaning items: recent documents, temporary files, "
       "the trash, browser caches, cookies and history, registry lists... Files are deleted "
       "plainly; history inside a browser's database is removed with the database's own means, "
       "so bookmarks stay.");
-  clean->add_flag("--preview", options.clean.preview,
+  clean->add_flag("--preview", request.preview,
                   "List what the items would remove, with sizes; remove nothing (as --dry-run)");
-  clean->add_flag("--scheduled", options.clean.scheduled,
+  clean->add_flag("--scheduled", request.scheduled,
                   "Clean the items chosen for the schedule (Schedule... on the Clean traces page) "
                   "when the schedule is on and due, asking nothing, and record the outcome in "
                   "scheduled-clean.log in the settings folder; the timer of the schedule runs it");
-  clean->add_option("ITEM", options.clean.items,
+  clean->add_option("ITEM", request.items,
                     "Items by number (1 to 57, in the order of the Clean traces page), by name "
                     "or caption, or by group (windows, ie, mozilla, aol, opera, chromium, "
                     "desktop, applications, recent); default: the items checked on that page");
+  return clean;
+}
 
-  // Everything after the first "--" is a path, whatever it looks like. CLI11 is given only what
-  // comes before it: within a subcommand it takes "--" only before the first path.
-  int optionCount = argc;
-  std::vector<std::string> afterMark;
+// Everything after the first "--" is a path, whatever it looks like. CLI11 is given only what
+// comes before it (`optionCount` arguments): within a subcommand it takes "--" only before the
+// first path.
+std::vector<std::string> ArgumentsAfterMark(int argc, char** argv, int& optionCount) {
+  optionCount = argc;
   for (int index = 1; index < argc; ++index) {
     if (std::string_view(argv[index]) != "--") continue;
     optionCount = index;
-    afterMark.assign(argv + index + 1, argv + argc);
-    break;
+    return std::vector<std::string>(argv + index + 1, argv + argc);
   }
-  try {
-    app.parse(optionCount, argv);
-    if (options.quiet && options.verbose) {
-      throw CLI::ValidationError("--quiet and --verbose cannot be given together");
-    }
-    if (*wipe) {
-      options.wipe.paths.insert(options.wipe.paths.end(), afterMark.begin(), afterMark.end());
-      if (options.wipe.paths.empty()) throw CLI::RequiredError("PATH");
-    } else if (*freeSpace) {
-      std::vector<std::string>& mounts = options.freeSpace.mountPoints;
-      mounts.insert(mounts.end(), afterMark.begin(), afterMark.end());
-      if (mounts.empty()) throw CLI::RequiredError("MOUNT");
-    } else if (*clean && options.clean.scheduled && !options.clean.items.empty()) {
-      throw CLI::ValidationError("--scheduled cleans the items of the schedule; name no ITEM");
-    } else if (!afterMark.empty()) {
-      throw CLI::ExtrasError(afterMark);
-    } else if (options.methods.engine.empty() != options.methods.method.empty()) {
-      throw CLI::ValidationError("--set-engine takes an engine and then a method");
-    }
-  } catch (const CLI::ParseError& error) {
-    const int status = app.exit(error);
-    return status == 0 ? ExitAllDone : ExitUsageError;
-  }
+  return {};
+}
 
-  // From here on a stop signal ends the run after its current block, not the program at once.
-  platform::catchStopSignals();
-  TCliOutput output(options.quiet, options.verbose);
-  output.SetJsonProgress(options.progress == "json");
+// What the parse cannot check alone: the paths after "--" go to the subcommand that takes paths,
+// and options that exclude each other. Raises the CLI11 error that names what is wrong.
+void CheckArguments(const Subcommands& given, Options& options,
+                    const std::vector<std::string>& afterMark) {
+  if (options.quiet && options.verbose) {
+    throw CLI::ValidationError("--quiet and --verbose cannot be given together");
+  }
+  if (*given.wipe) {
+    options.wipe.paths.insert(options.wipe.paths.end(), afterMark.begin(), afterMark.end());
+    if (options.wipe.paths.empty()) throw CLI::RequiredError("PATH");
+  } else if (*given.freeSpace) {
+    std::vector<std::string>& mounts = options.freeSpace.mountPoints;
+    mounts.insert(mounts.end(), afterMark.begin(), afterMark.end());
+    if (mounts.empty()) throw CLI::RequiredError("MOUNT");
+  } else if (*given.clean && options.clean.scheduled && !options.clean.items.empty()) {
+    throw CLI::ValidationError("--scheduled cleans the items of the schedule; name no ITEM");
+  } else if (!afterMark.empty()) {
+    throw CLI::ExtrasError(afterMark);
+  } else if (options.methods.engine.empty() != options.methods.method.empty()) {
+    throw CLI::ValidationError("--set-engine takes an engine and then a method");
+  }
+}
+
+// Chooses the settings folder and loads the methods and settings, naming every problem. True
+// when the settings file could not be read (the defaults are used).
+bool LoadSettings(TCliOutput& output) {
   const TSettingsChoice settings = ChooseSettingsFolder();
   for (const std::string& problem : settings.Problems) output.Problem(problem);
   output.Detail("settings folder: " + settings.Folder);
@@ -191,38 +208,72 @@ int TCommandLine::Run(int argc, char** argv) {
   }
   // A value that would make a wipe write nothing has been replaced by its default: said once.
   for (const std::string& problem : WipeMethodsManager->SettingsProblems) output.Problem(problem);
+  return settingsUnread;
+}
 
-  int status = ExitSomethingLeft;
+// Runs the subcommand given and returns its exit status; an error that escapes it is named.
+int RunSubcommand(const Subcommands& given, Options& options, TCliOutput& output) {
+  try {
+    if (*given.wipe) {
+      options.wipe.dryRun = options.dryRun;
+      return TWipeCommand(output, options.wipe).Run();
+    }
+    if (*given.freeSpace) {
+      options.freeSpace.dryRun = options.dryRun;
+      return TFreeSpaceCommand(output, options.freeSpace).Run();
+    }
+    if (*given.clean) {
+      options.clean.preview = options.clean.preview || options.dryRun;
+      return TCleanCommand(output, options.clean).Run();
+    }
+    if (*given.methods) {
+      options.methods.dryRun = options.dryRun;
+      return TMethodsCommand(output, options.methods).Run();
+    }
+  } catch (const std::exception& error) {
+    output.Problem(std::string("stopped by an unexpected error: ") + error.what());
+  }
+  return ExitSomethingLeft;
+}
+
+}  // namespace
+
+int TCommandLine::Run(int argc, char** argv) {
+  Options options;
+  CLI::App app(kDescription, "ferrovane-cli");
+  AddProgramOptions(app, options);
+  const Subcommands given{
+      AddWipeCommand(app, options.wipe), AddFreeSpaceCommand(app, options.freeSpace),
+      AddMethodsCommand(app, options.methods), AddCleanCommand(app, options.clean)};
+  int optionCount = argc;
+  const std::vector<std::string> afterMark = ArgumentsAfterMark(argc, argv, optionCount);
+  try {
+    app.parse(optionCount, argv);
+    CheckArguments(given, options, afterMark);
+  } catch (const CLI::ParseError& error) {
+    const int status = app.exit(error);
+    return status == 0 ? ExitAllDone : ExitUsageError;
+  }
+
+  // From here on a stop signal ends the run after its current block, not the program at once.
+  platform::catchStopSignals();
+  TCliOutput output(options.quiet, options.verbose);
+  output.SetJsonProgress(options.progress == "json");
+  const bool settingsUnread = LoadSettings(output);
+
   // The method chosen for an engine is kept in the settings file: when that file could not be
   // read, a wipe would fall back to the default method, which may be weaker than the user's
   // choice. It runs only with a method named on the command line (a dry run changes nothing).
-  const bool methodUnknown =
-      settingsUnread && !options.dryRun &&
-      ((*wipe && options.wipe.method.empty()) || (*freeSpace && options.freeSpace.method.empty()));
+  const bool methodUnknown = settingsUnread && !options.dryRun &&
+                             ((*given.wipe && options.wipe.method.empty()) ||
+                              (*given.freeSpace && options.freeSpace.method.empty()));
+  int status = ExitSomethingLeft;
   if (methodUnknown) {
     output.Problem(
         "the method chosen for this engine is unknown: nothing was wiped; name one "
         "with --method");
-    delete WipeMethodsManager;
-    WipeMethodsManager = nullptr;
-    return ExitSomethingLeft;
-  }
-  try {
-    if (*wipe) {
-      options.wipe.dryRun = options.dryRun;
-      status = TWipeCommand(output, options.wipe).Run();
-    } else if (*freeSpace) {
-      options.freeSpace.dryRun = options.dryRun;
-      status = TFreeSpaceCommand(output, options.freeSpace).Run();
-    } else if (*clean) {
-      options.clean.preview = options.clean.preview || options.dryRun;
-      status = TCleanCommand(output, options.clean).Run();
-    } else if (*methods) {
-      options.methods.dryRun = options.dryRun;
-      status = TMethodsCommand(output, options.methods).Run();
-    }
-  } catch (const std::exception& error) {
-    output.Problem(std::string("stopped by an unexpected error: ") + error.what());
+  } else {
+    status = RunSubcommand(given, options, output);
   }
   // Nothing is saved at the end: the command line changes only what --set-engine records.
   delete WipeMethodsManager;

@@ -61,6 +61,7 @@ std::vector<TFreeSpaceTarget> ClassifyMountPoints(const std::vector<std::string>
       const auto space = platform::fs().diskSpace(target.root);
       if (target.volume.device == 0) {
         target.problem = "could not be examined";
+        if (!space) target.problem += " (" + space.error().message() + ")";
       } else if (space && space->readOnly) {
         target.problem = "is mounted read-only: nothing written";
       } else {
@@ -75,32 +76,33 @@ std::vector<TFreeSpaceTarget> ClassifyMountPoints(const std::vector<std::string>
   return targets;
 }
 
-TFreeSpaceCommand::TFreeSpaceCommand(TCliOutput& output, TFreeSpaceRequest request)
-    : output_(output), request_(std::move(request)) {}
-
-int TFreeSpaceCommand::Run() {
-  TWipeEngine engine("WipeFreeSpace");
-  if (!request_.method.empty()) {
-    int status = ExitAllDone;
-    TWipeMethod* method = UsableMethod(output_, request_.method, status);
-    if (!method) return status;
-    WipeMethodsManager->ChooseForRun(engine, method);
-  }
-
-  bool left = false;
-  for (const TFreeSpaceTarget& target : ClassifyMountPoints(request_.mountPoints)) {
+bool AddFreeSpaceJobs(TCliOutput& output, TWipeEngine& engine,
+                      const std::vector<std::string>& mountPoints, const std::string& refusal) {
+  bool refused = false;
+  for (const TFreeSpaceTarget& target : ClassifyMountPoints(mountPoints)) {
     if (!target.problem.empty()) {
-      output_.Problem(target.root + ": " + target.problem);
-      left = true;
+      output.Problem(target.root + refusal + target.problem);
+      refused = true;
       continue;
     }
     auto item = std::make_unique<TWipeItem>(wkFreeSpace, target.root);
     item->Volume = target.volume;
     engine.AddItem(std::move(item));
   }
+  return refused;
+}
+
+TFreeSpaceCommand::TFreeSpaceCommand(TCliOutput& output, TFreeSpaceRequest request)
+    : output_(output), request_(std::move(request)) {}
+
+int TFreeSpaceCommand::Run() {
+  TWipeEngine engine("WipeFreeSpace");
+  const TMethodChoice choice = ChooseNamedMethod(output_, request_.method, {&engine});
+  if (!choice.usable) return choice.exitStatus;
+
+  bool left = AddFreeSpaceJobs(output_, engine, request_.mountPoints, ": ");
   if (engine.Items.empty()) return left ? ExitSomethingLeft : ExitAllDone;
-  TWipeMethod* method = WipeMethodsManager->MethodForEngine(engine);
-  output_.Detail("free space: " + (method ? DescribeMethod(*method) : std::string("no method")));
+  DetailEngineMethod(output_, "free space: ", engine);
 
   std::vector<std::string> roots;
   for (const auto& item : engine.Items) roots.push_back(item->Path);

@@ -10,6 +10,7 @@
 #include "platform/FileSystem.h"
 
 class TCliOutput;
+class TWipeEngine;
 
 struct TFreeSpaceRequest {
   std::string method;  // a method named with -m; empty for the one chosen for the engine
@@ -27,6 +28,11 @@ struct TFreeSpaceTarget {
 // Looks at every mount point given: a fixed drive's mount point is taken once (a second mount
 // point of the same file system is left out quietly); anything else is refused with its reason.
 std::vector<TFreeSpaceTarget> ClassifyMountPoints(const std::vector<std::string>& mountPoints);
+
+// Gives the engine a free-space job for every mount point that ClassifyMountPoints takes, and
+// names each one it refuses ("<root><refusal><why>"). True when one was refused.
+bool AddFreeSpaceJobs(TCliOutput& output, TWipeEngine& engine,
+                      const std::vector<std::string>& mountPoints, const std::string& refusal);
 
 class TFreeSpaceCommand {
  public:

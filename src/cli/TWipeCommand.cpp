@@ -126,14 +126,8 @@ bool TWipeCommand::listTarget(const TWipeTarget& target) {
 int TWipeCommand::Run() {
   TWipeEngine files("WipeFiles");
   TWipeEngine folders("WipeFolders");
-  TWipeMethod* method = nullptr;
-  if (!request_.method.empty()) {
-    int status = ExitAllDone;
-    method = UsableMethod(output_, request_.method, status);
-    if (!method) return status;
-    WipeMethodsManager->ChooseForRun(files, method);
-    WipeMethodsManager->ChooseForRun(folders, method);
-  }
+  const TMethodChoice choice = ChooseNamedMethod(output_, request_.method, {&files, &folders});
+  if (!choice.usable) return choice.exitStatus;
 
   if (request_.journal != 0) WipeMethodsManager->ChooseJournalForRun(request_.journal > 0);
 
@@ -166,10 +160,8 @@ int TWipeCommand::Run() {
   MentionLeftoverFiles(output_, roots,
                        "it fills part of the drive until \"free-space\" removes it");
   for (TWipeEngine* engine : {&files, &folders}) {
-    if (engine->Items.empty()) continue;
-    TWipeMethod* method = WipeMethodsManager->MethodForEngine(*engine);
-    output_.Detail((engine == &files ? "files: " : "folders: ") +
-                   (method ? DescribeMethod(*method) : std::string("no method")));
+    if (!engine->Items.empty())
+      DetailEngineMethod(output_, engine == &files ? "files: " : "folders: ", *engine);
   }
 
   if (request_.dryRun) {
@@ -190,7 +182,7 @@ int TWipeCommand::Run() {
   }
   std::optional<TRunOutcome> finishing;
   if (request_.freeSpaceAfter && !TCliWipeServices::StopRequested()) {
-    finishing = finishFreeSpace(outcomes, method, left);
+    finishing = finishFreeSpace(outcomes, choice.method, left);
   }
   for (const TRunOutcome& outcome : outcomes) left = ReportRun(output_, outcome) || left;
   if (finishing) left = ReportRun(output_, *finishing) || left;
@@ -204,19 +196,9 @@ std::optional<TRunOutcome> TWipeCommand::finishFreeSpace(std::vector<TRunOutcome
   if (roots.empty()) return std::nullopt;
   TWipeEngine engine("WipeFreeSpace");
   if (method) WipeMethodsManager->ChooseForRun(engine, method);
-  for (const TFreeSpaceTarget& target : ClassifyMountPoints(roots)) {
-    if (!target.problem.empty()) {
-      output_.Problem(target.root + ": its free space cannot be wiped: " + target.problem);
-      left = true;
-      continue;
-    }
-    auto item = std::make_unique<TWipeItem>(wkFreeSpace, target.root);
-    item->Volume = target.volume;
-    engine.AddItem(std::move(item));
-  }
+  left = AddFreeSpaceJobs(output_, engine, roots, ": its free space cannot be wiped: ") || left;
   if (engine.Items.empty()) return std::nullopt;
-  TWipeMethod* used = WipeMethodsManager->MethodForEngine(engine);
-  output_.Detail("free space: " + (used ? DescribeMethod(*used) : std::string("no method")));
+  DetailEngineMethod(output_, "free space: ", engine);
   TRunOutcome outcome = RunEngine(engine);
   for (const std::string& root : roots) {
     if (FreeSpaceWiped(outcome, root)) MarkFinished(outcomes, root);

@@ -91,21 +91,21 @@ bool IniDocument::changed() const {
   return changed_;
 }
 
-void IniDocument::apply() const {
-  if (!pending_) return;
-  Changes changes = std::move(*pending_);
-  pending_.reset();
-  const std::string br = lineBreakOf(text_);
-  const std::string_view text = text_;
+// One pass over the text that applies the pending writes: a key written is replaced in place
+// in the first section of its name, keys not found are added after the last line of that section
+// that is not blank, and sections not found are added at the end.
+struct IniDocument::Rewrite {
+  Changes& changes;
+  std::string br;  // the text's own line break
   std::string out;
-  out.reserve(text.size() + text.size() / 8 + 256);
-
+  bool changed = false;
   // The section being copied when it is one the writes change, and where in `out` its missing
-  // keys go: after its last line that is not blank.
+  // keys go.
   Changes::Section* open = nullptr;
   std::size_t insertAt = 0;
   bool lastHasBreak = true;
-  auto closeSection = [&] {
+
+  void closeSection() {
     if (!open) return;
     std::string added;
     for (const Changes::Entry& entry : open->entries) {
@@ -115,65 +115,87 @@ void IniDocument::apply() const {
     }
     if (!added.empty()) {
       out.insert(insertAt, added);
-      changed_ = true;
+      changed = true;
     }
     open = nullptr;
-  };
+  }
 
+  void sectionLine(std::string_view name, std::string_view content, std::string_view ending,
+                   const ini::Line& at) {
+    closeSection();
+    Changes::Section* section = changes.section(name);
+    if (section && !section->found) {  // only the first section of a name is changed
+      section->found = true;
+      open = section;
+    }
+    out += content;
+    out += ending;
+    if (open) {
+      insertAt = out.size();
+      lastHasBreak = at.hasBreak();
+    }
+  }
+
+  // A line within a section (or before the first): a key the writes change gets its new value.
+  void otherLine(std::string_view content, std::string_view ending, const ini::Line& at) {
+    if (!replaceKey(content)) out += content;
+    out += ending;
+    if (open && !ini::trim(content).empty()) {
+      insertAt = out.size();
+      lastHasBreak = at.hasBreak();
+    }
+  }
+
+  bool replaceKey(std::string_view content) {
+    if (!open) return false;
+    const auto kv = ini::keyLine(content);
+    if (!kv) return false;
+    const auto it = open->byKey.find(platform::foldCase(kv->key));
+    if (it == open->byKey.end() || open->entries[it->second].done) return false;
+    Changes::Entry& entry = open->entries[it->second];
+    entry.done = true;
+    const std::size_t before = out.size();
+    out += kv->key;
+    out += '=';
+    out += entry.value;
+    changed = changed || std::string_view(out).substr(before) != content;
+    return true;
+  }
+
+  void appendMissingSections() {
+    for (const Changes::Section& section : changes.sections) {
+      if (section.found) continue;
+      if (!out.empty()) {
+        if (out.back() != '\n') out += br;
+        out += br;
+      }
+      out += "[" + section.name + "]" + br;
+      for (const Changes::Entry& entry : section.entries) out += entry.key + "=" + entry.value + br;
+      changed = true;
+    }
+  }
+};
+
+void IniDocument::apply() const {
+  if (!pending_) return;
+  Changes changes = std::move(*pending_);
+  pending_.reset();
+  const std::string_view text = text_;
+  Rewrite rewrite{changes, lineBreakOf(text_), {}};
+  rewrite.out.reserve(text.size() + text.size() / 8 + 256);
   for (std::size_t start = 0; start < text.size();) {
     const ini::Line line = ini::lineAt(text, start);
     const std::string_view content = ini::content(text, line);
     const std::string_view ending = text.substr(line.end, line.next - line.end);
     start = ini::nextStart(line, start);
     if (auto name = ini::sectionName(content)) {
-      closeSection();
-      Changes::Section* section = changes.section(*name);
-      if (section && !section->found) {  // only the first section of a name is changed
-        section->found = true;
-        open = section;
-      }
-      out += content;
-      out += ending;
-      if (open) {
-        insertAt = out.size();
-        lastHasBreak = line.hasBreak();
-      }
-      continue;
-    }
-    bool replaced = false;
-    if (open) {
-      if (auto kv = ini::keyLine(content)) {
-        auto it = open->byKey.find(platform::foldCase(kv->key));
-        if (it != open->byKey.end() && !open->entries[it->second].done) {
-          Changes::Entry& entry = open->entries[it->second];
-          entry.done = true;
-          const std::size_t before = out.size();
-          out += kv->key;
-          out += '=';
-          out += entry.value;
-          changed_ = changed_ || std::string_view(out).substr(before) != content;
-          replaced = true;
-        }
-      }
-    }
-    if (!replaced) out += content;
-    out += ending;
-    if (open && !ini::trim(content).empty()) {
-      insertAt = out.size();
-      lastHasBreak = line.hasBreak();
+      rewrite.sectionLine(*name, content, ending, line);
+    } else {
+      rewrite.otherLine(content, ending, line);
     }
   }
-  closeSection();
-
-  for (const Changes::Section& section : changes.sections) {
-    if (section.found) continue;
-    if (!out.empty()) {
-      if (out.back() != '\n') out += br;
-      out += br;
-    }
-    out += "[" + section.name + "]" + br;
-    for (const Changes::Entry& entry : section.entries) out += entry.key + "=" + entry.value + br;
-    changed_ = true;
-  }
-  text_ = std::move(out);
+  rewrite.closeSection();
+  rewrite.appendMissingSections();
+  changed_ = changed_ || rewrite.changed;
+  text_ = std::move(rewrite.out);
 }

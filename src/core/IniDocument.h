@@ -53,6 +53,7 @@ class IniDocument {
 
  private:
   struct Changes;
+  struct Rewrite;
   void apply() const;
 
   mutable std::string text_;

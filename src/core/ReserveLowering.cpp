@@ -1,7 +1,9 @@
 #include "core/ReserveLowering.h"
 
-#include <optional>
+#include <charconv>
 #include <sstream>
+#include <string_view>
+#include <system_error>
 
 #include "core/SettingsFolder.h"
 #include "platform/Ext4Reserve.h"
@@ -11,16 +13,22 @@ namespace {
 
 constexpr std::uint64_t kMostRecord = 64 << 10;
 
-std::optional<std::uint64_t> ReadValue(const std::string& file) {
+// The number the kernel's file holds (digits and a line end), or why there is none: the file
+// could not be read, or holds something else.
+platform::Result<std::uint64_t> ReadValue(const std::string& file) {
   const auto text = platform::fs().readFile(file, 64);
-  if (!text) return std::nullopt;
-  try {
-    std::size_t used = 0;
-    const unsigned long long value = std::stoull(*text, &used);
-    return static_cast<std::uint64_t>(value);
-  } catch (...) {
-    return std::nullopt;
+  if (!text) return text.error();
+  std::string_view digits(*text);
+  while (!digits.empty() && (digits.back() == '\n' || digits.back() == ' ')) {
+    digits.remove_suffix(1);
   }
+  std::uint64_t value = 0;
+  const char* end = digits.data() + digits.size();
+  const auto [stop, error] = std::from_chars(digits.data(), end, value);
+  if (digits.empty() || error != std::errc() || stop != end) {
+    return std::make_error_code(std::errc::invalid_argument);
+  }
+  return value;
 }
 
 // Writes the value into the kernel's file in place (it cannot be replaced by another file).
@@ -36,7 +44,11 @@ TReserveLowering::TReserveLowering(const std::string& device, const std::string&
   if (device.empty() || ext4Folder.empty()) return;
   file_ = ext4Folder + device + "/reserved_clusters";
   const auto old = ReadValue(file_);
-  if (!old || *old == 0) return;
+  if (!old) {
+    error_ = old.error();
+    return;
+  }
+  if (*old == 0) return;
   old_ = *old;
   // Recorded first: a run killed from here on leaves what the next start needs.
   if (const platform::Status kept =
@@ -47,7 +59,8 @@ TReserveLowering::TReserveLowering(const std::string& device, const std::string&
   }
   if (const platform::Status written = WriteValue(file_, 0); !written) {
     error_ = written.error();
-    platform::fs().deleteFile(record_);
+    // A record left behind names the value the reserve still has: the next start writes it again.
+    platform::discardResult(platform::fs().deleteFile(record_));
     return;
   }
   lowered_ = true;
@@ -61,7 +74,8 @@ bool TReserveLowering::Restore() {
   if (!lowered_) return true;
   if (!WriteValue(file_, old_)) return false;  // the record stays for the next start
   lowered_ = false;
-  platform::fs().deleteFile(record_);
+  // A record left behind names the value just put back: the next start writes it again.
+  platform::discardResult(platform::fs().deleteFile(record_));
   return true;
 }
 
@@ -88,6 +102,7 @@ bool RestoreLoweredReserves(const std::string& record) {
     }
     all = WriteValue(file, value) && all;
   }
-  if (all) platform::fs().deleteFile(record);
+  // A record left behind is read again at the next start, which writes the same values again.
+  if (all) platform::discardResult(platform::fs().deleteFile(record));
   return all;
 }

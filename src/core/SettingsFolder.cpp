@@ -78,14 +78,23 @@ void seedFile(const std::string& from, const std::string& to, std::uint64_t maxB
 
 // Removes the folder the methods are gathered in, with the files in it: what a start that did
 // not finish left there is only a part of the shipped methods. Links in it are removed as links.
-void removeGathering(const std::string& gathering) {
+// Fails with the first reason something stayed; a folder that is not there is no failure.
+platform::Status removeGathering(const std::string& gathering) {
   platform::FileSystem& files = platform::fs();
+  platform::Status first;
   if (const auto entries = files.listFolder(gathering)) {
     for (const platform::DirEntry& entry : *entries) {
-      if (!entry.isFolder()) files.deleteFile(AddTrailingBackslash(gathering) + entry.name);
+      if (entry.isFolder()) continue;
+      const platform::Status deleted =
+          files.deleteFile(AddTrailingBackslash(gathering) + entry.name);
+      if (first && !deleted) first = deleted;
     }
   }
-  files.removeFolder(gathering);
+  const platform::Status removed = files.removeFolder(gathering);
+  if (first && !removed && removed.error() != std::errc::no_such_file_or_directory) {
+    first = removed;
+  }
+  return first;
 }
 
 // Gives the user's folder the shipped methods when it has no "Methods" folder yet (methods the
@@ -97,7 +106,11 @@ void seedMethods(const std::string& folder, const std::string& shipped, TSetting
   const auto methodsThere = platform::fs().info(methods);
   if (methodsThere || methodsThere.error() != std::errc::no_such_file_or_directory) return;
   const std::string gathering = folder + ".Methods.seeding";
-  removeGathering(gathering);
+  if (const platform::Status cleared = removeGathering(gathering); !cleared) {
+    choice.Problems.push_back(gathering + ": what an earlier start left could not be removed" +
+                              reasonOf(cleared.error()));
+    return;
+  }
   if (const platform::Status made = platform::fs().createFolder(gathering); !made) {
     choice.Problems.push_back(gathering + ": could not be made" + reasonOf(made.error()));
     return;
@@ -108,7 +121,9 @@ void seedMethods(const std::string& folder, const std::string& shipped, TSetting
     const Copied outcome = copyShipped(from + name, AddTrailingBackslash(gathering) + name,
                                        TWipeMethod::kMaxFileSize, choice);
     if (outcome == Copied::Failed) {
-      removeGathering(gathering);
+      // What stays of the gathering is removed first at the next start, which says so if it
+      // cannot.
+      platform::discardResult(removeGathering(gathering));
       choice.Problems.push_back(methods +
                                 ": the shipped methods were not copied; the next start "
                                 "tries again");
@@ -117,7 +132,8 @@ void seedMethods(const std::string& folder, const std::string& shipped, TSetting
     if (outcome == Copied::Done) copied.push_back(name);
   }
   if (const platform::Status named = platform::fs().rename(gathering, methods); !named) {
-    removeGathering(gathering);
+    // As above: the next start removes what stays, or says why it cannot.
+    platform::discardResult(removeGathering(gathering));
     choice.Problems.push_back(methods + ": could not be made" + reasonOf(named.error()));
     return;
   }

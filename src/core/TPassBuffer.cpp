@@ -1,7 +1,9 @@
 #include "core/TPassBuffer.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
+#include <new>
 
 #include "core/ProgramRandom.h"
 
@@ -91,11 +93,7 @@ std::unique_ptr<TPassBuffer> TPassBuffer::Replay() const {
 }
 
 TPassBuffer::~TPassBuffer() {
-  try {
-    Finish();
-  } catch (...) {
-    // Out of memory while drawing: the generator simply stays where it is.
-  }
+  Finish();
 }
 
 void TPassBuffer::Extend(std::uint64_t size) {
@@ -191,12 +189,18 @@ std::string_view TPassBuffer::Bytes(std::uint64_t offset, std::uint64_t maxLengt
   if (kind_ == Kind::None || maxLength == 0 || (finished_ && kind_ == Kind::Random)) return {};
   const std::uint64_t inBlock = offset % blockLength_;
   const std::uint64_t block = offset / blockLength_;
-  if (whole_) return HeldWhole(inBlock, block, maxLength);
-  if (kind_ == Kind::Random) return DrawnPieces(inBlock, block, maxLength);
-  return HeldPeriodic(inBlock, maxLength);
+  try {
+    if (whole_) return HeldWhole(inBlock, block, maxLength);
+    if (kind_ == Kind::Random) return DrawnPieces(inBlock, block, maxLength);
+    return HeldPeriodic(inBlock, maxLength);
+  } catch (const std::bad_alloc&) {
+    // The bytes could not be held: the pass ends here, and says why.
+    error_ = std::make_error_code(std::errc::not_enough_memory);
+    return {};
+  }
 }
 
-void TPassBuffer::Finish() {
+void TPassBuffer::Finish() noexcept {
   if (finished_) return;
   finished_ = true;
   if (replay_) {
@@ -217,12 +221,14 @@ void TPassBuffer::Finish() {
     if (lowest == 0) {
       SkipRandomFrom(seed_, rest);  // every byte takes exactly one draw
     } else {
-      // How many draws the bytes take depends on the values drawn.
-      std::string scratch;
+      // How many draws the bytes take depends on the values drawn. Drawn into memory that is
+      // there already, so that finishing never fails.
+      std::array<char, 4096> scratch;
       for (std::uint64_t left = rest; left > 0;) {
-        const std::size_t count = static_cast<std::size_t>(std::min<std::uint64_t>(left, 1u << 20));
-        scratch.clear();
-        DrawRandomBytes(seed_, scratch, count, pass_.RandomBytesValue1, pass_.RandomBytesValue2);
+        const std::size_t count =
+            static_cast<std::size_t>(std::min<std::uint64_t>(left, scratch.size()));
+        RandomBytesFrom(seed_, scratch.data(), count, pass_.RandomBytesValue1,
+                        pass_.RandomBytesValue2);
         left -= count;
       }
     }

@@ -25,6 +25,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 #include "core/TPass.h"
 
@@ -50,12 +51,15 @@ class TPassBuffer {
   std::uint64_t BlockLength() const { return kind_ == Kind::None ? 0 : blockLength_; }
 
   // The bytes for the file from `offset` on: between 1 and `maxLength` bytes (maxLength > 0).
-  // Offsets must be asked for in increasing order without gaps, starting at 0.
+  // Offsets must be asked for in increasing order without gaps, starting at 0. None when the
+  // bytes could not be made (Error() then says why).
   std::string_view Bytes(std::uint64_t offset, std::uint64_t maxLength);
+  // Why Bytes gave no bytes (not enough memory to hold them); empty while it gives them.
+  const std::error_code& Error() const { return error_; }
 
   // Leaves the random generator where building the whole buffer at once would have left it.
-  // Call once when the pass is done, however far it got. A replay leaves it alone.
-  void Finish();
+  // Call once when the pass is done, however far it got. A replay leaves it alone. Never fails.
+  void Finish() noexcept;
 
   // The same bytes again from offset 0, asked for as from this buffer; making and reading the
   // replay never moves the program's random generator. May be made before or after Finish().
@@ -91,4 +95,5 @@ class TPassBuffer {
   bool seedAtEndKnown_ = false;
   bool finished_ = false;
   bool replay_ = false;  // never moves the program's generator
+  std::error_code error_;
 };

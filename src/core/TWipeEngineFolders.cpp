@@ -132,7 +132,13 @@ bool TWipeEngine::RemoveWalkedFolder(platform::Folder& parent, const std::string
   // once the folder is removed the file system never writes those blocks again: with the
   // journal option on, the file system is forced to the device first, which writes the blocks
   // with the names gone.
-  if (journal_ && journalNames_ != JournalNames::None) parent.syncFileSystem();
+  if (journal_ && journalNames_ != JournalNames::None) {
+    if (const platform::Status synced = parent.syncFileSystem(); !synced) {
+      Notes.push_back({path, TWipeFailureReason::JournalNotCleared, synced.error(),
+                       "its file system could not be forced to the device before it was removed: "
+                       "its old blocks may still hold the names"});
+    }
+  }
   const platform::Status removed = parent.removeFolder(name);
   if (removed) {
     NoteDeletion(parent);

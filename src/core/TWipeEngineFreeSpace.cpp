@@ -266,7 +266,9 @@ void TWipeEngine::WipeDriveFreeSpace(const TWipeItem& item) {
   if (const auto made = file->info(); rootMount != 0 && (!made || made->mount != rootMount)) {
     file.reset();
     const auto there = files.info(temporary);
-    if (made && there && there->id == made->id && there->size == 0) files.deleteFile(temporary);
+    if (made && there && there->id == made->id && there->size == 0) {
+      platform::discardResult(files.deleteFile(temporary));  // empty; the job is failed below
+    }
     Fail(root, TWipeFailureReason::NoLongerMounted);
     return;
   }
@@ -283,7 +285,7 @@ void TWipeEngine::WipeDriveFreeSpace(const TWipeItem& item) {
   }
   if (!space || space->available == 0) {
     file.reset();
-    files.deleteFile(temporary);
+    platform::discardResult(files.deleteFile(temporary));  // empty; the job is failed below
     if (!space) {
       Fail(root, TWipeFailureReason::FreeSpaceFillFailed);
       return;
@@ -350,7 +352,7 @@ void TWipeEngine::WipeDriveFreeSpace(const TWipeItem& item) {
   if (filled && !Aborted && !moved) {
     // On the device before the first pass starts, so that the pass does not wait for it.
     SettleWrites(*file, written);
-    Flush(*file);
+    platform::discardResult(Flush(*file));  // every pass over the file is flushed and checked
   } else if (!moved) {
     GiveBack(*file);  // deleted below without being wiped
   }
@@ -362,7 +364,7 @@ void TWipeEngine::WipeDriveFreeSpace(const TWipeItem& item) {
     return;
   }
   if (!filled) {
-    files.deleteFile(temporary);
+    platform::discardResult(files.deleteFile(temporary));  // the job is failed right below
     Fail(root, TWipeFailureReason::FreeSpaceFillFailed, error);
     return;
   }

@@ -412,7 +412,8 @@ bool TWipeEngine::WipeEntry(platform::Folder& folder, const std::string& path,
   const std::uint32_t protective =
       platform::AttrReadOnly | platform::AttrHidden | platform::AttrSystem;
   if (listed.attributes & protective) {
-    folder.setAttributes(name, listed.attributes & ~protective);
+    // Where clearing fails, opening the file for the passes fails too, and is reported.
+    platform::discardResult(folder.setAttributes(name, listed.attributes & ~protective));
   }
   const Overwrite overwritten = OverwriteEntry(folder, path, name, listed.id, caption);
   if (overwritten == Overwrite::Failed) return true;

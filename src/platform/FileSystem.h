@@ -202,9 +202,9 @@ class FileSystem {
   virtual Status writeFileAtomic(const std::string& path, const std::string& contents) = 0;
 
   // Space of the file system that holds the path; a path that does not exist yet is answered
-  // for its nearest existing folder (which `id` and `writable` then describe). Null when it
-  // cannot be asked.
-  virtual std::optional<DiskSpace> diskSpace(const std::string& path) = 0;
+  // for its nearest existing folder (which `id` and `writable` then describe). When it cannot be
+  // asked, the system's reason (an empty path: std::errc::invalid_argument).
+  virtual Result<DiskSpace> diskSpace(const std::string& path) = 0;
 
   // The identity of the ordinary file the path names (following symbolic links). Null when the
   // path names no ordinary file or cannot be examined.

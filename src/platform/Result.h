@@ -32,16 +32,17 @@ struct std::is_error_code_enum<platform::FileError> : std::true_type {};
 
 namespace platform {
 
-// The outcome of a call that gives nothing back but whether it worked. Converts to bool (true
-// when it worked), so that callers that only ask whether it worked stay plain.
-class Status {
+// The outcome of a call that gives nothing back but whether it worked. Tested as a bool (true
+// when it worked): `if (!status)`. It is never dropped unseen: a caller that has no use for it
+// says so with discardResult and a comment why.
+class [[nodiscard]] Status {
  public:
   Status() = default;
   // A failure; an empty error_code means success.
   Status(std::error_code error) : error_(error) {}
   template <typename E, typename = std::enable_if_t<std::is_error_code_enum_v<E>>>
   Status(E error) : error_(make_error_code(error)) {}
-  operator bool() const { return !error_; }
+  explicit operator bool() const { return !error_; }
   const std::error_code& error() const { return error_; }
 
  private:
@@ -50,7 +51,7 @@ class Status {
 
 // A value, or the reason why there is none. Used like std::optional (and converts to one).
 template <typename T>
-class Result {
+class [[nodiscard]] Result {
  public:
   Result(T value) : value_(std::move(value)) {}
   Result(std::error_code error) : error_(error) {}
@@ -89,7 +90,7 @@ class Result {
 // An object the caller owns (an open file or folder), or the reason why there is none. Used like
 // the std::unique_ptr it holds.
 template <typename T>
-class Result<std::unique_ptr<T>> {
+class [[nodiscard]] Result<std::unique_ptr<T>> {
  public:
   Result(std::unique_ptr<T> value) : value_(std::move(value)) {}
   template <typename U, typename = std::enable_if_t<std::is_convertible_v<U*, T*>>>
@@ -111,5 +112,11 @@ class Result<std::unique_ptr<T>> {
   std::unique_ptr<T> value_;
   std::error_code error_;
 };
+
+// Drops an outcome on purpose, where the caller has no use for it. Each use says beside it why
+// a failure there changes nothing (a best-effort tidy-up whose failure the next run sets right,
+// an outcome that a later check reports anyway).
+template <typename T>
+constexpr void discardResult(const T&) {}
 
 }  // namespace platform

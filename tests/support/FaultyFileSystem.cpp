@@ -32,7 +32,10 @@ class RecordingFile : public platform::File {
     if (owner_.bytesLeft >= 0 && static_cast<std::uint64_t>(owner_.bytesLeft) < length) {
       // A full disk: what fits is written, then the write fails.
       const auto fits = static_cast<std::size_t>(owner_.bytesLeft);
-      if (fits > 0) file_->write(data, fits);
+      if (fits > 0) {
+        // A part that does not go on either fails as the full disk does.
+        if (const platform::Status part = file_->write(data, fits); !part) return part;
+      }
       owner_.bytesLeft = 0;
       owner_.writes.push_back({path_, offset, fits});
       return owner_.fullDiskError;
@@ -148,7 +151,7 @@ class FaultyFolder : public platform::Folder {
     return owner_.wrap(folder_->openFile(name, expected), pathOf(name));
   }
   platform::Status setAttributes(const std::string& name, std::uint32_t attributes) override {
-    if (auto error = owner_.refused({}, pathOf(name))) return error;
+    if (auto error = owner_.refused(owner_.failSetAttributes, pathOf(name))) return error;
     return folder_->setAttributes(name, attributes);
   }
   platform::Status rename(const std::string& from, const std::string& to) override {
@@ -169,7 +172,10 @@ class FaultyFolder : public platform::Folder {
     if (auto error = owner_.refused(owner_.failRemoveFolder, pathOf(name))) return error;
     return folder_->removeFolder(name);
   }
-  platform::Status syncFileSystem() override { return folder_->syncFileSystem(); }
+  platform::Status syncFileSystem() override {
+    if (owner_.failSync.count(platform::trimSeparators(folder_->path()))) return owner_.flushError;
+    return folder_->syncFileSystem();
+  }
 
  private:
   FaultyFileSystem& owner_;
@@ -243,7 +249,7 @@ platform::Result<platform::FileInfo> FaultyFileSystem::info(const std::string& p
 
 platform::Status FaultyFileSystem::setAttributes(const std::string& path,
                                                  std::uint32_t attributes) {
-  if (auto error = refused({}, path)) return error;
+  if (auto error = refused(failSetAttributes, path)) return error;
   return real().setAttributes(path, attributes);
 }
 
@@ -291,10 +297,11 @@ platform::Status FaultyFileSystem::writeFileAtomic(const std::string& path,
   return real().writeFileAtomic(path, contents);
 }
 
-std::optional<platform::DiskSpace> FaultyFileSystem::diskSpace(const std::string& path) {
+platform::Result<platform::DiskSpace> FaultyFileSystem::diskSpace(const std::string& path) {
   auto startsWith = [&](const std::string& prefix) {
     return path.compare(0, prefix.size(), prefix) == 0;
   };
+  if (failDiskSpace.count(path)) return readError;
   auto space = real().diskSpace(path);
   for (const auto& [prefix, figures] : diskSpaceOf) {
     if (!startsWith(prefix)) continue;

@@ -30,14 +30,19 @@ class FaultyFileSystem : public platform::FileSystem {
   };
 
   // Failures to inject, by full path (a folder's own calls see the path of the entry).
-  std::set<std::string> failOpen;          // files do not open for writing or creating
-  std::set<std::string> failDelete;        // deleting a file fails
-  std::set<std::string> failRename;        // renaming fails when the source is one of these
-  std::set<std::string> failRemoveFolder;  // removing a folder fails
-  std::set<std::string> failList;          // listing a folder fails (with or without final "/")
-  std::set<std::string> failAtomicWrite;   // writeFileAtomic fails
-  std::set<std::string> failRead;          // readFile fails with readError, as a failing disk
-  std::set<std::string> failExamine;       // info fails with readError: the entry is there
+  std::set<std::string> failOpen;           // files do not open for writing or creating
+  std::set<std::string> failDelete;         // deleting a file fails
+  std::set<std::string> failRename;         // renaming fails when the source is one of these
+  std::set<std::string> failRemoveFolder;   // removing a folder fails
+  std::set<std::string> failList;           // listing a folder fails (with or without final "/")
+  std::set<std::string> failAtomicWrite;    // writeFileAtomic fails
+  std::set<std::string> failRead;           // readFile fails with readError, as a failing disk
+  std::set<std::string> failExamine;        // info fails with readError: the entry is there
+  std::set<std::string> failSetAttributes;  // changing a file's attributes fails
+  std::set<std::string> failDiskSpace;      // asking for the space fails with readError
+  // Folders (by full path, no trailing separator) whose file system cannot be forced to the
+  // device (syncFileSystem fails with flushError), as a device that reports a lost write does.
+  std::set<std::string> failSync;
   std::error_code readError = std::make_error_code(std::errc::io_error);
   // The reason every injected failure gives, as the system gives it for what may not be changed.
   std::error_code injectedError = std::make_error_code(std::errc::permission_denied);
@@ -115,7 +120,7 @@ class FaultyFileSystem : public platform::FileSystem {
   platform::Result<std::vector<platform::DirEntry>> listFolder(const std::string& path) override;
   platform::Result<std::string> readFile(const std::string& path, std::uint64_t maxBytes) override;
   platform::Status writeFileAtomic(const std::string& path, const std::string& contents) override;
-  std::optional<platform::DiskSpace> diskSpace(const std::string& path) override;
+  platform::Result<platform::DiskSpace> diskSpace(const std::string& path) override;
   std::optional<platform::FileIdentity> identity(const std::string& path) override;
   platform::Status discardFreeBlocks(const std::string& mountPoint, std::uint64_t start,
                                      std::uint64_t length) override;

@@ -1,7 +1,12 @@
 #include "platform/posix/MountInfo.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cstdint>
+#include <optional>
 #include <sstream>
+#include <string_view>
+#include <system_error>
 
 #include "platform/PathText.h"
 
@@ -25,6 +30,17 @@ std::string unescapeMountField(const std::string& field) {
   return result;
 }
 
+// A whole field of decimal digits as a number; null for anything else (a sign, other characters,
+// a value out of range), so that a line the kernel did not write as expected is passed over.
+template <typename T>
+std::optional<T> decimalField(std::string_view field) {
+  T value{};
+  const char* end = field.data() + field.size();
+  const auto [stop, error] = std::from_chars(field.data(), end, value);
+  if (field.empty() || error != std::errc() || stop != end) return std::nullopt;
+  return value;
+}
+
 }  // namespace
 
 std::vector<Mount> parseMountInfo(const std::string& text) {
@@ -46,13 +62,14 @@ std::vector<Mount> parseMountInfo(const std::string& text) {
     const std::string& device = parts[2];
     auto colon = device.find(':');
     if (colon == std::string::npos) continue;
-    try {
-      mount.major = static_cast<unsigned>(std::stoul(device.substr(0, colon)));
-      mount.minor = static_cast<unsigned>(std::stoul(device.substr(colon + 1)));
-      mount.id = std::stoull(parts[0]);
-    } catch (...) {
-      continue;
-    }
+    const std::string_view numbers(device);
+    const auto major = decimalField<unsigned>(numbers.substr(0, colon));
+    const auto minor = decimalField<unsigned>(numbers.substr(colon + 1));
+    const auto id = decimalField<std::uint64_t>(parts[0]);
+    if (!major || !minor || !id) continue;
+    mount.major = *major;
+    mount.minor = *minor;
+    mount.id = *id;
     mount.mountPoint = trimSeparators(unescapeMountField(parts[4]));
     if (mount.mountPoint.empty() || mount.mountPoint[0] != '/') continue;
     mount.fsType = *(dash + 1);

@@ -280,26 +280,30 @@ class PosixFileSystem final : public FileSystem {
     return written;
   }
 
-  std::optional<DiskSpace> diskSpace(const std::string& path) override {
-    if (path.empty()) return std::nullopt;
+  Result<DiskSpace> diskSpace(const std::string& path) override {
+    if (path.empty()) return std::make_error_code(std::errc::invalid_argument);
     std::string probe = path;
     int fd;
     // A path that does not exist yet is asked about through its nearest existing folder.
     while ((fd = ::open(probe.c_str(), O_PATH | O_CLOEXEC)) < 0) {
-      if (errno != ENOENT && errno != ENOTDIR) return std::nullopt;
+      const std::error_code error = lastError();
+      if (error != std::errc::no_such_file_or_directory && error != std::errc::not_a_directory) {
+        return error;
+      }
       std::string parent = parentFolderOf(probe);
-      if (parent.empty()) return std::nullopt;
+      if (parent.empty()) return error;
       probe = parent;
     }
     // One descriptor for every figure, so they all describe the same folder.
     struct statvfs sv {};
     struct stat st {};
     const bool asked = ::fstatvfs(fd, &sv) == 0 && ::fstat(fd, &st) == 0;
+    const std::error_code askError = asked ? std::error_code() : lastError();
     struct statx sx {};
     const bool born =
         ::statx(fd, "", AT_EMPTY_PATH, STATX_BTIME, &sx) == 0 && (sx.stx_mask & STATX_BTIME) != 0;
     ::close(fd);
-    if (!asked) return std::nullopt;
+    if (!asked) return askError;
     // The administrator may write into the blocks the file system keeps in reserve.
     const bool reserveReachable = posix::callerUser() == 0;
     DiskSpace space;

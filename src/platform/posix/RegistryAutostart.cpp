@@ -174,14 +174,14 @@ bool AutostartFolder::write(const std::string& name, const std::string& command)
   const std::string text = "[Desktop Entry]\nType=Application\nName=" + desktopEscape(name) +
                            "\nExec=" + desktopEscape(command) +
                            "\nX-GNOME-Autostart-enabled=true\n";
-  return fs().writeFileAtomic(path, text);
+  return static_cast<bool>(fs().writeFileAtomic(path, text));
 }
 
 bool AutostartFolder::remove(const std::string& name) const {
   if (!exists()) return false;
   std::string path = entryOf(name);
   if (path.empty()) return true;
-  return fs().deleteFile(path);
+  return static_cast<bool>(fs().deleteFile(path));
 }
 
 }  // namespace platform::regstore

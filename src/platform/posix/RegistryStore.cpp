@@ -58,6 +58,22 @@ std::optional<KeyPath> locate(RegistryRoot root, const std::string& key) {
   return KeyPath{std::move(*names), relation};
 }
 
+// How every call of the store begins: the key path is taken apart, and a path that names no key
+// of a known root, or a key below the Run key (there is none), gives `none`. The Run key itself
+// is answered by `onRun` from the autostart folder; every other key by `onStored` from the stored
+// tree, given the key's names and where it lies relative to the Run key.
+template <typename R, typename OnRun, typename OnStored>
+R dispatchKey(RegistryRoot root, const std::string& key, R none, OnRun&& onRun,
+              OnStored&& onStored) {
+  const std::optional<KeyPath> path = locate(root, key);
+  if (!path || path->relation == RunRelation::Below) return none;
+  if (path->relation == RunRelation::Run) return onRun();
+  return onStored(path->names, path->relation);
+}
+
+using Names = std::vector<std::string>;
+using NameList = std::optional<std::vector<std::string>>;
+
 bool validNewName(const std::string& name) {
   return !name.empty() && name.size() <= regstore::kMaxKeyNameLength &&
          name.find_first_of(std::string("\r\n\0", 3)) == std::string::npos;
@@ -258,133 +274,118 @@ Key* createStored(Tree& tree, RegistryRoot root, const std::vector<std::string>&
 }  // namespace
 
 bool RegistryStore::keyExists(RegistryRoot root, const std::string& key) {
-  auto path = locate(root, key);
-  if (!path) return false;
   regstore::AutostartFolder autostart(autostartFolder());
-  const auto* names = &path->names;
-  switch (path->relation) {
-    case RunRelation::Run:
-      return autostart.exists();
-    case RunRelation::Below:
-      return false;
-    case RunRelation::Ancestor:
-      if (autostart.exists()) return true;
-      break;
-    case RunRelation::None:
-      break;
-  }
-  return storedKey(*current().tree, root, *names) != nullptr;
+  return dispatchKey(
+      root, key, false, [&] { return autostart.exists(); },
+      [&](const Names& names, RunRelation relation) {
+        if (relation == RunRelation::Ancestor && autostart.exists()) return true;
+        return storedKey(*current().tree, root, names) != nullptr;
+      });
 }
 
 bool RegistryStore::createKey(RegistryRoot root, const std::string& key) {
-  auto path = locate(root, key);
-  if (!path) return false;
-  const auto* names = &path->names;
-  switch (path->relation) {
-    case RunRelation::Run: {
-      const std::string folder = autostartFolder();
-      return !folder.empty() && platform::ensureFolder(folder.substr(0, folder.size() - 1));
-    }
-    case RunRelation::Below:
-      return false;
-    default:
-      break;
-  }
-  State& s = current();
-  if (!s.problem.empty()) return false;
-  if (storedKey(*s.tree, root, *names)) return true;
-  if (!createStored(*s.tree, root, *names)) return false;
-  return save();
-}
-
-std::optional<std::vector<std::string>> RegistryStore::subkeyNames(RegistryRoot root,
-                                                                   const std::string& key) {
-  auto path = locate(root, key);
-  if (!path) return std::nullopt;
-  regstore::AutostartFolder autostart(autostartFolder());
-  const RunRelation relation = path->relation;
-  const auto* names = &path->names;
-  if (relation == RunRelation::Below) return std::nullopt;
-  if (relation == RunRelation::Run) {
-    if (!autostart.exists()) return std::nullopt;
-    return std::vector<std::string>{};
-  }
-  Key* stored = storedKey(*current().tree, root, *names);
-  std::vector<std::string> result;
-  if (stored) result = stored->childNames();
-  if (relation == RunRelation::Ancestor && autostart.exists()) {
-    const std::string next(kRunNames[names->size()]);
-    if (!stored || !stored->child(next)) {
-      result.push_back(next);
-      std::sort(result.begin(), result.end(), [](const std::string& a, const std::string& b) {
-        return regstore::foldCase(a) < regstore::foldCase(b);
+  return dispatchKey(
+      root, key, false,
+      [&] {
+        const std::string folder = autostartFolder();
+        return !folder.empty() && platform::ensureFolder(folder.substr(0, folder.size() - 1));
+      },
+      [&](const Names& names, RunRelation) {
+        State* s = changeable();
+        if (!s) return false;
+        if (storedKey(*s->tree, root, names)) return true;
+        if (!createStored(*s->tree, root, names)) return false;
+        return save();
       });
-    }
-    return result;
-  }
-  if (!stored) return std::nullopt;
-  return result;
 }
 
-std::optional<std::vector<std::string>> RegistryStore::valueNames(RegistryRoot root,
-                                                                  const std::string& key) {
-  auto path = locate(root, key);
-  if (!path) return std::nullopt;
+NameList RegistryStore::subkeyNames(RegistryRoot root, const std::string& key) {
   regstore::AutostartFolder autostart(autostartFolder());
-  const RunRelation relation = path->relation;
-  const auto* names = &path->names;
-  if (relation == RunRelation::Below) return std::nullopt;
-  if (relation == RunRelation::Run) {
-    if (!autostart.exists()) return std::nullopt;
-    return autostart.valueNames();
-  }
-  Key* stored = storedKey(*current().tree, root, *names);
-  if (!stored) {
-    if (relation == RunRelation::Ancestor && autostart.exists()) return std::vector<std::string>{};
-    return std::nullopt;
-  }
-  std::vector<std::string> result;
-  for (const Value& value : stored->values()) result.push_back(value.name);
-  return result;
+  return dispatchKey(
+      root, key, NameList(),
+      [&]() -> NameList {
+        if (!autostart.exists()) return std::nullopt;
+        return Names{};
+      },
+      [&](const Names& names, RunRelation relation) -> NameList {
+        Key* stored = storedKey(*current().tree, root, names);
+        Names result;
+        if (stored) result = stored->childNames();
+        if (relation == RunRelation::Ancestor && autostart.exists()) {
+          const std::string next(kRunNames[names.size()]);
+          if (!stored || !stored->child(next)) {
+            result.push_back(next);
+            std::sort(result.begin(), result.end(), [](const std::string& a, const std::string& b) {
+              return regstore::foldCase(a) < regstore::foldCase(b);
+            });
+          }
+          return result;
+        }
+        if (!stored) return std::nullopt;
+        return result;
+      });
+}
+
+NameList RegistryStore::valueNames(RegistryRoot root, const std::string& key) {
+  regstore::AutostartFolder autostart(autostartFolder());
+  return dispatchKey(
+      root, key, NameList(),
+      [&]() -> NameList {
+        if (!autostart.exists()) return std::nullopt;
+        return autostart.valueNames();
+      },
+      [&](const Names& names, RunRelation relation) -> NameList {
+        Key* stored = storedKey(*current().tree, root, names);
+        if (!stored) {
+          if (relation == RunRelation::Ancestor && autostart.exists()) return Names{};
+          return std::nullopt;
+        }
+        Names result;
+        for (const Value& value : stored->values()) result.push_back(value.name);
+        return result;
+      });
 }
 
 bool RegistryStore::valueExists(RegistryRoot root, const std::string& key,
                                 const std::string& name) {
-  auto path = locate(root, key);
-  if (!path) return false;
-  const RunRelation relation = path->relation;
-  const auto* names = &path->names;
-  if (relation == RunRelation::Run) {
-    return regstore::AutostartFolder(autostartFolder()).read(name).has_value();
-  }
-  if (relation == RunRelation::Below) return false;
-  Key* stored = storedKey(*current().tree, root, *names);
-  return stored && stored->value(name);
+  return dispatchKey(
+      root, key, false,
+      [&] { return regstore::AutostartFolder(autostartFolder()).read(name).has_value(); },
+      [&](const Names& names, RunRelation) {
+        Key* stored = storedKey(*current().tree, root, names);
+        return stored && stored->value(name);
+      });
 }
 
 std::optional<std::string> RegistryStore::readString(RegistryRoot root, const std::string& key,
                                                      const std::string& name) {
-  auto path = locate(root, key);
-  if (!path) return std::nullopt;
-  const RunRelation relation = path->relation;
-  const auto* names = &path->names;
-  if (relation == RunRelation::Run) return regstore::AutostartFolder(autostartFolder()).read(name);
-  if (relation == RunRelation::Below) return std::nullopt;
-  Key* stored = storedKey(*current().tree, root, *names);
-  const Value* value = stored ? stored->value(name) : nullptr;
-  if (!value || value->type != Value::Type::String) return std::nullopt;
-  return value->text;
+  using Text = std::optional<std::string>;
+  return dispatchKey(
+      root, key, Text(), [&] { return regstore::AutostartFolder(autostartFolder()).read(name); },
+      [&](const Names& names, RunRelation) -> Text {
+        Key* stored = storedKey(*current().tree, root, names);
+        const Value* value = stored ? stored->value(name) : nullptr;
+        if (!value || value->type != Value::Type::String) return std::nullopt;
+        return value->text;
+      });
 }
 
 std::optional<std::int32_t> RegistryStore::readInteger(RegistryRoot root, const std::string& key,
                                                        const std::string& name) {
-  auto path = locate(root, key);
-  if (!path || path->relation >= RunRelation::Run) return std::nullopt;
-  const auto* names = &path->names;
-  Key* stored = storedKey(*current().tree, root, *names);
-  const Value* value = stored ? stored->value(name) : nullptr;
-  if (!value || value->type != Value::Type::Integer) return std::nullopt;
-  return static_cast<std::int32_t>(value->number);
+  using Number = std::optional<std::int32_t>;
+  return dispatchKey(
+      root, key, Number(), [] { return Number(); },
+      [&](const Names& names, RunRelation) -> Number {
+        Key* stored = storedKey(*current().tree, root, names);
+        const Value* value = stored ? stored->value(name) : nullptr;
+        if (!value || value->type != Value::Type::Integer) return std::nullopt;
+        return static_cast<std::int32_t>(value->number);
+      });
+}
+
+RegistryStore::State* RegistryStore::changeable() {
+  State& s = current();
+  return s.problem.empty() ? &s : nullptr;
 }
 
 namespace {
@@ -403,77 +404,67 @@ Key* writableKey(Tree& tree, RegistryRoot root, const std::vector<std::string>& 
 
 }  // namespace
 
+bool RegistryStore::writeValue(RegistryRoot root, const std::string& key, Value value) {
+  return dispatchKey(
+      root, key, false,
+      [&] {
+        // The autostart folder holds texts only.
+        return value.type == Value::Type::String &&
+               regstore::AutostartFolder(autostartFolder()).write(value.name, value.text);
+      },
+      [&](const Names& names, RunRelation relation) {
+        State* s = changeable();
+        Key* target = s ? writableKey(*s->tree, root, names, relation, autostartFolder()) : nullptr;
+        if (!target) return false;
+        target->setValue(std::move(value));
+        return save();
+      });
+}
+
 bool RegistryStore::writeString(RegistryRoot root, const std::string& key, const std::string& name,
                                 const std::string& value) {
-  auto path = locate(root, key);
-  if (!path) return false;
-  const RunRelation relation = path->relation;
-  const auto* names = &path->names;
-  if (relation == RunRelation::Run) {
-    return regstore::AutostartFolder(autostartFolder()).write(name, value);
-  }
-  if (relation == RunRelation::Below) return false;
-  State& s = current();
-  if (!s.problem.empty()) return false;
-  Key* target = writableKey(*s.tree, root, *names, relation, autostartFolder());
-  if (!target) return false;
   Value stored;
   stored.name = name;
   stored.type = Value::Type::String;
   stored.text = value;
-  target->setValue(std::move(stored));
-  return save();
+  return writeValue(root, key, std::move(stored));
 }
 
 bool RegistryStore::writeInteger(RegistryRoot root, const std::string& key, const std::string& name,
                                  std::int32_t value) {
-  auto path = locate(root, key);
-  if (!path) return false;
-  const RunRelation relation = path->relation;
-  const auto* names = &path->names;
-  if (relation == RunRelation::Run || relation == RunRelation::Below) return false;
-  State& s = current();
-  if (!s.problem.empty()) return false;
-  Key* target = writableKey(*s.tree, root, *names, relation, autostartFolder());
-  if (!target) return false;
   Value stored;
   stored.name = name;
   stored.type = Value::Type::Integer;
   stored.number = static_cast<std::uint32_t>(value);
-  target->setValue(std::move(stored));
-  return save();
+  return writeValue(root, key, std::move(stored));
 }
 
 bool RegistryStore::deleteValue(RegistryRoot root, const std::string& key,
                                 const std::string& name) {
-  auto path = locate(root, key);
-  if (!path) return false;
-  const RunRelation relation = path->relation;
-  const auto* names = &path->names;
-  if (relation == RunRelation::Run)
-    return regstore::AutostartFolder(autostartFolder()).remove(name);
-  if (relation == RunRelation::Below) return false;
-  State& s = current();
-  if (!s.problem.empty()) return false;
-  Key* stored = storedKey(*s.tree, root, *names);
-  if (!stored) return relation == RunRelation::Ancestor && keyExists(root, key);
-  if (!stored->removeValue(name)) return true;
-  return save();
+  return dispatchKey(
+      root, key, false, [&] { return regstore::AutostartFolder(autostartFolder()).remove(name); },
+      [&](const Names& names, RunRelation relation) {
+        State* s = changeable();
+        if (!s) return false;
+        Key* stored = storedKey(*s->tree, root, names);
+        if (!stored) return relation == RunRelation::Ancestor && keyExists(root, key);
+        if (!stored->removeValue(name)) return true;
+        return save();
+      });
 }
 
 bool RegistryStore::deleteKeyTree(RegistryRoot root, const std::string& key) {
-  auto path = locate(root, key);
   // A root is never deleted, and the autostart folder is the desktop's, not this store's.
-  if (!path || path->names.empty()) return false;
-  const RunRelation relation = path->relation;
-  const auto* names = &path->names;
-  if (relation == RunRelation::Run || relation == RunRelation::Below) return false;
-  State& s = current();
-  if (!s.problem.empty()) return false;
-  std::vector<std::string> parentNames(names->begin(), names->end() - 1);
-  Key* parent = storedKey(*s.tree, root, parentNames);
-  if (!parent || !parent->removeChild(names->back())) return false;
-  return save();
+  return dispatchKey(
+      root, key, false, [] { return false; },
+      [&](const Names& names, RunRelation) {
+        State* s = names.empty() ? nullptr : changeable();
+        if (!s) return false;
+        const Names parentNames(names.begin(), names.end() - 1);
+        Key* parent = storedKey(*s->tree, root, parentNames);
+        if (!parent || !parent->removeChild(names.back())) return false;
+        return save();
+      });
 }
 
 std::string RegistryStore::problem() {

@@ -18,6 +18,10 @@
 
 namespace platform {
 
+namespace regstore {
+struct Value;
+}
+
 class RegistryStore final : public Registry {
  public:
   // Largest store file that is read, and so the largest that is written.
@@ -70,6 +74,11 @@ class RegistryStore final : public Registry {
   State& current();
   // Writes the tree to the file; on failure the next call reads the file again.
   bool save();
+  // The state when the store may be changed; null when its file could not be read (it is then
+  // left as it is).
+  State* changeable();
+  // Writes the value (its name, type and contents) into the key.
+  bool writeValue(RegistryRoot root, const std::string& key, regstore::Value value);
 
   std::unique_ptr<State> state_;
 };

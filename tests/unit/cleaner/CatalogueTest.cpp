@@ -1,4 +1,5 @@
 #include <filesystem>
+#include <stdexcept>
 
 #include "CleanerFixture.h"
 #include "cleaner/WindowsTraces.h"
@@ -276,6 +277,20 @@ TEST_F(CatalogueTest, ClipboardIsEmptiedThroughTheWindows) {
   EXPECT_EQ(clipboard.emptied, 1);
   EXPECT_EQ(engine.Removed.size(), 2u);
   EXPECT_TRUE(engine.EraseWindowsClipboard->Items.empty());
+}
+
+TEST_F(CatalogueTest, ACollectionThatFailsIsRecordedAsLeftWithItsReason) {
+  struct LockedClipboard : IClipboard {
+    void Empty() override {}
+    bool HasContent() override { throw std::runtime_error("the clipboard is held by another"); }
+  } clipboard;
+  CleanerEnvironment().Clipboard = &clipboard;
+  TEraserEngine engine;
+  EXPECT_NO_THROW(engine.EraseWindowsClipboard->Erase());
+  ASSERT_EQ(engine.Left.size(), 1u);
+  EXPECT_EQ(engine.Left[0].Item, "EraseWindowsClipboard");
+  EXPECT_EQ(engine.Left[0].Reason, "the clipboard is held by another");
+  EXPECT_TRUE(engine.Removed.empty());
 }
 
 TEST_F(CatalogueTest, RecycleBinsEmptyTheTrashFoldersFilesAndDescriptionsTogether) {

@@ -92,6 +92,22 @@ TEST_F(EraseFilesTest, EraseFileDeletesReadOnlyFilesAndRecordsLockedOnes) {
   EXPECT_EQ(engine.PostEraser->PostEraseFile, folder.programFolder() + "posterase.dat");
 }
 
+TEST_F(EraseFilesTest, AReadOnlyMarkThatCannotBeClearedIsNamedWithTheFileLeft) {
+  const std::string stuck = folder.write("t/stuck.txt", "x");
+  fsys::permissions(stuck, fsys::perms::owner_read, fsys::perm_options::replace);
+  FaultyFileSystem faulty;
+  faulty.failDelete.insert(stuck);
+  faulty.failSetAttributes.insert(stuck);
+  platform::ScopedFileSystem scoped(faulty);
+  EXPECT_FALSE(item->EraseFile(stuck));
+  EXPECT_TRUE(pathExists(stuck));
+  ASSERT_EQ(engine.Left.size(), 1u);
+  EXPECT_EQ(engine.Left[0].What, stuck);
+  EXPECT_EQ(engine.Left[0].Reason,
+            "could not be deleted (Permission denied); its read-only mark could not be cleared "
+            "(Permission denied)");
+}
+
 TEST_F(EraseFilesTest, FolderWalksKeepTheTopFolderAndRemoveEmptiedSubfolders) {
   folder.makeFolder("w/a/b/c");
   folder.makeFolder("w/d");

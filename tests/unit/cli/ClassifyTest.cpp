@@ -9,6 +9,7 @@
 #include "cli/ArgumentPath.h"
 #include "cli/TFreeSpaceCommand.h"
 #include "cli/TWipeCommand.h"
+#include "support/FaultyFileSystem.h"
 #include "support/TestDrives.h"
 #include "support/TestFolder.h"
 
@@ -113,4 +114,16 @@ TEST(MountPoints, OnlyFixedDrivesThatAreMountPointsAreTakenEachOnce) {
   // "inside/.." names the fixed drive's folder again.
   EXPECT_EQ(targets[5].root, fixed + "/inside/../");
   EXPECT_FALSE(targets[5].problem.empty());
+}
+
+TEST(MountPoints, AFixedDriveThatCannotBeExaminedIsRefusedWithTheSystemsReason) {
+  TestFolder t;
+  const std::string fixed = t.makeFolder("fixed");
+  ScopedTestDrives drives(t, {{"/", "ext4"}, {fixed, "ext4"}});
+  FaultyFileSystem files;
+  files.failDiskSpace.insert(fixed + "/");
+  platform::ScopedFileSystem scope(files);
+  const auto targets = ClassifyMountPoints({fixed});
+  ASSERT_EQ(targets.size(), 1u);
+  EXPECT_EQ(targets[0].problem, "could not be examined (Input/output error)");
 }

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <system_error>
+
 #include "core/ProgramRandom.h"
 #include "core/TPassBuffer.h"
 
@@ -107,6 +110,27 @@ TEST(PassBufferTest, UnfinishedPassLeavesTheGeneratorAsTheWholeBufferWould) {
   SetRandomSeed(5);
   for (std::int64_t i = 0; i < large; ++i) Random(256);
   EXPECT_EQ(RandomSeed(), skipped);
+}
+
+// Bytes that cannot be held end the pass with the reason, and the pass still finishes cleanly.
+TEST(PassBufferTest, BytesThatCannotBeHeldGiveNoneAndSayWhy) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "the address sanitizer stops the program at an allocation this large";
+#else
+  const std::int64_t huge = std::int64_t(1) << 60;  // more than any system can hold
+  TPass bytes;  // a byte pattern: held whole when the limit allows it
+  TPass random;
+  random.WipeWith = wwRandomBytes;
+  random.RandomBytesValue2 = 255;
+  for (const TPass& pass : {bytes, random}) {
+    SetRandomSeed(7);
+    TPassBuffer buffer(pass, "", huge, SIZE_MAX);
+    EXPECT_FALSE(buffer.Error());
+    EXPECT_TRUE(buffer.Bytes(0, std::uint64_t(huge)).empty());
+    EXPECT_EQ(buffer.Error(), std::make_error_code(std::errc::not_enough_memory));
+    buffer.Finish();
+  }
+#endif
 }
 
 TEST(PassBufferTest, NothingToWriteWithoutABlock) {

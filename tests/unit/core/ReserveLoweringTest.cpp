@@ -67,3 +67,33 @@ TEST(ReserveLoweringTest, OnlyTheReserveFileOfADeviceInTheFolderInUseIsEverWritt
   EXPECT_TRUE(platform::writeExt4Reserve(reserve, "0\n"));
   EXPECT_EQ(readFileBytes(reserve), "0\n");
 }
+
+// A reserve file that cannot be read, or holds no plain number, is left as it is and says why.
+TEST(ReserveLoweringTest, AValueThatCannotBeReadIsNotLoweredAndSaysWhy) {
+  TestFolder t;
+  const std::string ext4 = t.makeFolder("ext4") + "/";
+  const std::string record = t.path() + "reserve-lowered";
+  platform::ScopedExt4ReserveFolder folder(ext4);
+  const struct {
+    const char* device;
+    const char* contents;  // null: no reserve file at all
+    std::errc error;
+  } cases[] = {
+      {"loop1", "many\n", std::errc::invalid_argument},
+      {"loop2", "4096 clusters\n", std::errc::invalid_argument},
+      {"loop3", "-4096\n", std::errc::invalid_argument},
+      {"loop4", "\n", std::errc::invalid_argument},
+      {"loop5", nullptr, std::errc::no_such_file_or_directory},
+  };
+  for (const auto& c : cases) {
+    const std::string file = std::string("ext4/") + c.device + "/reserved_clusters";
+    if (c.contents) t.write(file, c.contents);
+    TReserveLowering lowering(c.device, ext4, record);
+    EXPECT_FALSE(lowering.Lowered()) << c.device;
+    EXPECT_EQ(lowering.Error(), std::make_error_code(c.error)) << c.device;
+    EXPECT_FALSE(pathExists(record)) << c.device;
+    if (c.contents) {
+      EXPECT_EQ(readFileBytes(t.path() + file), c.contents) << c.device;
+    }
+  }
+}

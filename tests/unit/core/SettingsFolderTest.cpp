@@ -151,3 +151,16 @@ TEST_F(SettingsFolder, MethodsThatCannotAllBeCopiedLeaveNoMethodsFolderAndComeOn
   EXPECT_FALSE(pathExists(own + "Methods"));
   EXPECT_FALSE(pathExists(gathering));
 }
+
+TEST_F(SettingsFolder, AGatheringLeftByAnEarlierStartThatCannotBeRemovedIsNamedWithItsReason) {
+  programNotWritable();
+  const std::string gathering = own + ".Methods.seeding";
+  const std::string stale = t.write("config/ferrovane/.Methods.seeding/01-random.mtd", "[Method]");
+  files.failDelete.insert(stale);
+  const TSettingsChoice choice = ChooseSettingsFolder();
+  EXPECT_EQ(choice.Problems, std::vector<std::string>{
+                                 gathering + ": what an earlier start left could not be removed "
+                                             "(Permission denied)"});
+  EXPECT_FALSE(pathExists(own + "Methods"));
+  EXPECT_EQ(readFileBytes(stale), "[Method]");
+}

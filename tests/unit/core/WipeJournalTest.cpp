@@ -112,6 +112,22 @@ TEST_F(WipeJournalTest, AJournalNotClearedIsANoteNotSomethingLeftBehind) {
   }
 }
 
+TEST_F(WipeJournalTest, AFileSystemThatCannotBeForcedToTheDeviceBeforeAFolderGoesIsNoted) {
+  const std::string top = folder.makeFolder("top");
+  folder.write("top/a", "a");
+  files.failSync.insert(platform::trimSeparators(folder.path()));
+  Run(wkFolder, top);
+  EXPECT_FALSE(pathExists(top));
+  EXPECT_TRUE(engine.Failures.empty());
+  const auto noted = std::find_if(engine.Notes.begin(), engine.Notes.end(), [&](const auto& note) {
+    return note.Error == std::errc::io_error;
+  });
+  ASSERT_NE(noted, engine.Notes.end());
+  EXPECT_EQ(noted->Reason, TWipeFailureReason::JournalNotCleared);
+  EXPECT_EQ(platform::trimSeparators(noted->Path), platform::trimSeparators(top));
+  EXPECT_NE(DescribeFailure(*noted).find("could not be forced to the device"), std::string::npos);
+}
+
 TEST_F(WipeJournalTest, StopEndsTheCleaningAndAStopDuringTheWipeSkipsIt) {
   // Stop pressed while the journal is being cleared: the cleaning asks between commits.
   const std::string first = folder.write("first", "x");

@@ -47,6 +47,28 @@ TEST(MountInfo, ParsesFieldsAndUnescapesBlanks) {
   EXPECT_EQ(mounts[7].fsType, "btrfs");  // optional fields before the dash are skipped
 }
 
+// A line whose numbers are not whole decimal fields is passed over; the lines around it stand.
+TEST(MountInfo, LinesWithMalformedNumbersArePassedOver) {
+  const char* const malformed[] = {
+      "12 1 8x:1 / /bad rw - ext4 /dev/sda rw",                      // letters after the major
+      "12 1 8:-1 / /bad rw - ext4 /dev/sda rw",                      // a sign
+      "12 1 8:99999999999 / /bad rw - ext4 /dev/sda rw",             // out of range
+      "x12 1 8:1 / /bad rw - ext4 /dev/sda rw",                      // the mount's own number
+      "99999999999999999999999 1 8:1 / /bad rw - ext4 /dev/sda rw",  // the same, out of range
+      "12 1 :1 / /bad rw - ext4 /dev/sda rw",                        // no major at all
+  };
+  for (const char* line : malformed) {
+    const std::string table = std::string("27 1 254:0 / / rw - ext4 /dev/vda rw\n") + line +
+                              "\n43 27 259:1 / /home rw - btrfs /dev/nvme0n1p1 rw\n";
+    const auto mounts = parseMountInfo(table);
+    ASSERT_EQ(mounts.size(), 2u) << line;
+    EXPECT_EQ(mounts[0].mountPoint, "/") << line;
+    EXPECT_EQ(mounts[1].mountPoint, "/home") << line;
+    EXPECT_EQ(mounts[1].id, 43u) << line;
+    EXPECT_EQ(mounts[1].minor, 1u) << line;
+  }
+}
+
 TEST_F(DriveTableTest, KindsFollowTheFileSystemAndTheDisk) {
   EXPECT_EQ(table.driveKind("/"), DriveFixed);
   EXPECT_EQ(table.driveKind("/home/"), DriveFixed);

@@ -180,6 +180,25 @@ TEST(FileSystem, DiskSpaceOfAPathThatDoesNotExistYetIsThatOfItsFolder) {
   EXPECT_FALSE(fs().diskSpace(""));
 }
 
+// Space that cannot be asked for comes with the system's reason, never as a bare "none".
+TEST(FileSystem, DiskSpaceThatCannotBeAskedForSaysWhy) {
+  TestFolder t;
+  std::filesystem::create_symlink(t / "loop", t / "loop");
+  const struct {
+    std::string path;
+    std::errc reason;
+  } cases[] = {
+      {"", std::errc::invalid_argument},
+      {t / "loop/file", std::errc::too_many_symbolic_link_levels},
+      {t / (std::string(300, 'n') + "/file"), std::errc::filename_too_long},
+  };
+  for (const auto& c : cases) {
+    const auto space = fs().diskSpace(c.path);
+    EXPECT_FALSE(space) << c.path;
+    EXPECT_EQ(space.error(), std::make_error_code(c.reason)) << c.path;
+  }
+}
+
 TEST(FileSystem, DiskSpaceTellsFileSystemsApartAndWhetherTheFolderMayBeWritten) {
   TestFolder t;
   const std::string point = t.makeFolder("mnt");

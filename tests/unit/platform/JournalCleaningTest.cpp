@@ -187,7 +187,7 @@ TEST_F(JournalCleaningTest, TooFewFreeInodesForTheScratchFilesIsReportedAsSuch) 
   }
   ASSERT_FALSE(made.empty());
   ASSERT_LT(made.size(), 4096u);
-  fs().deleteFile(made.back());
+  ASSERT_TRUE(fs().deleteFile(made.back()));
   JournalRequest request;
   request.folder = folder;
   request.way = JournalWay::Rewrite;
