@@ -198,6 +198,10 @@ struct TWipeEngine::FreeSpaceJob {
   std::error_code error;
   std::optional<platform::DiskSpace> left;  // what was still free once the file held all it could
   std::size_t failuresBefore = 0;           // what the run had named before the fill
+  // The fill was forced to the device before its last stretch, and why that failed, if it did:
+  // the flush at its end may not hear of it again.
+  bool drained = false;
+  std::error_code flushError;
 
   // The figures of the bound file system; null when they cannot be asked for, or when another
   // file system has taken the root's place (`moved`).
@@ -396,7 +400,8 @@ TWipeEngine::FillEnd TWipeEngine::Fill(FreeSpaceJob& job, platform::File& file,
   // On the device before the next pass starts, so that the pass does not wait for it.
   TDeviceWaits device(Turns());
   device.Settle(file, written);
-  const platform::Status flushed = device.Flush(file);
+  const platform::Status flushed =
+      job.flushError ? platform::Status(job.flushError) : device.Flush(file);
   if (!bytes.IsFirstPass()) {
     if (!flushed) {
       job.filled = false;
@@ -436,6 +441,15 @@ std::uint64_t TWipeEngine::FillUp(FreeSpaceJob& job, platform::File& file, FillB
       break;
     }
     const std::uint64_t free = now->available;
+    // Before the last stretch, what was written goes to the device, the windows handling
+    // events: a file system that is nearly full (ext4) makes the next small write wait for
+    // everything still in the cache otherwise, in one long call.
+    if (free < 2 * large && !job.drained) {
+      job.drained = true;
+      device.Settle(file, file.position());
+      const platform::Status flushed = device.Flush(file);
+      if (!flushed && !job.flushError) job.flushError = flushed.error();
+    }
     std::uint64_t length = job.cluster;
     bool last = false;
     if (free < job.cluster) {
