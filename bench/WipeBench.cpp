@@ -14,8 +14,9 @@
 // is how long a window would have waited for a repaint or a click on Cancel.
 //
 // "freespace" wipes the free space of the mounted file system at ROOT with one random pass and
-// prints: the seconds of the whole run, the seconds of the fill (until the temporary file is
-// full and the first pass begins), the bytes the fill took from the free space, then the 99th
+// prints: the seconds of the whole run, the seconds of the fill (which writes the one pass, until
+// the temporary file is full and on the device), the bytes the fill took from the free space,
+// then the 99th
 // percentile and the longest gap during the fill, and the same for the whole run (milliseconds).
 //
 // The method and the settings are written to a program folder of its own, so the user's
@@ -87,7 +88,7 @@ class TimingServices : public IWipeServices {
   Clock::time_point lastLook = Clock::now();
   std::vector<Clock::time_point> looks;  // every look, in order
   GapProbe run;                          // from the start of Execute
-  GapProbe fill;  // from the start of a free-space fill until its first pass begins
+  GapProbe fill;  // from the start of a free-space fill until the fill has ended
   std::vector<Clock::time_point> files;
 
   std::unique_ptr<IWipeProgress> OpenProgress(TWipeEngine&) override;
