@@ -176,7 +176,9 @@ class TWipeEngine {
   void WipeFolder(const TWipeItem& item);
   // Wipes the entry `name` of the open folder (`path` names it for the user), which was
   // `listed` a moment ago: a link is removed as a link, a file is overwritten and deleted. True
-  // when the entry is still there afterwards (and named in Failures).
+  // when the entry is still there afterwards (and named in Failures). During a run, a file of a
+  // one-pass wipe may still wait for its flush when this returns (false): it is deleted, or
+  // named, once the flush has ended, before the folder's walk or the run ends.
   bool WipeEntry(platform::Folder& folder, const std::string& path, const std::string& name,
                  const platform::FileInfo& listed, const std::string& caption);
   // Wipes the files of the folder that match the mask, then (with recurse) its subfolders,

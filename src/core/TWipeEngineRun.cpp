@@ -388,8 +388,12 @@ bool TWipeEngine::WipeEntry(platform::Folder& folder, const std::string& path,
   }
   const Overwrite overwritten = OverwriteEntry(folder, path, name, listed.id, caption);
   if (overwritten == Overwrite::Failed) return true;
-  // Its outcome comes once its flush has ended.
-  if (overwritten == Overwrite::Flushing || overwritten == Overwrite::Gone) return false;
+  if (overwritten == Overwrite::Flushing) {
+    // Within a run its outcome comes once its flush has ended; a caller outside a run hears
+    // it now.
+    return running_ ? false : FinishFlushes();
+  }
+  if (overwritten == Overwrite::Gone) return false;
   if (Aborted) {
     stoppedInFile_ = path;
     return true;

@@ -140,3 +140,14 @@ TEST_F(WipeFlushWindowTest, CancelKeepsTheFileBeingWrittenAndFinishesThoseWritte
   EXPECT_EQ(engine.StoppedInFile(), names[2]);
   EXPECT_EQ(files.touchedWhileFlushing, std::vector<std::string>());
 }
+
+TEST_F(WipeFlushWindowTest, OutsideARunAFileIsGoneWhenItsWipeReturns) {
+  AddMethod("one.mtd", {RandomPass()});
+  files.slowFlushTurns = 2;
+  // As the cleaner wipes what it erases: one entry at a time, its outcome read at once.
+  const std::string path = folder.write("single", std::string(3000, 'x'));
+  engine.WipeFile(TWipeItem(wkFile, path));
+  EXPECT_FALSE(pathExists(path));
+  EXPECT_EQ(WipedContents().size(), 1u);
+  EXPECT_EQ(files.touchedWhileFlushing, std::vector<std::string>());
+}
