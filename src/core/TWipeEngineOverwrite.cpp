@@ -27,6 +27,14 @@ std::uint64_t SaturatingProduct(std::uint64_t a, std::uint64_t b) {
   return a * b;
 }
 
+// The progress window as the overwrite of a file of `size` bytes with `passes` passes starts.
+void ShowStarting(IWipeProgress& window, const std::string& shown, int passes, std::uint64_t size) {
+  window.SetFileRange(SaturatingProduct(static_cast<std::uint64_t>(passes), size));
+  window.SetPassRange(size);
+  window.ShowFile(shown);
+  window.SetFilePosition(0);
+}
+
 }  // namespace
 
 TRunTurns TWipeEngine::Turns() {
@@ -130,11 +138,7 @@ TWipeEngine::Overwrite TWipeEngine::OverwriteEntry(platform::Folder& folder,
 
     const bool signature = WipeMethodsManager->WriteSignature;
     const int total = static_cast<int>(passes.size()) + (signature ? 1 : 0);
-    IWipeProgress& window = progress();
-    window.SetFileRange(SaturatingProduct(static_cast<std::uint64_t>(total - skipped), size));
-    window.SetPassRange(size);
-    window.ShowFile(caption.empty() ? path : caption);
-    window.SetFilePosition(0);
+    ShowStarting(progress(), caption.empty() ? path : caption, total - skipped, size);
     if (skipped > 0 && !passes.empty()) passes.erase(passes.begin());
 
     // A lone pass's flush may go on while the next files are written; several passes each wait
