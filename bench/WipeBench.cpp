@@ -2,7 +2,8 @@
 // one job per file, the settings file the program ships with (BufferSize 524288, slack space on,
 // no signature).
 //
-//   WipeBench <zeros|random|random3|random-verified> [--buffer BYTES] [--gaps] FILE...
+//   WipeBench <zeros|random|random3|random-verified> [--buffer BYTES] [--window FILES] [--gaps]
+//             FILE...
 //   (an argument @LIST names a file that lists the files, one path a line)
 //   WipeBench freespace ROOT
 //
@@ -11,11 +12,13 @@
 // device (the run's last look at the windows' events, before the last file is renamed). With
 // --gaps two more follow: the 99th percentile and the longest of the gaps between the run's
 // looks at the windows' events, in milliseconds (from the start of Execute to its end), which
-// is how long a window would have waited for a repaint or a click on Cancel.
+// is how long a window would have waited for a repaint or a click on Cancel. --window sets how
+// many files of a one-pass wipe may wait for their flush at once (0: none).
 //
 // "freespace" wipes the free space of the mounted file system at ROOT with one random pass and
-// prints: the seconds of the whole run, the seconds of the fill (until the temporary file is
-// full and the first pass begins), the bytes the fill took from the free space, then the 99th
+// prints: the seconds of the whole run, the seconds of the fill (which writes the one pass, until
+// the temporary file is full and on the device), the bytes the fill took from the free space,
+// then the 99th
 // percentile and the longest gap during the fill, and the same for the whole run (milliseconds).
 //
 // The method and the settings are written to a program folder of its own, so the user's
@@ -46,7 +49,8 @@ namespace {
 
 int Usage() {
   std::fprintf(stderr,
-               "usage: WipeBench <zeros|random|random3|random-verified> [--buffer BYTES] [--gaps] "
+               "usage: WipeBench <zeros|random|random3|random-verified> [--buffer BYTES] [--window "
+               "N] [--gaps] "
                "FILE...\n       WipeBench freespace ROOT\n");
   return 2;
 }
@@ -87,7 +91,7 @@ class TimingServices : public IWipeServices {
   Clock::time_point lastLook = Clock::now();
   std::vector<Clock::time_point> looks;  // every look, in order
   GapProbe run;                          // from the start of Execute
-  GapProbe fill;  // from the start of a free-space fill until its first pass begins
+  GapProbe fill;  // from the start of a free-space fill until the fill has ended
   std::vector<Clock::time_point> files;
 
   std::unique_ptr<IWipeProgress> OpenProgress(TWipeEngine&) override;
@@ -158,10 +162,14 @@ int main(int argc, char** argv) {
   int first = 2;
   std::int32_t bufferSize = 524288;
   bool gaps = false;
+  std::size_t window = TWipeEngine().FlushWindowFiles;
   for (;;) {
     const std::string option = argv[first];
     if (option == "--buffer" && argc > first + 2) {
       bufferSize = static_cast<std::int32_t>(std::strtol(argv[first + 1], nullptr, 10));
+      first += 2;
+    } else if (option == "--window" && argc > first + 2) {
+      window = static_cast<std::size_t>(std::strtoul(argv[first + 1], nullptr, 10));
       first += 2;
     } else if (option == "--gaps" && argc > first + 1) {
       gaps = true;
@@ -200,6 +208,7 @@ int main(int argc, char** argv) {
   TimingServices services;
   const ScopedWipeServices installedServices(services);
   TWipeEngine engine(freeSpace ? "WipeFreeSpace" : "WipeFiles");
+  engine.FlushWindowFiles = window;
   std::optional<platform::DiskSpace> before;
   if (freeSpace) {
     before = platform::fs().diskSpace(argv[first]);

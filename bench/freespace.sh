@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Benchmark of a free-space wipe, run by bench/run.sh inside a mount namespace of its own
 # (unshare -m), as root. Each round fills a fresh ext4 image of FILL_MIB on a loop device twice:
-# once by the engine (a free-space run with one random pass; the fill ends where the pass
-# begins) and once by dd if=/dev/zero bs=1M conv=fdatasync, alternating who goes first. Printed:
-# the longest gaps between the engine's looks at the windows' events (99th percentile and worst)
-# during the fill and during the whole run, and the fill's write rate against dd's.
+# once by the engine (a free-space run with one random pass, which the fill itself writes) and
+# once by dd if=/dev/zero bs=1M conv=fdatasync followed by rm, alternating who goes first.
+# Printed: the longest gaps between the engine's looks at the windows' events (99th percentile
+# and worst) during the fill and during the whole run, the fill's write rate against dd's, and
+# the whole run against dd and rm.
 #
 # Usage: bench/freespace.sh BUILD_DIR
 # Environment: BENCH_FILL_MIB (2048), BENCH_ROUNDS (3)
@@ -40,15 +41,19 @@ fresh_image() {
   sync
 }
 
-# Prints "<seconds> <bytes>" of a dd fill of the whole file system, forced to the device.
+# Prints "<seconds> <bytes> <rm seconds>" of a dd fill of the whole file system, forced to the
+# device, and of the rm of its file that follows.
 dd_fill() {
-  local start end bytes
+  local start end bytes removed
   start=$(now)
   dd if=/dev/zero of="$POINT/fill" bs=1M conv=fdatasync status=none 2>/dev/null || true
   sync "$POINT/fill"
   end=$(now)
   bytes=$(stat -c %s "$POINT/fill")
-  echo "$(awk -v s="$start" -v e="$end" 'BEGIN { printf "%.4f", e - s }') $bytes"
+  rm "$POINT/fill"
+  removed=$(now)
+  echo "$(awk -v s="$start" -v e="$end" 'BEGIN { printf "%.4f", e - s }') $bytes" \
+    "$(awk -v s="$end" -v e="$removed" 'BEGIN { printf "%.4f", e - s }')"
 }
 
 # Prints the engine's figures: run seconds, fill seconds, bytes, fill p99, fill worst, run p99,
@@ -57,16 +62,18 @@ engine_fill() {
   "$ENGINE" freespace "$POINT/" 2>/dev/null || true
 }
 
-declare -a fill_p99 fill_worst run_p99 run_worst engine_rate dd_rate
+declare -a fill_p99 fill_worst run_p99 run_worst engine_rate dd_rate engine_run dd_run
 for ((r = 0; r < ROUNDS; r++)); do
   for turn in 0 1; do
     fresh_image
     if (((r + turn) % 2 == 0)); then
-      read -r _ fill bytes fp fw rp rw <<<"$(engine_fill)"
+      read -r whole fill bytes fp fw rp rw <<<"$(engine_fill)"
       fill_p99+=("$fp") fill_worst+=("$fw") run_p99+=("$rp") run_worst+=("$rw")
+      engine_run+=("$whole")
       engine_rate+=("$(awk -v b="$bytes" -v s="$fill" 'BEGIN { printf "%.1f", b / s / 1048576 }')")
     else
-      read -r seconds bytes <<<"$(dd_fill)"
+      read -r seconds bytes removal <<<"$(dd_fill)"
+      dd_run+=("$(awk -v a="$seconds" -v b="$removal" 'BEGIN { print a + b }')")
       dd_rate+=("$(awk -v b="$bytes" -v s="$seconds" 'BEGIN { printf "%.1f", b / s / 1048576 }')")
     fi
   done
@@ -87,6 +94,9 @@ rworst=$(printf '%s\n' "${run_worst[@]}" | largest)
 erate=$(printf '%s\n' "${engine_rate[@]}" | median)
 drate=$(printf '%s\n' "${dd_rate[@]}" | median)
 ratio=$(awk -v e="$erate" -v d="$drate" 'BEGIN { printf "%.2f", e / d }')
+erun=$(printf '%s\n' "${engine_run[@]}" | median)
+drun=$(printf '%s\n' "${dd_run[@]}" | median)
+runratio=$(awk -v e="$erun" -v d="$drun" 'BEGIN { printf "%.2f", e / d }')
 
 printf '\nFree space of a %s MiB ext4 loop image, %s rounds (p99: median; worst: of all rounds)\n' \
   "$FILL_MIB" "$ROUNDS"
@@ -97,3 +107,10 @@ row "whole run: longest gap" "$rworst" ms "< 250" 250 below
 printf '  %-52s %9s %-5s\n' "fill rate: engine" "$erate" MiB/s
 printf '  %-52s %9s %-5s\n' "fill rate: dd if=/dev/zero bs=1M conv=fdatasync" "$drate" MiB/s
 row "fill rate, engine / dd" "$ratio" x ">= 0.95" 0.95 above
+printf '  %-52s %9s %-5s\n' "whole run (1 random pass): engine" "$erun" s
+printf '  %-52s %9s %-5s\n' "dd fill, then rm of its file" "$drun" s
+atmost() {  # value target
+  awk -v v="$1" -v t="$2" 'BEGIN { print (v <= t) ? "met" : "MISSED" }'
+}
+printf '  %-52s %9s %-5s %9s  %s\n' "whole run, engine / (dd + rm)" "$runratio" x "<= 1.10" \
+  "$(atmost "$runratio" 1.10)"

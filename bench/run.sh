@@ -35,7 +35,8 @@
 # Usage: bench/run.sh [BUILD_DIR]          (make bench)
 # Environment: BENCH_LARGE_MIB (256), BENCH_SMALL_FILES (2000), BENCH_ROUNDS (3),
 #              BENCH_DISK_DIR (a folder on the disk to measure; default BUILD_DIR/bench-disk),
-#              BENCH_INI_MIB (64), BENCH_PARTS ("ini wipe cli journal": which parts to run)
+#              BENCH_INI_MIB (64), BENCH_PARTS ("ini wipe cli journal": which parts to run),
+#              BENCH_CASES ("zeros random3 small": the cases of part "wipe")
 #              BENCH_JOURNAL_MIB ("4 32 128"), BENCH_JOURNAL_FILES (1000)
 #              BENCH_XFSLOG_MIB ("10 64"), BENCH_XFSLOG_FILES (1000); part "xfslog"
 #              BENCH_STALL_MIB (1024), BENCH_FILL_MIB (2048); part "stalls"
@@ -153,7 +154,7 @@ measure() {  # where label
   local -a engine_total engine_write ref_first ref_second
   printf '\n%s\n' "$label"
   printf '  %-44s %9s %9s %6s %7s\n' case engine reference ratio target
-  for case in zeros random3 small; do
+  for case in ${BENCH_CASES:-zeros random3 small}; do
     engine_total=() engine_write=() ref_first=() ref_second=()
     for ((r = 0; r < ROUNDS; r++)); do
       local e t

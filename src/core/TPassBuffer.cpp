@@ -185,8 +185,22 @@ std::string_view TPassBuffer::DrawnPieces(std::uint64_t inBlock, std::uint64_t b
   return Slice(held_, start, std::min(held_.size() - start, maxLength));
 }
 
+std::string_view TPassBuffer::UniformPiece(std::uint64_t maxLength) {
+  // Every byte is the same: any run of it stands for the buffer, across repetitions too.
+  const std::uint64_t most =
+      std::min(maxLength, std::max<std::uint64_t>(writeSize_, std::min(blockLength_, limit_)));
+  if (value_ == 0 && most <= kWriteSize) {
+    // One block of zeros serves every zero pass of the run, never filled again.
+    static const std::string zeros(kWriteSize, '\0');
+    return std::string_view(zeros).substr(0, static_cast<std::size_t>(most));
+  }
+  if (held_.size() < most) held_.resize(static_cast<std::size_t>(most), value_);
+  return Slice(held_, 0, most);
+}
+
 std::string_view TPassBuffer::Bytes(std::uint64_t offset, std::uint64_t maxLength) {
   if (kind_ == Kind::None || maxLength == 0 || (finished_ && kind_ == Kind::Random)) return {};
+  if (kind_ == Kind::Uniform) return UniformPiece(maxLength);
   const std::uint64_t inBlock = offset % blockLength_;
   const std::uint64_t block = offset / blockLength_;
   try {

@@ -74,6 +74,8 @@ class TPassBuffer {
   void Extend(std::uint64_t size);
   std::string_view HeldWhole(std::uint64_t inBlock, std::uint64_t block, std::uint64_t maxLength);
   std::string_view HeldPeriodic(std::uint64_t inBlock, std::uint64_t maxLength);
+  // A piece of a buffer of one byte value, as long as a write may be.
+  std::string_view UniformPiece(std::uint64_t maxLength);
   std::string_view DrawnPieces(std::uint64_t inBlock, std::uint64_t block, std::uint64_t maxLength);
 
   Kind kind_ = Kind::None;

@@ -2,6 +2,7 @@
 // A named wipe engine with the list of jobs its next run carries out.
 
 #include <cstdint>
+#include <exception>
 #include <limits>
 #include <memory>
 #include <optional>
@@ -11,6 +12,10 @@
 
 #include "core/JournalCleanup.h"
 #include "core/OverwriteReach.h"
+#include "core/ReserveLowering.h"
+#include "core/TFlushWindow.h"
+#include "core/TPass.h"
+#include "core/TRunTurns.h"
 #include "core/TWipeItem.h"
 
 class TWipeMethod;
@@ -151,6 +156,10 @@ class TWipeEngine {
   // windows handling events between steps: the system frees a large file's blocks in one long
   // call otherwise.
   std::uint64_t GiveBackStep = std::uint64_t(32) << 20;
+  // With a method of one pass, up to this many files (and 64 MiB) written whole wait for their
+  // flush to end while the next files are written; each is renamed and deleted only once its
+  // own flush has ended. 0 waits for every flush before the next file starts.
+  std::size_t FlushWindowFiles = 8;
   // Of the last run: how many of its jobs it began, and the file it was overwriting when it was
   // stopped (kept under its own name, not completely overwritten), or empty.
   std::size_t ItemsReached() const { return itemsReached_; }
@@ -171,15 +180,12 @@ class TWipeEngine {
   // 0 when all passes were run (or the run was cancelled in between), 1 when the file could not
   // be wiped.
   int OverwriteFile(const TWipeItem& item);
-  // One pass over the file that OverwriteFile has open, from its current position (offset 0):
-  // the pass's buffer of BufferSize bytes (or `text` repeated, when not empty) written block
-  // after block, then forced to the device. False when the pass could not cover the file's
-  // bytes (or when no file is open).
-  bool WritePass(const TPass& pass, const std::string& text);
   void WipeFolder(const TWipeItem& item);
   // Wipes the entry `name` of the open folder (`path` names it for the user), which was
   // `listed` a moment ago: a link is removed as a link, a file is overwritten and deleted. True
-  // when the entry is still there afterwards (and named in Failures).
+  // when the entry is still there afterwards (and named in Failures). During a run, a file of a
+  // one-pass wipe may still wait for its flush when this returns (false): it is deleted, or
+  // named, once the flush has ended, before the folder's walk or the run ends.
   bool WipeEntry(platform::Folder& folder, const std::string& path, const std::string& name,
                  const platform::FileInfo& listed, const std::string& caption);
   // Wipes the files of the folder that match the mask, then (with recurse) its subfolders,
@@ -195,31 +201,10 @@ class TWipeEngine {
   void WipeDriveFreeSpace(const TWipeItem& item);
 
  private:
-  // The file OverwriteFile is working on.
-  struct OpenFile {
-    platform::File* file = nullptr;
-    std::uint64_t size = 0;  // its size when opened
-    std::uint32_t clusterSize = 1;
-    int passNumber = 0;  // the pass being written, counted from 1, and how many there are
-    int passTotal = 0;
-    // The first pass that could not cover the file: where it stopped and why.
-    struct PassFailure {
-      int pass = 0;
-      std::uint64_t at = 0;   // the first byte of the pass not known to be on the device
-      std::error_code error;  // the system's reason, when the system gave one
-      std::string why;        // the engine's own reason otherwise
-    };
-    std::optional<PassFailure> failure;
-    // Where the last failed write of the pass left the file, and the system's reason.
-    std::uint64_t writeFailedAt = 0;
-    std::error_code writeError;
-    // The first difference (or read error) a verification met, when one did.
-    std::optional<std::uint64_t> unverifiedAt;
-    std::error_code verifyError;
-  };
   // How the overwrite of one file ended: not written (and named), gone before it could be
-  // opened, every pass written, or nothing to write (a method without passes).
-  enum class Overwrite { Failed, Gone, Done, WithoutPasses };
+  // opened, every pass written, nothing to write (a method without passes), or every pass
+  // written with the last flush still going on (the file waits in the flush window).
+  enum class Overwrite { Failed, Gone, Done, WithoutPasses, Flushing };
   // How the walk of a folder ended: everything in it gone, something left (and named), or the
   // folder could not be listed (named too).
   enum class WalkEnd { Emptied, LeftSome, NotListed };
@@ -251,27 +236,43 @@ class TWipeEngine {
   // Removes the emptied folder if it is still the one walked. False (and named) when it stays.
   bool RemoveWalkedFolder(platform::Folder& parent, const std::string& path,
                           const std::string& name, const platform::EntryId& walked, WalkEnd walk);
-  // Keeps the first failure of the open file's overwrite: the pass being written, the byte
-  // (counted from the pass's start) and the reason.
-  void NotePassFailure(std::uint64_t at, std::error_code error, std::string why = {});
-  // Writes the pass's bytes from `from` up to `to`, in pieces. Returns false on a write error.
-  bool WriteRange(TPassBuffer& buffer, std::uint64_t from, std::uint64_t to,
-                  std::uint64_t& sinceWriteback);
-  // After writing `written` bytes: starts write-back now and then, and keeps what has not
-  // reached the device bounded.
-  void PaceWrites(platform::File& file, std::uint64_t written, std::uint64_t& sinceWriteback);
-  // Waits, in steps with the windows handling events between them, until what was written
-  // last (`recent` bytes before the position) has reached the device, so that the flush that
-  // follows is short.
-  void SettleWrites(platform::File& file, std::uint64_t recent);
-  // Forces what was written to the device, the windows handling events while it goes on.
-  platform::Status Flush(platform::File& file);
-  // Lets the windows handle events, then waits until the device has taken the next piece of
-  // what is on its way to it.
-  void WaitForDevice(platform::File& file);
-  // Reads the pass just written and flushed back from `start` up to `end` and compares it with
-  // the buffer's bytes; the first difference or read error is kept for the file.
-  void VerifyPass(const TPassBuffer& written, std::uint64_t start, std::uint64_t end);
+  // What work inside the run needs of it: event turns, the stop flag, the progress window.
+  TRunTurns Turns();
+  // Opens the entry for overwriting if it is still the file listed and has a single name, and
+  // tells its size. Null (and named) otherwise; `gone` when nothing is left of it.
+  std::unique_ptr<platform::File> OpenToOverwrite(platform::Folder& folder, const std::string& path,
+                                                  const std::string& name,
+                                                  const platform::EntryId& listed,
+                                                  std::uint64_t& size, bool& gone);
+  // Runs the passes (numbered from `first`) and the signature pass over the open file. The
+  // last flush is left running when `overlap` is set.
+  void RunPasses(TFileOverwriter& overwriter, const std::vector<TPass>& passes, int first,
+                 int total, bool overlap);
+  // Names the file with the first pass that failed, where and why.
+  void FailPass(const std::string& path, const TFileOverwriter::PassFailure& failed);
+  // Finishes the oldest files of the flush window until a file of `size` bytes fits in it.
+  void MakeRoomFor(std::uint64_t size);
+  // Puts a file written whole, its flush still going on, in the flush window, first finishing
+  // the oldest files while the window is full.
+  void HoldWhileFlushing(TFlushingFile file);
+  // Renames and deletes the file once its flush has ended (or names it). True when it stays.
+  bool FinishFlushed(TFlushingFile file);
+  // Finishes every file of the flush window, oldest first. True when one of them stays.
+  bool FinishFlushes();
+  // Closes the files of the flush window without deleting them, each named: what an error
+  // that escapes a folder's walk leaves.
+  void LeaveFlushes();
+  class LeaveFlushesOnError {
+   public:
+    explicit LeaveFlushesOnError(TWipeEngine& engine) : engine_(engine) {}
+    ~LeaveFlushesOnError();
+    LeaveFlushesOnError(const LeaveFlushesOnError&) = delete;
+    LeaveFlushesOnError& operator=(const LeaveFlushesOnError&) = delete;
+
+   private:
+    TWipeEngine& engine_;
+    int escaping_ = std::uncaught_exceptions();
+  };
   // Shrinks the open file to nothing in steps of GiveBackStep, handling events between them,
   // when it is larger than one step.
   void GiveBack(platform::File& file);
@@ -283,6 +284,35 @@ class TWipeEngine {
   // still the file `id`.
   platform::Status RemoveWipedEntry(platform::Folder& folder, const std::string& name,
                                     const platform::EntryId& id);
+  // The parts of a free-space wipe, in order: the job bound to the drive listed, its temporary
+  // file placed, the free space filled, then the filled file wiped with the passes left and
+  // deleted, and what was not reached reported.
+  struct FreeSpaceJob;
+  class FillBytes;
+  struct FirstPass {
+    TPass pass;
+    int total = 0;  // the passes of the method, the signature pass included
+  };
+  // How the fill ended: filled with blocks of "0", or with the method's first pass, which is
+  // on the device, or which could not be forced there (the file is not wiped further).
+  enum class FillEnd { Zeros, FirstPass, FirstPassFailed };
+  bool BindDrive(const TWipeItem& item, FreeSpaceJob& job);
+  std::unique_ptr<platform::File> PlaceTemporaryFile(FreeSpaceJob& job);
+  FillEnd Fill(FreeSpaceJob& job, platform::File& file, std::uint64_t initial,
+               const platform::DiskSpace& space, std::optional<TReserveLowering>& reserve);
+  void WipeAndReport(FreeSpaceJob& job, FillEnd fill);
+  // The method's first pass when the fill can write it, and how many passes there are.
+  std::optional<FirstPass> FirstPassToFillWith();
+  // The fill's loop: the file grows until the free space ends (or the run stops); how far.
+  std::uint64_t FillUp(FreeSpaceJob& job, platform::File& file, FillBytes& bytes,
+                       std::uint64_t initial, std::uint64_t large, std::uint64_t total);
+  // Appends `length` bytes of the fill to the file.
+  platform::Status WriteFill(platform::File& file, FillBytes& bytes, std::uint64_t length);
+  // Free space the fill could not reach, `left` being what stayed free.
+  void ReportUnreached(const FreeSpaceJob& job, const platform::DiskSpace& left);
+  // Removes the job's temporary file if it is still the run's own. True when it was removed
+  // now; a file that stays is named, since it keeps the drive full.
+  bool RemoveTemporaryFile(const FreeSpaceJob& job);
   // Asks the file system at `root` (`total` bytes large) to discard its free blocks, in steps;
   // a note when it cannot.
   void DiscardFreeBlocks(const std::string& root, std::uint64_t total);
@@ -292,8 +322,9 @@ class TWipeEngine {
   bool OnSystemFileSystem(platform::Folder& folder, const std::string& path);
 
   // Records what the file system did with the overwrite of the file just deleted, when its old
-  // blocks were not reached.
-  void NoteReach(const std::string& path, const TReachVerdict& verdict);
+  // blocks were not reached; `fileSystem` is the kind of file system that held it.
+  void NoteReach(const std::string& path, const TReachVerdict& verdict,
+                 const std::string& fileSystem);
 
   // Whether the metadata of a drive's file system was moved before its free space was filled,
   // and the system's reason when it was not.
@@ -329,7 +360,13 @@ class TWipeEngine {
   // (data=journal) are cleared in every case.
   enum class JournalNames { All, None, WhereQuick };
   JournalNames journalNames_ = JournalNames::None;
-  OpenFile* open_ = nullptr;
+  // The files whose flush is still going on (see FlushWindowFiles).
+  TFlushWindow flushing_;
+  // The folder of the file job being run, while its file may still wait in the flush window.
+  std::unique_ptr<platform::Folder> jobFolder_;
+  // The free space's temporary file was filled with the first pass of the method: its wipe
+  // starts with the second pass.
+  bool firstPassWritten_ = false;
   // The size of the file last overwritten, when it was known (the largest value otherwise).
   std::uint64_t wipedSize_ = std::numeric_limits<std::uint64_t>::max();
   std::size_t itemsReached_ = 0;

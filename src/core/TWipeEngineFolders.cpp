@@ -3,6 +3,8 @@
 // listed, so a folder swapped for a link or for another folder during the run can never lead the
 // walk anywhere else, and trees of any depth are reached whole.
 
+#include <exception>
+
 #include "core/Helpers.h"
 #include "core/TWipeEngine.h"
 #include "platform/FileSystem.h"
@@ -16,6 +18,18 @@ namespace {
 constexpr char kHoldsLeftovers[] = "it still holds what was left behind";
 
 }  // namespace
+
+TWipeEngine::LeaveFlushesOnError::~LeaveFlushesOnError() {
+  if (std::uncaught_exceptions() > escaping_) engine_.LeaveFlushes();
+}
+
+void TWipeEngine::LeaveFlushes() {
+  // Written whole but not deleted: each keeps its name and is named.
+  while (!flushing_.Empty()) {
+    const TFlushingFile left = flushing_.PopOldest();
+    Failures.push_back({left.path, TWipeFailureReason::Interrupted});
+  }
+}
 
 void TWipeEngine::WipeFolder(const TWipeItem& item) {
   WipeDirectory(item.Path, "*.*", true, false);
@@ -79,13 +93,18 @@ TWipeEngine::WalkEnd TWipeEngine::WipeIn(platform::Folder& folder, const std::st
     return WalkEnd::NotListed;
   }
   bool leftSome = false;
+  // Should an error escape, no file waiting for its flush may outlive the folder it lies in.
+  const LeaveFlushesOnError guard(*this);
   // Files first (links and other entries that are not folders included), in listing order.
   for (const platform::DirEntry& entry : *entries) {
     if (entry.isFolder() || !platform::matchesMask(entry.name, mask)) continue;
     if (WipeEntry(folder, base + entry.name, entry.name, entry, std::string())) leftSome = true;
     ProcessMessages();
-    if (Aborted) return WalkEnd::LeftSome;
+    if (Aborted) break;
   }
+  // The files still waiting for their flush are deleted while their folder is open.
+  if (FinishFlushes()) leftSome = true;
+  if (Aborted) return WalkEnd::LeftSome;
   // Then the subfolders, depth first, each removed once it is empty.
   if (recurse) {
     for (const platform::DirEntry& entry : *entries) {

@@ -10,6 +10,9 @@
 #include "core/Helpers.h"
 #include "core/OverwriteReach.h"
 #include "core/ReserveLowering.h"
+#include "core/TDeviceWaits.h"
+#include "core/TFileOverwriter.h"
+#include "core/TPass.h"
 #include "core/TPassBuffer.h"
 #include "core/TWipeEngine.h"
 #include "core/TWipeMethodsManager.h"
@@ -37,6 +40,11 @@ std::uint64_t UsedShare(std::uint64_t remaining, std::uint64_t initial) {
 
 std::string Bytes(std::uint64_t count) {
   return std::to_string(count) + " bytes";
+}
+
+// Why a temporary file that stays matters.
+std::string FillsTheDrive(const std::string& root) {
+  return "it fills the free space of " + root;
 }
 
 // The folders besides the root where the temporary file goes when the root may not be written:
@@ -168,239 +176,409 @@ void TWipeEngine::DiscardFreeBlocks(const std::string& root, std::uint64_t total
   }
 }
 
-void TWipeEngine::WipeDriveFreeSpace(const TWipeItem& item) {
-  if (!platform::isAbsolutePath(item.Path)) return;
-  const std::string root = AddTrailingBackslash(item.Path);
-  platform::FileSystem& files = platform::fs();
+// One free-space job as it goes: the drive it is bound to, where its temporary file lies, and
+// how the fill went.
+struct TWipeEngine::FreeSpaceJob {
+  std::string root;
+  platform::FileSystem* files = nullptr;
+  platform::DiskSpace bound;    // the figures of the file system listed, when the job started
+  std::uint64_t rootMount = 0;  // the mount the job writes through
+  std::string fileSystem;
+  // A file system that writes every change to new blocks: the fill is what overwrites its free
+  // space, and passes over the filled file would find no free blocks to go to.
+  bool copyOnWrite = false;
+  // What ext4 keeps back for its own metadata stays free when its reserve could not be lowered.
+  bool keptByExt4 = false;
+  bool moved = false;  // another file system has taken the root's place
+  std::string temporary;
+  std::uint64_t cluster = 1;
+  // How the fill went.
+  bool filled = true;
+  bool full = false;  // the file system refused more as full
+  std::error_code error;
+  std::optional<platform::DiskSpace> left;  // what was still free once the file held all it could
+  std::size_t failuresBefore = 0;           // what the run had named before the fill
+  MetadataMove metadata;                    // whether the metadata was moved before the fill
+  // The fill was forced to the device before its last stretch, and why that failed, if it did:
+  // the flush at its end may not hear of it again.
+  bool drained = false;
+  std::error_code flushError;
 
-  // The job is bound to the file system that was listed: the root must still be its mount
-  // point. Asking for the drive that holds the path instead would fill whatever file system lies
-  // under a drive that was unmounted in the meantime.
-  const auto here = files.info(root);
-  const bool mountPoint =
-      here && here->kind == platform::EntryKind::Folder && platform::drives().isMountPoint(root);
-  const auto bound = mountPoint ? files.diskSpace(root) : std::nullopt;
-  if (!mountPoint || (bound && item.Volume.device != 0 && bound->id != item.Volume)) {
-    Fail(root, TWipeFailureReason::NoLongerMounted);
-    return;
-  }
-  if (!bound) {
-    Fail(root, TWipeFailureReason::FreeSpaceFillFailed);
-    return;
-  }
-  if (bound->readOnly) {
-    Fail(root, TWipeFailureReason::MountedReadOnly);
-    return;
-  }
-  // The mount the job writes through: the temporary file must lie on it, wherever it goes.
-  const std::uint64_t rootMount = here->mount;
   // The figures of the bound file system; null when they cannot be asked for, or when another
   // file system has taken the root's place (`moved`).
-  bool moved = false;
-  auto ask = [&]() -> std::optional<platform::DiskSpace> {
-    auto now = files.diskSpace(root);
-    if (now && now->id != bound->id) {
+  std::optional<platform::DiskSpace> Ask() {
+    auto now = files->diskSpace(root);
+    if (now && now->id != bound.id) {
       moved = true;
       return std::nullopt;
     }
     return now;
-  };
-  // A file system that writes every change to new blocks: the fill is what overwrites its free
-  // space, and passes over the filled file would find no free blocks to go to.
-  const std::string fileSystem = platform::drives().fileSystem(root);
-  const bool copyOnWrite = WritesElsewhere(fileSystem);
-  // What ext4 keeps back for its own metadata stays free when its reserve could not be lowered.
-  const bool keptByExt4 = fileSystem == "ext4" || fileSystem == "ext3" || fileSystem == "ext2";
-  // Free space the fill could not reach: the administrator's reserve when the caller may not
-  // write into it, and what the file system kept back when it said it was full.
-  auto reportUnreached = [&](const platform::DiskSpace& left, bool full, std::uint64_t cluster) {
-    if (left.free > left.available) {
-      Fail(root, TWipeFailureReason::ReserveUnreachable, {}, Bytes(left.free - left.available));
-    }
-    if (full && left.available >= cluster && (copyOnWrite || keptByExt4)) {
-      // What stays free is the room the file system keeps for its metadata.
-      Notes.push_back({root,
-                       TWipeFailureReason::KeptForMetadata,
-                       {},
-                       Bytes(left.available) + " of " + fileSystem});
-    } else if (full && left.available >= cluster) {
-      Fail(root, TWipeFailureReason::FreeSpaceFillFailed,
-           std::make_error_code(std::errc::no_space_on_device),
-           Bytes(left.available) + " the file system keeps back could not be written");
-    }
-  };
+  }
+};
 
-  const std::string folder = FolderForTemporaryFile(files, root, *bound, rootMount);
-  if (folder.empty()) {
-    Fail(root, TWipeFailureReason::NeedsAdministrator);
+// The bytes the fill writes: the method's first pass when it has one that can be written, so
+// that the fill is that pass; else blocks of the character "0".
+class TWipeEngine::FillBytes {
+ public:
+  FillBytes(std::optional<TPass> pass, std::int64_t bufferSize, std::uint64_t zeros) {
+    if (pass) buffer_.emplace(*pass, std::string(), bufferSize);
+    if (!buffer_) zeros_.assign(static_cast<std::size_t>(zeros), '0');
+    if (pass) pass_ = std::move(*pass);
+  }
+  bool IsFirstPass() const { return buffer_.has_value(); }
+  const TPass& Pass() const { return pass_; }
+  TPassBuffer& Buffer() { return *buffer_; }
+  // Between 1 and `most` bytes for the file from `offset` on (most > 0).
+  std::string_view Bytes(std::uint64_t offset, std::uint64_t most) {
+    if (buffer_) return buffer_->Bytes(offset, most);
+    return std::string_view(zeros_).substr(0, static_cast<std::size_t>(most));
+  }
+
+ private:
+  std::optional<TPassBuffer> buffer_;
+  TPass pass_;
+  std::string zeros_;
+};
+
+void TWipeEngine::WipeDriveFreeSpace(const TWipeItem& item) {
+  FreeSpaceJob job;
+  if (!BindDrive(item, job)) return;
+  std::unique_ptr<platform::File> file = PlaceTemporaryFile(job);
+  if (!file) return;
+  // btrfs moves its metadata first, so that the fill reaches where old names were.
+  job.metadata = MoveMetadata(job.root, job.fileSystem, job.bound.id.device, job.rootMount);
+  IWipeProgress& window = progress();
+  window.ShowFile("Creating temporary file...");
+  window.SetFileRange(100);
+  window.SetPassRange(100);
+  const auto space = job.Ask();
+  if (job.moved) {
+    Fail(job.root, TWipeFailureReason::NoLongerMounted);
     return;
+  }
+  if (!space || space->available == 0) {
+    file.reset();
+    RemoveTemporaryFile(job);
+    if (!space) {
+      Fail(job.root, TWipeFailureReason::FreeSpaceFillFailed);
+      return;
+    }
+    Fail(job.root, TWipeFailureReason::NoFreeSpace);
+    ReportUnreached(job, *space);
+    return;
+  }
+  // The clusters ext4 keeps back from everyone are given to the fill while it runs (where the
+  // caller may change that: the administrator), and kept back again straight after.
+  std::optional<TReserveLowering> reserve;
+  if (const platform::JournalInfo kind = platform::journals().inspect(job.root); kind.ext4) {
+    reserve.emplace(kind.device, platform::ext4ReserveFolder(), ReserveRecordFile());
+  }
+  const auto widened = reserve && reserve->Lowered() ? job.Ask() : std::nullopt;
+  const std::uint64_t initial =
+      widened ? std::max(widened->available, space->available) : space->available;
+  // Before the fill: the drive is bound, its temporary file made and its free space known.
+  job.failuresBefore = Failures.size();
+  const FillEnd fill = Fill(job, *file, initial, *space, reserve);
+  file.reset();
+  if (job.moved) {
+    // Another file system has taken the root's place: the path names a file there now, which
+    // is neither wiped nor deleted.
+    Fail(job.root, TWipeFailureReason::NoLongerMounted);
+    return;
+  }
+  if (!job.filled) {
+    RemoveTemporaryFile(job);
+    Fail(job.root, TWipeFailureReason::FreeSpaceFillFailed, job.error);
+    return;
+  }
+  WipeAndReport(job, fill);
+}
+
+bool TWipeEngine::BindDrive(const TWipeItem& item, FreeSpaceJob& job) {
+  if (!platform::isAbsolutePath(item.Path)) return false;
+  job.root = AddTrailingBackslash(item.Path);
+  job.files = &platform::fs();
+  const std::string& root = job.root;
+  // The job is bound to the file system that was listed: the root must still be its mount
+  // point. Asking for the drive that holds the path instead would fill whatever file system lies
+  // under a drive that was unmounted in the meantime.
+  const auto here = job.files->info(root);
+  const bool mountPoint =
+      here && here->kind == platform::EntryKind::Folder && platform::drives().isMountPoint(root);
+  const auto bound = mountPoint ? job.files->diskSpace(root) : std::nullopt;
+  if (!mountPoint || (bound && item.Volume.device != 0 && bound->id != item.Volume)) {
+    Fail(root, TWipeFailureReason::NoLongerMounted);
+    return false;
+  }
+  if (!bound) {
+    Fail(root, TWipeFailureReason::FreeSpaceFillFailed);
+    return false;
+  }
+  if (bound->readOnly) {
+    Fail(root, TWipeFailureReason::MountedReadOnly);
+    return false;
+  }
+  job.bound = *bound;
+  job.rootMount = here->mount;
+  job.fileSystem = platform::drives().fileSystem(root);
+  job.copyOnWrite = WritesElsewhere(job.fileSystem);
+  job.keptByExt4 = job.fileSystem == "ext4" || job.fileSystem == "ext3" || job.fileSystem == "ext2";
+  return true;
+}
+
+std::unique_ptr<platform::File> TWipeEngine::PlaceTemporaryFile(FreeSpaceJob& job) {
+  platform::FileSystem& files = *job.files;
+  const std::string folder = FolderForTemporaryFile(files, job.root, job.bound, job.rootMount);
+  if (folder.empty()) {
+    Fail(job.root, TWipeFailureReason::NeedsAdministrator);
+    return nullptr;
   }
   // A temporary file that an interrupted run left fills part of the space: it goes first.
   // A leftover fills much of the drive: it is given back in steps, the windows handling events.
   RemoveLeftovers(
-      root,
+      job.root,
       [this](platform::Folder& in, const std::string& name, const platform::EntryId& id) {
         return RemoveWipedEntry(in, name, id);
       },
       Notes, Failures);
-  const std::string temporary = folder + kTemporaryName;
-  const std::uint64_t cluster = GetClusterSize(root);
+  job.temporary = folder + kTemporaryName;
+  job.cluster = GetClusterSize(job.root);
+  // The program's own new file: an entry of that name that is not this user's leftover (a
+  // link, another user's file, a file in a folder everyone may write) is never written.
+  auto file = files.createOwnFile(job.temporary);
+  if (!file) {
+    Fail(job.root, TWipeFailureReason::FreeSpaceFileNotCreated, file.error(), job.temporary);
+    return nullptr;
+  }
+  // Made through the mount the job names, as the folder was chosen: a folder swapped for a
+  // link to another mount in between would put the fill elsewhere.
+  const auto made = file->info();
+  if (job.rootMount != 0 && (!made || made->mount != job.rootMount)) {
+    file.reset();
+    const auto there = files.info(job.temporary);
+    if (made && there && there->id == made->id && there->size == 0) RemoveTemporaryFile(job);
+    Fail(job.root, TWipeFailureReason::NoLongerMounted);
+    return nullptr;
+  }
+  return file.release();
+}
+
+std::optional<TWipeEngine::FirstPass> TWipeEngine::FirstPassToFillWith() {
+  TWipeMethod* method = WipeMethodsManager ? WipeMethodsManager->MethodForEngine(*this) : nullptr;
+  if (!method || !method->ReadWhole || method->Passes.empty()) return std::nullopt;
+  const TPass& pass = *method->Passes.front();
+  // Only a pass that has bytes to write: any other fails as the first pass over the file.
+  const std::int64_t bufferSize = WipeMethodsManager->BufferSize;
+  const bool known = pass.WipeWith == wwBytePattern || pass.WipeWith == wwRandomCharacter ||
+                     pass.WipeWith == wwRandomBytes ||
+                     (pass.WipeWith == wwTextPattern && !pass.TextPatternValue.empty());
+  if (bufferSize < 1 || !known) return std::nullopt;
+  const int total =
+      static_cast<int>(method->Passes.size()) + (WipeMethodsManager->WriteSignature ? 1 : 0);
+  return FirstPass{pass, total};
+}
+
+TWipeEngine::FillEnd TWipeEngine::Fill(FreeSpaceJob& job, platform::File& file,
+                                       std::uint64_t initial, const platform::DiskSpace& space,
+                                       std::optional<TReserveLowering>& reserve) {
   // While much space is left the file grows by BufferSize rounded down to whole clusters; the
   // last stretch goes one cluster at a time, asking for the free space before each write, so
   // the file ends where the space ends.
   const std::int64_t bufferSize = WipeMethodsManager ? WipeMethodsManager->BufferSize : 0;
   const std::uint64_t wanted =
       std::clamp<std::int64_t>(bufferSize, 0, static_cast<std::int64_t>(TPassBuffer::kMaxHeld));
-  const std::uint64_t large = std::max(wanted / cluster * cluster, cluster);
-  const std::string block(static_cast<std::size_t>(large), '0');
-
-  // The program's own new file: an entry of that name that is not this user's leftover (a
-  // link, another user's file, a file in a folder everyone may write) is never written.
-  auto file = files.createOwnFile(temporary);
-  if (!file) {
-    Fail(root, TWipeFailureReason::FreeSpaceFileNotCreated, file.error(), temporary);
-    return;
+  const std::uint64_t large = std::max(wanted / job.cluster * job.cluster, job.cluster);
+  const std::optional<FirstPass> first = FirstPassToFillWith();
+  FillBytes bytes(first ? std::optional<TPass>(first->pass) : std::nullopt, bufferSize, large);
+  const std::uint64_t written = FillUp(job, file, bytes, initial, large, space.total);
+  // What is still free while the file holds all it could take.
+  job.left = job.filled && !Aborted ? job.Ask() : std::nullopt;
+  if (reserve) reserve->Restore();
+  // The program's random numbers go on from where the whole pass would have left them.
+  if (bytes.IsFirstPass()) bytes.Buffer().Finish();
+  if (!job.filled || Aborted || job.moved) {
+    if (!job.moved) GiveBack(file);  // deleted without being wiped
+    return FillEnd::Zeros;
   }
-  // Made through the mount the job names, as the folder was chosen: a folder swapped for a
-  // link to another mount in between would put the fill elsewhere.
-  if (const auto made = file->info(); rootMount != 0 && (!made || made->mount != rootMount)) {
-    file.reset();
-    const auto there = files.info(temporary);
-    if (made && there && there->id == made->id && there->size == 0) {
-      platform::discardResult(files.deleteFile(temporary));  // empty; the job is failed below
+  // On the device before the next pass starts, so that the pass does not wait for it.
+  TDeviceWaits device(Turns());
+  device.Settle(file, written);
+  const platform::Status flushed =
+      job.flushError ? platform::Status(job.flushError) : device.Flush(file);
+  if (!bytes.IsFirstPass()) {
+    if (!flushed) {
+      job.filled = false;
+      job.error = flushed.error();
     }
-    Fail(root, TWipeFailureReason::NoLongerMounted);
-    return;
+    return FillEnd::Zeros;
   }
-  // btrfs moves its metadata first, so that the fill reaches where old names were.
-  const MetadataMove metadata = MoveMetadata(root, fileSystem, bound->id.device, rootMount);
+  TFileOverwriter written1(file, written, static_cast<std::uint32_t>(job.cluster), Turns());
+  if (!flushed) {
+    written1.NoteFailure(1, 0, flushed.error());
+    FailPass(job.temporary, *written1.Failure());
+    return FillEnd::FirstPassFailed;
+  }
+  if (first->pass.CheckWipe && !Aborted) {
+    written1.Verify(bytes.Buffer(), 0, written, 1, first->total);
+    if (written1.UnverifiedAt()) {
+      Fail(job.temporary, TWipeFailureReason::VerificationFailed, written1.VerifyError(),
+           "at byte " + std::to_string(*written1.UnverifiedAt()));
+    }
+  }
+  return FillEnd::FirstPass;
+}
+
+std::uint64_t TWipeEngine::FillUp(FreeSpaceJob& job, platform::File& file, FillBytes& bytes,
+                                  std::uint64_t initial, std::uint64_t large, std::uint64_t total) {
   IWipeProgress& window = progress();
-  window.ShowFile("Creating temporary file...");
-  window.SetFileRange(100);
-  window.SetPassRange(100);
-  const auto space = ask();
-  if (moved) {
-    Fail(root, TWipeFailureReason::NoLongerMounted);
-    return;
-  }
-  if (!space || space->available == 0) {
-    file.reset();
-    platform::discardResult(files.deleteFile(temporary));  // empty; the job is failed below
-    if (!space) {
-      Fail(root, TWipeFailureReason::FreeSpaceFillFailed);
-      return;
-    }
-    Fail(root, TWipeFailureReason::NoFreeSpace);
-    reportUnreached(*space, false, cluster);
-    return;
-  }
-  // The clusters ext4 keeps back from everyone are given to the fill while it runs (where the
-  // caller may change that: the administrator), and kept back again straight after.
-  std::optional<TReserveLowering> reserve;
-  if (const platform::JournalInfo kind = platform::journals().inspect(root); kind.ext4) {
-    reserve.emplace(kind.device, platform::ext4ReserveFolder(), ReserveRecordFile());
-  }
-  const auto widened = reserve && reserve->Lowered() ? ask() : std::nullopt;
-  const std::uint64_t initial =
-      widened ? std::max(widened->available, space->available) : space->available;
-
-  bool filled = true;
-  bool full = false;  // the file system refused more as full
-  std::error_code error;
+  TDeviceWaits device(Turns());
   std::uint64_t previous = 0;
-  std::uint64_t written = 0;
   std::uint64_t sinceWriteback = 0;
   for (;;) {
     ProcessMessages();
     if (Aborted) break;
     // Asked right before each write: the figures must still be those of the bound file system.
-    const auto now = ask();
+    const auto now = job.Ask();
     if (!now) {
-      filled = false;
+      job.filled = false;
       break;
     }
     const std::uint64_t free = now->available;
-    std::uint64_t length = cluster;
+    // Before the last stretch, what was written goes to the device, the windows handling
+    // events: a file system that is nearly full (ext4) makes the next small write wait for
+    // everything still in the cache otherwise, in one long call.
+    if (free < 2 * large && !job.drained) {
+      job.drained = true;
+      device.Settle(file, file.position());
+      const platform::Status flushed = device.Flush(file);
+      if (!flushed && !job.flushError) job.flushError = flushed.error();
+    }
+    std::uint64_t length = job.cluster;
     bool last = false;
-    if (free < cluster) {
+    if (free < job.cluster) {
       // What is left of a cluster; after a partial write (or none) this is the last turn.
       length = free;
-      last = previous < cluster;
+      last = previous < job.cluster;
     } else if (free >= 2 * large) {
       length = large;
     }
-    if (const platform::Status wrote = file->write(block.data(), static_cast<std::size_t>(length));
-        !wrote) {
+    if (const platform::Status wrote = WriteFill(file, bytes, length); !wrote) {
       // No space left is where the fill ends, even when the figures promised more.
-      error = wrote.error();
-      full = error == std::errc::no_space_on_device;
-      filled = full;
+      job.error = wrote.error();
+      job.full = job.error == std::errc::no_space_on_device;
+      job.filled = job.full;
       break;
     }
-    written += length;
-    PaceWrites(*file, length, sinceWriteback);
+    device.Pace(file, length, sinceWriteback);
     const std::uint64_t share = UsedShare(free - length, initial);
     window.SetFilePosition(share);
     window.SetPassPosition(share);
     previous = length;
     // A file system whose free space does not shrink as the file grows would never end.
-    if (last || (space->total > 0 && written > space->total)) break;
+    if (last || (total > 0 && file.position() > total)) break;
   }
-  // What is still free while the file holds all it could take.
-  const auto left = filled && !Aborted ? ask() : std::nullopt;
-  if (reserve) reserve->Restore();
-  if (filled && !Aborted && !moved) {
-    // On the device before the first pass starts, so that the pass does not wait for it.
-    SettleWrites(*file, written);
-    platform::discardResult(Flush(*file));  // every pass over the file is flushed and checked
-  } else if (!moved) {
-    GiveBack(*file);  // deleted below without being wiped
+  return file.position();
+}
+
+platform::Status TWipeEngine::WriteFill(platform::File& file, FillBytes& bytes,
+                                        std::uint64_t length) {
+  // An empty write too, where the space ends within a cluster.
+  if (length == 0) return file.write("", 0);
+  for (std::uint64_t done = 0; done < length;) {
+    const std::string_view piece = bytes.Bytes(file.position(), length - done);
+    if (piece.empty()) {
+      // Why the pass's bytes could not be made, where its buffer says.
+      const std::error_code made = bytes.IsFirstPass() ? bytes.Buffer().Error() : std::error_code{};
+      return made ? made : std::make_error_code(std::errc::io_error);
+    }
+    if (const platform::Status wrote = file.write(piece.data(), piece.size()); !wrote) {
+      return wrote;
+    }
+    done += piece.size();
   }
-  file.reset();
-  if (moved) {
-    // Another file system has taken the root's place: the path names a file there now, which
-    // is neither wiped nor deleted.
-    Fail(root, TWipeFailureReason::NoLongerMounted);
-    return;
-  }
-  if (!filled) {
-    platform::discardResult(files.deleteFile(temporary));  // the job is failed right below
-    Fail(root, TWipeFailureReason::FreeSpaceFillFailed, error);
-    return;
-  }
-  const std::size_t failedBefore = Failures.size();
-  if (!Aborted && copyOnWrite) {
-    Notes.push_back({root,
+  return {};
+}
+
+void TWipeEngine::WipeAndReport(FreeSpaceJob& job, FillEnd fill) {
+  if (fill != FillEnd::FirstPassFailed && !Aborted && job.copyOnWrite) {
+    Notes.push_back({job.root,
                      TWipeFailureReason::FilledOnce,
                      {},
-                     fileSystem + " writes every pass over a file to new blocks"});
-  } else if (!Aborted) {
+                     job.fileSystem + " writes every pass over a file to new blocks"});
+  } else if (fill != FillEnd::FirstPassFailed && !Aborted) {
     // The fill itself wrote the free space: where the passes over its file land is no matter.
     const bool checked = std::exchange(checkReach_, false);
-    WipeFile(TWipeItem(wkFile, temporary));
+    firstPassWritten_ = fill == FillEnd::FirstPass;
+    WipeFile(TWipeItem(wkFile, job.temporary));
+    firstPassWritten_ = false;
+    FinishFlushes();
     checkReach_ = checked;
   }
   // After a cancel this removes the unwiped file; after the wipe there is nothing left. A
   // temporary file whose pass failed is removed too (it holds only what the run wrote), and the
   // drive is named with the pass that failed.
-  if (files.deleteFile(temporary)) {
-    for (std::size_t i = failedBefore; i < Failures.size(); ++i) {
+  if (RemoveTemporaryFile(job)) {
+    for (std::size_t i = job.failuresBefore; i < Failures.size(); ++i) {
       TWipeFailure& failure = Failures[i];
-      if (failure.Path != temporary || failure.Reason != TWipeFailureReason::PassFailed) continue;
-      failure.Path = root;
+      if (failure.Path != job.temporary || failure.Reason != TWipeFailureReason::PassFailed) {
+        continue;
+      }
+      failure.Path = job.root;
       failure.Reason = TWipeFailureReason::FreeSpaceNotWiped;
     }
   }
   if (Aborted) {
-    stoppedInDrive_ = root;
+    stoppedInDrive_ = job.root;
     return;
   }
-  if (left) reportUnreached(*left, full, cluster);
+  if (job.left) ReportUnreached(job, *job.left);
   // The blocks the wiped file held are free again: an SSD may now be told so, on the file
   // system that was wiped.
   const bool discard = WipeMethodsManager && WipeMethodsManager->DiscardFreeBlocks;
-  if (discard && !files.info(temporary) && ask() && !moved) {
-    DiscardFreeBlocks(root, bound->total);
+  if (discard && !job.files->info(job.temporary) && job.Ask() && !job.moved) {
+    DiscardFreeBlocks(job.root, job.bound.total);
   }
-  NoteNamesInMetadata(root, fileSystem, metadata);
+  NoteNamesInMetadata(job.root, job.fileSystem, job.metadata);
+}
+
+void TWipeEngine::ReportUnreached(const FreeSpaceJob& job, const platform::DiskSpace& left) {
+  // Free space the fill could not reach: the administrator's reserve when the caller may not
+  // write into it, and what the file system kept back when it said it was full.
+  if (left.free > left.available) {
+    Fail(job.root, TWipeFailureReason::ReserveUnreachable, {}, Bytes(left.free - left.available));
+  }
+  if (!job.full || left.available < job.cluster) return;
+  if (job.copyOnWrite || job.keptByExt4) {
+    // What stays free is the room the file system keeps for its metadata.
+    Notes.push_back({job.root,
+                     TWipeFailureReason::KeptForMetadata,
+                     {},
+                     Bytes(left.available) + " of " + job.fileSystem});
+    return;
+  }
+  Fail(job.root, TWipeFailureReason::FreeSpaceFillFailed,
+       std::make_error_code(std::errc::no_space_on_device),
+       Bytes(left.available) + " the file system keeps back could not be written");
+}
+
+bool TWipeEngine::RemoveTemporaryFile(const FreeSpaceJob& job) {
+  // Only the program's own file, reached without links, given back in steps when large.
+  auto place = platform::openContainingFolder(job.temporary);
+  const auto entry = place ? place->folder->entry(place->name) : place.error();
+  if (!entry) {
+    if (entry.error() == std::errc::no_such_file_or_directory) return false;
+    Fail(job.temporary, TWipeFailureReason::CannotDelete, entry.error(), FillsTheDrive(job.root));
+    return false;
+  }
+  if (entry->kind != platform::EntryKind::File || entry->links != 1 || !entry->ownedByCaller) {
+    return false;  // no longer the run's own file: left alone
+  }
+  wipedSize_ = entry->size;
+  const platform::Status removed = RemoveWipedEntry(*place->folder, place->name, entry->id);
+  if (!removed) {
+    // The drive stays full until the file is removed by hand.
+    Fail(job.temporary, TWipeFailureReason::CannotDelete, removed.error(), FillsTheDrive(job.root));
+    return false;
+  }
+  return true;
 }

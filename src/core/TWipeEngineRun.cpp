@@ -24,34 +24,10 @@
 
 namespace {
 
-// Write-back of a pass is started every this many bytes, so that the flush at the end of the
-// pass has little left to do and the windows never wait long for it.
-constexpr std::uint64_t kWritebackInterval = 2u << 20;
-// At most this much of what a pass wrote waits in the system's cache for the device. Without a
-// bound, a write now and then waits long for the system to make room, and the flush at the end
-// waits for all that is left.
-constexpr std::uint64_t kMostUnwritten = 32u << 20;
-// The last of it is waited for in steps of this many bytes, handling events between them.
-constexpr std::uint64_t kSettleStep = 2u << 20;
-// The longest the engine waits on a flush before the windows handle events again (a frame).
-constexpr std::chrono::milliseconds kEventTurn{16};
-// What the device has to finish before the windows handle events again, while the engine waits
-// for write-back: about a frame's worth of writing on a slow disk.
-constexpr std::uint64_t kWaitPiece = 1u << 20;
-// A pass is read back in pieces of this many bytes.
-constexpr std::size_t kReadBackPiece = 4u << 20;
-
 // The name a wiped file gets before it is deleted: 245 letters "a", a full stop and "aaa".
 const std::string& LongName() {
   static const std::string name = std::string(245, 'a') + ".aaa";
   return name;
-}
-
-std::uint64_t SaturatingProduct(std::uint64_t a, std::uint64_t b) {
-  if (a != 0 && b > std::numeric_limits<std::uint64_t>::max() / a) {
-    return std::numeric_limits<std::uint64_t>::max();
-  }
-  return a * b;
 }
 
 // The question about executables is asked for paths ending exactly in "exe" or "EXE".
@@ -71,19 +47,6 @@ std::string WhatEscaped() {
     return "an unknown error";
   }
 }
-
-// Releases the engine's hold on the file OverwriteFile opened, however it ends.
-template <typename T>
-class ResetOnExit {
- public:
-  ResetOnExit(T*& slot, T* value) : slot_(slot) { slot_ = value; }
-  ~ResetOnExit() { slot_ = nullptr; }
-  ResetOnExit(const ResetOnExit&) = delete;
-  ResetOnExit& operator=(const ResetOnExit&) = delete;
-
- private:
-  T*& slot_;
-};
 
 }  // namespace
 
@@ -269,11 +232,18 @@ void TWipeEngine::Execute() {
       const TWipeItem item = *Items[i];
       running = item.Path;
       if (!done.emplace(item.Kind, RemoveTrailingBackslash(item.Path)).second) continue;
+      // Files written before a folder or a drive are gone before it starts.
+      if (item.Kind != wkFile) FinishFlushes();
       RunItem(item);
     } catch (...) {
       // The job is named with what went wrong; the run goes on with the next one.
       Fail(running, TWipeFailureReason::Interrupted, {}, WhatEscaped());
     }
+  }
+  try {
+    FinishFlushes();
+  } catch (...) {
+    Fail(std::string(), TWipeFailureReason::Interrupted, {}, WhatEscaped());
   }
   NoteNamesLeftByFiles();
   if (journal_) {
@@ -378,7 +348,10 @@ void TWipeEngine::WipeFile(const TWipeItem& item) {
     FailReaching(path, listed.error(), TWipeFailureReason::CannotOpen);
     return;
   }
-  WipeEntry(*place->folder, path, place->name, *listed, item.Caption);
+  // Held by the engine: the file may wait in the flush window after this returns.
+  jobFolder_ = std::move(place->folder);
+  WipeEntry(*jobFolder_, path, place->name, *listed, item.Caption);
+  jobFolder_.reset();
 }
 
 bool TWipeEngine::WipeEntry(platform::Folder& folder, const std::string& path,
@@ -412,20 +385,32 @@ bool TWipeEngine::WipeEntry(platform::Folder& folder, const std::string& path,
   const std::uint32_t protective =
       platform::AttrReadOnly | platform::AttrHidden | platform::AttrSystem;
   if (listed.attributes & protective) {
-    // Where clearing fails, opening the file for the passes fails too, and is reported.
-    platform::discardResult(folder.setAttributes(name, listed.attributes & ~protective));
+    if (const platform::Status cleared =
+            folder.setAttributes(name, listed.attributes & ~protective);
+        !cleared) {
+      // Nothing is written over a file that keeps its read-only mark.
+      Fail(path, TWipeFailureReason::CannotOpen, cleared.error());
+      return true;
+    }
   }
   const Overwrite overwritten = OverwriteEntry(folder, path, name, listed.id, caption);
   if (overwritten == Overwrite::Failed) return true;
+  if (overwritten == Overwrite::Flushing) {
+    // Within a run its outcome comes once its flush has ended; a caller outside a run hears
+    // it now.
+    return running_ ? false : FinishFlushes();
+  }
   if (overwritten == Overwrite::Gone) return false;
   if (Aborted) {
     stoppedInFile_ = path;
     return true;
   }
+  // The files written before it go first.
+  FinishFlushes();
   const TReachVerdict reach = reach_;
   if (!DeleteWipedFile(folder, path, name, listed.id)) return true;
   if (overwritten == Overwrite::WithoutPasses) Fail(path, TWipeFailureReason::DeletedUnwiped);
-  if (overwritten == Overwrite::Done) NoteReach(path, reach);
+  if (overwritten == Overwrite::Done) NoteReach(path, reach, reachFileSystem_);
   return false;
 }
 
@@ -436,9 +421,10 @@ bool TWipeEngine::OnSystemFileSystem(platform::Folder& folder, const std::string
   return true;
 }
 
-void TWipeEngine::NoteReach(const std::string& path, const TReachVerdict& verdict) {
+void TWipeEngine::NoteReach(const std::string& path, const TReachVerdict& verdict,
+                            const std::string& fileSystem) {
   // Its name stays in the file system's metadata until a free-space wipe moves that.
-  if (reachFileSystem_ == "btrfs") {
+  if (fileSystem == "btrfs") {
     const std::string root = platform::drives().rootOf(path);
     if (!root.empty() &&
         std::find(namesLeftOn_.begin(), namesLeftOn_.end(), root) == namesLeftOn_.end()) {
@@ -505,301 +491,4 @@ bool TWipeEngine::DeleteWipedFile(platform::Folder& folder, const std::string& p
   }
   Fail(path, TWipeFailureReason::CannotDelete, removed.error());
   return false;
-}
-
-int TWipeEngine::OverwriteFile(const TWipeItem& item) {
-  if (!platform::isAbsolutePath(item.Path)) {
-    Fail(item.Path, TWipeFailureReason::CannotOpen);
-    return 1;
-  }
-  auto place = platform::openContainingFolder(item.Path);
-  const auto listed = place ? place->folder->entry(place->name) : place.error();
-  if (!listed) {
-    FailReaching(item.Path, listed.error(), TWipeFailureReason::CannotOpen);
-    return 1;
-  }
-  const Overwrite overwritten =
-      OverwriteEntry(*place->folder, item.Path, place->name, listed->id, item.Caption);
-  return overwritten == Overwrite::Failed || overwritten == Overwrite::Gone ? 1 : 0;
-}
-
-TWipeEngine::Overwrite TWipeEngine::OverwriteEntry(platform::Folder& folder,
-                                                   const std::string& path, const std::string& name,
-                                                   const platform::EntryId& listed,
-                                                   const std::string& caption) {
-  OpenFile opened;
-  wipedSize_ = std::numeric_limits<std::uint64_t>::max();
-  try {
-    TWipeMethod* method = WipeMethodsManager ? WipeMethodsManager->MethodForEngine(*this) : nullptr;
-    if (!method) {
-      Fail(path, TWipeFailureReason::NoMethod);
-      return Overwrite::Failed;
-    }
-    if (!method->ReadWhole) {
-      Fail(path, TWipeFailureReason::MethodNotReadWhole, {}, method->ReadProblem);
-      return Overwrite::Failed;
-    }
-    // A copy: the method may be edited while the windows handle events during the run.
-    std::vector<TPass> passes;
-    for (const auto& pass : method->Passes) passes.push_back(*pass);
-    auto file = folder.openFile(name, listed);
-    if (!file) {
-      const bool remains = FailReaching(path, file.error(), TWipeFailureReason::CannotOpen);
-      return remains ? Overwrite::Failed : Overwrite::Gone;
-    }
-    // The link count that counts is the one of the file now open.
-    const auto now = file->info();
-    if (now && now->links > 1) {
-      Fail(path, TWipeFailureReason::SharedContent);
-      return Overwrite::Failed;
-    }
-    if (!now) {
-      Fail(path, TWipeFailureReason::CannotOpen, now.error());
-      return Overwrite::Failed;
-    }
-    // The file system that holds the open file tells its cluster size; asked by path where it
-    // cannot.
-    const std::uint32_t cluster = file->clusterSize();
-    opened.clusterSize = cluster ? cluster : GetClusterSize(path);
-    opened.file = file.get();
-    opened.size = now->size;
-    wipedSize_ = opened.size;
-    ResetOnExit<OpenFile> hold(open_, &opened);
-    // Where the old content lies, to tell afterwards whether the passes reached it.
-    reach_ = {};
-    std::optional<platform::FileLayout> before;
-    if (checkReach_) before = file->layout();
-    reachFileSystem_ = before ? before->fileSystem : std::string();
-
-    const bool signature = WipeMethodsManager->WriteSignature;
-    const int total = static_cast<int>(passes.size()) + (signature ? 1 : 0);
-    IWipeProgress& window = progress();
-    window.SetFileRange(SaturatingProduct(static_cast<std::uint64_t>(total), opened.size));
-    window.SetPassRange(opened.size);
-    window.ShowFile(caption.empty() ? path : caption);
-    window.SetFilePosition(0);
-
-    // Every pass starts at the first byte.
-    opened.passTotal = total;
-    const auto runPass = [&](int number, const TPass& pass, const std::string& text) {
-      opened.passNumber = number;
-      window.SetPassPosition(0);
-      window.ShowPass(number, total);
-      const platform::Status rewound = file->seek(0);
-      if (!rewound) {
-        NotePassFailure(0, rewound.error());
-        return;
-      }
-      WritePass(pass, text);
-    };
-    for (std::size_t i = 0; i < passes.size(); ++i) {
-      runPass(static_cast<int>(i) + 1, passes[i], std::string());
-      ProcessMessages();
-      if (Aborted) break;
-    }
-    if (signature && !Aborted) {
-      runPass(total, TPass(), WipeMethodsManager->Signature);  // a default pass: bytes of value 0
-    }
-    // A pass grows the file by at most what it wrote past the old end.
-    wipedSize_ = std::max(opened.size, file->position());
-    if (opened.unverifiedAt) {
-      Fail(path, TWipeFailureReason::VerificationFailed, opened.verifyError,
-           "at byte " + std::to_string(*opened.unverifiedAt));
-    }
-    // The file keeps its name and place, so that the wipe can be run again. (A stopped run
-    // keeps it too, and names it as the file it stopped in.)
-    if (opened.failure && !Aborted) {
-      const OpenFile::PassFailure& failed = *opened.failure;
-      std::string detail =
-          "pass " + std::to_string(failed.pass) + " failed at byte " + std::to_string(failed.at);
-      if (!failed.error && !failed.why.empty()) detail += " (" + failed.why + ")";
-      Fail(path, TWipeFailureReason::PassFailed, failed.error, std::move(detail));
-      return Overwrite::Failed;
-    }
-    if (before && total > 0 && !Aborted) reach_ = JudgeOverwrite(before, file->layout());
-    return total == 0 ? Overwrite::WithoutPasses : Overwrite::Done;
-  } catch (const std::exception& error) {
-    // The file stays; the walk goes on with the next one.
-    Fail(path, TWipeFailureReason::Interrupted, {}, error.what());
-    return Overwrite::Failed;
-  }
-}
-
-void TWipeEngine::NotePassFailure(std::uint64_t at, std::error_code error, std::string why) {
-  if (!open_ || open_->failure) return;
-  open_->failure = OpenFile::PassFailure{open_->passNumber, at, error, std::move(why)};
-}
-
-bool TWipeEngine::WriteRange(TPassBuffer& buffer, std::uint64_t from, std::uint64_t to,
-                             std::uint64_t& sinceWriteback) {
-  platform::File& file = *open_->file;
-  for (std::uint64_t offset = from; offset < to && !Aborted;) {
-    const std::string_view piece = buffer.Bytes(offset, to - offset);
-    if (piece.empty()) {
-      open_->writeFailedAt = file.position();
-      open_->writeError = {};
-      return false;
-    }
-    const platform::Status written = file.write(piece.data(), piece.size());
-    if (!written) {
-      // What the write took before it failed is on the file; the rest of the pass is not.
-      open_->writeFailedAt = file.position();
-      open_->writeError = written.error();
-      return false;
-    }
-    offset += piece.size();
-    progress().Advance(piece.size());
-    PaceWrites(file, piece.size(), sinceWriteback);
-    ProcessMessages();
-  }
-  return true;
-}
-
-void TWipeEngine::PaceWrites(platform::File& file, std::uint64_t written,
-                             std::uint64_t& sinceWriteback) {
-  sinceWriteback += written;
-  if (sinceWriteback >= kWritebackInterval) {
-    file.startWriteback();
-    sinceWriteback = 0;
-  }
-  // The device is behind: the windows handle events while it catches up.
-  while (file.unwrittenBeyond(kMostUnwritten) && !Aborted) WaitForDevice(file);
-}
-
-void TWipeEngine::SettleWrites(platform::File& file, std::uint64_t recent) {
-  // Less than a step: the flush that follows waits for it as briefly.
-  if (recent <= kSettleStep) return;
-  for (std::uint64_t behind = std::min(recent, kMostUnwritten); behind > 0;) {
-    behind = behind > kSettleStep ? behind - kSettleStep : 0;
-    while (file.unwrittenBeyond(behind)) WaitForDevice(file);
-    ProcessMessages();
-  }
-}
-
-platform::Status TWipeEngine::Flush(platform::File& file) {
-  if (const platform::Status started = file.startFlush(); !started) return started;
-  for (;;) {
-    if (const auto ended = file.waitFlush(kEventTurn)) return *ended;
-    ProcessMessages();
-  }
-}
-
-void TWipeEngine::WaitForDevice(platform::File& file) {
-  ProcessMessages();
-  file.waitWritten(kWaitPiece);
-}
-
-void TWipeEngine::VerifyPass(const TPassBuffer& written, std::uint64_t start, std::uint64_t end) {
-  platform::File& file = *open_->file;
-  const auto differs = [this](std::uint64_t at, std::error_code error = {}) {
-    open_->unverifiedAt = at;
-    open_->verifyError = error;
-  };
-  IWipeProgress& window = progress();
-  window.ShowVerifying(open_->passNumber, open_->passTotal);
-  window.SetPassPosition(0);
-  if (const platform::Status started = file.startReadBack(); !started) {
-    differs(start, started.error());
-    return;
-  }
-  // The same bytes again, drawn on a copy of the generator's state: the program's sequence of
-  // random numbers is the same with verification as without.
-  const std::unique_ptr<TPassBuffer> expected = written.Replay();
-  for (std::uint64_t offset = start; offset < end && !Aborted;) {
-    const auto read = file.readBack(
-        offset, static_cast<std::size_t>(std::min<std::uint64_t>(kReadBackPiece, end - offset)));
-    if (!read || read->empty()) {
-      // A read error, or the file ends before what the pass wrote does.
-      differs(offset, read ? std::error_code() : read.error());
-      return;
-    }
-    for (std::string_view rest = *read; !rest.empty();) {
-      const std::uint64_t at = offset + (read->size() - rest.size());
-      const std::string_view want = expected->Bytes(at - start, rest.size());
-      const std::string_view have = rest.substr(0, want.size());
-      if (want.empty() || have != want) {
-        const auto mismatch = std::mismatch(have.begin(), have.end(), want.begin(), want.end());
-        differs(at + static_cast<std::uint64_t>(mismatch.first - have.begin()));
-        return;
-      }
-      rest.remove_prefix(want.size());
-    }
-    offset += read->size();
-    window.SetPassPosition(offset - start);
-    ProcessMessages();
-  }
-}
-
-bool TWipeEngine::WritePass(const TPass& pass, const std::string& text) {
-  if (!open_) return false;
-  platform::File& file = *open_->file;
-  const std::uint64_t size = open_->size;
-  const std::uint64_t cluster = open_->clusterSize;
-  const std::int64_t bufferSize = WipeMethodsManager ? WipeMethodsManager->BufferSize : 0;
-  const bool slack = WipeMethodsManager && WipeMethodsManager->WipeSlackSpace;
-  // With slack space, the pass covers the file up to the end of its last cluster, one whole
-  // cluster more when it ends on a boundary. A file smaller than a cluster gets its own size.
-  const std::uint64_t length = (slack && size >= cluster) ? (size / cluster + 1) * cluster : size;
-  const std::uint64_t start = file.position();
-
-  std::optional<TPassBuffer> buffer;
-  try {
-    buffer.emplace(pass, text, bufferSize);
-  } catch (const EPassBufferError&) {
-    if (length == 0) return true;
-    NotePassFailure(0, {}, "its text pattern is empty");
-    return false;
-  } catch (const std::bad_alloc&) {
-    if (length == 0) return true;
-    NotePassFailure(0, std::make_error_code(std::errc::not_enough_memory));
-    return false;
-  } catch (const std::exception& error) {
-    if (length == 0) return true;
-    NotePassFailure(0, {}, error.what());
-    return false;
-  }
-  const std::uint64_t block = buffer->BlockLength();
-  if (block == 0) {
-    if (length == 0) return true;
-    NotePassFailure(
-        0, {},
-        bufferSize < 1
-            ? "the buffer size " + std::to_string(bufferSize) + " is not usable"
-            : "it is of an unknown kind (" + std::to_string(unsigned{pass.WipeWith}) + ")");
-    return false;
-  }
-
-  // Whole blocks first, growing the file when the last one passes its end; then the rest of
-  // the pass, which stops at the file's current end.
-  const std::uint64_t wholeBlocks = length / block * block;
-  std::uint64_t sinceWriteback = 0;
-  bool written = WriteRange(*buffer, 0, wholeBlocks, sinceWriteback);
-  const std::uint64_t rest = length - wholeBlocks;
-  if (written && !Aborted && rest > 0) {
-    const auto end = file.size();
-    const std::uint64_t here = file.position();
-    const std::uint64_t upTo = (end && *end > here) ? std::min(*end - here, rest) : 0;
-    written = WriteRange(*buffer, wholeBlocks, wholeBlocks + upTo, sinceWriteback);
-    if (written) progress().Advance(rest - upTo);
-  }
-  buffer->Finish();
-  SettleWrites(file, file.position() - start);
-  const platform::Status flushed = Flush(file);
-  // A write that failed only past the file's old end (growing it into its last cluster on a
-  // full disk) still left every byte of the file overwritten.
-  const bool reached = written || file.position() >= start + size;
-  if (!reached) {
-    const std::uint64_t at = open_->writeFailedAt > start ? open_->writeFailedAt - start : 0;
-    NotePassFailure(at, open_->writeError,
-                    open_->writeError ? std::string() : "its buffer gave no bytes");
-  } else if (!flushed) {
-    // What the pass wrote may not have reached the device, from its first byte on.
-    NotePassFailure(0, flushed.error());
-  }
-  const bool covered = flushed && reached;
-  // Read back once it is on the device; one difference is enough to name the file.
-  if (covered && pass.CheckWipe && !Aborted && !open_->unverifiedAt) {
-    VerifyPass(*buffer, start, file.position());
-  }
-  return covered;
 }

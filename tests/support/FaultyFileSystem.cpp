@@ -40,6 +40,8 @@ class RecordingFile : public platform::File {
       owner_.writes.push_back({path_, offset, fits});
       return owner_.fullDiskError;
     }
+    owner_.noteTouched("write", path_);
+    if (!owner_.flushing.empty() && !owner_.flushing.count(path_)) ++owner_.writesBesideFlushes;
     const platform::Status written = file_->write(data, length);
     if (!written) return written;
     if (owner_.bytesLeft >= 0) owner_.bytesLeft -= static_cast<std::int64_t>(length);
@@ -64,10 +66,24 @@ class RecordingFile : public platform::File {
     owner_.flushes.push_back(path_);
     owner_.startedFlushes.push_back(path_);
     pendingTurns_ = owner_.slowFlushTurns;
-    if (owner_.failFlush.count(path_)) return owner_.flushError;
-    return file_->startFlush();
+    // A slow device reports the lost write when the flush ends; a fast one at once.
+    failLater_ = owner_.failFlush.count(path_) && pendingTurns_ > 0;
+    if (owner_.failFlush.count(path_) && !failLater_) return owner_.flushError;
+    const platform::Status started = failLater_ ? platform::Status() : file_->startFlush();
+    if (started) {
+      owner_.flushing.insert(path_);
+      owner_.mostFlushing = std::max(owner_.mostFlushing, owner_.flushing.size());
+    }
+    return started;
   }
-  std::optional<platform::Status> flushEnded() override { return file_->flushEnded(); }
+  std::optional<platform::Status> flushEnded() override {
+    if (pendingTurns_ > 0) return std::nullopt;
+    if (failLater_) {
+      failLater_ = false;
+      return ended(platform::Status(owner_.flushError));
+    }
+    return ended(file_->flushEnded());
+  }
   std::optional<platform::Status> waitFlush(std::chrono::milliseconds timeout) override {
     // A slow device: the first waits of every flush end with it still going on.
     if (pendingTurns_ > 0) {
@@ -75,8 +91,13 @@ class RecordingFile : public platform::File {
       ++owner_.flushWaits;
       return std::nullopt;
     }
-    return file_->waitFlush(timeout);
+    if (failLater_) {
+      failLater_ = false;
+      return ended(platform::Status(owner_.flushError));
+    }
+    return ended(file_->waitFlush(timeout));
   }
+  ~RecordingFile() override { owner_.flushing.erase(path_); }
   void startWriteback() override { file_->startWriteback(); }
   bool unwrittenBeyond(std::uint64_t behind) override { return file_->unwrittenBeyond(behind); }
   void waitWritten(std::uint64_t most) override { file_->waitWritten(most); }
@@ -111,11 +132,18 @@ class RecordingFile : public platform::File {
   }
 
  private:
+  // The outcome of a wait for the flush; once there is one, the flush has ended.
+  std::optional<platform::Status> ended(std::optional<platform::Status> outcome) {
+    if (outcome) owner_.flushing.erase(path_);
+    return outcome;
+  }
+
   FaultyFileSystem& owner_;
   std::unique_ptr<platform::File> file_;
   std::string path_;
   std::string altered_;
   int pendingTurns_ = 0;
+  bool failLater_ = false;  // the flush going on ends with flushError
 };
 
 class FaultyFolder : public platform::Folder {
@@ -155,6 +183,7 @@ class FaultyFolder : public platform::Folder {
     return folder_->setAttributes(name, attributes);
   }
   platform::Status rename(const std::string& from, const std::string& to) override {
+    owner_.noteTouched("rename", pathOf(from));
     if (auto error = owner_.refused(owner_.failRename, pathOf(from))) return error;
     if (auto error = owner_.refused({}, pathOf(to))) return error;
     const platform::Status renamed = folder_->rename(from, to);
@@ -162,6 +191,7 @@ class FaultyFolder : public platform::Folder {
     return renamed;
   }
   platform::Status removeFile(const std::string& name) override {
+    owner_.noteTouched("delete", pathOf(name));
     if (auto error = owner_.refused(owner_.failDelete, pathOf(name))) return error;
     std::string contents = contentsOf(folder_->entry(name), pathOf(name));
     const platform::Status removed = folder_->removeFile(name);
@@ -208,6 +238,10 @@ platform::Result<std::unique_ptr<platform::Folder>> FaultyFileSystem::wrap(
     platform::Result<std::unique_ptr<platform::Folder>> folder) {
   if (!folder) return folder;
   return std::make_unique<FaultyFolder>(*this, folder.release());
+}
+
+void FaultyFileSystem::noteTouched(const char* what, const std::string& path) {
+  if (flushing.count(path)) touchedWhileFlushing.push_back(std::string(what) + " " + path);
 }
 
 void FaultyFileSystem::recordDeleted(const std::string& path, std::string contents) {

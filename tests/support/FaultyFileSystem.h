@@ -69,7 +69,8 @@ class FaultyFileSystem : public platform::FileSystem {
   // is (its bits inverted), as a failing disk would return it.
   std::map<std::string, std::uint64_t> changedOnRead;
   // Files (by the path they were opened by) whose flush to the device fails with flushError,
-  // as a device that reports a lost write does.
+  // as a device that reports a lost write does: at once, or when the flush ends where the
+  // device is slow (slowFlushTurns).
   std::set<std::string> failFlush;
   std::error_code flushError = std::make_error_code(std::errc::io_error);
   // A slow device: every flush started without waiting is still going on at the first this
@@ -96,6 +97,13 @@ class FaultyFileSystem : public platform::FileSystem {
   std::vector<std::string> flushes;         // every flush, waited for or started
   std::vector<std::string> startedFlushes;  // the flushes started without waiting
   int flushWaits = 0;                       // waits that ended with the flush still going on
+  // Files (by the path they were opened by) whose flush was started and not yet seen to end,
+  // the most of them at once, and what was done to a file while its own flush went on: "write",
+  // "rename" or "delete" with its path, in order.
+  std::set<std::string> flushing;
+  std::size_t mostFlushing = 0;
+  std::vector<std::string> touchedWhileFlushing;
+  int writesBesideFlushes = 0;  // writes to one file while another file's flush went on
   std::vector<std::pair<std::string, std::uint64_t>> truncations;  // path, new size
   std::vector<std::string> readBacks;  // a path for every read-back started
   struct Discard {
@@ -138,6 +146,8 @@ class FaultyFileSystem : public platform::FileSystem {
       platform::Result<std::unique_ptr<platform::File>> file, const std::string& path);
   platform::Result<std::unique_ptr<platform::Folder>> wrap(
       platform::Result<std::unique_ptr<platform::Folder>> folder);
+  // Notes what is done to the file at `path` when its own flush is still going on.
+  void noteTouched(const char* what, const std::string& path);
   // Records the deletion of the file, with its bytes while it is small.
   void recordDeleted(const std::string& path, std::string contents);
 };

@@ -255,6 +255,8 @@ void PosixFile::waitWritten(std::uint64_t most) {
 }
 
 void PosixFile::startWriteback() {
+  // A file system in memory writes nothing back.
+  if (inMemory_.value_or(false)) return;
   if (position_ > written_back_) {
     ::sync_file_range(fd_, static_cast<off_t>(written_back_),
                       static_cast<off_t>(position_ - written_back_), SYNC_FILE_RANGE_WRITE);
@@ -264,6 +266,10 @@ void PosixFile::startWriteback() {
 
 bool PosixFile::unwrittenBeyond(std::uint64_t behind) {
   if (position_ <= settled_ || position_ - settled_ <= behind) return false;
+  if (inMemory_.value_or(false)) {
+    settled_ = position_ - behind;  // nothing of it goes to a device
+    return false;
+  }
   const std::uint64_t upTo = position_ - behind;
   const auto from = static_cast<off_t>(settled_);
   const auto length = static_cast<off_t>(upTo - settled_);

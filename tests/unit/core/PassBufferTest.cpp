@@ -60,13 +60,15 @@ TEST(PassBufferTest, PiecesAreTheBytesOfTheWholeBuffer) {
   text.TextPatternValue = "abcdefg";
   TPass bytes;
   bytes.BytePatternValue = 0x5A;
+  TPass zeros;  // one block of zeros serves every such pass
+  zeros.BytePatternValue = 0;
 
   struct Source {
     const TPass* pass;
     std::string text;
   };
-  const Source sources[] = {{&random, ""}, {&anyByte, ""}, {&character, ""},
-                            {&text, ""},   {&bytes, ""},   {&bytes, "Wiped by ME!"}};
+  const Source sources[] = {{&random, ""}, {&anyByte, ""},           {&character, ""}, {&text, ""},
+                            {&bytes, ""},  {&bytes, "Wiped by ME!"}, {&zeros, ""}};
   for (const Source& source : sources) {
     for (const std::int64_t block : {1, 10, 100, 1000}) {
       for (const std::size_t maxHeld : {1, 3, 7, 64, 4096}) {

@@ -260,6 +260,18 @@ TEST_F(WipeEngineTest, ReadOnlyHiddenFileIsWipedAndDeleted) {
   EXPECT_FALSE(pathExists(path));
   ASSERT_EQ(WipedContents().size(), 1u);
   EXPECT_EQ(WipedContents()[0], "BBBB");
+
+  // A read-only mark that cannot be cleared: the file is left unwritten and named with why.
+  const std::string marked = folder.write("marked", "data");
+  fsys::permissions(marked, fsys::perms::owner_read);
+  files.failSetAttributes = {marked};
+  files.writes.clear();
+  Run(wkFile, marked);
+  EXPECT_EQ(readFileBytes(marked), "data");
+  EXPECT_TRUE(files.writes.empty());
+  EXPECT_EQ(
+      engine.Failures,
+      (std::vector<TWipeFailure>{{marked, TWipeFailureReason::CannotOpen, files.injectedError}}));
 }
 
 TEST_F(WipeEngineTest, FileThatCannotBeWipedStaysAndIsReported) {

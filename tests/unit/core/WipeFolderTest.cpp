@@ -68,7 +68,8 @@ TEST_F(WipeFolderTest, CancelKeepsWhatWasNotWipedYet) {
   folder.write("top/a", "a");
   folder.write("top/b", "b");
   folder.write("top/sub/c", "c");
-  // Cancel once the first file is gone.
+  // Cancel once the first file is gone, each file going before the next is written.
+  engine.FlushWindowFiles = 0;
   services.onProcess = [&] {
     if (!files.deleted.empty()) engine.Aborted = true;
   };

@@ -14,6 +14,7 @@
 #include <set>
 
 #include "WipeEngineFixture.h"
+#include "core/ProgramRandom.h"
 #include "core/RunOutcome.h"
 #include "platform/Drives.h"
 #include "platform/Folders.h"
@@ -706,4 +707,68 @@ TEST_F(WipeFreeSpaceTest, AJobWritesThroughTheMountItNamesAndNoOther) {
     expectNothingWritten(disk, TWipeFailureReason::MountedReadOnly);
     EXPECT_EQ(DescribeFailure(engine.Failures[0]), "is mounted read-only: nothing written");
   }
+}
+
+TEST_F(WipeFreeSpaceTest, TheFillIsTheFirstPassSoEachPassWritesEveryFreeByteOnce) {
+  TPass random;
+  random.WipeWith = wwRandomBytes;
+  random.RandomBytesValue1 = 0;
+  random.RandomBytesValue2 = 255;
+  struct Case {
+    const char* what;
+    std::vector<TPass> passes;
+  };
+  const Case cases[] = {
+      {"one random pass", {random}},
+      {"random, a text, random again", {random, TextPass("abc"), random}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    AddMethod("case.mtd", c.passes);
+    for (const auto& method : manager.Methods) {
+      if (method->FileName.ends_with("case.mtd")) manager.SetEngineMethod(engine, method.get());
+    }
+    const std::string root = Mount("drive", ScopedMount::Kind::Tmpfs, "1m");
+    SKIP_UNLESS_MOUNTED(root);
+    files.deleted.clear();
+    files.writes.clear();
+    SetRandomSeed(99);
+    Run(wkFreeSpace, root);
+    ASSERT_TRUE(engine.Failures.empty()) << ::testing::PrintToString(engine.Failures);
+    const std::uint32_t seedAfterDrive = RandomSeed();
+    const std::uint64_t filled = Filled(root + "tem1.tmp");
+    ASSERT_GT(filled, 0u);
+    std::uint64_t written = 0;
+    for (const auto& write : WritesTo(root + "tem1.tmp")) written += write.length;
+    // Every free byte once per pass, the fill being the first.
+    EXPECT_EQ(written, filled * c.passes.size());
+    ASSERT_EQ(WipedContents().size(), 1u);
+    const std::string onDrive = WipedContents()[0];
+    ASSERT_TRUE(LastMount().unmount());
+
+    // The same method over a file of that size, from the same seed: the same bytes, and the
+    // program's random numbers go on from the same place.
+    const std::string file = folder.write("same size", std::string(filled, 'x'));
+    files.deleted.clear();
+    SetRandomSeed(99);
+    Run(wkFile, file);
+    ASSERT_EQ(WipedContents().size(), 1u);
+    EXPECT_TRUE(WipedContents()[0].substr(0, filled) == onDrive.substr(0, filled));
+    EXPECT_EQ(RandomSeed(), seedAfterDrive);
+  }
+}
+
+TEST_F(WipeFreeSpaceTest, ATemporaryFileThatCannotBeRemovedAfterCancelIsNamedAsFillingTheDrive) {
+  const std::string root = FakeDrive("drive", 4u << 20);
+  services.onProcess = [&] {
+    if (files.writes.size() >= 2) engine.Aborted = true;
+  };
+  files.failDelete = {root + "tem1.tmp"};
+  Run(wkFreeSpace, root);
+  EXPECT_TRUE(pathExists(root + "tem1.tmp"));
+  EXPECT_EQ(
+      engine.Failures,
+      (std::vector<TWipeFailure>{{root + "tem1.tmp", TWipeFailureReason::CannotDelete,
+                                  files.injectedError, "it fills the free space of " + root}}));
+  files.failDelete.clear();
 }

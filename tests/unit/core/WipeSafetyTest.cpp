@@ -63,7 +63,9 @@ TEST_F(WipeSafetyTest, EntriesSwappedBetweenListingAndUseAreLeftAndNamed) {
   folder.write("top/b", "mine");
   folder.write("top/sub/c", "mine");
   // After the first file: the second file becomes a link out, and the subfolder another folder
-  // (the listed one moved out of the tree, a new one with a file of its own in its place).
+  // (the listed one moved out of the tree, a new one with a file of its own in its place). Each
+  // file goes before the next is written.
+  engine.FlushWindowFiles = 0;
   bool swapped = false;
   services.onProcess = [&] {
     if (swapped || files.deleted.empty()) return;
