@@ -12,6 +12,7 @@
 #include "core/JournalCleanup.h"
 
 class TWipeEngine;
+class WipeRun;
 
 // One thing a run removed (in a preview: would remove), or left behind and why.
 struct TCleanRecord {
@@ -40,6 +41,9 @@ class TCustomEraserEngine {
   // When set, files are overwritten with this engine's method before they go, instead of being
   // deleted plainly. Not owned.
   TWipeEngine* Overwrite = nullptr;
+  // The run that Overwrite wipes with: its settings, method and services (not owned). Without
+  // one, the engine has no method and every file stays, named with that reason.
+  WipeRun* OverwriteRun = nullptr;
   // What the runs since the last ClearRecords removed (or would remove), and what they left.
   std::vector<TCleanRecord> Removed;
   std::vector<TCleanRecord> Left;

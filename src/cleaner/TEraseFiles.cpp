@@ -1,5 +1,7 @@
 #include "cleaner/TEraseFiles.h"
 
+#include <optional>
+
 #include "cleaner/FileMask.h"
 #include "cleaner/TCustomEraserEngine.h"
 #include "core/Helpers.h"
@@ -204,6 +206,8 @@ bool TEraseFiles::EraseEntry(platform::Folder& folder, const std::string& path,
   if (Engine && Engine->Overwrite && listed.kind == platform::EntryKind::File) {
     TWipeEngine& wipe = *Engine->Overwrite;
     wipe.Failures.clear();
+    std::optional<TWipeEngine::RunScope> scope;
+    if (Engine->OverwriteRun) scope.emplace(wipe, *Engine->OverwriteRun);
     const bool stays = wipe.WipeEntry(folder, path, name, listed, {});
     if (!stays) NoteDeletion(folder);
     if (!stays && wipe.Failures.empty()) {

@@ -46,8 +46,9 @@ TMethodLookup FindMethod(const TCustomWipeMethodsManager& catalogue, const std::
   return {named, {}};
 }
 
-TWipeMethod* UsableMethod(TCliOutput& output, const std::string& text, int& status) {
-  const TMethodLookup lookup = FindMethod(*WipeMethodsManager, text);
+TWipeMethod* UsableMethod(TCliOutput& output, const TCustomWipeMethodsManager& catalogue,
+                          const std::string& text, int& status) {
+  const TMethodLookup lookup = FindMethod(catalogue, text);
   if (!lookup.method) {
     output.Problem(lookup.problem);
     status = ExitUsageError;

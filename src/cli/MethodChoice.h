@@ -21,7 +21,8 @@ TMethodLookup FindMethod(const TCustomWipeMethodsManager& catalogue, const std::
 // The method the text names, when an engine may use it. Otherwise null, the reason written, and
 // `status` set to the exit status to end with: a usage error when the text names no method, 1
 // when the method's file could not be read whole.
-TWipeMethod* UsableMethod(TCliOutput& output, const std::string& text, int& status);
+TWipeMethod* UsableMethod(TCliOutput& output, const TCustomWipeMethodsManager& catalogue,
+                          const std::string& text, int& status);
 
 // The bare file name of the method's file.
 std::string MethodFileName(const TWipeMethod& method);

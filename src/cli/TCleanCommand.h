@@ -26,9 +26,12 @@ std::vector<TEraser*> ChooseTraceItems(const TEraserEngine& engine,
                                        const std::vector<std::string>& words,
                                        std::vector<std::string>& unknown);
 
+class TWipeMethodsManager;
+
 class TCleanCommand {
  public:
-  TCleanCommand(TCliOutput& output, TCleanRequest request);
+  // The catalogue is the command line's own; the command reads and changes it.
+  TCleanCommand(TCliOutput& output, TWipeMethodsManager& catalogue, TCleanRequest request);
   // Cleans (or lists) the items; returns the exit status.
   int Run();
 
@@ -37,5 +40,6 @@ class TCleanCommand {
   std::vector<TEraser*> scheduledItems(const TEraserEngine& engine, std::string& why, bool& due);
 
   TCliOutput& output_;
+  TWipeMethodsManager& catalogue_;
   TCleanRequest request_;
 };

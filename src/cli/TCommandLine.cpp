@@ -179,17 +179,20 @@ int TCommandLine::Run(int argc, char** argv) {
   for (const std::string& problem : settings.Problems) output.Problem(problem);
   output.Detail("settings folder: " + settings.Folder);
   for (const std::string& file : settings.Seeded) output.Detail("copied from the install: " + file);
-  StartWipeMethodsManager();
+  const std::unique_ptr<TWipeMethodsManager> catalogue = StartWipeMethodsManager();
+  if (!catalogue->LoadProblem.empty()) {
+    output.Problem("the methods and settings could not all be read: " + catalogue->LoadProblem);
+  }
   // Every command reads the settings: one that cannot be read is named, the run goes on with the
   // defaults, and the exit status says that not everything was as chosen.
-  const bool settingsUnread = !WipeMethodsManager->SettingsProblem.empty();
+  const bool settingsUnread = !catalogue->SettingsProblem.empty();
   if (settingsUnread) {
     output.Problem(StoredFileProblem(TWipeMethodsManager::SettingsFileName(),
-                                     WipeMethodsManager->SettingsProblem,
+                                     catalogue->SettingsProblem,
                                      "the default settings and methods are used"));
   }
   // A value that would make a wipe write nothing has been replaced by its default: said once.
-  for (const std::string& problem : WipeMethodsManager->SettingsProblems) output.Problem(problem);
+  for (const std::string& problem : catalogue->SettingsProblems) output.Problem(problem);
 
   int status = ExitSomethingLeft;
   // The method chosen for an engine is kept in the settings file: when that file could not be
@@ -202,30 +205,26 @@ int TCommandLine::Run(int argc, char** argv) {
     output.Problem(
         "the method chosen for this engine is unknown: nothing was wiped; name one "
         "with --method");
-    delete WipeMethodsManager;
-    WipeMethodsManager = nullptr;
     return ExitSomethingLeft;
   }
   try {
     if (*wipe) {
       options.wipe.dryRun = options.dryRun;
-      status = TWipeCommand(output, options.wipe).Run();
+      status = TWipeCommand(output, *catalogue, options.wipe).Run();
     } else if (*freeSpace) {
       options.freeSpace.dryRun = options.dryRun;
-      status = TFreeSpaceCommand(output, options.freeSpace).Run();
+      status = TFreeSpaceCommand(output, *catalogue, options.freeSpace).Run();
     } else if (*clean) {
       options.clean.preview = options.clean.preview || options.dryRun;
-      status = TCleanCommand(output, options.clean).Run();
+      status = TCleanCommand(output, *catalogue, options.clean).Run();
     } else if (*methods) {
       options.methods.dryRun = options.dryRun;
-      status = TMethodsCommand(output, options.methods).Run();
+      status = TMethodsCommand(output, *catalogue, options.methods).Run();
     }
   } catch (const std::exception& error) {
     output.Problem(std::string("stopped by an unexpected error: ") + error.what());
   }
   // Nothing is saved at the end: the command line changes only what --set-engine records.
-  delete WipeMethodsManager;
-  WipeMethodsManager = nullptr;
   if (settingsUnread && status == ExitAllDone) status = ExitSomethingLeft;
   return status;
 }

@@ -75,16 +75,17 @@ std::vector<TFreeSpaceTarget> ClassifyMountPoints(const std::vector<std::string>
   return targets;
 }
 
-TFreeSpaceCommand::TFreeSpaceCommand(TCliOutput& output, TFreeSpaceRequest request)
-    : output_(output), request_(std::move(request)) {}
+TFreeSpaceCommand::TFreeSpaceCommand(TCliOutput& output, TWipeMethodsManager& catalogue,
+                                     TFreeSpaceRequest request)
+    : output_(output), catalogue_(catalogue), request_(std::move(request)) {}
 
 int TFreeSpaceCommand::Run() {
   TWipeEngine engine("WipeFreeSpace");
   if (!request_.method.empty()) {
     int status = ExitAllDone;
-    TWipeMethod* method = UsableMethod(output_, request_.method, status);
+    TWipeMethod* method = UsableMethod(output_, catalogue_, request_.method, status);
     if (!method) return status;
-    WipeMethodsManager->ChooseForRun(engine, method);
+    catalogue_.ChooseForRun(engine, method);
   }
 
   bool left = false;
@@ -99,7 +100,7 @@ int TFreeSpaceCommand::Run() {
     engine.AddItem(std::move(item));
   }
   if (engine.Items.empty()) return left ? ExitSomethingLeft : ExitAllDone;
-  TWipeMethod* method = WipeMethodsManager->MethodForEngine(engine);
+  TWipeMethod* method = catalogue_.MethodForEngine(engine);
   output_.Detail("free space: " + (method ? DescribeMethod(*method) : std::string("no method")));
 
   std::vector<std::string> roots;
@@ -117,7 +118,7 @@ int TFreeSpaceCommand::Run() {
   }
 
   TCliWipeServices services(output_);
-  left = RunAndReport(output_, engine) || left;
+  left = RunAndReport(output_, engine, catalogue_, services) || left;
   if (const int signal = platform::stopSignal()) return platform::exitStatusForSignal(signal);
   return left ? ExitSomethingLeft : ExitAllDone;
 }

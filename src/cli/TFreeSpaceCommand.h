@@ -28,13 +28,17 @@ struct TFreeSpaceTarget {
 // point of the same file system is left out quietly); anything else is refused with its reason.
 std::vector<TFreeSpaceTarget> ClassifyMountPoints(const std::vector<std::string>& mountPoints);
 
+class TWipeMethodsManager;
+
 class TFreeSpaceCommand {
  public:
-  TFreeSpaceCommand(TCliOutput& output, TFreeSpaceRequest request);
+  // The catalogue is the command line's own; the command reads and changes it.
+  TFreeSpaceCommand(TCliOutput& output, TWipeMethodsManager& catalogue, TFreeSpaceRequest request);
   // Wipes (or, with --dry-run, lists) the free space; returns the exit status.
   int Run();
 
  private:
   TCliOutput& output_;
+  TWipeMethodsManager& catalogue_;
   TFreeSpaceRequest request_;
 };

@@ -96,8 +96,8 @@ std::vector<TWipeTarget> ClassifyTargets(const std::vector<std::string>& paths, 
   return targets;
 }
 
-TWipeCommand::TWipeCommand(TCliOutput& output, TWipeRequest request)
-    : output_(output), request_(std::move(request)) {}
+TWipeCommand::TWipeCommand(TCliOutput& output, TWipeMethodsManager& catalogue, TWipeRequest request)
+    : output_(output), catalogue_(catalogue), request_(std::move(request)) {}
 
 bool TWipeCommand::listTarget(const TWipeTarget& target) {
   if (target.kind == TTargetKind::File) {
@@ -129,13 +129,13 @@ int TWipeCommand::Run() {
   TWipeMethod* method = nullptr;
   if (!request_.method.empty()) {
     int status = ExitAllDone;
-    method = UsableMethod(output_, request_.method, status);
+    method = UsableMethod(output_, catalogue_, request_.method, status);
     if (!method) return status;
-    WipeMethodsManager->ChooseForRun(files, method);
-    WipeMethodsManager->ChooseForRun(folders, method);
+    catalogue_.ChooseForRun(files, method);
+    catalogue_.ChooseForRun(folders, method);
   }
 
-  if (request_.journal != 0) WipeMethodsManager->ChooseJournalForRun(request_.journal > 0);
+  if (request_.journal != 0) catalogue_.ChooseJournalForRun(request_.journal > 0);
 
   bool left = false;
   for (const TWipeTarget& target : ClassifyTargets(request_.paths, request_.recursive)) {
@@ -167,7 +167,7 @@ int TWipeCommand::Run() {
                        "it fills part of the drive until \"free-space\" removes it");
   for (TWipeEngine* engine : {&files, &folders}) {
     if (engine->Items.empty()) continue;
-    TWipeMethod* method = WipeMethodsManager->MethodForEngine(*engine);
+    TWipeMethod* method = catalogue_.MethodForEngine(*engine);
     output_.Detail((engine == &files ? "files: " : "folders: ") +
                    (method ? DescribeMethod(*method) : std::string("no method")));
   }
@@ -186,11 +186,11 @@ int TWipeCommand::Run() {
   TCliWipeServices services(output_);
   std::vector<TRunOutcome> outcomes;
   for (TWipeEngine* engine : {&files, &folders}) {
-    if (!engine->Items.empty()) outcomes.push_back(RunEngine(*engine));
+    if (!engine->Items.empty()) outcomes.push_back(RunEngine(*engine, catalogue_, services));
   }
   std::optional<TRunOutcome> finishing;
   if (request_.freeSpaceAfter && !TCliWipeServices::StopRequested()) {
-    finishing = finishFreeSpace(outcomes, method, left);
+    finishing = finishFreeSpace(outcomes, method, left, services);
   }
   for (const TRunOutcome& outcome : outcomes) left = ReportRun(output_, outcome) || left;
   if (finishing) left = ReportRun(output_, *finishing) || left;
@@ -199,11 +199,12 @@ int TWipeCommand::Run() {
 }
 
 std::optional<TRunOutcome> TWipeCommand::finishFreeSpace(std::vector<TRunOutcome>& outcomes,
-                                                         TWipeMethod* method, bool& left) {
+                                                         TWipeMethod* method, bool& left,
+                                                         IWipeServices& services) {
   const std::vector<std::string> roots = RootsToFinish(outcomes);
   if (roots.empty()) return std::nullopt;
   TWipeEngine engine("WipeFreeSpace");
-  if (method) WipeMethodsManager->ChooseForRun(engine, method);
+  if (method) catalogue_.ChooseForRun(engine, method);
   for (const TFreeSpaceTarget& target : ClassifyMountPoints(roots)) {
     if (!target.problem.empty()) {
       output_.Problem(target.root + ": its free space cannot be wiped: " + target.problem);
@@ -215,9 +216,9 @@ std::optional<TRunOutcome> TWipeCommand::finishFreeSpace(std::vector<TRunOutcome
     engine.AddItem(std::move(item));
   }
   if (engine.Items.empty()) return std::nullopt;
-  TWipeMethod* used = WipeMethodsManager->MethodForEngine(engine);
+  TWipeMethod* used = catalogue_.MethodForEngine(engine);
   output_.Detail("free space: " + (used ? DescribeMethod(*used) : std::string("no method")));
-  TRunOutcome outcome = RunEngine(engine);
+  TRunOutcome outcome = RunEngine(engine, catalogue_, services);
   for (const std::string& root : roots) {
     if (FreeSpaceWiped(outcome, root)) MarkFinished(outcomes, root);
   }

@@ -12,7 +12,7 @@
 #include "core/ReserveLowering.h"
 #include "core/TPassBuffer.h"
 #include "core/TWipeEngine.h"
-#include "core/TWipeMethodsManager.h"
+#include "core/WipeRun.h"
 #include "core/WipeServices.h"
 #include "platform/Drives.h"
 #include "platform/Ext4Reserve.h"
@@ -150,7 +150,7 @@ std::vector<TLeftoverFile> FindFreeSpaceLeftovers(const std::string& root) {
 
 void TWipeEngine::DiscardFreeBlocks(const std::string& root, std::uint64_t total) {
   progress().ShowFile("Discarding free blocks...");
-  for (std::uint64_t start = 0; !Aborted; start += kDiscardStep) {
+  for (std::uint64_t start = 0; !stopRequested(); start += kDiscardStep) {
     // The last step reaches to the file system's end, whatever its figures left out.
     const bool last = total <= kDiscardStep || start >= total - kDiscardStep;
     const platform::Status done = platform::fs().discardFreeBlocks(
@@ -248,7 +248,7 @@ void TWipeEngine::WipeDriveFreeSpace(const TWipeItem& item) {
   // While much space is left the file grows by BufferSize rounded down to whole clusters; the
   // last stretch goes one cluster at a time, asking for the free space before each write, so
   // the file ends where the space ends.
-  const std::int64_t bufferSize = WipeMethodsManager ? WipeMethodsManager->BufferSize : 0;
+  const std::int64_t bufferSize = run().Settings.BufferSize;
   const std::uint64_t wanted =
       std::clamp<std::int64_t>(bufferSize, 0, static_cast<std::int64_t>(TPassBuffer::kMaxHeld));
   const std::uint64_t large = std::max(wanted / cluster * cluster, cluster);
@@ -308,7 +308,7 @@ void TWipeEngine::WipeDriveFreeSpace(const TWipeItem& item) {
   std::uint64_t sinceWriteback = 0;
   for (;;) {
     ProcessMessages();
-    if (Aborted) break;
+    if (stopRequested()) break;
     // Asked right before each write: the figures must still be those of the bound file system.
     const auto now = ask();
     if (!now) {
@@ -343,9 +343,9 @@ void TWipeEngine::WipeDriveFreeSpace(const TWipeItem& item) {
     if (last || (space->total > 0 && written > space->total)) break;
   }
   // What is still free while the file holds all it could take.
-  const auto left = filled && !Aborted ? ask() : std::nullopt;
+  const auto left = filled && !stopRequested() ? ask() : std::nullopt;
   if (reserve) reserve->Restore();
-  if (filled && !Aborted && !moved) {
+  if (filled && !stopRequested() && !moved) {
     // On the device before the first pass starts, so that the pass does not wait for it.
     SettleWrites(*file, written);
     Flush(*file);
@@ -365,12 +365,12 @@ void TWipeEngine::WipeDriveFreeSpace(const TWipeItem& item) {
     return;
   }
   const std::size_t failedBefore = Failures.size();
-  if (!Aborted && copyOnWrite) {
+  if (!stopRequested() && copyOnWrite) {
     Notes.push_back({root,
                      TWipeFailureReason::FilledOnce,
                      {},
                      fileSystem + " writes every pass over a file to new blocks"});
-  } else if (!Aborted) {
+  } else if (!stopRequested()) {
     // The fill itself wrote the free space: where the passes over its file land is no matter.
     const bool checked = std::exchange(checkReach_, false);
     WipeFile(TWipeItem(wkFile, temporary));
@@ -387,14 +387,14 @@ void TWipeEngine::WipeDriveFreeSpace(const TWipeItem& item) {
       failure.Reason = TWipeFailureReason::FreeSpaceNotWiped;
     }
   }
-  if (Aborted) {
+  if (stopRequested()) {
     stoppedInDrive_ = root;
     return;
   }
   if (left) reportUnreached(*left, full, cluster);
   // The blocks the wiped file held are free again: an SSD may now be told so, on the file
   // system that was wiped.
-  const bool discard = WipeMethodsManager && WipeMethodsManager->DiscardFreeBlocks;
+  const bool discard = run().Settings.DiscardFreeBlocks;
   if (discard && !files.info(temporary) && ask() && !moved) {
     DiscardFreeBlocks(root, bound->total);
   }

@@ -14,7 +14,7 @@
 #include "core/TPass.h"
 #include "core/TPassBuffer.h"
 #include "core/TWipeEngine.h"
-#include "core/TWipeMethodsManager.h"
+#include "core/WipeRun.h"
 #include "core/WipeServices.h"
 #include "platform/Drives.h"
 #include "platform/FileSystem.h"
@@ -207,13 +207,35 @@ IWipeProgress& TWipeEngine::progress() {
 }
 
 void TWipeEngine::ProcessMessages() {
-  WipeServices().ProcessMessages();
+  run().Services.ProcessMessages();
 }
 
-void TWipeEngine::Execute() {
+WipeRun& TWipeEngine::run() {
+  if (run_) return *run_;
+  if (!ownRun_) ownRun_ = std::make_unique<WipeRun>(SilentWipeServices());
+  return *ownRun_;
+}
+
+bool TWipeEngine::stopRequested() const {
+  return run_ && run_->Stop.Requested();
+}
+
+void TWipeEngine::Stop() {
+  if (run_) run_->Stop.Request();
+}
+
+TWipeEngine::RunScope::RunScope(TWipeEngine& engine, WipeRun& run)
+    : engine_(engine), previous_(std::exchange(engine.run_, &run)) {}
+
+TWipeEngine::RunScope::~RunScope() {
+  engine_.run_ = previous_;
+}
+
+void TWipeEngine::Execute(WipeRun& run) {
   if (running_) return;
   running_ = true;
-  Aborted = false;
+  const RunScope scope(*this, run);
+  aborted_ = false;
   Failures.clear();
   Notes.clear();
   itemsReached_ = 0;
@@ -221,7 +243,7 @@ void TWipeEngine::Execute() {
   stoppedInDrive_.clear();
   std::unique_ptr<IWipeProgress> window;
   try {
-    window = WipeServices().OpenProgress(*this);
+    window = run.Services.OpenProgress(*this);
   } catch (...) {
     const std::string what = WhatEscaped();
     for (const auto& item : Items) Fail(item->Path, TWipeFailureReason::Interrupted, {}, what);
@@ -232,22 +254,15 @@ void TWipeEngine::Execute() {
   // Every run notes where it deletes: a file system that journals file contents has its
   // journal cleared whatever the option says.
   journal_.emplace();
-  if (!WipeMethodsManager) {
-    journalNames_ = JournalNames::None;
-  } else if (WipeMethodsManager->JournalNamesChosen()) {
-    journalNames_ = WipeMethodsManager->EraseJournalNames ? JournalNames::All : JournalNames::None;
-  } else {
-    journalNames_ = JournalNames::WhereQuick;
-  }
-  journal_->Wanted = [this](const std::string& folder) {
-    if (platform::journals().inspect(folder).dataJournal) return true;
-    switch (journalNames_) {
-      case JournalNames::All:
+  journal_->Wanted = [&run](const std::string& folder) {
+    if (run.Journals.inspect(folder).dataJournal) return true;
+    switch (run.Settings.Journal) {
+      case WipeRunSettings::JournalNames::All:
         return true;
-      case JournalNames::None:
+      case WipeRunSettings::JournalNames::None:
         return false;
-      case JournalNames::WhereQuick:
-        return platform::journals().canEmpty(folder);
+      case WipeRunSettings::JournalNames::WhereQuick:
+        return run.Journals.canEmpty(folder);
     }
     return false;
   };
@@ -258,7 +273,7 @@ void TWipeEngine::Execute() {
     std::string running = Items[i]->Path;
     try {
       ProcessMessages();
-      if (Aborted || i >= Items.size()) break;
+      if (stopRequested() || i >= Items.size()) break;
       itemsReached_ = i + 1;
       const TWipeItem item = *Items[i];
       running = item.Path;
@@ -277,6 +292,7 @@ void TWipeEngine::Execute() {
     }
     journal_.reset();
   }
+  aborted_ = run.Stop.Requested();
   Progress = nullptr;
   window.reset();
   running_ = false;
@@ -299,10 +315,11 @@ void TWipeEngine::ClearJournals() {
     window.SetFilePosition(done);
     window.SetPassPosition(done);
   };
-  // Asked between commits; a stop before this point (Aborted already set) clears nothing.
+  // Asked between commits; a stop before this point (the stop token already set) clears
+  // nothing.
   const auto stop = [this] {
     ProcessMessages();
-    return Aborted;
+    return stopRequested();
   };
   for (const JournalCleanup::Result& result : journal_->Finish(progressed, stop)) {
     const platform::JournalOutcome& outcome = result.Outcome;
@@ -312,7 +329,7 @@ void TWipeEngine::ClearJournals() {
     }
     std::string detail = JournalResultText(outcome.result);
     if (!outcome.detail.empty()) detail += ": " + outcome.detail;
-    if (platform::journals().inspect(result.Folder).dataJournal) {
+    if (run().Journals.inspect(result.Folder).dataJournal) {
       // Not a matter of names alone: the content of what was wiped there is still readable.
       Fail(result.Folder, TWipeFailureReason::JournalContentRemains, outcome.error,
            std::move(detail));
@@ -379,7 +396,7 @@ bool TWipeEngine::WipeEntry(platform::Folder& folder, const std::string& path,
                             const std::string& caption) {
   // Kernel settings and firmware variables look like files there: nothing is written or removed.
   if (OnSystemFileSystem(folder, path)) return true;
-  if (WarnOnExecutable && LooksExecutable(path) && !WipeServices().ConfirmWipeExecutable(path)) {
+  if (WarnOnExecutable && LooksExecutable(path) && !run().Services.ConfirmWipeExecutable(path)) {
     Fail(path, TWipeFailureReason::KeptByUser);
     return true;
   }
@@ -410,7 +427,7 @@ bool TWipeEngine::WipeEntry(platform::Folder& folder, const std::string& path,
   const Overwrite overwritten = OverwriteEntry(folder, path, name, listed.id, caption);
   if (overwritten == Overwrite::Failed) return true;
   if (overwritten == Overwrite::Gone) return false;
-  if (Aborted) {
+  if (stopRequested()) {
     stoppedInFile_ = path;
     return true;
   }
@@ -514,7 +531,8 @@ TWipeEngine::Overwrite TWipeEngine::OverwriteEntry(platform::Folder& folder,
   OpenFile opened;
   wipedSize_ = std::numeric_limits<std::uint64_t>::max();
   try {
-    TWipeMethod* method = WipeMethodsManager ? WipeMethodsManager->MethodForEngine(*this) : nullptr;
+    // The run's copy of the method: it may be edited while the windows handle events.
+    const std::optional<WipeRunMethod>& method = run().Method;
     if (!method) {
       Fail(path, TWipeFailureReason::NoMethod);
       return Overwrite::Failed;
@@ -523,9 +541,7 @@ TWipeEngine::Overwrite TWipeEngine::OverwriteEntry(platform::Folder& folder,
       Fail(path, TWipeFailureReason::MethodNotReadWhole, {}, method->ReadProblem);
       return Overwrite::Failed;
     }
-    // A copy: the method may be edited while the windows handle events during the run.
-    std::vector<TPass> passes;
-    for (const auto& pass : method->Passes) passes.push_back(*pass);
+    const std::vector<TPass>& passes = method->Passes;
     auto file = folder.openFile(name, listed);
     if (!file) {
       const bool remains = FailReaching(path, file.error(), TWipeFailureReason::CannotOpen);
@@ -554,7 +570,7 @@ TWipeEngine::Overwrite TWipeEngine::OverwriteEntry(platform::Folder& folder,
     std::optional<platform::FileLayout> before;
     if (checkReach_) before = file->layout();
 
-    const bool signature = WipeMethodsManager->WriteSignature;
+    const bool signature = run().Settings.WriteSignature;
     const int total = static_cast<int>(passes.size()) + (signature ? 1 : 0);
     IWipeProgress& window = progress();
     window.SetFileRange(SaturatingProduct(static_cast<std::uint64_t>(total), opened.size));
@@ -578,10 +594,10 @@ TWipeEngine::Overwrite TWipeEngine::OverwriteEntry(platform::Folder& folder,
     for (std::size_t i = 0; i < passes.size(); ++i) {
       runPass(static_cast<int>(i) + 1, passes[i], std::string());
       ProcessMessages();
-      if (Aborted) break;
+      if (stopRequested()) break;
     }
-    if (signature && !Aborted) {
-      runPass(total, TPass(), WipeMethodsManager->Signature);  // a default pass: bytes of value 0
+    if (signature && !stopRequested()) {
+      runPass(total, TPass(), run().Settings.Signature);  // a default pass: bytes of value 0
     }
     // A pass grows the file by at most what it wrote past the old end.
     wipedSize_ = std::max(opened.size, file->position());
@@ -591,7 +607,7 @@ TWipeEngine::Overwrite TWipeEngine::OverwriteEntry(platform::Folder& folder,
     }
     // The file keeps its name and place, so that the wipe can be run again. (A stopped run
     // keeps it too, and names it as the file it stopped in.)
-    if (opened.failure && !Aborted) {
+    if (opened.failure && !stopRequested()) {
       const OpenFile::PassFailure& failed = *opened.failure;
       std::string detail =
           "pass " + std::to_string(failed.pass) + " failed at byte " + std::to_string(failed.at);
@@ -599,7 +615,7 @@ TWipeEngine::Overwrite TWipeEngine::OverwriteEntry(platform::Folder& folder,
       Fail(path, TWipeFailureReason::PassFailed, failed.error, std::move(detail));
       return Overwrite::Failed;
     }
-    if (before && total > 0 && !Aborted) reach_ = JudgeOverwrite(before, file->layout());
+    if (before && total > 0 && !stopRequested()) reach_ = JudgeOverwrite(before, file->layout());
     return total == 0 ? Overwrite::WithoutPasses : Overwrite::Done;
   } catch (const std::exception& error) {
     // The file stays; the walk goes on with the next one.
@@ -616,7 +632,7 @@ void TWipeEngine::NotePassFailure(std::uint64_t at, std::error_code error, std::
 bool TWipeEngine::WriteRange(TPassBuffer& buffer, std::uint64_t from, std::uint64_t to,
                              std::uint64_t& sinceWriteback) {
   platform::File& file = *open_->file;
-  for (std::uint64_t offset = from; offset < to && !Aborted;) {
+  for (std::uint64_t offset = from; offset < to && !stopRequested();) {
     const std::string_view piece = buffer.Bytes(offset, to - offset);
     if (piece.empty()) {
       open_->writeFailedAt = file.position();
@@ -646,7 +662,7 @@ void TWipeEngine::PaceWrites(platform::File& file, std::uint64_t written,
     sinceWriteback = 0;
   }
   // The device is behind: the windows handle events while it catches up.
-  while (file.unwrittenBeyond(kMostUnwritten) && !Aborted) WaitForDevice(file);
+  while (file.unwrittenBeyond(kMostUnwritten) && !stopRequested()) WaitForDevice(file);
 }
 
 void TWipeEngine::SettleWrites(platform::File& file, std::uint64_t recent) {
@@ -688,7 +704,7 @@ void TWipeEngine::VerifyPass(const TPassBuffer& written, std::uint64_t start, st
   // The same bytes again, drawn on a copy of the generator's state: the program's sequence of
   // random numbers is the same with verification as without.
   const std::unique_ptr<TPassBuffer> expected = written.Replay();
-  for (std::uint64_t offset = start; offset < end && !Aborted;) {
+  for (std::uint64_t offset = start; offset < end && !stopRequested();) {
     const auto read = file.readBack(
         offset, static_cast<std::size_t>(std::min<std::uint64_t>(kReadBackPiece, end - offset)));
     if (!read || read->empty()) {
@@ -718,8 +734,8 @@ bool TWipeEngine::WritePass(const TPass& pass, const std::string& text) {
   platform::File& file = *open_->file;
   const std::uint64_t size = open_->size;
   const std::uint64_t cluster = open_->clusterSize;
-  const std::int64_t bufferSize = WipeMethodsManager ? WipeMethodsManager->BufferSize : 0;
-  const bool slack = WipeMethodsManager && WipeMethodsManager->WipeSlackSpace;
+  const std::int64_t bufferSize = run().Settings.BufferSize;
+  const bool slack = run().Settings.WipeSlackSpace;
   // With slack space, the pass covers the file up to the end of its last cluster, one whole
   // cluster more when it ends on a boundary. A file smaller than a cluster gets its own size.
   const std::uint64_t length = (slack && size >= cluster) ? (size / cluster + 1) * cluster : size;
@@ -758,7 +774,7 @@ bool TWipeEngine::WritePass(const TPass& pass, const std::string& text) {
   std::uint64_t sinceWriteback = 0;
   bool written = WriteRange(*buffer, 0, wholeBlocks, sinceWriteback);
   const std::uint64_t rest = length - wholeBlocks;
-  if (written && !Aborted && rest > 0) {
+  if (written && !stopRequested() && rest > 0) {
     const auto end = file.size();
     const std::uint64_t here = file.position();
     const std::uint64_t upTo = (end && *end > here) ? std::min(*end - here, rest) : 0;
@@ -781,7 +797,7 @@ bool TWipeEngine::WritePass(const TPass& pass, const std::string& text) {
   }
   const bool covered = flushed && reached;
   // Read back once it is on the device; one difference is enough to name the file.
-  if (covered && pass.CheckWipe && !Aborted && !open_->unverifiedAt) {
+  if (covered && pass.CheckWipe && !stopRequested() && !open_->unverifiedAt) {
     VerifyPass(*buffer, start, file.position());
   }
   return covered;
