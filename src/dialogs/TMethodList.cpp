@@ -71,13 +71,15 @@ QString WipeKindCaption(const std::string& engineName) {
 }
 
 TMethodList::TMethodList(QTreeWidget& list, QPlainTextEdit& description, QAbstractButton& edit,
-                         QAbstractButton& remove, TfEditMethod& editor, QObject* parent)
+                         QAbstractButton& remove, TfEditMethod& editor,
+                         TWipeMethodsManager& catalogue, QObject* parent)
     : QObject(parent),
       list_(list),
       description_(description),
       edit_(edit),
       remove_(remove),
-      editor_(editor) {
+      editor_(editor),
+      catalogue_(catalogue) {
   connect(&list_, &QTreeWidget::itemSelectionChanged, this, &TMethodList::SelectionChanged);
   connect(&list_, &QTreeWidget::itemDoubleClicked, this, &TMethodList::EditMethod);
 }
@@ -86,11 +88,9 @@ void TMethodList::Fill(const TWipeMethod* selected) {
   {
     const QSignalBlocker quiet(list_);
     list_.clear();
-    if (WipeMethodsManager) {
-      for (const auto& method : WipeMethodsManager->Methods) {
-        QTreeWidgetItem* row = AddMethodRow(*method);
-        if (method.get() == selected) list_.setCurrentItem(row);
-      }
+    for (const auto& method : catalogue_.Methods) {
+      QTreeWidgetItem* row = AddMethodRow(*method);
+      if (method.get() == selected) list_.setCurrentItem(row);
     }
     if (list_.selectedItems().isEmpty() && list_.topLevelItemCount() > 0) {
       list_.setCurrentItem(list_.topLevelItem(0));
@@ -158,8 +158,7 @@ bool TMethodList::refusedWhileRunning(const TWipeMethod& method, const QString& 
   QStringList kinds;
   for (TWipeEngine* engine : engines_) {
     if (!engine->Running()) continue;
-    if (engine->Method == &method ||
-        (WipeMethodsManager && WipeMethodsManager->MethodForEngine(*engine) == &method)) {
+    if (engine->Method == &method || catalogue_.MethodForEngine(*engine) == &method) {
       kinds << WipeKindCaption(engine->Name);
     }
   }
@@ -211,11 +210,10 @@ bool TMethodList::storeEdit(TWipeMethod& method) {
 }
 
 void TMethodList::NewMethod() {
-  if (!WipeMethodsManager) return;
   const std::string fileName = askNewFileName();
   if (fileName.empty()) return;
   // A file that a loaded method already has: the new method takes that method's place.
-  if (const TWipeMethod* existing = WipeMethodsManager->MethodByFileName(fileName)) {
+  if (const TWipeMethod* existing = catalogue_.MethodByFileName(fileName)) {
     if (refusedWhileRunning(*existing, QStringLiteral("replaced"))) return;
     const QString question =
         QStringLiteral(
@@ -230,7 +228,7 @@ void TMethodList::NewMethod() {
   editor_.SetMethod(*method);
   if (editor_.exec() != QDialog::Accepted) return;
 
-  if (TWipeMethod* existing = WipeMethodsManager->MethodByFileName(fileName)) {
+  if (TWipeMethod* existing = catalogue_.MethodByFileName(fileName)) {
     if (refusedWhileRunning(*existing, QStringLiteral("replaced")) || !storeEdit(*existing)) {
       return;
     }
@@ -246,7 +244,7 @@ void TMethodList::NewMethod() {
     showError(error);
     return;
   }
-  AddMethodRow(*WipeMethodsManager->AddMethod(std::move(method)));
+  AddMethodRow(*catalogue_.AddMethod(std::move(method)));
 }
 
 void TMethodList::EditMethod() {
@@ -262,10 +260,10 @@ void TMethodList::EditMethod() {
 
 void TMethodList::DeleteMethod() {
   TWipeMethod* method = SelectedMethod();
-  if (!method || !WipeMethodsManager || refusedWhileRunning(*method, QStringLiteral("deleted"))) {
+  if (!method || refusedWhileRunning(*method, QStringLiteral("deleted"))) {
     return;
   }
-  TWipeMethodsManager& catalogue = *WipeMethodsManager;
+  TWipeMethodsManager& catalogue = catalogue_;
   // The kinds of wipe that the settings file sets to this method.
   std::vector<const TWipeEngine*> users;
   QStringList kinds;
@@ -330,7 +328,7 @@ void TMethodList::DeleteMethod() {
 
 bool TMethodList::RecordForEngine(TWipeEngine& engine) {
   TWipeMethod* method = SelectedMethod();
-  if (!method || !WipeMethodsManager) return false;
+  if (!method) return false;
   if (!method->ReadWhole) {
     Prompts().SystemMessage(
         TSystemIcon::Information,
@@ -341,7 +339,7 @@ bool TMethodList::RecordForEngine(TWipeEngine& engine) {
   }
   TWipeMethod* before = engine.Method;
   try {
-    WipeMethodsManager->SetEngineMethod(engine, method);
+    catalogue_.SetEngineMethod(engine, method);
   } catch (const std::exception& error) {
     engine.Method = before;
     showError(error);

@@ -8,9 +8,11 @@
 #include <array>
 
 #include "cleaner/DesktopRecentFiles.h"
+#include "core/TWipeMethodsManager.h"
 #include "dialogs/PromptService.h"
 #include "platform/Registry.h"
 #include "ui/TfmAddReg.h"
+#include "ui/pages/TPageHost.h"
 #include "ui/pages/TRunQuestion.h"
 #include "ui/widgets/TPathRow.h"
 #include "ui_TRecentFilesPage.h"
@@ -107,8 +109,11 @@ QString q(const std::string& text) {
 
 }  // namespace
 
-TRecentFilesPage::TRecentFilesPage(QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::TRecentFilesPage>()), addReg_(new TfmAddReg(this)) {
+TRecentFilesPage::TRecentFilesPage(TPageHost& host, QWidget* parent)
+    : QWidget(parent),
+      ui(std::make_unique<Ui::TRecentFilesPage>()),
+      host_(host),
+      addReg_(new TfmAddReg(this)) {
   ui->setupUi(this);
   ui->btnRemoveSelected->setEnabled(false);
   ui->btnRecentClose->setEnabled(false);  // Stop is there while a clean or search runs
@@ -286,7 +291,7 @@ void TRecentFilesPage::btnRecentExecuteClick() {
             .arg(TRunQuestion::CountOf(tasks.size(), "list of recently used files",
                                        "lists of recently used files"),
                  TRunQuestion::ListOf(names));
-    if (!TRunQuestion::Ask(question)) return;
+    if (!TRunQuestion::Ask(host_.Catalogue(), host_.PromptService(), question)) return;
   }
   setBusy(true);
   RecentStopRequested = false;
@@ -303,7 +308,7 @@ void TRecentFilesPage::btnRecentExecuteClick() {
   UpdateKnownRows();
   if (!stored) {
     ui->lblProgress4->clear();
-    Prompts().MessageDialog(
+    host_.PromptService().MessageDialog(
         TMessageKind::Warning,
         QStringLiteral("The registry store could not be written; nothing was removed from it.\n") +
             q(reg().problem()));
@@ -323,14 +328,14 @@ void TRecentFilesPage::btnRecentExecuteClick() {
   if (!failures_.empty()) {
     QString details;
     for (const std::string& failure : failures_) details += q(failure) + QLatin1Char('\n');
-    Prompts().DetailedMessage(
+    host_.PromptService().DetailedMessage(
         TReportKind::Warning,
         QStringLiteral("The Clear recently used files task has not been completed. Left: %1.")
             .arg(failures_.size()),
         QString(), details.trimmed());
     return;
   }
-  Prompts().MessageDialog(
+  host_.PromptService().MessageDialog(
       TMessageKind::Information,
       QStringLiteral("The Clear recently used files task has been completed successfully!"));
 }

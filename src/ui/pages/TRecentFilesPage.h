@@ -11,6 +11,7 @@
 
 class QTreeWidgetItem;
 class TfmAddReg;
+class TPageHost;
 namespace Ui {
 class TRecentFilesPage;
 }
@@ -19,7 +20,7 @@ class TRecentFilesPage : public QWidget {
   Q_OBJECT
 
  public:
-  explicit TRecentFilesPage(QWidget* parent = nullptr);
+  explicit TRecentFilesPage(TPageHost& host, QWidget* parent = nullptr);
   ~TRecentFilesPage() override;
 
   // The dialog of Add Existing Key.
@@ -77,6 +78,7 @@ class TRecentFilesPage : public QWidget {
   void failed(const std::string& what, const std::string& reason);
 
   std::unique_ptr<Ui::TRecentFilesPage> ui;
+  TPageHost& host_;
   TfmAddReg* addReg_;
   bool busy_ = false;
   std::vector<std::string> failures_;
