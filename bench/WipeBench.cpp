@@ -36,6 +36,7 @@
 #include "core/TPass.h"
 #include "core/TWipeEngine.h"
 #include "core/TWipeMethodsManager.h"
+#include "core/WipeRun.h"
 #include "core/WipeServices.h"
 #include "platform/FileSystem.h"
 #include "platform/Folders.h"
@@ -195,7 +196,6 @@ int main(int argc, char** argv) {
   manager.LoadMethods();
   manager.LoadSettings();
   manager.BufferSize = bufferSize;
-  const ScopedWipeMethodsManager installedManager(manager);
 
   TimingServices services;
   const ScopedWipeServices installedServices(services);
@@ -230,7 +230,8 @@ int main(int argc, char** argv) {
   const auto start = Clock::now();
   services.run.Start(start);
   services.fill.Start(start);
-  engine.Execute();
+  WipeRun run = WipeRun::For(engine, manager, WipeServices());
+  engine.Execute(run);
   const auto end = Clock::now();
   services.run.Look(end);
   const std::chrono::duration<double> total = end - start;

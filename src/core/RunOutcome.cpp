@@ -18,11 +18,11 @@ std::vector<std::string> FreeSpaceRootsToFinish(const TRunOutcome& outcome) {
 
 TRunOutcome RunOutcomeOf(const TWipeEngine& engine) {
   TRunOutcome outcome;
-  outcome.aborted = engine.Aborted();
+  outcome.aborted = engine.Aborted;
   outcome.failures = engine.Failures;
   outcome.notes = engine.Notes;
   outcome.jobs = engine.Items.size();
-  if (!engine.Aborted()) return outcome;
+  if (!engine.Aborted) return outcome;
   // Named only when it is still there: a file the run removes itself after a stop (the
   // free-space fill) is not left behind.
   if (!engine.StoppedInFile().empty() && platform::fs().info(engine.StoppedInFile())) {

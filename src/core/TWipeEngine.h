@@ -114,8 +114,9 @@ class TWipeEngine {
   bool WarnOnExecutable = false;
   std::string Name;               // key of the engine in the settings' "Engines" section
   TWipeMethod* Method = nullptr;  // the method last recorded for the engine, not owned
-  // Whether the last run was stopped (its stop token was set); stays so after the run.
-  bool Aborted() const { return aborted_; }
+  // Whether the last run was stopped: the engine sets it from the run's stop token when the run
+  // ends (and clears it when one begins). Setting it does not stop a run; Stop does.
+  bool Aborted = false;
   // Asks the run in progress to stop: sets its stop token. Nothing happens between runs.
   void Stop();
 
@@ -321,7 +322,6 @@ class TWipeEngine {
   std::optional<JournalCleanup> journal_;  // while a run is on
   WipeRun* run_ = nullptr;
   std::unique_ptr<WipeRun> ownRun_;  // the run outside Execute and RunScope
-  bool aborted_ = false;
   OpenFile* open_ = nullptr;
   // The size of the file last overwritten, when it was known (the largest value otherwise).
   std::uint64_t wipedSize_ = std::numeric_limits<std::uint64_t>::max();

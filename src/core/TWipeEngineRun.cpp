@@ -235,7 +235,7 @@ void TWipeEngine::Execute(WipeRun& run) {
   if (running_) return;
   running_ = true;
   const RunScope scope(*this, run);
-  aborted_ = false;
+  Aborted = false;
   Failures.clear();
   Notes.clear();
   itemsReached_ = 0;
@@ -292,7 +292,7 @@ void TWipeEngine::Execute(WipeRun& run) {
     }
     journal_.reset();
   }
-  aborted_ = run.Stop.Requested();
+  Aborted = run.Stop.Requested();
   Progress = nullptr;
   window.reset();
   running_ = false;

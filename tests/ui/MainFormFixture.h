@@ -34,9 +34,9 @@ class MainFormFixture {
   ~MainFormFixture() {
     SetAdministratorLauncher(launcherBefore_);
     form_.reset();
-    if (catalogue_) {
+    if (withCatalogue_) {
       installedServices_.reset();
-      FinishWipeMethodsManager();
+      FinishWipeMethodsManager(*catalogue_);
     }
   }
 
@@ -48,10 +48,13 @@ class MainFormFixture {
                  "[Method]\nName=Zeros\nPasses=1\n[Pass1]\nWipeWith=0\nBytePatternValue=0\n");
     folder.write("program/Ferrovane.ini", std::string("[Settings]\nConfirmEraseAllFiles=") +
                                               (confirmStart ? "1" : "0") + "\n");
-    StartWipeMethodsManager();
-    catalogue_ = true;
+    catalogue_ = StartWipeMethodsManager();
+    withCatalogue_ = true;
     installedServices_.emplace(services);
   }
+  // The methods and settings of the test's program folder, as the program loads them at start,
+  // without wipe services. Call before the window is made.
+  void loadCatalogue() { catalogue_ = StartWipeMethodsManager(); }
   // prefs.dat of the program folder, with the Shredder section's job lists (the XML inside
   // <Shredder>).
   void writePrefs(const std::string& shredderJobs) {
@@ -62,9 +65,11 @@ class MainFormFixture {
   }
 
   TMainForm& form() {
-    if (!form_) form_ = std::make_unique<TMainForm>();
+    if (!form_) form_ = std::make_unique<TMainForm>(*catalogue_);
     return *form_;
   }
+  // The window's methods and settings (empty, with the default settings, until withCatalogue).
+  TWipeMethodsManager& catalogue() { return *catalogue_; }
   TWipeEngine& files() { return form().WipeFiles(); }
   TWipeEngine& folders() { return form().WipeFolders(); }
   TWipeEngine& freeSpace() { return form().FreeSpaceEngine(); }
@@ -104,7 +109,8 @@ class MainFormFixture {
 
   platform::ScopedDriveTable drives_;
   QString launcherBefore_;
-  bool catalogue_ = false;
+  std::unique_ptr<TWipeMethodsManager> catalogue_ = std::make_unique<TWipeMethodsManager>();
+  bool withCatalogue_ = false;
   std::optional<ScopedWipeServices> installedServices_;
   std::unique_ptr<TMainForm> form_;
 };

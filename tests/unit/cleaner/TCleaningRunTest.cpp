@@ -6,6 +6,8 @@
 #include "cleaner/WindowsTraces.h"
 #include "core/TWipeEngine.h"
 #include "core/TWipeMethodsManager.h"
+#include "core/WipeRun.h"
+#include "core/WipeServices.h"
 #include "platform/Journal.h"
 #include "support/FakeJournals.h"
 
@@ -82,9 +84,10 @@ TEST_F(CleaningRunTest, AnItemThatFailsIsNamedAndTheRunGoesOn) {
 
 TEST_F(CleaningRunTest, OverwritingUsesTheFileEnginesMethodAndSaysWhyAFileStayed) {
   TWipeMethodsManager manager;  // no method yet
-  const ScopedWipeMethodsManager installed(manager);
   TWipeEngine overwrite("WipeFiles");
   engine.Overwrite = &overwrite;
+  WipeRun withoutMethod = WipeRun::For(overwrite, manager, SilentWipeServices());
+  engine.OverwriteRun = &withoutMethod;
   std::vector<TEraser*> items = {Item("one")};
   EXPECT_TRUE(run.Run(items, false));
   EXPECT_EQ(FilesLeft("one"), 3u);
@@ -96,6 +99,8 @@ TEST_F(CleaningRunTest, OverwritingUsesTheFileEnginesMethodAndSaysWhyAFileStayed
   folder.write("program/Methods/zeros.mtd",
                "[Method]\nName=Zeros\nPasses=1\n[Pass1]\nWipeWith=0\nBytePatternValue=0\n");
   manager.LoadMethods();
+  WipeRun withMethod = WipeRun::For(overwrite, manager, SilentWipeServices());
+  engine.OverwriteRun = &withMethod;
   EXPECT_TRUE(run.Run(items, false));
   EXPECT_EQ(FilesLeft("one"), 0u);
   EXPECT_TRUE(engine.Left.empty());

@@ -70,7 +70,7 @@ TEST_F(WipeFolderTest, CancelKeepsWhatWasNotWipedYet) {
   folder.write("top/sub/c", "c");
   // Cancel once the first file is gone.
   services.onProcess = [&] {
-    if (!files.deleted.empty()) engine.Aborted = true;
+    if (!files.deleted.empty()) engine.Stop();
   };
   Run(wkFolder, top);
   EXPECT_TRUE(engine.Aborted);
