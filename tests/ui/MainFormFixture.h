@@ -13,6 +13,7 @@
 #include "cleaner/TEraserEngine.h"
 #include "core/TWipeEngine.h"
 #include "core/TWipeMethodsManager.h"
+#include "core/WipeRun.h"
 #include "core/WipeServices.h"
 #include "platform/Drives.h"
 #include "support/Confinement.h"
@@ -115,14 +116,20 @@ class MainFormFixture {
   std::unique_ptr<TMainForm> form_;
 };
 
-// Stands in for a run the way the engine's run begins: the stop flag and the failures of the
-// last run are cleared; then the test's own steps follow.
+// Stands in for a run the way the engine's run begins and ends: the stop flag and the failures
+// of the last run are cleared; then the test's own steps follow, with a stop token of their
+// own that the window's Stop buttons set; the run counts as stopped when it was set.
 template <typename Steps>
 TMainForm::TEngineRunner fakeRun(Steps steps) {
   return [steps](TWipeEngine& engine) {
     engine.Aborted = false;
     engine.Failures.clear();
-    steps(engine);
+    WipeRun run(SilentWipeServices());
+    {
+      const TWipeEngine::RunScope scope(engine, run);
+      steps(engine);
+    }
+    if (run.Stop.Requested()) engine.Aborted = true;
   };
 }
 

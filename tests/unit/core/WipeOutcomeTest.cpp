@@ -50,6 +50,9 @@ TEST_F(WipeOutcomeTest, FailuresCarryTheSystemsReason) {
   folder.write("top/keep.doc", "k");
   folder.write("top/drop.tmp", "d");
   engine.Failures.clear();
+  // Outside Execute, a wipe of one folder goes by the run it is given.
+  WipeRun run = WipeRun::For(engine, manager, services);
+  const TWipeEngine::RunScope scope(engine, run);
   EXPECT_FALSE(engine.WipeDirectory(top, "*.tmp", false, false));
   EXPECT_FALSE(pathExists(top + "/drop.tmp"));
   ASSERT_EQ(engine.Failures.size(), 1u);
