@@ -99,16 +99,27 @@ std::unique_ptr<TWipeMethodsManager> StartWipeMethodsManager() {
   auto manager = std::make_unique<TWipeMethodsManager>();
   // A free-space run that was killed while ext4's reserve was lowered: it is put back now.
   RestoreLoweredReserves(ReserveRecordFile());
+  // Start-up goes on with what was loaded; the user is told what stopped it.
   try {
     manager->LoadMethods();
+  } catch (const std::exception& error) {
+    manager->LoadProblem = std::string("the methods: ") + error.what();
+  }
+  try {
     manager->LoadSettings();
   } catch (const std::exception& error) {
-    // Start-up goes on with what was loaded; the user is told what stopped it.
-    manager->LoadProblem = error.what();
+    if (!manager->LoadProblem.empty()) manager->LoadProblem += "; ";
+    manager->LoadProblem += std::string("the settings: ") + error.what();
+    manager->SettingsUnread = true;
   }
   return manager;
 }
 
 std::string FinishWipeMethodsManager(TWipeMethodsManager& manager) {
+  // Defaults in place of settings that were never read would be written over the user's.
+  if (manager.SettingsUnread) {
+    return "the settings were not saved: they could not be read at start (" + manager.LoadProblem +
+           ")";
+  }
   return manager.TrySaveSettings();
 }

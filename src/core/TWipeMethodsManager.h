@@ -57,9 +57,12 @@ class TWipeMethodsManager : public TCustomWipeMethodsManager, public WipeSetting
   // Records the method for the engine, in the engine and in the settings file. Raises
   // EIniFileError.
   void SetEngineMethod(TWipeEngine& engine, TWipeMethod* method);
-  // Why StartWipeMethodsManager stopped before every method and setting was read (the
-  // system's reason, with the file it was reading); empty when nothing stopped it.
+  // What kept StartWipeMethodsManager from reading every method and setting ("the methods: ..."
+  // and/or "the settings: ..." with the reason); empty when nothing did.
   std::string LoadProblem;
+  // Whether reading the settings broke off at start: they are then never saved, so that the
+  // defaults in use are not written over the user's file.
+  bool SettingsUnread = false;
 
   // Makes engines of this name use the method (found by its file) for the rest of this program
   // run, whatever "Engines" says; nothing is written to the settings file. Null takes the choice
@@ -71,9 +74,10 @@ class TWipeMethodsManager : public TCustomWipeMethodsManager, public WipeSetting
 };
 
 // Makes a catalogue, puts back the ext4 reserve of a free-space run that was killed, then loads
-// the methods and then the settings. An error ends the sequence: the catalogue keeps what was
-// done and names the error in LoadProblem.
+// the methods and then the settings. An error ends the step it happens in: the catalogue keeps
+// what was done and names the error in LoadProblem.
 std::unique_ptr<TWipeMethodsManager> StartWipeMethodsManager();
 // Saves the settings this process changed (SaveSettings; methods were written when they were
-// edited). Gives the reason when the settings could not be saved, empty text otherwise.
+// edited), unless they could not be read at start. Gives the reason when the settings were not
+// saved, empty text otherwise.
 std::string FinishWipeMethodsManager(TWipeMethodsManager& manager);
