@@ -6,7 +6,6 @@
 #include "cleaner/TCustomEraserEngine.h"
 #include "core/Helpers.h"
 #include "core/TWipeEngine.h"
-#include "core/WipeServices.h"
 #include "platform/FileSystem.h"
 #include "platform/Folder.h"
 #include "platform/Folders.h"
@@ -133,14 +132,14 @@ bool TEraseFiles::WalkIn(platform::Folder& folder, const std::string& base, cons
   if (!entries) return true;
   for (const platform::DirEntry& entry : *entries) {
     if (!platform::matchesMask(entry.name, mask)) continue;
-    WipeServices().ProcessMessages();
+    if (Engine) Engine->ProcessMessages();
     if (Cancelled()) return false;
     if (PassesOver && PassesOver(base + entry.name)) continue;
     if (!entry.isFolder() && (!Admits || Admits(entry))) visit(folder, base + entry.name, entry);
   }
   if (!recursive) return true;
   for (const platform::DirEntry& entry : *entries) {
-    WipeServices().ProcessMessages();
+    if (Engine) Engine->ProcessMessages();
     if (Cancelled()) return false;
     if (!entry.isFolder() || !OnStartFileSystem(entry, start)) continue;
     if (Admits && !Admits(entry)) continue;

@@ -210,7 +210,7 @@ int TCleanCommand::Run() {
 
   TCleaningRun run(engine);
   StopOnSignal stopOnSignal(run);
-  const ScopedWipeServices services(&stopOnSignal);
+  engine.Services = &stopOnSignal;
   run.ClearJournals = !request_.preview && catalogue_.EraseJournalNames;
   run.Run(
       items, request_.preview,

@@ -66,6 +66,8 @@ TMainForm::TMainForm(TWipeMethodsManager& catalogue, QWidget* parent)
   cleanerEngine_ = std::make_unique<TEraserEngine>();
   cleanerEngine_->LoadFromFile(GetSettingsFolder() + "prefs.dat");
   cleanerEngine_->Shredder->TakeMethods(catalogue_);
+  // Its walks let the windows handle events between entries, so that Stop is seen.
+  cleanerEngine_->Services = &WipeServices();
   // The pages in the order of their tabs; the About page is reached through the About button
   // only.
   deletePage_ = addPage(new TDeletePage(*this));

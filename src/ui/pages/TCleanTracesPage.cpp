@@ -174,7 +174,9 @@ bool TCleanTracesPage::runChecked(bool preview) {
   // An engine of its own that wipes with the file engine's method (found by its name), so that a
   // run of the Delete page is never disturbed.
   TWipeEngine overwrite(host_.WipeFiles().Name);
-  WipeRun overwriteRun = WipeRun::For(overwrite, host_.Catalogue(), SilentWipeServices());
+  // Events are handled between its blocks as between the cleaner's entries.
+  WipeRun overwriteRun = WipeRun::For(
+      overwrite, host_.Catalogue(), engine_->Services ? *engine_->Services : SilentWipeServices());
   engine_->Overwrite = !preview && ui->chkOverwriteTraces->isChecked() ? &overwrite : nullptr;
   engine_->OverwriteRun = engine_->Overwrite ? &overwriteRun : nullptr;
   ui->pbCleaning->setRange(0, static_cast<int>(items.size()));

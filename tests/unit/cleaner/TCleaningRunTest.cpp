@@ -49,7 +49,7 @@ TEST_F(CleaningRunTest, APreviewCountsWhatTheCleanThenRemoves) {
 TEST_F(CleaningRunTest, StopEndsTheWalkAtItsNextEntryAndNoLaterItemStarts) {
   std::vector<TEraser*> items = {Item("one"), Item("two"), Item("three")};
   HookedServices services;
-  const ScopedWipeServices installed(services);
+  engine.Services = &services;
   int entries = 0;
   services.onMessages = [&] {
     if (++entries == 8) run.Stop();  // in the second item, after its first file
