@@ -22,6 +22,7 @@
 #include "dialogs/PromptService.h"
 #include "dialogs/TfEditMethod.h"
 #include "dialogs/TfMethodsForm.h"
+#include "platform/Drives.h"
 #include "platform/FileSystem.h"
 #include "platform/PathText.h"
 #include "platform/Registry.h"
@@ -105,6 +106,10 @@ TMainForm::~TMainForm() = default;
 
 IPromptService& TMainForm::PromptService() const {
   return Prompts();
+}
+
+platform::DriveTable& TMainForm::Drives() const {
+  return platform::drives();
 }
 
 template <typename Page>

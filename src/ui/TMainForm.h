@@ -52,6 +52,7 @@ class TMainForm : public QWidget, public TPageHost {
   bool WarnOnExecutable() const override;
   TWipeMethodsManager& Catalogue() const override { return catalogue_; }
   IPromptService& PromptService() const override;
+  platform::DriveTable& Drives() const override;
   TfEditMethod& MethodEditor() const override { return *methodEditor_; }
   // The methods dialog, set to choose the method of the WipeFolders engine.
   TfMethodsForm& MethodsForm() const { return *methodsForm_; }

@@ -80,12 +80,12 @@ void TFreeSpacePage::RefreshDriveList() {
 
 void TFreeSpacePage::fillRows(const std::vector<std::pair<std::string, bool>>& checks,
                               bool checkNew, bool leftovers) {
-  const std::vector<std::string> roots = platform::drives().driveRoots();
+  const std::vector<std::string> roots = host_.Drives().driveRoots();
   if (roots.empty() && leftovers) return;
   QTreeWidget* list = ui->lvDriveList;
   list->clear();
   for (const std::string& root : roots) {
-    if (platform::drives().driveKind(root) != platform::DriveFixed) continue;
+    if (host_.Drives().driveKind(root) != platform::DriveFixed) continue;
     auto* row = new TPathRow(root);
     row->Volume = GetDriveVolume(root);  // the run wipes this file system and no other
     const std::string name = GetDriveDisplayName(root);

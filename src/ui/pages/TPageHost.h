@@ -8,6 +8,9 @@ class TfEditMethod;
 class TWipeEngine;
 class TWipeMethodsManager;
 class IPromptService;
+namespace platform {
+class DriveTable;
+}  // namespace platform
 
 class TPageHost {
  public:
@@ -24,6 +27,8 @@ class TPageHost {
   virtual TWipeMethodsManager& Catalogue() const = 0;
   // The messages and questions of the window (scripted by tests).
   virtual IPromptService& PromptService() const = 0;
+  // The drive table the window lists its drives from.
+  virtual platform::DriveTable& Drives() const = 0;
   // The method editor, one for the whole program.
   virtual TfEditMethod& MethodEditor() const = 0;
 
