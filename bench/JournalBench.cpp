@@ -16,13 +16,14 @@
 #include "core/JournalCleanup.h"
 #include "core/TPass.h"
 #include "core/TWipeMethodsManager.h"
+#include "core/WipeRun.h"
+#include "core/WipeServices.h"
 #include "platform/Journal.h"
 
 namespace {
 
 int wipe(const std::string& folder, bool option) {
   TWipeMethodsManager manager;
-  ScopedWipeMethodsManager installed(manager);
   auto method = std::make_unique<TWipeMethod>();
   method->AddPass(std::make_unique<TPass>());  // bytes of value 0
   manager.AddMethod(std::move(method));
@@ -32,7 +33,8 @@ int wipe(const std::string& folder, bool option) {
   TWipeEngine engine("JournalBench");
   engine.AddItem(std::make_unique<TWipeItem>(wkFolder, folder));
   const auto start = std::chrono::steady_clock::now();
-  engine.Execute();
+  WipeRun run = WipeRun::For(engine, manager, WipeServices());
+  engine.Execute(run);
   const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
   std::printf("%.4f", seconds.count());
   for (const TWipeFailure& failure : engine.Failures) {

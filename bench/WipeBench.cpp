@@ -39,6 +39,7 @@
 #include "core/TPass.h"
 #include "core/TWipeEngine.h"
 #include "core/TWipeMethodsManager.h"
+#include "core/WipeRun.h"
 #include "core/WipeServices.h"
 #include "platform/FileSystem.h"
 #include "platform/Folders.h"
@@ -203,7 +204,6 @@ int main(int argc, char** argv) {
   manager.LoadMethods();
   manager.LoadSettings();
   manager.BufferSize = bufferSize;
-  const ScopedWipeMethodsManager installedManager(manager);
 
   TimingServices services;
   const ScopedWipeServices installedServices(services);
@@ -239,7 +239,8 @@ int main(int argc, char** argv) {
   const auto start = Clock::now();
   services.run.Start(start);
   services.fill.Start(start);
-  engine.Execute();
+  WipeRun run = WipeRun::For(engine, manager, WipeServices());
+  engine.Execute(run);
   const auto end = Clock::now();
   services.run.Look(end);
   const std::chrono::duration<double> total = end - start;

@@ -5,7 +5,6 @@
 #include "cleaner/PlacesHistory.h"
 #include "cleaner/TCustomEraserEngine.h"
 #include "core/Helpers.h"
-#include "core/WipeServices.h"
 #include "platform/FileSystem.h"
 #include "platform/Folders.h"
 #include "platform/PathText.h"
@@ -20,7 +19,7 @@ void ForFreeProfiles(TEraseFiles& item, const std::vector<TBrowserProfile>& prof
   for (const TBrowserProfile& profile : profiles) {
     // A profile's work can take a while (a database the browser keeps busy): a stop asked
     // for meanwhile is seen before the next one.
-    WipeServices().ProcessMessages();
+    if (item.Engine) item.Engine->ProcessMessages();
     if (item.Cancelled()) return;
     if (ProfileInUse(profile)) {
       if (item.Engine) {

@@ -6,7 +6,6 @@
 #include "cleaner/SqliteRows.h"
 #include "cleaner/TCustomEraserEngine.h"
 #include "cleaner/TracePaths.h"
-#include "core/WipeServices.h"
 #include "platform/FileSystem.h"
 
 namespace {
@@ -68,7 +67,7 @@ constexpr std::uint64_t kMaxBookmarks = 64u << 20;
 template <typename Work>
 void ForFreeProfiles(TEraseFiles& item, Work work) {
   for (const TChromiumProfile& profile : FindChromiumProfiles()) {
-    WipeServices().ProcessMessages();
+    if (item.Engine) item.Engine->ProcessMessages();
     if (item.Cancelled()) return;
     if (ChromiumProfileInUse(profile)) {
       if (item.Engine) {

@@ -1,8 +1,14 @@
 #include "cleaner/TCustomEraserEngine.h"
 
+#include "core/WipeServices.h"
+
 TCustomEraserEngine::TCustomEraserEngine() : PostEraser(std::make_unique<TPostEraser>()) {}
 
 TCustomEraserEngine::~TCustomEraserEngine() = default;
+
+void TCustomEraserEngine::ProcessMessages() {
+  if (Services) Services->ProcessMessages();
+}
 
 TEraser* TCustomEraserEngine::AddEraser(std::unique_ptr<TEraser> item) {
   item->Engine = this;

@@ -12,6 +12,8 @@
 #include "core/JournalCleanup.h"
 
 class TWipeEngine;
+class WipeRun;
+class IWipeServices;
 
 // One thing a run removed (in a preview: would remove), or left behind and why.
 struct TCleanRecord {
@@ -30,6 +32,11 @@ class TCustomEraserEngine {
 
   std::vector<std::unique_ptr<TEraser>> Erasers;  // owned, in the order added
   bool Cancelled = false;  // stop request, polled by the folder walks and registry runs
+  // What lets the windows (or the terminal) handle pending events between entries, so that a
+  // stop is seen; not owned. None: nothing is handled.
+  IWipeServices* Services = nullptr;
+  // Lets the services handle pending events.
+  void ProcessMessages();
   std::unique_ptr<TPostEraser> PostEraser;
   // The folders the erasers deleted in. Whoever runs the erasers ends, when the journal option
   // is on, with Journal.Finish, which clears the old copies of the names from the journals.
@@ -40,6 +47,9 @@ class TCustomEraserEngine {
   // When set, files are overwritten with this engine's method before they go, instead of being
   // deleted plainly. Not owned.
   TWipeEngine* Overwrite = nullptr;
+  // The run that Overwrite wipes with: its settings, method and services (not owned). Without
+  // one, the engine has no method and every file stays, named with that reason.
+  WipeRun* OverwriteRun = nullptr;
   // What the runs since the last ClearRecords removed (or would remove), and what they left.
   std::vector<TCleanRecord> Removed;
   std::vector<TCleanRecord> Left;

@@ -1,10 +1,11 @@
 #include "cleaner/TEraseFiles.h"
 
+#include <optional>
+
 #include "cleaner/FileMask.h"
 #include "cleaner/TCustomEraserEngine.h"
 #include "core/Helpers.h"
 #include "core/TWipeEngine.h"
-#include "core/WipeServices.h"
 #include "platform/FileSystem.h"
 #include "platform/Folder.h"
 #include "platform/Folders.h"
@@ -131,14 +132,14 @@ bool TEraseFiles::WalkIn(platform::Folder& folder, const std::string& base, cons
   if (!entries) return true;
   for (const platform::DirEntry& entry : *entries) {
     if (!platform::matchesMask(entry.name, mask)) continue;
-    WipeServices().ProcessMessages();
+    if (Engine) Engine->ProcessMessages();
     if (Cancelled()) return false;
     if (PassesOver && PassesOver(base + entry.name)) continue;
     if (!entry.isFolder() && (!Admits || Admits(entry))) visit(folder, base + entry.name, entry);
   }
   if (!recursive) return true;
   for (const platform::DirEntry& entry : *entries) {
-    WipeServices().ProcessMessages();
+    if (Engine) Engine->ProcessMessages();
     if (Cancelled()) return false;
     if (!entry.isFolder() || !OnStartFileSystem(entry, start)) continue;
     if (Admits && !Admits(entry)) continue;
@@ -204,6 +205,8 @@ bool TEraseFiles::EraseEntry(platform::Folder& folder, const std::string& path,
   if (Engine && Engine->Overwrite && listed.kind == platform::EntryKind::File) {
     TWipeEngine& wipe = *Engine->Overwrite;
     wipe.Failures.clear();
+    std::optional<TWipeEngine::RunScope> scope;
+    if (Engine->OverwriteRun) scope.emplace(wipe, *Engine->OverwriteRun);
     const bool stays = wipe.WipeEntry(folder, path, name, listed, {});
     if (!stays) NoteDeletion(folder);
     if (!stays && wipe.Failures.empty()) {

@@ -42,9 +42,11 @@ void SaveJobs(pugi::xml_node& shredder, const JobList& list, const TWipeEngine& 
 TShredder::TShredder()
     : WipeFiles(std::make_unique<TWipeEngine>("WipeFiles")),
       WipeFolders(std::make_unique<TWipeEngine>("WipeFolders")),
-      WipeFreeSpace(std::make_unique<TWipeEngine>("WipeFreeSpace")) {
+      WipeFreeSpace(std::make_unique<TWipeEngine>("WipeFreeSpace")) {}
+
+void TShredder::TakeMethods(const TWipeMethodsManager& catalogue) {
   for (TWipeEngine* engine : {WipeFiles.get(), WipeFolders.get(), WipeFreeSpace.get()}) {
-    engine->Method = WipeMethodsManager ? WipeMethodsManager->MethodForEngine(*engine) : nullptr;
+    engine->Method = catalogue.MethodForEngine(*engine);
   }
 }
 

@@ -47,8 +47,9 @@ TMethodLookup FindMethod(const TCustomWipeMethodsManager& catalogue, const std::
   return {named, {}};
 }
 
-TWipeMethod* UsableMethod(TCliOutput& output, const std::string& text, int& status) {
-  const TMethodLookup lookup = FindMethod(*WipeMethodsManager, text);
+TWipeMethod* UsableMethod(TCliOutput& output, const TCustomWipeMethodsManager& catalogue,
+                          const std::string& text, int& status) {
+  const TMethodLookup lookup = FindMethod(catalogue, text);
   if (!lookup.method) {
     output.Problem(lookup.problem);
     status = ExitUsageError;
@@ -66,19 +67,21 @@ TWipeMethod* UsableMethod(TCliOutput& output, const std::string& text, int& stat
   return lookup.method;
 }
 
-TMethodChoice ChooseNamedMethod(TCliOutput& output, const std::string& text,
+TMethodChoice ChooseNamedMethod(TCliOutput& output, TWipeMethodsManager& catalogue,
+                                const std::string& text,
                                 std::initializer_list<TWipeEngine*> engines) {
   TMethodChoice choice;
   if (text.empty()) return choice;
-  choice.method = UsableMethod(output, text, choice.exitStatus);
+  choice.method = UsableMethod(output, catalogue, text, choice.exitStatus);
   choice.usable = choice.method != nullptr;
   if (!choice.usable) return choice;
-  for (TWipeEngine* engine : engines) WipeMethodsManager->ChooseForRun(*engine, choice.method);
+  for (TWipeEngine* engine : engines) catalogue.ChooseForRun(*engine, choice.method);
   return choice;
 }
 
-void DetailEngineMethod(TCliOutput& output, const std::string& label, TWipeEngine& engine) {
-  const TWipeMethod* method = WipeMethodsManager->MethodForEngine(engine);
+void DetailEngineMethod(TCliOutput& output, const TWipeMethodsManager& catalogue,
+                        const std::string& label, TWipeEngine& engine) {
+  const TWipeMethod* method = catalogue.MethodForEngine(engine);
   output.Detail(label + (method ? DescribeMethod(*method) : std::string("no method")));
 }
 

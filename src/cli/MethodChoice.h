@@ -10,6 +10,7 @@ class TPass;
 class TWipeEngine;
 class TWipeMethod;
 class TCustomWipeMethodsManager;
+class TWipeMethodsManager;
 
 struct TMethodLookup {
   TWipeMethod* method = nullptr;
@@ -23,7 +24,8 @@ TMethodLookup FindMethod(const TCustomWipeMethodsManager& catalogue, const std::
 // The method the text names, when an engine may use it. Otherwise null, the reason written, and
 // `status` set to the exit status to end with: a usage error when the text names no method, 1
 // when the method's file could not be read whole.
-TWipeMethod* UsableMethod(TCliOutput& output, const std::string& text, int& status);
+TWipeMethod* UsableMethod(TCliOutput& output, const TCustomWipeMethodsManager& catalogue,
+                          const std::string& text, int& status);
 
 // What came of a method named with --method.
 struct TMethodChoice {
@@ -33,11 +35,13 @@ struct TMethodChoice {
 };
 // The method the text names chosen for this run of every engine given (UsableMethod). An empty
 // text names none: the engines keep the methods chosen for them.
-TMethodChoice ChooseNamedMethod(TCliOutput& output, const std::string& text,
+TMethodChoice ChooseNamedMethod(TCliOutput& output, TWipeMethodsManager& catalogue,
+                                const std::string& text,
                                 std::initializer_list<TWipeEngine*> engines);
 // Names the method the engine will use, after `label` ("files: 05-gutmann.mtd (35 passes): ..."),
 // as a detail of the run.
-void DetailEngineMethod(TCliOutput& output, const std::string& label, TWipeEngine& engine);
+void DetailEngineMethod(TCliOutput& output, const TWipeMethodsManager& catalogue,
+                        const std::string& label, TWipeEngine& engine);
 
 // The bare file name of the method's file.
 std::string MethodFileName(const TWipeMethod& method);

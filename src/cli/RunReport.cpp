@@ -3,6 +3,8 @@
 #include "cli/TCliOutput.h"
 #include "cli/TCliWipeServices.h"
 #include "core/ProgressStream.h"
+#include "core/TWipeMethodsManager.h"
+#include "core/WipeRun.h"
 
 bool ReportRun(TCliOutput& output, const TRunOutcome& outcome) {
   // A program that shows the run reads the outcome as one line of the progress stream.
@@ -34,7 +36,8 @@ bool ReportRun(TCliOutput& output, const TRunOutcome& outcome) {
   return left;
 }
 
-TRunOutcome RunEngine(TWipeEngine& engine) {
+TRunOutcome RunEngine(TWipeEngine& engine, const TWipeMethodsManager& catalogue,
+                      IWipeServices& services) {
   if (TCliWipeServices::StopRequested()) {
     TRunOutcome outcome;
     outcome.aborted = true;
@@ -42,11 +45,13 @@ TRunOutcome RunEngine(TWipeEngine& engine) {
     outcome.jobs = engine.Items.size();
     return outcome;
   }
-  engine.Execute();
+  WipeRun run = WipeRun::For(engine, catalogue, services);
+  engine.Execute(run);
   return RunOutcomeOf(engine);
 }
 
-bool RunAndReport(TCliOutput& output, TWipeEngine& engine) {
+bool RunAndReport(TCliOutput& output, TWipeEngine& engine, const TWipeMethodsManager& catalogue,
+                  IWipeServices& services) {
   if (engine.Items.empty()) return false;
-  return ReportRun(output, RunEngine(engine));
+  return ReportRun(output, RunEngine(engine, catalogue, services));
 }

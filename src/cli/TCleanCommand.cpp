@@ -87,14 +87,15 @@ std::vector<TEraser*> ChooseTraceItems(const TEraserEngine& engine,
   return items;
 }
 
-TCleanCommand::TCleanCommand(TCliOutput& output, TCleanRequest request)
-    : output_(output), request_(std::move(request)) {}
+TCleanCommand::TCleanCommand(TCliOutput& output, TWipeMethodsManager& catalogue,
+                             TCleanRequest request)
+    : output_(output), catalogue_(catalogue), request_(std::move(request)) {}
 
 std::vector<TEraser*> TCleanCommand::scheduledItems(const TEraserEngine& engine, std::string& why,
                                                     bool& due) {
   // The schedule and its items are kept in the settings file: when it cannot be read, nothing
   // is known to be chosen.
-  if (WipeMethodsManager && !WipeMethodsManager->SettingsProblem.empty()) {
+  if (!catalogue_.SettingsProblem.empty()) {
     why = "the schedule is kept in " + TWipeMethodsManager::SettingsFileName() +
           ", which could not be read";
     return {};
@@ -154,7 +155,7 @@ TCleanCommand::Ending TCleanCommand::chooseScheduled(const TEraserEngine& engine
   }
   if (!items.empty()) return std::nullopt;
   // A schedule that is off or has no items is a choice; unreadable settings are a fault.
-  const bool fault = !WipeMethodsManager || !WipeMethodsManager->SettingsProblem.empty();
+  const bool fault = !catalogue_.SettingsProblem.empty();
   if (!fault) {
     // A schedule that is off or empty has nothing to record.
     output_.Result("Nothing was cleaned: " + why + ".");
@@ -170,8 +171,7 @@ TCleanCommand::Ending TCleanCommand::chooseScheduled(const TEraserEngine& engine
 TCleanCommand::Ending TCleanCommand::chooseItems(const TEraserEngine& engine,
                                                  std::vector<TEraser*>& items) {
   if (request_.scheduled) return chooseScheduled(engine, items);
-  if (request_.items.empty() && !request_.preview && WipeMethodsManager &&
-      !WipeMethodsManager->SettingsProblem.empty()) {
+  if (request_.items.empty() && !request_.preview && !catalogue_.SettingsProblem.empty()) {
     // Which items are checked is kept in the settings file. When it cannot be read, the
     // defaults would clean items the user may have unchecked: only named items, or a preview,
     // go on.
@@ -212,9 +212,8 @@ bool TCleanCommand::registryUnread(const std::vector<TEraser*>& items) {
 void TCleanCommand::runItems(TEraserEngine& engine, const std::vector<TEraser*>& items) {
   TCleaningRun run(engine);
   StopOnSignal stopOnSignal(run);
-  const ScopedWipeServices services(&stopOnSignal);
-  run.ClearJournals =
-      !request_.preview && WipeMethodsManager && WipeMethodsManager->EraseJournalNames;
+  engine.Services = &stopOnSignal;
+  run.ClearJournals = !request_.preview && catalogue_.EraseJournalNames;
   run.Run(
       items, request_.preview,
       [&](std::size_t, const TEraser& item) {

@@ -29,9 +29,12 @@ std::vector<TEraser*> ChooseTraceItems(const TEraserEngine& engine,
                                        const std::vector<std::string>& words,
                                        std::vector<std::string>& unknown);
 
+class TWipeMethodsManager;
+
 class TCleanCommand {
  public:
-  TCleanCommand(TCliOutput& output, TCleanRequest request);
+  // The catalogue is the command line's own; the command reads and changes it.
+  TCleanCommand(TCliOutput& output, TWipeMethodsManager& catalogue, TCleanRequest request);
   // Cleans (or lists) the items; returns the exit status.
   int Run();
 
@@ -56,6 +59,7 @@ class TCleanCommand {
   int logged(int status);
 
   TCliOutput& output_;
+  TWipeMethodsManager& catalogue_;
   TCleanRequest request_;
   TScheduledClean outcome_;
   bool prefsUnread_ = false;

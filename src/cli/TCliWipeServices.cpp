@@ -55,7 +55,7 @@ bool TCliWipeServices::ConfirmWipeExecutable(const std::string&) {
 }
 
 void TCliWipeServices::ProcessMessages() {
-  if (running_ && StopRequested()) running_->Aborted = true;
+  if (running_ && StopRequested()) running_->Stop();
 }
 
 bool TCliWipeServices::StopRequested() {

@@ -190,45 +190,49 @@ void CheckArguments(const Subcommands& given, Options& options,
   }
 }
 
-// Chooses the settings folder and loads the methods and settings, naming every problem. True
-// when the settings file could not be read (the defaults are used).
-bool LoadSettings(TCliOutput& output) {
+// Chooses the settings folder and loads the methods and settings, naming every problem.
+// `settingsUnread` tells whether the settings file could not be read (the defaults are used).
+std::unique_ptr<TWipeMethodsManager> LoadSettings(TCliOutput& output, bool& settingsUnread) {
   const TSettingsChoice settings = ChooseSettingsFolder();
   for (const std::string& problem : settings.Problems) output.Problem(problem);
   output.Detail("settings folder: " + settings.Folder);
   for (const std::string& file : settings.Seeded) output.Detail("copied from the install: " + file);
-  StartWipeMethodsManager();
+  std::unique_ptr<TWipeMethodsManager> catalogue = StartWipeMethodsManager();
+  if (!catalogue->LoadProblem.empty()) {
+    output.Problem("the methods and settings could not all be read: " + catalogue->LoadProblem);
+  }
   // Every command reads the settings: one that cannot be read is named, the run goes on with the
   // defaults, and the exit status says that not everything was as chosen.
-  const bool settingsUnread = !WipeMethodsManager->SettingsProblem.empty();
+  settingsUnread = !catalogue->SettingsProblem.empty();
   if (settingsUnread) {
     output.Problem(StoredFileProblem(TWipeMethodsManager::SettingsFileName(),
-                                     WipeMethodsManager->SettingsProblem,
+                                     catalogue->SettingsProblem,
                                      "the default settings and methods are used"));
   }
   // A value that would make a wipe write nothing has been replaced by its default: said once.
-  for (const std::string& problem : WipeMethodsManager->SettingsProblems) output.Problem(problem);
-  return settingsUnread;
+  for (const std::string& problem : catalogue->SettingsProblems) output.Problem(problem);
+  return catalogue;
 }
 
 // Runs the subcommand given and returns its exit status; an error that escapes it is named.
-int RunSubcommand(const Subcommands& given, Options& options, TCliOutput& output) {
+int RunSubcommand(const Subcommands& given, Options& options, TCliOutput& output,
+                  TWipeMethodsManager& catalogue) {
   try {
     if (*given.wipe) {
       options.wipe.dryRun = options.dryRun;
-      return TWipeCommand(output, options.wipe).Run();
+      return TWipeCommand(output, catalogue, options.wipe).Run();
     }
     if (*given.freeSpace) {
       options.freeSpace.dryRun = options.dryRun;
-      return TFreeSpaceCommand(output, options.freeSpace).Run();
+      return TFreeSpaceCommand(output, catalogue, options.freeSpace).Run();
     }
     if (*given.clean) {
       options.clean.preview = options.clean.preview || options.dryRun;
-      return TCleanCommand(output, options.clean).Run();
+      return TCleanCommand(output, catalogue, options.clean).Run();
     }
     if (*given.methods) {
       options.methods.dryRun = options.dryRun;
-      return TMethodsCommand(output, options.methods).Run();
+      return TMethodsCommand(output, catalogue, options.methods).Run();
     }
   } catch (const std::exception& error) {
     output.Problem(std::string("stopped by an unexpected error: ") + error.what());
@@ -259,7 +263,8 @@ int TCommandLine::Run(int argc, char** argv) {
   platform::catchStopSignals();
   TCliOutput output(options.quiet, options.verbose);
   output.SetJsonProgress(options.progress == "json");
-  const bool settingsUnread = LoadSettings(output);
+  bool settingsUnread = false;
+  const std::unique_ptr<TWipeMethodsManager> catalogue = LoadSettings(output, settingsUnread);
 
   // The method chosen for an engine is kept in the settings file: when that file could not be
   // read, a wipe would fall back to the default method, which may be weaker than the user's
@@ -273,11 +278,9 @@ int TCommandLine::Run(int argc, char** argv) {
         "the method chosen for this engine is unknown: nothing was wiped; name one "
         "with --method");
   } else {
-    status = RunSubcommand(given, options, output);
+    status = RunSubcommand(given, options, output, *catalogue);
   }
   // Nothing is saved at the end: the command line changes only what --set-engine records.
-  delete WipeMethodsManager;
-  WipeMethodsManager = nullptr;
   if (settingsUnread && status == ExitAllDone) status = ExitSomethingLeft;
   return status;
 }

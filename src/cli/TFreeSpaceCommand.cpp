@@ -92,17 +92,18 @@ bool AddFreeSpaceJobs(TCliOutput& output, TWipeEngine& engine,
   return refused;
 }
 
-TFreeSpaceCommand::TFreeSpaceCommand(TCliOutput& output, TFreeSpaceRequest request)
-    : output_(output), request_(std::move(request)) {}
+TFreeSpaceCommand::TFreeSpaceCommand(TCliOutput& output, TWipeMethodsManager& catalogue,
+                                     TFreeSpaceRequest request)
+    : output_(output), catalogue_(catalogue), request_(std::move(request)) {}
 
 int TFreeSpaceCommand::Run() {
   TWipeEngine engine("WipeFreeSpace");
-  const TMethodChoice choice = ChooseNamedMethod(output_, request_.method, {&engine});
+  const TMethodChoice choice = ChooseNamedMethod(output_, catalogue_, request_.method, {&engine});
   if (!choice.usable) return choice.exitStatus;
 
   bool left = AddFreeSpaceJobs(output_, engine, request_.mountPoints, ": ");
   if (engine.Items.empty()) return left ? ExitSomethingLeft : ExitAllDone;
-  DetailEngineMethod(output_, "free space: ", engine);
+  DetailEngineMethod(output_, catalogue_, "free space: ", engine);
 
   std::vector<std::string> roots;
   for (const auto& item : engine.Items) roots.push_back(item->Path);
@@ -119,7 +120,7 @@ int TFreeSpaceCommand::Run() {
   }
 
   TCliWipeServices services(output_);
-  left = RunAndReport(output_, engine) || left;
+  left = RunAndReport(output_, engine, catalogue_, services) || left;
   if (const int signal = platform::stopSignal()) return platform::exitStatusForSignal(signal);
   return left ? ExitSomethingLeft : ExitAllDone;
 }

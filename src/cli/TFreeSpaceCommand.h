@@ -33,14 +33,17 @@ std::vector<TFreeSpaceTarget> ClassifyMountPoints(const std::vector<std::string>
 // names each one it refuses ("<root><refusal><why>"). True when one was refused.
 bool AddFreeSpaceJobs(TCliOutput& output, TWipeEngine& engine,
                       const std::vector<std::string>& mountPoints, const std::string& refusal);
+class TWipeMethodsManager;
 
 class TFreeSpaceCommand {
  public:
-  TFreeSpaceCommand(TCliOutput& output, TFreeSpaceRequest request);
+  // The catalogue is the command line's own; the command reads and changes it.
+  TFreeSpaceCommand(TCliOutput& output, TWipeMethodsManager& catalogue, TFreeSpaceRequest request);
   // Wipes (or, with --dry-run, lists) the free space; returns the exit status.
   int Run();
 
  private:
   TCliOutput& output_;
+  TWipeMethodsManager& catalogue_;
   TFreeSpaceRequest request_;
 };

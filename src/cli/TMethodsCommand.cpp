@@ -33,15 +33,16 @@ std::string EngineNameFor(const std::string& word) {
   return {};
 }
 
-TMethodsCommand::TMethodsCommand(TCliOutput& output, TMethodsRequest request)
-    : output_(output), request_(std::move(request)) {}
+TMethodsCommand::TMethodsCommand(TCliOutput& output, TWipeMethodsManager& catalogue,
+                                 TMethodsRequest request)
+    : output_(output), catalogue_(catalogue), request_(std::move(request)) {}
 
 int TMethodsCommand::Run() {
   return request_.engine.empty() ? list() : setEngine();
 }
 
 int TMethodsCommand::list() {
-  TWipeMethodsManager& catalogue = *WipeMethodsManager;
+  TWipeMethodsManager& catalogue = catalogue_;
   output_.Result("Settings folder: " + GetSettingsFolder());
   output_.Result("Methods (" + GetMethodsFolder() + "):");
   if (catalogue.Methods.empty()) output_.Result("  none");
@@ -95,7 +96,7 @@ int TMethodsCommand::setEngine() {
     return ExitUsageError;
   }
   int status = ExitAllDone;
-  TWipeMethod* method = UsableMethod(output_, request_.method, status);
+  TWipeMethod* method = UsableMethod(output_, catalogue_, request_.method, status);
   if (!method) return status;
   if (request_.dryRun) {
     output_.Result(word + ": would use " + DescribeMethod(*method));
@@ -103,7 +104,7 @@ int TMethodsCommand::setEngine() {
   }
   try {
     TWipeEngine engine(name);
-    WipeMethodsManager->SetEngineMethod(engine, method);
+    catalogue_.SetEngineMethod(engine, method);
   } catch (const std::exception& error) {
     output_.Problem(error.what());
     return ExitSomethingLeft;

@@ -18,9 +18,12 @@ struct TMethodsRequest {
 // "WipeFiles"); empty for a word that names no engine.
 std::string EngineNameFor(const std::string& word);
 
+class TWipeMethodsManager;
+
 class TMethodsCommand {
  public:
-  TMethodsCommand(TCliOutput& output, TMethodsRequest request);
+  // The catalogue is the command line's own; the command reads and changes it.
+  TMethodsCommand(TCliOutput& output, TWipeMethodsManager& catalogue, TMethodsRequest request);
   int Run();
 
  private:
@@ -28,5 +31,6 @@ class TMethodsCommand {
   int setEngine();
 
   TCliOutput& output_;
+  TWipeMethodsManager& catalogue_;
   TMethodsRequest request_;
 };

@@ -96,8 +96,8 @@ std::vector<TWipeTarget> ClassifyTargets(const std::vector<std::string>& paths, 
   return targets;
 }
 
-TWipeCommand::TWipeCommand(TCliOutput& output, TWipeRequest request)
-    : output_(output), request_(std::move(request)) {}
+TWipeCommand::TWipeCommand(TCliOutput& output, TWipeMethodsManager& catalogue, TWipeRequest request)
+    : output_(output), catalogue_(catalogue), request_(std::move(request)) {}
 
 bool TWipeCommand::listTarget(const TWipeTarget& target) {
   if (target.kind == TTargetKind::File) {
@@ -126,10 +126,11 @@ bool TWipeCommand::listTarget(const TWipeTarget& target) {
 int TWipeCommand::Run() {
   TWipeEngine files("WipeFiles");
   TWipeEngine folders("WipeFolders");
-  const TMethodChoice choice = ChooseNamedMethod(output_, request_.method, {&files, &folders});
+  const TMethodChoice choice =
+      ChooseNamedMethod(output_, catalogue_, request_.method, {&files, &folders});
   if (!choice.usable) return choice.exitStatus;
 
-  if (request_.journal != 0) WipeMethodsManager->ChooseJournalForRun(request_.journal > 0);
+  if (request_.journal != 0) catalogue_.ChooseJournalForRun(request_.journal > 0);
 
   bool left = false;
   for (const TWipeTarget& target : ClassifyTargets(request_.paths, request_.recursive)) {
@@ -161,7 +162,7 @@ int TWipeCommand::Run() {
                        "it fills part of the drive until \"free-space\" removes it");
   for (TWipeEngine* engine : {&files, &folders}) {
     if (!engine->Items.empty())
-      DetailEngineMethod(output_, engine == &files ? "files: " : "folders: ", *engine);
+      DetailEngineMethod(output_, catalogue_, engine == &files ? "files: " : "folders: ", *engine);
   }
 
   if (request_.dryRun) {
@@ -178,11 +179,11 @@ int TWipeCommand::Run() {
   TCliWipeServices services(output_);
   std::vector<TRunOutcome> outcomes;
   for (TWipeEngine* engine : {&files, &folders}) {
-    if (!engine->Items.empty()) outcomes.push_back(RunEngine(*engine));
+    if (!engine->Items.empty()) outcomes.push_back(RunEngine(*engine, catalogue_, services));
   }
   std::optional<TRunOutcome> finishing;
   if (request_.freeSpaceAfter && !TCliWipeServices::StopRequested()) {
-    finishing = finishFreeSpace(outcomes, choice.method, left);
+    finishing = finishFreeSpace(outcomes, choice.method, left, services);
   }
   for (const TRunOutcome& outcome : outcomes) left = ReportRun(output_, outcome) || left;
   if (finishing) left = ReportRun(output_, *finishing) || left;
@@ -191,15 +192,16 @@ int TWipeCommand::Run() {
 }
 
 std::optional<TRunOutcome> TWipeCommand::finishFreeSpace(std::vector<TRunOutcome>& outcomes,
-                                                         TWipeMethod* method, bool& left) {
+                                                         TWipeMethod* method, bool& left,
+                                                         IWipeServices& services) {
   const std::vector<std::string> roots = RootsToFinish(outcomes);
   if (roots.empty()) return std::nullopt;
   TWipeEngine engine("WipeFreeSpace");
-  if (method) WipeMethodsManager->ChooseForRun(engine, method);
+  if (method) catalogue_.ChooseForRun(engine, method);
   left = AddFreeSpaceJobs(output_, engine, roots, ": its free space cannot be wiped: ") || left;
   if (engine.Items.empty()) return std::nullopt;
-  DetailEngineMethod(output_, "free space: ", engine);
-  TRunOutcome outcome = RunEngine(engine);
+  DetailEngineMethod(output_, catalogue_, "free space: ", engine);
+  TRunOutcome outcome = RunEngine(engine, catalogue_, services);
   for (const std::string& root : roots) {
     if (FreeSpaceWiped(outcome, root)) MarkFinished(outcomes, root);
   }

@@ -41,9 +41,13 @@ struct TWipeTarget {
 // Looks at every path once, without following a final link.
 std::vector<TWipeTarget> ClassifyTargets(const std::vector<std::string>& paths, bool recursive);
 
+class IWipeServices;
+class TWipeMethodsManager;
+
 class TWipeCommand {
  public:
-  TWipeCommand(TCliOutput& output, TWipeRequest request);
+  // The catalogue is the command line's own; the command reads and changes it.
+  TWipeCommand(TCliOutput& output, TWipeMethodsManager& catalogue, TWipeRequest request);
   // Wipes (or, with --dry-run, lists) the paths; returns the exit status.
   int Run();
 
@@ -55,8 +59,10 @@ class TWipeCommand {
   // run's outcome, or null when there was nothing to finish. Sets `left` for a drive whose free
   // space cannot be wiped.
   std::optional<TRunOutcome> finishFreeSpace(std::vector<TRunOutcome>& outcomes,
-                                             TWipeMethod* method, bool& left);
+                                             TWipeMethod* method, bool& left,
+                                             IWipeServices& services);
 
   TCliOutput& output_;
+  TWipeMethodsManager& catalogue_;
   TWipeRequest request_;
 };

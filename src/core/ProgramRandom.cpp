@@ -69,3 +69,7 @@ std::uint32_t RandomSeed() {
 void SetRandomSeed(std::uint32_t value) {
   seed = value;
 }
+
+std::uint32_t ReplaceRandomSeed(std::uint32_t value) {
+  return std::exchange(seed, value);
+}

@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "platform/ScopedOverride.h"
+
 // A value in 0 .. range - 1 (0 when range is 0).
 std::uint32_t Random(std::uint32_t range);
 
@@ -26,3 +28,7 @@ void SkipRandomFrom(std::uint32_t& state, std::uint64_t steps);
 // The generator's state, for tests and for going back to a known point.
 std::uint32_t RandomSeed();
 void SetRandomSeed(std::uint32_t seed);
+// Sets the state and returns the one it replaces.
+std::uint32_t ReplaceRandomSeed(std::uint32_t seed);
+// Sets the state for the lifetime of the object, then puts back the state it had before.
+using ScopedRandomSeed = platform::ScopedOverride<&ReplaceRandomSeed>;

@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/ScopedOverride.h"
+
 struct TSettingsChoice {
   std::string Folder;   // the folder now in use, with trailing separator
   std::string Shipped;  // the folder of the shipped files, with trailing separator
@@ -34,6 +36,8 @@ std::string GetSettingsFolder();
 // Puts a folder in use (empty: none chosen, the program folder again) and returns the one it
 // replaces, so that a test puts back exactly what was there.
 std::string SetSettingsFolder(const std::string& folder);
+// Puts a folder in use for the lifetime of the object, then puts back the one before.
+using ScopedSettingsFolder = platform::ScopedOverride<&SetSettingsFolder>;
 
 // The folder of the files the program ships: <prefix>/share/ferrovane/ beside an installed
 // program, else the program folder. With trailing separator.

@@ -8,7 +8,6 @@
 
 #include "core/TPass.h"
 #include "core/TPassBuffer.h"
-#include "core/TWipeMethodsManager.h"
 #include "core/WipeServices.h"
 #include "platform/FileSystem.h"
 
@@ -125,8 +124,8 @@ void TFileOverwriter::Verify(const TPassBuffer& written, std::uint64_t start, st
 
 bool TFileOverwriter::WritePass(const TPass& pass, const std::string& text,
                                 bool leaveFlushRunning) {
-  const std::int64_t bufferSize = WipeMethodsManager ? WipeMethodsManager->BufferSize : 0;
-  const bool slack = WipeMethodsManager && WipeMethodsManager->WipeSlackSpace;
+  const std::int64_t bufferSize = turns_.BufferSize;
+  const bool slack = turns_.WipeSlackSpace;
   // With slack space, the pass covers the file up to the end of its last cluster, one whole
   // cluster more when it ends on a boundary. A file smaller than a cluster gets its own size.
   const std::uint64_t length =

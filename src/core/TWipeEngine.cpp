@@ -1,6 +1,12 @@
 #include "core/TWipeEngine.h"
 
+#include "core/WipeRun.h"
+
 #include <algorithm>
+
+TWipeEngine::TWipeEngine() = default;
+
+TWipeEngine::TWipeEngine(std::string name) : Name(std::move(name)) {}
 
 TWipeEngine::~TWipeEngine() = default;
 

@@ -22,6 +22,7 @@ class TWipeMethod;
 class TPass;
 class TPassBuffer;
 class IWipeProgress;
+class WipeRun;
 namespace platform {
 class File;
 class Folder;
@@ -114,8 +115,8 @@ std::vector<TLeftoverFile> FindFreeSpaceLeftovers(const std::string& root);
 
 class TWipeEngine {
  public:
-  TWipeEngine() = default;
-  explicit TWipeEngine(std::string name) : Name(std::move(name)) {}
+  TWipeEngine();
+  explicit TWipeEngine(std::string name);
   TWipeEngine(const TWipeEngine&) = delete;
   TWipeEngine& operator=(const TWipeEngine&) = delete;
   ~TWipeEngine();
@@ -125,7 +126,11 @@ class TWipeEngine {
   bool WarnOnExecutable = false;
   std::string Name;               // key of the engine in the settings' "Engines" section
   TWipeMethod* Method = nullptr;  // the method last recorded for the engine, not owned
-  bool Aborted = false;           // stop request; stays set after the run
+  // Whether the last run was stopped: the engine sets it from the run's stop token when the run
+  // ends (and clears it when one begins). Setting it does not stop a run; Stop does.
+  bool Aborted = false;
+  // Asks the run in progress to stop: sets its stop token. Nothing happens between runs.
+  void Stop();
 
   // Appends the job; the engine owns it from then on.
   TWipeItem* AddItem(std::unique_ptr<TWipeItem> item);
@@ -134,19 +139,36 @@ class TWipeEngine {
   // Frees every job.
   void ClearItems();
 
-  // Runs every job in order, showing the progress window. Refused (does nothing) while a run
+  // Runs every job in order with the run's settings, method and services, showing the
+  // progress window; the run's stop token stops it. Refused (does nothing) while a run
   // of this engine is already going on. The jobs stay in the list; Aborted tells whether the
   // run was stopped, Failures what it left behind. A path given twice is run once; a job that
   // ends on an unexpected error is named (Interrupted) and the run goes on with the next. With
-  // the catalogue's EraseJournalNames chosen on (or left at its default, where the file system
+  // the run's EraseJournalNames chosen on (or left at its default, where the file system
   // may be asked to empty its journal at once), the run ends by clearing the old copies of the
   // names it deleted from the journal of each file system it deleted on; a journal that could
   // not be cleared is named (JournalNotCleared) without counting as something left behind. A
   // file system that journals file contents (data=journal) has its journal cleared in every
   // case, and one that could not be is named (JournalContentRemains). A file whose overwrite
   // did not reach its old blocks is deleted and named (NotOverwrittenInPlace, SharedBlocks).
-  void Execute();
+  void Execute(WipeRun& run);
   bool Running() const { return running_; }
+
+  // Makes the engine's wipes of single entries outside Execute (WipeFile, WipeEntry,
+  // WipeDirectory, WipeDriveFreeSpace, OverwriteFile) work with the run for the lifetime of
+  // the object. Without one they go by a run of their own: default settings, no method, and
+  // no windows.
+  class RunScope {
+   public:
+    RunScope(TWipeEngine& engine, WipeRun& run);
+    ~RunScope();
+    RunScope(const RunScope&) = delete;
+    RunScope& operator=(const RunScope&) = delete;
+
+   private:
+    TWipeEngine& engine_;
+    WipeRun* previous_;
+  };
   // What the last run left behind, in the order met.
   std::vector<TWipeFailure> Failures;
   // What else the user should know of the last run, that left nothing behind (free blocks that
@@ -221,6 +243,10 @@ class TWipeEngine {
                     TWipeFailureReason otherwise);
   IWipeProgress& progress();
   void ProcessMessages();
+  // The run the engine works with now (its own silent one outside a run).
+  WipeRun& run();
+  // Whether the run in progress was asked to stop.
+  bool stopRequested() const;
   // Runs one job of the list.
   void RunItem(const TWipeItem& item);
   Overwrite OverwriteEntry(platform::Folder& folder, const std::string& path,
@@ -355,11 +381,8 @@ class TWipeEngine {
   std::string reachFileSystem_;
   std::vector<std::string> namesLeftOn_;
   std::optional<JournalCleanup> journal_;  // while a run is on
-  // Whose journals the run clears of names: every file system it deleted on, none, or those
-  // that may be asked to empty theirs (the default). Journals that hold file contents
-  // (data=journal) are cleared in every case.
-  enum class JournalNames { All, None, WhereQuick };
-  JournalNames journalNames_ = JournalNames::None;
+  WipeRun* run_ = nullptr;
+  std::unique_ptr<WipeRun> ownRun_;  // the run outside Execute and RunScope
   // The files whose flush is still going on (see FlushWindowFiles).
   TFlushWindow flushing_;
   // The folder of the file job being run, while its file may still wait in the flush window.

@@ -7,6 +7,7 @@
 
 #include "core/Helpers.h"
 #include "core/TWipeEngine.h"
+#include "core/WipeRun.h"
 #include "platform/FileSystem.h"
 #include "platform/Folder.h"
 #include "platform/Folders.h"
@@ -53,7 +54,7 @@ bool TWipeEngine::WipeDirectory(const std::string& folder, const std::string& ma
     // The root folder: walked, never removed.
     const WalkEnd walk = WipeIn(parent, AddTrailingBackslash(folder), mask, recurse);
     if (walk == WalkEnd::NotListed) return false;
-    if (keepFolders || Aborted) return true;
+    if (keepFolders || stopRequested()) return true;
     Fail(folder, TWipeFailureReason::FolderNotRemoved,
          std::make_error_code(std::errc::device_or_resource_busy));
     return false;
@@ -81,7 +82,7 @@ bool TWipeEngine::WipeDirectory(const std::string& folder, const std::string& ma
   const WalkEnd walk =
       WipeIn(*own, AddTrailingBackslash(RemoveTrailingBackslash(folder)), mask, recurse);
   own.reset();
-  if (Aborted || keepFolders) return walk != WalkEnd::NotListed;
+  if (stopRequested() || keepFolders) return walk != WalkEnd::NotListed;
   return RemoveWalkedFolder(parent, folder, place->name, listed->id, walk);
 }
 
@@ -100,16 +101,16 @@ TWipeEngine::WalkEnd TWipeEngine::WipeIn(platform::Folder& folder, const std::st
     if (entry.isFolder() || !platform::matchesMask(entry.name, mask)) continue;
     if (WipeEntry(folder, base + entry.name, entry.name, entry, std::string())) leftSome = true;
     ProcessMessages();
-    if (Aborted) break;
+    if (stopRequested()) break;
   }
   // The files still waiting for their flush are deleted while their folder is open.
   if (FinishFlushes()) leftSome = true;
-  if (Aborted) return WalkEnd::LeftSome;
+  if (stopRequested()) return WalkEnd::LeftSome;
   // Then the subfolders, depth first, each removed once it is empty.
   if (recurse) {
     for (const platform::DirEntry& entry : *entries) {
       ProcessMessages();
-      if (Aborted) return WalkEnd::LeftSome;
+      if (stopRequested()) return WalkEnd::LeftSome;
       if (!entry.isFolder()) continue;
       if (WipeSubfolder(folder, base + entry.name, entry.name, entry.id, mask, recurse)) {
         leftSome = true;
@@ -127,7 +128,7 @@ bool TWipeEngine::WipeSubfolder(platform::Folder& parent, const std::string& pat
   if (OnSystemFileSystem(*sub, path)) return true;
   const WalkEnd walk = WipeIn(*sub, path + platform::kSeparator, mask, recurse);
   sub.reset();
-  if (Aborted) return true;
+  if (stopRequested()) return true;
   return !RemoveWalkedFolder(parent, path, name, listed, walk);
 }
 
@@ -151,7 +152,7 @@ bool TWipeEngine::RemoveWalkedFolder(platform::Folder& parent, const std::string
   // once the folder is removed the file system never writes those blocks again: with the
   // journal option on, the file system is forced to the device first, which writes the blocks
   // with the names gone.
-  if (journal_ && journalNames_ != JournalNames::None) {
+  if (journal_ && run().Settings.Journal != WipeRunSettings::JournalNames::None) {
     if (const platform::Status synced = parent.syncFileSystem(); !synced) {
       Notes.push_back({path, TWipeFailureReason::JournalNotCleared, synced.error(),
                        "its file system could not be forced to the device before it was removed: "

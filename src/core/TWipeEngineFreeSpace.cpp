@@ -15,7 +15,7 @@
 #include "core/TPass.h"
 #include "core/TPassBuffer.h"
 #include "core/TWipeEngine.h"
-#include "core/TWipeMethodsManager.h"
+#include "core/WipeRun.h"
 #include "core/WipeServices.h"
 #include "platform/Drives.h"
 #include "platform/Ext4Reserve.h"
@@ -158,7 +158,7 @@ std::vector<TLeftoverFile> FindFreeSpaceLeftovers(const std::string& root) {
 
 void TWipeEngine::DiscardFreeBlocks(const std::string& root, std::uint64_t total) {
   progress().ShowFile("Discarding free blocks...");
-  for (std::uint64_t start = 0; !Aborted; start += kDiscardStep) {
+  for (std::uint64_t start = 0; !stopRequested(); start += kDiscardStep) {
     // The last step reaches to the file system's end, whatever its figures left out.
     const bool last = total <= kDiscardStep || start >= total - kDiscardStep;
     const platform::Status done = platform::fs().discardFreeBlocks(
@@ -364,17 +364,17 @@ std::unique_ptr<platform::File> TWipeEngine::PlaceTemporaryFile(FreeSpaceJob& jo
 }
 
 std::optional<TWipeEngine::FirstPass> TWipeEngine::FirstPassToFillWith() {
-  TWipeMethod* method = WipeMethodsManager ? WipeMethodsManager->MethodForEngine(*this) : nullptr;
+  const std::optional<WipeRunMethod>& method = run().Method;
   if (!method || !method->ReadWhole || method->Passes.empty()) return std::nullopt;
-  const TPass& pass = *method->Passes.front();
+  const TPass& pass = method->Passes.front();
   // Only a pass that has bytes to write: any other fails as the first pass over the file.
-  const std::int64_t bufferSize = WipeMethodsManager->BufferSize;
+  const std::int64_t bufferSize = run().Settings.BufferSize;
   const bool known = pass.WipeWith == wwBytePattern || pass.WipeWith == wwRandomCharacter ||
                      pass.WipeWith == wwRandomBytes ||
                      (pass.WipeWith == wwTextPattern && !pass.TextPatternValue.empty());
   if (bufferSize < 1 || !known) return std::nullopt;
   const int total =
-      static_cast<int>(method->Passes.size()) + (WipeMethodsManager->WriteSignature ? 1 : 0);
+      static_cast<int>(method->Passes.size()) + (run().Settings.WriteSignature ? 1 : 0);
   return FirstPass{pass, total};
 }
 
@@ -384,7 +384,7 @@ TWipeEngine::FillEnd TWipeEngine::Fill(FreeSpaceJob& job, platform::File& file,
   // While much space is left the file grows by BufferSize rounded down to whole clusters; the
   // last stretch goes one cluster at a time, asking for the free space before each write, so
   // the file ends where the space ends.
-  const std::int64_t bufferSize = WipeMethodsManager ? WipeMethodsManager->BufferSize : 0;
+  const std::int64_t bufferSize = run().Settings.BufferSize;
   const std::uint64_t wanted =
       std::clamp<std::int64_t>(bufferSize, 0, static_cast<std::int64_t>(TPassBuffer::kMaxHeld));
   const std::uint64_t large = std::max(wanted / job.cluster * job.cluster, job.cluster);
@@ -392,11 +392,11 @@ TWipeEngine::FillEnd TWipeEngine::Fill(FreeSpaceJob& job, platform::File& file,
   FillBytes bytes(first ? std::optional<TPass>(first->pass) : std::nullopt, bufferSize, large);
   const std::uint64_t written = FillUp(job, file, bytes, initial, large, space.total);
   // What is still free while the file holds all it could take.
-  job.left = job.filled && !Aborted ? job.Ask() : std::nullopt;
+  job.left = job.filled && !stopRequested() ? job.Ask() : std::nullopt;
   if (reserve) reserve->Restore();
   // The program's random numbers go on from where the whole pass would have left them.
   if (bytes.IsFirstPass()) bytes.Buffer().Finish();
-  if (!job.filled || Aborted || job.moved) {
+  if (!job.filled || stopRequested() || job.moved) {
     if (!job.moved) GiveBack(file);  // deleted without being wiped
     return FillEnd::Zeros;
   }
@@ -418,7 +418,7 @@ TWipeEngine::FillEnd TWipeEngine::Fill(FreeSpaceJob& job, platform::File& file,
     FailPass(job.temporary, *written1.Failure());
     return FillEnd::FirstPassFailed;
   }
-  if (first->pass.CheckWipe && !Aborted) {
+  if (first->pass.CheckWipe && !stopRequested()) {
     written1.Verify(bytes.Buffer(), 0, written, 1, first->total);
     if (written1.UnverifiedAt()) {
       Fail(job.temporary, TWipeFailureReason::VerificationFailed, written1.VerifyError(),
@@ -436,7 +436,7 @@ std::uint64_t TWipeEngine::FillUp(FreeSpaceJob& job, platform::File& file, FillB
   std::uint64_t sinceWriteback = 0;
   for (;;) {
     ProcessMessages();
-    if (Aborted) break;
+    if (stopRequested()) break;
     // Asked right before each write: the figures must still be those of the bound file system.
     const auto now = job.Ask();
     if (!now) {
@@ -500,12 +500,12 @@ platform::Status TWipeEngine::WriteFill(platform::File& file, FillBytes& bytes,
 }
 
 void TWipeEngine::WipeAndReport(FreeSpaceJob& job, FillEnd fill) {
-  if (fill != FillEnd::FirstPassFailed && !Aborted && job.copyOnWrite) {
+  if (fill != FillEnd::FirstPassFailed && !stopRequested() && job.copyOnWrite) {
     Notes.push_back({job.root,
                      TWipeFailureReason::FilledOnce,
                      {},
                      job.fileSystem + " writes every pass over a file to new blocks"});
-  } else if (fill != FillEnd::FirstPassFailed && !Aborted) {
+  } else if (fill != FillEnd::FirstPassFailed && !stopRequested()) {
     // The fill itself wrote the free space: where the passes over its file land is no matter.
     const bool checked = std::exchange(checkReach_, false);
     firstPassWritten_ = fill == FillEnd::FirstPass;
@@ -527,14 +527,14 @@ void TWipeEngine::WipeAndReport(FreeSpaceJob& job, FillEnd fill) {
       failure.Reason = TWipeFailureReason::FreeSpaceNotWiped;
     }
   }
-  if (Aborted) {
+  if (stopRequested()) {
     stoppedInDrive_ = job.root;
     return;
   }
   if (job.left) ReportUnreached(job, *job.left);
   // The blocks the wiped file held are free again: an SSD may now be told so, on the file
   // system that was wiped.
-  const bool discard = WipeMethodsManager && WipeMethodsManager->DiscardFreeBlocks;
+  const bool discard = run().Settings.DiscardFreeBlocks;
   if (discard && !job.files->info(job.temporary) && job.Ask() && !job.moved) {
     DiscardFreeBlocks(job.root, job.bound.total);
   }

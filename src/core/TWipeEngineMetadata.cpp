@@ -63,11 +63,11 @@ TWipeEngine::MetadataMove TWipeEngine::MoveMetadata(const std::string& root,
   };
   request.stop = [this] {
     ProcessMessages();
-    return Aborted;
+    return stopRequested();
   };
   const platform::Status moved = platform::relocateMetadata(request);
   // A stop is the run's own: the caller ends the drive's wipe as after any stop.
-  if (!moved && !(Aborted && moved.error() == std::errc::operation_canceled)) {
+  if (!moved && !(stopRequested() && moved.error() == std::errc::operation_canceled)) {
     move.error = moved.error();
   }
   return move;

@@ -11,7 +11,7 @@
 #include "core/TFileOverwriter.h"
 #include "core/TPass.h"
 #include "core/TWipeEngine.h"
-#include "core/TWipeMethodsManager.h"
+#include "core/WipeRun.h"
 #include "core/WipeServices.h"
 #include "platform/FileSystem.h"
 #include "platform/Folder.h"
@@ -38,7 +38,8 @@ void ShowStarting(IWipeProgress& window, const std::string& shown, int passes, s
 }  // namespace
 
 TRunTurns TWipeEngine::Turns() {
-  return TRunTurns{[this] { ProcessMessages(); }, [this] { return Aborted; }, &progress()};
+  return TRunTurns{[this] { ProcessMessages(); }, [this] { return stopRequested(); }, &progress(),
+                   run().Settings.BufferSize, run().Settings.WipeSlackSpace};
 }
 
 int TWipeEngine::OverwriteFile(const TWipeItem& item) {
@@ -83,16 +84,16 @@ std::unique_ptr<platform::File> TWipeEngine::OpenToOverwrite(platform::Folder& f
 
 void TWipeEngine::RunPasses(TFileOverwriter& overwriter, const std::vector<TPass>& passes,
                             int first, int total, bool overlap) {
-  const bool signature = WipeMethodsManager->WriteSignature;
+  const bool signature = run().Settings.WriteSignature;
   for (std::size_t i = 0; i < passes.size(); ++i) {
     const int number = first + static_cast<int>(i);
     overwriter.RunPass(number, total, passes[i], std::string(), overlap && number == total);
     ProcessMessages();
-    if (Aborted) return;
+    if (stopRequested()) return;
   }
   if (signature) {
     // A default pass: bytes of value 0.
-    overwriter.RunPass(total, total, TPass(), WipeMethodsManager->Signature, overlap);
+    overwriter.RunPass(total, total, TPass(), run().Settings.Signature, overlap);
   }
 }
 
@@ -111,7 +112,8 @@ TWipeEngine::Overwrite TWipeEngine::OverwriteEntry(platform::Folder& folder,
   // The free space's file had its first pass written by the fill.
   const int skipped = std::exchange(firstPassWritten_, false) ? 1 : 0;
   try {
-    TWipeMethod* method = WipeMethodsManager ? WipeMethodsManager->MethodForEngine(*this) : nullptr;
+    // The run's copy of the method: it may be edited while the windows handle events.
+    const std::optional<WipeRunMethod>& method = run().Method;
     if (!method) {
       Fail(path, TWipeFailureReason::NoMethod);
       return Overwrite::Failed;
@@ -120,9 +122,8 @@ TWipeEngine::Overwrite TWipeEngine::OverwriteEntry(platform::Folder& folder,
       Fail(path, TWipeFailureReason::MethodNotReadWhole, {}, method->ReadProblem);
       return Overwrite::Failed;
     }
-    // A copy: the method may be edited while the windows handle events during the run.
-    std::vector<TPass> passes;
-    for (const auto& pass : method->Passes) passes.push_back(*pass);
+    // This file's passes: the first is left out where the fill wrote it.
+    std::vector<TPass> passes = method->Passes;
     bool gone = false;
     std::uint64_t size = 0;
     std::unique_ptr<platform::File> file = OpenToOverwrite(folder, path, name, listed, size, gone);
@@ -137,7 +138,7 @@ TWipeEngine::Overwrite TWipeEngine::OverwriteEntry(platform::Folder& folder,
     if (checkReach_) before = file->layout();
     reachFileSystem_ = before ? before->fileSystem : std::string();
 
-    const bool signature = WipeMethodsManager->WriteSignature;
+    const bool signature = run().Settings.WriteSignature;
     const int total = static_cast<int>(passes.size()) + (signature ? 1 : 0);
     ShowStarting(progress(), caption.empty() ? path : caption, total - skipped, size);
     if (skipped > 0 && !passes.empty()) passes.erase(passes.begin());
@@ -158,7 +159,7 @@ TWipeEngine::Overwrite TWipeEngine::OverwriteEntry(platform::Folder& folder,
       Fail(path, TWipeFailureReason::VerificationFailed, overwriter->VerifyError(),
            "at byte " + std::to_string(*overwriter->UnverifiedAt()));
     }
-    if (overwriter->FlushRunning() && !overwriter->Failure() && !Aborted) {
+    if (overwriter->FlushRunning() && !overwriter->Failure() && !stopRequested()) {
       HoldWhileFlushing(TFlushingFile{jobFolder_.get() == &folder ? std::move(jobFolder_) : nullptr,
                                       &folder, path, name, listed, std::move(file),
                                       std::move(overwriter), wipedSize_, std::move(before)});
@@ -167,11 +168,11 @@ TWipeEngine::Overwrite TWipeEngine::OverwriteEntry(platform::Folder& folder,
     overwriter->FinishFlush();
     // The file keeps its name and place, so that the wipe can be run again. (A stopped run
     // keeps it too, and names it as the file it stopped in.)
-    if (overwriter->Failure() && !Aborted) {
+    if (overwriter->Failure() && !stopRequested()) {
       FailPass(path, *overwriter->Failure());
       return Overwrite::Failed;
     }
-    if (before && total > 0 && !Aborted) reach_ = JudgeOverwrite(before, file->layout());
+    if (before && total > 0 && !stopRequested()) reach_ = JudgeOverwrite(before, file->layout());
     return total == 0 ? Overwrite::WithoutPasses : Overwrite::Done;
   } catch (const std::exception& error) {
     // The file stays; the walk goes on with the next one.

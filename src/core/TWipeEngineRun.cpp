@@ -14,7 +14,7 @@
 #include "core/TPass.h"
 #include "core/TPassBuffer.h"
 #include "core/TWipeEngine.h"
-#include "core/TWipeMethodsManager.h"
+#include "core/WipeRun.h"
 #include "core/WipeServices.h"
 #include "platform/Drives.h"
 #include "platform/FileSystem.h"
@@ -175,12 +175,34 @@ IWipeProgress& TWipeEngine::progress() {
 }
 
 void TWipeEngine::ProcessMessages() {
-  WipeServices().ProcessMessages();
+  run().Services.ProcessMessages();
 }
 
-void TWipeEngine::Execute() {
+WipeRun& TWipeEngine::run() {
+  if (run_) return *run_;
+  if (!ownRun_) ownRun_ = std::make_unique<WipeRun>(SilentWipeServices());
+  return *ownRun_;
+}
+
+bool TWipeEngine::stopRequested() const {
+  return run_ && run_->Stop.Requested();
+}
+
+void TWipeEngine::Stop() {
+  if (run_) run_->Stop.Request();
+}
+
+TWipeEngine::RunScope::RunScope(TWipeEngine& engine, WipeRun& run)
+    : engine_(engine), previous_(std::exchange(engine.run_, &run)) {}
+
+TWipeEngine::RunScope::~RunScope() {
+  engine_.run_ = previous_;
+}
+
+void TWipeEngine::Execute(WipeRun& run) {
   if (running_) return;
   running_ = true;
+  const RunScope scope(*this, run);
   Aborted = false;
   Failures.clear();
   Notes.clear();
@@ -190,7 +212,7 @@ void TWipeEngine::Execute() {
   stoppedInDrive_.clear();
   std::unique_ptr<IWipeProgress> window;
   try {
-    window = WipeServices().OpenProgress(*this);
+    window = run.Services.OpenProgress(*this);
   } catch (...) {
     const std::string what = WhatEscaped();
     for (const auto& item : Items) Fail(item->Path, TWipeFailureReason::Interrupted, {}, what);
@@ -201,22 +223,15 @@ void TWipeEngine::Execute() {
   // Every run notes where it deletes: a file system that journals file contents has its
   // journal cleared whatever the option says.
   journal_.emplace();
-  if (!WipeMethodsManager) {
-    journalNames_ = JournalNames::None;
-  } else if (WipeMethodsManager->JournalNamesChosen()) {
-    journalNames_ = WipeMethodsManager->EraseJournalNames ? JournalNames::All : JournalNames::None;
-  } else {
-    journalNames_ = JournalNames::WhereQuick;
-  }
-  journal_->Wanted = [this](const std::string& folder) {
-    if (platform::journals().inspect(folder).dataJournal) return true;
-    switch (journalNames_) {
-      case JournalNames::All:
+  journal_->Wanted = [&run](const std::string& folder) {
+    if (run.Journals.inspect(folder).dataJournal) return true;
+    switch (run.Settings.Journal) {
+      case WipeRunSettings::JournalNames::All:
         return true;
-      case JournalNames::None:
+      case WipeRunSettings::JournalNames::None:
         return false;
-      case JournalNames::WhereQuick:
-        return platform::journals().canEmpty(folder);
+      case WipeRunSettings::JournalNames::WhereQuick:
+        return run.Journals.canEmpty(folder);
     }
     return false;
   };
@@ -227,7 +242,7 @@ void TWipeEngine::Execute() {
     std::string running = Items[i]->Path;
     try {
       ProcessMessages();
-      if (Aborted || i >= Items.size()) break;
+      if (stopRequested() || i >= Items.size()) break;
       itemsReached_ = i + 1;
       const TWipeItem item = *Items[i];
       running = item.Path;
@@ -254,6 +269,7 @@ void TWipeEngine::Execute() {
     }
     journal_.reset();
   }
+  Aborted = run.Stop.Requested();
   Progress = nullptr;
   window.reset();
   running_ = false;
@@ -276,10 +292,11 @@ void TWipeEngine::ClearJournals() {
     window.SetFilePosition(done);
     window.SetPassPosition(done);
   };
-  // Asked between commits; a stop before this point (Aborted already set) clears nothing.
+  // Asked between commits; a stop before this point (the stop token already set) clears
+  // nothing.
   const auto stop = [this] {
     ProcessMessages();
-    return Aborted;
+    return stopRequested();
   };
   for (const JournalCleanup::Result& result : journal_->Finish(progressed, stop)) {
     const platform::JournalOutcome& outcome = result.Outcome;
@@ -289,7 +306,7 @@ void TWipeEngine::ClearJournals() {
     }
     std::string detail = JournalResultText(outcome.result);
     if (!outcome.detail.empty()) detail += ": " + outcome.detail;
-    if (platform::journals().inspect(result.Folder).dataJournal) {
+    if (run().Journals.inspect(result.Folder).dataJournal) {
       // Not a matter of names alone: the content of what was wiped there is still readable.
       Fail(result.Folder, TWipeFailureReason::JournalContentRemains, outcome.error,
            std::move(detail));
@@ -359,7 +376,7 @@ bool TWipeEngine::WipeEntry(platform::Folder& folder, const std::string& path,
                             const std::string& caption) {
   // Kernel settings and firmware variables look like files there: nothing is written or removed.
   if (OnSystemFileSystem(folder, path)) return true;
-  if (WarnOnExecutable && LooksExecutable(path) && !WipeServices().ConfirmWipeExecutable(path)) {
+  if (WarnOnExecutable && LooksExecutable(path) && !run().Services.ConfirmWipeExecutable(path)) {
     Fail(path, TWipeFailureReason::KeptByUser);
     return true;
   }
@@ -401,7 +418,7 @@ bool TWipeEngine::WipeEntry(platform::Folder& folder, const std::string& path,
     return running_ ? false : FinishFlushes();
   }
   if (overwritten == Overwrite::Gone) return false;
-  if (Aborted) {
+  if (stopRequested()) {
     stoppedInFile_ = path;
     return true;
   }

@@ -38,6 +38,10 @@ std::unique_ptr<IWipeProgress> SilentWipeProgress() {
   return std::make_unique<SilentProgress>();
 }
 
+IWipeServices& SilentWipeServices() {
+  return silent;
+}
+
 IWipeServices& WipeServices() {
   return installed ? *installed : silent;
 }

@@ -55,6 +55,9 @@ IWipeProgress& NoWipeProgress();
 // A progress window of its own that shows nothing, for services that show no progress.
 std::unique_ptr<IWipeProgress> SilentWipeProgress();
 
+// Services that show nothing, answer No and handle no events.
+IWipeServices& SilentWipeServices();
+
 // The services in use; never null.
 IWipeServices& WipeServices();
 // Installs services (null puts back the silent ones) and returns the ones they replace. The

@@ -28,8 +28,8 @@ bool isShippedName(std::string_view name) {
   return false;
 }
 
-bool taken(const std::string& path) {
-  if (WipeMethodsManager && WipeMethodsManager->MethodByFileName(path)) return true;
+bool taken(const TCustomWipeMethodsManager& catalogue, const std::string& path) {
+  if (catalogue.MethodByFileName(path)) return true;
   const auto info = platform::fs().info(path);
   return info || info.error() != std::errc::no_such_file_or_directory;
 }
@@ -43,7 +43,7 @@ bool IsShippedMethod(const TWipeMethod& method) {
          isShippedName(platform::fileNameOf(method.FileName));
 }
 
-std::string CopyFileName(const TWipeMethod& method) {
+std::string CopyFileName(const TWipeMethod& method, const TCustomWipeMethodsManager& catalogue) {
   std::string stem = platform::fileNameOf(method.FileName);
   if (const std::size_t dot = stem.rfind('.'); dot != std::string::npos && dot > 0)
     stem.resize(dot);
@@ -52,7 +52,7 @@ std::string CopyFileName(const TWipeMethod& method) {
   std::string name;
   for (int number = 1; number < 10000; ++number) {
     name = stem + "-copy" + (number == 1 ? std::string() : "-" + std::to_string(number)) + ".mtd";
-    if (!taken(folder + name)) break;
+    if (!taken(catalogue, folder + name)) break;
   }
   return name;
 }

@@ -72,13 +72,15 @@ QString WipeKindCaption(const std::string& engineName) {
 }
 
 TMethodList::TMethodList(QTreeWidget& list, QPlainTextEdit& description, QAbstractButton& edit,
-                         QAbstractButton& remove, TfEditMethod& editor, QObject* parent)
+                         QAbstractButton& remove, TfEditMethod& editor,
+                         TWipeMethodsManager& catalogue, QObject* parent)
     : QObject(parent),
       list_(list),
       description_(description),
       edit_(edit),
       remove_(remove),
-      editor_(editor) {
+      editor_(editor),
+      catalogue_(catalogue) {
   connect(&list_, &QTreeWidget::itemSelectionChanged, this, &TMethodList::SelectionChanged);
   connect(&list_, &QTreeWidget::itemDoubleClicked, this, &TMethodList::EditMethod);
 }
@@ -87,11 +89,9 @@ void TMethodList::Fill(const TWipeMethod* selected) {
   {
     const QSignalBlocker quiet(list_);
     list_.clear();
-    if (WipeMethodsManager) {
-      for (const auto& method : WipeMethodsManager->Methods) {
-        QTreeWidgetItem* row = AddMethodRow(*method);
-        if (method.get() == selected) list_.setCurrentItem(row);
-      }
+    for (const auto& method : catalogue_.Methods) {
+      QTreeWidgetItem* row = AddMethodRow(*method);
+      if (method.get() == selected) list_.setCurrentItem(row);
     }
     if (list_.selectedItems().isEmpty() && list_.topLevelItemCount() > 0) {
       list_.setCurrentItem(list_.topLevelItem(0));
@@ -162,8 +162,7 @@ bool TMethodList::refusedWhileRunning(const TWipeMethod& method, const QString& 
   QStringList kinds;
   for (TWipeEngine* engine : engines_) {
     if (!engine->Running()) continue;
-    if (engine->Method == &method ||
-        (WipeMethodsManager && WipeMethodsManager->MethodForEngine(*engine) == &method)) {
+    if (engine->Method == &method || catalogue_.MethodForEngine(*engine) == &method) {
       kinds << WipeKindCaption(engine->Name);
     }
   }
@@ -215,11 +214,10 @@ bool TMethodList::storeEdit(TWipeMethod& method) {
 }
 
 void TMethodList::NewMethod() {
-  if (!WipeMethodsManager) return;
   const std::string fileName = askNewFileName();
   if (fileName.empty()) return;
   // A file that a loaded method already has: the new method takes that method's place.
-  if (const TWipeMethod* existing = WipeMethodsManager->MethodByFileName(fileName)) {
+  if (const TWipeMethod* existing = catalogue_.MethodByFileName(fileName)) {
     if (IsShippedMethod(*existing)) {
       Prompts().SystemMessage(
           TSystemIcon::Information,
@@ -250,7 +248,7 @@ void TMethodList::addEdited(std::unique_ptr<TWipeMethod> method, const std::stri
   editor_.SetMethod(*method);
   if (editor_.exec() != QDialog::Accepted) return;
 
-  if (TWipeMethod* existing = WipeMethodsManager->MethodByFileName(fileName)) {
+  if (TWipeMethod* existing = catalogue_.MethodByFileName(fileName)) {
     if (refusedWhileRunning(*existing, QStringLiteral("replaced")) || !storeEdit(*existing)) {
       return;
     }
@@ -270,17 +268,16 @@ void TMethodList::addEdited(std::unique_ptr<TWipeMethod> method, const std::stri
     return;
   }
   // The new method is the one selected, ready for Edit or to be chosen.
-  QTreeWidgetItem* row = AddMethodRow(*WipeMethodsManager->AddMethod(std::move(method)));
+  QTreeWidgetItem* row = AddMethodRow(*catalogue_.AddMethod(std::move(method)));
   list_.setCurrentItem(row);
   list_.scrollToItem(row);
 }
 
 void TMethodList::copyMethod(const TWipeMethod& shipped) {
-  if (!WipeMethodsManager) return;
   auto copy = std::make_unique<TWipeMethod>();
   copy->Assign(shipped);
   copy->Name = shipped.Name + " (copy)";
-  const std::string fileName = GetMethodsFolder() + CopyFileName(shipped);
+  const std::string fileName = GetMethodsFolder() + CopyFileName(shipped, catalogue_);
   addEdited(std::move(copy), fileName, QStringLiteral("Copy of Method"));
 }
 
@@ -309,10 +306,10 @@ void TMethodList::EditMethod() {
 
 void TMethodList::DeleteMethod() {
   TWipeMethod* method = SelectedMethod();
-  if (!method || !WipeMethodsManager || refusedWhileRunning(*method, QStringLiteral("deleted"))) {
+  if (!method || refusedWhileRunning(*method, QStringLiteral("deleted"))) {
     return;
   }
-  TWipeMethodsManager& catalogue = *WipeMethodsManager;
+  TWipeMethodsManager& catalogue = catalogue_;
   // The kinds of wipe that the settings file sets to this method.
   std::vector<const TWipeEngine*> users;
   QStringList kinds;
@@ -377,7 +374,7 @@ void TMethodList::DeleteMethod() {
 
 bool TMethodList::RecordForEngine(TWipeEngine& engine) {
   TWipeMethod* method = SelectedMethod();
-  if (!method || !WipeMethodsManager) return false;
+  if (!method) return false;
   if (!method->ReadWhole) {
     Prompts().SystemMessage(
         TSystemIcon::Information,
@@ -388,7 +385,7 @@ bool TMethodList::RecordForEngine(TWipeEngine& engine) {
   }
   TWipeMethod* before = engine.Method;
   try {
-    WipeMethodsManager->SetEngineMethod(engine, method);
+    catalogue_.SetEngineMethod(engine, method);
   } catch (const std::exception& error) {
     engine.Method = before;
     showError(error);

@@ -18,6 +18,7 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class TfEditMethod;
 class TWipeEngine;
+class TWipeMethodsManager;
 class TWipeMethod;
 
 // What the user calls the kind of wipe an engine does ("Wipe Files" for "WipeFiles", ...); the
@@ -31,7 +32,8 @@ class TMethodList : public QObject {
   // The list, the description and the buttons that need a selected row belong to the form that
   // shows them.
   TMethodList(QTreeWidget& list, QPlainTextEdit& description, QAbstractButton& edit,
-              QAbstractButton& remove, TfEditMethod& editor, QObject* parent = nullptr);
+              QAbstractButton& remove, TfEditMethod& editor, TWipeMethodsManager& catalogue,
+              QObject* parent = nullptr);
 
   // The engines whose runs and settings the list's changes must respect.
   void SetEngines(std::vector<TWipeEngine*> engines) { engines_ = std::move(engines); }
@@ -77,5 +79,6 @@ class TMethodList : public QObject {
   QAbstractButton& edit_;
   QAbstractButton& remove_;
   TfEditMethod& editor_;
+  TWipeMethodsManager& catalogue_;
   std::vector<TWipeEngine*> engines_;
 };

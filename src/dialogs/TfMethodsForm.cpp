@@ -7,14 +7,14 @@
 #include "dialogs/TMethodList.h"
 #include "ui_TfMethodsForm.h"
 
-TfMethodsForm::TfMethodsForm(TfEditMethod& editor, QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::TfMethodsForm>()) {
+TfMethodsForm::TfMethodsForm(TfEditMethod& editor, TWipeMethodsManager& catalogue, QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::TfMethodsForm>()), catalogue_(catalogue) {
   ui->setupUi(this);
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
   ui->lvMethods->header()->setStretchLastSection(true);
   methods_ = new TMethodList(*ui->lvMethods, *ui->txtDescription, *ui->btnEditMethod,
-                             *ui->btnDeleteMethod, editor, this);
+                             *ui->btnDeleteMethod, editor, catalogue_, this);
   connect(ui->btnNewMethod, &QPushButton::clicked, methods_, &TMethodList::NewMethod);
   connect(ui->btnEditMethod, &QPushButton::clicked, methods_, &TMethodList::EditMethod);
   connect(ui->btnDeleteMethod, &QPushButton::clicked, methods_, &TMethodList::DeleteMethod);
@@ -31,8 +31,7 @@ void TfMethodsForm::showEvent(QShowEvent* event) {
 void TfMethodsForm::FormActivate() {
   methods_->SetEngines(Engines.empty() && Engine ? std::vector<TWipeEngine*>{Engine} : Engines);
   // The engine's method as its next run would take it.
-  const TWipeMethod* current =
-      Engine && WipeMethodsManager ? WipeMethodsManager->MethodForEngine(*Engine) : nullptr;
+  const TWipeMethod* current = Engine ? catalogue_.MethodForEngine(*Engine) : nullptr;
   methods_->Fill(current);
   ui->lvMethods->setFocus();
 }

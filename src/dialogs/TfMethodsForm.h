@@ -11,6 +11,7 @@
 class TfEditMethod;
 class TMethodList;
 class TWipeEngine;
+class TWipeMethodsManager;
 namespace Ui {
 class TfMethodsForm;
 }
@@ -19,7 +20,7 @@ class TfMethodsForm : public QDialog {
   Q_OBJECT
 
  public:
-  TfMethodsForm(TfEditMethod& editor, QWidget* parent = nullptr);
+  TfMethodsForm(TfEditMethod& editor, TWipeMethodsManager& catalogue, QWidget* parent = nullptr);
   ~TfMethodsForm() override;
 
   // The engine whose method is chosen; not owned.
@@ -41,5 +42,6 @@ class TfMethodsForm : public QDialog {
   void FormActivate();
 
   std::unique_ptr<Ui::TfMethodsForm> ui;
+  TWipeMethodsManager& catalogue_;
   TMethodList* methods_;
 };

@@ -12,10 +12,6 @@ QtWipeServices::QtWipeServices()
 QtWipeServices::QtWipeServices(TProgressFactory progressFactory)
     : progressFactory_(std::move(progressFactory)) {}
 
-void QtWipeServices::SetProgressFactory(TProgressFactory progressFactory) {
-  progressFactory_ = std::move(progressFactory);
-}
-
 std::unique_ptr<IWipeProgress> QtWipeServices::OpenProgress(TWipeEngine& engine) {
   // Without a window the engine reports to NoWipeProgress().
   return progressFactory_ ? progressFactory_(engine) : nullptr;

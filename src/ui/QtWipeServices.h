@@ -15,9 +15,8 @@ class QtWipeServices final : public IWipeServices {
   using TProgressFactory = std::function<std::unique_ptr<IWipeProgress>(TWipeEngine&)>;
 
   QtWipeServices();
+  // The factory is fixed for the services' lifetime.
   explicit QtWipeServices(TProgressFactory progressFactory);
-
-  void SetProgressFactory(TProgressFactory progressFactory);
 
   std::unique_ptr<IWipeProgress> OpenProgress(TWipeEngine& engine) override;
   bool ConfirmWipeExecutable(const std::string& path) override;

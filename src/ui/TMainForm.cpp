@@ -20,9 +20,12 @@
 #include "core/SettingsFolder.h"
 #include "core/StoredFileProblem.h"
 #include "core/TWipeMethodsManager.h"
+#include "core/WipeRun.h"
+#include "core/WipeServices.h"
 #include "dialogs/PromptService.h"
 #include "dialogs/TfEditMethod.h"
 #include "dialogs/TfMethodsForm.h"
+#include "platform/Drives.h"
 #include "platform/FileSystem.h"
 #include "platform/PathText.h"
 #include "platform/Registry.h"
@@ -50,23 +53,34 @@ const char* const kUpdaterName = "HalvorineUpdater";
 
 }  // namespace
 
-TMainForm::TMainForm(QWidget* parent)
+TMainForm::TMainForm(TWipeMethodsManager& catalogue, QWidget* parent)
     : QWidget(parent),
+      catalogue_(catalogue),
       ui(std::make_unique<Ui::TMainForm>()),
-      runner_([](TWipeEngine& engine) { engine.Execute(); }) {
+      // Each run goes by the settings and the method as they are when it starts.
+      runner_([this](TWipeEngine& engine) {
+        WipeRun run = WipeRun::For(engine, catalogue_, WipeServices());
+        engine.Execute(run);
+      }) {
   InitProgramResources();
   ui->setupUi(this);
   // The method dialogs, made once and reused; the Options page and the methods dialog share the
   // editor.
   methodEditor_ = new TfEditMethod(this);
-  methodsForm_ = new TfMethodsForm(*methodEditor_, this);
+  methodsForm_ = new TfMethodsForm(*methodEditor_, catalogue_, this);
+  // The trace-cleaning engine first: the Clean traces page shows its items.
+  cleanerEngine_ = std::make_unique<TEraserEngine>();
+  cleanerEngine_->LoadFromFile(GetSettingsFolder() + "prefs.dat");
+  cleanerEngine_->Shredder->TakeMethods(catalogue_);
+  // Its walks let the windows handle events between entries, so that Stop is seen.
+  cleanerEngine_->Services = &WipeServices();
   // The pages in the order of their tabs; the About page is reached through the About button
   // only.
   deletePage_ = addPage(new TDeletePage(*this));
   freeSpacePage_ = addPage(new TFreeSpacePage(*this));
   specialFoldersPage_ = addPage(new TSpecialFoldersPage(*this));
-  recentFilesPage_ = addPage(new TRecentFilesPage);
-  cleanTracesPage_ = addPage(new TCleanTracesPage(*this));
+  recentFilesPage_ = addPage(new TRecentFilesPage(*this));
+  cleanTracesPage_ = addPage(new TCleanTracesPage(*this, *cleanerEngine_));
   optionsPage_ = addPage(new TOptionsPage(*this));
   aboutPage_ = addPage(new TAboutPage);
   ui->MainPage->setTabVisible(ui->MainPage->indexOf(aboutPage_), false);
@@ -85,8 +99,6 @@ TMainForm::TMainForm(QWidget* parent)
   specialFoldersPage_->FillSpecialFolders();
   specialFoldersPage_->FillRecycleBinFolders();
 
-  cleanerEngine_ = std::make_unique<TEraserEngine>();
-  cleanerEngine_->LoadFromFile(GetSettingsFolder() + "prefs.dat");
   // The window is what starts with the session, so the window alone makes the entry follow
   // the option; reading the file elsewhere changes nothing.
   cleanerEngine_->ApplyLoadAtStartup();
@@ -95,7 +107,6 @@ TMainForm::TMainForm(QWidget* parent)
   freeSpaceEngine_ = cleanerEngine_->Shredder->WipeFreeSpace.get();
   methodsForm_->Engine = &WipeFolders();
   methodsForm_->Engines = {&WipeFiles(), &WipeFolders(), &FreeSpaceEngine()};
-  cleanTracesPage_->Attach(*cleanerEngine_);
   // Jobs that prefs.dat put into the engines are shown, so nothing is wiped that the user
   // cannot see.
   deletePage_->RefreshDeleteLists();
@@ -105,6 +116,14 @@ TMainForm::TMainForm(QWidget* parent)
 }
 
 TMainForm::~TMainForm() = default;
+
+IPromptService& TMainForm::PromptService() const {
+  return Prompts();
+}
+
+platform::DriveTable& TMainForm::Drives() const {
+  return platform::drives();
+}
 
 template <typename Page>
 Page* TMainForm::addPage(Page* page) {
@@ -288,7 +307,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
   // A run is on lower down the call stack; it cannot end before this handler returns. Stop it,
   // and close once it has returned (CloseAfterRun).
   for (TWipeEngine* engine : {&WipeFiles(), &WipeFolders(), &FreeSpaceEngine()}) {
-    if (engine->Running()) engine->Aborted = true;
+    if (engine->Running()) engine->Stop();
   }
   cleanTracesPage_->Stop();
   closePending_ = true;
@@ -324,9 +343,9 @@ void TMainForm::showEvent(QShowEvent* event) {
 
 void TMainForm::reportStoredFileProblems() {
   std::vector<std::string> problems;
-  if (WipeMethodsManager && !WipeMethodsManager->SettingsProblem.empty()) {
+  if (!catalogue_.SettingsProblem.empty()) {
     problems.push_back(StoredFileProblem(TWipeMethodsManager::SettingsFileName(),
-                                         WipeMethodsManager->SettingsProblem,
+                                         catalogue_.SettingsProblem,
                                          "the default settings and methods are used, and the "
                                          "file is not written to"));
   }

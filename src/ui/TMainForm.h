@@ -16,6 +16,7 @@ namespace Ui {
 class TMainForm;
 }
 class TEraserEngine;
+class TWipeMethodsManager;
 class TfEditMethod;
 class TfMethodsForm;
 class TAboutPage;
@@ -36,7 +37,8 @@ class TMainForm : public QWidget, public TPageHost {
  public:
   // Start-up: the pages, the drive list, then the trace-cleaning engine loaded from
   // "prefs.dat" of the settings folder, then the Opera profile (read from the registry in use).
-  explicit TMainForm(QWidget* parent = nullptr);
+  // The catalogue (methods and settings) is the program's; it outlives the window.
+  explicit TMainForm(TWipeMethodsManager& catalogue, QWidget* parent = nullptr);
   ~TMainForm() override;
 
   // The trace-cleaning engine; it lives as long as the window.
@@ -50,6 +52,9 @@ class TMainForm : public QWidget, public TPageHost {
   const std::string& OperaProfileFolder() const { return operaProfileFolder_; }
 
   bool WarnOnExecutable() const override;
+  TWipeMethodsManager& Catalogue() const override { return catalogue_; }
+  IPromptService& PromptService() const override;
+  platform::DriveTable& Drives() const override;
   TfEditMethod& MethodEditor() const override { return *methodEditor_; }
   // The methods dialog, set to choose the method of the WipeFolders engine.
   TfMethodsForm& MethodsForm() const { return *methodsForm_; }
@@ -103,6 +108,7 @@ class TMainForm : public QWidget, public TPageHost {
   // them is written over.
   void reportStoredFileProblems();
 
+  TWipeMethodsManager& catalogue_;
   std::unique_ptr<Ui::TMainForm> ui;
   TfEditMethod* methodEditor_ = nullptr;
   TfMethodsForm* methodsForm_ = nullptr;

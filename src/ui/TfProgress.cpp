@@ -48,7 +48,7 @@ std::unique_ptr<TfProgress> TfProgress::Open(TWipeEngine& engine) {
 }
 
 void TfProgress::btnCancelClick() {
-  if (Engine) Engine->Aborted = true;
+  if (Engine) Engine->Stop();
 }
 
 void TfProgress::reject() {

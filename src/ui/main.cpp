@@ -60,7 +60,8 @@ int main(int argc, char* argv[]) {
     // The same settings folder as the command line's: beside the program, or the user's own.
     // Read by the one window only.
     const TSettingsChoice settings = ChooseSettingsFolder();
-    StartWipeMethodsManager();
+    // The methods and settings of this window, from start to end.
+    const std::unique_ptr<TWipeMethodsManager> catalogue = StartWipeMethodsManager();
 
     // What the engines ask of the windows: the progress window of each run, the question about
     // executables, the clipboard and the timers. Installed before the main window creates the
@@ -70,7 +71,7 @@ int main(int argc, char* argv[]) {
     QtCleanerEnvironment cleanerEnvironment;
 
     {
-      TMainForm mainForm;
+      TMainForm mainForm(*catalogue);
       TfmItemProps itemProps(&mainForm);
       // The progress window is made for each run by the wipe services; the method dialogs by
       // the main window.
@@ -88,9 +89,13 @@ int main(int argc, char* argv[]) {
             QString::fromLocal8Bit(settings.Folder.c_str()), problems.join(QLatin1Char('\n')));
       }
       // Said once, at start: a value of the settings file that the wipes do not use.
-      if (WipeMethodsManager && !WipeMethodsManager->SettingsProblems.empty()) {
+      if (!catalogue->SettingsProblems.empty() || !catalogue->LoadProblem.empty()) {
         QStringList unusable;
-        for (const std::string& problem : WipeMethodsManager->SettingsProblems) {
+        if (!catalogue->LoadProblem.empty()) {
+          unusable << QStringLiteral("The methods and settings could not all be read: %1")
+                          .arg(QString::fromLocal8Bit(catalogue->LoadProblem.c_str()));
+        }
+        for (const std::string& problem : catalogue->SettingsProblems) {
           unusable << QString::fromLocal8Bit(problem.c_str());
         }
         Prompts().MessageDialog(TMessageKind::Warning, unusable.join(QLatin1Char('\n')));
@@ -106,15 +111,11 @@ int main(int argc, char* argv[]) {
     }
     // The settings this run changed, and only those, while a warning can still be shown; a
     // window opened and closed without a change writes nothing.
-    try {
-      if (WipeMethodsManager) WipeMethodsManager->SaveSettings();
-    } catch (const std::exception& error) {
+    if (const std::string problem = FinishWipeMethodsManager(*catalogue); !problem.empty()) {
       Prompts().MessageDialog(TMessageKind::Warning,
                               QStringLiteral("The changed settings could not be saved: %1")
-                                  .arg(QString::fromLocal8Bit(error.what())));
+                                  .arg(QString::fromLocal8Bit(problem.c_str())));
     }
   }
-
-  FinishWipeMethodsManager();
   return result;
 }

@@ -18,6 +18,7 @@
 #include "cleaner/CleanerEnvironment.h"
 #include "platform/UserServices.h"
 #include "support/FakeUserServices.h"
+#include "support/FaultyFileSystem.h"
 #include "ui/SizeFunctions.h"
 #include "ui/TfSchedule.h"
 #include "ui/pages/TCleanTracesPage.h"
@@ -205,6 +206,26 @@ class CleanTracesPageTest : public QObject {
       QCOMPARE(recent.first()->checkState(0), Qt::Unchecked);
       QVERIFY(again.find<QCheckBox>("chkOverwriteTraces")->isChecked());
     }
+  }
+
+  // A choice the settings file cannot keep holds for the session; the user is told once, with
+  // the system's reason, however many choices follow.
+  void aChoiceTheSettingsCannotKeepIsToldOnce() {
+    TracesFixture t;
+    QVERIFY(t.tree());
+    const std::string ini = t.f.folder / "program/Ferrovane.ini";
+    FaultyFileSystem disk;
+    disk.failAtomicWrite.insert(ini);
+    const platform::ScopedFileSystem installed(disk);
+    t.row("Netscape/Mozilla Cookies")->setCheckState(0, Qt::Checked);
+    t.f.find<QCheckBox>("chkOverwriteTraces")->setChecked(true);
+    t.row("Netscape/Mozilla Cookies")->setCheckState(0, Qt::Unchecked);
+    QCOMPARE(t.f.prompts.messages.size(), std::size_t{1});
+    QCOMPARE(t.f.prompts.messages[0].caption, QStringLiteral("Warning"));
+    QVERIFY2(t.f.prompts.messages[0].text.contains(QStringLiteral("could not keep it")),
+             qPrintable(t.f.prompts.messages[0].text));
+    QVERIFY(!pathExists(ini) || readFileBytes(ini).find("OverwriteFiles=1") == std::string::npos);
+    QVERIFY(t.f.find<QCheckBox>("chkOverwriteTraces")->isChecked());
   }
 
   // Without a user service manager the window's timer runs the schedule: a due tick cleans the

@@ -541,7 +541,7 @@ void DeletePageTest::startAsksFirstWhenTheSettingsSaySo() {
   QCOMPARE(f.prompts.messages.size(), std::size_t{1});
   QCOMPARE(f.prompts.messages[0].caption, QStringLiteral("Ferrovane"));
   QCOMPARE(f.prompts.messages[0].text, QStringLiteral("Wipe 2 files? This cannot be undone."));
-  QVERIFY(WipeMethodsManager->ConfirmEraseAllFiles);
+  QVERIFY(f.catalogue().ConfirmEraseAllFiles);
 
   // Yes: the run goes ahead; the box ticked stops the question from then on.
   f.prompts.confirmations = {true};
@@ -550,7 +550,7 @@ void DeletePageTest::startAsksFirstWhenTheSettingsSaySo() {
   QCOMPARE(f.prompts.messages[1].text,
            QStringLiteral("Wipe 1 file and 1 folder? This cannot be undone."));
   QCOMPARE(ran, std::vector<std::string>{"WipeFolders"});
-  QVERIFY(!WipeMethodsManager->ConfirmEraseAllFiles);
+  QVERIFY(!f.catalogue().ConfirmEraseAllFiles);
   click(f, "btnStartShredFiles");
   QCOMPARE(ran, (std::vector<std::string>{"WipeFolders", "WipeFiles"}));
   QVERIFY(f.prompts.unexpected.empty());

@@ -273,13 +273,13 @@ void FreeSpacePageTest::leftoverOfAnInterruptedRunIsOfferedForWipingOnce() {
 void FreeSpacePageTest::discardOptionShowsAndChangesTheStoredSetting() {
   MainFormFixture f;
   f.folder.write("program/Ferrovane.ini", "[Settings]\nDiscardFreeBlocks=0\n");
-  StartWipeMethodsManager();
+  f.loadCatalogue();
   auto* box = f.find<QCheckBox>("chkDiscardFreeBlocks");
   QVERIFY(box->isEnabled());
   QVERIFY(!box->isChecked());
   box->click();
-  QVERIFY(WipeMethodsManager->DiscardFreeBlocks);
-  FinishWipeMethodsManager();  // saves the settings, as the program does when it ends
+  QVERIFY(f.catalogue().DiscardFreeBlocks);
+  FinishWipeMethodsManager(f.catalogue());  // saves the settings, as the program does when it ends
   QVERIFY(readFileBytes(f.folder / "program/Ferrovane.ini").find("DiscardFreeBlocks=1\n") !=
           std::string::npos);
 }
@@ -308,7 +308,7 @@ void FreeSpacePageTest::startAsksNamingEachDriveWithTheSpaceItFills() {
            QString::fromLocal8Bit("Wipe the free space of 2 drives (" + one + " ") + freeOf(one) +
                QString::fromLocal8Bit(", " + two + " ") + freeOf(two) +
                QStringLiteral(")? Other programs cannot write to them until it ends."));
-  QVERIFY(WipeMethodsManager->ConfirmEraseAllFiles);
+  QVERIFY(f.catalogue().ConfirmEraseAllFiles);
 
   // Yes for one drive: it runs, and the box ticked ends the questions.
   f.find<QTreeWidget>("lvDriveList")->topLevelItem(1)->setCheckState(0, Qt::Unchecked);
@@ -319,7 +319,7 @@ void FreeSpacePageTest::startAsksNamingEachDriveWithTheSpaceItFills() {
            QString::fromLocal8Bit("Wipe the free space of 1 drive (" + one + " ") + freeOf(one) +
                QStringLiteral(")? Other programs cannot write to it until it ends."));
   QCOMPARE(runs, (std::vector<std::vector<std::string>>{{one + "/"}}));
-  QVERIFY(!WipeMethodsManager->ConfirmEraseAllFiles);
+  QVERIFY(!f.catalogue().ConfirmEraseAllFiles);
   QTest::mouseClick(f.find<QPushButton>("btnFreeExecute"), Qt::LeftButton);
   QCOMPARE(runs.size(), std::size_t{2});
   QVERIFY(f.prompts.unexpected.empty());

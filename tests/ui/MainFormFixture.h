@@ -13,6 +13,7 @@
 #include "cleaner/TEraserEngine.h"
 #include "core/TWipeEngine.h"
 #include "core/TWipeMethodsManager.h"
+#include "core/WipeRun.h"
 #include "core/WipeServices.h"
 #include "platform/Drives.h"
 #include "support/Confinement.h"
@@ -34,9 +35,9 @@ class MainFormFixture {
   ~MainFormFixture() {
     SetAdministratorLauncher(launcherBefore_);
     form_.reset();
-    if (catalogue_) {
+    if (withCatalogue_) {
       installedServices_.reset();
-      FinishWipeMethodsManager();
+      FinishWipeMethodsManager(*catalogue_);
     }
   }
 
@@ -48,10 +49,13 @@ class MainFormFixture {
                  "[Method]\nName=Zeros\nPasses=1\n[Pass1]\nWipeWith=0\nBytePatternValue=0\n");
     folder.write("program/Ferrovane.ini", std::string("[Settings]\nConfirmEraseAllFiles=") +
                                               (confirmStart ? "1" : "0") + "\n");
-    StartWipeMethodsManager();
-    catalogue_ = true;
+    catalogue_ = StartWipeMethodsManager();
+    withCatalogue_ = true;
     installedServices_.emplace(services);
   }
+  // The methods and settings of the test's program folder, as the program loads them at start,
+  // without wipe services. Call before the window is made.
+  void loadCatalogue() { catalogue_ = StartWipeMethodsManager(); }
   // prefs.dat of the program folder, with the Shredder section's job lists (the XML inside
   // <Shredder>).
   void writePrefs(const std::string& shredderJobs) {
@@ -62,9 +66,11 @@ class MainFormFixture {
   }
 
   TMainForm& form() {
-    if (!form_) form_ = std::make_unique<TMainForm>();
+    if (!form_) form_ = std::make_unique<TMainForm>(*catalogue_);
     return *form_;
   }
+  // The window's methods and settings (empty, with the default settings, until withCatalogue).
+  TWipeMethodsManager& catalogue() { return *catalogue_; }
   TWipeEngine& files() { return form().WipeFiles(); }
   TWipeEngine& folders() { return form().WipeFolders(); }
   TWipeEngine& freeSpace() { return form().FreeSpaceEngine(); }
@@ -104,19 +110,26 @@ class MainFormFixture {
 
   platform::ScopedDriveTable drives_;
   QString launcherBefore_;
-  bool catalogue_ = false;
+  std::unique_ptr<TWipeMethodsManager> catalogue_ = std::make_unique<TWipeMethodsManager>();
+  bool withCatalogue_ = false;
   std::optional<ScopedWipeServices> installedServices_;
   std::unique_ptr<TMainForm> form_;
 };
 
-// Stands in for a run the way the engine's run begins: the stop flag and the failures of the
-// last run are cleared; then the test's own steps follow.
+// Stands in for a run the way the engine's run begins and ends: the stop flag and the failures
+// of the last run are cleared; then the test's own steps follow, with a stop token of their
+// own that the window's Stop buttons set; the run counts as stopped when it was set.
 template <typename Steps>
 TMainForm::TEngineRunner fakeRun(Steps steps) {
   return [steps](TWipeEngine& engine) {
     engine.Aborted = false;
     engine.Failures.clear();
-    steps(engine);
+    WipeRun run(SilentWipeServices());
+    {
+      const TWipeEngine::RunScope scope(engine, run);
+      steps(engine);
+    }
+    if (run.Stop.Requested()) engine.Aborted = true;
   };
 }
 

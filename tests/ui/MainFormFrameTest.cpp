@@ -475,13 +475,13 @@ void MainFormFrameTest::journalOptionIsTheCataloguesSetting() {
   MainFormFixture f;
   f.withCatalogue();
   // Only the rewrite is open to tests: off unless chosen, and its cost is told.
-  QVERIFY(!WipeMethodsManager->EraseJournalNames);
-  WipeMethodsManager->EraseJournalNames = true;
+  QVERIFY(!f.catalogue().EraseJournalNames);
+  f.catalogue().EraseJournalNames = true;
   auto* option = f.find<QCheckBox>("chkEraseJournalNames");
   QVERIFY(option && option->isChecked());
   QVERIFY(f.find<QLabel>("lblJournalCost")->isVisibleTo(option->parentWidget()));
   option->click();
-  QVERIFY(!WipeMethodsManager->EraseJournalNames);
+  QVERIFY(!f.catalogue().EraseJournalNames);
 }
 
 void MainFormFrameTest::executableQuestionGoesThroughThePrompts() {
@@ -550,7 +550,7 @@ void MainFormFrameTest::unreadableSettingsAndPrefsAreNamedInOneWarning() {
   FaultyFileSystem disk;
   disk.failRead.insert(settings);
   const platform::ScopedFileSystem installed(disk);
-  StartWipeMethodsManager();
+  f.loadCatalogue();
   f.form().show();
   QTRY_COMPARE(f.prompts.messages.size(), std::size_t{1});
   const QString text = f.prompts.messages[0].text;
@@ -564,8 +564,8 @@ void MainFormFrameTest::unreadableSettingsAndPrefsAreNamedInOneWarning() {
   QTest::qWait(20);
   QCOMPARE(f.prompts.messages.size(), std::size_t{1});
   // A changed setting is not written over the file that could not be read.
-  WipeMethodsManager->DiscardFreeBlocks = !WipeMethodsManager->DiscardFreeBlocks;
-  QVERIFY(!FinishWipeMethodsManager().empty());
+  f.catalogue().DiscardFreeBlocks = !f.catalogue().DiscardFreeBlocks;
+  QVERIFY(!FinishWipeMethodsManager(f.catalogue()).empty());
   QCOMPARE(readFileBytes(settings), std::string("[Settings]\nBufferSize=1\n"));
   QCOMPARE(readFileBytes(prefs), std::string("<Configuration><Options"));
 }
@@ -578,14 +578,14 @@ void MainFormFrameTest::openingAndClosingTheWindowWritesNothing() {
                                            "[Method]\nName=VSITR\nPasses=1\n[Pass1]\nWipeWith=1\n");
   const std::string settings =
       f.folder.write("program/Ferrovane.ini", "[Settings]\nDiscardFreeBlocks=1\n");
-  StartWipeMethodsManager();
+  f.loadCatalogue();
   f.form().show();
   // While the window is open, the user edits by hand and deletes a method.
   f.folder.write("program/Methods/02-zeros.mtd", "[Method]\nName=Hand edit\nPasses=1\n");
   f.folder.write("program/Ferrovane.ini", "[Settings]\nDiscardFreeBlocks=0\n");
   std::filesystem::remove(vsitr);
   f.form().close();
-  QVERIFY(FinishWipeMethodsManager().empty());  // what the program does when it ends
+  QVERIFY(FinishWipeMethodsManager(f.catalogue()).empty());  // what the program does when it ends
   QCOMPARE(readFileBytes(zeros), std::string("[Method]\nName=Hand edit\nPasses=1\n"));
   QCOMPARE(readFileBytes(settings), std::string("[Settings]\nDiscardFreeBlocks=0\n"));
   QVERIFY(!pathExists(vsitr));

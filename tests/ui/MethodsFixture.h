@@ -77,22 +77,16 @@ class MethodsFixture {
   // files: names in the Methods folder and their texts, loaded in name order; settings: the
   // text of Ferrovane.ini.
   explicit MethodsFixture(const std::vector<std::pair<std::string, std::string>>& files,
-                          const std::string& settings = {})
-      : previous_(WipeMethodsManager) {
+                          const std::string& settings = {}) {
     folder.makeFolder("program/Methods");
     for (const auto& [name, text] : files) folder.write("program/Methods/" + name, text);
     if (!settings.empty()) folder.write("program/Ferrovane.ini", settings);
-    WipeMethodsManager = nullptr;
-    StartWipeMethodsManager();
-  }
-  ~MethodsFixture() {
-    delete WipeMethodsManager;
-    WipeMethodsManager = previous_;
+    catalogue_ = StartWipeMethodsManager();
   }
   MethodsFixture(const MethodsFixture&) = delete;
   MethodsFixture& operator=(const MethodsFixture&) = delete;
 
-  TWipeMethodsManager& catalogue() { return *WipeMethodsManager; }
+  TWipeMethodsManager& catalogue() { return *catalogue_; }
   std::vector<TWipeEngine*> engines() { return {&files, &folders, &freeSpace}; }
   // The loaded method of that name; null when there is none.
   TWipeMethod* method(const std::string& name) {
@@ -120,5 +114,5 @@ class MethodsFixture {
   TWipeEngine freeSpace{"WipeFreeSpace"};
 
  private:
-  TWipeMethodsManager* previous_;
+  std::unique_ptr<TWipeMethodsManager> catalogue_;
 };

@@ -11,6 +11,8 @@
 #include <optional>
 
 #include "MethodsFixture.h"
+#include "core/WipeRun.h"
+#include "core/WipeServices.h"
 #include "dialogs/TfEditMethod.h"
 #include "dialogs/TfMethodsForm.h"
 #include "platform/FileSystem.h"
@@ -54,7 +56,7 @@ struct Dialog {
 
   MethodsFixture& f;
   TfEditMethod editor;
-  TfMethodsForm form{editor};
+  TfMethodsForm form{editor, f.catalogue()};
 };
 
 // In the editor that opens next: the name typed, one pass added, then OK.
@@ -462,7 +464,8 @@ void MethodsFormTest::methodOfARunningWipeIsNeitherEditedNorDeleted() {
     d.select(3);
     d.click("btnDeleteMethod");
   });
-  f.folders.Execute();
+  WipeRun run = WipeRun::For(f.folders, f.catalogue(), WipeServices());
+  f.folders.Execute(run);
   QVERIFY(ran);
   const QString refused = QStringLiteral(
       "The method \"Two\" cannot be %1 now: Wipe Folders is running with it.\nTry again once the "

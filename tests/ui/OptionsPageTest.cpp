@@ -10,6 +10,7 @@
 
 #include "MainFormFixture.h"
 #include "MethodsFixture.h"
+#include "core/WipeRun.h"
 #include "dialogs/TfEditMethod.h"
 
 namespace {
@@ -86,12 +87,12 @@ void OptionsPageTest::listFollowsTheCatalogueAndTheChosenKind() {
   auto method = std::make_unique<TWipeMethod>();
   method->Name = "Made elsewhere";
   method->FileName = p.f.folder.methodsFolder() + "d-made.mtd";
-  WipeMethodsManager->AddMethod(std::move(method));
+  p.f.catalogue().AddMethod(std::move(method));
   p.activate();
   QCOMPARE(p.list()->topLevelItemCount(), 5);
   QCOMPARE(p.selected(), QStringLiteral("Zeros"));
   // A choice whose method has gone gives way to the kind's method.
-  WipeMethodsManager->RemoveMethod(WipeMethodsManager->Methods[3].get());
+  p.f.catalogue().RemoveMethod(p.f.catalogue().Methods[3].get());
   p.activate();
   QCOMPARE(p.selected(), QStringLiteral("One"));
 }
@@ -170,7 +171,8 @@ void OptionsPageTest::buttonsWorkOnTheCatalogueWithTheWindowsEngines() {
     p.select(1);
     p.get<QPushButton>("btnDeleteMethod")->click();
   });
-  p.f.files().Execute();
+  WipeRun run = WipeRun::For(p.f.files(), p.f.catalogue(), WipeServices());
+  p.f.files().Execute(run);
   QCOMPARE(p.f.prompts.messages.size(), std::size_t{2});
   QVERIFY(p.f.prompts.messages[1].text.contains(QStringLiteral("Wipe Files is running with it")));
   QCOMPARE(p.list()->topLevelItemCount(), 5);

@@ -8,7 +8,12 @@
 #include <QtTest>
 #include <cmath>
 
+#include <memory>
+#include <optional>
+
 #include "core/TWipeEngine.h"
+#include "core/WipeRun.h"
+#include "core/WipeServices.h"
 #include "ui/SizeFunctions.h"
 #include "ui/TRunProgress.h"
 #include "ui/TfProgress.h"
@@ -45,6 +50,9 @@ class TfProgressTest : public QObject {
       QTest::mouseClick(control<QPushButton>(alone, "btnCancel"), Qt::LeftButton);  // ignored
     }
     TWipeEngine engine("WipeFiles");
+    // The window stops the run in progress: its stop token is what Cancel sets.
+    auto run = std::make_unique<WipeRun>(SilentWipeServices());
+    std::optional<TWipeEngine::RunScope> scope(std::in_place, engine, *run);
     const auto opened = TfProgress::Open(engine);
     TfProgress& window = *opened;
     QVERIFY(window.isVisible());
@@ -52,17 +60,23 @@ class TfProgressTest : public QObject {
     QVERIFY(!window.isModal());
     auto* cancel = control<QPushButton>(window, "btnCancel");
     QTest::mouseClick(cancel, Qt::LeftButton);
-    QVERIFY(engine.Aborted);
+    QVERIFY(run->Stop.Requested());
     QTest::mouseClick(cancel, Qt::LeftButton);
-    QVERIFY(engine.Aborted);
+    QVERIFY(run->Stop.Requested());
     QVERIFY(window.isVisible());
     // Escape and closing the window by hand stop the run too, but only the run closes it.
-    engine.Aborted = false;
+    // A new run, with a token of its own.
+    const auto fresh = [&] {
+      scope.reset();
+      run = std::make_unique<WipeRun>(SilentWipeServices());
+      scope.emplace(engine, *run);
+    };
+    fresh();
     QTest::keyClick(&window, Qt::Key_Escape);
-    QVERIFY(engine.Aborted);
-    engine.Aborted = false;
+    QVERIFY(run->Stop.Requested());
+    fresh();
     QVERIFY(!window.close());
-    QVERIFY(engine.Aborted);
+    QVERIFY(run->Stop.Requested());
     QVERIFY(window.isVisible());
   }
 

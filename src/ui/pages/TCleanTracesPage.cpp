@@ -10,6 +10,9 @@
 #include "core/TIniFile.h"
 #include "core/TWipeEngine.h"
 #include "core/TWipeMethodsManager.h"
+#include "core/WipeRun.h"
+#include "core/WipeServices.h"
+#include "dialogs/PromptService.h"
 #include "platform/Folders.h"
 #include "ui/SizeFunctions.h"
 #include "ui/TfSchedule.h"
@@ -34,7 +37,7 @@ QString CountText(std::size_t count, std::int64_t bytes) {
 }
 
 TIniFile Settings() {
-  return TIniFile(TWipeMethodsManager::SettingsFileName());
+  return TIniFile(WipeSettings::SettingsFileName());
 }
 
 // The row's tip: what it found, and where an item whose caption names a Windows place reaches
@@ -48,8 +51,12 @@ QString PlaceTip(const TEraser& item, const QString& found) {
 
 }  // namespace
 
-TCleanTracesPage::TCleanTracesPage(TPageHost& host, QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::TCleanTracesPage>()), host_(host) {
+TCleanTracesPage::TCleanTracesPage(TPageHost& host, TEraserEngine& engine, QWidget* parent)
+    : QWidget(parent),
+      ui(std::make_unique<Ui::TCleanTracesPage>()),
+      host_(host),
+      engine_(&engine),
+      run_(std::make_unique<TCleaningRun>(engine)) {
   ui->setupUi(this);
   ui->tvTraceItems->header()->setSectionResizeMode(0, QHeaderView::Stretch);
   ui->tvTraceItems->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
@@ -73,13 +80,6 @@ TCleanTracesPage::TCleanTracesPage(TPageHost& host, QWidget* parent)
   connect(ui->btnSchedule, &QPushButton::clicked, this, &TCleanTracesPage::btnScheduleClick);
   windowsRows_ = new TWindowsRowsFilter(ui->chkOverwriteTraces,
                                         QStringLiteral("chkShowWindowsTraces"), {ui->tvTraceItems});
-}
-
-TCleanTracesPage::~TCleanTracesPage() = default;
-
-void TCleanTracesPage::Attach(TEraserEngine& engine) {
-  engine_ = &engine;
-  run_ = std::make_unique<TCleaningRun>(engine);
   filling_ = true;
   ui->tvTraceItems->clear();
   rows_.clear();
@@ -107,12 +107,29 @@ void TCleanTracesPage::Attach(TEraserEngine& engine) {
   loadSchedule();
 }
 
+TCleanTracesPage::~TCleanTracesPage() = default;
+
+void TCleanTracesPage::keepChoice(const std::string& key, bool value) {
+  try {
+    TIniFile settings = Settings();
+    settings.WriteBool(kSection, key, value);
+  } catch (const std::exception& error) {
+    if (choiceWarned_) return;
+    choiceWarned_ = true;
+    host_.PromptService().MessageDialog(
+        TMessageKind::Warning,
+        tr("The choice holds until the program ends, but the settings file could not keep "
+           "it: %1")
+            .arg(Text(error.what())));
+  }
+}
+
 void TCleanTracesPage::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   // What the items find is worked out again each time the page is shown: a run of another page,
   // or the programs the user ran meanwhile, may have changed it.
   windowsRows_->Reload();
-  if (engine_) RefreshAvailability();
+  RefreshAvailability();
 }
 
 void TCleanTracesPage::RefreshAvailability() {
@@ -179,10 +196,14 @@ bool TCleanTracesPage::runChecked(bool preview) {
   // An engine of its own that wipes with the file engine's method (found by its name), so that a
   // run of the Delete page is never disturbed.
   TWipeEngine overwrite(host_.WipeFiles().Name);
+  // Events are handled between its blocks as between the cleaner's entries.
+  WipeRun overwriteRun = WipeRun::For(
+      overwrite, host_.Catalogue(), engine_->Services ? *engine_->Services : SilentWipeServices());
   engine_->Overwrite = !preview && ui->chkOverwriteTraces->isChecked() ? &overwrite : nullptr;
+  engine_->OverwriteRun = engine_->Overwrite ? &overwriteRun : nullptr;
   ui->pbCleaning->setRange(0, static_cast<int>(items.size()));
   setRunning(true);
-  run_->ClearJournals = WipeMethodsManager && WipeMethodsManager->EraseJournalNames;
+  run_->ClearJournals = host_.Catalogue().EraseJournalNames;
   const bool finished = run_->Run(
       items, preview,
       [this](std::size_t index, const TEraser& item) {
@@ -193,6 +214,7 @@ bool TCleanTracesPage::runChecked(bool preview) {
   ui->pbCleaning->setValue(finished ? ui->pbCleaning->maximum() : ui->pbCleaning->value());
   setRunning(false);
   engine_->Overwrite = nullptr;
+  engine_->OverwriteRun = nullptr;
   return finished;
 }
 
@@ -253,7 +275,7 @@ void TCleanTracesPage::btnPreviewTracesClick() {
 }
 
 bool TCleanTracesPage::confirmClean() {
-  if (!TRunQuestion::Asking()) return true;
+  if (!TRunQuestion::Asking(host_.Catalogue())) return true;
   std::size_t count = 0;
   std::uint64_t bytes = 0;
   QStringList names;
@@ -268,6 +290,7 @@ bool TCleanTracesPage::confirmClean() {
   QString found = TRunQuestion::CountOf(count, "trace", "traces");
   if (bytes > 0) found += QStringLiteral(", ") + FormatSize(static_cast<std::int64_t>(bytes));
   return TRunQuestion::Ask(
+      host_.Catalogue(), host_.PromptService(),
       tr("Remove %1, found by %2 (%3)? This cannot be undone.\nPreview lists each trace first.")
           .arg(found,
                TRunQuestion::CountOf(static_cast<std::size_t>(names.size()), "item", "items"),
@@ -365,7 +388,7 @@ void TCleanTracesPage::btnScheduleClick() {
   const TScheduleSettings chosen = dialog.Schedule();
   // The timer's clean reads the settings file: a schedule it could not keep changes nothing.
   try {
-    chosen.Write(TWipeMethodsManager::SettingsFileName());
+    chosen.Write(WipeSettings::SettingsFileName());
   } catch (const std::exception& error) {
     showScheduleState(
         tr("The schedule could not be kept, nothing changed: %1").arg(Text(error.what())));
@@ -391,7 +414,7 @@ void TCleanTracesPage::runScheduledClean() {
   engine_->Overwrite = nullptr;
   ui->pbCleaning->setRange(0, static_cast<int>(items.size()));
   setRunning(true);
-  run_->ClearJournals = WipeMethodsManager && WipeMethodsManager->EraseJournalNames;
+  run_->ClearJournals = host_.Catalogue().EraseJournalNames;
   const bool finished = run_->Run(items, false, [this](std::size_t index, const TEraser& item) {
     ui->pbCleaning->setValue(static_cast<int>(index));
     ui->lblCleaningStatus->setText(tr("Scheduled clean: %1").arg(Text(item.Caption)));
@@ -429,21 +452,12 @@ void TCleanTracesPage::tvTraceItemsChanged(QTreeWidgetItem* row, int column) {
     if (rows_[i] != row) continue;
     TEraser& item = *engine_->Erasers[i];
     item.Enabled = row->checkState(0) == Qt::Checked;
-    try {
-      TIniFile settings = Settings();
-      settings.WriteBool(kSection, item.Name, item.Enabled);
-    } catch (const std::exception&) {
-      // The choice holds for this session; the settings file could not keep it.
-    }
+    keepChoice(item.Name, item.Enabled);
     return;
   }
 }
 
 void TCleanTracesPage::chkOverwriteTracesToggled(bool checked) {
   if (filling_) return;
-  try {
-    TIniFile settings = Settings();
-    settings.WriteBool(kSection, kOverwriteKey, checked);
-  } catch (const std::exception&) {
-  }
+  keepChoice(kOverwriteKey, checked);
 }

@@ -29,11 +29,11 @@ class TCleanTracesPage : public QWidget {
   Q_OBJECT
 
  public:
-  explicit TCleanTracesPage(TPageHost& host, QWidget* parent = nullptr);
+  // Shows the engine's items, checked as the settings (else the item's Enabled) say. The engine
+  // lives as long as the page.
+  TCleanTracesPage(TPageHost& host, TEraserEngine& engine, QWidget* parent = nullptr);
   ~TCleanTracesPage() override;
 
-  // Shows the engine's items, checked as the settings (else the item's Enabled) say.
-  void Attach(TEraserEngine& engine);
   // Looks again at what each item would find, and greys the items that find nothing.
   void RefreshAvailability();
   bool Running() const { return run_ && run_->Running(); }
@@ -75,15 +75,19 @@ class TCleanTracesPage : public QWidget {
   // recorded in the log of scheduled cleans.
   void runScheduledClean();
   void showScheduleState(const QString& problem = {});
+  // Keeps a choice of the page in the settings file. One that cannot be kept holds for this
+  // session; the user is told the first time, with the system's reason.
+  void keepChoice(const std::string& key, bool value);
 
   std::unique_ptr<Ui::TCleanTracesPage> ui;
   TPageHost& host_;
-  TEraserEngine* engine_ = nullptr;
+  TEraserEngine* engine_;
   std::unique_ptr<TCleaningRun> run_;
   // The row of each item, in catalogue order, and what the item found when last looked at.
   std::vector<QTreeWidgetItem*> rows_;
   std::vector<TItemSummary> found_;
   bool filling_ = false;
+  bool choiceWarned_ = false;
   TScheduleSettings schedule_;
   TScheduleMode scheduleMode_ = TScheduleMode::Off;
   std::unique_ptr<TfSchedule> scheduleDialog_;

@@ -139,8 +139,8 @@ void TDeletePage::lvFilesSelectItem() {
 void TDeletePage::btnAddFilesClick() {
   TWipeEngine& engine = host_.WipeFiles();
   if (host_.MayRun(engine)) {
-    for (const std::string& path : Prompts().OpenFiles(QStringLiteral("Select files to shred"),
-                                                       QStringLiteral("All Files (*)"))) {
+    for (const std::string& path : host_.PromptService().OpenFiles(
+             QStringLiteral("Select files to shred"), QStringLiteral("All Files (*)"))) {
       if (!platform::isAbsolutePath(path)) continue;  // only full paths reach an engine
       AddFileRow(
           engine.AddItem(std::make_unique<TWipeItem>(wkFile, platform::withoutLinksAbove(path))));
@@ -152,7 +152,7 @@ void TDeletePage::btnAddFilesClick() {
 void TDeletePage::btnAddFolderClick() {
   TWipeEngine& engine = host_.WipeFolders();
   if (host_.MayRun(engine)) {
-    const auto folder = Prompts().BrowseFolder(QStringLiteral("Select Folder"));
+    const auto folder = host_.PromptService().BrowseFolder(QStringLiteral("Select Folder"));
     if (folder && platform::isAbsolutePath(*folder)) {
       AddFolderRow(engine.AddItem(
           std::make_unique<TWipeItem>(wkFolder, platform::withoutLinksAbove(*folder))));
@@ -256,7 +256,7 @@ void TDeletePage::addPaths(const std::vector<std::string>& paths, const std::str
   }
   UpdateDeleteButtons();
   if (!refused.isEmpty()) {
-    Prompts().DetailedMessage(
+    host_.PromptService().DetailedMessage(
         TReportKind::Warning,
         QStringLiteral("%1 of the items handed over could not be added.").arg(refused.size()),
         QStringLiteral("Only existing files and folders of this computer "
@@ -268,7 +268,7 @@ void TDeletePage::addPaths(const std::vector<std::string>& paths, const std::str
 bool TDeletePage::confirmStart(const TWipeEngine& engine) {
   // Paths handed over from outside are never wiped without the question.
   const bool fromOutside = &engine == &host_.WipeFiles() ? filesFromOutside_ : foldersFromOutside_;
-  if (!fromOutside && !TRunQuestion::Asking()) return true;
+  if (!fromOutside && !TRunQuestion::Asking(host_.Catalogue())) return true;
   std::size_t files = 0;
   std::size_t folders = 0;
   for (const auto& item : engine.Items) ++(item->Kind == wkFolder ? folders : files);
@@ -276,6 +276,7 @@ bool TDeletePage::confirmStart(const TWipeEngine& engine) {
   if (files > 0 || folders == 0) parts << TRunQuestion::CountOf(files, "file", "files");
   if (folders > 0) parts << TRunQuestion::CountOf(folders, "folder", "folders");
   return TRunQuestion::Ask(
+      host_.Catalogue(), host_.PromptService(),
       QStringLiteral("Wipe %1? This cannot be undone.").arg(parts.join(QStringLiteral(" and "))),
       fromOutside);
 }
@@ -314,9 +315,9 @@ void TDeletePage::offerFreeSpaceWipe(const TRunOutcome& outcome) {
     GetDriveSpace(root, freeBytes, totalBytes);
     const QString shown =
         QString::fromLocal8Bit(root.size() > 1 ? RemoveTrailingBackslash(root) : root);
-    if (!Prompts().SystemMessage(TSystemIcon::Question,
-                                 QStringLiteral("Wipe the free space of %1 now? (%2 free)")
-                                     .arg(shown, FormatSize(freeBytes)))) {
+    if (!host_.PromptService().SystemMessage(
+            TSystemIcon::Question, QStringLiteral("Wipe the free space of %1 now? (%2 free)")
+                                       .arg(shown, FormatSize(freeBytes)))) {
       continue;
     }
     TWipeEngine& engine = host_.FreeSpaceEngine();
@@ -347,9 +348,9 @@ void TDeletePage::btnStartShredFoldersClick() {
 }
 
 void TDeletePage::btnStopShredFilesClick() {
-  host_.WipeFiles().Aborted = true;
+  host_.WipeFiles().Stop();
 }
 
 void TDeletePage::btnStopShredFoldersClick() {
-  host_.WipeFolders().Aborted = true;
+  host_.WipeFolders().Stop();
 }

@@ -7,6 +7,7 @@
 #include "core/DriveFunctions.h"
 #include "core/Helpers.h"
 #include "core/TWipeEngine.h"
+#include "core/TWipeMethodsManager.h"
 #include "dialogs/PromptService.h"
 #include "platform/Drives.h"
 #include "platform/MountWatch.h"
@@ -79,12 +80,12 @@ void TFreeSpacePage::RefreshDriveList() {
 
 void TFreeSpacePage::fillRows(const std::vector<std::pair<std::string, bool>>& checks,
                               bool checkNew, bool leftovers) {
-  const std::vector<std::string> roots = platform::drives().driveRoots();
+  const std::vector<std::string> roots = host_.Drives().driveRoots();
   if (roots.empty() && leftovers) return;
   QTreeWidget* list = ui->lvDriveList;
   list->clear();
   for (const std::string& root : roots) {
-    if (platform::drives().driveKind(root) != platform::DriveFixed) continue;
+    if (host_.Drives().driveKind(root) != platform::DriveFixed) continue;
     auto* row = new TPathRow(root);
     row->Volume = GetDriveVolume(root);  // the run wipes this file system and no other
     const std::string name = GetDriveDisplayName(root);
@@ -124,7 +125,7 @@ void TFreeSpacePage::OfferLeftoverWipe() {
             "remove it now?")
             .arg(QString::fromLocal8Bit(file.drive),
                  FormatSize(static_cast<std::int64_t>(file.size)));
-    if (!Prompts().SystemMessage(TSystemIcon::Question, question)) continue;
+    if (!host_.PromptService().SystemMessage(TSystemIcon::Question, question)) continue;
     wipeLeftover(file.path);
     wiped = true;
   }
@@ -180,7 +181,9 @@ void TFreeSpacePage::btnFreeExecuteClick() {
     auto* row = static_cast<TPathRow*>(list->topLevelItem(index));
     if (row->checkState(0) == Qt::Checked) checked.push_back(row);
   }
-  if (!checked.empty() && !TRunQuestion::Ask(wipeQuestion(checked))) return;
+  if (!checked.empty() &&
+      !TRunQuestion::Ask(host_.Catalogue(), host_.PromptService(), wipeQuestion(checked)))
+    return;
   // The checked rows are the whole job: nothing else, such as a drive of an earlier run or of
   // the configuration, is wiped without being shown and checked.
   engine.ClearItems();

@@ -19,7 +19,7 @@ TOptionsPage::TOptionsPage(TPageHost& host, QWidget* parent)
   ui->setupUi(this);
   ui->lvMethods->header()->setStretchLastSection(true);
   methods_ = new TMethodList(*ui->lvMethods, *ui->txtDescription, *ui->btnEditMethod,
-                             *ui->btnDeleteMethod, host_.MethodEditor(), this);
+                             *ui->btnDeleteMethod, host_.MethodEditor(), host_.Catalogue(), this);
   connect(ui->btnNewMethod, &QPushButton::clicked, methods_, &TMethodList::NewMethod);
   connect(ui->btnEditMethod, &QPushButton::clicked, methods_, &TMethodList::EditMethod);
   connect(ui->btnDeleteMethod, &QPushButton::clicked, methods_, &TMethodList::DeleteMethod);
@@ -27,18 +27,15 @@ TOptionsPage::TOptionsPage(TPageHost& host, QWidget* parent)
   connect(ui->chkWipeWarn, &QCheckBox::clicked, this, &TOptionsPage::chkWipeWarnClick);
   connect(ui->btnClose, &QPushButton::clicked, this, &TOptionsPage::btnApplyClick);
   // The catalogue's setting, saved with the other settings when the program ends.
-  ui->chkDiscardFreeBlocks->setEnabled(WipeMethodsManager != nullptr);
-  if (WipeMethodsManager)
-    ui->chkDiscardFreeBlocks->setChecked(WipeMethodsManager->DiscardFreeBlocks);
-  connect(ui->chkDiscardFreeBlocks, &QCheckBox::toggled, this, [](bool on) {
-    if (WipeMethodsManager) WipeMethodsManager->DiscardFreeBlocks = on;
-  });
-  ui->chkEraseJournalNames->setChecked(WipeMethodsManager && WipeMethodsManager->EraseJournalNames);
+  WipeSettings& settings = host_.Catalogue();
+  ui->chkDiscardFreeBlocks->setChecked(settings.DiscardFreeBlocks);
+  connect(ui->chkDiscardFreeBlocks, &QCheckBox::toggled, this,
+          [&settings](bool on) { settings.DiscardFreeBlocks = on; });
+  ui->chkEraseJournalNames->setChecked(settings.EraseJournalNames);
   // The cost is told where the quick way is not open and the option is off unless chosen.
-  ui->lblJournalCost->setVisible(!TWipeMethodsManager::DefaultEraseJournalNames());
-  connect(ui->chkEraseJournalNames, &QCheckBox::toggled, this, [](bool checked) {
-    if (WipeMethodsManager) WipeMethodsManager->EraseJournalNames = checked;
-  });
+  ui->lblJournalCost->setVisible(!WipeSettings::DefaultEraseJournalNames());
+  connect(ui->chkEraseJournalNames, &QCheckBox::toggled, this,
+          [&settings](bool checked) { settings.EraseJournalNames = checked; });
   // The file-manager entries for this copy of the program, for the user.
   connect(ui->btnFileManagerEntries, &QPushButton::clicked, this,
           [] { OfferFileManagerEntries(platform::programPath()); });
@@ -62,7 +59,7 @@ TWipeEngine& TOptionsPage::selectedEngine() const {
 }
 
 const TWipeMethod* TOptionsPage::selectedEngineMethod() const {
-  return WipeMethodsManager ? WipeMethodsManager->MethodForEngine(selectedEngine()) : nullptr;
+  return host_.Catalogue().MethodForEngine(selectedEngine());
 }
 
 void TOptionsPage::FormActivate() {
@@ -90,7 +87,7 @@ void TOptionsPage::btnApplyClick() {
   static const char* const kWiped[] = {"Files", "Folders", "The free space of drives"};
   const int kind = std::clamp(ui->cbWipeType->currentIndex(), 0, 2);
   const TWipeMethod* method = methods_->SelectedMethod();
-  Prompts().MessageDialog(
+  host_.PromptService().MessageDialog(
       TMessageKind::Information,
       QStringLiteral("%1 will be wiped with \"%2\".")
           .arg(QLatin1String(kWiped[kind]), method ? ShownText(method->Name) : QString()));

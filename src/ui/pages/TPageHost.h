@@ -6,6 +6,11 @@
 
 class TfEditMethod;
 class TWipeEngine;
+class TWipeMethodsManager;
+class IPromptService;
+namespace platform {
+class DriveTable;
+}  // namespace platform
 
 class TPageHost {
  public:
@@ -18,6 +23,12 @@ class TPageHost {
 
   // Whether "Warn on deleting an executable file" is checked.
   virtual bool WarnOnExecutable() const = 0;
+  // The method catalogue and the wipe settings of the window, which owns them from start to end.
+  virtual TWipeMethodsManager& Catalogue() const = 0;
+  // The messages and questions of the window (scripted by tests).
+  virtual IPromptService& PromptService() const = 0;
+  // The drive table the window lists its drives from.
+  virtual platform::DriveTable& Drives() const = 0;
   // The method editor, one for the whole program.
   virtual TfEditMethod& MethodEditor() const = 0;
 

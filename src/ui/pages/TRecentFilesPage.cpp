@@ -16,6 +16,7 @@
 #include "dialogs/PromptService.h"
 #include "platform/Registry.h"
 #include "ui/TfmAddReg.h"
+#include "ui/pages/TPageHost.h"
 #include "ui/pages/TRunQuestion.h"
 #include "ui/widgets/TPathRow.h"
 #include "ui/widgets/TWindowsRowsFilter.h"
@@ -68,8 +69,11 @@ const std::vector<TRecentList>& knownLists() {
 
 }  // namespace
 
-TRecentFilesPage::TRecentFilesPage(QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::TRecentFilesPage>()), addReg_(new TfmAddReg(this)) {
+TRecentFilesPage::TRecentFilesPage(TPageHost& host, QWidget* parent)
+    : QWidget(parent),
+      ui(std::make_unique<Ui::TRecentFilesPage>()),
+      host_(host),
+      addReg_(new TfmAddReg(this)) {
   ui->setupUi(this);
   ui->btnRemoveSelected->setEnabled(false);
   ui->btnRecentClose->setEnabled(false);  // Stop is there while a clean or search runs
@@ -201,7 +205,7 @@ void TRecentFilesPage::btnRecentExecuteClick() {
             .arg(TRunQuestion::CountOf(tasks.size(), "list of recently used files",
                                        "lists of recently used files"),
                  TRunQuestion::ListOf(names));
-    if (!TRunQuestion::Ask(question)) return;
+    if (!TRunQuestion::Ask(host_.Catalogue(), host_.PromptService(), question)) return;
   }
   setBusy(true);
   RecentStopRequested = false;
@@ -222,7 +226,7 @@ void TRecentFilesPage::btnRecentExecuteClick() {
     engine.Overwrite = &overwrite;
   }
   TCleaningRun run(engine);
-  run.ClearJournals = WipeMethodsManager && WipeMethodsManager->EraseJournalNames;
+  run.ClearJournals = host_.Catalogue().EraseJournalNames;
   PageEvents events(WipeServices(), run, RecentStopRequested);
   {
     const ScopedWipeServices installed(&events);
@@ -249,7 +253,7 @@ void TRecentFilesPage::btnRecentExecuteClick() {
   UpdateKnownRows();
   if (!stored) {
     ui->lblProgress4->clear();
-    Prompts().MessageDialog(
+    host_.PromptService().MessageDialog(
         TMessageKind::Warning,
         QStringLiteral("The registry store could not be written; nothing was removed from it.\n") +
             q(reg().problem()));
@@ -270,7 +274,7 @@ void TRecentFilesPage::btnRecentExecuteClick() {
     QString details;
     for (const std::string& failure : failures_) details += q(failure) + QLatin1Char('\n');
     details += notes;
-    Prompts().DetailedMessage(
+    host_.PromptService().DetailedMessage(
         TReportKind::Warning,
         QStringLiteral("The Clear recently used files task has not been completed. Left: %1.")
             .arg(failures_.size()),
@@ -280,10 +284,10 @@ void TRecentFilesPage::btnRecentExecuteClick() {
   const QString done =
       QStringLiteral("The Clear recently used files task has been completed successfully!");
   if (!notes.isEmpty()) {
-    Prompts().DetailedMessage(TReportKind::Plain, done, QString(), notes.trimmed());
+    host_.PromptService().DetailedMessage(TReportKind::Plain, done, QString(), notes.trimmed());
     return;
   }
-  Prompts().MessageDialog(TMessageKind::Information, done);
+  host_.PromptService().MessageDialog(TMessageKind::Information, done);
 }
 
 void TRecentFilesPage::btnRecentCloseClick() {

@@ -15,6 +15,7 @@ class QTreeWidgetItem;
 class TCleaningRun;
 class TfmAddReg;
 class TWindowsRowsFilter;
+class TPageHost;
 namespace Ui {
 class TRecentFilesPage;
 }
@@ -23,7 +24,7 @@ class TRecentFilesPage : public QWidget {
   Q_OBJECT
 
  public:
-  explicit TRecentFilesPage(QWidget* parent = nullptr);
+  explicit TRecentFilesPage(TPageHost& host, QWidget* parent = nullptr);
   ~TRecentFilesPage() override;
 
   // The dialog of Add Existing Key.
@@ -73,6 +74,7 @@ class TRecentFilesPage : public QWidget {
   void failed(const std::string& what, const std::string& reason);
 
   std::unique_ptr<Ui::TRecentFilesPage> ui;
+  TPageHost& host_;
   TfmAddReg* addReg_;
   TWindowsRowsFilter* windowsRows_;
   TCleaningRun* run_ = nullptr;  // the clean going on

@@ -1,19 +1,20 @@
 #include "ui/pages/TRunQuestion.h"
 
-#include "core/TWipeMethodsManager.h"
+#include "core/WipeSettings.h"
 #include "dialogs/PromptService.h"
 
-bool TRunQuestion::Asking() {
-  return WipeMethodsManager && WipeMethodsManager->ConfirmEraseAllFiles;
+bool TRunQuestion::Asking(const WipeSettings& settings) {
+  return settings.ConfirmEraseAllFiles;
 }
 
-bool TRunQuestion::Ask(const QString& question, bool always) {
-  if (!always && !Asking()) return true;
+bool TRunQuestion::Ask(WipeSettings& settings, IPromptService& prompts, const QString& question,
+                       bool always) {
+  if (!always && !Asking(settings)) return true;
   bool doNotAskAgain = false;
   const bool yes =
-      Prompts().AskWithCheckBox(question, QStringLiteral("Do not ask again"), doNotAskAgain);
+      prompts.AskWithCheckBox(question, QStringLiteral("Do not ask again"), doNotAskAgain);
   // The box only counts with Yes: No leaves everything as it was.
-  if (yes && doNotAskAgain && WipeMethodsManager) WipeMethodsManager->ConfirmEraseAllFiles = false;
+  if (yes && doNotAskAgain) settings.ConfirmEraseAllFiles = false;
   return yes;
 }
 

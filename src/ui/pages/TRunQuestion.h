@@ -7,13 +7,18 @@
 #include <QStringList>
 #include <cstddef>
 
+class IPromptService;
+class WipeSettings;
+
 class TRunQuestion {
  public:
   // Whether the run may go ahead: true when the settings ask nothing, or the user says Yes.
   // `always` asks whatever the settings say (jobs handed over from outside the window).
-  static bool Ask(const QString& question, bool always = false);
+  // "Do not ask again" turns the question off in the settings.
+  static bool Ask(WipeSettings& settings, IPromptService& prompts, const QString& question,
+                  bool always = false);
   // Whether the settings ask before a run.
-  static bool Asking();
+  static bool Asking(const WipeSettings& settings);
 
   // "1 file", "2 folders".
   static QString CountOf(std::size_t count, const char* one, const char* many);

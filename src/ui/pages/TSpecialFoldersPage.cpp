@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "core/TWipeEngine.h"
+#include "core/TWipeMethodsManager.h"
 #include "dialogs/PromptService.h"
 #include "platform/FileSystem.h"
 #include "platform/Folder.h"
@@ -367,7 +368,9 @@ void TSpecialFoldersPage::btnSpecialExecuteClick() {
     }
 
     if (!folders.Items.empty() || !files.Items.empty()) {
-      if (!TRunQuestion::Ask(wipeQuestion(folders, files))) return;
+      if (!TRunQuestion::Ask(host_.Catalogue(), host_.PromptService(),
+                             wipeQuestion(folders, files)))
+        return;
     }
     if (!host_.RunEngine(folders)) return;
     outcome = RunOutcomeOf(folders);
@@ -384,7 +387,7 @@ void TSpecialFoldersPage::btnSpecialExecuteClick() {
   if (host_.CloseAfterRun()) return;
 
   if (!outcome.aborted && outcome.failures.empty()) {
-    Prompts().MessageDialog(
+    host_.PromptService().MessageDialog(
         TMessageKind::Information,
         QStringLiteral("The Wipe special folders task has been completed successfully!"));
     return;

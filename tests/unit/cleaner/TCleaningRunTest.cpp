@@ -6,6 +6,8 @@
 #include "cleaner/WindowsTraces.h"
 #include "core/TWipeEngine.h"
 #include "core/TWipeMethodsManager.h"
+#include "core/WipeRun.h"
+#include "core/WipeServices.h"
 #include "platform/Journal.h"
 #include "support/FakeJournals.h"
 #include "support/ScopedReadOnlyBind.h"
@@ -48,7 +50,7 @@ TEST_F(CleaningRunTest, APreviewCountsWhatTheCleanThenRemoves) {
 TEST_F(CleaningRunTest, StopEndsTheWalkAtItsNextEntryAndNoLaterItemStarts) {
   std::vector<TEraser*> items = {Item("one"), Item("two"), Item("three")};
   HookedServices services;
-  const ScopedWipeServices installed(services);
+  engine.Services = &services;
   int entries = 0;
   services.onMessages = [&] {
     if (++entries == 8) run.Stop();  // in the second item, after its first file
@@ -83,9 +85,10 @@ TEST_F(CleaningRunTest, AnItemThatFailsIsNamedAndTheRunGoesOn) {
 
 TEST_F(CleaningRunTest, OverwritingUsesTheFileEnginesMethodAndSaysWhyAFileStayed) {
   TWipeMethodsManager manager;  // no method yet
-  const ScopedWipeMethodsManager installed(manager);
   TWipeEngine overwrite("WipeFiles");
   engine.Overwrite = &overwrite;
+  WipeRun withoutMethod = WipeRun::For(overwrite, manager, SilentWipeServices());
+  engine.OverwriteRun = &withoutMethod;
   std::vector<TEraser*> items = {Item("one")};
   EXPECT_TRUE(run.Run(items, false));
   EXPECT_EQ(FilesLeft("one"), 3u);
@@ -97,6 +100,8 @@ TEST_F(CleaningRunTest, OverwritingUsesTheFileEnginesMethodAndSaysWhyAFileStayed
   folder.write("program/Methods/zeros.mtd",
                "[Method]\nName=Zeros\nPasses=1\n[Pass1]\nWipeWith=0\nBytePatternValue=0\n");
   manager.LoadMethods();
+  WipeRun withMethod = WipeRun::For(overwrite, manager, SilentWipeServices());
+  engine.OverwriteRun = &withMethod;
   EXPECT_TRUE(run.Run(items, false));
   EXPECT_EQ(FilesLeft("one"), 0u);
   EXPECT_TRUE(engine.Left.empty());

@@ -191,7 +191,7 @@ TEST_F(EraseFilesTest, CancellingStopsEveryWalkButNotTheFileEntries) {
   services.onMessages = [&] {
     if (++calls == 2) engine.Cancelled = true;
   };
-  const ScopedWipeServices installed(services);
+  engine.Services = &services;
   item->AddFolder(folder / "w/a", "*.*", false, true);
   item->AddFile(single);
   item->AddFolder(folder / "w/b", "*.*", false, true);
@@ -216,7 +216,7 @@ TEST_F(EraseFilesTest, FolderSwappedForALinkMidWalkNeverLeadsOutside) {
     fsys::create_directory_symlink(folder / "outside", folder / "w/a");
     swapped = true;
   };
-  const ScopedWipeServices installed(services);
+  engine.Services = &services;
   item->EraseFolder(folder / "w", "*", false, true);
   ASSERT_TRUE(swapped);
   EXPECT_EQ(readFileBytes(outside), "precious");

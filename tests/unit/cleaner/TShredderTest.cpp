@@ -34,11 +34,12 @@ class ShredderTest : public ::testing::Test {
 
   TestFolder folder;
   TWipeMethodsManager manager;
-  ScopedWipeMethodsManager installed{manager};
 };
 
 TEST_F(ShredderTest, EnginesAreNamedAndGetTheMethodsOfTheSettings) {
   TShredder shredder;
+  EXPECT_EQ(shredder.WipeFiles->Method, nullptr);  // none until the catalogue gives them
+  shredder.TakeMethods(manager);
   EXPECT_EQ(shredder.WipeFiles->Name, "WipeFiles");
   EXPECT_EQ(shredder.WipeFolders->Name, "WipeFolders");
   EXPECT_EQ(shredder.WipeFreeSpace->Name, "WipeFreeSpace");

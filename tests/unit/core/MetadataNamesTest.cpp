@@ -131,7 +131,7 @@ TEST_F(MetadataNamesTest, TheMovingShowsItsProgressAndStopEndsTheDriveWithoutAFi
   relocator.during = [&](const platform::RelocationRequest& request) {
     request.progress(1, 4);
     request.progress(3, 4);
-    services.onProcess = [&] { engine.Aborted = true; };
+    services.onProcess = [&] { engine.Stop(); };
     EXPECT_TRUE(request.stop());
   };
   relocator.answer = std::make_error_code(std::errc::operation_canceled);
@@ -172,7 +172,7 @@ TEST_F(MetadataNamesTest, AFileWipeOnBtrfsSaysNamesMayRemainUnlessTheRunWipesThe
       engine.AddItem(std::make_unique<TWipeItem>(wkFile, path));
     }
     if (freeSpaceAfter) engine.AddItem(std::make_unique<TWipeItem>(wkFreeSpace, root));
-    engine.Execute();
+    ExecuteWith(engine, manager, services);
   };
 
   // Once for the drive, however many files went; it does not count as something left.

@@ -117,7 +117,7 @@ TEST_F(WipeReachTest, AFileWhoseOldBlocksWereNotReachedIsDeletedButNotReportedAs
   for (const std::string& path : {cow, snap, kept}) {
     engine.AddItem(std::make_unique<TWipeItem>(wkFile, path));
   }
-  engine.Execute();
+  ExecuteWith(engine, manager, services);
 
   for (const std::string& path : {cow, snap, kept}) EXPECT_FALSE(pathExists(path)) << path;
   ASSERT_EQ(engine.Failures.size(), 2u);

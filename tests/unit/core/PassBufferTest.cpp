@@ -17,7 +17,7 @@ std::pair<std::string, std::uint32_t> Stream(const TPass& pass, const std::strin
                                              std::int64_t block, std::size_t maxHeld,
                                              std::uint64_t length, std::uint64_t step,
                                              std::size_t writeSize = 1) {
-  SetRandomSeed(12345);
+  const ScopedRandomSeed seed(12345);
   TPassBuffer buffer(pass, text, block, maxHeld, writeSize);
   std::string out;
   while (out.size() < length) {
@@ -33,7 +33,7 @@ std::pair<std::string, std::uint32_t> Stream(const TPass& pass, const std::strin
 // The same from the whole buffer, as the pass is defined.
 std::pair<std::string, std::uint32_t> Whole(const TPass& pass, const std::string& text,
                                             std::int64_t block, std::uint64_t length) {
-  SetRandomSeed(12345);
+  const ScopedRandomSeed start(12345);
   const std::string buffer = text.empty() ? pass.BuildBuffer(block) : RepeatToLength(text, block);
   const std::uint32_t seed = RandomSeed();
   std::string out;
@@ -103,7 +103,7 @@ TEST(PassBufferTest, UnfinishedPassLeavesTheGeneratorAsTheWholeBufferWould) {
   }
   // A large buffer of which a few bytes are drawn: the rest is skipped, not drawn.
   const std::int64_t large = 3000017;
-  SetRandomSeed(5);
+  const ScopedRandomSeed seed(5);
   {
     TPassBuffer buffer(random, "", large, 1024);
     EXPECT_EQ(buffer.Bytes(0, 10).size(), 10u);

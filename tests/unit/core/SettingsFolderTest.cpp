@@ -20,8 +20,8 @@ struct SettingsFolder : ::testing::Test {
   TestFolder t;
   FaultyFileSystem files;
   platform::ScopedFileSystem scope{files};
-  // The choice in use before the test, put back afterwards.
-  std::string previous = SetSettingsFolder("");
+  // No choice during the test; the one in use before it is put back afterwards.
+  ScopedSettingsFolder chosen{std::string()};
   std::string own = t.configFolder() + "ferrovane/";
 
   SettingsFolder() {
@@ -31,7 +31,6 @@ struct SettingsFolder : ::testing::Test {
     t.write("program/Ferrovane.ini", "[Settings]\nBufferSize=4096\n");
     t.write("program/readme.txt", "shipped readme");
   }
-  ~SettingsFolder() override { SetSettingsFolder(previous); }
 
   void programNotWritable() { files.notWritable.insert(t.programFolder()); }
 };

@@ -76,7 +76,7 @@ void WipeEngineTest::AddMethod(const std::string& fileName, const std::vector<TP
 void WipeEngineTest::Run(TWipeItemKind kind, const std::string& path) {
   engine.ClearItems();
   engine.AddItem(std::make_unique<TWipeItem>(kind, path));
-  engine.Execute();
+  ExecuteWith(engine, manager, services);
 }
 
 std::vector<std::string> WipeEngineTest::WipedContents() const {

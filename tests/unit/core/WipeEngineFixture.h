@@ -14,6 +14,7 @@
 #include "core/TPass.h"
 #include "core/TWipeEngine.h"
 #include "core/TWipeMethodsManager.h"
+#include "core/WipeRun.h"
 #include "core/WipeServices.h"
 #include "platform/FileSystem.h"
 #include "support/FaultyFileSystem.h"
@@ -51,6 +52,14 @@ class ScriptedServices : public IWipeServices {
   void ProcessMessages() override;
 };
 
+// Runs the engine's jobs as the window does: a run made now from the catalogue's settings and
+// the method it gives the engine, shown through the services.
+inline void ExecuteWith(TWipeEngine& engine, const TWipeMethodsManager& catalogue,
+                        IWipeServices& services) {
+  WipeRun run = WipeRun::For(engine, catalogue, services);
+  engine.Execute(run);
+}
+
 // A byte-pattern pass.
 TPass BytePass(std::uint8_t value);
 // A text-pattern pass.
@@ -81,7 +90,6 @@ class WipeEngineTest : public ::testing::Test {
 
  private:
   platform::ScopedFileSystem scopedFiles_{files};
-  ScopedWipeMethodsManager scopedManager_{manager};
   ScopedWipeServices scopedServices_{services};
 };
 

@@ -181,7 +181,7 @@ TEST_F(WipeEngineTest, WipedFileIsRenamedToTheLongNameThenDeleted) {
   const std::string second = folder.write("dir/second", "2222");
   engine.AddItem(std::make_unique<TWipeItem>(wkFile, first));
   engine.AddItem(std::make_unique<TWipeItem>(wkFile, second));
-  engine.Execute();
+  ExecuteWith(engine, manager, services);
   // Both got the same long name, so the first was gone before the second was renamed.
   const std::string longPath = folder / "dir/" + LongName();
   ASSERT_EQ(files.renames.size(), 2u);
@@ -229,7 +229,7 @@ TEST_F(WipeEngineTest, ExecutablesAreAskedAboutByTheirLastThreeCharacters) {
   for (const auto& path : {lower, upper, mixed, bare}) {
     engine.AddItem(std::make_unique<TWipeItem>(wkFile, path));
   }
-  engine.Execute();
+  ExecuteWith(engine, manager, services);
   EXPECT_EQ(services.asked, (std::vector<std::string>{lower, upper, bare}));
   // Answered No: untouched, attributes too; the run went on with the next file.
   EXPECT_EQ(readFileBytes(lower), "a");
@@ -242,7 +242,7 @@ TEST_F(WipeEngineTest, ExecutablesAreAskedAboutByTheirLastThreeCharacters) {
 
   // Answered Yes: wiped like any other file. Not asked at all without WarnOnExecutable.
   services.answer = true;
-  engine.Execute();
+  ExecuteWith(engine, manager, services);
   EXPECT_FALSE(pathExists(lower));
   EXPECT_FALSE(pathExists(upper));
   engine.WarnOnExecutable = false;
@@ -281,7 +281,7 @@ TEST_F(WipeEngineTest, FileThatCannotBeWipedStaysAndIsReported) {
   files.failOpen.insert(locked);
   engine.AddItem(std::make_unique<TWipeItem>(wkFile, locked));
   engine.AddItem(std::make_unique<TWipeItem>(wkFile, next));
-  engine.Execute();
+  ExecuteWith(engine, manager, services);
   EXPECT_EQ(readFileBytes(locked), "keep");
   EXPECT_FALSE(pathExists(next));
   EXPECT_EQ(engine.OverwriteFile(TWipeItem(wkFile, locked)), 1);
@@ -349,9 +349,9 @@ TEST_F(WipeEngineTest, CancelStopsAfterTheCurrentBlock) {
   engine.AddItem(std::make_unique<TWipeItem>(wkFile, later));
   // Cancel as soon as the second pass has written something.
   services.onProcess = [&] {
-    if (services.log.passes.size() == 2) engine.Aborted = true;
+    if (services.log.passes.size() == 2) engine.Stop();
   };
-  engine.Execute();
+  ExecuteWith(engine, manager, services);
   EXPECT_TRUE(engine.Aborted);
   const std::string contents = readFileBytes(path);
   ASSERT_EQ(contents.size(), size);
@@ -365,7 +365,7 @@ TEST_F(WipeEngineTest, CancelStopsAfterTheCurrentBlock) {
 
   // The next run starts afresh.
   services.onProcess = nullptr;
-  engine.Execute();
+  ExecuteWith(engine, manager, services);
   EXPECT_FALSE(engine.Aborted);
   EXPECT_FALSE(pathExists(path));
 }
@@ -377,7 +377,7 @@ TEST_F(WipeEngineTest, ExecuteIsRefusedWhileTheEngineRuns) {
   services.onProcess = [&] {
     if (nested++ == 0) {
       EXPECT_TRUE(engine.Running());
-      engine.Execute();
+      ExecuteWith(engine, manager, services);
     }
   };
   Run(wkFile, path);

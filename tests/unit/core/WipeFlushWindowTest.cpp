@@ -46,7 +46,7 @@ class WipeFlushWindowTest : public WipeEngineTest {
       engine.AddItem(std::make_unique<TWipeItem>(wkFile, names.back()));
     }
     SetRandomSeed(777);
-    engine.Execute();
+    ExecuteWith(engine, manager, services);
     RunTrace trace;
     for (const auto& write : files.writes) {
       trace.writes[write.path].emplace_back(write.offset, write.length);
@@ -104,7 +104,7 @@ TEST_F(WipeFlushWindowTest, AFileWhoseFlushFailsInTheWindowKeepsItsNameAndTheOth
   engine.FlushWindowFiles = 8;
   engine.ClearItems();
   for (const std::string& name : names) engine.AddItem(std::make_unique<TWipeItem>(wkFile, name));
-  engine.Execute();
+  ExecuteWith(engine, manager, services);
   EXPECT_TRUE(pathExists(kept));
   EXPECT_EQ(engine.Failures,
             (std::vector<TWipeFailure>{{kept, TWipeFailureReason::PassFailed, files.flushError,
@@ -130,9 +130,9 @@ TEST_F(WipeFlushWindowTest, CancelKeepsTheFileBeingWrittenAndFinishesThoseWritte
   services.onProcess = [&] {
     const auto third = std::count_if(files.writes.begin(), files.writes.end(),
                                      [&](const auto& write) { return write.path == names[2]; });
-    if (third > 0) engine.Aborted = true;
+    if (third > 0) engine.Stop();
   };
-  engine.Execute();
+  ExecuteWith(engine, manager, services);
   EXPECT_FALSE(pathExists(names[0]));
   EXPECT_FALSE(pathExists(names[1]));
   EXPECT_TRUE(pathExists(names[2]));

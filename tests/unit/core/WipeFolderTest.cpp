@@ -71,7 +71,7 @@ TEST_F(WipeFolderTest, CancelKeepsWhatWasNotWipedYet) {
   // Cancel once the first file is gone, each file going before the next is written.
   engine.FlushWindowFiles = 0;
   services.onProcess = [&] {
-    if (!files.deleted.empty()) engine.Aborted = true;
+    if (!files.deleted.empty()) engine.Stop();
   };
   Run(wkFolder, top);
   EXPECT_TRUE(engine.Aborted);

@@ -73,7 +73,7 @@ class WipeFreeSpaceTest : public WipeEngineTest {
     auto item = std::make_unique<TWipeItem>(wkFreeSpace, root);
     item->Volume = volume;
     engine.AddItem(std::move(item));
-    engine.Execute();
+    ExecuteWith(engine, manager, services);
   }
 
   static platform::FileSystemId VolumeOf(const std::string& path) {
@@ -161,7 +161,7 @@ TEST_F(WipeFreeSpaceTest, LargeBlocksStillEndExactlyAtTheEndOfTheSpace) {
 TEST_F(WipeFreeSpaceTest, CancelDuringTheFillDeletesTheUnwipedFile) {
   const std::string root = FakeDrive("drive", 4u << 20);
   services.onProcess = [&] {
-    if (files.writes.size() >= 3) engine.Aborted = true;
+    if (files.writes.size() >= 3) engine.Stop();
   };
   Run(wkFreeSpace, root);
   EXPECT_TRUE(engine.Aborted);
@@ -179,7 +179,7 @@ TEST_F(WipeFreeSpaceTest, CancelDuringTheFillDeletesTheUnwipedFile) {
     // The pass has begun: a second write from the file's start.
     const auto fromStart = std::count_if(files.writes.begin(), files.writes.end(),
                                          [](const auto& write) { return write.offset == 0; });
-    if (fromStart >= 2) engine.Aborted = true;
+    if (fromStart >= 2) engine.Stop();
   };
   Run(wkFreeSpace, root);
   EXPECT_EQ(RunOutcomeOf(engine).stoppedInDrive, root);
@@ -505,7 +505,7 @@ TEST_F(WipeFreeSpaceTest, FreeBlocksAreDiscardedAfterTheWipeOrTheUserHearsWhyNot
   // Nothing is discarded after a cancel.
   manager.DiscardFreeBlocks = true;
   files.discards.clear();
-  services.onProcess = [&] { engine.Aborted = true; };
+  services.onProcess = [&] { engine.Stop(); };
   Run(wkFreeSpace, root);
   EXPECT_TRUE(files.discards.empty());
   EXPECT_TRUE(engine.Notes.empty());
@@ -761,7 +761,7 @@ TEST_F(WipeFreeSpaceTest, TheFillIsTheFirstPassSoEachPassWritesEveryFreeByteOnce
 TEST_F(WipeFreeSpaceTest, ATemporaryFileThatCannotBeRemovedAfterCancelIsNamedAsFillingTheDrive) {
   const std::string root = FakeDrive("drive", 4u << 20);
   services.onProcess = [&] {
-    if (files.writes.size() >= 2) engine.Aborted = true;
+    if (files.writes.size() >= 2) engine.Stop();
   };
   files.failDelete = {root + "tem1.tmp"};
   Run(wkFreeSpace, root);

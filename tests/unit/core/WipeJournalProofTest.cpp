@@ -73,7 +73,7 @@ TEST_P(WipeJournalProof, NamesOfWipedFilesAreGoneFromTheImageOnlyWithTheOption) 
   // A file on its own, then the folder with everything left in it.
   engine.AddItem(std::make_unique<TWipeItem>(wkFile, work + "/" + kNamePrefix + "1000.txt"));
   engine.AddItem(std::make_unique<TWipeItem>(wkFolder, work));
-  engine.Execute();
+  ExecuteWith(engine, manager, services);
   EXPECT_TRUE(engine.Failures.empty()) << ::testing::PrintToString(engine.Failures);
   EXPECT_FALSE(pathExists(work));
   ASSERT_TRUE(mount->unmount());

@@ -60,7 +60,7 @@ TEST_F(WipeJournalTest, OneCleaningPerRunAfterItsDeletionsOnlyWhenTheOptionIsOn)
     engine.ClearItems();
     engine.AddItem(std::make_unique<TWipeItem>(wkFile, loose));
     if (c.deletes) engine.AddItem(std::make_unique<TWipeItem>(wkFolder, top));
-    engine.Execute();
+    ExecuteWith(engine, manager, services);
     ASSERT_EQ(journals.calls.size(), c.cleanings);
     const bool shown = std::find(services.log.files.begin(), services.log.files.end(),
                                  kClearingJournalText) != services.log.files.end();
@@ -133,7 +133,7 @@ TEST_F(WipeJournalTest, StopEndsTheCleaningAndAStopDuringTheWipeSkipsIt) {
   const std::string first = folder.write("first", "x");
   bool asked = false;
   journals.answer = [&](const JournalRequest& request) {
-    services.onProcess = [&] { engine.Aborted = true; };
+    services.onProcess = [&] { engine.Stop(); };
     asked = request.stop && request.stop();
     JournalOutcome outcome;
     outcome.result = asked ? JournalResult::Stopped : JournalResult::Cleaned;
@@ -152,12 +152,12 @@ TEST_F(WipeJournalTest, StopEndsTheCleaningAndAStopDuringTheWipeSkipsIt) {
   const std::string third = folder.write("third", "x");
   engine.FlushWindowFiles = 0;  // each file goes before the next is written
   services.onProcess = [&] {
-    if (!pathExists(second)) engine.Aborted = true;
+    if (!pathExists(second)) engine.Stop();
   };
   engine.ClearItems();
   engine.AddItem(std::make_unique<TWipeItem>(wkFile, second));
   engine.AddItem(std::make_unique<TWipeItem>(wkFile, third));
-  engine.Execute();
+  ExecuteWith(engine, manager, services);
   EXPECT_TRUE(journals.calls.empty());
   EXPECT_TRUE(pathExists(third));
   EXPECT_EQ(JournalNotes(), 1u);

@@ -22,9 +22,9 @@ TPass randomBytes(std::uint8_t low, std::uint8_t high) {
   return pass;
 }
 
-// Each test starts the generator where the program starts it.
+// Each test starts the generator where the program starts it, and leaves it as it found it.
 struct FreshGenerator : ::testing::Test {
-  void SetUp() override { SetRandomSeed(0); }
+  ScopedRandomSeed seed{0};
 };
 
 }  // namespace

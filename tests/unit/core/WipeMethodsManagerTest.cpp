@@ -210,13 +210,13 @@ TEST_F(Catalogue, FinishWritesOnlyTheSettingsThisProcessChangedAndNoMethod) {
   const std::string a = method("a.mtd", "A");
   const std::string b = method("b.mtd", "B");
   t.write("program/Ferrovane.ini", "[Settings]\nBufferSize=4096\nDiscardFreeBlocks=1\n");
-  StartWipeMethodsManager();
-  ASSERT_NE(WipeMethodsManager, nullptr);
-  EXPECT_EQ(WipeMethodsManager->Methods.size(), 2u);
-  EXPECT_EQ(WipeMethodsManager->BufferSize, 4096);
-  EXPECT_EQ(WipeMethodsManager->SettingsProblem, "");
-  WipeMethodsManager->Methods[0]->Name = "A2";  // changed in memory only, never edited
-  WipeMethodsManager->WipeSlackSpace = false;
+  auto catalogue = StartWipeMethodsManager();
+  ASSERT_NE(catalogue, nullptr);
+  EXPECT_EQ(catalogue->Methods.size(), 2u);
+  EXPECT_EQ(catalogue->BufferSize, 4096);
+  EXPECT_EQ(catalogue->SettingsProblem, "");
+  catalogue->Methods[0]->Name = "A2";  // changed in memory only, never edited
+  catalogue->WipeSlackSpace = false;
 
   // Meanwhile others edit by hand, delete a method and change settings of their own.
   t.write("program/Methods/b.mtd", "[Method]\nName=Edited by hand\nPasses=1\n");
@@ -224,8 +224,7 @@ TEST_F(Catalogue, FinishWritesOnlyTheSettingsThisProcessChangedAndNoMethod) {
   TIniFile(settings).WriteString("Settings", "DiscardFreeBlocks", "0");
   TIniFile(settings).WriteString("Engines", "WipeFiles", "b.mtd");
 
-  EXPECT_EQ(FinishWipeMethodsManager(), "");
-  EXPECT_EQ(WipeMethodsManager, nullptr);
+  EXPECT_EQ(FinishWipeMethodsManager(*catalogue), "");
   EXPECT_FALSE(pathExists(a));  // not brought back
   EXPECT_EQ(readFileBytes(b), "[Method]\nName=Edited by hand\nPasses=1\n");
   EXPECT_EQ(readFileBytes(settings),
@@ -239,8 +238,8 @@ TEST_F(Catalogue, AProgramRunWithoutChangesWritesNothing) {
        {static_cast<const char*>(nullptr), "; by hand\n[Settings]\nSignature= x \n"}) {
     SCOPED_TRACE(stored ? stored : "no settings file");
     if (stored) t.write("program/Ferrovane.ini", stored);
-    StartWipeMethodsManager();
-    EXPECT_EQ(FinishWipeMethodsManager(), "");
+    auto catalogue = StartWipeMethodsManager();
+    EXPECT_EQ(FinishWipeMethodsManager(*catalogue), "");
     if (stored) {
       EXPECT_EQ(readFileBytes(settings), stored);
     } else {
@@ -256,15 +255,13 @@ TEST_F(Catalogue, ASettingsFileThatCannotBeReadIsNamedAndNeverWritten) {
   FaultyFileSystem faulty;
   faulty.failRead.insert(settings);
   platform::ScopedFileSystem use(faulty);
-  StartWipeMethodsManager();
-  EXPECT_EQ(WipeMethodsManager->SettingsProblem,
-            std::make_error_code(std::errc::io_error).message());
-  EXPECT_EQ(WipeMethodsManager->BufferSize, 524288);  // the defaults are used
-  WipeMethodsManager->DiscardFreeBlocks = !WipeMethodsManager->DiscardFreeBlocks;
+  auto catalogue = StartWipeMethodsManager();
+  EXPECT_EQ(catalogue->SettingsProblem, std::make_error_code(std::errc::io_error).message());
+  EXPECT_EQ(catalogue->BufferSize, 524288);  // the defaults are used
+  catalogue->DiscardFreeBlocks = !catalogue->DiscardFreeBlocks;
   TWipeEngine engine("WipeFolders");
-  EXPECT_THROW(WipeMethodsManager->SetEngineMethod(engine, WipeMethodsManager->Methods[0].get()),
-               EIniFileError);
-  EXPECT_NE(FinishWipeMethodsManager(), "");  // the save fails, and says so
+  EXPECT_THROW(catalogue->SetEngineMethod(engine, catalogue->Methods[0].get()), EIniFileError);
+  EXPECT_NE(FinishWipeMethodsManager(*catalogue), "");  // the save fails, and says so
   EXPECT_EQ(readFileBytes(settings), stored);
 }
 
@@ -274,30 +271,30 @@ TEST_F(Catalogue, AMethodNotReadWholeIsNeverTheDefaultNorWrittenBack) {
                                   "[Method]\nName=Big\nPasses=3\n[Pass1]\n[Pass2]\n[Pass3]\n" +
                                       std::string(TWipeMethod::kMaxFileSize, ';') + "\n");
   method("b.mtd", "Bee");
-  StartWipeMethodsManager();
-  ASSERT_EQ(WipeMethodsManager->Methods.size(), 2u);
-  TWipeMethod* unread = WipeMethodsManager->Methods[0].get();
-  TWipeMethod* bee = WipeMethodsManager->Methods[1].get();
+  auto catalogue = StartWipeMethodsManager();
+  ASSERT_EQ(catalogue->Methods.size(), 2u);
+  TWipeMethod* unread = catalogue->Methods[0].get();
+  TWipeMethod* bee = catalogue->Methods[1].get();
   EXPECT_FALSE(unread->ReadWhole);
 
   TWipeEngine engine("WipeFiles");
-  EXPECT_EQ(WipeMethodsManager->MethodForEngine(engine), bee);
+  EXPECT_EQ(catalogue->MethodForEngine(engine), bee);
   // Chosen for the engine by name, it is what the engine gets (and refuses to use).
   TIniFile(settings).WriteString("Engines", "WipeFiles", "A big.mtd");
-  EXPECT_EQ(WipeMethodsManager->MethodForEngine(engine), unread);
+  EXPECT_EQ(catalogue->MethodForEngine(engine), unread);
 
   const std::string before = readFileBytes(big);
-  FinishWipeMethodsManager();
+  FinishWipeMethodsManager(*catalogue);
   EXPECT_EQ(readFileBytes(big), before);
 
   // Once edited, it is written like any other method.
-  StartWipeMethodsManager();
-  ASSERT_FALSE(WipeMethodsManager->Methods.empty());
+  catalogue = StartWipeMethodsManager();
+  ASSERT_FALSE(catalogue->Methods.empty());
   TWipeMethod repaired;
   repaired.Name = "Repaired";
-  WipeMethodsManager->Methods[0]->Assign(repaired);
-  WipeMethodsManager->SaveMethods();
-  FinishWipeMethodsManager();
+  catalogue->Methods[0]->Assign(repaired);
+  catalogue->SaveMethods();
+  FinishWipeMethodsManager(*catalogue);
   EXPECT_NE(readFileBytes(big).find("Name=Repaired\n"), std::string::npos);
 }
 

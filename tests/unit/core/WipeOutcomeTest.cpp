@@ -24,7 +24,7 @@ TEST_F(WipeOutcomeTest, AnErrorEscapingAJobNamesTheJobAndTheRunGoesOn) {
   services.onProcess = [&] {
     if (services.processed == 2) throw std::runtime_error("the window system went away");
   };
-  engine.Execute();
+  ExecuteWith(engine, manager, services);
   ASSERT_EQ(engine.Failures.size(), 1u);
   EXPECT_EQ(engine.Failures[0].Path, first);
   EXPECT_EQ(engine.Failures[0].Reason, TWipeFailureReason::Interrupted);
@@ -50,6 +50,9 @@ TEST_F(WipeOutcomeTest, FailuresCarryTheSystemsReason) {
   folder.write("top/keep.doc", "k");
   folder.write("top/drop.tmp", "d");
   engine.Failures.clear();
+  // Outside Execute, a wipe of one folder goes by the run it is given.
+  WipeRun run = WipeRun::For(engine, manager, services);
+  const TWipeEngine::RunScope scope(engine, run);
   EXPECT_FALSE(engine.WipeDirectory(top, "*.tmp", false, false));
   EXPECT_FALSE(pathExists(top + "/drop.tmp"));
   ASSERT_EQ(engine.Failures.size(), 1u);
@@ -173,7 +176,7 @@ TEST_F(WipeOutcomeTest, PathsGivenTwiceAreWipedOnceAndMissingOnesAreNotLeftBehin
        }) {
     engine.AddItem(std::make_unique<TWipeItem>(kind, path));
   }
-  engine.Execute();
+  ExecuteWith(engine, manager, services);
   EXPECT_FALSE(pathExists(file));
   EXPECT_FALSE(pathExists(top));
   EXPECT_EQ(files.renames.size(), 2u);

@@ -95,7 +95,7 @@ TEST_F(WipeVerifyTest, RandomNumbersAndBytesAreTheSameWithAndWithoutVerification
     AddMethod("random.mtd", {RandomPass(verified), RandomPass(verified)});
     files.deleted.clear();
     files.readBacks.clear();
-    SetRandomSeed(4242);
+    const ScopedRandomSeed seed(4242);
     Run(wkFile, folder.write("file", std::string(200000, 'x')));
     EXPECT_TRUE(engine.Failures.empty()) << ::testing::PrintToString(engine.Failures);
     EXPECT_EQ(files.readBacks.size(), verified ? 2u : 0u);

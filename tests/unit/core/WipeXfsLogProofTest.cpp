@@ -90,7 +90,7 @@ TEST_P(WipeXfsLogProof, NamesOfWipedFilesAreGoneFromTheImageUnlessTheOptionIsOff
   }
   engine.ClearItems();
   engine.AddItem(std::make_unique<TWipeItem>(wkFolder, work));
-  engine.Execute();
+  ExecuteWith(engine, manager, services);
   EXPECT_TRUE(engine.Failures.empty()) << ::testing::PrintToString(engine.Failures);
   EXPECT_TRUE(engine.Notes.empty()) << ::testing::PrintToString(engine.Notes);
   EXPECT_FALSE(pathExists(work));
