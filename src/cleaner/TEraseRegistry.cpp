@@ -69,7 +69,7 @@ void TEraseRegistry::Erase() {
   TEraser::Erase();
   for (const auto& item : Items) {
     // A list of thousands of values lets the windows repaint and see Stop between them.
-    WipeServices().ProcessMessages();
+    if (Engine) Engine->ProcessMessages();
     if (Cancelled()) break;
     if (item->Kind == ekRegKey) {
       DeleteKey(item->RootKey, item->Key);

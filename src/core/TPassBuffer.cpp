@@ -4,6 +4,7 @@
 #include <array>
 #include <cstring>
 #include <new>
+#include <stdexcept>
 
 #include "core/ProgramRandom.h"
 
@@ -200,15 +201,19 @@ std::string_view TPassBuffer::UniformPiece(std::uint64_t maxLength) {
 
 std::string_view TPassBuffer::Bytes(std::uint64_t offset, std::uint64_t maxLength) {
   if (kind_ == Kind::None || maxLength == 0 || (finished_ && kind_ == Kind::Random)) return {};
-  if (kind_ == Kind::Uniform) return UniformPiece(maxLength);
   const std::uint64_t inBlock = offset % blockLength_;
   const std::uint64_t block = offset / blockLength_;
   try {
+    if (kind_ == Kind::Uniform) return UniformPiece(maxLength);
     if (whole_) return HeldWhole(inBlock, block, maxLength);
     if (kind_ == Kind::Random) return DrawnPieces(inBlock, block, maxLength);
     return HeldPeriodic(inBlock, maxLength);
   } catch (const std::bad_alloc&) {
     // The bytes could not be held: the pass ends here, and says why.
+    error_ = std::make_error_code(std::errc::not_enough_memory);
+    return {};
+  } catch (const std::length_error&) {
+    // More than any buffer can hold: the same to the user.
     error_ = std::make_error_code(std::errc::not_enough_memory);
     return {};
   }

@@ -12,6 +12,7 @@
 #include "core/TIniFile.h"
 #include "core/TWipeEngine.h"
 #include "core/TWipeMethodsManager.h"
+#include "core/WipeRun.h"
 #include "core/WipeServices.h"
 #include "dialogs/PromptService.h"
 #include "platform/Registry.h"
@@ -221,15 +222,19 @@ void TRecentFilesPage::btnRecentExecuteClick() {
   // The overwrite choice of the Clean traces page holds for these lists too: their files are
   // then wiped with the method of the Delete-with-wiping engine, by an engine of their own.
   TWipeEngine overwrite(kFilesEngine);
+  TCleaningRun run(engine);
+  run.ClearJournals = host_.Catalogue().EraseJournalNames;
+  // The page's own events between entries and between the blocks of a wiped file, so that Stop
+  // is seen; nothing else of the windows is asked.
+  PageEvents events(SilentWipeServices(), run, RecentStopRequested);
+  engine.Services = &events;
+  WipeRun overwriteRun = WipeRun::For(overwrite, host_.Catalogue(), events);
   if (TIniFile(TWipeMethodsManager::SettingsFileName())
           .ReadBool(kTracesSection, kOverwriteKey, false)) {
     engine.Overwrite = &overwrite;
+    engine.OverwriteRun = &overwriteRun;
   }
-  TCleaningRun run(engine);
-  run.ClearJournals = host_.Catalogue().EraseJournalNames;
-  PageEvents events(WipeServices(), run, RecentStopRequested);
   {
-    const ScopedWipeServices installed(&events);
     run_ = &run;
     // Every deletion of the clean is written to the registry store in one step at its end.
     reg().beginBatch();

@@ -146,6 +146,8 @@ TEST_F(WipeFlushWindowTest, OutsideARunAFileIsGoneWhenItsWipeReturns) {
   files.slowFlushTurns = 2;
   // As the cleaner wipes what it erases: one entry at a time, its outcome read at once.
   const std::string path = folder.write("single", std::string(3000, 'x'));
+  WipeRun run = WipeRun::For(engine, manager, services);
+  const TWipeEngine::RunScope scope(engine, run);
   engine.WipeFile(TWipeItem(wkFile, path));
   EXPECT_FALSE(pathExists(path));
   EXPECT_EQ(WipedContents().size(), 1u);
