@@ -24,6 +24,7 @@
 
 #include "platform/Journal.h"
 #include "platform/PathText.h"
+#include "platform/posix/Descriptor.h"
 #include "platform/posix/JournalReports.h"
 #include "platform/posix/JournalRewrite.h"
 #include "platform/posix/XfsLogCycle.h"
@@ -46,19 +47,7 @@ constexpr std::uint64_t kOwnerInodes = FMR_OWNER('X', 5);
 constexpr unsigned kMapRecordsPerCall = 256;
 constexpr std::uint64_t kMostMapRecords = 1u << 20;
 
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  ~Descriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
+using posix::Descriptor;
 
 // The kernel's name of a block device ("sda1", "dm-0"): the last part of its link in /sys.
 std::string deviceName(dev_t device) {

@@ -21,6 +21,7 @@
 #include <system_error>
 
 #include "platform/MetadataRelocation.h"
+#include "platform/posix/Descriptor.h"
 #include "platform/posix/LinkFreeOpen.h"
 
 namespace platform {
@@ -33,19 +34,7 @@ std::error_code errorOf(int number) {
   return {number, std::generic_category()};
 }
 
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  ~Descriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
+using posix::Descriptor;
 
 // Which block groups a step moves.
 enum class Groups {

@@ -12,6 +12,7 @@
 #include <numeric>
 #include <vector>
 
+#include "platform/posix/Descriptor.h"
 #include "platform/posix/JournalRewrite.h"
 
 namespace platform::journal {
@@ -45,19 +46,7 @@ struct XfsGeometryV1 {
 static_assert(sizeof(XfsGeometryV1) == 112, "the kernel's layout of xfs_fsop_geom_v1");
 constexpr unsigned long kXfsGeometryV1 = _IOR('X', 100, XfsGeometryV1);
 
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  ~Descriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
+using posix::Descriptor;
 
 JournalOutcome failure(JournalResult result, int error, std::string detail) {
   JournalOutcome outcome;
