@@ -27,6 +27,7 @@
 #include "dialogs/TfMethodsForm.h"
 #include "platform/Drives.h"
 #include "platform/FileSystem.h"
+#include "platform/Folders.h"
 #include "platform/PathText.h"
 #include "platform/Registry.h"
 #include "platform/Trash.h"
@@ -149,6 +150,14 @@ std::string TMainForm::SettingsFolder() const {
 
 std::string TMainForm::MethodsFolder() const {
   return GetMethodsFolder();
+}
+
+std::string TMainForm::ProgramPath() const {
+  return platform::programPath();
+}
+
+std::string TMainForm::ProgramFolder() const {
+  return platform::programFolder();
 }
 
 template <typename Page>

@@ -48,6 +48,8 @@ class OwnServicesHost final : public TPageHost {
   std::vector<std::string> TrashFolders() const override { return trash; }
   std::string SettingsFolder() const override { return settingsFolder; }
   std::string MethodsFolder() const override { return methodsFolder; }
+  std::string ProgramPath() const override { return "/own/program/ferrovane"; }
+  std::string ProgramFolder() const override { return "/own/program/"; }
   TfEditMethod& MethodEditor() const override { return editor_; }
   bool MayRun(const TWipeEngine&) const override { return true; }
   bool RunEngine(TWipeEngine& engine) override {

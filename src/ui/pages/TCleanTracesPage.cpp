@@ -13,7 +13,6 @@
 #include "core/WipeRun.h"
 #include "core/WipeServices.h"
 #include "dialogs/PromptService.h"
-#include "platform/Folders.h"
 #include "ui/SizeFunctions.h"
 #include "ui/TfSchedule.h"
 #include "ui/pages/TPageHost.h"
@@ -395,7 +394,7 @@ void TCleanTracesPage::btnScheduleClick() {
     return;
   }
   schedule_ = chosen;
-  TCleanTimerUnits units(platform::programFolder() + "ferrovane-cli");
+  TCleanTimerUnits units(host_.ProgramFolder() + "ferrovane-cli");
   scheduleMode_ = units.Apply(schedule_);
   QStringList problems;
   for (const std::string& problem : units.Problems) problems << Text(problem);
