@@ -152,6 +152,10 @@ std::string TMainForm::MethodsFolder() const {
   return GetMethodsFolder();
 }
 
+std::string TMainForm::SettingsFile() const {
+  return WipeSettings::SettingsFileName();
+}
+
 std::string TMainForm::ProgramPath() const {
   return platform::programPath();
 }

@@ -73,6 +73,7 @@ class TMainForm : public QWidget, public TPageHost {
   std::vector<std::string> TrashFolders() const override;
   std::string SettingsFolder() const override;
   std::string MethodsFolder() const override;
+  std::string SettingsFile() const override;
   std::string ProgramPath() const override;
   std::string ProgramFolder() const override;
   TfEditMethod& MethodEditor() const override { return *methodEditor_; }

@@ -48,6 +48,7 @@ class OwnServicesHost final : public TPageHost {
   std::vector<std::string> TrashFolders() const override { return trash; }
   std::string SettingsFolder() const override { return settingsFolder; }
   std::string MethodsFolder() const override { return methodsFolder; }
+  std::string SettingsFile() const override { return settingsFolder + "Ferrovane.ini"; }
   std::string ProgramPath() const override { return "/own/program/ferrovane"; }
   std::string ProgramFolder() const override { return "/own/program/"; }
   TfEditMethod& MethodEditor() const override { return editor_; }

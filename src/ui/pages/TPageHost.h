@@ -44,6 +44,8 @@ class TPageHost {
   // Where the settings and the wipe methods are kept, each with a trailing separator.
   virtual std::string SettingsFolder() const = 0;
   virtual std::string MethodsFolder() const = 0;
+  // The settings file (Ferrovane.ini) of the settings folder.
+  virtual std::string SettingsFile() const = 0;
   // The running program, and its folder (with a trailing separator), where the command line is
   // installed beside it.
   virtual std::string ProgramPath() const = 0;

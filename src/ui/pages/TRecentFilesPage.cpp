@@ -239,8 +239,7 @@ TRecentFilesPage::TCleanResult TRecentFilesPage::runClean(std::vector<TCleanTask
   PageEvents events(SilentWipeServices(), run, RecentStopRequested);
   engine.Services = &events;
   WipeRun overwriteRun = WipeRun::For(overwrite, host_.Catalogue(), events);
-  if (TIniFile(TWipeMethodsManager::SettingsFileName())
-          .ReadBool(kTracesSection, kOverwriteKey, false)) {
+  if (TIniFile(host_.SettingsFile()).ReadBool(kTracesSection, kOverwriteKey, false)) {
     engine.Overwrite = &overwrite;
     engine.OverwriteRun = &overwriteRun;
   }
