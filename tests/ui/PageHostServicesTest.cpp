@@ -1,6 +1,7 @@
 // Pages look at the system only through the window around them: a window that gives a page its
-// own registry, file system, trash and folders is the only one the page reads, and a failure of
-// that file system reaches the page's report with its reason.
+// own registry, file system, trash, folders and prompts is the only one the page uses, and a
+// failure of that file system reaches the page's report, told through those prompts, with its
+// reason.
 
 #include <QLabel>
 #include <QPushButton>
@@ -126,7 +127,8 @@ void PageHostServicesTest::aTrashFolderTheWindowsFileSystemCannotListIsReported(
   TestConfinement confinement;
   TestFolder folder;
   ScopedTestRegistry programRegistry(folder);
-  ScriptedPrompts prompts;
+  ScriptedPrompts prompts;         // the window's
+  ScriptedPrompts programPrompts;  // installed for the program, which the page never asks
   OwnServicesHost host(folder, prompts);
   const std::string trash = folder.makeFolder("Trash") + "/";
   const std::string trashed = folder.write("Trash/files/a", "x");
@@ -154,6 +156,7 @@ void PageHostServicesTest::aTrashFolderTheWindowsFileSystemCannotListIsReported(
   QVERIFY2(told.contains(QString::fromStdString(
                std::make_error_code(std::errc::permission_denied).message())),
            qPrintable(told));
+  QVERIFY(programPrompts.messages.empty());
 }
 
 void PageHostServicesTest::aboutPageNamesTheWindowsFolders() {

@@ -37,7 +37,7 @@ TOptionsPage::TOptionsPage(TPageHost& host, QWidget* parent)
           [&settings](bool checked) { settings.EraseJournalNames = checked; });
   // The file-manager entries for this copy of the program, for the user.
   connect(ui->btnFileManagerEntries, &QPushButton::clicked, this,
-          [this] { OfferFileManagerEntries(host_.ProgramPath()); });
+          [this] { OfferFileManagerEntries(host_.PromptService(), host_.ProgramPath()); });
 }
 
 TOptionsPage::~TOptionsPage() = default;

@@ -408,6 +408,7 @@ void TSpecialFoldersPage::reportWipe(const TRunOutcome& outcome) {
     return;
   }
   ShowRunOutcome(
+      host_.PromptService(),
       {QStringLiteral("The Wipe special folders task has been aborted!"),
        QStringLiteral("The Wipe special folders task has not been completed. Left behind: %1."),
        QStringLiteral("The Wipe special folders task has been completed successfully!")},
