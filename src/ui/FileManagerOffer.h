@@ -5,5 +5,10 @@
 
 #include <string>
 
+class IPromptService;
+
 // program: the full path of the window program the entries start.
+// prompts: the questions and messages of the window that offers them (the program's when none
+// are given).
+void OfferFileManagerEntries(IPromptService& prompts, const std::string& program);
 void OfferFileManagerEntries(const std::string& program);

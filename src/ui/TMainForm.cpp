@@ -27,8 +27,10 @@
 #include "dialogs/TfMethodsForm.h"
 #include "platform/Drives.h"
 #include "platform/FileSystem.h"
+#include "platform/Folders.h"
 #include "platform/PathText.h"
 #include "platform/Registry.h"
+#include "platform/Trash.h"
 #include "ui/DesktopShell.h"
 #include "ui/OperaProfile.h"
 #include "ui/ProgramResources.h"
@@ -54,14 +56,19 @@ const char* const kUpdaterName = "HalvorineUpdater";
 }  // namespace
 
 TMainForm::TMainForm(TWipeMethodsManager& catalogue, QWidget* parent)
+    : TMainForm(catalogue, Seams{}, parent) {}
+
+TMainForm::TMainForm(TWipeMethodsManager& catalogue, Seams seams, QWidget* parent)
     : QWidget(parent),
       catalogue_(catalogue),
       ui(std::make_unique<Ui::TMainForm>()),
-      // Each run goes by the settings and the method as they are when it starts.
-      runner_([this](TWipeEngine& engine) {
-        WipeRun run = WipeRun::For(engine, catalogue_, WipeServices());
-        engine.Execute(run);
-      }) {
+      runNotifier_(seams.notifier),
+      runner_(seams.runner ? std::move(seams.runner) : TEngineRunner([this](TWipeEngine& engine) {
+        RunForReal(engine, catalogue_);
+      })) {
+  if (runNotifier_) {
+    connect(runNotifier_, &TRunNotifier::activated, this, &TMainForm::bringToFront);
+  }
   InitProgramResources();
   ui->setupUi(this);
   // The method dialogs, made once and reused; the Options page and the methods dialog share the
@@ -82,7 +89,7 @@ TMainForm::TMainForm(TWipeMethodsManager& catalogue, QWidget* parent)
   recentFilesPage_ = addPage(new TRecentFilesPage(*this));
   cleanTracesPage_ = addPage(new TCleanTracesPage(*this, *cleanerEngine_));
   optionsPage_ = addPage(new TOptionsPage(*this));
-  aboutPage_ = addPage(new TAboutPage);
+  aboutPage_ = addPage(new TAboutPage(*this));
   ui->MainPage->setTabVisible(ui->MainPage->indexOf(aboutPage_), false);
   // The About page has no tab to show an icon in: the tab bar would draw it over the first tab
   // while the page is shown.
@@ -125,6 +132,38 @@ platform::DriveTable& TMainForm::Drives() const {
   return platform::drives();
 }
 
+platform::Registry& TMainForm::RegistryStore() const {
+  return platform::registry();
+}
+
+platform::FileSystem& TMainForm::Files() const {
+  return platform::fs();
+}
+
+std::vector<std::string> TMainForm::TrashFolders() const {
+  return platform::trashFolders();
+}
+
+std::string TMainForm::SettingsFolder() const {
+  return GetSettingsFolder();
+}
+
+std::string TMainForm::MethodsFolder() const {
+  return GetMethodsFolder();
+}
+
+std::string TMainForm::SettingsFile() const {
+  return WipeSettings::SettingsFileName();
+}
+
+std::string TMainForm::ProgramPath() const {
+  return platform::programPath();
+}
+
+std::string TMainForm::ProgramFolder() const {
+  return platform::programFolder();
+}
+
 template <typename Page>
 Page* TMainForm::addPage(Page* page) {
   ui->MainPage->addTab(page, page->windowIcon(), page->windowTitle());
@@ -143,8 +182,10 @@ bool TMainForm::WarnOnExecutable() const {
   return optionsPage_->WarnOnExecutable();
 }
 
-void TMainForm::SetEngineRunner(TEngineRunner runner) {
-  runner_ = std::move(runner);
+void TMainForm::RunForReal(TWipeEngine& engine, TWipeMethodsManager& catalogue) {
+  // Each run goes by the settings and the method as they are when it starts.
+  WipeRun run = WipeRun::For(engine, catalogue, WipeServices());
+  engine.Execute(run);
 }
 
 void TMainForm::connectHandlers() {
@@ -234,12 +275,6 @@ void TMainForm::bringToFront() {
   // Where the desktop keeps another program's window in front (focus stealing prevention), the
   // window at least asks for the user's attention in the task bar.
   QApplication::alert(this);
-}
-
-void TMainForm::SetRunNotifier(TRunNotifier* notifier) {
-  if (runNotifier_) disconnect(runNotifier_, nullptr, this, nullptr);
-  runNotifier_ = notifier;
-  if (notifier) connect(notifier, &TRunNotifier::activated, this, &TMainForm::bringToFront);
 }
 
 void TMainForm::TakeRequest(const TWindowRequest& request) {

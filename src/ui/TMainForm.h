@@ -39,6 +39,19 @@ class TMainForm : public QWidget, public TPageHost {
   // "prefs.dat" of the settings folder, then the Opera profile (read from the registry in use).
   // The catalogue (methods and settings) is the program's; it outlives the window.
   explicit TMainForm(TWipeMethodsManager& catalogue, QWidget* parent = nullptr);
+
+  // Runs an engine. The program runs it for real; tests stand in for the run.
+  using TEngineRunner = std::function<void(TWipeEngine&)>;
+  // What the window is given in place of its own ways, for as long as it lives.
+  struct Seams {
+    // Runs the engines; empty: the program's own run (RunForReal).
+    TEngineRunner runner;
+    // Tells the desktop when a long run ends while the window is behind others; clicking its
+    // notification brings the window to the front. None when null; the caller keeps ownership,
+    // and it outlives the window.
+    TRunNotifier* notifier = nullptr;
+  };
+  TMainForm(TWipeMethodsManager& catalogue, Seams seams, QWidget* parent = nullptr);
   ~TMainForm() override;
 
   // The trace-cleaning engine; it lives as long as the window.
@@ -55,6 +68,14 @@ class TMainForm : public QWidget, public TPageHost {
   TWipeMethodsManager& Catalogue() const override { return catalogue_; }
   IPromptService& PromptService() const override;
   platform::DriveTable& Drives() const override;
+  platform::Registry& RegistryStore() const override;
+  platform::FileSystem& Files() const override;
+  std::vector<std::string> TrashFolders() const override;
+  std::string SettingsFolder() const override;
+  std::string MethodsFolder() const override;
+  std::string SettingsFile() const override;
+  std::string ProgramPath() const override;
+  std::string ProgramFolder() const override;
   TfEditMethod& MethodEditor() const override { return *methodEditor_; }
   // The methods dialog, set to choose the method of the WipeFolders engine.
   TfMethodsForm& MethodsForm() const { return *methodsForm_; }
@@ -63,17 +84,14 @@ class TMainForm : public QWidget, public TPageHost {
   bool CloseAfterRun() override;
   void HoldEngine(const TWipeEngine& engine, bool hold) override;
 
-  // Runs an engine. The program runs it for real; tests stand in for the run.
-  using TEngineRunner = std::function<void(TWipeEngine&)>;
-  void SetEngineRunner(TEngineRunner runner);
+  // The program's own run of an engine: by the settings and the method of the catalogue as they
+  // are when it starts, with the wipe services in use.
+  static void RunForReal(TWipeEngine& engine, TWipeMethodsManager& catalogue);
 
   // A start's request (this one's command line, or a later start's): its paths are queued on the
   // Delete-with-wiping page, or the Wipe-free-space page is shown; the window comes to the
   // front. Nothing is wiped until the user starts a list and answers its question.
   void TakeRequest(const TWindowRequest& request);
-  // Tells the desktop when a long run ends while the window is behind others; clicking its
-  // notification brings the window to the front. None by default (the caller keeps ownership).
-  void SetRunNotifier(TRunNotifier* notifier);
 
   // The updater program that the Update button starts when it is there: the parent folder of
   // the program folder.

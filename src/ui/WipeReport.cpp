@@ -136,16 +136,20 @@ TRunReport DescribeRunOutcome(const TRunTexts& texts, const TRunOutcome& outcome
   return report;
 }
 
-void ShowRunOutcome(const TRunTexts& texts, const TRunOutcome& outcome) {
+void ShowRunOutcome(IPromptService& prompts, const TRunTexts& texts, const TRunOutcome& outcome) {
   const TRunReport report = DescribeRunOutcome(texts, outcome);
   if (report.informative.isEmpty() && report.details.isEmpty()) {
     if (report.kind == TReportKind::Warning) {
-      Prompts().MessageDialog(TMessageKind::Warning, report.text);
+      prompts.MessageDialog(TMessageKind::Warning, report.text);
     } else {
       // The information icon, as every page's success has.
-      Prompts().MessageDialog(TMessageKind::Information, report.text);
+      prompts.MessageDialog(TMessageKind::Information, report.text);
     }
     return;
   }
-  Prompts().DetailedMessage(report.kind, report.text, report.informative, report.details);
+  prompts.DetailedMessage(report.kind, report.text, report.informative, report.details);
+}
+
+void ShowRunOutcome(const TRunTexts& texts, const TRunOutcome& outcome) {
+  ShowRunOutcome(Prompts(), texts, outcome);
 }

@@ -38,4 +38,6 @@ struct TRunReport {
   QString details;
 };
 TRunReport DescribeRunOutcome(const TRunTexts& texts, const TRunOutcome& outcome);
+// Tells the user of a run's outcome through the prompts given (the program's when none are).
+void ShowRunOutcome(IPromptService& prompts, const TRunTexts& texts, const TRunOutcome& outcome);
 void ShowRunOutcome(const TRunTexts& texts, const TRunOutcome& outcome);

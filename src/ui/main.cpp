@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/SettingsFolder.h"
@@ -25,97 +26,114 @@
 #include "ui/TWindowRequest.h"
 #include "ui/TfmItemProps.h"
 
+namespace {
+
+void NameApplication() {
+  QApplication::setApplicationName(QStringLiteral("Ferrovane"));
+  QApplication::setApplicationDisplayName(QStringLiteral("Ferrovane"));
+  QApplication::setDesktopFileName(QStringLiteral("ferrovane"));
+  InitProgramResources();
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/ferrovane.svg")));
+}
+
+QString FromLocal(const std::string& text) {
+  return QString::fromLocal8Bit(text.c_str());
+}
+
+// Said once, at start: a settings folder that could not be prepared, and values of the settings
+// file that the wipes do not use.
+void ReportStartProblems(const TSettingsChoice& settings, const TWipeMethodsManager& catalogue) {
+  if (!settings.Problems.empty()) {
+    QStringList problems;
+    for (const std::string& problem : settings.Problems) problems << FromLocal(problem);
+    Prompts().DetailedMessage(
+        TReportKind::Warning,
+        QStringLiteral("The settings folder could not be prepared: changed settings and "
+                       "methods may not be saved."),
+        FromLocal(settings.Folder), problems.join(QLatin1Char('\n')));
+  }
+  if (!catalogue.SettingsProblems.empty() || !catalogue.LoadProblem.empty()) {
+    QStringList unusable;
+    if (!catalogue.LoadProblem.empty()) {
+      unusable << QStringLiteral("The methods and settings could not all be read: %1")
+                      .arg(FromLocal(catalogue.LoadProblem));
+    }
+    for (const std::string& problem : catalogue.SettingsProblems) unusable << FromLocal(problem);
+    Prompts().MessageDialog(TMessageKind::Warning, unusable.join(QLatin1Char('\n')));
+  }
+}
+
+// The main window, from its start to the end of the event loop: what this start was given, then
+// what later starts hand over.
+int RunMainWindow(TWipeMethodsManager& catalogue, const TSettingsChoice& settings,
+                  const TWindowRequest& request, TSingleInstance& instance) {
+  // A long run that ends while the window is behind others is told on the desktop.
+  TRunNotifier runNotifier;
+  TMainForm::Seams seams;
+  seams.notifier = &runNotifier;
+  TMainForm mainForm(catalogue, std::move(seams));
+  TfmItemProps itemProps(&mainForm);
+  // The progress window is made for each run by the wipe services; the method dialogs by
+  // the main window.
+  mainForm.show();
+  ReportStartProblems(settings, catalogue);
+  if (!request.Empty()) mainForm.TakeRequest(request);
+  instance.SetHandler([&mainForm](const TWindowRequest& later) { mainForm.TakeRequest(later); });
+  return QApplication::exec();
+}
+
+// The window of this start, once no other window of the user takes its request.
+int RunProgram(const TWindowRequest& request, TSingleInstance& instance) {
+  // The same settings folder as the command line's: beside the program, or the user's own.
+  // Read by the one window only.
+  const TSettingsChoice settings = ChooseSettingsFolder();
+  // The methods and settings of this window, from start to end.
+  const std::unique_ptr<TWipeMethodsManager> catalogue = StartWipeMethodsManager();
+
+  // What the engines ask of the windows: the progress window of each run, the question about
+  // executables, the clipboard and the timers. Installed before the main window creates the
+  // trace-cleaning engine, whose scheduler takes its timer at once.
+  QtWipeServices wipeServices;
+  const ScopedWipeServices installedWipeServices(wipeServices);
+  QtCleanerEnvironment cleanerEnvironment;
+
+  const int result = RunMainWindow(*catalogue, settings, request, instance);
+  // The settings this run changed, and only those, while a warning can still be shown; a
+  // window opened and closed without a change writes nothing.
+  if (const std::string problem = FinishWipeMethodsManager(*catalogue); !problem.empty()) {
+    Prompts().MessageDialog(
+        TMessageKind::Warning,
+        QStringLiteral("The changed settings could not be saved: %1").arg(FromLocal(problem)));
+  }
+  return result;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
   if (!DisplayNamed()) {
     ReportNoDisplay();
     return 1;
   }
-  int result = 0;
-  {
-    auto noDisplayGuard = std::make_unique<TNoDisplayGuard>();
-    QApplication application(argc, argv);
-    noDisplayGuard.reset();
-    QApplication::setApplicationName(QStringLiteral("Ferrovane"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Ferrovane"));
-    QApplication::setDesktopFileName(QStringLiteral("ferrovane"));
-    InitProgramResources();
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/ferrovane.svg")));
+  auto noDisplayGuard = std::make_unique<TNoDisplayGuard>();
+  QApplication application(argc, argv);
+  noDisplayGuard.reset();
+  NameApplication();
 
-    // The paths of the command line as the bytes given (Qt has taken out its own options).
-    const TWindowArguments arguments = ParseWindowArguments(
-        std::vector<std::string>(argv + 1, argv + argc), platform::currentFolder());
-    if (!arguments.request) {
-      std::fprintf(stderr, "ferrovane: %s\n", arguments.error.c_str());
-      return 2;
-    }
-    // A window of this user runs already: it takes the request and comes to the front. This
-    // start has read nothing of the settings and ends without writing them; it puts back no
-    // reserve that the running window's free-space wipe holds lowered.
-    const QString channel = TSingleInstance::DefaultChannel();
-    if (TSingleInstance::HandOver(channel, *arguments.request)) return 0;
-    TSingleInstance instance(channel);
-    // A window that began to listen in the meantime takes the request after all.
-    if (!instance.Listen() && TSingleInstance::HandOver(channel, *arguments.request)) return 0;
-
-    // The same settings folder as the command line's: beside the program, or the user's own.
-    // Read by the one window only.
-    const TSettingsChoice settings = ChooseSettingsFolder();
-    // The methods and settings of this window, from start to end.
-    const std::unique_ptr<TWipeMethodsManager> catalogue = StartWipeMethodsManager();
-
-    // What the engines ask of the windows: the progress window of each run, the question about
-    // executables, the clipboard and the timers. Installed before the main window creates the
-    // trace-cleaning engine, whose scheduler takes its timer at once.
-    QtWipeServices wipeServices;
-    const ScopedWipeServices installedWipeServices(wipeServices);
-    QtCleanerEnvironment cleanerEnvironment;
-
-    {
-      TMainForm mainForm(*catalogue);
-      TfmItemProps itemProps(&mainForm);
-      // The progress window is made for each run by the wipe services; the method dialogs by
-      // the main window.
-
-      mainForm.show();
-      if (!settings.Problems.empty()) {
-        QStringList problems;
-        for (const std::string& problem : settings.Problems) {
-          problems << QString::fromLocal8Bit(problem.c_str());
-        }
-        Prompts().DetailedMessage(
-            TReportKind::Warning,
-            QStringLiteral("The settings folder could not be prepared: changed settings and "
-                           "methods may not be saved."),
-            QString::fromLocal8Bit(settings.Folder.c_str()), problems.join(QLatin1Char('\n')));
-      }
-      // Said once, at start: a value of the settings file that the wipes do not use.
-      if (!catalogue->SettingsProblems.empty() || !catalogue->LoadProblem.empty()) {
-        QStringList unusable;
-        if (!catalogue->LoadProblem.empty()) {
-          unusable << QStringLiteral("The methods and settings could not all be read: %1")
-                          .arg(QString::fromLocal8Bit(catalogue->LoadProblem.c_str()));
-        }
-        for (const std::string& problem : catalogue->SettingsProblems) {
-          unusable << QString::fromLocal8Bit(problem.c_str());
-        }
-        Prompts().MessageDialog(TMessageKind::Warning, unusable.join(QLatin1Char('\n')));
-      }
-      // What this start was given, then what later starts hand over.
-      if (!arguments.request->Empty()) mainForm.TakeRequest(*arguments.request);
-      // A long run that ends while the window is behind others is told on the desktop.
-      TRunNotifier runNotifier;
-      mainForm.SetRunNotifier(&runNotifier);
-      instance.SetHandler(
-          [&mainForm](const TWindowRequest& request) { mainForm.TakeRequest(request); });
-      result = QApplication::exec();
-    }
-    // The settings this run changed, and only those, while a warning can still be shown; a
-    // window opened and closed without a change writes nothing.
-    if (const std::string problem = FinishWipeMethodsManager(*catalogue); !problem.empty()) {
-      Prompts().MessageDialog(TMessageKind::Warning,
-                              QStringLiteral("The changed settings could not be saved: %1")
-                                  .arg(QString::fromLocal8Bit(problem.c_str())));
-    }
+  // The paths of the command line as the bytes given (Qt has taken out its own options).
+  const TWindowArguments arguments = ParseWindowArguments(
+      std::vector<std::string>(argv + 1, argv + argc), platform::currentFolder());
+  if (!arguments.request) {
+    std::fprintf(stderr, "ferrovane: %s\n", arguments.error.c_str());
+    return 2;
   }
-  return result;
+  // A window of this user runs already: it takes the request and comes to the front. This
+  // start has read nothing of the settings and ends without writing them; it puts back no
+  // reserve that the running window's free-space wipe holds lowered.
+  const QString channel = TSingleInstance::DefaultChannel();
+  if (TSingleInstance::HandOver(channel, *arguments.request)) return 0;
+  TSingleInstance instance(channel);
+  // A window that began to listen in the meantime takes the request after all.
+  if (!instance.Listen() && TSingleInstance::HandOver(channel, *arguments.request)) return 0;
+  return RunProgram(*arguments.request, instance);
 }

@@ -40,7 +40,7 @@ void AdministratorRunTest::offeredOnlyForDrivesThatNeedItAndOnlyWithALauncher() 
   MainFormFixture f(mountLine(20, "8:1", system, "ext4") + mountLine(21, "8:2", own, "ext4"));
   f.withCatalogue();
   std::vector<TWipeFailure> failures;
-  f.form().SetEngineRunner(fakeRun([&](TWipeEngine& engine) { engine.Failures = failures; }));
+  f.setRunner(fakeRun([&](TWipeEngine& engine) { engine.Failures = failures; }));
   auto start = [&] { QTest::mouseClick(f.find<QPushButton>("btnFreeExecute"), Qt::LeftButton); };
 
   // What the run with administrator rights says: it went through the drive, and left a part.
@@ -94,7 +94,7 @@ void AdministratorRunTest::aRunWithoutAnOutcomeIsReportedAsSuch() {
   const std::string system = disks.makeFolder("system");
   MainFormFixture f(mountLine(20, "8:1", system, "ext4"));
   f.withCatalogue();
-  f.form().SetEngineRunner(fakeRun([&](TWipeEngine& engine) {
+  f.setRunner(fakeRun([&](TWipeEngine& engine) {
     engine.Failures = {{system + "/", TWipeFailureReason::NeedsAdministrator}};
   }));
   // The user dismissed the password question: pkexec ends with 126 and no stream.
@@ -116,7 +116,7 @@ void AdministratorRunTest::wipesRefusedByTheSystemAreOfferedToo() {
   const std::string gone = f.folder.write("gone", "z");
   f.prompts.openFiles.push_back({locked, busy, gone});
   QTest::mouseClick(f.find<QPushButton>("btnAddFiles"), Qt::LeftButton);
-  f.form().SetEngineRunner(fakeRun([&](TWipeEngine& engine) {
+  f.setRunner(fakeRun([&](TWipeEngine& engine) {
     engine.Failures = {
         {locked, TWipeFailureReason::CannotOpen,
          std::make_error_code(std::errc::permission_denied)},

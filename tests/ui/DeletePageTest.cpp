@@ -199,7 +199,7 @@ void DeletePageTest::startRunsOnlyItsListAndReportsSuccess() {
   std::vector<std::string> ran;
   std::vector<std::string> jobs;
   bool warned = false;
-  f.form().SetEngineRunner(fakeRun([&](TWipeEngine& engine) {
+  f.setRunner(fakeRun([&](TWipeEngine& engine) {
     ran.push_back(engine.Name);
     warned = engine.WarnOnExecutable;
     jobs = MainFormFixture::itemPaths(engine);
@@ -236,7 +236,7 @@ void DeletePageTest::stopDuringRunReportsAbortedAndOtherListKeepsRunning() {
   click(f, "btnAddFolder");
 
   bool folderRunStopped = true;
-  f.form().SetEngineRunner(fakeRun([&](TWipeEngine& engine) {
+  f.setRunner(fakeRun([&](TWipeEngine& engine) {
     if (engine.Name == "WipeFolders") {
       // The other list's Stop does not reach this run; this list's does.
       click(f, "btnStopShredFiles");
@@ -262,7 +262,7 @@ void DeletePageTest::runThatLeftFilesBehindListsThemInsteadOfSuccess() {
   const std::string stuck = f.folder / "stuck \xe9.txt";
   f.prompts.openFiles.push_back({locked, stuck, f.folder / "fine.txt"});
   click(f, "btnAddFiles");
-  f.form().SetEngineRunner(fakeRun([&](TWipeEngine& engine) {
+  f.setRunner(fakeRun([&](TWipeEngine& engine) {
     engine.Failures.push_back({locked, TWipeFailureReason::CannotOpen});
     engine.Failures.push_back({stuck, TWipeFailureReason::CannotDelete});
   }));
@@ -293,7 +293,7 @@ void DeletePageTest::oldBlocksLeftInFreeSpaceAreOfferedAWipeOfThatFreeSpaceDrive
   f.prompts.openFiles.push_back({deleted[0].first, deleted[1].first, deleted[2].first});
   click(f, "btnAddFiles");
   std::vector<std::vector<std::string>> freeSpaceRuns;
-  f.form().SetEngineRunner(fakeRun([&](TWipeEngine& engine) {
+  f.setRunner(fakeRun([&](TWipeEngine& engine) {
     if (&engine == &f.freeSpace()) {
       freeSpaceRuns.push_back(MainFormFixture::itemPaths(engine));
       return;
@@ -530,7 +530,7 @@ void DeletePageTest::startAsksFirstWhenTheSettingsSaySo() {
   f.folders().AddItem(std::make_unique<TWipeItem>(wkFile, f.folder / "c"));
   f.find<TDeletePage>("tabDelete")->RefreshDeleteLists();
   std::vector<std::string> ran;
-  f.form().SetEngineRunner(fakeRun([&](TWipeEngine& engine) { ran.push_back(engine.Name); }));
+  f.setRunner(fakeRun([&](TWipeEngine& engine) { ran.push_back(engine.Name); }));
 
   // No, with "Do not ask again" ticked: nothing runs, nothing changes.
   f.prompts.confirmations = {false};
@@ -644,7 +644,7 @@ void DeletePageTest::reportAfterARunFollowsWhatWasLeftBehind() {
   const std::vector<std::string> paths{f.folder / "a", f.folder / "b", f.folder / "c"};
   f.prompts.openFiles.push_back(paths);
   click(f, "btnAddFiles");
-  f.form().SetEngineRunner(fakeRun([&](TWipeEngine& engine) {
+  f.setRunner(fakeRun([&](TWipeEngine& engine) {
     for (int i = 0; i < reasons.size(); ++i) {
       engine.Failures.push_back({paths[i], TWipeFailureReason(reasons[i])});
     }

@@ -135,7 +135,7 @@ void FreeSpacePageTest::runWipesCheckedDrivesOnlyAndEmptiesTheEngine() {
   list->topLevelItem(2)->setCheckState(0, Qt::Unchecked);  // "two", the last in path order
 
   std::vector<std::vector<std::string>> runs;
-  f.form().SetEngineRunner(fakeRun([&](TWipeEngine& engine) {
+  f.setRunner(fakeRun([&](TWipeEngine& engine) {
     for (const auto& item : engine.Items) QCOMPARE(item->Kind, wkFreeSpace);
     runs.push_back(MainFormFixture::itemPaths(engine));
   }));
@@ -163,7 +163,7 @@ void FreeSpacePageTest::driveLeftUnwipedIsReportedNotSuccess() {
   const std::string full = disks.makeFolder("full");
   const std::string fine = disks.makeFolder("fine");
   MainFormFixture f(mountLine(20, "8:1", full, "ext4") + mountLine(21, "8:2", fine, "ext4"));
-  f.form().SetEngineRunner(fakeRun([&](TWipeEngine& engine) {
+  f.setRunner(fakeRun([&](TWipeEngine& engine) {
     engine.Failures.push_back({full + "/", TWipeFailureReason::NoFreeSpace});
   }));
   QTest::mouseClick(f.find<QPushButton>("btnFreeExecute"), Qt::LeftButton);
@@ -183,7 +183,7 @@ void FreeSpacePageTest::abortedRunSaysSo() {
   TestFolder disks;
   const std::string one = disks.makeFolder("one");
   MainFormFixture f(mountLine(20, "8:1", one, "ext4"));
-  f.form().SetEngineRunner(fakeRun([](TWipeEngine& engine) { engine.Aborted = true; }));
+  f.setRunner(fakeRun([](TWipeEngine& engine) { engine.Aborted = true; }));
   QTest::mouseClick(f.find<QPushButton>("btnFreeExecute"), Qt::LeftButton);
   QCOMPARE(f.prompts.messages.size(), std::size_t{1});
   QCOMPARE(f.prompts.messages[0].caption, QStringLiteral("Warning"));
@@ -291,7 +291,7 @@ void FreeSpacePageTest::startAsksNamingEachDriveWithTheSpaceItFills() {
   MainFormFixture f(mountLine(20, "8:1", one, "ext4") + mountLine(21, "8:2", two, "ext4"));
   f.withCatalogue(true);
   std::vector<std::vector<std::string>> runs;
-  f.form().SetEngineRunner(
+  f.setRunner(
       fakeRun([&](TWipeEngine& engine) { runs.push_back(MainFormFixture::itemPaths(engine)); }));
   const auto freeOf = [](const std::string& point) {
     const auto space = platform::fs().diskSpace(point);

@@ -118,7 +118,7 @@ void HandedPathsTest::commandLinePathsAreQueuedAndAskedAboutBeforeAnyWipe() {
   f.folder.write("work/notes.txt", "y");
   const std::string folder = f.folder.makeFolder("work/tree");
   std::vector<std::string> ran;
-  f.form().SetEngineRunner(fakeRun([&](TWipeEngine& engine) { ran.push_back(engine.Name); }));
+  f.setRunner(fakeRun([&](TWipeEngine& engine) { ran.push_back(engine.Name); }));
 
   // A link to a folder is queued as a file: the link goes, its target is not walked.
   QVERIFY(

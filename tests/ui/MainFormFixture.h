@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "ScriptedPrompts.h"
 #include "cleaner/TEraserEngine.h"
@@ -22,6 +23,7 @@
 #include "ui/AdministratorRun.h"
 #include "ui/QtWipeServices.h"
 #include "ui/TMainForm.h"
+#include "ui/TRunNotifier.h"
 #include "ui/widgets/TPathRow.h"
 
 class MainFormFixture {
@@ -66,9 +68,27 @@ class MainFormFixture {
   }
 
   TMainForm& form() {
-    if (!form_) form_ = std::make_unique<TMainForm>(*catalogue_);
+    if (!form_) {
+      // The window runs its engines through the fixture, so that a test may stand in for the
+      // runs at any time; without a stand-in they run for real.
+      TMainForm::Seams seams;
+      seams.runner = [this](TWipeEngine& engine) {
+        if (runner_) {
+          runner_(engine);
+        } else {
+          TMainForm::RunForReal(engine, *catalogue_);
+        }
+      };
+      seams.notifier = notifier_;
+      form_ = std::make_unique<TMainForm>(*catalogue_, std::move(seams));
+    }
     return *form_;
   }
+  // Stands in for the window's runs of its engines from now on (empty: real runs again).
+  void setRunner(TMainForm::TEngineRunner runner) { runner_ = std::move(runner); }
+  // The desktop notifier of the window's long runs. Call before the window is made; the
+  // notifier outlives the fixture.
+  void setNotifier(TRunNotifier* notifier) { notifier_ = notifier; }
   // The window's methods and settings (empty, with the default settings, until withCatalogue).
   TWipeMethodsManager& catalogue() { return *catalogue_; }
   TWipeEngine& files() { return form().WipeFiles(); }
@@ -113,6 +133,8 @@ class MainFormFixture {
   std::unique_ptr<TWipeMethodsManager> catalogue_ = std::make_unique<TWipeMethodsManager>();
   bool withCatalogue_ = false;
   std::optional<ScopedWipeServices> installedServices_;
+  TMainForm::TEngineRunner runner_;
+  TRunNotifier* notifier_ = nullptr;
   std::unique_ptr<TMainForm> form_;
 };
 

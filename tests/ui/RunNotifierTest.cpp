@@ -97,14 +97,15 @@ void RunNotifierTest::onlyLongRunsEndingBehindOtherWindowsAreTold() {
   FakeNotifications service;
   QVERIFY(serviceBus.registerObject(kPath, &service, QDBusConnection::ExportAllSlots));
 
-  MainFormFixture f;
-  const std::string file = f.folder.write("a", "x");
+  // The notifier outlives the window it is given to.
   qint64 now = 0;
   TRunNotifier notifier(windowBus, [&now] { return now; });
-  f.form().SetRunNotifier(&notifier);
+  MainFormFixture f;
+  f.setNotifier(&notifier);
+  const std::string file = f.folder.write("a", "x");
   qint64 runLength = 0;
   bool fails = false;
-  f.form().SetEngineRunner(fakeRun([&](TWipeEngine& engine) {
+  f.setRunner(fakeRun([&](TWipeEngine& engine) {
     now += runLength;
     if (fails) engine.Failures.push_back({file, TWipeFailureReason::CannotOpen});
   }));
@@ -147,7 +148,6 @@ void RunNotifierTest::onlyLongRunsEndingBehindOtherWindowsAreTold() {
   QCOMPARE(activated.size(), 1);
   serviceBus.unregisterService(kService);
   serviceBus.unregisterObject(kPath);
-  f.form().SetRunNotifier(nullptr);
 }
 
 QTEST_MAIN(RunNotifierTest)

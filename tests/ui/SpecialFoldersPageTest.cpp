@@ -58,7 +58,7 @@ struct RunLog {
 
 void recordRuns(MainFormFixture& f, RunLog& log) {
   TWipeEngine* folders = &f.folders();
-  f.form().SetEngineRunner(fakeRun([&log, folders](TWipeEngine& engine) {
+  f.setRunner(fakeRun([&log, folders](TWipeEngine& engine) {
     std::vector<std::string> jobs;
     for (const auto& item : engine.Items) {
       jobs.push_back((item->Kind == wkFile ? "file " : "folder ") + item->Path);
@@ -277,7 +277,7 @@ void SpecialFoldersPageTest::theDeleteListsTakeNothingWhileTheRunHoldsTheirEngin
   std::vector<bool> enabledDuringRun;
   // While the folders step runs (the files step still to come), the user adds a file on the
   // Delete page, by its button and by its handler, and starts that list.
-  f.form().SetEngineRunner(fakeRun([&](TWipeEngine& engine) {
+  f.setRunner(fakeRun([&](TWipeEngine& engine) {
     std::vector<std::string> jobs;
     for (const auto& item : engine.Items) jobs.push_back(item->Path);
     log.runs.push_back({&engine == folders ? "folders" : "files", jobs});

@@ -5,29 +5,29 @@
 #include <QStringList>
 #include <QUrl>
 
-#include "core/Helpers.h"
-#include "core/SettingsFolder.h"
-#include "platform/FileSystem.h"
 #include "ui/DesktopShell.h"
 #include "ui/ReadmeText.h"
+#include "ui/pages/TPageHost.h"
 #include "ui_TAboutPage.h"
 
 #ifndef FERROVANE_VERSION
 #define FERROVANE_VERSION "0"
 #endif
 
-TAboutPage::TAboutPage(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TAboutPage>()) {
+TAboutPage::TAboutPage(TPageHost& host, QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::TAboutPage>()) {
   ui->setupUi(this);
   // The readme lines up its lists and underlines with blanks and characters.
   ui->readmeMemo->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-  ui->lblAboutProgram->setText(ProgramText());
+  ui->lblAboutProgram->setText(ProgramText(host.SettingsFolder(), host.MethodsFolder()));
   connect(ui->websiteValue, &TLinkLabel::clicked, this, &TAboutPage::websiteValueClick);
   connect(ui->emailValue, &TLinkLabel::clicked, this, &TAboutPage::emailValueClick);
 }
 
 TAboutPage::~TAboutPage() = default;
 
-QString TAboutPage::ProgramText() {
+QString TAboutPage::ProgramText(const std::string& settingsFolder,
+                                const std::string& methodsFolder) {
   const auto path = [](const std::string& folder) { return QString::fromLocal8Bit(folder); };
   QStringList lines;
   lines << QStringLiteral("Ferrovane %1").arg(QLatin1String(FERROVANE_VERSION))
@@ -36,8 +36,8 @@ QString TAboutPage::ProgramText() {
                "%1/ (the package's copyright file says the same).")
                .arg(ProductSite())
         << QStringLiteral("Settings (Ferrovane.ini, prefs.dat) are kept in %1")
-               .arg(path(GetSettingsFolder()))
-        << QStringLiteral("Wipe methods are kept in %1").arg(path(GetMethodsFolder())) << QString()
+               .arg(path(settingsFolder))
+        << QStringLiteral("Wipe methods are kept in %1").arg(path(methodsFolder)) << QString()
         << QStringLiteral(
                "Delete with Wiping: the files and folders you list are overwritten "
                "with their method, pass after pass, and deleted.")

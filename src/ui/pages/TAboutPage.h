@@ -4,7 +4,9 @@
 
 #include <QWidget>
 #include <memory>
+#include <string>
 
+class TPageHost;
 namespace Ui {
 class TAboutPage;
 }
@@ -13,14 +15,16 @@ class TAboutPage : public QWidget {
   Q_OBJECT
 
  public:
-  explicit TAboutPage(QWidget* parent = nullptr);
+  // The folders it names are those of the window around it.
+  explicit TAboutPage(TPageHost& host, QWidget* parent = nullptr);
   ~TAboutPage() override;
 
   // Loads readme.txt of the shipped files (beside the program, or of the install); without one
   // the text stays empty.
   void LoadReadme();
-  // The version, the licence, the folders in use and the pages, as the page shows them.
-  static QString ProgramText();
+  // The version, the licence, the folders given (of the settings and of the methods) and the
+  // pages, as the page shows them.
+  static QString ProgramText(const std::string& settingsFolder, const std::string& methodsFolder);
 
  private slots:
   void websiteValueClick();

@@ -13,7 +13,6 @@
 #include "core/WipeRun.h"
 #include "core/WipeServices.h"
 #include "dialogs/PromptService.h"
-#include "platform/Folders.h"
 #include "ui/SizeFunctions.h"
 #include "ui/TfSchedule.h"
 #include "ui/pages/TPageHost.h"
@@ -34,10 +33,6 @@ QString CountText(std::size_t count, std::int64_t bytes) {
   QString text = count == 1 ? QObject::tr("1 item") : QObject::tr("%1 items").arg(count);
   if (bytes > 0) text += QStringLiteral(", ") + FormatSize(bytes);
   return text;
-}
-
-TIniFile Settings() {
-  return TIniFile(WipeSettings::SettingsFileName());
 }
 
 // The row's tip: what it found, and where an item whose caption names a Windows place reaches
@@ -83,7 +78,7 @@ TCleanTracesPage::TCleanTracesPage(TPageHost& host, TEraserEngine& engine, QWidg
   filling_ = true;
   ui->tvTraceItems->clear();
   rows_.clear();
-  const TIniFile settings = Settings();
+  const TIniFile settings = TIniFile(host_.SettingsFile());
   for (const TTraceGroup& group : TEraserEngine::Groups()) {
     auto* top = new QTreeWidgetItem(ui->tvTraceItems, {tr(group.Caption)});
     top->setFlags(Qt::ItemIsEnabled);
@@ -111,7 +106,7 @@ TCleanTracesPage::~TCleanTracesPage() = default;
 
 void TCleanTracesPage::keepChoice(const std::string& key, bool value) {
   try {
-    TIniFile settings = Settings();
+    TIniFile settings = TIniFile(host_.SettingsFile());
     settings.WriteBool(kSection, key, value);
   } catch (const std::exception& error) {
     if (choiceWarned_) return;
@@ -314,7 +309,7 @@ void TCleanTracesPage::btnCleanTracesClick() {
 
 void TCleanTracesPage::loadSchedule() {
   schedule_ = TScheduleSettings();
-  if (!schedule_.Read(Settings())) schedule_.TakeFrom(*engine_->Scheduler);
+  if (!schedule_.Read(TIniFile(host_.SettingsFile()))) schedule_.TakeFrom(*engine_->Scheduler);
   scheduleMode_ = TCleanTimerUnits::ModeFor(schedule_);
   // A schedule whose timer was never installed (the one of prefs.dat, a settings file brought
   // from elsewhere) runs from this window until the dialog installs it.
@@ -388,14 +383,14 @@ void TCleanTracesPage::btnScheduleClick() {
   const TScheduleSettings chosen = dialog.Schedule();
   // The timer's clean reads the settings file: a schedule it could not keep changes nothing.
   try {
-    chosen.Write(WipeSettings::SettingsFileName());
+    chosen.Write(host_.SettingsFile());
   } catch (const std::exception& error) {
     showScheduleState(
         tr("The schedule could not be kept, nothing changed: %1").arg(Text(error.what())));
     return;
   }
   schedule_ = chosen;
-  TCleanTimerUnits units(platform::programFolder() + "ferrovane-cli");
+  TCleanTimerUnits units(host_.ProgramFolder() + "ferrovane-cli");
   scheduleMode_ = units.Apply(schedule_);
   QStringList problems;
   for (const std::string& problem : units.Problems) problems << Text(problem);

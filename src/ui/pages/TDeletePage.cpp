@@ -302,7 +302,7 @@ void TDeletePage::startShred(TWipeEngine& engine) {
   const TRunTexts texts{QStringLiteral("The wipe task has been aborted!"),
                         QStringLiteral("The wipe task has not been completed. Left behind: %1."),
                         QStringLiteral("The wipe task has been completed successfully!")};
-  ShowRunOutcome(texts, outcome);
+  ShowRunOutcome(host_.PromptService(), texts, outcome);
   // What the system refused the user is offered to a run with administrator rights.
   OfferAdministratorWipeRun(texts, outcome, engine);
   offerFreeSpaceWipe(outcome);
@@ -330,7 +330,8 @@ void TDeletePage::offerFreeSpaceWipe(const TRunOutcome& outcome) {
     const TRunOutcome wiped = RunOutcomeOf(engine);
     engine.ClearItems();
     if (host_.CloseAfterRun()) return;
-    ShowRunOutcome(FreeSpaceRunTexts(QStringLiteral("The wipe of the free space has been aborted!"),
+    ShowRunOutcome(host_.PromptService(),
+                   FreeSpaceRunTexts(QStringLiteral("The wipe of the free space has been aborted!"),
                                      QStringLiteral("The free space of %1 has been wiped: the old "
                                                     "blocks of the files deleted there are "
                                                     "overwritten.")

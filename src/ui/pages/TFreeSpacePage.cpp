@@ -150,7 +150,8 @@ void TFreeSpacePage::wipeLeftover(const std::string& path) {
   const TRunOutcome outcome = RunOutcomeOf(engine);
   engine.Items = std::move(listed);
   if (!ran || host_.CloseAfterRun()) return;
-  ShowRunOutcome({QStringLiteral("The wipe task has been aborted!"),
+  ShowRunOutcome(host_.PromptService(),
+                 {QStringLiteral("The wipe task has been aborted!"),
                   QStringLiteral("The wipe task has not been completed. Left behind: %1."),
                   QStringLiteral("The wipe task has been completed successfully!")},
                  outcome);
@@ -201,7 +202,7 @@ void TFreeSpacePage::btnFreeExecuteClick() {
   const TRunTexts texts = FreeSpaceRunTexts(
       QStringLiteral("The Wipe free space task has been aborted!"),
       QStringLiteral("The Wipe free space task has been completed successfully!"));
-  ShowRunOutcome(texts, outcome);
+  ShowRunOutcome(host_.PromptService(), texts, outcome);
   // Drives that only the administrator may fill are offered to a run with those rights.
   OfferAdministratorFreeSpaceRun(texts, outcome, engine);
 }

@@ -9,7 +9,6 @@
 #include "dialogs/MethodText.h"
 #include "dialogs/PromptService.h"
 #include "dialogs/TMethodList.h"
-#include "platform/Folders.h"
 #include "ui/FileManagerOffer.h"
 #include "ui/pages/TPageHost.h"
 #include "ui_TOptionsPage.h"
@@ -38,7 +37,7 @@ TOptionsPage::TOptionsPage(TPageHost& host, QWidget* parent)
           [&settings](bool checked) { settings.EraseJournalNames = checked; });
   // The file-manager entries for this copy of the program, for the user.
   connect(ui->btnFileManagerEntries, &QPushButton::clicked, this,
-          [] { OfferFileManagerEntries(platform::programPath()); });
+          [this] { OfferFileManagerEntries(host_.PromptService(), host_.ProgramPath()); });
 }
 
 TOptionsPage::~TOptionsPage() = default;

@@ -2,7 +2,11 @@
 // What a page of the main window gets from the window around it: the wipe engines, which the
 // window owns, the state of the Options page's executable warning, the method editor, and the
 // runs of the engines, which the window guards (no second run of a busy engine, none once the
-// window is closing).
+// window is closing), and the services of the system that the pages look at (the registry, the
+// file system, the trash and the settings folder), so that no page reaches for them itself.
+
+#include <string>
+#include <vector>
 
 class TfEditMethod;
 class TWipeEngine;
@@ -10,6 +14,8 @@ class TWipeMethodsManager;
 class IPromptService;
 namespace platform {
 class DriveTable;
+class FileSystem;
+class Registry;
 }  // namespace platform
 
 class TPageHost {
@@ -29,6 +35,21 @@ class TPageHost {
   virtual IPromptService& PromptService() const = 0;
   // The drive table the window lists its drives from.
   virtual platform::DriveTable& Drives() const = 0;
+  // The registry the window reads and writes.
+  virtual platform::Registry& RegistryStore() const = 0;
+  // The file system the window looks at.
+  virtual platform::FileSystem& Files() const = 0;
+  // The user's trash folders as they are now, each with a trailing separator.
+  virtual std::vector<std::string> TrashFolders() const = 0;
+  // Where the settings and the wipe methods are kept, each with a trailing separator.
+  virtual std::string SettingsFolder() const = 0;
+  virtual std::string MethodsFolder() const = 0;
+  // The settings file (Ferrovane.ini) of the settings folder.
+  virtual std::string SettingsFile() const = 0;
+  // The running program, and its folder (with a trailing separator), where the command line is
+  // installed beside it.
+  virtual std::string ProgramPath() const = 0;
+  virtual std::string ProgramFolder() const = 0;
   // The method editor, one for the whole program.
   virtual TfEditMethod& MethodEditor() const = 0;
 

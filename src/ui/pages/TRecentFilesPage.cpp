@@ -48,10 +48,6 @@ class PageEvents final : public IWipeServices {
   const bool& stop_;
 };
 
-platform::Registry& reg() {
-  return platform::registry();
-}
-
 QString q(const std::string& text) {
   return QString::fromLocal8Bit(text);
 }
@@ -186,6 +182,18 @@ void TRecentFilesPage::btnRecentExecuteClick() {
   if (busy_) return;
   // What each list holds is looked at now, not as it was when the page was filled.
   UpdateKnownRows();
+  std::vector<TCleanTask> tasks = checkedTasks();
+  if (!tasks.empty() && !confirmClean(tasks)) return;
+  setBusy(true);
+  RecentStopRequested = false;
+  failures_.clear();
+  const TCleanResult result = runClean(tasks);
+  setBusy(false);
+  UpdateKnownRows();
+  reportClean(tasks, result);
+}
+
+std::vector<TRecentFilesPage::TCleanTask> TRecentFilesPage::checkedTasks() const {
   std::vector<TCleanTask> tasks;
   for (std::size_t index = 0; index < knownLists().size(); ++index) {
     const QTreeWidgetItem* row = ui->lvMRU->topLevelItem(static_cast<int>(index));
@@ -198,19 +206,21 @@ void TRecentFilesPage::btnRecentExecuteClick() {
     const auto* row = static_cast<TPathRow*>(ui->lvOtherMRU->topLevelItem(index));
     if (row->checkState(0) == Qt::Checked) tasks.push_back({kOtherList, row->Path});
   }
-  if (!tasks.empty()) {
-    QStringList names;
-    for (const TCleanTask& task : tasks) names << q(taskName(task));
-    const QString question =
-        QStringLiteral("Clear %1 (%2)? This cannot be undone.")
-            .arg(TRunQuestion::CountOf(tasks.size(), "list of recently used files",
-                                       "lists of recently used files"),
-                 TRunQuestion::ListOf(names));
-    if (!TRunQuestion::Ask(host_.Catalogue(), host_.PromptService(), question)) return;
-  }
-  setBusy(true);
-  RecentStopRequested = false;
-  failures_.clear();
+  return tasks;
+}
+
+bool TRecentFilesPage::confirmClean(const std::vector<TCleanTask>& tasks) {
+  QStringList names;
+  for (const TCleanTask& task : tasks) names << q(taskName(task));
+  const QString question =
+      QStringLiteral("Clear %1 (%2)? This cannot be undone.")
+          .arg(TRunQuestion::CountOf(tasks.size(), "list of recently used files",
+                                     "lists of recently used files"),
+               TRunQuestion::ListOf(names));
+  return TRunQuestion::Ask(host_.Catalogue(), host_.PromptService(), question);
+}
+
+TRecentFilesPage::TCleanResult TRecentFilesPage::runClean(std::vector<TCleanTask>& tasks) {
   // The cleaner's items of the lists, in an engine of this clean's own.
   TCustomEraserEngine engine;
   std::vector<TEraser*> items;
@@ -229,39 +239,41 @@ void TRecentFilesPage::btnRecentExecuteClick() {
   PageEvents events(SilentWipeServices(), run, RecentStopRequested);
   engine.Services = &events;
   WipeRun overwriteRun = WipeRun::For(overwrite, host_.Catalogue(), events);
-  if (TIniFile(TWipeMethodsManager::SettingsFileName())
-          .ReadBool(kTracesSection, kOverwriteKey, false)) {
+  if (TIniFile(host_.SettingsFile()).ReadBool(kTracesSection, kOverwriteKey, false)) {
     engine.Overwrite = &overwrite;
     engine.OverwriteRun = &overwriteRun;
   }
   {
     run_ = &run;
     // Every deletion of the clean is written to the registry store in one step at its end.
-    reg().beginBatch();
+    host_.RegistryStore().beginBatch();
     run.Run(items, false, [&](std::size_t, const TEraser& item) {
       if (progressStep(q(item.Caption))) run.Stop();
     });
     run_ = nullptr;
   }
-  const bool stored = reg().endBatch();
+  TCleanResult result;
+  result.stored = host_.RegistryStore().endBatch();
   for (const TCleanRecord& left : engine.Left) failed(left.What, left.Reason);
   // What else the user should hear of (a journal that kept the old names, say).
-  QString notes;
   for (const TCleanRecord& note : engine.Notes) {
-    notes += q(note.What + ": " + note.Reason) + QLatin1Char('\n');
+    result.notes += q(note.What + ": " + note.Reason) + QLatin1Char('\n');
   }
   for (TCleanTask& task : tasks) {
     const std::string name = task.known == kOtherList ? task.key : knownLists()[task.known].Name;
     task.failed = run.Summary(name).Left > 0;
   }
-  setBusy(false);
-  UpdateKnownRows();
-  if (!stored) {
+  return result;
+}
+
+void TRecentFilesPage::reportClean(const std::vector<TCleanTask>& tasks,
+                                   const TCleanResult& result) {
+  if (!result.stored) {
     ui->lblProgress4->clear();
     host_.PromptService().MessageDialog(
         TMessageKind::Warning,
         QStringLiteral("The registry store could not be written; nothing was removed from it.\n") +
-            q(reg().problem()));
+            q(host_.RegistryStore().problem()));
     return;
   }
   if (RecentStopRequested) {
@@ -278,7 +290,7 @@ void TRecentFilesPage::btnRecentExecuteClick() {
   if (!failures_.empty()) {
     QString details;
     for (const std::string& failure : failures_) details += q(failure) + QLatin1Char('\n');
-    details += notes;
+    details += result.notes;
     host_.PromptService().DetailedMessage(
         TReportKind::Warning,
         QStringLiteral("The Clear recently used files task has not been completed. Left: %1.")
@@ -288,8 +300,9 @@ void TRecentFilesPage::btnRecentExecuteClick() {
   }
   const QString done =
       QStringLiteral("The Clear recently used files task has been completed successfully!");
-  if (!notes.isEmpty()) {
-    host_.PromptService().DetailedMessage(TReportKind::Plain, done, QString(), notes.trimmed());
+  if (!result.notes.isEmpty()) {
+    host_.PromptService().DetailedMessage(TReportKind::Plain, done, QString(),
+                                          result.notes.trimmed());
     return;
   }
   host_.PromptService().MessageDialog(TMessageKind::Information, done);
@@ -347,11 +360,11 @@ void TRecentFilesPage::SearchOtherMruLists() {
 }
 
 void TRecentFilesPage::SearchMruKey(const std::string& path) {
-  const auto subkeys = reg().subkeyNames(platform::kCurrentUser, path);
+  const auto subkeys = host_.RegistryStore().subkeyNames(platform::kCurrentUser, path);
   if (!subkeys) return;
   if (progressStep(q(path))) return;
   for (const char* name : kMruNames) {
-    if (reg().keyExists(platform::kCurrentUser, path + "\\" + name)) {
+    if (host_.RegistryStore().keyExists(platform::kCurrentUser, path + "\\" + name)) {
       addOtherRow(path + "\\" + name, ui->chkOtherMRU->isChecked());
       break;
     }

@@ -70,6 +70,16 @@ class TRecentFilesPage : public QWidget {
   // Whether the list of the task holds anything now.
   static bool stillHolds(const TCleanTask& task);
   static std::string taskName(const TCleanTask& task);
+  // A clean, step by step: the checked lists, the question, the run, and what the user is told.
+  struct TCleanResult {
+    bool stored = true;  // the registry store took the clean's changes
+    QString notes;       // what else the user should hear of, a line each
+  };
+  std::vector<TCleanTask> checkedTasks() const;
+  bool confirmClean(const std::vector<TCleanTask>& tasks);
+  // Runs the tasks' items; marks each task whose list left something behind.
+  TCleanResult runClean(std::vector<TCleanTask>& tasks);
+  void reportClean(const std::vector<TCleanTask>& tasks, const TCleanResult& result);
   // What a clean could not delete, for the message at its end.
   void failed(const std::string& what, const std::string& reason);
 

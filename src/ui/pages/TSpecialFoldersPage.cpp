@@ -12,7 +12,6 @@
 #include "platform/Folders.h"
 #include "platform/PathText.h"
 #include "platform/Registry.h"
-#include "platform/Trash.h"
 #include "ui/SizeFunctions.h"
 #include "ui/WipeReport.h"
 #include "ui/pages/TEngineHold.h"
@@ -84,6 +83,15 @@ void mergeInto(TRunOutcome& total, const TRunOutcome& part) {
   total.jobs += part.jobs;
 }
 
+// Adds a job for a full path to the files or the folders engine, once.
+void addJob(TWipeEngine& folders, TWipeEngine& files, bool isFile, const std::string& path) {
+  if (!platform::isAbsolutePath(path)) return;
+  TWipeEngine& engine = isFile ? files : folders;
+  const bool listed = std::any_of(engine.Items.begin(), engine.Items.end(),
+                                  [&](const auto& item) { return item->Path == path; });
+  if (!listed) engine.AddItem(std::make_unique<TWipeItem>(isFile ? wkFile : wkFolder, path));
+}
+
 }  // namespace
 
 TSpecialFoldersPage::TSpecialFoldersPage(TPageHost& host, QWidget* parent)
@@ -128,7 +136,7 @@ void TSpecialFoldersPage::addLocationRow(const QString& caption, const std::stri
 
 void TSpecialFoldersPage::FillSpecialFolders() {
   ui->lvAllItems->clear();
-  platform::Registry& registry = platform::registry();
+  platform::Registry& registry = host_.RegistryStore();
   const auto value = [&](const char* name) {
     return registry.readString(platform::kCurrentUser, kShellFolders, name).value_or("");
   };
@@ -164,7 +172,7 @@ void TSpecialFoldersPage::refreshSizes() {
     auto* row = static_cast<TPathRow*>(list->topLevelItem(index));
     const bool isFile = row->data(0, kIsFileRole).toBool();
     const auto info = platform::isAbsolutePath(row->Path)
-                          ? platform::fs().info(row->Path)
+                          ? host_.Files().info(row->Path)
                           : platform::Result<platform::FileInfo>(std::nullopt);
     // Only what the row stands for can be wiped: a folder for a folder row, a file for a file
     // row, never a link in its place.
@@ -197,7 +205,7 @@ void TSpecialFoldersPage::FillRecycleBinFolders() {
   }
   list->setUpdatesEnabled(false);
   list->clear();
-  for (const std::string& trash : platform::trashFolders()) {
+  for (const std::string& trash : host_.TrashFolders()) {
     addRecycleBinFolders(trash, trash, 0);
   }
   for (int index = 0; index < list->topLevelItemCount(); ++index) {
@@ -220,7 +228,7 @@ void TSpecialFoldersPage::showEvent(QShowEvent* event) {
 
 void TSpecialFoldersPage::addRecycleBinFolders(const std::string& trash, const std::string& folder,
                                                int depth) {
-  auto open = platform::fs().openFolder(folder);
+  auto open = host_.Files().openFolder(folder);
   if (!open) return;
   std::unique_ptr<platform::Folder> current = open.release();
   const auto entries = current->list();
@@ -307,77 +315,8 @@ void TSpecialFoldersPage::btnSpecialExecuteClick() {
   TWipeEngine& folders = host_.WipeFolders();
   TWipeEngine& files = host_.WipeFiles();
   if (!host_.MayRun(folders) || !host_.MayRun(files)) return;
-  TRunOutcome outcome;
-  {
-    // From the first step to the last, no other page starts the engines or changes their jobs.
-    const TEngineHold hold(host_, {&folders, &files});
-    const SetAside folderJobs(folders);
-    const SetAside fileJobs(files);
-    const auto add = [&](bool isFile, const std::string& path) {
-      // Only full paths reach an engine.
-      if (!platform::isAbsolutePath(path)) return;
-      TWipeEngine& engine = isFile ? files : folders;
-      const bool listed = std::any_of(engine.Items.begin(), engine.Items.end(),
-                                      [&](const auto& item) { return item->Path == path; });
-      if (listed) return;
-      (isFile ? files : folders)
-          .AddItem(std::make_unique<TWipeItem>(isFile ? wkFile : wkFolder, path));
-    };
-    // A folder of the trash's own (files/, info/) stays: what it holds is wiped, entry by entry.
-    std::vector<TWipeFailure> notListed;
-    const auto addEntries = [&](const std::string& folder) {
-      const auto info = platform::fs().info(folder);
-      if (!info && info.error() == std::errc::no_such_file_or_directory) return;
-      if (!info || !info->isFolder()) {
-        notListed.push_back({folder, TWipeFailureReason::CannotList, info.error()});
-        return;
-      }
-      auto open = platform::fs().openFolder(folder);
-      if (!open) {
-        notListed.push_back({folder, TWipeFailureReason::CannotList, open.error()});
-        return;
-      }
-      const std::unique_ptr<platform::Folder> opened = open.release();
-      const auto entries = opened->list();
-      if (!entries) {
-        notListed.push_back({folder, TWipeFailureReason::CannotList, entries.error()});
-        return;
-      }
-      const std::string base = platform::withTrailingSeparator(folder);
-      for (const platform::DirEntry& entry : *entries) add(!entry.isFolder(), base + entry.name);
-    };
-    for (int index = 0; index < ui->lvAllItems->topLevelItemCount(); ++index) {
-      auto* row = static_cast<TPathRow*>(ui->lvAllItems->topLevelItem(index));
-      if (isChecked(row)) add(row->data(0, kIsFileRole).toBool(), row->Path);
-    }
-    for (int index = 0; index < ui->lvRecycleBin->topLevelItemCount(); ++index) {
-      auto* row = static_cast<TPathRow*>(ui->lvRecycleBin->topLevelItem(index));
-      if (!isChecked(row)) continue;
-      if (row->data(0, kContentsOnlyRole).toBool()) {
-        addEntries(row->Path);
-      } else {
-        add(false, row->Path);
-      }
-      for (const QByteArray& path : row->data(0, kCompanionFoldersRole).value<QByteArrayList>()) {
-        addEntries(path.toStdString());
-      }
-      for (const QByteArray& path : row->data(0, kCompanionFilesRole).value<QByteArrayList>()) {
-        const auto info = platform::fs().info(path.toStdString());
-        if (info && info->kind == platform::EntryKind::File) add(true, path.toStdString());
-      }
-    }
-
-    if (!folders.Items.empty() || !files.Items.empty()) {
-      if (!TRunQuestion::Ask(host_.Catalogue(), host_.PromptService(),
-                             wipeQuestion(folders, files)))
-        return;
-    }
-    if (!host_.RunEngine(folders)) return;
-    outcome = RunOutcomeOf(folders);
-    // After a stopped folders run the files are not wiped.
-    if (!outcome.aborted && host_.RunEngine(files)) mergeInto(outcome, RunOutcomeOf(files));
-    outcome.failures.insert(outcome.failures.end(), notListed.begin(), notListed.end());
-  }
+  const std::optional<TRunOutcome> outcome = wipeChecked(folders, files);
+  if (!outcome) return;
   emit wipeRunEnded();
   // What was wiped is gone from the lists: the trash is listed again and the sizes read again.
   ui->lvRecycleBin->clear();
@@ -385,7 +324,83 @@ void TSpecialFoldersPage::btnSpecialExecuteClick() {
   ui->chkRecycleBin->setChecked(false);
   refreshSizes();
   if (host_.CloseAfterRun()) return;
+  reportWipe(*outcome);
+}
 
+std::optional<TRunOutcome> TSpecialFoldersPage::wipeChecked(TWipeEngine& folders,
+                                                            TWipeEngine& files) {
+  // From the first step to the last, no other page starts the engines or changes their jobs.
+  const TEngineHold hold(host_, {&folders, &files});
+  const SetAside folderJobs(folders);
+  const SetAside fileJobs(files);
+  const std::vector<TWipeFailure> notListed = addCheckedJobs(folders, files);
+  if (!folders.Items.empty() || !files.Items.empty()) {
+    if (!TRunQuestion::Ask(host_.Catalogue(), host_.PromptService(), wipeQuestion(folders, files)))
+      return std::nullopt;
+  }
+  if (!host_.RunEngine(folders)) return std::nullopt;
+  TRunOutcome outcome = RunOutcomeOf(folders);
+  // After a stopped folders run the files are not wiped.
+  if (!outcome.aborted && host_.RunEngine(files)) mergeInto(outcome, RunOutcomeOf(files));
+  outcome.failures.insert(outcome.failures.end(), notListed.begin(), notListed.end());
+  return outcome;
+}
+
+std::vector<TWipeFailure> TSpecialFoldersPage::addCheckedJobs(TWipeEngine& folders,
+                                                              TWipeEngine& files) {
+  std::vector<TWipeFailure> notListed;
+  for (int index = 0; index < ui->lvAllItems->topLevelItemCount(); ++index) {
+    auto* row = static_cast<TPathRow*>(ui->lvAllItems->topLevelItem(index));
+    if (isChecked(row)) addJob(folders, files, row->data(0, kIsFileRole).toBool(), row->Path);
+  }
+  for (int index = 0; index < ui->lvRecycleBin->topLevelItemCount(); ++index) {
+    auto* row = static_cast<TPathRow*>(ui->lvRecycleBin->topLevelItem(index));
+    if (!isChecked(row)) continue;
+    if (row->data(0, kContentsOnlyRole).toBool()) {
+      addEntryJobs(folders, files, row->Path, notListed);
+    } else {
+      addJob(folders, files, false, row->Path);
+    }
+    for (const QByteArray& path : row->data(0, kCompanionFoldersRole).value<QByteArrayList>()) {
+      addEntryJobs(folders, files, path.toStdString(), notListed);
+    }
+    for (const QByteArray& path : row->data(0, kCompanionFilesRole).value<QByteArrayList>()) {
+      const auto info = host_.Files().info(path.toStdString());
+      if (info && info->kind == platform::EntryKind::File) {
+        addJob(folders, files, true, path.toStdString());
+      }
+    }
+  }
+  return notListed;
+}
+
+void TSpecialFoldersPage::addEntryJobs(TWipeEngine& folders, TWipeEngine& files,
+                                       const std::string& folder,
+                                       std::vector<TWipeFailure>& notListed) {
+  const auto info = host_.Files().info(folder);
+  if (!info && info.error() == std::errc::no_such_file_or_directory) return;
+  if (!info || !info->isFolder()) {
+    notListed.push_back({folder, TWipeFailureReason::CannotList, info.error()});
+    return;
+  }
+  auto open = host_.Files().openFolder(folder);
+  if (!open) {
+    notListed.push_back({folder, TWipeFailureReason::CannotList, open.error()});
+    return;
+  }
+  const std::unique_ptr<platform::Folder> opened = open.release();
+  const auto entries = opened->list();
+  if (!entries) {
+    notListed.push_back({folder, TWipeFailureReason::CannotList, entries.error()});
+    return;
+  }
+  const std::string base = platform::withTrailingSeparator(folder);
+  for (const platform::DirEntry& entry : *entries) {
+    addJob(folders, files, !entry.isFolder(), base + entry.name);
+  }
+}
+
+void TSpecialFoldersPage::reportWipe(const TRunOutcome& outcome) {
   if (!outcome.aborted && outcome.failures.empty()) {
     host_.PromptService().MessageDialog(
         TMessageKind::Information,
@@ -393,6 +408,7 @@ void TSpecialFoldersPage::btnSpecialExecuteClick() {
     return;
   }
   ShowRunOutcome(
+      host_.PromptService(),
       {QStringLiteral("The Wipe special folders task has been aborted!"),
        QStringLiteral("The Wipe special folders task has not been completed. Left behind: %1."),
        QStringLiteral("The Wipe special folders task has been completed successfully!")},

@@ -5,7 +5,11 @@
 
 #include <QWidget>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
+
+#include "core/RunOutcome.h"
 
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -55,6 +59,15 @@ class TSpecialFoldersPage : public QWidget {
   // The question before a run of the engines' jobs: how many folders and files, and their size.
   static QString wipeQuestion(const TWipeEngine& folders, const TWipeEngine& files);
   static void setCheckable(QTreeWidget* list, Qt::CheckState state);
+  // A run of the checked rows, step by step: their jobs (set apart from the engines' own), the
+  // question, the folders engine and then the files engine. None when nothing ran.
+  std::optional<TRunOutcome> wipeChecked(TWipeEngine& folders, TWipeEngine& files);
+  // Adds the jobs of the checked rows; returns the folders whose entries could not be listed.
+  std::vector<TWipeFailure> addCheckedJobs(TWipeEngine& folders, TWipeEngine& files);
+  // A folder of the trash's own (files/, info/) stays: a job for each of its entries.
+  void addEntryJobs(TWipeEngine& folders, TWipeEngine& files, const std::string& folder,
+                    std::vector<TWipeFailure>& notListed);
+  void reportWipe(const TRunOutcome& outcome);
 
   std::unique_ptr<Ui::TSpecialFoldersPage> ui;
   TPageHost& host_;

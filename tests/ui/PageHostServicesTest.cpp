@@ -1,0 +1,181 @@
+// Pages look at the system only through the window around them: a window that gives a page its
+// own registry, file system, trash, folders and prompts is the only one the page uses, and a
+// failure of that file system reaches the page's report, told through those prompts, with its
+// reason.
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include "ScriptedPrompts.h"
+#include "core/TWipeEngine.h"
+#include "core/TWipeMethodsManager.h"
+#include "dialogs/TfEditMethod.h"
+#include "platform/Drives.h"
+#include "platform/posix/RegistryStore.h"
+#include "support/Confinement.h"
+#include "support/FaultyFileSystem.h"
+#include "support/TestFolder.h"
+#include "support/TestRegistry.h"
+#include "ui/pages/TAboutPage.h"
+#include "ui/pages/TPageHost.h"
+#include "ui/pages/TSpecialFoldersPage.h"
+#include "ui/widgets/TPathRow.h"
+
+namespace {
+
+const char* const kShellFolders =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+
+// A window that hands its pages services unlike those installed for the program, and records
+// the runs it is asked for instead of running them.
+class OwnServicesHost final : public TPageHost {
+ public:
+  OwnServicesHost(const TestFolder& folder, IPromptService& prompts)
+      : registry(folder / "own.reg", folder / "own-autostart/"),
+        drives_(folder / "mountinfo", folder / "sys"),
+        prompts_(prompts) {}
+
+  TWipeEngine& WipeFiles() const override { return files_; }
+  TWipeEngine& WipeFolders() const override { return folders_; }
+  TWipeEngine& FreeSpaceEngine() const override { return freeSpace_; }
+  bool WarnOnExecutable() const override { return false; }
+  TWipeMethodsManager& Catalogue() const override { return catalogue_; }
+  IPromptService& PromptService() const override { return prompts_; }
+  platform::DriveTable& Drives() const override { return drives_; }
+  platform::Registry& RegistryStore() const override { return registry; }
+  platform::FileSystem& Files() const override { return files; }
+  std::vector<std::string> TrashFolders() const override { return trash; }
+  std::string SettingsFolder() const override { return settingsFolder; }
+  std::string MethodsFolder() const override { return methodsFolder; }
+  std::string SettingsFile() const override { return settingsFolder + "Ferrovane.ini"; }
+  std::string ProgramPath() const override { return "/own/program/ferrovane"; }
+  std::string ProgramFolder() const override { return "/own/program/"; }
+  TfEditMethod& MethodEditor() const override { return editor_; }
+  bool MayRun(const TWipeEngine&) const override { return true; }
+  bool RunEngine(TWipeEngine& engine) override {
+    for (const auto& item : engine.Items) ran.push_back(engine.Name + " " + item->Path);
+    return true;
+  }
+  void HoldEngine(const TWipeEngine&, bool) override {}
+  bool CloseAfterRun() override { return false; }
+
+  mutable platform::RegistryStore registry;
+  mutable FaultyFileSystem files;
+  std::vector<std::string> trash;
+  std::string settingsFolder = "/own/settings/";
+  std::string methodsFolder = "/own/settings/Methods/";
+  std::vector<std::string> ran;  // "<engine> <path>" per job run
+
+ private:
+  mutable TWipeEngine files_{"WipeFiles"};
+  mutable TWipeEngine folders_{"WipeFolders"};
+  mutable TWipeEngine freeSpace_{"FreeSpace"};
+  mutable TWipeMethodsManager catalogue_;
+  mutable platform::DriveTable drives_;
+  mutable TfEditMethod editor_;
+  IPromptService& prompts_;
+};
+
+TPathRow* rowOf(QTreeWidget* list, const std::string& path) {
+  for (int i = 0; i < list->topLevelItemCount(); ++i) {
+    auto* row = static_cast<TPathRow*>(list->topLevelItem(i));
+    if (row->Path == path) return row;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+class PageHostServicesTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void specialFoldersReadTheWindowsRegistryAndTrash();
+  void aTrashFolderTheWindowsFileSystemCannotListIsReported();
+  void aboutPageNamesTheWindowsFolders();
+};
+
+void PageHostServicesTest::specialFoldersReadTheWindowsRegistryAndTrash() {
+  TestConfinement confinement;
+  TestFolder folder;
+  ScopedTestRegistry programRegistry(folder);  // the registry installed for the program
+  ScriptedPrompts prompts;
+  OwnServicesHost host(folder, prompts);
+  const std::string history = folder.makeFolder("own/History");
+  const std::string elsewhere = folder.makeFolder("program/History");
+  QVERIFY(host.registry.createKey(platform::kCurrentUser, kShellFolders));
+  host.registry.writeString(platform::kCurrentUser, kShellFolders, "History", history);
+  QVERIFY(programRegistry.store().createKey(platform::kCurrentUser, kShellFolders));
+  programRegistry.store().writeString(platform::kCurrentUser, kShellFolders, "History", elsewhere);
+  folder.makeFolder("own/Trash/files/kept");
+  host.trash = {folder / "own/Trash/"};
+
+  TSpecialFoldersPage page(host);
+  page.FillSpecialFolders();
+  page.FillRecycleBinFolders();
+  auto* shell = page.findChild<QTreeWidget*>(QStringLiteral("lvAllItems"));
+  QVERIFY(rowOf(shell, history) != nullptr);
+  QVERIFY(rowOf(shell, elsewhere) == nullptr);
+  auto* bin = page.findChild<QTreeWidget*>(QStringLiteral("lvRecycleBin"));
+  QVERIFY(rowOf(bin, folder / "own/Trash/files") != nullptr);
+  QVERIFY(rowOf(bin, folder / "own/Trash/files/kept") != nullptr);
+}
+
+void PageHostServicesTest::aTrashFolderTheWindowsFileSystemCannotListIsReported() {
+  TestConfinement confinement;
+  TestFolder folder;
+  ScopedTestRegistry programRegistry(folder);
+  ScriptedPrompts prompts;         // the window's
+  ScriptedPrompts programPrompts;  // installed for the program, which the page never asks
+  OwnServicesHost host(folder, prompts);
+  const std::string trash = folder.makeFolder("Trash") + "/";
+  const std::string trashed = folder.write("Trash/files/a", "x");
+  folder.write("Trash/info/a.trashinfo", "[Trash Info]\n");
+  host.trash = {trash};
+  host.files.failList = {trash + "info"};
+  prompts.confirmations = {true};  // the question before the run
+
+  TSpecialFoldersPage page(host);
+  page.FillRecycleBinFolders();
+  auto* bin = page.findChild<QTreeWidget*>(QStringLiteral("lvRecycleBin"));
+  TPathRow* files = rowOf(bin, trash + "files");
+  QVERIFY(files != nullptr);
+  files->setCheckState(0, Qt::Checked);
+  QTest::mouseClick(page.findChild<QPushButton*>(QStringLiteral("btnSpecialExecute")),
+                    Qt::LeftButton);
+
+  // What could be listed is wiped; the folder that could not is named with the reason, and the
+  // run is not told as completed.
+  QCOMPARE(host.ran, std::vector<std::string>{"WipeFiles " + trashed});
+  const ScriptedPrompts::Message& report = prompts.lastMessage();
+  QVERIFY2(!report.text.contains(QStringLiteral("successfully")), qPrintable(report.text));
+  const QString told = report.text + report.informative + report.details;
+  QVERIFY2(told.contains(QString::fromStdString(trash + "info")), qPrintable(told));
+  QVERIFY2(told.contains(QString::fromStdString(
+               std::make_error_code(std::errc::permission_denied).message())),
+           qPrintable(told));
+  QVERIFY(programPrompts.messages.empty());
+}
+
+void PageHostServicesTest::aboutPageNamesTheWindowsFolders() {
+  TestConfinement confinement;
+  TestFolder folder;
+  ScopedTestRegistry programRegistry(folder);
+  ScriptedPrompts prompts;
+  OwnServicesHost host(folder, prompts);
+  host.settingsFolder = folder / "own settings/";
+  host.methodsFolder = folder / "own methods/";
+  TAboutPage page(host);
+  const QString text = page.findChild<QLabel*>(QStringLiteral("lblAboutProgram"))->text();
+  QVERIFY2(text.contains(QStringLiteral("are kept in ") +
+                         QString::fromStdString(host.settingsFolder) + QLatin1Char('\n')),
+           qPrintable(text));
+  QVERIFY2(text.contains(QStringLiteral("are kept in ") +
+                         QString::fromStdString(host.methodsFolder) + QLatin1Char('\n')),
+           qPrintable(text));
+}
+
+QTEST_MAIN(PageHostServicesTest)
+#include "PageHostServicesTest.moc"
