@@ -76,6 +76,9 @@ class FreeSpacePageTest : public QObject {
 void FreeSpacePageTest::listsFixedDrivesOnlyInPathOrderAllChecked() {
   TestFolder disks;
   const std::string data = disks.makeFolder("data disk");
+  // The data disk is a small file system of the test's own where one can be mounted, so that
+  // no other program changes its free space while the list is compared with it.
+  const ScopedMount dataDrive(data, ScopedMount::Kind::Tmpfs, 8);
   const std::string backup = disks.makeFolder("backup");
   const std::string gone = disks / "gone";  // in the table, but not there
   const std::string stick = disks.makeFolder("stick");
@@ -89,13 +92,13 @@ void FreeSpacePageTest::listsFixedDrivesOnlyInPathOrderAllChecked() {
       mountLine(24, "0:5", disks / "proc", "proc") + mountLine(25, "8:49", gone, "btrfs") +
       mountLine(26, "8:33", stick, "vfat") + mountLine(27, "0:50", disks / "share", "nfs4") +
       mountLine(28, "8:1", again, "ext4") + mountLine(29, "8:3", hostname, "ext4");
+  // Where it is the real disk under the test's folder, whose free space other programs change
+  // meanwhile, the figure listed must be one read before the window or just after the list.
+  const auto spaceBefore = platform::fs().diskSpace(data);
   MainFormFixture f(table);
   // The stick's disk says it is removable.
   f.folder.write("sys/8:33/removable", "1\n");
 
-  // The data disk is the real disk under the test's folder, whose free space other programs
-  // change meanwhile: the figure listed must be one read just before or just after the list.
-  const auto spaceBefore = platform::fs().diskSpace(data);
   const std::vector<Row> rows = driveRows(f);
   const auto spaceAfter = platform::fs().diskSpace(data);
   QCOMPARE(rows.size(), std::size_t{3});
