@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include "core/JournalCleanup.h"
@@ -380,6 +381,8 @@ class TWipeEngine {
   // btrfs drives files were deleted on since their free space was last wiped in this run.
   std::string reachFileSystem_;
   std::vector<std::string> namesLeftOn_;
+  // The folder of the btrfs file last noted, and the root of its drive.
+  std::pair<std::string, std::string> namesFolder_;
   std::optional<JournalCleanup> journal_;  // while a run is on
   WipeRun* run_ = nullptr;
   std::unique_ptr<WipeRun> ownRun_;  // the run outside Execute and RunScope

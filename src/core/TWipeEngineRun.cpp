@@ -207,6 +207,7 @@ void TWipeEngine::Execute(WipeRun& run) {
   Failures.clear();
   Notes.clear();
   namesLeftOn_.clear();
+  namesFolder_ = {};
   itemsReached_ = 0;
   stoppedInFile_.clear();
   stoppedInDrive_.clear();
@@ -442,7 +443,11 @@ void TWipeEngine::NoteReach(const std::string& path, const TReachVerdict& verdic
                             const std::string& fileSystem) {
   // Its name stays in the file system's metadata until a free-space wipe moves that.
   if (fileSystem == "btrfs") {
-    const std::string root = platform::drives().rootOf(path);
+    // The drive is looked up once per folder, not once per file: the mount table is read anew
+    // at each lookup.
+    const std::string folder = path.substr(0, path.rfind('/') + 1);
+    if (folder != namesFolder_.first) namesFolder_ = {folder, platform::drives().rootOf(path)};
+    const std::string& root = namesFolder_.second;
     if (!root.empty() &&
         std::find(namesLeftOn_.begin(), namesLeftOn_.end(), root) == namesLeftOn_.end()) {
       namesLeftOn_.push_back(root);
