@@ -17,8 +17,13 @@ struct Cache {
   int fd = -1;
   std::uint64_t space = 0;  // the mount namespace the open table belongs to
   bool read = false;
-  std::vector<Mount> mounts;
+  std::shared_ptr<const std::vector<Mount>> mounts;
 };
+
+const std::shared_ptr<const std::vector<Mount>>& noMounts() {
+  static const auto none = std::make_shared<const std::vector<Mount>>();
+  return none;
+}
 
 // What tells the mount namespace apart, cheaply: the number of the mount the root folder lies
 // on. A new namespace copies every mount under new numbers.
@@ -43,7 +48,7 @@ bool readTable(int fd, std::string& text) {
 
 }  // namespace
 
-std::vector<Mount> currentMounts() {
+std::shared_ptr<const std::vector<Mount>> currentMounts() {
   static Cache cache;
   std::lock_guard<std::mutex> held(cache.lock);
   const std::uint64_t space = mountNamespace();
@@ -52,15 +57,15 @@ std::vector<Mount> currentMounts() {
     cache.fd = ::open("/proc/self/mountinfo", O_RDONLY | O_CLOEXEC);
     cache.space = space;
     cache.read = false;
-    if (cache.fd < 0) return {};
+    if (cache.fd < 0) return noMounts();
   }
   pollfd changed{cache.fd, POLLPRI, 0};
   // Without a namespace to tell them apart, the table is read every time.
   const bool fresh = cache.read && space != 0 && ::poll(&changed, 1, 0) == 0;
   if (fresh) return cache.mounts;
   std::string text;
-  if (!readTable(cache.fd, text)) return {};
-  cache.mounts = parseMountInfo(text);
+  if (!readTable(cache.fd, text)) return noMounts();
+  cache.mounts = std::make_shared<const std::vector<Mount>>(parseMountInfo(text));
   cache.read = true;
   return cache.mounts;
 }

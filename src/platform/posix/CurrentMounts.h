@@ -4,13 +4,15 @@
 // unmounted (POLLPRI), and a move into another mount namespace opens the table anew. Asked
 // for every folder a wipe opens, so reading it is kept off the common path.
 
+#include <memory>
 #include <vector>
 
 #include "platform/posix/MountInfo.h"
 
 namespace platform::posix {
 
-// The mounts, in the order of the table; empty when the table cannot be read.
-std::vector<Mount> currentMounts();
+// The mounts, in the order of the table; empty when the table cannot be read. Shared, and never
+// changed once given: a change of the table makes a new one.
+std::shared_ptr<const std::vector<Mount>> currentMounts();
 
 }  // namespace platform::posix

@@ -2,6 +2,7 @@
 
 #include <linux/fiemap.h>
 #include <linux/fs.h>
+#include <linux/magic.h>
 #include <sys/ioctl.h>
 #include <sys/statfs.h>
 
@@ -101,12 +102,25 @@ std::string fileSystemOfMagic(std::uint64_t magic) {
   }
 }
 
+bool isInMemory(std::uint64_t magic) {
+  return magic == TMPFS_MAGIC || magic == RAMFS_MAGIC;
+}
+
 Result<FileLayout> readFileLayout(int fd) {
   struct statfs kind {};
   if (::fstatfs(fd, &kind) != 0) return lastError();
+  return readFileLayout(fd, static_cast<std::uint64_t>(kind.f_type) & 0xFFFFFFFFu);
+}
+
+Result<FileLayout> readFileLayout(int fd, std::uint64_t magic) {
   FileLayout layout;
-  layout.fileSystem = fileSystemOfMagic(static_cast<std::uint64_t>(kind.f_type));
-  auto extents = mapExtents(fd);
+  layout.fileSystem = fileSystemOfMagic(magic);
+  // A file system in memory maps no file to a device, and says so to every FIEMAP: the answer
+  // is known without asking.
+  auto extents =
+      isInMemory(magic)
+          ? Result<std::vector<Extent>>(std::make_error_code(std::errc::operation_not_supported))
+          : mapExtents(fd);
   if (extents) {
     layout.mapped = true;
     layout.extents = std::move(*extents);

@@ -108,7 +108,7 @@ Result<int> walkFolders(int from, const std::string& relative, bool sameMount) {
 // above it. Empty when the mount table cannot be read.
 std::string anchorOf(const std::string& path) {
   std::string best;
-  for (const Mount& mount : currentMounts()) {
+  for (const Mount& mount : *currentMounts()) {
     const std::string& point = mount.mountPoint;
     const bool holds = point == "/" || path == point ||
                        (path.size() > point.size() && path.compare(0, point.size(), point) == 0 &&

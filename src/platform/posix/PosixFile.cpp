@@ -177,16 +177,21 @@ Result<FileInfo> PosixFile::info() {
   return statAt(fd_, "", AT_EMPTY_PATH, std::string());
 }
 
-std::uint32_t PosixFile::clusterSize() {
+bool PosixFile::askFileSystem() {
+  if (fileSystemType_) return true;
   struct statfs sf {};
-  if (::fstatfs(fd_, &sf) != 0) return 0;
-  inMemory_ = sf.f_type == TMPFS_MAGIC || sf.f_type == RAMFS_MAGIC;
-  return static_cast<std::uint32_t>(sf.f_frsize);
+  if (::fstatfs(fd_, &sf) != 0) return false;
+  fileSystemType_ = static_cast<std::uint64_t>(sf.f_type) & 0xFFFFFFFFu;
+  fragmentSize_ = static_cast<std::uint32_t>(sf.f_frsize);
+  return true;
+}
+
+std::uint32_t PosixFile::clusterSize() {
+  return askFileSystem() ? fragmentSize_ : 0;
 }
 
 bool PosixFile::inMemory() {
-  if (!inMemory_) clusterSize();
-  return inMemory_.value_or(false);
+  return askFileSystem() && isInMemory(*fileSystemType_);
 }
 
 Status PosixFile::flush() {
@@ -256,7 +261,7 @@ void PosixFile::waitWritten(std::uint64_t most) {
 
 void PosixFile::startWriteback() {
   // A file system in memory writes nothing back.
-  if (inMemory_.value_or(false)) return;
+  if (fileSystemType_ && isInMemory(*fileSystemType_)) return;
   if (position_ > written_back_) {
     ::sync_file_range(fd_, static_cast<off_t>(written_back_),
                       static_cast<off_t>(position_ - written_back_), SYNC_FILE_RANGE_WRITE);
@@ -266,7 +271,7 @@ void PosixFile::startWriteback() {
 
 bool PosixFile::unwrittenBeyond(std::uint64_t behind) {
   if (position_ <= settled_ || position_ - settled_ <= behind) return false;
-  if (inMemory_.value_or(false)) {
+  if (fileSystemType_ && isInMemory(*fileSystemType_)) {
     settled_ = position_ - behind;  // nothing of it goes to a device
     return false;
   }
@@ -357,7 +362,8 @@ Result<std::string_view> PosixFile::readBack(std::uint64_t offset, std::size_t m
 }
 
 Result<FileLayout> PosixFile::layout() {
-  return readFileLayout(fd_);
+  if (!askFileSystem()) return lastError();
+  return readFileLayout(fd_, *fileSystemType_);
 }
 
 }  // namespace platform::posix

@@ -57,6 +57,9 @@ class PosixFile final : public File {
  private:
   // Whether the file lies on a file system in memory (tmpfs, ramfs), asked once.
   bool inMemory();
+  // What the system tells of the file system that holds the file (statfs), asked once: a
+  // descriptor stays on the file system it was opened on. False where the system refuses.
+  bool askFileSystem();
   // Opens the descriptor that reads back: past the system's cache (O_DIRECT) when asked and the
   // file system allows, else through the cache, which is emptied of the file first.
   Status openReader(bool direct);
@@ -66,8 +69,9 @@ class PosixFile final : public File {
   std::uint64_t written_back_ = 0;  // write-back has been started up to here
   std::uint64_t settled_ = 0;       // written to the device up to here
   bool canAskCache_ = true;
-  std::optional<bool> inMemory_;  // the file system is in memory; null until asked         // the
-                                  // system tells what of the file is still to be written
+  // The file system's type number and fragment size; null until asked.
+  std::optional<std::uint64_t> fileSystemType_;
+  std::uint32_t fragmentSize_ = 0;
   int reader_ = -1;
   bool direct_ = false;  // the reader bypasses the cache (O_DIRECT)
   std::vector<char> readBuffer_;

@@ -107,8 +107,13 @@ Result<std::unique_ptr<Folder>> PosixFolder::openBeneath(const std::string& rela
 }
 
 std::string PosixFolder::systemFileSystem() {
-  if (!systemFileSystem_) systemFileSystem_ = systemFileSystemOf(fd_);
+  if (!systemFileSystem_) systemFileSystem_ = systemFileSystemOf(fd_, ownMount());
   return *systemFileSystem_;
+}
+
+std::uint64_t PosixFolder::ownMount() {
+  if (!mount_) mount_ = mountOf(fd_);
+  return *mount_;
 }
 
 std::error_code PosixFolder::refusedHere() {
@@ -125,7 +130,7 @@ Result<std::unique_ptr<File>> PosixFolder::openFile(const std::string& name,
   if (!fd) return whyNotOpened(name, expected, EntryKind::File, fd.error());
   auto file = std::make_unique<PosixFile>(*fd);
   // A file mounted over the entry lies on a file system of its own.
-  if (opened.mount != mountOf(fd_) && !systemFileSystemOf(*fd).empty()) {
+  if (opened.mount != ownMount() && !systemFileSystemOf(*fd).empty()) {
     return FileError::SystemFileSystem;
   }
   if (opened.id != expected) return FileError::Changed;

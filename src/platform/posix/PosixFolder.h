@@ -36,11 +36,15 @@ class PosixFolder final : public Folder {
   std::error_code whyNotOpened(const std::string& name, const EntryId& expected, EntryKind wanted,
                                std::error_code openError);
 
+  // The number of the mount the folder lies on (0 where the system does not tell), asked once: a
+  // descriptor stays on its mount.
+  std::uint64_t ownMount();
   // FileError::SystemFileSystem when the folder lies on a system file system.
   std::error_code refusedHere();
 
   int fd_;
   std::optional<std::string> systemFileSystem_;  // asked once: a folder stays where it is
+  std::optional<std::uint64_t> mount_;           // the number of its mount, asked once
 };
 
 }  // namespace platform::posix

@@ -24,11 +24,10 @@ constexpr Known kSystemFileSystems[] = {
     {0x19800202UL, "mqueue"},     {HUGETLBFS_MAGIC, "hugetlbfs"}, {BINFMTFS_MAGIC, "binfmt_misc"},
 };
 
-// Whether the mount the descriptor lies on is a devtmpfs, by its number in the mount table.
-bool onDeviceFileSystem(int fd) {
-  const std::uint64_t mount = mountOf(fd);
+// Whether the mount of that number is a devtmpfs, by the mount table.
+bool onDeviceFileSystem(std::uint64_t mount) {
   if (mount == 0) return false;
-  for (const Mount& entry : currentMounts()) {
+  for (const Mount& entry : *currentMounts()) {
     if (entry.id == mount) return entry.fsType == "devtmpfs";
   }
   return false;
@@ -37,13 +36,19 @@ bool onDeviceFileSystem(int fd) {
 }  // namespace
 
 std::string systemFileSystemOf(int fd) {
+  return systemFileSystemOf(fd, 0);
+}
+
+std::string systemFileSystemOf(int fd, std::uint64_t mount) {
   struct statfs st {};
   if (::fstatfs(fd, &st) != 0) return {};
   const auto type = static_cast<unsigned long>(st.f_type) & 0xFFFFFFFFUL;
   for (const Known& known : kSystemFileSystems) {
     if (type == known.magic) return known.name;
   }
-  if (type == TMPFS_MAGIC && onDeviceFileSystem(fd)) return "devtmpfs";
+  if (type == TMPFS_MAGIC && onDeviceFileSystem(mount != 0 ? mount : mountOf(fd))) {
+    return "devtmpfs";
+  }
   return {};
 }
 

@@ -3,6 +3,7 @@
 // files there are the kernel's settings and the firmware's variables, which a wipe must never
 // write, rename or remove.
 
+#include <cstdint>
 #include <string>
 
 namespace platform::posix {
@@ -10,5 +11,7 @@ namespace platform::posix {
 // The name of the system file system the open descriptor lies on ("sysfs"); empty for any
 // other file system, and when the system cannot tell.
 std::string systemFileSystemOf(int fd);
+// The same, where the number of the mount the descriptor lies on is known already (0: unknown).
+std::string systemFileSystemOf(int fd, std::uint64_t mount);
 
 }  // namespace platform::posix

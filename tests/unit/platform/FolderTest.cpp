@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <sstream>
 
 #include "platform/Folder.h"
 #include "platform/posix/LinkFreeOpen.h"
@@ -271,6 +272,46 @@ TEST(Folder, SystemFileSystemsAreNamedAndNothingOnThemIsChanged) {
   if (auto sys = platform::realFileSystem().openFolder("/sys/kernel")) {
     EXPECT_EQ(sys->systemFileSystem(), "sysfs");
   }
+}
+
+// A tmpfs is a file system for files like any other; the devices' tmpfs (devtmpfs), which has
+// the same type number, is the system's. A file on a tmpfs lies on no device, which its layout
+// says without mapping it.
+TEST(Folder, ATmpfsHoldsFilesAndOnlyTheDevicesTmpfsIsTheSystems) {
+  TestFolder t;
+  const std::string point = t.makeFolder("ram");
+  ScopedMount ram(point, ScopedMount::Kind::Tmpfs, 1);
+  if (!ram.mounted()) GTEST_SKIP() << ram.reason();
+  const std::string path = t.write("ram/file", std::string(5000, 'x'));
+  auto folder = Open(point);
+  ASSERT_TRUE(folder);
+  EXPECT_EQ(folder->systemFileSystem(), "");
+  auto file = folder->openFile("file", fs().info(path)->id);
+  ASSERT_TRUE(file) << file.error().message();
+  EXPECT_GT(file->clusterSize(), 0u);
+  for (int ask = 0; ask < 2; ++ask) {
+    const auto layout = file->layout();
+    ASSERT_TRUE(layout);
+    EXPECT_EQ(layout->fileSystem, "tmpfs");
+    EXPECT_FALSE(layout->mapped);
+    EXPECT_EQ(layout->mapError, std::errc::operation_not_supported);
+  }
+
+  bool devicesOnDevtmpfs = false;
+  std::istringstream mounts(
+      platform::realFileSystem().readFile("/proc/self/mountinfo", 1u << 20).value_or(""));
+  for (std::string line; std::getline(mounts, line);) {
+    std::istringstream fields(line);
+    std::string id, parent, device, root, point;
+    fields >> id >> parent >> device >> root >> point;
+    if (point == "/dev") devicesOnDevtmpfs = line.find(" - devtmpfs ") != std::string::npos;
+  }
+  auto devices = platform::realFileSystem().openFolder("/dev");
+  if (!devicesOnDevtmpfs || !devices) GTEST_SKIP() << "/dev is not a devtmpfs here";
+  EXPECT_EQ(devices->systemFileSystem(), "devtmpfs");
+  const auto null = devices->entry("null");
+  ASSERT_TRUE(null);
+  EXPECT_EQ(devices->openFile("null", null->id).error(), platform::FileError::SystemFileSystem);
 }
 
 TEST(FileSystem, FailuresCarryTheSystemsReason) {
