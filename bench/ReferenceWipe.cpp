@@ -5,9 +5,9 @@
 //   ReferenceWipe <bare|cautious> PASSES FILE...
 //   (an argument @LIST names a file that lists the files, one path a line)
 //
-// Every pass writes the file's size of random bytes from offset 0 in writes of 1 MiB, from a
-// small generator of its own (xorshift64*) filling one reused buffer, then forces them to the
-// device with fdatasync.
+// Every pass writes the file's size of random bytes from offset 0 in writes of 1 MiB, then forces
+// them to the device with fdatasync. The bytes come from a small generator of its own
+// (xorshift64*) that refills one reused buffer of 1 MiB for every write, so no two writes repeat.
 //
 //   bare      per file: the passes, then one rename to a name of the same length made of one
 //             character (in the same folder), the unlink and the close. The least any tool that
