@@ -1,11 +1,21 @@
 #!/usr/bin/env bash
-# Benchmark of the wiping engine against the reference tools, on the same files, on the working
-# disk and on tmpfs:
+# Benchmark of the wiping engine against references, on the same files, on the working disk and
+# on tmpfs. The bench runs no other wiping program; its references are plain loops written for it
+# (bench/ReferenceWipe.cpp), one file at a time, with no checks, threads or progress:
+#   ReferenceWipe bare      each pass written and forced to the device (fdatasync), one rename,
+#                           the unlink: the least any tool that overwrites and then deletes does
+#   ReferenceWipe cautious  the same passes, then the file truncated and forced to the device,
+#                           11 renames to ever shorter names each followed by an fdatasync of the
+#                           folder, the unlink: with one pass 13 fdatasync, 11 renameat2,
+#                           1 ftruncate and 1 unlink per file, the calls a careful one-pass tool
+#                           is published to make
+# The cases:
 #   one large file, one pass of zeros   engine vs dd if=/dev/zero conv=notrunc,fdatasync (the
 #                                       device's limit); target: at most 1.10 x
-#   one large file, three random passes engine vs shred -n 3; target: at most 1.00 x
-#   many 4 KiB files, one random pass   engine vs one shred -n 1 -u over all of them;
-#                                       target: at most 1.00 x
+#   one large file, three random passes engine vs ReferenceWipe bare 3; target: at most 1.00 x
+#   many 4 KiB files, one random pass   engine vs ReferenceWipe cautious 1 over all of them;
+#                                       target: at most 1.00 x (at least as fast as a tool making
+#                                       those calls); and, for information, vs ReferenceWipe bare 1
 # Then the command line: the whole ferrovane-cli process, its start-up included, on the same
 # files, next to the engine's own time and dd; target: at most 1.10 x the engine.
 # Then, as root, the clearing of deleted files' names from ext4 journals of 4, 32 and 128 MiB,
@@ -19,9 +29,12 @@
 #   the free space of a 2 GiB ext4      the same gap targets during the fill and the whole run;
 #   loop image (as root)                the fill's rate against dd if=/dev/zero bs=1M
 #                                       conv=fdatasync: at least 0.95 x (bench/freespace.sh)
+# Then the system calls per small file of the engine and of both references (strace), next to the
+# published count of a careful one-pass tool; and how the cost per file grows with the number of
+# files (engine vs ReferenceWipe cautious 1, on the working disk and on tmpfs).
 # Every case runs a few rounds, alternating who goes first; the median of each is compared. The
-# engine's times are those of its run (the program's start is not counted); the tools' are
-# those of their processes, about a millisecond more than their work.
+# engine's and the references' times are those of their runs (a program's start is not counted);
+# dd's and rm's are those of their processes, about a millisecond more than their work.
 #
 # Before those, the INI files (bench/IniBench.cpp), each figure against its target:
 #   a settings file of 64 MiB read      under 0.5 s of processor time (the time on the clock is
@@ -40,9 +53,9 @@
 #              BENCH_JOURNAL_MIB ("4 32 128"), BENCH_JOURNAL_FILES (1000)
 #              BENCH_XFSLOG_MIB ("10 64"), BENCH_XFSLOG_FILES (1000); part "xfslog"
 #              BENCH_STALL_MIB (1024), BENCH_FILL_MIB (2048); part "stalls"
-#              BENCH_CALL_FILES (200): part "calls", the system calls per small file next to
-#              shred's; BENCH_SCALE_FILES ("20000 200000"): part "scale", the cost per file as
-#              the number of files grows
+#              BENCH_CALL_FILES (200): part "calls", the system calls per small file of the
+#              engine and the references; BENCH_SCALE_FILES ("20000 200000"): part "scale", the
+#              cost per file as the number of files grows
 set -euo pipefail
 # As root the whole benchmark runs in a mount namespace of its own, so the tmpfs it mounts
 # vanishes with it, even when it is killed.
@@ -61,12 +74,15 @@ INI_MIB=${BENCH_INI_MIB:-64}
 PARTS=${BENCH_PARTS:-ini wipe calls scale cli journal xfslog stalls}
 STALL_MIB=${BENCH_STALL_MIB:-1024}
 
-cmake --build "$BUILD" --target WipeBench IniBench ferrovane-cli >/dev/null
+cmake --build "$BUILD" --target WipeBench ReferenceWipe IniBench ferrovane-cli >/dev/null
 ENGINE=$(realpath "$BUILD/bench/WipeBench")
+REFERENCE=$(realpath "$BUILD/bench/ReferenceWipe")
 INIBENCH=$(realpath "$BUILD/bench/IniBench")
 DISK_DIR=$(realpath -m "${BENCH_DISK_DIR:-$BUILD/bench-disk}")
 TMPFS_DIR=$(realpath -m "$BUILD/bench-tmpfs")
 MOUNTED=
+SCALE_TMPFS_DIR=$(realpath -m "$BUILD/bench-tmpfs-scale")
+SCALE_MOUNTED=
 
 # The command line runs as a portable copy with a program folder of its own: the methods of the
 # engine's cases and the settings the program ships.
@@ -76,7 +92,8 @@ CLI=$CLI_DIR/ferrovane-cli
 cleanup() {
   rm -rf "$DISK_DIR" "$CLI_DIR"
   if [ -n "$MOUNTED" ]; then umount "$TMPFS_DIR" 2>/dev/null || true; fi
-  rm -rf "$TMPFS_DIR" 2>/dev/null || true
+  if [ -n "$SCALE_MOUNTED" ]; then umount "$SCALE_TMPFS_DIR" 2>/dev/null || true; fi
+  rm -rf "$TMPFS_DIR" "$SCALE_TMPFS_DIR" 2>/dev/null || true
 }
 trap cleanup EXIT
 
@@ -103,8 +120,10 @@ make_small() {
 }
 
 # Times one contender in a fresh copy of the case's files. The engine prints the seconds of its
-# whole run and of its overwriting (up to the last file's rename); the tools are timed from
-# outside, and for the large file of zeros the deletion that follows dd is timed as well.
+# whole run and of its overwriting (up to the last file's rename), a reference loop the seconds
+# of its whole run; dd is timed from outside, and the deletion that follows it as well.
+# Contenders: engine, cli, reference (dd for zeros, ReferenceWipe bare 3 for random3,
+# ReferenceWipe cautious 1 for small) and bare (ReferenceWipe bare 1, small only).
 run_case() {  # where case who
   local dir=$1/case case=$2 who=$3 write
   rm -rf "$dir"
@@ -127,7 +146,7 @@ run_case() {  # where case who
       elif [ "$who" = cli ]; then
         timed "$CLI" wipe -q -m random3 "$dir/large"
       else
-        timed shred -n 3 "$dir/large"
+        "$REFERENCE" bare 3 "$dir/large"
       fi ;;
     small)
       make_small "$dir/small"
@@ -135,8 +154,10 @@ run_case() {  # where case who
         "$ENGINE" random "$dir"/small/*
       elif [ "$who" = cli ]; then
         timed "$CLI" wipe -q -m random "$dir"/small/*
+      elif [ "$who" = bare ]; then
+        "$REFERENCE" bare 1 "$dir"/small/*
       else
-        timed shred -n 1 -u "$dir"/small/*
+        "$REFERENCE" cautious 1 "$dir"/small/*
       fi ;;
   esac
   rm -rf "$dir"
@@ -149,26 +170,35 @@ row() {  # name engine-seconds reference-seconds target reference-name
   printf '  %-44s %8.3fs %8.3fs %6s %7s  %-6s %s\n' "$1" "$2" "$3" "$ratio" "<= $4" "$verdict" "$5"
 }
 
+# A ratio given for information, without a target.
+info_row() {  # name engine-seconds reference-seconds reference-name
+  printf '  %-44s %8.3fs %8.3fs %6s %7s  %-6s %s\n' "$1" "$2" "$3" \
+    "$(awk -v e="$2" -v t="$3" 'BEGIN { printf "%.2f", e / t }')" "-" "" "$4"
+}
+
 measure() {  # where label
   local where=$1 label=$2 case r first second
-  local -a engine_total engine_write ref_first ref_second
+  local -a engine_total engine_write ref_first ref_second ref_bare
   printf '\n%s\n' "$label"
   printf '  %-44s %9s %9s %6s %7s\n' case engine reference ratio target
   for case in ${BENCH_CASES:-zeros random3 small}; do
-    engine_total=() engine_write=() ref_first=() ref_second=()
+    engine_total=() engine_write=() ref_first=() ref_second=() ref_bare=()
     for ((r = 0; r < ROUNDS; r++)); do
-      local e t
+      local e t b
       if ((r % 2 == 0)); then
-        e=$(run_case "$where" $case engine); t=$(run_case "$where" $case reference)
+        e=$(run_case "$where" "$case" engine); t=$(run_case "$where" "$case" reference)
+        if [ "$case" = small ]; then b=$(run_case "$where" "$case" bare); fi
       else
-        t=$(run_case "$where" $case reference); e=$(run_case "$where" $case engine)
+        if [ "$case" = small ]; then b=$(run_case "$where" "$case" bare); fi
+        t=$(run_case "$where" "$case" reference); e=$(run_case "$where" "$case" engine)
       fi
+      if [ "$case" = small ]; then ref_bare+=("$b"); fi
       read -r first second <<<"$e"
       engine_total+=("$first") engine_write+=("$second")
       read -r first second <<<"$t"
       ref_first+=("$first") ref_second+=("${second:-0}")
     done
-    local total write ref rm
+    local total write ref rm bare
     total=$(printf '%s\n' "${engine_total[@]}" | median)
     write=$(printf '%s\n' "${engine_write[@]}" | median)
     ref=$(printf '%s\n' "${ref_first[@]}" | median)
@@ -180,10 +210,13 @@ measure() {  # where label
         row "${LARGE_MIB} MiB, 1 pass of zeros: with deletion" "$total" \
           "$(awk -v a="$ref" -v b="$rm" 'BEGIN { print a + b }')" 1.10 "dd ..., then rm" ;;
       random3)
-        row "${LARGE_MIB} MiB, 3 random passes" "$total" "$ref" 1.00 "shred -n 3" ;;
+        row "${LARGE_MIB} MiB, 3 random passes" "$total" "$ref" 1.00 "ReferenceWipe bare 3" ;;
       small)
+        bare=$(printf '%s\n' "${ref_bare[@]}" | median)
         row "${SMALL_FILES} files of 4 KiB, 1 random pass" "$total" "$ref" 1.00 \
-          "shred -n 1 -u (one run over all)" ;;
+          "ReferenceWipe cautious 1 (one run over all)"
+        info_row "  the same against the floor (no target)" "$total" "$bare" \
+          "ReferenceWipe bare 1 (one run over all)" ;;
     esac
   done
 }
@@ -400,7 +433,7 @@ syscall_counts() {  # command...
 
 # The calls per file of a contender over 4 KiB files: the counts over 2N files less those over
 # N, divided by N, so that what a process does once (start-up, loading) is left out.
-calls_per_file() {  # where who n
+calls_per_file() {  # where engine|cautious|bare n
   local where=$1 who=$2 n=$3 round
   local -a logs=()
   for round in 1 2; do
@@ -413,7 +446,7 @@ calls_per_file() {  # where who n
     if [ "$who" = engine ]; then
       syscall_counts "$ENGINE" random "$dir"/f* >"${logs[-1]}"
     else
-      syscall_counts shred -n 1 -u "$dir"/f* >"${logs[-1]}"
+      syscall_counts "$REFERENCE" "$who" 1 "$dir"/f* >"${logs[-1]}"
     fi
     rm -rf "$dir"
   done
@@ -428,8 +461,13 @@ calls_per_file() {  # where who n
   rm -f "${logs[@]}"
 }
 
+# One line of the calls per file: name, total, then each call by its count, most first.
+calls_row() {  # name "total call=count..."
+  printf '  %-24s %6s  %s\n' "$1" "${2%% *}" "$(tr ' ' '\n' <<<"${2#* }" | sort -t= -k2 -gr | tr '\n' ' ')"
+}
+
 measure_calls() {
-  local n=${BENCH_CALL_FILES:-200} engine shred
+  local n=${BENCH_CALL_FILES:-200}
   mkdir -p "$DISK_DIR"
   if ! command -v strace >/dev/null; then
     echo "System calls per file: not measured (no strace)"
@@ -439,17 +477,19 @@ measure_calls() {
 System calls per 4 KiB file, 1 random pass (strace -c -f; %s and %s files)
 ' \
     "$n" $((2 * n))
-  engine=$(calls_per_file "$DISK_DIR" engine "$n")
-  shred=$(calls_per_file "$DISK_DIR" shred "$n")
-  printf '  %-12s %6s  %s\n' engine "${engine%% *}" "$(tr ' ' '\n' <<<"${engine#* }" | sort -t= -k2 -gr | tr '\n' ' ')"
-  printf '  %-12s %6s  %s\n' "shred -n 1 -u" "${shred%% *}" "$(tr ' ' '\n' <<<"${shred#* }" | sort -t= -k2 -gr | tr '\n' ' ')"
+  calls_row engine "$(calls_per_file "$DISK_DIR" engine "$n")"
+  calls_row "ReferenceWipe cautious 1" "$(calls_per_file "$DISK_DIR" cautious "$n")"
+  calls_row "ReferenceWipe bare 1" "$(calls_per_file "$DISK_DIR" bare "$n")"
+  printf '  %-24s %6s  %s\n' "shred -n 1 -u" 26 \
+    "13 fdatasync, 11 renameat2, 1 ftruncate, 1 unlink (published, not measured here)"
 }
 
-# How the cost per file grows with the number of files: the engine over all of them, and shred
-# over all of them (in as few processes as the command line allows), once each, on the working
-# disk (200,000 files of 4 KiB take about 800 MiB while they last).
-measure_scale() {
-  local n where=$DISK_DIR e t
+# How the cost per file grows with the number of files: the engine over all of them (through a
+# list file) and ReferenceWipe cautious 1 over the same list, once each, in one folder.
+measure_scale_on() {  # where label
+  local where=$1 n e t
+  printf '\n%s\n' "$2"
+  printf '  %-44s %9s %9s %6s %7s\n' case engine reference ratio target
   for n in ${BENCH_SCALE_FILES:-20000 200000}; do
     rm -rf "$where/scale"
     mkdir -p "$where/scale"
@@ -457,12 +497,36 @@ measure_scale() {
     find "$where/scale/small" -type f >"$where/scale/list"
     read -r e _ <<<"$("$ENGINE" random "@$where/scale/list" 2>/dev/null)"
     SMALL_FILES=$n make_small "$where/scale/small"
-    t=$(timed sh -c 'find "$1" -type f -print0 | xargs -0 shred -n 1 -u' sh "$where/scale/small")
-    row "$n files of 4 KiB, 1 random pass" "$e" "$t" 1.00 "shred -n 1 -u (through xargs)"
+    t=$("$REFERENCE" cautious 1 "@$where/scale/list")
+    row "$n files of 4 KiB, 1 random pass" "$e" "$t" 1.00 "ReferenceWipe cautious 1"
     awk -v n="$n" -v e="$e" -v t="$t" \
       'BEGIN { printf "  %-44s %8.1fus %8.1fus\n", "  per file", e / n * 1e6, t / n * 1e6 }'
     rm -rf "$where/scale"
   done
+}
+
+# The same on the working disk (200,000 files of 4 KiB take about 800 MiB while they last) and on
+# a tmpfs of its own, large enough for the most files asked for (4 KiB and an inode each).
+measure_scale() {
+  local n most=0
+  mkdir -p "$DISK_DIR"
+  printf '\nSmall files by the thousand, once each\n'
+  measure_scale_on "$DISK_DIR" "working disk: $(df -T "$DISK_DIR" | awk 'NR == 2 { print $2 " on " $1 }')"
+  for n in ${BENCH_SCALE_FILES:-20000 200000}; do ((n > most)) && most=$n; done
+  mkdir -p "$SCALE_TMPFS_DIR"
+  if mount -t tmpfs -o size=$((most * 5 / 1024 + 64))m ferrovane-bench-scale "$SCALE_TMPFS_DIR" 2>/dev/null; then
+    SCALE_MOUNTED=1
+    measure_scale_on "$SCALE_TMPFS_DIR" "tmpfs"
+    umount "$SCALE_TMPFS_DIR"
+    SCALE_MOUNTED=
+  elif [ -d /dev/shm ] && [ -w /dev/shm ]; then
+    local shm
+    shm=$(mktemp -d /dev/shm/ferrovane-bench.XXXXXX)
+    measure_scale_on "$shm" "tmpfs (/dev/shm)"
+    rm -rf "$shm"
+  else
+    echo "No tmpfs to measure on (mounting one needs root, and /dev/shm is not writable)."
+  fi
 }
 
 echo "Ferrovane benchmark: $(nproc) cores, $(free -g | awk '/Mem:/ { print $2 }') GiB memory," \
@@ -470,7 +534,7 @@ echo "Ferrovane benchmark: $(nproc) cores, $(free -g | awk '/Mem:/ { print $2 }'
 case " $PARTS " in *" ini "*) measure_ini ;; esac
 case " $PARTS " in *" wipe "*) measure_wipe ;; esac
 case " $PARTS " in *" calls "*) measure_calls ;; esac
-case " $PARTS " in *" scale "*) printf '\nSmall files by the thousand (working disk)\n'; measure_scale ;; esac
+case " $PARTS " in *" scale "*) measure_scale ;; esac
 case " $PARTS " in *" cli "*) measure_cli ;; esac
 case " $PARTS " in *" journal "*) measure_journal ;; esac
 case " $PARTS " in *" xfslog "*) measure_xfslog ;; esac
