@@ -191,7 +191,11 @@ std::uint32_t PosixFile::clusterSize() {
 }
 
 bool PosixFile::inMemory() {
-  return askFileSystem() && isInMemory(*fileSystemType_);
+  return askFileSystem() && knownInMemory();
+}
+
+bool PosixFile::knownInMemory() const {
+  return fileSystemType_ && isInMemory(*fileSystemType_);
 }
 
 Status PosixFile::flush() {
@@ -261,7 +265,7 @@ void PosixFile::waitWritten(std::uint64_t most) {
 
 void PosixFile::startWriteback() {
   // A file system in memory writes nothing back.
-  if (fileSystemType_ && isInMemory(*fileSystemType_)) return;
+  if (knownInMemory()) return;
   if (position_ > written_back_) {
     ::sync_file_range(fd_, static_cast<off_t>(written_back_),
                       static_cast<off_t>(position_ - written_back_), SYNC_FILE_RANGE_WRITE);
@@ -271,7 +275,7 @@ void PosixFile::startWriteback() {
 
 bool PosixFile::unwrittenBeyond(std::uint64_t behind) {
   if (position_ <= settled_ || position_ - settled_ <= behind) return false;
-  if (fileSystemType_ && isInMemory(*fileSystemType_)) {
+  if (knownInMemory()) {
     settled_ = position_ - behind;  // nothing of it goes to a device
     return false;
   }

@@ -57,6 +57,8 @@ class PosixFile final : public File {
  private:
   // Whether the file lies on a file system in memory (tmpfs, ramfs), asked once.
   bool inMemory();
+  // The same, without asking: false until the file system has been asked.
+  bool knownInMemory() const;
   // What the system tells of the file system that holds the file (statfs), asked once: a
   // descriptor stays on the file system it was opened on. False where the system refuses.
   bool askFileSystem();

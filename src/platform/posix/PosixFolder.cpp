@@ -107,7 +107,9 @@ Result<std::unique_ptr<Folder>> PosixFolder::openBeneath(const std::string& rela
 }
 
 std::string PosixFolder::systemFileSystem() {
-  if (!systemFileSystem_) systemFileSystem_ = systemFileSystemOf(fd_, ownMount());
+  if (!systemFileSystem_) {
+    systemFileSystem_ = systemFileSystemOf(fd_, [this] { return ownMount(); });
+  }
   return *systemFileSystem_;
 }
 

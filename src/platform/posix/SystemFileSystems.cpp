@@ -36,19 +36,17 @@ bool onDeviceFileSystem(std::uint64_t mount) {
 }  // namespace
 
 std::string systemFileSystemOf(int fd) {
-  return systemFileSystemOf(fd, 0);
+  return systemFileSystemOf(fd, [fd] { return mountOf(fd); });
 }
 
-std::string systemFileSystemOf(int fd, std::uint64_t mount) {
+std::string systemFileSystemOf(int fd, const std::function<std::uint64_t()>& mountNumber) {
   struct statfs st {};
   if (::fstatfs(fd, &st) != 0) return {};
   const auto type = static_cast<unsigned long>(st.f_type) & 0xFFFFFFFFUL;
   for (const Known& known : kSystemFileSystems) {
     if (type == known.magic) return known.name;
   }
-  if (type == TMPFS_MAGIC && onDeviceFileSystem(mount != 0 ? mount : mountOf(fd))) {
-    return "devtmpfs";
-  }
+  if (type == TMPFS_MAGIC && onDeviceFileSystem(mountNumber())) return "devtmpfs";
   return {};
 }
 
