@@ -52,7 +52,7 @@ JournalRewrite::~JournalRewrite() {
   removeScratch(ignored);
 }
 
-JournalOutcome JournalRewrite::failure(JournalResult result, int error, std::string detail) {
+JournalOutcome rewriteFailure(JournalResult result, int error, std::string detail) {
   JournalOutcome outcome;
   outcome.result = result;
   outcome.way = JournalWay::Rewrite;
@@ -77,30 +77,32 @@ JournalOutcome JournalRewrite::run() {
   if (!removeScratch(removal) && outcome.result == JournalResult::Cleaned) outcome = removal;
   // What the work committed and the removal of the scratch folder reach the device.
   if (::syncfs(folder_) != 0 && outcome.result == JournalResult::Cleaned) {
-    outcome =
-        failure(JournalResult::Failed, errno, "the file system could not be forced to the device");
+    outcome = rewriteFailure(JournalResult::Failed, errno,
+                             "the file system could not be forced to the device");
   }
   outcome.bytes = done_ * info_.blockSize;
   return outcome;
 }
 
 JournalOutcome JournalRewrite::work() {
-  if (logBlocks_ == 0) return failure(JournalResult::Failed, 0, "the journal's size is unknown");
+  if (logBlocks_ == 0)
+    return rewriteFailure(JournalResult::Failed, 0, "the journal's size is unknown");
   // The deletions' changes are committed first, so everything written from here on comes after
   // the copies of their names.
   if (::syncfs(folder_) != 0) {
-    return failure(JournalResult::Failed, errno,
-                   "the file system could not be forced to the device");
+    return rewriteFailure(JournalResult::Failed, errno,
+                          "the file system could not be forced to the device");
   }
   struct statvfs space {};
   if (::fstatvfs(folder_, &space) != 0) {
-    return failure(JournalResult::Failed, errno, "the free space could not be read");
+    return rewriteFailure(JournalResult::Failed, errno, "the free space could not be read");
   }
   const RewritePlan plan = planRewrite(logBlocks_, info_.blockSize, info_.inodeSize, space.f_favail,
                                        static_cast<std::uint64_t>(space.f_bavail) * space.f_frsize);
   if (plan.maxFiles < plan.leastBlocks) {
-    return failure(plan.inodesLimit ? JournalResult::NoInodes : JournalResult::NoSpace, 0,
-                   "at least " + std::to_string(plan.leastBlocks) + " scratch files are needed");
+    return rewriteFailure(
+        plan.inodesLimit ? JournalResult::NoInodes : JournalResult::NoSpace, 0,
+        "at least " + std::to_string(plan.leastBlocks) + " scratch files are needed");
   }
   target_ = plan.targetBlocks;
   total_ = target_;
@@ -113,13 +115,14 @@ JournalOutcome JournalRewrite::work() {
     // Stopped by the file system (no inode or no space left), or by the plan's own limit.
     bool inodes = plan.inodesLimit;
     if (outcome.error && ::fstatvfs(folder_, &space) == 0) inodes = space.f_favail == 0;
-    return failure(inodes ? JournalResult::NoInodes : JournalResult::NoSpace, outcome.error.value(),
-                   "only " + std::to_string(chosen_.size()) + " of the " +
-                       std::to_string(plan.leastBlocks) + " scratch files needed could be made");
+    return rewriteFailure(
+        inodes ? JournalResult::NoInodes : JournalResult::NoSpace, outcome.error.value(),
+        "only " + std::to_string(chosen_.size()) + " of the " + std::to_string(plan.leastBlocks) +
+            " scratch files needed could be made");
   }
   anchor_ = scratch_.openFile(chosen_.front());
   if (anchor_ < 0) {
-    return failure(JournalResult::Failed, errno, "a scratch file could not be opened");
+    return rewriteFailure(JournalResult::Failed, errno, "a scratch file could not be opened");
   }
 
   fastCommits_ = info_.fastCommit == FastCommit::On ||
@@ -138,7 +141,7 @@ JournalOutcome JournalRewrite::work() {
 bool JournalRewrite::makeScratchFolder(JournalOutcome& outcome) {
   const int error = scratch_.make();
   if (error == 0) return true;
-  outcome = failure(
+  outcome = rewriteFailure(
       error == ENOSPC || error == EDQUOT ? JournalResult::NoSpace : JournalResult::Failed, error,
       error == EEXIST  ? "no free name for the scratch folder"
       : error == EXDEV ? "the scratch folder could not be opened on the file system"
@@ -151,7 +154,7 @@ bool JournalRewrite::makeScratchFiles(const RewritePlan& plan, JournalOutcome& o
   for (std::uint64_t index = 0; index < plan.maxFiles && chosen_.size() < plan.wantedBlocks;
        ++index) {
     if (index % kFilesBetweenStopChecks == 0 && stopped()) {
-      outcome = failure(JournalResult::Stopped, 0, {});
+      outcome = rewriteFailure(JournalResult::Stopped, 0, {});
       return false;
     }
     // The scratch folder names each file by its number: this one is `index`.
@@ -163,9 +166,9 @@ bool JournalRewrite::makeScratchFiles(const RewritePlan& plan, JournalOutcome& o
         outcome.error = std::error_code(error, std::generic_category());
         break;
       }
-      outcome =
-          failure(JournalResult::Failed, error,
-                  made ? "a scratch file could not be read" : "a scratch file could not be made");
+      outcome = rewriteFailure(
+          JournalResult::Failed, error,
+          made ? "a scratch file could not be read" : "a scratch file could not be made");
       return false;
     }
     // Inode numbers start at 1 and fill the inode table in order, so inodes whose numbers
@@ -203,17 +206,17 @@ bool JournalRewrite::rewriteLog(JournalOutcome& outcome) {
   std::uint64_t committed = 0;
   while (committed < target_) {
     if (stopped()) {
-      outcome = failure(JournalResult::Stopped, 0, {});
+      outcome = rewriteFailure(JournalResult::Stopped, 0, {});
       return false;
     }
     if (!touch()) {
-      outcome = failure(JournalResult::Failed, errno, "a scratch file could not be changed");
+      outcome = rewriteFailure(JournalResult::Failed, errno, "a scratch file could not be changed");
       return false;
     }
     // An fsync commits everything the round changed; with fast commits it would only write
     // the fast-commit area, so syncfs forces a full commit instead.
     if ((fastCommits_ ? ::syncfs(folder_) : ::fsync(anchor_)) != 0) {
-      outcome = failure(JournalResult::Failed, errno, "a commit failed");
+      outcome = rewriteFailure(JournalResult::Failed, errno, "a commit failed");
       return false;
     }
     committed += chosen_.size();
@@ -226,7 +229,7 @@ bool JournalRewrite::rewriteLog(JournalOutcome& outcome) {
 bool JournalRewrite::fillFastCommitArea(JournalOutcome& outcome) {
   // A full commit first: fast commits start again from the beginning of the area.
   if (::syncfs(folder_) != 0) {
-    outcome = failure(JournalResult::Failed, errno, "a commit failed");
+    outcome = rewriteFailure(JournalResult::Failed, errno, "a commit failed");
     return false;
   }
   const std::uint64_t logDone = done_;
@@ -236,14 +239,15 @@ bool JournalRewrite::fillFastCommitArea(JournalOutcome& outcome) {
                                withoutFastCommit < kMostStepsWithoutFastCommit;
        ++step) {
     if (stopped()) {
-      outcome = failure(JournalResult::Stopped, 0, {});
+      outcome = rewriteFailure(JournalResult::Stopped, 0, {});
       return false;
     }
     auto commitsBefore = parseCommitReport(readReportFile(reports_.commits));
     auto before = parseFastCommitReport(readReportFile(reports_.fastCommits));
     if (!commitsBefore || !before) break;
     if (!touch() || ::fsync(anchor_) != 0) {
-      outcome = failure(JournalResult::Failed, errno, "a scratch file could not be committed");
+      outcome =
+          rewriteFailure(JournalResult::Failed, errno, "a scratch file could not be committed");
       return false;
     }
     auto commitsAfter = parseCommitReport(readReportFile(reports_.commits));
@@ -254,8 +258,8 @@ bool JournalRewrite::fillFastCommitArea(JournalOutcome& outcome) {
     done_ = logDone + fill.total();
     report();
   }
-  outcome = failure(JournalResult::Failed, 0,
-                    "the fast-commit area could not be seen written over completely");
+  outcome = rewriteFailure(JournalResult::Failed, 0,
+                           "the fast-commit area could not be seen written over completely");
   return false;
 }
 
@@ -265,8 +269,8 @@ bool JournalRewrite::removeScratch(JournalOutcome& outcome) {
   const std::string name = scratch_.name();
   const int error = scratch_.remove();
   if (error) {
-    outcome = failure(JournalResult::Failed, error,
-                      "the scratch folder \"" + name + "\" could not be removed");
+    outcome = rewriteFailure(JournalResult::Failed, error,
+                             "the scratch folder \"" + name + "\" could not be removed");
   }
   return error == 0;
 }

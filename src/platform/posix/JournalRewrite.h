@@ -27,6 +27,10 @@ struct ReportFiles {
 // The text of one of those reports; empty when it cannot be read.
 std::string readReportFile(const std::string& path);
 
+// The outcome of a rewrite that ended early: its result, the system's reason (errno, 0 for none)
+// and the words for the user.
+JournalOutcome rewriteFailure(JournalResult result, int error, std::string detail);
+
 class JournalRewrite {
  public:
   // folder: an open descriptor of a folder of the file system, where the scratch folder is made.
@@ -40,7 +44,6 @@ class JournalRewrite {
 
  private:
   JournalOutcome work();
-  JournalOutcome failure(JournalResult result, int error, std::string detail);
   bool makeScratchFolder(JournalOutcome& outcome);
   bool makeScratchFiles(const RewritePlan& plan, JournalOutcome& outcome);
   // Changes the times of every chosen scratch file; errno is kept on failure.

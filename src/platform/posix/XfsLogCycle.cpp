@@ -48,15 +48,6 @@ constexpr unsigned long kXfsGeometryV1 = _IOR('X', 100, XfsGeometryV1);
 
 using posix::Descriptor;
 
-JournalOutcome failure(JournalResult result, int error, std::string detail) {
-  JournalOutcome outcome;
-  outcome.result = result;
-  outcome.way = JournalWay::Rewrite;
-  if (error) outcome.error = std::error_code(error, std::generic_category());
-  outcome.detail = std::move(detail);
-  return outcome;
-}
-
 // How many scratch files are made between two questions whether to stop.
 constexpr std::uint64_t kFilesBetweenStopChecks = 256;
 
@@ -93,55 +84,55 @@ JournalOutcome XfsLogCycle::run() {
   JournalOutcome outcome = work(scratch, done);
   const std::string name = scratch.name();
   if (const int error = scratch.remove(); error && outcome.result == JournalResult::Cleaned) {
-    outcome = failure(JournalResult::Failed, error,
-                      "the scratch folder \"" + name + "\" could not be removed");
+    outcome = rewriteFailure(JournalResult::Failed, error,
+                             "the scratch folder \"" + name + "\" could not be removed");
   }
   // What the work committed and the removal of the scratch folder reach the device.
   if (::syncfs(folder_) != 0 && outcome.result == JournalResult::Cleaned) {
-    outcome =
-        failure(JournalResult::Failed, errno, "the file system could not be forced to the device");
+    outcome = rewriteFailure(JournalResult::Failed, errno,
+                             "the file system could not be forced to the device");
   }
   outcome.bytes = done;
   return outcome;
 }
 
 JournalOutcome XfsLogCycle::work(ScratchFolder& scratch, std::uint64_t& done) {
-  if (logBytes_ == 0) return failure(JournalResult::Failed, 0, "the log's size is unknown");
+  if (logBytes_ == 0) return rewriteFailure(JournalResult::Failed, 0, "the log's size is unknown");
   // The deletions are committed first, so everything written from here on comes after the
   // copies of their names; the head is counted from there.
   if (::syncfs(folder_) != 0) {
-    return failure(JournalResult::Failed, errno,
-                   "the file system could not be forced to the device");
+    return rewriteFailure(JournalResult::Failed, errno,
+                          "the file system could not be forced to the device");
   }
   const std::optional<LogPosition> start = readHead();
 
   if (const int error = scratch.make()) {
-    return failure(full(error) ? JournalResult::NoSpace : JournalResult::Failed, error,
-                   "the scratch folder could not be made");
+    return rewriteFailure(full(error) ? JournalResult::NoSpace : JournalResult::Failed, error,
+                          "the scratch folder could not be made");
   }
   int made = 0;
   while (scratch.files() < kFiles) {
     if (scratch.files() % kFilesBetweenStopChecks == 0 && stopped()) {
-      return failure(JournalResult::Stopped, 0, {});
+      return rewriteFailure(JournalResult::Stopped, 0, {});
     }
     // Out of inodes or space: what was made may still be enough.
     if ((made = scratch.makeFile()) != 0) break;
   }
   if (made && !full(made)) {
-    return failure(JournalResult::Failed, made, "a scratch file could not be made");
+    return rewriteFailure(JournalResult::Failed, made, "a scratch file could not be made");
   }
   if (scratch.files() < kLeastFiles) {
     struct statvfs space {};
     const bool inodes = ::fstatvfs(folder_, &space) == 0 && space.f_favail == 0;
-    return failure(inodes ? JournalResult::NoInodes : JournalResult::NoSpace, made,
-                   "only " + std::to_string(scratch.files()) + " of the " +
-                       std::to_string(kLeastFiles) + " scratch files needed could be made");
+    return rewriteFailure(inodes ? JournalResult::NoInodes : JournalResult::NoSpace, made,
+                          "only " + std::to_string(scratch.files()) + " of the " +
+                              std::to_string(kLeastFiles) + " scratch files needed could be made");
   }
   std::vector<std::uint64_t> files(scratch.files());
   std::iota(files.begin(), files.end(), std::uint64_t{0});
   const Descriptor anchor(scratch.openFile(files.front()));
   if (anchor.get() < 0) {
-    return failure(JournalResult::Failed, errno, "a scratch file could not be opened");
+    return rewriteFailure(JournalResult::Failed, errno, "a scratch file could not be opened");
   }
 
   XfsLogBudget budget(logBytes_, scratch.files() * kLeastBytesPerFile);
@@ -152,13 +143,13 @@ JournalOutcome XfsLogCycle::work(ScratchFolder& scratch, std::uint64_t& done) {
   };
   report();
   while (!budget.finished()) {
-    if (stopped()) return failure(JournalResult::Stopped, 0, {});
+    if (stopped()) return rewriteFailure(JournalResult::Stopped, 0, {});
     if (const int error = scratch.touch(files)) {
-      return failure(JournalResult::Failed, error, "a scratch file could not be changed");
+      return rewriteFailure(JournalResult::Failed, error, "a scratch file could not be changed");
     }
     // The fsync forces the log up to the last change, the first file's: the whole round.
     if (::fsync(anchor.get()) != 0) {
-      return failure(JournalResult::Failed, errno, "a commit failed");
+      return rewriteFailure(JournalResult::Failed, errno, "a commit failed");
     }
     budget.committed(readHead());
     report();
