@@ -270,26 +270,31 @@ void TCleanTracesPage::btnPreviewTracesClick() {
 }
 
 bool TCleanTracesPage::confirmClean() {
-  if (!TRunQuestion::Asking(host_.Catalogue())) return true;
-  std::size_t count = 0;
-  std::uint64_t bytes = 0;
-  QStringList names;
-  for (std::size_t i = 0; i < rows_.size() && i < engine_->Erasers.size(); ++i) {
-    if (rows_[i]->isDisabled() || rows_[i]->checkState(0) != Qt::Checked) continue;
-    names << Text(engine_->Erasers[i]->Caption);
-    if (i < found_.size()) {
-      count += found_[i].Count;
-      bytes += found_[i].Bytes;
+  const auto subject = [this] {
+    std::size_t count = 0;
+    std::uint64_t bytes = 0;
+    TRunQuestion::TSubject asked;
+    for (std::size_t i = 0; i < rows_.size() && i < engine_->Erasers.size(); ++i) {
+      if (rows_[i]->isDisabled() || rows_[i]->checkState(0) != Qt::Checked) continue;
+      asked.about << Text(engine_->Erasers[i]->Caption);
+      if (i < found_.size()) {
+        count += found_[i].Count;
+        bytes += found_[i].Bytes;
+      }
     }
-  }
-  QString found = TRunQuestion::CountOf(count, "trace", "traces");
-  if (bytes > 0) found += QStringLiteral(", ") + FormatSize(static_cast<std::int64_t>(bytes));
-  return TRunQuestion::Ask(
-      host_.Catalogue(), host_.PromptService(),
-      tr("Remove %1, found by %2 (%3)? This cannot be undone.\nPreview lists each trace first.")
-          .arg(found,
-               TRunQuestion::CountOf(static_cast<std::size_t>(names.size()), "item", "items"),
-               TRunQuestion::ListOf(names)));
+    QString found = TRunQuestion::CountOf(count, "trace", "traces");
+    if (bytes > 0) found += QStringLiteral(", ") + FormatSize(static_cast<std::int64_t>(bytes));
+    asked.question =
+        tr("Remove %1, found by %2 (%3)? This cannot be undone.\nPreview lists each trace first.")
+            .arg(found,
+                 TRunQuestion::CountOf(static_cast<std::size_t>(asked.about.size()), "item",
+                                       "items"),
+                 TRunQuestion::ListOf(asked.about));
+    asked.action = tr("Remove %1").arg(TRunQuestion::CountOf(count, "trace", "traces"));
+    return asked;
+  };
+  return TRunQuestion::Ask(host_.Catalogue(), host_.PromptService(), TQuestionKind::Traces,
+                           subject);
 }
 
 void TCleanTracesPage::btnCleanTracesClick() {
