@@ -123,7 +123,7 @@ void FreeSpacePageTest::listsFixedDrivesOnlyInPathOrderAllChecked() {
   QCOMPARE(rows[1].total, FormatSize(static_cast<std::int64_t>(spaceAfter->total)));
   // A drive that cannot be asked is still listed, unchecked, with the reason instead of figures.
   QCOMPARE(rows[2].name, QString::fromLocal8Bit(gone) +
-                             QStringLiteral(" (cannot be read (No such file or directory))"));
+                             QStringLiteral(" (cannot be read: No such file or directory)"));
   QVERIFY(!rows[2].checked);
   QCOMPARE(rows[2].freeSpace, QStringLiteral("unknown"));
   QCOMPARE(rows[2].total, QStringLiteral("unknown"));
@@ -158,8 +158,8 @@ void FreeSpacePageTest::onlyDrivesTheUserCanWipeAreCheckedTheOthersSayWhy() {
 
   const std::vector<Row> rows = driveRows(f);
   QCOMPARE(rows.size(), std::size_t{3});
-  QCOMPARE(rows[0].name, QString::fromLocal8Bit(closed) +
-                             QStringLiteral(" (cannot be read (Permission denied))"));
+  QCOMPARE(rows[0].name,
+           QString::fromLocal8Bit(closed) + QStringLiteral(" (cannot be read: Permission denied)"));
   QCOMPARE(rows[1].name, QString::fromLocal8Bit(mine));
   QCOMPARE(rows[2].name, QString::fromLocal8Bit(others) +
                              QStringLiteral(" (only the administrator may write there)"));

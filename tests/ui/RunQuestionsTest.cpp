@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QtTest>
 
 #include "MainFormFixture.h"
@@ -44,6 +45,7 @@ class RunQuestionsTest : public QObject {
   void eachKindOfQuestionHasItsOwnSetting();
   void theOptionsPageShowsEachQuestionAndAsksAgainEverywhere();
   void aPathIsListedOnceAndSystemFileSystemsAreRefusedWhenAdded();
+  void rowsThatCannotRunShowNoTick();
 };
 
 void RunQuestionsTest::pathsHandedOverWhileTheQuestionIsOpenWaitAndAreAskedAboutLater() {
@@ -243,6 +245,48 @@ void RunQuestionsTest::aPathIsListedOnceAndSystemFileSystemsAreRefusedWhenAdded(
       QStringLiteral("/proc/cpuinfo: is on a system file system (proc): not wiped")));
   QVERIFY(f.prompts.messages[shown + 2].details.contains(
       QStringLiteral("/sys: is on a system file system (sysfs): not wiped")));
+  QVERIFY(f.prompts.unexpected.empty());
+}
+
+void RunQuestionsTest::rowsThatCannotRunShowNoTick() {
+  MainFormFixture f;
+  f.withCatalogue(true);
+  auto* tabs = f.find<QTabWidget>("MainPage");
+  f.form().show();
+  // The desktop's list of recently used files, empty: greyed, and no tick shown.
+  tabs->setCurrentWidget(f.find<QWidget>("tabClearRecent"));
+  auto* known = f.find<QTreeWidget>("lvMRU");
+  QTreeWidgetItem* desktop = nullptr;
+  for (int i = 0; i < known->topLevelItemCount(); ++i) {
+    if (known->topLevelItem(i)->text(0).startsWith(QStringLiteral("Recently used files"))) {
+      desktop = known->topLevelItem(i);
+    }
+  }
+  QVERIFY(desktop);
+  QVERIFY(desktop->isDisabled());
+  QCOMPARE(desktop->checkState(0), Qt::Unchecked);
+  // With something in it, the row runs again, ticked as the user left it.
+  f.folder.write("home/.local/share/recently-used.xbel",
+                 "<?xml version=\"1.0\"?>\n<xbel version=\"1.0\"><bookmark "
+                 "href=\"file:///tmp/x\"/></xbel>\n");
+  tabs->setCurrentWidget(f.find<QWidget>("tabDelete"));
+  tabs->setCurrentWidget(f.find<QWidget>("tabClearRecent"));
+  QVERIFY(!desktop->isDisabled());
+  QCOMPARE(desktop->checkState(0), Qt::Checked);
+
+  // A trace that finds nothing shows no tick either; the choice stays for the schedule.
+  tabs->setCurrentWidget(f.find<QWidget>("tabCleanTraces"));
+  auto* traces = f.find<QTreeWidget>("tvTraceItems");
+  int greyed = 0;
+  for (int g = 0; g < traces->topLevelItemCount(); ++g) {
+    for (int c = 0; c < traces->topLevelItem(g)->childCount(); ++c) {
+      const QTreeWidgetItem* row = traces->topLevelItem(g)->child(c);
+      if (!row->isDisabled()) continue;
+      ++greyed;
+      QVERIFY2(row->checkState(0) == Qt::Unchecked, qPrintable(row->text(0)));
+    }
+  }
+  QVERIFY(greyed > 0);
   QVERIFY(f.prompts.unexpected.empty());
 }
 

@@ -24,6 +24,8 @@ namespace {
 
 const char* const kSection = "CleanTraces";
 const char* const kOverwriteKey = "OverwriteFiles";
+// Per item row: whether the user chose it, kept while the row finds nothing and shows no tick.
+constexpr int kChosenRole = Qt::UserRole + 5;
 
 QString Text(const std::string& text) {
   return QString::fromLocal8Bit(text);
@@ -90,6 +92,7 @@ TCleanTracesPage::TCleanTracesPage(TPageHost& host, TEraserEngine& engine, QWidg
       row->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
       const bool checked = settings.ReadBool(kSection, item.Name, item.Enabled);
       row->setCheckState(0, checked ? Qt::Checked : Qt::Unchecked);
+      row->setData(0, kChosenRole, checked);
       row->setToolTip(0, PlaceTip(item, {}));
       TWindowsRowsFilter::MarkWindowsOnly(row, TraceItemPlaces::WindowsOnly(item.Name));
       rows_.push_back(row);
@@ -143,6 +146,9 @@ void TCleanTracesPage::RefreshAvailability() {
     QTreeWidgetItem* row = rows_[i];
     const bool found = summary.Count > 0 || summary.Left > 0;
     row->setDisabled(!found);
+    // A row that finds nothing shows no tick; the user's own comes back when it finds some.
+    row->setCheckState(0,
+                       found && row->data(0, kChosenRole).toBool() ? Qt::Checked : Qt::Unchecked);
     // An item of a place only Windows has stays out of sight unless it found something.
     TWindowsRowsFilter::MarkWindowsOnly(row, !found && TraceItemPlaces::WindowsOnly(all[i]->Name));
     if (found) {
@@ -378,7 +384,7 @@ void TCleanTracesPage::btnScheduleClick() {
   // that find nothing today included: a schedule is for the traces of later days.
   if (shown.Items.empty()) {
     for (std::size_t i = 0; i < rows_.size() && i < engine_->Erasers.size(); ++i) {
-      if (rows_[i]->checkState(0) == Qt::Checked) shown.Items.push_back(engine_->Erasers[i]->Name);
+      if (rows_[i]->data(0, kChosenRole).toBool()) shown.Items.push_back(engine_->Erasers[i]->Name);
     }
   }
   TfSchedule& dialog = ScheduleDialog();
@@ -452,6 +458,7 @@ void TCleanTracesPage::tvTraceItemsChanged(QTreeWidgetItem* row, int column) {
     if (rows_[i] != row) continue;
     TEraser& item = *engine_->Erasers[i];
     item.Enabled = row->checkState(0) == Qt::Checked;
+    row->setData(0, kChosenRole, item.Enabled);
     keepChoice(item.Name, item.Enabled);
     return;
   }

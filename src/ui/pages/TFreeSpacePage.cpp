@@ -49,7 +49,7 @@ Wipeable wipeable(const std::string& root) {
   const bool refused = folder.error() == std::errc::permission_denied ||
                        folder.error() == std::errc::operation_not_permitted;
   return {
-      QStringLiteral("cannot be read (%1)").arg(QString::fromLocal8Bit(folder.error().message())),
+      QStringLiteral("cannot be read: %1").arg(QString::fromLocal8Bit(folder.error().message())),
       refused};
 }
 
