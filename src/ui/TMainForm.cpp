@@ -102,8 +102,6 @@ TMainForm::TMainForm(TWipeMethodsManager& catalogue, Seams seams, QWidget* paren
   for (QAbstractItemView* list : findChildren<QAbstractItemView*>()) {
     TEmptyListFocus::Install(*list);
   }
-  // The keyboard goes through the page before the picture buttons of the strip.
-  footerLast();
 
   freeSpacePage_->FillDriveList();
   specialFoldersPage_->FillSpecialFolders();
@@ -285,22 +283,6 @@ void TMainForm::AboutPageRolloverClick() {
   ui->MainPage->setCurrentWidget(aboutPage_);
 }
 
-void TMainForm::footerLast() {
-  const QList<QWidget*> footer{ui->helpRollover, ui->SupportRollover, ui->UpdateRollover,
-                               ui->AboutPageRollover, ui->websiteRollover};
-  // The window's own widgets in the order Tab visits them.
-  QWidget* last = nullptr;
-  for (QWidget* widget = nextInFocusChain(); widget && widget != this;
-       widget = widget->nextInFocusChain()) {
-    if (isAncestorOf(widget) && !footer.contains(widget)) last = widget;
-  }
-  if (!last) return;
-  for (QWidget* button : footer) {
-    QWidget::setTabOrder(last, button);
-    last = button;
-  }
-}
-
 QWidget* TMainForm::FirstFocusOf(QWidget* page) {
   if (!page) return nullptr;
   for (QWidget* widget = page->nextInFocusChain(); widget && widget != page;
@@ -398,6 +380,7 @@ void TMainForm::showEvent(QShowEvent* event) {
   }
   // The keyboard starts on the page, not on the tabs or the strip.
   if (QWidget* first = FirstFocusOf(ui->MainPage->currentWidget())) first->setFocus();
+
   // Once the window is up, so that the warning and the questions stand in front of it.
   QTimer::singleShot(0, this, &TMainForm::reportStoredFileProblems);
   QTimer::singleShot(0, freeSpacePage_, &TFreeSpacePage::OfferLeftoverWipe);

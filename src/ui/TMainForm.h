@@ -122,8 +122,6 @@ class TMainForm : public QWidget, public TPageHost {
   template <typename Page>
   Page* addPage(Page* page);
   void connectHandlers();
-  // Puts the strip's picture buttons last in the order Tab visits the window's controls.
-  void footerLast();
   bool anyEngineRunning() const;
   // Tells the user once, in one warning, of every stored file that is there but could not be
   // read (the registry store, the settings, "prefs.dat"), and what is used instead. None of
