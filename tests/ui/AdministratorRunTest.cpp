@@ -270,10 +270,10 @@ void AdministratorRunTest::theUsersMethodSettingsAndNameBytesAreHandedOver() {
     gutmann += "[Pass" + std::to_string(pass) +
                "]\nWipeWith=0\nBytePatternValue=" + std::to_string(pass) + "\n";
   }
-  f.folder.write("program/Methods/gutmann.mtd", gutmann);
+  f.folder.write("program/Methods/zz-gutmann.mtd", gutmann);
   f.withCatalogue();
   f.folder.write("program/Ferrovane.ini",
-                 "[Settings]\nConfirmEraseAllFiles=0\n[Engines]\nWipeFiles=gutmann.mtd\n");
+                 "[Settings]\nConfirmEraseAllFiles=0\n[Engines]\nWipeFiles=zz-gutmann.mtd\n");
   f.catalogue().WriteSignature = false;
   std::vector<std::string> files;
   std::vector<std::pair<int, int>> passes;
