@@ -183,9 +183,15 @@ std::optional<TRunOutcome> RunWithProgressStream(const QString& launcher,
                         QStringLiteral("--progress=json")};
   for (const std::string& arg : args)
     arguments << QFile::decodeName(QByteArray::fromStdString(arg));
+  // The engine's own run answers to the engine's Stop: none may be going on.
+  if (engine.Running()) {
+    problem = QStringLiteral("The engine is running: nothing was handed over.");
+    return std::nullopt;
+  }
   QProcess process;
   process.setProcessChannelMode(QProcess::SeparateChannels);
   std::unique_ptr<IWipeProgress> progress = WipeServices().OpenProgress(engine);
+  if (!progress) progress = SilentWipeProgress();
   // Cancel in the progress window asks the engine to stop: for the time of this run the engine
   // answers to a stop token of its own, which closes the run's standard input.
   WipeRun cancelled(SilentWipeServices());
