@@ -10,6 +10,7 @@
 #include "cli/TCleanCommand.h"
 #include "cli/TCliOutput.h"
 #include "cli/TFreeSpaceCommand.h"
+#include "cli/THandOverCommand.h"
 #include "cli/TMethodsCommand.h"
 #include "cli/TWipeCommand.h"
 #include "core/SettingsFolder.h"
@@ -54,6 +55,7 @@ struct Subcommands {
   CLI::App* freeSpace = nullptr;
   CLI::App* methods = nullptr;
   CLI::App* clean = nullptr;
+  CLI::App* handOver = nullptr;
 };
 
 // The program itself: its description, version and the options of every subcommand.
@@ -154,6 +156,17 @@ CLI::App* AddCleanCommand(CLI::App& app, TCleanRequest& request) {
   return clean;
 }
 
+CLI::App* AddHandOverCommand(CLI::App& app) {
+  CLI::App* handOver = app.add_subcommand(
+      "hand-over",
+      "Run the job that the window hands over on standard input, with the method and settings "
+      "it names (the window starts this with administrator rights); its targets are wiped only "
+      "while they are the entries the window saw. The end of standard input stops the run.");
+  // The window's own means of handing over, not a command for people.
+  handOver->group("");
+  return handOver;
+}
+
 // Everything after the first "--" is a path, whatever it looks like. CLI11 is given only what
 // comes before it (`optionCount` arguments): within a subcommand it takes "--" only before the
 // first path.
@@ -181,6 +194,8 @@ void CheckArguments(const Subcommands& given, Options& options,
     std::vector<std::string>& mounts = options.freeSpace.mountPoints;
     mounts.insert(mounts.end(), afterMark.begin(), afterMark.end());
     if (mounts.empty()) throw CLI::RequiredError("MOUNT");
+  } else if (*given.handOver && options.dryRun) {
+    throw CLI::ValidationError("hand-over runs the job it is given; it has no dry run");
   } else if (*given.clean && options.clean.scheduled && !options.clean.items.empty()) {
     throw CLI::ValidationError("--scheduled cleans the items of the schedule; name no ITEM");
   } else if (!afterMark.empty()) {
@@ -230,6 +245,7 @@ int RunSubcommand(const Subcommands& given, Options& options, TCliOutput& output
       options.clean.preview = options.clean.preview || options.dryRun;
       return TCleanCommand(output, catalogue, options.clean).Run();
     }
+    if (*given.handOver) return THandOverCommand(output).Run();
     if (*given.methods) {
       options.methods.dryRun = options.dryRun;
       return TMethodsCommand(output, catalogue, options.methods).Run();
@@ -246,9 +262,10 @@ int TCommandLine::Run(int argc, char** argv) {
   Options options;
   CLI::App app(kDescription, "ferrovane-cli");
   AddProgramOptions(app, options);
-  const Subcommands given{
-      AddWipeCommand(app, options.wipe), AddFreeSpaceCommand(app, options.freeSpace),
-      AddMethodsCommand(app, options.methods), AddCleanCommand(app, options.clean)};
+  const Subcommands given{AddWipeCommand(app, options.wipe),
+                          AddFreeSpaceCommand(app, options.freeSpace),
+                          AddMethodsCommand(app, options.methods),
+                          AddCleanCommand(app, options.clean), AddHandOverCommand(app)};
   int optionCount = argc;
   const std::vector<std::string> afterMark = ArgumentsAfterMark(argc, argv, optionCount);
   try {
@@ -280,7 +297,8 @@ int TCommandLine::Run(int argc, char** argv) {
   } else {
     status = RunSubcommand(given, options, output, *catalogue);
   }
-  // Nothing is saved at the end: the command line changes only what --set-engine records.
-  if (settingsUnread && status == ExitAllDone) status = ExitSomethingLeft;
+  // Nothing is saved at the end: the command line changes only what --set-engine records. A job
+  // handed over brings its own method and settings.
+  if (settingsUnread && status == ExitAllDone && !*given.handOver) status = ExitSomethingLeft;
   return status;
 }

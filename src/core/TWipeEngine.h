@@ -76,6 +76,9 @@ enum class TWipeFailureReason {
   // A note: old copies of deleted names may stay in the metadata of a file system that writes
   // every change to new blocks (btrfs); Detail says what the run did about them, or could not.
   NamesInMetadata,
+  // A job handed over by another process whose path no longer names the entry that process saw
+  // (replaced, or reached through a link now): nothing of it was touched.
+  ReplacedSinceChosen,
 };
 
 // The progress window's text while a file system's metadata is moved before its free space is
@@ -215,8 +218,9 @@ class TWipeEngine {
   // depth first, and removes the emptied folders unless keepFolders. False when the folder
   // itself could not be removed. The walk goes from open folder to open folder and never
   // follows a link; an entry replaced after it was listed is left and named.
+  // With `expected` known, the folder is walked only while it is still that entry.
   bool WipeDirectory(const std::string& folder, const std::string& mask, bool recurse,
-                     bool keepFolders);
+                     bool keepFolders, const platform::EntryId& expected = {});
   // Fills the free space of the drive holding Item.Path with a temporary file in the drive's
   // root, wipes that file with every pass and deletes it. The caller's own temporary files of
   // interrupted runs on that drive are removed first (each a note); an entry of that name that
@@ -242,6 +246,10 @@ class TWipeEngine {
   // reason. False when nothing is left of it (it was gone).
   bool FailReaching(const std::string& path, const std::error_code& error,
                     TWipeFailureReason otherwise);
+  // For a job that must still be the entry `expected` (known when its device is not 0): true
+  // (and named) when the path could not be reached without a link, or names another entry now.
+  bool ReplacedSinceChosen(const std::string& path, const platform::EntryId& expected,
+                           const std::error_code& reaching, const platform::EntryId& found);
   IWipeProgress& progress();
   void ProcessMessages();
   // The run the engine works with now (its own silent one outside a run).

@@ -33,11 +33,11 @@ void TWipeEngine::LeaveFlushes() {
 }
 
 void TWipeEngine::WipeFolder(const TWipeItem& item) {
-  WipeDirectory(item.Path, "*.*", true, false);
+  WipeDirectory(item.Path, "*.*", true, false, item.Expected);
 }
 
 bool TWipeEngine::WipeDirectory(const std::string& folder, const std::string& mask, bool recurse,
-                                bool keepFolders) {
+                                bool keepFolders, const platform::EntryId& expected) {
   // Only a full path is ever walked.
   if (!platform::isAbsolutePath(folder)) {
     Fail(folder, TWipeFailureReason::FolderNotRemoved);
@@ -45,6 +45,7 @@ bool TWipeEngine::WipeDirectory(const std::string& folder, const std::string& ma
   }
   auto place = platform::openContainingFolder(folder);
   if (!place) {
+    if (ReplacedSinceChosen(folder, expected, place.error(), {})) return false;
     FailReaching(folder, place.error(), TWipeFailureReason::CannotList);
     return false;
   }
@@ -61,6 +62,10 @@ bool TWipeEngine::WipeDirectory(const std::string& folder, const std::string& ma
   }
   // Looked at without following a link: a link to a folder is removed as a link, never walked.
   const auto listed = parent.entry(place->name);
+  if (ReplacedSinceChosen(folder, expected, listed.error(),
+                          listed ? listed->id : platform::EntryId{})) {
+    return false;
+  }
   if (!listed) {
     FailReaching(folder, listed.error(), TWipeFailureReason::CannotList);
     return false;

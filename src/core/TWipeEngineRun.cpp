@@ -117,6 +117,8 @@ std::string WipeFailureText(TWipeFailureReason reason) {
       return "free space was overwritten once, by the fill";
     case TWipeFailureReason::NamesInMetadata:
       return "names may remain in the file system's metadata";
+    case TWipeFailureReason::ReplacedSinceChosen:
+      return "was replaced since it was chosen: not wiped";
   }
   return "was not wiped";
 }
@@ -168,6 +170,19 @@ bool TWipeEngine::FailReaching(const std::string& path, const std::error_code& e
     Fail(path, otherwise, error);
   }
   return true;
+}
+
+bool TWipeEngine::ReplacedSinceChosen(const std::string& path, const platform::EntryId& expected,
+                                      const std::error_code& reaching,
+                                      const platform::EntryId& found) {
+  if (expected.device == 0) return false;
+  // A link on the way, or a folder of the way swapped while it was opened; an entry that is
+  // gone is only not found.
+  const bool replaced =
+      reaching ? reaching == platform::FileError::Link || reaching == platform::FileError::Changed
+               : found != expected;
+  if (replaced) Fail(path, TWipeFailureReason::ReplacedSinceChosen);
+  return replaced;
 }
 
 IWipeProgress& TWipeEngine::progress() {
@@ -354,6 +369,7 @@ void TWipeEngine::WipeFile(const TWipeItem& item) {
   }
   auto place = platform::openContainingFolder(path);
   if (!place) {
+    if (ReplacedSinceChosen(path, item.Expected, place.error(), {})) return;
     FailReaching(path, place.error(), TWipeFailureReason::CannotOpen);
     return;
   }
@@ -362,6 +378,10 @@ void TWipeEngine::WipeFile(const TWipeItem& item) {
     return;
   }
   const auto listed = place->folder->entry(place->name);
+  if (ReplacedSinceChosen(path, item.Expected, listed.error(),
+                          listed ? listed->id : platform::EntryId{})) {
+    return;
+  }
   if (!listed) {
     FailReaching(path, listed.error(), TWipeFailureReason::CannotOpen);
     return;

@@ -204,5 +204,5 @@ void TFreeSpacePage::btnFreeExecuteClick() {
       QStringLiteral("The Wipe free space task has been completed successfully!"));
   ShowRunOutcome(host_.PromptService(), texts, outcome);
   // Drives that only the administrator may fill are offered to a run with those rights.
-  OfferAdministratorFreeSpaceRun(texts, outcome, engine);
+  OfferAdministratorFreeSpaceRun(texts, outcome, engine, host_.Catalogue());
 }
