@@ -191,13 +191,15 @@ void CheckArguments(const Subcommands& given, Options& options,
 }
 
 // Chooses the settings folder and loads the methods and settings, naming every problem.
-// `settingsUnread` tells whether the settings file could not be read (the defaults are used).
-std::unique_ptr<TWipeMethodsManager> LoadSettings(TCliOutput& output, bool& settingsUnread) {
+// `settingsUnread` tells whether the settings file could not be read (the defaults are used). A
+// dry run changes nothing here either.
+std::unique_ptr<TWipeMethodsManager> LoadSettings(TCliOutput& output, bool dryRun,
+                                                  bool& settingsUnread) {
   const TSettingsChoice settings = ChooseSettingsFolder();
   for (const std::string& problem : settings.Problems) output.Problem(problem);
   output.Detail("settings folder: " + settings.Folder);
   for (const std::string& file : settings.Seeded) output.Detail("copied from the install: " + file);
-  std::unique_ptr<TWipeMethodsManager> catalogue = StartWipeMethodsManager();
+  std::unique_ptr<TWipeMethodsManager> catalogue = StartWipeMethodsManager(!dryRun);
   if (!catalogue->LoadProblem.empty()) {
     output.Problem("the methods and settings could not all be read: " + catalogue->LoadProblem);
   }
@@ -264,7 +266,8 @@ int TCommandLine::Run(int argc, char** argv) {
   TCliOutput output(options.quiet, options.verbose);
   output.SetJsonProgress(options.progress == "json");
   bool settingsUnread = false;
-  const std::unique_ptr<TWipeMethodsManager> catalogue = LoadSettings(output, settingsUnread);
+  const std::unique_ptr<TWipeMethodsManager> catalogue =
+      LoadSettings(output, options.dryRun, settingsUnread);
 
   // The method chosen for an engine is kept in the settings file: when that file could not be
   // read, a wipe would fall back to the default method, which may be weaker than the user's
