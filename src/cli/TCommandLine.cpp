@@ -191,12 +191,14 @@ void CheckArguments(const Subcommands& given, Options& options,
 }
 
 // Chooses the settings folder and loads the methods and settings, naming every problem.
-// `settingsUnread` tells whether the settings file could not be read (the defaults are used). A
-// dry run changes nothing here either.
+// `settingsUnread` tells whether the settings file could not be read (the defaults are used),
+// `settingsIncomplete` whether the settings folder could not be prepared whole (the shipped
+// methods not copied, ...). A dry run changes nothing here either.
 std::unique_ptr<TWipeMethodsManager> LoadSettings(TCliOutput& output, bool dryRun,
-                                                  bool& settingsUnread) {
+                                                  bool& settingsUnread, bool& settingsIncomplete) {
   const TSettingsChoice settings = ChooseSettingsFolder();
   for (const std::string& problem : settings.Problems) output.Problem(problem);
+  settingsIncomplete = !settings.Problems.empty();
   output.Detail("settings folder: " + settings.Folder);
   for (const std::string& file : settings.Seeded) output.Detail("copied from the install: " + file);
   std::unique_ptr<TWipeMethodsManager> catalogue = StartWipeMethodsManager(!dryRun);
@@ -266,8 +268,9 @@ int TCommandLine::Run(int argc, char** argv) {
   TCliOutput output(options.quiet, options.verbose);
   output.SetJsonProgress(options.progress == "json");
   bool settingsUnread = false;
+  bool settingsIncomplete = false;
   const std::unique_ptr<TWipeMethodsManager> catalogue =
-      LoadSettings(output, options.dryRun, settingsUnread);
+      LoadSettings(output, options.dryRun, settingsUnread, settingsIncomplete);
 
   // The method chosen for an engine is kept in the settings file: when that file could not be
   // read, a wipe would fall back to the default method, which may be weaker than the user's
@@ -283,7 +286,8 @@ int TCommandLine::Run(int argc, char** argv) {
   } else {
     status = RunSubcommand(given, options, output, *catalogue);
   }
-  // Nothing is saved at the end: the command line changes only what --set-engine records.
-  if (settingsUnread && status == ExitAllDone) status = ExitSomethingLeft;
+  // Nothing is saved at the end: the command line changes only what --set-engine records. What
+  // was named about the settings folder makes the run incomplete.
+  if ((settingsUnread || settingsIncomplete) && status == ExitAllDone) status = ExitSomethingLeft;
   return status;
 }
