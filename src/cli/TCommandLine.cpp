@@ -206,13 +206,17 @@ void CheckArguments(const Subcommands& given, Options& options,
 }
 
 // Chooses the settings folder and loads the methods and settings, naming every problem.
-// `settingsUnread` tells whether the settings file could not be read (the defaults are used).
-std::unique_ptr<TWipeMethodsManager> LoadSettings(TCliOutput& output, bool& settingsUnread) {
+// `settingsUnread` tells whether the settings file could not be read (the defaults are used),
+// `settingsIncomplete` whether the settings folder could not be prepared whole (the shipped
+// methods not copied, ...). A dry run changes nothing here either.
+std::unique_ptr<TWipeMethodsManager> LoadSettings(TCliOutput& output, bool dryRun,
+                                                  bool& settingsUnread, bool& settingsIncomplete) {
   const TSettingsChoice settings = ChooseSettingsFolder();
   for (const std::string& problem : settings.Problems) output.Problem(problem);
+  settingsIncomplete = !settings.Problems.empty();
   output.Detail("settings folder: " + settings.Folder);
   for (const std::string& file : settings.Seeded) output.Detail("copied from the install: " + file);
-  std::unique_ptr<TWipeMethodsManager> catalogue = StartWipeMethodsManager();
+  std::unique_ptr<TWipeMethodsManager> catalogue = StartWipeMethodsManager(!dryRun);
   if (!catalogue->LoadProblem.empty()) {
     output.Problem("the methods and settings could not all be read: " + catalogue->LoadProblem);
   }
@@ -281,7 +285,9 @@ int TCommandLine::Run(int argc, char** argv) {
   TCliOutput output(options.quiet, options.verbose);
   output.SetJsonProgress(options.progress == "json");
   bool settingsUnread = false;
-  const std::unique_ptr<TWipeMethodsManager> catalogue = LoadSettings(output, settingsUnread);
+  bool settingsIncomplete = false;
+  const std::unique_ptr<TWipeMethodsManager> catalogue =
+      LoadSettings(output, options.dryRun, settingsUnread, settingsIncomplete);
 
   // The method chosen for an engine is kept in the settings file: when that file could not be
   // read, a wipe would fall back to the default method, which may be weaker than the user's
@@ -298,7 +304,10 @@ int TCommandLine::Run(int argc, char** argv) {
     status = RunSubcommand(given, options, output, *catalogue);
   }
   // Nothing is saved at the end: the command line changes only what --set-engine records. A job
-  // handed over brings its own method and settings.
-  if (settingsUnread && status == ExitAllDone && !*given.handOver) status = ExitSomethingLeft;
+  // handed over brings its own method and settings; what was named about the settings folder
+  // makes any other run incomplete.
+  if ((settingsUnread || settingsIncomplete) && status == ExitAllDone && !*given.handOver) {
+    status = ExitSomethingLeft;
+  }
   return status;
 }

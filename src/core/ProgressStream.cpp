@@ -301,6 +301,7 @@ bool IsWipeFailureReason(int value) {
     case TWipeFailureReason::FilledOnce:
     case TWipeFailureReason::NamesInMetadata:
     case TWipeFailureReason::ReplacedSinceChosen:
+    case TWipeFailureReason::FreeSpaceRunning:
       return true;
   }
   return false;

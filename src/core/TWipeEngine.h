@@ -79,6 +79,9 @@ enum class TWipeFailureReason {
   // A job handed over by another process whose path no longer names the entry that process saw
   // (replaced, or reached through a link now): nothing of it was touched.
   ReplacedSinceChosen,
+  // Another free-space wipe of the drive (the user's own, from this program or another) is
+  // running: nothing was written, and its temporary file was left to it.
+  FreeSpaceRunning,
 };
 
 // The progress window's text while a file system's metadata is moved before its free space is
@@ -114,7 +117,8 @@ struct TLeftoverFile {
 // The free-space wipe's temporary files found for the drive at `root`: an ordinary file of the
 // caller's with a single name, named as the temporary file, in the drive's root or in a folder
 // that a run puts the file in when the root may not be written (the home and the temporary
-// folder, where they are reached through the drive's own mount).
+// folder, where they are reached through the drive's own mount). None while a free-space run
+// holds the drive's lock (core/FreeSpaceLock.h): the file is that run's.
 std::vector<TLeftoverFile> FindFreeSpaceLeftovers(const std::string& root);
 
 class TWipeEngine {

@@ -119,11 +119,21 @@ std::string WipeFailureText(TWipeFailureReason reason) {
       return "names may remain in the file system's metadata";
     case TWipeFailureReason::ReplacedSinceChosen:
       return "was replaced since it was chosen: not wiped";
+    case TWipeFailureReason::FreeSpaceRunning:
+      return "another free-space wipe of the drive is running";
   }
   return "was not wiped";
 }
 
 std::string DescribeFailure(const TWipeFailure& failure) {
+  // The drive by its mount point, as the user named it ("another free-space wipe of / is
+  // running").
+  if (failure.Reason == TWipeFailureReason::FreeSpaceRunning && !failure.Path.empty()) {
+    const std::string& root = failure.Path;
+    return "another free-space wipe of " +
+           (root.size() > 1 && root.back() == '/' ? root.substr(0, root.size() - 1) : root) +
+           " is running";
+  }
   std::string text = WipeFailureText(failure.Reason);
   // Which system file system it is, in brackets ("is on a system file system (sysfs): not wiped").
   if (failure.Reason == TWipeFailureReason::SystemFileSystem) {

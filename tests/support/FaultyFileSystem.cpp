@@ -159,6 +159,11 @@ class FaultyFolder : public platform::Folder {
     return folder_->list();
   }
   platform::Result<platform::FileInfo> entry(const std::string& name) override {
+    if (const auto hook = owner_.beforeEntry.find(pathOf(name)); hook != owner_.beforeEntry.end()) {
+      const std::function<void()> change = std::move(hook->second);
+      owner_.beforeEntry.erase(hook);
+      change();
+    }
     return folder_->entry(name);
   }
   platform::Result<std::unique_ptr<platform::Folder>> openFolder(

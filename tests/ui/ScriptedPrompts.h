@@ -42,6 +42,9 @@ class ScriptedPrompts final : public IPromptService {
   std::deque<bool> checkBoxes;
   std::deque<std::optional<std::string>> saveFiles;
   std::deque<std::optional<QString>> inputTexts;
+  // Run while a question of SystemMessage is shown, before it is answered: what happens
+  // meanwhile, as the user reads it.
+  std::function<void()> whileAsking;
 
   // What was shown.
   std::vector<Message> messages;
@@ -65,6 +68,7 @@ class ScriptedPrompts final : public IPromptService {
   bool SystemMessage(TSystemIcon icon, const QString& text) override {
     messages.push_back({QStringLiteral("Ferrovane"), text, {}, {}, icon});
     if (icon != TSystemIcon::Question) return true;
+    if (whileAsking) whileAsking();
     return next(confirmations, false, text);
   }
   bool Confirm(const QString& text) override {
