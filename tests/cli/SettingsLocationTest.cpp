@@ -13,7 +13,7 @@
 TEST(SettingsLocation, AProgramOnAReadOnlyFileSystemKeepsTheUsersFilesInTheConfigurationFolder) {
   TestFolder t;
   const std::string media = t.makeFolder("media");
-  ScopedMount mount(media, ScopedMount::Kind::Tmpfs, 64);
+  ScopedMount mount(media, ScopedMount::Kind::Tmpfs, 512);  // room for a sanitizer build
   if (!mount.mounted()) GTEST_SKIP() << mount.reason();
   const std::string cli = PortableCli(t, media);
   ASSERT_EQ(std::system(("mount -o remount,ro '" + media + "'").c_str()), 0);
@@ -38,7 +38,7 @@ TEST(SettingsLocation, AProgramOnAReadOnlyFileSystemKeepsTheUsersFilesInTheConfi
 TEST(SettingsLocation, ListingMethodsThatCouldNotAllBeCopiedSaysSoAndEndsIncomplete) {
   TestFolder t;
   const std::string media = t.makeFolder("media");
-  ScopedMount mount(media, ScopedMount::Kind::Tmpfs, 64);
+  ScopedMount mount(media, ScopedMount::Kind::Tmpfs, 512);  // room for a sanitizer build
   if (!mount.mounted()) GTEST_SKIP() << mount.reason();
   const std::string cli = PortableCli(t, media);
   // A shipped method too large to be a method file: it is not copied, and neither are the rest.
