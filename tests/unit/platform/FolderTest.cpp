@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "platform/Folder.h"
+#include "platform/Folders.h"
 #include "platform/posix/LinkFreeOpen.h"
 #include "platform/posix/MountPlace.h"
 #include "support/ScopedBind.h"
@@ -188,6 +189,27 @@ TEST(Folder, ContainingFolderOfAPath) {
   EXPECT_EQ(platform::openContainingFolder(t / "missing/x").error(),
             std::errc::no_such_file_or_directory);
   EXPECT_EQ(platform::openContainingFolder(t / "via/inner").error(), platform::FileError::Link);
+}
+
+TEST(Folder, APathIsSpelledWithoutTheLinksAboveItsLastComponent) {
+  TestFolder t;
+  t.makeFolder("real/inner");
+  fsys::create_directory_symlink(t / "real", t / "via");
+  fsys::create_directory_symlink(t / "real/inner", t / "real/link");
+  const std::pair<std::string, std::string> cases[] = {
+      {t / "via/inner", t / "real/inner"},
+      {t / "via/inner/", t / "real/inner"},
+      // A link named last is kept, separators after it or not: it is removed as a link.
+      {t / "via/link", t / "real/link"},
+      {t / "via/link/", t / "real/link"},
+      {t / "via/link//", t / "real/link"},
+      {t / "via/", t / "via"},
+      {"relative/via/", "relative/via/"},
+      {"/", "/"},
+  };
+  for (const auto& [given, spelled] : cases) {
+    EXPECT_EQ(platform::withoutLinksAbove(given), spelled) << given;
+  }
 }
 
 // Both ways of opening without links: openat2, and folder by folder where the system lacks it.
