@@ -302,6 +302,7 @@ bool IsWipeFailureReason(int value) {
     case TWipeFailureReason::NamesInMetadata:
     case TWipeFailureReason::ReplacedSinceChosen:
     case TWipeFailureReason::FreeSpaceRunning:
+    case TWipeFailureReason::MountPoint:
       return true;
   }
   return false;

@@ -82,6 +82,9 @@ enum class TWipeFailureReason {
   // Another free-space wipe of the drive (the user's own, from this program or another) is
   // running: nothing was written, and its temporary file was left to it.
   FreeSpaceRunning,
+  // A mount point met on the way (a file system mounted there, or a file or folder bound over
+  // it): not entered, never written or removed; Detail names the type of file system there.
+  MountPoint,
 };
 
 // The progress window's text while a file system's metadata is moved before its free space is
@@ -104,6 +107,10 @@ std::string WipeFailureText(TWipeFailureReason reason);
 // reason in brackets ("could not be opened (Permission denied)"); a failed verification says
 // where ("verification failed at byte 4096").
 std::string DescribeFailure(const TWipeFailure& failure);
+// What is said of a mount point that was not entered, `mounted` the type of file system there:
+// a system file system's as such ("is on a system file system (proc): not wiped"), any other
+// as a mount point ("is a mount point (tmpfs): not entered").
+TWipeFailure MountPointFailure(const std::string& path, const std::string& mounted);
 // False for what the user should hear of but that did not leave anything chosen behind (a
 // path that no longer existed, a note such as a journal not cleared); true for everything else.
 bool LeavesSomethingBehind(const TWipeFailure& failure);
@@ -271,7 +278,7 @@ class TWipeEngine {
   // Opens the folder `name` of `parent` if it is still the one listed, wipes what it holds and
   // removes it. True when it is still there afterwards.
   bool WipeSubfolder(platform::Folder& parent, const std::string& path, const std::string& name,
-                     const platform::EntryId& listed, const std::string& mask, bool recurse);
+                     const platform::FileInfo& listed, const std::string& mask, bool recurse);
   // Removes the emptied folder if it is still the one walked. False (and named) when it stays.
   bool RemoveWalkedFolder(platform::Folder& parent, const std::string& path,
                           const std::string& name, const platform::EntryId& walked, WalkEnd walk);
@@ -359,6 +366,10 @@ class TWipeEngine {
   bool RemoveLink(platform::Folder& folder, const std::string& path, const std::string& name);
   // True (and named) when the folder lies on a system file system, where nothing is touched.
   bool OnSystemFileSystem(platform::Folder& folder, const std::string& path);
+  // True (and named) when the entry of the folder, as `listed`, is a mount point: a walk never
+  // enters another mount, and a file bound over an entry is another file's content.
+  bool AtMountPoint(platform::Folder& folder, const std::string& path, const std::string& name,
+                    const platform::FileInfo& listed);
 
   // Records what the file system did with the overwrite of the file just deleted, when its old
   // blocks were not reached; `fileSystem` is the kind of file system that held it.

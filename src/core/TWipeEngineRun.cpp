@@ -121,6 +121,8 @@ std::string WipeFailureText(TWipeFailureReason reason) {
       return "was replaced since it was chosen: not wiped";
     case TWipeFailureReason::FreeSpaceRunning:
       return "another free-space wipe of the drive is running";
+    case TWipeFailureReason::MountPoint:
+      return "is a mount point";
   }
   return "was not wiped";
 }
@@ -140,6 +142,11 @@ std::string DescribeFailure(const TWipeFailure& failure) {
     if (!failure.Detail.empty()) text += " (" + failure.Detail + ")";
     return text + ": not wiped";
   }
+  // And which file system is mounted there ("is a mount point (tmpfs): not entered").
+  if (failure.Reason == TWipeFailureReason::MountPoint) {
+    if (!failure.Detail.empty()) text += " (" + failure.Detail + ")";
+    return text + ": not entered";
+  }
   // Where a verification failed reads on from the text ("verification failed at byte 512").
   // What may remain of names reads on as one sentence ("...; a drive that ... keeps them").
   const char* joint = failure.Reason == TWipeFailureReason::VerificationFailed ||
@@ -150,6 +157,13 @@ std::string DescribeFailure(const TWipeFailure& failure) {
   if (!failure.Detail.empty()) text += joint + failure.Detail;
   if (failure.Error) text += " (" + failure.Error.message() + ")";
   return text;
+}
+
+TWipeFailure MountPointFailure(const std::string& path, const std::string& mounted) {
+  const TWipeFailureReason reason = platform::isSystemFileSystem(mounted)
+                                        ? TWipeFailureReason::SystemFileSystem
+                                        : TWipeFailureReason::MountPoint;
+  return {path, reason, {}, mounted};
 }
 
 bool LeavesSomethingBehind(const TWipeFailure& failure) {
@@ -173,6 +187,8 @@ bool TWipeEngine::FailReaching(const std::string& path, const std::error_code& e
     Fail(path, TWipeFailureReason::Changed);
   } else if (error == platform::FileError::SystemFileSystem) {
     Fail(path, TWipeFailureReason::SystemFileSystem);
+  } else if (error == platform::FileError::MountPoint) {
+    Fail(path, TWipeFailureReason::MountPoint);
   } else if (error == std::errc::no_such_file_or_directory) {
     Fail(path, TWipeFailureReason::NotFound);
     return false;
@@ -407,6 +423,7 @@ bool TWipeEngine::WipeEntry(platform::Folder& folder, const std::string& path,
                             const std::string& caption) {
   // Kernel settings and firmware variables look like files there: nothing is written or removed.
   if (OnSystemFileSystem(folder, path)) return true;
+  if (AtMountPoint(folder, path, name, listed)) return true;
   if (WarnOnExecutable && LooksExecutable(path) && !run().Services.ConfirmWipeExecutable(path)) {
     Fail(path, TWipeFailureReason::KeptByUser);
     return true;
@@ -466,6 +483,14 @@ bool TWipeEngine::OnSystemFileSystem(platform::Folder& folder, const std::string
   const std::string system = folder.systemFileSystem();
   if (system.empty()) return false;
   Fail(path, TWipeFailureReason::SystemFileSystem, {}, system);
+  return true;
+}
+
+bool TWipeEngine::AtMountPoint(platform::Folder& folder, const std::string& path,
+                               const std::string& name, const platform::FileInfo& listed) {
+  const std::optional<std::string> mounted = folder.mountedAt(name, listed);
+  if (!mounted) return false;
+  Failures.push_back(MountPointFailure(path, *mounted));
   return true;
 }
 
