@@ -102,6 +102,10 @@ bool TEraseFiles::IsExcluded(const std::string& path) const {
   return false;
 }
 
+bool TEraseFiles::Keeps(const std::string& path) const {
+  return Engine && Engine->Keeps(path);
+}
+
 bool TEraseFiles::OnStartFileSystem(const platform::FileInfo& folder, const WalkStart& start) {
   if (folder.id.device != start.device) return false;
   // A bind mount of the same device is another place all the same.
@@ -135,6 +139,7 @@ bool TEraseFiles::WalkIn(platform::Folder& folder, const std::string& base, cons
     if (Engine) Engine->ProcessMessages();
     if (Cancelled()) return false;
     if (PassesOver && PassesOver(base + entry.name)) continue;
+    if (Keeps(base + entry.name)) continue;
     if (!entry.isFolder() && (!Admits || Admits(entry))) visit(folder, base + entry.name, entry);
   }
   if (!recursive) return true;
@@ -144,6 +149,7 @@ bool TEraseFiles::WalkIn(platform::Folder& folder, const std::string& base, cons
     if (!entry.isFolder() || !OnStartFileSystem(entry, start)) continue;
     if (Admits && !Admits(entry)) continue;
     if (PassesOver && PassesOver(base + entry.name)) continue;
+    if (Keeps(base + entry.name)) continue;
     auto sub = folder.openFolder(entry.name, entry.id);
     if (!sub || !sub->systemFileSystem().empty()) continue;
     const std::string subBase = base + entry.name + platform::kSeparator;
@@ -181,7 +187,7 @@ bool TEraseFiles::EraseFile(const std::string& path) {
 }
 
 bool TEraseFiles::EraseFile(const std::string& path, const std::string& anchor) {
-  if (!platform::isAbsolutePath(path)) return false;
+  if (!platform::isAbsolutePath(path) || Keeps(path)) return false;
   auto place = anchor.empty() ? platform::openContainingFolder(path)
                               : platform::openContainingFolderBeneath(anchor, path);
   if (!place) {
@@ -252,6 +258,7 @@ bool TEraseFiles::EraseEntry(platform::Folder& folder, const std::string& path,
 
 void TEraseFiles::EraseFolder(const std::string& path, const std::string& mask, bool keepFolder,
                               bool recursive, const std::string& anchor) {
+  if (Keeps(path)) return;
   std::error_code unreached;
   auto root = OpenWalkRoot(path, anchor, unreached);
   if (!root) {
