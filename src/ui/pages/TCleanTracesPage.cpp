@@ -356,7 +356,6 @@ void TCleanTracesPage::loadSchedule() {
   if (!schedule_.Read(TIniFile(host_.SettingsFile())) && schedule_.Problem.empty())
     schedule_.TakeFrom(*engine_->Scheduler);
   const std::string damaged = schedule_.Problem;
-  if (!damaged.empty()) schedule_ = TScheduleSettings();
   scheduleMode_ = TCleanTimerUnits::ModeFor(schedule_);
   // A schedule whose timer was never installed (the one of prefs.dat, a settings file brought
   // from elsewhere) runs from this window until the dialog installs it.

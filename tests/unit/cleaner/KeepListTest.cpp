@@ -40,6 +40,14 @@ TEST_F(KeepListTest, EveryItemPassesOverWhatIsKept) {
        [](const TestFolder&) { return std::string("~/.cache/thumbnails/large"); },
        [](const TestFolder& f) { return pathExists(f / "home/.cache/thumbnails/large/a.png"); },
        [](const TestFolder& f) { return !pathExists(f / "home/.cache/thumbnails/normal/b.png"); }},
+      {"a file in a walked folder", [](TEraserEngine& e) { return e.DesktopThumbnails; },
+       [](const TestFolder& f) {
+         f.write("home/.cache/thumbnails/normal/keep.png", "kept");
+         f.write("home/.cache/thumbnails/normal/b.png", "gone");
+       },
+       [](const TestFolder&) { return std::string("~/.cache/thumbnails/*/keep.png"); },
+       [](const TestFolder& f) { return pathExists(f / "home/.cache/thumbnails/normal/keep.png"); },
+       [](const TestFolder& f) { return !pathExists(f / "home/.cache/thumbnails/normal/b.png"); }},
       {"the walked folder itself", [](TEraserEngine& e) { return e.DesktopThumbnails; },
        [](const TestFolder& f) { f.write("home/.cache/thumbnails/normal/b.png", "kept"); },
        [](const TestFolder&) { return std::string("~/.cache/thumbnails/"); },
