@@ -88,6 +88,7 @@ class RecentFilesPageTest : public QObject {
   void aCleanLooksAtTheListsWhenItStartsAndNamesWhatFilledMeanwhile();
   void cleanAsksNamingTheListsItClears();
   void theOverwriteChoiceOfCleanTracesHoldsForTheDesktopsLists();
+  void theKeepListOfCleanTracesHoldsForTheDesktopsLists();
 };
 
 void RecentFilesPageTest::knownListsAreClearedAndRowsWithNothingAreDisabled() {
@@ -386,6 +387,21 @@ void RecentFilesPageTest::theOverwriteChoiceOfCleanTracesHoldsForTheDesktopsList
              QStringLiteral("The Clear recently used files task has been completed successfully!"));
     QVERIFY(!message.details.contains(QStringLiteral("not overwritten")));
   }
+}
+
+void RecentFilesPageTest::theKeepListOfCleanTracesHoldsForTheDesktopsLists() {
+  MainFormFixture f;
+  f.folder.write("program/Ferrovane.ini",
+                 "[Settings]\nConfirmEraseAllFiles=0\n[CleanTracesKeep]\nCount=1\n"
+                 "Path1=~/.local/share/recently-used.xbel\n");
+  const std::string text = "<xbel><bookmark href=\"file:///x\"/></xbel>";
+  const std::string list = f.folder.write("home/.local/share/recently-used.xbel", text);
+  const std::string entry =
+      f.folder.write("home/.local/share/RecentDocuments/x.desktop", "[Desktop Entry]\n");
+  f.prompts.confirmations = {true};
+  click(f, "btnRecentExecute");
+  QVERIFY(!pathExists(entry));
+  QCOMPARE(readFileBytes(list), text);
 }
 
 QTEST_MAIN(RecentFilesPageTest)
