@@ -187,6 +187,10 @@ void CollectMozillaSessions(TEraseFiles& item) {
 }
 
 void CollectMozillaSiteData(TEraseFiles& item) {
+  // What extensions keep (their settings among it) is theirs, not a site's: it stays.
+  item.PassesOver = [](const std::string& path) {
+    return platform::fileNameOf(path).rfind("moz-extension+++", 0) == 0;
+  };
   ForFreeProfiles(item, FindMozillaProfiles(), [&](const TBrowserProfile& profile) {
     // The storage of each site ("storage/default/<origin>/ls", "idb", "cache" of its service
     // worker); "storage/permanent" holds the browser's own and stays.

@@ -8,6 +8,7 @@
 #include "cleaner/TCustomEraserEngine.h"
 #include "cleaner/TracePaths.h"
 #include "platform/FileSystem.h"
+#include "platform/PathText.h"
 
 namespace {
 
@@ -221,6 +222,11 @@ void CollectChromiumSessions(TEraseFiles& item) {
 }
 
 void CollectChromiumSiteData(TEraseFiles& item) {
+  // The databases extensions keep of their own (their settings among them) stay; the storage
+  // that sites and extensions share (Local Storage) goes whole.
+  item.PassesOver = [](const std::string& path) {
+    return platform::fileNameOf(path).rfind("chrome-extension_", 0) == 0;
+  };
   ForFreeProfiles(item, [&](const TChromiumProfile& profile) {
     for (const char* folder : kSiteDataFolders) {
       item.AddFolder(profile.Folder + folder, "*", true, true);

@@ -53,6 +53,8 @@ class BrowserSessionsTest : public CleanerTest {
     folder.write(relative + "Preferences", R"({"profile":{"name":"Person 1"}})");
     folder.write(relative + "Login Data", "saved passwords");
     folder.write(relative + "Extension State/000003.log", "an extension's own");
+    folder.write(relative + "IndexedDB/chrome-extension_abc_0.indexeddb.leveldb/000003.log",
+                 "an extension's settings");
     return profile;
   }
 
@@ -91,6 +93,8 @@ class BrowserSessionsTest : public CleanerTest {
     folder.write(relative + "storage/default/https+++secret.example/ls/data.sqlite", "secret");
     folder.write(relative + "storage/default/https+++secret.example/idb/1.sqlite", "secret");
     folder.write(relative + "storage/permanent/chrome/idb/2.sqlite", "the browser's own");
+    folder.write(relative + "storage/default/moz-extension+++0a1b/idb/3.sqlite",
+                 "an extension's settings");
     folder.write(relative + "webappsstore.sqlite", "secret local storage");
     folder.write(relative + "serviceworker.txt", "https://secret.example/sw.js");
     folder.write(relative + "logins.json", "saved passwords");
@@ -151,7 +155,8 @@ TEST_F(BrowserSessionsTest, ChromiumSiteDataGoesAndTheProfilesOwnFilesStay) {
   const std::string profile = ChromiumProfile();
   std::map<std::string, std::string> kept;
   for (const char* name : {"Bookmarks", "Preferences", "Login Data", "Extension State/000003.log",
-                           "Sessions/Session_13441249565695210"}) {
+                           "Sessions/Session_13441249565695210",
+                           "IndexedDB/chrome-extension_abc_0.indexeddb.leveldb/000003.log"}) {
     kept[name] = readFileBytes(profile + name);
   }
   TEraserEngine engine;
@@ -197,6 +202,8 @@ TEST_F(BrowserSessionsTest, FirefoxSessionsAndSiteDataGoAndTheHistoryTakesIconsA
     EXPECT_FALSE(pathExists(profile + gone)) << gone;
   }
   EXPECT_EQ(readFileBytes(profile + "storage/permanent/chrome/idb/2.sqlite"), "the browser's own");
+  EXPECT_EQ(readFileBytes(profile + "storage/default/moz-extension+++0a1b/idb/3.sqlite"),
+            "an extension's settings");
   EXPECT_EQ(readFileBytes(profile + "logins.json"), "saved passwords");
   EXPECT_TRUE(pathExists(profile + "storage/default"));
 }
