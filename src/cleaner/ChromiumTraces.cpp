@@ -1,5 +1,6 @@
 #include "cleaner/ChromiumTraces.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "cleaner/ChromiumProfiles.h"
@@ -107,10 +108,17 @@ void ForFreeProfiles(TEraseFiles& item, Work work) {
   std::vector<TUnreadFile> unreadable;
   const std::vector<TChromiumProfile> profiles = FindChromiumProfiles(&unreadable);
   if (item.Engine) {
+    // Said once a run, whichever of the family's items meets it first.
+    auto& notes = item.Engine->Notes;
     for (const TUnreadFile& file : unreadable) {
-      item.Engine->Notes.push_back(
-          {item.Name, file.Path, 0,
-           file.Reason + "; every profile folder with its own Preferences was cleaned"});
+      const bool said = std::any_of(notes.begin(), notes.end(), [&](const TCleanRecord& note) {
+        return note.What == file.Path;
+      });
+      if (!said) {
+        notes.push_back(
+            {item.Name, file.Path, 0,
+             file.Reason + "; every profile folder with its own Preferences was cleaned"});
+      }
     }
   }
   for (const TChromiumProfile& profile : profiles) {

@@ -456,16 +456,17 @@ TEST_F(ChromiumTracesTest, ALocalStateThatCannotBeReadIsNamedAndNoProfileIsPasse
     if (!c.localState.empty()) folder.write("config/chromium/Local State", c.localState);
     TEraserEngine engine;
     engine.ChromiumHistory->Erase();
+    engine.ChromiumCookies->Erase();
     Texts cleaned;
     for (const char* name : {"Default", "Profile 1"}) {
       const std::string history = folder / "config/chromium/" + name + "/History";
       if (Count(history, "SELECT count(*) FROM visits") == 0) cleaned.push_back(name);
     }
     EXPECT_EQ(cleaned, c.cleaned);
-    const bool named = std::any_of(engine.Notes.begin(), engine.Notes.end(), [&](const auto& n) {
+    const auto named = std::count_if(engine.Notes.begin(), engine.Notes.end(), [&](const auto& n) {
       return n.What == folder / "config/chromium/Local State";
     });
-    EXPECT_EQ(named, c.named);
+    EXPECT_EQ(named, c.named ? 1 : 0);  // once, whichever items meet it
     EXPECT_TRUE(engine.Left.empty());
   }
 }
