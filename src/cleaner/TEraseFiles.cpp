@@ -114,6 +114,10 @@ bool TEraseFiles::IsExcluded(const std::string& path) const {
   return false;
 }
 
+bool TEraseFiles::Keeps(const std::string& path) const {
+  return Engine && Engine->Keeps(path);
+}
+
 void TEraseFiles::CollectFiles(const std::string& folder, const std::string& mask,
                                std::vector<std::string>* list, bool recursive) {
   Unreached unreached;
@@ -139,6 +143,7 @@ bool TEraseFiles::WalkIn(platform::Folder& folder, const std::string& base, cons
     if (Engine) Engine->ProcessMessages();
     if (Cancelled()) return false;
     if (PassesOver && PassesOver(base + entry.name)) continue;
+    if (Keeps(base + entry.name)) continue;
     if (!entry.isFolder() && (!Admits || Admits(entry))) visit(folder, base + entry.name, entry);
   }
   if (!recursive) return true;
@@ -148,6 +153,7 @@ bool TEraseFiles::WalkIn(platform::Folder& folder, const std::string& base, cons
     if (!entry.isFolder()) continue;
     if (Admits && !Admits(entry)) continue;
     if (PassesOver && PassesOver(base + entry.name)) continue;
+    if (Keeps(base + entry.name)) continue;
     // Another file system, or another place of this one bound here, is not the item's to clean.
     if (auto mounted = folder.mountedAt(entry.name, entry)) {
       RecordMountPoint(base + entry.name, *mounted);
@@ -206,7 +212,7 @@ bool TEraseFiles::EraseFile(const std::string& path) {
 }
 
 bool TEraseFiles::EraseFile(const std::string& path, const std::string& anchor) {
-  if (!platform::isAbsolutePath(path)) return false;
+  if (!platform::isAbsolutePath(path) || Keeps(path)) return false;
   auto place = anchor.empty() ? platform::openContainingFolder(path)
                               : platform::openContainingFolderBeneath(anchor, path);
   if (!place) {
@@ -282,6 +288,7 @@ bool TEraseFiles::EraseEntry(platform::Folder& folder, const std::string& path,
 
 void TEraseFiles::EraseFolder(const std::string& path, const std::string& mask, bool keepFolder,
                               bool recursive, const std::string& anchor) {
+  if (Keeps(path)) return;
   Unreached unreached;
   auto root = OpenWalkRoot(path, anchor, unreached);
   if (!root) {

@@ -43,6 +43,9 @@ class TEraseFiles : public TEraser {
   // Whether the file-name part of the path matches an exclusion as a mask or equals one
   // (letter case ignored).
   bool IsExcluded(const std::string& path) const;
+  // Whether the path is one the user keeps from every clean (the engine's keep list): such a
+  // file is never deleted, emptied or edited, and such a folder never entered.
+  bool Keeps(const std::string& path) const;
 
   // Walks the folder for files matching the mask (hidden ones and links included): within a
   // folder its files first, then its subfolders in listing order. Each path goes into the list

@@ -140,19 +140,28 @@ CLI::App* AddCleanCommand(CLI::App& app, TCleanRequest& request) {
   CLI::App* clean = app.add_subcommand(
       "clean",
       "Remove the usage traces of the trace-cleaning items: recent documents, temporary files, "
-      "the trash, browser caches, cookies and history, registry lists... Files are deleted "
-      "plainly; history inside a browser's database is removed with the database's own means, "
-      "so bookmarks stay.");
+      "the trash, browser caches, cookies, history, sessions and site data, registry lists... "
+      "History inside a browser's database is removed with the database's own means, so "
+      "bookmarks stay; the places kept from every clean on the Clean traces page stay.");
   clean->add_flag("--preview", request.preview,
                   "List what the items would remove, with sizes; remove nothing (as --dry-run)");
   clean->add_flag("--scheduled", request.scheduled,
                   "Clean the items chosen for the schedule (Schedule... on the Clean traces page) "
                   "when the schedule is on and due, asking nothing, and record the outcome in "
                   "scheduled-clean.log in the settings folder; the timer of the schedule runs it");
+  clean->add_flag_callback(
+      "--overwrite", [&request] { request.overwrite = 1; },
+      "Overwrite every file with the method of the files engine before it goes; default: as "
+      "\"Overwrite files before deleting them\" is set on the Clean traces page (the schedule "
+      "follows it too)");
+  clean->add_flag_callback(
+      "--no-overwrite", [&request] { request.overwrite = -1; },
+      "Delete files plainly, whatever the Clean traces page says");
   clean->add_option("ITEM", request.items,
-                    "Items by number (1 to 57, in the order of the Clean traces page), by name "
+                    "Items by number (1 to 63, in the order of the Clean traces page), by name "
                     "or caption, or by group (windows, ie, mozilla, aol, opera, chromium, "
-                    "desktop, applications, recent); default: the items checked on that page");
+                    "desktop, applications, recent, custom); default: the items checked on that "
+                    "page");
   return clean;
 }
 
@@ -198,6 +207,9 @@ void CheckArguments(const Subcommands& given, Options& options,
     throw CLI::ValidationError("hand-over runs the job it is given; it has no dry run");
   } else if (*given.clean && options.clean.scheduled && !options.clean.items.empty()) {
     throw CLI::ValidationError("--scheduled cleans the items of the schedule; name no ITEM");
+  } else if (*given.clean && given.clean->count("--overwrite") > 0 &&
+             given.clean->count("--no-overwrite") > 0) {
+    throw CLI::ValidationError("--overwrite and --no-overwrite cannot be given together");
   } else if (!afterMark.empty()) {
     throw CLI::ExtrasError(afterMark);
   } else if (options.methods.engine.empty() != options.methods.method.empty()) {

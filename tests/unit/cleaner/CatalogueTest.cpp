@@ -106,7 +106,14 @@ TEST_F(CatalogueTest, TheCatalogueHoldsTheItemsInOrderWithTheirDefaults) {
                                {"RecentTypedUrls", true, false},
                                {"RecentMountPoints", true, false},
                                {"RecentMapNetworkDrive", true, false},
-                               {"RecentDesktopFiles", false, false}};
+                               {"RecentDesktopFiles", false, false},
+                               // Added since, after all the others, so that the numbers stay.
+                               {"ChromiumSessions", false, false},
+                               {"ChromiumSiteData", false, false},
+                               {"NetscapeMozillaSessions", false, false},
+                               {"NetscapeMozillaSiteData", false, false},
+                               {"CrashReports", false, false},
+                               {"CustomFilesAndFolders", false, false}};
   TEraserEngine engine;
   ASSERT_EQ(engine.Erasers.size(), std::size(expected));
   for (std::size_t i = 0; i < std::size(expected); ++i) {
