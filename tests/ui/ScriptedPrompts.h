@@ -38,6 +38,8 @@ class ScriptedPrompts final : public IPromptService {
   std::deque<std::vector<std::string>> openFiles;
   std::deque<std::optional<std::string>> folders;
   std::deque<bool> confirmations;
+  // Runs while a question of Confirm is open, before it is answered (what happens meanwhile).
+  std::function<void(const QString&)> whileConfirming;
   // Whether the check box of a question is ticked when it closes (unticked when none is left).
   std::deque<bool> checkBoxes;
   // What happens while a question before a run is open, before it is answered (a path handed
@@ -72,6 +74,7 @@ class ScriptedPrompts final : public IPromptService {
   }
   bool Confirm(const QString& text) override {
     messages.push_back({QStringLiteral("Confirm"), text});
+    if (whileConfirming) whileConfirming(text);
     return next(confirmations, false, text);
   }
   bool AskBeforeRun(const QString& text, const QString& action, const QString& checkBox,

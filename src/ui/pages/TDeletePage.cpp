@@ -53,7 +53,8 @@ std::string systemFileSystemOf(const std::string& path) {
   if (!kind.empty() || place->name.empty()) return kind;
   const auto entry = place->folder->entry(place->name);
   if (!entry || !entry->isFolder()) return {};
-  auto own = place->folder->openFolder(place->name, entry->id);
+  // A folder a job starts at may be a mount point itself ("/sys").
+  auto own = place->folder->openStartFolder(place->name, entry->id);
   return own ? own->systemFileSystem() : std::string();
 }
 
@@ -441,7 +442,7 @@ void TDeletePage::startShred(TWipeEngine& engine) {
                         QStringLiteral("The wipe task has been completed successfully!")};
   ShowRunOutcome(host_.PromptService(), texts, outcome, LastRunTally(engine));
   // What the system refused the user is offered to a run with administrator rights.
-  OfferAdministratorWipeRun(texts, outcome, engine);
+  OfferAdministratorWipeRun(texts, outcome, engine, host_.Catalogue());
   offerFreeSpaceWipe(outcome);
 }
 

@@ -6,11 +6,13 @@
 #include <algorithm>
 
 #include "core/DriveFunctions.h"
+#include "core/FreeSpaceLock.h"
 #include "core/Helpers.h"
 #include "core/TWipeEngine.h"
 #include "core/TWipeMethodsManager.h"
 #include "dialogs/PromptService.h"
 #include "platform/Drives.h"
+#include "platform/FileLock.h"
 #include "platform/FileSystem.h"
 #include "platform/MountWatch.h"
 #include "ui/AdministratorRun.h"
@@ -218,6 +220,20 @@ void TFreeSpacePage::OfferLeftoverWipe() {
 void TFreeSpacePage::wipeLeftover(const std::string& path) {
   TWipeEngine& engine = host_.WipeFiles();
   if (!host_.MayRun(engine)) return;
+  // Wiped under the free-space lock of its drive: a free-space wipe started since the question
+  // has taken the file for its own (or made a new one of that name), and it is left to it.
+  platform::FileLock driveLock;
+  if (const auto space = platform::fs().diskSpace(path)) {
+    auto taken = TakeFreeSpaceLock(space->id.device);
+    if (!taken && platform::FileLock::isLockedError(taken.error())) {
+      host_.PromptService().MessageDialog(
+          TMessageKind::Information,
+          QStringLiteral("%1 was not wiped: a free-space wipe of its drive is running.")
+              .arg(QString::fromLocal8Bit(path)));
+      return;
+    }
+    if (taken) driveLock = std::move(*taken);
+  }
   // The jobs listed for the engine wait aside (no list takes jobs while it runs) and come back
   // as they were.
   std::vector<std::unique_ptr<TWipeItem>> listed = std::move(engine.Items);
@@ -305,7 +321,7 @@ void TFreeSpacePage::btnFreeExecuteClick() {
       QStringLiteral("The Wipe free space task has been completed successfully!"));
   ShowRunOutcome(host_.PromptService(), texts, outcome);
   // Drives that only the administrator may fill are offered to a run with those rights.
-  OfferAdministratorFreeSpaceRun(texts, outcome, engine);
+  OfferAdministratorFreeSpaceRun(texts, outcome, engine, host_.Catalogue());
 }
 
 void TFreeSpacePage::updateAdministratorButton() {
@@ -321,44 +337,22 @@ void TFreeSpacePage::updateAdministratorButton() {
 }
 
 void TFreeSpacePage::btnFreeAdministratorClick() {
-  const QString launcher = AdministratorLauncher();
   TWipeEngine& engine = host_.FreeSpaceEngine();
   const auto* row = static_cast<const TPathRow*>(ui->lvDriveList->currentItem());
-  if (launcher.isEmpty() || !row || !row->data(0, kAdministratorRole).toBool() ||
-      !host_.MayRun(engine)) {
-    return;
-  }
-  const std::string root = row->Path;
-  const QString point = QString::fromLocal8Bit(mountPointOf(root));
-  const auto subject = [&] {
-    return TRunQuestion::TSubject{
-        QStringLiteral("Wipe the free space of %1 with administrator rights? You will be asked "
-                       "for the password; other programs cannot write to it until it ends.")
-            .arg(point),
-        QStringLiteral("Wipe free space of %1 as administrator").arg(point), QStringList(point)};
-  };
-  // Asked every time: it starts a run with other rights.
-  if (!TRunQuestion::Ask(host_.Catalogue(), host_.PromptService(), TQuestionKind::FreeSpace,
-                         subject, true)) {
-    return;
-  }
-  TWipeEngine elevated(engine.Name);
-  elevated.AddItem(std::make_unique<TWipeItem>(wkFreeSpace, root));
-  std::optional<TRunOutcome> outcome;
-  QString problem;
+  if (!row || !row->data(0, kAdministratorRole).toBool() || !host_.MayRun(engine)) return;
+  // Asked every time, whatever the free-space question's setting: it starts a run with other
+  // rights, and the question names the drive as the run will see it.
   {
     const TEngineHold hold(host_, {&engine});
-    outcome = RunWithProgressStream(launcher, CommandLineProgram(), {"free-space", "--", root},
-                                    elevated, problem);
+    RunAsAdministrator(
+        TAdministratorWork::FreeSpace,
+        QStringLiteral("Wipe the free space of %1 with administrator rights? You will be asked "
+                       "for the password; other programs cannot write to it until it ends."),
+        {row->Path},
+        FreeSpaceRunTexts(
+            QStringLiteral("The Wipe free space task has been aborted!"),
+            QStringLiteral("The Wipe free space task has been completed successfully!")),
+        engine, host_.Catalogue());
   }
   RefreshDriveList();
-  if (!outcome) {
-    host_.PromptService().MessageDialog(TMessageKind::Warning, problem);
-    return;
-  }
-  ShowRunOutcome(host_.PromptService(),
-                 FreeSpaceRunTexts(
-                     QStringLiteral("The Wipe free space task has been aborted!"),
-                     QStringLiteral("The Wipe free space task has been completed successfully!")),
-                 *outcome);
 }
