@@ -18,6 +18,7 @@
 #include "core/TPass.h"
 #include "core/TRunTurns.h"
 #include "core/TWipeItem.h"
+#include "platform/Result.h"
 
 class TWipeMethod;
 class TPass;
@@ -127,6 +128,12 @@ struct TLeftoverFile {
 // folder, where they are reached through the drive's own mount). None while a free-space run
 // holds the drive's lock (core/FreeSpaceLock.h): the file is that run's.
 std::vector<TLeftoverFile> FindFreeSpaceLeftovers(const std::string& root);
+// The folder a free-space wipe of the drive at `root` would put its temporary file in, as the
+// run chooses it: the drive's root, or the home or temporary folder on that drive, whichever
+// the caller may write first. Empty when none may be written (only the administrator can wipe
+// that drive's free space); the system's reason when the drive cannot be asked, and
+// std::errc::read_only_file_system when it is mounted read-only.
+platform::Result<std::string> FreeSpaceFileFolder(const std::string& root);
 
 class TWipeEngine {
  public:

@@ -21,8 +21,15 @@ class WipeSettings {
   bool WriteSignature = true;
   std::string Signature = "Wiped by ME!";
   bool ConfirmEraseFile = false;
+  // Ask before a run of the files and folders lists.
   bool ConfirmEraseAllFiles = false;
   bool ConfirmEraseFolder = false;
+  // Ask before the other kinds of run, each on its own: the free space of drives, the special
+  // folders, the traces of the Clean traces page and the lists of recently used files.
+  bool ConfirmWipeFreeSpace = false;
+  bool ConfirmWipeSpecialFolders = false;
+  bool ConfirmCleanTraces = false;
+  bool ConfirmClearRecentFiles = false;
   bool ConfirmErrorOccur = false;
   std::int32_t BufferSize = 512000;
   // After a free-space wipe, tell the device which blocks are free (TRIM), for SSDs.

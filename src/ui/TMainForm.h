@@ -82,6 +82,7 @@ class TMainForm : public QWidget, public TPageHost {
   bool MayRun(const TWipeEngine& engine) const override;
   bool RunEngine(TWipeEngine& engine) override;
   bool CloseAfterRun() override;
+  bool RunGoing() const override { return anyEngineRunning(); }
   void HoldEngine(const TWipeEngine& engine, bool hold) override;
 
   // The program's own run of an engine: by the settings and the method of the catalogue as they
@@ -96,6 +97,8 @@ class TMainForm : public QWidget, public TPageHost {
   // The updater program that the Update button starts when it is there: the parent folder of
   // the program folder.
   static std::string UpdaterPath();
+  // The first control of the page that Tab stops at; null when none.
+  static QWidget* FirstFocusOf(QWidget* page);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -111,9 +114,8 @@ class TMainForm : public QWidget, public TPageHost {
   void AboutPageRolloverClick();
 
  private:
-  // Opens a page of the web site; where no browser can be started, the readme is shown in a
-  // window of the program instead.
-  void openHelpPage(const QUrl& page);
+  // Shows the readme in a window of the program, with the line above it.
+  void showHelp(const QString& why);
   // The Update button is there only when the updater it starts is.
   void showUpdaterButton();
   // Adds a page with the caption and icon its form gives it.
