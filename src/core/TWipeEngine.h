@@ -76,6 +76,11 @@ enum class TWipeFailureReason {
   // A note: old copies of deleted names may stay in the metadata of a file system that writes
   // every change to new blocks (btrfs); Detail says what the run did about them, or could not.
   NamesInMetadata,
+  // Deleted, but the check of the device after the run found its old content or its name there
+  // (Detail says what and at which device offsets).
+  FoundOnDevice,
+  // A note: the check of the device after the run could not verify the file (Detail says why).
+  NotVerifiedOnDevice,
 };
 
 // The progress window's text while a file system's metadata is moved before its free space is

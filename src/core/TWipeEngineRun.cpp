@@ -16,6 +16,7 @@
 #include "core/TWipeEngine.h"
 #include "core/WipeRun.h"
 #include "core/WipeServices.h"
+#include "core/WipeWitness.h"
 #include "platform/Drives.h"
 #include "platform/FileSystem.h"
 #include "platform/Folder.h"
@@ -117,6 +118,10 @@ std::string WipeFailureText(TWipeFailureReason reason) {
       return "free space was overwritten once, by the fill";
     case TWipeFailureReason::NamesInMetadata:
       return "names may remain in the file system's metadata";
+    case TWipeFailureReason::FoundOnDevice:
+      return "was deleted, but the device check found it";
+    case TWipeFailureReason::NotVerifiedOnDevice:
+      return "was deleted; the device check could not verify it";
   }
   return "was not wiped";
 }
@@ -147,7 +152,8 @@ bool LeavesSomethingBehind(const TWipeFailure& failure) {
          failure.Reason != TWipeFailureReason::LeftoverRemoved &&
          failure.Reason != TWipeFailureReason::KeptForMetadata &&
          failure.Reason != TWipeFailureReason::FilledOnce &&
-         failure.Reason != TWipeFailureReason::NamesInMetadata;
+         failure.Reason != TWipeFailureReason::NamesInMetadata &&
+         failure.Reason != TWipeFailureReason::NotVerifiedOnDevice;
 }
 
 void TWipeEngine::Fail(const std::string& path, TWipeFailureReason reason, std::error_code error,
@@ -301,6 +307,7 @@ void TWipeEngine::ClearJournals() {
   };
   for (const JournalCleanup::Result& result : journal_->Finish(progressed, stop)) {
     const platform::JournalOutcome& outcome = result.Outcome;
+    if (run().Witness) run().Witness->JournalCleared(result.Folder, outcome);
     if (outcome.result == platform::JournalResult::Cleaned ||
         outcome.result == platform::JournalResult::NoJournal) {
       continue;
@@ -495,6 +502,7 @@ bool TWipeEngine::DeleteWipedFile(platform::Folder& folder, const std::string& p
     const platform::Status removed = RemoveWipedEntry(folder, LongName(), id);
     if (removed) {
       NoteDeletion(folder);
+      if (run().Witness) run().Witness->Deleted(id);
       return true;
     }
     // Left behind: under its own name, so that the user finds it.
@@ -509,6 +517,7 @@ bool TWipeEngine::DeleteWipedFile(platform::Folder& folder, const std::string& p
   const platform::Status removed = RemoveWipedEntry(folder, name, id);
   if (removed) {
     NoteDeletion(folder);
+    if (run().Witness) run().Witness->Deleted(id);
     return true;
   }
   Fail(path, TWipeFailureReason::CannotDelete, removed.error());
