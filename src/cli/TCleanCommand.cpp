@@ -228,6 +228,25 @@ void TCleanCommand::runItems(TEraserEngine& engine, const std::vector<TEraser*>&
   output_.ClearProgress();
 }
 
+int TCleanCommand::finishReport(TDeviceCheckRun& evidence, const TEraserEngine& engine,
+                                const std::vector<TEraser*>& items, int status) {
+  // The items are the report's targets, each with the entries it removed.
+  std::vector<TRunTarget> targets;
+  for (const TEraser* item : items) targets.push_back({item->Caption, "traces"});
+  if (!request_.report.verifyDevice.empty() && !engine.Removed.empty()) {
+    // What a clean removes it deletes without overwriting: there is no old block to read back.
+    output_.Problem(
+        "device check: the clean deletes files without overwriting them; "
+        "the " +
+        std::to_string(engine.Removed.size()) +
+        " entries it removed are not verified on the device");
+    if (request_.report.verifyDevice == "required" && status == ExitAllDone) {
+      status = ExitSomethingLeft;
+    }
+  }
+  return evidence.Finish(status, targets, {}, {}, 0);
+}
+
 void TCleanCommand::reportRecords(const TEraserEngine& engine) {
   // Records name their item by its tag; the user knows it by its caption.
   const auto caption = [&engine](const std::string& name) {
@@ -270,6 +289,7 @@ int TCleanCommand::Run() {
     return ExitAllDone;
   }
   const bool registryFailed = registryUnread(items);
+  TDeviceCheckRun evidence(output_, request_.report, "clean");
   runItems(engine, items);
   reportRecords(engine);
 
@@ -280,6 +300,9 @@ int TCleanCommand::Run() {
     outcome_.Problem = "stopped before the end";
     return logged(platform::exitStatusForSignal(signal));
   }
-  return logged(engine.Left.empty() && !prefsUnread_ && !registryFailed ? ExitAllDone
-                                                                        : ExitSomethingLeft);
+  int status =
+      engine.Left.empty() && !prefsUnread_ && !registryFailed ? ExitAllDone : ExitSomethingLeft;
+  if (request_.report.Wanted() && !request_.preview)
+    status = finishReport(evidence, engine, items, status);
+  return logged(status);
 }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "cleaner/TScheduledCleanLog.h"
+#include "cli/DeviceCheckRun.h"
 
 class TCliOutput;
 class TEraser;
@@ -21,6 +22,8 @@ struct TCleanRequest {
   bool preview = false;
   bool scheduled = false;  // the items of the schedule, as the timer starts it
   std::vector<std::string> items;
+  // --verify-device, --report, --report-names.
+  TReportRequest report;
 };
 
 // The items the words name, in the catalogue's order, each once; `unknown` gets the words that
@@ -55,6 +58,10 @@ class TCleanCommand {
   void runItems(TEraserEngine& engine, const std::vector<TEraser*>& items);
   // Names what was removed (or would be) and what was left, with the totals.
   void reportRecords(const TEraserEngine& engine);
+  // The device check's word on the clean and its report (--verify-device, --report); the exit
+  // status then.
+  int finishReport(TDeviceCheckRun& evidence, const TEraserEngine& engine,
+                   const std::vector<TEraser*>& items, int status);
   // The status, after a scheduled clean has recorded its outcome in the log.
   int logged(int status);
 
