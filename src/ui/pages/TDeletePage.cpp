@@ -10,8 +10,10 @@
 #include "core/Helpers.h"
 #include "core/QueuedPaths.h"
 #include "core/RunOutcome.h"
+#include "core/RunRecordWriter.h"
 #include "core/TWipeMethodsManager.h"
 #include "dialogs/PromptService.h"
+#include "platform/FileSystem.h"
 #include "platform/Folders.h"
 #include "platform/PathText.h"
 #include "ui/AdministratorRun.h"
@@ -79,6 +81,7 @@ TDeletePage::TDeletePage(TPageHost& host, QWidget* parent)
           &TDeletePage::btnStartShredFoldersClick);
   connect(ui->btnStopShredFolders, &QPushButton::clicked, this,
           &TDeletePage::btnStopShredFoldersClick);
+  connect(ui->btnSaveReport, &QPushButton::clicked, this, &TDeletePage::btnSaveReportClick);
   connect(ui->lvFiles, &QTreeWidget::itemSelectionChanged, this, &TDeletePage::lvFilesSelectItem);
   connect(ui->lvFolders, &QTreeWidget::itemSelectionChanged, this, &TDeletePage::lvFilesSelectItem);
 }
@@ -97,6 +100,25 @@ void TDeletePage::UpdateDeleteButtons() {
   updateListButtons(ui->lvFolders, host_.MayRun(host_.WipeFolders()), runs(host_.WipeFolders()),
                     ui->btnAddFolder, ui->btnRemoveFolders, ui->btnStartShredFolders,
                     ui->btnStopShredFolders);
+  ui->btnSaveReport->setEnabled(host_.LastRunReport() != nullptr);
+}
+
+void TDeletePage::btnSaveReportClick() {
+  const TRunRecord* report = host_.LastRunReport();
+  if (!report) return;
+  const auto chosen = host_.PromptService().SaveFile(
+      QStringLiteral("Save report"),
+      QStringLiteral("Report page (*.html);;Report for programs (*.json)"), QStringLiteral("html"),
+      platform::homeFolder());
+  if (!chosen) return;
+  const platform::Status written =
+      host_.Files().writeFileAtomic(*chosen, RunRecordFor(*chosen, *report, true));
+  if (!written) {
+    host_.PromptService().MessageDialog(
+        TMessageKind::Warning, QStringLiteral("The report could not be saved to %1 (%2).")
+                                   .arg(QString::fromLocal8Bit(*chosen),
+                                        QString::fromLocal8Bit(written.error().message())));
+  }
 }
 
 void TDeletePage::addRow(QTreeWidget* list, TWipeItem* item, bool folder) {

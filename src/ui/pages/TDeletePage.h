@@ -53,6 +53,8 @@ class TDeletePage : public QWidget {
   void btnStartShredFoldersClick();
   void btnStopShredFoldersClick();
   void lvFilesSelectItem();
+  // Saves the report of the window's last run where the user chooses.
+  void btnSaveReportClick();
 
  private:
   void addRow(QTreeWidget* list, TWipeItem* item, bool folder);
