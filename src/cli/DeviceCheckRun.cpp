@@ -4,6 +4,7 @@
 #include "cli/TCliOutput.h"
 #include "core/DeviceCheck.h"
 #include "core/RunRecordWriter.h"
+#include "platform/BlockDevice.h"
 #include "platform/FileSystem.h"
 #include "platform/Machine.h"
 #include "platform/Signals.h"
@@ -60,6 +61,13 @@ bool TDeviceCheckRun::check(TRunRecord& record) {
     }
   }
   for (const std::string& note : record.Check->Notes) output_.Problem(note);
+  for (const TDeviceRecord::Volume& volume : record_->Volumes()) {
+    if (volume.NotOpened != platform::DeviceError::NeedsAdministrator) continue;
+    output_.Problem("device check: reading " +
+                    (volume.Facts.device.empty() ? volume.Folder : "/dev/" + volume.Facts.device) +
+                    " back needs administrator rights: run the command with sudo or pkexec");
+    break;
+  }
   const TDeviceCheckSummary& summary = *record.Check;
   output_.Problem("device check: " + std::to_string(summary.Verified) + " verified, " +
                   std::to_string(summary.Found) + " found, " + std::to_string(summary.NotVerified) +
