@@ -103,9 +103,10 @@ std::size_t TDeviceRecord::folderFor(platform::Folder& folder, std::size_t volum
   return folders_.size() - 1;
 }
 
-void TDeviceRecord::PassesBegin(platform::Folder& folder, const std::string& path,
-                                const platform::EntryId& id, std::uint64_t size,
-                                const platform::FileLayout& layout, int passes) {
+void TDeviceRecord::PassesBegin(platform::Folder& folder, platform::File* open,
+                                const std::string& path, const platform::EntryId& id,
+                                std::uint64_t size, const platform::FileLayout& layout,
+                                int passes) {
   Pending pending{0, false, SaturatingProduct(size, static_cast<std::uint64_t>(passes))};
   if (heldBytes() + path.size() + sizeof(File) > limits_.RecordBytes) {
     pending_[{id.device, id.inode}] = pending;
@@ -125,7 +126,7 @@ void TDeviceRecord::PassesBegin(platform::Folder& folder, const std::string& pat
     } else if (heldBytes() > limits_.FingerprintBytes) {
       file.NotRecorded = "the check had no memory left to record it";
     } else {
-      file.NotRecorded = fingerprint(file, where, layout);
+      file.NotRecorded = fingerprint(file, open, where, layout);
     }
   }
   pathBytes_ += path.size();
@@ -135,7 +136,7 @@ void TDeviceRecord::PassesBegin(platform::Folder& folder, const std::string& pat
   pending_[{id.device, id.inode}] = pending;
 }
 
-std::string TDeviceRecord::fingerprint(File& file, Volume& volume,
+std::string TDeviceRecord::fingerprint(File& file, platform::File* open, Volume& volume,
                                        const platform::FileLayout& layout) {
   if (!layout.mapped) {
     return "the file system does not tell where the file lies" +
@@ -166,6 +167,17 @@ std::string TDeviceRecord::fingerprint(File& file, Volume& volume,
       ++file.Samples;
     }
   };
+  // The file's bytes as the open file reads them: the system's cache holds them (the layout
+  // was read with what was written placed on the device first), so the device need not be
+  // asked while the run writes. Without the file at hand, the device's bytes.
+  const auto content = [&](std::uint64_t logical, std::uint64_t length,
+                           std::uint64_t offset) -> platform::Result<std::string_view> {
+    if (open) {
+      auto cached = open->readCached(logical, static_cast<std::size_t>(length));
+      if (cached && cached->size() >= length) return cached;
+    }
+    return device.read(offset, static_cast<std::size_t>(length));
+  };
   const std::vector<platform::Extent>& extents = layout.extents;
   std::size_t next = 0;
   for (const auto& [start, count] :
@@ -189,26 +201,22 @@ std::string TDeviceRecord::fingerprint(File& file, Volume& volume,
       auto places = device.place(piece);
       if (!places)
         return fail("its place on the device is unknown (" + places.error().message() + ")");
-      if (places->size() == 1) {
-        auto read = device.read((*places)[0].offset, static_cast<std::size_t>(bytes));
-        if (!read || read->size() < bytes) {
-          return fail("the device could not be read" +
+      // One piece, kept once or in several copies: the file's bytes are read once.
+      const bool copies = std::all_of(places->begin(), places->end(),
+                                      [bytes](const auto& range) { return range.length == bytes; });
+      for (std::uint64_t k = 0; k < (copies ? 1 : span); ++k) {
+        // Otherwise block by block, each copy of each block.
+        const std::uint64_t at = logical + k * block;
+        const std::uint64_t length = copies ? bytes : std::min(block, file.Size - at);
+        auto where =
+            copies ? places : device.place({at, piece.physical + k * block, length, extent.flags});
+        if (!where || where->empty()) return fail("its place on the device is unknown");
+        auto read = content(at, length, where->front().offset);
+        if (!read || read->size() < length) {
+          return fail("its content could not be read" +
                       (read ? std::string() : " (" + read.error().message() + ")"));
         }
-        take(*read, (*places)[0].offset, b);
-      } else {
-        // Several copies (or pieces): block by block, each copy of each block.
-        for (std::uint64_t k = 0; k < span; ++k) {
-          const std::uint64_t at = logical + k * block;
-          const std::uint64_t length = std::min(block, file.Size - at);
-          auto copies = device.place({at, piece.physical + k * block, length, extent.flags});
-          if (!copies) return fail("its place on the device is unknown");
-          for (const platform::DeviceRange& copy : *copies) {
-            auto read = device.read(copy.offset, static_cast<std::size_t>(length));
-            if (!read || read->size() < length) return fail("the device could not be read");
-            take(*read, copy.offset, b + k);
-          }
-        }
+        for (const platform::DeviceRange& copy : *where) take(*read, copy.offset, b + k);
       }
       b += span;
     }

@@ -86,8 +86,9 @@ class TDeviceRecord final : public IWipeWitness {
   TDeviceRecord(const TDeviceRecord&) = delete;
   TDeviceRecord& operator=(const TDeviceRecord&) = delete;
 
-  void PassesBegin(platform::Folder& folder, const std::string& path, const platform::EntryId& id,
-                   std::uint64_t size, const platform::FileLayout& layout, int passes) override;
+  void PassesBegin(platform::Folder& folder, platform::File* file, const std::string& path,
+                   const platform::EntryId& id, std::uint64_t size,
+                   const platform::FileLayout& layout, int passes) override;
   void Deleted(const platform::EntryId& id) override;
   void JournalCleared(const std::string& folder, const platform::JournalOutcome& outcome) override;
 
@@ -113,8 +114,11 @@ class TDeviceRecord final : public IWipeWitness {
  private:
   std::size_t volumeFor(const std::string& folder, std::uint64_t device);
   std::size_t folderFor(platform::Folder& folder, std::size_t volume);
-  // Fingerprints the file's blocks (or a sample) from the device; the reason why not otherwise.
-  std::string fingerprint(File& file, Volume& volume, const platform::FileLayout& layout);
+  // Fingerprints the file's blocks (or a sample), as the open file reads (the device holds the
+  // same once its layout has been read), or where it is not at hand as the device holds them;
+  // the reason why not otherwise.
+  std::string fingerprint(File& file, platform::File* open, Volume& volume,
+                          const platform::FileLayout& layout);
   std::size_t heldBytes() const;
 
   Limits limits_;

@@ -152,7 +152,7 @@ TWipeEngine::Overwrite TWipeEngine::OverwriteEntry(platform::Folder& folder,
     // The window has room for this file's flush before it starts.
     if (overlap) MakeRoomFor(size);
     if (before && run().Witness) {
-      run().Witness->PassesBegin(folder, path, listed, size, *before, total - skipped);
+      run().Witness->PassesBegin(folder, file.get(), path, listed, size, *before, total - skipped);
     }
     auto overwriter = std::make_unique<TFileOverwriter>(
         *file, size, cluster ? cluster : GetClusterSize(path), Turns());

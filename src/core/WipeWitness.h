@@ -8,6 +8,7 @@
 #include <string>
 
 namespace platform {
+class File;
 class Folder;
 struct EntryId;
 struct FileLayout;
@@ -17,9 +18,10 @@ struct JournalOutcome;
 class IWipeWitness {
  public:
   virtual ~IWipeWitness() = default;
-  // The passes over the file `path`, the entry `id` of the open folder, begin: `size` bytes
-  // lying where `layout` says, `passes` passes to come (the signature pass counted).
-  virtual void PassesBegin(platform::Folder& folder, const std::string& path,
+  // The passes over the file `path`, the entry `id` of the open folder open as `file` (null
+  // where it is not at hand), begin: `size` bytes lying where `layout` says, `passes` passes to
+  // come (the signature pass counted).
+  virtual void PassesBegin(platform::Folder& folder, platform::File* file, const std::string& path,
                            const platform::EntryId& id, std::uint64_t size,
                            const platform::FileLayout& layout, int passes) = 0;
   // The file `id`, overwritten, has been deleted.

@@ -114,6 +114,9 @@ class RecordingFile : public platform::File {
     if (owner_.failReadBack.count(path_)) return owner_.readBackError;
     return file_->startReadBack();
   }
+  platform::Result<std::string_view> readCached(std::uint64_t offset, std::size_t length) override {
+    return file_->readCached(offset, length);
+  }
   platform::Result<std::string_view> readBack(std::uint64_t offset,
                                               std::size_t maxLength) override {
     if (owner_.failReadBack.count(path_)) return owner_.readBackError;

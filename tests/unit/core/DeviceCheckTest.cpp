@@ -110,7 +110,7 @@ class DeviceCheckTest : public ::testing::Test {
     layout.mapped = true;
     layout.extents = {{0, first * B, blocks * B, 0}};
     const platform::EntryId id{1, ++inode};
-    record.PassesBegin(*work, folder.path() + name, id, blocks * B, layout, 1);
+    record.PassesBegin(*work, nullptr, folder.path() + name, id, blocks * B, layout, 1);
     if (deleted) record.Deleted(id);
     return id;
   }
@@ -213,7 +213,7 @@ TEST_F(DeviceCheckTest, WhatCannotBeReadBackIsNotVerifiedWithTheReason) {
     layout.mapped = true;
     layout.extents = {{0, 10 * B, B, platform::ExtentEncoded}};
     const platform::EntryId id{1, 7};
-    record.PassesBegin(*work, folder.path() + "compressed.log", id, B, layout, 1);
+    record.PassesBegin(*work, nullptr, folder.path() + "compressed.log", id, B, layout, 1);
     record.Deleted(id);
     TDeviceCheck(record).Run();
     EXPECT_EQ(FileNamed(record, "compressed.log").Detail,
