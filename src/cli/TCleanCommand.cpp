@@ -232,7 +232,8 @@ bool TCleanCommand::overwriting() const {
       .ReadBool(kPageSection, kOverwriteKey, false);
 }
 
-void TCleanCommand::runItems(TEraserEngine& engine, const std::vector<TEraser*>& items) {
+void TCleanCommand::runItems(TEraserEngine& engine, const std::vector<TEraser*>& items,
+                             IWipeWitness* witness) {
   TCleaningRun run(engine);
   StopOnSignal stopOnSignal(run);
   engine.Services = &stopOnSignal;
@@ -243,6 +244,7 @@ void TCleanCommand::runItems(TEraserEngine& engine, const std::vector<TEraser*>&
   // An engine of its own wipes with the method chosen for the files engine.
   TWipeEngine overwrite("WipeFiles");
   WipeRun overwriteRun = WipeRun::For(overwrite, catalogue_, stopOnSignal);
+  overwriteRun.Witness = witness;
   if (overwriting()) {
     engine.Overwrite = &overwrite;
     engine.OverwriteRun = &overwriteRun;
@@ -269,14 +271,15 @@ void TCleanCommand::runItems(TEraserEngine& engine, const std::vector<TEraser*>&
 }
 
 int TCleanCommand::finishReport(TDeviceCheckRun& evidence, const TEraserEngine& engine,
-                                const std::vector<TEraser*>& items, int status) {
+                                const std::vector<TEraser*>& items, bool overwrote, int status) {
   // The items are the report's targets, each with the entries it removed.
   std::vector<TRunTarget> targets;
   for (const TEraser* item : items) targets.push_back({item->Caption, "traces"});
-  if (!request_.report.verifyDevice.empty() && !engine.Removed.empty()) {
-    // What a clean removes it deletes without overwriting: there is no old block to read back.
+  if (!request_.report.verifyDevice.empty() && !overwrote && !engine.Removed.empty()) {
+    // What a clean removes without overwriting has no old block to read back; files overwritten
+    // first are checked like those of a wipe.
     output_.Problem(
-        "device check: the clean deletes files without overwriting them; "
+        "device check: the clean deleted files without overwriting them (--overwrite does); "
         "the " +
         std::to_string(engine.Removed.size()) +
         " entries it removed are not verified on the device");
@@ -330,7 +333,8 @@ int TCleanCommand::Run() {
   }
   const bool registryFailed = registryUnread(items);
   TDeviceCheckRun evidence(output_, request_.report, "clean");
-  runItems(engine, items);
+  const bool overwrote = overwriting();
+  runItems(engine, items, evidence.Witness());
   reportRecords(engine);
 
   outcome_.Removed = engine.Removed.size();
@@ -343,6 +347,6 @@ int TCleanCommand::Run() {
   int status =
       engine.Left.empty() && !prefsUnread_ && !registryFailed ? ExitAllDone : ExitSomethingLeft;
   if (request_.report.Wanted() && !request_.preview)
-    status = finishReport(evidence, engine, items, status);
+    status = finishReport(evidence, engine, items, overwrote, status);
   return logged(status);
 }

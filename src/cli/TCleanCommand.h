@@ -59,8 +59,9 @@ class TCleanCommand {
   Ending chooseScheduled(const TEraserEngine& engine, std::vector<TEraser*>& items);
   // Whether a registry item is chosen while the registry store cannot be read (named if so).
   bool registryUnread(const std::vector<TEraser*>& items);
-  // Cleans (or previews) the items, a stop signal ending the run after the entry in hand.
-  void runItems(TEraserEngine& engine, const std::vector<TEraser*>& items);
+  // Cleans (or previews) the items, a stop signal ending the run after the entry in hand; the
+  // files overwritten before they go are told to `witness` (may be null).
+  void runItems(TEraserEngine& engine, const std::vector<TEraser*>& items, IWipeWitness* witness);
   // Whether files are overwritten before they go, as asked or as the page is set.
   bool overwriting() const;
   // Names what was removed (or would be) and what was left, with the totals.
@@ -68,7 +69,7 @@ class TCleanCommand {
   // The device check's word on the clean and its report (--verify-device, --report); the exit
   // status then.
   int finishReport(TDeviceCheckRun& evidence, const TEraserEngine& engine,
-                   const std::vector<TEraser*>& items, int status);
+                   const std::vector<TEraser*>& items, bool overwrote, int status);
   // The status, after a scheduled clean has recorded its outcome in the log.
   int logged(int status);
 

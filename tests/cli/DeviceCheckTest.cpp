@@ -1,11 +1,14 @@
 // ferrovane-cli --verify-device and --report on an ext4 image the test mounts itself (as root):
 // a run that leaves nothing says so and ends with 0, a journal left as it was is named with its
 // place and ends with 1, the report is written whichever way it went, without names when asked,
-// and a file system without a device is "not verified", which fails only when required.
+// a clean checks the files it overwrote before deleting them, and a file system without a
+// device is "not verified", which fails only when required.
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 #include "CliProcess.h"
 #include "support/ScopedMount.h"
@@ -59,6 +62,39 @@ TEST(DeviceCheck, TheVerdictDecidesTheExitStatusAndTheReportIsWritten) {
   EXPECT_NE(page.find("<!DOCTYPE html>"), std::string::npos);
   EXPECT_EQ(page.find("Platypus"), std::string::npos);
   EXPECT_NE(page.find("Exit status</th><td>1"), std::string::npos);
+}
+
+TEST(DeviceCheck, ACleanThatOverwritesIsCheckedLikeAWipeAndOneThatDoesNotIsNotVerified) {
+  TestFolder t;
+  const std::string cli = PortableCli(t);
+  ScopedMount mount(t.makeFolder("mnt"), ScopedMount::Kind::Ext4Image, 64, "-b 4096 -J size=4");
+  if (!mount.mounted()) GTEST_SKIP() << mount.reason();
+  const std::vector<std::string> environment = {"HOME=" + t.makeFolder("home"),
+                                                "TMPDIR=" + t.makeFolder("tmp")};
+  // Names are cleared from the journal after the clean, as the wipes of the other test ask.
+  std::string settings = readFileBytes(t.programFolder() + "Ferrovane.ini");
+  settings.replace(0, std::string("[Settings]\n").size(), "[Settings]\nEraseJournalNames=1\n");
+  for (const bool overwrite : {true, false}) {
+    SCOPED_TRACE(overwrite ? "--overwrite" : "--no-overwrite");
+    const std::string traces = MakeFiles(t, "mnt/traces");
+    t.write("program/Ferrovane.ini",
+            settings + "[CleanTracesCustom]\nCount=1\nPath1=" + traces + "\n");
+    const CliResult result =
+        RunCli(t, cli,
+               {"clean", overwrite ? "--overwrite" : "--no-overwrite", "--verify-device", "custom"},
+               environment);
+    EXPECT_FALSE(pathExists(traces));
+    if (overwrite) {
+      EXPECT_EQ(result.status, 0) << result.err;
+      EXPECT_NE(result.err.find("device check: 3 verified, 0 found, 0 not verified"),
+                std::string::npos)
+          << result.err;
+    } else {
+      // Deleted plainly: nothing was recorded, and the check says it could not vouch for them.
+      EXPECT_NE(result.err.find("not verified on the device"), std::string::npos) << result.err;
+      EXPECT_NE(result.err.find("device check: 0 verified"), std::string::npos) << result.err;
+    }
+  }
 }
 
 TEST(DeviceCheck, AFileSystemWithoutADeviceIsNotVerifiedWhichFailsOnlyWhenRequired) {
