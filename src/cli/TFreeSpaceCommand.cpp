@@ -12,6 +12,7 @@
 #include "core/DriveFunctions.h"
 #include "core/Helpers.h"
 #include "core/TWipeEngine.h"
+#include "core/TWipeMethod.h"
 #include "core/TWipeMethodsManager.h"
 #include "platform/Drives.h"
 #include "platform/Signals.h"
@@ -120,7 +121,14 @@ int TFreeSpaceCommand::Run() {
   }
 
   TCliWipeServices services(output_);
-  left = RunAndReport(output_, engine, catalogue_, services) || left;
+  TDeviceCheckRun evidence(output_, request_.report, "free-space");
+  const TRunOutcome outcome = RunEngine(engine, catalogue_, services, evidence.Witness());
+  left = ReportRun(output_, outcome) || left;
   if (const int signal = platform::stopSignal()) return platform::exitStatusForSignal(signal);
-  return left ? ExitSomethingLeft : ExitAllDone;
+  std::vector<TRunTarget> reported;
+  for (const std::string& root : roots) reported.push_back({root, "free-space"});
+  const int passes =
+      engine.Method ? engine.Method->PassCount() + (catalogue_.WriteSignature ? 1 : 0) : 0;
+  return evidence.Finish(left ? ExitSomethingLeft : ExitAllDone, reported, {outcome},
+                         engine.Method ? engine.Method->Name : std::string(), passes);
 }

@@ -86,6 +86,11 @@ enum class TWipeFailureReason {
   // A mount point met on the way (a file system mounted there, or a file or folder bound over
   // it): not entered, never written or removed; Detail names the type of file system there.
   MountPoint,
+  // Deleted, but the check of the device after the run found its old content or its name there
+  // (Detail says what and at which device offsets).
+  FoundOnDevice,
+  // A note: the check of the device after the run could not verify the file (Detail says why).
+  NotVerifiedOnDevice,
 };
 
 // The progress window's text while a file system's metadata is moved before its free space is

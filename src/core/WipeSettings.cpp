@@ -57,6 +57,7 @@ void WipeSettings::LoadSettings() {
     }
   }
   DiscardFreeBlocks = ini.ReadBool(kSettings, "DiscardFreeBlocks", true);
+  CheckDevice = ini.ReadBool(kSettings, "CheckDevice", false);
   journalDefault_.reset();
   if (ini.ReadString(kSettings, kEraseJournalNames, "").empty()) {
     journalDefault_ = DefaultEraseJournalNames();
@@ -90,6 +91,7 @@ std::vector<std::pair<const char*, std::string>> WipeSettings::settingTexts() co
       {"BufferSize", IniIntegerText(BufferSize)},
       {"DiscardFreeBlocks", flag(DiscardFreeBlocks)},
       {kEraseJournalNames, flag(EraseJournalNames)},
+      {"CheckDevice", flag(CheckDevice)},
   };
 }
 

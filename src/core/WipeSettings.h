@@ -37,6 +37,9 @@ class WipeSettings {
   // "Erase old copies of file names from the file system journal (ext4, XFS)": a run ends by
   // clearing the journals of the file systems it deleted on.
   bool EraseJournalNames = false;
+  // "Check the device after wiping": after a run, read back from the device where the deleted
+  // files and their names lay (key CheckDevice).
+  bool CheckDevice = false;
 
   // Reads every setting; a missing key gives its default. A settings file that is there but
   // cannot be read leaves every setting at its default and is named in SettingsProblem. A value

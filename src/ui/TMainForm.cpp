@@ -17,6 +17,7 @@
 #include "cleaner/TEraserEngine.h"
 #include "core/Helpers.h"
 #include "core/RunOutcome.h"
+#include "core/RunRecord.h"
 #include "core/SettingsFolder.h"
 #include "core/StoredFileProblem.h"
 #include "core/TWipeMethodsManager.h"
@@ -38,6 +39,7 @@
 #include "ui/TRunProgress.h"
 #include "ui/TWindowRequest.h"
 #include "ui/TfReadme.h"
+#include "ui/WindowDeviceCheck.h"
 #include "ui/pages/TAboutPage.h"
 #include "ui/pages/TCleanTracesPage.h"
 #include "ui/pages/TDeletePage.h"
@@ -65,7 +67,7 @@ TMainForm::TMainForm(TWipeMethodsManager& catalogue, Seams seams, QWidget* paren
       ui(std::make_unique<Ui::TMainForm>()),
       runNotifier_(seams.notifier),
       runner_(seams.runner ? std::move(seams.runner) : TEngineRunner([this](TWipeEngine& engine) {
-        RunForReal(engine, catalogue_);
+        RunForReal(engine, catalogue_, NextRunReport());
       })) {
   if (runNotifier_) {
     connect(runNotifier_, &TRunNotifier::activated, this, &TMainForm::bringToFront);
@@ -183,10 +185,15 @@ bool TMainForm::WarnOnExecutable() const {
   return optionsPage_->WarnOnExecutable();
 }
 
-void TMainForm::RunForReal(TWipeEngine& engine, TWipeMethodsManager& catalogue) {
+TRunRecord* TMainForm::NextRunReport() {
+  lastReport_ = std::make_unique<TRunRecord>();
+  return lastReport_.get();
+}
+
+void TMainForm::RunForReal(TWipeEngine& engine, TWipeMethodsManager& catalogue,
+                           TRunRecord* report) {
   // Each run goes by the settings and the method as they are when it starts.
-  WipeRun run = WipeRun::For(engine, catalogue, WipeServices());
-  engine.Execute(run);
+  RunAndCheckDevice(engine, catalogue, WipeServices(), report);
 }
 
 void TMainForm::connectHandlers() {

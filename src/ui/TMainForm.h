@@ -87,7 +87,13 @@ class TMainForm : public QWidget, public TPageHost {
 
   // The program's own run of an engine: by the settings and the method of the catalogue as they
   // are when it starts, with the wipe services in use.
-  static void RunForReal(TWipeEngine& engine, TWipeMethodsManager& catalogue);
+  // With the catalogue's CheckDevice on, the device is checked after the run; `report` gets
+  // what the run did.
+  static void RunForReal(TWipeEngine& engine, TWipeMethodsManager& catalogue,
+                         TRunRecord* report = nullptr);
+  const TRunRecord* LastRunReport() const override { return lastReport_.get(); }
+  // A report for the run about to start, which the window keeps as its last (Save report...).
+  TRunRecord* NextRunReport();
 
   // A start's request (this one's command line, or a later start's): its paths are queued on the
   // Delete-with-wiping page, or the Wipe-free-space page is shown; the window comes to the
@@ -146,6 +152,8 @@ class TMainForm : public QWidget, public TPageHost {
   TRunNotifier* runNotifier_ = nullptr;
   TWipeEngine* freeSpaceEngine_ = nullptr;
   TEngineRunner runner_;
+  // What the last run of the program's own did (Save report...).
+  std::unique_ptr<TRunRecord> lastReport_;
   std::string operaProfileFolder_;
   // The engines held for runs, once per hold.
   std::vector<const TWipeEngine*> held_;

@@ -81,7 +81,7 @@ class MainFormFixture {
         if (runner_) {
           runner_(engine);
         } else {
-          TMainForm::RunForReal(engine, *catalogue_);
+          TMainForm::RunForReal(engine, *catalogue_, form_->NextRunReport());
         }
       };
       seams.notifier = notifier_;

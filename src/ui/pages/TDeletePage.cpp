@@ -12,6 +12,7 @@
 #include "core/Helpers.h"
 #include "core/QueuedPaths.h"
 #include "core/RunOutcome.h"
+#include "core/RunRecordWriter.h"
 #include "core/TWipeMethodsManager.h"
 #include "dialogs/PromptService.h"
 #include "platform/FileSystem.h"
@@ -120,6 +121,7 @@ TDeletePage::TDeletePage(TPageHost& host, QWidget* parent)
           &TDeletePage::btnStartShredFoldersClick);
   connect(ui->btnStopShredFolders, &QPushButton::clicked, this,
           &TDeletePage::btnStopShredFoldersClick);
+  connect(ui->btnSaveReport, &QPushButton::clicked, this, &TDeletePage::btnSaveReportClick);
   connect(ui->lvFiles, &QTreeWidget::itemSelectionChanged, this, &TDeletePage::lvFilesSelectItem);
   connect(ui->lvFolders, &QTreeWidget::itemSelectionChanged, this, &TDeletePage::lvFilesSelectItem);
   for (QPushButton* admin : {ui->btnAdminFiles, ui->btnAdminFolders}) {
@@ -152,6 +154,7 @@ void TDeletePage::UpdateDeleteButtons() {
                     ui->btnAddFolder, ui->btnRemoveFolders, ui->btnStartShredFolders,
                     ui->btnStopShredFolders);
   updateAdministratorButtons();
+  ui->btnSaveReport->setEnabled(host_.LastRunReport() != nullptr);
 }
 
 void TDeletePage::updateAdministratorButtons() {
@@ -167,6 +170,24 @@ void TDeletePage::updateAdministratorButtons() {
     }
     admin->setVisible(launcher && needed);
     admin->setEnabled(host_.MayRun(*engine));
+  }
+}
+
+void TDeletePage::btnSaveReportClick() {
+  const TRunRecord* report = host_.LastRunReport();
+  if (!report) return;
+  const auto chosen = host_.PromptService().SaveFile(
+      QStringLiteral("Save report"),
+      QStringLiteral("Report page (*.html);;Report for programs (*.json)"), QStringLiteral("html"),
+      platform::homeFolder());
+  if (!chosen) return;
+  const platform::Status written =
+      host_.Files().writeFileAtomic(*chosen, RunRecordFor(*chosen, *report, true));
+  if (!written) {
+    host_.PromptService().MessageDialog(
+        TMessageKind::Warning, QStringLiteral("The report could not be saved to %1 (%2).")
+                                   .arg(QString::fromLocal8Bit(*chosen),
+                                        QString::fromLocal8Bit(written.error().message())));
   }
 }
 

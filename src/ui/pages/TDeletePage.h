@@ -66,6 +66,8 @@ class TDeletePage : public QWidget {
   void btnStartShredFoldersClick();
   void btnStopShredFoldersClick();
   void lvFilesSelectItem();
+  // Saves the report of the window's last run where the user chooses.
+  void btnSaveReportClick();
 
  private:
   // Paths that wait to join the lists, as they came.

@@ -53,6 +53,9 @@ TOptionsPage::TOptionsPage(TPageHost& host, QWidget* parent)
     showQuestionSettings();
   });
   showQuestionSettings();
+  ui->chkCheckDevice->setChecked(settings.CheckDevice);
+  connect(ui->chkCheckDevice, &QCheckBox::toggled, this,
+          [&settings](bool checked) { settings.CheckDevice = checked; });
   // The file-manager entries for this copy of the program, for the user.
   connect(ui->btnFileManagerEntries, &QPushButton::clicked, this,
           [this] { OfferFileManagerEntries(host_.PromptService(), host_.ProgramPath()); });

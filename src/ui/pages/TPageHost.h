@@ -9,6 +9,7 @@
 #include <vector>
 
 class TfEditMethod;
+struct TRunRecord;
 class TWipeEngine;
 class TWipeMethodsManager;
 class IPromptService;
@@ -68,4 +69,6 @@ class TPageHost {
   // After a run: true when a close was asked for during it. The window then closes once no run
   // is left, and the page tells the user nothing of the run.
   virtual bool CloseAfterRun() = 0;
+  // What the window's last run did, for "Save report..."; null before the first run.
+  virtual const TRunRecord* LastRunReport() const { return nullptr; }
 };
