@@ -127,8 +127,9 @@ int TFreeSpaceCommand::Run() {
   if (const int signal = platform::stopSignal()) return platform::exitStatusForSignal(signal);
   std::vector<TRunTarget> reported;
   for (const std::string& root : roots) reported.push_back({root, "free-space"});
-  const int passes =
-      engine.Method ? engine.Method->PassCount() + (catalogue_.WriteSignature ? 1 : 0) : 0;
+  // The method the run went by: the one chosen for it, else the catalogue's for the engine.
+  const TWipeMethod* method = engine.Method ? engine.Method : catalogue_.MethodForEngine(engine);
+  const int passes = method ? method->PassCount() + (catalogue_.WriteSignature ? 1 : 0) : 0;
   return evidence.Finish(left ? ExitSomethingLeft : ExitAllDone, reported, {outcome},
-                         engine.Method ? engine.Method->Name : std::string(), passes);
+                         method ? method->Name : std::string(), passes);
 }

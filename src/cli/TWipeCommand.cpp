@@ -206,11 +206,12 @@ int TWipeCommand::Run() {
   if (finishing) left = ReportRun(output_, *finishing) || left;
   if (const int signal = platform::stopSignal()) return platform::exitStatusForSignal(signal);
   if (finishing) outcomes.push_back(*finishing);
-  const TWipeEngine& first = files.Items.empty() ? folders : files;
-  const int passes =
-      first.Method ? first.Method->PassCount() + (catalogue_.WriteSignature ? 1 : 0) : 0;
+  // The method the run went by: the one chosen for it, else the catalogue's for the engine.
+  TWipeEngine& first = files.Items.empty() ? folders : files;
+  const TWipeMethod* method = first.Method ? first.Method : catalogue_.MethodForEngine(first);
+  const int passes = method ? method->PassCount() + (catalogue_.WriteSignature ? 1 : 0) : 0;
   return evidence.Finish(left ? ExitSomethingLeft : ExitAllDone, reported, outcomes,
-                         first.Method ? first.Method->Name : std::string(), passes);
+                         method ? method->Name : std::string(), passes);
 }
 
 std::optional<TRunOutcome> TWipeCommand::finishFreeSpace(std::vector<TRunOutcome>& outcomes,
