@@ -63,6 +63,14 @@ TRegistryTextReader registryOf(std::map<std::string, std::string> values) {
   };
 }
 
+// Returns once everything the window set off when it was last shown has run: that work waits
+// in zero-time timers, which run in the order they were set, so a timer set now runs after it.
+bool StartUpWorkDone() {
+  bool reached = false;
+  QTimer::singleShot(0, [&reached] { reached = true; });
+  return QTest::qWaitFor([&reached] { return reached; }, 5000);
+}
+
 const std::string kOperaKey = "\\Software\\Opera Software|Last CommandLine v2";
 const std::string kAppDataKey =
     "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders|AppData";
@@ -520,7 +528,7 @@ void MainFormFrameTest::damagedRegistryStoreIsReportedOnceAtStartUp() {
   {
     MainFormFixture f;
     f.form().show();
-    QTest::qWait(20);
+    QVERIFY(StartUpWorkDone());
     QVERIFY(f.prompts.messages.empty());
   }
   MainFormFixture f;
@@ -531,7 +539,7 @@ void MainFormFrameTest::damagedRegistryStoreIsReportedOnceAtStartUp() {
   QVERIFY(f.prompts.messages[0].text.contains(QString::fromLocal8Bit(store)));
   f.form().hide();
   f.form().show();
-  QTest::qWait(20);
+  QVERIFY(StartUpWorkDone());
   QCOMPARE(f.prompts.messages.size(), std::size_t{1});
   QCOMPARE(readFileBytes(store), std::string("this is no registry\n"));
 }
@@ -555,7 +563,7 @@ void MainFormFrameTest::unreadableSettingsAndPrefsAreNamedInOneWarning() {
            qPrintable(text));
   f.form().hide();
   f.form().show();
-  QTest::qWait(20);
+  QVERIFY(StartUpWorkDone());
   QCOMPARE(f.prompts.messages.size(), std::size_t{1});
   // A changed setting is not written over the file that could not be read.
   f.catalogue().DiscardFreeBlocks = !f.catalogue().DiscardFreeBlocks;
