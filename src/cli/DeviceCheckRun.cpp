@@ -3,23 +3,15 @@
 #include "cli/ExitStatus.h"
 #include "cli/TCliOutput.h"
 #include "core/DeviceCheck.h"
+#include "core/RunRecord.h"
 #include "core/RunRecordWriter.h"
 #include "platform/BlockDevice.h"
 #include "platform/FileSystem.h"
-#include "platform/Machine.h"
 #include "platform/Signals.h"
 
 #ifndef FERROVANE_VERSION
 #define FERROVANE_VERSION "0"
 #endif
-
-namespace {
-
-std::int64_t Seconds(std::chrono::system_clock::time_point when) {
-  return std::chrono::duration_cast<std::chrono::seconds>(when.time_since_epoch()).count();
-}
-
-}  // namespace
 
 TDeviceCheckRun::TDeviceCheckRun(TCliOutput& output, TReportRequest request, std::string command)
     : output_(output),
@@ -84,20 +76,14 @@ int TDeviceCheckRun::Finish(int status, const std::vector<TRunTarget>& targets,
                             int passes) {
   if (!record_) return status;
   TRunRecord record;
-  record.Program = "ferrovane-cli";
-  record.Version = FERROVANE_VERSION;
-  record.Command = command_;
-  record.Started = Seconds(started_);
-  record.Host = platform::hostName();
-  record.User = platform::userName();
-  record.Uid = platform::userId();
+  StampRunRecord(record, "ferrovane-cli", FERROVANE_VERSION, command_, started_);
   record.Method = method;
   record.Passes = passes;
   record.CheckAsked = !request_.verifyDevice.empty();
   record.CheckRequired = request_.verifyDevice == "required";
   if (record.CheckAsked && check(record) && status == ExitAllDone) status = ExitSomethingLeft;
   FillRunRecord(record, targets, outcomes, *record_);
-  record.Ended = Seconds(std::chrono::system_clock::now());
+  record.Ended = RunRecordTime(std::chrono::system_clock::now());
   if (request_.reportFile.empty()) return status;
   // The status the report gives is the one the command ends with, unless writing it fails.
   record.ExitStatus = status;

@@ -1,6 +1,7 @@
 #include "core/RunRecord.h"
 
 #include "platform/FileSystem.h"
+#include "platform/Machine.h"
 #include "platform/PathText.h"
 
 namespace {
@@ -103,4 +104,19 @@ bool DeviceCheckFails(const TRunRecord& record) {
   if (!record.Check) return record.CheckRequired && record.CheckAsked;
   if (record.Check->Found > 0) return true;
   return record.CheckRequired && (record.Check->NotVerified > 0 || record.Check->Stopped);
+}
+
+std::int64_t RunRecordTime(std::chrono::system_clock::time_point when) {
+  return std::chrono::duration_cast<std::chrono::seconds>(when.time_since_epoch()).count();
+}
+
+void StampRunRecord(TRunRecord& record, std::string program, std::string version,
+                    std::string command, std::chrono::system_clock::time_point started) {
+  record.Program = std::move(program);
+  record.Version = std::move(version);
+  record.Command = std::move(command);
+  record.Started = RunRecordTime(started);
+  record.Host = platform::hostName();
+  record.User = platform::userName();
+  record.Uid = platform::userId();
 }

@@ -5,6 +5,7 @@
 // reach, what the device check found, and the journals cleared; and the exit status. Written as
 // JSON (RunRecordWriter.h, fields in docs/run-report.md) and as a page a person reads.
 
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -70,6 +71,14 @@ struct TRunTarget {
   std::string Path;
   std::string Kind;  // "file", "folder" or "free-space"
 };
+
+// A time as the record keeps it: whole seconds since 1970, UTC.
+std::int64_t RunRecordTime(std::chrono::system_clock::time_point when);
+
+// The record's header: the program and version that ran, the command (or engine), when it
+// began, and the machine and user it ran as.
+void StampRunRecord(TRunRecord& record, std::string program, std::string version,
+                    std::string command, std::chrono::system_clock::time_point started);
 
 // Fills the record's targets, journals and counts from what the runs came to: each recorded file,
 // failure and note goes to the target it lies in (the path itself, or below it).

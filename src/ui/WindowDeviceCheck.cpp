@@ -10,17 +10,12 @@
 #include "core/TWipeMethodsManager.h"
 #include "core/WipeRun.h"
 #include "core/WipeServices.h"
-#include "platform/Machine.h"
 
 #ifndef FERROVANE_VERSION
 #define FERROVANE_VERSION "0"
 #endif
 
 namespace {
-
-std::int64_t Seconds(std::chrono::system_clock::time_point when) {
-  return std::chrono::duration_cast<std::chrono::seconds>(when.time_since_epoch()).count();
-}
 
 const char* KindOf(TWipeItemKind kind) {
   switch (kind) {
@@ -59,13 +54,7 @@ void RunAndCheckDevice(TWipeEngine& engine, TWipeMethodsManager& catalogue, IWip
     AddDeviceVerdicts(record, engine.Failures, engine.Notes);
   }
   if (!report) return;
-  kept.Program = "ferrovane";
-  kept.Version = FERROVANE_VERSION;
-  kept.Command = engine.Name;
-  kept.Started = Seconds(started);
-  kept.Host = platform::hostName();
-  kept.User = platform::userName();
-  kept.Uid = platform::userId();
+  StampRunRecord(kept, "ferrovane", FERROVANE_VERSION, engine.Name, started);
   if (engine.Method) {
     kept.Method = engine.Method->Name;
     kept.Passes = engine.Method->PassCount() + (catalogue.WriteSignature ? 1 : 0);
@@ -73,7 +62,7 @@ void RunAndCheckDevice(TWipeEngine& engine, TWipeMethodsManager& catalogue, IWip
   std::vector<TRunTarget> targets;
   for (const auto& item : engine.Items) targets.push_back({item->Path, KindOf(item->Kind)});
   FillRunRecord(kept, targets, {RunOutcomeOf(engine)}, record);
-  kept.Ended = Seconds(std::chrono::system_clock::now());
+  kept.Ended = RunRecordTime(std::chrono::system_clock::now());
   kept.ExitStatus =
       DeviceCheckFails(kept) ||
               std::any_of(engine.Failures.begin(), engine.Failures.end(), LeavesSomethingBehind)

@@ -75,12 +75,12 @@ class SetAside {
   std::vector<std::unique_ptr<TWipeItem>> jobs_;
 };
 
-void mergeInto(TRunOutcome& total, const TRunOutcome& part) {
-  total.aborted = total.aborted || part.aborted;
-  total.failures.insert(total.failures.end(), part.failures.begin(), part.failures.end());
-  if (total.stoppedIn.empty()) total.stoppedIn = part.stoppedIn;
-  total.notReached.insert(total.notReached.end(), part.notReached.begin(), part.notReached.end());
-  total.jobs += part.jobs;
+void mergeInto(TRunOutcome& total, const TRunOutcome& step) {
+  total.aborted = total.aborted || step.aborted;
+  total.failures.insert(total.failures.end(), step.failures.begin(), step.failures.end());
+  if (total.stoppedIn.empty()) total.stoppedIn = step.stoppedIn;
+  total.notReached.insert(total.notReached.end(), step.notReached.begin(), step.notReached.end());
+  total.jobs += step.jobs;
 }
 
 // Adds a job for a full path to the files or the folders engine, once.
@@ -331,12 +331,12 @@ QString TSpecialFoldersPage::wipeQuestion(const TWipeEngine& folders, const TWip
 }
 
 QString TSpecialFoldersPage::countText(const TWipeEngine& folders, const TWipeEngine& files) {
-  QStringList parts;
+  QStringList counts;
   if (!folders.Items.empty()) {
-    parts << TRunQuestion::CountOf(folders.Items.size(), "folder", "folders");
+    counts << TRunQuestion::CountOf(folders.Items.size(), "folder", "folders");
   }
-  if (!files.Items.empty()) parts << TRunQuestion::CountOf(files.Items.size(), "file", "files");
-  return parts.join(QStringLiteral(" and "));
+  if (!files.Items.empty()) counts << TRunQuestion::CountOf(files.Items.size(), "file", "files");
+  return counts.join(QStringLiteral(" and "));
 }
 
 void TSpecialFoldersPage::btnSpecialExecuteClick() {

@@ -63,7 +63,7 @@ class TSpecialFoldersPage : public QWidget {
   // "2 folders and 1 file".
   static QString countText(const TWipeEngine& folders, const TWipeEngine& files);
   static void setCheckable(QTreeWidget* list, Qt::CheckState state);
-  // A run of the checked rows, step by step: their jobs (set apart from the engines' own), the
+  // A run of the checked rows, step by step: their jobs (kept separate from the engines' own), the
   // question, the folders engine and then the files engine. None when nothing ran.
   std::optional<TRunOutcome> wipeChecked(TWipeEngine& folders, TWipeEngine& files);
   // Adds the jobs of the checked rows; returns the folders whose entries could not be listed.
