@@ -32,6 +32,7 @@
 #include "platform/posix/Ext4JournalPlace.h"
 #include "platform/posix/FileExtents.h"
 #include "platform/posix/PosixFile.h"
+#include "platform/posix/XfsGeometry.h"
 #include "platform/posix/XfsPlaces.h"
 
 namespace platform {
@@ -44,32 +45,6 @@ constexpr std::size_t kMostRead = std::size_t(8) << 20;
 constexpr std::size_t kAlignment = 4096;
 constexpr std::uint32_t kChunkItemsPerCall = 256;
 constexpr int kMostChunkCalls = 4096;
-
-// The first form of the XFS geometry, as in XfsLogCycle.cpp, with the fields this needs.
-struct XfsGeometryV1 {
-  __u32 blocksize;
-  __u32 rtextsize;
-  __u32 agblocks;
-  __u32 agcount;
-  __u32 logblocks;
-  __u32 sectsize;
-  __u32 inodesize;
-  __u32 imaxpct;
-  __u64 datablocks;
-  __u64 rtblocks;
-  __u64 rtextents;
-  __u64 logstart;
-  unsigned char uuid[16];
-  __u32 sunit;
-  __u32 swidth;
-  __s32 version;
-  __u32 flags;
-  __u32 logsectsize;
-  __u32 rtsectsize;
-  __u32 dirblocksize;
-};
-static_assert(sizeof(XfsGeometryV1) == 112, "the kernel's layout of xfs_fsop_geom_v1");
-constexpr unsigned long kXfsGeometryV1 = _IOR('X', 100, XfsGeometryV1);
 
 std::error_code deviceError(DeviceError error) {
   return make_error_code(error);
@@ -166,8 +141,8 @@ class PosixVolume final : public DeviceVolume {
   Status load() {
     if (magic_ == BTRFS_SUPER_MAGIC) return loadChunks();
     if (magic_ == XFS_SUPER_MAGIC) {
-      XfsGeometryV1 geometry{};
-      if (::ioctl(folder_.get(), kXfsGeometryV1, &geometry) != 0) return posix::lastError();
+      posix::XfsGeometryV1 geometry{};
+      if (::ioctl(folder_.get(), posix::kXfsGeometryV1, &geometry) != 0) return posix::lastError();
       xfs_ = {geometry.blocksize, geometry.inodesize, geometry.agblocks};
       logStart_ = geometry.logstart;
       logBlocks_ = geometry.logblocks;
