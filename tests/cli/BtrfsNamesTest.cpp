@@ -109,3 +109,18 @@ TEST_F(BtrfsNames, TheAdministratorsFreeSpaceWipeMovesTheMetadataSoTheFillReache
   EXPECT_TRUE(Shell("btrfs check --readonly '" + disk.image() + "'"));
   EXPECT_TRUE(Shell("btrfs check --readonly '" + plain.image() + "'"));
 }
+
+TEST_F(BtrfsNames, OnAMixedFileSystemEveryBlockGroupIsMovedSoTheFillReachesOldNames) {
+  // Small file systems are made "mixed": data and metadata share their block groups.
+  WithoutDiscard(t);
+  ScopedMount disk(t.makeFolder("mixed"), ScopedMount::Kind::BtrfsImage, 128, "--mixed");
+  if (!disk.mounted()) GTEST_SKIP() << disk.reason();
+  const std::size_t before = WipeNamedFiles(disk, "mixed");
+  ASSERT_GT(before, 0u) << "nothing for the free-space wipe to remove";
+  const CliResult moved = RunCli(t, cli, {"free-space", "-m", "02-zeros", disk.point()});
+  EXPECT_EQ(moved.status, 0) << moved.err;
+  EXPECT_EQ(moved.err.find("not moved"), std::string::npos) << moved.err;
+  ASSERT_TRUE(disk.unmount());
+  EXPECT_EQ(CountInImage(disk.image(), kNamePrefix), 0u) << before << " copies before";
+  EXPECT_TRUE(Shell("btrfs check --readonly '" + disk.image() + "'"));
+}

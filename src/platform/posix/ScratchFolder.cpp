@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <random>
+#include <utility>
 
 #include "platform/Journal.h"
 #include "platform/posix/MountPlace.h"
@@ -28,7 +29,17 @@ std::string randomSuffix() {
   return text;
 }
 
+ScratchFolderMade& madeHook() {
+  static ScratchFolderMade hook;
+  return hook;
+}
+
 }  // namespace
+
+ScratchFolderMade setScratchFolderMade(ScratchFolderMade hook) {
+  std::swap(madeHook(), hook);
+  return hook;
+}
 
 ScratchFolder::~ScratchFolder() {
   remove();
@@ -44,6 +55,7 @@ int ScratchFolder::make() {
       return errno;
     }
     name_ = name;
+    if (madeHook()) madeHook()(parent_, name_);
     folder_ = ::openat(parent_, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (folder_ < 0) return errno;
     MountPlace made;

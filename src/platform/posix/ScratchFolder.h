@@ -6,8 +6,11 @@
 // the object goes, also after a stop or a failure.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
+
+#include "platform/ScopedOverride.h"
 
 namespace platform::journal {
 
@@ -43,5 +46,12 @@ class ScratchFolder {
   std::uint64_t files_ = 0;
   std::int64_t round_ = 0;
 };
+
+// Run right after a scratch folder is made and before it is opened, with the parent's descriptor
+// and the folder's name: tests plant there what another process could do in between. None is
+// set in the program. Returns the one it replaces.
+using ScratchFolderMade = std::function<void(int parent, const std::string& name)>;
+ScratchFolderMade setScratchFolderMade(ScratchFolderMade hook);
+using ScopedScratchFolderMade = ScopedOverride<&setScratchFolderMade>;
 
 }  // namespace platform::journal

@@ -142,12 +142,16 @@ TEST_F(JournalCleanupTest, AStaleScratchFolderThatStaysMakesTheOutcomeAFailureNa
   struct Case {
     const char* what;
     JournalResult cleaning;
-    std::string detail;  // what the outcome says
+    std::error_code error;  // the system's reason the cleaning ended early, if it gave one
+    std::string detail;     // what the outcome says
   };
   const std::string stays = "the scratch folder " + scratch + " could not be removed";
   const Case cases[] = {
-      {"the cleaning worked", JournalResult::Cleaned, stays},
-      {"the cleaning failed too", JournalResult::NoSpace, "too little room; " + stays},
+      {"the cleaning worked", JournalResult::Cleaned, {}, stays},
+      {"the cleaning failed too", JournalResult::NoSpace, {}, "too little room; " + stays},
+      // The cleaning's own reason is the one told: it is why the journal was not cleared.
+      {"the cleaning failed with the system's reason", JournalResult::NoSpace,
+       std::make_error_code(std::errc::no_space_on_device), "too little room; " + stays},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -157,6 +161,7 @@ TEST_F(JournalCleanupTest, AStaleScratchFolderThatStaysMakesTheOutcomeAFailureNa
       JournalOutcome outcome;
       outcome.result = c.cleaning;
       if (c.cleaning != JournalResult::Cleaned) outcome.detail = "too little room";
+      outcome.error = c.error;
       return outcome;
     };
     JournalCleanup cleanup;
@@ -168,7 +173,7 @@ TEST_F(JournalCleanupTest, AStaleScratchFolderThatStaysMakesTheOutcomeAFailureNa
     EXPECT_EQ(outcome.result,
               c.cleaning == JournalResult::Cleaned ? JournalResult::Failed : c.cleaning);
     EXPECT_EQ(outcome.detail, c.detail);
-    EXPECT_EQ(outcome.error, files.injectedError);
+    EXPECT_EQ(outcome.error, c.error ? c.error : files.injectedError);
     EXPECT_TRUE(std::filesystem::exists(scratch + "/0"));
   }
 }
