@@ -610,7 +610,13 @@ void MainFormFrameTest::cleanerGetsTheClipboardAndTimersOfQt() {
     QTRY_VERIFY(ticks >= 2);
     timer->SetEnabled(false);
     const int stoppedAt = ticks;
-    QTest::qWait(30);
+    // A second timer of the same period ticking three times shows that the stopped one had
+    // its chances to fire and did not.
+    int witnessTicks = 0;
+    const auto witness = CreateTimer(5, [&] { ++witnessTicks; });
+    witness->SetEnabled(true);
+    QTRY_VERIFY(witnessTicks >= 3);
+    witness->SetEnabled(false);
     QCOMPARE(ticks, stoppedAt);
   }
   // Put back as it was.
