@@ -186,8 +186,16 @@ bool TMainForm::WarnOnExecutable() const {
 }
 
 TRunRecord* TMainForm::NextRunReport() {
+  handedReport_.clear();
   lastReport_ = std::make_unique<TRunRecord>();
   return lastReport_.get();
+}
+
+void TMainForm::KeepHandedOverReport(std::string json) {
+  if (json.empty()) return;
+  lastReport_.reset();
+  handedReport_ = std::move(json);
+  if (deletePage_) deletePage_->UpdateDeleteButtons();
 }
 
 void TMainForm::RunForReal(TWipeEngine& engine, TWipeMethodsManager& catalogue,
