@@ -7,11 +7,13 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QStringList>
 #include <QTabBar>
 #include <QTimer>
 #include <QUrl>
+#include <QVBoxLayout>
 #include <algorithm>
 
 #include "cleaner/TEraserEngine.h"
@@ -55,6 +57,28 @@ namespace {
 
 const QString kProductName = QStringLiteral("Ferrovane");
 const char* const kUpdaterName = "HalvorineUpdater";
+
+// Moves the page's controls, with their layout, into a scroll area that fills the page: where
+// the screen is too small for the page (a large scale factor on a small screen), the page
+// scrolls instead of making the window larger than the screen.
+void scrollWhenSmall(QWidget& page) {
+  QLayout* layout = page.layout();
+  if (!layout) return;
+  auto* contents = new QWidget;
+  contents->setObjectName(page.objectName() + QStringLiteral("Contents"));
+  contents->setLayout(layout);  // taken from the page with the widgets it holds
+  auto* scroll = new QScrollArea;
+  scroll->setObjectName(page.objectName() + QStringLiteral("Scroll"));
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  scroll->setWidget(contents);
+  // The tab's own background shows through.
+  scroll->viewport()->setAutoFillBackground(false);
+  contents->setAutoFillBackground(false);
+  auto* fill = new QVBoxLayout(&page);
+  fill->setContentsMargins(0, 0, 0, 0);
+  fill->addWidget(scroll);
+}
 
 }  // namespace
 
@@ -169,6 +193,7 @@ std::string TMainForm::ProgramFolder() const {
 
 template <typename Page>
 Page* TMainForm::addPage(Page* page) {
+  scrollWhenSmall(*page);
   ui->MainPage->addTab(page, page->windowIcon(), page->windowTitle());
   return page;
 }
