@@ -10,6 +10,7 @@
 #include <QScrollArea>
 #include <QShortcut>
 #include <QStringList>
+#include <QStyle>
 #include <QTabBar>
 #include <QTimer>
 #include <QUrl>
@@ -411,10 +412,16 @@ void TMainForm::showEvent(QShowEvent* event) {
   shown_ = true;
   if (screen()) {
     // Centred, and never larger than the screen (a large scale factor on a small screen): the
-    // lists shrink and the tabs scroll instead.
+    // pages scroll and the tabs scroll instead.
     const QRect available = screen()->availableGeometry();
-    resize(size().boundedTo(available.size() - (frameGeometry().size() - size())));
-    QRect frame = frameGeometry();
+    QSize margins = frameGeometry().size() - size();
+    if (margins.isEmpty()) {
+      // Not framed yet: the window manager's frame, as the style reckons a title bar and border.
+      const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+      margins = QSize(2 * border, style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * border);
+    }
+    resize(size().boundedTo(available.size() - margins));
+    QRect frame(QPoint(), size() + margins);
     frame.moveCenter(available.center());
     move(std::max(frame.left(), available.left()), std::max(frame.top(), available.top()));
   }
