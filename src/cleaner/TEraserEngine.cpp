@@ -136,7 +136,7 @@ void TEraserEngine::BuildWindowsItems() {
       ->OnErase = Guarded(RegistryWork(CollectRegistryStreams));
   AddFileItem(EraseWindowsClipboard, "EraseWindowsClipboard", "Windows Clipboard", true)->OnErase =
       Guarded(EmptyClipboard);
-  AddFileItem(EraseRecycleBin, "EraseRecycleBin", "Windows Recycle Bin", false)->OnErase =
+  AddFileItem(EraseRecycleBin, "EraseRecycleBin", "Trash", false)->OnErase =
       FileWork(CollectRecycleBins);
   AddFileItem(EraseWindowsTemp, "EraseWindowsTemp", "Windows Temporary Files Directory", false)
       ->OnErase = FileWork(CollectTemporaryFiles);

@@ -3,6 +3,7 @@
 #include "cli/ExitStatus.h"
 #include "cli/TCliOutput.h"
 #include "core/DeviceCheck.h"
+#include "core/ProgressStream.h"
 #include "core/RunRecord.h"
 #include "core/RunRecordWriter.h"
 #include "platform/BlockDevice.h"
@@ -18,7 +19,8 @@ TDeviceCheckRun::TDeviceCheckRun(TCliOutput& output, TReportRequest request, std
       request_(std::move(request)),
       command_(std::move(command)),
       started_(std::chrono::system_clock::now()) {
-  if (!request_.Wanted()) return;
+  // A run shown by another program (--progress=json) hands that program its report too.
+  if (!request_.Wanted() && !output_.JsonProgress()) return;
   TDeviceRecord::Limits limits;
   limits.Fingerprints = !request_.verifyDevice.empty();
   record_ = std::make_unique<TDeviceRecord>(limits);
@@ -84,16 +86,19 @@ int TDeviceCheckRun::Finish(int status, const std::vector<TRunTarget>& targets,
   if (record.CheckAsked && check(record) && status == ExitAllDone) status = ExitSomethingLeft;
   FillRunRecord(record, targets, outcomes, *record_);
   record.Ended = RunRecordTime(std::chrono::system_clock::now());
-  if (request_.reportFile.empty()) return status;
   // The status the report gives is the one the command ends with, unless writing it fails.
   record.ExitStatus = status;
   const bool names = request_.reportNames != "no";
-  const platform::Status written = platform::fs().writeFileAtomic(
-      request_.reportFile, RunRecordFor(request_.reportFile, record, names));
-  if (!written) {
-    output_.Problem(request_.reportFile + ": the report could not be written (" +
-                    written.error().message() + ")");
-    return status == ExitAllDone ? ExitSomethingLeft : status;
+  if (!request_.reportFile.empty()) {
+    const platform::Status written = platform::fs().writeFileAtomic(
+        request_.reportFile, RunRecordFor(request_.reportFile, record, names));
+    if (!written) {
+      output_.Problem(request_.reportFile + ": the report could not be written (" +
+                      written.error().message() + ")");
+      status = status == ExitAllDone ? ExitSomethingLeft : status;
+      record.ExitStatus = status;
+    }
   }
+  if (output_.JsonProgress()) output_.JsonLine(ProgressReportLine(RunRecordJson(record, names)));
   return status;
 }

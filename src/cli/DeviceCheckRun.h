@@ -3,7 +3,7 @@
 // (=required), --report FILE and --report-names=no on `wipe`, `free-space` and `clean`. The
 // witness is handed to every run of the command; once the runs are done (their journals
 // cleared), the check reads the device back, each file it found something of is named with what
-// and where, and the report is written.
+// and where, and the report is written; with --progress=json it is also the stream's last event.
 
 #include <chrono>
 #include <memory>
@@ -31,7 +31,7 @@ class TDeviceCheckRun {
   TDeviceCheckRun& operator=(const TDeviceCheckRun&) = delete;
 
   // What the runs of the command tell of each file; null when neither a check nor a report is
-  // asked for.
+  // asked for, nor a progress stream given.
   IWipeWitness* Witness();
   // After the command's runs: checks the device (when asked), names what it found, writes the
   // report, and gives the exit status: 1 where the check found something (or, when required,

@@ -48,6 +48,7 @@ struct Options {
   TFreeSpaceRequest freeSpace;
   TMethodsRequest methods;
   TCleanRequest clean;
+  TReportRequest handOver;  // only its device check: the report goes back in the stream
 };
 
 // The subcommands as CLI11 holds them: the one given tests true after the parse.
@@ -190,7 +191,7 @@ CLI::App* AddCleanCommand(CLI::App& app, TCleanRequest& request) {
   return clean;
 }
 
-CLI::App* AddHandOverCommand(CLI::App& app) {
+CLI::App* AddHandOverCommand(CLI::App& app, TReportRequest& request) {
   CLI::App* handOver = app.add_subcommand(
       "hand-over",
       "Run the job that the window hands over on standard input, with the method and settings "
@@ -198,6 +199,8 @@ CLI::App* AddHandOverCommand(CLI::App& app) {
       "while they are the entries the window saw. The end of standard input stops the run.");
   // The window's own means of handing over, not a command for people.
   handOver->group("");
+  handOver->add_flag("--verify-device{on}", request.verifyDevice, "Then read the device back")
+      ->check(CLI::IsMember({"on", "required"}));
   return handOver;
 }
 
@@ -295,7 +298,7 @@ int RunSubcommand(const Subcommands& given, Options& options, TCliOutput& output
       options.clean.preview = options.clean.preview || options.dryRun;
       return TCleanCommand(output, catalogue, options.clean).Run();
     }
-    if (*given.handOver) return THandOverCommand(output).Run();
+    if (*given.handOver) return THandOverCommand(output, options.handOver).Run();
     if (*given.methods) {
       options.methods.dryRun = options.dryRun;
       return TMethodsCommand(output, catalogue, options.methods).Run();
@@ -312,10 +315,10 @@ int TCommandLine::Run(int argc, char** argv) {
   Options options;
   CLI::App app(kDescription, "ferrovane-cli");
   AddProgramOptions(app, options);
-  const Subcommands given{AddWipeCommand(app, options.wipe),
-                          AddFreeSpaceCommand(app, options.freeSpace),
-                          AddMethodsCommand(app, options.methods),
-                          AddCleanCommand(app, options.clean), AddHandOverCommand(app)};
+  const Subcommands given{
+      AddWipeCommand(app, options.wipe), AddFreeSpaceCommand(app, options.freeSpace),
+      AddMethodsCommand(app, options.methods), AddCleanCommand(app, options.clean),
+      AddHandOverCommand(app, options.handOver)};
   int optionCount = argc;
   const std::vector<std::string> afterMark = ArgumentsAfterMark(argc, argv, optionCount);
   try {

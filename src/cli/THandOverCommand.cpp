@@ -1,6 +1,7 @@
 #include "cli/THandOverCommand.h"
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "cli/ExitStatus.h"
@@ -10,6 +11,7 @@
 #include "cli/TCliWipeServices.h"
 #include "core/HandOverJob.h"
 #include "core/ProgressStream.h"
+#include "core/RunRecord.h"
 #include "core/TWipeEngine.h"
 #include "core/WipeRun.h"
 #include "platform/Console.h"
@@ -43,7 +45,8 @@ std::optional<THandOverJob> readJob(std::string& problem) {
 }
 
 // Runs the engine's jobs with the job's method and settings, unless the run was stopped before.
-TRunOutcome runWith(TWipeEngine& engine, const THandOverJob& job, IWipeServices& services) {
+TRunOutcome runWith(TWipeEngine& engine, const THandOverJob& job, IWipeServices& services,
+                    IWipeWitness* witness) {
   TRunOutcome outcome;
   if (engine.Items.empty()) return outcome;
   if (TCliWipeServices::StopRequested()) {
@@ -53,13 +56,18 @@ TRunOutcome runWith(TWipeEngine& engine, const THandOverJob& job, IWipeServices&
     return outcome;
   }
   WipeRun run(services, job.settings, job.method);
+  run.Witness = witness;
   engine.Execute(run);
   return RunOutcomeOf(engine);
 }
 
 }  // namespace
 
-THandOverCommand::THandOverCommand(TCliOutput& output) : output_(output) {}
+THandOverCommand::THandOverCommand(TCliOutput& output, TReportRequest request)
+    : output_(output), request_(std::move(request)) {
+  // The administrator's run writes no file where the window's user names one.
+  request_.reportFile.clear();
+}
 
 int THandOverCommand::Run() {
   std::string problem;
@@ -95,11 +103,20 @@ int THandOverCommand::Run() {
   }
 
   TCliWipeServices services(output_);
+  TDeviceCheckRun evidence(output_, request_, "hand-over");
   for (TWipeEngine* engine : {&files, &folders, &freeSpace}) {
-    AddRunOutcome(outcome, runWith(*engine, *job, services));
+    AddRunOutcome(outcome, runWith(*engine, *job, services, evidence.Witness()));
   }
   // One outcome for the whole job: the window reports it as one run.
   const bool left = ReportRun(output_, outcome);
   if (const int signal = platform::stopSignal()) return platform::exitStatusForSignal(signal);
-  return left ? ExitSomethingLeft : ExitAllDone;
+  std::vector<TRunTarget> targets;
+  for (const THandOverTarget& target : job->targets) {
+    targets.push_back({target.path, target.kind == wkFile     ? "file"
+                                    : target.kind == wkFolder ? "folder"
+                                                              : "free-space"});
+  }
+  return evidence.Finish(
+      left ? ExitSomethingLeft : ExitAllDone, targets, {outcome}, job->method.Name,
+      static_cast<int>(job->method.Passes.size()) + (job->settings.WriteSignature ? 1 : 0));
 }

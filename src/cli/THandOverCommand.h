@@ -6,17 +6,23 @@
 // window saw is left alone ("was replaced since it was chosen: not wiped"). The method and the
 // settings of this user (the administrator's) are not used. Standard input stays open while the
 // run goes on; its end stops the run after the current block, as a stop signal does, since the
-// window cannot signal a process of the administrator.
+// window cannot signal a process of the administrator. With --verify-device the device is read
+// back after the run, and with --progress=json the run's report is the stream's last event.
+
+#include "cli/DeviceCheckRun.h"
 
 class TCliOutput;
 
 class THandOverCommand {
  public:
-  explicit THandOverCommand(TCliOutput& output);
+  // `request`: whether the device is read back after the run (its report file is not used:
+  // the report goes back to the window in the progress stream).
+  THandOverCommand(TCliOutput& output, TReportRequest request);
   // Reads the job, runs it and returns the exit status: 2 when the job could not be read (nothing
   // was wiped), otherwise as for wipe and free-space.
   int Run();
 
  private:
   TCliOutput& output_;
+  TReportRequest request_;
 };

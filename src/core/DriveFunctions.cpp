@@ -6,21 +6,26 @@
 
 namespace {
 
-const char* kindName(int kind) {
+// What the caption adds for a drive that is not a fixed disk; its file system says the rest
+// (iso9660, tmpfs, nfs4).
+const char* kindWord(int kind) {
   switch (kind) {
-    case platform::DriveFixed:
-      return "Local Disk";
     case platform::DriveRemovable:
-      return "Removable Disk";
+      return "removable";
     case platform::DriveRemote:
-      return "Network Drive";
-    case platform::DriveOptical:
-      return "CD Drive";
-    case platform::DriveRam:
-      return "RAM Disk";
+      return "network";
     default:
-      return "Drive";
+      return nullptr;
   }
+}
+
+// The device as file managers name it: the node's own name ("nvme0n1p3", "vg-home") for a device
+// under /dev, the source as it stands otherwise ("server:/export"); nothing where it only repeats
+// the file system ("tmpfs") or names none.
+std::string deviceName(const std::string& source, const std::string& fileSystem) {
+  if (source.rfind("/dev/", 0) == 0) return source.substr(source.find_last_of('/') + 1);
+  if (source.empty() || source == fileSystem || source == "none") return {};
+  return source;
 }
 
 std::optional<platform::DiskSpace> RootSpace(const std::string& root) {
@@ -33,8 +38,16 @@ std::optional<platform::DiskSpace> RootSpace(const std::string& root) {
 }  // namespace
 
 std::string GetDriveDisplayName(const std::string& root) {
-  std::string mountPoint = root.size() > 1 ? RemoveTrailingBackslash(root) : root;
-  return std::string(kindName(platform::drives().driveKind(root))) + " (" + mountPoint + ")";
+  const platform::DriveTable& table = platform::drives();
+  const std::string fileSystem = table.fileSystem(root);
+  const char* kind = kindWord(table.driveKind(root));
+  std::string details;
+  for (const std::string& part :
+       {fileSystem, deviceName(table.source(root), fileSystem), std::string(kind ? kind : "")}) {
+    if (!part.empty()) details += (details.empty() ? "" : ", ") + part;
+  }
+  const std::string mountPoint = root.size() > 1 ? RemoveTrailingBackslash(root) : root;
+  return details.empty() ? mountPoint : mountPoint + " (" + details + ")";
 }
 
 std::string GetDriveFileSystem(const std::string& root) {

@@ -7,7 +7,9 @@
 
 #include "platform/FileSystem.h"
 
-// The kind's name and the mount point in brackets, for example "Local Disk (/mnt/data)".
+// The mount point with its file system, device and, for a drive that is not a fixed disk, its
+// kind in brackets, as file managers show drives: "/home (ext4, nvme0n1p3)",
+// "/media/stick (vfat, sdb1, removable)", "/srv/share (nfs4, server:/export, network)".
 std::string GetDriveDisplayName(const std::string& root);
 // The file-system type ("ext4"); empty when the root is not a mount point.
 std::string GetDriveFileSystem(const std::string& root);

@@ -238,6 +238,13 @@ std::string ProgressOutcomeLine(const TRunOutcome& outcome) {
          ",\"notes\":" + array(outcome.notes, failureObject) + "}";
 }
 
+std::string ProgressReportLine(const std::string& json) {
+  // The report is one line of its own: its line end stays out of the event.
+  const std::string line =
+      !json.empty() && json.back() == '\n' ? json.substr(0, json.size() - 1) : json;
+  return "{\"phase\":\"report\",\"json\":" + quoted(line) + "}";
+}
+
 std::optional<TProgressRecord> ReadProgressLine(std::string_view line) {
   LineReader reader(line);
   TProgressRecord record;
@@ -247,6 +254,9 @@ std::optional<TProgressRecord> ReadProgressLine(std::string_view line) {
   } else if (reader.take("{\"phase\":\"outcome\",\"aborted\":")) {
     record.outcome = outcomeOf(reader);
     if (!record.outcome) return std::nullopt;
+  } else if (reader.take("{\"phase\":\"report\",\"json\":")) {
+    record.report = reader.text();
+    if (!record.report || record.report->empty() || !reader.take("}")) return std::nullopt;
   } else {
     return std::nullopt;
   }

@@ -4,9 +4,11 @@
 //   {"phase":"progress","path":P,"pass":1,"passes":3,"done":N,"total":M}
 //   {"phase":"outcome","aborted":false,"jobs":2,"stoppedIn":P,"stoppedInDrive":P,
 //    "notReached":[P...],"failures":[F...],"notes":[F...]}
-// where each F is {"path":P,"reason":R,"errno":E,"fileError":F,"detail":D,"freeSpaceRoot":P},
-// the last four only when they have a value (one of errno and fileError at most).
-// Text (paths, details) is written with every byte that is not printable ASCII, and "%", "\"" and
+//   {"phase":"report","json":J}
+// where J is the run's report (RunRecordWriter.h) as text, and each F is
+// {"path":P,"reason":R,"errno":E,"fileError":F,"detail":D,"freeSpaceRoot":P}, the last four only
+// when they have a value (one of errno and fileError at most). Text (paths, details) is written
+// with every byte that is not printable ASCII, and "%", "\"" and
 // "\\", as "%XX": names that are not valid UTF-8 pass through JSON unchanged. The writer puts no
 // blank anywhere and the fields always in this order; the reader takes exactly that form.
 
@@ -30,11 +32,16 @@ struct TProgressEvent {
 std::string ProgressText(const std::string& bytes);
 std::string ProgressEventLine(const TProgressEvent& event);
 std::string ProgressOutcomeLine(const TRunOutcome& outcome);
+// The run's report in JSON (one line; a line end after it is left out) as an event of its own,
+// after the outcome, so that the program that shows the run can keep the report.
+std::string ProgressReportLine(const std::string& json);
 
-// One line of the stream read back: the progress of a file or the outcome of the run.
+// One line of the stream read back: the progress of a file, the outcome of the run or its
+// report.
 struct TProgressRecord {
   std::optional<TProgressEvent> progress;
   std::optional<TRunOutcome> outcome;
+  std::optional<std::string> report;  // the report's JSON, without a line end
 };
 // Null for a line the writer did not write (another program's output, or damaged): a count
 // that is no plain decimal or does not fit in 64 bits, a reason the engine does not know, a

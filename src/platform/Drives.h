@@ -42,6 +42,9 @@ class DriveTable {
   int driveKind(const std::string& root) const;
   // File-system type of that drive, empty when the root is not a mount point.
   std::string fileSystem(const std::string& root) const;
+  // What that drive was mounted from, as the table of mounts names it ("/dev/sda1",
+  // "server:/export", "tmpfs"); empty when the root is not a mount point.
+  std::string source(const std::string& root) const;
   // The drive root (mount point with trailing separator) of the file system holding the path.
   std::string rootOf(const std::string& path) const;
 

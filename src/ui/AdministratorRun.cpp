@@ -22,6 +22,7 @@
 #include "platform/Folders.h"
 #include "platform/PathText.h"
 #include "ui/ProgressStreamReader.h"
+#include "ui/pages/TRunQuestion.h"
 
 namespace {
 
@@ -178,7 +179,7 @@ std::optional<TRunOutcome> RunWithProgressStream(const QString& launcher,
                                                  const std::string& program,
                                                  const std::vector<std::string>& args,
                                                  TWipeEngine& engine, QString& problem,
-                                                 const std::string& input) {
+                                                 const std::string& input, std::string* report) {
   QStringList arguments{QFile::decodeName(QByteArray::fromStdString(program)),
                         QStringLiteral("--progress=json")};
   for (const std::string& arg : args)
@@ -206,6 +207,7 @@ std::optional<TRunOutcome> RunWithProgressStream(const QString& launcher,
       pending.remove(0, end + 1);
       const auto record = ReadProgressLine(line);
       if (!record) continue;
+      if (record->report && report) *report = std::move(*record->report);
       if (record->outcome) {
         // A stream of several runs (files, then folders) is one run for the user.
         if (!outcome) outcome.emplace();
@@ -282,7 +284,8 @@ std::optional<THandOverJob> HandOverJobFor(TWipeItemKind kind,
 
 void RunAsAdministrator(TAdministratorWork work, const QString& question,
                         const std::vector<std::string>& paths, const TRunTexts& texts,
-                        TWipeEngine& engine, const TWipeMethodsManager& catalogue) {
+                        TWipeEngine& engine, const TWipeMethodsManager& catalogue,
+                        std::string* report) {
   if (paths.empty()) return;
   const QString launcher = AdministratorLauncher();
   if (launcher.isEmpty()) {
@@ -313,10 +316,23 @@ void RunAsAdministrator(TAdministratorWork work, const QString& question,
   for (const THandOverTarget& target : job->targets) handed.push_back(target.path);
   // The question names what is handed over, as the window sees it now: the run wipes that, or
   // nothing, whatever is put in its place while the question is open.
-  if (!Prompts().Confirm(question.arg(pathList(handed)))) return;
+  // Asked every time and without "Do not ask again": it hands the paths to a run with other
+  // rights.
+  const auto subject = [&] {
+    TRunQuestion::TSubject asked;
+    for (const std::string& path : handed) asked.about << QString::fromLocal8Bit(path);
+    asked.question = question.arg(pathList(handed));
+    asked.action = QStringLiteral("Continue as administrator");
+    return asked;
+  };
+  if (!TRunQuestion::AskAlways(Prompts(), subject)) return;
+  // The check of the device, when the user's runs have it, is what the rights are often
+  // wanted for: the run reads the device back, and its report comes back with its outcome.
+  std::vector<std::string> args{"hand-over"};
+  if (catalogue.CheckDevice) args.emplace_back("--verify-device");
   QString problem;
-  const auto elevated = RunWithProgressStream(launcher, CommandLineProgram(), {"hand-over"}, engine,
-                                              problem, EncodeHandOverJob(*job));
+  const auto elevated = RunWithProgressStream(launcher, CommandLineProgram(), args, engine, problem,
+                                              EncodeHandOverJob(*job), report);
   if (!elevated) {
     Prompts().MessageDialog(TMessageKind::Warning, problem);
     return;
@@ -325,7 +341,8 @@ void RunAsAdministrator(TAdministratorWork work, const QString& question,
 }
 
 void OfferAdministratorFreeSpaceRun(const TRunTexts& texts, const TRunOutcome& outcome,
-                                    TWipeEngine& engine, const TWipeMethodsManager& catalogue) {
+                                    TWipeEngine& engine, const TWipeMethodsManager& catalogue,
+                                    std::string* report) {
   std::vector<std::string> mounts;
   for (const TWipeFailure& failure : outcome.failures) {
     if (failure.Reason == TWipeFailureReason::NeedsAdministrator) mounts.push_back(failure.Path);
@@ -333,11 +350,12 @@ void OfferAdministratorFreeSpaceRun(const TRunTexts& texts, const TRunOutcome& o
   RunAsAdministrator(TAdministratorWork::FreeSpace,
                      QStringLiteral("Wiping the free space of %1 needs administrator rights. "
                                     "Run as administrator?"),
-                     mounts, texts, engine, catalogue);
+                     mounts, texts, engine, catalogue, report);
 }
 
 void OfferAdministratorWipeRun(const TRunTexts& texts, const TRunOutcome& outcome,
-                               TWipeEngine& engine, const TWipeMethodsManager& catalogue) {
+                               TWipeEngine& engine, const TWipeMethodsManager& catalogue,
+                               std::string* report) {
   std::vector<std::string> paths;
   for (const TWipeFailure& failure : outcome.failures) {
     const bool refused = failure.Error == std::errc::permission_denied ||
@@ -348,5 +366,5 @@ void OfferAdministratorWipeRun(const TRunTexts& texts, const TRunOutcome& outcom
   RunAsAdministrator(TAdministratorWork::Wipe,
                      QStringLiteral("%1 could not be wiped without administrator rights. Run as "
                                     "administrator?"),
-                     paths, texts, engine, catalogue);
+                     paths, texts, engine, catalogue, report);
 }

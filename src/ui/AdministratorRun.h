@@ -34,12 +34,14 @@ std::string CommandLineProgram();
 // run ends or Cancel in the progress window closes it; meanwhile no other window takes clicks
 // or keys. The outcome the stream ends with (several, as one); null with the reason in
 // `problem` when it gave none (the launcher refused, the user did not authenticate, the program
-// failed), in words for the user.
+// failed), in words for the user. `report`, when given, gets the run's report (JSON) when the
+// stream carries one.
 std::optional<TRunOutcome> RunWithProgressStream(const QString& launcher,
                                                  const std::string& program,
                                                  const std::vector<std::string>& args,
                                                  TWipeEngine& engine, QString& problem,
-                                                 const std::string& input = {});
+                                                 const std::string& input = {},
+                                                 std::string* report = nullptr);
 
 // The words for a launcher's run that ended without an outcome: its exit status and what it
 // wrote on its standard error ("no authentication agent is running", ...).
@@ -59,19 +61,25 @@ std::optional<THandOverJob> HandOverJobFor(TWipeItemKind kind,
 // What a run with administrator rights does: wipe files and folders, or the free space of drives.
 enum class TAdministratorWork { Wipe, FreeSpace };
 
-// Asks `question` (%1: the paths), then runs the job of the paths with administrator rights and
-// reports its outcome with the texts. Paths that cannot be looked at are named and left out.
-// Where no launcher is installed, says so and runs nothing. For a button that offers the run
-// before any run of the user's own (a drive or file the user may not write).
+// Asks `question` (%1: the paths; its buttons "Continue as administrator" and Cancel, the
+// default; asked every time, without "Do not ask again"), then runs the job of the paths with
+// administrator rights, the device read back after it when the catalogue's CheckDevice is on,
+// and reports its outcome with the texts; `report`, when given, gets the run's report (JSON).
+// Paths that cannot be looked at are named and left out. Where no launcher is installed, says so
+// and runs nothing. For a button that offers the run before any run of the user's own (a drive
+// or file the user may not write, a device only the administrator may read).
 void RunAsAdministrator(TAdministratorWork work, const QString& question,
                         const std::vector<std::string>& paths, const TRunTexts& texts,
-                        TWipeEngine& engine, const TWipeMethodsManager& catalogue);
+                        TWipeEngine& engine, const TWipeMethodsManager& catalogue,
+                        std::string* report = nullptr);
 
 // After a free-space run of the engine: drives left behind because they need administrator
 // rights are offered to a run with those rights, whose outcome is reported with the texts.
 void OfferAdministratorFreeSpaceRun(const TRunTexts& texts, const TRunOutcome& outcome,
-                                    TWipeEngine& engine, const TWipeMethodsManager& catalogue);
+                                    TWipeEngine& engine, const TWipeMethodsManager& catalogue,
+                                    std::string* report = nullptr);
 // After a wipe of files or folders: what was left behind because the system refused the user
 // (permission denied, operation not permitted) is offered to a run with administrator rights.
 void OfferAdministratorWipeRun(const TRunTexts& texts, const TRunOutcome& outcome,
-                               TWipeEngine& engine, const TWipeMethodsManager& catalogue);
+                               TWipeEngine& engine, const TWipeMethodsManager& catalogue,
+                               std::string* report = nullptr);

@@ -7,11 +7,14 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QStringList>
+#include <QStyle>
 #include <QTabBar>
 #include <QTimer>
 #include <QUrl>
+#include <QVBoxLayout>
 #include <algorithm>
 
 #include "cleaner/TEraserEngine.h"
@@ -55,6 +58,28 @@ namespace {
 
 const QString kProductName = QStringLiteral("Ferrovane");
 const char* const kUpdaterName = "HalvorineUpdater";
+
+// Moves the page's controls, with their layout, into a scroll area that fills the page: where
+// the screen is too small for the page (a large scale factor on a small screen), the page
+// scrolls instead of making the window larger than the screen.
+void scrollWhenSmall(QWidget& page) {
+  QLayout* layout = page.layout();
+  if (!layout) return;
+  auto* contents = new QWidget;
+  contents->setObjectName(page.objectName() + QStringLiteral("Contents"));
+  contents->setLayout(layout);  // taken from the page with the widgets it holds
+  auto* scroll = new QScrollArea;
+  scroll->setObjectName(page.objectName() + QStringLiteral("Scroll"));
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  scroll->setWidget(contents);
+  // The tab's own background shows through.
+  scroll->viewport()->setAutoFillBackground(false);
+  contents->setAutoFillBackground(false);
+  auto* fill = new QVBoxLayout(&page);
+  fill->setContentsMargins(0, 0, 0, 0);
+  fill->addWidget(scroll);
+}
 
 }  // namespace
 
@@ -169,6 +194,7 @@ std::string TMainForm::ProgramFolder() const {
 
 template <typename Page>
 Page* TMainForm::addPage(Page* page) {
+  scrollWhenSmall(*page);
   ui->MainPage->addTab(page, page->windowIcon(), page->windowTitle());
   return page;
 }
@@ -186,8 +212,16 @@ bool TMainForm::WarnOnExecutable() const {
 }
 
 TRunRecord* TMainForm::NextRunReport() {
+  handedReport_.clear();
   lastReport_ = std::make_unique<TRunRecord>();
   return lastReport_.get();
+}
+
+void TMainForm::KeepHandedOverReport(std::string json) {
+  if (json.empty()) return;
+  lastReport_.reset();
+  handedReport_ = std::move(json);
+  if (deletePage_) deletePage_->UpdateDeleteButtons();
 }
 
 void TMainForm::RunForReal(TWipeEngine& engine, TWipeMethodsManager& catalogue,
@@ -378,10 +412,16 @@ void TMainForm::showEvent(QShowEvent* event) {
   shown_ = true;
   if (screen()) {
     // Centred, and never larger than the screen (a large scale factor on a small screen): the
-    // lists shrink and the tabs scroll instead.
+    // pages scroll and the tabs scroll instead.
     const QRect available = screen()->availableGeometry();
-    resize(size().boundedTo(available.size() - (frameGeometry().size() - size())));
-    QRect frame = frameGeometry();
+    QSize margins = frameGeometry().size() - size();
+    if (margins.isEmpty()) {
+      // Not framed yet: the window manager's frame, as the style reckons a title bar and border.
+      const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+      margins = QSize(2 * border, style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * border);
+    }
+    resize(size().boundedTo(available.size() - margins));
+    QRect frame(QPoint(), size() + margins);
     frame.moveCenter(available.center());
     move(std::max(frame.left(), available.left()), std::max(frame.top(), available.top()));
   }

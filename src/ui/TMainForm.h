@@ -94,6 +94,8 @@ class TMainForm : public QWidget, public TPageHost {
   const TRunRecord* LastRunReport() const override { return lastReport_.get(); }
   // A report for the run about to start, which the window keeps as its last (Save report...).
   TRunRecord* NextRunReport();
+  void KeepHandedOverReport(std::string json) override;
+  std::string LastHandedOverReport() const override { return handedReport_; }
 
   // A start's request (this one's command line, or a later start's): its paths are queued on the
   // Delete-with-wiping page, or the Wipe-free-space page is shown; the window comes to the
@@ -154,6 +156,8 @@ class TMainForm : public QWidget, public TPageHost {
   TEngineRunner runner_;
   // What the last run of the program's own did (Save report...).
   std::unique_ptr<TRunRecord> lastReport_;
+  // Or what the last run handed to the administrator reported, as it came (JSON).
+  std::string handedReport_;
   std::string operaProfileFolder_;
   // The engines held for runs, once per hold.
   std::vector<const TWipeEngine*> held_;

@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "ui/ReadmeText.h"
@@ -39,6 +40,10 @@ bool TfReadme::ShowReadme(const QString& why) {
   why_->setText(why);
   why_->setVisible(!why.isEmpty());
   text_->setPlainText(*readme);
+  // No larger than the screen, with room for the window manager's frame: the text scrolls.
+  if (const QScreen* shownOn = screen()) {
+    resize(size().boundedTo(shownOn->availableGeometry().size() * 9 / 10));
+  }
   show();
   raise();
   activateWindow();

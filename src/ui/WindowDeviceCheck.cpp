@@ -10,6 +10,8 @@
 #include "core/TWipeMethodsManager.h"
 #include "core/WipeRun.h"
 #include "core/WipeServices.h"
+#include "platform/BlockDevice.h"
+#include "platform/PathText.h"
 
 #ifndef FERROVANE_VERSION
 #define FERROVANE_VERSION "0"
@@ -55,9 +57,12 @@ void RunAndCheckDevice(TWipeEngine& engine, TWipeMethodsManager& catalogue, IWip
   }
   if (!report) return;
   StampRunRecord(kept, "ferrovane", FERROVANE_VERSION, engine.Name, started);
-  if (engine.Method) {
-    kept.Method = engine.Method->Name;
-    kept.Passes = engine.Method->PassCount() + (catalogue.WriteSignature ? 1 : 0);
+  // The method the run went by: the engine's own, or the one the catalogue gives an engine
+  // without one.
+  if (const TWipeMethod* method =
+          engine.Method ? engine.Method : catalogue.MethodForEngine(engine)) {
+    kept.Method = method->Name;
+    kept.Passes = method->PassCount() + (catalogue.WriteSignature ? 1 : 0);
   }
   std::vector<TRunTarget> targets;
   for (const auto& item : engine.Items) targets.push_back({item->Path, KindOf(item->Kind)});
@@ -69,4 +74,18 @@ void RunAndCheckDevice(TWipeEngine& engine, TWipeMethodsManager& catalogue, IWip
           ? 1
           : 0;
   *report = std::move(kept);
+}
+
+bool DeviceCheckNeedsAdministrator(const std::vector<std::string>& paths) {
+  std::vector<std::string> asked;
+  for (const std::string& path : paths) {
+    // The folder that holds the entry: its file system's device is the one read back.
+    const std::string folder = platform::folderPartOf(
+        path.size() > 1 && path.back() == '/' ? path.substr(0, path.size() - 1) : path);
+    if (folder.empty() || std::find(asked.begin(), asked.end(), folder) != asked.end()) continue;
+    asked.push_back(folder);
+    const auto device = platform::blockDevices().open(folder, 0);
+    if (!device && device.error() == platform::DeviceError::NeedsAdministrator) return true;
+  }
+  return false;
 }

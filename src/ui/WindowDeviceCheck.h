@@ -6,6 +6,9 @@
 // found on the device) and notes (a file it could not verify), where every page's report of the
 // run names it.
 
+#include <string>
+#include <vector>
+
 class IWipeServices;
 class TWipeEngine;
 class TWipeMethodsManager;
@@ -16,3 +19,7 @@ struct TRunRecord;
 // what the run did.
 void RunAndCheckDevice(TWipeEngine& engine, TWipeMethodsManager& catalogue, IWipeServices& services,
                        TRunRecord* report);
+
+// Whether reading back the device of any of the paths (files or folders) needs administrator
+// rights: the device under the file system that holds it cannot be opened by this user.
+bool DeviceCheckNeedsAdministrator(const std::vector<std::string>& paths);

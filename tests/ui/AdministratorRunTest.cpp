@@ -120,7 +120,8 @@ void AdministratorRunTest::offeredOnlyForDrivesThatNeedItAndOnlyWithALauncher() 
   f.prompts.confirmations = {false};
   start();
   QCOMPARE(f.prompts.messages.size(), std::size_t{5});
-  QCOMPARE(f.prompts.messages[4].caption, QStringLiteral("Confirm"));
+  QCOMPARE(f.prompts.messages[4].action, QStringLiteral("Continue as administrator"));
+  QVERIFY(!f.prompts.messages[4].offeredBox);
   QVERIFY(f.prompts.messages[4].text.contains(QString::fromStdString(system)));
   QVERIFY(!f.prompts.messages[4].text.contains(QString::fromStdString(own)));
   QVERIFY(!pathExists(f.folder / "asked"));
@@ -245,7 +246,7 @@ void AdministratorRunTest::whatIsPutInPlaceOfATargetAfterTheQuestionIsNeverWiped
     f.setRunner(refusedRun(chosen));
     SetAdministratorLauncher(passingLauncher(f.folder));
     f.prompts.confirmations = {true};
-    f.prompts.whileConfirming = [&, swap = swap](const QString&) { swap(f.folder); };
+    f.prompts.whileAsking = {[&, swap = swap] { swap(f.folder); }};
     addAndStart(f, chosen);
     QVERIFY2(f.prompts.messages.size() == 3, what);
     QCOMPARE(readFileBytes(secret), std::string("the administrator's"));

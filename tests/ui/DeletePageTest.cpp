@@ -132,21 +132,34 @@ void DeletePageTest::removeTakesEverySelectedRowAdjacentOnesToo() {
 }
 
 void DeletePageTest::addFolderShowsNameAndParentAndDriveRoots() {
-  TestFolder scratch;  // a mount point for the drive table, known before the window exists
+  TestFolder scratch;  // mount points for the drive table, known before the window exists
   const std::string disk = scratch.makeFolder("disk");
-  MainFormFixture f(mountLine(30, "8:1", disk, "ext4"));
+  const std::string stick = scratch.makeFolder("stick");
+  const std::string share = scratch.makeFolder("share");
+  const std::string ram = scratch.makeFolder("ram");
+  MainFormFixture f(mountLine(30, "8:1", disk, "ext4") + mountLine(31, "8:33", stick, "vfat") +
+                    "32 1 0:50 / " + share + " rw - nfs4 server:/export rw\n" + "33 1 0:51 / " +
+                    ram + " rw - tmpfs tmpfs rw\n");
+  f.folder.write("sys/8:33/removable", "1\n");
   const std::string photos = f.folder.makeFolder("home/photos");
-  f.prompts.folders.push_back(photos);
-  f.prompts.folders.push_back(disk);
-  click(f, "btnAddFolder");
-  click(f, "btnAddFolder");
+  for (const std::string& folder : {photos, disk, stick, share, ram}) {
+    f.prompts.folders.push_back(folder);
+    click(f, "btnAddFolder");
+  }
 
-  QCOMPARE(f.rowPaths("lvFolders"), (std::vector<std::string>{photos, disk}));
+  QCOMPARE(f.rowPaths("lvFolders"), (std::vector<std::string>{photos, disk, stick, share, ram}));
   for (const auto& item : f.folders().Items) QCOMPARE(item->Kind, wkFolder);
   auto* list = f.find<QTreeWidget>("lvFolders");
   QCOMPARE(list->topLevelItem(0)->text(0), QStringLiteral("photos"));
   QCOMPARE(list->topLevelItem(0)->text(1), QString::fromLocal8Bit(f.folder.path() + "home/"));
-  QCOMPARE(list->topLevelItem(1)->text(0), QString::fromLocal8Bit("Local Disk (" + disk + ")"));
+  // A drive is its mount point with its file system, its device and, unless it is a fixed
+  // disk, its kind; nothing that only repeats the file system.
+  const std::vector<std::string> captions{
+      disk + " (ext4, test30)", stick + " (vfat, test31, removable)",
+      share + " (nfs4, server:/export, network)", ram + " (tmpfs)"};
+  for (int row = 1; row <= 4; ++row) {
+    QCOMPARE(list->topLevelItem(row)->text(0), QString::fromLocal8Bit(captions[row - 1]));
+  }
   QVERIFY(f.files().Items.empty());
   QVERIFY(f.find<QPushButton>("btnStartShredFolders")->isEnabled());
 }

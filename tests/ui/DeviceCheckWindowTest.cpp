@@ -1,14 +1,35 @@
 // The device check in the window: "Check the device after wiping" on the Options page follows
 // the setting and is saved with it; a run with it on names what the check found among what the
-// run left behind, and "Save report..." keeps the run's report where the user chooses.
+// run left behind, and "Save report..." keeps the run's report where the user chooses. Where
+// only the administrator may read the device, the run with administrator rights is offered in
+// place of the user's own, and the report it sends back is the one saved.
 
 #include <QCheckBox>
 #include <QPushButton>
 #include <QtTest>
 #include <cstdlib>
 
+#include <filesystem>
+
 #include "MainFormFixture.h"
+#include "core/ProgressStream.h"
+#include "platform/BlockDevice.h"
 #include "support/ScopedMount.h"
+#include "ui/AdministratorRun.h"
+
+namespace {
+
+// Devices that only the administrator may read, as an ordinary user finds them.
+class AdministratorsDevices final : public platform::BlockDevices {
+ public:
+  platform::DeviceFacts describe(const std::string&) override { return {}; }
+  platform::Result<std::unique_ptr<platform::DeviceVolume>> open(const std::string&,
+                                                                 std::uint64_t) override {
+    return std::error_code(platform::DeviceError::NeedsAdministrator);
+  }
+};
+
+}  // namespace
 
 class DeviceCheckWindowTest : public QObject {
   Q_OBJECT
@@ -16,6 +37,7 @@ class DeviceCheckWindowTest : public QObject {
  private slots:
   void theOptionFollowsTheSettingAndIsSaved();
   void aCheckedRunNamesWhatWasFoundAndItsReportIsSaved();
+  void aDeviceOnlyTheAdministratorReadsIsCheckedByTheAdministratorsRun();
 };
 
 void DeviceCheckWindowTest::theOptionFollowsTheSettingAndIsSaved() {
@@ -49,6 +71,9 @@ void DeviceCheckWindowTest::aCheckedRunNamesWhatWasFoundAndItsReportIsSaved() {
   f.catalogue().CheckDevice = true;
   // The journal is left as it is: the names stay in it, where the check finds them.
   f.catalogue().ChooseJournalForRun(false);
+  // The files engine has no method of its own (as after its method was deleted): the run goes
+  // by the catalogue's default.
+  f.files().Method = nullptr;
   f.prompts.openFiles.push_back(paths);
   QTest::mouseClick(f.find<QPushButton>("btnAddFiles"), Qt::LeftButton);
   QTest::mouseClick(f.find<QPushButton>("btnStartShredFiles"), Qt::LeftButton);
@@ -68,8 +93,59 @@ void DeviceCheckWindowTest::aCheckedRunNamesWhatWasFoundAndItsReportIsSaved() {
   QVERIFY2(json.rfind("{\"report\":\"ferrovane-run\"", 0) == 0, json.c_str());
   QVERIFY(json.find("\"program\":\"ferrovane\"") != std::string::npos);
   QVERIFY(json.find("\"found\":2") != std::string::npos);
+  // The report names the method the run went by.
+  QVERIFY2(json.find("\"method\":{\"name\":\"Zeros\",\"passes\":1}") != std::string::npos,
+           json.c_str());
   QVERIFY(json.find("Bandicoot-budget-0.ods") != std::string::npos);
   QVERIFY(f.prompts.unexpected.empty());
+}
+
+void DeviceCheckWindowTest::aDeviceOnlyTheAdministratorReadsIsCheckedByTheAdministratorsRun() {
+  MainFormFixture f;
+  f.withCatalogue();
+  f.catalogue().CheckDevice = true;
+  AdministratorsDevices devices;
+  const platform::ScopedBlockDevices installed(&devices);
+  const std::string file = f.folder.write("data/ledger.ods", "the user's");
+  // Stands in for pkexec: records what it was asked to run, then sends an outcome and a report.
+  const std::string report = "{\"report\":\"ferrovane-run\",\"command\":\"hand-over\"}";
+  f.folder.write("stream", ProgressOutcomeLine({}) + "\n" + ProgressReportLine(report) + "\n");
+  const std::string launcher =
+      f.folder.write("launcher", "#!/bin/sh\nprintf '%s\\n' \"$@\" > '" + f.folder.path() +
+                                     "asked'\ncat '" + f.folder.path() + "stream'\n");
+  std::filesystem::permissions(launcher, std::filesystem::perms::owner_all);
+  const QString before = SetAdministratorLauncher(QString::fromStdString(launcher));
+  f.prompts.openFiles.push_back({file});
+  QTest::mouseClick(f.find<QPushButton>("btnAddFiles"), Qt::LeftButton);
+  auto start = [&] {
+    QTest::mouseClick(f.find<QPushButton>("btnStartShredFiles"), Qt::LeftButton);
+  };
+
+  // Cancel: neither the user's run nor the administrator's.
+  f.prompts.confirmations = {false};
+  start();
+  QCOMPARE(f.prompts.lastMessage().action, QStringLiteral("Continue as administrator"));
+  QVERIFY(!f.prompts.lastMessage().offeredBox);
+  QVERIFY(f.prompts.lastMessage().text.contains(QString::fromStdString(file)));
+  QCOMPARE(readFileBytes(file), std::string("the user's"));
+  QVERIFY(!pathExists(f.folder / "asked"));
+  QVERIFY(!f.find<QPushButton>("btnSaveReport")->isEnabled());
+
+  // Continue: the administrator's run is asked to check the device; the user's run is not made.
+  f.prompts.confirmations = {true};
+  start();
+  QCOMPARE(readFileBytes(f.folder / "asked"),
+           CommandLineProgram() + "\n--progress=json\nhand-over\n--verify-device\n");
+  QCOMPARE(readFileBytes(file), std::string("the user's"));
+  QCOMPARE(f.rowPaths("lvFiles"), std::vector<std::string>{file});  // still there, still listed
+  // "Save report..." keeps what the administrator's run reported.
+  QPushButton* save = f.find<QPushButton>("btnSaveReport");
+  QVERIFY(save->isEnabled());
+  f.prompts.saveFiles.push_back(f.folder / "report.json");
+  QTest::mouseClick(save, Qt::LeftButton);
+  QCOMPARE(readFileBytes(f.folder / "report.json"), report + "\n");
+  QVERIFY(f.prompts.unexpected.empty());
+  SetAdministratorLauncher(before);
 }
 
 QTEST_MAIN(DeviceCheckWindowTest)

@@ -195,8 +195,9 @@ void FreeSpacePageTest::onlyDrivesTheUserCanWipeAreCheckedTheOthersSayWhy() {
   f.prompts.confirmations = {false};
   QTest::mouseClick(admin, Qt::LeftButton);
   QCOMPARE(f.prompts.messages.size(), shown + 1);
-  // Asked every time, naming the drive, with no box to stop asking.
-  QCOMPARE(f.prompts.lastMessage().caption, QStringLiteral("Confirm"));
+  // Asked every time, naming the drive, with no box to stop asking and a button that says
+  // what happens.
+  QCOMPARE(f.prompts.lastMessage().action, QStringLiteral("Continue as administrator"));
   QVERIFY2(f.prompts.lastMessage().text.startsWith(QStringLiteral("Wipe the free space of ") +
                                                    QString::fromLocal8Bit(others)),
            qPrintable(f.prompts.lastMessage().text));

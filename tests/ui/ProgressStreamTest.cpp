@@ -1,6 +1,9 @@
 // The JSON progress stream of a run done by the command line, read back by the window into the
 // same outcome, and so the same report, as the window's own runs.
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QtTest>
 #include <filesystem>
@@ -79,6 +82,13 @@ void ProgressStreamTest::outcomeReadsBackToTheSameReport() {
   QCOMPARE(progress->progress->passes, 3);
   QCOMPARE(progress->progress->done, std::uint64_t{4096});
   QCOMPARE(progress->progress->total, std::uint64_t{12288});
+
+  // The run's report travels whole, its quotes, escapes and bytes that are not text included;
+  // the line end after it stays out.
+  const std::string json = "{\"report\":\"ferrovane-run\",\"path\":\"/data/\\\"%\xff\"}";
+  const auto report = ReadProgressLine(QByteArray::fromStdString(ProgressReportLine(json + "\n")));
+  QVERIFY(report && report->report && !report->outcome && !report->progress);
+  QCOMPARE(*report->report, json);
 }
 
 void ProgressStreamTest::linesThatAreNotTheStreamsAreRefused() {
@@ -87,6 +97,8 @@ void ProgressStreamTest::linesThatAreNotTheStreamsAreRefused() {
            "{\"phase\":\"outcome\"}",
            "{\"phase\":\"progress\",\"path\":\"/x\",\"done\":1}",
            "{\"phase\":\"other\",\"path\":\"/x\"}",
+           "{\"phase\":\"report\",\"json\":\"\"}",
+           "{\"phase\":\"report\",\"json\":\"{}\",\"more\":1}",
            "{\"phase\":\"outcome\",\"aborted\":false,\"jobs\":1,\"stoppedIn\":\"\",\"notReached\":["
            "],"
            "\"failures\":[{\"path\":\"/x\",\"reason\":999}],\"notes\":[]}",
@@ -119,13 +131,22 @@ void ProgressStreamTest::theCommandLinesStreamOfARealRun() {
 
   std::vector<TProgressEvent> progress;
   std::optional<TRunOutcome> outcome;
+  std::optional<std::string> report;
   for (const QByteArray& line : cli.readAllStandardOutput().split('\n')) {
     if (line.isEmpty()) continue;
     const auto record = ReadProgressLine(line);
     QVERIFY2(record, line.constData());
+    QVERIFY2(!report, "the report is the stream's last event");
     if (record->progress) progress.push_back(*record->progress);
     if (record->outcome) outcome = record->outcome;
+    if (record->report) report = record->report;
   }
+  // The run's report comes last, the one --report would write.
+  QVERIFY(report);
+  const QJsonObject json = QJsonDocument::fromJson(QByteArray::fromStdString(*report)).object();
+  QCOMPARE(json[QStringLiteral("command")].toString(), QStringLiteral("wipe"));
+  QCOMPARE(json[QStringLiteral("exitStatus")].toInt(), 1);
+  QCOMPARE(json[QStringLiteral("targets")].toArray().size(), 1);
   QVERIFY(!progress.empty());
   QCOMPARE(progress.front().path, odd);  // the name's bytes, not valid text
   QVERIFY(progress.size() < 300);        // steps, not a line per block

@@ -133,15 +133,13 @@ void WindowsRowsTest::mappedRowsSayWhereTheyReach() {
   QVERIFY(desktop);
   QCOMPARE(desktop->text(1),
            QStringLiteral("~/.local/share/recently-used.xbel and ~/.local/share/RecentDocuments"));
-  QTreeWidgetItem* bin = rowOf(f, "tvTraceItems", "Windows Recycle Bin");
+  QTreeWidgetItem* bin = rowOf(f, "tvTraceItems", "Trash");
   QVERIFY(bin);
   QVERIFY2(bin->toolTip(0).contains(
                QStringLiteral("~/.local/share/Trash and .Trash-<uid> of each drive")),
            qPrintable(bin->toolTip(0)));
   showPage(f, "tvTraceItems");
-  QVERIFY2(rowOf(f, "tvTraceItems", "Windows Recycle Bin")
-               ->toolTip(0)
-               .contains(QStringLiteral(".Trash-<uid>")),
+  QVERIFY2(rowOf(f, "tvTraceItems", "Trash")->toolTip(0).contains(QStringLiteral(".Trash-<uid>")),
            "the place stays after the items are looked at again");
   // The Linux items and the groups that apply keep their captions and stay in sight.
   QVERIFY(visible(f, "tvTraceItems", "Chromium-family Cookies"));

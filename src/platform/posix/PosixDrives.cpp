@@ -129,6 +129,12 @@ std::string DriveTable::fileSystem(const std::string& root) const {
   return mount ? mount->fsType : std::string();
 }
 
+std::string DriveTable::source(const std::string& root) const {
+  const std::vector<Mount> all = mounts();
+  const Mount* mount = findMount(all, root);
+  return mount ? mount->source : std::string();
+}
+
 std::string DriveTable::rootOf(const std::string& path) const {
   if (path.empty() || path[0] != '/') return {};
   const std::vector<Mount> all = mounts();

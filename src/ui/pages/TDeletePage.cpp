@@ -23,6 +23,7 @@
 #include "ui/ShellFileInfo.h"
 #include "ui/SizeFunctions.h"
 #include "ui/TRunProgress.h"
+#include "ui/WindowDeviceCheck.h"
 #include "ui/WipeReport.h"
 #include "ui/pages/TEngineHold.h"
 #include "ui/pages/TPageHost.h"
@@ -154,7 +155,8 @@ void TDeletePage::UpdateDeleteButtons() {
                     ui->btnAddFolder, ui->btnRemoveFolders, ui->btnStartShredFolders,
                     ui->btnStopShredFolders);
   updateAdministratorButtons();
-  ui->btnSaveReport->setEnabled(host_.LastRunReport() != nullptr);
+  ui->btnSaveReport->setEnabled(host_.LastRunReport() != nullptr ||
+                                !host_.LastHandedOverReport().empty());
 }
 
 void TDeletePage::updateAdministratorButtons() {
@@ -175,14 +177,20 @@ void TDeletePage::updateAdministratorButtons() {
 
 void TDeletePage::btnSaveReportClick() {
   const TRunRecord* report = host_.LastRunReport();
-  if (!report) return;
-  const auto chosen = host_.PromptService().SaveFile(
-      QStringLiteral("Save report"),
-      QStringLiteral("Report page (*.html);;Report for programs (*.json)"), QStringLiteral("html"),
-      platform::homeFolder());
+  const std::string handed = host_.LastHandedOverReport();
+  if (!report && handed.empty()) return;
+  // The administrator's run sent its report as JSON: that is kept as it came.
+  const auto chosen =
+      report ? host_.PromptService().SaveFile(
+                   QStringLiteral("Save report"),
+                   QStringLiteral("Report page (*.html);;Report for programs (*.json)"),
+                   QStringLiteral("html"), platform::homeFolder())
+             : host_.PromptService().SaveFile(QStringLiteral("Save report"),
+                                              QStringLiteral("Report for programs (*.json)"),
+                                              QStringLiteral("json"), platform::homeFolder());
   if (!chosen) return;
-  const platform::Status written =
-      host_.Files().writeFileAtomic(*chosen, RunRecordFor(*chosen, *report, true));
+  const platform::Status written = host_.Files().writeFileAtomic(
+      *chosen, report ? RunRecordFor(*chosen, *report, true) : handed + "\n");
   if (!written) {
     host_.PromptService().MessageDialog(
         TMessageKind::Warning, QStringLiteral("The report could not be saved to %1 (%2).")
@@ -443,6 +451,7 @@ bool TDeletePage::confirmStart(const TWipeEngine& engine) {
 void TDeletePage::startShred(TWipeEngine& engine) {
   // No second run of a busy engine, and no new run once the window is waiting to close.
   if (!host_.MayRun(engine) || !confirmStart(engine)) return;
+  if (checkAsAdministrator(engine)) return;
   engine.WarnOnExecutable = host_.WarnOnExecutable();
   // Stop is there while this page's run is.
   running_.push_back(&engine);
@@ -463,8 +472,40 @@ void TDeletePage::startShred(TWipeEngine& engine) {
                         QStringLiteral("The wipe task has been completed successfully!")};
   ShowRunOutcome(host_.PromptService(), texts, outcome, LastRunTally(engine));
   // What the system refused the user is offered to a run with administrator rights.
-  OfferAdministratorWipeRun(texts, outcome, engine, host_.Catalogue());
+  std::string report;
+  OfferAdministratorWipeRun(texts, outcome, engine, host_.Catalogue(), &report);
+  host_.KeepHandedOverReport(std::move(report));
   offerFreeSpaceWipe(outcome);
+}
+
+bool TDeletePage::checkAsAdministrator(TWipeEngine& engine) {
+  if (!host_.Catalogue().CheckDevice || AdministratorLauncher().isEmpty()) return false;
+  std::vector<std::string> paths;
+  for (const auto& item : engine.Items) paths.push_back(item->Path);
+  if (!DeviceCheckNeedsAdministrator(paths)) return false;
+  // The user's own run could not read the device back: the run with administrator rights wipes
+  // and checks, or nothing runs.
+  std::string report;
+  {
+    const TEngineHold hold(host_, {&engine});
+    RunAsAdministrator(
+        TAdministratorWork::Wipe,
+        QStringLiteral("Checking the device after wiping reads it back, which only the "
+                       "administrator may do. Wipe %1 with administrator rights and check the "
+                       "device? You will be asked for the password. To wipe without the check, "
+                       "turn off \"Check the device after wiping\" in Options."),
+        paths,
+        {QStringLiteral("The wipe task has been aborted!"),
+         QStringLiteral("The wipe task has not been completed. Left behind: %1."),
+         QStringLiteral("The wipe task has been completed successfully!")},
+        engine, host_.Catalogue(), &report);
+  }
+  host_.KeepHandedOverReport(std::move(report));
+  // What the run removed leaves the list; the rest stays, so the user sees what is left.
+  std::erase_if(engine.Items,
+                [this](const auto& item) { return !host_.Files().info(item->Path).has_value(); });
+  RefreshDeleteLists();
+  return true;
 }
 
 void TDeletePage::wipeAsAdministrator(QTreeWidget* list, TWipeEngine& engine) {
@@ -503,14 +544,18 @@ void TDeletePage::wipeAsAdministrator(QTreeWidget* list, TWipeEngine& engine) {
   }
   std::vector<std::string> args{"wipe"};
   if (folders) args.push_back("-r");
+  if (host_.Catalogue().CheckDevice) args.push_back("--verify-device");
   args.push_back("--");
   for (const auto& item : elevated.Items) args.push_back(item->Path);
   std::optional<TRunOutcome> outcome;
   QString problem;
+  std::string report;
   {
     const TEngineHold hold(host_, {&engine});
-    outcome = RunWithProgressStream(launcher, CommandLineProgram(), args, elevated, problem);
+    outcome =
+        RunWithProgressStream(launcher, CommandLineProgram(), args, elevated, problem, {}, &report);
   }
+  host_.KeepHandedOverReport(std::move(report));
   if (!outcome) {
     host_.PromptService().MessageDialog(TMessageKind::Warning, problem);
     return;

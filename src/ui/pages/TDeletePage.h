@@ -104,6 +104,10 @@ class TDeletePage : public QWidget {
   // space now, and does it with the free-space engine.
   void offerFreeSpaceWipe(const TRunOutcome& outcome);
   // The rows of the list that need administrator rights go to a run with those rights.
+  // With the device check on and a device only the administrator may read: offers the run
+  // with administrator rights instead of the user's own; true when it took the run's place
+  // (asked, whatever the answer).
+  bool checkAsAdministrator(TWipeEngine& engine);
   void wipeAsAdministrator(QTreeWidget* list, TWipeEngine& engine);
   void updateAdministratorButtons();
 

@@ -321,7 +321,9 @@ void TFreeSpacePage::btnFreeExecuteClick() {
       QStringLiteral("The Wipe free space task has been completed successfully!"));
   ShowRunOutcome(host_.PromptService(), texts, outcome);
   // Drives that only the administrator may fill are offered to a run with those rights.
-  OfferAdministratorFreeSpaceRun(texts, outcome, engine, host_.Catalogue());
+  std::string report;
+  OfferAdministratorFreeSpaceRun(texts, outcome, engine, host_.Catalogue(), &report);
+  host_.KeepHandedOverReport(std::move(report));
 }
 
 void TFreeSpacePage::updateAdministratorButton() {
@@ -342,6 +344,7 @@ void TFreeSpacePage::btnFreeAdministratorClick() {
   if (!row || !row->data(0, kAdministratorRole).toBool() || !host_.MayRun(engine)) return;
   // Asked every time, whatever the free-space question's setting: it starts a run with other
   // rights, and the question names the drive as the run will see it.
+  std::string report;
   {
     const TEngineHold hold(host_, {&engine});
     RunAsAdministrator(
@@ -352,7 +355,8 @@ void TFreeSpacePage::btnFreeAdministratorClick() {
         FreeSpaceRunTexts(
             QStringLiteral("The Wipe free space task has been aborted!"),
             QStringLiteral("The Wipe free space task has been completed successfully!")),
-        engine, host_.Catalogue());
+        engine, host_.Catalogue(), &report);
   }
+  host_.KeepHandedOverReport(std::move(report));
   RefreshDriveList();
 }

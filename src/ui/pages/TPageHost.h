@@ -69,6 +69,11 @@ class TPageHost {
   // After a run: true when a close was asked for during it. The window then closes once no run
   // is left, and the page tells the user nothing of the run.
   virtual bool CloseAfterRun() = 0;
-  // What the window's last run did, for "Save report..."; null before the first run.
+  // What the window's last run did, for "Save report..."; null before the first run, and when
+  // the last was a run handed to the administrator.
   virtual const TRunRecord* LastRunReport() const { return nullptr; }
+  // The report (JSON, as that run wrote it) of a run handed to the administrator, kept as the
+  // window's last in place of its own; and that report while it is the last (empty otherwise).
+  virtual void KeepHandedOverReport(std::string json) { (void)json; }
+  virtual std::string LastHandedOverReport() const { return {}; }
 };

@@ -67,28 +67,39 @@ bool TRunQuestion::Open() {
 
 bool TRunQuestion::Ask(WipeSettings& settings, IPromptService& prompts, TQuestionKind kind,
                        const std::function<TSubject()>& subject, bool always) {
-  if (!always && !Asking(settings, kind)) return true;
+  if (always) return AskAlways(prompts, subject);
+  if (!Asking(settings, kind)) return true;
+  bool doNotAskAgain = false;
+  if (!askUntilSettled(prompts, subject, QStringLiteral("Do not ask again"), doNotAskAgain)) {
+    return false;
+  }
+  // The box only counts with the action: Cancel leaves everything as it was.
+  if (doNotAskAgain) SetAsking(settings, kind, false);
+  return true;
+}
+
+bool TRunQuestion::AskAlways(IPromptService& prompts, const std::function<TSubject()>& subject) {
+  // What is always asked about offers no box: it would not apply.
+  bool unused = false;
+  return askUntilSettled(prompts, subject, QString(), unused);
+}
+
+bool TRunQuestion::askUntilSettled(IPromptService& prompts,
+                                   const std::function<TSubject()>& subject,
+                                   const QString& checkBox, bool& checked) {
   TSubject asked = subject();
   for (;;) {
-    bool doNotAskAgain = false;
+    checked = false;
     bool yes = false;
     {
       const OpenQuestion open;
-      // What is always asked about offers no box: it would not apply.
-      yes = prompts.AskBeforeRun(asked.question, asked.action,
-                                 always ? QString() : QStringLiteral("Do not ask again"),
-                                 doNotAskAgain);
+      yes = prompts.AskBeforeRun(asked.question, asked.action, checkBox, checked);
     }
     if (!yes) return false;
     // The answer holds only for what the question named.
     TSubject now = subject();
-    if (now.about != asked.about) {
-      asked = std::move(now);
-      continue;
-    }
-    // The box only counts with the action: Cancel leaves everything as it was.
-    if (doNotAskAgain && !always) SetAsking(settings, kind, false);
-    return true;
+    if (now.about == asked.about) return true;
+    asked = std::move(now);
   }
 }
 

@@ -41,6 +41,10 @@ class TRunQuestion {
   // while the question was open, the user is asked again about what is there now.
   static bool Ask(WipeSettings& settings, IPromptService& prompts, TQuestionKind kind,
                   const std::function<TSubject()>& subject, bool always = false);
+  // The question that is asked whatever the settings say, without "Do not ask again": before
+  // what the window offers of its own accord or hands over to another run (the run with
+  // administrator rights). True only for the action's button, with the subject unchanged.
+  static bool AskAlways(IPromptService& prompts, const std::function<TSubject()>& subject);
   // Whether the settings ask before runs of the kind, and setting it.
   static bool Asking(const WipeSettings& settings, TQuestionKind kind);
   static void SetAsking(WipeSettings& settings, TQuestionKind kind, bool ask);
@@ -54,4 +58,10 @@ class TRunQuestion {
   static QString CountOf(std::size_t count, const char* one, const char* many);
   // "a, b and c"; the first `shown` entries and then "and 3 more".
   static QString ListOf(const QStringList& entries, int shown = 6);
+
+ private:
+  // Asks until the subject stays what the question named while it was open; `checked` tells
+  // whether the box (none when its text is empty) was ticked at the last answer.
+  static bool askUntilSettled(IPromptService& prompts, const std::function<TSubject()>& subject,
+                              const QString& checkBox, bool& checked);
 };
