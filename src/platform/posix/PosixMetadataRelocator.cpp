@@ -119,8 +119,11 @@ class PosixMetadataRelocator final : public MetadataRelocator {
       }
     }
     const int result = moving.get();
-    if (cancelling) cancelling->wait();
-    return result;
+    if (!cancelling) return result;
+    cancelling->wait();
+    // A move that reached its end while the stop was on its way still ends as stopped: the
+    // caller asked to stop, and the same request gives the same answer however fast the disk.
+    return result == 0 ? ECANCELED : result;
   }
 };
 
