@@ -14,7 +14,7 @@ PACKAGES := build-essential cmake ninja-build pkg-config googletest libgtest-dev
             qt6-base-dev qt6-svg-dev libgl1-mesa-dev \
             libcli11-dev help2man appstream clang-format xvfb xauth \
             desktop-file-utils dbus-daemon \
-            btrfs-progs xfsprogs ntfs-3g
+            btrfs-progs xfsprogs ntfs-3g dosfstools exfatprogs testdisk
 # What `make deb` needs besides: dpkg-shlibdeps (the package's dependencies) and lintian.
 DEB_PACKAGES := dpkg-dev lintian
 

@@ -119,8 +119,12 @@ std::vector<JournalCleanup::Result> JournalCleanup::Finish(const Progress& progr
       continue;
     }
     result.Folder = folder;
+    // The scratch folder goes where no other user can rename or replace it, at or above the
+    // folder deleted in; the file system's own emptying needs no place.
+    std::string place = platform::journals().scratchPlaceFor(folder);
+    if (place.empty()) place = folder;
     platform::JournalRequest request;
-    request.folder = folder;
+    request.folder = place;
     request.way = way_;
     request.volume = volume.id;
     request.stop = stop;
@@ -133,7 +137,7 @@ std::vector<JournalCleanup::Result> JournalCleanup::Finish(const Progress& progr
     std::vector<TScratchFolderLeft> staleLeft;
     if (const platform::JournalInfo kind = platform::journals().inspect(folder);
         kind.ext4 || kind.xfs) {
-      RemoveStaleScratchFolders(folder, StaleScratchAge, &staleLeft);
+      RemoveStaleScratchFolders(place, StaleScratchAge, &staleLeft);
     }
     result.Outcome = platform::journals().clean(request);
     // A scratch folder of an earlier cleaning that stays is left on the user's file system:

@@ -57,12 +57,12 @@ struct FileSystemKind {
 };
 
 const FileSystemKind kFileSystems[] = {
-    {"ext4", "ext4", ScopedMount::Kind::Ext4Image, "64m", "-b 4096", "", "ext4", "e2fsck -fn"},
-    {"ext4 `data=journal`", "ext4_data_journal", ScopedMount::Kind::Ext4Image, "64m", "-b 4096",
+    {"ext4", "ext4", ScopedMount::Kind::Ext4Image, "32m", "-b 4096", "", "ext4", "e2fsck -fn"},
+    {"ext4 `data=journal`", "ext4_data_journal", ScopedMount::Kind::Ext4Image, "32m", "-b 4096",
      "data=journal", "ext4", "e2fsck -fn"},
-    {"ext4 `fast_commit`", "ext4_fast_commit", ScopedMount::Kind::Ext4Image, "64m",
+    {"ext4 `fast_commit`", "ext4_fast_commit", ScopedMount::Kind::Ext4Image, "32m",
      "-b 4096 -O fast_commit", "", "ext4", "e2fsck -fn"},
-    {"XFS", "xfs", ScopedMount::Kind::XfsImage, "160m", "-l size=10m", "", "xfs", "xfs_repair -n"},
+    {"XFS", "xfs", ScopedMount::Kind::XfsImage, "64m", "", "", "xfs", "xfs_repair -n"},
     {"btrfs", "btrfs", ScopedMount::Kind::BtrfsImage, "128m", "", "", "btrfs",
      "btrfs check --readonly"},
     {"btrfs `compress=zstd`", "btrfs_zstd", ScopedMount::Kind::BtrfsImage, "128m", "",
@@ -71,10 +71,10 @@ const FileSystemKind kFileSystems[] = {
      "btrfs", "btrfs check --readonly", Variant::NoCopyOnWriteFolder},
     {"btrfs with a snapshot", "btrfs_snapshot", ScopedMount::Kind::BtrfsImage, "128m", "", "",
      "btrfs", "btrfs check --readonly", Variant::Snapshot},
-    {"NTFS (ntfs-3g)", "ntfs", ScopedMount::Kind::NtfsImage, "64m", "", "", "fuseblk",
+    {"NTFS (ntfs-3g)", "ntfs", ScopedMount::Kind::NtfsImage, "32m", "", "", "fuseblk",
      "ntfsfix -n"},
-    {"FAT (vfat)", "vfat", ScopedMount::Kind::VfatImage, "64m", "", "", "vfat", "fsck.vfat -n"},
-    {"exFAT", "exfat", ScopedMount::Kind::ExfatImage, "64m", "", "", "exfat", "fsck.exfat -n"},
+    {"FAT (vfat)", "vfat", ScopedMount::Kind::VfatImage, "32m", "", "", "vfat", "fsck.vfat -n"},
+    {"exFAT", "exfat", ScopedMount::Kind::ExfatImage, "32m", "", "", "exfat", "fsck.exfat -n"},
 };
 
 struct CommandKind {
