@@ -104,6 +104,14 @@ std::vector<std::string> ProfilesListedIn(const std::string& iniText, const std:
   return folders;
 }
 
+std::vector<std::string> FindMozillaInstallFolders() {
+  std::vector<std::string> found;
+  for (const InstallFolder& install : MozillaInstallFolders()) {
+    if (IsFolder(install.profiles)) found.push_back(install.profiles);
+  }
+  return found;
+}
+
 std::vector<TBrowserProfile> FindMozillaProfiles() {
   std::vector<TBrowserProfile> profiles;
   auto add = [&](const InstallFolder& install, const std::string& folder) {

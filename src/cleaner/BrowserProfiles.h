@@ -12,6 +12,9 @@ struct TBrowserProfile {
   std::string Cache;   // the profile's folder below the user's cache folder; empty when none
 };
 
+// The folders of every Firefox and Thunderbird install that exist (where profiles.ini and
+// "Crash Reports" are kept), with trailing separator.
+std::vector<std::string> FindMozillaInstallFolders();
 // The Firefox and Thunderbird profiles that exist, each once, in the order of their install
 // folders and, within one, of profiles.ini (then the marked folders it does not list).
 std::vector<TBrowserProfile> FindMozillaProfiles();

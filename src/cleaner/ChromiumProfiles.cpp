@@ -1,12 +1,11 @@
 #include "cleaner/ChromiumProfiles.h"
 
-#include <cstddef>
-#include <functional>
+#include <algorithm>
 #include <optional>
-#include <string_view>
 
 #include "cleaner/AppFolders.h"
 #include "cleaner/BrowserProfiles.h"
+#include "cleaner/JsonReader.h"
 #include "cleaner/TracePaths.h"
 #include "core/Helpers.h"
 #include "platform/FileSystem.h"
@@ -82,174 +81,28 @@ std::vector<Install> Installs() {
   return installs;
 }
 
-// A small reader of JSON text: enough to walk objects and skip every value.
-class JsonReader {
- public:
-  explicit JsonReader(std::string_view text) : text_(text) {}
+// A profile's folder name as Local State lists it: one plain folder name of the user data
+// folder, never a way out of it ("..", "a/b", an absolute path) nor the folder itself (".").
+bool IsPlainFolderName(const std::string& name) {
+  return !name.empty() && name != "." && name.find("..") == std::string::npos &&
+         name.find('/') == std::string::npos && name.find('\0') == std::string::npos;
+}
 
-  void SkipSpace() {
-    while (at_ < text_.size() &&
-           (text_[at_] == ' ' || text_[at_] == '\n' || text_[at_] == '\r' || text_[at_] == '\t')) {
-      ++at_;
+// The folders of the user data folder that hold a profile's settings: what the browser made its
+// profiles, when Local State cannot tell.
+std::vector<std::string> ProfileFoldersIn(const std::string& userData) {
+  std::vector<std::string> names;
+  auto entries = platform::fs().listFolder(userData);
+  if (!entries) return names;
+  for (const platform::DirEntry& entry : *entries) {
+    if (entry.isFolder() && IsPlainFolderName(entry.name) &&
+        IsFile(userData + entry.name + "/Preferences")) {
+      names.push_back(entry.name);
     }
   }
-  bool Take(char c) {
-    SkipSpace();
-    if (at_ < text_.size() && text_[at_] == c) {
-      ++at_;
-      return true;
-    }
-    return false;
-  }
-  bool Peek(char c) {
-    SkipSpace();
-    return at_ < text_.size() && text_[at_] == c;
-  }
-  // A string, with its escapes decoded (\u escapes of ASCII only; others become '?').
-  std::optional<std::string> String() {
-    if (!Take('"')) return std::nullopt;
-    std::string value;
-    while (at_ < text_.size()) {
-      const char c = text_[at_++];
-      if (c == '"') return value;
-      if (c != '\\') {
-        value += c;
-        continue;
-      }
-      if (at_ >= text_.size()) return std::nullopt;
-      const char e = text_[at_++];
-      switch (e) {
-        case 'n':
-          value += '\n';
-          break;
-        case 't':
-          value += '\t';
-          break;
-        case 'r':
-          value += '\r';
-          break;
-        case 'b':
-          value += '\b';
-          break;
-        case 'f':
-          value += '\f';
-          break;
-        case 'u': {
-          auto code = Hex4();
-          if (!code) return std::nullopt;
-          // A pair of surrogates stands for one character beyond the first plane.
-          if (*code >= 0xD800 && *code < 0xDC00 && text_.substr(at_, 2) == "\\u") {
-            at_ += 2;
-            const auto low = Hex4();
-            if (!low || *low < 0xDC00 || *low > 0xDFFF) return std::nullopt;
-            code = 0x10000 + ((*code - 0xD800) << 10) + (*low - 0xDC00);
-          }
-          AppendUtf8(value, *code);
-          break;
-        }
-        default:
-          value += e;
-      }
-    }
-    return std::nullopt;
-  }
-  // Called with each member whose value is a string, at any depth, by SkipValue.
-  using MemberVisit = std::function<void(const std::string& name, const std::string& value)>;
-
-  // Skips one value of any kind. False on text that is not JSON.
-  bool SkipValue(int depth = 0, const MemberVisit& visit = {}) {
-    if (depth > 64) return false;
-    SkipSpace();
-    if (at_ >= text_.size()) return false;
-    const char c = text_[at_];
-    if (c == '"') return String().has_value();
-    if (c == '{' || c == '[') {
-      const char close = c == '{' ? '}' : ']';
-      ++at_;
-      if (Take(close)) return true;
-      do {
-        std::optional<std::string> name;
-        if (c == '{' && (!(name = String()) || !Take(':'))) return false;
-        if (name && visit && Peek('"')) {
-          const auto value = String();
-          if (!value) return false;
-          visit(*name, *value);
-          continue;
-        }
-        if (!SkipValue(depth + 1, visit)) return false;
-      } while (Take(','));
-      return Take(close);
-    }
-    const std::size_t start = at_;
-    while (at_ < text_.size() && text_[at_] != ',' && text_[at_] != '}' && text_[at_] != ']' &&
-           text_[at_] != ' ' && text_[at_] != '\n' && text_[at_] != '\r' && text_[at_] != '\t') {
-      ++at_;
-    }
-    return at_ > start;
-  }
-  // Enters the member `key` of the object that starts here (the reader then stands at its
-  // value). False when the object has no such member or is not JSON.
-  bool EnterMember(const std::string& key) {
-    if (!Take('{')) return false;
-    if (Peek('}')) return false;
-    do {
-      const auto name = String();
-      if (!name || !Take(':')) return false;
-      if (*name == key) return true;
-      if (!SkipValue()) return false;
-    } while (Take(','));
-    return false;
-  }
-  // The member names of the object that starts here.
-  std::vector<std::string> MemberNames() {
-    std::vector<std::string> names;
-    if (!Take('{') || Take('}')) return names;
-    do {
-      const auto name = String();
-      if (!name || !Take(':') || !SkipValue()) return names;
-      names.push_back(*name);
-    } while (Take(','));
-    return names;
-  }
-
- private:
-  std::optional<unsigned long> Hex4() {
-    if (at_ + 4 > text_.size()) return std::nullopt;
-    unsigned long code = 0;
-    for (int i = 0; i < 4; ++i) {
-      const char h = text_[at_++];
-      code <<= 4;
-      if (h >= '0' && h <= '9') {
-        code |= static_cast<unsigned long>(h - '0');
-      } else if ((h | 0x20) >= 'a' && (h | 0x20) <= 'f') {
-        code |= static_cast<unsigned long>((h | 0x20) - 'a' + 10);
-      } else {
-        return std::nullopt;
-      }
-    }
-    return code;
-  }
-  static void AppendUtf8(std::string& text, unsigned long code) {
-    if (code < 0x80) {
-      text += static_cast<char>(code);
-    } else if (code < 0x800) {
-      text += static_cast<char>(0xC0 | (code >> 6));
-      text += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-      text += static_cast<char>(0xE0 | (code >> 12));
-      text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-      text += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-      text += static_cast<char>(0xF0 | (code >> 18));
-      text += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-      text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-      text += static_cast<char>(0x80 | (code & 0x3F));
-    }
-  }
-
-  std::string_view text_;
-  std::size_t at_ = 0;
-};
+  std::sort(names.begin(), names.end());
+  return names;
+}
 
 }  // namespace
 
@@ -259,11 +112,7 @@ std::vector<std::string> ProfilesInLocalState(const std::string& json) {
     JsonReader reader(json);
     if (!reader.EnterMember("profile") || !reader.EnterMember("info_cache")) return profiles;
     for (std::string& name : reader.MemberNames()) {
-      if (name.empty() || name == "." || name.find("..") != std::string::npos ||
-          name.find('/') != std::string::npos || name.find('\0') != std::string::npos) {
-        continue;
-      }
-      profiles.push_back(std::move(name));
+      if (IsPlainFolderName(name)) profiles.push_back(std::move(name));
     }
   } catch (const std::exception&) {
     // Out of memory: the names read before stand.
@@ -271,7 +120,7 @@ std::vector<std::string> ProfilesInLocalState(const std::string& json) {
   return profiles;
 }
 
-std::vector<TChromiumProfile> FindChromiumProfiles() {
+std::vector<TChromiumProfile> FindChromiumProfiles(std::vector<TUnreadFile>* unreadable) {
   std::vector<TChromiumProfile> profiles;
   auto add = [&](const Install& install, const std::string& relative) {
     const std::string folder = install.userData + relative;
@@ -288,24 +137,29 @@ std::vector<TChromiumProfile> FindChromiumProfiles() {
     if (IsFile(install.userData + "History") || IsFile(install.userData + "Preferences")) {
       add(install, "");
     }
-    const auto state = platform::fs().readFile(install.userData + "Local State", kMaxLocalState);
+    const std::string localState = install.userData + "Local State";
+    const auto state = platform::fs().readFile(localState, kMaxLocalState);
     std::vector<std::string> listed;
-    if (state) listed = ProfilesInLocalState(*state);
-    if (!state || listed.empty()) listed = {"Default"};
+    if (state && IsJsonDocument(*state)) {
+      listed = ProfilesInLocalState(*state);
+    } else if (state || state.error() != std::errc::no_such_file_or_directory) {
+      // Local State is there but cannot be read: no profile is passed over on that account.
+      if (unreadable) {
+        unreadable->push_back(
+            {localState, state ? std::string("it is not JSON that can be read")
+                               : "it could not be read (" + state.error().message() + ")"});
+      }
+      listed = ProfileFoldersIn(install.userData);
+    }
+    // A browser that has not listed its profiles yet keeps its first one in "Default".
+    if (listed.empty()) listed = {"Default"};
     for (const std::string& name : listed) add(install, name + "/");
   }
   return profiles;
 }
 
 std::optional<std::vector<std::string>> BookmarkedAddresses(const std::string& json) {
-  std::vector<std::string> addresses;
-  JsonReader reader(json);
-  const bool read = reader.SkipValue(0, [&](const std::string& name, const std::string& value) {
-    if (name == "url") addresses.push_back(value);
-  });
-  if (!read) return std::nullopt;
-  reader.SkipSpace();
-  return addresses;
+  return JsonStringMembers(json, "url");
 }
 
 bool ChromiumProfileInUse(const TChromiumProfile& profile) {

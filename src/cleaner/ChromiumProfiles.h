@@ -17,6 +17,12 @@
 #include <string>
 #include <vector>
 
+// A file the search for profiles could not read, and why.
+struct TUnreadFile {
+  std::string Path;
+  std::string Reason;
+};
+
 struct TChromiumProfile {
   std::string Browser;   // the install's name, e.g. "google-chrome"
   std::string UserData;  // the user data folder, with trailing separator (holds SingletonLock)
@@ -25,12 +31,16 @@ struct TChromiumProfile {
 };
 
 // Every profile of every install that exists, each once: the profiles Local State lists whose
-// folders exist, and a user data folder that is itself a profile (Opera's). Without a readable
-// Local State, the "Default" folder counts when it exists.
-std::vector<TChromiumProfile> FindChromiumProfiles();
+// folders exist, and a user data folder that is itself a profile (Opera's). Without a Local
+// State, or with one that lists none, the "Default" folder counts when it exists. A Local State
+// that cannot be read is named in `unreadable`, and every folder of the user data folder that
+// holds a profile's Preferences counts instead, so that none is passed over. A profile folder
+// that is a link is never taken.
+std::vector<TChromiumProfile> FindChromiumProfiles(std::vector<TUnreadFile>* unreadable = nullptr);
 
-// The profile folder names that a Local State text lists, in the order written. Names that
-// would leave the user data folder (a separator, "..") are left out.
+// The profile folder names that a Local State text lists, in the order written (up to a fault
+// of the text). Only plain folder names count: "", ".", a name holding ".." or a separator
+// (which would leave the user data folder, or be an absolute path) is left out.
 std::vector<std::string> ProfilesInLocalState(const std::string& json);
 
 // Every address that a Bookmarks text (JSON: "roots" with folders of "children", each bookmark

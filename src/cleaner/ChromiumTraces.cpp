@@ -1,12 +1,15 @@
 #include "cleaner/ChromiumTraces.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "cleaner/ChromiumProfiles.h"
+#include "cleaner/SessionPages.h"
 #include "cleaner/SqliteRows.h"
 #include "cleaner/TCustomEraserEngine.h"
 #include "cleaner/TracePaths.h"
 #include "platform/FileSystem.h"
+#include "platform/PathText.h"
 
 namespace {
 
@@ -32,14 +35,49 @@ const std::vector<TRowSelection> kHistoryRows = {
     {"urls", {}},
 };
 
-// Files beside "History" that repeat it and that the browser builds again.
+// Files beside "History" that repeat it and that the browser builds again: the links and sites
+// visited, the address bar's shortcuts and predictions, the files downloaded ("DownloadMetadata"
+// goes with the downloads list), and the sites a page bounced through (DIPS).
 constexpr const char* kHistoryCopies[] = {"Visited Links",
                                           "Top Sites",
                                           "Top Sites-journal",
                                           "Shortcuts",
                                           "Shortcuts-journal",
                                           "Network Action Predictor",
-                                          "Network Action Predictor-journal"};
+                                          "Network Action Predictor-journal",
+                                          "DownloadMetadata",
+                                          "DIPS",
+                                          "DIPS-journal",
+                                          "DIPS-wal",
+                                          "DIPS-shm"};
+// Folders of the profile that keep addresses of the pages visited, typed and downloaded for the
+// browser's suggestions (Chromium 120 to 156), built again when missing.
+constexpr const char* kHistoryFolders[] = {"shared_proto_db"};
+// The same kept once for every profile, in the user data folder.
+constexpr const char* kHistoryCopiesOfAllProfiles[] = {"segmentation_platform/ukm_db",
+                                                       "segmentation_platform/ukm_db-journal",
+                                                       "segmentation_platform/ukm_db-wal"};
+
+// What reopens the tabs and windows, and the tabs closed lately (Chromium 100 to 156: the
+// Sessions folders, plain and encrypted; older versions: the four files).
+constexpr const char* kSessionFolders[] = {"Sessions", "Sessions_Encrypted"};
+constexpr const char* kSessionFiles[] = {"Current Session", "Current Tabs", "Last Session",
+                                         "Last Tabs"};
+
+// What sites keep of their own: local and session storage, IndexedDB, service workers with
+// their caches, the file system and old databases of pages, shared storage and dictionaries,
+// and the browser's notes of each site (its servers, reports, characteristics and quota).
+constexpr const char* kSiteDataFolders[] = {"Local Storage",     "Session Storage",
+                                            "IndexedDB",         "Service Worker",
+                                            "File System",       "databases",
+                                            "blob_storage",      "WebStorage",
+                                            "Shared Dictionary", "Site Characteristics Database"};
+constexpr const char* kSiteDataFiles[] = {"SharedStorage",         "SharedStorage-wal",
+                                          "SharedStorage-journal", "Network Persistent State",
+                                          "Reporting and NEL",     "Reporting and NEL-journal",
+                                          "QuotaManager",          "QuotaManager-journal"};
+
+const char* const kSessionsItem = "ChromiumSessions";
 
 const std::vector<TRowSelection> kCookieRows = {{"cookies", {}}};
 
@@ -63,10 +101,27 @@ const std::vector<TRowSelection> kFormRows = {
 
 constexpr std::uint64_t kMaxBookmarks = 64u << 20;
 
-// Runs the work for each profile whose browser is not running; a running one is named.
+// Runs the work for each profile whose browser is not running; a running one is named, and so
+// is a Local State that could not be read.
 template <typename Work>
 void ForFreeProfiles(TEraseFiles& item, Work work) {
-  for (const TChromiumProfile& profile : FindChromiumProfiles()) {
+  std::vector<TUnreadFile> unreadable;
+  const std::vector<TChromiumProfile> profiles = FindChromiumProfiles(&unreadable);
+  if (item.Engine) {
+    // Said once a run, whichever of the family's items meets it first.
+    auto& notes = item.Engine->Notes;
+    for (const TUnreadFile& file : unreadable) {
+      const bool said = std::any_of(notes.begin(), notes.end(), [&](const TCleanRecord& note) {
+        return note.What == file.Path;
+      });
+      if (!said) {
+        notes.push_back(
+            {item.Name, file.Path, 0,
+             file.Reason + "; every profile folder with its own Preferences was cleaned"});
+      }
+    }
+  }
+  for (const TChromiumProfile& profile : profiles) {
     if (item.Engine) item.Engine->ProcessMessages();
     if (item.Cancelled()) return;
     if (ChromiumProfileInUse(profile)) {
@@ -82,11 +137,13 @@ void ForFreeProfiles(TEraseFiles& item, Work work) {
 
 // Removes the rows inside the database when it exists; records what went or why nothing did.
 void ClearRows(TEraseFiles& item, const std::string& database, const std::string& requiredTable,
-               const std::vector<TRowSelection>& rows, const char* noun) {
-  if (!IsFile(database)) return;
+               const std::vector<TRowSelection>& rows, const char* noun,
+               const TSqliteValues& values = {}) {
+  if (!IsFile(database) || item.Keeps(database)) return;
   const bool preview = item.Engine && item.Engine->Preview;
-  const TRowsCleared cleared = ClearSqliteRows(database, requiredTable, rows, preview,
-                                               std::string("holds no ") + noun + "; left as it is");
+  const TRowsCleared cleared =
+      ClearSqliteRows(database, requiredTable, rows, preview,
+                      std::string("holds no ") + noun + "; left as it is", values);
   if (!item.Engine) return;
   if (!cleared.Ok) {
     item.Engine->RecordLeft(
@@ -96,21 +153,6 @@ void ClearRows(TEraseFiles& item, const std::string& database, const std::string
     item.Engine->RecordRemoved(item, database + ": " + std::to_string(cleared.Rows) + " " + noun);
   }
   if (!cleared.Note.empty()) item.Engine->Notes.push_back({item.Name, database, 0, cleared.Note});
-}
-
-// SQL text of a list of texts: ('a', 'b''s').
-std::string SqlList(const std::vector<std::string>& texts) {
-  std::string list = "(";
-  for (const std::string& text : texts) {
-    if (list.size() > 1) list += ", ";
-    list += '\'';
-    for (char c : text) {
-      list += c;
-      if (c == '\'') list += '\'';
-    }
-    list += '\'';
-  }
-  return list + ")";
 }
 
 // "Favicons" (Chromium 120: favicons, favicon_bitmaps, icon_mapping): the icons of the pages
@@ -134,13 +176,33 @@ void ClearFavicons(TEraseFiles& item, const TChromiumProfile& profile) {
     }
     bookmarked = *addresses;
   }
-  const std::string kept =
-      "(SELECT icon_id FROM icon_mapping WHERE page_url IN " + SqlList(bookmarked) + ")";
+  // The addresses are bound as values, so that any address (one with a quote) is taken as
+  // it is.
+  const std::string marked = "(SELECT value FROM temp.bookmarked_pages)";
+  const std::string kept = "(SELECT icon_id FROM icon_mapping WHERE page_url IN " + marked + ")";
   ClearRows(item, favicons, "icon_mapping",
-            {{"icon_mapping", "page_url NOT IN " + SqlList(bookmarked)},
+            {{"icon_mapping", "page_url NOT IN " + marked},
              {"favicon_bitmaps", "icon_id NOT IN " + kept},
              {"favicons", "id NOT IN " + kept}},
-            "page icons");
+            "page icons", {"bookmarked_pages", bookmarked});
+}
+
+// The clean of the history leaves the saved session alone, which still reopens the pages: said,
+// unless the sessions go in the same run.
+void NoteSessionPages(TEraseFiles& item, const TChromiumProfile& profile) {
+  if (!item.Engine || item.Engine->RunIncludes(kSessionsItem)) return;
+  const TSessionPages session = ChromiumSessionPages(profile.Folder);
+  std::string what;
+  if (session.Pages > 0) {
+    what = "the saved session still lists " + std::to_string(session.Pages) +
+           (session.Pages == 1 ? " page" : " pages");
+  } else if (session.Unreadable > 0) {
+    what = "the saved session (encrypted) may still list the pages visited";
+  } else {
+    return;
+  }
+  item.Engine->Notes.push_back({item.Name, profile.Folder + "Sessions", 0,
+                                what + ": clean \"Chromium-family Sessions and Closed Tabs\" too"});
 }
 
 }  // namespace
@@ -150,6 +212,34 @@ void ClearChromiumHistory(TEraseFiles& item) {
     ClearRows(item, profile.Folder + "History", "urls", kHistoryRows, "history entries");
     ClearFavicons(item, profile);
     for (const char* name : kHistoryCopies) item.AddFile(profile.Folder + name);
+    for (const char* name : kHistoryFolders) {
+      item.AddFolder(profile.Folder + name, "*", true, true);
+    }
+    for (const char* name : kHistoryCopiesOfAllProfiles) item.AddFile(profile.UserData + name);
+    NoteSessionPages(item, profile);
+  });
+}
+
+void CollectChromiumSessions(TEraseFiles& item) {
+  ForFreeProfiles(item, [&](const TChromiumProfile& profile) {
+    for (const char* folder : kSessionFolders) {
+      item.AddFolder(profile.Folder + folder, "*", true, true);
+    }
+    for (const char* name : kSessionFiles) item.AddFile(profile.Folder + name);
+  });
+}
+
+void CollectChromiumSiteData(TEraseFiles& item) {
+  // The databases extensions keep of their own (their settings among them) stay; the storage
+  // that sites and extensions share (Local Storage) goes whole.
+  item.PassesOver = [](const std::string& path) {
+    return platform::fileNameOf(path).rfind("chrome-extension_", 0) == 0;
+  };
+  ForFreeProfiles(item, [&](const TChromiumProfile& profile) {
+    for (const char* folder : kSiteDataFolders) {
+      item.AddFolder(profile.Folder + folder, "*", true, true);
+    }
+    for (const char* name : kSiteDataFiles) item.AddFile(profile.Folder + name);
   });
 }
 

@@ -2,6 +2,9 @@
 
 #include <memory>
 
+#include <pugixml.hpp>
+
+#include "cleaner/XmlReader.h"
 #include "platform/FileSystem.h"
 #include "platform/Folder.h"
 #include "platform/Folders.h"
@@ -14,11 +17,25 @@ constexpr std::uint64_t kLookLimit = 64u << 20;
 const char* const kListName = "recently-used.xbel";
 const char* const kDocumentsName = "RecentDocuments";
 
+// A file that cannot be read, or read as a bookmark file, may hold anything: it counts as
+// holding something, so that it is looked at (and named) rather than passed over.
 bool HoldsBookmark(const std::string& path, const platform::FileInfo& info) {
   if (info.size > kLookLimit) return true;
   const auto text = platform::fs().readFile(path, kLookLimit);
-  return !text || text->find("<bookmark") != std::string::npos;
+  if (!text) return true;
+  const std::optional<std::size_t> count = DesktopRecentFiles::BookmarkCount(*text);
+  return !count || *count > 0;
 }
+
+// Counts the bookmark elements at every depth (the walk does not recurse, whatever the depth).
+class BookmarkCounter : public pugi::xml_tree_walker {
+ public:
+  bool for_each(pugi::xml_node& node) override {
+    if (node.type() == pugi::node_element && std::string_view(node.name()) == "bookmark") ++count;
+    return true;
+  }
+  std::size_t count = 0;
+};
 
 // The documents folder, opened from the folder that holds it so that a link in its place is
 // never followed. Null when there is no such folder.
@@ -111,6 +128,16 @@ class Clearing {
 };
 
 }  // namespace
+
+std::optional<std::size_t> DesktopRecentFiles::BookmarkCount(std::string_view text) {
+  pugi::xml_document document;
+  if (!LoadXmlDocument(text, document)) return std::nullopt;
+  pugi::xml_node root = document.document_element();
+  if (std::string_view(root.name()) != "xbel") return std::nullopt;
+  BookmarkCounter counter;
+  root.traverse(counter);
+  return counter.count;
+}
 
 const char* const DesktopRecentFiles::kEmptyList =
     "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"

@@ -5,8 +5,11 @@
 // without bookmarks (written as one step, keeping its owner and permissions) and removes the
 // entries of the folder, going from open folder to open folder and never following a link.
 
+#include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class DesktopRecentFiles {
@@ -24,6 +27,11 @@ class DesktopRecentFiles {
     bool Stopped = false;      // the stop request ended the clearing early
     std::vector<Failure> Failures;
   };
+
+  // How many bookmarks the text of a bookmark file holds, at any depth (those inside a
+  // <folder> included; a comment or text that only mentions one is not one); null when the text
+  // is not a bookmark file (an "xbel" document).
+  static std::optional<std::size_t> BookmarkCount(std::string_view text);
 
   // Where the two lists are; empty when the user's data folder is unknown.
   static std::string ListPath();

@@ -13,6 +13,11 @@ void CollectThumbnails(TEraseFiles& item);
 // owner and mode.
 void EmptyShellHistories(TEraseFiles& item);
 // ~/.local/share/kactivitymanagerd/resources/database (SQLite, Plasma 5.27 and 6.0): the
-// events of files used and the scores built from them. Files linked to an activity by the user
-// (ResourceLink) and what describes them stay.
+// events of files used and the scores built from them, in the tables the database has. Files
+// linked to an activity by the user (ResourceLink) and what describes them stay.
 void ClearKdeActivities(TEraseFiles& item);
+// Crash reports: Firefox's and Thunderbird's ("Crash Reports/pending", "submitted" and "events"
+// of each install; "minidumps" and "crashes" of each profile), the Chromium family's ("Crash
+// Reports/completed", "pending", "new" and "attachments" of each install), and what the cache
+// folder keeps under a name that holds "crash". The folders themselves stay.
+void CollectCrashReports(TEraseFiles& item);

@@ -23,18 +23,12 @@ bool IsMountPointName(const std::string& name) {
   return name.size() >= 2 && name[0] == '#' && name[1] == '#';
 }
 
-// The bookmark file without its bookmarks: an empty document of the same form. Null when the
-// text is not a bookmark file (it is then left as it is).
+// The bookmark file without its bookmarks (those inside folders too): an empty document of the
+// same form. Null when the text is not a bookmark file (it is then left as it is).
 std::optional<std::string> WithoutBookmarks(const std::string& text, std::size_t& removed) {
-  pugi::xml_document document;
-  if (!LoadXmlDocument(text, document)) return std::nullopt;
-  const pugi::xml_node root = document.document_element();
-  if (std::string(root.name()) != "xbel") return std::nullopt;
-  removed = 0;
-  for (pugi::xml_node bookmark = root.child("bookmark"); bookmark;
-       bookmark = bookmark.next_sibling("bookmark")) {
-    ++removed;
-  }
+  const std::optional<std::size_t> count = DesktopRecentFiles::BookmarkCount(text);
+  if (!count) return std::nullopt;
+  removed = *count;
   if (removed == 0) return text;
   return std::string(DesktopRecentFiles::kEmptyList);
 }

@@ -51,11 +51,22 @@ void ReadTime(const TIniFile& settings, const char* key, TDateTime& field) {
 const char* const TScheduleSettings::Section = "Schedule";
 
 bool TScheduleSettings::Read(const TIniFile& settings) {
+  Problem.clear();
   const std::string kind = settings.ReadString(Section, "Kind", "");
+  const std::string enabled = settings.ReadString(Section, "Enabled", "");
+  if (kind.empty() && enabled.empty()) return false;
   const std::optional<std::int32_t> kindValue = ParseIniInteger(kind);
-  if (!kindValue || *kindValue < Once || *kindValue > Monthly) return false;
+  if (!kindValue || *kindValue < Once || *kindValue > Monthly) {
+    Problem = "Kind=" + kind + " is not a kind of schedule (0 to 5)";
+    return false;
+  }
+  const std::optional<std::int32_t> enabledValue = ParseIniInteger(enabled);
+  if (!enabled.empty() && !enabledValue) {
+    Problem = "Enabled=" + enabled + " is neither 1 nor 0";
+    return false;
+  }
   TSchedule& s = Schedule;
-  Enabled = settings.ReadBool(Section, "Enabled", false);
+  Enabled = enabledValue.value_or(0) != 0;
   s.Interval = static_cast<TScheduleInterval>(*kindValue);
   if (auto once = TextToDateTime(settings.ReadString(Section, "OnceDate", ""))) s.OnceDate = *once;
   s.EveryMinutes = settings.ReadInteger(Section, "EveryMinutes", s.EveryMinutes);
@@ -112,6 +123,10 @@ void TScheduleSettings::Write(const std::string& settingsFile) const {
 void TScheduleSettings::TakeFrom(const TScheduler& scheduler) {
   Enabled = scheduler.Enabled;
   Schedule = scheduler;
+  if (Schedule.Interval > Monthly) {
+    Schedule.Interval = Once;
+    Enabled = false;
+  }
 }
 
 void TScheduleSettings::ApplyTo(TScheduler& scheduler) const {

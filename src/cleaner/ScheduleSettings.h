@@ -21,13 +21,18 @@ struct TScheduleSettings {
   // The section's name in the settings file.
   static const char* const Section;
 
-  // Reads the section; false (and nothing changed) when the file holds no schedule.
+  // Reads the section; false (and nothing changed) when the file holds no schedule, or one that
+  // cannot be read: a kind that is not one of the six, or an Enabled that is not a number. The
+  // latter is named in Problem (empty otherwise), since the schedule the user set is then not
+  // known.
   bool Read(const TIniFile& settings);
+  std::string Problem;
   // Writes every key of the section in one step (raises EIniFileError when it cannot, and
   // std::length_error, writing nothing, when the item names do not fit in one value).
   void Write(const std::string& settingsFile) const;
   // The schedule loaded from "prefs.dat" (whether it is on included); the items are left as
-  // they are.
+  // they are. A kind outside the six never falls due: it is taken as a schedule that is off,
+  // which the settings file can hold.
   void TakeFrom(const TScheduler& scheduler);
   // Puts the schedule into the scheduler, leaving whether it runs and its last run alone.
   void ApplyTo(TScheduler& scheduler) const;

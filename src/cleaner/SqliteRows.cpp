@@ -24,8 +24,37 @@ std::string Quoted(const std::string& table) {
   return quoted + "\"";
 }
 
-std::string Condition(const TRowSelection& rows) {
-  return rows.Where.empty() ? std::string() : " WHERE " + rows.Where;
+// The rows' condition as the database can answer it: one that looks into a table the database
+// lacks holds nothing back.
+std::string Condition(sqlite3* db, const TRowSelection& rows) {
+  if (rows.Where.empty()) return {};
+  if (!rows.WhereNeeds.empty() && !SqliteHasTable(db, rows.WhereNeeds)) return {};
+  return " WHERE " + rows.Where;
+}
+
+// Makes the temporary table of the texts, each bound as a parameter.
+bool MakeValuesTable(sqlite3* db, const TSqliteValues& values, std::string& error) {
+  if (values.Table.empty()) return true;
+  if (!SqliteRun(db, "CREATE TEMP TABLE " + Quoted(values.Table) + "(value TEXT PRIMARY KEY)",
+                 error)) {
+    return false;
+  }
+  sqlite3_stmt* raw = nullptr;
+  const std::string insert = "INSERT OR IGNORE INTO temp." + Quoted(values.Table) + " VALUES (?1)";
+  if (sqlite3_prepare_v2(db, insert.c_str(), -1, &raw, nullptr) != SQLITE_OK) {
+    error = SqliteErrorOf(db);
+    return false;
+  }
+  std::unique_ptr<sqlite3_stmt, FinalizeStatement> statement(raw);
+  for (const std::string& value : values.Values) {
+    sqlite3_bind_text(raw, 1, value.data(), static_cast<int>(value.size()), SQLITE_TRANSIENT);
+    if (sqlite3_step(raw) != SQLITE_DONE) {
+      error = SqliteErrorOf(db);
+      return false;
+    }
+    sqlite3_reset(raw);
+  }
+  return true;
 }
 
 // The first column of the first row, as text; empty when the query fails.
@@ -72,21 +101,25 @@ std::string OverwriteJournal(const std::string& journal) {
 
 TRowsCleared ClearSqliteRows(const std::string& path, const std::string& requiredTable,
                              const std::vector<TRowSelection>& rows, bool previewOnly,
-                             const std::string& notThatKind) {
+                             const std::string& notThatKind, const TSqliteValues& values) {
   TRowsCleared result;
   const Database db = OpenSqliteDatabase(path, previewOnly, result.Error);
   if (!db) return result;
   sqlite3* const raw = db.get();
-  if (!SqliteHasTable(raw, requiredTable)) {
-    result.Error = notThatKind;
-    return result;
-  }
   std::vector<const TRowSelection*> present;
   for (const TRowSelection& selection : rows) {
     if (SqliteHasTable(raw, selection.Table)) present.push_back(&selection);
   }
+  if (requiredTable.empty() ? present.empty() : !SqliteHasTable(raw, requiredTable)) {
+    result.Error = notThatKind;
+    return result;
+  }
 
   std::string error;
+  if (!MakeValuesTable(raw, values, error)) {
+    result.Error = error;
+    return result;
+  }
   // A rollback journal (any mode but a write-ahead log) is kept after the commit by this
   // connection, so that it can be overwritten below; the mode holds for this connection only.
   const bool rollbackJournal = !previewOnly && Text(raw, "PRAGMA journal_mode") != "wal";
@@ -108,7 +141,7 @@ TRowsCleared ClearSqliteRows(const std::string& path, const std::string& require
   };
   for (const TRowSelection* selection : present) {
     const auto count = SqliteNumber(
-        raw, "SELECT count(*) FROM " + Quoted(selection->Table) + Condition(*selection));
+        raw, "SELECT count(*) FROM " + Quoted(selection->Table) + Condition(raw, *selection));
     if (!count) return fail(SqliteErrorOf(raw));
     result.Rows += static_cast<std::uint64_t>(*count);
   }
@@ -118,7 +151,8 @@ TRowsCleared ClearSqliteRows(const std::string& path, const std::string& require
   }
   // Tables in the order given: a condition may look at rows of a table removed after it.
   for (const TRowSelection* selection : present) {
-    if (!SqliteRun(raw, "DELETE FROM " + Quoted(selection->Table) + Condition(*selection), error)) {
+    if (!SqliteRun(raw, "DELETE FROM " + Quoted(selection->Table) + Condition(raw, *selection),
+                   error)) {
       return fail(error);
     }
   }

@@ -15,6 +15,17 @@
 struct TRowSelection {
   std::string Table;
   std::string Where;  // an SQL condition; empty for every row
+  // A table the condition looks into: when the database does not have it, nothing there can
+  // hold a row back, and every row of Table is selected.
+  std::string WhereNeeds = {};
+};
+
+// Texts a condition may look up as the one-column table temp.<Table>(value): they are bound as
+// parameters, never written into the SQL text, so any text (an address with a quote) is taken
+// as it is.
+struct TSqliteValues {
+  std::string Table;
+  std::vector<std::string> Values;
 };
 
 struct TRowsCleared {
@@ -26,8 +37,9 @@ struct TRowsCleared {
 };
 
 // Removes the selected rows in one transaction (with previewOnly: counts them, opening the file
-// read-only). A database without `requiredTable` is not the kind expected and is left as it is,
-// with `notThatKind` as the reason. A link is never opened.
+// read-only). A database without `requiredTable` (empty: without any of the selected tables) is
+// not the kind expected and is left as it is, with `notThatKind` as the reason. A link is never
+// opened.
 TRowsCleared ClearSqliteRows(const std::string& path, const std::string& requiredTable,
                              const std::vector<TRowSelection>& rows, bool previewOnly,
-                             const std::string& notThatKind);
+                             const std::string& notThatKind, const TSqliteValues& values = {});

@@ -21,6 +21,7 @@ bool TCleaningRun::Run(const std::vector<TEraser*>& items, bool preview, const T
   engine_.ClearRecords();
   engine_.Cancelled = false;
   engine_.Preview = preview;
+  engine_.RunItems.assign(items.begin(), items.end());
   // The registry deletions of a clean are written to the registry store in one step at its end,
   // not once per value: a list of thousands of values would otherwise rewrite the store as
   // many times.
@@ -37,6 +38,7 @@ bool TCleaningRun::Run(const std::vector<TEraser*>& items, bool preview, const T
     }
   }
   engine_.Preview = false;
+  engine_.RunItems.clear();
   if (!preview && !registry.endBatch()) KeepUnwrittenRegistryRecords(registry.problem());
   if (ClearJournals && !engine_.Cancelled && engine_.Journal.Pending()) {
     if (clearing) clearing();

@@ -1,5 +1,6 @@
 #include "cleaner/TCustomEraserEngine.h"
 
+#include "cleaner/TracePathLists.h"
 #include "core/WipeServices.h"
 
 TCustomEraserEngine::TCustomEraserEngine() : PostEraser(std::make_unique<TPostEraser>()) {}
@@ -28,4 +29,18 @@ void TCustomEraserEngine::RecordRemoved(const TEraser& item, std::string what, s
 
 void TCustomEraserEngine::RecordLeft(const TEraser& item, std::string what, std::string reason) {
   Left.push_back({item.Name, std::move(what), 0, std::move(reason)});
+}
+
+bool TCustomEraserEngine::Keeps(const std::string& path) const {
+  if (KeepPaths.empty()) return false;
+  std::string plain = path;
+  while (plain.size() > 1 && plain.back() == '/') plain.pop_back();
+  return TTracePathLists::Keeps(KeepPaths, plain);
+}
+
+bool TCustomEraserEngine::RunIncludes(const std::string& itemName) const {
+  for (const TEraser* item : RunItems) {
+    if (item->Name == itemName) return true;
+  }
+  return false;
 }

@@ -55,6 +55,19 @@ class TCustomEraserEngine {
   std::vector<TCleanRecord> Left;
   // What else the user should hear of, that left nothing behind (a journal not cleared).
   std::vector<TCleanRecord> Notes;
+  // Places that no item ever cleans, as the user wrote them (TTracePathLists): a kept file or
+  // folder, and everything below a kept folder, is passed over without a word. Whoever runs
+  // the items sets them from the settings.
+  std::vector<std::string> KeepPaths;
+  // The extra files and folders that the custom item cleans, as the user wrote them.
+  std::vector<std::string> CustomPaths;
+  // Whether the path (absolute) is one of the kept places or lies below one.
+  bool Keeps(const std::string& path) const;
+  // The items of the run in progress, set by the run (empty outside one): an item may say what
+  // another item of the same run is about to do, or what none will.
+  std::vector<const TEraser*> RunItems;
+  // Whether the item with that name takes part in the run in progress.
+  bool RunIncludes(const std::string& itemName) const;
   void ClearRecords();
   void RecordRemoved(const TEraser& item, std::string what, std::uint64_t size = 0);
   void RecordLeft(const TEraser& item, std::string what, std::string reason);

@@ -20,46 +20,58 @@ struct WalkRoot {
   std::unique_ptr<platform::Folder> parent;
   std::string name;
   std::unique_ptr<platform::Folder> folder;
-  platform::FileInfo info;
+};
+
+// Why a walk could not start: the system's reason, and for a mount point the type of the file
+// system mounted there.
+struct Unreached {
+  std::error_code error;
+  std::string mounted;
 };
 
 // A walk starts only at a real folder, never at a symbolic link to one, and reaches it without
-// following a link on the way (from its own top folder `anchor` when it has one).
+// following a link on the way (from its own top folder `anchor` when it has one). Beneath its
+// own top folder, nothing on another mount is entered, the walk's folder included; without one,
+// the folder may be a mount point itself (a temporary folder on a tmpfs).
 std::optional<WalkRoot> OpenWalkRoot(const std::string& path, const std::string& anchor,
-                                     std::error_code& error) {
+                                     Unreached& unreached) {
   if (!platform::isAbsolutePath(path)) return std::nullopt;
   auto place = anchor.empty() ? platform::openContainingFolder(path)
                               : platform::openContainingFolderBeneath(anchor, path);
   if (!place) {
-    error = place.error();
+    unreached.error = place.error();
     return std::nullopt;
   }
   WalkRoot root;
   root.name = place->name;
   if (root.name.empty()) {
     root.folder = std::move(place->folder);
-  } else {
-    root.parent = std::move(place->folder);
-    const auto listed = root.parent->entry(root.name);
-    if (!listed) {
-      error = listed.error();
-      return std::nullopt;
-    }
-    if (listed->kind == platform::EntryKind::Link) {
-      error = platform::FileError::Link;
-      return std::nullopt;
-    }
-    if (!listed->isFolder()) return std::nullopt;
-    auto folder = root.parent->openFolder(root.name, listed->id);
-    if (!folder) {
-      error = folder.error();
-      return std::nullopt;
-    }
-    root.folder = folder.release();
+    return root;
   }
-  auto info = root.folder->info();
-  if (!info) return std::nullopt;
-  root.info = *info;
+  root.parent = std::move(place->folder);
+  const auto listed = root.parent->entry(root.name);
+  if (!listed) {
+    unreached.error = listed.error();
+    return std::nullopt;
+  }
+  if (listed->kind == platform::EntryKind::Link) {
+    unreached.error = platform::FileError::Link;
+    return std::nullopt;
+  }
+  if (!listed->isFolder()) return std::nullopt;
+  if (!anchor.empty()) {
+    if (auto mounted = root.parent->mountedAt(root.name, *listed)) {
+      unreached = {platform::FileError::MountPoint, std::move(*mounted)};
+      return std::nullopt;
+    }
+  }
+  auto folder = anchor.empty() ? root.parent->openStartFolder(root.name, listed->id)
+                               : root.parent->openFolder(root.name, listed->id);
+  if (!folder) {
+    unreached.error = folder.error();
+    return std::nullopt;
+  }
+  root.folder = folder.release();
   return root;
 }
 
@@ -102,15 +114,13 @@ bool TEraseFiles::IsExcluded(const std::string& path) const {
   return false;
 }
 
-bool TEraseFiles::OnStartFileSystem(const platform::FileInfo& folder, const WalkStart& start) {
-  if (folder.id.device != start.device) return false;
-  // A bind mount of the same device is another place all the same.
-  return folder.mount == 0 || start.mount == 0 || folder.mount == start.mount;
+bool TEraseFiles::Keeps(const std::string& path) const {
+  return Engine && Engine->Keeps(path);
 }
 
 void TEraseFiles::CollectFiles(const std::string& folder, const std::string& mask,
                                std::vector<std::string>* list, bool recursive) {
-  std::error_code unreached;
+  Unreached unreached;
   auto root = OpenWalkRoot(folder, {}, unreached);
   if (!root) return;
   const FileVisit collect = [&](platform::Folder&, const std::string& path,
@@ -121,13 +131,11 @@ void TEraseFiles::CollectFiles(const std::string& folder, const std::string& mas
       AddFile(path);
     }
   };
-  WalkIn(*root->folder, AddTrailingBackslash(folder), mask, recursive,
-         {root->info.id.device, root->info.mount}, collect, false);
+  WalkIn(*root->folder, AddTrailingBackslash(folder), mask, recursive, collect, false);
 }
 
 bool TEraseFiles::WalkIn(platform::Folder& folder, const std::string& base, const std::string& mask,
-                         bool recursive, const WalkStart& start, const FileVisit& visit,
-                         bool removeEmptied) {
+                         bool recursive, const FileVisit& visit, bool removeEmptied) {
   const auto entries = folder.list();
   if (!entries) return true;
   for (const platform::DirEntry& entry : *entries) {
@@ -135,20 +143,34 @@ bool TEraseFiles::WalkIn(platform::Folder& folder, const std::string& base, cons
     if (Engine) Engine->ProcessMessages();
     if (Cancelled()) return false;
     if (PassesOver && PassesOver(base + entry.name)) continue;
+    if (Keeps(base + entry.name)) continue;
     if (!entry.isFolder() && (!Admits || Admits(entry))) visit(folder, base + entry.name, entry);
   }
   if (!recursive) return true;
   for (const platform::DirEntry& entry : *entries) {
     if (Engine) Engine->ProcessMessages();
     if (Cancelled()) return false;
-    if (!entry.isFolder() || !OnStartFileSystem(entry, start)) continue;
+    if (!entry.isFolder()) continue;
     if (Admits && !Admits(entry)) continue;
     if (PassesOver && PassesOver(base + entry.name)) continue;
+    if (Keeps(base + entry.name)) continue;
+    // Another file system, or another place of this one bound here, is not the item's to clean.
+    if (auto mounted = folder.mountedAt(entry.name, entry)) {
+      RecordMountPoint(base + entry.name, *mounted);
+      continue;
+    }
     auto sub = folder.openFolder(entry.name, entry.id);
-    if (!sub || !sub->systemFileSystem().empty()) continue;
+    if (!sub) {
+      // Mounted since it was listed.
+      if (sub.error() == platform::FileError::MountPoint) {
+        RecordUnreached(base + entry.name, sub.error());
+      }
+      continue;
+    }
+    if (!sub->systemFileSystem().empty()) continue;
     const std::string subBase = base + entry.name + platform::kSeparator;
     const std::size_t before = removedCount_;
-    if (!WalkIn(*sub, subBase, mask, recursive, start, visit, removeEmptied)) return false;
+    if (!WalkIn(*sub, subBase, mask, recursive, visit, removeEmptied)) return false;
     sub.reset();
     if (removeEmptied) RemoveWalkedFolder(folder, entry.name, before);
   }
@@ -167,10 +189,19 @@ void TEraseFiles::NoteDeletion(const platform::Folder& folder) {
   if (Engine) Engine->Journal.NoteDeletion(folder.path());
 }
 
-void TEraseFiles::RecordUnreached(const std::string& path, const std::error_code& error) {
+void TEraseFiles::RecordMountPoint(const std::string& path, const std::string& mounted) {
+  if (Engine) {
+    Engine->RecordLeft(*this, path, DescribeFailure(MountPointFailure(path, mounted)));
+  }
+}
+
+void TEraseFiles::RecordUnreached(const std::string& path, const std::error_code& error,
+                                  const std::string& mounted) {
   if (!Engine || !error || error == std::errc::no_such_file_or_directory) return;
   if (error == platform::FileError::Link) {
     Engine->RecordLeft(*this, path, "is a link: not followed");
+  } else if (error == platform::FileError::MountPoint) {
+    RecordMountPoint(path, mounted);
   } else {
     Engine->RecordLeft(*this, path, "could not be reached (" + error.message() + ")");
   }
@@ -181,7 +212,7 @@ bool TEraseFiles::EraseFile(const std::string& path) {
 }
 
 bool TEraseFiles::EraseFile(const std::string& path, const std::string& anchor) {
-  if (!platform::isAbsolutePath(path)) return false;
+  if (!platform::isAbsolutePath(path) || Keeps(path)) return false;
   auto place = anchor.empty() ? platform::openContainingFolder(path)
                               : platform::openContainingFolderBeneath(anchor, path);
   if (!place) {
@@ -196,6 +227,11 @@ bool TEraseFiles::EraseFile(const std::string& path, const std::string& anchor) 
 
 bool TEraseFiles::EraseEntry(platform::Folder& folder, const std::string& path,
                              const std::string& name, const platform::FileInfo& listed) {
+  // A file bound over the entry is another file's: neither overwritten nor removed.
+  if (auto mounted = folder.mountedAt(name, listed)) {
+    RecordMountPoint(path, *mounted);
+    return false;
+  }
   if (Engine && Engine->Preview) {
     Engine->RecordRemoved(*this, path, listed.size);
     ++removedCount_;
@@ -252,10 +288,11 @@ bool TEraseFiles::EraseEntry(platform::Folder& folder, const std::string& path,
 
 void TEraseFiles::EraseFolder(const std::string& path, const std::string& mask, bool keepFolder,
                               bool recursive, const std::string& anchor) {
-  std::error_code unreached;
+  if (Keeps(path)) return;
+  Unreached unreached;
   auto root = OpenWalkRoot(path, anchor, unreached);
   if (!root) {
-    RecordUnreached(path, unreached);
+    RecordUnreached(path, unreached.error, unreached.mounted);
     return;
   }
   if (const std::string system = root->folder->systemFileSystem(); !system.empty()) {
@@ -269,8 +306,8 @@ void TEraseFiles::EraseFolder(const std::string& path, const std::string& mask, 
                               const platform::DirEntry& entry) {
     if (!IsExcluded(entry.name)) EraseEntry(folder, file, entry.name, entry);
   };
-  const bool finished = WalkIn(*root->folder, AddTrailingBackslash(path), mask, recursive,
-                               {root->info.id.device, root->info.mount}, erase, true);
+  const bool finished =
+      WalkIn(*root->folder, AddTrailingBackslash(path), mask, recursive, erase, true);
   root->folder.reset();
   if (finished && !keepFolder && root->parent)
     RemoveWalkedFolder(*root->parent, root->name, before);

@@ -1,10 +1,10 @@
 #pragma once
 // A cleanable item that deletes files and walks folders. Files are deleted plainly (nothing is
 // overwritten); a file that cannot be deleted goes to the engine's post-erase list. Walks never
-// follow symbolic links and never leave the file system they started on: they go from open
-// folder to open folder, and a folder on another device (or another mount) is not entered.
+// follow symbolic links and never leave the mount they started on: they go from open folder to
+// open folder, and a mount point met on the way (another file system, or a file or folder bound
+// there) is not entered, and is named.
 
-#include <cstdint>
 #include <functional>
 #include <string>
 #include <system_error>
@@ -43,6 +43,9 @@ class TEraseFiles : public TEraser {
   // Whether the file-name part of the path matches an exclusion as a mask or equals one
   // (letter case ignored).
   bool IsExcluded(const std::string& path) const;
+  // Whether the path is one the user keeps from every clean (the engine's keep list): such a
+  // file is never deleted, emptied or edited, and such a folder never entered.
+  bool Keeps(const std::string& path) const;
 
   // Walks the folder for files matching the mask (hidden ones and links included): within a
   // folder its files first, then its subfolders in listing order. Each path goes into the list
@@ -67,30 +70,27 @@ class TEraseFiles : public TEraser {
   pugi::xml_node Save(pugi::xml_node& element) const override;
 
  private:
-  // The file system a walk started on: the device of its first folder and the mount it was
-  // reached through (0 when the system does not tell).
-  struct WalkStart {
-    std::uint64_t device = 0;
-    std::uint64_t mount = 0;
-  };
-  static bool OnStartFileSystem(const platform::FileInfo& folder, const WalkStart& start);
   // What a walk does with each file that matches its mask: the open folder that holds it, its
   // path for the user, and the entry as listed.
   using FileVisit =
       std::function<void(platform::Folder&, const std::string&, const platform::DirEntry&)>;
   // Visits the matching files of the open folder (`base` is its path with a final separator),
-  // then, when recursive, its subfolders on the starting file system, depth first, removing
-  // each once it is empty when asked to. False when the engine was cancelled.
+  // then, when recursive, its subfolders on its own mount, depth first, removing each once it
+  // is empty when asked to. False when the engine was cancelled.
   bool WalkIn(platform::Folder& folder, const std::string& base, const std::string& mask,
-              bool recursive, const WalkStart& start, const FileVisit& visit, bool removeEmptied);
+              bool recursive, const FileVisit& visit, bool removeEmptied);
   // Something in the open folder was deleted: noted for the engine's journal cleaning.
   void NoteDeletion(const platform::Folder& folder);
   // Deletes the listed file of the open folder, clearing read-only first.
   bool EraseEntry(platform::Folder& folder, const std::string& path, const std::string& name,
                   const platform::FileInfo& listed);
-  // Names what was left where the path could not be reached (a link on the way, a system
-  // file system, ...); a path that no longer exists left nothing.
-  void RecordUnreached(const std::string& path, const std::error_code& error);
+  // Names what was left where the path could not be reached (a link on the way, a mount point
+  // with the type of file system `mounted` there, ...); a path that no longer exists left
+  // nothing.
+  void RecordUnreached(const std::string& path, const std::error_code& error,
+                       const std::string& mounted = {});
+  // Names a mount point that was not entered, with the type of file system mounted there.
+  void RecordMountPoint(const std::string& path, const std::string& mounted);
   // Removes the emptied folder `name` of `parent` (never in a preview).
   void RemoveWalkedFolder(platform::Folder& parent, const std::string& name, std::size_t before);
 

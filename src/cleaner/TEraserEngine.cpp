@@ -6,6 +6,7 @@
 #include "cleaner/BrowserTraces.h"
 #include "cleaner/ChromiumTraces.h"
 #include "cleaner/CleanerEnvironment.h"
+#include "cleaner/CustomTraces.h"
 #include "cleaner/DesktopTraces.h"
 #include "cleaner/PrefsValues.h"
 #include "cleaner/RecentLists.h"
@@ -209,18 +210,31 @@ void TEraserEngine::BuildOtherBrowserItems() {
       ->OnErase = FileWork(CollectOperaFormsData);
 }
 
+std::vector<std::size_t> TTraceGroup::Items() const {
+  std::vector<std::size_t> items;
+  for (std::size_t i = First; i < First + Count; ++i) items.push_back(i);
+  items.insert(items.end(), Later.begin(), Later.end());
+  return items;
+}
+
 const std::vector<TTraceGroup>& TEraserEngine::Groups() {
+  // The items added after the recently used lists, in the order BuildLaterItems adds them.
+  static const std::size_t later = 45 + RecentLists::ItemCount();
   static const std::vector<TTraceGroup> groups = {
       {"windows", "Windows", 0, 14},
       {"ie", "Internet Explorer", 14, 9},
-      {"mozilla", "Netscape/Mozilla (Firefox, Thunderbird)", 23, 4},
+      {"mozilla", "Netscape/Mozilla (Firefox, Thunderbird)", 23, 4, {later + 2, later + 3}},
       {"aol", "AOL", 27, 4},
       {"opera", "Opera", 31, 4},
-      {"chromium", "Chromium-family browsers (Chrome, Chromium, Brave, Edge, Vivaldi, Opera)", 35,
-       4},
-      {"desktop", "Desktop", 39, 3},
+      {"chromium",
+       "Chromium-family browsers (Chrome, Chromium, Brave, Edge, Vivaldi, Opera)",
+       35,
+       4,
+       {later, later + 1}},
+      {"desktop", "Desktop", 39, 3, {later + 4}},
       {"applications", "Applications", 42, 3},
       {"recent", "Recently used lists", 45, RecentLists::ItemCount()},
+      {"custom", "Your own files and folders", later + 5, 1},
   };
   return groups;
 }
@@ -250,6 +264,20 @@ void TEraserEngine::BuildLinuxItems() {
   files(GimpRecentDocuments, "GimpRecentDocuments", "GIMP Recent Documents", ClearGimpDocuments);
   // The lists of the Clear-recently-used-files page, one item each.
   RecentLists::AddItems(*this);
+  // Items added since: after all the others, so that every earlier item keeps its number.
+  files(ChromiumSessions, "ChromiumSessions", "Chromium-family Sessions and Closed Tabs",
+        CollectChromiumSessions);
+  files(ChromiumSiteData, "ChromiumSiteData",
+        "Chromium-family Site Data (Local Storage, IndexedDB, Service Workers)",
+        CollectChromiumSiteData);
+  files(MozillaSessions, "NetscapeMozillaSessions", "Netscape/Mozilla Sessions and Closed Tabs",
+        CollectMozillaSessions);
+  files(MozillaSiteData, "NetscapeMozillaSiteData",
+        "Netscape/Mozilla Site Data (Local Storage, IndexedDB, Service Workers)",
+        CollectMozillaSiteData);
+  files(CrashReports, "CrashReports", "Crash Reports of Browsers and Programs",
+        CollectCrashReports);
+  files(CustomFiles, "CustomFilesAndFolders", "Custom Files and Folders", CollectCustomPaths);
 }
 
 void TEraserEngine::SetLoadAtStartup(bool value) {

@@ -2,8 +2,9 @@
 // The trace-cleaning engine: the catalogue of 35 cleanable items, the program options, and the
 // Shredder, plug-in, Misc and Scheduler sections, all configured from "prefs.dat"; after the
 // catalogue, the items of the traces a Linux desktop leaves (Chromium-family browsers, Desktop,
-// Applications, and the recently used lists of the Clear-recently-used-files page), which
-// "prefs.dat" does not hold.
+// Applications, the recently used lists of the Clear-recently-used-files page, then the
+// browsers' sessions and site data, crash reports and the user's own paths), which "prefs.dat"
+// does not hold.
 
 #include <memory>
 #include <string>
@@ -17,13 +18,17 @@
 #include "cleaner/TScheduler.h"
 #include "cleaner/TShredder.h"
 
-// A group of items as the Clean traces page shows it: a range of Erasers. `Key` names the whole
-// group on the command line.
+// A group of items as the Clean traces page shows it: a range of Erasers, and the items added to
+// it later, which come after all the others so that the numbers of the earlier items stay.
+// `Key` names the whole group on the command line.
 struct TTraceGroup {
   const char* Key;
   const char* Caption;
   std::size_t First;
   std::size_t Count;
+  std::vector<std::size_t> Later = {};  // places in Erasers
+  // The places in Erasers of every item of the group, in the order shown.
+  std::vector<std::size_t> Items() const;
 };
 
 class TEraserEngine : public TCustomEraserEngine {
@@ -96,6 +101,15 @@ class TEraserEngine : public TCustomEraserEngine {
   TEraseFiles* LibreOfficeRecentDocuments = nullptr;
   TEraseFiles* VlcRecentMedia = nullptr;
   TEraseFiles* GimpRecentDocuments = nullptr;
+  // After the recently used lists, the items added since, shown in their groups: the sessions
+  // and site data of the Chromium family and of Firefox, the crash reports (Desktop), and the
+  // user's own files and folders (group "Custom").
+  TEraseFiles* ChromiumSessions = nullptr;
+  TEraseFiles* ChromiumSiteData = nullptr;
+  TEraseFiles* MozillaSessions = nullptr;
+  TEraseFiles* MozillaSiteData = nullptr;
+  TEraseFiles* CrashReports = nullptr;
+  TEraseFiles* CustomFiles = nullptr;
 
   std::unique_ptr<TShredder> Shredder;
   std::unique_ptr<TPluginManager> PluginManager;

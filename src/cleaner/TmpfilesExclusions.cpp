@@ -1,6 +1,8 @@
 #include "cleaner/TmpfilesExclusions.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <optional>
 
 #include "core/Helpers.h"
 #include "platform/FileSystem.h"
@@ -26,19 +28,134 @@ std::vector<std::string> Components(const std::string& path) {
   return parts;
 }
 
-// The next field of a line: a run of non-blanks, or a double-quoted text with backslash escapes.
-std::string NextField(const std::string& line, std::size_t& at) {
-  while (at < line.size() && (line[at] == ' ' || line[at] == '\t')) ++at;
-  std::string field;
-  if (at < line.size() && line[at] == '"') {
-    for (++at; at < line.size() && line[at] != '"'; ++at) {
-      if (line[at] == '\\' && at + 1 < line.size()) ++at;
-      field += line[at];
-    }
-    if (at < line.size()) ++at;
-    return field;
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\r';
+}
+
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+void AppendUtf8(std::string& text, std::uint32_t code) {
+  if (code < 0x80) {
+    text += static_cast<char>(code);
+  } else if (code < 0x800) {
+    text += static_cast<char>(0xC0 | (code >> 6));
+    text += static_cast<char>(0x80 | (code & 0x3F));
+  } else if (code < 0x10000) {
+    text += static_cast<char>(0xE0 | (code >> 12));
+    text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    text += static_cast<char>(0x80 | (code & 0x3F));
+  } else {
+    text += static_cast<char>(0xF0 | (code >> 18));
+    text += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+    text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    text += static_cast<char>(0x80 | (code & 0x3F));
   }
-  while (at < line.size() && line[at] != ' ' && line[at] != '\t') field += line[at++];
+}
+
+// The escape after a backslash, as systemd reads it (C escapes, "\s" for a blank, "\xNN",
+// "\uNNNN", "\UNNNNNNNN" and three octal digits; never a NUL): appended to `out`, with `at`
+// moved past it. False when it is no such escape.
+bool Unescape(const std::string& line, std::size_t& at, std::string& out) {
+  if (at >= line.size()) return false;
+  const char c = line[at++];
+  switch (c) {
+    case 'a':
+      out += '\a';
+      return true;
+    case 'b':
+      out += '\b';
+      return true;
+    case 'f':
+      out += '\f';
+      return true;
+    case 'n':
+      out += '\n';
+      return true;
+    case 'r':
+      out += '\r';
+      return true;
+    case 't':
+      out += '\t';
+      return true;
+    case 'v':
+      out += '\v';
+      return true;
+    case 's':
+      out += ' ';
+      return true;
+    case '\\':
+    case '"':
+    case '\'':
+      out += c;
+      return true;
+    case 'x':
+    case 'u':
+    case 'U': {
+      const std::size_t digits = c == 'x' ? 2 : c == 'u' ? 4 : 8;
+      if (line.size() - at < digits) return false;
+      std::uint32_t code = 0;
+      for (std::size_t i = 0; i < digits; ++i) {
+        const int digit = HexDigit(line[at + i]);
+        if (digit < 0) return false;
+        code = code << 4 | static_cast<std::uint32_t>(digit);
+      }
+      if (code == 0 || (c != 'x' && (code > 0x10FFFF || (code >= 0xD800 && code < 0xE000))))
+        return false;
+      at += digits;
+      if (c == 'x') {
+        out += static_cast<char>(code);
+      } else {
+        AppendUtf8(out, code);
+      }
+      return true;
+    }
+    default:
+      if (c < '0' || c > '7' || line.size() - at < 2) return false;
+      std::uint32_t code = static_cast<std::uint32_t>(c - '0');
+      for (int i = 0; i < 2; ++i) {
+        const char d = line[at + static_cast<std::size_t>(i)];
+        if (d < '0' || d > '7') return false;
+        code = code * 8 + static_cast<std::uint32_t>(d - '0');
+      }
+      if (code == 0 || code > 0xFF) return false;
+      at += 2;
+      out += static_cast<char>(code);
+      return true;
+  }
+}
+
+// The next field of a line as systemd-tmpfiles splits it: a run of non-blanks, where single or
+// double quotes group blanks and are taken away, and backslash escapes are decoded. Null when
+// systemd could not read the field (an unknown escape, an unclosed quote); with `literal`, such
+// a backslash stands for itself instead.
+std::optional<std::string> NextField(const std::string& line, std::size_t& at, bool literal) {
+  while (at < line.size() && IsBlank(line[at])) ++at;
+  std::string field;
+  char quote = 0;
+  while (at < line.size()) {
+    const char c = line[at];
+    if (!quote && IsBlank(c)) break;
+    ++at;
+    if (c == '\\') {
+      const std::size_t before = at;
+      if (Unescape(line, at, field)) continue;
+      if (!literal) return std::nullopt;
+      at = before;
+      field += c;
+    } else if (quote && c == quote) {
+      quote = 0;
+    } else if (!quote && (c == '\'' || c == '"')) {
+      quote = c;
+    } else {
+      field += c;
+    }
+  }
+  if (quote && !literal) return std::nullopt;
   return field;
 }
 
@@ -82,11 +199,19 @@ std::vector<std::string> TmpfilesExclusions::PatternsIn(const std::string& text)
     const std::string line = text.substr(start, end - start);
     start = end + 1;
     std::size_t at = 0;
-    const std::string type = NextField(line, at);
+    const std::string type = NextField(line, at, true).value_or("");
     // The type is one letter, possibly followed by modifiers ("x!", "X-").
     if (type.empty() || (type[0] != 'x' && type[0] != 'X')) continue;
-    const std::string path = Expanded(NextField(line, at));
-    if (!path.empty() && path[0] == '/') patterns.push_back(path);
+    // The path as systemd reads it; when systemd could not read it, the path as written (its
+    // backslashes kept) is excluded all the same: an exclusion is never dropped for its form.
+    const std::size_t pathAt = at;
+    std::optional<std::string> path = NextField(line, at, false);
+    if (!path) {
+      at = pathAt;
+      path = NextField(line, at, true);
+    }
+    const std::string expanded = Expanded(path.value_or(""));
+    if (!expanded.empty() && expanded[0] == '/') patterns.push_back(expanded);
   }
   return patterns;
 }

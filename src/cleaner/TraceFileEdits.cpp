@@ -35,10 +35,47 @@ platform::Status Overwrite(platform::File& file, std::uint64_t size) {
   return file.flush();
 }
 
+// The file at the path, open for writing, when it is still the ordinary file of one name that
+// was looked at (`listed`); null with the reason otherwise.
+std::unique_ptr<platform::File> OpenEarlierCopy(const std::string& path,
+                                                const platform::FileInfo& listed,
+                                                std::string& why) {
+  auto place = platform::openContainingFolder(path);
+  if (!place || place->name.empty()) {
+    why = place ? "it could not be reached" : place.error().message();
+    return nullptr;
+  }
+  auto opened = place->folder->openFile(place->name, listed.id);
+  if (!opened) {
+    why = opened.error().message();
+    return nullptr;
+  }
+  std::unique_ptr<platform::File> file = opened.release();
+  const auto now = file->info();
+  if (!now || now->links != 1 || now->kind != platform::EntryKind::File) {
+    why = "it is not a plain file of its own";
+    return nullptr;
+  }
+  return file;
+}
+
+// Overwrites the held earlier copy with zeros, once no name leads to it any more; the reason
+// when it could not be (empty when done).
+std::string OverwriteEarlierCopy(platform::File& file) {
+  const auto now = file.info();
+  if (!now) return now.error().message();
+  // Still named: the new text did not take its place, and its content is what the name shows.
+  if (now->links != 0) return "it was not replaced as one step";
+  if (auto overwritten = Overwrite(file, now->size); !overwritten) {
+    return overwritten.error().message();
+  }
+  return {};
+}
+
 }  // namespace
 
 void EmptyFileInPlace(TEraseFiles& item, const std::string& path) {
-  if (!platform::isAbsolutePath(path)) return;
+  if (!platform::isAbsolutePath(path) || item.Keeps(path)) return;
   auto place = platform::openContainingFolder(path);
   if (!place || place->name.empty()) return;
   const auto listed = place->folder->entry(place->name);
@@ -78,7 +115,7 @@ void EmptyFileInPlace(TEraseFiles& item, const std::string& path) {
 
 void RewriteListFile(TEraseFiles& item, const std::string& path, const TListEdit& edit,
                      const std::string& noun, std::uint64_t maxSize) {
-  if (!platform::isAbsolutePath(path)) return;
+  if (!platform::isAbsolutePath(path) || item.Keeps(path)) return;
   const auto info = platform::fs().info(path);
   if (!info || info->kind != platform::EntryKind::File) return;
   // Replacing a file that has other names would leave the list under those names.
@@ -97,6 +134,12 @@ void RewriteListFile(TEraseFiles& item, const std::string& path, const TListEdit
     engine->RecordRemoved(item, what);
     return;
   }
+  // With the overwrite option, the file as it is now is held open, so that once the new one
+  // has taken its name, the old one (which no name leads to any more) is overwritten in its
+  // own blocks instead of staying in the free space.
+  std::unique_ptr<platform::File> earlier;
+  std::string notHeld;
+  if (engine && engine->Overwrite) earlier = OpenEarlierCopy(path, *info, notHeld);
   if (auto written = platform::fs().writeFileAtomic(path, *cleaned); !written) {
     return Left(item, path, Because("could not be rewritten", written.error()));
   }
@@ -110,9 +153,11 @@ void RewriteListFile(TEraseFiles& item, const std::string& path, const TListEdit
   if (!engine) return;
   engine->Journal.NoteDeletion(platform::parentFolderOf(path));
   engine->RecordRemoved(item, what);
-  if (engine->Overwrite) {
+  if (!engine->Overwrite) return;
+  const std::string why = earlier ? OverwriteEarlierCopy(*earlier) : notHeld;
+  if (!why.empty()) {
     engine->Notes.push_back({item.Name, path, 0,
-                             "the earlier copy of this file was replaced, not overwritten; a "
-                             "free-space wipe of its drive reaches it"});
+                             "the earlier copy of this file was replaced, not overwritten (" + why +
+                                 "); a free-space wipe of its drive reaches it"});
   }
 }

@@ -24,7 +24,9 @@ using TListEdit =
 
 // Rewrites the file without its traces: read whole, edited, and replaced as one step (a
 // temporary file renamed over it, keeping owner and mode). The result is read back and must
-// come out of the edit unchanged, with nothing more to remove. `noun` names the entries in the
-// records ("recent documents").
+// come out of the edit unchanged, with nothing more to remove. With the engine's overwrite
+// option the earlier file is held open across the replacement and then overwritten with zeros
+// in its own blocks, so that no old copy of the list stays in the free space (a note says so
+// when that could not be done). `noun` names the entries in the records ("recent documents").
 void RewriteListFile(TEraseFiles& item, const std::string& path, const TListEdit& edit,
                      const std::string& noun, std::uint64_t maxSize = 16u << 20);

@@ -4,7 +4,8 @@
 
 #include <string>
 
-// True when the path names a folder (a link to one counts as what it is: a link).
+// True when the path names a folder (a link to one counts as what it is: a link, whether the
+// path ends in a separator or not).
 bool IsFolder(const std::string& path);
 // True when the path names an ordinary file.
 bool IsFile(const std::string& path);

@@ -9,6 +9,7 @@
 #include "cleaner/TCustomEraserEngine.h"
 #include "cleaner/TmpfilesExclusions.h"
 #include "core/Helpers.h"
+#include "core/TWipeEngine.h"
 #include "platform/Drives.h"
 #include "platform/FileSystem.h"
 #include "platform/Folder.h"
@@ -116,9 +117,15 @@ void CollectRecycleBins(TEraseFiles& item) {
   const auto notFollowed = [&](const std::string& path, const std::error_code& error) {
     if (!engine || error == std::errc::no_such_file_or_directory) return;
     engine->RecordLeft(item, path,
-                       error == platform::FileError::Link
-                           ? std::string("is a link: not followed")
+                       error == platform::FileError::Link ? std::string("is a link: not followed")
+                       : error == platform::FileError::MountPoint
+                           ? DescribeFailure({path, TWipeFailureReason::MountPoint})
                            : "could not be listed (" + error.message() + ")");
+  };
+  const auto mountPoint = [&](const std::string& path, const std::string& mounted) {
+    if (engine) {
+      engine->RecordLeft(item, path, DescribeFailure(MountPointFailure(path, mounted)));
+    }
   };
   for (const std::string& trash : platform::trashFolders()) {
     // Everything of a trash is reached from its own top folder and never through a link: on a
@@ -147,6 +154,11 @@ void CollectRecycleBins(TEraseFiles& item) {
     // Each trashed thing goes with its description, so that the trash never lists a file
     // whose contents are gone.
     for (const platform::DirEntry& entry : *entries) {
+      // Something mounted in the trash is not the trash's: it stays, and so does its description.
+      if (auto mounted = listing->mountedAt(entry.name, entry)) {
+        mountPoint(files + entry.name, *mounted);
+        continue;
+      }
       if (entry.isFolder()) {
         item.AddFolder(files + entry.name + platform::kSeparator, "*", false, true);
       } else {

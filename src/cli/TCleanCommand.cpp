@@ -8,12 +8,15 @@
 #include "cleaner/TCleaningRun.h"
 #include "cleaner/TEraserEngine.h"
 #include "cleaner/TScheduledCleanLog.h"
+#include "cleaner/TracePathLists.h"
 #include "cli/ExitStatus.h"
 #include "cli/TCliOutput.h"
 #include "core/SettingsFolder.h"
 #include "core/StoredFileProblem.h"
 #include "core/TIniFile.h"
+#include "core/TWipeEngine.h"
 #include "core/TWipeMethodsManager.h"
+#include "core/WipeRun.h"
 #include "core/WipeServices.h"
 #include "platform/Registry.h"
 #include "platform/Signals.h"
@@ -21,8 +24,10 @@
 
 namespace {
 
-// Where the Clean traces page records which items are checked.
+// Where the Clean traces page records which items are checked, and whether files are
+// overwritten before they go.
 const char* const kPageSection = "CleanTraces";
+const char* const kOverwriteKey = "OverwriteFiles";
 
 // Turns a stop signal into a stop of the running clean: the walks and the browser items ask for
 // pending events between entries and profiles, so the item in hand ends there and no later
@@ -67,8 +72,9 @@ std::vector<TEraser*> ChooseTraceItems(const TEraserEngine& engine,
     // A group's key stands for every item of the group.
     for (const TTraceGroup& group : TEraserEngine::Groups()) {
       if (!platform::equalsNoCase(group.Key, word)) continue;
-      for (std::size_t i = group.First; i < group.First + group.Count && i < chosen.size(); ++i)
-        chosen[i] = true;
+      for (std::size_t i : group.Items()) {
+        if (i < chosen.size()) chosen[i] = true;
+      }
       found = true;
     }
     for (std::size_t i = 0; i < engine.Erasers.size(); ++i) {
@@ -101,7 +107,15 @@ std::vector<TEraser*> TCleanCommand::scheduledItems(const TEraserEngine& engine,
     return {};
   }
   TScheduleSettings schedule;
-  if (!schedule.Read(TIniFile(TWipeMethodsManager::SettingsFileName())) || !schedule.Enabled) {
+  const bool read = schedule.Read(TIniFile(TWipeMethodsManager::SettingsFileName()));
+  if (!schedule.Problem.empty()) {
+    // A schedule that cannot be read is not known to be off: a fault, not a choice.
+    scheduleDamaged_ = true;
+    why = "the schedule in " + TWipeMethodsManager::SettingsFileName() +
+          " cannot be read: " + schedule.Problem;
+    return {};
+  }
+  if (!read || !schedule.Enabled) {
     why = "no schedule is on";
     return {};
   }
@@ -155,7 +169,7 @@ TCleanCommand::Ending TCleanCommand::chooseScheduled(const TEraserEngine& engine
   }
   if (!items.empty()) return std::nullopt;
   // A schedule that is off or has no items is a choice; unreadable settings are a fault.
-  const bool fault = !catalogue_.SettingsProblem.empty();
+  const bool fault = !catalogue_.SettingsProblem.empty() || scheduleDamaged_;
   if (!fault) {
     // A schedule that is off or empty has nothing to record.
     output_.Result("Nothing was cleaned: " + why + ".");
@@ -171,12 +185,14 @@ TCleanCommand::Ending TCleanCommand::chooseScheduled(const TEraserEngine& engine
 TCleanCommand::Ending TCleanCommand::chooseItems(const TEraserEngine& engine,
                                                  std::vector<TEraser*>& items) {
   if (request_.scheduled) return chooseScheduled(engine, items);
-  if (request_.items.empty() && !request_.preview && !catalogue_.SettingsProblem.empty()) {
-    // Which items are checked is kept in the settings file. When it cannot be read, the
-    // defaults would clean items the user may have unchecked: only named items, or a preview,
-    // go on.
-    output_.Problem("nothing is cleaned: the items checked on the Clean traces page are kept in " +
-                    TWipeMethodsManager::SettingsFileName() + "; name the items to clean");
+  if (!request_.preview && !catalogue_.SettingsProblem.empty()) {
+    // The places kept from every clean, and which items are checked, are kept in the settings
+    // file. When it cannot be read, a clean could remove what the user keeps: only a preview
+    // goes on.
+    output_.Problem(
+        "nothing is cleaned: the places you keep from every clean and the items "
+        "checked on the Clean traces page are kept in " +
+        TWipeMethodsManager::SettingsFileName() + ", which could not be read");
     return ExitSomethingLeft;
   }
   if (request_.items.empty()) {
@@ -209,10 +225,31 @@ bool TCleanCommand::registryUnread(const std::vector<TEraser*>& items) {
   return true;
 }
 
+bool TCleanCommand::overwriting() const {
+  if (request_.preview) return false;
+  if (request_.overwrite != 0) return request_.overwrite > 0;
+  return TIniFile(TWipeMethodsManager::SettingsFileName())
+      .ReadBool(kPageSection, kOverwriteKey, false);
+}
+
 void TCleanCommand::runItems(TEraserEngine& engine, const std::vector<TEraser*>& items) {
   TCleaningRun run(engine);
   StopOnSignal stopOnSignal(run);
   engine.Services = &stopOnSignal;
+  TTracePathLists lists;
+  lists.Read(TIniFile(TWipeMethodsManager::SettingsFileName()));
+  engine.KeepPaths = lists.Keep;
+  engine.CustomPaths = lists.Custom;
+  // An engine of its own wipes with the method chosen for the files engine.
+  TWipeEngine overwrite("WipeFiles");
+  WipeRun overwriteRun = WipeRun::For(overwrite, catalogue_, stopOnSignal);
+  if (overwriting()) {
+    engine.Overwrite = &overwrite;
+    engine.OverwriteRun = &overwriteRun;
+    output_.Detail("files are overwritten before they go, with " +
+                   (overwriteRun.Method ? overwriteRun.Method->Name
+                                        : std::string("no method (none could be read)")));
+  }
   run.ClearJournals = !request_.preview && catalogue_.EraseJournalNames;
   run.Run(
       items, request_.preview,
@@ -225,6 +262,9 @@ void TCleanCommand::runItems(TEraserEngine& engine, const std::vector<TEraser*>&
         output_.Progress(item.Caption);
       },
       [&] { output_.Progress(kClearingJournalText); });
+  engine.Overwrite = nullptr;
+  engine.OverwriteRun = nullptr;
+  engine.Services = nullptr;
   output_.ClearProgress();
 }
 

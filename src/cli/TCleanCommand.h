@@ -5,7 +5,9 @@
 // none named, the items checked on the window's Clean traces page (their Enabled flag until the
 // page has recorded a choice). --preview (or --dry-run) lists what they would remove and removes
 // nothing. --scheduled cleans the items chosen for the schedule, when the schedule's spacing
-// allows, and records the outcome in the log of scheduled cleans.
+// allows, and records the outcome in the log of scheduled cleans. Files are overwritten with the
+// files engine's method before they go when the page says so, or --overwrite does; the places
+// the user keeps from every clean are never touched.
 
 #include <optional>
 #include <string>
@@ -20,6 +22,9 @@ class TEraserEngine;
 struct TCleanRequest {
   bool preview = false;
   bool scheduled = false;  // the items of the schedule, as the timer starts it
+  // 1: overwrite files before they go, -1: delete them plainly, 0: as the Clean traces page is
+  // set ("Overwrite files before deleting them").
+  int overwrite = 0;
   std::vector<std::string> items;
 };
 
@@ -53,6 +58,8 @@ class TCleanCommand {
   bool registryUnread(const std::vector<TEraser*>& items);
   // Cleans (or previews) the items, a stop signal ending the run after the entry in hand.
   void runItems(TEraserEngine& engine, const std::vector<TEraser*>& items);
+  // Whether files are overwritten before they go, as asked or as the page is set.
+  bool overwriting() const;
   // Names what was removed (or would be) and what was left, with the totals.
   void reportRecords(const TEraserEngine& engine);
   // The status, after a scheduled clean has recorded its outcome in the log.
@@ -63,4 +70,5 @@ class TCleanCommand {
   TCleanRequest request_;
   TScheduledClean outcome_;
   bool prefsUnread_ = false;
+  bool scheduleDamaged_ = false;
 };

@@ -4,9 +4,13 @@
 #include "cli/TJsonProgress.h"
 #include "cli/TTerminalProgress.h"
 #include "core/TWipeEngine.h"
+#include "platform/Console.h"
 #include "platform/Signals.h"
 
 namespace {
+
+bool watchInput = false;
+bool inputEnded = false;
 
 // The engine's progress for the terminal; the run it belongs to ends with it.
 class RunProgress : public TTerminalProgress {
@@ -59,5 +63,10 @@ void TCliWipeServices::ProcessMessages() {
 }
 
 bool TCliWipeServices::StopRequested() {
-  return platform::stopSignal() != 0;
+  if (watchInput && !inputEnded) inputEnded = platform::standardInputStirred();
+  return inputEnded || platform::stopSignal() != 0;
+}
+
+void TCliWipeServices::StopWhenInputEnds() {
+  watchInput = true;
 }

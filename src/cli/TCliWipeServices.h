@@ -25,8 +25,12 @@ class TCliWipeServices : public IWipeServices {
   // Stops the running engine once a stop signal has come.
   void ProcessMessages() override;
 
-  // True once a stop signal has come.
+  // True once a stop signal has come, or standard input has ended while it is watched.
   static bool StopRequested();
+  // From now on the end of standard input (or anything more that comes on it) stops the run as
+  // a stop signal does: the window that started this run with other rights cannot signal it, so
+  // it closes the input instead.
+  static void StopWhenInputEnds();
 
  private:
   TCliOutput& output_;

@@ -10,6 +10,7 @@
 #include "cli/TCleanCommand.h"
 #include "cli/TCliOutput.h"
 #include "cli/TFreeSpaceCommand.h"
+#include "cli/THandOverCommand.h"
 #include "cli/TMethodsCommand.h"
 #include "cli/TWipeCommand.h"
 #include "core/SettingsFolder.h"
@@ -54,6 +55,7 @@ struct Subcommands {
   CLI::App* freeSpace = nullptr;
   CLI::App* methods = nullptr;
   CLI::App* clean = nullptr;
+  CLI::App* handOver = nullptr;
 };
 
 // The program itself: its description, version and the options of every subcommand.
@@ -138,20 +140,40 @@ CLI::App* AddCleanCommand(CLI::App& app, TCleanRequest& request) {
   CLI::App* clean = app.add_subcommand(
       "clean",
       "Remove the usage traces of the trace-cleaning items: recent documents, temporary files, "
-      "the trash, browser caches, cookies and history, registry lists... Files are deleted "
-      "plainly; history inside a browser's database is removed with the database's own means, "
-      "so bookmarks stay.");
+      "the trash, browser caches, cookies, history, sessions and site data, registry lists... "
+      "History inside a browser's database is removed with the database's own means, so "
+      "bookmarks stay; the places kept from every clean on the Clean traces page stay.");
   clean->add_flag("--preview", request.preview,
                   "List what the items would remove, with sizes; remove nothing (as --dry-run)");
   clean->add_flag("--scheduled", request.scheduled,
                   "Clean the items chosen for the schedule (Schedule... on the Clean traces page) "
                   "when the schedule is on and due, asking nothing, and record the outcome in "
                   "scheduled-clean.log in the settings folder; the timer of the schedule runs it");
+  clean->add_flag_callback(
+      "--overwrite", [&request] { request.overwrite = 1; },
+      "Overwrite every file with the method of the files engine before it goes; default: as "
+      "\"Overwrite files before deleting them\" is set on the Clean traces page (the schedule "
+      "follows it too)");
+  clean->add_flag_callback(
+      "--no-overwrite", [&request] { request.overwrite = -1; },
+      "Delete files plainly, whatever the Clean traces page says");
   clean->add_option("ITEM", request.items,
-                    "Items by number (1 to 57, in the order of the Clean traces page), by name "
+                    "Items by number (1 to 63, in the order of the Clean traces page), by name "
                     "or caption, or by group (windows, ie, mozilla, aol, opera, chromium, "
-                    "desktop, applications, recent); default: the items checked on that page");
+                    "desktop, applications, recent, custom); default: the items checked on that "
+                    "page");
   return clean;
+}
+
+CLI::App* AddHandOverCommand(CLI::App& app) {
+  CLI::App* handOver = app.add_subcommand(
+      "hand-over",
+      "Run the job that the window hands over on standard input, with the method and settings "
+      "it names (the window starts this with administrator rights); its targets are wiped only "
+      "while they are the entries the window saw. The end of standard input stops the run.");
+  // The window's own means of handing over, not a command for people.
+  handOver->group("");
+  return handOver;
 }
 
 // Everything after the first "--" is a path, whatever it looks like. CLI11 is given only what
@@ -181,8 +203,13 @@ void CheckArguments(const Subcommands& given, Options& options,
     std::vector<std::string>& mounts = options.freeSpace.mountPoints;
     mounts.insert(mounts.end(), afterMark.begin(), afterMark.end());
     if (mounts.empty()) throw CLI::RequiredError("MOUNT");
+  } else if (*given.handOver && options.dryRun) {
+    throw CLI::ValidationError("hand-over runs the job it is given; it has no dry run");
   } else if (*given.clean && options.clean.scheduled && !options.clean.items.empty()) {
     throw CLI::ValidationError("--scheduled cleans the items of the schedule; name no ITEM");
+  } else if (*given.clean && given.clean->count("--overwrite") > 0 &&
+             given.clean->count("--no-overwrite") > 0) {
+    throw CLI::ValidationError("--overwrite and --no-overwrite cannot be given together");
   } else if (!afterMark.empty()) {
     throw CLI::ExtrasError(afterMark);
   } else if (options.methods.engine.empty() != options.methods.method.empty()) {
@@ -191,13 +218,17 @@ void CheckArguments(const Subcommands& given, Options& options,
 }
 
 // Chooses the settings folder and loads the methods and settings, naming every problem.
-// `settingsUnread` tells whether the settings file could not be read (the defaults are used).
-std::unique_ptr<TWipeMethodsManager> LoadSettings(TCliOutput& output, bool& settingsUnread) {
+// `settingsUnread` tells whether the settings file could not be read (the defaults are used),
+// `settingsIncomplete` whether the settings folder could not be prepared whole (the shipped
+// methods not copied, ...). A dry run changes nothing here either.
+std::unique_ptr<TWipeMethodsManager> LoadSettings(TCliOutput& output, bool dryRun,
+                                                  bool& settingsUnread, bool& settingsIncomplete) {
   const TSettingsChoice settings = ChooseSettingsFolder();
   for (const std::string& problem : settings.Problems) output.Problem(problem);
+  settingsIncomplete = !settings.Problems.empty();
   output.Detail("settings folder: " + settings.Folder);
   for (const std::string& file : settings.Seeded) output.Detail("copied from the install: " + file);
-  std::unique_ptr<TWipeMethodsManager> catalogue = StartWipeMethodsManager();
+  std::unique_ptr<TWipeMethodsManager> catalogue = StartWipeMethodsManager(!dryRun);
   if (!catalogue->LoadProblem.empty()) {
     output.Problem("the methods and settings could not all be read: " + catalogue->LoadProblem);
   }
@@ -230,6 +261,7 @@ int RunSubcommand(const Subcommands& given, Options& options, TCliOutput& output
       options.clean.preview = options.clean.preview || options.dryRun;
       return TCleanCommand(output, catalogue, options.clean).Run();
     }
+    if (*given.handOver) return THandOverCommand(output).Run();
     if (*given.methods) {
       options.methods.dryRun = options.dryRun;
       return TMethodsCommand(output, catalogue, options.methods).Run();
@@ -246,9 +278,10 @@ int TCommandLine::Run(int argc, char** argv) {
   Options options;
   CLI::App app(kDescription, "ferrovane-cli");
   AddProgramOptions(app, options);
-  const Subcommands given{
-      AddWipeCommand(app, options.wipe), AddFreeSpaceCommand(app, options.freeSpace),
-      AddMethodsCommand(app, options.methods), AddCleanCommand(app, options.clean)};
+  const Subcommands given{AddWipeCommand(app, options.wipe),
+                          AddFreeSpaceCommand(app, options.freeSpace),
+                          AddMethodsCommand(app, options.methods),
+                          AddCleanCommand(app, options.clean), AddHandOverCommand(app)};
   int optionCount = argc;
   const std::vector<std::string> afterMark = ArgumentsAfterMark(argc, argv, optionCount);
   try {
@@ -264,7 +297,9 @@ int TCommandLine::Run(int argc, char** argv) {
   TCliOutput output(options.quiet, options.verbose);
   output.SetJsonProgress(options.progress == "json");
   bool settingsUnread = false;
-  const std::unique_ptr<TWipeMethodsManager> catalogue = LoadSettings(output, settingsUnread);
+  bool settingsIncomplete = false;
+  const std::unique_ptr<TWipeMethodsManager> catalogue =
+      LoadSettings(output, options.dryRun, settingsUnread, settingsIncomplete);
 
   // The method chosen for an engine is kept in the settings file: when that file could not be
   // read, a wipe would fall back to the default method, which may be weaker than the user's
@@ -280,7 +315,11 @@ int TCommandLine::Run(int argc, char** argv) {
   } else {
     status = RunSubcommand(given, options, output, *catalogue);
   }
-  // Nothing is saved at the end: the command line changes only what --set-engine records.
-  if (settingsUnread && status == ExitAllDone) status = ExitSomethingLeft;
+  // Nothing is saved at the end: the command line changes only what --set-engine records. A job
+  // handed over brings its own method and settings; what was named about the settings folder
+  // makes any other run incomplete.
+  if ((settingsUnread || settingsIncomplete) && status == ExitAllDone && !*given.handOver) {
+    status = ExitSomethingLeft;
+  }
   return status;
 }

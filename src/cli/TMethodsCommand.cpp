@@ -9,6 +9,7 @@
 #include "core/SettingsFolder.h"
 #include "core/TIniFile.h"
 #include "core/TWipeMethodsManager.h"
+#include "platform/Signals.h"
 
 namespace {
 
@@ -107,6 +108,8 @@ int TMethodsCommand::setEngine() {
     catalogue_.SetEngineMethod(engine, method);
   } catch (const std::exception& error) {
     output_.Problem(error.what());
+    // A stop signal that ended the wait for the settings lock ends the program as a stop does.
+    if (const int signal = platform::stopSignal()) return platform::exitStatusForSignal(signal);
     return ExitSomethingLeft;
   }
   output_.Detail(word + ": " + DescribeMethod(*method) + ", recorded in " +

@@ -35,8 +35,18 @@ bool listFolder(TCliOutput& output, platform::Folder& folder, const std::string&
     return true;
   }
   bool left = false;
+  // A mount point, file or folder, is not entered.
+  const auto mountPoint = [&](const platform::DirEntry& entry) {
+    const auto mounted = folder.mountedAt(entry.name, entry);
+    if (!mounted) return false;
+    const std::string entryPath = folder.pathOf(entry.name);
+    output.Problem(entryPath +
+                   ": would be left: " + DescribeFailure(MountPointFailure(entryPath, *mounted)));
+    left = true;
+    return true;
+  };
   for (const platform::DirEntry& entry : *entries) {
-    if (entry.isFolder()) continue;
+    if (entry.isFolder() || mountPoint(entry)) continue;
     const std::string entryPath = folder.pathOf(entry.name);
     if (entry.kind == platform::EntryKind::File && entry.links > 1) {
       output.Problem(entryPath + ": would be left: " +
@@ -50,7 +60,7 @@ bool listFolder(TCliOutput& output, platform::Folder& folder, const std::string&
     }
   }
   for (const platform::DirEntry& entry : *entries) {
-    if (!entry.isFolder()) continue;
+    if (!entry.isFolder() || mountPoint(entry)) continue;
     const std::string entryPath = folder.pathOf(entry.name);
     auto sub = folder.openFolder(entry.name, entry.id);
     if (!sub) {

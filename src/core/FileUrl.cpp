@@ -45,6 +45,12 @@ std::optional<std::string> LocalPathOfUrl(std::string_view url, std::string_view
     return std::nullopt;
   }
   std::string_view rest = url.substr(scheme.size());
+  // A URL spells every control byte as an escape: one written out (a NUL above all, which would
+  // end the path early for the system) makes it another text than a URL.
+  for (const char c : rest) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7f) return std::nullopt;
+  }
   // A query or a fragment: the path would end before them, which may name another file than
   // the one the user meant (a name holding "#" or "?" must come escaped).
   if (rest.find_first_of("?#") != std::string_view::npos) return std::nullopt;

@@ -11,8 +11,8 @@
 
 // The path of a "file:" URL of this computer ("file:///p", "file://localhost/p", "file:/p", or
 // the host named `localHost`), percent escapes decoded to bytes. Null for another scheme or
-// host, a bad or NUL escape, a query or fragment, a relative path, or "." or ".." in the path.
-// A trailing separator is dropped (the root stays "/").
+// host, a bad or NUL escape, a control byte written out (a raw NUL), a query or fragment, a
+// relative path, or "." or ".." in the path. A trailing separator is dropped (the root stays "/").
 std::optional<std::string> LocalPathOfUrl(std::string_view url, std::string_view localHost = {});
 
 struct TUriListPaths {

@@ -76,9 +76,35 @@ platform::Status IniDocument::save(const std::string& path) const {
   return platform::fs().writeFileAtomic(path, text());
 }
 
+std::string IniDocument::storedValue(std::string_view value) {
+  if (ini::unquote(ini::trim(value)) == value) return std::string(value);
+  std::string quoted;
+  quoted.reserve(value.size() + 2);
+  quoted += '"';
+  quoted += value;
+  quoted += '"';
+  return quoted;
+}
+
 void IniDocument::write(std::string_view section, std::string_view key, std::string_view value) {
+  section = ini::trim(section);
+  key = ini::trim(key);
+  // What a line cannot hold: the rest would be read as lines of their own, or the file as binary.
+  const auto breaksTheLine = [](std::string_view text) {
+    return text.find_first_of(std::string_view("\n\r\0", 3)) != std::string_view::npos;
+  };
+  const auto refuse = [&](const std::string& why) {
+    throw EIniValueError("[" + std::string(section) + "] " + std::string(key) + ": " + why);
+  };
+  if (breaksTheLine(section) || breaksTheLine(key)) refuse("a name with a line break");
+  if (breaksTheLine(value)) refuse("a value with a line break or a NUL byte");
+  // A key reading takes for a section header, a comment or another key.
+  if (key.empty() || key.front() == '[' || key.front() == ';' ||
+      key.find('=') != std::string_view::npos) {
+    refuse("not a name a key can have");
+  }
   if (!pending_) pending_ = std::make_unique<Changes>();
-  pending_->add(ini::trim(section), ini::trim(key), value);
+  pending_->add(section, key, storedValue(value));
 }
 
 const std::string& IniDocument::text() const {

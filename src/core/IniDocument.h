@@ -7,7 +7,10 @@
 // - a change replaces a value in place and keeps every other line, the order and the line breaks;
 //   a missing key is added after the last line of its section that is not blank, a missing
 //   section at the end of the file;
-// - CR LF and LF line breaks read the same; added lines get the file's own line break.
+// - CR LF and LF line breaks read the same; added lines get the file's own line break;
+// - every value reads back as it was written: one that reading would change (blanks at either
+//   end, or enclosing quotes, which reading takes off) is stored in double quotes, and what a
+//   line cannot hold is refused (EIniValueError) rather than written to be read otherwise.
 //
 // Writes are gathered and applied to the text together, in one pass over it, when the text is
 // next needed: any number of writes costs about as much as one. The result is the same as that
@@ -17,11 +20,20 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
 #include "core/IniSyntax.h"
 #include "platform/Result.h"
+
+// A section, key or value that cannot be stored so that it reads back as written: a line break
+// or NUL byte anywhere, or a key that is empty or would read as something else (one starting
+// with "[" or ";", or holding "="). The text says which and why.
+class EIniValueError : public std::invalid_argument {
+ public:
+  using std::invalid_argument::invalid_argument;
+};
 
 class IniDocument {
  public:
@@ -43,8 +55,12 @@ class IniDocument {
   // read-only is never replaced).
   platform::Status save(const std::string& path) const;
 
-  // Sets the value of the key in the section (names trimmed of blanks).
+  // Sets the value of the key in the section (names trimmed of blanks). Raises EIniValueError,
+  // and changes nothing, when the section, key or value cannot be stored as it is.
   void write(std::string_view section, std::string_view key, std::string_view value);
+  // The text a value is stored as so that reading gives it back: the value itself, or the value
+  // in double quotes where reading would change it.
+  static std::string storedValue(std::string_view value);
 
   // The text with every write applied.
   const std::string& text() const;

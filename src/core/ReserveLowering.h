@@ -3,7 +3,9 @@
 // (/sys/fs/ext4/<device>/reserved_clusters). A free-space fill lowers that reserve to 0 while it
 // runs, so that the fill reaches every free block, and puts the old value back straight after.
 // The old value is recorded in a file before it is changed, so that a run killed in between is
-// set right at the next start.
+// set right at the next start. Each file system has a record of its own, which belongs to the
+// run that holds the file system's free-space lock (core/FreeSpaceLock.h): no other run writes,
+// restores or removes it while that run goes on.
 
 #include <cstdint>
 #include <string>
@@ -13,7 +15,9 @@ class TReserveLowering {
  public:
   // Lowers the reserve of the ext4 file system whose kernel device name is `device` when it is
   // above 0. `ext4Folder` holds one folder per ext4 device (none when empty: nothing is
-  // lowered); `record` is the file the old value is kept in while it is lowered.
+  // lowered); `record` is the file the old value is kept in while it is lowered. The caller
+  // holds the file system's free-space lock: a record found there is a killed run's, and is put
+  // back first. Nothing is lowered unless the record was written.
   TReserveLowering(const std::string& device, const std::string& ext4Folder,
                    const std::string& record);
   // Puts the old value back (Restore) if it has not been.
@@ -36,9 +40,15 @@ class TReserveLowering {
   std::error_code error_;
 };
 
-// The file where the reserve's old value is recorded while a fill runs, in the settings folder.
-std::string ReserveRecordFile();
+// The file where the reserve's old value is recorded while a fill of the file system with the
+// device number runs, in the settings folder.
+std::string ReserveRecordFile(std::uint64_t device);
 // Puts back every reserve that the record names (a run that was killed while it was lowered)
 // and removes the record. Only the reserve files of the folder in use (platform/Ext4Reserve.h)
-// are written. False when one could not be put back (the record then stays).
+// are written; a line that names anything else (another file, a path holding a NUL byte) is
+// not acted on. False when one could not be put back (the record then stays).
 bool RestoreLoweredReserves(const std::string& record);
+// The same for every record of the settings folder whose run is no longer going on (no run
+// holds its file system's free-space lock), each while holding that lock. The records of live
+// runs are left to them. False when one could not be put back.
+bool RestoreLoweredReserves();

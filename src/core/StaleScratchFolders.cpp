@@ -14,16 +14,21 @@ bool OwnAndStill(const platform::FileInfo& info, std::int64_t before) {
 }
 
 // The files of the open scratch folder when all it holds are the program's own scratch files,
-// none of them changed lately; none otherwise.
+// none of them changed lately; none otherwise. A mount point in it is named in `left`.
 std::optional<std::vector<platform::DirEntry>> ScratchFiles(platform::Folder& scratch,
-                                                            std::int64_t before) {
+                                                            std::int64_t before,
+                                                            std::vector<TScratchFolderLeft>* left) {
   const auto self = scratch.info();
   if (!self || !OwnAndStill(*self, before)) return std::nullopt;
   auto entries = scratch.list();
   if (!entries) return std::nullopt;
   for (const platform::DirEntry& entry : *entries) {
+    if (scratch.mountedAt(entry.name, entry)) {
+      if (left) left->push_back({scratch.pathOf(entry.name), platform::FileError::MountPoint});
+      return std::nullopt;
+    }
     if (entry.kind != platform::EntryKind::File || !platform::isScratchFileName(entry.name) ||
-        entry.links != 1 || entry.id.device != self->id.device || !OwnAndStill(entry, before)) {
+        entry.links != 1 || !OwnAndStill(entry, before)) {
       return std::nullopt;
     }
   }
@@ -39,18 +44,21 @@ std::size_t RemoveStaleScratchFolders(const std::string& path, std::chrono::nano
                                   .count();
   auto folder = platform::fs().openFolder(path);
   if (!folder) return 0;
-  const auto self = folder->info();
   const auto entries = folder->list();
-  if (!self || !entries) return 0;
+  if (!entries) return 0;
   std::size_t removed = 0;
   for (const platform::DirEntry& entry : *entries) {
-    if (!entry.isFolder() || !platform::isScratchFolderName(entry.name) || !entry.ownedByCaller ||
-        entry.id.device != self->id.device) {
+    if (!entry.isFolder() || !platform::isScratchFolderName(entry.name) || !entry.ownedByCaller) {
+      continue;
+    }
+    // Named as a scratch folder, but what is mounted there is another file system's.
+    if (folder->mountedAt(entry.name, entry)) {
+      if (left) left->push_back({folder->pathOf(entry.name), platform::FileError::MountPoint});
       continue;
     }
     auto scratch = folder->openFolder(entry.name, entry.id);
     if (!scratch) continue;
-    const auto files = ScratchFiles(*scratch, before);
+    const auto files = ScratchFiles(*scratch, before, left);
     if (!files) continue;
     std::error_code notEmptied;
     for (const platform::DirEntry& file : *files) {

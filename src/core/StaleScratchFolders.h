@@ -20,6 +20,7 @@ struct TScratchFolderLeft {
 // Removes the stale scratch folders directly in the folder; returns how many were removed. The
 // folder is walked through open folders and nothing is followed; a scratch folder or file that
 // changed within `age` is left, and so is a folder that holds anything else. A stale scratch
-// folder that could not be removed (or emptied) is added to `left` when given.
+// folder that could not be removed (or emptied) is added to `left` when given, and so is a mount
+// point named as a scratch folder or found in one (FileError::MountPoint): it is not entered.
 std::size_t RemoveStaleScratchFolders(const std::string& folder, std::chrono::nanoseconds age,
                                       std::vector<TScratchFolderLeft>* left = nullptr);

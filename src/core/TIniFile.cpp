@@ -9,8 +9,13 @@
 #include "platform/FileSystem.h"
 
 EIniFileError::EIniFileError(const std::string& fileName, std::error_code reason)
-    : std::runtime_error("Unable to write to " + fileName +
-                         (reason ? " (" + reason.message() + ")" : std::string())) {}
+    : std::runtime_error(platform::FileLock::isLockedError(reason)
+                             ? fileName + " is locked by another process"
+                             : "Unable to write to " + fileName +
+                                   (reason ? " (" + reason.message() + ")" : std::string())) {}
+
+EIniFileError::EIniFileError(const std::string& fileName, const std::string& why)
+    : std::runtime_error("Unable to write to " + fileName + ": " + why) {}
 
 std::optional<std::int32_t> ParseIniInteger(const std::string& text) {
   std::string_view digits = text;
@@ -58,7 +63,11 @@ void UpdateIniFile(const std::string& fileName, const std::function<void(IniDocu
   if (!lock) throw EIniFileError(fileName, lock.error());
   auto document = IniDocument::load(fileName);
   if (!document) throw EIniFileError(fileName, document.error());
-  change(*document);
+  try {
+    change(*document);
+  } catch (const EIniValueError& refused) {
+    throw EIniFileError(fileName, refused.what());
+  }
   if (!document->changed() && platform::fs().info(fileName)) return;
   IniFileCache::forget(fileName);
   if (const platform::Status saved = document->save(fileName); !saved) {

@@ -12,10 +12,13 @@
 #include <system_error>
 
 // Raised when an INI file cannot be written: "Unable to write to <file>", followed by the
-// system's reason in brackets when there is one.
+// system's reason in brackets when there is one, or by what could not be stored after a colon.
+// A file whose lock another process keeps is named as such: "<file> is locked by another
+// process".
 class EIniFileError : public std::runtime_error {
  public:
   explicit EIniFileError(const std::string& fileName, std::error_code reason = {});
+  EIniFileError(const std::string& fileName, const std::string& why);
 };
 
 class TIniFile {
@@ -40,8 +43,10 @@ class IniDocument;
 // Applies the changes to one copy of the file's text and stores it in one step; the file is left
 // as it is when the text did not change. The file is read, changed and replaced while its lock
 // (platform/FileLock.h) is held, so that changes of other processes made meanwhile are kept
-// and only the keys written here change. Raises EIniFileError when the file cannot be locked,
-// read or written; a file that is there but cannot be read is never replaced.
+// and only the keys written here change. Raises EIniFileError when the file cannot be locked
+// (within a few seconds), read or written, or when a change cannot be stored as it is (a line
+// break in a value, IniDocument::write); the file is then left as it was, and a file that is
+// there but cannot be read is never replaced.
 void UpdateIniFile(const std::string& fileName, const std::function<void(IniDocument&)>& change);
 
 // Why a settings file that is there cannot be read (too large, a read error, not a file), as the

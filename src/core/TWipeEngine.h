@@ -79,6 +79,15 @@ enum class TWipeFailureReason {
   // After a free-space wipe that moved the metadata first (so the fill reached the old names),
   // FreeSpaceRoot names the drive.
   NamesInMetadata,
+  // A job handed over by another process whose path no longer names the entry that process saw
+  // (replaced, or reached through a link now): nothing of it was touched.
+  ReplacedSinceChosen,
+  // Another free-space wipe of the drive (the user's own, from this program or another) is
+  // running: nothing was written, and its temporary file was left to it.
+  FreeSpaceRunning,
+  // A mount point met on the way (a file system mounted there, or a file or folder bound over
+  // it): not entered, never written or removed; Detail names the type of file system there.
+  MountPoint,
   // The names of files the run deleted can still be read on the device: Detail says where (the
   // file system's journal, its metadata, its folder blocks) and what finishes it; FreeSpaceRoot
   // names the drive whose free-space wipe does, when one does.
@@ -105,6 +114,10 @@ std::string WipeFailureText(TWipeFailureReason reason);
 // reason in brackets ("could not be opened (Permission denied)"); a failed verification says
 // where ("verification failed at byte 4096").
 std::string DescribeFailure(const TWipeFailure& failure);
+// What is said of a mount point that was not entered, `mounted` the type of file system there:
+// a system file system's as such ("is on a system file system (proc): not wiped"), any other
+// as a mount point ("is a mount point (tmpfs): not entered").
+TWipeFailure MountPointFailure(const std::string& path, const std::string& mounted);
 // False for what the user should hear of but that did not leave anything chosen behind (a
 // path that no longer existed, a note such as a journal not cleared); true for everything else.
 bool LeavesSomethingBehind(const TWipeFailure& failure);
@@ -118,7 +131,8 @@ struct TLeftoverFile {
 // The free-space wipe's temporary files found for the drive at `root`: an ordinary file of the
 // caller's with a single name, named as the temporary file, in the drive's root or in a folder
 // that a run puts the file in when the root may not be written (the home and the temporary
-// folder, where they are reached through the drive's own mount).
+// folder, where they are reached through the drive's own mount). None while a free-space run
+// holds the drive's lock (core/FreeSpaceLock.h): the file is that run's.
 std::vector<TLeftoverFile> FindFreeSpaceLeftovers(const std::string& root);
 
 class TWipeEngine {
@@ -222,8 +236,9 @@ class TWipeEngine {
   // depth first, and removes the emptied folders unless keepFolders. False when the folder
   // itself could not be removed. The walk goes from open folder to open folder and never
   // follows a link; an entry replaced after it was listed is left and named.
+  // With `expected` known, the folder is walked only while it is still that entry.
   bool WipeDirectory(const std::string& folder, const std::string& mask, bool recurse,
-                     bool keepFolders);
+                     bool keepFolders, const platform::EntryId& expected = {});
   // Fills the free space of the drive holding Item.Path with a temporary file in the drive's
   // root, wipes that file with every pass and deletes it. The caller's own temporary files of
   // interrupted runs on that drive are removed first (each a note); an entry of that name that
@@ -252,6 +267,10 @@ class TWipeEngine {
   // reason. False when nothing is left of it (it was gone).
   bool FailReaching(const std::string& path, const std::error_code& error,
                     TWipeFailureReason otherwise);
+  // For a job that must still be the entry `expected` (known when its device is not 0): true
+  // (and named) when the path could not be reached without a link, or names another entry now.
+  bool ReplacedSinceChosen(const std::string& path, const platform::EntryId& expected,
+                           const std::error_code& reaching, const platform::EntryId& found);
   IWipeProgress& progress();
   void ProcessMessages();
   // The run the engine works with now (its own silent one outside a run).
@@ -269,7 +288,7 @@ class TWipeEngine {
   // Opens the folder `name` of `parent` if it is still the one listed, wipes what it holds and
   // removes it. True when it is still there afterwards.
   bool WipeSubfolder(platform::Folder& parent, const std::string& path, const std::string& name,
-                     const platform::EntryId& listed, const std::string& mask, bool recurse);
+                     const platform::FileInfo& listed, const std::string& mask, bool recurse);
   // Removes the emptied folder if it is still the one walked. False (and named) when it stays.
   bool RemoveWalkedFolder(platform::Folder& parent, const std::string& path,
                           const std::string& name, const platform::EntryId& walked, WalkEnd walk);
@@ -361,6 +380,10 @@ class TWipeEngine {
   bool RemoveLink(platform::Folder& folder, const std::string& path, const std::string& name);
   // True (and named) when the folder lies on a system file system, where nothing is touched.
   bool OnSystemFileSystem(platform::Folder& folder, const std::string& path);
+  // True (and named) when the entry of the folder, as `listed`, is a mount point: a walk never
+  // enters another mount, and a file bound over an entry is another file's content.
+  bool AtMountPoint(platform::Folder& folder, const std::string& path, const std::string& name,
+                    const platform::FileInfo& listed);
 
   // Records what the file system did with the overwrite of the file just deleted, when its old
   // blocks were not reached.

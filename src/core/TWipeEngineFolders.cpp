@@ -33,11 +33,11 @@ void TWipeEngine::LeaveFlushes() {
 }
 
 void TWipeEngine::WipeFolder(const TWipeItem& item) {
-  WipeDirectory(item.Path, "*.*", true, false);
+  WipeDirectory(item.Path, "*.*", true, false, item.Expected);
 }
 
 bool TWipeEngine::WipeDirectory(const std::string& folder, const std::string& mask, bool recurse,
-                                bool keepFolders) {
+                                bool keepFolders, const platform::EntryId& expected) {
   // Only a full path is ever walked.
   if (!platform::isAbsolutePath(folder)) {
     Fail(folder, TWipeFailureReason::FolderNotRemoved);
@@ -45,6 +45,7 @@ bool TWipeEngine::WipeDirectory(const std::string& folder, const std::string& ma
   }
   auto place = platform::openContainingFolder(folder);
   if (!place) {
+    if (ReplacedSinceChosen(folder, expected, place.error(), {})) return false;
     FailReaching(folder, place.error(), TWipeFailureReason::CannotList);
     return false;
   }
@@ -61,6 +62,10 @@ bool TWipeEngine::WipeDirectory(const std::string& folder, const std::string& ma
   }
   // Looked at without following a link: a link to a folder is removed as a link, never walked.
   const auto listed = parent.entry(place->name);
+  if (ReplacedSinceChosen(folder, expected, listed.error(),
+                          listed ? listed->id : platform::EntryId{})) {
+    return false;
+  }
   if (!listed) {
     FailReaching(folder, listed.error(), TWipeFailureReason::CannotList);
     return false;
@@ -72,6 +77,9 @@ bool TWipeEngine::WipeDirectory(const std::string& folder, const std::string& ma
     Fail(folder, TWipeFailureReason::CannotList, std::make_error_code(std::errc::not_a_directory));
     return false;
   }
+  // A folder chosen where a file system is mounted is not entered either: what is mounted there
+  // belongs to that file system, and the folder itself could never be removed.
+  if (AtMountPoint(parent, RemoveTrailingBackslash(folder), place->name, *listed)) return false;
   auto own = parent.openFolder(place->name, listed->id);
   if (!own) {
     FailReaching(folder, own.error(), TWipeFailureReason::CannotList);
@@ -112,7 +120,7 @@ TWipeEngine::WalkEnd TWipeEngine::WipeIn(platform::Folder& folder, const std::st
       ProcessMessages();
       if (stopRequested()) return WalkEnd::LeftSome;
       if (!entry.isFolder()) continue;
-      if (WipeSubfolder(folder, base + entry.name, entry.name, entry.id, mask, recurse)) {
+      if (WipeSubfolder(folder, base + entry.name, entry.name, entry, mask, recurse)) {
         leftSome = true;
       }
     }
@@ -121,15 +129,16 @@ TWipeEngine::WalkEnd TWipeEngine::WipeIn(platform::Folder& folder, const std::st
 }
 
 bool TWipeEngine::WipeSubfolder(platform::Folder& parent, const std::string& path,
-                                const std::string& name, const platform::EntryId& listed,
+                                const std::string& name, const platform::FileInfo& listed,
                                 const std::string& mask, bool recurse) {
-  auto sub = parent.openFolder(name, listed);
+  if (AtMountPoint(parent, path, name, listed)) return true;
+  auto sub = parent.openFolder(name, listed.id);
   if (!sub) return FailReaching(path, sub.error(), TWipeFailureReason::CannotList);
   if (OnSystemFileSystem(*sub, path)) return true;
   const WalkEnd walk = WipeIn(*sub, path + platform::kSeparator, mask, recurse);
   sub.reset();
   if (stopRequested()) return true;
-  return !RemoveWalkedFolder(parent, path, name, listed, walk);
+  return !RemoveWalkedFolder(parent, path, name, listed.id, walk);
 }
 
 bool TWipeEngine::RemoveWalkedFolder(platform::Folder& parent, const std::string& path,

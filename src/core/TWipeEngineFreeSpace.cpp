@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/FreeSpaceLock.h"
 #include "core/Helpers.h"
 #include "core/OverwriteReach.h"
 #include "core/ReserveLowering.h"
@@ -19,6 +20,7 @@
 #include "core/WipeServices.h"
 #include "platform/Drives.h"
 #include "platform/Ext4Reserve.h"
+#include "platform/FileLock.h"
 #include "platform/FileSystem.h"
 #include "platform/Folder.h"
 #include "platform/Folders.h"
@@ -108,34 +110,9 @@ std::string WhyNotDiscarded(const std::error_code& error) {
 using RemoveEntry = std::function<platform::Status(platform::Folder&, const std::string& name,
                                                    const platform::EntryId& id)>;
 
-// Removes the temporary files that interrupted runs of this user left for the drive, so that
-// their space is filled and wiped with the rest; each is re-checked where it lies before its
-// name goes. What was removed comes back as notes, what could not be as failures.
-void RemoveLeftovers(const std::string& root, const RemoveEntry& remove,
-                     std::vector<TWipeFailure>& notes, std::vector<TWipeFailure>& failures) {
-  for (const TLeftoverFile& leftover : FindFreeSpaceLeftovers(root)) {
-    auto containing = platform::openContainingFolder(leftover.Path);
-    if (!containing) {
-      failures.push_back({leftover.Path, TWipeFailureReason::CannotDelete, containing.error(), {}});
-      continue;
-    }
-    platform::Folder& folder = *containing->folder;
-    const auto entry = folder.entry(containing->name);
-    if (!entry || entry->kind != platform::EntryKind::File || entry->links != 1 ||
-        !entry->ownedByCaller) {
-      continue;  // no longer a leftover of this user's: left alone
-    }
-    if (const platform::Status removed = remove(folder, containing->name, entry->id); !removed) {
-      failures.push_back({leftover.Path, TWipeFailureReason::CannotDelete, removed.error(), {}});
-      continue;
-    }
-    notes.push_back({leftover.Path, TWipeFailureReason::LeftoverRemoved});
-  }
-}
-
-}  // namespace
-
-std::vector<TLeftoverFile> FindFreeSpaceLeftovers(const std::string& root) {
+// The temporary files of this user's runs found for the drive at `root`, whether a run goes on or
+// not (FindFreeSpaceLeftovers).
+std::vector<TLeftoverFile> TemporaryFilesOf(const std::string& root) {
   std::vector<TLeftoverFile> found;
   if (!platform::isAbsolutePath(root)) return found;
   platform::FileSystem& files = platform::fs();
@@ -161,6 +138,42 @@ std::vector<TLeftoverFile> FindFreeSpaceLeftovers(const std::string& root) {
     }
   }
   return found;
+}
+
+// Removes the temporary files that interrupted runs of this user left for the drive, so that
+// their space is filled and wiped with the rest; each is re-checked where it lies before its
+// name goes. The caller holds the drive's free-space lock, so no run of this user is using
+// them. What was removed comes back as notes, what could not be as failures.
+void RemoveLeftovers(const std::string& root, const RemoveEntry& remove,
+                     std::vector<TWipeFailure>& notes, std::vector<TWipeFailure>& failures) {
+  for (const TLeftoverFile& leftover : TemporaryFilesOf(root)) {
+    auto containing = platform::openContainingFolder(leftover.Path);
+    if (!containing) {
+      failures.push_back({leftover.Path, TWipeFailureReason::CannotDelete, containing.error(), {}});
+      continue;
+    }
+    platform::Folder& folder = *containing->folder;
+    const auto entry = folder.entry(containing->name);
+    if (!entry || entry->kind != platform::EntryKind::File || entry->links != 1 ||
+        !entry->ownedByCaller) {
+      continue;  // no longer a leftover of this user's: left alone
+    }
+    if (const platform::Status removed = remove(folder, containing->name, entry->id); !removed) {
+      failures.push_back({leftover.Path, TWipeFailureReason::CannotDelete, removed.error(), {}});
+      continue;
+    }
+    notes.push_back({leftover.Path, TWipeFailureReason::LeftoverRemoved});
+  }
+}
+
+}  // namespace
+
+std::vector<TLeftoverFile> FindFreeSpaceLeftovers(const std::string& root) {
+  if (!platform::isAbsolutePath(root)) return {};
+  // A run that goes on holds the lock of its file system: its file is no leftover.
+  const auto rootSpace = platform::fs().diskSpace(root);
+  if (!rootSpace || FreeSpaceRunHolds(rootSpace->id.device)) return {};
+  return TemporaryFilesOf(root);
 }
 
 void TWipeEngine::DiscardFreeBlocks(const std::string& root, std::uint64_t total) {
@@ -205,8 +218,10 @@ struct TWipeEngine::FreeSpaceJob {
   bool figuresEnded = false;  // the fill stopped where the file system's figures said space ended
   std::error_code error;
   std::optional<platform::DiskSpace> left;  // what was still free once the file held all it could
-  std::size_t failuresBefore = 0;           // what the run had named before the fill
-  MetadataMove metadata;                    // whether the metadata was moved before the fill
+  // The file system's free-space lock, held for the whole job when it could be taken.
+  platform::FileLock lock;
+  std::size_t failuresBefore = 0;  // what the run had named before the fill
+  MetadataMove metadata;           // whether the metadata was moved before the fill
   // The fill was forced to the device before its last stretch, and why that failed, if it did:
   // the flush at its end may not hear of it again.
   bool drained = false;
@@ -251,6 +266,16 @@ class TWipeEngine::FillBytes {
 void TWipeEngine::WipeDriveFreeSpace(const TWipeItem& item) {
   FreeSpaceJob job;
   if (!BindDrive(item, job)) return;
+  // One free-space run of the user per file system: a second would take the first's temporary
+  // file for a leftover, and put its reserve back while it fills. Where no lock can be made (the
+  // settings folder may not be written) the job goes on without one, and leaves what it cannot
+  // tell from a live run's alone.
+  if (auto lock = TakeFreeSpaceLock(job.bound.id.device)) {
+    job.lock = std::move(*lock);
+  } else if (platform::FileLock::isLockedError(lock.error())) {
+    Fail(job.root, TWipeFailureReason::FreeSpaceRunning);
+    return;
+  }
   std::unique_ptr<platform::File> file = PlaceTemporaryFile(job);
   if (!file) return;
   // btrfs moves its metadata first, so that the fill reaches where old names were.
@@ -277,9 +302,12 @@ void TWipeEngine::WipeDriveFreeSpace(const TWipeItem& item) {
   }
   // The clusters ext4 keeps back from everyone are given to the fill while it runs (where the
   // caller may change that: the administrator), and kept back again straight after.
+  // Its record belongs to this job, which holds the file system's lock.
   std::optional<TReserveLowering> reserve;
-  if (const platform::JournalInfo kind = platform::journals().inspect(job.root); kind.ext4) {
-    reserve.emplace(kind.device, platform::ext4ReserveFolder(), ReserveRecordFile());
+  if (const platform::JournalInfo kind = platform::journals().inspect(job.root);
+      kind.ext4 && job.lock.held()) {
+    reserve.emplace(kind.device, platform::ext4ReserveFolder(),
+                    ReserveRecordFile(job.bound.id.device));
   }
   const auto widened = reserve && reserve->Lowered() ? job.Ask() : std::nullopt;
   const std::uint64_t initial =
@@ -342,12 +370,15 @@ std::unique_ptr<platform::File> TWipeEngine::PlaceTemporaryFile(FreeSpaceJob& jo
   }
   // A temporary file that an interrupted run left fills part of the space: it goes first.
   // A leftover fills much of the drive: it is given back in steps, the windows handling events.
-  RemoveLeftovers(
-      job.root,
-      [this](platform::Folder& in, const std::string& name, const platform::EntryId& id) {
-        return RemoveWipedEntry(in, name, id);
-      },
-      Notes, Failures);
+  // Only under the file system's lock: without it, the file may be a live run's.
+  if (job.lock.held()) {
+    RemoveLeftovers(
+        job.root,
+        [this](platform::Folder& in, const std::string& name, const platform::EntryId& id) {
+          return RemoveWipedEntry(in, name, id);
+        },
+        Notes, Failures);
+  }
   job.temporary = folder + kTemporaryName;
   job.cluster = GetClusterSize(job.root);
   // The program's own new file: an entry of that name that is not this user's leftover (a

@@ -123,6 +123,12 @@ std::string WipeFailureText(TWipeFailureReason reason) {
       return "free space was overwritten once, by the fill";
     case TWipeFailureReason::NamesInMetadata:
       return "names may remain in the file system's metadata";
+    case TWipeFailureReason::ReplacedSinceChosen:
+      return "was replaced since it was chosen: not wiped";
+    case TWipeFailureReason::FreeSpaceRunning:
+      return "another free-space wipe of the drive is running";
+    case TWipeFailureReason::MountPoint:
+      return "is a mount point";
     case TWipeFailureReason::NamesRemain:
       return "names of wiped files remain";
   }
@@ -130,11 +136,24 @@ std::string WipeFailureText(TWipeFailureReason reason) {
 }
 
 std::string DescribeFailure(const TWipeFailure& failure) {
+  // The drive by its mount point, as the user named it ("another free-space wipe of / is
+  // running").
+  if (failure.Reason == TWipeFailureReason::FreeSpaceRunning && !failure.Path.empty()) {
+    const std::string& root = failure.Path;
+    return "another free-space wipe of " +
+           (root.size() > 1 && root.back() == '/' ? root.substr(0, root.size() - 1) : root) +
+           " is running";
+  }
   std::string text = WipeFailureText(failure.Reason);
   // Which system file system it is, in brackets ("is on a system file system (sysfs): not wiped").
   if (failure.Reason == TWipeFailureReason::SystemFileSystem) {
     if (!failure.Detail.empty()) text += " (" + failure.Detail + ")";
     return text + ": not wiped";
+  }
+  // And which file system is mounted there ("is a mount point (tmpfs): not entered").
+  if (failure.Reason == TWipeFailureReason::MountPoint) {
+    if (!failure.Detail.empty()) text += " (" + failure.Detail + ")";
+    return text + ": not entered";
   }
   // Where a verification failed reads on from the text ("verification failed at byte 512").
   // What may remain of names reads on as one sentence ("...; a drive that ... keeps them").
@@ -146,6 +165,13 @@ std::string DescribeFailure(const TWipeFailure& failure) {
   if (!failure.Detail.empty()) text += joint + failure.Detail;
   if (failure.Error) text += " (" + failure.Error.message() + ")";
   return text;
+}
+
+TWipeFailure MountPointFailure(const std::string& path, const std::string& mounted) {
+  const TWipeFailureReason reason = platform::isSystemFileSystem(mounted)
+                                        ? TWipeFailureReason::SystemFileSystem
+                                        : TWipeFailureReason::MountPoint;
+  return {path, reason, {}, mounted};
 }
 
 bool LeavesSomethingBehind(const TWipeFailure& failure) {
@@ -169,6 +195,8 @@ bool TWipeEngine::FailReaching(const std::string& path, const std::error_code& e
     Fail(path, TWipeFailureReason::Changed);
   } else if (error == platform::FileError::SystemFileSystem) {
     Fail(path, TWipeFailureReason::SystemFileSystem);
+  } else if (error == platform::FileError::MountPoint) {
+    Fail(path, TWipeFailureReason::MountPoint);
   } else if (error == std::errc::no_such_file_or_directory) {
     Fail(path, TWipeFailureReason::NotFound);
     return false;
@@ -176,6 +204,19 @@ bool TWipeEngine::FailReaching(const std::string& path, const std::error_code& e
     Fail(path, otherwise, error);
   }
   return true;
+}
+
+bool TWipeEngine::ReplacedSinceChosen(const std::string& path, const platform::EntryId& expected,
+                                      const std::error_code& reaching,
+                                      const platform::EntryId& found) {
+  if (expected.device == 0) return false;
+  // A link on the way, or a folder of the way swapped while it was opened; an entry that is
+  // gone is only not found.
+  const bool replaced =
+      reaching ? reaching == platform::FileError::Link || reaching == platform::FileError::Changed
+               : found != expected;
+  if (replaced) Fail(path, TWipeFailureReason::ReplacedSinceChosen);
+  return replaced;
 }
 
 IWipeProgress& TWipeEngine::progress() {
@@ -388,6 +429,7 @@ void TWipeEngine::WipeFile(const TWipeItem& item) {
   }
   auto place = platform::openContainingFolder(path);
   if (!place) {
+    if (ReplacedSinceChosen(path, item.Expected, place.error(), {})) return;
     FailReaching(path, place.error(), TWipeFailureReason::CannotOpen);
     return;
   }
@@ -396,6 +438,10 @@ void TWipeEngine::WipeFile(const TWipeItem& item) {
     return;
   }
   const auto listed = place->folder->entry(place->name);
+  if (ReplacedSinceChosen(path, item.Expected, listed.error(),
+                          listed ? listed->id : platform::EntryId{})) {
+    return;
+  }
   if (!listed) {
     FailReaching(path, listed.error(), TWipeFailureReason::CannotOpen);
     return;
@@ -411,6 +457,7 @@ bool TWipeEngine::WipeEntry(platform::Folder& folder, const std::string& path,
                             const std::string& caption) {
   // Kernel settings and firmware variables look like files there: nothing is written or removed.
   if (OnSystemFileSystem(folder, path)) return true;
+  if (AtMountPoint(folder, path, name, listed)) return true;
   if (WarnOnExecutable && LooksExecutable(path) && !run().Services.ConfirmWipeExecutable(path)) {
     Fail(path, TWipeFailureReason::KeptByUser);
     return true;
@@ -470,6 +517,14 @@ bool TWipeEngine::OnSystemFileSystem(platform::Folder& folder, const std::string
   const std::string system = folder.systemFileSystem();
   if (system.empty()) return false;
   Fail(path, TWipeFailureReason::SystemFileSystem, {}, system);
+  return true;
+}
+
+bool TWipeEngine::AtMountPoint(platform::Folder& folder, const std::string& path,
+                               const std::string& name, const platform::FileInfo& listed) {
+  const std::optional<std::string> mounted = folder.mountedAt(name, listed);
+  if (!mounted) return false;
+  Failures.push_back(MountPointFailure(path, *mounted));
   return true;
 }
 

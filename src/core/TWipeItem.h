@@ -25,4 +25,8 @@ class TWipeItem {
   // the job wipes nothing unless that file system is still mounted there. Unknown (device 0)
   // when the job was not made from a list: its Path must then still be a mount point.
   platform::FileSystemId Volume;
+  // For a file or folder job handed over by another process (the window to its run with
+  // administrator rights): the entry that process saw at Path. The job wipes nothing unless
+  // Path still names that entry, reached without a link. Unknown (device 0) for a job made here.
+  platform::EntryId Expected;
 };

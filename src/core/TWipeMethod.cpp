@@ -77,6 +77,12 @@ std::string PassProblem(MethodReader& reader, const std::string& section, const 
   return {};
 }
 
+// A text of one line as the file keeps it: up to its first line break, which is all that is
+// read back of it (a line break cannot be stored).
+std::string_view FirstLine(std::string_view text) {
+  return text.substr(0, text.find_first_of("\r\n"));
+}
+
 }  // namespace
 
 void TWipeMethod::ClearPasses() {
@@ -190,17 +196,17 @@ void TWipeMethod::SaveToFile() const {
     auto writeInt = [&](const std::string& section, const char* key, std::int32_t value) {
       document.write(section, key, IniIntegerText(value));
     };
-    document.write(kMethodSection, "Name", Name);
+    document.write(kMethodSection, "Name", FirstLine(Name));
     document.write(kMethodSection, "Description", EscapeLineBreaks(Description));
     writeInt(kMethodSection, "Passes", PassCount());
     for (int i = 0; i < PassCount(); ++i) {
       const TPass& pass = *Passes[static_cast<std::size_t>(i)];
       const std::string section = passSection(i + 1);
-      document.write(section, "Name", pass.Name);
+      document.write(section, "Name", FirstLine(pass.Name));
       document.write(section, "CheckWipe", pass.CheckWipe ? "1" : "0");
       writeInt(section, "WipeWith", pass.WipeWith);
       writeInt(section, "BytePatternValue", pass.BytePatternValue);
-      document.write(section, "TextPatternValue", pass.TextPatternValue);
+      document.write(section, "TextPatternValue", FirstLine(pass.TextPatternValue));
       writeInt(section, "RandomBytesValue1", pass.RandomBytesValue1);
       writeInt(section, "RandomBytesValue2", pass.RandomBytesValue2);
       writeInt(section, "RandomCharacterValue1", pass.RandomCharacterValue1);

@@ -95,10 +95,12 @@ void TWipeMethodsManager::SetEngineMethod(TWipeEngine& engine, TWipeMethod* meth
                    method ? platform::fileNameOf(method->FileName) : std::string());
 }
 
-std::unique_ptr<TWipeMethodsManager> StartWipeMethodsManager() {
+std::unique_ptr<TWipeMethodsManager> StartWipeMethodsManager(bool putBackReserves) {
   auto manager = std::make_unique<TWipeMethodsManager>();
-  // A free-space run that was killed while ext4's reserve was lowered: it is put back now.
-  RestoreLoweredReserves(ReserveRecordFile());
+  // A free-space run that was killed while ext4's reserve was lowered: it is put back now (a
+  // run that still goes on keeps its own). What cannot be put back stays recorded for the next
+  // start.
+  if (putBackReserves) RestoreLoweredReserves();
   // Start-up goes on with what was loaded; the user is told what stopped it.
   try {
     manager->LoadMethods();

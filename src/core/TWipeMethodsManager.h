@@ -73,10 +73,11 @@ class TWipeMethodsManager : public TCustomWipeMethodsManager, public WipeSetting
   std::map<std::string, std::string> chosenForRun_;  // engine name -> method file
 };
 
-// Makes a catalogue, puts back the ext4 reserve of a free-space run that was killed, then loads
-// the methods and then the settings. An error ends the step it happens in: the catalogue keeps
-// what was done and names the error in LoadProblem.
-std::unique_ptr<TWipeMethodsManager> StartWipeMethodsManager();
+// Makes a catalogue, puts back the ext4 reserves of free-space runs that were killed (with
+// `putBackReserves`; a start that is to change nothing, such as a dry run, leaves them), then
+// loads the methods and then the settings. An error ends the step it happens in: the catalogue
+// keeps what was done and names the error in LoadProblem.
+std::unique_ptr<TWipeMethodsManager> StartWipeMethodsManager(bool putBackReserves = true);
 // Saves the settings this process changed (SaveSettings; methods were written when they were
 // edited), unless they could not be read at start. Gives the reason when the settings were not
 // saved, empty text otherwise.

@@ -17,8 +17,8 @@ std::string setExt4ReserveFolder(std::string folder);
 
 // Writes the text into "<folder><device>/reserved_clusters" of the folder in use, in place: the
 // one kernel attribute the program ever writes, since nothing else on a system file system is
-// written. Refused for any other path (another file, a device name with a separator, a link); a
-// plain file standing in for the attribute in a test is cut after the text.
+// written. Refused for any other path (another file, a device name with a separator or a NUL
+// byte, a link); a plain file standing in for the attribute in a test is cut after the text.
 Status writeExt4Reserve(const std::string& file, const std::string& text);
 
 using ScopedExt4ReserveFolder = ScopedOverride<&setExt4ReserveFolder>;

@@ -30,6 +30,8 @@ class FileErrorCategory final : public std::error_category {
         return "is a link: not followed";
       case FileError::SystemFileSystem:
         return "it is on a system file system";
+      case FileError::MountPoint:
+        return "is a mount point: not entered";
     }
     return "unknown file error";
   }

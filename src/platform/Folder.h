@@ -8,6 +8,7 @@
 // listed (same device and number); otherwise the call fails with FileError::Changed.
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,22 +35,35 @@ class Folder {
   virtual Result<std::vector<DirEntry>> list() = 0;
   // One entry, without following a link.
   virtual Result<FileInfo> entry(const std::string& name) = 0;
-  // Opens a folder of this folder, if it is still the one expected.
+  // Whether the entry is a mount point: the root of a file system mounted there, or a file or
+  // folder bound over it (a bind mount of the same file system included). `listed` is the entry
+  // as it was listed or looked at, which tells its mount. The type of the file system mounted
+  // there ("tmpfs"; empty where the system does not tell), or null for an entry of the folder's
+  // own mount.
+  virtual std::optional<std::string> mountedAt(const std::string& name, const FileInfo& listed) = 0;
+  // Opens a folder of this folder, if it is still the one expected. A walk never enters another
+  // mount: a mount point fails with FileError::MountPoint.
   virtual Result<std::unique_ptr<Folder>> openFolder(const std::string& name,
                                                      const EntryId& expected) = 0;
+  // The same, also where the folder is a mount point: only for the folder a job starts at, which
+  // the user (or the job's own place, such as the temporary folder) chose itself.
+  virtual Result<std::unique_ptr<Folder>> openStartFolder(const std::string& name,
+                                                          const EntryId& expected) = 0;
   // Opens a folder below this one by its path relative to it ("files", "a/b"), without
-  // following a link in any component (FileError::Link), without crossing into another mount and
-  // never above this folder.
+  // following a link in any component (FileError::Link), without crossing into another mount
+  // (FileError::MountPoint) and never above this folder.
   virtual Result<std::unique_ptr<Folder>> openBeneath(const std::string& relative) = 0;
   // The name of the system file system the folder lies on ("proc", "sysfs", "efivarfs", ...),
   // where nothing is ever written, renamed or removed (such calls fail with
   // FileError::SystemFileSystem); empty for every other file system.
   virtual std::string systemFileSystem() = 0;
   // Opens an ordinary file of this folder for writing, if it is still the one expected. Never
-  // waits on a pipe or device that was put in its place.
+  // waits on a pipe or device that was put in its place, and never opens a file bound over the
+  // entry from elsewhere (FileError::MountPoint).
   virtual Result<std::unique_ptr<File>> openFile(const std::string& name,
                                                  const EntryId& expected) = 0;
-  // Read-only bit of an entry (see Attribute); a link is never changed, nor what it points to.
+  // Read-only bit of an entry (see Attribute); a link is never changed, nor what it points to,
+  // nor what is mounted at the entry (FileError::MountPoint).
   virtual Status setAttributes(const std::string& name, std::uint32_t attributes) = 0;
   // Renames an entry within this folder; fails when the target exists.
   virtual Status rename(const std::string& from, const std::string& to) = 0;
@@ -66,6 +80,10 @@ class Folder {
  private:
   std::string path_;
 };
+
+// Whether the type of file system a mount point names ("sysfs", as Folder::mountedAt gives it)
+// is one of the system's own, where nothing is ever written, renamed or removed.
+bool isSystemFileSystem(const std::string& type);
 
 // The folder that holds what a path names, opened, and the name of the entry in it. The folder
 // part is opened without following a link in any of its components and without leaving the

@@ -19,6 +19,7 @@ enum class FileError {
   NotOwn,            // not the caller's own: another user's file, or in a folder others may write
   Link,              // a symbolic link stood where a folder of the path was expected; not followed
   SystemFileSystem,  // it lies on a file system of the system (proc, sysfs, ...): never written
+  MountPoint,        // it lies on another mount than the folder it was reached from: not entered
 };
 const std::error_category& fileErrorCategory();
 inline std::error_code make_error_code(FileError error) {

@@ -8,10 +8,5 @@
 
 #include "core/ProgressStream.h"
 
-struct TProgressRecord {
-  std::optional<TProgressEvent> progress;
-  std::optional<TRunOutcome> outcome;
-};
-
 // Null for a line that is neither (another program's output, or damaged).
 std::optional<TProgressRecord> ReadProgressLine(const QByteArray& line);

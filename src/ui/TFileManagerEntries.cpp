@@ -142,8 +142,9 @@ std::optional<std::string> TFileManagerEntries::WriteThunarAction() const {
   } else if (info.error() != std::errc::no_such_file_or_directory) {
     return withReason(path, info.error());
   }
-  const auto merged = MergeThunarAction(document, ThunarAction());
-  if (!merged) return path + ": not a list of Thunar actions; it was left as it is";
+  std::string problem;
+  const auto merged = MergeThunarAction(document, ThunarAction(), &problem);
+  if (!merged) return path + ": " + problem + "; it was left as it is";
   if (!platform::ensureFolder(platform::folderPartOf(path))) {
     return path + ": its folder could not be made";
   }

@@ -2,40 +2,65 @@
 
 #include <QByteArray>
 #include <QDir>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QStandardPaths>
 
+#include "core/HandOverFrames.h"
+#include "platform/Folders.h"
+#include "platform/LocalChannel.h"
+#include "platform/PathText.h"
 #include "platform/Processes.h"
 
 namespace {
 
-// A request is its length in decimal, a line break, then its bytes; the window answers "ok"
-// once it has taken it. Requests larger than this are another program's, not ours.
-constexpr qsizetype kLargestRequest = 64 * 1024 * 1024;
+// A request is one frame (core/HandOverFrames.h); the window answers "ok" once it has taken it.
+// Requests larger than this are another program's, not ours.
+constexpr std::uint64_t kLargestRequest = 64 * 1024 * 1024;
 constexpr int kAnswerWaitMs = 10000;
 // How long a channel that is there may take to answer before it counts as left behind.
 constexpr int kProbeWaitMs = 1000;
 const QByteArray kTaken = QByteArrayLiteral("ok\n");
 
+// Whether the process at the other end of the connection runs as this user.
+bool ownUserAt(const QLocalSocket& socket) {
+  return platform::peerUserId(socket.socketDescriptor()) == platform::currentUserId();
+}
+
+QString channelIn(const std::string& folder, const char* name) {
+  return QFile::decodeName(
+      QByteArray::fromStdString(platform::withTrailingSeparator(folder) + name));
+}
+
 }  // namespace
 
 QString TSingleInstance::DefaultChannel() {
-  // $XDG_RUNTIME_DIR, or where it is not set a folder of Qt's own that it makes for the user
-  // alone and checks: never a place where another user could listen first.
-  const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-  if (!runtime.isEmpty()) return QDir(runtime).filePath(QStringLiteral("ferrovane-window"));
-  return QStringLiteral("ferrovane-window-%1").arg(platform::currentUserId());
+  // Never a place where another user could listen first, or put a channel of their own.
+  const std::string runtime = qEnvironmentVariable("XDG_RUNTIME_DIR").toStdString();
+  if (platform::isAbsolutePath(runtime) && platform::checkPrivateFolder(runtime)) {
+    return channelIn(runtime, "ferrovane-window");
+  }
+  const std::string own = "ferrovane-" + std::to_string(platform::currentUserId());
+  for (const std::string& place : {platform::tempFolder(), platform::cacheFolder()}) {
+    if (!platform::isAbsolutePath(place)) continue;
+    const std::string folder = platform::withTrailingSeparator(place) + own;
+    if (platform::ensurePrivateFolder(folder)) return channelIn(folder, "window");
+  }
+  return {};
 }
 
 bool TSingleInstance::HandOver(const QString& channel, const TWindowRequest& request) {
+  if (channel.isEmpty()) return false;
   QLocalSocket socket;
   socket.connectToServer(channel);
   if (!socket.waitForConnected(kAnswerWaitMs)) return false;
-  const std::string bytes = request.Encode();
-  QByteArray message = QByteArray::number(qsizetype(bytes.size())) + '\n';
-  message.append(bytes.data(), qsizetype(bytes.size()));
-  socket.write(message);
+  // Another user's window (or a program posing as one) is told nothing.
+  if (!ownUserAt(socket)) {
+    socket.abort();
+    return false;
+  }
+  const std::string frame = FrameOf(request.Encode());
+  socket.write(frame.data(), qint64(frame.size()));
   while (socket.bytesToWrite() > 0) {
     if (!socket.waitForBytesWritten(kAnswerWaitMs)) return false;
   }
@@ -44,7 +69,7 @@ bool TSingleInstance::HandOver(const QString& channel, const TWindowRequest& req
     if (!socket.waitForReadyRead(kAnswerWaitMs)) return false;
     answer += socket.readAll();
   }
-  return answer.startsWith(kTaken);
+  return answer == kTaken;
 }
 
 TSingleInstance::TSingleInstance(QString channel, QObject* parent)
@@ -56,6 +81,7 @@ TSingleInstance::TSingleInstance(QString channel, QObject* parent)
 TSingleInstance::~TSingleInstance() = default;
 
 bool TSingleInstance::Listen() {
+  if (channel_.isEmpty()) return false;
   // A window that started at the same moment may have begun to listen since this start tried to
   // hand over: its channel is never taken from it (Qt would put a new one in its place).
   {
@@ -73,28 +99,40 @@ bool TSingleInstance::Listen() {
 void TSingleInstance::takeConnection() {
   while (QLocalSocket* socket = server_->nextPendingConnection()) {
     connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+    // Only the user's own processes hand requests over; another user's connection is dropped
+    // before anything it sends is read.
+    if (!ownUserAt(*socket)) {
+      socket->abort();
+      socket->deleteLater();
+      continue;
+    }
+    pending_[socket] = std::make_unique<TFrameReader>(kLargestRequest);
+    connect(socket, &QObject::destroyed, this, [this, socket] { pending_.erase(socket); });
     connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readFrom(socket); });
     if (socket->bytesAvailable() > 0) readFrom(socket);
   }
 }
 
 void TSingleInstance::readFrom(QLocalSocket* socket) {
-  QByteArray buffer = socket->property("request").toByteArray() + socket->readAll();
-  const qsizetype lineEnd = buffer.indexOf('\n');
-  bool lengthRead = false;
-  const qsizetype length = lineEnd > 0 ? buffer.left(lineEnd).toLongLong(&lengthRead) : 0;
-  if ((lineEnd < 0 && buffer.size() > 20) || (lineEnd >= 0 && !lengthRead) || length < 0 ||
-      length > kLargestRequest) {
-    socket->abort();  // not a request of ours
+  const auto reading = pending_.find(socket);
+  const QByteArray bytes = socket->readAll();
+  // Nothing follows a request that was taken.
+  if (reading == pending_.end()) {
+    if (!bytes.isEmpty()) socket->abort();
     return;
   }
-  if (lineEnd < 0 || buffer.size() - lineEnd - 1 < length) {
-    socket->setProperty("request", buffer);
+  TFrameReader& reader = *reading->second;
+  reader.Feed(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+  std::optional<std::string> frame = reader.Next();
+  // Not a request of ours: a length that is none, or bytes after the request.
+  if (reader.Broken() || (frame && reader.HasPending())) {
+    pending_.erase(reading);
+    socket->abort();
     return;
   }
-  socket->setProperty("request", QByteArray());
-  const auto request =
-      TWindowRequest::Decode(std::string(buffer.constData() + lineEnd + 1, std::size_t(length)));
+  if (!frame) return;
+  pending_.erase(reading);
+  const auto request = TWindowRequest::Decode(*frame);
   if (!request) {
     socket->abort();
     return;

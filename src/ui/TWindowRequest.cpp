@@ -1,9 +1,29 @@
 #include "ui/TWindowRequest.h"
 
+#ifndef FERROVANE_VERSION
+#define FERROVANE_VERSION "0"
+#endif
+
 namespace {
 
 // Fields are separated by NUL bytes, which no path holds.
 constexpr char kHeader[] = "ferrovane-window-request-1";
+
+constexpr char kUsage[] = "Usage: ferrovane [--free-space] [--] [PATH...]";
+
+constexpr char kHelp[] =
+    "Usage: ferrovane [--free-space] [--] [PATH...]\n"
+    "Opens the Ferrovane window, which overwrites files, folders and the free space of drives\n"
+    "before it deletes them. The files and folders given are queued on the Delete with Wiping\n"
+    "page; nothing is wiped before Start is pressed and its question answered. When a window is\n"
+    "open already, it takes the paths and comes to the front.\n"
+    "\n"
+    "  --free-space  show the Wipe free space page\n"
+    "  --help        show this text and end\n"
+    "  --version     show the version and end\n"
+    "  --            every argument after it is a path, even one that starts with \"-\"\n"
+    "\n"
+    "Without a window: ferrovane-cli (see ferrovane-cli --help).\n";
 
 }  // namespace
 
@@ -50,12 +70,15 @@ TWindowArguments ParseWindowArguments(const std::vector<std::string>& args,
       options = false;
     } else if (options && arg == "--free-space") {
       request.freeSpacePage = true;
+    } else if (options && arg == "--help") {
+      return {std::nullopt, {}, kHelp};
+    } else if (options && arg == "--version") {
+      return {std::nullopt, {}, std::string("ferrovane ") + FERROVANE_VERSION + "\n"};
     } else if (options && arg.size() > 1 && arg[0] == '-') {
-      return {std::nullopt,
-              "unknown option " + arg + "\nUsage: ferrovane [--free-space] [--] [PATH...]"};
+      return {std::nullopt, "unknown option " + arg + "\n" + kUsage, {}};
     } else if (!arg.empty()) {
       request.paths.push_back(arg);
     }
   }
-  return {request, {}};
+  return {request, {}, {}};
 }

@@ -21,11 +21,13 @@ struct TWindowRequest {
   static std::optional<TWindowRequest> Decode(const std::string& bytes);
 };
 
-// The window's command line: `ferrovane [--free-space] [--] [PATH...]` (args without the
-// program name). An error text for an unknown option.
+// The window's command line: `ferrovane [--free-space] [--] [PATH...]`, `ferrovane --help` or
+// `ferrovane --version` (args without the program name). Everything after "--" is a path,
+// whatever it looks like. These are all the options there are: none is Qt's.
 struct TWindowArguments {
   std::optional<TWindowRequest> request;
-  std::string error;
+  std::string error;  // an unknown option: the text for standard error (status 2)
+  std::string text;   // --help or --version: the text for standard output (status 0)
 };
 TWindowArguments ParseWindowArguments(const std::vector<std::string>& args,
                                       const std::string& base);

@@ -7,7 +7,11 @@
 
 // The program's action in Thunar's format: one <action> element.
 // `actionXml` holds it; the document comes back with exactly one action of the same unique id
-// (an earlier one replaced in place, else the new one appended), or null when the user's
-// document cannot be read as Thunar's (it is then left alone). An empty document is a new one.
+// (an earlier one replaced in place, else the new one appended), in the document's own encoding
+// (UTF-8, US-ASCII or ISO-8859-1) with its declaration, document type and comments. Null when
+// the user's document cannot be read as Thunar's, or cannot be written back in its own encoding
+// without a change (it is then left alone), with the reason in `problem`. An empty document is a
+// new one.
 std::optional<std::string> MergeThunarAction(const std::string& document,
-                                             const std::string& actionXml);
+                                             const std::string& actionXml,
+                                             std::string* problem = nullptr);

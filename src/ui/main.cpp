@@ -111,22 +111,30 @@ int RunProgram(const TWindowRequest& request, TSingleInstance& instance) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  if (!DisplayNamed()) {
-    ReportNoDisplay();
-    return 1;
-  }
-  auto noDisplayGuard = std::make_unique<TNoDisplayGuard>();
-  QApplication application(argc, argv);
-  noDisplayGuard.reset();
-  NameApplication();
-
-  // The paths of the command line as the bytes given (Qt has taken out its own options).
+  // The paths of the command line as the bytes given. Read before Qt sees anything: Qt is given
+  // none of the arguments, so no path (however it is named) is taken as one of its options
+  // (a style sheet to read, a folder to load plug-ins from, a layout direction).
   const TWindowArguments arguments = ParseWindowArguments(
       std::vector<std::string>(argv + 1, argv + argc), platform::currentFolder());
+  if (!arguments.text.empty()) {
+    std::fputs(arguments.text.c_str(), stdout);
+    return 0;
+  }
   if (!arguments.request) {
     std::fprintf(stderr, "ferrovane: %s\n", arguments.error.c_str());
     return 2;
   }
+  if (!DisplayNamed()) {
+    ReportNoDisplay();
+    return 1;
+  }
+  int qtArgumentCount = 1;
+  char* qtArguments[] = {argv[0], nullptr};
+  auto noDisplayGuard = std::make_unique<TNoDisplayGuard>();
+  QApplication application(qtArgumentCount, qtArguments);
+  noDisplayGuard.reset();
+  NameApplication();
+
   // A window of this user runs already: it takes the request and comes to the front. This
   // start has read nothing of the settings and ends without writing them; it puts back no
   // reserve that the running window's free-space wipe holds lowered.

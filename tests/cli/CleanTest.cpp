@@ -3,8 +3,10 @@
 // error that touches nothing. A stop signal ends the clean after the item in hand, and anything
 // left makes the exit status say so.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <csignal>
@@ -78,7 +80,7 @@ TEST_F(Clean, APreviewNamesWhatTheCleanThenRemoves) {
 
 TEST_F(Clean, AWordThatNamesNoItemIsAUsageErrorAndNothingIsRemoved) {
   for (const std::vector<std::string>& args : {std::vector<std::string>{"clean", "1", "0"},
-                                               {"clean", "58", "1"},
+                                               {"clean", "64", "1"},
                                                {"clean", "no-such-item", "1"}}) {
     const CliResult result = run(args);
     EXPECT_EQ(result.status, 2) << args.back();
@@ -251,4 +253,79 @@ TEST_F(Clean, AScheduledCleanThatCannotKnowItsItemsCleansNothingAndSaysSo) {
   EXPECT_NE(logged.find("\t0\t0\trefused\tprefs.dat could not be read"), std::string::npos)
       << logged;
   EXPECT_NE(logged.find("\t0\t0\trefused\tthe schedule is kept in"), std::string::npos) << logged;
+}
+
+TEST_F(Clean, FilesAreOverwrittenAsThePageIsSetUnlessTheCommandLineSaysOtherwise) {
+  const std::string ini = t.programFolder() + "Ferrovane.ini";
+  const std::string settings = readFileBytes(ini);
+  const std::string entry = readFileBytes(recent);
+  const struct {
+    const char* name;
+    std::string section;
+    std::vector<std::string> args;
+    bool overwritten;
+  } cases[] = {
+      {"the page's default", "", {"clean", "1"}, false},
+      {"the page overwrites", "[CleanTraces]\nOverwriteFiles=1\n", {"clean", "1"}, true},
+      {"--no-overwrite",
+       "[CleanTraces]\nOverwriteFiles=1\n",
+       {"clean", "--no-overwrite", "1"},
+       false},
+      {"--overwrite", "[CleanTraces]\nOverwriteFiles=0\n", {"clean", "--overwrite", "1"}, true},
+      {"the schedule follows the page",
+       "[CleanTraces]\nOverwriteFiles=1\n[Schedule]\nEnabled=1\nKind=1\nEveryMinutes=15\n"
+       "Items=EraseStartMenuRecentDocuments\n",
+       {"clean", "--scheduled"},
+       true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    t.write("program/Ferrovane.ini", settings + c.section);
+    std::remove((t.programFolder() + "scheduled-clean.log").c_str());
+    t.write(recent.substr(t.path().size()), entry);
+    // The file as something reading the device would still find its blocks.
+    const int earlier = ::open(recent.c_str(), O_RDONLY);
+    ASSERT_GE(earlier, 0);
+    const CliResult result = run(c.args);
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_FALSE(pathExists(recent));
+    std::string bytes(entry.size(), '\0');
+    const ssize_t got = ::pread(earlier, bytes.data(), bytes.size(), 0);
+    ::close(earlier);
+    bytes.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+    EXPECT_EQ(bytes == entry, !c.overwritten);
+  }
+  EXPECT_EQ(run({"clean", "--overwrite", "--no-overwrite", "1"}).status, 2);
+}
+
+TEST_F(Clean, ADamagedScheduleIsNamedInTheLogAndEndsWithStatusOne) {
+  const std::string ini = t.programFolder() + "Ferrovane.ini";
+  const std::string settings = readFileBytes(ini);
+  const std::string log = t.programFolder() + "scheduled-clean.log";
+  for (const char* damage : {"Enabled=1\nKind=abc", "Enabled=1\nKind=9", "Enabled=yes\nKind=1"}) {
+    SCOPED_TRACE(damage);
+    t.write("program/Ferrovane.ini",
+            settings + "[Schedule]\n" + damage + "\nItems=EraseStartMenuRecentDocuments\n");
+    std::remove(log.c_str());
+    const CliResult result = run({"clean", "--scheduled"});
+    EXPECT_EQ(result.status, 1) << result.err;
+    EXPECT_NE(result.err.find("cannot be read"), std::string::npos) << result.err;
+    EXPECT_NE(
+        readFileBytes(log).find("\t0\t0\trefused\tthe schedule in " + ini + " cannot be read: "),
+        std::string::npos)
+        << readFileBytes(log);
+    EXPECT_TRUE(pathExists(recent));
+  }
+}
+
+TEST_F(Clean, SettingsThatCannotBeReadCleanNothingSinceTheKeepListIsInThem) {
+  std::filesystem::remove(t.programFolder() + "Ferrovane.ini");
+  std::filesystem::create_directory(t.programFolder() + "Ferrovane.ini");
+  const CliResult clean = run({"clean", "1"});
+  EXPECT_EQ(clean.status, 1);
+  EXPECT_NE(clean.err.find("nothing is cleaned: the places you keep"), std::string::npos)
+      << clean.err;
+  EXPECT_TRUE(pathExists(recent));
+  const CliResult preview = run({"clean", "--preview", "1"});
+  EXPECT_NE(preview.out.find("RecentDocuments"), std::string::npos) << preview.out;
 }

@@ -239,6 +239,26 @@ TEST_F(CommandLine, AFileThatCouldNotBeOverwrittenIsKeptAndThePassNamed) {
   EXPECT_EQ(fsys::file_size(file), 1u << 20);
 }
 
+TEST_F(CommandLine, WhatIsMountedInsideATreeIsNamedAndStays) {
+  const std::string tree = t.makeFolder("tree");
+  ScopedMount ram(t.makeFolder("tree/mnt"), ScopedMount::Kind::Tmpfs, "256k");
+  if (!ram.mounted()) GTEST_SKIP() << ram.reason();
+  for (const char* name : {"a", "b", "sub/c"}) t.write(std::string("tree/mnt/") + name, "kept");
+  t.write("tree/own/file", "wiped");
+  const auto mounted = snapshot(tree + "/mnt");
+  const std::string named = tree + "/mnt: ";
+  const CliResult listed = run({"-n", "wipe", "-r", tree});
+  EXPECT_NE(listed.err.find(named + "would be left: is a mount point (tmpfs): not entered\n"),
+            std::string::npos)
+      << listed.err;
+  const CliResult wiped = run({"wipe", "-r", tree});
+  EXPECT_EQ(wiped.status, 1);
+  EXPECT_NE(wiped.err.find(named + "is a mount point (tmpfs): not entered\n"), std::string::npos)
+      << wiped.err;
+  EXPECT_EQ(snapshot(tree + "/mnt"), mounted);
+  EXPECT_FALSE(pathExists(tree + "/own"));
+}
+
 TEST_F(CommandLine, AnUnusableBufferSizeIsNamedOnceAndTheDefaultIsUsed) {
   t.write("program/Ferrovane.ini", "[Settings]\nBufferSize=0\n");
   const std::string file = t.write("data/f", std::string(5000, 's'));

@@ -8,7 +8,12 @@
 #include <filesystem>
 #include <fstream>
 
+#include <sys/stat.h>
+
 #include "CliProcess.h"
+#include "core/FreeSpaceLock.h"
+#include "core/ReserveLowering.h"
+#include "core/SettingsFolder.h"
 #include "support/ScopedMount.h"
 #include "support/TestFolder.h"
 
@@ -33,18 +38,32 @@ std::size_t occurrences(const std::string& file, const std::string& marker) {
   return count;
 }
 
-// Lets files take every free block of the ext4 file system mounted at the point: the blocks
-// ext4 otherwise keeps back from everyone (its reserved clusters) are given up, so that a fill
-// of it can end without anything left over. False when that cannot be done here.
-bool GiveUpReservedClusters(const std::string& point) {
+// The kernel's file of the reserved clusters of the ext4 file system mounted at the point; empty
+// when it is not mounted from a device.
+std::string ReservedClustersOf(const std::string& point) {
   std::ifstream mounts("/proc/self/mounts");
   std::string source, mountPoint, rest;
   while (mounts >> source >> mountPoint && std::getline(mounts, rest)) {
     if (mountPoint != point || source.rfind("/dev/", 0) != 0) continue;
-    std::ofstream flag("/sys/fs/ext4/" + source.substr(5) + "/reserved_clusters");
-    return static_cast<bool>(flag << 0 << std::flush);
+    return "/sys/fs/ext4/" + source.substr(5) + "/reserved_clusters";
   }
-  return false;
+  return {};
+}
+
+// The device number of the file system that holds the path.
+std::uint64_t DeviceOf(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 ? static_cast<std::uint64_t>(st.st_dev) : 0;
+}
+
+// Lets files take every free block of the ext4 file system mounted at the point: the blocks
+// ext4 otherwise keeps back from everyone (its reserved clusters) are given up, so that a fill
+// of it can end without anything left over. False when that cannot be done here.
+bool GiveUpReservedClusters(const std::string& point) {
+  const std::string reserve = ReservedClustersOf(point);
+  if (reserve.empty()) return false;
+  std::ofstream flag(reserve);
+  return static_cast<bool>(flag << 0 << std::flush);
 }
 
 }  // namespace
@@ -171,4 +190,66 @@ TEST_F(FreeSpace, AMountPointRefusedBesideOneWipedMakesTheRunIncompleteAndSaysWh
   const CliResult readOnly = RunCli(t, cli, {"free-space", "-m", "02-zeros", point});
   EXPECT_EQ(readOnly.status, 1);
   EXPECT_EQ(readOnly.err, "ferrovane-cli: " + point + "/: is mounted read-only: nothing written\n");
+}
+
+TEST_F(FreeSpace, ASecondRunOnTheDriveIsRefusedWhileTheFirstGoesOn) {
+  ScopedMount disk(point, ScopedMount::Kind::Ext4Image, 48);
+  if (!disk.mounted()) GTEST_SKIP() << disk.reason();
+  CliProcess first(t, cli, {"-v", "free-space", "-m", "05-gutmann", point});
+  ASSERT_TRUE(first.waitForError(point + "/tem1.tmp\n"));  // its passes over the filled file
+
+  const CliResult second = RunCli(t, cli, {"free-space", "-m", "02-zeros", point});
+  EXPECT_EQ(second.status, 1);
+  EXPECT_NE(second.err.find("ferrovane-cli: " + point + "/: another free-space wipe of " + point +
+                            " is running\n"),
+            std::string::npos)
+      << second.err;
+  // The first run's file is no leftover: neither named nor removed.
+  const CliResult looked = RunCli(t, cli, {"free-space", "--dry-run", point});
+  EXPECT_EQ(looked.err.find("interrupted free-space wipe"), std::string::npos) << looked.err;
+  EXPECT_TRUE(pathExists(point + "/tem1.tmp"));
+
+  first.signal(SIGTERM);
+  const CliResult ended = first.finish();
+  EXPECT_EQ(ended.status, 143) << ended.err;
+  EXPECT_EQ(ended.err.find("was not found"), std::string::npos) << ended.err;
+  EXPECT_FALSE(pathExists(point + "/tem1.tmp"));
+}
+
+// The record of ext4's lowered reserve belongs to the run that holds the file system's lock: no
+// start of the program puts it back while that run goes on, a dry run never does, and the next
+// other start does once the run is gone.
+TEST_F(FreeSpace, AReserveLoweredByARunThatGoesOnIsLeftToItAndADryRunChangesNoReserve) {
+  ScopedMount disk(point, ScopedMount::Kind::Ext4Image, 16);
+  if (!disk.mounted()) GTEST_SKIP() << disk.reason();
+  const std::string reserve = ReservedClustersOf(point);
+  const std::string value = readFileBytes(reserve);
+  if (reserve.empty() || value.empty() || value == "0\n") {
+    GTEST_SKIP() << "the file system's reserved clusters are not shown here";
+  }
+  // As a run that lowered it left it: 0, and the old value on record.
+  const ScopedSettingsFolder settings(t.programFolder());
+  const std::uint64_t device = DeviceOf(point);
+  const std::string record = ReserveRecordFile(device);
+  ASSERT_TRUE(static_cast<bool>(std::ofstream(reserve) << 0 << std::flush));
+  t.write("program/" + fsys::path(record).filename().string(),
+          reserve + " " + value.substr(0, value.size() - 1) + "\n");
+  const std::string file = t.write("file", "data");
+  const std::vector<std::vector<std::string>> starts = {
+      {"methods"}, {"-n", "wipe", file}, {"-n", "free-space", point}};
+  {
+    const auto running = TakeFreeSpaceLock(device);
+    ASSERT_TRUE(running);
+    for (const auto& args : starts) {
+      SCOPED_TRACE(args.front() + " " + args.back());
+      RunCli(t, cli, args);
+      EXPECT_EQ(readFileBytes(reserve), "0\n");
+      EXPECT_TRUE(pathExists(record));
+    }
+  }
+  RunCli(t, cli, {"-n", "wipe", file});
+  EXPECT_EQ(readFileBytes(reserve), "0\n");
+  RunCli(t, cli, {"methods"});
+  EXPECT_EQ(readFileBytes(reserve), value);
+  EXPECT_FALSE(pathExists(record));
 }

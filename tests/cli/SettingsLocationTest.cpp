@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 
 #include "CliProcess.h"
 #include "support/ScopedMount.h"
@@ -12,7 +13,7 @@
 TEST(SettingsLocation, AProgramOnAReadOnlyFileSystemKeepsTheUsersFilesInTheConfigurationFolder) {
   TestFolder t;
   const std::string media = t.makeFolder("media");
-  ScopedMount mount(media, ScopedMount::Kind::Tmpfs, 64);
+  ScopedMount mount(media, ScopedMount::Kind::Tmpfs, 512);  // room for a sanitizer build
   if (!mount.mounted()) GTEST_SKIP() << mount.reason();
   const std::string cli = PortableCli(t, media);
   ASSERT_EQ(std::system(("mount -o remount,ro '" + media + "'").c_str()), 0);
@@ -32,4 +33,23 @@ TEST(SettingsLocation, AProgramOnAReadOnlyFileSystemKeepsTheUsersFilesInTheConfi
   EXPECT_EQ(readFileBytes(own + "Ferrovane.ini"),
             "; mine\n\n[Engines]\nWipeFreeSpace=04-vsitr.mtd\n");
   EXPECT_NE(RunCli(t, cli, {"methods"}).out.find("free-space  04-vsitr.mtd"), std::string::npos);
+}
+
+TEST(SettingsLocation, ListingMethodsThatCouldNotAllBeCopiedSaysSoAndEndsIncomplete) {
+  TestFolder t;
+  const std::string media = t.makeFolder("media");
+  ScopedMount mount(media, ScopedMount::Kind::Tmpfs, 512);  // room for a sanitizer build
+  if (!mount.mounted()) GTEST_SKIP() << mount.reason();
+  const std::string cli = PortableCli(t, media);
+  // A shipped method too large to be a method file: it is not copied, and neither are the rest.
+  std::filesystem::resize_file(t.write("media/Methods/99-large.mtd", ""), 5u << 20);
+  ASSERT_EQ(std::system(("mount -o remount,ro '" + media + "'").c_str()), 0);
+  const std::string own = t.configFolder() + "ferrovane/";
+
+  const CliResult listed = RunCli(t, cli, {"methods"});
+  EXPECT_EQ(listed.status, 1) << listed.err;
+  EXPECT_NE(listed.err.find(own + "Methods: the shipped methods were not copied"),
+            std::string::npos)
+      << listed.err;
+  EXPECT_FALSE(pathExists(own + "Methods"));
 }

@@ -1,13 +1,18 @@
 // ferrovane-cli and the files the user keeps: looking changes nothing (the autostart entry
-// stays as it is), a file that is there but cannot be read is named and left as it is, and
-// processes recording settings at the same time keep each other's changes.
+// stays as it is), a file that is there but cannot be read is named and left as it is,
+// processes recording settings at the same time keep each other's changes, and a process that
+// keeps the lock holds no change up for long.
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <memory>
+#include <thread>
 
 #include "CliProcess.h"
+#include "platform/FileLock.h"
 #include "support/TestFolder.h"
 
 namespace {
@@ -163,4 +168,31 @@ TEST_F(StoredFiles, EnginesRecordedAtOnceByThreeProcessesAreAllKept) {
       EXPECT_NE(text.find(line), std::string::npos) << line << text;
     }
   }
+}
+
+// The settings lock: a process that keeps it holds up a change for a few seconds at most, which
+// then fails with the reason and changes nothing; a stop signal ends the wait at once.
+TEST_F(StoredFiles, AChangeWaitsForTheSettingsLockAFewSecondsAtMostAndAStopEndsTheWait) {
+  const std::string before = readFileBytes(settings);
+  const std::vector<std::string> choose = {"methods", "--set-engine", "files", "02-zeros"};
+  const auto held = platform::FileLock::acquire(settings);
+  ASSERT_TRUE(held) << held.error().message();
+
+  const auto start = std::chrono::steady_clock::now();
+  const CliResult gaveUp = run(choose);
+  const auto waited = std::chrono::steady_clock::now() - start;
+  EXPECT_EQ(gaveUp.status, 1);
+  EXPECT_EQ(gaveUp.err, "ferrovane-cli: " + settings + " is locked by another process\n");
+  EXPECT_GE(waited, std::chrono::seconds(2));
+  EXPECT_LT(waited, std::chrono::seconds(30));
+  EXPECT_EQ(readFileBytes(settings), before);
+
+  CliProcess stopped(t, cli, choose, environment());
+  std::this_thread::sleep_for(std::chrono::milliseconds(500));  // waiting for the lock by now
+  const auto signalled = std::chrono::steady_clock::now();
+  stopped.signal(SIGINT);
+  const CliResult result = stopped.finish();
+  EXPECT_LT(std::chrono::steady_clock::now() - signalled, std::chrono::seconds(2));
+  EXPECT_EQ(result.status, 130) << result.err;
+  EXPECT_EQ(readFileBytes(settings), before);
 }

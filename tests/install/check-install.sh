@@ -59,13 +59,15 @@ if [ -x "$prefix/bin/ferrovane" ]; then
   if command -v xmllint >/dev/null; then
     xmllint --noout "$thunar" || fail "the Thunar action is no XML"
   fi
-  # The script hands its arguments, names with blanks and dashes kept whole, to the program.
+  # The script hands its arguments, names with blanks and dashes kept whole, to the program, as
+  # full paths of the folder it was started in.
   mkdir -p "$work/fake/bin"
   sed "s|'$prefix/bin/ferrovane'|'$work/fake/bin/ferrovane'|" "$script" >"$work/fake/script"
   printf '#!/bin/sh\nfor a in "$@"; do printf "[%%s]" "$a"; done\n' >"$work/fake/bin/ferrovane"
   chmod +x "$work/fake/bin/ferrovane"
-  handed=$(sh "$work/fake/script" "a b" -x)
-  [ "$handed" = "[--][a b][-x]" ] || fail "the Nautilus script handed over $handed"
+  handed=$(cd "$work/fake" && sh "$work/fake/script" "a b" -x /abs)
+  [ "$handed" = "[--][$work/fake/a b][$work/fake/-x][/abs]" ] ||
+    fail "the Nautilus script handed over $handed"
   # Every screenshot the AppStream file names is one taken from the program, kept with the
   # sources (the web site serves the same files).
   metainfo=$prefix/share/metainfo/org.example.ferrovane.metainfo.xml

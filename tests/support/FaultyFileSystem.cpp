@@ -169,11 +169,24 @@ class FaultyFolder : public platform::Folder {
     return folder_->list();
   }
   platform::Result<platform::FileInfo> entry(const std::string& name) override {
+    if (const auto hook = owner_.beforeEntry.find(pathOf(name)); hook != owner_.beforeEntry.end()) {
+      const std::function<void()> change = std::move(hook->second);
+      owner_.beforeEntry.erase(hook);
+      change();
+    }
     return folder_->entry(name);
+  }
+  std::optional<std::string> mountedAt(const std::string& name,
+                                       const platform::FileInfo& listed) override {
+    return folder_->mountedAt(name, listed);
   }
   platform::Result<std::unique_ptr<platform::Folder>> openFolder(
       const std::string& name, const platform::EntryId& expected) override {
     return owner_.wrap(folder_->openFolder(name, expected));
+  }
+  platform::Result<std::unique_ptr<platform::Folder>> openStartFolder(
+      const std::string& name, const platform::EntryId& expected) override {
+    return owner_.wrap(folder_->openStartFolder(name, expected));
   }
   platform::Result<std::unique_ptr<platform::Folder>> openBeneath(
       const std::string& relative) override {

@@ -90,6 +90,10 @@ class FaultyFileSystem : public platform::FileSystem {
   // Run just before an open folder opens the file (by full path) for writing: what a test does
   // there happens between the file's listing and its opening, as another process would do it.
   std::map<std::string, std::function<void()>> beforeOpen;
+  // Run once, the first time an open folder looks at the entry (by full path) without opening
+  // it: what a test does there happens between a check made earlier by path and the check made
+  // again where the entry lies, as another process would do it.
+  std::map<std::string, std::function<void()>> beforeEntry;
   // Layouts a file (by the path it was opened by) reports instead of its real one, one per
   // asking, in order; once they are used up it reports its real one.
   std::map<std::string, std::vector<platform::FileLayout>> layoutsOf;

@@ -2,6 +2,8 @@
 // that removes nothing, a clean that removes what the preview listed, and check states kept in
 // the program's settings.
 
+#include <fcntl.h>
+#include <unistd.h>
 #include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
@@ -71,12 +73,17 @@ class CleanTracesPageTest : public QObject {
   void itemsAreGroupedAndGreyedWhereNothingIsFound() {
     TracesFixture t;
     t.page()->RefreshAvailability();
-    // The catalogue's five groups, then Chromium-family browsers, Desktop, Applications and the
-    // recently used lists.
-    QCOMPARE(t.tree()->topLevelItemCount(), 9);
-    const int counts[] = {14, 9, 4, 4, 4, 4, 3, 3, 12};
-    for (int i = 0; i < 9; ++i) QCOMPARE(t.tree()->topLevelItem(i)->childCount(), counts[i]);
+    // The catalogue's five groups, then Chromium-family browsers, Desktop, Applications, the
+    // recently used lists and the user's own files; the items added later are shown in their
+    // groups, after the others.
+    QCOMPARE(t.tree()->topLevelItemCount(), 10);
+    const int counts[] = {14, 9, 6, 4, 4, 6, 4, 3, 12, 1};
+    for (int i = 0; i < 10; ++i) QCOMPARE(t.tree()->topLevelItem(i)->childCount(), counts[i]);
     QVERIFY(t.tree()->topLevelItem(6)->text(0) == "Desktop");
+    QCOMPARE(t.tree()->topLevelItem(5)->child(4)->text(0),
+             QString("Chromium-family Sessions and Closed Tabs"));
+    QCOMPARE(t.tree()->topLevelItem(6)->child(3)->text(0),
+             QString("Crash Reports of Browsers and Programs"));
 
     QTreeWidgetItem* cookies = t.row("Netscape/Mozilla Cookies");
     QVERIFY(cookies && !cookies->isDisabled());
@@ -253,6 +260,41 @@ class CleanTracesPageTest : public QObject {
              qPrintable(state->text()));
     QVERIFY(readFileBytes(t.f.folder / "program/scheduled-clean.log").find("\t1\t0\tran\t") !=
             std::string::npos);
+  }
+
+  // The window timer's clean overwrites as the page is set, and leaves what the keep list holds.
+  void theWindowTimerOverwritesAsThePageIsSetAndKeepsWhatIsKept() {
+    TracesFixture t;
+    t.f.withCatalogue();
+    t.f.folder.write("program/Ferrovane.ini",
+                     "[Settings]\nConfirmEraseAllFiles=0\n[CleanTraces]\nOverwriteFiles=1\n"
+                     "[CleanTracesKeep]\nCount=1\nPath1=~/.mozilla/firefox/*/formhistory.sqlite\n"
+                     "[Schedule]\nEnabled=1\nKind=1\nEveryMinutes=0\n"
+                     "Items=NetscapeMozillaCookies,NetscapeMozillaFormsData\n");
+    const std::string cookies = t.profile + "cookies.sqlite";
+    // The file as something reading the device would still find it.
+    const int earlier = ::open(cookies.c_str(), O_RDONLY);
+    QVERIFY(earlier >= 0);
+    TScheduler& scheduler = *t.f.form().CleanerEngine().Scheduler;
+    scheduler.Timer->SetEnabled(false);
+    scheduler.CheckSchedule();
+    char bytes[8] = {};
+    const ssize_t got = ::pread(earlier, bytes, sizeof bytes, 0);
+    ::close(earlier);
+    QVERIFY(!pathExists(cookies));
+    QVERIFY(got <= 0 || std::string(bytes, static_cast<std::size_t>(got)) != "12345678");
+    QCOMPARE(readFileBytes(t.profile + "formhistory.sqlite"), std::string("1234"));
+  }
+
+  void aScheduleTheSettingsCannotReadIsNamedAndNoneRuns() {
+    TracesFixture t;
+    t.f.folder.write("program/Ferrovane.ini",
+                     "[Schedule]\nEnabled=1\nKind=9\nEveryMinutes=0\n"
+                     "Items=NetscapeMozillaCookies\n");
+    auto* state = t.f.find<QLabel>("lblScheduleState");
+    QVERIFY2(state->text().contains("The schedule in the settings file cannot be read: Kind=9"),
+             qPrintable(state->text()));
+    QVERIFY(!t.f.form().CleanerEngine().Scheduler->Timer->Enabled());
   }
 
   // The dialog starts from the schedule of prefs.dat (run by the window's timer until a timer of

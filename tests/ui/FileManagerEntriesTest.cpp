@@ -47,6 +47,7 @@ class FileManagerEntriesTest : public QObject {
   void programPathsAreQuotedForDesktopEntriesAndShells();
   void offerWritesNothingWithoutYesAndThunarOnlyOnItsOwnYes();
   void scriptHandsTheSelectionToThisProgramAsWholeArguments();
+  void thunarFilesKeepTheirEncodingAndDocumentType();
 };
 
 void FileManagerEntriesTest::thunarMergeKeepsTheUsersActionsAndIsIdempotent() {
@@ -167,12 +168,69 @@ void FileManagerEntriesTest::scriptHandsTheSelectionToThisProgramAsWholeArgument
     if (file.path.find("nautilus") != std::string::npos) script = file.contents;
   }
   const std::string scriptPath = folder.write("script", script);
+  // Nautilus starts it in the folder shown, with the names of the selection there: each is
+  // handed over as a full path, so that none can pass for an option.
+  const std::string shown = folder.makeFolder("shown");
   QProcess run;
+  run.setWorkingDirectory(QString::fromStdString(shown));
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(QStringLiteral("PWD"), QString::fromStdString(shown));
+  run.setProcessEnvironment(environment);
   run.start(QStringLiteral("/bin/sh"),
             {QString::fromStdString(scriptPath), QStringLiteral("a b.txt"), QStringLiteral("-rf"),
-             QStringLiteral("$(x)")});
+             QStringLiteral("$(x)"), QStringLiteral("/abs/olute")});
   QVERIFY(run.waitForFinished());
-  QCOMPARE(run.readAllStandardOutput(), QByteArray("--\na b.txt\n-rf\n$(x)\n"));
+  QCOMPARE(run.readAllStandardOutput(),
+           QByteArray::fromStdString("--\n" + shown + "/a b.txt\n" + shown + "/-rf\n" + shown +
+                                     "/$(x)\n/abs/olute\n"));
+}
+
+void FileManagerEntriesTest::thunarFilesKeepTheirEncodingAndDocumentType() {
+  TestFolder folder;
+  const std::string latin1 =
+      "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n"
+      "<!DOCTYPE actions SYSTEM \"uca.dtd\">\n"
+      "<actions>\n<action><name>R\xe9sum\xe9 f\xfcr</name><unique-id>1-1</unique-id>"
+      "<command>echo \xe9\xfc %f</command><patterns>*</patterns><other-files/></action>\n"
+      "</actions>\n";
+  const auto merged =
+      MergeThunarAction(latin1, TFileManagerEntries("/usr/bin/ferrovane").ThunarAction());
+  QVERIFY(merged);
+  // The user's letters stay the bytes of that encoding, under the same declaration.
+  QVERIFY(merged->find("R\xe9sum\xe9 f\xfcr") != std::string::npos);
+  QVERIFY(merged->find("echo \xe9\xfc %f") != std::string::npos);
+  QVERIFY(merged->find("\xc3") == std::string::npos);  // nothing written as UTF-8
+  QVERIFY(merged->find("encoding=\"ISO-8859-1\"") != std::string::npos);
+  QVERIFY(merged->find("<!DOCTYPE actions SYSTEM \"uca.dtd\">") != std::string::npos);
+  QCOMPARE(count(*merged, "ferrovane-wipe"), std::size_t{1});
+  // Again, the same.
+  QCOMPARE(MergeThunarAction(*merged, TFileManagerEntries("/usr/bin/ferrovane").ThunarAction()),
+           merged);
+  // A UTF-8 file keeps its type declaration too, and its byte order mark.
+  const std::string utf8 = "\xef\xbb\xbf<?xml version=\"1.0\"?>\n<!DOCTYPE actions>\n<actions/>\n";
+  const auto marked =
+      MergeThunarAction(utf8, TFileManagerEntries("/usr/bin/ferrovane").ThunarAction());
+  QVERIFY(marked && marked->rfind("\xef\xbb\xbf", 0) == 0);
+  QVERIFY(marked->find("<!DOCTYPE actions>") != std::string::npos);
+
+  // What the file's encoding cannot hold (a program path outside Latin-1), and encodings the
+  // merge cannot write, leave the file as it is, and say why.
+  std::string problem;
+  QCOMPARE(
+      MergeThunarAction(
+          latin1, TFileManagerEntries("/opt/\xd1\x84\xd0\xb5/ferrovane").ThunarAction(), &problem),
+      std::nullopt);
+  QVERIFY(problem.find("encoding") != std::string::npos);
+  const std::string windows =
+      "<?xml version=\"1.0\" encoding=\"windows-1252\"?>\n<actions>\x80</actions>\n";
+  QCOMPARE(MergeThunarAction(windows, TFileManagerEntries("/usr/bin/ferrovane").ThunarAction(),
+                             &problem),
+           std::nullopt);
+  QVERIFY(problem.find("windows-1252") != std::string::npos);
+  folder.write("config/Thunar/uca.xml", windows);
+  const auto failure = TFileManagerEntries("/usr/bin/ferrovane").WriteThunarAction();
+  QVERIFY(failure && failure->find("left as it is") != std::string::npos);
+  QCOMPARE(readFileBytes(folder / "config/Thunar/uca.xml"), windows);
 }
 
 QTEST_MAIN(FileManagerEntriesTest)

@@ -8,6 +8,7 @@
 
 #include "MainFormFixture.h"
 #include "core/DriveFunctions.h"
+#include "core/FreeSpaceLock.h"
 #include "platform/FileSystem.h"
 #include "support/FaultyFileSystem.h"
 #include "support/ScopedMount.h"
@@ -68,6 +69,7 @@ class FreeSpacePageTest : public QObject {
   void realRunOnAMountedFileSystem();
   void driveUnmountedAfterListingIsNotWipedAndSaysSo();
   void leftoverOfAnInterruptedRunIsOfferedForWipingOnce();
+  void leftoverTakenByAFreeSpaceWipeStartedMeanwhileIsLeftToIt();
   void discardOptionShowsAndChangesTheStoredSetting();
   void startAsksNamingEachDriveWithTheSpaceItFills();
   void driveListFollowsTheMountsAndKeepsTheChecks();
@@ -271,6 +273,28 @@ void FreeSpacePageTest::leftoverOfAnInterruptedRunIsOfferedForWipingOnce() {
     QCOMPARE(MainFormFixture::itemPaths(f.files()), std::vector<std::string>{disks / "listed.txt"});
     QVERIFY(pathExists(two + "/tem2.tmp"));
   }
+}
+
+void FreeSpacePageTest::leftoverTakenByAFreeSpaceWipeStartedMeanwhileIsLeftToIt() {
+  TestFolder disks;
+  const std::string one = disks.makeFolder("one");
+  const std::string leftover = disks.write("one/tem1.tmp", std::string(3000, 'd'));
+  MainFormFixture f(mountLine(20, "8:1", one, "ext4"));
+  f.withCatalogue();
+  // While the question is read, a free-space wipe of the drive starts (in another program).
+  platform::FileLock running;
+  f.prompts.whileAsking = [&] {
+    auto taken = TakeFreeSpaceLock(platform::fs().diskSpace(one)->id.device);
+    QVERIFY(taken);
+    running = std::move(*taken);
+  };
+  f.prompts.confirmations.push_back(true);
+  f.form().show();
+  QTRY_COMPARE(f.prompts.messages.size(), std::size_t{2});
+  QCOMPARE(f.prompts.messages[1].text,
+           QString::fromLocal8Bit(leftover) +
+               QStringLiteral(" was not wiped: a free-space wipe of its drive is running."));
+  QCOMPARE(readFileBytes(leftover), std::string(3000, 'd'));
 }
 
 void FreeSpacePageTest::discardOptionShowsAndChangesTheStoredSetting() {

@@ -2,6 +2,13 @@
 // and files dropped on the Delete-with-wiping lists. They are queued, never wiped before the
 // user's Start and its question.
 
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <QDropEvent>
 #include <QFile>
 #include <QLocalSocket>
@@ -11,10 +18,18 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QtTest>
+
+#include <chrono>
+#include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <thread>
 
 #include "MainFormFixture.h"
+#include "core/HandOverFrames.h"
+#include "platform/Folders.h"
+#include "platform/Processes.h"
+#include "support/DropPrivileges.h"
 #include "ui/TSingleInstance.h"
 #include "ui/TWindowRequest.h"
 #include "ui/pages/TDeletePage.h"
@@ -38,6 +53,51 @@ void dropUris(MainFormFixture& f, const char* list, const QByteArray& uris) {
   QCoreApplication::processEvents();  // the drop is handled once it has ended
 }
 
+// A local socket address for the path.
+sockaddr_un socketAddress(const std::string& path) {
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
+  return address;
+}
+
+// In a child process become the user "nobody": `steps` runs there (plain system calls only) and
+// its result is the child's exit status. The parent handles Qt's events until the child ends,
+// and gets that status (-1 when it did not end in 30 seconds).
+template <typename Steps>
+int asAnotherUser(Steps steps) {
+  const pid_t child = ::fork();
+  if (child == 0) {
+    if (!DropToNobody()) ::_exit(10);
+    ::_exit(steps());
+  }
+  int status = 0;
+  const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+  while (::waitpid(child, &status, WNOHANG) == 0) {
+    if (std::chrono::steady_clock::now() > giveUp) {
+      ::kill(child, SIGKILL);
+      ::waitpid(child, &status, 0);
+      return -1;
+    }
+    QCoreApplication::processEvents();
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// Reads what comes on the descriptor for up to the time given; -1 when nothing could be read.
+std::string readFor(int fd, int milliseconds) {
+  std::string got;
+  pollfd in{fd, POLLIN, 0};
+  char buffer[4096];
+  while (::poll(&in, 1, milliseconds) > 0) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n <= 0) break;
+    got.append(buffer, std::size_t(n));
+  }
+  return got;
+}
+
 QByteArray fileUrl(const std::string& path) {
   return QByteArrayLiteral("file://") +
          QByteArray(path.data(), qsizetype(path.size())).toPercentEncoding("/");
@@ -55,6 +115,10 @@ class HandedPathsTest : public QObject {
   void nothingIsAddedToARunningList();
   void aSecondStartHandsItsPathsToTheFirst();
   void aWindowListeningIsNeverTakenFrom();
+  void theChannelTrustsOnlyItsOwnUser();
+  void theChannelLiesWhereOnlyTheUserMayEnter();
+  void onlyTheFramesAStartWritesAreTaken();
+  void qtIsGivenNoneOfTheArguments();
 };
 
 void HandedPathsTest::aWindowListeningIsNeverTakenFrom() {
@@ -258,8 +322,7 @@ void HandedPathsTest::aSecondStartHandsItsPathsToTheFirst() {
   sender.connectToServer(channel + QStringLiteral("-early"));
   QVERIFY(sender.waitForConnected());
   const std::string request = TWindowRequest{{file}, {}, false}.Encode();
-  sender.write(QByteArray::number(qsizetype(request.size())) + '\n' +
-               QByteArray::fromStdString(request));
+  sender.write(QByteArray::fromStdString(FrameOf(request)));
   QSignalSpy answered(&sender, &QLocalSocket::readyRead);
   QVERIFY(answered.wait());
   QCOMPARE(sender.readAll(), QByteArray("ok\n"));
@@ -295,6 +358,206 @@ void HandedPathsTest::aSecondStartHandsItsPathsToTheFirst() {
   QVERIFY(readFileBytes(file) == "x");
   QCOMPARE(readFileBytes(record), std::string("/nowhere/reserved_clusters 4096\n"));
   QCOMPARE(readFileBytes(settings), std::string("[Settings]\nBufferSize=4096\n"));
+  qunsetenv("XDG_RUNTIME_DIR");
+}
+
+void HandedPathsTest::theChannelTrustsOnlyItsOwnUser() {
+  if (platform::currentUserId() != 0) QSKIP("acting as another user needs the administrator");
+  namespace fsys = std::filesystem;
+  TestFolder folder;
+  // A folder every user may write, as the temporary folder is.
+  fsys::permissions(folder.path(), fsys::perms::owner_all | fsys::perms::others_exec);
+  const std::string shared = folder.makeFolder("shared");
+  fsys::permissions(shared, fsys::perms::all | fsys::perms::sticky_bit);
+  const TWindowRequest request{{"/home/victim/secret"}, "/", false};
+
+  // Another user listens on the channel first: a start tells it nothing, not even the request,
+  // and does not count it as taken (it opens a window of its own).
+  const std::string theirs = shared + "/theirs";
+  const std::string heard = shared + "/heard";
+  bool handedOver = true;
+  std::thread start([&] {
+    for (int tries = 0; tries < 2000 && !pathExists(theirs); ++tries) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    handedOver = TSingleInstance::HandOver(QString::fromStdString(theirs), request);
+  });
+  const int listened = asAnotherUser([&] {
+    const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    const sockaddr_un address = socketAddress(theirs);
+    if (::bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
+        ::listen(listener, 1) != 0) {
+      return 11;
+    }
+    pollfd waiting{listener, POLLIN, 0};
+    if (::poll(&waiting, 1, 20000) != 1) return 12;
+    const int connection = ::accept(listener, nullptr, nullptr);
+    const std::string got = readFor(connection, 2000);
+    if (::write(connection, "ok\n", 3) != 3) {
+      // The start has gone already.
+    }
+    const int record = ::open(heard.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    return ::write(record, got.data(), got.size()) == ssize_t(got.size()) ? 0 : 13;
+  });
+  start.join();
+  QVERIFY(!handedOver);
+  QCOMPARE(listened, 0);
+  QCOMPARE(readFileBytes(heard), std::string());
+
+  // A process of another user connects to this user's window (whose channel another user could
+  // reach): what it sends is not taken, and it hears nothing back.
+  const std::string ours = shared + "/ours";
+  TSingleInstance instance(QString::fromStdString(ours));
+  QVERIFY(instance.Listen());
+  fsys::permissions(ours, fsys::perms::all);
+  std::vector<TWindowRequest> taken;
+  instance.SetHandler([&taken](const TWindowRequest& request) { taken.push_back(request); });
+  const int sent = asAnotherUser([&] {
+    const int connection = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    const sockaddr_un address = socketAddress(ours);
+    if (::connect(connection, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+      return 11;
+    }
+    const std::string frame = FrameOf(request.Encode());
+    if (::write(connection, frame.data(), frame.size()) != ssize_t(frame.size())) return 0;
+    return readFor(connection, 3000).empty() ? 0 : 12;
+  });
+  QCOMPARE(sent, 0);
+  QVERIFY(taken.empty());
+  // The user's own start is still taken.
+  bool ownTaken = false;
+  std::thread own(
+      [&] { ownTaken = TSingleInstance::HandOver(QString::fromStdString(ours), request); });
+  QTRY_COMPARE(taken.size(), std::size_t{1});
+  own.join();
+  QVERIFY(ownTaken);
+}
+
+void HandedPathsTest::theChannelLiesWhereOnlyTheUserMayEnter() {
+  namespace fsys = std::filesystem;
+  TestFolder folder;
+  const std::string temporary = folder.makeFolder("tmp");
+  fsys::permissions(temporary, fsys::perms::all | fsys::perms::sticky_bit);
+  const std::string cache = folder.makeFolder("cache");
+  const platform::ScopedTempFolder usedTemporary(temporary + "/");
+  const platform::ScopedCacheFolder usedCache(cache + "/");
+  const std::string own = "ferrovane-" + std::to_string(platform::currentUserId());
+  const QByteArray runtimeBefore = qgetenv("XDG_RUNTIME_DIR");
+  const auto channel = [] { return TSingleInstance::DefaultChannel().toStdString(); };
+  const auto mode = [](const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0 ? int(st.st_mode & 07777) : -1;
+  };
+
+  // No runtime folder (after su, in some logins): a folder of the user's own, for the user alone.
+  qunsetenv("XDG_RUNTIME_DIR");
+  QCOMPARE(channel(), temporary + "/" + own + "/window");
+  QCOMPARE(mode(temporary + "/" + own), 0700);
+  // A runtime folder others may enter is no runtime folder of the user's.
+  qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(temporary));
+  QCOMPARE(channel(), temporary + "/" + own + "/window");
+  // Another's folder, or a link, planted where the user's would be, is never used.
+  fsys::remove_all(temporary + "/" + own);
+  fsys::create_directory(temporary + "/" + own);
+  if (platform::currentUserId() == 0) {
+    QCOMPARE(::chown((temporary + "/" + own).c_str(), 65534, 65534), 0);
+    const int planted = mode(temporary + "/" + own);
+    QCOMPARE(channel(), cache + "/" + own + "/window");
+    QCOMPARE(mode(temporary + "/" + own), planted);  // and it is not changed
+  }
+  fsys::remove_all(temporary + "/" + own);
+  fsys::create_directory_symlink(cache, temporary + "/" + own);
+  QCOMPARE(channel(), cache + "/" + own + "/window");
+  // The runtime folder, when it is the user's alone.
+  const std::string runtime = folder.makeFolder("runtime");
+  fsys::permissions(runtime, fsys::perms::owner_all);
+  qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(runtime));
+  QCOMPARE(channel(), runtime + "/ferrovane-window");
+  if (runtimeBefore.isNull()) {
+    qunsetenv("XDG_RUNTIME_DIR");
+  } else {
+    qputenv("XDG_RUNTIME_DIR", runtimeBefore);
+  }
+}
+
+void HandedPathsTest::onlyTheFramesAStartWritesAreTaken() {
+  namespace fsys = std::filesystem;
+  TestFolder folder;
+  const std::string runtime = folder.makeFolder("runtime");
+  fsys::permissions(runtime, fsys::perms::owner_all);
+  const QString channel = QString::fromStdString(runtime + "/ferrovane-window");
+  TSingleInstance instance(channel);
+  QVERIFY(instance.Listen());
+  std::vector<TWindowRequest> taken;
+  instance.SetHandler([&taken](const TWindowRequest& request) { taken.push_back(request); });
+  const std::string request = TWindowRequest{{"/tmp/x"}, "/", false}.Encode();
+  const std::string length = std::to_string(request.size());
+  for (const std::string& bytes : {
+           "+" + length + "\n" + request, " " + length + "\n" + request,
+           "0" + length + "\n" + request, length + " \n" + request,
+           length + "\n" + request + "x",  // a byte more than the request
+       }) {
+    QLocalSocket sender;
+    sender.connectToServer(channel);
+    QVERIFY(sender.waitForConnected());
+    QSignalSpy dropped(&sender, &QLocalSocket::disconnected);
+    sender.write(bytes.data(), qint64(bytes.size()));
+    QVERIFY2(dropped.wait(), bytes.c_str());
+    QVERIFY(taken.empty());
+  }
+  QLocalSocket sender;
+  sender.connectToServer(channel);
+  QVERIFY(sender.waitForConnected());
+  const std::string frame = FrameOf(request);
+  sender.write(frame.data(), qint64(frame.size()));
+  QTRY_COMPARE(taken.size(), std::size_t{1});
+}
+
+void HandedPathsTest::qtIsGivenNoneOfTheArguments() {
+  namespace fsys = std::filesystem;
+  TestFolder folder;
+  // Help and the version, without a display.
+  for (const char* option : {"--help", "--version"}) {
+    QProcess help;
+    QProcessEnvironment bare;
+    bare.insert(QStringLiteral("PATH"), QStringLiteral("/usr/bin:/bin"));
+    help.setProcessEnvironment(bare);
+    help.start(QStringLiteral(FERROVANE_WINDOW), {QString::fromLatin1(option)});
+    QVERIFY(help.waitForFinished(30000));
+    QCOMPARE(help.exitCode(), 0);
+    QVERIFY(help.readAllStandardOutput().startsWith(option == std::string("--help")
+                                                        ? QByteArray("Usage: ferrovane")
+                                                        : QByteArray("ferrovane ")));
+  }
+  // Names that Qt would read as its own options arrive as paths, every one of them.
+  const std::string runtime = folder.makeFolder("runtime");
+  fsys::permissions(runtime, fsys::perms::owner_all);
+  qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(runtime));
+  TSingleInstance instance(TSingleInstance::DefaultChannel());
+  QVERIFY(instance.Listen());
+  std::vector<TWindowRequest> taken;
+  instance.SetHandler([&taken](const TWindowRequest& request) { taken.push_back(request); });
+  const QStringList paths = {QStringLiteral("./a"),          QStringLiteral("-platform"),
+                             QStringLiteral("xcb"),          QStringLiteral("-reverse"),
+                             QStringLiteral("./b"),          QStringLiteral("-stylesheet"),
+                             QStringLiteral("./c"),          QStringLiteral("-platformpluginpath"),
+                             QStringLiteral("./evil"),       QStringLiteral("-style"),
+                             QStringLiteral("-qwindowtitle")};
+  QProcess second;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  second.setProcessEnvironment(environment);
+  second.setWorkingDirectory(QString::fromStdString(folder.path()));
+  QSignalSpy ended(&second, &QProcess::finished);
+  second.start(QStringLiteral(FERROVANE_WINDOW), QStringList{QStringLiteral("--")} + paths);
+  QVERIFY(ended.wait(30000));  // ends as soon as this window has taken the paths
+  QCOMPARE(second.exitCode(), 0);
+  QCOMPARE(taken.size(), std::size_t{1});
+  std::vector<std::string> expected;
+  for (const QString& path : paths) expected.push_back(path.toStdString());
+  QCOMPARE(taken[0].paths, expected);
+  QCOMPARE(taken[0].base, folder.path());
   qunsetenv("XDG_RUNTIME_DIR");
 }
 

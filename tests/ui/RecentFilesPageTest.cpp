@@ -2,6 +2,8 @@
 // store, the desktop's list, the search for other lists, Add Existing Key, Stop, and a clean
 // that writes the store once.
 
+#include <fcntl.h>
+#include <unistd.h>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -86,6 +88,7 @@ class RecentFilesPageTest : public QObject {
   void aCleanLooksAtTheListsWhenItStartsAndNamesWhatFilledMeanwhile();
   void cleanAsksNamingTheListsItClears();
   void theOverwriteChoiceOfCleanTracesHoldsForTheDesktopsLists();
+  void theKeepListOfCleanTracesHoldsForTheDesktopsLists();
 };
 
 void RecentFilesPageTest::knownListsAreClearedAndRowsWithNothingAreDisabled() {
@@ -368,16 +371,37 @@ void RecentFilesPageTest::theOverwriteChoiceOfCleanTracesHoldsForTheDesktopsList
     const std::string entry =
         f.folder.write("home/.local/share/RecentDocuments/x.desktop", "[Desktop Entry]\n");
     f.prompts.confirmations = {true};
+    // The earlier bookmark file, as something reading the device would still find it.
+    const int earlier = ::open(list.c_str(), O_RDONLY);
+    QVERIFY(earlier >= 0);
     click(f, "btnRecentExecute");
     QVERIFY(!pathExists(entry));
     QCOMPARE(readFileBytes(list), std::string(DesktopRecentFiles::kEmptyList));
-    // The bookmark file is replaced, not overwritten: with the choice on, the page says so.
+    // With the choice on, the earlier file is overwritten once replaced: nothing to say.
+    char first = 0;
+    QCOMPARE(::pread(earlier, &first, 1, 0), ssize_t{1});
+    ::close(earlier);
+    QCOMPARE(first == '<', !overwrite);
     const auto& message = f.prompts.lastMessage();
     QCOMPARE(message.text,
              QStringLiteral("The Clear recently used files task has been completed successfully!"));
-    QCOMPARE(message.details.contains(QStringLiteral("replaced, not overwritten")), overwrite);
-    QCOMPARE(message.details.contains(QString::fromStdString(list)), overwrite);
+    QVERIFY(!message.details.contains(QStringLiteral("not overwritten")));
   }
+}
+
+void RecentFilesPageTest::theKeepListOfCleanTracesHoldsForTheDesktopsLists() {
+  MainFormFixture f;
+  f.folder.write("program/Ferrovane.ini",
+                 "[Settings]\nConfirmEraseAllFiles=0\n[CleanTracesKeep]\nCount=1\n"
+                 "Path1=~/.local/share/recently-used.xbel\n");
+  const std::string text = "<xbel><bookmark href=\"file:///x\"/></xbel>";
+  const std::string list = f.folder.write("home/.local/share/recently-used.xbel", text);
+  const std::string entry =
+      f.folder.write("home/.local/share/RecentDocuments/x.desktop", "[Desktop Entry]\n");
+  f.prompts.confirmations = {true};
+  click(f, "btnRecentExecute");
+  QVERIFY(!pathExists(entry));
+  QCOMPARE(readFileBytes(list), text);
 }
 
 QTEST_MAIN(RecentFilesPageTest)

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <type_traits>
@@ -35,10 +36,15 @@ class ScriptedPrompts final : public IPromptService {
   std::deque<std::vector<std::string>> openFiles;
   std::deque<std::optional<std::string>> folders;
   std::deque<bool> confirmations;
+  // Runs while a question of Confirm is open, before it is answered (what happens meanwhile).
+  std::function<void(const QString&)> whileConfirming;
   // Whether the check box of a question is ticked when it closes (unticked when none is left).
   std::deque<bool> checkBoxes;
   std::deque<std::optional<std::string>> saveFiles;
   std::deque<std::optional<QString>> inputTexts;
+  // Run while a question of SystemMessage is shown, before it is answered: what happens
+  // meanwhile, as the user reads it.
+  std::function<void()> whileAsking;
 
   // What was shown.
   std::vector<Message> messages;
@@ -62,10 +68,12 @@ class ScriptedPrompts final : public IPromptService {
   bool SystemMessage(TSystemIcon icon, const QString& text) override {
     messages.push_back({QStringLiteral("Ferrovane"), text, {}, {}, icon});
     if (icon != TSystemIcon::Question) return true;
+    if (whileAsking) whileAsking();
     return next(confirmations, false, text);
   }
   bool Confirm(const QString& text) override {
     messages.push_back({QStringLiteral("Confirm"), text});
+    if (whileConfirming) whileConfirming(text);
     return next(confirmations, false, text);
   }
   bool AskWithCheckBox(const QString& text, const QString&, bool& checked) override {

@@ -11,6 +11,7 @@
 
 #include "platform/PathText.h"
 #include "platform/posix/CurrentMounts.h"
+#include "platform/posix/MountPlace.h"
 #include "platform/posix/PosixFile.h"
 
 namespace platform::posix {
@@ -46,26 +47,29 @@ std::error_code linkOr(std::error_code error) {
   return error;
 }
 
-struct Place {
-  std::uint64_t device = 0;
-  std::uint64_t mount = 0;
-};
-
-bool placeOf(int fd, Place& place) {
-  struct statx st {};
-  if (::statx(fd, "", AT_EMPTY_PATH, STATX_BASIC_STATS | STATX_MNT_ID, &st) != 0) return false;
-  place.device = (static_cast<std::uint64_t>(st.stx_dev_major) << 32) | st.stx_dev_minor;
-  place.mount = (st.stx_mask & STATX_MNT_ID) ? st.stx_mnt_id : 0;
-  return true;
+// Whether a component of the relative path is "..": going up could leave the folder the open
+// must stay in, and a path given here never needs it.
+bool goesUp(const std::string& relative) {
+  std::size_t begin = 0;
+  while (begin <= relative.size()) {
+    std::size_t end = relative.find('/', begin);
+    if (end == std::string::npos) end = relative.size();
+    if (relative.compare(begin, end - begin, "..") == 0) return true;
+    begin = end + 1;
+  }
+  return false;
 }
 
 // The folders of `relative` opened one by one from `from`, none of them through a link; with
-// `sameMount`, each checked to lie on the mount of `from`.
-Result<int> walkFolders(int from, const std::string& relative, bool sameMount) {
-  Place start;
+// `sameMount`, each checked to lie on the mount of `from` (FileError::MountPoint otherwise).
+// `fromPath` names `from`, for the mount table where the system gives no mount numbers.
+Result<int> walkFolders(int from, const std::string& relative, bool sameMount,
+                        const std::string& fromPath) {
+  MountPlace start;
   if (sameMount && !placeOf(from, start)) return lastError();
   int current = ::fcntl(from, F_DUPFD_CLOEXEC, 0);
   if (current < 0) return lastError();
+  std::string path = fromPath.empty() ? std::string() : trimSeparators(fromPath);
   std::size_t begin = 0;
   while (begin <= relative.size()) {
     std::size_t end = relative.find('/', begin);
@@ -74,9 +78,8 @@ Result<int> walkFolders(int from, const std::string& relative, bool sameMount) {
     begin = end + 1;
     if (name.empty() || name == ".") continue;
     if (name == "..") {
-      // Going up could leave the folder the walk must stay in; a path given here never needs it.
       ::close(current);
-      return std::make_error_code(std::errc::cross_device_link);
+      return std::make_error_code(std::errc::invalid_argument);
     }
     const int next =
         ::openat(current, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
@@ -92,12 +95,17 @@ Result<int> walkFolders(int from, const std::string& relative, bool sameMount) {
     }
     ::close(current);
     current = next;
+    if (!path.empty()) path = (path == "/" ? path : path + '/') + name;
     if (sameMount) {
-      Place here;
-      if (!placeOf(current, here) || here.device != start.device ||
-          (here.mount != 0 && start.mount != 0 && here.mount != start.mount)) {
+      MountPlace here;
+      if (!placeOf(current, here)) {
+        const std::error_code error = lastError();
         ::close(current);
-        return std::make_error_code(std::errc::cross_device_link);
+        return error;
+      }
+      if (onOtherMount(start, here, path)) {
+        ::close(current);
+        return FileError::MountPoint;
       }
     }
   }
@@ -124,14 +132,16 @@ bool setOpenat2Tried(bool tried) {
   return std::exchange(openat2Tried, tried);
 }
 
-Result<int> openFolderBelow(int from, const std::string& relative) {
+Result<int> openFolderBelow(int from, const std::string& relative, const std::string& fromPath) {
   const std::string path = relative.empty() ? std::string(".") : relative;
-  if (path[0] == '/') return std::make_error_code(std::errc::invalid_argument);
+  if (path[0] == '/' || goesUp(path)) return std::make_error_code(std::errc::invalid_argument);
   const int fd =
       openat2Folder(from, path.c_str(), RESOLVE_NO_SYMLINKS | RESOLVE_NO_XDEV | RESOLVE_BENEATH);
   if (fd >= 0) return fd;
+  // With ".." refused above, the only way out of `from` left to refuse is into another mount.
+  if (errno == EXDEV) return FileError::MountPoint;
   if (errno != ENOSYS) return linkOr(lastError());
-  return walkFolders(from, path, true);
+  return walkFolders(from, path, true, fromPath);
 }
 
 Result<int> openFolderWithoutLinks(const std::string& path) {
@@ -147,7 +157,7 @@ Result<int> openFolderWithoutLinks(const std::string& path) {
   if (top < 0) {
     const int root = ::open("/", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (root < 0) return lastError();
-    const auto walked = walkFolders(root, anchor.substr(1), false);
+    const auto walked = walkFolders(root, anchor.substr(1), false, {});
     ::close(root);
     if (!walked) return walked.error();
     top = *walked;
@@ -158,11 +168,11 @@ Result<int> openFolderWithoutLinks(const std::string& path) {
   if (relative.empty()) return top;
   Result<int> opened = std::make_error_code(std::errc::invalid_argument);
   if (sameMount) {
-    opened = openFolderBelow(top, relative);
+    opened = openFolderBelow(top, relative, anchor);
   } else {
     const int fd = openat2Folder(top, relative.c_str(), RESOLVE_NO_SYMLINKS);
     opened = fd >= 0           ? Result<int>(fd)
-             : errno == ENOSYS ? walkFolders(top, relative, false)
+             : errno == ENOSYS ? walkFolders(top, relative, false, {})
                                : Result<int>(linkOr(lastError()));
   }
   ::close(top);
@@ -170,7 +180,7 @@ Result<int> openFolderWithoutLinks(const std::string& path) {
 }
 
 std::uint64_t mountOf(int fd) {
-  Place place;
+  MountPlace place;
   return placeOf(fd, place) ? place.mount : 0;
 }
 

@@ -31,7 +31,9 @@ Status writeExt4Reserve(const std::string& file, const std::string& text) {
   const std::string folder = ext4ReserveFolder();
   const std::string attribute = "/reserved_clusters";
   const auto refused = std::make_error_code(std::errc::permission_denied);
-  if (folder.empty() || file.size() <= folder.size() + attribute.size() ||
+  // A NUL byte would end the path the system is given early: never taken for the end of a name.
+  if (folder.empty() || file.find('\0') != std::string::npos ||
+      file.size() <= folder.size() + attribute.size() ||
       file.compare(0, folder.size(), folder) != 0 ||
       file.compare(file.size() - attribute.size(), attribute.size(), attribute) != 0) {
     return refused;

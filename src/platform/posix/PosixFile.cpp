@@ -1,6 +1,7 @@
 #include "platform/posix/PosixFile.h"
 
 #include "platform/posix/FileExtents.h"
+#include "platform/posix/MountPlace.h"
 
 #include <fcntl.h>
 #include <linux/magic.h>
@@ -89,7 +90,7 @@ Result<FileInfo> statAt(int folderFd, const char* name, int flags, const std::st
   info.attributes = attributesOf(ownName, st.stx_mode);
   info.id = {static_cast<std::uint64_t>(makedev(st.stx_dev_major, st.stx_dev_minor)), st.stx_ino};
   info.links = st.stx_nlink;
-  info.mount = (st.stx_mask & STATX_MNT_ID) ? st.stx_mnt_id : 0;
+  info.mount = reportedMount(st.stx_mask, st.stx_mnt_id);
   info.ownedByCaller = st.stx_uid == callerUser();
   info.changed =
       static_cast<std::int64_t>(st.stx_ctime.tv_sec) * 1'000'000'000 + st.stx_ctime.tv_nsec;

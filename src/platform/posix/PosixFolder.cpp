@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <stdio.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -88,34 +89,66 @@ std::error_code PosixFolder::whyNotOpened(const std::string& name, const EntryId
   return openError;
 }
 
+std::optional<std::string> PosixFolder::mountedAt(const std::string& name, const FileInfo& listed) {
+  if (!onOtherMount(name, listed)) return std::nullopt;
+  return fileSystemTypeOf({listed.id.device, listed.mount}, pathOf(name));
+}
+
 Result<std::unique_ptr<Folder>> PosixFolder::openFolder(const std::string& name,
                                                         const EntryId& expected) {
+  return openSub(name, expected, false);
+}
+
+Result<std::unique_ptr<Folder>> PosixFolder::openStartFolder(const std::string& name,
+                                                             const EntryId& expected) {
+  return openSub(name, expected, true);
+}
+
+Result<std::unique_ptr<Folder>> PosixFolder::openSub(const std::string& name,
+                                                     const EntryId& expected, bool mountPoints) {
   if (!isEntryName(name)) return notAnEntryName();
   const int fd = ::openat(fd_, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
   if (fd < 0) return whyNotOpened(name, expected, EntryKind::Folder, lastError());
   auto folder = std::make_unique<PosixFolder>(fd, pathOf(name));
   const auto opened = folder->info();
   if (!opened) return opened.error();
+  // Asked on the open folder, which is what the walk goes on in.
+  if (!mountPoints && onOtherMount(name, *opened)) return FileError::MountPoint;
   if (opened->id != expected) return FileError::Changed;
+  folder->place_ = MountPlace{opened->id.device, opened->mount};
   return folder;
 }
 
 Result<std::unique_ptr<Folder>> PosixFolder::openBeneath(const std::string& relative) {
-  const auto fd = openFolderBelow(fd_, relative);
+  const auto fd = openFolderBelow(fd_, relative, path());
   if (!fd) return fd.error();
   return std::make_unique<PosixFolder>(*fd, relative.empty() ? path() : pathOf(relative));
 }
 
 std::string PosixFolder::systemFileSystem() {
   if (!systemFileSystem_) {
-    systemFileSystem_ = systemFileSystemOf(fd_, [this] { return ownMount(); });
+    systemFileSystem_ = systemFileSystemOf(fd_, [this] { return ownPlace().mount; });
   }
   return *systemFileSystem_;
 }
 
-std::uint64_t PosixFolder::ownMount() {
-  if (!mount_) mount_ = mountOf(fd_);
-  return *mount_;
+const MountPlace& PosixFolder::ownPlace() {
+  if (!place_) {
+    // Where the system cannot say, nothing reached from the folder counts as lying on its mount.
+    MountPlace place;
+    if (!placeOf(fd_, place)) place = {};
+    place_ = place;
+  }
+  return *place_;
+}
+
+bool PosixFolder::onOtherMount(const std::string& name, const FileInfo& reached) {
+  const MountPlace& here = ownPlace();
+  if (here.mount != 0 && reached.mount != 0) return here.mount != reached.mount;
+  if (here.device != reached.id.device) return true;
+  if (!mountPointNames_) mountPointNames_ = mountPointNamesIn(path());
+  return std::find(mountPointNames_->begin(), mountPointNames_->end(), name) !=
+         mountPointNames_->end();
 }
 
 std::error_code PosixFolder::refusedHere() {
@@ -131,10 +164,9 @@ Result<std::unique_ptr<File>> PosixFolder::openFile(const std::string& name,
   const auto fd = openRegularAt(fd_, name.c_str(), O_WRONLY | O_NOFOLLOW, 0, &opened);
   if (!fd) return whyNotOpened(name, expected, EntryKind::File, fd.error());
   auto file = std::make_unique<PosixFile>(*fd);
-  // A file mounted over the entry lies on a file system of its own.
-  if (opened.mount != ownMount() && !systemFileSystemOf(*fd).empty()) {
-    return FileError::SystemFileSystem;
-  }
+  // A file bound over the entry is another file's content, wherever it lies (a system file
+  // system's too): asked on the open file, which is what would be written.
+  if (onOtherMount(name, opened)) return FileError::MountPoint;
   if (opened.id != expected) return FileError::Changed;
   return file;
 }
@@ -142,10 +174,17 @@ Result<std::unique_ptr<File>> PosixFolder::openFile(const std::string& name,
 Status PosixFolder::setAttributes(const std::string& name, std::uint32_t attributes) {
   if (!isEntryName(name)) return notAnEntryName();
   if (const std::error_code refused = refusedHere()) return refused;
-  struct stat st {};
-  if (::fstatat(fd_, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) return lastError();
-  if (S_ISLNK(st.st_mode)) return {};  // a link has no permissions of its own
-  const mode_t mode = st.st_mode & 07777;
+  struct statx st {};
+  if (::statx(fd_, name.c_str(), AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT,
+              STATX_TYPE | STATX_MODE | STATX_MNT_ID, &st) != 0) {
+    return lastError();
+  }
+  if (S_ISLNK(st.stx_mode)) return {};  // a link has no permissions of its own
+  FileInfo reached;
+  reached.id.device = static_cast<std::uint64_t>(makedev(st.stx_dev_major, st.stx_dev_minor));
+  reached.mount = reportedMount(st.stx_mask, st.stx_mnt_id);
+  if (onOtherMount(name, reached)) return FileError::MountPoint;
+  const mode_t mode = st.stx_mode & 07777;
   const mode_t wanted = (attributes & AttrReadOnly) ? (mode & ~mode_t(S_IWUSR | S_IWGRP | S_IWOTH))
                                                     : (mode | S_IWUSR);
   if (wanted == mode) return {};

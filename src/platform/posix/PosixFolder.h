@@ -4,8 +4,10 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/Folder.h"
+#include "platform/posix/MountPlace.h"
 
 namespace platform::posix {
 
@@ -18,8 +20,11 @@ class PosixFolder final : public Folder {
   Result<FileInfo> info() override;
   Result<std::vector<DirEntry>> list() override;
   Result<FileInfo> entry(const std::string& name) override;
+  std::optional<std::string> mountedAt(const std::string& name, const FileInfo& listed) override;
   Result<std::unique_ptr<Folder>> openFolder(const std::string& name,
                                              const EntryId& expected) override;
+  Result<std::unique_ptr<Folder>> openStartFolder(const std::string& name,
+                                                  const EntryId& expected) override;
   Result<std::unique_ptr<Folder>> openBeneath(const std::string& relative) override;
   std::string systemFileSystem() override;
   Result<std::unique_ptr<File>> openFile(const std::string& name, const EntryId& expected) override;
@@ -36,15 +41,24 @@ class PosixFolder final : public Folder {
   std::error_code whyNotOpened(const std::string& name, const EntryId& expected, EntryKind wanted,
                                std::error_code openError);
 
-  // The number of the mount the folder lies on (0 where the system does not tell), asked once: a
-  // descriptor stays on its mount.
-  std::uint64_t ownMount();
+  // The folder opened, if it is still the one expected; a mount point only with `mountPoints`.
+  Result<std::unique_ptr<Folder>> openSub(const std::string& name, const EntryId& expected,
+                                          bool mountPoints);
+  // Where the folder lies (its device and the number of its mount), asked once: a descriptor
+  // stays on its mount.
+  const MountPlace& ownPlace();
+  // Whether what was reached as the entry `name` lies on another mount than the folder.
+  bool onOtherMount(const std::string& name, const FileInfo& reached);
   // FileError::SystemFileSystem when the folder lies on a system file system.
   std::error_code refusedHere();
 
   int fd_;
   std::optional<std::string> systemFileSystem_;  // asked once: a folder stays where it is
-  std::optional<std::uint64_t> mount_;           // the number of its mount, asked once
+  std::optional<MountPlace> place_;              // its device and mount, asked once
+  // The names of its entries that the mount table lists as mount points, read once: asked only
+  // where the system gives no mount numbers and the device does not tell a mount apart (a bind
+  // mount of the same file system, which only the administrator can make).
+  std::optional<std::vector<std::string>> mountPointNames_;
 };
 
 }  // namespace platform::posix

@@ -8,9 +8,14 @@
 #include <random>
 
 #include "platform/Journal.h"
+#include "platform/posix/MountPlace.h"
 
 namespace platform::journal {
 namespace {
+
+using posix::MountPlace;
+using posix::onOtherMount;
+using posix::placeOf;
 
 // Times far in the past that no one else gives a file: each round sets the next second.
 constexpr std::int64_t kFirstTime = 1'000'000'000;
@@ -30,8 +35,8 @@ ScratchFolder::~ScratchFolder() {
 }
 
 int ScratchFolder::make() {
-  struct stat parent {};
-  if (::fstat(parent_, &parent) != 0) return errno;
+  MountPlace parent;
+  if (!placeOf(parent_, parent)) return errno;
   for (int attempt = 0; attempt < 8; ++attempt) {
     const std::string name = std::string(kScratchFolderPrefix) + randomSuffix();
     if (::mkdirat(parent_, name.c_str(), 0700) != 0) {
@@ -41,10 +46,11 @@ int ScratchFolder::make() {
     name_ = name;
     folder_ = ::openat(parent_, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (folder_ < 0) return errno;
-    struct stat made {};
-    if (::fstat(folder_, &made) != 0) return errno;
-    // Something mounted over it in between would take the commits elsewhere.
-    return made.st_dev == parent.st_dev ? 0 : EXDEV;
+    MountPlace made;
+    if (!placeOf(folder_, made)) return errno;
+    // Something mounted over it in between (a bind mount of the same file system too) would take
+    // the commits elsewhere.
+    return onOtherMount(parent, made, {}) ? EXDEV : 0;
   }
   return EEXIST;
 }

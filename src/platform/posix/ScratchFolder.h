@@ -20,7 +20,7 @@ class ScratchFolder {
   ScratchFolder& operator=(const ScratchFolder&) = delete;
 
   // Makes the folder under a fresh name, on the file system of the parent; 0, or the errno
-  // (EEXIST when no fresh name was found, EXDEV when the folder is not on that file system).
+  // (EEXIST when no fresh name was found, EXDEV when the folder is not on the mount of the parent).
   int make();
   // Makes the next file, named by its number (from 0); 0, or the errno. With `inode`, the file's
   // inode number is given back; a file made whose inode could not be read counts in files().

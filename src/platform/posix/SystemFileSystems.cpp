@@ -3,6 +3,7 @@
 #include <linux/magic.h>
 #include <sys/vfs.h>
 
+#include "platform/Folder.h"
 #include "platform/posix/CurrentMounts.h"
 #include "platform/posix/LinkFreeOpen.h"
 
@@ -51,3 +52,15 @@ std::string systemFileSystemOf(int fd, const std::function<std::uint64_t()>& mou
 }
 
 }  // namespace platform::posix
+
+namespace platform {
+
+bool isSystemFileSystem(const std::string& type) {
+  if (type == "devtmpfs") return true;
+  for (const auto& known : posix::kSystemFileSystems) {
+    if (type == known.name) return true;
+  }
+  return false;
+}
+
+}  // namespace platform

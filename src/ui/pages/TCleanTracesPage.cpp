@@ -7,6 +7,7 @@
 #include "cleaner/TEraserEngine.h"
 #include "cleaner/TScheduledCleanLog.h"
 #include "cleaner/TraceItemPlaces.h"
+#include "cleaner/TracePathLists.h"
 #include "core/TIniFile.h"
 #include "core/TWipeEngine.h"
 #include "core/TWipeMethodsManager.h"
@@ -15,6 +16,7 @@
 #include "dialogs/PromptService.h"
 #include "ui/SizeFunctions.h"
 #include "ui/TfSchedule.h"
+#include "ui/TfTracePaths.h"
 #include "ui/pages/TPageHost.h"
 #include "ui/pages/TRunQuestion.h"
 #include "ui/widgets/TWindowsRowsFilter.h"
@@ -73,18 +75,21 @@ TCleanTracesPage::TCleanTracesPage(TPageHost& host, TEraserEngine& engine, QWidg
   connect(ui->chkOverwriteTraces, &QCheckBox::toggled, this,
           &TCleanTracesPage::chkOverwriteTracesToggled);
   connect(ui->btnSchedule, &QPushButton::clicked, this, &TCleanTracesPage::btnScheduleClick);
+  connect(ui->btnTracePaths, &QPushButton::clicked, this, &TCleanTracesPage::btnTracePathsClick);
   windowsRows_ = new TWindowsRowsFilter(ui->chkOverwriteTraces,
                                         QStringLiteral("chkShowWindowsTraces"), {ui->tvTraceItems});
   filling_ = true;
   ui->tvTraceItems->clear();
-  rows_.clear();
+  // The row of each item at its place in the catalogue; a group shows the items added to it
+  // later after its first ones.
+  rows_.assign(engine.Erasers.size(), nullptr);
   const TIniFile settings = TIniFile(host_.SettingsFile());
   for (const TTraceGroup& group : TEraserEngine::Groups()) {
     auto* top = new QTreeWidgetItem(ui->tvTraceItems, {tr(group.Caption)});
     top->setFlags(Qt::ItemIsEnabled);
     top->setFirstColumnSpanned(true);
-    for (std::size_t i = group.First; i < group.First + group.Count && i < engine.Erasers.size();
-         ++i) {
+    for (std::size_t i : group.Items()) {
+      if (i >= engine.Erasers.size()) continue;
       TEraser& item = *engine.Erasers[i];
       auto* row = new QTreeWidgetItem(top, {Text(item.Caption)});
       row->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
@@ -92,14 +97,43 @@ TCleanTracesPage::TCleanTracesPage(TPageHost& host, TEraserEngine& engine, QWidg
       row->setCheckState(0, checked ? Qt::Checked : Qt::Unchecked);
       row->setToolTip(0, PlaceTip(item, {}));
       TWindowsRowsFilter::MarkWindowsOnly(row, TraceItemPlaces::WindowsOnly(item.Name));
-      rows_.push_back(row);
+      rows_[i] = row;
     }
   }
   ui->tvTraceItems->expandAll();
   windowsRows_->Apply();
   ui->chkOverwriteTraces->setChecked(settings.ReadBool(kSection, kOverwriteKey, false));
   filling_ = false;
+  applyPathLists();
   loadSchedule();
+}
+
+void TCleanTracesPage::applyPathLists() {
+  TTracePathLists lists;
+  lists.Read(TIniFile(host_.SettingsFile()));
+  engine_->KeepPaths = lists.Keep;
+  engine_->CustomPaths = lists.Custom;
+}
+
+void TCleanTracesPage::btnTracePathsClick() {
+  if (!engine_ || Running()) return;
+  if (!pathsDialog_) pathsDialog_ = std::make_unique<TfTracePaths>(this);
+  TTracePathLists lists;
+  lists.Read(TIniFile(host_.SettingsFile()));
+  pathsDialog_->SetLists(lists);
+  if (pathsDialog_->exec() != QDialog::Accepted) return;
+  // The lists hold only once kept: a keep list the settings file could not keep would not be
+  // honoured by the scheduled clean.
+  try {
+    pathsDialog_->Lists().Write(host_.SettingsFile());
+  } catch (const std::exception& error) {
+    host_.PromptService().MessageDialog(
+        TMessageKind::Warning,
+        tr("The paths could not be kept, nothing changed: %1").arg(Text(error.what())));
+    return;
+  }
+  applyPathLists();
+  RefreshAvailability();
 }
 
 TCleanTracesPage::~TCleanTracesPage() = default;
@@ -129,6 +163,7 @@ void TCleanTracesPage::showEvent(QShowEvent* event) {
 
 void TCleanTracesPage::RefreshAvailability() {
   if (!engine_ || Running()) return;
+  applyPathLists();
   std::vector<TEraser*> all;
   for (const auto& item : engine_->Erasers) all.push_back(item.get());
   ui->lblCleaningStatus->setText(tr("Looking for traces..."));
@@ -141,6 +176,7 @@ void TCleanTracesPage::RefreshAvailability() {
     const TItemSummary summary = run_->Summary(all[i]->Name);
     found_[i] = summary;
     QTreeWidgetItem* row = rows_[i];
+    if (!row) continue;
     const bool found = summary.Count > 0 || summary.Left > 0;
     row->setDisabled(!found);
     // An item of a place only Windows has stays out of sight unless it found something.
@@ -169,7 +205,7 @@ std::vector<TEraser*> TCleanTracesPage::checkedItems() const {
   if (!engine_) return items;
   for (std::size_t i = 0; i < rows_.size() && i < engine_->Erasers.size(); ++i) {
     // A row out of sight is not cleaned: the user cannot see that it is checked.
-    if (!rows_[i]->isDisabled() && !TWindowsRowsFilter::OutOfSight(rows_[i]) &&
+    if (rows_[i] && !rows_[i]->isDisabled() && !TWindowsRowsFilter::OutOfSight(rows_[i]) &&
         rows_[i]->checkState(0) == Qt::Checked) {
       items.push_back(engine_->Erasers[i].get());
     }
@@ -186,24 +222,30 @@ void TCleanTracesPage::setRunning(bool running) {
 }
 
 bool TCleanTracesPage::runChecked(bool preview) {
-  const std::vector<TEraser*> items = checkedItems();
+  return runItems(checkedItems(), preview, ui->chkOverwriteTraces->isChecked(), QString());
+}
+
+bool TCleanTracesPage::runItems(const std::vector<TEraser*>& items, bool preview, bool overwrite,
+                                const QString& statusPrefix) {
   ui->lvCleanOutcome->clear();
+  applyPathLists();
   // An engine of its own that wipes with the file engine's method (found by its name), so that a
   // run of the Delete page is never disturbed.
-  TWipeEngine overwrite(host_.WipeFiles().Name);
+  TWipeEngine overwriting(host_.WipeFiles().Name);
   // Events are handled between its blocks as between the cleaner's entries.
-  WipeRun overwriteRun = WipeRun::For(
-      overwrite, host_.Catalogue(), engine_->Services ? *engine_->Services : SilentWipeServices());
-  engine_->Overwrite = !preview && ui->chkOverwriteTraces->isChecked() ? &overwrite : nullptr;
+  WipeRun overwriteRun =
+      WipeRun::For(overwriting, host_.Catalogue(),
+                   engine_->Services ? *engine_->Services : SilentWipeServices());
+  engine_->Overwrite = !preview && overwrite ? &overwriting : nullptr;
   engine_->OverwriteRun = engine_->Overwrite ? &overwriteRun : nullptr;
   ui->pbCleaning->setRange(0, static_cast<int>(items.size()));
   setRunning(true);
   run_->ClearJournals = host_.Catalogue().EraseJournalNames;
   const bool finished = run_->Run(
       items, preview,
-      [this](std::size_t index, const TEraser& item) {
+      [this, statusPrefix](std::size_t index, const TEraser& item) {
         ui->pbCleaning->setValue(static_cast<int>(index));
-        ui->lblCleaningStatus->setText(Text(item.Caption));
+        ui->lblCleaningStatus->setText(statusPrefix + Text(item.Caption));
       },
       [this] { ui->lblCleaningStatus->setText(QString::fromUtf8(kClearingJournalText)); });
   ui->pbCleaning->setValue(finished ? ui->pbCleaning->maximum() : ui->pbCleaning->value());
@@ -275,7 +317,7 @@ bool TCleanTracesPage::confirmClean() {
   std::uint64_t bytes = 0;
   QStringList names;
   for (std::size_t i = 0; i < rows_.size() && i < engine_->Erasers.size(); ++i) {
-    if (rows_[i]->isDisabled() || rows_[i]->checkState(0) != Qt::Checked) continue;
+    if (!rows_[i] || rows_[i]->isDisabled() || rows_[i]->checkState(0) != Qt::Checked) continue;
     names << Text(engine_->Erasers[i]->Caption);
     if (i < found_.size()) {
       count += found_[i].Count;
@@ -309,14 +351,21 @@ void TCleanTracesPage::btnCleanTracesClick() {
 
 void TCleanTracesPage::loadSchedule() {
   schedule_ = TScheduleSettings();
-  if (!schedule_.Read(TIniFile(host_.SettingsFile()))) schedule_.TakeFrom(*engine_->Scheduler);
+  // A schedule the settings file holds but that cannot be read is not replaced by another: the
+  // window runs none, and says why.
+  if (!schedule_.Read(TIniFile(host_.SettingsFile())) && schedule_.Problem.empty())
+    schedule_.TakeFrom(*engine_->Scheduler);
+  const std::string damaged = schedule_.Problem;
   scheduleMode_ = TCleanTimerUnits::ModeFor(schedule_);
   // A schedule whose timer was never installed (the one of prefs.dat, a settings file brought
   // from elsewhere) runs from this window until the dialog installs it.
   if (scheduleMode_ == TScheduleMode::ServiceManager && !TCleanTimerUnits::Installed())
     scheduleMode_ = TScheduleMode::WindowTimer;
   startWindowTimer();
-  showScheduleState();
+  showScheduleState(
+      damaged.empty()
+          ? QString()
+          : tr("The schedule in the settings file cannot be read: %1").arg(Text(damaged)));
 }
 
 void TCleanTracesPage::startWindowTimer() {
@@ -373,7 +422,8 @@ void TCleanTracesPage::btnScheduleClick() {
   // that find nothing today included: a schedule is for the traces of later days.
   if (shown.Items.empty()) {
     for (std::size_t i = 0; i < rows_.size() && i < engine_->Erasers.size(); ++i) {
-      if (rows_[i]->checkState(0) == Qt::Checked) shown.Items.push_back(engine_->Erasers[i]->Name);
+      if (rows_[i] && rows_[i]->checkState(0) == Qt::Checked)
+        shown.Items.push_back(engine_->Erasers[i]->Name);
     }
   }
   TfSchedule& dialog = ScheduleDialog();
@@ -405,16 +455,9 @@ void TCleanTracesPage::runScheduledClean() {
   if (items.empty()) return;
   TScheduledClean outcome;
   outcome.When = SystemNow();
-  ui->lvCleanOutcome->clear();
-  engine_->Overwrite = nullptr;
-  ui->pbCleaning->setRange(0, static_cast<int>(items.size()));
-  setRunning(true);
-  run_->ClearJournals = host_.Catalogue().EraseJournalNames;
-  const bool finished = run_->Run(items, false, [this](std::size_t index, const TEraser& item) {
-    ui->pbCleaning->setValue(static_cast<int>(index));
-    ui->lblCleaningStatus->setText(tr("Scheduled clean: %1").arg(Text(item.Caption)));
-  });
-  setRunning(false);
+  // The scheduled clean overwrites as the page is set, as the one the timer unit starts does.
+  const bool finished =
+      runItems(items, false, ui->chkOverwriteTraces->isChecked(), tr("Scheduled clean: "));
   outcome.Removed = engine_->Removed.size();
   outcome.Left = engine_->Left.size();
   if (!finished) outcome.Problem = "stopped before the end";
@@ -444,7 +487,7 @@ void TCleanTracesPage::Stop() {
 void TCleanTracesPage::tvTraceItemsChanged(QTreeWidgetItem* row, int column) {
   if (filling_ || column != 0 || !engine_) return;
   for (std::size_t i = 0; i < rows_.size(); ++i) {
-    if (rows_[i] != row) continue;
+    if (!row || rows_[i] != row) continue;
     TEraser& item = *engine_->Erasers[i];
     item.Enabled = row->checkState(0) == Qt::Checked;
     keepChoice(item.Name, item.Enabled);

@@ -20,6 +20,7 @@ class TEraserEngine;
 class TPageHost;
 class QTreeWidgetItem;
 class TfSchedule;
+class TfTracePaths;
 class TWindowsRowsFilter;
 namespace Ui {
 class TCleanTracesPage;
@@ -55,6 +56,7 @@ class TCleanTracesPage : public QWidget {
   void tvTraceItemsChanged(QTreeWidgetItem* row, int column);
   void chkOverwriteTracesToggled(bool checked);
   void btnScheduleClick();
+  void btnTracePathsClick();
 
  private:
   // The checked items that have something to clean, in catalogue order.
@@ -63,6 +65,12 @@ class TCleanTracesPage : public QWidget {
   bool mayStart();
   // Runs the checked items; true when the run was not stopped.
   bool runChecked(bool preview);
+  // Runs the items, overwriting files with the file engine's method before they go when asked
+  // (never in a preview); true when the run was not stopped.
+  bool runItems(const std::vector<TEraser*>& items, bool preview, bool overwrite,
+                const QString& statusPrefix);
+  // Gives the engine the user's lists of custom and kept paths as the settings file holds them.
+  void applyPathLists();
   void showRecords(bool preview);
   void setRunning(bool running);
   // Asks before a clean of the checked items, naming them with what they found; true for Yes.
@@ -91,6 +99,7 @@ class TCleanTracesPage : public QWidget {
   TScheduleSettings schedule_;
   TScheduleMode scheduleMode_ = TScheduleMode::Off;
   std::unique_ptr<TfSchedule> scheduleDialog_;
+  std::unique_ptr<TfTracePaths> pathsDialog_;
   // Items of places only Windows has are shown only with "Show Windows items".
   TWindowsRowsFilter* windowsRows_;
 };

@@ -304,7 +304,7 @@ void TDeletePage::startShred(TWipeEngine& engine) {
                         QStringLiteral("The wipe task has been completed successfully!")};
   ShowRunOutcome(host_.PromptService(), texts, outcome);
   // What the system refused the user is offered to a run with administrator rights.
-  OfferAdministratorWipeRun(texts, outcome, engine);
+  OfferAdministratorWipeRun(texts, outcome, engine, host_.Catalogue());
   offerFreeSpaceWipe(outcome);
 }
 

@@ -5,11 +5,14 @@
 #include <algorithm>
 
 #include "core/DriveFunctions.h"
+#include "core/FreeSpaceLock.h"
 #include "core/Helpers.h"
 #include "core/TWipeEngine.h"
 #include "core/TWipeMethodsManager.h"
 #include "dialogs/PromptService.h"
 #include "platform/Drives.h"
+#include "platform/FileLock.h"
+#include "platform/FileSystem.h"
 #include "platform/MountWatch.h"
 #include "ui/AdministratorRun.h"
 #include "ui/SizeFunctions.h"
@@ -141,6 +144,20 @@ void TFreeSpacePage::OfferLeftoverWipe() {
 void TFreeSpacePage::wipeLeftover(const std::string& path) {
   TWipeEngine& engine = host_.WipeFiles();
   if (!host_.MayRun(engine)) return;
+  // Wiped under the free-space lock of its drive: a free-space wipe started since the question
+  // has taken the file for its own (or made a new one of that name), and it is left to it.
+  platform::FileLock driveLock;
+  if (const auto space = platform::fs().diskSpace(path)) {
+    auto taken = TakeFreeSpaceLock(space->id.device);
+    if (!taken && platform::FileLock::isLockedError(taken.error())) {
+      host_.PromptService().MessageDialog(
+          TMessageKind::Information,
+          QStringLiteral("%1 was not wiped: a free-space wipe of its drive is running.")
+              .arg(QString::fromLocal8Bit(path)));
+      return;
+    }
+    if (taken) driveLock = std::move(*taken);
+  }
   // The jobs listed for the engine wait aside (no list takes jobs while it runs) and come back
   // as they were.
   std::vector<std::unique_ptr<TWipeItem>> listed = std::move(engine.Items);
@@ -204,5 +221,5 @@ void TFreeSpacePage::btnFreeExecuteClick() {
       QStringLiteral("The Wipe free space task has been completed successfully!"));
   ShowRunOutcome(host_.PromptService(), texts, outcome);
   // Drives that only the administrator may fill are offered to a run with those rights.
-  OfferAdministratorFreeSpaceRun(texts, outcome, engine);
+  OfferAdministratorFreeSpaceRun(texts, outcome, engine, host_.Catalogue());
 }

@@ -9,6 +9,7 @@
 
 #include "cleaner/RecentLists.h"
 #include "cleaner/TCleaningRun.h"
+#include "cleaner/TracePathLists.h"
 #include "core/TIniFile.h"
 #include "core/TWipeEngine.h"
 #include "core/TWipeMethodsManager.h"
@@ -239,6 +240,10 @@ TRecentFilesPage::TCleanResult TRecentFilesPage::runClean(std::vector<TCleanTask
   PageEvents events(SilentWipeServices(), run, RecentStopRequested);
   engine.Services = &events;
   WipeRun overwriteRun = WipeRun::For(overwrite, host_.Catalogue(), events);
+  // So does its keep list: what the user keeps from every clean stays.
+  TTracePathLists lists;
+  lists.Read(TIniFile(host_.SettingsFile()));
+  engine.KeepPaths = lists.Keep;
   if (TIniFile(host_.SettingsFile()).ReadBool(kTracesSection, kOverwriteKey, false)) {
     engine.Overwrite = &overwrite;
     engine.OverwriteRun = &overwriteRun;

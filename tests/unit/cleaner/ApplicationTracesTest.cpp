@@ -1,10 +1,15 @@
 // The Applications items on the real files of LibreOffice, VLC and GIMP: the recent lists go,
 // every other setting stays byte for byte, and a file not in its program's form is left whole.
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "CleanerFixture.h"
 #include "cleaner/ApplicationTraces.h"
+#include "core/TWipeEngine.h"
+#include "core/TWipeMethodsManager.h"
+#include "core/WipeRun.h"
 
 namespace {
 
@@ -159,6 +164,45 @@ TEST_F(ApplicationTracesTest, ASettingsFileNotInItsFormIsLeftWholeAndNamed) {
   ASSERT_EQ(engine.Left.size(), 1u);
   EXPECT_EQ(engine.Left[0].What, xcu);
   EXPECT_EQ(readFileBytes(xcu), broken);
+}
+
+// What a descriptor held on the file before it was replaced reads now.
+std::string ReadThrough(int fd, std::size_t size) {
+  std::string bytes(size, '?');
+  const ssize_t got = ::pread(fd, bytes.data(), size, 0);
+  bytes.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+  return bytes;
+}
+
+TEST_F(ApplicationTracesTest, OverwritingLeavesNoEarlierCopyOfARewrittenList) {
+  const std::string conf =
+      "[General]\nx=1\n[RecentsMRL]\nlist=file:///home/u/secret.mkv\n"
+      "times=1234\n";
+  const std::string zeros(conf.size(), '\0');
+  TWipeMethodsManager manager;
+  folder.write("program/Methods/zeros.mtd",
+               "[Method]\nName=Zeros\nPasses=1\n[Pass1]\nWipeWith=0\nBytePatternValue=0\n");
+  manager.LoadMethods();
+  for (const bool overwriting : {false, true}) {
+    SCOPED_TRACE(overwriting);
+    const std::string vlc = folder.write("config/vlc/vlc-qt-interface.conf", conf);
+    // The earlier file, as something that reads the device would still find it.
+    const int earlier = ::open(vlc.c_str(), O_RDONLY);
+    ASSERT_GE(earlier, 0);
+    TEraserEngine engine;
+    TWipeEngine overwrite("WipeFiles");
+    WipeRun run = WipeRun::For(overwrite, manager, SilentWipeServices());
+    if (overwriting) {
+      engine.Overwrite = &overwrite;
+      engine.OverwriteRun = &run;
+    }
+    engine.VlcRecentMedia->Erase();
+    EXPECT_TRUE(engine.Left.empty());
+    EXPECT_TRUE(engine.Notes.empty()) << engine.Notes.front().Reason;
+    EXPECT_EQ(readFileBytes(vlc), "[General]\nx=1\n[RecentsMRL]\n");
+    EXPECT_EQ(ReadThrough(earlier, conf.size()), overwriting ? zeros : conf);
+    ::close(earlier);
+  }
 }
 
 }  // namespace

@@ -352,4 +352,36 @@ TEST_F(BrowserProfilesTest, OperaTracesGoAndItsBookmarksStay) {
   EXPECT_TRUE(pathExists(folder / "config/opera/Cookies"));
 }
 
+TEST_F(BrowserProfilesTest, ProfilesAreFoundWhereverAnInstallKeepsThem) {
+  const struct {
+    const char* install;
+    const char* cache;
+  } installs[] = {
+      {"home/.mozilla/firefox/", "home/.cache/mozilla/firefox/"},
+      {"config/mozilla/firefox/", "home/.cache/mozilla/firefox/"},
+      {"home/snap/firefox/common/.mozilla/firefox/",
+       "home/snap/firefox/common/.cache/mozilla/firefox/"},
+      {"home/.var/app/org.mozilla.firefox/.mozilla/firefox/",
+       "home/.var/app/org.mozilla.firefox/cache/mozilla/firefox/"},
+      {"home/.thunderbird/", "home/.cache/thunderbird/"},
+      {"home/snap/thunderbird/common/.thunderbird/",
+       "home/snap/thunderbird/common/.cache/thunderbird/"},
+      {"home/.var/app/org.mozilla.Thunderbird/.thunderbird/",
+       "home/.var/app/org.mozilla.Thunderbird/cache/thunderbird/"},
+  };
+  Texts expected;
+  for (const auto& install : installs) {
+    folder.write(std::string(install.install) + "p.default/prefs.js", "");
+    expected.push_back(folder / install.install + "p.default/ | " + folder / install.cache +
+                       "p.default/");
+  }
+  Texts found;
+  for (const TBrowserProfile& profile : FindMozillaProfiles()) {
+    found.push_back(profile.Folder + " | " + profile.Cache);
+  }
+  std::sort(found.begin(), found.end());
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(found, expected);
+}
+
 }  // namespace

@@ -1,10 +1,15 @@
 #include <filesystem>
+#include <fstream>
+#include <optional>
+#include <set>
 #include <stdexcept>
 
 #include "CleanerFixture.h"
 #include "cleaner/WindowsTraces.h"
 #include "platform/PathText.h"
 #include "platform/Processes.h"
+#include "platform/posix/LinkFreeOpen.h"
+#include "support/ScopedBind.h"
 #include "support/ScopedMount.h"
 #include "support/TestDrives.h"
 
@@ -101,7 +106,14 @@ TEST_F(CatalogueTest, TheCatalogueHoldsTheItemsInOrderWithTheirDefaults) {
                                {"RecentTypedUrls", true, false},
                                {"RecentMountPoints", true, false},
                                {"RecentMapNetworkDrive", true, false},
-                               {"RecentDesktopFiles", false, false}};
+                               {"RecentDesktopFiles", false, false},
+                               // Added since, after all the others, so that the numbers stay.
+                               {"ChromiumSessions", false, false},
+                               {"ChromiumSiteData", false, false},
+                               {"NetscapeMozillaSessions", false, false},
+                               {"NetscapeMozillaSiteData", false, false},
+                               {"CrashReports", false, false},
+                               {"CustomFilesAndFolders", false, false}};
   TEraserEngine engine;
   ASSERT_EQ(engine.Erasers.size(), std::size(expected));
   for (std::size_t i = 0; i < std::size(expected); ++i) {
@@ -376,6 +388,74 @@ TEST_F(CatalogueTest, TrashIsEmptiedOnlyBeneathItsOwnFolderAndNoLinkInItIsFollow
     } else {
       EXPECT_EQ(left, Texts{});
     }
+  }
+}
+
+TEST_F(CatalogueTest, NothingMountedInTheTrashIsEnteredAndEachMountPointIsNamed) {
+  const std::string uid = std::to_string(platform::currentUserId());
+  const std::string trash = folder.dataFolder() + "Trash/";
+  const std::string files = trash + "files/";
+  for (const char* name : {"old.doc", "mnt", "bound", "D1", "late"}) {
+    folder.write("home/.local/share/Trash/info/" + std::string(name) + ".trashinfo", "[Trash]\n");
+  }
+  folder.write("home/.local/share/Trash/files/old.doc", "trashed");
+  folder.write("home/.local/share/Trash/files/D1/inner.txt", "trashed");
+  folder.write("home/.local/share/Trash/files/bound", "the entry under the bound file");
+  folder.makeFolder("home/.local/share/Trash/files/late");
+  ScopedMount mnt(folder.makeFolder("home/.local/share/Trash/files/mnt"), ScopedMount::Kind::Tmpfs,
+                  1);
+  if (!mnt.mounted()) GTEST_SKIP() << mnt.reason();
+  ScopedMount deep(folder.makeFolder("home/.local/share/Trash/files/D1/deep"),
+                   ScopedMount::Kind::Tmpfs, 1);
+  ScopedMount outside(folder.makeFolder("outside"), ScopedMount::Kind::Tmpfs, 1);
+  ScopedBind bound(folder.write("outside/single", "kept"), files + "bound");
+  folder.write("home/.local/share/Trash/files/D1/bound", "the entry under the bound file");
+  ScopedBind boundInside(folder / "outside/single", files + "D1/bound");
+  ASSERT_TRUE(bound.mounted()) << bound.reason();
+  for (const std::string& kept : {files + "mnt/a", files + "mnt/sub/b", files + "D1/deep/c"}) {
+    fsys::create_directories(fsys::path(kept).parent_path());
+    std::ofstream(kept) << "kept";
+  }
+  // A drive's trash whose files/ is a mount point itself, opened both ways.
+  folder.write("c/.Trash-" + uid + "/info/x.trashinfo", "[Trash]\n");
+  const std::string driveFiles = folder.makeFolder("c/.Trash-" + uid + "/files");
+  ScopedMount driveMount(driveFiles, ScopedMount::Kind::Tmpfs, 1);
+  std::ofstream(driveFiles + "/x") << "kept";
+  ScopedTestDrives drives(folder, {{folder / "c", "ext4"}});
+
+  std::optional<ScopedMount> late;
+  for (const bool openat2 : {true, false}) {
+    SCOPED_TRACE(openat2 ? "openat2" : "folder by folder");
+    platform::posix::ScopedOpenat2Tried tried(openat2);
+    // Named as the trash lists it once it is mounted, as the walk reaches it before.
+    const std::string lateNamed = files + (late ? "late" : "late/");
+    TEraserEngine engine;
+    // Mounted once the trash was listed: the walk itself does not enter it.
+    engine.EraseRecycleBin->OnErase = [&](TEraser& item) {
+      CollectRecycleBins(static_cast<TEraseFiles&>(item));
+      if (!late) late.emplace(files + "late", ScopedMount::Kind::Tmpfs, 1);
+      std::ofstream(files + "late/d") << "kept";
+    };
+    engine.EraseRecycleBin->Erase();
+    std::set<std::string> left;
+    for (const TCleanRecord& record : engine.Left) left.insert(record.What + ": " + record.Reason);
+    const std::string tmpfs = ": is a mount point (tmpfs): not entered";
+    EXPECT_EQ(left, (std::set<std::string>{
+                        files + "mnt" + tmpfs, files + "bound" + tmpfs, files + "D1/deep" + tmpfs,
+                        files + "D1/bound" + tmpfs, lateNamed + tmpfs,
+                        folder / "c/.Trash-" + uid + "/files/: is a mount point: not entered"}))
+        << ::testing::PrintToString(left);
+    for (const std::string& kept :
+         {files + "mnt/a", files + "mnt/sub/b", files + "D1/deep/c", files + "late/d",
+          driveFiles + "/x", folder / "outside/single"}) {
+      EXPECT_EQ(readFileBytes(kept), "kept") << kept;
+    }
+    // What is mounted keeps its description; what was the trash's is gone with its own.
+    EXPECT_TRUE(pathExists(trash + "info/mnt.trashinfo"));
+    EXPECT_TRUE(pathExists(trash + "info/bound.trashinfo"));
+    EXPECT_FALSE(pathExists(files + "old.doc"));
+    EXPECT_FALSE(pathExists(files + "D1/inner.txt"));
+    EXPECT_TRUE(pathExists(folder / "c/.Trash-" + uid + "/info/x.trashinfo"));
   }
 }
 

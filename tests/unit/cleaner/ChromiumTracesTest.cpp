@@ -203,6 +203,16 @@ TEST(LocalState, NamesTheProfilesOfItsInfoCacheAndNothingOutsideTheUserDataFolde
       {R"({"profile":{"info_cache":{"Default":{}, "Profile 1": {"name": "unterminated)",
        {"Default"}},
       {"not json", {}},
+      // Only a plain folder name of the user data folder is a profile.
+      {R"({"profile":{"info_cache":{"..":{}, ".":{}, "a/b":{}, "/etc":{}, "a..b":{}, "x/..":{},
+          "Profile 3":{}}}})",
+       {"Profile 3"}},
+      // A surrogate without its partner stands for U+FFFD, as the browsers read it; the escape
+      // after it is read on its own.
+      {R"({"profile":{"info_cache":{"P\ud800\u0041":{"name":"\udc00"},"Profile 1":{}}}})",
+       {"P\xEF\xBF\xBD"
+        "A",
+        "Profile 1"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.json);
@@ -217,6 +227,8 @@ TEST(Bookmarks, AddressesAreReadAtEveryDepthWithTheirEscapes) {
                {"url":"https://b.example/?a=\"1\"","name":"url"}]}}})"),
             (Texts{"https://caf\xc3\xa9.example/\xf0\x9f\x98\x80", "https://b.example/?a=\"1\""}));
   EXPECT_EQ(BookmarkedAddresses(R"({"roots": {"bookmark_bar": {"children": [)"), std::nullopt);
+  EXPECT_EQ(BookmarkedAddresses(R"({"url":"https://a.example/\ud83d"} trailing)"), std::nullopt);
+  EXPECT_EQ(BookmarkedAddresses(R"({"url":"https://a.example/\q"})"), std::nullopt);
 }
 
 TEST_F(ChromiumTracesTest, TracesGoInsideTheDatabasesOfEveryInstallAndTheRestStays) {
@@ -386,6 +398,96 @@ TEST_F(ChromiumTracesTest, ADatabaseOfAnotherKindIsLeftAsItIsAndNamed) {
   EXPECT_EQ(readFileBytes(profile + "Favicons"), icons);
   EXPECT_EQ(readFileBytes(history), "not sqlite");
   EXPECT_EQ(readFileBytes(profile + "Network/Cookies"), otherCookies);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ChromiumTracesTest, AProfileNameThatLeavesTheUserDataFolderOrALinkIsNeverCleaned) {
+  // A History beside the user data folder, and one a link leads to: neither is a profile.
+  const std::string outside = folder.makeFolder("config") + "/";
+  Exec(outside + "History", kHistory);
+  const std::string kept = Profile("config/chromium/Default");
+  const std::string elsewhere = Profile("elsewhere/Profile 2");
+  fsys::create_symlink(elsewhere, folder / "config/chromium/Linked");
+  folder.write("config/chromium/Local State",
+               R"({"profile":{"info_cache":{"..":{}, ".":{}, "../chromium/..":{}, "Linked":{},
+                  ")" +
+                   folder / "elsewhere" + R"(":{}, "Default":{}}}})");
+  std::vector<std::string> found;
+  for (const TChromiumProfile& profile : FindChromiumProfiles()) found.push_back(profile.Folder);
+  EXPECT_EQ(found, Texts{kept});
+
+  TEraserEngine engine;
+  Run(engine, false);
+  EXPECT_EQ(Count(outside + "History", "SELECT count(*) FROM visits"), 3);
+  EXPECT_EQ(Count(elsewhere + "History", "SELECT count(*) FROM visits"), 3);
+  EXPECT_EQ(Count(kept + "History", "SELECT count(*) FROM visits"), 0);
+}
+
+TEST_F(ChromiumTracesTest, ALocalStateThatCannotBeReadIsNamedAndNoProfileIsPassedOver) {
+  const struct {
+    const char* name;
+    std::string localState;
+    Texts cleaned;  // profiles whose history goes
+    bool named;     // the Local State is named in a note
+  } cases[] = {
+      {"no profiles listed", R"({"profile":{"info_cache":{}}})", {"Default"}, false},
+      {"no Local State", "", {"Default"}, false},
+      {"cut short",
+       R"({"profile":{"info_cache":{"Default":{},"Profile 1":{})",
+       {"Default", "Profile 1"},
+       true},
+      {"an escape no reader knows",
+       R"({"profile":{"info_cache":{"Profile 1":{"n":"\q"}}}})",
+       {"Default", "Profile 1"},
+       true},
+      {"a lone surrogate",
+       R"({"profile":{"info_cache":{"Profile 1":{"n":"\ud800\u0041"}}}})",
+       {"Profile 1"},
+       false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    fsys::remove_all(folder / "config/chromium");
+    for (const char* name : {"Default", "Profile 1"})
+      Profile(std::string("config/chromium/") + name);
+    if (!c.localState.empty()) folder.write("config/chromium/Local State", c.localState);
+    TEraserEngine engine;
+    engine.ChromiumHistory->Erase();
+    engine.ChromiumCookies->Erase();
+    Texts cleaned;
+    for (const char* name : {"Default", "Profile 1"}) {
+      const std::string history = folder / "config/chromium/" + name + "/History";
+      if (Count(history, "SELECT count(*) FROM visits") == 0) cleaned.push_back(name);
+    }
+    EXPECT_EQ(cleaned, c.cleaned);
+    const auto named = std::count_if(engine.Notes.begin(), engine.Notes.end(), [&](const auto& n) {
+      return n.What == folder / "config/chromium/Local State";
+    });
+    EXPECT_EQ(named, c.named ? 1 : 0);  // once, whichever items meet it
+    EXPECT_TRUE(engine.Left.empty());
+  }
+}
+
+TEST_F(ChromiumTracesTest, TheIconOfABookmarkWhoseAddressHoldsAQuoteStays) {
+  const std::string profile = Profile("config/chromium/Default");
+  folder.write("config/chromium/Default/Bookmarks",
+               R"({"roots":{"bookmark_bar":{"children":[{"type":"url",
+                  "url":"https://o'brien.example/it's"},{"type":"url",
+                  "url":"https://x.example/') OR ('1'='1"}]}}})");
+  Exec(profile + "Favicons",
+       "INSERT INTO favicons VALUES (3, 'https://o''brien.example/i.ico', 1);"
+       "INSERT INTO favicon_bitmaps VALUES (3, 3, 0, x'00', 16, 16, 0);"
+       "INSERT INTO icon_mapping VALUES (3, 'https://o''brien.example/it''s', 3, 0);");
+  TEraserEngine engine;
+  engine.ChromiumHistory->Erase();
+  EXPECT_TRUE(engine.Left.empty()) << engine.Left.front().Reason;
+  const std::string favicons = profile + "Favicons";
+  EXPECT_EQ(Count(favicons, "SELECT group_concat(id) FROM icon_mapping"), 3);
+  EXPECT_EQ(Count(favicons, "SELECT count(*) FROM favicons"), 1);
+  EXPECT_EQ(Count(favicons, "SELECT count(*) FROM favicon_bitmaps WHERE icon_id = 3"), 1);
 }
 
 }  // namespace

@@ -146,4 +146,81 @@ TEST_F(DesktopTracesTest, KdeActivitiesLoseTheFilesUsedAndKeepTheLinkedOnes) {
   }
 }
 
+TEST_F(DesktopTracesTest, KdeActivitiesCleanTheTablesThatExist) {
+  folder.makeFolder("home/.local/share/kactivitymanagerd/resources");
+  const std::string database = folder / "home/.local/share/kactivitymanagerd/resources/database";
+  const std::string event =
+      "CREATE TABLE ResourceEvent (targettedResource TEXT, start INTEGER);"
+      "INSERT INTO ResourceEvent VALUES ('/home/u/secret.pdf', 1);";
+  const std::string info =
+      "CREATE TABLE ResourceInfo (targettedResource TEXT, title TEXT);"
+      "INSERT INTO ResourceInfo VALUES ('/home/u/secret.pdf', 'Secret');";
+  const std::string score =
+      "CREATE TABLE ResourceScoreCache (targettedResource TEXT, cachedScore FLOAT);"
+      "INSERT INTO ResourceScoreCache VALUES ('/home/u/secret.pdf', 1.5);";
+  const struct {
+    const char* name;
+    std::string schema;
+    std::size_t removed;  // rows
+  } cases[] = {
+      // Without ResourceLink nothing is linked to an activity: every description goes.
+      {"no ResourceLink", event + info + score, 3},
+      {"only the scores", score, 1},
+      {"the descriptions and no events", info, 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    fsys::remove(database);
+    Exec(database, c.schema);
+    TEraserEngine engine;
+    engine.KdeActivities->Erase();
+    EXPECT_TRUE(engine.Left.empty()) << (engine.Left.empty() ? "" : engine.Left[0].Reason);
+    ASSERT_EQ(engine.Removed.size(), 1u);
+    EXPECT_EQ(engine.Removed[0].What,
+              database + ": " + std::to_string(c.removed) + " activity records");
+    EXPECT_EQ(readFileBytes(database).find("secret.pdf"), std::string::npos);
+  }
+  // A database of another kind is left and named.
+  fsys::remove(database);
+  Exec(database, "CREATE TABLE other (x); INSERT INTO other VALUES ('/home/u/secret.pdf');");
+  TEraserEngine engine;
+  engine.KdeActivities->Erase();
+  ASSERT_EQ(engine.Left.size(), 1u);
+  EXPECT_NE(engine.Left[0].Reason.find("holds no activity records"), std::string::npos);
+}
+
+TEST_F(DesktopTracesTest, CrashReportsGoAndTheBrowsersSettingsStay) {
+  const std::string mozilla = "home/.mozilla/firefox/";
+  folder.write(mozilla + "profiles.ini", "[Profile0]\nPath=a.default\nIsRelative=1\n");
+  folder.write(mozilla + "a.default/prefs.js", "");
+  folder.write(mozilla + "a.default/minidumps/1234.dmp", "dump");
+  folder.write(mozilla + "a.default/crashes/store.json.mozlz4", "store");
+  folder.write(mozilla + "Crash Reports/pending/1234.dmp", "dump");
+  folder.write(mozilla + "Crash Reports/submitted/bp-1.txt", "submitted");
+  folder.write(mozilla + "Crash Reports/crashreporter.ini", "[Crash Reporter]\n");
+  folder.write("config/chromium/Default/Preferences", "{}");
+  folder.write("config/chromium/Crash Reports/completed/abc.dmp", "dump");
+  folder.write("config/chromium/Crash Reports/settings.dat", "client");
+  folder.write("home/.cache/gnome-CrashReports/x.crash", "crash");
+  folder.write("home/.cache/app.crash", "crash");
+  folder.write("home/.cache/thumbnails/normal/a.png", "kept");
+  TEraserEngine engine;
+  engine.CrashReports->Erase();
+  EXPECT_TRUE(engine.Left.empty());
+  for (const char* gone : {"home/.mozilla/firefox/a.default/minidumps/1234.dmp",
+                           "home/.mozilla/firefox/a.default/crashes/store.json.mozlz4",
+                           "home/.mozilla/firefox/Crash Reports/pending/1234.dmp",
+                           "home/.mozilla/firefox/Crash Reports/submitted/bp-1.txt",
+                           "config/chromium/Crash Reports/completed/abc.dmp",
+                           "home/.cache/gnome-CrashReports/x.crash", "home/.cache/app.crash"}) {
+    EXPECT_FALSE(pathExists(folder / gone)) << gone;
+  }
+  for (const char* kept :
+       {"home/.mozilla/firefox/Crash Reports/crashreporter.ini",
+        "config/chromium/Crash Reports/settings.dat", "home/.cache/thumbnails/normal/a.png",
+        "home/.mozilla/firefox/a.default/crashes", "config/chromium/Default/Preferences"}) {
+    EXPECT_TRUE(pathExists(folder / kept)) << kept;
+  }
+}
+
 }  // namespace

@@ -175,4 +175,57 @@ TEST_F(RecentListsTest, ABookmarkFileOfAnotherFormIsLeftAsItIsAndNamed) {
   EXPECT_EQ(readFileBytes(list), "<html><bookmark/></html>");
 }
 
+TEST_F(RecentListsTest, BookmarksAreFoundAtEveryDepthAndOnlyRealOnesCount) {
+  const std::string head =
+      "<?xml version=\"1.0\"?>\n<xbel version=\"1.0\" "
+      "xmlns:bookmark=\"http://www.freedesktop.org/standards/desktop-bookmarks\">\n";
+  const struct {
+    const char* name;
+    std::string text;
+    bool holds;
+    std::size_t removed;
+  } cases[] = {
+      {"inside a folder",
+       head + "<folder><title>f</title><folder><bookmark href=\"file:///secret\"/></folder>"
+              "</folder>\n</xbel>\n",
+       true, 1},
+      {"beside and inside",
+       head + "<bookmark href=\"file:///a\"/><folder><bookmark "
+              "href=\"file:///b\"/></folder></xbel>\n",
+       true, 2},
+      {"a comment that mentions one", head + "<!-- <bookmark href=\"x\"/> -->\n</xbel>\n", false,
+       0},
+      {"a title that mentions one", head + "<title>&lt;bookmark</title></xbel>\n", false, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string list = folder.write("home/.local/share/recently-used.xbel", c.text);
+    EXPECT_EQ(RecentLists::Holds(RecentLists::All().back()), c.holds);
+    TEraserEngine engine;
+    Item(engine, "Recently used files (desktop)").Erase();
+    EXPECT_TRUE(engine.Left.empty());
+    EXPECT_EQ(readFileBytes(list), c.removed > 0 ? DesktopRecentFiles::kEmptyList : c.text);
+    if (c.removed > 0) {
+      ASSERT_EQ(engine.Removed.size(), 1u);
+      EXPECT_EQ(engine.Removed[0].What,
+                list + ": " + std::to_string(c.removed) + " recently used files");
+    } else {
+      EXPECT_TRUE(engine.Removed.empty());
+    }
+  }
+}
+
+TEST_F(RecentListsTest, AListHoldingOnlySubkeysHoldsSomething) {
+  const std::string key = kExplorer + "\\ComDlg32\\OpenSaveMRU";
+  const TRecentList* list = nullptr;
+  for (const TRecentList& each : RecentLists::All()) {
+    if (std::string(each.Caption) == "Open/Save MRU") list = &each;
+  }
+  ASSERT_NE(list, nullptr);
+  ASSERT_TRUE(registry.store().createKey(kCurrentUser, key));
+  EXPECT_FALSE(RecentLists::Holds(*list));
+  Values(key + "\\pdf", {"0"});
+  EXPECT_TRUE(RecentLists::Holds(*list));
+}
+
 }  // namespace

@@ -11,6 +11,7 @@
 #include <fstream>
 
 #include "CleanerFixture.h"
+#include "cleaner/TmpfilesExclusions.h"
 #include "cleaner/WindowsTraces.h"
 #include "support/TestDrives.h"
 
@@ -18,6 +19,43 @@ namespace {
 
 namespace fsys = std::filesystem;
 using Texts = std::vector<std::string>;
+
+TEST(TmpfilesPatterns, PathsAreReadAsSystemdTmpfilesReadsThem) {
+  const struct {
+    const char* line;
+    Texts patterns;
+  } cases[] = {
+      {R"(x /tmp/c\\d)", {"/tmp/c\\d"}},
+      {R"(x /tmp/a\x20b - - -)", {"/tmp/a b"}},
+      {R"(x /tmp/oct\101 /tmp/s\sp)", {"/tmp/octA"}},
+      {R"(X /tmp/s\sp)", {"/tmp/s p"}},
+      {R"(x /tmp/uni\u00e9)", {"/tmp/uni\xC3\xA9"}},
+      {R"(x "/tmp/q u'o"te)", {"/tmp/q u'ote"}},
+      {R"(x '/tmp/single "q"')", {"/tmp/single \"q\""}},
+      {R"(x "/tmp/in\"side")", {"/tmp/in\"side"}},
+      {R"(x /tmp/%%T)", {"/tmp/%T"}},
+      // What systemd cannot read (an unknown escape, a NUL, an unclosed quote) is kept as
+      // written: an exclusion is never dropped for its form.
+      {R"(x /tmp/bad\q)", {"/tmp/bad\\q"}},
+      {R"(x /tmp/nul\x00)", {"/tmp/nul\\x00"}},
+      {R"(x "/tmp/unclosed)", {"/tmp/unclosed"}},
+      {R"(d /tmp/made\x20daily)", {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.line);
+    EXPECT_EQ(TmpfilesExclusions::PatternsIn(c.line), c.patterns);
+  }
+}
+
+TEST(TmpfilesPatterns, AnUnreadablePatternKeepsItsPlaceRatherThanLettingItGo) {
+  TestFolder folder;
+  folder.write("tmpfiles.d/odd.conf", "x /tmp/set[ab\nx /tmp/plain\n");
+  const TmpfilesExclusions exclusions({folder / "tmpfiles.d"}, {});
+  EXPECT_TRUE(exclusions.Excludes("/tmp/setx"));
+  EXPECT_TRUE(exclusions.Excludes("/tmp/plain"));
+  EXPECT_FALSE(exclusions.Excludes("/var/setx"));
+  EXPECT_FALSE(exclusions.Excludes("/tmp/setx/deeper/than/the/pattern"));
+}
 
 class SafeRulesTest : public CleanerTest {
  protected:

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cstdio>
 #include <cstdlib>
 
 #include "cleaner/ScheduleSettings.h"
@@ -125,6 +126,66 @@ TEST_F(ScheduleInstall, ASchedulesUnitsAreWrittenWhenOnAndRemovedWhenOff) {
   manager.Calls.clear();
   units.Apply(off);
   EXPECT_TRUE(manager.Calls.empty());
+}
+
+TEST_F(ScheduleInstall, ADamagedScheduleIsNamedAndAKindPrefsCannotKeepIsTakenAsOff) {
+  const std::string ini = folder.programFolder() + "Ferrovane.ini";
+  const struct {
+    const char* section;
+    bool read;
+    std::string problem;
+  } cases[] = {
+      {"Enabled=1\nKind=4\n", true, ""},
+      {"Enabled=1\n", false, "Kind= is not a kind of schedule (0 to 5)"},
+      {"Enabled=1\nKind=abc\n", false, "Kind=abc is not a kind of schedule (0 to 5)"},
+      {"Enabled=1\nKind=9\n", false, "Kind=9 is not a kind of schedule (0 to 5)"},
+      {"Enabled=1\nKind=-1\n", false, "Kind=-1 is not a kind of schedule (0 to 5)"},
+      {"Enabled=yes\nKind=1\n", false, "Enabled=yes is neither 1 nor 0"},
+      {"Kind=1\n", true, ""},
+      {"Other=1\n", false, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.section);
+    folder.write("program/Ferrovane.ini", std::string("[Schedule]\n") + c.section);
+    TScheduleSettings read;
+    EXPECT_EQ(read.Read(TIniFile(ini)), c.read);
+    EXPECT_EQ(read.Problem, c.problem);
+  }
+
+  // A kind of "prefs.dat" beyond the six never falls due: it is kept as a schedule that is off,
+  // which reads back as it was written.
+  for (int kind : {5, 6, 9, 255}) {
+    SCOPED_TRACE(kind);
+    TScheduler scheduler;
+    scheduler.Enabled = true;
+    scheduler.Interval = static_cast<TScheduleInterval>(kind);
+    TScheduleSettings taken;
+    taken.TakeFrom(scheduler);
+    std::remove(ini.c_str());
+    taken.Write(ini);
+    TScheduleSettings read;
+    ASSERT_TRUE(read.Read(TIniFile(ini))) << read.Problem;
+    EXPECT_EQ(read.Enabled, kind == 5);
+    EXPECT_EQ(read.Schedule.Interval, kind == 5 ? Monthly : Once);
+  }
+}
+
+TEST_F(ScheduleInstall, TurningTheScheduleOffWithOneUnitAlreadyGoneRemovesTheOther) {
+  TCleanTimerUnits units("/opt/ferrovane/bin/ferrovane-cli");
+  TScheduleSettings off = WeeklySchedule();
+  off.Enabled = false;
+  for (const std::string* gone : {&timer, &service}) {
+    SCOPED_TRACE(*gone);
+    ASSERT_EQ(units.Apply(WeeklySchedule()), TScheduleMode::ServiceManager);
+    std::remove(gone->c_str());
+    manager.Calls.clear();
+    EXPECT_EQ(units.Apply(off), TScheduleMode::Off);
+    EXPECT_TRUE(units.Problems.empty()) << units.Problems.front();
+    EXPECT_FALSE(pathExists(timer));
+    EXPECT_FALSE(pathExists(service));
+    EXPECT_EQ(manager.Calls,
+              (std::vector<std::string>{"disable --now ferrovane-clean.timer", "daemon-reload"}));
+  }
 }
 
 TEST_F(ScheduleInstall, WithoutAServiceManagerTheWindowTimerRunsAndNoUnitIsKept) {

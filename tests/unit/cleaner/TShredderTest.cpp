@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "cleaner/PrefsValues.h"
 #include "cleaner/TEraserEngine.h"
 #include "core/TWipeMethodsManager.h"
@@ -67,6 +69,23 @@ TEST_F(ShredderTest, JobListsAreReadInDocumentOrderWhateverTheTag) {
   EXPECT_EQ(shredder.WipeFreeSpace->Items[0]->Kind, wkFreeSpace);
   EXPECT_TRUE(shredder.CleanFreeSpaceEnabled);
   EXPECT_EQ(shredder.WipeFiles->Items[0]->Caption, "");
+}
+
+TEST_F(ShredderTest, AJobWrittenWithASeparatorAfterALinkNamesTheLinkNotItsTarget) {
+  folder.write("target/precious", "p");
+  std::filesystem::create_directory_symlink(folder / "target", folder / "link");
+  std::filesystem::create_directory_symlink(folder.path(), folder / "via");
+  auto engine = Load(
+      "<Configuration><Shredder>"
+      "<WipeFiles><Item FileName=\"" +
+      folder / "via/link/" +
+      "\"/></WipeFiles>"
+      "<WipeFolders><Item Folder=\"" +
+      folder / "link//" +
+      "\"/></WipeFolders>"
+      "</Shredder></Configuration>");
+  EXPECT_EQ(Paths(*engine->Shredder->WipeFiles), (std::vector<std::string>{folder / "link"}));
+  EXPECT_EQ(Paths(*engine->Shredder->WipeFolders), (std::vector<std::string>{folder / "link"}));
 }
 
 TEST_F(ShredderTest, MissingListElementEmptiesItsEngine) {

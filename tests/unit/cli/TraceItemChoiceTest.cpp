@@ -22,24 +22,40 @@ TEST(TraceItemChoice, AGroupKeyChoosesAllItsItemsAndTheNumbersGoOnAfterTheCatalo
     return names;
   };
   EXPECT_EQ(chosen({"chromium"}),
-            (Texts{"ChromiumHistory", "ChromiumCookies", "ChromiumCache", "ChromiumFormData"}));
-  EXPECT_EQ(chosen({"Desktop", "36"}),
-            (Texts{"ChromiumHistory", "DesktopThumbnails", "ShellHistories", "KdeActivities"}));
+            (Texts{"ChromiumHistory", "ChromiumCookies", "ChromiumCache", "ChromiumFormData",
+                   "ChromiumSessions", "ChromiumSiteData"}));
+  EXPECT_EQ(chosen({"mozilla"}), (Texts{"NetscapeMozillaCache", "NetscapeMozillaLocationBar",
+                                        "NetscapeMozillaCookies", "NetscapeMozillaFormsData",
+                                        "NetscapeMozillaSessions", "NetscapeMozillaSiteData"}));
+  EXPECT_EQ(chosen({"Desktop", "36"}), (Texts{"ChromiumHistory", "DesktopThumbnails",
+                                              "ShellHistories", "KdeActivities", "CrashReports"}));
   EXPECT_EQ(chosen({"applications", "35"}), (Texts{"OperaFormsData", "LibreOfficeRecentDocuments",
                                                    "VlcRecentMedia", "GimpRecentDocuments"}));
   EXPECT_TRUE(unknown.empty());
   // The recently used lists come last: the desktop's list is the last item.
   EXPECT_EQ(chosen({"recent"}).size(), 12u);
-  EXPECT_TRUE(chosen({"45", "46", "57", "58"}) ==
-              (Texts{"GimpRecentDocuments", "RecentWordPad", "RecentDesktopFiles"}));
-  EXPECT_EQ(unknown, Texts{"58"});
-  // The groups cover every item once, in order.
+  EXPECT_TRUE(chosen({"45", "46", "57", "58", "63", "64"}) ==
+              (Texts{"GimpRecentDocuments", "RecentWordPad", "RecentDesktopFiles",
+                     "ChromiumSessions", "CustomFilesAndFolders"}));
+  EXPECT_EQ(unknown, Texts{"64"});
+  unknown.clear();
+  EXPECT_EQ(chosen({"custom"}), Texts{"CustomFilesAndFolders"});
+  // The groups cover every item once; the first items of each group follow each other, and the
+  // items added to a group later come after all of those, so that no number moved.
   std::size_t next = 0;
+  std::vector<int> seen(engine.Erasers.size(), 0);
   for (const TTraceGroup& group : TEraserEngine::Groups()) {
-    EXPECT_EQ(group.First, next) << group.Key;
-    next += group.Count;
+    if (group.First < TEraserEngine::Groups().back().First) {
+      EXPECT_EQ(group.First, next) << group.Key;
+      next += group.Count;
+    }
+    for (std::size_t i : group.Items()) {
+      ASSERT_LT(i, seen.size()) << group.Key;
+      ++seen[i];
+    }
   }
-  EXPECT_EQ(next, engine.Erasers.size());
+  EXPECT_EQ(next, 57u);
+  EXPECT_EQ(seen, std::vector<int>(engine.Erasers.size(), 1));
 }
 
 }  // namespace

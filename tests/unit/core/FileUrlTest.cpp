@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/FileUrl.h"
 
@@ -57,18 +58,27 @@ TEST(FileUrlTest, AnythingThatIsNotPlainlyALocalPathIsRefused) {
   }
   // Without a name of its own, only the empty host and "localhost" are this computer.
   EXPECT_EQ(LocalPathOfUrl("file://box/tmp/x"), std::nullopt);
+  // Control bytes written out rather than escaped: a raw NUL would end the path at /etc.
+  using namespace std::string_view_literals;
+  for (const std::string_view url :
+       {"file:///etc\0x"sv, "file:///tmp/a\tb"sv, "file:///tmp/\x7f"sv}) {
+    EXPECT_EQ(LocalPathOfUrl(url, "box"), std::nullopt) << url.size();
+  }
 }
 
 TEST(FileUrlTest, UriListKeepsOrderSkipsCommentsAndNamesWhatItRefused) {
+  using namespace std::string_view_literals;
   const TUriListPaths list = PathsOfUriList(
       "# dragged from a file manager\r\n"
       "file:///tmp/one\r\n"
       "\r\n"
       "http://example.org/page\r\n"
       "file:///tmp/caf%E9\n"
-      "file:///tmp/last",
+      "file:///tmp/last\n"
+      "file:///etc\0x\n"sv,
       "box");
   EXPECT_EQ(list.paths,
             (std::vector<std::string>{"/tmp/one", std::string("/tmp/caf\xe9"), "/tmp/last"}));
-  EXPECT_EQ(list.refused, std::vector<std::string>{"http://example.org/page"});
+  EXPECT_EQ(list.refused, (std::vector<std::string>{"http://example.org/page",
+                                                    std::string("file:///etc\0x", 13)}));
 }

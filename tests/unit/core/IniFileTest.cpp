@@ -9,6 +9,7 @@
 #include "core/IniFileCache.h"
 #include "core/IniIndex.h"
 #include "core/TIniFile.h"
+#include "platform/FileLock.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TestFolder.h"
 
@@ -300,4 +301,65 @@ TEST(IniHostileText, ReadingAndWritingEndWhateverTheTextHolds) {
     EXPECT_EQ(written.read("Added", "Key"), "new");
   }
   EXPECT_EQ(IniIndex(sameName).read("s", "k"), "0");  // the first of many is the one read
+}
+
+TEST_F(IniFileTest, EveryValueReadsBackAsItWasWritten) {
+  // Blanks at either end and enclosing quotes, which reading takes off, are kept in quotes.
+  const std::vector<std::string> values = {
+      " ",    "",          "  ab",  "'secret'", "\"quoted\"", "tab\t", "\"",
+      "\"\"", "a \"b\" c", "'open", "end'",     "\" x \"",    "plain", "in  side",
+  };
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    SCOPED_TRACE(values[i]);
+    ini.WriteString("S", "K" + std::to_string(i), values[i]);
+    EXPECT_EQ(ini.ReadString("S", "K" + std::to_string(i), "default"), values[i]);
+  }
+  // A value reading leaves alone is written as it is.
+  EXPECT_NE(text().find("\nK12=plain\n"), std::string::npos);
+}
+
+TEST_F(IniFileTest, WhatALineCannotHoldIsRefusedAndTheFileStaysAsItWas) {
+  file("[S]\nK=kept\n");
+  const std::array<std::string, 3> refused[] = {
+      {"S", "K", "two\nlines"}, {"S", "K", "cr\ronly"}, {"S", "K", std::string("nul\0byte", 8)},
+      {"S", "[K]", "v"},        {"S", ";K", "v"},       {"S", "a=b", "v"},
+      {"S", " ", "v"},          {"S\n[T]", "K", "v"},
+  };
+  for (const auto& [section, key, value] : refused) {
+    SCOPED_TRACE(key + " " + value);
+    try {
+      ini.WriteString(section, key, value);
+      ADD_FAILURE() << "written";
+    } catch (const EIniFileError& e) {
+      EXPECT_EQ(std::string(e.what()).rfind("Unable to write to " + path + ": ", 0), 0u)
+          << e.what();
+    }
+    EXPECT_EQ(text(), "[S]\nK=kept\n");
+  }
+}
+
+TEST(IniDocumentWrites, ADuplicateKeyChangesTheFirstOnly) {
+  IniDocument document("[S]\nK=first\nOther=x\nk=second\n[T]\nK=t\n");
+  document.write("S", "K", "new");
+  EXPECT_EQ(document.text(), "[S]\nK=new\nOther=x\nk=second\n[T]\nK=t\n");
+}
+
+TEST_F(IniFileTest, AWriteGivesUpWhileAnotherProcessKeepsTheLockAndChangesNothing) {
+  file("[S]\nK=kept\n");
+  const platform::ScopedLockWait shortWait(std::chrono::milliseconds(200));
+  {
+    const auto other = platform::FileLock::acquire(path);  // another holder of the lock
+    ASSERT_TRUE(other);
+    const auto start = std::chrono::steady_clock::now();
+    try {
+      ini.WriteString("S", "K", "lost");
+      ADD_FAILURE() << "written";
+    } catch (const EIniFileError& e) {
+      EXPECT_EQ(std::string(e.what()), path + " is locked by another process");
+    }
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(200));
+    EXPECT_EQ(text(), "[S]\nK=kept\n");
+  }
+  ini.WriteString("S", "K", "written");
+  EXPECT_EQ(text(), "[S]\nK=written\n");
 }

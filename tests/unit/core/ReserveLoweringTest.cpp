@@ -6,8 +6,11 @@
 #include <filesystem>
 #include <new>
 
+#include "core/FreeSpaceLock.h"
 #include "core/ReserveLowering.h"
+#include "core/SettingsFolder.h"
 #include "platform/Ext4Reserve.h"
+#include "support/FaultyFileSystem.h"
 #include "support/TestFolder.h"
 
 TEST(ReserveLoweringTest, TheOldValueIsRecordedFirstAndPutBackAfterwardsOrAtTheNextStart) {
@@ -96,4 +99,102 @@ TEST(ReserveLoweringTest, AValueThatCannotBeReadIsNotLoweredAndSaysWhy) {
       EXPECT_EQ(readFileBytes(t.path() + file), c.contents) << c.device;
     }
   }
+}
+
+// Nothing is lowered unless its old value is on record first, and a record goes only once the
+// value it names is back: a reserve file that cannot be written keeps its record, at the end of
+// the run and at every later start, until the value is put back.
+TEST(ReserveLoweringTest,
+     ARecordThatCannotBeWrittenLowersNothingAndOneWhoseValueCannotGoBackStays) {
+  TestFolder t;
+  const std::string ext4 = t.makeFolder("ext4") + "/";
+  const std::string reserve = t.write("ext4/loop7/reserved_clusters", "4096\n");
+  const std::string record = t.path() + "reserve-lowered-7";
+  platform::ScopedExt4ReserveFolder folder(ext4);
+  {
+    FaultyFileSystem files;
+    files.failAtomicWrite.insert(record);
+    platform::ScopedFileSystem use(files);
+    TReserveLowering lowering("loop7", ext4, record);
+    EXPECT_FALSE(lowering.Lowered());
+    EXPECT_EQ(lowering.Error(), files.injectedError);
+    EXPECT_EQ(readFileBytes(reserve), "4096\n");
+  }
+
+  // The reserve file turns into one that is never written (a second name for it) while lowered.
+  const std::string second = t.path() + "second-name";
+  {
+    TReserveLowering lowering("loop7", ext4, record);
+    ASSERT_TRUE(lowering.Lowered());
+    std::filesystem::create_hard_link(reserve, second);
+    EXPECT_FALSE(lowering.Restore());
+    EXPECT_EQ(readFileBytes(record), reserve + " 4096\n");
+  }
+  EXPECT_EQ(readFileBytes(record), reserve + " 4096\n");  // nor at the end of the object
+  EXPECT_FALSE(RestoreLoweredReserves(record));
+  EXPECT_EQ(readFileBytes(record), reserve + " 4096\n");
+  EXPECT_EQ(readFileBytes(reserve), "0\n");
+
+  // A run of the file system that starts meanwhile puts the recorded value back first, and
+  // records that value again, not the 0 it finds; while it cannot, it lowers nothing.
+  {
+    TReserveLowering lowering("loop7", ext4, record);
+    EXPECT_FALSE(lowering.Lowered());
+    EXPECT_EQ(readFileBytes(record), reserve + " 4096\n");
+  }
+  std::filesystem::remove(second);
+  {
+    TReserveLowering lowering("loop7", ext4, record);
+    ASSERT_TRUE(lowering.Lowered());
+    EXPECT_EQ(readFileBytes(record), reserve + " 4096\n");
+  }
+  EXPECT_EQ(readFileBytes(reserve), "4096\n");
+  EXPECT_FALSE(pathExists(record));
+}
+
+// A record read back names a reserve file in the folder in use, or nothing is written: a NUL
+// byte in its path would end the path the system is given early (at "..", the folder above).
+TEST(ReserveLoweringTest, APathWithANulByteIsNeverTakenForTheReserveFileItStartsLike) {
+  TestFolder t;
+  const std::string ext4 = t.makeFolder("sys/ext4") + "/";
+  const std::string above = t.write("sys/reserved_clusters", "7\n");
+  const std::string reserve = t.write("sys/ext4/loop7/reserved_clusters", "0\n");
+  platform::ScopedExt4ReserveFolder folder(ext4);
+  const std::string planted = ext4 + std::string("..\0x", 4) + "/reserved_clusters";
+  EXPECT_FALSE(platform::writeExt4Reserve(planted, "99\n"));
+  EXPECT_EQ(readFileBytes(above), "7\n");
+
+  const std::string record = t.write("reserve-lowered-7", planted + " 99\n" + reserve + " 12\n");
+  EXPECT_TRUE(RestoreLoweredReserves(record));  // what names no reserve file is not acted on
+  EXPECT_EQ(readFileBytes(above), "7\n");
+  EXPECT_EQ(readFileBytes(reserve), "12\n");
+  EXPECT_FALSE(pathExists(record));
+}
+
+// Each file system has its own record, which belongs to the run that holds the file system's
+// free-space lock: a start puts back the records of runs that are gone, and leaves those of runs
+// that go on.
+TEST(ReserveLoweringTest, AStartPutsBackOnlyTheReservesOfRunsThatAreGone) {
+  TestFolder t;
+  const std::string ext4 = t.makeFolder("ext4") + "/";
+  const std::string live = t.write("ext4/loop1/reserved_clusters", "0\n");
+  const std::string gone = t.write("ext4/loop2/reserved_clusters", "0\n");
+  const std::string earlier = t.write("ext4/loop3/reserved_clusters", "0\n");
+  platform::ScopedExt4ReserveFolder folder(ext4);
+  ScopedSettingsFolder settings(t.path());
+  const std::string liveRecord = t.write("reserve-lowered-1", live + " 100\n");
+  const std::string goneRecord = t.write("reserve-lowered-2", gone + " 200\n");
+  // The one record an earlier version kept for all file systems.
+  const std::string earlierRecord = t.write("reserve-lowered", earlier + " 300\n");
+  const auto running = TakeFreeSpaceLock(1);
+  ASSERT_TRUE(running) << running.error().message();
+
+  EXPECT_TRUE(RestoreLoweredReserves());
+  EXPECT_EQ(readFileBytes(live), "0\n");
+  EXPECT_EQ(readFileBytes(liveRecord), live + " 100\n");
+  EXPECT_EQ(readFileBytes(gone), "200\n");
+  EXPECT_FALSE(pathExists(goneRecord));
+  EXPECT_EQ(readFileBytes(earlier), "300\n");
+  EXPECT_FALSE(pathExists(earlierRecord));
+  EXPECT_EQ(ReserveRecordFile(1), liveRecord);
 }

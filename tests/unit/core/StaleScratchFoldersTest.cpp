@@ -12,7 +12,9 @@
 #include <iostream>
 #include <set>
 
+#include "platform/Result.h"
 #include "support/FaultyFileSystem.h"
+#include "support/ScopedBind.h"
 #include "support/TestFolder.h"
 
 namespace fsys = std::filesystem;
@@ -138,4 +140,32 @@ TEST(StaleScratchFolders, AFolderThatCannotBeEmptiedOrRemovedIsNamedWithTheReaso
     EXPECT_TRUE(fsys::exists(folder + kScratch));
     files.*c.failing = {};
   }
+}
+
+TEST(StaleScratchFolders, AMountPointNamedAsScratchOrFoundInOneIsNamedAndNotEntered) {
+  // Other places of the same file system bound there: only the mount table or the mount number
+  // tells them from the program's own.
+  TestFolder t;
+  const std::string folder = t.makeFolder("folder") + "/";
+  scratchWithFiles(t.makeFolder("elsewhere") + "/");
+  fsys::create_directory(folder + kScratch);
+  ScopedBind boundFolder(t / "elsewhere/" + kScratch, folder + kScratch);
+  if (!boundFolder.mounted()) GTEST_SKIP() << boundFolder.reason();
+  const std::string inner = t.makeFolder("inner") + "/";
+  scratchWithFiles(inner);
+  put(t / "five", "");
+  put(inner + kScratch + "/5", "");
+  ScopedBind boundFile(t / "five", inner + kScratch + "/5");
+  ASSERT_TRUE(boundFile.mounted()) << boundFile.reason();
+  const std::error_code mountPoint = platform::FileError::MountPoint;
+  for (const auto& [at, named] :
+       {std::pair{folder, folder + kScratch}, std::pair{inner, inner + kScratch + "/5"}}) {
+    SCOPED_TRACE(at);
+    std::vector<TScratchFolderLeft> left;
+    EXPECT_EQ(RemoveStaleScratchFolders(at, 0s, &left), 0u);
+    EXPECT_EQ(left, (std::vector<TScratchFolderLeft>{{named, mountPoint}}));
+    EXPECT_TRUE(fsys::exists(at + kScratch + "/1"));
+  }
+  EXPECT_TRUE(fsys::exists(t / "elsewhere/" + kScratch + "/0"));
+  EXPECT_TRUE(fsys::exists(t / "five"));
 }

@@ -14,10 +14,14 @@
 #include <set>
 
 #include "WipeEngineFixture.h"
+#include "core/Helpers.h"
 #include "core/ProgramRandom.h"
+#include "core/ReserveLowering.h"
 #include "core/RunOutcome.h"
 #include "platform/Drives.h"
+#include "platform/Ext4Reserve.h"
 #include "platform/Folders.h"
+#include "platform/Journal.h"
 #include "support/ScopedMount.h"
 #include "support/TestDrives.h"
 
@@ -805,4 +809,103 @@ TEST_F(WipeFreeSpaceTest, ATemporaryFileThatCannotBeRemovedAfterCancelIsNamedAsF
       (std::vector<TWipeFailure>{{root + "tem1.tmp", TWipeFailureReason::CannotDelete,
                                   files.injectedError, "it fills the free space of " + root}}));
   files.failDelete.clear();
+}
+
+// Two runs on one file system at once: the second is refused before it touches anything, and
+// while the first goes on its temporary file is no leftover and its lowered reserve is its own,
+// which no start of the program puts back.
+TEST_F(WipeFreeSpaceTest, ASecondRunOnTheDriveIsRefusedAndLeavesTheFirstRunsFileAndReserveAlone) {
+  const std::string root = Mount("disk", ScopedMount::Kind::Ext4Image, "16m");
+  SKIP_UNLESS_MOUNTED(root);
+  const std::string device = platform::journals().inspect(root).device;
+  ASSERT_FALSE(device.empty());
+  // The kernel's reserve of the test's file system, played by a file of the test.
+  const std::string ext4 = folder.makeFolder("ext4") + "/";
+  const std::string reserve = folder.write("ext4/" + device + "/reserved_clusters", "4096\n");
+  const platform::ScopedExt4ReserveFolder reserveFolder(ext4);
+  const std::string record = ReserveRecordFile(VolumeOf(root).device);
+  const std::string temporary = root + "tem1.tmp";
+  manager.DiscardFreeBlocks = false;
+
+  TWipeEngine second("WipeFreeSpace");
+  bool tried = false;
+  services.onProcess = [&] {
+    if (tried || WritesTo(temporary).empty()) return;
+    tried = true;
+    // The first run fills: the reserve is lowered and recorded.
+    EXPECT_EQ(readFileBytes(reserve), "0\n");
+    EXPECT_EQ(readFileBytes(record), ext4 + device + "/reserved_clusters 4096\n");
+    const auto size = fsys::file_size(temporary);
+    second.AddItem(std::make_unique<TWipeItem>(wkFreeSpace, root));
+    ExecuteWith(second, manager, services);
+    EXPECT_EQ(second.Failures,
+              (std::vector<TWipeFailure>{{root, TWipeFailureReason::FreeSpaceRunning}}));
+    EXPECT_EQ(DescribeFailure(second.Failures.at(0)),
+              "another free-space wipe of " + RemoveTrailingBackslash(root) + " is running");
+    EXPECT_TRUE(second.Notes.empty());
+    EXPECT_EQ(fsys::file_size(temporary), size);
+    // Another start of the program, with its look for leftovers.
+    EXPECT_TRUE(FindFreeSpaceLeftovers(root).empty());
+    EXPECT_TRUE(RestoreLoweredReserves());
+    EXPECT_EQ(readFileBytes(reserve), "0\n");
+    EXPECT_TRUE(pathExists(record));
+  };
+  Run(wkFreeSpace, root);
+  services.onProcess = nullptr;
+  ASSERT_TRUE(tried);
+  EXPECT_TRUE(engine.Failures.empty()) << ::testing::PrintToString(engine.Failures);
+  EXPECT_FALSE(pathExists(temporary));
+  EXPECT_EQ(readFileBytes(reserve), "4096\n");
+  EXPECT_FALSE(pathExists(record));
+
+  // Once the run has ended, what a killed run would leave is a leftover again.
+  std::ofstream(temporary) << "left over";
+  ASSERT_EQ(FindFreeSpaceLeftovers(root).size(), 1u);
+}
+
+// The temporary file is looked at again where it lies right before its name goes, as a leftover
+// of an interrupted run and as the run's own file after a stop: changed since it was found
+// (another name given to its content, another owner), it is left alone.
+TEST_F(WipeFreeSpaceTest, ATemporaryFileChangedSinceItWasFoundIsLeftAlone) {
+  if (::geteuid() != 0) GTEST_SKIP() << "another user's file needs root to make";
+  const struct {
+    const char* what;
+    void (*change)(const std::string& file, const std::string& other);
+  } changes[] = {
+      {"another name linked to it",
+       [](const std::string& file, const std::string& other) {
+         fsys::create_hard_link(file, other);
+       }},
+      {"given to another user",
+       [](const std::string& file, const std::string&) {
+         EXPECT_EQ(::chown(file.c_str(), 65534, 65534), 0);
+       }},
+  };
+  for (const auto& c : changes) {
+    SCOPED_TRACE(c.what);
+    {
+      const std::string root = TinyFakeDrive(std::string("leftover ") + c.what);
+      const std::string temporary = root + "tem1.tmp";
+      std::ofstream(temporary) << "left over";
+      files.beforeEntry[temporary] = [&] { c.change(temporary, root + "other"); };
+      Run(wkFreeSpace, root);
+      EXPECT_TRUE(files.beforeEntry.empty());
+      EXPECT_EQ(readFileBytes(temporary), "left over");
+      EXPECT_TRUE(engine.Notes.empty()) << ::testing::PrintToString(engine.Notes);
+    }
+    {
+      const std::string root = FakeDrive(std::string("stopped ") + c.what, 4u << 20);
+      const std::string temporary = root + "tem1.tmp";
+      services.onProcess = [&] {
+        if (files.writes.size() >= 2) engine.Stop();
+      };
+      files.beforeEntry[temporary] = [&] { c.change(temporary, root + "other"); };
+      files.writes.clear();
+      Run(wkFreeSpace, root);
+      services.onProcess = nullptr;
+      EXPECT_TRUE(engine.Aborted);
+      EXPECT_TRUE(files.beforeEntry.empty());
+      EXPECT_TRUE(pathExists(temporary));
+    }
+  }
 }

@@ -190,7 +190,34 @@ TEST(MethodFile, TextPatternWithALineBreakReadsBackUpToTheBreak) {
   TWipeMethod loaded;
   loaded.FileName = method.FileName;
   loaded.LoadFromFile();
+  ASSERT_NE(loaded.GetPass(0), nullptr);
   EXPECT_EQ(loaded.GetPass(0)->TextPatternValue, "abc");
+  EXPECT_TRUE(loaded.ReadWhole) << loaded.ReadProblem;
+}
+
+TEST(MethodFile, TextPatternsReadBackAsTyped) {
+  // Blanks and quotes that reading would take off: a method saved with them is the same
+  // method after a restart, and usable.
+  TestFolder t;
+  const std::vector<std::string> patterns = {" ", "\"\"", "\"  ab\"", "'secret'", "  ab", "x "};
+  TWipeMethod method;
+  method.FileName = t / "m.mtd";
+  method.Name = " named ";
+  for (const std::string& pattern : patterns) {
+    TPass* pass = method.AddPass(method.NewPass());
+    pass->WipeWith = wwTextPattern;
+    pass->TextPatternValue = pattern;
+  }
+  method.SaveToFile();
+  TWipeMethod loaded;
+  loaded.FileName = method.FileName;
+  loaded.LoadFromFile();
+  EXPECT_TRUE(loaded.ReadWhole) << loaded.ReadProblem;
+  EXPECT_EQ(loaded.Name, " named ");
+  ASSERT_EQ(loaded.PassCount(), static_cast<int>(patterns.size()));
+  for (std::size_t i = 0; i < patterns.size(); ++i) {
+    EXPECT_EQ(loaded.GetPass(static_cast<std::int64_t>(i))->TextPatternValue, patterns[i]);
+  }
 }
 
 TEST(MethodFile, MissingSectionsAndFilesGiveDefaults) {

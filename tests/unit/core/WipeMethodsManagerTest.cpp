@@ -5,6 +5,7 @@
 #include "core/Helpers.h"
 #include "core/TIniFile.h"
 #include "core/TWipeMethodsManager.h"
+#include "platform/FileLock.h"
 #include "support/FakeJournals.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TestFolder.h"
@@ -232,6 +233,33 @@ TEST_F(Catalogue, FinishWritesOnlyTheSettingsThisProcessChangedAndNoMethod) {
   EXPECT_EQ(readFileBytes(settings),
             "[Settings]\nBufferSize=4096\nDiscardFreeBlocks=0\nWipeSlackSpace=0\n\n"
             "[Engines]\nWipeFiles=b.mtd\n");
+}
+
+// What a save wrote counts as stored: a later save writes only what changed after it, never
+// the same values again over what another process changed in between; a save that could not be
+// written keeps its changes for the next.
+TEST_F(Catalogue, ASaveWritesOnlyWhatChangedSinceTheLastSaveAndKeepsWhatCouldNotBeSaved) {
+  manager.LoadSettings();
+  manager.BufferSize = 4096;
+  manager.SaveSettings();
+  EXPECT_EQ(readFileBytes(settings), "[Settings]\nBufferSize=4096\n");
+  TIniFile(settings).WriteString("Settings", "BufferSize", "8192");  // another process
+  manager.WipeSlackSpace = false;
+  manager.SaveSettings();
+  EXPECT_EQ(readFileBytes(settings), "[Settings]\nBufferSize=8192\nWipeSlackSpace=0\n");
+
+  // Another process keeps the lock: the save gives up after the wait and says why.
+  const platform::ScopedLockWait shortWait(std::chrono::milliseconds(100));
+  manager.ScrambleFile = false;
+  {
+    const auto other = platform::FileLock::acquire(settings);
+    ASSERT_TRUE(other);
+    EXPECT_EQ(manager.TrySaveSettings(), settings + " is locked by another process");
+  }
+  EXPECT_EQ(readFileBytes(settings), "[Settings]\nBufferSize=8192\nWipeSlackSpace=0\n");
+  EXPECT_EQ(FinishWipeMethodsManager(manager), "");
+  EXPECT_EQ(readFileBytes(settings),
+            "[Settings]\nBufferSize=8192\nWipeSlackSpace=0\nScrambleFile=0\n");
 }
 
 TEST_F(Catalogue, AProgramRunWithoutChangesWritesNothing) {

@@ -9,7 +9,10 @@
 #include <sstream>
 
 #include "platform/Folder.h"
+#include "platform/Folders.h"
 #include "platform/posix/LinkFreeOpen.h"
+#include "platform/posix/MountPlace.h"
+#include "support/ScopedBind.h"
 #include "support/ScopedMount.h"
 #include "support/TestFolder.h"
 
@@ -188,6 +191,27 @@ TEST(Folder, ContainingFolderOfAPath) {
   EXPECT_EQ(platform::openContainingFolder(t / "via/inner").error(), platform::FileError::Link);
 }
 
+TEST(Folder, APathIsSpelledWithoutTheLinksAboveItsLastComponent) {
+  TestFolder t;
+  t.makeFolder("real/inner");
+  fsys::create_directory_symlink(t / "real", t / "via");
+  fsys::create_directory_symlink(t / "real/inner", t / "real/link");
+  const std::pair<std::string, std::string> cases[] = {
+      {t / "via/inner", t / "real/inner"},
+      {t / "via/inner/", t / "real/inner"},
+      // A link named last is kept, separators after it or not: it is removed as a link.
+      {t / "via/link", t / "real/link"},
+      {t / "via/link/", t / "real/link"},
+      {t / "via/link//", t / "real/link"},
+      {t / "via/", t / "via"},
+      {"relative/via/", "relative/via/"},
+      {"/", "/"},
+  };
+  for (const auto& [given, spelled] : cases) {
+    EXPECT_EQ(platform::withoutLinksAbove(given), spelled) << given;
+  }
+}
+
 // Both ways of opening without links: openat2, and folder by folder where the system lacks it.
 class NoLinkOpenTest : public ::testing::TestWithParam<bool> {
  protected:
@@ -245,7 +269,90 @@ TEST_P(NoLinkOpenTest, BelowItsMountPointNoOtherMountIsCrossed) {
   // ... and an open below a folder stays on that folder's mount.
   auto top = fs().openFolderWithoutLinks(t / "real");
   ASSERT_TRUE(top);
-  EXPECT_EQ(top->openBeneath("mnt/sub").error(), std::errc::cross_device_link);
+  EXPECT_EQ(top->openBeneath("mnt/sub").error(), platform::FileError::MountPoint);
+}
+
+TEST_P(NoLinkOpenTest, AMountPointIsNamedAndNeverEntered) {
+  TestFolder t;
+  const std::string tree = t.makeFolder("tree");
+  ScopedMount ram(t.makeFolder("tree/ram"), ScopedMount::Kind::Tmpfs, 1);
+  if (!ram.mounted()) GTEST_SKIP() << ram.reason();
+  t.write("tree/ram/inner/kept", "on the tmpfs");
+  t.write("outside/same/inner/kept", "elsewhere on the same file system");
+  t.write("outside/file", "a file of elsewhere");
+  t.write("tree/file", "the entry under the bound file");
+  t.write("tree/comm", "the entry under the kernel's file");
+  t.makeFolder("tree/own/inner");
+  ScopedBind same(t / "outside/same", t.makeFolder("tree/same"));
+  ScopedBind file(t / "outside/file", t / "tree/file");
+  ScopedBind comm("/proc/self/comm", t / "tree/comm");
+  for (const ScopedBind* bind : {&same, &file, &comm}) {
+    ASSERT_TRUE(bind->mounted()) << bind->reason();
+  }
+  struct Case {
+    const char* name;
+    const char* mounted;  // the type of file system named; "?": any; null: not a mount point
+  };
+  const Case cases[] = {
+      {"ram", "tmpfs"}, {"same", "?"}, {"file", "?"}, {"comm", "proc"}, {"own", nullptr},
+  };
+  const std::error_code refused = platform::FileError::MountPoint;
+  for (const bool numbers : {true, false}) {
+    // Without mount numbers, by the device and the mount table.
+    platform::posix::ScopedMountNumbersUsed used(numbers);
+    auto folder = fs().openFolderWithoutLinks(tree);
+    ASSERT_TRUE(folder);
+    for (const Case& c : cases) {
+      SCOPED_TRACE(std::string(c.name) + (numbers ? "" : ", without mount numbers"));
+      const auto listed = folder->entry(c.name);
+      ASSERT_TRUE(listed);
+      const auto mounted = folder->mountedAt(c.name, *listed);
+      ASSERT_EQ(mounted.has_value(), c.mounted != nullptr);
+      if (!c.mounted) {
+        EXPECT_TRUE(folder->openFolder(c.name, listed->id));
+        EXPECT_TRUE(folder->openBeneath(std::string(c.name) + "/inner"));
+        EXPECT_TRUE(folder->setAttributes(c.name, 0));
+        continue;
+      }
+      if (std::string(c.mounted) != "?") {
+        EXPECT_EQ(*mounted, c.mounted);
+      }
+      EXPECT_FALSE(mounted->empty());
+      EXPECT_EQ(folder->setAttributes(c.name, platform::AttrReadOnly).error(), refused);
+      if (listed->isFolder()) {
+        EXPECT_EQ(folder->openFolder(c.name, listed->id).error(), refused);
+        EXPECT_EQ(folder->openBeneath(std::string(c.name) + "/inner").error(), refused);
+        EXPECT_EQ(platform::openContainingFolderBeneath(tree, t / "tree/" + c.name + "/inner/kept")
+                      .error(),
+                  refused);
+        // The folder a job starts at may be one: the user chose it.
+        EXPECT_TRUE(folder->openStartFolder(c.name, listed->id));
+      } else {
+        EXPECT_EQ(folder->openFile(c.name, listed->id).error(), refused);
+      }
+    }
+  }
+  EXPECT_EQ(readFileBytes(t / "outside/file"), "a file of elsewhere");
+  EXPECT_NE(fsys::status(t / "outside/file").permissions() & fsys::perms::owner_write,
+            fsys::perms::none);
+}
+
+TEST_P(NoLinkOpenTest, AMountPointAnchorsOnlyThePathsBelowIt) {
+  // Sibling mount points, the name of one the start of the other's, and a folder whose name
+  // starts with both.
+  TestFolder t;
+  ScopedMount a(t.makeFolder("m/a"), ScopedMount::Kind::Tmpfs, 1);
+  if (!a.mounted()) GTEST_SKIP() << a.reason();
+  ScopedMount ab(t.makeFolder("m/ab"), ScopedMount::Kind::Tmpfs, 1);
+  for (const char* folder : {"m/a/sub", "m/a/b/sub", "m/ab/sub", "m/ab/c/sub", "m/abc/sub"}) {
+    t.makeFolder(folder);
+  }
+  for (const char* path : {"m/a/sub", "m/ab/sub", "m/abc/sub", "m/ab/c/sub", "m/a/b/sub"}) {
+    SCOPED_TRACE(path);
+    auto folder = fs().openFolderWithoutLinks(t / path);
+    ASSERT_TRUE(folder) << folder.error().message();
+    EXPECT_EQ(folder->info()->id, fs().info(t / path)->id);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Folder, NoLinkOpenTest, ::testing::Values(true, false),

@@ -13,6 +13,7 @@
 #include "support/DropPrivileges.h"
 #include "support/JournalImage.h"
 #include "support/ScopedMount.h"
+#include "support/ScopedReachableFolder.h"
 #include "support/TestFolder.h"
 
 using namespace platform;
@@ -139,22 +140,27 @@ TEST_F(JournalCleaningTest, WithoutPrivilegesTheScratchCommitsClearTheJournal) {
   namespace fsys = std::filesystem;
   fsys::permissions(t.path(), fsys::perms::others_exec, fsys::perm_options::add);
   fsys::permissions(folder, fsys::perms::all);
-  // In a child that runs as nobody: the administrator's way is refused, Auto takes the other.
-  EXPECT_EXIT(
-      {
-        if (!DropToNobody()) std::_Exit(10);
-        if (journals().canEmpty(folder)) std::_Exit(11);
-        JournalRequest request;
-        request.folder = folder;
-        request.way = JournalWay::Checkpoint;
-        if (journals().clean(request).result != JournalResult::NotPermitted) std::_Exit(12);
-        request.way = JournalWay::Auto;
-        const JournalOutcome outcome = journals().clean(request);
-        std::_Exit(outcome.result == JournalResult::Cleaned && outcome.way == JournalWay::Rewrite
-                       ? 0
-                       : 13);
-      },
-      ::testing::ExitedWithCode(0), "");
+  {
+    // Whatever the temporary folder above the test's lets others do.
+    const ScopedReachableFolder reach(t.path());
+    ASSERT_TRUE(reach.reachable()) << reach.reason();
+    // In a child that runs as nobody: the administrator's way is refused, Auto takes the other.
+    EXPECT_EXIT(
+        {
+          if (!DropToNobody()) std::_Exit(10);
+          if (journals().canEmpty(folder)) std::_Exit(11);
+          JournalRequest request;
+          request.folder = folder;
+          request.way = JournalWay::Checkpoint;
+          if (journals().clean(request).result != JournalResult::NotPermitted) std::_Exit(12);
+          request.way = JournalWay::Auto;
+          const JournalOutcome outcome = journals().clean(request);
+          std::_Exit(outcome.result == JournalResult::Cleaned && outcome.way == JournalWay::Rewrite
+                         ? 0
+                         : 13);
+        },
+        ::testing::ExitedWithCode(0), "");
+  }
   EXPECT_EQ(NamesLeftAfterUnmount(), 0u);
 }
 

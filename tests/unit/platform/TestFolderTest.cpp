@@ -11,8 +11,9 @@
 
 namespace {
 
-// A child process with a test folder of its own. With `crash`, it ends at once without its
-// destructors, as a crashed test program does; otherwise it keeps its folder until released.
+// A child process with a test folder of its own, kept until it is released. With `crash`, it then
+// ends without its destructors, as a crashed test program does. It lives until the test has seen
+// its folder, so another test program cleaning up meanwhile cannot take the folder first.
 class FolderOwner {
  public:
   explicit FolderOwner(bool crash) {
@@ -27,10 +28,11 @@ class FolderOwner {
         TestFolder own;
         own.write("left/behind.txt", "x");
         const std::string& path = own.path();
-        if (::write(ready[1], path.data(), path.size()) < 0 || crash) ::_exit(0);
+        if (::write(ready[1], path.data(), path.size()) < 0) ::_exit(0);
         char byte = 0;
         while (::read(release[0], &byte, 1) > 0) {
         }
+        if (crash) ::_exit(0);
       }
       ::_exit(0);
     }
@@ -41,11 +43,14 @@ class FolderOwner {
     if (got > 0) path_.assign(buffer, static_cast<std::size_t>(got));
     ::close(ready[0]);
     release_ = release[1];
-    if (crash) ::waitpid(pid_, nullptr, 0);
   }
-  ~FolderOwner() {
-    ::close(release_);
+  ~FolderOwner() { release(); }
+  // Lets the child end, and waits for it.
+  void release() {
+    if (release_ >= 0) ::close(release_);
+    release_ = -1;
     if (pid_ > 0) ::waitpid(pid_, nullptr, 0);
+    pid_ = -1;
   }
   const std::string& path() const { return path_; }
 
@@ -59,11 +64,13 @@ class FolderOwner {
 
 TEST(TestFolder, TheFoldersOfACrashedProgramGoAtTheNextStartAndLiveOnesStay) {
   TestFolder mine;
-  const FolderOwner crashed(true);
+  // The live owner comes first: a child started later holds the earlier ones' ends of their pipes.
   const FolderOwner running(false);
+  FolderOwner crashed(true);
   ASSERT_FALSE(crashed.path().empty());
   ASSERT_FALSE(running.path().empty());
   ASSERT_TRUE(pathExists(crashed.path() + "left/behind.txt"));
+  crashed.release();
 
   TestFolder::removeLeftovers();
   EXPECT_FALSE(pathExists(crashed.path()));

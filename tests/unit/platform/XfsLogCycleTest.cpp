@@ -14,6 +14,7 @@
 #include "support/DropPrivileges.h"
 #include "support/JournalImage.h"
 #include "support/ScopedMount.h"
+#include "support/ScopedReachableFolder.h"
 #include "support/TestFolder.h"
 
 using namespace platform;
@@ -121,9 +122,14 @@ TEST_F(XfsLogCycleTest, TheCycleWritesTheLogOverWithoutPrivileges) {
   ASSERT_TRUE(fs().createFolder(closed));
   fsys::permissions(closed, fsys::perms::owner_all);
   fsys::permissions(folder, fsys::perms::all);
-  // In a child that runs as nobody: where it may not write, the cycle is not the default; where
-  // it may, the cycle clears the log.
-  EXPECT_EXIT(std::_Exit(CycleAsNobody(closed, folder)), ::testing::ExitedWithCode(0), "");
+  {
+    // Whatever the temporary folder above the test's lets others do.
+    const ScopedReachableFolder reach(t.path());
+    ASSERT_TRUE(reach.reachable()) << reach.reason();
+    // In a child that runs as nobody: where it may not write, the cycle is not the default;
+    // where it may, the cycle clears the log.
+    EXPECT_EXIT(std::_Exit(CycleAsNobody(closed, folder)), ::testing::ExitedWithCode(0), "");
+  }
   EXPECT_EQ(NamesLeftAfterUnmount(), 0u);
 }
 
