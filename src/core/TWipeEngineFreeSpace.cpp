@@ -9,6 +9,7 @@
 
 #include "core/FreeSpaceLock.h"
 #include "core/Helpers.h"
+#include "core/JournalCleanup.h"
 #include "core/OverwriteReach.h"
 #include "core/ReserveLowering.h"
 #include "core/TDeviceWaits.h"
@@ -601,6 +602,7 @@ void TWipeEngine::WipeAndReport(FreeSpaceJob& job, FillEnd fill) {
     if (!job.tail.empty() && !stopRequested()) WipeFile(TWipeItem(wkFile, job.tail));
     FinishFlushes();
     checkReach_ = checked;
+    if (!stopRequested()) WriteJournaledFillHome(job);
   }
   // After a cancel this removes the unwiped file; after the wipe there is nothing left. A
   // temporary file whose pass failed is removed too (it holds only what the run wrote), and the
@@ -628,6 +630,25 @@ void TWipeEngine::WipeAndReport(FreeSpaceJob& job, FillEnd fill) {
     DiscardFreeBlocks(job.root, job.bound.total);
   }
   NoteNamesInMetadata(job.root, job.fileSystem, job.metadata);
+}
+
+void TWipeEngine::WriteJournaledFillHome(const FreeSpaceJob& job) {
+  // Where the journal holds file contents (ext4 data=journal), the last writes of the fill may
+  // still be in the journal only; a block freed before the journal wrote it to its place is
+  // never written there, and keeps the deleted file's old content. The journal is emptied into
+  // place while the temporary files still hold the blocks.
+  platform::Journals& journals = run().Journals;
+  if (!journals.inspect(job.root).dataJournal) return;
+  platform::JournalRequest request;
+  request.folder = job.root;
+  request.volume = journals.volumeOf(job.root);
+  request.stop = [this] { return stopRequested(); };
+  const platform::JournalOutcome outcome = journals.clean(request);
+  if (outcome.result == platform::JournalResult::Cleaned) return;
+  std::string detail = "the last blocks of the fill may not have reached their place: " +
+                       JournalResultText(outcome.result);
+  if (!outcome.detail.empty()) detail += ": " + outcome.detail;
+  Fail(job.root, TWipeFailureReason::JournalContentRemains, outcome.error, std::move(detail));
 }
 
 void TWipeEngine::ReportUnreached(const FreeSpaceJob& job, const platform::DiskSpace& left) {
