@@ -357,9 +357,6 @@ class TWipeEngine {
   FillEnd Fill(FreeSpaceJob& job, platform::File& file, std::uint64_t initial,
                const platform::DiskSpace& space, std::optional<TReserveLowering>& reserve);
   void WipeAndReport(FreeSpaceJob& job, FillEnd fill);
-  // Writes the fill's blocks from a journal that holds file contents to their place, before
-  // the temporary files give them back.
-  void WriteJournaledFillHome(const FreeSpaceJob& job);
   // The method's first pass when the fill can write it, and how many passes there are.
   std::optional<FirstPass> FirstPassToFillWith();
   // After the fill: a second, small file takes what free blocks the file system still gives,
