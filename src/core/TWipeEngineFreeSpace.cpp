@@ -4,14 +4,11 @@
 #include <algorithm>
 #include <functional>
 #include <limits>
-#include <optional>
-#include <string>
 #include <utility>
 #include <vector>
 
 #include "core/FreeSpaceLock.h"
 #include "core/Helpers.h"
-#include "core/JournalCleanup.h"
 #include "core/OverwriteReach.h"
 #include "core/ReserveLowering.h"
 #include "core/TDeviceWaits.h"
@@ -40,26 +37,6 @@ constexpr std::uint64_t kMostTailClusters = 256;
 // The free blocks are discarded this many bytes of the file system at a time, handling events
 // between the steps.
 constexpr std::uint64_t kDiscardStep = std::uint64_t(256) << 20;
-
-// Where the journal holds file contents (ext4 data=journal), the last writes of a fill may still
-// be in the journal only; a block freed before the journal wrote it to its place is never
-// written there, and keeps the deleted file's old content. The journal is emptied into place
-// while the temporary files still hold the blocks. Null when done or not needed; otherwise the
-// system's error and what stays.
-std::optional<std::pair<std::error_code, std::string>> WriteJournaledFillHome(
-    platform::Journals& journals, const std::string& root, std::function<bool()> stop) {
-  if (!journals.inspect(root).dataJournal) return std::nullopt;
-  platform::JournalRequest request;
-  request.folder = root;
-  request.volume = journals.volumeOf(root);
-  request.stop = std::move(stop);
-  const platform::JournalOutcome outcome = journals.clean(request);
-  if (outcome.result == platform::JournalResult::Cleaned) return std::nullopt;
-  std::string detail = "the last blocks of the fill may not have reached their place: " +
-                       JournalResultText(outcome.result);
-  if (!outcome.detail.empty()) detail += ": " + outcome.detail;
-  return std::make_pair(outcome.error, std::move(detail));
-}
 
 // The share of the initial free space in use once `remaining` bytes are left, 0 to 100.
 std::uint64_t UsedShare(std::uint64_t remaining, std::uint64_t initial) {
@@ -624,13 +601,6 @@ void TWipeEngine::WipeAndReport(FreeSpaceJob& job, FillEnd fill) {
     if (!job.tail.empty() && !stopRequested()) WipeFile(TWipeItem(wkFile, job.tail));
     FinishFlushes();
     checkReach_ = checked;
-    if (!stopRequested()) {
-      if (auto detail = WriteJournaledFillHome(run().Journals, job.root,
-                                               [this] { return stopRequested(); })) {
-        Fail(job.root, TWipeFailureReason::JournalContentRemains, detail->first,
-             std::move(detail->second));
-      }
-    }
   }
   // After a cancel this removes the unwiped file; after the wipe there is nothing left. A
   // temporary file whose pass failed is removed too (it holds only what the run wrote), and the
