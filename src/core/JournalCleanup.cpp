@@ -119,12 +119,8 @@ std::vector<JournalCleanup::Result> JournalCleanup::Finish(const Progress& progr
       continue;
     }
     result.Folder = folder;
-    // The scratch folder goes where no other user can rename or replace it, at or above the
-    // folder deleted in; the file system's own emptying needs no place.
-    std::string place = platform::journals().scratchPlaceFor(folder);
-    if (place.empty()) place = folder;
     platform::JournalRequest request;
-    request.folder = place;
+    request.folder = folder;
     request.way = way_;
     request.volume = volume.id;
     request.stop = stop;
@@ -137,7 +133,7 @@ std::vector<JournalCleanup::Result> JournalCleanup::Finish(const Progress& progr
     std::vector<TScratchFolderLeft> staleLeft;
     if (const platform::JournalInfo kind = platform::journals().inspect(folder);
         kind.ext4 || kind.xfs) {
-      RemoveStaleScratchFolders(place, StaleScratchAge, &staleLeft);
+      RemoveStaleScratchFolders(folder, StaleScratchAge, &staleLeft);
     }
     result.Outcome = platform::journals().clean(request);
     // A scratch folder of an earlier cleaning that stays is left on the user's file system:

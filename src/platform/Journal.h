@@ -100,11 +100,6 @@ class Journals {
   // Checkpoint way: the kernel offers it and the caller is permitted); on XFS, whose log only
   // the commits of scratch files clear, the caller may make them there. Asks without doing it.
   virtual bool canEmpty(const std::string& folder) = 0;
-  // Where the scratch folder of a rewrite through `folder` goes: the nearest folder at or above
-  // it on the same file system that belongs to the caller and that no other user may change
-  // (not writable by others, or only with the sticky bit), so that nobody can rename or replace
-  // the scratch folder while it is at work. Empty when there is none.
-  virtual std::string scratchPlaceFor(const std::string& folder) { return folder; }
   // Clears the old copies of names from the journal of the folder's file system, then forces
   // the file system to the device.
   virtual JournalOutcome clean(const JournalRequest& request) = 0;

@@ -18,9 +18,6 @@ class ConfinedJournals final : public platform::Journals {
   bool canEmpty(const std::string& folder) override {
     return mountedByTest(folder) && real().canEmpty(folder);
   }
-  std::string scratchPlaceFor(const std::string& folder) override {
-    return real().scratchPlaceFor(folder);
-  }
   platform::JournalOutcome clean(const platform::JournalRequest& request) override {
     if (mountedByTest(request.folder)) return real().clean(request);
     ADD_FAILURE() << "a test tried to clear the journal of " << request.folder;

@@ -59,13 +59,6 @@ std::string deviceName(dev_t device) {
   return fileNameOf(std::string_view(target, static_cast<std::size_t>(length)));
 }
 
-// True when the folder belongs to the caller and no other user may rename or replace what is
-// in it.
-bool ownAndClosed(const struct stat& st) {
-  return st.st_uid == ::geteuid() &&
-         (!(st.st_mode & (S_IWGRP | S_IWOTH)) || (st.st_mode & S_ISVTX));
-}
-
 bool exists(const std::string& path) {
   struct stat st {};
   return ::stat(path.c_str(), &st) == 0;
@@ -193,12 +186,6 @@ JournalOutcome outcomeOf(JournalResult result, JournalWay way, int error = 0,
   return outcome;
 }
 
-JournalOutcome notOwnFolder() {
-  return outcomeOf(JournalResult::Failed, JournalWay::Rewrite, 0,
-                   "the folder for the scratch files is not the caller's own, or others may "
-                   "change it");
-}
-
 JournalOutcome checkpoint(int fd, const JournalInfo& info, const JournalRequest& request) {
   if (request.progress) request.progress(0, info.journalBytes);
   __u32 flags = kCheckpointZeroOut;
@@ -242,34 +229,6 @@ class PosixJournals final : public Journals {
     return fd.get() < 0 ? JournalInfo{} : inspectOpen(fd.get());
   }
 
-  std::string scratchPlaceFor(const std::string& folder) override {
-    std::string path = trimSeparators(folder);
-    int current = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    struct stat st {};
-    if (current < 0 || ::fstat(current, &st) != 0) {
-      if (current >= 0) ::close(current);
-      return {};
-    }
-    const dev_t device = st.st_dev;
-    // Up through the parents, never past the file system's own top folder.
-    while (!ownAndClosed(st)) {
-      const int parent = ::openat(current, "..", O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-      ::close(current);
-      current = parent;
-      struct stat up {};
-      if (current < 0 || ::fstat(current, &up) != 0 || up.st_dev != device ||
-          up.st_ino == st.st_ino) {
-        path.clear();
-        break;
-      }
-      st = up;
-      path = trimSeparators(parentFolderOf(path));
-      if (path.empty()) break;
-    }
-    if (current >= 0) ::close(current);
-    return path;
-  }
-
   bool canEmpty(const std::string& folder) override {
     Descriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (fd.get() < 0) return false;
@@ -295,9 +254,6 @@ class PosixJournals final : public Journals {
     if (request.volume && static_cast<std::uint64_t>(st.st_dev) != *request.volume) {
       return outcomeOf(JournalResult::Changed, JournalWay::Auto);
     }
-    // The scratch folder is made only where no other user can rename or replace it; asked on
-    // the folder as it is open now.
-    const bool ownFolder = ownAndClosed(st);
     const JournalInfo info = inspectOpen(fd.get());
     if (info.xfs) {
       if (request.way == JournalWay::Checkpoint) {
@@ -305,7 +261,6 @@ class PosixJournals final : public Journals {
                          "XFS offers no call that empties its log");
       }
       if (!info.internal) return outcomeOf(JournalResult::ExternalJournal, JournalWay::Rewrite);
-      if (!ownFolder) return notOwnFolder();
       journal::XfsLogCycle cycle(fd.get(), info.journalBytes, xfsHeadReport(info.device), request);
       return cycle.run();
     }
@@ -321,7 +276,6 @@ class PosixJournals final : public Journals {
       }
     }
     if (!info.internal) return outcomeOf(JournalResult::ExternalJournal, JournalWay::Rewrite);
-    if (!ownFolder) return notOwnFolder();
     journal::JournalRewrite rewrite(fd.get(), info, reportFiles(info.device), request);
     return rewrite.run();
   }
