@@ -37,7 +37,7 @@ bool ReportRun(TCliOutput& output, const TRunOutcome& outcome) {
 }
 
 TRunOutcome RunEngine(TWipeEngine& engine, const TWipeMethodsManager& catalogue,
-                      IWipeServices& services) {
+                      IWipeServices& services, IWipeWitness* witness) {
   if (TCliWipeServices::StopRequested()) {
     TRunOutcome outcome;
     outcome.aborted = true;
@@ -46,12 +46,13 @@ TRunOutcome RunEngine(TWipeEngine& engine, const TWipeMethodsManager& catalogue,
     return outcome;
   }
   WipeRun run = WipeRun::For(engine, catalogue, services);
+  run.Witness = witness;
   engine.Execute(run);
   return RunOutcomeOf(engine);
 }
 
 bool RunAndReport(TCliOutput& output, TWipeEngine& engine, const TWipeMethodsManager& catalogue,
-                  IWipeServices& services) {
+                  IWipeServices& services, IWipeWitness* witness) {
   if (engine.Items.empty()) return false;
-  return ReportRun(output, RunEngine(engine, catalogue, services));
+  return ReportRun(output, RunEngine(engine, catalogue, services, witness));
 }

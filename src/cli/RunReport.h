@@ -6,6 +6,7 @@
 
 class TCliOutput;
 class IWipeServices;
+class IWipeWitness;
 class TWipeEngine;
 class TWipeMethodsManager;
 
@@ -17,11 +18,11 @@ bool ReportRun(TCliOutput& output, const TRunOutcome& outcome);
 // Runs the engine's jobs, unless a stop signal came before (then every job counts as not
 // reached), and gives what the run came to. The run goes by the catalogue's settings and the
 // method it gives the engine as they are when it starts, and shows its progress through the
-// services.
+// services, and tells the witness (when there is one) of each file.
 TRunOutcome RunEngine(TWipeEngine& engine, const TWipeMethodsManager& catalogue,
-                      IWipeServices& services);
+                      IWipeServices& services, IWipeWitness* witness = nullptr);
 
 // Runs the engine's jobs, unless a stop signal came before, and reports what the run left. True
 // when anything chosen was left behind (every job, when the run was not started).
 bool RunAndReport(TCliOutput& output, TWipeEngine& engine, const TWipeMethodsManager& catalogue,
-                  IWipeServices& services);
+                  IWipeServices& services, IWipeWitness* witness = nullptr);

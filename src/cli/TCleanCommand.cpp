@@ -232,7 +232,8 @@ bool TCleanCommand::overwriting() const {
       .ReadBool(kPageSection, kOverwriteKey, false);
 }
 
-void TCleanCommand::runItems(TEraserEngine& engine, const std::vector<TEraser*>& items) {
+void TCleanCommand::runItems(TEraserEngine& engine, const std::vector<TEraser*>& items,
+                             IWipeWitness* witness) {
   TCleaningRun run(engine);
   StopOnSignal stopOnSignal(run);
   engine.Services = &stopOnSignal;
@@ -243,6 +244,7 @@ void TCleanCommand::runItems(TEraserEngine& engine, const std::vector<TEraser*>&
   // An engine of its own wipes with the method chosen for the files engine.
   TWipeEngine overwrite("WipeFiles");
   WipeRun overwriteRun = WipeRun::For(overwrite, catalogue_, stopOnSignal);
+  overwriteRun.Witness = witness;
   if (overwriting()) {
     engine.Overwrite = &overwrite;
     engine.OverwriteRun = &overwriteRun;
@@ -266,6 +268,26 @@ void TCleanCommand::runItems(TEraserEngine& engine, const std::vector<TEraser*>&
   engine.OverwriteRun = nullptr;
   engine.Services = nullptr;
   output_.ClearProgress();
+}
+
+int TCleanCommand::finishReport(TDeviceCheckRun& evidence, const TEraserEngine& engine,
+                                const std::vector<TEraser*>& items, bool overwrote, int status) {
+  // The items are the report's targets, each with the entries it removed.
+  std::vector<TRunTarget> targets;
+  for (const TEraser* item : items) targets.push_back({item->Caption, "traces"});
+  if (!request_.report.verifyDevice.empty() && !overwrote && !engine.Removed.empty()) {
+    // What a clean removes without overwriting has no old block to read back; files overwritten
+    // first are checked like those of a wipe.
+    output_.Problem(
+        "device check: the clean deleted files without overwriting them (--overwrite does); "
+        "the " +
+        std::to_string(engine.Removed.size()) +
+        " entries it removed are not verified on the device");
+    if (request_.report.verifyDevice == "required" && status == ExitAllDone) {
+      status = ExitSomethingLeft;
+    }
+  }
+  return evidence.Finish(status, targets, {}, {}, 0);
 }
 
 void TCleanCommand::reportRecords(const TEraserEngine& engine) {
@@ -310,7 +332,9 @@ int TCleanCommand::Run() {
     return ExitAllDone;
   }
   const bool registryFailed = registryUnread(items);
-  runItems(engine, items);
+  TDeviceCheckRun evidence(output_, request_.report, "clean");
+  const bool overwrote = overwriting();
+  runItems(engine, items, evidence.Witness());
   reportRecords(engine);
 
   outcome_.Removed = engine.Removed.size();
@@ -320,6 +344,9 @@ int TCleanCommand::Run() {
     outcome_.Problem = "stopped before the end";
     return logged(platform::exitStatusForSignal(signal));
   }
-  return logged(engine.Left.empty() && !prefsUnread_ && !registryFailed ? ExitAllDone
-                                                                        : ExitSomethingLeft);
+  int status =
+      engine.Left.empty() && !prefsUnread_ && !registryFailed ? ExitAllDone : ExitSomethingLeft;
+  if (request_.report.Wanted() && !request_.preview)
+    status = finishReport(evidence, engine, items, overwrote, status);
+  return logged(status);
 }

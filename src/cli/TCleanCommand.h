@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "cleaner/TScheduledCleanLog.h"
+#include "cli/DeviceCheckRun.h"
 
 class TCliOutput;
 class TEraser;
@@ -26,6 +27,8 @@ struct TCleanRequest {
   // set ("Overwrite files before deleting them").
   int overwrite = 0;
   std::vector<std::string> items;
+  // --verify-device, --report, --report-names.
+  TReportRequest report;
 };
 
 // The items the words name, in the catalogue's order, each once; `unknown` gets the words that
@@ -56,12 +59,17 @@ class TCleanCommand {
   Ending chooseScheduled(const TEraserEngine& engine, std::vector<TEraser*>& items);
   // Whether a registry item is chosen while the registry store cannot be read (named if so).
   bool registryUnread(const std::vector<TEraser*>& items);
-  // Cleans (or previews) the items, a stop signal ending the run after the entry in hand.
-  void runItems(TEraserEngine& engine, const std::vector<TEraser*>& items);
+  // Cleans (or previews) the items, a stop signal ending the run after the entry in hand; the
+  // files overwritten before they go are told to `witness` (may be null).
+  void runItems(TEraserEngine& engine, const std::vector<TEraser*>& items, IWipeWitness* witness);
   // Whether files are overwritten before they go, as asked or as the page is set.
   bool overwriting() const;
   // Names what was removed (or would be) and what was left, with the totals.
   void reportRecords(const TEraserEngine& engine);
+  // The device check's word on the clean and its report (--verify-device, --report); the exit
+  // status then.
+  int finishReport(TDeviceCheckRun& evidence, const TEraserEngine& engine,
+                   const std::vector<TEraser*>& items, bool overwrote, int status);
   // The status, after a scheduled clean has recorded its outcome in the log.
   int logged(int status);
 

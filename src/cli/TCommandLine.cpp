@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/ArgumentPath.h"
 #include "cli/ExitStatus.h"
 #include "cli/TCleanCommand.h"
 #include "cli/TCliOutput.h"
@@ -80,6 +81,27 @@ void AddProgramOptions(CLI::App& app, Options& options) {
       ->type_name("FORMAT");
 }
 
+// --verify-device[=required], --report FILE and --report-names=no, on the commands that wipe.
+void AddReportOptions(CLI::App* command, TReportRequest& request) {
+  command
+      ->add_flag("--verify-device{on}", request.verifyDevice,
+                 "Then read the device back (as root): each deleted file is verified when none of "
+                 "its old blocks and none of its names is found there, else named with what was "
+                 "found at which device offsets (exit status 1); =required: a file that could not "
+                 "be verified (not root, a network file system...) fails the run too")
+      ->check(CLI::IsMember({"on", "required"}));
+  command
+      ->add_option("--report", request.reportFile,
+                   "Write a report of the run to FILE: JSON (docs/run-report.md), or a page to "
+                   "read when FILE ends in .html")
+      ->type_name("FILE");
+  command
+      ->add_option("--report-names", request.reportNames,
+                   "With no, the report counts targets and files and names no path")
+      ->check(CLI::IsMember({"yes", "no"}))
+      ->type_name("yes|no");
+}
+
 CLI::App* AddWipeCommand(CLI::App& app, TWipeRequest& request) {
   CLI::App* wipe = app.add_subcommand(
       "wipe",
@@ -104,6 +126,7 @@ CLI::App* AddWipeCommand(CLI::App& app, TWipeRequest& request) {
                  "other blocks (btrfs and other copy-on-write file systems), so that the old "
                  "blocks of the deleted files are overwritten too; without it such files are "
                  "named and the exit status is 1");
+  AddReportOptions(wipe, request.report);
   wipe->add_option("PATH", request.paths,
                    "Files and folders to wipe ('--' before paths that start with '-')");
   return wipe;
@@ -117,6 +140,7 @@ CLI::App* AddFreeSpaceCommand(CLI::App& app, TFreeSpaceRequest& request) {
   freeSpace->add_option("-m,--method", request.method,
                         "The method to use (as for wipe); default: the method chosen for the "
                         "free-space engine");
+  AddReportOptions(freeSpace, request.report);
   freeSpace->add_option("MOUNT", request.mountPoints,
                         "Mount points of fixed drives, for example / or /home");
   return freeSpace;
@@ -157,6 +181,7 @@ CLI::App* AddCleanCommand(CLI::App& app, TCleanRequest& request) {
   clean->add_flag_callback(
       "--no-overwrite", [&request] { request.overwrite = -1; },
       "Delete files plainly, whatever the Clean traces page says");
+  AddReportOptions(clean, request.report);
   clean->add_option("ITEM", request.items,
                     "Items by number (1 to 63, in the order of the Clean traces page), by name "
                     "or caption, or by group (windows, ie, mozilla, aol, opera, chromium, "
@@ -195,6 +220,15 @@ void CheckArguments(const Subcommands& given, Options& options,
                     const std::vector<std::string>& afterMark) {
   if (options.quiet && options.verbose) {
     throw CLI::ValidationError("--quiet and --verbose cannot be given together");
+  }
+  // The report goes where the path names from the folder the command was started in.
+  for (TReportRequest* report :
+       {&options.wipe.report, &options.freeSpace.report, &options.clean.report}) {
+    if (report->reportFile.empty()) continue;
+    const std::string given = report->reportFile;
+    report->reportFile = AbsoluteArgument(given);
+    if (report->reportFile.empty())
+      throw CLI::ValidationError("--report: " + given + " is no path");
   }
   if (*given.wipe) {
     options.wipe.paths.insert(options.wipe.paths.end(), afterMark.begin(), afterMark.end());

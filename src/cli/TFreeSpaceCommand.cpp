@@ -12,6 +12,7 @@
 #include "core/DriveFunctions.h"
 #include "core/Helpers.h"
 #include "core/TWipeEngine.h"
+#include "core/TWipeMethod.h"
 #include "core/TWipeMethodsManager.h"
 #include "platform/Drives.h"
 #include "platform/Signals.h"
@@ -120,7 +121,15 @@ int TFreeSpaceCommand::Run() {
   }
 
   TCliWipeServices services(output_);
-  left = RunAndReport(output_, engine, catalogue_, services) || left;
+  TDeviceCheckRun evidence(output_, request_.report, "free-space");
+  const TRunOutcome outcome = RunEngine(engine, catalogue_, services, evidence.Witness());
+  left = ReportRun(output_, outcome) || left;
   if (const int signal = platform::stopSignal()) return platform::exitStatusForSignal(signal);
-  return left ? ExitSomethingLeft : ExitAllDone;
+  std::vector<TRunTarget> reported;
+  for (const std::string& root : roots) reported.push_back({root, "free-space"});
+  // The method the run went by: the one chosen for it, else the catalogue's for the engine.
+  const TWipeMethod* method = engine.Method ? engine.Method : catalogue_.MethodForEngine(engine);
+  const int passes = method ? method->PassCount() + (catalogue_.WriteSignature ? 1 : 0) : 0;
+  return evidence.Finish(left ? ExitSomethingLeft : ExitAllDone, reported, {outcome},
+                         method ? method->Name : std::string(), passes);
 }

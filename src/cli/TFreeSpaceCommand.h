@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/DeviceCheckRun.h"
 #include "platform/FileSystem.h"
 
 class TCliOutput;
@@ -16,6 +17,8 @@ struct TFreeSpaceRequest {
   std::string method;  // a method named with -m; empty for the one chosen for the engine
   bool dryRun = false;
   std::vector<std::string> mountPoints;
+  // --verify-device, --report, --report-names.
+  TReportRequest report;
 };
 
 // A mount point given on the command line, as taken.

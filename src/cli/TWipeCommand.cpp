@@ -13,6 +13,7 @@
 #include "cli/TCliWipeServices.h"
 #include "cli/TFreeSpaceCommand.h"
 #include "core/TWipeEngine.h"
+#include "core/TWipeMethod.h"
 #include "core/TWipeMethodsManager.h"
 #include "platform/Drives.h"
 #include "platform/FileSystem.h"
@@ -143,6 +144,8 @@ int TWipeCommand::Run() {
   if (request_.journal != 0) catalogue_.ChooseJournalForRun(request_.journal > 0);
 
   bool left = false;
+  // What the report names as the run's targets.
+  std::vector<TRunTarget> reported;
   for (const TWipeTarget& target : ClassifyTargets(request_.paths, request_.recursive)) {
     switch (target.kind) {
       case TTargetKind::Refused:
@@ -151,9 +154,11 @@ int TWipeCommand::Run() {
         break;
       case TTargetKind::File:
         files.AddItem(std::make_unique<TWipeItem>(wkFile, target.path));
+        reported.push_back({target.path, "file"});
         break;
       case TTargetKind::Folder:
         folders.AddItem(std::make_unique<TWipeItem>(wkFolder, target.path));
+        reported.push_back({target.path, "folder"});
         break;
     }
   }
@@ -187,23 +192,32 @@ int TWipeCommand::Run() {
   }
 
   TCliWipeServices services(output_);
+  TDeviceCheckRun evidence(output_, request_.report, "wipe");
   std::vector<TRunOutcome> outcomes;
   for (TWipeEngine* engine : {&files, &folders}) {
-    if (!engine->Items.empty()) outcomes.push_back(RunEngine(*engine, catalogue_, services));
+    if (!engine->Items.empty())
+      outcomes.push_back(RunEngine(*engine, catalogue_, services, evidence.Witness()));
   }
   std::optional<TRunOutcome> finishing;
   if (request_.freeSpaceAfter && !TCliWipeServices::StopRequested()) {
-    finishing = finishFreeSpace(outcomes, choice.method, left, services);
+    finishing = finishFreeSpace(outcomes, choice.method, left, services, evidence.Witness());
   }
   for (const TRunOutcome& outcome : outcomes) left = ReportRun(output_, outcome) || left;
   if (finishing) left = ReportRun(output_, *finishing) || left;
   if (const int signal = platform::stopSignal()) return platform::exitStatusForSignal(signal);
-  return left ? ExitSomethingLeft : ExitAllDone;
+  if (finishing) outcomes.push_back(*finishing);
+  // The method the run went by: the one chosen for it, else the catalogue's for the engine.
+  TWipeEngine& first = files.Items.empty() ? folders : files;
+  const TWipeMethod* method = first.Method ? first.Method : catalogue_.MethodForEngine(first);
+  const int passes = method ? method->PassCount() + (catalogue_.WriteSignature ? 1 : 0) : 0;
+  return evidence.Finish(left ? ExitSomethingLeft : ExitAllDone, reported, outcomes,
+                         method ? method->Name : std::string(), passes);
 }
 
 std::optional<TRunOutcome> TWipeCommand::finishFreeSpace(std::vector<TRunOutcome>& outcomes,
                                                          TWipeMethod* method, bool& left,
-                                                         IWipeServices& services) {
+                                                         IWipeServices& services,
+                                                         IWipeWitness* witness) {
   const std::vector<std::string> roots = RootsToFinish(outcomes);
   if (roots.empty()) return std::nullopt;
   TWipeEngine engine("WipeFreeSpace");
@@ -211,7 +225,7 @@ std::optional<TRunOutcome> TWipeCommand::finishFreeSpace(std::vector<TRunOutcome
   left = AddFreeSpaceJobs(output_, engine, roots, ": its free space cannot be wiped: ") || left;
   if (engine.Items.empty()) return std::nullopt;
   DetailEngineMethod(output_, catalogue_, "free space: ", engine);
-  TRunOutcome outcome = RunEngine(engine, catalogue_, services);
+  TRunOutcome outcome = RunEngine(engine, catalogue_, services, witness);
   for (const std::string& root : roots) {
     if (FreeSpaceWiped(outcome, root)) MarkFinished(outcomes, root, NamesReached(outcome, root));
   }

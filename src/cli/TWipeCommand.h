@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/DeviceCheckRun.h"
 #include "core/RunOutcome.h"
 
 class TCliOutput;
@@ -23,6 +24,8 @@ struct TWipeRequest {
   // system wrote the passes elsewhere, so that the old blocks of those files are overwritten.
   bool freeSpaceAfter = false;
   std::vector<std::string> paths;
+  // --verify-device, --report, --report-names.
+  TReportRequest report;
 };
 
 // How a path given to `wipe` is taken.
@@ -60,7 +63,7 @@ class TWipeCommand {
   // space cannot be wiped.
   std::optional<TRunOutcome> finishFreeSpace(std::vector<TRunOutcome>& outcomes,
                                              TWipeMethod* method, bool& left,
-                                             IWipeServices& services);
+                                             IWipeServices& services, IWipeWitness* witness);
 
   TCliOutput& output_;
   TWipeMethodsManager& catalogue_;

@@ -303,6 +303,8 @@ bool IsWipeFailureReason(int value) {
     case TWipeFailureReason::ReplacedSinceChosen:
     case TWipeFailureReason::FreeSpaceRunning:
     case TWipeFailureReason::MountPoint:
+    case TWipeFailureReason::FoundOnDevice:
+    case TWipeFailureReason::NotVerifiedOnDevice:
     case TWipeFailureReason::NamesRemain:
       return true;
   }

@@ -18,6 +18,7 @@
 #include "core/TPass.h"
 #include "core/TRunTurns.h"
 #include "core/TWipeItem.h"
+#include "platform/Result.h"
 
 class NamesLeft;
 class TWipeMethod;
@@ -88,6 +89,11 @@ enum class TWipeFailureReason {
   // A mount point met on the way (a file system mounted there, or a file or folder bound over
   // it): not entered, never written or removed; Detail names the type of file system there.
   MountPoint,
+  // Deleted, but the check of the device after the run found its old content or its name there
+  // (Detail says what and at which device offsets).
+  FoundOnDevice,
+  // A note: the check of the device after the run could not verify the file (Detail says why).
+  NotVerifiedOnDevice,
   // The names of files the run deleted can still be read on the device: Detail says where (the
   // file system's journal, its metadata, its folder blocks) and what finishes it; FreeSpaceRoot
   // names the drive whose free-space wipe does, when one does.
@@ -134,6 +140,12 @@ struct TLeftoverFile {
 // folder, where they are reached through the drive's own mount). None while a free-space run
 // holds the drive's lock (core/FreeSpaceLock.h): the file is that run's.
 std::vector<TLeftoverFile> FindFreeSpaceLeftovers(const std::string& root);
+// The folder a free-space wipe of the drive at `root` would put its temporary file in, as the
+// run chooses it: the drive's root, or the home or temporary folder on that drive, whichever
+// the caller may write first. Empty when none may be written (only the administrator can wipe
+// that drive's free space); the system's reason when the drive cannot be asked, and
+// std::errc::read_only_file_system when it is mounted read-only.
+platform::Result<std::string> FreeSpaceFileFolder(const std::string& root);
 
 class TWipeEngine {
  public:

@@ -168,6 +168,19 @@ void RemoveLeftovers(const std::string& root, const RemoveEntry& remove,
 
 }  // namespace
 
+platform::Result<std::string> FreeSpaceFileFolder(const std::string& root) {
+  if (!platform::isAbsolutePath(root)) return std::make_error_code(std::errc::invalid_argument);
+  platform::FileSystem& files = platform::fs();
+  // The drive's own top folder, not the nearest one that is there.
+  const auto top = files.info(root);
+  if (!top) return top.error();
+  if (!top->isFolder()) return std::make_error_code(std::errc::not_a_directory);
+  const auto rootSpace = files.diskSpace(root);
+  if (!rootSpace) return rootSpace.error();
+  if (rootSpace->readOnly) return std::make_error_code(std::errc::read_only_file_system);
+  return FolderForTemporaryFile(files, root, *rootSpace, MountOf(files, root));
+}
+
 std::vector<TLeftoverFile> FindFreeSpaceLeftovers(const std::string& root) {
   if (!platform::isAbsolutePath(root)) return {};
   // A run that goes on holds the lock of its file system: its file is no leftover.

@@ -13,6 +13,7 @@
 #include "core/TWipeEngine.h"
 #include "core/WipeRun.h"
 #include "core/WipeServices.h"
+#include "core/WipeWitness.h"
 #include "platform/FileSystem.h"
 #include "platform/Folder.h"
 #include "platform/Folders.h"
@@ -149,6 +150,9 @@ TWipeEngine::Overwrite TWipeEngine::OverwriteEntry(platform::Folder& folder,
                                       [](const TPass& pass) { return pass.CheckWipe; });
     // The window has room for this file's flush before it starts.
     if (overlap) MakeRoomFor(size);
+    if (before && run().Witness) {
+      run().Witness->PassesBegin(folder, file.get(), path, listed, size, *before, total - skipped);
+    }
     auto overwriter = std::make_unique<TFileOverwriter>(
         *file, size, cluster ? cluster : GetClusterSize(path), Turns());
     RunPasses(*overwriter, passes, 1 + skipped, total, overlap);

@@ -17,6 +17,7 @@
 #include "core/TWipeEngine.h"
 #include "core/WipeRun.h"
 #include "core/WipeServices.h"
+#include "core/WipeWitness.h"
 #include "platform/Drives.h"
 #include "platform/FileSystem.h"
 #include "platform/Folder.h"
@@ -129,6 +130,10 @@ std::string WipeFailureText(TWipeFailureReason reason) {
       return "another free-space wipe of the drive is running";
     case TWipeFailureReason::MountPoint:
       return "is a mount point";
+    case TWipeFailureReason::FoundOnDevice:
+      return "was deleted, but the device check found it";
+    case TWipeFailureReason::NotVerifiedOnDevice:
+      return "was deleted; the device check could not verify it";
     case TWipeFailureReason::NamesRemain:
       return "names of wiped files remain";
   }
@@ -181,7 +186,8 @@ bool LeavesSomethingBehind(const TWipeFailure& failure) {
          failure.Reason != TWipeFailureReason::LeftoverRemoved &&
          failure.Reason != TWipeFailureReason::KeptForMetadata &&
          failure.Reason != TWipeFailureReason::FilledOnce &&
-         failure.Reason != TWipeFailureReason::NamesInMetadata;
+         failure.Reason != TWipeFailureReason::NamesInMetadata &&
+         failure.Reason != TWipeFailureReason::NotVerifiedOnDevice;
 }
 
 void TWipeEngine::Fail(const std::string& path, TWipeFailureReason reason, std::error_code error,
@@ -367,6 +373,7 @@ void TWipeEngine::ClearJournals() {
       }
       continue;
     }
+    if (run().Witness) run().Witness->JournalCleared(result.Folder, outcome);
     if (outcome.result == platform::JournalResult::Cleaned ||
         outcome.result == platform::JournalResult::NoJournal) {
       continue;
@@ -571,6 +578,7 @@ bool TWipeEngine::DeleteWipedFile(platform::Folder& folder, const std::string& p
     const platform::Status removed = RemoveWipedEntry(folder, LongName(), id);
     if (removed) {
       NoteFileDeletion(folder);
+      if (run().Witness) run().Witness->Deleted(id);
       return true;
     }
     // Left behind: under its own name, so that the user finds it.
@@ -585,6 +593,7 @@ bool TWipeEngine::DeleteWipedFile(platform::Folder& folder, const std::string& p
   const platform::Status removed = RemoveWipedEntry(folder, name, id);
   if (removed) {
     NoteFileDeletion(folder);
+    if (run().Witness) run().Witness->Deleted(id);
     return true;
   }
   Fail(path, TWipeFailureReason::CannotDelete, removed.error());

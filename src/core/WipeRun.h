@@ -15,6 +15,7 @@
 #include "core/WipeSettings.h"
 
 class IWipeServices;
+class IWipeWitness;
 class TWipeEngine;
 class TWipeMethodsManager;
 namespace platform {
@@ -85,6 +86,9 @@ class WipeRun {
   platform::DriveTable& Drives;
   platform::Journals& Journals;
   StopToken Stop;
+  // Told of each file as its passes begin and once it is deleted (the device check, the run's
+  // report); none tells nobody. Not owned.
+  IWipeWitness* Witness = nullptr;
 };
 
 // A copy of the method for a run; none for no method.

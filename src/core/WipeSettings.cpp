@@ -38,6 +38,10 @@ void WipeSettings::LoadSettings() {
   ConfirmEraseFile = ini.ReadBool(kSettings, "ConfirmEraseFile", false);
   ConfirmEraseAllFiles = ini.ReadBool(kSettings, "ConfirmEraseAllFiles", true);
   ConfirmEraseFolder = ini.ReadBool(kSettings, "ConfirmEraseFolder", false);
+  ConfirmWipeFreeSpace = ini.ReadBool(kSettings, "ConfirmWipeFreeSpace", true);
+  ConfirmWipeSpecialFolders = ini.ReadBool(kSettings, "ConfirmWipeSpecialFolders", true);
+  ConfirmCleanTraces = ini.ReadBool(kSettings, "ConfirmCleanTraces", true);
+  ConfirmClearRecentFiles = ini.ReadBool(kSettings, "ConfirmClearRecentFiles", true);
   ConfirmErrorOccur = ini.ReadBool(kSettings, "ConfirmErrorOccur", true);
   SettingsProblems.clear();
   BufferSize = kDefaultBufferSize;
@@ -54,6 +58,7 @@ void WipeSettings::LoadSettings() {
     }
   }
   DiscardFreeBlocks = ini.ReadBool(kSettings, "DiscardFreeBlocks", true);
+  CheckDevice = ini.ReadBool(kSettings, "CheckDevice", false);
   journalDefault_.reset();
   if (ini.ReadString(kSettings, kEraseJournalNames, "").empty()) {
     journalDefault_ = DefaultEraseJournalNames();
@@ -79,10 +84,15 @@ std::vector<std::pair<const char*, std::string>> WipeSettings::settingTexts() co
       {"ConfirmEraseFile", flag(ConfirmEraseFile)},
       {"ConfirmEraseAllFiles", flag(ConfirmEraseAllFiles)},
       {"ConfirmEraseFolder", flag(ConfirmEraseFolder)},
+      {"ConfirmWipeFreeSpace", flag(ConfirmWipeFreeSpace)},
+      {"ConfirmWipeSpecialFolders", flag(ConfirmWipeSpecialFolders)},
+      {"ConfirmCleanTraces", flag(ConfirmCleanTraces)},
+      {"ConfirmClearRecentFiles", flag(ConfirmClearRecentFiles)},
       {"ConfirmErrorOccur", flag(ConfirmErrorOccur)},
       {"BufferSize", IniIntegerText(BufferSize)},
       {"DiscardFreeBlocks", flag(DiscardFreeBlocks)},
       {kEraseJournalNames, flag(EraseJournalNames)},
+      {"CheckDevice", flag(CheckDevice)},
   };
 }
 

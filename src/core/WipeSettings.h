@@ -21,8 +21,15 @@ class WipeSettings {
   bool WriteSignature = true;
   std::string Signature = "Wiped by ME!";
   bool ConfirmEraseFile = false;
+  // Ask before a run of the files and folders lists.
   bool ConfirmEraseAllFiles = false;
   bool ConfirmEraseFolder = false;
+  // Ask before the other kinds of run, each on its own: the free space of drives, the special
+  // folders, the traces of the Clean traces page and the lists of recently used files.
+  bool ConfirmWipeFreeSpace = false;
+  bool ConfirmWipeSpecialFolders = false;
+  bool ConfirmCleanTraces = false;
+  bool ConfirmClearRecentFiles = false;
   bool ConfirmErrorOccur = false;
   std::int32_t BufferSize = 512000;
   // After a free-space wipe, tell the device which blocks are free (TRIM), for SSDs.
@@ -30,6 +37,9 @@ class WipeSettings {
   // "Erase old copies of file names from the file system journal (ext4, XFS)": a run ends by
   // clearing the journals of the file systems it deleted on.
   bool EraseJournalNames = false;
+  // "Check the device after wiping": after a run, read back from the device where the deleted
+  // files and their names lay (key CheckDevice).
+  bool CheckDevice = false;
 
   // Reads every setting; a missing key gives its default. A settings file that is there but
   // cannot be read leaves every setting at its default and is named in SettingsProblem. A value

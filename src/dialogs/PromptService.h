@@ -31,15 +31,19 @@ class IPromptService {
   // A plain message with the application title as caption and one OK button.
   virtual void PlainMessage(const QString& text) = 0;
   // The system message box captioned with the application title. With the question icon it
-  // offers Yes and No and answers true only for Yes; otherwise it has one OK button and
-  // answers true.
+  // offers Yes and No (the default, and what Escape does) and answers true only for Yes;
+  // otherwise it has one OK button and answers true.
   virtual bool SystemMessage(TSystemIcon icon, const QString& text) = 0;
-  // The standard confirmation: caption "Confirm", question icon, Yes (the default) and No.
+  // The standard confirmation: caption "Confirm", question icon, Yes and No (the default).
   // True only for Yes; Escape counts as No.
   virtual bool Confirm(const QString& text) = 0;
-  // The system question (Yes and No) with a check box under the text. True only for Yes;
-  // `checked` tells whether the box was ticked when the question closed.
-  virtual bool AskWithCheckBox(const QString& text, const QString& checkBox, bool& checked) = 0;
+  // The question before something that cannot be undone, captioned with the application title:
+  // the text, a button that says what happens ("Wipe 3 files") and Cancel, which is the default
+  // button and what Escape does. With a check-box text, the box stands under the text and
+  // `checked` tells whether it was ticked when the question closed; with none, there is no
+  // box. True only for the action's button.
+  virtual bool AskBeforeRun(const QString& text, const QString& action, const QString& checkBox,
+                            bool& checked) = 0;
   // A message with a one-line text, the informative lines under it (may be empty), and a list
   // that the box shows on demand, scrollable and selectable, one entry per line.
   virtual void DetailedMessage(TReportKind kind, const QString& text, const QString& informative,

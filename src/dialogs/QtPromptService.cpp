@@ -8,6 +8,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTextEdit>
 #include <algorithm>
 #include <vector>
@@ -100,8 +101,9 @@ void QtPromptService::PlainMessage(const QString& text) {
 bool QtPromptService::SystemMessage(TSystemIcon icon, const QString& text) {
   switch (icon) {
     case TSystemIcon::Question:
+      // Enter answers No: nothing happens that the user did not choose with a click or a key.
       return showBox(QMessageBox::Question, applicationTitle(), text,
-                     QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
+                     QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
     case TSystemIcon::Error:
       showBox(QMessageBox::Critical, applicationTitle(), text, QMessageBox::Ok, QMessageBox::Ok);
       return true;
@@ -114,17 +116,29 @@ bool QtPromptService::SystemMessage(TSystemIcon icon, const QString& text) {
 
 bool QtPromptService::Confirm(const QString& text) {
   return showBox(QMessageBox::Question, QStringLiteral("Confirm"), text,
-                 QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
+                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
-bool QtPromptService::AskWithCheckBox(const QString& text, const QString& checkBox, bool& checked) {
-  TPlainBox box(QMessageBox::Question, applicationTitle(), text, QMessageBox::Yes | QMessageBox::No,
-                QMessageBox::Yes);
-  auto* tick = new QCheckBox(checkBox, &box);
-  tick->setChecked(checked);
-  box.setCheckBox(tick);
-  const bool yes = box.run() == QMessageBox::Yes;
-  checked = tick->isChecked();
+bool QtPromptService::AskBeforeRun(const QString& text, const QString& action,
+                                   const QString& checkBox, bool& checked) {
+  TPlainBox box(QMessageBox::Question, applicationTitle(), text, QMessageBox::Cancel,
+                QMessageBox::Cancel);
+  // The button says what it does; Cancel is the default, so Enter and Escape both cancel.
+  // A path in the action ("Wipe free space of /a&b") has no mnemonic in it.
+  QString caption = action;
+  caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
+  QPushButton* proceed = box.addButton(caption, QMessageBox::AcceptRole);
+  proceed->setObjectName(QStringLiteral("btnProceed"));
+  box.setEscapeButton(QMessageBox::Cancel);
+  QCheckBox* tick = nullptr;
+  if (!checkBox.isEmpty()) {
+    tick = new QCheckBox(checkBox, &box);
+    tick->setChecked(checked);
+    box.setCheckBox(tick);
+  }
+  box.exec();
+  const bool yes = box.clickedButton() == proceed;
+  checked = tick && tick->isChecked();
   return yes;
 }
 

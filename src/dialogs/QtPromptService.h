@@ -13,7 +13,8 @@ class QtPromptService final : public IPromptService {
   void PlainMessage(const QString& text) override;
   bool SystemMessage(TSystemIcon icon, const QString& text) override;
   bool Confirm(const QString& text) override;
-  bool AskWithCheckBox(const QString& text, const QString& checkBox, bool& checked) override;
+  bool AskBeforeRun(const QString& text, const QString& action, const QString& checkBox,
+                    bool& checked) override;
   void DetailedMessage(TReportKind kind, const QString& text, const QString& informative,
                        const QString& details) override;
   std::vector<std::string> OpenFiles(const QString& title, const QString& filter) override;

@@ -131,6 +131,15 @@ class File {
   virtual Status startReadBack() = 0;
   virtual Result<std::string_view> readBack(std::uint64_t offset, std::size_t maxLength) = 0;
 
+  // The file's bytes from `offset` as the system holds them now (from its cache where it has
+  // them, else from the device), at most `length` of them and fewer only where the file ends:
+  // a look at what the file holds before it is written over. Valid until the next call.
+  virtual Result<std::string_view> readCached(std::uint64_t offset, std::size_t length) {
+    (void)offset;
+    (void)length;
+    return std::make_error_code(std::errc::operation_not_supported);
+  }
+
   // Where the file's bytes lie on the device now (what was written is placed first) and what
   // kind of file system holds it. Fails where the system tells neither; a file system that only
   // refuses to tell the extents gives its kind, with `mapped` false.

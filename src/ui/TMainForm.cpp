@@ -17,6 +17,7 @@
 #include "cleaner/TEraserEngine.h"
 #include "core/Helpers.h"
 #include "core/RunOutcome.h"
+#include "core/RunRecord.h"
 #include "core/SettingsFolder.h"
 #include "core/StoredFileProblem.h"
 #include "core/TWipeMethodsManager.h"
@@ -35,8 +36,10 @@
 #include "ui/OperaProfile.h"
 #include "ui/ProgramResources.h"
 #include "ui/TRunNotifier.h"
+#include "ui/TRunProgress.h"
 #include "ui/TWindowRequest.h"
 #include "ui/TfReadme.h"
+#include "ui/WindowDeviceCheck.h"
 #include "ui/pages/TAboutPage.h"
 #include "ui/pages/TCleanTracesPage.h"
 #include "ui/pages/TDeletePage.h"
@@ -64,7 +67,7 @@ TMainForm::TMainForm(TWipeMethodsManager& catalogue, Seams seams, QWidget* paren
       ui(std::make_unique<Ui::TMainForm>()),
       runNotifier_(seams.notifier),
       runner_(seams.runner ? std::move(seams.runner) : TEngineRunner([this](TWipeEngine& engine) {
-        RunForReal(engine, catalogue_);
+        RunForReal(engine, catalogue_, NextRunReport());
       })) {
   if (runNotifier_) {
     connect(runNotifier_, &TRunNotifier::activated, this, &TMainForm::bringToFront);
@@ -182,10 +185,15 @@ bool TMainForm::WarnOnExecutable() const {
   return optionsPage_->WarnOnExecutable();
 }
 
-void TMainForm::RunForReal(TWipeEngine& engine, TWipeMethodsManager& catalogue) {
+TRunRecord* TMainForm::NextRunReport() {
+  lastReport_ = std::make_unique<TRunRecord>();
+  return lastReport_.get();
+}
+
+void TMainForm::RunForReal(TWipeEngine& engine, TWipeMethodsManager& catalogue,
+                           TRunRecord* report) {
   // Each run goes by the settings and the method as they are when it starts.
-  WipeRun run = WipeRun::For(engine, catalogue, WipeServices());
-  engine.Execute(run);
+  RunAndCheckDevice(engine, catalogue, WipeServices(), report);
 }
 
 void TMainForm::connectHandlers() {
@@ -214,32 +222,24 @@ std::string TMainForm::UpdaterPath() {
   return folder + kUpdaterName;
 }
 
-void TMainForm::openHelpPage(const QUrl& page) {
-  if (ShellOpen(page)) return;
-  const QString address = page.toDisplayString();
+void TMainForm::showHelp(const QString& why) {
+  // The readme that came with the program: help that needs no network and no browser.
   if (!readme_) readme_ = new TfReadme(this);
-  if (readme_->ShowReadme(
-          QStringLiteral("No web browser could be started for %1, so the readme that came with "
-                         "Ferrovane is shown here.")
-              .arg(address))) {
-    return;
-  }
-  Prompts().MessageDialog(
-      TMessageKind::Warning,
-      QStringLiteral("No web browser could be started, and the readme (readme.txt) was not "
-                     "found either.\nHelp is at %1")
-          .arg(address));
+  if (readme_->ShowReadme(why)) return;
+  Prompts().MessageDialog(TMessageKind::Warning,
+                          QStringLiteral("The readme (readme.txt) that comes with Ferrovane was "
+                                         "not found beside the program.\nThe About page says "
+                                         "what each page does."));
 }
 
 void TMainForm::helpRolloverClick() {
-  openHelpPage(QUrl(ProductSite() + QStringLiteral("/faq/index.php?catid=24")));
+  showHelp(QString());
 }
 
 void TMainForm::SupportRolloverClick() {
-  QUrl url(ProductSite() + QStringLiteral("/support.php"));
-  url.setQuery(QStringLiteral("prod=") +
-               QString::fromLatin1(QUrl::toPercentEncoding(kProductName)));
-  openHelpPage(url);
+  showHelp(
+      QStringLiteral("The readme answers the usual questions; \"When something is left "
+                     "behind\" explains what a report after a run means."));
 }
 
 void TMainForm::showUpdaterButton() {
@@ -290,6 +290,18 @@ void TMainForm::AboutPageRolloverClick() {
   ui->MainPage->setCurrentWidget(aboutPage_);
 }
 
+QWidget* TMainForm::FirstFocusOf(QWidget* page) {
+  if (!page) return nullptr;
+  for (QWidget* widget = page->nextInFocusChain(); widget && widget != page;
+       widget = widget->nextInFocusChain()) {
+    if (page->isAncestorOf(widget) && (widget->focusPolicy() & Qt::TabFocus) &&
+        widget->isVisibleTo(page) && widget->isEnabled()) {
+      return widget;
+    }
+  }
+  return nullptr;
+}
+
 bool TMainForm::anyEngineRunning() const {
   for (const TWipeEngine* engine : {&WipeFiles(), &WipeFolders(), &FreeSpaceEngine()}) {
     if (engine->Running()) return true;
@@ -306,6 +318,8 @@ bool TMainForm::RunEngine(TWipeEngine& engine) {
   if (engine.Running() || closePending_) return false;
   const TEngineHold hold(*this, {&engine});
   if (runNotifier_) runNotifier_->RunStarted();
+  // What the report tells of this run is what this run's window saw.
+  KeepRunTally(engine, {});
   runner_(engine);
   // The progress window of the run has just closed: whether the user is looking is asked of
   // the whole program, not of this window alone.
@@ -371,6 +385,9 @@ void TMainForm::showEvent(QShowEvent* event) {
     frame.moveCenter(available.center());
     move(std::max(frame.left(), available.left()), std::max(frame.top(), available.top()));
   }
+  // The keyboard starts on the page, not on the tabs or the strip.
+  if (QWidget* first = FirstFocusOf(ui->MainPage->currentWidget())) first->setFocus();
+
   // Once the window is up, so that the warning and the questions stand in front of it.
   QTimer::singleShot(0, this, &TMainForm::reportStoredFileProblems);
   QTimer::singleShot(0, freeSpacePage_, &TFreeSpacePage::OfferLeftoverWipe);

@@ -82,11 +82,18 @@ class TMainForm : public QWidget, public TPageHost {
   bool MayRun(const TWipeEngine& engine) const override;
   bool RunEngine(TWipeEngine& engine) override;
   bool CloseAfterRun() override;
+  bool RunGoing() const override { return anyEngineRunning(); }
   void HoldEngine(const TWipeEngine& engine, bool hold) override;
 
   // The program's own run of an engine: by the settings and the method of the catalogue as they
   // are when it starts, with the wipe services in use.
-  static void RunForReal(TWipeEngine& engine, TWipeMethodsManager& catalogue);
+  // With the catalogue's CheckDevice on, the device is checked after the run; `report` gets
+  // what the run did.
+  static void RunForReal(TWipeEngine& engine, TWipeMethodsManager& catalogue,
+                         TRunRecord* report = nullptr);
+  const TRunRecord* LastRunReport() const override { return lastReport_.get(); }
+  // A report for the run about to start, which the window keeps as its last (Save report...).
+  TRunRecord* NextRunReport();
 
   // A start's request (this one's command line, or a later start's): its paths are queued on the
   // Delete-with-wiping page, or the Wipe-free-space page is shown; the window comes to the
@@ -96,6 +103,8 @@ class TMainForm : public QWidget, public TPageHost {
   // The updater program that the Update button starts when it is there: the parent folder of
   // the program folder.
   static std::string UpdaterPath();
+  // The first control of the page that Tab stops at; null when none.
+  static QWidget* FirstFocusOf(QWidget* page);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -111,9 +120,8 @@ class TMainForm : public QWidget, public TPageHost {
   void AboutPageRolloverClick();
 
  private:
-  // Opens a page of the web site; where no browser can be started, the readme is shown in a
-  // window of the program instead.
-  void openHelpPage(const QUrl& page);
+  // Shows the readme in a window of the program, with the line above it.
+  void showHelp(const QString& why);
   // The Update button is there only when the updater it starts is.
   void showUpdaterButton();
   // Adds a page with the caption and icon its form gives it.
@@ -144,6 +152,8 @@ class TMainForm : public QWidget, public TPageHost {
   TRunNotifier* runNotifier_ = nullptr;
   TWipeEngine* freeSpaceEngine_ = nullptr;
   TEngineRunner runner_;
+  // What the last run of the program's own did (Save report...).
+  std::unique_ptr<TRunRecord> lastReport_;
   std::string operaProfileFolder_;
   // The engines held for runs, once per hold.
   std::vector<const TWipeEngine*> held_;

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 #include "core/TWipeEngine.h"
 #include "ui/SizeFunctions.h"
@@ -25,18 +26,25 @@ QString pointOf(const std::string& root) {
 }  // namespace
 
 double TRunProgress::Fraction(const TFigures& figures) {
-  if (figures.jobs == 0 || figures.reached == 0) return 0;
   const double fraction = std::clamp(figures.jobFraction, 0.0, 1.0);
+  if (figures.total > 0) {
+    return std::clamp(static_cast<double>(figures.done) / static_cast<double>(figures.total), 0.0,
+                      1.0);
+  }
+  if (figures.jobs == 0 || figures.reached == 0) return 0;
   const double done = static_cast<double>(std::min(figures.reached, figures.jobs) - 1) + fraction;
   return std::clamp(done / static_cast<double>(figures.jobs), 0.0, 1.0);
 }
 
-QString TRunProgress::TimeLeft(std::int64_t seconds) {
-  if (seconds < 60)
-    return QStringLiteral("about %1 s left").arg(std::max<std::int64_t>(seconds, 1));
+QString TRunProgress::Duration(std::int64_t seconds) {
+  if (seconds < 60) return QStringLiteral("%1 s").arg(std::max<std::int64_t>(seconds, 1));
   const std::int64_t minutes = (seconds + 59) / 60;
-  if (minutes < 60) return QStringLiteral("about %1 min left").arg(minutes);
-  return QStringLiteral("about %1 h %2 min left").arg(minutes / 60).arg(minutes % 60);
+  if (minutes < 60) return QStringLiteral("%1 min").arg(minutes);
+  return QStringLiteral("%1 h %2 min").arg(minutes / 60).arg(minutes % 60);
+}
+
+QString TRunProgress::TimeLeft(std::int64_t seconds) {
+  return QStringLiteral("about %1 left").arg(Duration(seconds));
 }
 
 QString TRunProgress::Text(const TFigures& figures, const QString& unit) {
@@ -47,18 +55,20 @@ QString TRunProgress::Text(const TFigures& figures, const QString& unit) {
                  .arg(unit, QLocale().toString(static_cast<qulonglong>(current)),
                       QLocale().toString(static_cast<qulonglong>(figures.jobs)));
   }
-  parts << QStringLiteral("%1 written").arg(FormatSize(static_cast<std::int64_t>(figures.written)));
+  if (figures.total > 0) {
+    parts << QStringLiteral("%1 of %2")
+                 .arg(FormatSize(static_cast<std::int64_t>(std::min(figures.done, figures.total))),
+                      FormatSize(static_cast<std::int64_t>(figures.total)));
+  } else {
+    parts
+        << QStringLiteral("%1 written").arg(FormatSize(static_cast<std::int64_t>(figures.written)));
+  }
   if (figures.elapsedMs >= 1000) {
     const double rate =
         static_cast<double>(figures.written) * 1000.0 / static_cast<double>(figures.elapsedMs);
     parts << FormatSize(static_cast<std::int64_t>(rate)) + QStringLiteral("/s");
   }
-  const double fraction = Fraction(figures);
-  if (figures.elapsedMs >= 3000 && fraction > 0 && fraction < 1) {
-    const double seconds =
-        static_cast<double>(figures.elapsedMs) / 1000.0 * (1 - fraction) / fraction;
-    parts << TimeLeft(static_cast<std::int64_t>(std::ceil(seconds)));
-  }
+  if (figures.secondsLeft >= 0) parts << TimeLeft(figures.secondsLeft);
   return parts.join(QStringLiteral(" \u00b7 "));
 }
 
@@ -95,4 +105,31 @@ QString TRunProgress::Title(const TWipeEngine& engine) {
   }
   if (parts.isEmpty()) return QStringLiteral("Wiping");
   return QStringLiteral("Wiping ") + parts.join(QStringLiteral(" and "));
+}
+
+QString TRunTally::What() const {
+  return count(files, "file", "files") + QStringLiteral(", ") +
+         FormatSize(static_cast<std::int64_t>(bytes));
+}
+
+QString TRunTally::Took() const {
+  return TRunProgress::Duration((std::max<std::int64_t>(elapsedMs, 0) + 500) / 1000);
+}
+
+namespace {
+
+std::map<const TWipeEngine*, TRunTally>& tallies() {
+  static std::map<const TWipeEngine*, TRunTally> kept;
+  return kept;
+}
+
+}  // namespace
+
+TRunTally LastRunTally(const TWipeEngine& engine) {
+  const auto found = tallies().find(&engine);
+  return found == tallies().end() ? TRunTally{} : found->second;
+}
+
+void KeepRunTally(const TWipeEngine& engine, const TRunTally& tally) {
+  tallies()[&engine] = tally;
 }

@@ -1,18 +1,21 @@
 #include "ui/TfProgress.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLayout>
+#include <QLocale>
 #include <QProgressBar>
 #include <QScreen>
 #include <QStyle>
+#include <algorithm>
 #include <limits>
 
 #include "core/ShortenPath.h"
 #include "core/TWipeEngine.h"
-#include "ui/TRunProgress.h"
+#include "ui/SizeFunctions.h"
 #include "ui_TfProgress.h"
 
 TfProgress::TfProgress(QWidget* parent)
@@ -31,7 +34,13 @@ TfProgress::TfProgress(QWidget* parent)
   layout()->activate();
 }
 
-TfProgress::~TfProgress() = default;
+TfProgress::~TfProgress() {
+  finishFile();
+  if (Engine) {
+    tally_.elapsedMs = Clock && started_ >= 0 ? Clock() - started_ : -1;
+    KeepRunTally(*Engine, tally_);
+  }
+}
 
 std::unique_ptr<TfProgress> TfProgress::Open(TWipeEngine& engine) {
   auto window = std::make_unique<TfProgress>();
@@ -44,10 +53,36 @@ std::unique_ptr<TfProgress> TfProgress::Open(TWipeEngine& engine) {
   window->show();
   window->raise();
   window->activateWindow();
+  // The engine's own run (not one shown from another program's progress stream).
+  if (engine.Running()) window->CountJobs();
   return window;
 }
 
+void TfProgress::CountJobs() {
+  if (!Engine) return;
+  const bool anyFiles =
+      std::any_of(Engine->Items.begin(), Engine->Items.end(),
+                  [](const auto& item) { return item->Kind == wkFile || item->Kind == wkFolder; });
+  if (!anyFiles) return;
+  ui_->lblFile->setText(QStringLiteral("Counting the files to wipe..."));
+  const auto shown = [this](const TJobCount& sofar) {
+    ui_->lblOverall->setText(QStringLiteral("%1 files, %2 so far")
+                                 .arg(QLocale().toString(static_cast<qulonglong>(sofar.files)),
+                                      FormatSize(static_cast<std::int64_t>(sofar.bytes))));
+  };
+  const TJobCount counted = TJobCount::Of(*Engine, [&](const TJobCount& sofar) {
+    shown(sofar);
+    QCoreApplication::processEvents();
+    return !cancelled_;
+  });
+  ui_->lblFile->clear();
+  if (counted.complete && !cancelled_) count_ = counted;
+  drawn_ = -1;
+  redraw();
+}
+
 void TfProgress::btnCancelClick() {
+  cancelled_ = true;
   if (Engine) Engine->Stop();
 }
 
@@ -90,8 +125,9 @@ void TfProgress::Paint(QProgressBar* bar, const ByteRange& range) {
 }
 
 void TfProgress::redraw() {
+  std::int64_t now = -1;
   if (Clock) {
-    const std::int64_t now = Clock();
+    now = Clock();
     if (started_ < 0) started_ = now;
     if (drawn_ >= 0 && now - drawn_ < 100) return;
     drawn_ = now;
@@ -99,20 +135,58 @@ void TfProgress::redraw() {
   Paint(ui_->FileProgressBar, file_);
   Paint(ui_->PassProgressBar, pass_);
   TRunProgress::TFigures figures;
-  if (Engine) {
-    figures.jobs = Engine->Items.size();
-    figures.reached = Engine->ItemsReached();
-  }
   figures.jobFraction = file_.maximum > 0
                             ? static_cast<double>(std::min(file_.position, file_.maximum)) /
                                   static_cast<double>(file_.maximum)
                             : 0;
+  if (count_) {
+    // Of the files counted: a step after the last file (a journal cleared) is no file's.
+    figures.jobs = static_cast<std::size_t>(count_->files);
+    figures.reached = static_cast<std::size_t>(filesBegun_);
+    figures.total = count_->bytes;
+    figures.done = doneBytes_;
+    if (fileOpen_) {
+      figures.done +=
+          static_cast<std::uint64_t>(figures.jobFraction * static_cast<double>(currentSize_));
+    }
+  } else if (Engine) {
+    figures.jobs = Engine->Items.size();
+    figures.reached = Engine->ItemsReached();
+  }
   figures.written = written_;
   figures.elapsedMs = Clock ? drawn_ - started_ : -1;
+  const double fraction = TRunProgress::Fraction(figures);
+  if (Clock) {
+    timeLeft_.Sample(figures.elapsedMs, fraction);
+    figures.secondsLeft = timeLeft_.Seconds();
+  }
   ui_->OverallProgressBar->setValue(
-      static_cast<int>(TRunProgress::Fraction(figures) * ui_->OverallProgressBar->maximum()));
-  ui_->lblOverall->setText(
-      TRunProgress::Text(figures, Engine ? TRunProgress::UnitOf(*Engine) : QStringLiteral("Job")));
+      static_cast<int>(fraction * ui_->OverallProgressBar->maximum()));
+  const QString unit = count_   ? QStringLiteral("File")
+                       : Engine ? TRunProgress::UnitOf(*Engine)
+                                : QStringLiteral("Job");
+  ui_->lblOverall->setText(TRunProgress::Text(figures, unit));
+}
+
+void TfProgress::beginFile() {
+  finishFile();
+  ++filesBegun_;
+  // The pass range is the size of the file that begins.
+  currentSize_ = pass_.maximum;
+  currentRange_ = file_.maximum;
+  fileOpen_ = true;
+}
+
+void TfProgress::finishFile() {
+  if (!fileOpen_) return;
+  fileOpen_ = false;
+  doneBytes_ += currentSize_;
+  // Overwritten whole with every pass only where the file's bar reached its end (the bar's
+  // range may be the next file's already; its position is still this one's).
+  if (file_.position >= currentRange_) {
+    ++tally_.files;
+    tally_.bytes += currentSize_;
+  }
 }
 
 void TfProgress::SetFileRange(std::uint64_t maximum) {
@@ -148,6 +222,7 @@ void TfProgress::Advance(std::uint64_t bytes) {
 }
 
 void TfProgress::ShowFile(const std::string& text) {
+  beginFile();
   QLabel* label = ui_->lblFile;
   const QFontMetrics metrics(label->font());
   const int width = label->contentsRect().width();
@@ -159,6 +234,7 @@ void TfProgress::ShowFile(const std::string& text) {
 }
 
 void TfProgress::ShowStep(const std::string& text) {
+  finishFile();
   ui_->lblFile->setText(QString::fromUtf8(text));
   ui_->lblFile->setToolTip(QString());
   ui_->lblPass->clear();

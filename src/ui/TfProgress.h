@@ -1,7 +1,10 @@
 #pragma once
 // The progress window of a wipe run: an animation, the file being wiped, the pass being written,
-// a bar for the whole file and one for the pass, and Cancel. The engine drives all of it through
-// IWipeProgress; the window's own action is to ask the engine to stop.
+// a bar for the whole file and one for the pass, a bar and a line for the whole run, and Cancel.
+// The engine drives all of it through IWipeProgress; the window's own action is to ask the
+// engine to stop. For a run of files and folders it counts their files and bytes first, so that
+// the whole run's bar, its "File 2,811 of 3,000" and its bytes are of the whole run, and it
+// keeps what the run did for the report after it (LastRunTally).
 
 #include <QDialog>
 #include <cstdint>
@@ -12,6 +15,9 @@
 
 #include "core/WipeServices.h"
 #include "dialogs/QtPromptService.h"
+#include "ui/TJobCount.h"
+#include "ui/TRunProgress.h"
+#include "ui/TTimeLeft.h"
 
 class QProgressBar;
 class TWipeEngine;
@@ -24,11 +30,16 @@ class TfProgress : public QDialog, public IWipeProgress {
 
  public:
   explicit TfProgress(QWidget* parent = nullptr);
-  ~TfProgress() override;
 
   // The window of a run of the engine: shown without blocking the other windows, in front of
-  // them. The run closes it by destroying it.
+  // them. The run closes it by destroying it. For a run of the engine's own (it is running)
+  // the files of its jobs are counted first (CountJobs).
   static std::unique_ptr<TfProgress> Open(TWipeEngine& engine);
+  ~TfProgress() override;
+  // Counts the files and bytes of the engine's jobs, the count shown as it grows and the
+  // window handling events meanwhile; Cancel ends the count (the run then stops before its
+  // first job). From then on the whole run's figures are of the files counted.
+  void CountJobs();
 
   // The engine that Cancel stops, and whose jobs the overall line counts; not owned. None:
   // Cancel does nothing and the overall line shows only the bytes written.
@@ -78,6 +89,10 @@ class TfProgress : public QDialog, public IWipeProgress {
   // second old.
   void redraw();
 
+  // A file of the run begins (the file line changes), or a step that is no file's.
+  void beginFile();
+  void finishFile();
+
   std::unique_ptr<Ui::TfProgress> ui_;
   ByteRange file_;
   ByteRange pass_;
@@ -85,4 +100,15 @@ class TfProgress : public QDialog, public IWipeProgress {
   std::int64_t started_ = -1;
   std::int64_t drawn_ = -1;
   std::optional<TPromptParent> promptParent_;
+  // The files and bytes counted before the run; none where nothing was counted.
+  std::optional<TJobCount> count_;
+  bool cancelled_ = false;
+  // The files begun, the bytes of the files done, and the size of the one under way.
+  std::uint64_t filesBegun_ = 0;
+  std::uint64_t doneBytes_ = 0;
+  std::uint64_t currentSize_ = 0;
+  std::uint64_t currentRange_ = 0;
+  bool fileOpen_ = false;
+  TRunTally tally_;
+  TTimeLeft timeLeft_;
 };

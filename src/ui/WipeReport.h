@@ -9,6 +9,7 @@
 #include "core/RunOutcome.h"
 #include "core/TWipeEngine.h"
 #include "dialogs/PromptService.h"
+#include "ui/TRunProgress.h"
 
 // The texts of a page: the aborted text; the summary of a run that left something behind, with
 // %1 for what was left ("2 files and 1 folder", or "1 drive" when the page's entries are drives
@@ -37,7 +38,12 @@ struct TRunReport {
   QString informative;
   QString details;
 };
-TRunReport DescribeRunOutcome(const TRunTexts& texts, const TRunOutcome& outcome);
+// With a tally of a run of files and folders, the report says in numbers what the run did: the
+// success text ends with "3,000 files, 258 MB wiped in 61 s", and after a stop or with something
+// left behind a line says what was overwritten.
+TRunReport DescribeRunOutcome(const TRunTexts& texts, const TRunOutcome& outcome,
+                              const TRunTally& tally = {});
 // Tells the user of a run's outcome through the prompts given (the program's when none are).
-void ShowRunOutcome(IPromptService& prompts, const TRunTexts& texts, const TRunOutcome& outcome);
+void ShowRunOutcome(IPromptService& prompts, const TRunTexts& texts, const TRunOutcome& outcome,
+                    const TRunTally& tally = {});
 void ShowRunOutcome(const TRunTexts& texts, const TRunOutcome& outcome);

@@ -38,8 +38,15 @@ if [ -x "$prefix/bin/ferrovane" ]; then
   entry=$prefix/share/applications/ferrovane.desktop
   grep -qx "Exec=$prefix/bin/ferrovane %F" "$entry" ||
     fail "the menu entry does not start the installed program with the chosen files"
-  grep -qx "MimeType=application/octet-stream;inode/directory;" "$entry" ||
-    fail "the menu entry does not open files and folders"
+  # The program is never the opener of files or folders: no menu entry claims a MIME type, so
+  # xdg-open never hands a file or folder to the wiper. (A Dolphin service menu names the types
+  # its context-menu action is offered for; it lies outside the applications folder and opens
+  # nothing.)
+  while IFS= read -r -d '' desktop; do
+    ! grep -q '^MimeType=' "$desktop" || fail "$desktop claims to open files or folders"
+  done < <(find "$prefix/share" -path "$prefix/share/kio" -prune -o -name '*.desktop' -print0)
+  grep -q '<mediatype>' "$prefix/share/metainfo/org.example.ferrovane.metainfo.xml" &&
+    fail "the AppStream file claims to open files or folders"
   grep -qx "Exec=$prefix/bin/ferrovane --free-space" "$entry" ||
     fail "the menu entry has no action that wipes free space"
   # The file-manager entries start the installed window with the selection; none wipes itself.

@@ -52,6 +52,10 @@ class RecordingFile : public platform::File {
     }
     owner_.noteTouched("write", path_);
     if (!owner_.flushing.empty() && !owner_.flushing.count(path_)) ++owner_.writesBesideFlushes;
+    if (owner_.dropWrites.count(path_)) {
+      owner_.writes.push_back({path_, offset, length});
+      return file_->seek(offset + length);
+    }
     const platform::Status written = file_->write(data, length);
     if (!written) return written;
     if (owner_.bytesLeft >= 0) owner_.bytesLeft -= static_cast<std::int64_t>(length);
@@ -119,6 +123,9 @@ class RecordingFile : public platform::File {
     owner_.readBacks.push_back(path_);
     if (owner_.failReadBack.count(path_)) return owner_.readBackError;
     return file_->startReadBack();
+  }
+  platform::Result<std::string_view> readCached(std::uint64_t offset, std::size_t length) override {
+    return file_->readCached(offset, length);
   }
   platform::Result<std::string_view> readBack(std::uint64_t offset,
                                               std::size_t maxLength) override {

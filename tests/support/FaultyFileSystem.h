@@ -80,6 +80,9 @@ class FaultyFileSystem : public platform::FileSystem {
   // A slow device: every flush started without waiting is still going on at the first this
   // many waits for it.
   int slowFlushTurns = 0;
+  // Files (by the path they were opened by) whose writes report success but never reach the
+  // file, as a driver that loses them without a word: the position moves on, the bytes stay.
+  std::set<std::string> dropWrites;
   // Files whose read-back fails with readBackError.
   std::set<std::string> failReadBack;
   std::error_code readBackError = std::make_error_code(std::errc::io_error);

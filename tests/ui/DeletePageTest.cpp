@@ -12,6 +12,7 @@
 #include "core/RunOutcome.h"
 #include "dialogs/QtPromptService.h"
 #include "support/FaultyFileSystem.h"
+#include "ui/SizeFunctions.h"
 #include "ui/TfProgress.h"
 #include "ui/pages/TDeletePage.h"
 
@@ -70,6 +71,7 @@ class DeletePageTest : public QObject {
   void longPathsAreCutInTheMiddleWithTheWholePathAsTooltip();
   void jobsStayListedWhenTheRunLeftSomethingOfThem_data();
   void jobsStayListedWhenTheRunLeftSomethingOfThem();
+  void rowsTheUserMayNotChangeOfferAWipeAsAdministrator();
 };
 
 void DeletePageTest::addFilesKeepsPathBytesAndEnablesButtons() {
@@ -77,14 +79,14 @@ void DeletePageTest::addFilesKeepsPathBytesAndEnablesButtons() {
   QVERIFY(f.find<QPushButton>("btnAddFiles")->isEnabled());
   QVERIFY(!filesButtons(f).remove && !filesButtons(f).start && !filesButtons(f).stop);
 
-  // A name that is not valid text, and the same file twice.
+  // A name that is not valid text, and the same file twice: listed once.
   const std::string odd = f.folder.write("caf\xe9 \xff.bin", "x");
   const std::string plain = f.folder.write("docs/report.txt", "y");
   f.prompts.openFiles.push_back({odd, plain, plain});
   click(f, "btnAddFiles");
 
-  QCOMPARE(f.rowPaths("lvFiles"), (std::vector<std::string>{odd, plain, plain}));
-  QCOMPARE(MainFormFixture::itemPaths(f.files()), (std::vector<std::string>{odd, plain, plain}));
+  QCOMPARE(f.rowPaths("lvFiles"), (std::vector<std::string>{odd, plain}));
+  QCOMPARE(MainFormFixture::itemPaths(f.files()), (std::vector<std::string>{odd, plain}));
   QVERIFY(f.folders().Items.empty());
   for (const auto& item : f.files().Items) QCOMPARE(item->Kind, wkFile);
   auto* list = f.find<QTreeWidget>("lvFiles");
@@ -322,7 +324,7 @@ void DeletePageTest::oldBlocksLeftInFreeSpaceAreOfferedAWipeOfThatFreeSpaceDrive
   QCOMPARE(questions.size(), std::size_t{2});
   const QString homeShown = QString::fromLocal8Bit(home.substr(0, home.size() - 1));
   QVERIFY2(questions[0].startsWith(QStringLiteral("Wipe the free space of ") + homeShown +
-                                   QStringLiteral(" now? (")),
+                                   QStringLiteral(" now (")),
            qPrintable(questions[0]));
   QVERIFY(questions[1].contains(QString::fromLocal8Bit(data.substr(0, data.size() - 1))));
   QVERIFY(f.prompts.confirmations.empty());
@@ -348,10 +350,13 @@ void DeletePageTest::realRunWipesFilesAndFolders() {
   QVERIFY(pathExists(tree));  // the other list is not run
   click(f, "btnStartShredFolders");
   QVERIFY(!pathExists(tree));
+  // Each report says in numbers what its run wiped.
   QCOMPARE(f.prompts.messages.size(), std::size_t{2});
-  for (const auto& shown : f.prompts.messages) {
-    QCOMPARE(shown.text, QStringLiteral("The wipe task has been completed successfully!"));
-  }
+  const QString done = QStringLiteral("The wipe task has been completed successfully: ");
+  QCOMPARE(f.prompts.messages[0].text,
+           done + QStringLiteral("2 files, %1 wiped in 1 s.").arg(FormatSize(100008)));
+  QCOMPARE(f.prompts.messages[1].text,
+           done + QStringLiteral("1 file, %1 wiped in 1 s.").arg(FormatSize(8)));
   // Every file held nothing but the pass's zeros when it went, and under another name.
   QCOMPARE(disk.deleted.size(), std::size_t{3});
   for (const auto& gone : disk.deleted) {
@@ -386,6 +391,13 @@ void DeletePageTest::stopAndCancelDuringARealRunAbortIt() {
   for (const std::string& path : f.rowPaths("lvFiles")) QVERIFY(pathExists(path));
   QCOMPARE(f.prompts.lastMessage().caption, QStringLiteral("Warning"));
   QCOMPARE(f.prompts.lastMessage().text, QStringLiteral("The wipe task has been aborted!"));
+  // In numbers: what the run overwrote before the stop (nothing: it stopped before its first
+  // job), and what it did not reach.
+  QVERIFY2(f.prompts.lastMessage().informative.contains(
+               QStringLiteral("Jobs not reached: 5 of 5.\nOverwritten before the stop: 0 files, "
+                              "%1, in 1 s.")
+                   .arg(FormatSize(0))),
+           qPrintable(f.prompts.lastMessage().informative));
 
   // Cancel of the progress window that the run shows does the same, on the jobs left.
   bool progressShown = false;
@@ -546,7 +558,9 @@ void DeletePageTest::startAsksFirstWhenTheSettingsSaySo() {
   QCOMPARE(f.files().Items.size(), std::size_t{2});
   QCOMPARE(f.prompts.messages.size(), std::size_t{1});
   QCOMPARE(f.prompts.messages[0].caption, QStringLiteral("Ferrovane"));
-  QCOMPARE(f.prompts.messages[0].text, QStringLiteral("Wipe 2 files? This cannot be undone."));
+  QCOMPARE(f.prompts.messages[0].text,
+           QStringLiteral("Wipe 2 files (a and b)? This cannot be undone."));
+  QCOMPARE(f.prompts.messages[0].action, QStringLiteral("Wipe 2 files"));
   QVERIFY(f.catalogue().ConfirmEraseAllFiles);
 
   // Yes: the run goes ahead; the box ticked stops the question from then on.
@@ -554,7 +568,7 @@ void DeletePageTest::startAsksFirstWhenTheSettingsSaySo() {
   f.prompts.checkBoxes = {true};
   click(f, "btnStartShredFolders");
   QCOMPARE(f.prompts.messages[1].text,
-           QStringLiteral("Wipe 1 file and 1 folder? This cannot be undone."));
+           QStringLiteral("Wipe 1 file and 1 folder (dir and c)? This cannot be undone."));
   QCOMPARE(ran, std::vector<std::string>{"WipeFolders"});
   QVERIFY(!f.catalogue().ConfirmEraseAllFiles);
   click(f, "btnStartShredFiles");
@@ -703,7 +717,9 @@ void DeletePageTest::stoppedRunNamesTheFileItWasOverwritingAndTheJobsNotReached(
   QCOMPARE(shown.informative,
            QStringLiteral("It stopped while overwriting \"big <i>report.bin\": that file is "
                           "left under its own name, not completely overwritten.\n"
-                          "Jobs not reached: 2 of 3."));
+                          "Jobs not reached: 2 of 3.\n"
+                          "Overwritten before the stop: 0 files, %1, in 1 s.")
+               .arg(FormatSize(0)));
   QCOMPARE(shown.details, QStringLiteral("Left partly overwritten when the run stopped:\n") +
                               QString::fromLocal8Bit(big) + QStringLiteral("\n\nNot reached:\n") +
                               QString::fromLocal8Bit(second + "\n" + third));
@@ -812,6 +828,43 @@ void DeletePageTest::jobsStayListedWhenTheRunLeftSomethingOfThem() {
   stopped.aborted = true;
   stopped.notReached = {"/d/a"};
   QVERIFY(TDeletePage::LeftByRun(item, stopped));
+}
+
+void DeletePageTest::rowsTheUserMayNotChangeOfferAWipeAsAdministrator() {
+  MainFormFixture f;
+  f.withCatalogue();
+  const std::string mine = f.folder.write("mine/a.txt", "a");
+  const std::string locked = f.folder.write("locked/b.txt", "b");
+  // As an ordinary user sees another user's folder: nothing in it may be renamed or deleted.
+  FaultyFileSystem disk;
+  disk.confinedTo = TestFolder::prefix();
+  disk.notWritable = {f.folder / "locked", f.folder / "locked/"};
+  platform::ScopedFileSystem seen(disk);
+  SetAdministratorLauncher(QStringLiteral("/bin/false"));
+  f.prompts.openFiles.push_back({mine, locked});
+  click(f, "btnAddFiles");
+  f.form().show();
+  auto* list = f.find<QTreeWidget>("lvFiles");
+  // Known before any run: the row says so, and the button that asks for the rights is there.
+  QVERIFY(list->topLevelItem(1)->toolTip(0).contains(QStringLiteral("administrator rights")));
+  QVERIFY(!list->topLevelItem(0)->toolTip(0).contains(QStringLiteral("administrator rights")));
+  auto* admin = f.find<QPushButton>("btnAdminFiles");
+  QVERIFY(admin->isVisible() && admin->isEnabled());
+  QVERIFY(!f.find<QPushButton>("btnAdminFolders")->isVisible());
+  // It asks every time, naming what it takes, with no box; Cancel changes nothing.
+  f.prompts.confirmations = {false};
+  f.prompts.checkBoxes = {true};
+  click(f, "btnAdminFiles");
+  QCOMPARE(f.prompts.lastMessage().action, QStringLiteral("Wipe 1 file as administrator"));
+  QVERIFY(f.prompts.lastMessage().text.contains(QString::fromLocal8Bit(locked)));
+  QVERIFY(!f.prompts.lastMessage().offeredBox);
+  QCOMPARE(f.rowPaths("lvFiles"), (std::vector<std::string>{mine, locked}));
+  QVERIFY(pathExists(locked));
+  // Without a way to ask for the rights, nothing is offered.
+  SetAdministratorLauncher(QString());
+  f.find<TDeletePage>("tabDelete")->RefreshDeleteLists();
+  QVERIFY(!admin->isVisible());
+  QVERIFY(f.prompts.unexpected.empty());
 }
 
 QTEST_MAIN(DeletePageTest)

@@ -143,6 +143,12 @@ void FileManagerEntriesTest::offerWritesNothingWithoutYesAndThunarOnlyOnItsOwnYe
       readFileBytes(f.folder.dataFolder() + "kio/servicemenus/ferrovane-wipe.desktop");
   QVERIFY(serviceMenu.find("Exec=\"/opt/My Apps/ferrovane\" -- %F\n") != std::string::npos);
   QVERIFY(runnable(f.folder.dataFolder() + "nautilus/scripts/Wipe with Ferrovane"));
+  // The user's menu entry starts the program but never claims to open files or folders, so
+  // xdg-open never hands one to the wiper.
+  const std::string menuEntry =
+      readFileBytes(f.folder.dataFolder() + "applications/ferrovane.desktop");
+  QVERIFY(menuEntry.find("Exec=\"/opt/My Apps/ferrovane\" %F\n") != std::string::npos);
+  QVERIFY(menuEntry.find("MimeType=") == std::string::npos);
   QCOMPARE(readFileBytes(uca), kUserActions);
   QCOMPARE(f.prompts.lastMessage().caption, QStringLiteral("Ferrovane"));
 

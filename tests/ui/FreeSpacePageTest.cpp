@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QtTest>
 #include <cstdlib>
 
@@ -10,6 +11,8 @@
 #include "core/DriveFunctions.h"
 #include "core/FreeSpaceLock.h"
 #include "platform/FileSystem.h"
+#include "platform/Folders.h"
+#include "platform/PathText.h"
 #include "support/FaultyFileSystem.h"
 #include "support/ScopedMount.h"
 #include "ui/SizeFunctions.h"
@@ -63,6 +66,7 @@ class FreeSpacePageTest : public QObject {
 
  private slots:
   void listsFixedDrivesOnlyInPathOrderAllChecked();
+  void onlyDrivesTheUserCanWipeAreCheckedTheOthersSayWhy();
   void runWipesCheckedDrivesOnlyAndEmptiesTheEngine();
   void driveLeftUnwipedIsReportedNotSuccess();
   void abortedRunSaysSo();
@@ -107,20 +111,98 @@ void FreeSpacePageTest::listsFixedDrivesOnlyInPathOrderAllChecked() {
   QCOMPARE(rows[0].root, backup + "/");
   QCOMPARE(rows[1].root, data + "/");
   QCOMPARE(rows[2].root, gone + "/");
-  QCOMPARE(rows[0].name, QString::fromLocal8Bit("Local Disk (" + backup + ")"));
-  QCOMPARE(rows[1].name, QString::fromLocal8Bit("Local Disk (" + data + ")"));
+  // Named by their mount points, as the system names them.
+  QCOMPARE(rows[0].name, QString::fromLocal8Bit(backup));
+  QCOMPARE(rows[1].name, QString::fromLocal8Bit(data));
   QCOMPARE(rows[0].fileSystem, QStringLiteral("xfs"));
   QCOMPARE(rows[1].fileSystem, QStringLiteral("ext4"));
-  for (const Row& row : rows) QVERIFY(row.checked);
+  QVERIFY(rows[0].checked && rows[1].checked);
 
   QVERIFY(spaceBefore.has_value() && spaceAfter.has_value());
   const QStringList freeFigures{FormatSize(static_cast<std::int64_t>(spaceBefore->available)),
                                 FormatSize(static_cast<std::int64_t>(spaceAfter->available))};
   QVERIFY2(freeFigures.contains(rows[1].freeSpace), qPrintable(rows[1].freeSpace));
   QCOMPARE(rows[1].total, FormatSize(static_cast<std::int64_t>(spaceAfter->total)));
-  // A drive that cannot be asked is still listed, with -1 for both figures.
-  QCOMPARE(rows[2].freeSpace, QStringLiteral("-1 Bytes"));
-  QCOMPARE(rows[2].total, QStringLiteral("-1 Bytes"));
+  // A drive that cannot be asked is still listed, unchecked, with the reason instead of figures.
+  QCOMPARE(rows[2].name, QString::fromLocal8Bit(gone) +
+                             QStringLiteral(" (cannot be read: No such file or directory)"));
+  QVERIFY(!rows[2].checked);
+  QCOMPARE(rows[2].freeSpace, QStringLiteral("unknown"));
+  QCOMPARE(rows[2].total, QStringLiteral("unknown"));
+}
+
+void FreeSpacePageTest::onlyDrivesTheUserCanWipeAreCheckedTheOthersSayWhy() {
+  TestFolder disks;
+  const std::string mine = disks.makeFolder("mine");
+  const std::string others = disks.makeFolder("others");
+  const std::string closed = disks.makeFolder("closed");
+  // As an ordinary user sees them: another user's drive, where neither its top folder nor the
+  // home and temporary folders (on the same disk here) may be written, and one that cannot be
+  // read at all.
+  FaultyFileSystem disk;
+  disk.confinedTo = TestFolder::prefix();
+  MainFormFixture f(mountLine(20, "8:1", closed, "ext4") + mountLine(21, "8:2", mine, "ext4") +
+                    mountLine(22, "8:3", others, "ext4"));
+  f.withCatalogue(true);
+  disk.notWritable = {others + "/",
+                      others,
+                      platform::homeFolder(),
+                      platform::tempFolder(),
+                      platform::withoutTrailingSeparator(platform::homeFolder()),
+                      platform::withoutTrailingSeparator(platform::tempFolder())};
+  disk.failDiskSpace = {closed + "/"};
+  disk.readError = std::make_error_code(std::errc::permission_denied);
+  platform::ScopedFileSystem seen(disk);
+  SetAdministratorLauncher(QStringLiteral("/bin/false"));  // a way to ask for the rights
+  std::vector<std::vector<std::string>> runs;
+  f.setRunner(
+      fakeRun([&](TWipeEngine& engine) { runs.push_back(MainFormFixture::itemPaths(engine)); }));
+
+  const std::vector<Row> rows = driveRows(f);
+  QCOMPARE(rows.size(), std::size_t{3});
+  QCOMPARE(rows[0].name,
+           QString::fromLocal8Bit(closed) + QStringLiteral(" (cannot be read: Permission denied)"));
+  QCOMPARE(rows[1].name, QString::fromLocal8Bit(mine));
+  QCOMPARE(rows[2].name, QString::fromLocal8Bit(others) +
+                             QStringLiteral(" (only the administrator may write there)"));
+  QCOMPARE((std::vector<bool>{rows[0].checked, rows[1].checked, rows[2].checked}),
+           (std::vector<bool>{false, true, false}));
+  // No tick can be set where a run could not wipe.
+  auto* list = f.find<QTreeWidget>("lvDriveList");
+  QVERIFY(!(list->topLevelItem(2)->flags() & Qt::ItemIsUserCheckable));
+  QVERIFY(list->topLevelItem(1)->flags() & Qt::ItemIsUserCheckable);
+
+  // The question names the drive it wipes, with its free space, and so does its button.
+  f.prompts.confirmations = {true};
+  QTest::mouseClick(f.find<QPushButton>("btnFreeExecute"), Qt::LeftButton);
+  QCOMPARE(runs, std::vector<std::vector<std::string>>{{mine + "/"}});
+  QVERIFY(f.prompts.messages[0].text.startsWith(QStringLiteral("Wipe the free space of ") +
+                                                QString::fromLocal8Bit(mine) +
+                                                QStringLiteral(" (")));
+  QCOMPARE(f.prompts.messages[0].action,
+           QStringLiteral("Wipe free space of ") + QString::fromLocal8Bit(mine));
+
+  // The drive only the administrator may fill is offered to a run with those rights, up front.
+  f.form().show();
+  f.find<QTabWidget>("MainPage")->setCurrentWidget(f.find<QWidget>("tabWipeFree"));
+  auto* admin = f.find<QPushButton>("btnFreeAdministrator");
+  QTRY_VERIFY(admin->isVisible());
+  list->setCurrentItem(list->topLevelItem(1));
+  QVERIFY(!admin->isEnabled());
+  list->setCurrentItem(list->topLevelItem(2));
+  QVERIFY(admin->isEnabled());
+  const std::size_t shown = f.prompts.messages.size();
+  f.prompts.confirmations = {false};
+  QTest::mouseClick(admin, Qt::LeftButton);
+  QCOMPARE(f.prompts.messages.size(), shown + 1);
+  // Asked every time, naming the drive, with no box to stop asking.
+  QCOMPARE(f.prompts.lastMessage().caption, QStringLiteral("Confirm"));
+  QVERIFY2(f.prompts.lastMessage().text.startsWith(QStringLiteral("Wipe the free space of ") +
+                                                   QString::fromLocal8Bit(others)),
+           qPrintable(f.prompts.lastMessage().text));
+  QVERIFY(!f.prompts.lastMessage().offeredBox);
+  QCOMPARE(runs.size(), std::size_t{1});
+  QVERIFY(f.prompts.unexpected.empty());
 }
 
 void FreeSpacePageTest::runWipesCheckedDrivesOnlyAndEmptiesTheEngine() {
@@ -259,7 +341,7 @@ void FreeSpacePageTest::leftoverOfAnInterruptedRunIsOfferedForWipingOnce() {
     QVERIFY(f.prompts.unexpected.empty());
     QCOMPARE(recorded[0].text,
              QStringLiteral("A temporary file of an interrupted free-space wipe was found on "
-                            "Local Disk (%1) (%2). Wipe and remove it now?")
+                            "%1 (%2). Wipe and remove it now?")
                  .arg(QString::fromLocal8Bit(one), FormatSize(3000)));
     if (!yes) {
       QCOMPARE(recorded.size(), std::size_t{1});
@@ -283,11 +365,11 @@ void FreeSpacePageTest::leftoverTakenByAFreeSpaceWipeStartedMeanwhileIsLeftToIt(
   f.withCatalogue();
   // While the question is read, a free-space wipe of the drive starts (in another program).
   platform::FileLock running;
-  f.prompts.whileAsking = [&] {
+  f.prompts.whileAsking.push_back([&] {
     auto taken = TakeFreeSpaceLock(platform::fs().diskSpace(one)->id.device);
     QVERIFY(taken);
     running = std::move(*taken);
-  };
+  });
   f.prompts.confirmations.push_back(true);
   f.form().show();
   QTRY_COMPARE(f.prompts.messages.size(), std::size_t{2});
@@ -325,28 +407,30 @@ void FreeSpacePageTest::startAsksNamingEachDriveWithTheSpaceItFills() {
     return space ? FormatSize(static_cast<std::int64_t>(space->available)) : QString();
   };
 
-  // No, with the box ticked: nothing runs and the question stays.
+  // Cancel, with the box ticked: nothing runs and the question stays.
   f.prompts.confirmations = {false};
   f.prompts.checkBoxes = {true};
   QTest::mouseClick(f.find<QPushButton>("btnFreeExecute"), Qt::LeftButton);
   QVERIFY(runs.empty());
   QCOMPARE(f.prompts.messages.size(), std::size_t{1});
   QCOMPARE(f.prompts.messages[0].text,
-           QString::fromLocal8Bit("Wipe the free space of 2 drives (" + one + " ") + freeOf(one) +
-               QString::fromLocal8Bit(", " + two + " ") + freeOf(two) +
+           QString::fromLocal8Bit("Wipe the free space of " + one + " (") + freeOf(one) +
+               QString::fromLocal8Bit(") and " + two + " (") + freeOf(two) +
                QStringLiteral(")? Other programs cannot write to them until it ends."));
-  QVERIFY(f.catalogue().ConfirmEraseAllFiles);
+  QCOMPARE(f.prompts.messages[0].action, QStringLiteral("Wipe free space of 2 drives"));
+  QVERIFY(f.catalogue().ConfirmWipeFreeSpace);
 
-  // Yes for one drive: it runs, and the box ticked ends the questions.
+  // The action for one drive: it runs, and the box ticked ends this question alone.
   f.find<QTreeWidget>("lvDriveList")->topLevelItem(1)->setCheckState(0, Qt::Unchecked);
   f.prompts.confirmations = {true};
   f.prompts.checkBoxes = {true};
   QTest::mouseClick(f.find<QPushButton>("btnFreeExecute"), Qt::LeftButton);
   QCOMPARE(f.prompts.messages[1].text,
-           QString::fromLocal8Bit("Wipe the free space of 1 drive (" + one + " ") + freeOf(one) +
+           QString::fromLocal8Bit("Wipe the free space of " + one + " (") + freeOf(one) +
                QStringLiteral(")? Other programs cannot write to it until it ends."));
   QCOMPARE(runs, (std::vector<std::vector<std::string>>{{one + "/"}}));
-  QVERIFY(!f.catalogue().ConfirmEraseAllFiles);
+  QVERIFY(!f.catalogue().ConfirmWipeFreeSpace);
+  QVERIFY(f.catalogue().ConfirmEraseAllFiles);
   QTest::mouseClick(f.find<QPushButton>("btnFreeExecute"), Qt::LeftButton);
   QCOMPARE(runs.size(), std::size_t{2});
   QVERIFY(f.prompts.unexpected.empty());

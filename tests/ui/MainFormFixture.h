@@ -45,12 +45,17 @@ class MainFormFixture {
 
   // The method catalogue with one method, a pass of zeros, and the Qt wipe services (progress
   // window included), for tests whose runs wipe for real. Call before the window is made.
-  // confirmStart: whether the settings ask before a Start of the Delete-with-wiping page.
+  // confirmStart: whether the settings ask before a run, of every kind.
   void withCatalogue(bool confirmStart = false) {
     folder.write("program/Methods/zeros.mtd",
                  "[Method]\nName=Zeros\nPasses=1\n[Pass1]\nWipeWith=0\nBytePatternValue=0\n");
-    folder.write("program/Ferrovane.ini", std::string("[Settings]\nConfirmEraseAllFiles=") +
-                                              (confirmStart ? "1" : "0") + "\n");
+    std::string settings = "[Settings]\n";
+    for (const char* key :
+         {"ConfirmEraseAllFiles", "ConfirmWipeFreeSpace", "ConfirmWipeSpecialFolders",
+          "ConfirmCleanTraces", "ConfirmClearRecentFiles"}) {
+      settings += std::string(key) + "=" + (confirmStart ? "1" : "0") + "\n";
+    }
+    folder.write("program/Ferrovane.ini", settings);
     catalogue_ = StartWipeMethodsManager();
     withCatalogue_ = true;
     installedServices_.emplace(services);
@@ -76,7 +81,7 @@ class MainFormFixture {
         if (runner_) {
           runner_(engine);
         } else {
-          TMainForm::RunForReal(engine, *catalogue_);
+          TMainForm::RunForReal(engine, *catalogue_, form_->NextRunReport());
         }
       };
       seams.notifier = notifier_;

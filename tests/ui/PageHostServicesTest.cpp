@@ -60,6 +60,7 @@ class OwnServicesHost final : public TPageHost {
   }
   void HoldEngine(const TWipeEngine&, bool) override {}
   bool CloseAfterRun() override { return false; }
+  bool RunGoing() const override { return false; }
 
   mutable platform::RegistryStore registry;
   mutable FaultyFileSystem files;

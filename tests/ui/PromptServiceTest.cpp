@@ -57,7 +57,8 @@ class PromptServiceTest : public QObject {
  private slots:
   void everyPromptShowsItsTextsAsTheyAre();
   void detailsAreTheWholeListOneEntryPerLine();
-  void checkBoxAnswerComesBack();
+  void questionsBeforeARunSayWhatHappensAndCancelByDefault();
+  void yesNoQuestionsAnswerNoToEnter();
   void promptsWhileAProgressWindowIsOpenAreModalToItAndAboveIt();
 };
 
@@ -71,7 +72,10 @@ void PromptServiceTest::everyPromptShowsItsTextsAsTheyAre() {
       {"question", [&] { prompts.SystemMessage(TSystemIcon::Question, kMarkup); }},
       {"error", [&] { prompts.SystemMessage(TSystemIcon::Error, kMarkup); }},
       {"confirm", [&] { prompts.Confirm(kMarkup); }},
-      {"check box", [&] { prompts.AskWithCheckBox(kMarkup, QStringLiteral("<i>x</i>"), ticked); }},
+      {"before a run",
+       [&] {
+         prompts.AskBeforeRun(kMarkup, QStringLiteral("Wipe"), QStringLiteral("<i>x</i>"), ticked);
+       }},
       {"report text",
        [&] {
          prompts.DetailedMessage(TReportKind::Warning, kMarkup, QString(), QStringLiteral("-"));
@@ -148,21 +152,70 @@ void PromptServiceTest::detailsAreTheWholeListOneEntryPerLine() {
   }
 }
 
-void PromptServiceTest::checkBoxAnswerComesBack() {
+void PromptServiceTest::questionsBeforeARunSayWhatHappensAndCancelByDefault() {
   QtPromptService prompts;
-  for (const bool yes : {true, false}) {
-    whenPromptOpens([yes](QDialog& dialog) {
-      auto* box = dialog.findChild<QCheckBox*>();
-      QVERIFY(box && !box->isChecked());
-      QCOMPARE(box->text(), QStringLiteral("Do not ask again"));
-      box->setChecked(true);
-      if (yes) static_cast<QMessageBox&>(dialog).button(QMessageBox::Yes)->click();
+  // How the question is answered: the action's button, Cancel, Enter, Escape.
+  enum class Answer { Action, Cancel, Enter, Escape };
+  struct Case {
+    const char* name;
+    Answer answer;
+    bool box;
+    bool expected;
+  };
+  for (const Case& one :
+       {Case{"action", Answer::Action, true, true}, Case{"cancel", Answer::Cancel, true, false},
+        Case{"enter", Answer::Enter, false, false}, Case{"escape", Answer::Escape, true, false}}) {
+    QStringList buttons;
+    QString defaultButton;
+    bool boxShown = false;
+    whenPromptOpens([&](QDialog& dialog) {
+      auto& box = static_cast<QMessageBox&>(dialog);
+      for (const QAbstractButton* button : box.buttons()) buttons << button->text();
+      defaultButton = box.defaultButton() ? box.defaultButton()->text() : QString();
+      if (auto* tick = dialog.findChild<QCheckBox*>()) {
+        boxShown = tick->isVisible() || !tick->isHidden();
+        QCOMPARE(tick->text(), QStringLiteral("Do not ask again"));
+        tick->setChecked(true);
+      }
+      switch (one.answer) {
+        case Answer::Action:
+          dialog.findChild<QPushButton*>(QStringLiteral("btnProceed"))->click();
+          break;
+        case Answer::Cancel:
+          box.button(QMessageBox::Cancel)->click();
+          break;
+        case Answer::Enter:
+          QTest::keyClick(&dialog, Qt::Key_Return);
+          break;
+        case Answer::Escape:
+          QTest::keyClick(&dialog, Qt::Key_Escape);
+          break;
+      }
     });
     bool ticked = false;
-    const bool answer = prompts.AskWithCheckBox(QStringLiteral("Wipe 2 files?"),
-                                                QStringLiteral("Do not ask again"), ticked);
-    QVERIFY(ticked);
-    QCOMPARE(answer, yes);
+    const bool answer = prompts.AskBeforeRun(
+        QStringLiteral("Wipe 2 files (a and b)?"), QStringLiteral("Wipe 2 files"),
+        one.box ? QStringLiteral("Do not ask again") : QString(), ticked);
+    QCOMPARE(answer, one.expected);
+    QVERIFY2(buttons.contains(QStringLiteral("Wipe 2 files")), one.name);
+    QVERIFY2(!buttons.contains(QStringLiteral("&Yes")) && !buttons.contains(QStringLiteral("Yes")),
+             one.name);
+    QCOMPARE(defaultButton, QStringLiteral("Cancel"));
+    QCOMPARE(boxShown, one.box);
+    QCOMPARE(ticked, one.box);
+  }
+}
+
+void PromptServiceTest::yesNoQuestionsAnswerNoToEnter() {
+  QtPromptService prompts;
+  const std::vector<std::pair<const char*, std::function<bool()>>> questions{
+      {"confirm", [&] { return prompts.Confirm(QStringLiteral("Delete method?")); }},
+      {"system question",
+       [&] { return prompts.SystemMessage(TSystemIcon::Question, QStringLiteral("Replace?")); }},
+  };
+  for (const auto& [name, ask] : questions) {
+    whenPromptOpens([](QDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Return); });
+    QVERIFY2(!ask(), name);
   }
 }
 

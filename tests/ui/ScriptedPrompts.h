@@ -21,6 +21,8 @@ class ScriptedPrompts final : public IPromptService {
     QString informative{};              // the lines under the text of a message with details
     QString details{};                  // the list a message with details shows on demand
     std::optional<TSystemIcon> icon{};  // the icon of a system message box
+    QString action{};                   // the button of a question before a run
+    bool offeredBox = false;            // that question offered "Do not ask again"
   };
   // What an input prompt showed.
   struct Input {
@@ -40,11 +42,11 @@ class ScriptedPrompts final : public IPromptService {
   std::function<void(const QString&)> whileConfirming;
   // Whether the check box of a question is ticked when it closes (unticked when none is left).
   std::deque<bool> checkBoxes;
+  // What happens while a question before a run is open, before it is answered (a path handed
+  // over meanwhile, say); used in order, nothing when none is left.
+  std::deque<std::function<void()>> whileAsking;
   std::deque<std::optional<std::string>> saveFiles;
   std::deque<std::optional<QString>> inputTexts;
-  // Run while a question of SystemMessage is shown, before it is answered: what happens
-  // meanwhile, as the user reads it.
-  std::function<void()> whileAsking;
 
   // What was shown.
   std::vector<Message> messages;
@@ -68,7 +70,6 @@ class ScriptedPrompts final : public IPromptService {
   bool SystemMessage(TSystemIcon icon, const QString& text) override {
     messages.push_back({QStringLiteral("Ferrovane"), text, {}, {}, icon});
     if (icon != TSystemIcon::Question) return true;
-    if (whileAsking) whileAsking();
     return next(confirmations, false, text);
   }
   bool Confirm(const QString& text) override {
@@ -76,10 +77,17 @@ class ScriptedPrompts final : public IPromptService {
     if (whileConfirming) whileConfirming(text);
     return next(confirmations, false, text);
   }
-  bool AskWithCheckBox(const QString& text, const QString&, bool& checked) override {
-    messages.push_back({QStringLiteral("Ferrovane"), text});
+  bool AskBeforeRun(const QString& text, const QString& action, const QString& checkBox,
+                    bool& checked) override {
+    messages.push_back(
+        {QStringLiteral("Ferrovane"), text, {}, {}, {}, action, !checkBox.isEmpty()});
+    if (!whileAsking.empty()) {
+      const std::function<void()> meanwhile = std::move(whileAsking.front());
+      whileAsking.pop_front();
+      if (meanwhile) meanwhile();
+    }
     if (!checkBoxes.empty()) {
-      checked = checkBoxes.front();
+      checked = checkBoxes.front() && !checkBox.isEmpty();
       checkBoxes.pop_front();
     }
     return next(confirmations, false, text);

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QtTest>
 #include <cmath>
+#include <filesystem>
 
 #include <memory>
 #include <optional>
@@ -14,8 +15,11 @@
 #include "core/TWipeEngine.h"
 #include "core/WipeRun.h"
 #include "core/WipeServices.h"
+#include "support/TestFolder.h"
 #include "ui/SizeFunctions.h"
+#include "ui/TJobCount.h"
 #include "ui/TRunProgress.h"
+#include "ui/TTimeLeft.h"
 #include "ui/TfProgress.h"
 
 class TfProgressTest : public QObject {
@@ -169,30 +173,42 @@ class TfProgressTest : public QObject {
     QTest::addColumn<int>("reached");
     QTest::addColumn<double>("fraction");
     QTest::addColumn<qint64>("written");
+    QTest::addColumn<qint64>("done");
+    QTest::addColumn<qint64>("total");
     QTest::addColumn<qint64>("elapsedMs");
+    QTest::addColumn<qint64>("secondsLeft");
     QTest::addColumn<QString>("expected");
     QTest::addColumn<double>("overall");
     const QString dot = QStringLiteral(" \u00b7 ");
     QTest::newRow("no clock: no rate")
-        << 1000 << 312 << 0.0 << qint64(0) << qint64(-1)
+        << 1000 << 312 << 0.0 << qint64(0) << qint64(0) << qint64(0) << qint64(-1) << qint64(-1)
         << "File 312 of " + QLocale().toString(1000) + dot + FormatSize(0) + " written" << 0.311;
     QTest::newRow("not begun: the first job")
-        << 4 << 0 << 0.0 << qint64(0) << qint64(0)
+        << 4 << 0 << 0.0 << qint64(0) << qint64(0) << qint64(0) << qint64(0) << qint64(-1)
         << "File 1 of 4" + dot + FormatSize(0) + " written" << 0.0;
     QTest::newRow("rate after a second, no time yet")
-        << 4 << 1 << 0.5 << qint64(4 << 20) << qint64(2000)
+        << 4 << 1 << 0.5 << qint64(4 << 20) << qint64(0) << qint64(0) << qint64(2000) << qint64(-1)
         << "File 1 of 4" + dot + FormatSize(4 << 20) + " written" + dot + FormatSize(2 << 20) + "/s"
         << 0.125;
-    // A quarter done in 4 s: three quarters need 12 s more.
-    QTest::newRow("time left after three seconds")
-        << 4 << 2 << 0.0 << qint64(1000) << qint64(4000)
+    QTest::newRow("a steady time left")
+        << 4 << 2 << 0.0 << qint64(1000) << qint64(0) << qint64(0) << qint64(4000) << qint64(12)
         << "File 2 of 4" + dot + FormatSize(1000) + " written" + dot + FormatSize(250) + "/s" +
                dot + "about 12 s left"
         << 0.25;
-    QTest::newRow("minutes") << 2 << 1 << 0.1 << qint64(0) << qint64(60000)
+    QTest::newRow("minutes") << 2 << 1 << 0.1 << qint64(0) << qint64(0) << qint64(0)
+                             << qint64(60000) << qint64(1140)
                              << "File 1 of 2" + dot + FormatSize(0) + " written" + dot +
                                     FormatSize(0) + "/s" + dot + "about 19 min left"
                              << 0.05;
+    // Counted first: the files and bytes are of the whole run, however many jobs it has.
+    QTest::newRow("counted") << 3000 << 2811 << 0.5 << qint64(3 * (240 << 20)) << qint64(240 << 20)
+                             << qint64(258 << 20) << qint64(30000) << qint64(3)
+                             << "File " + QLocale().toString(2811) + " of " +
+                                    QLocale().toString(3000) + dot + FormatSize(240 << 20) +
+                                    " of " + FormatSize(258 << 20) + dot +
+                                    FormatSize((3 * (240 << 20)) / 30) + "/s" + dot +
+                                    "about 3 s left"
+                             << 240.0 / 258.0;
   }
 
   void overallLineSaysHowFarAndHowLong() {
@@ -200,7 +216,10 @@ class TfProgressTest : public QObject {
     QFETCH(int, reached);
     QFETCH(double, fraction);
     QFETCH(qint64, written);
+    QFETCH(qint64, done);
+    QFETCH(qint64, total);
     QFETCH(qint64, elapsedMs);
+    QFETCH(qint64, secondsLeft);
     QFETCH(QString, expected);
     QFETCH(double, overall);
     TRunProgress::TFigures figures;
@@ -208,9 +227,108 @@ class TfProgressTest : public QObject {
     figures.reached = static_cast<std::size_t>(reached);
     figures.jobFraction = fraction;
     figures.written = static_cast<std::uint64_t>(written);
+    figures.done = static_cast<std::uint64_t>(done);
+    figures.total = static_cast<std::uint64_t>(total);
     figures.elapsedMs = elapsedMs;
+    figures.secondsLeft = secondsLeft;
     QCOMPARE(TRunProgress::Text(figures, QStringLiteral("File")), expected);
     QVERIFY(std::abs(TRunProgress::Fraction(figures) - overall) < 0.001);
+  }
+
+  // The time left is told only once the run's pace is steady, then follows it without jumps.
+  void timeLeftIsToldOnlyOnceSteady() {
+    // A steady run of 60 s, sampled ten times a second.
+    TTimeLeft steady;
+    std::int64_t firstTold = -1;
+    std::int64_t previous = -1;
+    for (std::int64_t ms = 0; ms <= 30000; ms += 100) {
+      steady.Sample(ms, static_cast<double>(ms) / 60000.0);
+      const std::int64_t told = steady.Seconds();
+      if (ms < TTimeLeft::kFirstMs) QCOMPARE(told, std::int64_t{-1});
+      if (told < 0) continue;
+      if (firstTold < 0) firstTold = ms;
+      const double truth = (60000.0 - static_cast<double>(ms)) / 1000.0;
+      QVERIFY2(std::abs(static_cast<double>(told) - truth) <= 0.1 * truth + 1,
+               qPrintable(QStringLiteral("%1 s told at %2 ms").arg(told).arg(ms)));
+      // Counting down, never jumping up.
+      if (previous >= 0) QVERIFY(told <= previous + 1);
+      previous = told;
+    }
+    QVERIFY(firstTold >= TTimeLeft::kFirstMs);
+    QVERIFY(firstTold <= TTimeLeft::kFirstMs + TTimeLeft::kSteadyMs + 1000);
+
+    // A fraction that jumps about, as the current file's did: never a time.
+    TTimeLeft jumping;
+    for (std::int64_t ms = 0; ms <= 30000; ms += 100) {
+      const double fraction = (ms / 300) % 2 == 0 ? 0.18 + 0.0001 * (ms / 100) : 0.95;
+      jumping.Sample(ms, fraction);
+      QCOMPARE(jumping.Seconds(), std::int64_t{-1});
+    }
+    // A run that stalls for a whole window has no time to tell.
+    TTimeLeft stalled;
+    for (std::int64_t ms = 0; ms <= 10000; ms += 250) stalled.Sample(ms, ms / 20000.0);
+    QVERIFY(stalled.Seconds() > 0);
+    for (std::int64_t ms = 10250; ms <= 22000; ms += 250) stalled.Sample(ms, 0.5);
+    QCOMPARE(stalled.Seconds(), std::int64_t{-1});
+  }
+
+  // A folder's files are counted before the run, so the whole run's figures are of its files,
+  // and what the window saw is kept for the report after the run.
+  void aCountedRunShowsTheWholeRunAndKeepsItsTally() {
+    TestFolder folder;
+    const std::string tree = folder.makeFolder("tree");
+    folder.write("tree/a", std::string(1000, 'a'));
+    folder.write("tree/sub/b", std::string(2000, 'b'));
+    folder.write("tree/sub/deeper/c", std::string(3000, 'c'));
+    // Neither a link nor a file with other names is overwritten, so neither is counted.
+    std::filesystem::create_symlink(folder / "tree/a", folder / "tree/link");
+    folder.write("shared", std::string(5000, 's'));
+    std::filesystem::create_hard_link(folder / "shared", folder / "tree/sub/shared");
+    TWipeEngine engine("WipeFolders");
+    engine.AddItem(std::make_unique<TWipeItem>(wkFolder, tree));
+    engine.AddItem(std::make_unique<TWipeItem>(wkFolder, tree + "/"));  // run once, counted once
+
+    const TJobCount counted = TJobCount::Of(engine);
+    QCOMPARE(counted.files, std::uint64_t{3});
+    QCOMPARE(counted.bytes, std::uint64_t{6000});
+    QVERIFY(counted.complete);
+
+    std::int64_t now = 0;
+    {
+      TfProgress window;
+      window.Engine = &engine;
+      window.Clock = [&now] { return now; };
+      window.CountJobs();
+      auto* overall = control<QProgressBar>(window, "OverallProgressBar");
+      auto* line = control<QLabel>(window, "lblOverall");
+      // The engine's steps for a file of two passes, written whole or stopped part-way.
+      const auto wipe = [&](const std::string& name, std::uint64_t size, std::uint64_t upTo) {
+        now += 1000;
+        window.SetFileRange(2 * size);
+        window.SetPassRange(size);
+        window.ShowFile(folder / name);
+        window.SetFilePosition(0);
+        window.Advance(upTo);
+      };
+      wipe("tree/a", 1000, 2000);
+      wipe("tree/sub/b", 2000, 4000);
+      now += 1000;
+      window.Advance(0);
+      // Two of three files begun, the second written whole: 3000 of 6000 bytes.
+      QCOMPARE(double(overall->value()) / overall->maximum(), 0.5);
+      QVERIFY2(line->text().startsWith(QStringLiteral("File 2 of 3 \u00b7 ") + FormatSize(3000) +
+                                       QStringLiteral(" of ") + FormatSize(6000)),
+               qPrintable(line->text()));
+      // The third is stopped in its first pass: not counted as wiped.
+      wipe("tree/sub/deeper/c", 3000, 1500);
+      now += 1000;
+      window.Advance(0);
+      QCOMPARE(double(overall->value()) / overall->maximum(), 3750.0 / 6000.0);
+    }
+    const TRunTally tally = LastRunTally(engine);
+    QCOMPARE(tally.files, std::size_t{2});
+    QCOMPARE(tally.bytes, std::uint64_t{3000});
+    QCOMPARE(tally.elapsedMs, std::int64_t{5000});
   }
 
   void barsAreRedrawnAtMostTenTimesASecond() {

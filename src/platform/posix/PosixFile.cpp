@@ -139,6 +139,7 @@ PosixFile::~PosixFile() {
     ::aio_suspend(pending, 1, nullptr);
   }
   if (reader_ >= 0) ::close(reader_);
+  if (cachedReader_ >= 0) ::close(cachedReader_);
   ::close(fd_);
 }
 
@@ -325,6 +326,26 @@ Status PosixFile::openReader(bool direct) {
   // come from the device.
   if (!direct_) ::posix_fadvise(reader_, 0, 0, POSIX_FADV_DONTNEED);
   return {};
+}
+
+Result<std::string_view> PosixFile::readCached(std::uint64_t offset, std::size_t length) {
+  if (cachedReader_ < 0) {
+    // The file written is open for writing only, and a path could name another file by now.
+    const std::string self = "/proc/self/fd/" + std::to_string(fd_);
+    cachedReader_ = ::open(self.c_str(), O_RDONLY | O_CLOEXEC);
+    if (cachedReader_ < 0) return lastError();
+  }
+  cachedBytes_.resize(length);
+  std::size_t got = 0;
+  while (got < length) {
+    const ssize_t n = ::pread(cachedReader_, cachedBytes_.data() + got, length - got,
+                              static_cast<off_t>(offset + got));
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return lastError();
+    if (n == 0) break;
+    got += static_cast<std::size_t>(n);
+  }
+  return std::string_view(cachedBytes_.data(), got);
 }
 
 Status PosixFile::startReadBack() {

@@ -52,6 +52,7 @@ class PosixFile final : public File {
   Status truncate(std::uint64_t size) override;
   Status startReadBack() override;
   Result<std::string_view> readBack(std::uint64_t offset, std::size_t maxLength) override;
+  Result<std::string_view> readCached(std::uint64_t offset, std::size_t length) override;
   Result<FileLayout> layout() override;
 
  private:
@@ -76,6 +77,9 @@ class PosixFile final : public File {
   std::uint32_t fragmentSize_ = 0;
   int reader_ = -1;
   bool direct_ = false;  // the reader bypasses the cache (O_DIRECT)
+  // The file open once more for reading through the cache (readCached), and its bytes read.
+  int cachedReader_ = -1;
+  std::string cachedBytes_;
   std::vector<char> readBuffer_;
   // The flush going on without waiting, or the outcome of one that had to wait.
   aiocb flushing_{};

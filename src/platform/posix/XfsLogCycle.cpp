@@ -14,37 +14,10 @@
 
 #include "platform/posix/Descriptor.h"
 #include "platform/posix/JournalRewrite.h"
+#include "platform/posix/XfsGeometry.h"
 
 namespace platform::journal {
 namespace {
-
-// The first form of the geometry XFS reports, which every kernel that mounts XFS answers; the
-// later forms only add fields after these. Declared here as the kernel defines it, so that the
-// build needs no XFS development headers.
-struct XfsGeometryV1 {
-  __u32 blocksize;
-  __u32 rtextsize;
-  __u32 agblocks;
-  __u32 agcount;
-  __u32 logblocks;  // size of the log, in file-system blocks
-  __u32 sectsize;
-  __u32 inodesize;
-  __u32 imaxpct;
-  __u64 datablocks;
-  __u64 rtblocks;
-  __u64 rtextents;
-  __u64 logstart;  // first block of an internal log; 0 when the log is on another device
-  unsigned char uuid[16];
-  __u32 sunit;
-  __u32 swidth;
-  __s32 version;
-  __u32 flags;
-  __u32 logsectsize;
-  __u32 rtsectsize;
-  __u32 dirblocksize;
-};
-static_assert(sizeof(XfsGeometryV1) == 112, "the kernel's layout of xfs_fsop_geom_v1");
-constexpr unsigned long kXfsGeometryV1 = _IOR('X', 100, XfsGeometryV1);
 
 using posix::Descriptor;
 
@@ -60,8 +33,9 @@ bool full(int error) {
 std::optional<XfsGeometry> readXfsGeometry(int fd) {
   struct statfs type {};
   if (::fstatfs(fd, &type) != 0 || type.f_type != XFS_SUPER_MAGIC) return std::nullopt;
-  XfsGeometryV1 geometry{};
-  if (::ioctl(fd, kXfsGeometryV1, &geometry) != 0 || geometry.blocksize == 0) return std::nullopt;
+  posix::XfsGeometryV1 geometry{};
+  if (::ioctl(fd, posix::kXfsGeometryV1, &geometry) != 0 || geometry.blocksize == 0)
+    return std::nullopt;
   XfsGeometry result;
   result.blockSize = geometry.blocksize;
   result.inodeSize = geometry.inodesize;

@@ -26,6 +26,8 @@ namespace {
 
 const char* const kSection = "CleanTraces";
 const char* const kOverwriteKey = "OverwriteFiles";
+// Per item row: whether the user chose it, kept while the row finds nothing and shows no tick.
+constexpr int kChosenRole = Qt::UserRole + 5;
 
 QString Text(const std::string& text) {
   return QString::fromLocal8Bit(text);
@@ -95,6 +97,7 @@ TCleanTracesPage::TCleanTracesPage(TPageHost& host, TEraserEngine& engine, QWidg
       row->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
       const bool checked = settings.ReadBool(kSection, item.Name, item.Enabled);
       row->setCheckState(0, checked ? Qt::Checked : Qt::Unchecked);
+      row->setData(0, kChosenRole, checked);
       row->setToolTip(0, PlaceTip(item, {}));
       TWindowsRowsFilter::MarkWindowsOnly(row, TraceItemPlaces::WindowsOnly(item.Name));
       rows_[i] = row;
@@ -179,6 +182,9 @@ void TCleanTracesPage::RefreshAvailability() {
     if (!row) continue;
     const bool found = summary.Count > 0 || summary.Left > 0;
     row->setDisabled(!found);
+    // A row that finds nothing shows no tick; the user's own comes back when it finds some.
+    row->setCheckState(0,
+                       found && row->data(0, kChosenRole).toBool() ? Qt::Checked : Qt::Unchecked);
     // An item of a place only Windows has stays out of sight unless it found something.
     TWindowsRowsFilter::MarkWindowsOnly(row, !found && TraceItemPlaces::WindowsOnly(all[i]->Name));
     if (found) {
@@ -312,26 +318,31 @@ void TCleanTracesPage::btnPreviewTracesClick() {
 }
 
 bool TCleanTracesPage::confirmClean() {
-  if (!TRunQuestion::Asking(host_.Catalogue())) return true;
-  std::size_t count = 0;
-  std::uint64_t bytes = 0;
-  QStringList names;
-  for (std::size_t i = 0; i < rows_.size() && i < engine_->Erasers.size(); ++i) {
-    if (!rows_[i] || rows_[i]->isDisabled() || rows_[i]->checkState(0) != Qt::Checked) continue;
-    names << Text(engine_->Erasers[i]->Caption);
-    if (i < found_.size()) {
-      count += found_[i].Count;
-      bytes += found_[i].Bytes;
+  const auto subject = [this] {
+    std::size_t count = 0;
+    std::uint64_t bytes = 0;
+    TRunQuestion::TSubject asked;
+    for (std::size_t i = 0; i < rows_.size() && i < engine_->Erasers.size(); ++i) {
+      if (!rows_[i] || rows_[i]->isDisabled() || rows_[i]->checkState(0) != Qt::Checked) continue;
+      asked.about << Text(engine_->Erasers[i]->Caption);
+      if (i < found_.size()) {
+        count += found_[i].Count;
+        bytes += found_[i].Bytes;
+      }
     }
-  }
-  QString found = TRunQuestion::CountOf(count, "trace", "traces");
-  if (bytes > 0) found += QStringLiteral(", ") + FormatSize(static_cast<std::int64_t>(bytes));
-  return TRunQuestion::Ask(
-      host_.Catalogue(), host_.PromptService(),
-      tr("Remove %1, found by %2 (%3)? This cannot be undone.\nPreview lists each trace first.")
-          .arg(found,
-               TRunQuestion::CountOf(static_cast<std::size_t>(names.size()), "item", "items"),
-               TRunQuestion::ListOf(names)));
+    QString found = TRunQuestion::CountOf(count, "trace", "traces");
+    if (bytes > 0) found += QStringLiteral(", ") + FormatSize(static_cast<std::int64_t>(bytes));
+    asked.question =
+        tr("Remove %1, found by %2 (%3)? This cannot be undone.\nPreview lists each trace first.")
+            .arg(found,
+                 TRunQuestion::CountOf(static_cast<std::size_t>(asked.about.size()), "item",
+                                       "items"),
+                 TRunQuestion::ListOf(asked.about));
+    asked.action = tr("Remove %1").arg(TRunQuestion::CountOf(count, "trace", "traces"));
+    return asked;
+  };
+  return TRunQuestion::Ask(host_.Catalogue(), host_.PromptService(), TQuestionKind::Traces,
+                           subject);
 }
 
 void TCleanTracesPage::btnCleanTracesClick() {
@@ -422,7 +433,7 @@ void TCleanTracesPage::btnScheduleClick() {
   // that find nothing today included: a schedule is for the traces of later days.
   if (shown.Items.empty()) {
     for (std::size_t i = 0; i < rows_.size() && i < engine_->Erasers.size(); ++i) {
-      if (rows_[i] && rows_[i]->checkState(0) == Qt::Checked)
+      if (rows_[i] && rows_[i]->data(0, kChosenRole).toBool())
         shown.Items.push_back(engine_->Erasers[i]->Name);
     }
   }
@@ -490,6 +501,7 @@ void TCleanTracesPage::tvTraceItemsChanged(QTreeWidgetItem* row, int column) {
     if (!row || rows_[i] != row) continue;
     TEraser& item = *engine_->Erasers[i];
     item.Enabled = row->checkState(0) == Qt::Checked;
+    row->setData(0, kChosenRole, item.Enabled);
     keepChoice(item.Name, item.Enabled);
     return;
   }

@@ -1,7 +1,9 @@
 #include "ui/pages/TDeletePage.h"
 
+#include <QIcon>
 #include <QKeyEvent>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <algorithm>
 #include <tuple>
 
@@ -10,14 +12,19 @@
 #include "core/Helpers.h"
 #include "core/QueuedPaths.h"
 #include "core/RunOutcome.h"
+#include "core/RunRecordWriter.h"
 #include "core/TWipeMethodsManager.h"
 #include "dialogs/PromptService.h"
+#include "platform/FileSystem.h"
+#include "platform/Folder.h"
 #include "platform/Folders.h"
 #include "platform/PathText.h"
 #include "ui/AdministratorRun.h"
 #include "ui/ShellFileInfo.h"
 #include "ui/SizeFunctions.h"
+#include "ui/TRunProgress.h"
 #include "ui/WipeReport.h"
+#include "ui/pages/TEngineHold.h"
 #include "ui/pages/TPageHost.h"
 #include "ui/pages/TRunQuestion.h"
 #include "ui/widgets/TPathDropTarget.h"
@@ -37,7 +44,42 @@ void updateListButtons(const QTreeWidget* list, bool free, bool running, QPushBu
   stop->setEnabled(running);
 }
 
+// The system file system ("proc", "sysfs", ...) the path lies on, or that a folder of that
+// name is, where nothing is ever wiped; empty for every other file system and for a path that
+// cannot be looked at (the run names it then).
+std::string systemFileSystemOf(const std::string& path) {
+  auto place = platform::openContainingFolder(path);
+  if (!place) return {};
+  std::string kind = place->folder->systemFileSystem();
+  if (!kind.empty() || place->name.empty()) return kind;
+  const auto entry = place->folder->entry(place->name);
+  if (!entry || !entry->isFolder()) return {};
+  // A folder a job starts at may be a mount point itself ("/sys").
+  auto own = place->folder->openStartFolder(place->name, entry->id);
+  return own ? own->systemFileSystem() : std::string();
+}
+
+// The key a path is listed under: a path given twice, with or without a trailing separator, is
+// one job.
+std::string listedKey(const std::string& path) {
+  return path.size() > 1 ? platform::withoutTrailingSeparator(path) : path;
+}
+
+QIcon shieldIcon() {
+  return QIcon(QStringLiteral(":/icons/shield.svg"));
+}
+
+// Marks the row of a job that needs administrator rights.
+constexpr int kNeedsAdministratorRole = Qt::UserRole + 10;
+
 }  // namespace
+
+bool TDeletePage::NeedsAdministrator(platform::FileSystem& files, const std::string& path) {
+  const std::string folder = platform::folderPartOf(listedKey(path));
+  if (folder.empty()) return false;
+  const auto space = files.diskSpace(folder);
+  return space && !space->writable && !space->readOnly;
+}
 
 bool TDeletePage::LeftByRun(const TWipeItem& item, const TRunOutcome& outcome) {
   const std::string top = platform::withTrailingSeparator(item.Path);
@@ -79,8 +121,22 @@ TDeletePage::TDeletePage(TPageHost& host, QWidget* parent)
           &TDeletePage::btnStartShredFoldersClick);
   connect(ui->btnStopShredFolders, &QPushButton::clicked, this,
           &TDeletePage::btnStopShredFoldersClick);
+  connect(ui->btnSaveReport, &QPushButton::clicked, this, &TDeletePage::btnSaveReportClick);
   connect(ui->lvFiles, &QTreeWidget::itemSelectionChanged, this, &TDeletePage::lvFilesSelectItem);
   connect(ui->lvFolders, &QTreeWidget::itemSelectionChanged, this, &TDeletePage::lvFilesSelectItem);
+  for (QPushButton* admin : {ui->btnAdminFiles, ui->btnAdminFolders}) {
+    admin->setIcon(shieldIcon());
+    admin->setVisible(false);
+  }
+  connect(ui->btnAdminFiles, &QPushButton::clicked, this,
+          [this] { wipeAsAdministrator(ui->lvFiles, host_.WipeFiles()); });
+  connect(ui->btnAdminFolders, &QPushButton::clicked, this,
+          [this] { wipeAsAdministrator(ui->lvFolders, host_.WipeFolders()); });
+  // Paths that wait for a question or a run look again every so often.
+  waitingTimer_ = new QTimer(this);
+  waitingTimer_->setInterval(100);
+  waitingTimer_->setSingleShot(true);
+  connect(waitingTimer_, &QTimer::timeout, this, &TDeletePage::takeWaitingPaths);
 }
 
 TDeletePage::~TDeletePage() = default;
@@ -97,6 +153,42 @@ void TDeletePage::UpdateDeleteButtons() {
   updateListButtons(ui->lvFolders, host_.MayRun(host_.WipeFolders()), runs(host_.WipeFolders()),
                     ui->btnAddFolder, ui->btnRemoveFolders, ui->btnStartShredFolders,
                     ui->btnStopShredFolders);
+  updateAdministratorButtons();
+  ui->btnSaveReport->setEnabled(host_.LastRunReport() != nullptr);
+}
+
+void TDeletePage::updateAdministratorButtons() {
+  // Offered where a row is known beforehand to need administrator rights, and there is a way
+  // to ask for them.
+  const bool launcher = !AdministratorLauncher().isEmpty();
+  for (auto [list, admin, engine] :
+       {std::tuple{ui->lvFiles, ui->btnAdminFiles, &host_.WipeFiles()},
+        std::tuple{ui->lvFolders, ui->btnAdminFolders, &host_.WipeFolders()}}) {
+    bool needed = false;
+    for (int index = 0; index < list->topLevelItemCount() && !needed; ++index) {
+      needed = list->topLevelItem(index)->data(0, kNeedsAdministratorRole).toBool();
+    }
+    admin->setVisible(launcher && needed);
+    admin->setEnabled(host_.MayRun(*engine));
+  }
+}
+
+void TDeletePage::btnSaveReportClick() {
+  const TRunRecord* report = host_.LastRunReport();
+  if (!report) return;
+  const auto chosen = host_.PromptService().SaveFile(
+      QStringLiteral("Save report"),
+      QStringLiteral("Report page (*.html);;Report for programs (*.json)"), QStringLiteral("html"),
+      platform::homeFolder());
+  if (!chosen) return;
+  const platform::Status written =
+      host_.Files().writeFileAtomic(*chosen, RunRecordFor(*chosen, *report, true));
+  if (!written) {
+    host_.PromptService().MessageDialog(
+        TMessageKind::Warning, QStringLiteral("The report could not be saved to %1 (%2).")
+                                   .arg(QString::fromLocal8Bit(*chosen),
+                                        QString::fromLocal8Bit(written.error().message())));
+  }
 }
 
 void TDeletePage::addRow(QTreeWidget* list, TWipeItem* item, bool folder) {
@@ -109,6 +201,13 @@ void TDeletePage::addRow(QTreeWidget* list, TWipeItem* item, bool folder) {
   row->setToolTip(0, QString::fromLocal8Bit(item->Path));
   row->setToolTip(1, row->toolTip(0));
   row->setIcon(0, GetShellIcon(folder));
+  if (NeedsAdministrator(host_.Files(), item->Path)) {
+    row->setData(0, kNeedsAdministratorRole, true);
+    row->setIcon(0, shieldIcon());
+    row->setToolTip(0, QString::fromLocal8Bit(item->Path) +
+                           QStringLiteral("\nYou may not change the folder that holds it: wiping "
+                                          "it needs administrator rights."));
+  }
   list->addTopLevelItem(row);
 }
 
@@ -138,27 +237,55 @@ void TDeletePage::lvFilesSelectItem() {
 
 void TDeletePage::btnAddFilesClick() {
   TWipeEngine& engine = host_.WipeFiles();
+  QStringList refused;
   if (host_.MayRun(engine)) {
     for (const std::string& path : host_.PromptService().OpenFiles(
              QStringLiteral("Select files to shred"), QStringLiteral("All Files (*)"))) {
       if (!platform::isAbsolutePath(path)) continue;  // only full paths reach an engine
-      AddFileRow(
-          engine.AddItem(std::make_unique<TWipeItem>(wkFile, platform::withoutLinksAbove(path))));
+      queueJob(engine, wkFile, platform::withoutLinksAbove(path), refused);
     }
   }
   UpdateDeleteButtons();
+  warnRefused(refused, QStringLiteral("%1 of the files chosen cannot be wiped."));
 }
 
 void TDeletePage::btnAddFolderClick() {
   TWipeEngine& engine = host_.WipeFolders();
+  QStringList refused;
   if (host_.MayRun(engine)) {
     const auto folder = host_.PromptService().BrowseFolder(QStringLiteral("Select Folder"));
     if (folder && platform::isAbsolutePath(*folder)) {
-      AddFolderRow(engine.AddItem(
-          std::make_unique<TWipeItem>(wkFolder, platform::withoutLinksAbove(*folder))));
+      queueJob(engine, wkFolder, platform::withoutLinksAbove(*folder), refused);
     }
   }
   UpdateDeleteButtons();
+  warnRefused(refused, QStringLiteral("%1 of the folders chosen cannot be wiped."));
+}
+
+void TDeletePage::queueJob(TWipeEngine& engine, TWipeItemKind kind, const std::string& path,
+                           QStringList& refused) {
+  // A path listed already is one job: it is neither listed nor counted twice.
+  const std::string key = listedKey(path);
+  for (const auto& item : engine.Items) {
+    if (listedKey(item->Path) == key) return;
+  }
+  // Nothing on a system file system is ever written: said now, not after a Start.
+  if (const std::string system = systemFileSystemOf(path); !system.empty()) {
+    refused << QStringLiteral("%1: is on a system file system (%2): not wiped")
+                   .arg(QString::fromLocal8Bit(path), QString::fromLocal8Bit(system));
+    return;
+  }
+  TWipeItem* item = engine.AddItem(std::make_unique<TWipeItem>(kind, path));
+  kind == wkFolder ? AddFolderRow(item) : AddFileRow(item);
+}
+
+void TDeletePage::warnRefused(const QStringList& refused, const QString& lead) {
+  if (refused.isEmpty()) return;
+  host_.PromptService().DetailedMessage(
+      TReportKind::Warning, lead.arg(refused.size()),
+      QStringLiteral("Only existing files and folders of this computer can be wiped; nothing "
+                     "on a system file system (proc, sysfs, ...) is."),
+      refused.join(QLatin1Char('\n')));
 }
 
 void TDeletePage::removeSelectedRows(QTreeWidget* list, TWipeEngine& engine) {
@@ -229,9 +356,37 @@ void TDeletePage::takeDrop(const TUriListPaths& dropped) {
   addPaths(dropped.paths, {}, false, refused);
 }
 
+bool TDeletePage::pathsMustWait() const {
+  return TRunQuestion::Open() || host_.RunGoing();
+}
+
 void TDeletePage::addPaths(const std::vector<std::string>& paths, const std::string& base,
                            bool fromOutside, QStringList refused) {
-  const TQueuedPaths sorted = SortQueuedPaths(paths, base);
+  TWaitingPaths given{paths, base, fromOutside, std::move(refused)};
+  // A list that is being asked about or run takes nothing new meanwhile: the paths join it
+  // afterwards, and its next Start names them.
+  if (pathsMustWait() || !waiting_.empty()) {
+    waiting_.push_back(std::move(given));
+    waitingTimer_->start();
+    return;
+  }
+  addPathsNow(given);
+}
+
+void TDeletePage::takeWaitingPaths() {
+  if (waiting_.empty()) return;
+  if (pathsMustWait()) {
+    waitingTimer_->start();
+    return;
+  }
+  const std::vector<TWaitingPaths> waited = std::move(waiting_);
+  waiting_.clear();
+  for (const TWaitingPaths& paths : waited) addPathsNow(paths);
+}
+
+void TDeletePage::addPathsNow(const TWaitingPaths& given) {
+  QStringList refused = given.refused;
+  const TQueuedPaths sorted = SortQueuedPaths(given.paths, given.base);
   for (const auto& refusal : sorted.refused) {
     refused << QStringLiteral("%1: %2").arg(QString::fromLocal8Bit(refusal.path),
                                             QString::fromLocal8Bit(refusal.reason));
@@ -248,37 +403,41 @@ void TDeletePage::addPaths(const std::vector<std::string>& paths, const std::str
       }
       continue;
     }
-    for (const std::string& path : *list) {
-      TWipeItem* item = engine->AddItem(std::make_unique<TWipeItem>(kind, path));
-      kind == wkFolder ? AddFolderRow(item) : AddFileRow(item);
-    }
-    if (fromOutside) *fromOutsideFlag = true;
+    const std::size_t before = engine->Items.size();
+    for (const std::string& path : *list) queueJob(*engine, kind, path, refused);
+    if (given.fromOutside && engine->Items.size() > before) *fromOutsideFlag = true;
   }
   UpdateDeleteButtons();
-  if (!refused.isEmpty()) {
-    host_.PromptService().DetailedMessage(
-        TReportKind::Warning,
-        QStringLiteral("%1 of the items handed over could not be added.").arg(refused.size()),
-        QStringLiteral("Only existing files and folders of this computer "
-                       "can be wiped."),
-        refused.join(QLatin1Char('\n')));
-  }
+  warnRefused(refused, QStringLiteral("%1 of the items handed over could not be added."));
 }
 
 bool TDeletePage::confirmStart(const TWipeEngine& engine) {
   // Paths handed over from outside are never wiped without the question.
   const bool fromOutside = &engine == &host_.WipeFiles() ? filesFromOutside_ : foldersFromOutside_;
-  if (!fromOutside && !TRunQuestion::Asking(host_.Catalogue())) return true;
-  std::size_t files = 0;
-  std::size_t folders = 0;
-  for (const auto& item : engine.Items) ++(item->Kind == wkFolder ? folders : files);
-  QStringList parts;
-  if (files > 0 || folders == 0) parts << TRunQuestion::CountOf(files, "file", "files");
-  if (folders > 0) parts << TRunQuestion::CountOf(folders, "folder", "folders");
-  return TRunQuestion::Ask(
-      host_.Catalogue(), host_.PromptService(),
-      QStringLiteral("Wipe %1? This cannot be undone.").arg(parts.join(QStringLiteral(" and "))),
-      fromOutside);
+  const auto subject = [&engine] {
+    TRunQuestion::TSubject asked;
+    std::size_t files = 0;
+    std::size_t folders = 0;
+    QStringList names;
+    for (const auto& item : engine.Items) {
+      const std::string key = listedKey(item->Path);
+      if (asked.about.contains(QString::fromLocal8Bit(key))) continue;  // run once
+      asked.about << QString::fromLocal8Bit(key);
+      ++(item->Kind == wkFolder ? folders : files);
+      names << QString::fromLocal8Bit(
+          platform::fileNameOf(key).empty() ? key : platform::fileNameOf(key));
+    }
+    QStringList parts;
+    if (files > 0 || folders == 0) parts << TRunQuestion::CountOf(files, "file", "files");
+    if (folders > 0) parts << TRunQuestion::CountOf(folders, "folder", "folders");
+    const QString what = parts.join(QStringLiteral(" and "));
+    asked.question = QStringLiteral("Wipe %1 (%2)? This cannot be undone.")
+                         .arg(what, TRunQuestion::ListOf(names));
+    asked.action = QStringLiteral("Wipe ") + what;
+    return asked;
+  };
+  return TRunQuestion::Ask(host_.Catalogue(), host_.PromptService(), TQuestionKind::FilesAndFolders,
+                           subject, fromOutside);
 }
 
 void TDeletePage::startShred(TWipeEngine& engine) {
@@ -302,10 +461,72 @@ void TDeletePage::startShred(TWipeEngine& engine) {
   const TRunTexts texts{QStringLiteral("The wipe task has been aborted!"),
                         QStringLiteral("The wipe task has not been completed. Left behind: %1."),
                         QStringLiteral("The wipe task has been completed successfully!")};
-  ShowRunOutcome(host_.PromptService(), texts, outcome);
+  ShowRunOutcome(host_.PromptService(), texts, outcome, LastRunTally(engine));
   // What the system refused the user is offered to a run with administrator rights.
   OfferAdministratorWipeRun(texts, outcome, engine, host_.Catalogue());
   offerFreeSpaceWipe(outcome);
+}
+
+void TDeletePage::wipeAsAdministrator(QTreeWidget* list, TWipeEngine& engine) {
+  const QString launcher = AdministratorLauncher();
+  if (launcher.isEmpty() || !host_.MayRun(engine)) return;
+  const bool folders = &engine == &host_.WipeFolders();
+  // The run with administrator rights takes only the rows marked, in a list of its own.
+  TWipeEngine elevated(engine.Name);
+  for (int index = 0; index < list->topLevelItemCount(); ++index) {
+    const auto* row = static_cast<TPathRow*>(list->topLevelItem(index));
+    if (row->data(0, kNeedsAdministratorRole).toBool() && row->Item) {
+      elevated.AddItem(std::make_unique<TWipeItem>(row->Item->Kind, row->Item->Path));
+    }
+  }
+  if (elevated.Items.empty()) return;
+  const auto subject = [&] {
+    TRunQuestion::TSubject asked;
+    QStringList names;
+    for (const auto& item : elevated.Items) {
+      asked.about << QString::fromLocal8Bit(item->Path);
+      names << QString::fromLocal8Bit(item->Path);
+    }
+    const QString what = folders ? TRunQuestion::CountOf(names.size(), "folder", "folders")
+                                 : TRunQuestion::CountOf(names.size(), "file", "files");
+    asked.question = QStringLiteral(
+                         "Wipe %1 with administrator rights (%2)? You will be asked for the "
+                         "password. This cannot be undone.")
+                         .arg(what, TRunQuestion::ListOf(names, 3));
+    asked.action = QStringLiteral("Wipe %1 as administrator").arg(what);
+    return asked;
+  };
+  // Asked every time: the box of the page's own question does not reach this.
+  if (!TRunQuestion::Ask(host_.Catalogue(), host_.PromptService(), TQuestionKind::FilesAndFolders,
+                         subject, true)) {
+    return;
+  }
+  std::vector<std::string> args{"wipe"};
+  if (folders) args.push_back("-r");
+  args.push_back("--");
+  for (const auto& item : elevated.Items) args.push_back(item->Path);
+  std::optional<TRunOutcome> outcome;
+  QString problem;
+  {
+    const TEngineHold hold(host_, {&engine});
+    outcome = RunWithProgressStream(launcher, CommandLineProgram(), args, elevated, problem);
+  }
+  if (!outcome) {
+    host_.PromptService().MessageDialog(TMessageKind::Warning, problem);
+    return;
+  }
+  // What the run wiped leaves the list; the rest stays, so the user sees what is left.
+  std::erase_if(engine.Items, [&](const auto& item) {
+    return std::any_of(elevated.Items.begin(), elevated.Items.end(),
+                       [&](const auto& sent) { return sent->Path == item->Path; }) &&
+           !LeftByRun(*item, *outcome);
+  });
+  RefreshDeleteLists();
+  ShowRunOutcome(host_.PromptService(),
+                 {QStringLiteral("The wipe task has been aborted!"),
+                  QStringLiteral("The wipe task has not been completed. Left behind: %1."),
+                  QStringLiteral("The wipe task has been completed successfully!")},
+                 *outcome);
 }
 
 void TDeletePage::offerFreeSpaceWipe(const TRunOutcome& outcome) {
@@ -315,9 +536,16 @@ void TDeletePage::offerFreeSpaceWipe(const TRunOutcome& outcome) {
     GetDriveSpace(root, freeBytes, totalBytes);
     const QString shown =
         QString::fromLocal8Bit(root.size() > 1 ? RemoveTrailingBackslash(root) : root);
-    if (!host_.PromptService().SystemMessage(
-            TSystemIcon::Question, QStringLiteral("Wipe the free space of %1 now? (%2 free)")
-                                       .arg(shown, FormatSize(freeBytes)))) {
+    const auto subject = [&] {
+      return TRunQuestion::TSubject{
+          QStringLiteral("Wipe the free space of %1 now (%2 free)? The old blocks of the files "
+                         "just deleted there are overwritten.")
+              .arg(shown, FormatSize(freeBytes)),
+          QStringLiteral("Wipe free space of %1").arg(shown), QStringList(shown)};
+    };
+    // An offer of the window's own: always asked.
+    if (!TRunQuestion::Ask(host_.Catalogue(), host_.PromptService(), TQuestionKind::FreeSpace,
+                           subject, true)) {
       continue;
     }
     TWipeEngine& engine = host_.FreeSpaceEngine();

@@ -1,6 +1,7 @@
 #include "ui/pages/TFreeSpacePage.h"
 
 #include <QHeaderView>
+#include <QIcon>
 #include <QSocketNotifier>
 #include <algorithm>
 
@@ -17,16 +18,55 @@
 #include "ui/AdministratorRun.h"
 #include "ui/SizeFunctions.h"
 #include "ui/WipeReport.h"
+#include "ui/pages/TEngineHold.h"
 #include "ui/pages/TPageHost.h"
 #include "ui/pages/TRunQuestion.h"
 #include "ui/widgets/TPathRow.h"
 #include "ui_TFreeSpacePage.h"
+
+namespace {
+
+// Per row: why the user cannot wipe the drive's free space (empty: they can), and whether the
+// administrator could.
+constexpr int kWhyNotRole = Qt::UserRole + 20;
+constexpr int kAdministratorRole = Qt::UserRole + 21;
+
+// The mount point of a drive root ("/" stays).
+std::string mountPointOf(const std::string& root) {
+  return root.size() > 1 ? RemoveTrailingBackslash(root) : root;
+}
+
+struct Wipeable {
+  QString whyNot;  // empty: the user can wipe the drive's free space
+  bool administrator = false;
+};
+
+Wipeable wipeable(const std::string& root) {
+  const auto folder = FreeSpaceFileFolder(root);
+  if (folder && !folder->empty()) return {};
+  if (folder) return {QStringLiteral("only the administrator may write there"), true};
+  if (folder.error() == std::errc::read_only_file_system) {
+    return {QStringLiteral("mounted read-only"), false};
+  }
+  const bool refused = folder.error() == std::errc::permission_denied ||
+                       folder.error() == std::errc::operation_not_permitted;
+  return {
+      QStringLiteral("cannot be read: %1").arg(QString::fromLocal8Bit(folder.error().message())),
+      refused};
+}
+
+}  // namespace
 
 TFreeSpacePage::TFreeSpacePage(TPageHost& host, QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TFreeSpacePage>()), host_(host) {
   ui->setupUi(this);
   arrangeDriveColumns();
   connect(ui->btnFreeExecute, &QPushButton::clicked, this, &TFreeSpacePage::btnFreeExecuteClick);
+  ui->btnFreeAdministrator->setIcon(QIcon(QStringLiteral(":/icons/shield.svg")));
+  connect(ui->btnFreeAdministrator, &QPushButton::clicked, this,
+          &TFreeSpacePage::btnFreeAdministratorClick);
+  connect(ui->lvDriveList, &QTreeWidget::itemSelectionChanged, this,
+          &TFreeSpacePage::updateAdministratorButton);
   // The list follows the drives while the program runs.
   mountWatch_ = std::make_unique<platform::MountWatch>();
   if (mountWatch_->descriptor() >= 0) {
@@ -61,7 +101,12 @@ void TFreeSpacePage::arrangeDriveColumns() {
 void TFreeSpacePage::showDriveFigures(QTreeWidgetItem* row, const std::string& root) {
   std::int64_t freeBytes = -1;
   std::int64_t totalBytes = -1;
-  GetDriveSpace(root, freeBytes, totalBytes);
+  // A drive that cannot be asked has no figures: its reason stands in the row instead.
+  if (!GetDriveSpace(root, freeBytes, totalBytes)) {
+    row->setText(2, QStringLiteral("unknown"));
+    row->setText(3, QStringLiteral("unknown"));
+    return;
+  }
   row->setText(2, FormatSize(freeBytes));
   row->setText(3, FormatSize(totalBytes));
 }
@@ -91,20 +136,42 @@ void TFreeSpacePage::fillRows(const std::vector<std::pair<std::string, bool>>& c
     if (host_.Drives().driveKind(root) != platform::DriveFixed) continue;
     auto* row = new TPathRow(root);
     row->Volume = GetDriveVolume(root);  // the run wipes this file system and no other
-    const std::string name = GetDriveDisplayName(root);
-    row->setText(0, QString::fromLocal8Bit(name));
+    // Named by its mount point, as the system names it; the device is the tooltip.
+    const std::string name = mountPointOf(root);
+    const Wipeable can = wipeable(root);
+    row->setText(0,
+                 QString::fromLocal8Bit(name) +
+                     (can.whyNot.isEmpty() ? QString()
+                                           : QStringLiteral(" (") + can.whyNot + QLatin1Char(')')));
     row->setText(1, QString::fromLocal8Bit(GetDriveFileSystem(root)));
     showDriveFigures(row, root);
     // The list cuts a long name in the middle; the whole one is the tooltip.
-    row->setToolTip(0, row->text(0));
+    row->setToolTip(
+        0, QString::fromLocal8Bit(GetDriveDisplayName(root)) +
+               (can.whyNot.isEmpty()
+                    ? QString()
+                    : QStringLiteral("\nIts free space cannot be wiped: ") + can.whyNot +
+                          (can.administrator ? QStringLiteral(". Wipe as administrator can.")
+                                             : QStringLiteral("."))));
     row->setTextAlignment(1, Qt::AlignCenter);
     row->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
     row->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
-    row->setFlags(row->flags() | Qt::ItemIsUserCheckable);
+    row->setData(0, kWhyNotRole, can.whyNot);
+    row->setData(0, kAdministratorRole, can.administrator);
     const auto seen = std::find_if(checks.begin(), checks.end(),
                                    [&](const auto& check) { return check.first == root; });
     const bool checked = seen != checks.end() ? seen->second : checkNew;
-    row->setCheckState(0, checked ? Qt::Checked : Qt::Unchecked);
+    if (can.whyNot.isEmpty()) {
+      row->setFlags(row->flags() | Qt::ItemIsUserCheckable);
+      row->setCheckState(0, checked ? Qt::Checked : Qt::Unchecked);
+    } else {
+      // Shown without a tick, and no tick can be set: a run could not wipe it.
+      row->setFlags(row->flags() & ~Qt::ItemIsUserCheckable);
+      row->setCheckState(0, Qt::Unchecked);
+      for (int column = 0; column < 4; ++column) {
+        row->setForeground(column, list->palette().brush(QPalette::Disabled, QPalette::Text));
+      }
+    }
     list->addTopLevelItem(row);
     if (!leftovers) continue;
     // A drive that a killed run left filled. A file in a folder shared by several listed file
@@ -115,6 +182,7 @@ void TFreeSpacePage::fillRows(const std::vector<std::pair<std::string, bool>>& c
       if (!known) leftovers_.push_back({file.Path, file.Size, name});
     }
   }
+  updateAdministratorButton();
 }
 
 void TFreeSpacePage::OfferLeftoverWipe() {
@@ -128,7 +196,15 @@ void TFreeSpacePage::OfferLeftoverWipe() {
             "remove it now?")
             .arg(QString::fromLocal8Bit(file.drive),
                  FormatSize(static_cast<std::int64_t>(file.size)));
-    if (!host_.PromptService().SystemMessage(TSystemIcon::Question, question)) continue;
+    const auto subject = [&] {
+      return TRunQuestion::TSubject{question, QStringLiteral("Wipe and remove it"),
+                                    QStringList(QString::fromLocal8Bit(file.path))};
+    };
+    // An offer of the window's own: always asked.
+    if (!TRunQuestion::Ask(host_.Catalogue(), host_.PromptService(), TQuestionKind::FreeSpace,
+                           subject, true)) {
+      continue;
+    }
     wipeLeftover(file.path);
     wiped = true;
   }
@@ -174,40 +250,64 @@ void TFreeSpacePage::wipeLeftover(const std::string& path) {
                  outcome);
 }
 
-QString TFreeSpacePage::wipeQuestion(const std::vector<TPathRow*>& rows) {
+std::vector<std::pair<std::string, platform::FileSystemId>> TFreeSpacePage::checkedDrives() const {
+  std::vector<std::pair<std::string, platform::FileSystemId>> drives;
+  const QTreeWidget* list = ui->lvDriveList;
+  for (int index = 0; index < list->topLevelItemCount(); ++index) {
+    const auto* row = static_cast<const TPathRow*>(list->topLevelItem(index));
+    if (row->checkState(0) == Qt::Checked && (row->flags() & Qt::ItemIsUserCheckable)) {
+      drives.emplace_back(row->Path, row->Volume);
+    }
+  }
+  return drives;
+}
+
+QString TFreeSpacePage::wipeQuestion(const std::vector<std::string>& roots) {
   QStringList drives;
-  for (const TPathRow* row : rows) {
+  for (const std::string& root : roots) {
     // The mount point and the free space now, which the run fills.
     std::int64_t freeBytes = -1;
     std::int64_t totalBytes = -1;
-    GetDriveSpace(row->Path, freeBytes, totalBytes);
-    const std::string point = row->Path.size() > 1 ? RemoveTrailingBackslash(row->Path) : row->Path;
-    drives << QString::fromLocal8Bit(point) + QLatin1Char(' ') + FormatSize(freeBytes);
+    GetDriveSpace(root, freeBytes, totalBytes);
+    drives << QStringLiteral("%1 (%2)").arg(QString::fromLocal8Bit(mountPointOf(root)),
+                                            FormatSize(freeBytes));
   }
   return QStringLiteral(
-             "Wipe the free space of %1 (%2)? Other programs cannot write to %3 until it ends.")
-      .arg(TRunQuestion::CountOf(rows.size(), "drive", "drives"), drives.join(QStringLiteral(", ")),
-           QLatin1String(rows.size() == 1 ? "it" : "them"));
+             "Wipe the free space of %1? Other programs cannot write to %2 until it ends.")
+      .arg(TRunQuestion::ListOf(drives, 8), QLatin1String(roots.size() == 1 ? "it" : "them"));
 }
 
 void TFreeSpacePage::btnFreeExecuteClick() {
   TWipeEngine& engine = host_.FreeSpaceEngine();
   if (!host_.MayRun(engine)) return;
-  QTreeWidget* list = ui->lvDriveList;
-  std::vector<TPathRow*> checked;
-  for (int index = 0; index < list->topLevelItemCount(); ++index) {
-    auto* row = static_cast<TPathRow*>(list->topLevelItem(index));
-    if (row->checkState(0) == Qt::Checked) checked.push_back(row);
-  }
-  if (!checked.empty() &&
-      !TRunQuestion::Ask(host_.Catalogue(), host_.PromptService(), wipeQuestion(checked)))
+  const auto subject = [this] {
+    TRunQuestion::TSubject asked;
+    std::vector<std::string> roots;
+    for (const auto& [root, volume] : checkedDrives()) {
+      roots.push_back(root);
+      asked.about << QString::fromLocal8Bit(root) + QLatin1Char(' ') +
+                         QString::number(volume.device) + QLatin1Char(':') +
+                         QString::number(volume.fsid);
+    }
+    asked.question = wipeQuestion(roots);
+    asked.action = roots.size() == 1
+                       ? QStringLiteral("Wipe free space of %1")
+                             .arg(QString::fromLocal8Bit(mountPointOf(roots.front())))
+                       : QStringLiteral("Wipe free space of %1")
+                             .arg(TRunQuestion::CountOf(roots.size(), "drive", "drives"));
+    return asked;
+  };
+  if (!checkedDrives().empty() && !TRunQuestion::Ask(host_.Catalogue(), host_.PromptService(),
+                                                     TQuestionKind::FreeSpace, subject)) {
     return;
-  // The checked rows are the whole job: nothing else, such as a drive of an earlier run or of
-  // the configuration, is wiped without being shown and checked.
+  }
+  // The checked rows as the question named them are the whole job: nothing else, such as a
+  // drive of an earlier run or of the configuration, is wiped without being shown and checked.
+  // (The list may have been read again while the question was open: the rows are read now.)
   engine.ClearItems();
-  for (const TPathRow* row : checked) {
-    auto item = std::make_unique<TWipeItem>(wkFreeSpace, row->Path);
-    item->Volume = row->Volume;
+  for (const auto& [root, volume] : checkedDrives()) {
+    auto item = std::make_unique<TWipeItem>(wkFreeSpace, root);
+    item->Volume = volume;
     engine.AddItem(std::move(item));
   }
   if (!host_.RunEngine(engine)) return;
@@ -222,4 +322,37 @@ void TFreeSpacePage::btnFreeExecuteClick() {
   ShowRunOutcome(host_.PromptService(), texts, outcome);
   // Drives that only the administrator may fill are offered to a run with those rights.
   OfferAdministratorFreeSpaceRun(texts, outcome, engine, host_.Catalogue());
+}
+
+void TFreeSpacePage::updateAdministratorButton() {
+  const QTreeWidget* list = ui->lvDriveList;
+  bool any = false;
+  for (int index = 0; index < list->topLevelItemCount() && !any; ++index) {
+    any = list->topLevelItem(index)->data(0, kAdministratorRole).toBool();
+  }
+  const QTreeWidgetItem* selected = list->currentItem();
+  ui->btnFreeAdministrator->setVisible(any && !AdministratorLauncher().isEmpty());
+  ui->btnFreeAdministrator->setEnabled(selected && selected->isSelected() &&
+                                       selected->data(0, kAdministratorRole).toBool());
+}
+
+void TFreeSpacePage::btnFreeAdministratorClick() {
+  TWipeEngine& engine = host_.FreeSpaceEngine();
+  const auto* row = static_cast<const TPathRow*>(ui->lvDriveList->currentItem());
+  if (!row || !row->data(0, kAdministratorRole).toBool() || !host_.MayRun(engine)) return;
+  // Asked every time, whatever the free-space question's setting: it starts a run with other
+  // rights, and the question names the drive as the run will see it.
+  {
+    const TEngineHold hold(host_, {&engine});
+    RunAsAdministrator(
+        TAdministratorWork::FreeSpace,
+        QStringLiteral("Wipe the free space of %1 with administrator rights? You will be asked "
+                       "for the password; other programs cannot write to it until it ends."),
+        {row->Path},
+        FreeSpaceRunTexts(
+            QStringLiteral("The Wipe free space task has been aborted!"),
+            QStringLiteral("The Wipe free space task has been completed successfully!")),
+        engine, host_.Catalogue());
+  }
+  RefreshDriveList();
 }

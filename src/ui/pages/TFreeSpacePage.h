@@ -13,7 +13,8 @@ class QShowEvent;
 class QTreeWidgetItem;
 namespace platform {
 class MountWatch;
-}
+struct FileSystemId;
+}  // namespace platform
 class TPageHost;
 class TPathRow;
 namespace Ui {
@@ -27,8 +28,11 @@ class TFreeSpacePage : public QWidget {
   explicit TFreeSpacePage(TPageHost& host, QWidget* parent = nullptr);
   ~TFreeSpacePage() override;
 
-  // One checked row per fixed drive. Notes the temporary files of interrupted free-space wipes
-  // found for the drives listed, which OfferLeftoverWipe asks about.
+  // One row per fixed drive, named by its mount point, checked where the user can wipe its free
+  // space. A drive the user cannot (one only the administrator may write, one that cannot be
+  // read, one mounted read-only) is listed unchecked, with the reason, and cannot be checked.
+  // Notes the temporary files of interrupted free-space wipes found for the drives listed,
+  // which OfferLeftoverWipe asks about.
   void FillDriveList();
   // Lists the fixed drives again, with their figures now: a drive listed before keeps its check
   // mark; one that was not listed comes unchecked, so that nothing is wiped that the user has
@@ -62,8 +66,13 @@ class TFreeSpacePage : public QWidget {
                 bool leftovers);
   // Fills the free-space and size cells of a row from the drive's figures now.
   static void showDriveFigures(QTreeWidgetItem* row, const std::string& root);
-  // The question before a run over the rows: each drive with the free space it would fill.
-  static QString wipeQuestion(const std::vector<TPathRow*>& rows);
+  // The checked drives now, in list order: their roots and file systems.
+  std::vector<std::pair<std::string, platform::FileSystemId>> checkedDrives() const;
+  // The question before a run over the drives: each one with the free space it would fill.
+  static QString wipeQuestion(const std::vector<std::string>& roots);
+  // The selected drive, which only the administrator may fill, goes to a run with those rights.
+  void btnFreeAdministratorClick();
+  void updateAdministratorButton();
   // Wipes the file alone with the files engine; the jobs of the Delete-with-wiping list wait.
   void wipeLeftover(const std::string& path);
 

@@ -1,7 +1,9 @@
 #include "ui/pages/TOptionsPage.h"
 
+#include <QCheckBox>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 #include <algorithm>
 
@@ -11,6 +13,7 @@
 #include "dialogs/TMethodList.h"
 #include "ui/FileManagerOffer.h"
 #include "ui/pages/TPageHost.h"
+#include "ui/pages/TRunQuestion.h"
 #include "ui_TOptionsPage.h"
 
 TOptionsPage::TOptionsPage(TPageHost& host, QWidget* parent)
@@ -35,12 +38,48 @@ TOptionsPage::TOptionsPage(TPageHost& host, QWidget* parent)
   ui->lblJournalCost->setVisible(!WipeSettings::DefaultEraseJournalNames());
   connect(ui->chkEraseJournalNames, &QCheckBox::toggled, this,
           [&settings](bool checked) { settings.EraseJournalNames = checked; });
+  // Each kind of run asks first or not, as its box says; the boxes follow the settings.
+  const std::vector<QCheckBox*> boxes = questionBoxes();
+  for (std::size_t index = 0; index < boxes.size(); ++index) {
+    const TQuestionKind kind = TRunQuestion::kKinds[index];
+    boxes[index]->setText(TRunQuestion::SettingCaption(kind));
+    connect(boxes[index], &QCheckBox::toggled, this,
+            [&settings, kind](bool ask) { TRunQuestion::SetAsking(settings, kind, ask); });
+  }
+  connect(ui->btnAskAgain, &QPushButton::clicked, this, [this, &settings] {
+    for (const TQuestionKind kind : TRunQuestion::kKinds) {
+      TRunQuestion::SetAsking(settings, kind, true);
+    }
+    showQuestionSettings();
+  });
+  showQuestionSettings();
+  ui->chkCheckDevice->setChecked(settings.CheckDevice);
+  connect(ui->chkCheckDevice, &QCheckBox::toggled, this,
+          [&settings](bool checked) { settings.CheckDevice = checked; });
   // The file-manager entries for this copy of the program, for the user.
   connect(ui->btnFileManagerEntries, &QPushButton::clicked, this,
           [this] { OfferFileManagerEntries(host_.PromptService(), host_.ProgramPath()); });
 }
 
 TOptionsPage::~TOptionsPage() = default;
+
+std::vector<QCheckBox*> TOptionsPage::questionBoxes() const {
+  return {ui->chkAskFilesAndFolders, ui->chkAskFreeSpace, ui->chkAskSpecialFolders,
+          ui->chkAskTraces, ui->chkAskRecentFiles};
+}
+
+void TOptionsPage::showQuestionSettings() {
+  const std::vector<QCheckBox*> boxes = questionBoxes();
+  for (std::size_t index = 0; index < boxes.size(); ++index) {
+    const QSignalBlocker quiet(boxes[index]);
+    boxes[index]->setChecked(TRunQuestion::Asking(host_.Catalogue(), TRunQuestion::kKinds[index]));
+  }
+}
+
+void TOptionsPage::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  showQuestionSettings();
+}
 
 bool TOptionsPage::WarnOnExecutable() const {
   return ui->chkWipeWarn->isChecked();

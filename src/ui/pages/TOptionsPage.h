@@ -3,10 +3,12 @@
 // kind of wipe (chosen with "Wipe Type" and recorded with Apply), and "Warn on deleting an
 // executable file", which the Start buttons of the Delete-with-wiping page read, and "Discard
 // free blocks after wiping free space (SSDs)" and the journal option, settings of the catalogue
-// that every run reads (saved with the settings when the program ends).
+// that every run reads (saved with the settings when the program ends), and whether each kind
+// of run asks first, with "Ask again everywhere".
 
 #include <QWidget>
 #include <memory>
+#include <vector>
 
 class TMethodList;
 class TPageHost;
@@ -32,6 +34,9 @@ class TOptionsPage : public QWidget {
  protected:
   // Enter presses Apply, the page's default button.
   void keyPressEvent(QKeyEvent* event) override;
+  // The question boxes show the settings as they are now: a question's "Do not ask again" may
+  // have changed one.
+  void showEvent(QShowEvent* event) override;
 
  private slots:
   void cbWipeTypeChange();
@@ -41,6 +46,9 @@ class TOptionsPage : public QWidget {
  private:
   // The engine of the kind of wipe that "Wipe Type" shows.
   TWipeEngine& selectedEngine() const;
+  // The box of each kind of question, in the order of TRunQuestion::kKinds.
+  std::vector<class QCheckBox*> questionBoxes() const;
+  void showQuestionSettings();
   // The method that engine uses now.
   const class TWipeMethod* selectedEngineMethod() const;
 

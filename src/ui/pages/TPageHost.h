@@ -9,6 +9,7 @@
 #include <vector>
 
 class TfEditMethod;
+struct TRunRecord;
 class TWipeEngine;
 class TWipeMethodsManager;
 class IPromptService;
@@ -62,7 +63,12 @@ class TPageHost {
   // Holds the engine (true) for a page's run of several steps, from its first step to its last,
   // or lets it go (false); holds nest. The pages' controls follow.
   virtual void HoldEngine(const TWipeEngine& engine, bool hold) = 0;
+  // Whether any run of the window is going on now (an engine's, a page's run of several steps,
+  // a clean of traces).
+  virtual bool RunGoing() const = 0;
   // After a run: true when a close was asked for during it. The window then closes once no run
   // is left, and the page tells the user nothing of the run.
   virtual bool CloseAfterRun() = 0;
+  // What the window's last run did, for "Save report..."; null before the first run.
+  virtual const TRunRecord* LastRunReport() const { return nullptr; }
 };

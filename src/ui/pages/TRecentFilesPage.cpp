@@ -58,6 +58,9 @@ const char* const kTracesSection = "CleanTraces";
 const char* const kOverwriteKey = "OverwriteFiles";
 const char* const kFilesEngine = "WipeFiles";
 
+// Per known row: the check mark the user chose, kept while the row cannot run.
+constexpr int kWantedRole = Qt::UserRole + 1;
+
 // The names a search looks for below each key, in order of preference.
 const std::array<const char*, 3> kMruNames = {"Recent File List", "Recent Files", "File Name MRU"};
 
@@ -118,7 +121,13 @@ void TRecentFilesPage::UpdateKnownRows() {
     const bool something = RecentLists::Holds(list);
     // A list only Windows keeps is out of sight unless it holds something here after all.
     TWindowsRowsFilter::MarkWindowsOnly(row, !list.LinuxPlace && !something);
-    // The check mark stays as the user left it; a disabled row is passed over by a clean.
+    // A row that cannot run shows no tick; the user's own check mark comes back with its list.
+    if (!something && !row->isDisabled()) {
+      row->setData(0, kWantedRole, static_cast<int>(row->checkState(0)));
+      row->setCheckState(0, Qt::Unchecked);
+    } else if (something && row->isDisabled()) {
+      row->setCheckState(0, static_cast<Qt::CheckState>(row->data(0, kWantedRole).toInt()));
+    }
     row->setDisabled(!something);
     if (something) {
       row->setToolTip(0, QString());
@@ -211,14 +220,19 @@ std::vector<TRecentFilesPage::TCleanTask> TRecentFilesPage::checkedTasks() const
 }
 
 bool TRecentFilesPage::confirmClean(const std::vector<TCleanTask>& tasks) {
-  QStringList names;
-  for (const TCleanTask& task : tasks) names << q(taskName(task));
-  const QString question =
-      QStringLiteral("Clear %1 (%2)? This cannot be undone.")
-          .arg(TRunQuestion::CountOf(tasks.size(), "list of recently used files",
-                                     "lists of recently used files"),
-               TRunQuestion::ListOf(names));
-  return TRunQuestion::Ask(host_.Catalogue(), host_.PromptService(), question);
+  const auto subject = [&tasks] {
+    TRunQuestion::TSubject asked;
+    for (const TCleanTask& task : tasks) asked.about << q(taskName(task));
+    const QString what = TRunQuestion::CountOf(tasks.size(), "list of recently used files",
+                                               "lists of recently used files");
+    asked.question = QStringLiteral("Clear %1 (%2)? This cannot be undone.")
+                         .arg(what, TRunQuestion::ListOf(asked.about));
+    asked.action =
+        QStringLiteral("Clear %1").arg(TRunQuestion::CountOf(tasks.size(), "list", "lists"));
+    return asked;
+  };
+  return TRunQuestion::Ask(host_.Catalogue(), host_.PromptService(), TQuestionKind::RecentFiles,
+                           subject);
 }
 
 TRecentFilesPage::TCleanResult TRecentFilesPage::runClean(std::vector<TCleanTask>& tasks) {
@@ -321,7 +335,13 @@ void TRecentFilesPage::btnRecentCloseClick() {
 void TRecentFilesPage::chkMRUClick() {
   const Qt::CheckState state = ui->chkMRU->isChecked() ? Qt::Checked : Qt::Unchecked;
   for (int index = 0; index < ui->lvMRU->topLevelItemCount(); ++index) {
-    ui->lvMRU->topLevelItem(index)->setCheckState(0, state);
+    QTreeWidgetItem* row = ui->lvMRU->topLevelItem(index);
+    // A row that cannot run keeps the choice for when its list holds something.
+    if (row->isDisabled()) {
+      row->setData(0, kWantedRole, static_cast<int>(state));
+    } else {
+      row->setCheckState(0, state);
+    }
   }
 }
 

@@ -3,19 +3,93 @@
 #include "core/WipeSettings.h"
 #include "dialogs/PromptService.h"
 
-bool TRunQuestion::Asking(const WipeSettings& settings) {
-  return settings.ConfirmEraseAllFiles;
+namespace {
+
+// How many questions of runs are open now.
+int openQuestions = 0;
+
+// The setting of the kind (const or not, as the settings are).
+template <typename Settings>
+auto settingOf(Settings& settings, TQuestionKind kind) -> decltype(&settings.ConfirmEraseAllFiles) {
+  switch (kind) {
+    case TQuestionKind::FilesAndFolders:
+      return &settings.ConfirmEraseAllFiles;
+    case TQuestionKind::FreeSpace:
+      return &settings.ConfirmWipeFreeSpace;
+    case TQuestionKind::SpecialFolders:
+      return &settings.ConfirmWipeSpecialFolders;
+    case TQuestionKind::Traces:
+      return &settings.ConfirmCleanTraces;
+    case TQuestionKind::RecentFiles:
+      return &settings.ConfirmClearRecentFiles;
+  }
+  return &settings.ConfirmEraseAllFiles;
 }
 
-bool TRunQuestion::Ask(WipeSettings& settings, IPromptService& prompts, const QString& question,
-                       bool always) {
-  if (!always && !Asking(settings)) return true;
-  bool doNotAskAgain = false;
-  const bool yes =
-      prompts.AskWithCheckBox(question, QStringLiteral("Do not ask again"), doNotAskAgain);
-  // The box only counts with Yes: No leaves everything as it was.
-  if (yes && doNotAskAgain) settings.ConfirmEraseAllFiles = false;
-  return yes;
+// Counts the question as open while it lives.
+class OpenQuestion {
+ public:
+  OpenQuestion() { ++openQuestions; }
+  ~OpenQuestion() { --openQuestions; }
+  OpenQuestion(const OpenQuestion&) = delete;
+  OpenQuestion& operator=(const OpenQuestion&) = delete;
+};
+
+}  // namespace
+
+bool TRunQuestion::Asking(const WipeSettings& settings, TQuestionKind kind) {
+  return *settingOf(settings, kind);
+}
+
+void TRunQuestion::SetAsking(WipeSettings& settings, TQuestionKind kind, bool ask) {
+  *settingOf(settings, kind) = ask;
+}
+
+QString TRunQuestion::SettingCaption(TQuestionKind kind) {
+  switch (kind) {
+    case TQuestionKind::FilesAndFolders:
+      return QStringLiteral("Ask before wiping files and folders");
+    case TQuestionKind::FreeSpace:
+      return QStringLiteral("Ask before wiping free space");
+    case TQuestionKind::SpecialFolders:
+      return QStringLiteral("Ask before wiping special folders");
+    case TQuestionKind::Traces:
+      return QStringLiteral("Ask before cleaning traces");
+    case TQuestionKind::RecentFiles:
+      return QStringLiteral("Ask before clearing recently used files");
+  }
+  return {};
+}
+
+bool TRunQuestion::Open() {
+  return openQuestions > 0;
+}
+
+bool TRunQuestion::Ask(WipeSettings& settings, IPromptService& prompts, TQuestionKind kind,
+                       const std::function<TSubject()>& subject, bool always) {
+  if (!always && !Asking(settings, kind)) return true;
+  TSubject asked = subject();
+  for (;;) {
+    bool doNotAskAgain = false;
+    bool yes = false;
+    {
+      const OpenQuestion open;
+      // What is always asked about offers no box: it would not apply.
+      yes = prompts.AskBeforeRun(asked.question, asked.action,
+                                 always ? QString() : QStringLiteral("Do not ask again"),
+                                 doNotAskAgain);
+    }
+    if (!yes) return false;
+    // The answer holds only for what the question named.
+    TSubject now = subject();
+    if (now.about != asked.about) {
+      asked = std::move(now);
+      continue;
+    }
+    // The box only counts with the action: Cancel leaves everything as it was.
+    if (doNotAskAgain && !always) SetAsking(settings, kind, false);
+    return true;
+  }
 }
 
 QString TRunQuestion::CountOf(std::size_t count, const char* one, const char* many) {

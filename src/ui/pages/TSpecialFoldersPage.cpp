@@ -75,12 +75,12 @@ class SetAside {
   std::vector<std::unique_ptr<TWipeItem>> jobs_;
 };
 
-void mergeInto(TRunOutcome& total, const TRunOutcome& part) {
-  total.aborted = total.aborted || part.aborted;
-  total.failures.insert(total.failures.end(), part.failures.begin(), part.failures.end());
-  if (total.stoppedIn.empty()) total.stoppedIn = part.stoppedIn;
-  total.notReached.insert(total.notReached.end(), part.notReached.begin(), part.notReached.end());
-  total.jobs += part.jobs;
+void mergeInto(TRunOutcome& total, const TRunOutcome& step) {
+  total.aborted = total.aborted || step.aborted;
+  total.failures.insert(total.failures.end(), step.failures.begin(), step.failures.end());
+  if (total.stoppedIn.empty()) total.stoppedIn = step.stoppedIn;
+  total.notReached.insert(total.notReached.end(), step.notReached.begin(), step.notReached.end());
+  total.jobs += step.jobs;
 }
 
 // Adds a job for a full path to the files or the folders engine, once.
@@ -110,6 +110,8 @@ TSpecialFoldersPage::TSpecialFoldersPage(TPageHost& host, QWidget* parent)
   ui->lvAllItems->setColumnWidth(0, 180);
   windowsRows_ = new TWindowsRowsFilter(ui->chkSelectAll, QStringLiteral("chkShowWindowsFolders"),
                                         {ui->lvAllItems});
+  connect(windowsRows_, &TWindowsRowsFilter::toggled, this,
+          &TSpecialFoldersPage::showWhyNothingFound);
   connect(ui->chkSelectAll, &QCheckBox::clicked, this, &TSpecialFoldersPage::chkSelectAllClick);
   connect(ui->chkRecycleBin, &QCheckBox::clicked, this, &TSpecialFoldersPage::chkRecycleBinClick);
   connect(ui->btnSpecialExecute, &QPushButton::clicked, this,
@@ -193,6 +195,28 @@ void TSpecialFoldersPage::refreshSizes() {
                  FormatSize(isFile ? GetFileSize(row->Path) : GetFolderSize(row->Path, true)));
   }
   windowsRows_->Apply();
+  showWhyNothingFound();
+}
+
+void TSpecialFoldersPage::showWhyNothingFound() {
+  QTreeWidget* list = ui->lvAllItems;
+  bool any = false;
+  bool opera = false;
+  for (int index = 0; index < list->topLevelItemCount(); ++index) {
+    const QTreeWidgetItem* row = list->topLevelItem(index);
+    if (index >= kShellFolderRows) opera = true;
+    if (!row->isHidden() && (row->flags() & Qt::ItemIsEnabled)) any = true;
+  }
+  // An empty list says why: on Linux the shell's folders name nothing.
+  ui->lblNothingFound->setVisible(!any);
+  if (any) return;
+  ui->lblNothingFound->setText(
+      QStringLiteral("Nothing to wipe here: the five shell folders are places of Windows, which "
+                     "this system does not name%1%2. The trash below is wiped from this page; "
+                     "browsers' caches and histories from Clean traces.")
+          .arg(windowsRows_->Showing() ? QString()
+                                       : QStringLiteral(" (\"Show Windows items\" lists them)"),
+               opera ? QString() : QStringLiteral(", and no Opera profile was found")));
 }
 
 void TSpecialFoldersPage::FillRecycleBinFolders() {
@@ -302,13 +326,17 @@ QString TSpecialFoldersPage::wipeQuestion(const TWipeEngine& folders, const TWip
   for (const auto& item : files.Items) {
     if (!inside(item->Path)) bytes += std::max<std::int64_t>(0, GetFileSize(item->Path));
   }
-  QStringList parts;
-  if (!folders.Items.empty()) {
-    parts << TRunQuestion::CountOf(folders.Items.size(), "folder", "folders");
-  }
-  if (!files.Items.empty()) parts << TRunQuestion::CountOf(files.Items.size(), "file", "files");
   return QStringLiteral("Wipe %1 (%2)? This cannot be undone.")
-      .arg(parts.join(QStringLiteral(" and ")), FormatSize(bytes));
+      .arg(countText(folders, files), FormatSize(bytes));
+}
+
+QString TSpecialFoldersPage::countText(const TWipeEngine& folders, const TWipeEngine& files) {
+  QStringList counts;
+  if (!folders.Items.empty()) {
+    counts << TRunQuestion::CountOf(folders.Items.size(), "folder", "folders");
+  }
+  if (!files.Items.empty()) counts << TRunQuestion::CountOf(files.Items.size(), "file", "files");
+  return counts.join(QStringLiteral(" and "));
 }
 
 void TSpecialFoldersPage::btnSpecialExecuteClick() {
@@ -335,8 +363,19 @@ std::optional<TRunOutcome> TSpecialFoldersPage::wipeChecked(TWipeEngine& folders
   const SetAside fileJobs(files);
   const std::vector<TWipeFailure> notListed = addCheckedJobs(folders, files);
   if (!folders.Items.empty() || !files.Items.empty()) {
-    if (!TRunQuestion::Ask(host_.Catalogue(), host_.PromptService(), wipeQuestion(folders, files)))
+    const auto subject = [&] {
+      TRunQuestion::TSubject asked;
+      asked.question = wipeQuestion(folders, files);
+      for (const TWipeEngine* engine : {&folders, &files}) {
+        for (const auto& item : engine->Items) asked.about << QString::fromLocal8Bit(item->Path);
+      }
+      asked.action = QStringLiteral("Wipe ") + countText(folders, files);
+      return asked;
+    };
+    if (!TRunQuestion::Ask(host_.Catalogue(), host_.PromptService(), TQuestionKind::SpecialFolders,
+                           subject)) {
       return std::nullopt;
+    }
   }
   if (!host_.RunEngine(folders)) return std::nullopt;
   TRunOutcome outcome = RunOutcomeOf(folders);

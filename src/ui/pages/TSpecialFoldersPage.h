@@ -55,11 +55,15 @@ class TSpecialFoldersPage : public QWidget {
   void addLocationRow(const QString& caption, const std::string& location, bool isFile);
   // The sizes of the rows of both lists, read again.
   void refreshSizes();
+  // With no place of the upper list found, the page says why.
+  void showWhyNothingFound();
   void addRecycleBinFolders(const std::string& trash, const std::string& folder, int depth);
   // The question before a run of the engines' jobs: how many folders and files, and their size.
   static QString wipeQuestion(const TWipeEngine& folders, const TWipeEngine& files);
+  // "2 folders and 1 file".
+  static QString countText(const TWipeEngine& folders, const TWipeEngine& files);
   static void setCheckable(QTreeWidget* list, Qt::CheckState state);
-  // A run of the checked rows, step by step: their jobs (set apart from the engines' own), the
+  // A run of the checked rows, step by step: their jobs (kept separate from the engines' own), the
   // question, the folders engine and then the files engine. None when nothing ran.
   std::optional<TRunOutcome> wipeChecked(TWipeEngine& folders, TWipeEngine& files);
   // Adds the jobs of the checked rows; returns the folders whose entries could not be listed.

@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QPainter>
 
 TEmptyListFocus* TEmptyListFocus::Install(QAbstractItemView& view) {
@@ -43,6 +44,15 @@ void TEmptyListFocus::follow() {
 bool TEmptyListFocus::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::FocusIn:
+      // Reached by the keyboard, a list with rows and none current takes its first row, so
+      // that the keys that act on the selection (Delete, Space) act on something seen.
+      if (watched == view_ && static_cast<QFocusEvent*>(event)->reason() != Qt::MouseFocusReason &&
+          view_->model() && !view_->currentIndex().isValid() &&
+          view_->model()->rowCount(view_->rootIndex()) > 0) {
+        view_->setCurrentIndex(view_->model()->index(0, 0, view_->rootIndex()));
+      }
+      follow();
+      break;
     case QEvent::FocusOut:
     case QEvent::EnabledChange:
     case QEvent::Resize:

@@ -1,7 +1,8 @@
 #pragma once
 // Shows that an empty list has the keyboard: item views draw their focus on the current row, so
 // a list without rows would give no sign at all. A frame in the highlight colour is drawn around
-// the inside of the list while it has the focus and no rows.
+// the inside of the list while it has the focus and no rows. A list with rows that the keyboard
+// reaches without a current row takes its first one.
 
 #include <QPointer>
 #include <QWidget>

@@ -73,6 +73,31 @@ TEST_F(Catalogue, SettingsRoundTripAndOtherContentSurvives) {
   EXPECT_EQ(again.BufferSize, 65536);
 }
 
+TEST_F(Catalogue, EachKindOfRunAsksFirstByItsOwnKey) {
+  struct Case {
+    const char* key;
+    bool WipeSettings::*ask;
+  };
+  const Case cases[] = {{"ConfirmEraseAllFiles", &WipeSettings::ConfirmEraseAllFiles},
+                        {"ConfirmWipeFreeSpace", &WipeSettings::ConfirmWipeFreeSpace},
+                        {"ConfirmWipeSpecialFolders", &WipeSettings::ConfirmWipeSpecialFolders},
+                        {"ConfirmCleanTraces", &WipeSettings::ConfirmCleanTraces},
+                        {"ConfirmClearRecentFiles", &WipeSettings::ConfirmClearRecentFiles}};
+  // Without the keys, every kind asks.
+  manager.LoadSettings();
+  for (const Case& c : cases) EXPECT_TRUE(manager.*c.ask) << c.key;
+  for (const Case& off : cases) {
+    SCOPED_TRACE(off.key);
+    t.write("program/Ferrovane.ini", std::string("[Settings]\n") + off.key + "=0\n");
+    manager.LoadSettings();
+    for (const Case& c : cases) EXPECT_EQ(manager.*c.ask, c.ask != off.ask) << c.key;
+    // Turned on again, that key alone is written.
+    manager.*off.ask = true;
+    manager.SaveSettings();
+    EXPECT_EQ(readFileBytes(settings), std::string("[Settings]\n") + off.key + "=1\n");
+  }
+}
+
 TEST_F(Catalogue, ABufferSizeThatWouldWriteNothingGivesTheDefaultAndIsNamed) {
   struct Case {
     const char* stored;

@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# Benchmark of the device check, run by bench/run.sh inside a mount namespace of its own
+# (unshare -m), as root. On a fresh loop image of each file system, the same files are wiped
+# twice through the engine (one pass, the journal cleared): once plainly, once with the device
+# check. The cost of the check is the time the record took inside the second run (before each
+# file's first pass) and the read-back after it, as a share of the rest of that run (the wipe
+# itself): small files (2,000 of 4 KiB) and one large file (1 GiB). The plain run is shown
+# beside it, as a check of the wipe's own time.
+#
+# Usage: bench/devicecheck.sh BUILD_DIR
+# Environment: BENCH_CHECK_FILES (2000), BENCH_CHECK_LARGE_MIB (1024),
+#              BENCH_CHECK_FS ("ext4 xfs")
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+BUILD=$1
+FILES=${BENCH_CHECK_FILES:-2000}
+LARGE=${BENCH_CHECK_LARGE_MIB:-1024}
+KINDS=${BENCH_CHECK_FS:-ext4 xfs}
+TOOL=$(realpath "$BUILD/bench/DeviceCheckBench")
+WORK=$(realpath -m "$BUILD/bench-devicecheck")
+IMAGE=$WORK/fs.img
+POINT=$WORK/mnt
+
+cleanup() {
+  umount "$POINT" 2>/dev/null || true
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM
+mkdir -p "$POINT"
+
+# A fresh file system of the kind with the files of the shape in $POINT/files.
+prepare() {  # kind shape
+  umount "$POINT" 2>/dev/null || true
+  rm -f "$IMAGE"
+  truncate -s $((LARGE + 768))M "$IMAGE"
+  case $1 in
+    ext4) mkfs.ext4 -q -F -b 4096 "$IMAGE" ;;
+    xfs) mkfs.xfs -q -f "$IMAGE" ;;
+  esac
+  mount -o loop "$IMAGE" "$POINT"
+  mkdir "$POINT/files"
+  if [ "$2" = small ]; then
+    local i
+    for ((i = 0; i < FILES; i++)); do
+      head -c 4096 /dev/urandom >"$POINT/files/Wallaby-ledger-$i.txt"
+    done
+  else
+    head -c $((LARGE << 20)) /dev/urandom >"$POINT/files/Wallaby-archive.iso"
+  fi
+  sync
+  echo 3 >/proc/sys/vm/drop_caches
+}
+
+printf '%-6s %-6s %9s %9s %9s %9s %7s %12s %s\n' fs files plain wipe record check cost read verdicts
+for kind in $KINDS; do
+  for shape in small large; do
+    prepare "$kind" "$shape"
+    read -r plain _ <<<"$("$TOOL" plain "$POINT/files")"
+    prepare "$kind" "$shape"
+    read -r wiped recorded checked bytes verified found unverified held \
+      <<<"$("$TOOL" check "$POINT/files")"
+    cost=$(awk -v w="$wiped" -v r="$recorded" -v c="$checked" \
+      'BEGIN { printf "%.1f%%", 100 * (r + c) / (w - r) }')
+    printf '%-6s %-6s %9.3f %9.3f %9.3f %9.3f %7s %12s %s/%s/%s (record %s bytes)\n' "$kind" \
+      "$shape" "$plain" "$wiped" "$recorded" "$checked" "$cost" "$bytes" "$verified" "$found" \
+      "$unverified" "$held"
+  done
+done

@@ -1,0 +1,302 @@
+// The device check on a device of the test's own, kept in memory: what the record fingerprints
+// before the passes, what the check then finds at the recorded places (old blocks, names in a
+// folder's blocks or in the journal), what it cannot verify and why, and the bounds it keeps.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "core/DeviceCheck.h"
+#include "core/DeviceRecord.h"
+#include "core/NameSearch.h"
+#include "platform/Folder.h"
+#include "support/TestFolder.h"
+
+using platform::DeviceRange;
+using Verdict = TDeviceRecord::Verdict;
+
+namespace {
+
+constexpr std::uint64_t B = 4096;
+
+// A device in memory, read as the check reads a real one.
+struct FakeDevice {
+  std::string bytes = std::string(64 * 1024 * 1024, '\0');
+  std::vector<DeviceRange> folderPlaces;
+  std::vector<DeviceRange> log;
+  std::error_code refused;   // open fails with it, when set
+  std::error_code logError;  // the log area cannot be found, when set
+  int settled = 0;
+
+  void put(std::uint64_t at, const std::string& data) { bytes.replace(at, data.size(), data); }
+  // A block of varied bytes that no other block repeats.
+  static std::string Block(char seed) {
+    std::string block(B, '\0');
+    for (std::size_t i = 0; i < block.size(); ++i) block[i] = static_cast<char>(seed + i * 7);
+    return block;
+  }
+  // A folder entry as ext4 keeps it: inode, record length, name length, type, name.
+  static std::string Entry(const std::string& name) {
+    return std::string("\x0c\0\0\0\x10\0", 6) + static_cast<char>(name.size()) + "\x01" + name;
+  }
+};
+
+class FakeVolume final : public platform::DeviceVolume {
+ public:
+  explicit FakeVolume(FakeDevice& device) : device_(device) {}
+  std::uint32_t blockSize() const override { return B; }
+  platform::Result<std::vector<DeviceRange>> place(const platform::Extent& extent) override {
+    return std::vector<DeviceRange>{{extent.physical, extent.length}};
+  }
+  platform::Result<std::vector<DeviceRange>> folderPlaces(const std::string&,
+                                                          const platform::EntryId&) override {
+    return device_.folderPlaces;
+  }
+  platform::Result<std::vector<DeviceRange>> logArea() override {
+    if (device_.logError) return device_.logError;
+    return device_.log;
+  }
+  std::string logAreaName() const override { return "journal"; }
+  platform::Status settle() override {
+    ++device_.settled;
+    return {};
+  }
+  platform::Result<std::string_view> read(std::uint64_t offset, std::size_t length) override {
+    if (offset >= device_.bytes.size()) return std::string_view();
+    return std::string_view(device_.bytes).substr(offset, length);
+  }
+
+ private:
+  FakeDevice& device_;
+};
+
+class FakeBlockDevices final : public platform::BlockDevices {
+ public:
+  explicit FakeBlockDevices(FakeDevice& device) : device_(device) {}
+  platform::DeviceFacts describe(const std::string&) override {
+    platform::DeviceFacts facts;
+    facts.device = "fake0";
+    facts.rotational = false;
+    return facts;
+  }
+  platform::Result<std::unique_ptr<platform::DeviceVolume>> open(const std::string&,
+                                                                 std::uint64_t) override {
+    if (device_.refused) return device_.refused;
+    return std::unique_ptr<platform::DeviceVolume>(std::make_unique<FakeVolume>(device_));
+  }
+
+ private:
+  FakeDevice& device_;
+};
+
+class DeviceCheckTest : public ::testing::Test {
+ protected:
+  DeviceCheckTest() {
+    auto opened = platform::fs().openFolder(folder.path());
+    EXPECT_TRUE(opened);
+    work = opened.release();
+  }
+
+  // Records a file of `blocks` blocks lying from device block `first` on (holding distinct
+  // content, when `fill`) as its passes begin; then, when `deleted`, tells of its deletion.
+  platform::EntryId Record(TDeviceRecord& record, const std::string& name, std::uint64_t first,
+                           std::uint64_t blocks, bool deleted = true, bool fill = true) {
+    for (std::uint64_t b = 0; fill && b < blocks; ++b) {
+      device.put((first + b) * B, FakeDevice::Block(static_cast<char>(name[0] + b)));
+    }
+    platform::FileLayout layout;
+    layout.fileSystem = "ext4";
+    layout.mapped = true;
+    layout.extents = {{0, first * B, blocks * B, 0}};
+    const platform::EntryId id{1, ++inode};
+    record.PassesBegin(*work, nullptr, folder.path() + name, id, blocks * B, layout, 1);
+    if (deleted) record.Deleted(id);
+    return id;
+  }
+  // The passes wrote over the blocks.
+  void Overwrite(std::uint64_t first, std::uint64_t blocks) {
+    device.put(first * B, std::string(blocks * B, 'W'));
+  }
+  TDeviceRecord::File& FileNamed(TDeviceRecord& record, const std::string& name) {
+    for (auto& file : record.Files()) {
+      if (file.Path == folder.path() + name) return file;
+    }
+    static TDeviceRecord::File none;
+    ADD_FAILURE() << "not recorded: " << name;
+    return none;
+  }
+
+  TestFolder folder;
+  FakeDevice device;
+  FakeBlockDevices devices{device};
+  platform::ScopedBlockDevices scoped{devices};
+  std::unique_ptr<platform::Folder> work;
+  std::uint64_t inode = 100;
+};
+
+}  // namespace
+
+TEST_F(DeviceCheckTest, AFileIsVerifiedOnlyWhenNoOldBlockAndNoNameOfItRemains) {
+  device.folderPlaces = {{1000 * B, B}};
+  device.log = {{2000 * B, 64 * B}};
+  TDeviceRecord record;
+  Record(record, "overwritten-report.txt", 10, 3);
+  Record(record, "skipped-pass.doc", 20, 3);
+  Record(record, "name-in-folder.odt", 30, 1);
+  Record(record, "name-in-journal.pdf", 40, 1);
+  Record(record, "still-there.txt", 50, 1, /*deleted=*/false);
+  Overwrite(10, 3);
+  Overwrite(21, 1);  // one of the three blocks written, two left as they were
+  Overwrite(30, 1);
+  Overwrite(40, 1);
+  device.put(1000 * B + 64, FakeDevice::Entry("name-in-folder.odt"));
+  device.put(2010 * B + 7, FakeDevice::Entry("name-in-journal.pdf"));
+
+  const TDeviceCheckSummary summary = TDeviceCheck(record).Run();
+  EXPECT_EQ(summary.Verified, 1u);
+  EXPECT_EQ(summary.Found, 3u);
+  EXPECT_EQ(summary.NotVerified, 0u);
+  EXPECT_GE(device.settled, 1);
+  // What no read-back sees: the fake disk reports itself as flash.
+  ASSERT_EQ(summary.Notes.size(), 1u);
+  EXPECT_NE(summary.Notes[0].find("flash"), std::string::npos);
+
+  EXPECT_EQ(FileNamed(record, "overwritten-report.txt").Checked, Verdict::Verified);
+  EXPECT_EQ(FileNamed(record, "overwritten-report.txt").Detail, "verified on the device");
+  const auto& skipped = FileNamed(record, "skipped-pass.doc");
+  EXPECT_EQ(skipped.Checked, Verdict::Found);
+  EXPECT_EQ(skipped.Detail,
+            "2 of 3 blocks compared still hold the old content, at device offsets " +
+                std::to_string(20 * B) + ", " + std::to_string(22 * B));
+  EXPECT_EQ(FileNamed(record, "name-in-folder.odt").Detail,
+            "its name is still on the device: in a folder block at device offset " +
+                std::to_string(1000 * B + 64 + 8));
+  EXPECT_EQ(FileNamed(record, "name-in-journal.pdf").Detail,
+            "its name is still on the device: in the journal at device offset " +
+                std::to_string(2010 * B + 7 + 8));
+  EXPECT_EQ(FileNamed(record, "still-there.txt").Checked, Verdict::Unchecked);
+}
+
+TEST_F(DeviceCheckTest, ANameIsFoundAcrossTheJointOfTwoReadsButNotInsideALongerName) {
+  device.log = {{4000 * B, 512 * B}};  // 2 MiB: read in two steps
+  TDeviceRecord record;
+  Record(record, "across-the-joint.txt", 10, 1);
+  Record(record, "data.txt", 11, 1);
+  Overwrite(10, 2);
+  // The first step ends 1 MiB in: the entry starts just before it.
+  device.put(4000 * B + (1 << 20) - 12, FakeDevice::Entry("across-the-joint.txt"));
+  // A file still there whose name holds the other's.
+  device.put(4100 * B, FakeDevice::Entry("old-data.txt.bak"));
+
+  TDeviceCheck(record).Run();
+  EXPECT_EQ(FileNamed(record, "across-the-joint.txt").Checked, Verdict::Found);
+  EXPECT_EQ(FileNamed(record, "data.txt").Checked, Verdict::Verified);
+}
+
+TEST_F(DeviceCheckTest, WhatCannotBeReadBackIsNotVerifiedWithTheReason) {
+  {
+    device.refused = platform::DeviceError::NeedsAdministrator;
+    TDeviceRecord record;
+    Record(record, "as-an-ordinary-user.txt", 10, 1);
+    Overwrite(10, 1);
+    const TDeviceCheckSummary summary = TDeviceCheck(record).Run();
+    EXPECT_EQ(summary.NotVerified, 1u);
+    EXPECT_EQ(FileNamed(record, "as-an-ordinary-user.txt").Detail,
+              "not verified (needs administrator rights)");
+    device.refused = {};
+  }
+  {
+    // A compressed extent: its bytes on the device are not the file's.
+    TDeviceRecord record;
+    platform::FileLayout layout;
+    layout.mapped = true;
+    layout.extents = {{0, 10 * B, B, platform::ExtentEncoded}};
+    const platform::EntryId id{1, 7};
+    record.PassesBegin(*work, nullptr, folder.path() + "compressed.log", id, B, layout, 1);
+    record.Deleted(id);
+    TDeviceCheck(record).Run();
+    EXPECT_EQ(FileNamed(record, "compressed.log").Detail,
+              "not verified (its content is stored compressed)");
+  }
+  {
+    // The journal's place is not known: names cannot all be searched.
+    TDeviceRecord record;
+    Record(record, "journal-unknown.txt", 10, 1);
+    Overwrite(10, 1);
+    device.logError = std::make_error_code(std::errc::no_such_device);
+    TDeviceCheck(record).Run();
+    EXPECT_EQ(FileNamed(record, "journal-unknown.txt").Detail,
+              "not verified (the file system's journal could not be found on the device (" +
+                  device.logError.message() + "))");
+  }
+}
+
+TEST_F(DeviceCheckTest, ALargeFileIsSampledEvenlyAndOneByteBlocksAreNotCompared) {
+  TDeviceRecord::Limits limits;
+  limits.BlocksPerFile = 8;
+  limits.Stretches = 4;
+  TDeviceRecord record(limits);
+  Record(record, "large.iso", 100, 64);
+  // Two blocks of one repeated byte: nothing to tell apart.
+  device.put(164 * B, std::string(2 * B, 'z'));
+  Record(record, "zeros.img", 164, 2, true, /*fill=*/false);
+  const auto& large = FileNamed(record, "large.iso");
+  EXPECT_EQ(large.Blocks, 64u);
+  EXPECT_EQ(large.Samples, 8u);
+  // The first and last blocks of the file are among them.
+  const auto& samples = record.Samples();
+  EXPECT_EQ(samples[large.FirstSample].Offset, 100 * B);
+  EXPECT_EQ(samples[large.FirstSample + large.Samples - 1].Offset, 163 * B);
+  EXPECT_EQ(FileNamed(record, "zeros.img").Uniform, 2u);
+
+  Overwrite(100, 63);  // the last block is left
+  TDeviceCheck(record).Run();
+  EXPECT_EQ(large.Checked, Verdict::Found);
+  EXPECT_NE(large.Detail.find("1 of 8 blocks compared"), std::string::npos) << large.Detail;
+  EXPECT_NE(FileNamed(record, "zeros.img").Detail.find("2 blocks held one byte value repeated"),
+            std::string::npos);
+}
+
+TEST_F(DeviceCheckTest, TheRecordStaysWithinItsMemoryBounds) {
+  TDeviceRecord::Limits limits;
+  limits.FingerprintBytes = 4096;
+  limits.RecordBytes = 16384;
+  TDeviceRecord record(limits);
+  for (int i = 0; i < 200; ++i) Record(record, "file-" + std::to_string(i) + ".txt", 10 + i, 1);
+  EXPECT_LT(record.Files().size(), 200u);
+  EXPECT_EQ(record.Files().size() + record.Uncounted(), 200u);
+  EXPECT_EQ(record.BytesWritten(), 200 * B);
+  const auto& last = record.Files().back();
+  EXPECT_EQ(last.Samples, 0u);
+  EXPECT_EQ(last.NotRecorded, "the check had no memory left to record it");
+  EXPECT_LE(record.Samples().size() * sizeof(TDeviceRecord::Sample), 4096u + 64);
+}
+
+TEST(NameSearch, NamesAreFoundWholeInEachFormFileSystemsStoreThem) {
+  TNameSearch search;
+  EXPECT_FALSE(search.Add("abc", 9));  // too short to tell apart
+  ASSERT_TRUE(search.Add("Wombat.txt", 1));
+  ASSERT_TRUE(search.Add("Käse-Übersicht.ods", 2));
+  struct Case {
+    const char* what;
+    std::string bytes;
+    std::vector<std::uint32_t> tags;
+  };
+  const std::string wide = Utf16LeOf("Wombat.txt");
+  const std::vector<Case> cases{
+      {"ext4 entry", std::string("\0\0\x0a\x01", 4) + "Wombat.txt", {1}},
+      {"XFS entry", std::string("\0\0\0\x0a", 4) + "Wombat.txt\x01", {1}},
+      {"btrfs item", std::string("\x0a\0\x01", 3) + "Wombat.txt", {1}},
+      {"NTFS record", std::string("\0\x0a\x01", 3) + wide, {1}},
+      {"UTF-8 name", std::string("\0\0\x14\x01", 4) + "Käse-Übersicht.ods", {2}},
+      {"inside a longer name", std::string("\0\x0e\x01", 3) + "My-Wombat.txt", {}},
+      {"loose bytes", std::string("1234") + "Wombat.txt", {}},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::uint32_t> found;
+    search.Search(c.bytes, 0, [&](std::uint32_t tag, std::size_t) { found.push_back(tag); });
+    EXPECT_EQ(found, c.tags) << c.what;
+  }
+  EXPECT_EQ(Utf16LeOf("\xff\xfe"), "");
+}
