@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/Helpers.h"
+#include "core/OverwriteReach.h"
 
 namespace {
 
@@ -36,7 +37,11 @@ bool FreeSpaceWiped(const TRunOutcome& freeSpace, const std::string& root) {
   return reached && clean;
 }
 
-bool NamesReached(const TRunOutcome& freeSpace, const std::string& root) {
+bool NamesReached(const TRunOutcome& freeSpace, const std::string& root,
+                  const std::string& fileSystem) {
+  // A file system that writes in place frees a removed folder's blocks as they are: the fill
+  // takes them with the rest of the free space.
+  if (!root.empty() && !WritesElsewhere(fileSystem)) return true;
   return std::any_of(freeSpace.notes.begin(), freeSpace.notes.end(), [&](const TWipeFailure& note) {
     return note.Reason == TWipeFailureReason::NamesInMetadata && !root.empty() &&
            note.FreeSpaceRoot == root;

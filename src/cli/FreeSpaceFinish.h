@@ -15,9 +15,12 @@ std::vector<std::string> RootsToFinish(const std::vector<TRunOutcome>& outcomes)
 
 // True when the free-space run wiped the drive at `root` and left nothing of it behind.
 bool FreeSpaceWiped(const TRunOutcome& freeSpace, const std::string& root);
-// True when the free-space run moved the metadata of the drive at `root` before it filled it,
-// so that the fill reached the old copies of names there.
-bool NamesReached(const TRunOutcome& freeSpace, const std::string& root);
+// True when the free-space run that wiped the drive at `root` (of the type `fileSystem`) reached
+// the old copies of names the runs left there: always on a file system that writes in place
+// (they lie in freed folder blocks, which the fill takes), and on one that writes elsewhere
+// only when the run moved the metadata before it filled.
+bool NamesReached(const TRunOutcome& freeSpace, const std::string& root,
+                  const std::string& fileSystem);
 
 // The files whose old blocks lay in the free space of `root`, which has now been wiped, become
 // notes that say so: they are no longer counted as left behind. The names left in the drive's

@@ -5,6 +5,7 @@
 #include "core/Helpers.h"
 #include "core/OverwriteReach.h"
 #include "platform/Drives.h"
+#include "platform/FileSystem.h"
 #include "platform/FolderSize.h"
 
 namespace {
@@ -18,25 +19,52 @@ std::string Shown(const std::string& root) {
   return root.size() > 1 ? RemoveTrailingBackslash(root) : root;
 }
 
-// Where the file system keeps the names of removed entries, for the drive as a whole; empty for
-// a file system that keeps none there, or keeps them per folder (ext4).
-std::string WhereOnDrive(const std::string& fileSystem, const std::string& shown) {
+// How a file system that writes in place keeps the names of removed entries in its folders; empty
+// for one that keeps none there, or keeps them per folder (ext4).
+std::string HowFoldersKeepNames(const std::string& fileSystem) {
   if (fileSystem == "xfs") {
-    return "in the folder blocks of " + shown +
-           ": XFS leaves a removed name in its folder's block and frees a folder block that "
-           "empties as it is; no later step reaches them";
+    return "XFS marks a removed name's bytes free in its folder's block without writing over them";
   }
   // ntfs-3g and the other FUSE drivers of block devices show themselves as fuseblk.
   if (OneOf(fileSystem, {"ntfs", "ntfs3", "fuseblk"})) {
-    return "in the folder indexes of " + shown +
-           ": NTFS keeps removed names in the unused parts of its index blocks and folder "
-           "records; no later step reaches them";
+    return "NTFS keeps removed names in the unused parts of its folder index blocks and file "
+           "records";
   }
   if (OneOf(fileSystem, {"vfat", "msdos", "exfat"})) {
-    return "in the folder tables of " + shown +
-           ": FAT and exFAT only mark a removed name as deleted; no later step reaches them";
+    return "FAT and exFAT only mark a removed name as deleted in the folder's table";
   }
   return {};
+}
+
+// What stays of the names of a removed folder, and what finishes it. On XFS every copy lies in
+// the folder's blocks, which are free space once the folder is removed: the fill of a free-space
+// wipe takes them, whoever runs it (seen on the device). NTFS keeps copies in the file records of
+// its table as well, which no file can be written into; FAT's and exFAT's freed tables have not
+// been seen on a device here, so they are not counted as finished.
+TWipeFailure RemovedFolderNames(const std::string& fileSystem, const std::string& root,
+                                const std::string& shown, const std::string& how) {
+  if (fileSystem == "xfs") {
+    return {root,
+            TWipeFailureReason::NamesRemain,
+            {},
+            "in freed folder blocks of " + shown + ": " + how +
+                ", and frees the blocks of a removed folder as they are; wiping the free space "
+                "of " +
+                shown + " removes them",
+            root};
+  }
+  if (OneOf(fileSystem, {"ntfs", "ntfs3", "fuseblk"})) {
+    return {root,
+            TWipeFailureReason::NamesRemain,
+            {},
+            "in the folder indexes and file records of " + shown + ": " + how +
+                "; wiping the free space of " + shown +
+                " reaches the freed index blocks, not the file records"};
+  }
+  return {root,
+          TWipeFailureReason::NamesRemain,
+          {},
+          "in the folder tables of " + shown + ": " + how + "; the program does not reach them"};
 }
 
 }  // namespace
@@ -88,10 +116,23 @@ std::vector<TWipeFailure> NamesLeft::Finish() {
       }
       continue;
     }
-    if (const std::string where = WhereOnDrive(place.fileSystem, shown); !where.empty()) {
+    if (const std::string how = HowFoldersKeepNames(place.fileSystem); !how.empty()) {
+      if (platform::fs().info(place.folder)) {
+        // The folder stays, and with it the blocks that hold the names.
+        left.push_back({RemoveTrailingBackslash(place.folder),
+                        TWipeFailureReason::NamesRemain,
+                        {},
+                        "in the blocks of the folder, which stays: " + how +
+                            (place.fileSystem == "xfs"
+                                 ? "; moving what stays to a new folder and wiping this one "
+                                   "with -r and the free space of " +
+                                       shown + " after it removes them"
+                                 : "; they stay as long as the folder does")});
+        continue;
+      }
       if (!once) continue;
       told.push_back(place.root);
-      left.push_back({place.root, TWipeFailureReason::NamesRemain, {}, where});
+      left.push_back(RemovedFolderNames(place.fileSystem, place.root, shown, how));
       continue;
     }
     if (OneOf(place.fileSystem, {"ext2", "ext3", "ext4"})) {

@@ -1,7 +1,7 @@
 #pragma once
 // Where the names of the files a run deleted can still be read on the device after the run,
 // besides the journals (which JournalCleanup clears). A deleted name leaves the folder, but
-// several file systems keep its bytes where no later step of the program writes:
+// several file systems keep its bytes:
 // - XFS marks a removed entry's bytes free inside its folder block and frees a folder block that
 //   empties without writing it again;
 // - NTFS keeps removed entries in the unused tails of its index blocks and folder records;
@@ -12,7 +12,8 @@
 // - btrfs writes every change of its metadata to new blocks, so old copies of names stay in
 //   freed metadata until the administrator's free-space wipe moves the metadata and fills it.
 // Each becomes one entry that counts as left behind, naming the drive (or the folder) and what
-// finishes it, where something does.
+// finishes it, where something does. Blocks a removed folder held are free space, which the fill
+// of a free-space wipe of the drive takes; the blocks of a folder that stays are not.
 
 #include <string>
 #include <vector>

@@ -1,6 +1,7 @@
 // Where the names of wiped files stay on the device besides the journals: each file system that
-// keeps them where no later step writes is told once per drive, as something left behind, with
-// what finishes it where something does; ext4 only for a folder that outgrew one block and stays.
+// keeps them is told as something left behind, with what finishes it: once per drive for names
+// in freed blocks or metadata, once per folder that stays for names in its own blocks; ext4 only
+// for a folder that outgrew one block and stays.
 
 #include <algorithm>
 
@@ -41,23 +42,24 @@ class NamesLeftTest : public WipeEngineTest {
 
 }  // namespace
 
-TEST_F(NamesLeftTest, EachFileSystemThatKeepsRemovedNamesIsToldOncePerDrive) {
+TEST_F(NamesLeftTest, EachFileSystemThatKeepsRemovedNamesIsToldWithWhatFinishesIt) {
   struct Case {
     const char* fileSystem;
     const char* where;  // how the place is named, followed by the drive; none: nothing told
     bool freeSpaceFinishes;
+    bool perFolder;  // the folders that stay are told one by one, besides the drive
   };
   const Case cases[] = {
-      {"xfs", "in the folder blocks of ", false},
-      {"fuseblk", "in the folder indexes of ", false},
-      {"ntfs3", "in the folder indexes of ", false},
-      {"vfat", "in the folder tables of ", false},
-      {"exfat", "in the folder tables of ", false},
+      {"xfs", "in freed folder blocks of ", true, true},
+      {"fuseblk", "in the folder indexes and file records of ", false, true},
+      {"ntfs3", "in the folder indexes and file records of ", false, true},
+      {"vfat", "in the folder tables of ", false, true},
+      {"exfat", "in the folder tables of ", false, true},
       {"btrfs", "in the file system's metadata, until the administrator wipes the free space of ",
-       true},
-      {"f2fs", "in the metadata of ", false},
-      {"tmpfs", nullptr, false},
-      {"ext4", nullptr, false},
+       true, false},
+      {"f2fs", "in the metadata of ", false, false},
+      {"tmpfs", nullptr, false, false},
+      {"ext4", nullptr, false, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.fileSystem);
@@ -65,7 +67,7 @@ TEST_F(NamesLeftTest, EachFileSystemThatKeepsRemovedNamesIsToldOncePerDrive) {
     const std::string root = Drive(c.fileSystem, name);
     const std::string shown = root.substr(0, root.size() - 1);
     engine.ClearItems();
-    // Files of two folders, and a folder with everything in it.
+    // Files of two folders that stay, and a folder with everything in it.
     for (const char* file : {"/a/one", "/a/two", "/b/three"}) {
       engine.AddItem(std::make_unique<TWipeItem>(wkFile, folder.write(name + file, "x")));
     }
@@ -77,14 +79,32 @@ TEST_F(NamesLeftTest, EachFileSystemThatKeepsRemovedNamesIsToldOncePerDrive) {
       EXPECT_TRUE(left.empty()) << ::testing::PrintToString(engine.Failures);
       continue;
     }
-    ASSERT_EQ(left.size(), 1u) << ::testing::PrintToString(engine.Failures);
-    EXPECT_EQ(left[0].Path, root);
-    EXPECT_TRUE(LeavesSomethingBehind(left[0]));
-    EXPECT_NE(DescribeFailure(left[0]).find(c.where + shown), std::string::npos)
-        << DescribeFailure(left[0]);
-    EXPECT_EQ(left[0].FreeSpaceRoot, c.freeSpaceFinishes ? root : std::string());
+    std::vector<std::string> paths;
+    for (const TWipeFailure& failure : left) {
+      EXPECT_TRUE(LeavesSomethingBehind(failure));
+      paths.push_back(failure.Path);
+    }
+    // The names in the blocks of a folder that stays: no free-space wipe reaches them.
+    const std::vector<std::string> expected =
+        c.perFolder ? std::vector<std::string>{shown + "/a", shown + "/b", root}
+                    : std::vector<std::string>{root};
+    ASSERT_EQ(paths, expected) << ::testing::PrintToString(engine.Failures);
+    for (std::size_t i = 0; i + 1 < left.size(); ++i) {
+      EXPECT_TRUE(left[i].FreeSpaceRoot.empty());
+      EXPECT_NE(left[i].Detail.find("which stays"), std::string::npos) << left[i].Detail;
+    }
+    // The drive's entry names where, and the wipe of its free space where that finishes it.
+    const TWipeFailure& drive = left.back();
+    EXPECT_NE(DescribeFailure(drive).find(c.where + shown), std::string::npos)
+        << DescribeFailure(drive);
+    EXPECT_EQ(drive.FreeSpaceRoot, c.freeSpaceFinishes ? root : std::string());
     EXPECT_EQ(FreeSpaceRootsToFinish(RunOutcomeOf(engine)),
               c.freeSpaceFinishes ? std::vector<std::string>{root} : std::vector<std::string>{});
+    if (c.freeSpaceFinishes && c.perFolder) {
+      EXPECT_NE(drive.Detail.find("wiping the free space of " + shown + " removes them"),
+                std::string::npos)
+          << drive.Detail;
+    }
   }
 }
 
