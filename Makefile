@@ -57,7 +57,7 @@ test-asan: deps
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFERROVANE_SANITIZE=ON \
 	  -DFERROVANE_GUI=OFF -DFERROVANE_BENCH=OFF -DFERROVANE_WERROR=ON $(CACHE_ARGS) $(CMAKE_ARGS)
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
-	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
+	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS) -LE matrix
 
 bench: build
 	bench/run.sh $(BUILD)

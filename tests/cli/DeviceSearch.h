@@ -26,7 +26,7 @@ NameFindings FindNames(const std::string& bytes, const std::string& prefix);
 // How often the text occurs in the bytes.
 std::size_t CountIn(const std::string& bytes, const std::string& text);
 
-// Runs PhotoRec over the whole image (every file kind it knows, paranoid) into `folder` and
+// Runs PhotoRec over the whole image (documents and text, paranoid) into `folder` and
 // counts the recovered files that hold the marker. None when PhotoRec is not installed.
 std::optional<std::size_t> CarvedFilesHolding(const std::string& image, const std::string& folder,
                                               const std::string& marker);
