@@ -123,7 +123,9 @@ std::vector<TLeftoverFile> TemporaryFilesOf(const std::string& root) {
     folders.push_back(fallback.first);
   }
   for (const std::string& folder : folders) {
-    for (const char* name : {kTemporaryName, kTailName}) {
+    // Only the fill's own file: a file named like the small second one may be the user's (it
+    // holds a few clusters at the most, so a killed run leaves little).
+    for (const char* name : {kTemporaryName}) {
       const std::string path = folder + name;
       const auto info = files.info(path);
       // Only what a run of this user could have made: never a link, a folder, a file whose

@@ -167,8 +167,8 @@ TEST_F(FileSystemReach, OnXfsAndExt4TheContentIsOverwrittenInPlace) {
     // the run tells.
     const bool xfs = c.kind == ScopedMount::Kind::XfsImage;
     EXPECT_EQ(result.status, xfs ? 1 : 0) << result.err;
-    EXPECT_EQ(result.err.find("names of wiped files remain: in the folder blocks of " + here) !=
-                  std::string::npos,
+    EXPECT_EQ(result.err.find(here + ": names of wiped files remain: in the blocks of the folder, "
+                                     "which stays") != std::string::npos,
               xfs)
         << result.err;
     EXPECT_FALSE(pathExists(file));

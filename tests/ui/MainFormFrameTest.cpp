@@ -476,9 +476,8 @@ void MainFormFrameTest::footerButtonsAreReachedWithTabAndPressedWithSpace() {
 void MainFormFrameTest::journalOptionIsTheCataloguesSetting() {
   MainFormFixture f;
   f.withCatalogue();
-  // Only the rewrite is open to tests: off unless chosen, and its cost is told.
-  QVERIFY(!f.catalogue().EraseJournalNames);
-  f.catalogue().EraseJournalNames = true;
+  // On by default, for every user; its cost is told.
+  QVERIFY(f.catalogue().EraseJournalNames);
   auto* option = f.find<QCheckBox>("chkEraseJournalNames");
   QVERIFY(option && option->isChecked());
   QVERIFY(f.find<QLabel>("lblJournalCost")->isVisibleTo(option->parentWidget()));
