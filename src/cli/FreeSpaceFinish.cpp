@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/Helpers.h"
+#include "core/OverwriteReach.h"
 
 namespace {
 
@@ -36,13 +37,27 @@ bool FreeSpaceWiped(const TRunOutcome& freeSpace, const std::string& root) {
   return reached && clean;
 }
 
-void MarkFinished(std::vector<TRunOutcome>& outcomes, const std::string& root) {
+bool NamesReached(const TRunOutcome& freeSpace, const std::string& root,
+                  const std::string& fileSystem) {
+  // A file system that writes in place frees a removed folder's blocks as they are: the fill
+  // takes them with the rest of the free space.
+  if (!root.empty() && !WritesElsewhere(fileSystem)) return true;
+  return std::any_of(freeSpace.notes.begin(), freeSpace.notes.end(), [&](const TWipeFailure& note) {
+    return note.Reason == TWipeFailureReason::NamesInMetadata && !root.empty() &&
+           note.FreeSpaceRoot == root;
+  });
+}
+
+void MarkFinished(std::vector<TRunOutcome>& outcomes, const std::string& root, bool namesReached) {
   const std::string shown = root.size() > 1 ? RemoveTrailingBackslash(root) : root;
   for (TRunOutcome& outcome : outcomes) {
     // What may remain of names there is said by the free-space wipe itself.
-    std::erase_if(outcome.notes, [&](const TWipeFailure& note) {
-      return note.Reason == TWipeFailureReason::NamesInMetadata && note.FreeSpaceRoot == root;
-    });
+    if (namesReached) {
+      std::erase_if(outcome.failures, [&](const TWipeFailure& failure) {
+        return failure.Reason == TWipeFailureReason::NamesRemain && !root.empty() &&
+               failure.FreeSpaceRoot == root;
+      });
+    }
     auto& failures = outcome.failures;
     for (auto it = failures.begin(); it != failures.end();) {
       if (!InFreeSpaceOf(*it, root)) {

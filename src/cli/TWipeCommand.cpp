@@ -227,7 +227,10 @@ std::optional<TRunOutcome> TWipeCommand::finishFreeSpace(std::vector<TRunOutcome
   DetailEngineMethod(output_, catalogue_, "free space: ", engine);
   TRunOutcome outcome = RunEngine(engine, catalogue_, services, witness);
   for (const std::string& root : roots) {
-    if (FreeSpaceWiped(outcome, root)) MarkFinished(outcomes, root);
+    if (FreeSpaceWiped(outcome, root)) {
+      MarkFinished(outcomes, root,
+                   NamesReached(outcome, root, platform::drives().fileSystem(root)));
+    }
   }
   return outcome;
 }

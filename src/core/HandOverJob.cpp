@@ -28,8 +28,8 @@ std::string journalText(WipeRunSettings::JournalNames journal) {
       return "all";
     case WipeRunSettings::JournalNames::None:
       return "none";
-    case WipeRunSettings::JournalNames::WhereQuick:
-      return "where-quick";
+    case WipeRunSettings::JournalNames::WhereKept:
+      return "where-kept";
   }
   return {};
 }
@@ -188,8 +188,8 @@ THandOverJobReader::State THandOverJobReader::take(const std::string& frame) {
       settings.Journal = WipeRunSettings::JournalNames::All;
     } else if (*journal == "none") {
       settings.Journal = WipeRunSettings::JournalNames::None;
-    } else if (*journal == "where-quick") {
-      settings.Journal = WipeRunSettings::JournalNames::WhereQuick;
+    } else if (*journal == "where-kept") {
+      settings.Journal = WipeRunSettings::JournalNames::WhereKept;
     } else {
       return refuse("the settings");
     }

@@ -97,7 +97,13 @@ std::vector<JournalCleanup::Result> JournalCleanup::Finish(const Progress& progr
   for (const Volume& volume : volumes) {
     if (Wanted) {
       const std::string folder = reachableFolder(volume);
-      if (folder.empty() || !Wanted(folder)) continue;
+      if (folder.empty()) continue;
+      if (!Wanted(folder)) {
+        Result skipped{folder, {}};
+        skipped.Skipped = true;
+        results.push_back(std::move(skipped));
+        continue;
+      }
     }
     Result result{volume.folders.front(), {}};
     stopped = stopped || (stop && stop());

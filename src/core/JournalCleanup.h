@@ -32,6 +32,8 @@ class JournalCleanup {
   struct Result {
     std::string Folder;  // the folder the file system was reached through
     platform::JournalOutcome Outcome;
+    // Not wanted (Wanted said no): nothing was done, and Outcome says nothing.
+    bool Skipped = false;
   };
 
   explicit JournalCleanup(platform::JournalWay way = platform::JournalWay::Auto) : way_(way) {}
@@ -40,7 +42,8 @@ class JournalCleanup {
   // journal is cleared through, once they have been left unchanged this long.
   std::chrono::nanoseconds StaleScratchAge = std::chrono::minutes(10);
   // Which file systems, by a folder of theirs, Finish clears; every one noted when not set.
-  // A file system not wanted (or no longer reachable, then) is passed over without a result.
+  // A file system not wanted is given a result marked Skipped; one no longer reachable then is
+  // passed over without a result.
   std::function<bool(const std::string& folder)> Wanted;
 
   // Something was deleted in the folder (or the folder itself was deleted: then its nearest

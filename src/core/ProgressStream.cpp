@@ -315,6 +315,7 @@ bool IsWipeFailureReason(int value) {
     case TWipeFailureReason::MountPoint:
     case TWipeFailureReason::FoundOnDevice:
     case TWipeFailureReason::NotVerifiedOnDevice:
+    case TWipeFailureReason::NamesRemain:
       return true;
   }
   return false;

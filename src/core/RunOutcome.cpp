@@ -7,7 +7,11 @@
 std::vector<std::string> FreeSpaceRootsToFinish(const TRunOutcome& outcome) {
   std::vector<std::string> roots;
   for (const TWipeFailure& failure : outcome.failures) {
-    if (failure.Reason != TWipeFailureReason::NotOverwrittenInPlace) continue;
+    // Old blocks of content, and names in metadata the free-space wipe moves and fills.
+    if (failure.Reason != TWipeFailureReason::NotOverwrittenInPlace &&
+        failure.Reason != TWipeFailureReason::NamesRemain) {
+      continue;
+    }
     if (failure.FreeSpaceRoot.empty()) continue;
     if (std::find(roots.begin(), roots.end(), failure.FreeSpaceRoot) == roots.end()) {
       roots.push_back(failure.FreeSpaceRoot);

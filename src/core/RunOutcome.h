@@ -24,7 +24,8 @@ struct TRunOutcome {
   std::size_t jobs = 0;
 };
 TRunOutcome RunOutcomeOf(const TWipeEngine& engine);
-// The drive roots, once each in the order first met, whose free space holds the old blocks of
-// files the run deleted (their file system wrote the passes elsewhere): a free-space wipe of
-// each finishes them.
+// The drive roots, once each in the order first met, where a free-space wipe finishes what the
+// run left: the old blocks of files its file system wrote the passes elsewhere for, and the old
+// copies of names in metadata that the free-space wipe moves before it fills. The command line's
+// --free-space-after and the window's question after a run both go by it.
 std::vector<std::string> FreeSpaceRootsToFinish(const TRunOutcome& outcome);

@@ -1,5 +1,6 @@
 #include "core/TWipeEngine.h"
 
+#include "core/NamesLeft.h"
 #include "core/WipeRun.h"
 
 #include <algorithm>

@@ -20,6 +20,7 @@
 #include "core/TWipeItem.h"
 #include "platform/Result.h"
 
+class NamesLeft;
 class TWipeMethod;
 class TPass;
 class TPassBuffer;
@@ -76,6 +77,8 @@ enum class TWipeFailureReason {
   FilledOnce,
   // A note: old copies of deleted names may stay in the metadata of a file system that writes
   // every change to new blocks (btrfs); Detail says what the run did about them, or could not.
+  // After a free-space wipe that moved the metadata first (so the fill reached the old names),
+  // FreeSpaceRoot names the drive.
   NamesInMetadata,
   // A job handed over by another process whose path no longer names the entry that process saw
   // (replaced, or reached through a link now): nothing of it was touched.
@@ -91,6 +94,10 @@ enum class TWipeFailureReason {
   FoundOnDevice,
   // A note: the check of the device after the run could not verify the file (Detail says why).
   NotVerifiedOnDevice,
+  // The names of files the run deleted can still be read on the device: Detail says where (the
+  // file system's journal, its metadata, its folder blocks) and what finishes it; FreeSpaceRoot
+  // names the drive whose free-space wipe does, when one does.
+  NamesRemain,
 };
 
 // The progress window's text while a file system's metadata is moved before its free space is
@@ -263,6 +270,9 @@ class TWipeEngine {
             std::string detail = {}, std::string freeSpaceRoot = {});
   // Something in the open folder was deleted: its file system's journal is cleared at the end.
   void NoteDeletion(const platform::Folder& folder);
+  // A file or link of the open folder was deleted: its journal is cleared, and where its name
+  // stays besides is told at the end.
+  void NoteFileDeletion(const platform::Folder& folder);
   // After the run's last deletion: clears the journals noted, the progress window showing it.
   void ClearJournals();
   // Records why an entry could not be reached: replaced, gone, or `otherwise` with the system's
@@ -361,6 +371,9 @@ class TWipeEngine {
   void WipeAndReport(FreeSpaceJob& job, FillEnd fill);
   // The method's first pass when the fill can write it, and how many passes there are.
   std::optional<FirstPass> FirstPassToFillWith();
+  // After the fill: a second, small file takes what free blocks the file system still gives,
+  // written until it refuses (ext4 keeps its last ones from a large file).
+  void FillTail(FreeSpaceJob& job, FillBytes& bytes, std::uint64_t total);
   // The fill's loop: the file grows until the free space ends (or the run stops); how far.
   std::uint64_t FillUp(FreeSpaceJob& job, platform::File& file, FillBytes& bytes,
                        std::uint64_t initial, std::uint64_t large, std::uint64_t total);
@@ -368,9 +381,10 @@ class TWipeEngine {
   platform::Status WriteFill(platform::File& file, FillBytes& bytes, std::uint64_t length);
   // Free space the fill could not reach, `left` being what stayed free.
   void ReportUnreached(const FreeSpaceJob& job, const platform::DiskSpace& left);
-  // Removes the job's temporary file if it is still the run's own. True when it was removed
-  // now; a file that stays is named, since it keeps the drive full.
+  // Removes the job's temporary files if they are still the run's own. True when the first was
+  // removed now; a file that stays is named, since it keeps the drive full.
   bool RemoveTemporaryFile(const FreeSpaceJob& job);
+  bool RemoveTemporaryFile(const FreeSpaceJob& job, const std::string& path);
   // Asks the file system at `root` (`total` bytes large) to discard its free blocks, in steps;
   // a note when it cannot.
   void DiscardFreeBlocks(const std::string& root, std::uint64_t total);
@@ -384,9 +398,8 @@ class TWipeEngine {
                     const platform::FileInfo& listed);
 
   // Records what the file system did with the overwrite of the file just deleted, when its old
-  // blocks were not reached; `fileSystem` is the kind of file system that held it.
-  void NoteReach(const std::string& path, const TReachVerdict& verdict,
-                 const std::string& fileSystem);
+  // blocks were not reached.
+  void NoteReach(const std::string& path, const TReachVerdict& verdict);
 
   // Whether the metadata of a drive's file system was moved before its free space was filled,
   // and the system's reason when it was not.
@@ -403,8 +416,8 @@ class TWipeEngine {
   // After a free-space wipe of `root`: says what may remain of names in its metadata.
   void NoteNamesInMetadata(const std::string& root, const std::string& fileSystem,
                            const MetadataMove& move);
-  // At the end of a run: names the btrfs drives files were deleted on whose free space the run
-  // did not wipe afterwards.
+  // At the end of a run: names where the names of the files it deleted stay on the device
+  // (NamesLeft), as things left behind.
   void NoteNamesLeftByFiles();
 
   bool running_ = false;
@@ -412,12 +425,8 @@ class TWipeEngine {
   // and the verdict on the last file overwritten.
   bool checkReach_ = true;
   TReachVerdict reach_;
-  // The kind of file system that held the file last overwritten (empty when not told), and the
-  // btrfs drives files were deleted on since their free space was last wiped in this run.
-  std::string reachFileSystem_;
-  std::vector<std::string> namesLeftOn_;
-  // The folder of the btrfs file last noted, and the root of its drive.
-  std::pair<std::string, std::string> namesFolder_;
+  // The folders files were deleted from during the run, for where their names stay.
+  std::unique_ptr<NamesLeft> namesLeft_;
   std::optional<JournalCleanup> journal_;  // while a run is on
   WipeRun* run_ = nullptr;
   std::unique_ptr<WipeRun> ownRun_;  // the run outside Execute and RunScope

@@ -25,10 +25,15 @@
 #include "platform/Folder.h"
 #include "platform/Folders.h"
 #include "platform/Journal.h"
+#include "platform/PathText.h"
 
 namespace {
 
 constexpr char kTemporaryName[] = "tem1.tmp";
+// The second, small temporary file that takes the blocks a file system refused the first one,
+// and the most clusters it is given.
+constexpr char kTailName[] = "tem2.tmp";
+constexpr std::uint64_t kMostTailClusters = 256;
 // The free blocks are discarded this many bytes of the file system at a time, handling events
 // between the steps.
 constexpr std::uint64_t kDiscardStep = std::uint64_t(256) << 20;
@@ -118,17 +123,21 @@ std::vector<TLeftoverFile> TemporaryFilesOf(const std::string& root) {
     folders.push_back(fallback.first);
   }
   for (const std::string& folder : folders) {
-    const std::string path = folder + kTemporaryName;
-    const auto info = files.info(path);
-    // Only what a run of this user could have made: never a link, a folder, a file whose
-    // content other names share, or another user's file.
-    if (!info || info->kind != platform::EntryKind::File || info->links != 1 ||
-        !info->ownedByCaller) {
-      continue;
+    // Only the fill's own file: a file named like the small second one may be the user's (it
+    // holds a few clusters at the most, so a killed run leaves little).
+    for (const char* name : {kTemporaryName}) {
+      const std::string path = folder + name;
+      const auto info = files.info(path);
+      // Only what a run of this user could have made: never a link, a folder, a file whose
+      // content other names share, or another user's file.
+      if (!info || info->kind != platform::EntryKind::File || info->links != 1 ||
+          !info->ownedByCaller) {
+        continue;
+      }
+      const bool seen = std::any_of(found.begin(), found.end(),
+                                    [&](const TLeftoverFile& file) { return file.Path == path; });
+      if (!seen) found.push_back({path, info->size});
     }
-    const bool seen = std::any_of(found.begin(), found.end(),
-                                  [&](const TLeftoverFile& file) { return file.Path == path; });
-    if (!seen) found.push_back({path, info->size});
   }
   return found;
 }
@@ -213,14 +222,15 @@ struct TWipeEngine::FreeSpaceJob {
   // A file system that writes every change to new blocks: the fill is what overwrites its free
   // space, and passes over the filled file would find no free blocks to go to.
   bool copyOnWrite = false;
-  // What ext4 keeps back for its own metadata stays free when its reserve could not be lowered.
-  bool keptByExt4 = false;
   bool moved = false;  // another file system has taken the root's place
   std::string temporary;
+  // The second temporary file, when the first could not take the last free blocks; or empty.
+  std::string tail;
   std::uint64_t cluster = 1;
   // How the fill went.
   bool filled = true;
-  bool full = false;  // the file system refused more as full
+  bool full = false;          // the file system refused more as full
+  bool figuresEnded = false;  // the fill stopped where the file system's figures said space ended
   std::error_code error;
   std::optional<platform::DiskSpace> left;  // what was still free once the file held all it could
   // The file system's free-space lock, held for the whole job when it could be taken.
@@ -363,7 +373,6 @@ bool TWipeEngine::BindDrive(const TWipeItem& item, FreeSpaceJob& job) {
   job.rootMount = here->mount;
   job.fileSystem = platform::drives().fileSystem(root);
   job.copyOnWrite = WritesElsewhere(job.fileSystem);
-  job.keptByExt4 = job.fileSystem == "ext4" || job.fileSystem == "ext3" || job.fileSystem == "ext2";
   return true;
 }
 
@@ -435,7 +444,8 @@ TWipeEngine::FillEnd TWipeEngine::Fill(FreeSpaceJob& job, platform::File& file,
   const std::optional<FirstPass> first = FirstPassToFillWith();
   FillBytes bytes(first ? std::optional<TPass>(first->pass) : std::nullopt, bufferSize, large);
   const std::uint64_t written = FillUp(job, file, bytes, initial, large, space.total);
-  // What is still free while the file holds all it could take.
+  FillTail(job, bytes, space.total);
+  // What is still free while the files hold all they could take.
   job.left = job.filled && !stopRequested() ? job.Ask() : std::nullopt;
   if (reserve) reserve->Restore();
   // The program's random numbers go on from where the whole pass would have left them.
@@ -470,6 +480,51 @@ TWipeEngine::FillEnd TWipeEngine::Fill(FreeSpaceJob& job, platform::File& file,
     }
   }
   return FillEnd::FirstPass;
+}
+
+void TWipeEngine::FillTail(FreeSpaceJob& job, FillBytes& bytes, std::uint64_t total) {
+  // The fill ends where the file system says its space ends, or where it refuses the file more.
+  // Either may leave free blocks: ext4 refuses a large file its last ones when taking them would
+  // also take a block for the file's own map of its extents, and its figures can count blocks
+  // as taken that are free again. A new small file keeps its map in its inode; it is written a
+  // cluster at a time until the file system refuses it. A file system that writes elsewhere
+  // keeps what is left for its metadata.
+  if (!job.filled || !(job.full || job.figuresEnded) || job.copyOnWrite || stopRequested() ||
+      job.moved) {
+    return;
+  }
+  const std::string tail = platform::folderPartOf(job.temporary) + kTailName;
+  auto file = job.files->createOwnFile(tail);
+  if (!file) return;  // what stays free is told as unreached
+  job.tail = tail;
+  const auto made = file->info();
+  if (job.rootMount != 0 && (!made || made->mount != job.rootMount)) return;
+  // A few clusters at the most: the fill took everything else.
+  const std::uint64_t most = std::min(total, kMostTailClusters * job.cluster);
+  for (std::uint64_t written = 0; written < most && !stopRequested(); written += job.cluster) {
+    ProcessMessages();
+    if (const platform::Status wrote = WriteFill(*file, bytes, job.cluster); !wrote) {
+      job.full = wrote.error() == std::errc::no_space_on_device;
+      if (!job.full) {
+        job.filled = false;
+        job.error = wrote.error();
+      }
+      break;
+    }
+  }
+  if (file->position() == 0) {
+    // Refused at once: nothing of it to wipe.
+    file.reset();
+    RemoveTemporaryFile(job, tail);
+    job.tail.clear();
+    return;
+  }
+  // The method's passes go over it as over any file of the run: it holds only a few clusters.
+  TDeviceWaits device(Turns());
+  device.Settle(*file, file->position());
+  if (const platform::Status flushed = device.Flush(*file); !flushed && !job.flushError) {
+    job.flushError = flushed.error();
+  }
 }
 
 std::uint64_t TWipeEngine::FillUp(FreeSpaceJob& job, platform::File& file, FillBytes& bytes,
@@ -519,6 +574,7 @@ std::uint64_t TWipeEngine::FillUp(FreeSpaceJob& job, platform::File& file, FillB
     window.SetPassPosition(share);
     previous = length;
     // A file system whose free space does not shrink as the file grows would never end.
+    if (last) job.figuresEnded = true;
     if (last || (total > 0 && file.position() > total)) break;
   }
   return file.position();
@@ -555,6 +611,9 @@ void TWipeEngine::WipeAndReport(FreeSpaceJob& job, FillEnd fill) {
     firstPassWritten_ = fill == FillEnd::FirstPass;
     WipeFile(TWipeItem(wkFile, job.temporary));
     firstPassWritten_ = false;
+    // Every pass over the second file, the first one included: it was written only to take
+    // the blocks.
+    if (!job.tail.empty() && !stopRequested()) WipeFile(TWipeItem(wkFile, job.tail));
     FinishFlushes();
     checkReach_ = checked;
   }
@@ -564,7 +623,8 @@ void TWipeEngine::WipeAndReport(FreeSpaceJob& job, FillEnd fill) {
   if (RemoveTemporaryFile(job)) {
     for (std::size_t i = job.failuresBefore; i < Failures.size(); ++i) {
       TWipeFailure& failure = Failures[i];
-      if (failure.Path != job.temporary || failure.Reason != TWipeFailureReason::PassFailed) {
+      if ((failure.Path != job.temporary && failure.Path != job.tail) ||
+          failure.Reason != TWipeFailureReason::PassFailed) {
         continue;
       }
       failure.Path = job.root;
@@ -592,7 +652,7 @@ void TWipeEngine::ReportUnreached(const FreeSpaceJob& job, const platform::DiskS
     Fail(job.root, TWipeFailureReason::ReserveUnreachable, {}, Bytes(left.free - left.available));
   }
   if (!job.full || left.available < job.cluster) return;
-  if (job.copyOnWrite || job.keptByExt4) {
+  if (job.copyOnWrite) {
     // What stays free is the room the file system keeps for its metadata.
     Notes.push_back({job.root,
                      TWipeFailureReason::KeptForMetadata,
@@ -606,12 +666,17 @@ void TWipeEngine::ReportUnreached(const FreeSpaceJob& job, const platform::DiskS
 }
 
 bool TWipeEngine::RemoveTemporaryFile(const FreeSpaceJob& job) {
+  if (!job.tail.empty()) RemoveTemporaryFile(job, job.tail);
+  return RemoveTemporaryFile(job, job.temporary);
+}
+
+bool TWipeEngine::RemoveTemporaryFile(const FreeSpaceJob& job, const std::string& path) {
   // Only the program's own file, reached without links, given back in steps when large.
-  auto place = platform::openContainingFolder(job.temporary);
+  auto place = platform::openContainingFolder(path);
   const auto entry = place ? place->folder->entry(place->name) : place.error();
   if (!entry) {
     if (entry.error() == std::errc::no_such_file_or_directory) return false;
-    Fail(job.temporary, TWipeFailureReason::CannotDelete, entry.error(), FillsTheDrive(job.root));
+    Fail(path, TWipeFailureReason::CannotDelete, entry.error(), FillsTheDrive(job.root));
     return false;
   }
   if (entry->kind != platform::EntryKind::File || entry->links != 1 || !entry->ownedByCaller) {
@@ -621,7 +686,7 @@ bool TWipeEngine::RemoveTemporaryFile(const FreeSpaceJob& job) {
   const platform::Status removed = RemoveWipedEntry(*place->folder, place->name, entry->id);
   if (!removed) {
     // The drive stays full until the file is removed by hand.
-    Fail(job.temporary, TWipeFailureReason::CannotDelete, removed.error(), FillsTheDrive(job.root));
+    Fail(path, TWipeFailureReason::CannotDelete, removed.error(), FillsTheDrive(job.root));
     return false;
   }
   return true;

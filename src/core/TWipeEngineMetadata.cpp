@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "core/Helpers.h"
+#include "core/NamesLeft.h"
 #include "core/TWipeEngine.h"
 #include "core/WipeServices.h"
 #include "platform/Drives.h"
@@ -76,8 +77,6 @@ TWipeEngine::MetadataMove TWipeEngine::MoveMetadata(const std::string& root,
 void TWipeEngine::NoteNamesInMetadata(const std::string& root, const std::string& fileSystem,
                                       const MetadataMove& move) {
   if (!KeepsNamesInMovableMetadata(fileSystem)) return;
-  // The free-space wipe answers for the files deleted there before it.
-  std::erase(namesLeftOn_, root);
   std::string detail = "a drive that does not zero discarded blocks keeps them";
   std::error_code error;
   if (move.tried && move.error) {
@@ -89,17 +88,15 @@ void TWipeEngine::NoteNamesInMetadata(const std::string& root, const std::string
       detail += ": " + why;
     }
   }
-  Notes.push_back({root, TWipeFailureReason::NamesInMetadata, error, std::move(detail)});
+  // Moved and filled: the fill reached the names of the files deleted there before it.
+  const bool reached = move.tried && !move.error;
+  if (reached && namesLeft_) namesLeft_->NoteMetadataFilled(root);
+  Notes.push_back({root, TWipeFailureReason::NamesInMetadata, error, std::move(detail),
+                   reached ? root : std::string()});
 }
 
 void TWipeEngine::NoteNamesLeftByFiles() {
-  for (const std::string& root : namesLeftOn_) {
-    const std::string shown = root.size() > 1 ? RemoveTrailingBackslash(root) : root;
-    Notes.push_back({root,
-                     TWipeFailureReason::NamesInMetadata,
-                     {},
-                     "wipe the free space of " + shown + " to remove most of them",
-                     root});
-  }
-  namesLeftOn_.clear();
+  if (!namesLeft_) return;
+  for (TWipeFailure& left : namesLeft_->Finish()) Failures.push_back(std::move(left));
+  namesLeft_.reset();
 }

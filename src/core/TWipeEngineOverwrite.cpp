@@ -137,7 +137,6 @@ TWipeEngine::Overwrite TWipeEngine::OverwriteEntry(platform::Folder& folder,
     reach_ = {};
     std::optional<platform::FileLayout> before;
     if (checkReach_) before = file->layout();
-    reachFileSystem_ = before ? before->fileSystem : std::string();
 
     const bool signature = run().Settings.WriteSignature;
     const int total = static_cast<int>(passes.size()) + (signature ? 1 : 0);
@@ -210,7 +209,7 @@ bool TWipeEngine::FinishFlushed(TFlushingFile flushed) {
   flushed.file.reset();
   wipedSize_ = flushed.size;
   if (!DeleteWipedFile(*flushed.folder, flushed.path, flushed.name, flushed.id)) return true;
-  NoteReach(flushed.path, reach, flushed.before ? flushed.before->fileSystem : std::string());
+  NoteReach(flushed.path, reach);
   return false;
 }
 

@@ -11,6 +11,7 @@
 
 #include "core/Helpers.h"
 #include "core/JournalCleanup.h"
+#include "core/NamesLeft.h"
 #include "core/TPass.h"
 #include "core/TPassBuffer.h"
 #include "core/TWipeEngine.h"
@@ -36,6 +37,11 @@ bool LooksExecutable(const std::string& path) {
   if (path.size() < 3) return false;
   const std::string tail = path.substr(path.size() - 3);
   return tail == "exe" || tail == "EXE";
+}
+
+// Whether the file system keeps copies of deleted names in a journal that a run can clear.
+bool KeepsNamesInJournal(const platform::JournalInfo& kind) {
+  return (kind.ext4 && kind.journal) || kind.xfs;
 }
 
 // What the exception being handled says, for the list of what a run left.
@@ -128,6 +134,8 @@ std::string WipeFailureText(TWipeFailureReason reason) {
       return "was deleted, but the device check found it";
     case TWipeFailureReason::NotVerifiedOnDevice:
       return "was deleted; the device check could not verify it";
+    case TWipeFailureReason::NamesRemain:
+      return "names of wiped files remain";
   }
   return "was not wiped";
 }
@@ -253,8 +261,7 @@ void TWipeEngine::Execute(WipeRun& run) {
   Aborted = false;
   Failures.clear();
   Notes.clear();
-  namesLeftOn_.clear();
-  namesFolder_ = {};
+  namesLeft_ = std::make_unique<NamesLeft>();
   itemsReached_ = 0;
   stoppedInFile_.clear();
   stoppedInDrive_.clear();
@@ -272,14 +279,15 @@ void TWipeEngine::Execute(WipeRun& run) {
   // journal cleared whatever the option says.
   journal_.emplace();
   journal_->Wanted = [&run](const std::string& folder) {
-    if (run.Journals.inspect(folder).dataJournal) return true;
+    const platform::JournalInfo kind = run.Journals.inspect(folder);
+    if (kind.dataJournal) return true;
     switch (run.Settings.Journal) {
       case WipeRunSettings::JournalNames::All:
         return true;
       case WipeRunSettings::JournalNames::None:
         return false;
-      case WipeRunSettings::JournalNames::WhereQuick:
-        return run.Journals.canEmpty(folder);
+      case WipeRunSettings::JournalNames::WhereKept:
+        return KeepsNamesInJournal(kind);
     }
     return false;
   };
@@ -313,7 +321,8 @@ void TWipeEngine::Execute(WipeRun& run) {
     try {
       ClearJournals();
     } catch (...) {
-      Notes.push_back({std::string(), TWipeFailureReason::JournalNotCleared, {}, WhatEscaped()});
+      Fail(std::string(), TWipeFailureReason::NamesRemain, {},
+           "in the file system's journal, which could not be cleared (" + WhatEscaped() + ")");
     }
     journal_.reset();
   }
@@ -325,6 +334,12 @@ void TWipeEngine::Execute(WipeRun& run) {
 
 void TWipeEngine::NoteDeletion(const platform::Folder& folder) {
   if (journal_) journal_->NoteDeletion(folder.path());
+}
+
+void TWipeEngine::NoteFileDeletion(const platform::Folder& folder) {
+  NoteDeletion(folder);
+  // The free space's own temporary file leaves no name anyone chose.
+  if (namesLeft_ && checkReach_) namesLeft_->NoteDeletion(folder.path());
 }
 
 void TWipeEngine::ClearJournals() {
@@ -348,6 +363,16 @@ void TWipeEngine::ClearJournals() {
   };
   for (const JournalCleanup::Result& result : journal_->Finish(progressed, stop)) {
     const platform::JournalOutcome& outcome = result.Outcome;
+    if (result.Skipped) {
+      // Left by the user's choice: said, and not counted as left behind.
+      if (KeepsNamesInJournal(run().Journals.inspect(result.Folder))) {
+        Notes.push_back({result.Folder,
+                         TWipeFailureReason::JournalNotCleared,
+                         {},
+                         "turned off, so the names of the files deleted here remain in it"});
+      }
+      continue;
+    }
     if (run().Witness) run().Witness->JournalCleared(result.Folder, outcome);
     if (outcome.result == platform::JournalResult::Cleaned ||
         outcome.result == platform::JournalResult::NoJournal) {
@@ -361,8 +386,17 @@ void TWipeEngine::ClearJournals() {
            std::move(detail));
       continue;
     }
-    Notes.push_back(
-        {result.Folder, TWipeFailureReason::JournalNotCleared, outcome.error, std::move(detail)});
+    // A file system that keeps no journal of names (asked for by choice), or a stop, which
+    // the run reports on its own: said, not counted.
+    if (outcome.result == platform::JournalResult::NotExt4 ||
+        outcome.result == platform::JournalResult::Stopped) {
+      Notes.push_back(
+          {result.Folder, TWipeFailureReason::JournalNotCleared, outcome.error, std::move(detail)});
+      continue;
+    }
+    // The clearing was wanted and could not be done: the names are still on the device.
+    Fail(result.Folder, TWipeFailureReason::NamesRemain, outcome.error,
+         "in the file system's journal, which could not be cleared (" + detail + ")");
   }
 }
 
@@ -386,7 +420,7 @@ bool TWipeEngine::RemoveLink(platform::Folder& folder, const std::string& path,
                              const std::string& name) {
   const platform::Status removed = folder.removeFile(name);
   if (removed) {
-    NoteDeletion(folder);
+    NoteFileDeletion(folder);
     return true;
   }
   Fail(path, TWipeFailureReason::CannotDelete, removed.error());
@@ -482,7 +516,7 @@ bool TWipeEngine::WipeEntry(platform::Folder& folder, const std::string& path,
   const TReachVerdict reach = reach_;
   if (!DeleteWipedFile(folder, path, name, listed.id)) return true;
   if (overwritten == Overwrite::WithoutPasses) Fail(path, TWipeFailureReason::DeletedUnwiped);
-  if (overwritten == Overwrite::Done) NoteReach(path, reach, reachFileSystem_);
+  if (overwritten == Overwrite::Done) NoteReach(path, reach);
   return false;
 }
 
@@ -501,20 +535,7 @@ bool TWipeEngine::AtMountPoint(platform::Folder& folder, const std::string& path
   return true;
 }
 
-void TWipeEngine::NoteReach(const std::string& path, const TReachVerdict& verdict,
-                            const std::string& fileSystem) {
-  // Its name stays in the file system's metadata until a free-space wipe moves that.
-  if (fileSystem == "btrfs") {
-    // The drive is looked up once per folder, not once per file: the mount table is read anew
-    // at each lookup.
-    const std::string folder = path.substr(0, path.rfind('/') + 1);
-    if (folder != namesFolder_.first) namesFolder_ = {folder, platform::drives().rootOf(path)};
-    const std::string& root = namesFolder_.second;
-    if (!root.empty() &&
-        std::find(namesLeftOn_.begin(), namesLeftOn_.end(), root) == namesLeftOn_.end()) {
-      namesLeftOn_.push_back(root);
-    }
-  }
+void TWipeEngine::NoteReach(const std::string& path, const TReachVerdict& verdict) {
   if (verdict.Reach == TOverwriteReach::Shared) {
     Fail(path, TWipeFailureReason::SharedBlocks);
     return;
@@ -556,7 +577,7 @@ bool TWipeEngine::DeleteWipedFile(platform::Folder& folder, const std::string& p
   if (renamed) {
     const platform::Status removed = RemoveWipedEntry(folder, LongName(), id);
     if (removed) {
-      NoteDeletion(folder);
+      NoteFileDeletion(folder);
       if (run().Witness) run().Witness->Deleted(id);
       return true;
     }
@@ -571,7 +592,7 @@ bool TWipeEngine::DeleteWipedFile(platform::Folder& folder, const std::string& p
   }
   const platform::Status removed = RemoveWipedEntry(folder, name, id);
   if (removed) {
-    NoteDeletion(folder);
+    NoteFileDeletion(folder);
     if (run().Witness) run().Witness->Deleted(id);
     return true;
   }

@@ -17,7 +17,7 @@ WipeRunSettings WipeRunSettings::Of(const WipeSettings& settings) {
   snapshot.Signature = settings.Signature;
   snapshot.DiscardFreeBlocks = settings.DiscardFreeBlocks;
   if (!settings.JournalNamesChosen()) {
-    snapshot.Journal = JournalNames::WhereQuick;
+    snapshot.Journal = JournalNames::WhereKept;
   } else {
     snapshot.Journal = settings.EraseJournalNames ? JournalNames::All : JournalNames::None;
   }

@@ -44,10 +44,11 @@ struct WipeRunSettings {
   bool WriteSignature = false;
   std::string Signature;
   bool DiscardFreeBlocks = false;
-  // Whose journals the run clears of names: every file system it deleted on, none, or those
-  // that may be asked to empty theirs (the settings leave the choice at its default). Journals
-  // that hold file contents (data=journal) are cleared in every case.
-  enum class JournalNames { All, None, WhereQuick };
+  // Whose journals the run clears of names: every file system it deleted on (chosen on), none
+  // (chosen off: the run says where names stay), or every one that keeps a journal of names,
+  // ext4 and XFS (the settings leave the choice at its default). Journals that hold file
+  // contents (data=journal) are cleared in every case.
+  enum class JournalNames { All, None, WhereKept };
   JournalNames Journal = JournalNames::None;
 
   // The snapshot of the settings as they are now.

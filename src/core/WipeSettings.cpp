@@ -6,7 +6,6 @@
 #include "core/IniDocument.h"
 #include "core/SettingsFolder.h"
 #include "core/TIniFile.h"
-#include "platform/Journal.h"
 #include "platform/PathText.h"
 
 namespace {
@@ -21,7 +20,9 @@ std::string WipeSettings::SettingsFileName() {
 }
 
 bool WipeSettings::DefaultEraseJournalNames() {
-  return platform::journals().canEmpty(GetAppFolder());
+  // Every user's runs clear the journals they leave names in: the administrator's quickly, by
+  // the file system's own emptying, everybody else's by writing the journal over.
+  return true;
 }
 
 void WipeSettings::LoadSettings() {

@@ -67,13 +67,11 @@ class WipeSettings {
   // The settings file "Ferrovane.ini" in the settings folder in use (beside the program, or the
   // user's own; core/SettingsFolder.h).
   static std::string SettingsFileName();
-  // EraseJournalNames where the settings do not say: on where the file system of the program
-  // folder may be asked to empty its journal (quick), off where it would take the rewrite
-  // (seconds, and about the journal's size in writes).
+  // EraseJournalNames where the settings do not say: on, for every user.
   static bool DefaultEraseJournalNames();
   // Whether EraseJournalNames is a choice (of the settings file, the Options page or this run)
-  // rather than the default; where it is the default, each run decides per file system it
-  // deletes on (on where that file system may be asked to empty its journal).
+  // rather than the default; where it is the default, each run clears the journal of every ext4
+  // and XFS file system it deletes on.
   bool JournalNamesChosen() const {
     return journalChosenForRun_ || !journalDefault_ || *journalDefault_ != EraseJournalNames;
   }

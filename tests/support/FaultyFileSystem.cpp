@@ -29,6 +29,16 @@ class RecordingFile : public platform::File {
 
   platform::Status write(const void* data, std::size_t length) override {
     const std::uint64_t offset = file_->position();
+    if (const auto limit = owner_.sizeLimitOf.find(path_);
+        limit != owner_.sizeLimitOf.end() && offset + length > limit->second) {
+      const auto fits =
+          static_cast<std::size_t>(limit->second > offset ? limit->second - offset : 0);
+      if (fits > 0) {
+        if (const platform::Status part = file_->write(data, fits); !part) return part;
+      }
+      owner_.writes.push_back({path_, offset, fits});
+      return owner_.fullDiskError;
+    }
     if (owner_.bytesLeft >= 0 && static_cast<std::uint64_t>(owner_.bytesLeft) < length) {
       // A full disk: what fits is written, then the write fails.
       const auto fits = static_cast<std::size_t>(owner_.bytesLeft);

@@ -48,6 +48,10 @@ class FaultyFileSystem : public platform::FileSystem {
   std::error_code injectedError = std::make_error_code(std::errc::permission_denied);
   // Bytes that may still be written in all before writes fail as on a full disk; -1: no limit.
   std::int64_t bytesLeft = -1;
+  // Files (by the path they were opened by) that cannot grow past this many bytes: a write
+  // beyond fails as on a full disk once what fits is written, as a file system that refuses a
+  // large file its last blocks does.
+  std::map<std::string, std::uint64_t> sizeLimitOf;
   // Free space reported instead of the real one for paths that start with the key (the first
   // key that fits, in key order). Only the figures are replaced; the device and whether the folder
   // may be written stay the real ones. A `free` below `available` counts as `available`.

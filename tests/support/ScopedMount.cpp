@@ -66,14 +66,18 @@ ScopedMount::ScopedMount(const std::string& point, Kind kind, const std::string&
     }
   } else {
     const bool ntfs = kind == Kind::NtfsImage;
-    const char* type = kind == Kind::BtrfsImage ? "btrfs"
-                       : kind == Kind::XfsImage ? "xfs"
-                       : ntfs                   ? "ntfs-3g"
-                                                : "ext4";
-    const std::string mkfs = kind == Kind::BtrfsImage ? "mkfs.btrfs -q -f "
-                             : kind == Kind::XfsImage ? kMakeXfs
-                             : ntfs                   ? "mkntfs -q -F -f "
-                                                      : "mkfs.ext4 -q -F ";
+    const char* type = kind == Kind::BtrfsImage   ? "btrfs"
+                       : kind == Kind::XfsImage   ? "xfs"
+                       : ntfs                     ? "ntfs-3g"
+                       : kind == Kind::VfatImage  ? "vfat"
+                       : kind == Kind::ExfatImage ? "exfat"
+                                                  : "ext4";
+    const std::string mkfs = kind == Kind::BtrfsImage   ? "mkfs.btrfs -q -f "
+                             : kind == Kind::XfsImage   ? kMakeXfs
+                             : ntfs                     ? "mkntfs -q -F -f "
+                             : kind == Kind::VfatImage  ? "mkfs.vfat "
+                             : kind == Kind::ExfatImage ? "mkfs.exfat "
+                                                        : "mkfs.ext4 -q -F ";
     image_ = platform::trimSeparators(point) + ".img";
     if (!run("truncate -s " + size + " " + quoted(image_)) ||
         !run(mkfs + mkfsOptions + " " + quoted(image_))) {
@@ -81,13 +85,11 @@ ScopedMount::ScopedMount(const std::string& point, Kind kind, const std::string&
                 (ntfs ? std::string("mkntfs") : "mkfs." + std::string(type)) + " missing?)";
       return;
     }
-    // ntfs-3g reads the image itself; the kernel's file systems need a loop device.
-    const std::string loop = ntfs ? "" : "loop";
-    const std::string options = mountOptions.empty() ? loop
-                                : loop.empty()       ? mountOptions
-                                                     : loop + "," + mountOptions;
-    if (!run("mount -t " + std::string(type) + (options.empty() ? "" : " -o " + options) + " " +
-             quoted(image_) + " " + quoted(point))) {
+    // On a loop device, as a drive is mounted: ntfs-3g then shows it as a block device too.
+    const std::string options = mountOptions.empty() ? "loop" : "loop," + mountOptions;
+    mountCommand_ = "mount -t " + std::string(type) + (options.empty() ? "" : " -o " + options) +
+                    " " + quoted(image_) + " " + quoted(point);
+    if (!run(mountCommand_)) {
       reason_ = std::string("cannot mount an ") + type + " image on a loop device (" + options +
                 "; does the kernel have " + type + "?)";
       return;
@@ -99,6 +101,12 @@ ScopedMount::ScopedMount(const std::string& point, Kind kind, const std::string&
 bool ScopedMount::unmount() {
   if (mounted_ && run("umount " + quoted(point_))) mounted_ = false;
   return !mounted_;
+}
+
+bool ScopedMount::remount() {
+  if (mountCommand_.empty() || !unmount()) return false;
+  mounted_ = run(mountCommand_);
+  return mounted_;
 }
 
 ScopedMount::~ScopedMount() {

@@ -1,16 +1,16 @@
 #pragma once
-// A small file system that a test mounts itself: a tmpfs, or an ext4, btrfs or XFS image file
-// attached to a loop device. The first mount of a test program moves the program into a mount
-// namespace of its own (with private propagation), so every mount it makes vanishes with the
-// process, even when the test crashes, and no other process ever sees it. Mounting needs root; a
-// test that cannot mount skips with reason().
+// A small file system that a test mounts itself: a tmpfs, or an ext4, btrfs, XFS, FAT or exFAT
+// image file attached to a loop device (or an NTFS image read by ntfs-3g). The first mount of a
+// test program moves the program into a mount namespace of its own (with private propagation), so
+// every mount it makes vanishes with the process, even when the test crashes, and no other process
+// ever sees it. Mounting needs root; a test that cannot mount skips with reason().
 
 #include <string>
 
 class ScopedMount {
  public:
   // NtfsImage is mounted through ntfs-3g (FUSE), as desktops mount NTFS data partitions.
-  enum class Kind { Tmpfs, Ext4Image, BtrfsImage, XfsImage, NtfsImage };
+  enum class Kind { Tmpfs, Ext4Image, BtrfsImage, XfsImage, NtfsImage, VfatImage, ExfatImage };
 
   // Mounts a file system of the given size at `point` (an existing, empty folder). For an
   // image, the image file is `point` followed by ".img", mkfsOptions go to its mkfs (for example
@@ -35,11 +35,15 @@ class ScopedMount {
   // Unmounts now (the image file stays, for a test that reads the raw device). True when the
   // file system is no longer mounted.
   bool unmount();
+  // Unmounts and mounts the image again, as after a restart: everything the file system kept
+  // in memory or only in its journal has reached its place on the device. True when mounted.
+  bool remount();
 
  private:
   std::string point_;
   std::string image_;
   std::string reason_;
+  std::string mountCommand_;  // how the image was mounted
   bool mounted_ = false;
 };
 

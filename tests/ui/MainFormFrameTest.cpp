@@ -477,12 +477,12 @@ void MainFormFrameTest::footerButtonsAreReachedWithTabAndPressedWithSpace() {
 void MainFormFrameTest::journalOptionIsTheCataloguesSetting() {
   MainFormFixture f;
   f.withCatalogue();
-  // Only the rewrite is open to tests: off unless chosen, and its cost is told.
-  QVERIFY(!f.catalogue().EraseJournalNames);
-  f.catalogue().EraseJournalNames = true;
+  // On by default, for every user.
+  QVERIFY(f.catalogue().EraseJournalNames);
   auto* option = f.find<QCheckBox>("chkEraseJournalNames");
   QVERIFY(option && option->isChecked());
-  QVERIFY(f.find<QLabel>("lblJournalCost")->isVisibleTo(option->parentWidget()));
+  // Its cost is told only where it is off by default, which it is for nobody.
+  QVERIFY(!f.find<QLabel>("lblJournalCost")->isVisibleTo(option->parentWidget()));
   option->click();
   QVERIFY(!f.catalogue().EraseJournalNames);
 }

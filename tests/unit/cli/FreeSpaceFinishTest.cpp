@@ -54,7 +54,7 @@ TEST(FreeSpaceFinishTest, OnlyDrivesWipedWithoutLeavingAnythingFinishTheirFiles)
     EXPECT_EQ(FreeSpaceWiped(c.freeSpace, "/data/"), c.data);
   }
 
-  MarkFinished(outcomes, "/home/");
+  MarkFinished(outcomes, "/home/", false);
   // The shared file stays left behind; the two finished ones become notes that say why.
   ASSERT_EQ(outcomes[0].failures.size(), 2u);
   EXPECT_EQ(outcomes[0].failures[0].Path, "/data/b");
@@ -66,21 +66,54 @@ TEST(FreeSpaceFinishTest, OnlyDrivesWipedWithoutLeavingAnythingFinishTheirFiles)
   EXPECT_EQ(outcomes[1].failures.size(), 1u);
 }
 
-TEST(FreeSpaceFinishTest, TheFreeSpaceWipeAnswersForNamesLeftInTheMetadataOfItsDriveAlone) {
+TEST(FreeSpaceFinishTest, NamesLeftInMetadataAreFinishedOnlyByAFillThatMovedTheMetadataFirst) {
   const auto names = [](const std::string& root) {
     return TWipeFailure{root,
-                        TWipeFailureReason::NamesInMetadata,
+                        TWipeFailureReason::NamesRemain,
                         {},
-                        "wipe the free space of " + root + " to remove most of them",
+                        "in the file system's metadata, until the administrator wipes the free "
+                        "space of " +
+                            root,
                         root};
   };
   TRunOutcome files;
-  files.failures = {Elsewhere("/home/a", "/home")};
-  files.notes = {names("/home/"), names("/data/")};
-  std::vector<TRunOutcome> outcomes{files};
-  MarkFinished(outcomes, "/home/");
-  // The drive wiped says itself what may remain there; the other drive's note stays.
-  ASSERT_EQ(outcomes[0].notes.size(), 2u);
-  EXPECT_EQ(outcomes[0].notes[0], names("/data/"));
-  EXPECT_EQ(outcomes[0].notes[1].Reason, TWipeFailureReason::NotOverwrittenInPlace);
+  files.failures = {names("/home/"), Elsewhere("/home/a", "/home"), names("/data/")};
+  // A drive whose only trace is names in its metadata is one the free-space wipe finishes.
+  EXPECT_EQ(RootsToFinish({files}), (std::vector<std::string>{"/home/", "/data/"}));
+
+  // The free-space run says whether it moved the metadata before the fill: its note names the
+  // drive then.
+  TRunOutcome moved;
+  moved.notes = {{"/home/", TWipeFailureReason::NamesInMetadata, {}, "", "/home/"}};
+  TRunOutcome unmoved;
+  unmoved.notes = {{"/home/",
+                    TWipeFailureReason::NamesInMetadata,
+                    {},
+                    "its metadata was not moved first: only the administrator may move it"}};
+  EXPECT_TRUE(NamesReached(moved, "/home/", "btrfs"));
+  EXPECT_FALSE(NamesReached(moved, "/data/", "btrfs"));
+  EXPECT_FALSE(NamesReached(unmoved, "/home/", "btrfs"));
+  // A file system that writes in place leaves names in freed folder blocks, which any fill
+  // takes.
+  for (const char* fileSystem : {"xfs", "fuseblk", "vfat"}) {
+    EXPECT_TRUE(NamesReached(unmoved, "/home/", fileSystem)) << fileSystem;
+  }
+
+  struct Case {
+    const char* what;
+    bool reached;
+    std::vector<std::string> left;  // the paths still counted as left behind
+  };
+  for (const Case& c :
+       {Case{"moved", true, {"/data/"}}, Case{"not moved", false, {"/home/", "/data/"}}}) {
+    SCOPED_TRACE(c.what);
+    std::vector<TRunOutcome> outcomes{files};
+    MarkFinished(outcomes, "/home/", c.reached);
+    std::vector<std::string> left;
+    for (const TWipeFailure& failure : outcomes[0].failures) left.push_back(failure.Path);
+    EXPECT_EQ(left, c.left);
+    // The content finished either way.
+    ASSERT_EQ(outcomes[0].notes.size(), 1u);
+    EXPECT_EQ(outcomes[0].notes[0].Reason, TWipeFailureReason::NotOverwrittenInPlace);
+  }
 }

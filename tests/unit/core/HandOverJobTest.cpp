@@ -51,7 +51,7 @@ THandOverJob sampleJob() {
   job.settings.WriteSignature = false;
   job.settings.Signature = "sig\xe9";
   job.settings.DiscardFreeBlocks = false;
-  job.settings.Journal = WipeRunSettings::JournalNames::WhereQuick;
+  job.settings.Journal = WipeRunSettings::JournalNames::WhereKept;
   job.method.Name = "Gutmann";
   for (int i = 0; i < 35; ++i) {
     TPass pass = i % 2 ? BytePass(static_cast<std::uint8_t>(i)) : TextPass("t\n\0x"s);
@@ -142,7 +142,7 @@ TEST(HandOverJobTest, AJobThatIsNotTheWritersIsRefused) {
   for (const std::string& bad : {
            replaced("ferrovane-hand-over-1", "ferrovane-hand-over-2"),
            replaced("4\n4096", "4\n0000"),  // no buffer
-           replaced("11\nwhere-quick", "11\nwhere-quack"),
+           replaced("10\nwhere-kept", "10\nwhere-kapt"),
            replaced("2\n35", "2\n36"),  // a pass more than the job holds
            replaced("4\n2049", "4\n+049"),
        }) {

@@ -27,7 +27,7 @@ TEST(ProgressStreamTest, EveryFieldOfEveryReasonReadsBackTheSame) {
     written.notes.push_back({"/n", reason});
   }
   // Every reason the engine has, the last one included, and nothing past it.
-  EXPECT_EQ(reasons, static_cast<int>(TWipeFailureReason::NotVerifiedOnDevice) + 1);
+  EXPECT_EQ(reasons, static_cast<int>(TWipeFailureReason::NamesRemain) + 1);
   EXPECT_FALSE(IsWipeFailureReason(-1));
 
   const std::string line = ProgressOutcomeLine(written);

@@ -201,6 +201,34 @@ TEST_F(JournalCleaningTest, TooFewFreeInodesForTheScratchFilesIsReportedAsSuch) 
   EXPECT_FALSE(hasScratchFolder(folder));
 }
 
+TEST_F(JournalCleaningTest, FewerScratchFilesThanTheRewriteNeedsEndItBeforeAnyCommit) {
+  // A large journal needs scratch files on many inode-table blocks for each commit; with a
+  // few dozen inodes free, the files made lie on only a few blocks, and the rewrite would take
+  // thousands of commits.
+  MOUNT_OR_SKIP("-J size=32 -N 64");
+  std::vector<std::string> made;
+  for (int i = 0; i < 4096 && fs().createAlways(folder + "f" + std::to_string(i)); ++i) {
+    made.push_back(folder + "f" + std::to_string(i));
+  }
+  ASSERT_GT(made.size(), 40u);
+  ASSERT_LT(made.size(), 4096u);
+  for (int i = 0; i < 40; ++i) {
+    ASSERT_TRUE(fs().deleteFile(made.back()));
+    made.pop_back();
+  }
+  int asked = 0;
+  JournalRequest request;
+  request.folder = folder;
+  request.way = JournalWay::Rewrite;
+  request.stop = [&] { return ++asked > 50; };  // a rewrite that went on would be stopped
+  const JournalOutcome outcome = journals().clean(request);
+  EXPECT_EQ(outcome.result, JournalResult::NoInodes) << outcome.detail;
+  EXPECT_NE(outcome.detail.find("scratch files needed could be made"), std::string::npos)
+      << outcome.detail;
+  EXPECT_EQ(outcome.bytes, 0u);
+  EXPECT_FALSE(hasScratchFolder(folder));
+}
+
 TEST_F(JournalCleaningTest, InspectionTellsTheJournalBlockAndInodeSizes) {
   struct Case {
     const char* options;

@@ -92,3 +92,29 @@ TEST(XfsLogBudget, WithoutTheHeadTheLeastCountAloneReachesTheTarget) {
   }
   EXPECT_EQ(static_cast<std::uint64_t>(rounds), (kTarget + kRound - 1) / kRound);
 }
+
+TEST(XfsLogBudget, AReadingThatCannotBeTrustedNeverEndsTheCycleAtOnce) {
+  // The first reading after the start is one that cannot be: counted as the distance it seems
+  // to be, it would wrap round to more than the log and end the cycle after a single round.
+  const std::uint64_t blocks = kLog / 512;
+  struct Case {
+    const char* name;
+    std::optional<LogPosition> start;
+    std::optional<LogPosition> head;
+  };
+  const Case cases[] = {
+      {"an older cycle", at(5, 500), at(4, 600)},
+      {"behind the start in its cycle", at(5, 500), at(5, 499)},
+      {"far behind in an older cycle", at(5, 0), at(1, blocks - 1)},
+      {"outside the log", at(5, 500), at(5, blocks)},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    XfsLogBudget budget(kLog, kRound);
+    budget.start(c.start);
+    budget.committed(c.head);
+    EXPECT_FALSE(budget.finished());
+    EXPECT_FALSE(budget.followsHead());
+    EXPECT_EQ(budget.done(), kRound);
+  }
+}
