@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/Helpers.h"
+#include "core/Translated.h"
 
 namespace {
 
@@ -55,7 +56,7 @@ void MarkFinished(std::vector<TRunOutcome>& outcomes, const std::string& root) {
       const std::size_t cause = note.Detail.find("): ");
       note.Detail =
           (cause == std::string::npos ? std::string() : note.Detail.substr(0, cause + 3)) +
-          "the free space of " + shown + " was wiped after it";
+          Tr("the free space of ") + shown + Tr(" was wiped after it");
       outcome.notes.push_back(std::move(note));
       it = failures.erase(it);
     }

@@ -1,6 +1,7 @@
 #include "core/DriveFunctions.h"
 
 #include "core/Helpers.h"
+#include "core/Translated.h"
 #include "platform/Drives.h"
 #include "platform/FileSystem.h"
 
@@ -9,17 +10,17 @@ namespace {
 const char* kindName(int kind) {
   switch (kind) {
     case platform::DriveFixed:
-      return "Local Disk";
+      return TrNoop("Local Disk");
     case platform::DriveRemovable:
-      return "Removable Disk";
+      return TrNoop("Removable Disk");
     case platform::DriveRemote:
-      return "Network Drive";
+      return TrNoop("Network Drive");
     case platform::DriveOptical:
-      return "CD Drive";
+      return TrNoop("CD Drive");
     case platform::DriveRam:
-      return "RAM Disk";
+      return TrNoop("RAM Disk");
     default:
-      return "Drive";
+      return TrNoop("Drive");
   }
 }
 
@@ -34,7 +35,7 @@ std::optional<platform::DiskSpace> RootSpace(const std::string& root) {
 
 std::string GetDriveDisplayName(const std::string& root) {
   std::string mountPoint = root.size() > 1 ? RemoveTrailingBackslash(root) : root;
-  return std::string(kindName(platform::drives().driveKind(root))) + " (" + mountPoint + ")";
+  return Tr(kindName(platform::drives().driveKind(root))) + " (" + mountPoint + ")";
 }
 
 std::string GetDriveFileSystem(const std::string& root) {
