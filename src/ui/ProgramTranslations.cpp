@@ -16,8 +16,8 @@ namespace {
 const QString kCatalogueName = QStringLiteral("ferrovane_");
 
 // The languages there are catalogues for in the first folder that has any.
-QStringList AvailableTranslations(QString* folder) {
-  for (const QString& candidate : ProgramTranslationFolders()) {
+QStringList AvailableTranslations(const QStringList& folders, QString* folder) {
+  for (const QString& candidate : folders) {
     const QStringList files =
         QDir(candidate).entryList({kCatalogueName + QStringLiteral("*.qm")}, QDir::Files);
     if (files.isEmpty()) continue;
@@ -55,9 +55,9 @@ QString ChooseTranslation(const QStringList& userLanguages, const QStringList& a
   return {};
 }
 
-QString InstallProgramTranslations(QCoreApplication& application) {
+QString InstallProgramTranslations(QCoreApplication& application, const QStringList& folders) {
   QString folder;
-  const QStringList available = AvailableTranslations(&folder);
+  const QStringList available = AvailableTranslations(folders, &folder);
   const QString language = ChooseTranslation(QLocale::system().uiLanguages(), available);
   if (language.isEmpty()) return {};
   auto* program = new QTranslator(&application);

@@ -20,6 +20,7 @@ QStringList ProgramTranslationFolders();
 QString ChooseTranslation(const QStringList& userLanguages, const QStringList& available);
 
 // Installs the translators for the user's languages (QLocale::system(), which honours
-// LANGUAGE, LC_ALL, LC_MESSAGES and LANG) into the application; returns the language chosen,
-// empty for English.
-QString InstallProgramTranslations(QCoreApplication& application);
+// LANGUAGE, LC_ALL, LC_MESSAGES and LANG) into the application, from the first of the folders
+// that holds catalogues; returns the language chosen, empty for English.
+QString InstallProgramTranslations(QCoreApplication& application,
+                                   const QStringList& folders = ProgramTranslationFolders());

@@ -25,6 +25,8 @@ constexpr const char* kDomain = "ferrovane";
 
 std::once_flag chosen;
 std::string catalogueFolder;
+// The user puts English before any language with a catalogue: the texts as written.
+bool englishFirst = false;
 
 std::string environment(const char* name) {
   const char* value = std::getenv(name);
@@ -56,6 +58,12 @@ void choose() {
       ::setenv("LANGUAGE", language.c_str(), 0);
     }
   }
+  // The first language the user names decides whether English comes before the others (gettext
+  // itself would pass over English, which has no catalogue, to the next one).
+  const std::string languages = environment("LANGUAGE");
+  const std::string first =
+      languageOf(languages.empty() ? messagesLocale() : languages.substr(0, languages.find(':')));
+  englishFirst = first == "en" || first.rfind("en_", 0) == 0;
   const std::string program = programFolder();
   std::string folder = program + "locale/";
   if (!fs().info(folder)) folder = program + FERROVANE_LOCALE_FROM_PROGRAM "/";
@@ -73,11 +81,12 @@ void useMessageCatalogue() {
 
 const char* translatedMessage(const char* text) {
   useMessageCatalogue();
-  return ::dgettext(kDomain, text);
+  return englishFirst ? text : ::dgettext(kDomain, text);
 }
 
 const char* translatedMessage(const char* singular, const char* plural, unsigned long count) {
   useMessageCatalogue();
+  if (englishFirst) return count == 1 ? singular : plural;
   return ::dngettext(kDomain, singular, plural, count);
 }
 
