@@ -63,6 +63,13 @@ struct Subcommands {
 // The program itself: its description, version and the options of every subcommand.
 void AddProgramOptions(CLI::App& app, Options& options) {
   app.get_formatter()->column_width(24);
+  // The words of CLI11's own help in the user's language too (the same words in English).
+  for (const char* label : {TrNoop("Usage"), TrNoop("OPTIONS"), TrNoop("SUBCOMMAND"),
+                            TrNoop("Positionals"), TrNoop("REQUIRED")}) {
+    app.get_formatter()->label(label, Tr(label));
+  }
+  app.option_defaults()->group(Tr("Options"));
+  app.set_help_flag("-h,--help", Tr("Print this help message and exit"));
   app.footer(Tr(kFooter));
   app.set_version_flag("--version", std::string("ferrovane-cli ") + FERROVANE_VERSION,
                        Tr("Show the version and end"));
