@@ -117,6 +117,8 @@ CLI::App* AddWipeCommand(CLI::App& app, TWipeRequest& request) {
       Tr("Overwrite files (and with -r folders with everything in them) with every pass of the "
          "method, then rename and delete them. A symbolic link is removed as a link; its target is "
          "not touched. A file with other hard links is left whole."));
+  wipe->option_defaults()->group(Tr("Options"));
+  wipe->get_help_ptr()->group(Tr("Options"));
   wipe->add_option("-m,--method", request.method,
                    Tr("The method to use: a file name in the Methods folder (.mtd may be left off) "
                       "or a method's name; default: the method chosen for the files engine, and "
@@ -147,6 +149,8 @@ CLI::App* AddFreeSpaceCommand(CLI::App& app, TFreeSpaceRequest& request) {
       "free-space",
       Tr("Fill the free space of fixed drives with a temporary file, wipe it with every pass of "
          "the method and delete it. Only the file system mounted at the point now is wiped."));
+  freeSpace->option_defaults()->group(Tr("Options"));
+  freeSpace->get_help_ptr()->group(Tr("Options"));
   freeSpace->add_option("-m,--method", request.method,
                         Tr("The method to use (as for wipe); default: the method chosen for the "
                            "free-space engine"));
@@ -161,6 +165,8 @@ CLI::App* AddMethodsCommand(CLI::App& app, TMethodsRequest& request) {
       "methods",
       Tr("List the wipe methods with their passes (each pass with -v), the default method and the "
          "method of each engine, and the folder they are kept in."));
+  methods->option_defaults()->group(Tr("Options"));
+  methods->get_help_ptr()->group(Tr("Options"));
   methods
       ->add_option("--set-engine", request.engine,
                    Tr("Record METHOD as the method that ENGINE (files, folders or free-space) "
@@ -177,6 +183,8 @@ CLI::App* AddCleanCommand(CLI::App& app, TCleanRequest& request) {
          "the trash, browser caches, cookies, history, sessions and site data, registry lists... "
          "History inside a browser's database is removed with the database's own means, so "
          "bookmarks stay; the places kept from every clean on the Clean traces page stay."));
+  clean->option_defaults()->group(Tr("Options"));
+  clean->get_help_ptr()->group(Tr("Options"));
   clean->add_flag(
       "--preview", request.preview,
       Tr("List what the items would remove, with sizes; remove nothing (as --dry-run)"));
