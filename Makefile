@@ -12,6 +12,7 @@ CACHE_ARGS := $(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE))
 PACKAGES := build-essential cmake ninja-build pkg-config googletest libgtest-dev libgmock-dev \
             libbenchmark-dev libpugixml-dev libexpat1-dev libsqlite3-dev \
             qt6-base-dev qt6-svg-dev libgl1-mesa-dev \
+            qt6-tools-dev qt6-l10n-tools qt6-translations-l10n gettext \
             libcli11-dev help2man appstream clang-format xvfb xauth \
             desktop-file-utils dbus-daemon \
             btrfs-progs xfsprogs ntfs-3g dosfstools exfatprogs testdisk

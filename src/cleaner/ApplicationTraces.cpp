@@ -10,6 +10,7 @@
 #include "cleaner/TracePaths.h"
 #include "cleaner/XmlReader.h"
 #include "core/Helpers.h"
+#include "core/Translated.h"
 #include "platform/FileSystem.h"
 #include "platform/Folders.h"
 
@@ -237,13 +238,14 @@ void ClearLibreOfficeRecentDocuments(TEraseFiles& item) {
   for (const std::string& user :
        ConfigFolders("libreoffice/4/user/", "libreoffice", "org.libreoffice.LibreOffice")) {
     RewriteListFile(item, user + "registrymodifications.xcu", WithoutLibreOfficeRecentDocuments,
-                    "recent documents");
+                    TrNoop("recent documents"));
   }
 }
 
 void ClearVlcRecentMedia(TEraseFiles& item) {
   for (const std::string& folder : ConfigFolders("vlc/", "vlc", "org.videolan.VLC")) {
-    RewriteListFile(item, folder + "vlc-qt-interface.conf", WithoutVlcRecentMedia, "recent media");
+    RewriteListFile(item, folder + "vlc-qt-interface.conf", WithoutVlcRecentMedia,
+                    TrNoop("recent media"));
   }
 }
 
@@ -254,7 +256,7 @@ void ClearGimpDocuments(TEraseFiles& item) {
     for (const platform::DirEntry& version : *versions) {
       if (!version.isFolder()) continue;
       RewriteListFile(item, gimp + version.name + "/documents", WithoutGimpDocuments,
-                      "recent documents");
+                      TrNoop("recent documents"));
     }
   }
 }

@@ -11,6 +11,7 @@
 #include "cleaner/TCustomEraserEngine.h"
 #include "cleaner/TracePaths.h"
 #include "core/Helpers.h"
+#include "core/Translated.h"
 #include "platform/FileSystem.h"
 #include "platform/Folders.h"
 #include "platform/PathText.h"
@@ -30,7 +31,7 @@ void ForFreeProfiles(TEraseFiles& item, const std::vector<TBrowserProfile>& prof
     if (ProfileInUse(profile)) {
       if (item.Engine) {
         item.Engine->RecordLeft(item, profile.Folder,
-                                "the browser is running with this profile; close it first");
+                                Tr("the browser is running with this profile; close it first"));
       }
       continue;
     }
@@ -55,14 +56,15 @@ void ClearProfileRows(TEraseFiles& item, const std::string& database,
   const bool preview = item.Engine && item.Engine->Preview;
   const TRowsCleared cleared =
       ClearSqliteRows(database, requiredTable, rows, preview,
-                      std::string("holds no ") + noun + "; left as it is", values);
+                      Substituted(Tr("holds no {}; left as it is"), {Tr(noun)}), values);
   if (!item.Engine) return;
   if (!cleared.Ok) {
     item.Engine->RecordLeft(
         item, database,
-        "the " + std::string(noun) + " could not be removed (" + cleared.Error + ")");
+        Substituted(Tr("the {} could not be removed ({})"), {Tr(noun), cleared.Error}));
   } else if (cleared.Rows > 0) {
-    item.Engine->RecordRemoved(item, database + ": " + std::to_string(cleared.Rows) + " " + noun);
+    item.Engine->RecordRemoved(item,
+                               database + ": " + std::to_string(cleared.Rows) + " " + Tr(noun));
   }
   if (!cleared.Note.empty()) item.Engine->Notes.push_back({item.Name, database, 0, cleared.Note});
 }
@@ -110,8 +112,8 @@ void ClearFirefoxFavicons(TEraseFiles& item, const TBrowserProfile& profile,
   if (!bookmarked) {
     if (item.Engine) {
       item.Engine->RecordLeft(item, favicons,
-                              "the icons of visited pages stay: the bookmarks, whose icons must "
-                              "stay, could not be read");
+                              Tr("the icons of visited pages stay: the bookmarks, whose icons must "
+                                 "stay, could not be read"));
     }
     return;
   }
@@ -126,13 +128,13 @@ void ClearFirefoxFavicons(TEraseFiles& item, const TBrowserProfile& profile,
                    {{"moz_icons_to_pages", "page_id NOT IN " + keptPages},
                     {"moz_pages_w_icons", "page_url NOT IN " + marked},
                     {"moz_icons", "id NOT IN " + keptIcons + " AND icon_url NOT IN " + marked}},
-                   "page icons", {"kept_pages", kept});
+                   TrNoop("page icons"), {"kept_pages", kept});
 }
 
 // "bounce-tracking-protection.sqlite": the sites a visit bounced through.
 void ClearBounceTracking(TEraseFiles& item, const TBrowserProfile& profile) {
   ClearProfileRows(item, profile.Folder + "bounce-tracking-protection.sqlite", "sites",
-                   {{"sites", {}}}, "sites visited");
+                   {{"sites", {}}}, TrNoop("sites visited"));
 }
 
 // The clean of the history leaves the saved session alone, which still restores the pages:
@@ -141,10 +143,14 @@ void NoteSessionPages(TEraseFiles& item, const TBrowserProfile& profile) {
   if (!item.Engine || item.Engine->RunIncludes("NetscapeMozillaSessions")) return;
   const TSessionPages session = FirefoxSessionPages(profile.Folder);
   if (session.Pages == 0) return;
-  item.Engine->Notes.push_back({item.Name, profile.Folder + "sessionstore.jsonlz4", 0,
-                                "the saved session still lists " + std::to_string(session.Pages) +
-                                    (session.Pages == 1 ? " page" : " pages") +
-                                    ": clean \"Netscape/Mozilla Sessions and Closed Tabs\" too"});
+  item.Engine->Notes.push_back(
+      {item.Name, profile.Folder + "sessionstore.jsonlz4", 0,
+       Substituted(TrN("the saved session still lists {} page: clean \"Netscape/Mozilla "
+                       "Sessions and Closed Tabs\" too",
+                       "the saved session still lists {} pages: clean "
+                       "\"Netscape/Mozilla Sessions and Closed Tabs\" too",
+                       session.Pages),
+                   {std::to_string(session.Pages)})});
 }
 
 }  // namespace
@@ -169,10 +175,12 @@ void ClearMozillaHistory(TEraseFiles& item) {
     if (!item.Engine) return;
     if (!history.Ok) {
       item.Engine->RecordLeft(item, places,
-                              "the history could not be removed (" + history.Error + ")");
+                              Tr("the history could not be removed (") + history.Error + ")");
     } else if (history.Visits + history.Pages > 0) {
-      item.Engine->RecordRemoved(item, places + ": " + std::to_string(history.Visits) +
-                                           " visits, " + std::to_string(history.Pages) + " pages");
+      item.Engine->RecordRemoved(
+          item, places + ": " +
+                    Substituted(Tr("{} visits, {} pages"),
+                                {std::to_string(history.Visits), std::to_string(history.Pages)}));
     }
   });
 }

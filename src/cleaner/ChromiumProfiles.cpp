@@ -8,6 +8,7 @@
 #include "cleaner/JsonReader.h"
 #include "cleaner/TracePaths.h"
 #include "core/Helpers.h"
+#include "core/Translated.h"
 #include "platform/FileSystem.h"
 #include "platform/Folders.h"
 #include "platform/PathText.h"
@@ -146,8 +147,8 @@ std::vector<TChromiumProfile> FindChromiumProfiles(std::vector<TUnreadFile>* unr
       // Local State is there but cannot be read: no profile is passed over on that account.
       if (unreadable) {
         unreadable->push_back(
-            {localState, state ? std::string("it is not JSON that can be read")
-                               : "it could not be read (" + state.error().message() + ")"});
+            {localState, state ? std::string(Tr("it is not JSON that can be read"))
+                               : Tr("it could not be read (") + state.error().message() + ")"});
       }
       listed = ProfileFoldersIn(install.userData);
     }

@@ -8,6 +8,7 @@
 #include "cleaner/SqliteRows.h"
 #include "cleaner/TCustomEraserEngine.h"
 #include "cleaner/TracePaths.h"
+#include "core/Translated.h"
 #include "platform/FileSystem.h"
 #include "platform/PathText.h"
 
@@ -117,7 +118,7 @@ void ForFreeProfiles(TEraseFiles& item, Work work) {
       if (!said) {
         notes.push_back(
             {item.Name, file.Path, 0,
-             file.Reason + "; every profile folder with its own Preferences was cleaned"});
+             file.Reason + Tr("; every profile folder with its own Preferences was cleaned")});
       }
     }
   }
@@ -127,7 +128,7 @@ void ForFreeProfiles(TEraseFiles& item, Work work) {
     if (ChromiumProfileInUse(profile)) {
       if (item.Engine) {
         item.Engine->RecordLeft(item, profile.Folder,
-                                "the browser is running with this profile; close it first");
+                                Tr("the browser is running with this profile; close it first"));
       }
       continue;
     }
@@ -143,14 +144,15 @@ void ClearRows(TEraseFiles& item, const std::string& database, const std::string
   const bool preview = item.Engine && item.Engine->Preview;
   const TRowsCleared cleared =
       ClearSqliteRows(database, requiredTable, rows, preview,
-                      std::string("holds no ") + noun + "; left as it is", values);
+                      Substituted(Tr("holds no {}; left as it is"), {Tr(noun)}), values);
   if (!item.Engine) return;
   if (!cleared.Ok) {
     item.Engine->RecordLeft(
         item, database,
-        "the " + std::string(noun) + " could not be removed (" + cleared.Error + ")");
+        Substituted(Tr("the {} could not be removed ({})"), {Tr(noun), cleared.Error}));
   } else if (cleared.Rows > 0) {
-    item.Engine->RecordRemoved(item, database + ": " + std::to_string(cleared.Rows) + " " + noun);
+    item.Engine->RecordRemoved(item,
+                               database + ": " + std::to_string(cleared.Rows) + " " + Tr(noun));
   }
   if (!cleared.Note.empty()) item.Engine->Notes.push_back({item.Name, database, 0, cleared.Note});
 }
@@ -169,8 +171,8 @@ void ClearFavicons(TEraseFiles& item, const TChromiumProfile& profile) {
     if (!addresses) {
       if (item.Engine) {
         item.Engine->RecordLeft(item, favicons,
-                                "the icons of visited pages stay: the bookmarks, whose icons "
-                                "must stay, could not be read");
+                                Tr("the icons of visited pages stay: the bookmarks, whose icons "
+                                   "must stay, could not be read"));
       }
       return;
     }
@@ -184,7 +186,7 @@ void ClearFavicons(TEraseFiles& item, const TChromiumProfile& profile) {
             {{"icon_mapping", "page_url NOT IN " + marked},
              {"favicon_bitmaps", "icon_id NOT IN " + kept},
              {"favicons", "id NOT IN " + kept}},
-            "page icons", {"bookmarked_pages", bookmarked});
+            TrNoop("page icons"), {"bookmarked_pages", bookmarked});
 }
 
 // The clean of the history leaves the saved session alone, which still reopens the pages: said,
@@ -194,22 +196,24 @@ void NoteSessionPages(TEraseFiles& item, const TChromiumProfile& profile) {
   const TSessionPages session = ChromiumSessionPages(profile.Folder);
   std::string what;
   if (session.Pages > 0) {
-    what = "the saved session still lists " + std::to_string(session.Pages) +
-           (session.Pages == 1 ? " page" : " pages");
+    what = Substituted(TrN("the saved session still lists {} page",
+                           "the saved session still lists {} pages", session.Pages),
+                       {std::to_string(session.Pages)});
   } else if (session.Unreadable > 0) {
-    what = "the saved session (encrypted) may still list the pages visited";
+    what = Tr("the saved session (encrypted) may still list the pages visited");
   } else {
     return;
   }
-  item.Engine->Notes.push_back({item.Name, profile.Folder + "Sessions", 0,
-                                what + ": clean \"Chromium-family Sessions and Closed Tabs\" too"});
+  item.Engine->Notes.push_back(
+      {item.Name, profile.Folder + "Sessions", 0,
+       what + Tr(": clean \"Chromium-family Sessions and Closed Tabs\" too")});
 }
 
 }  // namespace
 
 void ClearChromiumHistory(TEraseFiles& item) {
   ForFreeProfiles(item, [&](const TChromiumProfile& profile) {
-    ClearRows(item, profile.Folder + "History", "urls", kHistoryRows, "history entries");
+    ClearRows(item, profile.Folder + "History", "urls", kHistoryRows, TrNoop("history entries"));
     ClearFavicons(item, profile);
     for (const char* name : kHistoryCopies) item.AddFile(profile.Folder + name);
     for (const char* name : kHistoryFolders) {
@@ -263,6 +267,6 @@ void CollectChromiumCache(TEraseFiles& item) {
 
 void ClearChromiumFormData(TEraseFiles& item) {
   ForFreeProfiles(item, [&](const TChromiumProfile& profile) {
-    ClearRows(item, profile.Folder + "Web Data", "autofill", kFormRows, "form entries");
+    ClearRows(item, profile.Folder + "Web Data", "autofill", kFormRows, TrNoop("form entries"));
   });
 }

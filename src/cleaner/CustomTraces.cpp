@@ -3,6 +3,7 @@
 #include "cleaner/TCustomEraserEngine.h"
 #include "cleaner/TracePathLists.h"
 #include "cleaner/TracePaths.h"
+#include "core/Translated.h"
 #include "platform/FileSystem.h"
 #include "platform/Folders.h"
 
@@ -24,14 +25,14 @@ void CollectCustomPaths(TEraseFiles& item) {
   for (const std::string& written : engine->CustomPaths) {
     const std::string path = TTracePathLists::Resolved(written);
     if (path.empty()) {
-      engine->RecordLeft(item, written, "is not an absolute path: not cleaned");
+      engine->RecordLeft(item, written, Tr("is not an absolute path: not cleaned"));
       continue;
     }
     const auto info = platform::fs().info(path);
     if (!info) continue;  // nothing there now
     if (info->isFolder()) {
       if (path == "/" || HoldsHome(path)) {
-        engine->RecordLeft(item, path, "holds the home folder: too wide to clean as a whole");
+        engine->RecordLeft(item, path, Tr("holds the home folder: too wide to clean as a whole"));
         continue;
       }
       item.AddFolder(path, "*", false, true);

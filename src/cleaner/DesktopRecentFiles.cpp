@@ -5,6 +5,7 @@
 #include <pugixml.hpp>
 
 #include "cleaner/XmlReader.h"
+#include "core/Translated.h"
 #include "platform/FileSystem.h"
 #include "platform/Folder.h"
 #include "platform/Folders.h"
@@ -96,7 +97,7 @@ class Clearing {
       if (entry.isFolder()) {
         if (entry.id.device != top.id.device ||
             (entry.mount != 0 && top.mount != 0 && entry.mount != top.mount)) {
-          Fail(folder.pathOf(entry.name), "another file system is mounted here: not entered");
+          Fail(folder.pathOf(entry.name), Tr("another file system is mounted here: not entered"));
           continue;
         }
         auto sub = folder.openFolder(entry.name, entry.id);

@@ -10,6 +10,7 @@
 #include "cleaner/TraceFileEdits.h"
 #include "cleaner/TracePaths.h"
 #include "core/Helpers.h"
+#include "core/Translated.h"
 #include "platform/FileSystem.h"
 #include "platform/Folders.h"
 
@@ -54,14 +55,14 @@ void ClearKdeActivities(TEraseFiles& item) {
   };
   const bool preview = item.Engine && item.Engine->Preview;
   const TRowsCleared cleared =
-      ClearSqliteRows(database, {}, rows, preview, "holds no activity records; left as it is");
+      ClearSqliteRows(database, {}, rows, preview, Tr("holds no activity records; left as it is"));
   if (!item.Engine) return;
   if (!cleared.Ok) {
-    item.Engine->RecordLeft(item, database,
-                            "the activity history could not be removed (" + cleared.Error + ")");
+    item.Engine->RecordLeft(
+        item, database, Tr("the activity history could not be removed (") + cleared.Error + ")");
   } else if (cleared.Rows > 0) {
     item.Engine->RecordRemoved(
-        item, database + ": " + std::to_string(cleared.Rows) + " activity records");
+        item, database + ": " + std::to_string(cleared.Rows) + Tr(" activity records"));
   }
   if (!cleared.Note.empty()) item.Engine->Notes.push_back({item.Name, database, 0, cleared.Note});
 }

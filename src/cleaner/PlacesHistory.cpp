@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "cleaner/SqliteSupport.h"
+#include "core/Translated.h"
 
 namespace {
 
@@ -23,13 +24,14 @@ TPlacesHistory ClearPlacesHistory(const std::string& path, bool previewOnly) {
   if (!db) return result;
   sqlite3* const raw = db.get();
   if (!SqliteHasTable(raw, "moz_places") || !SqliteHasTable(raw, "moz_historyvisits")) {
-    result.Error = "holds no browsing history";
+    result.Error = Tr("holds no browsing history");
     return result;
   }
 
   // Pages that a bookmark or a keyword uses stay, with their visits forgotten.
-  std::string kept = "id IN (SELECT fk FROM moz_bookmarks WHERE fk IS NOT NULL)";
-  if (!SqliteHasTable(raw, "moz_bookmarks")) kept = "0";
+  std::string kept = SqliteHasTable(raw, "moz_bookmarks")
+                         ? "id IN (SELECT fk FROM moz_bookmarks WHERE fk IS NOT NULL)"
+                         : "0";
   if (SqliteHasTable(raw, "moz_keywords")) {
     kept += " OR id IN (SELECT place_id FROM moz_keywords WHERE place_id IS NOT NULL)";
   }

@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "core/TIniFile.h"
+#include "core/Translated.h"
 #include "platform/TextCase.h"
 
 namespace {
@@ -52,17 +53,17 @@ bool ParseBool(const std::string& text) {
   if (auto number = ParseIniInteger(value)) return *number != 0;
   bool isZero = false;
   if (ParseNumber(value, isZero)) return !isZero;
-  throw EConvertError("'" + text + "' is not a valid Boolean value");
+  throw EConvertError("'" + text + Tr("' is not a valid Boolean value"));
 }
 
 std::int32_t ParseInteger(const std::string& text) {
   if (auto number = ParseIniInteger(Trimmed(text))) return *number;
-  throw EConvertError("'" + text + "' is not a valid integer value");
+  throw EConvertError("'" + text + Tr("' is not a valid integer value"));
 }
 
 std::string ReadText(const pugi::xml_node& element, const char* name) {
   pugi::xml_attribute attribute = element.attribute(name);
-  if (!attribute) throw EConvertError(std::string("missing attribute ") + name);
+  if (!attribute) throw EConvertError(std::string(Tr("missing attribute ")) + name);
   return attribute.value();
 }
 

@@ -10,6 +10,7 @@
 #include "cleaner/TraceFileEdits.h"
 #include "cleaner/TracePaths.h"
 #include "cleaner/XmlReader.h"
+#include "core/Translated.h"
 #include "platform/Registry.h"
 
 namespace {
@@ -37,7 +38,7 @@ std::optional<std::string> WithoutBookmarks(const std::string& text, std::size_t
 
 void RecentLists::ClearDesktopLists(TEraseFiles& item) {
   const std::string list = DesktopRecentFiles::ListPath();
-  if (!list.empty()) RewriteListFile(item, list, WithoutBookmarks, "recently used files");
+  if (!list.empty()) RewriteListFile(item, list, WithoutBookmarks, TrNoop("recently used files"));
   // The folder itself stays: the desktop expects to find it.
   const std::string documents = DesktopRecentFiles::DocumentsFolder();
   if (IsFolder(documents)) item.AddFolder(documents, "*", true, true);
@@ -71,35 +72,36 @@ bool HoldsValues(const std::string& key, bool mountPointsOnly) {
 const std::vector<TRecentList>& RecentLists::All() {
   using K = TRecentListKind;
   static const std::vector<TRecentList> lists = {
-      {"", "MS Word", K::None, {}, nullptr},
+      {"", TrNoop("MS Word"), K::None, {}, nullptr},
       {"RecentWordPad", "WordPad", K::Values, kApplets + "\\Wordpad\\Recent File List", nullptr},
-      {"RecentPaint", "Microsoft Paint", K::Values, kApplets + "\\Paint\\Recent File List",
+      {"RecentPaint", TrNoop("Microsoft Paint"), K::Values, kApplets + "\\Paint\\Recent File List",
        nullptr},
-      {"RecentMediaPlayer", "Media Player", K::Values,
+      {"RecentMediaPlayer", TrNoop("Media Player"), K::Values,
        "\\Software\\Microsoft\\MediaPlayer\\Player\\RecentFileList", nullptr},
-      {"RecentMediaPlayerUrls", "Media Player URLs", K::Values,
+      {"RecentMediaPlayerUrls", TrNoop("Media Player URLs"), K::Values,
        "\\Software\\Microsoft\\MediaPlayer\\Player\\RecentURLList", nullptr},
-      {"", "Recent folder", K::None, {}, nullptr},
-      {"", "Nethood folder", K::None, {}, nullptr},
-      {"", "MS Office Recent", K::None, {}, nullptr},
-      {"RecentExplorerDocuments", "Explorer Recent Documents", K::ValuesAndSubkeys,
+      {"", TrNoop("Recent folder"), K::None, {}, nullptr},
+      {"", TrNoop("Nethood folder"), K::None, {}, nullptr},
+      {"", TrNoop("MS Office Recent"), K::None, {}, nullptr},
+      {"RecentExplorerDocuments", TrNoop("Explorer Recent Documents"), K::ValuesAndSubkeys,
        kExplorer + "\\RecentDocs", nullptr},
-      {"RecentOpenSave", "Open/Save MRU", K::ValuesAndSubkeys,
+      {"RecentOpenSave", TrNoop("Open/Save MRU"), K::ValuesAndSubkeys,
        kExplorer + "\\ComDlg32\\OpenSaveMRU", nullptr},
-      {"RecentLastVisited", "Last Visited MRU", K::Values, kExplorer + "\\ComDlg32\\LastVisitedMRU",
-       nullptr},
-      {"RecentRun", "Run MRU", K::Values, kExplorer + "\\RunMRU", nullptr},
-      {"RecentTypedUrls", "Internet Explorer Typed URLs", K::Values,
+      {"RecentLastVisited", TrNoop("Last Visited MRU"), K::Values,
+       kExplorer + "\\ComDlg32\\LastVisitedMRU", nullptr},
+      {"RecentRun", TrNoop("Run MRU"), K::Values, kExplorer + "\\RunMRU", nullptr},
+      {"RecentTypedUrls", TrNoop("Internet Explorer Typed URLs"), K::Values,
        "\\Software\\Microsoft\\Internet Explorer\\TypedURLs", nullptr},
-      {"", "Opera's URL history", K::None, {}, nullptr},
-      {"RecentMountPoints", "Mount Points", K::MountPoints, kExplorer + "\\MountPoints2", nullptr},
-      {"RecentMapNetworkDrive", "Map Network Drive MRU", K::Values,
+      {"", TrNoop("Opera's URL history"), K::None, {}, nullptr},
+      {"RecentMountPoints", TrNoop("Mount Points"), K::MountPoints, kExplorer + "\\MountPoints2",
+       nullptr},
+      {"RecentMapNetworkDrive", TrNoop("Map Network Drive MRU"), K::Values,
        kExplorer + "\\Map Network Drive MRU", nullptr},
       {"RecentDesktopFiles",
-       "Recently used files (desktop)",
+       TrNoop("Recently used files (desktop)"),
        K::Desktop,
        {},
-       "~/.local/share/recently-used.xbel and ~/.local/share/RecentDocuments"},
+       TrNoop("~/.local/share/recently-used.xbel and ~/.local/share/RecentDocuments")},
   };
   return lists;
 }

@@ -6,6 +6,7 @@
 #include "cleaner/TEraser.h"
 #include "core/IniDocument.h"
 #include "core/TIniFile.h"
+#include "core/Translated.h"
 
 namespace {
 
@@ -57,12 +58,12 @@ bool TScheduleSettings::Read(const TIniFile& settings) {
   if (kind.empty() && enabled.empty()) return false;
   const std::optional<std::int32_t> kindValue = ParseIniInteger(kind);
   if (!kindValue || *kindValue < Once || *kindValue > Monthly) {
-    Problem = "Kind=" + kind + " is not a kind of schedule (0 to 5)";
+    Problem = "Kind=" + kind + Tr(" is not a kind of schedule (0 to 5)");
     return false;
   }
   const std::optional<std::int32_t> enabledValue = ParseIniInteger(enabled);
   if (!enabled.empty() && !enabledValue) {
-    Problem = "Enabled=" + enabled + " is neither 1 nor 0";
+    Problem = "Enabled=" + enabled + Tr(" is neither 1 nor 0");
     return false;
   }
   TSchedule& s = Schedule;
@@ -93,8 +94,8 @@ void TScheduleSettings::Write(const std::string& settingsFile) const {
   const std::string items = JoinNames(Items);
   if (items.size() > IniDocument::kMaxValueLength)
     throw std::length_error(
-        "the names of the traces chosen for the schedule are longer than a "
-        "settings value may be");
+        Tr("the names of the traces chosen for the schedule are longer than a "
+           "settings value may be"));
   UpdateIniFile(settingsFile, [&](IniDocument& document) {
     const auto put = [&](const char* key, const std::string& value) {
       document.write(Section, key, value);

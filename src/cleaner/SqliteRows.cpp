@@ -11,6 +11,7 @@
 #include "platform/Folder.h"
 
 #include "cleaner/SqliteSupport.h"
+#include "core/Translated.h"
 
 namespace {
 
@@ -75,13 +76,13 @@ std::string OverwriteJournal(const std::string& journal) {
   const auto listed = place->folder->entry(place->name);
   if (!listed || listed->kind == platform::EntryKind::Folder) return {};
   if (listed->kind != platform::EntryKind::File || listed->links > 1) {
-    return "the journal is not a plain file of its own";
+    return Tr("the journal is not a plain file of its own");
   }
   auto opened = place->folder->openFile(place->name, listed->id);
   if (!opened) return opened.error().message();
   const std::unique_ptr<platform::File> file = opened.release();
   if (const auto now = file->info(); !now || now->links > 1) {
-    return "the journal is not a plain file of its own";
+    return Tr("the journal is not a plain file of its own");
   }
   const std::vector<char> zeros(64u << 10, 0);
   for (std::uint64_t done = 0; done < listed->size;) {
@@ -164,12 +165,12 @@ TRowsCleared ClearSqliteRows(const std::string& path, const std::string& require
     if (SqliteRun(raw, "BEGIN IMMEDIATE", error)) {
       if (const std::string why = OverwriteJournal(path + "-journal"); !why.empty()) {
         result.Note =
-            "the journal that held the removed rows could not be overwritten (" + why + ")";
+            Tr("the journal that held the removed rows could not be overwritten (") + why + ")";
       }
       SqliteRun(raw, "ROLLBACK", ignored);
     } else {
       result.Note =
-          "the journal that held the removed rows could not be overwritten (" + error + ")";
+          Tr("the journal that held the removed rows could not be overwritten (") + error + ")";
     }
     // Leaving the kept journal behind removes its (now empty) file.
     SqliteRun(raw, "PRAGMA journal_mode=DELETE", ignored);

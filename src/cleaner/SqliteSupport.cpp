@@ -1,7 +1,8 @@
 #include "cleaner/SqliteSupport.h"
+#include "core/Translated.h"
 
 std::string SqliteErrorOf(sqlite3* db) {
-  return db ? sqlite3_errmsg(db) : "out of memory";
+  return db ? sqlite3_errmsg(db) : Tr("out of memory");
 }
 
 std::optional<std::int64_t> SqliteNumber(sqlite3* db, const std::string& sql) {

@@ -2,6 +2,7 @@
 
 #include "cleaner/ScheduleCalendar.h"
 #include "cleaner/ScheduleSettings.h"
+#include "core/Translated.h"
 #include "platform/FileSystem.h"
 #include "platform/Folders.h"
 #include "platform/UserServices.h"
@@ -88,7 +89,7 @@ TScheduleMode TCleanTimerUnits::Apply(const TScheduleSettings& settings) {
   const std::string folder = platform::userUnitFolder();
   platform::FileSystem& files = platform::fs();
   if (!platform::ensureFolder(folder)) {
-    Problems.push_back(folder + ": the folder could not be made");
+    Problems.push_back(folder + Tr(": the folder could not be made"));
     return mode;
   }
   const std::pair<std::string, std::string> units[] = {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "core/Translated.h"
 #include "platform/Registry.h"
 
 namespace {
@@ -58,7 +59,7 @@ bool TCleaningRun::Run(const std::vector<TEraser*>& items, bool preview, const T
 
 void TCleaningRun::KeepUnwrittenRegistryRecords(const std::string& problem) {
   // None of the run's registry deletions remain: what was recorded as removed stays.
-  const std::string reason = "the registry store could not be written" +
+  const std::string reason = Tr("the registry store could not be written") +
                              (problem.empty() ? std::string() : ": " + problem);
   auto& removed = engine_.Removed;
   for (const TCleanRecord& record : removed) {

@@ -6,6 +6,7 @@
 #include "cleaner/TCustomEraserEngine.h"
 #include "core/Helpers.h"
 #include "core/TWipeEngine.h"
+#include "core/Translated.h"
 #include "platform/FileSystem.h"
 #include "platform/Folder.h"
 #include "platform/Folders.h"
@@ -199,11 +200,11 @@ void TEraseFiles::RecordUnreached(const std::string& path, const std::error_code
                                   const std::string& mounted) {
   if (!Engine || !error || error == std::errc::no_such_file_or_directory) return;
   if (error == platform::FileError::Link) {
-    Engine->RecordLeft(*this, path, "is a link: not followed");
+    Engine->RecordLeft(*this, path, Tr("is a link: not followed"));
   } else if (error == platform::FileError::MountPoint) {
     RecordMountPoint(path, mounted);
   } else {
-    Engine->RecordLeft(*this, path, "could not be reached (" + error.message() + ")");
+    Engine->RecordLeft(*this, path, Tr("could not be reached (") + error.message() + ")");
   }
 }
 
@@ -250,7 +251,8 @@ bool TEraseFiles::EraseEntry(platform::Folder& folder, const std::string& path,
       ++removedCount_;
       return true;
     }
-    reason = wipe.Failures.empty() ? "could not be wiped" : DescribeFailure(wipe.Failures.front());
+    reason =
+        wipe.Failures.empty() ? Tr("could not be wiped") : DescribeFailure(wipe.Failures.front());
     if (!stays) {
       // Gone, but with something to tell (deleted without being overwritten, ...).
       Engine->RecordLeft(*this, path, reason);
@@ -270,10 +272,10 @@ bool TEraseFiles::EraseEntry(platform::Folder& folder, const std::string& path,
       ++removedCount_;
       return true;
     }
-    reason = "could not be deleted (" + removed.error().message() + ")";
+    reason = Tr("could not be deleted (") + removed.error().message() + ")";
     // The read-only mark is named too when it could not be cleared: it may be what kept it.
     if (!cleared) {
-      reason += "; its read-only mark could not be cleared (" + cleared.error().message() + ")";
+      reason += Tr("; its read-only mark could not be cleared (") + cleared.error().message() + ")";
     }
   }
   if (Engine) {
@@ -297,7 +299,8 @@ void TEraseFiles::EraseFolder(const std::string& path, const std::string& mask, 
   }
   if (const std::string system = root->folder->systemFileSystem(); !system.empty()) {
     if (Engine) {
-      Engine->RecordLeft(*this, path, "is on a system file system (" + system + "): not walked");
+      Engine->RecordLeft(*this, path,
+                         Tr("is on a system file system (") + system + Tr("): not walked"));
     }
     return;
   }

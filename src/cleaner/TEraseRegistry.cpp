@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "cleaner/TCustomEraserEngine.h"
+#include "core/Translated.h"
 #include "core/WipeServices.h"
 
 namespace {
@@ -47,7 +48,7 @@ void TEraseRegistry::DeleteKey(platform::RegistryRoot rootKey, const std::string
   } else if (registry.deleteKeyTree(rootKey, key)) {
     if (Engine) Engine->RecordRemoved(*this, what);
   } else if (Engine) {
-    Engine->RecordLeft(*this, what, "could not be deleted");
+    Engine->RecordLeft(*this, what, Tr("could not be deleted"));
   }
 }
 
@@ -61,7 +62,7 @@ void TEraseRegistry::DeleteValue(platform::RegistryRoot rootKey, const std::stri
   } else if (registry.deleteValue(rootKey, key, valueName)) {
     if (Engine) Engine->RecordRemoved(*this, what);
   } else if (Engine) {
-    Engine->RecordLeft(*this, what, "could not be deleted");
+    Engine->RecordLeft(*this, what, Tr("could not be deleted"));
   }
 }
 

@@ -13,6 +13,7 @@
 #include "cleaner/WindowsTraces.h"
 #include "cleaner/XmlReader.h"
 #include "core/Helpers.h"
+#include "core/Translated.h"
 #include "platform/FileSystem.h"
 #include "platform/Folders.h"
 #include "platform/Registry.h"
@@ -117,96 +118,102 @@ void TEraserEngine::BuildCatalogue() {
 
 void TEraserEngine::BuildWindowsItems() {
   AddFileItem(EraseStartMenuRecentDocuments, "EraseStartMenuRecentDocuments",
-              "Recent Document List", true)
+              TrNoop("Recent Document List"), true)
       ->OnErase = FileWork(ClearRecentDocuments);
-  AddRegistryItem(EraseRunHistory, "EraseRunHistory", "Run History From Start Menu->Run", true)
+  AddRegistryItem(EraseRunHistory, "EraseRunHistory", TrNoop("Run History From Start Menu->Run"),
+                  true)
       ->AddKey(kCurrentUser, std::string(kExplorer) + "RunMRU");
   AddRegistryItem(EraseFindComputer, "EraseFindComputer",
-                  "Find History From Start Menu->Find Computer", true)
+                  TrNoop("Find History From Start Menu->Find Computer"), true)
       ->OnErase = SearchHistory("\\Software\\Microsoft\\Search Assistant\\ACMru\\5647",
                                 std::string(kExplorer) + "FindComputerMRU");
   AddRegistryItem(EraseFindFilesFolders, "EraseFindFilesFolders",
-                  "Find History From Start Menu->Find Files/Folders", true)
+                  TrNoop("Find History From Start Menu->Find Files/Folders"), true)
       ->OnErase = SearchHistory("\\Software\\Microsoft\\Search Assistant\\ACMru\\5603",
-                                std::string(kExplorer) + "Doc Find Spec MRU");
+                                std::string(kExplorer) + TrNoop("Doc Find Spec MRU"));
   AddRegistryItem(EraseWindowsOpenSaveHistory, "EraseWindowsOpenSaveHistory",
-                  "Windows Open/Save History", true)
+                  TrNoop("Windows Open/Save History"), true)
       ->OnErase = Guarded(RegistryWork(CollectOpenSaveHistory));
-  AddRegistryItem(EraseRegistryStreams, "EraseRegistryStreams", "Windows Registry Streams", false)
+  AddRegistryItem(EraseRegistryStreams, "EraseRegistryStreams", TrNoop("Windows Registry Streams"),
+                  false)
       ->OnErase = Guarded(RegistryWork(CollectRegistryStreams));
-  AddFileItem(EraseWindowsClipboard, "EraseWindowsClipboard", "Windows Clipboard", true)->OnErase =
-      Guarded(EmptyClipboard);
-  AddFileItem(EraseRecycleBin, "EraseRecycleBin", "Trash", false)->OnErase =
+  AddFileItem(EraseWindowsClipboard, "EraseWindowsClipboard", TrNoop("Windows Clipboard"), true)
+      ->OnErase = Guarded(EmptyClipboard);
+  AddFileItem(EraseRecycleBin, "EraseRecycleBin", TrNoop("Trash"), false)->OnErase =
       FileWork(CollectRecycleBins);
-  AddFileItem(EraseWindowsTemp, "EraseWindowsTemp", "Windows Temporary Files Directory", false)
-      ->OnErase = FileWork(CollectTemporaryFiles);
-  AddFileItem(EraseWindowsSWAP, "EraseWindowsSWAP", "Windows SWAP File", false)->OnErase =
-      FileWork(ArrangeSwapFileClearing);
-  AddFileItem(EraseScanDiskFiles, "EraseScanDiskFiles", "Windows Scandisk File Fragments (*.CHK)",
+  AddFileItem(EraseWindowsTemp, "EraseWindowsTemp", TrNoop("Windows Temporary Files Directory"),
               false)
+      ->OnErase = FileWork(CollectTemporaryFiles);
+  AddFileItem(EraseWindowsSWAP, "EraseWindowsSWAP", TrNoop("Windows SWAP File"), false)->OnErase =
+      FileWork(ArrangeSwapFileClearing);
+  AddFileItem(EraseScanDiskFiles, "EraseScanDiskFiles",
+              TrNoop("Windows Scandisk File Fragments (*.CHK)"), false)
       ->OnErase = FileWork(CollectCheckDiskFragments);
   AddRegistryItem(ErasePaintRecentFileList, "ErasePaintRecentFileList",
-                  "Windows Paint Recent File List", true)
+                  TrNoop("Windows Paint Recent File List"), true)
       ->AddKey(kCurrentUser, std::string(kApplets) + "Paint\\Recent File List");
   AddRegistryItem(EraseWordpadRecentFileList, "EraseWordpadRecentFileList",
-                  "Windows Wordpad Recent File List", true)
+                  TrNoop("Windows Wordpad Recent File List"), true)
       ->AddKey(kCurrentUser, std::string(kApplets) + "Wordpad\\Recent File List");
   AddRegistryItem(EraseMediaPlayerRecentFileList, "EraseMediaPlayerRecentFileList",
-                  "Windows MediaPlayer Recent File List", true)
+                  TrNoop("Windows MediaPlayer Recent File List"), true)
       ->AddKey(kCurrentUser, "\\Software\\Microsoft\\MediaPlayer\\Player\\RecentFileList");
 }
 
 void TEraserEngine::BuildInternetExplorerItems() {
-  AddFileItem(IEEraseCache, "IEEraseCache", "Internet Explorer Cache", true)->OnErase =
+  AddFileItem(IEEraseCache, "IEEraseCache", TrNoop("Internet Explorer Cache"), true)->OnErase =
       FileWork(CollectInternetCache);
-  AddFileItem(IEEraseHistory, "IEEraseHistory", "Internet Explorer History", true)->OnErase =
-      FileWork(CollectInternetHistory);
-  AddFileItem(IEEraseCookies, "IEEraseCookies", "Internet Explorer Cookies", true)->OnErase =
-      FileWork(CollectInternetCookies);
+  AddFileItem(IEEraseHistory, "IEEraseHistory", TrNoop("Internet Explorer History"), true)
+      ->OnErase = FileWork(CollectInternetHistory);
+  AddFileItem(IEEraseCookies, "IEEraseCookies", TrNoop("Internet Explorer Cookies"), true)
+      ->OnErase = FileWork(CollectInternetCookies);
   AddRegistryItem(IEEraseLocationBarURLs, "IEEraseLocationBarURLs",
-                  "Internet Explorer Location Bar URLs", true);
-  AddRegistryItem(IEEraseTypedURLs, "IEEraseTypedURLs", "Internet Explorer Typed URLs", true)
+                  TrNoop("Internet Explorer Location Bar URLs"), true);
+  AddRegistryItem(IEEraseTypedURLs, "IEEraseTypedURLs", TrNoop("Internet Explorer Typed URLs"),
+                  true)
       ->OnErase = Guarded(RegistryWork(CollectTypedUrls));
-  AddFileItem(IEEraseIndexDAT, "IEEraseIndexDAT", "Internet Explorer Index.dat", false)->OnErase =
-      FileWork(CollectInternetCacheIndex);
+  AddFileItem(IEEraseIndexDAT, "IEEraseIndexDAT", TrNoop("Internet Explorer Index.dat"), false)
+      ->OnErase = FileWork(CollectInternetCacheIndex);
   AddRegistryItem(IEEraseAutoCompleteFormsData, "IEEraseAutoCompleteFormsData",
-                  "Internet Explorer Auto Complete Forms Data", false);
+                  TrNoop("Internet Explorer Auto Complete Forms Data"), false);
   AddRegistryItem(IEEraseAutoCompletePaswords, "IEEraseAutoCompletePaswords",
-                  "Internet Explorer Auto Complete Paswords", true);
+                  TrNoop("Internet Explorer Auto Complete Paswords"), true);
   AddFileItem(IEEraseDownloadedProgramFilesDirectory, "IEEraseDownloadedProgramFilesDirectory",
-              "Downloaded Program Files Directory", false)
+              TrNoop("Downloaded Program Files Directory"), false)
       ->OnErase = FileWork(CollectDownloadedProgramFiles);
 }
 
 // Netscape and Mozilla (the Firefox and Thunderbird profiles), AOL and Opera.
 void TEraserEngine::BuildOtherBrowserItems() {
   // Netscape and Mozilla.
-  AddFileItem(NetscapeMozillaCache, "NetscapeMozillaCache", "Netscape/Mozilla Cache", false)
+  AddFileItem(NetscapeMozillaCache, "NetscapeMozillaCache", TrNoop("Netscape/Mozilla Cache"), false)
       ->OnErase = FileWork(CollectMozillaCache);
   AddFileItem(NetscapeMozillaLocationBar, "NetscapeMozillaLocationBar",
-              "Netscape/Mozilla History, Location Bar URLs", false)
+              TrNoop("Netscape/Mozilla History, Location Bar URLs"), false)
       ->OnErase = FileWork(ClearMozillaHistory);
-  AddFileItem(NetscapeMozillaCookies, "NetscapeMozillaCookies", "Netscape/Mozilla Cookies", false)
+  AddFileItem(NetscapeMozillaCookies, "NetscapeMozillaCookies", TrNoop("Netscape/Mozilla Cookies"),
+              false)
       ->OnErase = FileWork(CollectMozillaCookies);
   AddFileItem(NetscapeMozillaFormsData, "NetscapeMozillaFormsData",
-              "Netscape/Mozilla Auto Complete Forms and Passwords Data", false)
+              TrNoop("Netscape/Mozilla Auto Complete Forms and Passwords Data"), false)
       ->OnErase = FileWork(CollectMozillaFormHistory);
 
   // AOL.
-  AddFileItem(AOLCache, "AOLCache", "AOL Cache", false);
-  AddFileItem(AOLLocationBar, "AOLLocationBar", "AOL Location Bar", false);
-  AddFileItem(AOLCookies, "AOLCookies", "AOL Cookies", false);
-  AddFileItem(AOLFormsData, "AOLFormsData", "AOL Forms Data", false);
+  AddFileItem(AOLCache, "AOLCache", TrNoop("AOL Cache"), false);
+  AddFileItem(AOLLocationBar, "AOLLocationBar", TrNoop("AOL Location Bar"), false);
+  AddFileItem(AOLCookies, "AOLCookies", TrNoop("AOL Cookies"), false);
+  AddFileItem(AOLFormsData, "AOLFormsData", TrNoop("AOL Forms Data"), false);
 
   // Opera.
-  AddFileItem(OperaCache, "OperaCache", "Opera Cache", false)->OnErase =
+  AddFileItem(OperaCache, "OperaCache", TrNoop("Opera Cache"), false)->OnErase =
       FileWork(CollectOperaCache);
-  AddFileItem(OperaLocationBar, "OperaLocationBar", "Opera History, Location Bar URLs", false)
-      ->OnErase = FileWork(CollectOperaHistory);
-  AddFileItem(OperaCookies, "OperaCookies", "Opera Cookies", false)->OnErase =
-      FileWork(CollectOperaCookies);
-  AddFileItem(OperaFormsData, "OperaFormsData", "Opera Auto Complete Forms and Passwords Data",
+  AddFileItem(OperaLocationBar, "OperaLocationBar", TrNoop("Opera History, Location Bar URLs"),
               false)
+      ->OnErase = FileWork(CollectOperaHistory);
+  AddFileItem(OperaCookies, "OperaCookies", TrNoop("Opera Cookies"), false)->OnErase =
+      FileWork(CollectOperaCookies);
+  AddFileItem(OperaFormsData, "OperaFormsData",
+              TrNoop("Opera Auto Complete Forms and Passwords Data"), false)
       ->OnErase = FileWork(CollectOperaFormsData);
 }
 
@@ -221,20 +228,20 @@ const std::vector<TTraceGroup>& TEraserEngine::Groups() {
   // The items added after the recently used lists, in the order BuildLaterItems adds them.
   static const std::size_t later = 45 + RecentLists::ItemCount();
   static const std::vector<TTraceGroup> groups = {
-      {"windows", "Windows", 0, 14},
-      {"ie", "Internet Explorer", 14, 9},
-      {"mozilla", "Netscape/Mozilla (Firefox, Thunderbird)", 23, 4, {later + 2, later + 3}},
+      {"windows", TrNoop("Windows"), 0, 14},
+      {"ie", TrNoop("Internet Explorer"), 14, 9},
+      {"mozilla", TrNoop("Netscape/Mozilla (Firefox, Thunderbird)"), 23, 4, {later + 2, later + 3}},
       {"aol", "AOL", 27, 4},
-      {"opera", "Opera", 31, 4},
+      {"opera", TrNoop("Opera"), 31, 4},
       {"chromium",
-       "Chromium-family browsers (Chrome, Chromium, Brave, Edge, Vivaldi, Opera)",
+       TrNoop("Chromium-family browsers (Chrome, Chromium, Brave, Edge, Vivaldi, Opera)"),
        35,
        4,
        {later, later + 1}},
-      {"desktop", "Desktop", 39, 3, {later + 4}},
-      {"applications", "Applications", 42, 3},
-      {"recent", "Recently used lists", 45, RecentLists::ItemCount()},
-      {"custom", "Your own files and folders", later + 5, 1},
+      {"desktop", TrNoop("Desktop"), 39, 3, {later + 4}},
+      {"applications", TrNoop("Applications"), 42, 3},
+      {"recent", TrNoop("Recently used lists"), 45, RecentLists::ItemCount()},
+      {"custom", TrNoop("Your own files and folders"), later + 5, 1},
   };
   return groups;
 }
@@ -248,36 +255,39 @@ void TEraserEngine::BuildLinuxItems() {
     field->Enabled = false;
     field->OnErase = [work](TEraser& item) { work(static_cast<TEraseFiles&>(item)); };
   };
-  files(ChromiumHistory, "ChromiumHistory", "Chromium-family History, Downloads and Searches",
-        ClearChromiumHistory);
-  files(ChromiumCookies, "ChromiumCookies", "Chromium-family Cookies", ClearChromiumCookies);
-  files(ChromiumCache, "ChromiumCache", "Chromium-family Cache", CollectChromiumCache);
-  files(ChromiumFormData, "ChromiumFormData", "Chromium-family Auto Complete Forms Data",
+  files(ChromiumHistory, "ChromiumHistory",
+        TrNoop("Chromium-family History, Downloads and Searches"), ClearChromiumHistory);
+  files(ChromiumCookies, "ChromiumCookies", TrNoop("Chromium-family Cookies"),
+        ClearChromiumCookies);
+  files(ChromiumCache, "ChromiumCache", TrNoop("Chromium-family Cache"), CollectChromiumCache);
+  files(ChromiumFormData, "ChromiumFormData", TrNoop("Chromium-family Auto Complete Forms Data"),
         ClearChromiumFormData);
-  files(DesktopThumbnails, "DesktopThumbnails", "Thumbnails of Pictures and Documents",
+  files(DesktopThumbnails, "DesktopThumbnails", TrNoop("Thumbnails of Pictures and Documents"),
         CollectThumbnails);
-  files(ShellHistories, "ShellHistories", "Shell and Tool Histories", EmptyShellHistories);
-  files(KdeActivities, "KdeActivities", "KDE Activity History", ClearKdeActivities);
-  files(LibreOfficeRecentDocuments, "LibreOfficeRecentDocuments", "LibreOffice Recent Documents",
-        ClearLibreOfficeRecentDocuments);
-  files(VlcRecentMedia, "VlcRecentMedia", "VLC Recent Media", ClearVlcRecentMedia);
-  files(GimpRecentDocuments, "GimpRecentDocuments", "GIMP Recent Documents", ClearGimpDocuments);
+  files(ShellHistories, "ShellHistories", TrNoop("Shell and Tool Histories"), EmptyShellHistories);
+  files(KdeActivities, "KdeActivities", TrNoop("KDE Activity History"), ClearKdeActivities);
+  files(LibreOfficeRecentDocuments, "LibreOfficeRecentDocuments",
+        TrNoop("LibreOffice Recent Documents"), ClearLibreOfficeRecentDocuments);
+  files(VlcRecentMedia, "VlcRecentMedia", TrNoop("VLC Recent Media"), ClearVlcRecentMedia);
+  files(GimpRecentDocuments, "GimpRecentDocuments", TrNoop("GIMP Recent Documents"),
+        ClearGimpDocuments);
   // The lists of the Clear-recently-used-files page, one item each.
   RecentLists::AddItems(*this);
   // Items added since: after all the others, so that every earlier item keeps its number.
-  files(ChromiumSessions, "ChromiumSessions", "Chromium-family Sessions and Closed Tabs",
+  files(ChromiumSessions, "ChromiumSessions", TrNoop("Chromium-family Sessions and Closed Tabs"),
         CollectChromiumSessions);
   files(ChromiumSiteData, "ChromiumSiteData",
-        "Chromium-family Site Data (Local Storage, IndexedDB, Service Workers)",
+        TrNoop("Chromium-family Site Data (Local Storage, IndexedDB, Service Workers)"),
         CollectChromiumSiteData);
-  files(MozillaSessions, "NetscapeMozillaSessions", "Netscape/Mozilla Sessions and Closed Tabs",
-        CollectMozillaSessions);
+  files(MozillaSessions, "NetscapeMozillaSessions",
+        TrNoop("Netscape/Mozilla Sessions and Closed Tabs"), CollectMozillaSessions);
   files(MozillaSiteData, "NetscapeMozillaSiteData",
-        "Netscape/Mozilla Site Data (Local Storage, IndexedDB, Service Workers)",
+        TrNoop("Netscape/Mozilla Site Data (Local Storage, IndexedDB, Service Workers)"),
         CollectMozillaSiteData);
-  files(CrashReports, "CrashReports", "Crash Reports of Browsers and Programs",
+  files(CrashReports, "CrashReports", TrNoop("Crash Reports of Browsers and Programs"),
         CollectCrashReports);
-  files(CustomFiles, "CustomFilesAndFolders", "Custom Files and Folders", CollectCustomPaths);
+  files(CustomFiles, "CustomFilesAndFolders", TrNoop("Custom Files and Folders"),
+        CollectCustomPaths);
 }
 
 void TEraserEngine::SetLoadAtStartup(bool value) {
@@ -318,12 +328,12 @@ void TEraserEngine::LoadFromFile(const std::string& fileName) {
     }
     pugi::xml_document document;
     if (!LoadXmlDocument(*text, document)) {
-      LoadProblem = "it is not a well-formed XML document";
+      LoadProblem = Tr("it is not a well-formed XML document");
       return;
     }
     pugi::xml_node configuration = document.child("Configuration");
     if (!configuration) {
-      LoadProblem = "it has no Configuration element";
+      LoadProblem = Tr("it has no Configuration element");
       return;
     }
 

@@ -4,6 +4,7 @@
 #include <deque>
 
 #include "core/SettingsFolder.h"
+#include "core/Translated.h"
 #include "platform/FileSystem.h"
 
 namespace {
@@ -58,9 +59,11 @@ std::string TScheduledClean::Summary() const {
   DecodeTime(When, hour, minute, second, ms);
   char moment[32];
   std::snprintf(moment, sizeof moment, "%04d-%02d-%02d %02d:%02d", year, month, day, hour, minute);
-  std::string text = std::string("Last scheduled clean: ") + moment + ", removed " +
-                     std::to_string(Removed) + (Removed == 1 ? " item" : " items");
-  if (Left > 0) text += ", " + std::to_string(Left) + " left";
+  std::string text = Substituted(
+      TrN("Last scheduled clean: {}, removed {} item", "Last scheduled clean: {}, removed {} items",
+          static_cast<unsigned long>(Removed)),
+      {moment, std::to_string(Removed)});
+  if (Left > 0) text += Substituted(Tr(", {} left"), {std::to_string(Left)});
   if (!Problem.empty()) text += " (" + Problem + ")";
   return text;
 }

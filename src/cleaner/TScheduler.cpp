@@ -1,6 +1,7 @@
 #include "cleaner/TScheduler.h"
 
 #include "cleaner/PrefsValues.h"
+#include "core/Translated.h"
 
 namespace {
 
@@ -11,7 +12,7 @@ constexpr const char* kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
 
 pugi::xml_node RequiredChild(const pugi::xml_node& element, const char* name) {
   pugi::xml_node child = element.child(name);
-  if (!child) throw EConvertError(std::string("missing element ") + name);
+  if (!child) throw EConvertError(std::string(Tr("missing element ")) + name);
   return child;
 }
 

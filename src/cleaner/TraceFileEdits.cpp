@@ -5,6 +5,7 @@
 
 #include "cleaner/TCustomEraserEngine.h"
 #include "cleaner/TEraseFiles.h"
+#include "core/Translated.h"
 #include "platform/FileSystem.h"
 #include "platform/Folder.h"
 #include "platform/Folders.h"
@@ -42,7 +43,7 @@ std::unique_ptr<platform::File> OpenEarlierCopy(const std::string& path,
                                                 std::string& why) {
   auto place = platform::openContainingFolder(path);
   if (!place || place->name.empty()) {
-    why = place ? "it could not be reached" : place.error().message();
+    why = place ? Tr("it could not be reached") : place.error().message();
     return nullptr;
   }
   auto opened = place->folder->openFile(place->name, listed.id);
@@ -53,7 +54,7 @@ std::unique_ptr<platform::File> OpenEarlierCopy(const std::string& path,
   std::unique_ptr<platform::File> file = opened.release();
   const auto now = file->info();
   if (!now || now->links != 1 || now->kind != platform::EntryKind::File) {
-    why = "it is not a plain file of its own";
+    why = Tr("it is not a plain file of its own");
     return nullptr;
   }
   return file;
@@ -65,7 +66,7 @@ std::string OverwriteEarlierCopy(platform::File& file) {
   const auto now = file.info();
   if (!now) return now.error().message();
   // Still named: the new text did not take its place, and its content is what the name shows.
-  if (now->links != 0) return "it was not replaced as one step";
+  if (now->links != 0) return Tr("it was not replaced as one step");
   if (auto overwritten = Overwrite(file, now->size); !overwritten) {
     return overwritten.error().message();
   }
@@ -82,7 +83,8 @@ void EmptyFileInPlace(TEraseFiles& item, const std::string& path) {
   // A link (a history sent to /dev/null, say) names a file of someone else's choosing.
   if (!listed || listed->kind != platform::EntryKind::File || listed->size == 0) return;
   if (listed->links > 1) {
-    return Left(item, path, "it has other names (hard links): its content is shared, left whole");
+    return Left(item, path,
+                Tr("it has other names (hard links): its content is shared, left whole"));
   }
   TCustomEraserEngine* engine = item.Engine;
   if (engine && engine->Preview) {
@@ -90,22 +92,24 @@ void EmptyFileInPlace(TEraseFiles& item, const std::string& path) {
     return;
   }
   auto opened = place->folder->openFile(place->name, listed->id);
-  if (!opened) return Left(item, path, Because("could not be opened", opened.error()));
+  if (!opened) return Left(item, path, Because(Tr("could not be opened"), opened.error()));
   const std::unique_ptr<platform::File> file = opened.release();
   // A name added since the entry was looked at shares the content just the same.
   if (const auto now = file->info(); !now || now->links > 1) {
-    return Left(item, path, "it has other names (hard links): its content is shared, left whole");
+    return Left(item, path,
+                Tr("it has other names (hard links): its content is shared, left whole"));
   }
   if (engine && engine->Overwrite) {
     if (auto overwritten = Overwrite(*file, listed->size); !overwritten) {
-      return Left(item, path, Because("could not be overwritten", overwritten.error()));
+      return Left(item, path, Because(Tr("could not be overwritten"), overwritten.error()));
     }
   }
   if (auto emptied = file->truncate(0); !emptied) {
-    return Left(item, path, Because("could not be emptied", emptied.error()));
+    return Left(item, path, Because(Tr("could not be emptied"), emptied.error()));
   }
   if (auto flushed = file->flush(); !flushed) {
-    return Left(item, path, Because("was emptied but not forced to the device", flushed.error()));
+    return Left(item, path,
+                Because(Tr("was emptied but not forced to the device"), flushed.error()));
   }
   if (engine) {
     engine->Journal.NoteDeletion(place->folder->path());
@@ -120,13 +124,14 @@ void RewriteListFile(TEraseFiles& item, const std::string& path, const TListEdit
   if (!info || info->kind != platform::EntryKind::File) return;
   // Replacing a file that has other names would leave the list under those names.
   if (info->links > 1) {
-    return Left(item, path, "it has other names (hard links): its content is shared, left whole");
+    return Left(item, path,
+                Tr("it has other names (hard links): its content is shared, left whole"));
   }
   const auto text = platform::fs().readFile(path, maxSize);
-  if (!text) return Left(item, path, Because("could not be read", text.error()));
+  if (!text) return Left(item, path, Because(Tr("could not be read"), text.error()));
   std::size_t removed = 0;
   const std::optional<std::string> cleaned = edit(*text, removed);
-  if (!cleaned) return Left(item, path, "it is not in the form expected; left as it is");
+  if (!cleaned) return Left(item, path, Tr("it is not in the form expected; left as it is"));
   if (removed == 0) return;
   TCustomEraserEngine* engine = item.Engine;
   const std::string what = path + ": " + std::to_string(removed) + " " + noun;
@@ -141,14 +146,14 @@ void RewriteListFile(TEraseFiles& item, const std::string& path, const TListEdit
   std::string notHeld;
   if (engine && engine->Overwrite) earlier = OpenEarlierCopy(path, *info, notHeld);
   if (auto written = platform::fs().writeFileAtomic(path, *cleaned); !written) {
-    return Left(item, path, Because("could not be rewritten", written.error()));
+    return Left(item, path, Because(Tr("could not be rewritten"), written.error()));
   }
   // What is on the device now must read as the list without its entries.
   const auto again = platform::fs().readFile(path, maxSize);
   std::size_t remaining = 0;
   const auto recheck = again ? edit(*again, remaining) : std::nullopt;
   if (!again || !recheck || remaining != 0 || *recheck != *again) {
-    return Left(item, path, "was rewritten but does not read back as expected");
+    return Left(item, path, Tr("was rewritten but does not read back as expected"));
   }
   if (!engine) return;
   engine->Journal.NoteDeletion(platform::parentFolderOf(path));
@@ -157,7 +162,7 @@ void RewriteListFile(TEraseFiles& item, const std::string& path, const TListEdit
   const std::string why = earlier ? OverwriteEarlierCopy(*earlier) : notHeld;
   if (!why.empty()) {
     engine->Notes.push_back({item.Name, path, 0,
-                             "the earlier copy of this file was replaced, not overwritten (" + why +
-                                 "); a free-space wipe of its drive reaches it"});
+                             Tr("the earlier copy of this file was replaced, not overwritten (") +
+                                 why + Tr("); a free-space wipe of its drive reaches it")});
   }
 }

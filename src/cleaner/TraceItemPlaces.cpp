@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "cleaner/RecentLists.h"
+#include "core/Translated.h"
 
 namespace {
 
@@ -11,16 +12,18 @@ struct TPlace {
   const char* Place;
 };
 
-const char* const kMozilla = "the Firefox and Thunderbird profiles (~/.mozilla, ~/.thunderbird)";
-const char* const kOpera = "~/.config/opera and ~/.cache/opera, and ~/.opera of the old Opera";
+const char* const kMozilla =
+    TrNoop("the Firefox and Thunderbird profiles (~/.mozilla, ~/.thunderbird)");
+const char* const kOpera =
+    TrNoop("~/.config/opera and ~/.cache/opera, and ~/.opera of the old Opera");
 
 const TPlace kPlaces[] = {
     {"EraseStartMenuRecentDocuments",
-     "~/.local/share/recently-used.xbel and ~/.local/share/RecentDocuments"},
-    {"EraseWindowsClipboard", "the desktop's clipboard"},
-    {"EraseRecycleBin", "~/.local/share/Trash and .Trash-<uid> of each drive"},
-    {"EraseWindowsTemp", "your own old files in $TMPDIR (else /tmp) and /var/tmp"},
-    {"EraseScanDiskFiles", "FOUND.nnn of each fixed FAT, exFAT or NTFS drive"},
+     TrNoop("~/.local/share/recently-used.xbel and ~/.local/share/RecentDocuments")},
+    {"EraseWindowsClipboard", TrNoop("the desktop's clipboard")},
+    {"EraseRecycleBin", TrNoop("~/.local/share/Trash and .Trash-<uid> of each drive")},
+    {"EraseWindowsTemp", TrNoop("your own old files in $TMPDIR (else /tmp) and /var/tmp")},
+    {"EraseScanDiskFiles", TrNoop("FOUND.nnn of each fixed FAT, exFAT or NTFS drive")},
     {"NetscapeMozillaCache", kMozilla},
     {"NetscapeMozillaLocationBar", kMozilla},
     {"NetscapeMozillaCookies", kMozilla},
@@ -28,8 +31,8 @@ const TPlace kPlaces[] = {
     {"NetscapeMozillaSessions", kMozilla},
     {"NetscapeMozillaSiteData", kMozilla},
     {"CrashReports",
-     "Crash Reports of Firefox, Thunderbird and the Chromium family, and ~/.cache/*crash*"},
-    {"CustomFilesAndFolders", "the files and folders you list with Paths..."},
+     TrNoop("Crash Reports of Firefox, Thunderbird and the Chromium family, and ~/.cache/*crash*")},
+    {"CustomFilesAndFolders", TrNoop("the files and folders you list with Paths...")},
     {"OperaCache", kOpera},
     {"OperaLocationBar", kOpera},
     {"OperaCookies", kOpera},

@@ -10,6 +10,7 @@
 #include "cleaner/TmpfilesExclusions.h"
 #include "core/Helpers.h"
 #include "core/TWipeEngine.h"
+#include "core/Translated.h"
 #include "platform/Drives.h"
 #include "platform/FileSystem.h"
 #include "platform/Folder.h"
@@ -109,7 +110,7 @@ void EmptyClipboard(TEraser& item) {
   IClipboard* clipboard = CleanerEnvironment().Clipboard;
   if (!clipboard || !clipboard->HasContent()) return;
   if (!item.Engine || !item.Engine->Preview) clipboard->Empty();
-  if (item.Engine) item.Engine->RecordRemoved(item, "the contents of the clipboard");
+  if (item.Engine) item.Engine->RecordRemoved(item, Tr("the contents of the clipboard"));
 }
 
 void CollectRecycleBins(TEraseFiles& item) {
@@ -117,10 +118,11 @@ void CollectRecycleBins(TEraseFiles& item) {
   const auto notFollowed = [&](const std::string& path, const std::error_code& error) {
     if (!engine || error == std::errc::no_such_file_or_directory) return;
     engine->RecordLeft(item, path,
-                       error == platform::FileError::Link ? std::string("is a link: not followed")
+                       error == platform::FileError::Link
+                           ? std::string(Tr("is a link: not followed"))
                        : error == platform::FileError::MountPoint
                            ? DescribeFailure({path, TWipeFailureReason::MountPoint})
-                           : "could not be listed (" + error.message() + ")");
+                           : Tr("could not be listed (") + error.message() + ")");
   };
   const auto mountPoint = [&](const std::string& path, const std::string& mounted) {
     if (engine) {
@@ -215,11 +217,11 @@ void ArrangeSwapFileClearing(TEraseFiles& item) {
     platform::Registry& registry = platform::registry();
     if (!registry.keyExists(kLocalMachine, kMemoryKey)) return;
     if (preview) {
-      item.Engine->RecordRemoved(item, "the swap file, cleared when the system shuts down");
+      item.Engine->RecordRemoved(item, Tr("the swap file, cleared when the system shuts down"));
       return;
     }
     if (!registry.writeInteger(kLocalMachine, kMemoryKey, "ClearPageFileAtShutdown", 1)) {
-      throw ECleanerError("The swap file setting cannot be written.");
+      throw ECleanerError(Tr("The swap file setting cannot be written."));
     }
     if (!item.Engine) return;
     auto entry = std::make_unique<TPostEraserItem>();
@@ -237,14 +239,14 @@ void ArrangeSwapFileClearing(TEraseFiles& item) {
   if (windows.empty()) return;
   const std::string line = "del " + AddTrailingBackslash(windows) + "win386.swp";
   if (preview) {
-    item.Engine->RecordRemoved(item, "the swap file, deleted at the next start");
+    item.Engine->RecordRemoved(item, Tr("the swap file, deleted at the next start"));
     return;
   }
   auto text = platform::fs().readFile(kAutoexec, 16u << 20);
-  if (!text) throw ECleanerError(std::string("Cannot read ") + kAutoexec);
+  if (!text) throw ECleanerError(std::string(Tr("Cannot read ")) + kAutoexec);
   if (!text->empty() && text->back() != '\n') *text += "\r\n";
   if (!platform::fs().writeFileAtomic(kAutoexec, *text + line + "\r\n")) {
-    throw ECleanerError(std::string("Cannot write ") + kAutoexec);
+    throw ECleanerError(std::string(Tr("Cannot write ")) + kAutoexec);
   }
   if (!item.Engine) return;
   auto entry = std::make_unique<TPostEraserItem>();

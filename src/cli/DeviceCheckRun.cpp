@@ -6,6 +6,7 @@
 #include "core/ProgressStream.h"
 #include "core/RunRecord.h"
 #include "core/RunRecordWriter.h"
+#include "core/Translated.h"
 #include "platform/BlockDevice.h"
 #include "platform/FileSystem.h"
 #include "platform/Signals.h"
@@ -33,13 +34,13 @@ IWipeWitness* TDeviceCheckRun::Witness() {
 }
 
 bool TDeviceCheckRun::check(TRunRecord& record) {
-  output_.Progress("Checking the device...");
+  output_.Progress(Tr("Checking the device..."));
   const auto began = std::chrono::steady_clock::now();
   TDeviceCheck check(*record_);
   // A stop signal ends the check; what it had not read yet is not verified.
   record.Check = check.Run([this](std::uint64_t done, std::uint64_t total) {
     if (total > 0) {
-      output_.Progress("Checking the device: " + std::to_string(done * 100 / total) + "%");
+      output_.Progress(Tr("Checking the device: ") + std::to_string(done * 100 / total) + "%");
     }
     return platform::stopSignal() != 0;
   });
@@ -57,18 +58,19 @@ bool TDeviceCheckRun::check(TRunRecord& record) {
   for (const std::string& note : record.Check->Notes) output_.Problem(note);
   for (const TDeviceRecord::Volume& volume : record_->Volumes()) {
     if (volume.NotOpened != platform::DeviceError::NeedsAdministrator) continue;
-    output_.Problem("device check: reading " +
+    output_.Problem(Tr("device check: reading ") +
                     (volume.Facts.device.empty() ? volume.Folder : "/dev/" + volume.Facts.device) +
-                    " back needs administrator rights: run the command with sudo or pkexec");
+                    Tr(" back needs administrator rights: run the command with sudo or pkexec"));
     break;
   }
   const TDeviceCheckSummary& summary = *record.Check;
-  output_.Problem("device check: " + std::to_string(summary.Verified) + " verified, " +
-                  std::to_string(summary.Found) + " found, " + std::to_string(summary.NotVerified) +
-                  " not verified (" + std::to_string(summary.BytesRead) + " bytes read back)");
+  output_.Problem(Tr("device check: ") + std::to_string(summary.Verified) + Tr(" verified, ") +
+                  std::to_string(summary.Found) + Tr(" found, ") +
+                  std::to_string(summary.NotVerified) + Tr(" not verified (") +
+                  std::to_string(summary.BytesRead) + Tr(" bytes read back)"));
   if (record_->Uncounted() > 0) {
-    output_.Problem("device check: " + std::to_string(record_->Uncounted()) +
-                    " more files were deleted than the check had room to record");
+    output_.Problem(Tr("device check: ") + std::to_string(record_->Uncounted()) +
+                    Tr(" more files were deleted than the check had room to record"));
   }
   return DeviceCheckFails(record);
 }
@@ -93,7 +95,7 @@ int TDeviceCheckRun::Finish(int status, const std::vector<TRunTarget>& targets,
     const platform::Status written = platform::fs().writeFileAtomic(
         request_.reportFile, RunRecordFor(request_.reportFile, record, names));
     if (!written) {
-      output_.Problem(request_.reportFile + ": the report could not be written (" +
+      output_.Problem(request_.reportFile + Tr(": the report could not be written (") +
                       written.error().message() + ")");
       status = status == ExitAllDone ? ExitSomethingLeft : status;
       record.ExitStatus = status;

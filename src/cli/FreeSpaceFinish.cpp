@@ -4,6 +4,7 @@
 
 #include "core/Helpers.h"
 #include "core/OverwriteReach.h"
+#include "core/Translated.h"
 
 namespace {
 
@@ -70,7 +71,7 @@ void MarkFinished(std::vector<TRunOutcome>& outcomes, const std::string& root, b
       const std::size_t cause = note.Detail.find("): ");
       note.Detail =
           (cause == std::string::npos ? std::string() : note.Detail.substr(0, cause + 3)) +
-          "the free space of " + shown + " was wiped after it";
+          Tr("the free space of ") + shown + Tr(" was wiped after it");
       outcome.notes.push_back(std::move(note));
       it = failures.erase(it);
     }

@@ -4,6 +4,7 @@
 
 #include "cli/TCliOutput.h"
 #include "core/TWipeEngine.h"
+#include "core/Translated.h"
 
 void MentionLeftoverFiles(TCliOutput& output, const std::vector<std::string>& roots,
                           const std::string& what) {
@@ -12,8 +13,8 @@ void MentionLeftoverFiles(TCliOutput& output, const std::vector<std::string>& ro
     for (const TLeftoverFile& file : FindFreeSpaceLeftovers(root)) {
       if (std::find(named.begin(), named.end(), file.Path) != named.end()) continue;
       named.push_back(file.Path);
-      output.Problem(file.Path + ": an interrupted free-space wipe left this temporary file (" +
-                     std::to_string(file.Size) + " bytes) on " + root + "; " + what);
+      output.Problem(file.Path + Tr(": an interrupted free-space wipe left this temporary file (") +
+                     std::to_string(file.Size) + Tr(" bytes) on ") + root + "; " + what);
     }
   }
 }

@@ -7,6 +7,7 @@
 #include "core/TPass.h"
 #include "core/TWipeEngine.h"
 #include "core/TWipeMethodsManager.h"
+#include "core/Translated.h"
 #include "platform/TextCase.h"
 
 namespace {
@@ -29,7 +30,7 @@ std::string MethodFileName(const TWipeMethod& method) {
 }
 
 TMethodLookup FindMethod(const TCustomWipeMethodsManager& catalogue, const std::string& text) {
-  if (text.empty()) return {nullptr, "an empty text names no method"};
+  if (text.empty()) return {nullptr, Tr("an empty text names no method")};
   for (const std::string& fileName : {text, text + ".mtd"}) {
     for (const auto& method : catalogue.Methods) {
       if (platform::equalsNoCase(MethodFileName(*method), fileName)) return {method.get(), {}};
@@ -39,11 +40,13 @@ TMethodLookup FindMethod(const TCustomWipeMethodsManager& catalogue, const std::
   for (const auto& method : catalogue.Methods) {
     if (!platform::equalsNoCase(method->Name, text)) continue;
     if (named) {
-      return {nullptr, "several methods are named \"" + text + "\"; give the file name of one"};
+      return {nullptr,
+              Tr("several methods are named \"") + text + Tr("\"; give the file name of one")};
     }
     named = method.get();
   }
-  if (!named) return {nullptr, "no method is named \"" + text + "\" (see ferrovane-cli methods)"};
+  if (!named)
+    return {nullptr, Tr("no method is named \"") + text + Tr("\" (see ferrovane-cli methods)")};
   return {named, {}};
 }
 
@@ -82,11 +85,12 @@ TMethodChoice ChooseNamedMethod(TCliOutput& output, TWipeMethodsManager& catalog
 void DetailEngineMethod(TCliOutput& output, const TWipeMethodsManager& catalogue,
                         const std::string& label, TWipeEngine& engine) {
   const TWipeMethod* method = catalogue.MethodForEngine(engine);
-  output.Detail(label + (method ? DescribeMethod(*method) : std::string("no method")));
+  output.Detail(label + (method ? DescribeMethod(*method) : std::string(Tr("no method"))));
 }
 
 std::string PassCountText(int passes) {
-  return std::to_string(passes) + (passes == 1 ? " pass" : " passes");
+  return Substituted(TrN("{} pass", "{} passes", static_cast<unsigned long>(passes)),
+                     {std::to_string(passes)});
 }
 
 std::string DescribeMethod(const TWipeMethod& method) {
@@ -96,15 +100,15 @@ std::string DescribeMethod(const TWipeMethod& method) {
 std::string DescribePass(const TPass& pass) {
   switch (pass.WipeWith) {
     case wwBytePattern:
-      return "the byte " + byteText(pass.BytePatternValue);
+      return Tr("the byte ") + byteText(pass.BytePatternValue);
     case wwTextPattern:
-      return "the text \"" + pass.TextPatternValue + "\"";
+      return Tr("the text \"") + pass.TextPatternValue + "\"";
     case wwRandomBytes:
-      return "random bytes " + rangeText(pass.RandomBytesValue1, pass.RandomBytesValue2);
+      return Tr("random bytes ") + rangeText(pass.RandomBytesValue1, pass.RandomBytesValue2);
     case wwRandomCharacter:
-      return "one random byte " +
-             rangeText(pass.RandomCharacterValue1, pass.RandomCharacterValue2) + ", repeated";
+      return Tr("one random byte ") +
+             rangeText(pass.RandomCharacterValue1, pass.RandomCharacterValue2) + Tr(", repeated");
     default:
-      return "nothing (an unknown kind of pass)";
+      return Tr("nothing (an unknown kind of pass)");
   }
 }

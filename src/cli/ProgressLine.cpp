@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/ShortenPath.h"
+#include "core/Translated.h"
 
 std::string FormatRate(double bytesPerSecond) {
   static const char* const kUnits[] = {"B/s", "KiB/s", "MiB/s", "GiB/s", "TiB/s"};
@@ -43,12 +44,13 @@ std::string FormatProgressLine(const TProgressFigures& figures, unsigned columns
   const std::size_t width = columns > 1 ? columns - 1 : 1;
   std::vector<std::string> parts;
   if (figures.passes > 0 && figures.pass > 0) {
-    parts.push_back("pass " + std::to_string(figures.pass) + " of " +
-                    std::to_string(figures.passes));
+    parts.push_back(Substituted(Tr("pass {} of {}"),
+                                {std::to_string(figures.pass), std::to_string(figures.passes)}));
   }
   if (figures.percent >= 0) parts.push_back(std::to_string(std::min(figures.percent, 100)) + "%");
   if (figures.bytesPerSecond >= 0) parts.push_back(FormatRate(figures.bytesPerSecond));
-  if (figures.secondsLeft >= 0) parts.push_back(FormatDuration(figures.secondsLeft) + " left");
+  if (figures.secondsLeft >= 0)
+    parts.push_back(Substituted(Tr("{} left"), {FormatDuration(figures.secondsLeft)}));
 
   // Figures go from the right until the file name fits beside them.
   const std::string name = ShortenPath(figures.file, [](const std::string&) { return false; });

@@ -4,6 +4,7 @@
 #include "cli/TCliWipeServices.h"
 #include "core/ProgressStream.h"
 #include "core/TWipeMethodsManager.h"
+#include "core/Translated.h"
 #include "core/WipeRun.h"
 
 bool ReportRun(TCliOutput& output, const TRunOutcome& outcome) {
@@ -20,17 +21,18 @@ bool ReportRun(TCliOutput& output, const TRunOutcome& outcome) {
     output.Problem((note.Path.empty() ? std::string() : note.Path + ": ") + DescribeFailure(note));
   }
   if (!outcome.stoppedIn.empty()) {
-    output.Problem(outcome.stoppedIn +
-                   ": left under its own name, not completely overwritten: the run was stopped");
+    output.Problem(
+        outcome.stoppedIn +
+        Tr(": left under its own name, not completely overwritten: the run was stopped"));
     left = true;
   }
   if (!outcome.stoppedInDrive.empty()) {
     output.Problem(outcome.stoppedInDrive +
-                   ": free space not completely wiped: the run was stopped");
+                   Tr(": free space not completely wiped: the run was stopped"));
     left = true;
   }
   for (const std::string& path : outcome.notReached) {
-    output.Problem(path + ": not reached: the run was stopped");
+    output.Problem(path + Tr(": not reached: the run was stopped"));
     left = true;
   }
   return left;

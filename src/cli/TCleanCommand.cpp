@@ -16,6 +16,7 @@
 #include "core/TIniFile.h"
 #include "core/TWipeEngine.h"
 #include "core/TWipeMethodsManager.h"
+#include "core/Translated.h"
 #include "core/WipeRun.h"
 #include "core/WipeServices.h"
 #include "platform/Registry.h"
@@ -48,7 +49,7 @@ class StopOnSignal final : public IWipeServices {
 };
 
 std::string SizeText(std::uint64_t bytes) {
-  return std::to_string(bytes) + (bytes == 1 ? " byte" : " bytes");
+  return Substituted(TrN("{} byte", "{} bytes", bytes), {std::to_string(bytes)});
 }
 
 }  // namespace
@@ -102,8 +103,8 @@ std::vector<TEraser*> TCleanCommand::scheduledItems(const TEraserEngine& engine,
   // The schedule and its items are kept in the settings file: when it cannot be read, nothing
   // is known to be chosen.
   if (!catalogue_.SettingsProblem.empty()) {
-    why = "the schedule is kept in " + TWipeMethodsManager::SettingsFileName() +
-          ", which could not be read";
+    why = Tr("the schedule is kept in ") + TWipeMethodsManager::SettingsFileName() +
+          Tr(", which could not be read");
     return {};
   }
   TScheduleSettings schedule;
@@ -111,12 +112,12 @@ std::vector<TEraser*> TCleanCommand::scheduledItems(const TEraserEngine& engine,
   if (!schedule.Problem.empty()) {
     // A schedule that cannot be read is not known to be off: a fault, not a choice.
     scheduleDamaged_ = true;
-    why = "the schedule in " + TWipeMethodsManager::SettingsFileName() +
-          " cannot be read: " + schedule.Problem;
+    why = Tr("the schedule in ") + TWipeMethodsManager::SettingsFileName() +
+          Tr(" cannot be read: ") + schedule.Problem;
     return {};
   }
   if (!read || !schedule.Enabled) {
-    why = "no schedule is on";
+    why = Tr("no schedule is on");
     return {};
   }
   if (!request_.preview) {
@@ -127,15 +128,15 @@ std::vector<TEraser*> TCleanCommand::scheduledItems(const TEraserEngine& engine,
     }
   }
   std::vector<TEraser*> items = schedule.ChosenItems(engine);
-  if (items.empty()) why = "no item is chosen for the schedule";
+  if (items.empty()) why = Tr("no item is chosen for the schedule");
   return items;
 }
 
 int TCleanCommand::logged(int status) {
   if (!request_.scheduled || request_.preview) return status;
   if (const std::string problem = TScheduledCleanLog().Append(outcome_); !problem.empty()) {
-    output_.Problem(TScheduledCleanLog().Path() +
-                    ": the outcome could not be recorded: " + problem);
+    output_.Problem(TScheduledCleanLog().Path() + Tr(": the outcome could not be recorded: ") +
+                    problem);
     if (status == ExitAllDone) return ExitSomethingLeft;
   }
   return status;
@@ -150,10 +151,10 @@ TCleanCommand::Ending TCleanCommand::loadPrefs(TEraserEngine& engine) {
   if (!prefsUnread_) return std::nullopt;
   output_.Problem(StoredFileProblem(
       prefs, engine.LoadProblem,
-      request_.preview ? "what was read before the fault is shown, the rest at its defaults"
-                       : "nothing is cleaned, so that no exclusion it holds is passed over"));
+      request_.preview ? Tr("what was read before the fault is shown, the rest at its defaults")
+                       : Tr("nothing is cleaned, so that no exclusion it holds is passed over")));
   if (request_.preview) return std::nullopt;
-  outcome_.Problem = "prefs.dat could not be read; nothing was cleaned";
+  outcome_.Problem = Tr("prefs.dat could not be read; nothing was cleaned");
   outcome_.Ran = false;
   return logged(ExitSomethingLeft);
 }
@@ -164,7 +165,7 @@ TCleanCommand::Ending TCleanCommand::chooseScheduled(const TEraserEngine& engine
   bool due = true;
   items = scheduledItems(engine, why, due);
   if (!due) {
-    output_.Result("The schedule is not due yet: nothing was cleaned.");
+    output_.Result(Tr("The schedule is not due yet: nothing was cleaned."));
     return ExitAllDone;
   }
   if (!items.empty()) return std::nullopt;
@@ -172,11 +173,11 @@ TCleanCommand::Ending TCleanCommand::chooseScheduled(const TEraserEngine& engine
   const bool fault = !catalogue_.SettingsProblem.empty() || scheduleDamaged_;
   if (!fault) {
     // A schedule that is off or empty has nothing to record.
-    output_.Result("Nothing was cleaned: " + why + ".");
+    output_.Result(Tr("Nothing was cleaned: ") + why + ".");
     return ExitAllDone;
   }
   // A refusal is recorded.
-  output_.Problem("nothing was cleaned: " + why);
+  output_.Problem(Tr("nothing was cleaned: ") + why);
   outcome_.Problem = why;
   outcome_.Ran = false;
   return logged(ExitSomethingLeft);
@@ -189,10 +190,9 @@ TCleanCommand::Ending TCleanCommand::chooseItems(const TEraserEngine& engine,
     // The places kept from every clean, and which items are checked, are kept in the settings
     // file. When it cannot be read, a clean could remove what the user keeps: only a preview
     // goes on.
-    output_.Problem(
-        "nothing is cleaned: the places you keep from every clean and the items "
-        "checked on the Clean traces page are kept in " +
-        TWipeMethodsManager::SettingsFileName() + ", which could not be read");
+    output_.Problem(Tr("nothing is cleaned: the places you keep from every clean and the items "
+                       "checked on the Clean traces page are kept in ") +
+                    TWipeMethodsManager::SettingsFileName() + Tr(", which could not be read"));
     return ExitSomethingLeft;
   }
   if (request_.items.empty()) {
@@ -205,7 +205,7 @@ TCleanCommand::Ending TCleanCommand::chooseItems(const TEraserEngine& engine,
   std::vector<std::string> unknown;
   items = ChooseTraceItems(engine, request_.items, unknown);
   for (const std::string& word : unknown) {
-    output_.Problem("no trace item is named " + word + " (see clean --help)");
+    output_.Problem(Tr("no trace item is named ") + word + Tr(" (see clean --help)"));
   }
   if (!unknown.empty()) return ExitUsageError;
   return std::nullopt;
@@ -248,9 +248,9 @@ void TCleanCommand::runItems(TEraserEngine& engine, const std::vector<TEraser*>&
   if (overwriting()) {
     engine.Overwrite = &overwrite;
     engine.OverwriteRun = &overwriteRun;
-    output_.Detail("files are overwritten before they go, with " +
+    output_.Detail(Tr("files are overwritten before they go, with ") +
                    (overwriteRun.Method ? overwriteRun.Method->Name
-                                        : std::string("no method (none could be read)")));
+                                        : std::string(Tr("no method (none could be read)"))));
   }
   run.ClearJournals = !request_.preview && catalogue_.EraseJournalNames;
   run.Run(
@@ -263,7 +263,7 @@ void TCleanCommand::runItems(TEraserEngine& engine, const std::vector<TEraser*>&
         output_.Detail(item.Caption);
         output_.Progress(item.Caption);
       },
-      [&] { output_.Progress(kClearingJournalText); });
+      [&] { output_.Progress(Tr(kClearingJournalText)); });
   engine.Overwrite = nullptr;
   engine.OverwriteRun = nullptr;
   engine.Services = nullptr;
@@ -279,10 +279,10 @@ int TCleanCommand::finishReport(TDeviceCheckRun& evidence, const TEraserEngine& 
     // What a clean removes without overwriting has no old block to read back; files overwritten
     // first are checked like those of a wipe.
     output_.Problem(
-        "device check: the clean deleted files without overwriting them (--overwrite does); "
-        "the " +
+        Tr("device check: the clean deleted files without overwriting them (--overwrite does); "
+           "the ") +
         std::to_string(engine.Removed.size()) +
-        " entries it removed are not verified on the device");
+        Tr(" entries it removed are not verified on the device"));
     if (request_.report.verifyDevice == "required" && status == ExitAllDone) {
       status = ExitSomethingLeft;
     }
@@ -305,18 +305,18 @@ void TCleanCommand::reportRecords(const TEraserEngine& engine) {
       output_.Result(caption(record.Item) + ": " + record.What +
                      (record.Size > 0 ? " (" + SizeText(record.Size) + ")" : std::string()));
     } else {
-      output_.Detail("removed: " + record.What);
+      output_.Detail(Tr("removed: ") + record.What);
     }
   }
   for (const TCleanRecord& record : engine.Left) {
     output_.Problem(caption(record.Item) + ": " + record.What + ": " + record.Reason);
   }
   for (const TCleanRecord& note : engine.Notes) output_.Problem(note.What + ": " + note.Reason);
-  output_.Result(std::string(request_.preview ? "Would remove " : "Removed ") +
+  output_.Result(std::string(request_.preview ? Tr("Would remove ") : Tr("Removed ")) +
                  std::to_string(engine.Removed.size()) + " (" + SizeText(bytes) + ")" +
                  (engine.Left.empty()
                       ? std::string(".")
-                      : "; " + std::to_string(engine.Left.size()) + " could not be removed."));
+                      : "; " + std::to_string(engine.Left.size()) + Tr(" could not be removed.")));
 }
 
 int TCleanCommand::Run() {
@@ -328,7 +328,7 @@ int TCleanCommand::Run() {
   std::vector<TEraser*> items;
   if (const Ending ended = chooseItems(engine, items)) return *ended;
   if (items.empty()) {
-    output_.Result("No trace item is chosen.");
+    output_.Result(Tr("No trace item is chosen."));
     return ExitAllDone;
   }
   const bool registryFailed = registryUnread(items);
@@ -339,9 +339,9 @@ int TCleanCommand::Run() {
 
   outcome_.Removed = engine.Removed.size();
   outcome_.Left = engine.Left.size();
-  if (registryFailed) outcome_.Problem = "the registry store could not be read";
+  if (registryFailed) outcome_.Problem = Tr("the registry store could not be read");
   if (const int signal = platform::stopSignal()) {
-    outcome_.Problem = "stopped before the end";
+    outcome_.Problem = Tr("stopped before the end");
     return logged(platform::exitStatusForSignal(signal));
   }
   int status =

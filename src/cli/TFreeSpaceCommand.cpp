@@ -14,23 +14,24 @@
 #include "core/TWipeEngine.h"
 #include "core/TWipeMethod.h"
 #include "core/TWipeMethodsManager.h"
+#include "core/Translated.h"
 #include "platform/Drives.h"
 #include "platform/Signals.h"
 
 namespace {
 
-const char* kindProblem(int kind) {
+std::string kindProblem(int kind) {
   switch (kind) {
     case platform::DriveRemovable:
-      return "is a removable drive: only fixed drives are wiped";
+      return Tr("is a removable drive: only fixed drives are wiped");
     case platform::DriveRemote:
-      return "is a network drive: only fixed drives are wiped";
+      return Tr("is a network drive: only fixed drives are wiped");
     case platform::DriveOptical:
-      return "is an optical drive: only fixed drives are wiped";
+      return Tr("is an optical drive: only fixed drives are wiped");
     case platform::DriveRam:
-      return "is a RAM disk: only fixed drives are wiped";
+      return Tr("is a RAM disk: only fixed drives are wiped");
     default:
-      return "is not a drive: only fixed drives are wiped";
+      return Tr("is not a drive: only fixed drives are wiped");
   }
 }
 
@@ -45,15 +46,16 @@ std::vector<TFreeSpaceTarget> ClassifyMountPoints(const std::vector<std::string>
     target.root = path.empty() ? given : AddTrailingBackslash(path);
     const auto info = path.empty() ? std::nullopt : platform::fs().info(target.root);
     if (path.empty()) {
-      target.problem = given.empty() ? "an empty path names nothing"
-                                     : "the current folder cannot be named, so the path is unclear";
+      target.problem = given.empty()
+                           ? Tr("an empty path names nothing")
+                           : Tr("the current folder cannot be named, so the path is unclear");
     } else if (!info) {
-      target.problem = "not found";
+      target.problem = Tr("not found");
     } else if (!info->isFolder() || !platform::drives().isMountPoint(target.root)) {
       const std::string holder = platform::drives().rootOf(path);
       target.problem =
-          "is not a mount point" +
-          (holder.empty() ? std::string() : " (it lies on the drive at " + holder + ")");
+          Tr("is not a mount point") +
+          (holder.empty() ? std::string() : Tr(" (it lies on the drive at ") + holder + ")");
     } else if (const int kind = platform::drives().driveKind(target.root);
                kind != platform::DriveFixed) {
       target.problem = kindProblem(kind);
@@ -61,10 +63,10 @@ std::vector<TFreeSpaceTarget> ClassifyMountPoints(const std::vector<std::string>
       target.volume = GetDriveVolume(target.root);
       const auto space = platform::fs().diskSpace(target.root);
       if (target.volume.device == 0) {
-        target.problem = "could not be examined";
+        target.problem = Tr("could not be examined");
         if (!space) target.problem += " (" + space.error().message() + ")";
       } else if (space && space->readOnly) {
-        target.problem = "is mounted read-only: nothing written";
+        target.problem = Tr("is mounted read-only: nothing written");
       } else {
         bool again = false;
         for (const platform::FileSystemId& volume : taken) again = again || volume == target.volume;
@@ -104,18 +106,18 @@ int TFreeSpaceCommand::Run() {
 
   bool left = AddFreeSpaceJobs(output_, engine, request_.mountPoints, ": ");
   if (engine.Items.empty()) return left ? ExitSomethingLeft : ExitAllDone;
-  DetailEngineMethod(output_, catalogue_, "free space: ", engine);
+  DetailEngineMethod(output_, catalogue_, Tr("free space: "), engine);
 
   std::vector<std::string> roots;
   for (const auto& item : engine.Items) roots.push_back(item->Path);
   if (request_.dryRun) {
-    MentionLeftoverFiles(output_, roots, "the run removes it");
+    MentionLeftoverFiles(output_, roots, Tr("the run removes it"));
     for (const auto& item : engine.Items) {
       std::int64_t freeBytes = -1;
       std::int64_t totalBytes = -1;
       GetDriveSpace(item->Path, freeBytes, totalBytes);
       output_.Result(item->Path + " (" + GetDriveFileSystem(item->Path) + ", " +
-                     std::to_string(freeBytes) + " bytes free)");
+                     std::to_string(freeBytes) + Tr(" bytes free)"));
     }
     return left ? ExitSomethingLeft : ExitAllDone;
   }

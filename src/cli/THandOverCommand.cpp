@@ -13,6 +13,7 @@
 #include "core/ProgressStream.h"
 #include "core/RunRecord.h"
 #include "core/TWipeEngine.h"
+#include "core/Translated.h"
 #include "core/WipeRun.h"
 #include "platform/Console.h"
 #include "platform/Signals.h"
@@ -28,11 +29,11 @@ std::optional<THandOverJob> readJob(std::string& problem) {
   while (reader.Current() == THandOverJobReader::State::Reading) {
     const auto got = platform::readStandardInput(buffer, sizeof buffer);
     if (!got) {
-      problem = "the job handed over could not be read (" + got.error().message() + ")";
+      problem = Tr("the job handed over could not be read (") + got.error().message() + ")";
       return std::nullopt;
     }
     if (*got == 0) {
-      problem = "the job handed over is damaged: it ends before its end";
+      problem = Tr("the job handed over is damaged: it ends before its end");
       return std::nullopt;
     }
     reader.Feed(std::string_view(buffer, *got));
@@ -73,12 +74,12 @@ int THandOverCommand::Run() {
   std::string problem;
   const std::optional<THandOverJob> job = readJob(problem);
   if (!job) {
-    output_.Problem(problem + "; nothing was wiped");
+    output_.Problem(problem + Tr("; nothing was wiped"));
     return ExitUsageError;
   }
   // The job is whole: from now on the window ends the run by closing the input.
   TCliWipeServices::StopWhenInputEnds();
-  output_.Detail("method: " + job->method.Name + " (" +
+  output_.Detail(Tr("method: ") + job->method.Name + " (" +
                  PassCountText(static_cast<int>(job->method.Passes.size())) + ")");
 
   TWipeEngine files("WipeFiles");

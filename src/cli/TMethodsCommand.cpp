@@ -9,6 +9,7 @@
 #include "core/SettingsFolder.h"
 #include "core/TIniFile.h"
 #include "core/TWipeMethodsManager.h"
+#include "core/Translated.h"
 #include "platform/Signals.h"
 
 namespace {
@@ -44,9 +45,9 @@ int TMethodsCommand::Run() {
 
 int TMethodsCommand::list() {
   TWipeMethodsManager& catalogue = catalogue_;
-  output_.Result("Settings folder: " + GetSettingsFolder());
-  output_.Result("Methods (" + GetMethodsFolder() + "):");
-  if (catalogue.Methods.empty()) output_.Result("  none");
+  output_.Result(Tr("Settings folder: ") + GetSettingsFolder());
+  output_.Result(Tr("Methods (") + GetMethodsFolder() + "):");
+  if (catalogue.Methods.empty()) output_.Result(Tr("  none"));
   std::size_t width = 0;
   for (const auto& method : catalogue.Methods)
     width = std::max(width, MethodFileName(*method).size());
@@ -57,9 +58,9 @@ int TMethodsCommand::list() {
     count.insert(0, count.size() < 10 ? 10 - count.size() : 0, ' ');
     std::string line =
         "  " + padded(MethodFileName(*method), width) + "  " + count + "  " + method->Name;
-    if (method.get() == fallback) line += "  [default]";
+    if (method.get() == fallback) line += Tr("  [default]");
     if (!method->ReadWhole) {
-      line += "  [not used: its file could not be read: " + method->ReadProblem + "]";
+      line += Tr("  [not used: its file could not be read: ") + method->ReadProblem + "]";
     }
     output_.Result(line);
     if (output_.Verbose()) {
@@ -69,7 +70,7 @@ int TMethodsCommand::list() {
       }
     }
   }
-  output_.Result("Engines:");
+  output_.Result(Tr("Engines:"));
   const TIniFile settings(TWipeMethodsManager::SettingsFileName());
   for (const EngineWord& word : kEngines) {
     TWipeEngine engine(word.name);
@@ -78,11 +79,11 @@ int TMethodsCommand::list() {
     std::string line = "  " + padded(word.word, 10) + "  ";
     if (method) {
       line += DescribeMethod(*method);
-      if (chosen.empty()) line += "  [the default: no choice recorded]";
+      if (chosen.empty()) line += Tr("  [the default: no choice recorded]");
     } else if (!chosen.empty()) {
-      line += "none: \"" + chosen + "\" is chosen, but no such method is loaded";
+      line += Tr("none: \"") + chosen + Tr("\" is chosen, but no such method is loaded");
     } else {
-      line += "none: there is no method";
+      line += Tr("none: there is no method");
     }
     output_.Result(line);
   }
@@ -93,14 +94,14 @@ int TMethodsCommand::setEngine() {
   const std::string& word = request_.engine;
   const std::string name = EngineNameFor(word);
   if (name.empty()) {
-    output_.Problem("\"" + word + "\" is no engine: give files, folders or free-space");
+    output_.Problem("\"" + word + Tr("\" is no engine: give files, folders or free-space"));
     return ExitUsageError;
   }
   int status = ExitAllDone;
   TWipeMethod* method = UsableMethod(output_, catalogue_, request_.method, status);
   if (!method) return status;
   if (request_.dryRun) {
-    output_.Result(word + ": would use " + DescribeMethod(*method));
+    output_.Result(word + Tr(": would use ") + DescribeMethod(*method));
     return ExitAllDone;
   }
   try {
@@ -112,7 +113,7 @@ int TMethodsCommand::setEngine() {
     if (const int signal = platform::stopSignal()) return platform::exitStatusForSignal(signal);
     return ExitSomethingLeft;
   }
-  output_.Detail(word + ": " + DescribeMethod(*method) + ", recorded in " +
+  output_.Detail(word + ": " + DescribeMethod(*method) + Tr(", recorded in ") +
                  TWipeMethodsManager::SettingsFileName());
   return ExitAllDone;
 }

@@ -15,6 +15,7 @@
 #include "core/TWipeEngine.h"
 #include "core/TWipeMethod.h"
 #include "core/TWipeMethodsManager.h"
+#include "core/Translated.h"
 #include "platform/Drives.h"
 #include "platform/FileSystem.h"
 #include "platform/Folder.h"
@@ -32,7 +33,7 @@ std::string reasonOf(const std::error_code& error) {
 bool listFolder(TCliOutput& output, platform::Folder& folder, const std::string& path) {
   auto entries = folder.list();
   if (!entries) {
-    output.Problem(path + ": would be left: could not be listed" + reasonOf(entries.error()));
+    output.Problem(path + Tr(": would be left: could not be listed") + reasonOf(entries.error()));
     return true;
   }
   bool left = false;
@@ -41,8 +42,8 @@ bool listFolder(TCliOutput& output, platform::Folder& folder, const std::string&
     const auto mounted = folder.mountedAt(entry.name, entry);
     if (!mounted) return false;
     const std::string entryPath = folder.pathOf(entry.name);
-    output.Problem(entryPath +
-                   ": would be left: " + DescribeFailure(MountPointFailure(entryPath, *mounted)));
+    output.Problem(entryPath + Tr(": would be left: ") +
+                   DescribeFailure(MountPointFailure(entryPath, *mounted)));
     left = true;
     return true;
   };
@@ -50,11 +51,11 @@ bool listFolder(TCliOutput& output, platform::Folder& folder, const std::string&
     if (entry.isFolder() || mountPoint(entry)) continue;
     const std::string entryPath = folder.pathOf(entry.name);
     if (entry.kind == platform::EntryKind::File && entry.links > 1) {
-      output.Problem(entryPath + ": would be left: " +
+      output.Problem(entryPath + Tr(": would be left: ") +
                      DescribeFailure({entryPath, TWipeFailureReason::SharedContent}));
       left = true;
     } else if (entry.kind == platform::EntryKind::Other) {
-      output.Problem(entryPath + ": would be left: not an ordinary file");
+      output.Problem(entryPath + Tr(": would be left: not an ordinary file"));
       left = true;
     } else {
       output.Result(entryPath);
@@ -65,7 +66,8 @@ bool listFolder(TCliOutput& output, platform::Folder& folder, const std::string&
     const std::string entryPath = folder.pathOf(entry.name);
     auto sub = folder.openFolder(entry.name, entry.id);
     if (!sub) {
-      output.Problem(entryPath + ": would be left: could not be opened" + reasonOf(sub.error()));
+      output.Problem(entryPath + Tr(": would be left: could not be opened") +
+                     reasonOf(sub.error()));
       left = true;
       continue;
     }
@@ -84,21 +86,22 @@ std::vector<TWipeTarget> ClassifyTargets(const std::vector<std::string>& paths, 
     target.path = AbsoluteArgument(given);
     if (target.path.empty()) {
       target.path = given;
-      target.problem = given.empty() ? "an empty path names nothing"
-                                     : "the current folder cannot be named, so the path is unclear";
+      target.problem = given.empty()
+                           ? Tr("an empty path names nothing")
+                           : Tr("the current folder cannot be named, so the path is unclear");
     } else if (EndsInDotName(given)) {
       target.path = given;
-      target.problem = "names a folder by \".\" or \"..\"; give its name instead";
+      target.problem = Tr("names a folder by \".\" or \"..\"; give its name instead");
     } else if (auto info = platform::fs().info(target.path); !info) {
       target.problem = info.error() == std::errc::no_such_file_or_directory
-                           ? "not found"
-                           : "could not be examined" + reasonOf(info.error());
+                           ? Tr("not found")
+                           : Tr("could not be examined") + reasonOf(info.error());
     } else if (!info->isFolder()) {
       target.kind = TTargetKind::File;
     } else if (target.path == "/") {
-      target.problem = "is the root folder: it is never wiped";
+      target.problem = Tr("is the root folder: it is never wiped");
     } else if (!recursive) {
-      target.problem = "is a folder; give -r to wipe it with everything in it";
+      target.problem = Tr("is a folder; give -r to wipe it with everything in it");
     } else {
       target.kind = TTargetKind::Folder;
     }
@@ -114,12 +117,12 @@ bool TWipeCommand::listTarget(const TWipeTarget& target) {
   if (target.kind == TTargetKind::File) {
     const auto info = platform::fs().info(target.path);
     if (info && info->kind == platform::EntryKind::File && info->links > 1) {
-      output_.Problem(target.path + ": would be left: " +
+      output_.Problem(target.path + Tr(": would be left: ") +
                       DescribeFailure({target.path, TWipeFailureReason::SharedContent}));
       return true;
     }
     if (info && info->kind == platform::EntryKind::Other) {
-      output_.Problem(target.path + ": would be left: not an ordinary file");
+      output_.Problem(target.path + Tr(": would be left: not an ordinary file"));
       return true;
     }
     output_.Result(target.path);
@@ -127,7 +130,7 @@ bool TWipeCommand::listTarget(const TWipeTarget& target) {
   }
   auto folder = platform::fs().openFolder(target.path);
   if (!folder) {
-    output_.Problem(target.path + ": would be left: could not be opened" +
+    output_.Problem(target.path + Tr(": would be left: could not be opened") +
                     reasonOf(folder.error()));
     return true;
   }
@@ -174,10 +177,11 @@ int TWipeCommand::Run() {
     }
   }
   MentionLeftoverFiles(output_, roots,
-                       "it fills part of the drive until \"free-space\" removes it");
+                       Tr("it fills part of the drive until \"free-space\" removes it"));
   for (TWipeEngine* engine : {&files, &folders}) {
     if (!engine->Items.empty())
-      DetailEngineMethod(output_, catalogue_, engine == &files ? "files: " : "folders: ", *engine);
+      DetailEngineMethod(output_, catalogue_, engine == &files ? Tr("files: ") : Tr("folders: "),
+                         *engine);
   }
 
   if (request_.dryRun) {
@@ -222,9 +226,9 @@ std::optional<TRunOutcome> TWipeCommand::finishFreeSpace(std::vector<TRunOutcome
   if (roots.empty()) return std::nullopt;
   TWipeEngine engine("WipeFreeSpace");
   if (method) catalogue_.ChooseForRun(engine, method);
-  left = AddFreeSpaceJobs(output_, engine, roots, ": its free space cannot be wiped: ") || left;
+  left = AddFreeSpaceJobs(output_, engine, roots, Tr(": its free space cannot be wiped: ")) || left;
   if (engine.Items.empty()) return std::nullopt;
-  DetailEngineMethod(output_, catalogue_, "free space: ", engine);
+  DetailEngineMethod(output_, catalogue_, Tr("free space: "), engine);
   TRunOutcome outcome = RunEngine(engine, catalogue_, services, witness);
   for (const std::string& root : roots) {
     if (FreeSpaceWiped(outcome, root)) {

@@ -2,7 +2,10 @@
 // the engines and methods of the window. No window system is needed.
 
 #include "cli/TCommandLine.h"
+#include "platform/MessageCatalogue.h"
 
 int main(int argc, char** argv) {
+  // The messages and --help in the user's language; the C locale keeps them in English.
+  platform::useMessageCatalogue();
   return TCommandLine().Run(argc, argv);
 }

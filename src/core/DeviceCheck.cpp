@@ -5,6 +5,7 @@
 
 #include "core/BlockFingerprint.h"
 #include "core/NameSearch.h"
+#include "core/Translated.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ std::string OffsetList(const std::vector<std::uint64_t>& offsets) {
     text += std::to_string(offsets[i]);
   }
   if (offsets.size() > kOffsetsNamed) {
-    text += " and " + std::to_string(offsets.size() - kOffsetsNamed) + " more";
+    text += Tr(" and ") + std::to_string(offsets.size() - kOffsetsNamed) + Tr(" more");
   }
   return text;
 }
@@ -42,7 +43,7 @@ std::uint64_t RangeBytes(const std::vector<platform::DeviceRange>& ranges) {
 
 void AddDeviceVerdicts(const TDeviceRecord& record, std::vector<TWipeFailure>& failures,
                        std::vector<TWipeFailure>& notes) {
-  const std::string notVerified = "not verified (";
+  const std::string notVerified = Tr("not verified (");
   for (const TDeviceRecord::File& file : record.Files()) {
     if (!file.Deleted) continue;
     if (file.Checked == TDeviceRecord::Verdict::Found) {
@@ -60,15 +61,15 @@ void AddDeviceVerdicts(const TDeviceRecord& record, std::vector<TWipeFailure>& f
 std::string TDeviceCheck::VerdictText(TDeviceRecord::Verdict verdict) {
   switch (verdict) {
     case TDeviceRecord::Verdict::Verified:
-      return "verified on the device";
+      return Tr("verified on the device");
     case TDeviceRecord::Verdict::Found:
-      return "found on the device";
+      return Tr("found on the device");
     case TDeviceRecord::Verdict::NotVerified:
-      return "not verified";
+      return Tr("not verified");
     case TDeviceRecord::Verdict::Unchecked:
       break;
   }
-  return "not checked";
+  return Tr("not checked");
 }
 
 bool TDeviceCheck::step(std::uint64_t bytes) {
@@ -104,13 +105,13 @@ TDeviceCheckSummary TDeviceCheck::Run(const Progress& progress) {
     if (facts.rotational == false) {
       summary_.Notes.push_back(
           device +
-          ": the device reports itself as flash (not rotational): it remaps blocks, and the "
-          "read-back sees what the device shows, not the spare cells it keeps out of view");
+          Tr(": the device reports itself as flash (not rotational): it remaps blocks, and the "
+             "read-back sees what the device shows, not the spare cells it keeps out of view"));
     }
     if (facts.encrypted) {
       summary_.Notes.push_back(device +
-                               ": the file system lies on an encrypted volume (dm-crypt): the "
-                               "check read the decrypted view");
+                               Tr(": the file system lies on an encrypted volume (dm-crypt): the "
+                                  "check read the decrypted view"));
     }
     checkVolume(v, byVolume[v]);
   }
@@ -152,7 +153,7 @@ std::vector<std::uint64_t> TDeviceCheck::oldBlocks(const TDeviceRecord::File& fi
     const std::uint64_t start = samples[file.FirstSample + first].Offset;
     auto bytes = device.read(start, static_cast<std::size_t>(length));
     if (!bytes || bytes->size() < length) {
-      problem = "the device could not be read back" +
+      problem = Tr("the device could not be read back") +
                 (bytes ? std::string() : " (" + bytes.error().message() + ")");
       break;
     }
@@ -163,7 +164,7 @@ std::vector<std::uint64_t> TDeviceCheck::oldBlocks(const TDeviceRecord::File& fi
         old.push_back(sample.Offset);
       }
     }
-    if (!step(length)) problem = "the check was stopped";
+    if (!step(length)) problem = Tr("the check was stopped");
   }
   return old;
 }
@@ -187,9 +188,9 @@ void TDeviceCheck::searchNames(std::size_t volume, const std::vector<std::size_t
   }
   auto log = device.logArea();
   if (!log) {
-    problem = "the file system's " +
-              (device.logAreaName().empty() ? std::string("journal") : device.logAreaName()) +
-              " could not be found on the device (" + log.error().message() + ")";
+    problem = Tr("the file system's ") +
+              (device.logAreaName().empty() ? std::string(Tr("journal")) : device.logAreaName()) +
+              Tr(" could not be found on the device (") + log.error().message() + ")";
   } else {
     const std::uint64_t logBytes = RangeBytes(*log);
     total_ += std::min(logBytes, kMostAreaBytes);
@@ -201,8 +202,8 @@ void TDeviceCheck::searchNames(std::size_t volume, const std::vector<std::size_t
       taken += length;
     }
     if (logBytes > kMostAreaBytes) {
-      problem = "only the first " + std::to_string(kMostAreaBytes >> 30) + " GiB of the " +
-                device.logAreaName() + " were searched for names";
+      problem = Tr("only the first ") + std::to_string(kMostAreaBytes >> 30) + Tr(" GiB of the ") +
+                device.logAreaName() + Tr(" were searched for names");
     }
   }
   std::string carry;
@@ -215,7 +216,7 @@ void TDeviceCheck::searchNames(std::size_t volume, const std::vector<std::size_t
           static_cast<std::size_t>(std::min<std::uint64_t>(kReadStep, end - at));
       auto bytes = device.read(at, length);
       if (!bytes || bytes->empty()) {
-        problem = "the device could not be read back" +
+        problem = Tr("the device could not be read back") +
                   (bytes ? std::string() : " (" + bytes.error().message() + ")");
         return;
       }
@@ -235,7 +236,7 @@ void TDeviceCheck::searchNames(std::size_t volume, const std::vector<std::size_t
       carry = joined.substr(joined.size() - keep);
       at += bytes->size();
       if (!step(bytes->size())) {
-        problem = "the check was stopped";
+        problem = Tr("the check was stopped");
         return;
       }
     }
@@ -247,10 +248,10 @@ void TDeviceCheck::checkVolume(std::size_t volume, const std::vector<std::size_t
   auto& all = record_.Files();
   if (!where.Open || summary_.Stopped) {
     const std::string why =
-        summary_.Stopped ? std::string("the check was stopped") : where.NotOpened.message();
+        summary_.Stopped ? std::string(Tr("the check was stopped")) : where.NotOpened.message();
     for (std::size_t index : files) {
       all[index].Checked = TDeviceRecord::Verdict::NotVerified;
-      all[index].Detail = "not verified (" + why + ")";
+      all[index].Detail = Tr("not verified (") + why + ")";
     }
     return;
   }
@@ -261,7 +262,7 @@ void TDeviceCheck::checkVolume(std::size_t volume, const std::vector<std::size_t
   std::string namesProblem;
   if (!settled) {
     namesProblem =
-        "the file system could not be forced to the device (" + settled.error().message() + ")";
+        Tr("the file system could not be forced to the device (") + settled.error().message() + ")";
   }
   std::vector<std::vector<std::uint64_t>> old(files.size());
   std::vector<std::string> contentProblem(files.size());
@@ -278,17 +279,18 @@ void TDeviceCheck::checkVolume(std::size_t volume, const std::vector<std::size_t
     std::vector<std::string> found;
     if (!old[i].empty()) {
       found.push_back(std::to_string(old[i].size()) + " of " + std::to_string(file.Samples) +
-                      " blocks compared still hold the old content, at device offsets " +
+                      Tr(" blocks compared still hold the old content, at device offsets ") +
                       OffsetList(old[i]));
     }
     if (!hits[i].empty()) {
       std::string where;
       for (std::size_t k = 0; k < hits[i].size() && k < kOffsetsNamed; ++k) {
         if (k > 0) where += ", ";
-        where += (hits[i][k].Folder == kLog ? "in the " + area : std::string("in a folder block")) +
-                 " at device offset " + std::to_string(hits[i][k].Offset);
+        where += (hits[i][k].Folder == kLog ? Tr("in the ") + area
+                                            : std::string(Tr("in a folder block"))) +
+                 Tr(" at device offset ") + std::to_string(hits[i][k].Offset);
       }
-      found.push_back("its name is still on the device: " + where);
+      found.push_back(Tr("its name is still on the device: ") + where);
     }
     if (!found.empty()) {
       file.Checked = TDeviceRecord::Verdict::Found;
@@ -299,26 +301,29 @@ void TDeviceCheck::checkVolume(std::size_t volume, const std::vector<std::size_t
     if (why.empty()) why = namesProblem;
     const auto& folder = record_.Folders()[file.Folder];
     if (why.empty() && folder.NotPlaced) {
-      why = "where its folder keeps names is not known (" + folder.NotPlaced.message() + ")";
+      why = Tr("where its folder keeps names is not known (") + folder.NotPlaced.message() + ")";
     }
     if (!why.empty()) {
       file.Checked = TDeviceRecord::Verdict::NotVerified;
-      file.Detail = "not verified (" + why + ")";
+      file.Detail = Tr("not verified (") + why + ")";
       continue;
     }
     file.Checked = TDeviceRecord::Verdict::Verified;
-    file.Detail = "verified on the device";
+    file.Detail = Tr("verified on the device");
     std::vector<std::string> said;
     if (file.Blocks > file.Samples + file.Uniform) {
-      said.push_back(std::to_string(file.Samples + file.Uniform) + " of " +
-                     std::to_string(file.Blocks) + " blocks sampled");
+      said.push_back(
+          Substituted(Tr("{} of {} blocks sampled"),
+                      {std::to_string(file.Samples + file.Uniform), std::to_string(file.Blocks)}));
     }
     if (file.Uniform > 0) {
-      said.push_back(std::to_string(file.Uniform) + (file.Uniform == 1 ? " block" : " blocks") +
-                     " held one byte value repeated and could not be told apart");
+      said.push_back(Substituted(
+          TrN("{} block held one byte value repeated and could not be told apart",
+              "{} blocks held one byte value repeated and could not be told apart", file.Uniform),
+          {std::to_string(file.Uniform)}));
     }
     if (NameOf(file.Path).size() < TNameSearch::kShortest) {
-      said.push_back("its name is too short to be searched for");
+      said.push_back(Tr("its name is too short to be searched for"));
     }
     for (std::size_t k = 0; k < said.size(); ++k) {
       file.Detail += (k == 0 ? " (" : "; ") + said[k] + (k + 1 == said.size() ? ")" : "");

@@ -5,6 +5,7 @@
 
 #include "core/BlockFingerprint.h"
 #include "core/JournalCleanup.h"
+#include "core/Translated.h"
 #include "platform/Folder.h"
 #include "platform/Journal.h"
 
@@ -19,11 +20,12 @@ std::uint64_t SaturatingProduct(std::uint64_t a, std::uint64_t b) {
 
 // Why blocks of an extent cannot be compared on the device; empty when they can.
 std::string Unplaced(std::uint32_t flags) {
-  if (flags & platform::ExtentEncoded) return "its content is stored compressed";
+  if (flags & platform::ExtentEncoded) return Tr("its content is stored compressed");
   if (flags & platform::ExtentInline)
-    return "its content is kept inside the file system's metadata";
-  if (flags & platform::ExtentNotAligned) return "its content is packed with other data";
-  if (flags & platform::ExtentUnknownPlace) return "the file system does not tell where it lies";
+    return Tr("its content is kept inside the file system's metadata");
+  if (flags & platform::ExtentNotAligned) return Tr("its content is packed with other data");
+  if (flags & platform::ExtentUnknownPlace)
+    return Tr("the file system does not tell where it lies");
   return {};
 }
 
@@ -124,7 +126,7 @@ void TDeviceRecord::PassesBegin(platform::Folder& folder, platform::File* open,
     if (!where.Open) {
       file.NotRecorded = where.NotOpened.message();
     } else if (heldBytes() > limits_.FingerprintBytes) {
-      file.NotRecorded = "the check had no memory left to record it";
+      file.NotRecorded = Tr("the check had no memory left to record it");
     } else {
       file.NotRecorded = fingerprint(file, open, where, layout);
     }
@@ -139,7 +141,7 @@ void TDeviceRecord::PassesBegin(platform::Folder& folder, platform::File* open,
 std::string TDeviceRecord::fingerprint(File& file, platform::File* open, Volume& volume,
                                        const platform::FileLayout& layout) {
   if (!layout.mapped) {
-    return "the file system does not tell where the file lies" +
+    return Tr("the file system does not tell where the file lies") +
            (layout.mapError ? " (" + layout.mapError.message() + ")" : std::string());
   }
   platform::DeviceVolume& device = *volume.Open;
@@ -200,7 +202,7 @@ std::string TDeviceRecord::fingerprint(File& file, platform::File* open, Volume&
                                    extent.flags};
       auto places = device.place(piece);
       if (!places)
-        return fail("its place on the device is unknown (" + places.error().message() + ")");
+        return fail(Tr("its place on the device is unknown (") + places.error().message() + ")");
       // One piece, kept once or in several copies: the file's bytes are read once.
       const bool copies = std::all_of(places->begin(), places->end(),
                                       [bytes](const auto& range) { return range.length == bytes; });
@@ -210,10 +212,10 @@ std::string TDeviceRecord::fingerprint(File& file, platform::File* open, Volume&
         const std::uint64_t length = copies ? bytes : std::min(block, file.Size - at);
         auto where =
             copies ? places : device.place({at, piece.physical + k * block, length, extent.flags});
-        if (!where || where->empty()) return fail("its place on the device is unknown");
+        if (!where || where->empty()) return fail(Tr("its place on the device is unknown"));
         auto read = content(at, length, where->front().offset);
         if (!read || read->size() < length) {
-          return fail("its content could not be read" +
+          return fail(Tr("its content could not be read") +
                       (read ? std::string() : " (" + read.error().message() + ")"));
         }
         for (const platform::DeviceRange& copy : *where) take(*read, copy.offset, b + k);

@@ -1,6 +1,7 @@
 #include "core/DriveFunctions.h"
 
 #include "core/Helpers.h"
+#include "core/Translated.h"
 #include "platform/Drives.h"
 #include "platform/FileSystem.h"
 
@@ -11,9 +12,9 @@ namespace {
 const char* kindWord(int kind) {
   switch (kind) {
     case platform::DriveRemovable:
-      return "removable";
+      return TrNoop("removable");
     case platform::DriveRemote:
-      return "network";
+      return TrNoop("network");
     default:
       return nullptr;
   }
@@ -43,7 +44,7 @@ std::string GetDriveDisplayName(const std::string& root) {
   const char* kind = kindWord(table.driveKind(root));
   std::string details;
   for (const std::string& part :
-       {fileSystem, deviceName(table.source(root), fileSystem), std::string(kind ? kind : "")}) {
+       {fileSystem, deviceName(table.source(root), fileSystem), kind ? Tr(kind) : std::string()}) {
     if (!part.empty()) details += (details.empty() ? "" : ", ") + part;
   }
   const std::string mountPoint = root.size() > 1 ? RemoveTrailingBackslash(root) : root;

@@ -4,6 +4,7 @@
 
 #include "core/HandOverFrames.h"
 #include "core/TWipeMethod.h"
+#include "core/Translated.h"
 
 namespace {
 
@@ -86,13 +87,13 @@ class Fields {
 }  // namespace
 
 std::string HandOverPathProblem(TWipeItemKind kind, const std::string& path) {
-  if (path.empty() || path.front() != '/') return "is not a full path";
-  if (path.find('\0') != std::string::npos) return "holds a NUL byte";
+  if (path.empty() || path.front() != '/') return Tr("is not a full path");
+  if (path.find('\0') != std::string::npos) return Tr("holds a NUL byte");
   const bool root = kind == wkFreeSpace;
   if (root != (path.back() == '/')) {
-    return root ? "is not a drive's root" : "ends in a separator";
+    return root ? Tr("is not a drive's root") : Tr("ends in a separator");
   }
-  if (!root && path == "/") return "is the root folder: it is never wiped";
+  if (!root && path == "/") return Tr("is the root folder: it is never wiped");
   const std::string_view inside = std::string_view(path).substr(1, path.size() - (root ? 2 : 1));
   if (inside.empty()) return {};  // the root of the root drive
   std::size_t start = 0;
@@ -101,7 +102,7 @@ std::string HandOverPathProblem(TWipeItemKind kind, const std::string& path) {
     if (end == std::string_view::npos) end = inside.size();
     const std::string_view part = inside.substr(start, end - start);
     if (part.empty() || part == "." || part == "..") {
-      return "names a folder by \"\", \".\" or \"..\": not a path as the window saw it";
+      return Tr("names a folder by \"\", \".\" or \"..\": not a path as the window saw it");
     }
     start = end + 1;
   }
@@ -143,14 +144,14 @@ THandOverJobReader::~THandOverJobReader() = default;
 
 THandOverJobReader::State THandOverJobReader::refuse(std::string problem) {
   state_ = State::Refused;
-  problem_ = "the job handed over is damaged: " + std::move(problem);
+  problem_ = Tr("the job handed over is damaged: ") + std::move(problem);
   return state_;
 }
 
 THandOverJobReader::State THandOverJobReader::Feed(std::string_view bytes) {
   if (state_ == State::Refused) return state_;
   if (state_ == State::Complete) {
-    return bytes.empty() ? state_ : refuse("bytes follow its end");
+    return bytes.empty() ? state_ : refuse(Tr("bytes follow its end"));
   }
   frames_->Feed(bytes);
   while (state_ == State::Reading) {
@@ -158,20 +159,20 @@ THandOverJobReader::State THandOverJobReader::Feed(std::string_view bytes) {
     if (!frame) break;
     take(*frame);
   }
-  if (frames_->Broken()) return refuse("a length that is no length");
-  if (state_ == State::Complete && frames_->HasPending()) return refuse("bytes follow its end");
+  if (frames_->Broken()) return refuse(Tr("a length that is no length"));
+  if (state_ == State::Complete && frames_->HasPending()) return refuse(Tr("bytes follow its end"));
   return state_;
 }
 
 THandOverJobReader::State THandOverJobReader::take(const std::string& frame) {
   const int index = records_++;
-  if (index == 0) return frame == kHeader ? state_ : refuse("it is not a job of this program");
+  if (index == 0) return frame == kHeader ? state_ : refuse(Tr("it is not a job of this program"));
   auto split = SplitFrames(frame, kLargestRecord);
-  if (!split || split->empty()) return refuse("a record is not made of fields");
+  if (!split || split->empty()) return refuse(Tr("a record is not made of fields"));
   const std::string tag = split->front();
   Fields fields(std::vector<std::string>(split->begin() + 1, split->end()));
   if (index == 1) {
-    if (tag != "settings") return refuse("the settings are missing");
+    if (tag != "settings") return refuse(Tr("the settings are missing"));
     WipeRunSettings& settings = job_.settings;
     const auto size = fields.count(std::uint64_t(std::numeric_limits<std::int32_t>::max()));
     const auto slack = fields.flag();
@@ -182,7 +183,7 @@ THandOverJobReader::State THandOverJobReader::take(const std::string& frame) {
     const auto journal = fields.text();
     if (!size || *size == 0 || !slack || !scramble || !signature || !signatureText || !discard ||
         !journal || fields.left()) {
-      return refuse("the settings");
+      return refuse(Tr("the settings"));
     }
     if (*journal == "all") {
       settings.Journal = WipeRunSettings::JournalNames::All;
@@ -204,7 +205,7 @@ THandOverJobReader::State THandOverJobReader::take(const std::string& frame) {
   if (index == 2) {
     auto name = fields.text();
     const auto passes = fields.count(TWipeMethod::kMaxPasses);
-    if (tag != "method" || !name || !passes || fields.left()) return refuse("the method");
+    if (tag != "method" || !name || !passes || fields.left()) return refuse(Tr("the method"));
     job_.method.Name = std::move(*name);
     passesLeft_ = static_cast<std::size_t>(*passes);
     return state_;
@@ -222,7 +223,7 @@ THandOverJobReader::State THandOverJobReader::take(const std::string& frame) {
     const auto character2 = fields.byte();
     if (tag != "pass" || !name || !check || !with || !pattern || !text || !bytes1 || !bytes2 ||
         !character1 || !character2 || fields.left()) {
-      return refuse("a pass of the method");
+      return refuse(Tr("a pass of the method"));
     }
     pass.Name = std::move(*name);
     pass.CheckWipe = *check;
@@ -238,11 +239,11 @@ THandOverJobReader::State THandOverJobReader::take(const std::string& frame) {
     return state_;
   }
   if (tag == "end") {
-    if (fields.left()) return refuse("its end");
+    if (fields.left()) return refuse(Tr("its end"));
     state_ = State::Complete;
     return state_;
   }
-  if (tag != "target" || job_.targets.size() >= kMostTargets) return refuse("a target");
+  if (tag != "target" || job_.targets.size() >= kMostTargets) return refuse(Tr("a target"));
   THandOverTarget target;
   const auto kind = fields.count(wkFreeSpace);
   auto path = fields.text(kLargestRecord);
@@ -252,7 +253,7 @@ THandOverJobReader::State THandOverJobReader::take(const std::string& frame) {
   const auto fsid = fields.count(UINT64_MAX);
   const auto birth = fields.signedCount();
   if (!kind || !path || !device || !inode || !volume || !fsid || !birth || fields.left()) {
-    return refuse("a target");
+    return refuse(Tr("a target"));
   }
   target.kind = static_cast<TWipeItemKind>(*kind);
   target.path = std::move(*path);
@@ -260,7 +261,7 @@ THandOverJobReader::State THandOverJobReader::take(const std::string& frame) {
   target.volume = {*volume, *fsid, *birth};
   // What the window saw is known for every target: a target without it would be looked up anew.
   const bool seen = target.kind == wkFreeSpace ? target.volume.device != 0 : target.id.device != 0;
-  if (!seen) return refuse("a target without the identity the window saw");
+  if (!seen) return refuse(Tr("a target without the identity the window saw"));
   job_.targets.push_back(std::move(target));
   return state_;
 }
@@ -272,7 +273,7 @@ std::optional<THandOverJob> DecodeHandOverJob(std::string_view bytes, std::strin
   if (problem) {
     *problem = state == THandOverJobReader::State::Refused
                    ? reader.Problem()
-                   : std::string("the job handed over is damaged: it ends before its end");
+                   : std::string(Tr("the job handed over is damaged: it ends before its end"));
   }
   return std::nullopt;
 }

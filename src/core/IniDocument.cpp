@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/Translated.h"
 #include "platform/FileSystem.h"
 #include "platform/Folders.h"
 #include "platform/TextCase.h"
@@ -96,12 +97,12 @@ void IniDocument::write(std::string_view section, std::string_view key, std::str
   const auto refuse = [&](const std::string& why) {
     throw EIniValueError("[" + std::string(section) + "] " + std::string(key) + ": " + why);
   };
-  if (breaksTheLine(section) || breaksTheLine(key)) refuse("a name with a line break");
-  if (breaksTheLine(value)) refuse("a value with a line break or a NUL byte");
+  if (breaksTheLine(section) || breaksTheLine(key)) refuse(Tr("a name with a line break"));
+  if (breaksTheLine(value)) refuse(Tr("a value with a line break or a NUL byte"));
   // A key reading takes for a section header, a comment or another key.
   if (key.empty() || key.front() == '[' || key.front() == ';' ||
       key.find('=') != std::string_view::npos) {
-    refuse("not a name a key can have");
+    refuse(Tr("not a name a key can have"));
   }
   if (!pending_) pending_ = std::make_unique<Changes>();
   pending_->add(section, key, storedValue(value));

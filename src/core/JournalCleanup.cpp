@@ -3,12 +3,13 @@
 #include <algorithm>
 
 #include "core/StaleScratchFolders.h"
+#include "core/Translated.h"
 #include "platform/Folders.h"
 #include "platform/PathText.h"
 
 using platform::JournalResult;
 
-const char* const kClearingJournalText = "Clearing file names from the journal…";
+const char* const kClearingJournalText = TrNoop("Clearing file names from the journal…");
 
 namespace {
 
@@ -20,29 +21,29 @@ constexpr std::size_t kFoldersPerVolume = 4;
 std::string JournalResultText(JournalResult result) {
   switch (result) {
     case JournalResult::Cleaned:
-      return "file names cleared from the journal";
+      return Tr("file names cleared from the journal");
     case JournalResult::NoJournal:
-      return "the file system keeps no journal";
+      return Tr("the file system keeps no journal");
     case JournalResult::NotExt4:
-      return "not an ext4 or XFS file system: file names are not cleared there";
+      return Tr("not an ext4 or XFS file system: file names are not cleared there");
     case JournalResult::ExternalJournal:
-      return "the journal is kept on another device";
+      return Tr("the journal is kept on another device");
     case JournalResult::NotPermitted:
-      return "emptying the journal needs the administrator";
+      return Tr("emptying the journal needs the administrator");
     case JournalResult::Unsupported:
-      return "the system cannot empty the journal";
+      return Tr("the system cannot empty the journal");
     case JournalResult::NoSpace:
-      return "too little free space for the scratch files";
+      return Tr("too little free space for the scratch files");
     case JournalResult::NoInodes:
-      return "too few free inodes for the scratch files";
+      return Tr("too few free inodes for the scratch files");
     case JournalResult::Stopped:
-      return "stopped before the journal was cleared";
+      return Tr("stopped before the journal was cleared");
     case JournalResult::Changed:
-      return "no folder of the file system could be reached any more";
+      return Tr("no folder of the file system could be reached any more");
     case JournalResult::Failed:
       break;
   }
-  return "the journal could not be cleared";
+  return Tr("the journal could not be cleared");
 }
 
 std::string DescribeJournalOutcome(const platform::JournalOutcome& outcome) {
@@ -125,9 +126,9 @@ std::vector<JournalCleanup::Result> JournalCleanup::Finish(const Progress& progr
     request.volume = volume.id;
     request.stop = stop;
     if (progress) {
-      progress(kClearingJournalText, 0, 0);
+      progress(Tr(kClearingJournalText), 0, 0);
       request.progress = [&progress](std::uint64_t done, std::uint64_t total) {
-        progress(kClearingJournalText, done, total);
+        progress(Tr(kClearingJournalText), done, total);
       };
     }
     std::vector<TScratchFolderLeft> staleLeft;
@@ -140,7 +141,7 @@ std::vector<JournalCleanup::Result> JournalCleanup::Finish(const Progress& progr
     // the outcome says so and names it, whatever the cleaning itself came to.
     for (const TScratchFolderLeft& stale : staleLeft) {
       platform::JournalOutcome& outcome = result.Outcome;
-      const std::string what = "the scratch folder " + stale.Path + " could not be removed";
+      const std::string what = Tr("the scratch folder ") + stale.Path + Tr(" could not be removed");
       if (outcome.result == JournalResult::Cleaned) {
         outcome.result = JournalResult::Failed;
         outcome.detail = what;

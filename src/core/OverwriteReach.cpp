@@ -1,4 +1,5 @@
 #include "core/OverwriteReach.h"
+#include "core/Translated.h"
 
 #include <algorithm>
 #include <array>
@@ -7,7 +8,7 @@
 namespace {
 
 std::string Named(const std::string& fileSystem) {
-  return fileSystem.empty() ? std::string("the file system") : fileSystem;
+  return fileSystem.empty() ? std::string(Tr("the file system")) : fileSystem;
 }
 
 // The verdict where the extents do not tell.
@@ -15,7 +16,7 @@ TReachVerdict ByKind(const platform::FileLayout& layout) {
   if (!WritesElsewhere(layout.fileSystem)) return {};
   // Only btrfs honours the mark that makes a file be written in place.
   if (layout.noCopyOnWrite && layout.fileSystem == "btrfs") return {};
-  return {TOverwriteReach::Elsewhere, layout.fileSystem + " writes elsewhere"};
+  return {TOverwriteReach::Elsewhere, layout.fileSystem + Tr(" writes elsewhere")};
 }
 
 bool HasFlag(const platform::FileLayout& layout, std::uint32_t flag) {
@@ -53,13 +54,13 @@ TReachVerdict JudgeOverwrite(const std::optional<platform::FileLayout>& before,
   const platform::FileLayout& old = *before;
   if (!old.mapped) return ByKind(old);
   if (HasFlag(old, platform::ExtentShared)) {
-    return {TOverwriteReach::Shared, "a snapshot or another file shares its blocks"};
+    return {TOverwriteReach::Shared, Tr("a snapshot or another file shares its blocks")};
   }
   if (HasFlag(old, platform::ExtentEncoded)) {
-    return {TOverwriteReach::Elsewhere, Named(old.fileSystem) + " stored it compressed"};
+    return {TOverwriteReach::Elsewhere, Named(old.fileSystem) + Tr(" stored it compressed")};
   }
   if (HasFlag(old, platform::ExtentInline | platform::ExtentNotAligned)) {
-    return {TOverwriteReach::Elsewhere, Named(old.fileSystem) + " kept it in its metadata"};
+    return {TOverwriteReach::Elsewhere, Named(old.fileSystem) + Tr(" kept it in its metadata")};
   }
   if (HasFlag(old, platform::ExtentUnknownPlace) || !after || !after->mapped ||
       HasFlag(*after, platform::ExtentUnknownPlace)) {
@@ -68,9 +69,9 @@ TReachVerdict JudgeOverwrite(const std::optional<platform::FileLayout>& before,
   for (const platform::Extent& extent : old.extents) {
     if (StillInPlace(extent, after->extents)) continue;
     if (WritesElsewhere(old.fileSystem)) {
-      return {TOverwriteReach::Elsewhere, old.fileSystem + " writes elsewhere"};
+      return {TOverwriteReach::Elsewhere, old.fileSystem + Tr(" writes elsewhere")};
     }
-    return {TOverwriteReach::Elsewhere, Named(old.fileSystem) + " moved it to other blocks"};
+    return {TOverwriteReach::Elsewhere, Named(old.fileSystem) + Tr(" moved it to other blocks")};
   }
   return {};
 }

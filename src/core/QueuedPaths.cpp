@@ -1,5 +1,6 @@
 #include "core/QueuedPaths.h"
 
+#include "core/Translated.h"
 #include "platform/FileSystem.h"
 #include "platform/Folders.h"
 #include "platform/PathText.h"
@@ -11,7 +12,7 @@ TQueuedPaths SortQueuedPaths(const std::vector<std::string>& paths, const std::s
     std::string path = given;
     if (!platform::isAbsolutePath(path)) {
       if (base.empty() || !platform::isAbsolutePath(base)) {
-        sorted.refused.push_back({given, "not a full path"});
+        sorted.refused.push_back({given, Tr("not a full path")});
         continue;
       }
       path = platform::withTrailingSeparator(base) + path;
@@ -32,7 +33,7 @@ TQueuedPaths SortQueuedPaths(const std::vector<std::string>& paths, const std::s
         sorted.files.push_back(path);
         break;
       case platform::EntryKind::Other:
-        sorted.refused.push_back({path, "not a file or folder"});
+        sorted.refused.push_back({path, Tr("not a file or folder")});
         break;
     }
   }

@@ -6,6 +6,7 @@
 #include "core/Helpers.h"
 #include "core/IniDocument.h"
 #include "core/TWipeMethod.h"
+#include "core/Translated.h"
 #include "platform/FileSystem.h"
 #include "platform/Folders.h"
 
@@ -58,11 +59,11 @@ Copied copyShipped(const std::string& from, const std::string& to, std::uint64_t
   const auto contents = files.readFile(from, maxBytes);
   if (!contents) {
     if (contents.error() == std::errc::no_such_file_or_directory) return Copied::NoSource;
-    choice.Problems.push_back(from + ": could not be read" + reasonOf(contents.error()));
+    choice.Problems.push_back(from + Tr(": could not be read") + reasonOf(contents.error()));
     return Copied::Failed;
   }
   if (const platform::Status wrote = files.writeFileAtomic(to, *contents); !wrote) {
-    choice.Problems.push_back(to + ": could not be written" + reasonOf(wrote.error()));
+    choice.Problems.push_back(to + Tr(": could not be written") + reasonOf(wrote.error()));
     return Copied::Failed;
   }
   return Copied::Done;
@@ -107,12 +108,12 @@ void seedMethods(const std::string& folder, const std::string& shipped, TSetting
   if (methodsThere || methodsThere.error() != std::errc::no_such_file_or_directory) return;
   const std::string gathering = folder + ".Methods.seeding";
   if (const platform::Status cleared = removeGathering(gathering); !cleared) {
-    choice.Problems.push_back(gathering + ": what an earlier start left could not be removed" +
+    choice.Problems.push_back(gathering + Tr(": what an earlier start left could not be removed") +
                               reasonOf(cleared.error()));
     return;
   }
   if (const platform::Status made = platform::fs().createFolder(gathering); !made) {
-    choice.Problems.push_back(gathering + ": could not be made" + reasonOf(made.error()));
+    choice.Problems.push_back(gathering + Tr(": could not be made") + reasonOf(made.error()));
     return;
   }
   const std::string from = shipped + "Methods/";
@@ -125,8 +126,8 @@ void seedMethods(const std::string& folder, const std::string& shipped, TSetting
       // cannot.
       platform::discardResult(removeGathering(gathering));
       choice.Problems.push_back(methods +
-                                ": the shipped methods were not copied; the next start "
-                                "tries again");
+                                Tr(": the shipped methods were not copied; the next start "
+                                   "tries again"));
       return;
     }
     if (outcome == Copied::Done) copied.push_back(name);
@@ -134,7 +135,7 @@ void seedMethods(const std::string& folder, const std::string& shipped, TSetting
   if (const platform::Status named = platform::fs().rename(gathering, methods); !named) {
     // As above: the next start removes what stays, or says why it cannot.
     platform::discardResult(removeGathering(gathering));
-    choice.Problems.push_back(methods + ": could not be made" + reasonOf(named.error()));
+    choice.Problems.push_back(methods + Tr(": could not be made") + reasonOf(named.error()));
     return;
   }
   for (const std::string& name : copied) {
@@ -167,7 +168,7 @@ TSettingsChoice ChooseSettingsFolder() {
     choice.Folder = program;
     choice.BesideProgram = true;
   } else if (const std::string config = platform::configFolder(); config.empty()) {
-    choice.Problems.push_back("the user's configuration folder is not known (no home folder)");
+    choice.Problems.push_back(Tr("the user's configuration folder is not known (no home folder)"));
     choice.Folder = choice.Shipped;
   } else {
     const std::string own = AddTrailingBackslash(config + "ferrovane");
@@ -175,7 +176,7 @@ TSettingsChoice ChooseSettingsFolder() {
       choice.Folder = own;
       seed(own, choice.Shipped, choice);
     } else {
-      choice.Problems.push_back(own + ": could not be made");
+      choice.Problems.push_back(own + Tr(": could not be made"));
       choice.Folder = choice.Shipped;
     }
   }

@@ -8,6 +8,7 @@
 
 #include "core/TPass.h"
 #include "core/TPassBuffer.h"
+#include "core/Translated.h"
 #include "core/WipeServices.h"
 #include "platform/FileSystem.h"
 
@@ -141,7 +142,7 @@ bool TFileOverwriter::WritePass(const TPass& pass, const std::string& text,
   try {
     buffer.emplace(pass, text, bufferSize);
   } catch (const EPassBufferError&) {
-    return refuse({}, "its text pattern is empty");
+    return refuse({}, Tr("its text pattern is empty"));
   } catch (const std::bad_alloc&) {
     return refuse(std::make_error_code(std::errc::not_enough_memory), {});
   } catch (const std::exception& error) {
@@ -151,8 +152,8 @@ bool TFileOverwriter::WritePass(const TPass& pass, const std::string& text,
   if (block == 0) {
     return refuse(
         {}, bufferSize < 1
-                ? "the buffer size " + std::to_string(bufferSize) + " is not usable"
-                : "it is of an unknown kind (" + std::to_string(unsigned{pass.WipeWith}) + ")");
+                ? Tr("the buffer size ") + std::to_string(bufferSize) + Tr(" is not usable")
+                : Tr("it is of an unknown kind (") + std::to_string(unsigned{pass.WipeWith}) + ")");
   }
 
   // Whole blocks first, growing the file when the last one passes its end; then the rest of
@@ -176,7 +177,7 @@ bool TFileOverwriter::WritePass(const TPass& pass, const std::string& text,
   if (!reached) {
     const std::uint64_t at = writeFailedAt_ > start ? writeFailedAt_ - start : 0;
     NoteFailure(passNumber_, at, writeError_,
-                writeError_ ? std::string() : "its buffer gave no bytes");
+                writeError_ ? std::string() : Tr("its buffer gave no bytes"));
   }
   if (const platform::Status started = file_.startFlush(); !started) {
     NoteFailure(passNumber_, 0, started.error());

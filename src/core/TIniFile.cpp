@@ -5,17 +5,18 @@
 #include "core/IniDocument.h"
 #include "core/IniFileCache.h"
 #include "core/IniIndex.h"
+#include "core/Translated.h"
 #include "platform/FileLock.h"
 #include "platform/FileSystem.h"
 
 EIniFileError::EIniFileError(const std::string& fileName, std::error_code reason)
     : std::runtime_error(platform::FileLock::isLockedError(reason)
-                             ? fileName + " is locked by another process"
-                             : "Unable to write to " + fileName +
+                             ? fileName + Tr(" is locked by another process")
+                             : Tr("Unable to write to ") + fileName +
                                    (reason ? " (" + reason.message() + ")" : std::string())) {}
 
 EIniFileError::EIniFileError(const std::string& fileName, const std::string& why)
-    : std::runtime_error("Unable to write to " + fileName + ": " + why) {}
+    : std::runtime_error(Tr("Unable to write to ") + fileName + ": " + why) {}
 
 std::optional<std::int32_t> ParseIniInteger(const std::string& text) {
   std::string_view digits = text;

@@ -7,6 +7,7 @@
 
 #include "core/Helpers.h"
 #include "core/TWipeEngine.h"
+#include "core/Translated.h"
 #include "core/WipeRun.h"
 #include "platform/FileSystem.h"
 #include "platform/Folder.h"
@@ -16,7 +17,7 @@
 namespace {
 
 // Why a folder stays when the walk left something in it.
-constexpr char kHoldsLeftovers[] = "it still holds what was left behind";
+constexpr const char* kHoldsLeftovers = TrNoop("it still holds what was left behind");
 
 }  // namespace
 
@@ -147,7 +148,7 @@ bool TWipeEngine::RemoveWalkedFolder(platform::Folder& parent, const std::string
   // A folder that could not be listed is named already.
   if (walk == WalkEnd::NotListed) return false;
   if (walk == WalkEnd::LeftSome) {
-    Fail(path, TWipeFailureReason::FolderNotRemoved, {}, kHoldsLeftovers);
+    Fail(path, TWipeFailureReason::FolderNotRemoved, {}, Tr(kHoldsLeftovers));
     return false;
   }
   // Only the folder that was walked: a link or another folder put in its place stays.
@@ -163,9 +164,10 @@ bool TWipeEngine::RemoveWalkedFolder(platform::Folder& parent, const std::string
   // with the names gone.
   if (journal_ && run().Settings.Journal != WipeRunSettings::JournalNames::None) {
     if (const platform::Status synced = parent.syncFileSystem(); !synced) {
-      Notes.push_back({path, TWipeFailureReason::JournalNotCleared, synced.error(),
-                       "its file system could not be forced to the device before it was removed: "
-                       "its old blocks may still hold the names"});
+      Notes.push_back(
+          {path, TWipeFailureReason::JournalNotCleared, synced.error(),
+           Tr("its file system could not be forced to the device before it was removed: "
+              "its old blocks may still hold the names")});
     }
   }
   const platform::Status removed = parent.removeFolder(name);

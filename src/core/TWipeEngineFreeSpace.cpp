@@ -16,6 +16,7 @@
 #include "core/TPass.h"
 #include "core/TPassBuffer.h"
 #include "core/TWipeEngine.h"
+#include "core/Translated.h"
 #include "core/WipeRun.h"
 #include "core/WipeServices.h"
 #include "platform/Drives.h"
@@ -46,12 +47,12 @@ std::uint64_t UsedShare(std::uint64_t remaining, std::uint64_t initial) {
 }
 
 std::string Bytes(std::uint64_t count) {
-  return std::to_string(count) + " bytes";
+  return std::to_string(count) + Tr(" bytes");
 }
 
 // Why a temporary file that stays matters.
 std::string FillsTheDrive(const std::string& root) {
-  return "it fills the free space of " + root;
+  return Tr("it fills the free space of ") + root;
 }
 
 // The folders besides the root where the temporary file goes when the root may not be written:
@@ -97,10 +98,10 @@ std::string FolderForTemporaryFile(platform::FileSystem& files, const std::strin
 std::string WhyNotDiscarded(const std::error_code& error) {
   if (error == std::errc::inappropriate_io_control_operation ||
       error == std::errc::operation_not_supported || error == std::errc::invalid_argument) {
-    return "the file system or its device does not support it";
+    return Tr("the file system or its device does not support it");
   }
   if (error == std::errc::operation_not_permitted || error == std::errc::permission_denied) {
-    return "only the administrator may ask for it";
+    return Tr("only the administrator may ask for it");
   }
   return {};
 }
@@ -192,7 +193,7 @@ std::vector<TLeftoverFile> FindFreeSpaceLeftovers(const std::string& root) {
 }
 
 void TWipeEngine::DiscardFreeBlocks(const std::string& root, std::uint64_t total) {
-  progress().ShowFile("Discarding free blocks...");
+  progress().ShowFile(Tr("Discarding free blocks..."));
   for (std::uint64_t start = 0; !stopRequested(); start += kDiscardStep) {
     // The last step reaches to the file system's end, whatever its figures left out.
     const bool last = total <= kDiscardStep || start >= total - kDiscardStep;
@@ -296,7 +297,7 @@ void TWipeEngine::WipeDriveFreeSpace(const TWipeItem& item) {
   // btrfs moves its metadata first, so that the fill reaches where old names were.
   job.metadata = MoveMetadata(job.root, job.fileSystem, job.bound.id.device, job.rootMount);
   IWipeProgress& window = progress();
-  window.ShowFile("Creating temporary file...");
+  window.ShowFile(Tr("Creating temporary file..."));
   window.SetFileRange(100);
   window.SetPassRange(100);
   const auto space = job.Ask();
@@ -476,7 +477,7 @@ TWipeEngine::FillEnd TWipeEngine::Fill(FreeSpaceJob& job, platform::File& file,
     written1.Verify(bytes.Buffer(), 0, written, 1, first->total);
     if (written1.UnverifiedAt()) {
       Fail(job.temporary, TWipeFailureReason::VerificationFailed, written1.VerifyError(),
-           "at byte " + std::to_string(*written1.UnverifiedAt()));
+           Tr("at byte ") + std::to_string(*written1.UnverifiedAt()));
     }
   }
   return FillEnd::FirstPass;
@@ -604,7 +605,7 @@ void TWipeEngine::WipeAndReport(FreeSpaceJob& job, FillEnd fill) {
     Notes.push_back({job.root,
                      TWipeFailureReason::FilledOnce,
                      {},
-                     job.fileSystem + " writes every pass over a file to new blocks"});
+                     job.fileSystem + Tr(" writes every pass over a file to new blocks")});
   } else if (fill != FillEnd::FirstPassFailed && !stopRequested()) {
     // The fill itself wrote the free space: where the passes over its file land is no matter.
     const bool checked = std::exchange(checkReach_, false);
@@ -662,7 +663,7 @@ void TWipeEngine::ReportUnreached(const FreeSpaceJob& job, const platform::DiskS
   }
   Fail(job.root, TWipeFailureReason::FreeSpaceFillFailed,
        std::make_error_code(std::errc::no_space_on_device),
-       Bytes(left.available) + " the file system keeps back could not be written");
+       Bytes(left.available) + Tr(" the file system keeps back could not be written"));
 }
 
 bool TWipeEngine::RemoveTemporaryFile(const FreeSpaceJob& job) {

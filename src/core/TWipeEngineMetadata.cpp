@@ -9,11 +9,12 @@
 #include "core/Helpers.h"
 #include "core/NamesLeft.h"
 #include "core/TWipeEngine.h"
+#include "core/Translated.h"
 #include "core/WipeServices.h"
 #include "platform/Drives.h"
 #include "platform/MetadataRelocation.h"
 
-const char* const kMovingMetadataText = "Moving the file system's metadata...";
+const char* const kMovingMetadataText = TrNoop("Moving the file system's metadata...");
 
 namespace {
 
@@ -25,14 +26,14 @@ bool KeepsNamesInMovableMetadata(const std::string& fileSystem) {
 // Why the metadata was not moved, in the user's words where the reason is a usual one.
 std::string WhyNotMoved(const std::error_code& error) {
   if (error == std::errc::operation_not_permitted || error == std::errc::permission_denied) {
-    return "only the administrator may move it";
+    return Tr("only the administrator may move it");
   }
   if (error == std::errc::operation_in_progress) {
-    return "the file system is already rebalancing";
+    return Tr("the file system is already rebalancing");
   }
-  if (error == platform::FileError::Changed) return "another file system is mounted there now";
+  if (error == platform::FileError::Changed) return Tr("another file system is mounted there now");
   if (error == std::errc::no_space_on_device) {
-    return "the file system has no unallocated space to move it to";
+    return Tr("the file system has no unallocated space to move it to");
   }
   return {};
 }
@@ -46,7 +47,7 @@ TWipeEngine::MetadataMove TWipeEngine::MoveMetadata(const std::string& root,
   if (!KeepsNamesInMovableMetadata(fileSystem)) return move;
   move.tried = true;
   IWipeProgress& window = progress();
-  window.ShowStep(kMovingMetadataText);
+  window.ShowStep(Tr(kMovingMetadataText));
   window.SetFileRange(1);
   window.SetPassRange(1);
   window.SetFilePosition(0);
@@ -77,11 +78,11 @@ TWipeEngine::MetadataMove TWipeEngine::MoveMetadata(const std::string& root,
 void TWipeEngine::NoteNamesInMetadata(const std::string& root, const std::string& fileSystem,
                                       const MetadataMove& move) {
   if (!KeepsNamesInMovableMetadata(fileSystem)) return;
-  std::string detail = "a drive that does not zero discarded blocks keeps them";
+  std::string detail = Tr("a drive that does not zero discarded blocks keeps them");
   std::error_code error;
   if (move.tried && move.error) {
     const std::string why = WhyNotMoved(move.error);
-    detail += "; its metadata was not moved first";
+    detail += Tr("; its metadata was not moved first");
     if (why.empty()) {
       error = move.error;
     } else {

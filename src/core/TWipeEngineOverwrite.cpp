@@ -11,6 +11,7 @@
 #include "core/TFileOverwriter.h"
 #include "core/TPass.h"
 #include "core/TWipeEngine.h"
+#include "core/Translated.h"
 #include "core/WipeRun.h"
 #include "core/WipeServices.h"
 #include "core/WipeWitness.h"
@@ -99,8 +100,8 @@ void TWipeEngine::RunPasses(TFileOverwriter& overwriter, const std::vector<TPass
 }
 
 void TWipeEngine::FailPass(const std::string& path, const TFileOverwriter::PassFailure& failed) {
-  std::string detail =
-      "pass " + std::to_string(failed.pass) + " failed at byte " + std::to_string(failed.at);
+  std::string detail = Tr("pass ") + std::to_string(failed.pass) + Tr(" failed at byte ") +
+                       std::to_string(failed.at);
   if (!failed.error && !failed.why.empty()) detail += " (" + failed.why + ")";
   Fail(path, TWipeFailureReason::PassFailed, failed.error, std::move(detail));
 }
@@ -160,7 +161,7 @@ TWipeEngine::Overwrite TWipeEngine::OverwriteEntry(platform::Folder& folder,
     wipedSize_ = std::max(size, file->position());
     if (overwriter->UnverifiedAt()) {
       Fail(path, TWipeFailureReason::VerificationFailed, overwriter->VerifyError(),
-           "at byte " + std::to_string(*overwriter->UnverifiedAt()));
+           Tr("at byte ") + std::to_string(*overwriter->UnverifiedAt()));
     }
     if (overwriter->FlushRunning() && !overwriter->Failure() && !stopRequested()) {
       HoldWhileFlushing(TFlushingFile{jobFolder_.get() == &folder ? std::move(jobFolder_) : nullptr,

@@ -15,6 +15,7 @@
 #include "core/TPass.h"
 #include "core/TPassBuffer.h"
 #include "core/TWipeEngine.h"
+#include "core/Translated.h"
 #include "core/WipeRun.h"
 #include "core/WipeServices.h"
 #include "core/WipeWitness.h"
@@ -51,7 +52,7 @@ std::string WhatEscaped() {
   } catch (const std::exception& error) {
     return error.what();
   } catch (...) {
-    return "an unknown error";
+    return Tr("an unknown error");
   }
 }
 
@@ -60,84 +61,85 @@ std::string WhatEscaped() {
 std::string WipeFailureText(TWipeFailureReason reason) {
   switch (reason) {
     case TWipeFailureReason::NoMethod:
-      return "has no wipe method";
+      return Tr("has no wipe method");
     case TWipeFailureReason::CannotOpen:
-      return "could not be opened";
+      return Tr("could not be opened");
     case TWipeFailureReason::PassFailed:
-      return "was not deleted";
+      return Tr("was not deleted");
     case TWipeFailureReason::CannotDelete:
-      return "could not be deleted";
+      return Tr("could not be deleted");
     case TWipeFailureReason::FolderNotRemoved:
-      return "could not be removed";
+      return Tr("could not be removed");
     case TWipeFailureReason::KeptByUser:
-      return "was kept as you chose";
+      return Tr("was kept as you chose");
     case TWipeFailureReason::FreeSpaceFileNotCreated:
-      return "temporary file could not be created";
+      return Tr("temporary file could not be created");
     case TWipeFailureReason::FreeSpaceFillFailed:
-      return "free space could not be filled";
+      return Tr("free space could not be filled");
     case TWipeFailureReason::NoFreeSpace:
-      return "had no free space";
+      return Tr("had no free space");
     case TWipeFailureReason::SharedContent:
-      return "has other hard links; its content is shared";
+      return Tr("has other hard links; its content is shared");
     case TWipeFailureReason::Changed:
-      return "was replaced while it was being wiped";
+      return Tr("was replaced while it was being wiped");
     case TWipeFailureReason::CannotList:
-      return "could not be listed";
+      return Tr("could not be listed");
     case TWipeFailureReason::NotFound:
-      return "was not found";
+      return Tr("was not found");
     case TWipeFailureReason::DeletedUnwiped:
-      return "was deleted without being overwritten: the method has no passes";
+      return Tr("was deleted without being overwritten: the method has no passes");
     case TWipeFailureReason::MethodNotReadWhole:
-      return "method file could not be read";
+      return Tr("method file could not be read");
     case TWipeFailureReason::NoLongerMounted:
-      return "is no longer mounted";
+      return Tr("is no longer mounted");
     case TWipeFailureReason::ReserveUnreachable:
-      return "free space reserved for the administrator was not wiped";
+      return Tr("free space reserved for the administrator was not wiped");
     case TWipeFailureReason::NeedsAdministrator:
-      return "needs administrator rights: no folder of its file system may be written";
+      return Tr("needs administrator rights: no folder of its file system may be written");
     case TWipeFailureReason::Interrupted:
-      return "was not finished: an unexpected error stopped it";
+      return Tr("was not finished: an unexpected error stopped it");
     case TWipeFailureReason::VerificationFailed:
-      return "verification failed";
+      return Tr("verification failed");
     case TWipeFailureReason::NotDiscarded:
-      return "free blocks were not discarded";
+      return Tr("free blocks were not discarded");
     case TWipeFailureReason::JournalNotCleared:
-      return "journal not cleared";
+      return Tr("journal not cleared");
     case TWipeFailureReason::FreeSpaceNotWiped:
-      return "free space was not wiped completely";
+      return Tr("free space was not wiped completely");
     case TWipeFailureReason::MountedReadOnly:
-      return "is mounted read-only: nothing written";
+      return Tr("is mounted read-only: nothing written");
     case TWipeFailureReason::LeftoverRemoved:
-      return "was left by an interrupted free-space wipe: removed";
+      return Tr("was left by an interrupted free-space wipe: removed");
     case TWipeFailureReason::SystemFileSystem:
-      return "is on a system file system";
+      return Tr("is on a system file system");
     case TWipeFailureReason::NotOverwrittenInPlace:
-      return "was deleted, but its old blocks were not overwritten";
+      return Tr("was deleted, but its old blocks were not overwritten");
     case TWipeFailureReason::SharedBlocks:
-      return "was deleted, but a snapshot or another file shares its blocks: its content stays "
-             "there";
+      return Tr(
+          "was deleted, but a snapshot or another file shares its blocks: its content stays "
+          "there");
     case TWipeFailureReason::JournalContentRemains:
-      return "copies of the content of files deleted here remain in the file system journal";
+      return Tr("copies of the content of files deleted here remain in the file system journal");
     case TWipeFailureReason::KeptForMetadata:
-      return "space kept for the file system's metadata cannot be filled by a file";
+      return Tr("space kept for the file system's metadata cannot be filled by a file");
     case TWipeFailureReason::FilledOnce:
-      return "free space was overwritten once, by the fill";
+      return Tr("free space was overwritten once, by the fill");
     case TWipeFailureReason::NamesInMetadata:
-      return "names may remain in the file system's metadata";
+      return Tr("names may remain in the file system's metadata");
     case TWipeFailureReason::ReplacedSinceChosen:
-      return "was replaced since it was chosen: not wiped";
+      return Tr("was replaced since it was chosen: not wiped");
     case TWipeFailureReason::FreeSpaceRunning:
-      return "another free-space wipe of the drive is running";
+      return Tr("another free-space wipe of the drive is running");
     case TWipeFailureReason::MountPoint:
-      return "is a mount point";
+      return Tr("is a mount point");
     case TWipeFailureReason::FoundOnDevice:
-      return "was deleted, but the device check found it";
+      return Tr("was deleted, but the device check found it");
     case TWipeFailureReason::NotVerifiedOnDevice:
-      return "was deleted; the device check could not verify it";
+      return Tr("was deleted; the device check could not verify it");
     case TWipeFailureReason::NamesRemain:
-      return "names of wiped files remain";
+      return Tr("names of wiped files remain");
   }
-  return "was not wiped";
+  return Tr("was not wiped");
 }
 
 std::string DescribeFailure(const TWipeFailure& failure) {
@@ -145,20 +147,20 @@ std::string DescribeFailure(const TWipeFailure& failure) {
   // running").
   if (failure.Reason == TWipeFailureReason::FreeSpaceRunning && !failure.Path.empty()) {
     const std::string& root = failure.Path;
-    return "another free-space wipe of " +
+    return Tr("another free-space wipe of ") +
            (root.size() > 1 && root.back() == '/' ? root.substr(0, root.size() - 1) : root) +
-           " is running";
+           Tr(" is running");
   }
   std::string text = WipeFailureText(failure.Reason);
   // Which system file system it is, in brackets ("is on a system file system (sysfs): not wiped").
   if (failure.Reason == TWipeFailureReason::SystemFileSystem) {
     if (!failure.Detail.empty()) text += " (" + failure.Detail + ")";
-    return text + ": not wiped";
+    return text + Tr(": not wiped");
   }
   // And which file system is mounted there ("is a mount point (tmpfs): not entered").
   if (failure.Reason == TWipeFailureReason::MountPoint) {
     if (!failure.Detail.empty()) text += " (" + failure.Detail + ")";
-    return text + ": not entered";
+    return text + Tr(": not entered");
   }
   // Where a verification failed reads on from the text ("verification failed at byte 512").
   // What may remain of names reads on as one sentence ("...; a drive that ... keeps them").
@@ -348,7 +350,7 @@ void TWipeEngine::ClearJournals() {
   // Shown once a journal is really being cleared.
   bool shown = false;
   const auto progressed = [&](const std::string&, std::uint64_t done, std::uint64_t total) {
-    if (!shown) window.ShowStep(kClearingJournalText);
+    if (!shown) window.ShowStep(Tr(kClearingJournalText));
     shown = true;
     window.SetFileRange(total);
     window.SetPassRange(total);
@@ -545,8 +547,8 @@ void TWipeEngine::NoteReach(const std::string& path, const TReachVerdict& verdic
   const std::string root = platform::drives().rootOf(path);
   const std::string shown = root.size() > 1 ? RemoveTrailingBackslash(root) : root;
   Fail(path, TWipeFailureReason::NotOverwrittenInPlace, {},
-       "(" + verdict.Why + "): wipe the free space of " +
-           (shown.empty() ? std::string("its drive") : shown) + " to finish",
+       "(" + verdict.Why + Tr("): wipe the free space of ") +
+           (shown.empty() ? std::string(Tr("its drive")) : shown) + Tr(" to finish"),
        root);
 }
 

@@ -7,6 +7,7 @@
 #include "core/IniDocument.h"
 #include "core/IniIndex.h"
 #include "core/TIniFile.h"
+#include "core/Translated.h"
 #include "platform/FileSystem.h"
 
 namespace {
@@ -68,11 +69,11 @@ std::string PassProblem(MethodReader& reader, const std::string& section, const 
   if (const auto kind = reader.raw(section, "WipeWith")) {
     const auto number = ParseIniInteger(*kind);
     if (!number || *number < wwBytePattern || *number > wwRandomCharacter) {
-      return section + " is of an unknown kind (WipeWith=" + Quoted(*kind) + ")";
+      return section + Tr(" is of an unknown kind (WipeWith=") + Quoted(*kind) + ")";
     }
   }
   if (pass.WipeWith == wwTextPattern && pass.TextPatternValue.empty()) {
-    return section + " has a text pattern without text";
+    return section + Tr(" has a text pattern without text");
   }
   return {};
 }
@@ -136,15 +137,15 @@ void TWipeMethod::LoadFromFile() {
     if (ReadProblem.empty()) ReadProblem = std::move(why);
   };
   if (auto info = platform::fs().info(FileName); !info) {
-    refuse("it could not be opened (" + info.error().message() + ")");
+    refuse(Tr("it could not be opened (") + info.error().message() + ")");
   } else if (info->kind != platform::EntryKind::File) {
-    refuse("it is not a file");
+    refuse(Tr("it is not a file"));
   } else if (info->size > kMaxFileSize) {
-    refuse("it is larger than " + std::to_string(kMaxFileSize >> 20) + " MiB");
+    refuse(Tr("it is larger than ") + std::to_string(kMaxFileSize >> 20) + " MiB");
   } else if (auto read = platform::fs().readFile(FileName, kMaxFileSize); !read) {
-    refuse("it could not be read (" + read.error().message() + ")");
+    refuse(Tr("it could not be read (") + read.error().message() + ")");
   } else if (HoldsBinary(*read)) {
-    refuse("it holds binary content, not text");
+    refuse(Tr("it holds binary content, not text"));
   } else {
     text = std::move(*read);
   }
@@ -157,14 +158,15 @@ void TWipeMethod::LoadFromFile() {
   const std::optional<std::string> written = reader.raw(kMethodSection, "Passes");
   std::int32_t stored = 0;
   if (!written) {
-    if (fileRead) refuse("it does not say how many passes it has");
+    if (fileRead) refuse(Tr("it does not say how many passes it has"));
   } else if (const std::optional<std::int32_t> number = ParseIniInteger(*written);
              !number || *number < 0) {
-    refuse("Passes=" + Quoted(*written) + " is not a number of passes");
+    refuse("Passes=" + Quoted(*written) + Tr(" is not a number of passes"));
   } else {
     stored = *number;
   }
-  if (stored > kMaxPasses) refuse("it has more than " + std::to_string(kMaxPasses) + " passes");
+  if (stored > kMaxPasses)
+    refuse(Tr("it has more than ") + std::to_string(kMaxPasses) + Tr(" passes"));
   const std::int32_t count = std::min(stored, kMaxPasses);
   for (std::int32_t n = 1; n <= count; ++n) {
     const std::string section = passSection(n);
@@ -184,7 +186,7 @@ void TWipeMethod::LoadFromFile() {
     AddPass(std::move(pass));
   }
   if (!reader.textsWhole) {
-    refuse("a text in it is longer than " + std::to_string(kMaxTextLength) + " bytes");
+    refuse(Tr("a text in it is longer than ") + std::to_string(kMaxTextLength) + Tr(" bytes"));
   }
   ReadWhole = ReadProblem.empty();
 }

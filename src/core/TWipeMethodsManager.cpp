@@ -10,6 +10,7 @@
 #include "core/IniDocument.h"
 #include "core/SettingsFolder.h"
 #include "core/TIniFile.h"
+#include "core/Translated.h"
 #include "platform/Journal.h"
 #include "platform/PathText.h"
 #include "platform/TextCase.h"
@@ -105,13 +106,13 @@ std::unique_ptr<TWipeMethodsManager> StartWipeMethodsManager(bool putBackReserve
   try {
     manager->LoadMethods();
   } catch (const std::exception& error) {
-    manager->LoadProblem = std::string("the methods: ") + error.what();
+    manager->LoadProblem = std::string(Tr("the methods: ")) + error.what();
   }
   try {
     manager->LoadSettings();
   } catch (const std::exception& error) {
     if (!manager->LoadProblem.empty()) manager->LoadProblem += "; ";
-    manager->LoadProblem += std::string("the settings: ") + error.what();
+    manager->LoadProblem += std::string(Tr("the settings: ")) + error.what();
     manager->SettingsUnread = true;
   }
   return manager;
@@ -120,8 +121,8 @@ std::unique_ptr<TWipeMethodsManager> StartWipeMethodsManager(bool putBackReserve
 std::string FinishWipeMethodsManager(TWipeMethodsManager& manager) {
   // Defaults in place of settings that were never read would be written over the user's.
   if (manager.SettingsUnread) {
-    return "the settings were not saved: they could not be read at start (" + manager.LoadProblem +
-           ")";
+    return Tr("the settings were not saved: they could not be read at start (") +
+           manager.LoadProblem + ")";
   }
   return manager.TrySaveSettings();
 }

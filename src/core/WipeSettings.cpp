@@ -6,6 +6,7 @@
 #include "core/IniDocument.h"
 #include "core/SettingsFolder.h"
 #include "core/TIniFile.h"
+#include "core/Translated.h"
 #include "platform/PathText.h"
 
 namespace {
@@ -53,8 +54,8 @@ void WipeSettings::LoadSettings() {
       // A wipe with it would write nothing; the file is left as the user wrote it.
       SettingsProblems.push_back(platform::fileNameOf(SettingsFileName()) + ": BufferSize=" +
                                  (size.size() > 24 ? size.substr(0, 24) + "..." : size) +
-                                 " is not usable (it must be a number from 1 to 2147483647); " +
-                                 std::to_string(kDefaultBufferSize) + " is used instead");
+                                 Tr(" is not usable (it must be a number from 1 to 2147483647); ") +
+                                 std::to_string(kDefaultBufferSize) + Tr(" is used instead"));
     }
   }
   DiscardFreeBlocks = ini.ReadBool(kSettings, "DiscardFreeBlocks", true);

@@ -1,5 +1,6 @@
 #include "dialogs/PassSummary.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "core/TPass.h"
@@ -29,29 +30,33 @@ QString PassSummary(const TPass& pass) {
   QString summary;
   switch (pass.WipeWith) {
     case wwBytePattern:
-      summary = QStringLiteral("Bytes ") + hexByte(pass.BytePatternValue);
+      summary =
+          QCoreApplication::translate("PassSummary", "Bytes ") + hexByte(pass.BytePatternValue);
       break;
     case wwTextPattern:
       summary = pass.TextPatternValue.empty()
-                    ? QStringLiteral("Text (empty: the pass cannot be written)")
-                    : QStringLiteral("Text '%1'").arg(ShownText(pass.TextPatternValue));
+                    ? QCoreApplication::translate("PassSummary",
+                                                  "Text (empty: the pass cannot be written)")
+                    : QCoreApplication::translate("PassSummary", "Text '%1'")
+                          .arg(ShownText(pass.TextPatternValue));
       break;
     case wwRandomBytes:
       summary = wholeRange(pass.RandomBytesValue1, pass.RandomBytesValue2)
-                    ? QStringLiteral("Random bytes")
-                    : QStringLiteral("Random bytes ") +
+                    ? QCoreApplication::translate("PassSummary", "Random bytes")
+                    : QCoreApplication::translate("PassSummary", "Random bytes ") +
                           range(pass.RandomBytesValue1, pass.RandomBytesValue2);
       break;
     case wwRandomCharacter:
       summary = wholeRange(pass.RandomCharacterValue1, pass.RandomCharacterValue2)
-                    ? QStringLiteral("One random byte value")
-                    : QStringLiteral("One random byte value in ") +
+                    ? QCoreApplication::translate("PassSummary", "One random byte value")
+                    : QCoreApplication::translate("PassSummary", "One random byte value in ") +
                           range(pass.RandomCharacterValue1, pass.RandomCharacterValue2);
       break;
     default:
-      summary = QStringLiteral("Unknown kind %1: writes nothing").arg(pass.WipeWith);
+      summary = QCoreApplication::translate("PassSummary", "Unknown kind %1: writes nothing")
+                    .arg(pass.WipeWith);
       break;
   }
-  if (pass.CheckWipe) summary += QStringLiteral(", read back");
+  if (pass.CheckWipe) summary += QCoreApplication::translate("PassSummary", ", read back");
   return summary;
 }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QFontMetrics>
@@ -86,11 +87,11 @@ QWidget* PromptOwner() {
 
 void QtPromptService::MessageDialog(TMessageKind kind, const QString& text) {
   if (kind == TMessageKind::Warning) {
-    showBox(QMessageBox::Warning, QStringLiteral("Warning"), text, QMessageBox::Ok,
-            QMessageBox::Ok);
+    showBox(QMessageBox::Warning, QCoreApplication::translate("QtPromptService", "Warning"), text,
+            QMessageBox::Ok, QMessageBox::Ok);
   } else {
-    showBox(QMessageBox::Information, QStringLiteral("Information"), text, QMessageBox::Ok,
-            QMessageBox::Ok);
+    showBox(QMessageBox::Information, QCoreApplication::translate("QtPromptService", "Information"),
+            text, QMessageBox::Ok, QMessageBox::Ok);
   }
 }
 
@@ -115,8 +116,8 @@ bool QtPromptService::SystemMessage(TSystemIcon icon, const QString& text) {
 }
 
 bool QtPromptService::Confirm(const QString& text) {
-  return showBox(QMessageBox::Question, QStringLiteral("Confirm"), text,
-                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+  return showBox(QMessageBox::Question, QCoreApplication::translate("QtPromptService", "Confirm"),
+                 text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 bool QtPromptService::AskBeforeRun(const QString& text, const QString& action,
@@ -146,9 +147,10 @@ void QtPromptService::DetailedMessage(TReportKind kind, const QString& text,
                                       const QString& informative, const QString& details) {
   const bool warning = kind == TReportKind::Warning;
   // A report that all went well has the information icon, as every other success has.
-  TReportDialog box(warning ? TReportDialog::Icon::Warning : TReportDialog::Icon::Information,
-                    warning ? QStringLiteral("Warning") : applicationTitle(), text, informative,
-                    details, PromptOwner());
+  TReportDialog box(
+      warning ? TReportDialog::Icon::Warning : TReportDialog::Icon::Information,
+      warning ? QCoreApplication::translate("QtPromptService", "Warning") : applicationTitle(),
+      text, informative, details, PromptOwner());
   placeAboveOwner(box);
   box.exec();
 }

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -48,8 +49,8 @@ void showError(const std::exception& error) {
 // "A", "A and B", "A, B and C".
 QString listed(const QStringList& items) {
   if (items.size() < 2) return items.join(QString());
-  return items.mid(0, items.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") +
-         items.constLast();
+  return items.mid(0, items.size() - 1).join(QStringLiteral(", ")) +
+         QCoreApplication::translate("TMethodList", " and ") + items.constLast();
 }
 
 bool endsWithNoCase(const std::string& text, const std::string& end) {
@@ -112,16 +113,20 @@ void TMethodList::showRow(QTreeWidgetItem& row, const TWipeMethod& method) const
   row.setText(0, ShownText(method.Name));
   if (method.ReadWhole) {
     row.setIcon(0, QIcon(QStringLiteral(":/icons/method.svg")));
-    row.setToolTip(0, IsShippedMethod(method)
-                          ? QStringLiteral("Comes with Ferrovane: Edit shows it, and Copy there "
-                                           "makes a copy you can change.")
-                          : QString());
+    row.setToolTip(
+        0, IsShippedMethod(method)
+               ? QCoreApplication::translate("TMethodList",
+                                             "Comes with Ferrovane: Edit shows it, and Copy there "
+                                             "makes a copy you can change.")
+               : QString());
   } else {
     row.setIcon(0, QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning));
-    row.setToolTip(0, QStringLiteral("The file of this method could not be read whole (%1), so "
-                                     "no wipe uses it. Edit it and press OK to store what was "
-                                     "read as a whole method.")
-                          .arg(QString::fromLocal8Bit(method.ReadProblem)));
+    row.setToolTip(
+        0, QCoreApplication::translate("TMethodList",
+                                       "The file of this method could not be read whole (%1), so "
+                                       "no wipe uses it. Edit it and press OK to store what was "
+                                       "read as a whole method.")
+               .arg(QString::fromLocal8Bit(method.ReadProblem)));
   }
 }
 
@@ -169,18 +174,21 @@ bool TMethodList::refusedWhileRunning(const TWipeMethod& method, const QString& 
   if (kinds.isEmpty()) return false;
   Prompts().SystemMessage(
       TSystemIcon::Information,
-      QStringLiteral("The method \"%1\" cannot be %2 now: %3 is running with it.\nTry again once "
-                     "the wipe has ended.")
+      QCoreApplication::translate(
+          "TMethodList",
+          "The method \"%1\" cannot be %2 now: %3 is running with it.\nTry again once "
+          "the wipe has ended.")
           .arg(ShownText(method.Name), change, listed(kinds)));
   return true;
 }
 
 std::string TMethodList::askNewFileName() const {
   const std::string methodsFolder = GetMethodsFolder();
-  const std::optional<std::string> chosen =
-      Prompts().SaveFile(QStringLiteral("Save As"),
-                         QStringLiteral("Ferrovane wipe method files (*%1)").arg(kExtension),
-                         QStringLiteral("mtd"), methodsFolder);
+  const std::optional<std::string> chosen = Prompts().SaveFile(
+      QCoreApplication::translate("TMethodList", "Save As"),
+      QCoreApplication::translate("TMethodList", "Ferrovane wipe method files (*%1)")
+          .arg(kExtension),
+      QStringLiteral("mtd"), methodsFolder);
   if (!chosen) return {};
   const std::size_t separator = chosen->rfind(platform::kSeparator);
   const std::string folder =
@@ -192,8 +200,10 @@ std::string TMethodList::askNewFileName() const {
   if (folder != methodsFolder) {
     Prompts().SystemMessage(
         TSystemIcon::Information,
-        QStringLiteral("Method files can be saved only in \"%1\".\n\"%2\" will be saved in this "
-                       "folder.")
+        QCoreApplication::translate(
+            "TMethodList",
+            "Method files can be saved only in \"%1\".\n\"%2\" will be saved in this "
+            "folder.")
             .arg(shownPath(methodsFolder), shownPath(name)));
   }
   return methodsFolder + name;
@@ -221,14 +231,18 @@ void TMethodList::NewMethod() {
     if (IsShippedMethod(*existing)) {
       Prompts().SystemMessage(
           TSystemIcon::Information,
-          QStringLiteral("\"%1\" is the file of \"%2\", which comes with Ferrovane and is not "
-                         "replaced.\nChoose another file name.")
+          QCoreApplication::translate(
+              "TMethodList",
+              "\"%1\" is the file of \"%2\", which comes with Ferrovane and is not "
+              "replaced.\nChoose another file name.")
               .arg(shownPath(existing->FileName), ShownText(existing->Name)));
       return;
     }
-    if (refusedWhileRunning(*existing, QStringLiteral("replaced"))) return;
+    if (refusedWhileRunning(*existing, QCoreApplication::translate("TMethodList", "replaced")))
+      return;
     const QString question =
-        QStringLiteral(
+        QCoreApplication::translate(
+            "TMethodList",
             "\"%1\" is the file of the method \"%2\".\nReplace that method with the "
             "new one?")
             .arg(shownPath(existing->FileName), ShownText(existing->Name));
@@ -238,7 +252,7 @@ void TMethodList::NewMethod() {
   auto method = std::make_unique<TWipeMethod>();
   // The user writes the description; a stock text would be kept unread.
   method->Description.clear();
-  addEdited(std::move(method), fileName, QStringLiteral("New Method"));
+  addEdited(std::move(method), fileName, QCoreApplication::translate("TMethodList", "New Method"));
 }
 
 void TMethodList::addEdited(std::unique_ptr<TWipeMethod> method, const std::string& fileName,
@@ -249,7 +263,8 @@ void TMethodList::addEdited(std::unique_ptr<TWipeMethod> method, const std::stri
   if (editor_.exec() != QDialog::Accepted) return;
 
   if (TWipeMethod* existing = catalogue_.MethodByFileName(fileName)) {
-    if (refusedWhileRunning(*existing, QStringLiteral("replaced")) || !storeEdit(*existing)) {
+    if (refusedWhileRunning(*existing, QCoreApplication::translate("TMethodList", "replaced")) ||
+        !storeEdit(*existing)) {
       return;
     }
     if (QTreeWidgetItem* row = rowOf(existing)) {
@@ -278,7 +293,8 @@ void TMethodList::copyMethod(const TWipeMethod& shipped) {
   copy->Assign(shipped);
   copy->Name = shipped.Name + " (copy)";
   const std::string fileName = GetMethodsFolder() + CopyFileName(shipped, catalogue_);
-  addEdited(std::move(copy), fileName, QStringLiteral("Copy of Method"));
+  addEdited(std::move(copy), fileName,
+            QCoreApplication::translate("TMethodList", "Copy of Method"));
 }
 
 void TMethodList::EditMethod() {
@@ -286,7 +302,7 @@ void TMethodList::EditMethod() {
   if (!method) return;
   if (IsShippedMethod(*method)) {
     // Shown as it is; Copy gives the user a method of their own to change.
-    editor_.setWindowTitle(QStringLiteral("Method (read-only)"));
+    editor_.setWindowTitle(QCoreApplication::translate("TMethodList", "Method (read-only)"));
     editor_.SetReadOnly(true);
     editor_.SetMethod(*method);
     const int result = editor_.exec();
@@ -294,19 +310,22 @@ void TMethodList::EditMethod() {
     if (result == TfEditMethod::CopyRequested) copyMethod(*method);
     return;
   }
-  if (refusedWhileRunning(*method, QStringLiteral("edited"))) return;
-  editor_.setWindowTitle(QStringLiteral("Edit Method"));
+  if (refusedWhileRunning(*method, QCoreApplication::translate("TMethodList", "edited"))) return;
+  editor_.setWindowTitle(QCoreApplication::translate("TMethodList", "Edit Method"));
   editor_.SetReadOnly(false);
   editor_.SetMethod(*method);
   if (editor_.exec() != QDialog::Accepted) return;
-  if (refusedWhileRunning(*method, QStringLiteral("edited")) || !storeEdit(*method)) return;
+  if (refusedWhileRunning(*method, QCoreApplication::translate("TMethodList", "edited")) ||
+      !storeEdit(*method))
+    return;
   if (QTreeWidgetItem* row = rowOf(method)) showRow(*row, *method);
   SelectionChanged();
 }
 
 void TMethodList::DeleteMethod() {
   TWipeMethod* method = SelectedMethod();
-  if (!method || refusedWhileRunning(*method, QStringLiteral("deleted"))) {
+  if (!method ||
+      refusedWhileRunning(*method, QCoreApplication::translate("TMethodList", "deleted"))) {
     return;
   }
   TWipeMethodsManager& catalogue = catalogue_;
@@ -322,7 +341,8 @@ void TMethodList::DeleteMethod() {
     }
   }
   QString question =
-      QStringLiteral("Are you sure you want to delete method \"%1\"?").arg(ShownText(method->Name));
+      QCoreApplication::translate("TMethodList", "Are you sure you want to delete method \"%1\"?")
+          .arg(ShownText(method->Name));
   if (!users.empty()) {
     const TWipeMethod* fallback = nullptr;
     for (const auto& other : catalogue.Methods) {
@@ -331,19 +351,21 @@ void TMethodList::DeleteMethod() {
         break;
       }
     }
-    question += QStringLiteral("\n\n%1 %2 set to use it, and will ")
+    question += QCoreApplication::translate("TMethodList", "\n\n%1 %2 set to use it, and will ")
                     .arg(listed(kinds), QLatin1String(users.size() == 1 ? "is" : "are"));
-    question += fallback ? QStringLiteral("use \"%1\" instead.").arg(ShownText(fallback->Name))
-                         : QStringLiteral(
-                               "have no method, and wipe nothing, until another is "
-                               "chosen.");
+    question +=
+        fallback ? QCoreApplication::translate("TMethodList", "use \"%1\" instead.")
+                       .arg(ShownText(fallback->Name))
+                 : QCoreApplication::translate("TMethodList",
+                                               "have no method, and wipe nothing, until another is "
+                                               "chosen.");
   }
   if (!Prompts().SystemMessage(TSystemIcon::Question, question)) return;
 
   const platform::Status deleted = platform::fs().deleteFile(method->FileName);
   if (!deleted && deleted.error() != std::errc::no_such_file_or_directory) {
     showError(
-        QStringLiteral("Unable to delete %1 (%2).")
+        QCoreApplication::translate("TMethodList", "Unable to delete %1 (%2).")
             .arg(shownPath(method->FileName), QString::fromLocal8Bit(deleted.error().message())));
     return;
   }
@@ -378,8 +400,10 @@ bool TMethodList::RecordForEngine(TWipeEngine& engine) {
   if (!method->ReadWhole) {
     Prompts().SystemMessage(
         TSystemIcon::Information,
-        QStringLiteral("The method \"%1\" cannot be used: its file could not be read whole.\n"
-                       "Edit it and press OK to store what was read as a whole method.")
+        QCoreApplication::translate(
+            "TMethodList",
+            "The method \"%1\" cannot be used: its file could not be read whole.\n"
+            "Edit it and press OK to store what was read as a whole method.")
             .arg(ShownText(method->Name)));
     return false;
   }

@@ -1,5 +1,6 @@
 #include "dialogs/TReportDialog.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -67,7 +68,8 @@ TReportDialog::TReportDialog(Icon icon, const QString& caption, const QString& t
     details_->setMinimumSize(metrics.averageCharWidth() * 40, metrics.lineSpacing() * 4);
     details_->resize(metrics.averageCharWidth() * 80, metrics.lineSpacing() * 14);
     layout->addWidget(details_, 1);
-    toggle_ = buttons->addButton(QStringLiteral("Show &Details..."), QDialogButtonBox::ActionRole);
+    toggle_ = buttons->addButton(QCoreApplication::translate("TReportDialog", "Show &Details..."),
+                                 QDialogButtonBox::ActionRole);
     toggle_->setObjectName(QStringLiteral("btnShowDetails"));
     toggle_->setCheckable(true);
     connect(toggle_, &QPushButton::toggled, this, &TReportDialog::showDetails);
@@ -81,7 +83,8 @@ TReportDialog::TReportDialog(Icon icon, const QString& caption, const QString& t
 
 void TReportDialog::showDetails(bool shown) {
   details_->setVisible(shown);
-  toggle_->setText(shown ? QStringLiteral("Hide &Details...") : QStringLiteral("Show &Details..."));
+  toggle_->setText(shown ? QCoreApplication::translate("TReportDialog", "Hide &Details...")
+                         : QCoreApplication::translate("TReportDialog", "Show &Details..."));
   if (shown) {
     const QFontMetrics metrics(details_->font());
     resize(std::max(width(), metrics.averageCharWidth() * 80),

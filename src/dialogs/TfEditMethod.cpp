@@ -1,5 +1,6 @@
 #include "dialogs/TfEditMethod.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QPushButton>
@@ -60,17 +61,19 @@ TfEditMethod::TfEditMethod(QWidget* parent)
   ui->btnDeletePass->setEnabled(false);
   ui->lvPasses->setItemDelegate(new TSummaryDelegate(ui->lvPasses));
   ui->txtMethodDescription->setPlaceholderText(
-      QStringLiteral("What the method is for, and when to choose it"));
+      QCoreApplication::translate("TfEditMethod", "What the method is for, and when to choose it"));
   // Shown for a read-only method only.
-  readOnlyNote_ = new QLabel(
-      QStringLiteral("This method comes with Ferrovane and cannot be changed. Copy makes a copy "
+  readOnlyNote_ =
+      new QLabel(QCoreApplication::translate(
+                     "TfEditMethod",
+                     "This method comes with Ferrovane and cannot be changed. Copy makes a copy "
                      "of it that you can edit."),
-      this);
+                 this);
   readOnlyNote_->setObjectName(QStringLiteral("lblReadOnly"));
   readOnlyNote_->setWordWrap(true);
   readOnlyNote_->hide();
   ui->layEditMethod->insertWidget(0, readOnlyNote_);
-  btnCopy_ = new QPushButton(QStringLiteral("C&opy"), this);
+  btnCopy_ = new QPushButton(QCoreApplication::translate("TfEditMethod", "C&opy"), this);
   btnCopy_->setObjectName(QStringLiteral("btnCopy"));
   btnCopy_->setAutoDefault(false);
   btnCopy_->hide();
@@ -129,7 +132,8 @@ void TfEditMethod::SetReadOnly(bool readOnly) {
   ui->txtMethodDescription->setReadOnly(readOnly);
   ui->btnAddPass->setEnabled(!readOnly);
   ui->btnOK->setVisible(!readOnly);
-  ui->btnCancel->setText(readOnly ? QStringLiteral("&Close") : QStringLiteral("&Cancel"));
+  ui->btnCancel->setText(readOnly ? QCoreApplication::translate("TfEditMethod", "&Close")
+                                  : QCoreApplication::translate("TfEditMethod", "&Cancel"));
   btnCopy_->setVisible(readOnly);
   readOnlyNote_->setVisible(readOnly);
   lvPassesClick();
@@ -303,7 +307,8 @@ void TfEditMethod::btnEditPassClick() {
   TPass* pass = passOf(row);
   if (!pass) return;
   const std::optional<QString> name = Prompts().InputText(
-      QStringLiteral("Edit pass name"), QStringLiteral("Pass name"), ShownText(pass->Name));
+      QCoreApplication::translate("TfEditMethod", "Edit pass name"),
+      QCoreApplication::translate("TfEditMethod", "Pass name"), ShownText(pass->Name));
   if (!name) return;
   const TFittedText fitted = FitLine(*name);
   pass->Name = fitted.stored;
@@ -316,7 +321,8 @@ void TfEditMethod::btnDeletePassClick() {
   if (!pass) return;
   try {
     const QString question =
-        QStringLiteral("Are you sure you want to delete pass \"%1\"?").arg(ShownText(pass->Name));
+        QCoreApplication::translate("TfEditMethod", "Are you sure you want to delete pass \"%1\"?")
+            .arg(ShownText(pass->Name));
     if (!Prompts().SystemMessage(TSystemIcon::Question, question)) return;
     noPassCurrent();
     {
@@ -336,8 +342,10 @@ void TfEditMethod::btnOKClick() {
   if (workMethod_.PassCount() == 0 &&
       !Prompts().SystemMessage(
           TSystemIcon::Question,
-          QStringLiteral("This method has no passes: files wiped with it are only deleted, not "
-                         "overwritten, and can be recovered.\nKeep it without passes?"))) {
+          QCoreApplication::translate(
+              "TfEditMethod",
+              "This method has no passes: files wiped with it are only deleted, not "
+              "overwritten, and can be recovered.\nKeep it without passes?"))) {
     return;
   }
   accept();

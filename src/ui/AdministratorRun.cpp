@@ -1,6 +1,7 @@
 #include "ui/AdministratorRun.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QEventLoop>
 #include <QFile>
@@ -137,13 +138,14 @@ std::string CommandLineProgram() {
 QString LauncherProblem(const QString& launcher, int exitStatus, const QString& said) {
   const QString name = QFileInfo(launcher).fileName();
   const QString status =
-      QStringLiteral(" (%1 ended with status %2%3)")
+      QCoreApplication::translate("AdministratorRun", " (%1 ended with status %2%3)")
           .arg(name)
           .arg(exitStatus)
           .arg(said.isEmpty() ? QString() : QStringLiteral(": ") + said.simplified());
   // pkexec's own words, as it writes them on its standard error.
   if (said.contains(QStringLiteral("No authentication agent"), Qt::CaseInsensitive)) {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "AdministratorRun",
                "No authentication agent is running, so nobody could be asked for the "
                "administrator's password: nothing was wiped. Start your desktop's polkit agent "
                "(for example lxpolkit or polkit-gnome), or run ferrovane-cli as root in a "
@@ -151,25 +153,29 @@ QString LauncherProblem(const QString& launcher, int exitStatus, const QString& 
            status;
   }
   if (said.contains(QStringLiteral("Error getting authority"), Qt::CaseInsensitive)) {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "AdministratorRun",
                "The polkit service, which decides who may act as the administrator, is not "
                "running: nothing was wiped. Run ferrovane-cli as root in a terminal instead.") +
            status;
   }
   if (exitStatus == 126 || said.contains(QStringLiteral("Not authorized"), Qt::CaseInsensitive)) {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "AdministratorRun",
                "The administrator's password was not given, or the request was refused: nothing "
                "was wiped.") +
            status;
   }
   if (exitStatus == 127) {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "AdministratorRun",
                "%1 could not start the run with administrator rights: nothing was "
                "wiped.")
                .arg(name) +
            status;
   }
-  return QStringLiteral(
+  return QCoreApplication::translate(
+             "AdministratorRun",
              "The run with administrator rights ended without an outcome, so what it wiped is "
              "unknown.") +
          status;
@@ -186,7 +192,8 @@ std::optional<TRunOutcome> RunWithProgressStream(const QString& launcher,
     arguments << QFile::decodeName(QByteArray::fromStdString(arg));
   // The engine's own run answers to the engine's Stop: none may be going on.
   if (engine.Running()) {
-    problem = QStringLiteral("The engine is running: nothing was handed over.");
+    problem = QCoreApplication::translate("AdministratorRun",
+                                          "The engine is running: nothing was handed over.");
     return std::nullopt;
   }
   QProcess process;
@@ -250,7 +257,8 @@ std::optional<TRunOutcome> RunWithProgressStream(const QString& launcher,
   if (!outcome) {
     problem =
         process.error() == QProcess::FailedToStart
-            ? QStringLiteral("%1 could not be started: %2: nothing was wiped.")
+            ? QCoreApplication::translate("AdministratorRun",
+                                          "%1 could not be started: %2: nothing was wiped.")
                   .arg(launcher, process.errorString())
             : LauncherProblem(launcher, process.exitCode(),
                               QString::fromLocal8Bit(process.readAllStandardError()).trimmed());
@@ -291,9 +299,11 @@ void RunAsAdministrator(TAdministratorWork work, const QString& question,
   if (launcher.isEmpty()) {
     Prompts().MessageDialog(
         TMessageKind::Information,
-        QStringLiteral("%1 can only be wiped with administrator rights, and pkexec, which asks "
-                       "for them, is not installed (Debian package \"pkexec\"). Install it, or "
-                       "run ferrovane-cli as root in a terminal.")
+        QCoreApplication::translate(
+            "AdministratorRun",
+            "%1 can only be wiped with administrator rights, and pkexec, which asks "
+            "for them, is not installed (Debian package \"pkexec\"). Install it, or "
+            "run ferrovane-cli as root in a terminal.")
             .arg(pathList(paths)));
     return;
   }
@@ -306,9 +316,13 @@ void RunAsAdministrator(TAdministratorWork work, const QString& question,
     for (const std::string& line : unseen) lines << shown(line);
     Prompts().DetailedMessage(
         TReportKind::Warning,
-        QStringLiteral("Some of what needs administrator rights cannot be handed to them."),
-        QStringLiteral("Only what the window can see as it is now, without a link on its way, "
-                       "is handed over."),
+        QCoreApplication::translate(
+            "AdministratorRun",
+            "Some of what needs administrator rights cannot be handed to them."),
+        QCoreApplication::translate(
+            "AdministratorRun",
+            "Only what the window can see as it is now, without a link on its way, "
+            "is handed over."),
         lines.join(QLatin1Char('\n')));
   }
   if (!job || job->targets.empty()) return;
@@ -322,7 +336,7 @@ void RunAsAdministrator(TAdministratorWork work, const QString& question,
     TRunQuestion::TSubject asked;
     for (const std::string& path : handed) asked.about << QString::fromLocal8Bit(path);
     asked.question = question.arg(pathList(handed));
-    asked.action = QStringLiteral("Continue as administrator");
+    asked.action = QCoreApplication::translate("AdministratorRun", "Continue as administrator");
     return asked;
   };
   if (!TRunQuestion::AskAlways(Prompts(), subject)) return;
@@ -347,10 +361,12 @@ void OfferAdministratorFreeSpaceRun(const TRunTexts& texts, const TRunOutcome& o
   for (const TWipeFailure& failure : outcome.failures) {
     if (failure.Reason == TWipeFailureReason::NeedsAdministrator) mounts.push_back(failure.Path);
   }
-  RunAsAdministrator(TAdministratorWork::FreeSpace,
-                     QStringLiteral("Wiping the free space of %1 needs administrator rights. "
-                                    "Run as administrator?"),
-                     mounts, texts, engine, catalogue, report);
+  RunAsAdministrator(
+      TAdministratorWork::FreeSpace,
+      QCoreApplication::translate("AdministratorRun",
+                                  "Wiping the free space of %1 needs administrator rights. "
+                                  "Run as administrator?"),
+      mounts, texts, engine, catalogue, report);
 }
 
 void OfferAdministratorWipeRun(const TRunTexts& texts, const TRunOutcome& outcome,
@@ -363,8 +379,10 @@ void OfferAdministratorWipeRun(const TRunTexts& texts, const TRunOutcome& outcom
     if (refused && !failure.Path.empty()) paths.push_back(failure.Path);
   }
   // Folders left behind go with everything in them, as the folders list wipes them.
-  RunAsAdministrator(TAdministratorWork::Wipe,
-                     QStringLiteral("%1 could not be wiped without administrator rights. Run as "
-                                    "administrator?"),
-                     paths, texts, engine, catalogue, report);
+  RunAsAdministrator(
+      TAdministratorWork::Wipe,
+      QCoreApplication::translate("AdministratorRun",
+                                  "%1 could not be wiped without administrator rights. Run as "
+                                  "administrator?"),
+      paths, texts, engine, catalogue, report);
 }

@@ -1,5 +1,6 @@
 #include "ui/DisplayCheck.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
@@ -33,9 +34,10 @@ bool DisplayNamed() {
 }
 
 void ReportNoDisplay() {
-  write(
-      QStringLiteral("ferrovane: no display can be opened; without a window, use ferrovane-cli "
-                     "(see ferrovane-cli --help)"));
+  write(QCoreApplication::translate(
+      "DisplayCheck",
+      "ferrovane: no display can be opened; without a window, use ferrovane-cli "
+      "(see ferrovane-cli --help)"));
 }
 
 TNoDisplayGuard::TNoDisplayGuard() {

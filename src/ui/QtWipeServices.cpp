@@ -18,8 +18,10 @@ std::unique_ptr<IWipeProgress> QtWipeServices::OpenProgress(TWipeEngine& engine)
 }
 
 bool QtWipeServices::ConfirmWipeExecutable(const std::string& path) {
-  return Prompts().Confirm(QString::fromLocal8Bit(path) +
-                           QStringLiteral(" is a executable file. Are you sure to wipe it?"));
+  return Prompts().Confirm(
+      QString::fromLocal8Bit(path) +
+      QCoreApplication::translate("QtWipeServices",
+                                  " is a executable file. Are you sure to wipe it?"));
 }
 
 void QtWipeServices::ProcessMessages() {

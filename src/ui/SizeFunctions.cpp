@@ -3,6 +3,8 @@
 #include "core/Helpers.h"
 #include "platform/FileSystem.h"
 
+#include <QCoreApplication>
+
 QString FormatSize(std::int64_t size, const QLocale& locale) {
   constexpr std::int64_t kKilo = 1024;
   constexpr std::int64_t kMega = kKilo * 1024;
@@ -10,11 +12,18 @@ QString FormatSize(std::int64_t size, const QLocale& locale) {
   constexpr std::int64_t kTera = kGiga * 1024;
   // Binary multiples, with the binary units' names.
   const double value = static_cast<double>(size);
-  if (size < kKilo) return QStringLiteral("%1 Bytes").arg(size);
-  if (size < kMega) return locale.toString(value / kKilo, 'f', 0) + QStringLiteral(" KiB");
-  if (size < kGiga) return locale.toString(value / kMega, 'f', 0) + QStringLiteral(" MiB");
-  if (size < kTera) return locale.toString(value / kGiga, 'f', 2) + QStringLiteral(" GiB");
-  return locale.toString(value / kTera, 'f', 2) + QStringLiteral(" TiB");
+  if (size < kKilo) return QCoreApplication::translate("SizeFunctions", "%1 Bytes").arg(size);
+  if (size < kMega)
+    return locale.toString(value / kKilo, 'f', 0) +
+           QCoreApplication::translate("SizeFunctions", " KiB");
+  if (size < kGiga)
+    return locale.toString(value / kMega, 'f', 0) +
+           QCoreApplication::translate("SizeFunctions", " MiB");
+  if (size < kTera)
+    return locale.toString(value / kGiga, 'f', 2) +
+           QCoreApplication::translate("SizeFunctions", " GiB");
+  return locale.toString(value / kTera, 'f', 2) +
+         QCoreApplication::translate("SizeFunctions", " TiB");
 }
 
 std::int64_t GetFileSize(const std::string& path) {

@@ -5,6 +5,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QScrollArea>
@@ -260,10 +261,12 @@ void TMainForm::showHelp(const QString& why) {
   // The readme that came with the program: help that needs no network and no browser.
   if (!readme_) readme_ = new TfReadme(this);
   if (readme_->ShowReadme(why)) return;
-  Prompts().MessageDialog(TMessageKind::Warning,
-                          QStringLiteral("The readme (readme.txt) that comes with Ferrovane was "
-                                         "not found beside the program.\nThe About page says "
-                                         "what each page does."));
+  Prompts().MessageDialog(
+      TMessageKind::Warning,
+      QCoreApplication::translate("TMainForm",
+                                  "The readme (readme.txt) that comes with Ferrovane was "
+                                  "not found beside the program.\nThe About page says "
+                                  "what each page does."));
 }
 
 void TMainForm::helpRolloverClick() {
@@ -271,9 +274,10 @@ void TMainForm::helpRolloverClick() {
 }
 
 void TMainForm::SupportRolloverClick() {
-  showHelp(
-      QStringLiteral("The readme answers the usual questions; \"When something is left "
-                     "behind\" explains what a report after a run means."));
+  showHelp(QCoreApplication::translate(
+      "TMainForm",
+      "The readme answers the usual questions; \"When something is left "
+      "behind\" explains what a report after a run means."));
 }
 
 void TMainForm::showUpdaterButton() {
@@ -285,8 +289,9 @@ void TMainForm::showUpdaterButton() {
   }
   ui->UpdateRollover->setVisible(there);
   if (there) {
-    ui->UpdateRollover->setToolTip(QStringLiteral("Check for updates: starts the updater %1")
-                                       .arg(QString::fromLocal8Bit(updater)));
+    ui->UpdateRollover->setToolTip(
+        QCoreApplication::translate("TMainForm", "Check for updates: starts the updater %1")
+            .arg(QString::fromLocal8Bit(updater)));
   }
 }
 

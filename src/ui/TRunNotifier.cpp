@@ -1,5 +1,6 @@
 #include "ui/TRunNotifier.h"
 
+#include <QCoreApplication>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -37,14 +38,21 @@ void TRunNotifier::RunStarted() {
 
 QString TRunNotifier::Summary(const TRunOutcome& outcome) {
   const std::size_t left = outcome.failures.size();
-  const QString leftBehind = left == 1 ? QStringLiteral("1 item was left behind")
-                                       : QStringLiteral("%1 items were left behind").arg(left);
+  const QString leftBehind =
+      left == 1
+          ? QCoreApplication::translate("TRunNotifier", "1 item was left behind")
+          : QCoreApplication::translate("TRunNotifier", "%1 items were left behind").arg(left);
   if (outcome.aborted) {
-    return left == 0 ? QStringLiteral("The wipe task has been aborted.")
-                     : QStringLiteral("The wipe task has been aborted; %1.").arg(leftBehind);
+    return left == 0
+               ? QCoreApplication::translate("TRunNotifier", "The wipe task has been aborted.")
+               : QCoreApplication::translate("TRunNotifier", "The wipe task has been aborted; %1.")
+                     .arg(leftBehind);
   }
-  if (left > 0) return QStringLiteral("The wipe task has not been completed: %1.").arg(leftBehind);
-  return QStringLiteral("The wipe task has been completed successfully.");
+  if (left > 0)
+    return QCoreApplication::translate("TRunNotifier", "The wipe task has not been completed: %1.")
+        .arg(leftBehind);
+  return QCoreApplication::translate("TRunNotifier",
+                                     "The wipe task has been completed successfully.");
 }
 
 void TRunNotifier::RunEnded(const TRunOutcome& outcome, bool windowActive) {
@@ -60,7 +68,8 @@ void TRunNotifier::RunEnded(const TRunOutcome& outcome, bool windowActive) {
   const QString body = Summary(outcome);
   notify << QStringLiteral("Ferrovane") << uint(0) << QStringLiteral("ferrovane")
          << QStringLiteral("Ferrovane") << body
-         << QStringList{QStringLiteral("default"), QStringLiteral("Show Ferrovane")}
+         << QStringList{QStringLiteral("default"),
+                        QCoreApplication::translate("TRunNotifier", "Show Ferrovane")}
          << QVariantMap{{QStringLiteral("desktop-entry"), QStringLiteral("ferrovane")}} << int(-1);
   // Not waited for: the window goes on with its report while the service answers.
   auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(notify), this);

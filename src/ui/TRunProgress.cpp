@@ -1,5 +1,6 @@
 #include "ui/TRunProgress.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QStringList>
 #include <algorithm>
@@ -37,31 +38,35 @@ double TRunProgress::Fraction(const TFigures& figures) {
 }
 
 QString TRunProgress::Duration(std::int64_t seconds) {
-  if (seconds < 60) return QStringLiteral("%1 s").arg(std::max<std::int64_t>(seconds, 1));
+  if (seconds < 60)
+    return QCoreApplication::translate("TRunProgress", "%1 s")
+        .arg(std::max<std::int64_t>(seconds, 1));
   const std::int64_t minutes = (seconds + 59) / 60;
-  if (minutes < 60) return QStringLiteral("%1 min").arg(minutes);
-  return QStringLiteral("%1 h %2 min").arg(minutes / 60).arg(minutes % 60);
+  if (minutes < 60) return QCoreApplication::translate("TRunProgress", "%1 min").arg(minutes);
+  return QCoreApplication::translate("TRunProgress", "%1 h %2 min")
+      .arg(minutes / 60)
+      .arg(minutes % 60);
 }
 
 QString TRunProgress::TimeLeft(std::int64_t seconds) {
-  return QStringLiteral("about %1 left").arg(Duration(seconds));
+  return QCoreApplication::translate("TRunProgress", "about %1 left").arg(Duration(seconds));
 }
 
 QString TRunProgress::Text(const TFigures& figures, const QString& unit) {
   QStringList parts;
   const std::size_t current = std::min(std::max<std::size_t>(figures.reached, 1), figures.jobs);
   if (figures.jobs > 0) {
-    parts << QStringLiteral("%1 %2 of %3")
+    parts << QCoreApplication::translate("TRunProgress", "%1 %2 of %3")
                  .arg(unit, QLocale().toString(static_cast<qulonglong>(current)),
                       QLocale().toString(static_cast<qulonglong>(figures.jobs)));
   }
   if (figures.total > 0) {
-    parts << QStringLiteral("%1 of %2")
+    parts << QCoreApplication::translate("TRunProgress", "%1 of %2")
                  .arg(FormatSize(static_cast<std::int64_t>(std::min(figures.done, figures.total))),
                       FormatSize(static_cast<std::int64_t>(figures.total)));
   } else {
-    parts
-        << QStringLiteral("%1 written").arg(FormatSize(static_cast<std::int64_t>(figures.written)));
+    parts << QCoreApplication::translate("TRunProgress", "%1 written")
+                 .arg(FormatSize(static_cast<std::int64_t>(figures.written)));
   }
   if (figures.elapsedMs >= 1000) {
     const double rate =
@@ -78,10 +83,10 @@ QString TRunProgress::UnitOf(const TWipeEngine& engine) {
            std::all_of(engine.Items.begin(), engine.Items.end(),
                        [kind](const auto& item) { return item->Kind == kind; });
   };
-  if (all(wkFile)) return QStringLiteral("File");
-  if (all(wkFolder)) return QStringLiteral("Folder");
-  if (all(wkFreeSpace)) return QStringLiteral("Drive");
-  return QStringLiteral("Job");
+  if (all(wkFile)) return QCoreApplication::translate("TRunProgress", "File");
+  if (all(wkFolder)) return QCoreApplication::translate("TRunProgress", "Folder");
+  if (all(wkFreeSpace)) return QCoreApplication::translate("TRunProgress", "Drive");
+  return QCoreApplication::translate("TRunProgress", "Job");
 }
 
 QString TRunProgress::Title(const TWipeEngine& engine) {
@@ -98,13 +103,15 @@ QString TRunProgress::Title(const TWipeEngine& engine) {
   QStringList parts;
   if (files > 0) parts << count(files, "file", "files");
   if (folders > 0) parts << count(folders, "folder", "folders");
-  if (drives.size() == 1) parts << QStringLiteral("free space of %1").arg(drives.front());
+  if (drives.size() == 1)
+    parts << QCoreApplication::translate("TRunProgress", "free space of %1").arg(drives.front());
   if (drives.size() > 1) {
-    parts << QStringLiteral("free space of %1")
+    parts << QCoreApplication::translate("TRunProgress", "free space of %1")
                  .arg(count(static_cast<std::size_t>(drives.size()), "drive", "drives"));
   }
-  if (parts.isEmpty()) return QStringLiteral("Wiping");
-  return QStringLiteral("Wiping ") + parts.join(QStringLiteral(" and "));
+  if (parts.isEmpty()) return QCoreApplication::translate("TRunProgress", "Wiping");
+  return QCoreApplication::translate("TRunProgress", "Wiping ") +
+         parts.join(QCoreApplication::translate("TRunProgress", " and "));
 }
 
 QString TRunTally::What() const {

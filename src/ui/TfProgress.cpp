@@ -64,9 +64,9 @@ void TfProgress::CountJobs() {
       std::any_of(Engine->Items.begin(), Engine->Items.end(),
                   [](const auto& item) { return item->Kind == wkFile || item->Kind == wkFolder; });
   if (!anyFiles) return;
-  ui_->lblFile->setText(QStringLiteral("Counting the files to wipe..."));
+  ui_->lblFile->setText(QCoreApplication::translate("TfProgress", "Counting the files to wipe..."));
   const auto shown = [this](const TJobCount& sofar) {
-    ui_->lblOverall->setText(QStringLiteral("%1 files, %2 so far")
+    ui_->lblOverall->setText(QCoreApplication::translate("TfProgress", "%1 files, %2 so far")
                                  .arg(QLocale().toString(static_cast<qulonglong>(sofar.files)),
                                       FormatSize(static_cast<std::int64_t>(sofar.bytes))));
   };
@@ -162,9 +162,9 @@ void TfProgress::redraw() {
   }
   ui_->OverallProgressBar->setValue(
       static_cast<int>(fraction * ui_->OverallProgressBar->maximum()));
-  const QString unit = count_   ? QStringLiteral("File")
+  const QString unit = count_   ? QCoreApplication::translate("TfProgress", "File")
                        : Engine ? TRunProgress::UnitOf(*Engine)
-                                : QStringLiteral("Job");
+                                : QCoreApplication::translate("TfProgress", "Job");
   ui_->lblOverall->setText(TRunProgress::Text(figures, unit));
 }
 

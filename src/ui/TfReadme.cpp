@@ -1,5 +1,6 @@
 #include "ui/TfReadme.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -12,7 +13,7 @@
 
 TfReadme::TfReadme(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("TfReadme"));
-  setWindowTitle(QStringLiteral("Ferrovane Help"));
+  setWindowTitle(QCoreApplication::translate("TfReadme", "Ferrovane Help"));
   setSizeGripEnabled(true);
   auto* layout = new QVBoxLayout(this);
   why_ = new QLabel(this);

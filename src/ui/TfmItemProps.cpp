@@ -1,5 +1,6 @@
 #include "ui/TfmItemProps.h"
 
+#include <QCoreApplication>
 #include <QTreeWidget>
 
 #include "dialogs/PromptService.h"
@@ -13,7 +14,9 @@ const QString kEverything = QStringLiteral("*.*");
 }  // namespace
 
 std::string BrowseForFolder(QWidget*) {
-  return Prompts().BrowseFolder(QStringLiteral("Please specify a directory")).value_or("");
+  return Prompts()
+      .BrowseFolder(QCoreApplication::translate("TfmItemProps", "Please specify a directory"))
+      .value_or("");
 }
 
 TfmItemProps::TfmItemProps(QWidget* parent)
@@ -125,7 +128,8 @@ void TfmItemProps::btnOKClick() {
   } else {
     if (ui->lbFolderPattern->count() == 0) {
       Prompts().MessageDialog(TMessageKind::Warning,
-                              QStringLiteral("Please add at least a pattern to pattern list"));
+                              QCoreApplication::translate(
+                                  "TfmItemProps", "Please add at least a pattern to pattern list"));
       return;
     }
     IncludePatterns = joined(ui->lbFolderPattern);

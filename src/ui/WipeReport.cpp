@@ -1,5 +1,6 @@
 #include "ui/WipeReport.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 #include <set>
@@ -46,7 +47,7 @@ QString leftText(const std::vector<TWipeFailure>& failures) {
   QStringList parts;
   if (files > 0) parts << countOf(files, "file", "files");
   if (folders > 0) parts << countOf(folders, "folder", "folders");
-  return parts.join(QStringLiteral(" and "));
+  return parts.join(QCoreApplication::translate("WipeReport", " and "));
 }
 
 QString countOf(std::size_t number, const char* one, const char* many) {
@@ -70,8 +71,11 @@ bool LeftPartlyWiped(const TWipeFailure& failure) {
 }
 
 TRunTexts FreeSpaceRunTexts(const QString& aborted, const QString& success) {
-  return {aborted, QStringLiteral("The free space of %1 has not been wiped."), success, false,
-          QStringLiteral("The free space of %1 has not been wiped completely.")};
+  return {aborted,
+          QCoreApplication::translate("WipeReport", "The free space of %1 has not been wiped."),
+          success, false,
+          QCoreApplication::translate("WipeReport",
+                                      "The free space of %1 has not been wiped completely.")};
 }
 
 TRunReport DescribeRunOutcome(const TRunTexts& texts, const TRunOutcome& outcome,
@@ -90,41 +94,47 @@ TRunReport DescribeRunOutcome(const TRunTexts& texts, const TRunOutcome& outcome
 
   QStringList informative;
   if (!outcome.stoppedIn.empty()) {
-    informative << QStringLiteral(
+    informative << QCoreApplication::translate(
+                       "WipeReport",
                        "It stopped while overwriting \"%1\": that file is left under its own name, "
                        "not completely overwritten.")
                        .arg(text(GetShellDisplayName(outcome.stoppedIn, false)));
   }
   if (!notReached.isEmpty()) {
-    informative << QStringLiteral("Jobs not reached: %1 of %2.")
+    informative << QCoreApplication::translate("WipeReport", "Jobs not reached: %1 of %2.")
                        .arg(notReached.size())
                        .arg(std::max(outcome.jobs, outcome.notReached.size()));
   }
   // In numbers: what the run overwrote with every pass.
   if (counted && (outcome.aborted || !leftBehind.isEmpty())) {
-    informative << (outcome.aborted ? QStringLiteral("Overwritten before the stop: %1, in %2.")
-                                    : QStringLiteral("Overwritten with every pass: %1, in %2."))
+    informative << (outcome.aborted ? QCoreApplication::translate(
+                                          "WipeReport", "Overwritten before the stop: %1, in %2.")
+                                    : QCoreApplication::translate(
+                                          "WipeReport", "Overwritten with every pass: %1, in %2."))
                        .arg(tally.What(), tally.Took());
   }
   if (outcome.aborted && !leftBehind.isEmpty()) {
-    informative << QStringLiteral("Left behind: %1.")
+    informative << QCoreApplication::translate("WipeReport", "Left behind: %1.")
                        .arg(texts.filesAndFolders ? leftText(outcome.failures)
                                                   : drivesLeftText(outcome.failures));
   }
   if (!notFound.isEmpty()) {
-    informative << QStringLiteral("Not found when their turn came: %1.").arg(notFound.size());
+    informative << QCoreApplication::translate("WipeReport", "Not found when their turn came: %1.")
+                       .arg(notFound.size());
   }
   // Few and short: said in full.
   informative << notes;
 
   QStringList sections;
   if (!outcome.stoppedIn.empty()) {
-    addSection(sections, QStringLiteral("Left partly overwritten when the run stopped:"),
-               {text(outcome.stoppedIn)});
+    addSection(
+        sections,
+        QCoreApplication::translate("WipeReport", "Left partly overwritten when the run stopped:"),
+        {text(outcome.stoppedIn)});
   }
-  addSection(sections, QStringLiteral("Not reached:"), notReached);
-  addSection(sections, QStringLiteral("Left behind:"), leftBehind);
-  addSection(sections, QStringLiteral("Not found:"), notFound);
+  addSection(sections, QCoreApplication::translate("WipeReport", "Not reached:"), notReached);
+  addSection(sections, QCoreApplication::translate("WipeReport", "Left behind:"), leftBehind);
+  addSection(sections, QCoreApplication::translate("WipeReport", "Not found:"), notFound);
 
   TRunReport report{TReportKind::Warning, texts.aborted, informative.join(QLatin1Char('\n')),
                     sections.join(QStringLiteral("\n\n"))};
@@ -146,7 +156,8 @@ TRunReport DescribeRunOutcome(const TRunTexts& texts, const TRunOutcome& outcome
       if (report.text.endsWith(QLatin1Char('!')) || report.text.endsWith(QLatin1Char('.'))) {
         report.text.chop(1);
       }
-      report.text += QStringLiteral(": %1 wiped in %2.").arg(tally.What(), tally.Took());
+      report.text += QCoreApplication::translate("WipeReport", ": %1 wiped in %2.")
+                         .arg(tally.What(), tally.Took());
     }
   }
   return report;

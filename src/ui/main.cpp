@@ -4,6 +4,7 @@
 // no display can be opened, the program says so and ends.
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QStringList>
 #include <cstdio>
@@ -16,8 +17,10 @@
 #include "core/TWipeMethodsManager.h"
 #include "dialogs/PromptService.h"
 #include "platform/Folders.h"
+#include "platform/MessageCatalogue.h"
 #include "ui/DisplayCheck.h"
 #include "ui/ProgramResources.h"
+#include "ui/ProgramTranslations.h"
 #include "ui/QtCleanerEnvironment.h"
 #include "ui/QtWipeServices.h"
 #include "ui/TMainForm.h"
@@ -46,16 +49,18 @@ void ReportStartProblems(const TSettingsChoice& settings, const TWipeMethodsMana
   if (!settings.Problems.empty()) {
     QStringList problems;
     for (const std::string& problem : settings.Problems) problems << FromLocal(problem);
-    Prompts().DetailedMessage(
-        TReportKind::Warning,
-        QStringLiteral("The settings folder could not be prepared: changed settings and "
-                       "methods may not be saved."),
-        FromLocal(settings.Folder), problems.join(QLatin1Char('\n')));
+    Prompts().DetailedMessage(TReportKind::Warning,
+                              QCoreApplication::translate(
+                                  "main",
+                                  "The settings folder could not be prepared: changed settings and "
+                                  "methods may not be saved."),
+                              FromLocal(settings.Folder), problems.join(QLatin1Char('\n')));
   }
   if (!catalogue.SettingsProblems.empty() || !catalogue.LoadProblem.empty()) {
     QStringList unusable;
     if (!catalogue.LoadProblem.empty()) {
-      unusable << QStringLiteral("The methods and settings could not all be read: %1")
+      unusable << QCoreApplication::translate("main",
+                                              "The methods and settings could not all be read: %1")
                       .arg(FromLocal(catalogue.LoadProblem));
     }
     for (const std::string& problem : catalogue.SettingsProblems) unusable << FromLocal(problem);
@@ -103,7 +108,8 @@ int RunProgram(const TWindowRequest& request, TSingleInstance& instance) {
   if (const std::string problem = FinishWipeMethodsManager(*catalogue); !problem.empty()) {
     Prompts().MessageDialog(
         TMessageKind::Warning,
-        QStringLiteral("The changed settings could not be saved: %1").arg(FromLocal(problem)));
+        QCoreApplication::translate("main", "The changed settings could not be saved: %1")
+            .arg(FromLocal(problem)));
   }
   return result;
 }
@@ -134,6 +140,9 @@ int main(int argc, char* argv[]) {
   QApplication application(qtArgumentCount, qtArguments);
   noDisplayGuard.reset();
   NameApplication();
+  // The window's texts, Qt's and the engines' messages in the user's language.
+  InstallProgramTranslations(application);
+  platform::useMessageCatalogue();
 
   // A window of this user runs already: it takes the request and comes to the front. This
   // start has read nothing of the settings and ends without writing them; it puts back no

@@ -30,7 +30,10 @@ std::vector<std::string> environmentFor(const TestFolder& t,
   std::vector<std::string> merged = {
       "HOME=" + t.homeFolder(), "XDG_CONFIG_HOME=" + t.configFolder(),
       "XDG_DATA_HOME=" + t.dataFolder(), "XDG_CACHE_HOME=" + t.cacheFolder(),
-      "TMPDIR=" + t.tempFolder()};
+      "TMPDIR=" + t.tempFolder(),
+      // The messages in English, whatever the language of the one who runs the tests; a test of
+      // another language names it.
+      "LANG=C.UTF-8", "LANGUAGE", "LC_ALL", "LC_MESSAGES"};
   merged.insert(merged.end(), changes.begin(), changes.end());
   for (const std::string& change : merged) {
     const std::string name = change.substr(0, change.find('='));

@@ -47,6 +47,10 @@ if [ -x "$prefix/bin/ferrovane" ]; then
   done < <(find "$prefix/share" -path "$prefix/share/kio" -prune -o -name '*.desktop' -print0)
   grep -q '<mediatype>' "$prefix/share/metainfo/org.example.ferrovane.metainfo.xml" &&
     fail "the AppStream file claims to open files or folders"
+  grep -qx "Comment\[de\]=Dateien, Ordner und freien Speicherplatz vor dem Löschen überschreiben" \
+    "$entry" || fail "the menu entry has no German summary"
+  grep -q '<summary xml:lang="de">' "$prefix/share/metainfo/org.example.ferrovane.metainfo.xml" ||
+    fail "the AppStream file has no German summary"
   grep -qx "Exec=$prefix/bin/ferrovane --free-space" "$entry" ||
     fail "the menu entry has no action that wipes free space"
   # The file-manager entries start the installed window with the selection; none wipes itself.
@@ -122,6 +126,21 @@ echo two >"$scratch/tree/sub/file"
 grep -qx "WipeFiles=02-zeros.mtd" "$own/Ferrovane.ini" || fail "the choice was not recorded"
 "$cli" -v -n wipe "$own/Ferrovane.ini" 2>&1 | grep -q "files: 02-zeros.mtd" ||
   fail "the recorded choice is not used"
+
+# The catalogues of every language: the command line speaks German from the install, and
+# English under the C locale.
+for language in de fr es it pt_BR pl ru zh_CN ja; do
+  [ -f "$prefix/share/locale/$language/LC_MESSAGES/ferrovane.mo" ] ||
+    fail "the install has no $language messages"
+  if [ -x "$prefix/bin/ferrovane" ]; then
+    [ -f "$prefix/share/ferrovane/translations/ferrovane_$language.qm" ] ||
+      fail "the install has no $language window texts"
+  fi
+done
+LANG=C.UTF-8 LANGUAGE=de "$cli" methods | grep -qx "Einstellungsordner: $own/" ||
+  fail "the installed command line does not speak German"
+LANG=C "$cli" methods | grep -qx "Settings folder: $own/" ||
+  fail "the installed command line does not speak English under the C locale"
 
 # Nothing was written into the install.
 [ ! -e "$prefix/bin/Ferrovane.ini" ] && [ ! -e "$prefix/bin/Methods" ] ||

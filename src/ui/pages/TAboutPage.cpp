@@ -1,5 +1,6 @@
 #include "ui/pages/TAboutPage.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QStringList>
@@ -30,30 +31,41 @@ QString TAboutPage::ProgramText(const std::string& settingsFolder,
                                 const std::string& methodsFolder) {
   const auto path = [](const std::string& folder) { return QString::fromLocal8Bit(folder); };
   QStringList lines;
-  lines << QStringLiteral("Ferrovane %1").arg(QLatin1String(FERROVANE_VERSION))
-        << QStringLiteral(
+  lines << QCoreApplication::translate("TAboutPage", "Ferrovane %1")
+               .arg(QLatin1String(FERROVANE_VERSION))
+        << QCoreApplication::translate(
+               "TAboutPage",
                "Licence: distributed by its developers under the terms published at "
                "%1/ (the package's copyright file says the same).")
                .arg(ProductSite())
-        << QStringLiteral("Settings (Ferrovane.ini, prefs.dat) are kept in %1")
+        << QCoreApplication::translate("TAboutPage",
+                                       "Settings (Ferrovane.ini, prefs.dat) are kept in %1")
                .arg(path(settingsFolder))
-        << QStringLiteral("Wipe methods are kept in %1").arg(path(methodsFolder)) << QString()
-        << QStringLiteral(
+        << QCoreApplication::translate("TAboutPage", "Wipe methods are kept in %1")
+               .arg(path(methodsFolder))
+        << QString()
+        << QCoreApplication::translate(
+               "TAboutPage",
                "Delete with Wiping: the files and folders you list are overwritten "
                "with their method, pass after pass, and deleted.")
-        << QStringLiteral(
+        << QCoreApplication::translate(
+               "TAboutPage",
                "Wipe free space: the free space of the drives you check is filled and "
                "overwritten, so files deleted earlier cannot be recovered from it.")
-        << QStringLiteral(
+        << QCoreApplication::translate(
+               "TAboutPage",
                "Wipe special folders: the temporary, browser and trash folders you "
                "check are wiped with the folders' method.")
-        << QStringLiteral(
+        << QCoreApplication::translate(
+               "TAboutPage",
                "Clear recently used files: the lists of recently used files that the "
                "desktop and programs keep are removed.")
-        << QStringLiteral(
+        << QCoreApplication::translate(
+               "TAboutPage",
                "Clean traces: traces of use (caches, histories, cookies) are found "
                "and removed; Preview lists them first.")
-        << QStringLiteral(
+        << QCoreApplication::translate(
+               "TAboutPage",
                "Options: wipe methods are made, looked at and changed, and each kind "
                "of wipe is given its method.");
   return lines.join(QLatin1Char('\n'));

@@ -11,6 +11,7 @@
 #include "core/TIniFile.h"
 #include "core/TWipeEngine.h"
 #include "core/TWipeMethodsManager.h"
+#include "core/Translated.h"
 #include "core/WipeRun.h"
 #include "core/WipeServices.h"
 #include "dialogs/PromptService.h"
@@ -253,7 +254,7 @@ bool TCleanTracesPage::runItems(const std::vector<TEraser*>& items, bool preview
         ui->pbCleaning->setValue(static_cast<int>(index));
         ui->lblCleaningStatus->setText(statusPrefix + Text(item.Caption));
       },
-      [this] { ui->lblCleaningStatus->setText(QString::fromUtf8(kClearingJournalText)); });
+      [this] { ui->lblCleaningStatus->setText(QString::fromStdString(Tr(kClearingJournalText))); });
   ui->pbCleaning->setValue(finished ? ui->pbCleaning->maximum() : ui->pbCleaning->value());
   setRunning(false);
   engine_->Overwrite = nullptr;

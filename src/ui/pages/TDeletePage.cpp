@@ -1,5 +1,6 @@
 #include "ui/pages/TDeletePage.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QSignalBlocker>
@@ -182,20 +183,23 @@ void TDeletePage::btnSaveReportClick() {
   // The administrator's run sent its report as JSON: that is kept as it came.
   const auto chosen =
       report ? host_.PromptService().SaveFile(
-                   QStringLiteral("Save report"),
-                   QStringLiteral("Report page (*.html);;Report for programs (*.json)"),
+                   QCoreApplication::translate("TDeletePage", "Save report"),
+                   QCoreApplication::translate(
+                       "TDeletePage", "Report page (*.html);;Report for programs (*.json)"),
                    QStringLiteral("html"), platform::homeFolder())
-             : host_.PromptService().SaveFile(QStringLiteral("Save report"),
-                                              QStringLiteral("Report for programs (*.json)"),
-                                              QStringLiteral("json"), platform::homeFolder());
+             : host_.PromptService().SaveFile(
+                   QCoreApplication::translate("TDeletePage", "Save report"),
+                   QCoreApplication::translate("TDeletePage", "Report for programs (*.json)"),
+                   QStringLiteral("json"), platform::homeFolder());
   if (!chosen) return;
   const platform::Status written = host_.Files().writeFileAtomic(
       *chosen, report ? RunRecordFor(*chosen, *report, true) : handed + "\n");
   if (!written) {
     host_.PromptService().MessageDialog(
-        TMessageKind::Warning, QStringLiteral("The report could not be saved to %1 (%2).")
-                                   .arg(QString::fromLocal8Bit(*chosen),
-                                        QString::fromLocal8Bit(written.error().message())));
+        TMessageKind::Warning,
+        QCoreApplication::translate("TDeletePage", "The report could not be saved to %1 (%2).")
+            .arg(QString::fromLocal8Bit(*chosen),
+                 QString::fromLocal8Bit(written.error().message())));
   }
 }
 
@@ -212,9 +216,11 @@ void TDeletePage::addRow(QTreeWidget* list, TWipeItem* item, bool folder) {
   if (NeedsAdministrator(host_.Files(), item->Path)) {
     row->setData(0, kNeedsAdministratorRole, true);
     row->setIcon(0, shieldIcon());
-    row->setToolTip(0, QString::fromLocal8Bit(item->Path) +
-                           QStringLiteral("\nYou may not change the folder that holds it: wiping "
-                                          "it needs administrator rights."));
+    row->setToolTip(
+        0, QString::fromLocal8Bit(item->Path) +
+               QCoreApplication::translate("TDeletePage",
+                                           "\nYou may not change the folder that holds it: wiping "
+                                           "it needs administrator rights."));
   }
   list->addTopLevelItem(row);
 }
@@ -248,26 +254,30 @@ void TDeletePage::btnAddFilesClick() {
   QStringList refused;
   if (host_.MayRun(engine)) {
     for (const std::string& path : host_.PromptService().OpenFiles(
-             QStringLiteral("Select files to shred"), QStringLiteral("All Files (*)"))) {
+             QCoreApplication::translate("TDeletePage", "Select files to shred"),
+             QCoreApplication::translate("TDeletePage", "All Files (*)"))) {
       if (!platform::isAbsolutePath(path)) continue;  // only full paths reach an engine
       queueJob(engine, wkFile, platform::withoutLinksAbove(path), refused);
     }
   }
   UpdateDeleteButtons();
-  warnRefused(refused, QStringLiteral("%1 of the files chosen cannot be wiped."));
+  warnRefused(refused, QCoreApplication::translate("TDeletePage",
+                                                   "%1 of the files chosen cannot be wiped."));
 }
 
 void TDeletePage::btnAddFolderClick() {
   TWipeEngine& engine = host_.WipeFolders();
   QStringList refused;
   if (host_.MayRun(engine)) {
-    const auto folder = host_.PromptService().BrowseFolder(QStringLiteral("Select Folder"));
+    const auto folder = host_.PromptService().BrowseFolder(
+        QCoreApplication::translate("TDeletePage", "Select Folder"));
     if (folder && platform::isAbsolutePath(*folder)) {
       queueJob(engine, wkFolder, platform::withoutLinksAbove(*folder), refused);
     }
   }
   UpdateDeleteButtons();
-  warnRefused(refused, QStringLiteral("%1 of the folders chosen cannot be wiped."));
+  warnRefused(refused, QCoreApplication::translate("TDeletePage",
+                                                   "%1 of the folders chosen cannot be wiped."));
 }
 
 void TDeletePage::queueJob(TWipeEngine& engine, TWipeItemKind kind, const std::string& path,
@@ -279,7 +289,8 @@ void TDeletePage::queueJob(TWipeEngine& engine, TWipeItemKind kind, const std::s
   }
   // Nothing on a system file system is ever written: said now, not after a Start.
   if (const std::string system = systemFileSystemOf(path); !system.empty()) {
-    refused << QStringLiteral("%1: is on a system file system (%2): not wiped")
+    refused << QCoreApplication::translate("TDeletePage",
+                                           "%1: is on a system file system (%2): not wiped")
                    .arg(QString::fromLocal8Bit(path), QString::fromLocal8Bit(system));
     return;
   }
@@ -291,8 +302,10 @@ void TDeletePage::warnRefused(const QStringList& refused, const QString& lead) {
   if (refused.isEmpty()) return;
   host_.PromptService().DetailedMessage(
       TReportKind::Warning, lead.arg(refused.size()),
-      QStringLiteral("Only existing files and folders of this computer can be wiped; nothing "
-                     "on a system file system (proc, sysfs, ...) is."),
+      QCoreApplication::translate(
+          "TDeletePage",
+          "Only existing files and folders of this computer can be wiped; nothing "
+          "on a system file system (proc, sysfs, ...) is."),
       refused.join(QLatin1Char('\n')));
 }
 
@@ -358,7 +371,8 @@ void TDeletePage::QueuePaths(const std::vector<std::string>& paths, const std::s
 void TDeletePage::takeDrop(const TUriListPaths& dropped) {
   QStringList refused;
   for (const std::string& url : dropped.refused) {
-    refused << QStringLiteral("%1: not a file or folder of this computer")
+    refused << QCoreApplication::translate("TDeletePage",
+                                           "%1: not a file or folder of this computer")
                    .arg(QString::fromLocal8Bit(url));
   }
   addPaths(dropped.paths, {}, false, refused);
@@ -406,8 +420,8 @@ void TDeletePage::addPathsNow(const TWaitingPaths& given) {
     // The jobs of a running (or held) engine are what it reads: nothing is added meanwhile.
     if (!host_.MayRun(*engine)) {
       for (const std::string& path : *list) {
-        refused
-            << QStringLiteral("%1: its list is being wiped now").arg(QString::fromLocal8Bit(path));
+        refused << QCoreApplication::translate("TDeletePage", "%1: its list is being wiped now")
+                       .arg(QString::fromLocal8Bit(path));
       }
       continue;
     }
@@ -416,7 +430,8 @@ void TDeletePage::addPathsNow(const TWaitingPaths& given) {
     if (given.fromOutside && engine->Items.size() > before) *fromOutsideFlag = true;
   }
   UpdateDeleteButtons();
-  warnRefused(refused, QStringLiteral("%1 of the items handed over could not be added."));
+  warnRefused(refused, QCoreApplication::translate(
+                           "TDeletePage", "%1 of the items handed over could not be added."));
 }
 
 bool TDeletePage::confirmStart(const TWipeEngine& engine) {
@@ -438,10 +453,11 @@ bool TDeletePage::confirmStart(const TWipeEngine& engine) {
     QStringList parts;
     if (files > 0 || folders == 0) parts << TRunQuestion::CountOf(files, "file", "files");
     if (folders > 0) parts << TRunQuestion::CountOf(folders, "folder", "folders");
-    const QString what = parts.join(QStringLiteral(" and "));
-    asked.question = QStringLiteral("Wipe %1 (%2)? This cannot be undone.")
-                         .arg(what, TRunQuestion::ListOf(names));
-    asked.action = QStringLiteral("Wipe ") + what;
+    const QString what = parts.join(QCoreApplication::translate("TDeletePage", " and "));
+    asked.question =
+        QCoreApplication::translate("TDeletePage", "Wipe %1 (%2)? This cannot be undone.")
+            .arg(what, TRunQuestion::ListOf(names));
+    asked.action = QCoreApplication::translate("TDeletePage", "Wipe ") + what;
     return asked;
   };
   return TRunQuestion::Ask(host_.Catalogue(), host_.PromptService(), TQuestionKind::FilesAndFolders,
@@ -467,9 +483,11 @@ void TDeletePage::startShred(TWipeEngine& engine) {
   RefreshDeleteLists();
   if (host_.CloseAfterRun()) return;
 
-  const TRunTexts texts{QStringLiteral("The wipe task has been aborted!"),
-                        QStringLiteral("The wipe task has not been completed. Left behind: %1."),
-                        QStringLiteral("The wipe task has been completed successfully!")};
+  const TRunTexts texts{
+      QCoreApplication::translate("TDeletePage", "The wipe task has been aborted!"),
+      QCoreApplication::translate("TDeletePage",
+                                  "The wipe task has not been completed. Left behind: %1."),
+      QCoreApplication::translate("TDeletePage", "The wipe task has been completed successfully!")};
   ShowRunOutcome(host_.PromptService(), texts, outcome, LastRunTally(engine));
   // What the system refused the user is offered to a run with administrator rights.
   std::string report;
@@ -530,11 +548,12 @@ void TDeletePage::wipeAsAdministrator(QTreeWidget* list, TWipeEngine& engine) {
     }
     const QString what = folders ? TRunQuestion::CountOf(names.size(), "folder", "folders")
                                  : TRunQuestion::CountOf(names.size(), "file", "files");
-    asked.question = QStringLiteral(
+    asked.question = QCoreApplication::translate(
+                         "TDeletePage",
                          "Wipe %1 with administrator rights (%2)? You will be asked for the "
                          "password. This cannot be undone.")
                          .arg(what, TRunQuestion::ListOf(names, 3));
-    asked.action = QStringLiteral("Wipe %1 as administrator").arg(what);
+    asked.action = QCoreApplication::translate("TDeletePage", "Wipe %1 as administrator").arg(what);
     return asked;
   };
   // Asked every time: the box of the page's own question does not reach this.
@@ -568,9 +587,11 @@ void TDeletePage::wipeAsAdministrator(QTreeWidget* list, TWipeEngine& engine) {
   });
   RefreshDeleteLists();
   ShowRunOutcome(host_.PromptService(),
-                 {QStringLiteral("The wipe task has been aborted!"),
-                  QStringLiteral("The wipe task has not been completed. Left behind: %1."),
-                  QStringLiteral("The wipe task has been completed successfully!")},
+                 {QCoreApplication::translate("TDeletePage", "The wipe task has been aborted!"),
+                  QCoreApplication::translate(
+                      "TDeletePage", "The wipe task has not been completed. Left behind: %1."),
+                  QCoreApplication::translate("TDeletePage",
+                                              "The wipe task has been completed successfully!")},
                  *outcome);
 }
 
@@ -583,10 +604,13 @@ void TDeletePage::offerFreeSpaceWipe(const TRunOutcome& outcome) {
         QString::fromLocal8Bit(root.size() > 1 ? RemoveTrailingBackslash(root) : root);
     const auto subject = [&] {
       return TRunQuestion::TSubject{
-          QStringLiteral("Wipe the free space of %1 now (%2 free)? The old blocks of the files "
-                         "just deleted there are overwritten.")
+          QCoreApplication::translate(
+              "TDeletePage",
+              "Wipe the free space of %1 now (%2 free)? The old blocks of the files "
+              "just deleted there are overwritten.")
               .arg(shown, FormatSize(freeBytes)),
-          QStringLiteral("Wipe free space of %1").arg(shown), QStringList(shown)};
+          QCoreApplication::translate("TDeletePage", "Wipe free space of %1").arg(shown),
+          QStringList(shown)};
     };
     // An offer of the window's own: always asked.
     if (!TRunQuestion::Ask(host_.Catalogue(), host_.PromptService(), TQuestionKind::FreeSpace,
@@ -604,11 +628,14 @@ void TDeletePage::offerFreeSpaceWipe(const TRunOutcome& outcome) {
     engine.ClearItems();
     if (host_.CloseAfterRun()) return;
     ShowRunOutcome(host_.PromptService(),
-                   FreeSpaceRunTexts(QStringLiteral("The wipe of the free space has been aborted!"),
-                                     QStringLiteral("The free space of %1 has been wiped: the old "
-                                                    "blocks of the files deleted there are "
-                                                    "overwritten.")
-                                         .arg(shown)),
+                   FreeSpaceRunTexts(
+                       QCoreApplication::translate("TDeletePage",
+                                                   "The wipe of the free space has been aborted!"),
+                       QCoreApplication::translate("TDeletePage",
+                                                   "The free space of %1 has been wiped: the old "
+                                                   "blocks of the files deleted there are "
+                                                   "overwritten.")
+                           .arg(shown)),
                    wiped);
   }
 }

@@ -1,5 +1,6 @@
 #include "ui/pages/TFreeSpacePage.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QIcon>
 #include <QSocketNotifier>
@@ -44,15 +45,17 @@ struct Wipeable {
 Wipeable wipeable(const std::string& root) {
   const auto folder = FreeSpaceFileFolder(root);
   if (folder && !folder->empty()) return {};
-  if (folder) return {QStringLiteral("only the administrator may write there"), true};
+  if (folder)
+    return {QCoreApplication::translate("TFreeSpacePage", "only the administrator may write there"),
+            true};
   if (folder.error() == std::errc::read_only_file_system) {
-    return {QStringLiteral("mounted read-only"), false};
+    return {QCoreApplication::translate("TFreeSpacePage", "mounted read-only"), false};
   }
   const bool refused = folder.error() == std::errc::permission_denied ||
                        folder.error() == std::errc::operation_not_permitted;
-  return {
-      QStringLiteral("cannot be read: %1").arg(QString::fromLocal8Bit(folder.error().message())),
-      refused};
+  return {QCoreApplication::translate("TFreeSpacePage", "cannot be read: %1")
+              .arg(QString::fromLocal8Bit(folder.error().message())),
+          refused};
 }
 
 }  // namespace
@@ -103,8 +106,8 @@ void TFreeSpacePage::showDriveFigures(QTreeWidgetItem* row, const std::string& r
   std::int64_t totalBytes = -1;
   // A drive that cannot be asked has no figures: its reason stands in the row instead.
   if (!GetDriveSpace(root, freeBytes, totalBytes)) {
-    row->setText(2, QStringLiteral("unknown"));
-    row->setText(3, QStringLiteral("unknown"));
+    row->setText(2, QCoreApplication::translate("TFreeSpacePage", "unknown"));
+    row->setText(3, QCoreApplication::translate("TFreeSpacePage", "unknown"));
     return;
   }
   row->setText(2, FormatSize(freeBytes));
@@ -150,8 +153,11 @@ void TFreeSpacePage::fillRows(const std::vector<std::pair<std::string, bool>>& c
         0, QString::fromLocal8Bit(GetDriveDisplayName(root)) +
                (can.whyNot.isEmpty()
                     ? QString()
-                    : QStringLiteral("\nIts free space cannot be wiped: ") + can.whyNot +
-                          (can.administrator ? QStringLiteral(". Wipe as administrator can.")
+                    : QCoreApplication::translate("TFreeSpacePage",
+                                                  "\nIts free space cannot be wiped: ") +
+                          can.whyNot +
+                          (can.administrator ? QCoreApplication::translate(
+                                                   "TFreeSpacePage", ". Wipe as administrator can.")
                                              : QStringLiteral("."))));
     row->setTextAlignment(1, Qt::AlignCenter);
     row->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
@@ -191,14 +197,16 @@ void TFreeSpacePage::OfferLeftoverWipe() {
   bool wiped = false;
   for (const Leftover& file : found) {
     const QString question =
-        QStringLiteral(
+        QCoreApplication::translate(
+            "TFreeSpacePage",
             "A temporary file of an interrupted free-space wipe was found on %1 (%2). Wipe and "
             "remove it now?")
             .arg(QString::fromLocal8Bit(file.drive),
                  FormatSize(static_cast<std::int64_t>(file.size)));
     const auto subject = [&] {
-      return TRunQuestion::TSubject{question, QStringLiteral("Wipe and remove it"),
-                                    QStringList(QString::fromLocal8Bit(file.path))};
+      return TRunQuestion::TSubject{
+          question, QCoreApplication::translate("TFreeSpacePage", "Wipe and remove it"),
+          QStringList(QString::fromLocal8Bit(file.path))};
     };
     // An offer of the window's own: always asked.
     if (!TRunQuestion::Ask(host_.Catalogue(), host_.PromptService(), TQuestionKind::FreeSpace,
@@ -228,7 +236,8 @@ void TFreeSpacePage::wipeLeftover(const std::string& path) {
     if (!taken && platform::FileLock::isLockedError(taken.error())) {
       host_.PromptService().MessageDialog(
           TMessageKind::Information,
-          QStringLiteral("%1 was not wiped: a free-space wipe of its drive is running.")
+          QCoreApplication::translate(
+              "TFreeSpacePage", "%1 was not wiped: a free-space wipe of its drive is running.")
               .arg(QString::fromLocal8Bit(path)));
       return;
     }
@@ -244,9 +253,11 @@ void TFreeSpacePage::wipeLeftover(const std::string& path) {
   engine.Items = std::move(listed);
   if (!ran || host_.CloseAfterRun()) return;
   ShowRunOutcome(host_.PromptService(),
-                 {QStringLiteral("The wipe task has been aborted!"),
-                  QStringLiteral("The wipe task has not been completed. Left behind: %1."),
-                  QStringLiteral("The wipe task has been completed successfully!")},
+                 {QCoreApplication::translate("TFreeSpacePage", "The wipe task has been aborted!"),
+                  QCoreApplication::translate(
+                      "TFreeSpacePage", "The wipe task has not been completed. Left behind: %1."),
+                  QCoreApplication::translate("TFreeSpacePage",
+                                              "The wipe task has been completed successfully!")},
                  outcome);
 }
 
@@ -272,7 +283,8 @@ QString TFreeSpacePage::wipeQuestion(const std::vector<std::string>& roots) {
     drives << QStringLiteral("%1 (%2)").arg(QString::fromLocal8Bit(mountPointOf(root)),
                                             FormatSize(freeBytes));
   }
-  return QStringLiteral(
+  return QCoreApplication::translate(
+             "TFreeSpacePage",
              "Wipe the free space of %1? Other programs cannot write to %2 until it ends.")
       .arg(TRunQuestion::ListOf(drives, 8), QLatin1String(roots.size() == 1 ? "it" : "them"));
 }
@@ -291,9 +303,9 @@ void TFreeSpacePage::btnFreeExecuteClick() {
     }
     asked.question = wipeQuestion(roots);
     asked.action = roots.size() == 1
-                       ? QStringLiteral("Wipe free space of %1")
+                       ? QCoreApplication::translate("TFreeSpacePage", "Wipe free space of %1")
                              .arg(QString::fromLocal8Bit(mountPointOf(roots.front())))
-                       : QStringLiteral("Wipe free space of %1")
+                       : QCoreApplication::translate("TFreeSpacePage", "Wipe free space of %1")
                              .arg(TRunQuestion::CountOf(roots.size(), "drive", "drives"));
     return asked;
   };
@@ -317,8 +329,9 @@ void TFreeSpacePage::btnFreeExecuteClick() {
   RefreshDriveList();  // the figures after the run
 
   const TRunTexts texts = FreeSpaceRunTexts(
-      QStringLiteral("The Wipe free space task has been aborted!"),
-      QStringLiteral("The Wipe free space task has been completed successfully!"));
+      QCoreApplication::translate("TFreeSpacePage", "The Wipe free space task has been aborted!"),
+      QCoreApplication::translate("TFreeSpacePage",
+                                  "The Wipe free space task has been completed successfully!"));
   ShowRunOutcome(host_.PromptService(), texts, outcome);
   // Drives that only the administrator may fill are offered to a run with those rights.
   std::string report;
@@ -349,12 +362,16 @@ void TFreeSpacePage::btnFreeAdministratorClick() {
     const TEngineHold hold(host_, {&engine});
     RunAsAdministrator(
         TAdministratorWork::FreeSpace,
-        QStringLiteral("Wipe the free space of %1 with administrator rights? You will be asked "
-                       "for the password; other programs cannot write to it until it ends."),
+        QCoreApplication::translate(
+            "TFreeSpacePage",
+            "Wipe the free space of %1 with administrator rights? You will be asked "
+            "for the password; other programs cannot write to it until it ends."),
         {row->Path},
         FreeSpaceRunTexts(
-            QStringLiteral("The Wipe free space task has been aborted!"),
-            QStringLiteral("The Wipe free space task has been completed successfully!")),
+            QCoreApplication::translate("TFreeSpacePage",
+                                        "The Wipe free space task has been aborted!"),
+            QCoreApplication::translate(
+                "TFreeSpacePage", "The Wipe free space task has been completed successfully!")),
         engine, host_.Catalogue(), &report);
   }
   host_.KeepHandedOverReport(std::move(report));

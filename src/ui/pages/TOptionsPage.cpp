@@ -1,6 +1,7 @@
 #include "ui/pages/TOptionsPage.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -127,7 +128,7 @@ void TOptionsPage::btnApplyClick() {
   const TWipeMethod* method = methods_->SelectedMethod();
   host_.PromptService().MessageDialog(
       TMessageKind::Information,
-      QStringLiteral("%1 will be wiped with \"%2\".")
+      QCoreApplication::translate("TOptionsPage", "%1 will be wiped with \"%2\".")
           .arg(QLatin1String(kWiped[kind]), method ? ShownText(method->Name) : QString()));
 }
 

@@ -132,11 +132,15 @@ void TRecentFilesPage::UpdateKnownRows() {
     if (something) {
       row->setToolTip(0, QString());
     } else if (list.Kind == TRecentListKind::Desktop) {
-      row->setToolTip(0, QStringLiteral("The desktop's lists of recently used files are empty."));
+      row->setToolTip(
+          0, QCoreApplication::translate("TRecentFilesPage",
+                                         "The desktop's lists of recently used files are empty."));
     } else if (list.Kind == TRecentListKind::None) {
-      row->setToolTip(0, QStringLiteral("This list is not kept on this system."));
+      row->setToolTip(0, QCoreApplication::translate("TRecentFilesPage",
+                                                     "This list is not kept on this system."));
     } else {
-      row->setToolTip(0, QStringLiteral("This list holds nothing on this system."));
+      row->setToolTip(0, QCoreApplication::translate("TRecentFilesPage",
+                                                     "This list holds nothing on this system."));
     }
   }
   windowsRows_->Apply();
@@ -225,10 +229,11 @@ bool TRecentFilesPage::confirmClean(const std::vector<TCleanTask>& tasks) {
     for (const TCleanTask& task : tasks) asked.about << q(taskName(task));
     const QString what = TRunQuestion::CountOf(tasks.size(), "list of recently used files",
                                                "lists of recently used files");
-    asked.question = QStringLiteral("Clear %1 (%2)? This cannot be undone.")
-                         .arg(what, TRunQuestion::ListOf(asked.about));
-    asked.action =
-        QStringLiteral("Clear %1").arg(TRunQuestion::CountOf(tasks.size(), "list", "lists"));
+    asked.question =
+        QCoreApplication::translate("TRecentFilesPage", "Clear %1 (%2)? This cannot be undone.")
+            .arg(what, TRunQuestion::ListOf(asked.about));
+    asked.action = QCoreApplication::translate("TRecentFilesPage", "Clear %1")
+                       .arg(TRunQuestion::CountOf(tasks.size(), "list", "lists"));
     return asked;
   };
   return TRunQuestion::Ask(host_.Catalogue(), host_.PromptService(), TQuestionKind::RecentFiles,
@@ -291,12 +296,14 @@ void TRecentFilesPage::reportClean(const std::vector<TCleanTask>& tasks,
     ui->lblProgress4->clear();
     host_.PromptService().MessageDialog(
         TMessageKind::Warning,
-        QStringLiteral("The registry store could not be written; nothing was removed from it.\n") +
+        QCoreApplication::translate(
+            "TRecentFilesPage",
+            "The registry store could not be written; nothing was removed from it.\n") +
             q(host_.RegistryStore().problem()));
     return;
   }
   if (RecentStopRequested) {
-    ui->lblProgress4->setText(QStringLiteral("Stopped."));
+    ui->lblProgress4->setText(QCoreApplication::translate("TRecentFilesPage", "Stopped."));
     return;
   }
   // A list that filled again while the clean ran is not clean: it is named, never passed over.
@@ -305,20 +312,22 @@ void TRecentFilesPage::reportClean(const std::vector<TCleanTask>& tasks,
       failed(taskName(task), "still holds entries after the clean");
     }
   }
-  ui->lblProgress4->setText(QStringLiteral("Done."));
+  ui->lblProgress4->setText(QCoreApplication::translate("TRecentFilesPage", "Done."));
   if (!failures_.empty()) {
     QString details;
     for (const std::string& failure : failures_) details += q(failure) + QLatin1Char('\n');
     details += result.notes;
     host_.PromptService().DetailedMessage(
         TReportKind::Warning,
-        QStringLiteral("The Clear recently used files task has not been completed. Left: %1.")
+        QCoreApplication::translate(
+            "TRecentFilesPage",
+            "The Clear recently used files task has not been completed. Left: %1.")
             .arg(failures_.size()),
         QString(), details.trimmed());
     return;
   }
-  const QString done =
-      QStringLiteral("The Clear recently used files task has been completed successfully!");
+  const QString done = QCoreApplication::translate(
+      "TRecentFilesPage", "The Clear recently used files task has been completed successfully!");
   if (!result.notes.isEmpty()) {
     host_.PromptService().DetailedMessage(TReportKind::Plain, done, QString(),
                                           result.notes.trimmed());
@@ -378,7 +387,7 @@ void TRecentFilesPage::SearchOtherMruLists() {
   ui->lvOtherMRU->clear();
   SearchMruKey(std::string());
   if (RecentStopRequested) {
-    ui->lblProgress4->setText(QStringLiteral("Search stopped."));
+    ui->lblProgress4->setText(QCoreApplication::translate("TRecentFilesPage", "Search stopped."));
   } else {
     ui->lblProgress4->clear();
   }

@@ -3,6 +3,8 @@
 #include "core/WipeSettings.h"
 #include "dialogs/PromptService.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // How many questions of runs are open now.
@@ -48,15 +50,15 @@ void TRunQuestion::SetAsking(WipeSettings& settings, TQuestionKind kind, bool as
 QString TRunQuestion::SettingCaption(TQuestionKind kind) {
   switch (kind) {
     case TQuestionKind::FilesAndFolders:
-      return QStringLiteral("Ask before wiping files and folders");
+      return QCoreApplication::translate("TRunQuestion", "Ask before wiping files and folders");
     case TQuestionKind::FreeSpace:
-      return QStringLiteral("Ask before wiping free space");
+      return QCoreApplication::translate("TRunQuestion", "Ask before wiping free space");
     case TQuestionKind::SpecialFolders:
-      return QStringLiteral("Ask before wiping special folders");
+      return QCoreApplication::translate("TRunQuestion", "Ask before wiping special folders");
     case TQuestionKind::Traces:
-      return QStringLiteral("Ask before cleaning traces");
+      return QCoreApplication::translate("TRunQuestion", "Ask before cleaning traces");
     case TQuestionKind::RecentFiles:
-      return QStringLiteral("Ask before clearing recently used files");
+      return QCoreApplication::translate("TRunQuestion", "Ask before clearing recently used files");
   }
   return {};
 }
@@ -70,7 +72,9 @@ bool TRunQuestion::Ask(WipeSettings& settings, IPromptService& prompts, TQuestio
   if (always) return AskAlways(prompts, subject);
   if (!Asking(settings, kind)) return true;
   bool doNotAskAgain = false;
-  if (!askUntilSettled(prompts, subject, QStringLiteral("Do not ask again"), doNotAskAgain)) {
+  if (!askUntilSettled(prompts, subject,
+                       QCoreApplication::translate("TRunQuestion", "Do not ask again"),
+                       doNotAskAgain)) {
     return false;
   }
   // The box only counts with the action: Cancel leaves everything as it was.
@@ -111,8 +115,9 @@ QString TRunQuestion::ListOf(const QStringList& entries, int shown) {
   if (entries.isEmpty()) return {};
   QStringList head = entries.mid(0, shown);
   const qsizetype more = entries.size() - head.size();
-  if (more > 0) head << QStringLiteral("%1 more").arg(more);
+  if (more > 0) head << QCoreApplication::translate("TRunQuestion", "%1 more").arg(more);
   if (head.size() == 1) return head.front();
   const QString last = head.takeLast();
-  return head.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+  return head.join(QStringLiteral(", ")) + QCoreApplication::translate("TRunQuestion", " and ") +
+         last;
 }

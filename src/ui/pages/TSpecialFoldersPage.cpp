@@ -1,5 +1,6 @@
 #include "ui/pages/TSpecialFoldersPage.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QShowEvent>
 #include <algorithm>
@@ -38,7 +39,7 @@ constexpr int kCompanionFilesRole = Qt::UserRole + 2;
 constexpr int kContentsOnlyRole = Qt::UserRole + 3;
 
 QString notAvailable() {
-  return QStringLiteral("not available");
+  return QCoreApplication::translate("TSpecialFoldersPage", "not available");
 }
 
 std::string join(const std::string& folder, const char* name) {
@@ -147,21 +148,29 @@ void TSpecialFoldersPage::FillSpecialFolders() {
     return folder.empty() ? std::string() : join(folder, name);
   };
   const std::string local = value("Local Settings");
-  addLocationRow(QStringLiteral("Temporary Internet Files"),
+  addLocationRow(QCoreApplication::translate("TSpecialFoldersPage", "Temporary Internet Files"),
                  below(local, "Temporary Internet Files"), false);
-  addLocationRow(QStringLiteral("History"), value("History"), false);
-  addLocationRow(QStringLiteral("Cookies"), value("Cookies"), false);
-  addLocationRow(QStringLiteral("Favorites"), value("Favorites"), false);
-  addLocationRow(QStringLiteral("Temp"), below(local, "Temp"), false);
+  addLocationRow(QCoreApplication::translate("TSpecialFoldersPage", "History"), value("History"),
+                 false);
+  addLocationRow(QCoreApplication::translate("TSpecialFoldersPage", "Cookies"), value("Cookies"),
+                 false);
+  addLocationRow(QCoreApplication::translate("TSpecialFoldersPage", "Favorites"),
+                 value("Favorites"), false);
+  addLocationRow(QCoreApplication::translate("TSpecialFoldersPage", "Temp"), below(local, "Temp"),
+                 false);
   refreshSizes();
 }
 
 void TSpecialFoldersPage::AddOperaRows(const std::string& profileFolder) {
   if (profileFolder.empty()) return;
-  addLocationRow(QStringLiteral("Opera Cookies"), join(profileFolder, "cookies4.dat"), true);
-  addLocationRow(QStringLiteral("Opera Internet Cache"), join(profileFolder, "cache4"), false);
-  addLocationRow(QStringLiteral("Opera History"), join(profileFolder, "global.dat"), true);
-  addLocationRow(QStringLiteral("Opera Images"), join(profileFolder, "images"), false);
+  addLocationRow(QCoreApplication::translate("TSpecialFoldersPage", "Opera Cookies"),
+                 join(profileFolder, "cookies4.dat"), true);
+  addLocationRow(QCoreApplication::translate("TSpecialFoldersPage", "Opera Internet Cache"),
+                 join(profileFolder, "cache4"), false);
+  addLocationRow(QCoreApplication::translate("TSpecialFoldersPage", "Opera History"),
+                 join(profileFolder, "global.dat"), true);
+  addLocationRow(QCoreApplication::translate("TSpecialFoldersPage", "Opera Images"),
+                 join(profileFolder, "images"), false);
   refreshSizes();
 }
 
@@ -186,7 +195,9 @@ void TSpecialFoldersPage::refreshSizes() {
       row->setText(kTotalColumn, notAvailable());
       row->setCheckState(0, Qt::Unchecked);
       row->setFlags(row->flags() & ~(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable));
-      row->setToolTip(0, QStringLiteral("Not found on this system: there is nothing to wipe."));
+      row->setToolTip(
+          0, QCoreApplication::translate("TSpecialFoldersPage",
+                                         "Not found on this system: there is nothing to wipe."));
       continue;
     }
     row->setFlags(row->flags() | Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
@@ -211,12 +222,18 @@ void TSpecialFoldersPage::showWhyNothingFound() {
   ui->lblNothingFound->setVisible(!any);
   if (any) return;
   ui->lblNothingFound->setText(
-      QStringLiteral("Nothing to wipe here: the five shell folders are places of Windows, which "
-                     "this system does not name%1%2. The trash below is wiped from this page; "
-                     "browsers' caches and histories from Clean traces.")
-          .arg(windowsRows_->Showing() ? QString()
-                                       : QStringLiteral(" (\"Show Windows items\" lists them)"),
-               opera ? QString() : QStringLiteral(", and no Opera profile was found")));
+      QCoreApplication::translate(
+          "TSpecialFoldersPage",
+          "Nothing to wipe here: the five shell folders are places of Windows, which "
+          "this system does not name%1%2. The trash below is wiped from this page; "
+          "browsers' caches and histories from Clean traces.")
+          .arg(windowsRows_->Showing()
+                   ? QString()
+                   : QCoreApplication::translate("TSpecialFoldersPage",
+                                                 " (\"Show Windows items\" lists them)"),
+               opera ? QString()
+                     : QCoreApplication::translate("TSpecialFoldersPage",
+                                                   ", and no Opera profile was found")));
 }
 
 void TSpecialFoldersPage::FillRecycleBinFolders() {
@@ -326,7 +343,7 @@ QString TSpecialFoldersPage::wipeQuestion(const TWipeEngine& folders, const TWip
   for (const auto& item : files.Items) {
     if (!inside(item->Path)) bytes += std::max<std::int64_t>(0, GetFileSize(item->Path));
   }
-  return QStringLiteral("Wipe %1 (%2)? This cannot be undone.")
+  return QCoreApplication::translate("TSpecialFoldersPage", "Wipe %1 (%2)? This cannot be undone.")
       .arg(countText(folders, files), FormatSize(bytes));
 }
 
@@ -336,7 +353,7 @@ QString TSpecialFoldersPage::countText(const TWipeEngine& folders, const TWipeEn
     counts << TRunQuestion::CountOf(folders.Items.size(), "folder", "folders");
   }
   if (!files.Items.empty()) counts << TRunQuestion::CountOf(files.Items.size(), "file", "files");
-  return counts.join(QStringLiteral(" and "));
+  return counts.join(QCoreApplication::translate("TSpecialFoldersPage", " and "));
 }
 
 void TSpecialFoldersPage::btnSpecialExecuteClick() {
@@ -369,7 +386,8 @@ std::optional<TRunOutcome> TSpecialFoldersPage::wipeChecked(TWipeEngine& folders
       for (const TWipeEngine* engine : {&folders, &files}) {
         for (const auto& item : engine->Items) asked.about << QString::fromLocal8Bit(item->Path);
       }
-      asked.action = QStringLiteral("Wipe ") + countText(folders, files);
+      asked.action =
+          QCoreApplication::translate("TSpecialFoldersPage", "Wipe ") + countText(folders, files);
       return asked;
     };
     if (!TRunQuestion::Ask(host_.Catalogue(), host_.PromptService(), TQuestionKind::SpecialFolders,
@@ -443,13 +461,19 @@ void TSpecialFoldersPage::reportWipe(const TRunOutcome& outcome) {
   if (!outcome.aborted && outcome.failures.empty()) {
     host_.PromptService().MessageDialog(
         TMessageKind::Information,
-        QStringLiteral("The Wipe special folders task has been completed successfully!"));
+        QCoreApplication::translate(
+            "TSpecialFoldersPage",
+            "The Wipe special folders task has been completed successfully!"));
     return;
   }
-  ShowRunOutcome(
-      host_.PromptService(),
-      {QStringLiteral("The Wipe special folders task has been aborted!"),
-       QStringLiteral("The Wipe special folders task has not been completed. Left behind: %1."),
-       QStringLiteral("The Wipe special folders task has been completed successfully!")},
-      outcome);
+  ShowRunOutcome(host_.PromptService(),
+                 {QCoreApplication::translate("TSpecialFoldersPage",
+                                              "The Wipe special folders task has been aborted!"),
+                  QCoreApplication::translate(
+                      "TSpecialFoldersPage",
+                      "The Wipe special folders task has not been completed. Left behind: %1."),
+                  QCoreApplication::translate(
+                      "TSpecialFoldersPage",
+                      "The Wipe special folders task has been completed successfully!")},
+                 outcome);
 }
