@@ -55,6 +55,10 @@
         <source>%1 could not be wiped without administrator rights. Run as administrator?</source>
         <translation>%1 konnte ohne Administratorrechte nicht gelöscht werden. Als Administrator ausführen?</translation>
     </message>
+    <message>
+        <source>Continue as administrator</source>
+        <translation>Als Administrator fortfahren</translation>
+    </message>
 </context>
 <context>
     <name>DisplayCheck</name>
@@ -580,6 +584,10 @@ Sie dürfen den Ordner, der sie enthält, nicht ändern: das Löschen braucht Ad
     <message>
         <source>The free space of %1 has been wiped: the old blocks of the files deleted there are overwritten.</source>
         <translation>Der freie Speicherplatz von %1 wurde gelöscht: die alten Blöcke der dort gelöschten Dateien sind überschrieben.</translation>
+    </message>
+    <message>
+        <source>Report for programs (*.json)</source>
+        <translation>Bericht für Programme (*.json)</translation>
     </message>
 </context>
 <context>
