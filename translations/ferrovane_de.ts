@@ -875,14 +875,6 @@ Diese Methode durch die neue ersetzen?</translation>
         <translation>Wollen Sie die Methode „%1“ wirklich löschen?</translation>
     </message>
     <message>
-        <source>
-
-%1 %2 set to use it, and will </source>
-        <translation>
-
-%1 %2 auf sie eingestellt und werden </translation>
-    </message>
-    <message>
         <source>use &quot;%1&quot; instead.</source>
         <translation>stattdessen „%1“ verwenden.</translation>
     </message>
@@ -899,6 +891,22 @@ Diese Methode durch die neue ersetzen?</translation>
 Edit it and press OK to store what was read as a whole method.</source>
         <translation>Die Methode „%1“ kann nicht verwendet werden: ihre Datei konnte nicht vollständig gelesen werden.
 Bearbeiten Sie sie und drücken Sie OK, um das Gelesene als ganze Methode zu speichern.</translation>
+    </message>
+    <message>
+        <source>
+
+%1 is set to use it, and will </source>
+        <translation>
+
+%1 ist auf sie eingestellt und wird </translation>
+    </message>
+    <message>
+        <source>
+
+%1 are set to use it, and will </source>
+        <translation>
+
+%1 sind auf sie eingestellt und werden </translation>
     </message>
 </context>
 <context>

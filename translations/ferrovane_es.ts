@@ -875,14 +875,6 @@ Replace that method with the new one?</source>
         <translation>¿Seguro que desea eliminar el método &quot;%1&quot;?</translation>
     </message>
     <message>
-        <source>
-
-%1 %2 set to use it, and will </source>
-        <translation>
-
-%1 %2 configurado(s) para usarlo, y </translation>
-    </message>
-    <message>
         <source>use &quot;%1&quot; instead.</source>
         <translation>usará &quot;%1&quot; en su lugar.</translation>
     </message>
@@ -899,6 +891,22 @@ Replace that method with the new one?</source>
 Edit it and press OK to store what was read as a whole method.</source>
         <translation>El método &quot;%1&quot; no se puede usar: no se pudo leer entero su archivo.
 Edítelo y pulse Aceptar para guardar lo leído como un método completo.</translation>
+    </message>
+    <message>
+        <source>
+
+%1 is set to use it, and will </source>
+        <translation>
+
+%1 está configurado para usarlo, y </translation>
+    </message>
+    <message>
+        <source>
+
+%1 are set to use it, and will </source>
+        <translation>
+
+%1 están configurados para usarlo, y </translation>
     </message>
 </context>
 <context>

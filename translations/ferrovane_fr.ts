@@ -875,14 +875,6 @@ Remplacer cette méthode par la nouvelle&#xa0;?</translation>
         <translation>Voulez-vous vraiment supprimer la méthode «&#xa0;%1&#xa0;»&#xa0;?</translation>
     </message>
     <message>
-        <source>
-
-%1 %2 set to use it, and will </source>
-        <translation>
-
-%1 %2 réglé(s) pour l&apos;utiliser, et </translation>
-    </message>
-    <message>
         <source>use &quot;%1&quot; instead.</source>
         <translation>utilisera «&#xa0;%1&#xa0;» à la place.</translation>
     </message>
@@ -899,6 +891,22 @@ Remplacer cette méthode par la nouvelle&#xa0;?</translation>
 Edit it and press OK to store what was read as a whole method.</source>
         <translation>La méthode «&#xa0;%1&#xa0;» ne peut pas être utilisée&#xa0;: son fichier n&apos;a pas pu être lu en entier.
 Modifiez-la et appuyez sur OK pour enregistrer ce qui a été lu comme une méthode complète.</translation>
+    </message>
+    <message>
+        <source>
+
+%1 is set to use it, and will </source>
+        <translation>
+
+%1 est réglé pour l&apos;utiliser, et </translation>
+    </message>
+    <message>
+        <source>
+
+%1 are set to use it, and will </source>
+        <translation>
+
+%1 sont réglés pour l&apos;utiliser, et </translation>
     </message>
 </context>
 <context>

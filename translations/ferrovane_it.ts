@@ -875,14 +875,6 @@ Sostituire quel metodo con quello nuovo?</translation>
         <translation>Eliminare davvero il metodo &quot;%1&quot;?</translation>
     </message>
     <message>
-        <source>
-
-%1 %2 set to use it, and will </source>
-        <translation>
-
-%1 %2 impostato per usarlo e </translation>
-    </message>
-    <message>
         <source>use &quot;%1&quot; instead.</source>
         <translation>userà invece &quot;%1&quot;.</translation>
     </message>
@@ -899,6 +891,22 @@ Sostituire quel metodo con quello nuovo?</translation>
 Edit it and press OK to store what was read as a whole method.</source>
         <translation>Il metodo &quot;%1&quot; non può essere usato: il suo file non ha potuto essere letto per intero.
 Modificalo e premi OK per salvare ciò che è stato letto come metodo completo.</translation>
+    </message>
+    <message>
+        <source>
+
+%1 is set to use it, and will </source>
+        <translation>
+
+%1 è impostato per usarlo e </translation>
+    </message>
+    <message>
+        <source>
+
+%1 are set to use it, and will </source>
+        <translation>
+
+%1 sono impostati per usarlo e </translation>
     </message>
 </context>
 <context>

@@ -875,14 +875,6 @@ Replace that method with the new one?</source>
         <translation>方式「%1」を削除してもよろしいですか？</translation>
     </message>
     <message>
-        <source>
-
-%1 %2 set to use it, and will </source>
-        <translation>
-
-%1 %2 はこの方式を使用するよう設定されています。削除すると </translation>
-    </message>
-    <message>
         <source>use &quot;%1&quot; instead.</source>
         <translation>代わりに「%1」を使用します。</translation>
     </message>
@@ -899,6 +891,22 @@ Replace that method with the new one?</source>
 Edit it and press OK to store what was read as a whole method.</source>
         <translation>方式「%1」は使用できません：そのファイルを完全には読み込めませんでした。
 編集して「OK」を押すと、読み込めた内容が完全な方式として保存されます。</translation>
+    </message>
+    <message>
+        <source>
+
+%1 is set to use it, and will </source>
+        <translation>
+
+%1 はこの方式を使用するよう設定されています。削除すると </translation>
+    </message>
+    <message>
+        <source>
+
+%1 are set to use it, and will </source>
+        <translation>
+
+%1 はこの方式を使用するよう設定されています。削除すると </translation>
     </message>
 </context>
 <context>

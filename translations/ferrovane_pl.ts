@@ -875,14 +875,6 @@ Zastąpić tę metodę nową?</translation>
         <translation>Czy na pewno chcesz usunąć metodę „%1”?</translation>
     </message>
     <message>
-        <source>
-
-%1 %2 set to use it, and will </source>
-        <translation>
-
-Ta metoda jest ustawiona dla: %1. Po jej usunięciu będą one </translation>
-    </message>
-    <message>
         <source>use &quot;%1&quot; instead.</source>
         <translation>używać „%1”.</translation>
     </message>
@@ -899,6 +891,22 @@ Ta metoda jest ustawiona dla: %1. Po jej usunięciu będą one </translation>
 Edit it and press OK to store what was read as a whole method.</source>
         <translation>Nie można użyć metody „%1”: nie można było odczytać jej pliku w całości.
 Edytuj ją i naciśnij OK, aby zapisać odczytaną część jako całą metodę.</translation>
+    </message>
+    <message>
+        <source>
+
+%1 is set to use it, and will </source>
+        <translation>
+
+Ta metoda jest ustawiona dla: %1. Po jej usunięciu będą one </translation>
+    </message>
+    <message>
+        <source>
+
+%1 are set to use it, and will </source>
+        <translation>
+
+Ta metoda jest ustawiona dla: %1. Po jej usunięciu będą one </translation>
     </message>
 </context>
 <context>

@@ -875,14 +875,6 @@ Substituir esse método pelo novo?</translation>
         <translation>Tem certeza de que deseja excluir o método &quot;%1&quot;?</translation>
     </message>
     <message>
-        <source>
-
-%1 %2 set to use it, and will </source>
-        <translation>
-
-%1 %2 configurado para usá-lo e </translation>
-    </message>
-    <message>
         <source>use &quot;%1&quot; instead.</source>
         <translation>passará a usar &quot;%1&quot;.</translation>
     </message>
@@ -899,6 +891,22 @@ Substituir esse método pelo novo?</translation>
 Edit it and press OK to store what was read as a whole method.</source>
         <translation>O método &quot;%1&quot; não pode ser usado: o arquivo dele não pôde ser lido por inteiro.
 Edite-o e clique em OK para guardar o que foi lido como um método completo.</translation>
+    </message>
+    <message>
+        <source>
+
+%1 is set to use it, and will </source>
+        <translation>
+
+%1 está configurado para usá-lo e </translation>
+    </message>
+    <message>
+        <source>
+
+%1 are set to use it, and will </source>
+        <translation>
+
+%1 estão configurados para usá-lo e </translation>
     </message>
 </context>
 <context>

@@ -875,14 +875,6 @@ Replace that method with the new one?</source>
         <translation>Вы уверены, что хотите удалить метод «%1»?</translation>
     </message>
     <message>
-        <source>
-
-%1 %2 set to use it, and will </source>
-        <translation>
-
-Этот метод выбран для: %1. После удаления они будут </translation>
-    </message>
-    <message>
         <source>use &quot;%1&quot; instead.</source>
         <translation>использовать «%1».</translation>
     </message>
@@ -899,6 +891,22 @@ Replace that method with the new one?</source>
 Edit it and press OK to store what was read as a whole method.</source>
         <translation>Метод «%1» нельзя использовать: его файл не удалось прочитать целиком.
 Откройте его для изменения и нажмите «ОК», чтобы сохранить прочитанное как целый метод.</translation>
+    </message>
+    <message>
+        <source>
+
+%1 is set to use it, and will </source>
+        <translation>
+
+Этот метод выбран для: %1. После удаления они будут </translation>
+    </message>
+    <message>
+        <source>
+
+%1 are set to use it, and will </source>
+        <translation>
+
+Этот метод выбран для: %1. После удаления они будут </translation>
     </message>
 </context>
 <context>

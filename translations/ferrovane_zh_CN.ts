@@ -875,14 +875,6 @@ Replace that method with the new one?</source>
         <translation>确定要删除方法“%1”吗？</translation>
     </message>
     <message>
-        <source>
-
-%1 %2 set to use it, and will </source>
-        <translation>
-
-%1 %2 设置为使用此方法，删除后将 </translation>
-    </message>
-    <message>
         <source>use &quot;%1&quot; instead.</source>
         <translation>改用“%1”。</translation>
     </message>
@@ -899,6 +891,22 @@ Replace that method with the new one?</source>
 Edit it and press OK to store what was read as a whole method.</source>
         <translation>无法使用方法“%1”：无法完整读取其文件。
 请编辑它并按“确定”，将已读取的内容保存为完整的方法。</translation>
+    </message>
+    <message>
+        <source>
+
+%1 is set to use it, and will </source>
+        <translation>
+
+%1 设置为使用此方法，删除后将 </translation>
+    </message>
+    <message>
+        <source>
+
+%1 are set to use it, and will </source>
+        <translation>
+
+%1 设置为使用此方法，删除后将 </translation>
     </message>
 </context>
 <context>

@@ -351,8 +351,11 @@ void TMethodList::DeleteMethod() {
         break;
       }
     }
-    question += QCoreApplication::translate("TMethodList", "\n\n%1 %2 set to use it, and will ")
-                    .arg(listed(kinds), QLatin1String(users.size() == 1 ? "is" : "are"));
+    question +=
+        (users.size() == 1
+             ? QCoreApplication::translate("TMethodList", "\n\n%1 is set to use it, and will ")
+             : QCoreApplication::translate("TMethodList", "\n\n%1 are set to use it, and will "))
+            .arg(listed(kinds));
     question +=
         fallback ? QCoreApplication::translate("TMethodList", "use \"%1\" instead.")
                        .arg(ShownText(fallback->Name))
