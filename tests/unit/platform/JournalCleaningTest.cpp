@@ -205,7 +205,7 @@ TEST_F(JournalCleaningTest, FewerScratchFilesThanTheRewriteNeedsEndItBeforeAnyCo
   // A large journal needs scratch files on many inode-table blocks for each commit; with a
   // few dozen inodes free, the files made lie on only a few blocks, and the rewrite would take
   // thousands of commits.
-  MOUNT_OR_SKIP("-J size=32 -N 64");
+  MOUNT_OR_SKIP("-J size=24 -N 64");
   std::vector<std::string> made;
   for (int i = 0; i < 4096 && fs().createAlways(folder + "f" + std::to_string(i)); ++i) {
     made.push_back(folder + "f" + std::to_string(i));
