@@ -6,12 +6,14 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
+#include <filesystem>
 #include <optional>
 
 #include "MainFormFixture.h"
 #include "core/RunOutcome.h"
 #include "dialogs/QtPromptService.h"
 #include "support/FaultyFileSystem.h"
+#include "ui/AdministratorRun.h"
 #include "ui/SizeFunctions.h"
 #include "ui/TfProgress.h"
 #include "ui/pages/TDeletePage.h"
@@ -873,6 +875,21 @@ void DeletePageTest::rowsTheUserMayNotChangeOfferAWipeAsAdministrator() {
   QVERIFY(!f.prompts.lastMessage().offeredBox);
   QCOMPARE(f.rowPaths("lvFiles"), (std::vector<std::string>{mine, locked}));
   QVERIFY(pathExists(locked));
+  // Continue hands the entry over as a job on the run's input, never as a path the
+  // administrator's process would look up again. (The input stays open while the run goes on:
+  // the stand-in reads one block of it.)
+  const std::string launcher =
+      f.folder.write("launcher", "#!/bin/sh\nprintf '%s\\n' \"$@\" > '" + f.folder.path() +
+                                     "asked'\ntimeout 5 dd bs=1M count=1 status=none of='" +
+                                     f.folder.path() + "job'\n");
+  std::filesystem::permissions(launcher, std::filesystem::perms::owner_all);
+  SetAdministratorLauncher(QString::fromStdString(launcher));
+  f.prompts.confirmations = {true};
+  click(f, "btnAdminFiles");
+  QCOMPARE(readFileBytes(f.folder / "asked"),
+           CommandLineProgram() + "\n--progress=json\nhand-over\n");
+  QVERIFY(readFileBytes(f.folder / "job").find(locked) != std::string::npos);
+  QVERIFY(pathExists(locked));  // the launcher wiped nothing
   // Without a way to ask for the rights, nothing is offered.
   SetAdministratorLauncher(QString());
   f.find<TDeletePage>("tabDelete")->RefreshDeleteLists();

@@ -10,6 +10,7 @@
 
 #include "core/DriveFunctions.h"
 #include "core/FileUrl.h"
+#include "core/HandOverJob.h"
 #include "core/Helpers.h"
 #include "core/QueuedPaths.h"
 #include "core/RunOutcome.h"
@@ -539,12 +540,31 @@ void TDeletePage::wipeAsAdministrator(QTreeWidget* list, TWipeEngine& engine) {
     }
   }
   if (elevated.Items.empty()) return;
+  // The run with administrator rights gets each entry as the window sees it now (device and
+  // inode, no link on its way), never a path to look up again: what is put in an entry's place
+  // while the question is open is not wiped.
+  std::vector<std::string> paths;
+  for (const auto& item : elevated.Items) paths.push_back(item->Path);
+  std::vector<std::string> unseen;
+  const std::optional<THandOverJob> job =
+      HandOverJobFor(wkFile, paths, engine, host_.Catalogue(), unseen);
+  if (!unseen.empty()) {
+    QStringList lines;
+    for (const std::string& line : unseen) lines << QString::fromLocal8Bit(line);
+    host_.PromptService().MessageDialog(
+        TMessageKind::Warning,
+        QCoreApplication::translate("TDeletePage",
+                                    "Not handed to the administrator's run, as the window cannot "
+                                    "see it as it is now:\n%1")
+            .arg(lines.join(QLatin1Char('\n'))));
+  }
+  if (!job || job->targets.empty()) return;
   const auto subject = [&] {
     TRunQuestion::TSubject asked;
     QStringList names;
-    for (const auto& item : elevated.Items) {
-      asked.about << QString::fromLocal8Bit(item->Path);
-      names << QString::fromLocal8Bit(item->Path);
+    for (const THandOverTarget& target : job->targets) {
+      asked.about << QString::fromLocal8Bit(target.path);
+      names << QString::fromLocal8Bit(target.path);
     }
     const QString what = folders ? TRunQuestion::CountOf(names.size(), "folder", "folders")
                                  : TRunQuestion::CountOf(names.size(), "file", "files");
@@ -561,18 +581,15 @@ void TDeletePage::wipeAsAdministrator(QTreeWidget* list, TWipeEngine& engine) {
                          subject, true)) {
     return;
   }
-  std::vector<std::string> args{"wipe"};
-  if (folders) args.push_back("-r");
+  std::vector<std::string> args{"hand-over"};
   if (host_.Catalogue().CheckDevice) args.push_back("--verify-device");
-  args.push_back("--");
-  for (const auto& item : elevated.Items) args.push_back(item->Path);
   std::optional<TRunOutcome> outcome;
   QString problem;
   std::string report;
   {
     const TEngineHold hold(host_, {&engine});
-    outcome =
-        RunWithProgressStream(launcher, CommandLineProgram(), args, elevated, problem, {}, &report);
+    outcome = RunWithProgressStream(launcher, CommandLineProgram(), args, elevated, problem,
+                                    EncodeHandOverJob(*job), &report);
   }
   host_.KeepHandedOverReport(std::move(report));
   if (!outcome) {
