@@ -589,6 +589,12 @@ Sie dürfen den Ordner, der sie enthält, nicht ändern: das Löschen braucht Ad
         <source>Report for programs (*.json)</source>
         <translation>Bericht für Programme (*.json)</translation>
     </message>
+    <message>
+        <source>Not handed to the administrator&apos;s run, as the window cannot see it as it is now:
+%1</source>
+        <translation>Nicht an den Lauf als Administrator übergeben, da das Fenster es nicht so sehen kann, wie es jetzt ist:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>TFreeSpacePage</name>

@@ -589,6 +589,12 @@ Usted no puede modificar la carpeta que lo contiene: borrarlo requiere permisos 
         <source>Report for programs (*.json)</source>
         <translation>Informe para programas (*.json)</translation>
     </message>
+    <message>
+        <source>Not handed to the administrator&apos;s run, as the window cannot see it as it is now:
+%1</source>
+        <translation>No se ha pasado a la ejecución como administrador, porque la ventana no puede verlo tal como está ahora:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>TFreeSpacePage</name>

@@ -589,6 +589,12 @@ Vous ne pouvez pas modifier le dossier qui le contient&#xa0;: son effacement né
         <source>Report for programs (*.json)</source>
         <translation>Rapport pour les programmes (*.json)</translation>
     </message>
+    <message>
+        <source>Not handed to the administrator&apos;s run, as the window cannot see it as it is now:
+%1</source>
+        <translation>Non transmis à l&apos;exécution en tant qu&apos;administrateur, car la fenêtre ne peut pas le voir tel qu&apos;il est maintenant :
+%1</translation>
+    </message>
 </context>
 <context>
     <name>TFreeSpacePage</name>

@@ -589,6 +589,12 @@ Non puoi modificare la cartella che lo contiene: cancellarlo richiede i diritti 
         <source>Report for programs (*.json)</source>
         <translation>Rapporto per programmi (*.json)</translation>
     </message>
+    <message>
+        <source>Not handed to the administrator&apos;s run, as the window cannot see it as it is now:
+%1</source>
+        <translation>Non passato all&apos;esecuzione come amministratore, perché la finestra non può vederlo com&apos;è ora:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>TFreeSpacePage</name>

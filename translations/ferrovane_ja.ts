@@ -589,6 +589,12 @@ You may not change the folder that holds it: wiping it needs administrator right
         <source>Report for programs (*.json)</source>
         <translation>プログラム用レポート (*.json)</translation>
     </message>
+    <message>
+        <source>Not handed to the administrator&apos;s run, as the window cannot see it as it is now:
+%1</source>
+        <translation>ウィンドウから現在の状態を確認できないため、管理者としての実行に渡していません：
+%1</translation>
+    </message>
 </context>
 <context>
     <name>TFreeSpacePage</name>

@@ -589,6 +589,12 @@ Nie możesz zmieniać folderu, który go zawiera: wymazanie go wymaga uprawnień
         <source>Report for programs (*.json)</source>
         <translation>Raport dla programów (*.json)</translation>
     </message>
+    <message>
+        <source>Not handed to the administrator&apos;s run, as the window cannot see it as it is now:
+%1</source>
+        <translation>Nie przekazano do uruchomienia jako administrator, ponieważ okno nie widzi tego w obecnym stanie:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>TFreeSpacePage</name>

@@ -589,6 +589,12 @@ Você não pode alterar a pasta que o contém: apagá-lo requer privilégios de 
         <source>Report for programs (*.json)</source>
         <translation>Relatório para programas (*.json)</translation>
     </message>
+    <message>
+        <source>Not handed to the administrator&apos;s run, as the window cannot see it as it is now:
+%1</source>
+        <translation>Não repassado à execução como administrador, pois a janela não consegue vê-lo como está agora:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>TFreeSpacePage</name>

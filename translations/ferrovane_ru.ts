@@ -589,6 +589,12 @@ You may not change the folder that holds it: wiping it needs administrator right
         <source>Report for programs (*.json)</source>
         <translation>Отчёт для программ (*.json)</translation>
     </message>
+    <message>
+        <source>Not handed to the administrator&apos;s run, as the window cannot see it as it is now:
+%1</source>
+        <translation>Не передано запуску от имени администратора: окно не может увидеть это в текущем состоянии:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>TFreeSpacePage</name>

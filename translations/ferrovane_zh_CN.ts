@@ -589,6 +589,12 @@ You may not change the folder that holds it: wiping it needs administrator right
         <source>Report for programs (*.json)</source>
         <translation>供程序读取的报告 (*.json)</translation>
     </message>
+    <message>
+        <source>Not handed to the administrator&apos;s run, as the window cannot see it as it is now:
+%1</source>
+        <translation>未交给管理员运行，因为窗口无法看到其当前状态：
+%1</translation>
+    </message>
 </context>
 <context>
     <name>TFreeSpacePage</name>
