@@ -15,6 +15,7 @@
 #include "core/TWipeMethod.h"
 #include "core/TWipeMethodsManager.h"
 #include "platform/Drives.h"
+#include "platform/FileSystem.h"
 #include "platform/Signals.h"
 
 namespace {
@@ -58,7 +59,7 @@ std::vector<TFreeSpaceTarget> ClassifyMountPoints(const std::vector<std::string>
                kind != platform::DriveFixed) {
       target.problem = kindProblem(kind);
     } else {
-      target.volume = GetDriveVolume(target.root);
+      target.volume = GetDriveVolume(platform::fs(), target.root);
       const auto space = platform::fs().diskSpace(target.root);
       if (target.volume.device == 0) {
         target.problem = "could not be examined";
@@ -113,8 +114,8 @@ int TFreeSpaceCommand::Run() {
     for (const auto& item : engine.Items) {
       std::int64_t freeBytes = -1;
       std::int64_t totalBytes = -1;
-      GetDriveSpace(item->Path, freeBytes, totalBytes);
-      output_.Result(item->Path + " (" + GetDriveFileSystem(item->Path) + ", " +
+      GetDriveSpace(platform::fs(), item->Path, freeBytes, totalBytes);
+      output_.Result(item->Path + " (" + GetDriveFileSystem(platform::drives(), item->Path) + ", " +
                      std::to_string(freeBytes) + " bytes free)");
     }
     return left ? ExitSomethingLeft : ExitAllDone;
