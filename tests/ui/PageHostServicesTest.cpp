@@ -196,11 +196,12 @@ void PageHostServicesTest::sizesComeFromTheWindowsServicesWhileTheInstalledOnesF
   QVERIFY(host.registry.createKey(platform::kCurrentUser, kShellFolders));
   QVERIFY(host.registry.writeString(platform::kCurrentUser, kShellFolders, "History", history));
 
+  // The page is made first: its settings come from the settings file, read as every file is.
+  TSpecialFoldersPage page(host);
   ThrowingFileSystem installedFiles;
   ThrowingRegistry installedRegistry;
   const platform::ScopedFileSystem files(installedFiles);
   const platform::ScopedRegistry registry(installedRegistry);
-  TSpecialFoldersPage page(host);
   page.FillSpecialFolders();
   page.FillRecycleBinFolders();
   TPathRow* row = rowOf(page.findChild<QTreeWidget*>(QStringLiteral("lvAllItems")), history);
