@@ -47,8 +47,8 @@ run: build
 	fi
 	$(BUILD)/bin/ferrovane
 
-# Every test: the normal build, then the unit tests again under AddressSanitizer and
-# UndefinedBehaviorSanitizer.
+# Every test: the normal build, then every test again under AddressSanitizer and
+# UndefinedBehaviorSanitizer, the window's tests included (offscreen).
 test: test-unit test-asan
 
 test-unit: build
@@ -56,9 +56,9 @@ test-unit: build
 
 test-asan: deps
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFERROVANE_SANITIZE=ON \
-	  -DFERROVANE_GUI=OFF -DFERROVANE_BENCH=OFF -DFERROVANE_WERROR=ON $(CACHE_ARGS) $(CMAKE_ARGS)
+	  -DFERROVANE_BENCH=OFF -DFERROVANE_WERROR=ON $(CACHE_ARGS) $(CMAKE_ARGS)
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
-	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS) -LE matrix
+	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) -LE matrix
 
 bench: build
 	bench/run.sh $(BUILD)

@@ -47,7 +47,7 @@ void RecentLists::ClearDesktopLists(TEraseFiles& item) {
 namespace {
 
 void CollectValues(TEraseRegistry& item, const std::string& key, bool mountPointsOnly) {
-  const auto names = platform::registry().valueNames(kCurrentUser, key);
+  const auto names = item.Store().valueNames(kCurrentUser, key);
   if (!names) return;
   for (const std::string& name : *names) {
     if (!mountPointsOnly || IsMountPointName(name)) item.AddValue(kCurrentUser, key, name);
@@ -55,13 +55,13 @@ void CollectValues(TEraseRegistry& item, const std::string& key, bool mountPoint
 }
 
 void CollectSubkeys(TEraseRegistry& item, const std::string& key) {
-  const auto names = platform::registry().subkeyNames(kCurrentUser, key);
+  const auto names = item.Store().subkeyNames(kCurrentUser, key);
   if (!names) return;
   for (const std::string& name : *names) item.AddKey(kCurrentUser, key + "\\" + name);
 }
 
-bool HoldsValues(const std::string& key, bool mountPointsOnly) {
-  const auto names = platform::registry().valueNames(kCurrentUser, key);
+bool HoldsValues(platform::Registry& registry, const std::string& key, bool mountPointsOnly) {
+  const auto names = registry.valueNames(kCurrentUser, key);
   if (!names) return false;
   return mountPointsOnly ? std::any_of(names->begin(), names->end(), IsMountPointName)
                          : !names->empty();
@@ -161,25 +161,25 @@ TEraser* RecentLists::AddKeyItem(TCustomEraserEngine& engine, const std::string&
   return engine.AddEraser(std::move(item));
 }
 
-bool RecentLists::Holds(const TRecentList& list) {
+bool RecentLists::Holds(const TRecentList& list, platform::Registry& registry) {
   switch (list.Kind) {
     case TRecentListKind::None:
       return false;
     case TRecentListKind::Desktop:
       return DesktopRecentFiles::HasSomethingToClear();
     case TRecentListKind::MountPoints:
-      return HoldsValues(list.Key, true);
+      return HoldsValues(registry, list.Key, true);
     case TRecentListKind::ValuesAndSubkeys: {
-      const auto keys = platform::registry().subkeyNames(kCurrentUser, list.Key);
+      const auto keys = registry.subkeyNames(kCurrentUser, list.Key);
       if (keys && !keys->empty()) return true;
-      return HoldsValues(list.Key, false);
+      return HoldsValues(registry, list.Key, false);
     }
     case TRecentListKind::Values:
-      return HoldsValues(list.Key, false);
+      return HoldsValues(registry, list.Key, false);
   }
   return false;
 }
 
-bool RecentLists::KeyHolds(const std::string& key) {
-  return HoldsValues(key, false);
+bool RecentLists::KeyHolds(const std::string& key, platform::Registry& registry) {
+  return HoldsValues(registry, key, false);
 }

@@ -12,6 +12,9 @@
 class TCustomEraserEngine;
 class TEraseFiles;
 class TEraser;
+namespace platform {
+class Registry;
+}
 
 // What an item of a list deletes.
 enum class TRecentListKind {
@@ -52,8 +55,8 @@ class RecentLists {
   // entries of the documents folder are deleted by the item's walk (the folder stays).
   static void ClearDesktopLists(TEraseFiles& item);
 
-  // Whether the list holds something to clear now.
-  static bool Holds(const TRecentList& list);
+  // Whether the list holds something to clear now, in the registry given.
+  static bool Holds(const TRecentList& list, platform::Registry& registry);
   // Whether the key holds a value.
-  static bool KeyHolds(const std::string& key);
+  static bool KeyHolds(const std::string& key, platform::Registry& registry);
 };

@@ -88,8 +88,9 @@ TScheduleMode TCleanTimerUnits::Apply(const TScheduleSettings& settings) {
 
   const std::string folder = platform::userUnitFolder();
   platform::FileSystem& files = platform::fs();
-  if (!platform::ensureFolder(folder)) {
-    Problems.push_back(folder + Tr(": the folder could not be made"));
+  if (const platform::Status made = platform::ensureFolder(folder); !made) {
+    Problems.push_back(folder + Tr(": the folder could not be made") + ": " +
+                       made.error().message());
     return mode;
   }
   const std::pair<std::string, std::string> units[] = {

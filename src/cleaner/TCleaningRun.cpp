@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <optional>
 
 #include "core/Translated.h"
 #include "platform/Registry.h"
@@ -23,11 +24,12 @@ bool TCleaningRun::Run(const std::vector<TEraser*>& items, bool preview, const T
   engine_.Cancelled = false;
   engine_.Preview = preview;
   engine_.RunItems.assign(items.begin(), items.end());
-  // The registry deletions of a clean are written to the registry store in one step at its end,
-  // not once per value: a list of thousands of values would otherwise rewrite the store as
+  // The registry deletions of a clean are written to the engine's registry in one step at its
+  // end, not once per value: a list of thousands of values would otherwise rewrite the store as
   // many times.
-  platform::Registry& registry = platform::registry();
-  if (!preview) registry.beginBatch();
+  registryWritten_ = {};
+  std::optional<platform::RegistryBatch> batch;
+  if (!preview) batch.emplace(engine_.RegistryStore());
   for (std::size_t i = 0; i < items.size() && !engine_.Cancelled; ++i) {
     TEraser& item = *items[i];
     if (progress) progress(i, item);
@@ -40,7 +42,10 @@ bool TCleaningRun::Run(const std::vector<TEraser*>& items, bool preview, const T
   }
   engine_.Preview = false;
   engine_.RunItems.clear();
-  if (!preview && !registry.endBatch()) KeepUnwrittenRegistryRecords(registry.problem());
+  if (batch) {
+    registryWritten_ = batch->end();
+    if (!registryWritten_) KeepUnwrittenRegistryRecords(registryWritten_.error().message());
+  }
   if (ClearJournals && !engine_.Cancelled && engine_.Journal.Pending()) {
     if (clearing) clearing();
     const auto stop = [this] { return engine_.Cancelled; };
@@ -57,10 +62,9 @@ bool TCleaningRun::Run(const std::vector<TEraser*>& items, bool preview, const T
   return !engine_.Cancelled;
 }
 
-void TCleaningRun::KeepUnwrittenRegistryRecords(const std::string& problem) {
+void TCleaningRun::KeepUnwrittenRegistryRecords(const std::string& why) {
   // None of the run's registry deletions remain: what was recorded as removed stays.
-  const std::string reason = Tr("the registry store could not be written") +
-                             (problem.empty() ? std::string() : ": " + problem);
+  const std::string reason = Tr("the registry store could not be written") + ": " + why;
   auto& removed = engine_.Removed;
   for (const TCleanRecord& record : removed) {
     if (IsRegistryRecord(record)) engine_.Left.push_back({record.Item, record.What, 0, reason});

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "cleaner/TCustomEraserEngine.h"
+#include "platform/Result.h"
 
 // What the records of a run say about one item.
 struct TItemSummary {
@@ -26,9 +27,9 @@ class TCleaningRun {
   using TProgress = std::function<void(std::size_t index, const TEraser& item)>;
 
   // Forgets the records of earlier runs, then runs the items in order. A clean writes its
-  // registry deletions to the store once, at its end; when that write fails, none of them
-  // remain and each is recorded as left, with the reason. An item that fails
-  // (raises) is named in the records with the reason, and the run goes on. False when the run
+  // registry deletions to the engine's registry once, at its end; when that write fails, none
+  // of them remain and each is recorded as left, with the reason (RegistryWritten). An item that
+  // fails (raises) is named in the records with the reason, and the run goes on. False when the run
   // was stopped.
   // A real clean that deleted something ends by clearing the old copies of the deleted names
   // from the file systems' journals when ClearJournals is set (the journal option); a journal
@@ -39,6 +40,8 @@ class TCleaningRun {
   // Asks the running walk to stop at its next entry; no later item starts.
   void Stop() { engine_.Cancelled = true; }
   bool Running() const { return running_; }
+  // Whether the last clean's registry deletions were written, or why not.
+  const platform::Status& RegistryWritten() const { return registryWritten_; }
 
   // The records of the last run for one item (by Name).
   TItemSummary Summary(const std::string& itemName) const;
@@ -46,8 +49,9 @@ class TCleaningRun {
  private:
   // The registry store refused the run's changes: its registry records move from Removed to
   // Left with the reason.
-  void KeepUnwrittenRegistryRecords(const std::string& problem);
+  void KeepUnwrittenRegistryRecords(const std::string& why);
 
   TCustomEraserEngine& engine_;
   bool running_ = false;
+  platform::Status registryWritten_;
 };

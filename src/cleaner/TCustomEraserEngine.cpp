@@ -2,6 +2,7 @@
 
 #include "cleaner/TracePathLists.h"
 #include "core/WipeServices.h"
+#include "platform/Registry.h"
 
 TCustomEraserEngine::TCustomEraserEngine() : PostEraser(std::make_unique<TPostEraser>()) {}
 
@@ -9,6 +10,10 @@ TCustomEraserEngine::~TCustomEraserEngine() = default;
 
 void TCustomEraserEngine::ProcessMessages() {
   if (Services) Services->ProcessMessages();
+}
+
+platform::Registry& TCustomEraserEngine::RegistryStore() const {
+  return Registry ? *Registry : platform::registry();
 }
 
 TEraser* TCustomEraserEngine::AddEraser(std::unique_ptr<TEraser> item) {

@@ -14,6 +14,9 @@
 class TWipeEngine;
 class WipeRun;
 class IWipeServices;
+namespace platform {
+class Registry;
+}
 
 // One thing a run removed (in a preview: would remove), or left behind and why.
 struct TCleanRecord {
@@ -37,6 +40,10 @@ class TCustomEraserEngine {
   IWipeServices* Services = nullptr;
   // Lets the services handle pending events.
   void ProcessMessages();
+  // The registry whose keys and values the items delete, and whose changes a clean writes in
+  // one batch (the window's, say); not owned. None: the registry in use.
+  platform::Registry* Registry = nullptr;
+  platform::Registry& RegistryStore() const;
   std::unique_ptr<TPostEraser> PostEraser;
   // The folders the erasers deleted in. Whoever runs the erasers ends, when the journal option
   // is on, with Journal.Finish, which clears the old copies of the names from the journals.

@@ -5,6 +5,7 @@
 #include "cleaner/TCustomEraserEngine.h"
 #include "core/Translated.h"
 #include "core/WipeServices.h"
+#include "platform/Registry.h"
 
 namespace {
 
@@ -39,30 +40,39 @@ void TEraseRegistry::AddValue(platform::RegistryRoot rootKey, const std::string&
   AddItem(std::move(item));
 }
 
+platform::Registry& TEraseRegistry::Store() const {
+  return Engine ? Engine->RegistryStore() : platform::registry();
+}
+
 void TEraseRegistry::DeleteKey(platform::RegistryRoot rootKey, const std::string& key) {
-  platform::Registry& registry = platform::registry();
+  platform::Registry& registry = Store();
   if (!registry.keyExists(rootKey, key)) return;
   const std::string what = KeyText(rootKey, key);
   if (Engine && Engine->Preview) {
     Engine->RecordRemoved(*this, what);
-  } else if (registry.deleteKeyTree(rootKey, key)) {
-    if (Engine) Engine->RecordRemoved(*this, what);
-  } else if (Engine) {
-    Engine->RecordLeft(*this, what, Tr("could not be deleted"));
+  } else {
+    record(what, registry.deleteKeyTree(rootKey, key));
   }
 }
 
 void TEraseRegistry::DeleteValue(platform::RegistryRoot rootKey, const std::string& key,
                                  const std::string& valueName) {
-  platform::Registry& registry = platform::registry();
+  platform::Registry& registry = Store();
   if (!registry.keyExists(rootKey, key) || !registry.valueExists(rootKey, key, valueName)) return;
   const std::string what = KeyText(rootKey, key) + " : " + valueName;
   if (Engine && Engine->Preview) {
     Engine->RecordRemoved(*this, what);
-  } else if (registry.deleteValue(rootKey, key, valueName)) {
-    if (Engine) Engine->RecordRemoved(*this, what);
-  } else if (Engine) {
-    Engine->RecordLeft(*this, what, Tr("could not be deleted"));
+  } else {
+    record(what, registry.deleteValue(rootKey, key, valueName));
+  }
+}
+
+void TEraseRegistry::record(const std::string& what, const platform::Status& deleted) {
+  if (!Engine) return;
+  if (deleted) {
+    Engine->RecordRemoved(*this, what);
+  } else {
+    Engine->RecordLeft(*this, what, Tr("could not be deleted") + ": " + deleted.error().message());
   }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// A cleanable item that deletes registry keys (with everything below them) and values. Keys are
-// opened, never created; registry failures are ignored.
+// A cleanable item that deletes registry keys (with everything below them) and values, in the
+// registry of its engine. Keys are opened, never created; what could not be deleted is recorded
+// as left, with the registry's reason.
 
 #include <string>
 #include <vector>
@@ -30,4 +31,11 @@ class TEraseRegistry : public TEraser {
   // without Value ends the list there and is not an error of the document).
   void Load(const pugi::xml_node& element) override;
   pugi::xml_node Save(pugi::xml_node& element) const override;
+
+  // The registry the item deletes in: its engine's; without an engine, the registry in use.
+  platform::Registry& Store() const;
+
+ private:
+  // Records the deletion as done, or as left with the reason it failed.
+  void record(const std::string& what, const platform::Status& deleted);
 };

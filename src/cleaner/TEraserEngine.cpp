@@ -294,12 +294,17 @@ void TEraserEngine::SetLoadAtStartup(bool value) {
   platform::Registry& registry = platform::registry();
   if (registry.keyExists(kCurrentUser, platform::kRunKey)) {
     const auto entry = registry.readString(kCurrentUser, platform::kRunKey, "Ferrovane");
+    // An entry that cannot be changed now is set right when the window next starts, which
+    // applies the option again (ApplyLoadAtStartup); the option keeps the user's choice.
     if (!value) {
-      if (entry) registry.deleteValue(kCurrentUser, platform::kRunKey, "Ferrovane");
+      if (entry) {
+        platform::discardResult(registry.deleteValue(kCurrentUser, platform::kRunKey, "Ferrovane"));
+      }
     } else if (const std::string program = platform::programPath(); !program.empty()) {
       const std::string command = platform::runCommandFor(program);
       if (entry != command) {
-        registry.writeString(kCurrentUser, platform::kRunKey, "Ferrovane", command);
+        platform::discardResult(
+            registry.writeString(kCurrentUser, platform::kRunKey, "Ferrovane", command));
       }
     }
   }

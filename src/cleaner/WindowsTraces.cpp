@@ -220,8 +220,11 @@ void ArrangeSwapFileClearing(TEraseFiles& item) {
       item.Engine->RecordRemoved(item, Tr("the swap file, cleared when the system shuts down"));
       return;
     }
-    if (!registry.writeInteger(kLocalMachine, kMemoryKey, "ClearPageFileAtShutdown", 1)) {
-      throw ECleanerError(Tr("The swap file setting cannot be written."));
+    if (const platform::Status written =
+            registry.writeInteger(kLocalMachine, kMemoryKey, "ClearPageFileAtShutdown", 1);
+        !written) {
+      throw ECleanerError(Substituted(Tr("The swap file setting cannot be written: {}."),
+                                      {written.error().message()}));
     }
     if (!item.Engine) return;
     auto entry = std::make_unique<TPostEraserItem>();

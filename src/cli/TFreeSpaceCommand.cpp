@@ -16,6 +16,7 @@
 #include "core/TWipeMethodsManager.h"
 #include "core/Translated.h"
 #include "platform/Drives.h"
+#include "platform/FileSystem.h"
 #include "platform/Signals.h"
 
 namespace {
@@ -60,7 +61,7 @@ std::vector<TFreeSpaceTarget> ClassifyMountPoints(const std::vector<std::string>
                kind != platform::DriveFixed) {
       target.problem = kindProblem(kind);
     } else {
-      target.volume = GetDriveVolume(target.root);
+      target.volume = GetDriveVolume(platform::fs(), target.root);
       const auto space = platform::fs().diskSpace(target.root);
       if (target.volume.device == 0) {
         target.problem = Tr("could not be examined");
@@ -115,8 +116,8 @@ int TFreeSpaceCommand::Run() {
     for (const auto& item : engine.Items) {
       std::int64_t freeBytes = -1;
       std::int64_t totalBytes = -1;
-      GetDriveSpace(item->Path, freeBytes, totalBytes);
-      output_.Result(item->Path + " (" + GetDriveFileSystem(item->Path) + ", " +
+      GetDriveSpace(platform::fs(), item->Path, freeBytes, totalBytes);
+      output_.Result(item->Path + " (" + GetDriveFileSystem(platform::drives(), item->Path) + ", " +
                      std::to_string(freeBytes) + Tr(" bytes free)"));
     }
     return left ? ExitSomethingLeft : ExitAllDone;

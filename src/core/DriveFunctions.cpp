@@ -29,17 +29,15 @@ std::string deviceName(const std::string& source, const std::string& fileSystem)
   return source;
 }
 
-std::optional<platform::DiskSpace> RootSpace(const std::string& root) {
+std::optional<platform::DiskSpace> RootSpace(platform::FileSystem& files, const std::string& root) {
   // A root that is not there (a drive that went away) must not report the drive above it.
-  const auto info = root.empty() ? std::nullopt : platform::fs().info(root);
-  return info && info->kind == platform::EntryKind::Folder ? platform::fs().diskSpace(root)
-                                                           : std::nullopt;
+  const auto info = root.empty() ? std::nullopt : files.info(root);
+  return info && info->kind == platform::EntryKind::Folder ? files.diskSpace(root) : std::nullopt;
 }
 
 }  // namespace
 
-std::string GetDriveDisplayName(const std::string& root) {
-  const platform::DriveTable& table = platform::drives();
+std::string GetDriveDisplayName(const platform::DriveTable& table, const std::string& root) {
   const std::string fileSystem = table.fileSystem(root);
   const char* kind = kindWord(table.driveKind(root));
   std::string details;
@@ -51,17 +49,18 @@ std::string GetDriveDisplayName(const std::string& root) {
   return details.empty() ? mountPoint : mountPoint + " (" + details + ")";
 }
 
-std::string GetDriveFileSystem(const std::string& root) {
-  return platform::drives().fileSystem(root);
+std::string GetDriveFileSystem(const platform::DriveTable& drives, const std::string& root) {
+  return drives.fileSystem(root);
 }
 
-platform::FileSystemId GetDriveVolume(const std::string& root) {
-  const auto space = RootSpace(root);
+platform::FileSystemId GetDriveVolume(platform::FileSystem& files, const std::string& root) {
+  const auto space = RootSpace(files, root);
   return space ? space->id : platform::FileSystemId{};
 }
 
-bool GetDriveSpace(const std::string& root, std::int64_t& freeBytes, std::int64_t& totalBytes) {
-  const auto space = RootSpace(root);
+bool GetDriveSpace(platform::FileSystem& files, const std::string& root, std::int64_t& freeBytes,
+                   std::int64_t& totalBytes) {
+  const auto space = RootSpace(files, root);
   if (!space) {
     freeBytes = -1;
     totalBytes = -1;

@@ -172,11 +172,11 @@ TSettingsChoice ChooseSettingsFolder() {
     choice.Folder = choice.Shipped;
   } else {
     const std::string own = AddTrailingBackslash(config + "ferrovane");
-    if (platform::ensureFolder(RemoveTrailingBackslash(own))) {
+    if (const platform::Status made = platform::ensureFolder(RemoveTrailingBackslash(own)); made) {
       choice.Folder = own;
       seed(own, choice.Shipped, choice);
     } else {
-      choice.Problems.push_back(own + Tr(": could not be made"));
+      choice.Problems.push_back(own + Tr(": could not be made") + ": " + made.error().message());
       choice.Folder = choice.Shipped;
     }
   }

@@ -44,8 +44,8 @@ const std::error_category& fileErrorCategory() {
   return category;
 }
 
-bool ensureFolder(const std::string& folder) {
-  if (!isAbsolutePath(folder)) return false;
+Status ensureFolder(const std::string& folder) {
+  if (!isAbsolutePath(folder)) return std::make_error_code(std::errc::invalid_argument);
   std::string path;
   std::size_t start = 1;
   while (start <= folder.size()) {
@@ -60,9 +60,16 @@ bool ensureFolder(const std::string& folder) {
       auto target = fs().listFolder(path);  // a link to a folder serves as the folder
       if (target) continue;
     }
-    if (!fs().createFolder(path)) return false;
+    if (Status made = fs().createFolder(path); !made) {
+      // Something that is no folder stands in the folder's place, where the system says only
+      // that it exists.
+      if (info && made.error() == std::errc::file_exists) {
+        return std::make_error_code(std::errc::not_a_directory);
+      }
+      return made;
+    }
   }
-  return true;
+  return {};
 }
 
 FileSystem& fs() {

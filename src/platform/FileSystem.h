@@ -229,8 +229,9 @@ class FileSystem {
 };
 
 // Creates the folder (an absolute path) and the missing folders above it, through the file
-// system in use; a link to a folder serves as the folder. False when one could not be made.
-bool ensureFolder(const std::string& folder);
+// system in use; a link to a folder serves as the folder. Fails with the system's reason when
+// one could not be made ("not a directory" where something else stands in a folder's place).
+Status ensureFolder(const std::string& folder);
 
 // The file system in use: the real one unless a test has installed another.
 FileSystem& fs();

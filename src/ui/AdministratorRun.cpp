@@ -98,7 +98,7 @@ std::optional<THandOverTarget> lookUp(TWipeItemKind kind, const std::string& giv
   target.kind = kind;
   if (kind == wkFreeSpace) {
     target.path = platform::withTrailingSeparator(given);
-    target.volume = GetDriveVolume(target.path);
+    target.volume = GetDriveVolume(platform::fs(), target.path);
     if (target.volume.device == 0) problem = "could not be looked at";
   } else {
     target.path = given.size() > 1 ? platform::withoutTrailingSeparator(given) : given;

@@ -8,9 +8,10 @@
 #include "platform/Folders.h"
 #include "platform/PathText.h"
 
-std::string GetShellDisplayName(const std::string& path, bool folder) {
-  if (folder && platform::drives().driveKind(path) != platform::DriveUnknown) {
-    return GetDriveDisplayName(AddTrailingBackslash(path));
+std::string GetShellDisplayName(const platform::DriveTable& drives, const std::string& path,
+                                bool folder) {
+  if (folder && drives.driveKind(path) != platform::DriveUnknown) {
+    return GetDriveDisplayName(drives, AddTrailingBackslash(path));
   }
   const std::string trimmed = path.size() > 1 ? RemoveTrailingBackslash(path) : path;
   return trimmed.size() == 1 ? trimmed : platform::fileNameOf(trimmed);

@@ -26,25 +26,25 @@ QString FormatSize(std::int64_t size, const QLocale& locale) {
          QCoreApplication::translate("SizeFunctions", " TiB");
 }
 
-std::int64_t GetFileSize(const std::string& path) {
+std::int64_t GetFileSize(platform::FileSystem& files, const std::string& path) {
   if (path.empty()) return -1;
-  const auto info = platform::fs().info(path);
+  const auto info = files.info(path);
   if (!info) return -1;
   if (info->kind == platform::EntryKind::Folder) return 0;
   return static_cast<std::int64_t>(info->size);
 }
 
-std::int64_t GetFolderSize(const std::string& path, bool recursive) {
+std::int64_t GetFolderSize(platform::FileSystem& files, const std::string& path, bool recursive) {
   if (path.empty()) return 0;
   const std::string folder = AddTrailingBackslash(path);
-  const auto entries = platform::fs().listFolder(folder);
+  const auto entries = files.listFolder(folder);
   if (!entries) return 0;
   std::int64_t total = 0;
   for (const platform::DirEntry& entry : *entries) {
     if (!entry.isFolder()) {
       total += static_cast<std::int64_t>(entry.size);
     } else if (recursive && entry.name[0] != '.') {
-      total += GetFolderSize(folder + entry.name, true);
+      total += GetFolderSize(files, folder + entry.name, true);
     }
   }
   return total;

@@ -115,8 +115,8 @@ std::vector<std::string> TFileManagerEntries::WriteUserFiles() const {
       failures.push_back(entry.path + ": the program holds no template for it");
       continue;
     }
-    if (!platform::ensureFolder(platform::folderPartOf(entry.path))) {
-      failures.push_back(entry.path + ": its folder could not be made");
+    if (const auto made = platform::ensureFolder(platform::folderPartOf(entry.path)); !made) {
+      failures.push_back(entry.path + ": its folder could not be made: " + made.error().message());
       continue;
     }
     if (const auto written = platform::fs().writeFileAtomic(entry.path, entry.contents); !written) {
@@ -145,8 +145,8 @@ std::optional<std::string> TFileManagerEntries::WriteThunarAction() const {
   std::string problem;
   const auto merged = MergeThunarAction(document, ThunarAction(), &problem);
   if (!merged) return path + ": " + problem + "; it was left as it is";
-  if (!platform::ensureFolder(platform::folderPartOf(path))) {
-    return path + ": its folder could not be made";
+  if (const auto made = platform::ensureFolder(platform::folderPartOf(path)); !made) {
+    return path + ": its folder could not be made: " + made.error().message();
   }
   if (const auto written = platform::fs().writeFileAtomic(path, *merged); !written) {
     return withReason(path, written.error());

@@ -92,6 +92,9 @@ TMainForm::TMainForm(TWipeMethodsManager& catalogue, Seams seams, QWidget* paren
       catalogue_(catalogue),
       ui(std::make_unique<Ui::TMainForm>()),
       runNotifier_(seams.notifier),
+      files_(seams.files),
+      drives_(seams.drives),
+      registry_(seams.registry),
       runner_(seams.runner ? std::move(seams.runner) : TEngineRunner([this](TWipeEngine& engine) {
         RunForReal(engine, catalogue_, NextRunReport());
       })) {
@@ -110,6 +113,8 @@ TMainForm::TMainForm(TWipeMethodsManager& catalogue, Seams seams, QWidget* paren
   cleanerEngine_->Shredder->TakeMethods(catalogue_);
   // Its walks let the windows handle events between entries, so that Stop is seen.
   cleanerEngine_->Services = &WipeServices();
+  // Its registry items delete in the window's registry.
+  cleanerEngine_->Registry = registry_;
   // The pages in the order of their tabs; the About page is reached through the About button
   // only.
   deletePage_ = addPage(new TDeletePage(*this));
@@ -158,15 +163,15 @@ IPromptService& TMainForm::PromptService() const {
 }
 
 platform::DriveTable& TMainForm::Drives() const {
-  return platform::drives();
+  return drives_ ? *drives_ : platform::drives();
 }
 
 platform::Registry& TMainForm::RegistryStore() const {
-  return platform::registry();
+  return registry_ ? *registry_ : platform::registry();
 }
 
 platform::FileSystem& TMainForm::Files() const {
-  return platform::fs();
+  return files_ ? *files_ : platform::fs();
 }
 
 std::vector<std::string> TMainForm::TrashFolders() const {
@@ -284,7 +289,7 @@ void TMainForm::showUpdaterButton() {
   const std::string updater = UpdaterPath();
   bool there = false;
   if (!updater.empty()) {
-    const auto info = platform::fs().info(updater);
+    const auto info = Files().info(updater);
     there = info && info->kind == platform::EntryKind::File;
   }
   ui->UpdateRollover->setVisible(there);
@@ -298,7 +303,7 @@ void TMainForm::showUpdaterButton() {
 void TMainForm::UpdateRolloverClick() {
   const std::string updater = UpdaterPath();
   if (updater.empty()) return;
-  const auto info = platform::fs().info(updater);
+  const auto info = Files().info(updater);
   if (info && info->kind == platform::EntryKind::File) ShellRun(updater);
 }
 
@@ -452,7 +457,7 @@ void TMainForm::reportStoredFileProblems() {
                                          "what was read before the fault is used, the rest "
                                          "keeps its defaults"));
   }
-  if (std::string problem = platform::registry().problem(); !problem.empty()) {
+  if (std::string problem = RegistryStore().problem(); !problem.empty()) {
     problems.push_back(std::move(problem));
   }
   if (problems.empty()) return;

@@ -50,6 +50,12 @@ class TMainForm : public QWidget, public TPageHost {
     // notification brings the window to the front. None when null; the caller keeps ownership,
     // and it outlives the window.
     TRunNotifier* notifier = nullptr;
+    // The file system, drive table and registry the window and its pages look at and change,
+    // the trace cleaner's registry included; the caller keeps them, and they outlive the window.
+    // Each one left null is the one in use at the time it is asked for.
+    platform::FileSystem* files = nullptr;
+    platform::DriveTable* drives = nullptr;
+    platform::Registry* registry = nullptr;
   };
   TMainForm(TWipeMethodsManager& catalogue, Seams seams, QWidget* parent = nullptr);
   ~TMainForm() override;
@@ -152,6 +158,10 @@ class TMainForm : public QWidget, public TPageHost {
 
   std::unique_ptr<TEraserEngine> cleanerEngine_;
   TRunNotifier* runNotifier_ = nullptr;
+  // The services given to the window (see Seams); null: the ones in use.
+  platform::FileSystem* files_ = nullptr;
+  platform::DriveTable* drives_ = nullptr;
+  platform::Registry* registry_ = nullptr;
   TWipeEngine* freeSpaceEngine_ = nullptr;
   TEngineRunner runner_;
   // What the last run of the program's own did (Save report...).

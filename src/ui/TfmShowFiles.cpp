@@ -1,4 +1,5 @@
 #include "ui/TfmShowFiles.h"
+#include "platform/Drives.h"
 
 #include <QHeaderView>
 #include <QMimeDatabase>
@@ -41,7 +42,7 @@ void TfmShowFiles::ListMatchingFiles(const std::string& folder, const std::strin
     if (entry.isFolder() || !platform::matchesMask(entry.name, mask)) continue;
     const std::string path = platform::withTrailingSeparator(where) + entry.name;
     auto* row = new QTreeWidgetItem(list);
-    row->setText(0, QString::fromLocal8Bit(GetShellDisplayName(path, false)));
+    row->setText(0, QString::fromLocal8Bit(GetShellDisplayName(platform::drives(), path, false)));
     row->setText(1, mimeTypes.mimeTypeForFile(QString::fromLocal8Bit(path)).comment());
     row->setIcon(0, GetShellIcon(false));
   }

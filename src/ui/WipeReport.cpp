@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <set>
 
+#include "platform/Drives.h"
 #include "ui/ShellFileInfo.h"
 
 namespace {
@@ -98,7 +99,8 @@ TRunReport DescribeRunOutcome(const TRunTexts& texts, const TRunOutcome& outcome
                        "WipeReport",
                        "It stopped while overwriting \"%1\": that file is left under its own name, "
                        "not completely overwritten.")
-                       .arg(text(GetShellDisplayName(outcome.stoppedIn, false)));
+                       .arg(
+                           text(GetShellDisplayName(platform::drives(), outcome.stoppedIn, false)));
   }
   if (!notReached.isEmpty()) {
     informative << QCoreApplication::translate("WipeReport", "Jobs not reached: %1 of %2.")

@@ -12,6 +12,7 @@
 #include <filesystem>
 
 #include "MainFormFixture.h"
+#include "platform/FileSystem.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TestDrives.h"
 #include "ui/DesktopShell.h"
@@ -267,11 +268,11 @@ void MainFormFrameTest::fileSizesAreTrueAboveTwoGigabytes() {
   TestFolder folder;
   const std::string big = folder.write("big.img", "");
   std::filesystem::resize_file(big, 3ULL << 30);  // sparse: takes no room
-  QCOMPARE(GetFileSize(big), std::int64_t(3) << 30);
-  QCOMPARE(GetFileSize(folder / "missing"), std::int64_t{-1});
-  QCOMPARE(GetFileSize(folder.makeFolder("dir")), std::int64_t{0});
-  QCOMPARE(GetFolderSize(folder.path(), true), std::int64_t(3) << 30);
-  QCOMPARE(FormatSize(GetFileSize(folder / "missing")), QStringLiteral("-1 Bytes"));
+  QCOMPARE(GetFileSize(platform::fs(), big), std::int64_t(3) << 30);
+  QCOMPARE(GetFileSize(platform::fs(), folder / "missing"), std::int64_t{-1});
+  QCOMPARE(GetFileSize(platform::fs(), folder.makeFolder("dir")), std::int64_t{0});
+  QCOMPARE(GetFolderSize(platform::fs(), folder.path(), true), std::int64_t(3) << 30);
+  QCOMPARE(FormatSize(GetFileSize(platform::fs(), folder / "missing")), QStringLiteral("-1 Bytes"));
 }
 
 void MainFormFrameTest::folderSizeLeavesOutDotFoldersAndLinks() {
@@ -286,11 +287,11 @@ void MainFormFrameTest::folderSizeLeavesOutDotFoldersAndLinks() {
   std::filesystem::create_directory_symlink(folder / "outside", folder / "top/link");
   std::filesystem::create_symlink(folder / "outside/huge", folder / "top/filelink");
 
-  QCOMPARE(GetFolderSize(folder / "top", true), std::int64_t{75});
-  QCOMPARE(GetFolderSize(folder / "top/", true), std::int64_t{75});
-  QCOMPARE(GetFolderSize(folder / "top", false), std::int64_t{15});
-  QCOMPARE(GetFolderSize(folder / "nothing", true), std::int64_t{0});
-  QCOMPARE(GetFolderSize("", true), std::int64_t{0});
+  QCOMPARE(GetFolderSize(platform::fs(), folder / "top", true), std::int64_t{75});
+  QCOMPARE(GetFolderSize(platform::fs(), folder / "top/", true), std::int64_t{75});
+  QCOMPARE(GetFolderSize(platform::fs(), folder / "top", false), std::int64_t{15});
+  QCOMPARE(GetFolderSize(platform::fs(), folder / "nothing", true), std::int64_t{0});
+  QCOMPARE(GetFolderSize(platform::fs(), "", true), std::int64_t{0});
 }
 
 void MainFormFrameTest::operaProfile() {

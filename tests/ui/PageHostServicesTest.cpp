@@ -18,6 +18,7 @@
 #include "support/FaultyFileSystem.h"
 #include "support/TestFolder.h"
 #include "support/TestRegistry.h"
+#include "support/ThrowingServices.h"
 #include "ui/pages/TAboutPage.h"
 #include "ui/pages/TPageHost.h"
 #include "ui/pages/TSpecialFoldersPage.h"
@@ -96,6 +97,7 @@ class PageHostServicesTest : public QObject {
   void specialFoldersReadTheWindowsRegistryAndTrash();
   void aTrashFolderTheWindowsFileSystemCannotListIsReported();
   void aboutPageNamesTheWindowsFolders();
+  void sizesComeFromTheWindowsServicesWhileTheInstalledOnesFailAnyCall();
 };
 
 void PageHostServicesTest::specialFoldersReadTheWindowsRegistryAndTrash() {
@@ -107,9 +109,10 @@ void PageHostServicesTest::specialFoldersReadTheWindowsRegistryAndTrash() {
   const std::string history = folder.makeFolder("own/History");
   const std::string elsewhere = folder.makeFolder("program/History");
   QVERIFY(host.registry.createKey(platform::kCurrentUser, kShellFolders));
-  host.registry.writeString(platform::kCurrentUser, kShellFolders, "History", history);
+  QVERIFY(host.registry.writeString(platform::kCurrentUser, kShellFolders, "History", history));
   QVERIFY(programRegistry.store().createKey(platform::kCurrentUser, kShellFolders));
-  programRegistry.store().writeString(platform::kCurrentUser, kShellFolders, "History", elsewhere);
+  QVERIFY(programRegistry.store().writeString(platform::kCurrentUser, kShellFolders, "History",
+                                              elsewhere));
   folder.makeFolder("own/Trash/files/kept");
   host.trash = {folder / "own/Trash/"};
 
@@ -176,6 +179,37 @@ void PageHostServicesTest::aboutPageNamesTheWindowsFolders() {
   QVERIFY2(text.contains(QStringLiteral("are kept in ") +
                          QString::fromStdString(host.methodsFolder) + QLatin1Char('\n')),
            qPrintable(text));
+}
+
+void PageHostServicesTest::sizesComeFromTheWindowsServicesWhileTheInstalledOnesFailAnyCall() {
+  TestConfinement confinement;
+  TestFolder folder;
+  ScopedTestRegistry programRegistry(folder);
+  ScriptedPrompts prompts;
+  OwnServicesHost host(folder, prompts);
+  const std::string history = folder.makeFolder("own/History");
+  folder.write("own/History/a", std::string(1000, 'x'));
+  folder.write("own/History/deeper/b", std::string(1048, 'x'));
+  const std::string trash = folder.makeFolder("own/Trash") + "/";
+  folder.write("own/Trash/files/c", std::string(3072, 'x'));
+  host.trash = {trash};
+  QVERIFY(host.registry.createKey(platform::kCurrentUser, kShellFolders));
+  QVERIFY(host.registry.writeString(platform::kCurrentUser, kShellFolders, "History", history));
+
+  // The page is made first: its settings come from the settings file, read as every file is.
+  TSpecialFoldersPage page(host);
+  ThrowingFileSystem installedFiles;
+  ThrowingRegistry installedRegistry;
+  const platform::ScopedFileSystem files(installedFiles);
+  const platform::ScopedRegistry registry(installedRegistry);
+  page.FillSpecialFolders();
+  page.FillRecycleBinFolders();
+  TPathRow* row = rowOf(page.findChild<QTreeWidget*>(QStringLiteral("lvAllItems")), history);
+  QVERIFY(row != nullptr);
+  QCOMPARE(row->text(2), QStringLiteral("2 KiB"));
+  row = rowOf(page.findChild<QTreeWidget*>(QStringLiteral("lvRecycleBin")), trash + "files");
+  QVERIFY(row != nullptr);
+  QCOMPARE(row->text(1), QStringLiteral("3 KiB"));
 }
 
 QTEST_MAIN(PageHostServicesTest)

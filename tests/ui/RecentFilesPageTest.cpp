@@ -189,7 +189,7 @@ void RecentFilesPageTest::aCleanOfManyValuesWritesTheStoreOnceAndStopEndsIt() {
   {
     platform::RegistryBatch filling(f.registry.store());
     for (int i = 0; i < 10000; ++i) {
-      f.registry.store().writeString(kCurrentUser, key, "v" + std::to_string(i), "x");
+      QVERIFY(f.registry.store().writeString(kCurrentUser, key, "v" + std::to_string(i), "x"));
     }
   }
   answerAddKey(f, QString::fromStdString("\\" + key), true);
@@ -226,8 +226,8 @@ void RecentFilesPageTest::stopEndsASearchOfManyKeys() {
   {
     platform::RegistryBatch filling(f.registry.store());
     for (int i = 0; i < 3000; ++i) {
-      f.registry.store().createKey(kCurrentUser,
-                                   "Software\\P" + std::to_string(i) + "\\Recent Files");
+      QVERIFY(f.registry.store().createKey(kCurrentUser,
+                                           "Software\\P" + std::to_string(i) + "\\Recent Files"));
     }
   }
   auto* page = f.form().findChild<TRecentFilesPage*>();
@@ -251,7 +251,7 @@ void RecentFilesPageTest::nothingChangesTheListsWhileACleanRuns() {
   {
     platform::RegistryBatch filling(f.registry.store());
     for (int i = 0; i < 2000; ++i) {
-      f.registry.store().writeString(kCurrentUser, key, "v" + std::to_string(i), "x");
+      QVERIFY(f.registry.store().writeString(kCurrentUser, key, "v" + std::to_string(i), "x"));
     }
   }
   answerAddKey(f, QString::fromStdString("\\" + key), true);
@@ -309,7 +309,7 @@ void RecentFilesPageTest::aCleanLooksAtTheListsWhenItStartsAndNamesWhatFilledMea
   const std::string key = "Software\\Big\\Recent File List";
   makeKey(f, key);
   for (int i = 0; i < 200; ++i) {
-    f.registry.store().writeString(kCurrentUser, key, "v" + std::to_string(i), "x");
+    QVERIFY(f.registry.store().writeString(kCurrentUser, key, "v" + std::to_string(i), "x"));
   }
   answerAddKey(f, QString::fromStdString("\\" + key), true);
   click(f, "btnAddKey");
@@ -318,7 +318,7 @@ void RecentFilesPageTest::aCleanLooksAtTheListsWhenItStartsAndNamesWhatFilledMea
   int steps = 0;
   QTimer timer;
   QObject::connect(&timer, &QTimer::timeout, page, [&] {
-    if (++steps == 10) f.registry.store().writeString(kCurrentUser, kWordpad, "Late", "x");
+    if (++steps == 10) QVERIFY(f.registry.store().writeString(kCurrentUser, kWordpad, "Late", "x"));
   });
   timer.start(0);
   click(f, "btnRecentExecute");

@@ -94,9 +94,9 @@ void SpecialFoldersPageTest::rowsComeFromTheShellFoldersAndUnknownPlacesCannotBe
   const std::string favorites = f.folder.makeFolder("profile/Favorites");
   auto& store = f.registry.store();
   QVERIFY(store.createKey(platform::kCurrentUser, kShellFolders));
-  store.writeString(platform::kCurrentUser, kShellFolders, "Local Settings", local);
-  store.writeString(platform::kCurrentUser, kShellFolders, "Cookies", cookies);
-  store.writeString(platform::kCurrentUser, kShellFolders, "Favorites", favorites);
+  QVERIFY(store.writeString(platform::kCurrentUser, kShellFolders, "Local Settings", local));
+  QVERIFY(store.writeString(platform::kCurrentUser, kShellFolders, "Cookies", cookies));
+  QVERIFY(store.writeString(platform::kCurrentUser, kShellFolders, "Favorites", favorites));
 
   const QString na = QStringLiteral("not available");
   const std::vector<Row> expected = {
@@ -167,7 +167,8 @@ void SpecialFoldersPageTest::selectAllChecksEveryRowThatCanBeWiped() {
   f.folder.makeFolder("home/.local/share/Trash/files/A");
   auto& store = f.registry.store();
   QVERIFY(store.createKey(platform::kCurrentUser, kShellFolders));
-  store.writeString(platform::kCurrentUser, kShellFolders, "History", f.folder.makeFolder("h"));
+  QVERIFY(store.writeString(platform::kCurrentUser, kShellFolders, "History",
+                            f.folder.makeFolder("h")));
   auto* selectAll = f.find<QCheckBox>("chkSelectAll");
   auto* recycle = f.find<QCheckBox>("chkRecycleBin");
   for (bool state : {true, false}) {
@@ -195,7 +196,7 @@ void SpecialFoldersPageTest::runWipesFoldersThenFilesAndOnlyThisPagesJobs() {
   const std::string favorites = f.folder.makeFolder("fav");
   auto& store = f.registry.store();
   QVERIFY(store.createKey(platform::kCurrentUser, kShellFolders));
-  store.writeString(platform::kCurrentUser, kShellFolders, "Favorites", favorites);
+  QVERIFY(store.writeString(platform::kCurrentUser, kShellFolders, "Favorites", favorites));
   const std::string opera = f.folder.makeFolder("opera");
   f.folder.write("opera/global.dat", "x");
   f.form().findChild<TSpecialFoldersPage*>()->AddOperaRows(opera);
@@ -362,7 +363,7 @@ void SpecialFoldersPageTest::sizesAndTheTrashAreReadAgainWhenThePageIsShown() {
   f.folder.write("fav/one", std::string(100, 'x'));
   auto& store = f.registry.store();
   QVERIFY(store.createKey(platform::kCurrentUser, kShellFolders));
-  store.writeString(platform::kCurrentUser, kShellFolders, "Favorites", favorites);
+  QVERIFY(store.writeString(platform::kCurrentUser, kShellFolders, "Favorites", favorites));
   auto* page = f.form().findChild<TSpecialFoldersPage*>();
   QCOMPARE(rows(f, "lvAllItems")[3].total, FormatSize(100));
   const auto rowOf = [&](const std::string& path) {

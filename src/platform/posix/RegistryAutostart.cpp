@@ -4,6 +4,7 @@
 
 #include "platform/FileSystem.h"
 #include "platform/PathText.h"
+#include "platform/Registry.h"
 #include "platform/posix/RegistryTree.h"
 
 namespace platform::regstore {
@@ -163,25 +164,30 @@ std::optional<std::string> AutostartFolder::read(const std::string& name) const 
   return exec == keys->end() ? std::string() : desktopUnescape(exec->second);
 }
 
-bool AutostartFolder::write(const std::string& name, const std::string& command) const {
-  if (!validName(name) || !exists()) return false;
-  if (!ensureFolder(trimSeparators(folder_))) return false;
+Status AutostartFolder::write(const std::string& name, const std::string& command) const {
+  if (!validName(name)) return RegistryError::BadName;
+  if (!exists()) return RegistryError::NoKey;
+  if (Status made = ensureFolder(trimSeparators(folder_)); !made) return made;
   std::string path = entryOf(name);
   if (path.empty()) path = folder_ + name + std::string(kSuffix);
   auto info = fs().info(path);
-  if (info && info->kind == EntryKind::Link && !fs().deleteFile(path)) return false;
-  if (info && info->kind != EntryKind::File && info->kind != EntryKind::Link) return false;
+  if (info && info->kind == EntryKind::Link) {
+    if (Status removed = fs().deleteFile(path); !removed) return removed;
+  }
+  if (info && info->kind != EntryKind::File && info->kind != EntryKind::Link) {
+    return FileError::NotAFile;
+  }
   const std::string text = "[Desktop Entry]\nType=Application\nName=" + desktopEscape(name) +
                            "\nExec=" + desktopEscape(command) +
                            "\nX-GNOME-Autostart-enabled=true\n";
-  return static_cast<bool>(fs().writeFileAtomic(path, text));
+  return fs().writeFileAtomic(path, text);
 }
 
-bool AutostartFolder::remove(const std::string& name) const {
-  if (!exists()) return false;
+Status AutostartFolder::remove(const std::string& name) const {
+  if (!exists()) return RegistryError::NoKey;
   std::string path = entryOf(name);
-  if (path.empty()) return true;
-  return static_cast<bool>(fs().deleteFile(path));
+  if (path.empty()) return {};
+  return fs().deleteFile(path);
 }
 
 }  // namespace platform::regstore

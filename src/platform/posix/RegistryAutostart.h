@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/Result.h"
+
 namespace platform::regstore {
 
 class AutostartFolder {
@@ -21,9 +23,9 @@ class AutostartFolder {
   std::optional<std::string> read(const std::string& name) const;
   // Writes NAME.desktop with the command as its Exec line, replacing an entry of that name (a
   // link is replaced by a file of its own; the file it pointed to is left alone).
-  bool write(const std::string& name, const std::string& command) const;
-  // True when the entry is gone afterwards (a missing one included).
-  bool remove(const std::string& name) const;
+  Status write(const std::string& name, const std::string& command) const;
+  // Succeeds when the entry is gone afterwards (a missing one included).
+  Status remove(const std::string& name) const;
 
  private:
   // The entry file of the value, matched without regard to case; empty when there is none.

@@ -209,20 +209,20 @@ void RegistryStore::beginBatch() {
   ++state_->batchDepth;
 }
 
-bool RegistryStore::endBatch() {
+Status RegistryStore::endBatch() {
   State& s = *state_;
-  if (s.batchDepth == 0 || --s.batchDepth > 0 || !s.batchChanged) return true;
+  if (s.batchDepth == 0 || --s.batchDepth > 0 || !s.batchChanged) return {};
   s.batchChanged = false;
-  if (save()) return true;
-  s.loaded = false;  // the batch's changes are dropped: the file is read again
-  return false;
+  Status saved = save();
+  if (!saved) s.loaded = false;  // the batch's changes are dropped: the file is read again
+  return saved;
 }
 
-bool RegistryStore::save() {
+Status RegistryStore::save() {
   State& s = *state_;
   if (s.batchDepth > 0) {
     s.batchChanged = true;
-    return true;
+    return {};
   }
   ++s.saves;
   const std::string path = storePath();
@@ -235,18 +235,26 @@ bool RegistryStore::save() {
                 " bytes, the most it can read back; the change was refused and the file left as it "
                 "is.";
     s.loaded = false;
-    return false;
+    return RegistryError::StoreTooLarge;
   }
-  bool ok = !path.empty() && path == s.loadedPath && platform::ensureFolder(parentFolderOf(path)) &&
-            fs().writeFileAtomic(path, *text);
-  std::optional<Stamp> stamp = ok ? stampOf(path) : std::nullopt;
-  if (ok) s.refused.clear();
+  Status written;
+  if (path.empty()) {
+    written = RegistryError::NoStore;
+  } else if (path != s.loadedPath) {
+    // The configuration folder moved since the store was read: the tree is not the file's.
+    written = RegistryError::StoreUnreadable;
+  } else {
+    written = platform::ensureFolder(parentFolderOf(path));
+    if (written) written = fs().writeFileAtomic(path, *text);
+  }
+  std::optional<Stamp> stamp = written ? stampOf(path) : std::nullopt;
+  if (written) s.refused.clear();
   if (!stamp) {
     s.loaded = false;  // read the file again before the next use
-    return ok;
+    return written;
   }
   s.stamp = *stamp;
-  return true;
+  return {};
 }
 
 namespace {
@@ -283,18 +291,20 @@ bool RegistryStore::keyExists(RegistryRoot root, const std::string& key) {
       });
 }
 
-bool RegistryStore::createKey(RegistryRoot root, const std::string& key) {
+Status RegistryStore::createKey(RegistryRoot root, const std::string& key) {
   return dispatchKey(
-      root, key, false,
-      [&] {
+      root, key, Status(RegistryError::BadPath),
+      [&]() -> Status {
         const std::string folder = autostartFolder();
-        return !folder.empty() && platform::ensureFolder(folder.substr(0, folder.size() - 1));
+        if (folder.empty()) return RegistryError::NoStore;
+        return platform::ensureFolder(folder.substr(0, folder.size() - 1));
       },
-      [&](const Names& names, RunRelation) {
-        State* s = changeable();
-        if (!s) return false;
-        if (storedKey(*s->tree, root, names)) return true;
-        if (!createStored(*s->tree, root, names)) return false;
+      [&](const Names& names, RunRelation) -> Status {
+        Status why;
+        State* s = changeable(why);
+        if (!s) return why;
+        if (storedKey(*s->tree, root, names)) return {};
+        if (!createStored(*s->tree, root, names)) return RegistryError::BadName;
         return save();
       });
 }
@@ -383,9 +393,11 @@ std::optional<std::int32_t> RegistryStore::readInteger(RegistryRoot root, const 
       });
 }
 
-RegistryStore::State* RegistryStore::changeable() {
+RegistryStore::State* RegistryStore::changeable(Status& why) {
   State& s = current();
-  return s.problem.empty() ? &s : nullptr;
+  if (s.problem.empty()) return &s;
+  why = storePath().empty() ? RegistryError::NoStore : RegistryError::StoreUnreadable;
+  return nullptr;
 }
 
 namespace {
@@ -404,25 +416,27 @@ Key* writableKey(Tree& tree, RegistryRoot root, const std::vector<std::string>& 
 
 }  // namespace
 
-bool RegistryStore::writeValue(RegistryRoot root, const std::string& key, Value value) {
+Status RegistryStore::writeValue(RegistryRoot root, const std::string& key, Value value) {
   return dispatchKey(
-      root, key, false,
-      [&] {
+      root, key, Status(RegistryError::BadPath),
+      [&]() -> Status {
         // The autostart folder holds texts only.
-        return value.type == Value::Type::String &&
-               regstore::AutostartFolder(autostartFolder()).write(value.name, value.text);
+        if (value.type != Value::Type::String) return RegistryError::NotText;
+        return regstore::AutostartFolder(autostartFolder()).write(value.name, value.text);
       },
-      [&](const Names& names, RunRelation relation) {
-        State* s = changeable();
-        Key* target = s ? writableKey(*s->tree, root, names, relation, autostartFolder()) : nullptr;
-        if (!target) return false;
+      [&](const Names& names, RunRelation relation) -> Status {
+        Status why;
+        State* s = changeable(why);
+        if (!s) return why;
+        Key* target = writableKey(*s->tree, root, names, relation, autostartFolder());
+        if (!target) return RegistryError::NoKey;
         target->setValue(std::move(value));
         return save();
       });
 }
 
-bool RegistryStore::writeString(RegistryRoot root, const std::string& key, const std::string& name,
-                                const std::string& value) {
+Status RegistryStore::writeString(RegistryRoot root, const std::string& key,
+                                  const std::string& name, const std::string& value) {
   Value stored;
   stored.name = name;
   stored.type = Value::Type::String;
@@ -430,8 +444,8 @@ bool RegistryStore::writeString(RegistryRoot root, const std::string& key, const
   return writeValue(root, key, std::move(stored));
 }
 
-bool RegistryStore::writeInteger(RegistryRoot root, const std::string& key, const std::string& name,
-                                 std::int32_t value) {
+Status RegistryStore::writeInteger(RegistryRoot root, const std::string& key,
+                                   const std::string& name, std::int32_t value) {
   Value stored;
   stored.name = name;
   stored.type = Value::Type::Integer;
@@ -439,30 +453,37 @@ bool RegistryStore::writeInteger(RegistryRoot root, const std::string& key, cons
   return writeValue(root, key, std::move(stored));
 }
 
-bool RegistryStore::deleteValue(RegistryRoot root, const std::string& key,
-                                const std::string& name) {
+Status RegistryStore::deleteValue(RegistryRoot root, const std::string& key,
+                                  const std::string& name) {
   return dispatchKey(
-      root, key, false, [&] { return regstore::AutostartFolder(autostartFolder()).remove(name); },
-      [&](const Names& names, RunRelation relation) {
-        State* s = changeable();
-        if (!s) return false;
+      root, key, Status(RegistryError::BadPath),
+      [&] { return regstore::AutostartFolder(autostartFolder()).remove(name); },
+      [&](const Names& names, RunRelation relation) -> Status {
+        Status why;
+        State* s = changeable(why);
+        if (!s) return why;
         Key* stored = storedKey(*s->tree, root, names);
-        if (!stored) return relation == RunRelation::Ancestor && keyExists(root, key);
-        if (!stored->removeValue(name)) return true;
+        if (!stored) {
+          if (relation == RunRelation::Ancestor && keyExists(root, key)) return {};
+          return RegistryError::NoKey;
+        }
+        if (!stored->removeValue(name)) return {};
         return save();
       });
 }
 
-bool RegistryStore::deleteKeyTree(RegistryRoot root, const std::string& key) {
+Status RegistryStore::deleteKeyTree(RegistryRoot root, const std::string& key) {
   // A root is never deleted, and the autostart folder is the desktop's, not this store's.
   return dispatchKey(
-      root, key, false, [] { return false; },
-      [&](const Names& names, RunRelation) {
-        State* s = names.empty() ? nullptr : changeable();
-        if (!s) return false;
+      root, key, Status(RegistryError::BadPath), [] { return Status(RegistryError::BadPath); },
+      [&](const Names& names, RunRelation) -> Status {
+        if (names.empty()) return RegistryError::BadPath;
+        Status why;
+        State* s = changeable(why);
+        if (!s) return why;
         const Names parentNames(names.begin(), names.end() - 1);
         Key* parent = storedKey(*s->tree, root, parentNames);
-        if (!parent || !parent->removeChild(names.back())) return false;
+        if (!parent || !parent->removeChild(names.back())) return RegistryError::NoKey;
         return save();
       });
 }

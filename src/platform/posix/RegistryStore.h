@@ -38,7 +38,7 @@ class RegistryStore final : public Registry {
   RegistryStore& operator=(const RegistryStore&) = delete;
 
   bool keyExists(RegistryRoot root, const std::string& key) override;
-  bool createKey(RegistryRoot root, const std::string& key) override;
+  Status createKey(RegistryRoot root, const std::string& key) override;
   std::optional<std::vector<std::string>> subkeyNames(RegistryRoot root,
                                                       const std::string& key) override;
   std::optional<std::vector<std::string>> valueNames(RegistryRoot root,
@@ -48,15 +48,13 @@ class RegistryStore final : public Registry {
                                         const std::string& name) override;
   std::optional<std::int32_t> readInteger(RegistryRoot root, const std::string& key,
                                           const std::string& name) override;
-  bool writeString(RegistryRoot root, const std::string& key, const std::string& name,
-                   const std::string& value) override;
-  bool writeInteger(RegistryRoot root, const std::string& key, const std::string& name,
-                    std::int32_t value) override;
-  bool deleteValue(RegistryRoot root, const std::string& key, const std::string& name) override;
-  bool deleteKeyTree(RegistryRoot root, const std::string& key) override;
+  Status writeString(RegistryRoot root, const std::string& key, const std::string& name,
+                     const std::string& value) override;
+  Status writeInteger(RegistryRoot root, const std::string& key, const std::string& name,
+                      std::int32_t value) override;
+  Status deleteValue(RegistryRoot root, const std::string& key, const std::string& name) override;
+  Status deleteKeyTree(RegistryRoot root, const std::string& key) override;
   std::string problem() override;
-  void beginBatch() override;
-  bool endBatch() override;
 
   // The store file and the autostart folder (with trailing separator) in use now; empty when
   // the configuration folder is unknown.
@@ -68,17 +66,21 @@ class RegistryStore final : public Registry {
   int loadCount() const;
   int saveCount() const;
 
+ protected:
+  void beginBatch() override;
+  Status endBatch() override;
+
  private:
   struct State;
   // The state brought up to date with the file (read again only when it changed on disk).
   State& current();
   // Writes the tree to the file; on failure the next call reads the file again.
-  bool save();
+  Status save();
   // The state when the store may be changed; null when its file could not be read (it is then
-  // left as it is).
-  State* changeable();
+  // left as it is), with the reason in `why`.
+  State* changeable(Status& why);
   // Writes the value (its name, type and contents) into the key.
-  bool writeValue(RegistryRoot root, const std::string& key, regstore::Value value);
+  Status writeValue(RegistryRoot root, const std::string& key, regstore::Value value);
 
   std::unique_ptr<State> state_;
 };

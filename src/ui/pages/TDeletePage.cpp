@@ -208,7 +208,7 @@ void TDeletePage::addRow(QTreeWidget* list, TWipeItem* item, bool folder) {
   auto* row = new TPathRow(item->Path, item);
   const std::string location = platform::folderPartOf(
       folder && item->Path.size() > 1 ? RemoveTrailingBackslash(item->Path) : item->Path);
-  row->setText(0, QString::fromLocal8Bit(GetShellDisplayName(item->Path, folder)));
+  row->setText(0, QString::fromLocal8Bit(GetShellDisplayName(host_.Drives(), item->Path, folder)));
   row->setText(1, QString::fromLocal8Bit(location));
   // The list cuts long texts in the middle; the whole path is the tooltip.
   row->setToolTip(0, QString::fromLocal8Bit(item->Path));
@@ -616,7 +616,7 @@ void TDeletePage::offerFreeSpaceWipe(const TRunOutcome& outcome) {
   for (const std::string& root : FreeSpaceRootsToFinish(outcome)) {
     std::int64_t freeBytes = -1;
     std::int64_t totalBytes = -1;
-    GetDriveSpace(root, freeBytes, totalBytes);
+    GetDriveSpace(host_.Files(), root, freeBytes, totalBytes);
     const QString shown =
         QString::fromLocal8Bit(root.size() > 1 ? RemoveTrailingBackslash(root) : root);
     const auto subject = [&] {
@@ -638,7 +638,7 @@ void TDeletePage::offerFreeSpaceWipe(const TRunOutcome& outcome) {
     if (!host_.MayRun(engine)) return;
     engine.ClearItems();
     auto item = std::make_unique<TWipeItem>(wkFreeSpace, root);
-    item->Volume = GetDriveVolume(root);
+    item->Volume = GetDriveVolume(host_.Files(), root);
     engine.AddItem(std::move(item));
     if (!host_.RunEngine(engine)) return;
     const TRunOutcome wiped = RunOutcomeOf(engine);

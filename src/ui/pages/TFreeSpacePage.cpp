@@ -101,11 +101,11 @@ void TFreeSpacePage::arrangeDriveColumns() {
   list->headerItem()->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
 }
 
-void TFreeSpacePage::showDriveFigures(QTreeWidgetItem* row, const std::string& root) {
+void TFreeSpacePage::showDriveFigures(QTreeWidgetItem* row, const std::string& root) const {
   std::int64_t freeBytes = -1;
   std::int64_t totalBytes = -1;
   // A drive that cannot be asked has no figures: its reason stands in the row instead.
-  if (!GetDriveSpace(root, freeBytes, totalBytes)) {
+  if (!GetDriveSpace(host_.Files(), root, freeBytes, totalBytes)) {
     row->setText(2, QCoreApplication::translate("TFreeSpacePage", "unknown"));
     row->setText(3, QCoreApplication::translate("TFreeSpacePage", "unknown"));
     return;
@@ -138,7 +138,8 @@ void TFreeSpacePage::fillRows(const std::vector<std::pair<std::string, bool>>& c
   for (const std::string& root : roots) {
     if (host_.Drives().driveKind(root) != platform::DriveFixed) continue;
     auto* row = new TPathRow(root);
-    row->Volume = GetDriveVolume(root);  // the run wipes this file system and no other
+    row->Volume =
+        GetDriveVolume(host_.Files(), root);  // the run wipes this file system and no other
     // Named by its mount point, as the system names it; the device is the tooltip.
     const std::string name = mountPointOf(root);
     const Wipeable can = wipeable(root);
@@ -146,11 +147,11 @@ void TFreeSpacePage::fillRows(const std::vector<std::pair<std::string, bool>>& c
                  QString::fromLocal8Bit(name) +
                      (can.whyNot.isEmpty() ? QString()
                                            : QStringLiteral(" (") + can.whyNot + QLatin1Char(')')));
-    row->setText(1, QString::fromLocal8Bit(GetDriveFileSystem(root)));
+    row->setText(1, QString::fromLocal8Bit(GetDriveFileSystem(host_.Drives(), root)));
     showDriveFigures(row, root);
     // The list cuts a long name in the middle; the whole one is the tooltip.
     row->setToolTip(
-        0, QString::fromLocal8Bit(GetDriveDisplayName(root)) +
+        0, QString::fromLocal8Bit(GetDriveDisplayName(host_.Drives(), root)) +
                (can.whyNot.isEmpty()
                     ? QString()
                     : QCoreApplication::translate("TFreeSpacePage",
@@ -273,13 +274,13 @@ std::vector<std::pair<std::string, platform::FileSystemId>> TFreeSpacePage::chec
   return drives;
 }
 
-QString TFreeSpacePage::wipeQuestion(const std::vector<std::string>& roots) {
+QString TFreeSpacePage::wipeQuestion(const std::vector<std::string>& roots) const {
   QStringList drives;
   for (const std::string& root : roots) {
     // The mount point and the free space now, which the run fills.
     std::int64_t freeBytes = -1;
     std::int64_t totalBytes = -1;
-    GetDriveSpace(root, freeBytes, totalBytes);
+    GetDriveSpace(host_.Files(), root, freeBytes, totalBytes);
     drives << QStringLiteral("%1 (%2)").arg(QString::fromLocal8Bit(mountPointOf(root)),
                                             FormatSize(freeBytes));
   }

@@ -65,11 +65,11 @@ class TFreeSpacePage : public QWidget {
   void fillRows(const std::vector<std::pair<std::string, bool>>& checks, bool checkNew,
                 bool leftovers);
   // Fills the free-space and size cells of a row from the drive's figures now.
-  static void showDriveFigures(QTreeWidgetItem* row, const std::string& root);
+  void showDriveFigures(QTreeWidgetItem* row, const std::string& root) const;
   // The checked drives now, in list order: their roots and file systems.
   std::vector<std::pair<std::string, platform::FileSystemId>> checkedDrives() const;
   // The question before a run over the drives: each one with the free space it would fill.
-  static QString wipeQuestion(const std::vector<std::string>& roots);
+  QString wipeQuestion(const std::vector<std::string>& roots) const;
   // The selected drive, which only the administrator may fill, goes to a run with those rights.
   void btnFreeAdministratorClick();
   void updateAdministratorButton();

@@ -118,7 +118,7 @@ void TRecentFilesPage::UpdateKnownRows() {
   for (std::size_t index = 0; index < knownLists().size(); ++index) {
     const TRecentList& list = knownLists()[index];
     QTreeWidgetItem* row = ui->lvMRU->topLevelItem(static_cast<int>(index));
-    const bool something = RecentLists::Holds(list);
+    const bool something = RecentLists::Holds(list, host_.RegistryStore());
     // A list only Windows keeps is out of sight unless it holds something here after all.
     TWindowsRowsFilter::MarkWindowsOnly(row, !list.LinuxPlace && !something);
     // A row that cannot run shows no tick; the user's own check mark comes back with its list.
@@ -183,9 +183,10 @@ void TRecentFilesPage::setBusy(bool busy) {
   lvOtherMRUClick();
 }
 
-bool TRecentFilesPage::stillHolds(const TCleanTask& task) {
-  if (task.known != kOtherList) return RecentLists::Holds(knownLists()[task.known]);
-  return RecentLists::KeyHolds(task.key);
+bool TRecentFilesPage::stillHolds(const TCleanTask& task) const {
+  if (task.known != kOtherList)
+    return RecentLists::Holds(knownLists()[task.known], host_.RegistryStore());
+  return RecentLists::KeyHolds(task.key, host_.RegistryStore());
 }
 
 std::string TRecentFilesPage::taskName(const TCleanTask& task) {
@@ -267,17 +268,16 @@ TRecentFilesPage::TCleanResult TRecentFilesPage::runClean(std::vector<TCleanTask
     engine.Overwrite = &overwrite;
     engine.OverwriteRun = &overwriteRun;
   }
-  {
-    run_ = &run;
-    // Every deletion of the clean is written to the registry store in one step at its end.
-    host_.RegistryStore().beginBatch();
-    run.Run(items, false, [&](std::size_t, const TEraser& item) {
-      if (progressStep(q(item.Caption))) run.Stop();
-    });
-    run_ = nullptr;
-  }
+  // The lists are the window's registry's, and every deletion of the clean is written to it in
+  // one step at the end of the run.
+  engine.Registry = &host_.RegistryStore();
+  run_ = &run;
+  run.Run(items, false, [&](std::size_t, const TEraser& item) {
+    if (progressStep(q(item.Caption))) run.Stop();
+  });
+  run_ = nullptr;
   TCleanResult result;
-  result.stored = host_.RegistryStore().endBatch();
+  result.stored = run.RegistryWritten();
   for (const TCleanRecord& left : engine.Left) failed(left.What, left.Reason);
   // What else the user should hear of (a journal that kept the old names, say).
   for (const TCleanRecord& note : engine.Notes) {
@@ -299,7 +299,7 @@ void TRecentFilesPage::reportClean(const std::vector<TCleanTask>& tasks,
         QCoreApplication::translate(
             "TRecentFilesPage",
             "The registry store could not be written; nothing was removed from it.\n") +
-            q(host_.RegistryStore().problem()));
+            q(result.stored.error().message()));
     return;
   }
   if (RecentStopRequested) {

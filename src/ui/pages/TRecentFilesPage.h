@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/Result.h"
+
 class QTreeWidgetItem;
 class TCleaningRun;
 class TfmAddReg;
@@ -68,12 +70,12 @@ class TRecentFilesPage : public QWidget {
   };
   static constexpr std::size_t kOtherList = static_cast<std::size_t>(-1);
   // Whether the list of the task holds anything now.
-  static bool stillHolds(const TCleanTask& task);
+  bool stillHolds(const TCleanTask& task) const;
   static std::string taskName(const TCleanTask& task);
   // A clean, step by step: the checked lists, the question, the run, and what the user is told.
   struct TCleanResult {
-    bool stored = true;  // the registry store took the clean's changes
-    QString notes;       // what else the user should hear of, a line each
+    platform::Status stored;  // whether the registry store took the clean's changes, or why not
+    QString notes;            // what else the user should hear of, a line each
   };
   std::vector<TCleanTask> checkedTasks() const;
   bool confirmClean(const std::vector<TCleanTask>& tasks);

@@ -202,8 +202,8 @@ void TSpecialFoldersPage::refreshSizes() {
     }
     row->setFlags(row->flags() | Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
     row->setToolTip(0, QString());
-    row->setText(kTotalColumn,
-                 FormatSize(isFile ? GetFileSize(row->Path) : GetFolderSize(row->Path, true)));
+    row->setText(kTotalColumn, FormatSize(isFile ? GetFileSize(host_.Files(), row->Path)
+                                                 : GetFolderSize(host_.Files(), row->Path, true)));
   }
   windowsRows_->Apply();
   showWhyNothingFound();
@@ -283,7 +283,7 @@ void TSpecialFoldersPage::addRecycleBinFolders(const std::string& trash, const s
     row->setToolTip(0, row->text(0));
     row->setIcon(0, style()->standardIcon(QStyle::SP_DirIcon));
     row->setTextAlignment(kBinTotalColumn, Qt::AlignRight | Qt::AlignVCenter);
-    row->setText(kBinTotalColumn, FormatSize(GetFolderSize(path, true)));
+    row->setText(kBinTotalColumn, FormatSize(GetFolderSize(host_.Files(), path, true)));
     row->setFlags(row->flags() | Qt::ItemIsUserCheckable);
     row->setCheckState(0, Qt::Unchecked);
     // Emptying the trashed files empties the descriptions of them too, and a trashed folder
@@ -328,7 +328,8 @@ void TSpecialFoldersPage::btnSpecialCloseClick() {
   emit optionsRequested();
 }
 
-QString TSpecialFoldersPage::wipeQuestion(const TWipeEngine& folders, const TWipeEngine& files) {
+QString TSpecialFoldersPage::wipeQuestion(const TWipeEngine& folders,
+                                          const TWipeEngine& files) const {
   // A folder inside another one of the run is counted with it, not twice.
   const auto inside = [&](const std::string& path) {
     return std::any_of(folders.Items.begin(), folders.Items.end(), [&](const auto& other) {
@@ -338,10 +339,12 @@ QString TSpecialFoldersPage::wipeQuestion(const TWipeEngine& folders, const TWip
   };
   std::int64_t bytes = 0;
   for (const auto& item : folders.Items) {
-    if (!inside(item->Path)) bytes += std::max<std::int64_t>(0, GetFolderSize(item->Path, true));
+    if (!inside(item->Path))
+      bytes += std::max<std::int64_t>(0, GetFolderSize(host_.Files(), item->Path, true));
   }
   for (const auto& item : files.Items) {
-    if (!inside(item->Path)) bytes += std::max<std::int64_t>(0, GetFileSize(item->Path));
+    if (!inside(item->Path))
+      bytes += std::max<std::int64_t>(0, GetFileSize(host_.Files(), item->Path));
   }
   return QCoreApplication::translate("TSpecialFoldersPage", "Wipe %1 (%2)? This cannot be undone.")
       .arg(countText(folders, files), FormatSize(bytes));

@@ -59,7 +59,7 @@ class TSpecialFoldersPage : public QWidget {
   void showWhyNothingFound();
   void addRecycleBinFolders(const std::string& trash, const std::string& folder, int depth);
   // The question before a run of the engines' jobs: how many folders and files, and their size.
-  static QString wipeQuestion(const TWipeEngine& folders, const TWipeEngine& files);
+  QString wipeQuestion(const TWipeEngine& folders, const TWipeEngine& files) const;
   // "2 folders and 1 file".
   static QString countText(const TWipeEngine& folders, const TWipeEngine& files);
   static void setCheckable(QTreeWidget* list, Qt::CheckState state);

@@ -159,7 +159,7 @@ TEST_F(RecentListsTest, TheDesktopListsAreClearedAndWhatIsNotTheirsStaysByteForB
   EXPECT_EQ(readFileBytes(beside), kGtkList);
 
   // Cleared, the lists hold nothing more, and a second clean changes nothing.
-  EXPECT_FALSE(RecentLists::Holds(RecentLists::All().back()));
+  EXPECT_FALSE(RecentLists::Holds(RecentLists::All().back(), registry.store()));
   engine.ClearRecords();
   item.Erase();
   EXPECT_TRUE(engine.Removed.empty());
@@ -200,7 +200,7 @@ TEST_F(RecentListsTest, BookmarksAreFoundAtEveryDepthAndOnlyRealOnesCount) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     const std::string list = folder.write("home/.local/share/recently-used.xbel", c.text);
-    EXPECT_EQ(RecentLists::Holds(RecentLists::All().back()), c.holds);
+    EXPECT_EQ(RecentLists::Holds(RecentLists::All().back(), registry.store()), c.holds);
     TEraserEngine engine;
     Item(engine, "Recently used files (desktop)").Erase();
     EXPECT_TRUE(engine.Left.empty());
@@ -223,9 +223,9 @@ TEST_F(RecentListsTest, AListHoldingOnlySubkeysHoldsSomething) {
   }
   ASSERT_NE(list, nullptr);
   ASSERT_TRUE(registry.store().createKey(kCurrentUser, key));
-  EXPECT_FALSE(RecentLists::Holds(*list));
+  EXPECT_FALSE(RecentLists::Holds(*list, registry.store()));
   Values(key + "\\pdf", {"0"});
-  EXPECT_TRUE(RecentLists::Holds(*list));
+  EXPECT_TRUE(RecentLists::Holds(*list, registry.store()));
 }
 
 }  // namespace

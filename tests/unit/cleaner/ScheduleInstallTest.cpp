@@ -170,6 +170,18 @@ TEST_F(ScheduleInstall, ADamagedScheduleIsNamedAndAKindPrefsCannotKeepIsTakenAsO
   }
 }
 
+TEST_F(ScheduleInstall, AUnitFolderThatCannotBeMadeIsNamedWithTheSystemsReason) {
+  // A file stands where the folder of the user's units belongs.
+  const std::string config = folder.configFolder().substr(folder.path().size());
+  const std::string blocker = folder.write(config + "systemd", "not a folder");
+  TCleanTimerUnits units("/opt/ferrovane/bin/ferrovane-cli");
+  EXPECT_EQ(units.Apply(WeeklySchedule()), TScheduleMode::ServiceManager);
+  ASSERT_EQ(units.Problems.size(), 1u);
+  EXPECT_EQ(units.Problems[0], blocker + "/user/: the folder could not be made: " +
+                                   std::make_error_code(std::errc::not_a_directory).message());
+  EXPECT_EQ(readFileBytes(blocker), "not a folder");
+}
+
 TEST_F(ScheduleInstall, TurningTheScheduleOffWithOneUnitAlreadyGoneRemovesTheOther) {
   TCleanTimerUnits units("/opt/ferrovane/bin/ferrovane-cli");
   TScheduleSettings off = WeeklySchedule();

@@ -9,8 +9,11 @@
 #include "core/WipeRun.h"
 #include "core/WipeServices.h"
 #include "platform/Journal.h"
+#include "platform/posix/RegistryStore.h"
 #include "support/FakeJournals.h"
+#include "support/FaultyFileSystem.h"
 #include "support/ScopedReadOnlyBind.h"
+#include "support/ThrowingServices.h"
 
 namespace {
 
@@ -117,7 +120,7 @@ TEST_F(CleaningRunTest, RegistryDeletionsAreWrittenOnceAndKeptAsLeftWhenTheStore
     platform::RegistryBatch filling(store);
     ASSERT_TRUE(store.createKey(platform::kCurrentUser, key));
     for (int i = 0; i < 500; ++i) {
-      store.writeString(platform::kCurrentUser, key, "v" + std::to_string(i), "x");
+      ASSERT_TRUE(store.writeString(platform::kCurrentUser, key, "v" + std::to_string(i), "x"));
     }
   };
   const auto valuesLeft = [&] {
@@ -151,8 +154,61 @@ TEST_F(CleaningRunTest, RegistryDeletionsAreWrittenOnceAndKeptAsLeftWhenTheStore
   EXPECT_TRUE(engine.Removed.empty());
   ASSERT_EQ(engine.Left.size(), 500u);
   EXPECT_EQ(engine.Left.front().Item, "List");
-  EXPECT_NE(engine.Left.front().Reason.find("the registry store could not be written"),
-            std::string::npos);
+  EXPECT_NE(engine.Left.front().Reason.find(
+                "the registry store could not be written: " +
+                std::make_error_code(std::errc::read_only_file_system).message()),
+            std::string::npos)
+      << engine.Left.front().Reason;
+}
+
+TEST_F(CleaningRunTest, ACleanDeletesInItsEnginesRegistryAndTellsWhyThatRegistryRefusedIt) {
+  // The engine's registry is the only one asked: the one installed fails any call.
+  platform::RegistryStore own(folder / "own.reg", folder / "own-autostart/");
+  ThrowingRegistry installed;
+  const platform::ScopedRegistry scope(installed);
+  engine.Registry = &own;
+  const std::string key = "Software\\Editor\\Recent File List";
+  const auto fill = [&] {
+    ASSERT_TRUE(own.createKey(platform::kCurrentUser, key + "\\Old"));
+    for (const char* name : {"a", "b"}) {
+      ASSERT_TRUE(own.writeString(platform::kCurrentUser, key, name, "x"));
+    }
+  };
+  auto* item = static_cast<TEraseRegistry*>(engine.AddEraser(std::make_unique<TEraseRegistry>()));
+  item->Name = "List";
+  item->OnErase = [&key](TEraser& self) {
+    auto& list = static_cast<TEraseRegistry&>(self);
+    for (const char* name : {"a", "b"}) list.AddValue(platform::kCurrentUser, key, name);
+    list.AddKey(platform::kCurrentUser, key + "\\Old");
+  };
+
+  fill();
+  ASSERT_TRUE(run.Run({item}, false));
+  EXPECT_TRUE(run.RegistryWritten());
+  EXPECT_TRUE(engine.Left.empty()) << engine.Left.front().Reason;
+  EXPECT_EQ(engine.Removed.size(), 3u);
+  EXPECT_EQ(own.valueNames(platform::kCurrentUser, key), std::vector<std::string>{});
+  EXPECT_EQ(own.subkeyNames(platform::kCurrentUser, key), std::vector<std::string>{});
+
+  // The store's file cannot be written: every deletion is left, with the system's reason, and
+  // so is one made outside a run, which the store writes at once.
+  fill();
+  FaultyFileSystem faulty;
+  const platform::ScopedFileSystem files(faulty);
+  faulty.failAtomicWrite.insert(folder / "own.reg");
+  const std::string denied = std::make_error_code(std::errc::permission_denied).message();
+  ASSERT_TRUE(run.Run({item}, false));
+  EXPECT_EQ(run.RegistryWritten().error(), std::errc::permission_denied);
+  ASSERT_EQ(engine.Left.size(), 3u);
+  for (const TCleanRecord& left : engine.Left) {
+    EXPECT_NE(left.Reason.find("could not be written: " + denied), std::string::npos)
+        << left.Reason;
+  }
+  engine.ClearRecords();
+  item->DeleteValue(platform::kCurrentUser, key, "a");
+  ASSERT_EQ(engine.Left.size(), 1u);
+  EXPECT_EQ(engine.Left.front().Reason, "could not be deleted: " + denied);
+  EXPECT_EQ(own.valueNames(platform::kCurrentUser, key), (std::vector<std::string>{"a", "b"}));
 }
 
 TEST_F(CleaningRunTest, ACleanThatDeletedClearsTheJournalsOnceWhenAskedAndNotesWhatFailed) {

@@ -137,7 +137,7 @@ TEST_F(EraserEngineTest, ReadingTheOptionsNeverTouchesTheRunValueOnlyApplyingThe
   for (const Case& c : {Case{"true", nullptr, "program"}, Case{"True", "the user's own", "program"},
                         Case{"False", "the user's own", nullptr}, Case{"0", nullptr, nullptr}}) {
     SCOPED_TRACE(c.loadAtStartup);
-    registry.store().deleteValue(platform::kCurrentUser, RunKey(), "Ferrovane");
+    ASSERT_TRUE(registry.store().deleteValue(platform::kCurrentUser, RunKey(), "Ferrovane"));
     if (c.before) {
       ASSERT_TRUE(
           registry.store().writeString(platform::kCurrentUser, RunKey(), "Ferrovane", c.before));

@@ -116,7 +116,7 @@ TEST_P(DeviceCheckClean, RunsThatLeaveNothingAreVerifiedOnTheDevice) {
   engine.AddItem(std::make_unique<TWipeItem>(wkFolder, work));
   if (c.freeSpaceAfter) {
     auto drive = std::make_unique<TWipeItem>(wkFreeSpace, mount->point() + "/");
-    drive->Volume = GetDriveVolume(drive->Path);
+    drive->Volume = GetDriveVolume(platform::fs(), drive->Path);
     engine.AddItem(std::move(drive));
   }
   TDeviceRecord record;

@@ -3,8 +3,13 @@
 
 #include <filesystem>
 
+#include "core/DriveFunctions.h"
 #include "core/Helpers.h"
+#include "platform/Drives.h"
+#include "platform/PathText.h"
+#include "support/FaultyFileSystem.h"
 #include "support/TestFolder.h"
+#include "support/ThrowingServices.h"
 
 TEST(Helpers, TrailingSeparator) {
   EXPECT_EQ(AddTrailingBackslash(""), "");
@@ -71,4 +76,39 @@ TEST(Helpers, FilterDigitKey) {
   EXPECT_EQ(FilterDigitKey('\b'), '\b');
   EXPECT_EQ(FilterDigitKey('a'), '\0');
   EXPECT_EQ(FilterDigitKey('-'), '\0');
+}
+
+// What the program shows about a drive comes from the drive table and the file system it is
+// given (the window's), never from those installed, which here fail any call.
+TEST(DriveFunctions, ADriveIsDescribedByTheTableAndFileSystemItIsGiven) {
+  TestFolder folder;
+  const std::string root = folder.makeFolder("data") + "/";
+  const std::string table = folder.write(
+      "mountinfo", "100 1 0:100 / " + platform::trimSeparators(root) + " rw - ext4 testdev rw\n");
+  const platform::DriveTable drives(table, folder / "sys");
+  FaultyFileSystem files;
+  platform::DiskSpace figures;
+  figures.available = 4096;
+  figures.total = 8192;
+  files.diskSpaceOf[root] = figures;
+  files.deviceOf[root] = 77;
+  ThrowingFileSystem installedFiles;
+  const platform::ScopedFileSystem scope(installedFiles);
+  const platform::DriveTable none(folder / "none", "");
+  const platform::ScopedDriveTable installedDrives(none);
+
+  // Named by its kind in the table given, which the installed table does not know.
+  const std::string name = GetDriveDisplayName(drives, root);
+  EXPECT_NE(name, GetDriveDisplayName(none, root));
+  EXPECT_TRUE(name.ends_with(" (" + platform::trimSeparators(root) + ")")) << name;
+  EXPECT_EQ(GetDriveFileSystem(drives, root), "ext4");
+  EXPECT_EQ(GetDriveVolume(files, root).device, 77u);
+  std::int64_t freeBytes = 0;
+  std::int64_t totalBytes = 0;
+  EXPECT_TRUE(GetDriveSpace(files, root, freeBytes, totalBytes));
+  EXPECT_EQ(freeBytes, 4096);
+  EXPECT_EQ(totalBytes, 8192);
+  // A root that is gone has no figures, whatever the folder above it has.
+  EXPECT_FALSE(GetDriveSpace(files, root + "gone/", freeBytes, totalBytes));
+  EXPECT_EQ(GetDriveVolume(files, root + "gone/").device, 0u);
 }

@@ -154,10 +154,12 @@ TEST_F(RegistryStoreTest, ABatchWritesItsChangesOnceOrNotAtAll) {
   FaultyFileSystem faulty;
   platform::ScopedFileSystem scope(&faulty);
   faulty.failAtomicWrite.insert(storeFile());
-  store.beginBatch();
+  platform::RegistryBatch batch(store);
   ASSERT_TRUE(store.deleteValue(kCurrentUser, "MRU", "a"));
   ASSERT_TRUE(store.createKey(kCurrentUser, "MRU\\New"));
-  EXPECT_FALSE(store.endBatch());
+  const platform::Status written = batch.end();
+  EXPECT_FALSE(written);
+  EXPECT_EQ(written.error(), std::make_error_code(std::errc::permission_denied));
   EXPECT_EQ(readFileBytes(storeFile()), before);
   EXPECT_EQ(store.readString(kCurrentUser, "MRU", "a"), "1");
   EXPECT_FALSE(store.keyExists(kCurrentUser, "MRU\\New"));
