@@ -56,11 +56,7 @@ JournalOutcome XfsLogCycle::run() {
   std::uint64_t done = 0;
   ScratchFolder scratch(folder_);
   JournalOutcome outcome = work(scratch, done);
-  const std::string name = scratch.name();
-  if (const int error = scratch.remove(); error && outcome.result == JournalResult::Cleaned) {
-    outcome = rewriteFailure(JournalResult::Failed, error,
-                             "the scratch folder \"" + name + "\" could not be removed");
-  }
+  removeScratchFolder(scratch, outcome);
   // What the work committed and the removal of the scratch folder reach the device.
   if (::syncfs(folder_) != 0 && outcome.result == JournalResult::Cleaned) {
     outcome = rewriteFailure(JournalResult::Failed, errno,
