@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -139,6 +140,22 @@ int ScratchFolder::touch(const std::vector<std::uint64_t>& files) {
   for (auto index = files.rbegin(); index != files.rend(); ++index) {
     if (::utimensat(folder_, std::to_string(*index).c_str(), times, AT_SYMLINK_NOFOLLOW) != 0) {
       return errno;
+    }
+  }
+  return 0;
+}
+
+int ScratchFolder::rewriteAttributes(const std::vector<std::uint64_t>& files, std::size_t size) {
+  const bool first = attributeRound_++ == 0;
+  // Every round's value differs from the one before, so every change is a real one.
+  const std::string value(size, static_cast<char>('a' + attributeRound_ % 26));
+  // The files are reached through the held folder, never by the folder's name.
+  const std::string folder = "/proc/self/fd/" + std::to_string(folder_) + "/";
+  for (auto index = files.rbegin(); index != files.rend(); ++index) {
+    const std::string file = folder + std::to_string(*index);
+    for (const char* name : {"user.ferrovane.a", "user.ferrovane.b"}) {
+      if (::lsetxattr(file.c_str(), name, value.data(), value.size(), 0) != 0) return errno;
+      if (!first) break;
     }
   }
   return 0;
