@@ -20,7 +20,9 @@
 # files, next to the engine's own time and dd; target: at most 1.10 x the engine.
 # Then, as root, the clearing of deleted files' names from ext4 journals of 4, 32 and 128 MiB,
 # both ways, next to the time of deleting the files (bench/journal.sh); and the cycle of the XFS
-# log for logs of 10 and 64 MiB next to the wipe's own time (bench/xfslog.sh). And the device
+# log for logs of 10 and 64 MiB next to the wipe's own time (bench/xfslog.sh); a 1 GiB ext4
+# journal and a 1 GiB XFS log cleared against dd writing as many bytes, target at most 1.5 x
+# (bench/journaldd.sh). And the device
 # check (the record before the passes and the read-back after) as a share of the wipe, on ext4
 # and XFS: 2,000 files of 4 KiB, target under 25 %; one 1 GiB file, under 10 %
 # (bench/devicecheck.sh).
@@ -55,6 +57,8 @@
 #              BENCH_CASES ("zeros random3 small": the cases of part "wipe")
 #              BENCH_JOURNAL_MIB ("4 32 128"), BENCH_JOURNAL_FILES (1000)
 #              BENCH_XFSLOG_MIB ("10 64"), BENCH_XFSLOG_FILES (1000); part "xfslog"
+#              BENCH_JOURNALDD_MIB (1024), BENCH_JOURNALDD_ROUNDS (2), BENCH_JOURNALDD_FS
+#              ("ext4 xfs"); part "journaldd"
 #              BENCH_STALL_MIB (1024), BENCH_FILL_MIB (2048); part "stalls"
 #              BENCH_CALL_FILES (200): part "calls", the system calls per small file of the
 #              engine and the references; BENCH_SCALE_FILES ("20000 200000"): part "scale", the
@@ -74,7 +78,7 @@ SMALL_FILES=${BENCH_SMALL_FILES:-2000}
 ROUNDS=${BENCH_ROUNDS:-3}
 
 INI_MIB=${BENCH_INI_MIB:-64}
-PARTS=${BENCH_PARTS:-ini wipe calls scale cli journal xfslog stalls devicecheck}
+PARTS=${BENCH_PARTS:-ini wipe calls scale cli journal xfslog journaldd stalls devicecheck}
 STALL_MIB=${BENCH_STALL_MIB:-1024}
 
 cmake --build "$BUILD" --target WipeBench ReferenceWipe IniBench ferrovane-cli >/dev/null
@@ -367,6 +371,16 @@ measure_devicecheck() {
   fi
 }
 
+measure_journaldd() {
+  cmake --build "$BUILD" --target JournalBench >/dev/null
+  if [ "$(id -u)" = 0 ] && unshare -m --propagation private true 2>/dev/null &&
+    command -v mkfs.xfs >/dev/null && grep -qw xfs /proc/filesystems; then
+    unshare -m --propagation private bench/journaldd.sh "$BUILD"
+  else
+    echo "clearing a large journal against dd: not measured (needs root, mkfs.xfs and XFS)"
+  fi
+}
+
 measure_xfslog() {
   cmake --build "$BUILD" --target JournalBench >/dev/null
   if [ "$(id -u)" = 0 ] && unshare -m --propagation private true 2>/dev/null &&
@@ -550,5 +564,6 @@ case " $PARTS " in *" scale "*) measure_scale ;; esac
 case " $PARTS " in *" cli "*) measure_cli ;; esac
 case " $PARTS " in *" journal "*) measure_journal ;; esac
 case " $PARTS " in *" xfslog "*) measure_xfslog ;; esac
+case " $PARTS " in *" journaldd "*) measure_journaldd ;; esac
 case " $PARTS " in *" stalls "*) measure_stalls ;; esac
 case " $PARTS " in *" devicecheck "*) measure_devicecheck ;; esac

@@ -52,6 +52,21 @@ JournalRewrite::~JournalRewrite() {
   removeScratch(ignored);
 }
 
+void removeScratchFolder(ScratchFolder& scratch, JournalOutcome& outcome) {
+  const std::string name = scratch.name();
+  const int error = scratch.remove();
+  if (error == 0) return;
+  const std::string& left = scratch.left();
+  if (outcome.result == JournalResult::Cleaned) {
+    outcome = left.empty()
+                  ? rewriteFailure(JournalResult::Failed, error,
+                                   "the scratch folder \"" + name + "\" could not be removed")
+                  : rewriteFailure(JournalResult::Failed, 0, left);
+  } else if (!left.empty()) {
+    outcome.detail += (outcome.detail.empty() ? "" : "; ") + left;
+  }
+}
+
 JournalOutcome rewriteFailure(JournalResult result, int error, std::string detail) {
   JournalOutcome outcome;
   outcome.result = result;
@@ -73,8 +88,7 @@ void JournalRewrite::report() {
 
 JournalOutcome JournalRewrite::run() {
   JournalOutcome outcome = work();
-  JournalOutcome removal;
-  if (!removeScratch(removal) && outcome.result == JournalResult::Cleaned) outcome = removal;
+  removeScratch(outcome);
   // What the work committed and the removal of the scratch folder reach the device.
   if (::syncfs(folder_) != 0 && outcome.result == JournalResult::Cleaned) {
     outcome = rewriteFailure(JournalResult::Failed, errno,
@@ -263,16 +277,10 @@ bool JournalRewrite::fillFastCommitArea(JournalOutcome& outcome) {
   return false;
 }
 
-bool JournalRewrite::removeScratch(JournalOutcome& outcome) {
+void JournalRewrite::removeScratch(JournalOutcome& outcome) {
   if (anchor_ >= 0) ::close(anchor_);
   anchor_ = -1;
-  const std::string name = scratch_.name();
-  const int error = scratch_.remove();
-  if (error) {
-    outcome = rewriteFailure(JournalResult::Failed, error,
-                             "the scratch folder \"" + name + "\" could not be removed");
-  }
-  return error == 0;
+  removeScratchFolder(scratch_, outcome);
 }
 
 }  // namespace platform::journal

@@ -31,6 +31,10 @@ std::string readReportFile(const std::string& path);
 // and the words for the user.
 JournalOutcome rewriteFailure(JournalResult result, int error, std::string detail);
 
+// Removes the scratch folder and folds what could not be removed into the outcome: a cleared
+// journal becomes a failure; a failure keeps its reason and is told what stays where.
+void removeScratchFolder(ScratchFolder& scratch, JournalOutcome& outcome);
+
 class JournalRewrite {
  public:
   // folder: an open descriptor of a folder of the file system, where the scratch folder is made.
@@ -51,8 +55,8 @@ class JournalRewrite {
   bool fastCommitsInUse();
   bool rewriteLog(JournalOutcome& outcome);
   bool fillFastCommitArea(JournalOutcome& outcome);
-  // Removes the scratch files and folder; false (with the reason in outcome) when some remain.
-  bool removeScratch(JournalOutcome& outcome);
+  // Removes the scratch files and folder; what remains is folded into the outcome.
+  void removeScratch(JournalOutcome& outcome);
   bool stopped() const;
   void report();
 

@@ -1,10 +1,14 @@
 #include "platform/posix/ScratchFolder.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <random>
 #include <utility>
 
@@ -28,6 +32,44 @@ std::string randomSuffix() {
   for (std::size_t i = 0; i < kScratchSuffixLength; ++i) text += digits[device() % 16];
   return text;
 }
+
+// What tells a folder from any other: its file system's device, its inode and its mount.
+struct Identity {
+  std::uint64_t device = 0;
+  std::uint64_t inode = 0;
+  std::uint64_t mount = 0;  // 0 where the system does not tell
+  std::uint32_t links = 0;
+};
+
+bool identityAt(int dirfd, const char* name, int flags, Identity& identity) {
+  struct statx st {};
+  if (::statx(dirfd, name, flags | AT_NO_AUTOMOUNT,
+              STATX_TYPE | STATX_INO | STATX_NLINK | STATX_MNT_ID, &st) != 0) {
+    return false;
+  }
+  identity.device = static_cast<std::uint64_t>(makedev(st.stx_dev_major, st.stx_dev_minor));
+  identity.inode = st.stx_ino;
+  identity.mount = posix::reportedMount(st.stx_mask, st.stx_mnt_id);
+  identity.links = st.stx_nlink;
+  return true;
+}
+
+bool same(const Identity& a, const Identity& b) {
+  return a.device == b.device && a.inode == b.inode &&
+         (a.mount == 0 || b.mount == 0 || a.mount == b.mount);
+}
+
+// Where the open folder lies now, as the system names it; empty when it cannot say.
+std::string placeOfOpen(int fd) {
+  const std::string self = "/proc/self/fd/" + std::to_string(fd);
+  char target[PATH_MAX];
+  const ssize_t length = ::readlink(self.c_str(), target, sizeof target);
+  if (length <= 0 || static_cast<std::size_t>(length) >= sizeof target) return {};
+  return std::string(target, static_cast<std::size_t>(length));
+}
+
+// What removeIfHeld gives back when the entry is not the held folder (no errno has this value).
+constexpr int kNotHeld = -1;
 
 ScratchFolderMade& madeHook() {
   static ScratchFolderMade hook;
@@ -58,6 +100,15 @@ int ScratchFolder::make() {
     if (madeHook()) madeHook()(parent_, name_);
     folder_ = ::openat(parent_, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (folder_ < 0) return errno;
+    // Another user may have put a folder of their own under the name in between: the one made
+    // is the caller's.
+    struct stat opened {};
+    if (::fstat(folder_, &opened) != 0) return errno;
+    if (opened.st_uid != ::geteuid()) {
+      ::close(folder_);
+      folder_ = -1;
+      return EPERM;
+    }
     MountPlace made;
     if (!placeOf(folder_, made)) return errno;
     // Something mounted over it in between (a bind mount of the same file system too) would take
@@ -94,22 +145,113 @@ int ScratchFolder::touch(const std::vector<std::uint64_t>& files) {
   return 0;
 }
 
+int ScratchFolder::rewriteAttributes(const std::vector<std::uint64_t>& files, std::size_t size) {
+  const bool first = attributeRound_++ == 0;
+  // Every round's value differs from the one before, so every change is a real one.
+  const std::string value(size, static_cast<char>('a' + attributeRound_ % 26));
+  // The files are reached through the held folder, never by the folder's name.
+  const std::string folder = "/proc/self/fd/" + std::to_string(folder_) + "/";
+  for (auto index = files.rbegin(); index != files.rend(); ++index) {
+    const std::string file = folder + std::to_string(*index);
+    for (const char* name : {"user.ferrovane.a", "user.ferrovane.b"}) {
+      if (::lsetxattr(file.c_str(), name, value.data(), value.size(), 0) != 0) return errno;
+      if (!first) break;
+    }
+  }
+  return 0;
+}
+
 int ScratchFolder::remove() {
   if (name_.empty()) return 0;
   int error = 0;
-  if (folder_ >= 0) {
-    for (std::uint64_t index = 0; index < files_; ++index) {
-      if (::unlinkat(folder_, std::to_string(index).c_str(), 0) != 0 && errno != ENOENT && !error) {
-        error = errno;
-      }
-    }
+  if (folder_ < 0) {
+    // Never opened: nothing shows that what is under the name is the folder made, so it stays
+    // (one of the program's own is removed by a later run, as any scratch folder left over).
+    left_ = "the scratch folder \"" + name_ +
+            "\" could not be opened after it was made; what is named so was not touched";
+    error = EBUSY;
+  } else {
+    const std::uint64_t filesLeft = emptyFolder(error);
+    int removal = removeIfHeld(name_);
+    if (removal == kNotHeld || removal == ENOENT) removal = removeMoved(filesLeft);
+    if (removal && !error) error = removal;
     ::close(folder_);
     folder_ = -1;
   }
   files_ = 0;
-  if (::unlinkat(parent_, name_.c_str(), AT_REMOVEDIR) != 0 && !error) error = errno;
   name_.clear();
   return error;
+}
+
+std::uint64_t ScratchFolder::emptyFolder(int& error) {
+  std::uint64_t left = 0;
+  for (std::uint64_t index = 0; index < files_; ++index) {
+    if (::unlinkat(folder_, std::to_string(index).c_str(), 0) != 0 && errno != ENOENT) {
+      if (!error) error = errno;
+      ++left;
+    }
+  }
+  return left;
+}
+
+int ScratchFolder::removeIfHeld(const std::string& name) {
+  Identity held;
+  Identity entry;
+  if (!identityAt(folder_, "", AT_EMPTY_PATH, held)) return errno;
+  if (!identityAt(parent_, name.c_str(), AT_SYMLINK_NOFOLLOW, entry)) return errno;
+  if (!same(held, entry)) return kNotHeld;
+  // A link or a file put there since the check is not removed as a folder; only an empty folder
+  // could be.
+  return ::unlinkat(parent_, name.c_str(), AT_REMOVEDIR) == 0 ? 0 : errno;
+}
+
+std::string ScratchFolder::currentName() const {
+  Identity held;
+  if (!identityAt(folder_, "", AT_EMPTY_PATH, held)) return {};
+  const int listing = ::openat(parent_, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (listing < 0) return {};
+  DIR* folder = ::fdopendir(listing);
+  if (!folder) {
+    ::close(listing);
+    return {};
+  }
+  std::string found;
+  while (const dirent* entry = ::readdir(folder)) {
+    if (entry->d_ino != held.inode) continue;
+    Identity there;
+    if (identityAt(parent_, entry->d_name, AT_SYMLINK_NOFOLLOW, there) && same(held, there)) {
+      found = entry->d_name;
+      break;
+    }
+  }
+  ::closedir(folder);
+  return found;
+}
+
+int ScratchFolder::removeMoved(std::uint64_t filesLeft) {
+  left_ = "the scratch folder \"" + name_ + "\" was moved by another process";
+  struct stat there {};
+  if (::fstatat(parent_, name_.c_str(), &there, AT_SYMLINK_NOFOLLOW) == 0) {
+    left_ += "; what is named so now is not the program's and was not touched";
+  }
+  Identity held;
+  if (identityAt(folder_, "", AT_EMPTY_PATH, held) && held.links == 0) {
+    left_ += filesLeft ? "; it was removed with " + std::to_string(filesLeft) + " scratch files"
+                       : "; it was removed";
+    return EBUSY;
+  }
+  if (filesLeft == 0) {
+    const std::string moved = currentName();
+    if (!moved.empty() && removeIfHeld(moved) == 0) {
+      left_ += "; it was removed under its new name \"" + moved + "\"";
+      return EBUSY;
+    }
+  }
+  const std::string place = placeOfOpen(folder_);
+  left_ += "; it stays " +
+           (place.empty() ? std::string("where it cannot be named") : "at \"" + place + "\"");
+  left_ += filesLeft ? " with " + std::to_string(filesLeft) + " scratch files" : ", empty";
+  return EBUSY;
 }
 
 }  // namespace platform::journal

@@ -4,6 +4,13 @@
 // changed round after round. Named as the journal cleaning names its scratch folders, so that
 // one left by a killed run is recognised and removed later. Everything in it is removed when
 // the object goes, also after a stop or a failure.
+//
+// The folder is emptied and removed through the descriptor held since it was made, never by its
+// name alone: another user may rename it (in a folder they can write) and put something of their
+// own under its name. Its files are unlinked through the held descriptor, wherever the folder
+// went, and the folder is removed from its parent only where the entry of that name is still the
+// held folder (device, inode and mount); where it is not, nothing under that name is touched, the
+// held folder is looked for in the parent under its new name, and left() says what stays where.
 
 #include <cstdint>
 #include <functional>
@@ -35,9 +42,18 @@ class ScratchFolder {
   // Gives the files listed a modification time none of them had before, the first one last, so
   // that its fsync commits the changes of all of them; 0, or the errno.
   int touch(const std::vector<std::uint64_t>& files);
-  // Removes the files and the folder; 0, or the errno of the first step that failed.
+  // Gives the files listed two extended attributes of `size` bytes each the first time, then
+  // new contents of the first one each time, the first file last; 0, or the errno. On XFS such
+  // values lie in a block of their own per file, which each change puts through the log whole:
+  // many times what a change of times puts there, for about as much work.
+  int rewriteAttributes(const std::vector<std::uint64_t>& files, std::size_t size);
+  // Removes the files and the folder; 0, or the errno of the first step that failed (EBUSY when
+  // the folder was no longer under its name: see left()).
   int remove();
   const std::string& name() const { return name_; }
+  // After a remove that found the folder no longer under its name: what happened and what stays
+  // where, in words for the user; empty otherwise.
+  const std::string& left() const { return left_; }
 
  private:
   int parent_;
@@ -45,6 +61,18 @@ class ScratchFolder {
   std::string name_;
   std::uint64_t files_ = 0;
   std::int64_t round_ = 0;
+  std::int64_t attributeRound_ = 0;
+  std::string left_;
+
+  // Unlinks the files through the held folder; the number still there, errno of the first failure.
+  std::uint64_t emptyFolder(int& error);
+  // Removes the held folder from the parent under `name` when that entry is still it; 0, the
+  // errno, or -1 when the entry is something else.
+  int removeIfHeld(const std::string& name);
+  // The name the held folder has in the parent now; empty when it is not there.
+  std::string currentName() const;
+  // Says what happened to a folder no longer under its name, removing it where it is found.
+  int removeMoved(std::uint64_t filesLeft);
 };
 
 // Run right after a scratch folder is made and before it is opened, with the parent's descriptor

@@ -8,6 +8,7 @@
 #include <sys/statvfs.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <numeric>
 #include <vector>
@@ -56,11 +57,7 @@ JournalOutcome XfsLogCycle::run() {
   std::uint64_t done = 0;
   ScratchFolder scratch(folder_);
   JournalOutcome outcome = work(scratch, done);
-  const std::string name = scratch.name();
-  if (const int error = scratch.remove(); error && outcome.result == JournalResult::Cleaned) {
-    outcome = rewriteFailure(JournalResult::Failed, error,
-                             "the scratch folder \"" + name + "\" could not be removed");
-  }
+  removeScratchFolder(scratch, outcome);
   // What the work committed and the removal of the scratch folder reach the device.
   if (::syncfs(folder_) != 0 && outcome.result == JournalResult::Cleaned) {
     outcome = rewriteFailure(JournalResult::Failed, errno,
@@ -109,7 +106,13 @@ JournalOutcome XfsLogCycle::work(ScratchFolder& scratch, std::uint64_t& done) {
     return rewriteFailure(JournalResult::Failed, errno, "a scratch file could not be opened");
   }
 
-  XfsLogBudget budget(logBytes_, scratch.files() * kLeastBytesPerFile);
+  // Attributes where the file system takes them (a full one may refuse their blocks), times
+  // otherwise; a round changes at least the attributed files.
+  const std::vector<std::uint64_t> attributed(
+      files.begin(), files.begin() + static_cast<std::ptrdiff_t>(
+                                         std::min<std::uint64_t>(files.size(), kAttributeFiles)));
+  bool attributes = true;
+  XfsLogBudget budget(logBytes_, attributed.size() * kLeastBytesPerFile);
   budget.start(start);
   const auto report = [&] {
     done = budget.done();
@@ -118,7 +121,13 @@ JournalOutcome XfsLogCycle::work(ScratchFolder& scratch, std::uint64_t& done) {
   report();
   while (!budget.finished()) {
     if (stopped()) return rewriteFailure(JournalResult::Stopped, 0, {});
-    if (const int error = scratch.touch(files)) {
+    int error = attributes ? scratch.rewriteAttributes(attributed, kAttributeBytes) : ENOTSUP;
+    if (error) {
+      // Times from here on; what the round changed before the refusal goes with them.
+      attributes = false;
+      error = scratch.touch(files);
+    }
+    if (error) {
       return rewriteFailure(JournalResult::Failed, error, "a scratch file could not be changed");
     }
     // The fsync forces the log up to the last change, the first file's: the whole round.
