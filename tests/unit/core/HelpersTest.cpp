@@ -97,10 +97,11 @@ TEST(DriveFunctions, ADriveIsDescribedByTheTableAndFileSystemItIsGiven) {
   const platform::DriveTable none(folder / "none", "");
   const platform::ScopedDriveTable installedDrives(none);
 
-  // Named by its kind in the table given, which the installed table does not know.
+  // Named with the file system and device of the table given, which the installed table does
+  // not know.
   const std::string name = GetDriveDisplayName(drives, root);
   EXPECT_NE(name, GetDriveDisplayName(none, root));
-  EXPECT_TRUE(name.ends_with(" (" + platform::trimSeparators(root) + ")")) << name;
+  EXPECT_EQ(name, platform::trimSeparators(root) + " (ext4, testdev)");
   EXPECT_EQ(GetDriveFileSystem(drives, root), "ext4");
   EXPECT_EQ(GetDriveVolume(files, root).device, 77u);
   std::int64_t freeBytes = 0;
