@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "WipeEngineFixture.h"
+#include "core/Translated.h"
 #include "core/WipeRun.h"
 #include "platform/Drives.h"
 #include "platform/Journal.h"
@@ -24,7 +25,10 @@ TEST_F(WipeEngineTest, ARunWipesThroughTheServicesItWasMadeWithAndNeverTheInstal
   folder.write("tree/inner", std::string(300, 'i'));
   // A folder of the test posing as a drive of three free clusters, in the run's table alone.
   const std::string drive = folder.makeFolder("drive") + "/";
+  // Its figures alone: a fill that failed to stop would end after a few clusters.
+  files.diskSpaceOf.clear();
   files.diskSpaceOf[drive] = {3 * kCluster, 3 * kCluster, kCluster};
+  files.bytesLeft = 1 << 20;
   platform::DriveTable table = TestDriveTable(folder, {{"/", "ext4"}, {drive, "ext4"}});
   FakeJournals journals;
   journals.folders[platform::trimSeparators(folder.path())] = 7;
@@ -35,6 +39,8 @@ TEST_F(WipeEngineTest, ARunWipesThroughTheServicesItWasMadeWithAndNeverTheInstal
   settings.Journal = WipeRunSettings::JournalNames::All;
   std::optional<WipeRunMethod> method = RunMethodOf(manager.MethodForEngine(engine));
 
+  // The program's texts are read once, through the installed file system, before any run.
+  (void)Tr("was not wiped");
   // From here on, the installed services fail the run the moment it asks them anything, and the
   // installed drive table knows no drive.
   ThrowingFileSystem throwingFiles;
@@ -52,11 +58,13 @@ TEST_F(WipeEngineTest, ARunWipesThroughTheServicesItWasMadeWithAndNeverTheInstal
   EXPECT_FALSE(engine.Aborted);
   EXPECT_FALSE(pathExists(file));
   EXPECT_FALSE(pathExists(tree));
-  // The file and the folder's file were overwritten with the pass, then deleted.
+  // The file, the folder's file and the free space's file were overwritten with the pass, then
+  // deleted.
   const std::vector<std::string> wiped = WipedContents();
-  ASSERT_EQ(wiped.size(), 2u);
+  ASSERT_EQ(wiped.size(), 3u);
   EXPECT_EQ(wiped[0], std::string(5000, '\x5A'));
   EXPECT_EQ(wiped[1], std::string(300, '\x5A'));
+  EXPECT_EQ(wiped[2].find_first_not_of('\x5A'), std::string::npos);
   // The drive's free space was filled through the run's file system, its file gone afterwards.
   bool filled = false;
   for (const FaultyFileSystem::Write& write : files.writes) {
