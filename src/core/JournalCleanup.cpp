@@ -4,6 +4,7 @@
 
 #include "core/StaleScratchFolders.h"
 #include "core/Translated.h"
+#include "platform/FileSystem.h"
 #include "platform/Folders.h"
 #include "platform/PathText.h"
 
@@ -53,13 +54,15 @@ std::string DescribeJournalOutcome(const platform::JournalOutcome& outcome) {
   return text;
 }
 
+JournalCleanup::JournalCleanup(platform::JournalWay way)
+    : JournalCleanup(platform::journals(), platform::fs(), way) {}
+
 void JournalCleanup::NoteDeletion(const std::string& folder) {
   if (!volumes_.empty() && folder == lastNoted_) return;
   lastNoted_ = folder;
   std::string path = platform::trimSeparators(folder);
   std::optional<std::uint64_t> id;
-  while (!path.empty() && !(id = platform::journals().volumeOf(path)))
-    path = platform::parentFolderOf(path);
+  while (!path.empty() && !(id = journals_->volumeOf(path))) path = platform::parentFolderOf(path);
   if (!id) return;
   auto volume =
       std::find_if(volumes_.begin(), volumes_.end(), [&](const Volume& v) { return v.id == *id; });
@@ -75,12 +78,12 @@ void JournalCleanup::NoteDeletion(const std::string& folder) {
 std::string JournalCleanup::reachableFolder(const Volume& volume) const {
   // A noted folder itself, else the nearest of its parents still on the same file system.
   for (const std::string& folder : volume.folders) {
-    if (platform::journals().volumeOf(folder) == volume.id) return folder;
+    if (journals_->volumeOf(folder) == volume.id) return folder;
   }
   for (const std::string& folder : volume.folders) {
     for (std::string path = platform::parentFolderOf(folder); !path.empty();
          path = platform::parentFolderOf(path)) {
-      const auto id = platform::journals().volumeOf(path);
+      const auto id = journals_->volumeOf(path);
       if (id == volume.id) return path;
       if (id) break;  // another file system: the noted one is not above this
     }
@@ -132,11 +135,10 @@ std::vector<JournalCleanup::Result> JournalCleanup::Finish(const Progress& progr
       };
     }
     std::vector<TScratchFolderLeft> staleLeft;
-    if (const platform::JournalInfo kind = platform::journals().inspect(folder);
-        kind.ext4 || kind.xfs) {
-      RemoveStaleScratchFolders(folder, StaleScratchAge, &staleLeft);
+    if (const platform::JournalInfo kind = journals_->inspect(folder); kind.ext4 || kind.xfs) {
+      RemoveStaleScratchFolders(*files_, folder, StaleScratchAge, &staleLeft);
     }
-    result.Outcome = platform::journals().clean(request);
+    result.Outcome = journals_->clean(request);
     // A scratch folder of an earlier cleaning that stays is left on the user's file system:
     // the outcome says so and names it, whatever the cleaning itself came to.
     for (const TScratchFolderLeft& stale : staleLeft) {

@@ -11,6 +11,10 @@
 
 #include "platform/Journal.h"
 
+namespace platform {
+class FileSystem;
+}  // namespace platform
+
 // The progress window's text while a journal is being cleared.
 extern const char* const kClearingJournalText;
 
@@ -36,7 +40,12 @@ class JournalCleanup {
     bool Skipped = false;
   };
 
-  explicit JournalCleanup(platform::JournalWay way = platform::JournalWay::Auto) : way_(way) {}
+  // Through the installed journals and file system.
+  explicit JournalCleanup(platform::JournalWay way = platform::JournalWay::Auto);
+  // Through the journals and the file system given.
+  JournalCleanup(platform::Journals& journals, platform::FileSystem& files,
+                 platform::JournalWay way = platform::JournalWay::Auto)
+      : journals_(&journals), files_(&files), way_(way) {}
 
   // Scratch folders of an earlier cleaning that was killed are removed from the folder a
   // journal is cleared through, once they have been left unchanged this long.
@@ -65,6 +74,8 @@ class JournalCleanup {
   // A folder of the volume that still exists there, or empty.
   std::string reachableFolder(const Volume& volume) const;
 
+  platform::Journals* journals_;
+  platform::FileSystem* files_;
   platform::JournalWay way_;
   std::vector<Volume> volumes_;
   std::string lastNoted_;  // the folder noted last, which a run notes many times in a row

@@ -77,8 +77,8 @@ void NamesLeft::NoteDeletion(const std::string& folder) {
                   [&](const Place& place) { return place.folder == path; })) {
     return;
   }
-  Place place{path, platform::drives().rootOf(path), {}};
-  if (!place.root.empty()) place.fileSystem = platform::drives().fileSystem(place.root);
+  Place place{path, drives_.rootOf(path), {}};
+  if (!place.root.empty()) place.fileSystem = drives_.fileSystem(place.root);
   places_.push_back(std::move(place));
 }
 
@@ -117,7 +117,7 @@ std::vector<TWipeFailure> NamesLeft::Finish() {
       continue;
     }
     if (const std::string how = HowFoldersKeepNames(place.fileSystem); !how.empty()) {
-      if (platform::fs().info(place.folder)) {
+      if (files_.info(place.folder)) {
         // The folder stays, and with it the blocks that hold the names.
         left.push_back({RemoveTrailingBackslash(place.folder),
                         TWipeFailureReason::NamesRemain,
@@ -139,7 +139,8 @@ std::vector<TWipeFailure> NamesLeft::Finish() {
       // A folder that was removed took its blocks, which the removals had zeroed, with it; one
       // of a single block was never split.
       const auto size = platform::folderSize(place.folder);
-      const std::uint64_t block = GetClusterSize(place.folder);
+      const auto space = files_.diskSpace(place.folder);
+      const std::uint64_t block = space ? space->clusterSize : 1;
       if (!size || block <= 1 || *size <= block) continue;
       left.push_back({RemoveTrailingBackslash(place.folder),
                       TWipeFailureReason::NamesRemain,

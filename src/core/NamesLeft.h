@@ -20,8 +20,17 @@
 
 #include "core/TWipeEngine.h"
 
+namespace platform {
+class DriveTable;
+class FileSystem;
+}  // namespace platform
+
 class NamesLeft {
  public:
+  // Tells drives and folders apart through the drive table and the file system given.
+  NamesLeft(platform::DriveTable& drives, platform::FileSystem& files)
+      : drives_(drives), files_(files) {}
+
   // A file (or a link) was deleted from the folder, given with or without a final separator.
   void NoteDeletion(const std::string& folder);
   // The free space of the drive at `root` was wiped after its metadata had been moved: the fill
@@ -37,6 +46,8 @@ class NamesLeft {
     std::string root;        // the drive root, or empty when it could not be told
     std::string fileSystem;  // the drive's file-system type
   };
+  platform::DriveTable& drives_;
+  platform::FileSystem& files_;
   std::vector<Place> places_;  // each folder once
   std::vector<std::string> filled_;
 };

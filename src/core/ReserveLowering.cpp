@@ -43,8 +43,8 @@ bool IsReserveFile(std::string_view file) {
 
 // The number the kernel's file holds (digits and a line end), or why there is none: the file
 // could not be read, or holds something else.
-platform::Result<std::uint64_t> ReadValue(const std::string& file) {
-  const auto text = platform::fs().readFile(file, 64);
+platform::Result<std::uint64_t> ReadValue(platform::FileSystem& files, const std::string& file) {
+  const auto text = files.readFile(file, 64);
   if (!text) return text.error();
   std::string_view digits(*text);
   while (!digits.empty() && (digits.back() == '\n' || digits.back() == ' ')) {
@@ -61,8 +61,8 @@ platform::Status WriteValue(const std::string& file, std::uint64_t value) {
 }
 
 // Puts back what the record names and removes it; the first failure when one could not be.
-platform::Status RestoreRecord(const std::string& record) {
-  const auto text = platform::fs().readFile(record, kMostRecord);
+platform::Status RestoreRecord(platform::FileSystem& files, const std::string& record) {
+  const auto text = files.readFile(record, kMostRecord);
   if (!text) return {};
   const std::string_view lines(*text);
   platform::Status all;
@@ -83,7 +83,7 @@ platform::Status RestoreRecord(const std::string& record) {
     }
   }
   // A record left behind is read again at the next start, which writes the same values again.
-  if (all) platform::discardResult(platform::fs().deleteFile(record));
+  if (all) platform::discardResult(files.deleteFile(record));
   return all;
 }
 
@@ -91,19 +91,23 @@ platform::Status RestoreRecord(const std::string& record) {
 
 TReserveLowering::TReserveLowering(const std::string& device, const std::string& ext4Folder,
                                    const std::string& record)
-    : record_(record) {
+    : TReserveLowering(platform::fs(), device, ext4Folder, record) {}
+
+TReserveLowering::TReserveLowering(platform::FileSystem& files, const std::string& device,
+                                   const std::string& ext4Folder, const std::string& record)
+    : files_(files), record_(record) {
   if (device.empty() || ext4Folder.empty()) return;
   file_ = ext4Folder + device + "/reserved_clusters";
   // A record is there only when a run of this file system was killed while the reserve was
   // lowered (the caller holds the lock that a live run would hold): its value goes back first,
   // and while it cannot, the record keeps naming it and nothing is lowered over it.
-  if (platform::fs().info(record_)) {
-    if (const platform::Status restored = RestoreRecord(record_); !restored) {
+  if (files_.info(record_)) {
+    if (const platform::Status restored = RestoreRecord(files_, record_); !restored) {
       error_ = restored.error();
       return;
     }
   }
-  const auto old = ReadValue(file_);
+  const auto old = ReadValue(files_, file_);
   if (!old) {
     error_ = old.error();
     return;
@@ -112,7 +116,7 @@ TReserveLowering::TReserveLowering(const std::string& device, const std::string&
   old_ = *old;
   // Recorded first: a run killed from here on leaves what the next start needs.
   if (const platform::Status kept =
-          platform::fs().writeFileAtomic(record_, file_ + " " + std::to_string(old_) + "\n");
+          files_.writeFileAtomic(record_, file_ + " " + std::to_string(old_) + "\n");
       !kept) {
     error_ = kept.error();
     return;
@@ -120,7 +124,7 @@ TReserveLowering::TReserveLowering(const std::string& device, const std::string&
   if (const platform::Status written = WriteValue(file_, 0); !written) {
     error_ = written.error();
     // A record left behind names the value the reserve still has: the next start writes it again.
-    platform::discardResult(platform::fs().deleteFile(record_));
+    platform::discardResult(files_.deleteFile(record_));
     return;
   }
   lowered_ = true;
@@ -135,7 +139,7 @@ bool TReserveLowering::Restore() {
   if (!WriteValue(file_, old_)) return false;  // the record stays for the next start
   lowered_ = false;
   // A record left behind names the value just put back: the next start writes it again.
-  platform::discardResult(platform::fs().deleteFile(record_));
+  platform::discardResult(files_.deleteFile(record_));
   return true;
 }
 
@@ -144,7 +148,7 @@ std::string ReserveRecordFile(std::uint64_t device) {
 }
 
 bool RestoreLoweredReserves(const std::string& record) {
-  return static_cast<bool>(RestoreRecord(record));
+  return static_cast<bool>(RestoreRecord(platform::fs(), record));
 }
 
 bool RestoreLoweredReserves() {

@@ -11,6 +11,10 @@
 #include <string>
 #include <system_error>
 
+namespace platform {
+class FileSystem;
+}  // namespace platform
+
 class TReserveLowering {
  public:
   // Lowers the reserve of the ext4 file system whose kernel device name is `device` when it is
@@ -20,6 +24,9 @@ class TReserveLowering {
   // back first. Nothing is lowered unless the record was written.
   TReserveLowering(const std::string& device, const std::string& ext4Folder,
                    const std::string& record);
+  // The same, the record kept through the file system given rather than the installed one.
+  TReserveLowering(platform::FileSystem& files, const std::string& device,
+                   const std::string& ext4Folder, const std::string& record);
   // Puts the old value back (Restore) if it has not been.
   ~TReserveLowering();
   TReserveLowering(const TReserveLowering&) = delete;
@@ -33,6 +40,7 @@ class TReserveLowering {
   bool Restore();
 
  private:
+  platform::FileSystem& files_;
   std::string file_;
   std::string record_;
   std::uint64_t old_ = 0;

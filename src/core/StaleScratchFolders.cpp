@@ -39,10 +39,16 @@ std::optional<std::vector<platform::DirEntry>> ScratchFiles(platform::Folder& sc
 
 std::size_t RemoveStaleScratchFolders(const std::string& path, std::chrono::nanoseconds age,
                                       std::vector<TScratchFolderLeft>* left) {
+  return RemoveStaleScratchFolders(platform::fs(), path, age, left);
+}
+
+std::size_t RemoveStaleScratchFolders(platform::FileSystem& files, const std::string& path,
+                                      std::chrono::nanoseconds age,
+                                      std::vector<TScratchFolderLeft>* left) {
   const std::int64_t before = std::chrono::duration_cast<std::chrono::nanoseconds>(
                                   std::chrono::system_clock::now().time_since_epoch() - age)
                                   .count();
-  auto folder = platform::fs().openFolder(path);
+  auto folder = files.openFolder(path);
   if (!folder) return 0;
   const auto entries = folder->list();
   if (!entries) return 0;

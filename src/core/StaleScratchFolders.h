@@ -10,6 +10,10 @@
 #include <system_error>
 #include <vector>
 
+namespace platform {
+class FileSystem;
+}  // namespace platform
+
 // A stale scratch folder that could not be removed, and the system's reason.
 struct TScratchFolderLeft {
   std::string Path;
@@ -23,4 +27,8 @@ struct TScratchFolderLeft {
 // folder that could not be removed (or emptied) is added to `left` when given, and so is a mount
 // point named as a scratch folder or found in one (FileError::MountPoint): it is not entered.
 std::size_t RemoveStaleScratchFolders(const std::string& folder, std::chrono::nanoseconds age,
+                                      std::vector<TScratchFolderLeft>* left = nullptr);
+// The same through the file system given rather than the installed one.
+std::size_t RemoveStaleScratchFolders(platform::FileSystem& files, const std::string& folder,
+                                      std::chrono::nanoseconds age,
                                       std::vector<TScratchFolderLeft>* left = nullptr);

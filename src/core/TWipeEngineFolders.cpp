@@ -9,6 +9,7 @@
 #include "core/TWipeEngine.h"
 #include "core/Translated.h"
 #include "core/WipeRun.h"
+#include "platform/ContainingFolderIn.h"
 #include "platform/FileSystem.h"
 #include "platform/Folder.h"
 #include "platform/Folders.h"
@@ -44,7 +45,7 @@ bool TWipeEngine::WipeDirectory(const std::string& folder, const std::string& ma
     Fail(folder, TWipeFailureReason::FolderNotRemoved);
     return false;
   }
-  auto place = platform::openContainingFolder(folder);
+  auto place = platform::openContainingFolder(run().Files, folder);
   if (!place) {
     if (ReplacedSinceChosen(folder, expected, place.error(), {})) return false;
     FailReaching(folder, place.error(), TWipeFailureReason::CannotList);

@@ -19,6 +19,7 @@
 #include "core/Translated.h"
 #include "core/WipeRun.h"
 #include "core/WipeServices.h"
+#include "platform/ContainingFolderIn.h"
 #include "platform/Drives.h"
 #include "platform/Ext4Reserve.h"
 #include "platform/FileLock.h"
@@ -113,10 +114,9 @@ using RemoveEntry = std::function<platform::Status(platform::Folder&, const std:
 
 // The temporary files of this user's runs found for the drive at `root`, whether a run goes on or
 // not (FindFreeSpaceLeftovers).
-std::vector<TLeftoverFile> TemporaryFilesOf(const std::string& root) {
+std::vector<TLeftoverFile> TemporaryFilesOf(platform::FileSystem& files, const std::string& root) {
   std::vector<TLeftoverFile> found;
   if (!platform::isAbsolutePath(root)) return found;
-  platform::FileSystem& files = platform::fs();
   const auto rootSpace = files.diskSpace(root);
   if (!rootSpace) return found;
   std::vector<std::string> folders{AddTrailingBackslash(root)};
@@ -147,10 +147,11 @@ std::vector<TLeftoverFile> TemporaryFilesOf(const std::string& root) {
 // their space is filled and wiped with the rest; each is re-checked where it lies before its
 // name goes. The caller holds the drive's free-space lock, so no run of this user is using
 // them. What was removed comes back as notes, what could not be as failures.
-void RemoveLeftovers(const std::string& root, const RemoveEntry& remove,
-                     std::vector<TWipeFailure>& notes, std::vector<TWipeFailure>& failures) {
-  for (const TLeftoverFile& leftover : TemporaryFilesOf(root)) {
-    auto containing = platform::openContainingFolder(leftover.Path);
+void RemoveLeftovers(platform::FileSystem& files, const std::string& root,
+                     const RemoveEntry& remove, std::vector<TWipeFailure>& notes,
+                     std::vector<TWipeFailure>& failures) {
+  for (const TLeftoverFile& leftover : TemporaryFilesOf(files, root)) {
+    auto containing = platform::openContainingFolder(files, leftover.Path);
     if (!containing) {
       failures.push_back({leftover.Path, TWipeFailureReason::CannotDelete, containing.error(), {}});
       continue;
@@ -189,7 +190,7 @@ std::vector<TLeftoverFile> FindFreeSpaceLeftovers(const std::string& root) {
   // A run that goes on holds the lock of its file system: its file is no leftover.
   const auto rootSpace = platform::fs().diskSpace(root);
   if (!rootSpace || FreeSpaceRunHolds(rootSpace->id.device)) return {};
-  return TemporaryFilesOf(root);
+  return TemporaryFilesOf(platform::fs(), root);
 }
 
 void TWipeEngine::DiscardFreeBlocks(const std::string& root, std::uint64_t total) {
@@ -197,7 +198,7 @@ void TWipeEngine::DiscardFreeBlocks(const std::string& root, std::uint64_t total
   for (std::uint64_t start = 0; !stopRequested(); start += kDiscardStep) {
     // The last step reaches to the file system's end, whatever its figures left out.
     const bool last = total <= kDiscardStep || start >= total - kDiscardStep;
-    const platform::Status done = platform::fs().discardFreeBlocks(
+    const platform::Status done = run().Files.discardFreeBlocks(
         root, start, last ? std::numeric_limits<std::uint64_t>::max() : kDiscardStep);
     if (!done) {
       // A start past the end of a file system smaller than its figures said: all is done.
@@ -320,9 +321,9 @@ void TWipeEngine::WipeDriveFreeSpace(const TWipeItem& item) {
   // caller may change that: the administrator), and kept back again straight after.
   // Its record belongs to this job, which holds the file system's lock.
   std::optional<TReserveLowering> reserve;
-  if (const platform::JournalInfo kind = platform::journals().inspect(job.root);
+  if (const platform::JournalInfo kind = run().Journals.inspect(job.root);
       kind.ext4 && job.lock.held()) {
-    reserve.emplace(kind.device, platform::ext4ReserveFolder(),
+    reserve.emplace(run().Files, kind.device, platform::ext4ReserveFolder(),
                     ReserveRecordFile(job.bound.id.device));
   }
   const auto widened = reserve && reserve->Lowered() ? job.Ask() : std::nullopt;
@@ -349,14 +350,14 @@ void TWipeEngine::WipeDriveFreeSpace(const TWipeItem& item) {
 bool TWipeEngine::BindDrive(const TWipeItem& item, FreeSpaceJob& job) {
   if (!platform::isAbsolutePath(item.Path)) return false;
   job.root = AddTrailingBackslash(item.Path);
-  job.files = &platform::fs();
+  job.files = &run().Files;
   const std::string& root = job.root;
   // The job is bound to the file system that was listed: the root must still be its mount
   // point. Asking for the drive that holds the path instead would fill whatever file system lies
   // under a drive that was unmounted in the meantime.
   const auto here = job.files->info(root);
   const bool mountPoint =
-      here && here->kind == platform::EntryKind::Folder && platform::drives().isMountPoint(root);
+      here && here->kind == platform::EntryKind::Folder && run().Drives.isMountPoint(root);
   const auto bound = mountPoint ? job.files->diskSpace(root) : std::nullopt;
   if (!mountPoint || (bound && item.Volume.device != 0 && bound->id != item.Volume)) {
     Fail(root, TWipeFailureReason::NoLongerMounted);
@@ -372,7 +373,7 @@ bool TWipeEngine::BindDrive(const TWipeItem& item, FreeSpaceJob& job) {
   }
   job.bound = *bound;
   job.rootMount = here->mount;
-  job.fileSystem = platform::drives().fileSystem(root);
+  job.fileSystem = run().Drives.fileSystem(root);
   job.copyOnWrite = WritesElsewhere(job.fileSystem);
   return true;
 }
@@ -389,14 +390,14 @@ std::unique_ptr<platform::File> TWipeEngine::PlaceTemporaryFile(FreeSpaceJob& jo
   // Only under the file system's lock: without it, the file may be a live run's.
   if (job.lock.held()) {
     RemoveLeftovers(
-        job.root,
+        files, job.root,
         [this](platform::Folder& in, const std::string& name, const platform::EntryId& id) {
           return RemoveWipedEntry(in, name, id);
         },
         Notes, Failures);
   }
   job.temporary = folder + kTemporaryName;
-  job.cluster = GetClusterSize(job.root);
+  job.cluster = job.bound.clusterSize == 0 ? 1 : job.bound.clusterSize;
   // The program's own new file: an entry of that name that is not this user's leftover (a
   // link, another user's file, a file in a folder everyone may write) is never written.
   auto file = files.createOwnFile(job.temporary);
@@ -673,7 +674,7 @@ bool TWipeEngine::RemoveTemporaryFile(const FreeSpaceJob& job) {
 
 bool TWipeEngine::RemoveTemporaryFile(const FreeSpaceJob& job, const std::string& path) {
   // Only the program's own file, reached without links, given back in steps when large.
-  auto place = platform::openContainingFolder(path);
+  auto place = platform::openContainingFolder(*job.files, path);
   const auto entry = place ? place->folder->entry(place->name) : place.error();
   if (!entry) {
     if (entry.error() == std::errc::no_such_file_or_directory) return false;

@@ -15,12 +15,20 @@
 #include "core/WipeRun.h"
 #include "core/WipeServices.h"
 #include "core/WipeWitness.h"
+#include "platform/ContainingFolderIn.h"
 #include "platform/FileSystem.h"
 #include "platform/Folder.h"
 #include "platform/Folders.h"
 #include "platform/PathText.h"
 
 namespace {
+
+// Bytes per cluster of the file system holding the path, asked of the run's file system; 1 when
+// it cannot be told.
+std::uint32_t ClusterOf(platform::FileSystem& files, const std::string& path) {
+  const auto space = files.diskSpace(path);
+  return space && space->clusterSize != 0 ? space->clusterSize : 1;
+}
 
 std::uint64_t SaturatingProduct(std::uint64_t a, std::uint64_t b) {
   if (a != 0 && b > std::numeric_limits<std::uint64_t>::max() / a) {
@@ -49,7 +57,7 @@ int TWipeEngine::OverwriteFile(const TWipeItem& item) {
     Fail(item.Path, TWipeFailureReason::CannotOpen);
     return 1;
   }
-  auto place = platform::openContainingFolder(item.Path);
+  auto place = platform::openContainingFolder(run().Files, item.Path);
   const auto listed = place ? place->folder->entry(place->name) : place.error();
   if (!listed) {
     FailReaching(item.Path, listed.error(), TWipeFailureReason::CannotOpen);
@@ -155,7 +163,7 @@ TWipeEngine::Overwrite TWipeEngine::OverwriteEntry(platform::Folder& folder,
       run().Witness->PassesBegin(folder, file.get(), path, listed, size, *before, total - skipped);
     }
     auto overwriter = std::make_unique<TFileOverwriter>(
-        *file, size, cluster ? cluster : GetClusterSize(path), Turns());
+        *file, size, cluster ? cluster : ClusterOf(run().Files, path), Turns());
     RunPasses(*overwriter, passes, 1 + skipped, total, overlap);
     // A pass grows the file by at most what it wrote past the old end.
     wipedSize_ = std::max(size, file->position());

@@ -36,12 +36,17 @@ std::optional<WipeRunMethod> RunMethodOf(const TWipeMethod* method) {
 
 WipeRun::WipeRun(IWipeServices& services, WipeRunSettings settings,
                  std::optional<WipeRunMethod> method)
+    : WipeRun(services, {platform::fs(), platform::drives(), platform::journals()},
+              std::move(settings), std::move(method)) {}
+
+WipeRun::WipeRun(IWipeServices& services, Platform platform, WipeRunSettings settings,
+                 std::optional<WipeRunMethod> method)
     : Settings(std::move(settings)),
       Method(std::move(method)),
       Services(services),
-      Files(platform::fs()),
-      Drives(platform::drives()),
-      Journals(platform::journals()) {}
+      Files(platform.Files),
+      Drives(platform.Drives),
+      Journals(platform.Journals) {}
 
 WipeRun WipeRun::For(TWipeEngine& engine, const TWipeMethodsManager& catalogue,
                      IWipeServices& services) {

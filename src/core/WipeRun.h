@@ -50,6 +50,9 @@ struct WipeRunSettings {
   // contents (data=journal) are cleared in every case.
   enum class JournalNames { All, None, WhereKept };
   JournalNames Journal = JournalNames::None;
+  // Whether the user is asked before a file that looks executable is wiped (the windows'
+  // option); the command line never asks.
+  bool WarnOnExecutable = false;
 
   // The snapshot of the settings as they are now.
   static WipeRunSettings Of(const WipeSettings& settings);
@@ -70,6 +73,14 @@ class WipeRun {
   // services are the ones installed now.
   explicit WipeRun(IWipeServices& services, WipeRunSettings settings = {},
                    std::optional<WipeRunMethod> method = std::nullopt);
+  // The platform services the run writes through, given rather than the installed ones.
+  struct Platform {
+    platform::FileSystem& Files;
+    platform::DriveTable& Drives;
+    platform::Journals& Journals;
+  };
+  WipeRun(IWipeServices& services, Platform platform, WipeRunSettings settings = {},
+          std::optional<WipeRunMethod> method = std::nullopt);
   WipeRun(const WipeRun&) = delete;
   WipeRun& operator=(const WipeRun&) = delete;
 

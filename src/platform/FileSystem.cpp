@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "platform/ContainingFolderIn.h"
 #include "platform/Folder.h"
 #include "platform/Folders.h"
 #include "platform/PathText.h"
@@ -88,12 +89,16 @@ std::string Folder::pathOf(const std::string& name) const {
 }
 
 Result<ContainingFolder> openContainingFolder(const std::string& path) {
+  return openContainingFolder(fs(), path);
+}
+
+Result<ContainingFolder> openContainingFolder(FileSystem& files, const std::string& path) {
   if (!isAbsolutePath(path)) return std::make_error_code(std::errc::invalid_argument);
   const std::string own = trimSeparators(path);
   ContainingFolder result;
   if (own.size() == 1) {
     // The root holds itself.
-    auto root = fs().openFolderWithoutLinks(own);
+    auto root = files.openFolderWithoutLinks(own);
     if (!root) return root.error();
     result.folder = root.release();
     return result;
@@ -102,7 +107,7 @@ Result<ContainingFolder> openContainingFolder(const std::string& path) {
   if (result.name == "." || result.name == "..") {
     return std::make_error_code(std::errc::invalid_argument);
   }
-  auto folder = fs().openFolderWithoutLinks(parentFolderOf(own));
+  auto folder = files.openFolderWithoutLinks(parentFolderOf(own));
   if (!folder) return folder.error();
   result.folder = folder.release();
   return result;

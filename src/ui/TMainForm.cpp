@@ -95,9 +95,10 @@ TMainForm::TMainForm(TWipeMethodsManager& catalogue, Seams seams, QWidget* paren
       files_(seams.files),
       drives_(seams.drives),
       registry_(seams.registry),
-      runner_(seams.runner ? std::move(seams.runner) : TEngineRunner([this](TWipeEngine& engine) {
-        RunForReal(engine, catalogue_, NextRunReport());
-      })) {
+      runner_(seams.runner ? std::move(seams.runner)
+                           : TEngineRunner([this](TWipeEngine& engine, bool warn) {
+                               RunForReal(engine, catalogue_, NextRunReport(), warn);
+                             })) {
   if (runNotifier_) {
     connect(runNotifier_, &TRunNotifier::activated, this, &TMainForm::bringToFront);
   }
@@ -230,10 +231,10 @@ void TMainForm::KeepHandedOverReport(std::string json) {
   if (deletePage_) deletePage_->UpdateDeleteButtons();
 }
 
-void TMainForm::RunForReal(TWipeEngine& engine, TWipeMethodsManager& catalogue,
-                           TRunRecord* report) {
+void TMainForm::RunForReal(TWipeEngine& engine, TWipeMethodsManager& catalogue, TRunRecord* report,
+                           bool warnOnExecutable) {
   // Each run goes by the settings and the method as they are when it starts.
-  RunAndCheckDevice(engine, catalogue, WipeServices(), report);
+  RunAndCheckDevice(engine, catalogue, WipeServices(), report, warnOnExecutable);
 }
 
 void TMainForm::connectHandlers() {
@@ -358,13 +359,13 @@ bool TMainForm::MayRun(const TWipeEngine& engine) const {
          std::find(held_.begin(), held_.end(), &engine) == held_.end();
 }
 
-bool TMainForm::RunEngine(TWipeEngine& engine) {
+bool TMainForm::RunEngine(TWipeEngine& engine, bool warnOnExecutable) {
   if (engine.Running() || closePending_) return false;
   const TEngineHold hold(*this, {&engine});
   if (runNotifier_) runNotifier_->RunStarted();
   // What the report tells of this run is what this run's window saw.
   KeepRunTally(engine, {});
-  runner_(engine);
+  runner_(engine, warnOnExecutable);
   // The progress window of the run has just closed: whether the user is looking is asked of
   // the whole program, not of this window alone.
   if (runNotifier_) {

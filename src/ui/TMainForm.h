@@ -40,8 +40,9 @@ class TMainForm : public QWidget, public TPageHost {
   // The catalogue (methods and settings) is the program's; it outlives the window.
   explicit TMainForm(TWipeMethodsManager& catalogue, QWidget* parent = nullptr);
 
-  // Runs an engine. The program runs it for real; tests stand in for the run.
-  using TEngineRunner = std::function<void(TWipeEngine&)>;
+  // Runs an engine, asking before executables are wiped when told. The program runs it for
+  // real; tests stand in for the run.
+  using TEngineRunner = std::function<void(TWipeEngine&, bool warnOnExecutable)>;
   // What the window is given in place of its own ways, for as long as it lives.
   struct Seams {
     // Runs the engines; empty: the program's own run (RunForReal).
@@ -86,7 +87,7 @@ class TMainForm : public QWidget, public TPageHost {
   // The methods dialog, set to choose the method of the WipeFolders engine.
   TfMethodsForm& MethodsForm() const { return *methodsForm_; }
   bool MayRun(const TWipeEngine& engine) const override;
-  bool RunEngine(TWipeEngine& engine) override;
+  bool RunEngine(TWipeEngine& engine, bool warnOnExecutable) override;
   bool CloseAfterRun() override;
   bool RunGoing() const override { return anyEngineRunning(); }
   void HoldEngine(const TWipeEngine& engine, bool hold) override;
@@ -96,7 +97,7 @@ class TMainForm : public QWidget, public TPageHost {
   // With the catalogue's CheckDevice on, the device is checked after the run; `report` gets
   // what the run did.
   static void RunForReal(TWipeEngine& engine, TWipeMethodsManager& catalogue,
-                         TRunRecord* report = nullptr);
+                         TRunRecord* report = nullptr, bool warnOnExecutable = false);
   const TRunRecord* LastRunReport() const override { return lastReport_.get(); }
   // A report for the run about to start, which the window keeps as its last (Save report...).
   TRunRecord* NextRunReport();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <utility>
 
 #include "core/DeviceCheck.h"
 #include "core/RunRecord.h"
@@ -33,13 +34,15 @@ const char* KindOf(TWipeItemKind kind) {
 }  // namespace
 
 void RunAndCheckDevice(TWipeEngine& engine, TWipeMethodsManager& catalogue, IWipeServices& services,
-                       TRunRecord* report) {
+                       TRunRecord* report, bool warnOnExecutable) {
   const auto started = std::chrono::system_clock::now();
   const bool check = catalogue.CheckDevice;
   TDeviceRecord::Limits limits;
   limits.Fingerprints = check;
   TDeviceRecord record(limits);
-  WipeRun run = WipeRun::For(engine, catalogue, services);
+  WipeRunSettings settings = WipeRunSettings::Of(catalogue);
+  settings.WarnOnExecutable = warnOnExecutable;
+  WipeRun run(services, std::move(settings), RunMethodOf(catalogue.MethodForEngine(engine)));
   run.Witness = &record;
   engine.Execute(run);
 

@@ -16,9 +16,10 @@ struct TRunRecord;
 
 // Runs the engine by the catalogue's settings and method as they are now, shown through the
 // services; checks the device when the catalogue's CheckDevice is on. `report`, when given, gets
-// what the run did.
+// what the run did. With warnOnExecutable, the run asks before it wipes a file that looks
+// executable.
 void RunAndCheckDevice(TWipeEngine& engine, TWipeMethodsManager& catalogue, IWipeServices& services,
-                       TRunRecord* report);
+                       TRunRecord* report, bool warnOnExecutable = false);
 
 // Whether reading back the device of any of the paths (files or folders) needs administrator
 // rights: the device under the file system that holds it cannot be opened by this user.

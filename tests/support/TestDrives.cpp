@@ -39,6 +39,11 @@ platform::DriveTable tableOf(const TestFolder& folder,
 
 }  // namespace
 
+platform::DriveTable TestDriveTable(
+    const TestFolder& folder, const std::vector<std::pair<std::string, std::string>>& mounts) {
+  return tableOf(folder, mounts);
+}
+
 ScopedTestDrives::ScopedTestDrives(const TestFolder& folder,
                                    const std::vector<std::pair<std::string, std::string>>& mounts)
     : installed_(tableOf(folder, mounts)) {}

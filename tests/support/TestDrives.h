@@ -11,6 +11,10 @@
 
 class TestFolder;
 
+// A drive table of the mounts given, not installed: for code that is handed its table.
+platform::DriveTable TestDriveTable(const TestFolder& folder,
+                                    const std::vector<std::pair<std::string, std::string>>& mounts);
+
 class ScopedTestDrives {
  public:
   // Each mount: a folder (absolute) and its file-system type, e.g. {"/tmp/x/c", "ext4"}.

@@ -3,11 +3,16 @@
 // own, they show that code given other services never reaches for the installed ones. Every call
 // raises std::logic_error naming what was asked.
 
+#include <cstdint>
+#include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
+#include "core/WipeServices.h"
 #include "platform/FileSystem.h"
 #include "platform/Folder.h"
+#include "platform/Journal.h"
 #include "platform/Registry.h"
 
 class ThrowingRegistry final : public platform::Registry {
@@ -98,5 +103,32 @@ class ThrowingFileSystem final : public platform::FileSystem {
  private:
   [[noreturn]] static void fail(const std::string& path) {
     throw std::logic_error("the installed file system was asked about " + path);
+  }
+};
+
+class ThrowingJournals final : public platform::Journals {
+ public:
+  std::optional<std::uint64_t> volumeOf(const std::string& path) override { fail(path); }
+  platform::JournalInfo inspect(const std::string& folder) override { fail(folder); }
+  bool canEmpty(const std::string& folder) override { fail(folder); }
+  platform::JournalOutcome clean(const platform::JournalRequest& request) override {
+    fail(request.folder);
+  }
+
+ private:
+  [[noreturn]] static void fail(const std::string& path) {
+    throw std::logic_error("the installed journals were asked about " + path);
+  }
+};
+
+class ThrowingWipeServices final : public IWipeServices {
+ public:
+  std::unique_ptr<IWipeProgress> OpenProgress(TWipeEngine&) override { fail("a progress window"); }
+  bool ConfirmWipeExecutable(const std::string& path) override { fail("the question on " + path); }
+  void ProcessMessages() override { fail("its events"); }
+
+ private:
+  [[noreturn]] static void fail(const std::string& what) {
+    throw std::logic_error("the installed wipe services were asked for " + what);
   }
 };

@@ -216,9 +216,9 @@ void DeletePageTest::startRunsOnlyItsListAndReportsSuccess() {
   std::vector<std::string> ran;
   std::vector<std::string> jobs;
   bool warned = false;
-  f.setRunner(fakeRun([&](TWipeEngine& engine) {
+  f.setRunner(fakeRun([&](TWipeEngine& engine, const WipeRun& run) {
     ran.push_back(engine.Name);
-    warned = engine.WarnOnExecutable;
+    warned = run.Settings.WarnOnExecutable;
     jobs = MainFormFixture::itemPaths(engine);
   }));
   f.find<QCheckBox>("chkWipeWarn")->setChecked(true);

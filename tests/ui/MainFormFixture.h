@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <type_traits>
 #include <utility>
 
 #include "ScriptedPrompts.h"
@@ -77,11 +78,11 @@ class MainFormFixture {
       // The window runs its engines through the fixture, so that a test may stand in for the
       // runs at any time; without a stand-in they run for real.
       TMainForm::Seams seams;
-      seams.runner = [this](TWipeEngine& engine) {
+      seams.runner = [this](TWipeEngine& engine, bool warnOnExecutable) {
         if (runner_) {
-          runner_(engine);
+          runner_(engine, warnOnExecutable);
         } else {
-          TMainForm::RunForReal(engine, *catalogue_, form_->NextRunReport());
+          TMainForm::RunForReal(engine, *catalogue_, form_->NextRunReport(), warnOnExecutable);
         }
       };
       seams.notifier = notifier_;
@@ -145,16 +146,23 @@ class MainFormFixture {
 
 // Stands in for a run the way the engine's run begins and ends: the stop flag and the failures
 // of the last run are cleared; then the test's own steps follow, with a stop token of their
-// own that the window's Stop buttons set; the run counts as stopped when it was set.
+// own that the window's Stop buttons set; the run counts as stopped when it was set. Steps that
+// take the run too see what the page chose for it.
 template <typename Steps>
 TMainForm::TEngineRunner fakeRun(Steps steps) {
-  return [steps](TWipeEngine& engine) {
+  return [steps](TWipeEngine& engine, bool warnOnExecutable) {
     engine.Aborted = false;
     engine.Failures.clear();
-    WipeRun run(SilentWipeServices());
+    WipeRunSettings settings;
+    settings.WarnOnExecutable = warnOnExecutable;
+    WipeRun run(SilentWipeServices(), settings);
     {
       const TWipeEngine::RunScope scope(engine, run);
-      steps(engine);
+      if constexpr (std::is_invocable_v<Steps&, TWipeEngine&, const WipeRun&>) {
+        steps(engine, run);
+      } else {
+        steps(engine);
+      }
     }
     if (run.Stop.Requested()) engine.Aborted = true;
   };

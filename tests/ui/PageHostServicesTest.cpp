@@ -55,7 +55,7 @@ class OwnServicesHost final : public TPageHost {
   std::string ProgramFolder() const override { return "/own/program/"; }
   TfEditMethod& MethodEditor() const override { return editor_; }
   bool MayRun(const TWipeEngine&) const override { return true; }
-  bool RunEngine(TWipeEngine& engine) override {
+  bool RunEngine(TWipeEngine& engine, bool) override {
     for (const auto& item : engine.Items) ran.push_back(engine.Name + " " + item->Path);
     return true;
   }

@@ -469,10 +469,9 @@ void TDeletePage::startShred(TWipeEngine& engine) {
   // No second run of a busy engine, and no new run once the window is waiting to close.
   if (!host_.MayRun(engine) || !confirmStart(engine)) return;
   if (checkAsAdministrator(engine)) return;
-  engine.WarnOnExecutable = host_.WarnOnExecutable();
   // Stop is there while this page's run is.
   running_.push_back(&engine);
-  const bool ran = host_.RunEngine(engine);
+  const bool ran = host_.RunEngine(engine, host_.WarnOnExecutable());
   running_.erase(std::find(running_.begin(), running_.end(), &engine));
   UpdateDeleteButtons();
   if (!ran) return;
@@ -640,7 +639,7 @@ void TDeletePage::offerFreeSpaceWipe(const TRunOutcome& outcome) {
     auto item = std::make_unique<TWipeItem>(wkFreeSpace, root);
     item->Volume = GetDriveVolume(host_.Files(), root);
     engine.AddItem(std::move(item));
-    if (!host_.RunEngine(engine)) return;
+    if (!host_.RunEngine(engine, false)) return;
     const TRunOutcome wiped = RunOutcomeOf(engine);
     engine.ClearItems();
     if (host_.CloseAfterRun()) return;

@@ -249,7 +249,7 @@ void TFreeSpacePage::wipeLeftover(const std::string& path) {
   std::vector<std::unique_ptr<TWipeItem>> listed = std::move(engine.Items);
   engine.Items.clear();
   engine.AddItem(std::make_unique<TWipeItem>(wkFile, path));
-  const bool ran = host_.RunEngine(engine);
+  const bool ran = host_.RunEngine(engine, false);
   const TRunOutcome outcome = RunOutcomeOf(engine);
   engine.Items = std::move(listed);
   if (!ran || host_.CloseAfterRun()) return;
@@ -323,7 +323,7 @@ void TFreeSpacePage::btnFreeExecuteClick() {
     item->Volume = volume;
     engine.AddItem(std::move(item));
   }
-  if (!host_.RunEngine(engine)) return;
+  if (!host_.RunEngine(engine, false)) return;
   const TRunOutcome outcome = RunOutcomeOf(engine);
   engine.ClearItems();
   if (host_.CloseAfterRun()) return;

@@ -58,8 +58,9 @@ class TPageHost {
   // or held for a run of several steps, nor once the window waits to close.
   virtual bool MayRun(const TWipeEngine& engine) const = 0;
   // Runs a page's engine unless it is running or the window waits to close (false, without
-  // running, then). The engine is held while it runs.
-  virtual bool RunEngine(TWipeEngine& engine) = 0;
+  // running, then). The engine is held while it runs; with warnOnExecutable, the run asks before
+  // it wipes a file that looks executable.
+  virtual bool RunEngine(TWipeEngine& engine, bool warnOnExecutable) = 0;
   // Holds the engine (true) for a page's run of several steps, from its first step to its last,
   // or lets it go (false); holds nest. The pages' controls follow.
   virtual void HoldEngine(const TWipeEngine& engine, bool hold) = 0;

@@ -9,6 +9,7 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/TPass.h"
@@ -53,10 +54,13 @@ class ScriptedServices : public IWipeServices {
 };
 
 // Runs the engine's jobs as the window does: a run made now from the catalogue's settings and
-// the method it gives the engine, shown through the services.
+// the method it gives the engine, shown through the services, asking before executables are
+// wiped when told.
 inline void ExecuteWith(TWipeEngine& engine, const TWipeMethodsManager& catalogue,
-                        IWipeServices& services) {
-  WipeRun run = WipeRun::For(engine, catalogue, services);
+                        IWipeServices& services, bool warnOnExecutable = false) {
+  WipeRunSettings settings = WipeRunSettings::Of(catalogue);
+  settings.WarnOnExecutable = warnOnExecutable;
+  WipeRun run(services, std::move(settings), RunMethodOf(catalogue.MethodForEngine(engine)));
   engine.Execute(run);
 }
 

@@ -5,7 +5,6 @@
 TEST(WipeEngineItems, ANewEngineIsEmpty) {
   TWipeEngine engine("WipeFiles");
   EXPECT_TRUE(engine.Items.empty());
-  EXPECT_FALSE(engine.WarnOnExecutable);
   EXPECT_FALSE(engine.Aborted);
   EXPECT_EQ(engine.Method, nullptr);
   EXPECT_EQ(engine.Name, "WipeFiles");

@@ -219,7 +219,6 @@ TEST_F(WipeEngineTest, FileThatCannotBeDeletedStaysOverwrittenUnderItsOwnName) {
 
 TEST_F(WipeEngineTest, ExecutablesAreAskedAboutByTheirLastThreeCharacters) {
   AddMethod("one.mtd", {BytePass(0)});
-  engine.WarnOnExecutable = true;
   services.answer = false;
   const std::string lower = folder.write("Setup.exe", "a");
   const std::string upper = folder.write("SETUP.EXE", "b");
@@ -229,7 +228,7 @@ TEST_F(WipeEngineTest, ExecutablesAreAskedAboutByTheirLastThreeCharacters) {
   for (const auto& path : {lower, upper, mixed, bare}) {
     engine.AddItem(std::make_unique<TWipeItem>(wkFile, path));
   }
-  ExecuteWith(engine, manager, services);
+  ExecuteWith(engine, manager, services, true);
   EXPECT_EQ(services.asked, (std::vector<std::string>{lower, upper, bare}));
   // Answered No: untouched, attributes too; the run went on with the next file.
   EXPECT_EQ(readFileBytes(lower), "a");
@@ -242,10 +241,9 @@ TEST_F(WipeEngineTest, ExecutablesAreAskedAboutByTheirLastThreeCharacters) {
 
   // Answered Yes: wiped like any other file. Not asked at all without WarnOnExecutable.
   services.answer = true;
-  ExecuteWith(engine, manager, services);
+  ExecuteWith(engine, manager, services, true);
   EXPECT_FALSE(pathExists(lower));
   EXPECT_FALSE(pathExists(upper));
-  engine.WarnOnExecutable = false;
   services.asked.clear();
   Run(wkFile, folder.write("other.exe", "e"));
   EXPECT_TRUE(services.asked.empty());
