@@ -398,10 +398,11 @@ std::optional<TRunOutcome> TSpecialFoldersPage::wipeChecked(TWipeEngine& folders
       return std::nullopt;
     }
   }
-  if (!host_.RunEngine(folders, false)) return std::nullopt;
+  if (!host_.RunEngine(folders, host_.WarnOnExecutable())) return std::nullopt;
   TRunOutcome outcome = RunOutcomeOf(folders);
   // After a stopped folders run the files are not wiped.
-  if (!outcome.aborted && host_.RunEngine(files, false)) mergeInto(outcome, RunOutcomeOf(files));
+  if (!outcome.aborted && host_.RunEngine(files, host_.WarnOnExecutable()))
+    mergeInto(outcome, RunOutcomeOf(files));
   outcome.failures.insert(outcome.failures.end(), notListed.begin(), notListed.end());
   return outcome;
 }
