@@ -288,7 +288,7 @@
     </message>
     <message>
         <source>Size or reason</source>
-        <translation>Größe oder Grund</translation>
+        <translation>Größe/Grund</translation>
     </message>
     <message>
         <source>Look &amp;again</source>

@@ -288,7 +288,7 @@
     </message>
     <message>
         <source>Size or reason</source>
-        <translation>Размер или причина</translation>
+        <translation>Размер/причина</translation>
     </message>
     <message>
         <source>Look &amp;again</source>
@@ -600,7 +600,7 @@ You may not change the folder that holds it: wiping it needs administrator right
     </message>
     <message>
         <source>File system</source>
-        <translation>Файловая система</translation>
+        <translation>ФС</translation>
     </message>
     <message>
         <source>Free space</source>
@@ -927,7 +927,7 @@ Edit it and press OK to store what was read as a whole method.</source>
     </message>
     <message>
         <source>Discard free blocks after wiping free space (SSDs)</source>
-        <translation>Освобождать свободные блоки после затирания свободного места (SSD)</translation>
+        <translation>Освобождать блоки после затирания свободного места (SSD)</translation>
     </message>
     <message>
         <source>After each wipe, read the device back where the deleted files and their names lay (needs administrator rights), and name what is still there.</source>
@@ -939,7 +939,7 @@ Edit it and press OK to store what was read as a whole method.</source>
     </message>
     <message>
         <source>Add &quot;Wipe with Ferrovane&quot; to file managers...</source>
-        <translation>Добавить «Затереть с помощью Ferrovane» в файловые менеджеры...</translation>
+        <translation>Добавить пункт Ferrovane в файловые менеджеры...</translation>
     </message>
     <message>
         <source>Erase old copies of file names from the file system journal (ext4, XFS)</source>
