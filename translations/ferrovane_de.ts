@@ -192,20 +192,8 @@
         <translation>Website:</translation>
     </message>
     <message>
-        <source>color: rgb(252, 83, 0);</source>
-        <translation>color: rgb(252, 83, 0);</translation>
-    </message>
-    <message>
-        <source>ferrovane.example.org</source>
-        <translation>ferrovane.example.org</translation>
-    </message>
-    <message>
         <source>Support email:</source>
         <translation>Support-E-Mail:</translation>
-    </message>
-    <message>
-        <source>support@ferrovane.example.org</source>
-        <translation>support@ferrovane.example.org</translation>
     </message>
     <message>
         <source>Ferrovane %1</source>
@@ -300,7 +288,7 @@
     </message>
     <message>
         <source>Size or reason</source>
-        <translation>Größe oder Grund</translation>
+        <translation>Größe/Grund</translation>
     </message>
     <message>
         <source>Look &amp;again</source>
@@ -708,84 +696,24 @@ Sein freier Speicherplatz kann nicht gelöscht werden: </translation>
 <context>
     <name>TMainForm</name>
     <message>
-        <source>:/pictures/header-back.svg</source>
-        <translation>:/pictures/header-back.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/logo.svg</source>
-        <translation>:/pictures/logo.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/header-right.svg</source>
-        <translation>:/pictures/header-right.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/strip-back.svg</source>
-        <translation>:/pictures/strip-back.svg</translation>
-    </message>
-    <message>
         <source>Help</source>
         <translation>Hilfe</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-help.svg</source>
-        <translation>:/pictures/button-help.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-help-over.svg</source>
-        <translation>:/pictures/button-help-over.svg</translation>
     </message>
     <message>
         <source>Support</source>
         <translation>Support</translation>
     </message>
     <message>
-        <source>:/pictures/button-support.svg</source>
-        <translation>:/pictures/button-support.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-support-over.svg</source>
-        <translation>:/pictures/button-support-over.svg</translation>
-    </message>
-    <message>
         <source>Check for updates</source>
         <translation>Nach Aktualisierungen suchen</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-update.svg</source>
-        <translation>:/pictures/button-update.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-update-over.svg</source>
-        <translation>:/pictures/button-update-over.svg</translation>
     </message>
     <message>
         <source>About Ferrovane</source>
         <translation>Über Ferrovane</translation>
     </message>
     <message>
-        <source>:/pictures/button-about.svg</source>
-        <translation>:/pictures/button-about.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-about-over.svg</source>
-        <translation>:/pictures/button-about-over.svg</translation>
-    </message>
-    <message>
         <source>Ferrovane on the web</source>
         <translation>Ferrovane im Web</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-website.svg</source>
-        <translation>:/pictures/button-website.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-website-over.svg</source>
-        <translation>:/pictures/button-website-over.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/strip-end.svg</source>
-        <translation>:/pictures/strip-end.svg</translation>
     </message>
     <message>
         <source>The readme (readme.txt) that comes with Ferrovane was not found beside the program.
@@ -1228,12 +1156,68 @@ Bearbeiten Sie sie und drücken Sie OK, um das Gelesene als ganze Methode zu spe
         <translation>Löschen</translation>
     </message>
     <message>
-        <source>Wiping </source>
-        <translation>Löschen: </translation>
-    </message>
-    <message>
         <source> and </source>
         <translation> und </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wiping %Ln files</source>
+        <translation>
+            <numerusform>Löschen: %Ln Datei</numerusform>
+            <numerusform>Löschen: %Ln Dateien</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wiping %Ln folders</source>
+        <translation>
+            <numerusform>Löschen: %Ln Ordner</numerusform>
+            <numerusform>Löschen: %Ln Ordner</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Wiping free space of %1</source>
+        <translation>Löschen: freier Speicherplatz von %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wiping free space of %Ln drives</source>
+        <translation>
+            <numerusform>Löschen: freier Speicherplatz von %Ln Laufwerk</numerusform>
+            <numerusform>Löschen: freier Speicherplatz von %Ln Laufwerken</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files</source>
+        <comment>what is wiped</comment>
+        <translation>
+            <numerusform>%Ln Datei</numerusform>
+            <numerusform>%Ln Dateien</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln folders</source>
+        <comment>what is wiped</comment>
+        <translation>
+            <numerusform>%Ln Ordner</numerusform>
+            <numerusform>%Ln Ordner</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>free space of %Ln drives</source>
+        <comment>what is wiped</comment>
+        <translation>
+            <numerusform>freier Speicherplatz von %Ln Laufwerk</numerusform>
+            <numerusform>freier Speicherplatz von %Ln Laufwerken</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Wiping %1</source>
+        <translation>Löschen: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files, %1</source>
+        <translation>
+            <numerusform>%Ln Datei, %1</numerusform>
+            <numerusform>%Ln Dateien, %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1399,6 +1383,45 @@ Bearbeiten Sie sie und drücken Sie OK, um das Gelesene als ganze Methode zu spe
     </message>
 </context>
 <context>
+    <name>TWindowRequest</name>
+    <message>
+        <source>Usage: ferrovane [--free-space] [--] [PATH...]</source>
+        <translation>Aufruf: ferrovane [--free-space] [--] [PFAD...]</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>Usage: ferrovane [--free-space] [--] [PATH...]
+Opens the Ferrovane window, which overwrites files, folders and the free space of drives
+before it deletes them. The files and folders given are queued on the Delete with Wiping
+page; nothing is wiped before Start is pressed and its question answered. When a window is
+open already, it takes the paths and comes to the front.
+
+  --free-space  show the Wipe free space page
+  --help        show this text and end
+  --version     show the version and end
+  --            every argument after it is a path, even one that starts with &quot;-&quot;
+
+Without a window: ferrovane-cli (see ferrovane-cli --help).
+</source>
+        <translation>Aufruf: ferrovane [--free-space] [--] [PFAD...]
+Öffnet das Ferrovane-Fenster, das Dateien, Ordner und den freien Speicherplatz von Laufwerken
+überschreibt, bevor es sie löscht. Die angegebenen Dateien und Ordner werden auf der Seite
+„Löschen mit Überschreiben“ eingereiht; nichts wird gelöscht, bevor Start gedrückt und die
+Frage beantwortet ist. Ist bereits ein Fenster offen, übernimmt es die Pfade und kommt nach vorn.
+
+  --free-space  die Seite „Freien Speicherplatz löschen“ zeigen
+  --help        diesen Text anzeigen und beenden
+  --version     die Version anzeigen und beenden
+  --            jedes Argument danach ist ein Pfad, auch eines, das mit „-“ beginnt
+
+Ohne Fenster: ferrovane-cli (siehe ferrovane-cli --help).
+</translation>
+    </message>
+</context>
+<context>
     <name>TWindowsRowsFilter</name>
     <message>
         <source>Show Wi&amp;ndows items</source>
@@ -1438,10 +1461,6 @@ Bearbeiten Sie sie und drücken Sie OK, um das Gelesene als ganze Methode zu spe
     <message>
         <source> Pass </source>
         <translation> Durchgang </translation>
-    </message>
-    <message>
-        <source>&amp;Check Wipe</source>
-        <translation>Löschen &amp;prüfen</translation>
     </message>
     <message>
         <source>After the pass is written and on the disk, it is read back past the system&apos;s cache and compared with what was written; a difference or a read error names the file after the run.</source>
@@ -1512,6 +1531,10 @@ Bearbeiten Sie sie und drücken Sie OK, um das Gelesene als ganze Methode zu spe
 Keep it without passes?</source>
         <translation>Diese Methode hat keine Durchgänge: damit gelöschte Dateien werden nur entfernt, nicht überschrieben, und können wiederhergestellt werden.
 Ohne Durchgänge behalten?</translation>
+    </message>
+    <message>
+        <source>Check &amp;Wipe</source>
+        <translation>Löschen &amp;prüfen</translation>
     </message>
 </context>
 <context>
@@ -1648,10 +1671,6 @@ Ohne Durchgänge behalten?</translation>
     <message>
         <source>&amp;At:</source>
         <translation>&amp;Um:</translation>
-    </message>
-    <message>
-        <source>HH:mm</source>
-        <translation>HH:mm</translation>
     </message>
     <message>
         <source>Every &amp;weeks:</source>
@@ -1842,15 +1861,11 @@ Ohne Durchgänge behalten?</translation>
     </message>
     <message>
         <source>&amp;Custom files and folders, cleaned by the item &quot;Custom Files and Folders&quot;</source>
-        <translation>&amp;Eigene Dateien und Ordner, bereinigt vom Eintrag „Benutzerdefinierte Dateien und Ordner“</translation>
+        <translation>&amp;Eigene Dateien und Ordner zum Bereinigen</translation>
     </message>
     <message>
         <source>One file or folder a line (~/ for the home folder). A folder goes with everything in it; the home folder and the folders above it are refused.</source>
         <translation>Eine Datei oder ein Ordner pro Zeile (~/ für den persönlichen Ordner). Ein Ordner wird mit seinem gesamten Inhalt entfernt; der persönliche Ordner und die Ordner darüber werden abgelehnt.</translation>
-    </message>
-    <message>
-        <source>~/.cache/some-program</source>
-        <translation>~/.cache/ein-programm</translation>
     </message>
     <message>
         <source>&amp;Never clean these (every item passes them over)</source>
@@ -1859,10 +1874,6 @@ Ohne Durchgänge behalten?</translation>
     <message>
         <source>One file or folder a line (~/ for the home folder; * and ? may stand in names). Nothing in a kept folder is deleted, emptied or edited.</source>
         <translation>Eine Datei oder ein Ordner pro Zeile (~/ für den persönlichen Ordner; * und ? dürfen in Namen stehen). Nichts in einem ausgenommenen Ordner wird gelöscht, geleert oder bearbeitet.</translation>
-    </message>
-    <message>
-        <source>~/.mozilla/firefox/*.default-release/cookies.sqlite</source>
-        <translation>~/.mozilla/firefox/*.default-release/cookies.sqlite</translation>
     </message>
 </context>
 <context>
@@ -1903,40 +1914,12 @@ Ohne Durchgänge behalten?</translation>
         <translation>Ordnername:</translation>
     </message>
     <message>
-        <source>...</source>
-        <translation>...</translation>
-    </message>
-    <message>
         <source>Folder content</source>
         <translation>Ordnerinhalt</translation>
     </message>
     <message>
         <source>Include pattern:</source>
         <translation>Muster einschließen:</translation>
-    </message>
-    <message>
-        <source>*.*</source>
-        <translation>*.*</translation>
-    </message>
-    <message>
-        <source>*.dll</source>
-        <translation>*.dll</translation>
-    </message>
-    <message>
-        <source>*.doc</source>
-        <translation>*.doc</translation>
-    </message>
-    <message>
-        <source>*.exe</source>
-        <translation>*.exe</translation>
-    </message>
-    <message>
-        <source>*.htm</source>
-        <translation>*.htm</translation>
-    </message>
-    <message>
-        <source>*.xls</source>
-        <translation>*.xls</translation>
     </message>
     <message>
         <source>Included items list:</source>
@@ -1957,14 +1940,6 @@ Ohne Durchgänge behalten?</translation>
     <message>
         <source>Exclude wiping of files</source>
         <translation>Dateien vom Löschen ausnehmen</translation>
-    </message>
-    <message>
-        <source>*.txt</source>
-        <translation>*.txt</translation>
-    </message>
-    <message>
-        <source>*.lnk</source>
-        <translation>*.lnk</translation>
     </message>
     <message>
         <source>&amp;OK</source>

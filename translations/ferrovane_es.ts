@@ -192,20 +192,8 @@
         <translation>Sitio web principal:</translation>
     </message>
     <message>
-        <source>color: rgb(252, 83, 0);</source>
-        <translation>color: rgb(252, 83, 0);</translation>
-    </message>
-    <message>
-        <source>ferrovane.example.org</source>
-        <translation>ferrovane.example.org</translation>
-    </message>
-    <message>
         <source>Support email:</source>
         <translation>Correo de soporte:</translation>
-    </message>
-    <message>
-        <source>support@ferrovane.example.org</source>
-        <translation>support@ferrovane.example.org</translation>
     </message>
     <message>
         <source>Ferrovane %1</source>
@@ -708,84 +696,24 @@ No se puede borrar su espacio libre: </translation>
 <context>
     <name>TMainForm</name>
     <message>
-        <source>:/pictures/header-back.svg</source>
-        <translation>:/pictures/header-back.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/logo.svg</source>
-        <translation>:/pictures/logo.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/header-right.svg</source>
-        <translation>:/pictures/header-right.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/strip-back.svg</source>
-        <translation>:/pictures/strip-back.svg</translation>
-    </message>
-    <message>
         <source>Help</source>
         <translation>Ayuda</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-help.svg</source>
-        <translation>:/pictures/button-help.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-help-over.svg</source>
-        <translation>:/pictures/button-help-over.svg</translation>
     </message>
     <message>
         <source>Support</source>
         <translation>Soporte</translation>
     </message>
     <message>
-        <source>:/pictures/button-support.svg</source>
-        <translation>:/pictures/button-support.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-support-over.svg</source>
-        <translation>:/pictures/button-support-over.svg</translation>
-    </message>
-    <message>
         <source>Check for updates</source>
         <translation>Buscar actualizaciones</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-update.svg</source>
-        <translation>:/pictures/button-update.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-update-over.svg</source>
-        <translation>:/pictures/button-update-over.svg</translation>
     </message>
     <message>
         <source>About Ferrovane</source>
         <translation>Acerca de Ferrovane</translation>
     </message>
     <message>
-        <source>:/pictures/button-about.svg</source>
-        <translation>:/pictures/button-about.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-about-over.svg</source>
-        <translation>:/pictures/button-about-over.svg</translation>
-    </message>
-    <message>
         <source>Ferrovane on the web</source>
         <translation>Ferrovane en la web</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-website.svg</source>
-        <translation>:/pictures/button-website.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-website-over.svg</source>
-        <translation>:/pictures/button-website-over.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/strip-end.svg</source>
-        <translation>:/pictures/strip-end.svg</translation>
     </message>
     <message>
         <source>The readme (readme.txt) that comes with Ferrovane was not found beside the program.
@@ -1228,12 +1156,68 @@ Edítelo y pulse Aceptar para guardar lo leído como un método completo.</trans
         <translation>Borrando</translation>
     </message>
     <message>
-        <source>Wiping </source>
-        <translation>Borrando </translation>
-    </message>
-    <message>
         <source> and </source>
         <translation> y </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wiping %Ln files</source>
+        <translation>
+            <numerusform>Borrando %Ln archivo</numerusform>
+            <numerusform>Borrando %Ln archivos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wiping %Ln folders</source>
+        <translation>
+            <numerusform>Borrando %Ln carpeta</numerusform>
+            <numerusform>Borrando %Ln carpetas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Wiping free space of %1</source>
+        <translation>Borrando el espacio libre de %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wiping free space of %Ln drives</source>
+        <translation>
+            <numerusform>Borrando el espacio libre de %Ln unidad</numerusform>
+            <numerusform>Borrando el espacio libre de %Ln unidades</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files</source>
+        <comment>what is wiped</comment>
+        <translation>
+            <numerusform>%Ln archivo</numerusform>
+            <numerusform>%Ln archivos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln folders</source>
+        <comment>what is wiped</comment>
+        <translation>
+            <numerusform>%Ln carpeta</numerusform>
+            <numerusform>%Ln carpetas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>free space of %Ln drives</source>
+        <comment>what is wiped</comment>
+        <translation>
+            <numerusform>el espacio libre de %Ln unidad</numerusform>
+            <numerusform>el espacio libre de %Ln unidades</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Wiping %1</source>
+        <translation>Borrando %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files, %1</source>
+        <translation>
+            <numerusform>%Ln archivo, %1</numerusform>
+            <numerusform>%Ln archivos, %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1399,6 +1383,45 @@ Edítelo y pulse Aceptar para guardar lo leído como un método completo.</trans
     </message>
 </context>
 <context>
+    <name>TWindowRequest</name>
+    <message>
+        <source>Usage: ferrovane [--free-space] [--] [PATH...]</source>
+        <translation>Uso: ferrovane [--free-space] [--] [RUTA...]</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>opción desconocida %1</translation>
+    </message>
+    <message>
+        <source>Usage: ferrovane [--free-space] [--] [PATH...]
+Opens the Ferrovane window, which overwrites files, folders and the free space of drives
+before it deletes them. The files and folders given are queued on the Delete with Wiping
+page; nothing is wiped before Start is pressed and its question answered. When a window is
+open already, it takes the paths and comes to the front.
+
+  --free-space  show the Wipe free space page
+  --help        show this text and end
+  --version     show the version and end
+  --            every argument after it is a path, even one that starts with &quot;-&quot;
+
+Without a window: ferrovane-cli (see ferrovane-cli --help).
+</source>
+        <translation>Uso: ferrovane [--free-space] [--] [RUTA...]
+Abre la ventana de Ferrovane, que sobrescribe archivos, carpetas y el espacio libre de las
+unidades antes de eliminarlos. Los archivos y carpetas indicados se ponen en cola en la página
+«Eliminar con borrado seguro»; no se borra nada antes de pulsar Iniciar y responder a su
+pregunta. Si ya hay una ventana abierta, recibe las rutas y pasa al frente.
+
+  --free-space  mostrar la página «Borrar espacio libre»
+  --help        mostrar este texto y terminar
+  --version     mostrar la versión y terminar
+  --            cada argumento posterior es una ruta, aunque empiece por «-»
+
+Sin ventana: ferrovane-cli (véase ferrovane-cli --help).
+</translation>
+    </message>
+</context>
+<context>
     <name>TWindowsRowsFilter</name>
     <message>
         <source>Show Wi&amp;ndows items</source>
@@ -1438,10 +1461,6 @@ Edítelo y pulse Aceptar para guardar lo leído como un método completo.</trans
     <message>
         <source> Pass </source>
         <translation> Pasada </translation>
-    </message>
-    <message>
-        <source>&amp;Check Wipe</source>
-        <translation>&amp;Verificar borrado</translation>
     </message>
     <message>
         <source>After the pass is written and on the disk, it is read back past the system&apos;s cache and compared with what was written; a difference or a read error names the file after the run.</source>
@@ -1512,6 +1531,10 @@ Edítelo y pulse Aceptar para guardar lo leído como un método completo.</trans
 Keep it without passes?</source>
         <translation>Este método no tiene pasadas: los archivos borrados con él solo se eliminan, no se sobrescriben, y se pueden recuperar.
 ¿Conservarlo sin pasadas?</translation>
+    </message>
+    <message>
+        <source>Check &amp;Wipe</source>
+        <translation>&amp;Verificar borrado</translation>
     </message>
 </context>
 <context>
@@ -1648,10 +1671,6 @@ Keep it without passes?</source>
     <message>
         <source>&amp;At:</source>
         <translation>&amp;A las:</translation>
-    </message>
-    <message>
-        <source>HH:mm</source>
-        <translation>HH:mm</translation>
     </message>
     <message>
         <source>Every &amp;weeks:</source>
@@ -1842,15 +1861,11 @@ Keep it without passes?</source>
     </message>
     <message>
         <source>&amp;Custom files and folders, cleaned by the item &quot;Custom Files and Folders&quot;</source>
-        <translation>Archivos y carpetas &amp;personalizados, limpiados por el elemento &quot;Archivos y carpetas personalizados&quot;</translation>
+        <translation>Archivos y carpetas &amp;personalizados que se limpian</translation>
     </message>
     <message>
         <source>One file or folder a line (~/ for the home folder). A folder goes with everything in it; the home folder and the folders above it are refused.</source>
         <translation>Un archivo o carpeta por línea (~/ para la carpeta personal). Una carpeta se va con todo su contenido; se rechazan la carpeta personal y las carpetas por encima de ella.</translation>
-    </message>
-    <message>
-        <source>~/.cache/some-program</source>
-        <translation>~/.cache/some-program</translation>
     </message>
     <message>
         <source>&amp;Never clean these (every item passes them over)</source>
@@ -1859,10 +1874,6 @@ Keep it without passes?</source>
     <message>
         <source>One file or folder a line (~/ for the home folder; * and ? may stand in names). Nothing in a kept folder is deleted, emptied or edited.</source>
         <translation>Un archivo o carpeta por línea (~/ para la carpeta personal; se admiten * y ? en los nombres). No se elimina, vacía ni modifica nada de una carpeta conservada.</translation>
-    </message>
-    <message>
-        <source>~/.mozilla/firefox/*.default-release/cookies.sqlite</source>
-        <translation>~/.mozilla/firefox/*.default-release/cookies.sqlite</translation>
     </message>
 </context>
 <context>
@@ -1903,40 +1914,12 @@ Keep it without passes?</source>
         <translation>Nombre de la carpeta:</translation>
     </message>
     <message>
-        <source>...</source>
-        <translation>...</translation>
-    </message>
-    <message>
         <source>Folder content</source>
         <translation>Contenido de la carpeta</translation>
     </message>
     <message>
         <source>Include pattern:</source>
         <translation>Patrón de inclusión:</translation>
-    </message>
-    <message>
-        <source>*.*</source>
-        <translation>*.*</translation>
-    </message>
-    <message>
-        <source>*.dll</source>
-        <translation>*.dll</translation>
-    </message>
-    <message>
-        <source>*.doc</source>
-        <translation>*.doc</translation>
-    </message>
-    <message>
-        <source>*.exe</source>
-        <translation>*.exe</translation>
-    </message>
-    <message>
-        <source>*.htm</source>
-        <translation>*.htm</translation>
-    </message>
-    <message>
-        <source>*.xls</source>
-        <translation>*.xls</translation>
     </message>
     <message>
         <source>Included items list:</source>
@@ -1957,14 +1940,6 @@ Keep it without passes?</source>
     <message>
         <source>Exclude wiping of files</source>
         <translation>Excluir archivos del borrado</translation>
-    </message>
-    <message>
-        <source>*.txt</source>
-        <translation>*.txt</translation>
-    </message>
-    <message>
-        <source>*.lnk</source>
-        <translation>*.lnk</translation>
     </message>
     <message>
         <source>&amp;OK</source>

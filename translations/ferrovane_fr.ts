@@ -192,20 +192,8 @@
         <translation>Site web principal&#xa0;:</translation>
     </message>
     <message>
-        <source>color: rgb(252, 83, 0);</source>
-        <translation>color: rgb(252, 83, 0);</translation>
-    </message>
-    <message>
-        <source>ferrovane.example.org</source>
-        <translation>ferrovane.example.org</translation>
-    </message>
-    <message>
         <source>Support email:</source>
         <translation>E-mail d&apos;assistance&#xa0;:</translation>
-    </message>
-    <message>
-        <source>support@ferrovane.example.org</source>
-        <translation>support@ferrovane.example.org</translation>
     </message>
     <message>
         <source>Ferrovane %1</source>
@@ -708,84 +696,24 @@ Son espace libre ne peut pas être effacé&#xa0;: </translation>
 <context>
     <name>TMainForm</name>
     <message>
-        <source>:/pictures/header-back.svg</source>
-        <translation>:/pictures/header-back.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/logo.svg</source>
-        <translation>:/pictures/logo.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/header-right.svg</source>
-        <translation>:/pictures/header-right.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/strip-back.svg</source>
-        <translation>:/pictures/strip-back.svg</translation>
-    </message>
-    <message>
         <source>Help</source>
         <translation>Aide</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-help.svg</source>
-        <translation>:/pictures/button-help.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-help-over.svg</source>
-        <translation>:/pictures/button-help-over.svg</translation>
     </message>
     <message>
         <source>Support</source>
         <translation>Assistance</translation>
     </message>
     <message>
-        <source>:/pictures/button-support.svg</source>
-        <translation>:/pictures/button-support.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-support-over.svg</source>
-        <translation>:/pictures/button-support-over.svg</translation>
-    </message>
-    <message>
         <source>Check for updates</source>
         <translation>Rechercher des mises à jour</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-update.svg</source>
-        <translation>:/pictures/button-update.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-update-over.svg</source>
-        <translation>:/pictures/button-update-over.svg</translation>
     </message>
     <message>
         <source>About Ferrovane</source>
         <translation>À propos de Ferrovane</translation>
     </message>
     <message>
-        <source>:/pictures/button-about.svg</source>
-        <translation>:/pictures/button-about.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-about-over.svg</source>
-        <translation>:/pictures/button-about-over.svg</translation>
-    </message>
-    <message>
         <source>Ferrovane on the web</source>
         <translation>Ferrovane sur le web</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-website.svg</source>
-        <translation>:/pictures/button-website.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-website-over.svg</source>
-        <translation>:/pictures/button-website-over.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/strip-end.svg</source>
-        <translation>:/pictures/strip-end.svg</translation>
     </message>
     <message>
         <source>The readme (readme.txt) that comes with Ferrovane was not found beside the program.
@@ -1228,12 +1156,68 @@ Modifiez-la et appuyez sur OK pour enregistrer ce qui a été lu comme une méth
         <translation>Effacement</translation>
     </message>
     <message>
-        <source>Wiping </source>
-        <translation>Effacement de </translation>
-    </message>
-    <message>
         <source> and </source>
         <translation> et </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wiping %Ln files</source>
+        <translation>
+            <numerusform>Effacement de %Ln fichier</numerusform>
+            <numerusform>Effacement de %Ln fichiers</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wiping %Ln folders</source>
+        <translation>
+            <numerusform>Effacement de %Ln dossier</numerusform>
+            <numerusform>Effacement de %Ln dossiers</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Wiping free space of %1</source>
+        <translation>Effacement de l&apos;espace libre de %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wiping free space of %Ln drives</source>
+        <translation>
+            <numerusform>Effacement de l&apos;espace libre de %Ln disque</numerusform>
+            <numerusform>Effacement de l&apos;espace libre de %Ln disques</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files</source>
+        <comment>what is wiped</comment>
+        <translation>
+            <numerusform>%Ln fichier</numerusform>
+            <numerusform>%Ln fichiers</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln folders</source>
+        <comment>what is wiped</comment>
+        <translation>
+            <numerusform>%Ln dossier</numerusform>
+            <numerusform>%Ln dossiers</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>free space of %Ln drives</source>
+        <comment>what is wiped</comment>
+        <translation>
+            <numerusform>l&apos;espace libre de %Ln disque</numerusform>
+            <numerusform>l&apos;espace libre de %Ln disques</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Wiping %1</source>
+        <translation>Effacement de %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files, %1</source>
+        <translation>
+            <numerusform>%Ln fichier, %1</numerusform>
+            <numerusform>%Ln fichiers, %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1399,6 +1383,45 @@ Modifiez-la et appuyez sur OK pour enregistrer ce qui a été lu comme une méth
     </message>
 </context>
 <context>
+    <name>TWindowRequest</name>
+    <message>
+        <source>Usage: ferrovane [--free-space] [--] [PATH...]</source>
+        <translation>Utilisation : ferrovane [--free-space] [--] [CHEMIN...]</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>option inconnue %1</translation>
+    </message>
+    <message>
+        <source>Usage: ferrovane [--free-space] [--] [PATH...]
+Opens the Ferrovane window, which overwrites files, folders and the free space of drives
+before it deletes them. The files and folders given are queued on the Delete with Wiping
+page; nothing is wiped before Start is pressed and its question answered. When a window is
+open already, it takes the paths and comes to the front.
+
+  --free-space  show the Wipe free space page
+  --help        show this text and end
+  --version     show the version and end
+  --            every argument after it is a path, even one that starts with &quot;-&quot;
+
+Without a window: ferrovane-cli (see ferrovane-cli --help).
+</source>
+        <translation>Utilisation : ferrovane [--free-space] [--] [CHEMIN...]
+Ouvre la fenêtre de Ferrovane, qui écrase les fichiers, les dossiers et l&apos;espace libre des disques
+avant de les supprimer. Les fichiers et dossiers donnés sont mis en attente sur la page
+« Supprimer avec effacement » ; rien n&apos;est effacé avant que Démarrer soit pressé et sa question
+répondue. Si une fenêtre est déjà ouverte, elle reçoit les chemins et passe au premier plan.
+
+  --free-space  afficher la page « Effacer l&apos;espace libre »
+  --help        afficher ce texte et quitter
+  --version     afficher la version et quitter
+  --            chaque argument qui suit est un chemin, même s&apos;il commence par « - »
+
+Sans fenêtre : ferrovane-cli (voir ferrovane-cli --help).
+</translation>
+    </message>
+</context>
+<context>
     <name>TWindowsRowsFilter</name>
     <message>
         <source>Show Wi&amp;ndows items</source>
@@ -1438,10 +1461,6 @@ Modifiez-la et appuyez sur OK pour enregistrer ce qui a été lu comme une méth
     <message>
         <source> Pass </source>
         <translation> Passe </translation>
-    </message>
-    <message>
-        <source>&amp;Check Wipe</source>
-        <translation>&amp;Vérifier l&apos;effacement</translation>
     </message>
     <message>
         <source>After the pass is written and on the disk, it is read back past the system&apos;s cache and compared with what was written; a difference or a read error names the file after the run.</source>
@@ -1512,6 +1531,10 @@ Modifiez-la et appuyez sur OK pour enregistrer ce qui a été lu comme une méth
 Keep it without passes?</source>
         <translation>Cette méthode n&apos;a aucune passe&#xa0;: les fichiers effacés avec elle sont seulement supprimés, pas écrasés, et peuvent être récupérés.
 La conserver sans passes&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Check &amp;Wipe</source>
+        <translation>&amp;Vérifier l&apos;effacement</translation>
     </message>
 </context>
 <context>
@@ -1648,10 +1671,6 @@ La conserver sans passes&#xa0;?</translation>
     <message>
         <source>&amp;At:</source>
         <translation>À l&apos;heu&amp;re&#xa0;:</translation>
-    </message>
-    <message>
-        <source>HH:mm</source>
-        <translation>HH:mm</translation>
     </message>
     <message>
         <source>Every &amp;weeks:</source>
@@ -1842,15 +1861,11 @@ La conserver sans passes&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;Custom files and folders, cleaned by the item &quot;Custom Files and Folders&quot;</source>
-        <translation>Fichiers et dossiers &amp;personnalisés, nettoyés par l&apos;élément «&#xa0;Fichiers et dossiers personnalisés&#xa0;»</translation>
+        <translation>Fichiers et dossiers &amp;personnalisés à nettoyer</translation>
     </message>
     <message>
         <source>One file or folder a line (~/ for the home folder). A folder goes with everything in it; the home folder and the folders above it are refused.</source>
         <translation>Un fichier ou dossier par ligne (~/ pour le dossier personnel). Un dossier part avec tout son contenu&#xa0;; le dossier personnel et les dossiers au-dessus sont refusés.</translation>
-    </message>
-    <message>
-        <source>~/.cache/some-program</source>
-        <translation>~/.cache/some-program</translation>
     </message>
     <message>
         <source>&amp;Never clean these (every item passes them over)</source>
@@ -1859,10 +1874,6 @@ La conserver sans passes&#xa0;?</translation>
     <message>
         <source>One file or folder a line (~/ for the home folder; * and ? may stand in names). Nothing in a kept folder is deleted, emptied or edited.</source>
         <translation>Un fichier ou dossier par ligne (~/ pour le dossier personnel&#xa0;; * et&#xa0;? sont permis dans les noms). Rien dans un dossier conservé n&apos;est supprimé, vidé ou modifié.</translation>
-    </message>
-    <message>
-        <source>~/.mozilla/firefox/*.default-release/cookies.sqlite</source>
-        <translation>~/.mozilla/firefox/*.default-release/cookies.sqlite</translation>
     </message>
 </context>
 <context>
@@ -1903,40 +1914,12 @@ La conserver sans passes&#xa0;?</translation>
         <translation>Nom du dossier&#xa0;:</translation>
     </message>
     <message>
-        <source>...</source>
-        <translation>...</translation>
-    </message>
-    <message>
         <source>Folder content</source>
         <translation>Contenu du dossier</translation>
     </message>
     <message>
         <source>Include pattern:</source>
         <translation>Motif d&apos;inclusion&#xa0;:</translation>
-    </message>
-    <message>
-        <source>*.*</source>
-        <translation>*.*</translation>
-    </message>
-    <message>
-        <source>*.dll</source>
-        <translation>*.dll</translation>
-    </message>
-    <message>
-        <source>*.doc</source>
-        <translation>*.doc</translation>
-    </message>
-    <message>
-        <source>*.exe</source>
-        <translation>*.exe</translation>
-    </message>
-    <message>
-        <source>*.htm</source>
-        <translation>*.htm</translation>
-    </message>
-    <message>
-        <source>*.xls</source>
-        <translation>*.xls</translation>
     </message>
     <message>
         <source>Included items list:</source>
@@ -1957,14 +1940,6 @@ La conserver sans passes&#xa0;?</translation>
     <message>
         <source>Exclude wiping of files</source>
         <translation>Exclure des fichiers de l&apos;effacement</translation>
-    </message>
-    <message>
-        <source>*.txt</source>
-        <translation>*.txt</translation>
-    </message>
-    <message>
-        <source>*.lnk</source>
-        <translation>*.lnk</translation>
     </message>
     <message>
         <source>&amp;OK</source>

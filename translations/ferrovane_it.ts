@@ -192,20 +192,8 @@
         <translation>Sito web principale:</translation>
     </message>
     <message>
-        <source>color: rgb(252, 83, 0);</source>
-        <translation>color: rgb(252, 83, 0);</translation>
-    </message>
-    <message>
-        <source>ferrovane.example.org</source>
-        <translation>ferrovane.example.org</translation>
-    </message>
-    <message>
         <source>Support email:</source>
         <translation>Email di supporto:</translation>
-    </message>
-    <message>
-        <source>support@ferrovane.example.org</source>
-        <translation>support@ferrovane.example.org</translation>
     </message>
     <message>
         <source>Ferrovane %1</source>
@@ -708,84 +696,24 @@ Il suo spazio libero non può essere cancellato: </translation>
 <context>
     <name>TMainForm</name>
     <message>
-        <source>:/pictures/header-back.svg</source>
-        <translation>:/pictures/header-back.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/logo.svg</source>
-        <translation>:/pictures/logo.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/header-right.svg</source>
-        <translation>:/pictures/header-right.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/strip-back.svg</source>
-        <translation>:/pictures/strip-back.svg</translation>
-    </message>
-    <message>
         <source>Help</source>
         <translation>Guida</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-help.svg</source>
-        <translation>:/pictures/button-help.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-help-over.svg</source>
-        <translation>:/pictures/button-help-over.svg</translation>
     </message>
     <message>
         <source>Support</source>
         <translation>Supporto</translation>
     </message>
     <message>
-        <source>:/pictures/button-support.svg</source>
-        <translation>:/pictures/button-support.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-support-over.svg</source>
-        <translation>:/pictures/button-support-over.svg</translation>
-    </message>
-    <message>
         <source>Check for updates</source>
         <translation>Controlla aggiornamenti</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-update.svg</source>
-        <translation>:/pictures/button-update.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-update-over.svg</source>
-        <translation>:/pictures/button-update-over.svg</translation>
     </message>
     <message>
         <source>About Ferrovane</source>
         <translation>Informazioni su Ferrovane</translation>
     </message>
     <message>
-        <source>:/pictures/button-about.svg</source>
-        <translation>:/pictures/button-about.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-about-over.svg</source>
-        <translation>:/pictures/button-about-over.svg</translation>
-    </message>
-    <message>
         <source>Ferrovane on the web</source>
         <translation>Ferrovane sul web</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-website.svg</source>
-        <translation>:/pictures/button-website.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-website-over.svg</source>
-        <translation>:/pictures/button-website-over.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/strip-end.svg</source>
-        <translation>:/pictures/strip-end.svg</translation>
     </message>
     <message>
         <source>The readme (readme.txt) that comes with Ferrovane was not found beside the program.
@@ -1228,12 +1156,68 @@ Modificalo e premi OK per salvare ciò che è stato letto come metodo completo.<
         <translation>Cancellazione</translation>
     </message>
     <message>
-        <source>Wiping </source>
-        <translation>Cancellazione di </translation>
-    </message>
-    <message>
         <source> and </source>
         <translation> e </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wiping %Ln files</source>
+        <translation>
+            <numerusform>Cancellazione di %Ln file</numerusform>
+            <numerusform>Cancellazione di %Ln file</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wiping %Ln folders</source>
+        <translation>
+            <numerusform>Cancellazione di %Ln cartella</numerusform>
+            <numerusform>Cancellazione di %Ln cartelle</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Wiping free space of %1</source>
+        <translation>Cancellazione dello spazio libero di %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wiping free space of %Ln drives</source>
+        <translation>
+            <numerusform>Cancellazione dello spazio libero di %Ln unità</numerusform>
+            <numerusform>Cancellazione dello spazio libero di %Ln unità</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files</source>
+        <comment>what is wiped</comment>
+        <translation>
+            <numerusform>%Ln file</numerusform>
+            <numerusform>%Ln file</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln folders</source>
+        <comment>what is wiped</comment>
+        <translation>
+            <numerusform>%Ln cartella</numerusform>
+            <numerusform>%Ln cartelle</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>free space of %Ln drives</source>
+        <comment>what is wiped</comment>
+        <translation>
+            <numerusform>spazio libero di %Ln unità</numerusform>
+            <numerusform>spazio libero di %Ln unità</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Wiping %1</source>
+        <translation>Cancellazione di %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files, %1</source>
+        <translation>
+            <numerusform>%Ln file, %1</numerusform>
+            <numerusform>%Ln file, %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1399,6 +1383,45 @@ Modificalo e premi OK per salvare ciò che è stato letto come metodo completo.<
     </message>
 </context>
 <context>
+    <name>TWindowRequest</name>
+    <message>
+        <source>Usage: ferrovane [--free-space] [--] [PATH...]</source>
+        <translation>Uso: ferrovane [--free-space] [--] [PERCORSO...]</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>opzione sconosciuta %1</translation>
+    </message>
+    <message>
+        <source>Usage: ferrovane [--free-space] [--] [PATH...]
+Opens the Ferrovane window, which overwrites files, folders and the free space of drives
+before it deletes them. The files and folders given are queued on the Delete with Wiping
+page; nothing is wiped before Start is pressed and its question answered. When a window is
+open already, it takes the paths and comes to the front.
+
+  --free-space  show the Wipe free space page
+  --help        show this text and end
+  --version     show the version and end
+  --            every argument after it is a path, even one that starts with &quot;-&quot;
+
+Without a window: ferrovane-cli (see ferrovane-cli --help).
+</source>
+        <translation>Uso: ferrovane [--free-space] [--] [PERCORSO...]
+Apre la finestra di Ferrovane, che sovrascrive file, cartelle e lo spazio libero delle unità
+prima di eliminarli. I file e le cartelle indicati vengono messi in coda nella pagina
+&quot;Elimina in modo sicuro&quot;; nulla viene cancellato prima che si prema Avvia e si risponda alla
+domanda. Se una finestra è già aperta, riceve i percorsi e passa in primo piano.
+
+  --free-space  mostra la pagina &quot;Cancellazione spazio libero&quot;
+  --help        mostra questo testo ed esce
+  --version     mostra la versione ed esce
+  --            ogni argomento successivo è un percorso, anche se inizia con &quot;-&quot;
+
+Senza finestra: ferrovane-cli (vedi ferrovane-cli --help).
+</translation>
+    </message>
+</context>
+<context>
     <name>TWindowsRowsFilter</name>
     <message>
         <source>Show Wi&amp;ndows items</source>
@@ -1438,10 +1461,6 @@ Modificalo e premi OK per salvare ciò che è stato letto come metodo completo.<
     <message>
         <source> Pass </source>
         <translation> Passaggio </translation>
-    </message>
-    <message>
-        <source>&amp;Check Wipe</source>
-        <translation>&amp;Verifica cancellazione</translation>
     </message>
     <message>
         <source>After the pass is written and on the disk, it is read back past the system&apos;s cache and compared with what was written; a difference or a read error names the file after the run.</source>
@@ -1512,6 +1531,10 @@ Modificalo e premi OK per salvare ciò che è stato letto come metodo completo.<
 Keep it without passes?</source>
         <translation>Questo metodo non ha passaggi: i file cancellati con esso vengono solo eliminati, non sovrascritti, e possono essere recuperati.
 Mantenerlo senza passaggi?</translation>
+    </message>
+    <message>
+        <source>Check &amp;Wipe</source>
+        <translation>&amp;Verifica cancellazione</translation>
     </message>
 </context>
 <context>
@@ -1648,10 +1671,6 @@ Mantenerlo senza passaggi?</translation>
     <message>
         <source>&amp;At:</source>
         <translation>&amp;Alle:</translation>
-    </message>
-    <message>
-        <source>HH:mm</source>
-        <translation>HH:mm</translation>
     </message>
     <message>
         <source>Every &amp;weeks:</source>
@@ -1849,20 +1868,12 @@ Mantenerlo senza passaggi?</translation>
         <translation>Un file o una cartella per riga (~/ per la cartella home). Una cartella viene pulita con tutto il suo contenuto; la cartella home e quelle che la contengono vengono rifiutate.</translation>
     </message>
     <message>
-        <source>~/.cache/some-program</source>
-        <translation>~/.cache/some-program</translation>
-    </message>
-    <message>
         <source>&amp;Never clean these (every item passes them over)</source>
         <translation>&amp;Non pulire mai questi (ogni elemento li salta)</translation>
     </message>
     <message>
         <source>One file or folder a line (~/ for the home folder; * and ? may stand in names). Nothing in a kept folder is deleted, emptied or edited.</source>
         <translation>Un file o una cartella per riga (~/ per la cartella home; * e ? possono sostituire caratteri nei nomi). In una cartella esclusa nulla viene eliminato, svuotato o modificato.</translation>
-    </message>
-    <message>
-        <source>~/.mozilla/firefox/*.default-release/cookies.sqlite</source>
-        <translation>~/.mozilla/firefox/*.default-release/cookies.sqlite</translation>
     </message>
 </context>
 <context>
@@ -1903,40 +1914,12 @@ Mantenerlo senza passaggi?</translation>
         <translation>Nome della cartella:</translation>
     </message>
     <message>
-        <source>...</source>
-        <translation>...</translation>
-    </message>
-    <message>
         <source>Folder content</source>
         <translation>Contenuto della cartella</translation>
     </message>
     <message>
         <source>Include pattern:</source>
         <translation>Schema di inclusione:</translation>
-    </message>
-    <message>
-        <source>*.*</source>
-        <translation>*.*</translation>
-    </message>
-    <message>
-        <source>*.dll</source>
-        <translation>*.dll</translation>
-    </message>
-    <message>
-        <source>*.doc</source>
-        <translation>*.doc</translation>
-    </message>
-    <message>
-        <source>*.exe</source>
-        <translation>*.exe</translation>
-    </message>
-    <message>
-        <source>*.htm</source>
-        <translation>*.htm</translation>
-    </message>
-    <message>
-        <source>*.xls</source>
-        <translation>*.xls</translation>
     </message>
     <message>
         <source>Included items list:</source>
@@ -1957,14 +1940,6 @@ Mantenerlo senza passaggi?</translation>
     <message>
         <source>Exclude wiping of files</source>
         <translation>Escludi file dalla cancellazione</translation>
-    </message>
-    <message>
-        <source>*.txt</source>
-        <translation>*.txt</translation>
-    </message>
-    <message>
-        <source>*.lnk</source>
-        <translation>*.lnk</translation>
     </message>
     <message>
         <source>&amp;OK</source>

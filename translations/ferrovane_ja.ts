@@ -192,20 +192,8 @@
         <translation>公式サイト：</translation>
     </message>
     <message>
-        <source>color: rgb(252, 83, 0);</source>
-        <translation>color: rgb(252, 83, 0);</translation>
-    </message>
-    <message>
-        <source>ferrovane.example.org</source>
-        <translation>ferrovane.example.org</translation>
-    </message>
-    <message>
         <source>Support email:</source>
         <translation>サポートのメール：</translation>
-    </message>
-    <message>
-        <source>support@ferrovane.example.org</source>
-        <translation>support@ferrovane.example.org</translation>
     </message>
     <message>
         <source>Ferrovane %1</source>
@@ -708,84 +696,24 @@ Its free space cannot be wiped: </source>
 <context>
     <name>TMainForm</name>
     <message>
-        <source>:/pictures/header-back.svg</source>
-        <translation>:/pictures/header-back.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/logo.svg</source>
-        <translation>:/pictures/logo.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/header-right.svg</source>
-        <translation>:/pictures/header-right.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/strip-back.svg</source>
-        <translation>:/pictures/strip-back.svg</translation>
-    </message>
-    <message>
         <source>Help</source>
         <translation>ヘルプ</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-help.svg</source>
-        <translation>:/pictures/button-help.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-help-over.svg</source>
-        <translation>:/pictures/button-help-over.svg</translation>
     </message>
     <message>
         <source>Support</source>
         <translation>サポート</translation>
     </message>
     <message>
-        <source>:/pictures/button-support.svg</source>
-        <translation>:/pictures/button-support.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-support-over.svg</source>
-        <translation>:/pictures/button-support-over.svg</translation>
-    </message>
-    <message>
         <source>Check for updates</source>
         <translation>更新の確認</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-update.svg</source>
-        <translation>:/pictures/button-update.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-update-over.svg</source>
-        <translation>:/pictures/button-update-over.svg</translation>
     </message>
     <message>
         <source>About Ferrovane</source>
         <translation>Ferrovane について</translation>
     </message>
     <message>
-        <source>:/pictures/button-about.svg</source>
-        <translation>:/pictures/button-about.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-about-over.svg</source>
-        <translation>:/pictures/button-about-over.svg</translation>
-    </message>
-    <message>
         <source>Ferrovane on the web</source>
         <translation>Ferrovane のウェブサイト</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-website.svg</source>
-        <translation>:/pictures/button-website.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-website-over.svg</source>
-        <translation>:/pictures/button-website-over.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/strip-end.svg</source>
-        <translation>:/pictures/strip-end.svg</translation>
     </message>
     <message>
         <source>The readme (readme.txt) that comes with Ferrovane was not found beside the program.
@@ -959,7 +887,7 @@ Edit it and press OK to store what was read as a whole method.</source>
     </message>
     <message>
         <source>Warn on deleting an executable file</source>
-        <translation>実行ファイルを削除するときに警告する</translation>
+        <translation>実行ファイルの削除時に警告する</translation>
     </message>
     <message>
         <source>&amp;Apply</source>
@@ -1228,12 +1156,61 @@ Edit it and press OK to store what was read as a whole method.</source>
         <translation>抹消中</translation>
     </message>
     <message>
-        <source>Wiping </source>
-        <translation>抹消中 </translation>
-    </message>
-    <message>
         <source> and </source>
         <translation> と </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wiping %Ln files</source>
+        <translation>
+            <numerusform>%Ln 個のファイルを抹消中</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wiping %Ln folders</source>
+        <translation>
+            <numerusform>%Ln 個のフォルダーを抹消中</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Wiping free space of %1</source>
+        <translation>%1 の空き領域を抹消中</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wiping free space of %Ln drives</source>
+        <translation>
+            <numerusform>%Ln 台のドライブの空き領域を抹消中</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files</source>
+        <comment>what is wiped</comment>
+        <translation>
+            <numerusform>%Ln 個のファイル</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln folders</source>
+        <comment>what is wiped</comment>
+        <translation>
+            <numerusform>%Ln 個のフォルダー</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>free space of %Ln drives</source>
+        <comment>what is wiped</comment>
+        <translation>
+            <numerusform>%Ln 台のドライブの空き領域</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Wiping %1</source>
+        <translation>%1 を抹消中</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files, %1</source>
+        <translation>
+            <numerusform>%Ln 個のファイル、%1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1399,6 +1376,45 @@ Edit it and press OK to store what was read as a whole method.</source>
     </message>
 </context>
 <context>
+    <name>TWindowRequest</name>
+    <message>
+        <source>Usage: ferrovane [--free-space] [--] [PATH...]</source>
+        <translation>使い方: ferrovane [--free-space] [--] [パス...]</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>不明なオプション %1</translation>
+    </message>
+    <message>
+        <source>Usage: ferrovane [--free-space] [--] [PATH...]
+Opens the Ferrovane window, which overwrites files, folders and the free space of drives
+before it deletes them. The files and folders given are queued on the Delete with Wiping
+page; nothing is wiped before Start is pressed and its question answered. When a window is
+open already, it takes the paths and comes to the front.
+
+  --free-space  show the Wipe free space page
+  --help        show this text and end
+  --version     show the version and end
+  --            every argument after it is a path, even one that starts with &quot;-&quot;
+
+Without a window: ferrovane-cli (see ferrovane-cli --help).
+</source>
+        <translation>使い方: ferrovane [--free-space] [--] [パス...]
+Ferrovane のウィンドウを開きます。ファイル、フォルダー、ドライブの空き領域を、削除する前に
+上書きします。指定したファイルとフォルダーは「抹消して削除」ページのキューに入ります。
+「開始」を押して確認に答えるまで、何も抹消されません。ウィンドウがすでに開いている場合は、
+そのウィンドウがパスを受け取り、前面に出ます。
+
+  --free-space  「空き領域の抹消」ページを表示する
+  --help        このテキストを表示して終了する
+  --version     バージョンを表示して終了する
+  --            これ以降の引数はすべてパスとして扱う（「-」で始まるものも）
+
+ウィンドウなしで: ferrovane-cli（ferrovane-cli --help を参照）。
+</translation>
+    </message>
+</context>
+<context>
     <name>TWindowsRowsFilter</name>
     <message>
         <source>Show Wi&amp;ndows items</source>
@@ -1438,10 +1454,6 @@ Edit it and press OK to store what was read as a whole method.</source>
     <message>
         <source> Pass </source>
         <translation> パス </translation>
-    </message>
-    <message>
-        <source>&amp;Check Wipe</source>
-        <translation>抹消を検証(&amp;V)</translation>
     </message>
     <message>
         <source>After the pass is written and on the disk, it is read back past the system&apos;s cache and compared with what was written; a difference or a read error names the file after the run.</source>
@@ -1512,6 +1524,10 @@ Edit it and press OK to store what was read as a whole method.</source>
 Keep it without passes?</source>
         <translation>この方式にはパスがありません：この方式で抹消したファイルは上書きされずに削除されるだけなので、復元できてしまいます。
 パスなしのまま保存しますか？</translation>
+    </message>
+    <message>
+        <source>Check &amp;Wipe</source>
+        <translation>抹消を検証(&amp;V)</translation>
     </message>
 </context>
 <context>
@@ -1648,10 +1664,6 @@ Keep it without passes?</source>
     <message>
         <source>&amp;At:</source>
         <translation>時刻(&amp;A)：</translation>
-    </message>
-    <message>
-        <source>HH:mm</source>
-        <translation>HH:mm</translation>
     </message>
     <message>
         <source>Every &amp;weeks:</source>
@@ -1849,20 +1861,12 @@ Keep it without passes?</source>
         <translation>1 行に 1 つのファイルまたはフォルダー（~/ はホームフォルダー）。フォルダーは中身ごと対象になります。ホームフォルダーとその上位のフォルダーは拒否されます。</translation>
     </message>
     <message>
-        <source>~/.cache/some-program</source>
-        <translation>~/.cache/some-program</translation>
-    </message>
-    <message>
         <source>&amp;Never clean these (every item passes them over)</source>
         <translation>これらは決して消去しない（どの項目も対象外にします）(&amp;N)</translation>
     </message>
     <message>
         <source>One file or folder a line (~/ for the home folder; * and ? may stand in names). Nothing in a kept folder is deleted, emptied or edited.</source>
         <translation>1 行に 1 つのファイルまたはフォルダー（~/ はホームフォルダー。名前には * と ? を使用可能）。保護したフォルダー内のものは削除、空に、編集のいずれもされません。</translation>
-    </message>
-    <message>
-        <source>~/.mozilla/firefox/*.default-release/cookies.sqlite</source>
-        <translation>~/.mozilla/firefox/*.default-release/cookies.sqlite</translation>
     </message>
 </context>
 <context>
@@ -1903,40 +1907,12 @@ Keep it without passes?</source>
         <translation>フォルダー名：</translation>
     </message>
     <message>
-        <source>...</source>
-        <translation>...</translation>
-    </message>
-    <message>
         <source>Folder content</source>
         <translation>フォルダーの内容</translation>
     </message>
     <message>
         <source>Include pattern:</source>
         <translation>含めるパターン：</translation>
-    </message>
-    <message>
-        <source>*.*</source>
-        <translation>*.*</translation>
-    </message>
-    <message>
-        <source>*.dll</source>
-        <translation>*.dll</translation>
-    </message>
-    <message>
-        <source>*.doc</source>
-        <translation>*.doc</translation>
-    </message>
-    <message>
-        <source>*.exe</source>
-        <translation>*.exe</translation>
-    </message>
-    <message>
-        <source>*.htm</source>
-        <translation>*.htm</translation>
-    </message>
-    <message>
-        <source>*.xls</source>
-        <translation>*.xls</translation>
     </message>
     <message>
         <source>Included items list:</source>
@@ -1957,14 +1933,6 @@ Keep it without passes?</source>
     <message>
         <source>Exclude wiping of files</source>
         <translation>抹消から除外するファイル</translation>
-    </message>
-    <message>
-        <source>*.txt</source>
-        <translation>*.txt</translation>
-    </message>
-    <message>
-        <source>*.lnk</source>
-        <translation>*.lnk</translation>
     </message>
     <message>
         <source>&amp;OK</source>

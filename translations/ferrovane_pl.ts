@@ -192,20 +192,8 @@
         <translation>Główna witryna:</translation>
     </message>
     <message>
-        <source>color: rgb(252, 83, 0);</source>
-        <translation>color: rgb(252, 83, 0);</translation>
-    </message>
-    <message>
-        <source>ferrovane.example.org</source>
-        <translation>ferrovane.example.org</translation>
-    </message>
-    <message>
         <source>Support email:</source>
         <translation>E-mail pomocy technicznej:</translation>
-    </message>
-    <message>
-        <source>support@ferrovane.example.org</source>
-        <translation>support@ferrovane.example.org</translation>
     </message>
     <message>
         <source>Ferrovane %1</source>
@@ -708,84 +696,24 @@ Jego wolnego miejsca nie można wymazać: </translation>
 <context>
     <name>TMainForm</name>
     <message>
-        <source>:/pictures/header-back.svg</source>
-        <translation>:/pictures/header-back.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/logo.svg</source>
-        <translation>:/pictures/logo.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/header-right.svg</source>
-        <translation>:/pictures/header-right.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/strip-back.svg</source>
-        <translation>:/pictures/strip-back.svg</translation>
-    </message>
-    <message>
         <source>Help</source>
         <translation>Pomoc</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-help.svg</source>
-        <translation>:/pictures/button-help.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-help-over.svg</source>
-        <translation>:/pictures/button-help-over.svg</translation>
     </message>
     <message>
         <source>Support</source>
         <translation>Wsparcie</translation>
     </message>
     <message>
-        <source>:/pictures/button-support.svg</source>
-        <translation>:/pictures/button-support.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-support-over.svg</source>
-        <translation>:/pictures/button-support-over.svg</translation>
-    </message>
-    <message>
         <source>Check for updates</source>
         <translation>Sprawdź aktualizacje</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-update.svg</source>
-        <translation>:/pictures/button-update.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-update-over.svg</source>
-        <translation>:/pictures/button-update-over.svg</translation>
     </message>
     <message>
         <source>About Ferrovane</source>
         <translation>O programie Ferrovane</translation>
     </message>
     <message>
-        <source>:/pictures/button-about.svg</source>
-        <translation>:/pictures/button-about.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-about-over.svg</source>
-        <translation>:/pictures/button-about-over.svg</translation>
-    </message>
-    <message>
         <source>Ferrovane on the web</source>
         <translation>Ferrovane w sieci</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-website.svg</source>
-        <translation>:/pictures/button-website.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-website-over.svg</source>
-        <translation>:/pictures/button-website-over.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/strip-end.svg</source>
-        <translation>:/pictures/strip-end.svg</translation>
     </message>
     <message>
         <source>The readme (readme.txt) that comes with Ferrovane was not found beside the program.
@@ -1228,12 +1156,75 @@ Ta metoda jest ustawiona dla: %1. Po jej usunięciu będą one </translation>
         <translation>Wymazywanie</translation>
     </message>
     <message>
-        <source>Wiping </source>
-        <translation>Wymazywanie: </translation>
-    </message>
-    <message>
         <source> and </source>
         <translation> i </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wiping %Ln files</source>
+        <translation>
+            <numerusform>Wymazywanie: %Ln plik</numerusform>
+            <numerusform>Wymazywanie: %Ln pliki</numerusform>
+            <numerusform>Wymazywanie: %Ln plików</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wiping %Ln folders</source>
+        <translation>
+            <numerusform>Wymazywanie: %Ln folder</numerusform>
+            <numerusform>Wymazywanie: %Ln foldery</numerusform>
+            <numerusform>Wymazywanie: %Ln folderów</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Wiping free space of %1</source>
+        <translation>Wymazywanie: wolne miejsce na %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wiping free space of %Ln drives</source>
+        <translation>
+            <numerusform>Wymazywanie: wolne miejsce na %Ln dysku</numerusform>
+            <numerusform>Wymazywanie: wolne miejsce na %Ln dyskach</numerusform>
+            <numerusform>Wymazywanie: wolne miejsce na %Ln dyskach</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files</source>
+        <comment>what is wiped</comment>
+        <translation>
+            <numerusform>%Ln plik</numerusform>
+            <numerusform>%Ln pliki</numerusform>
+            <numerusform>%Ln plików</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln folders</source>
+        <comment>what is wiped</comment>
+        <translation>
+            <numerusform>%Ln folder</numerusform>
+            <numerusform>%Ln foldery</numerusform>
+            <numerusform>%Ln folderów</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>free space of %Ln drives</source>
+        <comment>what is wiped</comment>
+        <translation>
+            <numerusform>wolne miejsce na %Ln dysku</numerusform>
+            <numerusform>wolne miejsce na %Ln dyskach</numerusform>
+            <numerusform>wolne miejsce na %Ln dyskach</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Wiping %1</source>
+        <translation>Wymazywanie: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files, %1</source>
+        <translation>
+            <numerusform>%Ln plik, %1</numerusform>
+            <numerusform>%Ln pliki, %1</numerusform>
+            <numerusform>%Ln plików, %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1399,6 +1390,45 @@ Ta metoda jest ustawiona dla: %1. Po jej usunięciu będą one </translation>
     </message>
 </context>
 <context>
+    <name>TWindowRequest</name>
+    <message>
+        <source>Usage: ferrovane [--free-space] [--] [PATH...]</source>
+        <translation>Użycie: ferrovane [--free-space] [--] [ŚCIEŻKA...]</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>nieznana opcja %1</translation>
+    </message>
+    <message>
+        <source>Usage: ferrovane [--free-space] [--] [PATH...]
+Opens the Ferrovane window, which overwrites files, folders and the free space of drives
+before it deletes them. The files and folders given are queued on the Delete with Wiping
+page; nothing is wiped before Start is pressed and its question answered. When a window is
+open already, it takes the paths and comes to the front.
+
+  --free-space  show the Wipe free space page
+  --help        show this text and end
+  --version     show the version and end
+  --            every argument after it is a path, even one that starts with &quot;-&quot;
+
+Without a window: ferrovane-cli (see ferrovane-cli --help).
+</source>
+        <translation>Użycie: ferrovane [--free-space] [--] [ŚCIEŻKA...]
+Otwiera okno Ferrovane, które nadpisuje pliki, foldery i wolne miejsce dysków, zanim je
+usunie. Podane pliki i foldery trafiają do kolejki na stronie „Usuwanie z wymazywaniem”;
+nic nie jest wymazywane, zanim nie naciśniesz „Rozpocznij” i nie odpowiesz na pytanie.
+Jeśli okno jest już otwarte, przejmuje ścieżki i wychodzi na pierwszy plan.
+
+  --free-space  pokaż stronę „Wymazywanie wolnego miejsca”
+  --help        pokaż ten tekst i zakończ
+  --version     pokaż wersję i zakończ
+  --            każdy kolejny argument jest ścieżką, nawet jeśli zaczyna się od „-”
+
+Bez okna: ferrovane-cli (zobacz ferrovane-cli --help).
+</translation>
+    </message>
+</context>
+<context>
     <name>TWindowsRowsFilter</name>
     <message>
         <source>Show Wi&amp;ndows items</source>
@@ -1438,10 +1468,6 @@ Ta metoda jest ustawiona dla: %1. Po jej usunięciu będą one </translation>
     <message>
         <source> Pass </source>
         <translation> Przebieg </translation>
-    </message>
-    <message>
-        <source>&amp;Check Wipe</source>
-        <translation>&amp;Sprawdzaj wymazanie</translation>
     </message>
     <message>
         <source>After the pass is written and on the disk, it is read back past the system&apos;s cache and compared with what was written; a difference or a read error names the file after the run.</source>
@@ -1512,6 +1538,10 @@ Ta metoda jest ustawiona dla: %1. Po jej usunięciu będą one </translation>
 Keep it without passes?</source>
         <translation>Ta metoda nie ma przebiegów: pliki wymazywane nią są tylko usuwane, a nie nadpisywane, i można je odzyskać.
 Zachować ją bez przebiegów?</translation>
+    </message>
+    <message>
+        <source>Check &amp;Wipe</source>
+        <translation>&amp;Sprawdzaj wymazanie</translation>
     </message>
 </context>
 <context>
@@ -1648,10 +1678,6 @@ Zachować ją bez przebiegów?</translation>
     <message>
         <source>&amp;At:</source>
         <translation>&amp;O godzinie:</translation>
-    </message>
-    <message>
-        <source>HH:mm</source>
-        <translation>HH:mm</translation>
     </message>
     <message>
         <source>Every &amp;weeks:</source>
@@ -1849,20 +1875,12 @@ Zachować ją bez przebiegów?</translation>
         <translation>Jeden plik lub folder w wierszu (~/ oznacza folder domowy). Folder jest czyszczony z całą zawartością; folder domowy i foldery nad nim są odrzucane.</translation>
     </message>
     <message>
-        <source>~/.cache/some-program</source>
-        <translation>~/.cache/some-program</translation>
-    </message>
-    <message>
         <source>&amp;Never clean these (every item passes them over)</source>
         <translation>&amp;Nigdy nie czyść tych miejsc (każdy element je pomija)</translation>
     </message>
     <message>
         <source>One file or folder a line (~/ for the home folder; * and ? may stand in names). Nothing in a kept folder is deleted, emptied or edited.</source>
         <translation>Jeden plik lub folder w wierszu (~/ oznacza folder domowy; w nazwach można używać * i ?). Nic w zachowanym folderze nie jest usuwane, opróżniane ani edytowane.</translation>
-    </message>
-    <message>
-        <source>~/.mozilla/firefox/*.default-release/cookies.sqlite</source>
-        <translation>~/.mozilla/firefox/*.default-release/cookies.sqlite</translation>
     </message>
 </context>
 <context>
@@ -1903,40 +1921,12 @@ Zachować ją bez przebiegów?</translation>
         <translation>Nazwa folderu:</translation>
     </message>
     <message>
-        <source>...</source>
-        <translation>...</translation>
-    </message>
-    <message>
         <source>Folder content</source>
         <translation>Zawartość folderu</translation>
     </message>
     <message>
         <source>Include pattern:</source>
         <translation>Wzorzec dołączania:</translation>
-    </message>
-    <message>
-        <source>*.*</source>
-        <translation>*.*</translation>
-    </message>
-    <message>
-        <source>*.dll</source>
-        <translation>*.dll</translation>
-    </message>
-    <message>
-        <source>*.doc</source>
-        <translation>*.doc</translation>
-    </message>
-    <message>
-        <source>*.exe</source>
-        <translation>*.exe</translation>
-    </message>
-    <message>
-        <source>*.htm</source>
-        <translation>*.htm</translation>
-    </message>
-    <message>
-        <source>*.xls</source>
-        <translation>*.xls</translation>
     </message>
     <message>
         <source>Included items list:</source>
@@ -1957,14 +1947,6 @@ Zachować ją bez przebiegów?</translation>
     <message>
         <source>Exclude wiping of files</source>
         <translation>Wyklucz pliki z wymazywania</translation>
-    </message>
-    <message>
-        <source>*.txt</source>
-        <translation>*.txt</translation>
-    </message>
-    <message>
-        <source>*.lnk</source>
-        <translation>*.lnk</translation>
     </message>
     <message>
         <source>&amp;OK</source>

@@ -192,20 +192,8 @@
         <translation>Site principal:</translation>
     </message>
     <message>
-        <source>color: rgb(252, 83, 0);</source>
-        <translation>color: rgb(252, 83, 0);</translation>
-    </message>
-    <message>
-        <source>ferrovane.example.org</source>
-        <translation>ferrovane.example.org</translation>
-    </message>
-    <message>
         <source>Support email:</source>
         <translation>E-mail de suporte:</translation>
-    </message>
-    <message>
-        <source>support@ferrovane.example.org</source>
-        <translation>support@ferrovane.example.org</translation>
     </message>
     <message>
         <source>Ferrovane %1</source>
@@ -708,84 +696,24 @@ O espaço livre dela não pode ser apagado: </translation>
 <context>
     <name>TMainForm</name>
     <message>
-        <source>:/pictures/header-back.svg</source>
-        <translation>:/pictures/header-back.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/logo.svg</source>
-        <translation>:/pictures/logo.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/header-right.svg</source>
-        <translation>:/pictures/header-right.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/strip-back.svg</source>
-        <translation>:/pictures/strip-back.svg</translation>
-    </message>
-    <message>
         <source>Help</source>
         <translation>Ajuda</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-help.svg</source>
-        <translation>:/pictures/button-help.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-help-over.svg</source>
-        <translation>:/pictures/button-help-over.svg</translation>
     </message>
     <message>
         <source>Support</source>
         <translation>Suporte</translation>
     </message>
     <message>
-        <source>:/pictures/button-support.svg</source>
-        <translation>:/pictures/button-support.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-support-over.svg</source>
-        <translation>:/pictures/button-support-over.svg</translation>
-    </message>
-    <message>
         <source>Check for updates</source>
         <translation>Verificar atualizações</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-update.svg</source>
-        <translation>:/pictures/button-update.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-update-over.svg</source>
-        <translation>:/pictures/button-update-over.svg</translation>
     </message>
     <message>
         <source>About Ferrovane</source>
         <translation>Sobre o Ferrovane</translation>
     </message>
     <message>
-        <source>:/pictures/button-about.svg</source>
-        <translation>:/pictures/button-about.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-about-over.svg</source>
-        <translation>:/pictures/button-about-over.svg</translation>
-    </message>
-    <message>
         <source>Ferrovane on the web</source>
         <translation>Ferrovane na web</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-website.svg</source>
-        <translation>:/pictures/button-website.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-website-over.svg</source>
-        <translation>:/pictures/button-website-over.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/strip-end.svg</source>
-        <translation>:/pictures/strip-end.svg</translation>
     </message>
     <message>
         <source>The readme (readme.txt) that comes with Ferrovane was not found beside the program.
@@ -1228,12 +1156,68 @@ Edite-o e clique em OK para guardar o que foi lido como um método completo.</tr
         <translation>Apagando</translation>
     </message>
     <message>
-        <source>Wiping </source>
-        <translation>Apagando </translation>
-    </message>
-    <message>
         <source> and </source>
         <translation> e </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wiping %Ln files</source>
+        <translation>
+            <numerusform>Apagando %Ln arquivo</numerusform>
+            <numerusform>Apagando %Ln arquivos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wiping %Ln folders</source>
+        <translation>
+            <numerusform>Apagando %Ln pasta</numerusform>
+            <numerusform>Apagando %Ln pastas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Wiping free space of %1</source>
+        <translation>Apagando o espaço livre de %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wiping free space of %Ln drives</source>
+        <translation>
+            <numerusform>Apagando o espaço livre de %Ln unidade</numerusform>
+            <numerusform>Apagando o espaço livre de %Ln unidades</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files</source>
+        <comment>what is wiped</comment>
+        <translation>
+            <numerusform>%Ln arquivo</numerusform>
+            <numerusform>%Ln arquivos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln folders</source>
+        <comment>what is wiped</comment>
+        <translation>
+            <numerusform>%Ln pasta</numerusform>
+            <numerusform>%Ln pastas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>free space of %Ln drives</source>
+        <comment>what is wiped</comment>
+        <translation>
+            <numerusform>o espaço livre de %Ln unidade</numerusform>
+            <numerusform>o espaço livre de %Ln unidades</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Wiping %1</source>
+        <translation>Apagando %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files, %1</source>
+        <translation>
+            <numerusform>%Ln arquivo, %1</numerusform>
+            <numerusform>%Ln arquivos, %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1399,6 +1383,45 @@ Edite-o e clique em OK para guardar o que foi lido como um método completo.</tr
     </message>
 </context>
 <context>
+    <name>TWindowRequest</name>
+    <message>
+        <source>Usage: ferrovane [--free-space] [--] [PATH...]</source>
+        <translation>Uso: ferrovane [--free-space] [--] [CAMINHO...]</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>opção desconhecida %1</translation>
+    </message>
+    <message>
+        <source>Usage: ferrovane [--free-space] [--] [PATH...]
+Opens the Ferrovane window, which overwrites files, folders and the free space of drives
+before it deletes them. The files and folders given are queued on the Delete with Wiping
+page; nothing is wiped before Start is pressed and its question answered. When a window is
+open already, it takes the paths and comes to the front.
+
+  --free-space  show the Wipe free space page
+  --help        show this text and end
+  --version     show the version and end
+  --            every argument after it is a path, even one that starts with &quot;-&quot;
+
+Without a window: ferrovane-cli (see ferrovane-cli --help).
+</source>
+        <translation>Uso: ferrovane [--free-space] [--] [CAMINHO...]
+Abre a janela do Ferrovane, que sobrescreve arquivos, pastas e o espaço livre das unidades
+antes de excluí-los. Os arquivos e pastas indicados entram na fila da página
+&quot;Excluir com segurança&quot;; nada é apagado antes que Iniciar seja clicado e a pergunta
+respondida. Se uma janela já estiver aberta, ela recebe os caminhos e vem para a frente.
+
+  --free-space  mostrar a página &quot;Apagar espaço livre&quot;
+  --help        mostrar este texto e sair
+  --version     mostrar a versão e sair
+  --            todo argumento depois dele é um caminho, mesmo que comece com &quot;-&quot;
+
+Sem janela: ferrovane-cli (veja ferrovane-cli --help).
+</translation>
+    </message>
+</context>
+<context>
     <name>TWindowsRowsFilter</name>
     <message>
         <source>Show Wi&amp;ndows items</source>
@@ -1438,10 +1461,6 @@ Edite-o e clique em OK para guardar o que foi lido como um método completo.</tr
     <message>
         <source> Pass </source>
         <translation> Passagem </translation>
-    </message>
-    <message>
-        <source>&amp;Check Wipe</source>
-        <translation>&amp;Verificar apagamento</translation>
     </message>
     <message>
         <source>After the pass is written and on the disk, it is read back past the system&apos;s cache and compared with what was written; a difference or a read error names the file after the run.</source>
@@ -1512,6 +1531,10 @@ Edite-o e clique em OK para guardar o que foi lido como um método completo.</tr
 Keep it without passes?</source>
         <translation>Este método não tem passagens: os arquivos apagados com ele são apenas excluídos, não sobrescritos, e podem ser recuperados.
 Mantê-lo sem passagens?</translation>
+    </message>
+    <message>
+        <source>Check &amp;Wipe</source>
+        <translation>&amp;Verificar apagamento</translation>
     </message>
 </context>
 <context>
@@ -1648,10 +1671,6 @@ Mantê-lo sem passagens?</translation>
     <message>
         <source>&amp;At:</source>
         <translation>&amp;Horário:</translation>
-    </message>
-    <message>
-        <source>HH:mm</source>
-        <translation>HH:mm</translation>
     </message>
     <message>
         <source>Every &amp;weeks:</source>
@@ -1842,15 +1861,11 @@ Mantê-lo sem passagens?</translation>
     </message>
     <message>
         <source>&amp;Custom files and folders, cleaned by the item &quot;Custom Files and Folders&quot;</source>
-        <translation>&amp;Arquivos e pastas personalizados, limpos pelo item &quot;Arquivos e pastas personalizados&quot;</translation>
+        <translation>&amp;Arquivos e pastas personalizados a limpar</translation>
     </message>
     <message>
         <source>One file or folder a line (~/ for the home folder). A folder goes with everything in it; the home folder and the folders above it are refused.</source>
         <translation>Um arquivo ou pasta por linha (~/ para a pasta pessoal). Uma pasta vai com tudo o que contém; a pasta pessoal e as pastas acima dela são recusadas.</translation>
-    </message>
-    <message>
-        <source>~/.cache/some-program</source>
-        <translation>~/.cache/some-program</translation>
     </message>
     <message>
         <source>&amp;Never clean these (every item passes them over)</source>
@@ -1859,10 +1874,6 @@ Mantê-lo sem passagens?</translation>
     <message>
         <source>One file or folder a line (~/ for the home folder; * and ? may stand in names). Nothing in a kept folder is deleted, emptied or edited.</source>
         <translation>Um arquivo ou pasta por linha (~/ para a pasta pessoal; * e ? podem substituir caracteres nos nomes). Nada em uma pasta protegida é excluído, esvaziado ou editado.</translation>
-    </message>
-    <message>
-        <source>~/.mozilla/firefox/*.default-release/cookies.sqlite</source>
-        <translation>~/.mozilla/firefox/*.default-release/cookies.sqlite</translation>
     </message>
 </context>
 <context>
@@ -1903,40 +1914,12 @@ Mantê-lo sem passagens?</translation>
         <translation>Nome da pasta:</translation>
     </message>
     <message>
-        <source>...</source>
-        <translation>...</translation>
-    </message>
-    <message>
         <source>Folder content</source>
         <translation>Conteúdo da pasta</translation>
     </message>
     <message>
         <source>Include pattern:</source>
         <translation>Padrão de inclusão:</translation>
-    </message>
-    <message>
-        <source>*.*</source>
-        <translation>*.*</translation>
-    </message>
-    <message>
-        <source>*.dll</source>
-        <translation>*.dll</translation>
-    </message>
-    <message>
-        <source>*.doc</source>
-        <translation>*.doc</translation>
-    </message>
-    <message>
-        <source>*.exe</source>
-        <translation>*.exe</translation>
-    </message>
-    <message>
-        <source>*.htm</source>
-        <translation>*.htm</translation>
-    </message>
-    <message>
-        <source>*.xls</source>
-        <translation>*.xls</translation>
     </message>
     <message>
         <source>Included items list:</source>
@@ -1957,14 +1940,6 @@ Mantê-lo sem passagens?</translation>
     <message>
         <source>Exclude wiping of files</source>
         <translation>Ignorar arquivos no apagamento</translation>
-    </message>
-    <message>
-        <source>*.txt</source>
-        <translation>*.txt</translation>
-    </message>
-    <message>
-        <source>*.lnk</source>
-        <translation>*.lnk</translation>
     </message>
     <message>
         <source>&amp;OK</source>

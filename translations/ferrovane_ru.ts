@@ -192,20 +192,8 @@
         <translation>Основной сайт:</translation>
     </message>
     <message>
-        <source>color: rgb(252, 83, 0);</source>
-        <translation>color: rgb(252, 83, 0);</translation>
-    </message>
-    <message>
-        <source>ferrovane.example.org</source>
-        <translation>ferrovane.example.org</translation>
-    </message>
-    <message>
         <source>Support email:</source>
         <translation>Электронная почта поддержки:</translation>
-    </message>
-    <message>
-        <source>support@ferrovane.example.org</source>
-        <translation>support@ferrovane.example.org</translation>
     </message>
     <message>
         <source>Ferrovane %1</source>
@@ -300,7 +288,7 @@
     </message>
     <message>
         <source>Size or reason</source>
-        <translation>Размер или причина</translation>
+        <translation>Размер/причина</translation>
     </message>
     <message>
         <source>Look &amp;again</source>
@@ -612,7 +600,7 @@ You may not change the folder that holds it: wiping it needs administrator right
     </message>
     <message>
         <source>File system</source>
-        <translation>Файловая система</translation>
+        <translation>ФС</translation>
     </message>
     <message>
         <source>Free space</source>
@@ -708,84 +696,24 @@ Its free space cannot be wiped: </source>
 <context>
     <name>TMainForm</name>
     <message>
-        <source>:/pictures/header-back.svg</source>
-        <translation>:/pictures/header-back.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/logo.svg</source>
-        <translation>:/pictures/logo.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/header-right.svg</source>
-        <translation>:/pictures/header-right.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/strip-back.svg</source>
-        <translation>:/pictures/strip-back.svg</translation>
-    </message>
-    <message>
         <source>Help</source>
         <translation>Справка</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-help.svg</source>
-        <translation>:/pictures/button-help.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-help-over.svg</source>
-        <translation>:/pictures/button-help-over.svg</translation>
     </message>
     <message>
         <source>Support</source>
         <translation>Поддержка</translation>
     </message>
     <message>
-        <source>:/pictures/button-support.svg</source>
-        <translation>:/pictures/button-support.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-support-over.svg</source>
-        <translation>:/pictures/button-support-over.svg</translation>
-    </message>
-    <message>
         <source>Check for updates</source>
         <translation>Проверить обновления</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-update.svg</source>
-        <translation>:/pictures/button-update.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-update-over.svg</source>
-        <translation>:/pictures/button-update-over.svg</translation>
     </message>
     <message>
         <source>About Ferrovane</source>
         <translation>О программе Ferrovane</translation>
     </message>
     <message>
-        <source>:/pictures/button-about.svg</source>
-        <translation>:/pictures/button-about.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-about-over.svg</source>
-        <translation>:/pictures/button-about-over.svg</translation>
-    </message>
-    <message>
         <source>Ferrovane on the web</source>
         <translation>Ferrovane в интернете</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-website.svg</source>
-        <translation>:/pictures/button-website.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-website-over.svg</source>
-        <translation>:/pictures/button-website-over.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/strip-end.svg</source>
-        <translation>:/pictures/strip-end.svg</translation>
     </message>
     <message>
         <source>The readme (readme.txt) that comes with Ferrovane was not found beside the program.
@@ -999,7 +927,7 @@ Edit it and press OK to store what was read as a whole method.</source>
     </message>
     <message>
         <source>Discard free blocks after wiping free space (SSDs)</source>
-        <translation>Освобождать свободные блоки после затирания свободного места (SSD)</translation>
+        <translation>Освобождать блоки после затирания свободного места (SSD)</translation>
     </message>
     <message>
         <source>After each wipe, read the device back where the deleted files and their names lay (needs administrator rights), and name what is still there.</source>
@@ -1011,7 +939,7 @@ Edit it and press OK to store what was read as a whole method.</source>
     </message>
     <message>
         <source>Add &quot;Wipe with Ferrovane&quot; to file managers...</source>
-        <translation>Добавить «Затереть с помощью Ferrovane» в файловые менеджеры...</translation>
+        <translation>Добавить пункт Ferrovane в файловые менеджеры...</translation>
     </message>
     <message>
         <source>Erase old copies of file names from the file system journal (ext4, XFS)</source>
@@ -1228,12 +1156,75 @@ Edit it and press OK to store what was read as a whole method.</source>
         <translation>Затирание</translation>
     </message>
     <message>
-        <source>Wiping </source>
-        <translation>Затирание: </translation>
-    </message>
-    <message>
         <source> and </source>
         <translation> и </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wiping %Ln files</source>
+        <translation>
+            <numerusform>Затирание: %Ln файл</numerusform>
+            <numerusform>Затирание: %Ln файла</numerusform>
+            <numerusform>Затирание: %Ln файлов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wiping %Ln folders</source>
+        <translation>
+            <numerusform>Затирание: %Ln папка</numerusform>
+            <numerusform>Затирание: %Ln папки</numerusform>
+            <numerusform>Затирание: %Ln папок</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Wiping free space of %1</source>
+        <translation>Затирание: свободное место на %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wiping free space of %Ln drives</source>
+        <translation>
+            <numerusform>Затирание: свободное место на %Ln диске</numerusform>
+            <numerusform>Затирание: свободное место на %Ln дисках</numerusform>
+            <numerusform>Затирание: свободное место на %Ln дисках</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files</source>
+        <comment>what is wiped</comment>
+        <translation>
+            <numerusform>%Ln файл</numerusform>
+            <numerusform>%Ln файла</numerusform>
+            <numerusform>%Ln файлов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln folders</source>
+        <comment>what is wiped</comment>
+        <translation>
+            <numerusform>%Ln папка</numerusform>
+            <numerusform>%Ln папки</numerusform>
+            <numerusform>%Ln папок</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>free space of %Ln drives</source>
+        <comment>what is wiped</comment>
+        <translation>
+            <numerusform>свободное место на %Ln диске</numerusform>
+            <numerusform>свободное место на %Ln дисках</numerusform>
+            <numerusform>свободное место на %Ln дисках</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Wiping %1</source>
+        <translation>Затирание: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files, %1</source>
+        <translation>
+            <numerusform>%Ln файл, %1</numerusform>
+            <numerusform>%Ln файла, %1</numerusform>
+            <numerusform>%Ln файлов, %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1399,6 +1390,45 @@ Edit it and press OK to store what was read as a whole method.</source>
     </message>
 </context>
 <context>
+    <name>TWindowRequest</name>
+    <message>
+        <source>Usage: ferrovane [--free-space] [--] [PATH...]</source>
+        <translation>Использование: ferrovane [--free-space] [--] [ПУТЬ...]</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>неизвестный параметр %1</translation>
+    </message>
+    <message>
+        <source>Usage: ferrovane [--free-space] [--] [PATH...]
+Opens the Ferrovane window, which overwrites files, folders and the free space of drives
+before it deletes them. The files and folders given are queued on the Delete with Wiping
+page; nothing is wiped before Start is pressed and its question answered. When a window is
+open already, it takes the paths and comes to the front.
+
+  --free-space  show the Wipe free space page
+  --help        show this text and end
+  --version     show the version and end
+  --            every argument after it is a path, even one that starts with &quot;-&quot;
+
+Without a window: ferrovane-cli (see ferrovane-cli --help).
+</source>
+        <translation>Использование: ferrovane [--free-space] [--] [ПУТЬ...]
+Открывает окно Ferrovane, которое перезаписывает файлы, папки и свободное место дисков,
+прежде чем удалить их. Указанные файлы и папки ставятся в очередь на странице
+«Удаление с затиранием»; ничего не затирается, пока вы не нажмёте «Начать» и не ответите
+на вопрос. Если окно уже открыто, оно принимает пути и выходит на передний план.
+
+  --free-space  показать страницу «Затирание свободного места»
+  --help        показать этот текст и выйти
+  --version     показать версию и выйти
+  --            каждый следующий аргумент — путь, даже если он начинается с «-»
+
+Без окна: ferrovane-cli (см. ferrovane-cli --help).
+</translation>
+    </message>
+</context>
+<context>
     <name>TWindowsRowsFilter</name>
     <message>
         <source>Show Wi&amp;ndows items</source>
@@ -1438,10 +1468,6 @@ Edit it and press OK to store what was read as a whole method.</source>
     <message>
         <source> Pass </source>
         <translation> Проход </translation>
-    </message>
-    <message>
-        <source>&amp;Check Wipe</source>
-        <translation>&amp;Проверять затирание</translation>
     </message>
     <message>
         <source>After the pass is written and on the disk, it is read back past the system&apos;s cache and compared with what was written; a difference or a read error names the file after the run.</source>
@@ -1512,6 +1538,10 @@ Edit it and press OK to store what was read as a whole method.</source>
 Keep it without passes?</source>
         <translation>У этого метода нет проходов: затираемые им файлы только удаляются, а не перезаписываются, и их можно восстановить.
 Оставить его без проходов?</translation>
+    </message>
+    <message>
+        <source>Check &amp;Wipe</source>
+        <translation>&amp;Проверять затирание</translation>
     </message>
 </context>
 <context>
@@ -1648,10 +1678,6 @@ Keep it without passes?</source>
     <message>
         <source>&amp;At:</source>
         <translation>В&amp;ремя:</translation>
-    </message>
-    <message>
-        <source>HH:mm</source>
-        <translation>HH:mm</translation>
     </message>
     <message>
         <source>Every &amp;weeks:</source>
@@ -1842,15 +1868,11 @@ Keep it without passes?</source>
     </message>
     <message>
         <source>&amp;Custom files and folders, cleaned by the item &quot;Custom Files and Folders&quot;</source>
-        <translation>&amp;Пользовательские файлы и папки, очищаемые элементом «Пользовательские файлы и папки»</translation>
+        <translation>&amp;Пользовательские файлы и папки для очистки</translation>
     </message>
     <message>
         <source>One file or folder a line (~/ for the home folder). A folder goes with everything in it; the home folder and the folders above it are refused.</source>
         <translation>Один файл или папка на строку (~/ — домашняя папка). Папка очищается со всем содержимым; домашняя папка и папки над ней не принимаются.</translation>
-    </message>
-    <message>
-        <source>~/.cache/some-program</source>
-        <translation>~/.cache/some-program</translation>
     </message>
     <message>
         <source>&amp;Never clean these (every item passes them over)</source>
@@ -1859,10 +1881,6 @@ Keep it without passes?</source>
     <message>
         <source>One file or folder a line (~/ for the home folder; * and ? may stand in names). Nothing in a kept folder is deleted, emptied or edited.</source>
         <translation>Один файл или папка на строку (~/ — домашняя папка; в именах можно использовать * и ?). Ничего в сохраняемой папке не удаляется, не опустошается и не изменяется.</translation>
-    </message>
-    <message>
-        <source>~/.mozilla/firefox/*.default-release/cookies.sqlite</source>
-        <translation>~/.mozilla/firefox/*.default-release/cookies.sqlite</translation>
     </message>
 </context>
 <context>
@@ -1903,40 +1921,12 @@ Keep it without passes?</source>
         <translation>Имя папки:</translation>
     </message>
     <message>
-        <source>...</source>
-        <translation>...</translation>
-    </message>
-    <message>
         <source>Folder content</source>
         <translation>Содержимое папки</translation>
     </message>
     <message>
         <source>Include pattern:</source>
         <translation>Шаблон включения:</translation>
-    </message>
-    <message>
-        <source>*.*</source>
-        <translation>*.*</translation>
-    </message>
-    <message>
-        <source>*.dll</source>
-        <translation>*.dll</translation>
-    </message>
-    <message>
-        <source>*.doc</source>
-        <translation>*.doc</translation>
-    </message>
-    <message>
-        <source>*.exe</source>
-        <translation>*.exe</translation>
-    </message>
-    <message>
-        <source>*.htm</source>
-        <translation>*.htm</translation>
-    </message>
-    <message>
-        <source>*.xls</source>
-        <translation>*.xls</translation>
     </message>
     <message>
         <source>Included items list:</source>
@@ -1957,14 +1947,6 @@ Keep it without passes?</source>
     <message>
         <source>Exclude wiping of files</source>
         <translation>Исключить файлы из затирания</translation>
-    </message>
-    <message>
-        <source>*.txt</source>
-        <translation>*.txt</translation>
-    </message>
-    <message>
-        <source>*.lnk</source>
-        <translation>*.lnk</translation>
     </message>
     <message>
         <source>&amp;OK</source>

@@ -192,20 +192,8 @@
         <translation>官方网站：</translation>
     </message>
     <message>
-        <source>color: rgb(252, 83, 0);</source>
-        <translation>color: rgb(252, 83, 0);</translation>
-    </message>
-    <message>
-        <source>ferrovane.example.org</source>
-        <translation>ferrovane.example.org</translation>
-    </message>
-    <message>
         <source>Support email:</source>
         <translation>支持邮箱：</translation>
-    </message>
-    <message>
-        <source>support@ferrovane.example.org</source>
-        <translation>support@ferrovane.example.org</translation>
     </message>
     <message>
         <source>Ferrovane %1</source>
@@ -708,84 +696,24 @@ Its free space cannot be wiped: </source>
 <context>
     <name>TMainForm</name>
     <message>
-        <source>:/pictures/header-back.svg</source>
-        <translation>:/pictures/header-back.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/logo.svg</source>
-        <translation>:/pictures/logo.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/header-right.svg</source>
-        <translation>:/pictures/header-right.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/strip-back.svg</source>
-        <translation>:/pictures/strip-back.svg</translation>
-    </message>
-    <message>
         <source>Help</source>
         <translation>帮助</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-help.svg</source>
-        <translation>:/pictures/button-help.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-help-over.svg</source>
-        <translation>:/pictures/button-help-over.svg</translation>
     </message>
     <message>
         <source>Support</source>
         <translation>支持</translation>
     </message>
     <message>
-        <source>:/pictures/button-support.svg</source>
-        <translation>:/pictures/button-support.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-support-over.svg</source>
-        <translation>:/pictures/button-support-over.svg</translation>
-    </message>
-    <message>
         <source>Check for updates</source>
         <translation>检查更新</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-update.svg</source>
-        <translation>:/pictures/button-update.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-update-over.svg</source>
-        <translation>:/pictures/button-update-over.svg</translation>
     </message>
     <message>
         <source>About Ferrovane</source>
         <translation>关于 Ferrovane</translation>
     </message>
     <message>
-        <source>:/pictures/button-about.svg</source>
-        <translation>:/pictures/button-about.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-about-over.svg</source>
-        <translation>:/pictures/button-about-over.svg</translation>
-    </message>
-    <message>
         <source>Ferrovane on the web</source>
         <translation>Ferrovane 网站</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-website.svg</source>
-        <translation>:/pictures/button-website.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/button-website-over.svg</source>
-        <translation>:/pictures/button-website-over.svg</translation>
-    </message>
-    <message>
-        <source>:/pictures/strip-end.svg</source>
-        <translation>:/pictures/strip-end.svg</translation>
     </message>
     <message>
         <source>The readme (readme.txt) that comes with Ferrovane was not found beside the program.
@@ -1228,12 +1156,61 @@ Edit it and press OK to store what was read as a whole method.</source>
         <translation>正在擦除</translation>
     </message>
     <message>
-        <source>Wiping </source>
-        <translation>正在擦除 </translation>
-    </message>
-    <message>
         <source> and </source>
         <translation> 和 </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wiping %Ln files</source>
+        <translation>
+            <numerusform>正在擦除 %Ln 个文件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wiping %Ln folders</source>
+        <translation>
+            <numerusform>正在擦除 %Ln 个文件夹</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Wiping free space of %1</source>
+        <translation>正在擦除 %1 的可用空间</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wiping free space of %Ln drives</source>
+        <translation>
+            <numerusform>正在擦除 %Ln 个驱动器的可用空间</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files</source>
+        <comment>what is wiped</comment>
+        <translation>
+            <numerusform>%Ln 个文件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln folders</source>
+        <comment>what is wiped</comment>
+        <translation>
+            <numerusform>%Ln 个文件夹</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>free space of %Ln drives</source>
+        <comment>what is wiped</comment>
+        <translation>
+            <numerusform>%Ln 个驱动器的可用空间</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Wiping %1</source>
+        <translation>正在擦除 %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files, %1</source>
+        <translation>
+            <numerusform>%Ln 个文件，%1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1399,6 +1376,44 @@ Edit it and press OK to store what was read as a whole method.</source>
     </message>
 </context>
 <context>
+    <name>TWindowRequest</name>
+    <message>
+        <source>Usage: ferrovane [--free-space] [--] [PATH...]</source>
+        <translation>用法：ferrovane [--free-space] [--] [路径...]</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>未知选项 %1</translation>
+    </message>
+    <message>
+        <source>Usage: ferrovane [--free-space] [--] [PATH...]
+Opens the Ferrovane window, which overwrites files, folders and the free space of drives
+before it deletes them. The files and folders given are queued on the Delete with Wiping
+page; nothing is wiped before Start is pressed and its question answered. When a window is
+open already, it takes the paths and comes to the front.
+
+  --free-space  show the Wipe free space page
+  --help        show this text and end
+  --version     show the version and end
+  --            every argument after it is a path, even one that starts with &quot;-&quot;
+
+Without a window: ferrovane-cli (see ferrovane-cli --help).
+</source>
+        <translation>用法：ferrovane [--free-space] [--] [路径...]
+打开 Ferrovane 窗口，它会在删除文件、文件夹之前覆写它们，也可覆写驱动器的可用空间。
+给出的文件和文件夹会加入“擦除式删除”页面的队列；在按下“开始”并回答提问之前，
+不会擦除任何内容。如果已有窗口打开，它会接收这些路径并切换到前台。
+
+  --free-space  显示“擦除可用空间”页面
+  --help        显示此文本并退出
+  --version     显示版本并退出
+  --            其后的每个参数都是路径，即使以“-”开头
+
+无窗口时：ferrovane-cli（参见 ferrovane-cli --help）。
+</translation>
+    </message>
+</context>
+<context>
     <name>TWindowsRowsFilter</name>
     <message>
         <source>Show Wi&amp;ndows items</source>
@@ -1438,10 +1453,6 @@ Edit it and press OK to store what was read as a whole method.</source>
     <message>
         <source> Pass </source>
         <translation> 轮 </translation>
-    </message>
-    <message>
-        <source>&amp;Check Wipe</source>
-        <translation>擦除校验(&amp;V)</translation>
     </message>
     <message>
         <source>After the pass is written and on the disk, it is read back past the system&apos;s cache and compared with what was written; a difference or a read error names the file after the run.</source>
@@ -1512,6 +1523,10 @@ Edit it and press OK to store what was read as a whole method.</source>
 Keep it without passes?</source>
         <translation>此方法没有任何覆写轮次：用它擦除的文件只会被删除而不会被覆写，可以被恢复。
 是否保留这个没有轮次的方法？</translation>
+    </message>
+    <message>
+        <source>Check &amp;Wipe</source>
+        <translation>擦除校验(&amp;V)</translation>
     </message>
 </context>
 <context>
@@ -1648,10 +1663,6 @@ Keep it without passes?</source>
     <message>
         <source>&amp;At:</source>
         <translation>时间(&amp;A)：</translation>
-    </message>
-    <message>
-        <source>HH:mm</source>
-        <translation>HH:mm</translation>
     </message>
     <message>
         <source>Every &amp;weeks:</source>
@@ -1849,20 +1860,12 @@ Keep it without passes?</source>
         <translation>每行一个文件或文件夹（~/ 表示主文件夹）。文件夹连同其中的所有内容一起处理；主文件夹及其上级文件夹会被拒绝。</translation>
     </message>
     <message>
-        <source>~/.cache/some-program</source>
-        <translation>~/.cache/some-program</translation>
-    </message>
-    <message>
         <source>&amp;Never clean these (every item passes them over)</source>
         <translation>永不清理以下内容（所有项目都会跳过它们）(&amp;N)</translation>
     </message>
     <message>
         <source>One file or folder a line (~/ for the home folder; * and ? may stand in names). Nothing in a kept folder is deleted, emptied or edited.</source>
         <translation>每行一个文件或文件夹（~/ 表示主文件夹；名称中可使用 * 和 ?）。保留的文件夹中的任何内容都不会被删除、清空或编辑。</translation>
-    </message>
-    <message>
-        <source>~/.mozilla/firefox/*.default-release/cookies.sqlite</source>
-        <translation>~/.mozilla/firefox/*.default-release/cookies.sqlite</translation>
     </message>
 </context>
 <context>
@@ -1903,40 +1906,12 @@ Keep it without passes?</source>
         <translation>文件夹名称：</translation>
     </message>
     <message>
-        <source>...</source>
-        <translation>...</translation>
-    </message>
-    <message>
         <source>Folder content</source>
         <translation>文件夹内容</translation>
     </message>
     <message>
         <source>Include pattern:</source>
         <translation>包含模式：</translation>
-    </message>
-    <message>
-        <source>*.*</source>
-        <translation>*.*</translation>
-    </message>
-    <message>
-        <source>*.dll</source>
-        <translation>*.dll</translation>
-    </message>
-    <message>
-        <source>*.doc</source>
-        <translation>*.doc</translation>
-    </message>
-    <message>
-        <source>*.exe</source>
-        <translation>*.exe</translation>
-    </message>
-    <message>
-        <source>*.htm</source>
-        <translation>*.htm</translation>
-    </message>
-    <message>
-        <source>*.xls</source>
-        <translation>*.xls</translation>
     </message>
     <message>
         <source>Included items list:</source>
@@ -1957,14 +1932,6 @@ Keep it without passes?</source>
     <message>
         <source>Exclude wiping of files</source>
         <translation>排除不擦除的文件</translation>
-    </message>
-    <message>
-        <source>*.txt</source>
-        <translation>*.txt</translation>
-    </message>
-    <message>
-        <source>*.lnk</source>
-        <translation>*.lnk</translation>
     </message>
     <message>
         <source>&amp;OK</source>

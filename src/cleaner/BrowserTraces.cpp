@@ -174,8 +174,8 @@ void ClearMozillaHistory(TEraseFiles& item) {
     const TPlacesHistory history = ClearPlacesHistory(places, preview);
     if (!item.Engine) return;
     if (!history.Ok) {
-      item.Engine->RecordLeft(item, places,
-                              Tr("the history could not be removed (") + history.Error + ")");
+      item.Engine->RecordLeft(
+          item, places, Substituted(Tr("the history could not be removed ({})"), {history.Error}));
     } else if (history.Visits + history.Pages > 0) {
       item.Engine->RecordRemoved(
           item, places + ": " +

@@ -147,8 +147,9 @@ std::vector<TChromiumProfile> FindChromiumProfiles(std::vector<TUnreadFile>* unr
       // Local State is there but cannot be read: no profile is passed over on that account.
       if (unreadable) {
         unreadable->push_back(
-            {localState, state ? std::string(Tr("it is not JSON that can be read"))
-                               : Tr("it could not be read (") + state.error().message() + ")"});
+            {localState,
+             state ? std::string(Tr("it is not JSON that can be read"))
+                   : Substituted(Tr("it could not be read ({})"), {state.error().message()})});
       }
       listed = ProfileFoldersIn(install.userData);
     }

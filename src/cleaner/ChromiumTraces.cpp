@@ -170,7 +170,8 @@ void ClearFavicons(TEraseFiles& item, const TChromiumProfile& profile) {
     const auto addresses = text ? BookmarkedAddresses(*text) : std::nullopt;
     if (!addresses) {
       if (item.Engine) {
-        const std::string why = text ? Tr("they are not a bookmarks document") : text.error().message();
+        const std::string why =
+            text ? Tr("they are not a bookmarks document") : text.error().message();
         item.Engine->RecordLeft(item, favicons,
                                 Tr("the icons of visited pages stay: the bookmarks, whose icons "
                                    "must stay, could not be read") +

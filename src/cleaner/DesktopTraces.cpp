@@ -59,10 +59,11 @@ void ClearKdeActivities(TEraseFiles& item) {
   if (!item.Engine) return;
   if (!cleared.Ok) {
     item.Engine->RecordLeft(
-        item, database, Tr("the activity history could not be removed (") + cleared.Error + ")");
+        item, database,
+        Substituted(Tr("the activity history could not be removed ({})"), {cleared.Error}));
   } else if (cleared.Rows > 0) {
     item.Engine->RecordRemoved(
-        item, database + ": " + std::to_string(cleared.Rows) + Tr(" activity records"));
+        item, Substituted(Tr("{}: {} activity records"), {database, std::to_string(cleared.Rows)}));
   }
   if (!cleared.Note.empty()) item.Engine->Notes.push_back({item.Name, database, 0, cleared.Note});
 }

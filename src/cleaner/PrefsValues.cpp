@@ -53,12 +53,12 @@ bool ParseBool(const std::string& text) {
   if (auto number = ParseIniInteger(value)) return *number != 0;
   bool isZero = false;
   if (ParseNumber(value, isZero)) return !isZero;
-  throw EConvertError("'" + text + Tr("' is not a valid Boolean value"));
+  throw EConvertError(Substituted(Tr("'{}' is not a valid Boolean value"), {text}));
 }
 
 std::int32_t ParseInteger(const std::string& text) {
   if (auto number = ParseIniInteger(Trimmed(text))) return *number;
-  throw EConvertError("'" + text + Tr("' is not a valid integer value"));
+  throw EConvertError(Substituted(Tr("'{}' is not a valid integer value"), {text}));
 }
 
 std::string ReadText(const pugi::xml_node& element, const char* name) {

@@ -58,12 +58,12 @@ bool TScheduleSettings::Read(const TIniFile& settings) {
   if (kind.empty() && enabled.empty()) return false;
   const std::optional<std::int32_t> kindValue = ParseIniInteger(kind);
   if (!kindValue || *kindValue < Once || *kindValue > Monthly) {
-    Problem = "Kind=" + kind + Tr(" is not a kind of schedule (0 to 5)");
+    Problem = Substituted(Tr("Kind={} is not a kind of schedule (0 to 5)"), {kind});
     return false;
   }
   const std::optional<std::int32_t> enabledValue = ParseIniInteger(enabled);
   if (!enabled.empty() && !enabledValue) {
-    Problem = "Enabled=" + enabled + Tr(" is neither 1 nor 0");
+    Problem = Substituted(Tr("Enabled={} is neither 1 nor 0"), {enabled});
     return false;
   }
   TSchedule& s = Schedule;

@@ -164,13 +164,13 @@ TRowsCleared ClearSqliteRows(const std::string& path, const std::string& require
     // a reserved lock keeps every other writer (and so every use of the journal) out.
     if (SqliteRun(raw, "BEGIN IMMEDIATE", error)) {
       if (const std::string why = OverwriteJournal(path + "-journal"); !why.empty()) {
-        result.Note =
-            Tr("the journal that held the removed rows could not be overwritten (") + why + ")";
+        result.Note = Substituted(
+            Tr("the journal that held the removed rows could not be overwritten ({})"), {why});
       }
       SqliteRun(raw, "ROLLBACK", ignored);
     } else {
-      result.Note =
-          Tr("the journal that held the removed rows could not be overwritten (") + error + ")";
+      result.Note = Substituted(
+          Tr("the journal that held the removed rows could not be overwritten ({})"), {error});
     }
     // Leaving the kept journal behind removes its (now empty) file.
     SqliteRun(raw, "PRAGMA journal_mode=DELETE", ignored);

@@ -37,7 +37,7 @@ bool TCleaningRun::Run(const std::vector<TEraser*>& items, bool preview, const T
     try {
       item.Erase();
     } catch (const std::exception& error) {
-      engine_.RecordLeft(item, item.Caption, error.what());
+      engine_.RecordLeft(item, item.ShownCaption(), error.what());
     }
   }
   engine_.Preview = false;

@@ -204,7 +204,8 @@ void TEraseFiles::RecordUnreached(const std::string& path, const std::error_code
   } else if (error == platform::FileError::MountPoint) {
     RecordMountPoint(path, mounted);
   } else {
-    Engine->RecordLeft(*this, path, Tr("could not be reached (") + error.message() + ")");
+    Engine->RecordLeft(*this, path,
+                       Substituted(Tr("could not be reached ({})"), {error.message()}));
   }
 }
 
@@ -272,10 +273,11 @@ bool TEraseFiles::EraseEntry(platform::Folder& folder, const std::string& path,
       ++removedCount_;
       return true;
     }
-    reason = Tr("could not be deleted (") + removed.error().message() + ")";
+    reason = Substituted(Tr("could not be deleted ({})"), {removed.error().message()});
     // The read-only mark is named too when it could not be cleared: it may be what kept it.
     if (!cleared) {
-      reason += Tr("; its read-only mark could not be cleared (") + cleared.error().message() + ")";
+      reason += Substituted(Tr("; its read-only mark could not be cleared ({})"),
+                            {cleared.error().message()});
     }
   }
   if (Engine) {
@@ -300,7 +302,7 @@ void TEraseFiles::EraseFolder(const std::string& path, const std::string& mask, 
   if (const std::string system = root->folder->systemFileSystem(); !system.empty()) {
     if (Engine) {
       Engine->RecordLeft(*this, path,
-                         Tr("is on a system file system (") + system + Tr("): not walked"));
+                         Substituted(Tr("is on a system file system ({}): not walked"), {system}));
     }
     return;
   }

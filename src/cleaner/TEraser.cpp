@@ -2,6 +2,7 @@
 
 #include "cleaner/PrefsValues.h"
 #include "cleaner/TCustomEraserEngine.h"
+#include "core/Translated.h"
 
 TEraser::~TEraser() = default;
 
@@ -22,6 +23,11 @@ pugi::xml_node TEraser::Save(pugi::xml_node& element) const {
   WriteText(own, "Name", Name);
   WriteBool(own, "Enabled", Enabled);
   return own;
+}
+
+std::string TEraser::ShownCaption() const {
+  // An empty text would look up the catalogue's own header.
+  return Caption.empty() ? Caption : Tr(Caption.c_str());
 }
 
 TEraserItem* TEraser::AddItem(std::unique_ptr<TEraserItem> item) {

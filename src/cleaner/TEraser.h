@@ -23,7 +23,7 @@ class TEraser {
   // Collects fresh work entries each time Erase runs; may be unset.
   std::function<void(TEraser&)> OnErase;
   std::string Name;     // tag of the item's element in "prefs.dat"
-  std::string Caption;  // display text
+  std::string Caption;  // display text, in English as marked for the catalogue
   bool Enabled = false;
   std::vector<std::unique_ptr<TEraserItem>> Items;
   TCustomEraserEngine* Engine = nullptr;  // owner, set when the engine adds the item
@@ -36,6 +36,10 @@ class TEraser {
   virtual void Load(const pugi::xml_node& element);
   // Appends the item's element (tag Name, attributes Name and Enabled) to element and returns it.
   virtual pugi::xml_node Save(pugi::xml_node& element) const;
+
+  // The caption in the user's language; a caption the catalogue does not know (a registry key
+  // the user added) as it is.
+  std::string ShownCaption() const;
 
   TEraserItem* AddItem(std::unique_ptr<TEraserItem> item);
   // True when the owning engine asks the running work to stop.

@@ -83,7 +83,7 @@ std::function<void(TEraser&)> Guarded(std::function<void(TEraser&)> work) {
     try {
       work(item);
     } catch (const std::exception& error) {
-      if (item.Engine) item.Engine->RecordLeft(item, item.Caption, error.what());
+      if (item.Engine) item.Engine->RecordLeft(item, item.ShownCaption(), error.what());
     }
   };
 }

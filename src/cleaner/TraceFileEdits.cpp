@@ -162,7 +162,9 @@ void RewriteListFile(TEraseFiles& item, const std::string& path, const TListEdit
   const std::string why = earlier ? OverwriteEarlierCopy(*earlier) : notHeld;
   if (!why.empty()) {
     engine->Notes.push_back({item.Name, path, 0,
-                             Tr("the earlier copy of this file was replaced, not overwritten (") +
-                                 why + Tr("); a free-space wipe of its drive reaches it")});
+                             Substituted(Tr("the earlier copy of this file was replaced, not "
+                                            "overwritten ({}); a free-space wipe of its drive "
+                                            "reaches it"),
+                                         {why})});
   }
 }

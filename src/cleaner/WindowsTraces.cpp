@@ -122,7 +122,7 @@ void CollectRecycleBins(TEraseFiles& item) {
                            ? std::string(Tr("is a link: not followed"))
                        : error == platform::FileError::MountPoint
                            ? DescribeFailure({path, TWipeFailureReason::MountPoint})
-                           : Tr("could not be listed (") + error.message() + ")");
+                           : Substituted(Tr("could not be listed ({})"), {error.message()}));
   };
   const auto mountPoint = [&](const std::string& path, const std::string& mounted) {
     if (engine) {

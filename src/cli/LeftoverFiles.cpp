@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "cli/TCliOutput.h"
+#include "core/TNumberFormat.h"
 #include "core/TWipeEngine.h"
 #include "core/Translated.h"
 
@@ -13,8 +14,9 @@ void MentionLeftoverFiles(TCliOutput& output, const std::vector<std::string>& ro
     for (const TLeftoverFile& file : FindFreeSpaceLeftovers(root)) {
       if (std::find(named.begin(), named.end(), file.Path) != named.end()) continue;
       named.push_back(file.Path);
-      output.Problem(file.Path + Tr(": an interrupted free-space wipe left this temporary file (") +
-                     std::to_string(file.Size) + Tr(" bytes) on ") + root + "; " + what);
+      output.Problem(Substituted(Tr("{}: an interrupted free-space wipe left this temporary file "
+                                    "({} bytes) on {}; {}"),
+                                 {file.Path, TNumberFormat::User().Whole(file.Size), root, what}));
     }
   }
 }

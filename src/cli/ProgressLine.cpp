@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/ShortenPath.h"
+#include "core/TNumberFormat.h"
 #include "core/Translated.h"
 
 std::string FormatRate(double bytesPerSecond) {
@@ -15,13 +16,8 @@ std::string FormatRate(double bytesPerSecond) {
     value /= 1024;
     ++unit;
   }
-  char text[32];
-  if (unit == 0 || value >= 100) {
-    std::snprintf(text, sizeof text, "%.0f %s", std::floor(value), kUnits[unit]);
-  } else {
-    std::snprintf(text, sizeof text, "%.1f %s", std::floor(value * 10) / 10, kUnits[unit]);
-  }
-  return text;
+  // A decimal for the small figures of the larger units, in the user's form ("45,3 MiB/s").
+  return TNumberFormat::User().Cut(value, unit == 0 || value >= 100 ? 0 : 1) + " " + kUnits[unit];
 }
 
 std::string FormatDuration(double seconds) {

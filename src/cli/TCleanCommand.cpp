@@ -14,6 +14,7 @@
 #include "core/SettingsFolder.h"
 #include "core/StoredFileProblem.h"
 #include "core/TIniFile.h"
+#include "core/TNumberFormat.h"
 #include "core/TWipeEngine.h"
 #include "core/TWipeMethodsManager.h"
 #include "core/Translated.h"
@@ -49,7 +50,7 @@ class StopOnSignal final : public IWipeServices {
 };
 
 std::string SizeText(std::uint64_t bytes) {
-  return Substituted(TrN("{} byte", "{} bytes", bytes), {std::to_string(bytes)});
+  return Substituted(TrN("{} byte", "{} bytes", bytes), {TNumberFormat::User().Whole(bytes)});
 }
 
 }  // namespace
@@ -80,7 +81,8 @@ std::vector<TEraser*> ChooseTraceItems(const TEraserEngine& engine,
     }
     for (std::size_t i = 0; i < engine.Erasers.size(); ++i) {
       const TEraser& item = *engine.Erasers[i];
-      if (platform::equalsNoCase(item.Name, word) || platform::equalsNoCase(item.Caption, word)) {
+      if (platform::equalsNoCase(item.Name, word) || platform::equalsNoCase(item.Caption, word) ||
+          platform::equalsNoCase(item.ShownCaption(), word)) {
         chosen[i] = true;
         found = true;
       }
@@ -260,8 +262,8 @@ void TCleanCommand::runItems(TEraserEngine& engine, const std::vector<TEraser*>&
           run.Stop();
           return;
         }
-        output_.Detail(item.Caption);
-        output_.Progress(item.Caption);
+        output_.Detail(item.ShownCaption());
+        output_.Progress(item.ShownCaption());
       },
       [&] { output_.Progress(Tr(kClearingJournalText)); });
   engine.Overwrite = nullptr;
@@ -279,10 +281,10 @@ int TCleanCommand::finishReport(TDeviceCheckRun& evidence, const TEraserEngine& 
     // What a clean removes without overwriting has no old block to read back; files overwritten
     // first are checked like those of a wipe.
     output_.Problem(
-        Tr("device check: the clean deleted files without overwriting them (--overwrite does); "
-           "the ") +
-        std::to_string(engine.Removed.size()) +
-        Tr(" entries it removed are not verified on the device"));
+        Substituted(Tr("device check: the clean deleted files without overwriting them "
+                       "(--overwrite does); the {} entries it removed are not verified on the "
+                       "device"),
+                    {TNumberFormat::User().Whole(engine.Removed.size())}));
     if (request_.report.verifyDevice == "required" && status == ExitAllDone) {
       status = ExitSomethingLeft;
     }
@@ -294,7 +296,7 @@ void TCleanCommand::reportRecords(const TEraserEngine& engine) {
   // Records name their item by its tag; the user knows it by its caption.
   const auto caption = [&engine](const std::string& name) {
     for (const auto& item : engine.Erasers) {
-      if (item->Name == name) return item->Caption;
+      if (item->Name == name) return item->ShownCaption();
     }
     return name;
   };
@@ -312,11 +314,18 @@ void TCleanCommand::reportRecords(const TEraserEngine& engine) {
     output_.Problem(caption(record.Item) + ": " + record.What + ": " + record.Reason);
   }
   for (const TCleanRecord& note : engine.Notes) output_.Problem(note.What + ": " + note.Reason);
-  output_.Result(std::string(request_.preview ? Tr("Would remove ") : Tr("Removed ")) +
-                 std::to_string(engine.Removed.size()) + " (" + SizeText(bytes) + ")" +
-                 (engine.Left.empty()
-                      ? std::string(".")
-                      : "; " + std::to_string(engine.Left.size()) + Tr(" could not be removed.")));
+  const std::string removed = TNumberFormat::User().Whole(engine.Removed.size());
+  const std::string left = TNumberFormat::User().Whole(engine.Left.size());
+  if (engine.Left.empty()) {
+    output_.Result(
+        Substituted(request_.preview ? Tr("Would remove {} ({}).") : Tr("Removed {} ({})."),
+                    {removed, SizeText(bytes)}));
+  } else {
+    output_.Result(Substituted(request_.preview
+                                   ? Tr("Would remove {} ({}); {} could not be removed.")
+                                   : Tr("Removed {} ({}); {} could not be removed."),
+                               {removed, SizeText(bytes), left}));
+  }
 }
 
 int TCleanCommand::Run() {

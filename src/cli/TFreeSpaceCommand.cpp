@@ -11,6 +11,7 @@
 #include "cli/TCliWipeServices.h"
 #include "core/DriveFunctions.h"
 #include "core/Helpers.h"
+#include "core/TNumberFormat.h"
 #include "core/TWipeEngine.h"
 #include "core/TWipeMethod.h"
 #include "core/TWipeMethodsManager.h"
@@ -117,8 +118,11 @@ int TFreeSpaceCommand::Run() {
       std::int64_t freeBytes = -1;
       std::int64_t totalBytes = -1;
       GetDriveSpace(platform::fs(), item->Path, freeBytes, totalBytes);
-      output_.Result(item->Path + " (" + GetDriveFileSystem(platform::drives(), item->Path) + ", " +
-                     std::to_string(freeBytes) + Tr(" bytes free)"));
+      output_.Result(Substituted(
+          Tr("{} ({}, {} bytes free)"),
+          {item->Path, GetDriveFileSystem(platform::drives(), item->Path),
+           freeBytes < 0 ? std::to_string(freeBytes)
+                         : TNumberFormat::User().Whole(static_cast<std::uint64_t>(freeBytes))}));
     }
     return left ? ExitSomethingLeft : ExitAllDone;
   }

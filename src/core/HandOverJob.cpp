@@ -144,7 +144,7 @@ THandOverJobReader::~THandOverJobReader() = default;
 
 THandOverJobReader::State THandOverJobReader::refuse(std::string problem) {
   state_ = State::Refused;
-  problem_ = Tr("the job handed over is damaged: ") + std::move(problem);
+  problem_ = Substituted(Tr("the job handed over is damaged: {}"), {problem});
   return state_;
 }
 

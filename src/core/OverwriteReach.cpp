@@ -16,7 +16,7 @@ TReachVerdict ByKind(const platform::FileLayout& layout) {
   if (!WritesElsewhere(layout.fileSystem)) return {};
   // Only btrfs honours the mark that makes a file be written in place.
   if (layout.noCopyOnWrite && layout.fileSystem == "btrfs") return {};
-  return {TOverwriteReach::Elsewhere, layout.fileSystem + Tr(" writes elsewhere")};
+  return {TOverwriteReach::Elsewhere, Substituted(Tr("{} writes elsewhere"), {layout.fileSystem})};
 }
 
 bool HasFlag(const platform::FileLayout& layout, std::uint32_t flag) {
@@ -57,10 +57,12 @@ TReachVerdict JudgeOverwrite(const std::optional<platform::FileLayout>& before,
     return {TOverwriteReach::Shared, Tr("a snapshot or another file shares its blocks")};
   }
   if (HasFlag(old, platform::ExtentEncoded)) {
-    return {TOverwriteReach::Elsewhere, Named(old.fileSystem) + Tr(" stored it compressed")};
+    return {TOverwriteReach::Elsewhere,
+            Substituted(Tr("{} stored it compressed"), {Named(old.fileSystem)})};
   }
   if (HasFlag(old, platform::ExtentInline | platform::ExtentNotAligned)) {
-    return {TOverwriteReach::Elsewhere, Named(old.fileSystem) + Tr(" kept it in its metadata")};
+    return {TOverwriteReach::Elsewhere,
+            Substituted(Tr("{} kept it in its metadata"), {Named(old.fileSystem)})};
   }
   if (HasFlag(old, platform::ExtentUnknownPlace) || !after || !after->mapped ||
       HasFlag(*after, platform::ExtentUnknownPlace)) {
@@ -69,9 +71,10 @@ TReachVerdict JudgeOverwrite(const std::optional<platform::FileLayout>& before,
   for (const platform::Extent& extent : old.extents) {
     if (StillInPlace(extent, after->extents)) continue;
     if (WritesElsewhere(old.fileSystem)) {
-      return {TOverwriteReach::Elsewhere, old.fileSystem + Tr(" writes elsewhere")};
+      return {TOverwriteReach::Elsewhere, Substituted(Tr("{} writes elsewhere"), {old.fileSystem})};
     }
-    return {TOverwriteReach::Elsewhere, Named(old.fileSystem) + Tr(" moved it to other blocks")};
+    return {TOverwriteReach::Elsewhere,
+            Substituted(Tr("{} moved it to other blocks"), {Named(old.fileSystem)})};
   }
   return {};
 }

@@ -59,11 +59,13 @@ Copied copyShipped(const std::string& from, const std::string& to, std::uint64_t
   const auto contents = files.readFile(from, maxBytes);
   if (!contents) {
     if (contents.error() == std::errc::no_such_file_or_directory) return Copied::NoSource;
-    choice.Problems.push_back(from + Tr(": could not be read") + reasonOf(contents.error()));
+    choice.Problems.push_back(
+        Substituted(Tr("{}: could not be read{}"), {from, reasonOf(contents.error())}));
     return Copied::Failed;
   }
   if (const platform::Status wrote = files.writeFileAtomic(to, *contents); !wrote) {
-    choice.Problems.push_back(to + Tr(": could not be written") + reasonOf(wrote.error()));
+    choice.Problems.push_back(
+        Substituted(Tr("{}: could not be written{}"), {to, reasonOf(wrote.error())}));
     return Copied::Failed;
   }
   return Copied::Done;
@@ -108,12 +110,14 @@ void seedMethods(const std::string& folder, const std::string& shipped, TSetting
   if (methodsThere || methodsThere.error() != std::errc::no_such_file_or_directory) return;
   const std::string gathering = folder + ".Methods.seeding";
   if (const platform::Status cleared = removeGathering(gathering); !cleared) {
-    choice.Problems.push_back(gathering + Tr(": what an earlier start left could not be removed") +
-                              reasonOf(cleared.error()));
+    choice.Problems.push_back(
+        Substituted(Tr("{}: what an earlier start left could not be removed{}"),
+                    {gathering, reasonOf(cleared.error())}));
     return;
   }
   if (const platform::Status made = platform::fs().createFolder(gathering); !made) {
-    choice.Problems.push_back(gathering + Tr(": could not be made") + reasonOf(made.error()));
+    choice.Problems.push_back(
+        Substituted(Tr("{}: could not be made{}"), {gathering, reasonOf(made.error())}));
     return;
   }
   const std::string from = shipped + "Methods/";
@@ -135,7 +139,8 @@ void seedMethods(const std::string& folder, const std::string& shipped, TSetting
   if (const platform::Status named = platform::fs().rename(gathering, methods); !named) {
     // As above: the next start removes what stays, or says why it cannot.
     platform::discardResult(removeGathering(gathering));
-    choice.Problems.push_back(methods + Tr(": could not be made") + reasonOf(named.error()));
+    choice.Problems.push_back(
+        Substituted(Tr("{}: could not be made{}"), {methods, reasonOf(named.error())}));
     return;
   }
   for (const std::string& name : copied) {
@@ -176,7 +181,8 @@ TSettingsChoice ChooseSettingsFolder() {
       choice.Folder = own;
       seed(own, choice.Shipped, choice);
     } else {
-      choice.Problems.push_back(own + Tr(": could not be made") + ": " + made.error().message());
+      choice.Problems.push_back(
+          Substituted(Tr("{}: could not be made{}"), {own, ": " + made.error().message()}));
       choice.Folder = choice.Shipped;
     }
   }

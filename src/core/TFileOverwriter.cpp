@@ -150,10 +150,10 @@ bool TFileOverwriter::WritePass(const TPass& pass, const std::string& text,
   }
   const std::uint64_t block = buffer->BlockLength();
   if (block == 0) {
-    return refuse(
-        {}, bufferSize < 1
-                ? Tr("the buffer size ") + std::to_string(bufferSize) + Tr(" is not usable")
-                : Tr("it is of an unknown kind (") + std::to_string(unsigned{pass.WipeWith}) + ")");
+    return refuse({}, bufferSize < 1 ? Substituted(Tr("the buffer size {} is not usable"),
+                                                   {std::to_string(bufferSize)})
+                                     : Substituted(Tr("it is of an unknown kind ({})"),
+                                                   {std::to_string(unsigned{pass.WipeWith})}));
   }
 
   // Whole blocks first, growing the file when the last one passes its end; then the rest of

@@ -11,12 +11,12 @@
 
 EIniFileError::EIniFileError(const std::string& fileName, std::error_code reason)
     : std::runtime_error(platform::FileLock::isLockedError(reason)
-                             ? fileName + Tr(" is locked by another process")
-                             : Tr("Unable to write to ") + fileName +
+                             ? Substituted(Tr("{} is locked by another process"), {fileName})
+                             : Substituted(Tr("Unable to write to {}"), {fileName}) +
                                    (reason ? " (" + reason.message() + ")" : std::string())) {}
 
 EIniFileError::EIniFileError(const std::string& fileName, const std::string& why)
-    : std::runtime_error(Tr("Unable to write to ") + fileName + ": " + why) {}
+    : std::runtime_error(Substituted(Tr("Unable to write to {}: {}"), {fileName, why})) {}
 
 std::optional<std::int32_t> ParseIniInteger(const std::string& text) {
   std::string_view digits = text;

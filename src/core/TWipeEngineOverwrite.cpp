@@ -108,8 +108,8 @@ void TWipeEngine::RunPasses(TFileOverwriter& overwriter, const std::vector<TPass
 }
 
 void TWipeEngine::FailPass(const std::string& path, const TFileOverwriter::PassFailure& failed) {
-  std::string detail = Tr("pass ") + std::to_string(failed.pass) + Tr(" failed at byte ") +
-                       std::to_string(failed.at);
+  std::string detail = Substituted(Tr("pass {} failed at byte {}"),
+                                   {std::to_string(failed.pass), std::to_string(failed.at)});
   if (!failed.error && !failed.why.empty()) detail += " (" + failed.why + ")";
   Fail(path, TWipeFailureReason::PassFailed, failed.error, std::move(detail));
 }
@@ -169,7 +169,7 @@ TWipeEngine::Overwrite TWipeEngine::OverwriteEntry(platform::Folder& folder,
     wipedSize_ = std::max(size, file->position());
     if (overwriter->UnverifiedAt()) {
       Fail(path, TWipeFailureReason::VerificationFailed, overwriter->VerifyError(),
-           Tr("at byte ") + std::to_string(*overwriter->UnverifiedAt()));
+           Substituted(Tr("at byte {}"), {std::to_string(*overwriter->UnverifiedAt())}));
     }
     if (overwriter->FlushRunning() && !overwriter->Failure() && !stopRequested()) {
       HoldWhileFlushing(TFlushingFile{jobFolder_.get() == &folder ? std::move(jobFolder_) : nullptr,

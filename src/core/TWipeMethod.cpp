@@ -69,11 +69,11 @@ std::string PassProblem(MethodReader& reader, const std::string& section, const 
   if (const auto kind = reader.raw(section, "WipeWith")) {
     const auto number = ParseIniInteger(*kind);
     if (!number || *number < wwBytePattern || *number > wwRandomCharacter) {
-      return section + Tr(" is of an unknown kind (WipeWith=") + Quoted(*kind) + ")";
+      return Substituted(Tr("{} is of an unknown kind (WipeWith={})"), {section, Quoted(*kind)});
     }
   }
   if (pass.WipeWith == wwTextPattern && pass.TextPatternValue.empty()) {
-    return section + Tr(" has a text pattern without text");
+    return Substituted(Tr("{} has a text pattern without text"), {section});
   }
   return {};
 }
@@ -137,13 +137,13 @@ void TWipeMethod::LoadFromFile() {
     if (ReadProblem.empty()) ReadProblem = std::move(why);
   };
   if (auto info = platform::fs().info(FileName); !info) {
-    refuse(Tr("it could not be opened (") + info.error().message() + ")");
+    refuse(Substituted(Tr("it could not be opened ({})"), {info.error().message()}));
   } else if (info->kind != platform::EntryKind::File) {
     refuse(Tr("it is not a file"));
   } else if (info->size > kMaxFileSize) {
-    refuse(Tr("it is larger than ") + std::to_string(kMaxFileSize >> 20) + " MiB");
+    refuse(Substituted(Tr("it is larger than {} MiB"), {std::to_string(kMaxFileSize >> 20)}));
   } else if (auto read = platform::fs().readFile(FileName, kMaxFileSize); !read) {
-    refuse(Tr("it could not be read (") + read.error().message() + ")");
+    refuse(Substituted(Tr("it could not be read ({})"), {read.error().message()}));
   } else if (HoldsBinary(*read)) {
     refuse(Tr("it holds binary content, not text"));
   } else {
@@ -161,12 +161,12 @@ void TWipeMethod::LoadFromFile() {
     if (fileRead) refuse(Tr("it does not say how many passes it has"));
   } else if (const std::optional<std::int32_t> number = ParseIniInteger(*written);
              !number || *number < 0) {
-    refuse("Passes=" + Quoted(*written) + Tr(" is not a number of passes"));
+    refuse(Substituted(Tr("Passes={} is not a number of passes"), {Quoted(*written)}));
   } else {
     stored = *number;
   }
   if (stored > kMaxPasses)
-    refuse(Tr("it has more than ") + std::to_string(kMaxPasses) + Tr(" passes"));
+    refuse(Substituted(Tr("it has more than {} passes"), {std::to_string(kMaxPasses)}));
   const std::int32_t count = std::min(stored, kMaxPasses);
   for (std::int32_t n = 1; n <= count; ++n) {
     const std::string section = passSection(n);
@@ -186,7 +186,8 @@ void TWipeMethod::LoadFromFile() {
     AddPass(std::move(pass));
   }
   if (!reader.textsWhole) {
-    refuse(Tr("a text in it is longer than ") + std::to_string(kMaxTextLength) + Tr(" bytes"));
+    refuse(
+        Substituted(Tr("a text in it is longer than {} bytes"), {std::to_string(kMaxTextLength)}));
   }
   ReadWhole = ReadProblem.empty();
 }

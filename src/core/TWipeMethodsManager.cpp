@@ -121,8 +121,8 @@ std::unique_ptr<TWipeMethodsManager> StartWipeMethodsManager(bool putBackReserve
 std::string FinishWipeMethodsManager(TWipeMethodsManager& manager) {
   // Defaults in place of settings that were never read would be written over the user's.
   if (manager.SettingsUnread) {
-    return Tr("the settings were not saved: they could not be read at start (") +
-           manager.LoadProblem + ")";
+    return Substituted(Tr("the settings were not saved: they could not be read at start ({})"),
+                       {manager.LoadProblem});
   }
   return manager.TrySaveSettings();
 }

@@ -25,6 +25,7 @@ constexpr const char* TrNoop(const char* text) {
   return text;
 }
 
-// The text with each "{}" replaced by the next of the values, in order; a translation keeps the
-// placeholders (and their order) of the English text.
+// The text with each "{}" replaced by the next of the values, in order, and each "{1}" to "{9}" by
+// the value of that number: a translation keeps the placeholders of the English text, and writes
+// them numbered where its word order puts the values in another order.
 std::string Substituted(std::string_view pattern, std::initializer_list<std::string_view> values);

@@ -52,10 +52,12 @@ void WipeSettings::LoadSettings() {
       BufferSize = *parsed;
     } else {
       // A wipe with it would write nothing; the file is left as the user wrote it.
-      SettingsProblems.push_back(platform::fileNameOf(SettingsFileName()) + ": BufferSize=" +
-                                 (size.size() > 24 ? size.substr(0, 24) + "..." : size) +
-                                 Tr(" is not usable (it must be a number from 1 to 2147483647); ") +
-                                 std::to_string(kDefaultBufferSize) + Tr(" is used instead"));
+      SettingsProblems.push_back(Substituted(
+          Tr("{}: BufferSize={} is not usable (it must be a number from 1 to 2147483647); {} is "
+             "used instead"),
+          {platform::fileNameOf(SettingsFileName()),
+           size.size() > 24 ? size.substr(0, 24) + "..." : size,
+           std::to_string(kDefaultBufferSize)}));
     }
   }
   DiscardFreeBlocks = ini.ReadBool(kSettings, "DiscardFreeBlocks", true);

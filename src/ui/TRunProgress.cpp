@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <QStringList>
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <map>
 
@@ -12,9 +13,19 @@
 
 namespace {
 
-QString count(std::size_t number, const char* one, const char* many) {
-  return QStringLiteral("%1 %2").arg(QLocale().toString(static_cast<qulonglong>(number)),
-                                     QLatin1String(number == 1 ? one : many));
+int asCount(std::size_t number) {
+  return static_cast<int>(std::min<std::size_t>(number, INT_MAX));
+}
+
+// The catalogue's text for a count (shown, translated with the count n from the English plural
+// source, %Ln the count), in the plural form the user's language takes for it. Where no catalogue
+// translates it, the English singular stands for one.
+QString counted(const QString& shown, const char* plural, const char* singular, int n) {
+  const QString number = QLocale().toString(n);
+  if (n == 1 && shown == QString::fromLatin1(plural).replace(QStringLiteral("%Ln"), number)) {
+    return QString::fromLatin1(singular).replace(QStringLiteral("%Ln"), number);
+  }
+  return shown;
 }
 
 // The mount point of a free-space job: its root without the trailing separator ("/" stays).
@@ -100,23 +111,58 @@ QString TRunProgress::Title(const TWipeEngine& engine) {
       ++(item->Kind == wkFolder ? folders : files);
     }
   }
+  const std::size_t kinds =
+      (files > 0 ? 1 : 0) + (folders > 0 ? 1 : 0) + (drives.isEmpty() ? 0 : 1);
+  if (kinds == 0) return QCoreApplication::translate("TRunProgress", "Wiping");
+  if (kinds == 1) {
+    // One kind of job: the title is one sentence, with the count where it fits the language.
+    if (files > 0) {
+      const int n = asCount(files);
+      return counted(QCoreApplication::translate("TRunProgress", "Wiping %Ln files", nullptr, n),
+                     "Wiping %Ln files", "Wiping %Ln file", n);
+    }
+    if (folders > 0) {
+      const int n = asCount(folders);
+      return counted(QCoreApplication::translate("TRunProgress", "Wiping %Ln folders", nullptr, n),
+                     "Wiping %Ln folders", "Wiping %Ln folder", n);
+    }
+    if (drives.size() == 1)
+      return QCoreApplication::translate("TRunProgress", "Wiping free space of %1")
+          .arg(drives.front());
+    const int n = asCount(static_cast<std::size_t>(drives.size()));
+    return counted(
+        QCoreApplication::translate("TRunProgress", "Wiping free space of %Ln drives", nullptr, n),
+        "Wiping free space of %Ln drives", "Wiping free space of %Ln drive", n);
+  }
+  // Jobs of several kinds: each kind in the form it takes after "Wiping", joined.
   QStringList parts;
-  if (files > 0) parts << count(files, "file", "files");
-  if (folders > 0) parts << count(folders, "folder", "folders");
+  if (files > 0) {
+    const int n = asCount(files);
+    parts << counted(QCoreApplication::translate("TRunProgress", "%Ln files", "what is wiped", n),
+                     "%Ln files", "%Ln file", n);
+  }
+  if (folders > 0) {
+    const int n = asCount(folders);
+    parts << counted(QCoreApplication::translate("TRunProgress", "%Ln folders", "what is wiped", n),
+                     "%Ln folders", "%Ln folder", n);
+  }
   if (drives.size() == 1)
     parts << QCoreApplication::translate("TRunProgress", "free space of %1").arg(drives.front());
   if (drives.size() > 1) {
-    parts << QCoreApplication::translate("TRunProgress", "free space of %1")
-                 .arg(count(static_cast<std::size_t>(drives.size()), "drive", "drives"));
+    const int n = asCount(static_cast<std::size_t>(drives.size()));
+    parts << counted(
+        QCoreApplication::translate("TRunProgress", "free space of %Ln drives", "what is wiped", n),
+        "free space of %Ln drives", "free space of %Ln drive", n);
   }
-  if (parts.isEmpty()) return QCoreApplication::translate("TRunProgress", "Wiping");
-  return QCoreApplication::translate("TRunProgress", "Wiping ") +
-         parts.join(QCoreApplication::translate("TRunProgress", " and "));
+  return QCoreApplication::translate("TRunProgress", "Wiping %1")
+      .arg(parts.join(QCoreApplication::translate("TRunProgress", " and ")));
 }
 
 QString TRunTally::What() const {
-  return count(files, "file", "files") + QStringLiteral(", ") +
-         FormatSize(static_cast<std::int64_t>(bytes));
+  const int n = asCount(files);
+  return counted(QCoreApplication::translate("TRunProgress", "%Ln files, %1", nullptr, n),
+                 "%Ln files, %1", "%Ln file, %1", n)
+      .arg(FormatSize(static_cast<std::int64_t>(bytes)));
 }
 
 QString TRunTally::Took() const {

@@ -1,5 +1,8 @@
 #include "ui/TWindowRequest.h"
 
+#include <QCoreApplication>
+#include <QtGlobal>
+
 #ifndef FERROVANE_VERSION
 #define FERROVANE_VERSION "0"
 #endif
@@ -9,9 +12,14 @@ namespace {
 // Fields are separated by NUL bytes, which no path holds.
 constexpr char kHeader[] = "ferrovane-window-request-1";
 
-constexpr char kUsage[] = "Usage: ferrovane [--free-space] [--] [PATH...]";
+// The texts are marked for the window's catalogue; the program's start looks them up once an
+// application object holds the translators (see main).
+constexpr const char* kUsage =
+    QT_TRANSLATE_NOOP("TWindowRequest", "Usage: ferrovane [--free-space] [--] [PATH...]");
+constexpr const char* kUnknownOption = QT_TRANSLATE_NOOP("TWindowRequest", "unknown option %1");
 
-constexpr char kHelp[] =
+constexpr const char* kHelp = QT_TRANSLATE_NOOP(
+    "TWindowRequest",
     "Usage: ferrovane [--free-space] [--] [PATH...]\n"
     "Opens the Ferrovane window, which overwrites files, folders and the free space of drives\n"
     "before it deletes them. The files and folders given are queued on the Delete with Wiping\n"
@@ -23,7 +31,7 @@ constexpr char kHelp[] =
     "  --version     show the version and end\n"
     "  --            every argument after it is a path, even one that starts with \"-\"\n"
     "\n"
-    "Without a window: ferrovane-cli (see ferrovane-cli --help).\n";
+    "Without a window: ferrovane-cli (see ferrovane-cli --help).\n");
 
 }  // namespace
 
@@ -71,14 +79,28 @@ TWindowArguments ParseWindowArguments(const std::vector<std::string>& args,
     } else if (options && arg == "--free-space") {
       request.freeSpacePage = true;
     } else if (options && arg == "--help") {
-      return {std::nullopt, {}, kHelp};
+      return {std::nullopt, {}, kHelp, {}};
     } else if (options && arg == "--version") {
-      return {std::nullopt, {}, std::string("ferrovane ") + FERROVANE_VERSION + "\n"};
+      return {std::nullopt, {}, std::string("ferrovane ") + FERROVANE_VERSION + "\n", {}};
     } else if (options && arg.size() > 1 && arg[0] == '-') {
-      return {std::nullopt, "unknown option " + arg + "\n" + kUsage, {}};
+      return {std::nullopt, "unknown option " + arg + "\n" + kUsage, {}, arg};
     } else if (!arg.empty()) {
       request.paths.push_back(arg);
     }
   }
-  return {request, {}, {}};
+  return {request, {}, {}, {}};
+}
+
+std::string TranslatedText(const TWindowArguments& arguments) {
+  if (arguments.text != kHelp) return arguments.text;
+  return QCoreApplication::translate("TWindowRequest", kHelp).toStdString();
+}
+
+std::string TranslatedError(const TWindowArguments& arguments) {
+  if (arguments.unknownOption.empty()) return arguments.error;
+  return (QCoreApplication::translate("TWindowRequest", kUnknownOption)
+              .arg(QString::fromLocal8Bit(arguments.unknownOption)) +
+          QLatin1Char('\n') + QCoreApplication::translate("TWindowRequest", kUsage))
+      .toLocal8Bit()
+      .toStdString();
 }

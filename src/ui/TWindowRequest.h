@@ -26,8 +26,14 @@ struct TWindowRequest {
 // whatever it looks like. These are all the options there are: none is Qt's.
 struct TWindowArguments {
   std::optional<TWindowRequest> request;
-  std::string error;  // an unknown option: the text for standard error (status 2)
-  std::string text;   // --help or --version: the text for standard output (status 0)
+  std::string error;          // an unknown option: the text for standard error (status 2)
+  std::string text;           // --help or --version: the text for standard output (status 0)
+  std::string unknownOption;  // the option of the error, if it is one
 };
+
+// The texts of the arguments in the user's language, once an application object holds the
+// translators: the help, and the error of an unknown option; the version as it is.
+std::string TranslatedText(const TWindowArguments& arguments);
+std::string TranslatedError(const TWindowArguments& arguments);
 TWindowArguments ParseWindowArguments(const std::vector<std::string>& args,
                                       const std::string& base);

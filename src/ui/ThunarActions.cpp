@@ -70,6 +70,18 @@ std::string treeText(const pugi::xml_document& document) {
   return text.str();
 }
 
+// Whether UTF-8 text can be written in the file's encoding: ASCII only, or the letters of Latin-1
+// (U+0000 to U+00FF, led by 0xC2 or 0xC3 in UTF-8); any encoding of Unicode holds everything.
+bool fits(const char* text, const FileEncoding& encoding) {
+  const bool latin1 = encoding.encoding == pugi::encoding_latin1;
+  if (!latin1 && !encoding.asciiOnly) return true;
+  for (const auto* c = reinterpret_cast<const unsigned char*>(text); *c; ++c) {
+    if (*c < 0x80 || (*c < 0xC0 && latin1)) continue;
+    if (encoding.asciiOnly || (*c != 0xC2 && *c != 0xC3)) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 std::optional<std::string> MergeThunarAction(const std::string& document,
@@ -105,6 +117,15 @@ std::optional<std::string> MergeThunarAction(const std::string& document,
   }
   pugi::xml_node actions = theirs.child("actions");
   if (!actions) return refuse(notThunars);
+  // The action's names in other languages that the file's encoding cannot hold are left out:
+  // Thunar shows the English one there.
+  for (pugi::xml_node child = action.first_child(); child;) {
+    const pugi::xml_node next = child.next_sibling();
+    if (child.attribute("xml:lang") && !fits(child.text().get(), encoding)) {
+      ours.child("action").remove_child(child);
+    }
+    child = next;
+  }
 
   // Ours is found by its unique id; the first copy is brought up to date where it stands and
   // any further copy goes.

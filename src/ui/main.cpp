@@ -122,20 +122,24 @@ int main(int argc, char* argv[]) {
   // (a style sheet to read, a folder to load plug-ins from, a layout direction).
   const TWindowArguments arguments = ParseWindowArguments(
       std::vector<std::string>(argv + 1, argv + argc), platform::currentFolder());
-  if (!arguments.text.empty()) {
-    std::fputs(arguments.text.c_str(), stdout);
-    return 0;
-  }
-  if (!arguments.request) {
-    std::fprintf(stderr, "ferrovane: %s\n", arguments.error.c_str());
-    return 2;
-  }
-  if (!DisplayNamed()) {
+  int qtArgumentCount = 1;
+  char* qtArguments[] = {argv[0], nullptr};
+  if (!arguments.request || !DisplayNamed()) {
+    // What is said without a window is said in the user's language too: the translators need an
+    // application object, and this one needs no display.
+    QCoreApplication said(qtArgumentCount, qtArguments);
+    InstallProgramTranslations(said);
+    if (!arguments.text.empty()) {
+      std::fputs(TranslatedText(arguments).c_str(), stdout);
+      return 0;
+    }
+    if (!arguments.request) {
+      std::fprintf(stderr, "ferrovane: %s\n", TranslatedError(arguments).c_str());
+      return 2;
+    }
     ReportNoDisplay();
     return 1;
   }
-  int qtArgumentCount = 1;
-  char* qtArguments[] = {argv[0], nullptr};
   auto noDisplayGuard = std::make_unique<TNoDisplayGuard>();
   QApplication application(qtArgumentCount, qtArguments);
   noDisplayGuard.reset();

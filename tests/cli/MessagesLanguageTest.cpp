@@ -79,3 +79,52 @@ TEST_F(MessagesLanguage, TheCLocaleAndAMissingCatalogueGiveTheEnglishBytes) {
     }
   }
 }
+
+// A German user names a trace item by its German caption, and the preview names it in German;
+// the English caption still chooses it.
+TEST_F(MessagesLanguage, TraceItemsAreNamedInTheUsersLanguage) {
+  giveCatalogue();
+  const std::string home = t.makeFolder("home");
+  t.write("home/.local/share/RecentDocuments/report.odt.desktop", "[Desktop Entry]\n");
+  const std::vector<std::string> environment = {
+      "LANGUAGE=de", "HOME=" + home, "XDG_DATA_HOME=" + home + "/.local/share",
+      "XDG_CONFIG_HOME=" + home + "/.config", "XDG_CACHE_HOME=" + home + "/.cache"};
+  for (const char* word : {"Liste zuletzt verwendeter Dokumente", "Recent Document List"}) {
+    SCOPED_TRACE(word);
+    const CliResult preview = RunCli(t, cli, {"clean", "--preview", word}, environment);
+    EXPECT_EQ(preview.status, 0) << preview.err;
+    EXPECT_NE(preview.out.find("Liste zuletzt verwendeter Dokumente: "), std::string::npos)
+        << preview.out;
+    EXPECT_EQ(preview.out.find("Recent Document List"), std::string::npos) << preview.out;
+  }
+}
+
+// Under a German locale the numbers the user reads are grouped ("12.345"), while the progress
+// stream for other programs keeps the C form; under the C locale nothing changes.
+TEST_F(MessagesLanguage, NumbersFollowTheLocaleButTheProgressStreamStaysInCForm) {
+  giveCatalogue();
+  const std::string home = t.makeFolder("home");
+  t.write("home/.local/share/RecentDocuments/report.odt.desktop", std::string(12345, 'x'));
+  const std::vector<std::string> homeEnvironment = {
+      "HOME=" + home, "XDG_DATA_HOME=" + home + "/.local/share",
+      "XDG_CONFIG_HOME=" + home + "/.config", "XDG_CACHE_HOME=" + home + "/.cache"};
+  auto with = [&homeEnvironment](const std::string& locale) {
+    std::vector<std::string> environment = homeEnvironment;
+    environment.push_back(locale);
+    return environment;
+  };
+  const CliResult german = RunCli(t, cli, {"clean", "--preview", "1"}, with("LANG=de_DE.UTF-8"));
+  EXPECT_EQ(german.status, 0) << german.err;
+  EXPECT_NE(german.out.find("(12.345 Byte)"), std::string::npos) << german.out;
+  EXPECT_NE(german.out.find("Würde entfernen: 1 (12.345 Byte)."), std::string::npos) << german.out;
+  const CliResult english = RunCli(t, cli, {"clean", "--preview", "1"}, with("LANG=C"));
+  EXPECT_NE(english.out.find("(12345 bytes)"), std::string::npos) << english.out;
+  EXPECT_NE(english.out.find("Would remove 1 (12345 bytes)."), std::string::npos) << english.out;
+
+  const std::string wiped = t.write("wiped.bin", std::string(12345, 'y'));
+  const CliResult stream =
+      RunCli(t, cli, {"--progress", "json", "wipe", wiped}, with("LC_ALL=de_DE.UTF-8"));
+  EXPECT_EQ(stream.status, 0) << stream.err;
+  EXPECT_NE(stream.out.find(":12345"), std::string::npos) << stream.out;
+  EXPECT_EQ(stream.out.find("12.345"), std::string::npos) << stream.out;
+}

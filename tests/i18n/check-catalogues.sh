@@ -2,7 +2,8 @@
 # Checks the committed catalogues against the sources: every text the sources mark (Tr/TrN/TrNoop
 # in the Qt-free layers, tr() and the .ui forms of the window) has an entry in po/ferrovane.pot,
 # in every po/<language>.po and in every translations/ferrovane_<language>.ts, and none of them
-# holds an entry the sources no longer have. The languages named in COMPLETE must also have every
+# holds an entry the sources no longer have; every translation keeps the placeholders of its
+# English text. The languages named in COMPLETE must also have every
 # entry translated. A failure names the texts; `cmake --build build --target update_po
 # update_translations` brings the catalogues up to date.
 #   tests/i18n/check-catalogues.sh SOURCE_DIR LUPDATE LCONVERT "LANGUAGES" "COMPLETE"
@@ -62,5 +63,10 @@ for language in "${COMPLETE[@]}"; do
     fail "po/$language.po has $((untranslated > 0 ? untranslated - 1 : 0)) untranslated and $((fuzzy > 0 ? fuzzy - 1 : 0)) unfinished entries"
   unfinished=$(grep -c 'type="unfinished"' "$SOURCE/translations/ferrovane_$language.ts" || true)
   [ "$unfinished" = 0 ] || fail "translations/ferrovane_$language.ts has $unfinished unfinished entries"
+done
+# Every translation keeps the placeholders of its English text (in order, or numbered).
+for language in "${LANGUAGES[@]}"; do
+  misplaced=$(awk -f "$(dirname "$0")/check-placeholders.awk" "$SOURCE/po/$language.po")
+  [ -z "$misplaced" ] || fail "po/$language.po: $misplaced"
 done
 exit $failed

@@ -51,6 +51,30 @@ if [ -x "$prefix/bin/ferrovane" ]; then
     "$entry" || fail "the menu entry has no German summary"
   grep -q '<summary xml:lang="de">' "$prefix/share/metainfo/org.example.ferrovane.metainfo.xml" ||
     fail "the AppStream file has no German summary"
+  # Every language the program speaks names the program, its action and the file-manager
+  # entries in the menus and the software centre: each entry carries its own text, and the
+  # action's entry sits in the action's own group.
+  for language in de fr es it pt_BR pl ru zh_CN ja; do
+    for key in GenericName Comment Keywords; do
+      grep -q "^$key\[$language\]=." "$entry" || fail "the menu entry has no $key in $language"
+    done
+    sed -n '/^\[Desktop Action WipeFreeSpace\]/,$p' "$entry" | grep -q "^Name\[$language\]=." ||
+      fail "the action that wipes free space has no $language name"
+    grep -q "<summary xml:lang=\"$language\">[^<]" \
+      "$prefix/share/metainfo/org.example.ferrovane.metainfo.xml" ||
+      fail "the AppStream file has no $language summary"
+    [ "$(grep -c "^Name\[$language\]=." "$prefix/share/kio/servicemenus/ferrovane-wipe.desktop")" = 2 ] ||
+      fail "the service menu and its action have no $language name"
+    for key in Name Comment; do
+      grep -q "^$key\[$language\]=." "$prefix/share/nemo/actions/ferrovane-wipe.nemo_action" ||
+        fail "the Nemo action has no $key in $language"
+    done
+    for tag in name description; do
+      grep -q "<$tag xml:lang=\"$language\">[^<]" \
+        "$prefix/share/ferrovane/filemanagers/thunar-action.xml" ||
+        fail "the Thunar action has no $tag in $language"
+    done
+  done
   grep -qx "Exec=$prefix/bin/ferrovane --free-space" "$entry" ||
     fail "the menu entry has no action that wipes free space"
   # The file-manager entries start the installed window with the selection; none wipes itself.

@@ -206,6 +206,10 @@ void FileManagerEntriesTest::thunarFilesKeepTheirEncodingAndDocumentType() {
   QVERIFY(merged->find("R\xe9sum\xe9 f\xfcr") != std::string::npos);
   QVERIFY(merged->find("echo \xe9\xfc %f") != std::string::npos);
   QVERIFY(merged->find("\xc3") == std::string::npos);  // nothing written as UTF-8
+  // The action's names in other languages go in where Latin-1 holds them, and only there.
+  QVERIFY(merged->find("<name xml:lang=\"de\">Mit Ferrovane l\xf6schen</name>") !=
+          std::string::npos);
+  QVERIFY(merged->find("xml:lang=\"ru\"") == std::string::npos);
   QVERIFY(merged->find("encoding=\"ISO-8859-1\"") != std::string::npos);
   QVERIFY(merged->find("<!DOCTYPE actions SYSTEM \"uca.dtd\">") != std::string::npos);
   QCOMPARE(count(*merged, "ferrovane-wipe"), std::size_t{1});

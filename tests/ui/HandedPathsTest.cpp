@@ -18,6 +18,7 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QtTest>
+#include <memory>
 
 #include <chrono>
 #include <csignal>
@@ -536,6 +537,29 @@ void HandedPathsTest::qtIsGivenNoneOfTheArguments() {
                                                         ? QByteArray("Usage: ferrovane")
                                                         : QByteArray("ferrovane ")));
   }
+  // Without a display too, the help and the error of an unknown option are in the user's
+  // language.
+  const auto german = [](const QStringList& args) {
+    auto process = std::make_unique<QProcess>();
+    QProcessEnvironment bare;
+    bare.insert(QStringLiteral("PATH"), QStringLiteral("/usr/bin:/bin"));
+    bare.insert(QStringLiteral("LANG"), QStringLiteral("de_DE.UTF-8"));
+    process->setProcessEnvironment(bare);
+    process->start(QStringLiteral(FERROVANE_WINDOW), args);
+    process->waitForFinished(30000);
+    return process;
+  };
+  const auto help = german({QStringLiteral("--help")});
+  QCOMPARE(help->exitCode(), 0);
+  const QString helpText = QString::fromUtf8(help->readAllStandardOutput());
+  QVERIFY2(helpText.startsWith(QStringLiteral("Aufruf: ferrovane")), qPrintable(helpText));
+  QVERIFY(helpText.contains(QStringLiteral("diesen Text anzeigen und beenden")));
+  const auto unknown = german({QStringLiteral("--wipe-now")});
+  QCOMPARE(unknown->exitCode(), 2);
+  const QString error = QString::fromUtf8(unknown->readAllStandardError());
+  QVERIFY2(error.startsWith(QStringLiteral("ferrovane: unbekannte Option --wipe-now\nAufruf:")),
+           qPrintable(error));
+
   // Names that Qt would read as its own options arrive as paths, every one of them.
   const std::string runtime = folder.makeFolder("runtime");
   fsys::permissions(runtime, fsys::perms::owner_all);

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTranslator>
 #include <QtTest>
 #include <cmath>
 #include <filesystem>
@@ -34,6 +35,58 @@ class TfProgressTest : public QObject {
   }
 
  private slots:
+  // The title counts in the plural form of the user's language: German has two forms, Polish
+  // and Russian three (one, a few, many); the tally of a finished run counts the same way.
+  void titleCountsInTheUsersLanguage_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("files");
+    QTest::addColumn<int>("folders");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("tally");  // the count of the tally, before its size
+    QTest::newRow("de 1") << "de" << 1 << 0 << "Löschen: 1 Datei"
+                          << "1 Datei";
+    QTest::newRow("de 3") << "de" << 3 << 0 << "Löschen: 3 Dateien"
+                          << "3 Dateien";
+    QTest::newRow("de both") << "de" << 2 << 1 << "Löschen: 2 Dateien und 1 Ordner"
+                             << "2 Dateien";
+    QTest::newRow("pl 1") << "pl" << 1 << 0 << "Wymazywanie: 1 plik"
+                          << "1 plik";
+    QTest::newRow("pl 3") << "pl" << 3 << 0 << "Wymazywanie: 3 pliki"
+                          << "3 pliki";
+    QTest::newRow("pl 5") << "pl" << 5 << 0 << "Wymazywanie: 5 plików"
+                          << "5 plików";
+    QTest::newRow("pl 22 folders") << "pl" << 0 << 22 << "Wymazywanie: 22 foldery"
+                                   << "0 plików";
+    QTest::newRow("ru 1") << "ru" << 1 << 0 << "Затирание: 1 файл"
+                          << "1 файл";
+    QTest::newRow("ru 3") << "ru" << 3 << 0 << "Затирание: 3 файла"
+                          << "3 файла";
+    QTest::newRow("ru 11") << "ru" << 11 << 0 << "Затирание: 11 файлов"
+                           << "11 файлов";
+    QTest::newRow("ru 21 folders") << "ru" << 0 << 21 << "Затирание: 21 папка"
+                                   << "0 файлов";
+  }
+  void titleCountsInTheUsersLanguage() {
+    QFETCH(QString, language);
+    QFETCH(int, files);
+    QFETCH(int, folders);
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral("ferrovane_") + language,
+                            QStringLiteral(FERROVANE_TRANSLATIONS)));
+    QCoreApplication::installTranslator(&translator);
+    TWipeEngine engine("WipeFiles");
+    for (int i = 0; i < files; ++i) engine.AddItem(std::make_unique<TWipeItem>(wkFile, "/f"));
+    for (int i = 0; i < folders; ++i) engine.AddItem(std::make_unique<TWipeItem>(wkFolder, "/d"));
+    const QString title = TRunProgress::Title(engine);
+    TRunTally run;
+    run.files = static_cast<std::size_t>(files);
+    const QString what = run.What();
+    QCoreApplication::removeTranslator(&translator);
+    QTEST(title, "title");
+    QFETCH(QString, tally);
+    QVERIFY2(what.startsWith(tally + QStringLiteral(", ")), qPrintable(what));
+  }
+
   void opensWithItsCaptionAndEmptyLines() {
     TfProgress window;
     QCOMPARE(window.windowTitle(), QString("Delete Files and Folders"));

@@ -94,7 +94,7 @@ TCleanTracesPage::TCleanTracesPage(TPageHost& host, TEraserEngine& engine, QWidg
     for (std::size_t i : group.Items()) {
       if (i >= engine.Erasers.size()) continue;
       TEraser& item = *engine.Erasers[i];
-      auto* row = new QTreeWidgetItem(top, {Text(item.Caption)});
+      auto* row = new QTreeWidgetItem(top, {Text(item.ShownCaption())});
       row->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
       const bool checked = settings.ReadBool(kSection, item.Name, item.Enabled);
       row->setCheckState(0, checked ? Qt::Checked : Qt::Unchecked);
@@ -252,7 +252,7 @@ bool TCleanTracesPage::runItems(const std::vector<TEraser*>& items, bool preview
       items, preview,
       [this, statusPrefix](std::size_t index, const TEraser& item) {
         ui->pbCleaning->setValue(static_cast<int>(index));
-        ui->lblCleaningStatus->setText(statusPrefix + Text(item.Caption));
+        ui->lblCleaningStatus->setText(statusPrefix + Text(item.ShownCaption()));
       },
       [this] { ui->lblCleaningStatus->setText(QString::fromStdString(Tr(kClearingJournalText))); });
   ui->pbCleaning->setValue(finished ? ui->pbCleaning->maximum() : ui->pbCleaning->value());
@@ -266,7 +266,7 @@ void TCleanTracesPage::showRecords(bool preview) {
   std::int64_t bytes = 0;
   auto captionOf = [this](const std::string& name) {
     for (const auto& item : engine_->Erasers) {
-      if (item->Name == name) return Text(item->Caption);
+      if (item->Name == name) return Text(item->ShownCaption());
     }
     return Text(name);
   };
@@ -325,7 +325,7 @@ bool TCleanTracesPage::confirmClean() {
     TRunQuestion::TSubject asked;
     for (std::size_t i = 0; i < rows_.size() && i < engine_->Erasers.size(); ++i) {
       if (!rows_[i] || rows_[i]->isDisabled() || rows_[i]->checkState(0) != Qt::Checked) continue;
-      asked.about << Text(engine_->Erasers[i]->Caption);
+      asked.about << Text(engine_->Erasers[i]->ShownCaption());
       if (i < found_.size()) {
         count += found_[i].Count;
         bytes += found_[i].Bytes;
@@ -428,7 +428,7 @@ TfSchedule& TCleanTracesPage::ScheduleDialog() {
 void TCleanTracesPage::btnScheduleClick() {
   if (!engine_) return;
   std::vector<TfSchedule::TItem> items;
-  for (const auto& item : engine_->Erasers) items.emplace_back(item->Name, item->Caption);
+  for (const auto& item : engine_->Erasers) items.emplace_back(item->Name, item->ShownCaption());
   TScheduleSettings shown = schedule_;
   // A schedule without traces of its own starts from the traces checked on the page, those
   // that find nothing today included: a schedule is for the traces of later days.

@@ -13,6 +13,7 @@
 #include "core/TIniFile.h"
 #include "core/TWipeEngine.h"
 #include "core/TWipeMethodsManager.h"
+#include "core/Translated.h"
 #include "core/WipeRun.h"
 #include "core/WipeServices.h"
 #include "dialogs/PromptService.h"
@@ -85,12 +86,12 @@ TRecentFilesPage::TRecentFilesPage(TPageHost& host, QWidget* parent)
   ui->lvMRU->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
   ui->lvMRU->header()->setStretchLastSection(true);
   for (const TRecentList& list : knownLists()) {
-    auto* row = new QTreeWidgetItem(ui->lvMRU, QStringList(QString::fromLatin1(list.Caption)));
+    auto* row = new QTreeWidgetItem(ui->lvMRU, QStringList(QString::fromUtf8(Tr(list.Caption))));
     row->setIcon(0, icon);
     row->setFlags(row->flags() | Qt::ItemIsUserCheckable);
     row->setCheckState(0, Qt::Checked);
     if (list.LinuxPlace) {
-      row->setText(1, QString::fromUtf8(list.LinuxPlace));
+      row->setText(1, QString::fromUtf8(Tr(list.LinuxPlace)));
     } else {
       row->setText(1, list.Kind == TRecentListKind::None ? tr("kept only by Windows")
                                                          : tr("Windows registry list"));
@@ -190,7 +191,7 @@ bool TRecentFilesPage::stillHolds(const TCleanTask& task) const {
 }
 
 std::string TRecentFilesPage::taskName(const TCleanTask& task) {
-  return task.known == kOtherList ? task.key : knownLists()[task.known].Caption;
+  return task.known == kOtherList ? task.key : Tr(knownLists()[task.known].Caption);
 }
 
 void TRecentFilesPage::btnRecentExecuteClick() {
@@ -273,7 +274,7 @@ TRecentFilesPage::TCleanResult TRecentFilesPage::runClean(std::vector<TCleanTask
   engine.Registry = &host_.RegistryStore();
   run_ = &run;
   run.Run(items, false, [&](std::size_t, const TEraser& item) {
-    if (progressStep(q(item.Caption))) run.Stop();
+    if (progressStep(q(item.ShownCaption()))) run.Stop();
   });
   run_ = nullptr;
   TCleanResult result;
