@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <string>
@@ -13,6 +14,7 @@
 #include "core/MergedReads.h"
 #include "core/NameSearch.h"
 #include "platform/Folder.h"
+#include "support/FaultyFileSystem.h"
 #include "support/TestFolder.h"
 
 using platform::DeviceRange;
@@ -472,4 +474,56 @@ TEST_F(DeviceCheckTest, AStoppedCheckVerifiesNoFileWhoseNameItDidNotSearch) {
   EXPECT_EQ(FileNamed(record, "one-byte-repeated.img").Detail,
             "not verified (the check was stopped)");
   EXPECT_EQ(FileNamed(record, "compared.txt").Detail, "not verified (the check was stopped)");
+}
+
+TEST_F(DeviceCheckTest, TheOldContentOfAFoldersSmallFilesIsFetchedAheadWithinItsBounds) {
+  FaultyFileSystem disk;
+  const platform::ScopedFileSystem installed{disk};
+  folder.write("a.txt", std::string(B, 'a'));
+  folder.write("too-large.bin", std::string(4 * B, 'l'));
+  folder.write("empty.txt", "");
+  folder.write("b.txt", std::string(B, 'b'));
+  folder.makeFolder("sub");
+  folder.write("c.txt", std::string(2 * B, 'c'));
+  folder.write("d.txt", std::string(2 * B, 'd'));
+  auto opened = platform::fs().openFolder(folder.path());
+  ASSERT_TRUE(opened);
+  std::unique_ptr<platform::Folder> walked = opened.release();
+  auto listed = walked->list();
+  ASSERT_TRUE(listed);
+  // The listing's order decides which files the budget takes: the same order here.
+  std::vector<platform::DirEntry> entries = *listed;
+  const auto rank = [](const std::string& name) {
+    const std::vector<std::string> order{"a.txt", "too-large.bin", "empty.txt", "b.txt",
+                                         "sub",   "c.txt",         "d.txt"};
+    return std::find(order.begin(), order.end(), name) - order.begin();
+  };
+  std::sort(entries.begin(), entries.end(),
+            [&](const auto& x, const auto& y) { return rank(x.name) < rank(y.name); });
+  TDeviceRecord::Limits limits;
+  limits.AheadFileBytes = 2 * B;
+  limits.AheadBytes = 5 * B;
+  const auto advised = [&] {
+    std::vector<std::pair<std::string, std::uint64_t>> asked;
+    for (const auto& [path, length] : disk.advisedReads) {
+      asked.emplace_back(path.substr(path.rfind('/') + 1), length);
+    }
+    disk.advisedReads.clear();
+    return asked;
+  };
+  {
+    TDeviceRecord record(limits);
+    record.FilesAhead(*walked, entries);
+    EXPECT_EQ(advised(), (std::vector<std::pair<std::string, std::uint64_t>>{
+                             {"a.txt", B}, {"b.txt", B}, {"c.txt", 2 * B}}));
+  }
+  {
+    // Nothing for a record without fingerprints, or a device the check cannot read.
+    limits.Fingerprints = false;
+    TDeviceRecord(limits).FilesAhead(*walked, entries);
+    limits.Fingerprints = true;
+    device.refused = platform::DeviceError::NeedsAdministrator;
+    TDeviceRecord(limits).FilesAhead(*walked, entries);
+    EXPECT_TRUE(advised().empty());
+  }
 }
