@@ -17,6 +17,7 @@
 #include "core/TWipeMethodsManager.h"
 #include "core/WipeRun.h"
 #include "core/WipeServices.h"
+#include "platform/FileSystem.h"
 
 namespace {
 
@@ -29,6 +30,12 @@ class TimedWitness final : public IWipeWitness {
                    const platform::FileLayout& layout, int passes) override {
     const auto start = std::chrono::steady_clock::now();
     record_.PassesBegin(folder, file, path, id, size, layout, passes);
+    spent += std::chrono::steady_clock::now() - start;
+  }
+  void FilesAhead(platform::Folder& folder,
+                  const std::vector<platform::DirEntry>& entries) override {
+    const auto start = std::chrono::steady_clock::now();
+    record_.FilesAhead(folder, entries);
     spent += std::chrono::steady_clock::now() - start;
   }
   void Deleted(const platform::EntryId& id) override { record_.Deleted(id); }

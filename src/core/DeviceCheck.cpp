@@ -4,13 +4,16 @@
 #include <map>
 
 #include "core/BlockFingerprint.h"
+#include "core/MergedReads.h"
 #include "core/NameSearch.h"
 #include "core/Translated.h"
 
 namespace {
 
-// Bytes read at once: samples that lie one after another, or a piece of an area searched.
+// Bytes read at once at most: nearby samples, or pieces of areas searched.
 constexpr std::size_t kReadStep = std::size_t(1) << 20;
+// Places at most this far apart are read in one read, the gap with them.
+constexpr std::uint64_t kJoinGap = 64 * 1024;
 // Device offsets named per file at most; the rest are counted.
 constexpr std::size_t kOffsetsNamed = 5;
 // What is read of an area for names at most (btrfs metadata on a large file system).
@@ -132,41 +135,68 @@ TDeviceCheckSummary TDeviceCheck::Run(const Progress& progress) {
   return summary_;
 }
 
-std::vector<std::uint64_t> TDeviceCheck::oldBlocks(const TDeviceRecord::File& file,
-                                                   platform::DeviceVolume& device,
-                                                   std::string& problem) {
-  std::vector<std::uint64_t> old;
+void TDeviceCheck::oldBlocks(platform::DeviceVolume& device, const std::vector<std::size_t>& files,
+                             std::vector<std::string>& problems, std::vector<bool>& old) {
   const auto& samples = record_.Samples();
-  std::uint32_t s = 0;
-  while (s < file.Samples && problem.empty()) {
-    // The samples that lie one after another are read at once.
-    const std::uint32_t first = s;
-    std::uint64_t length = samples[file.FirstSample + s].Length;
-    while (s + 1 < file.Samples && length < kReadStep) {
-      const auto& here = samples[file.FirstSample + s];
-      const auto& next = samples[file.FirstSample + s + 1];
-      if (next.Offset != here.Offset + here.Length) break;
-      length += next.Length;
-      ++s;
-    }
-    ++s;
-    const std::uint64_t start = samples[file.FirstSample + first].Offset;
-    auto bytes = device.read(start, static_cast<std::size_t>(length));
-    if (!bytes || bytes->size() < length) {
-      problem = Tr("the device could not be read back") +
-                (bytes ? std::string() : " (" + bytes.error().message() + ")");
-      break;
-    }
-    for (std::uint32_t k = first; k < s; ++k) {
-      const auto& sample = samples[file.FirstSample + k];
-      if (BlockFingerprint(bytes->substr(sample.Offset - start, sample.Length)) ==
-          sample.Fingerprint) {
-        old.push_back(sample.Offset);
+  const auto& all = record_.Files();
+  // The samples to read, by device offset (4 bytes each), and the first sample of each file
+  // with the file it starts, to tell whose a sample is.
+  std::vector<std::uint32_t> order;
+  std::vector<std::pair<std::uint32_t, std::size_t>> starts;
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    const TDeviceRecord::File& file = all[files[i]];
+    if (!problems[i].empty() || file.Samples == 0) continue;
+    starts.emplace_back(file.FirstSample, i);
+    for (std::uint32_t s = 0; s < file.Samples; ++s) order.push_back(file.FirstSample + s);
+  }
+  if (order.empty()) return;
+  std::sort(starts.begin(), starts.end());
+  std::sort(order.begin(), order.end(), [&samples](std::uint32_t a, std::uint32_t b) {
+    return samples[a].Offset != samples[b].Offset ? samples[a].Offset < samples[b].Offset : a < b;
+  });
+  const auto ownerOf = [&starts](std::uint32_t sample) {
+    return std::prev(std::upper_bound(starts.begin(), starts.end(),
+                                      std::make_pair(sample, std::size_t(-1))))
+        ->second;
+  };
+  const auto placeAt = [&](std::size_t k) {
+    const TDeviceRecord::Sample& sample = samples[order[k]];
+    return platform::DeviceRange{sample.Offset, sample.Length};
+  };
+  // What the gaps between joined samples add to the bytes read.
+  platform::DeviceRange read;
+  for (std::size_t k = 0; k < order.size();) {
+    const std::size_t next = MergedRead(k, order.size(), placeAt, kJoinGap, kReadStep, read);
+    total_ += read.length;
+    for (; k < next; ++k) total_ -= samples[order[k]].Length;
+  }
+  for (std::size_t k = 0; k < order.size();) {
+    const std::size_t next = MergedRead(k, order.size(), placeAt, kJoinGap, kReadStep, read);
+    std::string problem;
+    if (summary_.Stopped) {
+      problem = Tr("the check was stopped");
+    } else {
+      auto bytes = device.read(read.offset, static_cast<std::size_t>(read.length));
+      if (!bytes || bytes->size() < read.length) {
+        problem = Tr("the device could not be read back") +
+                  (bytes ? std::string() : " (" + bytes.error().message() + ")");
+      } else {
+        for (std::size_t m = k; m < next; ++m) {
+          const TDeviceRecord::Sample& sample = samples[order[m]];
+          if (BlockFingerprint(bytes->substr(sample.Offset - read.offset, sample.Length)) ==
+              sample.Fingerprint) {
+            old[order[m]] = true;
+          }
+        }
+        if (!step(read.length)) problem = Tr("the check was stopped");
       }
     }
-    if (!step(length)) problem = Tr("the check was stopped");
+    for (; k < next; ++k) {
+      if (problem.empty()) continue;
+      std::string& said = problems[ownerOf(order[k])];
+      if (said.empty()) said = problem;
+    }
   }
-  return old;
 }
 
 void TDeviceCheck::searchNames(std::size_t volume, const std::vector<std::size_t>& files,
@@ -206,39 +236,75 @@ void TDeviceCheck::searchNames(std::size_t volume, const std::vector<std::size_t
                 device.logAreaName() + Tr(" were searched for names");
     }
   }
-  std::string carry;
-  for (const Area& area : areas) {
-    carry.clear();
-    std::uint64_t at = area.Range.offset;
-    const std::uint64_t end = area.Range.offset + area.Range.length;
-    while (at < end) {
-      const std::size_t length =
-          static_cast<std::size_t>(std::min<std::uint64_t>(kReadStep, end - at));
-      auto bytes = device.read(at, length);
-      if (!bytes || bytes->empty()) {
-        problem = Tr("the device could not be read back") +
-                  (bytes ? std::string() : " (" + bytes.error().message() + ")");
+  // Each area in pieces of one read at most, all of them in device order. A name is searched
+  // for within one area, across the joints of its pieces: what an area's last piece ended with
+  // is kept for its next.
+  struct Piece {
+    platform::DeviceRange Range;
+    std::size_t Area;
+  };
+  std::vector<Piece> pieces;
+  for (std::size_t a = 0; a < areas.size(); ++a) {
+    const platform::DeviceRange& range = areas[a].Range;
+    for (std::uint64_t at = range.offset; at < range.offset + range.length; at += kReadStep) {
+      pieces.push_back(
+          {{at, std::min<std::uint64_t>(kReadStep, range.offset + range.length - at)}, a});
+    }
+  }
+  std::sort(pieces.begin(), pieces.end(), [](const Piece& a, const Piece& b) {
+    return a.Range.offset != b.Range.offset ? a.Range.offset < b.Range.offset : a.Area < b.Area;
+  });
+  std::vector<std::string> carries(areas.size());
+  const auto placeAt = [&pieces](std::size_t k) { return pieces[k].Range; };
+  const auto kept = [](const Hit& a, const Hit& b) {
+    // A folder's blocks before the log area, each in device order.
+    return std::make_pair(a.Folder == kLog, a.Offset) < std::make_pair(b.Folder == kLog, b.Offset);
+  };
+  platform::DeviceRange read;
+  for (std::size_t k = 0; k < pieces.size();) {
+    const std::size_t next = MergedRead(k, pieces.size(), placeAt, kJoinGap, kReadStep, read);
+    auto bytes = device.read(read.offset, static_cast<std::size_t>(read.length));
+    if (!bytes || bytes->empty()) {
+      problem = Tr("the device could not be read back") +
+                (bytes ? std::string() : " (" + bytes.error().message() + ")");
+      return;
+    }
+    for (; k < next; ++k) {
+      const Piece& piece = pieces[k];
+      const Area& area = areas[piece.Area];
+      const std::uint64_t skip = piece.Range.offset - read.offset;
+      if (skip >= bytes->size()) {
+        problem = Tr("the device could not be read back");
         return;
       }
-      const std::uint64_t base = at - carry.size();
-      std::string joined = carry;
-      joined.append(bytes->data(), bytes->size());
+      const std::string_view got = bytes->substr(static_cast<std::size_t>(skip),
+                                                 static_cast<std::size_t>(piece.Range.length));
+      std::string& carry = carries[piece.Area];
+      const std::uint64_t base = piece.Range.offset - carry.size();
+      std::string joined = std::move(carry);
+      joined.append(got.data(), got.size());
       search.Search(joined, 0, [&](std::uint32_t tag, std::size_t position) {
-        std::vector<Hit>& found = hits[tag];
-        const std::uint64_t offset = base + position;
         // A hit in another folder's blocks is a name alike of a file still there.
         if (area.Folder != kLog && area.Folder != record.Files()[files[tag]].Folder) return;
-        for (const Hit& hit : found)
-          if (hit.Offset == offset) return;
-        if (found.size() < kOffsetsNamed + 1) found.push_back({area.Folder, offset});
+        const Hit hit{area.Folder, base + position};
+        std::vector<Hit>& found = hits[tag];
+        for (const Hit& known : found)
+          if (known.Offset == hit.Offset) return;
+        found.insert(std::upper_bound(found.begin(), found.end(), hit, kept), hit);
+        if (found.size() > kOffsetsNamed + 1) found.pop_back();
       });
-      const std::size_t keep = std::min(search.Overlap(), joined.size());
-      carry = joined.substr(joined.size() - keep);
-      at += bytes->size();
-      if (!step(bytes->size())) {
-        problem = Tr("the check was stopped");
+      if (got.size() < piece.Range.length) {
+        problem = Tr("the device could not be read back");
         return;
       }
+      const bool last =
+          piece.Range.offset + piece.Range.length == area.Range.offset + area.Range.length;
+      const std::size_t keep = last ? 0 : std::min(search.Overlap(), joined.size());
+      carry = joined.substr(joined.size() - keep);
+    }
+    if (!step(read.length)) {
+      problem = Tr("the check was stopped");
+      return;
     }
   }
 }
@@ -264,14 +330,21 @@ void TDeviceCheck::checkVolume(std::size_t volume, const std::vector<std::size_t
     namesProblem =
         Tr("the file system could not be forced to the device (") + settled.error().message() + ")";
   }
-  std::vector<std::vector<std::uint64_t>> old(files.size());
   std::vector<std::string> contentProblem(files.size());
+  for (std::size_t i = 0; i < files.size(); ++i) contentProblem[i] = all[files[i]].NotRecorded;
+  std::vector<bool> held(record_.Samples().size(), false);
+  oldBlocks(device, files, contentProblem, held);
+  // The fingerprinted blocks of each file that still hold their old content, in its order.
+  std::vector<std::vector<std::uint64_t>> old(files.size());
   for (std::size_t i = 0; i < files.size(); ++i) {
-    TDeviceRecord::File& file = all[files[i]];
-    contentProblem[i] = file.NotRecorded;
-    if (contentProblem[i].empty()) old[i] = oldBlocks(file, device, contentProblem[i]);
+    const TDeviceRecord::File& file = all[files[i]];
+    for (std::uint32_t s = file.FirstSample; s < file.FirstSample + file.Samples; ++s) {
+      if (held[s]) old[i].push_back(record_.Samples()[s].Offset);
+    }
   }
+  // Names not searched for are not known to be gone.
   if (!summary_.Stopped) searchNames(volume, files, hits, namesProblem);
+  if (summary_.Stopped && namesProblem.empty()) namesProblem = Tr("the check was stopped");
   const std::string area = device.logAreaName();
   for (std::size_t i = 0; i < files.size(); ++i) {
     TDeviceRecord::File& file = all[files[i]];

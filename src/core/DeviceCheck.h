@@ -60,9 +60,13 @@ class TDeviceCheck {
   };
 
   void checkVolume(std::size_t volume, const std::vector<std::size_t>& files);
-  // The fingerprinted blocks of the file that still hold their old content, by device offset.
-  std::vector<std::uint64_t> oldBlocks(const TDeviceRecord::File& file,
-                                       platform::DeviceVolume& device, std::string& problem);
+  // Reads back the fingerprinted blocks of the files whose content was recorded, all at once in
+  // device order, nearby blocks in one read; marks in `old` (by sample) each that still holds
+  // its old content, and gives a file whose blocks could not all be read its problem.
+  void oldBlocks(platform::DeviceVolume& device, const std::vector<std::size_t>& files,
+                 std::vector<std::string>& problems, std::vector<bool>& old);
+  // Reads the folders' blocks and the log area once, in device order, nearby places in one
+  // read, and searches all the files' names in one pass over them.
   void searchNames(std::size_t volume, const std::vector<std::size_t>& files,
                    std::vector<std::vector<Hit>>& hits, std::string& problem);
   bool step(std::uint64_t bytes);

@@ -226,6 +226,26 @@ std::string TDeviceRecord::fingerprint(File& file, platform::File* open, Volume&
   return {};
 }
 
+void TDeviceRecord::FilesAhead(platform::Folder& folder,
+                               const std::vector<platform::DirEntry>& entries) {
+  if (!limits_.Fingerprints) return;
+  const auto first = std::find_if(entries.begin(), entries.end(), [](const auto& entry) {
+    return entry.kind == platform::EntryKind::File;
+  });
+  // Nothing is fetched for a device the check cannot read.
+  if (first == entries.end() || !volumes_[volumeFor(folder.path(), first->id.device)].Open) return;
+  std::uint64_t asked = 0;
+  for (const platform::DirEntry& entry : entries) {
+    if (entry.kind != platform::EntryKind::File || entry.size == 0 ||
+        entry.size > limits_.AheadFileBytes) {
+      continue;
+    }
+    if (asked + entry.size > limits_.AheadBytes) break;
+    folder.adviseRead(entry.name, entry.id, entry.size);
+    asked += entry.size;
+  }
+}
+
 void TDeviceRecord::Deleted(const platform::EntryId& id) {
   const auto found = pending_.find({id.device, id.inode});
   if (found == pending_.end()) return;

@@ -35,6 +35,10 @@ class TDeviceRecord final : public IWipeWitness {
     // the second, they are only counted.
     std::size_t FingerprintBytes = std::size_t(48) << 20;
     std::size_t RecordBytes = std::size_t(64) << 20;
+    // Of the files a folder's walk takes next, those of up to AheadFileBytes are fetched into
+    // the system's cache ahead, up to AheadBytes per folder.
+    std::uint64_t AheadFileBytes = std::uint64_t(1) << 20;
+    std::uint64_t AheadBytes = std::uint64_t(32) << 20;
   };
 
   // A file system's device, opened (or not, and why) for the first file recorded on it.
@@ -89,6 +93,11 @@ class TDeviceRecord final : public IWipeWitness {
   void PassesBegin(platform::Folder& folder, platform::File* file, const std::string& path,
                    const platform::EntryId& id, std::uint64_t size,
                    const platform::FileLayout& layout, int passes) override;
+  // Asks the system to fetch the old content of the folder's small files ahead, all at once:
+  // read one by one as each file's passes begin, each read would wait behind the writes of the
+  // files before it.
+  void FilesAhead(platform::Folder& folder,
+                  const std::vector<platform::DirEntry>& entries) override;
   void Deleted(const platform::EntryId& id) override;
   void JournalCleared(const std::string& folder, const platform::JournalOutcome& outcome) override;
 

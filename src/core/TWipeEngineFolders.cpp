@@ -9,6 +9,7 @@
 #include "core/TWipeEngine.h"
 #include "core/Translated.h"
 #include "core/WipeRun.h"
+#include "core/WipeWitness.h"
 #include "platform/ContainingFolderIn.h"
 #include "platform/FileSystem.h"
 #include "platform/Folder.h"
@@ -106,6 +107,7 @@ TWipeEngine::WalkEnd TWipeEngine::WipeIn(platform::Folder& folder, const std::st
   bool leftSome = false;
   // Should an error escape, no file waiting for its flush may outlive the folder it lies in.
   const LeaveFlushesOnError guard(*this);
+  if (run().Witness) run().Witness->FilesAhead(folder, *entries);
   // Files first (links and other entries that are not folders included), in listing order.
   for (const platform::DirEntry& entry : *entries) {
     if (entry.isFolder() || !platform::matchesMask(entry.name, mask)) continue;

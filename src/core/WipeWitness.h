@@ -6,10 +6,12 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace platform {
 class File;
 class Folder;
+struct DirEntry;
 struct EntryId;
 struct FileLayout;
 struct JournalOutcome;
@@ -24,6 +26,14 @@ class IWipeWitness {
   virtual void PassesBegin(platform::Folder& folder, platform::File* file, const std::string& path,
                            const platform::EntryId& id, std::uint64_t size,
                            const platform::FileLayout& layout, int passes) = 0;
+  // The run is about to wipe files of `folder` listed in `entries`, in their order (some may be
+  // left out: folders, names that do not match, files that change). A witness that reads each
+  // file's old content may ask the system to fetch it ahead.
+  virtual void FilesAhead(platform::Folder& folder,
+                          const std::vector<platform::DirEntry>& entries) {
+    (void)folder;
+    (void)entries;
+  }
   // The file `id`, overwritten, has been deleted.
   virtual void Deleted(const platform::EntryId& id) = 0;
   // The run ended by clearing the journal of the file system of `folder`, with this outcome.

@@ -62,6 +62,15 @@ class Folder {
   // entry from elsewhere (FileError::MountPoint).
   virtual Result<std::unique_ptr<File>> openFile(const std::string& name,
                                                  const EntryId& expected) = 0;
+  // Asks the system to bring the first `length` bytes of an ordinary file of this folder (if it
+  // is still the one expected) into its cache without waiting for them: a later read of the
+  // open file finds them there. Only a hint: nothing is read into the program, and where the
+  // system cannot, nothing happens.
+  virtual void adviseRead(const std::string& name, const EntryId& expected, std::uint64_t length) {
+    (void)name;
+    (void)expected;
+    (void)length;
+  }
   // Read-only bit of an entry (see Attribute); a link is never changed, nor what it points to,
   // nor what is mounted at the entry (FileError::MountPoint).
   virtual Status setAttributes(const std::string& name, std::uint32_t attributes) = 0;

@@ -79,16 +79,43 @@ void RunAndCheckDevice(TWipeEngine& engine, TWipeMethodsManager& catalogue, IWip
   *report = std::move(kept);
 }
 
-bool DeviceCheckNeedsAdministrator(const std::vector<std::string>& paths) {
+namespace {
+
+// Whether the device of the file system of any of the folders can be opened by the
+// administrator only.
+bool NeedsAdministrator(const std::vector<std::string>& folders) {
   std::vector<std::string> asked;
-  for (const std::string& path : paths) {
-    // The folder that holds the entry: its file system's device is the one read back.
-    const std::string folder = platform::folderPartOf(
-        path.size() > 1 && path.back() == '/' ? path.substr(0, path.size() - 1) : path);
+  for (const std::string& folder : folders) {
     if (folder.empty() || std::find(asked.begin(), asked.end(), folder) != asked.end()) continue;
     asked.push_back(folder);
     const auto device = platform::blockDevices().open(folder, 0);
     if (!device && device.error() == platform::DeviceError::NeedsAdministrator) return true;
   }
   return false;
+}
+
+}  // namespace
+
+bool DeviceCheckNeedsAdministrator(const std::vector<std::string>& paths) {
+  std::vector<std::string> folders;
+  for (const std::string& path : paths) {
+    // The folder that holds the entry: its file system's device is the one read back.
+    folders.push_back(platform::folderPartOf(
+        path.size() > 1 && path.back() == '/' ? path.substr(0, path.size() - 1) : path));
+  }
+  return NeedsAdministrator(folders);
+}
+
+bool OfferCheckedRunAsAdministrator(TAdministratorWork work, const QString& question,
+                                    const std::vector<std::string>& paths, const TRunTexts& texts,
+                                    TWipeEngine& engine, const TWipeMethodsManager& catalogue,
+                                    std::string* report) {
+  if (!catalogue.CheckDevice || AdministratorLauncher().isEmpty()) return false;
+  // A drive's root is on the file system read back; a file or folder, on that of its folder.
+  if (work == TAdministratorWork::FreeSpace ? !NeedsAdministrator(paths)
+                                            : !DeviceCheckNeedsAdministrator(paths)) {
+    return false;
+  }
+  RunAsAdministrator(work, question, paths, texts, engine, catalogue, report);
+  return true;
 }

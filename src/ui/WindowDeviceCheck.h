@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "ui/AdministratorRun.h"
+
 class IWipeServices;
 class TWipeEngine;
 class TWipeMethodsManager;
@@ -24,3 +26,14 @@ void RunAndCheckDevice(TWipeEngine& engine, TWipeMethodsManager& catalogue, IWip
 // Whether reading back the device of any of the paths (files or folders) needs administrator
 // rights: the device under the file system that holds it cannot be opened by this user.
 bool DeviceCheckNeedsAdministrator(const std::vector<std::string>& paths);
+
+// Before the user's own run of the paths (files and folders, or the drive roots of a free-space
+// run): with the catalogue's CheckDevice on, pkexec installed and a device among them that only
+// the administrator may read, the user's run could only say "not verified (needs administrator
+// rights)". The run with administrator rights, which wipes and checks, is offered in its place
+// (RunAsAdministrator with `question`; Cancel runs nothing). True when the offer took the
+// place of the user's run.
+bool OfferCheckedRunAsAdministrator(TAdministratorWork work, const QString& question,
+                                    const std::vector<std::string>& paths, const TRunTexts& texts,
+                                    TWipeEngine& engine, const TWipeMethodsManager& catalogue,
+                                    std::string* report);

@@ -208,6 +208,11 @@ class FaultyFolder : public platform::Folder {
     }
     return owner_.wrap(folder_->openFile(name, expected), pathOf(name));
   }
+  void adviseRead(const std::string& name, const platform::EntryId& expected,
+                  std::uint64_t length) override {
+    owner_.advisedReads.emplace_back(pathOf(name), length);
+    folder_->adviseRead(name, expected, length);
+  }
   platform::Status setAttributes(const std::string& name, std::uint32_t attributes) override {
     if (auto error = owner_.refused(owner_.failSetAttributes, pathOf(name))) return error;
     return folder_->setAttributes(name, attributes);

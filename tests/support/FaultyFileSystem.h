@@ -117,6 +117,8 @@ class FaultyFileSystem : public platform::FileSystem {
   int writesBesideFlushes = 0;  // writes to one file while another file's flush went on
   std::vector<std::pair<std::string, std::uint64_t>> truncations;  // path, new size
   std::vector<std::string> readBacks;  // a path for every read-back started
+  // Every file whose content was asked to be fetched ahead, with the bytes asked for.
+  std::vector<std::pair<std::string, std::uint64_t>> advisedReads;
   struct Discard {
     std::string mountPoint;
     std::uint64_t start;

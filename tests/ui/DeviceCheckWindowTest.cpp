@@ -2,7 +2,8 @@
 // the setting and is saved with it; a run with it on names what the check found among what the
 // run left behind, and "Save report..." keeps the run's report where the user chooses. Where
 // only the administrator may read the device, the run with administrator rights is offered in
-// place of the user's own, and the report it sends back is the one saved.
+// place of the user's own (on the Delete-with-wiping page and on the Wipe-free-space page), and
+// the report it sends back is the one saved.
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -38,6 +39,7 @@ class DeviceCheckWindowTest : public QObject {
   void theOptionFollowsTheSettingAndIsSaved();
   void aCheckedRunNamesWhatWasFoundAndItsReportIsSaved();
   void aDeviceOnlyTheAdministratorReadsIsCheckedByTheAdministratorsRun();
+  void aFreeSpaceRunOnADeviceOnlyTheAdministratorReadsIsOfferedToThem();
 };
 
 void DeviceCheckWindowTest::theOptionFollowsTheSettingAndIsSaved() {
@@ -144,6 +146,54 @@ void DeviceCheckWindowTest::aDeviceOnlyTheAdministratorReadsIsCheckedByTheAdmini
   f.prompts.saveFiles.push_back(f.folder / "report.json");
   QTest::mouseClick(save, Qt::LeftButton);
   QCOMPARE(readFileBytes(f.folder / "report.json"), report + "\n");
+  QVERIFY(f.prompts.unexpected.empty());
+  SetAdministratorLauncher(before);
+}
+
+void DeviceCheckWindowTest::aFreeSpaceRunOnADeviceOnlyTheAdministratorReadsIsOfferedToThem() {
+  TestFolder disks;
+  const std::string drive = disks.makeFolder("drive");
+  MainFormFixture f(mountLine(20, "8:1", drive, "ext4"));
+  f.withCatalogue();
+  f.catalogue().CheckDevice = true;
+  AdministratorsDevices devices;
+  const platform::ScopedBlockDevices installed(&devices);
+  f.folder.write("stream", ProgressOutcomeLine({}) + "\n");
+  const std::string launcher =
+      f.folder.write("launcher", "#!/bin/sh\nprintf '%s\\n' \"$@\" > '" + f.folder.path() +
+                                     "asked'\ncat '" + f.folder.path() + "stream'\n");
+  std::filesystem::permissions(launcher, std::filesystem::perms::owner_all);
+  const QString before = SetAdministratorLauncher(QString::fromStdString(launcher));
+  std::vector<std::vector<std::string>> runs;
+  f.setRunner(
+      fakeRun([&](TWipeEngine& engine) { runs.push_back(MainFormFixture::itemPaths(engine)); }));
+  auto start = [&] { QTest::mouseClick(f.find<QPushButton>("btnFreeExecute"), Qt::LeftButton); };
+
+  // Cancel: neither the user's run nor the administrator's.
+  f.prompts.confirmations = {false};
+  start();
+  QCOMPARE(f.prompts.lastMessage().action, QStringLiteral("Continue as administrator"));
+  QVERIFY2(f.prompts.lastMessage().text.contains(
+               QStringLiteral("your own run would leave it \"not verified (needs administrator "
+                              "rights)\"")),
+           qPrintable(f.prompts.lastMessage().text));
+  QVERIFY(f.prompts.lastMessage().text.contains(QString::fromStdString(drive)));
+  QVERIFY(runs.empty());
+  QVERIFY(!pathExists(f.folder / "asked"));
+
+  // Continue: the administrator's run fills the drive and checks the device; the user's is not
+  // made, and the drive is not left in the engine.
+  f.prompts.confirmations = {true};
+  start();
+  QCOMPARE(readFileBytes(f.folder / "asked"),
+           CommandLineProgram() + "\n--progress=json\nhand-over\n--verify-device\n");
+  QVERIFY(runs.empty());
+  QVERIFY(f.freeSpace().Items.empty());
+
+  // Without the check the user's own run wipes the drive.
+  f.catalogue().CheckDevice = false;
+  start();
+  QCOMPARE(runs, (std::vector<std::vector<std::string>>{{drive + "/"}}));
   QVERIFY(f.prompts.unexpected.empty());
   SetAdministratorLauncher(before);
 }

@@ -171,6 +171,18 @@ Result<std::unique_ptr<File>> PosixFolder::openFile(const std::string& name,
   return file;
 }
 
+void PosixFolder::adviseRead(const std::string& name, const EntryId& expected,
+                             std::uint64_t length) {
+  if (!isEntryName(name) || refusedHere()) return;
+  FileInfo opened;
+  const auto fd = openRegularAt(fd_, name.c_str(), O_RDONLY | O_NOFOLLOW, 0, &opened);
+  if (!fd) return;
+  if (opened.id == expected) {
+    ::posix_fadvise(*fd, 0, static_cast<off_t>(length), POSIX_FADV_WILLNEED);
+  }
+  ::close(*fd);
+}
+
 Status PosixFolder::setAttributes(const std::string& name, std::uint32_t attributes) {
   if (!isEntryName(name)) return notAnEntryName();
   if (const std::error_code refused = refusedHere()) return refused;

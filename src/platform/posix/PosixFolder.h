@@ -28,6 +28,7 @@ class PosixFolder final : public Folder {
   Result<std::unique_ptr<Folder>> openBeneath(const std::string& relative) override;
   std::string systemFileSystem() override;
   Result<std::unique_ptr<File>> openFile(const std::string& name, const EntryId& expected) override;
+  void adviseRead(const std::string& name, const EntryId& expected, std::uint64_t length) override;
   Status setAttributes(const std::string& name, std::uint32_t attributes) override;
   Status rename(const std::string& from, const std::string& to) override;
   Status removeFile(const std::string& name) override;

@@ -497,16 +497,14 @@ void TDeletePage::startShred(TWipeEngine& engine) {
 }
 
 bool TDeletePage::checkAsAdministrator(TWipeEngine& engine) {
-  if (!host_.Catalogue().CheckDevice || AdministratorLauncher().isEmpty()) return false;
   std::vector<std::string> paths;
   for (const auto& item : engine.Items) paths.push_back(item->Path);
-  if (!DeviceCheckNeedsAdministrator(paths)) return false;
-  // The user's own run could not read the device back: the run with administrator rights wipes
-  // and checks, or nothing runs.
+  // Where the user's own run could not read the device back, the run with administrator rights
+  // wipes and checks, or nothing runs.
   std::string report;
   {
     const TEngineHold hold(host_, {&engine});
-    RunAsAdministrator(
+    const bool offered = OfferCheckedRunAsAdministrator(
         TAdministratorWork::Wipe,
         QStringLiteral("Checking the device after wiping reads it back, which only the "
                        "administrator may do. Wipe %1 with administrator rights and check the "
@@ -517,6 +515,7 @@ bool TDeletePage::checkAsAdministrator(TWipeEngine& engine) {
          QStringLiteral("The wipe task has not been completed. Left behind: %1."),
          QStringLiteral("The wipe task has been completed successfully!")},
         engine, host_.Catalogue(), &report);
+    if (!offered) return false;
   }
   host_.KeepHandedOverReport(std::move(report));
   // What the run removed leaves the list; the rest stays, so the user sees what is left.

@@ -18,6 +18,7 @@
 #include "platform/MountWatch.h"
 #include "ui/AdministratorRun.h"
 #include "ui/SizeFunctions.h"
+#include "ui/WindowDeviceCheck.h"
 #include "ui/WipeReport.h"
 #include "ui/pages/TEngineHold.h"
 #include "ui/pages/TPageHost.h"
@@ -323,6 +324,7 @@ void TFreeSpacePage::btnFreeExecuteClick() {
     item->Volume = volume;
     engine.AddItem(std::move(item));
   }
+  if (checkAsAdministrator(engine)) return;
   if (!host_.RunEngine(engine, false)) return;
   const TRunOutcome outcome = RunOutcomeOf(engine);
   engine.ClearItems();
@@ -338,6 +340,36 @@ void TFreeSpacePage::btnFreeExecuteClick() {
   std::string report;
   OfferAdministratorFreeSpaceRun(texts, outcome, engine, host_.Catalogue(), &report);
   host_.KeepHandedOverReport(std::move(report));
+}
+
+bool TFreeSpacePage::checkAsAdministrator(TWipeEngine& engine) {
+  std::vector<std::string> roots;
+  for (const auto& item : engine.Items) roots.push_back(item->Path);
+  std::string report;
+  {
+    const TEngineHold hold(host_, {&engine});
+    const bool offered = OfferCheckedRunAsAdministrator(
+        TAdministratorWork::FreeSpace,
+        QCoreApplication::translate(
+            "TFreeSpacePage",
+            "Checking the device after wiping reads it back, which only the administrator may "
+            "do: your own run would leave it \"not verified (needs administrator rights)\". Wipe "
+            "the free space of %1 with administrator rights and check the device? You will be "
+            "asked for the password. To wipe without the check, turn off \"Check the device "
+            "after wiping\" in Options."),
+        roots,
+        FreeSpaceRunTexts(
+            QCoreApplication::translate("TFreeSpacePage",
+                                        "The Wipe free space task has been aborted!"),
+            QCoreApplication::translate(
+                "TFreeSpacePage", "The Wipe free space task has been completed successfully!")),
+        engine, host_.Catalogue(), &report);
+    if (!offered) return false;
+  }
+  engine.ClearItems();
+  host_.KeepHandedOverReport(std::move(report));
+  RefreshDriveList();
+  return true;
 }
 
 void TFreeSpacePage::updateAdministratorButton() {

@@ -16,6 +16,7 @@ class MountWatch;
 struct FileSystemId;
 }  // namespace platform
 class TPageHost;
+class TWipeEngine;
 class TPathRow;
 namespace Ui {
 class TFreeSpacePage;
@@ -73,6 +74,10 @@ class TFreeSpacePage : public QWidget {
   // The selected drive, which only the administrator may fill, goes to a run with those rights.
   void btnFreeAdministratorClick();
   void updateAdministratorButton();
+  // With the device check on and a checked drive whose device only the administrator may read:
+  // offers the run with administrator rights in place of the user's own; true when it took its
+  // place (run or cancelled).
+  bool checkAsAdministrator(TWipeEngine& engine);
   // Wipes the file alone with the files engine; the jobs of the Delete-with-wiping list wait.
   void wipeLeftover(const std::string& path);
 

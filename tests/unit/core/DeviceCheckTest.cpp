@@ -4,13 +4,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
 #include <memory>
 #include <string>
 
 #include "core/DeviceCheck.h"
 #include "core/DeviceRecord.h"
+#include "core/MergedReads.h"
 #include "core/NameSearch.h"
 #include "platform/Folder.h"
+#include "support/FaultyFileSystem.h"
 #include "support/TestFolder.h"
 
 using platform::DeviceRange;
@@ -19,12 +23,16 @@ using Verdict = TDeviceRecord::Verdict;
 namespace {
 
 constexpr std::uint64_t B = 4096;
+constexpr std::size_t kMostRead = std::size_t(1) << 20;
 
 // A device in memory, read as the check reads a real one.
 struct FakeDevice {
   std::string bytes = std::string(64 * 1024 * 1024, '\0');
   std::vector<DeviceRange> folderPlaces;
+  // Places of a folder of its own, by its path; the others have `folderPlaces`.
+  std::map<std::string, std::vector<DeviceRange>> placesOf;
   std::vector<DeviceRange> log;
+  int reads = 0;
   std::error_code refused;   // open fails with it, when set
   std::error_code logError;  // the log area cannot be found, when set
   int settled = 0;
@@ -49,9 +57,10 @@ class FakeVolume final : public platform::DeviceVolume {
   platform::Result<std::vector<DeviceRange>> place(const platform::Extent& extent) override {
     return std::vector<DeviceRange>{{extent.physical, extent.length}};
   }
-  platform::Result<std::vector<DeviceRange>> folderPlaces(const std::string&,
+  platform::Result<std::vector<DeviceRange>> folderPlaces(const std::string& path,
                                                           const platform::EntryId&) override {
-    return device_.folderPlaces;
+    const auto own = device_.placesOf.find(path);
+    return own != device_.placesOf.end() ? own->second : device_.folderPlaces;
   }
   platform::Result<std::vector<DeviceRange>> logArea() override {
     if (device_.logError) return device_.logError;
@@ -63,8 +72,10 @@ class FakeVolume final : public platform::DeviceVolume {
     return {};
   }
   platform::Result<std::string_view> read(std::uint64_t offset, std::size_t length) override {
+    ++device_.reads;
     if (offset >= device_.bytes.size()) return std::string_view();
-    return std::string_view(device_.bytes).substr(offset, length);
+    // As a real device's reads, at most so much at once.
+    return std::string_view(device_.bytes).substr(offset, std::min(length, kMostRead));
   }
 
  private:
@@ -113,6 +124,23 @@ class DeviceCheckTest : public ::testing::Test {
     record.PassesBegin(*work, nullptr, folder.path() + name, id, blocks * B, layout, 1);
     if (deleted) record.Deleted(id);
     return id;
+  }
+  // Records a file whose blocks lie at the device blocks given, one after the other in the file,
+  // in `in` (the test's folder when null).
+  void RecordAt(TDeviceRecord& record, const std::string& name,
+                const std::vector<std::uint64_t>& blocks, platform::Folder* in = nullptr) {
+    platform::FileLayout layout;
+    layout.fileSystem = "ext4";
+    layout.mapped = true;
+    for (std::size_t b = 0; b < blocks.size(); ++b) {
+      device.put(blocks[b] * B, FakeDevice::Block(static_cast<char>(name[0] + 3 * b)));
+      layout.extents.push_back({b * B, blocks[b] * B, B, 0});
+    }
+    const platform::EntryId id{1, ++inode};
+    record.PassesBegin(in ? *in : *work, nullptr,
+                       in ? in->path() + "/" + name : folder.path() + name, id, blocks.size() * B,
+                       layout, 1);
+    record.Deleted(id);
   }
   // The passes wrote over the blocks.
   void Overwrite(std::uint64_t first, std::uint64_t blocks) {
@@ -299,4 +327,203 @@ TEST(NameSearch, NamesAreFoundWholeInEachFormFileSystemsStoreThem) {
     EXPECT_EQ(found, c.tags) << c.what;
   }
   EXPECT_EQ(Utf16LeOf("\xff\xfe"), "");
+}
+
+TEST(MergedRead, PlacesAreJoinedWhileCloseAndWithinTheBound) {
+  struct Case {
+    const char* what;
+    std::vector<DeviceRange> places;
+    std::vector<DeviceRange> reads;  // with a gap of 16 and a bound of 100
+  };
+  const std::vector<Case> cases{
+      {"one after another", {{0, 10}, {10, 10}, {20, 10}}, {{0, 30}}},
+      {"a gap of the most joined", {{0, 10}, {26, 10}}, {{0, 36}}},
+      {"a gap one byte more apart", {{0, 10}, {27, 10}}, {{0, 10}, {27, 10}}},
+      {"a read of the bound exactly", {{0, 50}, {50, 50}, {100, 1}}, {{0, 100}, {100, 1}}},
+      {"the same place twice, and one inside another", {{5, 20}, {5, 20}, {8, 4}}, {{5, 20}}},
+      {"a place longer than the bound, alone",
+       {{0, 10}, {12, 150}, {170, 5}},
+       {{0, 10}, {12, 150}, {170, 5}}},
+      {"nothing", {}, {}},
+  };
+  for (const Case& c : cases) {
+    std::vector<DeviceRange> reads;
+    std::size_t covered = 0;
+    const auto placeAt = [&c](std::size_t k) { return c.places[k]; };
+    for (std::size_t k = 0; k < c.places.size();) {
+      DeviceRange read;
+      const std::size_t next = MergedRead(k, c.places.size(), placeAt, 16, 100, read);
+      ASSERT_GT(next, k) << c.what;
+      // Every place lies whole within its read.
+      for (; k < next; ++k) {
+        EXPECT_GE(c.places[k].offset, read.offset) << c.what;
+        EXPECT_LE(c.places[k].offset + c.places[k].length, read.offset + read.length) << c.what;
+        ++covered;
+      }
+      reads.push_back(read);
+    }
+    EXPECT_EQ(reads, c.reads) << c.what;
+    EXPECT_EQ(covered, c.places.size()) << c.what;
+  }
+}
+
+TEST_F(DeviceCheckTest, BlocksReadTogetherAreComparedForTheFileTheyBelongTo) {
+  device.folderPlaces = {{1000 * B, B}};
+  device.log = {{2000 * B, 4 * B}};
+  TDeviceRecord record;
+  // Two files whose blocks take turns on the device.
+  RecordAt(record, "alternate-a.txt", {10, 12});
+  RecordAt(record, "alternate-b.txt", {11, 13});
+  // A file of 256 blocks fills one read of 1 MiB; the next file starts the next read, which
+  // joins a block 64 KiB past it but not one 64 KiB and one block past that.
+  Record(record, "fills-a-read.bin", 100, 256);
+  RecordAt(record, "next-read.txt", {356});
+  RecordAt(record, "a-gap-joined.txt", {357 + 16});
+  RecordAt(record, "a-gap-too-far.txt", {374 + 17});
+  // 300 small files one after another.
+  for (int i = 0; i < 300; ++i)
+    RecordAt(record, "ledger-" + std::to_string(i) + ".txt", {500u + i});
+  const std::string block13 = device.bytes.substr(13 * B, B);
+  std::string edges;
+  for (std::uint64_t b : {100, 355, 356, 373, 391, 500, 799})
+    edges += device.bytes.substr(b * B, B);
+  Overwrite(10, 4);
+  Overwrite(100, 800);
+  device.put(13 * B, block13);
+  int k = 0;
+  for (std::uint64_t b : {100, 355, 356, 373, 391, 500, 799})
+    device.put(b * B, edges.substr(B * k++, B));
+  device.reads = 0;
+
+  TDeviceCheck(record).Run();
+  EXPECT_EQ(FileNamed(record, "alternate-a.txt").Checked, Verdict::Verified);
+  EXPECT_EQ(FileNamed(record, "alternate-b.txt").Detail,
+            "1 of 2 blocks compared still hold the old content, at device offsets " +
+                std::to_string(13 * B));
+  EXPECT_EQ(FileNamed(record, "fills-a-read.bin").Detail,
+            "2 of 256 blocks compared still hold the old content, at device offsets " +
+                std::to_string(100 * B) + ", " + std::to_string(355 * B));
+  for (const auto& [name, block] :
+       std::vector<std::pair<std::string, std::uint64_t>>{{"next-read.txt", 356},
+                                                          {"a-gap-joined.txt", 373},
+                                                          {"a-gap-too-far.txt", 391},
+                                                          {"ledger-0.txt", 500},
+                                                          {"ledger-299.txt", 799}}) {
+    EXPECT_EQ(FileNamed(record, name).Detail,
+              "1 of 1 blocks compared still hold the old content, at device offsets " +
+                  std::to_string(block * B))
+        << name;
+  }
+  EXPECT_EQ(FileNamed(record, "ledger-1.txt").Checked, Verdict::Verified);
+  EXPECT_EQ(FileNamed(record, "ledger-298.txt").Checked, Verdict::Verified);
+  // Blocks 10 to 13; 100 to 355; 356 to 373; 391; 500 to 755 and 756 to 799; the folder's
+  // block and the journal, which lie apart.
+  EXPECT_EQ(device.reads, 8);
+}
+
+TEST_F(DeviceCheckTest, NamesAreSearchedPerFolderInReadsThatJoinFoldersAndTheJournal) {
+  ASSERT_TRUE(platform::fs().createFolder(folder.path() + "other"));
+  auto opened = platform::fs().openFolder(folder.path() + "other");
+  ASSERT_TRUE(opened);
+  std::unique_ptr<platform::Folder> other = opened.release();
+  // The two folders' blocks and the journal's first two blocks lie one after another, read at
+  // once; the journal's second part takes two reads.
+  device.placesOf[work->path()] = {{1000 * B, B}};
+  device.placesOf[other->path()] = {{1001 * B, B}};
+  device.log = {{1002 * B, 2 * B}, {1004 * B, 300 * B}};
+  TDeviceRecord record;
+  RecordAt(record, "quarterly-figures.ods", {10});
+  RecordAt(record, "minutes-march.txt", {11}, other.get());
+  RecordAt(record, "across-reads.txt", {12});
+  RecordAt(record, "agenda-april.txt", {13});
+  Overwrite(10, 4);
+  // A file of the same name still in the other folder is not the one wiped here.
+  device.put(1001 * B + 40, FakeDevice::Entry("quarterly-figures.ods"));
+  device.put(1001 * B + 200, FakeDevice::Entry("minutes-march.txt"));
+  device.put(1002 * B + 100, FakeDevice::Entry("agenda-april.txt"));
+  // An entry of the journal across the joint of its second part's two reads.
+  const std::uint64_t joint = 1004 * B + kMostRead;
+  device.put(joint - 10, FakeDevice::Entry("across-reads.txt"));
+  device.reads = 0;
+
+  TDeviceCheck(record).Run();
+  EXPECT_EQ(FileNamed(record, "quarterly-figures.ods").Checked, Verdict::Verified);
+  EXPECT_EQ(FileNamed(record, "other/minutes-march.txt").Detail,
+            "its name is still on the device: in a folder block at device offset " +
+                std::to_string(1001 * B + 200 + 8));
+  EXPECT_EQ(FileNamed(record, "across-reads.txt").Detail,
+            "its name is still on the device: in the journal at device offset " +
+                std::to_string(joint - 10 + 8));
+  EXPECT_EQ(FileNamed(record, "agenda-april.txt").Detail,
+            "its name is still on the device: in the journal at device offset " +
+                std::to_string(1002 * B + 100 + 8));
+  // The content in one read; the folders and the journal in three.
+  EXPECT_EQ(device.reads, 4);
+}
+
+TEST_F(DeviceCheckTest, AStoppedCheckVerifiesNoFileWhoseNameItDidNotSearch) {
+  TDeviceRecord record;
+  device.put(60 * B, std::string(B, 'z'));
+  Record(record, "one-byte-repeated.img", 60, 1, true, /*fill=*/false);
+  Record(record, "compared.txt", 10, 1);
+  Overwrite(10, 1);
+  const TDeviceCheckSummary summary =
+      TDeviceCheck(record).Run([](std::uint64_t, std::uint64_t) { return true; });
+  EXPECT_TRUE(summary.Stopped);
+  EXPECT_EQ(summary.Verified, 0u);
+  EXPECT_EQ(FileNamed(record, "one-byte-repeated.img").Detail,
+            "not verified (the check was stopped)");
+  EXPECT_EQ(FileNamed(record, "compared.txt").Detail, "not verified (the check was stopped)");
+}
+
+TEST_F(DeviceCheckTest, TheOldContentOfAFoldersSmallFilesIsFetchedAheadWithinItsBounds) {
+  FaultyFileSystem disk;
+  const platform::ScopedFileSystem installed{disk};
+  folder.write("a.txt", std::string(B, 'a'));
+  folder.write("too-large.bin", std::string(4 * B, 'l'));
+  folder.write("empty.txt", "");
+  folder.write("b.txt", std::string(B, 'b'));
+  folder.makeFolder("sub");
+  folder.write("c.txt", std::string(2 * B, 'c'));
+  folder.write("d.txt", std::string(2 * B, 'd'));
+  auto opened = platform::fs().openFolder(folder.path());
+  ASSERT_TRUE(opened);
+  std::unique_ptr<platform::Folder> walked = opened.release();
+  auto listed = walked->list();
+  ASSERT_TRUE(listed);
+  // The listing's order decides which files the budget takes: the same order here.
+  std::vector<platform::DirEntry> entries = *listed;
+  const auto rank = [](const std::string& name) {
+    const std::vector<std::string> order{"a.txt", "too-large.bin", "empty.txt", "b.txt",
+                                         "sub",   "c.txt",         "d.txt"};
+    return std::find(order.begin(), order.end(), name) - order.begin();
+  };
+  std::sort(entries.begin(), entries.end(),
+            [&](const auto& x, const auto& y) { return rank(x.name) < rank(y.name); });
+  TDeviceRecord::Limits limits;
+  limits.AheadFileBytes = 2 * B;
+  limits.AheadBytes = 5 * B;
+  const auto advised = [&] {
+    std::vector<std::pair<std::string, std::uint64_t>> asked;
+    for (const auto& [path, length] : disk.advisedReads) {
+      asked.emplace_back(path.substr(path.rfind('/') + 1), length);
+    }
+    disk.advisedReads.clear();
+    return asked;
+  };
+  {
+    TDeviceRecord record(limits);
+    record.FilesAhead(*walked, entries);
+    EXPECT_EQ(advised(), (std::vector<std::pair<std::string, std::uint64_t>>{
+                             {"a.txt", B}, {"b.txt", B}, {"c.txt", 2 * B}}));
+  }
+  {
+    // Nothing for a record without fingerprints, or a device the check cannot read.
+    limits.Fingerprints = false;
+    TDeviceRecord(limits).FilesAhead(*walked, entries);
+    limits.Fingerprints = true;
+    device.refused = platform::DeviceError::NeedsAdministrator;
+    TDeviceRecord(limits).FilesAhead(*walked, entries);
+    EXPECT_TRUE(advised().empty());
+  }
 }
