@@ -170,6 +170,34 @@ void RemoveLeftovers(platform::FileSystem& files, const std::string& root,
   }
 }
 
+// A file system that keeps a journal of its own records (ext4) writes the blocks it took for
+// the temporary files' maps of their pieces (a file of many pieces needs them) through that
+// journal, and a block freed before the journal wrote it to its place is never written there: it
+// keeps what a deleted file left in it. So everything the journal holds is written to its place
+// while the temporary files still hold their blocks, through the folder of the first one, on the
+// mount the job writes through. Nothing is done where the journal holds no such blocks.
+platform::Status WriteJournalHome(const std::string& temporary, std::uint64_t rootMount) {
+  auto place = platform::openContainingFolder(temporary);
+  if (!place) return place.error();
+  const auto there = place->folder->info();
+  if (!there) return there.error();
+  if (rootMount != 0 && there->mount != rootMount) {
+    return std::make_error_code(std::errc::no_such_device);
+  }
+  return place->folder->writeJournalHome();
+}
+
+// Why the fill may have missed blocks when the journal could not be written to its place.
+std::string JournalNotWrittenHome(const std::error_code& error) {
+  const std::string missed =
+      Tr("blocks the file system took for the temporary file's map of its pieces may keep "
+         "deleted content");
+  if (error == std::errc::operation_not_permitted || error == std::errc::permission_denied) {
+    return missed + Tr(": only the administrator may have its journal written to its place");
+  }
+  return missed + Tr(": its journal could not be written to its place");
+}
+
 }  // namespace
 
 platform::Result<std::string> FreeSpaceFileFolder(const std::string& root) {
@@ -608,6 +636,11 @@ void TWipeEngine::WipeAndReport(FreeSpaceJob& job, FillEnd fill) {
                      {},
                      job.fileSystem + Tr(" writes every pass over a file to new blocks")});
   } else if (fill != FillEnd::FirstPassFailed && !stopRequested()) {
+    // Before the wipe of the temporary files deletes them.
+    if (const platform::Status home = WriteJournalHome(job.temporary, job.rootMount); !home) {
+      Fail(job.root, TWipeFailureReason::FreeSpaceNotWiped, home.error(),
+           JournalNotWrittenHome(home.error()));
+    }
     // The fill itself wrote the free space: where the passes over its file land is no matter.
     const bool checked = std::exchange(checkReach_, false);
     firstPassWritten_ = fill == FillEnd::FirstPass;

@@ -82,6 +82,12 @@ class Folder {
   virtual Status removeFolder(const std::string& name) = 0;
   // Forces everything the file system holding this folder has changed to its device.
   virtual Status syncFileSystem() = 0;
+  // Forces everything the file system holding this folder has changed to its device, and then
+  // writes every block its journal holds to the block's own place (ext4: a checkpoint, which
+  // only the administrator may ask for). A block freed while the journal alone holds its newest
+  // content is otherwise never written in place, and keeps what it held before. Succeeds at the
+  // sync alone on a file system without such a journal.
+  virtual Status writeJournalHome() = 0;
 
  protected:
   explicit Folder(std::string path);

@@ -241,6 +241,12 @@ class FaultyFolder : public platform::Folder {
     if (owner_.failSync.count(platform::trimSeparators(folder_->path()))) return owner_.flushError;
     return folder_->syncFileSystem();
   }
+  platform::Status writeJournalHome() override {
+    if (owner_.failJournalHome.count(platform::trimSeparators(folder_->path()))) {
+      return owner_.injectedError;
+    }
+    return folder_->writeJournalHome();
+  }
 
  private:
   FaultyFileSystem& owner_;

@@ -43,6 +43,9 @@ class FaultyFileSystem : public platform::FileSystem {
   // Folders (by full path, no trailing separator) whose file system cannot be forced to the
   // device (syncFileSystem fails with flushError), as a device that reports a lost write does.
   std::set<std::string> failSync;
+  // Folders (likewise) whose file system's journal cannot be written to its place
+  // (writeJournalHome fails with injectedError), as for a caller who may not ask for it.
+  std::set<std::string> failJournalHome;
   std::error_code readError = std::make_error_code(std::errc::io_error);
   // The reason every injected failure gives, as the system gives it for what may not be changed.
   std::error_code injectedError = std::make_error_code(std::errc::permission_denied);

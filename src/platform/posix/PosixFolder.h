@@ -34,6 +34,7 @@ class PosixFolder final : public Folder {
   Status removeFile(const std::string& name) override;
   Status removeFolder(const std::string& name) override;
   Status syncFileSystem() override;
+  Status writeJournalHome() override;
 
  private:
   // Why an entry could not be opened: gone, FileError::Changed when it is no longer the entry

@@ -22,6 +22,7 @@
 #include "platform/Ext4Reserve.h"
 #include "platform/Folders.h"
 #include "platform/Journal.h"
+#include "platform/PathText.h"
 #include "support/ScopedMount.h"
 #include "support/TestDrives.h"
 
@@ -232,6 +233,26 @@ TEST_F(WipeFreeSpaceTest, ATemporaryFileWhosePassFailedIsRemovedAndTheDriveNamed
             (std::vector<TWipeFailure>{{root, TWipeFailureReason::FreeSpaceNotWiped,
                                         std::make_error_code(std::errc::io_error),
                                         "pass 1 failed at byte 0"}}));
+}
+
+// The journal is written to its place before the fill's file is wiped and deleted; where that
+// is refused (an ordinary user on ext4), blocks the file system took for the file's own map may
+// keep deleted content: the drive is named, and the fill is still wiped and removed.
+TEST_F(WipeFreeSpaceTest, AJournalThatCannotBeWrittenToItsPlaceNamesTheDrive) {
+  const std::string root = Mount("drive", ScopedMount::Kind::Tmpfs, "1m");
+  SKIP_UNLESS_MOUNTED(root);
+  manager.DiscardFreeBlocks = false;
+  files.failJournalHome.insert(platform::trimSeparators(root));
+  Run(wkFreeSpace, root);
+  ASSERT_EQ(WipedContents().size(), 1u);
+  EXPECT_FALSE(pathExists(root + "tem1.tmp"));
+  EXPECT_EQ(engine.Failures,
+            (std::vector<TWipeFailure>{
+                {root, TWipeFailureReason::FreeSpaceNotWiped,
+                 std::make_error_code(std::errc::permission_denied),
+                 "blocks the file system took for the temporary file's map of its pieces may keep "
+                 "deleted content: only the administrator may have its journal written to its "
+                 "place"}}));
 }
 
 TEST_F(WipeFreeSpaceTest, PathThatIsNotAbsoluteDoesNothing) {
