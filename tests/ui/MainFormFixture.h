@@ -10,7 +10,6 @@
 #include <string>
 #include <utility>
 
-#include "ScriptedPrompts.h"
 #include "cleaner/TEraserEngine.h"
 #include "core/TWipeEngine.h"
 #include "core/TWipeMethodsManager.h"
@@ -18,6 +17,7 @@
 #include "core/WipeServices.h"
 #include "platform/Drives.h"
 #include "support/Confinement.h"
+#include "support/FakePrompts.h"
 #include "support/TestFolder.h"
 #include "support/TestRegistry.h"
 #include "ui/AdministratorRun.h"
@@ -122,7 +122,7 @@ class MainFormFixture {
   TestConfinement confinement;  // nothing outside the test folders is ever changed
   TestFolder folder;
   ScopedTestRegistry registry{folder};
-  ScriptedPrompts prompts;
+  FakePrompts prompts;
   QtWipeServices services;
 
  private:

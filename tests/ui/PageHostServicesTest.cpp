@@ -8,13 +8,13 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-#include "ScriptedPrompts.h"
 #include "core/TWipeEngine.h"
 #include "core/TWipeMethodsManager.h"
 #include "dialogs/TfEditMethod.h"
 #include "platform/Drives.h"
 #include "platform/posix/RegistryStore.h"
 #include "support/Confinement.h"
+#include "support/FakePrompts.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TestFolder.h"
 #include "support/TestRegistry.h"
@@ -104,7 +104,7 @@ void PageHostServicesTest::specialFoldersReadTheWindowsRegistryAndTrash() {
   TestConfinement confinement;
   TestFolder folder;
   ScopedTestRegistry programRegistry(folder);  // the registry installed for the program
-  ScriptedPrompts prompts;
+  FakePrompts prompts;
   OwnServicesHost host(folder, prompts);
   const std::string history = folder.makeFolder("own/History");
   const std::string elsewhere = folder.makeFolder("program/History");
@@ -131,8 +131,8 @@ void PageHostServicesTest::aTrashFolderTheWindowsFileSystemCannotListIsReported(
   TestConfinement confinement;
   TestFolder folder;
   ScopedTestRegistry programRegistry(folder);
-  ScriptedPrompts prompts;         // the window's
-  ScriptedPrompts programPrompts;  // installed for the program, which the page never asks
+  FakePrompts prompts;         // the window's
+  FakePrompts programPrompts;  // installed for the program, which the page never asks
   OwnServicesHost host(folder, prompts);
   const std::string trash = folder.makeFolder("Trash") + "/";
   const std::string trashed = folder.write("Trash/files/a", "x");
@@ -153,7 +153,7 @@ void PageHostServicesTest::aTrashFolderTheWindowsFileSystemCannotListIsReported(
   // What could be listed is wiped; the folder that could not is named with the reason, and the
   // run is not told as completed.
   QCOMPARE(host.ran, std::vector<std::string>{"WipeFiles " + trashed});
-  const ScriptedPrompts::Message& report = prompts.lastMessage();
+  const FakePrompts::Message& report = prompts.lastMessage();
   QVERIFY2(!report.text.contains(QStringLiteral("successfully")), qPrintable(report.text));
   const QString told = report.text + report.informative + report.details;
   QVERIFY2(told.contains(QString::fromStdString(trash + "info")), qPrintable(told));
@@ -167,7 +167,7 @@ void PageHostServicesTest::aboutPageNamesTheWindowsFolders() {
   TestConfinement confinement;
   TestFolder folder;
   ScopedTestRegistry programRegistry(folder);
-  ScriptedPrompts prompts;
+  FakePrompts prompts;
   OwnServicesHost host(folder, prompts);
   host.settingsFolder = folder / "own settings/";
   host.methodsFolder = folder / "own methods/";
@@ -185,7 +185,7 @@ void PageHostServicesTest::sizesComeFromTheWindowsServicesWhileTheInstalledOnesF
   TestConfinement confinement;
   TestFolder folder;
   ScopedTestRegistry programRegistry(folder);
-  ScriptedPrompts prompts;
+  FakePrompts prompts;
   OwnServicesHost host(folder, prompts);
   const std::string history = folder.makeFolder("own/History");
   folder.write("own/History/a", std::string(1000, 'x'));

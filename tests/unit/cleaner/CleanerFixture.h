@@ -10,7 +10,6 @@
 
 #include "cleaner/CleanerEnvironment.h"
 #include "cleaner/TEraserEngine.h"
-#include "core/WipeServices.h"
 #include "platform/Folders.h"
 #include "support/TestFolder.h"
 #include "support/TestRegistry.h"
@@ -41,15 +40,4 @@ class CleanerTest : public ::testing::Test {
   TestFolder folder;
   ScopedTestRegistry registry;
   ScopedCleanerEnvironment environment{CleanerEnvironment()};
-};
-
-// Calls a function at every "process pending messages" of a walk.
-class HookedServices : public IWipeServices {
- public:
-  std::function<void()> onMessages;
-  std::unique_ptr<IWipeProgress> OpenProgress(TWipeEngine&) override { return nullptr; }
-  bool ConfirmWipeExecutable(const std::string&) override { return false; }
-  void ProcessMessages() override {
-    if (onMessages) onMessages();
-  }
 };
