@@ -5,7 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/FileSystem.h"
+#include <filesystem>
+
 #include "platform/Journal.h"
 #include "support/ScopedMount.h"
 #include "support/TestFolder.h"
@@ -25,7 +26,7 @@ TEST(MountOrSkip, TheWorkFolderIsMadeOnTheMountedFileSystemOrTheTestIsToldWhyNot
   const ScopedMount mount(t.makeFolder("mnt"), ScopedMount::Kind::Tmpfs, "1m");
   MOUNT_OR_SKIP(mount.mounted() ? std::string() : mount.reason());
   EXPECT_EQ(MountProblem(mount, mount.point() + "/work"), "");
-  EXPECT_TRUE(platform::fs().folderExists(mount.point() + "/work"));
+  EXPECT_TRUE(std::filesystem::is_directory(mount.point() + "/work"));
   EXPECT_NE(platform::journals().volumeOf(mount.point() + "/work"),
             platform::journals().volumeOf(t.path()));
 
