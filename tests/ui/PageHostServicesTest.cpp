@@ -31,9 +31,9 @@ const char* const kShellFolders =
 
 // A window that hands its pages services unlike those installed for the program, and records
 // the runs it is asked for instead of running them.
-class OwnServicesHost final : public TPageHost {
+class FakePageHost final : public TPageHost {
  public:
-  OwnServicesHost(const TestFolder& folder, IPromptService& prompts)
+  FakePageHost(const TestFolder& folder, IPromptService& prompts)
       : registry(folder / "own.reg", folder / "own-autostart/"),
         drives_(folder / "mountinfo", folder / "sys"),
         prompts_(prompts) {}
@@ -105,7 +105,7 @@ void PageHostServicesTest::specialFoldersReadTheWindowsRegistryAndTrash() {
   TestFolder folder;
   ScopedTestRegistry programRegistry(folder);  // the registry installed for the program
   FakePrompts prompts;
-  OwnServicesHost host(folder, prompts);
+  FakePageHost host(folder, prompts);
   const std::string history = folder.makeFolder("own/History");
   const std::string elsewhere = folder.makeFolder("program/History");
   QVERIFY(host.registry.createKey(platform::kCurrentUser, kShellFolders));
@@ -133,7 +133,7 @@ void PageHostServicesTest::aTrashFolderTheWindowsFileSystemCannotListIsReported(
   ScopedTestRegistry programRegistry(folder);
   FakePrompts prompts;         // the window's
   FakePrompts programPrompts;  // installed for the program, which the page never asks
-  OwnServicesHost host(folder, prompts);
+  FakePageHost host(folder, prompts);
   const std::string trash = folder.makeFolder("Trash") + "/";
   const std::string trashed = folder.write("Trash/files/a", "x");
   folder.write("Trash/info/a.trashinfo", "[Trash Info]\n");
@@ -168,7 +168,7 @@ void PageHostServicesTest::aboutPageNamesTheWindowsFolders() {
   TestFolder folder;
   ScopedTestRegistry programRegistry(folder);
   FakePrompts prompts;
-  OwnServicesHost host(folder, prompts);
+  FakePageHost host(folder, prompts);
   host.settingsFolder = folder / "own settings/";
   host.methodsFolder = folder / "own methods/";
   TAboutPage page(host);
@@ -186,7 +186,7 @@ void PageHostServicesTest::sizesComeFromTheWindowsServicesWhileTheInstalledOnesF
   TestFolder folder;
   ScopedTestRegistry programRegistry(folder);
   FakePrompts prompts;
-  OwnServicesHost host(folder, prompts);
+  FakePageHost host(folder, prompts);
   const std::string history = folder.makeFolder("own/History");
   folder.write("own/History/a", std::string(1000, 'x'));
   folder.write("own/History/deeper/b", std::string(1048, 'x'));
