@@ -4,9 +4,8 @@
 // platform/PathText.h.
 //
 // The names speak of backslashes because stored settings and callers know them by these names;
-// they use the platform's separator. They are the one way the core and the layers above it add
-// or remove a trailing separator; the platform's withTrailingSeparator and
-// withoutTrailingSeparator do the work and are called directly only inside the platform.
+// they use the platform's separator and are platform::withTrailingSeparator and
+// platform::withoutTrailingSeparator.
 
 #include <cstdint>
 #include <string>
