@@ -10,6 +10,7 @@
 
 #include "cleaner/CleanerEnvironment.h"
 #include "cleaner/TEraserEngine.h"
+#include "core/WipeServices.h"
 #include "platform/Folders.h"
 #include "support/TestFolder.h"
 #include "support/TestRegistry.h"
