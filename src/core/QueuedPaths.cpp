@@ -1,5 +1,6 @@
 #include "core/QueuedPaths.h"
 
+#include "core/Helpers.h"
 #include "core/Translated.h"
 #include "platform/FileSystem.h"
 #include "platform/Folders.h"
@@ -15,7 +16,7 @@ TQueuedPaths SortQueuedPaths(const std::vector<std::string>& paths, const std::s
         sorted.refused.push_back({given, Tr("not a full path")});
         continue;
       }
-      path = platform::withTrailingSeparator(base) + path;
+      path = AddTrailingBackslash(base) + path;
     }
     // Spelled without links on the way, as every path the user names (see withoutLinksAbove).
     path = platform::withoutLinksAbove(platform::trimSeparators(path));

@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "core/DriveFunctions.h"
+#include "core/Helpers.h"
 #include "core/TWipeEngine.h"
 #include "core/TWipeMethodsManager.h"
 #include "core/WipeRun.h"
@@ -21,7 +22,6 @@
 #include "dialogs/PromptService.h"
 #include "platform/Folder.h"
 #include "platform/Folders.h"
-#include "platform/PathText.h"
 #include "ui/ProgressStreamReader.h"
 #include "ui/pages/TRunQuestion.h"
 
@@ -97,11 +97,11 @@ std::optional<THandOverTarget> lookUp(TWipeItemKind kind, const std::string& giv
   THandOverTarget target;
   target.kind = kind;
   if (kind == wkFreeSpace) {
-    target.path = platform::withTrailingSeparator(given);
+    target.path = AddTrailingBackslash(given);
     target.volume = GetDriveVolume(platform::fs(), target.path);
     if (target.volume.device == 0) problem = "could not be looked at";
   } else {
-    target.path = given.size() > 1 ? platform::withoutTrailingSeparator(given) : given;
+    target.path = given.size() > 1 ? RemoveTrailingBackslash(given) : given;
     if (auto place = platform::openContainingFolder(target.path); !place) {
       problem = "could not be looked at (" + place.error().message() + ")";
     } else if (place->name.empty()) {
@@ -132,7 +132,7 @@ QString SetAdministratorLauncher(const QString& launcher) {
 }
 
 std::string CommandLineProgram() {
-  return platform::withTrailingSeparator(platform::programFolder()) + "ferrovane-cli";
+  return AddTrailingBackslash(platform::programFolder()) + "ferrovane-cli";
 }
 
 QString LauncherProblem(const QString& launcher, int exitStatus, const QString& said) {

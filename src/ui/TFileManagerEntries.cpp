@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include "core/Helpers.h"
 #include "platform/FileSystem.h"
 #include "platform/Folders.h"
 #include "platform/PathText.h"
@@ -87,7 +88,7 @@ std::string TFileManagerEntries::fromTemplate(const char* name, bool xml) const 
 }
 
 std::vector<TEntryFile> TFileManagerEntries::UserFiles() const {
-  const std::string data = platform::withTrailingSeparator(platform::dataFolder());
+  const std::string data = AddTrailingBackslash(platform::dataFolder());
   return {
       {data + "applications/ferrovane.desktop", fromTemplate("ferrovane.desktop"), false},
       // Dolphin runs service menus of the user's own folder only when they are marked as
@@ -101,7 +102,7 @@ std::vector<TEntryFile> TFileManagerEntries::UserFiles() const {
 }
 
 std::string TFileManagerEntries::ThunarFile() {
-  return platform::withTrailingSeparator(platform::configFolder()) + "Thunar/uca.xml";
+  return AddTrailingBackslash(platform::configFolder()) + "Thunar/uca.xml";
 }
 
 std::string TFileManagerEntries::ThunarAction() const {

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "core/Helpers.h"
 #include "core/TWipeEngine.h"
 #include "platform/FileSystem.h"
 #include "platform/Folder.h"
 #include "platform/Folders.h"
-#include "platform/PathText.h"
 
 namespace {
 
@@ -115,7 +115,7 @@ TJobCount TJobCount::Of(const TWipeEngine& engine,
   std::set<std::pair<TWipeItemKind, std::string>> seen;
   for (const auto& item : engine.Items) {
     if (counter.stopped()) break;
-    const std::string path = platform::withoutTrailingSeparator(item->Path);
+    const std::string path = RemoveTrailingBackslash(item->Path);
     if (!platform::isAbsolutePath(item->Path) || !seen.emplace(item->Kind, path).second) continue;
     if (item->Kind == wkFile) counter.file(item->Path);
     if (item->Kind == wkFolder) counter.folder(item->Path);

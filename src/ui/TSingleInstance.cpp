@@ -7,9 +7,9 @@
 #include <QLocalSocket>
 
 #include "core/HandOverFrames.h"
+#include "core/Helpers.h"
 #include "platform/Folders.h"
 #include "platform/LocalChannel.h"
-#include "platform/PathText.h"
 #include "platform/Processes.h"
 
 namespace {
@@ -28,8 +28,7 @@ bool ownUserAt(const QLocalSocket& socket) {
 }
 
 QString channelIn(const std::string& folder, const char* name) {
-  return QFile::decodeName(
-      QByteArray::fromStdString(platform::withTrailingSeparator(folder) + name));
+  return QFile::decodeName(QByteArray::fromStdString(AddTrailingBackslash(folder) + name));
 }
 
 }  // namespace
@@ -43,7 +42,7 @@ QString TSingleInstance::DefaultChannel() {
   const std::string own = "ferrovane-" + std::to_string(platform::currentUserId());
   for (const std::string& place : {platform::tempFolder(), platform::cacheFolder()}) {
     if (!platform::isAbsolutePath(place)) continue;
-    const std::string folder = platform::withTrailingSeparator(place) + own;
+    const std::string folder = AddTrailingBackslash(place) + own;
     if (platform::ensurePrivateFolder(folder)) return channelIn(folder, "window");
   }
   return {};

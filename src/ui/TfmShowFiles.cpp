@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QMimeDatabase>
 
+#include "core/Helpers.h"
 #include "platform/FileSystem.h"
 #include "platform/PathText.h"
 #include "platform/Wildcard.h"
@@ -29,7 +30,7 @@ QTreeWidget* TfmShowFiles::IncludedFiles() const {
 void TfmShowFiles::ListMatchingFiles(const std::string& folder, const std::string& pattern) {
   // The pattern may name a folder part of its own ("sub/*.txt"); what follows the last
   // separator is the mask.
-  const std::string joined = platform::withTrailingSeparator(folder) + pattern;
+  const std::string joined = AddTrailingBackslash(folder) + pattern;
   const std::string where = platform::folderPartOf(joined);
   const std::string mask = platform::fileNameOf(joined);
   if (folder.empty() || mask.empty()) return;
@@ -40,7 +41,7 @@ void TfmShowFiles::ListMatchingFiles(const std::string& folder, const std::strin
   static const QMimeDatabase mimeTypes;
   for (const platform::DirEntry& entry : *entries) {
     if (entry.isFolder() || !platform::matchesMask(entry.name, mask)) continue;
-    const std::string path = platform::withTrailingSeparator(where) + entry.name;
+    const std::string path = AddTrailingBackslash(where) + entry.name;
     auto* row = new QTreeWidgetItem(list);
     row->setText(0, QString::fromLocal8Bit(GetShellDisplayName(platform::drives(), path, false)));
     row->setText(1, mimeTypes.mimeTypeForFile(QString::fromLocal8Bit(path)).comment());

@@ -13,6 +13,7 @@
 
 #include "MainFormFixture.h"
 #include "core/ProgressStream.h"
+#include "support/FakeWipeServices.h"
 #include "ui/AdministratorRun.h"
 #include "ui/TfProgress.h"
 
@@ -52,19 +53,6 @@ void addAndStart(MainFormFixture& f, const std::string& path) {
   QTest::mouseClick(f.find<QPushButton>("btnAddFiles"), Qt::LeftButton);
   QTest::mouseClick(f.find<QPushButton>("btnStartShredFiles"), Qt::LeftButton);
 }
-
-// The progress the run with administrator rights showed.
-struct RecordedProgress : IWipeProgress {
-  std::vector<std::string>* files;
-  std::vector<std::pair<int, int>>* passes;
-  void SetFileRange(std::uint64_t) override {}
-  void SetFilePosition(std::uint64_t) override {}
-  void SetPassRange(std::uint64_t) override {}
-  void SetPassPosition(std::uint64_t) override {}
-  void ShowFile(const std::string& text) override { files->push_back(text); }
-  void ShowPass(int number, int total) override { passes->emplace_back(number, total); }
-  void Advance(std::uint64_t) override {}
-};
 
 }  // namespace
 
@@ -276,14 +264,8 @@ void AdministratorRunTest::theUsersMethodSettingsAndNameBytesAreHandedOver() {
   f.folder.write("program/Ferrovane.ini",
                  "[Settings]\nConfirmEraseAllFiles=0\n[Engines]\nWipeFiles=zz-gutmann.mtd\n");
   f.catalogue().WriteSignature = false;
-  std::vector<std::string> files;
-  std::vector<std::pair<int, int>> passes;
-  QtWipeServices recording([&](TWipeEngine&) {
-    auto progress = std::make_unique<RecordedProgress>();
-    progress->files = &files;
-    progress->passes = &passes;
-    return progress;
-  });
+  ProgressLog shown;  // the progress the run with administrator rights showed
+  QtWipeServices recording([&](TWipeEngine&) { return std::make_unique<FakeWipeProgress>(shown); });
   const ScopedWipeServices installed(recording);
 
   const std::string odd = f.folder.write("caf\xe9 \xff.db", std::string(8192, 'x'));
@@ -295,9 +277,9 @@ void AdministratorRunTest::theUsersMethodSettingsAndNameBytesAreHandedOver() {
            QStringLiteral("The wipe task has been completed successfully!"));
   QVERIFY(!pathExists(odd));
   // The name's bytes reached the run whole, and every pass of the user's method, no more.
-  QCOMPARE(files.front(), odd);
-  QVERIFY(!passes.empty());
-  QCOMPARE(passes.back(), (std::pair<int, int>(35, 35)));
+  QCOMPARE(shown.files.front(), odd);
+  QVERIFY(!shown.passes.empty());
+  QCOMPARE(shown.passes.back(), (std::pair<int, int>(35, 35)));
   QVERIFY(f.prompts.unexpected.empty());
 }
 

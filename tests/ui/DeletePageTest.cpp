@@ -457,7 +457,7 @@ void DeletePageTest::realFailuresAreListedInTheWarning() {
   };
   // The report of each run, followed by the note that what the system refused needs
   // administrator rights, which no pkexec is installed to ask for.
-  auto report = [&]() -> const ScriptedPrompts::Message& {
+  auto report = [&]() -> const FakePrompts::Message& {
     return f.prompts.messages.at(f.prompts.messages.size() - 2);
   };
   click(f, "btnStartShredFiles");

@@ -93,7 +93,7 @@ struct Editor {
            get<QToolButton>("btnDeletePass")->isEnabled();
   }
 
-  ScriptedPrompts prompts;
+  FakePrompts prompts;
   TfEditMethod dialog;
 };
 

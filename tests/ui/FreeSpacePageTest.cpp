@@ -11,9 +11,9 @@
 #include "MainFormFixture.h"
 #include "core/DriveFunctions.h"
 #include "core/FreeSpaceLock.h"
+#include "core/Helpers.h"
 #include "platform/FileSystem.h"
 #include "platform/Folders.h"
-#include "platform/PathText.h"
 #include "support/FaultyFileSystem.h"
 #include "support/ScopedMount.h"
 #include "ui/SizeFunctions.h"
@@ -149,8 +149,8 @@ void FreeSpacePageTest::onlyDrivesTheUserCanWipeAreCheckedTheOthersSayWhy() {
                       others,
                       platform::homeFolder(),
                       platform::tempFolder(),
-                      platform::withoutTrailingSeparator(platform::homeFolder()),
-                      platform::withoutTrailingSeparator(platform::tempFolder())};
+                      RemoveTrailingBackslash(platform::homeFolder()),
+                      RemoveTrailingBackslash(platform::tempFolder())};
   disk.failDiskSpace = {closed + "/"};
   disk.readError = std::make_error_code(std::errc::permission_denied);
   platform::ScopedFileSystem seen(disk);

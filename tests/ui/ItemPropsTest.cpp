@@ -10,7 +10,7 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-#include "ScriptedPrompts.h"
+#include "support/FakePrompts.h"
 #include "support/TestFolder.h"
 #include "ui/TfmItemProps.h"
 #include "ui/TfmShowFiles.h"
@@ -85,7 +85,7 @@ void ItemPropsTest::patternsFollowTheAddRules() {
 }
 
 void ItemPropsTest::okGivesThePatternsOfTheChosenMode() {
-  ScriptedPrompts prompts;
+  FakePrompts prompts;
   TfmItemProps d;
   useBothGroups(d);
   add(d, "cbFolderPattern", "btnAddPattern1", "*.doc");
@@ -169,7 +169,7 @@ void ItemPropsTest::showFilesListsWhatThePatternsSelect() {
   QCOMPARE(names(), QStringList{});
 
   // The exclude group's Show lists only with entries and a folder.
-  ScriptedPrompts prompts;
+  FakePrompts prompts;
   TfmItemProps d;
   auto* shown = &d.ShowFilesDialog();
   int opened = 0;

@@ -11,7 +11,6 @@
 #include <type_traits>
 #include <utility>
 
-#include "ScriptedPrompts.h"
 #include "cleaner/TEraserEngine.h"
 #include "core/TWipeEngine.h"
 #include "core/TWipeMethodsManager.h"
@@ -19,6 +18,7 @@
 #include "core/WipeServices.h"
 #include "platform/Drives.h"
 #include "support/Confinement.h"
+#include "support/FakePrompts.h"
 #include "support/TestFolder.h"
 #include "support/TestRegistry.h"
 #include "ui/AdministratorRun.h"
@@ -123,7 +123,7 @@ class MainFormFixture {
   TestConfinement confinement;  // nothing outside the test folders is ever changed
   TestFolder folder;
   ScopedTestRegistry registry{folder};
-  ScriptedPrompts prompts;
+  FakePrompts prompts;
   QtWipeServices services;
 
  private:

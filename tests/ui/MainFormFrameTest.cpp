@@ -29,7 +29,7 @@ namespace {
 
 // Records what the window asks the desktop to open or start; `browser`: whether a program
 // opens web pages.
-struct RecordingShell {
+struct FakeShell {
   bool browser = true;
   std::vector<QUrl> opened;
   std::vector<std::string> started;
@@ -112,7 +112,7 @@ class MainFormFrameTest : public QObject {
 
 void MainFormFrameTest::helpShowsTheReadmeWhereNoBrowserStarts() {
   MainFormFixture f;
-  RecordingShell shell;
+  FakeShell shell;
   f.form().show();
   QApplication::setActiveWindow(&f.form());
   // No readme: the user is told so, and where to look instead; no web page is opened.
@@ -395,7 +395,7 @@ void MainFormFrameTest::pagesCaptionsAndTheAboutButton() {
 
 void MainFormFrameTest::linksStayOnTheExampleDomain() {
   MainFormFixture f;
-  RecordingShell shell;
+  FakeShell shell;
   for (const char* name : {"helpRollover", "SupportRollover", "websiteRollover"}) {
     QTest::mouseClick(f.find<TRolloverImage>(name), Qt::LeftButton);
   }
@@ -420,7 +420,7 @@ void MainFormFrameTest::linksStayOnTheExampleDomain() {
 
 void MainFormFrameTest::updaterStartsOnlyWhenPresent() {
   MainFormFixture f;
-  RecordingShell shell;
+  FakeShell shell;
   auto* update = f.find<TRolloverImage>("UpdateRollover");
   QTest::mouseClick(update, Qt::LeftButton);
   QVERIFY(shell.started.empty() && shell.opened.empty());
@@ -489,7 +489,7 @@ void MainFormFrameTest::journalOptionIsTheCataloguesSetting() {
 }
 
 void MainFormFrameTest::executableQuestionGoesThroughThePrompts() {
-  ScriptedPrompts prompts;
+  FakePrompts prompts;
   QtWipeServices services;
   prompts.confirmations = {true, false};
   QVERIFY(services.ConfirmWipeExecutable("/tmp/Setup.exe"));

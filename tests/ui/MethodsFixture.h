@@ -13,12 +13,13 @@
 #include <utility>
 #include <vector>
 
-#include "ScriptedPrompts.h"
 #include "core/TIniFile.h"
 #include "core/TWipeEngine.h"
 #include "core/TWipeMethodsManager.h"
 #include "core/WipeServices.h"
 #include "support/Confinement.h"
+#include "support/FakePrompts.h"
+#include "support/FakeWipeServices.h"
 #include "support/TestFolder.h"
 
 // The text of a method file whose passes write the bytes 1, 2, ... and are named p1, p2, ...;
@@ -50,27 +51,6 @@ void WhenOpen(std::function<void(Dialog&)> steps) {
     steps(*dialog);
   });
 }
-
-// Wipe services whose event handling runs the test's steps once, in the middle of a run.
-class StepsDuringRun : public IWipeServices {
- public:
-  explicit StepsDuringRun(std::function<void()> steps)
-      : steps_(std::move(steps)), previous_(&WipeServices()) {
-    SetWipeServices(this);
-  }
-  ~StepsDuringRun() override { SetWipeServices(previous_); }
-  std::unique_ptr<IWipeProgress> OpenProgress(TWipeEngine&) override {
-    return SilentWipeProgress();
-  }
-  bool ConfirmWipeExecutable(const std::string&) override { return false; }
-  void ProcessMessages() override {
-    if (auto steps = std::exchange(steps_, {})) steps();
-  }
-
- private:
-  std::function<void()> steps_;
-  IWipeServices* previous_;
-};
 
 class MethodsFixture {
  public:
@@ -108,7 +88,7 @@ class MethodsFixture {
 
   TestConfinement confinement;
   TestFolder folder;
-  ScriptedPrompts prompts;
+  FakePrompts prompts;
   TWipeEngine files{"WipeFiles"};
   TWipeEngine folders{"WipeFolders"};
   TWipeEngine freeSpace{"WipeFreeSpace"};

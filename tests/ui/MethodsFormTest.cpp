@@ -452,7 +452,9 @@ void MethodsFormTest::methodOfARunningWipeIsNeitherEditedNorDeleted() {
   f.folder.write("wipe me/file", std::string(10000, 'x'));
   f.folders.AddItem(std::make_unique<TWipeItem>(wkFolder, folder));
   bool ran = false;
-  StepsDuringRun during([&] {
+  FakeWipeServices during;
+  const ScopedWipeServices installed(during);
+  during.processOnce([&] {
     ran = true;
     d.select(1);
     NoDialogOpens();

@@ -167,7 +167,9 @@ void OptionsPageTest::buttonsWorkOnTheCatalogueWithTheWindowsEngines() {
   // While WipeFiles runs, its method is kept; the page knows the window's engines.
   const std::string file = p.f.folder.write("victim", std::string(5000, 'v'));
   p.f.files().AddItem(std::make_unique<TWipeItem>(wkFile, file));
-  StepsDuringRun during([&p] {
+  FakeWipeServices during;
+  const ScopedWipeServices installed(during);
+  during.processOnce([&p] {
     p.select(1);
     p.get<QPushButton>("btnDeleteMethod")->click();
   });

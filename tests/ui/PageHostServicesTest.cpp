@@ -8,13 +8,13 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-#include "ScriptedPrompts.h"
 #include "core/TWipeEngine.h"
 #include "core/TWipeMethodsManager.h"
 #include "dialogs/TfEditMethod.h"
 #include "platform/Drives.h"
 #include "platform/posix/RegistryStore.h"
 #include "support/Confinement.h"
+#include "support/FakePrompts.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TestFolder.h"
 #include "support/TestRegistry.h"
@@ -31,9 +31,9 @@ const char* const kShellFolders =
 
 // A window that hands its pages services unlike those installed for the program, and records
 // the runs it is asked for instead of running them.
-class OwnServicesHost final : public TPageHost {
+class FakePageHost final : public TPageHost {
  public:
-  OwnServicesHost(const TestFolder& folder, IPromptService& prompts)
+  FakePageHost(const TestFolder& folder, IPromptService& prompts)
       : registry(folder / "own.reg", folder / "own-autostart/"),
         drives_(folder / "mountinfo", folder / "sys"),
         prompts_(prompts) {}
@@ -104,8 +104,8 @@ void PageHostServicesTest::specialFoldersReadTheWindowsRegistryAndTrash() {
   TestConfinement confinement;
   TestFolder folder;
   ScopedTestRegistry programRegistry(folder);  // the registry installed for the program
-  ScriptedPrompts prompts;
-  OwnServicesHost host(folder, prompts);
+  FakePrompts prompts;
+  FakePageHost host(folder, prompts);
   const std::string history = folder.makeFolder("own/History");
   const std::string elsewhere = folder.makeFolder("program/History");
   QVERIFY(host.registry.createKey(platform::kCurrentUser, kShellFolders));
@@ -131,9 +131,9 @@ void PageHostServicesTest::aTrashFolderTheWindowsFileSystemCannotListIsReported(
   TestConfinement confinement;
   TestFolder folder;
   ScopedTestRegistry programRegistry(folder);
-  ScriptedPrompts prompts;         // the window's
-  ScriptedPrompts programPrompts;  // installed for the program, which the page never asks
-  OwnServicesHost host(folder, prompts);
+  FakePrompts prompts;         // the window's
+  FakePrompts programPrompts;  // installed for the program, which the page never asks
+  FakePageHost host(folder, prompts);
   const std::string trash = folder.makeFolder("Trash") + "/";
   const std::string trashed = folder.write("Trash/files/a", "x");
   folder.write("Trash/info/a.trashinfo", "[Trash Info]\n");
@@ -153,7 +153,7 @@ void PageHostServicesTest::aTrashFolderTheWindowsFileSystemCannotListIsReported(
   // What could be listed is wiped; the folder that could not is named with the reason, and the
   // run is not told as completed.
   QCOMPARE(host.ran, std::vector<std::string>{"WipeFiles " + trashed});
-  const ScriptedPrompts::Message& report = prompts.lastMessage();
+  const FakePrompts::Message& report = prompts.lastMessage();
   QVERIFY2(!report.text.contains(QStringLiteral("successfully")), qPrintable(report.text));
   const QString told = report.text + report.informative + report.details;
   QVERIFY2(told.contains(QString::fromStdString(trash + "info")), qPrintable(told));
@@ -167,8 +167,8 @@ void PageHostServicesTest::aboutPageNamesTheWindowsFolders() {
   TestConfinement confinement;
   TestFolder folder;
   ScopedTestRegistry programRegistry(folder);
-  ScriptedPrompts prompts;
-  OwnServicesHost host(folder, prompts);
+  FakePrompts prompts;
+  FakePageHost host(folder, prompts);
   host.settingsFolder = folder / "own settings/";
   host.methodsFolder = folder / "own methods/";
   TAboutPage page(host);
@@ -185,8 +185,8 @@ void PageHostServicesTest::sizesComeFromTheWindowsServicesWhileTheInstalledOnesF
   TestConfinement confinement;
   TestFolder folder;
   ScopedTestRegistry programRegistry(folder);
-  ScriptedPrompts prompts;
-  OwnServicesHost host(folder, prompts);
+  FakePrompts prompts;
+  FakePageHost host(folder, prompts);
   const std::string history = folder.makeFolder("own/History");
   folder.write("own/History/a", std::string(1000, 'x'));
   folder.write("own/History/deeper/b", std::string(1048, 'x'));

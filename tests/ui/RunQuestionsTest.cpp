@@ -121,7 +121,7 @@ void RunQuestionsTest::eachKindOfQuestionHasItsOwnSetting() {
     WipeSettings settings;
     for (const TQuestionKind kind : TRunQuestion::kKinds)
       TRunQuestion::SetAsking(settings, kind, true);
-    ScriptedPrompts prompts;
+    FakePrompts prompts;
     const auto subject = [] {
       return TRunQuestion::TSubject{QStringLiteral("Wipe it?"), QStringLiteral("Wipe it"),
                                     QStringList(QStringLiteral("/x"))};

@@ -65,7 +65,7 @@ std::string systemFileSystemOf(const std::string& path) {
 // The key a path is listed under: a path given twice, with or without a trailing separator, is
 // one job.
 std::string listedKey(const std::string& path) {
-  return path.size() > 1 ? platform::withoutTrailingSeparator(path) : path;
+  return path.size() > 1 ? RemoveTrailingBackslash(path) : path;
 }
 
 QIcon shieldIcon() {
@@ -85,7 +85,7 @@ bool TDeletePage::NeedsAdministrator(platform::FileSystem& files, const std::str
 }
 
 bool TDeletePage::LeftByRun(const TWipeItem& item, const TRunOutcome& outcome) {
-  const std::string top = platform::withTrailingSeparator(item.Path);
+  const std::string top = AddTrailingBackslash(item.Path);
   // The job itself, or something inside a folder job.
   const auto within = [&](const std::string& path) {
     return path == item.Path || path == top ||

@@ -5,6 +5,7 @@
 #include <QShowEvent>
 #include <algorithm>
 
+#include "core/Helpers.h"
 #include "core/TWipeEngine.h"
 #include "core/TWipeMethodsManager.h"
 #include "dialogs/PromptService.h"
@@ -43,7 +44,7 @@ QString notAvailable() {
 }
 
 std::string join(const std::string& folder, const char* name) {
-  return platform::withTrailingSeparator(folder) + name;
+  return AddTrailingBackslash(folder) + name;
 }
 
 QVariant bytesList(std::initializer_list<std::string> paths) {
@@ -274,7 +275,7 @@ void TSpecialFoldersPage::addRecycleBinFolders(const std::string& trash, const s
   std::unique_ptr<platform::Folder> current = open.release();
   const auto entries = current->list();
   if (!entries) return;
-  const std::string base = platform::withTrailingSeparator(folder);
+  const std::string base = AddTrailingBackslash(folder);
   for (const platform::DirEntry& entry : *entries) {
     if (!entry.isFolder()) continue;  // links to folders are not folders of the trash
     const std::string path = base + entry.name;
@@ -292,8 +293,7 @@ void TSpecialFoldersPage::addRecycleBinFolders(const std::string& trash, const s
     if (depth == 0 && entry.name == "files") {
       row->setData(0, kCompanionFoldersRole, bytesList({trash + "info"}));
       row->setData(0, kCompanionFilesRole, bytesList({trash + "directorysizes"}));
-    } else if (depth == 1 &&
-               platform::fileNameOf(platform::withoutTrailingSeparator(base)) == "files") {
+    } else if (depth == 1 && platform::fileNameOf(RemoveTrailingBackslash(base)) == "files") {
       row->setData(0, kCompanionFilesRole,
                    bytesList({trash + "info" + platform::kSeparator + entry.name + ".trashinfo"}));
     }
@@ -333,7 +333,7 @@ QString TSpecialFoldersPage::wipeQuestion(const TWipeEngine& folders,
   // A folder inside another one of the run is counted with it, not twice.
   const auto inside = [&](const std::string& path) {
     return std::any_of(folders.Items.begin(), folders.Items.end(), [&](const auto& other) {
-      const std::string top = platform::withTrailingSeparator(other->Path);
+      const std::string top = AddTrailingBackslash(other->Path);
       return path.size() > top.size() && path.compare(0, top.size(), top) == 0;
     });
   };
@@ -455,7 +455,7 @@ void TSpecialFoldersPage::addEntryJobs(TWipeEngine& folders, TWipeEngine& files,
     notListed.push_back({folder, TWipeFailureReason::CannotList, entries.error()});
     return;
   }
-  const std::string base = platform::withTrailingSeparator(folder);
+  const std::string base = AddTrailingBackslash(folder);
   for (const platform::DirEntry& entry : *entries) {
     addJob(folders, files, !entry.isFolder(), base + entry.name);
   }

@@ -267,7 +267,7 @@ TEST_F(CatalogueTest, SwapFileItemChangesTheSettingAndRecordsHowToUndoIt) {
 }
 
 TEST_F(CatalogueTest, ClipboardIsEmptiedThroughTheWindows) {
-  struct Clipboard : IClipboard {
+  struct FakeClipboard : IClipboard {
     int emptied = 0;
     bool holds = true;
     void Empty() override {
@@ -292,7 +292,7 @@ TEST_F(CatalogueTest, ClipboardIsEmptiedThroughTheWindows) {
 }
 
 TEST_F(CatalogueTest, ACollectionThatFailsIsRecordedAsLeftWithItsReason) {
-  struct LockedClipboard : IClipboard {
+  struct ThrowingClipboard : IClipboard {
     void Empty() override {}
     bool HasContent() override { throw std::runtime_error("the clipboard is held by another"); }
   } clipboard;

@@ -42,14 +42,3 @@ class CleanerTest : public ::testing::Test {
   ScopedTestRegistry registry;
   ScopedCleanerEnvironment environment{CleanerEnvironment()};
 };
-
-// Calls a function at every "process pending messages" of a walk.
-class HookedServices : public IWipeServices {
- public:
-  std::function<void()> onMessages;
-  std::unique_ptr<IWipeProgress> OpenProgress(TWipeEngine&) override { return nullptr; }
-  bool ConfirmWipeExecutable(const std::string&) override { return false; }
-  void ProcessMessages() override {
-    if (onMessages) onMessages();
-  }
-};

@@ -11,6 +11,7 @@
 #include "platform/Journal.h"
 #include "platform/posix/RegistryStore.h"
 #include "support/FakeJournals.h"
+#include "support/FakeWipeServices.h"
 #include "support/FaultyFileSystem.h"
 #include "support/ScopedReadOnlyBind.h"
 #include "support/ThrowingServices.h"
@@ -52,10 +53,10 @@ TEST_F(CleaningRunTest, APreviewCountsWhatTheCleanThenRemoves) {
 
 TEST_F(CleaningRunTest, StopEndsTheWalkAtItsNextEntryAndNoLaterItemStarts) {
   std::vector<TEraser*> items = {Item("one"), Item("two"), Item("three")};
-  HookedServices services;
+  FakeWipeServices services;
   engine.Services = &services;
   int entries = 0;
-  services.onMessages = [&] {
+  services.onProcess = [&] {
     if (++entries == 8) run.Stop();  // in the second item, after its first file
   };
   std::vector<std::size_t> started;
@@ -67,7 +68,7 @@ TEST_F(CleaningRunTest, StopEndsTheWalkAtItsNextEntryAndNoLaterItemStarts) {
   EXPECT_EQ(FilesLeft("three"), 3u);
 
   // The next run starts afresh.
-  services.onMessages = nullptr;
+  services.onProcess = nullptr;
   EXPECT_TRUE(run.Run(items, false));
   EXPECT_EQ(FilesLeft("three"), 0u);
 }

@@ -5,6 +5,7 @@
 #include "CleanerFixture.h"
 #include "cleaner/FileMask.h"
 #include "support/DeepTree.h"
+#include "support/FakeWipeServices.h"
 #include "support/FaultyFileSystem.h"
 #include "support/ScopedMount.h"
 #include "support/TestDrives.h"
@@ -186,9 +187,9 @@ TEST_F(EraseFilesTest, CancellingStopsEveryWalkButNotTheFileEntries) {
   for (const char* name : {"a/1", "a/2", "a/s/3", "b/4"})
     folder.write(std::string("w/") + name, "x");
   const std::string single = folder.write("single.txt", "x");
-  HookedServices services;
+  FakeWipeServices services;
   int calls = 0;
-  services.onMessages = [&] {
+  services.onProcess = [&] {
     if (++calls == 2) engine.Cancelled = true;
   };
   engine.Services = &services;
@@ -208,9 +209,9 @@ TEST_F(EraseFilesTest, FolderSwappedForALinkMidWalkNeverLeadsOutside) {
   const std::string outside = folder.write("outside/2", "precious");
   folder.write("w/a/1", "x");
   folder.write("w/a/2", "x");
-  HookedServices services;
+  FakeWipeServices services;
   bool swapped = false;
-  services.onMessages = [&] {
+  services.onProcess = [&] {
     if (swapped || pathExists(folder / "w/a/1")) return;
     fsys::rename(folder / "w/a", folder / "moved");
     fsys::create_directory_symlink(folder / "outside", folder / "w/a");

@@ -16,6 +16,7 @@
 #include "platform/Folder.h"
 #include "platform/Journal.h"
 #include "support/DropPrivileges.h"
+#include "support/MountOrSkip.h"
 #include "support/ScopedMount.h"
 
 using Verdict = TDeviceRecord::Verdict;
@@ -28,14 +29,11 @@ class DeviceCheckProof : public WipeEngineTest {
  protected:
   DeviceCheckProof() { AddMethod("one.mtd", {BytePass(0x5A)}); }
 
-  // Mounts an image of the kind with a folder `work` on it; false where that is not possible.
-  bool Mount(ScopedMount::Kind kind, unsigned megabytes, const std::string& mkfs = {}) {
+  // Mounts an image of the kind with a folder `work` on it; why not, where that is not possible.
+  std::string Mount(ScopedMount::Kind kind, unsigned megabytes, const std::string& mkfs = {}) {
     mount = std::make_unique<ScopedMount>(folder.makeFolder("mnt"), kind, megabytes, mkfs);
     work = mount->point() + "/work";
-    return mount->mounted() &&
-           platform::journals().volumeOf(mount->point()) !=
-               platform::journals().volumeOf(folder.path()) &&
-           platform::fs().createFolder(work);
+    return MountProblem(*mount, work);
   }
 
   // A file of `blocks` blocks of content no other block holds, forced to the device.
@@ -89,11 +87,6 @@ class DeviceCheckProof : public WipeEngineTest {
   std::string work;
 };
 
-#define MOUNT_OR_SKIP(...)                                                                \
-  if (!Mount(__VA_ARGS__)) {                                                              \
-    GTEST_SKIP() << "no image could be mounted here: " << (mount ? mount->reason() : ""); \
-  }
-
 struct Clean {
   const char* name;
   ScopedMount::Kind kind;
@@ -109,7 +102,7 @@ class DeviceCheckClean : public DeviceCheckProof, public ::testing::WithParamInt
 
 TEST_P(DeviceCheckClean, RunsThatLeaveNothingAreVerifiedOnTheDevice) {
   const Clean& c = GetParam();
-  MOUNT_OR_SKIP(c.kind, c.megabytes, c.mkfs);
+  MOUNT_OR_SKIP(Mount(c.kind, c.megabytes, c.mkfs));
   WriteFiles(work, 3);
   manager.ChooseJournalForRun(true);
   engine.ClearItems();
@@ -136,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DeviceCheckProof, APassThatNeverReachedTheFileIsFoundAtItsBlocks) {
-  MOUNT_OR_SKIP(ScopedMount::Kind::Ext4Image, 64, "-b 4096 -J size=4");
+  MOUNT_OR_SKIP(Mount(ScopedMount::Kind::Ext4Image, 64, "-b 4096 -J size=4"));
   const std::vector<std::string> paths = WriteFiles(work, 2);
   manager.ChooseJournalForRun(true);
   // The test file system swallows every write to the second file and says it wrote them.
@@ -159,7 +152,7 @@ TEST_F(DeviceCheckProof, APassThatNeverReachedTheFileIsFoundAtItsBlocks) {
 }
 
 TEST_F(DeviceCheckProof, AJournalLeftAsItWasStillHoldsTheNames) {
-  MOUNT_OR_SKIP(ScopedMount::Kind::Ext4Image, 64, "-b 4096 -J size=4");
+  MOUNT_OR_SKIP(Mount(ScopedMount::Kind::Ext4Image, 64, "-b 4096 -J size=4"));
   WriteFiles(work, 3);
   manager.ChooseJournalForRun(false);
   engine.ClearItems();
@@ -176,7 +169,7 @@ TEST_F(DeviceCheckProof, AJournalLeftAsItWasStillHoldsTheNames) {
 }
 
 TEST_F(DeviceCheckProof, ABtrfsFileWhoseBlocksMovedIsFoundAtItsOldBlocks) {
-  MOUNT_OR_SKIP(ScopedMount::Kind::BtrfsImage, 160);
+  MOUNT_OR_SKIP(Mount(ScopedMount::Kind::BtrfsImage, 160));
   // The data chunk moves to a new address of the file system, away from its place on the
   // device: a byte's address is no longer its offset there.
   if (std::system(("btrfs balance start -d '" + mount->point() + "' >/dev/null 2>&1").c_str()) !=
@@ -200,7 +193,7 @@ TEST_F(DeviceCheckProof, ABtrfsFileWhoseBlocksMovedIsFoundAtItsOldBlocks) {
 }
 
 TEST_F(DeviceCheckProof, ANameLeftInAFolderBlockIsFoundThere) {
-  MOUNT_OR_SKIP(ScopedMount::Kind::XfsImage, 160, "-l size=10m");
+  MOUNT_OR_SKIP(Mount(ScopedMount::Kind::XfsImage, 160, "-l size=10m"));
   // Enough entries that XFS keeps the folder in a block of its own, which stays after the wipe.
   const std::vector<std::string> paths = WriteFiles(work, 120, 1);
   manager.ChooseJournalForRun(true);
@@ -225,7 +218,7 @@ TEST_F(DeviceCheckProof, AnOrdinaryUserIsToldTheCheckNeedsAdministratorRights) {
   // Earlier runs may have left threads of the system's asynchronous flushes: the child starts
   // afresh rather than from a fork of this process.
   GTEST_FLAG_SET(death_test_style, "threadsafe");
-  MOUNT_OR_SKIP(ScopedMount::Kind::Ext4Image, 64, "-b 4096 -J size=4");
+  MOUNT_OR_SKIP(Mount(ScopedMount::Kind::Ext4Image, 64, "-b 4096 -J size=4"));
   namespace fsys = std::filesystem;
   for (const std::string& open : {folder.path(), folder.path() + "mnt", mount->point(), work}) {
     fsys::permissions(open, fsys::perms::all);

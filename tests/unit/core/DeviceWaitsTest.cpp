@@ -12,7 +12,7 @@ namespace {
 
 // A file on a device that takes what waits in the cache only when asked to (waitWritten), at
 // most `piece` bytes at a time.
-class SlowDevice : public platform::File {
+class FakeDeviceFile : public platform::File {
  public:
   std::uint64_t unwritten = 0;  // written, not yet on the device
   std::uint64_t piece = 1u << 20;
@@ -77,7 +77,7 @@ TEST(DeviceWaitsTest, SettlingWaitsUntilTheLastWritesAreOnTheDeviceHandlingEvent
     SCOPED_TRACE(c.what);
     int events = 0;
     TDeviceWaits waits(TRunTurns{[&events] { ++events; }, [] { return false; }});
-    SlowDevice device;
+    FakeDeviceFile device;
     device.unwritten = c.unwritten;
     waits.Settle(device, c.recent);
     EXPECT_EQ(device.unwritten, c.left);
@@ -91,7 +91,7 @@ TEST(DeviceWaitsTest, PacingStartsWritebackNowAndThenAndKeepsWhatWaitsBounded) {
   int events = 0;
   bool stopped = false;
   TDeviceWaits waits(TRunTurns{[&events] { ++events; }, [&stopped] { return stopped; }});
-  SlowDevice device;
+  FakeDeviceFile device;
   std::uint64_t sinceWriteback = 0;
   // 100 MiB in pieces of 256 KiB, the device taking nothing unless waited for.
   for (int i = 0; i < 400; ++i) {

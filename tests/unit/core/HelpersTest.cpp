@@ -16,6 +16,7 @@ TEST(Helpers, TrailingSeparator) {
   EXPECT_EQ(AddTrailingBackslash("/"), "/");
   EXPECT_EQ(AddTrailingBackslash("/home/user"), "/home/user/");
   EXPECT_EQ(AddTrailingBackslash("/home/user/"), "/home/user/");
+  EXPECT_EQ(AddTrailingBackslash("/home//"), "/home//");
   EXPECT_EQ(RemoveTrailingBackslash("/home/user/"), "/home/user");
   EXPECT_EQ(RemoveTrailingBackslash("/home//"), "/home/");
   EXPECT_EQ(RemoveTrailingBackslash("/"), "");

@@ -1,40 +1,5 @@
 #include "WipeEngineFixture.h"
 
-namespace {
-
-class RecordingProgress : public IWipeProgress {
- public:
-  explicit RecordingProgress(ProgressLog& log) : log_(log) { ++log_.opened; }
-  ~RecordingProgress() override { ++log_.closed; }
-  void SetFileRange(std::uint64_t maximum) override { log_.fileRanges.push_back(maximum); }
-  void SetFilePosition(std::uint64_t position) override { log_.filePositions.push_back(position); }
-  void SetPassRange(std::uint64_t) override {}
-  void SetPassPosition(std::uint64_t position) override { log_.passPositions.push_back(position); }
-  void ShowFile(const std::string& text) override { log_.files.push_back(text); }
-  void ShowPass(int number, int total) override { log_.passes.emplace_back(number, total); }
-  void ShowVerifying(int number, int total) override { log_.verifying.emplace_back(number, total); }
-  void Advance(std::uint64_t bytes) override { log_.advanced += bytes; }
-
- private:
-  ProgressLog& log_;
-};
-
-}  // namespace
-
-std::unique_ptr<IWipeProgress> ScriptedServices::OpenProgress(TWipeEngine&) {
-  return std::make_unique<RecordingProgress>(log);
-}
-
-bool ScriptedServices::ConfirmWipeExecutable(const std::string& path) {
-  asked.push_back(path);
-  return answer;
-}
-
-void ScriptedServices::ProcessMessages() {
-  ++processed;
-  if (onProcess) onProcess();
-}
-
 TPass BytePass(std::uint8_t value) {
   TPass pass;
   pass.WipeWith = wwBytePattern;

@@ -1,6 +1,6 @@
 #pragma once
 // What the engine tests share: a wipe engine with its own folder, catalogue, methods, recording
-// file system and scripted window services.
+// file system and wipe services that stand in for the windows.
 
 #include <gtest/gtest.h>
 
@@ -18,6 +18,7 @@
 #include "core/WipeRun.h"
 #include "core/WipeServices.h"
 #include "platform/FileSystem.h"
+#include "support/FakeWipeServices.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TestFolder.h"
 
@@ -25,33 +26,6 @@
 inline void PrintTo(const TWipeFailure& failure, std::ostream* out) {
   *out << failure.Path << ": " << DescribeFailure(failure);
 }
-
-// What the progress windows of a run were told, kept after they close.
-struct ProgressLog {
-  int opened = 0;
-  int closed = 0;
-  std::vector<std::string> files;
-  std::vector<std::pair<int, int>> passes;
-  std::vector<std::pair<int, int>> verifying;
-  std::vector<std::uint64_t> filePositions;
-  std::vector<std::uint64_t> passPositions;
-  std::vector<std::uint64_t> fileRanges;
-  std::uint64_t advanced = 0;
-};
-
-class ScriptedServices : public IWipeServices {
- public:
-  ProgressLog log;
-  std::vector<std::string> asked;  // paths of the executable questions
-  bool answer = true;
-  int processed = 0;  // ProcessMessages calls so far
-  // Runs on every ProcessMessages call, after `processed` is counted.
-  std::function<void()> onProcess;
-
-  std::unique_ptr<IWipeProgress> OpenProgress(TWipeEngine& engine) override;
-  bool ConfirmWipeExecutable(const std::string& path) override;
-  void ProcessMessages() override;
-};
 
 // Runs the engine's jobs as the window does: a run made now from the catalogue's settings and
 // the method it gives the engine, shown through the services, asking before executables are
@@ -88,7 +62,7 @@ class WipeEngineTest : public ::testing::Test {
 
   TestFolder folder;
   FaultyFileSystem files;
-  ScriptedServices services;
+  FakeWipeServices services;
   TWipeMethodsManager manager;
   TWipeEngine engine{"WipeFiles"};
 

@@ -7,6 +7,7 @@
 #include "platform/Folder.h"
 #include "platform/Journal.h"
 #include "support/JournalImage.h"
+#include "support/MountOrSkip.h"
 #include "support/ScopedMount.h"
 
 namespace {
@@ -25,15 +26,12 @@ class WipeJournalProofTest : public WipeEngineTest {
  protected:
   WipeJournalProofTest() { AddMethod("one.mtd", {BytePass(0)}); }
 
-  // Mounts a 64 MiB ext4 image with a folder `work` on it; false where that is not possible.
-  bool Mount(const std::string& mkfsOptions) {
+  // Mounts a 64 MiB ext4 image with a folder `work` on it; why not, where that is not possible.
+  std::string Mount(const std::string& mkfsOptions) {
     mount = std::make_unique<ScopedMount>(folder.makeFolder("mnt"), ScopedMount::Kind::Ext4Image,
                                           64, mkfsOptions);
     work = mount->point() + "/work";
-    return mount->mounted() &&
-           platform::journals().volumeOf(mount->point()) !=
-               platform::journals().volumeOf(folder.path()) &&
-           platform::fs().createFolder(work);
+    return MountProblem(*mount, work);
   }
 
   // Files with distinctive names, each forced to the device, half of them in a subfolder; then
@@ -57,16 +55,11 @@ class WipeJournalProofTest : public WipeEngineTest {
 class WipeJournalProof : public WipeJournalProofTest,
                          public ::testing::WithParamInterface<Proof> {};
 
-#define MOUNT_OR_SKIP(options)                                                  \
-  if (!Mount(options)) {                                                        \
-    GTEST_SKIP() << "no ext4 image could be mounted here: " << mount->reason(); \
-  }
-
 }  // namespace
 
 TEST_P(WipeJournalProof, NamesOfWipedFilesAreGoneFromTheImageOnlyWithTheOption) {
   const Proof& p = GetParam();
-  MOUNT_OR_SKIP(p.mkfsOptions);
+  MOUNT_OR_SKIP(Mount(p.mkfsOptions));
   WriteFiles();
   manager.ChooseJournalForRun(p.option);
   engine.ClearItems();
@@ -94,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(WipeJournalProofTest, AScratchFolderLeftByAKilledCleaningGoesWithTheNextCleaning) {
-  MOUNT_OR_SKIP("-J size=4");
+  MOUNT_OR_SKIP(Mount("-J size=4"));
   const std::string stale = work + "/.ferrovane-journal-00112233aabb";
   ASSERT_TRUE(platform::fs().createFolder(stale));
   for (const char* name : {"0", "1", "2"})

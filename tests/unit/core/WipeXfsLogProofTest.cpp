@@ -11,6 +11,7 @@
 #include "platform/Folder.h"
 #include "platform/Journal.h"
 #include "support/JournalImage.h"
+#include "support/MountOrSkip.h"
 #include "support/ScopedMount.h"
 
 namespace {
@@ -33,16 +34,13 @@ class WipeXfsLogProofTest : public WipeEngineTest {
  protected:
   WipeXfsLogProofTest() { AddMethod("one.mtd", {BytePass(0)}); }
 
-  // Mounts a 192 MiB XFS image with a 12 MiB log and a folder `work` on it; false where that is
-  // not possible.
-  bool Mount() {
+  // Mounts a 192 MiB XFS image with a 12 MiB log and a folder `work` on it; why not, where that
+  // is not possible.
+  std::string Mount() {
     mount = std::make_unique<ScopedMount>(folder.makeFolder("mnt"), ScopedMount::Kind::XfsImage,
                                           192, "-l size=12m");
     work = mount->point() + "/work";
-    return mount->mounted() &&
-           platform::journals().volumeOf(mount->point()) !=
-               platform::journals().volumeOf(folder.path()) &&
-           platform::fs().createFolder(work);
+    return MountProblem(*mount, work);
   }
 
   // Files with distinctive names in two folders, then the whole file system forced to the
@@ -71,16 +69,11 @@ struct Proof {
 
 class WipeXfsLogProof : public WipeXfsLogProofTest, public ::testing::WithParamInterface<Proof> {};
 
-#define MOUNT_OR_SKIP()                                                        \
-  if (!Mount()) {                                                              \
-    GTEST_SKIP() << "no XFS image could be mounted here: " << mount->reason(); \
-  }
-
 }  // namespace
 
 TEST_P(WipeXfsLogProof, NamesOfWipedFilesAreGoneFromTheImageUnlessTheOptionIsOff) {
   const Proof& p = GetParam();
-  MOUNT_OR_SKIP();
+  MOUNT_OR_SKIP(Mount());
   WriteFiles();
   if (p.choice == 0) {
     manager.LoadSettings();  // the test's settings file says nothing of the journal
@@ -117,7 +110,7 @@ INSTANTIATE_TEST_SUITE_P(Xfs, WipeXfsLogProof,
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(WipeXfsLogProofTest, AScratchFolderLeftByAKilledCycleGoesWithTheNextOne) {
-  MOUNT_OR_SKIP();
+  MOUNT_OR_SKIP(Mount());
   const std::string stale = work + "/.ferrovane-journal-00112233aabb";
   ASSERT_TRUE(platform::fs().createFolder(stale));
   for (const char* name : {"0", "1", "2"})

@@ -12,6 +12,7 @@
 #include "platform/Journal.h"
 #include "support/DropPrivileges.h"
 #include "support/JournalImage.h"
+#include "support/MountOrSkip.h"
 #include "support/ScopedMount.h"
 #include "support/ScopedReachableFolder.h"
 #include "support/TestFolder.h"
@@ -39,15 +40,13 @@ struct JournalCleaningTest : ::testing::Test {
   std::unique_ptr<ScopedMount> mount;
   std::string folder;  // a folder on the mounted file system
 
-  // Mounts a 64 MiB ext4 image; false (the test skips) where that is not possible.
-  bool Mount(const std::string& mkfsOptions,
-             ScopedMount::Kind kind = ScopedMount::Kind::Ext4Image) {
+  // Mounts a 64 MiB ext4 image; the reason the test skips where that is not possible.
+  std::string Mount(const std::string& mkfsOptions,
+                    ScopedMount::Kind kind = ScopedMount::Kind::Ext4Image) {
     mount = std::make_unique<ScopedMount>(t.makeFolder("mnt"), kind, 64, mkfsOptions);
     folder = mount->point() + "/work/";
     // Never anything but the file system mounted here.
-    return mount->mounted() &&
-           journals().volumeOf(mount->point()) != journals().volumeOf(t.path()) &&
-           fs().createFolder(folder);
+    return MountProblem(*mount, folder);
   }
 
   // Writes the files, each forced to the device (which puts their names into fast commits as
@@ -73,11 +72,6 @@ struct JournalCleaningTest : ::testing::Test {
   }
 };
 
-#define MOUNT_OR_SKIP(options)                                                  \
-  if (!Mount(options)) {                                                        \
-    GTEST_SKIP() << "no ext4 image could be mounted here: " << mount->reason(); \
-  }
-
 struct Cleaning {
   const char* name;
   const char* mkfsOptions;
@@ -91,7 +85,7 @@ struct JournalCleaningWays : JournalCleaningTest, ::testing::WithParamInterface<
 
 TEST_P(JournalCleaningWays, NamesOfDeletedFilesAreGoneFromTheImageOnlyWhenCleared) {
   const Cleaning& c = GetParam();
-  MOUNT_OR_SKIP(c.mkfsOptions);
+  MOUNT_OR_SKIP(Mount(c.mkfsOptions));
   WriteAndDeleteNames();
   if (!c.way) {
     // The kernel zeroes the folder entries of deleted files; the journal keeps copies.
@@ -135,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(JournalCleaningTest, WithoutPrivilegesTheScratchCommitsClearTheJournal) {
-  MOUNT_OR_SKIP("-J size=4");
+  MOUNT_OR_SKIP(Mount("-J size=4"));
   WriteAndDeleteNames();
   namespace fsys = std::filesystem;
   fsys::permissions(t.path(), fsys::perms::others_exec, fsys::perm_options::add);
@@ -165,7 +159,7 @@ TEST_F(JournalCleaningTest, WithoutPrivilegesTheScratchCommitsClearTheJournal) {
 }
 
 TEST_F(JournalCleaningTest, StoppedRewriteRemovesItsScratchFolderAndLeavesTheFileSystemWhole) {
-  MOUNT_OR_SKIP("-J size=4");
+  MOUNT_OR_SKIP(Mount("-J size=4"));
   WriteAndDeleteNames();
   int asked = 0;
   std::uint64_t done = 0;
@@ -185,7 +179,7 @@ TEST_F(JournalCleaningTest, StoppedRewriteRemovesItsScratchFolderAndLeavesTheFil
 }
 
 TEST_F(JournalCleaningTest, TooFewFreeInodesForTheScratchFilesIsReportedAsSuch) {
-  MOUNT_OR_SKIP("-J size=4 -N 64");
+  MOUNT_OR_SKIP(Mount("-J size=4 -N 64"));
   // Use up the inodes but one (there are far fewer than this).
   std::vector<std::string> made;
   for (int i = 0; i < 4096 && fs().createAlways(folder + "f" + std::to_string(i)); ++i) {
@@ -205,7 +199,7 @@ TEST_F(JournalCleaningTest, FewerScratchFilesThanTheRewriteNeedsEndItBeforeAnyCo
   // A large journal needs scratch files on many inode-table blocks for each commit; with a
   // few dozen inodes free, the files made lie on only a few blocks, and the rewrite would take
   // thousands of commits.
-  MOUNT_OR_SKIP("-J size=24 -N 64");
+  MOUNT_OR_SKIP(Mount("-J size=24 -N 64"));
   std::vector<std::string> made;
   for (int i = 0; i < 4096 && fs().createAlways(folder + "f" + std::to_string(i)); ++i) {
     made.push_back(folder + "f" + std::to_string(i));
@@ -240,7 +234,7 @@ TEST_F(JournalCleaningTest, InspectionTellsTheJournalBlockAndInodeSizes) {
                         Case{"-b 4096 -J size=8", true, 4096, 256, 8u << 20},
                         Case{"-O ^has_journal", false, 1024, 0, 0}}) {
     SCOPED_TRACE(c.options);
-    MOUNT_OR_SKIP(c.options);
+    MOUNT_OR_SKIP(Mount(c.options));
     const JournalInfo info = journals().inspect(folder);
     EXPECT_TRUE(info.ext4);
     EXPECT_EQ(info.journal, c.journal);
@@ -262,7 +256,7 @@ TEST_F(JournalCleaningTest, InspectionTellsTheJournalBlockAndInodeSizes) {
 }
 
 TEST_F(JournalCleaningTest, OtherFileSystemsAndAnotherVolumeAreRefused) {
-  if (!Mount("", ScopedMount::Kind::Tmpfs)) GTEST_SKIP() << mount->reason();
+  MOUNT_OR_SKIP(Mount("", ScopedMount::Kind::Tmpfs));
   EXPECT_FALSE(journals().inspect(folder).ext4);
   EXPECT_FALSE(journals().canEmpty(folder));
   JournalRequest request;

@@ -13,6 +13,7 @@
 #include "platform/Journal.h"
 #include "support/DropPrivileges.h"
 #include "support/JournalImage.h"
+#include "support/MountOrSkip.h"
 #include "support/ScopedMount.h"
 #include "support/ScopedReachableFolder.h"
 #include "support/TestFolder.h"
@@ -60,14 +61,12 @@ struct XfsLogCycleTest : ::testing::Test {
   std::unique_ptr<ScopedMount> mount;
   std::string folder;  // a folder on the mounted file system
 
-  // Mounts a 160 MiB XFS image with a 10 MiB log; false (the test skips) where it cannot.
-  bool Mount() {
+  // Mounts a 160 MiB XFS image with a 10 MiB log; the reason the test skips where it cannot.
+  std::string Mount() {
     mount = std::make_unique<ScopedMount>(t.makeFolder("mnt"), ScopedMount::Kind::XfsImage, 160,
                                           "-l size=10m");
     folder = mount->point() + "/work/";
-    return mount->mounted() &&
-           journals().volumeOf(mount->point()) != journals().volumeOf(t.path()) &&
-           fs().createFolder(folder);
+    return MountProblem(*mount, folder);
   }
 
   void WriteAndDeleteNames() {
@@ -87,15 +86,10 @@ struct XfsLogCycleTest : ::testing::Test {
   }
 };
 
-#define MOUNT_OR_SKIP()                                                        \
-  if (!Mount()) {                                                              \
-    GTEST_SKIP() << "no XFS image could be mounted here: " << mount->reason(); \
-  }
-
 }  // namespace
 
 TEST_F(XfsLogCycleTest, InspectionTellsTheLogAndTheAdministratorsWayIsRefused) {
-  MOUNT_OR_SKIP();
+  MOUNT_OR_SKIP(Mount());
   const JournalInfo info = journals().inspect(folder);
   EXPECT_TRUE(info.xfs);
   EXPECT_FALSE(info.ext4);  // nothing meant for ext4 alone is done here
@@ -114,7 +108,7 @@ TEST_F(XfsLogCycleTest, InspectionTellsTheLogAndTheAdministratorsWayIsRefused) {
 }
 
 TEST_F(XfsLogCycleTest, TheCycleWritesTheLogOverWithoutPrivileges) {
-  MOUNT_OR_SKIP();
+  MOUNT_OR_SKIP(Mount());
   WriteAndDeleteNames();
   namespace fsys = std::filesystem;
   fsys::permissions(t.path(), fsys::perms::others_exec, fsys::perm_options::add);
@@ -134,7 +128,7 @@ TEST_F(XfsLogCycleTest, TheCycleWritesTheLogOverWithoutPrivileges) {
 }
 
 TEST_F(XfsLogCycleTest, AStopRemovesTheScratchFolderAndLeavesTheFileSystemWhole) {
-  MOUNT_OR_SKIP();
+  MOUNT_OR_SKIP(Mount());
   WriteAndDeleteNames();
   int asked = 0;
   std::uint64_t done = 0;
@@ -156,7 +150,7 @@ TEST_F(XfsLogCycleTest, AStopRemovesTheScratchFolderAndLeavesTheFileSystemWhole)
 }
 
 TEST_F(XfsLogCycleTest, AFullFileSystemHasItsLogCycledWithTheScratchFilesItHasRoomFor) {
-  MOUNT_OR_SKIP();
+  MOUNT_OR_SKIP(Mount());
   WriteAndDeleteNames();
   // Every free block taken by one file, written until the file system refuses more: only the
   // free inodes of the inode chunks already there are left for scratch files.

@@ -13,7 +13,7 @@
 
 #include "dialogs/PromptService.h"
 
-class ScriptedPrompts final : public IPromptService {
+class FakePrompts final : public IPromptService {
  public:
   struct Message {
     QString caption;  // "Warning", "Information", "Confirm" or the application title
@@ -30,9 +30,9 @@ class ScriptedPrompts final : public IPromptService {
   };
 
   // Installed while it lives; the service in use before is put back afterwards.
-  ScriptedPrompts() : installed_(*this) {}
-  ScriptedPrompts(const ScriptedPrompts&) = delete;
-  ScriptedPrompts& operator=(const ScriptedPrompts&) = delete;
+  FakePrompts() : installed_(*this) {}
+  FakePrompts(const FakePrompts&) = delete;
+  FakePrompts& operator=(const FakePrompts&) = delete;
 
   // Answers, used in order.
   std::deque<std::vector<std::string>> openFiles;
