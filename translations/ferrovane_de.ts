@@ -692,6 +692,10 @@ Sein freier Speicherplatz kann nicht gelöscht werden: </translation>
         <source>Wipe the free space of %1 with administrator rights? You will be asked for the password; other programs cannot write to it until it ends.</source>
         <translation>Den freien Speicherplatz von %1 mit Administratorrechten löschen? Sie werden nach dem Passwort gefragt; andere Programme können bis zum Ende nicht darauf schreiben.</translation>
     </message>
+    <message>
+        <source>Checking the device after wiping reads it back, which only the administrator may do: your own run would leave it &quot;not verified (needs administrator rights)&quot;. Wipe the free space of %1 with administrator rights and check the device? You will be asked for the password. To wipe without the check, turn off &quot;Check the device after wiping&quot; in Options.</source>
+        <translation>Das Prüfen des Geräts nach dem Löschen liest es zurück, was nur der Administrator darf: Ihr eigener Lauf ließe es „nicht bestätigt (benötigt Administratorrechte)“. Den freien Speicherplatz von %1 mit Administratorrechten löschen und das Gerät prüfen? Sie werden nach dem Passwort gefragt. Um ohne Prüfung zu löschen, schalten Sie „Gerät nach dem Löschen prüfen“ in den Optionen aus.</translation>
+    </message>
 </context>
 <context>
     <name>TMainForm</name>

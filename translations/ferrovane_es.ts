@@ -692,6 +692,10 @@ No se puede borrar su espacio libre: </translation>
         <source>Wipe the free space of %1 with administrator rights? You will be asked for the password; other programs cannot write to it until it ends.</source>
         <translation>¿Borrar el espacio libre de %1 con permisos de administrador? Se le pedirá la contraseña; otros programas no podrán escribir en él hasta que termine.</translation>
     </message>
+    <message>
+        <source>Checking the device after wiping reads it back, which only the administrator may do: your own run would leave it &quot;not verified (needs administrator rights)&quot;. Wipe the free space of %1 with administrator rights and check the device? You will be asked for the password. To wipe without the check, turn off &quot;Check the device after wiping&quot; in Options.</source>
+        <translation>Comprobar el dispositivo tras el borrado lo vuelve a leer, cosa que solo puede hacer el administrador: su propia ejecución lo dejaría «sin verificar (requiere derechos de administrador)». ¿Borrar el espacio libre de %1 con derechos de administrador y comprobar el dispositivo? Se le pedirá la contraseña. Para borrar sin la comprobación, desactive «Comprobar el dispositivo tras el borrado» en Opciones.</translation>
+    </message>
 </context>
 <context>
     <name>TMainForm</name>

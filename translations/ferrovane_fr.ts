@@ -692,6 +692,10 @@ Son espace libre ne peut pas être effacé&#xa0;: </translation>
         <source>Wipe the free space of %1 with administrator rights? You will be asked for the password; other programs cannot write to it until it ends.</source>
         <translation>Effacer l&apos;espace libre de %1 avec les droits d&apos;administrateur&#xa0;? Le mot de passe vous sera demandé&#xa0;; les autres programmes ne pourront pas y écrire avant la fin.</translation>
     </message>
+    <message>
+        <source>Checking the device after wiping reads it back, which only the administrator may do: your own run would leave it &quot;not verified (needs administrator rights)&quot;. Wipe the free space of %1 with administrator rights and check the device? You will be asked for the password. To wipe without the check, turn off &quot;Check the device after wiping&quot; in Options.</source>
+        <translation>Vérifier le périphérique après l&apos;effacement le relit, ce que seul l&apos;administrateur peut faire : votre propre exécution le laisserait « non vérifié (droits d&apos;administrateur requis) ». Effacer l&apos;espace libre de %1 avec les droits d&apos;administrateur et vérifier le périphérique ? Le mot de passe vous sera demandé. Pour effacer sans vérification, désactivez « Vérifier le périphérique après l&apos;effacement » dans les Options.</translation>
+    </message>
 </context>
 <context>
     <name>TMainForm</name>

@@ -692,6 +692,10 @@ Il suo spazio libero non può essere cancellato: </translation>
         <source>Wipe the free space of %1 with administrator rights? You will be asked for the password; other programs cannot write to it until it ends.</source>
         <translation>Cancellare lo spazio libero di %1 con i diritti di amministratore? Ti verrà chiesta la password; gli altri programmi non potranno scriverci fino al termine.</translation>
     </message>
+    <message>
+        <source>Checking the device after wiping reads it back, which only the administrator may do: your own run would leave it &quot;not verified (needs administrator rights)&quot;. Wipe the free space of %1 with administrator rights and check the device? You will be asked for the password. To wipe without the check, turn off &quot;Check the device after wiping&quot; in Options.</source>
+        <translation>Il controllo del dispositivo dopo la cancellazione lo rilegge, cosa che solo l&apos;amministratore può fare: la tua esecuzione lo lascerebbe «non verificato (servono i diritti di amministratore)». Cancellare lo spazio libero di %1 con i diritti di amministratore e controllare il dispositivo? Ti verrà chiesta la password. Per cancellare senza il controllo, disattiva «Controlla il dispositivo dopo la cancellazione» nelle Opzioni.</translation>
+    </message>
 </context>
 <context>
     <name>TMainForm</name>

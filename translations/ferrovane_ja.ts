@@ -692,6 +692,10 @@ Its free space cannot be wiped: </source>
         <source>Wipe the free space of %1 with administrator rights? You will be asked for the password; other programs cannot write to it until it ends.</source>
         <translation>%1 の空き領域を管理者権限で抹消しますか？ パスワードの入力を求められます。終了するまで、ほかのプログラムはそこに書き込めません。</translation>
     </message>
+    <message>
+        <source>Checking the device after wiping reads it back, which only the administrator may do: your own run would leave it &quot;not verified (needs administrator rights)&quot;. Wipe the free space of %1 with administrator rights and check the device? You will be asked for the password. To wipe without the check, turn off &quot;Check the device after wiping&quot; in Options.</source>
+        <translation>抹消後のデバイス検査はデバイスを読み戻しますが、これは管理者にしかできません。ご自身の実行では「未検証（管理者権限が必要）」のままになります。管理者権限で %1 の空き領域を抹消し、デバイスを検査しますか? パスワードを求められます。検査なしで抹消するには、オプションの「抹消後にデバイスを検査する」をオフにしてください。</translation>
+    </message>
 </context>
 <context>
     <name>TMainForm</name>

@@ -692,6 +692,10 @@ Jego wolnego miejsca nie można wymazać: </translation>
         <source>Wipe the free space of %1 with administrator rights? You will be asked for the password; other programs cannot write to it until it ends.</source>
         <translation>Wymazać wolne miejsce na %1 z uprawnieniami administratora? Zostaniesz poproszony o hasło; inne programy nie będą mogły tam zapisywać do czasu zakończenia.</translation>
     </message>
+    <message>
+        <source>Checking the device after wiping reads it back, which only the administrator may do: your own run would leave it &quot;not verified (needs administrator rights)&quot;. Wipe the free space of %1 with administrator rights and check the device? You will be asked for the password. To wipe without the check, turn off &quot;Check the device after wiping&quot; in Options.</source>
+        <translation>Sprawdzanie urządzenia po wymazaniu odczytuje je ponownie, na co pozwala się tylko administratorowi: twoje własne uruchomienie zostawiłoby je jako „niezweryfikowane (wymaga uprawnień administratora)”. Wymazać wolne miejsce %1 z uprawnieniami administratora i sprawdzić urządzenie? Pojawi się prośba o hasło. Aby wymazać bez sprawdzania, wyłącz „Sprawdzaj urządzenie po wymazaniu” w Opcjach.</translation>
+    </message>
 </context>
 <context>
     <name>TMainForm</name>

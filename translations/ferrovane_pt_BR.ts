@@ -692,6 +692,10 @@ O espaço livre dela não pode ser apagado: </translation>
         <source>Wipe the free space of %1 with administrator rights? You will be asked for the password; other programs cannot write to it until it ends.</source>
         <translation>Apagar o espaço livre de %1 com privilégios de administrador? A senha será solicitada; outros programas não poderão gravar nela até o fim.</translation>
     </message>
+    <message>
+        <source>Checking the device after wiping reads it back, which only the administrator may do: your own run would leave it &quot;not verified (needs administrator rights)&quot;. Wipe the free space of %1 with administrator rights and check the device? You will be asked for the password. To wipe without the check, turn off &quot;Check the device after wiping&quot; in Options.</source>
+        <translation>Verificar o dispositivo após o apagamento o lê de volta, o que só o administrador pode fazer: sua própria execução o deixaria “não verificado (requer direitos de administrador)”. Apagar o espaço livre de %1 com direitos de administrador e verificar o dispositivo? A senha será solicitada. Para apagar sem a verificação, desative “Verificar o dispositivo após o apagamento” em Opções.</translation>
+    </message>
 </context>
 <context>
     <name>TMainForm</name>

@@ -692,6 +692,10 @@ Its free space cannot be wiped: </source>
         <source>Wipe the free space of %1 with administrator rights? You will be asked for the password; other programs cannot write to it until it ends.</source>
         <translation>Затереть свободное место на %1 с правами администратора? Будет запрошен пароль; другие программы не смогут записывать туда, пока оно не завершится.</translation>
     </message>
+    <message>
+        <source>Checking the device after wiping reads it back, which only the administrator may do: your own run would leave it &quot;not verified (needs administrator rights)&quot;. Wipe the free space of %1 with administrator rights and check the device? You will be asked for the password. To wipe without the check, turn off &quot;Check the device after wiping&quot; in Options.</source>
+        <translation>Проверка устройства после затирания перечитывает его, а это может только администратор: ваш собственный запуск оставит его «не проверено (нужны права администратора)». Затереть свободное место %1 с правами администратора и проверить устройство? Будет запрошен пароль. Чтобы затереть без проверки, выключите «Проверять устройство после затирания» в параметрах.</translation>
+    </message>
 </context>
 <context>
     <name>TMainForm</name>

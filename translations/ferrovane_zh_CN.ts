@@ -692,6 +692,10 @@ Its free space cannot be wiped: </source>
         <source>Wipe the free space of %1 with administrator rights? You will be asked for the password; other programs cannot write to it until it ends.</source>
         <translation>是否以管理员权限擦除 %1 的可用空间？系统将要求您输入密码；在完成之前，其他程序无法写入其中。</translation>
     </message>
+    <message>
+        <source>Checking the device after wiping reads it back, which only the administrator may do: your own run would leave it &quot;not verified (needs administrator rights)&quot;. Wipe the free space of %1 with administrator rights and check the device? You will be asked for the password. To wipe without the check, turn off &quot;Check the device after wiping&quot; in Options.</source>
+        <translation>擦除后检查设备需要回读设备，而只有管理员可以这样做：您自己的运行会使其处于“未验证（需要管理员权限）”。要以管理员权限擦除 %1 的可用空间并检查设备吗？系统将要求您输入密码。若要不经检查直接擦除，请在“选项”中关闭“擦除后检查设备”。</translation>
+    </message>
 </context>
 <context>
     <name>TMainForm</name>
