@@ -583,6 +583,10 @@ Sie dürfen den Ordner, der sie enthält, nicht ändern: das Löschen braucht Ad
         <translation>Nicht an den Lauf als Administrator übergeben, da das Fenster es nicht so sehen kann, wie es jetzt ist:
 %1</translation>
     </message>
+    <message>
+        <source>Checking the device after wiping reads it back, which only the administrator may do. Wipe %1 with administrator rights and check the device? You will be asked for the password. To wipe without the check, turn off &quot;Check the device after wiping&quot; in Options.</source>
+        <translation>Das Prüfen des Geräts nach dem Löschen liest es zurück, was nur der Administrator darf. %1 mit Administratorrechten löschen und das Gerät prüfen? Sie werden nach dem Passwort gefragt. Um ohne Prüfung zu löschen, schalten Sie „Gerät nach dem Löschen prüfen“ in den Optionen aus.</translation>
+    </message>
 </context>
 <context>
     <name>TFreeSpacePage</name>

@@ -583,6 +583,10 @@ Usted no puede modificar la carpeta que lo contiene: borrarlo requiere permisos 
         <translation>No se ha pasado a la ejecución como administrador, porque la ventana no puede verlo tal como está ahora:
 %1</translation>
     </message>
+    <message>
+        <source>Checking the device after wiping reads it back, which only the administrator may do. Wipe %1 with administrator rights and check the device? You will be asked for the password. To wipe without the check, turn off &quot;Check the device after wiping&quot; in Options.</source>
+        <translation>Comprobar el dispositivo tras el borrado lo vuelve a leer, cosa que solo puede hacer el administrador. ¿Borrar %1 con derechos de administrador y comprobar el dispositivo? Se le pedirá la contraseña. Para borrar sin la comprobación, desactive «Comprobar el dispositivo tras el borrado» en Opciones.</translation>
+    </message>
 </context>
 <context>
     <name>TFreeSpacePage</name>

@@ -583,6 +583,10 @@ Vous ne pouvez pas modifier le dossier qui le contient&#xa0;: son effacement né
         <translation>Non transmis à l&apos;exécution en tant qu&apos;administrateur, car la fenêtre ne peut pas le voir tel qu&apos;il est maintenant :
 %1</translation>
     </message>
+    <message>
+        <source>Checking the device after wiping reads it back, which only the administrator may do. Wipe %1 with administrator rights and check the device? You will be asked for the password. To wipe without the check, turn off &quot;Check the device after wiping&quot; in Options.</source>
+        <translation>Vérifier le périphérique après l&apos;effacement le relit, ce que seul l&apos;administrateur peut faire. Effacer %1 avec les droits d&apos;administrateur et vérifier le périphérique ? Le mot de passe vous sera demandé. Pour effacer sans vérification, désactivez « Vérifier le périphérique après l&apos;effacement » dans les Options.</translation>
+    </message>
 </context>
 <context>
     <name>TFreeSpacePage</name>

@@ -583,6 +583,10 @@ Non puoi modificare la cartella che lo contiene: cancellarlo richiede i diritti 
         <translation>Non passato all&apos;esecuzione come amministratore, perché la finestra non può vederlo com&apos;è ora:
 %1</translation>
     </message>
+    <message>
+        <source>Checking the device after wiping reads it back, which only the administrator may do. Wipe %1 with administrator rights and check the device? You will be asked for the password. To wipe without the check, turn off &quot;Check the device after wiping&quot; in Options.</source>
+        <translation>Il controllo del dispositivo dopo la cancellazione lo rilegge, cosa che solo l&apos;amministratore può fare. Cancellare %1 con i diritti di amministratore e controllare il dispositivo? Ti verrà chiesta la password. Per cancellare senza il controllo, disattiva «Controlla il dispositivo dopo la cancellazione» nelle Opzioni.</translation>
+    </message>
 </context>
 <context>
     <name>TFreeSpacePage</name>

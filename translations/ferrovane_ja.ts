@@ -583,6 +583,10 @@ You may not change the folder that holds it: wiping it needs administrator right
         <translation>ウィンドウから現在の状態を確認できないため、管理者としての実行に渡していません：
 %1</translation>
     </message>
+    <message>
+        <source>Checking the device after wiping reads it back, which only the administrator may do. Wipe %1 with administrator rights and check the device? You will be asked for the password. To wipe without the check, turn off &quot;Check the device after wiping&quot; in Options.</source>
+        <translation>抹消後のデバイス検査はデバイスを読み戻しますが、これは管理者にしかできません。管理者権限で %1 を抹消し、デバイスを検査しますか? パスワードを求められます。検査なしで抹消するには、オプションの「抹消後にデバイスを検査する」をオフにしてください。</translation>
+    </message>
 </context>
 <context>
     <name>TFreeSpacePage</name>

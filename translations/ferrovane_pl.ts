@@ -583,6 +583,10 @@ Nie możesz zmieniać folderu, który go zawiera: wymazanie go wymaga uprawnień
         <translation>Nie przekazano do uruchomienia jako administrator, ponieważ okno nie widzi tego w obecnym stanie:
 %1</translation>
     </message>
+    <message>
+        <source>Checking the device after wiping reads it back, which only the administrator may do. Wipe %1 with administrator rights and check the device? You will be asked for the password. To wipe without the check, turn off &quot;Check the device after wiping&quot; in Options.</source>
+        <translation>Sprawdzanie urządzenia po wymazaniu odczytuje je ponownie, na co pozwala się tylko administratorowi. Wymazać %1 z uprawnieniami administratora i sprawdzić urządzenie? Pojawi się prośba o hasło. Aby wymazać bez sprawdzania, wyłącz „Sprawdzaj urządzenie po wymazaniu” w Opcjach.</translation>
+    </message>
 </context>
 <context>
     <name>TFreeSpacePage</name>

@@ -583,6 +583,10 @@ Você não pode alterar a pasta que o contém: apagá-lo requer privilégios de 
         <translation>Não repassado à execução como administrador, pois a janela não consegue vê-lo como está agora:
 %1</translation>
     </message>
+    <message>
+        <source>Checking the device after wiping reads it back, which only the administrator may do. Wipe %1 with administrator rights and check the device? You will be asked for the password. To wipe without the check, turn off &quot;Check the device after wiping&quot; in Options.</source>
+        <translation>Verificar o dispositivo após o apagamento o lê de volta, o que só o administrador pode fazer. Apagar %1 com direitos de administrador e verificar o dispositivo? A senha será solicitada. Para apagar sem a verificação, desative “Verificar o dispositivo após o apagamento” em Opções.</translation>
+    </message>
 </context>
 <context>
     <name>TFreeSpacePage</name>

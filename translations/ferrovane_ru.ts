@@ -583,6 +583,10 @@ You may not change the folder that holds it: wiping it needs administrator right
         <translation>Не передано запуску от имени администратора: окно не может увидеть это в текущем состоянии:
 %1</translation>
     </message>
+    <message>
+        <source>Checking the device after wiping reads it back, which only the administrator may do. Wipe %1 with administrator rights and check the device? You will be asked for the password. To wipe without the check, turn off &quot;Check the device after wiping&quot; in Options.</source>
+        <translation>Проверка устройства после затирания перечитывает его, а это может только администратор. Затереть %1 с правами администратора и проверить устройство? Будет запрошен пароль. Чтобы затереть без проверки, выключите «Проверять устройство после затирания» в параметрах.</translation>
+    </message>
 </context>
 <context>
     <name>TFreeSpacePage</name>

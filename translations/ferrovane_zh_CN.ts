@@ -583,6 +583,10 @@ You may not change the folder that holds it: wiping it needs administrator right
         <translation>未交给管理员运行，因为窗口无法看到其当前状态：
 %1</translation>
     </message>
+    <message>
+        <source>Checking the device after wiping reads it back, which only the administrator may do. Wipe %1 with administrator rights and check the device? You will be asked for the password. To wipe without the check, turn off &quot;Check the device after wiping&quot; in Options.</source>
+        <translation>擦除后检查设备需要回读设备，而只有管理员可以这样做。要以管理员权限擦除 %1 并检查设备吗？系统将要求您输入密码。若要不经检查直接擦除，请在“选项”中关闭“擦除后检查设备”。</translation>
+    </message>
 </context>
 <context>
     <name>TFreeSpacePage</name>

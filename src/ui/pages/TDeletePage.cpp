@@ -506,14 +506,18 @@ bool TDeletePage::checkAsAdministrator(TWipeEngine& engine) {
     const TEngineHold hold(host_, {&engine});
     const bool offered = OfferCheckedRunAsAdministrator(
         TAdministratorWork::Wipe,
-        QStringLiteral("Checking the device after wiping reads it back, which only the "
-                       "administrator may do. Wipe %1 with administrator rights and check the "
-                       "device? You will be asked for the password. To wipe without the check, "
-                       "turn off \"Check the device after wiping\" in Options."),
+        QCoreApplication::translate(
+            "TDeletePage",
+            "Checking the device after wiping reads it back, which only the administrator may "
+            "do. Wipe %1 with administrator rights and check the device? You will be asked for "
+            "the password. To wipe without the check, turn off \"Check the device after "
+            "wiping\" in Options."),
         paths,
-        {QStringLiteral("The wipe task has been aborted!"),
-         QStringLiteral("The wipe task has not been completed. Left behind: %1."),
-         QStringLiteral("The wipe task has been completed successfully!")},
+        {QCoreApplication::translate("TDeletePage", "The wipe task has been aborted!"),
+         QCoreApplication::translate("TDeletePage",
+                                     "The wipe task has not been completed. Left behind: %1."),
+         QCoreApplication::translate("TDeletePage",
+                                     "The wipe task has been completed successfully!")},
         engine, host_.Catalogue(), &report);
     if (!offered) return false;
   }
