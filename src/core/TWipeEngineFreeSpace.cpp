@@ -176,8 +176,9 @@ void RemoveLeftovers(platform::FileSystem& files, const std::string& root,
 // keeps what a deleted file left in it. So everything the journal holds is written to its place
 // while the temporary files still hold their blocks, through the folder of the first one, on the
 // mount the job writes through. Nothing is done where the journal holds no such blocks.
-platform::Status WriteJournalHome(const std::string& temporary, std::uint64_t rootMount) {
-  auto place = platform::openContainingFolder(temporary);
+platform::Status WriteJournalHome(platform::FileSystem& files, const std::string& temporary,
+                                  std::uint64_t rootMount) {
+  auto place = platform::openContainingFolder(files, temporary);
   if (!place) return place.error();
   const auto there = place->folder->info();
   if (!there) return there.error();
@@ -637,7 +638,8 @@ void TWipeEngine::WipeAndReport(FreeSpaceJob& job, FillEnd fill) {
                      job.fileSystem + Tr(" writes every pass over a file to new blocks")});
   } else if (fill != FillEnd::FirstPassFailed && !stopRequested()) {
     // Before the wipe of the temporary files deletes them.
-    if (const platform::Status home = WriteJournalHome(job.temporary, job.rootMount); !home) {
+    if (const platform::Status home = WriteJournalHome(*job.files, job.temporary, job.rootMount);
+        !home) {
       Fail(job.root, TWipeFailureReason::FreeSpaceNotWiped, home.error(),
            JournalNotWrittenHome(home.error()));
     }
