@@ -3,7 +3,6 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <sys/sysmacros.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
@@ -14,6 +13,7 @@
 
 #include "platform/Journal.h"
 #include "platform/posix/MountPlace.h"
+#include "platform/posix/PosixFile.h"
 
 namespace platform::journal {
 namespace {
@@ -33,30 +33,14 @@ std::string randomSuffix() {
   return text;
 }
 
-// What tells a folder from any other: its file system's device, its inode and its mount.
-struct Identity {
-  std::uint64_t device = 0;
-  std::uint64_t inode = 0;
-  std::uint64_t mount = 0;  // 0 where the system does not tell
-  std::uint32_t links = 0;
-};
-
-bool identityAt(int dirfd, const char* name, int flags, Identity& identity) {
-  struct statx st {};
-  if (::statx(dirfd, name, flags | AT_NO_AUTOMOUNT,
-              STATX_TYPE | STATX_INO | STATX_NLINK | STATX_MNT_ID, &st) != 0) {
-    return false;
-  }
-  identity.device = static_cast<std::uint64_t>(makedev(st.stx_dev_major, st.stx_dev_minor));
-  identity.inode = st.stx_ino;
-  identity.mount = posix::reportedMount(st.stx_mask, st.stx_mnt_id);
-  identity.links = st.stx_nlink;
-  return true;
+// The entry's identity, as the program's other descriptor-relative checks read it; never
+// triggers an automount.
+Result<FileInfo> identityAt(int dirfd, const char* name, int flags) {
+  return posix::statAt(dirfd, name, flags | AT_NO_AUTOMOUNT, std::string());
 }
 
-bool same(const Identity& a, const Identity& b) {
-  return a.device == b.device && a.inode == b.inode &&
-         (a.mount == 0 || b.mount == 0 || a.mount == b.mount);
+bool same(const FileInfo& a, const FileInfo& b) {
+  return a.id == b.id && (a.mount == 0 || b.mount == 0 || a.mount == b.mount);
 }
 
 // Where the open folder lies now, as the system names it; empty when it cannot say.
@@ -195,19 +179,19 @@ std::uint64_t ScratchFolder::emptyFolder(int& error) {
 }
 
 int ScratchFolder::removeIfHeld(const std::string& name) {
-  Identity held;
-  Identity entry;
-  if (!identityAt(folder_, "", AT_EMPTY_PATH, held)) return errno;
-  if (!identityAt(parent_, name.c_str(), AT_SYMLINK_NOFOLLOW, entry)) return errno;
-  if (!same(held, entry)) return kNotHeld;
+  const auto held = identityAt(folder_, "", AT_EMPTY_PATH);
+  if (!held) return held.error().value();
+  const auto entry = identityAt(parent_, name.c_str(), AT_SYMLINK_NOFOLLOW);
+  if (!entry) return entry.error().value();
+  if (!same(*held, *entry)) return kNotHeld;
   // A link or a file put there since the check is not removed as a folder; only an empty folder
   // could be.
   return ::unlinkat(parent_, name.c_str(), AT_REMOVEDIR) == 0 ? 0 : errno;
 }
 
 std::string ScratchFolder::currentName() const {
-  Identity held;
-  if (!identityAt(folder_, "", AT_EMPTY_PATH, held)) return {};
+  const auto held = identityAt(folder_, "", AT_EMPTY_PATH);
+  if (!held) return {};
   const int listing = ::openat(parent_, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (listing < 0) return {};
   DIR* folder = ::fdopendir(listing);
@@ -217,9 +201,9 @@ std::string ScratchFolder::currentName() const {
   }
   std::string found;
   while (const dirent* entry = ::readdir(folder)) {
-    if (entry->d_ino != held.inode) continue;
-    Identity there;
-    if (identityAt(parent_, entry->d_name, AT_SYMLINK_NOFOLLOW, there) && same(held, there)) {
+    if (entry->d_ino != held->id.inode) continue;
+    const auto there = identityAt(parent_, entry->d_name, AT_SYMLINK_NOFOLLOW);
+    if (there && same(*held, *there)) {
       found = entry->d_name;
       break;
     }
@@ -234,8 +218,7 @@ int ScratchFolder::removeMoved(std::uint64_t filesLeft) {
   if (::fstatat(parent_, name_.c_str(), &there, AT_SYMLINK_NOFOLLOW) == 0) {
     left_ += "; what is named so now is not the program's and was not touched";
   }
-  Identity held;
-  if (identityAt(folder_, "", AT_EMPTY_PATH, held) && held.links == 0) {
+  if (const auto held = identityAt(folder_, "", AT_EMPTY_PATH); held && held->links == 0) {
     left_ += filesLeft ? "; it was removed with " + std::to_string(filesLeft) + " scratch files"
                        : "; it was removed";
     return EBUSY;
