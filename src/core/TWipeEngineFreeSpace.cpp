@@ -188,6 +188,17 @@ platform::Status WriteJournalHome(platform::FileSystem& files, const std::string
   return place->folder->writeJournalHome();
 }
 
+// Forces the file system holding the temporary file to the device: everything written reaches
+// it, and a journal commits. A file system that keeps a journal of its own records (ext4) gives
+// out the blocks it freed again only once that freeing is committed; during a fill it takes and
+// frees blocks for the temporary file's map of its pieces (where pieces merge again), and the
+// fill, ending at the full disk, would never get them back.
+platform::Status CommitFileSystem(platform::FileSystem& files, const std::string& temporary) {
+  auto place = platform::openContainingFolder(files, temporary);
+  if (!place) return place.error();
+  return place->folder->syncFileSystem();
+}
+
 // Why the fill may have missed blocks when the journal could not be written to its place.
 std::string JournalNotWrittenHome(const std::error_code& error) {
   const std::string missed =
@@ -524,6 +535,10 @@ void TWipeEngine::FillTail(FreeSpaceJob& job, FillBytes& bytes, std::uint64_t to
       job.moved) {
     return;
   }
+  // What the file system freed during the fill becomes free only after a commit: it comes
+  // first, so that the second file takes those blocks too. A file system that cannot be forced
+  // to the device is named when its journal is written to its place, before the files go.
+  (void)CommitFileSystem(*job.files, job.temporary);
   const std::string tail = platform::folderPartOf(job.temporary) + kTailName;
   auto file = job.files->createOwnFile(tail);
   if (!file) return;  // what stays free is told as unreached

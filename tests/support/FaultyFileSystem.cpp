@@ -239,6 +239,7 @@ class FaultyFolder : public platform::Folder {
   }
   platform::Status syncFileSystem() override {
     if (owner_.failSync.count(platform::trimSeparators(folder_->path()))) return owner_.flushError;
+    for (const auto& [path, limit] : owner_.sizeLimitAfterSync) owner_.sizeLimitOf[path] = limit;
     return folder_->syncFileSystem();
   }
   platform::Status writeJournalHome() override {

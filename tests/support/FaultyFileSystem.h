@@ -55,6 +55,10 @@ class FaultyFileSystem : public platform::FileSystem {
   // beyond fails as on a full disk once what fits is written, as a file system that refuses a
   // large file its last blocks does.
   std::map<std::string, std::uint64_t> sizeLimitOf;
+  // Limits that replace those of sizeLimitOf once the file system has been forced to the device
+  // (syncFileSystem of any folder), as where ext4 gives out again the blocks it freed during a
+  // fill only once its journal has committed the freeing.
+  std::map<std::string, std::uint64_t> sizeLimitAfterSync;
   // Free space reported instead of the real one for paths that start with the key (the first
   // key that fits, in key order). Only the figures are replaced; the device and whether the folder
   // may be written stay the real ones. A `free` below `available` counts as `available`.

@@ -429,6 +429,21 @@ TEST_F(WipeFreeSpaceTest, ClustersRefusedToTheFillAreTakenByASecondFileWipedLike
   }
 }
 
+TEST_F(WipeFreeSpaceTest, BlocksTheFileSystemGivesBackOnlyAfterACommitAreTakenByTheSecondFile) {
+  // The fill's file takes five clusters; the file system gives the second file its two only
+  // once it has committed what it freed during the fill (a block of the first file's map).
+  const std::string root = FakeDrive("drive-commit", 7 * kCluster);
+  files.sizeLimitOf = {{root + "tem1.tmp", 5 * kCluster}, {root + "tem2.tmp", 0}};
+  files.sizeLimitAfterSync = {{root + "tem2.tmp", 2 * kCluster}};
+  Run(wkFreeSpace, root);
+  std::vector<std::string> wiped = WipedContents();
+  std::sort(wiped.begin(), wiped.end(),
+            [](const std::string& a, const std::string& b) { return a.size() < b.size(); });
+  ASSERT_EQ(wiped.size(), 2u);
+  EXPECT_EQ(wiped.front().size(), 2 * kCluster);
+  EXPECT_FALSE(pathExists(root + "tem2.tmp"));
+}
+
 TEST_F(WipeFreeSpaceTest, AdministratorFillsTheReserveAndHearsOfWhatTheFileSystemKeptBack) {
   const std::string root = Mount("disk", ScopedMount::Kind::Ext4Image, "16m", "-m 5");
   SKIP_UNLESS_MOUNTED(root);
