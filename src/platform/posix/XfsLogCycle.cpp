@@ -45,6 +45,11 @@ std::optional<XfsGeometry> readXfsGeometry(int fd) {
   return result;
 }
 
+std::uint64_t XfsLogCycle::attributeFilesFor(std::uint64_t logBytes) {
+  return std::clamp(logBytes / kLogBytesPerAttributeFile, kLeastAttributeFiles,
+                    kMostAttributeFiles);
+}
+
 XfsLogCycle::XfsLogCycle(int folder, std::uint64_t logBytes, std::string headReport,
                          const JournalRequest& request)
     : folder_(folder), logBytes_(logBytes), headReport_(std::move(headReport)), request_(request) {}
@@ -82,7 +87,8 @@ JournalOutcome XfsLogCycle::work(ScratchFolder& scratch, std::uint64_t& done) {
                           "the scratch folder could not be made");
   }
   int made = 0;
-  while (scratch.files() < kFiles) {
+  const std::uint64_t wanted = std::max(kFiles, attributeFilesFor(logBytes_));
+  while (scratch.files() < wanted) {
     if (scratch.files() % kFilesBetweenStopChecks == 0 && stopped()) {
       return rewriteFailure(JournalResult::Stopped, 0, {});
     }
@@ -109,8 +115,8 @@ JournalOutcome XfsLogCycle::work(ScratchFolder& scratch, std::uint64_t& done) {
   // Attributes where the file system takes them (a full one may refuse their blocks), times
   // otherwise; a round changes at least the attributed files.
   const std::vector<std::uint64_t> attributed(
-      files.begin(), files.begin() + static_cast<std::ptrdiff_t>(
-                                         std::min<std::uint64_t>(files.size(), kAttributeFiles)));
+      files.begin(), files.begin() + static_cast<std::ptrdiff_t>(std::min<std::uint64_t>(
+                                         files.size(), attributeFilesFor(logBytes_))));
   bool attributes = true;
   XfsLogBudget budget(logBytes_, attributed.size() * kLeastBytesPerFile);
   budget.start(start);
