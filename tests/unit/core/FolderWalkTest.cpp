@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <ostream>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -62,6 +63,9 @@ class FolderWalkTest : public ::testing::Test {
     TWipeFailureReason reason;
     bool saysWhy;
     bool operator==(const Named&) const = default;
+    friend void PrintTo(const Named& named, std::ostream* out) {
+      *out << named.path << ": " << WipeFailureText(named.reason) << (named.saysWhy ? ", why" : "");
+    }
   };
   std::vector<Named> Said() const {
     std::vector<Named> said;
@@ -70,15 +74,6 @@ class FolderWalkTest : public ::testing::Test {
                       !failure.Detail.empty() && !failure.Error});
     }
     return said;
-  }
-
-  // The failures as the user reads them, for a test's output.
-  std::string Listed() const {
-    std::string listed;
-    for (const TWipeFailure& failure : failures) {
-      listed += failure.Path + ": " + DescribeFailure(failure) + "\n";
-    }
-    return listed;
   }
 
   TestFolder folder;
@@ -144,7 +139,7 @@ TEST_F(FolderWalkTest, WhatIsLeftIsNamedAndEveryFolderAboveItStaysSayingWhy) {
     };
 
     EXPECT_FALSE(Walk(top));
-    EXPECT_EQ(Said(), c.said) << Listed();
+    EXPECT_EQ(Said(), c.said);
     EXPECT_TRUE(fsys::exists(top));
     EXPECT_EQ(readFileBytes(outside), "precious");
     for (const std::string& path : asked) EXPECT_EQ(path.find("outside"), std::string::npos);

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -42,6 +45,12 @@ class NamesFinishTest : public ::testing::Test {
     names.ClearJournals(TRunTurns{[] {}, [] { return false; }, &NoWipeProgress()});
     names.End();
   }
+  static std::vector<R> Reasons(const std::vector<TWipeFailure>& said) {
+    std::vector<R> reasons;
+    for (const TWipeFailure& failure : said) reasons.push_back(failure.Reason);
+    return reasons;
+  }
+  // A folder of the test on the journals' volume given.
   std::string Folder(const std::string& name, std::uint64_t volume) {
     const std::string path = platform::trimSeparators(folder.makeFolder(name));
     journals.folders[path] = volume;
@@ -163,11 +172,8 @@ TEST_F(NamesFinishTest, WhatAJournalKeepsIsSaidByWhatItHoldsAndByTheRunsChoice) 
     names.NoteDeletion(where);
     Finish();
     EXPECT_EQ(journals.calls.size(), c.cleanings);
-    std::vector<R> failed, noted;
-    for (const TWipeFailure& failure : failures) failed.push_back(failure.Reason);
-    for (const TWipeFailure& note : notes) noted.push_back(note.Reason);
-    EXPECT_EQ(failed, c.failures);
-    EXPECT_EQ(noted, c.notes);
+    EXPECT_EQ(Reasons(failures), c.failures);
+    EXPECT_EQ(Reasons(notes), c.notes);
   }
 }
 
@@ -177,7 +183,7 @@ TEST_F(NamesFinishTest, NamesFilesLeftAreToldUnlessTheFillReachedThemOrNobodyCho
     const char* drive;
     bool chosen;         // a file the user chose, not the free space's own temporary file
     bool metadataMoved;  // the drive's free space was filled after its metadata moved
-    std::size_t told;
+    std::ptrdiff_t told;
   };
   for (const Case& c : {Case{"on FAT", "fat", true, false, 1},
                         Case{"the free space's own file", "fat", false, false, 0},
@@ -193,8 +199,7 @@ TEST_F(NamesFinishTest, NamesFilesLeftAreToldUnlessTheFillReachedThemOrNobodyCho
     }
     names.NoteNamesLeftByFiles();
     names.End();
-    std::size_t told = 0;
-    for (const TWipeFailure& failure : failures) told += failure.Reason == R::NamesRemain;
-    EXPECT_EQ(told, c.told) << ::testing::PrintToString(failures.size());
+    const auto reasons = Reasons(failures);
+    EXPECT_EQ(std::count(reasons.begin(), reasons.end(), R::NamesRemain), c.told);
   }
 }
