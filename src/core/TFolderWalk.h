@@ -38,7 +38,7 @@ class TFolderWalk {
     std::function<bool()> FinishFlushes;
     // Leaves the files waiting for their flush, each named: an error escapes their folder.
     std::function<void()> LeaveFlushes;
-    // A folder of the open folder was removed.
+    // A subfolder of `folder` was removed.
     std::function<void(const platform::Folder& folder)> NoteDeletion;
     // Whether the file system is forced to the device before a folder is removed, so that the
     // blocks that held its names are written with the names gone.
