@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "core/TWipeEngine.h"
+#include "core/WipeFailure.h"
 
 namespace platform {
 class DriveTable;

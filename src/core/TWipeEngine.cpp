@@ -1,6 +1,5 @@
 #include "core/TWipeEngine.h"
 
-#include "core/NamesLeft.h"
 #include "core/WipeRun.h"
 
 #include <algorithm>

@@ -2,7 +2,6 @@
 // A named wipe engine with the list of jobs its next run carries out.
 
 #include <cstdint>
-#include <exception>
 #include <limits>
 #include <memory>
 #include <optional>
@@ -11,17 +10,17 @@
 #include <utility>
 #include <vector>
 
-#include "core/JournalCleanup.h"
 #include "core/OverwriteReach.h"
 #include "core/ReserveLowering.h"
 #include "core/TFlushWindow.h"
+#include "core/TFolderWalk.h"
+#include "core/TNamesFinish.h"
 #include "core/TPass.h"
 #include "core/TRunTurns.h"
 #include "core/TWipeItem.h"
 #include "core/WipeFailure.h"
 #include "platform/Result.h"
 
-class NamesLeft;
 class TWipeMethod;
 class TPass;
 class TPassBuffer;
@@ -33,10 +32,6 @@ class Folder;
 struct FileInfo;
 struct EntryId;
 }  // namespace platform
-
-// The progress window's text while a file system's metadata is moved before its free space is
-// filled.
-extern const char* const kMovingMetadataText;
 
 // A temporary file of a free-space wipe that is still there: one that a run killed part-way
 // (power loss, kill -9) left behind, filling the drive.
@@ -170,27 +165,9 @@ class TWipeEngine {
   // opened, every pass written, nothing to write (a method without passes), or every pass
   // written with the last flush still going on (the file waits in the flush window).
   enum class Overwrite { Failed, Gone, Done, WithoutPasses, Flushing };
-  // How the walk of a folder ended: everything in it gone, something left (and named), or the
-  // folder could not be listed (named too).
-  enum class WalkEnd { Emptied, LeftSome, NotListed };
 
   void Fail(const std::string& path, TWipeFailureReason reason, std::error_code error = {},
             std::string detail = {}, std::string freeSpaceRoot = {});
-  // Something in the open folder was deleted: its file system's journal is cleared at the end.
-  void NoteDeletion(const platform::Folder& folder);
-  // A file or link of the open folder was deleted: its journal is cleared, and where its name
-  // stays besides is told at the end.
-  void NoteFileDeletion(const platform::Folder& folder);
-  // After the run's last deletion: clears the journals noted, the progress window showing it.
-  void ClearJournals();
-  // Records why an entry could not be reached: replaced, gone, or `otherwise` with the system's
-  // reason. False when nothing is left of it (it was gone).
-  bool FailReaching(const std::string& path, const std::error_code& error,
-                    TWipeFailureReason otherwise);
-  // For a job that must still be the entry `expected` (known when its device is not 0): true
-  // (and named) when the path could not be reached without a link, or names another entry now.
-  bool ReplacedSinceChosen(const std::string& path, const platform::EntryId& expected,
-                           const std::error_code& reaching, const platform::EntryId& found);
   IWipeProgress& progress();
   void ProcessMessages();
   // The run the engine works with now (its own silent one outside a run).
@@ -202,16 +179,6 @@ class TWipeEngine {
   Overwrite OverwriteEntry(platform::Folder& folder, const std::string& path,
                            const std::string& name, const platform::EntryId& listed,
                            const std::string& caption);
-  // Wipes what the open folder holds (its path for the user ends in a separator).
-  WalkEnd WipeIn(platform::Folder& folder, const std::string& base, const std::string& mask,
-                 bool recurse);
-  // Opens the folder `name` of `parent` if it is still the one listed, wipes what it holds and
-  // removes it. True when it is still there afterwards.
-  bool WipeSubfolder(platform::Folder& parent, const std::string& path, const std::string& name,
-                     const platform::FileInfo& listed, const std::string& mask, bool recurse);
-  // Removes the emptied folder if it is still the one walked. False (and named) when it stays.
-  bool RemoveWalkedFolder(platform::Folder& parent, const std::string& path,
-                          const std::string& name, const platform::EntryId& walked, WalkEnd walk);
   // What work inside the run needs of it: event turns, the stop flag, the progress window.
   TRunTurns Turns();
   // Opens the entry for overwriting if it is still the file listed and has a single name, and
@@ -238,17 +205,9 @@ class TWipeEngine {
   // Closes the files of the flush window without deleting them, each named: what an error
   // that escapes a folder's walk leaves.
   void LeaveFlushes();
-  class LeaveFlushesOnError {
-   public:
-    explicit LeaveFlushesOnError(TWipeEngine& engine) : engine_(engine) {}
-    ~LeaveFlushesOnError();
-    LeaveFlushesOnError(const LeaveFlushesOnError&) = delete;
-    LeaveFlushesOnError& operator=(const LeaveFlushesOnError&) = delete;
-
-   private:
-    TWipeEngine& engine_;
-    int escaping_ = std::uncaught_exceptions();
-  };
+  // What a folder's walk asks of the engine: each entry wiped, links removed, the flush window
+  // finished or left, removed folders noted.
+  TFolderWalk::Calls WalkCalls();
   // Shrinks the open file to nothing in steps of GiveBackStep, handling events between them,
   // when it is larger than one step.
   void GiveBack(platform::File& file);
@@ -298,34 +257,9 @@ class TWipeEngine {
   void DiscardFreeBlocks(const std::string& root, std::uint64_t total);
   // Removes a symbolic link as a link. False (and named) when it cannot be removed.
   bool RemoveLink(platform::Folder& folder, const std::string& path, const std::string& name);
-  // True (and named) when the folder lies on a system file system, where nothing is touched.
-  bool OnSystemFileSystem(platform::Folder& folder, const std::string& path);
-  // True (and named) when the entry of the folder, as `listed`, is a mount point: a walk never
-  // enters another mount, and a file bound over an entry is another file's content.
-  bool AtMountPoint(platform::Folder& folder, const std::string& path, const std::string& name,
-                    const platform::FileInfo& listed);
   // Records what the file system did with the overwrite of the file just deleted, when its old
   // blocks were not reached (TReachNotes).
   void NoteReach(const std::string& path, const TReachVerdict& verdict);
-
-  // Whether the metadata of a drive's file system was moved before its free space was filled,
-  // and the system's reason when it was not.
-  struct MetadataMove {
-    bool tried = false;  // the file system keeps names where a fill may reach them once moved
-    std::error_code error{};
-  };
-  // On btrfs, before the fill: moves every metadata block group of the file system mounted at
-  // `root` (`device`, reached through `mount`), so that the blocks holding old copies of names
-  // become space the fill writes over. The progress window shows it; Stop cancels it (Aborted
-  // is then set).
-  MetadataMove MoveMetadata(const std::string& root, const std::string& fileSystem,
-                            std::uint64_t device, std::uint64_t mount);
-  // After a free-space wipe of `root`: says what may remain of names in its metadata.
-  void NoteNamesInMetadata(const std::string& root, const std::string& fileSystem,
-                           const MetadataMove& move);
-  // At the end of a run: names where the names of the files it deleted stay on the device
-  // (NamesLeft), as things left behind.
-  void NoteNamesLeftByFiles();
 
   bool running_ = false;
   IWipeProgress* progress_ = nullptr;  // the progress window while a run is on
@@ -333,10 +267,10 @@ class TWipeEngine {
   // and the verdict on the last file overwritten.
   bool checkReach_ = true;
   TReachVerdict reach_;
-  // The folders files were deleted from during the run, for where their names stay.
-  std::unique_ptr<NamesLeft> namesLeft_;
-  std::optional<JournalCleanup> journal_;  // while a run is on
   WipeRun* run_ = nullptr;
+  // What the run deleted where, for the journals and metadata cleared and the names left at its
+  // end.
+  TNamesFinish names_{Failures, Notes};
   std::unique_ptr<WipeRun> ownRun_;  // the run outside Execute and RunScope
   // The files whose flush is still going on (see FlushWindowFiles).
   TFlushWindow flushing_;

@@ -277,8 +277,8 @@ struct TWipeEngine::FreeSpaceJob {
   std::optional<platform::DiskSpace> left;  // what was still free once the file held all it could
   // The file system's free-space lock, held for the whole job when it could be taken.
   platform::FileLock lock;
-  std::size_t failuresBefore = 0;  // what the run had named before the fill
-  MetadataMove metadata;           // whether the metadata was moved before the fill
+  std::size_t failuresBefore = 0;       // what the run had named before the fill
+  TNamesFinish::MetadataMove metadata;  // whether the metadata was moved before the fill
   // The fill was forced to the device before its last stretch, and why that failed, if it did:
   // the flush at its end may not hear of it again.
   bool drained = false;
@@ -336,7 +336,8 @@ void TWipeEngine::WipeDriveFreeSpace(const TWipeItem& item) {
   std::unique_ptr<platform::File> file = PlaceTemporaryFile(job);
   if (!file) return;
   // btrfs moves its metadata first, so that the fill reaches where old names were.
-  job.metadata = MoveMetadata(job.root, job.fileSystem, job.bound.id.device, job.rootMount);
+  job.metadata =
+      names_.MoveMetadata(Turns(), job.root, job.fileSystem, job.bound.id.device, job.rootMount);
   IWipeProgress& window = progress();
   window.ShowFile(Tr("Creating temporary file..."));
   window.SetFileRange(100);
@@ -694,7 +695,7 @@ void TWipeEngine::WipeAndReport(FreeSpaceJob& job, FillEnd fill) {
   if (discard && !job.files->info(job.temporary) && job.Ask() && !job.moved) {
     DiscardFreeBlocks(job.root, job.bound.total);
   }
-  NoteNamesInMetadata(job.root, job.fileSystem, job.metadata);
+  names_.NoteNamesInMetadata(job.root, job.fileSystem, job.metadata);
 }
 
 void TWipeEngine::ReportUnreached(const FreeSpaceJob& job, const platform::DiskSpace& left) {

@@ -12,6 +12,7 @@
 #include "core/TPass.h"
 #include "core/TWipeEngine.h"
 #include "core/Translated.h"
+#include "core/UnreachedEntries.h"
 #include "core/WipeRun.h"
 #include "core/WipeServices.h"
 #include "core/WipeWitness.h"
@@ -60,7 +61,7 @@ int TWipeEngine::OverwriteFile(const TWipeItem& item) {
   auto place = platform::openContainingFolder(run().Files, item.Path);
   const auto listed = place ? place->folder->entry(place->name) : place.error();
   if (!listed) {
-    FailReaching(item.Path, listed.error(), TWipeFailureReason::CannotOpen);
+    FailReaching(Failures, item.Path, listed.error(), TWipeFailureReason::CannotOpen);
     return 1;
   }
   const Overwrite overwritten =
@@ -75,7 +76,7 @@ std::unique_ptr<platform::File> TWipeEngine::OpenToOverwrite(platform::Folder& f
                                                              std::uint64_t& size, bool& gone) {
   auto file = folder.openFile(name, listed);
   if (!file) {
-    gone = !FailReaching(path, file.error(), TWipeFailureReason::CannotOpen);
+    gone = !FailReaching(Failures, path, file.error(), TWipeFailureReason::CannotOpen);
     return nullptr;
   }
   // The link count that counts is the one of the file now open.

@@ -10,13 +10,12 @@
 #include <utility>
 
 #include "core/Helpers.h"
-#include "core/JournalCleanup.h"
-#include "core/NamesLeft.h"
 #include "core/TPass.h"
 #include "core/TPassBuffer.h"
 #include "core/TReachNotes.h"
 #include "core/TWipeEngine.h"
 #include "core/Translated.h"
+#include "core/UnreachedEntries.h"
 #include "core/WipeRun.h"
 #include "core/WipeServices.h"
 #include "core/WipeWitness.h"
@@ -42,11 +41,6 @@ bool LooksExecutable(const std::string& path) {
   return tail == "exe" || tail == "EXE";
 }
 
-// Whether the file system keeps copies of deleted names in a journal that a run can clear.
-bool KeepsNamesInJournal(const platform::JournalInfo& kind) {
-  return (kind.ext4 && kind.journal) || kind.xfs;
-}
-
 // What the exception being handled says, for the list of what a run left.
 std::string WhatEscaped() {
   try {
@@ -63,36 +57,6 @@ std::string WhatEscaped() {
 void TWipeEngine::Fail(const std::string& path, TWipeFailureReason reason, std::error_code error,
                        std::string detail, std::string freeSpaceRoot) {
   Failures.push_back({path, reason, error, std::move(detail), std::move(freeSpaceRoot)});
-}
-
-bool TWipeEngine::FailReaching(const std::string& path, const std::error_code& error,
-                               TWipeFailureReason otherwise) {
-  if (error == platform::FileError::Changed) {
-    Fail(path, TWipeFailureReason::Changed);
-  } else if (error == platform::FileError::SystemFileSystem) {
-    Fail(path, TWipeFailureReason::SystemFileSystem);
-  } else if (error == platform::FileError::MountPoint) {
-    Fail(path, TWipeFailureReason::MountPoint);
-  } else if (error == std::errc::no_such_file_or_directory) {
-    Fail(path, TWipeFailureReason::NotFound);
-    return false;
-  } else {
-    Fail(path, otherwise, error);
-  }
-  return true;
-}
-
-bool TWipeEngine::ReplacedSinceChosen(const std::string& path, const platform::EntryId& expected,
-                                      const std::error_code& reaching,
-                                      const platform::EntryId& found) {
-  if (expected.device == 0) return false;
-  // A link on the way, or a folder of the way swapped while it was opened; an entry that is
-  // gone is only not found.
-  const bool replaced =
-      reaching ? reaching == platform::FileError::Link || reaching == platform::FileError::Changed
-               : found != expected;
-  if (replaced) Fail(path, TWipeFailureReason::ReplacedSinceChosen);
-  return replaced;
 }
 
 IWipeProgress& TWipeEngine::progress() {
@@ -131,7 +95,6 @@ void TWipeEngine::Execute(WipeRun& run) {
   Aborted = false;
   Failures.clear();
   Notes.clear();
-  namesLeft_ = std::make_unique<NamesLeft>(run.Drives, run.Files);
   itemsReached_ = 0;
   stoppedInFile_.clear();
   stoppedInDrive_.clear();
@@ -145,22 +108,7 @@ void TWipeEngine::Execute(WipeRun& run) {
     return;
   }
   progress_ = window.get();
-  // Every run notes where it deletes: a file system that journals file contents has its
-  // journal cleared whatever the option says.
-  journal_.emplace(run.Journals, run.Files);
-  journal_->Wanted = [&run](const std::string& folder) {
-    const platform::JournalInfo kind = run.Journals.inspect(folder);
-    if (kind.dataJournal) return true;
-    switch (run.Settings.Journal) {
-      case WipeRunSettings::JournalNames::All:
-        return true;
-      case WipeRunSettings::JournalNames::None:
-        return false;
-      case WipeRunSettings::JournalNames::WhereKept:
-        return KeepsNamesInJournal(kind);
-    }
-    return false;
-  };
+  names_.Begin(run);
   // The jobs already run, so that a path given twice is wiped (and reported) once.
   std::set<std::pair<TWipeItemKind, std::string>> done;
   // By index and on a copy of each job: the windows handle events between jobs.
@@ -186,88 +134,20 @@ void TWipeEngine::Execute(WipeRun& run) {
   } catch (...) {
     Fail(std::string(), TWipeFailureReason::Interrupted, {}, WhatEscaped());
   }
-  NoteNamesLeftByFiles();
-  if (journal_) {
+  names_.NoteNamesLeftByFiles();
+  if (names_.Noting()) {
     try {
-      ClearJournals();
+      names_.ClearJournals(Turns());
     } catch (...) {
       Fail(std::string(), TWipeFailureReason::NamesRemain, {},
            "in the file system's journal, which could not be cleared (" + WhatEscaped() + ")");
     }
-    journal_.reset();
+    names_.End();
   }
   Aborted = run.Stop.Requested();
   progress_ = nullptr;
   window.reset();
   running_ = false;
-}
-
-void TWipeEngine::NoteDeletion(const platform::Folder& folder) {
-  if (journal_) journal_->NoteDeletion(folder.path());
-}
-
-void TWipeEngine::NoteFileDeletion(const platform::Folder& folder) {
-  NoteDeletion(folder);
-  // The free space's own temporary file leaves no name anyone chose.
-  if (namesLeft_ && checkReach_) namesLeft_->NoteDeletion(folder.path());
-}
-
-void TWipeEngine::ClearJournals() {
-  if (!journal_->Pending()) return;
-  IWipeProgress& window = progress();
-  // Shown once a journal is really being cleared.
-  bool shown = false;
-  const auto progressed = [&](const std::string&, std::uint64_t done, std::uint64_t total) {
-    if (!shown) window.ShowStep(Tr(kClearingJournalText));
-    shown = true;
-    window.SetFileRange(total);
-    window.SetPassRange(total);
-    window.SetFilePosition(done);
-    window.SetPassPosition(done);
-  };
-  // Asked between commits; a stop before this point (the stop token already set) clears
-  // nothing.
-  const auto stop = [this] {
-    ProcessMessages();
-    return stopRequested();
-  };
-  for (const JournalCleanup::Result& result : journal_->Finish(progressed, stop)) {
-    const platform::JournalOutcome& outcome = result.Outcome;
-    if (result.Skipped) {
-      // Left by the user's choice: said, and not counted as left behind.
-      if (KeepsNamesInJournal(run().Journals.inspect(result.Folder))) {
-        Notes.push_back({result.Folder,
-                         TWipeFailureReason::JournalNotCleared,
-                         {},
-                         "turned off, so the names of the files deleted here remain in it"});
-      }
-      continue;
-    }
-    if (run().Witness) run().Witness->JournalCleared(result.Folder, outcome);
-    if (outcome.result == platform::JournalResult::Cleaned ||
-        outcome.result == platform::JournalResult::NoJournal) {
-      continue;
-    }
-    std::string detail = JournalResultText(outcome.result);
-    if (!outcome.detail.empty()) detail += ": " + outcome.detail;
-    if (run().Journals.inspect(result.Folder).dataJournal) {
-      // Not a matter of names alone: the content of what was wiped there is still readable.
-      Fail(result.Folder, TWipeFailureReason::JournalContentRemains, outcome.error,
-           std::move(detail));
-      continue;
-    }
-    // A file system that keeps no journal of names (asked for by choice), or a stop, which
-    // the run reports on its own: said, not counted.
-    if (outcome.result == platform::JournalResult::NotExt4 ||
-        outcome.result == platform::JournalResult::Stopped) {
-      Notes.push_back(
-          {result.Folder, TWipeFailureReason::JournalNotCleared, outcome.error, std::move(detail)});
-      continue;
-    }
-    // The clearing was wanted and could not be done: the names are still on the device.
-    Fail(result.Folder, TWipeFailureReason::NamesRemain, outcome.error,
-         "in the file system's journal, which could not be cleared (" + detail + ")");
-  }
 }
 
 void TWipeEngine::RunItem(const TWipeItem& item) {
@@ -290,7 +170,7 @@ bool TWipeEngine::RemoveLink(platform::Folder& folder, const std::string& path,
                              const std::string& name) {
   const platform::Status removed = folder.removeFile(name);
   if (removed) {
-    NoteFileDeletion(folder);
+    names_.NoteFileDeletion(folder.path(), checkReach_);
     return true;
   }
   Fail(path, TWipeFailureReason::CannotDelete, removed.error());
@@ -306,8 +186,8 @@ void TWipeEngine::WipeFile(const TWipeItem& item) {
   }
   auto place = platform::openContainingFolder(run().Files, path);
   if (!place) {
-    if (ReplacedSinceChosen(path, item.Expected, place.error(), {})) return;
-    FailReaching(path, place.error(), TWipeFailureReason::CannotOpen);
+    if (ReplacedSinceChosen(Failures, path, item.Expected, place.error(), {})) return;
+    FailReaching(Failures, path, place.error(), TWipeFailureReason::CannotOpen);
     return;
   }
   if (place->name.empty()) {
@@ -315,12 +195,12 @@ void TWipeEngine::WipeFile(const TWipeItem& item) {
     return;
   }
   const auto listed = place->folder->entry(place->name);
-  if (ReplacedSinceChosen(path, item.Expected, listed.error(),
+  if (ReplacedSinceChosen(Failures, path, item.Expected, listed.error(),
                           listed ? listed->id : platform::EntryId{})) {
     return;
   }
   if (!listed) {
-    FailReaching(path, listed.error(), TWipeFailureReason::CannotOpen);
+    FailReaching(Failures, path, listed.error(), TWipeFailureReason::CannotOpen);
     return;
   }
   // Held by the engine: the file may wait in the flush window after this returns.
@@ -333,8 +213,8 @@ bool TWipeEngine::WipeEntry(platform::Folder& folder, const std::string& path,
                             const std::string& name, const platform::FileInfo& listed,
                             const std::string& caption) {
   // Kernel settings and firmware variables look like files there: nothing is written or removed.
-  if (OnSystemFileSystem(folder, path)) return true;
-  if (AtMountPoint(folder, path, name, listed)) return true;
+  if (OnSystemFileSystem(Failures, folder, path)) return true;
+  if (AtMountPoint(Failures, folder, path, name, listed)) return true;
   if (run().Settings.WarnOnExecutable && LooksExecutable(path) &&
       !run().Services.ConfirmWipeExecutable(path)) {
     Fail(path, TWipeFailureReason::KeptByUser);
@@ -391,21 +271,6 @@ bool TWipeEngine::WipeEntry(platform::Folder& folder, const std::string& path,
   return false;
 }
 
-bool TWipeEngine::OnSystemFileSystem(platform::Folder& folder, const std::string& path) {
-  const std::string system = folder.systemFileSystem();
-  if (system.empty()) return false;
-  Fail(path, TWipeFailureReason::SystemFileSystem, {}, system);
-  return true;
-}
-
-bool TWipeEngine::AtMountPoint(platform::Folder& folder, const std::string& path,
-                               const std::string& name, const platform::FileInfo& listed) {
-  const std::optional<std::string> mounted = folder.mountedAt(name, listed);
-  if (!mounted) return false;
-  Failures.push_back(MountPointFailure(path, *mounted));
-  return true;
-}
-
 void TWipeEngine::NoteReach(const std::string& path, const TReachVerdict& verdict) {
   if (auto note = TReachNotes(run().Drives).Of(path, verdict)) Failures.push_back(std::move(*note));
 }
@@ -437,7 +302,7 @@ bool TWipeEngine::DeleteWipedFile(platform::Folder& folder, const std::string& p
   if (renamed) {
     const platform::Status removed = RemoveWipedEntry(folder, LongName(), id);
     if (removed) {
-      NoteFileDeletion(folder);
+      names_.NoteFileDeletion(folder.path(), checkReach_);
       if (run().Witness) run().Witness->Deleted(id);
       return true;
     }
@@ -452,7 +317,7 @@ bool TWipeEngine::DeleteWipedFile(platform::Folder& folder, const std::string& p
   }
   const platform::Status removed = RemoveWipedEntry(folder, name, id);
   if (removed) {
-    NoteFileDeletion(folder);
+    names_.NoteFileDeletion(folder.path(), checkReach_);
     if (run().Witness) run().Witness->Deleted(id);
     return true;
   }
