@@ -13,7 +13,6 @@
 
 #include "core/JournalCleanup.h"
 #include "core/OverwriteReach.h"
-#include "core/ReserveLowering.h"
 #include "core/TFlushWindow.h"
 #include "core/TPass.h"
 #include "core/TRunTurns.h"
@@ -245,13 +244,12 @@ class TWipeEngine {
   // still the file `id`.
   platform::Status RemoveWipedEntry(platform::Folder& folder, const std::string& name,
                                     const platform::EntryId& id);
-  // The parts of a free-space wipe, in order: the job bound to the drive listed, its temporary
-  // file placed, the free space filled, then the filled file wiped with the passes left and
-  // deleted, and what was not reached reported.
-  // Where this engine's free-space wipes write, working with its run.
+  // The steps of a free-space wipe, working with this engine's run: where it writes, and the
+  // fill, between the run's turns.
   TFreeSpacePlace FreeSpacePlace();
-  // The fill of this engine's free-space wipes, working with its run, between its turns.
   TFreeSpaceFill FreeSpaceFill(TFreeSpacePlace& place);
+  // After the fill: the filled file wiped with the passes left and deleted, what was not
+  // reached told, and the free blocks discarded.
   struct MetadataMove;
   void WipeAndReport(TFreeSpaceJob& job, TFreeSpacePlace& place, TFreeSpaceFill& fill, TFillEnd end,
                      const MetadataMove& metadata);
