@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "cli/TCliOutput.h"
+#include "core/TFreeSpacePlace.h"
 #include "core/TNumberFormat.h"
-#include "core/TWipeEngine.h"
 #include "core/Translated.h"
 
 void MentionLeftoverFiles(TCliOutput& output, const std::vector<std::string>& roots,

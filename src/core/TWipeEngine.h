@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "core/OverwriteReach.h"
-#include "core/ReserveLowering.h"
 #include "core/TFlushWindow.h"
 #include "core/TFolderWalk.h"
 #include "core/TNamesFinish.h"
@@ -21,6 +20,10 @@
 #include "core/WipeFailure.h"
 #include "platform/Result.h"
 
+class TFreeSpaceFill;
+class TFreeSpacePlace;
+enum class TFillEnd;
+struct TFreeSpaceJob;
 class TWipeMethod;
 class TPass;
 class TPassBuffer;
@@ -32,25 +35,6 @@ class Folder;
 struct FileInfo;
 struct EntryId;
 }  // namespace platform
-
-// A temporary file of a free-space wipe that is still there: one that a run killed part-way
-// (power loss, kill -9) left behind, filling the drive.
-struct TLeftoverFile {
-  std::string Path;
-  std::uint64_t Size = 0;
-};
-// The free-space wipe's temporary files found for the drive at `root`: an ordinary file of the
-// caller's with a single name, named as the temporary file, in the drive's root or in a folder
-// that a run puts the file in when the root may not be written (the home and the temporary
-// folder, where they are reached through the drive's own mount). None while a free-space run
-// holds the drive's lock (core/FreeSpaceLock.h): the file is that run's.
-std::vector<TLeftoverFile> FindFreeSpaceLeftovers(const std::string& root);
-// The folder a free-space wipe of the drive at `root` would put its temporary file in, as the
-// run chooses it: the drive's root, or the home or temporary folder on that drive, whichever
-// the caller may write first. Empty when none may be written (only the administrator can wipe
-// that drive's free space); the system's reason when the drive cannot be asked, and
-// std::errc::read_only_file_system when it is mounted read-only.
-platform::Result<std::string> FreeSpaceFileFolder(const std::string& root);
 
 class TWipeEngine {
  public:
@@ -219,42 +203,14 @@ class TWipeEngine {
   // still the file `id`.
   platform::Status RemoveWipedEntry(platform::Folder& folder, const std::string& name,
                                     const platform::EntryId& id);
-  // The parts of a free-space wipe, in order: the job bound to the drive listed, its temporary
-  // file placed, the free space filled, then the filled file wiped with the passes left and
-  // deleted, and what was not reached reported.
-  struct FreeSpaceJob;
-  class FillBytes;
-  struct FirstPass {
-    TPass pass;
-    int total = 0;  // the passes of the method, the signature pass included
-  };
-  // How the fill ended: filled with blocks of "0", or with the method's first pass, which is
-  // on the device, or which could not be forced there (the file is not wiped further).
-  enum class FillEnd { Zeros, FirstPass, FirstPassFailed };
-  bool BindDrive(const TWipeItem& item, FreeSpaceJob& job);
-  std::unique_ptr<platform::File> PlaceTemporaryFile(FreeSpaceJob& job);
-  FillEnd Fill(FreeSpaceJob& job, platform::File& file, std::uint64_t initial,
-               const platform::DiskSpace& space, std::optional<TReserveLowering>& reserve);
-  void WipeAndReport(FreeSpaceJob& job, FillEnd fill);
-  // The method's first pass when the fill can write it, and how many passes there are.
-  std::optional<FirstPass> FirstPassToFillWith();
-  // After the fill: a second, small file takes what free blocks the file system still gives,
-  // written until it refuses (ext4 keeps its last ones from a large file).
-  void FillTail(FreeSpaceJob& job, FillBytes& bytes, std::uint64_t total);
-  // The fill's loop: the file grows until the free space ends (or the run stops); how far.
-  std::uint64_t FillUp(FreeSpaceJob& job, platform::File& file, FillBytes& bytes,
-                       std::uint64_t initial, std::uint64_t large, std::uint64_t total);
-  // Appends `length` bytes of the fill to the file.
-  platform::Status WriteFill(platform::File& file, FillBytes& bytes, std::uint64_t length);
-  // Free space the fill could not reach, `left` being what stayed free.
-  void ReportUnreached(const FreeSpaceJob& job, const platform::DiskSpace& left);
-  // Removes the job's temporary files if they are still the run's own. True when the first was
-  // removed now; a file that stays is named, since it keeps the drive full.
-  bool RemoveTemporaryFile(const FreeSpaceJob& job);
-  bool RemoveTemporaryFile(const FreeSpaceJob& job, const std::string& path);
-  // Asks the file system at `root` (`total` bytes large) to discard its free blocks, in steps;
-  // a note when it cannot.
-  void DiscardFreeBlocks(const std::string& root, std::uint64_t total);
+  // The steps of a free-space wipe, working with this engine's run: where it writes, and the
+  // fill, between the run's turns.
+  TFreeSpacePlace FreeSpacePlace();
+  TFreeSpaceFill FreeSpaceFill(TFreeSpacePlace& place);
+  // After the fill: the filled file wiped with the passes left and deleted, what was not
+  // reached told, and the free blocks discarded.
+  void WipeAndReport(TFreeSpaceJob& job, TFreeSpacePlace& place, TFreeSpaceFill& fill, TFillEnd end,
+                     const TNamesFinish::MetadataMove& metadata);
   // Removes a symbolic link as a link. False (and named) when it cannot be removed.
   bool RemoveLink(platform::Folder& folder, const std::string& path, const std::string& name);
   // Records what the file system did with the overwrite of the file just deleted, when its old

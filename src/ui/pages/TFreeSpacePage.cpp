@@ -9,6 +9,7 @@
 #include "core/DriveFunctions.h"
 #include "core/FreeSpaceLock.h"
 #include "core/Helpers.h"
+#include "core/TFreeSpacePlace.h"
 #include "core/TWipeEngine.h"
 #include "core/TWipeMethodsManager.h"
 #include "dialogs/PromptService.h"

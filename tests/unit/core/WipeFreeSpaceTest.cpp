@@ -18,6 +18,7 @@
 #include "core/ProgramRandom.h"
 #include "core/ReserveLowering.h"
 #include "core/RunOutcome.h"
+#include "core/TFreeSpacePlace.h"
 #include "platform/Drives.h"
 #include "platform/Ext4Reserve.h"
 #include "platform/Folders.h"
