@@ -65,7 +65,7 @@ class TWipeEngine {
   ~TWipeEngine();
 
   std::vector<std::unique_ptr<TWipeItem>> Items;  // the jobs of the next run, in order
-  std::string Name;               // key of the engine in the settings' "Engines" section
+  std::string Name;  // key of the engine in the settings' "Engines" section
   // Whether the last run was stopped: the engine sets it from the run's stop token when the run
   // ends (and clears it when one begins). Setting it does not stop a run; Stop does.
   bool Aborted = false;
