@@ -1,7 +1,6 @@
 #include "cleaner/TShredder.h"
 
 #include "cleaner/PrefsValues.h"
-#include "core/TWipeMethodsManager.h"
 #include "platform/Folders.h"
 
 namespace {
@@ -43,12 +42,6 @@ TShredder::TShredder()
     : WipeFiles(std::make_unique<TWipeEngine>("WipeFiles")),
       WipeFolders(std::make_unique<TWipeEngine>("WipeFolders")),
       WipeFreeSpace(std::make_unique<TWipeEngine>("WipeFreeSpace")) {}
-
-void TShredder::TakeMethods(const TWipeMethodsManager& catalogue) {
-  for (TWipeEngine* engine : {WipeFiles.get(), WipeFolders.get(), WipeFreeSpace.get()}) {
-    engine->Method = catalogue.MethodForEngine(*engine);
-  }
-}
 
 TShredder::~TShredder() = default;
 

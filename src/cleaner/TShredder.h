@@ -8,11 +8,10 @@
 
 #include "core/TWipeEngine.h"
 
-class TWipeMethodsManager;
-
 class TShredder {
  public:
-  // Creates the engines "WipeFiles", "WipeFolders" and "WipeFreeSpace", without a method yet.
+  // Creates the engines "WipeFiles", "WipeFolders" and "WipeFreeSpace". They hold no method: the
+  // catalogue gives each its method by its name when it is run.
   TShredder();
   TShredder(const TShredder&) = delete;
   TShredder& operator=(const TShredder&) = delete;
@@ -22,9 +21,6 @@ class TShredder {
   std::unique_ptr<TWipeEngine> WipeFolders;    // jobs of kind wkFolder
   bool CleanFreeSpaceEnabled = false;          // stored option
   std::unique_ptr<TWipeEngine> WipeFreeSpace;  // jobs of kind wkFreeSpace
-
-  // Gives each engine the method that the catalogue chooses for it.
-  void TakeMethods(const TWipeMethodsManager& catalogue);
 
   // Reads the child Shredder of the Configuration element: each engine's list is replaced by
   // the listed jobs (emptied when its list element is missing), then CleanFreeSpaceEnabled is

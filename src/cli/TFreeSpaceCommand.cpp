@@ -135,7 +135,7 @@ int TFreeSpaceCommand::Run() {
   std::vector<TRunTarget> reported;
   for (const std::string& root : roots) reported.push_back({root, "free-space"});
   // The method the run went by: the one chosen for it, else the catalogue's for the engine.
-  const TWipeMethod* method = engine.Method ? engine.Method : catalogue_.MethodForEngine(engine);
+  const TWipeMethod* method = catalogue_.MethodForEngine(engine);
   const int passes = method ? method->PassCount() + (catalogue_.WriteSignature ? 1 : 0) : 0;
   return evidence.Finish(left ? ExitSomethingLeft : ExitAllDone, reported, {outcome},
                          method ? method->Name : std::string(), passes);

@@ -211,8 +211,8 @@ int TWipeCommand::Run() {
   if (const int signal = platform::stopSignal()) return platform::exitStatusForSignal(signal);
   if (finishing) outcomes.push_back(*finishing);
   // The method the run went by: the one chosen for it, else the catalogue's for the engine.
-  TWipeEngine& first = files.Items.empty() ? folders : files;
-  const TWipeMethod* method = first.Method ? first.Method : catalogue_.MethodForEngine(first);
+  const TWipeEngine& first = files.Items.empty() ? folders : files;
+  const TWipeMethod* method = catalogue_.MethodForEngine(first);
   const int passes = method ? method->PassCount() + (catalogue_.WriteSignature ? 1 : 0) : 0;
   return evidence.Finish(left ? ExitSomethingLeft : ExitAllDone, reported, outcomes,
                          method ? method->Name : std::string(), passes);

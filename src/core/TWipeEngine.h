@@ -24,7 +24,6 @@ class TFreeSpaceFill;
 class TFreeSpacePlace;
 enum class TFillEnd;
 struct TFreeSpaceJob;
-class TWipeMethod;
 class TPass;
 class TPassBuffer;
 class IWipeProgress;
@@ -45,8 +44,7 @@ class TWipeEngine {
   ~TWipeEngine();
 
   std::vector<std::unique_ptr<TWipeItem>> Items;  // the jobs of the next run, in order
-  std::string Name;               // key of the engine in the settings' "Engines" section
-  TWipeMethod* Method = nullptr;  // the method last recorded for the engine, not owned
+  std::string Name;  // key of the engine in the settings' "Engines" section
   // Whether the last run was stopped: the engine sets it from the run's stop token when the run
   // ends (and clears it when one begins). Setting it does not stop a run; Stop does.
   bool Aborted = false;

@@ -75,22 +75,16 @@ void TWipeMethodsManager::ChooseForRun(const TWipeEngine& engine, TWipeMethod* m
   }
 }
 
-TWipeMethod* TWipeMethodsManager::MethodForEngine(TWipeEngine& engine) const {
+TWipeMethod* TWipeMethodsManager::MethodForEngine(const TWipeEngine& engine) const {
   if (const auto chosen = chosenForRun_.find(engine.Name); chosen != chosenForRun_.end()) {
-    engine.Method = MethodByFileName(chosen->second);
-    return engine.Method;
+    return MethodByFileName(chosen->second);
   }
-  TWipeMethod* candidate = DefaultMethod();
   const std::string chosen = TIniFile(SettingsFileName()).ReadString(kEngines, engine.Name, "");
-  if (!chosen.empty()) {
-    candidate = MethodByFileName(GetMethodsFolder() + chosen);
-    engine.Method = candidate;
-  }
-  return candidate;
+  if (chosen.empty()) return DefaultMethod();
+  return MethodByFileName(GetMethodsFolder() + chosen);
 }
 
-void TWipeMethodsManager::SetEngineMethod(TWipeEngine& engine, TWipeMethod* method) {
-  engine.Method = method;
+void TWipeMethodsManager::SetEngineMethod(const TWipeEngine& engine, TWipeMethod* method) {
   TIniFile(SettingsFileName())
       .WriteString(kEngines, engine.Name,
                    method ? platform::fileNameOf(method->FileName) : std::string());

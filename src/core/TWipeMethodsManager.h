@@ -48,15 +48,15 @@ class TWipeMethodsManager : public TCustomWipeMethodsManager, public WipeSetting
   std::unique_ptr<TWipeEngine> FilesEngine;
   std::unique_ptr<TWipeEngine> DrivesEngine;
 
-  // The method the engine is to use: the one chosen for this run (ChooseForRun), else the one
-  // that "Engines" names for it in the settings file
-  // (read afresh on every call), else DefaultMethod; none when "Engines" names a file that is
-  // not loaded. Records the named method in the engine's Method field. A named method that was
-  // not read whole is returned as it is; the engine refuses to use it.
-  TWipeMethod* MethodForEngine(TWipeEngine& engine) const;
-  // Records the method for the engine, in the engine and in the settings file. Raises
-  // EIniFileError.
-  void SetEngineMethod(TWipeEngine& engine, TWipeMethod* method);
+  // The method the engine uses, known by the engine's Name: the one chosen for this run
+  // (ChooseForRun), else the one that "Engines" names for it in the settings file (read afresh
+  // on every call), else DefaultMethod; none when "Engines" names a file that is not loaded. The
+  // engine itself keeps no method: whoever runs it or shows its method asks here, so a method
+  // taken out of the catalogue is never used afterwards. A named method that was not read whole
+  // is returned as it is; the engine refuses to use it.
+  TWipeMethod* MethodForEngine(const TWipeEngine& engine) const;
+  // Records the method for engines of this name in the settings file. Raises EIniFileError.
+  void SetEngineMethod(const TWipeEngine& engine, TWipeMethod* method);
   // What kept StartWipeMethodsManager from reading every method and setting ("the methods: ..."
   // and/or "the settings: ..." with the reason); empty when nothing did.
   std::string LoadProblem;

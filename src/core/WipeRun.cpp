@@ -48,7 +48,7 @@ WipeRun::WipeRun(IWipeServices& services, Platform platform, WipeRunSettings set
       Drives(platform.Drives),
       Journals(platform.Journals) {}
 
-WipeRun WipeRun::For(TWipeEngine& engine, const TWipeMethodsManager& catalogue,
+WipeRun WipeRun::For(const TWipeEngine& engine, const TWipeMethodsManager& catalogue,
                      IWipeServices& services) {
   return WipeRun(services, WipeRunSettings::Of(catalogue),
                  RunMethodOf(catalogue.MethodForEngine(engine)));

@@ -84,9 +84,9 @@ class WipeRun {
   WipeRun(const WipeRun&) = delete;
   WipeRun& operator=(const WipeRun&) = delete;
 
-  // The run of the engine with the catalogue's settings as they are now and the method the
-  // catalogue gives the engine (recorded in the engine's Method field).
-  static WipeRun For(TWipeEngine& engine, const TWipeMethodsManager& catalogue,
+  // The run of the engine with the catalogue's settings as they are now and a copy of the method
+  // the catalogue gives the engine now.
+  static WipeRun For(const TWipeEngine& engine, const TWipeMethodsManager& catalogue,
                      IWipeServices& services);
 
   const WipeRunSettings Settings;

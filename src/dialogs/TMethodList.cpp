@@ -7,7 +7,6 @@
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTreeWidget>
-#include <algorithm>
 #include <exception>
 #include <utility>
 
@@ -167,7 +166,7 @@ bool TMethodList::refusedWhileRunning(const TWipeMethod& method, const QString& 
   QStringList kinds;
   for (TWipeEngine* engine : engines_) {
     if (!engine->Running()) continue;
-    if (engine->Method == &method || catalogue_.MethodForEngine(*engine) == &method) {
+    if (catalogue_.MethodForEngine(*engine) == &method) {
       kinds << WipeKindCaption(engine->Name);
     }
   }
@@ -372,18 +371,11 @@ void TMethodList::DeleteMethod() {
             .arg(shownPath(method->FileName), QString::fromLocal8Bit(deleted.error().message())));
     return;
   }
-  // No engine keeps the deleted method: the ones that held it, or were set to it, hold what they
-  // use now.
-  std::vector<TWipeEngine*> affected;
-  for (TWipeEngine* engine : engines_) {
-    if (engine->Method == method || std::find(users.begin(), users.end(), engine) != users.end()) {
-      affected.push_back(engine);
-    }
-  }
   delete rowOf(method);
   list_.clearSelection();
   catalogue.RemoveMethod(method);
   method = nullptr;
+  // The kinds of wipe set to it are set back: the catalogue gives them its default from now on.
   try {
     if (!users.empty()) {
       UpdateIniFile(TWipeMethodsManager::SettingsFileName(), [&users](IniDocument& document) {
@@ -393,7 +385,6 @@ void TMethodList::DeleteMethod() {
   } catch (const std::exception& error) {
     showError(error);
   }
-  for (TWipeEngine* engine : affected) engine->Method = catalogue.MethodForEngine(*engine);
   SelectionChanged();
 }
 
@@ -410,11 +401,9 @@ bool TMethodList::RecordForEngine(TWipeEngine& engine) {
             .arg(ShownText(method->Name)));
     return false;
   }
-  TWipeMethod* before = engine.Method;
   try {
     catalogue_.SetEngineMethod(engine, method);
   } catch (const std::exception& error) {
-    engine.Method = before;
     showError(error);
     return false;
   }

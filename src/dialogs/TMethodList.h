@@ -49,7 +49,7 @@ class TMethodList : public QObject {
   void NewMethod();
   void EditMethod();
   void DeleteMethod();
-  // Records the selected method as the engine's, in the engine and in the settings file. False,
+  // Records the selected method as the engine's in the settings file. False,
   // after telling the user why, when it cannot be; false without a word when no row is selected.
   bool RecordForEngine(TWipeEngine& engine);
 

@@ -111,7 +111,6 @@ TMainForm::TMainForm(TWipeMethodsManager& catalogue, Seams seams, QWidget* paren
   // The trace-cleaning engine first: the Clean traces page shows its items.
   cleanerEngine_ = std::make_unique<TEraserEngine>();
   cleanerEngine_->LoadFromFile(GetSettingsFolder() + "prefs.dat");
-  cleanerEngine_->Shredder->TakeMethods(catalogue_);
   // Its walks let the windows handle events between entries, so that Stop is seen.
   cleanerEngine_->Services = &WipeServices();
   // Its registry items delete in the window's registry.

@@ -7,7 +7,6 @@
 #include "core/DeviceCheck.h"
 #include "core/RunRecord.h"
 #include "core/TWipeEngine.h"
-#include "core/TWipeMethod.h"
 #include "core/TWipeMethodsManager.h"
 #include "core/WipeRun.h"
 #include "core/WipeServices.h"
@@ -60,12 +59,11 @@ void RunAndCheckDevice(TWipeEngine& engine, TWipeMethodsManager& catalogue, IWip
   }
   if (!report) return;
   StampRunRecord(kept, "ferrovane", FERROVANE_VERSION, engine.Name, started);
-  // The method the run went by: the engine's own, or the one the catalogue gives an engine
-  // without one.
-  if (const TWipeMethod* method =
-          engine.Method ? engine.Method : catalogue.MethodForEngine(engine)) {
-    kept.Method = method->Name;
-    kept.Passes = method->PassCount() + (catalogue.WriteSignature ? 1 : 0);
+  // The method the run went by: its own copy, made when it began.
+  if (run.Method) {
+    kept.Method = run.Method->Name;
+    kept.Passes =
+        static_cast<int>(run.Method->Passes.size()) + (run.Settings.WriteSignature ? 1 : 0);
   }
   std::vector<TRunTarget> targets;
   for (const auto& item : engine.Items) targets.push_back({item->Path, KindOf(item->Kind)});

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "platform/PathText.h"
 #include "support/TestFolder.h"
@@ -358,12 +359,14 @@ platform::Status FaultyFileSystem::removeFolder(const std::string& path) {
 platform::Result<std::vector<platform::DirEntry>> FaultyFileSystem::listFolder(
     const std::string& path) {
   if (failList.count(path)) return injectedError;
+  if (throwOnList.count(path)) throw std::runtime_error("the listing broke off");
   return real().listFolder(path);
 }
 
 platform::Result<std::string> FaultyFileSystem::readFile(const std::string& path,
                                                          std::uint64_t maxBytes) {
   if (failRead.count(path)) return readError;
+  if (throwOnRead.count(path)) throw std::runtime_error("the read broke off");
   return real().readFile(path, maxBytes);
 }
 

@@ -40,6 +40,10 @@ class FaultyFileSystem : public platform::FileSystem {
   std::set<std::string> failExamine;        // info fails with readError: the entry is there
   std::set<std::string> failSetAttributes;  // changing a file's attributes fails
   std::set<std::string> failDiskSpace;      // asking for the space fails with readError
+  // Listing these folders, or reading these files, breaks off with an exception ("the listing
+  // broke off", "the read broke off"), as a failing platform layer would.
+  std::set<std::string> throwOnList;
+  std::set<std::string> throwOnRead;
   // Folders (by full path, no trailing separator) whose file system cannot be forced to the
   // device (syncFileSystem fails with flushError), as a device that reports a lost write does.
   std::set<std::string> failSync;

@@ -11,6 +11,7 @@ std::string MountProblem(const ScopedMount& mount, const std::string& work) {
   if (platform::journals().volumeOf(mount.point()) == platform::journals().volumeOf(holder)) {
     return "nothing new is mounted at " + mount.point();
   }
+  if (work.empty()) return {};
   if (const platform::Status made = platform::fs().createFolder(work); !made) {
     return "no folder " + work +
            " could be made on the test's file system: " + made.error().message();

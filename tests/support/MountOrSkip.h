@@ -12,7 +12,8 @@ class ScopedMount;
 // Why the test cannot put its files in `work` (a folder to make on the mounted file system): the
 // mount's own reason, a mount that did not take (the point still on the file system of the
 // folder that holds it, where the test would write on the machine's disk), or a work folder that
-// could not be made; empty when it can go on.
+// could not be made; empty when it can go on. With no `work`, none is made: the test works at the
+// mount point itself.
 std::string MountProblem(const ScopedMount& mount, const std::string& work);
 
 // Skips the test, with the reason, unless `mounting` (an expression whose value is the answer of

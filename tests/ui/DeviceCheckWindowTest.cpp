@@ -15,22 +15,9 @@
 #include "MainFormFixture.h"
 #include "core/ProgressStream.h"
 #include "platform/BlockDevice.h"
+#include "support/FakeBlockDevices.h"
 #include "support/ScopedMount.h"
 #include "ui/AdministratorRun.h"
-
-namespace {
-
-// Devices that only the administrator may read, as an ordinary user finds them.
-class AdministratorsDevices final : public platform::BlockDevices {
- public:
-  platform::DeviceFacts describe(const std::string&) override { return {}; }
-  platform::Result<std::unique_ptr<platform::DeviceVolume>> open(const std::string&,
-                                                                 std::uint64_t) override {
-    return std::error_code(platform::DeviceError::NeedsAdministrator);
-  }
-};
-
-}  // namespace
 
 class DeviceCheckWindowTest : public QObject {
   Q_OBJECT
@@ -73,9 +60,6 @@ void DeviceCheckWindowTest::aCheckedRunNamesWhatWasFoundAndItsReportIsSaved() {
   f.catalogue().CheckDevice = true;
   // The journal is left as it is: the names stay in it, where the check finds them.
   f.catalogue().ChooseJournalForRun(false);
-  // The files engine has no method of its own (as after its method was deleted): the run goes
-  // by the catalogue's default.
-  f.files().Method = nullptr;
   f.prompts.openFiles.push_back(paths);
   QTest::mouseClick(f.find<QPushButton>("btnAddFiles"), Qt::LeftButton);
   QTest::mouseClick(f.find<QPushButton>("btnStartShredFiles"), Qt::LeftButton);
@@ -106,7 +90,10 @@ void DeviceCheckWindowTest::aDeviceOnlyTheAdministratorReadsIsCheckedByTheAdmini
   MainFormFixture f;
   f.withCatalogue();
   f.catalogue().CheckDevice = true;
-  AdministratorsDevices devices;
+  // Devices that only the administrator may read, as an ordinary user finds them.
+  FakeDevice device(0);
+  device.refused = platform::DeviceError::NeedsAdministrator;
+  FakeBlockDevices devices(device);
   const platform::ScopedBlockDevices installed(&devices);
   const std::string file = f.folder.write("data/ledger.ods", "the user's");
   // Stands in for pkexec: records what it was asked to run, then sends an outcome and a report.
@@ -156,7 +143,10 @@ void DeviceCheckWindowTest::aFreeSpaceRunOnADeviceOnlyTheAdministratorReadsIsOff
   MainFormFixture f(mountLine(20, "8:1", drive, "ext4"));
   f.withCatalogue();
   f.catalogue().CheckDevice = true;
-  AdministratorsDevices devices;
+  // Devices that only the administrator may read, as an ordinary user finds them.
+  FakeDevice device(0);
+  device.refused = platform::DeviceError::NeedsAdministrator;
+  FakeBlockDevices devices(device);
   const platform::ScopedBlockDevices installed(&devices);
   f.folder.write("stream", ProgressOutcomeLine({}) + "\n");
   const std::string launcher =

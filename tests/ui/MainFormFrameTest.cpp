@@ -13,6 +13,7 @@
 
 #include "MainFormFixture.h"
 #include "platform/FileSystem.h"
+#include "support/FakeShell.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TestDrives.h"
 #include "ui/DesktopShell.h"
@@ -26,18 +27,6 @@
 #include "ui/widgets/TRolloverImage.h"
 
 namespace {
-
-// Records what the window asks the desktop to open or start; `browser`: whether a program
-// opens web pages.
-struct FakeShell {
-  bool browser = true;
-  std::vector<QUrl> opened;
-  std::vector<std::string> started;
-  ScopedShellHandlers installed{
-      TShellHandlers{[this](const QUrl& url) { opened.push_back(url); },
-                     [this](const std::string& program) { started.push_back(program); },
-                     [this](const QUrl&) { return browser; }}};
-};
 
 // The lightness of the picture's middle pixel.
 int middleLightness(const QImage& picture) {

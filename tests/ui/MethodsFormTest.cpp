@@ -283,7 +283,7 @@ void MethodsFormTest::editStoresTheMethodAndItsRow() {
 void MethodsFormTest::deleteAsksThenRemovesFileAndRow() {
   MethodsFixture f(kFive);
   Dialog d(f);
-  TWipeMethod* before = f.folders.Method;
+  TWipeMethod* before = f.catalogue().MethodForEngine(f.folders);
   d.select(2);
   f.prompts.confirmations = {false, true};
   d.click("btnDeleteMethod");  // No
@@ -301,7 +301,7 @@ void MethodsFormTest::deleteAsksThenRemovesFileAndRow() {
   d.click("btnClose");
   QVERIFY(!d.form.isVisible());
   QCOMPARE(f.entry("WipeFolders"), std::string("-"));
-  QCOMPARE(f.folders.Method, before);
+  QCOMPARE(f.catalogue().MethodForEngine(f.folders), before);
 }
 
 void MethodsFormTest::closeRecordsTheChoiceOtherEndingsDoNot() {
@@ -310,7 +310,7 @@ void MethodsFormTest::closeRecordsTheChoiceOtherEndingsDoNot() {
   // The default method, chosen as it is, is written down.
   d.click("btnClose");
   QCOMPARE(f.entry("WipeFolders"), std::string("a-one.mtd"));
-  QCOMPARE(f.folders.Method, f.method("One"));
+  QCOMPARE(f.catalogue().MethodForEngine(f.folders), f.method("One"));
 
   const std::function<void(Dialog&)> others[] = {
       [](Dialog& d) { QTest::keyClick(&d.form, Qt::Key_Escape); },
@@ -321,7 +321,7 @@ void MethodsFormTest::closeRecordsTheChoiceOtherEndingsDoNot() {
     d.select(3);
     end(d);
     QCOMPARE(f.entry("WipeFolders"), std::string("a-one.mtd"));
-    QCOMPARE(f.folders.Method, f.method("One"));
+    QCOMPARE(f.catalogue().MethodForEngine(f.folders), f.method("One"));
   }
   // Escape left it open; the close box closed it.
   QVERIFY(!d.form.isVisible());
@@ -330,7 +330,7 @@ void MethodsFormTest::closeRecordsTheChoiceOtherEndingsDoNot() {
   d.select(4);
   QTest::keyClick(d.list(), Qt::Key_Return);  // Close is the default button
   QCOMPARE(f.entry("WipeFolders"), std::string("e-five.mtd"));
-  QCOMPARE(f.folders.Method, f.method("Five"));
+  QCOMPARE(f.catalogue().MethodForEngine(f.folders), f.method("Five"));
   QCOMPARE(f.entry("WipeFiles"), std::string("-"));
 }
 
@@ -420,7 +420,6 @@ void MethodsFormTest::deletingAMethodKindsOfWipeUseSetsThemBack() {
   for (const Case& c : cases) {
     MethodsFixture f(c.files, c.settings);
     Dialog d(f);
-    for (TWipeEngine* engine : f.engines()) f.catalogue().MethodForEngine(*engine);
     d.select(c.row);
     const std::string name = f.catalogue().Methods[c.row]->Name;
     const void* deleted = f.catalogue().Methods[c.row].get();
@@ -432,13 +431,25 @@ void MethodsFormTest::deletingAMethodKindsOfWipeUseSetsThemBack() {
     TWipeMethod* fallback = c.fallback ? f.method(c.fallback) : nullptr;
     int setBack = 0;
     for (TWipeEngine* engine : f.engines()) {
-      // No engine holds the deleted method; the ones set to it are set back.
-      QVERIFY2(engine->Method != deleted, c.what);
-      if (f.entry(engine->Name).empty()) {
-        ++setBack;
-        QCOMPARE(engine->Method, fallback);
-        QCOMPARE(f.catalogue().MethodForEngine(*engine), fallback);
-      }
+      // No engine uses the deleted method; the ones set to it are set back, and their next run
+      // wipes with the fallback, or has no method and leaves its file.
+      QVERIFY2(f.catalogue().MethodForEngine(*engine) != deleted, c.what);
+      if (!f.entry(engine->Name).empty()) continue;
+      ++setBack;
+      QCOMPARE(f.catalogue().MethodForEngine(*engine), fallback);
+      if (engine->Name == "WipeFreeSpace") continue;
+      const bool folderJob = engine->Name == "WipeFolders";
+      const std::string victim =
+          f.folder.write(folderJob ? "victims/file" : "victim", std::string(3000, 'v'));
+      engine->AddItem(std::make_unique<TWipeItem>(folderJob ? wkFolder : wkFile,
+                                                  folderJob ? f.folder / "victims" : victim));
+      FakeWipeServices services;
+      WipeRun run = WipeRun::For(*engine, f.catalogue(), services);
+      QCOMPARE(run.Method ? run.Method->Name : std::string(),
+               std::string(c.fallback ? c.fallback : ""));
+      engine->Execute(run);
+      QVERIFY2(pathExists(victim) == (fallback == nullptr), c.what);
+      engine->Items.clear();
     }
     QVERIFY2(setBack == c.setBack, c.what);
     QVERIFY2(f.method(name) == nullptr, c.what);

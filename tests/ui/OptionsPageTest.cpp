@@ -136,9 +136,9 @@ void OptionsPageTest::applyRecordsTheMethodOfEachKind() {
     QCOMPARE(p.f.prompts.lastMessage().text, QString::fromLatin1(c.said));
     QCOMPARE(p.f.prompts.lastMessage().caption, QStringLiteral("Information"));
   }
-  QCOMPARE(p.f.files().Method->Name, std::string("Three"));
-  QCOMPARE(p.f.folders().Method->Name, std::string("Two"));
-  QCOMPARE(p.f.freeSpace().Method->Name, std::string("Zeros"));
+  QCOMPARE(p.f.catalogue().MethodForEngine(p.f.files())->Name, std::string("Three"));
+  QCOMPARE(p.f.catalogue().MethodForEngine(p.f.folders())->Name, std::string("Two"));
+  QCOMPARE(p.f.catalogue().MethodForEngine(p.f.freeSpace())->Name, std::string("Zeros"));
   // Enter presses Apply.
   p.chooseType(0);
   p.select(0);
@@ -185,7 +185,7 @@ void OptionsPageTest::buttonsWorkOnTheCatalogueWithTheWindowsEngines() {
   p.get<QPushButton>("btnDeleteMethod")->click();
   QVERIFY(!pathExists(p.f.folder.methodsFolder() + "b-two.mtd"));
   QCOMPARE(p.entry("WipeFiles"), std::string());
-  QCOMPARE(p.f.files().Method->Name, std::string("One"));
+  QCOMPARE(p.f.catalogue().MethodForEngine(p.f.files())->Name, std::string("One"));
 }
 
 QTEST_MAIN(OptionsPageTest)

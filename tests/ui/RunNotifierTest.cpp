@@ -12,6 +12,7 @@
 
 #include "MainFormFixture.h"
 #include "core/RunOutcome.h"
+#include "support/FakeNotifications.h"
 #include "ui/TRunNotifier.h"
 
 namespace {
@@ -20,30 +21,6 @@ const QString kService = QStringLiteral("org.freedesktop.Notifications");
 const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
 
 }  // namespace
-
-// Records what it is asked to show, as a desktop's notification service would show it.
-class FakeNotifications : public QObject {
-  Q_OBJECT
-  Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
-
- public:
-  struct Shown {
-    QString app, summary, body;
-    QStringList actions;
-  };
-  std::vector<Shown> shown;
-
- public slots:
-  uint Notify(const QString& app, uint, const QString&, const QString& summary, const QString& body,
-              const QStringList& actions, const QVariantMap&, int) {
-    shown.push_back({app, summary, body, actions});
-    emit notified();
-    return uint(40 + shown.size());
-  }
-
- signals:
-  void notified();
-};
 
 class RunNotifierTest : public QObject {
   Q_OBJECT

@@ -2,13 +2,13 @@
 #include <fstream>
 #include <optional>
 #include <set>
-#include <stdexcept>
 
 #include "CleanerFixture.h"
 #include "cleaner/WindowsTraces.h"
 #include "platform/PathText.h"
 #include "platform/Processes.h"
 #include "platform/posix/LinkFreeOpen.h"
+#include "support/FakeClipboard.h"
 #include "support/ScopedBind.h"
 #include "support/ScopedMount.h"
 #include "support/TestDrives.h"
@@ -267,15 +267,7 @@ TEST_F(CatalogueTest, SwapFileItemChangesTheSettingAndRecordsHowToUndoIt) {
 }
 
 TEST_F(CatalogueTest, ClipboardIsEmptiedThroughTheWindows) {
-  struct FakeClipboard : IClipboard {
-    int emptied = 0;
-    bool holds = true;
-    void Empty() override {
-      ++emptied;
-      holds = false;
-    }
-    bool HasContent() override { return holds; }
-  } clipboard;
+  FakeClipboard clipboard;
   TEraserEngine engine;
   engine.EraseWindowsClipboard->Erase();  // no clipboard installed: nothing happens
   CleanerEnvironment().Clipboard = &clipboard;
@@ -292,10 +284,8 @@ TEST_F(CatalogueTest, ClipboardIsEmptiedThroughTheWindows) {
 }
 
 TEST_F(CatalogueTest, ACollectionThatFailsIsRecordedAsLeftWithItsReason) {
-  struct ThrowingClipboard : IClipboard {
-    void Empty() override {}
-    bool HasContent() override { throw std::runtime_error("the clipboard is held by another"); }
-  } clipboard;
+  FakeClipboard clipboard;
+  clipboard.failure = "the clipboard is held by another";
   CleanerEnvironment().Clipboard = &clipboard;
   TEraserEngine engine;
   EXPECT_NO_THROW(engine.EraseWindowsClipboard->Erase());

@@ -38,18 +38,19 @@ class ShredderTest : public ::testing::Test {
   TWipeMethodsManager manager;
 };
 
-TEST_F(ShredderTest, EnginesAreNamedAndGetTheMethodsOfTheSettings) {
+TEST_F(ShredderTest, EnginesAreNamedSoThatTheCatalogueGivesThemTheMethodsOfTheSettings) {
   TShredder shredder;
-  EXPECT_EQ(shredder.WipeFiles->Method, nullptr);  // none until the catalogue gives them
-  shredder.TakeMethods(manager);
   EXPECT_EQ(shredder.WipeFiles->Name, "WipeFiles");
   EXPECT_EQ(shredder.WipeFolders->Name, "WipeFolders");
   EXPECT_EQ(shredder.WipeFreeSpace->Name, "WipeFreeSpace");
-  ASSERT_NE(shredder.WipeFiles->Method, nullptr);
-  EXPECT_EQ(shredder.WipeFiles->Method->Name, "First");  // no entry: the first method
-  ASSERT_NE(shredder.WipeFolders->Method, nullptr);
-  EXPECT_EQ(shredder.WipeFolders->Method->Name, "Second");
-  EXPECT_EQ(shredder.WipeFreeSpace->Method, nullptr);  // names a file that is not loaded
+  const TWipeMethod* files = manager.MethodForEngine(*shredder.WipeFiles);
+  ASSERT_NE(files, nullptr);
+  EXPECT_EQ(files->Name, "First");  // no entry: the first method
+  const TWipeMethod* folders = manager.MethodForEngine(*shredder.WipeFolders);
+  ASSERT_NE(folders, nullptr);
+  EXPECT_EQ(folders->Name, "Second");
+  // Names a file that is not loaded.
+  EXPECT_EQ(manager.MethodForEngine(*shredder.WipeFreeSpace), nullptr);
   EXPECT_FALSE(shredder.CleanFreeSpaceEnabled);
   EXPECT_TRUE(shredder.WipeFiles->Items.empty());
 }

@@ -14,6 +14,7 @@
 #include "core/MergedReads.h"
 #include "core/NameSearch.h"
 #include "platform/Folder.h"
+#include "support/FakeBlockDevices.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TestFolder.h"
 
@@ -22,84 +23,8 @@ using Verdict = TDeviceRecord::Verdict;
 
 namespace {
 
-constexpr std::uint64_t B = 4096;
-constexpr std::size_t kMostRead = std::size_t(1) << 20;
-
-// A device in memory, read as the check reads a real one.
-struct FakeDevice {
-  std::string bytes = std::string(64 * 1024 * 1024, '\0');
-  std::vector<DeviceRange> folderPlaces;
-  // Places of a folder of its own, by its path; the others have `folderPlaces`.
-  std::map<std::string, std::vector<DeviceRange>> placesOf;
-  std::vector<DeviceRange> log;
-  int reads = 0;
-  std::error_code refused;   // open fails with it, when set
-  std::error_code logError;  // the log area cannot be found, when set
-  int settled = 0;
-
-  void put(std::uint64_t at, const std::string& data) { bytes.replace(at, data.size(), data); }
-  // A block of varied bytes that no other block repeats.
-  static std::string Block(char seed) {
-    std::string block(B, '\0');
-    for (std::size_t i = 0; i < block.size(); ++i) block[i] = static_cast<char>(seed + i * 7);
-    return block;
-  }
-  // A folder entry as ext4 keeps it: inode, record length, name length, type, name.
-  static std::string Entry(const std::string& name) {
-    return std::string("\x0c\0\0\0\x10\0", 6) + static_cast<char>(name.size()) + "\x01" + name;
-  }
-};
-
-class FakeVolume final : public platform::DeviceVolume {
- public:
-  explicit FakeVolume(FakeDevice& device) : device_(device) {}
-  std::uint32_t blockSize() const override { return B; }
-  platform::Result<std::vector<DeviceRange>> place(const platform::Extent& extent) override {
-    return std::vector<DeviceRange>{{extent.physical, extent.length}};
-  }
-  platform::Result<std::vector<DeviceRange>> folderPlaces(const std::string& path,
-                                                          const platform::EntryId&) override {
-    const auto own = device_.placesOf.find(path);
-    return own != device_.placesOf.end() ? own->second : device_.folderPlaces;
-  }
-  platform::Result<std::vector<DeviceRange>> logArea() override {
-    if (device_.logError) return device_.logError;
-    return device_.log;
-  }
-  std::string logAreaName() const override { return "journal"; }
-  platform::Status settle() override {
-    ++device_.settled;
-    return {};
-  }
-  platform::Result<std::string_view> read(std::uint64_t offset, std::size_t length) override {
-    ++device_.reads;
-    if (offset >= device_.bytes.size()) return std::string_view();
-    // As a real device's reads, at most so much at once.
-    return std::string_view(device_.bytes).substr(offset, std::min(length, kMostRead));
-  }
-
- private:
-  FakeDevice& device_;
-};
-
-class FakeBlockDevices final : public platform::BlockDevices {
- public:
-  explicit FakeBlockDevices(FakeDevice& device) : device_(device) {}
-  platform::DeviceFacts describe(const std::string&) override {
-    platform::DeviceFacts facts;
-    facts.device = "fake0";
-    facts.rotational = false;
-    return facts;
-  }
-  platform::Result<std::unique_ptr<platform::DeviceVolume>> open(const std::string&,
-                                                                 std::uint64_t) override {
-    if (device_.refused) return device_.refused;
-    return std::unique_ptr<platform::DeviceVolume>(std::make_unique<FakeVolume>(device_));
-  }
-
- private:
-  FakeDevice& device_;
-};
+constexpr std::uint64_t B = FakeDevice::kBlockSize;
+constexpr std::size_t kMostRead = FakeDevice::kMostRead;
 
 class DeviceCheckTest : public ::testing::Test {
  protected:

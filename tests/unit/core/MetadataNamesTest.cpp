@@ -7,26 +7,10 @@
 #include "WipeEngineFixture.h"
 #include "platform/Drives.h"
 #include "platform/MetadataRelocation.h"
+#include "support/FakeMetadataRelocator.h"
 #include "support/TestDrives.h"
 
 namespace {
-
-// Records what it was asked and answers as the test says; `during` runs while it "moves".
-class FakeRelocator : public platform::MetadataRelocator {
- public:
-  std::vector<platform::RelocationRequest> asked;
-  std::size_t writesBefore = 0;  // the file system's writes when it was asked
-  std::error_code answer;
-  std::function<void(const platform::RelocationRequest&)> during;
-  const FaultyFileSystem* files = nullptr;
-
-  platform::Status relocate(const platform::RelocationRequest& request) override {
-    asked.push_back(request);
-    writesBefore = files->writes.size();
-    if (during) during(request);
-    return answer;
-  }
-};
 
 platform::FileLayout Layout(const std::string& fileSystem) {
   platform::FileLayout layout;
@@ -43,7 +27,6 @@ class MetadataNamesTest : public WipeEngineTest {
   MetadataNamesTest() {
     AddMethod("zeros.mtd", {BytePass(0)});
     manager.DiscardFreeBlocks = false;
-    relocator.files = &files;
   }
 
   // A test folder posing as a drive of the given file system, with three clusters free whatever
@@ -68,7 +51,7 @@ class MetadataNamesTest : public WipeEngineTest {
     return notes;
   }
 
-  FakeRelocator relocator;
+  FakeMetadataRelocator relocator;
 
  private:
   platform::ScopedMetadataRelocator scopedRelocator_{relocator};
@@ -98,8 +81,13 @@ TEST_F(MetadataNamesTest, BtrfsFreeSpaceIsFilledAfterItsMetadataMovedAndTheRunSa
   const std::uint64_t mount = platform::realFileSystem().info(root)->mount;
   const auto space = files.diskSpace(root);
   ASSERT_TRUE(space);
+  std::size_t writesBefore = 0;  // the file system's writes when it was asked
+  relocator.during = [&](const platform::RelocationRequest&) {
+    writesBefore = files.writes.size();
+  };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
+    writesBefore = 1;
     relocator.asked.clear();
     relocator.answer = c.answer;
     files.writes.clear();
@@ -110,7 +98,7 @@ TEST_F(MetadataNamesTest, BtrfsFreeSpaceIsFilledAfterItsMetadataMovedAndTheRunSa
     EXPECT_EQ(relocator.asked[0].mountPoint, root);
     EXPECT_EQ(relocator.asked[0].device, space->id.device);
     EXPECT_EQ(relocator.asked[0].mount, mount);
-    EXPECT_EQ(relocator.writesBefore, 0u);
+    EXPECT_EQ(writesBefore, 0u);
 
     EXPECT_FALSE(files.writes.empty());
     EXPECT_FALSE(pathExists(root + "tem1.tmp"));

@@ -6,7 +6,6 @@ TEST(WipeEngineItems, ANewEngineIsEmpty) {
   TWipeEngine engine("WipeFiles");
   EXPECT_TRUE(engine.Items.empty());
   EXPECT_FALSE(engine.Aborted);
-  EXPECT_EQ(engine.Method, nullptr);
   EXPECT_EQ(engine.Name, "WipeFiles");
 }
 

@@ -24,6 +24,7 @@
 #include "platform/Folders.h"
 #include "platform/Journal.h"
 #include "platform/PathText.h"
+#include "support/MountOrSkip.h"
 #include "support/ScopedMount.h"
 #include "support/TestDrives.h"
 
@@ -109,8 +110,8 @@ class WipeFreeSpaceTest : public WipeEngineTest {
   std::unique_ptr<ScopedTestDrives> drives_;
 };
 
-#define SKIP_UNLESS_MOUNTED(root) \
-  if ((root).empty()) GTEST_SKIP() << "the free-space wipe is not tried here: " << mountSkip()
+// Skips the test, with the reason, unless the file system it just mounted at `root` took.
+#define SKIP_UNLESS_MOUNTED(root) MOUNT_OR_SKIP(MountProblem(LastMount(), {}))
 
 TEST_F(WipeFreeSpaceTest, ThreeFreeClustersAreFilledWipedAndDeleted) {
   const std::string root = Mount("drive", ScopedMount::Kind::Tmpfs, "12k");

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <stdexcept>
-
 #include "WipeEngineFixture.h"
 #include "core/WipeRun.h"
 #include "support/TestFolder.h"
@@ -97,22 +95,6 @@ TEST(WipeRunSettingsTest, TheSnapshotTakesEveryWipeSettingAndTheJournalChoice) {
   EXPECT_EQ(WipeRunSettings::Of(settings).Journal, WipeRunSettings::JournalNames::None);
 }
 
-// A file system on which listing one folder, or reading one file, breaks off with an error, as
-// a failing platform layer would.
-class BreakingFiles : public FaultyFileSystem {
- public:
-  std::string brokenList;
-  std::string brokenRead;
-  platform::Result<std::vector<platform::DirEntry>> listFolder(const std::string& path) override {
-    if (path == brokenList) throw std::runtime_error("the listing broke off");
-    return FaultyFileSystem::listFolder(path);
-  }
-  platform::Result<std::string> readFile(const std::string& path, std::uint64_t most) override {
-    if (path == brokenRead) throw std::runtime_error("the read broke off");
-    return FaultyFileSystem::readFile(path, most);
-  }
-};
-
 TEST(WipeMethodsManagerStartTest, WhatStoppedTheLoadIsNamedAndUnreadSettingsAreNeverSaved) {
   TestFolder folder;
   folder.write("program/Methods/a.mtd", "[Method]\nName=A\nPasses=1\n[Pass1]\nWipeWith=0\n");
@@ -124,11 +106,11 @@ TEST(WipeMethodsManagerStartTest, WhatStoppedTheLoadIsNamedAndUnreadSettingsAreN
     EXPECT_EQ(catalogue->Methods.size(), 1u);
     EXPECT_EQ(catalogue->BufferSize, 4096);
   }
-  BreakingFiles disk;
+  FaultyFileSystem disk;
   const platform::ScopedFileSystem installed(disk);
   {
     // The methods cannot be listed: the settings are read all the same.
-    disk.brokenList = folder.methodsFolder();
+    disk.throwOnList = {folder.methodsFolder()};
     auto catalogue = StartWipeMethodsManager();
     EXPECT_EQ(catalogue->LoadProblem, "the methods: the listing broke off");
     EXPECT_TRUE(catalogue->Methods.empty());
@@ -138,14 +120,14 @@ TEST(WipeMethodsManagerStartTest, WhatStoppedTheLoadIsNamedAndUnreadSettingsAreN
     EXPECT_NE(readFileBytes(ini), stored);  // a change of settings that were read is saved
   }
   folder.write("program/Ferrovane.ini", stored);
-  disk.brokenList.clear();
-  disk.brokenRead = ini;
+  disk.throwOnList.clear();
+  disk.throwOnRead = {ini};
   auto catalogue = StartWipeMethodsManager();
   EXPECT_EQ(catalogue->LoadProblem, "the settings: the read broke off");
   EXPECT_EQ(catalogue->Methods.size(), 1u);
   // The defaults in use are not written over the file, even once changed.
   catalogue->DiscardFreeBlocks = !catalogue->DiscardFreeBlocks;
-  disk.brokenRead.clear();
+  disk.throwOnRead.clear();
   EXPECT_NE(FinishWipeMethodsManager(*catalogue), "");
   EXPECT_EQ(readFileBytes(ini), stored);
 }

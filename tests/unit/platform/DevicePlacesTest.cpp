@@ -5,52 +5,20 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 
 #include "platform/posix/BtrfsChunkMap.h"
 #include "platform/posix/DeviceLayers.h"
 #include "platform/posix/Ext4JournalPlace.h"
 #include "platform/posix/XfsPlaces.h"
+#include "support/FakeExt4.h"
+#include "support/FakeSysfs.h"
 #include "support/TestFolder.h"
 
 using platform::DeviceError;
 using platform::DeviceFacts;
 using platform::DeviceLayer;
 using platform::DeviceRange;
-namespace fs = std::filesystem;
-
-namespace {
-
-// A sysfs tree: each device a folder under devices/, linked from class/block and dev/block.
-class FakeSysfs {
- public:
-  explicit FakeSysfs(const TestFolder& folder) : folder_(folder), root_(folder / "sys") {}
-  const std::string& root() const { return root_; }
-
-  // A device at `place` (below devices/), with its number.
-  std::string add(const std::string& place, const std::string& number) {
-    const std::string dir = folder_.makeFolder("sys/devices/" + place);
-    const std::string name = fs::path(place).filename().string();
-    fs::create_directories(root_ + "/class/block");
-    fs::create_directories(root_ + "/dev/block");
-    fs::create_directory_symlink("../../devices/" + place, root_ + "/class/block/" + name);
-    fs::create_directory_symlink("../../devices/" + place, root_ + "/dev/block/" + number);
-    return dir;
-  }
-  void file(const std::string& device, const std::string& relative, const std::string& text) {
-    folder_.write("sys/devices/" + device + "/" + relative, text + "\n");
-  }
-  void slave(const std::string& device, const std::string& name) {
-    folder_.makeFolder("sys/devices/" + device + "/slaves/" + name);
-  }
-
- private:
-  const TestFolder& folder_;
-  std::string root_;
-};
-
-}  // namespace
 
 TEST(DeviceLayers, AnEncryptedVolumeOnAPartitionOfAFlashDiskIsTracedToTheDisk) {
   TestFolder folder;
@@ -112,50 +80,6 @@ TEST(DeviceLayers, ARaidSetNamesEveryMemberAndALoopDeviceItsImage) {
   // Nothing beneath tells whether it turns.
   EXPECT_FALSE(loop.rotational.has_value());
 }
-
-namespace {
-
-// A device of `blocks` 4096-byte blocks, all zeros, read as the journal's finder reads it.
-struct FakeExt4 {
-  explicit FakeExt4(std::size_t blocks) : bytes(blocks * 4096, '\0') {
-    put16(1024 + 0x38, 0xEF53);
-    put32(1024 + 0x18, 2);    // 4096-byte blocks
-    put32(1024 + 0x5C, 0x4);  // it has a journal
-    put32(1024 + 0xE0, 8);    // the journal's inode
-    bytes[1024 + 0xFD] = 1;   // the superblock keeps a copy of its block map
-  }
-  void put16(std::size_t at, std::uint16_t value) {
-    bytes[at] = static_cast<char>(value & 0xFF);
-    bytes[at + 1] = static_cast<char>(value >> 8);
-  }
-  void put32(std::size_t at, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
-  }
-  // An extent-tree node header at `at`.
-  void header(std::size_t at, std::uint16_t entries, std::uint16_t depth) {
-    put16(at, 0xF30A);
-    put16(at + 2, entries);
-    put16(at + 4, 4);
-    put16(at + 6, depth);
-  }
-  void extent(std::size_t at, std::uint32_t logical, std::uint16_t length, std::uint32_t start) {
-    put32(at, logical);
-    put16(at + 4, length);
-    put16(at + 6, 0);
-    put32(at + 8, start);
-  }
-  platform::Result<std::vector<DeviceRange>> find() {
-    return platform::posix::ext4JournalPlaces(
-        [this](std::uint64_t offset, std::size_t length) -> platform::Result<std::string> {
-          if (offset >= bytes.size()) return std::string();
-          return bytes.substr(offset, length);
-        });
-  }
-  static constexpr std::size_t kRoot = 1024 + 0x10C;
-  std::string bytes;
-};
-
-}  // namespace
 
 TEST(Ext4JournalPlace, TheJournalIsFoundFromTheSuperblocksCopyOfItsMap) {
   constexpr std::uint64_t B = 4096;

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "platform/Journal.h"
@@ -32,4 +33,17 @@ TEST(MountOrSkip, TheWorkFolderIsMadeOnTheMountedFileSystemOrTheTestIsToldWhyNot
 
   const std::string problem = MountProblem(mount, mount.point() + "/no/such/work");
   EXPECT_NE(problem.find("/no/such/work"), std::string::npos) << problem;
+}
+
+TEST(MountOrSkip, AMountThatDidNotTakeStopsTheTestBeforeItWritesOnTheHoldersDisk) {
+  TestFolder t;
+  const ScopedMount mount(t.makeFolder("mnt"), ScopedMount::Kind::Tmpfs, "1m");
+  MOUNT_OR_SKIP(mount.mounted() ? std::string() : mount.reason());
+  // Taken away behind the mount's back: its point is a folder of the holder's file system again.
+  ASSERT_EQ(std::system(("umount '" + mount.point() + "' >/dev/null 2>&1").c_str()), 0);
+  const std::string work = mount.point() + "/work";
+  EXPECT_EQ(MountProblem(mount, work), "nothing new is mounted at " + mount.point());
+  EXPECT_FALSE(std::filesystem::exists(work));
+  // With no work folder the test would work at the point itself: the same answer.
+  EXPECT_EQ(MountProblem(mount, {}), "nothing new is mounted at " + mount.point());
 }
