@@ -298,18 +298,24 @@ void TFreeSpaceFill::ReportUnreached(const TFreeSpaceJob& job, const platform::D
   if (left.free > left.available) {
     Fail(job.root, TWipeFailureReason::ReserveUnreachable, {}, Bytes(left.free - left.available));
   }
-  if (!job.full || left.available < job.cluster) return;
-  if (job.copyOnWrite) {
-    // What stays free is the room the file system keeps for its metadata.
-    notes_.push_back({job.root,
-                      TWipeFailureReason::KeptForMetadata,
-                      {},
-                      Bytes(left.available) + " of " + job.fileSystem});
-    return;
+  // Free blocks the file system keeps for its own use (XFS's reserve pool) are never given to
+  // a file, whatever deleted files left in them.
+  std::uint64_t keptBack = left.keptBack >= job.cluster ? left.keptBack : 0;
+  if (job.full && left.available >= job.cluster) {
+    if (job.copyOnWrite) {
+      // What stays free is the room the file system keeps for its metadata.
+      notes_.push_back({job.root,
+                        TWipeFailureReason::KeptForMetadata,
+                        {},
+                        Bytes(left.available) + " of " + job.fileSystem});
+    } else {
+      keptBack += left.available;
+    }
   }
+  if (keptBack == 0) return;
   Fail(job.root, TWipeFailureReason::FreeSpaceFillFailed,
        std::make_error_code(std::errc::no_space_on_device),
-       Bytes(left.available) + Tr(" the file system keeps back could not be written"));
+       Bytes(keptBack) + Tr(" the file system keeps back could not be written"));
 }
 
 void TFreeSpaceFill::DiscardFreeBlocks(const std::string& root, std::uint64_t total) {

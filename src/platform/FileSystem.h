@@ -80,6 +80,10 @@ struct DiskSpace {
   bool writable = false;
   // The file system is mounted read-only there: nothing may be written through that mount.
   bool readOnly = false;
+  // Free bytes beyond `free` that the file system keeps for its own use and gives no file, not
+  // even the administrator's (XFS: its reserve pool and the room set aside for its own trees).
+  // Whatever deleted files left there, no fill reaches.
+  std::uint64_t keptBack = 0;
 };
 
 // An open file. Writes are all-or-nothing: a short write is reported as failure.

@@ -135,6 +135,25 @@ TEST_F(FreeSpace, DeletedContentIsGoneEvenWhereTheFillTookBlocksForTheMapOfItsPi
   }
 }
 
+// XFS keeps a reserve pool of free blocks that it gives no file, not even the administrator's:
+// a deleted file's content there stays after any fill, and the run must say so.
+TEST_F(FreeSpace, FreeBlocksXfsKeepsForItselfAreNamedAsNotReached) {
+  ScopedMount disk(point, ScopedMount::Kind::XfsImage, 160);
+  if (!disk.mounted()) GTEST_SKIP() << disk.reason();
+  t.write("disk/deleted", std::string(1u << 20, 'd'));
+  ::sync();
+  fsys::remove(point + "/deleted");
+  ::sync();
+  const CliResult result = RunCli(t, cli, {"free-space", "-m", "02-zeros", point});
+  EXPECT_EQ(result.status, 1) << result.err;
+  EXPECT_NE(result.err.find(point + "/: free space could not be filled: "), std::string::npos)
+      << result.err;
+  EXPECT_NE(result.err.find(" bytes the file system keeps back could not be written"),
+            std::string::npos)
+      << result.err;
+  EXPECT_FALSE(pathExists(point + "/tem1.tmp"));
+}
+
 TEST_F(FreeSpace, OnlyTheMountPointsOfFixedDrivesAreTaken) {
   ScopedMount disk(point, ScopedMount::Kind::Ext4Image, 16);
   if (!disk.mounted()) GTEST_SKIP() << disk.reason();

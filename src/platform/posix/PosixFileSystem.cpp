@@ -2,9 +2,11 @@
 
 #include <fcntl.h>
 #include <linux/fs.h>
+#include <linux/magic.h>
 #include <stdio.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <sys/statfs.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
 
@@ -18,6 +20,7 @@
 #include "platform/posix/PosixFile.h"
 #include "platform/posix/PosixFolder.h"
 #include "platform/posix/SystemFileSystems.h"
+#include "platform/posix/XfsGeometry.h"
 
 namespace platform {
 namespace {
@@ -28,6 +31,29 @@ using posix::PosixFile;
 // The name of the entry the path names, separators at its end passed over.
 std::string baseName(const std::string& path) {
   return fileNameOf(trimSeparators(path));
+}
+
+// The free bytes of every allocation group of the XFS file system holding the O_PATH descriptor;
+// 0 when it is not XFS or cannot tell. XFS says fewer blocks are free than its groups hold: it
+// keeps a reserve pool and room for its own trees, which no file is given.
+std::uint64_t xfsGroupFreeBytes(int pathFd) {
+  struct statfs kind {};
+  if (::fstatfs(pathFd, &kind) != 0 || kind.f_type != XFS_SUPER_MAGIC) return 0;
+  // An O_PATH descriptor takes no requests of the file system: the same file is opened again.
+  const std::string again = "/proc/self/fd/" + std::to_string(pathFd);
+  const int fd = ::open(again.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return 0;
+  posix::XfsGeometryV1 geometry{};
+  std::uint64_t blocks = 0;
+  bool told = ::ioctl(fd, posix::kXfsGeometryV1, &geometry) == 0;
+  for (__u32 group = 0; told && group < geometry.agcount; ++group) {
+    posix::XfsGroupGeometry asked{};
+    asked.number = group;
+    told = ::ioctl(fd, posix::kXfsGroupGeometry, &asked) == 0;
+    blocks += asked.freeBlocks;
+  }
+  ::close(fd);
+  return told ? blocks * geometry.blocksize : 0;
 }
 
 std::error_code noPath() {
@@ -302,12 +328,14 @@ class PosixFileSystem final : public FileSystem {
     struct statx sx {};
     const bool born =
         ::statx(fd, "", AT_EMPTY_PATH, STATX_BTIME, &sx) == 0 && (sx.stx_mask & STATX_BTIME) != 0;
+    const std::uint64_t groupsFree = asked ? xfsGroupFreeBytes(fd) : 0;
     ::close(fd);
     if (!asked) return askError;
     // The administrator may write into the blocks the file system keeps in reserve.
     const bool reserveReachable = posix::callerUser() == 0;
     DiskSpace space;
     space.free = static_cast<std::uint64_t>(sv.f_bfree) * sv.f_frsize;
+    space.keptBack = groupsFree > space.free ? groupsFree - space.free : 0;
     space.available =
         static_cast<std::uint64_t>(reserveReachable ? sv.f_bfree : sv.f_bavail) * sv.f_frsize;
     space.total = static_cast<std::uint64_t>(sv.f_blocks) * sv.f_frsize;

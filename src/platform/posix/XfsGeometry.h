@@ -35,4 +35,20 @@ struct XfsGeometryV1 {
 static_assert(sizeof(XfsGeometryV1) == 112, "the kernel's layout of xfs_fsop_geom_v1");
 constexpr unsigned long kXfsGeometryV1 = _IOR('X', 100, XfsGeometryV1);
 
+// What XFS reports of one of its allocation groups (Linux 5.2 and later), to anybody who may
+// open a file of the file system.
+struct XfsGroupGeometry {
+  __u32 number;  // the group asked about
+  __u32 length;
+  __u32 freeBlocks;  // blocks of the group's free space, those the file system keeps included
+  __u32 inodes;
+  __u32 freeInodes;
+  __u32 sick;
+  __u32 checked;
+  __u32 flags;
+  __u64 reserved[12];
+};
+static_assert(sizeof(XfsGroupGeometry) == 128, "the kernel's layout of xfs_ag_geometry");
+constexpr unsigned long kXfsGroupGeometry = _IOWR('X', 61, XfsGroupGeometry);
+
 }  // namespace platform::posix

@@ -446,6 +446,21 @@ TEST_F(WipeFreeSpaceTest, BlocksTheFileSystemGivesBackOnlyAfterACommitAreTakenBy
   EXPECT_FALSE(pathExists(root + "tem2.tmp"));
 }
 
+TEST_F(WipeFreeSpaceTest, FreeBlocksTheFileSystemKeepsForItselfAreToldAsNotReached) {
+  // The figures say five clusters are free, and the file system keeps three more for itself
+  // (as XFS does its reserve pool): the fill takes the five, and the three are named.
+  const std::string root = FakeDrive("drive-kept", 5 * kCluster);
+  files.diskSpaceOf[root].keptBack = 3 * kCluster;
+  Run(wkFreeSpace, root);
+  EXPECT_FALSE(pathExists(root + "tem1.tmp"));
+  ASSERT_EQ(engine.Failures.size(), 1u) << ::testing::PrintToString(engine.Failures);
+  EXPECT_EQ(engine.Failures[0].Path, root);
+  EXPECT_EQ(engine.Failures[0].Reason, TWipeFailureReason::FreeSpaceFillFailed);
+  EXPECT_EQ(engine.Failures[0].Detail, std::to_string(3 * kCluster) +
+                                           " bytes the file system keeps back could not be "
+                                           "written");
+}
+
 TEST_F(WipeFreeSpaceTest, AdministratorFillsTheReserveAndHearsOfWhatTheFileSystemKeptBack) {
   const std::string root = Mount("disk", ScopedMount::Kind::Ext4Image, "16m", "-m 5");
   SKIP_UNLESS_MOUNTED(root);
