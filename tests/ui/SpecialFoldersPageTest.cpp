@@ -1,4 +1,4 @@
-// The Wipe-special-folders page: its rows from the registry's shell folders, the Opera rows and
+// The page of special folders: its rows from the registry's shell folders, the Opera rows and
 // the trash, rows that cannot be wiped, Select All, and the run of both engines.
 
 #include <sys/stat.h>

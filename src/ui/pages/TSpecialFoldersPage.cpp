@@ -28,7 +28,7 @@ namespace {
 const char* const kShellFolders =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 const int kTotalColumn = 2;
-// The first rows: the shell's folders, which only Windows names.
+// The first rows: the shell's folders of the registry in use, which may name nothing here.
 const int kShellFolderRows = 5;
 const int kBinTotalColumn = 1;
 // Per row: whether it is a file (wiped by the files engine) rather than a folder.
@@ -190,7 +190,7 @@ void TSpecialFoldersPage::refreshSizes() {
     // row, never a link in its place.
     const bool available =
         info && info->kind == (isFile ? platform::EntryKind::File : platform::EntryKind::Folder);
-    // A shell folder that names nothing here is a place only Windows has.
+    // A shell folder that names nothing here is hidden behind the filter of such rows.
     if (index < kShellFolderRows) TWindowsRowsFilter::MarkWindowsOnly(row, !available);
     if (!available) {
       row->setText(kTotalColumn, notAvailable());

@@ -1,5 +1,5 @@
 #pragma once
-// The Wipe-special-folders page: the trace folders of the user (from the shell's folders in the
+// The page of special folders: the trace folders of the user (from the shell's folders in the
 // registry) and of Opera, and the folders of the user's trash, each with its size; the checked
 // ones are wiped by the folders engine and then the files engine.
 
