@@ -60,6 +60,15 @@ Wipeable wipeable(const std::string& root) {
           refused};
 }
 
+// What the page's runs say when they end: every run of the page, the user's own or the
+// administrator's, wipes free space.
+TRunTexts PageRunTexts() {
+  return FreeSpaceRunTexts(
+      QCoreApplication::translate("TFreeSpacePage", "The Wipe free space task has been aborted!"),
+      QCoreApplication::translate("TFreeSpacePage",
+                                  "The Wipe free space task has been completed successfully!"));
+}
+
 }  // namespace
 
 TFreeSpacePage::TFreeSpacePage(TPageHost& host, QWidget* parent)
@@ -332,10 +341,7 @@ void TFreeSpacePage::btnFreeExecuteClick() {
   if (host_.CloseAfterRun()) return;
   RefreshDriveList();  // the figures after the run
 
-  const TRunTexts texts = FreeSpaceRunTexts(
-      QCoreApplication::translate("TFreeSpacePage", "The Wipe free space task has been aborted!"),
-      QCoreApplication::translate("TFreeSpacePage",
-                                  "The Wipe free space task has been completed successfully!"));
+  const TRunTexts texts = PageRunTexts();
   ShowRunOutcome(host_.PromptService(), texts, outcome);
   // Drives that only the administrator may fill are offered to a run with those rights.
   std::string report;
@@ -358,13 +364,7 @@ bool TFreeSpacePage::checkAsAdministrator(TWipeEngine& engine) {
             "the free space of %1 with administrator rights and check the device? You will be "
             "asked for the password. To wipe without the check, turn off \"Check the device "
             "after wiping\" in Options."),
-        roots,
-        FreeSpaceRunTexts(
-            QCoreApplication::translate("TFreeSpacePage",
-                                        "The Wipe free space task has been aborted!"),
-            QCoreApplication::translate(
-                "TFreeSpacePage", "The Wipe free space task has been completed successfully!")),
-        engine, host_.Catalogue(), &report);
+        roots, PageRunTexts(), engine, host_.Catalogue(), &report);
     if (!offered) return false;
   }
   engine.ClearItems();
@@ -394,19 +394,12 @@ void TFreeSpacePage::btnFreeAdministratorClick() {
   std::string report;
   {
     const TEngineHold hold(host_, {&engine});
-    RunAsAdministrator(
-        TAdministratorWork::FreeSpace,
-        QCoreApplication::translate(
-            "TFreeSpacePage",
-            "Wipe the free space of %1 with administrator rights? You will be asked "
-            "for the password; other programs cannot write to it until it ends."),
-        {row->Path},
-        FreeSpaceRunTexts(
-            QCoreApplication::translate("TFreeSpacePage",
-                                        "The Wipe free space task has been aborted!"),
-            QCoreApplication::translate(
-                "TFreeSpacePage", "The Wipe free space task has been completed successfully!")),
-        engine, host_.Catalogue(), &report);
+    RunAsAdministrator(TAdministratorWork::FreeSpace,
+                       QCoreApplication::translate(
+                           "TFreeSpacePage",
+                           "Wipe the free space of %1 with administrator rights? You will be asked "
+                           "for the password; other programs cannot write to it until it ends."),
+                       {row->Path}, PageRunTexts(), engine, host_.Catalogue(), &report);
   }
   host_.KeepHandedOverReport(std::move(report));
   RefreshDriveList();
