@@ -19,6 +19,29 @@
 #include "support/ScopedMount.h"
 #include "ui/AdministratorRun.h"
 
+namespace {
+
+// Devices that only the administrator may read, as an ordinary user finds them, installed while
+// the object lives.
+struct AdministratorsDevices {
+  AdministratorsDevices() { device.refused = platform::DeviceError::NeedsAdministrator; }
+  FakeDevice device{0};
+  FakeBlockDevices devices{device};
+  const platform::ScopedBlockDevices installed{&devices};
+};
+
+// Stands in for pkexec: records what it was asked to run in "asked", then sends what the test
+// wrote to "stream".
+std::string WriteLauncher(TestFolder& folder) {
+  const std::string launcher =
+      folder.write("launcher", "#!/bin/sh\nprintf '%s\\n' \"$@\" > '" + folder.path() +
+                                   "asked'\ncat '" + folder.path() + "stream'\n");
+  std::filesystem::permissions(launcher, std::filesystem::perms::owner_all);
+  return launcher;
+}
+
+}  // namespace
+
 class DeviceCheckWindowTest : public QObject {
   Q_OBJECT
 
@@ -90,19 +113,12 @@ void DeviceCheckWindowTest::aDeviceOnlyTheAdministratorReadsIsCheckedByTheAdmini
   MainFormFixture f;
   f.withCatalogue();
   f.catalogue().CheckDevice = true;
-  // Devices that only the administrator may read, as an ordinary user finds them.
-  FakeDevice device(0);
-  device.refused = platform::DeviceError::NeedsAdministrator;
-  FakeBlockDevices devices(device);
-  const platform::ScopedBlockDevices installed(&devices);
+  const AdministratorsDevices devices;
   const std::string file = f.folder.write("data/ledger.ods", "the user's");
-  // Stands in for pkexec: records what it was asked to run, then sends an outcome and a report.
+  // What the stand-in for pkexec sends: an outcome and a report.
   const std::string report = "{\"report\":\"ferrovane-run\",\"command\":\"hand-over\"}";
   f.folder.write("stream", ProgressOutcomeLine({}) + "\n" + ProgressReportLine(report) + "\n");
-  const std::string launcher =
-      f.folder.write("launcher", "#!/bin/sh\nprintf '%s\\n' \"$@\" > '" + f.folder.path() +
-                                     "asked'\ncat '" + f.folder.path() + "stream'\n");
-  std::filesystem::permissions(launcher, std::filesystem::perms::owner_all);
+  const std::string launcher = WriteLauncher(f.folder);
   const QString before = SetAdministratorLauncher(QString::fromStdString(launcher));
   f.prompts.openFiles.push_back({file});
   QTest::mouseClick(f.find<QPushButton>("btnAddFiles"), Qt::LeftButton);
@@ -143,16 +159,9 @@ void DeviceCheckWindowTest::aFreeSpaceRunOnADeviceOnlyTheAdministratorReadsIsOff
   MainFormFixture f(mountLine(20, "8:1", drive, "ext4"));
   f.withCatalogue();
   f.catalogue().CheckDevice = true;
-  // Devices that only the administrator may read, as an ordinary user finds them.
-  FakeDevice device(0);
-  device.refused = platform::DeviceError::NeedsAdministrator;
-  FakeBlockDevices devices(device);
-  const platform::ScopedBlockDevices installed(&devices);
+  const AdministratorsDevices devices;
   f.folder.write("stream", ProgressOutcomeLine({}) + "\n");
-  const std::string launcher =
-      f.folder.write("launcher", "#!/bin/sh\nprintf '%s\\n' \"$@\" > '" + f.folder.path() +
-                                     "asked'\ncat '" + f.folder.path() + "stream'\n");
-  std::filesystem::permissions(launcher, std::filesystem::perms::owner_all);
+  const std::string launcher = WriteLauncher(f.folder);
   const QString before = SetAdministratorLauncher(QString::fromStdString(launcher));
   std::vector<std::vector<std::string>> runs;
   f.setRunner(
