@@ -8,6 +8,7 @@
 // scratch folder is removed in the end, also when stopped or failed, and the file system is
 // forced to the device.
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -68,7 +69,9 @@ class JournalRewrite {
   std::uint64_t target_ = 0;  // blocks to commit through the log
 
   ScratchFolder scratch_;
-  int anchor_ = -1;                    // one chosen scratch file, whose fsync commits a round
+  // The first two chosen files: the first one's fsync commits a round of all of them (changed
+  // last), and each one's a round of its group when the chosen files change in two groups.
+  std::array<int, 2> anchors_{-1, -1};
   std::vector<std::uint64_t> chosen_;  // the files on distinct inode-table blocks
   bool fastCommits_ = false;
 

@@ -130,17 +130,21 @@ int ScratchFolder::touch(const std::vector<std::uint64_t>& files) {
 }
 
 int ScratchFolder::rewriteAttributes(const std::vector<std::uint64_t>& files, std::size_t size) {
-  const bool first = attributeRound_++ == 0;
+  ++attributeRound_;
   // Every round's value differs from the one before, so every change is a real one.
   const std::string value(size, static_cast<char>('a' + attributeRound_ % 26));
   // The files are reached through the held folder, never by the folder's name.
   const std::string folder = "/proc/self/fd/" + std::to_string(folder_) + "/";
+  if (withAttributes_.size() < files_) withAttributes_.resize(files_, false);
   for (auto index = files.rbegin(); index != files.rend(); ++index) {
     const std::string file = folder + std::to_string(*index);
+    // Both attributes the first time the file is changed, the first one only from then on.
+    const bool first = *index >= withAttributes_.size() || !withAttributes_[*index];
     for (const char* name : {"user.ferrovane.a", "user.ferrovane.b"}) {
       if (::lsetxattr(file.c_str(), name, value.data(), value.size(), 0) != 0) return errno;
       if (!first) break;
     }
+    if (*index < withAttributes_.size()) withAttributes_[*index] = true;
   }
   return 0;
 }
@@ -163,6 +167,7 @@ int ScratchFolder::remove() {
     folder_ = -1;
   }
   files_ = 0;
+  withAttributes_.clear();
   name_.clear();
   return error;
 }
