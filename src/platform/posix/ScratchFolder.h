@@ -63,6 +63,13 @@ class ScratchFolder {
   std::int64_t round_ = 0;
   std::int64_t attributeRound_ = 0;
   std::vector<bool> withAttributes_;  // by file number: both attributes made
+  std::vector<int> held_;             // by file number: a descriptor held, or -1
+  std::int64_t heldCount_ = 0;
+  std::int64_t heldLimit_ = -1;  // the most descriptors to hold; not yet known while negative
+
+  // A descriptor of the file, held from the first call on while the limit allows; -1 otherwise.
+  int heldFile(std::uint64_t index);
+  void closeHeldFiles();
   std::string left_;
 
   // Unlinks the files through the held folder; the number still there, errno of the first failure.
