@@ -2,11 +2,12 @@
 // Writes an ext4 journal over with commits of the program's own, without any privilege: a hidden
 // scratch folder on the file system gets scratch files whose inodes lie on distinct blocks of the
 // inode table; changing their times and committing puts one journal block per such inode through
-// the log, round after round, until the log's size and a twentieth more has gone through it. A
-// file system with fast commits gets its commits forced with syncfs (an fsync would go to the
-// fast-commit area), then fast commits until the fast-commit area has been filled once. The
-// scratch folder is removed in the end, also when stopped or failed, and the file system is
-// forced to the device.
+// the log, round after round, in two groups that take turns (one changed while the other's
+// commit goes to the device: platform/posix/CommitPipeline.h), until the log's size and a twentieth
+// more has gone through it. A file system with fast commits gets its commits forced with syncfs (an
+// fsync would go to the fast-commit area), then fast commits until the fast-commit area has been
+// filled once. The scratch folder is removed in the end, also when stopped or failed, and the file
+// system is forced to the device.
 
 #include <array>
 #include <cstdint>
