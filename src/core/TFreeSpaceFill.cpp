@@ -134,7 +134,9 @@ TFillEnd TFreeSpaceFill::Fill(TFreeSpaceJob& job, platform::File& file, std::uin
   FillBytes bytes(first ? std::optional<TPass>(first->pass) : std::nullopt, bufferSize, large);
   const std::uint64_t written = FillUp(job, file, bytes, initial, large, space.total);
   FillTail(job, bytes, space.total);
-  // What is still free while the files hold all they could take.
+  // What is still free while the files hold all they could take, and what the file system
+  // keeps for itself besides.
+  if (job.left) job.keptBack = job.files->keptBack(job.root);
   job.left = job.filled && !Stopped() ? job.Ask() : std::nullopt;
   if (reserve) reserve->Restore();
   // The program's random numbers go on from where the whole pass would have left them.
@@ -300,7 +302,7 @@ void TFreeSpaceFill::ReportUnreached(const TFreeSpaceJob& job, const platform::D
   }
   // Free blocks the file system keeps for its own use (XFS's reserve pool) are never given to
   // a file, whatever deleted files left in them.
-  std::uint64_t keptBack = left.keptBack >= job.cluster ? left.keptBack : 0;
+  std::uint64_t keptBack = job.keptBack >= job.cluster ? job.keptBack : 0;
   if (job.full && left.available >= job.cluster) {
     if (job.copyOnWrite) {
       // What stays free is the room the file system keeps for its metadata.

@@ -50,7 +50,8 @@ class TFreeSpaceFill {
   const std::optional<TFileOverwriter::PassFailure>& FirstPassFailure() const {
     return passFailure_;
   }
-  // Free space the fill could not reach, `left` being what stayed free.
+  // Free space the fill could not reach, `left` being what stayed free and the job's keptBack
+  // what the file system kept for itself.
   void ReportUnreached(const TFreeSpaceJob& job, const platform::DiskSpace& left);
   // Asks the file system at `root` (`total` bytes large) to discard its free blocks, in steps;
   // a note when it cannot.

@@ -92,6 +92,7 @@ void TWipeEngine::WipeDriveFreeSpace(const TWipeItem& item) {
       return;
     }
     Fail(job.root, TWipeFailureReason::NoFreeSpace);
+    job.keptBack = job.files->keptBack(job.root);
     fill.ReportUnreached(job, *space);
     return;
   }

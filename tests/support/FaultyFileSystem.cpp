@@ -389,6 +389,14 @@ platform::Result<platform::DiskSpace> FaultyFileSystem::diskSpace(const std::str
       injected.id = space->id;
       injected.writable = space->writable;
       injected.readOnly = space->readOnly;
+std::uint64_t FaultyFileSystem::keptBack(const std::string& path) {
+  ++keptBackAsked;
+  for (const auto& [prefix, bytes] : keptBackOf) {
+    if (path.compare(0, prefix.size(), prefix) == 0) return bytes;
+  }
+  return real().keptBack(path);
+}
+
     }
     injected.free = std::max(injected.free, injected.available);
     space = injected;
