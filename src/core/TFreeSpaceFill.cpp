@@ -136,8 +136,8 @@ TFillEnd TFreeSpaceFill::Fill(TFreeSpaceJob& job, platform::File& file, std::uin
   FillTail(job, bytes, space.total);
   // What is still free while the files hold all they could take, and what the file system
   // keeps for itself besides.
-  if (job.left) job.keptBack = job.files->keptBack(job.root);
   job.left = job.filled && !Stopped() ? job.Ask() : std::nullopt;
+  if (job.left) job.keptBack = job.files->keptBack(job.root);
   if (reserve) reserve->Restore();
   // The program's random numbers go on from where the whole pass would have left them.
   if (bytes.IsFirstPass()) bytes.Buffer().Finish();
