@@ -1389,6 +1389,10 @@ Bearbeiten Sie sie und drücken Sie OK, um das Gelesene als ganze Methode zu spe
         <source>The Wipe special folders task has not been completed. Left behind: %1.</source>
         <translation>Das Löschen der Spezialordner wurde nicht abgeschlossen. Verblieben: %1.</translation>
     </message>
+    <message>
+        <source>No row is ticked: tick the folders to wipe first.</source>
+        <translation>Keine Zeile ist angehakt: Haken Sie zuerst die zu löschenden Ordner an.</translation>
+    </message>
 </context>
 <context>
     <name>TWindowRequest</name>

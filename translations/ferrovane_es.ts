@@ -1389,6 +1389,10 @@ Edítelo y pulse Aceptar para guardar lo leído como un método completo.</trans
         <source>The Wipe special folders task has not been completed. Left behind: %1.</source>
         <translation>La tarea Borrar carpetas especiales no se ha completado. Quedó: %1.</translation>
     </message>
+    <message>
+        <source>No row is ticked: tick the folders to wipe first.</source>
+        <translation>Ninguna fila está marcada: marque primero las carpetas que desea borrar.</translation>
+    </message>
 </context>
 <context>
     <name>TWindowRequest</name>

@@ -1389,6 +1389,10 @@ Modifiez-la et appuyez sur OK pour enregistrer ce qui a été lu comme une méth
         <source>The Wipe special folders task has not been completed. Left behind: %1.</source>
         <translation>La tâche Effacer les dossiers spéciaux n&apos;a pas été terminée. Restant&#xa0;: %1.</translation>
     </message>
+    <message>
+        <source>No row is ticked: tick the folders to wipe first.</source>
+        <translation>Aucune ligne n&apos;est cochée : cochez d&apos;abord les dossiers à effacer.</translation>
+    </message>
 </context>
 <context>
     <name>TWindowRequest</name>

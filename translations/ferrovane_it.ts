@@ -1389,6 +1389,10 @@ Modificalo e premi OK per salvare ciò che è stato letto come metodo completo.<
         <source>The Wipe special folders task has not been completed. Left behind: %1.</source>
         <translation>L&apos;operazione Cancella cartelle speciali non è stata completata. Rimasti: %1.</translation>
     </message>
+    <message>
+        <source>No row is ticked: tick the folders to wipe first.</source>
+        <translation>Nessuna riga è spuntata: spunta prima le cartelle da cancellare.</translation>
+    </message>
 </context>
 <context>
     <name>TWindowRequest</name>

@@ -1382,6 +1382,10 @@ Edit it and press OK to store what was read as a whole method.</source>
         <source>The Wipe special folders task has not been completed. Left behind: %1.</source>
         <translation>特殊フォルダーの抹消タスクは完了しませんでした。残ったもの：%1。</translation>
     </message>
+    <message>
+        <source>No row is ticked: tick the folders to wipe first.</source>
+        <translation>チェックされた行がありません。先に抹消するフォルダーにチェックを付けてください。</translation>
+    </message>
 </context>
 <context>
     <name>TWindowRequest</name>

@@ -1396,6 +1396,10 @@ Ta metoda jest ustawiona dla: %1. Po jej usunięciu będą one </translation>
         <source>The Wipe special folders task has not been completed. Left behind: %1.</source>
         <translation>Zadanie wymazywania folderów specjalnych nie zostało ukończone. Pozostało: %1.</translation>
     </message>
+    <message>
+        <source>No row is ticked: tick the folders to wipe first.</source>
+        <translation>Żaden wiersz nie jest zaznaczony: najpierw zaznacz foldery do wymazania.</translation>
+    </message>
 </context>
 <context>
     <name>TWindowRequest</name>

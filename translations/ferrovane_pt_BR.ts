@@ -1389,6 +1389,10 @@ Edite-o e clique em OK para guardar o que foi lido como um método completo.</tr
         <source>The Wipe special folders task has not been completed. Left behind: %1.</source>
         <translation>A tarefa Apagar pastas especiais não foi concluída. Restou: %1.</translation>
     </message>
+    <message>
+        <source>No row is ticked: tick the folders to wipe first.</source>
+        <translation>Nenhuma linha está marcada: marque primeiro as pastas a apagar.</translation>
+    </message>
 </context>
 <context>
     <name>TWindowRequest</name>

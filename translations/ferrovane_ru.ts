@@ -1396,6 +1396,10 @@ Edit it and press OK to store what was read as a whole method.</source>
         <source>The Wipe special folders task has not been completed. Left behind: %1.</source>
         <translation>Задание затирания специальных папок выполнено не полностью. Осталось: %1.</translation>
     </message>
+    <message>
+        <source>No row is ticked: tick the folders to wipe first.</source>
+        <translation>Ни одна строка не отмечена: сначала отметьте папки для затирания.</translation>
+    </message>
 </context>
 <context>
     <name>TWindowRequest</name>

@@ -1382,6 +1382,10 @@ Edit it and press OK to store what was read as a whole method.</source>
         <source>The Wipe special folders task has not been completed. Left behind: %1.</source>
         <translation>擦除特殊文件夹任务未完成。遗留：%1。</translation>
     </message>
+    <message>
+        <source>No row is ticked: tick the folders to wipe first.</source>
+        <translation>没有勾选任何行：请先勾选要擦除的文件夹。</translation>
+    </message>
 </context>
 <context>
     <name>TWindowRequest</name>

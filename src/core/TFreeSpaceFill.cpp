@@ -57,10 +57,10 @@ std::string WhyNotDiscarded(const std::error_code& error) {
 // out the blocks it freed again only once that freeing is committed; during a fill it takes and
 // frees blocks for the temporary file's map of its pieces (where pieces merge again), and the
 // fill, ending at the full disk, would never get them back.
-platform::Status CommitFileSystem(platform::FileSystem& files, const std::string& temporary) {
-  auto place = platform::openContainingFolder(files, temporary);
-  if (!place) return place.error();
-  return place->folder->syncFileSystem();
+platform::Status CommitFileSystem(const TFreeSpaceJob& job) {
+  auto folder = TFreeSpaceFill::OpenJobFolder(job);
+  if (!folder) return folder.error();
+  return folder->syncFileSystem();
 }
 
 }  // namespace
@@ -134,8 +134,10 @@ TFillEnd TFreeSpaceFill::Fill(TFreeSpaceJob& job, platform::File& file, std::uin
   FillBytes bytes(first ? std::optional<TPass>(first->pass) : std::nullopt, bufferSize, large);
   const std::uint64_t written = FillUp(job, file, bytes, initial, large, space.total);
   FillTail(job, bytes, space.total);
-  // What is still free while the files hold all they could take.
+  // What is still free while the files hold all they could take, and what the file system
+  // keeps for itself besides.
   job.left = job.filled && !Stopped() ? job.Ask() : std::nullopt;
+  if (job.left) job.keptBack = job.files->keptBack(job.root);
   if (reserve) reserve->Restore();
   // The program's random numbers go on from where the whole pass would have left them.
   if (bytes.IsFirstPass()) bytes.Buffer().Finish();
@@ -184,7 +186,7 @@ void TFreeSpaceFill::FillTail(TFreeSpaceJob& job, FillBytes& bytes, std::uint64_
   // What the file system freed during the fill becomes free only after a commit: it comes
   // first, so that the second file takes those blocks too. A file system that cannot be forced
   // to the device is named when its journal is written to its place, before the files go.
-  (void)CommitFileSystem(*job.files, job.temporary);
+  (void)CommitFileSystem(job);
   const std::string tail = platform::folderPartOf(job.temporary) + kTailName;
   auto file = job.files->createOwnFile(tail);
   if (!file) return;  // what stays free is told as unreached
@@ -300,7 +302,7 @@ void TFreeSpaceFill::ReportUnreached(const TFreeSpaceJob& job, const platform::D
   }
   // Free blocks the file system keeps for its own use (XFS's reserve pool) are never given to
   // a file, whatever deleted files left in them.
-  std::uint64_t keptBack = left.keptBack >= job.cluster ? left.keptBack : 0;
+  std::uint64_t keptBack = job.keptBack >= job.cluster ? job.keptBack : 0;
   if (job.full && left.available >= job.cluster) {
     if (job.copyOnWrite) {
       // What stays free is the room the file system keeps for its metadata.
@@ -316,6 +318,18 @@ void TFreeSpaceFill::ReportUnreached(const TFreeSpaceJob& job, const platform::D
   Fail(job.root, TWipeFailureReason::FreeSpaceFillFailed,
        std::make_error_code(std::errc::no_space_on_device),
        Bytes(keptBack) + Tr(" the file system keeps back could not be written"));
+}
+
+platform::Result<std::unique_ptr<platform::Folder>> TFreeSpaceFill::OpenJobFolder(
+    const TFreeSpaceJob& job) {
+  auto place = platform::openContainingFolder(*job.files, job.temporary);
+  if (!place) return place.error();
+  const auto there = place->folder->info();
+  if (!there) return there.error();
+  if (job.rootMount != 0 && there->mount != job.rootMount) {
+    return std::make_error_code(std::errc::no_such_device);
+  }
+  return std::move(place->folder);
 }
 
 void TFreeSpaceFill::DiscardFreeBlocks(const std::string& root, std::uint64_t total) {

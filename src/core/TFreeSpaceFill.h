@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <system_error>
@@ -25,7 +26,8 @@ struct TFreeSpaceJob;
 class WipeRun;
 namespace platform {
 class File;
-}
+class Folder;
+}  // namespace platform
 
 // How a fill ended: filled with blocks of "0", or with the method's first pass, which is on the
 // device, or which could not be forced there (the file is not wiped further).
@@ -50,8 +52,14 @@ class TFreeSpaceFill {
   const std::optional<TFileOverwriter::PassFailure>& FirstPassFailure() const {
     return passFailure_;
   }
-  // Free space the fill could not reach, `left` being what stayed free.
+  // Free space the fill could not reach, `left` being what stayed free and the job's keptBack
+  // what the file system kept for itself.
   void ReportUnreached(const TFreeSpaceJob& job, const platform::DiskSpace& left);
+  // The folder of the job's temporary file, opened without following links, when it lies on the
+  // mount the job writes through (std::errc::no_such_device otherwise): what the file system
+  // is asked to do through it is done to the file system the job fills.
+  static platform::Result<std::unique_ptr<platform::Folder>> OpenJobFolder(
+      const TFreeSpaceJob& job);
   // Asks the file system at `root` (`total` bytes large) to discard its free blocks, in steps;
   // a note when it cannot.
   void DiscardFreeBlocks(const std::string& root, std::uint64_t total);

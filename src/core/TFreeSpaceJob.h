@@ -31,6 +31,8 @@ struct TFreeSpaceJob {
   bool figuresEnded = false;  // the fill stopped where the file system's figures said space ended
   std::error_code error;
   std::optional<platform::DiskSpace> left;  // what was still free once the file held all it could
+  // Free bytes the file system kept for itself then, beyond those `left` counts as free.
+  std::uint64_t keptBack = 0;
   // The file system's free-space lock, held for the whole job when it could be taken.
   platform::FileLock lock;
   std::size_t failuresBefore = 0;  // what the run had named before the fill

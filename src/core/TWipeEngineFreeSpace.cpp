@@ -15,7 +15,6 @@
 #include "core/Translated.h"
 #include "core/WipeRun.h"
 #include "core/WipeServices.h"
-#include "platform/ContainingFolderIn.h"
 #include "platform/Ext4Reserve.h"
 #include "platform/FileLock.h"
 #include "platform/FileSystem.h"
@@ -30,16 +29,10 @@ namespace {
 // keeps what a deleted file left in it. So everything the journal holds is written to its place
 // while the temporary files still hold their blocks, through the folder of the first one, on the
 // mount the job writes through. Nothing is done where the journal holds no such blocks.
-platform::Status WriteJournalHome(platform::FileSystem& files, const std::string& temporary,
-                                  std::uint64_t rootMount) {
-  auto place = platform::openContainingFolder(files, temporary);
-  if (!place) return place.error();
-  const auto there = place->folder->info();
-  if (!there) return there.error();
-  if (rootMount != 0 && there->mount != rootMount) {
-    return std::make_error_code(std::errc::no_such_device);
-  }
-  return place->folder->writeJournalHome();
+platform::Status WriteJournalHome(const TFreeSpaceJob& job) {
+  auto folder = TFreeSpaceFill::OpenJobFolder(job);
+  if (!folder) return folder.error();
+  return folder->writeJournalHome();
 }
 
 // Why the fill may have missed blocks when the journal could not be written to its place.
@@ -92,6 +85,7 @@ void TWipeEngine::WipeDriveFreeSpace(const TWipeItem& item) {
       return;
     }
     Fail(job.root, TWipeFailureReason::NoFreeSpace);
+    job.keptBack = job.files->keptBack(job.root);
     fill.ReportUnreached(job, *space);
     return;
   }
@@ -135,7 +129,7 @@ void TWipeEngine::WipeAndReport(TFreeSpaceJob& job, TFreeSpacePlace& place, TFre
                      job.fileSystem + Tr(" writes every pass over a file to new blocks")});
   } else if (end != TFillEnd::FirstPassFailed && !stopRequested()) {
     // Before the wipe of the temporary files deletes them.
-    if (const platform::Status home = WriteJournalHome(*job.files, job.temporary, job.rootMount);
+    if (const platform::Status home = WriteJournalHome(job);
         !home) {
       Fail(job.root, TWipeFailureReason::FreeSpaceNotWiped, home.error(),
            JournalNotWrittenHome(home.error()));

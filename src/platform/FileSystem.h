@@ -80,10 +80,6 @@ struct DiskSpace {
   bool writable = false;
   // The file system is mounted read-only there: nothing may be written through that mount.
   bool readOnly = false;
-  // Free bytes beyond `free` that the file system keeps for its own use and gives no file, not
-  // even the administrator's (XFS: its reserve pool and the room set aside for its own trees).
-  // Whatever deleted files left there, no fill reaches.
-  std::uint64_t keptBack = 0;
 };
 
 // An open file. Writes are all-or-nothing: a short write is reported as failure.
@@ -218,6 +214,13 @@ class FileSystem {
   // for its nearest existing folder (which `id` and `writable` then describe). When it cannot be
   // asked, the system's reason (an empty path: std::errc::invalid_argument).
   virtual Result<DiskSpace> diskSpace(const std::string& path) = 0;
+
+  // Free bytes of the file system that holds the path beyond those diskSpace calls free, which
+  // the file system keeps for its own use and gives no file, not even the administrator's (XFS:
+  // its reserve pool and the room set aside for its own trees). Whatever deleted files left
+  // there, no fill reaches. 0 where it keeps nothing back or cannot tell. XFS is asked about
+  // every one of its allocation groups: a query for the end of a fill, not for every write.
+  virtual std::uint64_t keptBack(const std::string& path) = 0;
 
   // The identity of the ordinary file the path names (following symbolic links). Null when the
   // path names no ordinary file or cannot be examined.

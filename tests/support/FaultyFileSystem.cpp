@@ -376,6 +376,14 @@ platform::Status FaultyFileSystem::writeFileAtomic(const std::string& path,
   return real().writeFileAtomic(path, contents);
 }
 
+std::uint64_t FaultyFileSystem::keptBack(const std::string& path) {
+  ++keptBackAsked;
+  for (const auto& [prefix, bytes] : keptBackOf) {
+    if (path.compare(0, prefix.size(), prefix) == 0) return bytes;
+  }
+  return real().keptBack(path);
+}
+
 platform::Result<platform::DiskSpace> FaultyFileSystem::diskSpace(const std::string& path) {
   auto startsWith = [&](const std::string& prefix) {
     return path.compare(0, prefix.size(), prefix) == 0;

@@ -72,6 +72,10 @@ class FaultyFileSystem : public platform::FileSystem {
   std::string confinedTo;
   // The error a write reports when bytesLeft runs out: a full disk unless a test says otherwise.
   std::error_code fullDiskError = std::make_error_code(std::errc::no_space_on_device);
+  // Bytes the file system keeps back (keptBack) reported instead of the real ones for paths that
+  // start with the key (the first key that fits), and how often keptBack was asked.
+  std::map<std::string, std::uint64_t> keptBackOf;
+  int keptBackAsked = 0;
   // Bytes that every disk reports free beyond what the caller may write, as the administrator's
   // reserve is for an ordinary user.
   std::uint64_t reserveOutOfReach = 0;
@@ -158,6 +162,7 @@ class FaultyFileSystem : public platform::FileSystem {
                                      std::uint64_t length) override;
 
  private:
+  std::uint64_t keptBack(const std::string& path) override;
   friend class RecordingFile;
   friend class FaultyFolder;
 

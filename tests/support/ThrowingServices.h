@@ -95,6 +95,7 @@ class ThrowingFileSystem final : public platform::FileSystem {
   platform::Result<std::string> readFile(const std::string& p, std::uint64_t) override { fail(p); }
   platform::Status writeFileAtomic(const std::string& p, const std::string&) override { fail(p); }
   platform::Result<platform::DiskSpace> diskSpace(const std::string& p) override { fail(p); }
+  std::uint64_t keptBack(const std::string& p) override { fail(p); }
   std::optional<platform::FileIdentity> identity(const std::string& p) override { fail(p); }
   platform::Status discardFreeBlocks(const std::string& p, std::uint64_t, std::uint64_t) override {
     fail(p);

@@ -79,6 +79,7 @@ class SpecialFoldersPageTest : public QObject {
   void selectAllChecksEveryRowThatCanBeWiped();
   void runWipesFoldersThenFilesAndOnlyThisPagesJobs();
   void stoppedFoldersRunLeavesTheFilesUnrun();
+  void withNothingTickedNothingRunsAndThePageSaysSo();
   void optionsAsksForTheMethodsDialog();
   void theDeleteListsTakeNothingWhileTheRunHoldsTheirEngines();
   void wipeStartAsksWithTheCountAndSizeOfWhatGoes();
@@ -245,6 +246,24 @@ void SpecialFoldersPageTest::stoppedFoldersRunLeavesTheFilesUnrun() {
   QCOMPARE(f.prompts.lastMessage().text,
            QStringLiteral("The Wipe special folders task has been aborted!"));
   QVERIFY(f.files().Items.empty());
+}
+
+void SpecialFoldersPageTest::withNothingTickedNothingRunsAndThePageSaysSo() {
+  MainFormFixture f;
+  const std::string opera = f.folder.makeFolder("opera");
+  f.folder.write("opera/global.dat", "x");
+  f.form().findChild<TSpecialFoldersPage*>()->AddOperaRows(opera);
+  RunLog log;
+  recordRuns(f, log);
+  QTest::mouseClick(f.find<QPushButton>("btnSpecialExecute"), Qt::LeftButton);
+  QVERIFY(log.runs.empty());
+  QCOMPARE(f.prompts.lastMessage().caption, QStringLiteral("Information"));
+  QCOMPARE(f.prompts.lastMessage().text,
+           QStringLiteral("No row is ticked: tick the folders to wipe first."));
+  // One ticked row is enough to run both engines.
+  check(f, "lvAllItems", 7);
+  QTest::mouseClick(f.find<QPushButton>("btnSpecialExecute"), Qt::LeftButton);
+  QCOMPARE(log.runs.size(), std::size_t{2});
 }
 
 void SpecialFoldersPageTest::optionsAsksForTheMethodsDialog() {

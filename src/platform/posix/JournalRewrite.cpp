@@ -6,8 +6,11 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <unordered_set>
+
+#include "platform/posix/CommitPipeline.h"
 
 namespace platform::journal {
 namespace {
@@ -134,9 +137,11 @@ JournalOutcome JournalRewrite::work() {
         "only " + std::to_string(chosen_.size()) + " of the " + std::to_string(plan.leastBlocks) +
             " scratch files needed could be made");
   }
-  anchor_ = scratch_.openFile(chosen_.front());
-  if (anchor_ < 0) {
-    return rewriteFailure(JournalResult::Failed, errno, "a scratch file could not be opened");
+  for (std::size_t group = 0; group < std::min<std::size_t>(2, chosen_.size()); ++group) {
+    anchors_[group] = scratch_.openFile(chosen_[group]);
+    if (anchors_[group] < 0) {
+      return rewriteFailure(JournalResult::Failed, errno, "a scratch file could not be opened");
+    }
   }
 
   fastCommits_ = info_.fastCommit == FastCommit::On ||
@@ -208,7 +213,7 @@ bool JournalRewrite::fastCommitsInUse() {
   auto before = parseFastCommitReport(readReportFile(reports_.fastCommits));
   if (!before) return false;
   for (int attempt = 0; attempt < 3; ++attempt) {
-    if (!touch() || ::fsync(anchor_) != 0) return false;
+    if (!touch() || ::fsync(anchors_[0]) != 0) return false;
     auto after = parseFastCommitReport(readReportFile(reports_.fastCommits));
     if (!after) return false;
     if (after->commits != before->commits || after->ineligible != before->ineligible) return true;
@@ -217,27 +222,44 @@ bool JournalRewrite::fastCommitsInUse() {
 }
 
 bool JournalRewrite::rewriteLog(JournalOutcome& outcome) {
+  // Two groups of the chosen files, each changed while the other's commit goes to the device:
+  // every other one, so each group's first file (its anchor) is changed last in its round.
+  std::array<std::vector<std::uint64_t>, 2> groups;
+  for (std::size_t index = 0; index < chosen_.size(); ++index) {
+    groups[index % 2].push_back(chosen_[index]);
+  }
   std::uint64_t committed = 0;
-  while (committed < target_) {
-    if (stopped()) {
-      outcome = rewriteFailure(JournalResult::Stopped, 0, {});
-      return false;
-    }
-    if (!touch()) {
-      outcome = rewriteFailure(JournalResult::Failed, errno, "a scratch file could not be changed");
-      return false;
-    }
-    // An fsync commits everything the round changed; with fast commits it would only write
-    // the fast-commit area, so syncfs forces a full commit instead.
-    if ((fastCommits_ ? ::syncfs(folder_) : ::fsync(anchor_)) != 0) {
-      outcome = rewriteFailure(JournalResult::Failed, errno, "a commit failed");
-      return false;
-    }
-    committed += chosen_.size();
+  CommitPipeline::Steps steps;
+  steps.groups = groups[1].empty() ? 1 : 2;
+  steps.change = [&](std::size_t group) { return scratch_.touch(groups[group]); };
+  // An fsync commits everything the group's round changed; with fast commits it would only write
+  // the fast-commit area, so syncfs forces a full commit instead.
+  steps.commit = [&](std::size_t group) {
+    return (fastCommits_ ? ::syncfs(folder_) : ::fsync(anchors_[group])) != 0 ? errno : 0;
+  };
+  steps.committed = [&](std::size_t group) {
+    committed += groups[group].size();
     done_ = committed;
     report();
+    return committed < target_;
+  };
+  steps.stopped = [&] { return stopped(); };
+  const CommitPipeline::Outcome rewritten = CommitPipeline::run(steps);
+  switch (rewritten.end) {
+    case CommitPipeline::End::Done:
+      return true;
+    case CommitPipeline::End::Stopped:
+      outcome = rewriteFailure(JournalResult::Stopped, 0, {});
+      break;
+    case CommitPipeline::End::ChangeFailed:
+      outcome = rewriteFailure(JournalResult::Failed, rewritten.error,
+                               "a scratch file could not be changed");
+      break;
+    case CommitPipeline::End::CommitFailed:
+      outcome = rewriteFailure(JournalResult::Failed, rewritten.error, "a commit failed");
+      break;
   }
-  return true;
+  return false;
 }
 
 bool JournalRewrite::fillFastCommitArea(JournalOutcome& outcome) {
@@ -259,7 +281,7 @@ bool JournalRewrite::fillFastCommitArea(JournalOutcome& outcome) {
     auto commitsBefore = parseCommitReport(readReportFile(reports_.commits));
     auto before = parseFastCommitReport(readReportFile(reports_.fastCommits));
     if (!commitsBefore || !before) break;
-    if (!touch() || ::fsync(anchor_) != 0) {
+    if (!touch() || ::fsync(anchors_[0]) != 0) {
       outcome =
           rewriteFailure(JournalResult::Failed, errno, "a scratch file could not be committed");
       return false;
@@ -278,8 +300,10 @@ bool JournalRewrite::fillFastCommitArea(JournalOutcome& outcome) {
 }
 
 void JournalRewrite::removeScratch(JournalOutcome& outcome) {
-  if (anchor_ >= 0) ::close(anchor_);
-  anchor_ = -1;
+  for (int& anchor : anchors_) {
+    if (anchor >= 0) ::close(anchor);
+    anchor = -1;
+  }
   removeScratchFolder(scratch_, outcome);
 }
 

@@ -2,12 +2,14 @@
 // Writes an ext4 journal over with commits of the program's own, without any privilege: a hidden
 // scratch folder on the file system gets scratch files whose inodes lie on distinct blocks of the
 // inode table; changing their times and committing puts one journal block per such inode through
-// the log, round after round, until the log's size and a twentieth more has gone through it. A
-// file system with fast commits gets its commits forced with syncfs (an fsync would go to the
-// fast-commit area), then fast commits until the fast-commit area has been filled once. The
-// scratch folder is removed in the end, also when stopped or failed, and the file system is
-// forced to the device.
+// the log, round after round, in two groups that take turns (one changed while the other's
+// commit goes to the device: platform/posix/CommitPipeline.h), until the log's size and a twentieth
+// more has gone through it. A file system with fast commits gets its commits forced with syncfs (an
+// fsync would go to the fast-commit area), then fast commits until the fast-commit area has been
+// filled once. The scratch folder is removed in the end, also when stopped or failed, and the file
+// system is forced to the device.
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -68,7 +70,9 @@ class JournalRewrite {
   std::uint64_t target_ = 0;  // blocks to commit through the log
 
   ScratchFolder scratch_;
-  int anchor_ = -1;                    // one chosen scratch file, whose fsync commits a round
+  // The first two chosen files: the first one's fsync commits a round of all of them (changed
+  // last), and each one's a round of its group when the chosen files change in two groups.
+  std::array<int, 2> anchors_{-1, -1};
   std::vector<std::uint64_t> chosen_;  // the files on distinct inode-table blocks
   bool fastCommits_ = false;
 

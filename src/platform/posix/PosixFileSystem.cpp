@@ -328,14 +328,12 @@ class PosixFileSystem final : public FileSystem {
     struct statx sx {};
     const bool born =
         ::statx(fd, "", AT_EMPTY_PATH, STATX_BTIME, &sx) == 0 && (sx.stx_mask & STATX_BTIME) != 0;
-    const std::uint64_t groupsFree = asked ? xfsGroupFreeBytes(fd) : 0;
     ::close(fd);
     if (!asked) return askError;
     // The administrator may write into the blocks the file system keeps in reserve.
     const bool reserveReachable = posix::callerUser() == 0;
     DiskSpace space;
     space.free = static_cast<std::uint64_t>(sv.f_bfree) * sv.f_frsize;
-    space.keptBack = groupsFree > space.free ? groupsFree - space.free : 0;
     space.available =
         static_cast<std::uint64_t>(reserveReachable ? sv.f_bfree : sv.f_bavail) * sv.f_frsize;
     space.total = static_cast<std::uint64_t>(sv.f_blocks) * sv.f_frsize;
@@ -350,6 +348,19 @@ class PosixFileSystem final : public FileSystem {
         S_ISDIR(st.st_mode) && ::faccessat(AT_FDCWD, probe.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
     space.readOnly = (sv.f_flag & ST_RDONLY) != 0;
     return space;
+  }
+
+  std::uint64_t keptBack(const std::string& path) override {
+    if (path.empty()) return 0;
+    const int fd = ::open(path.c_str(), O_PATH | O_CLOEXEC);
+    if (fd < 0) return 0;
+    // The free blocks statfs counts and those of the groups, through one descriptor.
+    struct statvfs sv {};
+    const bool asked = ::fstatvfs(fd, &sv) == 0;
+    const std::uint64_t groupsFree = asked ? xfsGroupFreeBytes(fd) : 0;
+    ::close(fd);
+    const std::uint64_t free = static_cast<std::uint64_t>(sv.f_bfree) * sv.f_frsize;
+    return groupsFree > free ? groupsFree - free : 0;
   }
 
   std::optional<FileIdentity> identity(const std::string& path) override {

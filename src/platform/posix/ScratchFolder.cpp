@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -129,18 +130,53 @@ int ScratchFolder::touch(const std::vector<std::uint64_t>& files) {
   return 0;
 }
 
+int ScratchFolder::heldFile(std::uint64_t index) {
+  if (heldLimit_ < 0) {
+    // Half of what the process may open at most: the rest of the program keeps its room.
+    struct rlimit open {};
+    heldLimit_ = ::getrlimit(RLIMIT_NOFILE, &open) == 0 && open.rlim_cur != RLIM_INFINITY
+                     ? static_cast<std::int64_t>(open.rlim_cur / 2)
+                     : 0;
+  }
+  if (index < held_.size() && held_[index] >= 0) return held_[index];
+  if (heldCount_ >= heldLimit_) return -1;
+  const int fd = openFile(index);
+  if (fd < 0) return -1;
+  if (held_.size() <= index) held_.resize(index + 1, -1);
+  held_[index] = fd;
+  ++heldCount_;
+  return fd;
+}
+
+void ScratchFolder::closeHeldFiles() {
+  for (int& fd : held_) {
+    if (fd >= 0) ::close(fd);
+  }
+  held_.clear();
+  heldCount_ = 0;
+}
+
 int ScratchFolder::rewriteAttributes(const std::vector<std::uint64_t>& files, std::size_t size) {
-  const bool first = attributeRound_++ == 0;
+  ++attributeRound_;
   // Every round's value differs from the one before, so every change is a real one.
   const std::string value(size, static_cast<char>('a' + attributeRound_ % 26));
-  // The files are reached through the held folder, never by the folder's name.
+  // The files are reached through the held folder, never by the folder's name: through a
+  // descriptor of the file held from its first change on (which spares the look-up of its name
+  // every round), or by its name in the held folder where no more descriptors are to be had.
   const std::string folder = "/proc/self/fd/" + std::to_string(folder_) + "/";
+  if (withAttributes_.size() < files_) withAttributes_.resize(files_, false);
   for (auto index = files.rbegin(); index != files.rend(); ++index) {
-    const std::string file = folder + std::to_string(*index);
+    const int fd = heldFile(*index);
+    const std::string file = fd < 0 ? folder + std::to_string(*index) : std::string();
+    // Both attributes the first time the file is changed, the first one only from then on.
+    const bool first = *index >= withAttributes_.size() || !withAttributes_[*index];
     for (const char* name : {"user.ferrovane.a", "user.ferrovane.b"}) {
-      if (::lsetxattr(file.c_str(), name, value.data(), value.size(), 0) != 0) return errno;
+      const int set = fd >= 0 ? ::fsetxattr(fd, name, value.data(), value.size(), 0)
+                              : ::lsetxattr(file.c_str(), name, value.data(), value.size(), 0);
+      if (set != 0) return errno;
       if (!first) break;
     }
+    if (*index < withAttributes_.size()) withAttributes_[*index] = true;
   }
   return 0;
 }
@@ -155,6 +191,7 @@ int ScratchFolder::remove() {
             "\" could not be opened after it was made; what is named so was not touched";
     error = EBUSY;
   } else {
+    closeHeldFiles();
     const std::uint64_t filesLeft = emptyFolder(error);
     int removal = removeIfHeld(name_);
     if (removal == kNotHeld || removal == ENOENT) removal = removeMoved(filesLeft);
@@ -163,6 +200,7 @@ int ScratchFolder::remove() {
     folder_ = -1;
   }
   files_ = 0;
+  withAttributes_.clear();
   name_.clear();
   return error;
 }

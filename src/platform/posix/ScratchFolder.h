@@ -42,8 +42,8 @@ class ScratchFolder {
   // Gives the files listed a modification time none of them had before, the first one last, so
   // that its fsync commits the changes of all of them; 0, or the errno.
   int touch(const std::vector<std::uint64_t>& files);
-  // Gives the files listed two extended attributes of `size` bytes each the first time, then
-  // new contents of the first one each time, the first file last; 0, or the errno. On XFS such
+  // Gives each file listed two extended attributes of `size` bytes the first time it is listed,
+  // then new contents of the first one each time, the first file last; 0, or the errno. On XFS such
   // values lie in a block of their own per file, which each change puts through the log whole:
   // many times what a change of times puts there, for about as much work.
   int rewriteAttributes(const std::vector<std::uint64_t>& files, std::size_t size);
@@ -62,6 +62,14 @@ class ScratchFolder {
   std::uint64_t files_ = 0;
   std::int64_t round_ = 0;
   std::int64_t attributeRound_ = 0;
+  std::vector<bool> withAttributes_;  // by file number: both attributes made
+  std::vector<int> held_;             // by file number: a descriptor held, or -1
+  std::int64_t heldCount_ = 0;
+  std::int64_t heldLimit_ = -1;  // the most descriptors to hold; not yet known while negative
+
+  // A descriptor of the file, held from the first call on while the limit allows; -1 otherwise.
+  int heldFile(std::uint64_t index);
+  void closeHeldFiles();
   std::string left_;
 
   // Unlinks the files through the held folder; the number still there, errno of the first failure.

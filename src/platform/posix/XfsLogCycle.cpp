@@ -9,10 +9,11 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
-#include <numeric>
 #include <vector>
 
+#include "platform/posix/CommitPipeline.h"
 #include "platform/posix/Descriptor.h"
 #include "platform/posix/JournalRewrite.h"
 #include "platform/posix/XfsGeometry.h"
@@ -105,43 +106,64 @@ JournalOutcome XfsLogCycle::work(ScratchFolder& scratch, std::uint64_t& done) {
                           "only " + std::to_string(scratch.files()) + " of the " +
                               std::to_string(kLeastFiles) + " scratch files needed could be made");
   }
-  std::vector<std::uint64_t> files(scratch.files());
-  std::iota(files.begin(), files.end(), std::uint64_t{0});
-  const Descriptor anchor(scratch.openFile(files.front()));
-  if (anchor.get() < 0) {
+  // Two groups of files, changed in turn while the other's commit goes to the device: the even
+  // and the odd numbers. The attributed files are the first ones, so a group's attributed files
+  // are part of its files for times, and the first file of each group, changed last in every
+  // round of it, is the same either way: its fsync commits the group's round.
+  std::array<std::vector<std::uint64_t>, 2> files;
+  std::array<std::vector<std::uint64_t>, 2> attributed;
+  const std::uint64_t attributedFiles = std::min(scratch.files(), attributeFilesFor(logBytes_));
+  for (std::uint64_t index = 0; index < scratch.files(); ++index) {
+    files[index % 2].push_back(index);
+    if (index < attributedFiles) attributed[index % 2].push_back(index);
+  }
+  const std::array<Descriptor, 2> anchors{Descriptor(scratch.openFile(0)),
+                                          Descriptor(scratch.openFile(1))};
+  if (anchors[0].get() < 0 || anchors[1].get() < 0) {
     return rewriteFailure(JournalResult::Failed, errno, "a scratch file could not be opened");
   }
 
   // Attributes where the file system takes them (a full one may refuse their blocks), times
-  // otherwise; a round changes at least the attributed files.
-  const std::vector<std::uint64_t> attributed(
-      files.begin(), files.begin() + static_cast<std::ptrdiff_t>(std::min<std::uint64_t>(
-                                         files.size(), attributeFilesFor(logBytes_))));
+  // otherwise; a group's round changes at least its attributed files.
   bool attributes = true;
-  XfsLogBudget budget(logBytes_, attributed.size() * kLeastBytesPerFile);
+  XfsLogBudget budget(logBytes_, attributed[1].size() * kLeastBytesPerFile);
   budget.start(start);
   const auto report = [&] {
     done = budget.done();
     if (request_.progress) request_.progress(std::min(done, budget.target()), budget.target());
   };
   report();
-  while (!budget.finished()) {
-    if (stopped()) return rewriteFailure(JournalResult::Stopped, 0, {});
-    int error = attributes ? scratch.rewriteAttributes(attributed, kAttributeBytes) : ENOTSUP;
+  CommitPipeline::Steps steps;
+  steps.change = [&](std::size_t group) {
+    int error =
+        attributes ? scratch.rewriteAttributes(attributed[group], kAttributeBytes) : ENOTSUP;
     if (error) {
       // Times from here on; what the round changed before the refusal goes with them.
       attributes = false;
-      error = scratch.touch(files);
+      error = scratch.touch(files[group]);
     }
-    if (error) {
-      return rewriteFailure(JournalResult::Failed, error, "a scratch file could not be changed");
-    }
-    // The fsync forces the log up to the last change, the first file's: the whole round.
-    if (::fsync(anchor.get()) != 0) {
-      return rewriteFailure(JournalResult::Failed, errno, "a commit failed");
-    }
+    return error;
+  };
+  // The fsync forces the log up to the group's last change, its first file's: the whole round.
+  steps.commit = [&](std::size_t group) { return ::fsync(anchors[group].get()) != 0 ? errno : 0; };
+  steps.committed = [&](std::size_t) {
     budget.committed(readHead());
     report();
+    return !budget.finished();
+  };
+  steps.stopped = [&] { return stopped(); };
+  const CommitPipeline::Outcome cycled =
+      budget.finished() ? CommitPipeline::Outcome{} : CommitPipeline::run(steps);
+  switch (cycled.end) {
+    case CommitPipeline::End::Done:
+      break;
+    case CommitPipeline::End::Stopped:
+      return rewriteFailure(JournalResult::Stopped, 0, {});
+    case CommitPipeline::End::ChangeFailed:
+      return rewriteFailure(JournalResult::Failed, cycled.error,
+                            "a scratch file could not be changed");
+    case CommitPipeline::End::CommitFailed:
+      return rewriteFailure(JournalResult::Failed, cycled.error, "a commit failed");
   }
   JournalOutcome outcome;
   outcome.result = JournalResult::Cleaned;

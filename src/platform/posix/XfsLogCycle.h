@@ -2,10 +2,11 @@
 // Writes an XFS log over with commits of the program's own, without any privilege: the times of
 // a few thousand empty scratch files in a hidden scratch folder (or, where the file system
 // takes them, extended attributes of some of them) are changed and committed with an fsync,
-// round after round, until the head of the log has gone the log's size and a
-// twentieth more past where it stood once the deletions were committed. XFS offers nobody a
-// call that empties its log, so this is the only way. The scratch folder is removed in the end,
-// also when stopped or failed, and the file system is forced to the device.
+// round after round, in two groups that take turns (one changed while the other's commit goes
+// to the device: platform/posix/CommitPipeline.h), until the head of the log has gone the log's
+// size and a twentieth more past where it stood once the deletions were committed. XFS offers
+// nobody a call that empties its log, so this is the only way. The scratch folder is removed in the
+// end, also when stopped or failed, and the file system is forced to the device.
 
 #include <cstdint>
 #include <optional>

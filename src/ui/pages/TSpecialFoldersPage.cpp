@@ -360,6 +360,14 @@ QString TSpecialFoldersPage::countText(const TWipeEngine& folders, const TWipeEn
 }
 
 void TSpecialFoldersPage::btnSpecialExecuteClick() {
+  // Nothing ticked: nothing runs, and the page says so rather than that a wipe was completed.
+  if (!anyChecked()) {
+    host_.PromptService().MessageDialog(
+        TMessageKind::Information,
+        QCoreApplication::translate("TSpecialFoldersPage",
+                                    "No row is ticked: tick the folders to wipe first."));
+    return;
+  }
   TWipeEngine& folders = host_.WipeFolders();
   TWipeEngine& files = host_.WipeFiles();
   if (!host_.MayRun(folders) || !host_.MayRun(files)) return;
@@ -405,6 +413,15 @@ std::optional<TRunOutcome> TSpecialFoldersPage::wipeChecked(TWipeEngine& folders
     mergeInto(outcome, RunOutcomeOf(files));
   outcome.failures.insert(outcome.failures.end(), notListed.begin(), notListed.end());
   return outcome;
+}
+
+bool TSpecialFoldersPage::anyChecked() const {
+  for (const QTreeWidget* list : {ui->lvAllItems, ui->lvRecycleBin}) {
+    for (int index = 0; index < list->topLevelItemCount(); ++index) {
+      if (isChecked(list->topLevelItem(index))) return true;
+    }
+  }
+  return false;
 }
 
 std::vector<TWipeFailure> TSpecialFoldersPage::addCheckedJobs(TWipeEngine& folders,

@@ -68,6 +68,8 @@ class TSpecialFoldersPage : public QWidget {
   std::optional<TRunOutcome> wipeChecked(TWipeEngine& folders, TWipeEngine& files);
   // Adds the jobs of the checked rows; returns the folders whose entries could not be listed.
   std::vector<TWipeFailure> addCheckedJobs(TWipeEngine& folders, TWipeEngine& files);
+  // Whether any row of either list is ticked.
+  bool anyChecked() const;
   // A folder of the trash's own (files/, info/) stays: a job for each of its entries.
   void addEntryJobs(TWipeEngine& folders, TWipeEngine& files, const std::string& folder,
                     std::vector<TWipeFailure>& notListed);
