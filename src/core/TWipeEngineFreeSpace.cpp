@@ -129,8 +129,7 @@ void TWipeEngine::WipeAndReport(TFreeSpaceJob& job, TFreeSpacePlace& place, TFre
                      job.fileSystem + Tr(" writes every pass over a file to new blocks")});
   } else if (end != TFillEnd::FirstPassFailed && !stopRequested()) {
     // Before the wipe of the temporary files deletes them.
-    if (const platform::Status home = WriteJournalHome(job);
-        !home) {
+    if (const platform::Status home = WriteJournalHome(job); !home) {
       Fail(job.root, TWipeFailureReason::FreeSpaceNotWiped, home.error(),
            JournalNotWrittenHome(home.error()));
     }
