@@ -2,6 +2,7 @@
 
 #include <array>
 #include <condition_variable>
+#include <deque>
 #include <mutex>
 #include <optional>
 #include <system_error>
@@ -38,7 +39,7 @@ class Committer {
     }
     {
       const std::lock_guard<std::mutex> lock(mutex_);
-      wanted_[group] = true;
+      handed_.push_back(group);
       results_[group].reset();
     }
     wake_.notify_all();
@@ -56,22 +57,14 @@ class Committer {
   void loop() {
     std::unique_lock<std::mutex> lock(mutex_);
     for (;;) {
-      wake_.wait(lock, [&] { return quit_ || wanted_[0] || wanted_[1]; });
-      // Handed over in turn, so at most one group waits while the other is being committed.
-      std::optional<std::size_t> group;
-      for (std::size_t g : {next_, 1 - next_}) {
-        if (wanted_[g]) {
-          group = g;
-          break;
-        }
-      }
-      if (!group) return;  // quit, nothing left to commit
-      wanted_[*group] = false;
-      next_ = 1 - *group;
+      wake_.wait(lock, [&] { return quit_ || !handed_.empty(); });
+      if (handed_.empty()) return;  // quit, nothing left to commit
+      const std::size_t group = handed_.front();
+      handed_.pop_front();
       lock.unlock();
-      const int error = commit_(*group);
+      const int error = commit_(group);
       lock.lock();
-      results_[*group] = error;
+      results_[group] = error;
       done_.notify_all();
     }
   }
@@ -80,9 +73,8 @@ class Committer {
   std::mutex mutex_;
   std::condition_variable wake_;
   std::condition_variable done_;
-  std::array<bool, 2> wanted_{};
+  std::deque<std::size_t> handed_;  // groups to commit, in the order handed over
   std::array<std::optional<int>, 2> results_{};
-  std::size_t next_ = 0;
   bool quit_ = false;
   std::thread thread_;
 };

@@ -10,8 +10,6 @@
 #include <cerrno>
 #include <unordered_set>
 
-#include "platform/posix/CommitPipeline.h"
-
 namespace platform::journal {
 namespace {
 
@@ -77,6 +75,21 @@ JournalOutcome rewriteFailure(JournalResult result, int error, std::string detai
   if (error) outcome.error = std::error_code(error, std::generic_category());
   outcome.detail = std::move(detail);
   return outcome;
+}
+
+std::optional<JournalOutcome> roundsFailure(const CommitPipeline::Outcome& rounds) {
+  switch (rounds.end) {
+    case CommitPipeline::End::Done:
+      return std::nullopt;
+    case CommitPipeline::End::Stopped:
+      return rewriteFailure(JournalResult::Stopped, 0, {});
+    case CommitPipeline::End::ChangeFailed:
+      return rewriteFailure(JournalResult::Failed, rounds.error,
+                            "a scratch file could not be changed");
+    case CommitPipeline::End::CommitFailed:
+      return rewriteFailure(JournalResult::Failed, rounds.error, "a commit failed");
+  }
+  return std::nullopt;
 }
 
 bool JournalRewrite::stopped() const {
@@ -244,22 +257,11 @@ bool JournalRewrite::rewriteLog(JournalOutcome& outcome) {
     return committed < target_;
   };
   steps.stopped = [&] { return stopped(); };
-  const CommitPipeline::Outcome rewritten = CommitPipeline::run(steps);
-  switch (rewritten.end) {
-    case CommitPipeline::End::Done:
-      return true;
-    case CommitPipeline::End::Stopped:
-      outcome = rewriteFailure(JournalResult::Stopped, 0, {});
-      break;
-    case CommitPipeline::End::ChangeFailed:
-      outcome = rewriteFailure(JournalResult::Failed, rewritten.error,
-                               "a scratch file could not be changed");
-      break;
-    case CommitPipeline::End::CommitFailed:
-      outcome = rewriteFailure(JournalResult::Failed, rewritten.error, "a commit failed");
-      break;
+  if (auto failure = roundsFailure(CommitPipeline::run(steps))) {
+    outcome = std::move(*failure);
+    return false;
   }
-  return false;
+  return true;
 }
 
 bool JournalRewrite::fillFastCommitArea(JournalOutcome& outcome) {

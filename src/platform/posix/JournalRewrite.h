@@ -14,7 +14,10 @@
 #include <string>
 #include <vector>
 
+#include <optional>
+
 #include "platform/Journal.h"
+#include "platform/posix/CommitPipeline.h"
 #include "platform/posix/JournalReports.h"
 #include "platform/posix/ScratchFolder.h"
 
@@ -32,6 +35,9 @@ std::string readReportFile(const std::string& path);
 // The outcome of a rewrite that ended early: its result, the system's reason (errno, 0 for none)
 // and the words for the user.
 JournalOutcome rewriteFailure(JournalResult result, int error, std::string detail);
+// The outcome of rounds of scratch commits that ended early (stopped, or a change or a commit
+// failed); none when they were done.
+std::optional<JournalOutcome> roundsFailure(const CommitPipeline::Outcome& rounds);
 
 // Removes the scratch folder and folds what could not be removed into the outcome: a cleared
 // journal becomes a failure; a failure keeps its reason and is told what stays where.

@@ -152,19 +152,7 @@ JournalOutcome XfsLogCycle::work(ScratchFolder& scratch, std::uint64_t& done) {
     return !budget.finished();
   };
   steps.stopped = [&] { return stopped(); };
-  const CommitPipeline::Outcome cycled =
-      budget.finished() ? CommitPipeline::Outcome{} : CommitPipeline::run(steps);
-  switch (cycled.end) {
-    case CommitPipeline::End::Done:
-      break;
-    case CommitPipeline::End::Stopped:
-      return rewriteFailure(JournalResult::Stopped, 0, {});
-    case CommitPipeline::End::ChangeFailed:
-      return rewriteFailure(JournalResult::Failed, cycled.error,
-                            "a scratch file could not be changed");
-    case CommitPipeline::End::CommitFailed:
-      return rewriteFailure(JournalResult::Failed, cycled.error, "a commit failed");
-  }
+  if (auto failure = roundsFailure(CommitPipeline::run(steps))) return std::move(*failure);
   JournalOutcome outcome;
   outcome.result = JournalResult::Cleaned;
   outcome.way = JournalWay::Rewrite;
