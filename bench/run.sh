@@ -21,7 +21,8 @@
 # Then, as root, the clearing of deleted files' names from ext4 journals of 4, 32 and 128 MiB,
 # both ways, next to the time of deleting the files (bench/journal.sh); and the cycle of the XFS
 # log for logs of 10 and 64 MiB next to the wipe's own time (bench/xfslog.sh); a 1 GiB ext4
-# journal and a 1 GiB XFS log cleared against dd writing as many bytes, target at most 1.5 x
+# journal and a 1 GiB XFS log cleared against dd writing as many bytes on a fresh file system,
+# target at most 1.5 x
 # (bench/journaldd.sh). And the device
 # check (the record before the passes and the read-back after) as a share of the wipe, on ext4
 # and XFS: 2,000 files of 4 KiB, target under 25 %; one 1 GiB file, under 10 %

@@ -156,27 +156,31 @@ void ScratchFolder::closeHeldFiles() {
   heldCount_ = 0;
 }
 
-int ScratchFolder::rewriteAttributes(const std::vector<std::uint64_t>& files, std::size_t size) {
-  ++attributeRound_;
-  // Every round's value differs from the one before, so every change is a real one.
-  const std::string value(size, static_cast<char>('a' + attributeRound_ % 26));
+int ScratchFolder::changeAttributes(const std::vector<std::uint64_t>& files, std::size_t size) {
+  static constexpr const char* kKept = "user.ferrovane.a";
+  static constexpr const char* kTurned = "user.ferrovane.b";
+  const std::string value(size, 'f');
   // The files are reached through the held folder, never by the folder's name: through a
   // descriptor of the file held from its first change on (which spares the look-up of its name
   // every round), or by its name in the held folder where no more descriptors are to be had.
   const std::string folder = "/proc/self/fd/" + std::to_string(folder_) + "/";
-  if (withAttributes_.size() < files_) withAttributes_.resize(files_, false);
+  if (attributes_.size() < files_) attributes_.resize(files_, Attributes::None);
   for (auto index = files.rbegin(); index != files.rend(); ++index) {
     const int fd = heldFile(*index);
     const std::string file = fd < 0 ? folder + std::to_string(*index) : std::string();
-    // Both attributes the first time the file is changed, the first one only from then on.
-    const bool first = *index >= withAttributes_.size() || !withAttributes_[*index];
-    for (const char* name : {"user.ferrovane.a", "user.ferrovane.b"}) {
-      const int set = fd >= 0 ? ::fsetxattr(fd, name, value.data(), value.size(), 0)
-                              : ::lsetxattr(file.c_str(), name, value.data(), value.size(), 0);
-      if (set != 0) return errno;
-      if (!first) break;
+    Attributes& has = attributes_[*index];
+    int changed = 0;
+    if (has == Attributes::None) {
+      changed = fd >= 0 ? ::fsetxattr(fd, kKept, value.data(), value.size(), 0)
+                        : ::lsetxattr(file.c_str(), kKept, value.data(), value.size(), 0);
+    } else if (has == Attributes::Kept) {
+      changed = fd >= 0 ? ::fsetxattr(fd, kTurned, "", 0, XATTR_CREATE)
+                        : ::lsetxattr(file.c_str(), kTurned, "", 0, XATTR_CREATE);
+    } else {
+      changed = fd >= 0 ? ::fremovexattr(fd, kTurned) : ::lremovexattr(file.c_str(), kTurned);
     }
-    if (*index < withAttributes_.size()) withAttributes_[*index] = true;
+    if (changed != 0) return errno;
+    has = has == Attributes::Kept ? Attributes::Both : Attributes::Kept;
   }
   return 0;
 }
@@ -200,7 +204,7 @@ int ScratchFolder::remove() {
     folder_ = -1;
   }
   files_ = 0;
-  withAttributes_.clear();
+  attributes_.clear();
   name_.clear();
   return error;
 }

@@ -42,11 +42,15 @@ class ScratchFolder {
   // Gives the files listed a modification time none of them had before, the first one last, so
   // that its fsync commits the changes of all of them; 0, or the errno.
   int touch(const std::vector<std::uint64_t>& files);
-  // Gives each file listed two extended attributes of `size` bytes the first time it is listed,
-  // then new contents of the first one each time, the first file last; 0, or the errno. On XFS such
-  // values lie in a block of their own per file, which each change puts through the log whole:
-  // many times what a change of times puts there, for about as much work.
-  int rewriteAttributes(const std::vector<std::uint64_t>& files, std::size_t size);
+  // Changes each file listed through its extended attributes, the first file last; 0, or the
+  // errno. The first time a file is listed it is given an attribute of `size` bytes that it keeps;
+  // from then on a second, empty attribute is added and removed in turn. On XFS a file's
+  // attributes that do not fit in its inode lie in an attribute block of its own, which any
+  // change of them puts through the log whole: many times what a change of times puts there.
+  // Adding or removing an empty attribute is the cheapest such change (about half the system
+  // time of rewriting a value), so the kept attribute only has to be large enough to need the
+  // block.
+  int changeAttributes(const std::vector<std::uint64_t>& files, std::size_t size);
   // Removes the files and the folder; 0, or the errno of the first step that failed (EBUSY when
   // the folder was no longer under its name: see left()).
   int remove();
@@ -61,9 +65,10 @@ class ScratchFolder {
   std::string name_;
   std::uint64_t files_ = 0;
   std::int64_t round_ = 0;
-  std::int64_t attributeRound_ = 0;
-  std::vector<bool> withAttributes_;  // by file number: both attributes made
-  std::vector<int> held_;             // by file number: a descriptor held, or -1
+  // Which of its attributes a file has, by file number.
+  enum class Attributes : std::uint8_t { None, Kept, Both };
+  std::vector<Attributes> attributes_;
+  std::vector<int> held_;  // by file number: a descriptor held, or -1
   std::int64_t heldCount_ = 0;
   std::int64_t heldLimit_ = -1;  // the most descriptors to hold; not yet known while negative
 

@@ -136,7 +136,7 @@ JournalOutcome XfsLogCycle::work(ScratchFolder& scratch, std::uint64_t& done) {
   CommitPipeline::Steps steps;
   steps.change = [&](std::size_t group) {
     int error =
-        attributes ? scratch.rewriteAttributes(attributed[group], kAttributeBytes) : ENOTSUP;
+        attributes ? scratch.changeAttributes(attributed[group], kAttributeBytes) : ENOTSUP;
     if (error) {
       // Times from here on; what the round changed before the refusal goes with them.
       attributes = false;

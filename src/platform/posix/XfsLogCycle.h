@@ -39,11 +39,14 @@ class XfsLogCycle {
   // What changing one scratch file's times puts into the log at the least: the inode's core in
   // the oldest format XFS mounts.
   static constexpr std::uint64_t kLeastBytesPerFile = 96;
-  // Where the file system takes them, rounds rewrite extended attributes of some of the files
-  // instead of their times, values of this size: measured on a loop image with a 1 GiB log,
-  // about 4.5 KiB of log per change against 260 bytes, six times the log's speed. Larger values
-  // go to blocks of their own that the log does not carry.
-  static constexpr std::size_t kAttributeBytes = 1200;
+  // Where the file system takes them, rounds change extended attributes of some of the files
+  // instead of their times (ScratchFolder::changeAttributes): each such file keeps an attribute
+  // of this size, more than the largest inodes (2 KiB) have room for, so that its attributes lie
+  // in a block of their own, which each change puts through the log whole (about 4.5 KiB of log
+  // per change against 260 bytes for times, measured on a loop image with a 1 GiB log); and less
+  // than what that block holds itself (a little over 3,000 bytes in 4 KiB blocks), so that it
+  // needs no second block, which the log would not carry anyway.
+  static constexpr std::size_t kAttributeBytes = 2400;
   // A file's attribute for every this many bytes of log, within these bounds: a round then puts
   // about a thirtieth of a large log through it, and a log force, which costs the same however
   // much it carries, comes that much less often (a 1 GiB log is cleared an eighth faster than
