@@ -135,8 +135,7 @@ JournalOutcome XfsLogCycle::work(ScratchFolder& scratch, std::uint64_t& done) {
   report();
   CommitPipeline::Steps steps;
   steps.change = [&](std::size_t group) {
-    int error =
-        attributes ? scratch.changeAttributes(attributed[group], kAttributeBytes) : ENOTSUP;
+    int error = attributes ? scratch.changeAttributes(attributed[group], kAttributeBytes) : ENOTSUP;
     if (error) {
       // Times from here on; what the round changed before the refusal goes with them.
       attributes = false;
