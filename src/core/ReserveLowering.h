@@ -34,6 +34,8 @@ class TReserveLowering {
 
   // The reserve is 0 now, having been higher.
   bool Lowered() const { return lowered_; }
+  // The clusters it held before, when it was lowered; 0 otherwise.
+  std::uint64_t Clusters() const { return lowered_ ? old_ : 0; }
   // Why the reserve could not be lowered (empty when it was, or was 0 already).
   const std::error_code& Error() const { return error_; }
   // Puts the old value back and forgets the record. False when the value could not be written.

@@ -21,9 +21,10 @@
 
 namespace {
 
-// The second, small temporary file that takes the blocks a file system refused the first one,
-// and the most clusters it is given.
-constexpr char kTailName[] = "tem2.tmp";
+// The small temporary files that take the blocks a file system refused the first one (and the
+// clusters it keeps back from every writer, where they are lowered), and the most clusters each
+// is given besides those.
+constexpr const char* kTailNames[] = {"tem2.tmp", "tem3.tmp"};
 constexpr std::uint64_t kMostTailClusters = 256;
 // The free blocks are discarded this many bytes of the file system at a time, handling events
 // between the steps.
@@ -121,8 +122,7 @@ std::optional<TFreeSpaceFill::FirstPass> TFreeSpaceFill::FirstPassToFillWith() c
 }
 
 TFillEnd TFreeSpaceFill::Fill(TFreeSpaceJob& job, platform::File& file, std::uint64_t initial,
-                              const platform::DiskSpace& space,
-                              std::optional<TReserveLowering>& reserve) {
+                              const platform::DiskSpace& space) {
   // While much space is left the file grows by BufferSize rounded down to whole clusters; the
   // last stretch goes one cluster at a time, asking for the free space before each write, so
   // the file ends where the space ends.
@@ -138,7 +138,6 @@ TFillEnd TFreeSpaceFill::Fill(TFreeSpaceJob& job, platform::File& file, std::uin
   // keeps for itself besides.
   job.left = job.filled && !Stopped() ? job.Ask() : std::nullopt;
   if (job.left) job.keptBack = job.files->keptBack(job.root);
-  if (reserve) reserve->Restore();
   // The program's random numbers go on from where the whole pass would have left them.
   if (bytes.IsFirstPass()) bytes.Buffer().Finish();
   if (!job.filled || Stopped() || job.moved) {
@@ -187,18 +186,38 @@ void TFreeSpaceFill::FillTail(TFreeSpaceJob& job, FillBytes& bytes, std::uint64_
   // first, so that the second file takes those blocks too. A file system that cannot be forced
   // to the device is named when its journal is written to its place, before the files go.
   (void)CommitFileSystem(job);
-  const std::string tail = platform::folderPartOf(job.temporary) + kTailName;
+  // The clusters the file system keeps back from every writer (ext4's reserve, which the
+  // administrator may lower) go to the small files alone. The first file holds everything else
+  // while its passes run, hours on a large drive; the small ones are wiped and deleted first, and
+  // the reserve is back before those passes begin. Without it, what other programs wrote shortly
+  // before or write into space they set aside would have no block to go to and be lost.
+  const std::uint64_t reserved = job.lowerReserve ? job.lowerReserve() : 0;
+  // The reserve's clusters lie scattered, so the file taking them may be refused its last ones
+  // for its own map as the first was: a third file, after another commit, takes those.
+  const int files = reserved > 0 ? 2 : 1;
+  for (int index = 0; index < files; ++index) {
+    if (index > 0) (void)CommitFileSystem(job);
+    const std::uint64_t clusters = kMostTailClusters + (index == 0 ? reserved : 0);
+    if (!FillSmallFile(job, bytes, kTailNames[index], std::min(total, clusters * job.cluster)) ||
+        Stopped() || job.moved) {
+      return;
+    }
+  }
+}
+
+bool TFreeSpaceFill::FillSmallFile(TFreeSpaceJob& job, FillBytes& bytes, const char* name,
+                                   std::uint64_t most) {
+  bool refused = false;
+  const std::string tail = platform::folderPartOf(job.temporary) + name;
   auto file = job.files->createOwnFile(tail);
-  if (!file) return;  // what stays free is told as unreached
-  job.tail = tail;
+  if (!file) return false;  // what stays free is told as unreached
+  job.tails.push_back(tail);
   const auto made = file->info();
-  if (job.rootMount != 0 && (!made || made->mount != job.rootMount)) return;
-  // A few clusters at the most: the fill took everything else.
-  const std::uint64_t most = std::min(total, kMostTailClusters * job.cluster);
+  if (job.rootMount != 0 && (!made || made->mount != job.rootMount)) return false;
   for (std::uint64_t written = 0; written < most && !Stopped(); written += job.cluster) {
     turns_.HandleEvents();
     if (const platform::Status wrote = WriteFill(*file, bytes, job.cluster); !wrote) {
-      job.full = wrote.error() == std::errc::no_space_on_device;
+      job.full = refused = wrote.error() == std::errc::no_space_on_device;
       if (!job.full) {
         job.filled = false;
         job.error = wrote.error();
@@ -210,8 +229,8 @@ void TFreeSpaceFill::FillTail(TFreeSpaceJob& job, FillBytes& bytes, std::uint64_
     // Refused at once: nothing of it to wipe.
     file.reset();
     place_.Remove(job, tail);
-    job.tail.clear();
-    return;
+    job.tails.pop_back();
+    return false;
   }
   // The method's passes go over it as over any file of the run: it holds only a few clusters.
   TDeviceWaits device(turns_);
@@ -219,6 +238,7 @@ void TFreeSpaceFill::FillTail(TFreeSpaceJob& job, FillBytes& bytes, std::uint64_
   if (const platform::Status flushed = device.Flush(*file); !flushed && !job.flushError) {
     job.flushError = flushed.error();
   }
+  return refused;
 }
 
 std::uint64_t TFreeSpaceFill::FillUp(TFreeSpaceJob& job, platform::File& file, FillBytes& bytes,

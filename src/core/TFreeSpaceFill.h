@@ -13,7 +13,6 @@
 #include <system_error>
 #include <vector>
 
-#include "core/ReserveLowering.h"
 #include "core/TFileOverwriter.h"
 #include "core/TPass.h"
 #include "core/TRunTurns.h"
@@ -44,10 +43,11 @@ class TFreeSpaceFill {
                  std::function<void(platform::File&)> giveBack);
 
   // Fills the free space of the job's drive with the open temporary file: `initial` free bytes
-  // when it began (for the progress), `space` the figures then. The reserve, when lowered for
-  // the fill, is put back as soon as the files hold all they can. The job tells how it went.
+  // when it began (for the progress), `space` the figures then. What the file system keeps back
+  // from every writer, where the job can lower it, goes to the second file alone (see the job's
+  // tail). The job tells how it went.
   TFillEnd Fill(TFreeSpaceJob& job, platform::File& file, std::uint64_t initial,
-                const platform::DiskSpace& space, std::optional<TReserveLowering>& reserve);
+                const platform::DiskSpace& space);
   // When the fill ended with TFillEnd::FirstPassFailed: where and why.
   const std::optional<TFileOverwriter::PassFailure>& FirstPassFailure() const {
     return passFailure_;
@@ -79,6 +79,10 @@ class TFreeSpaceFill {
   // After the fill: a second, small file takes what free blocks the file system still gives,
   // written until it refuses (ext4 keeps its last ones from a large file).
   void FillTail(TFreeSpaceJob& job, FillBytes& bytes, std::uint64_t total);
+  // Makes the small file `name` beside the first and writes it a cluster at a time, `most` bytes
+  // at the most, and forces it to the device. True when the file system refused it more as full
+  // (after a commit, another may take what was still free).
+  bool FillSmallFile(TFreeSpaceJob& job, FillBytes& bytes, const char* name, std::uint64_t most);
   // Appends `length` bytes of the fill to the file.
   static platform::Status WriteFill(platform::File& file, FillBytes& bytes, std::uint64_t length);
   // Whether the run was asked to stop.

@@ -4,9 +4,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "platform/FileLock.h"
 #include "platform/FileSystem.h"
@@ -22,8 +24,14 @@ struct TFreeSpaceJob {
   bool copyOnWrite = false;
   bool moved = false;  // another file system has taken the root's place
   std::string temporary;
-  // The second temporary file, when the first could not take the last free blocks; or empty.
-  std::string tail;
+  // The small temporary files beside the first, in the order made: the second when the first
+  // could not take the last free blocks (or the file system's reserve was lowered for it), and a
+  // third when the second was refused its own last ones.
+  std::vector<std::string> tails;
+  // Gives the clusters the file system keeps back from every writer to the fill from here on,
+  // where the run may (ext4, as the administrator); the number given, 0 for none. Empty where
+  // nothing can be given.
+  std::function<std::uint64_t()> lowerReserve;
   std::uint64_t cluster = 1;
   // How the fill went.
   bool filled = true;

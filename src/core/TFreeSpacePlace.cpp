@@ -80,8 +80,8 @@ std::vector<TLeftoverFile> TemporaryFilesOf(platform::FileSystem& files, const s
     folders.push_back(fallback.first);
   }
   for (const std::string& folder : folders) {
-    // Only the fill's own file: a file named like the small second one may be the user's (it
-    // holds a few clusters at the most, so a killed run leaves little).
+    // Only the fill's own file: a file named like the small ones may be the user's (they hold a
+    // few clusters and the file system's reserve at the most, so a killed run leaves little).
     for (const char* name : {kTemporaryName}) {
       const std::string path = folder + name;
       const auto info = files.info(path);
@@ -226,7 +226,7 @@ std::unique_ptr<platform::File> TFreeSpacePlace::Place(TFreeSpaceJob& job) {
 }
 
 bool TFreeSpacePlace::Remove(const TFreeSpaceJob& job) {
-  if (!job.tail.empty()) Remove(job, job.tail);
+  for (const std::string& tail : job.tails) Remove(job, tail);
   return Remove(job, job.temporary);
 }
 

@@ -24,6 +24,7 @@ class TFreeSpaceFill;
 class TFreeSpacePlace;
 enum class TFillEnd;
 struct TFreeSpaceJob;
+class TReserveLowering;
 class TPass;
 class TPassBuffer;
 class IWipeProgress;
@@ -205,10 +206,12 @@ class TWipeEngine {
   // fill, between the run's turns.
   TFreeSpacePlace FreeSpacePlace();
   TFreeSpaceFill FreeSpaceFill(TFreeSpacePlace& place);
-  // After the fill: the filled file wiped with the passes left and deleted, what was not
-  // reached told, and the free blocks discarded.
+  // After the fill: the second file wiped and deleted and the lowered reserve (if any) put back,
+  // then the filled file wiped with the passes left and deleted, what was not reached told, and
+  // the free blocks discarded.
   void WipeAndReport(TFreeSpaceJob& job, TFreeSpacePlace& place, TFreeSpaceFill& fill, TFillEnd end,
-                     const TNamesFinish::MetadataMove& metadata);
+                     const TNamesFinish::MetadataMove& metadata,
+                     std::optional<TReserveLowering>& reserve);
   // Removes a symbolic link as a link. False (and named) when it cannot be removed.
   bool RemoveLink(platform::Folder& folder, const std::string& path, const std::string& name);
   // Records what the file system did with the overwrite of the file just deleted, when its old

@@ -89,21 +89,22 @@ void TWipeEngine::WipeDriveFreeSpace(const TWipeItem& item) {
     fill.ReportUnreached(job, *space);
     return;
   }
-  // The clusters ext4 keeps back from everyone are given to the fill while it runs (where the
-  // caller may change that: the administrator), and kept back again straight after.
-  // Its record belongs to this job, which holds the file system's lock.
+  // The clusters ext4 keeps back from everyone are given to the fill's second file (where the
+  // caller may change that: the administrator), and kept back again once that file is wiped and
+  // deleted, before the passes over the first. Its record belongs to this job, which holds the
+  // file system's lock. Put back at the latest when the job ends.
   std::optional<TReserveLowering> reserve;
   if (const platform::JournalInfo kind = run().Journals.inspect(job.root);
       kind.ext4 && job.lock.held()) {
-    reserve.emplace(run().Files, kind.device, platform::ext4ReserveFolder(),
-                    ReserveRecordFile(job.bound.id.device));
+    job.lowerReserve = [this, &reserve, &job, device = kind.device] {
+      reserve.emplace(run().Files, device, platform::ext4ReserveFolder(),
+                      ReserveRecordFile(job.bound.id.device));
+      return reserve->Clusters();
+    };
   }
-  const auto widened = reserve && reserve->Lowered() ? job.Ask() : std::nullopt;
-  const std::uint64_t initial =
-      widened ? std::max(widened->available, space->available) : space->available;
   // Before the fill: the drive is bound, its temporary file made and its free space known.
   job.failuresBefore = Failures.size();
-  const TFillEnd end = fill.Fill(job, *file, initial, *space, reserve);
+  const TFillEnd end = fill.Fill(job, *file, space->available, *space);
   file.reset();
   if (job.moved) {
     // Another file system has taken the root's place: the path names a file there now, which
@@ -116,11 +117,12 @@ void TWipeEngine::WipeDriveFreeSpace(const TWipeItem& item) {
     Fail(job.root, TWipeFailureReason::FreeSpaceFillFailed, job.error);
     return;
   }
-  WipeAndReport(job, place, fill, end, metadata);
+  WipeAndReport(job, place, fill, end, metadata, reserve);
 }
 
 void TWipeEngine::WipeAndReport(TFreeSpaceJob& job, TFreeSpacePlace& place, TFreeSpaceFill& fill,
-                                TFillEnd end, const TNamesFinish::MetadataMove& metadata) {
+                                TFillEnd end, const TNamesFinish::MetadataMove& metadata,
+                                std::optional<TReserveLowering>& reserve) {
   if (end == TFillEnd::FirstPassFailed) FailPass(job.temporary, *fill.FirstPassFailure());
   if (end != TFillEnd::FirstPassFailed && !stopRequested() && job.copyOnWrite) {
     Notes.push_back({job.root,
@@ -133,14 +135,21 @@ void TWipeEngine::WipeAndReport(TFreeSpaceJob& job, TFreeSpacePlace& place, TFre
       Fail(job.root, TWipeFailureReason::FreeSpaceNotWiped, home.error(),
            JournalNotWrittenHome(home.error()));
     }
-    // The fill itself wrote the free space: where the passes over its file land is no matter.
+    // The fill itself wrote the free space: where the passes over its files land is no matter.
     const bool checked = std::exchange(checkReach_, false);
+    // Every pass over the second file, the first one included (it was written only to take the
+    // blocks), and the file gone, before the passes over the first: the clusters it took from
+    // the file system's reserve are free again and the reserve back while those run.
+    for (const std::string& tail : job.tails) {
+      if (stopRequested()) break;
+      WipeFile(TWipeItem(wkFile, tail));
+    }
+    FinishFlushes();
+    for (const std::string& tail : job.tails) place.Remove(job, tail);  // one whose pass failed
+    if (reserve) reserve->Restore();
     firstPassWritten_ = end == TFillEnd::FirstPass;
     WipeFile(TWipeItem(wkFile, job.temporary));
     firstPassWritten_ = false;
-    // Every pass over the second file, the first one included: it was written only to take
-    // the blocks.
-    if (!job.tail.empty() && !stopRequested()) WipeFile(TWipeItem(wkFile, job.tail));
     FinishFlushes();
     checkReach_ = checked;
   }
@@ -150,8 +159,10 @@ void TWipeEngine::WipeAndReport(TFreeSpaceJob& job, TFreeSpacePlace& place, TFre
   if (place.Remove(job)) {
     for (std::size_t i = job.failuresBefore; i < Failures.size(); ++i) {
       TWipeFailure& failure = Failures[i];
-      if ((failure.Path != job.temporary && failure.Path != job.tail) ||
-          failure.Reason != TWipeFailureReason::PassFailed) {
+      const bool ours =
+          failure.Path == job.temporary ||
+          std::find(job.tails.begin(), job.tails.end(), failure.Path) != job.tails.end();
+      if (!ours || failure.Reason != TWipeFailureReason::PassFailed) {
         continue;
       }
       failure.Path = job.root;

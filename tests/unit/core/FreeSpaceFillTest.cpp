@@ -58,8 +58,7 @@ class FreeSpaceFillTest : public ::testing::Test {
     auto file = place->Place(job);
     EXPECT_TRUE(file);
     if (!file) return TFillEnd::Zeros;
-    std::optional<TReserveLowering> noReserve;
-    return fill->Fill(job, *file, job.bound.available, job.bound, noReserve);
+    return fill->Fill(job, *file, job.bound.available, job.bound);
   }
 
   std::vector<std::uint64_t> LengthsWrittenTo(const std::string& path) const {
@@ -97,7 +96,7 @@ TEST_F(FreeSpaceFillTest, TheFillEndsAtTheFirstRefusedWriteAndTellsWhatItDidNotR
   EXPECT_TRUE(job.full);
   // The second file was refused at once too: nothing of it is left.
   EXPECT_EQ(LengthsWrittenTo(drive + "tem2.tmp"), std::vector<std::uint64_t>{0});
-  EXPECT_TRUE(job.tail.empty());
+  EXPECT_TRUE(job.tails.empty());
   EXPECT_FALSE(pathExists(drive + "tem2.tmp"));
   EXPECT_TRUE(failures.empty());
   // What stayed free is named with the drive, in bytes.

@@ -885,10 +885,9 @@ TEST_F(WipeFreeSpaceTest, ASecondRunOnTheDriveIsRefusedAndLeavesTheFirstRunsFile
   TWipeEngine second("WipeFreeSpace");
   bool tried = false;
   services.onProcess = [&] {
-    if (tried || WritesTo(temporary).empty()) return;
+    if (tried || readFileBytes(reserve) != "0\n") return;
     tried = true;
-    // The first run fills: the reserve is lowered and recorded.
-    EXPECT_EQ(readFileBytes(reserve), "0\n");
+    // The first run has filled and given the reserve to its second file: lowered and recorded.
     EXPECT_EQ(readFileBytes(record), ext4 + device + "/reserved_clusters 4096\n");
     const auto size = fsys::file_size(temporary);
     second.AddItem(std::make_unique<TWipeItem>(wkFreeSpace, root));
@@ -921,6 +920,87 @@ TEST_F(WipeFreeSpaceTest, ASecondRunOnTheDriveIsRefusedAndLeavesTheFirstRunsFile
   // Once the run has ended, what a killed run would leave is a leftover again.
   std::ofstream(temporary) << "left over";
   ASSERT_EQ(FindFreeSpaceLeftovers(root).size(), 1u);
+}
+
+// The reserve ext4 keeps back from every writer is lowered only for the fill's second file, and
+// is back before the passes over the first one, which may run for hours: other programs' data
+// needs those clusters to reach the disk while the fill holds everything else.
+TEST_F(WipeFreeSpaceTest,
+       TheReserveIsLoweredOnlyForTheSecondFileAndBackBeforeThePassesOverTheFirst) {
+  AddMethod("two.mtd", {BytePass(0xEE), BytePass(0x11)});
+  const std::string root = Mount("disk", ScopedMount::Kind::Ext4Image, "16m");
+  SKIP_UNLESS_MOUNTED(root);
+  const std::string device = platform::journals().inspect(root).device;
+  ASSERT_FALSE(device.empty());
+  // The kernel's reserve of the test's file system, played by a file of the test.
+  const std::string ext4 = folder.makeFolder("ext4") + "/";
+  const std::string reserve = folder.write("ext4/" + device + "/reserved_clusters", "4096\n");
+  const platform::ScopedExt4ReserveFolder reserveFolder(ext4);
+  const std::string temporary = root + "tem1.tmp";
+  manager.DiscardFreeBlocks = false;
+
+  std::size_t writesSeen = 0;
+  bool wasLowered = false;
+  int lowerings = 0;
+  std::size_t writesWhileLowered = 0;
+  std::optional<std::size_t> writesWhenBack;  // at the first look once the reserve was back
+  services.onProcess = [&] {
+    const std::size_t writes = WritesTo(temporary).size();
+    const bool lowered = readFileBytes(reserve) == "0\n";
+    // Writes to the first file since the last look, while the reserve stayed lowered.
+    if (wasLowered && lowered) writesWhileLowered += writes - writesSeen;
+    if (lowered && !wasLowered) ++lowerings;
+    if (!lowered && lowerings > 0 && !writesWhenBack) writesWhenBack = writes;
+    writesSeen = writes;
+    wasLowered = lowered;
+  };
+  Run(wkFreeSpace, root);
+  services.onProcess = nullptr;
+  EXPECT_EQ(lowerings, 1);
+  EXPECT_EQ(writesWhileLowered, 0u);
+  // The second pass over the first file came after the reserve was back.
+  ASSERT_TRUE(writesWhenBack);
+  EXPECT_GT(WritesTo(temporary).size(), *writesWhenBack);
+  EXPECT_EQ(readFileBytes(reserve), "4096\n");
+  EXPECT_FALSE(pathExists(temporary));
+  EXPECT_FALSE(pathExists(ReserveRecordFile(VolumeOf(root).device)));
+}
+
+// The file that takes the lowered reserve may be refused its last clusters for its own map as
+// the first was (the reserve's clusters lie scattered): a third small file, after a commit, takes
+// what is still free, and is wiped and deleted before the passes over the first like the second.
+TEST_F(WipeFreeSpaceTest, AThirdSmallFileTakesWhatTheFileGivenTheReserveWasRefused) {
+  const std::string root = Mount("disk", ScopedMount::Kind::Ext4Image, "16m");
+  SKIP_UNLESS_MOUNTED(root);
+  const std::string device = platform::journals().inspect(root).device;
+  ASSERT_FALSE(device.empty());
+  const std::string ext4 = folder.makeFolder("ext4") + "/";
+  const std::string reserve = folder.write("ext4/" + device + "/reserved_clusters", "4096\n");
+  const platform::ScopedExt4ReserveFolder reserveFolder(ext4);
+  manager.DiscardFreeBlocks = false;
+  // The file system refuses the first file past five clusters and the second past two, with
+  // much still free.
+  files.sizeLimitOf = {{root + "tem1.tmp", 5 * kCluster}, {root + "tem2.tmp", 2 * kCluster}};
+  struct statvfs space {};
+  ASSERT_EQ(::statvfs(root.c_str(), &space), 0);
+  const std::uint64_t block = space.f_frsize;  // the small files are written a block at a time
+  Run(wkFreeSpace, root);
+  EXPECT_EQ(Filled(root + "tem2.tmp"), 2 * kCluster);
+  EXPECT_EQ(Filled(root + "tem3.tmp"), 256 * block);
+  for (const char* name : {"tem1.tmp", "tem2.tmp", "tem3.tmp"}) {
+    EXPECT_FALSE(pathExists(root + name)) << name;
+  }
+  std::vector<std::string> wiped = WipedContents();
+  std::sort(wiped.begin(), wiped.end(),
+            [](const std::string& a, const std::string& b) { return a.size() < b.size(); });
+  ASSERT_EQ(wiped.size(), 3u);
+  EXPECT_EQ(wiped[0].size(), 2 * kCluster);
+  EXPECT_EQ(wiped[1].size(), 5 * kCluster);
+  EXPECT_EQ(wiped[2].size(), 256 * block);
+  for (const std::string& content : wiped) {
+    EXPECT_EQ(content.find_first_not_of('\xEE'), std::string::npos);
+  }
+  EXPECT_EQ(readFileBytes(reserve), "4096\n");
 }
 
 // The temporary file is looked at again where it lies right before its name goes, as a leftover
