@@ -44,8 +44,8 @@ class TFreeSpaceFill {
 
   // Fills the free space of the job's drive with the open temporary file: `initial` free bytes
   // when it began (for the progress), `space` the figures then. What the file system keeps back
-  // from every writer, where the job can lower it, goes to the second file alone (see the job's
-  // tail). The job tells how it went.
+  // from every writer, where the job can lower it, goes to the small files alone (the job's
+  // tails). The job tells how it went.
   TFillEnd Fill(TFreeSpaceJob& job, platform::File& file, std::uint64_t initial,
                 const platform::DiskSpace& space);
   // When the fill ended with TFillEnd::FirstPassFailed: where and why.

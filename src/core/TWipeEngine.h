@@ -206,7 +206,7 @@ class TWipeEngine {
   // fill, between the run's turns.
   TFreeSpacePlace FreeSpacePlace();
   TFreeSpaceFill FreeSpaceFill(TFreeSpacePlace& place);
-  // After the fill: the second file wiped and deleted and the lowered reserve (if any) put back,
+  // After the fill: the small files wiped and deleted and the lowered reserve (if any) put back,
   // then the filled file wiped with the passes left and deleted, what was not reached told, and
   // the free blocks discarded.
   void WipeAndReport(TFreeSpaceJob& job, TFreeSpacePlace& place, TFreeSpaceFill& fill, TFillEnd end,
