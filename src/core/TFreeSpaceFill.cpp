@@ -7,6 +7,7 @@
 #include <limits>
 #include <utility>
 
+#include "core/ReserveLowering.h"
 #include "core/TDeviceWaits.h"
 #include "core/TFreeSpaceJob.h"
 #include "core/TFreeSpacePlace.h"
@@ -15,8 +16,10 @@
 #include "core/WipeRun.h"
 #include "core/WipeServices.h"
 #include "platform/ContainingFolderIn.h"
+#include "platform/Ext4Reserve.h"
 #include "platform/FileSystem.h"
 #include "platform/Folder.h"
+#include "platform/Journal.h"
 #include "platform/PathText.h"
 
 namespace {
@@ -191,7 +194,7 @@ void TFreeSpaceFill::FillTail(TFreeSpaceJob& job, FillBytes& bytes, std::uint64_
   // while its passes run, hours on a large drive; the small ones are wiped and deleted first, and
   // the reserve is back before those passes begin. Without it, what other programs wrote shortly
   // before or write into space they set aside would have no block to go to and be lost.
-  const std::uint64_t reserved = job.lowerReserve ? job.lowerReserve() : 0;
+  const std::uint64_t reserved = LowerReserve(job);
   // The reserve's clusters lie scattered, so the file taking them may be refused its last ones
   // for its own map as the first was: a third file, after another commit, takes those.
   const int files = reserved > 0 ? 2 : 1;
@@ -203,6 +206,16 @@ void TFreeSpaceFill::FillTail(TFreeSpaceJob& job, FillBytes& bytes, std::uint64_
       return;
     }
   }
+}
+
+std::uint64_t TFreeSpaceFill::LowerReserve(TFreeSpaceJob& job) {
+  if (!job.lock.held()) return 0;
+  const platform::JournalInfo kind = run_.Journals.inspect(job.root);
+  if (!kind.ext4) return 0;
+  job.reserve =
+      std::make_unique<TReserveLowering>(run_.Files, kind.device, platform::ext4ReserveFolder(),
+                                         ReserveRecordFile(job.bound.id.device));
+  return job.reserve->Clusters();
 }
 
 bool TFreeSpaceFill::FillSmallFile(TFreeSpaceJob& job, FillBytes& bytes, const char* name,

@@ -79,6 +79,9 @@ class TFreeSpaceFill {
   // After the fill: a second, small file takes what free blocks the file system still gives,
   // written until it refuses (ext4 keeps its last ones from a large file).
   void FillTail(TFreeSpaceJob& job, FillBytes& bytes, std::uint64_t total);
+  // Lowers the clusters the file system keeps back from every writer to 0 where the job may
+  // (ext4, under the file system's lock; the administrator); the clusters it held, 0 for none.
+  std::uint64_t LowerReserve(TFreeSpaceJob& job);
   // Makes the small file `name` beside the first and writes it a cluster at a time, `most` bytes
   // at the most, and forces it to the device. True when the file system refused it more as full
   // (after a commit, another may take what was still free).

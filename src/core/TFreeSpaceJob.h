@@ -4,12 +4,13 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <system_error>
 #include <vector>
 
+#include "core/ReserveLowering.h"
 #include "platform/FileLock.h"
 #include "platform/FileSystem.h"
 
@@ -28,10 +29,6 @@ struct TFreeSpaceJob {
   // could not take the last free blocks (or the file system's reserve was lowered for it), and a
   // third when the second was refused its own last ones.
   std::vector<std::string> tails;
-  // Gives the clusters the file system keeps back from every writer to the fill from here on,
-  // where the run may (ext4, as the administrator); the number given, 0 for none. Empty where
-  // nothing can be given.
-  std::function<std::uint64_t()> lowerReserve;
   std::uint64_t cluster = 1;
   // How the fill went.
   bool filled = true;
@@ -43,6 +40,11 @@ struct TFreeSpaceJob {
   std::uint64_t keptBack = 0;
   // The file system's free-space lock, held for the whole job when it could be taken.
   platform::FileLock lock;
+  // The clusters the file system keeps back from every writer, while they are lowered for the
+  // small files (ext4, as the administrator, under the lock, which the record of the old value
+  // belongs to): put back before the passes over the first file, at the latest when the job
+  // ends. Declared after the lock, so that it is put back before the lock goes.
+  std::unique_ptr<TReserveLowering> reserve;
   std::size_t failuresBefore = 0;  // what the run had named before the fill
   // The fill was forced to the device before its last stretch, and why that failed, if it did:
   // the flush at its end may not hear of it again.

@@ -24,7 +24,6 @@ class TFreeSpaceFill;
 class TFreeSpacePlace;
 enum class TFillEnd;
 struct TFreeSpaceJob;
-class TReserveLowering;
 class TPass;
 class TPassBuffer;
 class IWipeProgress;
@@ -210,8 +209,7 @@ class TWipeEngine {
   // then the filled file wiped with the passes left and deleted, what was not reached told, and
   // the free blocks discarded.
   void WipeAndReport(TFreeSpaceJob& job, TFreeSpacePlace& place, TFreeSpaceFill& fill, TFillEnd end,
-                     const TNamesFinish::MetadataMove& metadata,
-                     std::optional<TReserveLowering>& reserve);
+                     const TNamesFinish::MetadataMove& metadata);
   // Removes a symbolic link as a link. False (and named) when it cannot be removed.
   bool RemoveLink(platform::Folder& folder, const std::string& path, const std::string& name);
   // Records what the file system did with the overwrite of the file just deleted, when its old

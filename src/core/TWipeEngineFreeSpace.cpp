@@ -6,7 +6,6 @@
 #include <utility>
 
 #include "core/FreeSpaceLock.h"
-#include "core/ReserveLowering.h"
 #include "core/TFileOverwriter.h"
 #include "core/TFreeSpaceFill.h"
 #include "core/TFreeSpaceJob.h"
@@ -15,7 +14,6 @@
 #include "core/Translated.h"
 #include "core/WipeRun.h"
 #include "core/WipeServices.h"
-#include "platform/Ext4Reserve.h"
 #include "platform/FileLock.h"
 #include "platform/FileSystem.h"
 #include "platform/Folder.h"
@@ -89,19 +87,6 @@ void TWipeEngine::WipeDriveFreeSpace(const TWipeItem& item) {
     fill.ReportUnreached(job, *space);
     return;
   }
-  // The clusters ext4 keeps back from everyone are given to the fill's second file (where the
-  // caller may change that: the administrator), and kept back again once that file is wiped and
-  // deleted, before the passes over the first. Its record belongs to this job, which holds the
-  // file system's lock. Put back at the latest when the job ends.
-  std::optional<TReserveLowering> reserve;
-  if (const platform::JournalInfo kind = run().Journals.inspect(job.root);
-      kind.ext4 && job.lock.held()) {
-    job.lowerReserve = [this, &reserve, &job, device = kind.device] {
-      reserve.emplace(run().Files, device, platform::ext4ReserveFolder(),
-                      ReserveRecordFile(job.bound.id.device));
-      return reserve->Clusters();
-    };
-  }
   // Before the fill: the drive is bound, its temporary file made and its free space known.
   job.failuresBefore = Failures.size();
   const TFillEnd end = fill.Fill(job, *file, space->available, *space);
@@ -117,12 +102,11 @@ void TWipeEngine::WipeDriveFreeSpace(const TWipeItem& item) {
     Fail(job.root, TWipeFailureReason::FreeSpaceFillFailed, job.error);
     return;
   }
-  WipeAndReport(job, place, fill, end, metadata, reserve);
+  WipeAndReport(job, place, fill, end, metadata);
 }
 
 void TWipeEngine::WipeAndReport(TFreeSpaceJob& job, TFreeSpacePlace& place, TFreeSpaceFill& fill,
-                                TFillEnd end, const TNamesFinish::MetadataMove& metadata,
-                                std::optional<TReserveLowering>& reserve) {
+                                TFillEnd end, const TNamesFinish::MetadataMove& metadata) {
   if (end == TFillEnd::FirstPassFailed) FailPass(job.temporary, *fill.FirstPassFailure());
   if (end != TFillEnd::FirstPassFailed && !stopRequested() && job.copyOnWrite) {
     Notes.push_back({job.root,
@@ -146,7 +130,7 @@ void TWipeEngine::WipeAndReport(TFreeSpaceJob& job, TFreeSpacePlace& place, TFre
     }
     FinishFlushes();
     for (const std::string& tail : job.tails) place.Remove(job, tail);  // one whose pass failed
-    if (reserve) reserve->Restore();
+    if (job.reserve) job.reserve->Restore();
     firstPassWritten_ = end == TFillEnd::FirstPass;
     WipeFile(TWipeItem(wkFile, job.temporary));
     firstPassWritten_ = false;

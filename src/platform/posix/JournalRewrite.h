@@ -11,10 +11,9 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
-
-#include <optional>
 
 #include "platform/Journal.h"
 #include "platform/posix/CommitPipeline.h"

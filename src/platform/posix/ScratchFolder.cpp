@@ -168,14 +168,16 @@ int ScratchFolder::changeAttributes(const std::vector<std::uint64_t>& files, std
   for (auto index = files.rbegin(); index != files.rend(); ++index) {
     const int fd = heldFile(*index);
     const std::string file = fd < 0 ? folder + std::to_string(*index) : std::string();
+    const auto set = [&](const char* name, const std::string& bytes, int flags) {
+      return fd >= 0 ? ::fsetxattr(fd, name, bytes.data(), bytes.size(), flags)
+                     : ::lsetxattr(file.c_str(), name, bytes.data(), bytes.size(), flags);
+    };
     Attributes& has = attributes_[*index];
     int changed = 0;
     if (has == Attributes::None) {
-      changed = fd >= 0 ? ::fsetxattr(fd, kKept, value.data(), value.size(), 0)
-                        : ::lsetxattr(file.c_str(), kKept, value.data(), value.size(), 0);
+      changed = set(kKept, value, 0);
     } else if (has == Attributes::Kept) {
-      changed = fd >= 0 ? ::fsetxattr(fd, kTurned, "", 0, XATTR_CREATE)
-                        : ::lsetxattr(file.c_str(), kTurned, "", 0, XATTR_CREATE);
+      changed = set(kTurned, std::string(), XATTR_CREATE);
     } else {
       changed = fd >= 0 ? ::fremovexattr(fd, kTurned) : ::lremovexattr(file.c_str(), kTurned);
     }

@@ -70,6 +70,15 @@ class WipeFreeSpaceTest : public WipeEngineTest {
     return point + "/";
   }
   ScopedMount& LastMount() { return *mounts_.back(); }
+  // The kernel's reserve of the ext4 file system mounted at `root` (4096 clusters), played by a
+  // file of the test in a folder that stands for the kernel's while the test runs; its path,
+  // empty when the file system's device is not known.
+  std::string PlayedReserve(const std::string& root) {
+    const std::string device = platform::journals().inspect(root).device;
+    if (device.empty()) return {};
+    reserveFolder_.emplace(folder.makeFolder("ext4") + "/");
+    return folder.write("ext4/" + device + "/reserved_clusters", "4096\n");
+  }
   const std::string& mountSkip() const { return skip_; }
 
   // Runs a free-space job made as the drive list makes it: bound to the file system listed.
@@ -108,6 +117,7 @@ class WipeFreeSpaceTest : public WipeEngineTest {
   std::vector<std::unique_ptr<ScopedMount>> mounts_;
   std::string skip_;
   std::unique_ptr<ScopedTestDrives> drives_;
+  std::optional<platform::ScopedExt4ReserveFolder> reserveFolder_;
 };
 
 // Skips the test, with the reason, unless the file system it just mounted at `root` took.
@@ -872,12 +882,9 @@ TEST_F(WipeFreeSpaceTest, ATemporaryFileThatCannotBeRemovedAfterCancelIsNamedAsF
 TEST_F(WipeFreeSpaceTest, ASecondRunOnTheDriveIsRefusedAndLeavesTheFirstRunsFileAndReserveAlone) {
   const std::string root = Mount("disk", ScopedMount::Kind::Ext4Image, "16m");
   SKIP_UNLESS_MOUNTED(root);
-  const std::string device = platform::journals().inspect(root).device;
-  ASSERT_FALSE(device.empty());
   // The kernel's reserve of the test's file system, played by a file of the test.
-  const std::string ext4 = folder.makeFolder("ext4") + "/";
-  const std::string reserve = folder.write("ext4/" + device + "/reserved_clusters", "4096\n");
-  const platform::ScopedExt4ReserveFolder reserveFolder(ext4);
+  const std::string reserve = PlayedReserve(root);
+  ASSERT_FALSE(reserve.empty());
   const std::string record = ReserveRecordFile(VolumeOf(root).device);
   const std::string temporary = root + "tem1.tmp";
   manager.DiscardFreeBlocks = false;
@@ -888,7 +895,7 @@ TEST_F(WipeFreeSpaceTest, ASecondRunOnTheDriveIsRefusedAndLeavesTheFirstRunsFile
     if (tried || readFileBytes(reserve) != "0\n") return;
     tried = true;
     // The first run has filled and given the reserve to its second file: lowered and recorded.
-    EXPECT_EQ(readFileBytes(record), ext4 + device + "/reserved_clusters 4096\n");
+    EXPECT_EQ(readFileBytes(record), reserve + " 4096\n");
     const auto size = fsys::file_size(temporary);
     second.AddItem(std::make_unique<TWipeItem>(wkFreeSpace, root));
     ExecuteWith(second, manager, services);
@@ -930,12 +937,9 @@ TEST_F(WipeFreeSpaceTest,
   AddMethod("two.mtd", {BytePass(0xEE), BytePass(0x11)});
   const std::string root = Mount("disk", ScopedMount::Kind::Ext4Image, "16m");
   SKIP_UNLESS_MOUNTED(root);
-  const std::string device = platform::journals().inspect(root).device;
-  ASSERT_FALSE(device.empty());
   // The kernel's reserve of the test's file system, played by a file of the test.
-  const std::string ext4 = folder.makeFolder("ext4") + "/";
-  const std::string reserve = folder.write("ext4/" + device + "/reserved_clusters", "4096\n");
-  const platform::ScopedExt4ReserveFolder reserveFolder(ext4);
+  const std::string reserve = PlayedReserve(root);
+  ASSERT_FALSE(reserve.empty());
   const std::string temporary = root + "tem1.tmp";
   manager.DiscardFreeBlocks = false;
 
@@ -972,11 +976,9 @@ TEST_F(WipeFreeSpaceTest,
 TEST_F(WipeFreeSpaceTest, AThirdSmallFileTakesWhatTheFileGivenTheReserveWasRefused) {
   const std::string root = Mount("disk", ScopedMount::Kind::Ext4Image, "16m");
   SKIP_UNLESS_MOUNTED(root);
-  const std::string device = platform::journals().inspect(root).device;
-  ASSERT_FALSE(device.empty());
-  const std::string ext4 = folder.makeFolder("ext4") + "/";
-  const std::string reserve = folder.write("ext4/" + device + "/reserved_clusters", "4096\n");
-  const platform::ScopedExt4ReserveFolder reserveFolder(ext4);
+  // The kernel's reserve of the test's file system, played by a file of the test.
+  const std::string reserve = PlayedReserve(root);
+  ASSERT_FALSE(reserve.empty());
   manager.DiscardFreeBlocks = false;
   // The file system refuses the first file past five clusters and the second past two, with
   // much still free.
